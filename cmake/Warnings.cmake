@@ -1,0 +1,3 @@
+# Warnings are errors on our own targets only; third-party headers come in as SYSTEM.
+add_library(sw_warnings INTERFACE)
+target_compile_options(sw_warnings INTERFACE -Wall -Wextra -Werror)

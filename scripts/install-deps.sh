@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing, benchmarking and running
+# Sweepwright need. Does nothing when every package is present.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-svg-dev qt6-image-formats-plugins qt6-multimedia-dev libgl-dev
+  libpoppler-qt6-dev libarchive-dev libicu-dev libplist-dev
+  # tests, sanitizers and fuzzing
+  libgtest-dev libgmock-dev clang libclang-rt-14-dev
+  # run time
+  ghostscript pkexec xdg-utils fonts-dejavu-core
+  # looking at the program and comparing it with its peers
+  xvfb xauth imagemagick jdupes coreutils findutils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QString>
+#include <QVariant>
+
+#include <atomic>
+#include <functional>
+
+class QObject;
+
+namespace sw {
+
+// The one ordered queue from any thread to the main thread.
+//
+// Progress notifications ("junktitle", "junksize", ...) are coalesced by
+// construction: a progress post replaces the pending value of the same name
+// unless something else was queued after it, so order is kept and the last
+// value of a burst is always delivered. The main thread is woken at most once
+// per frame (16 ms) while progress alone is pending; a scan of a million
+// entries therefore costs a few hundred wake-ups, whoever listens.
+class MainQueue
+{
+public:
+    static MainQueue &instance();
+
+    void postNotification(const QString &name, const QVariant &object);
+    void post(std::function<void()> block);
+    // Main thread: deliver everything pending now.
+    void flush();
+
+    // Events queued to the main thread so far (for the benchmarks and tests).
+    quint64 wakeCount() const { return m_wakeCount.load(); }
+    static bool isProgressName(const QString &name);
+
+private:
+    MainQueue() = default;
+    struct Pending
+    {
+        QString name;
+        QVariant object;
+        std::function<void()> block;
+    };
+    void scheduleLocked(bool urgent);
+    QObject *dispatcher();
+
+    QMutex m_mutex;
+    QList<Pending> m_pending;
+    QHash<QString, qsizetype> m_progressIndex;  // name -> index in m_pending, within the tail run
+    bool m_scheduled = false;
+    bool m_urgent = false;
+    QElapsedTimer m_sinceFlush;
+    std::atomic<quint64> m_wakeCount{0};
+    QObject *m_dispatcher = nullptr;
+};
+
+}  // namespace sw
