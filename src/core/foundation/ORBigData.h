@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The large-file finder's scan result: one group per size band.
+struct ORBigDataItem
+{
+    qint64 itemSize = 0;
+    QString itemPath;
+    QString itemName;
+    QString itemIconPath;
+    QString itemModDate;
+    bool isDel = false;
+    bool isVisible = true;
+};
+
+struct ORBigDataGroup
+{
+    QList<ORBigDataItem> groupItems;
+    qint64 groupSize = 0;
+    qint64 groupSelectedSize = 0;
+    QString groupName;
+    QString groupInfo;
+    qint64 isGroupDelFlag = 0;
+    qint64 bigID = 0;
+    bool isVisible = true;
+};
+
+struct ORBigData
+{
+    QList<ORBigDataGroup> bigGroups;
+    qint64 bigTotalSize = 0;
+    qint64 bigSelectedSize = 0;
+};

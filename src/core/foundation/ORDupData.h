@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The duplicate finder's scan result: one group per set of equal files.
+struct ORDupDataItem
+{
+    qint64 itemSize = 0;
+    QString itemPath;
+    QString itemName;
+    QString itemIconPath;
+    bool isDel = false;
+    bool isVisible = true;
+};
+
+struct ORDupDataGroup
+{
+    QList<ORDupDataItem> groupItems;
+    qint64 groupSize = 0;
+    qint64 groupSelectedSize = 0;
+    QString groupName;
+    QString groupType;
+    QString groupPath;
+    qint64 isGroupDelFlag = 0;
+    bool isVisible = true;
+};
+
+struct ORDupData
+{
+    QList<ORDupDataGroup> dupGroups;
+    qint64 dupTotalSize = 0;
+    qint64 dupSelectedSize = 0;
+};

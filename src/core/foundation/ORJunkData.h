@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The junk cleaner's scan result: one group per category.
+struct ORjunkDataItem
+{
+    qint64 itemSize = 0;
+    QString itemPath;
+    QString itemName;
+    QString itemIconPath;
+    bool isDel = false;
+    bool isVisible = true;
+};
+
+struct ORJunkDataGroup
+{
+    QList<ORjunkDataItem> groupItems;
+    qint64 groupSize = 0;
+    qint64 groupSelectedSize = 0;
+    QString groupName;
+    QString groupInfo;
+    QString groupPath;
+    qint64 isGroupDelFlag = 0;
+    qint64 groupID = 0;
+
+    static ORJunkDataGroup initJunkGroupWithID(qint64 groupID)
+    {
+        ORJunkDataGroup group;
+        group.groupID = groupID;
+        return group;
+    }
+};
+
+struct ORJunkData
+{
+    QList<ORJunkDataGroup> junkGroups;
+    qint64 junkTotalSize = 0;
+    qint64 junkSelectedSize = 0;
+};

@@ -1,0 +1,163 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <algorithm>
+
+// The tri-state selection of result pages, shared by every family of the scan
+// result model. A group's flag is 0 (no item marked), 1 (some) or 2 (all);
+// its selected size is the sum of its marked items' sizes; the data object's
+// selected size is the sum over the groups. Pages call these instead of
+// keeping their own arithmetic, so the invariants hold everywhere.
+namespace sw::selection {
+
+inline QString foldForSearch(const QString &text)
+{
+    // Case- and diacritic-insensitive matching: decompose, drop the combining
+    // marks, fold the case.
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString out;
+    out.reserve(decomposed.size());
+    for (const QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing && c.category() != QChar::Mark_Enclosing)
+            out.append(c);
+    return out.toCaseFolded();
+}
+
+// Flag from the items' marks; a group without items keeps its flag.
+template <class Group>
+qint64 checkItemSelectStatus(const Group &group)
+{
+    if (group.groupItems.isEmpty())
+        return group.isGroupDelFlag;
+    const auto marked = std::count_if(group.groupItems.cbegin(), group.groupItems.cend(),
+                                      [](const auto &item) { return item.isDel; });
+    if (marked == 0)
+        return 0;
+    return marked < group.groupItems.size() ? 1 : 2;
+}
+
+template <class Group>
+qint64 markedSize(const Group &group)
+{
+    qint64 sum = 0;
+    for (const auto &item : group.groupItems)
+        if (item.isDel)
+            sum += item.itemSize;
+    return sum;
+}
+
+// An item's check button: mark or unmark it and bring its group up to date.
+template <class Group>
+void setItemMarked(Group &group, qsizetype itemIndex, bool marked)
+{
+    if (itemIndex < 0 || itemIndex >= group.groupItems.size())
+        return;
+    group.groupItems[itemIndex].isDel = marked;
+    group.isGroupDelFlag = checkItemSelectStatus(group);
+    group.groupSelectedSize = group.isGroupDelFlag == 2 ? group.groupSize : markedSize(group);
+}
+
+// Marks every item (keepFirst: every item but the first) or none.
+template <class Group>
+void setGroupMarked(Group &group, bool marked, bool keepFirst = false)
+{
+    for (qsizetype i = 0; i < group.groupItems.size(); ++i)
+        group.groupItems[i].isDel = marked && !(keepFirst && i == 0);
+    if (group.groupItems.isEmpty()) {
+        group.isGroupDelFlag = marked ? 2 : 0;
+        group.groupSelectedSize = 0;
+        return;
+    }
+    group.isGroupDelFlag = checkItemSelectStatus(group);
+    group.groupSelectedSize = markedSize(group);
+}
+
+// A group's check button: a group with some or all items marked is cleared,
+// an unmarked group is marked whole (or all but its first copy).
+template <class Group>
+void groupButtonClick(Group &group, bool keepFirst = false)
+{
+    setGroupMarked(group, group.isGroupDelFlag == 0, keepFirst);
+}
+
+template <class Group>
+void setAllGroupsMarked(QList<Group> &groups, bool marked, bool keepFirst = false)
+{
+    for (Group &group : groups)
+        setGroupMarked(group, marked, keepFirst);
+}
+
+template <class Group>
+qint64 selectedSize(const QList<Group> &groups)
+{
+    qint64 sum = 0;
+    for (const Group &group : groups)
+        sum += group.groupSelectedSize;
+    return sum;
+}
+
+template <class Group>
+bool isGroupCheckable(const Group &group)
+{
+    return group.groupSize > 0;
+}
+
+template <class Group>
+QString groupCheckImage(const Group &group)
+{
+    if (!isGroupCheckable(group))
+        return QStringLiteral("or_select_null");
+    switch (group.isGroupDelFlag) {
+    case 2:
+        return QStringLiteral("or_select_all");
+    case 1:
+        return QStringLiteral("or_select_part");
+    default:
+        return QStringLiteral("or_select_off");
+    }
+}
+
+template <class Group, class Item>
+QString itemCheckImage(const Group &group, const Item &item)
+{
+    if (!isGroupCheckable(group))
+        return QStringLiteral("or_select_null");
+    return item.isDel ? QStringLiteral("or_select_all") : QStringLiteral("or_select_off");
+}
+
+// The search field: an empty text shows every item; otherwise only the items
+// whose path contains the text (ignoring case and diacritics). Sets isVisible
+// and returns the indices of the listed items in list order.
+template <class Group>
+QList<qsizetype> applySearch(Group &group, const QString &text)
+{
+    QList<qsizetype> listed;
+    const QString needle = foldForSearch(text);
+    for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
+        auto &item = group.groupItems[i];
+        item.isVisible = needle.isEmpty() || foldForSearch(item.itemPath).contains(needle);
+        if (item.isVisible)
+            listed.append(i);
+    }
+    return listed;
+}
+
+// The sort pop-up: tag 0 by size, larger first; tag 1 by the lower-cased file
+// name, ascending. Reorders the group's own list (stable).
+template <class Group>
+void sortItems(Group &group, int tag)
+{
+    auto &items = group.groupItems;
+    if (tag == 0) {
+        std::stable_sort(items.begin(), items.end(),
+                         [](const auto &a, const auto &b) { return a.itemSize > b.itemSize; });
+    } else if (tag == 1) {
+        auto key = [](const auto &item) { return item.itemPath.section(QLatin1Char('/'), -1).toLower(); };
+        std::stable_sort(items.begin(), items.end(),
+                         [&key](const auto &a, const auto &b) { return key(a) < key(b); });
+    }
+}
+
+}  // namespace sw::selection
