@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace sw {
+
+// Sums the logical sizes (lstat st_size) of everything below a folder, the
+// sub-folders' own entries included, the folder itself excluded.
+//
+// Walks with openat/fdopendir/readdir/fstatat(AT_SYMLINK_NOFOLLOW): no path is
+// built per entry and nothing is allocated per file, which keeps it on par with
+// `du -s`. Links are never followed (a link counts its own st_size), a folder
+// that is already on the current branch (a bind-mount loop) is not entered
+// again, and whatever cannot be opened or examined counts 0. Only a bounded
+// number of folder descriptors stays open; deeper levels are reopened by a
+// path relative to the deepest open one.
+class FolderWalker
+{
+public:
+    // 0 for a missing path, a link or anything that is not a folder.
+    static qint64 totalSize(const QString &path);
+};
+
+}  // namespace sw

@@ -1,0 +1,494 @@
+#include "ORUtility.h"
+
+#include "FolderWalker.h"
+#include "MainQueue.h"
+#include "ORLayout.h"
+#include "ORNotificationCenter.h"
+#include "PackageSignature.h"
+#include "PropertyListReader.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QLoggingCategory>
+#include <QMimeDatabase>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcUtility, "sweepwright.utility")
+
+namespace {
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+bool lstatPath(const QString &path, struct stat *st)
+{
+    return !path.isEmpty() && ::lstat(native(path).constData(), st) == 0;
+}
+
+bool statPath(const QString &path, struct stat *st)
+{
+    return !path.isEmpty() && ::stat(native(path).constData(), st) == 0;
+}
+
+// The folder that holds path, for the deletability test; empty for "/".
+QString parentFolder(const QString &path)
+{
+    QString clean = QDir::cleanPath(path);
+    if (clean == QLatin1String("/"))
+        return QString();
+    const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : clean.left(slash);
+}
+
+// What unlink/rmdir would allow: write and search permission on the parent
+// and, when the parent is sticky, ownership of the item or of the parent.
+bool mayRemoveFromParent(const QString &path, const struct stat &item)
+{
+    const QString parent = parentFolder(path);
+    if (parent.isEmpty())
+        return false;
+    const QByteArray parentName = native(parent);
+    if (::access(parentName.constData(), W_OK | X_OK) != 0)
+        return false;
+    struct stat parentStat;
+    if (::stat(parentName.constData(), &parentStat) != 0)
+        return false;
+    if (!(parentStat.st_mode & S_ISVTX))
+        return true;
+    const uid_t uid = ::geteuid();
+    return uid == 0 || item.st_uid == uid || parentStat.st_uid == uid;
+}
+
+const QSet<QByteArray> &readableImageTypes()
+{
+    static const QSet<QByteArray> types = [] {
+        const QList<QByteArray> list = QImageReader::supportedMimeTypes();
+        return QSet<QByteArray>(list.cbegin(), list.cend());
+    }();
+    return types;
+}
+
+// A compiled pattern per text and thread: the duplicate scan tests every
+// folder against the same few patterns.
+QRegularExpression compiledPattern(const QString &pattern)
+{
+    thread_local QHash<QString, QRegularExpression> cache;
+    if (const auto it = cache.constFind(pattern); it != cache.constEnd())
+        return *it;
+    if (cache.size() > 256)
+        cache.clear();
+    QString escaped = pattern;
+    escaped.replace(QLatin1Char('.'), QLatin1String("\\."));
+    QRegularExpression re(escaped, QRegularExpression::CaseInsensitiveOption
+                                       | QRegularExpression::DotMatchesEverythingOption);
+    cache.insert(pattern, re);
+    return re;
+}
+
+QString describe(const QVariant &object)
+{
+    if (object.canConvert<QString>())
+        return object.toString();
+    QString text;
+    QDebug(&text).nospace() << object;
+    return text;
+}
+
+}  // namespace
+
+// --- standard folders -------------------------------------------------------
+
+QStringList ORUtility::panesDirectories()
+{
+    if (!ORLayout::isMacOS())
+        return {};
+    return {ORLayout::homePath(QStringLiteral("Library/PreferencePanes")),
+            ORLayout::rootPath(QStringLiteral("Library/PreferencePanes")),
+            ORLayout::rootPath(QStringLiteral("System/Library/PreferencePanes"))};
+}
+
+QStringList ORUtility::sysCacheDirectory()
+{
+    if (!ORLayout::isMacOS())
+        return {ORLayout::rootPath(QStringLiteral("var/cache"))};
+    return {ORLayout::rootPath(QStringLiteral("Library/Caches")),
+            ORLayout::rootPath(QStringLiteral("System/Library/Caches"))};
+}
+
+QString ORUtility::realHomeDirectory()
+{
+    const struct passwd *pw = ::getpwuid(::getuid());
+    if (!pw || !pw->pw_dir)
+        qFatal("pw");
+    return QFile::decodeName(pw->pw_dir);
+}
+
+QStringList ORUtility::appNameArray()
+{
+    QStringList names;
+    if (!ORLayout::isMacOS())
+        return names;
+    const QString folder = ORLayout::rootPath(QStringLiteral("Applications"));
+    for (const QString &entry : contentsOfFolder(folder)) {
+        if (!entry.endsWith(QLatin1String(".app")))
+            continue;
+        const auto info =
+            readPropertyListDictionary(folder + QLatin1Char('/') + entry + QLatin1String("/Contents/Info.plist"));
+        if (!info || !info->value(QStringLiteral("CFBundleIdentifier")).toString().contains(QLatin1String("com.apple")))
+            continue;
+        const QString name = info->value(QStringLiteral("CFBundleName")).toString();
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
+// --- listing and tests -------------------------------------------------------
+
+QStringList ORUtility::contentsOfFolder(const QString &path)
+{
+    QStringList names;
+    DIR *dir = path.isEmpty() ? nullptr : ::opendir(native(path).constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *n = entry->d_name;
+        if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0')))
+            continue;
+        names.append(QFile::decodeName(n));
+    }
+    ::closedir(dir);
+    return names;
+}
+
+bool ORUtility::isDirOfPath(const QString &path)
+{
+    struct stat st;
+    return statPath(path, &st) && S_ISDIR(st.st_mode);
+}
+
+bool ORUtility::isValidWithPath(const QString &path)
+{
+    struct stat st;
+    return statPath(path, &st);
+}
+
+bool ORUtility::fileIsRegular(const QString &path)
+{
+    struct stat st;
+    return lstatPath(path, &st) && S_ISREG(st.st_mode);
+}
+
+bool ORUtility::isSymbolicLink(const QString &path)
+{
+    struct stat st;
+    return lstatPath(path, &st) && S_ISLNK(st.st_mode);
+}
+
+bool ORUtility::isDeletableFileWithCurrentPermission(const QString &path)
+{
+    struct stat st;
+    if (!lstatPath(path, &st)) {
+        qCInfo(lcUtility).noquote() << QStringLiteral("%1 is not exist.").arg(path);
+        return false;
+    }
+    if (!mayRemoveFromParent(path, st)) {
+        qCInfo(lcUtility).noquote() << QStringLiteral("%1 without delete permission.").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool ORUtility::isImageFile(const QString &path)
+{
+    static const QMimeDatabase db;
+    const QMimeType type = db.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
+    if (!type.isValid() || type.isDefault())
+        return false;
+    const QSet<QByteArray> &readable = readableImageTypes();
+    if (readable.contains(type.name().toLatin1()))
+        return true;
+    for (const QString &parent : type.allAncestors())
+        if (readable.contains(parent.toLatin1()))
+            return true;
+    return false;
+}
+
+bool ORUtility::isFilePackageAtPath(const QString &path)
+{
+    return sw::PackageSignature::isPackage(path);
+}
+
+// --- sizes -------------------------------------------------------------------
+
+qint64 ORUtility::sizeOfFile(const QString &path)
+{
+    if (!isDeletableFileWithCurrentPermission(path))
+        return 0;
+    struct stat st;
+    if (!lstatPath(path, &st) || !S_ISREG(st.st_mode))
+        return 0;
+    return st.st_size;
+}
+
+qint64 ORUtility::fileSizeByPath(const QString &path)
+{
+    // A package's recursive size stands for what a metadata index reports.
+    if (isFilePackageAtPath(path)) {
+        if (const qint64 size = folderSizeAtPath2(path); size > 0)
+            return size;
+    }
+    struct stat st;
+    if (statPath(path, &st) && st.st_size > 0)
+        return st.st_size;
+    // O_NONBLOCK: opening a FIFO for reading must not wait for a writer.
+    const int fd = path.isEmpty() ? -1 : ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    const off_t end = ::lseek(fd, 0, SEEK_END);
+    ::close(fd);
+    return end > 0 ? qint64(end) : 0;
+}
+
+qint64 ORUtility::folderSizeAtPath2(const QString &path)
+{
+    return path.isEmpty() ? 0 : sw::FolderWalker::totalSize(path);
+}
+
+// --- formatting ----------------------------------------------------------------
+
+QString ORUtility::sizeFormatWithNumber(qint64 size)
+{
+    // 32-bit float on purpose: the thresholds and the rounding are those of
+    // the float quotient (1048576 bytes shows as "1024.00 KB").
+    const float x = float(size);
+    if (x > 1073741824.0f)
+        return QString::asprintf("%.2f GB", double(x / 1073741824.0f));
+    if (x > 1048576.0f)
+        return QString::asprintf("%.2f MB", double(x / 1048576.0f));
+    if (x > 1024.0f)
+        return QString::asprintf("%.2f KB", double(x / 1024.0f));
+    return QString::asprintf("%lld B", static_cast<long long>(size < 0 ? 0 : size));
+}
+
+QString ORUtility::friendlyDate(qint64 secondsSince1970)
+{
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(secondsSince1970);
+    if (when >= QDate::currentDate().startOfDay())
+        return QStringLiteral("today");
+    return when.toString(QStringLiteral("yyyy/MM/dd"));
+}
+
+QString ORUtility::stringShortFromDate(const QDateTime &date)
+{
+    if (!date.isValid())
+        return QString();
+    const QDate local = date.toLocalTime().date();
+    int weekYear = 0;
+    local.weekNumber(&weekYear);
+    return QStringLiteral("%1-%2-%3")
+        .arg(weekYear, 4, 10, QLatin1Char('0'))
+        .arg(local.month(), 2, 10, QLatin1Char('0'))
+        .arg(local.day(), 2, 10, QLatin1Char('0'));
+}
+
+QString ORUtility::shortenFilePath(const QString &path)
+{
+    static const std::pair<const char *, const char *> kReplacements[] = {
+        {"System", "."},      {"Library", "."},      {"Logs", "."},
+        {"Preferences", "."}, {"Saved Application State", "."},
+        {"Applications", "."}, {"Contents/Resources", ".."},
+        {"Utilities", "."},   {"Caches", "."},       {"Metadata", "."},
+        {"Application Support", "."},
+    };
+    QString text = path;
+    const QString home = QDir::homePath();
+    if (home.size() > 1)  // a home of "/" would turn every separator into "~"
+        text.replace(home, QStringLiteral("~"));
+    for (const auto &[from, to] : kReplacements)
+        text.replace(QLatin1String(from), QLatin1String(to));
+    return text;
+}
+
+// --- notifications --------------------------------------------------------------
+
+void ORUtility::notifyOnMainThread(const QString &name, const QVariant &object)
+{
+    qCDebug(lcUtility).noquote() << QStringLiteral("Msg: %1 --- Obj: %2").arg(name, describe(object));
+    sw::MainQueue::instance().postNotification(name, object.isValid() ? object
+                                                                     : ORNotificationCenter::nullPlaceholder());
+}
+
+// --- digests ------------------------------------------------------------------
+
+QString ORUtility::lazyHashFile(const QString &path)
+{
+    return isFilePackageAtPath(path) ? lazyHashPackage(path) : lazyMD5File(path);
+}
+
+QString ORUtility::lazyMD5File(const QString &path)
+{
+    constexpr qint64 kSample = 4096;
+    const int fd = path.isEmpty() ? -1 : ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QString();
+    const off_t length = ::lseek(fd, 0, SEEK_END);
+    QCryptographicHash md5(QCryptographicHash::Md5);
+    bool readSomething = false;
+    if (length > 0) {
+        const quint64 n = qMin<quint64>(3, quint64(length) / kSample + 1);
+        const quint64 step = quint64(length) / n;
+        char buffer[kSample];
+        for (quint64 i = 0; i < n; ++i) {
+            const ssize_t got = ::pread(fd, buffer, kSample, off_t(i * step));
+            if (got <= 0)
+                break;
+            md5.addData(QByteArrayView(buffer, got));
+            readSomething = true;
+        }
+    }
+    ::close(fd);
+    // A file that yields no bytes (empty, or unreadable like a folder) has no digest.
+    return readSomething ? QString::fromLatin1(md5.result().toHex()) : QString();
+}
+
+QString ORUtility::lazyHashPackage(const QString &path)
+{
+    const std::optional<QString> signature = sw::PackageSignature::signature(path);
+    return signature ? hashString(*signature, 0) : QString();
+}
+
+QString ORUtility::hashData(const QByteArray &data, int kind)
+{
+    static const QCryptographicHash::Algorithm kAlgorithms[] = {
+        QCryptographicHash::Md5, QCryptographicHash::Sha1, QCryptographicHash::Sha256, QCryptographicHash::Sha512};
+    if (kind < 0 || kind > 3)
+        return QString();
+    return QString::fromLatin1(QCryptographicHash::hash(data, kAlgorithms[kind]).toHex());
+}
+
+QString ORUtility::hashString(const QString &text, int kind)
+{
+    return hashData(text.toUtf8(), kind);
+}
+
+// --- patterns -------------------------------------------------------------------
+
+bool ORUtility::contains(const QString &pattern, const QString &content)
+{
+    const QRegularExpression re = compiledPattern(pattern);
+    return re.isValid() && re.match(content).hasMatch();
+}
+
+bool ORUtility::isExcludedFolder(const QStringList &patterns, const QString &path)
+{
+    for (const QString &pattern : patterns) {
+        if (contains(pattern, path)) {
+            qCInfo(lcUtility).noquote() << QStringLiteral("Exclude: %1").arg(path);
+            return true;
+        }
+    }
+    return false;
+}
+
+// --- property lists ---------------------------------------------------------------
+
+QVariant ORUtility::readPropertyList(const QString &path)
+{
+    return sw::PropertyListReader::readFile(path);
+}
+
+QVariant ORUtility::readPropertyListData(const QByteArray &data)
+{
+    return sw::PropertyListReader::read(data);
+}
+
+std::optional<QVariantMap> ORUtility::readPropertyListDictionary(const QString &path)
+{
+    const QVariant value = readPropertyList(path);
+    return value.typeId() == QMetaType::QVariantMap ? std::optional(value.toMap()) : std::nullopt;
+}
+
+std::optional<QVariantMap> ORUtility::readPropertyListDictionaryData(const QByteArray &data)
+{
+    const QVariant value = readPropertyListData(data);
+    return value.typeId() == QMetaType::QVariantMap ? std::optional(value.toMap()) : std::nullopt;
+}
+
+std::optional<QVariantList> ORUtility::readPropertyListArray(const QString &path)
+{
+    const QVariant value = readPropertyList(path);
+    return value.typeId() == QMetaType::QVariantList ? std::optional(value.toList()) : std::nullopt;
+}
+
+std::optional<QVariantList> ORUtility::readPropertyListArrayData(const QByteArray &data)
+{
+    const QVariant value = readPropertyListData(data);
+    return value.typeId() == QMetaType::QVariantList ? std::optional(value.toList()) : std::nullopt;
+}
+
+// --- login items ------------------------------------------------------------------
+
+void ORUtility::addLoginItem(const QString &appPath, const QString &name)
+{
+    Q_UNUSED(appPath); Q_UNUSED(name);
+}
+
+void ORUtility::addAppAsLoginItem(const QString &appPath, const QString &name)
+{
+    addLoginItem(appPath, name);
+}
+
+void ORUtility::deleteLoginItem(const QString &appPath)
+{
+    Q_UNUSED(appPath);
+}
+
+// --- destinations -----------------------------------------------------------------
+
+QString ORUtility::desDirectory(const QString &path)
+{
+    struct stat st;
+    if (!lstatPath(path, &st))
+        return path;
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    // An extension is a dot inside the last component, not its first character.
+    const bool hasExtension = dot > slash + 1;
+    const QString folder = path.left(slash + 1);
+    const QString stem = path.mid(slash + 1, hasExtension ? dot - slash - 1 : -1);
+    const QString extension = hasExtension ? path.mid(dot) : QString();
+    for (int n = 0; n < std::numeric_limits<int>::max(); ++n) {
+        // The counter is stripped from the file name only: a "(0)" in a
+        // folder name must not move the output into another folder.
+        const QString mark = QStringLiteral("(%1)").arg(n);
+        const QString candidate = folder + QString(stem).remove(mark) + mark + extension;
+        if (!lstatPath(candidate, &st))
+            return candidate;
+    }
+    return QString();
+}
+
+// --- drawing ------------------------------------------------------------------------
+
+QPainterPath ORUtility::generateCirclePathWithRadius(qreal radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, 2 * radius, 2 * radius), radius, radius);
+    return path;
+}
