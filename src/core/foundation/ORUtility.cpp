@@ -1,5 +1,6 @@
 #include "ORUtility.h"
 
+#include "AutostartEntries.h"
 #include "FolderWalker.h"
 #include "MainQueue.h"
 #include "ORLayout.h"
@@ -446,7 +447,7 @@ std::optional<QVariantList> ORUtility::readPropertyListArrayData(const QByteArra
 
 void ORUtility::addLoginItem(const QString &appPath, const QString &name)
 {
-    Q_UNUSED(appPath); Q_UNUSED(name);
+    sw::AutostartEntries().add(appPath, name);
 }
 
 void ORUtility::addAppAsLoginItem(const QString &appPath, const QString &name)
@@ -456,7 +457,7 @@ void ORUtility::addAppAsLoginItem(const QString &appPath, const QString &name)
 
 void ORUtility::deleteLoginItem(const QString &appPath)
 {
-    Q_UNUSED(appPath);
+    sw::AutostartEntries().remove(appPath);
 }
 
 // --- destinations -----------------------------------------------------------------

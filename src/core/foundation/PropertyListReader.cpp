@@ -1,5 +1,7 @@
 #include "PropertyListReader.h"
 
+#include "OpenStepPlistParser.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -125,6 +127,16 @@ QVariant toVariant(plist_t node, int depth)
     return scalarToVariant(node, type);
 }
 
+// XML and binary go to libplist, anything else is taken as OpenStep text.
+bool isXmlOrBinary(const QByteArray &data)
+{
+    if (data.startsWith("bplist"))
+        return true;
+    const qsizetype bom = data.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const QByteArray text = data.mid(bom, 256).trimmed();
+    return text.startsWith("<?xml") || text.startsWith("<!DOCTYPE") || text.startsWith("<plist");
+}
+
 }  // namespace
 
 QVariant PropertyListReader::readFile(const QString &path)
@@ -145,6 +157,8 @@ QVariant PropertyListReader::read(const QByteArray &data)
 {
     if (data.isEmpty() || data.size() > kMaxBytes)
         return QVariant();
+    if (!isXmlOrBinary(data))
+        return OpenStepPlistParser::parse(data);
     plist_t root = nullptr;
     plist_from_memory(data.constData(), uint32_t(data.size()), &root);
     const PlistPtr owner(root);
