@@ -1,0 +1,11 @@
+#pragma once
+
+#include "alloc.h"
+
+#include <cstddef>
+
+// One message body (or one value of a body property): len bytes.
+struct BodyPart {
+    size_t len = 0;
+    owned_bytes data;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Turns an attachment name into a safe file name: control characters, the
+// characters no file system takes (\ / : * ? " < > |) and the percent sign
+// become "%XX"; with OPT_UNIX_SAFE also bytes of 0x80 and above and the
+// characters a shell treats specially (space ; ` ' [ ] { } ( )). Absent or
+// empty gives "".
+std::string sanitize_filename(const char *fname);
+
+// A backslash with something after the last one, and none of / : * ? " < > |
+// nor any control character.
+bool could_be_a_windows_path(const char *fname);
+
+// The file name (relative to the output directory) for an attachment name,
+// or nothing. With OPT_USE_PATHS the directory part of a Windows path is
+// kept, minus its "", "." and ".." components, so it never climbs out of the
+// output directory; a name that is "." or ".." gives nothing.
+std::optional<std::string> munge_fname(const char *fname);
+
+// dir + "/" + fname (no doubled slash), trailing slashes removed; nothing when
+// both are absent or the result is empty.
+std::optional<std::string> concat_fname(const char *dir, const char *fname);
