@@ -1,0 +1,43 @@
+#include "AppDelegate.h"
+#include "ORLayout.h"
+#include "SingleInstance.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(sw::kAppName));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(sw::kAppName));
+    QApplication::setDesktopFileName(QString::fromLatin1(sw::kAppId));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Sweepwright, the desktop maintenance utility."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({QStringLiteral("layout"), QStringLiteral("Where to look: freedesktop or macos."),
+                      QStringLiteral("L")});
+    parser.addOption({QStringLiteral("root"), QStringLiteral("The root the system folders are under."),
+                      QStringLiteral("R")});
+    parser.addOption({QStringLiteral("home"), QStringLiteral("The home folder to look in."), QStringLiteral("H")});
+    parser.process(app);
+
+    if (const QString error = ORLayout::configure(app.arguments()); !error.isEmpty()) {
+        QTextStream(stderr) << "sweepwright: " << error << '\n';
+        return 2;
+    }
+
+    sw::SingleInstance instance(QString::fromLatin1(sw::kAppId));
+    if (instance.notifyRunningInstance())
+        return 0;  // the running Sweepwright brings its window forward
+    instance.listen();
+
+    AppDelegate delegate;
+    QObject::connect(&instance, &sw::SingleInstance::showRequested, &delegate,
+                     [&delegate] { delegate.applicationShouldHandleReopen(false); });
+    delegate.applicationDidFinishLaunching();
+    return app.exec();
+}

@@ -1,0 +1,77 @@
+#include "AppDelegate.h"
+
+#include "AutostartEntries.h"
+#include "ORLayout.h"
+#include "ORMainWinController.h"
+#include "ORPrefConfig.h"
+#include "ORUtility.h"
+
+#include <QApplication>
+#include <QSystemTrayIcon>
+
+#include <unistd.h>
+
+AppDelegate::AppDelegate(QObject *parent) : QObject(parent)
+{
+}
+
+AppDelegate::~AppDelegate()
+{
+    delete m_mainWinController;
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    showMainWin();
+    ORPrefConfig::registerDefaults(ORPrefConfig::archiveDefaults());
+    setPreferenceValue();
+    setUpAutoStart();
+}
+
+void AppDelegate::showMainWin()
+{
+    if (!m_mainWinController) {
+        m_mainWinController = new ORMainWinController;
+        connect(m_mainWinController, &ORMainWinController::openMainWindowRequested, this,
+                [this] { applicationShouldHandleReopen(m_mainWinController->isVisible()); });
+        connect(m_mainWinController, &ORMainWinController::quitRequested, qApp, &QCoreApplication::quit);
+        // Without a tray item nothing could bring a closed window back, so
+        // closing it ends the program then.
+        qApp->setQuitOnLastWindowClosed(!QSystemTrayIcon::isSystemTrayAvailable());
+        if (geteuid() == 0)
+            m_mainWinController->showNotice(
+                tr("Sweepwright is running as root. It never needs to: run it as the user whose files it cleans."));
+    }
+    m_mainWinController->show();
+    m_mainWinController->setWindowState(m_mainWinController->windowState() & ~Qt::WindowMinimized);
+    m_mainWinController->raise();
+    m_mainWinController->activateWindow();
+}
+
+bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)
+{
+    if (hasVisibleWindows && !m_mainWinController->isMinimized()) {
+        m_mainWinController->raise();
+        m_mainWinController->activateWindow();
+        return false;
+    }
+    showMainWin();
+    return true;
+}
+
+void AppDelegate::setPreferenceValue()
+{
+    for (const auto &[key, value] : ORPrefConfig::startupValues())
+        ORPrefConfig::setObject(key, value);
+}
+
+void AppDelegate::setUpAutoStart()
+{
+    const bool registered = sw::AutostartEntries().contains(QString::fromLatin1(sw::kAppName));
+    const QString appPath = QCoreApplication::applicationFilePath();
+    const bool wanted = ORPrefConfig::autostartEnable();
+    if (!wanted && registered)
+        ORUtility::deleteLoginItem(appPath);
+    else if (wanted && !registered)
+        ORUtility::addLoginItem(appPath, QString::fromLatin1(sw::kAppName));
+}

@@ -1,0 +1,24 @@
+#include "ORBaseViewCter.h"
+
+#include "ORBasedViewCterDelegate.h"
+
+ORBaseViewCter::ORBaseViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
+    : QWidget(parent), m_delegate(delegate)
+{
+}
+
+void ORBaseViewCter::or_Status(int)
+{
+}
+
+void ORBaseViewCter::next(qint64 page)
+{
+    if (m_delegate)
+        m_delegate->next(page);
+}
+
+void ORBaseViewCter::butEnable(bool enable)
+{
+    if (m_delegate)
+        m_delegate->butEnable(enable);
+}

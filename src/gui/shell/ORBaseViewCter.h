@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class ORBasedViewCterDelegate;
+
+// Base of every feature page. The main window creates each page once and
+// keeps it for its whole life, so a page keeps its state between visits;
+// viewWillAppear()/viewDidAppear() refresh it each time it is shown.
+class ORBaseViewCter : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ORBaseViewCter(ORBasedViewCterDelegate *delegate = nullptr, QWidget *parent = nullptr);
+
+    ORBasedViewCterDelegate *delegate() const { return m_delegate; }
+    void setDelegate(ORBasedViewCterDelegate *delegate) { m_delegate = delegate; }
+
+    // An integer state switch; 0 is the page's idle state.
+    virtual void or_Status(int status);
+    virtual void viewWillAppear() {}
+    virtual void viewDidAppear() {}
+
+protected:
+    void next(qint64 page);
+    void butEnable(bool enable);
+
+private:
+    ORBasedViewCterDelegate *m_delegate = nullptr;
+};

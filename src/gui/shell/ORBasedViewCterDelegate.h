@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QtGlobal>
+
+// What a page may ask of the window that shows it.
+class ORBasedViewCterDelegate
+{
+public:
+    virtual ~ORBasedViewCterDelegate() = default;
+    // Show the page with that number; numbers outside the catalogue are ignored.
+    virtual void next(qint64 page) = 0;
+    // Enable or disable the whole sidebar around a long operation.
+    virtual void butEnable(bool enable) = 0;
+};

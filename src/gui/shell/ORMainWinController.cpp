@@ -1,0 +1,285 @@
+#include "ORMainWinController.h"
+
+#include "ORBaseViewCter.h"
+#include "ORImage.h"
+#include "ORJunkDelViewCter.h"
+#include "ORJunkFilesCollection.h"
+#include "ORJunkViewCter.h"
+#include "ORJunksResultViewCter.h"
+#include "ORNoJunkViewCter.h"
+#include "SYFlatButton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QVBoxLayout>
+
+namespace {
+
+struct SidebarEntry
+{
+    const char *objectName;
+    qint64 tag;
+    const char *image;
+    const char *title;
+};
+
+// The sidebar from top to bottom.
+const SidebarEntry kSidebar[] = {
+    {"junkButton", 1, "or_sys_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Junk Clean")},
+    {"fileConvertButton", 9, "or_rar", QT_TRANSLATE_NOOP("ORMainWinController", "Archives")},
+    {"loginButton", 12, "or_loginItems", QT_TRANSLATE_NOOP("ORMainWinController", "Login Items")},
+    {"dupButton", 13, "or_dup_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Duplicates")},
+    {"largeButton", 17, "or_bigs_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Large Files")},
+    {"uninstButton", 22, "or_app_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Uninstaller")},
+    {"shredButton", 26, "or_shred_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Shredder")},
+    {"memButton", 32, "or_mem_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Memory")},
+    {"toolButton", 33, "or_toolbox_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Toolbox")},
+    {"extButton", 29, "or_extension_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Extensions")},
+};
+
+const QColor kSelectedGreen(68, 186, 3);
+const QColor kSidebarText(74, 82, 92);
+
+}  // namespace
+
+ORMainWinController::ORMainWinController(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Sweepwright"));
+    setWindowIcon(ORImage::icon(QStringLiteral("org.sweepwright.Sweepwright")));
+    resize(1100, 720);
+    setMinimumSize(980, 640);
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralView"));
+    auto *row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(buildSidebar());
+
+    auto *contentColumn = new QVBoxLayout;
+    contentColumn->setContentsMargins(0, 0, 0, 0);
+    contentColumn->setSpacing(0);
+    m_notice = new QLabel(central);
+    m_notice->setObjectName(QStringLiteral("noticeLabel"));
+    m_notice->setStyleSheet(QStringLiteral("background:#fff4d6; color:#7a5200; padding:6px 12px;"));
+    m_notice->hide();
+    contentColumn->addWidget(m_notice);
+    m_baseView = new QWidget(central);
+    m_baseView->setObjectName(QStringLiteral("baseView"));
+    m_baseView->setStyleSheet(QStringLiteral("#baseView { background: white; }"));
+    m_baseView->setAutoFillBackground(true);
+    m_baseLayout = new QVBoxLayout(m_baseView);
+    m_baseLayout->setContentsMargins(0, 0, 0, 0);
+    contentColumn->addWidget(m_baseView, 1);
+    row->addLayout(contentColumn, 1);
+    setCentralWidget(central);
+
+    initViewCters();
+    setButtonsInitImage();
+    setButtonsTag();
+    initButtonArr();
+    next(1);
+    setStatusMenu();
+}
+
+ORMainWinController::~ORMainWinController() = default;
+
+QWidget *ORMainWinController::buildSidebar()
+{
+    auto *sidebar = new QWidget(this);
+    sidebar->setObjectName(QStringLiteral("sidebar"));
+    sidebar->setFixedWidth(112);
+    sidebar->setAttribute(Qt::WA_StyledBackground);
+    sidebar->setStyleSheet(QStringLiteral("#sidebar { background: #f3f5f7; border-right: 1px solid #e1e5ea; }"));
+    auto *column = new QVBoxLayout(sidebar);
+    column->setContentsMargins(8, 10, 8, 10);
+    column->setSpacing(4);
+    for (const SidebarEntry &entry : kSidebar) {
+        auto *button = new SYFlatButton(tr(entry.title), sidebar);
+        button->setObjectName(QString::fromLatin1(entry.objectName));
+        button->setImagePosition(SYFlatButton::ImageAbove);
+        button->setCheckable(true);
+        button->setMomentary(false);
+        button->setSpacing(4);
+        button->setCornerRadius(8);
+        button->setOnAnimateDuration(0.15);
+        button->setOffAnimateDuration(0.15);
+        button->setFixedHeight(60);
+        button->setIconSize(QSize(26, 26));
+        button->setToolTip(tr(entry.title));
+        connect(button, &QAbstractButton::clicked, this, [this, button] { changeViewCter(button); });
+        column->addWidget(button);
+        m_buttonArr.append(button);
+    }
+    column->addStretch(1);
+    return sidebar;
+}
+
+void ORMainWinController::addPage(qint64 number, ORBaseViewCter *page)
+{
+    page->setObjectName(QString::fromLatin1(page->metaObject()->className()));
+    page->hide();
+    m_pages.insert(number, page);
+}
+
+void ORMainWinController::initViewCters()
+{
+    addPage(1, new ORJunkViewCter(this, m_baseView));
+    addPage(2, new ORJunksResultViewCter(this, m_baseView));
+    addPage(3, new ORJunkDelViewCter(this, m_baseView));
+    addPage(4, new ORNoJunkViewCter(this, m_baseView));
+}
+
+void ORMainWinController::setButtonsInitImage()
+{
+    for (qsizetype i = 0; i < m_buttonArr.size(); ++i)
+        m_buttonArr[i]->setIcon(ORImage::icon(QString::fromLatin1(kSidebar[i].image)));
+}
+
+void ORMainWinController::setButtonsTag()
+{
+    for (qsizetype i = 0; i < m_buttonArr.size(); ++i)
+        m_buttonArr[i]->setProperty("tag", kSidebar[i].tag);
+}
+
+void ORMainWinController::initButtonArr()
+{
+    for (SYFlatButton *button : std::as_const(m_buttonArr)) {
+        button->setBackgroundNormalColor(Qt::transparent);
+        button->setBackgroundHighlightColor(kSelectedGreen);
+        button->setTitleNormalColor(kSidebarText);
+        button->setTitleHighlightColor(Qt::white);
+        button->setImageNormalColor(kSidebarText);
+        button->setImageHighlightColor(Qt::white);
+        button->setBorderNormalColor(Qt::transparent);
+        button->setBorderHighlightColor(Qt::transparent);
+    }
+    setButtonsEnable(true);
+}
+
+bool ORMainWinController::toolIsBuilt(qint64 tag) const
+{
+    return m_pages.contains(tag);
+}
+
+SYFlatButton *ORMainWinController::buttonWithTag(qint64 tag) const
+{
+    for (SYFlatButton *button : m_buttonArr)
+        if (button->property("tag").toLongLong() == tag)
+            return button;
+    return nullptr;
+}
+
+qint64 ORMainWinController::currentPage() const
+{
+    for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it)
+        if (it.value() == m_tempViewCter)
+            return it.key();
+    return 0;
+}
+
+void ORMainWinController::changeViewCter(SYFlatButton *sender)
+{
+    if (!m_buttonsEnabled)
+        return;
+    next(sender->property("tag").toLongLong());
+}
+
+void ORMainWinController::next(qint64 page)
+{
+    ORBaseViewCter *target = m_pages.value(page);
+    if (!target)
+        return;  // not a page of the catalogue (or a tool not built yet)
+    if (page == 1) {
+        // A tool whose engine still holds a result reopens on its result page.
+        if (ORJunkFilesCollection::shareInstance().tempJunkData()) {
+            or_AddSubView(m_pages.value(2));
+        } else {
+            or_AddSubView(target);
+            target->or_Status(0);
+        }
+        buttonCellColorWithIndex(page);
+        return;
+    }
+    or_AddSubView(target);
+    static const QList<qint64> resetOnEntry = {9, 12, 13, 17, 22, 29};
+    if (resetOnEntry.contains(page))
+        target->or_Status(0);
+    static const QList<qint64> entryPages = {9, 12, 13, 17, 22, 26, 29, 32, 33};
+    if (entryPages.contains(page))
+        buttonCellColorWithIndex(page);
+}
+
+void ORMainWinController::or_AddSubView(ORBaseViewCter *page)
+{
+    if (!page)
+        return;
+    if (m_tempViewCter && m_tempViewCter != page) {
+        m_baseLayout->removeWidget(m_tempViewCter);
+        m_tempViewCter->hide();
+    }
+    m_tempViewCter = page;
+    page->viewWillAppear();
+    if (m_baseLayout->indexOf(page) < 0)
+        m_baseLayout->addWidget(page);
+    page->show();
+    page->viewDidAppear();
+}
+
+void ORMainWinController::buttonCellColorWithIndex(qint64 page)
+{
+    m_selectedTag = page;
+    for (SYFlatButton *button : std::as_const(m_buttonArr))
+        button->setChecked(button->property("tag").toLongLong() == page);
+}
+
+void ORMainWinController::butEnable(bool enable)
+{
+    setButtonsEnable(enable);
+}
+
+void ORMainWinController::setButtonsEnable(bool enable)
+{
+    m_buttonsEnabled = enable;
+    // A tool whose pages do not exist yet keeps its button disabled.
+    for (SYFlatButton *button : std::as_const(m_buttonArr))
+        button->setEnabled(enable && toolIsBuilt(button->property("tag").toLongLong()));
+}
+
+void ORMainWinController::showNotice(const QString &text)
+{
+    m_notice->setText(text);
+    m_notice->setVisible(!text.isEmpty());
+}
+
+void ORMainWinController::setStatusMenu()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    m_statusMenu = new QMenu(this);
+    QAction *open = m_statusMenu->addAction(tr("Open Sweepwright"));
+    connect(open, &QAction::triggered, this, &ORMainWinController::openMainWindowRequested);
+    m_statusMenu->addSeparator();
+    QAction *quit = m_statusMenu->addAction(tr("Quit Sweepwright"));
+    connect(quit, &QAction::triggered, this, &ORMainWinController::quitRequested);
+    m_statusItem = new QSystemTrayIcon(ORImage::icon(QStringLiteral("stIconTemplate")), this);
+    m_statusItem->setToolTip(QStringLiteral("Sweepwright"));
+    m_statusItem->setContextMenu(m_statusMenu);
+    connect(m_statusItem, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+            emit openMainWindowRequested();
+    });
+    m_statusItem->show();
+}
+
+void ORMainWinController::closeEvent(QCloseEvent *event)
+{
+    // With a tray item the process lives on and the item brings the window back;
+    // without one, closing the window ends the program (nothing invisible stays).
+    event->accept();
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ORBasedViewCterDelegate.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+class ORBaseViewCter;
+class QLabel;
+class QMenu;
+class QSystemTrayIcon;
+class QVBoxLayout;
+class SYFlatButton;
+
+// The one main window: a sidebar of tool buttons and a content area that shows
+// one page at a time. Pages ask for each other by number through next(); the
+// sidebar's tag is the number of its tool's first page. Every page is created
+// once and lives as long as the window.
+class ORMainWinController : public QMainWindow, public ORBasedViewCterDelegate
+{
+    Q_OBJECT
+public:
+    explicit ORMainWinController(QWidget *parent = nullptr);
+    ~ORMainWinController() override;
+
+    void next(qint64 page) override;
+    void butEnable(bool enable) override;
+    void setButtonsEnable(bool enable);
+
+    // The page shown, its number (0 before the first page) and the pages by number.
+    ORBaseViewCter *tempViewCter() const { return m_tempViewCter; }
+    qint64 currentPage() const;
+    ORBaseViewCter *pageController(qint64 page) const { return m_pages.value(page); }
+    const QList<SYFlatButton *> &buttonArr() const { return m_buttonArr; }
+    SYFlatButton *buttonWithTag(qint64 tag) const;
+    qint64 selectedTag() const { return m_selectedTag; }
+    QSystemTrayIcon *statusItem() const { return m_statusItem; }
+
+    // Shows a line above the pages (for example when running as root).
+    void showNotice(const QString &text);
+
+signals:
+    void openMainWindowRequested();
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void initViewCters();
+    void setButtonsInitImage();
+    void setButtonsTag();
+    void initButtonArr();
+    void setStatusMenu();
+    void changeViewCter(SYFlatButton *sender);
+    void or_AddSubView(ORBaseViewCter *page);
+    void buttonCellColorWithIndex(qint64 page);
+    void addPage(qint64 number, ORBaseViewCter *page);
+    bool toolIsBuilt(qint64 tag) const;
+    QWidget *buildSidebar();
+
+    QWidget *m_baseView = nullptr;
+    QVBoxLayout *m_baseLayout = nullptr;
+    QLabel *m_notice = nullptr;
+    QMap<qint64, ORBaseViewCter *> m_pages;
+    QList<SYFlatButton *> m_buttonArr;
+    ORBaseViewCter *m_tempViewCter = nullptr;
+    qint64 m_selectedTag = 0;
+    bool m_buttonsEnabled = true;
+    QSystemTrayIcon *m_statusItem = nullptr;
+    QMenu *m_statusMenu = nullptr;
+};

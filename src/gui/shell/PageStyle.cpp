@@ -1,0 +1,89 @@
+#include "PageStyle.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace sw::PageStyle {
+
+QPushButton *primaryButton(const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setMinimumHeight(34);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { background:%1; color:white; border:none; border-radius:17px; padding:0 22px;"
+        " font-weight:600; }"
+        "QPushButton:hover { background:%2; }"
+        "QPushButton:focus { border:2px solid #a8e07f; }"
+        "QPushButton:disabled { background:#c9d3c2; color:#f4f6f2; }")
+                              .arg(QLatin1String(kGreen), QLatin1String(kGreenDark)));
+    return button;
+}
+
+QPushButton *secondaryButton(const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setMinimumHeight(34);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { background:white; color:%1; border:1px solid #cfd6dd; border-radius:17px;"
+        " padding:0 18px; }"
+        "QPushButton:hover { border-color:%2; color:%2; }"
+        "QPushButton:focus { border:2px solid #a8e07f; }"
+        "QPushButton:disabled { color:#b5bcc4; }")
+                              .arg(QLatin1String(kText), QLatin1String(kGreen)));
+    return button;
+}
+
+QPushButton *roundStartButton(const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFixedSize(132, 132);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { background:%1; color:white; border:6px solid #d9f1c9; border-radius:66px;"
+        " font-size:22px; font-weight:600; }"
+        "QPushButton:hover { background:%2; }"
+        "QPushButton:focus { border-color:#a8e07f; }")
+                              .arg(QLatin1String(kGreen), QLatin1String(kGreenDark)));
+    return button;
+}
+
+QLabel *heading(const QString &text, QWidget *parent, int pointSize)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setWeight(QFont::DemiBold);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(kText)));
+    return label;
+}
+
+QLabel *muted(const QString &text, QWidget *parent, int pointSize)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(kMuted)));
+    return label;
+}
+
+void styleSizeLabels(QLabel *number, QLabel *unit, int numberPointSize)
+{
+    QFont big = number->font();
+    big.setPointSize(numberPointSize);
+    big.setWeight(QFont::DemiBold);
+    number->setFont(big);
+    number->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(kGreen)));
+    QFont small = unit->font();
+    small.setPointSize(qMax(9, numberPointSize / 2));
+    unit->setFont(small);
+    unit->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(kMuted)));
+    number->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    unit->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+}
+
+}  // namespace sw::PageStyle

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The few building blocks every page shares, so the tools look alike.
+namespace sw::PageStyle {
+
+inline constexpr char kGreen[] = "#44ba03";
+inline constexpr char kGreenDark[] = "#379a02";
+inline constexpr char kText[] = "#2f353b";
+inline constexpr char kMuted[] = "#7b8590";
+
+QPushButton *primaryButton(const QString &text, QWidget *parent);   // filled green, rounded
+QPushButton *secondaryButton(const QString &text, QWidget *parent); // outlined
+QPushButton *roundStartButton(const QString &text, QWidget *parent); // the big round "Start"
+QLabel *heading(const QString &text, QWidget *parent, int pointSize = 20);
+QLabel *muted(const QString &text, QWidget *parent, int pointSize = 11);
+// A size shown as number and unit in two labels: the number large, the unit small.
+void styleSizeLabels(QLabel *number, QLabel *unit, int numberPointSize);
+
+}  // namespace sw::PageStyle

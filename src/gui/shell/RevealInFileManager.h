@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace sw {
+
+// Shows a file selected in the desktop's file manager (the FileManager1 D-Bus
+// interface); without one, opens the folder that holds it.
+class RevealInFileManager
+{
+public:
+    static void reveal(const QString &path);
+};
+
+}  // namespace sw
