@@ -64,7 +64,8 @@ bool mayRemoveFromParent(const QString &path, const struct stat &item)
     if (parent.isEmpty())
         return false;
     const QByteArray parentName = native(parent);
-    if (::access(parentName.constData(), W_OK | X_OK) != 0)
+    // Effective ids, like unlink itself (access() would check the real ones).
+    if (::eaccess(parentName.constData(), W_OK | X_OK) != 0)
         return false;
     struct stat parentStat;
     if (::stat(parentName.constData(), &parentStat) != 0)

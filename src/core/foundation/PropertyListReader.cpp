@@ -1,6 +1,7 @@
 #include "PropertyListReader.h"
 
 #include "OpenStepPlistParser.h"
+#include "PlistDepthGuard.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -159,6 +160,9 @@ QVariant PropertyListReader::read(const QByteArray &data)
         return QVariant();
     if (!isXmlOrBinary(data))
         return OpenStepPlistParser::parse(data);
+    const bool binary = data.startsWith("bplist");
+    if (binary ? !PlistDepthGuard::binaryWithin(data, kMaxDepth) : !PlistDepthGuard::xmlWithin(data, kMaxDepth + 2))
+        return QVariant();
     plist_t root = nullptr;
     plist_from_memory(data.constData(), uint32_t(data.size()), &root);
     const PlistPtr owner(root);

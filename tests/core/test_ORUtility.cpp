@@ -1,0 +1,642 @@
+#include "ORLayout.h"
+#include "ORNotificationCenter.h"
+#include "ORUtility.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+// --- fixture helpers ---------------------------------------------------------
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+void writeSized(const QString &path, qint64 size, char fill = 'x')
+{
+    writeFile(path, QByteArray(size, fill));
+}
+
+void makeLink(const QString &target, const QString &link)
+{
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
+}
+
+qint64 lstatSize(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_size : -1;
+}
+
+QString md5(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
+}
+
+// Collects the messages of the "sweepwright.utility" category while alive.
+class LogCapture
+{
+public:
+    LogCapture()
+    {
+        s_lines.clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("sweepwright.utility.info=true"));
+        m_previous = qInstallMessageHandler(&LogCapture::handler);
+    }
+    ~LogCapture() { qInstallMessageHandler(m_previous); }
+    const QStringList &lines() const { return s_lines; }
+
+private:
+    static void handler(QtMsgType, const QMessageLogContext &context, const QString &message)
+    {
+        if (QLatin1String(context.category) == QLatin1String("sweepwright.utility"))
+            s_lines.append(message);
+    }
+    static inline QStringList s_lines;
+    QtMessageHandler m_previous = nullptr;
+};
+
+class UtilityTest : public ::testing::Test
+{
+protected:
+    QString path(const QString &rel) const { return m_dir.path() + QLatin1Char('/') + rel; }
+    QTemporaryDir m_dir;
+};
+
+// --- sizes ------------------------------------------------------------------------
+
+struct SizeRow
+{
+    const char *name;
+    const char *path;
+    qint64 sizeOfFile;
+    qint64 fileSizeByPath;
+};
+
+class SizeTable : public UtilityTest, public ::testing::WithParamInterface<SizeRow>
+{
+protected:
+    void SetUp() override
+    {
+        writeSized(path("file100"), 100);
+        writeFile(path("empty"), {});
+        QFile sparse(path("sparse"));
+        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(sparse.resize(10 * 1024 * 1024));
+        sparse.close();
+        makeLink(path("file100"), path("link"));
+        makeLink(path("nowhere"), path("dangling"));
+        QDir().mkpath(path("folder"));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    }
+};
+
+TEST_P(SizeTable, countsLogicalBytesAndTreatsLinksAsTheTableSays)
+{
+    const SizeRow &row = GetParam();
+    const QString p = path(QString::fromLatin1(row.path));
+    EXPECT_EQ(ORUtility::sizeOfFile(p), row.sizeOfFile);
+    const qint64 expected = row.fileSizeByPath < 0 ? lstatSize(p) : row.fileSizeByPath;
+    EXPECT_EQ(ORUtility::fileSizeByPath(p), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, SizeTable,
+    ::testing::Values(SizeRow{"regular", "file100", 100, 100}, SizeRow{"empty", "empty", 0, 0},
+                      SizeRow{"sparse_counts_logical_size", "sparse", 10 << 20, 10 << 20},
+                      SizeRow{"link_not_followed_by_sizeOfFile", "link", 0, 100},
+                      SizeRow{"dangling_link", "dangling", 0, 0}, SizeRow{"missing", "missing", 0, 0},
+                      SizeRow{"plain_folder_gives_its_entry_size", "folder", 0, -1},
+                      SizeRow{"fifo_does_not_block", "fifo", 0, 0}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(UtilityTest, folderSizeSumsEveryEntryWithoutFollowingLinks)
+{
+    writeSized(path("outside/big"), 1 << 20);
+    writeSized(path("tree/a"), 100);
+    writeSized(path("tree/sub/b"), 300);
+    ASSERT_EQ(::link(QFile::encodeName(path("tree/a")).constData(), QFile::encodeName(path("tree/sub/a2")).constData()), 0);
+    makeLink(path("outside"), path("tree/dirlink"));
+    makeLink(QStringLiteral("."), path("tree/sub/loop"));
+    writeSized(path("tree/.hidden"), 7);
+
+    const qint64 expected = 100 + 300 + 100 + 7 + lstatSize(path("tree/sub")) + lstatSize(path("tree/dirlink"))
+        + lstatSize(path("tree/sub/loop"));
+    EXPECT_EQ(ORUtility::folderSizeAtPath2(path("tree")), expected);
+    EXPECT_EQ(ORUtility::folderSizeAtPath2(path("tree/")), expected);
+}
+
+TEST_F(UtilityTest, folderSizeOfSomethingThatIsNotAFolderIsZero)
+{
+    writeSized(path("tree/a"), 100);
+    makeLink(path("tree"), path("treelink"));
+    EXPECT_EQ(ORUtility::folderSizeAtPath2(path("tree/a")), 0);
+    EXPECT_EQ(ORUtility::folderSizeAtPath2(path("treelink")), 0);
+    EXPECT_EQ(ORUtility::folderSizeAtPath2(path("missing")), 0);
+    EXPECT_EQ(ORUtility::folderSizeAtPath2(QString()), 0);
+}
+
+TEST_F(UtilityTest, folderSizeReachesTreesDeeperThanItsOpenFolderLimit)
+{
+    QString rel = QStringLiteral("deep");
+    qint64 expected = 0;
+    for (int level = 0; level < 150; ++level) {
+        rel += QStringLiteral("/d");
+        ASSERT_TRUE(QDir().mkpath(path(rel)));
+    }
+    writeSized(path(rel + QStringLiteral("/leaf")), 4242);
+    expected += 4242;
+    for (QString p = rel; p != QLatin1String("deep"); p = p.left(p.lastIndexOf(QLatin1Char('/'))))
+        expected += lstatSize(path(p));
+    EXPECT_EQ(ORUtility::folderSizeAtPath2(path("deep")), expected);
+}
+
+TEST_F(UtilityTest, folderSizeSkipsUnreadableFolders)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder";
+    writeSized(path("tree/open/a"), 10);
+    writeSized(path("tree/closed/b"), 1000);
+    ASSERT_EQ(::chmod(QFile::encodeName(path("tree/closed")).constData(), 0), 0);
+    const qint64 expected = 10 + lstatSize(path("tree/open")) + lstatSize(path("tree/closed"));
+    EXPECT_EQ(ORUtility::folderSizeAtPath2(path("tree")), expected);
+    ::chmod(QFile::encodeName(path("tree/closed")).constData(), 0700);
+}
+
+TEST_F(UtilityTest, fileSizeOfAPackageIsItsRecursiveSize)
+{
+    writeSized(path("Tool.app/Contents/Info.plist"), 500);
+    writeSized(path("Tool.app/Contents/MacOS/tool"), 1500);
+    EXPECT_EQ(ORUtility::fileSizeByPath(path("Tool.app")), ORUtility::folderSizeAtPath2(path("Tool.app")));
+    EXPECT_GT(ORUtility::fileSizeByPath(path("Tool.app")), 2000);
+}
+
+// --- tests on paths -----------------------------------------------------------------
+
+TEST_F(UtilityTest, existenceAndTypeTestsFollowLinksOnlyWhereTheySay)
+{
+    writeSized(path("file"), 1);
+    QDir().mkpath(path("dir"));
+    makeLink(path("dir"), path("dirlink"));
+    makeLink(path("file"), path("filelink"));
+    makeLink(path("none"), path("dangling"));
+
+    EXPECT_TRUE(ORUtility::isDirOfPath(path("dirlink")));
+    EXPECT_FALSE(ORUtility::isDirOfPath(path("file")));
+    EXPECT_FALSE(ORUtility::isValidWithPath(path("dangling")));
+    EXPECT_TRUE(ORUtility::isValidWithPath(path("filelink")));
+    EXPECT_TRUE(ORUtility::fileIsRegular(path("file")));
+    EXPECT_FALSE(ORUtility::fileIsRegular(path("filelink")));
+    EXPECT_TRUE(ORUtility::isSymbolicLink(path("dangling")));
+}
+
+TEST_F(UtilityTest, contentsOfFolderListsHiddenNamesAndIsEmptyOnError)
+{
+    writeSized(path("d/.hidden"), 1);
+    writeSized(path("d/shown"), 1);
+    QStringList names = ORUtility::contentsOfFolder(path("d"));
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral(".hidden"), QStringLiteral("shown")}));
+    EXPECT_TRUE(ORUtility::contentsOfFolder(path("missing")).isEmpty());
+    EXPECT_TRUE(ORUtility::contentsOfFolder(path("d/shown")).isEmpty());
+}
+
+TEST_F(UtilityTest, missingPathIsNotDeletableAndLogsIt)
+{
+    LogCapture log;
+    EXPECT_FALSE(ORUtility::isDeletableFileWithCurrentPermission(path("missing")));
+    EXPECT_EQ(ORUtility::sizeOfFile(path("missing")), 0);
+    EXPECT_EQ(log.lines().value(0), path("missing") + QStringLiteral(" is not exist."));
+}
+
+TEST_F(UtilityTest, danglingLinkExistsForDeletion)
+{
+    makeLink(path("none"), path("dangling"));
+    EXPECT_TRUE(ORUtility::isDeletableFileWithCurrentPermission(path("dangling")));
+}
+
+TEST_F(UtilityTest, readOnlyFolderProtectsItsItemsFromAnOrdinaryUser)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write every folder; see the sticky-bit test";
+    writeSized(path("ro/file"), 10);
+    ASSERT_EQ(::chmod(QFile::encodeName(path("ro")).constData(), 0555), 0);
+    LogCapture log;
+    EXPECT_FALSE(ORUtility::isDeletableFileWithCurrentPermission(path("ro/file")));
+    EXPECT_EQ(ORUtility::sizeOfFile(path("ro/file")), 0);
+    EXPECT_EQ(log.lines().value(0), path("ro/file") + QStringLiteral(" without delete permission."));
+    ::chmod(QFile::encodeName(path("ro")).constData(), 0755);
+}
+
+// Root switches its effective user to a stranger to check the ownership rules.
+struct DeleteRow
+{
+    const char *name;
+    const char *path;
+    bool deletable;
+};
+
+class DeletePermission : public UtilityTest, public ::testing::WithParamInterface<DeleteRow>
+{
+protected:
+    static constexpr uid_t kStranger = 54321;
+    void SetUp() override
+    {
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "needs root to change owners";
+        ::chmod(QFile::encodeName(m_dir.path()).constData(), 0755);
+        makeFolder("sticky", 01777);
+        makeFolder("open", 0777);
+        makeFolder("closed", 0755);
+        makeFolder("stickyOwned", 01755, kStranger);
+        for (const char *rel : {"sticky/theirs", "open/theirs", "closed/theirs", "stickyOwned/theirs"})
+            writeSized(path(QString::fromLatin1(rel)), 1);
+        writeSized(path("sticky/mine"), 1);
+        ASSERT_EQ(::chown(QFile::encodeName(path("sticky/mine")).constData(), kStranger, kStranger), 0);
+    }
+    void makeFolder(const char *rel, mode_t mode, uid_t owner = 0)
+    {
+        const QByteArray p = QFile::encodeName(path(QString::fromLatin1(rel)));
+        ASSERT_EQ(::mkdir(p.constData(), 0700), 0);
+        ASSERT_EQ(::chmod(p.constData(), mode), 0);
+        ASSERT_EQ(::chown(p.constData(), owner, owner), 0);
+    }
+};
+
+TEST_P(DeletePermission, followsTheFolderModeAndTheStickyBit)
+{
+    const DeleteRow &row = GetParam();
+    ASSERT_EQ(::seteuid(kStranger), 0);
+    const bool deletable = ORUtility::isDeletableFileWithCurrentPermission(path(QString::fromLatin1(row.path)));
+    ASSERT_EQ(::seteuid(0), 0);
+    EXPECT_EQ(deletable, row.deletable);
+    EXPECT_TRUE(ORUtility::isDeletableFileWithCurrentPermission(path(QString::fromLatin1(row.path))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Permissions, DeletePermission,
+                         ::testing::Values(DeleteRow{"sticky_other_owner", "sticky/theirs", false},
+                                           DeleteRow{"sticky_own_item", "sticky/mine", true},
+                                           DeleteRow{"sticky_own_folder", "stickyOwned/theirs", true},
+                                           DeleteRow{"writable_folder", "open/theirs", true},
+                                           DeleteRow{"read_only_folder", "closed/theirs", false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// --- kinds of files ---------------------------------------------------------------
+
+struct NameRow
+{
+    const char *name;
+    const char *path;
+    bool expected;
+};
+
+class ImageFileTable : public ::testing::TestWithParam<NameRow>
+{
+};
+
+TEST_P(ImageFileTable, decidesByTheNameAgainstTheReadableImageTypes)
+{
+    EXPECT_EQ(ORUtility::isImageFile(QString::fromLatin1(GetParam().path)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ImageFileTable,
+                         ::testing::Values(NameRow{"png", "/x/a.png", true}, NameRow{"upper_case_jpeg", "/x/A.JPG", true},
+                                           NameRow{"bitmap", "/x/a.bmp", true}, NameRow{"text", "/x/a.txt", false},
+                                           NameRow{"pdf", "/x/a.pdf", false}, NameRow{"no_extension", "/x/png", false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+class PackageTable : public UtilityTest, public ::testing::WithParamInterface<NameRow>
+{
+protected:
+    void SetUp() override
+    {
+        for (const char *dir : {"Tool.app", "Old.APP", "Pane.prefpane", "en.lproj", "Doc.rtfd", "plain"})
+            QDir().mkpath(path(QString::fromLatin1(dir)));
+        writeSized(path("file.app"), 1);
+        makeLink(path("Tool.app"), path("Link.app"));
+    }
+};
+
+TEST_P(PackageTable, isAFolderWithAPackageExtension)
+{
+    EXPECT_EQ(ORUtility::isFilePackageAtPath(path(QString::fromLatin1(GetParam().path))), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, PackageTable,
+    ::testing::Values(NameRow{"application", "Tool.app", true}, NameRow{"trailing_slash", "Tool.app/", true},
+                      NameRow{"extension_case_ignored", "Old.APP", true}, NameRow{"mixed_case_list_entry", "Pane.prefpane", true},
+                      NameRow{"document_package", "Doc.rtfd", true}, NameRow{"localization_folder", "en.lproj", false},
+                      NameRow{"plain_folder", "plain", false}, NameRow{"file_with_package_name", "file.app", false},
+                      NameRow{"link_to_package", "Link.app", false}, NameRow{"missing", "Gone.app", false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// --- formatting ----------------------------------------------------------------------
+
+struct FormatRow
+{
+    const char *name;
+    qint64 bytes;
+    const char *text;
+};
+
+class SizeFormatTable : public ::testing::TestWithParam<FormatRow>
+{
+};
+
+TEST_P(SizeFormatTable, usesFloatArithmeticAndStrictThresholds)
+{
+    EXPECT_EQ(ORUtility::sizeFormatWithNumber(GetParam().bytes), QString::fromLatin1(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, SizeFormatTable,
+    ::testing::Values(FormatRow{"zero", 0, "0 B"}, FormatRow{"negative", -5, "0 B"},
+                      FormatRow{"exactly_1024", 1024, "1024 B"}, FormatRow{"just_above_1024", 1025, "1.00 KB"},
+                      FormatRow{"one_and_a_half_kib", 1536, "1.50 KB"}, FormatRow{"exactly_1_mib", 1048576, "1024.00 KB"},
+                      FormatRow{"just_above_1_mib", 1048577, "1.00 MB"}, FormatRow{"exactly_1_gib", 1073741824, "1024.00 MB"},
+                      FormatRow{"float_rounds_to_1_gib", 1073741825, "1024.00 MB"},
+                      FormatRow{"five_gib", 5368709120LL, "5.00 GB"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(SizeFileFormat, splitsNumberAndUnitIntoTwoFields)
+{
+    struct Field
+    {
+        QString text;
+        void setText(const QString &t) { text = t; }
+    } number, unit;
+    ORUtility::sizeFileFormat(&number, &unit, ORUtility::sizeFormatWithNumber(1536));
+    EXPECT_EQ(number.text, QStringLiteral("1.50"));
+    EXPECT_EQ(unit.text, QStringLiteral("KB"));
+}
+
+TEST(FriendlyDate, isTodayFromLocalMidnightOnAndTheDateBefore)
+{
+    const QDateTime midnight = QDate::currentDate().startOfDay();
+    EXPECT_EQ(ORUtility::friendlyDate(QDateTime::currentSecsSinceEpoch()), QStringLiteral("today"));
+    EXPECT_EQ(ORUtility::friendlyDate(midnight.toSecsSinceEpoch()), QStringLiteral("today"));
+    EXPECT_EQ(ORUtility::friendlyDate(midnight.toSecsSinceEpoch() - 1),
+              QDate::currentDate().addDays(-1).toString(QStringLiteral("yyyy/MM/dd")));
+}
+
+TEST(StringShortFromDate, usesTheWeekBasedYear)
+{
+    const auto at = [](int y, int m, int d) { return QDateTime(QDate(y, m, d), QTime(12, 0)); };
+    EXPECT_EQ(ORUtility::stringShortFromDate(at(2020, 12, 31)), QStringLiteral("2020-12-31"));
+    EXPECT_EQ(ORUtility::stringShortFromDate(at(2021, 1, 1)), QStringLiteral("2020-01-01"));
+    EXPECT_EQ(ORUtility::stringShortFromDate(at(2024, 12, 30)), QStringLiteral("2025-12-30"));
+    EXPECT_TRUE(ORUtility::stringShortFromDate(QDateTime()).isEmpty());
+}
+
+TEST(ShortenFilePath, replacesHomeThenTheFolderNamesInOrder)
+{
+    const QString home = QDir::homePath();
+    EXPECT_EQ(ORUtility::shortenFilePath(home + QStringLiteral("/Library/Caches/com.x")), QStringLiteral("~/././com.x"));
+    EXPECT_EQ(ORUtility::shortenFilePath(QStringLiteral("/Library/Application Support/x")), QStringLiteral("/././x"));
+    EXPECT_EQ(ORUtility::shortenFilePath(QStringLiteral("/Applications/Utilities/X.app/Contents/Resources/y")),
+              QStringLiteral("/././X.app/../y"));
+    EXPECT_EQ(ORUtility::shortenFilePath(QStringLiteral("/var/tmp/plain")), QStringLiteral("/var/tmp/plain"));
+}
+
+// --- digests ------------------------------------------------------------------------------
+
+TEST_F(UtilityTest, lazyMD5OfSmallFileIsItsPlainMD5AndEmptyHasNone)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 100; ++i)
+        bytes.append(char(i * 7));
+    writeFile(path("small"), bytes);
+    writeFile(path("empty"), {});
+    QDir().mkpath(path("folder"));
+    EXPECT_EQ(ORUtility::lazyMD5File(path("small")), md5(bytes));
+    EXPECT_TRUE(ORUtility::lazyMD5File(path("empty")).isNull());
+    EXPECT_TRUE(ORUtility::lazyMD5File(path("missing")).isNull());
+    EXPECT_TRUE(ORUtility::lazyMD5File(path("folder")).isNull());
+}
+
+TEST_F(UtilityTest, lazyMD5SamplesTwoBlocksOfAMediumFile)
+{
+    QByteArray bytes(5000, 'a');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i % 251);
+    writeFile(path("medium"), bytes);
+    EXPECT_EQ(ORUtility::lazyMD5File(path("medium")), md5(bytes.left(4096) + bytes.mid(2500, 4096)));
+}
+
+TEST_F(UtilityTest, lazyMD5SeesOnlyTheThreeSamplesOfALargeFile)
+{
+    const qint64 size = 1 << 20;
+    QByteArray base(size, 'z');
+    QByteArray atMiddle = base, atSample = base;
+    atMiddle[200000] = 'y';
+    atSample[size / 3 + 10] = 'y';
+    writeFile(path("a"), base);
+    writeFile(path("b"), atMiddle);
+    writeFile(path("c"), atSample);
+    const QString digest = ORUtility::lazyMD5File(path("a"));
+    EXPECT_EQ(digest.size(), 32);
+    EXPECT_EQ(ORUtility::lazyMD5File(path("b")), digest);
+    EXPECT_NE(ORUtility::lazyMD5File(path("c")), digest);
+}
+
+TEST_F(UtilityTest, packageSignatureListsNamesToFourLevels)
+{
+    writeSized(path("A.app/Contents/Info.plist"), 10);
+    writeSized(path("A.app/l1/l2/l3/l4/deep"), 10);
+    writeSized(path("A.app/l1/.inner"), 10);
+    writeSized(path("A.app/.hidden"), 10);
+    writeSized(path("A.app/__MACOSX/x"), 10);
+    makeLink(QStringLiteral("Contents"), path("A.app/link"));
+    struct statvfs vfs;
+    ASSERT_EQ(::statvfs(QFile::encodeName(m_dir.path()).constData(), &vfs), 0);
+    const QString volume = QString::number(qint64(vfs.f_blocks) * qint64(vfs.f_frsize));
+    const QString expected = QStringList{QStringLiteral("Contents"), QStringLiteral("Contents/Info.plist-") + volume,
+                                         QStringLiteral("l1"), QStringLiteral("l1/.inner-") + volume,
+                                         QStringLiteral("l1/l2"), QStringLiteral("l1/l2/l3"), QStringLiteral("link")}
+                                 .join(QLatin1Char(','));
+    EXPECT_EQ(ORUtility::lazyHashPackage(path("A.app")), md5(expected.toUtf8()));
+    EXPECT_EQ(ORUtility::lazyHashFile(path("A.app")), md5(expected.toUtf8()));
+}
+
+TEST_F(UtilityTest, packagesWithTheSameNamesMatchWhateverTheirContents)
+{
+    writeSized(path("A.app/Contents/MacOS/tool"), 10, 'a');
+    writeSized(path("B.app/Contents/MacOS/tool"), 9000, 'b');
+    writeSized(path("C.app/Contents/MacOS/other"), 10, 'a');
+    writeSized(path("Hidden.app/.only"), 10);
+    EXPECT_EQ(ORUtility::lazyHashPackage(path("A.app")), ORUtility::lazyHashPackage(path("B.app")));
+    EXPECT_NE(ORUtility::lazyHashPackage(path("A.app")), ORUtility::lazyHashPackage(path("C.app")));
+    EXPECT_EQ(ORUtility::lazyHashPackage(path("Hidden.app")), QStringLiteral("d41d8cd98f00b204e9800998ecf8427e"));
+    EXPECT_TRUE(ORUtility::lazyHashPackage(path("Missing.app")).isNull());
+}
+
+TEST(HashData, givesLowerCaseHexForTheFourKindsOnly)
+{
+    const QByteArray abc("abc");
+    EXPECT_EQ(ORUtility::hashData(abc, 0), QStringLiteral("900150983cd24fb0d6963f7d28e17f72"));
+    EXPECT_EQ(ORUtility::hashData(abc, 1), QStringLiteral("a9993e364706816aba3e25717850c26c9cd0d89d"));
+    EXPECT_EQ(ORUtility::hashData(abc, 2),
+              QStringLiteral("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"));
+    EXPECT_EQ(ORUtility::hashData(abc, 3).size(), 128);
+    EXPECT_TRUE(ORUtility::hashData(abc, 4).isNull());
+    EXPECT_TRUE(ORUtility::hashData(abc, -1).isNull());
+    EXPECT_EQ(ORUtility::hashString(QStringLiteral("\u00e9"), 0), md5(QByteArray("\xc3\xa9")));
+}
+
+// --- patterns ----------------------------------------------------------------------------------
+
+struct PatternRow
+{
+    const char *name;
+    const char *pattern;
+    const char *content;
+    bool matches;
+};
+
+class PatternTable : public ::testing::TestWithParam<PatternRow>
+{
+};
+
+TEST_P(PatternTable, treatsDotsLiterallyAndIgnoresCase)
+{
+    const PatternRow &row = GetParam();
+    EXPECT_EQ(ORUtility::contains(QString::fromLatin1(row.pattern), QString::fromLatin1(row.content)), row.matches);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, PatternTable,
+    ::testing::Values(PatternRow{"docset", "[^/]*.docset$", "/Users/u/Docs/Guide.docset", true},
+                      PatternRow{"dot_is_literal", "[^/]*.docset$", "/Users/u/Docs/Guidexdocset", false},
+                      PatternRow{"case_ignored", "[^/]*.docset$", "/Users/u/Docs/GUIDE.DOCSET", true},
+                      PatternRow{"anchor_kept", "[^/]*.docset$", "/Users/u/Guide.docset/inner", false},
+                      PatternRow{"anywhere", "node_modules", "/src/node_modules/x", true},
+                      PatternRow{"invalid_pattern", "[", "/x[", false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(IsExcludedFolder, logsTheFirstMatch)
+{
+    LogCapture log;
+    EXPECT_TRUE(ORUtility::isExcludedFolder({QStringLiteral("nomatch"), QStringLiteral(".git$")},
+                                            QStringLiteral("/src/.git")));
+    EXPECT_FALSE(ORUtility::isExcludedFolder({QStringLiteral("nomatch")}, QStringLiteral("/src")));
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("Exclude: /src/.git")});
+}
+
+// --- destinations and drawing ---------------------------------------------------------------------
+
+TEST_F(UtilityTest, desDirectoryFindsTheFirstFreeNumberedName)
+{
+    EXPECT_EQ(ORUtility::desDirectory(path("a.pdf")), path("a.pdf"));
+    writeSized(path("a.pdf"), 1);
+    EXPECT_EQ(ORUtility::desDirectory(path("a.pdf")), path("a(0).pdf"));
+    writeSized(path("a(0).pdf"), 1);
+    EXPECT_EQ(ORUtility::desDirectory(path("a.pdf")), path("a(1).pdf"));
+    EXPECT_EQ(ORUtility::desDirectory(path("a(0).pdf")), path("a(0)(1).pdf"));
+    writeSized(path(".profile"), 1);
+    EXPECT_EQ(ORUtility::desDirectory(path(".profile")), path(".profile(0)"));
+    makeLink(path("none"), path("dangling"));
+    EXPECT_EQ(ORUtility::desDirectory(path("dangling")), path("dangling(0)"));
+}
+
+TEST_F(UtilityTest, desDirectoryStaysInTheFolderOfItsSource)
+{
+    writeSized(path("out(0)/a.pdf"), 1);
+    EXPECT_EQ(ORUtility::desDirectory(path("out(0)/a.pdf")), path("out(0)/a(0).pdf"));
+}
+
+TEST(GenerateCirclePath, isTheInscribedCircle)
+{
+    const QPainterPath circle = ORUtility::generateCirclePathWithRadius(10);
+    EXPECT_EQ(circle.boundingRect(), QRectF(0, 0, 20, 20));
+    EXPECT_TRUE(circle.contains(QPointF(10, 10)));
+    EXPECT_TRUE(circle.contains(QPointF(10, 0.5)));
+    EXPECT_FALSE(circle.contains(QPointF(1.5, 1.5)));
+}
+
+// --- standard folders and notifications -------------------------------------------------------------
+
+TEST(RealHomeDirectory, ignoresTheHomeVariable)
+{
+    const QByteArray saved = qgetenv("HOME");
+    qputenv("HOME", "/nonexistent/elsewhere");
+    const QString home = ORUtility::realHomeDirectory();
+    qputenv("HOME", saved);
+    EXPECT_FALSE(home.isEmpty());
+    EXPECT_NE(home, QStringLiteral("/nonexistent/elsewhere"));
+}
+
+TEST_F(UtilityTest, appNameArrayNamesTheVendorsApplications)
+{
+    const auto info = [](const char *id, const char *name) {
+        QByteArray xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key><string>";
+        xml += id;
+        xml += "</string>";
+        if (name)
+            xml += QByteArray("<key>CFBundleName</key><string>") + name + "</string>";
+        return xml + "</dict></plist>";
+    };
+    writeFile(path("Applications/Safe.app/Contents/Info.plist"), info("com.apple.Safe", "Safe"));
+    writeFile(path("Applications/Other.app/Contents/Info.plist"), info("org.other.app", "Other"));
+    writeFile(path("Applications/Nameless.app/Contents/Info.plist"), info("com.apple.nameless", nullptr));
+    writeFile(path("Applications/Tool.txt"), info("com.apple.tool", "Tool"));
+    writeFile(path("Applications/Broken.app/Contents/Info.plist"), "garbage");
+
+    ORLayout::set(ORLayout::Kind::MacOS, m_dir.path(), path("home"));
+    const QStringList mac = ORUtility::appNameArray();
+    ORLayout::set(ORLayout::Kind::Freedesktop, m_dir.path(), path("home"));
+    const QStringList freedesktop = ORUtility::appNameArray();
+    ORLayout::reset();
+    EXPECT_EQ(mac, QStringList{QStringLiteral("Safe")});
+    EXPECT_TRUE(freedesktop.isEmpty());
+}
+
+TEST(NotifyOnMainThread, deliversInOrderOnTheMainThreadWithAPlaceholderForNoObject)
+{
+    int argc = 1;
+    char arg0[] = "test";
+    char *argv[] = {arg0, nullptr};
+    QCoreApplication app(argc, argv);
+    QObject observer;
+    QList<QVariant> received;
+    QList<QThread *> threads;
+    for (const char *name : {"first", "second"}) {
+        ORNotificationCenter::defaultCenter().addObserver(&observer, QString::fromLatin1(name), [&](const QVariant &o) {
+            received.append(o);
+            threads.append(QThread::currentThread());
+        });
+    }
+    QThread *worker = QThread::create([] {
+        ORUtility::notifyOnMainThread(QStringLiteral("first"));
+        ORUtility::notifyOnMainThread(QStringLiteral("second"), QStringLiteral("payload"));
+    });
+    worker->start();
+    worker->wait();
+    delete worker;
+    for (int i = 0; i < 100 && received.size() < 2; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_EQ(received.size(), 2);
+    EXPECT_TRUE(received[0].isValid());
+    EXPECT_TRUE(ORNotificationCenter::isNull(received[0]));
+    EXPECT_EQ(received[1].toString(), QStringLiteral("payload"));
+    EXPECT_EQ(threads, (QList<QThread *>{app.thread(), app.thread()}));
+}
+
+}  // namespace
