@@ -1,0 +1,195 @@
+// Where the junk categories look in the freedesktop layout, checked through
+// the engine's scan so that measuring (empty folders dropped) takes part too.
+
+#include "JunkTestSupport.h"
+
+#include "FreedesktopJunkLocations.h"
+
+using swtest::JunkFixture;
+
+namespace {
+
+// A file to plant, relative to the tree ("home/..." or "root/..."); a path
+// ending in '/' is an empty folder; "%USER%" stands for the login name.
+struct Plant
+{
+    const char *path;
+    qint64 size;
+};
+
+struct LocationCase
+{
+    const char *name;
+    qint64 groupID;
+    QList<Plant> plants;
+    QStringList expected;  // item paths relative to the tree, sorted; "%USER%" as above
+};
+
+void PrintTo(const LocationCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+const QList<LocationCase> kCases = {
+    {"CacheHomeSkipsOurOwnCacheAndEmptyFolders", 0,
+     {{"home/.cache/fontconfig/x", 10},
+      {"home/.cache/org.sweepwright.Sweepwright/y", 10},
+      {"home/.cache/Sweepwright/z", 10},
+      {"home/.cache/empty/", 0}},
+     {"home/.cache/fontconfig"}},
+    {"FlatpakCachesButOurOwn", 0,
+     {{"home/.var/app/org.foo.App/cache/fontconfig/f", 10},
+      {"home/.var/app/org.foo.App/config/settings", 10},
+      {"home/.var/app/org.sweepwright.Sweepwright/cache/own", 10}},
+     {"home/.var/app/org.foo.App/cache/fontconfig"}},
+    {"OrphanFlatpakDataOnly", 1,
+     {{"home/.var/app/org.gone.App/data/x", 10},
+      {"home/.var/app/org.sys.App/data/y", 10},
+      {"root/var/lib/flatpak/app/org.sys.App/", 0},
+      {"home/.var/app/org.user.App/config/z", 10},
+      {"home/.local/share/flatpak/app/org.user.App/", 0},
+      {"home/.var/app/org.sweepwright.Sweepwright/d", 10}},
+     {"home/.var/app/org.gone.App"}},
+    {"VarCacheWithoutDebconf", 2,
+     {{"root/var/cache/apt/archives/a.deb", 10}, {"root/var/cache/debconf/config.dat", 10}},
+     {"root/var/cache/apt"}},
+    {"VarLog", 3,
+     {{"root/var/log/syslog.1", 10}, {"root/var/log/apt/history.log", 10}},
+     {"root/var/log/apt", "root/var/log/syslog.1"}},
+    {"MailAttachmentsOfTheLoginUser", 10,
+     {{"root/tmp/mozilla_%USER%0/att.pdf", 10}, {"root/tmp/mozilla_someoneelse0/b.pdf", 10}},
+     {"root/tmp/mozilla_%USER%0/att.pdf"}},
+    {"TrashFilesNotInfo", 6,
+     {{"home/.local/share/Trash/files/old.txt", 10},
+      {"home/.local/share/Trash/files/dir/x", 10},
+      {"home/.local/share/Trash/info/old.txt.trashinfo", 50}},
+     {"home/.local/share/Trash/files/dir", "home/.local/share/Trash/files/old.txt"}},
+    {"DownloadsDefaultFolder", 8, {{"home/Downloads/a.iso", 10}}, {"home/Downloads/a.iso"}},
+    {"DeveloperCaches", 14,
+     {{"home/.npm/_cacache/index-v5/x", 10},
+      {"home/.npm/_logs/l.log", 10},
+      {"home/.gradle/caches/modules-2/y", 10},
+      {"home/.cargo/registry/cache/index/z", 10},
+      {"home/go/pkg/mod/cache/download/w", 10}},
+     {"home/.cargo/registry/cache/index", "home/.gradle/caches/modules-2", "home/.npm/_cacache/index-v5",
+      "home/go/pkg/mod/cache/download"}},
+    {"FirefoxCache2AndChromeProfileEntries", 7,
+     {{"home/.cache/mozilla/firefox/abc.default/cache2/entries/E1", 10},
+      {"home/.cache/mozilla/firefox/nocache.default/startupCache/s", 10},
+      {"home/.config/google-chrome/Default/History", 10},
+      {"home/.config/google-chrome/Default/Cookies", 10},
+      {"home/.config/google-chrome/Default/Local Storage/leveldb/l", 10},
+      {"home/.config/google-chrome/Default/Preferences", 10},
+      {"home/.config/google-chrome/Profile 1/History", 10},
+      {"home/.config/chromium/Default/History-journal", 10},
+      {"home/.config/chromium/Default/Cookies-journal", 10}},
+     {"home/.cache/mozilla/firefox/abc.default/cache2", "home/.config/chromium/Default/Cookies-journal",
+      "home/.config/chromium/Default/History-journal", "home/.config/google-chrome/Default/Cookies",
+      "home/.config/google-chrome/Default/History", "home/.config/google-chrome/Default/Local Storage"}},
+};
+
+class FreedesktopLocations : public JunkFixture, public ::testing::WithParamInterface<LocationCase>
+{
+protected:
+    void SetUp() override
+    {
+        JunkFixture::SetUp();
+        useLayout(ORLayout::Kind::Freedesktop);
+    }
+    static QString withUser(QString text) { return text.replace(QLatin1String("%USER%"), ORLayout::loginName()); }
+};
+
+TEST_P(FreedesktopLocations, FindsExactlyTheExpectedItems)
+{
+    const LocationCase &c = GetParam();
+    for (const Plant &p : c.plants) {
+        const QString rel = withUser(QString::fromUtf8(p.path));
+        if (rel.endsWith(QLatin1Char('/')))
+            tree.folder(rel);
+        else
+            tree.file(rel, p.size);
+    }
+    QStringList expected;
+    for (const QString &e : c.expected)
+        expected.append(withUser(e));
+    EXPECT_EQ(found(c.groupID), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Categories, FreedesktopLocations, ::testing::ValuesIn(kCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(FreedesktopLocations, DownloadsComeFromUserDirs)
+{
+    homeText(QStringLiteral(".config/user-dirs.dirs"),
+             "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
+             "XDG_DOWNLOAD_DIR=\"$HOME/T\xc3\xa9l\xc3\xa9\x63hargements\"\n");
+    homeFile(QStringLiteral("Downloads/not-this.iso"), 10);
+    homeFile(QStringLiteral("T\u00e9l\u00e9chargements/this.iso"), 10);
+    EXPECT_EQ(found(8), QStringList{QStringLiteral("home/T\u00e9l\u00e9chargements/this.iso")});
+}
+
+TEST_F(FreedesktopLocations, XdgVariablesIgnoredUnderAHomeOverride)
+{
+    const QByteArray saved = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", tree.folder(QStringLiteral("elsewhere/cache")).toLocal8Bit());
+    tree.file(QStringLiteral("elsewhere/cache/foreign/x"), 10);
+    homeFile(QStringLiteral(".cache/mine/x"), 10);
+    const QStringList paths = found(0);
+    saved.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", saved);
+    EXPECT_EQ(paths, QStringList{QStringLiteral("home/.cache/mine")});
+}
+
+class OrphanDesktopEntries : public FreedesktopLocations
+{
+protected:
+    void SetUp() override
+    {
+        FreedesktopLocations::SetUp();
+        m_savedPath = qgetenv("PATH");
+        qputenv("PATH", "/usr/local/bin:/usr/bin:relative/bin");
+    }
+    void TearDown() override
+    {
+        qputenv("PATH", m_savedPath);
+        FreedesktopLocations::TearDown();
+    }
+    void entry(const QString &rel, const QByteArray &exec)
+    {
+        homeText(rel, "[Desktop Entry]\nType=Application\nName=X\nExec=" + exec + "\n");
+    }
+
+private:
+    QByteArray m_savedPath;
+};
+
+TEST_F(OrphanDesktopEntries, ProgramIsLookedUpBelowTheRootAndOnPath)
+{
+    rootFile(QStringLiteral("opt/live/bin/live"), 10);
+    rootFile(QStringLiteral("usr/bin/livetool"), 10);
+    const QString apps = QStringLiteral(".local/share/applications/");
+    entry(apps + "gone.desktop", "/opt/gone/bin/gone %U");
+    entry(apps + "live.desktop", "/opt/live/bin/live %U");
+    entry(apps + "onpath.desktop", "livetool --new-window");
+    entry(apps + "envprefix.desktop", "env LANG=C livetool");
+    entry(apps + "missing.desktop", "nosuchtool-xyz");
+    entry(apps + "quoted.desktop", "\"/opt/gone dir/bin/x\" %f");
+    entry(apps + "org.sweepwright.Sweepwright.desktop", "/opt/nothing/sweepwright");
+    entry(apps + "notadesktopfile.txt", "/opt/gone/bin/gone");
+    homeText(apps + "noexec.desktop", "[Desktop Entry]\nType=Link\nURL=https://example.org\n");
+    homeText(apps + "garbage.desktop", "\x01\x02 not an entry");
+    entry(QStringLiteral(".config/autostart/gone-auto.desktop"), "/usr/bin/gone-daemon");
+    entry(QStringLiteral(".config/autostart/live-auto.desktop"), "livetool");
+
+    EXPECT_EQ(found(1), (QStringList{"home/.config/autostart/gone-auto.desktop",
+                                     "home/.local/share/applications/gone.desktop",
+                                     "home/.local/share/applications/missing.desktop",
+                                     "home/.local/share/applications/quoted.desktop"}));
+}
+
+TEST(FreedesktopTrashInfo, InfoFileSitsBesideTheFilesFolder)
+{
+    EXPECT_EQ(sw::FreedesktopJunkLocations::trashInfoPath(QStringLiteral("/h/.local/share/Trash/files/a b.txt")),
+              QStringLiteral("/h/.local/share/Trash/info/a b.txt.trashinfo"));
+}
+
+}  // namespace

@@ -1,0 +1,372 @@
+// The junk engine: scan order, initial selection, lifecycle, progress
+// notifications and removal, on fixture trees of both layouts. Where each
+// category looks is tested in test_MacJunkLocations and
+// test_FreedesktopJunkLocations.
+
+#include "JunkTestSupport.h"
+
+#include "MainQueue.h"
+#include "ORDispatch.h"
+#include "ORNotificationCenter.h"
+#include "ORSelection.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <atomic>
+#include <stdexcept>
+
+using swtest::JunkFixture;
+
+namespace {
+
+using Kind = ORLayout::Kind;
+
+class JunkEngine : public JunkFixture, public ::testing::WithParamInterface<Kind>
+{
+protected:
+    void SetUp() override
+    {
+        JunkFixture::SetUp();
+        useLayout(GetParam());
+    }
+
+    QList<qint64> allIDs() const
+    {
+        QList<qint64> ids;
+        for (const ORJunkCategory &c : ORJunkCategory::categories())
+            ids.append(c.groupID);
+        return ids;
+    }
+
+    // One file in the application cache of either layout.
+    QString plantCacheFile(const QString &name, qint64 size)
+    {
+        return homeFile((GetParam() == Kind::MacOS ? QStringLiteral("Library/Caches/") : QStringLiteral(".cache/"))
+                            + name,
+                        size);
+    }
+};
+
+TEST_P(JunkEngine, EverySwitchOffGivesNoGroups)
+{
+    plantCacheFile(QStringLiteral("app/x"), 100);
+    const auto data = scan({});
+    EXPECT_TRUE(data->junkGroups.isEmpty());
+    EXPECT_EQ(data->junkTotalSize, 0);
+}
+
+TEST_P(JunkEngine, EnabledCategoriesAreListedInScanOrderEvenWhenEmpty)
+{
+    enableAll();
+    const auto data = engine().junkData();
+    QList<qint64> ids;
+    QStringList names;
+    for (const ORJunkDataGroup &g : data->junkGroups) {
+        ids.append(g.groupID);
+        names.append(g.groupName);
+        EXPECT_EQ(g.groupSize, 0) << g.groupID;
+        EXPECT_EQ(g.groupSelectedSize, 0) << g.groupID;
+        EXPECT_TRUE(g.groupItems.isEmpty()) << g.groupID;
+        EXPECT_FALSE(g.groupInfo.isEmpty()) << g.groupID;
+    }
+    if (GetParam() == Kind::MacOS) {
+        EXPECT_EQ(ids, (QList<qint64>{0, 1, 2, 3, 10, 9, 13, 12, 6, 8, 14, 7}));
+        EXPECT_EQ(names.at(10), QStringLiteral("Xcode DerivedData"));
+    } else {
+        EXPECT_EQ(ids, (QList<qint64>{0, 1, 2, 3, 10, 6, 8, 14, 7}));
+        EXPECT_EQ(names.at(7), QStringLiteral("Developer Build Caches"));
+    }
+    EXPECT_EQ(names.at(0), QStringLiteral("Application Junk Files"));
+    EXPECT_EQ(ids, allIDs());
+}
+
+TEST_P(JunkEngine, EverythingFoundIsMarkedAndTotalsAddUp)
+{
+    plantCacheFile(QStringLiteral("a/x"), 100);
+    plantCacheFile(QStringLiteral("b"), 30);
+    homeFile(GetParam() == Kind::MacOS ? QStringLiteral(".Trash/t") : QStringLiteral(".local/share/Trash/files/t"), 7);
+    const auto data = scan({0, 6});
+    ASSERT_EQ(data->junkGroups.size(), 2);
+    const ORJunkDataGroup &cache = data->junkGroups.at(0);
+    EXPECT_EQ(cache.groupSize, 130);
+    EXPECT_EQ(cache.isGroupDelFlag, 2);
+    EXPECT_EQ(cache.groupSelectedSize, 130);
+    for (const ORjunkDataItem &item : cache.groupItems) {
+        EXPECT_TRUE(item.isDel);
+        EXPECT_TRUE(item.isVisible);
+        EXPECT_EQ(item.itemName, QFileInfo(item.itemPath).fileName());
+    }
+    EXPECT_EQ(data->junkTotalSize, 137);
+}
+
+TEST_P(JunkEngine, ResultIsPublishedUntilStartOver)
+{
+    plantCacheFile(QStringLiteral("a"), 10);
+    enable({0});
+    const auto first = engine().junkData();
+    EXPECT_EQ(engine().tempJunkData(), first);
+    plantCacheFile(QStringLiteral("b"), 10);
+    EXPECT_EQ(engine().junkData(), first);  // no second scan
+    EXPECT_EQ(first->junkTotalSize, 10);
+    engine().startOver();
+    EXPECT_EQ(engine().tempJunkData(), nullptr);
+    EXPECT_EQ(engine().junkData()->junkTotalSize, 20);
+}
+
+TEST_P(JunkEngine, ProgressArrivesOnTheMainThreadEndingWithTheTotal)
+{
+    for (int i = 0; i < 50; ++i)
+        plantCacheFile(QStringLiteral("app%1/x").arg(i), 10 + i);
+    sw::MainQueue::instance().flush();  // nothing left over from earlier scans
+    QObject observer;
+    QStringList titles;
+    QList<qint64> sizes;
+    bool offMainThread = false;
+    auto &center = ORNotificationCenter::defaultCenter();
+    center.addObserver(&observer, QStringLiteral("junktitle"), [&](const QVariant &o) {
+        offMainThread |= QThread::currentThread() != qApp->thread();
+        titles.append(o.toString());
+    });
+    center.addObserver(&observer, QStringLiteral("junksize"), [&](const QVariant &o) {
+        offMainThread |= QThread::currentThread() != qApp->thread();
+        sizes.append(o.toLongLong());
+    });
+
+    enable({0});
+    std::shared_ptr<ORJunkData> data;
+    std::atomic<bool> done{false};
+    ORDispatch::global(ORDispatch::Priority::Background, [&] {
+        data = engine().junkData();
+        ORDispatch::main([&] { done = true; });
+    });
+    const QDeadlineTimer deadline(60000);
+    while (!done && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    ASSERT_TRUE(done);
+
+    EXPECT_FALSE(offMainThread);
+    ASSERT_FALSE(sizes.isEmpty());
+    EXPECT_EQ(sizes.constLast(), data->junkTotalSize);
+    EXPECT_TRUE(std::is_sorted(sizes.cbegin(), sizes.cend()));
+    ASSERT_FALSE(titles.isEmpty());
+    EXPECT_TRUE(titles.constLast().startsWith(home)) << titles.constLast().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, JunkEngine, ::testing::Values(Kind::MacOS, Kind::Freedesktop),
+                         [](const auto &info) { return info.param == Kind::MacOS ? "macos" : "freedesktop"; });
+
+class MacJunkEngine : public JunkFixture
+{
+protected:
+    void SetUp() override
+    {
+        JunkFixture::SetUp();
+        useLayout(Kind::MacOS);
+    }
+};
+
+TEST_F(MacJunkEngine, IOSGroupsStartUnmarked)
+{
+    homeFile(QStringLiteral("Library/iTunes/iPhone Software Updates/fw.ipsw"), 40);
+    homeFile(QStringLiteral("Library/Application Support/MobileSync/Backup/dev/Manifest.db"), 60);
+    const auto data = scan({9, 12, 13});
+    for (qint64 id : {12, 13}) {
+        const ORJunkDataGroup *g = group(*data, id);
+        ASSERT_NE(g, nullptr);
+        EXPECT_EQ(g->isGroupDelFlag, 0) << id;
+        EXPECT_EQ(g->groupSelectedSize, 0) << id;
+        ASSERT_EQ(g->groupItems.size(), 1) << id;
+        EXPECT_FALSE(g->groupItems.first().isDel) << id;
+    }
+    const ORJunkDataGroup *itunes = group(*data, 9);
+    EXPECT_EQ(itunes->isGroupDelFlag, 2);
+    EXPECT_EQ(itunes->groupSelectedSize, 40);
+    EXPECT_TRUE(itunes->groupItems.first().isDel);
+    EXPECT_EQ(data->junkTotalSize, 40 + 60 + 40);
+}
+
+// Removal, in both layouts: the folders differ, the rules do not.
+class JunkRemoval : public JunkEngine
+{
+protected:
+    bool isMac() const { return GetParam() == Kind::MacOS; }
+    QString cacheRel(const QString &rel) const
+    {
+        return (isMac() ? QStringLiteral("home/Library/Caches/") : QStringLiteral("home/.cache/")) + rel;
+    }
+    QString trashRel(const QString &rel) const
+    {
+        return (isMac() ? QStringLiteral("home/.Trash/") : QStringLiteral("home/.local/share/Trash/files/")) + rel;
+    }
+    ORJunkDataGroup &resultGroup(qint64 id)
+    {
+        for (ORJunkDataGroup &g : engine().tempJunkData()->junkGroups)
+            if (g.groupID == id)
+                return g;
+        throw std::runtime_error("no such group");
+    }
+    qint64 removedInRecord() const
+    {
+        qint64 sum = 0;
+        for (const ORJunkDataGroup &g : engine().junkDataDel())
+            sum += g.groupSize;
+        return sum;
+    }
+};
+
+TEST_P(JunkRemoval, CacheFolderIsEmptiedButKept)
+{
+    tree.file(cacheRel("app/a"), 10);
+    tree.file(cacheRel("app/sub/b"), 20);
+    tree.file(cacheRel("loose"), 5);
+    scan({0});
+    engine().deleteJunks();
+    EXPECT_TRUE(tree.exists(cacheRel("app")));
+    EXPECT_TRUE(QDir(tree.path(cacheRel("app"))).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
+    EXPECT_FALSE(tree.exists(cacheRel("loose")));
+    EXPECT_EQ(engine().delSize(), 35);
+    EXPECT_EQ(removedInRecord(), 35);
+    EXPECT_EQ(engine().tempJunkData()->junkGroups.first().groupItems.size(), 2);  // the result stays as it was
+}
+
+TEST_P(JunkRemoval, TrashAndDownloadsItemsAreRemovedWhole)
+{
+    tree.file(trashRel("dir/x"), 10);
+    tree.file(QStringLiteral("home/Downloads/dl/y"), 20);
+    if (!isMac())
+        tree.text(QStringLiteral("home/.local/share/Trash/info/dir.trashinfo"), "[Trash Info]\nPath=/x/dir\n");
+    scan({6, 8});
+    engine().deleteJunks();
+    EXPECT_FALSE(tree.exists(trashRel("dir")));
+    EXPECT_TRUE(tree.exists(trashRel("")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/Downloads/dl")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/Downloads")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/info/dir.trashinfo")));
+    EXPECT_EQ(engine().delSize(), 30);
+}
+
+TEST_P(JunkRemoval, GroupWithFlagZeroIsUntouchedEvenWithMarkedItems)
+{
+    tree.file(cacheRel("a"), 10);
+    tree.file(trashRel("t"), 5);
+    scan({0, 6});
+    resultGroup(0).isGroupDelFlag = 0;
+    ASSERT_TRUE(resultGroup(0).groupItems.first().isDel);
+    engine().deleteJunks();
+    EXPECT_TRUE(tree.exists(cacheRel("a")));
+    EXPECT_FALSE(tree.exists(trashRel("t")));
+    EXPECT_EQ(engine().delSize(), 5);
+}
+
+TEST_P(JunkRemoval, NothingSelectedRemovesNothing)
+{
+    tree.file(cacheRel("a"), 10);
+    scan({0});
+    sw::selection::setAllGroupsMarked(engine().tempJunkData()->junkGroups, false);
+    engine().deleteJunks();
+    EXPECT_TRUE(tree.exists(cacheRel("a")));
+    EXPECT_EQ(engine().delSize(), 0);
+}
+
+TEST_P(JunkRemoval, MarkedItemHiddenBySearchIsNotRemoved)
+{
+    tree.file(cacheRel("keep-me"), 10);
+    tree.file(cacheRel("drop-me"), 20);
+    scan({0});
+    sw::selection::applySearch(resultGroup(0), QStringLiteral("DROP"));
+    engine().deleteJunks();
+    EXPECT_TRUE(tree.exists(cacheRel("keep-me")));
+    EXPECT_FALSE(tree.exists(cacheRel("drop-me")));
+    EXPECT_EQ(engine().delSize(), 20);
+}
+
+TEST_P(JunkRemoval, VanishedItemIsLoggedAndNotCounted)
+{
+    tree.file(cacheRel("a"), 10);
+    tree.file(cacheRel("b"), 20);
+    scan({0});
+    QFile::remove(tree.path(cacheRel("b")));
+    swtest::LogCapture log;
+    engine().deleteJunks();
+    EXPECT_EQ(engine().delSize(), 10);
+    EXPECT_EQ(log.count(QStringLiteral("Fail to remove junk, error=")), 1) << log.lines().join('\n').toStdString();
+}
+
+TEST_P(JunkRemoval, LinkInsideCacheFolderIsRemovedAsLinkAndItsTargetStays)
+{
+    tree.file(QStringLiteral("outside/precious/p"), 10);
+    tree.file(cacheRel("app/real"), 10);
+    ASSERT_FALSE(tree.link(cacheRel("app/inner"), tree.path(QStringLiteral("outside/precious"))).isEmpty());
+    ASSERT_FALSE(tree.link(cacheRel("app/file-link"), tree.path(QStringLiteral("outside/precious/p"))).isEmpty());
+    scan({0});
+    engine().deleteJunks();
+    EXPECT_FALSE(tree.exists(cacheRel("app/inner")));
+    EXPECT_FALSE(tree.exists(cacheRel("app/file-link")));
+    EXPECT_TRUE(tree.exists(cacheRel("app")));
+    EXPECT_EQ(QFileInfo(tree.path(QStringLiteral("outside/precious/p"))).size(), 10);
+}
+
+TEST_P(JunkRemoval, CacheItemThatLinksToAFolderIsNotEmptiedThroughTheLink)
+{
+    tree.file(QStringLiteral("outside/dir/f"), 10);
+    const QString target = tree.path(QStringLiteral("outside/dir"));
+    ASSERT_FALSE(tree.link(cacheRel("linkdir"), target).isEmpty());
+    const auto data = scan({0});
+    ASSERT_EQ(itemPaths(*group(*data, 0)), QStringList{cacheRel("linkdir")});
+    EXPECT_EQ(group(*data, 0)->groupSize, target.toLocal8Bit().size());  // the link itself, not its target
+    engine().deleteJunks();
+    EXPECT_FALSE(tree.exists(cacheRel("linkdir")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("outside/dir/f")));
+}
+
+TEST_P(JunkRemoval, ProtectedAndTopLevelFoldersAreNeverRemoved)
+{
+    tree.file(cacheRel("a"), 10);
+    tree.file(QStringLiteral("home/Downloads/d"), 10);
+    tree.folder(trashRel(QString()));
+    const QStringList guarded = {rootFile(QStringLiteral("etc/passwd"), 10),
+                                 rootFile(QStringLiteral("var/cache/debconf/config.dat"), 10),
+                                 rootFile(QStringLiteral("usr/lib/x.so"), 10), home, root,
+                                 tree.path(QStringLiteral("home/Downloads")), tree.path(trashRel("")).chopped(1)};
+    scan({0, 8});
+    for (const QString &path : guarded) {
+        for (qint64 id : {0, 8}) {
+            ORjunkDataItem item;
+            item.itemPath = path;
+            item.itemSize = 10;
+            item.isDel = true;
+            resultGroup(id).groupItems.append(item);
+        }
+    }
+    swtest::LogCapture log;
+    engine().deleteJunks();
+    for (const QString &path : guarded)
+        EXPECT_TRUE(swtest::FixtureTree::existsAt(path)) << path.toStdString();
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/etc/passwd")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/Downloads")));
+    EXPECT_FALSE(tree.exists(cacheRel("a")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/Downloads/d")));
+    EXPECT_EQ(engine().delSize(), 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, JunkRemoval, ::testing::Values(Kind::MacOS, Kind::Freedesktop),
+                         [](const auto &info) { return info.param == Kind::MacOS ? "macos" : "freedesktop"; });
+
+TEST_F(MacJunkEngine, FirmwareListedTwiceIsRemovedOnceAndTheSecondAttemptLogged)
+{
+    homeFile(QStringLiteral("Library/iTunes/iPhone Software Updates/fw.ipsw"), 40);
+    const auto data = scan({9, 12});
+    for (ORJunkDataGroup &g : engine().tempJunkData()->junkGroups)
+        if (g.groupID == 12)
+            sw::selection::setGroupMarked(g, true);
+    swtest::LogCapture log;
+    engine().deleteJunks();
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/Library/iTunes/iPhone Software Updates/fw.ipsw")));
+    EXPECT_EQ(engine().delSize(), 40);
+    EXPECT_EQ(log.count(QStringLiteral("Fail to remove junk, error=")), 1);
+    ASSERT_EQ(engine().junkDataDel().size(), 1);
+    EXPECT_EQ(engine().junkDataDel().first().groupID, 9);
+}
+
+}  // namespace
