@@ -19,7 +19,7 @@ owned_bytes utf16_to_utf8(const unsigned char *src, size_t len, size_t *out_len)
             *o++ = static_cast<unsigned char>(0x80 | (unit & 0x3F));
         }
     }
-    *o++ = 0;
     *out_len = static_cast<size_t>(o - out.get());
+    *o = 0;
     return out;
 }
