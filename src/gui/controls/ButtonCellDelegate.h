@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QPersistentModelIndex>
+#include <QRect>
+#include <QStyledItemDelegate>
+
+namespace sw {
+
+// A row delegate with small buttons drawn inside its rows. A button clicks
+// when the mouse is pressed and released on it in the same row; the press
+// does not select the row.
+class ButtonCellDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                     const QModelIndex &index) override;
+
+    // The id of the clickable button at pos in the row, or -1. A row being
+    // clicked is the row under the pointer, so hover-only buttons count.
+    int buttonAt(const QStyleOptionViewItem &option, const QModelIndex &index, const QPoint &pos) const;
+
+protected:
+    struct Button
+    {
+        int id;
+        QRect rect;
+    };
+    // The buttons the row shows (hovered: the pointer is over the row).
+    virtual QList<Button> buttons(const QStyleOptionViewItem &option, const QModelIndex &index,
+                                  bool hovered) const = 0;
+    virtual void buttonClicked(int id, const QModelIndex &index) = 0;
+
+private:
+    QPersistentModelIndex m_pressedIndex;
+    int m_pressedButton = -1;
+};
+
+} // namespace sw

@@ -1,0 +1,89 @@
+#include "CellPainter.h"
+
+#include <QAbstractScrollArea>
+#include <QCursor>
+#include <QPainter>
+#include <QStyleOptionViewItem>
+#include <QWidget>
+
+#include "ORControlColors.h"
+#include "ORImage.h"
+
+namespace sw::CellPainter {
+
+QRect squareAt(const QRect &row, int left, int side)
+{
+    return QRect(row.left() + left, row.top() + (row.height() - side + 1) / 2, side, side);
+}
+
+QRect buttonRect(const QRect &row, int right)
+{
+    return squareAt(row, row.width() - right - kButtonSize, kButtonSize);
+}
+
+void drawBackground(QPainter *painter, const QRect &row, const QColor &fill, bool separator)
+{
+    if (fill.isValid())
+        painter->fillRect(row, fill);
+    if (separator) {
+        painter->setPen(colors::separator());
+        painter->drawLine(row.left() + kPadding, row.bottom(), row.right() - kPadding, row.bottom());
+    }
+}
+
+void drawImage(QPainter *painter, const QRect &rect, const QString &name)
+{
+    const QPixmap pixmap = ORImage::pixmap(name, rect.size(), painter->device()->devicePixelRatioF());
+    if (!pixmap.isNull())
+        painter->drawPixmap(rect, pixmap);
+}
+
+void drawGlyphButton(QPainter *painter, const QStyleOptionViewItem &option, const QRect &rect,
+                     const QString &name, const QColor &color, const QColor &hoverColor)
+{
+    const bool hovered = pointerOver(option, rect);
+    QRect glyph(0, 0, kButtonGlyph, kButtonGlyph);
+    glyph.moveCenter(rect.center());
+    const QImage image = ORImage::tinted(name, glyph.size(), hovered ? hoverColor : color,
+                                         painter->device()->devicePixelRatioF());
+    if (!image.isNull())
+        painter->drawImage(glyph, image);
+}
+
+void drawIcon(QPainter *painter, const QRect &rect, const QIcon &icon)
+{
+    if (!icon.isNull())
+        icon.paint(painter, rect);
+}
+
+void drawText(QPainter *painter, const QRect &rect, const QString &text, const QFont &font,
+              const QColor &color, Qt::TextElideMode elide, Qt::Alignment alignment)
+{
+    if (text.isEmpty() || rect.width() <= 0)
+        return;
+    painter->setFont(font);
+    painter->setPen(color);
+    const QString shown = QFontMetrics(font).elidedText(text, elide, rect.width());
+    painter->drawText(rect, int(alignment | Qt::AlignVCenter | Qt::TextSingleLine), shown);
+}
+
+bool pointerOver(const QStyleOptionViewItem &option, const QRect &rect)
+{
+    if (!option.widget || !(option.state & QStyle::State_MouseOver))
+        return false;
+    // The view paints on its viewport; the option's widget is the view itself.
+    const auto *view = qobject_cast<const QAbstractScrollArea *>(option.widget);
+    const QWidget *surface = view ? view->viewport() : option.widget;
+    return rect.contains(surface->mapFromGlobal(QCursor::pos()));
+}
+
+QFont scaledFont(const QFont &base, qreal pointSizeDelta, QFont::Weight weight)
+{
+    QFont font = base;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() + pointSizeDelta);
+    font.setWeight(weight);
+    return font;
+}
+
+} // namespace sw::CellPainter

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+class QStyleOptionViewItem;
+
+namespace sw {
+
+// Drawing pieces shared by the row delegates.
+namespace CellPainter {
+
+constexpr int kPadding = 12;
+constexpr int kCheckSize = 18;
+constexpr int kButtonSize = 22;
+constexpr int kButtonGlyph = 16;
+
+// A square of side `side` at x = left, centred vertically in row.
+QRect squareAt(const QRect &row, int left, int side);
+// The button squares, right to left, ending `right` pixels from the row's right edge.
+QRect buttonRect(const QRect &row, int right);
+
+void drawBackground(QPainter *painter, const QRect &row, const QColor &fill, bool separator);
+void drawImage(QPainter *painter, const QRect &rect, const QString &name);
+// A glyph image in one colour, the colour taken darker when the pointer is over it.
+void drawGlyphButton(QPainter *painter, const QStyleOptionViewItem &option, const QRect &rect,
+                     const QString &name, const QColor &color, const QColor &hoverColor);
+void drawIcon(QPainter *painter, const QRect &rect, const QIcon &icon);
+void drawText(QPainter *painter, const QRect &rect, const QString &text, const QFont &font,
+              const QColor &color, Qt::TextElideMode elide, Qt::Alignment alignment = Qt::AlignLeft);
+// Whether the pointer is over rect of the view that paints option.
+bool pointerOver(const QStyleOptionViewItem &option, const QRect &rect);
+
+QFont scaledFont(const QFont &base, qreal pointSizeDelta, QFont::Weight weight = QFont::Normal);
+
+} // namespace CellPainter
+} // namespace sw

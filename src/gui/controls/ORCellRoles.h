@@ -1,0 +1,20 @@
+#pragma once
+
+#include <Qt>
+
+namespace sw {
+
+// The model roles the row delegates (ORItemTableCellView, ORTableCellView,
+// ORFolderTableCellView) read.
+enum CellRole {
+    IconRole = Qt::UserRole + 1, // QIcon
+    NameRole,                    // QString
+    PathRole,                    // QString
+    SizeTextRole,                // QString, e.g. "12.34 MB"
+    CheckImageRole,              // QString: or_select_all / _part / _off / _null
+    CheckEnabledRole,            // bool
+    DateTextRole,                // QString
+    ExtraTextRole,               // QString
+};
+
+} // namespace sw

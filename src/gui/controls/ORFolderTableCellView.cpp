@@ -1,0 +1,71 @@
+#include "ORFolderTableCellView.h"
+
+#include <QPainter>
+
+#include "CellPainter.h"
+#include "ORCellRoles.h"
+#include "ORControlColors.h"
+#include "ORImage.h"
+
+using namespace sw;
+using namespace sw::CellPainter;
+
+namespace {
+constexpr int kIconSize = 26;
+constexpr int kGap = 10;
+} // namespace
+
+ORFolderTableCellView::ORFolderTableCellView(QObject *parent)
+    : ButtonCellDelegate(parent)
+{
+}
+
+QList<ButtonCellDelegate::Button> ORFolderTableCellView::buttons(const QStyleOptionViewItem &option,
+                                                                const QModelIndex &, bool) const
+{
+    return {Button{0, buttonRect(option.rect, kPadding - 4)}};
+}
+
+void ORFolderTableCellView::buttonClicked(int, const QModelIndex &index)
+{
+    emit closeClicked(index);
+}
+
+void ORFolderTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                                  const QModelIndex &index) const
+{
+    const bool hovered = option.state & QStyle::State_MouseOver;
+    const QRect row = option.rect;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    drawBackground(painter, row, hovered ? colors::rowHover() : QColor(), true);
+
+    const QRect iconRect = squareAt(row, kPadding, kIconSize);
+    QIcon icon = index.data(IconRole).value<QIcon>();
+    if (icon.isNull())
+        icon = ORImage::icon(QStringLiteral("or_folder"));
+    drawIcon(painter, iconRect, icon);
+
+    const QRect close = buttonRect(row, kPadding - 4);
+    const int textLeft = iconRect.right() + 1 + kGap;
+    const QRect text(textLeft, row.top(), qMax(0, close.left() - kGap - textLeft), row.height());
+    const QString path = index.data(PathRole).toString();
+    if (path.isEmpty()) {
+        drawText(painter, text, index.data(NameRole).toString(), option.font, colors::textPrimary(), Qt::ElideRight);
+    } else {
+        const int half = row.height() / 2;
+        drawText(painter, QRect(text.left(), row.top() + 4, text.width(), half - 4),
+                 index.data(NameRole).toString(), option.font, colors::textPrimary(), Qt::ElideRight);
+        drawText(painter, QRect(text.left(), row.top() + half, text.width(), half - 4), path,
+                 scaledFont(option.font, -1.5), colors::textSecondary(), Qt::ElideMiddle);
+    }
+    drawGlyphButton(painter, option, close, QStringLiteral("or_close"), colors::buttonGlyph(),
+                    colors::accentWarm());
+    painter->restore();
+}
+
+QSize ORFolderTableCellView::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
+{
+    return QSize(300, rowHeight);
+}

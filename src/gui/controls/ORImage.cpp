@@ -1,0 +1,79 @@
+#include "ORImage.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+
+namespace sw {
+
+QString ORImage::path(const QString &name)
+{
+    return QStringLiteral(":/images/%1.svg").arg(name);
+}
+
+bool ORImage::exists(const QString &name)
+{
+    return !name.isEmpty() && QFile::exists(path(name));
+}
+
+QIcon ORImage::icon(const QString &name)
+{
+    if (!exists(name))
+        return QIcon();
+    return QIcon(path(name));
+}
+
+QImage ORImage::render(const QString &name, QSize size, qreal dpr)
+{
+    if (!exists(name) || size.isEmpty() || dpr <= 0)
+        return QImage();
+    QSvgRenderer renderer(path(name));
+    if (!renderer.isValid())
+        return QImage();
+    QImage image(size * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    painter.end();
+    image.setDevicePixelRatio(dpr);
+    return image;
+}
+
+QPixmap ORImage::pixmap(const QString &name, QSize size, qreal dpr)
+{
+    const QString key = QStringLiteral("sw-image:%1:%2x%3@%4")
+                            .arg(name)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(dpr);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    const QImage image = render(name, size, dpr);
+    if (image.isNull())
+        return QPixmap();
+    pixmap = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+QImage ORImage::tinted(const QString &name, QSize size, const QColor &color, qreal dpr)
+{
+    return tinted(render(name, size, dpr), color);
+}
+
+QImage ORImage::tinted(const QImage &image, const QColor &color)
+{
+    if (image.isNull())
+        return QImage();
+    QImage result = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&result);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(result.rect(), color);
+    painter.end();
+    result.setDevicePixelRatio(image.devicePixelRatio());
+    return result;
+}
+
+} // namespace sw

@@ -1,0 +1,129 @@
+#include "ORItemTableCellView.h"
+
+#include <QPainter>
+
+#include "CellPainter.h"
+#include "ORCellRoles.h"
+#include "ORControlColors.h"
+
+using namespace sw;
+using namespace sw::CellPainter;
+
+namespace {
+constexpr int kIconSize = 30;
+constexpr int kSizeWidth = 84;
+constexpr int kDateWidth = 116;
+constexpr int kGap = 10;
+} // namespace
+
+// What the pointer shows and hides, by row kind: uninstaller rows swap name
+// for path; large-file rows keep their own name and date and only gain the
+// two buttons; all other rows swap name for path and gain the reveal button
+// (and the preview button where the page offers previews).
+ORItemTableCellView::Parts ORItemTableCellView::partsFor(const Kind &kind, bool hovered)
+{
+    if (kind.isAppFile)
+        return Parts{!hovered, hovered, false, false};
+    if (kind.isBigFile)
+        return Parts{false, false, hovered, hovered};
+    return Parts{!hovered, hovered, hovered, hovered && kind.isPreview};
+}
+
+ORItemTableCellView::ORItemTableCellView(QObject *parent)
+    : ButtonCellDelegate(parent)
+{
+}
+
+ORItemTableCellView::Layout ORItemTableCellView::layoutFor(const QRect &row, const Parts &parts) const
+{
+    Layout layout;
+    layout.check = squareAt(row, kPadding, kCheckSize);
+    layout.icon = squareAt(row, kPadding + kCheckSize + kGap, kIconSize);
+    const int right = row.right() - kPadding;
+    layout.size = QRect(right - kSizeWidth + 1, row.top(), kSizeWidth, row.height());
+    int end = layout.size.left() - kGap;
+    if (isBigFile) {
+        layout.date = QRect(end - kDateWidth + 1, row.top(), kDateWidth, row.height());
+        end = layout.date.left() - kGap;
+    }
+    // Buttons sit just left of the size (and date) column.
+    const int fromRight = row.right() - end;
+    if (parts.itemOpen)
+        layout.open = buttonRect(row, fromRight);
+    if (parts.itemPreview)
+        layout.preview = buttonRect(row, fromRight + (parts.itemOpen ? kButtonSize + 4 : 0));
+    for (const QRect &button : {layout.open, layout.preview})
+        if (button.isValid())
+            end = qMin(end, button.left() - kGap);
+    const int textLeft = layout.icon.right() + 1 + kGap;
+    layout.text = QRect(textLeft, row.top(), qMax(0, end - textLeft), row.height());
+    return layout;
+}
+
+QList<ButtonCellDelegate::Button> ORItemTableCellView::buttons(const QStyleOptionViewItem &option,
+                                                               const QModelIndex &index, bool hovered) const
+{
+    const Parts parts = partsFor(kind(), hovered);
+    const Layout layout = layoutFor(option.rect, parts);
+    QList<Button> result;
+    if (index.data(CheckEnabledRole).toBool() && !index.data(CheckImageRole).toString().isEmpty())
+        result.append({CheckButton, layout.check});
+    if (parts.itemOpen)
+        result.append({OpenButton, layout.open});
+    if (parts.itemPreview)
+        result.append({PreviewButton, layout.preview});
+    return result;
+}
+
+void ORItemTableCellView::buttonClicked(int id, const QModelIndex &index)
+{
+    if (id == CheckButton)
+        emit checkClicked(index);
+    else if (id == OpenButton)
+        emit openClicked(index);
+    else if (id == PreviewButton)
+        emit previewClicked(index);
+}
+
+void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                                const QModelIndex &index) const
+{
+    const bool hovered = option.state & QStyle::State_MouseOver;
+    const bool selected = option.state & QStyle::State_Selected;
+    const Parts parts = partsFor(kind(), hovered);
+    const Layout layout = layoutFor(option.rect, parts);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    const QColor fill = selected ? QColor(232, 246, 222) : hovered ? colors::rowHover() : QColor();
+    drawBackground(painter, option.rect, fill, true);
+
+    drawImage(painter, layout.check, index.data(CheckImageRole).toString());
+    drawIcon(painter, layout.icon, index.data(IconRole).value<QIcon>());
+
+    const QFont font = option.font;
+    if (isBigFile) {
+        drawText(painter, layout.text, index.data(NameRole).toString(), font, colors::textPrimary(), Qt::ElideMiddle);
+        drawText(painter, layout.date, index.data(DateTextRole).toString(), scaledFont(font, -1),
+                 colors::textSecondary(), Qt::ElideRight, Qt::AlignRight);
+    } else if (parts.itemPath) {
+        drawText(painter, layout.text, index.data(PathRole).toString(), scaledFont(font, -1),
+                 colors::textSecondary(), Qt::ElideMiddle);
+    } else if (parts.itemName) {
+        drawText(painter, layout.text, index.data(NameRole).toString(), font, colors::textPrimary(), Qt::ElideMiddle);
+    }
+    drawText(painter, layout.size, index.data(SizeTextRole).toString(), font, colors::textPrimary(),
+             Qt::ElideLeft, Qt::AlignRight);
+    if (parts.itemOpen)
+        drawGlyphButton(painter, option, layout.open, QStringLiteral("or_open"), colors::buttonGlyph(),
+                        colors::accentGreen());
+    if (parts.itemPreview)
+        drawGlyphButton(painter, option, layout.preview, QStringLiteral("or_preview"), colors::buttonGlyph(),
+                        colors::accentGreen());
+    painter->restore();
+}
+
+QSize ORItemTableCellView::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
+{
+    return QSize(360, rowHeight);
+}

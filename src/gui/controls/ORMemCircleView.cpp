@@ -1,0 +1,11 @@
+#include "ORMemCircleView.h"
+
+ORMemCircleView::ORMemCircleView(QWidget *parent, bool isBusy)
+    : BusyCircleView(parent, isBusy, Metrics{1.1, 2, 0.15})
+{
+}
+
+void ORMemCircleView::removeCircleView()
+{
+    removeLayers();
+}

@@ -1,0 +1,12 @@
+#include "ORProgressView.h"
+
+ORProgressView::ORProgressView(QWidget *parent, bool isBusy)
+    : BusyCircleView(parent, isBusy, Metrics{1.15, 4, 0.13})
+{
+}
+
+void ORProgressView::stop()
+{
+    BusyCircleView::stop();
+    removeLayers();
+}

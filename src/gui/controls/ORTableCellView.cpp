@@ -1,0 +1,89 @@
+#include "ORTableCellView.h"
+
+#include <QPainter>
+
+#include "CellPainter.h"
+#include "ORCellRoles.h"
+#include "ORControlColors.h"
+
+using namespace sw;
+using namespace sw::CellPainter;
+
+namespace {
+constexpr int kIconSize = 32;
+constexpr int kGap = 10;
+constexpr int kSizeWidth = 86;
+} // namespace
+
+ORTableCellView::ORTableCellView(QObject *parent)
+    : ButtonCellDelegate(parent)
+{
+}
+
+QRect ORTableCellView::checkRect(const QRect &row) const
+{
+    return squareAt(row, kPadding, kCheckSize);
+}
+
+QList<ButtonCellDelegate::Button> ORTableCellView::buttons(const QStyleOptionViewItem &option,
+                                                          const QModelIndex &index, bool) const
+{
+    if (!index.data(CheckEnabledRole).toBool() || index.data(CheckImageRole).toString().isEmpty())
+        return {};
+    return {Button{0, checkRect(option.rect)}};
+}
+
+void ORTableCellView::buttonClicked(int, const QModelIndex &index)
+{
+    emit checkClicked(index);
+}
+
+void ORTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const bool selected = option.state & QStyle::State_Selected;
+    const bool hovered = option.state & QStyle::State_MouseOver;
+    const QRect row = option.rect;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    const QColor fill = selected ? colors::tableRowViewSelected() : hovered ? colors::rowHover() : QColor();
+    drawBackground(painter, row, fill, !selected);
+
+    const QString check = index.data(CheckImageRole).toString();
+    if (selected && !check.isEmpty()) {
+        // The green check images need a light ground on the green row.
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(Qt::white);
+        painter->drawRoundedRect(QRectF(checkRect(row)).adjusted(1, 1, -1, -1), 4, 4);
+    }
+    drawImage(painter, checkRect(row), check);
+    const QRect icon = squareAt(row, kPadding + kCheckSize + kGap, kIconSize);
+    drawIcon(painter, icon, index.data(IconRole).value<QIcon>());
+
+    const int right = row.right() - kPadding;
+    const QRect size(right - kSizeWidth + 1, row.top(), kSizeWidth, row.height());
+    const int textLeft = icon.right() + 1 + kGap;
+    const QRect text(textLeft, row.top(), qMax(0, size.left() - kGap - textLeft), row.height());
+
+    const QColor primary = selected ? QColor(Qt::white) : colors::textPrimary();
+    const QColor secondary = selected ? QColor(255, 255, 255, 210) : colors::textSecondary();
+    const QFont nameFont = scaledFont(option.font, 0.5, QFont::Medium);
+    const QString extra = index.data(ExtraTextRole).toString();
+    if (extra.isEmpty()) {
+        drawText(painter, text, index.data(NameRole).toString(), nameFont, primary, Qt::ElideRight);
+    } else {
+        const int half = row.height() / 2;
+        drawText(painter, QRect(text.left(), row.top() + 8, text.width(), half - 8),
+                 index.data(NameRole).toString(), nameFont, primary, Qt::ElideRight);
+        drawText(painter, QRect(text.left(), row.top() + half, text.width(), half - 8), extra,
+                 scaledFont(option.font, -1), secondary, Qt::ElideMiddle);
+    }
+    drawText(painter, size, index.data(SizeTextRole).toString(), option.font, primary, Qt::ElideLeft,
+             Qt::AlignRight);
+    painter->restore();
+}
+
+QSize ORTableCellView::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
+{
+    return QSize(280, rowHeight);
+}

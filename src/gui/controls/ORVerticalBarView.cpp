@@ -1,0 +1,92 @@
+#include "ORVerticalBarView.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ORControlColors.h"
+#include "ORVerticalBarViewDelegate.h"
+
+ORVerticalBarView::ORVerticalBarView(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void ORVerticalBarView::setDelegate(ORVerticalBarViewDelegate *delegate)
+{
+    m_delegate = delegate;
+    layoutSegments();
+}
+
+void ORVerticalBarView::setCornerRadius(double radius)
+{
+    m_cornerRadius = radius;
+    update();
+}
+
+void ORVerticalBarView::setupWithData(const QList<qint64> &values)
+{
+    removeData();
+    m_values = values;
+    layoutSegments();
+}
+
+void ORVerticalBarView::removeData()
+{
+    m_values.clear();
+    m_barLayers.clear();
+    update();
+}
+
+// Shares are taken of the positive values only: a negative value must not
+// shrink the sum (segments wider than the bar) or bring it to 0. The sum is a
+// double so that byte counts near the 64-bit limit cannot overflow it.
+void ORVerticalBarView::layoutSegments()
+{
+    m_barLayers.clear();
+    double sum = 0;
+    for (qint64 value : std::as_const(m_values))
+        if (value > 0)
+            sum += double(value);
+    if (sum <= 0) {
+        update();
+        return;
+    }
+    const int count = int(m_values.size());
+    double x = 0;
+    for (int i = 0; i < count; ++i) {
+        const qint64 value = m_values.at(i);
+        if (value <= 0)
+            continue;
+        const double w = double(value) * width() / sum;
+        std::optional<QColor> color = m_delegate ? m_delegate->colorWithIndex(i) : std::nullopt;
+        if (!color || !color->isValid())
+            color = (m_barLayers.size() % 2 == 0) ? sw::colors::barPrimary() : sw::colors::barSecondary();
+        m_barLayers.append(sw::BarSegment{i, QRectF(x, 0, w, height()), *color, count - i});
+        x += w;
+    }
+    update();
+}
+
+QSize ORVerticalBarView::sizeHint() const
+{
+    return QSize(400, 24);
+}
+
+void ORVerticalBarView::resizeEvent(QResizeEvent *event)
+{
+    layoutSegments();
+    QWidget::resizeEvent(event);
+}
+
+void ORVerticalBarView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Lowest z first, so that earlier segments end up on top.
+    for (auto it = m_barLayers.crbegin(); it != m_barLayers.crend(); ++it) {
+        QPainterPath shape;
+        shape.addRoundedRect(it->rect.adjusted(0.5, 0.5, -0.5, -0.5), m_cornerRadius, m_cornerRadius);
+        painter.fillPath(shape, it->color);
+        painter.strokePath(shape, QPen(Qt::white, 1));
+    }
+}

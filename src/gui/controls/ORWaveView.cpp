@@ -1,0 +1,129 @@
+#include "ORWaveView.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTimer>
+#include <QtMath>
+
+namespace {
+constexpr int kTickMilliseconds = 20;
+const QColor kBackground = QColor::fromRgbF(0.929f, 0.941f, 0.957f, 0.1f);
+constexpr double kCycleFactor = 1.29 * M_PI;
+} // namespace
+
+ORWaveView::ORWaveView(QWidget *parent, QColor startColor, QColor endColor)
+    : QWidget(parent)
+    , m_startColor(startColor)
+    , m_endColor(endColor)
+{
+    m_timer = new QTimer(this);
+    m_timer->setInterval(kTickMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &ORWaveView::getCurrentWave);
+    ConfigParams();
+    getCurrentWave();
+}
+
+void ORWaveView::setWaveWidth(double width)
+{
+    m_waveWidth = width;
+    m_widthFollowsView = width == 0;
+    ConfigParams();
+}
+
+void ORWaveView::setWaveCycle(double cycle)
+{
+    m_waveCycle = cycle;
+    m_cycleFollowsWidth = cycle == 0;
+    ConfigParams();
+}
+
+void ORWaveView::ConfigParams()
+{
+    if (m_waveWidth == 0 || m_widthFollowsView)
+        m_waveWidth = width() + 20;
+    if (m_waveHeight == 0)
+        m_waveHeight = 10;
+    if (!m_waveColor.isValid())
+        m_waveColor = Qt::white;
+    if (m_waveSpeed == 0)
+        m_waveSpeed = 2.5;
+    if (m_wavePointY == 0)
+        m_wavePointY = 150;
+    if (m_waveAmplitude == 0)
+        m_waveAmplitude = 10;
+    if (m_waveCycle == 0 || m_cycleFollowsWidth)
+        m_waveCycle = kCycleFactor / m_waveWidth;
+}
+
+// y = pointY + 1.6 A sin((250 / width) x° − π offset / divisor), closed along
+// the top edge: the filled side is the band above the curve.
+QPainterPath ORWaveView::buildPath(double divisor) const
+{
+    QPainterPath path;
+    path.moveTo(0, m_wavePointY);
+    const double phase = M_PI * m_waveOffsetX / divisor;
+    for (int x = 0; x <= qCeil(m_waveWidth); ++x) {
+        const double y = m_wavePointY
+                         + 1.6 * m_waveAmplitude * std::sin((250.0 / m_waveWidth) * (x * M_PI / 180.0) - phase);
+        path.lineTo(x, y);
+    }
+    path.lineTo(m_waveWidth, 0);
+    path.lineTo(0, 0);
+    path.closeSubpath();
+    return path;
+}
+
+void ORWaveView::getCurrentWave()
+{
+    m_waveOffsetX += m_waveSpeed;
+    m_path1 = buildPath(270);
+    m_path2 = buildPath(180);
+    update();
+}
+
+bool ORWaveView::isAnimating() const
+{
+    return m_timer->isActive();
+}
+
+QSize ORWaveView::sizeHint() const
+{
+    return QSize(600, 228);
+}
+
+void ORWaveView::resizeEvent(QResizeEvent *event)
+{
+    ConfigParams();
+    m_path1 = buildPath(270);
+    m_path2 = buildPath(180);
+    QWidget::resizeEvent(event);
+}
+
+// The clock costs a repaint every 20 ms: it runs only while the band shows.
+void ORWaveView::showEvent(QShowEvent *event)
+{
+    m_timer->start();
+    QWidget::showEvent(event);
+}
+
+void ORWaveView::hideEvent(QHideEvent *event)
+{
+    m_timer->stop();
+    QWidget::hideEvent(event);
+}
+
+void ORWaveView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), kBackground);
+
+    QLinearGradient gradient(0, 0, width(), 0);
+    gradient.setColorAt(0, m_startColor);
+    gradient.setColorAt(1, m_endColor);
+    // The slower wave lies behind, half transparent, so the two read as depth.
+    painter.setOpacity(0.45);
+    painter.fillPath(m_path1, gradient);
+    painter.setOpacity(1);
+    painter.fillPath(m_path2, gradient);
+}
