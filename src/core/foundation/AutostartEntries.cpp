@@ -16,7 +16,7 @@ namespace {
 
 const QLoggingCategory &lcLogin()
 {
-    static const QLoggingCategory category("sweepwright.utility");
+    static const QLoggingCategory category("sweepwright.utility", QtInfoMsg);
     return category;
 }
 

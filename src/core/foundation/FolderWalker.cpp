@@ -28,6 +28,11 @@ struct Level
     size_t next = 0;
 };
 
+bool isDotOrDotDot(const char *name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
 constexpr int kOpenFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
 
 // Reads one folder completely: adds every entry's st_size, remembers the
@@ -45,7 +50,7 @@ qint64 readLevel(Level &level, int dirFd)
     qint64 total = 0;
     while (const dirent *entry = readdir(dir)) {
         const char *name = entry->d_name;
-        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+        if (isDotOrDotDot(name))
             continue;
         struct stat st;
         if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
@@ -66,19 +71,21 @@ bool onBranch(const std::vector<Level> &stack, const struct stat &st)
     return false;
 }
 
-// Opens the next sub-folder of the top level; -1 when it cannot be opened.
+// Opens a sub-folder of the top level; -1 when it cannot be opened. Below
+// the last open level (the anchor) the path from the anchor is kept instead.
 int openChild(const std::vector<Level> &stack, const std::string &name, std::string *relToAnchor)
 {
     const Level &parent = stack.back();
     if (parent.fd >= 0) {
-        if (stack.size() < kMaxOpenLevels)
-            return openat(parent.fd, name.c_str(), kOpenFlags);
-        *relToAnchor = name;
+        if (stack.size() >= kMaxOpenLevels)
+            *relToAnchor = name;
         return openat(parent.fd, name.c_str(), kOpenFlags);
     }
     *relToAnchor = parent.relToAnchor + '/' + name;
     return openat(stack[kMaxOpenLevels - 1].fd, relToAnchor->c_str(), kOpenFlags);
 }
+
+
 
 void closeLevel(Level &level)
 {
@@ -126,6 +133,20 @@ qint64 FolderWalker::totalSize(const QString &path)
         stack.push_back(std::move(child));
     }
     return total;
+}
+
+std::optional<QStringList> FolderWalker::childNames(const QString &path)
+{
+    DIR *dir = path.isEmpty() ? nullptr : ::opendir(QFile::encodeName(path).constData());
+    if (!dir)
+        return std::nullopt;
+    QStringList names;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!isDotOrDotDot(entry->d_name))
+            names.append(QFile::decodeName(entry->d_name));
+    }
+    ::closedir(dir);
+    return names;
 }
 
 }  // namespace sw

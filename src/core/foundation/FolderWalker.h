@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
+
+#include <optional>
 
 namespace sw {
 
@@ -20,6 +23,9 @@ class FolderWalker
 public:
     // 0 for a missing path, a link or anything that is not a folder.
     static qint64 totalSize(const QString &path);
+    // The names of the folder's direct children, hidden ones included,
+    // unsorted; nullopt when it cannot be listed.
+    static std::optional<QStringList> childNames(const QString &path);
 };
 
 }  // namespace sw

@@ -19,13 +19,13 @@
 #include <QRegularExpression>
 #include <QSet>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-Q_LOGGING_CATEGORY(lcUtility, "sweepwright.utility")
+// Info and above by default: notifyOnMainThread() logs every message at debug level.
+Q_LOGGING_CATEGORY(lcUtility, "sweepwright.utility", QtInfoMsg)
 
 namespace {
 
@@ -102,6 +102,14 @@ QRegularExpression compiledPattern(const QString &pattern)
     return re;
 }
 
+template <class T>
+std::optional<T> valueOfType(const QVariant &value)
+{
+    if (value.metaType() != QMetaType::fromType<T>())
+        return std::nullopt;
+    return value.value<T>();
+}
+
 QString describe(const QVariant &object)
 {
     if (object.canConvert<QString>())
@@ -164,18 +172,7 @@ QStringList ORUtility::appNameArray()
 
 QStringList ORUtility::contentsOfFolder(const QString &path)
 {
-    QStringList names;
-    DIR *dir = path.isEmpty() ? nullptr : ::opendir(native(path).constData());
-    if (!dir)
-        return names;
-    while (const dirent *entry = ::readdir(dir)) {
-        const char *n = entry->d_name;
-        if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0')))
-            continue;
-        names.append(QFile::decodeName(n));
-    }
-    ::closedir(dir);
-    return names;
+    return sw::FolderWalker::childNames(path).value_or(QStringList());
 }
 
 bool ORUtility::isDirOfPath(const QString &path)
@@ -422,26 +419,22 @@ QVariant ORUtility::readPropertyListData(const QByteArray &data)
 
 std::optional<QVariantMap> ORUtility::readPropertyListDictionary(const QString &path)
 {
-    const QVariant value = readPropertyList(path);
-    return value.typeId() == QMetaType::QVariantMap ? std::optional(value.toMap()) : std::nullopt;
+    return valueOfType<QVariantMap>(readPropertyList(path));
 }
 
 std::optional<QVariantMap> ORUtility::readPropertyListDictionaryData(const QByteArray &data)
 {
-    const QVariant value = readPropertyListData(data);
-    return value.typeId() == QMetaType::QVariantMap ? std::optional(value.toMap()) : std::nullopt;
+    return valueOfType<QVariantMap>(readPropertyListData(data));
 }
 
 std::optional<QVariantList> ORUtility::readPropertyListArray(const QString &path)
 {
-    const QVariant value = readPropertyList(path);
-    return value.typeId() == QMetaType::QVariantList ? std::optional(value.toList()) : std::nullopt;
+    return valueOfType<QVariantList>(readPropertyList(path));
 }
 
 std::optional<QVariantList> ORUtility::readPropertyListArrayData(const QByteArray &data)
 {
-    const QVariant value = readPropertyListData(data);
-    return value.typeId() == QMetaType::QVariantList ? std::optional(value.toList()) : std::nullopt;
+    return valueOfType<QVariantList>(readPropertyListData(data));
 }
 
 // --- login items ------------------------------------------------------------------

@@ -1,10 +1,11 @@
 #include "PackageSignature.h"
 
+#include "FolderWalker.h"
+
 #include <QFile>
 #include <QHash>
 #include <QStringList>
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
@@ -28,22 +29,6 @@ bool isPackageExtension(QStringView extension)
         if (extension.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
             return true;
     return false;
-}
-
-std::optional<QStringList> childNames(const QString &folder)
-{
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return std::nullopt;
-    QStringList names;
-    while (const dirent *entry = ::readdir(dir)) {
-        const char *n = entry->d_name;
-        if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0')))
-            continue;
-        names.append(QFile::decodeName(n));
-    }
-    ::closedir(dir);
-    return names;
 }
 
 // Total size of the volume, cached per device for one walk.
@@ -74,7 +59,7 @@ bool PackageSignature::isPackage(const QString &path)
 
 std::optional<QString> PackageSignature::signature(const QString &path)
 {
-    std::optional<QStringList> work = childNames(path);
+    std::optional<QStringList> work = FolderWalker::childNames(path);
     if (!work)
         return std::nullopt;
     QStringList signature;
@@ -95,7 +80,7 @@ std::optional<QString> PackageSignature::signature(const QString &path)
             if (relative.count(QLatin1Char('/')) >= 3)
                 continue;
             signature.append(relative);
-            for (const QString &child : childNames(full).value_or(QStringList()))
+            for (const QString &child : FolderWalker::childNames(full).value_or(QStringList()))
                 work->append(relative + QLatin1Char('/') + child);
         } else if (S_ISREG(st.st_mode)) {
             signature.append(QStringLiteral("%1-%2").arg(relative).arg(volumeSize(native, st.st_dev, volumes)));
