@@ -14,7 +14,7 @@ packages=(
   # run time
   ghostscript pkexec xdg-utils fonts-dejavu-core
   # looking at the program and comparing it with its peers
-  xvfb xauth imagemagick jdupes coreutils findutils
+  xvfb xauth imagemagick xdotool jdupes coreutils findutils
 )
 
 missing=()

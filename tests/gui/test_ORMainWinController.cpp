@@ -1,4 +1,5 @@
 #include "JunkFixture.h"
+#include "JunkGroupModel.h"
 #include "ORJunkDelViewCter.h"
 #include "ORJunkFilesCollection.h"
 #include "ORJunkViewCter.h"
@@ -60,6 +61,9 @@ private slots:
     {
         QCOMPARE(window->currentPage(), qint64(1));
         QVERIFY(window->buttonWithTag(1)->isChecked());
+        // The selected button is painted on the sidebar's green.
+        const QImage shot = window->buttonWithTag(1)->grab().toImage();
+        QCOMPARE(shot.pixelColor(4, shot.height() / 2), QColor(68, 186, 3));
         QVERIFY(page<ORJunkViewCter>(1)->briefView()->isVisible());
         QVERIFY(!page<ORJunkViewCter>(1)->progressView()->isVisible());
     }

@@ -17,7 +17,7 @@ void ORDispatch::global(Priority priority, std::function<void()> block)
         const QThread::Priority before = self->priority();
         self->setPriority(wanted);
         block();
-        self->setPriority(before);
+        self->setPriority(before == QThread::InheritPriority ? QThread::NormalPriority : before);
     });
 }
 

@@ -98,9 +98,9 @@ void ORJunkResultItemObject::sortChanged(int tag)
     for (qsizetype i : m_model->listed())
         listed.groupItems.append(group->groupItems.at(i));
     selection::sortItems(listed, tag);
-    const QList<qsizetype> slots = m_model->listed();
-    for (qsizetype k = 0; k < slots.size(); ++k)
-        group->groupItems[slots.at(k)] = listed.groupItems.at(k);
+    const QList<qsizetype> positions = m_model->listed();
+    for (qsizetype k = 0; k < positions.size(); ++k)
+        group->groupItems[positions.at(k)] = listed.groupItems.at(k);
     m_model->setGroup(group, m_searchField->text());
 }
 

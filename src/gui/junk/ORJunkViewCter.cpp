@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 using namespace sw;
@@ -51,7 +52,7 @@ void ORJunkViewCter::buildBrief()
                                      "files you no longer need, and free up space safely."),
                                   m_briefView, 12);
     text->setAlignment(Qt::AlignCenter);
-    text->setMaximumWidth(520);
+    text->setFixedWidth(520);
     column->addWidget(text, 0, Qt::AlignHCenter);
     column->addSpacing(28);
     m_startBut = PageStyle::roundStartButton(tr("Start"), m_briefView);
@@ -108,6 +109,13 @@ void ORJunkViewCter::viewWillAppear()
                                                  : tr("Scanning your computer now..."));
     m_infoTextField->setText(tr("This might take a while, but it's worth it."));
     m_foundTextField->setText(QString());
+}
+
+void ORJunkViewCter::resizeEvent(QResizeEvent *event)
+{
+    ORBaseViewCter::resizeEvent(event);
+    if (m_waveView)
+        m_waveView->setGeometry(0, 0, width(), 228);
 }
 
 void ORJunkViewCter::or_Status(int status)

@@ -20,6 +20,11 @@ public:
     void or_Status(int status) override;
     void viewWillAppear() override;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+public:
+
     void scanButton();
     void slideToField(const QVariant &path);
     void foundJunkSize(const QVariant &size);

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-class ORMainWinController;
+#include "ORMainWinController.h"
 
 // Start-up and the life of the main window: shows the window, registers the
 // archive defaults, writes the start-up values of the settings and makes the

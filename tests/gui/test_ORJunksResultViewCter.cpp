@@ -1,0 +1,154 @@
+#include "JunkFixture.h"
+#include "JunkGroupModel.h"
+#include "JunkItemModel.h"
+#include "ORBasedViewCterDelegate.h"
+#include "ORCellRoles.h"
+#include "ORJunkFilesCollection.h"
+#include "ORJunksResultViewCter.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QtTest>
+
+namespace {
+
+// Records what the page asks of its window.
+struct RecordingDelegate : ORBasedViewCterDelegate
+{
+    QList<qint64> pages;
+    void next(qint64 page) override { pages.append(page); }
+    void butEnable(bool) override {}
+};
+
+}  // namespace
+
+// The junk result page's selection: item and group check boxes, select all,
+// the selected size, the delete button and the search field.
+class TestORJunksResultViewCter : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<JunkFixture> fixture;
+    RecordingDelegate delegate;
+    std::unique_ptr<ORJunksResultViewCter> page;
+
+    QString selectedText() const
+    {
+        return page->selectedSizeField()->text() + QLatin1Char(' ') + page->selectedUnitField()->text();
+    }
+    int rowOfGroup(qint64 groupID) const
+    {
+        for (int row = 0; row < page->groupModel()->rowCount(); ++row)
+            if (page->groupModel()->group(row)->groupID == groupID)
+                return row;
+        return -1;
+    }
+    QString groupImage(int row) const
+    {
+        return page->groupModel()->data(page->groupModel()->index(row), sw::CheckImageRole).toString();
+    }
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<JunkFixture>();
+        fixture->write(QStringLiteral("home/.cache/zeta.log"), 100);
+        ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
+        engine.startOver();
+        engine.junkData();
+        page = std::make_unique<ORJunksResultViewCter>(&delegate);
+        page->resize(900, 600);
+        page->show();
+        page->viewWillAppear();
+        page->viewDidAppear();
+    }
+    void cleanup()
+    {
+        page.reset();
+        ORJunkFilesCollection::shareInstance().startOver();
+        fixture.reset();
+    }
+
+    void showsEverythingSelectedAtFirst()
+    {
+        QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Deselect"));
+        QCOMPARE(selectedText(), QStringLiteral("17.38 KB"));  // 3000 + 5000 + 100 + 700 + 9000
+        QVERIFY(page->delBut()->isEnabled());
+        QCOMPARE(groupImage(rowOfGroup(0)), QStringLiteral("or_select_all"));
+    }
+
+    void emptyCategoryIsNotCheckableAndShowsTheEmptyPanel()
+    {
+        const int row = rowOfGroup(2);  // /var/cache of the fixture is empty
+        QVERIFY(row >= 0);
+        QCOMPARE(groupImage(row), QStringLiteral("or_select_null"));
+        QVERIFY(!page->groupModel()->data(page->groupModel()->index(row), sw::CheckEnabledRole).toBool());
+        page->tableView(page->gTableView(), row);
+        QVERIFY(page->itemNoView()->isVisible());
+        page->groupButtonClick(row);
+        QCOMPARE(groupImage(row), QStringLiteral("or_select_null"));
+    }
+
+    void itemClicksMoveTheGroupThroughItsThreeStates()
+    {
+        const int row = rowOfGroup(0);
+        page->tableView(page->gTableView(), row);
+        ORJunkResultItemObject *items = page->itemObject();
+        QCOMPARE(items->model()->rowCount(), 3);
+        items->clickCheckBox(0);
+        QCOMPARE(groupImage(row), QStringLiteral("or_select_part"));
+        items->clickCheckBox(1);
+        items->clickCheckBox(2);
+        QCOMPARE(groupImage(row), QStringLiteral("or_select_off"));
+        QCOMPARE(page->groupModel()->group(row)->groupSelectedSize, 0);
+        QCOMPARE(selectedText(), QStringLiteral("9.47 KB"));  // Trash and Downloads remain
+        items->clickCheckBox(1);
+        items->clickCheckBox(0);
+        items->clickCheckBox(2);
+        QCOMPARE(groupImage(row), QStringLiteral("or_select_all"));
+        QCOMPARE(page->groupModel()->group(row)->groupSelectedSize, page->groupModel()->group(row)->groupSize);
+    }
+
+    void deleteButtonFollowsTheSelectedSize()
+    {
+        page->autoSelectAction();
+        QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Select"));
+        QCOMPARE(selectedText(), QStringLiteral("0 B"));
+        QVERIFY(!page->delBut()->isEnabled());
+        page->groupButtonClick(rowOfGroup(6));
+        QCOMPARE(selectedText(), QStringLiteral("700 B"));
+        QVERIFY(page->delBut()->isEnabled());
+        page->autoSelectAction();  // select all after a partial selection
+        QCOMPARE(selectedText(), QStringLiteral("17.38 KB"));
+        for (int row = 0; row < page->groupModel()->rowCount(); ++row) {
+            const ORJunkDataGroup *group = page->groupModel()->group(row);
+            QCOMPARE(group->groupSelectedSize, group->groupSize);
+        }
+    }
+
+    void searchListsMatchingItemsAndHidesTheOthers()
+    {
+        page->tableView(page->gTableView(), rowOfGroup(0));
+        ORJunkResultItemObject *items = page->itemObject();
+        items->searchField()->setText(QStringLiteral("APP-"));
+        QCOMPARE(items->model()->rowCount(), 2);
+        const ORJunkDataGroup *group = items->dataGroup();
+        for (const ORjunkDataItem &item : group->groupItems)
+            QCOMPARE(item.isVisible, item.itemPath.contains(QLatin1String("app-")));
+        items->searchField()->clear();
+        QCOMPARE(items->model()->rowCount(), 3);
+    }
+
+    void startOverForgetsTheResult()
+    {
+        page->startOverBut()->click();
+        QCOMPARE(delegate.pages.constLast(), qint64(1));
+        QVERIFY(!ORJunkFilesCollection::shareInstance().tempJunkData());
+    }
+};
+
+QTEST_MAIN(TestORJunksResultViewCter)
+#include "test_ORJunksResultViewCter.moc"
