@@ -85,8 +85,6 @@ int openChild(const std::vector<Level> &stack, const std::string &name, std::str
     return openat(stack[kMaxOpenLevels - 1].fd, relToAnchor->c_str(), kOpenFlags);
 }
 
-
-
 void closeLevel(Level &level)
 {
     if (level.fd >= 0)
@@ -100,10 +98,12 @@ qint64 FolderWalker::totalSize(const QString &path)
     const int rootFd = ::open(QFile::encodeName(path).constData(), kOpenFlags);
     if (rootFd < 0)
         return 0;
-    std::vector<Level> stack;
-    stack.reserve(kMaxOpenLevels + 1);
     struct stat st;
-    fstat(rootFd, &st);
+    if (::fstat(rootFd, &st) != 0) {
+        ::close(rootFd);
+        return 0;
+    }
+    std::vector<Level> stack;
     stack.push_back(Level{rootFd, {}, st.st_dev, st.st_ino, {}, 0});
     qint64 total = readLevel(stack.back(), rootFd);
 
@@ -114,9 +114,8 @@ qint64 FolderWalker::totalSize(const QString &path)
             stack.pop_back();
             continue;
         }
-        const std::string &name = top.subdirs[top.next++];
         std::string rel;
-        const int fd = openChild(stack, name, &rel);
+        const int fd = openChild(stack, top.subdirs[top.next++], &rel);
         if (fd < 0)
             continue;
         if (fstat(fd, &st) != 0 || onBranch(stack, st)) {
