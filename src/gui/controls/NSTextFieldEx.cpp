@@ -28,9 +28,7 @@ bool NSTextFieldEx::performKeyEquivalent(const QKeyEvent *event)
 {
     switch (editingKey(event)) {
     case Qt::Key_X:
-        if (isReadOnly())
-            copy();
-        else
+        if (!isReadOnly())
             cut();
         return true;
     case Qt::Key_C:

@@ -14,7 +14,8 @@ public:
     explicit NSTextFieldEx(QWidget *parent = nullptr);
 
     // Runs the editing action of a Ctrl+X/C/V/A key event; false for any
-    // other event. A read-only field copies and selects but never changes.
+    // other event. A read-only field copies and selects but never changes:
+    // there, cut and paste do nothing (and the keys still go no further).
     bool performKeyEquivalent(const QKeyEvent *event);
 
 protected:

@@ -62,9 +62,15 @@ void ORHyperlinkTextField::setText(const QString &text)
         m_document.setHtml(text);
     else
         m_document.setPlainText(text);
-    m_document.setTextWidth(width());
     updateGeometry();
     update();
+}
+
+QTextDocument &ORHyperlinkTextField::laidOut() const
+{
+    if (m_document.textWidth() != width())
+        m_document.setTextWidth(width());
+    return m_document;
 }
 
 // Neighbouring fragments with the same address form one run, so a link with
@@ -72,7 +78,7 @@ void ORHyperlinkTextField::setText(const QString &text)
 QList<HyperlinkInfo> ORHyperlinkTextField::hyperlinkInfos() const
 {
     QList<HyperlinkInfo> infos;
-    m_document.documentLayout()->documentSize(); // lays the text out if it is not yet
+    laidOut().documentLayout()->documentSize(); // lays the text out if it is not yet
     for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
         HyperlinkInfo run;
         auto flush = [&] {
@@ -104,7 +110,7 @@ QList<HyperlinkInfo> ORHyperlinkTextField::hyperlinkInfos() const
 
 int ORHyperlinkTextField::characterIndexAt(const QPointF &pos) const
 {
-    return m_document.documentLayout()->hitTest(pos, Qt::ExactHit);
+    return laidOut().documentLayout()->hitTest(pos, Qt::ExactHit);
 }
 
 HyperlinkInfo ORHyperlinkTextField::linkAt(const QPointF &pos) const
@@ -158,13 +164,7 @@ void ORHyperlinkTextField::paintEvent(QPaintEvent *)
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette = palette();
     context.palette.setColor(QPalette::Text, palette().color(QPalette::WindowText));
-    m_document.documentLayout()->draw(&painter, context);
-}
-
-void ORHyperlinkTextField::resizeEvent(QResizeEvent *event)
-{
-    m_document.setTextWidth(width());
-    QWidget::resizeEvent(event);
+    laidOut().documentLayout()->draw(&painter, context);
 }
 
 void ORHyperlinkTextField::changeEvent(QEvent *event)

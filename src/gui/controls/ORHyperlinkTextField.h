@@ -55,7 +55,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -63,11 +62,13 @@ protected:
 
 private:
     void init();
+    // A hidden widget gets no resize events: every query lays out at the current width.
+    QTextDocument &laidOut() const;
     QSizeF measure(qreal width) const;
     // The link run under pos (length 0 when there is none).
     sw::HyperlinkInfo linkAt(const QPointF &pos) const;
 
-    QTextDocument m_document;
+    mutable QTextDocument m_document;
     UrlOpener m_opener;
     int m_pressedLinkStart = -1;
 };

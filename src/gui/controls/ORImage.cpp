@@ -14,7 +14,8 @@ QString ORImage::path(const QString &name)
 
 bool ORImage::exists(const QString &name)
 {
-    return !name.isEmpty() && QFile::exists(path(name));
+    // Names are plain file names: nothing may reach outside the image folder.
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && QFile::exists(path(name));
 }
 
 QIcon ORImage::icon(const QString &name)

@@ -14,7 +14,8 @@ ORVerticalBarView::ORVerticalBarView(QWidget *parent)
 void ORVerticalBarView::setDelegate(ORVerticalBarViewDelegate *delegate)
 {
     m_delegate = delegate;
-    layoutSegments();
+    m_layoutSize = QSize();
+    update();
 }
 
 void ORVerticalBarView::setCornerRadius(double radius)
@@ -27,30 +28,38 @@ void ORVerticalBarView::setupWithData(const QList<qint64> &values)
 {
     removeData();
     m_values = values;
-    layoutSegments();
+    m_layoutSize = QSize();
+    update();
 }
 
 void ORVerticalBarView::removeData()
 {
     m_values.clear();
     m_barLayers.clear();
+    m_layoutSize = QSize();
     update();
 }
 
 // Shares are taken of the positive values only: a negative value must not
 // shrink the sum (segments wider than the bar) or bring it to 0. The sum is a
 // double so that byte counts near the 64-bit limit cannot overflow it.
-void ORVerticalBarView::layoutSegments()
+const QList<sw::BarSegment> &ORVerticalBarView::barLayers() const
 {
+    if (m_layoutSize != size())
+        layoutSegments();
+    return m_barLayers;
+}
+
+void ORVerticalBarView::layoutSegments() const
+{
+    m_layoutSize = size();
     m_barLayers.clear();
     double sum = 0;
     for (qint64 value : std::as_const(m_values))
         if (value > 0)
             sum += double(value);
-    if (sum <= 0) {
-        update();
+    if (sum <= 0)
         return;
-    }
     const int count = int(m_values.size());
     double x = 0;
     for (int i = 0; i < count; ++i) {
@@ -64,7 +73,6 @@ void ORVerticalBarView::layoutSegments()
         m_barLayers.append(sw::BarSegment{i, QRectF(x, 0, w, height()), *color, count - i});
         x += w;
     }
-    update();
 }
 
 QSize ORVerticalBarView::sizeHint() const
@@ -72,18 +80,13 @@ QSize ORVerticalBarView::sizeHint() const
     return QSize(400, 24);
 }
 
-void ORVerticalBarView::resizeEvent(QResizeEvent *event)
-{
-    layoutSegments();
-    QWidget::resizeEvent(event);
-}
-
 void ORVerticalBarView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // Lowest z first, so that earlier segments end up on top.
-    for (auto it = m_barLayers.crbegin(); it != m_barLayers.crend(); ++it) {
+    const QList<sw::BarSegment> &layers = barLayers();
+    for (auto it = layers.crbegin(); it != layers.crend(); ++it) {
         QPainterPath shape;
         shape.addRoundedRect(it->rect.adjusted(0.5, 0.5, -0.5, -0.5), m_cornerRadius, m_cornerRadius);
         painter.fillPath(shape, it->color);

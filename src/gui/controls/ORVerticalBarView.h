@@ -37,19 +37,21 @@ public:
     void setupWithData(const QList<qint64> &values);
     void removeData();
     // The segments made by the last setupWithData(), for the current size.
-    const QList<sw::BarSegment> &barLayers() const { return m_barLayers; }
+    const QList<sw::BarSegment> &barLayers() const;
 
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void layoutSegments();
+    // Segments are laid out for the size they are asked for: a hidden view
+    // receives no resize events.
+    void layoutSegments() const;
 
     ORVerticalBarViewDelegate *m_delegate = nullptr;
     double m_cornerRadius = 0;
     QList<qint64> m_values;
-    QList<sw::BarSegment> m_barLayers;
+    mutable QList<sw::BarSegment> m_barLayers;
+    mutable QSize m_layoutSize; // invalid: lay out again
 };

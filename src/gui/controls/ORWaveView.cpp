@@ -25,22 +25,25 @@ ORWaveView::ORWaveView(QWidget *parent, QColor startColor, QColor endColor)
 
 void ORWaveView::setWaveWidth(double width)
 {
-    m_waveWidth = width;
-    m_widthFollowsView = width == 0;
+    m_waveWidth = qMax(0.0, width);
     ConfigParams();
 }
 
 void ORWaveView::setWaveCycle(double cycle)
 {
     m_waveCycle = cycle;
-    m_cycleFollowsWidth = cycle == 0;
     ConfigParams();
 }
 
+double ORWaveView::waveCycle() const
+{
+    return m_waveCycle != 0 ? m_waveCycle : kCycleFactor / waveWidth();
+}
+
+// Width and cycle are not stored when left at 0: they follow the view, whose
+// width is not known yet when the view is made.
 void ORWaveView::ConfigParams()
 {
-    if (m_waveWidth == 0 || m_widthFollowsView)
-        m_waveWidth = width() + 20;
     if (m_waveHeight == 0)
         m_waveHeight = 10;
     if (!m_waveColor.isValid())
@@ -51,23 +54,22 @@ void ORWaveView::ConfigParams()
         m_wavePointY = 150;
     if (m_waveAmplitude == 0)
         m_waveAmplitude = 10;
-    if (m_waveCycle == 0 || m_cycleFollowsWidth)
-        m_waveCycle = kCycleFactor / m_waveWidth;
 }
 
 // y = pointY + 1.6 A sin((250 / width) x° − π offset / divisor), closed along
 // the top edge: the filled side is the band above the curve.
 QPainterPath ORWaveView::buildPath(double divisor) const
 {
+    const double waveWidth = this->waveWidth();
     QPainterPath path;
     path.moveTo(0, m_wavePointY);
     const double phase = M_PI * m_waveOffsetX / divisor;
-    for (int x = 0; x <= qCeil(m_waveWidth); ++x) {
+    for (int x = 0; x <= qCeil(waveWidth); ++x) {
         const double y = m_wavePointY
-                         + 1.6 * m_waveAmplitude * std::sin((250.0 / m_waveWidth) * (x * M_PI / 180.0) - phase);
+                         + 1.6 * m_waveAmplitude * std::sin((250.0 / waveWidth) * (x * M_PI / 180.0) - phase);
         path.lineTo(x, y);
     }
-    path.lineTo(m_waveWidth, 0);
+    path.lineTo(waveWidth, 0);
     path.lineTo(0, 0);
     path.closeSubpath();
     return path;
@@ -89,14 +91,6 @@ bool ORWaveView::isAnimating() const
 QSize ORWaveView::sizeHint() const
 {
     return QSize(600, 228);
-}
-
-void ORWaveView::resizeEvent(QResizeEvent *event)
-{
-    ConfigParams();
-    m_path1 = buildPath(270);
-    m_path2 = buildPath(180);
-    QWidget::resizeEvent(event);
 }
 
 // The clock costs a repaint every 20 ms: it runs only while the band shows.

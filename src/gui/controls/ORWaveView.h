@@ -12,8 +12,8 @@ class QTimer;
 // clock runs only while the view is visible.
 //
 // A property left at 0 (a colour left unset) takes its default in
-// ConfigParams(); waveWidth and waveCycle left to their defaults follow the
-// view's width.
+// ConfigParams(); waveWidth and waveCycle left at 0 follow the view's width
+// (width + 20 and 1.29 pi / waveWidth).
 class ORWaveView : public QWidget
 {
     Q_OBJECT
@@ -21,7 +21,7 @@ class ORWaveView : public QWidget
 public:
     ORWaveView(QWidget *parent, QColor startColor, QColor endColor);
 
-    double waveWidth() const { return m_waveWidth; }
+    double waveWidth() const { return m_waveWidth > 0 ? m_waveWidth : width() + 20; }
     void setWaveWidth(double width);
     double waveHeight() const { return m_waveHeight; }
     void setWaveHeight(double height) { m_waveHeight = height; ConfigParams(); }
@@ -35,7 +35,7 @@ public:
     void setWavePointY(double y) { m_wavePointY = y; ConfigParams(); }
     double waveAmplitude() const { return m_waveAmplitude; }
     void setWaveAmplitude(double amplitude) { m_waveAmplitude = amplitude; ConfigParams(); }
-    double waveCycle() const { return m_waveCycle; }
+    double waveCycle() const;
     void setWaveCycle(double cycle);
     QColor startColor() const { return m_startColor; }
     QColor endColor() const { return m_endColor; }
@@ -52,7 +52,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
@@ -67,8 +66,6 @@ private:
     double m_wavePointY = 0;
     double m_waveAmplitude = 0;
     double m_waveCycle = 0;
-    bool m_widthFollowsView = true;
-    bool m_cycleFollowsWidth = true;
     QColor m_startColor;
     QColor m_endColor;
     QPainterPath m_path1;
