@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The options of one command: flags ("--json") and options with a value
+// ("--home H" or "--home=H", repeatable). Anything else that starts with "-"
+// is a usage error; other words are kept as positional arguments.
+class CliOptions
+{
+public:
+    CliOptions(const QStringList &flags, const QStringList &valued);
+
+    // An error text for a usage error, else nothing.
+    std::optional<QString> parse(const QStringList &args);
+
+    bool isSet(const QString &name) const { return m_setFlags.contains(name) || m_values.contains(name); }
+    QStringList values(const QString &name) const { return m_values.value(name); }
+    QString value(const QString &name) const { return values(name).value(values(name).size() - 1); }
+    QStringList positional() const { return m_positional; }
+
+private:
+    QSet<QString> m_flags;
+    QSet<QString> m_valued;
+    QSet<QString> m_setFlags;
+    QHash<QString, QStringList> m_values;
+    QStringList m_positional;
+};

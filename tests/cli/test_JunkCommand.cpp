@@ -1,0 +1,364 @@
+// sweepwright-cli junk, run as a program on fixture trees of both layouts.
+
+#include "FixtureTree.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+
+namespace {
+
+struct CliRun
+{
+    int code = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+class JunkCommand : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        swtest::ensureCoreApplication();
+        ASSERT_TRUE(tree.isValid());
+        home = tree.folder(QStringLiteral("home"));
+        root = tree.folder(QStringLiteral("root"));
+        config = tree.folder(QStringLiteral("config"));
+    }
+
+    CliRun cli(const QStringList &args, const QStringList &extraEnv = {}) const
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        for (const char *name : {"SWEEPWRIGHT_LAYOUT", "SWEEPWRIGHT_ROOT", "SWEEPWRIGHT_HOME"})
+            env.remove(QString::fromLatin1(name));
+        for (const QString &assignment : extraEnv)
+            env.insert(assignment.section(QLatin1Char('='), 0, 0), assignment.section(QLatin1Char('='), 1));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(SWEEPWRIGHT_CLI), args);
+        CliRun run;
+        if (!process.waitForFinished(120000))
+            return run;
+        run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput();
+        run.err = process.readAllStandardError();
+        return run;
+    }
+
+    // `junk --home H --root R --json` plus args, parsed.
+    QJsonObject junkJson(const QStringList &args, int expectedCode = 0)
+    {
+        const CliRun run = cli(QStringList{QStringLiteral("junk"), QStringLiteral("--home"), home,
+                                           QStringLiteral("--root"), root, QStringLiteral("--json")}
+                               + args);
+        EXPECT_EQ(run.code, expectedCode) << run.err.toStdString();
+        lastRaw = run.out;
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(run.out, &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+        return doc.object();
+    }
+
+    static QList<qint64> groupIDs(const QJsonObject &result)
+    {
+        QList<qint64> ids;
+        for (const QJsonValue &g : result.value(QStringLiteral("junkGroups")).toArray())
+            ids.append(g.toObject().value(QStringLiteral("groupID")).toInteger());
+        return ids;
+    }
+
+    static QJsonObject group(const QJsonObject &result, qint64 id)
+    {
+        for (const QJsonValue &g : result.value(QStringLiteral("junkGroups")).toArray())
+            if (g.toObject().value(QStringLiteral("groupID")).toInteger() == id)
+                return g.toObject();
+        return {};
+    }
+
+    // The item paths of a group, relative to the tree, sorted.
+    QStringList itemPaths(const QJsonObject &group) const
+    {
+        QStringList paths;
+        for (const QJsonValue &item : group.value(QStringLiteral("groupItems")).toArray())
+            paths.append(item.toObject().value(QStringLiteral("itemPath")).toString().mid(tree.root().size() + 1));
+        paths.sort();
+        return paths;
+    }
+
+    void plantFreedesktopHome()
+    {
+        tree.file(QStringLiteral("home/.cache/app/sub/f"), 100);
+        tree.file(QStringLiteral("home/.cache/loose.bin"), 50);
+        tree.file(QStringLiteral("home/.local/share/Trash/files/old/x"), 30);
+        tree.text(QStringLiteral("home/.local/share/Trash/info/old.trashinfo"), "[Trash Info]\nPath=/x/old\n");
+        tree.file(QStringLiteral("home/Downloads/setup.iso"), 700);
+        tree.file(QStringLiteral("home/.npm/_cacache/index-v5/i"), 40);
+        tree.file(QStringLiteral("root/var/log/syslog.1"), 20);
+        tree.file(QStringLiteral("root/var/cache/debconf/config.dat"), 10);
+    }
+
+    swtest::FixtureTree tree;
+    QString home, root, config;
+    QByteArray lastRaw;
+};
+
+// --- usage ---------------------------------------------------------------------
+
+TEST_F(JunkCommand, HelpListsTheCommandsAndTheLayoutOptions)
+{
+    const CliRun global = cli({QStringLiteral("--help")});
+    EXPECT_EQ(global.code, 0);
+    EXPECT_TRUE(global.out.contains("junk")) << global.out.toStdString();
+    EXPECT_TRUE(global.out.contains("--layout"));
+    const CliRun junk = cli({QStringLiteral("junk"), QStringLiteral("--help")});
+    EXPECT_EQ(junk.code, 0);
+    EXPECT_TRUE(junk.out.contains("--category"));
+    EXPECT_TRUE(junk.out.contains("Developer Build Caches"));
+}
+
+struct UsageCase
+{
+    const char *name;
+    QStringList args;
+    const char *message;
+};
+
+void PrintTo(const UsageCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class JunkUsage : public JunkCommand, public ::testing::WithParamInterface<UsageCase>
+{
+};
+
+TEST_P(JunkUsage, IsAUsageErrorWithExitStatusTwo)
+{
+    const CliRun run = cli(GetParam().args);
+    EXPECT_EQ(run.code, 2);
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(GetParam().message)) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, JunkUsage,
+    ::testing::Values(UsageCase{"NoCommand", {}, "Usage:"},
+                      UsageCase{"UnknownCommand", {"sweep"}, "unknown command"},
+                      UsageCase{"UnknownOption", {"junk", "--bogus"}, "unknown option --bogus"},
+                      UsageCase{"MissingValue", {"junk", "--home"}, "--home needs a value"},
+                      UsageCase{"FlagWithValue", {"junk", "--json=yes"}, "--json takes no value"},
+                      UsageCase{"StrayArgument", {"junk", "extra"}, "unexpected argument extra"},
+                      UsageCase{"UnknownLayout", {"junk", "--layout", "windows"}, "unknown layout"},
+                      UsageCase{"CategoryNotANumber", {"junk", "--category", "cache"}, "no category cache"},
+                      UsageCase{"CategoryNotOfferedHere", {"junk", "--category=9"}, "no category 9"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// --- listing ---------------------------------------------------------------------
+
+TEST_F(JunkCommand, FreedesktopJsonListsTheDefaultCategories)
+{
+    plantFreedesktopHome();
+    const QJsonObject result = junkJson({});
+    EXPECT_EQ(groupIDs(result), (QList<qint64>{0, 1, 2, 3, 10, 6, 8, 7}));  // developer caches are off by default
+    EXPECT_FALSE(result.contains(QStringLiteral("delSize")));
+    EXPECT_EQ(result.keys(), (QStringList{"junkGroups", "junkTotalSize"}));
+
+    const QJsonObject cache = group(result, 0);
+    EXPECT_EQ(cache.keys(), (QStringList{"groupID", "groupItems", "groupName", "groupSelectedSize", "groupSize",
+                                         "isGroupDelFlag"}));
+    EXPECT_EQ(cache.value(QStringLiteral("groupName")).toString(), QStringLiteral("Application Junk Files"));
+    EXPECT_EQ(itemPaths(cache), (QStringList{"home/.cache/app", "home/.cache/loose.bin"}));
+    EXPECT_EQ(cache.value(QStringLiteral("isGroupDelFlag")).toInteger(), 2);
+    const QJsonObject item = cache.value(QStringLiteral("groupItems")).toArray().first().toObject();
+    EXPECT_EQ(item.keys(), (QStringList{"isDel", "itemPath", "itemSize"}));
+    EXPECT_TRUE(item.value(QStringLiteral("isDel")).toBool());
+
+    EXPECT_EQ(itemPaths(group(result, 3)), QStringList{"root/var/log/syslog.1"});
+    EXPECT_TRUE(itemPaths(group(result, 2)).isEmpty());  // debconf is never listed
+    EXPECT_EQ(group(result, 8).value(QStringLiteral("groupSize")).toInteger(), 700);
+    qint64 sum = 0;
+    for (const QJsonValue &g : result.value(QStringLiteral("junkGroups")).toArray())
+        sum += g.toObject().value(QStringLiteral("groupSize")).toInteger();
+    EXPECT_EQ(result.value(QStringLiteral("junkTotalSize")).toInteger(), sum);
+}
+
+TEST_F(JunkCommand, JsonKeysComeInTheDocumentedOrder)
+{
+    plantFreedesktopHome();
+    junkJson({QStringLiteral("--category"), QStringLiteral("8"), QStringLiteral("--clean")});
+    const QRegularExpression keys(QStringLiteral("\"(\\w+)\":"));
+    QStringList order;
+    for (const QRegularExpressionMatch &m : keys.globalMatch(QString::fromUtf8(lastRaw)))
+        order.append(m.captured(1));
+    EXPECT_EQ(order, (QStringList{"junkTotalSize", "junkGroups", "groupID", "groupName", "groupSize",
+                                  "groupSelectedSize", "isGroupDelFlag", "groupItems", "itemPath", "itemSize", "isDel",
+                                  "delSize"}));
+}
+
+TEST_F(JunkCommand, ChosenCategoriesOrAllOfThem)
+{
+    plantFreedesktopHome();
+    EXPECT_EQ(groupIDs(junkJson({QStringLiteral("--category"), QStringLiteral("14"), QStringLiteral("--category=6")})),
+              (QList<qint64>{6, 14}));
+    const QJsonObject all = junkJson({QStringLiteral("--all")});
+    EXPECT_EQ(groupIDs(all), (QList<qint64>{0, 1, 2, 3, 10, 6, 8, 14, 7}));
+    EXPECT_EQ(itemPaths(group(all, 14)), QStringList{"home/.npm/_cacache/index-v5"});
+}
+
+TEST_F(JunkCommand, MacosLayoutLeavesIOSGroupsUnmarked)
+{
+    tree.file(QStringLiteral("home/Library/iTunes/iPhone Software Updates/fw.ipsw"), 400);
+    tree.file(QStringLiteral("home/Library/Application Support/MobileSync/Backup/dev/Manifest.db"), 60);
+    const QJsonObject result = junkJson({QStringLiteral("--layout"), QStringLiteral("macos")});
+    EXPECT_EQ(groupIDs(result), (QList<qint64>{0, 1, 2, 3, 10, 9, 13, 12, 6, 8, 7}));
+    for (qint64 id : {12, 13}) {
+        const QJsonObject g = group(result, id);
+        EXPECT_EQ(g.value(QStringLiteral("isGroupDelFlag")).toInteger(), 0) << id;
+        EXPECT_FALSE(g.value(QStringLiteral("groupItems")).toArray().first().toObject().value(QStringLiteral("isDel")).toBool());
+    }
+}
+
+TEST_F(JunkCommand, LayoutFromTheEnvironmentOptionsWin)
+{
+    tree.file(QStringLiteral("home/Library/Caches/com.foo/x"), 10);
+    tree.file(QStringLiteral("home/.cache/bar/x"), 10);
+    const QStringList env = {QStringLiteral("SWEEPWRIGHT_LAYOUT=macos"), QStringLiteral("SWEEPWRIGHT_HOME=") + home,
+                             QStringLiteral("SWEEPWRIGHT_ROOT=") + root};
+    const CliRun mac = cli({QStringLiteral("junk"), QStringLiteral("--json"), QStringLiteral("--category=0")}, env);
+    EXPECT_TRUE(mac.out.contains("Library/Caches/com.foo")) << mac.out.toStdString();
+    const CliRun fd = cli({QStringLiteral("junk"), QStringLiteral("--json"), QStringLiteral("--category=0"),
+                           QStringLiteral("--layout=freedesktop")},
+                          env);
+    EXPECT_TRUE(fd.out.contains(".cache/bar")) << fd.out.toStdString();
+}
+
+TEST_F(JunkCommand, TableForPeopleAndNoProgressLineWhenNotATerminal)
+{
+    plantFreedesktopHome();
+    const CliRun run = cli({QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root});
+    EXPECT_EQ(run.code, 0);
+    const QString out = QString::fromLocal8Bit(run.out);
+    EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Downloads +700 B  all marked")))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("[x]"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Found "))) << out.toStdString();
+    EXPECT_FALSE(run.err.contains('\r'));
+    EXPECT_FALSE(run.err.contains("Scanning"));
+}
+
+TEST_F(JunkCommand, SettingsStoreIsNeitherReadNorWritten)
+{
+    tree.file(QStringLiteral("home/.cache/app/x"), 10);
+    tree.text(QStringLiteral("config/Sweepwright/Sweepwright.conf"), "[General]\napplication%20junks=false\n");
+    const QJsonObject result = junkJson({});
+    EXPECT_EQ(itemPaths(group(result, 0)), QStringList{"home/.cache/app"});
+    EXPECT_EQ(QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"Sweepwright"});
+    EXPECT_EQ(QDir(config + QStringLiteral("/Sweepwright")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"Sweepwright.conf"});
+    EXPECT_FALSE(tree.exists(QStringLiteral("config/autostart")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.config/autostart")));
+}
+
+// --- cleaning --------------------------------------------------------------------
+
+TEST_F(JunkCommand, CleanRemovesWhatIsMarkedAndReportsTheSize)
+{
+    plantFreedesktopHome();
+    const QJsonObject result = junkJson({QStringLiteral("--clean")});
+    // The cache folder is emptied entry by entry (an entry that is a folder
+    // counts what is inside it); Trash and Downloads items go whole.
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), 100 + 50 + 30 + 700 + 20);
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.cache/app")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.cache/app/sub")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.cache/loose.bin")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/files/old")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/info/old.trashinfo")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/Downloads/setup.iso")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/Downloads")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("root/var/log/syslog.1")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.npm/_cacache/index-v5/i")));     // category off
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/var/cache/debconf/config.dat")));  // protected
+}
+
+TEST_F(JunkCommand, CleanLeavesUnmarkedIOSBackups)
+{
+    tree.file(QStringLiteral("home/Library/iTunes/iPhone Software Updates/fw.ipsw"), 400);
+    tree.file(QStringLiteral("home/Library/Application Support/MobileSync/Backup/dev/Manifest.db"), 60);
+    const QJsonObject result = junkJson({QStringLiteral("--layout=macos"), QStringLiteral("--clean")});
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), 400);
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/Library/iTunes/iPhone Software Updates/fw.ipsw")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/Library/Application Support/MobileSync/Backup/dev/Manifest.db")));
+}
+
+// Makes removing path fail: a read-only parent for ordinary users, the
+// immutable attribute for root. Undone by the destructor.
+class RemovalBlocker
+{
+public:
+    explicit RemovalBlocker(const QString &path)
+        : m_path(path)
+        , m_parent(QFileInfo(path).path())
+    {
+        if (::geteuid() != 0) {
+            m_blocked = ::chmod(QFile::encodeName(m_parent).constData(), 0555) == 0;
+            return;
+        }
+        m_blocked = setImmutable(true);
+    }
+    ~RemovalBlocker()
+    {
+        if (!m_blocked)
+            return;
+        if (::geteuid() != 0)
+            ::chmod(QFile::encodeName(m_parent).constData(), 0755);
+        else
+            setImmutable(false);
+    }
+    bool blocked() const { return m_blocked; }
+
+private:
+    bool setImmutable(bool on)
+    {
+        const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        ::close(fd);
+        return ok;
+    }
+    QString m_path;
+    QString m_parent;
+    bool m_blocked = false;
+};
+
+TEST_F(JunkCommand, FailedRemovalIsReportedOnStderrWithExitStatusOne)
+{
+    tree.file(QStringLiteral("root/var/log/syslog.1"), 20);
+    tree.file(QStringLiteral("home/Downloads/a.iso"), 5);
+    const RemovalBlocker blocker(tree.path(QStringLiteral("root/var/log/syslog.1")));
+    if (!blocker.blocked())
+        GTEST_SKIP() << "cannot make a removal fail on this file system";
+    const CliRun run = cli({QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root,
+                            QStringLiteral("--json"), QStringLiteral("--clean")});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains("Fail to remove junk, error=")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("syslog.1")) << run.err.toStdString();
+    const QJsonObject result = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), 5);
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/Downloads/a.iso")));
+}
+
+}  // namespace
