@@ -139,6 +139,14 @@ TEST_F(FreedesktopLocations, XdgVariablesIgnoredUnderAHomeOverride)
     EXPECT_EQ(paths, QStringList{QStringLiteral("home/.cache/mine")});
 }
 
+TEST_F(FreedesktopLocations, LogFolderLinkedIntoEtcListsNothing)
+{
+    rootFile(QStringLiteral("etc/passwd"), 10);
+    rootFolder(QStringLiteral("var"));
+    tree.link(QStringLiteral("root/var/log"), QStringLiteral("../etc"));
+    EXPECT_EQ(found(3), QStringList());
+}
+
 class OrphanDesktopEntries : public FreedesktopLocations
 {
 protected:

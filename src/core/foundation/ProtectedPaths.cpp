@@ -3,6 +3,9 @@
 #include "ORLayout.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace sw {
 
@@ -28,10 +31,21 @@ bool ProtectedPaths::isProtected(const QString &path)
     const QString clean = QDir::cleanPath(path);
     if (clean.isEmpty() || clean == QLatin1String("/"))
         return true;
-    for (const QString &folder : protectedFolders())
-        if (isInside(clean, folder))
-            return true;
-    return false;
+    const QStringList folders = protectedFolders();
+    const auto insideAny = [&folders](const QString &p) {
+        return std::any_of(folders.cbegin(), folders.cend(), [&p](const QString &f) {
+            const QString real = QFileInfo(f).canonicalFilePath();
+            return isInside(p, f) || (!real.isEmpty() && isInside(p, real));
+        });
+    };
+    if (insideAny(clean))
+        return true;
+    // A parent folder may be a link into a protected folder (ROOT/var/log ->
+    // /etc): judge where the entry really is. The entry itself is not
+    // resolved, since a link is removed as a link.
+    const QFileInfo info(clean);
+    const QString realParent = QFileInfo(info.path()).canonicalFilePath();
+    return !realParent.isEmpty() && insideAny(QDir::cleanPath(realParent + QLatin1Char('/') + info.fileName()));
 }
 
 bool ProtectedPaths::isKeepFolder(const QString &path, const QStringList &keepFolders)
