@@ -20,6 +20,16 @@ std::unique_ptr<sw::BusyCircleView> makeCircle(Kind kind, bool busy)
     return view;
 }
 
+// Set up, shown and started, as the pages use it.
+std::unique_ptr<sw::BusyCircleView> startedCircle(Kind kind, bool busy)
+{
+    auto view = makeCircle(kind, busy);
+    view->setupWithTitle(QStringLiteral("Scanning"));
+    view->show();
+    view->start();
+    return view;
+}
+
 // Pixels that differ from the first one: the view has drawn something.
 int drawnPixels(QWidget &view)
 {
@@ -50,10 +60,7 @@ private slots:
     void nonBusyCircleDrawsButNeverTurns()
     {
         QFETCH(int, kind);
-        auto view = makeCircle(Kind(kind), false);
-        view->setupWithTitle(QStringLiteral("62%"));
-        view->show();
-        view->start();
+        auto view = startedCircle(Kind(kind), false);
         QVERIFY(!view->isRotating());
         QTest::qWait(50);
         QCOMPARE(view->rotation(), 0.0);
@@ -64,10 +71,7 @@ private slots:
     void busyCircleTurnsClockwiseUntilStopped()
     {
         QFETCH(int, kind);
-        auto view = makeCircle(Kind(kind), true);
-        view->setupWithTitle(QStringLiteral("Scanning"));
-        view->show();
-        view->start();
+        auto view = startedCircle(Kind(kind), true);
         QVERIFY(view->isRotating());
         QTRY_VERIFY(view->rotation() > 0);
         view->stop();
@@ -108,19 +112,15 @@ private slots:
 
     void hiddenCircleDoesNotSpendTimeTurning()
     {
-        ORProgressView view(nullptr, true);
-        view.resize(180, 180);
-        view.setupWithTitle(QStringLiteral("Scanning"));
-        view.show();
-        view.start();
-        QTRY_VERIFY(view.rotation() > 0);
-        view.hide();
-        const qreal frozen = view.rotation();
+        auto view = startedCircle(Progress, true);
+        QTRY_VERIFY(view->rotation() > 0);
+        view->hide();
+        const qreal frozen = view->rotation();
         QTest::qWait(60);
-        QCOMPARE(view.rotation(), frozen);
-        QVERIFY(view.isRotating()); // and it turns again when shown
-        view.show();
-        QTRY_VERIFY(view.rotation() != frozen);
+        QCOMPARE(view->rotation(), frozen);
+        QVERIFY(view->isRotating()); // and it turns again when shown
+        view->show();
+        QTRY_VERIFY(view->rotation() != frozen);
     }
 };
 

@@ -15,6 +15,19 @@ void moveTo(QWidget &w, QPoint pos)
     QApplication::sendEvent(&w, &move);
 }
 
+// A button of 100 x 40 and a record of its clicks.
+struct Pressable
+{
+    explicit Pressable(bool momentary = false)
+    {
+        button.setText(QStringLiteral("Go"));
+        button.resize(100, 40);
+        button.setMomentary(momentary);
+    }
+    SYFlatButton button;
+    QSignalSpy clicked{&button, &QAbstractButton::clicked};
+};
+
 QIcon solidIcon(QSize size)
 {
     QPixmap pixmap(size);
@@ -40,10 +53,8 @@ private slots:
     {
         QFETCH(bool, momentary);
         QFETCH(bool, stateAfter);
-        SYFlatButton button(QStringLiteral("Go"));
-        button.resize(100, 40);
-        button.setMomentary(momentary);
-        QSignalSpy clicked(&button, &QAbstractButton::clicked);
+        Pressable pressable(momentary);
+        auto &[button, clicked] = pressable;
 
         pressAt(button, inside(button));
         QVERIFY(button.state()); // highlighted while held
@@ -67,11 +78,9 @@ private slots:
     {
         QFETCH(bool, momentary);
         QFETCH(bool, initialState);
-        SYFlatButton button(QStringLiteral("Go"));
-        button.resize(100, 40);
-        button.setMomentary(momentary);
+        Pressable pressable(momentary);
+        auto &[button, clicked] = pressable;
         button.setState(initialState);
-        QSignalSpy clicked(&button, &QAbstractButton::clicked);
 
         pressAt(button, inside(button));
         QCOMPARE(button.state(), !initialState);
@@ -85,9 +94,8 @@ private slots:
 
     void releaseOutsideWithoutAMoveStillSendsNothing()
     {
-        SYFlatButton button(QStringLiteral("Go"));
-        button.resize(100, 40);
-        QSignalSpy clicked(&button, &QAbstractButton::clicked);
+        Pressable pressable;
+        auto &[button, clicked] = pressable;
         pressAt(button, inside(button));
         releaseAt(button, outside(button));
         QCOMPARE(button.state(), false);
@@ -96,9 +104,8 @@ private slots:
 
     void dragOutAndBackInClicksOnce()
     {
-        SYFlatButton button(QStringLiteral("Go"));
-        button.resize(100, 40);
-        QSignalSpy clicked(&button, &QAbstractButton::clicked);
+        Pressable pressable;
+        auto &[button, clicked] = pressable;
         pressAt(button, inside(button));
         moveTo(button, outside(button));
         moveTo(button, inside(button));
@@ -110,10 +117,9 @@ private slots:
 
     void disabledButtonIgnoresClicksAndKeys()
     {
-        SYFlatButton button(QStringLiteral("Go"));
-        button.resize(100, 40);
+        Pressable pressable;
+        auto &[button, clicked] = pressable;
         button.setEnabled(false);
-        QSignalSpy clicked(&button, &QAbstractButton::clicked);
         QTest::mouseClick(&button, Qt::LeftButton, {}, inside(button));
         QTest::keyClick(&button, Qt::Key_Space);
         QCOMPARE(button.state(), false);
@@ -144,9 +150,8 @@ private slots:
     void activationKeysClick()
     {
         QFETCH(int, key);
-        SYFlatButton button(QStringLiteral("Go"));
-        button.setMomentary(true);
-        QSignalSpy clicked(&button, &QAbstractButton::clicked);
+        Pressable pressable(true);
+        auto &[button, clicked] = pressable;
         QTest::keyClick(&button, Qt::Key(key));
         QCOMPARE(clicked.count(), 1);
         QCOMPARE(button.state(), false);
