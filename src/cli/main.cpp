@@ -2,6 +2,7 @@
 
 #include "JunkCommand.h"
 #include "ORLayout.h"
+#include "TnefCommand.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -20,6 +21,7 @@ struct Command
 
 const Command kCommands[] = {
     {"junk", runJunkCommand, "scan for junk files and list them, or remove them with --clean"},
+    {"tnef", runTnefCommand, "write the attachments and message bodies of a winmail.dat file into a folder"},
 };
 
 void printHelp(FILE *out)

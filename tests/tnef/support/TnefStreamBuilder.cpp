@@ -16,6 +16,17 @@ void pad4(Bytes &out, size_t len)
     out.insert(out.end(), (4 - len % 4) % 4, 0);
 }
 
+// Count, then per value its length, its bytes and the padding.
+void putBufferValues(Bytes &out, const std::vector<Bytes> &values)
+{
+    putU32(out, static_cast<uint32_t>(values.size()));
+    for (const Bytes &v : values) {
+        putU32(out, static_cast<uint32_t>(v.size()));
+        out.insert(out.end(), v.begin(), v.end());
+        pad4(out, v.size());
+    }
+}
+
 // Greedy LZ77 over the ring dictionary the decoder keeps; a two-byte hash
 // remembers the last place each pair was written.
 class LzfuEncoder {
@@ -232,12 +243,7 @@ MapiBlockBuilder &MapiBlockBuilder::buffers(uint16_t type, uint16_t id, const st
 {
     putU16(m_props, type);
     putU16(m_props, id);
-    putU32(m_props, static_cast<uint32_t>(values.size()));
-    for (const Bytes &v : values) {
-        putU32(m_props, static_cast<uint32_t>(v.size()));
-        m_props.insert(m_props.end(), v.begin(), v.end());
-        pad4(m_props, v.size());
-    }
+    putBufferValues(m_props, values);
     ++m_count;
     return *this;
 }
@@ -261,12 +267,7 @@ MapiBlockBuilder &MapiBlockBuilder::named(uint16_t type, uint16_t id, const std:
         m_props.insert(m_props.end(), units.begin(), units.end());
         pad4(m_props, units.size());
     }
-    putU32(m_props, static_cast<uint32_t>(values.size()));
-    for (const Bytes &v : values) {
-        putU32(m_props, static_cast<uint32_t>(v.size()));
-        m_props.insert(m_props.end(), v.begin(), v.end());
-        pad4(m_props, v.size());
-    }
+    putBufferValues(m_props, values);
     ++m_count;
     return *this;
 }
