@@ -1,0 +1,98 @@
+#pragma once
+
+#include "ORBigData.h"
+
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+
+// The large-file finder's engine, one per process.
+//
+// A scan walks the chosen folders once (directory descriptors and fstatat, no
+// per-entry objects), never through a symbolic link, into neither an excluded
+// folder nor a package. Every regular file and every package that passes the
+// extension filter is announced as "bigtitle"; a file costs one fstatat, a
+// package one walk of its insides to sum their sizes. What reaches 32 MiB is
+// filed into one of five size bands ("bigszie" carries the running total)
+// and the non-empty bands become the groups, smallest band first, items in
+// the order found. No file content is ever read.
+//
+// Removal moves the marked, visible items of the marked, visible groups to
+// the freedesktop Trash (restorable from the desktop's own Trash); a failure
+// is logged ("Fail to remove junk, error=...") and skipped, and delSize()
+// counts only what was moved.
+class ORBigDataCollection
+{
+public:
+    static constexpr qint64 kMinimumSize = 33554432;  // 32 MiB
+
+    static ORBigDataCollection &shareInstance();
+
+    // The published result; runs the scan on the calling thread when none is
+    // held. Call it from a background thread when a scan may run.
+    std::shared_ptr<ORBigData> bigData();
+    std::shared_ptr<ORBigData> tempBigData() const;
+    bool scanBigDataFlag() const { return true; }
+    // Resets the running total and returns a fresh result of scanBig().
+    std::shared_ptr<ORBigData> startScan();
+    std::shared_ptr<ORBigData> scanBig();
+    // Forgets the result, the band lists, the folders and both exclusion lists.
+    void startOver();
+
+    void setFolders(const QStringList &folders);
+    QStringList folders() const;
+    // Patterns for ORUtility::isExcludedFolder().
+    void setExcludeFolders(const QStringList &patterns);
+    QStringList excludeFolders() const;
+    // Lower-case extensions whose items are never listed.
+    void setExcludeFiles(const QStringList &extensions);
+    QStringList excludeFiles() const;
+
+    // Moves the selected items to the Trash; see the overview.
+    void deleteBigs();
+    qint64 delSize() const { return m_delSize.load(); }
+
+    // Files one candidate into its band (nothing below 32 MiB); posts "bigszie".
+    void bigGroupWithSize(const QString &path, qint64 size);
+    // Appends the group made of one band's items to bigData.
+    static void bigDataWithGroup(const QList<ORBigDataItem> &band, ORBigData &bigData, qint64 bigGroup,
+                                 const QString &groupName, const QString &groupInfo);
+
+    // The band number (bigID: 4 for 32-128 MiB ... 0 for 1 GiB and more) of a
+    // size; nothing below 32 MiB.
+    static std::optional<qint64> bandOfSize(qint64 size);
+    // Localised name and info of a band ("Between 32M-128M", ...).
+    static QString bandName(qint64 bigID);
+    static QString bandInfo(qint64 bigID);
+
+    // What the pages and the command line scan unless told otherwise: the
+    // layout's documents and movies folders, hidden folders and docsets left
+    // out, and the 33 extensions of source, build and database files.
+    static QStringList defaultFolders();
+    static QStringList defaultExcludeFolders();
+    static QStringList defaultExcludeFiles();
+
+private:
+    ORBigDataCollection() = default;
+    QList<ORBigDataItem> &bandList(qint64 bigID);
+
+    mutable QMutex m_mutex;
+    std::shared_ptr<ORBigData> m_bigData;
+    std::shared_ptr<ORBigData> m_tempBigData;
+    QStringList m_folders;
+    QStringList m_excludeFolders;
+    QStringList m_excludeFiles;
+    // The five working lists, named after the bands' lower bounds' old names
+    // (big64MArray holds 32-128 MiB).
+    QList<ORBigDataItem> big64MArray;
+    QList<ORBigDataItem> big128MArray;
+    QList<ORBigDataItem> big256MArray;
+    QList<ORBigDataItem> big512MArray;
+    QList<ORBigDataItem> big1GArray;
+    std::atomic<qint64> m_delSize{0};
+    qint64 m_foundTotal = 0;
+};

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "ORDupData.h"
+
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
+
+namespace sw {
+class DupCandidates;
+}
+
+// The duplicate finder's engine, one per process.
+//
+// The scan is a funnel of stages, each cheaper per file than the next and
+// each run only on what the one before left:
+//   walk             one fstatat per entry; files of 16 KiB and less, links,
+//                    excluded folders and package insides never get further
+//   group by size    only sizes shared by two or more candidates go on
+//   drop hard links  paths to the same file (device and inode) count once,
+//                    as the first path found
+//   sampled digest   three 4 KiB samples per file, a name signature per
+//                    package: splits most sets of unequal files
+//   confirm contents the survivors of a digest set are read in lock-step
+//                    chunks and split wherever their bytes differ, so files
+//                    that only agree where they were sampled are not
+//                    reported; packages compare their items' relative
+//                    paths, sizes and contents
+//   build groups     one group per set, largest size first, items in the
+//                    order found; copies the user may not delete dropped
+// Confirmation reads each file at most once and keeps a bounded number of
+// files open; setConfirmContents(false) stops after the sampled digest.
+// Progress: "dupicon" (the path looked at, coalesced) and "duplicatesize"
+// (a list of two numbers: bytes found, groups found).
+//
+// Removal moves every marked copy of the groups whose flag is not 0 to the
+// freedesktop Trash; a failure is logged ("Fail to remove junk, error=...")
+// and skipped.
+class ORDupDataCollection
+{
+public:
+    // Only files (and packages) larger than this take part.
+    static constexpr qint64 kMinimumSize = 16384;
+
+    static ORDupDataCollection &shareInstance();
+
+    // The published result; runs the scan on the calling thread when none is
+    // held. Call it from a background thread when a scan may run.
+    std::shared_ptr<ORDupData> dupData();
+    std::shared_ptr<ORDupData> tempDupData() const;
+    bool scanDupDataFlag() const { return true; }
+    // Resets both progress counters and returns a fresh result of scanDup().
+    std::shared_ptr<ORDupData> startScan();
+    std::shared_ptr<ORDupData> scanDup();
+    // Forgets the result, the folders and both exclusion lists.
+    void startOver();
+
+    void setFolders(const QStringList &folders);
+    QStringList folders() const;
+    // Patterns for ORUtility::isExcludedFolder().
+    void setExcludeFolders(const QStringList &patterns);
+    QStringList excludeFolders() const;
+    // Lower-case extensions whose files are never examined.
+    void setExcludeFiles(const QStringList &extensions);
+    QStringList excludeFiles() const;
+    // true (the default): a set of files is reported only when their whole
+    // contents are equal. false: equal size and sampled digest suffice (quick,
+    // but files that differ outside the samples are reported as duplicates).
+    void setConfirmContents(bool confirm);
+    bool confirmContents() const { return m_confirmContents.load(); }
+
+    // Sizes one candidate (a package when flag is set) and files it in
+    // sizeMap when it is larger than kMinimumSize; answers whether it was filed.
+    bool sizeGroupDup(sw::DupCandidates &sizeMap, const QString &path, bool flag);
+
+    // Moves the marked copies to the Trash; see the overview.
+    void deleteDups();
+    void doDelDups();
+    qint64 delSize() const { return m_delSize.load(); }
+
+    // What the pages and the command line scan unless told otherwise: the
+    // layout's documents and music folders, hidden folders and docsets left
+    // out, and 35 extensions (those of the large-file finder, "tif", "jpeg").
+    static QStringList defaultFolders();
+    static QStringList defaultExcludeFolders();
+    static QStringList defaultExcludeFiles();
+
+private:
+    ORDupDataCollection() = default;
+
+    mutable QMutex m_mutex;
+    std::shared_ptr<ORDupData> m_dupData;
+    std::shared_ptr<ORDupData> m_tempDupData;
+    QStringList m_folders;
+    QStringList m_excludeFolders;
+    QStringList m_excludeFiles;
+    std::atomic<bool> m_confirmContents{true};
+    std::atomic<qint64> m_delSize{0};
+    qint64 m_foundSize = 0;    // bytes in the groups built so far
+    qint64 m_foundGroups = 0;  // groups built so far
+};
