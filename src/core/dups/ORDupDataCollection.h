@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <memory>
+#include <vector>
 
 namespace sw {
 class DupCandidates;
@@ -90,6 +91,8 @@ public:
 
 private:
     ORDupDataCollection() = default;
+    sw::DupCandidates walk();
+    void buildGroup(ORDupData &data, const sw::DupCandidates &candidates, const std::vector<quint32> &set);
 
     mutable QMutex m_mutex;
     std::shared_ptr<ORDupData> m_dupData;

@@ -1,0 +1,311 @@
+#include "ORBigDataCollection.h"
+
+#include "ORLayout.h"
+#include "ORUtility.h"
+#include "ProtectedPaths.h"
+#include "ScanWalker.h"
+#include "TitlePoster.h"
+#include "Trash.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QMutexLocker>
+#include <QSet>
+
+#include <sys/stat.h>
+
+Q_LOGGING_CATEGORY(lcBigs, "sweepwright.bigs")
+
+namespace {
+
+struct Band
+{
+    qint64 bigID;
+    qint64 lower;
+    const char *name;
+    const char *info;
+};
+
+// Smallest band first: the order of the groups.
+constexpr Band kBands[] = {
+    {4, 33554432, QT_TRANSLATE_NOOP("ORBigDataCollection", "Between 32M-128M"),
+     QT_TRANSLATE_NOOP("ORBigDataCollection", "Size of file between 32M-128M")},
+    {3, 134217728, QT_TRANSLATE_NOOP("ORBigDataCollection", "Between 128M-256M"),
+     QT_TRANSLATE_NOOP("ORBigDataCollection", "Size of file between 128M-256M")},
+    {2, 268435456, QT_TRANSLATE_NOOP("ORBigDataCollection", "Between 256M-512M"),
+     QT_TRANSLATE_NOOP("ORBigDataCollection", "Size of file between 256M-512M")},
+    {1, 536870912, QT_TRANSLATE_NOOP("ORBigDataCollection", "Between 512M-1G"),
+     QT_TRANSLATE_NOOP("ORBigDataCollection", "Size of file between 512M-1G")},
+    {0, 1073741824, QT_TRANSLATE_NOOP("ORBigDataCollection", "Bigger than 1G"),
+     QT_TRANSLATE_NOOP("ORBigDataCollection", "Size of file bigger than 1G")},
+};
+
+const Band *bandByID(qint64 bigID)
+{
+    for (const Band &band : kBands)
+        if (band.bigID == bigID)
+            return &band;
+    return nullptr;
+}
+
+}  // namespace
+
+ORBigDataCollection &ORBigDataCollection::shareInstance()
+{
+    static ORBigDataCollection instance;
+    return instance;
+}
+
+// --- defaults ------------------------------------------------------------------
+
+QStringList ORBigDataCollection::defaultFolders()
+{
+    if (ORLayout::isMacOS())
+        return {ORLayout::homePath(QStringLiteral("Documents")), ORLayout::homePath(QStringLiteral("Movies"))};
+    return {ORLayout::userDir(QStringLiteral("DOCUMENTS"), QStringLiteral("Documents")),
+            ORLayout::userDir(QStringLiteral("VIDEOS"), QStringLiteral("Videos"))};
+}
+
+QStringList ORBigDataCollection::defaultExcludeFolders()
+{
+    return {QStringLiteral("/.[^/]*"), QStringLiteral("[^/]*.docset$")};
+}
+
+QStringList ORBigDataCollection::defaultExcludeFiles()
+{
+    return {QStringLiteral("h"),     QStringLiteral("m"),          QStringLiteral("a"),
+            QStringLiteral("entitlement"), QStringLiteral("tmp"),  QStringLiteral("hg"),
+            QStringLiteral("vsd"),   QStringLiteral("xsd"),        QStringLiteral("xslt"),
+            QStringLiteral("xsl"),   QStringLiteral("bup"),        QStringLiteral("proofingtool"),
+            QStringLiteral("properties"), QStringLiteral("build"), QStringLiteral("plist"),
+            QStringLiteral("info"),  QStringLiteral("def"),        QStringLiteral("hds"),
+            QStringLiteral("rpl"),   QStringLiteral("db"),         QStringLiteral("pth"),
+            QStringLiteral("lib"),   QStringLiteral("dylib"),      QStringLiteral("java"),
+            QStringLiteral("jar"),   QStringLiteral("js"),         QStringLiteral("css"),
+            QStringLiteral("php"),   QStringLiteral("c"),          QStringLiteral("cpp"),
+            QStringLiteral("mm"),    QStringLiteral("pch"),        QStringLiteral("py")};
+}
+
+// --- inputs and the published result -----------------------------------------
+
+void ORBigDataCollection::setFolders(const QStringList &folders)
+{
+    QMutexLocker lock(&m_mutex);
+    m_folders = folders;
+}
+
+QStringList ORBigDataCollection::folders() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_folders;
+}
+
+void ORBigDataCollection::setExcludeFolders(const QStringList &patterns)
+{
+    QMutexLocker lock(&m_mutex);
+    m_excludeFolders = patterns;
+}
+
+QStringList ORBigDataCollection::excludeFolders() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_excludeFolders;
+}
+
+void ORBigDataCollection::setExcludeFiles(const QStringList &extensions)
+{
+    QMutexLocker lock(&m_mutex);
+    m_excludeFiles = extensions;
+}
+
+QStringList ORBigDataCollection::excludeFiles() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_excludeFiles;
+}
+
+std::shared_ptr<ORBigData> ORBigDataCollection::bigData()
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_bigData) {
+            m_tempBigData = m_bigData;
+            return m_bigData;
+        }
+    }
+    qCDebug(lcBigs) << Q_FUNC_INFO;
+    auto result = startScan();
+    QMutexLocker lock(&m_mutex);
+    m_bigData = result;
+    m_tempBigData = result;
+    return result;
+}
+
+std::shared_ptr<ORBigData> ORBigDataCollection::tempBigData() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_tempBigData;
+}
+
+void ORBigDataCollection::startOver()
+{
+    qCDebug(lcBigs) << Q_FUNC_INFO;
+    QMutexLocker lock(&m_mutex);
+    m_bigData.reset();
+    m_tempBigData.reset();
+    for (qint64 id = 0; id <= 4; ++id)
+        bandList(id).clear();
+    m_folders.clear();
+    m_excludeFolders.clear();
+    m_excludeFiles.clear();
+}
+
+std::shared_ptr<ORBigData> ORBigDataCollection::startScan()
+{
+    qCDebug(lcBigs) << Q_FUNC_INFO;
+    m_foundTotal = 0;
+    return scanBig();
+}
+
+// --- the scan ------------------------------------------------------------------
+
+std::optional<qint64> ORBigDataCollection::bandOfSize(qint64 size)
+{
+    std::optional<qint64> found;
+    for (const Band &band : kBands)
+        if (size >= band.lower)
+            found = band.bigID;
+    return found;
+}
+
+QString ORBigDataCollection::bandName(qint64 bigID)
+{
+    const Band *band = bandByID(bigID);
+    return band ? QCoreApplication::translate("ORBigDataCollection", band->name) : QString();
+}
+
+QString ORBigDataCollection::bandInfo(qint64 bigID)
+{
+    const Band *band = bandByID(bigID);
+    return band ? QCoreApplication::translate("ORBigDataCollection", band->info) : QString();
+}
+
+QList<ORBigDataItem> &ORBigDataCollection::bandList(qint64 bigID)
+{
+    switch (bigID) {
+    case 4: return big64MArray;
+    case 3: return big128MArray;
+    case 2: return big256MArray;
+    case 1: return big512MArray;
+    default: return big1GArray;
+    }
+}
+
+std::shared_ptr<ORBigData> ORBigDataCollection::scanBig()
+{
+    auto data = std::make_shared<ORBigData>();
+    const QStringList roots = folders();
+    for (qint64 id = 0; id <= 4; ++id)
+        bandList(id).clear();
+
+    sw::TitlePoster title(QStringLiteral("bigtitle"));
+    sw::ScanWalker walker(excludeFolders(), excludeFiles(), &title);
+    // A file reached through several links (or through overlapping folders)
+    // is listed once, as the first path found.
+    QSet<QPair<quint64, quint64>> listed;
+    for (const QString &root : roots) {
+        walker.walk(root, [&](const sw::ScanEntry &entry) {
+            if (!entry.isPackage && entry.st.st_size < kMinimumSize)
+                return;  // the common case: one fstatat and nothing else
+            const QString path = entry.path();
+            qint64 size = 0;
+            if (entry.isPackage) {
+                size = ORUtility::folderSizeAtPath2(path);
+            } else if (entry.deletable) {
+                size = entry.st.st_size;
+            } else {
+                qCInfo(lcBigs).noquote() << QStringLiteral("%1 without delete permission.").arg(path);
+            }
+            if (size < kMinimumSize || sw::ProtectedPaths::isProtected(path))
+                return;
+            const QPair<quint64, quint64> id(quint64(entry.st.st_dev), quint64(entry.st.st_ino));
+            if (listed.contains(id))
+                return;
+            listed.insert(id);
+            title.post(path);
+            bigGroupWithSize(path, size);
+        });
+    }
+    title.flush();
+    for (const Band &band : kBands) {
+        const QList<ORBigDataItem> &list = bandList(band.bigID);
+        if (!list.isEmpty())
+            bigDataWithGroup(list, *data, band.bigID, bandName(band.bigID), bandInfo(band.bigID));
+    }
+    return data;
+}
+
+void ORBigDataCollection::bigGroupWithSize(const QString &path, qint64 size)
+{
+    const std::optional<qint64> band = bandOfSize(size);
+    if (!band)
+        return;
+    ORBigDataItem item;
+    item.itemPath = path;
+    item.itemName = path.section(QLatin1Char('/'), -1);
+    item.itemSize = size;
+    struct stat st;
+    if (lstat(QFile::encodeName(path).constData(), &st) == 0)
+        item.itemModDate = ORUtility::friendlyDate(qint64(st.st_mtime));
+    item.isDel = false;
+    item.isVisible = true;
+    m_foundTotal += size;
+    ORUtility::notifyOnMainThread(QStringLiteral("bigszie"), m_foundTotal);
+    bandList(*band).append(item);
+}
+
+void ORBigDataCollection::bigDataWithGroup(const QList<ORBigDataItem> &band, ORBigData &bigData, qint64 bigGroup,
+                                           const QString &groupName, const QString &groupInfo)
+{
+    ORBigDataGroup group;
+    for (const ORBigDataItem &item : band) {
+        group.groupSize += item.itemSize;
+        group.groupItems.append(item);
+    }
+    group.groupSelectedSize = 0;
+    group.isGroupDelFlag = 0;
+    group.bigID = bigGroup;
+    group.groupName = groupName;
+    group.groupInfo = groupInfo;
+    group.isVisible = true;
+    bigData.bigTotalSize += group.groupSize;
+    bigData.bigGroups.append(group);
+}
+
+// --- removal -------------------------------------------------------------------
+
+void ORBigDataCollection::deleteBigs()
+{
+    qCDebug(lcBigs) << Q_FUNC_INFO;
+    m_delSize = 0;
+    const std::shared_ptr<ORBigData> data = tempBigData();
+    if (!data)
+        return;
+    for (const ORBigDataGroup &group : std::as_const(data->bigGroups)) {
+        if (group.isGroupDelFlag == 0 || !group.isVisible)
+            continue;
+        for (const ORBigDataItem &item : group.groupItems) {
+            if (!item.isDel || !item.isVisible)
+                continue;
+            const QString error = sw::ProtectedPaths::isProtected(item.itemPath)
+                                      ? QStringLiteral("%1: protected folder").arg(item.itemPath)
+                                      : sw::Trash::moveToTrash(item.itemPath);
+            if (!error.isEmpty()) {
+                qCWarning(lcBigs).noquote() << QStringLiteral("Fail to remove junk, error=%1").arg(error);
+                continue;
+            }
+            m_delSize += item.itemSize;
+        }
+    }
+}

@@ -1,0 +1,45 @@
+#include "TitlePoster.h"
+
+#include "ORUtility.h"
+
+#include <QFile>
+
+#include <ctime>
+
+namespace sw {
+
+TitlePoster::TitlePoster(QString name, qint64 intervalMs) : m_name(std::move(name)), m_intervalMs(intervalMs) {}
+
+qint64 TitlePoster::nowMs()
+{
+    // The coarse clock is read without a system call.
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &ts);
+    return qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+void TitlePoster::offer(const QByteArray &folder, const char *name)
+{
+    m_last.assign(folder.constData(), size_t(folder.size()));
+    m_last += '/';
+    m_last += name;
+    m_pending = true;
+    const qint64 now = nowMs();
+    if (m_lastPostMs < 0 || now - m_lastPostMs >= m_intervalMs)
+        flush();
+}
+
+void TitlePoster::post(const QString &path)
+{
+    m_pending = false;
+    m_lastPostMs = nowMs();
+    ORUtility::notifyOnMainThread(m_name, path);
+}
+
+void TitlePoster::flush()
+{
+    if (m_pending)
+        post(QFile::decodeName(QByteArray::fromRawData(m_last.data(), qsizetype(m_last.size()))));
+}
+
+}  // namespace sw

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <string>
+
+namespace sw {
+
+// The "path being looked at" notification of a walk ("bigtitle", "dupicon").
+// A page shows at most one path per frame, so the walk offers every path but
+// only one per interval is decoded and posted; flush() posts the last one
+// offered, so the page always ends on the true last path. This keeps the walk
+// as fast with a listener as without.
+class TitlePoster
+{
+public:
+    explicit TitlePoster(QString name, qint64 intervalMs = 16);
+
+    void offer(const QByteArray &folder, const char *name);
+    void post(const QString &path);
+    void flush();
+
+private:
+    static qint64 nowMs();
+
+    QString m_name;
+    qint64 m_intervalMs;
+    qint64 m_lastPostMs = -1;
+    std::string m_last;  // the last path offered and not posted
+    bool m_pending = false;
+};
+
+}  // namespace sw

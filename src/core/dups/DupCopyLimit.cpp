@@ -1,0 +1,59 @@
+#include "DupCopyLimit.h"
+
+#include "ORSelection.h"
+
+#include <algorithm>
+
+namespace sw {
+
+qsizetype DupCopyLimit::markedCount(const ORDupDataGroup &group)
+{
+    return std::count_if(group.groupItems.cbegin(), group.groupItems.cend(),
+                         [](const ORDupDataItem &item) { return item.isDel; });
+}
+
+qint64 DupCopyLimit::groupFlag(const ORDupDataGroup &group)
+{
+    const qsizetype marked = markedCount(group);
+    if (marked == 0)
+        return 0;
+    return marked < group.groupItems.size() - 1 ? 1 : 2;
+}
+
+namespace {
+void refresh(ORDupDataGroup &group)
+{
+    group.isGroupDelFlag = DupCopyLimit::groupFlag(group);
+    group.groupSelectedSize = selection::markedSize(group);
+}
+}  // namespace
+
+bool DupCopyLimit::isCopyCheckable(const ORDupDataGroup &group, qsizetype index)
+{
+    if (group.groupSize <= 0 || index < 0 || index >= group.groupItems.size())
+        return false;
+    return group.groupItems[index].isDel || markedCount(group) < group.groupItems.size() - 1;
+}
+
+bool DupCopyLimit::setCopyMarked(ORDupDataGroup &group, qsizetype index, bool marked)
+{
+    if (!isCopyCheckable(group, index) || group.groupItems[index].isDel == marked)
+        return false;
+    group.groupItems[index].isDel = marked;
+    refresh(group);
+    return true;
+}
+
+void DupCopyLimit::setGroupMarked(ORDupDataGroup &group, bool marked)
+{
+    for (qsizetype i = 0; i < group.groupItems.size(); ++i)
+        group.groupItems[i].isDel = marked && i > 0;
+    refresh(group);
+}
+
+void DupCopyLimit::groupButtonClick(ORDupDataGroup &group)
+{
+    setGroupMarked(group, group.isGroupDelFlag == 0);
+}
+
+}  // namespace sw

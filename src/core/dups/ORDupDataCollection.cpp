@@ -1,0 +1,256 @@
+#include "ORDupDataCollection.h"
+
+#include "DupCandidates.h"
+#include "DupStages.h"
+#include "ORBigDataCollection.h"
+#include "ORLayout.h"
+#include "ORUtility.h"
+#include "ProtectedPaths.h"
+#include "ScanWalker.h"
+#include "TitlePoster.h"
+#include "Trash.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QMutexLocker>
+
+#include <sys/stat.h>
+
+Q_LOGGING_CATEGORY(lcDups, "sweepwright.dups")
+
+using sw::CandidateSet;
+using sw::DupCandidates;
+using sw::DupStages;
+
+ORDupDataCollection &ORDupDataCollection::shareInstance()
+{
+    static ORDupDataCollection instance;
+    return instance;
+}
+
+// --- defaults ------------------------------------------------------------------
+
+QStringList ORDupDataCollection::defaultFolders()
+{
+    if (ORLayout::isMacOS())
+        return {ORLayout::homePath(QStringLiteral("Documents")), ORLayout::homePath(QStringLiteral("Music"))};
+    return {ORLayout::userDir(QStringLiteral("DOCUMENTS"), QStringLiteral("Documents")),
+            ORLayout::userDir(QStringLiteral("MUSIC"), QStringLiteral("Music"))};
+}
+
+QStringList ORDupDataCollection::defaultExcludeFolders()
+{
+    return ORBigDataCollection::defaultExcludeFolders();
+}
+
+QStringList ORDupDataCollection::defaultExcludeFiles()
+{
+    return ORBigDataCollection::defaultExcludeFiles() << QStringLiteral("tif") << QStringLiteral("jpeg");
+}
+
+// --- inputs and the published result -----------------------------------------
+
+void ORDupDataCollection::setFolders(const QStringList &folders)
+{
+    QMutexLocker lock(&m_mutex);
+    m_folders = folders;
+}
+
+QStringList ORDupDataCollection::folders() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_folders;
+}
+
+void ORDupDataCollection::setExcludeFolders(const QStringList &patterns)
+{
+    QMutexLocker lock(&m_mutex);
+    m_excludeFolders = patterns;
+}
+
+QStringList ORDupDataCollection::excludeFolders() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_excludeFolders;
+}
+
+void ORDupDataCollection::setExcludeFiles(const QStringList &extensions)
+{
+    QMutexLocker lock(&m_mutex);
+    m_excludeFiles = extensions;
+}
+
+QStringList ORDupDataCollection::excludeFiles() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_excludeFiles;
+}
+
+void ORDupDataCollection::setConfirmContents(bool confirm)
+{
+    m_confirmContents = confirm;
+}
+
+std::shared_ptr<ORDupData> ORDupDataCollection::dupData()
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_dupData) {
+            m_tempDupData = m_dupData;
+            return m_dupData;
+        }
+    }
+    qCDebug(lcDups) << Q_FUNC_INFO;
+    auto result = startScan();
+    QMutexLocker lock(&m_mutex);
+    m_dupData = result;
+    m_tempDupData = result;
+    return result;
+}
+
+std::shared_ptr<ORDupData> ORDupDataCollection::tempDupData() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_tempDupData;
+}
+
+void ORDupDataCollection::startOver()
+{
+    qCDebug(lcDups) << Q_FUNC_INFO;
+    QMutexLocker lock(&m_mutex);
+    m_dupData.reset();
+    m_tempDupData.reset();
+    m_folders.clear();
+    m_excludeFolders.clear();
+    m_excludeFiles.clear();
+}
+
+std::shared_ptr<ORDupData> ORDupDataCollection::startScan()
+{
+    qCDebug(lcDups) << Q_FUNC_INFO;
+    m_foundSize = 0;
+    m_foundGroups = 0;
+    return scanDup();
+}
+
+// --- the scan ------------------------------------------------------------------
+
+std::shared_ptr<ORDupData> ORDupDataCollection::scanDup()
+{
+    auto data = std::make_shared<ORDupData>();
+    const DupCandidates candidates = walk();
+    const bool confirm = confirmContents();
+    for (const CandidateSet &sameSize : DupStages::groupBySize(candidates)) {
+        const CandidateSet distinct = DupStages::dropHardLinks(candidates, sameSize);
+        if (distinct.empty())
+            continue;
+        for (const CandidateSet &sameDigest : DupStages::groupByDigest(candidates, distinct)) {
+            if (!confirm) {
+                buildGroup(*data, candidates, sameDigest);
+                continue;
+            }
+            for (const CandidateSet &equal : DupStages::confirmContents(candidates, sameDigest))
+                buildGroup(*data, candidates, equal);
+        }
+    }
+    return data;
+}
+
+bool ORDupDataCollection::sizeGroupDup(DupCandidates &sizeMap, const QString &path, bool flag)
+{
+    struct stat st;
+    if (lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    const qint64 size = flag ? ORUtility::fileSizeByPath(path) : ORUtility::sizeOfFile(path);
+    if (size <= kMinimumSize)
+        return false;
+    sizeMap.add(path, size, quint64(st.st_dev), quint64(st.st_ino), flag);
+    return true;
+}
+
+DupCandidates ORDupDataCollection::walk()
+{
+    DupCandidates candidates;
+    sw::TitlePoster title(QStringLiteral("dupicon"));
+    sw::ScanWalker walker(excludeFolders(), excludeFiles(), &title);
+    for (const QString &root : folders()) {
+        walker.walk(root, [&](const sw::ScanEntry &entry) {
+            qint64 size = 0;
+            if (entry.isPackage) {
+                size = ORUtility::fileSizeByPath(entry.path());
+            } else if (entry.st.st_size > kMinimumSize) {
+                size = entry.st.st_size;
+                if (!entry.deletable) {
+                    qCInfo(lcDups).noquote() << QStringLiteral("%1 without delete permission.").arg(entry.path());
+                    size = 0;
+                }
+            }
+            if (size > kMinimumSize)
+                candidates.add(entry.folder, entry.folderSerial, entry.name, size, quint64(entry.st.st_dev),
+                               quint64(entry.st.st_ino), entry.isPackage);
+        });
+    }
+    title.flush();
+    return candidates;
+}
+
+void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candidates, const CandidateSet &set)
+{
+    ORDupDataGroup group;
+    for (const quint32 index : set) {
+        const QString path = candidates.path(index);
+        ORUtility::notifyOnMainThread(QStringLiteral("dupicon"), path);
+        ORDupDataItem item;
+        item.itemPath = path;
+        item.itemName = path.section(QLatin1Char('/'), -1);
+        item.itemSize = candidates.at(index).size;
+        if (item.itemSize <= 0 || sw::ProtectedPaths::isProtected(path)
+            || !ORUtility::isDeletableFileWithCurrentPermission(path))
+            continue;
+        group.groupSize += item.itemSize;
+        group.groupItems.append(item);
+    }
+    if (group.groupItems.isEmpty())
+        return;
+    const ORDupDataItem &first = group.groupItems.constFirst();
+    group.groupPath = first.itemPath;
+    group.groupName = first.itemName;
+    group.groupType = sw::ScanWalker::extensionOf(first.itemName);
+    data.dupGroups.append(group);
+    data.dupTotalSize += group.groupSize;
+    m_foundSize += group.groupSize;
+    m_foundGroups += 1;
+    ORUtility::notifyOnMainThread(QStringLiteral("duplicatesize"), QVariantList{m_foundSize, m_foundGroups});
+}
+
+// --- removal -------------------------------------------------------------------
+
+void ORDupDataCollection::deleteDups()
+{
+    doDelDups();
+}
+
+void ORDupDataCollection::doDelDups()
+{
+    qCDebug(lcDups) << Q_FUNC_INFO;
+    m_delSize = 0;
+    const std::shared_ptr<ORDupData> data = tempDupData();
+    if (!data)
+        return;
+    for (const ORDupDataGroup &group : std::as_const(data->dupGroups)) {
+        if (group.isGroupDelFlag == 0 || !group.isVisible)
+            continue;
+        for (const ORDupDataItem &item : group.groupItems) {
+            if (!item.isDel)
+                continue;
+            const QString error = sw::ProtectedPaths::isProtected(item.itemPath)
+                                      ? QStringLiteral("%1: protected folder").arg(item.itemPath)
+                                      : sw::Trash::moveToTrash(item.itemPath);
+            if (!error.isEmpty()) {
+                qCWarning(lcDups).noquote() << QStringLiteral("Fail to remove junk, error=%1").arg(error);
+                continue;
+            }
+            m_delSize += item.itemSize;
+        }
+    }
+}

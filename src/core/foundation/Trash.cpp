@@ -1,0 +1,281 @@
+#include "Trash.h"
+
+#include "ORLayout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QUrl>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sw {
+
+namespace {
+
+constexpr int kMaxNameAttempts = 10000;
+
+QString systemError(const QByteArray &path, int error)
+{
+    return QStringLiteral("%1: %2").arg(QFile::decodeName(path), QString::fromLocal8Bit(std::strerror(error)));
+}
+
+QByteArray parentOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash <= 0 ? QByteArray("/") : path.left(slash);
+}
+
+// A folder at path (created with mode 0700, parents too, when missing).
+bool makeFolder(const QByteArray &path, QString *error)
+{
+    struct stat st;
+    if (::stat(path.constData(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return true;
+        *error = systemError(path, ENOTDIR);
+        return false;
+    }
+    if (errno != ENOENT) {
+        *error = systemError(path, errno);
+        return false;
+    }
+    if (path != "/" && !makeFolder(parentOf(path), error))
+        return false;
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        *error = systemError(path, errno);
+        return false;
+    }
+    return true;
+}
+
+// files/ and info/ inside a trash folder; the trash folder's device.
+std::optional<dev_t> prepareTrash(const QByteArray &trash, QString *error)
+{
+    if (!makeFolder(trash + "/files", error) || !makeFolder(trash + "/info", error))
+        return std::nullopt;
+    struct stat st;
+    if (::stat((trash + "/files").constData(), &st) != 0) {
+        *error = systemError(trash + "/files", errno);
+        return std::nullopt;
+    }
+    return st.st_dev;
+}
+
+// The device of the nearest folder of path that exists.
+dev_t deviceOfNearest(QByteArray path)
+{
+    struct stat st;
+    while (::stat(path.constData(), &st) != 0 && path != "/")
+        path = parentOf(path);
+    return st.st_dev;
+}
+
+// The top folder (mount point) of the file system that holds canonicalFolder.
+QByteArray topFolderOf(const QByteArray &canonicalFolder, dev_t device)
+{
+    QByteArray top = canonicalFolder;
+    while (top != "/") {
+        const QByteArray up = parentOf(top);
+        struct stat st;
+        if (::stat(up.constData(), &st) != 0 || st.st_dev != device)
+            break;
+        top = up;
+    }
+    return top;
+}
+
+// A folder we own, not a link, made with mode 0700 when missing.
+bool ownFolder(const QByteArray &path)
+{
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
+}
+
+// $topdir/.Trash/$uid when an administrator made a sticky $topdir/.Trash
+// (not a link), else $topdir/.Trash-$uid.
+std::optional<QByteArray> topTrash(const QByteArray &top, dev_t device)
+{
+    const QByteArray base = top == "/" ? QByteArray() : top;
+    const QByteArray uid = QByteArray::number(::geteuid());
+    QList<QByteArray> candidates;
+    struct stat st;
+    if (::lstat((base + "/.Trash").constData(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX))
+        candidates << base + "/.Trash/" + uid;
+    candidates << base + "/.Trash-" + uid;
+    for (const QByteArray &trash : candidates) {
+        QString ignored;
+        if (!ownFolder(trash))
+            continue;
+        const std::optional<dev_t> dev = prepareTrash(trash, &ignored);
+        if (dev && *dev == device)
+            return trash;
+    }
+    return std::nullopt;
+}
+
+// "a.txt" -> "a.2.txt": the n-th name tried for an item called name.
+QByteArray candidateName(const QByteArray &name, int n)
+{
+    if (n == 1)
+        return name;
+    const qsizetype dot = name.lastIndexOf('.');
+    const QByteArray suffix = "." + QByteArray::number(n);
+    return dot > 0 ? name.left(dot) + suffix + name.mid(dot) : name + suffix;
+}
+
+bool writeAll(int fd, const QByteArray &data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+struct Target
+{
+    QByteArray trash;     // the trash folder
+    QByteArray infoPath;  // the original path as the info file records it
+};
+
+// Claims a free name in the trash by creating its info file; returns the name.
+std::optional<QByteArray> claimName(const Target &target, const QByteArray &name, QString *error)
+{
+    const QByteArray info = Trash::trashInfo(QFile::decodeName(target.infoPath), QDateTime::currentDateTime());
+    for (int n = 1; n <= kMaxNameAttempts; ++n) {
+        const QByteArray candidate = candidateName(name, n);
+        const QByteArray infoFile = target.trash + "/info/" + candidate + ".trashinfo";
+        const int fd = ::open(infoFile.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            *error = systemError(infoFile, errno);
+            return std::nullopt;
+        }
+        const bool written = writeAll(fd, info);
+        const int writeError = errno;
+        const bool closed = ::close(fd) == 0;
+        struct stat st;
+        // A leftover without its info file keeps its name too.
+        const bool taken = ::lstat((target.trash + "/files/" + candidate).constData(), &st) == 0;
+        if (written && closed && !taken)
+            return candidate;
+        ::unlink(infoFile.constData());
+        if (!written || !closed) {
+            *error = systemError(infoFile, written ? EIO : writeError);
+            return std::nullopt;
+        }
+    }
+    *error = QStringLiteral("%1: no free name in the trash").arg(QFile::decodeName(name));
+    return std::nullopt;
+}
+
+// The trash that can take an item of the given device, and the path its info
+// file records; an error text when there is none.
+std::optional<Target> chooseTrash(const QByteArray &path, dev_t device, QString *error)
+{
+    const QByteArray home = QFile::encodeName(Trash::homeTrash());
+    if (deviceOfNearest(home) == device) {
+        const std::optional<dev_t> dev = prepareTrash(home, error);
+        if (!dev)
+            return std::nullopt;
+        if (*dev == device)
+            return Target{home, path};
+    }
+    // Another file system: its own top-folder trash, with the path relative
+    // to the top folder, as the desktop's trash expects there.
+    char resolved[PATH_MAX];
+    if (!::realpath(parentOf(path).constData(), resolved)) {
+        *error = systemError(parentOf(path), errno);
+        return std::nullopt;
+    }
+    const QByteArray folder(resolved);
+    const QByteArray top = topFolderOf(folder, device);
+    const std::optional<QByteArray> trash = topTrash(top, device);
+    if (!trash) {
+        *error = QStringLiteral("%1: no trash on its file system (%2)")
+                     .arg(QFile::decodeName(path), QFile::decodeName(top));
+        return std::nullopt;
+    }
+    const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
+    const QByteArray full = (folder == "/" ? QByteArray() : folder) + "/" + name;
+    const QByteArray relative = top == "/" ? full.mid(1) : full.mid(top.size() + 1);
+    return Target{*trash, relative};
+}
+
+}  // namespace
+
+QString Trash::homeTrash()
+{
+    return ORLayout::dataHome() + QStringLiteral("/Trash");
+}
+
+QByteArray Trash::encodePath(const QString &path)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    QByteArray out;
+    for (const char c : QFile::encodeName(path)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9')
+            || (c != '\0' && std::strchr("-._~/", c))) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
+    }
+    return out;
+}
+
+QByteArray Trash::trashInfo(const QString &path, const QDateTime &deletionDate)
+{
+    return "[Trash Info]\nPath=" + encodePath(path) + "\nDeletionDate="
+           + deletionDate.toString(QStringLiteral("yyyy-MM-dd'T'hh:mm:ss")).toLatin1() + "\n";
+}
+
+QString Trash::moveToTrash(const QString &path, QString *trashedPath)
+{
+    QString clean = QDir::cleanPath(path);
+    if (!clean.startsWith(QLatin1Char('/')) || clean == QLatin1String("/"))
+        return QStringLiteral("%1: not an absolute path of an item").arg(path);
+    const QByteArray native = QFile::encodeName(clean);
+    struct stat st;
+    if (::lstat(native.constData(), &st) != 0)
+        return systemError(native, errno);
+    QString error;
+    const std::optional<Target> target = chooseTrash(native, st.st_dev, &error);
+    if (!target)
+        return error;
+    const QByteArray name = native.mid(native.lastIndexOf('/') + 1);
+    const std::optional<QByteArray> claimed = claimName(*target, name, &error);
+    if (!claimed)
+        return error;
+    const QByteArray destination = target->trash + "/files/" + *claimed;
+    // rename(2) moves a link as the link and never copies.
+    if (::rename(native.constData(), destination.constData()) != 0) {
+        const int renameError = errno;
+        ::unlink((target->trash + "/info/" + *claimed + ".trashinfo").constData());
+        return systemError(native, renameError);
+    }
+    if (trashedPath)
+        *trashedPath = QFile::decodeName(destination);
+    return QString();
+}
+
+}  // namespace sw
