@@ -1,0 +1,36 @@
+#include "FileIcon.h"
+
+#include <QApplication>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QStyle>
+
+namespace sw::FileIcon {
+
+namespace {
+
+bool drawable(const QIcon &icon)
+{
+    return !icon.isNull() && !icon.pixmap(QSize(32, 32)).isNull();
+}
+
+}  // namespace
+
+QIcon forPath(const QString &path)
+{
+    static const QFileIconProvider provider;
+    static const QMimeDatabase mimeDatabase;
+    const QFileInfo info(path);
+    if (QIcon icon = provider.icon(info); drawable(icon))
+        return icon;
+    // Without a platform theme the provider knows no file types; the mime
+    // database still names the theme icons.
+    const QMimeType type = mimeDatabase.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+    for (const QString &name : {type.iconName(), type.genericIconName()})
+        if (QIcon icon = QIcon::fromTheme(name); drawable(icon))
+            return icon;
+    return QApplication::style()->standardIcon(info.isDir() ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+}
+
+}  // namespace sw::FileIcon

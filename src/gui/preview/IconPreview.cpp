@@ -1,0 +1,47 @@
+#include "IconPreview.h"
+
+#include "FileIcon.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace sw {
+
+IconPreview::IconPreview(QWidget *parent) : QWidget(parent)
+{
+    auto *column = new QVBoxLayout(this);
+    column->addStretch(1);
+    m_icon = new QLabel(this);
+    m_icon->setObjectName(QStringLiteral("previewIcon"));
+    m_icon->setFixedSize(kIconSide, kIconSide);
+    m_icon->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_icon, 0, Qt::AlignHCenter);
+    m_name = new QLabel(this);
+    m_name->setAlignment(Qt::AlignCenter);
+    m_name->setWordWrap(true);
+    m_name->setStyleSheet(QStringLiteral("color:#2f353b; font-weight:600;"));
+    column->addWidget(m_name);
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("previewMessage"));
+    m_message->setAlignment(Qt::AlignCenter);
+    m_message->setWordWrap(true);
+    m_message->setStyleSheet(QStringLiteral("color:#7b8590;"));
+    column->addWidget(m_message);
+    column->addStretch(1);
+}
+
+void IconPreview::setPath(const QString &path, const QString &message)
+{
+    m_icon->setPixmap(FileIcon::forPath(path).pixmap(QSize(kIconSide, kIconSide), devicePixelRatioF()));
+    m_name->setText(QFileInfo(path).fileName());
+    m_message->setText(message);
+    m_message->setVisible(!message.isEmpty());
+}
+
+QString IconPreview::message() const
+{
+    return m_message->text();
+}
+
+}  // namespace sw

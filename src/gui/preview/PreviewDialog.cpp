@@ -1,0 +1,119 @@
+#include "PreviewDialog.h"
+
+#include "ORUtility.h"
+#include "PreviewPane.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace sw {
+
+namespace {
+QPointer<PreviewDialog> s_dialog;
+}
+
+PreviewDialog::PreviewDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("previewDialog"));
+    setModal(false);
+    resize(760, 580);
+    setStyleSheet(QStringLiteral("#previewDialog { background:white; }"));
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto *header = new QWidget(this);
+    header->setObjectName(QStringLiteral("previewHeader"));
+    header->setAttribute(Qt::WA_StyledBackground);
+    header->setStyleSheet(QStringLiteral("#previewHeader { background:#fafbfc; border-bottom:1px solid #e6e9ed; }"));
+    auto *row = new QHBoxLayout(header);
+    row->setContentsMargins(16, 8, 12, 8);
+    m_name = new QLabel(header);
+    m_name->setStyleSheet(QStringLiteral("color:#2f353b; font-weight:600;"));
+    m_name->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(m_name, 1);
+    m_size = new QLabel(header);
+    m_size->setStyleSheet(QStringLiteral("color:#7b8590;"));
+    row->addWidget(m_size);
+    auto *open = new QPushButton(tr("Open"), header);
+    open->setObjectName(QStringLiteral("previewOpenButton"));
+    open->setAutoDefault(false);
+    connect(open, &QPushButton::clicked, this, [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(path())); });
+    row->addWidget(open);
+    column->addWidget(header);
+    m_pane = new PreviewPane(this);
+    column->addWidget(m_pane, 1);
+}
+
+PreviewDialog *PreviewDialog::instance()
+{
+    return s_dialog;
+}
+
+PreviewDialog *PreviewDialog::dialogFor(QWidget *parent)
+{
+    QWidget *window = parent ? parent->window() : nullptr;
+    if (!s_dialog)
+        s_dialog = new PreviewDialog(window);
+    else if (s_dialog->parentWidget() != window)
+        s_dialog->setParent(window, s_dialog->windowFlags());
+    return s_dialog;
+}
+
+bool PreviewDialog::toggle(const QString &path, QWidget *parent)
+{
+    if (s_dialog && s_dialog->isShowing(path)) {
+        closePreview();
+        return false;
+    }
+    showPreview(path, parent);
+    return true;
+}
+
+void PreviewDialog::showPreview(const QString &path, QWidget *parent)
+{
+    PreviewDialog *dialog = dialogFor(parent);
+    dialog->setPath(path);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void PreviewDialog::closePreview()
+{
+    if (s_dialog)
+        s_dialog->close();
+}
+
+bool PreviewDialog::isShowing(const QString &path) const
+{
+    return isVisible() && m_pane->path() == path;
+}
+
+QString PreviewDialog::path() const
+{
+    return m_pane->path();
+}
+
+void PreviewDialog::setPath(const QString &path)
+{
+    const QFileInfo info(path);
+    setWindowTitle(info.fileName());
+    m_name->setText(info.fileName());
+    m_size->setText(info.isFile() ? ORUtility::sizeFormatWithNumber(info.size()) : QString());
+    m_pane->showPath(path, info.suffix());
+}
+
+void PreviewDialog::hideEvent(QHideEvent *event)
+{
+    // A closed preview plays nothing and holds no decoded pages.
+    m_pane->clear();
+    QDialog::hideEvent(event);
+}
+
+}  // namespace sw

@@ -1,0 +1,26 @@
+#include "PreviewKind.h"
+
+#include "MediaFormats.h"
+#include "ORUtility.h"
+#include "Utf8Text.h"
+
+#include <QFileInfo>
+
+namespace sw {
+
+PreviewKind kindFor(const QString &path, const QString &type)
+{
+    if (!QFileInfo(path).isFile())
+        return PreviewKind::Icon;
+    if (ORUtility::isImageFile(path))
+        return PreviewKind::Image;
+    if (type.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+        return PreviewKind::Pdf;
+    if (Utf8Text::read(path))
+        return PreviewKind::Text;
+    if (MediaFormats::isPlayable(type))
+        return PreviewKind::Media;
+    return PreviewKind::Icon;
+}
+
+}  // namespace sw

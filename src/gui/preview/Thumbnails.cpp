@@ -1,0 +1,39 @@
+#include "Thumbnails.h"
+
+#include "BackgroundLoad.h"
+#include "ImagePreview.h"
+
+#include <QCoreApplication>
+
+namespace sw {
+
+Thumbnails::Thumbnails(QObject *parent) : QObject(parent) {}
+
+Thumbnails &Thumbnails::instance()
+{
+    static Thumbnails *thumbnails = new Thumbnails(QCoreApplication::instance());
+    return *thumbnails;
+}
+
+QImage Thumbnails::thumbnail(const QString &path)
+{
+    if (const QImage *cached = m_cache.object(path))
+        return *cached;
+    if (m_pending.contains(path) || m_failed.contains(path))
+        return QImage();
+    m_pending.insert(path);
+    loadInBackground(
+        this, [path] { return ImagePreview::decode(path, kSide); },
+        [this, path](const QImage &image) {
+            m_pending.remove(path);
+            if (image.isNull()) {
+                m_failed.insert(path);
+                return;
+            }
+            m_cache.insert(path, new QImage(image), qMax<qsizetype>(1, image.sizeInBytes()));
+            emit ready(path);
+        });
+    return QImage();
+}
+
+}  // namespace sw
