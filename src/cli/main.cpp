@@ -1,6 +1,8 @@
 // sweepwright-cli: the engines of Sweepwright from the command line.
 
+#include "DupsCommand.h"
 #include "JunkCommand.h"
+#include "LargeCommand.h"
 #include "ORLayout.h"
 #include "TnefCommand.h"
 
@@ -21,6 +23,8 @@ struct Command
 
 const Command kCommands[] = {
     {"junk", runJunkCommand, "scan for junk files and list them, or remove them with --clean"},
+    {"large", runLargeCommand, "list the files of 32 MiB and more in folders, or move them to the Trash"},
+    {"dups", runDupsCommand, "list duplicate files in folders, or move all copies but the first to the Trash"},
     {"tnef", runTnefCommand, "write the attachments and message bodies of a winmail.dat file into a folder"},
 };
 

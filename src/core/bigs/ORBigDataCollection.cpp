@@ -1,11 +1,11 @@
 #include "ORBigDataCollection.h"
 
+#include "FinderRemoval.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
 #include "ScanWalker.h"
 #include "TitlePoster.h"
-#include "Trash.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -285,6 +285,12 @@ void ORBigDataCollection::bigDataWithGroup(const QList<ORBigDataItem> &band, ORB
 
 // --- removal -------------------------------------------------------------------
 
+void ORBigDataCollection::setRemovalListener(RemovalListener listener)
+{
+    QMutexLocker lock(&m_mutex);
+    m_removalListener = std::move(listener);
+}
+
 void ORBigDataCollection::deleteBigs()
 {
     qCDebug(lcBigs) << Q_FUNC_INFO;
@@ -292,20 +298,19 @@ void ORBigDataCollection::deleteBigs()
     const std::shared_ptr<ORBigData> data = tempBigData();
     if (!data)
         return;
+    RemovalListener listener;
+    {
+        QMutexLocker lock(&m_mutex);
+        listener = m_removalListener;
+    }
     for (const ORBigDataGroup &group : std::as_const(data->bigGroups)) {
         if (group.isGroupDelFlag == 0 || !group.isVisible)
             continue;
         for (const ORBigDataItem &item : group.groupItems) {
             if (!item.isDel || !item.isVisible)
                 continue;
-            const QString error = sw::ProtectedPaths::isProtected(item.itemPath)
-                                      ? QStringLiteral("%1: protected folder").arg(item.itemPath)
-                                      : sw::Trash::moveToTrash(item.itemPath);
-            if (!error.isEmpty()) {
-                qCWarning(lcBigs).noquote() << QStringLiteral("Fail to remove junk, error=%1").arg(error);
-                continue;
-            }
-            m_delSize += item.itemSize;
+            if (sw::FinderRemoval::moveItem(item.itemPath, lcBigs(), listener))
+                m_delSize += item.itemSize;
         }
     }
 }

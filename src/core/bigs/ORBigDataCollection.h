@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -55,6 +56,10 @@ public:
     // Moves the selected items to the Trash; see the overview.
     void deleteBigs();
     qint64 delSize() const { return m_delSize.load(); }
+    // Told of every item a removal tries to move, on the removing thread;
+    // error is empty when the item was moved.
+    using RemovalListener = std::function<void(const QString &path, const QString &error)>;
+    void setRemovalListener(RemovalListener listener);
 
     // Files one candidate into its band (nothing below 32 MiB); posts "bigszie".
     void bigGroupWithSize(const QString &path, qint64 size);
@@ -94,5 +99,6 @@ private:
     QList<ORBigDataItem> big512MArray;
     QList<ORBigDataItem> big1GArray;
     std::atomic<qint64> m_delSize{0};
+    RemovalListener m_removalListener;
     qint64 m_foundTotal = 0;
 };

@@ -3,12 +3,12 @@
 #include "DupCandidates.h"
 #include "DupStages.h"
 #include "ORBigDataCollection.h"
+#include "FinderRemoval.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
 #include "ScanWalker.h"
 #include "TitlePoster.h"
-#include "Trash.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -225,6 +225,12 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
 
 // --- removal -------------------------------------------------------------------
 
+void ORDupDataCollection::setRemovalListener(RemovalListener listener)
+{
+    QMutexLocker lock(&m_mutex);
+    m_removalListener = std::move(listener);
+}
+
 void ORDupDataCollection::deleteDups()
 {
     doDelDups();
@@ -237,20 +243,19 @@ void ORDupDataCollection::doDelDups()
     const std::shared_ptr<ORDupData> data = tempDupData();
     if (!data)
         return;
+    RemovalListener listener;
+    {
+        QMutexLocker lock(&m_mutex);
+        listener = m_removalListener;
+    }
     for (const ORDupDataGroup &group : std::as_const(data->dupGroups)) {
         if (group.isGroupDelFlag == 0 || !group.isVisible)
             continue;
         for (const ORDupDataItem &item : group.groupItems) {
             if (!item.isDel)
                 continue;
-            const QString error = sw::ProtectedPaths::isProtected(item.itemPath)
-                                      ? QStringLiteral("%1: protected folder").arg(item.itemPath)
-                                      : sw::Trash::moveToTrash(item.itemPath);
-            if (!error.isEmpty()) {
-                qCWarning(lcDups).noquote() << QStringLiteral("Fail to remove junk, error=%1").arg(error);
-                continue;
-            }
-            m_delSize += item.itemSize;
+            if (sw::FinderRemoval::moveItem(item.itemPath, lcDups(), listener))
+                m_delSize += item.itemSize;
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -81,6 +82,10 @@ public:
     void deleteDups();
     void doDelDups();
     qint64 delSize() const { return m_delSize.load(); }
+    // Told of every item a removal tries to move, on the removing thread;
+    // error is empty when the item was moved.
+    using RemovalListener = std::function<void(const QString &path, const QString &error)>;
+    void setRemovalListener(RemovalListener listener);
 
     // What the pages and the command line scan unless told otherwise: the
     // layout's documents and music folders, hidden folders and docsets left
@@ -102,6 +107,7 @@ private:
     QStringList m_excludeFiles;
     std::atomic<bool> m_confirmContents{true};
     std::atomic<qint64> m_delSize{0};
+    RemovalListener m_removalListener;
     qint64 m_foundSize = 0;    // bytes in the groups built so far
     qint64 m_foundGroups = 0;  // groups built so far
 };

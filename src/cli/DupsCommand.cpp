@@ -1,0 +1,112 @@
+#include "DupsCommand.h"
+
+#include "CliOptions.h"
+#include "DupCopyLimit.h"
+#include "JunkReport.h"
+#include "LargeCommand.h"
+#include "ORDupDataCollection.h"
+#include "ORLayout.h"
+#include "ORUtility.h"
+
+#include <cstdio>
+
+namespace {
+
+QString usage()
+{
+    return QStringLiteral(
+               "Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]\n"
+               "                            [--trash-all-but-first]\n"
+               "Lists the sets of duplicate files and packages larger than 16 KiB in the folders\n"
+               "(default: the layout's documents and music folders), largest first. Candidates of equal\n"
+               "size and sampled digest are compared byte by byte; hard links to one file count once.\n"
+               "\n"
+               "  --json                 print one JSON object instead of a list\n"
+               "  --quick                trust equal size and sampled digest (first, middle and last\n"
+               "                         4 KiB) without comparing whole contents: faster, but files that\n"
+               "                         differ elsewhere are reported as duplicates\n"
+               "  --trash-all-but-first  move every copy but the first of each set to the Trash, then\n"
+               "                         report what was moved\n"
+               "  --help                 show this text\n")
+           + ORLayout::optionsHelp();
+}
+
+QByteArray json(const ORDupData &data)
+{
+    QByteArray out = "{\n  \"dupTotalSize\": " + QByteArray::number(data.dupTotalSize) + ",\n  \"dupGroups\": [";
+    for (qsizetype g = 0; g < data.dupGroups.size(); ++g) {
+        const ORDupDataGroup &group = data.dupGroups.at(g);
+        out += (g ? ",\n" : "\n") + QByteArray("    {\"groupName\": ") + JunkReport::jsonString(group.groupName)
+               + ", \"groupType\": " + JunkReport::jsonString(group.groupType)
+               + ", \"groupSize\": " + QByteArray::number(group.groupSize) + ", \"groupItems\": [";
+        for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
+            const ORDupDataItem &item = group.groupItems.at(i);
+            out += (i ? ",\n      " : "\n      ") + QByteArray("{\"itemPath\": ") + JunkReport::jsonString(item.itemPath)
+                   + ", \"itemSize\": " + QByteArray::number(item.itemSize) + '}';
+        }
+        out += "\n    ]}";
+    }
+    return out + (data.dupGroups.isEmpty() ? "]" : "\n  ]");
+}
+
+QString list(const ORDupData &data)
+{
+    QString out;
+    for (const ORDupDataGroup &group : data.dupGroups) {
+        const qint64 copy = group.groupItems.isEmpty() ? 0 : group.groupItems.constFirst().itemSize;
+        out += QStringLiteral("%1  %2 copies of %3\n")
+                   .arg(group.groupName)
+                   .arg(group.groupItems.size())
+                   .arg(ORUtility::sizeFormatWithNumber(copy));
+        for (const ORDupDataItem &item : group.groupItems)
+            out += QStringLiteral("  %1\n").arg(item.itemPath);
+    }
+    return out + QStringLiteral("Found %1 sets of duplicates, %2 in all copies.\n")
+                     .arg(data.dupGroups.size())
+                     .arg(ORUtility::sizeFormatWithNumber(data.dupTotalSize));
+}
+
+}  // namespace
+
+int runDupsCommand(const QStringList &args)
+{
+    CliOptions options({QStringLiteral("--json"), QStringLiteral("--quick"), QStringLiteral("--trash-all-but-first"),
+                        QStringLiteral("--help"), QStringLiteral("-h")},
+                       {QStringLiteral("--layout"), QStringLiteral("--root"), QStringLiteral("--home")});
+    if (const auto problem = options.parse(args))
+        return findercli::usageError("dups", *problem);
+    if (const QString problem = ORLayout::configure(args); !problem.isEmpty())
+        return findercli::usageError("dups", problem);
+    if (options.isSet(QStringLiteral("--help")) || options.isSet(QStringLiteral("-h"))) {
+        std::fputs(usage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    const bool trash = options.isSet(QStringLiteral("--trash-all-but-first"));
+    ORDupDataCollection &engine = ORDupDataCollection::shareInstance();
+    engine.startOver();
+    engine.setFolders(findercli::chooseFolders("dups", options.positional(), ORDupDataCollection::defaultFolders()));
+    engine.setExcludeFolders(ORDupDataCollection::defaultExcludeFolders());
+    engine.setExcludeFiles(ORDupDataCollection::defaultExcludeFiles());
+    engine.setConfirmContents(!options.isSet(QStringLiteral("--quick")));
+    findercli::Removals removals;
+    engine.setRemovalListener([&removals](const QString &path, const QString &error) { removals.record(path, error); });
+
+    std::shared_ptr<ORDupData> data;
+    findercli::runWithProgress({QStringLiteral("dupicon"), QStringLiteral("duplicatesize")}, [&](const auto &removing) {
+        data = engine.dupData();
+        if (!trash)
+            return;
+        for (ORDupDataGroup &group : data->dupGroups)
+            sw::DupCopyLimit::setGroupMarked(group, true);
+        removing();
+        engine.deleteDups();
+    });
+    QByteArray out;
+    if (options.isSet(QStringLiteral("--json")))
+        out = json(*data) + (trash ? findercli::removalsJson(removals, engine.delSize()) : QByteArray()) + "\n}\n";
+    else
+        out = (list(*data) + (trash ? findercli::removalsText(removals, engine.delSize()) : QString())).toLocal8Bit();
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    std::fflush(stdout);
+    return removals.failed.isEmpty() ? 0 : 1;
+}

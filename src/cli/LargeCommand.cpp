@@ -1,0 +1,186 @@
+#include "LargeCommand.h"
+
+#include "CliOptions.h"
+#include "JunkReport.h"
+#include "ORBigDataCollection.h"
+#include "ORDispatch.h"
+#include "ORLayout.h"
+#include "ORNotificationCenter.h"
+#include "ORSelection.h"
+#include "ORUtility.h"
+#include "ProgressLine.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <cstdio>
+
+namespace findercli {
+
+QStringList chooseFolders(const char *command, const QStringList &named, const QStringList &defaults)
+{
+    QStringList folders;
+    for (const QString &folder : named)
+        folders.append(QDir::cleanPath(QDir::current().absoluteFilePath(folder)));
+    for (const QString &folder : std::as_const(folders))
+        if (!ORUtility::isDirOfPath(folder))
+            std::fprintf(stderr, "%s: no folder %s\n", command, folder.toLocal8Bit().constData());
+    return named.isEmpty() ? defaults : folders;
+}
+
+void runWithProgress(const ProgressNames &names, const std::function<void(const std::function<void()> &)> &work)
+{
+    ProgressLine progress(stderr);
+    // The progress line follows the junk scan's notifications; the finders'
+    // are handed on to it under those names.
+    QObject relay;
+    if (progress.isEnabled()) {
+        auto &center = ORNotificationCenter::defaultCenter();
+        center.addObserver(&relay, names.title, [&center](const QVariant &path) {
+            center.postNotification(QStringLiteral("junktitle"), path);
+        });
+        center.addObserver(&relay, names.size, [&center](const QVariant &size) {
+            const QVariant bytes = size.metaType().id() == QMetaType::QVariantList ? size.toList().value(0) : size;
+            center.postNotification(QStringLiteral("junksize"), bytes);
+        });
+    }
+    QEventLoop loop;
+    ORDispatch::global(ORDispatch::Priority::Default, [&] {
+        work([&progress] { ORDispatch::main([&progress] { progress.setPhase(QStringLiteral("Moving to the Trash")); }); });
+        ORDispatch::main([&loop] { loop.quit(); });
+    });
+    loop.exec();
+}
+
+void Removals::record(const QString &path, const QString &error)
+{
+    (error.isEmpty() ? moved : failed).append(path);
+}
+
+QByteArray removalsJson(const Removals &removals, qint64 delSize)
+{
+    QByteArray out = ",\n  \"moved\": [";
+    for (qsizetype i = 0; i < removals.moved.size(); ++i)
+        out += (i ? ",\n    " : "\n    ") + JunkReport::jsonString(removals.moved.at(i));
+    out += removals.moved.isEmpty() ? "]" : "\n  ]";
+    return out + ",\n  \"delSize\": " + QByteArray::number(delSize);
+}
+
+QString removalsText(const Removals &removals, qint64 delSize)
+{
+    QString out;
+    for (const QString &path : removals.moved)
+        out += QStringLiteral("Moved to the Trash: %1\n").arg(path);
+    return out + QStringLiteral("delSize: %1 (%2)\n").arg(delSize).arg(ORUtility::sizeFormatWithNumber(delSize));
+}
+
+int usageError(const char *command, const QString &problem)
+{
+    std::fprintf(stderr, "%s: %s\nTry 'sweepwright-cli %s --help'.\n", command, problem.toLocal8Bit().constData(),
+                 command);
+    return 2;
+}
+
+}  // namespace findercli
+
+namespace {
+
+QString usage()
+{
+    return QStringLiteral(
+               "Usage: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--trash]\n"
+               "Lists the files and packages of 32 MiB and more in the folders (default: the layout's\n"
+               "documents and videos folders), in five size bands. Hidden folders and docsets are not\n"
+               "entered; source, build and database files are left out. With --trash every listed item\n"
+               "is moved to the Trash (restorable from the desktop's Trash).\n"
+               "\n"
+               "  --json         print one JSON object instead of a table\n"
+               "  --trash        move every listed item to the Trash, then report what was moved\n"
+               "  --help         show this text\n")
+           + ORLayout::optionsHelp();
+}
+
+QByteArray itemJson(const ORBigDataItem &item)
+{
+    return "{\"itemPath\": " + JunkReport::jsonString(item.itemPath) + ", \"itemSize\": "
+           + QByteArray::number(item.itemSize) + ", \"itemModDate\": " + JunkReport::jsonString(item.itemModDate)
+           + '}';
+}
+
+QByteArray json(const ORBigData &data)
+{
+    QByteArray out = "{\n  \"bigTotalSize\": " + QByteArray::number(data.bigTotalSize) + ",\n  \"bigGroups\": [";
+    for (qsizetype g = 0; g < data.bigGroups.size(); ++g) {
+        const ORBigDataGroup &group = data.bigGroups.at(g);
+        out += (g ? ",\n" : "\n") + QByteArray("    {\"bigID\": ") + QByteArray::number(group.bigID)
+               + ", \"groupName\": " + JunkReport::jsonString(group.groupName)
+               + ", \"groupSize\": " + QByteArray::number(group.groupSize) + ", \"groupItems\": [";
+        for (qsizetype i = 0; i < group.groupItems.size(); ++i)
+            out += (i ? ",\n      " : "\n      ") + itemJson(group.groupItems.at(i));
+        out += "\n    ]}";
+    }
+    return out + (data.bigGroups.isEmpty() ? "]" : "\n  ]");
+}
+
+QString table(const ORBigData &data)
+{
+    QString out;
+    qsizetype items = 0;
+    for (const ORBigDataGroup &group : data.bigGroups) {
+        out += QStringLiteral("%1 %2\n").arg(group.groupName, -24).arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11);
+        for (const ORBigDataItem &item : group.groupItems)
+            out += QStringLiteral("  %1 %2  %3\n")
+                       .arg(item.itemModDate, -10)
+                       .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
+                       .arg(item.itemPath);
+        items += group.groupItems.size();
+    }
+    return out + QStringLiteral("Found %1 in %2 items of 32 MiB or more.\n")
+                     .arg(ORUtility::sizeFormatWithNumber(data.bigTotalSize))
+                     .arg(items);
+}
+
+}  // namespace
+
+int runLargeCommand(const QStringList &args)
+{
+    CliOptions options({QStringLiteral("--json"), QStringLiteral("--trash"), QStringLiteral("--help"),
+                        QStringLiteral("-h")},
+                       {QStringLiteral("--layout"), QStringLiteral("--root"), QStringLiteral("--home")});
+    if (const auto problem = options.parse(args))
+        return findercli::usageError("large", *problem);
+    if (const QString problem = ORLayout::configure(args); !problem.isEmpty())
+        return findercli::usageError("large", problem);
+    if (options.isSet(QStringLiteral("--help")) || options.isSet(QStringLiteral("-h"))) {
+        std::fputs(usage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    const bool trash = options.isSet(QStringLiteral("--trash"));
+    ORBigDataCollection &engine = ORBigDataCollection::shareInstance();
+    engine.startOver();
+    engine.setFolders(findercli::chooseFolders("large", options.positional(), ORBigDataCollection::defaultFolders()));
+    engine.setExcludeFolders(ORBigDataCollection::defaultExcludeFolders());
+    engine.setExcludeFiles(ORBigDataCollection::defaultExcludeFiles());
+    findercli::Removals removals;
+    engine.setRemovalListener([&removals](const QString &path, const QString &error) { removals.record(path, error); });
+
+    std::shared_ptr<ORBigData> data;
+    findercli::runWithProgress({QStringLiteral("bigtitle"), QStringLiteral("bigszie")}, [&](const auto &removing) {
+        data = engine.bigData();
+        if (!trash)
+            return;
+        sw::selection::setAllGroupsMarked(data->bigGroups, true);
+        removing();
+        engine.deleteBigs();
+    });
+    QByteArray out;
+    if (options.isSet(QStringLiteral("--json")))
+        out = json(*data) + (trash ? findercli::removalsJson(removals, engine.delSize()) : QByteArray()) + "\n}\n";
+    else
+        out = (table(*data) + (trash ? findercli::removalsText(removals, engine.delSize()) : QString())).toLocal8Bit();
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    std::fflush(stdout);
+    return removals.failed.isEmpty() ? 0 : 1;
+}
