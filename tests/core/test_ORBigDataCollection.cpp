@@ -1,0 +1,345 @@
+// The large-file finder's engine: size bands, filters, packages, links,
+// progress, the lifecycle and the move to the Trash, on sparse files.
+
+#include "FinderTestSupport.h"
+
+#include "FolderWalker.h"
+#include "ORBigDataCollection.h"
+#include "ORLayout.h"
+#include "ORSelection.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+
+using swtest::FixtureTree;
+using swtest::sparseFile;
+
+namespace {
+
+constexpr qint64 MiB = 1024 * 1024;
+
+class BigEngine : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        swtest::ensureCoreApplication();
+        ASSERT_TRUE(tree.isValid());
+        home = tree.folder(QStringLiteral("home"));
+        scanned = tree.folder(QStringLiteral("scan"));
+        ORLayout::set(ORLayout::Kind::Freedesktop, tree.folder(QStringLiteral("root")), home);
+        engine().startOver();
+    }
+    void TearDown() override
+    {
+        engine().startOver();
+        engine().setRemovalListener({});
+        ORLayout::reset();
+    }
+
+    static ORBigDataCollection &engine() { return ORBigDataCollection::shareInstance(); }
+
+    std::shared_ptr<ORBigData> scan(const QStringList &folders = {})
+    {
+        engine().startOver();
+        engine().setFolders(folders.isEmpty() ? QStringList{scanned} : folders);
+        engine().setExcludeFolders(ORBigDataCollection::defaultExcludeFolders());
+        engine().setExcludeFiles(ORBigDataCollection::defaultExcludeFiles());
+        return engine().bigData();
+    }
+
+    QString big(const QString &rel, qint64 size) { return sparseFile(tree, QStringLiteral("scan/") + rel, size); }
+
+    static QStringList listed(const ORBigData &data)
+    {
+        QStringList paths;
+        for (const ORBigDataGroup &group : data.bigGroups)
+            for (const ORBigDataItem &item : group.groupItems)
+                paths << item.itemPath;
+        return paths;
+    }
+
+    FixtureTree tree;
+    QString home;
+    QString scanned;
+};
+
+// --- size bands --------------------------------------------------------------
+
+struct BandRow
+{
+    const char *name;
+    qint64 size;
+    qint64 bigID;  // -1: not listed
+    const char *groupName;
+    const char *groupInfo;
+};
+
+class BigBands : public BigEngine, public ::testing::WithParamInterface<BandRow>
+{
+};
+
+TEST_P(BigBands, FileIsFiledByItsSize)
+{
+    const BandRow &row = GetParam();
+    const QString path = big(QStringLiteral("file.bin"), row.size);
+    const auto data = scan();
+    if (row.bigID < 0) {
+        EXPECT_TRUE(data->bigGroups.isEmpty());
+        return;
+    }
+    ASSERT_EQ(data->bigGroups.size(), 1);
+    const ORBigDataGroup &group = data->bigGroups.first();
+    EXPECT_EQ(group.bigID, row.bigID);
+    EXPECT_EQ(group.groupName, QString::fromLatin1(row.groupName));
+    EXPECT_EQ(group.groupInfo, QString::fromLatin1(row.groupInfo));
+    ASSERT_EQ(group.groupItems.size(), 1);
+    const ORBigDataItem &item = group.groupItems.first();
+    EXPECT_EQ(item.itemPath, path);
+    EXPECT_EQ(item.itemName, QStringLiteral("file.bin"));
+    EXPECT_EQ(item.itemSize, row.size);
+    EXPECT_FALSE(item.isDel);
+    EXPECT_EQ(group.groupSize, row.size);
+    EXPECT_EQ(data->bigTotalSize, row.size);
+    EXPECT_EQ(group.isGroupDelFlag, 0);
+    EXPECT_EQ(group.groupSelectedSize, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, BigBands,
+    ::testing::Values(BandRow{"one_byte_short_of_32M", 32 * MiB - 1, -1, "", ""},
+                      BandRow{"exactly_32M", 32 * MiB, 4, "Between 32M-128M", "Size of file between 32M-128M"},
+                      BandRow{"just_under_128M", 128 * MiB - 1, 4, "Between 32M-128M", "Size of file between 32M-128M"},
+                      BandRow{"exactly_128M", 128 * MiB, 3, "Between 128M-256M", "Size of file between 128M-256M"},
+                      BandRow{"exactly_256M", 256 * MiB, 2, "Between 256M-512M", "Size of file between 256M-512M"},
+                      BandRow{"exactly_512M", 512 * MiB, 1, "Between 512M-1G", "Size of file between 512M-1G"},
+                      BandRow{"just_under_1G", 1024 * MiB - 1, 1, "Between 512M-1G", "Size of file between 512M-1G"},
+                      BandRow{"exactly_1G", 1024 * MiB, 0, "Bigger than 1G", "Size of file bigger than 1G"},
+                      BandRow{"five_G", 5 * 1024 * MiB, 0, "Bigger than 1G", "Size of file bigger than 1G"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(BigEngine, OnlyNonEmptyBandsAreGroupsSmallestBandFirst)
+{
+    big(QStringLiteral("z-huge.iso"), 2048 * MiB);
+    big(QStringLiteral("a-small.mov"), 40 * MiB);
+    big(QStringLiteral("m-small.mov"), 50 * MiB);
+    const auto data = scan();
+    ASSERT_EQ(data->bigGroups.size(), 2);
+    EXPECT_EQ(data->bigGroups[0].bigID, 4);
+    EXPECT_EQ(data->bigGroups[1].bigID, 0);
+    EXPECT_EQ(data->bigGroups[0].groupSize, 90 * MiB);
+    EXPECT_EQ(data->bigTotalSize, 90 * MiB + 2048 * MiB);
+    // Items in the order found: folders' entries by name.
+    EXPECT_EQ(data->bigGroups[0].groupItems[0].itemName, QStringLiteral("a-small.mov"));
+    EXPECT_EQ(data->bigGroups[0].groupItems[1].itemName, QStringLiteral("m-small.mov"));
+}
+
+TEST_F(BigEngine, NothingBigEnoughGivesNoGroups)
+{
+    big(QStringLiteral("a.bin"), 1 * MiB);
+    tree.file(QStringLiteral("scan/b.txt"), 100);
+    const auto data = scan({scanned, tree.path(QStringLiteral("missing-folder"))});
+    EXPECT_TRUE(data->bigGroups.isEmpty());
+    EXPECT_EQ(data->bigTotalSize, 0);
+}
+
+// --- filters ---------------------------------------------------------------------
+
+struct FilterRow
+{
+    const char *name;
+    const char *rel;
+    bool listed;
+};
+
+class BigFilters : public BigEngine, public ::testing::WithParamInterface<FilterRow>
+{
+};
+
+TEST_P(BigFilters, FileOf40MiB)
+{
+    const QString path = big(QString::fromUtf8(GetParam().rel), 40 * MiB);
+    EXPECT_EQ(listed(*scan()).contains(path), GetParam().listed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, BigFilters,
+    ::testing::Values(FilterRow{"movie", "film.mkv", true},
+                      FilterRow{"database", "cache.db", false},
+                      FilterRow{"database_in_capitals", "CACHE.DB", false},
+                      FilterRow{"property_list", "x.plist", false},
+                      FilterRow{"python", "deep/x.py", false},
+                      FilterRow{"jpeg_is_only_left_out_by_duplicates", "photo.jpeg", true},
+                      FilterRow{"name_that_is_only_a_dot_and_db", ".db", true},
+                      FilterRow{"hidden_file_in_the_folder", ".hidden-movie.mov", true},
+                      FilterRow{"hidden_file_in_a_subfolder", "sub/.hidden.mov", true},
+                      FilterRow{"file_in_a_hidden_folder", ".secret/film.mkv", false},
+                      FilterRow{"file_below_a_hidden_folder", "a/.cache/b/film.mkv", false},
+                      FilterRow{"file_in_a_folder_named_like_an_extension", "x.db/film.mkv", true},
+                      FilterRow{"ds_store_below_the_root", "sub/.DS_Store", true},
+                      FilterRow{"ds_store_in_the_root", ".DS_Store", false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(BigEngine, PackageIsListedWholeWithItsSummedSize)
+{
+    big(QStringLiteral("Tool.app/Contents/MacOS/tool"), 200 * MiB);
+    big(QStringLiteral("Tool.app/Contents/Resources/data.bin"), 100 * MiB);
+    const auto data = scan();
+    ASSERT_EQ(data->bigGroups.size(), 1);
+    ASSERT_EQ(data->bigGroups[0].groupItems.size(), 1);
+    const ORBigDataItem &item = data->bigGroups[0].groupItems[0];
+    EXPECT_EQ(item.itemPath, tree.path(QStringLiteral("scan/Tool.app")));
+    EXPECT_EQ(item.itemSize, sw::FolderWalker::totalSize(item.itemPath));
+    EXPECT_GE(item.itemSize, 300 * MiB);
+    EXPECT_EQ(data->bigGroups[0].bigID, 2);
+}
+
+TEST_F(BigEngine, DocsetIsNeverEnteredButListedAsOnePackage)
+{
+    big(QStringLiteral("Guide.docset/Contents/Resources/index.bin"), 40 * MiB);
+    EXPECT_EQ(listed(*scan()), QStringList{tree.path(QStringLiteral("scan/Guide.docset"))});
+}
+
+TEST_F(BigEngine, RootInsideAHiddenFolderIsNotScanned)
+{
+    big(QStringLiteral(".local/videos/film.mkv"), 40 * MiB);
+    EXPECT_TRUE(scan({tree.path(QStringLiteral("scan/.local/videos"))})->bigGroups.isEmpty());
+}
+
+// --- links -----------------------------------------------------------------------
+
+TEST_F(BigEngine, SymbolicLinksAreNeverFollowed)
+{
+    const QString outside = sparseFile(tree, QStringLiteral("outside/film.mkv"), 40 * MiB);
+    tree.link(QStringLiteral("scan/link-to-file.mkv"), outside);
+    tree.link(QStringLiteral("scan/link-to-folder"), tree.path(QStringLiteral("outside")));
+    EXPECT_TRUE(scan()->bigGroups.isEmpty());
+}
+
+TEST_F(BigEngine, RootThatIsALinkToAFolderIsWalked)
+{
+    const QString film = sparseFile(tree, QStringLiteral("outside/film.mkv"), 40 * MiB);
+    const QString link = tree.link(QStringLiteral("scan/videos"), tree.path(QStringLiteral("outside")));
+    EXPECT_EQ(listed(*scan({link})), QStringList{link + QStringLiteral("/film.mkv")});
+    EXPECT_TRUE(QFileInfo::exists(film));
+}
+
+TEST_F(BigEngine, FileReachedThroughSeveralLinksOrFoldersIsListedOnce)
+{
+    const QString first = big(QStringLiteral("a/film.mkv"), 40 * MiB);
+    ASSERT_FALSE(swtest::hardLink(tree, first, QStringLiteral("scan/b/same-film.mkv")).isEmpty());
+    const auto data = scan({scanned, tree.path(QStringLiteral("scan/a"))});
+    EXPECT_EQ(listed(*data), QStringList{first});
+    EXPECT_EQ(data->bigTotalSize, 40 * MiB);
+}
+
+// --- progress, dates and lifecycle ---------------------------------------------
+
+TEST_F(BigEngine, ProgressEndsOnTheLastPathAndTheTotal)
+{
+    swtest::NotificationLog log({QStringLiteral("bigtitle"), QStringLiteral("bigszie")});
+    big(QStringLiteral("a.mkv"), 40 * MiB);
+    big(QStringLiteral("b.mkv"), 200 * MiB);
+    tree.file(QStringLiteral("scan/z-small.txt"), 10);
+    const auto data = scan();
+    log.deliver();
+    EXPECT_EQ(log.last(QStringLiteral("bigszie")).toLongLong(), data->bigTotalSize);
+    // The last path looked at always arrives, whatever was coalesced.
+    EXPECT_EQ(log.last(QStringLiteral("bigtitle")).toString(), tree.path(QStringLiteral("scan/z-small.txt")));
+}
+
+TEST_F(BigEngine, ModificationDateIsTodayOrTheDay)
+{
+    big(QStringLiteral("new.mkv"), 40 * MiB);
+    const QString old = big(QStringLiteral("old.mkv"), 40 * MiB);
+    const QDateTime noon(QDate(2021, 3, 4), QTime(12, 0));
+    ASSERT_TRUE(swtest::setModificationTime(old, noon.toSecsSinceEpoch()));
+    const auto data = scan();
+    ASSERT_EQ(data->bigGroups.size(), 1);
+    EXPECT_EQ(data->bigGroups[0].groupItems[0].itemModDate, QStringLiteral("today"));
+    EXPECT_EQ(data->bigGroups[0].groupItems[1].itemModDate, QStringLiteral("2021/03/04"));
+}
+
+TEST_F(BigEngine, ResultIsKeptUntilStartOver)
+{
+    big(QStringLiteral("a.mkv"), 40 * MiB);
+    const auto first = scan();
+    big(QStringLiteral("b.mkv"), 40 * MiB);
+    EXPECT_EQ(engine().bigData(), first);
+    EXPECT_EQ(engine().tempBigData(), first);
+    engine().startOver();
+    EXPECT_EQ(engine().tempBigData(), nullptr);
+    EXPECT_TRUE(engine().folders().isEmpty());
+    EXPECT_TRUE(engine().excludeFiles().isEmpty());
+    EXPECT_TRUE(engine().excludeFolders().isEmpty());
+    EXPECT_EQ(listed(*scan()).size(), 2);
+}
+
+TEST_F(BigEngine, DefaultFoldersFollowTheLayout)
+{
+    EXPECT_EQ(ORBigDataCollection::defaultFolders(), (QStringList{home + "/Documents", home + "/Videos"}));
+    tree.text(QStringLiteral("home/.config/user-dirs.dirs"),
+              "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\nXDG_VIDEOS_DIR=\"$HOME/Films\"\n");
+    EXPECT_EQ(ORBigDataCollection::defaultFolders(), (QStringList{home + "/Papers", home + "/Films"}));
+    ORLayout::set(ORLayout::Kind::MacOS, tree.path(QStringLiteral("root")), home);
+    EXPECT_EQ(ORBigDataCollection::defaultFolders(), (QStringList{home + "/Documents", home + "/Movies"}));
+    EXPECT_EQ(ORBigDataCollection::defaultExcludeFiles().size(), 33);
+    EXPECT_EQ(ORBigDataCollection::defaultExcludeFolders(), (QStringList{"/.[^/]*", "[^/]*.docset$"}));
+}
+
+// --- removal -----------------------------------------------------------------------
+
+TEST_F(BigEngine, MarkedVisibleItemsGoToTheTrashAndAreCounted)
+{
+    const QString a = big(QStringLiteral("a.mkv"), 40 * MiB);
+    const QString b = big(QStringLiteral("b.mkv"), 50 * MiB);
+    const QString c = big(QStringLiteral("c.mkv"), 60 * MiB);
+    const QString d = big(QStringLiteral("d.iso"), 300 * MiB);
+    const auto data = scan();
+    ASSERT_EQ(data->bigGroups.size(), 2);
+    ORBigDataGroup &small = data->bigGroups[0];
+    sw::selection::setGroupMarked(small, true);
+    small.groupItems[1].isVisible = false;  // filtered out by a search: stays
+    data->bigGroups[1].groupItems[0].isDel = true;  // its group's flag is 0: stays
+    QStringList tried;
+    engine().setRemovalListener([&tried](const QString &path, const QString &) { tried << path; });
+    engine().deleteBigs();
+    EXPECT_EQ(engine().delSize(), 100 * MiB);
+    EXPECT_EQ(tried, (QStringList{a, c}));
+    EXPECT_FALSE(QFileInfo::exists(a));
+    EXPECT_TRUE(QFileInfo::exists(b));
+    EXPECT_FALSE(QFileInfo::exists(c));
+    EXPECT_TRUE(QFileInfo::exists(d));
+    EXPECT_TRUE(QFileInfo::exists(home + "/.local/share/Trash/files/a.mkv"));
+    EXPECT_TRUE(QFileInfo::exists(home + "/.local/share/Trash/info/c.mkv.trashinfo"));
+    EXPECT_EQ(engine().bigData()->bigGroups[0].groupItems.size(), 3);  // the result is not changed
+}
+
+TEST_F(BigEngine, ItemThatVanishedIsLoggedAndNotCounted)
+{
+    const QString a = big(QStringLiteral("a.mkv"), 40 * MiB);
+    const QString b = big(QStringLiteral("b.mkv"), 50 * MiB);
+    const auto data = scan();
+    sw::selection::setGroupMarked(data->bigGroups[0], true);
+    ASSERT_TRUE(QFile::remove(a));
+    swtest::LogCapture log;
+    engine().deleteBigs();
+    EXPECT_EQ(engine().delSize(), 50 * MiB);
+    EXPECT_EQ(log.count(QStringLiteral("Fail to remove junk, error=") + a), 1);
+    EXPECT_FALSE(QFileInfo::exists(b));
+}
+
+TEST_F(BigEngine, FileTheUserMayNotDeleteIsNotListed)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may delete anything";
+    big(QStringLiteral("locked/film.mkv"), 40 * MiB);
+    ASSERT_TRUE(QFile::setPermissions(tree.path(QStringLiteral("scan/locked")),
+                                      QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_TRUE(scan()->bigGroups.isEmpty());
+    QFile::setPermissions(tree.path(QStringLiteral("scan/locked")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+}  // namespace
