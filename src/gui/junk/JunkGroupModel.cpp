@@ -1,36 +1,8 @@
 #include "JunkGroupModel.h"
 
-#include "ORCellRoles.h"
 #include "ORImage.h"
-#include "ORSelection.h"
-#include "ORUtility.h"
 
 namespace sw {
-
-void JunkGroupModel::setJunkData(std::shared_ptr<ORJunkData> data)
-{
-    beginResetModel();
-    m_data = std::move(data);
-    endResetModel();
-}
-
-ORJunkDataGroup *JunkGroupModel::group(int row) const
-{
-    if (!m_data || row < 0 || row >= m_data->junkGroups.size())
-        return nullptr;
-    return &m_data->junkGroups[row];
-}
-
-void JunkGroupModel::refresh()
-{
-    if (rowCount() > 0)
-        emit dataChanged(index(0), index(rowCount() - 1));
-}
-
-int JunkGroupModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() || !m_data ? 0 : int(m_data->junkGroups.size());
-}
 
 QString JunkGroupModel::iconNameForGroupID(qint64 groupID)
 {
@@ -52,21 +24,9 @@ QString JunkGroupModel::iconNameForGroupID(qint64 groupID)
     }
 }
 
-QVariant JunkGroupModel::data(const QModelIndex &index, int role) const
+QIcon JunkGroupModel::groupIcon(const ORJunkDataGroup &group) const
 {
-    const ORJunkDataGroup *g = group(index.row());
-    if (!g)
-        return QVariant();
-    switch (role) {
-    case Qt::DisplayRole:
-    case NameRole: return g->groupName;
-    case Qt::ToolTipRole: return g->groupInfo;
-    case IconRole: return ORImage::icon(iconNameForGroupID(g->groupID));
-    case SizeTextRole: return ORUtility::sizeFormatWithNumber(g->groupSize);
-    case CheckImageRole: return selection::groupCheckImage(*g);
-    case CheckEnabledRole: return selection::isGroupCheckable(*g);
-    default: return QVariant();
-    }
+    return ORImage::icon(iconNameForGroupID(group.groupID));
 }
 
 }  // namespace sw

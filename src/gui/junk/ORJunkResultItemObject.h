@@ -1,13 +1,7 @@
 #pragma once
 
 #include "ORJunkData.h"
-
-#include <QWidget>
-
-class ORItemTableCellView;
-class ORTableView;
-class QComboBox;
-class QLineEdit;
+#include "ResultItemList.h"
 
 namespace sw {
 class JunkItemModel;
@@ -23,7 +17,7 @@ public:
 
 // The item list of the junk result page: the items of one category with a
 // search field and a sort pop-up. Filled through the "getjunks" notification.
-class ORJunkResultItemObject : public QWidget
+class ORJunkResultItemObject : public sw::ResultItemList
 {
     Q_OBJECT
 public:
@@ -31,26 +25,16 @@ public:
 
     // "getjunks": [row as text, ORJunkDataGroup*, page].
     void obtainJunks(const QVariant &object);
-    void clickCheckBox(int row);
-    void openJunkItemPath(int row);
-    void startSearch(const QString &text);
-    void sortChanged(int tag);
-    void reloadItems();
+    void openJunkItemPath(int row) { revealItem(row); }
 
     ORJunkDataGroup *dataGroup() const;
-    QString groupRow() const { return m_groupRow; }
-    ORTableView *itemTableView() const { return m_itemTableView; }
-    QLineEdit *searchField() const { return m_searchField; }
-    QComboBox *sortPopButton() const { return m_sortPopButton; }
     sw::JunkItemModel *model() const { return m_model; }
+
+protected:
+    void itemMarkChanged(int groupRow, int itemRow) override;
 
 private:
     ORJunkResultItemObjectDelegate *m_delegate = nullptr;
-    QString m_groupRow;
-    ORTableView *m_itemTableView = nullptr;
-    ORItemTableCellView *m_cellView = nullptr;
-    QLineEdit *m_searchField = nullptr;
-    QComboBox *m_sortPopButton = nullptr;
     sw::JunkItemModel *m_model = nullptr;
 };
 

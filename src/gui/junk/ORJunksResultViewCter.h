@@ -5,7 +5,6 @@
 #include "ORJunkResultItemObject.h"
 
 class ORJunkFilesCollection;
-class ORTableCellView;
 class ORTableView;
 class QLabel;
 class QMessageBox;
@@ -13,7 +12,9 @@ class QPushButton;
 class QStackedWidget;
 
 namespace sw {
+class GroupListPane;
 class JunkGroupModel;
+class ResultBottomBar;
 }
 
 // Page 2, the junk result page: the categories on the left, the items of the
@@ -38,40 +39,29 @@ public:
     void startOverButton();
     void delButton();
 
-    ORTableView *gTableView() const { return m_gTableView; }
+    ORTableView *gTableView() const;
     ORJunkResultItemObject *itemObject() const { return m_itemObject; }
-    QPushButton *autoSelectButton() const { return m_autoSelectButton; }
-    QPushButton *delBut() const { return m_delBut; }
-    QPushButton *startOverBut() const { return m_startOverBut; }
+    QPushButton *autoSelectButton() const;
+    QPushButton *delBut() const;
+    QPushButton *startOverBut() const;
     QWidget *itemNoView() const { return m_itemNoView; }
-    QLabel *selectedSizeField() const { return m_selectedSizeField; }
-    QLabel *selectedUnitField() const { return m_selectedUnitField; }
+    QLabel *selectedSizeField() const;
+    QLabel *selectedUnitField() const;
     QMessageBox *alert() const { return m_alert; }
     sw::JunkGroupModel *groupModel() const { return m_groupModel; }
 
 private:
-    QWidget *buildGroupPane();
     QWidget *buildItemPane();
-    QWidget *buildBottomBar();
     void postDispatchNotification(int row, ORJunkDataGroup *group);
-    void selectGroupRow(int row);
-    void confirmDelete();
 
     ORJunkFilesCollection &junkDataCollection;
     sw::JunkGroupModel *m_groupModel = nullptr;
-    ORTableView *m_gTableView = nullptr;
-    ORTableCellView *m_groupCell = nullptr;
+    sw::GroupListPane *m_groupPane = nullptr;
     ORJunkResultItemObject *m_itemObject = nullptr;
     QStackedWidget *m_itemStack = nullptr;
     QWidget *m_itemNoView = nullptr;
     QLabel *m_junkGroupField = nullptr;
     QLabel *m_junkGroupInfoField = nullptr;
-    QPushButton *m_autoSelectButton = nullptr;
-    QLabel *m_selectedSizeField = nullptr;
-    QLabel *m_selectedUnitField = nullptr;
-    QLabel *m_totalSizeField = nullptr;
-    QLabel *m_totalUnitField = nullptr;
-    QPushButton *m_startOverBut = nullptr;
-    QPushButton *m_delBut = nullptr;
+    sw::ResultBottomBar *m_bottomBar = nullptr;
     QMessageBox *m_alert = nullptr;
 };

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "ItemListModel.h"
+#include "ORCellRoles.h"
+#include "ORSelection.h"
+#include "ORUtility.h"
+
+namespace sw {
+
+// The item list of one result family (ORJunkDataGroup, ORBigDataGroup, ...).
+// The group belongs to the engine's result; the page hands over a new one
+// whenever that result may have changed.
+template <class Group>
+class GroupItemModel : public ItemListModel
+{
+public:
+    using ItemListModel::ItemListModel;
+
+    // Lists the group's items (nullptr: none) through the given search text.
+    void setGroup(Group *group, const QString &searchText)
+    {
+        m_group = group;
+        setListed(group ? selection::applySearch(*group, searchText) : QList<qsizetype>());
+    }
+    Group *group() const { return m_group; }
+
+    bool hasGroup() const override { return m_group; }
+    void setSearchText(const QString &text) override { setGroup(m_group, text); }
+
+    void sortItems(int tag, const QString &searchText) override
+    {
+        if (!m_group)
+            return;
+        if (searchText.isEmpty()) {
+            selection::sortItems(*m_group, tag);
+            setGroup(m_group, QString());
+            return;
+        }
+        Group listed;
+        for (qsizetype i : this->listed())
+            listed.groupItems.append(m_group->groupItems.at(i));
+        selection::sortItems(listed, tag);
+        const QList<qsizetype> positions = this->listed();
+        for (qsizetype k = 0; k < positions.size(); ++k)
+            m_group->groupItems[positions.at(k)] = listed.groupItems.at(k);
+        setGroup(m_group, searchText);
+    }
+
+    bool toggleItem(int row) override
+    {
+        const qsizetype i = itemIndex(row);
+        if (!m_group || i < 0 || !selection::isGroupCheckable(*m_group))
+            return false;
+        selection::setItemMarked(*m_group, i, !m_group->groupItems.at(i).isDel);
+        refresh();
+        return true;
+    }
+
+    QString itemPath(int row) const override
+    {
+        const qsizetype i = itemIndex(row);
+        return m_group && i >= 0 ? m_group->groupItems.at(i).itemPath : QString();
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const qsizetype i = itemIndex(index.row());
+        if (!m_group || i < 0)
+            return QVariant();
+        const auto &item = m_group->groupItems.at(i);
+        switch (role) {
+        case Qt::DisplayRole:
+        case NameRole: return item.itemPath.section(QLatin1Char('/'), -1);
+        case PathRole:
+        case Qt::ToolTipRole: return item.itemPath;
+        case IconRole: return iconForPath(item.itemPath);
+        case SizeTextRole: return ORUtility::sizeFormatWithNumber(item.itemSize);
+        case CheckImageRole: return selection::itemCheckImage(*m_group, item);
+        case CheckEnabledRole: return selection::isGroupCheckable(*m_group);
+        case DateTextRole:
+            if constexpr (requires { item.itemModDate; })
+                return item.itemModDate;
+            return QVariant();
+        default: return QVariant();
+        }
+    }
+
+private:
+    Group *m_group = nullptr;
+};
+
+}  // namespace sw

@@ -1,0 +1,44 @@
+#include "GroupListPane.h"
+
+#include "ORTableCellView.h"
+#include "ORTableView.h"
+#include "PageStyle.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace sw {
+
+GroupListPane::GroupListPane(const QString &title, QAbstractItemModel *model, ExtendedTableViewDelegate *rowDelegate,
+                             QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("groupPane"));
+    setFixedWidth(320);
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("#groupPane { background:#fafbfc; border-right:1px solid #e6e9ed; }"));
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 16, 0, 0);
+    auto *heading = PageStyle::heading(title, this, 13);
+    heading->setContentsMargins(16, 0, 0, 6);
+    column->addWidget(heading);
+    m_tableView = new ORTableView(this);
+    m_tableView->setObjectName(QStringLiteral("gTableView"));
+    m_tableView->setModel(model);
+    m_cellView = new ORTableCellView(m_tableView);
+    m_tableView->setItemDelegate(m_cellView);
+    m_tableView->setUniformRowHeight(ORTableCellView::rowHeight);
+    m_tableView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tableView->eDelegate = rowDelegate;
+    connect(m_cellView, &ORTableCellView::checkClicked, this,
+            [this](const QModelIndex &index) { emit checkClicked(index.row()); });
+    column->addWidget(m_tableView, 1);
+}
+
+void GroupListPane::selectRow(int row)
+{
+    if (row >= 0 && row < m_tableView->model()->rowCount())
+        m_tableView->selectRow(row);
+}
+
+}  // namespace sw

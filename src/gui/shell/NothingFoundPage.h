@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ORBaseViewCter.h"
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace sw {
+
+// The base of the nothing-found pages. While it is shown the sidebar stays
+// locked, so the only way on is its button: it forgets the engine's result,
+// unlocks the sidebar and returns to the tool's scan page.
+class NothingFoundPage : public ORBaseViewCter
+{
+    Q_OBJECT
+public:
+    struct Tool
+    {
+        QString title;            // the heading
+        QString info;             // the line below it, set each time the page appears
+        qint64 scanPage = 0;
+        std::function<void()> startOver;
+    };
+
+    NothingFoundPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Tool tool);
+
+    void viewWillAppear() override;
+    void viewDidAppear() override;
+    void completeButton();
+
+    QLabel *titleTextField() const { return m_titleTextField; }
+    QLabel *infoTextField() const { return m_infoTextField; }
+    QPushButton *button() const { return m_button; }
+
+private:
+    const Tool m_tool;
+    QLabel *m_titleTextField = nullptr;
+    QLabel *m_infoTextField = nullptr;
+    QPushButton *m_button = nullptr;
+};
+
+}  // namespace sw

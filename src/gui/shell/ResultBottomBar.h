@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace sw {
+
+// The bar under a result page's lists: the select-all button, the selected
+// and the total size (number and unit), "Start Over" and "Delete". The
+// Delete key of the page presses "Delete" while it is enabled.
+class ResultBottomBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ResultBottomBar(QWidget *page);
+
+    // Shows the size and enables "Delete" exactly when it is above 0.
+    void showSelectedSize(qint64 size);
+    void showTotalSize(qint64 size);
+    // The select-all button names what its next click does: "Select" or
+    // "Deselect". setAutoSelectTitle() sets it; autoSelectClicked() answers
+    // whether the click selects and turns the title (and the tag) over.
+    void setAutoSelectTitle(bool nextClickSelects);
+    bool autoSelectClicked();
+
+    QPushButton *autoSelectButton() const { return m_autoSelectButton; }
+    QPushButton *startOverBut() const { return m_startOverBut; }
+    QPushButton *delBut() const { return m_delBut; }
+    QLabel *selectedSizeField() const { return m_selectedSizeField; }
+    QLabel *selectedUnitField() const { return m_selectedUnitField; }
+    QLabel *totalSizeField() const { return m_totalSizeField; }
+    QLabel *totalUnitField() const { return m_totalUnitField; }
+
+private:
+    QPushButton *m_autoSelectButton = nullptr;
+    QLabel *m_selectedSizeField = nullptr;
+    QLabel *m_selectedUnitField = nullptr;
+    QLabel *m_totalSizeField = nullptr;
+    QLabel *m_totalUnitField = nullptr;
+    QPushButton *m_startOverBut = nullptr;
+    QPushButton *m_delBut = nullptr;
+};
+
+}  // namespace sw

@@ -1,0 +1,93 @@
+#include "ResultItemList.h"
+
+#include "ItemListModel.h"
+#include "ORImage.h"
+#include "ORItemTableCellView.h"
+#include "ORTableView.h"
+#include "RevealInFileManager.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace sw {
+
+ResultItemList::ResultItemList(ItemListModel *model, QWidget *parent) : QWidget(parent), m_model(model)
+{
+    m_model->setParent(this);
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+    auto *tools = new QHBoxLayout;
+    m_searchField = new QLineEdit(this);
+    m_searchField->setObjectName(QStringLiteral("searchField"));
+    m_searchField->setPlaceholderText(tr("Search"));
+    m_searchField->setClearButtonEnabled(true);
+    m_searchField->addAction(ORImage::icon(QStringLiteral("or_search")), QLineEdit::LeadingPosition);
+    m_searchField->setStyleSheet(QStringLiteral("QLineEdit { border:1px solid #d6dce2; border-radius:14px;"
+                                                " padding:4px 8px; background:#f7f9fa; }"));
+    connect(m_searchField, &QLineEdit::textChanged, this, &ResultItemList::startSearch);
+    m_sortPopButton = new QComboBox(this);
+    m_sortPopButton->setObjectName(QStringLiteral("sortPopButton"));
+    m_sortPopButton->addItem(tr("Sort by Size"), 0);
+    m_sortPopButton->addItem(tr("Sort by Name"), 1);
+    connect(m_sortPopButton, &QComboBox::activated, this,
+            [this](int index) { sortChanged(m_sortPopButton->itemData(index).toInt()); });
+    tools->addWidget(m_searchField, 1);
+    tools->addWidget(m_sortPopButton);
+    column->addLayout(tools);
+
+    m_itemTableView = new ORTableView(this);
+    m_itemTableView->setObjectName(QStringLiteral("itemTableView"));
+    m_itemTableView->setSelectionMode(QAbstractItemView::NoSelection);
+    m_itemTableView->setModel(m_model);
+    m_cellView = new ORItemTableCellView(m_itemTableView);
+    m_itemTableView->setItemDelegate(m_cellView);
+    m_itemTableView->setUniformRowHeight(ORItemTableCellView::rowHeight);
+    connect(m_cellView, &ORItemTableCellView::checkClicked, this,
+            [this](const QModelIndex &index) { clickCheckBox(index.row()); });
+    connect(m_cellView, &ORItemTableCellView::openClicked, this,
+            [this](const QModelIndex &index) { revealItem(index.row()); });
+    column->addWidget(m_itemTableView, 1);
+}
+
+void ResultItemList::showGroup(const QString &groupRow)
+{
+    m_groupRow = groupRow;
+    {
+        const QSignalBlocker block(m_searchField);
+        m_searchField->clear();
+    }
+    sortChanged(m_sortPopButton->currentData().toInt());
+}
+
+void ResultItemList::startSearch(const QString &text)
+{
+    m_model->setSearchText(text);
+}
+
+void ResultItemList::sortChanged(int tag)
+{
+    m_model->sortItems(tag, m_searchField->text());
+}
+
+void ResultItemList::reloadItems()
+{
+    m_model->refresh();
+}
+
+void ResultItemList::clickCheckBox(int row)
+{
+    if (m_model->toggleItem(row))
+        itemMarkChanged(m_groupRow.toInt(), row);
+}
+
+void ResultItemList::revealItem(int row)
+{
+    const QString path = m_model->itemPath(row);
+    if (!path.isEmpty())
+        RevealInFileManager::reveal(path);
+}
+
+}  // namespace sw

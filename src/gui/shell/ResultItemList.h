@@ -1,0 +1,74 @@
+#pragma once
+
+#include "GroupItemModel.h"
+
+#include <QVariant>
+#include <QWidget>
+
+class ORItemTableCellView;
+class ORTableView;
+class QComboBox;
+class QLineEdit;
+
+namespace sw {
+
+// The item list of a result page: a search field that filters the listed
+// group's items by path, a sort pop-up (size, name) and the rows with their
+// check boxes and reveal buttons. The page announces which group to list;
+// the subclass hands that group to its model and calls showGroup().
+class ResultItemList : public QWidget
+{
+    Q_OBJECT
+public:
+    ResultItemList(ItemListModel *model, QWidget *parent = nullptr);
+
+    void clickCheckBox(int row);
+    void startSearch(const QString &text);
+    void sortChanged(int tag);
+    void reloadItems();
+    // Shows the row's file in the file manager.
+    void revealItem(int row);
+
+    QString groupRow() const { return m_groupRow; }
+    ORTableView *itemTableView() const { return m_itemTableView; }
+    ORItemTableCellView *cellView() const { return m_cellView; }
+    QLineEdit *searchField() const { return m_searchField; }
+    QComboBox *sortPopButton() const { return m_sortPopButton; }
+    ItemListModel *listModel() const { return m_model; }
+
+    // The announcement a result page posts: [row as text, group, page].
+    template <class Group>
+    static QVariantList announcement(int row, Group *group, QObject *page)
+    {
+        return QVariantList{QString::number(row), QVariant::fromValue(group), QVariant::fromValue(page)};
+    }
+
+protected:
+    // The model lists a newly announced group: forget the search text and
+    // sort it by the pop-up's choice.
+    void showGroup(const QString &groupRow);
+    // Lists the group of an announcement with showGroup(); answers the page
+    // that announced it, nullptr for a malformed announcement.
+    template <class Group>
+    QObject *showAnnounced(const QVariant &object, GroupItemModel<Group> *model)
+    {
+        const QVariantList list = object.toList();
+        if (list.size() <= 2)
+            return nullptr;
+        model->setGroup(list.at(1).value<Group *>(), QString());
+        showGroup(list.at(0).toString());
+        return list.at(2).value<QObject *>();
+    }
+    // An item's mark changed through its check box.
+    virtual void itemMarkChanged(int groupRow, int itemRow) = 0;
+
+private:
+    ItemListModel *m_model = nullptr;
+    QString m_groupRow;
+    ORTableView *m_itemTableView = nullptr;
+    ORItemTableCellView *m_cellView = nullptr;
+    QLineEdit *m_searchField = nullptr;
+    QComboBox *m_sortPopButton = nullptr;
+};
+
+}  // namespace sw
