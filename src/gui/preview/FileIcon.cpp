@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHash>
 #include <QMimeDatabase>
 #include <QStyle>
 
@@ -15,13 +16,10 @@ bool drawable(const QIcon &icon)
     return !icon.isNull() && !icon.pixmap(QSize(32, 32)).isNull();
 }
 
-}  // namespace
-
-QIcon forPath(const QString &path)
+QIcon lookUp(const QFileInfo &info)
 {
     static const QFileIconProvider provider;
     static const QMimeDatabase mimeDatabase;
-    const QFileInfo info(path);
     if (QIcon icon = provider.icon(info); drawable(icon))
         return icon;
     // Without a platform theme the provider knows no file types; the mime
@@ -31,6 +29,20 @@ QIcon forPath(const QString &path)
         if (QIcon icon = QIcon::fromTheme(name); drawable(icon))
             return icon;
     return QApplication::style()->standardIcon(info.isDir() ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+}
+
+}  // namespace
+
+QIcon forPath(const QString &path)
+{
+    // Rows ask on every paint; the icon depends on the type only.
+    static QHash<QString, QIcon> byType;
+    const QFileInfo info(path);
+    const QString key = (info.isDir() ? QStringLiteral("/") : QString()) + info.suffix().toLower();
+    auto found = byType.constFind(key);
+    if (found == byType.constEnd())
+        found = byType.insert(key, lookUp(info));
+    return *found;
 }
 
 }  // namespace sw::FileIcon

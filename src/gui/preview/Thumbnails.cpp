@@ -1,9 +1,13 @@
 #include "Thumbnails.h"
 
 #include "BackgroundLoad.h"
+#include "FileIcon.h"
 #include "ImagePreview.h"
+#include "ORUtility.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QPixmap>
 
 namespace sw {
 
@@ -34,6 +38,16 @@ QImage Thumbnails::thumbnail(const QString &path)
             emit ready(path);
         });
     return QImage();
+}
+
+QIcon Thumbnails::icon(const QString &path)
+{
+    if (ORUtility::isImageFile(path) && QFileInfo(path).isFile()) {
+        const QImage image = thumbnail(path);
+        if (!image.isNull())
+            return QIcon(QPixmap::fromImage(image));
+    }
+    return FileIcon::forPath(path);
 }
 
 }  // namespace sw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCache>
+#include <QIcon>
 #include <QImage>
 #include <QObject>
 #include <QSet>
@@ -21,6 +22,9 @@ public:
     // null image while it is being decoded (the first ask starts that; ready()
     // follows) and for a file that cannot be decoded.
     QImage thumbnail(const QString &path);
+    // What a row shows for a file: the picture itself for an image file once
+    // it is decoded, else the file's icon.
+    QIcon icon(const QString &path);
 
 signals:
     void ready(const QString &path);

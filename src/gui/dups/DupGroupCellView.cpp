@@ -1,0 +1,87 @@
+#include "DupGroupCellView.h"
+
+#include "CellPainter.h"
+#include "ORCellRoles.h"
+#include "ORControlColors.h"
+
+#include <QPainter>
+
+namespace sw {
+
+using namespace CellPainter;
+
+namespace {
+constexpr int kIconSize = 36;
+constexpr int kGap = 10;
+constexpr int kBadgeHeight = 20;
+}  // namespace
+
+DupGroupCellView::DupGroupCellView(QObject *parent) : ButtonCellDelegate(parent) {}
+
+QRect DupGroupCellView::checkRect(const QRect &row)
+{
+    return squareAt(row, kPadding, kCheckSize);
+}
+
+QList<ButtonCellDelegate::Button> DupGroupCellView::buttons(const QStyleOptionViewItem &option,
+                                                            const QModelIndex &index, bool) const
+{
+    if (!index.data(CheckEnabledRole).toBool())
+        return {};
+    return {Button{0, checkRect(option.rect)}};
+}
+
+void DupGroupCellView::buttonClicked(int, const QModelIndex &index)
+{
+    emit checkClicked(index);
+}
+
+void DupGroupCellView::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const bool selected = option.state & QStyle::State_Selected;
+    const bool hovered = option.state & QStyle::State_MouseOver;
+    const QRect row = option.rect;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    drawBackground(painter, row, selected ? colors::tableRowViewSelected() : hovered ? colors::rowHover() : QColor(),
+                   !selected);
+    if (selected) {
+        // The green check images need a light ground on the green row.
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(Qt::white);
+        painter->drawRoundedRect(QRectF(checkRect(row)).adjusted(1, 1, -1, -1), 4, 4);
+    }
+    drawImage(painter, checkRect(row), index.data(CheckImageRole).toString());
+    const QRect icon = squareAt(row, kPadding + kCheckSize + kGap, kIconSize);
+    drawIcon(painter, icon, index.data(IconRole).value<QIcon>());
+
+    // The copies badge at the right.
+    const QString copies = index.data(ExtraTextRole).toString();
+    const QFont badgeFont = scaledFont(option.font, -1, QFont::DemiBold);
+    const int badgeWidth = QFontMetrics(badgeFont).horizontalAdvance(copies) + 18;
+    const QRect badge(row.right() - kPadding - badgeWidth + 1, row.top() + (row.height() - kBadgeHeight) / 2,
+                      badgeWidth, kBadgeHeight);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(selected ? QColor(255, 255, 255, 60) : colors::rowHover().darker(104));
+    painter->drawRoundedRect(badge, kBadgeHeight / 2.0, kBadgeHeight / 2.0);
+    const QColor primary = selected ? QColor(Qt::white) : colors::textPrimary();
+    drawText(painter, badge, copies, badgeFont, primary, Qt::ElideNone, Qt::AlignCenter);
+
+    const int textLeft = icon.right() + 1 + kGap;
+    const QRect text(textLeft, row.top(), qMax(0, badge.left() - kGap - textLeft), row.height());
+    const int half = row.height() / 2;
+    drawText(painter, QRect(text.left(), row.top() + 8, text.width(), half - 8), index.data(NameRole).toString(),
+             scaledFont(option.font, 0.5, QFont::Medium), primary, Qt::ElideRight);
+    drawText(painter, QRect(text.left(), row.top() + half, text.width(), half - 8),
+             index.data(SizeTextRole).toString(), scaledFont(option.font, -1),
+             selected ? QColor(255, 255, 255, 210) : colors::textSecondary(), Qt::ElideRight);
+    painter->restore();
+}
+
+QSize DupGroupCellView::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
+{
+    return QSize(300, rowHeight);
+}
+
+}  // namespace sw

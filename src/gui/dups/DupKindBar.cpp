@@ -1,0 +1,70 @@
+#include "DupKindBar.h"
+
+#include "DupKinds.h"
+#include "ORDotView.h"
+#include "ORUtility.h"
+#include "ORVerticalBarView.h"
+#include "PageStyle.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace sw {
+
+DupKindBar::DupKindBar(QWidget *parent) : QWidget(parent)
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+    m_bar = new ORVerticalBarView(this);
+    m_bar->setObjectName(QStringLiteral("memVerticalBar"));
+    m_bar->setDelegate(this);
+    m_bar->setCornerRadius(5);
+    m_bar->setFixedHeight(22);
+    column->addWidget(m_bar);
+    auto *legend = new QGridLayout;
+    legend->setHorizontalSpacing(8);
+    legend->setVerticalSpacing(4);
+    constexpr int kColumns = 3;
+    for (int kind = 0; kind < DupKinds::kCount; ++kind) {
+        const int row = kind / kColumns;
+        const int col = (kind % kColumns) * 3;
+        m_dots[kind] = new ORDotView(this);
+        m_dots[kind]->setFixedSize(10, 10);
+        m_dots[kind]->or_DotBackgroundColor(DupKinds::colorWithIndex(kind));
+        legend->addWidget(m_dots[kind], row, col, Qt::AlignVCenter);
+        legend->addWidget(PageStyle::muted(DupKinds::title(DupKind(kind)), this, 10), row, col + 1);
+        m_sizes[kind] = new QLabel(this);
+        m_sizes[kind]->setStyleSheet(QStringLiteral("color:%1; font-weight:600;").arg(QLatin1String(PageStyle::kText)));
+        legend->addWidget(m_sizes[kind], row, col + 2);
+        legend->setColumnStretch(col + 2, 1);
+    }
+    column->addLayout(legend);
+}
+
+void DupKindBar::setPies(const QList<qint64> &pies)
+{
+    m_bar->setupWithData(pies);
+    for (int kind = 0; kind < DupKinds::kCount; ++kind)
+        m_sizes[kind]->setText(ORUtility::sizeFormatWithNumber(kind < pies.size() ? pies.at(kind) : 0));
+}
+
+void DupKindBar::removeData()
+{
+    m_bar->removeData();
+    for (QLabel *size : m_sizes)
+        size->clear();
+}
+
+std::optional<QColor> DupKindBar::colorWithIndex(int index)
+{
+    return DupKinds::colorWithIndex(index);
+}
+
+QString DupKindBar::legendSizeText(int kind) const
+{
+    return kind >= 0 && kind < DupKinds::kCount ? m_sizes[kind]->text() : QString();
+}
+
+}  // namespace sw
