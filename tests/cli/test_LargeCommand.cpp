@@ -1,0 +1,95 @@
+// sweepwright-cli large, run as a program.
+
+#include "FinderCliSupport.h"
+
+#include <QJsonArray>
+
+using swtest::sparseFile;
+
+namespace {
+
+constexpr qint64 MiB = 1024 * 1024;
+
+class LargeCommand : public swtest::FinderCli
+{
+};
+
+TEST_F(LargeCommand, JsonListsTheBandsWithTheirItems)
+{
+    const QString a = sparseFile(tree, QStringLiteral("films/a.mkv"), 40 * MiB);
+    const QString b = sparseFile(tree, QStringLiteral("films/sub/b \"c\".iso"), 2048 * MiB);
+    sparseFile(tree, QStringLiteral("films/c.db"), 40 * MiB);
+    const QJsonObject result = json(QStringLiteral("large"), {tree.path(QStringLiteral("films"))});
+    EXPECT_EQ(result.keys(), (QStringList{"bigGroups", "bigTotalSize"}));
+    EXPECT_EQ(result.value("bigTotalSize").toInteger(), 2088 * MiB);
+    const QJsonArray groups = result.value("bigGroups").toArray();
+    ASSERT_EQ(groups.size(), 2);
+    const QJsonObject first = groups[0].toObject();
+    EXPECT_EQ(first.keys(), (QStringList{"bigID", "groupItems", "groupName", "groupSize"}));
+    EXPECT_EQ(first.value("bigID").toInteger(), 4);
+    EXPECT_EQ(first.value("groupName").toString(), QStringLiteral("Between 32M-128M"));
+    EXPECT_EQ(first.value("groupSize").toInteger(), 40 * MiB);
+    const QJsonObject item = first.value("groupItems").toArray()[0].toObject();
+    EXPECT_EQ(item.keys(), (QStringList{"itemModDate", "itemPath", "itemSize"}));
+    EXPECT_EQ(item.value("itemPath").toString(), a);
+    EXPECT_EQ(item.value("itemSize").toInteger(), 40 * MiB);
+    EXPECT_EQ(item.value("itemModDate").toString(), QStringLiteral("today"));
+    EXPECT_EQ(groups[1].toObject().value("groupItems").toArray()[0].toObject().value("itemPath").toString(), b);
+}
+
+TEST_F(LargeCommand, NoFolderMeansTheLayoutsDefaults)
+{
+    sparseFile(tree, QStringLiteral("home/Documents/a.pdf"), 40 * MiB);
+    sparseFile(tree, QStringLiteral("home/Videos/b.mkv"), 40 * MiB);
+    sparseFile(tree, QStringLiteral("home/Movies/c.mov"), 40 * MiB);
+    auto paths = [](const QJsonObject &result) {
+        QStringList out;
+        for (const auto &g : result.value("bigGroups").toArray())
+            for (const auto &i : g.toObject().value("groupItems").toArray())
+                out << i.toObject().value("itemPath").toString().section(QLatin1Char('/'), -2);
+        return out;
+    };
+    EXPECT_EQ(paths(json(QStringLiteral("large"), {})), (QStringList{"Documents/a.pdf", "Videos/b.mkv"}));
+    EXPECT_EQ(paths(json(QStringLiteral("large"), {QStringLiteral("--layout"), QStringLiteral("macos")})),
+              (QStringList{"Documents/a.pdf", "Movies/c.mov"}));
+}
+
+TEST_F(LargeCommand, TrashMovesEveryListedFileIntoAHomeWithoutLocalShare)
+{
+    sparseFile(tree, QStringLiteral("films/a.mkv"), 40 * MiB);
+    sparseFile(tree, QStringLiteral("films/b.mkv"), 300 * MiB);
+    sparseFile(tree, QStringLiteral("films/small.mkv"), 1 * MiB);
+    const QJsonObject result = json(QStringLiteral("large"), {tree.path(QStringLiteral("films")), QStringLiteral("--trash")});
+    EXPECT_EQ(result.value("delSize").toInteger(), 340 * MiB);
+    EXPECT_EQ(result.value("moved").toArray().size(), 2);
+    EXPECT_TRUE(QFileInfo::exists(trashFiles() + QStringLiteral("/a.mkv")));
+    EXPECT_TRUE(QFileInfo::exists(trashFiles() + QStringLiteral("/b.mkv")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("films/small.mkv")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("films/a.mkv")));
+}
+
+TEST_F(LargeCommand, RelativeFolderIsTakenFromTheWorkingFolderAndTextNamesWhatMoved)
+{
+    sparseFile(tree, QStringLiteral("cwd-sibling/a.mkv"), 40 * MiB);
+    const swtest::CliRun run = cli({QStringLiteral("large"), QStringLiteral("../cwd-sibling"), QStringLiteral("--trash"),
+                                    QStringLiteral("--home"), home});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("Moved to the Trash: " + QFile::encodeName(tree.path(QStringLiteral("cwd-sibling/a.mkv")))))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("delSize: 41943040 (40.00 MB)")) << run.out.toStdString();
+}
+
+TEST_F(LargeCommand, HelpAndUsageErrors)
+{
+    const swtest::CliRun help = cli({QStringLiteral("large"), QStringLiteral("--help")});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.contains("--trash"));
+    EXPECT_TRUE(help.out.contains("--layout"));
+    EXPECT_EQ(cli({QStringLiteral("large"), QStringLiteral("--bogus")}).code, 2);
+    EXPECT_EQ(cli({QStringLiteral("large"), QStringLiteral("--layout"), QStringLiteral("windows")}).code, 2);
+    const swtest::CliRun missing = cli({QStringLiteral("large"), tree.path(QStringLiteral("nowhere")), QStringLiteral("--home"), home});
+    EXPECT_EQ(missing.code, 0);
+    EXPECT_TRUE(missing.err.contains("no folder")) << missing.err.toStdString();
+}
+
+}  // namespace
