@@ -10,6 +10,7 @@
 #include "ORUtility.h"
 #include "PreviewDialog.h"
 #include "PreviewPane.h"
+#include "ResultBottomBar.h"
 #include "SegmentedControl.h"
 
 #include <QAbstractButton>
@@ -99,7 +100,7 @@ private:
     }
     QString selectedText() const
     {
-        return page->selectedSizeField()->text() + QLatin1Char(' ') + page->selectedUnitField()->text();
+        return page->bottomBar()->selectedSizeField()->text() + QLatin1Char(' ') + page->bottomBar()->selectedUnitField()->text();
     }
     QStringList listedNames() const
     {
@@ -152,11 +153,11 @@ private slots:
     void appearsOnAllKindsWithNothingSelected()
     {
         QCOMPARE(page->titleTextField()->text(), QStringLiteral("ALL DUPLICATES"));
-        QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Select"));
+        QCOMPARE(page->bottomBar()->autoSelectButton()->text(), QStringLiteral("Select"));
         QCOMPARE(page->segControl()->selectedSegment(), 0);
         QCOMPARE(page->groupArr().size(), 7);
         QCOMPARE(selectedText(), QStringLiteral("0 B"));
-        QVERIFY(!page->delBut()->isEnabled());
+        QVERIFY(!page->bottomBar()->delBut()->isEnabled());
         // Row 0 is announced to the copy list.
         QCOMPARE(page->itemObject()->dataGroup(), page->groupArr().first());
     }
@@ -202,14 +203,14 @@ private slots:
         QCOMPARE(groupData(QStringLiteral("Report.docx"), sw::ExtraTextRole).toString(), QStringLiteral("2/3"));
         QCOMPARE(g->groupSelectedSize, 2 * kReportSize);
         QCOMPARE(selectedText(), QStringLiteral("39.06 KB"));
-        QVERIFY(page->delBut()->isEnabled());
+        QVERIFY(page->bottomBar()->delBut()->isEnabled());
         // The copy list shows the group; the kept copy's box cannot be ticked.
         QCOMPARE(page->itemObject()->dataGroup(), g);
         QCOMPARE(copyData(0, sw::CheckEnabledRole).toBool(), false);
         QCOMPARE(copyData(1, sw::CheckImageRole).toString(), QStringLiteral("or_select_all"));
         page->groupButtonClick(r);
         QCOMPARE(sw::DupCopyLimit::markedCount(*g), 0);
-        QVERIFY(!page->delBut()->isEnabled());
+        QVERIFY(!page->bottomBar()->delBut()->isEnabled());
     }
 
     void copyClicksKeepOneCopy()
@@ -252,7 +253,7 @@ private slots:
                 QVERIFY2(marked < 3, qPrintable(QStringLiteral("sequence %1").arg(sequence)));
                 QCOMPARE(g->groupSelectedSize, marked * kReportSize);
                 QCOMPARE(g->isGroupDelFlag, marked == 0 ? 0 : marked == 1 ? 1 : 2);
-                QCOMPARE(page->delBut()->isEnabled(), marked > 0);
+                QCOMPARE(page->bottomBar()->delBut()->isEnabled(), marked > 0);
             }
         }
     }
@@ -260,7 +261,7 @@ private slots:
     void autoSelectSelectsAllButFirstAndClearsAgain()
     {
         page->autoSelectAction();
-        QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Deselect"));
+        QCOMPARE(page->bottomBar()->autoSelectButton()->text(), QStringLiteral("Deselect"));
         qint64 expected = 0;
         for (const ORDupDataGroup *g : page->groupArr()) {
             QVERIFY(!g->groupItems.first().isDel);
@@ -270,10 +271,10 @@ private slots:
         }
         QCOMPARE(ORDupDataCollection::shareInstance().tempDupData()->dupSelectedSize, expected);
         page->autoSelectAction();
-        QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Select"));
+        QCOMPARE(page->bottomBar()->autoSelectButton()->text(), QStringLiteral("Select"));
         for (const ORDupDataGroup *g : page->groupArr())
             QCOMPARE(sw::DupCopyLimit::markedCount(*g), 0);
-        QVERIFY(!page->delBut()->isEnabled());
+        QVERIFY(!page->bottomBar()->delBut()->isEnabled());
     }
 
     void anotherKindClearsTheSelection()
@@ -281,14 +282,14 @@ private slots:
         page->changeDupGroup(1 + int(sw::DupKind::Documents));
         QCOMPARE(page->groupArr().size(), 3);
         page->groupButtonClick(0);
-        QVERIFY(page->delBut()->isEnabled());
+        QVERIFY(page->bottomBar()->delBut()->isEnabled());
         page->changeDupGroup(1 + int(sw::DupKind::Pictures));
         QCOMPARE(listedNames(), QStringList{QStringLiteral("Holiday.png")});
         for (const ORDupDataGroup &g : ORDupDataCollection::shareInstance().tempDupData()->dupGroups)
             QCOMPARE(sw::DupCopyLimit::markedCount(g), 0);
         QCOMPARE(selectedText(), QStringLiteral("0 B"));
-        QVERIFY(!page->delBut()->isEnabled());
-        QCOMPARE(page->totalSizeField()->text() + QLatin1Char(' ') + page->totalUnitField()->text(),
+        QVERIFY(!page->bottomBar()->delBut()->isEnabled());
+        QCOMPARE(page->bottomBar()->totalSizeField()->text() + QLatin1Char(' ') + page->bottomBar()->totalUnitField()->text(),
                  ORUtility::sizeFormatWithNumber(group(QStringLiteral("Holiday.png"))->groupSize));
     }
 
@@ -394,7 +395,7 @@ private slots:
 
     void startOverForgetsTheResult()
     {
-        page->startOverBut()->click();
+        page->bottomBar()->startOverBut()->click();
         QCOMPARE(delegate.events, QStringList{QStringLiteral("next 13")});
         QVERIFY(!ORDupDataCollection::shareInstance().tempDupData());
         QVERIFY(!page->itemObject()->dataGroup());

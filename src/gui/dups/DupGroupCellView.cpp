@@ -16,26 +16,6 @@ constexpr int kGap = 10;
 constexpr int kBadgeHeight = 20;
 }  // namespace
 
-DupGroupCellView::DupGroupCellView(QObject *parent) : ButtonCellDelegate(parent) {}
-
-QRect DupGroupCellView::checkRect(const QRect &row)
-{
-    return squareAt(row, kPadding, kCheckSize);
-}
-
-QList<ButtonCellDelegate::Button> DupGroupCellView::buttons(const QStyleOptionViewItem &option,
-                                                            const QModelIndex &index, bool) const
-{
-    if (!index.data(CheckEnabledRole).toBool())
-        return {};
-    return {Button{0, checkRect(option.rect)}};
-}
-
-void DupGroupCellView::buttonClicked(int, const QModelIndex &index)
-{
-    emit checkClicked(index);
-}
-
 void DupGroupCellView::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const bool selected = option.state & QStyle::State_Selected;
@@ -46,13 +26,14 @@ void DupGroupCellView::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     drawBackground(painter, row, selected ? colors::tableRowViewSelected() : hovered ? colors::rowHover() : QColor(),
                    !selected);
+    const QRect check = squareAt(row, kPadding, kCheckSize);  // where ORTableCellView takes the click
     if (selected) {
         // The green check images need a light ground on the green row.
         painter->setPen(Qt::NoPen);
         painter->setBrush(Qt::white);
-        painter->drawRoundedRect(QRectF(checkRect(row)).adjusted(1, 1, -1, -1), 4, 4);
+        painter->drawRoundedRect(QRectF(check).adjusted(1, 1, -1, -1), 4, 4);
     }
-    drawImage(painter, checkRect(row), index.data(CheckImageRole).toString());
+    drawImage(painter, check, index.data(CheckImageRole).toString());
     const QRect icon = squareAt(row, kPadding + kCheckSize + kGap, kIconSize);
     drawIcon(painter, icon, index.data(IconRole).value<QIcon>());
 

@@ -6,6 +6,9 @@
 #include "ORUtility.h"
 #include "Thumbnails.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace sw {
 
 DupItemModel::DupItemModel(QObject *parent) : QAbstractListModel(parent)
@@ -27,6 +30,14 @@ void DupItemModel::setGroup(ORDupDataGroup *group)
             if (group->groupItems.at(i).isVisible)
                 m_listed.append(i);
     endResetModel();
+}
+
+QString DupItemModel::displayPath(const QString &path)
+{
+    const QString home = QDir::homePath();
+    if (home.size() > 1 && (path == home || path.startsWith(home + QLatin1Char('/'))))
+        return QLatin1Char('~') + path.mid(home.size());
+    return path;
 }
 
 qsizetype DupItemModel::itemIndex(int row) const
@@ -54,7 +65,9 @@ QVariant DupItemModel::data(const QModelIndex &index, int role) const
     const bool checkable = DupCopyLimit::isCopyCheckable(*m_group, i);
     switch (role) {
     case Qt::DisplayRole:
-    case NameRole: return item.itemName;
+    case NameRole:
+        // Copies share their name; where each one lies tells them apart.
+        return QStringLiteral("%1  \u2014  %2").arg(item.itemName, displayPath(QFileInfo(item.itemPath).path()));
     case PathRole: return item.itemPath;
     case Qt::ToolTipRole:
         return checkable || item.isDel ? item.itemPath

@@ -22,6 +22,9 @@ public:
     qsizetype itemIndex(int row) const;
     void refresh();
 
+    // The path with the home folder written as "~".
+    static QString displayPath(const QString &path);
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 

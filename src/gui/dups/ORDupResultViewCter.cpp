@@ -1,8 +1,10 @@
 #include "ORDupResultViewCter.h"
 
+#include "ConfirmSheet.h"
 #include "DupCopyLimit.h"
 #include "DupGroupCellView.h"
 #include "DupGroupModel.h"
+#include "DupItemModel.h"
 #include "DupKindBar.h"
 #include "ORDispatch.h"
 #include "ORDupDataCollection.h"
@@ -13,21 +15,18 @@
 #include "ORUtility.h"
 #include "PageStyle.h"
 #include "PreviewPane.h"
+#include "ResultBottomBar.h"
 #include "SegmentedControl.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLoggingCategory>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 using namespace sw;
-
-Q_LOGGING_CATEGORY(lcDupResult, "sweepwright.dups.result")
 
 ORDupResultViewCter::ORDupResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ORBaseViewCter(delegate, parent), dupDataCollection(ORDupDataCollection::shareInstance())
@@ -42,7 +41,13 @@ ORDupResultViewCter::ORDupResultViewCter(ORBasedViewCterDelegate *delegate, QWid
     panes->addWidget(buildGroupPane());
     panes->addWidget(buildDetailPane(), 1);
     column->addLayout(panes, 1);
-    column->addWidget(buildBottomBar());
+    m_bottomBar = new ResultBottomBar(this);
+    m_bottomBar->setAutoSelectTitle(true);
+    m_bottomBar->autoSelectButton()->setToolTip(tr("Select every copy but the first of each group listed, or clear them"));
+    connect(m_bottomBar->autoSelectButton(), &QPushButton::clicked, this, &ORDupResultViewCter::autoSelectAction);
+    connect(m_bottomBar->startOverBut(), &QPushButton::clicked, this, &ORDupResultViewCter::startOverButton);
+    connect(m_bottomBar->delBut(), &QPushButton::clicked, this, &ORDupResultViewCter::delButton);
+    column->addWidget(m_bottomBar);
 }
 
 // --- views -----------------------------------------------------------------
@@ -148,44 +153,6 @@ QWidget *ORDupResultViewCter::buildDetailPane()
     m_detailStack->addWidget(m_previewBox);
     column->addWidget(m_detailStack, 1);
     return pane;
-}
-
-QWidget *ORDupResultViewCter::buildBottomBar()
-{
-    auto *bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("bottomBar"));
-    bar->setAttribute(Qt::WA_StyledBackground);
-    bar->setStyleSheet(QStringLiteral("#bottomBar { background:white; border-top:1px solid #e6e9ed; }"));
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(16, 10, 20, 12);
-    m_autoSelectButton = PageStyle::secondaryButton(tr("Select"), bar);
-    m_autoSelectButton->setObjectName(QStringLiteral("autoSelectButton"));
-    m_autoSelectButton->setToolTip(tr("Select every copy but the first of each group listed, or clear them"));
-    connect(m_autoSelectButton, &QPushButton::clicked, this, &ORDupResultViewCter::autoSelectAction);
-    row->addWidget(m_autoSelectButton);
-    row->addSpacing(20);
-    auto addSize = [&](const QString &caption, QLabel *&number, QLabel *&unit, int points) {
-        row->addWidget(PageStyle::muted(caption, bar, 11), 0, Qt::AlignBottom);
-        number = new QLabel(bar);
-        unit = new QLabel(bar);
-        PageStyle::styleSizeLabels(number, unit, points);
-        row->addWidget(number, 0, Qt::AlignBottom);
-        row->addWidget(unit, 0, Qt::AlignBottom);
-        row->addSpacing(16);
-    };
-    addSize(tr("Selected:"), m_selectedSizeField, m_selectedUnitField, 22);
-    addSize(tr("Total:"), m_totalSizeField, m_totalUnitField, 14);
-    row->addStretch(1);
-    m_startOverBut = PageStyle::secondaryButton(tr("Start Over"), bar);
-    m_startOverBut->setObjectName(QStringLiteral("startOverBut"));
-    connect(m_startOverBut, &QPushButton::clicked, this, &ORDupResultViewCter::startOverButton);
-    row->addWidget(m_startOverBut);
-    m_delBut = PageStyle::primaryButton(tr("Delete"), bar);
-    m_delBut->setObjectName(QStringLiteral("delBut"));
-    m_delBut->setMinimumWidth(120);
-    connect(m_delBut, &QPushButton::clicked, this, &ORDupResultViewCter::delButton);
-    row->addWidget(m_delBut);
-    return bar;
 }
 
 // --- appearing -----------------------------------------------------------------
@@ -355,7 +322,7 @@ void ORDupResultViewCter::showTotal()
     qint64 total = 0;
     for (const ORDupDataGroup *group : std::as_const(m_groupArr))
         total += group->groupSize;
-    ORUtility::sizeFileFormat(m_totalSizeField, m_totalUnitField, ORUtility::sizeFormatWithNumber(total));
+    m_bottomBar->showTotalSize(total);
 }
 
 // --- modes and previews -----------------------------------------------------
@@ -384,7 +351,7 @@ void ORDupResultViewCter::previewDataGroup(const ORDupDataGroup *group)
 {
     if (!group)
         return;
-    m_previewCaption->setText(ORUtility::shortenFilePath(group->groupPath));
+    m_previewCaption->setText(DupItemModel::displayPath(group->groupPath));
     m_previewCaption->setToolTip(group->groupPath);
     // Announcing the same group again must not restart a film.
     if (m_previewPane->path() != group->groupPath)
@@ -413,15 +380,14 @@ void ORDupResultViewCter::updateDupGroupCheckStatus(int groupRow, int)
         m_groupTableView->selectRow(groupRow);
 }
 
+// The button's title says what it does next: "Select" marks every copy but
+// the first of each listed group, "Deselect" clears them.
 void ORDupResultViewCter::autoSelectAction()
 {
-    const bool select = m_autoSelectToggle == 1;
+    const bool select = m_bottomBar->autoSelectClicked();
     for (ORDupDataGroup *group : std::as_const(m_groupArr))
         if (DupGroupModel::isCheckable(*group))
             DupCopyLimit::setGroupMarked(*group, select);
-    m_autoSelectButton->setText(select ? tr("Deselect") : tr("Select"));
-    m_autoSelectButton->setProperty("tag", select ? 0 : 1);
-    m_autoSelectToggle = select ? 2 : 1;
     announceGroup(0);
     updateSelectedSize();
     m_groupModel->refresh();
@@ -431,9 +397,7 @@ void ORDupResultViewCter::autoSelectAction()
 
 void ORDupResultViewCter::resetAutoSelect()
 {
-    m_autoSelectButton->setText(tr("Select"));
-    m_autoSelectButton->setProperty("tag", 1);
-    m_autoSelectToggle = 1;
+    m_bottomBar->setAutoSelectTitle(true);
 }
 
 void ORDupResultViewCter::updateSelectedSize()
@@ -443,8 +407,7 @@ void ORDupResultViewCter::updateSelectedSize()
         selected += group->groupSelectedSize;
     if (m_data)
         m_data->dupSelectedSize = selected;
-    ORUtility::sizeFileFormat(m_selectedSizeField, m_selectedUnitField, ORUtility::sizeFormatWithNumber(selected));
-    m_delBut->setEnabled(selected > 0);
+    m_bottomBar->showSelectedSize(selected);
     m_itemObject->reloadItems();
 }
 
@@ -460,22 +423,9 @@ void ORDupResultViewCter::startOverButton()
 
 void ORDupResultViewCter::delButton()
 {
-    if (!m_alert) {
-        m_alert = new QMessageBox(QMessageBox::Warning, tr("Duplicate Finder"), tr("Duplicate Finder"),
-                                  QMessageBox::NoButton, window());
-        m_alert->setObjectName(QStringLiteral("dupDeleteAlert"));
-        m_alert->setInformativeText(tr("Do you want to delete the selected duplicate files?"));
-        QPushButton *yes = m_alert->addButton(tr("Yes"), QMessageBox::YesRole);
-        m_alert->addButton(tr("No"), QMessageBox::NoRole);
-        m_alert->setDefaultButton(yes);
-        m_alert->setWindowModality(Qt::WindowModal);
-        connect(m_alert, &QMessageBox::finished, this, [this] {
-            if (m_alert->buttonRole(m_alert->clickedButton()) == QMessageBox::YesRole)
-                confirmDelete();
-            else
-                qCDebug(lcDupResult) << "cancel";
-        });
-    }
+    if (!m_alert)
+        m_alert = new ConfirmSheet(window(), tr("Duplicate Finder"),
+                                   tr("Do you want to delete the selected duplicate files?"), [this] { confirmDelete(); });
     m_alert->open();
 }
 

@@ -13,13 +13,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
-class QPushButton;
 class QStackedWidget;
 
 namespace sw {
 class DupGroupModel;
 class DupKindBar;
 class PreviewPane;
+class ResultBottomBar;
 class SegmentedControl;
 }  // namespace sw
 
@@ -67,9 +67,7 @@ public:
     sw::SegmentedControl *segControlMode() const { return m_segControlMode; }
     QComboBox *sortPopButton() const { return m_sortPopButton; }
     QLineEdit *searchField() const { return m_searchField; }
-    QPushButton *autoSelectButton() const { return m_autoSelectButton; }
-    QPushButton *delBut() const { return m_delBut; }
-    QPushButton *startOverBut() const { return m_startOverBut; }
+    sw::ResultBottomBar *bottomBar() const { return m_bottomBar; }
     ORTableView *groupTableView() const { return m_groupTableView; }
     sw::DupGroupModel *groupModel() const { return m_groupModel; }
     ORDupResultItemObject *itemObject() const { return m_itemObject; }
@@ -77,17 +75,12 @@ public:
     sw::DupKindBar *kindBar() const { return m_kindBar; }
     QLabel *titleTextField() const { return m_titleTextField; }
     QLabel *infoTextField() const { return m_infoTextField; }
-    QLabel *selectedSizeField() const { return m_selectedSizeField; }
-    QLabel *selectedUnitField() const { return m_selectedUnitField; }
-    QLabel *totalSizeField() const { return m_totalSizeField; }
-    QLabel *totalUnitField() const { return m_totalUnitField; }
     QMessageBox *alert() const { return m_alert; }
 
 private:
     QWidget *buildTopBar();
     QWidget *buildGroupPane();
     QWidget *buildDetailPane();
-    QWidget *buildBottomBar();
 
     void initDupGroup();
     void setButEnableStatus();
@@ -106,7 +99,6 @@ private:
     std::shared_ptr<ORDupData> m_data;
     sw::DupKinds::Lists m_kinds;
     QList<ORDupDataGroup *> m_groupArr;
-    int m_autoSelectToggle = 1;  // 1: the next press selects; 2: it clears
 
     sw::SegmentedControl *m_segControl = nullptr;
     sw::SegmentedControl *m_segControlMode = nullptr;
@@ -122,12 +114,6 @@ private:
     QWidget *m_previewBox = nullptr;
     QLabel *m_previewCaption = nullptr;
     sw::PreviewPane *m_previewPane = nullptr;
-    QPushButton *m_autoSelectButton = nullptr;
-    QLabel *m_selectedSizeField = nullptr;
-    QLabel *m_selectedUnitField = nullptr;
-    QLabel *m_totalSizeField = nullptr;
-    QLabel *m_totalUnitField = nullptr;
-    QPushButton *m_startOverBut = nullptr;
-    QPushButton *m_delBut = nullptr;
+    sw::ResultBottomBar *m_bottomBar = nullptr;
     QMessageBox *m_alert = nullptr;
 };

@@ -43,6 +43,10 @@ PreviewDialog::PreviewDialog(QWidget *parent) : QDialog(parent)
     auto *open = new QPushButton(tr("Open"), header);
     open->setObjectName(QStringLiteral("previewOpenButton"));
     open->setAutoDefault(false);
+    open->setCursor(Qt::PointingHandCursor);
+    open->setStyleSheet(QStringLiteral("QPushButton { background:white; color:#2f353b; border:1px solid #cfd6dd;"
+                                       " border-radius:13px; padding:4px 16px; }"
+                                       "QPushButton:hover { border-color:#44ba03; color:#44ba03; }"));
     connect(open, &QPushButton::clicked, this, [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(path())); });
     row->addWidget(open);
     column->addWidget(header);
