@@ -14,7 +14,7 @@ GroupListPane::GroupListPane(const QString &title, QAbstractItemModel *model, Ex
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("groupPane"));
-    setFixedWidth(320);
+    setFixedWidth(350);
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("#groupPane { background:#fafbfc; border-right:1px solid #e6e9ed; }"));
     auto *column = new QVBoxLayout(this);

@@ -1,6 +1,16 @@
 #include "ORMainWinController.h"
 
 #include "ORBaseViewCter.h"
+#include "ORBigDataCollection.h"
+#include "ORBigDelViewCter.h"
+#include "ORBigNoVeiwCter.h"
+#include "ORBigResultViewCter.h"
+#include "ORBigViewCter.h"
+#include "ORDupDataCollection.h"
+#include "ORDupDelViewCter.h"
+#include "ORDupNoViewCter.h"
+#include "ORDupResultViewCter.h"
+#include "ORDupViewCter.h"
 #include "ORImage.h"
 #include "ORJunkDelViewCter.h"
 #include "ORJunkFilesCollection.h"
@@ -40,6 +50,21 @@ const SidebarEntry kSidebar[] = {
     {"memButton", 32, "or_mem_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Memory")},
     {"toolButton", 33, "or_toolbox_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Toolbox")},
     {"extButton", 29, "or_extension_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Extensions")},
+};
+
+// A tool whose engine still holds a result reopens on its result page: the
+// entry page, the result page, and whether the engine holds a result.
+struct ResultRedirect
+{
+    qint64 entryPage;
+    qint64 resultPage;
+    bool (*holdsResult)();
+};
+
+const ResultRedirect kResultRedirects[] = {
+    {1, 2, [] { return ORJunkFilesCollection::shareInstance().tempJunkData() != nullptr; }},
+    {13, 15, [] { return ORDupDataCollection::shareInstance().tempDupData() != nullptr; }},
+    {17, 19, [] { return ORBigDataCollection::shareInstance().tempBigData() != nullptr; }},
 };
 
 const QColor kSelectedGreen(68, 186, 3);
@@ -133,6 +158,14 @@ void ORMainWinController::initViewCters()
     addPage(2, new ORJunksResultViewCter(this, m_baseView));
     addPage(3, new ORJunkDelViewCter(this, m_baseView));
     addPage(4, new ORNoJunkViewCter(this, m_baseView));
+    addPage(13, new ORDupViewCter(this, m_baseView));
+    addPage(14, new ORDupNoViewCter(this, m_baseView));
+    addPage(15, new ORDupResultViewCter(this, m_baseView));
+    addPage(16, new ORDupDelViewCter(this, m_baseView));
+    addPage(17, new ORBigViewCter(this, m_baseView));
+    addPage(18, new ORBigNoVeiwCter(this, m_baseView));
+    addPage(19, new ORBigResultViewCter(this, m_baseView));
+    addPage(20, new ORBigDelViewCter(this, m_baseView));
 }
 
 void ORMainWinController::setButtonsInitImage()
@@ -195,10 +228,12 @@ void ORMainWinController::next(qint64 page)
     ORBaseViewCter *target = m_pages.value(page);
     if (!target)
         return;  // not a page of the catalogue (or a tool not built yet)
-    if (page == 1) {
-        // A tool whose engine still holds a result reopens on its result page.
-        if (ORJunkFilesCollection::shareInstance().tempJunkData()) {
-            or_AddSubView(m_pages.value(2));
+    for (const ResultRedirect &redirect : kResultRedirects) {
+        if (redirect.entryPage != page)
+            continue;
+        ORBaseViewCter *result = m_pages.value(redirect.resultPage);
+        if (result && redirect.holdsResult()) {
+            or_AddSubView(result);
         } else {
             or_AddSubView(target);
             target->or_Status(0);
@@ -207,7 +242,7 @@ void ORMainWinController::next(qint64 page)
         return;
     }
     or_AddSubView(target);
-    static const QList<qint64> resetOnEntry = {9, 12, 13, 17, 22, 29};
+    static const QList<qint64> resetOnEntry = {9, 12, 22, 29};
     if (resetOnEntry.contains(page))
         target->or_Status(0);
     static const QList<qint64> entryPages = {9, 12, 13, 17, 22, 26, 29, 32, 33};

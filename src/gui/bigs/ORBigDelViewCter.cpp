@@ -1,0 +1,10 @@
+#include "ORBigDelViewCter.h"
+
+#include "ORBigDataCollection.h"
+
+ORBigDelViewCter::ORBigDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
+    : RemovalPage(delegate, parent,
+                  engineTool(QStringLiteral("delbigfiles"), 17, tr("Moved to the Trash"),
+                             &ORBigDataCollection::deleteBigs))
+{
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "RemovalPage.h"
+
+// Page 20, the large-file removal page: moves the ticked files to the Trash
+// when "delbigfiles" arrives, then shows how much was freed.
+class ORBigDelViewCter : public sw::RemovalPage
+{
+    Q_OBJECT
+public:
+    explicit ORBigDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
+};

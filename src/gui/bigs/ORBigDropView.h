@@ -1,0 +1,14 @@
+#pragma once
+
+#include "FolderDropView.h"
+
+// The drop area of the large-file scan page: posts "dropbigfolderfile".
+class ORBigDropView : public sw::FolderDropView
+{
+    Q_OBJECT
+public:
+    explicit ORBigDropView(QWidget *parent = nullptr)
+        : FolderDropView(QStringLiteral("dropbigfolderfile"), parent)
+    {
+    }
+};

@@ -1,0 +1,10 @@
+#include "ORBigNoVeiwCter.h"
+
+#include "ORBigDataCollection.h"
+
+ORBigNoVeiwCter::ORBigNoVeiwCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
+    : NothingFoundPage(delegate, parent,
+                       Tool{tr("Large Files"), tr("No Data Found!"), 17,
+                            [] { ORBigDataCollection::shareInstance().startOver(); }})
+{
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "FolderScanPage.h"
+
+class ORBigDropView;
+
+// Page 17, the large-file scan page: the folders to look in, then the scan
+// with the path being sized and the total found so far.
+class ORBigViewCter : public sw::FolderScanPage
+{
+    Q_OBJECT
+public:
+    explicit ORBigViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
+
+    void scanButton() override;
+    void slideToField(const QVariant &path);
+    void foundJunkSize(const QVariant &size);
+
+    QStringList bigFolderArr() const { return folders(); }
+    ORTableView *bigFolderTableView() const;
+    ORBigDropView *bigDropView() const;
+    QPushButton *scanBut() const { return startButton(); }
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "FolderDropView.h"
+
+// The drop area of the duplicate scan page: posts "dropdupfolderfile".
+class ORDropView : public sw::FolderDropView
+{
+    Q_OBJECT
+public:
+    explicit ORDropView(QWidget *parent = nullptr) : FolderDropView(QStringLiteral("dropdupfolderfile"), parent) {}
+};

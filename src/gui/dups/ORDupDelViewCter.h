@@ -1,0 +1,12 @@
+#pragma once
+
+#include "RemovalPage.h"
+
+// Page 16, the duplicate removal page: moves the ticked copies to the Trash
+// when "delDup" arrives, then shows how much was freed.
+class ORDupDelViewCter : public sw::RemovalPage
+{
+    Q_OBJECT
+public:
+    explicit ORDupDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "NothingFoundPage.h"
+
+// Page 14, shown when a duplicate scan found no duplicates.
+class ORDupNoViewCter : public sw::NothingFoundPage
+{
+    Q_OBJECT
+public:
+    explicit ORDupNoViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
+};

@@ -1,0 +1,77 @@
+#include "ORDupViewCter.h"
+
+#include "FolderListPanel.h"
+#include "ORDropView.h"
+#include "ORDupDataCollection.h"
+#include "ORNotificationCenter.h"
+#include "ORPrefConfig.h"
+#include "ORUtility.h"
+#include "ScanProgressPanel.h"
+
+#include <QCheckBox>
+#include <QLoggingCategory>
+
+using namespace sw;
+
+Q_LOGGING_CATEGORY(lcDupPages, "sweepwright.dups.pages")
+
+ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
+    : FolderScanPage(delegate, parent,
+                     Intro{QStringLiteral("or_dup_icon"), tr("Duplicates"),
+                           tr("Find the files that are stored more than once in these folders and move the extra "
+                              "copies to the Trash.")},
+                     new ORDropView, Lists::defaultsOf<ORDupDataCollection>())
+{
+    m_quickScanBox = new QCheckBox(tr("Quick scan: compare samples only, not whole files"), this);
+    m_quickScanBox->setObjectName(QStringLiteral("quickScanBox"));
+    m_quickScanBox->setToolTip(tr("Faster, but files that agree only in the parts compared are reported as "
+                                  "duplicates too."));
+    m_quickScanBox->setChecked(ORPrefConfig::boolForKey(QString::fromLatin1(kQuickScanKey)));
+    connect(m_quickScanBox, &QCheckBox::toggled, this,
+            [](bool on) { ORPrefConfig::setObject(QString::fromLatin1(kQuickScanKey), on); });
+    addOption(m_quickScanBox);
+
+    ORNotificationCenter &center = ORNotificationCenter::defaultCenter();
+    center.addObserver(this, QStringLiteral("dupicon"), [this](const QVariant &v) { slideToField(v); });
+    center.addObserver(this, QStringLiteral("duplicatesize"), [this](const QVariant &v) { foundJunkSize(v); });
+}
+
+ORTableView *ORDupViewCter::folderTableView() const
+{
+    return folderPanel()->folderTableView();
+}
+
+ORDropView *ORDupViewCter::dropView() const
+{
+    return static_cast<ORDropView *>(folderPanel()->dropView());
+}
+
+void ORDupViewCter::slideToField(const QVariant &path)
+{
+    progressPanel()->showPath(path);
+}
+
+void ORDupViewCter::foundJunkSize(const QVariant &found)
+{
+    const QVariantList numbers = found.toList();
+    if (numbers.size() < 2)
+        return;
+    progressPanel()->showFound(tr("Found: %1 Dups %2")
+                                   .arg(numbers.at(1).toLongLong())
+                                   .arg(ORUtility::sizeFormatWithNumber(numbers.at(0).toLongLong())));
+}
+
+void ORDupViewCter::scanButton()
+{
+    ORDupDataCollection::shareInstance().setConfirmContents(!m_quickScanBox->isChecked());
+    scanFolders<ORDupDataCollection>(
+        [](ORDupDataCollection &engine) {
+            if (!engine.scanDupDataFlag())
+                return false;
+            const auto data = engine.dupData();
+            qCDebug(lcDupPages) << "dupData----->" << data->dupGroups.size() << "groups," << data->dupTotalSize
+                                << "bytes";
+            return !data->dupGroups.isEmpty();
+        },
+        15, 14);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "FolderScanPage.h"
+
+class ORDropView;
+class QCheckBox;
+
+// Page 13, the duplicate scan page: the folders to look in and the quick-scan
+// option, then the scan with the path being examined and the duplicates
+// found so far.
+class ORDupViewCter : public sw::FolderScanPage
+{
+    Q_OBJECT
+public:
+    // The setting that trusts equal size and sampled digest without reading
+    // the files through (quicker, but files that differ only between the
+    // samples are then reported as duplicates).
+    static constexpr char kQuickScanKey[] = "dupQuickScan";
+
+    explicit ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
+
+    void scanButton() override;
+    void slideToField(const QVariant &path);
+    // "duplicatesize": [bytes found, groups found].
+    void foundJunkSize(const QVariant &found);
+
+    QStringList folderArr() const { return folders(); }
+    ORTableView *folderTableView() const;
+    ORDropView *dropView() const;
+    QPushButton *startBut() const { return startButton(); }
+    QCheckBox *quickScanBox() const { return m_quickScanBox; }
+
+private:
+    QCheckBox *m_quickScanBox = nullptr;
+};

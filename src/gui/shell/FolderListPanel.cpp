@@ -1,0 +1,155 @@
+#include "FolderListPanel.h"
+
+#include "FolderDropView.h"
+#include "FolderListModel.h"
+#include "ORFolderTableCellView.h"
+#include "ORImage.h"
+#include "ORLayout.h"
+#include "ORNotificationCenter.h"
+#include "ORTableView.h"
+#include "ORUtility.h"
+#include "PageStyle.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace sw {
+
+FolderListPanel::FolderListPanel(FolderDropView *dropView, const QStringList &folders, QWidget *parent)
+    : QWidget(parent), m_dropView(dropView)
+{
+    m_model = new FolderListModel(this);
+    m_model->setFolders(folders);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(20);
+    m_dropView->setParent(this);
+    m_dropView->setFixedWidth(250);
+    fillDropView();
+    row->addWidget(m_dropView);
+    row->addWidget(buildList(), 1);
+    ORNotificationCenter::defaultCenter().addObserver(this, m_dropView->notificationName(),
+                                                      [this](const QVariant &v) { addFolder(v); });
+}
+
+void FolderListPanel::fillDropView()
+{
+    auto *column = new QVBoxLayout(m_dropView);
+    column->setContentsMargins(16, 18, 16, 18);
+    column->setSpacing(6);
+    column->addStretch(1);
+    auto *icon = new QLabel(m_dropView);
+    icon->setPixmap(ORImage::pixmap(QStringLiteral("or_folder_add"), QSize(56, 56), devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignCenter);
+    column->addWidget(icon);
+    auto *hint = PageStyle::heading(tr("Drop folders here"), m_dropView, 12);
+    hint->setAlignment(Qt::AlignCenter);
+    column->addWidget(hint);
+    auto *orLabel = PageStyle::muted(tr("or"), m_dropView, 10);
+    orLabel->setAlignment(Qt::AlignCenter);
+    column->addWidget(orLabel);
+    m_addButton = PageStyle::secondaryButton(tr("Add Folder…"), m_dropView);
+    m_addButton->setObjectName(QStringLiteral("addFolderButton"));
+    connect(m_addButton, &QPushButton::clicked, this, &FolderListPanel::addFolderButton);
+    column->addWidget(m_addButton, 0, Qt::AlignHCenter);
+    column->addStretch(1);
+}
+
+QWidget *FolderListPanel::buildList()
+{
+    auto *card = new QWidget(this);
+    card->setObjectName(QStringLiteral("folderCard"));
+    card->setAttribute(Qt::WA_StyledBackground);
+    card->setStyleSheet(QStringLiteral("#folderCard { background:white; border:1px solid #e1e5ea; border-radius:14px; }"));
+    auto *column = new QVBoxLayout(card);
+    column->setContentsMargins(6, 12, 6, 6);
+    auto *title = PageStyle::heading(tr("Folders to scan"), card, 12);
+    title->setContentsMargins(10, 0, 0, 4);
+    column->addWidget(title);
+    m_folderTableView = new ORTableView(card);
+    m_folderTableView->setObjectName(QStringLiteral("folderTableView"));
+    m_folderTableView->setModel(m_model);
+    m_folderTableView->setSelectionMode(QAbstractItemView::NoSelection);
+    m_folderTableView->setAlternatingRowColors(false);
+    auto *cell = new ORFolderTableCellView(m_folderTableView);
+    m_folderTableView->setItemDelegate(cell);
+    m_folderTableView->setUniformRowHeight(ORFolderTableCellView::rowHeight);
+    connect(cell, &ORFolderTableCellView::closeClicked, this,
+            [this](const QModelIndex &index) { closeButton(index.row()); });
+    column->addWidget(m_folderTableView, 1);
+    return card;
+}
+
+QStringList FolderListPanel::folders() const
+{
+    return m_model->folders();
+}
+
+bool FolderListPanel::isEixst(const QString &path) const
+{
+    return m_model->folders().contains(path);
+}
+
+void FolderListPanel::closeButton(int row)
+{
+    QStringList folders = m_model->folders();
+    if (row < 0 || row >= folders.size())
+        return;
+    folders.removeAt(row);
+    m_model->setFolders(folders);
+    emit foldersChanged();
+}
+
+void FolderListPanel::addFolderButton()
+{
+    if (!m_chooser) {
+        m_chooser = new QFileDialog(window(), tr("Choose Folders"));
+        m_chooser->setObjectName(QStringLiteral("folderChooser"));
+        m_chooser->setFileMode(QFileDialog::Directory);
+        // Several folders at once need the Qt dialog's own views.
+        m_chooser->setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+        for (auto *view : m_chooser->findChildren<QListView *>(QStringLiteral("listView")))
+            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        for (auto *view : m_chooser->findChildren<QTreeView *>(QStringLiteral("treeView")))
+            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        m_chooser->setLabelText(QFileDialog::Accept, tr("Add"));
+        m_chooser->setWindowModality(Qt::WindowModal);
+        m_chooser->setDirectory(ORLayout::home());
+        connect(m_chooser, &QFileDialog::filesSelected, this, &FolderListPanel::addFolders);
+    }
+    m_chooser->open();
+}
+
+void FolderListPanel::addFolders(const QStringList &chosen)
+{
+    addPaths(chosen, false);
+}
+
+void FolderListPanel::addFolder(const QVariant &dropped)
+{
+    if (!ORNotificationCenter::isNull(dropped))
+        addPaths(dropped.toStringList(), true);
+}
+
+void FolderListPanel::addPaths(const QStringList &paths, bool foldersOnly)
+{
+    QStringList folders = m_model->folders();
+    for (const QString &path : paths) {
+        if (foldersOnly && !ORUtility::isDirOfPath(path))
+            continue;
+        if (folders.contains(path))
+            break;  // an already listed folder ends the adding
+        folders.append(path);
+    }
+    if (folders.size() == m_model->folders().size())
+        return;
+    m_model->setFolders(folders);
+    emit foldersChanged();
+}
+
+}  // namespace sw

@@ -1,0 +1,74 @@
+#include "FolderScanPage.h"
+
+#include "FolderDropView.h"
+#include "FolderListPanel.h"
+#include "ORImage.h"
+#include "PageStyle.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace sw {
+
+FolderScanPage::FolderScanPage(ORBasedViewCterDelegate *delegate, QWidget *parent, const Intro &intro,
+                               FolderDropView *dropView, const Lists &lists)
+    : ScanPage(delegate, parent), m_lists(lists)
+{
+    setIdleView(buildIdleView(intro, dropView), m_startButton);
+    connect(m_startButton, &QPushButton::clicked, this, [this] { scanButton(); });
+    connect(m_folderPanel, &FolderListPanel::foldersChanged, this,
+            [this] { m_startButton->setEnabled(!m_folderPanel->folders().isEmpty()); });
+    m_startButton->setEnabled(!m_lists.folders.isEmpty());
+}
+
+QWidget *FolderScanPage::buildIdleView(const Intro &intro, FolderDropView *dropView)
+{
+    auto *idle = new QWidget(this);
+    auto *column = new QVBoxLayout(idle);
+    column->setContentsMargins(48, 28, 48, 28);
+    column->setSpacing(0);
+    auto *header = new QHBoxLayout;
+    header->setSpacing(18);
+    header->addStretch(1);
+    auto *icon = new QLabel(idle);
+    icon->setPixmap(ORImage::pixmap(intro.image, QSize(72, 72), devicePixelRatioF()));
+    header->addWidget(icon);
+    auto *texts = new QVBoxLayout;
+    texts->addWidget(PageStyle::heading(intro.title, idle, 24));
+    auto *text = PageStyle::muted(intro.text, idle, 12);
+    text->setFixedWidth(520);
+    texts->addWidget(text);
+    header->addLayout(texts);
+    header->addStretch(1);
+    column->addLayout(header);
+    column->addSpacing(44);
+    m_folderPanel = new FolderListPanel(dropView, m_lists.folders, idle);
+    m_folderPanel->setMinimumHeight(220);
+    column->addWidget(m_folderPanel, 1);
+    column->addSpacing(24);
+    m_startButton = PageStyle::roundStartButton(tr("Scan"), idle);
+    m_startButton->setObjectName(QStringLiteral("startButton"));
+    column->addWidget(m_startButton, 0, Qt::AlignHCenter);
+    m_optionHolder = new QWidget(idle);
+    auto *options = new QHBoxLayout(m_optionHolder);
+    options->setContentsMargins(0, 10, 0, 0);
+    m_optionHolder->hide();
+    column->addWidget(m_optionHolder, 0, Qt::AlignHCenter);
+    return idle;
+}
+
+QStringList FolderScanPage::folders() const
+{
+    return m_folderPanel->folders();
+}
+
+void FolderScanPage::addOption(QWidget *option)
+{
+    option->setParent(m_optionHolder);
+    m_optionHolder->layout()->addWidget(option);
+    m_optionHolder->show();
+}
+
+}  // namespace sw

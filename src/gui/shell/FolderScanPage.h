@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ScanPage.h"
+
+#include <QStringList>
+
+class ORTableView;
+class QPushButton;
+
+namespace sw {
+
+class FolderDropView;
+class FolderListPanel;
+
+// The base of the scan pages that look in folders the user picks (large
+// files, duplicates): an introduction, the folder list with its drop area
+// and chooser, and the start button, which is enabled while the list holds
+// a folder.
+class FolderScanPage : public ScanPage
+{
+    Q_OBJECT
+public:
+    struct Intro
+    {
+        QString image;
+        QString title;
+        QString text;
+    };
+    // The folders listed at first and the two exclusion lists handed to the
+    // engine with every scan (fixed for the page's life).
+    struct Lists
+    {
+        QStringList folders;
+        QStringList excludeFolders;
+        QStringList excludeFiles;
+
+        template <class Engine>
+        static Lists defaultsOf()
+        {
+            return Lists{Engine::defaultFolders(), Engine::defaultExcludeFolders(), Engine::defaultExcludeFiles()};
+        }
+    };
+
+    FolderScanPage(ORBasedViewCterDelegate *delegate, QWidget *parent, const Intro &intro, FolderDropView *dropView,
+                   const Lists &lists);
+
+    FolderListPanel *folderPanel() const { return m_folderPanel; }
+    QPushButton *startButton() const { return m_startButton; }
+    // The folders listed now, in order.
+    QStringList folders() const;
+    const QStringList &excludeFolderArr() const { return m_lists.excludeFolders; }
+    const QStringList &excludeFileArr() const { return m_lists.excludeFiles; }
+
+    // Starts the scan; called by the start button and the Return key.
+    virtual void scanButton() = 0;
+
+protected:
+    // A control shown under the start button (a scan option).
+    void addOption(QWidget *option);
+    // Hands the folders and exclusions to Engine and scans; hasResult reads
+    // the engine's data on the worker and answers whether it found anything.
+    template <class Engine>
+    void scanFolders(bool (*hasResult)(Engine &engine), qint64 resultPage, qint64 emptyPage)
+    {
+        if (isScanning())
+            return;
+        Engine &engine = Engine::shareInstance();
+        engine.setFolders(folders());
+        engine.setExcludeFolders(m_lists.excludeFolders);
+        engine.setExcludeFiles(m_lists.excludeFiles);
+        runScan([hasResult] { return hasResult(Engine::shareInstance()); }, resultPage, emptyPage);
+    }
+
+private:
+    QWidget *buildIdleView(const Intro &intro, FolderDropView *dropView);
+
+    const Lists m_lists;
+
+    FolderListPanel *m_folderPanel = nullptr;
+    QPushButton *m_startButton = nullptr;
+    QWidget *m_optionHolder = nullptr;
+};
+
+}  // namespace sw
