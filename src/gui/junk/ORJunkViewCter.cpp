@@ -14,7 +14,8 @@ using namespace sw;
 
 ORJunkViewCter::ORJunkViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent) : ScanPage(delegate, parent)
 {
-    setIdleView(buildBrief(), m_startBut);
+    QWidget *brief = buildBrief();
+    setIdleView(brief, m_startBut);
     ORNotificationCenter &center = ORNotificationCenter::defaultCenter();
     center.addObserver(this, QStringLiteral("junktitle"), [this](const QVariant &v) { slideToField(v); });
     center.addObserver(this, QStringLiteral("junksize"), [this](const QVariant &v) { foundJunkSize(v); });

@@ -16,7 +16,8 @@ FolderScanPage::FolderScanPage(ORBasedViewCterDelegate *delegate, QWidget *paren
                                FolderDropView *dropView, const Lists &lists)
     : ScanPage(delegate, parent), m_lists(lists)
 {
-    setIdleView(buildIdleView(intro, dropView), m_startButton);
+    QWidget *idle = buildIdleView(intro, dropView);
+    setIdleView(idle, m_startButton);
     connect(m_startButton, &QPushButton::clicked, this, [this] { scanButton(); });
     connect(m_folderPanel, &FolderListPanel::foldersChanged, this,
             [this] { m_startButton->setEnabled(!m_folderPanel->folders().isEmpty()); });

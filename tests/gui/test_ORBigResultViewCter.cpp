@@ -1,0 +1,226 @@
+#include "BigGroupModel.h"
+#include "ORBigDataCollection.h"
+#include "ORBigResultViewCter.h"
+#include "ORCellRoles.h"
+#include "ORItemTableCellView.h"
+#include "PageFixture.h"
+#include "PreviewDialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+// The large-file result page and its file list: what they show, the group
+// and file selection, select all, searching, sorting, the preview and the
+// confirmation before the removal.
+class TestORBigResultViewCter : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PageFixture> fixture;
+    RecordingDelegate delegate;
+    std::unique_ptr<ORBigResultViewCter> page;
+
+    ORBigResultItemObject *items() const { return page->itemObject(); }
+    ORBigDataGroup *group(int row) const { return page->groupModel()->group(row); }
+    QString groupImage(int row) const
+    {
+        return page->groupModel()->data(page->groupModel()->index(row), sw::CheckImageRole).toString();
+    }
+    QVariant itemData(int row, int role) const { return items()->model()->data(items()->model()->index(row), role); }
+    QStringList listedNames() const
+    {
+        QStringList names;
+        for (int row = 0; row < items()->model()->rowCount(); ++row)
+            names.append(itemData(row, sw::NameRole).toString());
+        return names;
+    }
+    QString selectedText() const
+    {
+        return page->selectedSizeField()->text() + QLatin1Char(' ') + page->selectedUnitField()->text();
+    }
+    void showPage()
+    {
+        page->viewWillAppear();
+        page->viewDidAppear();
+    }
+    static void answer(QMessageBox *alert, const QString &text)
+    {
+        QVERIFY(alert && alert->isVisible());
+        for (QAbstractButton *button : alert->buttons())
+            if (button->text() == text)
+                button->click();
+    }
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<PageFixture>();
+        fixture->sparse(QStringLiteral("Documents/a.bin"), 40 * PageFixture::MiB);
+        fixture->sparse(QStringLiteral("Documents/B.bin"), 50 * PageFixture::MiB);
+        fixture->sparse(QStringLiteral("Videos/c.mkv"), 130 * PageFixture::MiB);
+        ORBigDataCollection &engine = ORBigDataCollection::shareInstance();
+        engine.startOver();
+        engine.setFolders(ORBigDataCollection::defaultFolders());
+        engine.setExcludeFolders(ORBigDataCollection::defaultExcludeFolders());
+        engine.setExcludeFiles(ORBigDataCollection::defaultExcludeFiles());
+        engine.bigData();
+        delegate = RecordingDelegate();
+        page = std::make_unique<ORBigResultViewCter>(&delegate);
+        page->resize(980, 640);
+        page->show();
+        showPage();
+    }
+    void cleanup()
+    {
+        sw::PreviewDialog::closePreview();
+        page.reset();
+        ORBigDataCollection::shareInstance().startOver();
+        fixture.reset();
+    }
+
+    void showsTheBandsAndTheFirstBandsFiles()
+    {
+        QCOMPARE(page->groupModel()->rowCount(), 2);
+        QCOMPARE(group(0)->groupName, QStringLiteral("Between 32M-128M"));
+        QCOMPARE(page->groupModel()->data(page->groupModel()->index(0), sw::ExtraTextRole).toString(),
+                 QStringLiteral("2 files"));
+        QCOMPARE(page->bigGroupField()->text(), QStringLiteral("Size of file between 32M-128M"));
+        QCOMPARE(listedNames(), (QStringList{"B.bin", "a.bin"}));  // by size at first
+        QCOMPARE(itemData(0, sw::DateTextRole).toString(), QStringLiteral("today"));
+        QCOMPARE(itemData(0, sw::SizeTextRole).toString(), QStringLiteral("50.00 MB"));
+        QVERIFY(items()->cellView()->isBigFile);
+        QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Select"));
+        QCOMPARE(selectedText(), QStringLiteral("0 B"));
+        QVERIFY(!page->delBut()->isEnabled());
+    }
+
+    void groupCheckSelectsAndClearsItsFiles()
+    {
+        page->groupButtonClick(0);
+        QCOMPARE(groupImage(0), QStringLiteral("or_select_all"));
+        QCOMPARE(itemData(1, sw::CheckImageRole).toString(), QStringLiteral("or_select_all"));
+        QCOMPARE(selectedText(), QStringLiteral("90.00 MB"));
+        QVERIFY(page->delBut()->isEnabled());
+        page->groupButtonClick(0);
+        QCOMPARE(groupImage(0), QStringLiteral("or_select_off"));
+        QCOMPARE(selectedText(), QStringLiteral("0 B"));
+        QVERIFY(!page->delBut()->isEnabled());
+    }
+
+    void fileChecksMoveTheGroupThroughItsStates()
+    {
+        items()->clickCheckBox(0);
+        QCOMPARE(groupImage(0), QStringLiteral("or_select_part"));
+        QCOMPARE(selectedText(), QStringLiteral("50.00 MB"));
+        items()->clickCheckBox(1);
+        QCOMPARE(groupImage(0), QStringLiteral("or_select_all"));
+        QCOMPARE(group(0)->groupSelectedSize, group(0)->groupSize);
+        items()->clickCheckBox(0);
+        QCOMPARE(groupImage(0), QStringLiteral("or_select_part"));
+        QCOMPARE(selectedText(), QStringLiteral("40.00 MB"));
+        QCOMPARE(groupImage(1), QStringLiteral("or_select_off"));
+    }
+
+    void selectAllAndBack()
+    {
+        items()->clickCheckBox(0);  // a partial selection first
+        page->autoSelectButton()->click();
+        QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Deselect"));
+        QCOMPARE(selectedText(), QStringLiteral("220.00 MB"));
+        for (int row = 0; row < 2; ++row)
+            QCOMPARE(group(row)->groupSelectedSize, group(row)->groupSize);
+        page->autoSelectButton()->click();
+        QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Select"));
+        QCOMPARE(selectedText(), QStringLiteral("0 B"));
+        QVERIFY(!page->delBut()->isEnabled());
+    }
+
+    void searchListsMatchingPathsOfTheListedBandOnly()
+    {
+        items()->searchField()->setText(QStringLiteral("B.BIN"));
+        QCOMPARE(listedNames(), QStringList{"B.bin"});
+        for (const ORBigDataItem &item : group(0)->groupItems)
+            QCOMPARE(item.isVisible, item.itemName == QLatin1String("B.bin"));
+        items()->searchField()->setText(QStringLiteral("documents/"));
+        QCOMPARE(listedNames().size(), 2);
+        items()->searchField()->setText(QStringLiteral("B.bin"));
+        // Leaving the band forgets its search: no file stays hidden out of sight.
+        page->tableView(page->gTableView(), 1);
+        QVERIFY(items()->searchField()->text().isEmpty());
+        QCOMPARE(listedNames(), QStringList{"c.mkv"});
+        for (const ORBigDataItem &item : group(0)->groupItems)
+            QVERIFY(item.isVisible);
+    }
+
+    void sortingReordersTheBandItselfAndLasts()
+    {
+        QComboBox *sort = items()->sortPopButton();
+        sort->setCurrentIndex(1);
+        emit sort->activated(1);
+        QCOMPARE(listedNames(), (QStringList{"a.bin", "B.bin"}));
+        QCOMPARE(ORBigDataCollection::shareInstance().tempBigData()->bigGroups.at(0).groupItems.at(0).itemName,
+                 QStringLiteral("a.bin"));
+        page->hide();
+        page->show();
+        showPage();
+        QCOMPARE(listedNames(), (QStringList{"a.bin", "B.bin"}));
+    }
+
+    void previewButtonOpensAndClosesThePreview()
+    {
+        items()->previewButton(1);
+        sw::PreviewDialog *preview = sw::PreviewDialog::instance();
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(preview->path(), fixture->home(QStringLiteral("Documents/a.bin")));
+        QCOMPARE(items()->or_itemPath(), preview->path());
+        items()->previewButton(1);
+        QVERIFY(!preview->isVisible());
+    }
+
+    void noKeepsTheSelectionAndYesShowsTheRemovalPageBeforeItStarts()
+    {
+        QList<qint64> pagesWhenRemovalStarted{-1};
+        QObject observer;
+        ORNotificationCenter::defaultCenter().addObserver(&observer, QStringLiteral("delbigfiles"),
+                                                          [&](const QVariant &) { pagesWhenRemovalStarted = delegate.pages; });
+        page->groupButtonClick(0);
+        page->delBut()->click();
+        QCOMPARE(page->alert()->text(), QStringLiteral("Large Files Clean"));
+        QCOMPARE(page->alert()->informativeText(), QStringLiteral("Do you want to delete the selected large files?"));
+        answer(page->alert(), QStringLiteral("No"));
+        QVERIFY(delegate.pages.isEmpty());
+        QCOMPARE(group(0)->isGroupDelFlag, 2);
+        QCOMPARE(selectedText(), QStringLiteral("90.00 MB"));
+        page->delBut()->click();
+        answer(page->alert(), QStringLiteral("Yes"));
+        QCOMPARE(delegate.pages, QList<qint64>{20});
+        QTRY_COMPARE(pagesWhenRemovalStarted, QList<qint64>{20});
+    }
+
+    void deleteKeyAsksOnlyWhenSomethingIsSelected()
+    {
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        QTest::keyClick(page.get(), Qt::Key_Delete);
+        QVERIFY(!page->alert() || !page->alert()->isVisible());
+        items()->clickCheckBox(0);
+        QTest::keyClick(page.get(), Qt::Key_Delete);
+        answer(page->alert(), QStringLiteral("No"));
+        QVERIFY(delegate.pages.isEmpty());
+    }
+
+    void startOverForgetsTheResult()
+    {
+        page->startOverBut()->click();
+        QCOMPARE(delegate.pages, QList<qint64>{17});
+        QVERIFY(!ORBigDataCollection::shareInstance().tempBigData());
+    }
+};
+
+QTEST_MAIN(TestORBigResultViewCter)
+#include "test_ORBigResultViewCter.moc"
