@@ -128,6 +128,14 @@ TEST_F(FreedesktopLocations, DownloadsComeFromUserDirs)
     EXPECT_EQ(found(8), QStringList{QStringLiteral("home/T\u00e9l\u00e9chargements/this.iso")});
 }
 
+TEST_F(FreedesktopLocations, DownloadsSetToTheFolderHoldingTheHomeFallBackToHomeDownloads)
+{
+    homeText(QStringLiteral(".config/user-dirs.dirs"), "XDG_DOWNLOAD_DIR=\"$HOME/..\"\n");
+    homeFile(QStringLiteral("Downloads/a.iso"), 10);
+    rootFile(QStringLiteral("precious"), 10);
+    EXPECT_EQ(found(8), QStringList{QStringLiteral("home/Downloads/a.iso")});
+}
+
 TEST_F(FreedesktopLocations, XdgVariablesIgnoredUnderAHomeOverride)
 {
     const QByteArray saved = qgetenv("XDG_CACHE_HOME");

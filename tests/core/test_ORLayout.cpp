@@ -123,8 +123,12 @@ class XdgBase : public Layout, public ::testing::WithParamInterface<XdgCase>
 TEST_P(XdgBase, CacheHomeFollowsTheRules)
 {
     const XdgCase &c = GetParam();
-    if (c.cacheVar)
-        env.set("XDG_CACHE_HOME", c.cacheVar);
+    if (c.cacheVar) {
+        QByteArray value(c.cacheVar);
+        if (value.startsWith('H'))
+            value.replace(0, 1, QFile::encodeName(ORLayout::home()));
+        env.set("XDG_CACHE_HOME", value);
+    }
     if (c.homeOverride)
         ORLayout::set(ORLayout::Kind::Freedesktop, QString(), QStringLiteral("/srv/fixturehome"));
     QString expected = QString::fromLatin1(c.expected);
@@ -139,6 +143,10 @@ INSTANTIATE_TEST_SUITE_P(
                       XdgCase{"AbsoluteIsHonoured", "/srv/cache//x/", false, "/srv/cache/x"},
                       XdgCase{"RelativeIsIgnored", "relative/cache", false, "H/.cache"},
                       XdgCase{"EmptyIsIgnored", "", false, "H/.cache"},
+                      XdgCase{"FileSystemRootIsIgnored", "/", false, "H/.cache"},
+                      XdgCase{"HomeItselfIsIgnored", "H/", false, "H/.cache"},
+                      XdgCase{"FolderHoldingTheHomeIsIgnored", "H/..", false, "H/.cache"},
+                      XdgCase{"FolderInsideTheHomeIsHonoured", "H/cache2", false, "H/cache2"},
                       XdgCase{"HomeOverrideWins", "/srv/cache", true, "/srv/fixturehome/.cache"},
                       XdgCase{"HomeOverrideWithoutVariable", nullptr, true, "/srv/fixturehome/.cache"}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -197,6 +205,9 @@ INSTANTIATE_TEST_SUITE_P(
                      "dl"},
         UserDirsCase{"KeyPrefixIsNotEnough", "XDG_DOWNLOAD_DIRS=\"$HOME/wrong\"\n", "Downloads"},
         UserDirsCase{"PointingAtTheHomeMeansNone", "XDG_DOWNLOAD_DIR=\"$HOME/\"\n", "Downloads"},
+        UserDirsCase{"FolderHoldingTheHomeIsIgnored", "XDG_DOWNLOAD_DIR=\"$HOME/..\"\n", "Downloads"},
+        UserDirsCase{"FileSystemRootIsIgnored", "XDG_DOWNLOAD_DIR=\"/\"\n", "Downloads"},
+        UserDirsCase{"LaterValidLineWins", "XDG_DOWNLOAD_DIR=\"/\"\nXDG_DOWNLOAD_DIR=\"$HOME/dl2\"\n", "dl2"},
         UserDirsCase{"RelativeIsIgnored", "XDG_DOWNLOAD_DIR=\"dl\"\n", "Downloads"},
         UserDirsCase{"UnquotedValue", "XDG_DOWNLOAD_DIR=$HOME/plain\n", "plain"},
         UserDirsCase{"LastLineWithoutNewline", "XDG_DOWNLOAD_DIR=\"$HOME/end\"", "end"}),

@@ -49,12 +49,23 @@ QString join(const QString &base, const QString &rel)
     return base + (rel.startsWith(QLatin1Char('/')) ? rel : QLatin1Char('/') + rel);
 }
 
+// A configured folder whose contents the tools may list and clear: never the
+// root, the home or a folder that holds the home. XDG_CACHE_HOME=/ or
+// XDG_DOWNLOAD_DIR="$HOME/.." would otherwise offer whole homes as junk.
+bool isUsableFolder(const QString &clean)
+{
+    const QString home = QDir::cleanPath(ORLayout::home());
+    return clean.startsWith(QLatin1Char('/')) && clean != QLatin1String("/")
+           && clean != QDir::cleanPath(ORLayout::root()) && clean != home
+           && !home.startsWith(clean + QLatin1Char('/'));
+}
+
 QString xdgBase(const char *variable, const QString &fallbackRel)
 {
     if (!ORLayout::homeOverridden()) {
-        const QString value = qEnvironmentVariable(variable);
-        if (value.startsWith(QLatin1Char('/')))
-            return QDir::cleanPath(value);
+        const QString value = QDir::cleanPath(qEnvironmentVariable(variable));
+        if (isUsableFolder(value))
+            return value;
     }
     return ORLayout::homePath(fallbackRel);
 }
@@ -175,7 +186,7 @@ QString ORLayout::userDir(const QString &key, const QString &fallback)
                 value = value.mid(1, value.size() - 2);
             if (value.startsWith(QLatin1String("$HOME")))
                 value = home() + value.mid(5);
-            if (value.startsWith(QLatin1Char('/')) && QDir::cleanPath(value) != QDir::cleanPath(home()))
+            if (isUsableFolder(QDir::cleanPath(value)))
                 return QDir::cleanPath(value);
         }
     }
