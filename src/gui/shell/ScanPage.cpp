@@ -101,8 +101,10 @@ void ScanPage::runScan(std::function<bool()> scan, qint64 resultPage, qint64 emp
 void ScanPage::scanFinished(qint64 page)
 {
     m_scanning = false;
-    next(page);
+    // Unlocked before the next page appears, so that a page which keeps the
+    // sidebar locked (the nothing-found pages) has the last word.
     butEnable(true);
+    next(page);
     m_progressPanel->stopCircle();
     // The band is made again when the page is next shown.
     if (m_waveView) {

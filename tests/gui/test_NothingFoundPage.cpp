@@ -1,0 +1,51 @@
+#include "ORBigNoVeiwCter.h"
+#include "ORDupNoViewCter.h"
+#include "PageFixture.h"
+#include "ToolEngines.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+// The nothing-found pages of the large-file and duplicate tools: the sidebar
+// stays locked until their button forgets the result and leads back.
+class TestNothingFoundPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lockedUntilTheButtonLeadsBack_data()
+    {
+        QTest::addColumn<bool>("large");
+        QTest::addColumn<qint64>("scanPage");
+        QTest::newRow("large files") << true << qint64(17);
+        QTest::newRow("duplicates") << false << qint64(13);
+    }
+    void lockedUntilTheButtonLeadsBack()
+    {
+        QFETCH(bool, large);
+        QFETCH(qint64, scanPage);
+        PageFixture fixture;
+        RecordingDelegate delegate;
+        const bool found = large ? ToolEngines::scan<ORBigDataCollection>() : ToolEngines::scan<ORDupDataCollection>();
+        QVERIFY(!found);
+        std::unique_ptr<sw::NothingFoundPage> page;
+        if (large)
+            page = std::make_unique<ORBigNoVeiwCter>(&delegate);
+        else
+            page = std::make_unique<ORDupNoViewCter>(&delegate);
+        page->show();
+        page->viewWillAppear();
+        page->viewDidAppear();
+        QCOMPARE(page->infoTextField()->text(), QStringLiteral("No Data Found!"));
+        QVERIFY(!delegate.sidebarEnabled);
+        page->button()->click();
+        QVERIFY(delegate.sidebarEnabled);
+        QCOMPARE(delegate.pages, QList<qint64>{scanPage});
+        QVERIFY(!ORBigDataCollection::shareInstance().tempBigData());
+        QVERIFY(!ORDupDataCollection::shareInstance().tempDupData());
+    }
+};
+
+QTEST_MAIN(TestNothingFoundPage)
+#include "test_NothingFoundPage.moc"
