@@ -23,7 +23,12 @@ std::optional<QString> CliOptions::parse(const QStringList &args)
         } else if (m_valued.contains(name)) {
             if (eq < 0 && i + 1 >= args.size())
                 return QStringLiteral("%1 needs a value").arg(name);
-            m_values[name].append(eq < 0 ? args.at(++i) : arg.mid(eq + 1));
+            const QString value = eq < 0 ? args.at(++i) : arg.mid(eq + 1);
+            // An empty value is a mistake (an unset shell variable), never a
+            // request for the default: `--home "$H"` must not mean the real home.
+            if (value.isEmpty())
+                return QStringLiteral("%1 needs a value").arg(name);
+            m_values[name].append(value);
         } else {
             return QStringLiteral("unknown option %1").arg(name);
         }

@@ -8,7 +8,7 @@
 #include <optional>
 
 // The options of one command: flags ("--json") and options with a value
-// ("--home H" or "--home=H", repeatable). Anything else that starts with "-"
+// ("--home H" or "--home=H", repeatable, never empty). Anything else that starts with "-"
 // is a usage error; other words are kept as positional arguments.
 class CliOptions
 {

@@ -156,6 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"UnknownCommand", {"sweep"}, "unknown command"},
                       UsageCase{"UnknownOption", {"junk", "--bogus"}, "unknown option --bogus"},
                       UsageCase{"MissingValue", {"junk", "--home"}, "--home needs a value"},
+                      UsageCase{"EmptyHomeIsNotTheRealHome", {"junk", "--clean", "--home", ""}, "--home needs a value"},
+                      UsageCase{"EmptyRoot", {"junk", "--root="}, "--root needs a value"},
                       UsageCase{"FlagWithValue", {"junk", "--json=yes"}, "--json takes no value"},
                       UsageCase{"StrayArgument", {"junk", "extra"}, "unexpected argument extra"},
                       UsageCase{"UnknownLayout", {"junk", "--layout", "windows"}, "unknown layout"},
