@@ -17,9 +17,33 @@
 #include <QSet>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace swtest {
+
+// A file to plant, relative to the tree ("home/..." or "root/..."), and its
+// size; a path ending in '/' is an empty folder.
+struct Plant
+{
+    const char *path;
+    qint64 size;
+};
+
+// One row of a location table: what to plant, and the items one category
+// must find (relative to the tree, sorted).
+struct LocationCase
+{
+    const char *name;
+    qint64 groupID;
+    QList<Plant> plants;
+    QStringList expected;
+};
+
+inline void PrintTo(const LocationCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class JunkFixture : public ::testing::Test
 {
@@ -64,6 +88,18 @@ protected:
         enable(groupIDs);
         engine().startOver();
         return engine().junkData();
+    }
+
+    // Plants every file; expand rewrites each relative path first.
+    void plant(const QList<Plant> &plants, const std::function<QString(const QString &)> &expand = {}) const
+    {
+        for (const Plant &p : plants) {
+            const QString rel = expand ? expand(QString::fromUtf8(p.path)) : QString::fromUtf8(p.path);
+            if (rel.endsWith(QLatin1Char('/')))
+                tree.folder(rel);
+            else
+                tree.file(rel, p.size);
+        }
     }
 
     // Files below the home and the root, by path relative to them.

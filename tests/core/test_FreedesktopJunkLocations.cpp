@@ -6,30 +6,11 @@
 #include "FreedesktopJunkLocations.h"
 
 using swtest::JunkFixture;
+using swtest::LocationCase;
 
 namespace {
 
-// A file to plant, relative to the tree ("home/..." or "root/..."); a path
-// ending in '/' is an empty folder; "%USER%" stands for the login name.
-struct Plant
-{
-    const char *path;
-    qint64 size;
-};
-
-struct LocationCase
-{
-    const char *name;
-    qint64 groupID;
-    QList<Plant> plants;
-    QStringList expected;  // item paths relative to the tree, sorted; "%USER%" as above
-};
-
-void PrintTo(const LocationCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
+// In paths of the table, "%USER%" stands for the login name.
 const QList<LocationCase> kCases = {
     {"CacheHomeSkipsOurOwnCacheAndEmptyFolders", 0,
      {{"home/.cache/fontconfig/x", 10},
@@ -102,13 +83,7 @@ protected:
 TEST_P(FreedesktopLocations, FindsExactlyTheExpectedItems)
 {
     const LocationCase &c = GetParam();
-    for (const Plant &p : c.plants) {
-        const QString rel = withUser(QString::fromUtf8(p.path));
-        if (rel.endsWith(QLatin1Char('/')))
-            tree.folder(rel);
-        else
-            tree.file(rel, p.size);
-    }
+    plant(c.plants, withUser);
     QStringList expected;
     for (const QString &e : c.expected)
         expected.append(withUser(e));

@@ -8,29 +8,9 @@
 #include <QDir>
 
 using swtest::JunkFixture;
+using swtest::LocationCase;
 
 namespace {
-
-// A file to plant: a relative path below the tree ("home/..." or "root/...")
-// and its size; a path ending in '/' is an empty folder.
-struct Plant
-{
-    const char *path;
-    qint64 size;
-};
-
-struct LocationCase
-{
-    const char *name;
-    qint64 groupID;
-    QList<Plant> plants;
-    QStringList expected;  // item paths relative to the tree, sorted
-};
-
-void PrintTo(const LocationCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 const QList<LocationCase> kCases = {
     {"LibraryCachesSkipDSStoreEmptyFoldersAndEmptyFiles", 0,
@@ -122,15 +102,8 @@ protected:
 
 TEST_P(MacLocations, FindsExactlyTheExpectedItems)
 {
-    const LocationCase &c = GetParam();
-    for (const Plant &p : c.plants) {
-        const QString rel = QString::fromUtf8(p.path);
-        if (rel.endsWith(QLatin1Char('/')))
-            tree.folder(rel);
-        else
-            tree.file(rel, p.size);
-    }
-    EXPECT_EQ(found(c.groupID), c.expected);
+    plant(GetParam().plants);
+    EXPECT_EQ(found(GetParam().groupID), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Categories, MacLocations, ::testing::ValuesIn(kCases),
