@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev clang libclang-rt-14-dev
   # run time
   ghostscript pkexec xdg-utils fonts-dejavu-core
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   # looking at the program and comparing it with its peers
   xvfb xauth imagemagick xdotool jdupes coreutils findutils
 )
