@@ -271,6 +271,16 @@ TEST_F(JunkCommand, SettingsStoreIsNeitherReadNorWritten)
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.config/autostart")));
 }
 
+TEST_F(JunkCommand, OddFileNamesSurviveTheJson)
+{
+    const QString odd = QStringLiteral(u"a \"quoted\" back\\slash\nnew line\ttab\x01 \u00e9\u4e2d.bin");
+    const QString path = tree.file(QStringLiteral("home/Downloads/") + odd, 10);
+    const QJsonObject result = junkJson({QStringLiteral("--category=8")});
+    const QJsonArray items = group(result, 8).value(QStringLiteral("groupItems")).toArray();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items.first().toObject().value(QStringLiteral("itemPath")).toString(), path);
+}
+
 // --- cleaning --------------------------------------------------------------------
 
 TEST_F(JunkCommand, CleanRemovesWhatIsMarkedAndReportsTheSize)
