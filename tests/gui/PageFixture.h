@@ -43,6 +43,14 @@ public:
             file.resize(size);
         return file.fileName();
     }
+    // Two files of the 32-128 MiB band (a.bin 40 MiB, B.bin 50 MiB) in
+    // Documents and one of the 128-256 MiB band (c.mkv 130 MiB) in Videos.
+    void writeLargeFiles() const
+    {
+        sparse(QStringLiteral("Documents/a.bin"), 40 * MiB);
+        sparse(QStringLiteral("Documents/B.bin"), 50 * MiB);
+        sparse(QStringLiteral("Videos/c.mkv"), 130 * MiB);
+    }
     QString write(const QString &rel, const QByteArray &content) const
     {
         QFile file(prepare(rel));

@@ -3,15 +3,12 @@
 #include "ORDupNoViewCter.h"
 #include "ORDupResultViewCter.h"
 #include "ORDupViewCter.h"
-#include "ORMainWinController.h"
 #include "PageFixture.h"
 #include "ResultBottomBar.h"
-#include "SYFlatButton.h"
+#include "ToolWindow.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QtTest>
 
 // The duplicate tool driven through the main window, from the folder list to
 // the Trash and back: one copy of every group always stays.
@@ -21,31 +18,18 @@ class TestDuplicateTool : public QObject
 
 private:
     std::unique_ptr<PageFixture> fixture;
-    std::unique_ptr<ORMainWinController> window;
+    std::unique_ptr<ToolWindow> window;
 
-    template <class Page>
-    Page *page(qint64 number) const
-    {
-        return qobject_cast<Page *>(window->pageController(number));
-    }
-    void clickSidebar(qint64 tag) { QTest::mouseClick(window->buttonWithTag(tag), Qt::LeftButton); }
     void scan(qint64 expectedPage)
     {
-        clickSidebar(13);
+        window->clickSidebar(13);
         QCOMPARE(window->currentPage(), qint64(13));
-        page<ORDupViewCter>(13)->startBut()->click();
+        window->page<ORDupViewCter>(13)->startBut()->click();
         QTRY_COMPARE(window->currentPage(), expectedPage);
     }
     int copiesLeft(const QStringList &paths) const
     {
         return int(std::count_if(paths.cbegin(), paths.cend(), [this](const QString &p) { return fixture->homeHas(p); }));
-    }
-    static void answer(QMessageBox *alert, const QString &text)
-    {
-        QTRY_VERIFY(alert && alert->isVisible());
-        for (QAbstractButton *button : alert->buttons())
-            if (button->text() == text)
-                button->click();
     }
 
 private slots:
@@ -54,9 +38,8 @@ private slots:
         fixture = std::make_unique<PageFixture>();
         fixture->write(QStringLiteral("Documents/unique.dat"), PageFixture::randomBytes(20000));
         ORDupDataCollection::shareInstance().startOver();
-        window = std::make_unique<ORMainWinController>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = std::make_unique<ToolWindow>();
+        QVERIFY(window->exposed());
     }
     void cleanup()
     {
@@ -76,24 +59,24 @@ private slots:
         for (const QString &path : reports)
             fixture->write(path, report);
         scan(15);
-        clickSidebar(1);
-        clickSidebar(13);
+        window->clickSidebar(1);
+        window->clickSidebar(13);
         QCOMPARE(window->currentPage(), qint64(15));
-        QCOMPARE(window->selectedTag(), qint64(13));
+        QCOMPARE(window->window.selectedTag(), qint64(13));
 
-        auto *result = page<ORDupResultViewCter>(15);
+        auto *result = window->page<ORDupResultViewCter>(15);
         result->autoSelectAction();  // every copy but the first of each group
         result->bottomBar()->delBut()->click();
-        answer(result->alert(), QStringLiteral("No"));
+        QVERIFY(answerSheet(result->alert(), QStringLiteral("No")));
         QCOMPARE(window->currentPage(), qint64(15));
         QCOMPARE(copiesLeft(songs) + copiesLeft(reports), 5);
 
         result->bottomBar()->delBut()->click();
-        answer(result->alert(), QStringLiteral("Yes"));
+        QVERIFY(answerSheet(result->alert(), QStringLiteral("Yes")));
         QCOMPARE(window->currentPage(), qint64(16));
-        auto *removal = page<ORDupDelViewCter>(16);
+        auto *removal = window->page<ORDupDelViewCter>(16);
         QTRY_VERIFY(removal->completionBut()->isVisible());
-        QVERIFY(window->buttonWithTag(1)->isEnabled());
+        QVERIFY(window->sidebarEnabled());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
                  QStringLiteral("78.13 KB"));  // one song and two reports: 80000 bytes
         QCOMPARE(copiesLeft(songs), 1);
@@ -103,19 +86,19 @@ private slots:
 
         removal->completionBut()->click();
         QCOMPARE(window->currentPage(), qint64(13));
-        QVERIFY(page<ORDupViewCter>(13)->idleView()->isVisible());
+        QVERIFY(window->page<ORDupViewCter>(13)->idleView()->isVisible());
         QVERIFY(!ORDupDataCollection::shareInstance().tempDupData());
     }
 
     void nothingFoundLocksTheSidebarUntilItsButton()
     {
         scan(14);
-        auto *none = page<ORDupNoViewCter>(14);
+        auto *none = window->page<ORDupNoViewCter>(14);
         QCOMPARE(none->infoTextField()->text(), QStringLiteral("No Data Found!"));
-        QVERIFY(!window->buttonWithTag(17)->isEnabled());
+        QVERIFY(!window->sidebarEnabled());
         none->button()->click();
         QCOMPARE(window->currentPage(), qint64(13));
-        QVERIFY(window->buttonWithTag(17)->isEnabled());
+        QVERIFY(window->sidebarEnabled());
         QVERIFY(!ORDupDataCollection::shareInstance().tempDupData());
     }
 };

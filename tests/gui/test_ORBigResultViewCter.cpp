@@ -5,6 +5,7 @@
 #include "ORItemTableCellView.h"
 #include "PageFixture.h"
 #include "PreviewDialog.h"
+#include "ToolWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -48,21 +49,12 @@ private:
         page->viewWillAppear();
         page->viewDidAppear();
     }
-    static void answer(QMessageBox *alert, const QString &text)
-    {
-        QVERIFY(alert && alert->isVisible());
-        for (QAbstractButton *button : alert->buttons())
-            if (button->text() == text)
-                button->click();
-    }
 
 private slots:
     void init()
     {
         fixture = std::make_unique<PageFixture>();
-        fixture->sparse(QStringLiteral("Documents/a.bin"), 40 * PageFixture::MiB);
-        fixture->sparse(QStringLiteral("Documents/B.bin"), 50 * PageFixture::MiB);
-        fixture->sparse(QStringLiteral("Videos/c.mkv"), 130 * PageFixture::MiB);
+        fixture->writeLargeFiles();
         ORBigDataCollection &engine = ORBigDataCollection::shareInstance();
         engine.startOver();
         engine.setFolders(ORBigDataCollection::defaultFolders());
@@ -192,12 +184,12 @@ private slots:
         page->delBut()->click();
         QCOMPARE(page->alert()->text(), QStringLiteral("Large Files Clean"));
         QCOMPARE(page->alert()->informativeText(), QStringLiteral("Do you want to delete the selected large files?"));
-        answer(page->alert(), QStringLiteral("No"));
+        QVERIFY(answerSheet(page->alert(), QStringLiteral("No")));
         QVERIFY(delegate.pages.isEmpty());
         QCOMPARE(group(0)->isGroupDelFlag, 2);
         QCOMPARE(selectedText(), QStringLiteral("90.00 MB"));
         page->delBut()->click();
-        answer(page->alert(), QStringLiteral("Yes"));
+        QVERIFY(answerSheet(page->alert(), QStringLiteral("Yes")));
         QCOMPARE(delegate.pages, QList<qint64>{20});
         QTRY_COMPARE(pagesWhenRemovalStarted, QList<qint64>{20});
     }
@@ -210,7 +202,7 @@ private slots:
         QVERIFY(!page->alert() || !page->alert()->isVisible());
         items()->clickCheckBox(0);
         QTest::keyClick(page.get(), Qt::Key_Delete);
-        answer(page->alert(), QStringLiteral("No"));
+        QVERIFY(answerSheet(page->alert(), QStringLiteral("No")));
         QVERIFY(delegate.pages.isEmpty());
     }
 

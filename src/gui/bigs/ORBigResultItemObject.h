@@ -1,8 +1,7 @@
 #pragma once
 
-#include "GroupItemModel.h"
+#include "FamilyItemList.h"
 #include "ORBigData.h"
-#include "ResultItemList.h"
 
 namespace sw {
 using BigItemModel = GroupItemModel<ORBigDataGroup>;
@@ -19,29 +18,23 @@ public:
 // The file list of the large-file result page: the files of one size band
 // with their dates, a search field (by path) and a sort pop-up. Hovering a
 // row shows its reveal and preview buttons. Filled through "bigget".
-class ORBigResultItemObject : public sw::ResultItemList
+class ORBigResultItemObject
+    : public sw::FamilyItemList<ORBigDataGroup, ORBigResultItemObjectDelegate,
+                                &ORBigResultItemObjectDelegate::updateBigGroupCheckStatus>
 {
     Q_OBJECT
 public:
     explicit ORBigResultItemObject(QWidget *parent = nullptr);
 
-    // "bigget": [row as text, ORBigDataGroup*, page].
-    void obtainBigs(const QVariant &object);
+    void obtainBigs(const QVariant &object) { obtain(object); }
     void openJunkItemPath(int row) { revealItem(row); }
     // Opens the row's file in the preview window, or closes the preview of it.
     void previewButton(int row);
 
-    ORBigDataGroup *dataGroup() const;
-    sw::BigItemModel *model() const { return m_model; }
     // The path last handed to the preview.
     QString or_itemPath() const { return m_itemPath; }
 
-protected:
-    void itemMarkChanged(int groupRow, int itemRow) override;
-
 private:
-    ORBigResultItemObjectDelegate *m_delegate = nullptr;
-    sw::BigItemModel *m_model = nullptr;
     QString m_itemPath;
 };
 

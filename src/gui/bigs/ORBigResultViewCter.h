@@ -1,22 +1,14 @@
 #pragma once
 
 #include "BigGroupModel.h"
+#include "ORBigDataCollection.h"
 #include "ORBigResultItemObject.h"
 #include "ResultPage.h"
 
-// The large-file family as the result page sees it.
-struct BigResultTraits
-{
-    using Data = ORBigData;
-    using Group = ORBigDataGroup;
-    using GroupModel = sw::BigGroupModel;
-    using ItemObject = ORBigResultItemObject;
-    static constexpr auto groups = &ORBigData::bigGroups;
-    static constexpr auto selectedSize = &ORBigData::bigSelectedSize;
-    static constexpr auto totalSize = &ORBigData::bigTotalSize;
-    static std::shared_ptr<ORBigData> result();
-    static void startOver();
-};
+using BigResultTraits =
+    sw::ResultFamily<ORBigData, &ORBigData::bigGroups, &ORBigData::bigSelectedSize, &ORBigData::bigTotalSize,
+                     sw::BigGroupModel, ORBigResultItemObject, ORBigDataCollection,
+                     &ORBigDataCollection::tempBigData>;
 
 // Page 19, the large-file result page: the size bands on the left, the
 // chosen band's files on the right (ORBigResultItemObject), the selected and

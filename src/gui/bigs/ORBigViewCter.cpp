@@ -1,9 +1,7 @@
 #include "ORBigViewCter.h"
 
-#include "FolderListPanel.h"
 #include "ORBigDataCollection.h"
 #include "ORBigDropView.h"
-#include "ORNotificationCenter.h"
 #include "ScanProgressPanel.h"
 
 #include <QLoggingCategory>
@@ -16,27 +14,15 @@ ORBigViewCter::ORBigViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : FolderScanPage(delegate, parent,
                      Intro{QStringLiteral("or_bigs_icon"), tr("Large Files"),
                            tr("Find the files of 32 MB and more in these folders and move the ones you no longer "
-                              "need to the Trash.")},
+                              "need to the Trash."),
+                           QStringLiteral("bigtitle"), QStringLiteral("bigszie")},
                      new ORBigDropView, Lists::defaultsOf<ORBigDataCollection>())
 {
-    ORNotificationCenter &center = ORNotificationCenter::defaultCenter();
-    center.addObserver(this, QStringLiteral("bigtitle"), [this](const QVariant &v) { slideToField(v); });
-    center.addObserver(this, QStringLiteral("bigszie"), [this](const QVariant &v) { foundJunkSize(v); });
-}
-
-ORTableView *ORBigViewCter::bigFolderTableView() const
-{
-    return folderPanel()->folderTableView();
 }
 
 ORBigDropView *ORBigViewCter::bigDropView() const
 {
-    return static_cast<ORBigDropView *>(folderPanel()->dropView());
-}
-
-void ORBigViewCter::slideToField(const QVariant &path)
-{
-    progressPanel()->showPath(path);
+    return static_cast<ORBigDropView *>(dropView());
 }
 
 void ORBigViewCter::foundJunkSize(const QVariant &size)

@@ -13,11 +13,11 @@ public:
     explicit ORBigViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
 
     void scanButton() override;
-    void slideToField(const QVariant &path);
-    void foundJunkSize(const QVariant &size);
+    // "bigszie": the bytes found so far.
+    void foundJunkSize(const QVariant &size) override;
 
     QStringList bigFolderArr() const { return folders(); }
-    ORTableView *bigFolderTableView() const;
+    ORTableView *bigFolderTableView() const { return folderTableView(); }
     ORBigDropView *bigDropView() const;
     QPushButton *scanBut() const { return startButton(); }
 };

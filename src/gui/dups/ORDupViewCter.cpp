@@ -1,9 +1,7 @@
 #include "ORDupViewCter.h"
 
-#include "FolderListPanel.h"
 #include "ORDropView.h"
 #include "ORDupDataCollection.h"
-#include "ORNotificationCenter.h"
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
 #include "ScanProgressPanel.h"
@@ -19,7 +17,8 @@ ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : FolderScanPage(delegate, parent,
                      Intro{QStringLiteral("or_dup_icon"), tr("Duplicates"),
                            tr("Find the files that are stored more than once in these folders and move the extra "
-                              "copies to the Trash.")},
+                              "copies to the Trash."),
+                           QStringLiteral("dupicon"), QStringLiteral("duplicatesize")},
                      new ORDropView, Lists::defaultsOf<ORDupDataCollection>())
 {
     m_quickScanBox = new QCheckBox(tr("Quick scan: compare samples only, not whole files"), this);
@@ -30,25 +29,6 @@ ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     connect(m_quickScanBox, &QCheckBox::toggled, this,
             [](bool on) { ORPrefConfig::setObject(QString::fromLatin1(kQuickScanKey), on); });
     addOption(m_quickScanBox);
-
-    ORNotificationCenter &center = ORNotificationCenter::defaultCenter();
-    center.addObserver(this, QStringLiteral("dupicon"), [this](const QVariant &v) { slideToField(v); });
-    center.addObserver(this, QStringLiteral("duplicatesize"), [this](const QVariant &v) { foundJunkSize(v); });
-}
-
-ORTableView *ORDupViewCter::folderTableView() const
-{
-    return folderPanel()->folderTableView();
-}
-
-ORDropView *ORDupViewCter::dropView() const
-{
-    return static_cast<ORDropView *>(folderPanel()->dropView());
-}
-
-void ORDupViewCter::slideToField(const QVariant &path)
-{
-    progressPanel()->showPath(path);
 }
 
 void ORDupViewCter::foundJunkSize(const QVariant &found)

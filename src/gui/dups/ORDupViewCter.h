@@ -2,7 +2,6 @@
 
 #include "FolderScanPage.h"
 
-class ORDropView;
 class QCheckBox;
 
 // Page 13, the duplicate scan page: the folders to look in and the quick-scan
@@ -20,13 +19,10 @@ public:
     explicit ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
 
     void scanButton() override;
-    void slideToField(const QVariant &path);
     // "duplicatesize": [bytes found, groups found].
-    void foundJunkSize(const QVariant &found);
+    void foundJunkSize(const QVariant &found) override;
 
     QStringList folderArr() const { return folders(); }
-    ORTableView *folderTableView() const;
-    ORDropView *dropView() const;
     QPushButton *startBut() const { return startButton(); }
     QCheckBox *quickScanBox() const { return m_quickScanBox; }
 

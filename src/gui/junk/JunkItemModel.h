@@ -6,10 +6,6 @@
 namespace sw {
 
 // The item list of the chosen junk category.
-class JunkItemModel : public GroupItemModel<ORJunkDataGroup>
-{
-public:
-    using GroupItemModel::GroupItemModel;
-};
+using JunkItemModel = GroupItemModel<ORJunkDataGroup>;
 
 }  // namespace sw

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "ORJunkData.h"
-#include "ResultItemList.h"
-
-namespace sw {
-class JunkItemModel;
-}
+#include "FamilyItemList.h"
+#include "JunkItemModel.h"
 
 // Told when the user ticked or unticked an item of the listed category.
 class ORJunkResultItemObjectDelegate
@@ -17,25 +13,16 @@ public:
 
 // The item list of the junk result page: the items of one category with a
 // search field and a sort pop-up. Filled through the "getjunks" notification.
-class ORJunkResultItemObject : public sw::ResultItemList
+class ORJunkResultItemObject
+    : public sw::FamilyItemList<ORJunkDataGroup, ORJunkResultItemObjectDelegate,
+                                &ORJunkResultItemObjectDelegate::updateJunkGroupCheckStatus>
 {
     Q_OBJECT
 public:
     explicit ORJunkResultItemObject(QWidget *parent = nullptr);
 
-    // "getjunks": [row as text, ORJunkDataGroup*, page].
-    void obtainJunks(const QVariant &object);
+    void obtainJunks(const QVariant &object) { obtain(object); }
     void openJunkItemPath(int row) { revealItem(row); }
-
-    ORJunkDataGroup *dataGroup() const;
-    sw::JunkItemModel *model() const { return m_model; }
-
-protected:
-    void itemMarkChanged(int groupRow, int itemRow) override;
-
-private:
-    ORJunkResultItemObjectDelegate *m_delegate = nullptr;
-    sw::JunkItemModel *m_model = nullptr;
 };
 
 Q_DECLARE_METATYPE(ORJunkDataGroup *)

@@ -1,7 +1,6 @@
 #include "ORJunksResultViewCter.h"
 
 #include "ORImage.h"
-#include "ORJunkFilesCollection.h"
 #include "PageStyle.h"
 
 #include <QLabel>
@@ -9,16 +8,6 @@
 #include <QVBoxLayout>
 
 using namespace sw;
-
-std::shared_ptr<ORJunkData> JunkResultTraits::result()
-{
-    return ORJunkFilesCollection::shareInstance().tempJunkData();
-}
-
-void JunkResultTraits::startOver()
-{
-    ORJunkFilesCollection::shareInstance().startOver();
-}
 
 ORJunksResultViewCter::ORJunksResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,

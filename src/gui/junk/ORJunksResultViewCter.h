@@ -1,24 +1,16 @@
 #pragma once
 
 #include "JunkGroupModel.h"
+#include "ORJunkFilesCollection.h"
 #include "ORJunkResultItemObject.h"
 #include "ResultPage.h"
 
 class QStackedWidget;
 
-// The junk family as the result page sees it.
-struct JunkResultTraits
-{
-    using Data = ORJunkData;
-    using Group = ORJunkDataGroup;
-    using GroupModel = sw::JunkGroupModel;
-    using ItemObject = ORJunkResultItemObject;
-    static constexpr auto groups = &ORJunkData::junkGroups;
-    static constexpr auto selectedSize = &ORJunkData::junkSelectedSize;
-    static constexpr auto totalSize = &ORJunkData::junkTotalSize;
-    static std::shared_ptr<ORJunkData> result();
-    static void startOver();
-};
+using JunkResultTraits =
+    sw::ResultFamily<ORJunkData, &ORJunkData::junkGroups, &ORJunkData::junkSelectedSize, &ORJunkData::junkTotalSize,
+                     sw::JunkGroupModel, ORJunkResultItemObject, ORJunkFilesCollection,
+                     &ORJunkFilesCollection::tempJunkData>;
 
 // Page 2, the junk result page: the categories on the left, the items of the
 // chosen one on the right (or a note when it is empty), the selected and

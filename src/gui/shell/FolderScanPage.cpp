@@ -3,7 +3,9 @@
 #include "FolderDropView.h"
 #include "FolderListPanel.h"
 #include "ORImage.h"
+#include "ORNotificationCenter.h"
 #include "PageStyle.h"
+#include "ScanProgressPanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +24,9 @@ FolderScanPage::FolderScanPage(ORBasedViewCterDelegate *delegate, QWidget *paren
     connect(m_folderPanel, &FolderListPanel::foldersChanged, this,
             [this] { m_startButton->setEnabled(!m_folderPanel->folders().isEmpty()); });
     m_startButton->setEnabled(!m_lists.folders.isEmpty());
+    ORNotificationCenter &center = ORNotificationCenter::defaultCenter();
+    center.addObserver(this, intro.pathNotification, [this](const QVariant &v) { slideToField(v); });
+    center.addObserver(this, intro.foundNotification, [this](const QVariant &v) { foundJunkSize(v); });
 }
 
 QWidget *FolderScanPage::buildIdleView(const Intro &intro, FolderDropView *dropView)
@@ -58,6 +63,21 @@ QWidget *FolderScanPage::buildIdleView(const Intro &intro, FolderDropView *dropV
     m_optionHolder->hide();
     column->addWidget(m_optionHolder, 0, Qt::AlignHCenter);
     return idle;
+}
+
+void FolderScanPage::slideToField(const QVariant &path)
+{
+    progressPanel()->showPath(path);
+}
+
+ORTableView *FolderScanPage::folderTableView() const
+{
+    return m_folderPanel->folderTableView();
+}
+
+FolderDropView *FolderScanPage::dropView() const
+{
+    return m_folderPanel->dropView();
 }
 
 QStringList FolderScanPage::folders() const

@@ -15,7 +15,8 @@ class FolderListPanel;
 // The base of the scan pages that look in folders the user picks (large
 // files, duplicates): an introduction, the folder list with its drop area
 // and chooser, and the start button, which is enabled while the list holds
-// a folder.
+// a folder. The scanning state follows the engine's two progress
+// notifications.
 class FolderScanPage : public ScanPage
 {
     Q_OBJECT
@@ -25,6 +26,8 @@ public:
         QString image;
         QString title;
         QString text;
+        QString pathNotification;   // the engine's "path being looked at"
+        QString foundNotification;  // and its "found so far"
     };
     // The folders listed at first and the two exclusion lists handed to the
     // engine with every scan (fixed for the page's life).
@@ -53,6 +56,11 @@ public:
 
     // Starts the scan; called by the start button and the Return key.
     virtual void scanButton() = 0;
+    void slideToField(const QVariant &path);
+    virtual void foundJunkSize(const QVariant &found) = 0;
+
+    ORTableView *folderTableView() const;
+    FolderDropView *dropView() const;
 
 protected:
     // A control shown under the start button (a scan option).

@@ -9,6 +9,7 @@
 #include "PageStyle.h"
 #include "RemovalPage.h"
 #include "ResultBottomBar.h"
+#include "ResultFamily.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,13 +21,9 @@ namespace sw {
 
 // The base of the result pages with whole-group selection (junk, large
 // files): the groups on the left, the listed group's title, info and items
-// on the right, the bar with the sizes and buttons below. Traits names the
-// family and its engine:
-//   Data, Group, GroupModel (a GroupListModel), ItemObject (a ResultItemList)
-//   groups, selectedSize, totalSize   member pointers into Data
-//   result()                          the engine's temp result
-//   startOver()                       forgets it
-// The selection follows sw::selection; the page only shows it.
+// on the right, the bar with the sizes and buttons below. Traits is the
+// family and its engine, a ResultFamily. The selection follows
+// sw::selection; the page only shows it.
 template <class Traits>
 class ResultPage : public ORBaseViewCter, public ExtendedTableViewDelegate
 {

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "GroupItemModel.h"
+#include "ORNotificationCenter.h"
+#include "ResultItemList.h"
+
+namespace sw {
+
+// The item list of one result family: it lists the group that its page
+// announces under the given notification name, and reports each changed
+// check box to that page through Update, a member of the page's Delegate
+// interface.
+template <class Group, class Delegate, void (Delegate::*Update)(int groupRow, int itemRow)>
+class FamilyItemList : public ResultItemList
+{
+public:
+    using Model = GroupItemModel<Group>;
+
+    FamilyItemList(const QString &announcement, QWidget *parent)
+        : ResultItemList(new Model, parent), m_model(static_cast<Model *>(listModel()))
+    {
+        ORNotificationCenter::defaultCenter().addObserver(this, announcement,
+                                                          [this](const QVariant &v) { obtain(v); });
+    }
+
+    // An announcement: [row as text, Group*, page].
+    void obtain(const QVariant &object)
+    {
+        if (QObject *page = showAnnounced(object, m_model))
+            m_delegate = dynamic_cast<Delegate *>(page);
+    }
+    Group *dataGroup() const { return m_model->group(); }
+    Model *model() const { return m_model; }
+
+protected:
+    void itemMarkChanged(int groupRow, int itemRow) override
+    {
+        if (m_delegate)
+            (m_delegate->*Update)(groupRow, itemRow);
+    }
+
+private:
+    Model *m_model = nullptr;
+    Delegate *m_delegate = nullptr;
+};
+
+}  // namespace sw
