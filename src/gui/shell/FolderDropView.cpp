@@ -79,7 +79,7 @@ void FolderDropView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor green(QLatin1String(PageStyle::kGreen));
+    const QColor green{QLatin1String(PageStyle::kGreen)};
     QColor fill = m_highlighted ? green : QColor(QLatin1String("#f7f9fa"));
     fill.setAlpha(m_highlighted ? 40 : 235);
     QPen pen(m_highlighted ? green : QColor(QLatin1String("#b9c3cc")), 2, Qt::DashLine);
