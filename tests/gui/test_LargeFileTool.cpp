@@ -95,6 +95,11 @@ private slots:
         window->clickSidebar(1);
         window->clickSidebar(17);
         QCOMPARE(window->currentPage(), qint64(17));
+
+        // A new scan lists the new result: what was moved is gone.
+        window->page<ORBigViewCter>(17)->scanBut()->click();
+        QTRY_COMPARE(window->currentPage(), qint64(19));
+        QCOMPARE(listedNames(), QStringList{"a.bin"});
     }
 
     void sortOrderLastsWhenTheToolIsLeft()

@@ -68,7 +68,12 @@ public:
 
     void viewWillAppear() override
     {
-        m_groupModel->setResult(Traits::result());
+        const auto data = Traits::result();
+        // The item list points into the result it was last given; a new result
+        // (after a new scan) must not be painted through the old one.
+        if (data != m_groupModel->result())
+            m_itemObject->model()->setGroup(nullptr, QString());
+        m_groupModel->setResult(data);
         if (Group *first = m_groupModel->group(0))
             m_groupTitleField->setText(first->groupName);
     }
