@@ -31,39 +31,41 @@ QString usage()
            + ORLayout::optionsHelp();
 }
 
-QByteArray json(const ORDupData &data)
+// Written group by group: a large result is not held twice.
+void writeJson(const ORDupData &data, FILE *out)
 {
-    QByteArray out = "{\n  \"dupTotalSize\": " + QByteArray::number(data.dupTotalSize) + ",\n  \"dupGroups\": [";
+    findercli::write(out, "{\n  \"dupTotalSize\": " + QByteArray::number(data.dupTotalSize) + ",\n  \"dupGroups\": [");
     for (qsizetype g = 0; g < data.dupGroups.size(); ++g) {
         const ORDupDataGroup &group = data.dupGroups.at(g);
-        out += (g ? ",\n" : "\n") + QByteArray("    {\"groupName\": ") + JunkReport::jsonString(group.groupName)
-               + ", \"groupType\": " + JunkReport::jsonString(group.groupType)
-               + ", \"groupSize\": " + QByteArray::number(group.groupSize) + ", \"groupItems\": [";
+        QByteArray text = (g ? ",\n" : "\n") + QByteArray("    {\"groupName\": ") + JunkReport::jsonString(group.groupName)
+                          + ", \"groupType\": " + JunkReport::jsonString(group.groupType)
+                          + ", \"groupSize\": " + QByteArray::number(group.groupSize) + ", \"groupItems\": [";
         for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
             const ORDupDataItem &item = group.groupItems.at(i);
-            out += (i ? ",\n      " : "\n      ") + QByteArray("{\"itemPath\": ") + JunkReport::jsonString(item.itemPath)
-                   + ", \"itemSize\": " + QByteArray::number(item.itemSize) + '}';
+            text += (i ? ",\n      " : "\n      ") + QByteArray("{\"itemPath\": ") + JunkReport::jsonString(item.itemPath)
+                    + ", \"itemSize\": " + QByteArray::number(item.itemSize) + '}';
         }
-        out += "\n    ]}";
+        findercli::write(out, text + "\n    ]}");
     }
-    return out + (data.dupGroups.isEmpty() ? "]" : "\n  ]");
+    findercli::write(out, data.dupGroups.isEmpty() ? "]" : "\n  ]");
 }
 
-QString list(const ORDupData &data)
+void writeList(const ORDupData &data, FILE *out)
 {
-    QString out;
     for (const ORDupDataGroup &group : data.dupGroups) {
         const qint64 copy = group.groupItems.isEmpty() ? 0 : group.groupItems.constFirst().itemSize;
-        out += QStringLiteral("%1  %2 copies of %3\n")
-                   .arg(group.groupName)
-                   .arg(group.groupItems.size())
-                   .arg(ORUtility::sizeFormatWithNumber(copy));
+        QString text = QStringLiteral("%1  %2 copies of %3\n")
+                           .arg(group.groupName)
+                           .arg(group.groupItems.size())
+                           .arg(ORUtility::sizeFormatWithNumber(copy));
         for (const ORDupDataItem &item : group.groupItems)
-            out += QStringLiteral("  %1\n").arg(item.itemPath);
+            text += QStringLiteral("  %1\n").arg(item.itemPath);
+        findercli::write(out, text.toLocal8Bit());
     }
-    return out + QStringLiteral("Found %1 sets of duplicates, %2 in all copies.\n")
-                     .arg(data.dupGroups.size())
-                     .arg(ORUtility::sizeFormatWithNumber(data.dupTotalSize));
+    findercli::write(out, QStringLiteral("Found %1 sets of duplicates, %2 in all copies.\n")
+                              .arg(data.dupGroups.size())
+                              .arg(ORUtility::sizeFormatWithNumber(data.dupTotalSize))
+                              .toLocal8Bit());
 }
 
 }  // namespace
@@ -101,12 +103,14 @@ int runDupsCommand(const QStringList &args)
         removing();
         engine.deleteDups();
     });
-    QByteArray out;
-    if (options.isSet(QStringLiteral("--json")))
-        out = json(*data) + (trash ? findercli::removalsJson(removals, engine.delSize()) : QByteArray()) + "\n}\n";
-    else
-        out = (list(*data) + (trash ? findercli::removalsText(removals, engine.delSize()) : QString())).toLocal8Bit();
-    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    if (options.isSet(QStringLiteral("--json"))) {
+        writeJson(*data, stdout);
+        findercli::write(stdout, (trash ? findercli::removalsJson(removals, engine.delSize()) : QByteArray()) + "\n}\n");
+    } else {
+        writeList(*data, stdout);
+        if (trash)
+            findercli::write(stdout, findercli::removalsText(removals, engine.delSize()).toLocal8Bit());
+    }
     std::fflush(stdout);
     return removals.failed.isEmpty() ? 0 : 1;
 }

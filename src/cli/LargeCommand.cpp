@@ -76,6 +76,11 @@ QString removalsText(const Removals &removals, qint64 delSize)
     return out + QStringLiteral("delSize: %1 (%2)\n").arg(delSize).arg(ORUtility::sizeFormatWithNumber(delSize));
 }
 
+void write(FILE *out, const QByteArray &text)
+{
+    std::fwrite(text.constData(), 1, size_t(text.size()), out);
+}
+
 int usageError(const char *command, const QString &problem)
 {
     std::fprintf(stderr, "%s: %s\nTry 'sweepwright-cli %s --help'.\n", command, problem.toLocal8Bit().constData(),
@@ -109,37 +114,39 @@ QByteArray itemJson(const ORBigDataItem &item)
            + '}';
 }
 
-QByteArray json(const ORBigData &data)
+// Written group by group: a large result is not held twice.
+void writeJson(const ORBigData &data, FILE *out)
 {
-    QByteArray out = "{\n  \"bigTotalSize\": " + QByteArray::number(data.bigTotalSize) + ",\n  \"bigGroups\": [";
+    findercli::write(out, "{\n  \"bigTotalSize\": " + QByteArray::number(data.bigTotalSize) + ",\n  \"bigGroups\": [");
     for (qsizetype g = 0; g < data.bigGroups.size(); ++g) {
         const ORBigDataGroup &group = data.bigGroups.at(g);
-        out += (g ? ",\n" : "\n") + QByteArray("    {\"bigID\": ") + QByteArray::number(group.bigID)
-               + ", \"groupName\": " + JunkReport::jsonString(group.groupName)
-               + ", \"groupSize\": " + QByteArray::number(group.groupSize) + ", \"groupItems\": [";
+        QByteArray text = (g ? ",\n" : "\n") + QByteArray("    {\"bigID\": ") + QByteArray::number(group.bigID)
+                          + ", \"groupName\": " + JunkReport::jsonString(group.groupName)
+                          + ", \"groupSize\": " + QByteArray::number(group.groupSize) + ", \"groupItems\": [";
         for (qsizetype i = 0; i < group.groupItems.size(); ++i)
-            out += (i ? ",\n      " : "\n      ") + itemJson(group.groupItems.at(i));
-        out += "\n    ]}";
+            text += (i ? ",\n      " : "\n      ") + itemJson(group.groupItems.at(i));
+        findercli::write(out, text + "\n    ]}");
     }
-    return out + (data.bigGroups.isEmpty() ? "]" : "\n  ]");
+    findercli::write(out, data.bigGroups.isEmpty() ? "]" : "\n  ]");
 }
 
-QString table(const ORBigData &data)
+void writeTable(const ORBigData &data, FILE *out)
 {
-    QString out;
     qsizetype items = 0;
     for (const ORBigDataGroup &group : data.bigGroups) {
-        out += QStringLiteral("%1 %2\n").arg(group.groupName, -24).arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11);
+        QString text = QStringLiteral("%1 %2\n").arg(group.groupName, -24).arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11);
         for (const ORBigDataItem &item : group.groupItems)
-            out += QStringLiteral("  %1 %2  %3\n")
-                       .arg(item.itemModDate, -10)
-                       .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
-                       .arg(item.itemPath);
+            text += QStringLiteral("  %1 %2  %3\n")
+                        .arg(item.itemModDate, -10)
+                        .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
+                        .arg(item.itemPath);
         items += group.groupItems.size();
+        findercli::write(out, text.toLocal8Bit());
     }
-    return out + QStringLiteral("Found %1 in %2 items of 32 MiB or more.\n")
-                     .arg(ORUtility::sizeFormatWithNumber(data.bigTotalSize))
-                     .arg(items);
+    findercli::write(out, QStringLiteral("Found %1 in %2 items of 32 MiB or more.\n")
+                              .arg(ORUtility::sizeFormatWithNumber(data.bigTotalSize))
+                              .arg(items)
+                              .toLocal8Bit());
 }
 
 }  // namespace
@@ -175,12 +182,14 @@ int runLargeCommand(const QStringList &args)
         removing();
         engine.deleteBigs();
     });
-    QByteArray out;
-    if (options.isSet(QStringLiteral("--json")))
-        out = json(*data) + (trash ? findercli::removalsJson(removals, engine.delSize()) : QByteArray()) + "\n}\n";
-    else
-        out = (table(*data) + (trash ? findercli::removalsText(removals, engine.delSize()) : QString())).toLocal8Bit();
-    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    if (options.isSet(QStringLiteral("--json"))) {
+        writeJson(*data, stdout);
+        findercli::write(stdout, (trash ? findercli::removalsJson(removals, engine.delSize()) : QByteArray()) + "\n}\n");
+    } else {
+        writeTable(*data, stdout);
+        if (trash)
+            findercli::write(stdout, findercli::removalsText(removals, engine.delSize()).toLocal8Bit());
+    }
     std::fflush(stdout);
     return removals.failed.isEmpty() ? 0 : 1;
 }

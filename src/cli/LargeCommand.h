@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
 #include <functional>
 
 // `sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H]
@@ -44,6 +45,7 @@ struct Removals
 QByteArray removalsJson(const Removals &removals, qint64 delSize);
 QString removalsText(const Removals &removals, qint64 delSize);
 
+void write(FILE *out, const QByteArray &text);
 int usageError(const char *command, const QString &problem);
 
 }  // namespace findercli

@@ -15,7 +15,7 @@
 
 #include <sys/stat.h>
 
-Q_LOGGING_CATEGORY(lcBigs, "sweepwright.bigs")
+Q_LOGGING_CATEGORY(lcBigs, "sweepwright.bigs", QtInfoMsg)
 
 namespace {
 

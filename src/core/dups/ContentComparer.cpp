@@ -16,6 +16,10 @@ namespace {
 constexpr qint64 kRoundBudget = 8 * 1024 * 1024;  // bytes held per round, all files together
 constexpr qint64 kMinChunk = 16 * 1024;
 constexpr qint64 kMaxChunk = 1024 * 1024;
+// The first round is short and each round reads four times more, up to the
+// chunk size: files that differ early stop early, equal ones are soon read
+// in large chunks.
+constexpr qint64 kFirstChunk = 64 * 1024;
 
 using Buffer = std::vector<char>;
 
@@ -169,9 +173,10 @@ std::vector<std::vector<int>> ContentComparer::split(const std::vector<File> &fi
     Readers readers(files, size);
     std::vector<Buffer> pool;
     const qint64 chunk = chunkSize(files.size(), size);
+    qint64 step = std::min(chunk, kFirstChunk);
     // An empty file has no bytes to differ in: its class stands as it is.
-    for (qint64 offset = 0; offset < size && !classes.empty(); offset += chunk) {
-        const qint64 length = std::min(chunk, size - offset);
+    for (qint64 offset = 0; offset < size && !classes.empty();) {
+        const qint64 length = std::min(step, size - offset);
         std::vector<std::vector<int>> next;
         for (const std::vector<int> &members : classes)
             splitClass(readers, members, offset, length, next, pool);
@@ -179,6 +184,8 @@ std::vector<std::vector<int>> ContentComparer::split(const std::vector<File> &fi
         // interleave: keep the list in the order of the files.
         std::sort(next.begin(), next.end(), [](const auto &a, const auto &b) { return a.front() < b.front(); });
         classes.swap(next);
+        offset += length;
+        step = std::min(chunk, step * 4);
     }
     return classes;
 }

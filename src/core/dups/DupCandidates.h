@@ -24,12 +24,13 @@ public:
         quint32 nameOffset;
         quint32 nameLength;
         bool package;
+        bool deletable;  // the walk found that the user may remove it
     };
 
     // From the walk: folderSerial changes whenever folder does.
     void add(const QByteArray &folder, quint32 folderSerial, const char *name, qint64 size, quint64 device,
-             quint64 inode, bool package);
-    void add(const QString &path, qint64 size, quint64 device, quint64 inode, bool package);
+             quint64 inode, bool package, bool deletable = true);
+    void add(const QString &path, qint64 size, quint64 device, quint64 inode, bool package, bool deletable = true);
 
     qsizetype count() const { return qsizetype(m_items.size()); }
     const Candidate &at(qsizetype index) const { return m_items[size_t(index)]; }

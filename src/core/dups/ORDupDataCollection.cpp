@@ -5,6 +5,7 @@
 #include "ORBigDataCollection.h"
 #include "FinderRemoval.h"
 #include "ORLayout.h"
+#include "OrderedParallel.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
 #include "ScanWalker.h"
@@ -13,10 +14,11 @@
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMutexLocker>
+#include <QThread>
 
 #include <sys/stat.h>
 
-Q_LOGGING_CATEGORY(lcDups, "sweepwright.dups")
+Q_LOGGING_CATEGORY(lcDups, "sweepwright.dups", QtInfoMsg)
 
 using sw::CandidateSet;
 using sw::DupCandidates;
@@ -139,21 +141,36 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanDup()
 {
     auto data = std::make_shared<ORDupData>();
     const DupCandidates candidates = walk();
+    const std::vector<CandidateSet> sameSizes = DupStages::groupBySize(candidates);
     const bool confirm = confirmContents();
-    for (const CandidateSet &sameSize : DupStages::groupBySize(candidates)) {
-        const CandidateSet distinct = DupStages::dropHardLinks(candidates, sameSize);
-        if (distinct.empty())
-            continue;
-        for (const CandidateSet &sameDigest : DupStages::groupByDigest(candidates, distinct)) {
-            if (!confirm) {
-                buildGroup(*data, candidates, sameDigest);
-                continue;
-            }
-            for (const CandidateSet &equal : DupStages::confirmContents(candidates, sameDigest))
-                buildGroup(*data, candidates, equal);
-        }
-    }
+    // Sizes are independent of each other: they are narrowed on all cores,
+    // and their groups built in order, largest size first.
+    sw::orderedParallel<std::vector<CandidateSet>>(
+        sameSizes.size(), QThread::idealThreadCount(),
+        [&](size_t i) { return equalSets(candidates, sameSizes[i], confirm); },
+        [&](std::vector<CandidateSet> &&sets) {
+            for (const CandidateSet &set : sets)
+                buildGroup(*data, candidates, set);
+        });
     return data;
+}
+
+std::vector<CandidateSet> ORDupDataCollection::equalSets(const DupCandidates &candidates, const CandidateSet &sameSize,
+                                                         bool confirm)
+{
+    std::vector<CandidateSet> equal;
+    const CandidateSet distinct = DupStages::dropHardLinks(candidates, sameSize);
+    if (distinct.empty())
+        return equal;
+    for (CandidateSet &sameDigest : DupStages::groupByDigest(candidates, distinct)) {
+        if (!confirm) {
+            equal.push_back(std::move(sameDigest));
+            continue;
+        }
+        for (CandidateSet &same : DupStages::confirmContents(candidates, sameDigest))
+            equal.push_back(std::move(same));
+    }
+    return equal;
 }
 
 bool ORDupDataCollection::sizeGroupDup(DupCandidates &sizeMap, const QString &path, bool flag)
@@ -187,7 +204,7 @@ DupCandidates ORDupDataCollection::walk()
             }
             if (size > kMinimumSize)
                 candidates.add(entry.folder, entry.folderSerial, entry.name, size, quint64(entry.st.st_dev),
-                               quint64(entry.st.st_ino), entry.isPackage);
+                               quint64(entry.st.st_ino), entry.isPackage, entry.deletable);
         });
     }
     title.flush();
@@ -204,8 +221,10 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
         item.itemPath = path;
         item.itemName = path.section(QLatin1Char('/'), -1);
         item.itemSize = candidates.at(index).size;
-        if (item.itemSize <= 0 || sw::ProtectedPaths::isProtected(path)
-            || !ORUtility::isDeletableFileWithCurrentPermission(path))
+        // A file was filed only when the user may delete it; a package is asked now.
+        const bool deletable = candidates.at(index).package ? ORUtility::isDeletableFileWithCurrentPermission(path)
+                                                            : candidates.at(index).deletable;
+        if (item.itemSize <= 0 || !deletable || sw::ProtectedPaths::isProtected(path))
             continue;
         group.groupSize += item.itemSize;
         group.groupItems.append(item);

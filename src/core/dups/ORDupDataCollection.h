@@ -97,6 +97,9 @@ public:
 private:
     ORDupDataCollection() = default;
     sw::DupCandidates walk();
+    // Candidates of one size narrowed to the sets of equal files.
+    static std::vector<std::vector<quint32>> equalSets(const sw::DupCandidates &candidates,
+                                                       const std::vector<quint32> &sameSize, bool confirm);
     void buildGroup(ORDupData &data, const sw::DupCandidates &candidates, const std::vector<quint32> &set);
 
     mutable QMutex m_mutex;

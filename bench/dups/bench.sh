@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Usage: bench/dups/bench.sh BUILD_DIR
+# The confirmed duplicate scan against jdupes (which confirms byte by byte),
+# side by side on generated trees of equal files, near-duplicates (one size,
+# equal first, middle and last 4 KiB, different elsewhere) and unique files:
+#   - 100,000 files: `sweepwright-cli dups --json` must be at least as fast as
+#     `jdupes -r -q -X size+:16384` (best of three, after a warm-up run);
+#   - 300,000 files: its peak memory at most 1.5 times that of jdupes;
+#   - on both trees the groups found must be exactly the true ones.
+# Fails (status 1) when a condition is not met.
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../finder-bench.sh"
+cli="$build/src/cli/sweepwright-cli"
+gen="$build/bench/treegen/treegen"
+check="$build/bench/treegen/groupcheck"
+cmake --build "$build" --target sweepwright-cli treegen groupcheck >/dev/null
+command -v jdupes >/dev/null || { echo "dups: jdupes is not installed (Debian package jdupes)"; exit 1; }
+[ -x /usr/bin/time ] || echo "dups: /usr/bin/time is missing (Debian package time); reading VmHWM instead"
+work=$(finder_workdir)
+trap 'rm -rf "$work"' EXIT
+status=0
+
+groups_ok() {  # TREE TRUTH JSON
+  local verdict
+  if verdict=$("$check" "$2" "$1" --json "$3"); then
+    echo "  groups found: $verdict"
+  else
+    echo "  groups found: WRONG, $verdict"
+    status=1
+  fi
+}
+
+tree="$work/tree"
+"$gen" "$tree" 100000 --truth "$work/truth"
+echo "dups: 100000 files, $(wc -l <"$work/truth") true groups"
+peak_kb "$work/found.json" "$cli" dups "$tree" --json >/dev/null
+run_peer() { jdupes -r -q -X size+:16384 "$tree"; }
+run_ours() { "$cli" dups "$tree" --json; }
+read -r peer ours < <(duel)
+speed=$(ratio "$ours" "$peer")
+echo "  jdupes -r -q -X size+:16384    ${peer} ms"
+echo "  sweepwright-cli dups --json    ${ours} ms"
+echo "  time ratio $speed (at most 1.00)"
+at_most "$speed" 1.00 || { echo "  FAIL: slower than jdupes"; status=1; }
+groups_ok "$tree" "$work/truth" "$work/found.json"
+rm -rf "$tree"
+
+"$gen" "$tree" 300000 --truth "$work/truth"
+echo "dups: 300000 files, $(wc -l <"$work/truth") true groups"
+peer=$(peak_kb /dev/null jdupes -r -q -X size+:16384 "$tree")
+ours=$(peak_kb "$work/found.json" "$cli" dups "$tree" --json)
+memory=$(ratio "$ours" "$peer")
+echo "  jdupes peak memory             $((peer / 1024)) MiB"
+echo "  sweepwright-cli peak memory    $((ours / 1024)) MiB"
+echo "  memory ratio $memory (at most 1.50)"
+at_most "$memory" 1.50 || { echo "  FAIL: more than 1.5 times the memory of jdupes"; status=1; }
+groups_ok "$tree" "$work/truth" "$work/found.json"
+exit $status

@@ -1,0 +1,63 @@
+# Helpers of the finders' benchmarks (sourced by bench/dups and bench/large).
+
+# A fresh folder for generated trees; its path must hold no hidden folder,
+# which the finders do not enter. Removed on exit.
+finder_workdir() {
+  local base=${SWEEPWRIGHT_BENCH_DIR:-/tmp}
+  case "$base/" in */.*) echo "bench: $base has a hidden folder in its path" >&2; return 1 ;; esac
+  mktemp -d "$base/sweepwright-bench.XXXXXX"
+}
+
+# milliseconds COMMAND...: runs the command (output to /dev/null), prints its wall time in ms.
+milliseconds() {
+  local start end
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>&1
+  end=$(date +%s%N)
+  echo $(( (end - start) / 1000000 ))
+}
+
+# duel: after one warm-up run each, runs the functions run_peer and run_ours
+# alternately three times; prints the best wall time of each in ms.
+duel() {
+  local peer=0 ours=0 t
+  milliseconds run_peer >/dev/null
+  milliseconds run_ours >/dev/null
+  for _ in 1 2 3; do
+    t=$(milliseconds run_peer)
+    if [ "$peer" -eq 0 ] || [ "$t" -lt "$peer" ]; then peer=$t; fi
+    t=$(milliseconds run_ours)
+    if [ "$ours" -eq 0 ] || [ "$t" -lt "$ours" ]; then ours=$t; fi
+  done
+  echo "$peer $ours"
+}
+
+# peak_kb OUT COMMAND...: runs the command with its output in OUT, prints its
+# peak resident memory in KiB: /usr/bin/time when installed (Debian package
+# "time"), else the largest VmHWM read from /proc while it runs.
+peak_kb() {
+  local out=$1 rss
+  shift
+  if [ -x /usr/bin/time ]; then
+    rss=$(mktemp)
+    /usr/bin/time -f %M -o "$rss" "$@" >"$out" 2>/dev/null
+    tail -n 1 "$rss"
+    rm -f "$rss"
+    return
+  fi
+  "$@" >"$out" 2>/dev/null &
+  local pid=$! hwm=0 v
+  while kill -0 "$pid" 2>/dev/null; do
+    v=$(awk '/^VmHWM/ {print $2}' "/proc/$pid/status" 2>/dev/null || true)
+    [ -n "$v" ] && hwm=$v
+    sleep 0.02
+  done
+  wait "$pid"
+  echo "$hwm"
+}
+
+# ratio A B: A / B with two decimals.
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
+
+# at_most VALUE LIMIT: true when VALUE <= LIMIT.
+at_most() { awk -v v="$1" -v l="$2" 'BEGIN { exit !(v <= l) }'; }

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Usage: bench/large/bench.sh BUILD_DIR
+# The large-file scan against find, side by side on a generated tree of
+# 100,000 files with 200 sparse files of 32 MiB to 3 GiB: `sweepwright-cli
+# large --json` must take at most 1.5 times the time of `find DIR -type f
+# -size +32M` (best of three, after a warm-up run) and list the same files.
+# Fails (status 1) when it does not.
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../finder-bench.sh"
+cli="$build/src/cli/sweepwright-cli"
+gen="$build/bench/treegen/treegen"
+cmake --build "$build" --target sweepwright-cli treegen >/dev/null
+work=$(finder_workdir)
+trap 'rm -rf "$work"' EXIT
+status=0
+
+tree="$work/tree"
+"$gen" "$tree" 100000 --big 200 --no-data
+echo "large: 100000 files and 200 large ones"
+run_peer() { find "$tree" -type f -size +32M; }
+run_ours() { "$cli" large "$tree" --json; }
+read -r peer ours < <(duel)
+speed=$(ratio "$ours" "$peer")
+echo "  find DIR -type f -size +32M    ${peer} ms"
+echo "  sweepwright-cli large --json   ${ours} ms"
+echo "  time ratio $speed (at most 1.50)"
+at_most "$speed" 1.50 || { echo "  FAIL: more than 1.5 times the time of find"; status=1; }
+listed=$("$cli" large "$tree" --json | grep -c '"itemPath"' || true)
+found=$(find "$tree" -type f -size +32M | wc -l)
+if [ "$listed" -eq "$found" ]; then
+  echo "  files listed: the same $found as find"
+else
+  echo "  files listed: $listed, find: $found"
+  status=1
+fi
+exit $status
