@@ -149,6 +149,9 @@ void ORMainWinController::addPage(qint64 number, ORBaseViewCter *page)
 {
     page->setObjectName(QString::fromLatin1(page->metaObject()->className()));
     page->hide();
+    // Takes the focus when shown, so hiding the previous page does not hand it
+    // to a sidebar button (which would then wear the keyboard focus ring).
+    page->setFocusPolicy(Qt::ClickFocus);
     m_pages.insert(number, page);
 }
 
@@ -263,6 +266,8 @@ void ORMainWinController::or_AddSubView(ORBaseViewCter *page)
     if (m_baseLayout->indexOf(page) < 0)
         m_baseLayout->addWidget(page);
     page->show();
+    if (QWidget *focus = QApplication::focusWidget(); !focus || !page->isAncestorOf(focus))
+        page->setFocus(Qt::OtherFocusReason);
     page->viewDidAppear();
 }
 
