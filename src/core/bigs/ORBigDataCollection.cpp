@@ -89,76 +89,25 @@ QStringList ORBigDataCollection::defaultExcludeFiles()
 
 // --- inputs and the published result -----------------------------------------
 
-void ORBigDataCollection::setFolders(const QStringList &folders)
-{
-    QMutexLocker lock(&m_mutex);
-    m_folders = folders;
-}
-
-QStringList ORBigDataCollection::folders() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_folders;
-}
-
-void ORBigDataCollection::setExcludeFolders(const QStringList &patterns)
-{
-    QMutexLocker lock(&m_mutex);
-    m_excludeFolders = patterns;
-}
-
-QStringList ORBigDataCollection::excludeFolders() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_excludeFolders;
-}
-
-void ORBigDataCollection::setExcludeFiles(const QStringList &extensions)
-{
-    QMutexLocker lock(&m_mutex);
-    m_excludeFiles = extensions;
-}
-
-QStringList ORBigDataCollection::excludeFiles() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_excludeFiles;
-}
-
 std::shared_ptr<ORBigData> ORBigDataCollection::bigData()
 {
-    {
-        QMutexLocker lock(&m_mutex);
-        if (m_bigData) {
-            m_tempBigData = m_bigData;
-            return m_bigData;
-        }
-    }
-    qCDebug(lcBigs) << Q_FUNC_INFO;
-    auto result = startScan();
-    QMutexLocker lock(&m_mutex);
-    m_bigData = result;
-    m_tempBigData = result;
-    return result;
+    return published([this] {
+        qCDebug(lcBigs) << "bigData";
+        return startScan();
+    });
 }
 
 std::shared_ptr<ORBigData> ORBigDataCollection::tempBigData() const
 {
-    QMutexLocker lock(&m_mutex);
-    return m_tempBigData;
+    return temp();
 }
 
 void ORBigDataCollection::startOver()
 {
     qCDebug(lcBigs) << Q_FUNC_INFO;
-    QMutexLocker lock(&m_mutex);
-    m_bigData.reset();
-    m_tempBigData.reset();
+    forget();
     for (qint64 id = 0; id <= 4; ++id)
         bandList(id).clear();
-    m_folders.clear();
-    m_excludeFolders.clear();
-    m_excludeFiles.clear();
 }
 
 std::shared_ptr<ORBigData> ORBigDataCollection::startScan()
@@ -285,24 +234,14 @@ void ORBigDataCollection::bigDataWithGroup(const QList<ORBigDataItem> &band, ORB
 
 // --- removal -------------------------------------------------------------------
 
-void ORBigDataCollection::setRemovalListener(RemovalListener listener)
-{
-    QMutexLocker lock(&m_mutex);
-    m_removalListener = std::move(listener);
-}
-
 void ORBigDataCollection::deleteBigs()
 {
     qCDebug(lcBigs) << Q_FUNC_INFO;
     m_delSize = 0;
-    const std::shared_ptr<ORBigData> data = tempBigData();
+    const std::shared_ptr<ORBigData> data = temp();
     if (!data)
         return;
-    RemovalListener listener;
-    {
-        QMutexLocker lock(&m_mutex);
-        listener = m_removalListener;
-    }
+    const RemovalListener listener = removalListener();
     for (const ORBigDataGroup &group : std::as_const(data->bigGroups)) {
         if (group.isGroupDelFlag == 0 || !group.isVisible)
             continue;

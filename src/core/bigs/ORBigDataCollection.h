@@ -1,13 +1,11 @@
 #pragma once
 
+#include "FinderEngine.h"
 #include "ORBigData.h"
 
-#include <QMutex>
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,7 +24,10 @@
 // the freedesktop Trash (restorable from the desktop's own Trash); a failure
 // is logged ("Fail to remove junk, error=...") and skipped, and delSize()
 // counts only what was moved.
-class ORBigDataCollection
+//
+// Folders, exclusions, delSize() and the removal listener come from
+// sw::FinderEngine.
+class ORBigDataCollection : public sw::FinderEngine<ORBigData>
 {
 public:
     static constexpr qint64 kMinimumSize = 33554432;  // 32 MiB
@@ -44,22 +45,8 @@ public:
     // Forgets the result, the band lists, the folders and both exclusion lists.
     void startOver();
 
-    void setFolders(const QStringList &folders);
-    QStringList folders() const;
-    // Patterns for ORUtility::isExcludedFolder().
-    void setExcludeFolders(const QStringList &patterns);
-    QStringList excludeFolders() const;
-    // Lower-case extensions whose items are never listed.
-    void setExcludeFiles(const QStringList &extensions);
-    QStringList excludeFiles() const;
-
     // Moves the selected items to the Trash; see the overview.
     void deleteBigs();
-    qint64 delSize() const { return m_delSize.load(); }
-    // Told of every item a removal tries to move, on the removing thread;
-    // error is empty when the item was moved.
-    using RemovalListener = std::function<void(const QString &path, const QString &error)>;
-    void setRemovalListener(RemovalListener listener);
 
     // Files one candidate into its band (nothing below 32 MiB); posts "bigszie".
     void bigGroupWithSize(const QString &path, qint64 size);
@@ -85,12 +72,6 @@ private:
     ORBigDataCollection() = default;
     QList<ORBigDataItem> &bandList(qint64 bigID);
 
-    mutable QMutex m_mutex;
-    std::shared_ptr<ORBigData> m_bigData;
-    std::shared_ptr<ORBigData> m_tempBigData;
-    QStringList m_folders;
-    QStringList m_excludeFolders;
-    QStringList m_excludeFiles;
     // The five working lists, named after the bands' lower bounds' old names
     // (big64MArray holds 32-128 MiB).
     QList<ORBigDataItem> big64MArray;
@@ -98,7 +79,5 @@ private:
     QList<ORBigDataItem> big256MArray;
     QList<ORBigDataItem> big512MArray;
     QList<ORBigDataItem> big1GArray;
-    std::atomic<qint64> m_delSize{0};
-    RemovalListener m_removalListener;
     qint64 m_foundTotal = 0;
 };

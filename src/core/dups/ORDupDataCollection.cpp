@@ -52,42 +52,6 @@ QStringList ORDupDataCollection::defaultExcludeFiles()
 
 // --- inputs and the published result -----------------------------------------
 
-void ORDupDataCollection::setFolders(const QStringList &folders)
-{
-    QMutexLocker lock(&m_mutex);
-    m_folders = folders;
-}
-
-QStringList ORDupDataCollection::folders() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_folders;
-}
-
-void ORDupDataCollection::setExcludeFolders(const QStringList &patterns)
-{
-    QMutexLocker lock(&m_mutex);
-    m_excludeFolders = patterns;
-}
-
-QStringList ORDupDataCollection::excludeFolders() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_excludeFolders;
-}
-
-void ORDupDataCollection::setExcludeFiles(const QStringList &extensions)
-{
-    QMutexLocker lock(&m_mutex);
-    m_excludeFiles = extensions;
-}
-
-QStringList ORDupDataCollection::excludeFiles() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_excludeFiles;
-}
-
 void ORDupDataCollection::setConfirmContents(bool confirm)
 {
     m_confirmContents = confirm;
@@ -95,36 +59,21 @@ void ORDupDataCollection::setConfirmContents(bool confirm)
 
 std::shared_ptr<ORDupData> ORDupDataCollection::dupData()
 {
-    {
-        QMutexLocker lock(&m_mutex);
-        if (m_dupData) {
-            m_tempDupData = m_dupData;
-            return m_dupData;
-        }
-    }
-    qCDebug(lcDups) << Q_FUNC_INFO;
-    auto result = startScan();
-    QMutexLocker lock(&m_mutex);
-    m_dupData = result;
-    m_tempDupData = result;
-    return result;
+    return published([this] {
+        qCDebug(lcDups) << "dupData";
+        return startScan();
+    });
 }
 
 std::shared_ptr<ORDupData> ORDupDataCollection::tempDupData() const
 {
-    QMutexLocker lock(&m_mutex);
-    return m_tempDupData;
+    return temp();
 }
 
 void ORDupDataCollection::startOver()
 {
     qCDebug(lcDups) << Q_FUNC_INFO;
-    QMutexLocker lock(&m_mutex);
-    m_dupData.reset();
-    m_tempDupData.reset();
-    m_folders.clear();
-    m_excludeFolders.clear();
-    m_excludeFiles.clear();
+    forget();
 }
 
 std::shared_ptr<ORDupData> ORDupDataCollection::startScan()
@@ -244,12 +193,6 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
 
 // --- removal -------------------------------------------------------------------
 
-void ORDupDataCollection::setRemovalListener(RemovalListener listener)
-{
-    QMutexLocker lock(&m_mutex);
-    m_removalListener = std::move(listener);
-}
-
 void ORDupDataCollection::deleteDups()
 {
     doDelDups();
@@ -259,14 +202,10 @@ void ORDupDataCollection::doDelDups()
 {
     qCDebug(lcDups) << Q_FUNC_INFO;
     m_delSize = 0;
-    const std::shared_ptr<ORDupData> data = tempDupData();
+    const std::shared_ptr<ORDupData> data = temp();
     if (!data)
         return;
-    RemovalListener listener;
-    {
-        QMutexLocker lock(&m_mutex);
-        listener = m_removalListener;
-    }
+    const RemovalListener listener = removalListener();
     for (const ORDupDataGroup &group : std::as_const(data->dupGroups)) {
         if (group.isGroupDelFlag == 0 || !group.isVisible)
             continue;

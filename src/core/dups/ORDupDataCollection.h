@@ -1,13 +1,12 @@
 #pragma once
 
+#include "FinderEngine.h"
 #include "ORDupData.h"
 
-#include <QMutex>
 #include <QString>
 #include <QStringList>
 
 #include <atomic>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,7 +40,10 @@ class DupCandidates;
 // Removal moves every marked copy of the groups whose flag is not 0 to the
 // freedesktop Trash; a failure is logged ("Fail to remove junk, error=...")
 // and skipped.
-class ORDupDataCollection
+//
+// Folders, exclusions, delSize() and the removal listener come from
+// sw::FinderEngine.
+class ORDupDataCollection : public sw::FinderEngine<ORDupData>
 {
 public:
     // Only files (and packages) larger than this take part.
@@ -60,14 +62,6 @@ public:
     // Forgets the result, the folders and both exclusion lists.
     void startOver();
 
-    void setFolders(const QStringList &folders);
-    QStringList folders() const;
-    // Patterns for ORUtility::isExcludedFolder().
-    void setExcludeFolders(const QStringList &patterns);
-    QStringList excludeFolders() const;
-    // Lower-case extensions whose files are never examined.
-    void setExcludeFiles(const QStringList &extensions);
-    QStringList excludeFiles() const;
     // true (the default): a set of files is reported only when their whole
     // contents are equal. false: equal size and sampled digest suffice (quick,
     // but files that differ outside the samples are reported as duplicates).
@@ -81,11 +75,6 @@ public:
     // Moves the marked copies to the Trash; see the overview.
     void deleteDups();
     void doDelDups();
-    qint64 delSize() const { return m_delSize.load(); }
-    // Told of every item a removal tries to move, on the removing thread;
-    // error is empty when the item was moved.
-    using RemovalListener = std::function<void(const QString &path, const QString &error)>;
-    void setRemovalListener(RemovalListener listener);
 
     // What the pages and the command line scan unless told otherwise: the
     // layout's documents and music folders, hidden folders and docsets left
@@ -102,15 +91,7 @@ private:
                                                        const std::vector<quint32> &sameSize, bool confirm);
     void buildGroup(ORDupData &data, const sw::DupCandidates &candidates, const std::vector<quint32> &set);
 
-    mutable QMutex m_mutex;
-    std::shared_ptr<ORDupData> m_dupData;
-    std::shared_ptr<ORDupData> m_tempDupData;
-    QStringList m_folders;
-    QStringList m_excludeFolders;
-    QStringList m_excludeFiles;
     std::atomic<bool> m_confirmContents{true};
-    std::atomic<qint64> m_delSize{0};
-    RemovalListener m_removalListener;
     qint64 m_foundSize = 0;    // bytes in the groups built so far
     qint64 m_foundGroups = 0;  // groups built so far
 };

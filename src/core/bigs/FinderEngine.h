@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+namespace sw {
+
+// What the large-file and the duplicate finder's engines have in common: the
+// folders and exclusions a page hands over before a scan, the published
+// result and its temp copy, the bytes moved by the last removal and a
+// listener for each item a removal tries. All of it is safe to reach from
+// any thread; the engines name their own accessors (bigData(), dupData()).
+template <class Data>
+class FinderEngine
+{
+public:
+    // Told of every item a removal tries to move, on the removing thread;
+    // error is empty when the item was moved.
+    using RemovalListener = std::function<void(const QString &path, const QString &error)>;
+
+    void setFolders(const QStringList &folders) { set(m_folders, folders); }
+    QStringList folders() const { return get(m_folders); }
+    // Patterns for ORUtility::isExcludedFolder().
+    void setExcludeFolders(const QStringList &patterns) { set(m_excludeFolders, patterns); }
+    QStringList excludeFolders() const { return get(m_excludeFolders); }
+    // Lower-case extensions whose items are never listed.
+    void setExcludeFiles(const QStringList &extensions) { set(m_excludeFiles, extensions); }
+    QStringList excludeFiles() const { return get(m_excludeFiles); }
+
+    void setRemovalListener(RemovalListener listener) { set(m_removalListener, std::move(listener)); }
+    qint64 delSize() const { return m_delSize.load(); }
+
+protected:
+    FinderEngine() = default;
+
+    // The published result, made by scan on the calling thread when none is held.
+    std::shared_ptr<Data> published(const std::function<std::shared_ptr<Data>()> &scan)
+    {
+        {
+            QMutexLocker lock(&m_mutex);
+            if (m_data) {
+                m_temp = m_data;
+                return m_data;
+            }
+        }
+        auto result = scan();
+        QMutexLocker lock(&m_mutex);
+        m_data = result;
+        m_temp = result;
+        return result;
+    }
+    std::shared_ptr<Data> temp() const { return get(m_temp); }
+    RemovalListener removalListener() const { return get(m_removalListener); }
+    // Forgets the result, the folders and the exclusions.
+    void forget()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_data.reset();
+        m_temp.reset();
+        m_folders.clear();
+        m_excludeFolders.clear();
+        m_excludeFiles.clear();
+    }
+
+    std::atomic<qint64> m_delSize{0};
+
+private:
+    template <class T>
+    void set(T &field, T value)
+    {
+        QMutexLocker lock(&m_mutex);
+        field = std::move(value);
+    }
+    template <class T>
+    T get(const T &field) const
+    {
+        QMutexLocker lock(&m_mutex);
+        return field;
+    }
+
+    mutable QMutex m_mutex;
+    std::shared_ptr<Data> m_data;
+    std::shared_ptr<Data> m_temp;
+    QStringList m_folders;
+    QStringList m_excludeFolders;
+    QStringList m_excludeFiles;
+    RemovalListener m_removalListener;
+};
+
+}  // namespace sw
