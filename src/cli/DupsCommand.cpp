@@ -72,45 +72,24 @@ void writeList(const ORDupData &data, FILE *out)
 
 int runDupsCommand(const QStringList &args)
 {
-    CliOptions options({QStringLiteral("--json"), QStringLiteral("--quick"), QStringLiteral("--trash-all-but-first"),
-                        QStringLiteral("--help"), QStringLiteral("-h")},
-                       {QStringLiteral("--layout"), QStringLiteral("--root"), QStringLiteral("--home")});
-    if (const auto problem = options.parse(args))
-        return findercli::usageError("dups", *problem);
-    if (const QString problem = ORLayout::configure(args); !problem.isEmpty())
-        return findercli::usageError("dups", problem);
-    if (options.isSet(QStringLiteral("--help")) || options.isSet(QStringLiteral("-h"))) {
-        std::fputs(usage().toLocal8Bit().constData(), stdout);
-        return 0;
-    }
-    const bool trash = options.isSet(QStringLiteral("--trash-all-but-first"));
-    ORDupDataCollection &engine = ORDupDataCollection::shareInstance();
-    engine.startOver();
-    engine.setFolders(findercli::chooseFolders("dups", options.positional(), ORDupDataCollection::defaultFolders()));
-    engine.setExcludeFolders(ORDupDataCollection::defaultExcludeFolders());
-    engine.setExcludeFiles(ORDupDataCollection::defaultExcludeFiles());
-    engine.setConfirmContents(!options.isSet(QStringLiteral("--quick")));
-    findercli::Removals removals;
-    engine.setRemovalListener([&removals](const QString &path, const QString &error) { removals.record(path, error); });
-
-    std::shared_ptr<ORDupData> data;
-    findercli::runWithProgress({QStringLiteral("dupicon"), QStringLiteral("duplicatesize")}, [&](const auto &removing) {
-        data = engine.dupData();
-        if (!trash)
-            return;
-        for (ORDupDataGroup &group : data->dupGroups)
-            sw::DupCopyLimit::setGroupMarked(group, true);
-        removing();
-        engine.deleteDups();
-    });
-    if (options.isSet(QStringLiteral("--json"))) {
-        writeJson(*data, stdout);
-        findercli::write(stdout, (trash ? findercli::removalsJson(removals, engine.delSize()) : QByteArray()) + "\n}\n");
-    } else {
-        writeList(*data, stdout);
-        if (trash)
-            findercli::write(stdout, findercli::removalsText(removals, engine.delSize()).toLocal8Bit());
-    }
-    std::fflush(stdout);
-    return removals.failed.isEmpty() ? 0 : 1;
+    const findercli::Finder<ORDupDataCollection, ORDupData> dups{
+        "dups",
+        usage(),
+        QStringLiteral("--trash-all-but-first"),
+        {QStringLiteral("--quick")},
+        {QStringLiteral("dupicon"), QStringLiteral("duplicatesize")},
+        &ORDupDataCollection::dupData,
+        &ORDupDataCollection::deleteDups,
+        // As the result page's auto-select: every copy but the first.
+        [](ORDupData &data) {
+            for (ORDupDataGroup &group : data.dupGroups)
+                sw::DupCopyLimit::setGroupMarked(group, true);
+        },
+        writeJson,
+        writeList,
+        [](ORDupDataCollection &engine, const CliOptions &options) {
+            engine.setConfirmContents(!options.isSet(QStringLiteral("--quick")));
+        },
+    };
+    return findercli::run(dups, args);
 }

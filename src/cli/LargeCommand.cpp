@@ -81,11 +81,35 @@ void write(FILE *out, const QByteArray &text)
     std::fwrite(text.constData(), 1, size_t(text.size()), out);
 }
 
+namespace {
 int usageError(const char *command, const QString &problem)
 {
     std::fprintf(stderr, "%s: %s\nTry 'sweepwright-cli %s --help'.\n", command, problem.toLocal8Bit().constData(),
                  command);
     return 2;
+}
+}  // namespace
+
+std::optional<int> parse(const char *command, const QString &usage, const QStringList &args, CliOptions &options)
+{
+    if (const auto problem = options.parse(args))
+        return usageError(command, *problem);
+    if (const QString problem = ORLayout::configure(args); !problem.isEmpty())
+        return usageError(command, problem);
+    if (options.isSet(QStringLiteral("--help")) || options.isSet(QStringLiteral("-h"))) {
+        std::fputs(usage.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+void finishReport(bool json, const Removals *removals, qint64 delSize)
+{
+    if (json)
+        write(stdout, (removals ? removalsJson(*removals, delSize) : QByteArray()) + "\n}\n");
+    else if (removals)
+        write(stdout, removalsText(*removals, delSize).toLocal8Bit());
+    std::fflush(stdout);
 }
 
 }  // namespace findercli
@@ -153,43 +177,18 @@ void writeTable(const ORBigData &data, FILE *out)
 
 int runLargeCommand(const QStringList &args)
 {
-    CliOptions options({QStringLiteral("--json"), QStringLiteral("--trash"), QStringLiteral("--help"),
-                        QStringLiteral("-h")},
-                       {QStringLiteral("--layout"), QStringLiteral("--root"), QStringLiteral("--home")});
-    if (const auto problem = options.parse(args))
-        return findercli::usageError("large", *problem);
-    if (const QString problem = ORLayout::configure(args); !problem.isEmpty())
-        return findercli::usageError("large", problem);
-    if (options.isSet(QStringLiteral("--help")) || options.isSet(QStringLiteral("-h"))) {
-        std::fputs(usage().toLocal8Bit().constData(), stdout);
-        return 0;
-    }
-    const bool trash = options.isSet(QStringLiteral("--trash"));
-    ORBigDataCollection &engine = ORBigDataCollection::shareInstance();
-    engine.startOver();
-    engine.setFolders(findercli::chooseFolders("large", options.positional(), ORBigDataCollection::defaultFolders()));
-    engine.setExcludeFolders(ORBigDataCollection::defaultExcludeFolders());
-    engine.setExcludeFiles(ORBigDataCollection::defaultExcludeFiles());
-    findercli::Removals removals;
-    engine.setRemovalListener([&removals](const QString &path, const QString &error) { removals.record(path, error); });
-
-    std::shared_ptr<ORBigData> data;
-    findercli::runWithProgress({QStringLiteral("bigtitle"), QStringLiteral("bigszie")}, [&](const auto &removing) {
-        data = engine.bigData();
-        if (!trash)
-            return;
-        sw::selection::setAllGroupsMarked(data->bigGroups, true);
-        removing();
-        engine.deleteBigs();
-    });
-    if (options.isSet(QStringLiteral("--json"))) {
-        writeJson(*data, stdout);
-        findercli::write(stdout, (trash ? findercli::removalsJson(removals, engine.delSize()) : QByteArray()) + "\n}\n");
-    } else {
-        writeTable(*data, stdout);
-        if (trash)
-            findercli::write(stdout, findercli::removalsText(removals, engine.delSize()).toLocal8Bit());
-    }
-    std::fflush(stdout);
-    return removals.failed.isEmpty() ? 0 : 1;
+    const findercli::Finder<ORBigDataCollection, ORBigData> large{
+        "large",
+        usage(),
+        QStringLiteral("--trash"),
+        {},
+        {QStringLiteral("bigtitle"), QStringLiteral("bigszie")},
+        &ORBigDataCollection::bigData,
+        &ORBigDataCollection::deleteBigs,
+        [](ORBigData &data) { sw::selection::setAllGroupsMarked(data.bigGroups, true); },
+        writeJson,
+        writeTable,
+        nullptr,
+    };
+    return findercli::run(large, args);
 }

@@ -8,7 +8,10 @@
 #include "FixtureTree.h"
 
 #include "MainQueue.h"
+#include "ORLayout.h"
 #include "ORNotificationCenter.h"
+
+#include <gtest/gtest.h>
 
 #include <QHash>
 #include <QObject>
@@ -86,6 +89,44 @@ public:
 
 private:
     QHash<QString, QVariantList> m_values;
+};
+
+// A fixture for a finder's engine: a home (freedesktop layout) and a folder
+// to scan in a temporary tree; the engine starts over before and after.
+template <class Engine>
+class FinderFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ensureCoreApplication();
+        ASSERT_TRUE(tree.isValid());
+        home = tree.folder(QStringLiteral("home"));
+        scanned = tree.folder(QStringLiteral("scan"));
+        ORLayout::set(ORLayout::Kind::Freedesktop, tree.folder(QStringLiteral("root")), home);
+        engine().startOver();
+    }
+    void TearDown() override
+    {
+        engine().startOver();
+        engine().setRemovalListener({});
+        ORLayout::reset();
+    }
+
+    static Engine &engine() { return Engine::shareInstance(); }
+
+    // Starts over with the folders (default: the scanned one) and the pages' exclusions.
+    void prepare(const QStringList &folders)
+    {
+        engine().startOver();
+        engine().setFolders(folders.isEmpty() ? QStringList{scanned} : folders);
+        engine().setExcludeFolders(Engine::defaultExcludeFolders());
+        engine().setExcludeFiles(Engine::defaultExcludeFiles());
+    }
+
+    FixtureTree tree;
+    QString home;
+    QString scanned;
 };
 
 }  // namespace swtest

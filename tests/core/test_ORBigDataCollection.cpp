@@ -19,33 +19,12 @@ namespace {
 
 constexpr qint64 MiB = 1024 * 1024;
 
-class BigEngine : public ::testing::Test
+class BigEngine : public swtest::FinderFixture<ORBigDataCollection>
 {
 protected:
-    void SetUp() override
-    {
-        swtest::ensureCoreApplication();
-        ASSERT_TRUE(tree.isValid());
-        home = tree.folder(QStringLiteral("home"));
-        scanned = tree.folder(QStringLiteral("scan"));
-        ORLayout::set(ORLayout::Kind::Freedesktop, tree.folder(QStringLiteral("root")), home);
-        engine().startOver();
-    }
-    void TearDown() override
-    {
-        engine().startOver();
-        engine().setRemovalListener({});
-        ORLayout::reset();
-    }
-
-    static ORBigDataCollection &engine() { return ORBigDataCollection::shareInstance(); }
-
     std::shared_ptr<ORBigData> scan(const QStringList &folders = {})
     {
-        engine().startOver();
-        engine().setFolders(folders.isEmpty() ? QStringList{scanned} : folders);
-        engine().setExcludeFolders(ORBigDataCollection::defaultExcludeFolders());
-        engine().setExcludeFiles(ORBigDataCollection::defaultExcludeFiles());
+        prepare(folders);
         return engine().bigData();
     }
 
@@ -59,10 +38,6 @@ protected:
                 paths << item.itemPath;
         return paths;
     }
-
-    FixtureTree tree;
-    QString home;
-    QString scanned;
 };
 
 // --- size bands --------------------------------------------------------------

@@ -23,33 +23,18 @@ using swtest::pattern;
 
 namespace {
 
-class DupEngine : public ::testing::Test
+class DupEngine : public swtest::FinderFixture<ORDupDataCollection>
 {
 protected:
-    void SetUp() override
-    {
-        swtest::ensureCoreApplication();
-        ASSERT_TRUE(tree.isValid());
-        home = tree.folder(QStringLiteral("home"));
-        scanned = tree.folder(QStringLiteral("scan"));
-        ORLayout::set(ORLayout::Kind::Freedesktop, tree.folder(QStringLiteral("root")), home);
-        engine().startOver();
-    }
     void TearDown() override
     {
-        engine().startOver();
         engine().setConfirmContents(true);
-        ORLayout::reset();
+        FinderFixture::TearDown();
     }
-
-    static ORDupDataCollection &engine() { return ORDupDataCollection::shareInstance(); }
 
     std::shared_ptr<ORDupData> scan(bool confirm = true, const QStringList &folders = {})
     {
-        engine().startOver();
-        engine().setFolders(folders.isEmpty() ? QStringList{scanned} : folders);
-        engine().setExcludeFolders(ORDupDataCollection::defaultExcludeFolders());
-        engine().setExcludeFiles(ORDupDataCollection::defaultExcludeFiles());
+        prepare(folders);
         engine().setConfirmContents(confirm);
         return engine().dupData();
     }
@@ -76,10 +61,6 @@ protected:
         }
         return out;
     }
-
-    FixtureTree tree;
-    QString home;
-    QString scanned;
 };
 
 using Groups = QList<QStringList>;
