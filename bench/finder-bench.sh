@@ -56,6 +56,17 @@ peak_kb() {
   echo "$hwm"
 }
 
+# verdict WHAT PEER_LABEL PEER OURS_LABEL OURS UNIT LIMIT: prints both
+# measures and the ratio ours / peer; false when the ratio is above LIMIT.
+verdict() {
+  local what=$1 r
+  r=$(ratio "$5" "$3")
+  printf '  %-32s %s %s\n' "$2" "$3" "$6"
+  printf '  %-32s %s %s\n' "$4" "$5" "$6"
+  echo "  $what ratio $r (at most $7)"
+  at_most "$r" "$7" || { echo "  FAIL: $what ratio above $7"; return 1; }
+}
+
 # ratio A B: A / B with two decimals.
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 

@@ -39,11 +39,7 @@ peak_kb "$work/found.json" "$cli" dups "$tree" --json >/dev/null
 run_peer() { jdupes -r -q -X size+:16384 "$tree"; }
 run_ours() { "$cli" dups "$tree" --json; }
 read -r peer ours < <(duel)
-speed=$(ratio "$ours" "$peer")
-echo "  jdupes -r -q -X size+:16384    ${peer} ms"
-echo "  sweepwright-cli dups --json    ${ours} ms"
-echo "  time ratio $speed (at most 1.00)"
-at_most "$speed" 1.00 || { echo "  FAIL: slower than jdupes"; status=1; }
+verdict time "jdupes -r -q -X size+:16384" "$peer" "sweepwright-cli dups --json" "$ours" ms 1.00 || status=1
 groups_ok "$tree" "$work/truth" "$work/found.json"
 rm -rf "$tree"
 
@@ -51,10 +47,6 @@ rm -rf "$tree"
 echo "dups: 300000 files, $(wc -l <"$work/truth") true groups"
 peer=$(peak_kb /dev/null jdupes -r -q -X size+:16384 "$tree")
 ours=$(peak_kb "$work/found.json" "$cli" dups "$tree" --json)
-memory=$(ratio "$ours" "$peer")
-echo "  jdupes peak memory             $((peer / 1024)) MiB"
-echo "  sweepwright-cli peak memory    $((ours / 1024)) MiB"
-echo "  memory ratio $memory (at most 1.50)"
-at_most "$memory" 1.50 || { echo "  FAIL: more than 1.5 times the memory of jdupes"; status=1; }
+verdict "peak memory" "jdupes -r -q -X size+:16384" "$peer" "sweepwright-cli dups --json" "$ours" KiB 1.50 || status=1
 groups_ok "$tree" "$work/truth" "$work/found.json"
 exit $status
