@@ -182,6 +182,20 @@ TEST_F(BigEngine, RootInsideAHiddenFolderIsNotScanned)
     EXPECT_TRUE(scan({tree.path(QStringLiteral("scan/.local/videos"))})->bigGroups.isEmpty());
 }
 
+TEST_F(BigEngine, NamesThatAreNoValidTextArePassedOver)
+{
+    const QByteArray folder = QFile::encodeName(scanned);
+    ASSERT_EQ(::mkdir((folder + "/bad\xff").constData(), 0755), 0);
+    for (const QByteArray &rel : {QByteArray("/film\xfe.mkv"), QByteArray("/bad\xff/film.mkv")}) {
+        const int fd = ::open((folder + rel).constData(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, 40 * MiB), 0);
+        ::close(fd);
+    }
+    const QString good = big(QStringLiteral("good.mkv"), 40 * MiB);
+    EXPECT_EQ(listed(*scan()), QStringList{good});
+}
+
 // --- links -----------------------------------------------------------------------
 
 TEST_F(BigEngine, SymbolicLinksAreNeverFollowed)

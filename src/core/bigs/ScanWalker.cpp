@@ -24,6 +24,17 @@ bool isDotOrDotDot(const char *name)
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
+// A name that a path string can carry: the tools pass paths around as
+// strings, and a name that is no valid text in the file-name encoding would
+// come back as another name.
+bool representable(const std::string &name)
+{
+    if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return true;
+    const QByteArray bytes = QByteArray::fromRawData(name.data(), qsizetype(name.size()));
+    return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
+}
+
 // The extension of a native name, or nullptr (see extensionOf()).
 const char *extensionStart(const char *name)
 {
@@ -170,7 +181,7 @@ void ScanWalker::visitChild(std::vector<Level> &stack, const std::string &name, 
     Level &level = stack.back();
     if (type == DT_LNK || type == DT_FIFO || type == DT_SOCK || type == DT_CHR || type == DT_BLK)
         return;
-    if (stack.size() == 1 && name == ".DS_Store")
+    if ((stack.size() == 1 && name == ".DS_Store") || !representable(name))
         return;
     struct stat st;
     if (fstatat(level.fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)

@@ -35,7 +35,9 @@ struct ScanEntry
 // may be one), a folder that matches an exclusion pattern is not entered,
 // packages are handed over whole and not entered, and ".DS_Store" directly
 // in the root is skipped. Entries whose lower-cased extension is excluded
-// are not handed over (an excluded folder name is still entered).
+// are not handed over (an excluded folder name is still entered). An entry
+// whose name is not valid in the file-name encoding (UTF-8) is passed over,
+// folder and all: no path string could name it.
 //
 // Built on openat/fdopendir/fstatat: one fstatat per file, nothing allocated
 // per entry but its name. A folder on the current branch (a bind-mount loop)
