@@ -330,6 +330,24 @@ TEST_F(DupEngine, ProgressEndsOnTheBytesAndGroupsFound)
     EXPECT_EQ(log.last(QStringLiteral("dupicon")).toString(), scanned + QStringLiteral("/a2"));
 }
 
+TEST_F(DupEngine, CopiesTheUserMayNotDeleteAreLeftOut)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may delete anything";
+    put(QStringLiteral("locked/a"), pattern(1, 30000));
+    put(QStringLiteral("locked/b"), pattern(1, 30000));
+    put(QStringLiteral("open/c"), pattern(2, 30000));
+    put(QStringLiteral("locked/d"), pattern(2, 30000));
+    const QString locked = scanned + QStringLiteral("/locked");
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+    swtest::NotificationLog log({QStringLiteral("duplicatesize")});
+    const auto data = scan();
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    log.deliver();
+    EXPECT_EQ(groups(*data), Groups{});
+    EXPECT_TRUE(log.values(QStringLiteral("duplicatesize")).isEmpty());
+}
+
 // --- lifecycle and removal ---------------------------------------------------------------
 
 TEST_F(DupEngine, DefaultsFollowTheLayout)

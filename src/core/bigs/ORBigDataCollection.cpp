@@ -154,32 +154,21 @@ QList<ORBigDataItem> &ORBigDataCollection::bandList(qint64 bigID)
 std::shared_ptr<ORBigData> ORBigDataCollection::scanBig()
 {
     auto data = std::make_shared<ORBigData>();
-    const QStringList roots = folders();
     for (qint64 id = 0; id <= 4; ++id)
         bandList(id).clear();
-
     sw::TitlePoster title(QStringLiteral("bigtitle"));
     sw::ScanWalker walker(excludeFolders(), excludeFiles(), &title);
     // A file reached through several links (or through overlapping folders)
     // is listed once, as the first path found.
     QSet<QPair<quint64, quint64>> listed;
-    for (const QString &root : roots) {
+    for (const QString &root : folders()) {
         walker.walk(root, [&](const sw::ScanEntry &entry) {
             if (!entry.isPackage && entry.st.st_size < kMinimumSize)
                 return;  // the common case: one fstatat and nothing else
             const QString path = entry.path();
-            qint64 size = 0;
-            if (entry.isPackage) {
-                size = ORUtility::folderSizeAtPath2(path);
-            } else if (entry.deletable) {
-                size = entry.st.st_size;
-            } else {
-                qCInfo(lcBigs).noquote() << QStringLiteral("%1 without delete permission.").arg(path);
-            }
-            if (size < kMinimumSize || sw::ProtectedPaths::isProtected(path))
-                return;
+            const qint64 size = entry.isPackage ? ORUtility::folderSizeAtPath2(path) : entry.sizeOfFile(lcBigs());
             const QPair<quint64, quint64> id(quint64(entry.st.st_dev), quint64(entry.st.st_ino));
-            if (listed.contains(id))
+            if (size < kMinimumSize || sw::ProtectedPaths::isProtected(path) || listed.contains(id))
                 return;
             listed.insert(id);
             title.post(path);

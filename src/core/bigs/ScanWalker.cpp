@@ -5,6 +5,7 @@
 #include "TitlePoster.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 
 #include <algorithm>
 #include <cstring>
@@ -71,6 +72,14 @@ QByteArray ScanEntry::nativePath() const
 QString ScanEntry::path() const
 {
     return QFile::decodeName(nativePath());
+}
+
+qint64 ScanEntry::sizeOfFile(const QLoggingCategory &category) const
+{
+    if (deletable)
+        return st.st_size;
+    qCInfo(category).noquote() << QStringLiteral("%1 without delete permission.").arg(path());
+    return 0;
 }
 
 ScanWalker::ScanWalker(const QStringList &excludeFolders, const QStringList &excludeFiles, TitlePoster *title)

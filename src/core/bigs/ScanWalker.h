@@ -10,6 +10,8 @@
 
 #include <sys/stat.h>
 
+class QLoggingCategory;
+
 namespace sw {
 
 class TitlePoster;
@@ -27,6 +29,9 @@ struct ScanEntry
 
     QByteArray nativePath() const;
     QString path() const;
+    // A regular file's size as the finders count it: 0 when the user may not
+    // delete it, which is logged in category ("<path> without delete permission.").
+    qint64 sizeOfFile(const QLoggingCategory &category) const;
 };
 
 // The walk both finders share: every folder below a root, each folder's

@@ -141,16 +141,9 @@ DupCandidates ORDupDataCollection::walk()
     sw::ScanWalker walker(excludeFolders(), excludeFiles(), &title);
     for (const QString &root : folders()) {
         walker.walk(root, [&](const sw::ScanEntry &entry) {
-            qint64 size = 0;
-            if (entry.isPackage) {
-                size = ORUtility::fileSizeByPath(entry.path());
-            } else if (entry.st.st_size > kMinimumSize) {
-                size = entry.st.st_size;
-                if (!entry.deletable) {
-                    qCInfo(lcDups).noquote() << QStringLiteral("%1 without delete permission.").arg(entry.path());
-                    size = 0;
-                }
-            }
+            if (!entry.isPackage && entry.st.st_size <= kMinimumSize)
+                return;  // the common case: one fstatat and nothing else
+            const qint64 size = entry.isPackage ? ORUtility::fileSizeByPath(entry.path()) : entry.sizeOfFile(lcDups());
             if (size > kMinimumSize)
                 candidates.add(entry.folder, entry.folderSerial, entry.name, size, quint64(entry.st.st_dev),
                                quint64(entry.st.st_ino), entry.isPackage, entry.deletable);
