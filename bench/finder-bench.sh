@@ -1,5 +1,14 @@
 # Helpers of the finders' benchmarks (sourced by bench/dups and bench/large).
 
+# finder_tools BUILD_DIR: builds the program, the tree generator and the
+# group check there; sets cli, gen and check to them.
+finder_tools() {
+  cmake --build "$1" --target sweepwright-cli treegen groupcheck >/dev/null
+  cli="$1/src/cli/sweepwright-cli"
+  gen="$1/bench/treegen/treegen"
+  check="$1/bench/treegen/groupcheck"
+}
+
 # A fresh folder for generated trees; its path must hold no hidden folder,
 # which the finders do not enter. Removed on exit.
 finder_workdir() {

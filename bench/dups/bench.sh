@@ -9,13 +9,8 @@
 #   - on both trees the groups found must be exactly the true ones.
 # Fails (status 1) when a condition is not met.
 set -euo pipefail
-build=$(cd "${1:-build}" && pwd)
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../finder-bench.sh"
-cli="$build/src/cli/sweepwright-cli"
-gen="$build/bench/treegen/treegen"
-check="$build/bench/treegen/groupcheck"
-cmake --build "$build" --target sweepwright-cli treegen groupcheck >/dev/null
+source "$(dirname "$0")/../finder-bench.sh"
+finder_tools "$(cd "${1:-build}" && pwd)"
 command -v jdupes >/dev/null || { echo "dups: jdupes is not installed (Debian package jdupes)"; exit 1; }
 [ -x /usr/bin/time ] || echo "dups: /usr/bin/time is missing (Debian package time); reading VmHWM instead"
 work=$(finder_workdir)

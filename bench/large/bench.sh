@@ -6,12 +6,8 @@
 # -size +32M` (best of three, after a warm-up run) and list the same files.
 # Fails (status 1) when it does not.
 set -euo pipefail
-build=$(cd "${1:-build}" && pwd)
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../finder-bench.sh"
-cli="$build/src/cli/sweepwright-cli"
-gen="$build/bench/treegen/treegen"
-cmake --build "$build" --target sweepwright-cli treegen >/dev/null
+source "$(dirname "$0")/../finder-bench.sh"
+finder_tools "$(cd "${1:-build}" && pwd)"
 work=$(finder_workdir)
 trap 'rm -rf "$work"' EXIT
 status=0
