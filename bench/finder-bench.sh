@@ -17,6 +17,17 @@ finder_workdir() {
   mktemp -d "$base/sweepwright-bench.XXXXXX"
 }
 
+# A fresh folder for a tree that only memory is measured on: in /dev/shm when
+# it can be written (no disk, and quick to make and to remove), else as
+# finder_workdir.
+finder_scratchdir() {
+  if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    mktemp -d /dev/shm/sweepwright-bench.XXXXXX
+  else
+    finder_workdir
+  fi
+}
+
 # milliseconds COMMAND...: runs the command (output to /dev/null), prints its wall time in ms.
 milliseconds() {
   local start end

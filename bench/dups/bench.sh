@@ -5,7 +5,8 @@
 # equal first, middle and last 4 KiB, different elsewhere) and unique files:
 #   - 100,000 files: `sweepwright-cli dups --json` must be at least as fast as
 #     `jdupes -r -q -X size+:16384` (best of three, after a warm-up run);
-#   - 300,000 files: its peak memory at most 1.5 times that of jdupes;
+#   - 300,000 files (in /dev/shm when there is one: only memory is measured
+#     there): its peak memory at most 1.5 times that of jdupes;
 #   - on both trees the groups found must be exactly the true ones.
 # Fails (status 1) when a condition is not met.
 set -euo pipefail
@@ -14,7 +15,8 @@ finder_tools "$(cd "${1:-build}" && pwd)"
 command -v jdupes >/dev/null || { echo "dups: jdupes is not installed (Debian package jdupes)"; exit 1; }
 [ -x /usr/bin/time ] || echo "dups: /usr/bin/time is missing (Debian package time); reading VmHWM instead"
 work=$(finder_workdir)
-trap 'rm -rf "$work"' EXIT
+scratch=$(finder_scratchdir)
+trap 'rm -rf "$work" "$scratch"' EXIT
 status=0
 
 groups_ok() {  # TREE TRUTH JSON
@@ -38,6 +40,7 @@ verdict time "jdupes -r -q -X size+:16384" "$peer" "sweepwright-cli dups --json"
 groups_ok "$tree" "$work/truth" "$work/found.json"
 rm -rf "$tree"
 
+tree="$scratch/tree"
 "$gen" "$tree" 300000 --truth "$work/truth"
 echo "dups: 300000 files, $(wc -l <"$work/truth") true groups"
 peer=$(peak_kb /dev/null jdupes -r -q -X size+:16384 "$tree")
