@@ -15,7 +15,7 @@ packages=(
   ghostscript pkexec xdg-utils fonts-dejavu-core
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   # looking at the program and comparing it with its peers
-  xvfb xauth imagemagick xdotool jdupes coreutils findutils
+  xvfb xauth imagemagick xdotool jdupes time coreutils findutils
 )
 
 missing=()
