@@ -135,7 +135,7 @@ int run(const JunkRequest &request)
     FailureLog failures;
     JunkOutcome outcome;
     {
-        ProgressLine progress(stderr);
+        ProgressLine progress(stderr, QStringLiteral("junktitle"), QStringLiteral("junksize"));
         outcome = runEngine(request, progress);
     }
     const QByteArray text = request.json ? JunkReport::json(*outcome.data, outcome.delSize)

@@ -32,20 +32,7 @@ QStringList chooseFolders(const char *command, const QStringList &named, const Q
 
 void runWithProgress(const ProgressNames &names, const std::function<void(const std::function<void()> &)> &work)
 {
-    ProgressLine progress(stderr);
-    // The progress line follows the junk scan's notifications; the finders'
-    // are handed on to it under those names.
-    QObject relay;
-    if (progress.isEnabled()) {
-        auto &center = ORNotificationCenter::defaultCenter();
-        center.addObserver(&relay, names.title, [&center](const QVariant &path) {
-            center.postNotification(QStringLiteral("junktitle"), path);
-        });
-        center.addObserver(&relay, names.size, [&center](const QVariant &size) {
-            const QVariant bytes = size.metaType().id() == QMetaType::QVariantList ? size.toList().value(0) : size;
-            center.postNotification(QStringLiteral("junksize"), bytes);
-        });
-    }
+    ProgressLine progress(stderr, names.title, names.size);
     QEventLoop loop;
     ORDispatch::global(ORDispatch::Priority::Default, [&] {
         work([&progress] { ORDispatch::main([&progress] { progress.setPhase(QStringLiteral("Moving to the Trash")); }); });

@@ -10,7 +10,7 @@ namespace {
 constexpr qint64 kRenderIntervalMs = 100;  // a steadier line than one per delivered frame
 }
 
-ProgressLine::ProgressLine(FILE *stream, QObject *parent)
+ProgressLine::ProgressLine(FILE *stream, const QString &titleName, const QString &sizeName, QObject *parent)
     : QObject(parent)
     , m_stream(stream)
     , m_enabled(stream && ::isatty(::fileno(stream)))
@@ -19,12 +19,13 @@ ProgressLine::ProgressLine(FILE *stream, QObject *parent)
     if (!m_enabled)
         return;
     auto &center = ORNotificationCenter::defaultCenter();
-    center.addObserver(this, QStringLiteral("junktitle"), [this](const QVariant &object) {
+    center.addObserver(this, titleName, [this](const QVariant &object) {
         m_path = object.toString();
         render(false);
     });
-    center.addObserver(this, QStringLiteral("junksize"), [this](const QVariant &object) {
-        m_size = object.toLongLong();
+    center.addObserver(this, sizeName, [this](const QVariant &object) {
+        m_size = object.metaType().id() == QMetaType::QVariantList ? object.toList().value(0).toLongLong()
+                                                                    : object.toLongLong();
         render(false);
     });
 }

@@ -7,13 +7,14 @@
 #include <cstdio>
 
 // One self-rewriting status line on a terminal: the phase, the running size
-// found and the path being measured, fed by the scan's "junktitle" and
-// "junksize" notifications on the main thread. Does nothing when the stream
+// found and the path being measured, fed by a scan's title and size
+// notifications ("junktitle"/"junksize", "bigtitle"/"bigszie", ...) on the
+// main thread; a size that comes as a list counts by its first number. Does nothing when the stream
 // is not a terminal, so redirected output stays clean.
 class ProgressLine : public QObject
 {
 public:
-    explicit ProgressLine(FILE *stream, QObject *parent = nullptr);
+    ProgressLine(FILE *stream, const QString &titleName, const QString &sizeName, QObject *parent = nullptr);
     ~ProgressLine() override;
 
     bool isEnabled() const { return m_enabled; }

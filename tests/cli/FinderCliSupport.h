@@ -4,22 +4,15 @@
 // in a working folder of its own (which must stay empty), with a private
 // settings folder and no layout variables from the caller.
 
+#include "CliRunner.h"
 #include "FinderTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace swtest {
-
-struct CliRun
-{
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
 
 class FinderCli : public ::testing::Test
 {
@@ -38,24 +31,7 @@ protected:
         EXPECT_EQ(QDir(cwd).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 
-    CliRun cli(const QStringList &args) const
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), tree.path(QStringLiteral("config")));
-        for (const char *name : {"SWEEPWRIGHT_LAYOUT", "SWEEPWRIGHT_ROOT", "SWEEPWRIGHT_HOME", "XDG_DATA_HOME"})
-            env.remove(QString::fromLatin1(name));
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(cwd);
-        process.start(QStringLiteral(SWEEPWRIGHT_CLI), args);
-        CliRun run;
-        if (!process.waitForFinished(120000))
-            return run;
-        run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = process.readAllStandardOutput();
-        run.err = process.readAllStandardError();
-        return run;
-    }
+    CliRun cli(const QStringList &args) const { return runCli(args, tree.path(QStringLiteral("config")), cwd); }
 
     // The command with --home and --json, parsed.
     QJsonObject json(const QString &command, const QStringList &args, int expectedCode = 0) const

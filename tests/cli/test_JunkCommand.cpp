@@ -1,5 +1,6 @@
 // sweepwright-cli junk, run as a program on fixture trees of both layouts.
 
+#include "CliRunner.h"
 #include "FixtureTree.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +17,7 @@
 
 namespace {
 
-struct CliRun
-{
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using swtest::CliRun;
 
 class JunkCommand : public ::testing::Test
 {
@@ -37,22 +33,7 @@ protected:
 
     CliRun cli(const QStringList &args, const QStringList &extraEnv = {}) const
     {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-        for (const char *name : {"SWEEPWRIGHT_LAYOUT", "SWEEPWRIGHT_ROOT", "SWEEPWRIGHT_HOME"})
-            env.remove(QString::fromLatin1(name));
-        for (const QString &assignment : extraEnv)
-            env.insert(assignment.section(QLatin1Char('='), 0, 0), assignment.section(QLatin1Char('='), 1));
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(SWEEPWRIGHT_CLI), args);
-        CliRun run;
-        if (!process.waitForFinished(120000))
-            return run;
-        run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = process.readAllStandardOutput();
-        run.err = process.readAllStandardError();
-        return run;
+        return swtest::runCli(args, config, QString(), extraEnv);
     }
 
     // `junk --home H --root R --json` plus args, parsed.

@@ -65,7 +65,7 @@ TEST(ProgressLine, StaysSilentWhenNotATerminal)
     FILE *file = std::tmpfile();
     ASSERT_NE(file, nullptr);
     {
-        ProgressLine line(file);
+        ProgressLine line(file, QStringLiteral("junktitle"), QStringLiteral("junksize"));
         EXPECT_FALSE(line.isEnabled());
         post("junksize", 4096);
         line.setPhase(QStringLiteral("Removing"));
@@ -80,7 +80,7 @@ TEST(ProgressLine, ShowsThePathBeingMeasuredThenErasesItself)
     Terminal terminal(120);
     ASSERT_NE(terminal.stream(), nullptr);
     {
-        ProgressLine line(terminal.stream());
+        ProgressLine line(terminal.stream(), QStringLiteral("junktitle"), QStringLiteral("junksize"));
         ASSERT_TRUE(line.isEnabled());
         post("junktitle", QStringLiteral("/home/u/.cache/fontconfig"));
         EXPECT_EQ(terminal.drain(), QByteArray("\rScanning  0 B  /home/u/.cache/fontconfig\033[K"));
@@ -92,7 +92,7 @@ TEST(ProgressLine, ShowsTheSizeFoundAndKeepsItAcrossPhases)
 {
     Terminal terminal(120);
     ASSERT_NE(terminal.stream(), nullptr);
-    ProgressLine line(terminal.stream());
+    ProgressLine line(terminal.stream(), QStringLiteral("junktitle"), QStringLiteral("junksize"));
     post("junksize", 2048);
     EXPECT_EQ(terminal.drain(), QByteArray("\rScanning  2.00 KB\033[K"));
     line.setPhase(QStringLiteral("Removing"));
@@ -103,7 +103,7 @@ TEST(ProgressLine, LongPathKeepsItsEndWithinTheWidth)
 {
     Terminal terminal(40);
     ASSERT_NE(terminal.stream(), nullptr);
-    ProgressLine line(terminal.stream());
+    ProgressLine line(terminal.stream(), QStringLiteral("junktitle"), QStringLiteral("junksize"));
     post("junktitle", QStringLiteral("/home/u/") + QString(80, QLatin1Char('d')) + QStringLiteral("/last-name.bin"));
     QByteArray shown = terminal.drain();
     ASSERT_TRUE(shown.startsWith('\r') && shown.endsWith("\033[K")) << shown.toStdString();
@@ -111,6 +111,18 @@ TEST(ProgressLine, LongPathKeepsItsEndWithinTheWidth)
     EXPECT_LE(shown.size(), 39) << shown.toStdString();
     EXPECT_TRUE(shown.startsWith("Scanning  0 B  ...d")) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith("d/last-name.bin")) << shown.toStdString();
+}
+
+// The duplicate finder reports its size as [bytes, groups].
+TEST(ProgressLine, TakesTheBytesOfASizeGivenAsAList)
+{
+    Terminal terminal(120);
+    ASSERT_NE(terminal.stream(), nullptr);
+    ProgressLine line(terminal.stream(), QStringLiteral("dupicon"), QStringLiteral("duplicatesize"));
+    post("junksize", 999);
+    EXPECT_EQ(terminal.drain(), QByteArray());
+    post("duplicatesize", QVariantList{qint64(3072), qint64(2)});
+    EXPECT_EQ(terminal.drain(), QByteArray("\rScanning  3.00 KB\033[K"));
 }
 
 }  // namespace

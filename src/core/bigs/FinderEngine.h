@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "PublishedResult.h"
+
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -40,29 +42,14 @@ protected:
     FinderEngine() = default;
 
     // The published result, made by scan on the calling thread when none is held.
-    std::shared_ptr<Data> published(const std::function<std::shared_ptr<Data>()> &scan)
-    {
-        {
-            QMutexLocker lock(&m_mutex);
-            if (m_data) {
-                m_temp = m_data;
-                return m_data;
-            }
-        }
-        auto result = scan();
-        QMutexLocker lock(&m_mutex);
-        m_data = result;
-        m_temp = result;
-        return result;
-    }
-    std::shared_ptr<Data> temp() const { return get(m_temp); }
+    std::shared_ptr<Data> published(const std::function<std::shared_ptr<Data>()> &scan) { return m_result.get(scan); }
+    std::shared_ptr<Data> temp() const { return m_result.temp(); }
     RemovalListener removalListener() const { return get(m_removalListener); }
     // Forgets the result, the folders and the exclusions.
     void forget()
     {
+        m_result.reset();
         QMutexLocker lock(&m_mutex);
-        m_data.reset();
-        m_temp.reset();
         m_folders.clear();
         m_excludeFolders.clear();
         m_excludeFiles.clear();
@@ -85,8 +72,7 @@ private:
     }
 
     mutable QMutex m_mutex;
-    std::shared_ptr<Data> m_data;
-    std::shared_ptr<Data> m_temp;
+    PublishedResult<Data> m_result;
     QStringList m_folders;
     QStringList m_excludeFolders;
     QStringList m_excludeFiles;

@@ -49,31 +49,17 @@ void ORJunkFilesCollection::setSwitchReader(SwitchReader reader)
 
 std::shared_ptr<ORJunkData> ORJunkFilesCollection::junkData()
 {
-    {
-        QMutexLocker lock(&m_mutex);
-        if (m_junkData) {
-            m_tempJunkData = m_junkData;
-            return m_junkData;
-        }
-    }
-    auto result = startScan();
-    QMutexLocker lock(&m_mutex);
-    m_junkData = result;
-    m_tempJunkData = result;
-    return result;
+    return m_result.get([this] { return startScan(); });
 }
 
 std::shared_ptr<ORJunkData> ORJunkFilesCollection::tempJunkData() const
 {
-    QMutexLocker lock(&m_mutex);
-    return m_tempJunkData;
+    return m_result.temp();
 }
 
 void ORJunkFilesCollection::startOver()
 {
-    QMutexLocker lock(&m_mutex);
-    m_junkData.reset();
-    m_tempJunkData.reset();
+    m_result.reset();
 }
 
 QList<ORJunkDataGroup> ORJunkFilesCollection::junkDataDel() const

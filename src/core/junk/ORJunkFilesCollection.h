@@ -2,6 +2,7 @@
 
 #include "ORJunkCategory.h"
 #include "ORJunkData.h"
+#include "PublishedResult.h"
 
 #include <QMutex>
 #include <QString>
@@ -73,9 +74,8 @@ private:
     bool removePath(const QString &path, const QString &trashInfo, qint64 size, ORJunkDataGroup &record);
     QStringList keepFolders() const;
 
-    mutable QMutex m_mutex;
-    std::shared_ptr<ORJunkData> m_junkData;
-    std::shared_ptr<ORJunkData> m_tempJunkData;
+    mutable QMutex m_mutex;  // guards m_junkDataDel
+    sw::PublishedResult<ORJunkData> m_result;
     QList<ORJunkDataGroup> m_junkDataDel;
     std::atomic<qint64> m_delSize{0};
     qint64 m_foundTotal = 0;
