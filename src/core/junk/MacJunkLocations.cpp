@@ -163,9 +163,8 @@ JunkCandidates MacJunkLocations::mailJunk()
 
 JunkCandidates MacJunkLocations::itunesJunk()
 {
-    JunkCandidates out;
-    appendSuffixed(out, home("Library/iTunes/iPhone Software Updates"), QStringLiteral(".ipsw"));
-    appendSuffixed(out, home("Library/iTunes/iPad Software Updates"), QStringLiteral(".ipsw"));
+    // The software updates are listed here and again in their own category.
+    JunkCandidates out = iosUpdates();
     appendSuffixed(out, home("Music/iTunes/iTunes Media/Mobile Applications"), QStringLiteral(".ipa"));
     return out;
 }

@@ -212,6 +212,8 @@ void ORJunkFilesCollection::deleteJunks()
             selected += group.groupSelectedSize;
     if (selected <= 0)
         return;
+    // Read once per removal: it looks at the settings of the user's folders.
+    const QStringList keep = keepFolders();
     QList<ORJunkDataGroup> removed;
     for (const ORJunkDataGroup &group : std::as_const(data->junkGroups)) {
         if (group.isGroupDelFlag == 0)
@@ -220,7 +222,7 @@ void ORJunkFilesCollection::deleteJunks()
         record.groupName = group.groupName;
         for (const ORjunkDataItem &item : group.groupItems)
             if (item.isDel && item.isVisible)
-                removeItem(group, item, record);
+                removeItem(group, item, keep, record);
         if (record.groupSize > 0)
             removed.append(record);
     }
@@ -229,7 +231,7 @@ void ORJunkFilesCollection::deleteJunks()
 }
 
 void ORJunkFilesCollection::removeItem(const ORJunkDataGroup &group, const ORjunkDataItem &item,
-                                       ORJunkDataGroup &record)
+                                       const QStringList &keep, ORJunkDataGroup &record)
 {
     const QString &path = item.itemPath;
     // The path is looked at again: it may have changed since the scan.
@@ -238,7 +240,7 @@ void ORJunkFilesCollection::removeItem(const ORJunkDataGroup &group, const ORjun
         logFailure(QStringLiteral("%1: No such file or directory").arg(path));
         return;
     }
-    if (sw::ProtectedPaths::isProtected(path) || sw::ProtectedPaths::isKeepFolder(path, keepFolders())) {
+    if (sw::ProtectedPaths::isProtected(path) || sw::ProtectedPaths::isKeepFolder(path, keep)) {
         logFailure(QStringLiteral("%1: protected folder").arg(path));
         return;
     }

@@ -70,7 +70,8 @@ private:
     ORJunkFilesCollection();
     ORJunkDataGroup makeGroup(qint64 groupID);
     ORJunkDataGroup scanCategory(qint64 groupID);
-    void removeItem(const ORJunkDataGroup &group, const ORjunkDataItem &item, ORJunkDataGroup &record);
+    void removeItem(const ORJunkDataGroup &group, const ORjunkDataItem &item, const QStringList &keep,
+                    ORJunkDataGroup &record);
     bool removePath(const QString &path, const QString &trashInfo, qint64 size, ORJunkDataGroup &record);
     QStringList keepFolders() const;
 
