@@ -20,7 +20,6 @@
 #include <QSet>
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -142,10 +141,7 @@ QStringList ORUtility::sysCacheDirectory()
 
 QString ORUtility::realHomeDirectory()
 {
-    const struct passwd *pw = ::getpwuid(::getuid());
-    if (!pw || !pw->pw_dir)
-        qFatal("pw");
-    return QFile::decodeName(pw->pw_dir);
+    return ORLayout::realHome();
 }
 
 QStringList ORUtility::appNameArray()

@@ -34,6 +34,9 @@ public:
     static QString root();                        // "/" unless overridden
     static QString home();                        // the real home unless overridden
     static bool homeOverridden();
+    // The home of the real user from the password database (getpwuid(getuid())),
+    // not $HOME. A missing entry is fatal ("pw").
+    static QString realHome();
     static QString rootPath(const QString &rel);  // root joined with rel ("Library/Caches")
     static QString homePath(const QString &rel);  // home joined with rel
 

@@ -1,7 +1,5 @@
 #include "ORLayout.h"
 
-#include "ORUtility.h"
-
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
@@ -135,7 +133,15 @@ QString ORLayout::root()
 
 QString ORLayout::home()
 {
-    return state().home.isEmpty() ? ORUtility::realHomeDirectory() : state().home;
+    return state().home.isEmpty() ? realHome() : state().home;
+}
+
+QString ORLayout::realHome()
+{
+    const struct passwd *pw = ::getpwuid(::getuid());
+    if (!pw || !pw->pw_dir)
+        qFatal("pw");
+    return QFile::decodeName(pw->pw_dir);
 }
 
 bool ORLayout::homeOverridden()
