@@ -44,6 +44,19 @@ std::string drop_dot_components(std::string_view dir)
     return out;
 }
 
+// Where to cut s at or before cut so that no UTF-8 sequence (at most four
+// bytes) and no "%XX" escape is split.
+size_t safe_cut(std::string_view s, size_t cut)
+{
+    for (int i = 0; i < 3 && cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80; ++i)
+        --cut;
+    for (size_t back = 1; back <= 2 && back <= cut; ++back) {
+        if (s[cut - back] == '%')
+            return cut - back;
+    }
+    return cut;
+}
+
 void note_absolute(const char *fname, bool kept)
 {
     if (flag_set(OPT_VERBOSE))
@@ -136,4 +149,34 @@ std::optional<std::string> concat_fname(const char *dir, const char *fname)
     if (out.empty())
         return std::nullopt;
     return out;
+}
+
+std::string fit_name(std::string_view name, size_t max)
+{
+    constexpr size_t kMaxKeptExtension = 16;
+    if (name.size() <= max)
+        return std::string(name);
+    std::string_view ext;
+    const size_t dot = name.rfind('.');
+    // The stem keeps at least half of the room.
+    if (dot != std::string_view::npos && dot > 0 && name.size() - dot - 1 <= kMaxKeptExtension &&
+        name.size() - dot < max / 2)
+        ext = name.substr(dot);
+    const std::string_view stem = name.substr(0, name.size() - ext.size());
+    std::string out(stem.substr(0, safe_cut(stem, max - ext.size())));
+    out += ext;
+    return out;
+}
+
+std::string fit_components(std::string_view fname, size_t max)
+{
+    std::string out;
+    for (size_t start = 0;;) {
+        const size_t slash = fname.find('/', start);
+        out += fit_name(fname.substr(start, slash == std::string_view::npos ? slash : slash - start), max);
+        if (slash == std::string_view::npos)
+            return out;
+        out += '/';
+        start = slash + 1;
+    }
 }

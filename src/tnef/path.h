@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Turns an attachment name into a safe file name: control characters, the
 // characters no file system takes (\ / : * ? " < > |) and the percent sign
@@ -19,6 +20,14 @@ bool could_be_a_windows_path(const char *fname);
 // kept, minus its "", "." and ".." components, so it never climbs out of the
 // output directory; a name that is "." or ".." gives nothing.
 std::optional<std::string> munge_fname(const char *fname);
+
+// name cut to at most max bytes (max of 32 or more): a short extension (up
+// to 16 bytes after the last dot) stays, and the cut splits neither a UTF-8
+// sequence nor a "%XX" escape. A name that fits is returned as it is.
+std::string fit_name(std::string_view name, size_t max);
+
+// fit_name on every "/"-separated component of a munged name.
+std::string fit_components(std::string_view fname, size_t max);
 
 // dir + "/" + fname (no doubled slash), trailing slashes removed; nothing when
 // both are absent or the result is empty.

@@ -136,4 +136,49 @@ INSTANTIATE_TEST_SUITE_P(Path, Concat,
                                          JoinCase{"BothAbsent", nullptr, nullptr, nullptr}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+std::string times(int n, const std::string &s)
+{
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += s;
+    return out;
+}
+
+struct FitCase {
+    const char *name;
+    std::string input;
+    std::string expected;
+};
+
+class Fit : public testing::TestWithParam<FitCase> {};
+
+TEST_P(Fit, CutsToTheLimitKeepingTheExtensionAndWholeCharacters)
+{
+    const std::string got = fit_name(GetParam().input, 255);
+    EXPECT_EQ(got, GetParam().expected);
+    EXPECT_LE(got.size(), 255u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Path, Fit,
+    testing::Values(FitCase{"FittingNameUnchanged", times(251, "a") + ".txt", times(251, "a") + ".txt"},
+                    FitCase{"AsciiKeepsExtension", times(296, "a") + ".txt", times(251, "a") + ".txt"},
+                    FitCase{"TwoByteCharactersStayWhole", times(148, "\xc3\xa9") + ".pdf",
+                            times(125, "\xc3\xa9") + ".pdf"},
+                    FitCase{"ThreeByteCharactersStayWhole", times(99, "\xe6\x97\xa5") + ".txt",
+                            times(83, "\xe6\x97\xa5") + ".txt"},
+                    FitCase{"FourByteCharactersStayWhole", times(80, "\xf0\x9f\x93\x8e"),
+                            times(63, "\xf0\x9f\x93\x8e")},
+                    FitCase{"LongExtensionIsCut", times(200, "a") + "." + times(100, "b"),
+                            times(200, "a") + "." + times(54, "b")},
+                    FitCase{"EscapeStaysWhole", "x" + times(100, "%41"), "x" + times(84, "%41")},
+                    FitCase{"LeadingDotIsNoExtension", "." + times(300, "a"), "." + times(254, "a")}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Path, FitComponentsShortensEveryFolderAndTheFile)
+{
+    EXPECT_EQ(fit_components("/" + times(300, "d") + "/ok/" + times(300, "f") + ".txt", 255),
+              "/" + times(255, "d") + "/ok/" + times(251, "f") + ".txt");
+}
+
 } // namespace
