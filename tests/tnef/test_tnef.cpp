@@ -337,16 +337,14 @@ TEST_F(Decode, AllocationOverTheLimitIsFatal)
 TEST_F(Decode, UnwritableOutputIsFatalAfterTheFilesBefore)
 {
     TnefStreamBuilder s;
-    s.attachment("first.txt", sw::bytesOf("1")).attachment("sub\\second.txt", sw::bytesOf("2"));
+    s.attachment("first.txt", sw::bytesOf("1")).attachment("second.txt", sw::bytesOf("2"));
     s.attachment("third.txt", sw::bytesOf("3"));
-    std::filesystem::create_directory(out() + "/sub");
-    // A file where the subdirectory should be.
-    std::filesystem::remove(out() + "/sub");
-    sw::writeFile(out() + "/sub", {});
-    const sw::DecodeResult r = run(s.bytes(), OPT_USE_PATHS);
+    // A folder where the second file should be overwritten cannot be opened for writing.
+    std::filesystem::create_directory(out() + "/second.txt");
+    const sw::DecodeResult r = run(s.bytes(), OPT_OVERWRITE);
     EXPECT_EQ(r.rc, TNEF_FATAL);
-    EXPECT_EQ(r.err, out() + "/sub: Not a directory\n");
-    EXPECT_EQ(names(), (Names{"first.txt", "sub"}));
+    EXPECT_EQ(r.err, out() + "/second.txt: Is a directory\n");
+    EXPECT_EQ(names(), (Names{"first.txt", "second.txt"}));
 }
 
 TEST_F(Decode, PipeIsReadWithoutKnowingItsSize)

@@ -6,6 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <map>
+#include <thread>
+
 using sw::Bytes;
 using sw::TnefStreamBuilder;
 using Names = std::vector<std::string>;
@@ -152,14 +160,102 @@ TEST_F(Write, OverwriteNeverWritesThroughALink)
     EXPECT_FALSE(fs::exists(outside()));
 }
 
-TEST_F(Write, UsePathsNeverDescendsThroughALink)
+TEST_F(Write, UsePathsFolderThatIsNoFolderSkipsOnlyThatFile)
 {
     fs::create_directory(outside());
-    fs::create_directory_symlink(outside(), out() + "/docs");
-    const sw::DecodeResult r = run(TnefStreamBuilder().attachment("docs\\f.txt", {}).bytes(), OPT_USE_PATHS);
-    EXPECT_EQ(r.rc, TNEF_FATAL);
-    EXPECT_EQ(r.err, out() + "/docs: Not a directory\n");
+    fs::create_directory_symlink(outside(), out() + "/dir");
+    sw::writeFile(out() + "/plain", sw::bytesOf("file"));
+    TnefStreamBuilder s;
+    s.textBody("body").attachment("a.txt", sw::bytesOf("a")).attachment("dir\\sub\\f.txt", sw::bytesOf("f"));
+    s.attachment("plain\\g.txt", sw::bytesOf("g")).attachment("b.txt", sw::bytesOf("b"));
+    const sw::DecodeResult r = run(s.bytes(), OPT_USE_PATHS | OPT_SAVE_BODIES | OPT_OVERWRITE);
+    EXPECT_EQ(r.rc, 0) << r.err;
+    const auto blocked = [this](const std::string &file, const std::string &folder) {
+        const std::string o = out() + "/";
+        return "tnef: " + o + file + ": Could not create file: " + o + folder + " is not a folder\n";
+    };
+    EXPECT_EQ(r.err, blocked("dir/sub/f.txt", "dir") + blocked("plain/g.txt", "plain"));
+    EXPECT_EQ(names(), (Names{"MailBody.txt", "a.txt", "b.txt", "dir", "plain"}));
+    EXPECT_EQ(file("plain"), "file");
     EXPECT_TRUE(fs::is_empty(outside()));
+}
+
+// The names and contents of everything below dir.
+std::map<std::string, std::string> snapshot(const fs::path &dir)
+{
+    std::map<std::string, std::string> tree;
+    for (const auto &entry : fs::recursive_directory_iterator(dir))
+        tree[entry.path().lexically_relative(dir).string()] =
+            entry.is_regular_file() ? sw::readFile(entry.path()) : "/";
+    return tree;
+}
+
+TEST_F(Write, UsePathsFolderSwappedForALinkDuringTheDecodeNeverLeadsOutside)
+{
+    fs::create_directories(outside() / "kept");
+    sw::writeFile(outside() / "kept" / "a.txt", sw::bytesOf("victim"));
+    const std::map<std::string, std::string> before = snapshot(outside());
+    const std::string sub = out() + "/dir/sub";
+    const std::string link = out() + "/dir/link";
+    fs::create_directories(sub);
+    fs::create_directory_symlink(outside(), link);
+    TnefStreamBuilder s;
+    for (int i = 0; i < 100; ++i)
+        s.attachment("dir\\sub\\f" + std::to_string(i) + ".txt", sw::bytesOf("x"));
+    std::atomic<bool> done = false;
+    std::thread swapper([&] {
+        // The folder and the link trade places; an even count leaves the folder where it was.
+        for (long i = 0; !done || i % 2 != 0; ++i) {
+            if (renameat2(AT_FDCWD, sub.c_str(), AT_FDCWD, link.c_str(), RENAME_EXCHANGE) != 0)
+                break;
+        }
+    });
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    for (int round = 0; round < 50 && std::chrono::steady_clock::now() < end; ++round) {
+        const sw::DecodeResult r = run(s.bytes(), OPT_USE_PATHS | OPT_OVERWRITE);
+        EXPECT_EQ(r.rc, 0) << r.err;
+    }
+    done = true;
+    swapper.join();
+    EXPECT_EQ(snapshot(outside()), before);
+    Names top;
+    for (const auto &entry : fs::directory_iterator(outside().parent_path()))
+        top.push_back(entry.path().filename().string());
+    std::sort(top.begin(), top.end());
+    EXPECT_EQ(top, (Names{"out", "outside"}));
+    EXPECT_TRUE(fs::is_directory(fs::symlink_status(sub)));
+    EXPECT_TRUE(fs::is_symlink(link));
+}
+
+TEST_F(Write, OverlongNamesAreShortenedAndTheDecodeGoesOn)
+{
+    const std::string ascii = std::string(296, 'a') + ".txt";
+    std::string utf8;
+    for (int i = 0; i < 148; ++i)
+        utf8 += "\xc3\xa9";
+    utf8 += ".pdf";
+    const std::string folder(300, 'd');
+    TnefStreamBuilder s;
+    s.textBody("body").attachment(ascii, sw::bytesOf("1")).attachment(ascii, sw::bytesOf("2"));
+    s.attachment(utf8, sw::bytesOf("3")).attachment(folder + "\\in.txt", sw::bytesOf("4"));
+    s.attachment("next.txt", sw::bytesOf("5"));
+    const unsigned int flags = OPT_USE_PATHS | OPT_NUMBER_COPIES | OPT_SAVE_BODIES | OPT_VERBOSE;
+    const sw::DecodeResult r = run(s.bytes(), flags);
+    EXPECT_EQ(r.rc, 0) << r.err;
+    const std::string shortAscii = std::string(251, 'a') + ".txt";
+    const std::string copy = std::string(249, 'a') + ".txt.1";
+    std::string shortUtf8;
+    for (int i = 0; i < 125; ++i)
+        shortUtf8 += "\xc3\xa9";
+    shortUtf8 += ".pdf";
+    const std::string shortFolder(255, 'd');
+    Names expected{"MailBody.txt", shortAscii, copy, shortUtf8, shortFolder, shortFolder + "/in.txt",
+                   "next.txt"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names(), expected);
+    EXPECT_EQ(file(shortAscii) + file(copy) + file(shortUtf8) + file(shortFolder + "/in.txt"), "1234");
+    EXPECT_EQ(file("next.txt") + file("MailBody.txt"), "5body");
+    EXPECT_NE(r.out.find(utf8 + "\t|\t" + out() + "/" + shortUtf8 + "\n"), std::string::npos);
 }
 
 TEST_F(Write, DebugNotesNameTheDefault)

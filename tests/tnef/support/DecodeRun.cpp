@@ -86,7 +86,7 @@ std::vector<std::string> listDir(const fs::path &dir)
 {
     std::vector<std::string> names;
     for (const auto &entry : fs::recursive_directory_iterator(dir))
-        names.push_back(fs::relative(entry.path(), dir).string());
+        names.push_back(entry.path().lexically_relative(dir).string());
     std::sort(names.begin(), names.end());
     return names;
 }

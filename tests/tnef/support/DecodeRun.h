@@ -52,7 +52,7 @@ struct DecodeResult {
 
 void writeFile(const std::filesystem::path &path, const Bytes &bytes);
 std::string readFile(const std::filesystem::path &path);
-// The names in dir, recursively, relative and sorted.
+// The names in dir, recursively, relative and sorted; links are listed, not followed.
 std::vector<std::string> listDir(const std::filesystem::path &dir);
 
 // Writes bytes to a file beside outDir and decodes it into outDir.
