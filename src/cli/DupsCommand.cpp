@@ -22,12 +22,19 @@ QString usage()
                "size and sampled digest are compared byte by byte; hard links to one file count once.\n"
                "\n"
                "  --json                 print one JSON object instead of a list\n"
-               "  --quick                trust equal size and sampled digest (first, middle and last\n"
-               "                         4 KiB) without comparing whole contents: faster, but files that\n"
-               "                         differ elsewhere are reported as duplicates\n"
-               "  --trash-all-but-first  move every copy but the first of each set to the Trash, then\n"
-               "                         report what was moved\n"
-               "  --help                 show this text\n")
+               "  --quick                for files, trust equal size and sampled digest (up to three\n"
+               "                         4 KiB blocks: at the start and spread over the file) without\n"
+               "                         comparing whole contents: faster, but files that differ\n"
+               "                         elsewhere are reported as duplicates. Packages are always\n"
+               "                         compared by content: their digest holds only item names\n"
+               "  --trash-all-but-first  move every copy but the first of each set to the Trash (after a\n"
+               "                         question on a terminal, or with --yes), then report what was\n"
+               "                         moved and what was not (with the reason)\n"
+               "  --yes                  move without asking\n"
+               "  --dry-run              show what --trash-all-but-first would move, and move nothing\n"
+               "  --help                 show this text\n"
+               "Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not\n"
+               "exist or cannot be read.\n")
            + ORLayout::optionsHelp();
 }
 
@@ -82,8 +89,14 @@ int runDupsCommand(const QStringList &args)
         &ORDupDataCollection::deleteDups,
         // As the result page's auto-select: every copy but the first.
         [](ORDupData &data) {
-            for (ORDupDataGroup &group : data.dupGroups)
+            QStringList plan;
+            for (ORDupDataGroup &group : data.dupGroups) {
                 sw::DupCopyLimit::setGroupMarked(group, true);
+                for (const ORDupDataItem &item : group.groupItems)
+                    if (item.isDel)
+                        plan.append(item.itemPath);
+            }
+            return plan;
         },
         writeJson,
         writeList,

@@ -1,6 +1,9 @@
 #include "JunkCommand.h"
 
 #include "CliOptions.h"
+#include "CliRemoval.h"
+#include "JunkHelp.h"
+#include "JunkOverlap.h"
 #include "JunkReport.h"
 #include "MainQueue.h"
 #include "ORDispatch.h"
@@ -8,14 +11,15 @@
 #include "ORJunkFilesCollection.h"
 #include "ORLayout.h"
 #include "ORPrefConfig.h"
+#include "ORSelection.h"
+#include "ORUtility.h"
 #include "ProgressLine.h"
 
 #include <QEventLoop>
 #include <QSet>
 
-#include <atomic>
 #include <cstdio>
-#include <cstring>
+#include <functional>
 #include <optional>
 
 #include <unistd.h>
@@ -27,37 +31,9 @@ struct JunkRequest
     QSet<QString> switchKeys;  // the categories to scan, by switch key
     bool json = false;
     bool clean = false;
+    bool admin = false;
     bool stats = false;
 };
-
-struct JunkOutcome
-{
-    std::shared_ptr<ORJunkData> data;
-    std::optional<qint64> delSize;
-};
-
-QString usage()
-{
-    QString text = QStringLiteral(
-        "Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--clean]\n"
-        "                            [--category ID]... [--all]\n"
-        "Scans the junk categories and lists what they found. With --clean it then removes\n"
-        "what is marked by default (iOS software updates and backups never are) and reports\n"
-        "the size removed. Nothing is written to the settings; login items are not touched.\n"
-        "\n"
-        "  --json         print one JSON object instead of a table\n"
-        "  --clean        remove the marked items after the scan\n"
-        "  --category ID  scan this category (repeatable) instead of the default ones\n"
-        "  --all          scan every category of the layout\n"
-        "  --help         show this text\n");
-    text += ORLayout::optionsHelp();
-    text += QStringLiteral("\nCategories of the %1 layout (* scanned by default):\n").arg(ORLayout::kindName());
-    for (const ORJunkCategory &c : ORJunkCategory::categories()) {
-        const bool byDefault = ORPrefConfig::startupValue(c.switchKey).toBool();
-        text += QStringLiteral("  %1 %2 %3\n").arg(c.groupID, 3).arg(byDefault ? '*' : ' ').arg(c.groupName());
-    }
-    return text;
-}
 
 int usageError(const QString &problem)
 {
@@ -85,75 +61,92 @@ std::optional<QString> chooseCategories(const CliOptions &options, QSet<QString>
     return std::nullopt;
 }
 
-// Counts the engine's removal failures and shows every warning on stderr.
-class FailureLog
+// Runs work on a worker while the main loop delivers the progress.
+void onWorker(const std::function<void()> &work)
 {
-public:
-    FailureLog() { s_previous = qInstallMessageHandler(&FailureLog::handle); }
-    ~FailureLog() { qInstallMessageHandler(s_previous); }
-    int failures() const { return s_failures.load(); }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
-    {
-        if (type == QtDebugMsg || type == QtInfoMsg)
-            return;
-        if (context.category && std::strcmp(context.category, "sweepwright.junk") == 0)
-            ++s_failures;
-        std::fprintf(stderr, "sweepwright-cli: %s\n", message.toLocal8Bit().constData());
-    }
-    static inline std::atomic<int> s_failures{0};
-    static inline QtMessageHandler s_previous = nullptr;
-};
-
-// Scans (and cleans) on a worker while the main loop delivers the progress.
-JunkOutcome runEngine(const JunkRequest &request, ProgressLine &progress)
-{
-    ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
-    const QSet<QString> keys = request.switchKeys;
-    engine.setSwitchReader([keys](const QString &key) { return keys.contains(key); });
-    JunkOutcome outcome;
     QEventLoop loop;
     ORDispatch::global(ORDispatch::Priority::Default, [&] {
-        outcome.data = engine.junkData();
-        if (request.clean) {
-            ORDispatch::main([&progress] { progress.setPhase(QStringLiteral("Removing")); });
-            engine.deleteJunks();
-            outcome.delSize = engine.delSize();
-        }
+        work();
         ORDispatch::main([&loop] { loop.quit(); });
     });
     loop.exec();
-    return outcome;
 }
 
-int run(const JunkRequest &request)
+// With --admin the items only an administrator may remove are marked as well
+// (in the categories that mark what they find).
+void markAdminItems(ORJunkData &data)
+{
+    for (ORJunkDataGroup &group : data.junkGroups) {
+        const auto category = ORJunkCategory::byID(group.groupID);
+        if (!category || !category->initiallyMarked)
+            continue;
+        for (qsizetype i = 0; i < group.groupItems.size(); ++i)
+            if (group.groupItems.at(i).needsAdmin)
+                sw::selection::setItemMarked(group, i, true);
+    }
+}
+
+QString question(const ORJunkData &data)
+{
+    qsizetype items = 0;
+    for (const ORJunkDataGroup &group : data.junkGroups)
+        if (group.isGroupDelFlag != 0)
+            items += std::count_if(group.groupItems.cbegin(), group.groupItems.cend(),
+                                   [](const ORjunkDataItem &item) { return item.isDel; });
+    return QStringLiteral("Remove %1 items (%2)?")
+        .arg(items)
+        .arg(ORUtility::sizeFormatWithNumber(sw::JunkOverlap::selectedSize(data)));
+}
+
+void write(const QByteArray &text)
+{
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    std::fflush(stdout);
+}
+
+int run(const JunkRequest &request, const CliOptions &options)
 {
     if (::geteuid() == 0)
         std::fputs("sweepwright-cli: running as root is never needed; protected system folders stay untouched.\n",
                    stderr);
-    FailureLog failures;
-    JunkOutcome outcome;
-    {
-        ProgressLine progress(stderr, QStringLiteral("junktitle"), QStringLiteral("junksize"));
-        outcome = runEngine(request, progress);
+    ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
+    const QSet<QString> keys = request.switchKeys;
+    engine.setSwitchReader([keys](const QString &key) { return keys.contains(key); });
+    engine.setAdminRemoval(request.admin);
+    std::shared_ptr<ORJunkData> data;
+    std::optional<sw::RemovalReport> report;
+    ProgressLine progress(stderr, QStringLiteral("junktitle"), QStringLiteral("junksize"));
+    onWorker([&] { data = engine.junkData(); });
+    if (request.admin)
+        markAdminItems(*data);
+    JunkReport::Removal removal;
+    if (request.clean) {
+        progress.clear();
+        removal.consent = clirun::askConsent("junk", options, question(*data));
+        if (removal.consent == clirun::Consent::Go) {
+            progress.setPhase(QStringLiteral("Removing"));
+            onWorker([&] { engine.deleteJunks(); });
+            removal.report = engine.removalReport();
+        }
     }
-    const QByteArray text = request.json ? JunkReport::json(*outcome.data, outcome.delSize)
-                                         : JunkReport::table(*outcome.data, outcome.delSize).toLocal8Bit();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    std::fflush(stdout);
+    progress.clear();
+    write(request.json ? JunkReport::json(*data, removal) : JunkReport::table(*data, removal).toLocal8Bit());
     if (request.stats)
         std::fprintf(stderr, "stats: main-thread wake-ups %llu\n",
                      static_cast<unsigned long long>(sw::MainQueue::instance().wakeCount()));
-    return failures.failures() > 0 ? 1 : 0;
+    if (removal.consent == clirun::Consent::Refused)
+        return 2;  // no --yes and nobody to ask
+    return removal.report && !removal.report->isClean() ? 1 : 0;
 }
 
 }  // namespace
 
 int runJunkCommand(const QStringList &args)
 {
-    CliOptions options({QStringLiteral("--json"), QStringLiteral("--clean"), QStringLiteral("--all"),
-                        QStringLiteral("--help"), QStringLiteral("-h"), QStringLiteral("--stats")},
+    CliOptions options(QStringList{QStringLiteral("--json"), QStringLiteral("--clean"), QStringLiteral("--all"),
+                                   QStringLiteral("--admin"), QStringLiteral("--help"), QStringLiteral("-h"),
+                                   QStringLiteral("--stats")}
+                           + clirun::consentFlags(),
                        {QStringLiteral("--layout"), QStringLiteral("--root"), QStringLiteral("--home"),
                         QStringLiteral("--category")});
     if (const auto problem = options.parse(args))
@@ -163,14 +156,15 @@ int runJunkCommand(const QStringList &args)
     if (const QString problem = ORLayout::configure(args); !problem.isEmpty())
         return usageError(problem);
     if (options.isSet(QStringLiteral("--help")) || options.isSet(QStringLiteral("-h"))) {
-        std::fputs(usage().toLocal8Bit().constData(), stdout);
+        std::fputs(junkHelp().toLocal8Bit().constData(), stdout);
         return 0;
     }
     JunkRequest request;
     if (const auto problem = chooseCategories(options, request.switchKeys))
         return usageError(*problem);
     request.json = options.isSet(QStringLiteral("--json"));
-    request.clean = options.isSet(QStringLiteral("--clean"));
+    request.clean = options.isSet(QStringLiteral("--clean")) || options.isSet(QStringLiteral("--dry-run"));
+    request.admin = options.isSet(QStringLiteral("--admin"));
     request.stats = options.isSet(QStringLiteral("--stats"));
-    return run(request);
+    return run(request, options);
 }

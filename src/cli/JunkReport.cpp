@@ -1,5 +1,6 @@
 #include "JunkReport.h"
 
+#include "JunkOverlap.h"
 #include "ORUtility.h"
 
 namespace {
@@ -12,7 +13,8 @@ QByteArray number(qint64 n)
 QByteArray itemJson(const ORjunkDataItem &item)
 {
     return "{\"itemPath\": " + JunkReport::jsonString(item.itemPath) + ", \"itemSize\": " + number(item.itemSize)
-           + ", \"isDel\": " + (item.isDel ? "true" : "false") + '}';
+           + ", \"isDel\": " + (item.isDel ? "true" : "false") + (item.needsAdmin ? ", \"needsAdmin\": true" : "")
+           + '}';
 }
 
 QByteArray groupJson(const ORJunkDataGroup &group)
@@ -38,6 +40,35 @@ QString markText(const ORJunkDataGroup &group)
     }
 }
 
+// The items a removal takes (the plan) or leaves to an administrator.
+QStringList itemsWhere(const ORJunkData &data, bool wanted(const ORJunkDataGroup &, const ORjunkDataItem &))
+{
+    QStringList paths;
+    for (const ORJunkDataGroup &group : data.junkGroups)
+        for (const ORjunkDataItem &item : group.groupItems)
+            if (wanted(group, item))
+                paths.append(item.itemPath);
+    return paths;
+}
+
+bool planned(const ORJunkDataGroup &group, const ORjunkDataItem &item)
+{
+    return group.isGroupDelFlag != 0 && item.isDel && item.isVisible;
+}
+
+bool leftToAdmin(const ORJunkDataGroup &, const ORjunkDataItem &item)
+{
+    return item.needsAdmin && !item.isDel;
+}
+
+QByteArray pathsJson(const QStringList &paths)
+{
+    QByteArray out = "[";
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        out += (i ? ",\n    " : "\n    ") + JunkReport::jsonString(paths.at(i));
+    return out + (paths.isEmpty() ? "]" : "\n  ]");
+}
+
 }  // namespace
 
 QByteArray JunkReport::jsonString(const QString &text)
@@ -60,21 +91,25 @@ QByteArray JunkReport::jsonString(const QString &text)
     return out + '"';
 }
 
-QByteArray JunkReport::json(const ORJunkData &data, std::optional<qint64> delSize)
+QByteArray JunkReport::json(const ORJunkData &data, const Removal &removal)
 {
     QByteArray out = "{\n  \"junkTotalSize\": " + number(data.junkTotalSize) + ",\n  \"junkGroups\": [";
     for (qsizetype i = 0; i < data.junkGroups.size(); ++i)
         out += (i ? ",\n" : "\n") + groupJson(data.junkGroups.at(i));
     out += data.junkGroups.isEmpty() ? "]" : "\n  ]";
-    if (delSize)
-        out += ",\n  \"delSize\": " + number(*delSize);
+    if (removal.consent == clirun::Consent::DryRun)
+        out += ",\n  \"plan\": " + pathsJson(itemsWhere(data, planned)) + ",\n  \"planSize\": "
+               + number(sw::JunkOverlap::selectedSize(data));
+    if (removal.report) {
+        out += ",\n  \"skipped\": " + pathsJson(itemsWhere(data, leftToAdmin));
+        out += clirun::reportJson(*removal.report);
+    }
     return out + "\n}\n";
 }
 
-QString JunkReport::table(const ORJunkData &data, std::optional<qint64> delSize)
+QString JunkReport::table(const ORJunkData &data, const Removal &removal)
 {
     QString out;
-    qint64 marked = 0;
     qsizetype items = 0;
     for (const ORJunkDataGroup &group : data.junkGroups) {
         out += QStringLiteral("%1 %2  %3\n")
@@ -82,12 +117,12 @@ QString JunkReport::table(const ORJunkData &data, std::optional<qint64> delSize)
                    .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11)
                    .arg(markText(group));
         for (const ORjunkDataItem &item : group.groupItems) {
-            out += QStringLiteral("  [%1] %2  %3\n")
+            out += QStringLiteral("  [%1] %2  %3%4\n")
                        .arg(item.isDel ? QLatin1Char('x') : QLatin1Char(' '))
                        .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
-                       .arg(item.itemPath);
+                       .arg(item.itemPath, item.needsAdmin ? QStringLiteral("  (needs administrator rights)")
+                                                           : QString());
         }
-        marked += group.groupSelectedSize;
         items += group.groupItems.size();
     }
     if (data.junkGroups.isEmpty())
@@ -95,8 +130,16 @@ QString JunkReport::table(const ORJunkData &data, std::optional<qint64> delSize)
     out += QStringLiteral("Found %1 in %2 items; %3 marked for removal.\n")
                .arg(ORUtility::sizeFormatWithNumber(data.junkTotalSize))
                .arg(items)
-               .arg(ORUtility::sizeFormatWithNumber(marked));
-    if (delSize)
-        out += QStringLiteral("Removed %1.\n").arg(ORUtility::sizeFormatWithNumber(*delSize));
+               .arg(ORUtility::sizeFormatWithNumber(sw::JunkOverlap::selectedSize(data)));
+    if (removal.consent == clirun::Consent::DryRun) {
+        for (const QString &path : itemsWhere(data, planned))
+            out += QStringLiteral("Would remove: %1\n").arg(path);
+        out += QStringLiteral("Nothing was removed (--dry-run).\n");
+    }
+    if (removal.report) {
+        for (const QString &path : itemsWhere(data, leftToAdmin))
+            out += QStringLiteral("Skipped, needs administrator rights (use --admin): %1\n").arg(path);
+        out += clirun::reportText(*removal.report, QStringLiteral("Removed"), false);
+    }
     return out;
 }

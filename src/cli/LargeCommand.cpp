@@ -11,56 +11,52 @@
 #include "ProgressLine.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QEventLoop>
 #include <QMutex>
 #include <QMutexLocker>
 
 #include <cstdio>
 
+#include <unistd.h>
+
 namespace findercli {
 
-QStringList chooseFolders(const char *command, const QStringList &named, const QStringList &defaults)
+std::optional<QStringList> chooseFolders(const char *command, const QStringList &named, const QStringList &defaults)
 {
+    if (named.isEmpty())
+        return defaults;
     QStringList folders;
-    for (const QString &folder : named)
-        folders.append(QDir::cleanPath(QDir::current().absoluteFilePath(folder)));
-    for (const QString &folder : std::as_const(folders))
-        if (!ORUtility::isDirOfPath(folder))
-            std::fprintf(stderr, "%s: no folder %s\n", command, folder.toLocal8Bit().constData());
-    return named.isEmpty() ? defaults : folders;
+    for (const QString &name : named) {
+        const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(name));
+        QString problem;
+        if (!QFileInfo::exists(folder))
+            problem = QStringLiteral("no such folder");
+        else if (!ORUtility::isDirOfPath(folder))
+            problem = QStringLiteral("not a folder");
+        else if (::access(QFile::encodeName(folder).constData(), R_OK | X_OK) != 0)
+            problem = QStringLiteral("cannot be read");
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr, "%s: %s: %s\n", command, folder.toLocal8Bit().constData(),
+                         problem.toLocal8Bit().constData());
+            return std::nullopt;
+        }
+        folders.append(folder);
+    }
+    return folders;
 }
 
-void runWithProgress(const ProgressNames &names, const std::function<void(const std::function<void()> &)> &work)
+void runWithProgress(const ProgressNames &names, const QString &phase, const std::function<void()> &work)
 {
     ProgressLine progress(stderr, names.title, names.size);
+    if (!phase.isEmpty())
+        progress.setPhase(phase);
     QEventLoop loop;
     ORDispatch::global(ORDispatch::Priority::Default, [&] {
-        work([&progress] { ORDispatch::main([&progress] { progress.setPhase(QStringLiteral("Moving to the Trash")); }); });
+        work();
         ORDispatch::main([&loop] { loop.quit(); });
     });
     loop.exec();
-}
-
-void Removals::record(const QString &path, const QString &error)
-{
-    (error.isEmpty() ? moved : failed).append(path);
-}
-
-QByteArray removalsJson(const Removals &removals, qint64 delSize)
-{
-    QByteArray out = ",\n  \"moved\": [";
-    for (qsizetype i = 0; i < removals.moved.size(); ++i)
-        out += (i ? ",\n    " : "\n    ") + JunkReport::jsonString(removals.moved.at(i));
-    out += removals.moved.isEmpty() ? "]" : "\n  ]";
-    return out + ",\n  \"delSize\": " + QByteArray::number(delSize);
-}
-
-QString removalsText(const Removals &removals, qint64 delSize)
-{
-    QString out;
-    for (const QString &path : removals.moved)
-        out += QStringLiteral("Moved to the Trash: %1\n").arg(path);
-    return out + QStringLiteral("delSize: %1 (%2)\n").arg(delSize).arg(ORUtility::sizeFormatWithNumber(delSize));
 }
 
 void write(FILE *out, const QByteArray &text)
@@ -90,12 +86,25 @@ std::optional<int> parse(const char *command, const QString &usage, const QStrin
     return std::nullopt;
 }
 
-void finishReport(bool json, const Removals *removals, qint64 delSize)
+void finishReport(bool json, const QStringList &plan, const sw::RemovalReport *report)
 {
-    if (json)
-        write(stdout, (removals ? removalsJson(*removals, delSize) : QByteArray()) + "\n}\n");
-    else if (removals)
-        write(stdout, removalsText(*removals, delSize).toLocal8Bit());
+    if (json) {
+        QByteArray members;
+        if (!plan.isEmpty()) {
+            members += ",\n  \"plan\": [";
+            for (qsizetype i = 0; i < plan.size(); ++i)
+                members += (i ? ",\n    " : "\n    ") + JunkReport::jsonString(plan.at(i));
+            members += "\n  ]";
+        }
+        if (report)
+            members += clirun::reportJson(*report);
+        write(stdout, members + "\n}\n");
+    } else {
+        for (const QString &path : plan)
+            write(stdout, QStringLiteral("Would move to the Trash: %1\n").arg(path).toLocal8Bit());
+        if (report)
+            write(stdout, clirun::reportText(*report, QStringLiteral("Moved to the Trash"), true).toLocal8Bit());
+    }
     std::fflush(stdout);
 }
 
@@ -172,7 +181,14 @@ int runLargeCommand(const QStringList &args)
         {QStringLiteral("bigtitle"), QStringLiteral("bigszie")},
         &ORBigDataCollection::bigData,
         &ORBigDataCollection::deleteBigs,
-        [](ORBigData &data) { sw::selection::setAllGroupsMarked(data.bigGroups, true); },
+        [](ORBigData &data) {
+            sw::selection::setAllGroupsMarked(data.bigGroups, true);
+            QStringList plan;
+            for (const ORBigDataGroup &group : data.bigGroups)
+                for (const ORBigDataItem &item : group.groupItems)
+                    plan.append(item.itemPath);
+            return plan;
+        },
         writeJson,
         writeTable,
         nullptr,

@@ -51,6 +51,7 @@ int main(int argc, char *argv[])
     // The library's chatter (each progress post, each path without delete
     // permission) is for debugging; failures are warnings and still show.
     QLoggingCategory::setFilterRules(QStringLiteral("sweepwright.*.debug=false\nsweepwright.*.info=false"));
+    qSetMessagePattern(QStringLiteral("sweepwright-cli: %{message}"));
 
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {

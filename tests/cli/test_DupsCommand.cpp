@@ -72,10 +72,11 @@ TEST_F(DupsCommand, TrashAllButFirstKeepsTheFirstCopyOfEachGroup)
         tree.text(QStringLiteral("d/x/") + QLatin1String(name), pattern(5, 40000));
     for (const char *name : {"a", "b"})
         tree.text(QStringLiteral("d/y/") + QLatin1String(name), pattern(6, 20000));
-    const QJsonObject result = json(QStringLiteral("dups"), {tree.path(QStringLiteral("d")), QStringLiteral("--trash-all-but-first")});
+    const QJsonObject result = json(QStringLiteral("dups"), {tree.path(QStringLiteral("d")), QStringLiteral("--trash-all-but-first"),
+                                                             QStringLiteral("--yes")});
     EXPECT_EQ(result.value("delSize").toInteger(), 2 * 40000 + 20000);
     QStringList moved;
-    for (const auto &path : result.value("moved").toArray())
+    for (const auto &path : result.value("removed").toArray())
         moved << path.toString().mid(tree.root().size() + 1);
     EXPECT_EQ(moved, (QStringList{"d/x/b", "d/x/c", "d/y/b"}));
     EXPECT_TRUE(tree.exists(QStringLiteral("d/x/a")));

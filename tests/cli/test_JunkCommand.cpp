@@ -2,6 +2,8 @@
 
 #include "CliRunner.h"
 #include "FixtureTree.h"
+#include "TreeSnapshot.h"
+#include "RemovalBlocker.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +107,13 @@ TEST_F(JunkCommand, HelpListsTheCommandsAndTheLayoutOptions)
     EXPECT_EQ(junk.code, 0);
     EXPECT_TRUE(junk.out.contains("--category"));
     EXPECT_TRUE(junk.out.contains("Developer Build Caches"));
+    // It tells what each category removes: the iTunes category takes the
+    // software updates the iOS category only lists.
+    const CliRun mac = cli({QStringLiteral("junk"), QStringLiteral("--help"), QStringLiteral("--layout=macos")});
+    const QString text = QString::fromUtf8(mac.out);
+    const QString itunes = text.section(QStringLiteral("iTunes Junk Files"), 1).section(QStringLiteral("  13"), 0, 0);
+    EXPECT_TRUE(itunes.contains(QStringLiteral("*.ipsw"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("never are"))) << text.toStdString();
 }
 
 struct UsageCase
@@ -178,14 +187,14 @@ TEST_F(JunkCommand, FreedesktopJsonListsTheDefaultCategories)
 TEST_F(JunkCommand, JsonKeysComeInTheDocumentedOrder)
 {
     plantFreedesktopHome();
-    junkJson({QStringLiteral("--category"), QStringLiteral("8"), QStringLiteral("--clean")});
+    junkJson({QStringLiteral("--category"), QStringLiteral("8"), QStringLiteral("--clean"), QStringLiteral("--yes")});
     const QRegularExpression keys(QStringLiteral("\"(\\w+)\":"));
     QStringList order;
     for (const QRegularExpressionMatch &m : keys.globalMatch(QString::fromUtf8(lastRaw)))
         order.append(m.captured(1));
     EXPECT_EQ(order, (QStringList{"junkTotalSize", "junkGroups", "groupID", "groupName", "groupSize",
                                   "groupSelectedSize", "isGroupDelFlag", "groupItems", "itemPath", "itemSize", "isDel",
-                                  "delSize"}));
+                                  "skipped", "removed", "failures", "failedItems", "failedSize", "delSize"}));
 }
 
 TEST_F(JunkCommand, ChosenCategoriesOrAllOfThem)
@@ -264,13 +273,17 @@ TEST_F(JunkCommand, OddFileNamesSurviveTheJson)
 
 // --- cleaning --------------------------------------------------------------------
 
-TEST_F(JunkCommand, CleanRemovesWhatIsMarkedAndReportsTheSize)
+TEST_F(JunkCommand, CleanRemovesWhatIsMarkedAndReportsTheBytesThatWent)
 {
     plantFreedesktopHome();
-    const QJsonObject result = junkJson({QStringLiteral("--clean")});
-    // The cache folder is emptied entry by entry (an entry that is a folder
-    // counts what is inside it); Trash and Downloads items go whole.
-    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), 100 + 50 + 30 + 700 + 20);
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+    const QJsonObject result = junkJson({QStringLiteral("--clean"), QStringLiteral("--yes")});
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
+    // Found and removed are measured alike, and what went is what was listed.
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), result.value(QStringLiteral("junkTotalSize")).toInteger());
+    const QStringList whole{tree.path(QStringLiteral("home/.local/share/Trash/files/old"))};
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), before.bytesGone(after, whole));
+    EXPECT_EQ(result.value(QStringLiteral("failures")).toArray().size(), 0);
     EXPECT_TRUE(tree.exists(QStringLiteral("home/.cache/app")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.cache/app/sub")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.cache/loose.bin")));
@@ -283,74 +296,49 @@ TEST_F(JunkCommand, CleanRemovesWhatIsMarkedAndReportsTheSize)
     EXPECT_TRUE(tree.exists(QStringLiteral("root/var/cache/debconf/config.dat")));  // protected
 }
 
+TEST_F(JunkCommand, CleanAsksFirstAndDryRunOnlyShowsThePlan)
+{
+    plantFreedesktopHome();
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+    const CliRun refused = cli({QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root,
+                                QStringLiteral("--clean")});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_TRUE(refused.err.contains("--yes")) << refused.err.toStdString();
+    const QJsonObject plan = junkJson({QStringLiteral("--dry-run")});
+    EXPECT_EQ(plan.value(QStringLiteral("planSize")).toInteger(), plan.value(QStringLiteral("junkTotalSize")).toInteger());
+    EXPECT_EQ(plan.value(QStringLiteral("plan")).toArray().size(), 5);
+    EXPECT_FALSE(plan.contains(QStringLiteral("delSize")));
+    EXPECT_EQ(swtest::TreeSnapshot::of(tree.root()).entries(), before.entries());
+}
+
 TEST_F(JunkCommand, CleanLeavesUnmarkedIOSBackups)
 {
     tree.file(QStringLiteral("home/Library/iTunes/iPhone Software Updates/fw.ipsw"), 400);
     tree.file(QStringLiteral("home/Library/Application Support/MobileSync/Backup/dev/Manifest.db"), 60);
-    const QJsonObject result = junkJson({QStringLiteral("--layout=macos"), QStringLiteral("--clean")});
+    const QJsonObject result = junkJson({QStringLiteral("--layout=macos"), QStringLiteral("--clean"), QStringLiteral("--yes")});
     EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), 400);
     EXPECT_FALSE(tree.exists(QStringLiteral("home/Library/iTunes/iPhone Software Updates/fw.ipsw")));
     EXPECT_TRUE(tree.exists(QStringLiteral("home/Library/Application Support/MobileSync/Backup/dev/Manifest.db")));
 }
 
-// Makes removing path fail: a read-only parent for ordinary users, the
-// immutable attribute for root. Undone by the destructor.
-class RemovalBlocker
-{
-public:
-    explicit RemovalBlocker(const QString &path)
-        : m_path(path)
-        , m_parent(QFileInfo(path).path())
-    {
-        if (::geteuid() != 0) {
-            m_blocked = ::chmod(QFile::encodeName(m_parent).constData(), 0555) == 0;
-            return;
-        }
-        m_blocked = setImmutable(true);
-    }
-    ~RemovalBlocker()
-    {
-        if (!m_blocked)
-            return;
-        if (::geteuid() != 0)
-            ::chmod(QFile::encodeName(m_parent).constData(), 0755);
-        else
-            setImmutable(false);
-    }
-    bool blocked() const { return m_blocked; }
-
-private:
-    bool setImmutable(bool on)
-    {
-        const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            return false;
-        int flags = 0;
-        bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        ::close(fd);
-        return ok;
-    }
-    QString m_path;
-    QString m_parent;
-    bool m_blocked = false;
-};
-
 TEST_F(JunkCommand, FailedRemovalIsReportedOnStderrWithExitStatusOne)
 {
     tree.file(QStringLiteral("root/var/log/syslog.1"), 20);
     tree.file(QStringLiteral("home/Downloads/a.iso"), 5);
-    const RemovalBlocker blocker(tree.path(QStringLiteral("root/var/log/syslog.1")));
+    const swtest::RemovalBlocker blocker(tree.path(QStringLiteral("root/var/log/syslog.1")));
     if (!blocker.blocked())
         GTEST_SKIP() << "cannot make a removal fail on this file system";
     const CliRun run = cli({QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root,
-                            QStringLiteral("--json"), QStringLiteral("--clean")});
+                            QStringLiteral("--json"), QStringLiteral("--clean"), QStringLiteral("--yes")});
     EXPECT_EQ(run.code, 1);
     EXPECT_TRUE(run.err.contains("Fail to remove junk, error=")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("syslog.1")) << run.err.toStdString();
     const QJsonObject result = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), 5);
+    EXPECT_EQ(result.value(QStringLiteral("failedItems")).toInteger(), 1);
+    EXPECT_EQ(result.value(QStringLiteral("failedSize")).toInteger(), 20);
+    const QJsonObject failure = result.value(QStringLiteral("failures")).toArray().at(0).toObject();
+    EXPECT_EQ(failure.value(QStringLiteral("path")).toString(), tree.path(QStringLiteral("root/var/log/syslog.1")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/Downloads/a.iso")));
 }
 

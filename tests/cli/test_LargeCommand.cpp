@@ -1,6 +1,7 @@
 // sweepwright-cli large, run as a program.
 
 #include "FinderCliSupport.h"
+#include "RemovalBlocker.h"
 
 #include <QJsonArray>
 
@@ -59,9 +60,20 @@ TEST_F(LargeCommand, TrashMovesEveryListedFileIntoAHomeWithoutLocalShare)
     sparseFile(tree, QStringLiteral("films/a.mkv"), 40 * MiB);
     sparseFile(tree, QStringLiteral("films/b.mkv"), 300 * MiB);
     sparseFile(tree, QStringLiteral("films/small.mkv"), 1 * MiB);
-    const QJsonObject result = json(QStringLiteral("large"), {tree.path(QStringLiteral("films")), QStringLiteral("--trash")});
+    // Without --yes and with nobody to ask, nothing moves; --dry-run only shows.
+    const swtest::CliRun refused = cli({QStringLiteral("large"), tree.path(QStringLiteral("films")),
+                                        QStringLiteral("--trash"), QStringLiteral("--home"), home});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_TRUE(refused.err.contains("--yes")) << refused.err.toStdString();
+    const QJsonObject plan = json(QStringLiteral("large"), {tree.path(QStringLiteral("films")), QStringLiteral("--dry-run")});
+    EXPECT_EQ(plan.value("plan").toArray().size(), 2);
+    EXPECT_FALSE(plan.contains("delSize"));
+    EXPECT_TRUE(tree.exists(QStringLiteral("films/a.mkv")));
+    const QJsonObject result = json(QStringLiteral("large"), {tree.path(QStringLiteral("films")), QStringLiteral("--trash"),
+                                                              QStringLiteral("--yes")});
     EXPECT_EQ(result.value("delSize").toInteger(), 340 * MiB);
-    EXPECT_EQ(result.value("moved").toArray().size(), 2);
+    EXPECT_EQ(result.value("removed").toArray().size(), 2);
+    EXPECT_EQ(result.value("failures").toArray().size(), 0);
     EXPECT_TRUE(QFileInfo::exists(trashFiles() + QStringLiteral("/a.mkv")));
     EXPECT_TRUE(QFileInfo::exists(trashFiles() + QStringLiteral("/b.mkv")));
     EXPECT_TRUE(tree.exists(QStringLiteral("films/small.mkv")));
@@ -72,11 +84,11 @@ TEST_F(LargeCommand, RelativeFolderIsTakenFromTheWorkingFolderAndTextNamesWhatMo
 {
     sparseFile(tree, QStringLiteral("cwd-sibling/a.mkv"), 40 * MiB);
     const swtest::CliRun run = cli({QStringLiteral("large"), QStringLiteral("../cwd-sibling"), QStringLiteral("--trash"),
-                                    QStringLiteral("--home"), home});
+                                    QStringLiteral("--yes"), QStringLiteral("--home"), home});
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains("Moved to the Trash: " + QFile::encodeName(tree.path(QStringLiteral("cwd-sibling/a.mkv")))))
         << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains("delSize: 41943040 (40.00 MB)")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("Moved to the Trash 40.00 MB in total.")) << run.out.toStdString();
 }
 
 TEST_F(LargeCommand, HelpAndUsageErrors)
@@ -87,9 +99,35 @@ TEST_F(LargeCommand, HelpAndUsageErrors)
     EXPECT_TRUE(help.out.contains("--layout"));
     EXPECT_EQ(cli({QStringLiteral("large"), QStringLiteral("--bogus")}).code, 2);
     EXPECT_EQ(cli({QStringLiteral("large"), QStringLiteral("--layout"), QStringLiteral("windows")}).code, 2);
-    const swtest::CliRun missing = cli({QStringLiteral("large"), tree.path(QStringLiteral("nowhere")), QStringLiteral("--home"), home});
-    EXPECT_EQ(missing.code, 0);
-    EXPECT_TRUE(missing.err.contains("no folder")) << missing.err.toStdString();
+    // A named folder that is missing, is a file or cannot be read is a usage error.
+    tree.file(QStringLiteral("a-file"), 10);
+    for (const QString &folder : {tree.path(QStringLiteral("nowhere")), tree.path(QStringLiteral("a-file"))}) {
+        const swtest::CliRun missing = cli({QStringLiteral("large"), folder, QStringLiteral("--home"), home});
+        EXPECT_EQ(missing.code, 2) << folder.toStdString();
+        EXPECT_TRUE(missing.err.contains(QFile::encodeName(folder))) << missing.err.toStdString();
+        EXPECT_TRUE(missing.out.isEmpty());
+    }
+}
+
+TEST_F(LargeCommand, ItemThatCannotBeMovedIsNamedAndTheExitStatusIsOne)
+{
+    const QString a = sparseFile(tree, QStringLiteral("films/a.mkv"), 40 * MiB);
+    const QString b = sparseFile(tree, QStringLiteral("films/b.mkv"), 50 * MiB);
+    const swtest::RemovalBlocker blocker(b);
+    if (!blocker.blocked())
+        GTEST_SKIP() << "cannot make a move fail on this file system";
+    const QJsonObject result = json(QStringLiteral("large"), {tree.path(QStringLiteral("films")), QStringLiteral("--trash"),
+                                                              QStringLiteral("--yes")},
+                                    1);
+    EXPECT_EQ(result.value("removed").toArray(), QJsonArray{a});
+    EXPECT_EQ(result.value("delSize").toInteger(), 40 * MiB);
+    EXPECT_EQ(result.value("failedItems").toInteger(), 1);
+    EXPECT_EQ(result.value("failedSize").toInteger(), 50 * MiB);
+    const QJsonArray failures = result.value("failures").toArray();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(failures[0].toObject().value("path").toString(), b);
+    EXPECT_FALSE(failures[0].toObject().value("reason").toString().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(b));
 }
 
 }  // namespace

@@ -109,7 +109,6 @@ protected:
     void TearDown() override
     {
         engine().startOver();
-        engine().setRemovalListener({});
         ORLayout::reset();
     }
 

@@ -109,6 +109,10 @@ protected:
     {
         return tree.text(QStringLiteral("home/") + rel, text);
     }
+    QString rootText(const QString &rel, const QByteArray &text) const
+    {
+        return tree.text(QStringLiteral("root/") + rel, text);
+    }
     QString homeFolder(const QString &rel) const { return tree.folder(QStringLiteral("home/") + rel); }
     QString rootFolder(const QString &rel) const { return tree.folder(QStringLiteral("root/") + rel); }
 

@@ -5,6 +5,9 @@
 
 #include "FreedesktopJunkLocations.h"
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 using swtest::JunkFixture;
 using swtest::LocationCase;
 
@@ -128,6 +131,94 @@ TEST_F(FreedesktopLocations, LogFolderLinkedIntoEtcListsNothing)
     rootFolder(QStringLiteral("var"));
     tree.link(QStringLiteral("root/var/log"), QStringLiteral("../etc"));
     EXPECT_EQ(found(3), QStringList());
+}
+
+// --- roots that lead where no category may look ------------------------------------
+
+TEST_F(FreedesktopLocations, CacheFolderThatLeadsToTheHomeOrAUserFolderIsLeftAlone)
+{
+    homeFile(QStringLiteral("Documents/thesis.odt"), 10);
+    homeFile(QStringLiteral("Pictures/cat.png"), 10);
+    tree.link(QStringLiteral("home/.cache"), home);
+    swtest::LogCapture log;
+    EXPECT_EQ(found(0), QStringList());
+    EXPECT_EQ(log.count(QStringLiteral("Leaving ") + home + QStringLiteral("/.cache alone")), 1)
+        << log.lines().join('\n').toStdString();
+    QFile::remove(tree.path(QStringLiteral("home/.cache")));
+    tree.link(QStringLiteral("home/.cache"), QStringLiteral("Pictures"));
+    EXPECT_EQ(found(0), QStringList());
+    // A cache kept on another disk is fine once resolved.
+    QFile::remove(tree.path(QStringLiteral("home/.cache")));
+    tree.file(QStringLiteral("disk/cache/app/x"), 10);
+    tree.link(QStringLiteral("home/.cache"), tree.path(QStringLiteral("disk/cache")));
+    EXPECT_EQ(found(0), QStringList{"home/.cache/app"});
+}
+
+TEST_F(FreedesktopLocations, DownloadsThatLeadToTheHomeOrDocumentsAreLeftAlone)
+{
+    homeFile(QStringLiteral("Documents/thesis.odt"), 10);
+    tree.link(QStringLiteral("home/dl"), home);
+    homeText(QStringLiteral(".config/user-dirs.dirs"), "XDG_DOWNLOAD_DIR=\"$HOME/dl\"\n");
+    EXPECT_EQ(found(8), QStringList());
+    homeText(QStringLiteral(".config/user-dirs.dirs"), "XDG_DOWNLOAD_DIR=\"$HOME/Documents\"\n");
+    EXPECT_EQ(found(8), QStringList());
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/Documents/thesis.odt")));
+}
+
+TEST_F(FreedesktopLocations, XdgCacheHomeThatLeadsToTheRealHomeIsLeftAlone)
+{
+    // No home override: the XDG variables count, and the real home is at stake.
+    ORLayout::set(ORLayout::Kind::Freedesktop, root);
+    const QByteArray saved = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", tree.link(QStringLiteral("cachelink"), ORLayout::realHome()).toLocal8Bit());
+    const auto data = scan({0});
+    saved.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", saved);
+    for (const ORjunkDataItem &item : group(*data, 0)->groupItems)
+        EXPECT_FALSE(item.itemRoot.startsWith(tree.path(QStringLiteral("cachelink")))) << item.itemPath.toStdString();
+}
+
+// /tmp is sticky and anyone may write it: the mail attachment folder there
+// counts only when it is a real folder of the user's own.
+TEST_F(FreedesktopLocations, MailFolderMadeByAnotherUserIsLeftAlone)
+{
+    const QString tmp = rootFolder(QStringLiteral("tmp"));
+    ASSERT_TRUE(::chmod(QFile::encodeName(tmp).constData(), 01777) == 0);
+    const QString rel = withUser(QStringLiteral("tmp/mozilla_%USER%0"));
+    rootFile(rel + QStringLiteral("/att.pdf"), 10);
+    EXPECT_EQ(found(10), QStringList{QStringLiteral("root/") + rel + QStringLiteral("/att.pdf")});
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(tree.path(QStringLiteral("root/") + rel)).constData(), 65534, 65534), 0);
+        EXPECT_EQ(found(10), QStringList());
+    }
+    QDir(tree.path(QStringLiteral("root/") + rel)).removeRecursively();
+    homeFile(QStringLiteral("Documents/thesis.odt"), 10);
+    tree.link(QStringLiteral("root/") + rel, tree.path(QStringLiteral("home/Documents")));
+    EXPECT_EQ(found(10), QStringList());
+}
+
+TEST_F(FreedesktopLocations, DeviceNodesAreNeverOpenedAndCountNothing)
+{
+    homeFile(QStringLiteral(".cache/app/data"), 10);
+    const bool made = ::mknod(QFile::encodeName(homeFolder(QStringLiteral(".cache/app")) + "/zero").constData(),
+                              S_IFCHR | 0600, makedev(1, 5)) == 0
+                      && ::mknod(QFile::encodeName(homeFolder(QStringLiteral(".cache/nodes")) + "/zero").constData(),
+                                 S_IFCHR | 0600, makedev(1, 5)) == 0;
+    if (!made)
+        GTEST_SKIP() << "device nodes cannot be made here";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.path(QStringLiteral("home/.cache/fifo"))).constData(), 0600), 0);
+    const auto data = scan({0});
+    EXPECT_EQ(itemPaths(*group(*data, 0)), QStringList{"home/.cache/app"});
+    EXPECT_EQ(data->junkTotalSize, 10);
+}
+
+TEST_F(FreedesktopLocations, FlatpakDataOfAnAppInAnExtraInstallationIsNoLeftover)
+{
+    rootText(QStringLiteral("etc/flatpak/installations.d/extra.conf"),
+             "[Installation \"extra\"]\nPath=/opt/flatpak\nDisplayName=Extra\n");
+    rootFolder(QStringLiteral("opt/flatpak/app/org.extra.App/current"));
+    homeFile(QStringLiteral(".var/app/org.extra.App/data/x"), 10);
+    homeFile(QStringLiteral(".var/app/org.gone.App/data/y"), 10);
+    EXPECT_EQ(found(1), QStringList{"home/.var/app/org.gone.App"});
 }
 
 class OrphanDesktopEntries : public FreedesktopLocations

@@ -154,6 +154,8 @@ TEST_F(MacLeftovers, InstalledIdentifiersComeFromBothApplicationFolders)
     EXPECT_EQ(ids, (QStringList{"com.a", "com.b"}));
 }
 
+// The per-user cache folder comes from the layout's root, never from
+// $TMPDIR: a fixture run must not reach the machine's own folders.
 class MacTempCache : public MacLocations
 {
 protected:
@@ -161,7 +163,7 @@ protected:
     {
         MacLocations::SetUp();
         m_savedTmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", tree.folder(QStringLiteral("T")).toLocal8Bit());
+        qputenv("TMPDIR", tree.folder(QStringLiteral("elsewhere/T")).toLocal8Bit());
     }
     void TearDown() override
     {
@@ -176,12 +178,14 @@ private:
     QByteArray m_savedTmp;
 };
 
-TEST_F(MacTempCache, CacheFolderBesideTheTemporaryFolderSkipsOurOwnEntries)
+TEST_F(MacTempCache, CacheFolderBesideTheUsersTemporaryFolderBelowTheRootSkipsOurOwnEntries)
 {
-    tree.file(QStringLiteral("C/com.other.cache/x"), 10);
-    tree.file(QStringLiteral("C/org.sweepwright.Sweepwright/y"), 10);
-    tree.file(QStringLiteral("C/.DS_Store"), 10);
-    EXPECT_EQ(found(0), QStringList{"C/com.other.cache"});
+    tree.folder(QStringLiteral("root/var/folders/zz/abc123/T"));
+    tree.file(QStringLiteral("root/var/folders/zz/abc123/C/com.other.cache/x"), 10);
+    tree.file(QStringLiteral("root/var/folders/zz/abc123/C/org.sweepwright.Sweepwright/y"), 10);
+    tree.file(QStringLiteral("root/var/folders/zz/abc123/C/.DS_Store"), 10);
+    tree.file(QStringLiteral("elsewhere/C/outside-the-fixture/z"), 10);  // beside $TMPDIR
+    EXPECT_EQ(found(0), QStringList{"root/var/folders/zz/abc123/C/com.other.cache"});
 }
 
 }  // namespace

@@ -291,11 +291,14 @@ TEST_F(BigEngine, MarkedVisibleItemsGoToTheTrashAndAreCounted)
     sw::selection::setGroupMarked(small, true);
     small.groupItems[1].isVisible = false;  // filtered out by a search: stays
     data->bigGroups[1].groupItems[0].isDel = true;  // its group's flag is 0: stays
-    QStringList tried;
-    engine().setRemovalListener([&tried](const QString &path, const QString &) { tried << path; });
     engine().deleteBigs();
     EXPECT_EQ(engine().delSize(), 100 * MiB);
+    const sw::RemovalReport report = engine().removalReport();
+    QStringList tried;
+    for (const sw::RemovalOutcome &outcome : report.outcomes())
+        tried << outcome.path;
     EXPECT_EQ(tried, (QStringList{a, c}));
+    EXPECT_TRUE(report.isClean());
     EXPECT_FALSE(QFileInfo::exists(a));
     EXPECT_TRUE(QFileInfo::exists(b));
     EXPECT_FALSE(QFileInfo::exists(c));
@@ -317,6 +320,10 @@ TEST_F(BigEngine, ItemThatVanishedIsLoggedAndNotCounted)
     EXPECT_EQ(engine().delSize(), 50 * MiB);
     EXPECT_EQ(log.count(QStringLiteral("Fail to remove junk, error=") + a), 1);
     EXPECT_FALSE(QFileInfo::exists(b));
+    const sw::RemovalReport report = engine().removalReport();
+    EXPECT_EQ(report.failedCount(), 1);
+    ASSERT_FALSE(report.failures().isEmpty());
+    EXPECT_EQ(report.failures().constFirst().path, a);
 }
 
 TEST_F(BigEngine, FileTheUserMayNotDeleteIsNotListed)

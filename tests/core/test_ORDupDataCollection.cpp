@@ -216,8 +216,9 @@ TEST_F(DupEngine, BundlesWithTheSameNamesButOtherContentsAreNotDuplicates)
     bundle(this, tree, QStringLiteral("A/Tool.app"), pattern(7, 40000));
     bundle(this, tree, QStringLiteral("B/Tool.app"), pattern(70, 40000));
     EXPECT_EQ(groups(*scan()), Groups{});
-    // The name signature alone cannot tell them apart.
-    EXPECT_EQ(groups(*scan(false)), (Groups{{"A/Tool.app", "B/Tool.app"}}));
+    // The name signature alone cannot tell them apart, so even a quick scan
+    // compares their contents.
+    EXPECT_EQ(groups(*scan(false)), Groups{});
 }
 
 struct PackageRow

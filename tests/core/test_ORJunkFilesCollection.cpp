@@ -5,6 +5,9 @@
 
 #include "JunkTestSupport.h"
 
+#include "JunkOverlap.h"
+#include "TreeSnapshot.h"
+
 #include "MainQueue.h"
 #include "ORDispatch.h"
 #include "ORNotificationCenter.h"
@@ -183,7 +186,7 @@ TEST_F(MacJunkEngine, IOSGroupsStartUnmarked)
     EXPECT_EQ(itunes->isGroupDelFlag, 2);
     EXPECT_EQ(itunes->groupSelectedSize, 40);
     EXPECT_TRUE(itunes->groupItems.first().isDel);
-    EXPECT_EQ(data->junkTotalSize, 40 + 60 + 40);
+    EXPECT_EQ(data->junkTotalSize, 40 + 60);  // the firmware listed twice counts once
 }
 
 // Removal, in both layouts: the folders differ, the rules do not.
@@ -213,6 +216,31 @@ protected:
             sum += g.groupSize;
         return sum;
     }
+    // Removes what is selected; the picture of the tree before and after.
+    std::pair<swtest::TreeSnapshot, swtest::TreeSnapshot> removeWithSnapshots()
+    {
+        auto before = swtest::TreeSnapshot::of(tree.root());
+        engine().deleteJunks();
+        return {std::move(before), swtest::TreeSnapshot::of(tree.root())};
+    }
+    QStringList itemPathsOf(bool wholeOnly) const
+    {
+        QStringList paths;
+        for (const ORJunkDataGroup &g : engine().tempJunkData()->junkGroups)
+            for (const ORjunkDataItem &item : g.groupItems)
+                if (!wholeOnly || ORJunkCategory::removesWhole(g.groupID))
+                    paths << item.itemPath << item.companionPath;
+        paths.removeAll(QString());
+        return paths;
+    }
+    // Only listed items went, and the bytes reported are the bytes that went.
+    void expectOnlyListedItemsWent(const swtest::TreeSnapshot &before, const swtest::TreeSnapshot &after)
+    {
+        for (const QString &gone : before.vanished(after))
+            EXPECT_TRUE(swtest::TreeSnapshot::isUnder(gone, itemPathsOf(false))) << gone.toStdString();
+        EXPECT_TRUE(before.changed(after).isEmpty()) << before.changed(after).join('\n').toStdString();
+        EXPECT_EQ(engine().delSize(), before.bytesGone(after, itemPathsOf(true)));
+    }
 };
 
 TEST_P(JunkRemoval, CacheFolderIsEmptiedButKept)
@@ -220,13 +248,16 @@ TEST_P(JunkRemoval, CacheFolderIsEmptiedButKept)
     tree.file(cacheRel("app/a"), 10);
     tree.file(cacheRel("app/sub/b"), 20);
     tree.file(cacheRel("loose"), 5);
-    scan({0});
-    engine().deleteJunks();
+    const auto data = scan({0});
+    const auto [before, after] = removeWithSnapshots();
     EXPECT_TRUE(tree.exists(cacheRel("app")));
     EXPECT_TRUE(QDir(tree.path(cacheRel("app"))).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
     EXPECT_FALSE(tree.exists(cacheRel("loose")));
-    EXPECT_EQ(engine().delSize(), 35);
-    EXPECT_EQ(removedInRecord(), 35);
+    expectOnlyListedItemsWent(before, after);
+    // Found and removed are measured alike: the sub-folder's own entry counts in both.
+    EXPECT_EQ(engine().delSize(), data->junkTotalSize);
+    EXPECT_EQ(removedInRecord(), data->junkTotalSize);
+    EXPECT_TRUE(engine().removalReport().isClean());
     EXPECT_EQ(engine().tempJunkData()->junkGroups.first().groupItems.size(), 2);  // the result stays as it was
 }
 
@@ -236,14 +267,15 @@ TEST_P(JunkRemoval, TrashAndDownloadsItemsAreRemovedWhole)
     tree.file(QStringLiteral("home/Downloads/dl/y"), 20);
     if (!isMac())
         tree.text(QStringLiteral("home/.local/share/Trash/info/dir.trashinfo"), "[Trash Info]\nPath=/x/dir\n");
-    scan({6, 8});
-    engine().deleteJunks();
+    const auto data = scan({6, 8});
+    const auto [before, after] = removeWithSnapshots();
+    expectOnlyListedItemsWent(before, after);
+    EXPECT_EQ(engine().delSize(), data->junkTotalSize);
     EXPECT_FALSE(tree.exists(trashRel("dir")));
     EXPECT_TRUE(tree.exists(trashRel("")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/Downloads/dl")));
     EXPECT_TRUE(tree.exists(QStringLiteral("home/Downloads")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/info/dir.trashinfo")));
-    EXPECT_EQ(engine().delSize(), 30);
 }
 
 TEST_P(JunkRemoval, GroupWithFlagZeroIsUntouchedEvenWithMarkedItems)
@@ -291,6 +323,9 @@ TEST_P(JunkRemoval, VanishedItemIsLoggedAndNotCounted)
     engine().deleteJunks();
     EXPECT_EQ(engine().delSize(), 10);
     EXPECT_EQ(log.count(QStringLiteral("Fail to remove junk, error=")), 1) << log.lines().join('\n').toStdString();
+    const sw::RemovalReport report = engine().removalReport();
+    EXPECT_EQ(report.failedCount(), 1);
+    EXPECT_EQ(report.failures().value(0).path, tree.path(cacheRel("b")));
 }
 
 TEST_P(JunkRemoval, LinkInsideCacheFolderIsRemovedAsLinkAndItsTargetStays)
@@ -353,20 +388,43 @@ TEST_P(JunkRemoval, ProtectedAndTopLevelFoldersAreNeverRemoved)
 INSTANTIATE_TEST_SUITE_P(Layouts, JunkRemoval, ::testing::Values(Kind::MacOS, Kind::Freedesktop),
                          [](const auto &info) { return info.param == Kind::MacOS ? "macos" : "freedesktop"; });
 
-TEST_F(MacJunkEngine, FirmwareListedTwiceIsRemovedOnceAndTheSecondAttemptLogged)
+TEST_F(MacJunkEngine, FirmwareListedTwiceIsRemovedOnceAndTheSecondListingIsNoFailure)
 {
     homeFile(QStringLiteral("Library/iTunes/iPhone Software Updates/fw.ipsw"), 40);
     const auto data = scan({9, 12});
     for (ORJunkDataGroup &g : engine().tempJunkData()->junkGroups)
         if (g.groupID == 12)
             sw::selection::setGroupMarked(g, true);
+    EXPECT_EQ(sw::JunkOverlap::selectedSize(*engine().tempJunkData()), 40);
     swtest::LogCapture log;
     engine().deleteJunks();
     EXPECT_FALSE(tree.exists(QStringLiteral("home/Library/iTunes/iPhone Software Updates/fw.ipsw")));
     EXPECT_EQ(engine().delSize(), 40);
-    EXPECT_EQ(log.count(QStringLiteral("Fail to remove junk, error=")), 1);
+    EXPECT_EQ(log.count(QStringLiteral("Fail to remove junk, error=")), 0);
+    EXPECT_TRUE(engine().removalReport().isClean());
     ASSERT_EQ(engine().junkDataDel().size(), 1);
     EXPECT_EQ(engine().junkDataDel().first().groupID, 9);
+}
+
+// A cache folder listed whole by the application caches holds a browser
+// cache the browser category lists too: every byte counts once, in the
+// totals and in what removal reports, whichever goes first.
+TEST_F(MacJunkEngine, OverlappingCategoriesCountEachByteOnce)
+{
+    homeFile(QStringLiteral("Library/Caches/com.apple.Safari/Cache.db"), 300);
+    homeFile(QStringLiteral("Library/Caches/com.apple.Safari/fsCachedData/blob"), 200);
+    homeFile(QStringLiteral("Library/Caches/other/x"), 50);
+    const auto data = scan({0, 7});
+    const qint64 appCaches = group(*data, 0)->groupSize;
+    EXPECT_EQ(group(*data, 7)->groupSize, 500);  // the browser group shows what it found
+    EXPECT_EQ(data->junkTotalSize, appCaches);
+    EXPECT_EQ(data->junkSelectedSize, appCaches);
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+    engine().deleteJunks();
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
+    EXPECT_EQ(engine().delSize(), appCaches);
+    EXPECT_EQ(engine().delSize(), before.bytesGone(after));
+    EXPECT_TRUE(engine().removalReport().isClean());  // gone with its folder: no failure
 }
 
 }  // namespace

@@ -156,7 +156,7 @@ private slots:
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QVERIFY(sidebarEnabled());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
-                 QStringLiteral("8.50 KB"));  // 3000 + 5000 + 700 bytes
+                 QStringLiteral("8.54 KB"));  // 3000 + 5000 + 700 bytes and the 40 of its info file
         QVERIFY(fixture->exists(QStringLiteral("home/.cache/app-one")));  // emptied, kept
         QVERIFY(!fixture->exists(QStringLiteral("home/.cache/app-one/blob.bin")));
         QVERIFY(!fixture->exists(QStringLiteral("home/.local/share/Trash/files/old.txt")));

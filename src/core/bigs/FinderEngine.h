@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "PublishedResult.h"
+#include "RemovalReport.h"
 
 #include <atomic>
 #include <functional>
@@ -15,17 +16,13 @@ namespace sw {
 
 // What the large-file and the duplicate finder's engines have in common: the
 // folders and exclusions a page hands over before a scan, the published
-// result and its temp copy, the bytes moved by the last removal and a
-// listener for each item a removal tries. All of it is safe to reach from
+// result and its temp copy, the bytes moved by the last removal and its
+// report, item by item. All of it is safe to reach from
 // any thread; the engines name their own accessors (bigData(), dupData()).
 template <class Data>
 class FinderEngine
 {
 public:
-    // Told of every item a removal tries to move, on the removing thread;
-    // error is empty when the item was moved.
-    using RemovalListener = std::function<void(const QString &path, const QString &error)>;
-
     void setFolders(const QStringList &folders) { set(m_folders, folders); }
     QStringList folders() const { return get(m_folders); }
     // Patterns for ORUtility::isExcludedFolder().
@@ -35,8 +32,9 @@ public:
     void setExcludeFiles(const QStringList &extensions) { set(m_excludeFiles, extensions); }
     QStringList excludeFiles() const { return get(m_excludeFiles); }
 
-    void setRemovalListener(RemovalListener listener) { set(m_removalListener, std::move(listener)); }
     qint64 delSize() const { return m_delSize.load(); }
+    // What the last removal did, item by item.
+    RemovalReport removalReport() const { return get(m_report); }
 
 protected:
     FinderEngine() = default;
@@ -44,7 +42,11 @@ protected:
     // The published result, made by scan on the calling thread when none is held.
     std::shared_ptr<Data> published(const std::function<std::shared_ptr<Data>()> &scan) { return m_result.get(scan); }
     std::shared_ptr<Data> temp() const { return m_result.temp(); }
-    RemovalListener removalListener() const { return get(m_removalListener); }
+    void setRemovalReport(RemovalReport report)
+    {
+        m_delSize = report.removedBytes();
+        set(m_report, std::move(report));
+    }
     // Forgets the result, the folders and the exclusions.
     void forget()
     {
@@ -76,7 +78,7 @@ private:
     QStringList m_folders;
     QStringList m_excludeFolders;
     QStringList m_excludeFiles;
-    RemovalListener m_removalListener;
+    RemovalReport m_report;
 };
 
 }  // namespace sw

@@ -1,21 +1,32 @@
 #include "FinderRemoval.h"
 
-#include "ProtectedPaths.h"
-#include "Trash.h"
-
-#include <QLoggingCategory>
+#include <QDir>
+#include <QFileInfo>
 
 namespace sw {
 
-bool FinderRemoval::moveItem(const QString &path, const QLoggingCategory &category, const Listener &listener)
+FinderRemoval::FinderRemoval(const QStringList &folders, const QLoggingCategory &category) : m_run(category)
 {
-    const QString error = ProtectedPaths::isProtected(path) ? QStringLiteral("%1: protected folder").arg(path)
-                                                            : Trash::moveToTrash(path);
-    if (!error.isEmpty())
-        qCWarning(category).noquote() << QStringLiteral("Fail to remove junk, error=%1").arg(error);
-    if (listener)
-        listener(path, error);
-    return error.isEmpty();
+    for (const QString &folder : folders)
+        m_folders.append(QDir::cleanPath(folder));
+}
+
+// The deepest scan folder that holds path; its own folder when none does.
+QString FinderRemoval::folderOf(const QString &path) const
+{
+    const QString clean = QDir::cleanPath(path);
+    QString best;
+    for (const QString &folder : m_folders) {
+        const QString prefix = folder == QLatin1String("/") ? folder : folder + QLatin1Char('/');
+        if (clean.startsWith(prefix) && folder.size() > best.size())
+            best = folder;
+    }
+    return best.isEmpty() ? QFileInfo(clean).path() : best;
+}
+
+bool FinderRemoval::moveItem(const QString &path, qint64 size)
+{
+    return m_run.moveToTrash(folderOf(path), path, size).ok();
 }
 
 }  // namespace sw

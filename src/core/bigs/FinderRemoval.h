@@ -1,24 +1,33 @@
 #pragma once
 
-#include <QString>
+#include "RemovalRun.h"
 
-#include <functional>
+#include <QString>
+#include <QStringList>
 
 class QLoggingCategory;
 
 namespace sw {
 
-// One item of a finder's removal (large files, duplicates): moved to the
-// Trash unless it lies in a protected system folder. A failure is logged in
-// the finder's category as "Fail to remove junk, error=..." and skipped.
+// One removal run of a finder (large files, duplicates): each item is moved
+// to the Trash through the removal core, reached below the scan folder it was
+// found in without following a link. A protected system folder is never
+// touched; a failure is logged in the finder's category as "Fail to remove
+// junk, error=..." and reported.
 class FinderRemoval
 {
 public:
-    // Told of every item tried, with an empty error when it was moved.
-    using Listener = std::function<void(const QString &path, const QString &error)>;
+    FinderRemoval(const QStringList &folders, const QLoggingCategory &category);
 
-    // true when the item was moved.
-    static bool moveItem(const QString &path, const QLoggingCategory &category, const Listener &listener);
+    // true when the item went to the Trash.
+    bool moveItem(const QString &path, qint64 size);
+    const RemovalReport &report() const { return m_run.report(); }
+
+private:
+    QString folderOf(const QString &path) const;
+
+    QStringList m_folders;
+    RemovalRun m_run;
 };
 
 }  // namespace sw

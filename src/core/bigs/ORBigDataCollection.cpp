@@ -226,19 +226,17 @@ void ORBigDataCollection::bigDataWithGroup(const QList<ORBigDataItem> &band, ORB
 void ORBigDataCollection::deleteBigs()
 {
     qCDebug(lcBigs) << Q_FUNC_INFO;
-    m_delSize = 0;
+    setRemovalReport({});
     const std::shared_ptr<ORBigData> data = temp();
     if (!data)
         return;
-    const RemovalListener listener = removalListener();
+    sw::FinderRemoval removal(folders(), lcBigs());
     for (const ORBigDataGroup &group : std::as_const(data->bigGroups)) {
         if (group.isGroupDelFlag == 0 || !group.isVisible)
             continue;
-        for (const ORBigDataItem &item : group.groupItems) {
-            if (!item.isDel || !item.isVisible)
-                continue;
-            if (sw::FinderRemoval::moveItem(item.itemPath, lcBigs(), listener))
-                m_delSize += item.itemSize;
-        }
+        for (const ORBigDataItem &item : group.groupItems)
+            if (item.isDel && item.isVisible)
+                removal.moveItem(item.itemPath, item.itemSize);
     }
+    setRemovalReport(removal.report());
 }

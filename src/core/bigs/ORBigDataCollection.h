@@ -21,11 +21,12 @@
 // the order found. No file content is ever read.
 //
 // Removal moves the marked, visible items of the marked, visible groups to
-// the freedesktop Trash (restorable from the desktop's own Trash); a failure
-// is logged ("Fail to remove junk, error=...") and skipped, and delSize()
+// the freedesktop Trash (restorable from the desktop's own Trash) through
+// sw::FinderRemoval, each below the folder it was found in; a failure is
+// logged ("Fail to remove junk, error=...") and reported, and delSize()
 // counts only what was moved.
 //
-// Folders, exclusions, delSize() and the removal listener come from
+// Folders, exclusions, delSize() and the removal report come from
 // sw::FinderEngine.
 class ORBigDataCollection : public sw::FinderEngine<ORBigData>
 {

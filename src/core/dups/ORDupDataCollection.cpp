@@ -112,7 +112,12 @@ std::vector<CandidateSet> ORDupDataCollection::equalSets(const DupCandidates &ca
     if (distinct.empty())
         return equal;
     for (CandidateSet &sameDigest : DupStages::groupByDigest(candidates, distinct)) {
-        if (!confirm) {
+        // A package's sampled digest is made of its item names only: two
+        // bundles of the same files with other contents share it, so
+        // packages are always compared, whatever the caller asked.
+        const bool packages = std::any_of(sameDigest.cbegin(), sameDigest.cend(),
+                                          [&](quint32 i) { return candidates.at(i).package; });
+        if (!confirm && !packages) {
             equal.push_back(std::move(sameDigest));
             continue;
         }
@@ -194,19 +199,17 @@ void ORDupDataCollection::deleteDups()
 void ORDupDataCollection::doDelDups()
 {
     qCDebug(lcDups) << Q_FUNC_INFO;
-    m_delSize = 0;
+    setRemovalReport({});
     const std::shared_ptr<ORDupData> data = temp();
     if (!data)
         return;
-    const RemovalListener listener = removalListener();
+    sw::FinderRemoval removal(folders(), lcDups());
     for (const ORDupDataGroup &group : std::as_const(data->dupGroups)) {
         if (group.isGroupDelFlag == 0 || !group.isVisible)
             continue;
-        for (const ORDupDataItem &item : group.groupItems) {
-            if (!item.isDel)
-                continue;
-            if (sw::FinderRemoval::moveItem(item.itemPath, lcDups(), listener))
-                m_delSize += item.itemSize;
-        }
+        for (const ORDupDataItem &item : group.groupItems)
+            if (item.isDel)
+                removal.moveItem(item.itemPath, item.itemSize);
     }
+    setRemovalReport(removal.report());
 }

@@ -33,15 +33,17 @@ class DupCandidates;
 //   build groups     one group per set, largest size first, items in the
 //                    order found; copies the user may not delete dropped
 // Confirmation reads each file at most once and keeps a bounded number of
-// files open; setConfirmContents(false) stops after the sampled digest.
+// files open; setConfirmContents(false) stops after the sampled digest for
+// files (packages are always confirmed: their digest holds no content).
 // Progress: "dupicon" (the path looked at, coalesced) and "duplicatesize"
 // (a list of two numbers: bytes found, groups found).
 //
 // Removal moves every marked copy of the groups whose flag is not 0 to the
-// freedesktop Trash; a failure is logged ("Fail to remove junk, error=...")
-// and skipped.
+// freedesktop Trash through sw::FinderRemoval, each below the folder it was
+// found in; a failure is logged ("Fail to remove junk, error=...") and
+// reported.
 //
-// Folders, exclusions, delSize() and the removal listener come from
+// Folders, exclusions, delSize() and the removal report come from
 // sw::FinderEngine.
 class ORDupDataCollection : public sw::FinderEngine<ORDupData>
 {
@@ -63,8 +65,9 @@ public:
     void startOver();
 
     // true (the default): a set of files is reported only when their whole
-    // contents are equal. false: equal size and sampled digest suffice (quick,
-    // but files that differ outside the samples are reported as duplicates).
+    // contents are equal. false: for files, equal size and sampled digest
+    // suffice (quick, but files that differ outside the samples are reported
+    // as duplicates); packages are compared either way.
     void setConfirmContents(bool confirm);
     bool confirmContents() const { return m_confirmContents.load(); }
 

@@ -12,6 +12,14 @@ struct ORjunkDataItem
     QString itemIconPath;
     bool isDel = false;
     bool isVisible = true;
+    // Where removal anchors: the category root the item was listed in.
+    QString itemRoot;
+    // A file that goes with the item (a Trash item's info file) and its root.
+    QString companionPath;
+    QString companionRoot;
+    // Only an administrator may remove it: listed unmarked, removed through
+    // one privileged run when the user marks it.
+    bool needsAdmin = false;
 };
 
 struct ORJunkDataGroup

@@ -66,8 +66,12 @@ QStringList ProtectedPaths::protectedFolders()
     static const char *const rels[] = {"var/cache/debconf", "var/lib", "etc", "usr", "bin",
                                        "sbin", "lib", "lib64", "boot"};
     QStringList folders;
-    for (const char *rel : rels)
-        folders.append(QDir::cleanPath(ORLayout::rootPath(QString::fromLatin1(rel))));
+    // The system's own folders stay protected when a layout root points elsewhere.
+    for (const QString &root : {ORLayout::root(), QStringLiteral("/")})
+        for (const char *rel : rels)
+            if (const QString folder = QDir::cleanPath(root + QLatin1Char('/') + QLatin1String(rel));
+                !folders.contains(folder))
+                folders.append(folder);
     return folders;
 }
 

@@ -6,9 +6,9 @@
 namespace sw {
 
 // Paths the program never removes, whatever a category lists: the system's own
-// folders below the layout's root (debconf's database, /var/lib, /etc, /usr,
-// /bin, /sbin, /lib, /lib64, /boot), the root itself and the home folder
-// itself. Callers add the top-level folders of their layout (Trash, Downloads,
+// folders (debconf's database, /var/lib, /etc, /usr, /bin, /sbin, /lib,
+// /lib64, /boot) below the layout's root and below /, the root itself and
+// the home folder itself. Callers add the top-level folders of their layout (Trash, Downloads,
 // cache roots) as "keep" folders: those may be emptied but not removed whole.
 class ProtectedPaths
 {

@@ -1,6 +1,8 @@
 #include "Trash.h"
 
+#include "AnchoredRoot.h"
 #include "ORLayout.h"
+#include "UniqueFd.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,14 +125,33 @@ std::optional<QByteArray> topTrash(const QByteArray &top, dev_t device)
     return std::nullopt;
 }
 
-// "a.txt" -> "a.2.txt": the n-th name tried for an item called name.
+// The longest name an item may have in files/: its info file adds ".trashinfo".
+constexpr qsizetype kMaxTrashedName = NAME_MAX - 10;
+// An extension longer than this is not worth keeping when a name is shortened.
+constexpr qsizetype kMaxKeptExtension = 16;
+
+// The first bytes of text that fit in max bytes without cutting a UTF-8
+// sequence in half.
+QByteArray utf8Prefix(const QByteArray &text, qsizetype max)
+{
+    if (text.size() <= max)
+        return text;
+    qsizetype end = max;
+    while (end > 0 && (static_cast<unsigned char>(text.at(end)) & 0xC0) == 0x80)
+        --end;
+    return text.left(end);
+}
+
+// "a.txt" -> "a.2.txt": the n-th name tried for an item called name, cut
+// short (keeping the extension and the counter) where it would not fit.
 QByteArray candidateName(const QByteArray &name, int n)
 {
-    if (n == 1)
-        return name;
     const qsizetype dot = name.lastIndexOf('.');
-    const QByteArray suffix = "." + QByteArray::number(n);
-    return dot > 0 ? name.left(dot) + suffix + name.mid(dot) : name + suffix;
+    const bool hasExtension = dot > 0 && name.size() - dot <= kMaxKeptExtension;
+    const QByteArray extension = hasExtension ? name.mid(dot) : QByteArray();
+    const QByteArray counter = n == 1 ? QByteArray() : "." + QByteArray::number(n);
+    const QByteArray stem = hasExtension ? name.left(dot) : name;
+    return utf8Prefix(stem, kMaxTrashedName - extension.size() - counter.size()) + counter + extension;
 }
 
 bool writeAll(int fd, const QByteArray &data)
@@ -186,8 +207,8 @@ std::optional<QByteArray> claimName(const Target &target, const QByteArray &name
 }
 
 // The trash that can take an item of the given device, and the path its info
-// file records; an error text when there is none.
-std::optional<Target> chooseTrash(const QByteArray &path, dev_t device, QString *error)
+// file records. path is the item as named, realPath where it really is.
+std::optional<Target> chooseTrash(const QByteArray &path, const QByteArray &realPath, dev_t device, QString *error)
 {
     const QByteArray home = QFile::encodeName(Trash::homeTrash());
     if (deviceOfNearest(home) == device) {
@@ -199,12 +220,7 @@ std::optional<Target> chooseTrash(const QByteArray &path, dev_t device, QString 
     }
     // Another file system: its own top-folder trash, with the path relative
     // to the top folder, as the desktop's trash expects there.
-    char resolved[PATH_MAX];
-    if (!::realpath(parentOf(path).constData(), resolved)) {
-        *error = systemError(parentOf(path), errno);
-        return std::nullopt;
-    }
-    const QByteArray folder(resolved);
+    const QByteArray folder = parentOf(realPath);
     const QByteArray top = topFolderOf(folder, device);
     const std::optional<QByteArray> trash = topTrash(top, device);
     if (!trash) {
@@ -212,9 +228,7 @@ std::optional<Target> chooseTrash(const QByteArray &path, dev_t device, QString 
                      .arg(QFile::decodeName(path), QFile::decodeName(top));
         return std::nullopt;
     }
-    const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
-    const QByteArray full = (folder == "/" ? QByteArray() : folder) + "/" + name;
-    const QByteArray relative = top == "/" ? full.mid(1) : full.mid(top.size() + 1);
+    const QByteArray relative = top == "/" ? realPath.mid(1) : realPath.mid(top.size() + 1);
     return Target{*trash, relative};
 }
 
@@ -251,30 +265,43 @@ QByteArray Trash::trashInfo(const QString &path, const QDateTime &deletionDate)
 
 QString Trash::moveToTrash(const QString &path, QString *trashedPath)
 {
-    QString clean = QDir::cleanPath(path);
+    const QString clean = QDir::cleanPath(path);
     if (!clean.startsWith(QLatin1Char('/')) || clean == QLatin1String("/"))
         return QStringLiteral("%1: not an absolute path of an item").arg(path);
-    const QByteArray native = QFile::encodeName(clean);
+    const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
+    const std::optional<AnchoredRoot> parent = AnchoredRoot::open(slash == 0 ? QStringLiteral("/") : clean.left(slash));
+    if (!parent)
+        return systemError(QFile::encodeName(clean), errno);
+    const QByteArray name = QFile::encodeName(clean.mid(slash + 1));
+    return moveToTrashAt(parent->fd(), name, clean, parent->realPathOf(name), trashedPath);
+}
+
+QString Trash::moveToTrashAt(int parentFd, const QByteArray &name, const QString &path, const QString &realPath,
+                             QString *trashedPath)
+{
+    const QByteArray native = QFile::encodeName(path);
     struct stat st;
-    if (::lstat(native.constData(), &st) != 0)
+    if (::fstatat(parentFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return systemError(native, errno);
     QString error;
-    const std::optional<Target> target = chooseTrash(native, st.st_dev, &error);
+    const std::optional<Target> target = chooseTrash(native, QFile::encodeName(realPath), st.st_dev, &error);
     if (!target)
         return error;
-    const QByteArray name = native.mid(native.lastIndexOf('/') + 1);
+    const UniqueFd files(::open((target->trash + "/files").constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!files)
+        return systemError(target->trash + "/files", errno);
     const std::optional<QByteArray> claimed = claimName(*target, name, &error);
     if (!claimed)
         return error;
-    const QByteArray destination = target->trash + "/files/" + *claimed;
-    // rename(2) moves a link as the link and never copies.
-    if (::rename(native.constData(), destination.constData()) != 0) {
+    // renameat(2) moves a link as the link and never copies; the item is
+    // reached through its folder's descriptor, not by its path again.
+    if (::renameat(parentFd, name.constData(), files.get(), claimed->constData()) != 0) {
         const int renameError = errno;
         ::unlink((target->trash + "/info/" + *claimed + ".trashinfo").constData());
         return systemError(native, renameError);
     }
     if (trashedPath)
-        *trashedPath = QFile::decodeName(destination);
+        *trashedPath = QFile::decodeName(target->trash + "/files/" + *claimed);
     return QString();
 }
 

@@ -15,7 +15,9 @@ namespace sw {
 // what can be renamed into it. Folders that are missing are created with mode
 // 0700. The info file (NAME.trashinfo: the percent-encoded original path and
 // the deletion time) is claimed first with O_EXCL, which makes the name
-// unique; then the item is renamed into files/NAME. Nothing is ever copied:
+// unique; then the item is renamed into files/NAME (a name too long to have
+// an info file beside it is shortened in files/, keeping its extension; the
+// info file keeps the whole original path). Nothing is ever copied:
 // when no trash can take the item, the move fails with an error. A symbolic
 // link is moved as the link, never through it.
 //
@@ -28,6 +30,11 @@ public:
     // (and leaves the item where it was), else an empty string. trashedPath
     // receives where the item went.
     static QString moveToTrash(const QString &path, QString *trashedPath = nullptr);
+    // The same for the entry name of the open folder parentFd, reached
+    // through that descriptor only; path is the item as it was listed and
+    // realPath where it really is (for the trash of another file system).
+    static QString moveToTrashAt(int parentFd, const QByteArray &name, const QString &path, const QString &realPath,
+                                 QString *trashedPath = nullptr);
 
     // The home trash (dataHome()/Trash), not created.
     static QString homeTrash();

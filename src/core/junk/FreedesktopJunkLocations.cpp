@@ -1,10 +1,12 @@
 #include "FreedesktopJunkLocations.h"
 
 #include "DesktopEntry.h"
+#include "ORJunkCategory.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace sw {
@@ -37,19 +39,21 @@ bool programExists(const QString &program)
 
 }  // namespace
 
-JunkCandidates FreedesktopJunkLocations::appJunk()
+JunkCandidates FreedesktopJunkLocations::appJunk(CategoryRoots &roots)
 {
     JunkCandidates out;
     const QString cache = ORLayout::cacheHome();
-    for (const QString &name : ORUtility::contentsOfFolder(cache)) {
+    JunkCandidates listed;
+    appendListing(listed, roots, cache, true, false);
+    for (const JunkCandidate &c : std::as_const(listed)) {
         // Our own cache folder is in use while we run.
-        if (name == QLatin1String(kAppId) || name == QLatin1String(kAppName))
-            continue;
-        out.append({cache + QLatin1Char('/') + name, true});
+        const QString name = c.path.section(QLatin1Char('/'), -1);
+        if (name != QLatin1String(kAppId) && name != QLatin1String(kAppName))
+            out.append(c);
     }
     for (const QString &app : ORUtility::contentsOfFolder(flatpakApps()))
         if (app != QLatin1String(kAppId))
-            appendListing(out, flatpakApps() + QLatin1Char('/') + app + QStringLiteral("/cache"), true);
+            appendListing(out, roots, flatpakApps() + QLatin1Char('/') + app + QStringLiteral("/cache"), true);
     return out;
 }
 
@@ -61,58 +65,109 @@ bool FreedesktopJunkLocations::isOrphanDesktopEntry(const QString &desktopFile)
     return !programExists(entry->program());
 }
 
-bool FreedesktopJunkLocations::isInstalledFlatpak(const QString &appId)
+QStringList FreedesktopJunkLocations::flatpakInstallations()
 {
-    return QFileInfo::exists(ORLayout::homePath(QStringLiteral(".local/share/flatpak/app/") + appId))
-           || QFileInfo::exists(ORLayout::rootPath(QStringLiteral("var/lib/flatpak/app/") + appId));
+    QStringList installations{ORLayout::dataHome() + QStringLiteral("/flatpak"),
+                              ORLayout::rootPath(QStringLiteral("var/lib/flatpak"))};
+    const QString confs = ORLayout::rootPath(QStringLiteral("etc/flatpak/installations.d"));
+    for (const QString &name : ORUtility::contentsOfFolder(confs)) {
+        if (!name.endsWith(QLatin1String(".conf")))
+            continue;
+        // [Installation "extra"] groups with Path=/opt/flatpak lines.
+        QFile conf(confs + QLatin1Char('/') + name);
+        if (!conf.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        while (!conf.atEnd()) {
+            const QString line = QString::fromUtf8(conf.readLine(4096)).trimmed();
+            if (line.startsWith(QLatin1String("Path="))) {
+                const QString path = line.mid(5).trimmed();
+                if (path.startsWith(QLatin1Char('/')))
+                    installations.append(ORLayout::rootPath(path));
+            }
+        }
+    }
+    return installations;
 }
 
-JunkCandidates FreedesktopJunkLocations::leftovers()
+bool FreedesktopJunkLocations::isInstalledFlatpak(const QString &appId)
+{
+    if (appId.isEmpty() || appId.contains(QLatin1Char('/')) || appId.startsWith(QLatin1Char('.')))
+        return false;
+    const QStringList installations = flatpakInstallations();
+    return std::any_of(installations.cbegin(), installations.cend(), [&appId](const QString &installation) {
+        return QFileInfo::exists(installation + QStringLiteral("/app/") + appId);
+    });
+}
+
+JunkCandidates FreedesktopJunkLocations::leftovers(CategoryRoots &roots)
 {
     JunkCandidates out;
     for (const QString &folder : {ORLayout::dataHome() + QStringLiteral("/applications"),
                                   ORLayout::configHome() + QStringLiteral("/autostart")}) {
-        for (const QString &name : ORUtility::contentsOfFolder(folder)) {
-            const QString path = folder + QLatin1Char('/') + name;
+        JunkCandidates listed;
+        appendListing(listed, roots, folder, true, false);
+        for (const JunkCandidate &c : std::as_const(listed)) {
+            const QString name = c.path.section(QLatin1Char('/'), -1);
             if (name.endsWith(QLatin1String(".desktop")) && !name.contains(QLatin1String(kAppId))
-                && isOrphanDesktopEntry(path))
-                out.append({path, true});
+                && isOrphanDesktopEntry(c.path))
+                out.append(c);
         }
     }
-    for (const QString &app : ORUtility::contentsOfFolder(flatpakApps()))
+    JunkCandidates apps;
+    appendListing(apps, roots, flatpakApps(), true, false);
+    for (const JunkCandidate &c : std::as_const(apps)) {
+        const QString app = c.path.section(QLatin1Char('/'), -1);
         if (app != QLatin1String(kAppId) && !isInstalledFlatpak(app))
-            out.append({flatpakApps() + QLatin1Char('/') + app, true});
+            out.append(c);
+    }
     return out;
 }
 
-JunkCandidates FreedesktopJunkLocations::sysCaches()
+JunkCandidates FreedesktopJunkLocations::sysCaches(CategoryRoots &roots)
 {
     JunkCandidates out;
     for (const QString &folder : ORUtility::sysCacheDirectory())
-        appendListing(out, folder, false);
+        appendListing(out, roots, folder, false);
     return out;
 }
 
-JunkCandidates FreedesktopJunkLocations::sysLogs()
+JunkCandidates FreedesktopJunkLocations::sysLogs(CategoryRoots &roots)
 {
     JunkCandidates out;
-    appendListing(out, ORLayout::rootPath(QStringLiteral("var/log")), false);
+    appendListing(out, roots, ORLayout::rootPath(QStringLiteral("var/log")), false);
     return out;
 }
 
-JunkCandidates FreedesktopJunkLocations::mailJunk()
+JunkCandidates FreedesktopJunkLocations::mailJunk(CategoryRoots &roots)
 {
-    // Mail and browser programs keep opened attachments here.
+    // Mail and browser programs keep opened attachments here. Others can
+    // write /tmp: CategoryRoots takes the folder only when it is our own.
     JunkCandidates out;
-    appendListing(out, ORLayout::rootPath(QStringLiteral("tmp/mozilla_%1%2").arg(ORLayout::loginName()).arg(0)),
-                  true);
+    appendListing(out, roots,
+                  ORLayout::rootPath(QStringLiteral("tmp/mozilla_%1%2").arg(ORLayout::loginName()).arg(0)), true);
     return out;
 }
 
-JunkCandidates FreedesktopJunkLocations::trash()
+JunkCandidates FreedesktopJunkLocations::trash(CategoryRoots &roots)
 {
+    const QString files = ORLayout::trashDir() + QStringLiteral("/files");
+    const QString info = ORLayout::trashDir() + QStringLiteral("/info");
     JunkCandidates out;
-    appendListing(out, ORLayout::trashDir() + QStringLiteral("/files"), true, false);
+    appendListing(out, roots, files, true, false);
+    for (JunkCandidate &c : out) {
+        c.companionRoot = info;
+        c.companion = trashInfoPath(c.path);
+    }
+    // Info files whose item is gone: what a crashed or careless mover leaves.
+    JunkCandidates infos;
+    appendListing(infos, roots, info, true, false);
+    for (const JunkCandidate &c : std::as_const(infos)) {
+        const QString name = c.path.section(QLatin1Char('/'), -1);
+        if (name.endsWith(QLatin1String(".trashinfo"))
+            && !QFileInfo(files + QLatin1Char('/') + name.chopped(10)).exists()
+            && !QFileInfo(files + QLatin1Char('/') + name.chopped(10)).isSymLink())
+            out.append(c);
+    }
     return out;
 }
 
@@ -122,39 +177,45 @@ QString FreedesktopJunkLocations::trashInfoPath(const QString &trashedItem)
     return QFileInfo(item.path()).path() + QStringLiteral("/info/") + item.fileName() + QStringLiteral(".trashinfo");
 }
 
-JunkCandidates FreedesktopJunkLocations::downloads()
+JunkCandidates FreedesktopJunkLocations::downloads(CategoryRoots &roots)
 {
     JunkCandidates out;
-    appendListing(out, ORLayout::downloadDir(), true);
+    appendListing(out, roots, ORLayout::downloadDir(), true, true, ORJunkCategory::userFoldersOf(junk::Downloads));
     return out;
 }
 
-JunkCandidates FreedesktopJunkLocations::developerCaches()
+JunkCandidates FreedesktopJunkLocations::developerCaches(CategoryRoots &roots)
 {
     static const char *const folders[] = {".npm/_cacache", ".gradle/caches", ".cargo/registry/cache",
                                           "go/pkg/mod/cache"};
     JunkCandidates out;
     for (const char *rel : folders)
-        appendListing(out, ORLayout::homePath(QString::fromLatin1(rel)), true, false);
+        appendListing(out, roots, ORLayout::homePath(QString::fromLatin1(rel)), true, false);
     return out;
 }
 
-JunkCandidates FreedesktopJunkLocations::browser()
+JunkCandidates FreedesktopJunkLocations::browser(CategoryRoots &roots)
 {
     JunkCandidates out;
-    const QString firefox = ORLayout::cacheHome() + QStringLiteral("/mozilla/firefox");
-    for (const QString &profile : ORUtility::contentsOfFolder(firefox)) {
-        const QString cache2 = firefox + QLatin1Char('/') + profile + QStringLiteral("/cache2");
-        if (ORUtility::isDirOfPath(cache2))
-            out.append({cache2, true});
+    const QString cache = ORLayout::cacheHome();
+    if (roots.open(cache)) {
+        const QString firefox = cache + QStringLiteral("/mozilla/firefox");
+        for (const QString &profile : ORUtility::contentsOfFolder(firefox)) {
+            const QString cache2 = firefox + QLatin1Char('/') + profile + QStringLiteral("/cache2");
+            if (ORUtility::isDirOfPath(cache2))
+                out.append({cache, cache2, true, {}, {}});
+        }
     }
     static const char *const entries[] = {"History", "History-journal", "Cookies", "Cookies-journal", "Local Storage"};
+    const QString config = ORLayout::configHome();
+    if (!roots.open(config))
+        return out;
     for (const char *browser : {"google-chrome", "chromium"}) {
-        const QString profile = ORLayout::configHome() + QLatin1Char('/') + QLatin1String(browser) + QStringLiteral("/Default");
+        const QString profile = config + QLatin1Char('/') + QLatin1String(browser) + QStringLiteral("/Default");
         for (const char *entry : entries) {
             const QString path = profile + QLatin1Char('/') + QLatin1String(entry);
             if (QFileInfo::exists(path))
-                out.append({path, true});
+                out.append({config, path, true, {}, {}});
         }
     }
     return out;

@@ -1,15 +1,17 @@
 #include "JunkCandidate.h"
 
-#include "ORUtility.h"
+#include <QDir>
 
 namespace sw {
 
-void appendListing(JunkCandidates &out, const QString &folder, bool withDelRight, bool skipDSStore)
+void appendListing(JunkCandidates &out, CategoryRoots &roots, const QString &folder, bool withDelRight,
+                   bool skipDSStore, const CategoryRoots::UserFolderKeys &allowed)
 {
-    for (const QString &name : ORUtility::contentsOfFolder(folder)) {
+    const QString root = QDir::cleanPath(folder);
+    for (const QString &name : roots.names(root, allowed)) {
         if (skipDSStore && name == QLatin1String(".DS_Store"))
             continue;
-        out.append({folder + QLatin1Char('/') + name, withDelRight});
+        out.append({root, root + QLatin1Char('/') + name, withDelRight, {}, {}});
     }
 }
 

@@ -1,22 +1,32 @@
 #pragma once
 
+#include "CategoryRoots.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace sw {
 
-// A path a junk category proposes, and whether it must pass the permission
-// test before it becomes an item.
+// A path a junk category proposes: the category root it lies in (what the
+// removal anchors at), whether it must pass the permission test before it
+// becomes an item, and a companion file that goes with it (a Trash item's
+// info file).
 struct JunkCandidate
 {
+    QString root;
     QString path;
     bool withDelRight = true;
+    QString companionRoot;
+    QString companion;
 };
 using JunkCandidates = QList<JunkCandidate>;
 
-// Appends folder/NAME for every name directly inside folder ("" for none),
-// in listing order; ".DS_Store" is skipped when skipDSStore.
-void appendListing(JunkCandidates &out, const QString &folder, bool withDelRight, bool skipDSStore = true);
+// Appends folder/NAME for every name directly inside folder, in listing
+// order, once the folder passed the checks of CategoryRoots; ".DS_Store" is
+// skipped when skipDSStore. allowed: the user folders the category looks in
+// by design (the Downloads folder for the Downloads category).
+void appendListing(JunkCandidates &out, CategoryRoots &roots, const QString &folder, bool withDelRight,
+                   bool skipDSStore = true, const CategoryRoots::UserFolderKeys &allowed = {});
 
 }  // namespace sw

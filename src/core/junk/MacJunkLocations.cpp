@@ -1,5 +1,6 @@
 #include "MacJunkLocations.h"
 
+#include "ORJunkCategory.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 
@@ -7,6 +8,9 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QSet>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace sw {
 
@@ -17,35 +21,38 @@ QString home(const char *rel)
     return ORLayout::homePath(QString::fromUtf8(rel));
 }
 
-void appendSuffixed(JunkCandidates &out, const QString &folder, const QString &suffix)
+void appendSuffixed(JunkCandidates &out, CategoryRoots &roots, const QString &folder, const QString &suffix,
+                    const CategoryRoots::UserFolderKeys &allowed = {})
 {
-    for (const QString &name : ORUtility::contentsOfFolder(folder))
-        if (name.endsWith(suffix))
-            out.append({folder + QLatin1Char('/') + name, true});
+    JunkCandidates listed;
+    appendListing(listed, roots, folder, true, false, allowed);
+    for (const JunkCandidate &c : std::as_const(listed))
+        if (c.path.endsWith(suffix))
+            out.append(c);
 }
 
 }  // namespace
 
-JunkCandidates MacJunkLocations::scanLibaryCache()
+JunkCandidates MacJunkLocations::scanLibaryCache(CategoryRoots &roots)
 {
     JunkCandidates out;
-    appendListing(out, home("Library/Caches"), true);
+    appendListing(out, roots, home("Library/Caches"), true);
     return out;
 }
 
-JunkCandidates MacJunkLocations::scanContainerCache()
+JunkCandidates MacJunkLocations::scanContainerCache(CategoryRoots &roots)
 {
     JunkCandidates out;
     const QString containers = home("Library/Containers");
     for (const QString &c : ORUtility::contentsOfFolder(containers)) {
         if (c == QLatin1String("com.apple.Safari") || c == QLatin1String(".DS_Store") || c == QLatin1String(kAppId))
             continue;
-        appendListing(out, containers + QLatin1Char('/') + c + QStringLiteral("/Data/Library/Caches"), true);
+        appendListing(out, roots, containers + QLatin1Char('/') + c + QStringLiteral("/Data/Library/Caches"), true);
     }
     return out;
 }
 
-JunkCandidates MacJunkLocations::scanAppLog()
+JunkCandidates MacJunkLocations::scanAppLog(CategoryRoots &roots)
 {
     JunkCandidates out;
     QStringList folders{home("Library/Logs")};
@@ -58,17 +65,33 @@ JunkCandidates MacJunkLocations::scanAppLog()
             folders.append(logs);
     }
     for (const QString &folder : std::as_const(folders))
-        appendListing(out, folder, true);
+        appendListing(out, roots, folder, true);
     return out;
 }
 
-JunkCandidates MacJunkLocations::scanTempCache()
+QString MacJunkLocations::perUserCacheFolder()
 {
-    // The per-user cache folder "C" sits beside the per-user temporary folder.
-    const QString temp = QDir::cleanPath(QDir::tempPath());
-    const QString cacheFolder = QFileInfo(temp).path() + QStringLiteral("/C");
+    // Taken from the layout, never from $TMPDIR: a run on a fixture root
+    // must not reach the machine's own temporary folders.
+    const QString folders = ORLayout::rootPath(QStringLiteral("var/folders"));
+    for (const QString &outer : ORUtility::contentsOfFolder(folders)) {
+        for (const QString &inner : ORUtility::contentsOfFolder(folders + QLatin1Char('/') + outer)) {
+            const QString user = folders + QLatin1Char('/') + outer + QLatin1Char('/') + inner;
+            struct stat st;
+            if (::lstat(QFile::encodeName(user).constData(), &st) == 0 && S_ISDIR(st.st_mode)
+                && st.st_uid == ::geteuid() && ORUtility::isDirOfPath(user + QStringLiteral("/T")))
+                return user + QStringLiteral("/C");
+        }
+    }
+    return QString();
+}
+
+JunkCandidates MacJunkLocations::scanTempCache(CategoryRoots &roots)
+{
     JunkCandidates listed, out;
-    appendListing(listed, cacheFolder, true);
+    const QString cacheFolder = perUserCacheFolder();
+    if (!cacheFolder.isEmpty())
+        appendListing(listed, roots, cacheFolder, true);
     for (const JunkCandidate &c : std::as_const(listed))
         if (!c.path.contains(QLatin1String(kAppId)))
             out.append(c);
@@ -110,7 +133,7 @@ bool MacJunkLocations::isLeftoverSkipped(const QString &name, const QStringList 
     return false;
 }
 
-JunkCandidates MacJunkLocations::leftovers()
+JunkCandidates MacJunkLocations::leftovers(CategoryRoots &roots)
 {
     const QStringList appleApps = ORUtility::appNameArray();
     const QStringList installed = installedBundleIdentifiers();
@@ -118,30 +141,33 @@ JunkCandidates MacJunkLocations::leftovers()
                               home("Library/Saved Application State"), home("Library/Parallels"),
                               home(".cleverfiles")};
     JunkCandidates out;
-    for (const QString &folder : folders)
-        for (const QString &name : ORUtility::contentsOfFolder(folder))
-            if (!isLeftoverSkipped(name, appleApps, installed))
-                out.append({folder + QLatin1Char('/') + name, true});
+    for (const QString &folder : folders) {
+        JunkCandidates listed;
+        appendListing(listed, roots, folder, true, false);
+        for (const JunkCandidate &c : std::as_const(listed))
+            if (!isLeftoverSkipped(c.path.section(QLatin1Char('/'), -1), appleApps, installed))
+                out.append(c);
+    }
     return out;
 }
 
-JunkCandidates MacJunkLocations::sysCaches()
+JunkCandidates MacJunkLocations::sysCaches(CategoryRoots &roots)
 {
     JunkCandidates out;
     for (const QString &folder : ORUtility::sysCacheDirectory())
-        appendListing(out, folder, false);
+        appendListing(out, roots, folder, false);
     return out;
 }
 
-JunkCandidates MacJunkLocations::sysLogs()
+JunkCandidates MacJunkLocations::sysLogs(CategoryRoots &roots)
 {
     JunkCandidates out;
-    appendListing(out, ORLayout::rootPath(QStringLiteral("Library/Logs")), false);
-    appendListing(out, ORLayout::rootPath(QStringLiteral("var/log/asl")), false);
+    appendListing(out, roots, ORLayout::rootPath(QStringLiteral("Library/Logs")), false);
+    appendListing(out, roots, ORLayout::rootPath(QStringLiteral("var/log/asl")), false);
     return out;
 }
 
-JunkCandidates MacJunkLocations::mailJunk()
+JunkCandidates MacJunkLocations::mailJunk(CategoryRoots &roots)
 {
     static const QSet<QString> extensions = {
         QStringLiteral("webp"), QStringLiteral("apng"), QStringLiteral("txt"), QStringLiteral("jp2"),
@@ -149,63 +175,68 @@ JunkCandidates MacJunkLocations::mailJunk()
         QStringLiteral("iff"),  QStringLiteral("mag"),  QStringLiteral("ski"),  QStringLiteral("pnm"),
         QStringLiteral("xbm"),  QStringLiteral("xpm"),  QStringLiteral("icns")};
     JunkCandidates out;
-    appendListing(out, home("Library/Containers/com.apple.mail/Data/Library/Mail Downloads"), true, false);
+    appendListing(out, roots, home("Library/Containers/com.apple.mail/Data/Library/Mail Downloads"), true, false);
     const QString mail = home("Library/Mail");
+    if (!roots.open(mail))
+        return out;
+    // Links are not followed into (no FollowSymlinks); removal reaches each
+    // item below the root without following one either.
     QDirIterator it(mail, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         if (extensions.contains(it.fileInfo().suffix().toLower()))
-            out.append({path, true});
+            out.append({mail, path, true, {}, {}});
     }
     return out;
 }
 
-JunkCandidates MacJunkLocations::itunesJunk()
+JunkCandidates MacJunkLocations::itunesJunk(CategoryRoots &roots)
 {
     // The software updates are listed here and again in their own category.
-    JunkCandidates out = iosUpdates();
-    appendSuffixed(out, home("Music/iTunes/iTunes Media/Mobile Applications"), QStringLiteral(".ipa"));
+    JunkCandidates out = iosUpdates(roots);
+    appendSuffixed(out, roots, home("Music/iTunes/iTunes Media/Mobile Applications"), QStringLiteral(".ipa"),
+                   ORJunkCategory::userFoldersOf(junk::ITunes));
     return out;
 }
 
-JunkCandidates MacJunkLocations::iosBackups()
+JunkCandidates MacJunkLocations::iosBackups(CategoryRoots &roots)
 {
     JunkCandidates out;
-    appendListing(out, home("Library/Application Support/MobileSync/Backup"), true);
+    appendListing(out, roots, home("Library/Application Support/MobileSync/Backup"), true);
     return out;
 }
 
-JunkCandidates MacJunkLocations::iosUpdates()
+JunkCandidates MacJunkLocations::iosUpdates(CategoryRoots &roots)
 {
     JunkCandidates out;
-    appendSuffixed(out, home("Library/iTunes/iPhone Software Updates"), QStringLiteral(".ipsw"));
-    appendSuffixed(out, home("Library/iTunes/iPad Software Updates"), QStringLiteral(".ipsw"));
+    appendSuffixed(out, roots, home("Library/iTunes/iPhone Software Updates"), QStringLiteral(".ipsw"));
+    appendSuffixed(out, roots, home("Library/iTunes/iPad Software Updates"), QStringLiteral(".ipsw"));
     return out;
 }
 
-JunkCandidates MacJunkLocations::trash()
+JunkCandidates MacJunkLocations::trash(CategoryRoots &roots)
 {
     JunkCandidates out;
-    appendListing(out, home(".Trash"), true);
+    appendListing(out, roots, home(".Trash"), true);
     return out;
 }
 
-JunkCandidates MacJunkLocations::downloads()
+JunkCandidates MacJunkLocations::downloads(CategoryRoots &roots)
 {
     JunkCandidates out;
-    appendListing(out, home("Downloads"), true);
+    appendListing(out, roots, home("Downloads"), true, true, ORJunkCategory::userFoldersOf(junk::Downloads));
     return out;
 }
 
-JunkCandidates MacJunkLocations::xcode()
+JunkCandidates MacJunkLocations::xcode(CategoryRoots &roots)
 {
     JunkCandidates out;
-    appendListing(out, home("Library/Developer/Xcode/DerivedData"), true, false);
+    appendListing(out, roots, home("Library/Developer/Xcode/DerivedData"), true, false);
     return out;
 }
 
-JunkCandidates MacJunkLocations::browser()
+JunkCandidates MacJunkLocations::browser(CategoryRoots &roots)
 {
     static const char *const folders[] = {
         "Library/Caches/Metadata/Safari/History",
@@ -221,7 +252,7 @@ JunkCandidates MacJunkLocations::browser()
     };
     JunkCandidates out;
     for (const char *rel : folders)
-        appendListing(out, QDir::cleanPath(home(rel)), true);
+        appendListing(out, roots, QDir::cleanPath(home(rel)), true);
     return out;
 }
 

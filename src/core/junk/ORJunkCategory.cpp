@@ -102,3 +102,17 @@ std::optional<ORJunkCategory> ORJunkCategory::byID(qint64 groupID)
             return c;
     return std::nullopt;
 }
+
+QStringList ORJunkCategory::userFoldersOf(qint64 groupID)
+{
+    switch (groupID) {
+    case sw::junk::Downloads: return {QStringLiteral("DOWNLOAD")};
+    case sw::junk::ITunes: return {QStringLiteral("MUSIC")};
+    default: return {};
+    }
+}
+
+bool ORJunkCategory::removesWhole(qint64 groupID)
+{
+    return groupID == sw::junk::Trash || groupID == sw::junk::Downloads;
+}

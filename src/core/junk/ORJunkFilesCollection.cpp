@@ -1,35 +1,28 @@
 #include "ORJunkFilesCollection.h"
 
-#include "FileRemover.h"
 #include "FreedesktopJunkLocations.h"
+#include "JunkAdminRemoval.h"
+#include "JunkOverlap.h"
 #include "MacJunkLocations.h"
 #include "ORLayout.h"
 #include "ORPrefConfig.h"
+#include "ORSelection.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
+#include "RemovalRun.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMutexLocker>
 
-#include <sys/stat.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcJunk, "sweepwright.junk")
 
 using sw::FreedesktopJunkLocations;
+using sw::JunkCandidate;
 using sw::JunkCandidates;
 using sw::MacJunkLocations;
-
-namespace {
-constexpr qint64 kTrashID = 6;
-constexpr qint64 kDownloadsID = 8;
-
-void logFailure(const QString &error)
-{
-    qCWarning(lcJunk).noquote() << QStringLiteral("Fail to remove junk, error=%1").arg(error);
-}
-}  // namespace
 
 ORJunkFilesCollection &ORJunkFilesCollection::shareInstance()
 {
@@ -68,65 +61,134 @@ QList<ORJunkDataGroup> ORJunkFilesCollection::junkDataDel() const
     return m_junkDataDel;
 }
 
+sw::RemovalReport ORJunkFilesCollection::removalReport() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_report;
+}
+
 std::shared_ptr<ORJunkData> ORJunkFilesCollection::startScan()
 {
     m_foundTotal = 0;
+    m_roots = std::make_unique<sw::CategoryRoots>(lcJunk());
     auto data = std::make_shared<ORJunkData>();
-    qint64 total = 0;
     for (const ORJunkCategory &category : ORJunkCategory::categories()) {
         if (!m_switchReader(category.switchKey))
             continue;
         data->junkGroups.append(scanCategory(category.groupID));
-        total += data->junkGroups.constLast().groupSize;
     }
-    data->junkTotalSize = total;
+    m_roots.reset();
+    data->junkTotalSize = sw::JunkOverlap::totalSize(*data);
+    data->junkSelectedSize = sw::JunkOverlap::selectedSize(*data);
+    if (m_foundTotal != data->junkTotalSize)  // overlapping items counted once
+        ORUtility::notifyOnMainThread(QStringLiteral("junksize"), data->junkTotalSize);
     return data;
 }
 
-ORJunkDataGroup ORJunkFilesCollection::scanCategory(qint64 groupID)
+sw::CategoryRoots &ORJunkFilesCollection::scanRoots()
 {
-    switch (groupID) {
-    case 0: return getAppJunks();
-    case 1: return getLeftOver();
-    case 2: return getSysCache();
-    case 3: return getSysLog();
-    case 10: return getMailJunk();
-    case 9: return getItuneJunk();
-    case 13: return getIOSBackups();
-    case 12: return getIOSUpdates();
-    case kTrashID: return getTrashJunk();
-    case kDownloadsID: return getDownloadJunk();
-    case 14: return getXcodeJunk();
-    case 7: return getBrowserJunk();
-    default: return makeGroup(groupID);
-    }
+    // A category scanned on its own (outside startScan) gets roots of its own.
+    if (!m_roots)
+        m_roots = std::make_unique<sw::CategoryRoots>(lcJunk());
+    return *m_roots;
 }
 
-qint64 ORJunkFilesCollection::measure(const QString &path)
+namespace {
+using namespace sw::junk;
+
+JunkCandidates macAppJunks(sw::CategoryRoots &roots)
 {
-    struct stat st;
-    if (lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return 0;
-    if (S_ISLNK(st.st_mode))
-        return st.st_size;
-    if (S_ISDIR(st.st_mode))
-        return ORUtility::folderSizeAtPath2(path);
-    return ORUtility::fileSizeByPath(path);
+    JunkCandidates all = MacJunkLocations::scanLibaryCache(roots);
+    all += MacJunkLocations::scanContainerCache(roots);
+    all += MacJunkLocations::scanAppLog(roots);
+    all += MacJunkLocations::scanTempCache(roots);
+    return all;
+}
+
+JunkCandidates candidatesOf(qint64 groupID, sw::CategoryRoots &roots)
+{
+    const bool mac = ORLayout::isMacOS();
+    switch (groupID) {
+    case AppJunk: return mac ? macAppJunks(roots) : FreedesktopJunkLocations::appJunk(roots);
+    case Leftovers: return mac ? MacJunkLocations::leftovers(roots) : FreedesktopJunkLocations::leftovers(roots);
+    case SysCache: return mac ? MacJunkLocations::sysCaches(roots) : FreedesktopJunkLocations::sysCaches(roots);
+    case SysLog: return mac ? MacJunkLocations::sysLogs(roots) : FreedesktopJunkLocations::sysLogs(roots);
+    case Mail: return mac ? MacJunkLocations::mailJunk(roots) : FreedesktopJunkLocations::mailJunk(roots);
+    case ITunes: return mac ? MacJunkLocations::itunesJunk(roots) : JunkCandidates();
+    case IOSBackups: return mac ? MacJunkLocations::iosBackups(roots) : JunkCandidates();
+    case IOSUpdates: return mac ? MacJunkLocations::iosUpdates(roots) : JunkCandidates();
+    case Trash: return mac ? MacJunkLocations::trash(roots) : FreedesktopJunkLocations::trash(roots);
+    case Downloads: return mac ? MacJunkLocations::downloads(roots) : FreedesktopJunkLocations::downloads(roots);
+    case Xcode: return mac ? MacJunkLocations::xcode(roots) : FreedesktopJunkLocations::developerCaches(roots);
+    case Browser: return mac ? MacJunkLocations::browser(roots) : FreedesktopJunkLocations::browser(roots);
+    default: return {};
+    }
+}
+}  // namespace
+
+ORJunkDataGroup ORJunkFilesCollection::scanCategory(qint64 groupID)
+{
+    return fillGroup(groupID, candidatesOf(groupID, scanRoots()));
+}
+
+ORJunkDataGroup ORJunkFilesCollection::fillGroup(qint64 groupID, const JunkCandidates &candidates)
+{
+    ORJunkDataGroup group = makeGroup(groupID);
+    for (const JunkCandidate &c : candidates)
+        addElementToGroup(group, c);
+    // Items only an administrator may remove start unmarked, so the flag
+    // follows the items when there are some.
+    if (!group.groupItems.isEmpty() && group.isGroupDelFlag != 0)
+        group.isGroupDelFlag = sw::selection::checkItemSelectStatus(group);
+    group.groupSelectedSize = group.isGroupDelFlag == 0 ? 0 : sw::selection::markedSize(group);
+    return group;
+}
+
+// In the freedesktop layout a system cache or log entry the user may not
+// remove is still listed, for removal with administrator rights. An emptied
+// folder needs write access to itself, anything else to its folder.
+bool ORJunkFilesCollection::needsAdmin(const QString &path) const
+{
+    if (ORLayout::isMacOS() || ::geteuid() == 0)
+        return false;
+    if (ORUtility::isDirOfPath(path) && !ORUtility::isSymbolicLink(path))
+        return ::eaccess(QFile::encodeName(path).constData(), W_OK | X_OK) != 0;
+    return !ORUtility::isDeletableFileWithCurrentPermission(path);
 }
 
 bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const QString &path, bool withDelRight)
 {
+    return addElementToGroup(group, JunkCandidate{QFileInfo(path).path(), path, withDelRight, {}, {}});
+}
+
+bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const JunkCandidate &candidate)
+{
+    const QString &path = candidate.path;
     ORUtility::notifyOnMainThread(QStringLiteral("junktitle"), path);
-    if (sw::ProtectedPaths::isProtected(path))
+    sw::CategoryRoots &roots = scanRoots();
+    const sw::AnchoredRoot *root = roots.open(candidate.root, ORJunkCategory::userFoldersOf(group.groupID));
+    const std::optional<QByteArray> relative = root ? root->relativeOf(path) : std::nullopt;
+    if (!relative || relative->isEmpty() || sw::ProtectedPaths::isProtected(path)
+        || sw::ProtectedPaths::isProtected(root->realPathOf(*relative)))
         return false;
     ORjunkDataItem item;
     item.itemPath = path;
     item.itemName = QFileInfo(path).fileName();
     item.itemIconPath = path;
-    item.itemSize = measure(path);
-    item.isDel = group.groupID != 12 && group.groupID != 13;
+    item.itemRoot = root->path();
+    item.itemSize = root->measure(path);
+    if (!candidate.companion.isEmpty()) {
+        if (const sw::AnchoredRoot *companionRoot = roots.open(candidate.companionRoot)) {
+            item.companionRoot = companionRoot->path();
+            item.companionPath = candidate.companion;
+            item.itemSize += companionRoot->measure(candidate.companion);
+        }
+    }
+    item.needsAdmin = !candidate.withDelRight && needsAdmin(path);
+    const auto category = ORJunkCategory::byID(group.groupID);
+    item.isDel = (!category || category->initiallyMarked) && !item.needsAdmin;
     item.isVisible = true;
-    if (item.itemSize <= 0 || (withDelRight && !ORUtility::isDeletableFileWithCurrentPermission(path)))
+    if (item.itemSize <= 0 || (candidate.withDelRight && !ORUtility::isDeletableFileWithCurrentPermission(path)))
         return false;
     group.groupSize += item.itemSize;
     group.groupItems.append(item);
@@ -147,58 +209,38 @@ ORJunkDataGroup ORJunkFilesCollection::makeGroup(qint64 groupID)
     return group;
 }
 
-namespace {
-ORJunkDataGroup finish(ORJunkDataGroup group)
-{
-    group.groupSelectedSize = group.isGroupDelFlag == 2 ? group.groupSize : 0;
-    return group;
-}
-}  // namespace
+#define OR_JUNK_CATEGORY(op, groupID)                                                                        \
+    ORJunkDataGroup ORJunkFilesCollection::op() { return scanCategory(groupID); }
 
-#define OR_JUNK_CATEGORY(op, groupID, macCandidates, linuxCandidates)                                        \
-    ORJunkDataGroup ORJunkFilesCollection::op()                                                              \
-    {                                                                                                        \
-        ORJunkDataGroup group = makeGroup(groupID);                                                          \
-        const JunkCandidates candidates = ORLayout::isMacOS() ? (macCandidates) : (linuxCandidates);       \
-        for (const auto &c : candidates)                                                                     \
-            addElementToGroup(group, c.path, c.withDelRight);                                                \
-        return finish(group);                                                                                \
-    }
-
-namespace {
-JunkCandidates macAppJunks()
-{
-    JunkCandidates all = MacJunkLocations::scanLibaryCache();
-    all += MacJunkLocations::scanContainerCache();
-    all += MacJunkLocations::scanAppLog();
-    all += MacJunkLocations::scanTempCache();
-    return all;
-}
-}  // namespace
-
-OR_JUNK_CATEGORY(getAppJunks, 0, macAppJunks(), FreedesktopJunkLocations::appJunk())
-OR_JUNK_CATEGORY(getLeftOver, 1, MacJunkLocations::leftovers(), FreedesktopJunkLocations::leftovers())
-OR_JUNK_CATEGORY(getSysCache, 2, MacJunkLocations::sysCaches(), FreedesktopJunkLocations::sysCaches())
-OR_JUNK_CATEGORY(getSysLog, 3, MacJunkLocations::sysLogs(), FreedesktopJunkLocations::sysLogs())
-OR_JUNK_CATEGORY(getMailJunk, 10, MacJunkLocations::mailJunk(), FreedesktopJunkLocations::mailJunk())
-OR_JUNK_CATEGORY(getItuneJunk, 9, MacJunkLocations::itunesJunk(), JunkCandidates())
-OR_JUNK_CATEGORY(getIOSBackups, 13, MacJunkLocations::iosBackups(), JunkCandidates())
-OR_JUNK_CATEGORY(getIOSUpdates, 12, MacJunkLocations::iosUpdates(), JunkCandidates())
-OR_JUNK_CATEGORY(getTrashJunk, kTrashID, MacJunkLocations::trash(), FreedesktopJunkLocations::trash())
-OR_JUNK_CATEGORY(getDownloadJunk, kDownloadsID, MacJunkLocations::downloads(), FreedesktopJunkLocations::downloads())
-OR_JUNK_CATEGORY(getXcodeJunk, 14, MacJunkLocations::xcode(), FreedesktopJunkLocations::developerCaches())
-OR_JUNK_CATEGORY(getBrowserJunk, 7, MacJunkLocations::browser(), FreedesktopJunkLocations::browser())
+OR_JUNK_CATEGORY(getAppJunks, sw::junk::AppJunk)
+OR_JUNK_CATEGORY(getLeftOver, sw::junk::Leftovers)
+OR_JUNK_CATEGORY(getSysCache, sw::junk::SysCache)
+OR_JUNK_CATEGORY(getSysLog, sw::junk::SysLog)
+OR_JUNK_CATEGORY(getMailJunk, sw::junk::Mail)
+OR_JUNK_CATEGORY(getItuneJunk, sw::junk::ITunes)
+OR_JUNK_CATEGORY(getIOSBackups, sw::junk::IOSBackups)
+OR_JUNK_CATEGORY(getIOSUpdates, sw::junk::IOSUpdates)
+OR_JUNK_CATEGORY(getTrashJunk, sw::junk::Trash)
+OR_JUNK_CATEGORY(getDownloadJunk, sw::junk::Downloads)
+OR_JUNK_CATEGORY(getXcodeJunk, sw::junk::Xcode)
+OR_JUNK_CATEGORY(getBrowserJunk, sw::junk::Browser)
 
 #undef OR_JUNK_CATEGORY
 
-QStringList ORJunkFilesCollection::keepFolders() const
+namespace {
+// The removal record of a group: what went, with the bytes that went.
+void recordRemoval(ORJunkDataGroup &record, const ORjunkDataItem &item, qint64 removed)
 {
-    QStringList keep = ORUtility::sysCacheDirectory();
-    keep << ORLayout::trashDir() << ORLayout::trashDir() + QStringLiteral("/files") << ORLayout::downloadDir()
-         << ORLayout::cacheHome() << ORLayout::rootPath(QStringLiteral("var/log"))
-         << ORLayout::homePath(QStringLiteral("Library")) << ORLayout::homePath(QStringLiteral("Library/Caches"));
-    return keep;
+    if (removed <= 0)
+        return;
+    ORjunkDataItem gone;
+    gone.itemPath = item.itemPath;
+    gone.itemName = item.itemName;
+    gone.itemSize = removed;
+    record.groupItems.append(gone);
+    record.groupSize += removed;
 }
+}  // namespace
 
 void ORJunkFilesCollection::deleteJunks()
 {
@@ -212,66 +254,38 @@ void ORJunkFilesCollection::deleteJunks()
             selected += group.groupSelectedSize;
     if (selected <= 0)
         return;
-    // Read once per removal: it looks at the settings of the user's folders.
-    const QStringList keep = keepFolders();
+    sw::RemovalRun run(lcJunk());
+    sw::JunkAdminRemoval admin(m_adminRemoval);
     QList<ORJunkDataGroup> removed;
     for (const ORJunkDataGroup &group : std::as_const(data->junkGroups)) {
         if (group.isGroupDelFlag == 0)
             continue;
+        const auto mode = ORJunkCategory::removesWhole(group.groupID) ? sw::RemovalRun::Mode::Whole
+                                                                      : sw::RemovalRun::Mode::Contents;
         ORJunkDataGroup record = ORJunkDataGroup::initJunkGroupWithID(group.groupID);
         record.groupName = group.groupName;
-        for (const ORjunkDataItem &item : group.groupItems)
-            if (item.isDel && item.isVisible)
-                removeItem(group, item, keep, record);
-        if (record.groupSize > 0)
-            removed.append(record);
+        for (const ORjunkDataItem &item : group.groupItems) {
+            if (!item.isDel || !item.isVisible)
+                continue;
+            if (item.needsAdmin) {
+                admin.add(group.groupID, item);  // after the user's own items
+                continue;
+            }
+            const sw::RemovalOutcome &outcome = run.remove(item.itemRoot, item.itemPath, mode, item.itemSize,
+                                                           ORJunkCategory::userFoldersOf(group.groupID));
+            if (outcome.ok() && !item.companionPath.isEmpty())
+                run.removeCompanion(item.companionRoot, item.companionPath, 0);
+            recordRemoval(record, item, run.report().outcomes().constLast().removed);
+        }
+        removed.append(record);
     }
+    for (const auto &[groupID, item] : admin.run(run))
+        for (ORJunkDataGroup &record : removed)
+            if (record.groupID == groupID)
+                recordRemoval(record, item, item.itemSize);
+    removed.removeIf([](const ORJunkDataGroup &record) { return record.groupSize <= 0; });
+    m_delSize = run.report().removedBytes();
     QMutexLocker lock(&m_mutex);
     m_junkDataDel = removed;
-}
-
-void ORJunkFilesCollection::removeItem(const ORJunkDataGroup &group, const ORjunkDataItem &item,
-                                       const QStringList &keep, ORJunkDataGroup &record)
-{
-    const QString &path = item.itemPath;
-    // The path is looked at again: it may have changed since the scan.
-    struct stat st;
-    if (lstat(QFile::encodeName(path).constData(), &st) != 0) {
-        logFailure(QStringLiteral("%1: No such file or directory").arg(path));
-        return;
-    }
-    if (sw::ProtectedPaths::isProtected(path) || sw::ProtectedPaths::isKeepFolder(path, keep)) {
-        logFailure(QStringLiteral("%1: protected folder").arg(path));
-        return;
-    }
-    const bool whole = group.groupID == kTrashID || group.groupID == kDownloadsID || !S_ISDIR(st.st_mode);
-    if (whole) {
-        const bool trashed = group.groupID == kTrashID && ORLayout::isFreedesktop();
-        removePath(path, trashed ? FreedesktopJunkLocations::trashInfoPath(path) : QString(), item.itemSize, record);
-        return;
-    }
-    for (const QString &name : ORUtility::contentsOfFolder(path)) {
-        const QString entry = path + QLatin1Char('/') + name;
-        removePath(entry, QString(), measure(entry), record);
-    }
-}
-
-bool ORJunkFilesCollection::removePath(const QString &path, const QString &trashInfo, qint64 size,
-                                       ORJunkDataGroup &record)
-{
-    QString error;
-    if (!sw::FileRemover::removeItem(path, &error)) {
-        logFailure(error);
-        return false;
-    }
-    if (!trashInfo.isEmpty())
-        QFile::remove(trashInfo);
-    m_delSize += size;
-    ORjunkDataItem removed;
-    removed.itemPath = path;
-    removed.itemName = QFileInfo(path).fileName();
-    removed.itemSize = size;
-    record.groupItems.append(removed);
-    record.groupSize += size;
-    return true;
+    m_report = run.report();
 }

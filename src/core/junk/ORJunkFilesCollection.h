@@ -1,8 +1,10 @@
 #pragma once
 
+#include "JunkCandidate.h"
 #include "ORJunkCategory.h"
 #include "ORJunkData.h"
 #include "PublishedResult.h"
+#include "RemovalReport.h"
 
 #include <QMutex>
 #include <QString>
@@ -20,11 +22,20 @@
 // it. Progress goes out as "junktitle" (the candidate) and "junksize" (the
 // running total), coalesced on their way to the main thread.
 //
+// Every folder a category lists is a category root, checked before anything
+// in it is listed (sw::CategoryRoots: never the home, a user folder, a
+// system folder, or a folder another user could have planted). Items are
+// measured below their root the way removal counts (sw::FolderTree), and
+// the result's total counts a byte once where categories overlap.
+//
 // Removal takes the marked, visible items of the groups whose flag is not 0:
 // Trash and Downloads items go whole, the other categories' folders are
-// emptied entry by entry and keep existing. Nothing is followed through a
-// symbolic link, protected system folders are never touched, and a path is
-// checked again just before it is removed. There is no cancellation.
+// emptied entry by entry and keep existing. Everything goes through one
+// sw::RemovalRun: reached below its root without following a link or
+// crossing a mount, checked again just before it goes, and reported item by
+// item (removalReport()). Items only an administrator may remove go last,
+// all in one privileged run, when admin removal is allowed. There is no
+// cancellation.
 class ORJunkFilesCollection
 {
 public:
@@ -42,9 +53,16 @@ public:
     void deleteJunks();
     qint64 delSize() const { return m_delSize.load(); }
     QList<ORJunkDataGroup> junkDataDel() const;
+    // What the last removal did, item by item.
+    sw::RemovalReport removalReport() const;
+    // Whether marked items that need administrator rights are removed (one
+    // password prompt) or reported as skipped. Allowed by default.
+    void setAdminRemoval(bool allowed) { m_adminRemoval = allowed; }
 
     // Turns a candidate into an item of group; false when it was not accepted.
+    // The path's folder is taken as its category root.
     bool addElementToGroup(ORJunkDataGroup &group, const QString &path, bool withDelRight);
+    bool addElementToGroup(ORJunkDataGroup &group, const sw::JunkCandidate &candidate);
 
     ORJunkDataGroup getAppJunks();
     ORJunkDataGroup getLeftOver();
@@ -62,23 +80,21 @@ public:
     // Where the category switches are read; the settings store by default.
     void setSwitchReader(SwitchReader reader);
 
-    // The size an item or entry frees when removed: a link counts as itself,
-    // a folder as everything below it, anything else as its file size.
-    static qint64 measure(const QString &path);
-
 private:
     ORJunkFilesCollection();
     ORJunkDataGroup makeGroup(qint64 groupID);
     ORJunkDataGroup scanCategory(qint64 groupID);
-    void removeItem(const ORJunkDataGroup &group, const ORjunkDataItem &item, const QStringList &keep,
-                    ORJunkDataGroup &record);
-    bool removePath(const QString &path, const QString &trashInfo, qint64 size, ORJunkDataGroup &record);
-    QStringList keepFolders() const;
+    ORJunkDataGroup fillGroup(qint64 groupID, const sw::JunkCandidates &candidates);
+    sw::CategoryRoots &scanRoots();
+    bool needsAdmin(const QString &path) const;
 
-    mutable QMutex m_mutex;  // guards m_junkDataDel
+    mutable QMutex m_mutex;  // guards m_junkDataDel and m_report
     sw::PublishedResult<ORJunkData> m_result;
     QList<ORJunkDataGroup> m_junkDataDel;
+    sw::RemovalReport m_report;
     std::atomic<qint64> m_delSize{0};
+    std::atomic<bool> m_adminRemoval{true};
     qint64 m_foundTotal = 0;
+    std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
     SwitchReader m_switchReader;
 };

@@ -1,0 +1,77 @@
+#include "CliRemoval.h"
+
+#include "JunkReport.h"
+#include "ORUtility.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace clirun {
+
+QStringList consentFlags()
+{
+    return {QStringLiteral("--yes"), QStringLiteral("--dry-run")};
+}
+
+Consent askConsent(const char *command, const CliOptions &options, const QString &question)
+{
+    if (options.isSet(QStringLiteral("--dry-run")))
+        return Consent::DryRun;
+    if (options.isSet(QStringLiteral("--yes")))
+        return Consent::Go;
+    if (!::isatty(STDIN_FILENO) || !::isatty(STDERR_FILENO)) {
+        std::fprintf(stderr,
+                     "%s: nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what "
+                     "would go\n",
+                     command);
+        return Consent::Refused;
+    }
+    std::fprintf(stderr, "%s [y/N] ", question.toLocal8Bit().constData());
+    std::fflush(stderr);
+    char answer[64] = {};
+    if (!std::fgets(answer, sizeof answer, stdin))
+        return Consent::Declined;
+    const QString text = QString::fromLocal8Bit(answer).trimmed().toLower();
+    return text == QLatin1String("y") || text == QLatin1String("yes") ? Consent::Go : Consent::Declined;
+}
+
+QByteArray reportJson(const sw::RemovalReport &report)
+{
+    QByteArray removed;
+    QByteArray failures;
+    for (const sw::RemovalOutcome &outcome : report.outcomes()) {
+        if (outcome.ok())
+            removed += (removed.isEmpty() ? "\n    " : ",\n    ") + JunkReport::jsonString(outcome.path);
+        for (const sw::RemovalFailure &failure : outcome.failures)
+            failures += (failures.isEmpty() ? "\n    " : ",\n    ") + QByteArray("{\"path\": ")
+                        + JunkReport::jsonString(failure.path) + ", \"reason\": "
+                        + JunkReport::jsonString(failure.reason) + '}';
+    }
+    return ",\n  \"removed\": [" + removed + (removed.isEmpty() ? "]" : "\n  ]") + ",\n  \"failures\": ["
+           + failures + (failures.isEmpty() ? "]" : "\n  ]") + ",\n  \"failedItems\": "
+           + QByteArray::number(report.failedCount()) + ",\n  \"failedSize\": "
+           + QByteArray::number(report.failedBytes()) + ",\n  \"delSize\": "
+           + QByteArray::number(report.removedBytes());
+}
+
+QString reportText(const sw::RemovalReport &report, const QString &verb, bool listGone)
+{
+    QString out;
+    QTextStream stream(&out);
+    for (const sw::RemovalOutcome &outcome : report.outcomes())
+        if (listGone && outcome.ok())
+            stream << verb << ": " << outcome.path << '\n';
+    for (const sw::RemovalFailure &failure : report.failures())
+        stream << "Could not remove " << failure.path << ": " << failure.reason << '\n';
+    stream << verb << ' ' << ORUtility::sizeFormatWithNumber(report.removedBytes()) << " in total";
+    if (!report.isClean())
+        stream << "; " << report.failedCount() << (report.failedCount() == 1 ? " item" : " items")
+               << " could not be removed (" << ORUtility::sizeFormatWithNumber(report.failedBytes()) << ')';
+    stream << ".\n";
+    return out;
+}
+
+}  // namespace clirun

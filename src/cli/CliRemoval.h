@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CliOptions.h"
+#include "RemovalReport.h"
+
+#include <QByteArray>
+#include <QString>
+
+// What every command that removes or moves files shares: asking before it
+// acts, and telling what it did.
+namespace clirun {
+
+enum class Consent {
+    Go,        // --yes, or the user answered yes on the terminal
+    DryRun,    // --dry-run: show the plan, touch nothing
+    Declined,  // the user answered no
+    Refused    // there was nobody to ask and no --yes: a usage error
+};
+
+// The flags of a destructive command: --yes and --dry-run.
+QStringList consentFlags();
+
+// --yes goes ahead and --dry-run only shows; otherwise the question (what
+// would go, e.g. "Remove 12 items (3.40 MB)?") is asked on the terminal. With
+// no terminal to ask on, nothing is removed and the reason is printed.
+Consent askConsent(const char *command, const CliOptions &options, const QString &question);
+
+// JSON members to append to a report (each starting with ",\n  "):
+// "removed" (the paths that went), "failures" ([{"path", "reason"}]),
+// "failedItems", "failedSize" and "delSize".
+QByteArray reportJson(const sw::RemovalReport &report);
+// The same for people: a line per item that went ("<verb>: PATH", when
+// listGone), a line per failure with its full path and reason, and the totals.
+QString reportText(const sw::RemovalReport &report, const QString &verb, bool listGone);
+
+}  // namespace clirun

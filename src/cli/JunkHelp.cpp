@@ -1,0 +1,99 @@
+#include "JunkHelp.h"
+
+#include "ORJunkCategory.h"
+#include "ORLayout.h"
+#include "ORPrefConfig.h"
+
+namespace {
+
+using namespace sw::junk;
+
+struct Removes
+{
+    qint64 groupID;
+    const char *text;
+};
+
+// What --clean takes in each category. Folders listed in a category are
+// emptied and stay, except in the Trash and Downloads, whose items go whole.
+const Removes kMacos[] = {
+    {AppJunk, "empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app\n"
+              "container and the per-user cache folder; removes the files there"},
+    {Leftovers, "entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application\n"
+                "State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application"},
+    {SysCache, "empties the folders and removes the files in /Library/Caches and /System/Library/Caches"},
+    {SysLog, "empties the folders and removes the files in /Library/Logs and /var/log/asl"},
+    {Mail, "Mail Downloads, and image and text attachments below ~/Library/Mail"},
+    {ITunes, "iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and\n"
+             "iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)"},
+    {IOSBackups, "nothing: lists the device backups in ~/Library/Application Support/MobileSync/Backup,\n"
+                 "which start unmarked"},
+    {IOSUpdates, "nothing itself: lists the *.ipsw files unmarked; category 9 removes the same files"},
+    {Trash, "everything in ~/.Trash"},
+    {Downloads, "everything in ~/Downloads"},
+    {Xcode, "empties the folders in ~/Library/Developer/Xcode/DerivedData"},
+    {Browser, "empties Safari's and Chrome's history, cache, cookie and local-storage folders"},
+};
+
+const Removes kFreedesktop[] = {
+    {AppJunk, "empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak\n"
+              "app's ~/.var/app/ID/cache; removes the files there"},
+    {Leftovers, "desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak\n"
+                "apps installed nowhere"},
+    {SysCache, "empties the folders and removes the files in /var/cache (debconf's excepted); what only\n"
+               "root may remove is left unless --admin is given"},
+    {SysLog, "empties the folders and removes the files in /var/log; what only root may remove is left\n"
+             "unless --admin is given"},
+    {Mail, "what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)"},
+    {Trash, "everything in the Trash, and info files whose item is gone"},
+    {Downloads, "everything in the Downloads folder (XDG_DOWNLOAD_DIR)"},
+    {Xcode, "empties the npm, Gradle, Cargo and Go package caches"},
+    {Browser, "empties Firefox's cache2 folders; removes Chrome's and Chromium's History, Cookies and\n"
+              "Local Storage of the Default profile"},
+};
+
+QString removesText(qint64 groupID)
+{
+    const auto find = [groupID](const auto &table) -> QString {
+        for (const Removes &r : table)
+            if (r.groupID == groupID)
+                return QString::fromLatin1(r.text);
+        return QString();
+    };
+    QString text = ORLayout::isMacOS() ? find(kMacos) : find(kFreedesktop);
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\n        "));
+}
+
+}  // namespace
+
+QString junkHelp()
+{
+    QString text = QStringLiteral(
+        "Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]\n"
+        "                            [--clean [--yes | --dry-run] [--admin]]\n"
+        "Scans the junk categories and lists what they found. With --clean it then removes what is\n"
+        "marked: every item of the categories scanned, except those of categories 12 and 13 and those\n"
+        "only an administrator may remove. It asks first on a terminal; elsewhere it needs --yes.\n"
+        "It reports what was removed and what could not be (with the reason) and exits 1 when\n"
+        "anything could not be removed. Nothing is written to the settings; login items are not touched.\n"
+        "\n"
+        "  --json         print one JSON object instead of a table\n"
+        "  --clean        remove the marked items after the scan\n"
+        "  --yes          remove without asking\n"
+        "  --dry-run      show what --clean would remove, and remove nothing\n"
+        "  --admin        also remove what only an administrator may, with one password prompt\n"
+        "  --category ID  scan this category (repeatable) instead of the default ones\n"
+        "  --all          scan every category of the layout\n"
+        "  --help         show this text\n");
+    text += ORLayout::optionsHelp();
+    text += QStringLiteral("\nCategories of the %1 layout (* scanned by default) and what --clean removes:\n")
+                .arg(ORLayout::kindName());
+    for (const ORJunkCategory &c : ORJunkCategory::categories()) {
+        const bool byDefault = ORPrefConfig::startupValue(c.switchKey).toBool();
+        text += QStringLiteral("  %1 %2 %3\n        %4\n")
+                    .arg(c.groupID, 3)
+                    .arg(byDefault ? '*' : ' ')
+                    .arg(c.groupName(), removesText(c.groupID));
+    }
+    return text;
+}

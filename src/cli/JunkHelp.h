@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The text of `sweepwright-cli junk --help`: the options, and for every
+// category of the current layout what --clean removes there.
+QString junkHelp();

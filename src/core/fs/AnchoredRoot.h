@@ -1,0 +1,66 @@
+#pragma once
+
+#include "FileIdentity.h"
+#include "UniqueFd.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace sw {
+
+// A category root (a cache folder, the Trash, a folder the user chose),
+// resolved and opened once. Everything below it is reached through its
+// descriptor, never by resolving a path string again: each component is
+// opened without following a symbolic link and without crossing into another
+// mount (openat2 with RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_XDEV,
+// or one openat(O_NOFOLLOW) per component where the kernel lacks it). The
+// root itself may be a link: a cache kept on another disk is fine once
+// resolved, and the real location is what gets checked.
+class AnchoredRoot
+{
+public:
+    // An item below the root: its parent folder, open, and its own name.
+    struct Item
+    {
+        UniqueFd parent;
+        QByteArray name;
+        FileIdentity parentId;
+    };
+
+    // nullopt (errno set) when folder is missing or no folder.
+    static std::optional<AnchoredRoot> open(const QString &folder);
+
+    const QString &path() const { return m_path; }          // as given, cleaned
+    const QString &realPath() const { return m_realPath; }  // where it really is
+    int fd() const { return m_fd.get(); }
+    const FileIdentity &identity() const { return m_id; }
+
+    // The part of path below the root ("" for the root itself); nullopt when
+    // path is not the root or below it, or holds "." or ".." components.
+    std::optional<QByteArray> relativeOf(const QString &path) const;
+    // The real location of a path below the root (links below are never followed).
+    QString realPathOf(const QByteArray &relative) const;
+    // Opens the folder at relative ("" for the root); invalid with errno set
+    // (ELOOP for a link on the way, EXDEV for a mount) when it cannot.
+    UniqueFd openFolder(const QByteArray &relative) const;
+    // The parent of a non-empty relative path, opened, and the last name.
+    std::optional<Item> locate(const QByteArray &relative) const;
+    // What the item at path counts for, measured like FolderTree; 0 when it
+    // is missing, special, or a mount point.
+    qint64 measure(const QString &path) const;
+
+    // Tests use it to exercise the per-component walk on kernels with openat2.
+    static void setOpenat2Enabled(bool enabled);
+
+private:
+    AnchoredRoot() = default;
+
+    QString m_path;
+    QString m_realPath;
+    UniqueFd m_fd;
+    FileIdentity m_id;
+};
+
+}  // namespace sw

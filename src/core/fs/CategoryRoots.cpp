@@ -1,0 +1,173 @@
+#include "CategoryRoots.h"
+
+#include "FolderTree.h"
+#include "ORLayout.h"
+#include "ProtectedPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sw {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CategoryRoots", text);
+}
+
+bool isInside(const QString &path, const QString &folder)
+{
+    return path == folder || path.startsWith(folder == QLatin1String("/") ? folder : folder + QLatin1Char('/'));
+}
+
+QString realOrClean(const QString &path)
+{
+    const QString real = QFileInfo(path).canonicalFilePath();
+    return real.isEmpty() ? QDir::cleanPath(path) : real;
+}
+
+struct UserFolder
+{
+    const char *key;
+    const char *macName;
+    const char *xdgFallback;
+};
+
+constexpr UserFolder kUserFolders[] = {
+    {"DESKTOP", "Desktop", "Desktop"},   {"DOCUMENTS", "Documents", "Documents"},
+    {"MUSIC", "Music", "Music"},         {"PICTURES", "Pictures", "Pictures"},
+    {"VIDEOS", "Movies", "Videos"},      {"TEMPLATES", nullptr, "Templates"},
+    {"PUBLICSHARE", "Public", "Public"}, {"DOWNLOAD", "Downloads", "Downloads"},
+};
+
+QString userFolderPath(const UserFolder &folder)
+{
+    if (ORLayout::isMacOS())
+        return folder.macName ? ORLayout::homePath(QString::fromLatin1(folder.macName)) : QString();
+    return ORLayout::userDir(QString::fromLatin1(folder.key), QString::fromLatin1(folder.xdgFallback));
+}
+
+QStringList homes()
+{
+    QStringList out{realOrClean(ORLayout::home())};
+    const QString real = realOrClean(ORLayout::realHome());
+    if (!out.contains(real))
+        out.append(real);
+    return out;
+}
+
+QString homeRefusal(const QString &real)
+{
+    if (real == QLatin1String("/") || real == realOrClean(ORLayout::root()))
+        return tr("it is the root folder");
+    for (const QString &home : homes())
+        if (isInside(home, real))
+            return tr("it is the home folder or holds it (%1)").arg(home);
+    if (ProtectedPaths::isProtected(real))
+        return tr("it is a protected system folder");
+    return QString();
+}
+
+QString userFolderRefusal(const QString &real, const QStringList &allowed)
+{
+    const QStringList homeFolders = homes();
+    for (const UserFolder &folder : kUserFolders) {
+        if (allowed.contains(QLatin1String(folder.key)))
+            continue;
+        const QString path = userFolderPath(folder);
+        if (path.isEmpty())
+            continue;
+        const QString userReal = realOrClean(path);
+        // A user folder that is the home itself (a desktop kept in the home)
+        // would make every folder of the home off limits.
+        const bool holdsHome = std::any_of(homeFolders.cbegin(), homeFolders.cend(),
+                                           [&](const QString &h) { return isInside(h, userReal); });
+        if (!holdsHome && isInside(real, userReal))
+            return tr("it is or lies in your folder %1").arg(userReal);
+    }
+    return QString();
+}
+
+// A root in a folder that others may write must be a real folder of the
+// user's own: another user could have put a link or a folder there.
+QString sharedParentRefusal(const QString &path)
+{
+    const QString parent = QFileInfo(path).path();
+    struct stat parentStat;
+    if (::stat(QFile::encodeName(parent).constData(), &parentStat) != 0)
+        return QString();
+    if (!(parentStat.st_mode & (S_IWOTH | S_ISVTX)))
+        return QString();
+    struct stat own;
+    if (::lstat(QFile::encodeName(path).constData(), &own) != 0)
+        return tr("it vanished");
+    if (!S_ISDIR(own.st_mode))
+        return tr("it is a link in %1, a folder others can write").arg(parent);
+    if (own.st_uid != ::geteuid())
+        return tr("it belongs to another user and lies in %1, a folder others can write").arg(parent);
+    return QString();
+}
+
+}  // namespace
+
+CategoryRoots::CategoryRoots(const QLoggingCategory &category) : m_category(category) {}
+
+CategoryRoots::~CategoryRoots() = default;
+
+QString CategoryRoots::refusal(const AnchoredRoot &root, const UserFolderKeys &allowed)
+{
+    QString why = homeRefusal(root.realPath());
+    if (why.isEmpty())
+        why = userFolderRefusal(root.realPath(), allowed);
+    if (why.isEmpty())
+        why = sharedParentRefusal(root.path());
+    if (why.isEmpty() && root.realPath() != root.path())
+        why = sharedParentRefusal(root.realPath());
+    if (why.isEmpty() && root.identity().uid != ::geteuid() && (root.identity().mode & S_IWOTH))
+        why = tr("it belongs to another user and anyone can write it");
+    return why;
+}
+
+const AnchoredRoot *CategoryRoots::open(const QString &folder, const UserFolderKeys &allowed)
+{
+    return openOnce(folder, true, allowed);
+}
+
+const AnchoredRoot *CategoryRoots::openChosen(const QString &folder)
+{
+    return openOnce(folder, false, {});
+}
+
+const AnchoredRoot *CategoryRoots::openOnce(const QString &folder, bool checked, const UserFolderKeys &allowed)
+{
+    auto &cache = checked ? m_roots : m_chosen;
+    const QString key = QDir::cleanPath(folder);
+    if (const auto it = cache.constFind(key); it != cache.constEnd())
+        return it->get();
+    std::optional<AnchoredRoot> root = AnchoredRoot::open(key);
+    std::shared_ptr<const AnchoredRoot> kept;
+    if (root) {
+        const QString why = checked ? refusal(*root, allowed) : QString();
+        if (why.isEmpty())
+            kept = std::make_shared<const AnchoredRoot>(std::move(*root));
+        else
+            qCWarning(m_category).noquote() << tr("Leaving %1 alone: %2").arg(key, why);
+    }
+    cache.insert(key, kept);
+    return kept.get();
+}
+
+QStringList CategoryRoots::names(const QString &folder, const UserFolderKeys &allowed)
+{
+    const AnchoredRoot *root = open(folder, allowed);
+    return root ? FolderTree::names(root->fd()).value_or(QStringList()) : QStringList();
+}
+
+}  // namespace sw

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "AnchoredRoot.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class QLoggingCategory;
+
+namespace sw {
+
+// The category roots of one scan or one removal run, each resolved, checked
+// and opened once. A root is refused, and nothing below it is listed or
+// removed, when it really is (whatever link, XDG variable or user-dirs entry
+// led there):
+//   - the file-system root, the layout's root, the home or a folder that holds it;
+//   - a protected system folder or a folder inside one;
+//   - one of the user's own folders (Desktop, Documents, Music, Pictures,
+//     Videos, Templates, Public, Downloads) or inside one, unless the
+//     category looks there by design (the Downloads category in Downloads);
+//   - in a folder others may write (ROOT/tmp) while not being a real folder
+//     of the user's own, so another user cannot plant a link or a folder of
+//     theirs there.
+// A refusal is logged once, as a warning, with its reason.
+class CategoryRoots
+{
+public:
+    // The user folders by their XDG key (DOWNLOAD, DOCUMENTS, ...).
+    using UserFolderKeys = QStringList;
+
+    explicit CategoryRoots(const QLoggingCategory &category);
+    ~CategoryRoots();
+
+    // The checked root; nullptr when it is missing, no folder, or refused.
+    const AnchoredRoot *open(const QString &folder, const UserFolderKeys &allowed = {});
+    // The names directly inside a checked root, in listing order; empty when refused.
+    QStringList names(const QString &folder, const UserFolderKeys &allowed = {});
+    // A folder the user chose (a finder's scan folder): anchored like the
+    // others, but the user may choose the home or a folder of theirs.
+    const AnchoredRoot *openChosen(const QString &folder);
+
+    // Why root may not be used; empty when it may. given is the path the
+    // category named, before links were resolved.
+    static QString refusal(const AnchoredRoot &root, const UserFolderKeys &allowed);
+
+private:
+    const AnchoredRoot *openOnce(const QString &folder, bool checked, const UserFolderKeys &allowed);
+
+    const QLoggingCategory &m_category;
+    QHash<QString, std::shared_ptr<const AnchoredRoot>> m_roots;  // null: missing or refused
+    QHash<QString, std::shared_ptr<const AnchoredRoot>> m_chosen;
+};
+
+}  // namespace sw

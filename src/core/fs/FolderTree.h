@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace sw {
+
+// Measures or removes everything below an open folder, never following a
+// symbolic link and never entering another mount (a mount point below is
+// left alone: it counts 0 when measuring and is reported when removing).
+//
+// Both walks count the same bytes for the same tree: st_size of every file,
+// link and folder below, the folder itself excluded, special files as 0.
+// A removal adds an entry's bytes only once it is gone, so what it reports is
+// what disappeared.
+//
+// The walk holds a bounded number of folder descriptors, so trees tens of
+// thousands of levels deep are handled: a folder whose descriptor was
+// closed is reopened through ".." of its child and must still be the folder
+// that was entered (same device and inode), else the walk stops there. A
+// sub-folder is entered only when the folder opened under its name is the
+// one examined a moment before, so a folder swapped for a link or for
+// another folder during the walk is never entered.
+class FolderTree
+{
+public:
+    // Told of each entry that stays: its path relative to the walked folder
+    // and why.
+    using FailureSink = std::function<void(const QByteArray &relativePath, const QString &reason)>;
+
+    static qint64 measure(int folderFd);
+    // The names directly inside the open folder, hidden ones included, in
+    // listing order; nullopt when it cannot be read.
+    static std::optional<QStringList> names(int folderFd);
+    // Returns the bytes removed.
+    static qint64 removeContents(int folderFd, const FailureSink &failed);
+};
+
+}  // namespace sw

@@ -1,0 +1,211 @@
+#include "RemovalRun.h"
+
+#include "FolderTree.h"
+#include "ProtectedPaths.h"
+#include "Trash.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace sw {
+
+namespace {
+
+// Failures kept per item; a folder of thousands of locked files needs no
+// thousands of lines to say so.
+constexpr qsizetype kFailuresPerItem = 100;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RemovalRun", text);
+}
+
+QString reasonOf(int error)
+{
+    switch (error) {
+    case ELOOP: return tr("a link lies on its way: it changed since the scan");
+    case EXDEV: return tr("it lies on another file system mounted below its folder");
+    default: return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+}  // namespace
+
+struct RemovalRun::Target
+{
+    const AnchoredRoot *root = nullptr;
+    QByteArray relative;
+    std::optional<AnchoredRoot::Item> item;  // none for the root itself
+    FileIdentity id;
+};
+
+RemovalRun::RemovalRun(const QLoggingCategory &category, QString failureFormat)
+    : m_category(category), m_failureFormat(std::move(failureFormat)), m_roots(category)
+{
+}
+
+bool RemovalRun::removedEarlier(const QString &path) const
+{
+    QString clean = QDir::cleanPath(path);
+    while (!clean.isEmpty()) {
+        if (m_gone.contains(clean))
+            return true;
+        const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
+        clean = slash > 0 ? clean.left(slash) : QString();
+    }
+    return false;
+}
+
+void RemovalRun::fail(RemovalOutcome &outcome, const QString &path, const QString &reason) const
+{
+    if (outcome.failures.size() < kFailuresPerItem) {
+        qCWarning(m_category).noquote() << m_failureFormat.arg(path + QStringLiteral(": ") + reason);
+        outcome.failures.append({path, reason});
+    } else if (outcome.failures.size() == kFailuresPerItem) {
+        outcome.failures.append({outcome.path, tr("more entries could not be removed")});
+    }
+}
+
+const RemovalOutcome &RemovalRun::finish(RemovalOutcome outcome)
+{
+    m_report.add(std::move(outcome));
+    return m_report.outcomes().constLast();
+}
+
+const RemovalOutcome &RemovalRun::add(RemovalOutcome outcome)
+{
+    for (const RemovalFailure &failure : std::as_const(outcome.failures))
+        qCWarning(m_category).noquote() << m_failureFormat.arg(failure.path + QStringLiteral(": ") + failure.reason);
+    if (outcome.ok())
+        m_gone.insert(QDir::cleanPath(outcome.path));
+    return finish(std::move(outcome));
+}
+
+// The item below its root, examined; nothing when it cannot be removed (the
+// outcome says why) or went earlier in this run (the outcome stays clean).
+std::optional<RemovalRun::Target> RemovalRun::reach(const AnchoredRoot *root, const QString &path,
+                                                    RemovalOutcome &outcome)
+{
+    Target target{root, {}, {}, {}};
+    const std::optional<QByteArray> relative = root->relativeOf(path);
+    if (!relative) {
+        fail(outcome, path, tr("not inside %1").arg(root->path()));
+        return std::nullopt;
+    }
+    target.relative = *relative;
+    if (ProtectedPaths::isProtected(root->realPathOf(target.relative)) || ProtectedPaths::isProtected(path)) {
+        fail(outcome, path, tr("protected folder"));
+        return std::nullopt;
+    }
+    if (target.relative.isEmpty()) {
+        target.id = root->identity();
+        return target;
+    }
+    target.item = root->locate(target.relative);
+    const auto id = target.item ? FileIdentity::of(target.item->parent.get(), target.item->name.constData())
+                                : std::nullopt;
+    if (!id) {
+        if (!(errno == ENOENT && removedEarlier(path)))
+            fail(outcome, path, reasonOf(errno));
+        return std::nullopt;
+    }
+    if (!id->sameMount(target.item->parentId)) {
+        fail(outcome, path, tr("another file system is mounted here; left alone"));
+        return std::nullopt;
+    }
+    target.id = *id;
+    return target;
+}
+
+void RemovalRun::removeItem(const Target &target, Mode mode, RemovalOutcome &outcome)
+{
+    const QString &path = outcome.path;
+    const auto below = [&](const QByteArray &rel, const QString &reason) {
+        fail(outcome, rel.isEmpty() ? path : path + QLatin1Char('/') + QFile::decodeName(rel), reason);
+    };
+    if (!target.item) {
+        outcome.removed = FolderTree::removeContents(target.root->fd(), below);
+    } else if (!target.id.isFolder()) {
+        const int parent = target.item->parent.get();
+        if (::unlinkat(parent, target.item->name.constData(), 0) == 0)
+            outcome.removed = target.id.countedSize();
+        else if (!(errno == ENOENT && removedEarlier(path)))
+            fail(outcome, path, reasonOf(errno));
+    } else {
+        const int parent = target.item->parent.get();
+        const UniqueFd folder(
+            ::openat(parent, target.item->name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        const auto opened = folder ? FileIdentity::ofFd(folder.get()) : std::nullopt;
+        if (!opened || !opened->sameFile(target.id)) {
+            fail(outcome, path, opened ? tr("it changed since the scan") : reasonOf(errno));
+            return;
+        }
+        outcome.removed = FolderTree::removeContents(folder.get(), below);
+        if (mode == Mode::Whole && outcome.ok()
+            && ::unlinkat(parent, target.item->name.constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
+            fail(outcome, path, reasonOf(errno));
+    }
+    // What this walk could take is gone, so items below it count as removed.
+    m_gone.insert(QDir::cleanPath(path));
+}
+
+const RemovalOutcome &RemovalRun::remove(const QString &root, const QString &path, Mode mode, qint64 size,
+                                         const CategoryRoots::UserFolderKeys &allowed)
+{
+    RemovalOutcome outcome{path, size, 0, {}};
+    const AnchoredRoot *anchored = m_roots.open(root, allowed);
+    if (!anchored) {
+        if (!(errno == ENOENT && removedEarlier(path)))
+            fail(outcome, path, tr("its folder %1 is missing or was left alone").arg(root));
+    } else if (std::optional<Target> target = reach(anchored, path, outcome)) {
+        if (mode == Mode::Whole && !target->item)
+            fail(outcome, path, tr("a top folder is never removed whole"));
+        else
+            removeItem(*target, mode, outcome);
+    }
+    return finish(std::move(outcome));
+}
+
+void RemovalRun::removeCompanion(const QString &root, const QString &path, qint64 size)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return;
+    remove(root, path, Mode::Whole, size);
+    m_report.mergeIntoLast(m_report.takeLast());
+}
+
+const RemovalOutcome &RemovalRun::moveToTrash(const QString &chosenRoot, const QString &path, qint64 size)
+{
+    RemovalOutcome outcome{path, size, 0, {}};
+    const AnchoredRoot *anchored = m_roots.openChosen(chosenRoot);
+    std::optional<Target> target = anchored ? reach(anchored, path, outcome) : std::nullopt;
+    if (!anchored) {
+        fail(outcome, path, reasonOf(errno));
+    } else if (target && !target->item) {
+        fail(outcome, path, tr("a chosen folder itself is not moved"));
+    } else if (target) {
+        const qint64 bytes = anchored->measure(path);
+        QString error = Trash::moveToTrashAt(target->item->parent.get(), target->item->name, path,
+                                             anchored->realPathOf(target->relative));
+        if (error.startsWith(path + QStringLiteral(": ")))
+            error = error.mid(path.size() + 2);
+        if (error.isEmpty()) {
+            outcome.removed = bytes;
+            m_gone.insert(QDir::cleanPath(path));
+        } else {
+            fail(outcome, path, error);
+        }
+    }
+    return finish(std::move(outcome));
+}
+
+}  // namespace sw

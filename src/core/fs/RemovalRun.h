@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CategoryRoots.h"
+#include "RemovalReport.h"
+
+#include <QSet>
+#include <QString>
+
+class QLoggingCategory;
+
+namespace sw {
+
+// One removal run of a tool: every item it removes or moves to the Trash
+// goes through here. An item is reached below its category root (opened and
+// checked once per run, see CategoryRoots and AnchoredRoot) without following
+// any link and without crossing into another mount; a folder's insides go
+// through FolderTree. Each item gets an outcome: the bytes that went, or
+// what stays and why. Failures are also logged in the tool's category with
+// its text ("Fail to remove junk, error=%1").
+//
+// An item is checked again just before it goes: one that vanished since the
+// scan is a failure, unless this run removed it already with a folder that
+// holds it (or as the same path listed twice), which is a success of 0 bytes.
+class RemovalRun
+{
+public:
+    enum class Mode {
+        Whole,     // the item goes, folder and all
+        Contents,  // a folder is emptied and stays; a file goes
+    };
+
+    explicit RemovalRun(const QLoggingCategory &category,
+                        QString failureFormat = QStringLiteral("Fail to remove junk, error=%1"));
+
+    // path lies below root (or is root itself, Contents only); size is what
+    // the scan found. allowed: user folders the category looks in by design.
+    const RemovalOutcome &remove(const QString &root, const QString &path, Mode mode, qint64 size,
+                                 const CategoryRoots::UserFolderKeys &allowed = {});
+    // Removes a file that belongs to the item removed last (a Trash item's
+    // info file): its bytes and failures count for that item; nothing
+    // happens when it does not exist.
+    void removeCompanion(const QString &root, const QString &path, qint64 size);
+    // Moves path, below a folder the user chose, to the Trash.
+    const RemovalOutcome &moveToTrash(const QString &chosenRoot, const QString &path, qint64 size);
+    // An outcome decided elsewhere (the privileged removal), logged and kept.
+    const RemovalOutcome &add(RemovalOutcome outcome);
+
+    const RemovalReport &report() const { return m_report; }
+    CategoryRoots &roots() { return m_roots; }
+    // True when path, or a folder holding it, went in this run.
+    bool removedEarlier(const QString &path) const;
+
+private:
+    struct Target;
+    std::optional<Target> reach(const AnchoredRoot *root, const QString &path, RemovalOutcome &outcome);
+    void removeItem(const Target &target, Mode mode, RemovalOutcome &outcome);
+    void fail(RemovalOutcome &outcome, const QString &path, const QString &reason) const;
+    const RemovalOutcome &finish(RemovalOutcome outcome);
+
+    const QLoggingCategory &m_category;
+    const QString m_failureFormat;
+    CategoryRoots m_roots;
+    RemovalReport m_report;
+    QSet<QString> m_gone;  // items that went (or were emptied) in this run
+};
+
+}  // namespace sw
