@@ -9,8 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-svg-dev qt6-image-formats-plugins qt6-multimedia-dev libgl-dev
   libpoppler-qt6-dev libarchive-dev libicu-dev libplist-dev
-  # tests, sanitizers and fuzzing
-  libgtest-dev libgmock-dev clang libclang-rt-14-dev
+  # tests, sanitizers and fuzzing (unshare, setpriv and mount build hostile trees)
+  libgtest-dev libgmock-dev clang libclang-rt-14-dev util-linux mount
   # run time
   ghostscript pkexec xdg-utils fonts-dejavu-core
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav

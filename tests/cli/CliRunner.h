@@ -17,9 +17,11 @@ struct CliRun
     QByteArray err;
 };
 
-// extraEnv holds NAME=VALUE assignments; workingDir is left alone when empty.
+// extraEnv holds NAME=VALUE assignments; workingDir is left alone when empty;
+// wrapper is a command the program runs under (its arguments, then the
+// program's path and args follow).
 inline CliRun runCli(const QStringList &args, const QString &configDir, const QString &workingDir = QString(),
-                     const QStringList &extraEnv = {})
+                     const QStringList &extraEnv = {}, const QStringList &wrapper = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -31,7 +33,10 @@ inline CliRun runCli(const QStringList &args, const QString &configDir, const QS
     process.setProcessEnvironment(env);
     if (!workingDir.isEmpty())
         process.setWorkingDirectory(workingDir);
-    process.start(QStringLiteral(SWEEPWRIGHT_CLI), args);
+    if (wrapper.isEmpty())
+        process.start(QStringLiteral(SWEEPWRIGHT_CLI), args);
+    else
+        process.start(wrapper.constFirst(), wrapper.mid(1) + QStringList{QStringLiteral(SWEEPWRIGHT_CLI)} + args);
     CliRun run;
     if (!process.waitForFinished(120000))
         return run;

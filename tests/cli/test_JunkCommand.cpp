@@ -11,7 +11,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QElapsedTimer>
 #include <QRegularExpression>
+
+#include <atomic>
+#include <thread>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -39,12 +43,16 @@ protected:
     }
 
     // `junk --home H --root R --json` plus args, parsed.
+    static constexpr int kAnyCode = -2;
     QJsonObject junkJson(const QStringList &args, int expectedCode = 0)
     {
         const CliRun run = cli(QStringList{QStringLiteral("junk"), QStringLiteral("--home"), home,
                                            QStringLiteral("--root"), root, QStringLiteral("--json")}
                                + args);
-        EXPECT_EQ(run.code, expectedCode) << run.err.toStdString();
+        if (expectedCode != kAnyCode)
+            EXPECT_EQ(run.code, expectedCode) << run.err.toStdString();
+        else
+            EXPECT_GE(run.code, 0) << run.err.toStdString();
         lastRaw = run.out;
         QJsonParseError error{};
         const QJsonDocument doc = QJsonDocument::fromJson(run.out, &error);
@@ -340,6 +348,113 @@ TEST_F(JunkCommand, FailedRemovalIsReportedOnStderrWithExitStatusOne)
     const QJsonObject failure = result.value(QStringLiteral("failures")).toArray().at(0).toObject();
     EXPECT_EQ(failure.value(QStringLiteral("path")).toString(), tree.path(QStringLiteral("root/var/log/syslog.1")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/Downloads/a.iso")));
+}
+
+// --- hostile trees ------------------------------------------------------------------
+
+// Mounts in a private mount namespace (gone when the run ends): a tmpfs and a
+// bind mount of the user's documents inside a cache folder. The cleaner must
+// leave both alone and say so.
+TEST_F(JunkCommand, MountsInsideACacheFolderAreLeftAloneAndReported)
+{
+    tree.file(QStringLiteral("home/.cache/app/a"), 10);
+    const QString tmpfs = tree.folder(QStringLiteral("home/.cache/app/ram"));
+    const QString bound = tree.folder(QStringLiteral("home/.cache/app/docs"));
+    const QString documents = tree.folder(QStringLiteral("home/Documents"));
+    tree.file(QStringLiteral("home/Documents/thesis.odt"), 500);
+    const QString script = QStringLiteral(
+        "mount -t tmpfs tmpfs \"$1\" && echo x > \"$1/scratch\" && mount --bind \"$2\" \"$3\" || exit 77; "
+        "shift 3; exec \"$@\"");
+    const CliRun run = swtest::runCli(
+        {QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root, QStringLiteral("--json"),
+         QStringLiteral("--category"), QStringLiteral("0"), QStringLiteral("--clean"), QStringLiteral("--yes")},
+        config, QString(), {},
+        {QStringLiteral("unshare"), QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private"),
+         QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral("sh"), tmpfs, documents, bound});
+    if (run.code == 77 || run.code == -1 || run.err.contains("unshare"))
+        GTEST_SKIP() << "mounting is not permitted here: " << run.err.toStdString();
+    EXPECT_EQ(run.code, 1) << run.err.toStdString();
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/Documents/thesis.odt")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.cache/app/a")));
+    const QJsonObject result = QJsonDocument::fromJson(run.out).object();
+    QStringList failed;
+    for (const QJsonValue &f : result.value(QStringLiteral("failures")).toArray())
+        failed << f.toObject().value(QStringLiteral("path")).toString();
+    failed.sort();
+    EXPECT_EQ(failed, (QStringList{bound, tmpfs}));
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), 10);
+}
+
+// Another user who may write in a cache folder swaps one of its folders with a
+// link to the home, over and over, while --clean runs.
+TEST_F(JunkCommand, FolderSwappedForALinkToTheHomeWhileCleaningIsNeverFollowed)
+{
+    for (int i = 0; i < 50; ++i)
+        tree.file(QStringLiteral("home/Documents/d%1").arg(i), 100 + i);
+    for (int i = 0; i < 400; ++i)
+        tree.file(QStringLiteral("home/.cache/app/sub/s%1/f%2").arg(i % 40).arg(i), 1 + i);
+    const QByteArray sub = QFile::encodeName(tree.path(QStringLiteral("home/.cache/app/sub")));
+    const QByteArray lnk = QFile::encodeName(tree.link(QStringLiteral("home/.cache/app/lnk"), home));
+    const swtest::TreeSnapshot documents = swtest::TreeSnapshot::of(tree.path(QStringLiteral("home/Documents")));
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.path(QStringLiteral("home/.cache")));
+    std::atomic<bool> stop{false};
+    std::thread swapper([&] {
+        QElapsedTimer clock;
+        clock.start();
+        while (!stop.load() && clock.elapsed() < 20000)
+            ::renameat2(AT_FDCWD, sub.constData(), AT_FDCWD, lnk.constData(), RENAME_EXCHANGE);
+    });
+    const QJsonObject result = junkJson({QStringLiteral("--category"), QStringLiteral("0"), QStringLiteral("--clean"),
+                                         QStringLiteral("--yes")},
+                                        kAnyCode);
+    stop = true;
+    swapper.join();
+    struct stat st;
+    if (::lstat(lnk.constData(), &st) == 0 && S_ISDIR(st.st_mode))  // names back where the swaps left them
+        ::lstat(sub.constData(), &st) == 0 ? ::renameat2(AT_FDCWD, sub.constData(), AT_FDCWD, lnk.constData(), RENAME_EXCHANGE)
+                                          : ::rename(lnk.constData(), sub.constData());
+    EXPECT_EQ(swtest::TreeSnapshot::of(tree.path(QStringLiteral("home/Documents"))).entries(), documents.entries());
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.path(QStringLiteral("home/.cache")));
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), before.bytesGone(after));
+}
+
+// Run as an ordinary user: system caches only root may remove are listed
+// for an administrator, left alone by --clean and reported as skipped; with
+// --admin one prompt is asked for them (here the stand-in's dialog is
+// dismissed) and nothing else is asked.
+TEST_F(JunkCommand, ItemsOnlyAnAdministratorMayRemoveNeedAdmin)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "becoming another user needs root";
+    constexpr uid_t kNobody = 65534;
+    tree.file(QStringLiteral("root/var/cache/apt/archives/a.deb"), 100);
+    tree.file(QStringLiteral("home/.cache/own/x"), 10);
+    const QString standIn = tree.text(QStringLiteral("bin/pkexec"), "#!/bin/sh\nexit 126\n");
+    ::chmod(QFile::encodeName(standIn).constData(), 0755);
+    for (const QString &path : {tree.root(), tree.path(QStringLiteral("bin"))})
+        ::chmod(QFile::encodeName(path).constData(), 0755);
+    QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("65534:65534"), home, config});
+    const QStringList asNobody{QStringLiteral("setpriv"), QStringLiteral("--reuid=%1").arg(kNobody),
+                               QStringLiteral("--regid=%1").arg(kNobody), QStringLiteral("--clear-groups")};
+    const QStringList args{QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root,
+                           QStringLiteral("--json"), QStringLiteral("--category"), QStringLiteral("0"),
+                           QStringLiteral("--category"), QStringLiteral("2"), QStringLiteral("--clean"),
+                           QStringLiteral("--yes")};
+    const QStringList env{QStringLiteral("SWEEPWRIGHT_PKEXEC=") + standIn};
+    const CliRun plain = swtest::runCli(args, config, QString(), env, asNobody);
+    EXPECT_EQ(plain.code, 0) << plain.err.toStdString();
+    const QJsonObject result = QJsonDocument::fromJson(plain.out).object();
+    EXPECT_EQ(result.value(QStringLiteral("skipped")).toArray(),
+              QJsonArray{tree.path(QStringLiteral("root/var/cache/apt"))});
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/var/cache/apt/archives/a.deb")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.cache/own/x")));
+
+    const CliRun admin = swtest::runCli(args + QStringList{QStringLiteral("--admin")}, config, QString(), env, asNobody);
+    EXPECT_EQ(admin.code, 1) << admin.err.toStdString();
+    const QJsonArray failures = QJsonDocument::fromJson(admin.out).object().value(QStringLiteral("failures")).toArray();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].toObject().value(QStringLiteral("reason")).toString().contains(QStringLiteral("cancelled")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/var/cache/apt/archives/a.deb")));
 }
 
 }  // namespace

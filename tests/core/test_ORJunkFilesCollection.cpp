@@ -6,6 +6,7 @@
 #include "JunkTestSupport.h"
 
 #include "JunkOverlap.h"
+#include "PkexecStandIn.h"
 #include "TreeSnapshot.h"
 
 #include "MainQueue.h"
@@ -383,6 +384,72 @@ TEST_P(JunkRemoval, ProtectedAndTopLevelFoldersAreNeverRemoved)
     EXPECT_FALSE(tree.exists(cacheRel("a")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/Downloads/d")));
     EXPECT_EQ(engine().delSize(), 20);
+}
+
+// System caches and logs the user may not remove: marked by the user, they go
+// after the user's own items in one privileged run (one password prompt).
+class AdminJunkRemoval : public JunkFixture
+{
+protected:
+    void SetUp() override
+    {
+        JunkFixture::SetUp();
+        useLayout(Kind::Freedesktop);
+        rootFile(QStringLiteral("var/cache/apt/archives/a.deb"), 100);
+        rootFile(QStringLiteral("var/log/syslog.1"), 20);
+        homeFile(QStringLiteral(".cache/own/x"), 10);
+        scan({0, 2, 3});
+        // Root may remove anything, so the items are made the user's way here.
+        for (ORJunkDataGroup &g : engine().tempJunkData()->junkGroups)
+            for (qsizetype i = 0; i < g.groupItems.size(); ++i)
+                if (g.groupID != 0) {
+                    g.groupItems[i].needsAdmin = true;
+                    sw::selection::setItemMarked(g, i, true);
+                }
+    }
+    void TearDown() override
+    {
+        engine().setAdminRemoval(true);
+        JunkFixture::TearDown();
+    }
+    swtest::PkexecStandIn pkexec;
+};
+
+TEST_F(AdminJunkRemoval, OnePrivilegedRunAfterTheUsersOwnItems)
+{
+    engine().deleteJunks();
+    ASSERT_EQ(pkexec.starts().size(), 1);
+    EXPECT_TRUE(pkexec.starts().constFirst().startsWith(QStringLiteral("/bin/rm -rf --one-file-system -- ")));
+    EXPECT_TRUE(pkexec.starts().constFirst().contains(tree.path(QStringLiteral("root/var/cache/apt/archives"))));
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/var/cache/apt")));  // emptied, kept
+    EXPECT_FALSE(tree.exists(QStringLiteral("root/var/cache/apt/archives")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("root/var/log/syslog.1")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.cache/own/x")));
+    EXPECT_TRUE(engine().removalReport().isClean());
+    EXPECT_EQ(engine().delSize(), engine().tempJunkData()->junkTotalSize);
+}
+
+TEST_F(AdminJunkRemoval, CancelledPromptLeavesThemInPlaceAndSaysSo)
+{
+    pkexec.setMode("cancel");
+    engine().deleteJunks();
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/var/cache/apt/archives/a.deb")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/var/log/syslog.1")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.cache/own/x")));
+    const sw::RemovalReport report = engine().removalReport();
+    EXPECT_EQ(report.failedCount(), 2);
+    EXPECT_EQ(report.failedBytes(), engine().tempJunkData()->junkTotalSize - 10);
+    for (const sw::RemovalFailure &failure : report.failures())
+        EXPECT_TRUE(failure.reason.contains(QStringLiteral("cancelled"))) << failure.reason.toStdString();
+}
+
+TEST_F(AdminJunkRemoval, WithoutAdminRemovalTheyAreSkippedAndNobodyIsAsked)
+{
+    engine().setAdminRemoval(false);
+    engine().deleteJunks();
+    EXPECT_TRUE(pkexec.starts().isEmpty());
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/var/log/syslog.1")));
+    EXPECT_EQ(engine().removalReport().failedCount(), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, JunkRemoval, ::testing::Values(Kind::MacOS, Kind::Freedesktop),

@@ -108,6 +108,26 @@ TEST_F(TrashTest, InfoFileHoldsTheEncodedPathAndTheDeletionTime)
     EXPECT_LE(when, QDateTime::currentDateTime().addSecs(1));
 }
 
+// NAME.trashinfo must fit the file system's name limit too: an item whose
+// name leaves no room for it gets a shorter name in files/, and its info
+// file still records the whole original path.
+TEST_F(TrashTest, NameTooLongForItsInfoFileIsShortenedAndTheItemCanBeRestored)
+{
+    const QString name = QString(250, QLatin1Char('n')) + QStringLiteral(".odt");  // 254 bytes
+    const QString file = tree.text(QStringLiteral("docs/") + name, "long");
+    const QString twin = tree.text(QStringLiteral("other/") + name, "twin");
+    QString trashed, trashedTwin;
+    ASSERT_EQ(sw::Trash::moveToTrash(file, &trashed), QString());
+    ASSERT_EQ(sw::Trash::moveToTrash(twin, &trashedTwin), QString());
+    const QString shortName = QFileInfo(trashed).fileName();
+    EXPECT_LE(QFile::encodeName(shortName + QStringLiteral(".trashinfo")).size(), 255);
+    EXPECT_TRUE(shortName.endsWith(QLatin1String(".odt")));
+    EXPECT_NE(trashed, trashedTwin);
+    EXPECT_EQ(read(trashed), QByteArray("long"));
+    EXPECT_EQ(restore(trash(), shortName), file);
+    EXPECT_EQ(read(file), QByteArray("long"));
+}
+
 struct EncodingRow
 {
     const char *name;
