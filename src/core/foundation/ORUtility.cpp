@@ -43,6 +43,11 @@ bool statPath(const QString &path, struct stat *st)
     return !path.isEmpty() && ::stat(native(path).constData(), st) == 0;
 }
 
+bool isSpecial(const struct stat &st)
+{
+    return S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode);
+}
+
 // The folder that holds path, for the deletability test; empty for "/".
 QString parentFolder(const QString &path)
 {
@@ -249,10 +254,12 @@ qint64 ORUtility::fileSizeByPath(const QString &path)
             return size;
     }
     struct stat st;
-    if (statPath(path, &st) && st.st_size > 0)
+    if (!statPath(path, &st) || isSpecial(st))
+        return 0;  // a device, FIFO or socket is never opened: it holds no file's bytes
+    if (st.st_size > 0)
         return st.st_size;
-    // O_NONBLOCK: opening a FIFO for reading must not wait for a writer.
-    const int fd = path.isEmpty() ? -1 : ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO swapped in meanwhile must not wait for a writer.
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return 0;
     const off_t end = ::lseek(fd, 0, SEEK_END);
@@ -339,7 +346,10 @@ QString ORUtility::lazyHashFile(const QString &path)
 QString ORUtility::lazyMD5File(const QString &path)
 {
     constexpr qint64 kSample = 4096;
-    const int fd = path.isEmpty() ? -1 : ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st;
+    if (!statPath(path, &st) || isSpecial(st))
+        return QString();  // never opened: reading a device could have effects
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return QString();
     const off_t length = ::lseek(fd, 0, SEEK_END);
