@@ -142,6 +142,22 @@ private slots:
         QCOMPARE(items->model()->rowCount(), 3);
     }
 
+    // An item only an administrator may remove wears the lock and says so;
+    // the others keep their path as tooltip.
+    void itemNeedingAdminRightsSaysSo()
+    {
+        const int row = rowOfGroup(0);
+        page->groupModel()->group(row)->groupItems[1].needsAdmin = true;
+        page->tableView(page->gTableView(), row);
+        const QAbstractItemModel *items = page->itemObject()->model();
+        const QModelIndex locked = items->index(1, 0);
+        QVERIFY(items->data(locked, sw::NeedsAdminRole).toBool());
+        QCOMPARE(items->data(locked, Qt::ToolTipRole).toString(), QStringLiteral("Needs administrator rights"));
+        const QModelIndex plain = items->index(0, 0);
+        QVERIFY(!items->data(plain, sw::NeedsAdminRole).toBool());
+        QCOMPARE(items->data(plain, Qt::ToolTipRole).toString(), items->data(plain, sw::PathRole).toString());
+    }
+
     void startOverForgetsTheResult()
     {
         page->startOverBut()->click();
