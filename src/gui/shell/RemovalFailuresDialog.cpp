@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,22 +45,39 @@ RemovalFailuresDialog::RemovalFailuresDialog(const QList<RemovalFailure> &failur
     setObjectName(QStringLiteral("removalFailuresDialog"));
     setWindowTitle(tr("Items left in place"));
     setWindowModality(Qt::WindowModal);
-    resize(720, 380);
+    resize(760, 400);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(20, 18, 20, 14);
     column->setSpacing(10);
     column->addWidget(PageStyle::heading(tr("These items could not be removed"), this, 13));
 
+    buildTable();
+    fill(failures);
+    column->addWidget(m_table, 1);
+
+    // The pages' own button, whose focus ring shows where Tab has got to.
+    m_closeBut = PageStyle::primaryButton(tr("Close"), this);
+    m_closeBut->setMinimumWidth(110);
+    m_closeBut->setDefault(true);
+    connect(m_closeBut, &QPushButton::clicked, this, &QDialog::reject);
+    column->addWidget(m_closeBut, 0, Qt::AlignRight);
+    m_table->setFocus();
+}
+
+void RemovalFailuresDialog::buildTable()
+{
     m_table = new QTableWidget(0, 2, this);
     m_table->setHorizontalHeaderLabels({tr("Item"), tr("Reason")});
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_table->setColumnWidth(0, 430);
-    m_table->setTextElideMode(Qt::ElideMiddle);
-    m_table->setWordWrap(false);
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Interactive);
+    header->setStretchLastSection(true);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Paths and reasons wrap rather than elide: the whole of both is the point.
+    m_table->setWordWrap(true);
+    m_table->setShowGrid(false);
     m_table->setAlternatingRowColors(true);
+    connect(header, &QHeaderView::sectionResized, m_table, [this] { m_table->resizeRowsToContents(); });
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     m_table->setItemDelegate(new ReadOnlyCellDelegate(m_table));
@@ -71,15 +87,6 @@ RemovalFailuresDialog::RemovalFailuresDialog(const QList<RemovalFailure> &failur
     m_table->addAction(copy);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_table->installEventFilter(this);
-    fill(failures);
-    column->addWidget(m_table, 1);
-
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    m_closeBut = buttons->button(QDialogButtonBox::Close);
-    m_closeBut->setDefault(true);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    column->addWidget(buttons);
-    m_table->setFocus();
 }
 
 void RemovalFailuresDialog::fill(const QList<RemovalFailure> &failures)
@@ -94,6 +101,9 @@ void RemovalFailuresDialog::fill(const QList<RemovalFailure> &failures)
         m_table->setItem(row, 0, path);
         m_table->setItem(row, 1, reason);
     }
+    // Short paths leave the room to the reasons; long ones wrap.
+    m_table->resizeColumnToContents(0);
+    m_table->setColumnWidth(0, qBound(240, m_table->columnWidth(0) + 16, 460));
     m_table->resizeRowsToContents();
 }
 

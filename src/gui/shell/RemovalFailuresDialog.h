@@ -30,6 +30,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildTable();
     void fill(const QList<RemovalFailure> &failures);
 
     QTableWidget *m_table = nullptr;
