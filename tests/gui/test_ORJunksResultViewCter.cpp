@@ -5,6 +5,7 @@
 #include "ORCellRoles.h"
 #include "ORJunkFilesCollection.h"
 #include "ORJunksResultViewCter.h"
+#include "ORUtility.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,15 @@ private:
             if (page->groupModel()->group(row)->groupID == groupID)
                 return row;
         return -1;
+    }
+    // Scans again, after the test changed the fixture, and shows the new result.
+    void rescan() const
+    {
+        ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
+        engine.startOver();
+        engine.junkData();
+        page->viewWillAppear();
+        page->viewDidAppear();
     }
     QString groupImage(int row) const
     {
@@ -140,6 +150,45 @@ private slots:
             QCOMPARE(item.isVisible, item.itemPath.contains(QLatin1String("app-")));
         items->searchField()->clear();
         QCOMPARE(items->model()->rowCount(), 3);
+    }
+
+    // The application caches list ~/.cache/mozilla whole, the browser
+    // category its cache2 inside: the 4000 bytes are selected once, whichever
+    // group is ticked, while each group shows what it found.
+    void selectedSizeCountsOverlappingItemsOnce()
+    {
+        fixture->write(QStringLiteral("home/.cache/mozilla/firefox/ab.default/cache2/E1"), 4000);
+        rescan();
+        const int browser = rowOfGroup(7);
+        QCOMPARE(page->groupModel()->group(browser)->groupSize, 4000);
+        // Folder sizes differ between file systems: take the whole from the
+        // groups, less the bytes listed twice.
+        qint64 listed = 0;
+        for (int row = 0; row < page->groupModel()->rowCount(); ++row)
+            listed += page->groupModel()->group(row)->groupSize;
+        const QString once = ORUtility::sizeFormatWithNumber(listed - 4000);
+        QCOMPARE(selectedText(), once);
+        page->groupButtonClick(browser);
+        QCOMPARE(selectedText(), once);  // the cache folder still takes them
+        page->groupButtonClick(rowOfGroup(0));
+        page->groupButtonClick(browser);
+        QCOMPARE(selectedText(), QStringLiteral("13.42 KB"));  // 700 + 40 + 9000 + 4000
+    }
+
+    // An item only an administrator may remove wears the lock and says so;
+    // the others keep their path as tooltip.
+    void itemNeedingAdminRightsSaysSo()
+    {
+        const int row = rowOfGroup(0);
+        page->groupModel()->group(row)->groupItems[1].needsAdmin = true;
+        page->tableView(page->gTableView(), row);
+        const QAbstractItemModel *items = page->itemObject()->model();
+        const QModelIndex locked = items->index(1, 0);
+        QVERIFY(items->data(locked, sw::NeedsAdminRole).toBool());
+        QCOMPARE(items->data(locked, Qt::ToolTipRole).toString(), QStringLiteral("Needs administrator rights"));
+        const QModelIndex plain = items->index(0, 0);
+        QVERIFY(!items->data(plain, sw::NeedsAdminRole).toBool());
+        QCOMPARE(items->data(plain, Qt::ToolTipRole).toString(), items->data(plain, sw::PathRole).toString());
     }
 
     void startOverForgetsTheResult()

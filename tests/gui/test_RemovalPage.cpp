@@ -1,19 +1,28 @@
 #include "DupCopyLimit.h"
+#include "JunkFixture.h"
 #include "ORBigDelViewCter.h"
 #include "ORDupDelViewCter.h"
+#include "ORJunkDelViewCter.h"
+#include "ORJunkFilesCollection.h"
 #include "ORNotificationCenter.h"
 #include "ORProgressView.h"
 #include "ORSelection.h"
 #include "PageFixture.h"
+#include "RemovalFailuresDialog.h"
 #include "ToolEngines.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
-// The removal pages of the large-file and duplicate tools: started by their
-// notification, they lock the sidebar while the engine moves the selection to
-// the fixture's Trash, show the size moved, and lead back to the scan page.
+#include <cstring>
+
+// The removal pages: started by their notification, they lock the sidebar
+// while the engine removes the selection, show the size removed and what
+// stayed (with its Details), and lead back to the scan page.
 class TestRemovalPage : public QObject
 {
     Q_OBJECT
@@ -47,6 +56,7 @@ private slots:
     }
     void cleanup()
     {
+        ORJunkFilesCollection::shareInstance().startOver();
         ToolEngines::startOverBoth();
         fixture.reset();
     }
@@ -88,6 +98,9 @@ private slots:
         QTRY_VERIFY(page->completionBut()->isVisible());
         QVERIFY(delegate.sidebarEnabled);
         QCOMPARE(page->sizeDelField()->text() + QLatin1Char(' ') + page->removeUnitField()->text(), freed);
+        QCOMPARE(page->captionField()->text(), QStringLiteral("Moved to the Trash"));
+        QVERIFY(!page->failureField()->isVisible());
+        QVERIFY(!page->detailsBut()->isVisible());
         QVERIFY(QFileInfo::exists(fixture->trashed(QStringLiteral("old.iso"))));
         QVERIFY(!fixture->homeHas(moved));
         QVERIFY(kept.isEmpty() || fixture->homeHas(kept));
@@ -96,6 +109,76 @@ private slots:
         QCOMPARE(delegate.pages, QList<qint64>{scanPage});
         QVERIFY(!ORBigDataCollection::shareInstance().tempBigData());
         QVERIFY(!ORDupDataCollection::shareInstance().tempDupData());
+    }
+
+    // A junk item gone between scan and removal is named with its full path
+    // and reason; the rest goes and is counted.
+    void junkRemovalThatLeftAnItemSaysWhichAndWhy()
+    {
+        JunkFixture junk;
+        ORJunkFilesCollection::shareInstance().startOver();
+        ORJunkFilesCollection::shareInstance().junkData();
+        const QString vanished = junk.path(QStringLiteral("home/Downloads/setup.iso"));
+        QVERIFY(QFile::remove(vanished));
+        ORJunkDelViewCter page(&delegate);
+        page.show();
+        ORNotificationCenter::defaultCenter().postNotification(QStringLiteral("deljunks"));
+        QTRY_VERIFY(page.completionBut()->isVisible());
+
+        QCOMPARE(page.captionField()->text(), QStringLiteral("Cleaning finished, but some items could not be removed"));
+        QCOMPARE(page.sizeDelField()->text() + QLatin1Char(' ') + page.removeUnitField()->text(),
+                 QStringLiteral("8.54 KB"));  // 3000 + 5000 + 700 and its 40-byte info file
+        QVERIFY(page.failureField()->isVisible());
+        QCOMPARE(page.failureField()->text(), QStringLiteral("1 item could not be removed (8.79 KB)"));
+        page.detailsBut()->click();
+        sw::RemovalFailuresDialog *details = page.failuresDialog();
+        QVERIFY(details && details->isVisible());
+        QCOMPARE(details->windowModality(), Qt::WindowModal);
+        QCOMPARE(details->table()->rowCount(), 1);
+        QCOMPARE(details->table()->item(0, 0)->text(), vanished);
+        QCOMPARE(details->table()->item(0, 1)->text(), QString::fromLocal8Bit(std::strerror(ENOENT)));
+    }
+
+    // What the count line and the Details list make of a report: items, not
+    // failures, are counted; what stays of a partly removed item is summed;
+    // every failure is listed and can be copied; a clean removal after it
+    // shows no trace of the earlier one.
+    void detailsListEveryFailureAndGoWithTheKeyboard()
+    {
+        sw::RemovalReport failed;
+        failed.add({QStringLiteral("/h/.cache/a"), 1000, 1000, {}});
+        failed.add({QStringLiteral("/h/.cache/b"), 5000, 2000,
+                    {{QStringLiteral("/h/.cache/b/x"), QStringLiteral("Permission denied")},
+                     {QStringLiteral("/h/.cache/b/y"), QStringLiteral("Operation not permitted")}}});
+        failed.add({QStringLiteral("/h/.cache/c"), 3000, 0, {{QStringLiteral("/h/.cache/c"), QStringLiteral("gone")}}});
+        QList<sw::RemovalReport> reports{failed, sw::RemovalReport()};
+        sw::RemovalPage page(&delegate, nullptr,
+                             {QStringLiteral("test removal"), 1, QStringLiteral("All gone"), QStringLiteral("Not all gone"),
+                              [] {}, [&reports] { return reports.takeFirst(); }, [] {}});
+        page.show();
+        page.startDel();
+        QTRY_VERIFY(page.completionBut()->isVisible());
+        QCOMPARE(page.captionField()->text(), QStringLiteral("Not all gone"));
+        QCOMPARE(page.failureField()->text(), QStringLiteral("2 items could not be removed (5.86 KB)"));
+
+        page.detailsBut()->click();
+        sw::RemovalFailuresDialog *details = page.failuresDialog();
+        QCOMPARE(details->table()->rowCount(), 3);
+        QCOMPARE(details->table()->item(2, 0)->text(), QStringLiteral("/h/.cache/c"));
+        details->table()->selectRow(1);
+        QTest::keySequence(details->table(), QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("/h/.cache/b/y\tOperation not permitted"));
+        // The dialog's own focus: offscreen, no window is ever made active.
+        QCOMPARE(details->focusWidget(), details->table());
+        QTest::keyClick(details->table(), Qt::Key_Tab);
+        QCOMPARE(details->focusWidget(), details->closeBut());
+        QTest::keyClick(details->closeBut(), Qt::Key_Escape);
+        QTRY_VERIFY(!page.failuresDialog());
+
+        page.startDel();
+        QTRY_VERIFY(page.completionBut()->isVisible());
+        QCOMPARE(page.captionField()->text(), QStringLiteral("All gone"));
+        QVERIFY(!page.failureField()->isVisible());
     }
 
     void trashIsMadeInAHomeWithoutDataFolder()

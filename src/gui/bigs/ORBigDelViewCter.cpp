@@ -5,6 +5,6 @@
 ORBigDelViewCter::ORBigDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,
                   engineTool(QStringLiteral("delbigfiles"), 17, tr("Moved to the Trash"),
-                             &ORBigDataCollection::deleteBigs))
+                             tr("Some items could not be moved to the Trash"), &ORBigDataCollection::deleteBigs))
 {
 }

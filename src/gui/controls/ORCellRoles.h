@@ -15,6 +15,7 @@ enum CellRole {
     CheckEnabledRole,            // bool
     DateTextRole,                // QString
     ExtraTextRole,               // QString
+    NeedsAdminRole,              // bool: only an administrator may remove the item
 };
 
 } // namespace sw

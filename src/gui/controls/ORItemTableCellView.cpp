@@ -14,6 +14,7 @@ constexpr int kIconSize = 30;
 constexpr int kSizeWidth = 84;
 constexpr int kDateWidth = 116;
 constexpr int kGap = 10;
+constexpr int kLockSize = 14;
 } // namespace
 
 // What the pointer shows and hides, by row kind: uninstaller rows swap name
@@ -34,7 +35,7 @@ ORItemTableCellView::ORItemTableCellView(QObject *parent)
 {
 }
 
-ORItemTableCellView::Layout ORItemTableCellView::layoutFor(const QRect &row, const Parts &parts) const
+ORItemTableCellView::Layout ORItemTableCellView::layoutFor(const QRect &row, const Parts &parts, bool locked) const
 {
     Layout layout;
     layout.check = squareAt(row, kPadding, kCheckSize);
@@ -55,7 +56,12 @@ ORItemTableCellView::Layout ORItemTableCellView::layoutFor(const QRect &row, con
     for (const QRect &button : {layout.open, layout.preview})
         if (button.isValid())
             end = qMin(end, button.left() - kGap);
-    const int textLeft = layout.icon.right() + 1 + kGap;
+    int textLeft = layout.icon.right() + 1 + kGap;
+    // The badge leads the name, so it stays in view however the name is elided.
+    if (locked) {
+        layout.lock = squareAt(row, textLeft, kLockSize);
+        textLeft = layout.lock.right() + 1 + kGap / 2;
+    }
     layout.text = QRect(textLeft, row.top(), qMax(0, end - textLeft), row.height());
     return layout;
 }
@@ -91,7 +97,8 @@ void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &o
     const bool hovered = option.state & QStyle::State_MouseOver;
     const bool selected = option.state & QStyle::State_Selected;
     const Parts parts = partsFor(kind(), hovered);
-    const Layout layout = layoutFor(option.rect, parts);
+    const bool locked = index.data(NeedsAdminRole).toBool();
+    const Layout layout = layoutFor(option.rect, parts, locked);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
@@ -100,6 +107,8 @@ void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &o
 
     drawImage(painter, layout.check, index.data(CheckImageRole).toString());
     drawIcon(painter, layout.icon, index.data(IconRole).value<QIcon>());
+    if (locked)
+        drawImage(painter, layout.lock, QStringLiteral("or_lock"));
 
     const QFont font = option.font;
     if (isBigFile) {

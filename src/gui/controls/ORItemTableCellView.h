@@ -3,7 +3,8 @@
 #include "ButtonCellDelegate.h"
 
 // Paints the item rows of the result pages from the model's sw::CellRole
-// values: check image, 30x30 icon, name or path, size, and the reveal ("open")
+// values: check image, 30x30 icon, the lock badge of an item only an
+// administrator may remove, name or path, size, and the reveal ("open")
 // and preview buttons. Which parts show depends on the row kind and on
 // whether the pointer is over the row (partsFor()); the table must track the
 // mouse, as ORTableView does.
@@ -54,8 +55,8 @@ protected:
 private:
     struct Layout
     {
-        QRect check, icon, text, date, size, open, preview;
+        QRect check, icon, lock, text, date, size, open, preview;
     };
     Kind kind() const { return Kind{isPreview, isBigFile, isAppFile}; }
-    Layout layoutFor(const QRect &row, const Parts &parts) const;
+    Layout layoutFor(const QRect &row, const Parts &parts, bool locked = false) const;
 };

@@ -1,16 +1,23 @@
 #pragma once
 
 #include "JunkGroupModel.h"
+#include "JunkOverlap.h"
 #include "ORJunkFilesCollection.h"
 #include "ORJunkResultItemObject.h"
 #include "ResultPage.h"
 
 class QStackedWidget;
 
-using JunkResultTraits =
-    sw::ResultFamily<ORJunkData, &ORJunkData::junkGroups, &ORJunkData::junkSelectedSize, &ORJunkData::junkTotalSize,
-                     sw::JunkGroupModel, ORJunkResultItemObject, ORJunkFilesCollection,
-                     &ORJunkFilesCollection::tempJunkData>;
+// Categories overlap (a cache folder listed whole may hold a browser cache
+// listed too), so the selected size counts each byte once; each group keeps
+// showing what it found.
+struct JunkResultTraits
+    : sw::ResultFamily<ORJunkData, &ORJunkData::junkGroups, &ORJunkData::junkSelectedSize,
+                       &ORJunkData::junkTotalSize, sw::JunkGroupModel, ORJunkResultItemObject, ORJunkFilesCollection,
+                       &ORJunkFilesCollection::tempJunkData>
+{
+    static qint64 selectedSizeOf(const ORJunkData &data) { return sw::JunkOverlap::selectedSize(data); }
+};
 
 // Page 2, the junk result page: the categories on the left, the items of the
 // chosen one on the right (or a note when it is empty), the selected and

@@ -5,6 +5,8 @@
 #include "ORSelection.h"
 #include "ORUtility.h"
 
+#include <QCoreApplication>
+
 namespace sw {
 
 // The item list of one result family (ORJunkDataGroup, ORBigDataGroup, ...).
@@ -71,8 +73,11 @@ public:
         switch (role) {
         case Qt::DisplayRole:
         case NameRole: return item.itemPath.section(QLatin1Char('/'), -1);
-        case PathRole:
-        case Qt::ToolTipRole: return item.itemPath;
+        case PathRole: return item.itemPath;
+        case Qt::ToolTipRole:
+            return needsAdmin(item) ? QCoreApplication::translate("sw::GroupItemModel", "Needs administrator rights")
+                                    : item.itemPath;
+        case NeedsAdminRole: return needsAdmin(item);
         case IconRole: return iconForPath(item.itemPath);
         case SizeTextRole: return ORUtility::sizeFormatWithNumber(item.itemSize);
         case CheckImageRole: return selection::itemCheckImage(*m_group, item);
@@ -86,6 +91,14 @@ public:
     }
 
 private:
+    template <class Item>
+    static bool needsAdmin(const Item &item)
+    {
+        if constexpr (requires { item.needsAdmin; })
+            return item.needsAdmin;
+        return false;
+    }
+
     Group *m_group = nullptr;
 };
 

@@ -14,7 +14,7 @@ QPushButton *primaryButton(const QString &text, QWidget *parent)
         "QPushButton { background:%1; color:white; border:none; border-radius:17px; padding:0 22px;"
         " font-weight:600; }"
         "QPushButton:hover { background:%2; }"
-        "QPushButton:focus { border:2px solid #a8e07f; }"
+        "QPushButton:focus { border:2px solid #a8e07f; outline:none; }"
         "QPushButton:disabled { background:#c9d3c2; color:#f4f6f2; }")
                               .arg(QLatin1String(kGreen), QLatin1String(kGreenDark)));
     return button;
@@ -29,7 +29,7 @@ QPushButton *secondaryButton(const QString &text, QWidget *parent)
         "QPushButton { background:white; color:%1; border:1px solid #cfd6dd; border-radius:17px;"
         " padding:0 18px; }"
         "QPushButton:hover { border-color:%2; color:%2; }"
-        "QPushButton:focus { border:2px solid #a8e07f; }"
+        "QPushButton:focus { border:2px solid #a8e07f; outline:none; }"
         "QPushButton:disabled { color:#b5bcc4; }")
                               .arg(QLatin1String(kText), QLatin1String(kGreen)));
     return button;

@@ -6,6 +6,7 @@
 #include "ORNotificationCenter.h"
 #include "ORUtility.h"
 #include "PageStyle.h"
+#include "RemovalFailuresDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,30 +27,7 @@ RemovalPage::RemovalPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Too
     column->addStretch(2);
     m_circle = new BusyCircleSlot(this);
     column->addWidget(m_circle, 0, Qt::AlignHCenter);
-
-    m_removeSizeView = new QWidget(this);
-    m_removeSizeView->setObjectName(QStringLiteral("removeSizeView"));
-    auto *done = new QVBoxLayout(m_removeSizeView);
-    auto *check = new QLabel(m_removeSizeView);
-    check->setPixmap(ORImage::pixmap(QStringLiteral("or_done"), QSize(72, 72), devicePixelRatioF()));
-    check->setAlignment(Qt::AlignCenter);
-    done->addWidget(check);
-    auto *caption = PageStyle::heading(m_tool.doneCaption, m_removeSizeView, 18);
-    caption->setAlignment(Qt::AlignCenter);
-    done->addWidget(caption);
-    auto *sizeRow = new QHBoxLayout;
-    sizeRow->addStretch(1);
-    sizeRow->addWidget(PageStyle::muted(tr("Removed"), m_removeSizeView, 12), 0, Qt::AlignBottom);
-    m_sizeDelField = new QLabel(m_removeSizeView);
-    m_sizeDelField->setObjectName(QStringLiteral("sizeDelField"));
-    m_removeUnitField = new QLabel(m_removeSizeView);
-    m_removeUnitField->setObjectName(QStringLiteral("removeUnitField"));
-    PageStyle::styleSizeLabels(m_sizeDelField, m_removeUnitField, 30);
-    sizeRow->addWidget(m_sizeDelField, 0, Qt::AlignBottom);
-    sizeRow->addWidget(m_removeUnitField, 0, Qt::AlignBottom);
-    sizeRow->addStretch(1);
-    done->addLayout(sizeRow);
-    column->addWidget(m_removeSizeView);
+    column->addWidget(buildSummary());
     column->addSpacing(24);
     m_completionBut = PageStyle::primaryButton(tr("Done"), this);
     m_completionBut->setObjectName(QStringLiteral("completionBut"));
@@ -62,6 +40,56 @@ RemovalPage::RemovalPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Too
                                                       [this](const QVariant &) { startDel(); });
 }
 
+// The status image, the caption, the size removed and the line on what stayed.
+QWidget *RemovalPage::buildSummary()
+{
+    m_removeSizeView = new QWidget(this);
+    m_removeSizeView->setObjectName(QStringLiteral("removeSizeView"));
+    auto *done = new QVBoxLayout(m_removeSizeView);
+    m_statusImage = new QLabel(m_removeSizeView);
+    m_statusImage->setAlignment(Qt::AlignCenter);
+    done->addWidget(m_statusImage);
+    m_captionField = PageStyle::heading(m_tool.doneCaption, m_removeSizeView, 18);
+    m_captionField->setObjectName(QStringLiteral("captionField"));
+    m_captionField->setAlignment(Qt::AlignCenter);
+    m_captionField->setWordWrap(true);
+    done->addWidget(m_captionField);
+    auto *sizeRow = new QHBoxLayout;
+    sizeRow->addStretch(1);
+    sizeRow->addWidget(PageStyle::muted(tr("Removed"), m_removeSizeView, 12), 0, Qt::AlignBottom);
+    m_sizeDelField = new QLabel(m_removeSizeView);
+    m_sizeDelField->setObjectName(QStringLiteral("sizeDelField"));
+    m_removeUnitField = new QLabel(m_removeSizeView);
+    m_removeUnitField->setObjectName(QStringLiteral("removeUnitField"));
+    PageStyle::styleSizeLabels(m_sizeDelField, m_removeUnitField, 30);
+    sizeRow->addWidget(m_sizeDelField, 0, Qt::AlignBottom);
+    sizeRow->addWidget(m_removeUnitField, 0, Qt::AlignBottom);
+    sizeRow->addStretch(1);
+    done->addLayout(sizeRow);
+    done->addWidget(buildFailureRow(m_removeSizeView));
+    return m_removeSizeView;
+}
+
+QWidget *RemovalPage::buildFailureRow(QWidget *parent)
+{
+    m_failureRow = new QWidget(parent);
+    auto *row = new QHBoxLayout(m_failureRow);
+    row->setContentsMargins(0, 8, 0, 0);
+    row->setSpacing(12);
+    row->addStretch(1);
+    m_failureField = PageStyle::muted(QString(), m_failureRow, 12);
+    m_failureField->setObjectName(QStringLiteral("failureField"));
+    m_failureField->setWordWrap(false);
+    row->addWidget(m_failureField);
+    m_detailsBut = PageStyle::secondaryButton(tr("Details"), m_failureRow);
+    m_detailsBut->setObjectName(QStringLiteral("detailsBut"));
+    connect(m_detailsBut, &QPushButton::clicked, this, &RemovalPage::showDetails);
+    row->addWidget(m_detailsBut);
+    row->addStretch(1);
+    m_failureRow->hide();
+    return m_failureRow;
+}
+
 void RemovalPage::viewWillAppear()
 {
     or_Status(1);
@@ -70,6 +98,8 @@ void RemovalPage::viewWillAppear()
 void RemovalPage::or_Status(int status)
 {
     const bool done = status == 0;
+    if (!done && m_failuresDialog)
+        m_failuresDialog->close();
     m_sizeDelField->setVisible(done);
     m_completionBut->setVisible(done);
     m_removeSizeView->setVisible(done);
@@ -98,11 +128,42 @@ void RemovalPage::deleteFinished()
 {
     m_deleting = false;
     qCDebug(lcRemovalPage) << "Delete action is completed";
-    ORUtility::sizeFileFormat(m_sizeDelField, m_removeUnitField, ORUtility::sizeFormatWithNumber(m_tool.delSize()));
+    m_report = m_tool.report();
+    showReport();
     or_Status(0);
     butEnable(true);
     m_circle->stop();
     m_completionBut->setFocus();
+}
+
+void RemovalPage::showReport()
+{
+    const bool clean = m_report.isClean();
+    m_statusImage->setPixmap(ORImage::pixmap(clean ? QStringLiteral("or_done") : QStringLiteral("or_warning"),
+                                             QSize(72, 72), devicePixelRatioF()));
+    m_captionField->setText(clean ? m_tool.doneCaption : m_tool.problemCaption);
+    ORUtility::sizeFileFormat(m_sizeDelField, m_removeUnitField,
+                              ORUtility::sizeFormatWithNumber(m_report.removedBytes()));
+    const int failed = int(m_report.failedCount());
+    const QString size = ORUtility::sizeFormatWithNumber(m_report.failedBytes());
+    // Two source texts, so that English reads right without a translation loaded.
+    m_failureField->setText(failed == 1 ? tr("%n item could not be removed (%1)", nullptr, failed).arg(size)
+                                        : tr("%n items could not be removed (%1)", nullptr, failed).arg(size));
+    m_failureRow->setVisible(!clean);
+}
+
+void RemovalPage::showDetails()
+{
+    if (!m_failuresDialog) {
+        m_failuresDialog = new RemovalFailuresDialog(m_report.failures(), window());
+        m_failuresDialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_failuresDialog->open();
+}
+
+RemovalFailuresDialog *RemovalPage::failuresDialog() const
+{
+    return m_failuresDialog;
 }
 
 ORProgressView *RemovalPage::circleView() const

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "ORSelection.h"
+
 #include <memory>
 
 namespace sw {
 
 // What ResultPage needs to know of a result family and its engine: the data
 // object's list of groups and its two sizes, the page's group model and item
-// list, and the engine whose temp result the page shows.
+// list, and the engine whose temp result the page shows. A family whose
+// groups may list the same bytes twice derives from it and hides
+// selectedSizeOf() with a count that takes each byte once.
 template <class DataT, auto Groups, auto SelectedSize, auto TotalSize, class GroupModelT, class ItemObjectT,
           class Engine, auto TempData>
 struct ResultFamily
@@ -18,6 +22,9 @@ struct ResultFamily
     static constexpr auto groups = Groups;
     static constexpr auto selectedSize = SelectedSize;
     static constexpr auto totalSize = TotalSize;
+
+    // What the marked items come to, shown as "Selected".
+    static qint64 selectedSizeOf(const Data &data) { return selection::selectedSize(data.*Groups); }
 
     static std::shared_ptr<Data> result() { return (Engine::shareInstance().*TempData)(); }
     static void startOver() { Engine::shareInstance().startOver(); }

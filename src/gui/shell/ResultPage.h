@@ -140,7 +140,7 @@ public:
     void updateSelectedSize()
     {
         const auto data = m_groupModel->result();
-        const qint64 selected = data ? selection::selectedSize((*data).*Traits::groups) : 0;
+        const qint64 selected = data ? Traits::selectedSizeOf(*data) : 0;
         if (data)
             (*data).*Traits::selectedSize = selected;
         m_bottomBar->showSelectedSize(selected);

@@ -18,6 +18,7 @@ static const char *const kImageNames[] = {
     "or_big_icon64", "or_big_icon128", "or_big_icon256", "or_big_icon512", "or_big_icon1GB",
     "or_pdf", "or_extension", "or_spotlight", "or_QuickLook", "or_InternetPlugins", "safari",
     "or_open", "or_preview", "or_search", "or_folder", "or_folder_add", "or_close", "or_empty", "or_done",
+    "or_warning", "or_lock",
     "org.sweepwright.Sweepwright",
 };
 

@@ -106,6 +106,27 @@ private slots:
         QCOMPARE(checked.count(), 1);
     }
 
+    // The lock badge leads the name of a row only an administrator may remove.
+    void lockBadgePaintsOnlyOnRowsThatNeedAdminRights()
+    {
+        CellTable cells(itemDelegate({}), ORItemTableCellView::rowHeight);
+        cells.model.setData(cells.index(1), true, sw::NeedsAdminRole);
+        cells.table.show();
+        const QImage shot = cells.table.viewport()->grab().toImage();
+        const auto badgePixels = [&](int row) {
+            const QRect rect = cells.table.visualRect(cells.index(row));
+            int count = 0;
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = 0; x < 130; ++x) {
+                    const QColor c = shot.pixelColor(x * shot.devicePixelRatio(), y * shot.devicePixelRatio());
+                    count += c.red() > 200 && c.green() > 130 && c.green() < 190 && c.blue() < 80;
+                }
+            return count;
+        };
+        QCOMPARE(badgePixels(0), 0);
+        QVERIFY(badgePixels(1) > 20);
+    }
+
     void pressOnAButtonAndReleaseElsewhereClicksNothing()
     {
         auto *delegate = itemDelegate({});
