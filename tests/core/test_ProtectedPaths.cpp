@@ -76,20 +76,6 @@ TEST(ProtectedPathsDefaultRoot, SystemFoldersOfTheRealRoot)
     EXPECT_FALSE(ProtectedPaths::isProtected(QStringLiteral("/var/cache/apt/archives")));
 }
 
-TEST(ProtectedPathsKeep, RootHomeAndNamedFoldersAreKept)
-{
-    ORLayout::set(ORLayout::Kind::Freedesktop, QStringLiteral("/srv/R"), QStringLiteral("/srv/H"));
-    const QStringList keep = {QStringLiteral("/srv/H/Downloads"), QStringLiteral("/srv/H/.cache/")};
-    EXPECT_TRUE(ProtectedPaths::isKeepFolder(QStringLiteral("/srv/R"), keep));
-    EXPECT_TRUE(ProtectedPaths::isKeepFolder(QStringLiteral("/srv/H/"), keep));
-    EXPECT_TRUE(ProtectedPaths::isKeepFolder(QStringLiteral("/srv/H/Downloads"), keep));
-    EXPECT_TRUE(ProtectedPaths::isKeepFolder(QStringLiteral("/srv/H/.cache"), keep));
-    EXPECT_TRUE(ProtectedPaths::isKeepFolder(QStringLiteral("/srv/H/x/../Downloads"), keep));
-    EXPECT_FALSE(ProtectedPaths::isKeepFolder(QStringLiteral("/srv/H/Downloads/a.iso"), keep));
-    EXPECT_FALSE(ProtectedPaths::isKeepFolder(QStringLiteral("/srv/H/.cache/fontconfig"), keep));
-    ORLayout::reset();
-}
-
 TEST(ProtectedPathsLinks, EntryReachedThroughALinkedParentFolderIsJudgedWhereItIs)
 {
     swtest::FixtureTree tree;

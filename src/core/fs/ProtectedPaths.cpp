@@ -97,16 +97,4 @@ bool ProtectedPaths::isProtected(const QString &path)
     return !realParent.isEmpty() && insideAny(QDir::cleanPath(realParent + clean.mid(slash)));
 }
 
-bool ProtectedPaths::isKeepFolder(const QString &path, const QStringList &keepFolders)
-{
-    const QString clean = QDir::cleanPath(path);
-    if (clean == QDir::cleanPath(ORLayout::root()) || clean == QDir::cleanPath(ORLayout::home())
-       )
-        return true;
-    for (const QString &folder : keepFolders)
-        if (clean == QDir::cleanPath(folder))
-            return true;
-    return false;
-}
-
 }  // namespace sw

@@ -24,7 +24,6 @@ public:
     explicit JunkAdminRemoval(bool allowed) : m_allowed(allowed) {}
 
     void add(qint64 groupID, const ORjunkDataItem &item) { m_items.append({groupID, item}); }
-    bool isEmpty() const { return m_items.isEmpty(); }
 
     // Removes the collected items, adding one outcome per item to run.
     // Returns the items that went (wholly or partly) with the bytes removed
