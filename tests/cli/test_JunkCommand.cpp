@@ -2,24 +2,24 @@
 
 #include "CliRunner.h"
 #include "FixtureTree.h"
-#include "TreeSnapshot.h"
 #include "RemovalBlocker.h"
+#include "TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <atomic>
 #include <thread>
 
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
+#include <pwd.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -351,6 +351,50 @@ TEST_F(JunkCommand, FailedRemovalIsReportedOnStderrWithExitStatusOne)
 }
 
 // --- hostile trees ------------------------------------------------------------------
+
+// Roots that lead where no category may look, side by side with ordinary
+// junk: a clean of every category takes only what was listed, and reports
+// exactly the bytes that went.
+TEST_F(JunkCommand, CleaningBesideHostileRootsTakesOnlyWhatWasListed)
+{
+    tree.file(QStringLiteral("home/Documents/thesis.odt"), 500);
+    tree.file(QStringLiteral("home/Pictures/cat.png"), 300);
+    tree.file(QStringLiteral("elsewhere/cache/app/blob"), 40);           // a cache on another disk: fine
+    tree.link(QStringLiteral("home/.cache"), tree.path(QStringLiteral("elsewhere/cache")));
+    tree.link(QStringLiteral("home/.npm/_cacache"), home);               // leads to the home
+    tree.text(QStringLiteral("home/.config/user-dirs.dirs"), "XDG_DOWNLOAD_DIR=\"$HOME/Pictures\"\n");
+    const QString tmp = tree.folder(QStringLiteral("root/tmp"));
+    ::chmod(QFile::encodeName(tmp).constData(), 01777);
+    const QString login = QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name);
+    tree.link(QStringLiteral("root/tmp/mozilla_%1%2").arg(login).arg(0), tree.path(QStringLiteral("home/Documents")));
+    ::mknod(QFile::encodeName(tree.folder(QStringLiteral("elsewhere/cache/nodes")) + "/null").constData(),
+            S_IFCHR | 0600, makedev(1, 3));
+    tree.file(QStringLiteral("home/.local/share/Trash/files/t"), 7);
+    tree.text(QStringLiteral("home/.local/share/Trash/info/gone.trashinfo"), "[Trash Info]\nPath=/x/gone\n");
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+    const QJsonObject result = junkJson({QStringLiteral("--all"), QStringLiteral("--clean"), QStringLiteral("--yes")});
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
+
+    QStringList listed, whole;
+    for (const QJsonValue &g : result.value(QStringLiteral("junkGroups")).toArray())
+        for (const QJsonValue &i : g.toObject().value(QStringLiteral("groupItems")).toArray()) {
+            listed << i.toObject().value(QStringLiteral("itemPath")).toString();
+            if (g.toObject().value(QStringLiteral("groupID")).toInteger() == 6)
+                whole << listed.constLast();
+        }
+    // Where the listed path runs through the cache link, what went is its target.
+    for (QString &path : listed)
+        path.replace(home + QStringLiteral("/.cache"), tree.path(QStringLiteral("elsewhere/cache")));
+    listed << tree.path(QStringLiteral("home/.local/share/Trash/info/t.trashinfo"));
+    for (const QString &gone : before.vanished(after))
+        EXPECT_TRUE(swtest::TreeSnapshot::isUnder(gone, listed)) << gone.toStdString();
+    EXPECT_TRUE(before.changed(after).isEmpty());
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), before.bytesGone(after, whole));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/Documents/thesis.odt")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/Pictures/cat.png")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("elsewhere/cache/app/blob")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/info/gone.trashinfo")));  // its item was gone
+}
 
 // Mounts in a private mount namespace (gone when the run ends): a tmpfs and a
 // bind mount of the user's documents inside a cache folder. The cleaner must
