@@ -1,8 +1,10 @@
 #include "CliRemoval.h"
 
 #include "JunkReport.h"
+#include "ORDispatch.h"
 #include "ORUtility.h"
 
+#include <QEventLoop>
 #include <QTextStream>
 
 #include <cstdio>
@@ -10,6 +12,24 @@
 #include <unistd.h>
 
 namespace clirun {
+
+void onWorker(const std::function<void()> &work)
+{
+    QEventLoop loop;
+    ORDispatch::global(ORDispatch::Priority::Default, [&] {
+        work();
+        ORDispatch::main([&loop] { loop.quit(); });
+    });
+    loop.exec();
+}
+
+QByteArray jsonStrings(const QStringList &texts)
+{
+    QByteArray out = "[";
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        out += (i ? ",\n    " : "\n    ") + JunkReport::jsonString(texts.at(i));
+    return out + (texts.isEmpty() ? "]" : "\n  ]");
+}
 
 QStringList consentFlags()
 {
@@ -40,17 +60,17 @@ Consent askConsent(const char *command, const CliOptions &options, const QString
 
 QByteArray reportJson(const sw::RemovalReport &report)
 {
-    QByteArray removed;
+    QStringList removed;
     QByteArray failures;
     for (const sw::RemovalOutcome &outcome : report.outcomes()) {
         if (outcome.ok())
-            removed += (removed.isEmpty() ? "\n    " : ",\n    ") + JunkReport::jsonString(outcome.path);
+            removed.append(outcome.path);
         for (const sw::RemovalFailure &failure : outcome.failures)
             failures += (failures.isEmpty() ? "\n    " : ",\n    ") + QByteArray("{\"path\": ")
                         + JunkReport::jsonString(failure.path) + ", \"reason\": "
                         + JunkReport::jsonString(failure.reason) + '}';
     }
-    return ",\n  \"removed\": [" + removed + (removed.isEmpty() ? "]" : "\n  ]") + ",\n  \"failures\": ["
+    return ",\n  \"removed\": " + jsonStrings(removed) + ",\n  \"failures\": ["
            + failures + (failures.isEmpty() ? "]" : "\n  ]") + ",\n  \"failedItems\": "
            + QByteArray::number(report.failedCount()) + ",\n  \"failedSize\": "
            + QByteArray::number(report.failedBytes()) + ",\n  \"delSize\": "

@@ -6,9 +6,18 @@
 #include <QByteArray>
 #include <QString>
 
-// What every command that removes or moves files shares: asking before it
-// acts, and telling what it did.
+#include <functional>
+
+// What the commands that scan and remove share: running the engines off the
+// main thread, asking before they act, and telling what they did.
 namespace clirun {
+
+// Runs work on a worker thread while the main thread's loop delivers the
+// engines' progress notifications; returns when work is done.
+void onWorker(const std::function<void()> &work);
+
+// A JSON array of strings, one per line, indented as a member of the report.
+QByteArray jsonStrings(const QStringList &texts);
 
 enum class Consent {
     Go,        // --yes, or the user answered yes on the terminal

@@ -6,7 +6,6 @@
 #include "JunkOverlap.h"
 #include "JunkReport.h"
 #include "MainQueue.h"
-#include "ORDispatch.h"
 #include "ORJunkCategory.h"
 #include "ORJunkFilesCollection.h"
 #include "ORLayout.h"
@@ -15,11 +14,9 @@
 #include "ORUtility.h"
 #include "ProgressLine.h"
 
-#include <QEventLoop>
 #include <QSet>
 
 #include <cstdio>
-#include <functional>
 #include <optional>
 
 #include <unistd.h>
@@ -59,17 +56,6 @@ std::optional<QString> chooseCategories(const CliOptions &options, QSet<QString>
         keys.insert(category->switchKey);
     }
     return std::nullopt;
-}
-
-// Runs work on a worker while the main loop delivers the progress.
-void onWorker(const std::function<void()> &work)
-{
-    QEventLoop loop;
-    ORDispatch::global(ORDispatch::Priority::Default, [&] {
-        work();
-        ORDispatch::main([&loop] { loop.quit(); });
-    });
-    loop.exec();
 }
 
 // With --admin the items only an administrator may remove are marked as well
@@ -116,7 +102,7 @@ int run(const JunkRequest &request, const CliOptions &options)
     std::shared_ptr<ORJunkData> data;
     std::optional<sw::RemovalReport> report;
     ProgressLine progress(stderr, QStringLiteral("junktitle"), QStringLiteral("junksize"));
-    onWorker([&] { data = engine.junkData(); });
+    clirun::onWorker([&] { data = engine.junkData(); });
     if (request.admin)
         markAdminItems(*data);
     JunkReport::Removal removal;
@@ -125,7 +111,7 @@ int run(const JunkRequest &request, const CliOptions &options)
         removal.consent = clirun::askConsent("junk", options, question(*data));
         if (removal.consent == clirun::Consent::Go) {
             progress.setPhase(QStringLiteral("Removing"));
-            onWorker([&] { engine.deleteJunks(); });
+            clirun::onWorker([&] { engine.deleteJunks(); });
             removal.report = engine.removalReport();
         }
     }

@@ -61,14 +61,6 @@ bool leftToAdmin(const ORJunkDataGroup &, const ORjunkDataItem &item)
     return item.needsAdmin && !item.isDel;
 }
 
-QByteArray pathsJson(const QStringList &paths)
-{
-    QByteArray out = "[";
-    for (qsizetype i = 0; i < paths.size(); ++i)
-        out += (i ? ",\n    " : "\n    ") + JunkReport::jsonString(paths.at(i));
-    return out + (paths.isEmpty() ? "]" : "\n  ]");
-}
-
 }  // namespace
 
 QByteArray JunkReport::jsonString(const QString &text)
@@ -98,10 +90,10 @@ QByteArray JunkReport::json(const ORJunkData &data, const Removal &removal)
         out += (i ? ",\n" : "\n") + groupJson(data.junkGroups.at(i));
     out += data.junkGroups.isEmpty() ? "]" : "\n  ]";
     if (removal.consent == clirun::Consent::DryRun)
-        out += ",\n  \"plan\": " + pathsJson(itemsWhere(data, planned)) + ",\n  \"planSize\": "
+        out += ",\n  \"plan\": " + clirun::jsonStrings(itemsWhere(data, planned)) + ",\n  \"planSize\": "
                + number(sw::JunkOverlap::selectedSize(data));
     if (removal.report) {
-        out += ",\n  \"skipped\": " + pathsJson(itemsWhere(data, leftToAdmin));
+        out += ",\n  \"skipped\": " + clirun::jsonStrings(itemsWhere(data, leftToAdmin));
         out += clirun::reportJson(*removal.report);
     }
     return out + "\n}\n";

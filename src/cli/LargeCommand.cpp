@@ -3,7 +3,6 @@
 #include "CliOptions.h"
 #include "JunkReport.h"
 #include "ORBigDataCollection.h"
-#include "ORDispatch.h"
 #include "ORLayout.h"
 #include "ORNotificationCenter.h"
 #include "ORSelection.h"
@@ -12,7 +11,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QEventLoop>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -51,12 +49,7 @@ void runWithProgress(const ProgressNames &names, const QString &phase, const std
     ProgressLine progress(stderr, names.title, names.size);
     if (!phase.isEmpty())
         progress.setPhase(phase);
-    QEventLoop loop;
-    ORDispatch::global(ORDispatch::Priority::Default, [&] {
-        work();
-        ORDispatch::main([&loop] { loop.quit(); });
-    });
-    loop.exec();
+    clirun::onWorker(work);
 }
 
 void write(FILE *out, const QByteArray &text)
@@ -90,12 +83,8 @@ void finishReport(bool json, const QStringList &plan, const sw::RemovalReport *r
 {
     if (json) {
         QByteArray members;
-        if (!plan.isEmpty()) {
-            members += ",\n  \"plan\": [";
-            for (qsizetype i = 0; i < plan.size(); ++i)
-                members += (i ? ",\n    " : "\n    ") + JunkReport::jsonString(plan.at(i));
-            members += "\n  ]";
-        }
+        if (!plan.isEmpty())
+            members += ",\n  \"plan\": " + clirun::jsonStrings(plan);
         if (report)
             members += clirun::reportJson(*report);
         write(stdout, members + "\n}\n");

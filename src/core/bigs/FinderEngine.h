@@ -8,7 +8,6 @@
 #include "PublishedResult.h"
 #include "RemovalReport.h"
 
-#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -32,7 +31,7 @@ public:
     void setExcludeFiles(const QStringList &extensions) { set(m_excludeFiles, extensions); }
     QStringList excludeFiles() const { return get(m_excludeFiles); }
 
-    qint64 delSize() const { return m_delSize.load(); }
+    qint64 delSize() const { return removalReport().removedBytes(); }
     // What the last removal did, item by item.
     RemovalReport removalReport() const { return get(m_report); }
 
@@ -42,11 +41,7 @@ protected:
     // The published result, made by scan on the calling thread when none is held.
     std::shared_ptr<Data> published(const std::function<std::shared_ptr<Data>()> &scan) { return m_result.get(scan); }
     std::shared_ptr<Data> temp() const { return m_result.temp(); }
-    void setRemovalReport(RemovalReport report)
-    {
-        m_delSize = report.removedBytes();
-        set(m_report, std::move(report));
-    }
+    void setRemovalReport(RemovalReport report) { set(m_report, std::move(report)); }
     // Forgets the result, the folders and the exclusions.
     void forget()
     {
@@ -57,7 +52,6 @@ protected:
         m_excludeFiles.clear();
     }
 
-    std::atomic<qint64> m_delSize{0};
 
 private:
     template <class T>

@@ -54,47 +54,6 @@ QString userFolderPath(const UserFolder &folder)
     return ORLayout::userDir(QString::fromLatin1(folder.key), QString::fromLatin1(folder.xdgFallback));
 }
 
-QStringList homes()
-{
-    QStringList out{realOrClean(ORLayout::home())};
-    const QString real = realOrClean(ORLayout::realHome());
-    if (!out.contains(real))
-        out.append(real);
-    return out;
-}
-
-QString homeRefusal(const QString &real)
-{
-    if (real == QLatin1String("/") || real == realOrClean(ORLayout::root()))
-        return tr("it is the root folder");
-    for (const QString &home : homes())
-        if (isInside(home, real))
-            return tr("it is the home folder or holds it (%1)").arg(home);
-    if (ProtectedPaths::isProtected(real))
-        return tr("it is a protected system folder");
-    return QString();
-}
-
-QString userFolderRefusal(const QString &real, const QStringList &allowed)
-{
-    const QStringList homeFolders = homes();
-    for (const UserFolder &folder : kUserFolders) {
-        if (allowed.contains(QLatin1String(folder.key)))
-            continue;
-        const QString path = userFolderPath(folder);
-        if (path.isEmpty())
-            continue;
-        const QString userReal = realOrClean(path);
-        // A user folder that is the home itself (a desktop kept in the home)
-        // would make every folder of the home off limits.
-        const bool holdsHome = std::any_of(homeFolders.cbegin(), homeFolders.cend(),
-                                           [&](const QString &h) { return isInside(h, userReal); });
-        if (!holdsHome && isInside(real, userReal))
-            return tr("it is or lies in your folder %1").arg(userReal);
-    }
-    return QString();
-}
-
 // A root in a folder that others may write must be a real folder of the
 // user's own: another user could have put a link or a folder there.
 QString sharedParentRefusal(const QString &path)
@@ -117,15 +76,64 @@ QString sharedParentRefusal(const QString &path)
 
 }  // namespace
 
+// Where the roots may not lead, resolved once for all the roots of a run:
+// the layout reads user-dirs.dirs for each user folder.
+struct CategoryRoots::Places
+{
+    QString root;
+    QStringList homes;
+    QList<std::pair<QString, QString>> userFolders;  // key, real path
+
+    Places()
+        : root(realOrClean(ORLayout::root()))
+    {
+        for (const QString &home : {ORLayout::home(), ORLayout::realHome()})
+            if (const QString real = realOrClean(home); !homes.contains(real))
+                homes.append(real);
+        for (const UserFolder &folder : kUserFolders) {
+            const QString path = userFolderPath(folder);
+            if (path.isEmpty())
+                continue;
+            const QString real = realOrClean(path);
+            // A user folder that is the home itself (a desktop kept in the
+            // home) would make every folder of the home off limits.
+            if (std::none_of(homes.cbegin(), homes.cend(), [&](const QString &h) { return isInside(h, real); }))
+                userFolders.append({QLatin1String(folder.key), real});
+        }
+    }
+
+    QString homeRefusal(const QString &real) const
+    {
+        if (real == QLatin1String("/") || real == root)
+            return tr("it is the root folder");
+        for (const QString &home : homes)
+            if (isInside(home, real))
+                return tr("it is the home folder or holds it (%1)").arg(home);
+        if (ProtectedPaths::isProtected(real))
+            return tr("it is a protected system folder");
+        return QString();
+    }
+
+    QString userFolderRefusal(const QString &real, const QStringList &allowed) const
+    {
+        for (const auto &[key, folder] : userFolders)
+            if (!allowed.contains(key) && isInside(real, folder))
+                return tr("it is or lies in your folder %1").arg(folder);
+        return QString();
+    }
+};
+
 CategoryRoots::CategoryRoots(const QLoggingCategory &category) : m_category(category) {}
 
 CategoryRoots::~CategoryRoots() = default;
 
 QString CategoryRoots::refusal(const AnchoredRoot &root, const UserFolderKeys &allowed)
 {
-    QString why = homeRefusal(root.realPath());
+    if (!m_places)
+        m_places = std::make_unique<const Places>();
+    QString why = m_places->homeRefusal(root.realPath());
     if (why.isEmpty())
-        why = userFolderRefusal(root.realPath(), allowed);
+        why = m_places->userFolderRefusal(root.realPath(), allowed);
     if (why.isEmpty())
         why = sharedParentRefusal(root.path());
     if (why.isEmpty() && root.realPath() != root.path())

@@ -43,16 +43,16 @@ public:
     // others, but the user may choose the home or a folder of theirs.
     const AnchoredRoot *openChosen(const QString &folder);
 
-    // Why root may not be used; empty when it may. given is the path the
-    // category named, before links were resolved.
-    static QString refusal(const AnchoredRoot &root, const UserFolderKeys &allowed);
-
 private:
+    struct Places;
+    // Why root may not be used; empty when it may.
+    QString refusal(const AnchoredRoot &root, const UserFolderKeys &allowed);
     const AnchoredRoot *openOnce(const QString &folder, bool checked, const UserFolderKeys &allowed);
 
     const QLoggingCategory &m_category;
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_roots;  // null: missing or refused
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_chosen;
+    std::unique_ptr<const Places> m_places;  // made when the first root is checked
 };
 
 }  // namespace sw

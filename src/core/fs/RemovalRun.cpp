@@ -64,11 +64,16 @@ bool RemovalRun::removedEarlier(const QString &path) const
     return false;
 }
 
+void RemovalRun::log(const RemovalFailure &failure) const
+{
+    qCWarning(m_category).noquote() << m_failureFormat.arg(failure.path + QStringLiteral(": ") + failure.reason);
+}
+
 void RemovalRun::fail(RemovalOutcome &outcome, const QString &path, const QString &reason) const
 {
     if (outcome.failures.size() < kFailuresPerItem) {
-        qCWarning(m_category).noquote() << m_failureFormat.arg(path + QStringLiteral(": ") + reason);
         outcome.failures.append({path, reason});
+        log(outcome.failures.constLast());
     } else if (outcome.failures.size() == kFailuresPerItem) {
         outcome.failures.append({outcome.path, tr("more entries could not be removed")});
     }
@@ -83,7 +88,7 @@ const RemovalOutcome &RemovalRun::finish(RemovalOutcome outcome)
 const RemovalOutcome &RemovalRun::add(RemovalOutcome outcome)
 {
     for (const RemovalFailure &failure : std::as_const(outcome.failures))
-        qCWarning(m_category).noquote() << m_failureFormat.arg(failure.path + QStringLiteral(": ") + failure.reason);
+        log(failure);
     if (outcome.ok())
         m_gone.insert(QDir::cleanPath(outcome.path));
     return finish(std::move(outcome));

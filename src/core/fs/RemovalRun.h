@@ -55,6 +55,7 @@ private:
     std::optional<Target> reach(const AnchoredRoot *root, const QString &path, RemovalOutcome &outcome);
     void removeItem(const Target &target, Mode mode, RemovalOutcome &outcome);
     void fail(RemovalOutcome &outcome, const QString &path, const QString &reason) const;
+    void log(const RemovalFailure &failure) const;
     const RemovalOutcome &finish(RemovalOutcome outcome);
 
     const QLoggingCategory &m_category;

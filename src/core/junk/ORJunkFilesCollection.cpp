@@ -242,9 +242,16 @@ void recordRemoval(ORJunkDataGroup &record, const ORjunkDataItem &item, qint64 r
 }
 }  // namespace
 
+void ORJunkFilesCollection::publishRemoval(QList<ORJunkDataGroup> removed, sw::RemovalReport report)
+{
+    QMutexLocker lock(&m_mutex);
+    m_junkDataDel = std::move(removed);
+    m_report = std::move(report);
+}
+
 void ORJunkFilesCollection::deleteJunks()
 {
-    m_delSize = 0;
+    publishRemoval({}, {});  // a removal that takes nothing reports nothing
     const std::shared_ptr<ORJunkData> data = tempJunkData();
     if (!data)
         return;
@@ -284,8 +291,5 @@ void ORJunkFilesCollection::deleteJunks()
             if (record.groupID == groupID)
                 recordRemoval(record, item, item.itemSize);
     removed.removeIf([](const ORJunkDataGroup &record) { return record.groupSize <= 0; });
-    m_delSize = run.report().removedBytes();
-    QMutexLocker lock(&m_mutex);
-    m_junkDataDel = removed;
-    m_report = run.report();
+    publishRemoval(std::move(removed), run.report());
 }

@@ -51,7 +51,7 @@ public:
     void startOver();
 
     void deleteJunks();
-    qint64 delSize() const { return m_delSize.load(); }
+    qint64 delSize() const { return removalReport().removedBytes(); }
     QList<ORJunkDataGroup> junkDataDel() const;
     // What the last removal did, item by item.
     sw::RemovalReport removalReport() const;
@@ -87,12 +87,12 @@ private:
     ORJunkDataGroup fillGroup(qint64 groupID, const sw::JunkCandidates &candidates);
     sw::CategoryRoots &scanRoots();
     bool needsAdmin(const QString &path) const;
+    void publishRemoval(QList<ORJunkDataGroup> removed, sw::RemovalReport report);
 
     mutable QMutex m_mutex;  // guards m_junkDataDel and m_report
     sw::PublishedResult<ORJunkData> m_result;
     QList<ORJunkDataGroup> m_junkDataDel;
     sw::RemovalReport m_report;
-    std::atomic<qint64> m_delSize{0};
     std::atomic<bool> m_adminRemoval{true};
     qint64 m_foundTotal = 0;
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's

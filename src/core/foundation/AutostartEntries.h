@@ -14,7 +14,8 @@ namespace sw {
 // can be resolved), its place in the list X-Sweepwright-Order when present,
 // else the file's creation (or modification) time in seconds, ties broken by
 // file name. Entries with Hidden=true are switched off by the user and are
-// neither listed nor touched. Failures are silent (logged at debug level).
+// neither listed nor touched. Failures are logged, not reported; an entry is
+// removed through the removal core (sw::RemovalRun).
 class AutostartEntries
 {
 public:

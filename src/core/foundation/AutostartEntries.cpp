@@ -2,6 +2,7 @@
 
 #include "DesktopEntry.h"
 #include "ORLayout.h"
+#include "RemovalRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,14 +114,15 @@ int AutostartEntries::removeWithPrefix(const QString &prefix) const
 
 int AutostartEntries::removeWhere(const std::function<bool(const Item &)> &matches) const
 {
+    // Through the removal core like every deletion: the autostart folder is
+    // its root, and an entry is never reached through a link.
+    RemovalRun run(lcLogin(), QStringLiteral("Cannot remove login item %1"));
     int removed = 0;
     for (const Item &item : list()) {
         if (!matches(item))
             continue;
-        if (QFile::remove(item.file))
+        if (run.remove(m_folder, item.file, RemovalRun::Mode::Whole, 0).ok())
             ++removed;
-        else
-            qCDebug(lcLogin).noquote() << QStringLiteral("Cannot remove login item %1").arg(item.file);
     }
     return removed;
 }
