@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The large-file finder's notification names ("bigszie" is the name the
+// pages have always listened to).
+namespace sw::bignote {
+inline const QString kTitle = QStringLiteral("bigtitle");      // the path looked at
+inline const QString kSize = QStringLiteral("bigszie");        // the running total found
+inline const QString kShowGroup = QStringLiteral("bigget");    // the item list's group
+inline const QString kRemove = QStringLiteral("delbigfiles");  // starts the removal
+}  // namespace sw::bignote

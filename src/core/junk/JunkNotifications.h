@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The junk cleaner's notification names.
+namespace sw::junknote {
+inline const QString kTitle = QStringLiteral("junktitle");  // the candidate looked at
+inline const QString kSize = QStringLiteral("junksize");    // the running total found
+inline const QString kShowGroup = QStringLiteral("getjunks");  // the item list's group
+inline const QString kRemove = QStringLiteral("deljunks");     // starts the removal
+}  // namespace sw::junknote
