@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace sw {
+
+// The pages by number, as next() and the sidebar's tags know them. A tool's
+// first page is the number of its sidebar button.
+enum PageNumber : qint64 {
+    JunkScanPage = 1,
+    JunkResultPage = 2,
+    JunkRemovalPage = 3,
+    JunkNothingPage = 4,
+    ArchivesPage = 9,
+    LoginItemsPage = 12,
+    DupScanPage = 13,
+    DupNothingPage = 14,
+    DupResultPage = 15,
+    DupRemovalPage = 16,
+    LargeScanPage = 17,
+    LargeNothingPage = 18,
+    LargeResultPage = 19,
+    LargeRemovalPage = 20,
+    UninstallerPage = 22,
+    ShredderPage = 26,
+    ExtensionsPage = 29,
+    MemoryPage = 32,
+    ToolboxPage = 33,
+};
+
+}  // namespace sw
