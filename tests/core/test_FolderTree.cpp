@@ -1,7 +1,7 @@
 // The tree walk under every measure and removal: links removed as links,
 // special files never opened, the same bytes counted by both walks, trees
-// far deeper than the open descriptors allow, and a folder swapped for a
-// link while the removal runs.
+// far deeper than the open descriptors allow, walks stopped midway, and a
+// folder swapped for a link while the removal runs.
 
 #include "FixtureTree.h"
 #include "FolderTree.h"

@@ -1,6 +1,6 @@
 // The junk engine: scan order, initial selection, lifecycle, progress
-// notifications and removal, on fixture trees of both layouts. Where each
-// category looks is tested in test_MacJunkLocations and
+// notifications, removal and cancellation, on fixture trees of both
+// layouts. Where each category looks is tested in test_MacJunkLocations and
 // test_FreedesktopJunkLocations.
 
 #include "JunkTestSupport.h"
@@ -32,7 +32,7 @@ namespace {
 
 using Kind = ORLayout::Kind;
 
-// count files of size bytes, f0, f1, ..., in folder: far quicker than one by one.
+// Plants count files of size bytes (f0, f1, ...) in folder, quicker than one by one.
 void plantFiles(const QString &folder, int count, qint64 size)
 {
     QDir().mkpath(folder);
@@ -202,7 +202,6 @@ TEST_P(JunkEngine, ProgressArrivesOnTheMainThreadEndingWithTheTotal)
     EXPECT_EQ(job.progress().bytes, data->junkTotalSize);
     EXPECT_EQ(job.progress().currentPath, titles.constLast());
 }
-
 
 INSTANTIATE_TEST_SUITE_P(Layouts, JunkEngine, ::testing::Values(Kind::MacOS, Kind::Freedesktop),
                          [](const auto &info) { return info.param == Kind::MacOS ? "macos" : "freedesktop"; });
