@@ -217,7 +217,7 @@ void ORBigDataCollection::bigGroupWithSize(const QString &path, qint64 size, con
     item.isDel = false;
     item.isVisible = true;
     m_foundTotal += size;
-    ORUtility::notifyOnMainThread(sw::bignote::kSize, m_foundTotal);
+    ORUtility::notifyProgressOnMainThread(sw::bignote::kSize, m_foundTotal);
     bandList(*band).append(item);
 }
 

@@ -189,7 +189,7 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
     ORDupDataGroup group;
     for (const quint32 index : set) {
         const QString path = candidates.path(index);
-        ORUtility::notifyOnMainThread(sw::dupnote::kTitle, path);
+        ORUtility::notifyProgressOnMainThread(sw::dupnote::kTitle, path);
         ORDupDataItem item;
         item.itemPath = path;
         item.itemName = path.section(QLatin1Char('/'), -1);
@@ -214,7 +214,7 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
     m_foundSize += group.groupSize;
     m_foundGroups += 1;
     job.setBytes(m_foundSize);
-    ORUtility::notifyOnMainThread(sw::dupnote::kSize, QVariantList{m_foundSize, m_foundGroups});
+    ORUtility::notifyProgressOnMainThread(sw::dupnote::kSize, QVariantList{m_foundSize, m_foundGroups});
 }
 
 // --- removal -------------------------------------------------------------------

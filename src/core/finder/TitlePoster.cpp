@@ -39,7 +39,7 @@ void TitlePoster::post(const QString &path)
     m_lastPostMs = nowMs();
     if (m_job)
         m_job->setCurrentPath(path);
-    ORUtility::notifyOnMainThread(m_name, path);
+    ORUtility::notifyProgressOnMainThread(m_name, path);
 }
 
 void TitlePoster::flush()

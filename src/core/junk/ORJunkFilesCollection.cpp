@@ -100,7 +100,7 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
     data->junkSelectedSize = sw::JunkOverlap::selectedSize(*data);
     job.setBytes(data->junkTotalSize);
     if (m_foundTotal != data->junkTotalSize)  // overlapping items counted once
-        ORUtility::notifyOnMainThread(sw::junknote::kSize, data->junkTotalSize);
+        ORUtility::notifyProgressOnMainThread(sw::junknote::kSize, data->junkTotalSize);
     return data;
 }
 
@@ -155,7 +155,7 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const Junk
 {
     const QString &path = candidate.path;
     sw::JobControl &job = scanJob();
-    ORUtility::notifyOnMainThread(sw::junknote::kTitle, path);
+    ORUtility::notifyProgressOnMainThread(sw::junknote::kTitle, path);
     job.setCurrentPath(path);
     job.addItems();
     const sw::FolderTree::Watch watch = [&job](qint64) {
@@ -193,7 +193,7 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const Junk
     group.groupItems.append(item);
     m_foundTotal += item.itemSize;
     job.setBytes(m_foundTotal);
-    ORUtility::notifyOnMainThread(sw::junknote::kSize, m_foundTotal);
+    ORUtility::notifyProgressOnMainThread(sw::junknote::kSize, m_foundTotal);
     return true;
 }
 
