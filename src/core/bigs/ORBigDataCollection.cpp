@@ -1,5 +1,6 @@
 #include "ORBigDataCollection.h"
 
+#include "BigNotifications.h"
 #include "FinderRemoval.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
@@ -117,6 +118,13 @@ std::shared_ptr<ORBigData> ORBigDataCollection::startScan()
     return scanBig();
 }
 
+std::shared_ptr<ORBigData> ORBigDataCollection::scan(sw::JobControl &job)
+{
+    qCDebug(lcBigs) << Q_FUNC_INFO;
+    m_foundTotal = 0;
+    return hold(scanBands(job));
+}
+
 // --- the scan ------------------------------------------------------------------
 
 std::optional<qint64> ORBigDataCollection::bandOfSize(qint64 size)
@@ -153,27 +161,44 @@ QList<ORBigDataItem> &ORBigDataCollection::bandList(qint64 bigID)
 
 std::shared_ptr<ORBigData> ORBigDataCollection::scanBig()
 {
+    return scanBands(sw::JobControl::unwatched());
+}
+
+std::shared_ptr<ORBigData> ORBigDataCollection::scanBands(sw::JobControl &job)
+{
     auto data = std::make_shared<ORBigData>();
     for (qint64 id = 0; id <= 4; ++id)
         bandList(id).clear();
-    sw::TitlePoster title(QStringLiteral("bigtitle"));
+    sw::TitlePoster title(sw::bignote::kTitle, &job);
     sw::ScanWalker walker(excludeFolders(), excludeFiles(), &title);
     // A file reached through several links (or through overlapping folders)
     // is listed once, as the first path found.
     QSet<QPair<quint64, quint64>> listed;
     for (const QString &root : folders()) {
-        walker.walk(root, [&](const sw::ScanEntry &entry) {
+        const bool walked = walker.walk(root, [&](const sw::ScanEntry &entry) {
+            if (job.isCancelled())
+                return false;
+            job.addItems();
             if (!entry.isPackage && entry.st.st_size < kMinimumSize)
-                return;  // the common case: one fstatat and nothing else
+                return true;  // the common case: one fstatat and nothing else
             const QString path = entry.path();
             const qint64 size = entry.isPackage ? ORUtility::folderSizeAtPath2(path) : entry.sizeOfFile(lcBigs());
             const QPair<quint64, quint64> id(quint64(entry.st.st_dev), quint64(entry.st.st_ino));
             if (size < kMinimumSize || sw::ProtectedPaths::isProtected(path) || listed.contains(id))
-                return;
+                return true;
             listed.insert(id);
             title.post(path);
-            bigGroupWithSize(path, size);
+            bigGroupWithSize(path, size, entry.st);
+            job.setBytes(m_foundTotal);
+            return true;
         });
+        if (!walked)
+            break;
+    }
+    if (job.isCancelled()) {
+        for (qint64 id = 0; id <= 4; ++id)
+            bandList(id).clear();
+        return nullptr;
     }
     title.flush();
     for (const Band &band : kBands) {
@@ -186,6 +211,13 @@ std::shared_ptr<ORBigData> ORBigDataCollection::scanBig()
 
 void ORBigDataCollection::bigGroupWithSize(const QString &path, qint64 size)
 {
+    struct stat st;
+    if (lstat(QFile::encodeName(path).constData(), &st) == 0)
+        bigGroupWithSize(path, size, st);
+}
+
+void ORBigDataCollection::bigGroupWithSize(const QString &path, qint64 size, const struct stat &st)
+{
     const std::optional<qint64> band = bandOfSize(size);
     if (!band)
         return;
@@ -193,13 +225,12 @@ void ORBigDataCollection::bigGroupWithSize(const QString &path, qint64 size)
     item.itemPath = path;
     item.itemName = path.section(QLatin1Char('/'), -1);
     item.itemSize = size;
-    struct stat st;
-    if (lstat(QFile::encodeName(path).constData(), &st) == 0)
-        item.itemModDate = ORUtility::friendlyDate(qint64(st.st_mtime));
+    item.itemModDate = ORUtility::friendlyDate(qint64(st.st_mtime));
+    item.itemModTime = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
     item.isDel = false;
     item.isVisible = true;
     m_foundTotal += size;
-    ORUtility::notifyOnMainThread(QStringLiteral("bigszie"), m_foundTotal);
+    ORUtility::notifyOnMainThread(sw::bignote::kSize, m_foundTotal);
     bandList(*band).append(item);
 }
 
@@ -225,18 +256,26 @@ void ORBigDataCollection::bigDataWithGroup(const QList<ORBigDataItem> &band, ORB
 
 void ORBigDataCollection::deleteBigs()
 {
+    remove(sw::JobControl::unwatched());
+}
+
+sw::RemovalReport ORBigDataCollection::remove(sw::JobControl &job)
+{
     qCDebug(lcBigs) << Q_FUNC_INFO;
     setRemovalReport({});
     const std::shared_ptr<ORBigData> data = temp();
     if (!data)
-        return;
-    sw::FinderRemoval removal(folders(), lcBigs());
+        return {};
+    QList<sw::FinderRemoval::Item> marked;
     for (const ORBigDataGroup &group : std::as_const(data->bigGroups)) {
         if (group.isGroupDelFlag == 0 || !group.isVisible)
             continue;
         for (const ORBigDataItem &item : group.groupItems)
             if (item.isDel && item.isVisible)
-                removal.moveItem(item.itemPath, item.itemSize);
+                marked.append({item.itemPath, item.itemSize});
     }
+    sw::FinderRemoval removal(folders(), lcBigs());
+    removal.moveItems(marked, job);
     setRemovalReport(removal.report());
+    return removal.report();
 }

@@ -184,56 +184,55 @@ bool ScanWalker::deletableIn(Level &level, const struct stat &st) const
     return uid == 0 || st.st_uid == uid || level.st.st_uid == uid;
 }
 
-void ScanWalker::visitChild(std::vector<Level> &stack, const std::string &name, unsigned char type,
+bool ScanWalker::visitChild(std::vector<Level> &stack, const std::string &name, unsigned char type,
                             const Visitor &visit)
 {
     Level &level = stack.back();
     if (type == DT_LNK || type == DT_FIFO || type == DT_SOCK || type == DT_CHR || type == DT_BLK)
-        return;
+        return true;
     if ((stack.size() == 1 && name == ".DS_Store") || !representable(name))
-        return;
+        return true;
     struct stat st;
     if (fstatat(level.fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return;  // vanished since the folder was read
+        return true;  // vanished since the folder was read
     const bool excludedExtension = isExcludedExtension(name.c_str());
     if (S_ISREG(st.st_mode)) {
         if (excludedExtension)
-            return;
+            return true;
         if (m_title)
             m_title->offer(level.path, name.c_str());
-        visit(ScanEntry{level.path, name.c_str(), level.serial, st, false, deletableIn(level, st)});
-        return;
+        return visit(ScanEntry{level.path, name.c_str(), level.serial, st, false, deletableIn(level, st)});
     }
     if (!S_ISDIR(st.st_mode))
-        return;
+        return true;
     const QByteArray path = level.path + '/' + name.c_str();
     const bool excluded = ORUtility::isExcludedFolder(m_excludeFolders, QFile::decodeName(path));
     if (!excludedExtension && extensionStart(name.c_str()) && PackageSignature::isPackage(QFile::decodeName(path))) {
         if (m_title)
             m_title->offer(level.path, name.c_str());
-        visit(ScanEntry{level.path, name.c_str(), level.serial, st, true, deletableIn(level, st)});
-        return;
+        return visit(ScanEntry{level.path, name.c_str(), level.serial, st, true, deletableIn(level, st)});
     }
     if (!excluded)
         enter(stack, name, path);  // may move `level`: nothing below uses it
+    return true;
 }
 
-void ScanWalker::walk(const QString &root, const Visitor &visit)
+bool ScanWalker::walk(const QString &root, const Visitor &visit)
 {
     QString clean = root;
     while (clean.size() > 1 && clean.endsWith(QLatin1Char('/')))
         clean.chop(1);
     if (clean.isEmpty() || ORUtility::isExcludedFolder(m_excludeFolders, clean))
-        return;
+        return true;
     Level top;
     top.path = clean == QLatin1String("/") ? QByteArray() : QFile::encodeName(clean);
     // The root is opened as named: a root that is a link to a folder is walked.
     top.fd = ::open(QFile::encodeName(clean).constData(), kOpenFlags & ~O_NOFOLLOW);
     if (top.fd < 0)
-        return;
+        return true;
     if (fstat(top.fd, &top.st) != 0) {
         ::close(top.fd);
-        return;
+        return true;
     }
     top.dev = top.st.st_dev;
     top.ino = top.st.st_ino;
@@ -251,8 +250,13 @@ void ScanWalker::walk(const QString &root, const Visitor &visit)
             continue;
         }
         const Child &child = level.children[level.next++];
-        visitChild(stack, child.name, child.type, visit);
+        if (!visitChild(stack, child.name, child.type, visit)) {
+            for (const Level &open : stack)
+                ::close(open.fd);
+            return false;
+        }
     }
+    return true;
 }
 
 }  // namespace sw

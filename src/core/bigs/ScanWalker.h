@@ -52,14 +52,16 @@ class ScanWalker
 {
 public:
     static constexpr int kMaxDepth = 256;
-    using Visitor = std::function<void(const ScanEntry &)>;
+    // Answers false to stop the walk (a cancelled scan).
+    using Visitor = std::function<bool(const ScanEntry &)>;
 
     // title: receives every entry handed over, before the visitor (coalesced).
     ScanWalker(const QStringList &excludeFolders, const QStringList &excludeFiles, TitlePoster *title = nullptr);
     ~ScanWalker();
 
-    // Walks one root; a root that is missing, excluded or no folder gives nothing.
-    void walk(const QString &root, const Visitor &visit);
+    // Walks one root; a root that is missing, excluded or no folder gives
+    // nothing. false when the visitor stopped the walk.
+    bool walk(const QString &root, const Visitor &visit);
 
     // The extension of a file name as a finder sees it: after the last dot,
     // none for a name that starts with its only dot ("`.profile`").
@@ -71,7 +73,7 @@ private:
     bool isExcludedExtension(const char *name) const;
     void readLevel(Level &level) const;
     bool enter(std::vector<Level> &stack, const std::string &name, const QByteArray &path);
-    void visitChild(std::vector<Level> &stack, const std::string &name, unsigned char type, const Visitor &visit);
+    bool visitChild(std::vector<Level> &stack, const std::string &name, unsigned char type, const Visitor &visit);
     bool deletableIn(Level &level, const struct stat &st) const;
 
     QStringList m_excludeFolders;
