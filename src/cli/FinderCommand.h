@@ -16,7 +16,9 @@ std::optional<QString> chooseFinderFolders(const QStringList &named, const QStri
 // An item's modification time as ISO 8601 in UTC ("2026-01-02T03:04:05Z").
 inline QString isoTime(qint64 msSinceEpoch)
 {
-    return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, QTimeZone::utc()).toString(Qt::ISODate);
+    // Qt::ISODate writes "+00:00" for a UTC time zone on some Qt versions.
+    return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, QTimeZone::utc())
+        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
 }
 
 // What the large-file and the duplicate command share: their engine scans

@@ -124,6 +124,19 @@ TEST_F(JunkCommand, HelpListsTheCommandsAndTheLayoutOptions)
     EXPECT_FALSE(text.contains(QStringLiteral("never are"))) << text.toStdString();
 }
 
+TEST_F(JunkCommand, VersionAtTopLevelAndForEveryCommand)
+{
+    const CliRun top = cli({QStringLiteral("--version")});
+    EXPECT_EQ(top.code, 0);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^sweepwright-cli \\d+\\.\\d+\\.\\d+\n$")).match(QString::fromUtf8(top.out)).hasMatch())
+        << top.out.toStdString();
+    for (const char *command : {"junk", "large", "dups", "tnef"}) {
+        const CliRun run = cli({QString::fromLatin1(command), QStringLiteral("--version")});
+        EXPECT_EQ(run.code, 0) << command;
+        EXPECT_EQ(run.out, top.out) << command;
+    }
+}
+
 struct UsageCase
 {
     const char *name;
@@ -308,10 +321,10 @@ TEST_F(JunkCommand, CleanAsksFirstAndDryRunOnlyShowsThePlan)
 {
     plantFreedesktopHome();
     const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
-    const CliRun refused = cli({QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root,
-                                QStringLiteral("--clean")});
-    EXPECT_EQ(refused.code, 2);
-    EXPECT_TRUE(refused.err.contains("--yes")) << refused.err.toStdString();
+    // Nobody to ask and no --yes: the plan is printed and nothing goes.
+    const QJsonObject refused = junkJson({QStringLiteral("--clean")}, 2);
+    EXPECT_EQ(refused.value(QStringLiteral("plan")).toArray().size(), 5);
+    EXPECT_FALSE(refused.contains(QStringLiteral("delSize")));
     const QJsonObject plan = junkJson({QStringLiteral("--dry-run")});
     EXPECT_EQ(plan.value(QStringLiteral("planSize")).toInteger(), plan.value(QStringLiteral("junkTotalSize")).toInteger());
     EXPECT_EQ(plan.value(QStringLiteral("plan")).toArray().size(), 5);
