@@ -82,9 +82,9 @@ int JunkCommand::execute(const CliOptions &options)
     return status;
 }
 
-bool JunkCommand::scan(sw::JobControl &)
+bool JunkCommand::scan(sw::JobControl &job)
 {
-    m_data = ORJunkFilesCollection::shareInstance().junkData();
+    m_data = ORJunkFilesCollection::shareInstance().scan(job);
     if (!m_data)
         return false;
     if (m_admin)
@@ -97,11 +97,9 @@ ToolCommand::Plan JunkCommand::plan()
     return Plan{JunkReport::planned(*m_data), sw::JunkOverlap::selectedSize(*m_data)};
 }
 
-sw::RemovalReport JunkCommand::remove(sw::JobControl &)
+sw::RemovalReport JunkCommand::remove(sw::JobControl &job)
 {
-    ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
-    engine.deleteJunks();
-    return engine.removalReport();
+    return ORJunkFilesCollection::shareInstance().remove(job);
 }
 
 void JunkCommand::writeResult(JsonWriter &json) const

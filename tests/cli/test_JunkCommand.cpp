@@ -13,6 +13,9 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
+
+#include <csignal>
 
 #include <atomic>
 #include <thread>
@@ -330,6 +333,49 @@ TEST_F(JunkCommand, CleanAsksFirstAndDryRunOnlyShowsThePlan)
     EXPECT_EQ(plan.value(QStringLiteral("plan")).toArray().size(), 5);
     EXPECT_FALSE(plan.contains(QStringLiteral("delSize")));
     EXPECT_EQ(swtest::TreeSnapshot::of(tree.root()).entries(), before.entries());
+}
+
+// Ctrl-C once the first of 20 folders of a cache is gone: the removal stops
+// within the folder it is emptying, and the report counts exactly the bytes
+// that went.
+TEST_F(JunkCommand, InterruptDuringCleanStopsAndReportsWhatWent)
+{
+    constexpr int kFolders = 20;
+    const QString app = tree.folder(QStringLiteral("home/.cache/app"));
+    for (int d = 0; d < kFolders; ++d) {
+        const QByteArray folder = QFile::encodeName(tree.folder(QStringLiteral("home/.cache/app/d%1").arg(d)));
+        for (int f = 0; f < 200; ++f) {
+            const int fd = ::open((folder + "/f" + QByteArray::number(f)).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+            ASSERT_GE(fd, 0);
+            ASSERT_EQ(::write(fd, "0123456789", 10), 10);
+            ::close(fd);
+        }
+    }
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(app);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(SWEEPWRIGHT_CLI),
+                  {QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root,
+                   QStringLiteral("--json"), QStringLiteral("--category=0"), QStringLiteral("--clean"),
+                   QStringLiteral("--yes")});
+    ASSERT_TRUE(process.waitForStarted());
+    QElapsedTimer clock;
+    clock.start();
+    while (QDir(app).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() == kFolders && clock.elapsed() < 60000
+           && process.state() == QProcess::Running)
+        QThread::msleep(5);
+    ASSERT_EQ(process.state(), QProcess::Running) << "the removal ended before it could be interrupted";
+    ::kill(pid_t(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 130);
+    EXPECT_TRUE(process.readAllStandardError().contains("sweepwright-cli: cancelled"));
+    const QJsonObject result = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(app);
+    EXPECT_GT(QDir(app).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 0) << "nothing was left";
+    EXPECT_GT(result.value(QStringLiteral("delSize")).toInteger(), 0);
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), before.bytesGone(after));
 }
 
 TEST_F(JunkCommand, CleanLeavesUnmarkedIOSBackups)
