@@ -16,8 +16,8 @@ QString DupsCommand::help() const
                "Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]\n"
                "                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]\n"
                "Lists the sets of duplicate files and packages larger than 16 KiB in the folders\n"
-               "(default: the layout's default folders), largest first. Candidates of equal size and\n"
-               "sampled digest are compared byte by byte; hard links to one file count once.\n"
+               "(default: the layout's default folders, below), largest first. Candidates of equal\n"
+               "size and sampled digest are compared byte by byte; hard links to one file count once.\n"
                "\n"
                "  --json                 print one JSON object instead of a list\n"
                "  --quick                for files, trust equal size and sampled digest (up to three\n"
@@ -39,6 +39,8 @@ QString DupsCommand::help() const
                "Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not\n"
                "exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).\n")
                .arg(sw::dupkeep::key(sw::dupkeep::defaultRule()))
+           + QStringLiteral("Default folders in the %1 layout: %2\n")
+                 .arg(ORLayout::kindName(), ORDupDataCollection::defaultFolders().join(QStringLiteral(", ")))
            + ORLayout::optionsHelp();
 }
 

@@ -8,7 +8,8 @@
 
 #include <unistd.h>
 
-std::optional<QString> chooseFinderFolders(const QStringList &named, const QStringList &defaults, QStringList &folders)
+std::optional<QString> chooseFinderFolders(const QStringList &named, const QStringList &defaults,
+                                           QStringList &folders)
 {
     if (named.isEmpty()) {
         folders = defaults;

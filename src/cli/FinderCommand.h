@@ -11,7 +11,8 @@
 // The folders a finder command scans: those named on the command line, made
 // absolute, or the defaults. A usage error's text when a named folder does
 // not exist, is no folder or cannot be read.
-std::optional<QString> chooseFinderFolders(const QStringList &named, const QStringList &defaults, QStringList &folders);
+std::optional<QString> chooseFinderFolders(const QStringList &named, const QStringList &defaults,
+                                           QStringList &folders);
 
 // An item's modification time as ISO 8601 in UTC ("2026-01-02T03:04:05Z").
 inline QString isoTime(qint64 msSinceEpoch)

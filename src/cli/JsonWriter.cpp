@@ -6,25 +6,44 @@
 
 namespace {
 
-void appendEscaped(QByteArray &out, char32_t c)
+// Appends an ASCII character, escaped where JSON asks for it.
+void appendAscii(QByteArray &out, char c)
 {
     switch (c) {
-    case U'"': out += "\\\""; return;
-    case U'\\': out += "\\\\"; return;
-    case U'\n': out += "\\n"; return;
-    case U'\r': out += "\\r"; return;
-    case U'\t': out += "\\t"; return;
-    case U'\b': out += "\\b"; return;
-    case U'\f': out += "\\f"; return;
+    case '"': out += "\\\""; return;
+    case '\\': out += "\\\\"; return;
+    case '\n': out += "\\n"; return;
+    case '\r': out += "\\r"; return;
+    case '\t': out += "\\t"; return;
+    case '\b': out += "\\b"; return;
+    case '\f': out += "\\f"; return;
     default: break;
     }
-    if (c < 0x20) {
+    if (static_cast<unsigned char>(c) < 0x20) {
         out += "\\u00";
-        out += QByteArray::number(uint(c), 16).rightJustified(2, '0');
+        out += QByteArray::number(int(c), 16).rightJustified(2, '0');
         return;
     }
-    const char32_t one[1] = {c};
-    out += QString::fromUcs4(one, 1).toUtf8();
+    out += c;
+}
+
+void appendUtf8(QByteArray &out, char32_t c)
+{
+    if (c < 0x80) {
+        appendAscii(out, char(c));
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
 }
 
 }  // namespace
@@ -42,17 +61,11 @@ QByteArray JsonWriter::quoted(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            appendEscaped(out, QChar::surrogateToUcs4(c, text.at(i + 1)));
+            appendUtf8(out, QChar::surrogateToUcs4(c, text.at(i + 1)));
             ++i;
-        } else if (c.isSurrogate()) {
-            appendEscaped(out, QChar::ReplacementCharacter);
-        } else if (c.unicode() < 0x80) {
-            if (c.unicode() < 0x20 || c == u'"' || c == u'\\')
-                appendEscaped(out, c.unicode());
-            else
-                out += char(c.unicode());
         } else {
-            appendEscaped(out, c.unicode());
+            // A lone surrogate has no UTF-8 form: it would make the document invalid.
+            appendUtf8(out, c.isSurrogate() ? char32_t(QChar::ReplacementCharacter) : char32_t(c.unicode()));
         }
     }
     return out + '"';
@@ -93,7 +106,8 @@ void JsonWriter::beginValue()
 
 qsizetype JsonWriter::linesDepth() const
 {
-    return std::count_if(m_levels.cbegin(), m_levels.cend(), [](const Level &l) { return l.layout == Layout::Lines; });
+    return std::count_if(m_levels.cbegin(), m_levels.cend(),
+                         [](const Level &l) { return l.layout == Layout::Lines; });
 }
 
 JsonWriter &JsonWriter::key(const char *name)

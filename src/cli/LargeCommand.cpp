@@ -16,11 +16,11 @@ QString LargeCommand::help() const
                "Usage: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]\n"
                "                             [--trash [--yes | --dry-run]]\n"
                "Lists the files and packages of 32 MiB and more in the folders (default: the layout's\n"
-               "default folders), in five size bands. Hidden folders and docsets are not entered;\n"
-               "source, build and database files are left out. With --trash every listed item is moved\n"
-               "to the Trash (restorable from the desktop's Trash), after a question on a terminal or\n"
-               "with --yes; otherwise the plan is printed and nothing moves. Ctrl-C stops the scan, or\n"
-               "the moving after the current item (exit status 130).\n"
+               "default folders, below), in five size bands. Hidden folders and docsets are not\n"
+               "entered; source, build and database files are left out. With --trash every listed item\n"
+               "is moved to the Trash (restorable from the desktop's Trash), after a question on a\n"
+               "terminal or with --yes; otherwise the plan is printed and nothing moves (exit status 2).\n"
+               "Ctrl-C stops the scan, or the moving after the current item (exit status 130).\n"
                "\n"
                "  --json         print one JSON object instead of a table\n"
                "  --trash        move every listed item to the Trash, then report what was moved\n"
@@ -28,6 +28,8 @@ QString LargeCommand::help() const
                "  --dry-run      show what --trash would move, and move nothing\n"
                "  --help         show this text\n"
                "  --version      show the version\n")
+           + QStringLiteral("Default folders in the %1 layout: %2\n")
+                 .arg(ORLayout::kindName(), ORBigDataCollection::defaultFolders().join(QStringLiteral(", ")))
            + ORLayout::optionsHelp();
 }
 

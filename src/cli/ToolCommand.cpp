@@ -4,9 +4,8 @@
 #include "JsonWriter.h"
 #include "ORUtility.h"
 
-#include <cstring>
-
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -69,7 +68,8 @@ ToolCommand::Outcome ToolCommand::removeMarked(const CliOptions &options, bool &
     outcome.consent = clirun::askConsent(name(), options, question);
     switch (*outcome.consent) {
     case clirun::Consent::Go:
-        interrupted = CliJob::run(QStringLiteral("Removing"), [&](sw::JobControl &job) { outcome.report = remove(job); });
+        interrupted = CliJob::run(QStringLiteral("Removing"),
+                                  [&](sw::JobControl &job) { outcome.report = remove(job); });
         break;
     case clirun::Consent::DryRun:
     case clirun::Consent::Refused:
@@ -110,7 +110,8 @@ void ToolCommand::reportText(const Outcome &outcome) const
     }
     writeExtras(stdout, outcome);
     if (outcome.report)
-        std::fputs(clirun::reportText(*outcome.report, m_removal.doneVerb, m_removal.listDone).toLocal8Bit().constData(),
-                   stdout);
+        std::fputs(
+            clirun::reportText(*outcome.report, m_removal.doneVerb, m_removal.listDone).toLocal8Bit().constData(),
+            stdout);
     std::fflush(stdout);
 }
