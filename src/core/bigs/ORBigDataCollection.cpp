@@ -1,11 +1,12 @@
 #include "ORBigDataCollection.h"
 
 #include "BigNotifications.h"
+#include "FinderDefaults.h"
+#include "FinderFilter.h"
 #include "FinderRemoval.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
-#include "ScanWalker.h"
 #include "TitlePoster.h"
 
 #include <QCoreApplication>
@@ -64,28 +65,18 @@ QStringList ORBigDataCollection::defaultFolders()
 {
     if (ORLayout::isMacOS())
         return {ORLayout::homePath(QStringLiteral("Documents")), ORLayout::homePath(QStringLiteral("Movies"))};
-    return {ORLayout::userDir(QStringLiteral("DOCUMENTS"), QStringLiteral("Documents")),
-            ORLayout::userDir(QStringLiteral("VIDEOS"), QStringLiteral("Videos"))};
+    return sw::finder::userFolders(
+        {QStringLiteral("DOCUMENTS"), QStringLiteral("DOWNLOAD"), QStringLiteral("VIDEOS"), QStringLiteral("PICTURES")});
 }
 
 QStringList ORBigDataCollection::defaultExcludeFolders()
 {
-    return {QStringLiteral("/.[^/]*"), QStringLiteral("[^/]*.docset$")};
+    return sw::finder::defaultExcludeFolders();
 }
 
 QStringList ORBigDataCollection::defaultExcludeFiles()
 {
-    return {QStringLiteral("h"),     QStringLiteral("m"),          QStringLiteral("a"),
-            QStringLiteral("entitlement"), QStringLiteral("tmp"),  QStringLiteral("hg"),
-            QStringLiteral("vsd"),   QStringLiteral("xsd"),        QStringLiteral("xslt"),
-            QStringLiteral("xsl"),   QStringLiteral("bup"),        QStringLiteral("proofingtool"),
-            QStringLiteral("properties"), QStringLiteral("build"), QStringLiteral("plist"),
-            QStringLiteral("info"),  QStringLiteral("def"),        QStringLiteral("hds"),
-            QStringLiteral("rpl"),   QStringLiteral("db"),         QStringLiteral("pth"),
-            QStringLiteral("lib"),   QStringLiteral("dylib"),      QStringLiteral("java"),
-            QStringLiteral("jar"),   QStringLiteral("js"),         QStringLiteral("css"),
-            QStringLiteral("php"),   QStringLiteral("c"),          QStringLiteral("cpp"),
-            QStringLiteral("mm"),    QStringLiteral("pch"),        QStringLiteral("py")};
+    return sw::finder::defaultExcludeFiles();
 }
 
 // --- inputs and the published result -----------------------------------------
@@ -170,27 +161,23 @@ std::shared_ptr<ORBigData> ORBigDataCollection::scanBands(sw::JobControl &job)
     for (qint64 id = 0; id <= 4; ++id)
         bandList(id).clear();
     sw::TitlePoster title(sw::bignote::kTitle, &job);
-    sw::ScanWalker walker(excludeFolders(), excludeFiles(), &title);
+    sw::FinderFilter walker(excludeFolders(), excludeFiles(), job, &title);
     // A file reached through several links (or through overlapping folders)
     // is listed once, as the first path found.
     QSet<QPair<quint64, quint64>> listed;
     for (const QString &root : folders()) {
-        const bool walked = walker.walk(root, [&](const sw::ScanEntry &entry) {
-            if (job.isCancelled())
-                return false;
-            job.addItems();
+        const bool walked = walker.walk(root, [&](const sw::FinderEntry &entry) {
             if (!entry.isPackage && entry.st.st_size < kMinimumSize)
-                return true;  // the common case: one fstatat and nothing else
+                return;  // the common case: one fstatat and nothing else
             const QString path = entry.path();
             const qint64 size = entry.isPackage ? ORUtility::folderSizeAtPath2(path) : entry.sizeOfFile(lcBigs());
             const QPair<quint64, quint64> id(quint64(entry.st.st_dev), quint64(entry.st.st_ino));
             if (size < kMinimumSize || sw::ProtectedPaths::isProtected(path) || listed.contains(id))
-                return true;
+                return;
             listed.insert(id);
             title.post(path);
             bigGroupWithSize(path, size, entry.st);
             job.setBytes(m_foundTotal);
-            return true;
         });
         if (!walked)
             break;
@@ -226,7 +213,7 @@ void ORBigDataCollection::bigGroupWithSize(const QString &path, qint64 size, con
     item.itemName = path.section(QLatin1Char('/'), -1);
     item.itemSize = size;
     item.itemModDate = ORUtility::friendlyDate(qint64(st.st_mtime));
-    item.itemModTime = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    item.itemModTime = sw::modTimeMs(st);
     item.isDel = false;
     item.isVisible = true;
     m_foundTotal += size;

@@ -79,8 +79,9 @@ public:
     static QString bandInfo(qint64 bigID);
 
     // What the pages and the command line scan unless told otherwise: the
-    // layout's documents and movies folders, hidden folders and docsets left
-    // out, and the 33 extensions of source, build and database files.
+    // user's documents, downloads, videos and pictures (macos layout:
+    // documents and movies), hidden folders and docsets left out, and the 33
+    // extensions of source, build and database files.
     static QStringList defaultFolders();
     static QStringList defaultExcludeFolders();
     static QStringList defaultExcludeFiles();

@@ -3,13 +3,13 @@
 #include "DupCandidates.h"
 #include "DupNotifications.h"
 #include "DupStages.h"
-#include "ORBigDataCollection.h"
+#include "FinderDefaults.h"
+#include "FinderFilter.h"
 #include "FinderRemoval.h"
 #include "ORLayout.h"
 #include "OrderedParallel.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
-#include "ScanWalker.h"
 #include "TitlePoster.h"
 
 #include <QFile>
@@ -37,18 +37,18 @@ QStringList ORDupDataCollection::defaultFolders()
 {
     if (ORLayout::isMacOS())
         return {ORLayout::homePath(QStringLiteral("Documents")), ORLayout::homePath(QStringLiteral("Music"))};
-    return {ORLayout::userDir(QStringLiteral("DOCUMENTS"), QStringLiteral("Documents")),
-            ORLayout::userDir(QStringLiteral("MUSIC"), QStringLiteral("Music"))};
+    return sw::finder::userFolders(
+        {QStringLiteral("DOCUMENTS"), QStringLiteral("DOWNLOAD"), QStringLiteral("MUSIC"), QStringLiteral("PICTURES")});
 }
 
 QStringList ORDupDataCollection::defaultExcludeFolders()
 {
-    return ORBigDataCollection::defaultExcludeFolders();
+    return sw::finder::defaultExcludeFolders();
 }
 
 QStringList ORDupDataCollection::defaultExcludeFiles()
 {
-    return ORBigDataCollection::defaultExcludeFiles() << QStringLiteral("tif") << QStringLiteral("jpeg");
+    return sw::finder::defaultExcludeFiles() << QStringLiteral("tif") << QStringLiteral("jpeg");
 }
 
 // --- inputs and the published result -----------------------------------------
@@ -157,7 +157,7 @@ bool ORDupDataCollection::sizeGroupDup(DupCandidates &sizeMap, const QString &pa
     if (size <= kMinimumSize)
         return false;
     sizeMap.add(path, size, quint64(st.st_dev), quint64(st.st_ino), flag, true,
-                qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000);
+                sw::modTimeMs(st));
     return true;
 }
 
@@ -165,20 +165,16 @@ DupCandidates ORDupDataCollection::walk(sw::JobControl &job)
 {
     DupCandidates candidates;
     sw::TitlePoster title(sw::dupnote::kTitle, &job);
-    sw::ScanWalker walker(excludeFolders(), excludeFiles(), &title);
+    sw::FinderFilter walker(excludeFolders(), excludeFiles(), job, &title);
     for (const QString &root : folders()) {
-        const bool walked = walker.walk(root, [&](const sw::ScanEntry &entry) {
-            if (job.isCancelled())
-                return false;
-            job.addItems();
+        const bool walked = walker.walk(root, [&](const sw::FinderEntry &entry) {
             if (!entry.isPackage && entry.st.st_size <= kMinimumSize)
-                return true;  // the common case: one fstatat and nothing else
+                return;  // the common case: one fstatat and nothing else
             const qint64 size = entry.isPackage ? ORUtility::fileSizeByPath(entry.path()) : entry.sizeOfFile(lcDups());
             if (size > kMinimumSize)
                 candidates.add(entry.folder, entry.folderSerial, entry.name, size, quint64(entry.st.st_dev),
                                quint64(entry.st.st_ino), entry.isPackage, entry.deletable,
-                               qint64(entry.st.st_mtim.tv_sec) * 1000 + entry.st.st_mtim.tv_nsec / 1000000);
-            return true;
+                               sw::modTimeMs(entry.st));
         });
         if (!walked)
             return {};
@@ -212,7 +208,7 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
     const ORDupDataItem &first = group.groupItems.constFirst();
     group.groupPath = first.itemPath;
     group.groupName = first.itemName;
-    group.groupType = sw::ScanWalker::extensionOf(first.itemName);
+    group.groupType = sw::FinderFilter::extensionOf(first.itemName);
     data.dupGroups.append(group);
     data.dupTotalSize += group.groupSize;
     m_foundSize += group.groupSize;
