@@ -1,6 +1,9 @@
 #include "MainQueue.h"
 
 #include "ORNotificationCenter.h"
+// The finders' names are constants of their own tools (headers only).
+#include "../bigs/BigNotifications.h"
+#include "../dups/DupNotifications.h"
 
 #include <QCoreApplication>
 #include <QMutexLocker>
@@ -24,9 +27,10 @@ MainQueue &MainQueue::instance()
 bool MainQueue::isProgressName(const QString &name)
 {
     static const QSet<QString> names = {
-        QStringLiteral("junktitle"),     QStringLiteral("junksize"),      QStringLiteral("bigtitle"),
-        QStringLiteral("bigszie"),       QStringLiteral("dupicon"),       QStringLiteral("duplicatesize"),
-        QStringLiteral("apptitle"),      QStringLiteral("extensiontitle"), QStringLiteral("fileprogress"),
+        QStringLiteral("junktitle"), QStringLiteral("junksize"),
+        bignote::kTitle,             bignote::kSize,
+        dupnote::kTitle,             dupnote::kSize,
+        QStringLiteral("apptitle"),  QStringLiteral("extensiontitle"), QStringLiteral("fileprogress"),
     };
     return names.contains(name);
 }
