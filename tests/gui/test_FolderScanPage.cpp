@@ -65,11 +65,15 @@ private slots:
         QTest::addColumn<QString>("userDirs");
         QTest::addColumn<QStringList>("folders");
         const QString films = QStringLiteral("XDG_VIDEOS_DIR=\"$HOME/Filme\"\nXDG_MUSIC_DIR=\"$HOME/Musik\"\n");
-        QTest::newRow("large files, freedesktop") << "large files" << false << QString() << QStringList{"Documents", "Videos"};
-        QTest::newRow("large files, own folders") << "large files" << false << films << QStringList{"Documents", "Filme"};
+        QTest::newRow("large files, freedesktop") << "large files" << false << QString()
+                                                  << QStringList{"Documents", "Downloads", "Videos", "Pictures"};
+        QTest::newRow("large files, own folders") << "large files" << false << films
+                                                  << QStringList{"Documents", "Downloads", "Filme", "Pictures"};
         QTest::newRow("large files, macos") << "large files" << true << QString() << QStringList{"Documents", "Movies"};
-        QTest::newRow("duplicates, freedesktop") << "duplicates" << false << QString() << QStringList{"Documents", "Music"};
-        QTest::newRow("duplicates, own folders") << "duplicates" << false << films << QStringList{"Documents", "Musik"};
+        QTest::newRow("duplicates, freedesktop") << "duplicates" << false << QString()
+                                                 << QStringList{"Documents", "Downloads", "Music", "Pictures"};
+        QTest::newRow("duplicates, own folders") << "duplicates" << false << films
+                                                 << QStringList{"Documents", "Downloads", "Musik", "Pictures"};
         QTest::newRow("duplicates, macos") << "duplicates" << true << QString() << QStringList{"Documents", "Music"};
     }
     void freshPageListsTheLayoutsFolders()
@@ -94,6 +98,30 @@ private slots:
                  macos ? QStringLiteral("Scanning your Mac now...") : QStringLiteral("Scanning your computer now..."));
     }
 
+    // What the user makes of the list is what the next run lists, per tool;
+    // an emptied list starts from the defaults again.
+    void folderListIsRememberedPerTool()
+    {
+        fixture = std::make_unique<PageFixture>();
+        makePage(QStringLiteral("large files"));
+        const QStringList defaults = page->folders();
+        page->folderPanel()->closeButton(0);
+        page->folderPanel()->addFolders({fixture->home(QStringLiteral("Movies"))});
+        const QStringList chosen = page->folders();
+        QCOMPARE(chosen.last(), fixture->home(QStringLiteral("Movies")));
+        makePage(QStringLiteral("large files"));
+        QCOMPARE(page->folders(), chosen);
+        makePage(QStringLiteral("duplicates"));
+        QVERIFY(!page->folders().contains(fixture->home(QStringLiteral("Movies"))));
+
+        makePage(QStringLiteral("large files"));
+        while (!page->folders().isEmpty())
+            page->folderPanel()->closeButton(0);
+        QVERIFY(!page->startButton()->isEnabled());
+        makePage(QStringLiteral("large files"));
+        QCOMPARE(page->folders(), defaults);
+    }
+
     void startButtonFollowsTheFolderList_data()
     {
         addToolColumn();
@@ -105,7 +133,8 @@ private slots:
         QFETCH(QString, tool);
         fixture = std::make_unique<PageFixture>();
         makePage(tool);
-        page->folderPanel()->closeButton(0);
+        while (page->folders().size() > 1)
+            page->folderPanel()->closeButton(0);
         QVERIFY(page->startButton()->isEnabled());
         page->folderPanel()->closeButton(0);
         QVERIFY(!page->startButton()->isEnabled());

@@ -5,7 +5,8 @@
 
 ORBigDelViewCter::ORBigDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,
-                  engineTool<ORBigDataCollection>(sw::bignote::kRemove, sw::LargeScanPage, tr("Moved to the Trash"),
+                  engineTool<ORBigDataCollection>(sw::bignote::kRemove, sw::LargeScanPage,
+                                                  tr("Moved to the Trash"),
                                                   tr("Some items could not be moved to the Trash")))
 {
 }

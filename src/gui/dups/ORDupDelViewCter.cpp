@@ -5,7 +5,8 @@
 
 ORDupDelViewCter::ORDupDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,
-                  engineTool<ORDupDataCollection>(sw::dupnote::kRemove, sw::DupScanPage, tr("Moved to the Trash"),
+                  engineTool<ORDupDataCollection>(sw::dupnote::kRemove, sw::DupScanPage,
+                                                  tr("Moved to the Trash"),
                                                   tr("Some items could not be moved to the Trash")))
 {
 }

@@ -35,6 +35,7 @@ ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     m_sizeNote = PageStyle::muted(
         tr("Files of %1 KB and less are not compared.").arg(ORDupDataCollection::kMinimumSize / 1024), this, 11);
     m_sizeNote->setObjectName(QStringLiteral("sizeNote"));
+    m_sizeNote->setWordWrap(false);
     addOption(m_sizeNote);
 }
 

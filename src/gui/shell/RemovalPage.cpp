@@ -174,8 +174,8 @@ void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
 void RemovalPage::showReport(bool cancelled)
 {
     const bool clean = m_report.isClean();
-    m_statusImage->setPixmap(ORImage::pixmap(clean && !cancelled ? QStringLiteral("or_done") : QStringLiteral("or_warning"),
-                                             QSize(72, 72), devicePixelRatioF()));
+    const QString image = clean && !cancelled ? QStringLiteral("or_done") : QStringLiteral("or_warning");
+    m_statusImage->setPixmap(ORImage::pixmap(image, QSize(72, 72), devicePixelRatioF()));
     if (cancelled)
         m_captionField->setText(tr("Stopped: the rest was left as it was"));
     else
