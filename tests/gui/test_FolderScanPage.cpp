@@ -65,15 +65,15 @@ private slots:
         QTest::addColumn<QString>("userDirs");
         QTest::addColumn<QStringList>("folders");
         const QString films = QStringLiteral("XDG_VIDEOS_DIR=\"$HOME/Filme\"\nXDG_MUSIC_DIR=\"$HOME/Musik\"\n");
-        QTest::newRow("large files, freedesktop") << "large files" << false << QString()
-                                                  << QStringList{"Documents", "Downloads", "Videos", "Pictures"};
-        QTest::newRow("large files, own folders") << "large files" << false << films
-                                                  << QStringList{"Documents", "Downloads", "Filme", "Pictures"};
+        QTest::newRow("large files, freedesktop")
+            << "large files" << false << QString() << QStringList{"Documents", "Downloads", "Videos", "Pictures"};
+        QTest::newRow("large files, own folders")
+            << "large files" << false << films << QStringList{"Documents", "Downloads", "Filme", "Pictures"};
         QTest::newRow("large files, macos") << "large files" << true << QString() << QStringList{"Documents", "Movies"};
-        QTest::newRow("duplicates, freedesktop") << "duplicates" << false << QString()
-                                                 << QStringList{"Documents", "Downloads", "Music", "Pictures"};
-        QTest::newRow("duplicates, own folders") << "duplicates" << false << films
-                                                 << QStringList{"Documents", "Downloads", "Musik", "Pictures"};
+        QTest::newRow("duplicates, freedesktop")
+            << "duplicates" << false << QString() << QStringList{"Documents", "Downloads", "Music", "Pictures"};
+        QTest::newRow("duplicates, own folders")
+            << "duplicates" << false << films << QStringList{"Documents", "Downloads", "Musik", "Pictures"};
         QTest::newRow("duplicates, macos") << "duplicates" << true << QString() << QStringList{"Documents", "Music"};
     }
     void freshPageListsTheLayoutsFolders()

@@ -38,7 +38,7 @@ QStringList userFolders(const QStringList &keys)
     QStringList folders;
     for (const QString &key : keys)
         folders.append(ORLayout::userDir(key, englishNames.value(key, key)));
-    // Two keys may name one folder (an unset one often points at the home).
+    // Two keys may name one folder.
     folders.removeDuplicates();
     return folders;
 }

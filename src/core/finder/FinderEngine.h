@@ -16,9 +16,10 @@ namespace sw {
 
 // What the large-file and the duplicate finder's engines have in common: the
 // folders and exclusions a page hands over before a scan, the published
-// result and its temp copy, the bytes moved by the last removal and its
-// report, item by item. All of it is safe to reach from
-// any thread; the engines name their own accessors (bigData(), dupData()).
+// result and its temp copy (result(), the engine contract's held result),
+// the bytes moved by the last removal and its report, item by item. All of
+// it is safe to reach from any thread; the engines name their own accessors
+// (bigData(), dupData()).
 template <class D>
 class FinderEngine
 {

@@ -56,7 +56,7 @@ public:
         // folder and, in a sticky folder, ownership of the entry or the folder.
         bool deletable() const;
 
-        Level &level;
+        Level &level;  // the walk's state of the holding folder (deletable() caches there)
     };
 
     // What the walk does after an entry.
