@@ -1,11 +1,9 @@
 #include "ORJunkFilesCollection.h"
 
 #include "FolderTree.h"
-#include "FreedesktopJunkLocations.h"
 #include "JunkAdminRemoval.h"
 #include "JunkNotifications.h"
 #include "JunkOverlap.h"
-#include "MacJunkLocations.h"
 #include "ORLayout.h"
 #include "ORPrefConfig.h"
 #include "ORSelection.h"
@@ -21,10 +19,8 @@
 
 Q_LOGGING_CATEGORY(lcJunk, "sweepwright.junk")
 
-using sw::FreedesktopJunkLocations;
 using sw::JunkCandidate;
 using sw::JunkCandidates;
-using sw::MacJunkLocations;
 
 ORJunkFilesCollection &ORJunkFilesCollection::shareInstance()
 {
@@ -116,42 +112,10 @@ sw::CategoryRoots &ORJunkFilesCollection::scanRoots()
     return *m_roots;
 }
 
-namespace {
-using namespace sw::junk;
-
-JunkCandidates macAppJunks(sw::CategoryRoots &roots)
-{
-    JunkCandidates all = MacJunkLocations::scanLibaryCache(roots);
-    all += MacJunkLocations::scanContainerCache(roots);
-    all += MacJunkLocations::scanAppLog(roots);
-    all += MacJunkLocations::scanTempCache(roots);
-    return all;
-}
-
-JunkCandidates candidatesOf(qint64 groupID, sw::CategoryRoots &roots)
-{
-    const bool mac = ORLayout::isMacOS();
-    switch (groupID) {
-    case AppJunk: return mac ? macAppJunks(roots) : FreedesktopJunkLocations::appJunk(roots);
-    case Leftovers: return mac ? MacJunkLocations::leftovers(roots) : FreedesktopJunkLocations::leftovers(roots);
-    case SysCache: return mac ? MacJunkLocations::sysCaches(roots) : FreedesktopJunkLocations::sysCaches(roots);
-    case SysLog: return mac ? MacJunkLocations::sysLogs(roots) : FreedesktopJunkLocations::sysLogs(roots);
-    case Mail: return mac ? MacJunkLocations::mailJunk(roots) : FreedesktopJunkLocations::mailJunk(roots);
-    case ITunes: return mac ? MacJunkLocations::itunesJunk(roots) : JunkCandidates();
-    case IOSBackups: return mac ? MacJunkLocations::iosBackups(roots) : JunkCandidates();
-    case IOSUpdates: return mac ? MacJunkLocations::iosUpdates(roots) : JunkCandidates();
-    case Trash: return mac ? MacJunkLocations::trash(roots) : FreedesktopJunkLocations::trash(roots);
-    case Downloads: return mac ? MacJunkLocations::downloads(roots) : FreedesktopJunkLocations::downloads(roots);
-    case Xcode: return mac ? MacJunkLocations::xcode(roots) : FreedesktopJunkLocations::developerCaches(roots);
-    case Browser: return mac ? MacJunkLocations::browser(roots) : FreedesktopJunkLocations::browser(roots);
-    default: return {};
-    }
-}
-}  // namespace
-
 ORJunkDataGroup ORJunkFilesCollection::scanCategory(qint64 groupID)
 {
-    return fillGroup(groupID, candidatesOf(groupID, scanRoots()));
+    const auto category = ORJunkCategory::byID(groupID);  // offered in this layout: it has locations
+    return fillGroup(groupID, category ? category->locations(scanRoots()) : JunkCandidates());
 }
 
 ORJunkDataGroup ORJunkFilesCollection::fillGroup(qint64 groupID, const JunkCandidates &candidates)
@@ -162,8 +126,8 @@ ORJunkDataGroup ORJunkFilesCollection::fillGroup(qint64 groupID, const JunkCandi
             break;
         addElementToGroup(group, c);
     }
-    // Items only an administrator may remove start unmarked, so the flag
-    // follows the items when there are some.
+    // Items only an administrator may remove, and some a category proposes,
+    // start unmarked, so the flag follows the items when there are some.
     if (!group.groupItems.isEmpty() && group.isGroupDelFlag != 0)
         group.isGroupDelFlag = sw::selection::checkItemSelectStatus(group);
     group.groupSelectedSize = group.isGroupDelFlag == 0 ? 0 : sw::selection::markedSize(group);
@@ -221,7 +185,7 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const Junk
         return false;  // measured partly: the figure means nothing
     item.needsAdmin = !candidate.withDelRight && needsAdmin(path);
     const auto category = ORJunkCategory::byID(group.groupID);
-    item.isDel = (!category || category->initiallyMarked) && !item.needsAdmin;
+    item.isDel = (!category || category->initiallyMarked) && candidate.initiallyMarked && !item.needsAdmin;
     item.isVisible = true;
     if (item.itemSize <= 0 || (candidate.withDelRight && !ORUtility::isDeletableFileWithCurrentPermission(path)))
         return false;
@@ -245,23 +209,65 @@ ORJunkDataGroup ORJunkFilesCollection::makeGroup(qint64 groupID)
     return group;
 }
 
-#define OR_JUNK_CATEGORY(op, groupID)                                                                        \
-    ORJunkDataGroup ORJunkFilesCollection::op() { return scanCategory(groupID); }
+ORJunkDataGroup ORJunkFilesCollection::getAppJunks()
+{
+    return scanCategory(sw::junk::AppJunk);
+}
 
-OR_JUNK_CATEGORY(getAppJunks, sw::junk::AppJunk)
-OR_JUNK_CATEGORY(getLeftOver, sw::junk::Leftovers)
-OR_JUNK_CATEGORY(getSysCache, sw::junk::SysCache)
-OR_JUNK_CATEGORY(getSysLog, sw::junk::SysLog)
-OR_JUNK_CATEGORY(getMailJunk, sw::junk::Mail)
-OR_JUNK_CATEGORY(getItuneJunk, sw::junk::ITunes)
-OR_JUNK_CATEGORY(getIOSBackups, sw::junk::IOSBackups)
-OR_JUNK_CATEGORY(getIOSUpdates, sw::junk::IOSUpdates)
-OR_JUNK_CATEGORY(getTrashJunk, sw::junk::Trash)
-OR_JUNK_CATEGORY(getDownloadJunk, sw::junk::Downloads)
-OR_JUNK_CATEGORY(getXcodeJunk, sw::junk::Xcode)
-OR_JUNK_CATEGORY(getBrowserJunk, sw::junk::Browser)
+ORJunkDataGroup ORJunkFilesCollection::getLeftOver()
+{
+    return scanCategory(sw::junk::Leftovers);
+}
 
-#undef OR_JUNK_CATEGORY
+ORJunkDataGroup ORJunkFilesCollection::getSysCache()
+{
+    return scanCategory(sw::junk::SysCache);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getSysLog()
+{
+    return scanCategory(sw::junk::SysLog);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getMailJunk()
+{
+    return scanCategory(sw::junk::Mail);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getItuneJunk()
+{
+    return scanCategory(sw::junk::ITunes);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getIOSBackups()
+{
+    return scanCategory(sw::junk::IOSBackups);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getIOSUpdates()
+{
+    return scanCategory(sw::junk::IOSUpdates);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getTrashJunk()
+{
+    return scanCategory(sw::junk::Trash);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getDownloadJunk()
+{
+    return scanCategory(sw::junk::Downloads);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getXcodeJunk()
+{
+    return scanCategory(sw::junk::Xcode);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getBrowserJunk()
+{
+    return scanCategory(sw::junk::Browser);
+}
 
 namespace {
 // The removal record of a group: what went, with the bytes that went.
