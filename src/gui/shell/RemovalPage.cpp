@@ -122,8 +122,14 @@ void RemovalPage::viewWillAppear()
 void RemovalPage::or_Status(int status)
 {
     const bool done = status == 0;
-    if (!done && m_failuresDialog)
-        m_failuresDialog->close();
+    if (!done) {
+        if (m_failuresDialog)
+            m_failuresDialog->close();
+        // A page shown again starts without the last run's progress or Cancel state.
+        m_progressField->setText(QString());
+        m_cancelBut->setText(tr("Cancel"));
+        m_cancelBut->setEnabled(true);
+    }
     m_sizeDelField->setVisible(done);
     m_completionBut->setVisible(done);
     m_removeSizeView->setVisible(done);
@@ -135,9 +141,6 @@ void RemovalPage::startDel()
     if (isDeleting())
         return;
     or_Status(1);
-    m_progressField->setText(QString());
-    m_cancelBut->setText(tr("Cancel"));
-    m_cancelBut->setEnabled(true);
     m_circle->start(tr("Deleting"));
     butEnable(false);
     m_tool.remove(*m_runner);
