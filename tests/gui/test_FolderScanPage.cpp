@@ -3,10 +3,13 @@
 #include "ORDupViewCter.h"
 #include "ORNotificationCenter.h"
 #include "ORProgressView.h"
+#include "ORTableView.h"
 #include "PageFixture.h"
+#include "RoundStartButton.h"
 #include "ScanProgressPanel.h"
 #include "ToolEngines.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -120,6 +123,20 @@ private slots:
         QVERIFY(!page->startButton()->isEnabled());
         makePage(QStringLiteral("large files"));
         QCOMPARE(page->folders(), defaults);
+    }
+
+    // Tab walks from the folder list to the start button (not from cell to
+    // cell), which then wears its keyboard focus ring.
+    void tabReachesTheStartButtonFromTheFolderList()
+    {
+        fixture = std::make_unique<PageFixture>();
+        makePage(QStringLiteral("large files"));
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        page->folderTableView()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(page->folderTableView(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), page->startButton());
+        QVERIFY(static_cast<sw::RoundStartButton *>(page->startButton())->showsFocusRing());
     }
 
     void startButtonFollowsTheFolderList_data()
