@@ -126,7 +126,7 @@ private slots:
     }
 
     // Tab walks from the folder list to the start button (not from cell to
-    // cell), which then wears its keyboard focus ring.
+    // cell), which then wears its round focus ring; a click gives none.
     void tabReachesTheStartButtonFromTheFolderList()
     {
         fixture = std::make_unique<PageFixture>();
@@ -136,7 +136,18 @@ private slots:
         page->folderTableView()->setFocus(Qt::TabFocusReason);
         QTest::keyClick(page->folderTableView(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), page->startButton());
+        // The ring on the circle's left edge (mid-height); none from a mouse click.
+        const auto ringPixel = [this] {
+            const QImage shot = page->grab(page->startButton()->geometry().translated(
+                                               page->startButton()->parentWidget()->mapTo(page.get(), QPoint())))
+                                    .toImage();
+            return shot.pixelColor(2, shot.height() / 2);
+        };
         QVERIFY(static_cast<sw::RoundStartButton *>(page->startButton())->showsFocusRing());
+        QCOMPARE(ringPixel(), QColor(55, 154, 2));
+        page->folderTableView()->setFocus(Qt::MouseFocusReason);
+        page->startButton()->setFocus(Qt::MouseFocusReason);
+        QVERIFY(ringPixel() != QColor(55, 154, 2));
     }
 
     void startButtonFollowsTheFolderList_data()
