@@ -3,10 +3,13 @@
 #include "ORDupViewCter.h"
 #include "ORNotificationCenter.h"
 #include "ORProgressView.h"
+#include "ORTableView.h"
 #include "PageFixture.h"
+#include "RoundStartButton.h"
 #include "ScanProgressPanel.h"
 #include "ToolEngines.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -96,6 +99,55 @@ private slots:
         QVERIFY(page->startButton()->isEnabled());
         QCOMPARE(page->progressPanel()->scanTextField()->text(),
                  macos ? QStringLiteral("Scanning your Mac now...") : QStringLiteral("Scanning your computer now..."));
+    }
+
+    // What the user makes of the list is what the next run lists, per tool;
+    // an emptied list starts from the defaults again.
+    void folderListIsRememberedPerTool()
+    {
+        fixture = std::make_unique<PageFixture>();
+        makePage(QStringLiteral("large files"));
+        const QStringList defaults = page->folders();
+        page->folderPanel()->closeButton(0);
+        page->folderPanel()->addFolders({fixture->home(QStringLiteral("Movies"))});
+        const QStringList chosen = page->folders();
+        QCOMPARE(chosen.last(), fixture->home(QStringLiteral("Movies")));
+        makePage(QStringLiteral("large files"));
+        QCOMPARE(page->folders(), chosen);
+        makePage(QStringLiteral("duplicates"));
+        QVERIFY(!page->folders().contains(fixture->home(QStringLiteral("Movies"))));
+
+        makePage(QStringLiteral("large files"));
+        while (!page->folders().isEmpty())
+            page->folderPanel()->closeButton(0);
+        QVERIFY(!page->startButton()->isEnabled());
+        makePage(QStringLiteral("large files"));
+        QCOMPARE(page->folders(), defaults);
+    }
+
+    // Tab walks from the folder list to the start button (not from cell to
+    // cell), which then wears its round focus ring; a click gives none.
+    void tabReachesTheStartButtonFromTheFolderList()
+    {
+        fixture = std::make_unique<PageFixture>();
+        makePage(QStringLiteral("large files"));
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        page->folderTableView()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(page->folderTableView(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), page->startButton());
+        // The ring on the circle's left edge (mid-height); none from a mouse click.
+        const auto ringPixel = [this] {
+            const QImage shot = page->grab(page->startButton()->geometry().translated(
+                                               page->startButton()->parentWidget()->mapTo(page.get(), QPoint())))
+                                    .toImage();
+            return shot.pixelColor(2, shot.height() / 2);
+        };
+        QVERIFY(static_cast<sw::RoundStartButton *>(page->startButton())->showsFocusRing());
+        QCOMPARE(ringPixel(), QColor(55, 154, 2));
+        page->folderTableView()->setFocus(Qt::MouseFocusReason);
+        page->startButton()->setFocus(Qt::MouseFocusReason);
+        QVERIFY(ringPixel() != QColor(55, 154, 2));
     }
 
     void startButtonFollowsTheFolderList_data()

@@ -115,7 +115,9 @@ private slots:
         QCOMPARE(listedNames(), (QStringList{"a.bin", "B.bin"}));
     }
 
-    void nothingFoundLocksTheSidebarUntilItsButton()
+    // The sidebar stays usable on the nothing-found page, and the tool's
+    // button then opens its idle scan page, not the empty result.
+    void nothingFoundLeavesTheSidebarEnabled()
     {
         QFile::remove(fixture->home(QStringLiteral("Documents/a.bin")));
         QFile::remove(fixture->home(QStringLiteral("Documents/B.bin")));
@@ -125,12 +127,12 @@ private slots:
         QTRY_COMPARE(window->currentPage(), qint64(18));
         auto *none = window->page<ORBigNoVeiwCter>(18);
         QCOMPARE(none->infoTextField()->text(), QStringLiteral("No Data Found!"));
-        QVERIFY(!window->sidebarEnabled());
-        none->button()->click();
-        QCOMPARE(window->currentPage(), qint64(17));
         QVERIFY(window->sidebarEnabled());
+        window->clickSidebar(1);
+        QCOMPARE(window->currentPage(), qint64(1));
+        window->clickSidebar(17);
+        QCOMPARE(window->currentPage(), qint64(17));
         QVERIFY(window->page<ORBigViewCter>(17)->idleView()->isVisible());
-        QVERIFY(!ORBigDataCollection::shareInstance().tempBigData());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "PageFixture.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -22,6 +23,7 @@ private slots:
         engine.startOver();
         auto page = std::make_unique<ORDupViewCter>(&delegate);
         QVERIFY(!page->quickScanBox()->isChecked());
+        QCOMPARE(page->sizeNote()->text(), QStringLiteral("Files of 16 KB and less are not compared."));
         page->quickScanBox()->setChecked(true);
         QVERIFY(ORPrefConfig::boolForKey(QString::fromLatin1(ORDupViewCter::kQuickScanKey)));
         page->startBut()->click();

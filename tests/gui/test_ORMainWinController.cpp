@@ -13,6 +13,21 @@
 #include <QPushButton>
 #include <QtTest>
 
+namespace {
+
+// A page that remembers the last state the window sent it.
+class StatusPage : public ORBaseViewCter
+{
+public:
+    using ORBaseViewCter::ORBaseViewCter;
+    void or_Status(int status) override { lastStatus = status; }
+    int lastStatus = -1;
+};
+
+bool g_holdsResult = false;
+
+}  // namespace
+
 // Navigation of the main window and the junk cleaner driven end to end.
 class TestORMainWinController : public QObject
 {
@@ -75,6 +90,43 @@ private slots:
             QCOMPARE(button->isEnabled(), window->pageController(button->property("tag").toLongLong()) != nullptr);
     }
 
+    void registryDrivesTheSidebarAndTheEntry()
+    {
+        auto makePage = [](ORBasedViewCterDelegate *delegate, QWidget *parent) -> ORBaseViewCter * {
+            return new StatusPage(delegate, parent);
+        };
+        const sw::ToolRegistry tools = {
+            {"largeButton", "or_bigs_icon", "Large Files", sw::LargeScanPage, sw::ToolEntry::ReopenResult,
+             sw::LargeResultPage, [] { return g_holdsResult; },
+             {{sw::LargeScanPage, makePage}, {sw::LargeResultPage, makePage}}},
+            {"shredButton", "or_shred_icon", "Shredder", sw::ShredderPage, sw::ToolEntry::Show, sw::PageNumber(0),
+             nullptr, {}},
+        };
+        g_holdsResult = false;
+        ORMainWinController own(tools);
+        QCOMPARE(own.buttonArr().size(), 2);
+        QCOMPARE(own.buttonArr().at(1)->objectName(), QStringLiteral("shredButton"));
+        QCOMPARE(own.buttonArr().at(1)->property("tag").toLongLong(), qint64(sw::ShredderPage));
+        own.butEnable(false);
+        own.butEnable(true);
+        QVERIFY(own.buttonWithTag(sw::LargeScanPage)->isEnabled());
+        QVERIFY(!own.buttonWithTag(sw::ShredderPage)->isEnabled());  // no pages yet
+        // The first tool opens first, on its idle scan page.
+        QCOMPARE(own.currentPage(), qint64(sw::LargeScanPage));
+        auto *scan = static_cast<StatusPage *>(own.pageController(sw::LargeScanPage));
+        auto *result = static_cast<StatusPage *>(own.pageController(sw::LargeResultPage));
+        QCOMPARE(scan->lastStatus, 0);
+        scan->lastStatus = 1;
+        g_holdsResult = true;
+        own.next(sw::LargeScanPage);
+        QCOMPARE(own.currentPage(), qint64(sw::LargeResultPage));
+        QCOMPARE(result->lastStatus, -1);  // a reopened result is not reset
+        QCOMPARE(own.selectedTag(), qint64(sw::LargeScanPage));
+        own.next(sw::ShredderPage);
+        QCOMPARE(own.currentPage(), qint64(sw::LargeResultPage));
+        QVERIFY(!own.pageController(sw::JunkScanPage));
+    }
+
     void numbersOutsideTheCatalogueChangeNothing()
     {
         for (qint64 n : {0, 5, 11, 34, -3}) {
@@ -124,6 +176,15 @@ private slots:
         QTRY_COMPARE(window->currentPage(), qint64(4));
         auto *none = page<ORNoJunkViewCter>(4);
         QCOMPARE(none->infoTextField()->text(), QStringLiteral("Preferences->Junk Clean: Select category"));
+        // The sidebar stays usable: another tool opens, and the junk button
+        // then opens the idle scan page, not the empty result.
+        QVERIFY(sidebarEnabled());
+        QTest::mouseClick(window->buttonWithTag(sw::LargeScanPage), Qt::LeftButton);
+        QCOMPARE(window->currentPage(), qint64(sw::LargeScanPage));
+        QTest::mouseClick(window->buttonWithTag(sw::JunkScanPage), Qt::LeftButton);
+        QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
+        QVERIFY(page<ORJunkViewCter>(1)->briefView()->isVisible());
+        window->next(sw::JunkNothingPage);
         none->button()->click();
         QCOMPARE(window->currentPage(), qint64(1));
         QVERIFY(sidebarEnabled());

@@ -1,4 +1,5 @@
 #include "DupCopyLimit.h"
+#include "GeneratedTree.h"
 #include "JunkFixture.h"
 #include "ORBigDelViewCter.h"
 #include "ORDupDelViewCter.h"
@@ -7,18 +8,38 @@
 #include "ORNotificationCenter.h"
 #include "ORProgressView.h"
 #include "ORSelection.h"
+#include "ORUtility.h"
 #include "PageFixture.h"
 #include "RemovalFailuresDialog.h"
 #include "ToolEngines.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
 #include <cstring>
+
+namespace {
+
+// An engine that hands out the reports it was given, one per removal.
+struct ReportEngine
+{
+    struct Data
+    {
+    };
+    QList<sw::RemovalReport> reports;
+
+    std::shared_ptr<Data> scan(sw::JobControl &) { return nullptr; }
+    sw::RemovalReport remove(sw::JobControl &) { return reports.takeFirst(); }
+    std::shared_ptr<Data> result() const { return nullptr; }
+    void startOver() {}
+};
+
+}  // namespace
 
 // The removal pages: started by their notification, they lock the sidebar
 // while the engine removes the selection, show the size removed and what
@@ -154,10 +175,11 @@ private slots:
                     {{QStringLiteral("/h/.cache/b/x"), QStringLiteral("Permission denied")},
                      {QStringLiteral("/h/.cache/b/y"), QStringLiteral("Operation not permitted")}}});
         failed.add({QStringLiteral("/h/.cache/c"), 3000, 0, {{QStringLiteral("/h/.cache/c"), QStringLiteral("gone")}}});
-        QList<sw::RemovalReport> reports{failed, sw::RemovalReport()};
+        ReportEngine engine{{failed, sw::RemovalReport()}};
         sw::RemovalPage page(&delegate, nullptr,
-                             {QStringLiteral("test removal"), 1, QStringLiteral("All gone"), QStringLiteral("Not all gone"),
-                              [] {}, [&reports] { return reports.takeFirst(); }, [] {}});
+                             {QStringLiteral("test removal"), sw::JunkScanPage, QStringLiteral("All gone"),
+                              QStringLiteral("Not all gone"), [&engine](sw::JobRunner &runner) { runner.remove(engine); },
+                              [] {}});
         page.show();
         page.startDel();
         QTRY_VERIFY(page.completionBut()->isVisible());
@@ -182,6 +204,37 @@ private slots:
         QTRY_VERIFY(page.completionBut()->isVisible());
         QCOMPARE(page.captionField()->text(), QStringLiteral("All gone"));
         QVERIFY(!page.failureField()->isVisible());
+    }
+
+    // Cancel stops after the item at hand, within a second in a huge
+    // removal, and the page shows what went.
+    void cancelInAHugeRemovalShowsWhatWentWithinASecond()
+    {
+        const QString tree = fixture->home(QStringLiteral("Documents/tree"));
+        QVERIFY(generateTree(tree, 100, 1000, 32 * PageFixture::MiB));
+        ORBigDataCollection &engine = ORBigDataCollection::shareInstance();
+        ToolEngines::scan<ORBigDataCollection>();
+        QCOMPARE(engine.result()->bigGroups.value(0).groupItems.size(), 100000);
+        sw::selection::setGroupMarked(engine.result()->bigGroups[0], true);
+        ORBigDelViewCter page(&delegate);
+        page.show();
+        page.startDel();
+        QTRY_VERIFY(page.runner()->progress().items >= 100);
+        QTRY_VERIFY(page.progressField()->text().contains(QStringLiteral("items removed, ")));
+
+        QElapsedTimer clock;
+        clock.start();
+        page.cancelBut()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(page.completionBut()->isVisible(), 1000);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(delegate.sidebarEnabled);
+        QCOMPARE(page.captionField()->text(), QStringLiteral("Stopped: the rest was left as it was"));
+        const qint64 moved = QDir(fixture->home(QStringLiteral(".local/share/Trash/files"))).count() - 2;
+        QVERIFY(moved >= 100 && moved < 100000);
+        QCOMPARE(engine.removalReport().outcomes().size(), moved);
+        QCOMPARE(page.sizeDelField()->text() + QLatin1Char(' ') + page.removeUnitField()->text(),
+                 ORUtility::sizeFormatWithNumber(moved * 32 * PageFixture::MiB));
+        QVERIFY(QFileInfo::exists(tree + QStringLiteral("/d99/f999")));
     }
 
     void trashIsMadeInAHomeWithoutDataFolder()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BigNotifications.h"
 #include "FolderDropView.h"
 
 // The drop area of the large-file scan page: posts "dropbigfolderfile".
@@ -8,7 +9,7 @@ class ORBigDropView : public sw::FolderDropView
     Q_OBJECT
 public:
     explicit ORBigDropView(QWidget *parent = nullptr)
-        : FolderDropView(QStringLiteral("dropbigfolderfile"), parent)
+        : FolderDropView(sw::bignote::kDropFolders, parent)
     {
     }
 };

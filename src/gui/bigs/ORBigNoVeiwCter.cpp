@@ -4,7 +4,7 @@
 
 ORBigNoVeiwCter::ORBigNoVeiwCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : NothingFoundPage(delegate, parent,
-                       Tool{tr("Large Files"), tr("No Data Found!"), 17,
+                       Tool{tr("Large Files"), tr("No Data Found!"), sw::LargeScanPage,
                             [] { ORBigDataCollection::shareInstance().startOver(); }})
 {
 }

@@ -1,5 +1,6 @@
 #include "ORBigViewCter.h"
 
+#include "BigNotifications.h"
 #include "ORBigDataCollection.h"
 #include "ORBigDropView.h"
 #include "ScanProgressPanel.h"
@@ -15,7 +16,7 @@ ORBigViewCter::ORBigViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
                      Intro{QStringLiteral("or_bigs_icon"), tr("Large Files"),
                            tr("Find the files of 32 MB and more in these folders and move the ones you no longer "
                               "need to the Trash."),
-                           QStringLiteral("bigtitle"), QStringLiteral("bigszie")},
+                           bignote::kTitle, bignote::kSize, QString::fromLatin1(kFoldersKey)},
                      new ORBigDropView, Lists::defaultsOf<ORBigDataCollection>())
 {
 }
@@ -33,13 +34,10 @@ void ORBigViewCter::foundJunkSize(const QVariant &size)
 void ORBigViewCter::scanButton()
 {
     scanFolders<ORBigDataCollection>(
-        [](ORBigDataCollection &engine) {
-            if (!engine.scanBigDataFlag())
-                return false;
-            const auto data = engine.bigData();
-            qCDebug(lcBigPages) << "bigData----->" << data->bigGroups.size() << "groups," << data->bigTotalSize
+        [](const ORBigData &data) {
+            qCDebug(lcBigPages) << "bigData----->" << data.bigGroups.size() << "groups," << data.bigTotalSize
                                 << "bytes";
-            return !data->bigGroups.isEmpty();
+            return !data.bigGroups.isEmpty();
         },
-        19, 18);
+        LargeResultPage, LargeNothingPage);
 }

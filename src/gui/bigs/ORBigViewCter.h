@@ -10,6 +10,9 @@ class ORBigViewCter : public sw::FolderScanPage
 {
     Q_OBJECT
 public:
+    // The setting that remembers the folder list.
+    static constexpr char kFoldersKey[] = "bigFolders";
+
     explicit ORBigViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
 
     void scanButton() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DupNotifications.h"
 #include "FolderDropView.h"
 
 // The drop area of the duplicate scan page: posts "dropdupfolderfile".
@@ -7,5 +8,5 @@ class ORDropView : public sw::FolderDropView
 {
     Q_OBJECT
 public:
-    explicit ORDropView(QWidget *parent = nullptr) : FolderDropView(QStringLiteral("dropdupfolderfile"), parent) {}
+    explicit ORDropView(QWidget *parent = nullptr) : FolderDropView(sw::dupnote::kDropFolders, parent) {}
 };

@@ -1,10 +1,12 @@
 #include "ORDupDelViewCter.h"
 
+#include "DupNotifications.h"
 #include "ORDupDataCollection.h"
 
 ORDupDelViewCter::ORDupDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,
-                  engineTool(QStringLiteral("delDup"), 13, tr("Moved to the Trash"),
-                             tr("Some items could not be moved to the Trash"), &ORDupDataCollection::deleteDups))
+                  engineTool<ORDupDataCollection>(sw::dupnote::kRemove, sw::DupScanPage,
+                                                  tr("Moved to the Trash"),
+                                                  tr("Some items could not be moved to the Trash")))
 {
 }

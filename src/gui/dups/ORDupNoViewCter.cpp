@@ -4,7 +4,7 @@
 
 ORDupNoViewCter::ORDupNoViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : NothingFoundPage(delegate, parent,
-                       Tool{tr("Duplicates"), tr("No Data Found!"), 13,
+                       Tool{tr("Duplicates"), tr("No Data Found!"), sw::DupScanPage,
                             [] { ORDupDataCollection::shareInstance().startOver(); }})
 {
 }

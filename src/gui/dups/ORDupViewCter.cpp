@@ -1,12 +1,15 @@
 #include "ORDupViewCter.h"
 
 #include "ORDropView.h"
+#include "DupNotifications.h"
 #include "ORDupDataCollection.h"
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
+#include "PageStyle.h"
 #include "ScanProgressPanel.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLoggingCategory>
 
 using namespace sw;
@@ -18,7 +21,7 @@ ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
                      Intro{QStringLiteral("or_dup_icon"), tr("Duplicates"),
                            tr("Find the files that are stored more than once in these folders and move the extra "
                               "copies to the Trash."),
-                           QStringLiteral("dupicon"), QStringLiteral("duplicatesize")},
+                           dupnote::kTitle, dupnote::kSize, QString::fromLatin1(kFoldersKey)},
                      new ORDropView, Lists::defaultsOf<ORDupDataCollection>())
 {
     m_quickScanBox = new QCheckBox(tr("Quick scan: compare samples only, not whole files"), this);
@@ -29,6 +32,11 @@ ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     connect(m_quickScanBox, &QCheckBox::toggled, this,
             [](bool on) { ORPrefConfig::setObject(QString::fromLatin1(kQuickScanKey), on); });
     addOption(m_quickScanBox);
+    m_sizeNote = PageStyle::muted(
+        tr("Files of %1 KB and less are not compared.").arg(ORDupDataCollection::kMinimumSize / 1024), this, 11);
+    m_sizeNote->setObjectName(QStringLiteral("sizeNote"));
+    m_sizeNote->setWordWrap(false);
+    addOption(m_sizeNote);
 }
 
 void ORDupViewCter::foundJunkSize(const QVariant &found)
@@ -45,13 +53,10 @@ void ORDupViewCter::scanButton()
 {
     ORDupDataCollection::shareInstance().setConfirmContents(!m_quickScanBox->isChecked());
     scanFolders<ORDupDataCollection>(
-        [](ORDupDataCollection &engine) {
-            if (!engine.scanDupDataFlag())
-                return false;
-            const auto data = engine.dupData();
-            qCDebug(lcDupPages) << "dupData----->" << data->dupGroups.size() << "groups," << data->dupTotalSize
+        [](const ORDupData &data) {
+            qCDebug(lcDupPages) << "dupData----->" << data.dupGroups.size() << "groups," << data.dupTotalSize
                                 << "bytes";
-            return !data->dupGroups.isEmpty();
+            return !data.dupGroups.isEmpty();
         },
-        15, 14);
+        DupResultPage, DupNothingPage);
 }

@@ -3,6 +3,7 @@
 #include "FolderScanPage.h"
 
 class QCheckBox;
+class QLabel;
 
 // Page 13, the duplicate scan page: the folders to look in and the quick-scan
 // option, then the scan with the path being examined and the duplicates
@@ -15,6 +16,8 @@ public:
     // the files through (quicker, but files that differ only between the
     // samples are then reported as duplicates).
     static constexpr char kQuickScanKey[] = "dupQuickScan";
+    // The setting that remembers the folder list.
+    static constexpr char kFoldersKey[] = "dupFolders";
 
     explicit ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
 
@@ -25,7 +28,9 @@ public:
     QStringList folderArr() const { return folders(); }
     QPushButton *startBut() const { return startButton(); }
     QCheckBox *quickScanBox() const { return m_quickScanBox; }
+    QLabel *sizeNote() const { return m_sizeNote; }
 
 private:
     QCheckBox *m_quickScanBox = nullptr;
+    QLabel *m_sizeNote = nullptr;
 };

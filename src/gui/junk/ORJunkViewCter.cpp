@@ -1,6 +1,7 @@
 #include "ORJunkViewCter.h"
 
 #include "ORImage.h"
+#include "JunkNotifications.h"
 #include "ORJunkFilesCollection.h"
 #include "ORNotificationCenter.h"
 #include "PageStyle.h"
@@ -17,8 +18,8 @@ ORJunkViewCter::ORJunkViewCter(ORBasedViewCterDelegate *delegate, QWidget *paren
     QWidget *brief = buildBrief();
     setIdleView(brief, m_startBut);
     ORNotificationCenter &center = ORNotificationCenter::defaultCenter();
-    center.addObserver(this, QStringLiteral("junktitle"), [this](const QVariant &v) { slideToField(v); });
-    center.addObserver(this, QStringLiteral("junksize"), [this](const QVariant &v) { foundJunkSize(v); });
+    center.addObserver(this, junknote::kTitle, [this](const QVariant &v) { slideToField(v); });
+    center.addObserver(this, junknote::kSize, [this](const QVariant &v) { foundJunkSize(v); });
 }
 
 QWidget *ORJunkViewCter::buildBrief()
@@ -62,10 +63,8 @@ void ORJunkViewCter::foundJunkSize(const QVariant &size)
 
 void ORJunkViewCter::scanButton()
 {
+    // An empty result means no category was switched on.
     runScan(
-        [] {
-            ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
-            return engine.scanJunkDataFlag() && !engine.junkData()->junkGroups.isEmpty();
-        },
-        2, 4);
+        ORJunkFilesCollection::shareInstance(), [](const ORJunkData &data) { return !data.junkGroups.isEmpty(); },
+        JunkResultPage, JunkNothingPage);
 }

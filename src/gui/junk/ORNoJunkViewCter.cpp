@@ -4,7 +4,7 @@
 
 ORNoJunkViewCter::ORNoJunkViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : NothingFoundPage(delegate, parent,
-                       Tool{tr("No category was scanned"), tr("Preferences->Junk Clean: Select category"), 1,
-                            [] { ORJunkFilesCollection::shareInstance().startOver(); }})
+                       Tool{tr("No category was scanned"), tr("Preferences->Junk Clean: Select category"),
+                            sw::JunkScanPage, [] { ORJunkFilesCollection::shareInstance().startOver(); }})
 {
 }

@@ -76,6 +76,8 @@ QWidget *FolderListPanel::buildList()
     m_folderTableView->setModel(m_model);
     m_folderTableView->setSelectionMode(QAbstractItemView::NoSelection);
     m_folderTableView->setAlternatingRowColors(false);
+    // Tab leaves the list for the next control instead of walking its cells.
+    m_folderTableView->setTabKeyNavigation(false);
     auto *cell = new ORFolderTableCellView(m_folderTableView);
     m_folderTableView->setItemDelegate(cell);
     m_folderTableView->setUniformRowHeight(ORFolderTableCellView::rowHeight);

@@ -4,6 +4,7 @@
 #include "FolderListPanel.h"
 #include "ORImage.h"
 #include "ORNotificationCenter.h"
+#include "ORPrefConfig.h"
 #include "PageStyle.h"
 #include "ScanProgressPanel.h"
 
@@ -16,14 +17,21 @@ namespace sw {
 
 FolderScanPage::FolderScanPage(ORBasedViewCterDelegate *delegate, QWidget *parent, const Intro &intro,
                                FolderDropView *dropView, const Lists &lists)
-    : ScanPage(delegate, parent), m_lists(lists)
+    : ScanPage(delegate, parent), m_lists(lists), m_foldersKey(intro.foldersKey)
 {
     QWidget *idle = buildIdleView(intro, dropView);
     setIdleView(idle, m_startButton);
     connect(m_startButton, &QPushButton::clicked, this, [this] { scanButton(); });
-    connect(m_folderPanel, &FolderListPanel::foldersChanged, this,
-            [this] { m_startButton->setEnabled(!m_folderPanel->folders().isEmpty()); });
-    m_startButton->setEnabled(!m_lists.folders.isEmpty());
+    connect(m_folderPanel, &FolderListPanel::foldersChanged, this, [this] {
+        const QStringList folders = m_folderPanel->folders();
+        m_startButton->setEnabled(!folders.isEmpty());
+        // An emptied list is forgotten: the next run starts from the defaults.
+        if (folders.isEmpty())
+            ORPrefConfig::removeObject(m_foldersKey);
+        else
+            ORPrefConfig::setObject(m_foldersKey, folders);
+    });
+    m_startButton->setEnabled(!m_folderPanel->folders().isEmpty());
     ORNotificationCenter &center = ORNotificationCenter::defaultCenter();
     center.addObserver(this, intro.pathNotification, [this](const QVariant &v) { slideToField(v); });
     center.addObserver(this, intro.foundNotification, [this](const QVariant &v) { foundJunkSize(v); });
@@ -50,7 +58,7 @@ QWidget *FolderScanPage::buildIdleView(const Intro &intro, FolderDropView *dropV
     header->addStretch(1);
     column->addLayout(header);
     column->addSpacing(44);
-    m_folderPanel = new FolderListPanel(dropView, m_lists.folders, idle);
+    m_folderPanel = new FolderListPanel(dropView, initialFolders(), idle);
     m_folderPanel->setMinimumHeight(220);
     column->addWidget(m_folderPanel, 1);
     column->addSpacing(24);
@@ -58,11 +66,18 @@ QWidget *FolderScanPage::buildIdleView(const Intro &intro, FolderDropView *dropV
     m_startButton->setObjectName(QStringLiteral("startButton"));
     column->addWidget(m_startButton, 0, Qt::AlignHCenter);
     m_optionHolder = new QWidget(idle);
-    auto *options = new QHBoxLayout(m_optionHolder);
+    auto *options = new QVBoxLayout(m_optionHolder);
     options->setContentsMargins(0, 10, 0, 0);
+    options->setSpacing(6);
     m_optionHolder->hide();
     column->addWidget(m_optionHolder, 0, Qt::AlignHCenter);
     return idle;
+}
+
+QStringList FolderScanPage::initialFolders() const
+{
+    const QVariant stored = ORPrefConfig::objectForKey(m_foldersKey);
+    return stored.isValid() ? stored.toStringList() : m_lists.folders;
 }
 
 void FolderScanPage::slideToField(const QVariant &path)
@@ -88,7 +103,7 @@ QStringList FolderScanPage::folders() const
 void FolderScanPage::addOption(QWidget *option)
 {
     option->setParent(m_optionHolder);
-    m_optionHolder->layout()->addWidget(option);
+    static_cast<QVBoxLayout *>(m_optionHolder->layout())->addWidget(option, 0, Qt::AlignHCenter);
     m_optionHolder->show();
 }
 

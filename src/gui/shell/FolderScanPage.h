@@ -15,8 +15,10 @@ class FolderListPanel;
 // The base of the scan pages that look in folders the user picks (large
 // files, duplicates): an introduction, the folder list with its drop area
 // and chooser, and the start button, which is enabled while the list holds
-// a folder. The scanning state follows the engine's two progress
-// notifications.
+// a folder. The list is remembered in the settings between runs (the
+// engine's default folders until the user changes it, or after the user
+// emptied it). The scanning state
+// follows the engine's two progress notifications.
 class FolderScanPage : public ScanPage
 {
     Q_OBJECT
@@ -28,6 +30,7 @@ public:
         QString text;
         QString pathNotification;   // the engine's "path being looked at"
         QString foundNotification;  // and its "found so far"
+        QString foldersKey;         // where the folder list is remembered
     };
     // The folders listed at first and the two exclusion lists handed to the
     // engine with every scan (fixed for the page's life).
@@ -63,12 +66,13 @@ public:
     FolderDropView *dropView() const;
 
 protected:
-    // A control shown under the start button (a scan option).
+    // A control shown under the start button (a scan option or a note);
+    // several stack from top to bottom.
     void addOption(QWidget *option);
-    // Hands the folders and exclusions to Engine and scans; hasResult reads
-    // the engine's data on the worker and answers whether it found anything.
-    template <class Engine>
-    void scanFolders(bool (*hasResult)(Engine &engine), qint64 resultPage, qint64 emptyPage)
+    // Hands the folders and exclusions to Engine and scans; found answers
+    // whether the result is worth the result page.
+    template <ToolEngine Engine>
+    void scanFolders(bool (*found)(const typename Engine::Data &data), PageNumber resultPage, PageNumber emptyPage)
     {
         if (isScanning())
             return;
@@ -76,13 +80,16 @@ protected:
         engine.setFolders(folders());
         engine.setExcludeFolders(m_lists.excludeFolders);
         engine.setExcludeFiles(m_lists.excludeFiles);
-        runScan([hasResult] { return hasResult(Engine::shareInstance()); }, resultPage, emptyPage);
+        runScan(engine, found, resultPage, emptyPage);
     }
 
 private:
     QWidget *buildIdleView(const Intro &intro, FolderDropView *dropView);
+    // The remembered list, else the defaults.
+    QStringList initialFolders() const;
 
     const Lists m_lists;
+    const QString m_foldersKey;
 
     FolderListPanel *m_folderPanel = nullptr;
     QPushButton *m_startButton = nullptr;

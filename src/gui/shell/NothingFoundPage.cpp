@@ -43,14 +43,12 @@ void NothingFoundPage::viewWillAppear()
 
 void NothingFoundPage::viewDidAppear()
 {
-    butEnable(false);
     m_button->setFocus();
 }
 
 void NothingFoundPage::completeButton()
 {
     m_tool.startOver();
-    butEnable(true);
     next(m_tool.scanPage);
 }
 

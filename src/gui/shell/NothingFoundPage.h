@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ORBaseViewCter.h"
+#include "PageNumber.h"
 
 #include <functional>
 
@@ -9,9 +10,9 @@ class QPushButton;
 
 namespace sw {
 
-// The base of the nothing-found pages. While it is shown the sidebar stays
-// locked, so the only way on is its button: it forgets the engine's result,
-// unlocks the sidebar and returns to the tool's scan page.
+// The base of the nothing-found pages. The sidebar stays usable while it is
+// shown; its button forgets the engine's result and returns to the tool's
+// scan page.
 class NothingFoundPage : public ORBaseViewCter
 {
     Q_OBJECT
@@ -20,7 +21,7 @@ public:
     {
         QString title;            // the heading
         QString info;             // the line below it, set each time the page appears
-        qint64 scanPage = 0;
+        PageNumber scanPage;
         std::function<void()> startOver;
     };
 

@@ -1,22 +1,7 @@
 #include "ORMainWinController.h"
 
 #include "ORBaseViewCter.h"
-#include "ORBigDataCollection.h"
-#include "ORBigDelViewCter.h"
-#include "ORBigNoVeiwCter.h"
-#include "ORBigResultViewCter.h"
-#include "ORBigViewCter.h"
-#include "ORDupDataCollection.h"
-#include "ORDupDelViewCter.h"
-#include "ORDupNoViewCter.h"
-#include "ORDupResultViewCter.h"
-#include "ORDupViewCter.h"
 #include "ORImage.h"
-#include "ORJunkDelViewCter.h"
-#include "ORJunkFilesCollection.h"
-#include "ORJunkViewCter.h"
-#include "ORJunksResultViewCter.h"
-#include "ORNoJunkViewCter.h"
 #include "SYFlatButton.h"
 
 #include <QAction>
@@ -30,49 +15,17 @@
 
 namespace {
 
-struct SidebarEntry
-{
-    const char *objectName;
-    qint64 tag;
-    const char *image;
-    const char *title;
-};
-
-// The sidebar from top to bottom.
-const SidebarEntry kSidebar[] = {
-    {"junkButton", 1, "or_sys_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Junk Clean")},
-    {"fileConvertButton", 9, "or_rar", QT_TRANSLATE_NOOP("ORMainWinController", "Archives")},
-    {"loginButton", 12, "or_loginItems", QT_TRANSLATE_NOOP("ORMainWinController", "Login Items")},
-    {"dupButton", 13, "or_dup_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Duplicates")},
-    {"largeButton", 17, "or_bigs_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Large Files")},
-    {"uninstButton", 22, "or_app_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Uninstaller")},
-    {"shredButton", 26, "or_shred_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Shredder")},
-    {"memButton", 32, "or_mem_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Memory")},
-    {"toolButton", 33, "or_toolbox_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Toolbox")},
-    {"extButton", 29, "or_extension_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Extensions")},
-};
-
-// A tool whose engine still holds a result reopens on its result page: the
-// entry page, the result page, and whether the engine holds a result.
-struct ResultRedirect
-{
-    qint64 entryPage;
-    qint64 resultPage;
-    bool (*holdsResult)();
-};
-
-const ResultRedirect kResultRedirects[] = {
-    {1, 2, [] { return ORJunkFilesCollection::shareInstance().tempJunkData() != nullptr; }},
-    {13, 15, [] { return ORDupDataCollection::shareInstance().tempDupData() != nullptr; }},
-    {17, 19, [] { return ORBigDataCollection::shareInstance().tempBigData() != nullptr; }},
-};
-
 const QColor kSelectedGreen(68, 186, 3);
 const QColor kSidebarText(74, 82, 92);
 
 }  // namespace
 
-ORMainWinController::ORMainWinController(QWidget *parent) : QMainWindow(parent)
+ORMainWinController::ORMainWinController(QWidget *parent) : ORMainWinController(sw::toolRegistry(), parent)
+{
+}
+
+ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent)
+    : QMainWindow(parent), m_tools(std::move(tools))
 {
     setWindowTitle(QStringLiteral("Sweepwright"));
     setWindowIcon(ORImage::icon(QStringLiteral("org.sweepwright.Sweepwright")));
@@ -108,7 +61,8 @@ ORMainWinController::ORMainWinController(QWidget *parent) : QMainWindow(parent)
     setButtonsInitImage();
     setButtonsTag();
     initButtonArr();
-    next(1);
+    if (!m_tools.isEmpty())
+        next(m_tools.first().entryPage);
     setStatusMenu();
 }
 
@@ -124,9 +78,9 @@ QWidget *ORMainWinController::buildSidebar()
     auto *column = new QVBoxLayout(sidebar);
     column->setContentsMargins(8, 10, 8, 10);
     column->setSpacing(4);
-    for (const SidebarEntry &entry : kSidebar) {
-        auto *button = new SYFlatButton(tr(entry.title), sidebar);
-        button->setObjectName(QString::fromLatin1(entry.objectName));
+    for (const sw::ToolRow &tool : m_tools) {
+        auto *button = new SYFlatButton(tr(tool.title), sidebar);
+        button->setObjectName(QString::fromLatin1(tool.objectName));
         button->setImagePosition(SYFlatButton::ImageAbove);
         button->setCheckable(true);
         button->setMomentary(false);
@@ -136,7 +90,7 @@ QWidget *ORMainWinController::buildSidebar()
         button->setOffAnimateDuration(0.15);
         button->setFixedHeight(60);
         button->setIconSize(QSize(26, 26));
-        button->setToolTip(tr(entry.title));
+        button->setToolTip(tr(tool.title));
         connect(button, &QAbstractButton::clicked, this, [this, button] { changeViewCter(button); });
         column->addWidget(button);
         m_buttonArr.append(button);
@@ -157,30 +111,21 @@ void ORMainWinController::addPage(qint64 number, ORBaseViewCter *page)
 
 void ORMainWinController::initViewCters()
 {
-    addPage(1, new ORJunkViewCter(this, m_baseView));
-    addPage(2, new ORJunksResultViewCter(this, m_baseView));
-    addPage(3, new ORJunkDelViewCter(this, m_baseView));
-    addPage(4, new ORNoJunkViewCter(this, m_baseView));
-    addPage(13, new ORDupViewCter(this, m_baseView));
-    addPage(14, new ORDupNoViewCter(this, m_baseView));
-    addPage(15, new ORDupResultViewCter(this, m_baseView));
-    addPage(16, new ORDupDelViewCter(this, m_baseView));
-    addPage(17, new ORBigViewCter(this, m_baseView));
-    addPage(18, new ORBigNoVeiwCter(this, m_baseView));
-    addPage(19, new ORBigResultViewCter(this, m_baseView));
-    addPage(20, new ORBigDelViewCter(this, m_baseView));
+    for (const sw::ToolRow &tool : m_tools)
+        for (const sw::ToolPage &page : tool.pages)
+            addPage(page.number, page.make(this, m_baseView));
 }
 
 void ORMainWinController::setButtonsInitImage()
 {
     for (qsizetype i = 0; i < m_buttonArr.size(); ++i)
-        m_buttonArr[i]->setIcon(ORImage::icon(QString::fromLatin1(kSidebar[i].image)));
+        m_buttonArr[i]->setIcon(ORImage::icon(QString::fromLatin1(m_tools[i].image)));
 }
 
 void ORMainWinController::setButtonsTag()
 {
     for (qsizetype i = 0; i < m_buttonArr.size(); ++i)
-        m_buttonArr[i]->setProperty("tag", kSidebar[i].tag);
+        m_buttonArr[i]->setProperty("tag", qint64(m_tools[i].entryPage));
 }
 
 void ORMainWinController::initButtonArr()
@@ -198,9 +143,17 @@ void ORMainWinController::initButtonArr()
     setButtonsEnable(true);
 }
 
-bool ORMainWinController::toolIsBuilt(qint64 tag) const
+bool ORMainWinController::toolIsBuilt(const sw::ToolRow &tool) const
 {
-    return m_pages.contains(tag);
+    return m_pages.contains(tool.entryPage);
+}
+
+const sw::ToolRow *ORMainWinController::toolWithEntry(qint64 page) const
+{
+    for (const sw::ToolRow &tool : m_tools)
+        if (tool.entryPage == page)
+            return &tool;
+    return nullptr;
 }
 
 SYFlatButton *ORMainWinController::buttonWithTag(qint64 tag) const
@@ -231,26 +184,26 @@ void ORMainWinController::next(qint64 page)
     ORBaseViewCter *target = m_pages.value(page);
     if (!target)
         return;  // not a page of the catalogue (or a tool not built yet)
-    for (const ResultRedirect &redirect : kResultRedirects) {
-        if (redirect.entryPage != page)
-            continue;
-        ORBaseViewCter *result = m_pages.value(redirect.resultPage);
-        if (result && redirect.holdsResult()) {
-            or_AddSubView(result);
-        } else {
-            or_AddSubView(target);
-            target->or_Status(0);
-        }
-        buttonCellColorWithIndex(page);
+    if (const sw::ToolRow *tool = toolWithEntry(page)) {
+        openTool(*tool);
         return;
     }
+    // A page inside a tool: the sidebar keeps the tool already selected.
     or_AddSubView(target);
-    static const QList<qint64> resetOnEntry = {9, 12, 22, 29};
-    if (resetOnEntry.contains(page))
-        target->or_Status(0);
-    static const QList<qint64> entryPages = {9, 12, 13, 17, 22, 26, 29, 32, 33};
-    if (entryPages.contains(page))
-        buttonCellColorWithIndex(page);
+}
+
+void ORMainWinController::openTool(const sw::ToolRow &tool)
+{
+    ORBaseViewCter *entry = m_pages.value(tool.entryPage);
+    ORBaseViewCter *result = m_pages.value(tool.resultPage);
+    if (tool.entry == sw::ToolEntry::ReopenResult && result && tool.holdsResult && tool.holdsResult()) {
+        or_AddSubView(result);  // shown as it was left, not reset
+    } else {
+        or_AddSubView(entry);
+        if (tool.entry != sw::ToolEntry::Show)
+            entry->or_Status(0);
+    }
+    buttonCellColorWithIndex(tool.entryPage);
 }
 
 void ORMainWinController::or_AddSubView(ORBaseViewCter *page)
@@ -287,8 +240,8 @@ void ORMainWinController::setButtonsEnable(bool enable)
 {
     m_buttonsEnabled = enable;
     // A tool whose pages do not exist yet keeps its button disabled.
-    for (SYFlatButton *button : std::as_const(m_buttonArr))
-        button->setEnabled(enable && toolIsBuilt(button->property("tag").toLongLong()));
+    for (qsizetype i = 0; i < m_buttonArr.size(); ++i)
+        m_buttonArr[i]->setEnabled(enable && toolIsBuilt(m_tools[i]));
 }
 
 void ORMainWinController::showNotice(const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ORBasedViewCterDelegate.h"
+#include "ToolRegistry.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -16,13 +17,15 @@ class SYFlatButton;
 
 // The one main window: a sidebar of tool buttons and a content area that shows
 // one page at a time. Pages ask for each other by number through next(); the
-// sidebar's tag is the number of its tool's first page. Every page is created
-// once and lives as long as the window.
+// sidebar's tag is the number of its tool's first page. The tools, their
+// buttons, pages and entry rules come from a registry (sw::toolRegistry() by
+// default). Every page is created once and lives as long as the window.
 class ORMainWinController : public QMainWindow, public ORBasedViewCterDelegate
 {
     Q_OBJECT
 public:
     explicit ORMainWinController(QWidget *parent = nullptr);
+    explicit ORMainWinController(sw::ToolRegistry tools, QWidget *parent = nullptr);
     ~ORMainWinController() override;
 
     void next(qint64 page) override;
@@ -58,9 +61,12 @@ private:
     void or_AddSubView(ORBaseViewCter *page);
     void buttonCellColorWithIndex(qint64 page);
     void addPage(qint64 number, ORBaseViewCter *page);
-    bool toolIsBuilt(qint64 tag) const;
+    bool toolIsBuilt(const sw::ToolRow &tool) const;
+    const sw::ToolRow *toolWithEntry(qint64 page) const;
+    void openTool(const sw::ToolRow &tool);
     QWidget *buildSidebar();
 
+    const sw::ToolRegistry m_tools;
     QWidget *m_baseView = nullptr;
     QVBoxLayout *m_baseLayout = nullptr;
     QLabel *m_notice = nullptr;

@@ -1,5 +1,7 @@
 #include "PageStyle.h"
 
+#include "RoundStartButton.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -37,16 +39,7 @@ QPushButton *secondaryButton(const QString &text, QWidget *parent)
 
 QPushButton *roundStartButton(const QString &text, QWidget *parent)
 {
-    auto *button = new QPushButton(text, parent);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFixedSize(132, 132);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { background:%1; color:white; border:6px solid #d9f1c9; border-radius:66px;"
-        " font-size:22px; font-weight:600; }"
-        "QPushButton:hover { background:%2; }"
-        "QPushButton:focus { border-color:#a8e07f; }")
-                              .arg(QLatin1String(kGreen), QLatin1String(kGreenDark)));
-    return button;
+    return new RoundStartButton(text, parent);
 }
 
 QLabel *heading(const QString &text, QWidget *parent, int pointSize)

@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,8 +24,7 @@ RemovalPage::RemovalPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Too
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(48, 40, 48, 48);
     column->addStretch(2);
-    m_circle = new BusyCircleSlot(this);
-    column->addWidget(m_circle, 0, Qt::AlignHCenter);
+    column->addWidget(buildWorkingView());
     column->addWidget(buildSummary());
     column->addSpacing(24);
     m_completionBut = PageStyle::primaryButton(tr("Done"), this);
@@ -36,8 +34,34 @@ RemovalPage::RemovalPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Too
     column->addWidget(m_completionBut, 0, Qt::AlignHCenter);
     column->addStretch(3);
 
+    m_runner = new JobRunner(this);
+    connect(m_runner, &JobRunner::progressChanged, this,
+            [this](qint64 items, qint64 bytes) { showProgress(items, bytes); });
+    connect(m_runner, &JobRunner::removalFinished, this, &RemovalPage::deleteFinished);
     ORNotificationCenter::defaultCenter().addObserver(this, m_tool.notification,
                                                       [this](const QVariant &) { startDel(); });
+}
+
+// The busy circle, what went so far and the Cancel button.
+QWidget *RemovalPage::buildWorkingView()
+{
+    m_workingView = new QWidget(this);
+    auto *column = new QVBoxLayout(m_workingView);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_circle = new BusyCircleSlot(m_workingView);
+    column->addWidget(m_circle, 0, Qt::AlignHCenter);
+    column->addSpacing(12);
+    m_progressField = PageStyle::muted(QString(), m_workingView, 12);
+    m_progressField->setObjectName(QStringLiteral("progressField"));
+    m_progressField->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_progressField);
+    column->addSpacing(18);
+    m_cancelBut = PageStyle::secondaryButton(tr("Cancel"), m_workingView);
+    m_cancelBut->setObjectName(QStringLiteral("cancelBut"));
+    m_cancelBut->setMinimumWidth(120);
+    connect(m_cancelBut, &QPushButton::clicked, this, &RemovalPage::cancelDel);
+    column->addWidget(m_cancelBut, 0, Qt::AlignHCenter);
+    return m_workingView;
 }
 
 // The status image, the caption, the size removed and the line on what stayed.
@@ -98,50 +122,67 @@ void RemovalPage::viewWillAppear()
 void RemovalPage::or_Status(int status)
 {
     const bool done = status == 0;
-    if (!done && m_failuresDialog)
-        m_failuresDialog->close();
+    if (!done) {
+        if (m_failuresDialog)
+            m_failuresDialog->close();
+        // A page shown again starts without the last run's progress or Cancel state.
+        m_progressField->setText(QString());
+        m_cancelBut->setText(tr("Cancel"));
+        m_cancelBut->setEnabled(true);
+    }
     m_sizeDelField->setVisible(done);
     m_completionBut->setVisible(done);
     m_removeSizeView->setVisible(done);
-    m_circle->setVisible(!done);
+    m_workingView->setVisible(!done);
 }
 
 void RemovalPage::startDel()
 {
-    if (m_deleting)
+    if (isDeleting())
         return;
-    m_deleting = true;
     or_Status(1);
     m_circle->start(tr("Deleting"));
     butEnable(false);
-    QPointer<RemovalPage> self(this);
-    ORDispatch::global(ORDispatch::Priority::Background, [self, remove = m_tool.remove] {
-        remove();
-        ORDispatch::main([self] {
-            if (self)
-                self->deleteFinished();
-        });
-    });
+    m_tool.remove(*m_runner);
 }
 
-void RemovalPage::deleteFinished()
+void RemovalPage::cancelDel()
 {
-    m_deleting = false;
-    qCDebug(lcRemovalPage) << "Delete action is completed";
-    m_report = m_tool.report();
-    showReport();
+    if (!isDeleting() || m_runner->isCancelling())
+        return;
+    m_runner->cancel();
+    m_cancelBut->setText(tr("Cancelling…"));
+    m_cancelBut->setEnabled(false);
+}
+
+void RemovalPage::showProgress(qint64 items, qint64 bytes)
+{
+    const QString size = ORUtility::sizeFormatWithNumber(bytes);
+    // Two source texts, so that English reads right without a translation loaded.
+    m_progressField->setText(items == 1 ? tr("%L1 item removed, %2").arg(items).arg(size)
+                                        : tr("%L1 items removed, %2").arg(items).arg(size));
+}
+
+void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
+{
+    qCDebug(lcRemovalPage) << "Delete action is completed" << (cancelled ? "(cancelled)" : "");
+    m_report = report;
+    showReport(cancelled);
     or_Status(0);
     butEnable(true);
     m_circle->stop();
     m_completionBut->setFocus();
 }
 
-void RemovalPage::showReport()
+void RemovalPage::showReport(bool cancelled)
 {
     const bool clean = m_report.isClean();
-    m_statusImage->setPixmap(ORImage::pixmap(clean ? QStringLiteral("or_done") : QStringLiteral("or_warning"),
-                                             QSize(72, 72), devicePixelRatioF()));
-    m_captionField->setText(clean ? m_tool.doneCaption : m_tool.problemCaption);
+    const QString image = clean && !cancelled ? QStringLiteral("or_done") : QStringLiteral("or_warning");
+    m_statusImage->setPixmap(ORImage::pixmap(image, QSize(72, 72), devicePixelRatioF()));
+    if (cancelled)
+        m_captionField->setText(tr("Stopped: the rest was left as it was"));
+    else
+        m_captionField->setText(clean ? m_tool.doneCaption : m_tool.problemCaption);
     ORUtility::sizeFileFormat(m_sizeDelField, m_removeUnitField,
                               ORUtility::sizeFormatWithNumber(m_report.removedBytes()));
     const int failed = int(m_report.failedCount());

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "JobRunner.h"
 #include "ORBaseViewCter.h"
+#include "PageNumber.h"
 #include "RemovalReport.h"
 
 #include <QPointer>
@@ -18,36 +20,34 @@ class RemovalFailuresDialog;
 
 // The base of the removal pages. The result page shows it and then posts the
 // tool's removal notification (postAfterWorkerHop), so the page is on screen
-// before the removal starts. The removal runs on a worker behind the busy
-// circle "Deleting" with the sidebar locked (one engine at a time); then the
-// page reads the engine's report and shows the bytes removed and, when
-// something stayed, how much and why (the Details dialog). Its button forgets
-// the result and returns to the tool's scan page.
+// before the removal starts. The removal runs through the page's job runner
+// behind the busy circle "Deleting" with the sidebar locked (one engine at a
+// time), showing the items and bytes removed so far and a Cancel button
+// (the engine stops after the item it is on). Then the page shows the
+// removal's report: the bytes removed and, when something stayed, how much
+// and why (the Details dialog). Its button forgets the result and returns to
+// the tool's scan page.
 class RemovalPage : public ORBaseViewCter
 {
     Q_OBJECT
 public:
-    // What a tool plugs in. The callables reach the tool's shared engine, so
-    // they stay valid on the worker whatever becomes of the page.
+    // What a tool plugs in. The callables reach the tool's shared engine.
     struct Tool
     {
         QString notification;     // starts the removal
-        qint64 scanPage = 0;      // where the completion button leads
+        PageNumber scanPage;      // where the completion button leads
         QString doneCaption;      // shown above the size removed when everything went
         QString problemCaption;   // shown instead when something stayed
-        std::function<void()> remove;  // runs on a worker
-        std::function<RemovalReport()> report;  // what the last removal did
+        std::function<void(JobRunner &runner)> remove;  // starts the engine's removal
         std::function<void()> startOver;
     };
 
-    // The Tool of an engine with the usual shareInstance(), removalReport() and startOver().
-    template <class Engine>
-    static Tool engineTool(QString notification, qint64 scanPage, QString doneCaption, QString problemCaption,
-                           void (Engine::*remove)())
+    // The Tool of an engine with the usual shareInstance().
+    template <ToolEngine Engine>
+    static Tool engineTool(QString notification, PageNumber scanPage, QString doneCaption, QString problemCaption)
     {
         return Tool{std::move(notification), scanPage, std::move(doneCaption), std::move(problemCaption),
-                    [remove] { (Engine::shareInstance().*remove)(); },
-                    [] { return Engine::shareInstance().removalReport(); },
+                    [](JobRunner &runner) { runner.remove(Engine::shareInstance()); },
                     [] { Engine::shareInstance().startOver(); }};
     }
 
@@ -56,6 +56,8 @@ public:
     void or_Status(int status) override;
     void viewWillAppear() override;
     void startDel();
+    // Asks the running removal to stop after its current item.
+    void cancelDel();
     void completeButton();
 
     // Posts name on the main thread after a hop through a worker.
@@ -72,18 +74,28 @@ public:
     // The open Details dialog, if any.
     RemovalFailuresDialog *failuresDialog() const;
     ORProgressView *circleView() const;
-    bool isDeleting() const { return m_deleting; }
+    // What was removed so far, and the button that stops the removal.
+    QLabel *progressField() const { return m_progressField; }
+    QPushButton *cancelBut() const { return m_cancelBut; }
+    bool isDeleting() const { return m_runner->isRunning(); }
+    JobRunner *runner() const { return m_runner; }
 
 private:
     QWidget *buildSummary();
     QWidget *buildFailureRow(QWidget *parent);
-    void deleteFinished();
-    void showReport();
+    QWidget *buildWorkingView();
+    void showProgress(qint64 items, qint64 bytes);
+    void deleteFinished(const RemovalReport &report, bool cancelled);
+    void showReport(bool cancelled);
     void showDetails();
 
     const Tool m_tool;
     RemovalReport m_report;
+    JobRunner *m_runner = nullptr;
+    QWidget *m_workingView = nullptr;
     BusyCircleSlot *m_circle = nullptr;
+    QLabel *m_progressField = nullptr;
+    QPushButton *m_cancelBut = nullptr;
     QWidget *m_removeSizeView = nullptr;
     QLabel *m_statusImage = nullptr;
     QLabel *m_captionField = nullptr;
@@ -94,7 +106,6 @@ private:
     QLabel *m_failureField = nullptr;
     QPushButton *m_detailsBut = nullptr;
     QPointer<RemovalFailuresDialog> m_failuresDialog;
-    bool m_deleting = false;
 };
 
 }  // namespace sw

@@ -1,11 +1,10 @@
 #include "ScanPage.h"
 
-#include "ORDispatch.h"
 #include "ORWaveView.h"
 #include "ScanProgressPanel.h"
 
 #include <QAbstractButton>
-#include <QPointer>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QStackedLayout>
@@ -18,6 +17,13 @@ ScanPage::ScanPage(ORBasedViewCterDelegate *delegate, QWidget *parent) : ORBaseV
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_progressPanel = new ScanProgressPanel(this);
     m_stack->addWidget(m_progressPanel);
+    m_runner = new JobRunner(this);
+    connect(m_runner, &JobRunner::progressChanged, m_progressPanel,
+            [this](qint64 items) { m_progressPanel->showItemCount(items); });
+    connect(m_runner, &JobRunner::scanFinished, this, &ScanPage::scanFinished);
+    connect(m_progressPanel->cancelButton(), &QPushButton::clicked, this, &ScanPage::cancelScan);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &ScanPage::cancelScan);
     // The window-wide context reaches the page even when the focus stays on
     // the sidebar button that opened it; hidden pages never match.
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
@@ -76,36 +82,37 @@ void ScanPage::resizeEvent(QResizeEvent *event)
 
 void ScanPage::startFromKeyboard()
 {
-    if (m_startButton && m_startButton->isVisible() && m_startButton->isEnabled() && !m_scanning)
+    if (m_startButton && m_startButton->isVisible() && m_startButton->isEnabled() && !isScanning())
         m_startButton->click();
 }
 
-void ScanPage::runScan(std::function<bool()> scan, qint64 resultPage, qint64 emptyPage)
+void ScanPage::beginScan()
 {
-    if (m_scanning)
-        return;
-    m_scanning = true;
+    m_progressPanel->resetTexts();
     m_progressPanel->startCircle();
     or_Status(1);
     butEnable(false);
-    QPointer<ScanPage> self(this);
-    ORDispatch::global(ORDispatch::Priority::Background, [self, scan = std::move(scan), resultPage, emptyPage] {
-        const qint64 page = scan() ? resultPage : emptyPage;
-        ORDispatch::main([self, page] {
-            if (self)
-                self->scanFinished(page);
-        });
-    });
 }
 
-void ScanPage::scanFinished(qint64 page)
+void ScanPage::cancelScan()
 {
-    m_scanning = false;
-    // Unlocked before the next page appears, so that a page which keeps the
-    // sidebar locked (the nothing-found pages) has the last word.
+    if (!isScanning() || m_runner->isCancelling())
+        return;
+    m_runner->cancel();
+    m_progressPanel->showCancelling();
+}
+
+void ScanPage::scanFinished(bool completed)
+{
     butEnable(true);
-    next(page);
     m_progressPanel->stopCircle();
+    if (!completed) {
+        or_Status(0);
+        if (m_startButton)
+            m_startButton->setFocus();
+        return;
+    }
+    next(m_outcome());
     // The band is made again when the page is next shown.
     if (m_waveView) {
         m_waveView->deleteLater();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "JobRunner.h"
 #include "ORBaseViewCter.h"
+#include "PageNumber.h"
 
 #include <functional>
 
@@ -15,9 +17,11 @@ class ScanProgressPanel;
 
 // The base of the scan pages: the wave band across the top, the page's own
 // idle view (state 0) and the scanning state (state 1). runScan() locks the
-// sidebar, runs the engine's scan on a worker and moves on to the result page
-// or the nothing-found page when it returns. Return starts a scan while the
-// start button can be pressed.
+// sidebar and runs the engine's scan through the page's job runner, showing
+// how many items were looked at; when it ends the page moves on to the
+// result page or the nothing-found page, and a cancelled scan returns to the
+// idle view. Return starts a scan while the start button can be pressed;
+// Escape cancels one.
 class ScanPage : public ORBaseViewCter
 {
     Q_OBJECT
@@ -34,18 +38,35 @@ public:
     QWidget *progressView() const;
     QLabel *scanTitleTextField() const;
     QLabel *foundTextField() const;
-    bool isScanning() const { return m_scanning; }
+    bool isScanning() const { return m_runner->isRunning(); }
+    JobRunner *runner() const { return m_runner; }
+    // Asks the running scan to stop; the page returns to its idle view.
+    void cancelScan();
 
 protected:
     // The idle view and its start button; call once from the constructor.
     void setIdleView(QWidget *idleView, QAbstractButton *startButton);
-    // scan runs on a worker and answers whether the engine found anything.
-    void runScan(std::function<bool()> scan, qint64 resultPage, qint64 emptyPage);
+    // Scans with engine; found tells (on the main thread) whether its result
+    // is worth the result page.
+    template <ToolEngine Engine>
+    void runScan(Engine &engine, bool (*found)(const typename Engine::Data &data), PageNumber resultPage,
+                 PageNumber emptyPage)
+    {
+        if (isScanning())
+            return;
+        m_outcome = [&engine, found, resultPage, emptyPage] {
+            const auto data = engine.result();
+            return data && found(*data) ? resultPage : emptyPage;
+        };
+        beginScan();
+        m_runner->scan(engine);
+    }
 
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void scanFinished(qint64 page);
+    void beginScan();
+    void scanFinished(bool completed);
     void startFromKeyboard();
 
     QStackedLayout *m_stack = nullptr;
@@ -53,7 +74,8 @@ private:
     QAbstractButton *m_startButton = nullptr;
     ScanProgressPanel *m_progressPanel = nullptr;
     ORWaveView *m_waveView = nullptr;
-    bool m_scanning = false;
+    JobRunner *m_runner = nullptr;
+    std::function<PageNumber()> m_outcome;  // where a completed scan leads
 };
 
 }  // namespace sw

@@ -7,6 +7,7 @@
 #include "PageStyle.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace sw {
@@ -41,6 +42,15 @@ ScanProgressPanel::ScanProgressPanel(QWidget *parent) : QWidget(parent)
     m_scanTitleTextField->setMinimumWidth(1);
     m_scanTitleTextField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     column->addWidget(m_scanTitleTextField);
+    m_countTextField = PageStyle::muted(QString(), this, 10);
+    m_countTextField->setObjectName(QStringLiteral("countTextField"));
+    m_countTextField->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_countTextField);
+    column->addSpacing(18);
+    m_cancelButton = PageStyle::secondaryButton(tr("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_cancelButton->setMinimumWidth(120);
+    column->addWidget(m_cancelButton, 0, Qt::AlignHCenter);
     column->addStretch(3);
 }
 
@@ -50,6 +60,9 @@ void ScanProgressPanel::resetTexts()
     m_infoTextField->setText(tr("This might take a while, but it's worth it."));
     m_foundTextField->setText(QString());
     m_scanTitleTextField->setText(QString());
+    m_countTextField->setText(QString());
+    m_cancelButton->setText(tr("Cancel"));
+    m_cancelButton->setEnabled(true);
 }
 
 void ScanProgressPanel::startCircle()
@@ -74,6 +87,19 @@ void ScanProgressPanel::showPath(const QVariant &path)
     const QString shortened = ORUtility::shortenFilePath(path.toString());
     m_scanTitleTextField->setText(
         m_scanTitleTextField->fontMetrics().elidedText(shortened, Qt::ElideMiddle, qMax(200, width() - 120)));
+}
+
+void ScanProgressPanel::showItemCount(qint64 items)
+{
+    // Two source texts, so that English reads right without a translation loaded.
+    m_countTextField->setText(items == 1 ? tr("%L1 item looked at").arg(items)
+                                         : tr("%L1 items looked at").arg(items));
+}
+
+void ScanProgressPanel::showCancelling()
+{
+    m_cancelButton->setText(tr("Cancelling…"));
+    m_cancelButton->setEnabled(false);
 }
 
 void ScanProgressPanel::showFound(const QString &text)

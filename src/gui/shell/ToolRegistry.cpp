@@ -1,0 +1,91 @@
+#include "ToolRegistry.h"
+
+#include "ORBigDataCollection.h"
+#include "ORBigDelViewCter.h"
+#include "ORBigNoVeiwCter.h"
+#include "ORBigResultViewCter.h"
+#include "ORBigViewCter.h"
+#include "ORDupDataCollection.h"
+#include "ORDupDelViewCter.h"
+#include "ORDupNoViewCter.h"
+#include "ORDupResultViewCter.h"
+#include "ORDupViewCter.h"
+#include "ORJunkDelViewCter.h"
+#include "ORJunkFilesCollection.h"
+#include "ORJunkViewCter.h"
+#include "ORJunksResultViewCter.h"
+#include "ORNoJunkViewCter.h"
+#include "ToolEngine.h"
+
+#include <QtGlobal>
+
+namespace sw {
+
+namespace {
+
+template <class Page>
+ORBaseViewCter *make(ORBasedViewCterDelegate *delegate, QWidget *parent)
+{
+    return new Page(delegate, parent);
+}
+
+// Whether Engine holds a result with groups: one without (a scan that found
+// nothing) is not reopened, the tool opens on its scan page then.
+template <ToolEngine Engine, auto Groups>
+bool holdsGroups()
+{
+    const auto data = Engine::shareInstance().result();
+    return data && !((*data).*Groups).isEmpty();
+}
+
+#define SW_TITLE(text) QT_TRANSLATE_NOOP("ORMainWinController", text)
+
+// A tool whose pages are not built yet: its button stays disabled.
+ToolRow unbuilt(const char *objectName, const char *image, const char *title, PageNumber entryPage,
+                ToolEntry entry)
+{
+    return ToolRow{objectName, image, title, entryPage, entry, PageNumber(0), nullptr, {}};
+}
+
+ToolRegistry makeRegistry()
+{
+    return {
+        {"junkButton", "or_sys_icon", SW_TITLE("Junk Clean"), JunkScanPage,
+         ToolEntry::ReopenResult, JunkResultPage, holdsGroups<ORJunkFilesCollection, &ORJunkData::junkGroups>,
+         {{JunkScanPage, make<ORJunkViewCter>},
+          {JunkResultPage, make<ORJunksResultViewCter>},
+          {JunkRemovalPage, make<ORJunkDelViewCter>},
+          {JunkNothingPage, make<ORNoJunkViewCter>}}},
+        unbuilt("fileConvertButton", "or_rar", SW_TITLE("Archives"), ArchivesPage, ToolEntry::Reset),
+        unbuilt("loginButton", "or_loginItems", SW_TITLE("Login Items"), LoginItemsPage, ToolEntry::Reset),
+        {"dupButton", "or_dup_icon", SW_TITLE("Duplicates"), DupScanPage,
+         ToolEntry::ReopenResult, DupResultPage, holdsGroups<ORDupDataCollection, &ORDupData::dupGroups>,
+         {{DupScanPage, make<ORDupViewCter>},
+          {DupNothingPage, make<ORDupNoViewCter>},
+          {DupResultPage, make<ORDupResultViewCter>},
+          {DupRemovalPage, make<ORDupDelViewCter>}}},
+        {"largeButton", "or_bigs_icon", SW_TITLE("Large Files"), LargeScanPage,
+         ToolEntry::ReopenResult, LargeResultPage, holdsGroups<ORBigDataCollection, &ORBigData::bigGroups>,
+         {{LargeScanPage, make<ORBigViewCter>},
+          {LargeNothingPage, make<ORBigNoVeiwCter>},
+          {LargeResultPage, make<ORBigResultViewCter>},
+          {LargeRemovalPage, make<ORBigDelViewCter>}}},
+        unbuilt("uninstButton", "or_app_icon", SW_TITLE("Uninstaller"), UninstallerPage, ToolEntry::ReopenResult),
+        unbuilt("shredButton", "or_shred_icon", SW_TITLE("Shredder"), ShredderPage, ToolEntry::Show),
+        unbuilt("memButton", "or_mem_icon", SW_TITLE("Memory"), MemoryPage, ToolEntry::Show),
+        unbuilt("toolButton", "or_toolbox_icon", SW_TITLE("Toolbox"), ToolboxPage, ToolEntry::Show),
+        unbuilt("extButton", "or_extension_icon", SW_TITLE("Extensions"), ExtensionsPage, ToolEntry::ReopenResult),
+    };
+}
+
+#undef SW_TITLE
+
+}  // namespace
+
+const ToolRegistry &toolRegistry()
+{
+    static const ToolRegistry registry = makeRegistry();
+    return registry;
+}
+
+}  // namespace sw

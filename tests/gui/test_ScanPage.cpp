@@ -1,0 +1,55 @@
+#include "GeneratedTree.h"
+#include "ORDupDataCollection.h"
+#include "ORDupViewCter.h"
+#include "PageFixture.h"
+#include "ScanProgressPanel.h"
+#include "ToolWindow.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+// A scan page's job: the count of items looked at while it works, and Cancel,
+// which returns to the idle scan page within a second even in a huge tree.
+class TestScanPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cancelInAHugeTreeReturnsToTheIdlePageWithinASecond()
+    {
+        PageFixture fixture;
+        ORDupDataCollection::shareInstance().startOver();
+        // 100,000 files of one size: every one of them goes on to the
+        // digest stage, a long scan.
+        QVERIFY(generateTree(fixture.home(QStringLiteral("Documents/tree")), 100, 1000, 20000));
+        ToolWindow tool;
+        QVERIFY(tool.exposed());
+        tool.clickSidebar(sw::DupScanPage);
+        auto *page = tool.page<ORDupViewCter>(sw::DupScanPage);
+        page->startBut()->click();
+        QVERIFY(!tool.sidebarEnabled());
+        QTRY_VERIFY(page->runner()->progress().items > 1000);
+        QTRY_VERIFY(page->progressPanel()->countTextField()->text().endsWith(QStringLiteral("items looked at")));
+        QVERIFY(page->isScanning());
+
+        QElapsedTimer clock;
+        clock.start();
+        page->progressPanel()->cancelButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(page->idleView()->isVisible(), 1000);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!page->isScanning());
+        QCOMPARE(tool.currentPage(), qint64(sw::DupScanPage));
+        QVERIFY(tool.sidebarEnabled());
+        QVERIFY(!ORDupDataCollection::shareInstance().result());
+        // Nothing held, so the tool opens on its scan page again.
+        tool.clickSidebar(sw::JunkScanPage);
+        tool.clickSidebar(sw::DupScanPage);
+        QCOMPARE(tool.currentPage(), qint64(sw::DupScanPage));
+        ORDupDataCollection::shareInstance().startOver();
+    }
+};
+
+QTEST_MAIN(TestScanPage)
+#include "test_ScanPage.moc"
