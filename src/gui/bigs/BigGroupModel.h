@@ -2,12 +2,13 @@
 
 #include "GroupListModel.h"
 #include "ORBigData.h"
+#include "WholeGroups.h"
 
 namespace sw {
 
 // The size bands of the large-file result page: one row per band, with the
 // band's image and the number of its files under the name.
-class BigGroupModel : public GroupListModel<ORBigData, &ORBigData::bigGroups>
+class BigGroupModel : public GroupListModel<ORBigData, &ORBigData::bigGroups, WholeGroups>
 {
 public:
     using GroupListModel::GroupListModel;

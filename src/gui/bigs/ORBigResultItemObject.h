@@ -2,9 +2,10 @@
 
 #include "FamilyItemList.h"
 #include "ORBigData.h"
+#include "WholeGroups.h"
 
 namespace sw {
-using BigItemModel = GroupItemModel<ORBigDataGroup>;
+using BigItemModel = GroupItemModel<ORBigDataGroup, WholeGroups>;
 }
 
 // Told when the user ticked or unticked a file of the listed band.
@@ -16,11 +17,11 @@ public:
 };
 
 // The file list of the large-file result page: the files of one size band
-// with their dates, a search field (by path) and a sort pop-up. Hovering a
-// row shows its reveal and preview buttons. Filled through "bigget".
+// with their dates and folders, a search field (by path) and a sort pop-up.
+// Hovering a row shows its reveal and preview buttons. Filled through "bigget".
 class ORBigResultItemObject
     : public sw::FamilyItemList<ORBigDataGroup, ORBigResultItemObjectDelegate,
-                                &ORBigResultItemObjectDelegate::updateBigGroupCheckStatus>
+                                &ORBigResultItemObjectDelegate::updateBigGroupCheckStatus, sw::BigItemModel>
 {
     Q_OBJECT
 public:
@@ -28,14 +29,6 @@ public:
 
     void obtainBigs(const QVariant &object) { obtain(object); }
     void openJunkItemPath(int row) { revealItem(row); }
-    // Opens the row's file in the preview window, or closes the preview of it.
-    void previewButton(int row);
-
-    // The path last handed to the preview.
-    QString or_itemPath() const { return m_itemPath; }
-
-private:
-    QString m_itemPath;
 };
 
 Q_DECLARE_METATYPE(ORBigDataGroup *)

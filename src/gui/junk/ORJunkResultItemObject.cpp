@@ -1,5 +1,7 @@
 #include "ORJunkResultItemObject.h"
 
-ORJunkResultItemObject::ORJunkResultItemObject(QWidget *parent) : FamilyItemList(QStringLiteral("getjunks"), parent)
+#include "JunkNotifications.h"
+
+ORJunkResultItemObject::ORJunkResultItemObject(QWidget *parent) : FamilyItemList(sw::junknote::kShowGroup, parent)
 {
 }

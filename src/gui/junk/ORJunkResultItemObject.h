@@ -15,7 +15,7 @@ public:
 // search field and a sort pop-up. Filled through the "getjunks" notification.
 class ORJunkResultItemObject
     : public sw::FamilyItemList<ORJunkDataGroup, ORJunkResultItemObjectDelegate,
-                                &ORJunkResultItemObjectDelegate::updateJunkGroupCheckStatus>
+                                &ORJunkResultItemObjectDelegate::updateJunkGroupCheckStatus, sw::JunkItemModel>
 {
     Q_OBJECT
 public:

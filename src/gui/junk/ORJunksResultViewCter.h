@@ -22,7 +22,8 @@ struct JunkResultTraits
 // Page 2, the junk result page: the categories on the left, the items of the
 // chosen one on the right (or a note when it is empty), the selected and
 // total sizes, and the buttons that start over or delete what is ticked
-// (after a confirmation sheet).
+// (after a confirmation sheet, which in the freedesktop layout also says how
+// many items and how much go for good).
 class ORJunksResultViewCter : public sw::ResultPage<JunkResultTraits>, public ORJunkResultItemObjectDelegate
 {
     Q_OBJECT
@@ -34,7 +35,8 @@ public:
     QWidget *itemNoView() const { return m_itemNoView; }
 
 protected:
-    void groupAnnounced(ORJunkDataGroup &group) override;
+    void groupAnnounced(ORJunkDataGroup *group) override;
+    QString removalSummary() const override;
 
 private:
     QStackedWidget *m_itemStack = nullptr;

@@ -9,12 +9,12 @@ namespace sw {
 // The item list of one result family: it lists the group that its page
 // announces under the given notification name, and reports each changed
 // check box to that page through Update, a member of the page's Delegate
-// interface.
-template <class Group, class Delegate, void (Delegate::*Update)(int groupRow, int itemRow)>
+// interface. Model is a GroupItemModel of the family's group.
+template <class Group, class Delegate, void (Delegate::*Update)(int groupRow, int itemRow), class ModelT>
 class FamilyItemList : public ResultItemList
 {
 public:
-    using Model = GroupItemModel<Group>;
+    using Model = ModelT;
 
     FamilyItemList(const QString &announcement, QWidget *parent)
         : ResultItemList(new Model, parent), m_model(static_cast<Model *>(listModel()))
@@ -28,6 +28,12 @@ public:
     {
         if (QObject *page = showAnnounced(object, m_model))
             m_delegate = dynamic_cast<Delegate *>(page);
+    }
+    // Lists nothing, before the result the group belongs to goes.
+    void forgetGroup()
+    {
+        m_model->setGroup(nullptr, QString());
+        showGroup(QString());
     }
     Group *dataGroup() const { return m_model->group(); }
     Model *model() const { return m_model; }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "DupCopyLimit.h"
+#include "ORSelection.h"
+
+namespace sw {
+
+// The selection policy of the duplicate result page: one copy of every group
+// always stays unmarked (DupCopyLimit), so a group of one copy has nothing
+// to tick and the box of the copy that must stay is disabled.
+struct KeepOneCopy
+{
+    static bool isGroupCheckable(const ORDupDataGroup &group)
+    {
+        return selection::isGroupCheckable(group) && group.groupItems.size() > 1;
+    }
+    static QString groupCheckImage(const ORDupDataGroup &group)
+    {
+        return isGroupCheckable(group) ? selection::groupCheckImage(group) : QStringLiteral("or_select_null");
+    }
+    static bool isItemCheckable(const ORDupDataGroup &group, qsizetype index)
+    {
+        return DupCopyLimit::isCopyCheckable(group, index);
+    }
+    static QString itemCheckImage(const ORDupDataGroup &group, qsizetype index)
+    {
+        return isItemCheckable(group, index) ? selection::itemCheckImage(group, group.groupItems.at(index))
+                                             : QStringLiteral("or_select_null");
+    }
+    static bool toggleItem(ORDupDataGroup &group, qsizetype index)
+    {
+        return index >= 0 && index < group.groupItems.size()
+               && DupCopyLimit::setCopyMarked(group, index, !group.groupItems.at(index).isDel);
+    }
+    static void groupButtonClick(ORDupDataGroup &group) { setGroupMarked(group, group.isGroupDelFlag == 0); }
+    static void setGroupMarked(ORDupDataGroup &group, bool marked) { DupCopyLimit::setGroupMarked(group, marked); }
+};
+
+}  // namespace sw
