@@ -14,10 +14,9 @@ class PreviewPane;
 class SegmentedControl;
 }  // namespace sw
 
-using DupResultTraits =
-    sw::ResultFamily<ORDupData, &ORDupData::dupGroups, &ORDupData::dupSelectedSize, &ORDupData::dupTotalSize,
-                     sw::DupGroupModel, ORDupResultItemObject, ORDupDataCollection,
-                     &ORDupDataCollection::tempDupData>;
+using DupResultTraits = sw::ResultFamily<sw::DupGroupModel, ORDupResultItemObject, ORDupDataCollection,
+                                         &ORDupDataCollection::tempDupData, &ORDupData::dupSelectedSize,
+                                         &ORDupData::dupTotalSize>;
 
 // Page 15, the duplicate result page: the groups of copies found, narrowed by
 // kind and by name and sorted; the copies of the chosen group (or, in preview

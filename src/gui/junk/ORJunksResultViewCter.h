@@ -12,9 +12,8 @@ class QStackedWidget;
 // listed too), so the selected size counts each byte once; each group keeps
 // showing what it found.
 struct JunkResultTraits
-    : sw::ResultFamily<ORJunkData, &ORJunkData::junkGroups, &ORJunkData::junkSelectedSize,
-                       &ORJunkData::junkTotalSize, sw::JunkGroupModel, ORJunkResultItemObject, ORJunkFilesCollection,
-                       &ORJunkFilesCollection::tempJunkData>
+    : sw::ResultFamily<sw::JunkGroupModel, ORJunkResultItemObject, ORJunkFilesCollection,
+                       &ORJunkFilesCollection::tempJunkData, &ORJunkData::junkSelectedSize, &ORJunkData::junkTotalSize>
 {
     static qint64 selectedSizeOf(const ORJunkData &data) { return sw::JunkOverlap::selectedSize(data); }
 };

@@ -13,10 +13,12 @@ namespace sw {
 // under the page's selection policy. The group belongs to the engine's
 // result; the page hands over a new one whenever that result may have
 // changed.
-template <class Group, class Policy>
+template <class GroupT, class Policy>
 class GroupItemModel : public ItemListModel
 {
 public:
+    using Group = GroupT;
+
     using ItemListModel::ItemListModel;
 
     // Lists the group's items (nullptr: none) through the given search text.

@@ -22,6 +22,8 @@ public:
     using GroupList = std::remove_cvref_t<decltype(std::declval<Data &>().*Groups)>;
     using Group = typename GroupList::value_type;
     using SelectionPolicy = Policy;
+    using DataType = Data;
+    static constexpr auto groupsOfData = Groups;
 
     using QAbstractListModel::QAbstractListModel;
 

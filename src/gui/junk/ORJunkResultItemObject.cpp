@@ -1,7 +1,0 @@
-#include "ORJunkResultItemObject.h"
-
-#include "JunkNotifications.h"
-
-ORJunkResultItemObject::ORJunkResultItemObject(QWidget *parent) : FamilyItemList(sw::junknote::kShowGroup, parent)
-{
-}
