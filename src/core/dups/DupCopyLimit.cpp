@@ -44,16 +44,18 @@ bool DupCopyLimit::setCopyMarked(ORDupDataGroup &group, qsizetype index, bool ma
     return true;
 }
 
-void DupCopyLimit::setGroupMarked(ORDupDataGroup &group, bool marked)
+void DupCopyLimit::setGroupMarked(ORDupDataGroup &group, bool marked, qsizetype kept)
 {
+    if (kept < 0 || kept >= group.groupItems.size())
+        kept = 0;
     for (qsizetype i = 0; i < group.groupItems.size(); ++i)
-        group.groupItems[i].isDel = marked && i > 0;
+        group.groupItems[i].isDel = marked && i != kept;
     refresh(group);
 }
 
-void DupCopyLimit::groupButtonClick(ORDupDataGroup &group)
+void DupCopyLimit::groupButtonClick(ORDupDataGroup &group, qsizetype kept)
 {
-    setGroupMarked(group, group.isGroupDelFlag == 0);
+    setGroupMarked(group, group.isGroupDelFlag == 0, kept);
 }
 
 }  // namespace sw

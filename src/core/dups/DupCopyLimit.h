@@ -23,10 +23,10 @@ public:
     static bool isCopyCheckable(const ORDupDataGroup &group, qsizetype index);
 
     // The group's check button and the auto-select: a group with a marked copy
-    // is cleared, an unmarked one gets every copy but the first marked.
-    static void groupButtonClick(ORDupDataGroup &group);
-    // Every copy but the first (marked), or none.
-    static void setGroupMarked(ORDupDataGroup &group, bool marked);
+    // is cleared, an unmarked one gets every copy but the kept one marked.
+    static void groupButtonClick(ORDupDataGroup &group, qsizetype kept = 0);
+    // Every copy but the kept one (marked), or none.
+    static void setGroupMarked(ORDupDataGroup &group, bool marked, qsizetype kept = 0);
 };
 
 }  // namespace sw

@@ -11,6 +11,7 @@ struct ORBigDataItem
     QString itemName;
     QString itemIconPath;
     QString itemModDate;
+    qint64 itemModTime = 0;  // ms since the epoch, UTC
     bool isDel = false;
     bool isVisible = true;
 };

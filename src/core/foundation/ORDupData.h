@@ -10,6 +10,7 @@ struct ORDupDataItem
     QString itemPath;
     QString itemName;
     QString itemIconPath;
+    qint64 itemModTime = 0;  // ms since the epoch, UTC
     bool isDel = false;
     bool isVisible = true;
 };
