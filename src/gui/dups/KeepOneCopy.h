@@ -1,13 +1,15 @@
 #pragma once
 
 #include "DupCopyLimit.h"
+#include "DupKeepRule.h"
 #include "ORSelection.h"
 
 namespace sw {
 
 // The selection policy of the duplicate result page: one copy of every group
 // always stays unmarked (DupCopyLimit), so a group of one copy has nothing
-// to tick and the box of the copy that must stay is disabled.
+// to tick and the box of the copy that must stay is disabled. Marking a
+// whole group keeps the copy the keep rule picks.
 struct KeepOneCopy
 {
     static bool isGroupCheckable(const ORDupDataGroup &group)
@@ -32,8 +34,11 @@ struct KeepOneCopy
         return index >= 0 && index < group.groupItems.size()
                && DupCopyLimit::setCopyMarked(group, index, !group.groupItems.at(index).isDel);
     }
-    static void groupButtonClick(ORDupDataGroup &group) { setGroupMarked(group, group.isGroupDelFlag == 0); }
-    static void setGroupMarked(ORDupDataGroup &group, bool marked) { DupCopyLimit::setGroupMarked(group, marked); }
+    // Every copy but the one the rule keeps, or none.
+    static void setGroupMarked(ORDupDataGroup &group, bool marked, DupKeepRule rule = DupKeepRule::FirstFound)
+    {
+        DupCopyLimit::setGroupMarked(group, marked, marked ? dupkeep::keptCopy(group, rule) : 0);
+    }
 };
 
 }  // namespace sw

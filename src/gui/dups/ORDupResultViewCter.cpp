@@ -25,6 +25,7 @@ ORDupResultViewCter::ORDupResultViewCter(ORBasedViewCterDelegate *delegate, QWid
     buildDetail();
     bottomBar()->setAutoSelectTitle(true);
     autoSelectButton()->setToolTip(tr("Select every copy but one of each group listed, or clear them"));
+    bottomBar()->addBesideAutoSelect(buildKeepRulePopUp());
     setKeyboardOrder();
 }
 
@@ -79,6 +80,25 @@ QWidget *ORDupResultViewCter::buildGroupTools()
     return tools;
 }
 
+// Which copy of a group a selection keeps; the choice lasts between runs.
+QComboBox *ORDupResultViewCter::buildKeepRulePopUp()
+{
+    m_keepRulePopUp = new QComboBox(bottomBar());
+    m_keepRulePopUp->setObjectName(QStringLiteral("keepRulePopUp"));
+    m_keepRulePopUp->setToolTip(tr("Which copy of each group Select keeps"));
+    for (DupKeepRule rule : {DupKeepRule::Oldest, DupKeepRule::Newest, DupKeepRule::ShortestPath, DupKeepRule::FirstFound})
+        m_keepRulePopUp->addItem(dupkeep::title(rule), int(rule));
+    m_keepRulePopUp->setCurrentIndex(m_keepRulePopUp->findData(int(dupkeep::remembered())));
+    connect(m_keepRulePopUp, &QComboBox::activated, this,
+            [this](int index) { dupkeep::remember(DupKeepRule(m_keepRulePopUp->itemData(index).toInt())); });
+    return m_keepRulePopUp;
+}
+
+void ORDupResultViewCter::markGroup(ORDupDataGroup &group, bool marked)
+{
+    KeepOneCopy::setGroupMarked(group, marked, DupKeepRule(m_keepRulePopUp->currentData().toInt()));
+}
+
 // Under the title: the kinds' bar, then the copies or the preview.
 void ORDupResultViewCter::buildDetail()
 {
@@ -109,7 +129,7 @@ void ORDupResultViewCter::setKeyboardOrder()
         for (int segment = 0; segment < control->count(); ++segment)
             order.append(control->button(segment));
     order << m_searchField << m_sortPopButton << gTableView() << itemObject()->itemTableView() << autoSelectButton()
-          << startOverBut() << delBut();
+          << m_keepRulePopUp << startOverBut() << delBut();
     setReadingOrder(order);
 }
 

@@ -57,16 +57,19 @@ public:
     ORTableView *groupTableView() const { return gTableView(); }
     sw::PreviewPane *previewPane() const { return m_previewPane; }
     sw::DupKindBar *kindBar() const { return m_kindBar; }
+    QComboBox *keepRulePopUp() const { return m_keepRulePopUp; }
     QLabel *titleTextField() const { return groupTitleField(); }
     QLabel *infoTextField() const { return groupInfoField(); }
 
 protected:
     void groupAnnounced(ORDupDataGroup *group) override;
+    void markGroup(ORDupDataGroup &group, bool marked) override;
     void forgetResult() override;
 
 private:
     QWidget *buildTopBar();
     QWidget *buildGroupTools();
+    QComboBox *buildKeepRulePopUp();
     void buildDetail();
     void setKeyboardOrder();
 
@@ -85,6 +88,7 @@ private:
     QComboBox *m_sortPopButton = nullptr;
     QLineEdit *m_searchField = nullptr;
     sw::DupKindBar *m_kindBar = nullptr;
+    QComboBox *m_keepRulePopUp = nullptr;
     QStackedWidget *m_detailStack = nullptr;
     QWidget *m_previewBox = nullptr;
     QLabel *m_previewCaption = nullptr;

@@ -96,7 +96,8 @@ public:
         Group *group = m_groupModel->group(row);
         if (!group || !Policy::isGroupCheckable(*group))
             return;
-        Policy::groupButtonClick(*group);
+        // A group with anything marked is cleared, an unmarked one marked.
+        markGroup(*group, group->isGroupDelFlag == 0);
         updateSelectedSize();
         announceGroup(row);
         m_groupModel->refresh();
@@ -168,7 +169,7 @@ protected:
         if constexpr (requires { group->groupInfo; })
             m_groupInfoField->setText(group->groupInfo);
     }
-    // What the auto-select does to one group.
+    // What the auto-select and a group's check button do to one group.
     virtual void markGroup(Group &group, bool marked) { Policy::setGroupMarked(group, marked); }
     void forgetResult() override
     {

@@ -40,11 +40,6 @@ struct WholeGroups
         return true;
     }
     template <class Group>
-    static void groupButtonClick(Group &group)
-    {
-        selection::groupButtonClick(group);
-    }
-    template <class Group>
     static void setGroupMarked(Group &group, bool marked)
     {
         selection::setGroupMarked(group, marked);
