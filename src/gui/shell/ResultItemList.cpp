@@ -75,6 +75,7 @@ void ResultItemList::setItemToolsShown(bool shown)
 void ResultItemList::startSearch(const QString &text)
 {
     m_model->setSearchText(text);
+    emit searchChanged();
 }
 
 void ResultItemList::sortChanged(int tag)

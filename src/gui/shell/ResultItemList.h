@@ -42,12 +42,17 @@ public:
     // The path last handed to the preview.
     QString or_itemPath() const { return m_itemPath; }
 
+
     // The announcement a result page posts: [row as text, group, page].
     template <class Group>
     static QVariantList announcement(int row, Group *group, QObject *page)
     {
         return QVariantList{QString::number(row), QVariant::fromValue(group), QVariant::fromValue(page)};
     }
+
+signals:
+    // The search text changed what is listed, and so what is selected.
+    void searchChanged();
 
 protected:
     // The model lists a newly announced group: forget the search text and

@@ -58,6 +58,7 @@ public:
         panes->addWidget(buildItemPane(), 1);
         m_column->addLayout(panes, 1);
         QObject::connect(autoSelectButton(), &QPushButton::clicked, this, [this] { autoSelectAction(); });
+        QObject::connect(m_itemObject, &ResultItemList::searchChanged, this, [this] { updateSelectedSize(); });
         m_column->addWidget(bottomBar());
         watchKeys(gTableView(), m_itemObject);
         setReadingOrder({gTableView(), m_itemObject->searchField(), m_itemObject->sortPopButton(),
