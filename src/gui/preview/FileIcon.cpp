@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMimeDatabase>
+#include <QStandardPaths>
 #include <QStyle>
 
 namespace sw::FileIcon {
@@ -22,6 +23,13 @@ bool drawable(const QIcon &icon)
 void ensureIconTheme()
 {
     static const bool done = [] {
+        QStringList roots = QIcon::themeSearchPaths();
+        for (const QString &data :
+             QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                       QStandardPaths::LocateDirectory))
+            if (!roots.contains(data))
+                roots.append(data);
+        QIcon::setThemeSearchPaths(roots);
         for (const char *theme : {"Adwaita", "breeze", "hicolor"}) {
             const QString name = QString::fromLatin1(theme);
             for (const QString &root : QIcon::themeSearchPaths())
