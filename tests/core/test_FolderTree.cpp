@@ -1,7 +1,7 @@
 // The tree walk under every measure and removal: links removed as links,
 // special files never opened, the same bytes counted by both walks, trees
-// far deeper than the open descriptors allow, and a folder swapped for a
-// link while the removal runs.
+// far deeper than the open descriptors allow, walks stopped midway, and a
+// folder swapped for a link while the removal runs.
 
 #include "FixtureTree.h"
 #include "FolderTree.h"
@@ -126,6 +126,52 @@ TEST(FolderTree, TreesDeeperThanTheDescriptorLimitAreMeasuredAndRemovedWhole)
     EXPECT_EQ(removed.bytes, expected);
     EXPECT_TRUE(removed.failures.isEmpty()) << removed.failures.mid(0, 3).join('\n').toStdString();
     EXPECT_FALSE(tree.exists(QStringLiteral("deep/d")));
+}
+
+// A walk stopped by its watch (a cancelled job) ends between two entries: a
+// measure returns early, a removal leaves the rest, says so, and counts
+// exactly what went; links among the entries are removed, never followed.
+TEST(FolderTree, StoppedWalksEndBetweenEntriesAndCountExactlyWhatWent)
+{
+    FixtureTree tree;
+    tree.file(QStringLiteral("outside/precious"), 700);
+    for (int i = 0; i < 400; ++i) {
+        const QString rel = QStringLiteral("cache/d%1/e%2").arg(i % 4).arg(i);
+        if (i % 5 == 0)
+            tree.link(rel, tree.path(i % 2 ? QStringLiteral("outside/precious") : QStringLiteral("outside")));
+        else
+            tree.file(rel, 10 + i);
+    }
+    const sw::UniqueFd fd = openFolder(tree.path(QStringLiteral("cache")));
+    const qint64 whole = sw::FolderTree::measure(fd.get());
+    int seen = 0;
+    const qint64 partial = sw::FolderTree::measure(fd.get(), [&seen](qint64) { return ++seen < 50; });
+    EXPECT_EQ(seen, 50);
+    EXPECT_LT(partial, whole);
+
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    int removedEntries = 0;
+    qint64 watched = 0;
+    QStringList failures;
+    const qint64 removed = sw::FolderTree::removeContents(
+        fd.get(), [&](const QByteArray &rel, const QString &why) { failures.append(QString::fromUtf8(rel) + why); },
+        [&](qint64 bytes) {
+            watched += bytes;
+            return ++removedEntries < 150;
+        });
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+
+    EXPECT_EQ(removedEntries, 150);
+    EXPECT_EQ(removed, watched);
+    EXPECT_EQ(removed, before.bytesGone(after));
+    EXPECT_EQ(before.vanished(after).size(), 150);
+    for (const QString &gone : before.vanished(after))
+        EXPECT_TRUE(gone.startsWith(tree.path(QStringLiteral("cache/")))) << gone.toStdString();
+    EXPECT_TRUE(before.changed(after).isEmpty());
+    EXPECT_EQ(QFileInfo(tree.path(QStringLiteral("outside/precious"))).size(), 700);
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures.constFirst().contains(QStringLiteral("stopped"))) << failures.constFirst().toStdString();
+    EXPECT_EQ(sw::FolderTree::measure(fd.get()), whole - removed);
 }
 
 // Another user who may write in a cache folder swaps one of its folders with a

@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -23,8 +27,116 @@ class FolderWalkerTest : public ::testing::Test
 {
 protected:
     QString path(const QString &rel) const { return m_tree.path(rel); }
+
+    // Every entry the walk hands over, relative to root; folders named in
+    // skip are not entered, and the walk stops after stopAt.
+    QStringList walked(const QString &root, const QStringList &skip = {}, const QString &stopAt = {},
+                       bool *completed = nullptr) const
+    {
+        QStringList seen;
+        FolderWalker walker;
+        const QString prefix = root + QLatin1Char('/');
+        const bool done = walker.walk(root, [&](const FolderWalker::Entry &entry) {
+            const QString rel = entry.path().mid(prefix.size());
+            seen << rel + (entry.isFolder() ? QStringLiteral("/") : QString());
+            if (rel == stopAt)
+                return FolderWalker::Step::Stop;
+            return skip.contains(rel) ? FolderWalker::Step::Skip : FolderWalker::Step::Next;
+        });
+        if (completed)
+            *completed = done;
+        return seen;
+    }
+
     swtest::FixtureTree m_tree;
 };
+
+TEST_F(FolderWalkerTest, walkHandsOverFilesAndFoldersInOrderButNoLinkSpecialFileOrBadName)
+{
+    m_tree.file("tree/b/inner", 1);
+    m_tree.file("tree/a", 1);
+    m_tree.file("tree/c/skipped/deep", 1);
+    m_tree.file("tree/d", 1);
+    m_tree.link("tree/link-to-b", path("tree/b"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("tree/fifo")).constData(), 0600), 0);
+    const QByteArray bad = QFile::encodeName(path("tree")) + "/bad\xff";
+    ASSERT_EQ(::mkdir(bad.constData(), 0755), 0);
+    ASSERT_EQ(::close(::open((bad + "/inside").constData(), O_WRONLY | O_CREAT, 0644)), 0);
+
+    bool completed = false;
+    EXPECT_EQ(walked(path("tree"), {QStringLiteral("c/skipped")}, {}, &completed),
+              (QStringList{"a", "b/", "b/inner", "c/", "c/skipped/", "d"}));
+    EXPECT_TRUE(completed);
+    EXPECT_EQ(walked(path("tree"), {}, QStringLiteral("b/inner"), &completed), (QStringList{"a", "b/", "b/inner"}));
+    EXPECT_FALSE(completed);
+    // The root may itself be a link.
+    m_tree.link("rootlink", path("tree/b"));
+    EXPECT_EQ(walked(path("rootlink")), QStringList{"inner"});
+}
+
+TEST_F(FolderWalkerTest, walkReachesNothingDeeperThanItsLimit)
+{
+    QString rel = QStringLiteral("deep");
+    for (int level = 0; level < FolderWalker::kMaxDepth + 2; ++level)
+        rel += QStringLiteral("/d");
+    ASSERT_FALSE(m_tree.folder(rel).isEmpty());
+    int deepest = 0;
+    FolderWalker walker;
+    walker.walk(path("deep"), [&deepest](const FolderWalker::Entry &entry) {
+        deepest = std::max(deepest, entry.depth);
+        return FolderWalker::Step::Next;
+    });
+    EXPECT_EQ(deepest, FolderWalker::kMaxDepth);
+}
+
+// Run in a child with a mount namespace of its own: tree/sub/loop is tree
+// itself, bound there. Exits 77 when no namespace or bind mount can be had.
+int walkThroughBindMountLoop(const QString &tree)
+{
+    if (::unshare(CLONE_NEWNS) != 0) {
+        const uid_t uid = ::geteuid();
+        const gid_t gid = ::getegid();
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            return 77;
+        auto write = [](const char *file, const QByteArray &text) {
+            const int fd = ::open(file, O_WRONLY);
+            const bool ok = fd >= 0 && ::write(fd, text.constData(), size_t(text.size())) == text.size();
+            if (fd >= 0)
+                ::close(fd);
+            return ok;
+        };
+        if (!write("/proc/self/setgroups", "deny") || !write("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1")
+            || !write("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1"))
+            return 77;
+    }
+    const QByteArray native = QFile::encodeName(tree);
+    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+        || ::mount(native.constData(), (native + "/sub/loop").constData(), nullptr, MS_BIND, nullptr) != 0)
+        return 77;
+    QStringList seen;
+    FolderWalker walker;
+    walker.walk(tree, [&seen, &tree](const FolderWalker::Entry &entry) {
+        seen << entry.path().mid(tree.size() + 1);
+        return FolderWalker::Step::Next;
+    });
+    return seen == QStringList{"f", "sub"} ? 0 : 1;
+}
+
+TEST_F(FolderWalkerTest, walkDoesNotEnterAFolderAgainThroughABindMount)
+{
+    m_tree.file("tree/f", 1);
+    m_tree.folder("tree/sub/loop");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(walkThroughBindMountLoop(path("tree")));
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no bind mount can be made here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the walk went round the loop";
+}
 
 TEST_F(FolderWalkerTest, folderSizeSumsEveryEntryWithoutFollowingLinks)
 {

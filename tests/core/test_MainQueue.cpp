@@ -65,14 +65,14 @@ protected:
 TEST_F(MainQueueTest, OrderIsKeptAcrossProgressNotificationsAndBlocks)
 {
     runOnWorkerWhileMainIsBlocked([this] {
-        ORUtility::notifyOnMainThread(QStringLiteral("junksize"), 1);
+        ORUtility::notifyProgressOnMainThread(QStringLiteral("junksize"), 1);
         ORDispatch::main([this] { events.append(QStringLiteral("block1")); });
-        ORUtility::notifyOnMainThread(QStringLiteral("junksize"), 2);
-        ORUtility::notifyOnMainThread(QStringLiteral("junksize"), 3);
+        ORUtility::notifyProgressOnMainThread(QStringLiteral("junksize"), 2);
+        ORUtility::notifyProgressOnMainThread(QStringLiteral("junksize"), 3);
         ORUtility::notifyOnMainThread(QStringLiteral("getjunks"), QStringLiteral("x"));
         ORUtility::notifyOnMainThread(QStringLiteral("getjunks"), QStringLiteral("y"));
         ORDispatch::main([this] { events.append(QStringLiteral("block2")); });
-        ORUtility::notifyOnMainThread(QStringLiteral("junksize"), 4);
+        ORUtility::notifyProgressOnMainThread(QStringLiteral("junksize"), 4);
     });
     // Progress between two other entries collapses to its last value; other
     // notifications are never merged.
@@ -84,10 +84,10 @@ TEST_F(MainQueueTest, OrderIsKeptAcrossProgressNotificationsAndBlocks)
 TEST_F(MainQueueTest, EachProgressNameDeliversItsLastValue)
 {
     runOnWorkerWhileMainIsBlocked([] {
-        ORUtility::notifyOnMainThread(QStringLiteral("junktitle"), QStringLiteral("/a"));
-        ORUtility::notifyOnMainThread(QStringLiteral("junksize"), 10);
-        ORUtility::notifyOnMainThread(QStringLiteral("junktitle"), QStringLiteral("/b"));
-        ORUtility::notifyOnMainThread(QStringLiteral("junksize"), 30);
+        ORUtility::notifyProgressOnMainThread(QStringLiteral("junktitle"), QStringLiteral("/a"));
+        ORUtility::notifyProgressOnMainThread(QStringLiteral("junksize"), 10);
+        ORUtility::notifyProgressOnMainThread(QStringLiteral("junktitle"), QStringLiteral("/b"));
+        ORUtility::notifyProgressOnMainThread(QStringLiteral("junksize"), 30);
     });
     QStringList sorted = events;
     sorted.sort();
@@ -105,7 +105,7 @@ TEST_F(MainQueueTest, MillionProgressPostsWhileTheMainThreadIsBusyWakeItOnce)
     const quint64 before = sw::MainQueue::instance().wakeCount();
     runOnWorkerWhileMainIsBlocked([] {
         for (int i = 0; i < 1000000; ++i)
-            ORUtility::notifyOnMainThread(QStringLiteral("junksize"), i);
+            ORUtility::notifyProgressOnMainThread(QStringLiteral("junksize"), i);
     });
     // One wake-up for the whole burst, one for the drain block above.
     EXPECT_EQ(sw::MainQueue::instance().wakeCount() - before, 2u);
@@ -118,7 +118,7 @@ TEST_F(MainQueueTest, MillionProgressPostsWhileTheMainThreadListensQueueFewEvent
     std::atomic<bool> finished{false};
     std::thread worker([&] {
         for (int i = 0; i < 1000000; ++i)
-            ORUtility::notifyOnMainThread(QStringLiteral("junksize"), i);
+            ORUtility::notifyProgressOnMainThread(QStringLiteral("junksize"), i);
         finished = true;
     });
     const bool delivered =

@@ -248,6 +248,7 @@ TEST_F(BigEngine, ModificationDateIsTodayOrTheDay)
     ASSERT_EQ(data->bigGroups.size(), 1);
     EXPECT_EQ(data->bigGroups[0].groupItems[0].itemModDate, QStringLiteral("today"));
     EXPECT_EQ(data->bigGroups[0].groupItems[1].itemModDate, QStringLiteral("2021/03/04"));
+    EXPECT_EQ(data->bigGroups[0].groupItems[1].itemModTime, noon.toMSecsSinceEpoch());
 }
 
 TEST_F(BigEngine, ResultIsKeptUntilStartOver)
@@ -267,14 +268,75 @@ TEST_F(BigEngine, ResultIsKeptUntilStartOver)
 
 TEST_F(BigEngine, DefaultFoldersFollowTheLayout)
 {
-    EXPECT_EQ(ORBigDataCollection::defaultFolders(), (QStringList{home + "/Documents", home + "/Videos"}));
+    EXPECT_EQ(ORBigDataCollection::defaultFolders(),
+              (QStringList{home + "/Documents", home + "/Downloads", home + "/Videos", home + "/Pictures"}));
+    // A folder two keys name is scanned once.
     tree.text(QStringLiteral("home/.config/user-dirs.dirs"),
-              "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\nXDG_VIDEOS_DIR=\"$HOME/Films\"\n");
-    EXPECT_EQ(ORBigDataCollection::defaultFolders(), (QStringList{home + "/Papers", home + "/Films"}));
+              "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\nXDG_VIDEOS_DIR=\"$HOME/Films\"\nXDG_PICTURES_DIR=\"$HOME/Papers\"\n");
+    EXPECT_EQ(ORBigDataCollection::defaultFolders(),
+              (QStringList{home + "/Papers", home + "/Downloads", home + "/Films"}));
     ORLayout::set(ORLayout::Kind::MacOS, tree.path(QStringLiteral("root")), home);
     EXPECT_EQ(ORBigDataCollection::defaultFolders(), (QStringList{home + "/Documents", home + "/Movies"}));
     EXPECT_EQ(ORBigDataCollection::defaultExcludeFiles().size(), 33);
     EXPECT_EQ(ORBigDataCollection::defaultExcludeFolders(), (QStringList{"/.[^/]*", "[^/]*.docset$"}));
+}
+
+// --- the job: cancel and progress ------------------------------------------------
+
+TEST_F(BigEngine, CancelledScanReturnsNothingAndHoldsNothing)
+{
+    const QString film = big(QStringLiteral("a/film.mkv"), 40 * MiB);
+    tree.file(QStringLiteral("scan/b/note.txt"), 10);
+    prepare({});
+    sw::JobControl job;
+    const auto data = engine().scan(job);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(listed(*data), QStringList{film});
+    EXPECT_EQ(engine().result(), data);
+    const sw::JobControl::Progress progress = job.progress();
+    EXPECT_EQ(progress.items, 2);
+    EXPECT_EQ(progress.bytes, 40 * MiB);
+    EXPECT_EQ(progress.currentPath, tree.path(QStringLiteral("scan/b/note.txt")));
+
+    sw::JobControl cancelled;
+    cancelled.cancel();
+    EXPECT_EQ(engine().scan(cancelled), nullptr);
+    EXPECT_EQ(engine().result(), nullptr);  // the earlier result is gone too
+    EXPECT_EQ(engine().tempBigData(), nullptr);
+    EXPECT_EQ(cancelled.progress().items, 0);
+}
+
+// The job whose removal a test cancels from inside (a failure's log line).
+sw::JobControl *g_cancelOnLog = nullptr;
+
+TEST_F(BigEngine, CancelledRemovalStopsAfterTheCurrentItemAndReportsWhatWent)
+{
+    const QString a = big(QStringLiteral("a.mkv"), 40 * MiB);
+    const QString b = big(QStringLiteral("b.mkv"), 50 * MiB);
+    const QString c = big(QStringLiteral("c.mkv"), 60 * MiB);
+    const auto data = scan();
+    sw::selection::setGroupMarked(data->bigGroups[0], true);
+    ASSERT_TRUE(QFile::remove(b));  // its failure is logged while it is the current item
+    sw::JobControl job;
+    g_cancelOnLog = &job;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {
+        g_cancelOnLog->cancel();
+    });
+    const sw::RemovalReport report = engine().remove(job);
+    qInstallMessageHandler(previous);
+    g_cancelOnLog = nullptr;
+
+    ASSERT_EQ(report.outcomes().size(), 2);
+    EXPECT_EQ(report.outcomes()[0].path, a);
+    EXPECT_TRUE(report.outcomes()[0].ok());
+    EXPECT_EQ(report.outcomes()[1].path, b);
+    EXPECT_FALSE(report.outcomes()[1].ok());
+    EXPECT_FALSE(QFileInfo::exists(a));
+    EXPECT_TRUE(QFileInfo::exists(c));  // never begun
+    EXPECT_EQ(report.removedBytes(), 40 * MiB);
+    EXPECT_EQ(engine().delSize(), 40 * MiB);
+    EXPECT_EQ(job.progress().items, 1);
+    EXPECT_EQ(job.progress().bytes, 40 * MiB);
 }
 
 // --- removal -----------------------------------------------------------------------

@@ -271,6 +271,7 @@ TEST_F(DupEngine, GroupsComeLargestSizeFirstWithTheirFirstItemsFields)
         put(QStringLiteral("x/%1.MP3").arg(QLatin1String(name)), pattern(quint32(size), size));
         put(QStringLiteral("y/%1").arg(QLatin1String(name)), pattern(quint32(size), size));
     }
+    ASSERT_TRUE(swtest::setModificationTime(tree.path(QStringLiteral("scan/y/twenty")), 1614859200));
     const auto data = scan();
     EXPECT_EQ(groups(*data), (Groups{{"x/twenty.MP3", "y/twenty"}, {"x/five.MP3", "y/five"}, {"x/one.MP3", "y/one"}}));
     const ORDupDataGroup &first = data->dupGroups[0];
@@ -281,6 +282,7 @@ TEST_F(DupEngine, GroupsComeLargestSizeFirstWithTheirFirstItemsFields)
     EXPECT_EQ(first.isGroupDelFlag, 0);
     EXPECT_EQ(first.groupItems[1].itemName, QStringLiteral("twenty"));
     EXPECT_EQ(first.groupItems[1].itemSize, 20000000);
+    EXPECT_EQ(first.groupItems[1].itemModTime, 1614859200000);
     EXPECT_FALSE(first.groupItems[1].isDel);
 }
 
@@ -353,7 +355,8 @@ TEST_F(DupEngine, CopiesTheUserMayNotDeleteAreLeftOut)
 
 TEST_F(DupEngine, DefaultsFollowTheLayout)
 {
-    EXPECT_EQ(ORDupDataCollection::defaultFolders(), (QStringList{home + "/Documents", home + "/Music"}));
+    EXPECT_EQ(ORDupDataCollection::defaultFolders(),
+              (QStringList{home + "/Documents", home + "/Downloads", home + "/Music", home + "/Pictures"}));
     ORLayout::set(ORLayout::Kind::MacOS, tree.path(QStringLiteral("root")), home);
     EXPECT_EQ(ORDupDataCollection::defaultFolders(), (QStringList{home + "/Documents", home + "/Music"}));
     const QStringList extensions = ORDupDataCollection::defaultExcludeFiles();
@@ -372,6 +375,28 @@ TEST_F(DupEngine, ResultIsKeptUntilStartOver)
     EXPECT_EQ(engine().tempDupData(), nullptr);
     EXPECT_TRUE(engine().folders().isEmpty());
     EXPECT_EQ(groups(*scan()), (Groups{{"a", "b", "c"}}));
+}
+
+TEST_F(DupEngine, CancelledScanReturnsNothingAndHoldsNothing)
+{
+    put(QStringLiteral("a"), pattern(1, 30000));
+    put(QStringLiteral("b"), pattern(1, 30000));
+    prepare({});
+    sw::JobControl job;
+    ASSERT_NE(engine().scan(job), nullptr);
+    EXPECT_EQ(job.progress().items, 2);
+    EXPECT_EQ(job.progress().bytes, 60000);
+    sw::JobControl cancelled;
+    cancelled.cancel();
+    EXPECT_EQ(engine().scan(cancelled), nullptr);
+    EXPECT_EQ(engine().result(), nullptr);
+    // Each later stage gives up at once too.
+    DupCandidates candidates;
+    file(candidates, tree.path(QStringLiteral("scan/a")));
+    file(candidates, tree.path(QStringLiteral("scan/b")));
+    EXPECT_TRUE(DupStages::groupByDigest(candidates, {0, 1}, &cancelled).empty());
+    EXPECT_TRUE(DupStages::confirmContents(candidates, {0, 1}, &cancelled).empty());
+    EXPECT_EQ(DupStages::confirmContents(candidates, {0, 1}, &job), (std::vector<CandidateSet>{{0, 1}}));
 }
 
 TEST_F(DupEngine, AllButTheFirstCopyGoToTheTrash)

@@ -1,6 +1,6 @@
 // The junk engine: scan order, initial selection, lifecycle, progress
-// notifications and removal, on fixture trees of both layouts. Where each
-// category looks is tested in test_MacJunkLocations and
+// notifications, removal and cancellation, on fixture trees of both
+// layouts. Where each category looks is tested in test_MacJunkLocations and
 // test_FreedesktopJunkLocations.
 
 #include "JunkTestSupport.h"
@@ -13,18 +13,58 @@
 #include "ORDispatch.h"
 #include "ORNotificationCenter.h"
 #include "ORSelection.h"
+#include "UniqueFd.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 #include <stdexcept>
+#include <thread>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using swtest::JunkFixture;
 
 namespace {
 
 using Kind = ORLayout::Kind;
+
+// Plants count files of size bytes (f0, f1, ...) in folder, quicker than one by one.
+void plantFiles(const QString &folder, int count, qint64 size)
+{
+    QDir().mkpath(folder);
+    const sw::UniqueFd dir(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray bytes(size, 'x');
+    for (int i = 0; i < count; ++i) {
+        const QByteArray name = "f" + QByteArray::number(i);
+        const sw::UniqueFd file(::openat(dir.get(), name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+        ASSERT_EQ(::write(file.get(), bytes.constData(), bytes.size()), size);
+    }
+}
+
+// Runs work on a thread of its own and cancels job from here the moment
+// `when` holds for its progress (a runner's Cancel button).
+void cancelWhen(sw::JobControl &job, const std::function<bool(const sw::JobControl::Progress &)> &when,
+                const std::function<void()> &work)
+{
+    std::atomic<bool> finished{false};
+    std::thread worker([&] {
+        work();
+        finished = true;
+    });
+    while (!finished) {
+        if (when(job.progress())) {
+            job.cancel();
+            break;
+        }
+        std::this_thread::yield();
+    }
+    worker.join();
+}
 
 class JunkEngine : public JunkFixture, public ::testing::WithParamInterface<Kind>
 {
@@ -140,8 +180,9 @@ TEST_P(JunkEngine, ProgressArrivesOnTheMainThreadEndingWithTheTotal)
     enable({0});
     std::shared_ptr<ORJunkData> data;
     std::atomic<bool> done{false};
+    sw::JobControl job;
     ORDispatch::global(ORDispatch::Priority::Background, [&] {
-        data = engine().junkData();
+        data = engine().scan(job);
         ORDispatch::main([&] { done = true; });
     });
     const QDeadlineTimer deadline(60000);
@@ -155,6 +196,11 @@ TEST_P(JunkEngine, ProgressArrivesOnTheMainThreadEndingWithTheTotal)
     EXPECT_TRUE(std::is_sorted(sizes.cbegin(), sizes.cend()));
     ASSERT_FALSE(titles.isEmpty());
     EXPECT_TRUE(titles.constLast().startsWith(home)) << titles.constLast().toStdString();
+    // The job saw the same: every candidate and entry, the total, the last candidate.
+    EXPECT_EQ(engine().result(), data);
+    EXPECT_GE(job.progress().items, 100);
+    EXPECT_EQ(job.progress().bytes, data->junkTotalSize);
+    EXPECT_EQ(job.progress().currentPath, titles.constLast());
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, JunkEngine, ::testing::Values(Kind::MacOS, Kind::Freedesktop),
@@ -188,6 +234,64 @@ TEST_F(MacJunkEngine, IOSGroupsStartUnmarked)
     EXPECT_EQ(itunes->groupSelectedSize, 40);
     EXPECT_TRUE(itunes->groupItems.first().isDel);
     EXPECT_EQ(data->junkTotalSize, 40 + 60);  // the firmware listed twice counts once
+}
+
+TEST_F(JunkFixture, CancelledScanStopsInsideAHugeFolderAndHoldsNothing)
+{
+    useLayout(Kind::Freedesktop);
+    constexpr int kEntries = 5000;
+    homeFile(QStringLiteral(".cache/small"), 10);
+    plantFiles(tree.path(QStringLiteral("home/.cache/huge")), kEntries, 1);
+    enable({0});
+    // The cancel comes from another thread: on a loaded machine it may land
+    // after the folder was measured, so a few tries are allowed.
+    std::shared_ptr<ORJunkData> data;
+    qint64 items = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ASSERT_NE(engine().scan(sw::JobControl::unwatched()), nullptr);  // held until the next scan
+        sw::JobControl job;
+        cancelWhen(
+            job, [](const auto &p) { return p.currentPath.endsWith(QLatin1String("/huge")); },
+            [&] { data = engine().scan(job); });
+        items = job.progress().items;
+        if (!data && items < kEntries)
+            break;
+    }
+    EXPECT_EQ(data, nullptr);
+    EXPECT_EQ(engine().result(), nullptr);
+    EXPECT_LT(items, kEntries);  // stopped inside the folder, not after it
+}
+
+// What a Linux user expects to keep starts unmarked: the Downloads folder, and
+// the browsers' history, cookies and site storage (their caches stay marked).
+TEST_F(JunkFixture, FreedesktopKeepsDownloadsAndBrowsingHistoryUnmarked)
+{
+    useLayout(Kind::Freedesktop);
+    homeFile(QStringLiteral("Downloads/setup.iso"), 50);
+    homeFile(QStringLiteral(".cache/mozilla/firefox/p.default/cache2/entries/e"), 30);
+    homeFile(QStringLiteral(".config/google-chrome/Default/History"), 20);
+    homeFile(QStringLiteral(".config/chromium/Default/Cookies"), 7);
+    homeFile(QStringLiteral(".config/chromium/Default/Local Storage/leveldb/000003.log"), 5);
+    const auto data = scan({7, 8});
+    const ORJunkDataGroup *downloads = group(*data, 8);
+    ASSERT_NE(downloads, nullptr);
+    ASSERT_EQ(downloads->groupItems.size(), 1);
+    EXPECT_FALSE(downloads->groupItems.first().isDel);
+    EXPECT_EQ(downloads->isGroupDelFlag, 0);
+    EXPECT_EQ(downloads->groupSelectedSize, 0);
+
+    const ORJunkDataGroup *browser = group(*data, 7);
+    ASSERT_NE(browser, nullptr);
+    ASSERT_EQ(browser->groupItems.size(), 4);
+    qint64 cacheSize = 0;
+    for (const ORjunkDataItem &item : browser->groupItems) {
+        const bool cache = item.itemPath.endsWith(QLatin1String("/cache2"));
+        EXPECT_EQ(item.isDel, cache) << item.itemPath.toStdString();
+        cacheSize += cache ? item.itemSize : 0;
+    }
+    EXPECT_EQ(browser->isGroupDelFlag, 1);
+    EXPECT_EQ(browser->groupSelectedSize, cacheSize);
+    EXPECT_EQ(data->junkSelectedSize, cacheSize);
 }
 
 // Removal, in both layouts: the folders differ, the rules do not.
@@ -269,6 +373,7 @@ TEST_P(JunkRemoval, TrashAndDownloadsItemsAreRemovedWhole)
     if (!isMac())
         tree.text(QStringLiteral("home/.local/share/Trash/info/dir.trashinfo"), "[Trash Info]\nPath=/x/dir\n");
     const auto data = scan({6, 8});
+    sw::selection::setGroupMarked(resultGroup(8), true);  // unmarked at first on Linux
     const auto [before, after] = removeWithSnapshots();
     expectOnlyListedItemsWent(before, after);
     EXPECT_EQ(engine().delSize(), data->junkTotalSize);
@@ -366,6 +471,7 @@ TEST_P(JunkRemoval, ProtectedAndTopLevelFoldersAreNeverRemoved)
                                  rootFile(QStringLiteral("usr/lib/x.so"), 10), home, root,
                                  tree.path(QStringLiteral("home/Downloads")), tree.path(trashRel("")).chopped(1)};
     scan({0, 8});
+    sw::selection::setGroupMarked(resultGroup(8), true);
     for (const QString &path : guarded) {
         for (qint64 id : {0, 8}) {
             ORjunkDataItem item;
@@ -384,6 +490,52 @@ TEST_P(JunkRemoval, ProtectedAndTopLevelFoldersAreNeverRemoved)
     EXPECT_FALSE(tree.exists(cacheRel("a")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/Downloads/d")));
     EXPECT_EQ(engine().delSize(), 20);
+}
+
+// Cancel pressed while a big cache folder is being emptied, with links to a
+// folder outside among its entries: the removal stops between two entries,
+// the items after it stay, and what the report says went is what went.
+// (Where exactly a walk stops is tested in test_FolderTree.)
+TEST_P(JunkRemoval, CancelledRemovalStopsInsideAFolderAndReportsExactlyWhatWent)
+{
+    tree.file(QStringLiteral("outside/precious/p"), 10);
+    plantFiles(tree.path(cacheRel("big")), 1500, 100);
+    for (int i = 0; i < 150; ++i)
+        ASSERT_FALSE(tree.link(cacheRel(QStringLiteral("big/l%1").arg(i)), tree.path(QStringLiteral("outside/precious")))
+                         .isEmpty());
+    for (int i = 0; i < 20; ++i)
+        tree.file(cacheRel(QStringLiteral("other%1/x").arg(i)), 10);
+    const auto data = scan({0});
+    sw::JobControl job;
+    sw::RemovalReport report;
+    const auto before = swtest::TreeSnapshot::of(tree.root());
+    cancelWhen(
+        job, [](const auto &p) { return p.currentPath.endsWith(QLatin1String("/big")); },
+        [&] { report = engine().remove(job); });
+    const auto after = swtest::TreeSnapshot::of(tree.root());
+
+    expectOnlyListedItemsWent(before, after);
+    EXPECT_EQ(report.removedBytes(), engine().delSize());
+    EXPECT_EQ(removedInRecord(), report.removedBytes());
+    EXPECT_EQ(job.progress().bytes, report.removedBytes());
+    EXPECT_EQ(QFileInfo(tree.path(QStringLiteral("outside/precious/p"))).size(), 10);
+    // The folder was stopped in: it says so, and keeps the rest.
+    ASSERT_FALSE(report.outcomes().isEmpty());
+    const sw::RemovalOutcome &last = report.outcomes().constLast();
+    EXPECT_TRUE(last.path.endsWith(QLatin1String("/big"))) << last.path.toStdString();
+    EXPECT_FALSE(last.ok());
+    EXPECT_GT(last.removed, 0);
+    EXPECT_LT(last.removed, last.size);
+    EXPECT_FALSE(QDir(tree.path(cacheRel("big"))).isEmpty());
+    // Items not reached are whole and absent from the report.
+    EXPECT_LT(report.outcomes().size(), data->junkGroups.first().groupItems.size());
+    for (const ORjunkDataItem &item : data->junkGroups.first().groupItems) {
+        const bool handled = std::any_of(report.outcomes().cbegin(), report.outcomes().cend(),
+                                         [&](const auto &o) { return o.path == item.itemPath; });
+        if (!handled) {
+            EXPECT_TRUE(QFileInfo::exists(item.itemPath + QStringLiteral("/x"))) << item.itemPath.toStdString();
+        }
+    }
 }
 
 // System caches and logs the user may not remove: marked by the user, they go
@@ -441,6 +593,17 @@ TEST_F(AdminJunkRemoval, CancelledPromptLeavesThemInPlaceAndSaysSo)
     EXPECT_EQ(report.failedBytes(), engine().tempJunkData()->junkTotalSize - 10);
     for (const sw::RemovalFailure &failure : report.failures())
         EXPECT_TRUE(failure.reason.contains(QStringLiteral("cancelled"))) << failure.reason.toStdString();
+}
+
+TEST_F(AdminJunkRemoval, CancelledRemovalAsksNobody)
+{
+    sw::JobControl job;
+    job.cancel();
+    const sw::RemovalReport report = engine().remove(job);
+    EXPECT_TRUE(pkexec.starts().isEmpty());
+    EXPECT_TRUE(report.outcomes().isEmpty());
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.cache/own/x")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/var/log/syslog.1")));
 }
 
 TEST_F(AdminJunkRemoval, WithoutAdminRemovalTheyAreSkippedAndNobodyIsAsked)

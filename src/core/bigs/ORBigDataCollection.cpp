@@ -1,10 +1,12 @@
 #include "ORBigDataCollection.h"
 
+#include "BigNotifications.h"
+#include "FinderDefaults.h"
+#include "FinderFilter.h"
 #include "FinderRemoval.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
-#include "ScanWalker.h"
 #include "TitlePoster.h"
 
 #include <QCoreApplication>
@@ -63,28 +65,18 @@ QStringList ORBigDataCollection::defaultFolders()
 {
     if (ORLayout::isMacOS())
         return {ORLayout::homePath(QStringLiteral("Documents")), ORLayout::homePath(QStringLiteral("Movies"))};
-    return {ORLayout::userDir(QStringLiteral("DOCUMENTS"), QStringLiteral("Documents")),
-            ORLayout::userDir(QStringLiteral("VIDEOS"), QStringLiteral("Videos"))};
+    return sw::finder::userFolders(
+        {QStringLiteral("DOCUMENTS"), QStringLiteral("DOWNLOAD"), QStringLiteral("VIDEOS"), QStringLiteral("PICTURES")});
 }
 
 QStringList ORBigDataCollection::defaultExcludeFolders()
 {
-    return {QStringLiteral("/.[^/]*"), QStringLiteral("[^/]*.docset$")};
+    return sw::finder::defaultExcludeFolders();
 }
 
 QStringList ORBigDataCollection::defaultExcludeFiles()
 {
-    return {QStringLiteral("h"),     QStringLiteral("m"),          QStringLiteral("a"),
-            QStringLiteral("entitlement"), QStringLiteral("tmp"),  QStringLiteral("hg"),
-            QStringLiteral("vsd"),   QStringLiteral("xsd"),        QStringLiteral("xslt"),
-            QStringLiteral("xsl"),   QStringLiteral("bup"),        QStringLiteral("proofingtool"),
-            QStringLiteral("properties"), QStringLiteral("build"), QStringLiteral("plist"),
-            QStringLiteral("info"),  QStringLiteral("def"),        QStringLiteral("hds"),
-            QStringLiteral("rpl"),   QStringLiteral("db"),         QStringLiteral("pth"),
-            QStringLiteral("lib"),   QStringLiteral("dylib"),      QStringLiteral("java"),
-            QStringLiteral("jar"),   QStringLiteral("js"),         QStringLiteral("css"),
-            QStringLiteral("php"),   QStringLiteral("c"),          QStringLiteral("cpp"),
-            QStringLiteral("mm"),    QStringLiteral("pch"),        QStringLiteral("py")};
+    return sw::finder::defaultExcludeFiles();
 }
 
 // --- inputs and the published result -----------------------------------------
@@ -115,6 +107,13 @@ std::shared_ptr<ORBigData> ORBigDataCollection::startScan()
     qCDebug(lcBigs) << Q_FUNC_INFO;
     m_foundTotal = 0;
     return scanBig();
+}
+
+std::shared_ptr<ORBigData> ORBigDataCollection::scan(sw::JobControl &job)
+{
+    qCDebug(lcBigs) << Q_FUNC_INFO;
+    m_foundTotal = 0;
+    return hold(scanBands(job));
 }
 
 // --- the scan ------------------------------------------------------------------
@@ -153,16 +152,21 @@ QList<ORBigDataItem> &ORBigDataCollection::bandList(qint64 bigID)
 
 std::shared_ptr<ORBigData> ORBigDataCollection::scanBig()
 {
+    return scanBands(sw::JobControl::unwatched());
+}
+
+std::shared_ptr<ORBigData> ORBigDataCollection::scanBands(sw::JobControl &job)
+{
     auto data = std::make_shared<ORBigData>();
     for (qint64 id = 0; id <= 4; ++id)
         bandList(id).clear();
-    sw::TitlePoster title(QStringLiteral("bigtitle"));
-    sw::ScanWalker walker(excludeFolders(), excludeFiles(), &title);
+    sw::TitlePoster title(sw::bignote::kTitle, &job);
+    sw::FinderFilter walker(excludeFolders(), excludeFiles(), job, &title);
     // A file reached through several links (or through overlapping folders)
     // is listed once, as the first path found.
     QSet<QPair<quint64, quint64>> listed;
     for (const QString &root : folders()) {
-        walker.walk(root, [&](const sw::ScanEntry &entry) {
+        const bool walked = walker.walk(root, [&](const sw::FinderEntry &entry) {
             if (!entry.isPackage && entry.st.st_size < kMinimumSize)
                 return;  // the common case: one fstatat and nothing else
             const QString path = entry.path();
@@ -172,8 +176,16 @@ std::shared_ptr<ORBigData> ORBigDataCollection::scanBig()
                 return;
             listed.insert(id);
             title.post(path);
-            bigGroupWithSize(path, size);
+            bigGroupWithSize(path, size, entry.st);
+            job.setBytes(m_foundTotal);
         });
+        if (!walked)
+            break;
+    }
+    if (job.isCancelled()) {
+        for (qint64 id = 0; id <= 4; ++id)
+            bandList(id).clear();
+        return nullptr;
     }
     title.flush();
     for (const Band &band : kBands) {
@@ -186,6 +198,13 @@ std::shared_ptr<ORBigData> ORBigDataCollection::scanBig()
 
 void ORBigDataCollection::bigGroupWithSize(const QString &path, qint64 size)
 {
+    struct stat st;
+    if (lstat(QFile::encodeName(path).constData(), &st) == 0)
+        bigGroupWithSize(path, size, st);
+}
+
+void ORBigDataCollection::bigGroupWithSize(const QString &path, qint64 size, const struct stat &st)
+{
     const std::optional<qint64> band = bandOfSize(size);
     if (!band)
         return;
@@ -193,13 +212,12 @@ void ORBigDataCollection::bigGroupWithSize(const QString &path, qint64 size)
     item.itemPath = path;
     item.itemName = path.section(QLatin1Char('/'), -1);
     item.itemSize = size;
-    struct stat st;
-    if (lstat(QFile::encodeName(path).constData(), &st) == 0)
-        item.itemModDate = ORUtility::friendlyDate(qint64(st.st_mtime));
+    item.itemModDate = ORUtility::friendlyDate(qint64(st.st_mtime));
+    item.itemModTime = sw::modTimeMs(st);
     item.isDel = false;
     item.isVisible = true;
     m_foundTotal += size;
-    ORUtility::notifyOnMainThread(QStringLiteral("bigszie"), m_foundTotal);
+    ORUtility::notifyProgressOnMainThread(sw::bignote::kSize, m_foundTotal);
     bandList(*band).append(item);
 }
 
@@ -225,18 +243,26 @@ void ORBigDataCollection::bigDataWithGroup(const QList<ORBigDataItem> &band, ORB
 
 void ORBigDataCollection::deleteBigs()
 {
+    remove(sw::JobControl::unwatched());
+}
+
+sw::RemovalReport ORBigDataCollection::remove(sw::JobControl &job)
+{
     qCDebug(lcBigs) << Q_FUNC_INFO;
     setRemovalReport({});
     const std::shared_ptr<ORBigData> data = temp();
     if (!data)
-        return;
-    sw::FinderRemoval removal(folders(), lcBigs());
+        return {};
+    QList<sw::FinderRemoval::Item> marked;
     for (const ORBigDataGroup &group : std::as_const(data->bigGroups)) {
         if (group.isGroupDelFlag == 0 || !group.isVisible)
             continue;
         for (const ORBigDataItem &item : group.groupItems)
             if (item.isDel && item.isVisible)
-                removal.moveItem(item.itemPath, item.itemSize);
+                marked.append({item.itemPath, item.itemSize});
     }
+    sw::FinderRemoval removal(folders(), lcBigs());
+    removal.moveItems(marked, job);
     setRemovalReport(removal.report());
+    return removal.report();
 }

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "FinderEngine.h"
+#include "JobControl.h"
 #include "ORBigData.h"
+#include "ToolEngine.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 #include <optional>
+
+struct stat;
 
 // The large-file finder's engine, one per process.
 //
@@ -26,14 +30,26 @@
 // logged ("Fail to remove junk, error=...") and reported, and delSize()
 // counts only what was moved.
 //
+// Progress (sw::JobControl): items are the entries looked at, bytes the
+// size listed so far, the current path the one last posted as "bigtitle".
+// A cancelled scan stops at the next entry and holds nothing; a cancelled
+// removal stops after the item it is on.
+//
 // Folders, exclusions, delSize() and the removal report come from
 // sw::FinderEngine.
 class ORBigDataCollection : public sw::FinderEngine<ORBigData>
 {
 public:
+    using Data = ORBigData;
     static constexpr qint64 kMinimumSize = 33554432;  // 32 MiB
 
     static ORBigDataCollection &shareInstance();
+
+    // The engine contract (sw::ToolEngine): a new scan, held when it ends;
+    // nullptr when cancelled.
+    std::shared_ptr<ORBigData> scan(sw::JobControl &job);
+    // Moves the selected items to the Trash; see the overview.
+    sw::RemovalReport remove(sw::JobControl &job);
 
     // The published result; runs the scan on the calling thread when none is
     // held. Call it from a background thread when a scan may run.
@@ -46,7 +62,7 @@ public:
     // Forgets the result, the band lists, the folders and both exclusion lists.
     void startOver();
 
-    // Moves the selected items to the Trash; see the overview.
+    // remove() with nobody watching.
     void deleteBigs();
 
     // Files one candidate into its band (nothing below 32 MiB); posts "bigszie".
@@ -63,8 +79,9 @@ public:
     static QString bandInfo(qint64 bigID);
 
     // What the pages and the command line scan unless told otherwise: the
-    // layout's documents and movies folders, hidden folders and docsets left
-    // out, and the 33 extensions of source, build and database files.
+    // user's documents, downloads, videos and pictures (macos layout:
+    // documents and movies), hidden folders and docsets left out, and the 33
+    // extensions of source, build and database files.
     static QStringList defaultFolders();
     static QStringList defaultExcludeFolders();
     static QStringList defaultExcludeFiles();
@@ -72,6 +89,9 @@ public:
 private:
     ORBigDataCollection() = default;
     QList<ORBigDataItem> &bandList(qint64 bigID);
+    void bigGroupWithSize(const QString &path, qint64 size, const struct stat &st);
+    // The scan itself: nullptr when job was cancelled.
+    std::shared_ptr<ORBigData> scanBands(sw::JobControl &job);
 
     // The five working lists, named after the bands' lower bounds' old names
     // (big64MArray holds 32-128 MiB).
@@ -82,3 +102,5 @@ private:
     QList<ORBigDataItem> big1GArray;
     qint64 m_foundTotal = 0;
 };
+
+static_assert(sw::ToolEngine<ORBigDataCollection>);

@@ -1,5 +1,7 @@
 #include "ContentComparer.h"
 
+#include "JobControl.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -162,7 +164,8 @@ qint64 ContentComparer::chunkSize(size_t fileCount, qint64 size)
     return std::max<qint64>(1, std::min(chunk, size));
 }
 
-std::vector<std::vector<int>> ContentComparer::split(const std::vector<File> &files, qint64 size)
+std::vector<std::vector<int>> ContentComparer::split(const std::vector<File> &files, qint64 size,
+                                                     const JobControl *job)
 {
     std::vector<std::vector<int>> classes;
     if (files.size() < 2)
@@ -176,6 +179,8 @@ std::vector<std::vector<int>> ContentComparer::split(const std::vector<File> &fi
     qint64 step = std::min(chunk, kFirstChunk);
     // An empty file has no bytes to differ in: its class stands as it is.
     for (qint64 offset = 0; offset < size && !classes.empty();) {
+        if (job && job->isCancelled())
+            return {};
         const qint64 length = std::min(step, size - offset);
         std::vector<std::vector<int>> next;
         for (const std::vector<int> &members : classes)

@@ -6,6 +6,8 @@
 
 namespace sw {
 
+class JobControl;
+
 // Splits files of one size into classes of equal contents by reading them
 // in lock-step: chunk by chunk, every file of a class is read at the same
 // offset and the class splits wherever the chunks differ. A file left alone
@@ -32,8 +34,10 @@ public:
     };
 
     // Classes of two or more positions in files, each class and the list in
-    // the order of files.
-    static std::vector<std::vector<int>> split(const std::vector<File> &files, qint64 size);
+    // the order of files. A cancelled job stops the reading between chunks
+    // (the answer is then of no use).
+    static std::vector<std::vector<int>> split(const std::vector<File> &files, qint64 size,
+                                               const JobControl *job = nullptr);
 
     // Bytes read from each file per round for a class of the given number of files.
     static qint64 chunkSize(size_t fileCount, qint64 size);

@@ -25,12 +25,14 @@ public:
         quint32 nameLength;
         bool package;
         bool deletable;  // the walk found that the user may remove it
+        qint64 modTime;  // ms since the epoch, from the walk's stat
     };
 
     // From the walk: folderSerial changes whenever folder does.
     void add(const QByteArray &folder, quint32 folderSerial, const char *name, qint64 size, quint64 device,
-             quint64 inode, bool package, bool deletable = true);
-    void add(const QString &path, qint64 size, quint64 device, quint64 inode, bool package, bool deletable = true);
+             quint64 inode, bool package, bool deletable = true, qint64 modTime = 0);
+    void add(const QString &path, qint64 size, quint64 device, quint64 inode, bool package, bool deletable = true,
+             qint64 modTime = 0);
 
     qsizetype count() const { return qsizetype(m_items.size()); }
     const Candidate &at(qsizetype index) const { return m_items[size_t(index)]; }

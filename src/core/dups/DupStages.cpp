@@ -1,6 +1,7 @@
 #include "DupStages.h"
 
 #include "ContentComparer.h"
+#include "JobControl.h"
 #include "ORUtility.h"
 #include "PackageComparer.h"
 
@@ -74,11 +75,14 @@ CandidateSet DupStages::dropHardLinks(const DupCandidates &candidates, const Can
     return out;
 }
 
-std::vector<CandidateSet> DupStages::groupByDigest(const DupCandidates &candidates, const CandidateSet &set)
+std::vector<CandidateSet> DupStages::groupByDigest(const DupCandidates &candidates, const CandidateSet &set,
+                                                   const JobControl *job)
 {
     QHash<QString, size_t> slot;
     std::vector<CandidateSet> sets;
     for (const quint32 index : set) {
+        if (job && job->isCancelled())
+            return {};
         const QString path = candidates.path(index);
         const QString digest = candidates.at(index).package ? ORUtility::lazyHashPackage(path)
                                                             : ORUtility::lazyMD5File(path);
@@ -96,15 +100,18 @@ std::vector<CandidateSet> DupStages::groupByDigest(const DupCandidates &candidat
     return sets;
 }
 
-std::vector<CandidateSet> DupStages::confirmContents(const DupCandidates &candidates, const CandidateSet &set)
+std::vector<CandidateSet> DupStages::confirmContents(const DupCandidates &candidates, const CandidateSet &set,
+                                                     const JobControl *job)
 {
     std::vector<CandidateSet> out;
-    confirmKind(candidates, set, false, [&candidates](const CandidateSet &files) {
+    confirmKind(candidates, set, false, [&candidates, job](const CandidateSet &files) {
         std::vector<ContentComparer::File> list;
         for (const quint32 index : files)
             list.push_back({candidates.nativePath(index), candidates.at(index).device, candidates.at(index).inode});
-        return ContentComparer::split(list, candidates.at(files.front()).size);
+        return ContentComparer::split(list, candidates.at(files.front()).size, job);
     }, out);
+    if (job && job->isCancelled())
+        return {};
     confirmKind(candidates, set, true, [&candidates](const CandidateSet &packages) {
         std::vector<QByteArray> list;
         for (const quint32 index : packages)

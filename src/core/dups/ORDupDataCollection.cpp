@@ -1,14 +1,15 @@
 #include "ORDupDataCollection.h"
 
 #include "DupCandidates.h"
+#include "DupNotifications.h"
 #include "DupStages.h"
-#include "ORBigDataCollection.h"
+#include "FinderDefaults.h"
+#include "FinderFilter.h"
 #include "FinderRemoval.h"
 #include "ORLayout.h"
 #include "OrderedParallel.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
-#include "ScanWalker.h"
 #include "TitlePoster.h"
 
 #include <QFile>
@@ -36,18 +37,18 @@ QStringList ORDupDataCollection::defaultFolders()
 {
     if (ORLayout::isMacOS())
         return {ORLayout::homePath(QStringLiteral("Documents")), ORLayout::homePath(QStringLiteral("Music"))};
-    return {ORLayout::userDir(QStringLiteral("DOCUMENTS"), QStringLiteral("Documents")),
-            ORLayout::userDir(QStringLiteral("MUSIC"), QStringLiteral("Music"))};
+    return sw::finder::userFolders(
+        {QStringLiteral("DOCUMENTS"), QStringLiteral("DOWNLOAD"), QStringLiteral("MUSIC"), QStringLiteral("PICTURES")});
 }
 
 QStringList ORDupDataCollection::defaultExcludeFolders()
 {
-    return ORBigDataCollection::defaultExcludeFolders();
+    return sw::finder::defaultExcludeFolders();
 }
 
 QStringList ORDupDataCollection::defaultExcludeFiles()
 {
-    return ORBigDataCollection::defaultExcludeFiles() << QStringLiteral("tif") << QStringLiteral("jpeg");
+    return sw::finder::defaultExcludeFiles() << QStringLiteral("tif") << QStringLiteral("jpeg");
 }
 
 // --- inputs and the published result -----------------------------------------
@@ -86,32 +87,52 @@ std::shared_ptr<ORDupData> ORDupDataCollection::startScan()
 
 // --- the scan ------------------------------------------------------------------
 
+std::shared_ptr<ORDupData> ORDupDataCollection::scan(sw::JobControl &job)
+{
+    qCDebug(lcDups) << Q_FUNC_INFO;
+    m_foundSize = 0;
+    m_foundGroups = 0;
+    return hold(scanGroups(job));
+}
+
 std::shared_ptr<ORDupData> ORDupDataCollection::scanDup()
 {
+    return scanGroups(sw::JobControl::unwatched());
+}
+
+std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
+{
     auto data = std::make_shared<ORDupData>();
-    const DupCandidates candidates = walk();
+    const DupCandidates candidates = walk(job);
+    if (job.isCancelled())
+        return nullptr;
     const std::vector<CandidateSet> sameSizes = DupStages::groupBySize(candidates);
     const bool confirm = confirmContents();
     // Sizes are independent of each other: they are narrowed on all cores,
-    // and their groups built in order, largest size first.
+    // and their groups built in order, largest size first. Once cancelled,
+    // every size left is passed over.
     sw::orderedParallel<std::vector<CandidateSet>>(
         sameSizes.size(), QThread::idealThreadCount(),
-        [&](size_t i) { return equalSets(candidates, sameSizes[i], confirm); },
+        [&](size_t i) {
+            return job.isCancelled() ? std::vector<CandidateSet>() : equalSets(candidates, sameSizes[i], confirm, job);
+        },
         [&](std::vector<CandidateSet> &&sets) {
+            if (job.isCancelled())
+                return;
             for (const CandidateSet &set : sets)
-                buildGroup(*data, candidates, set);
+                buildGroup(*data, candidates, set, job);
         });
-    return data;
+    return job.isCancelled() ? nullptr : data;
 }
 
 std::vector<CandidateSet> ORDupDataCollection::equalSets(const DupCandidates &candidates, const CandidateSet &sameSize,
-                                                         bool confirm)
+                                                         bool confirm, const sw::JobControl &job)
 {
     std::vector<CandidateSet> equal;
     const CandidateSet distinct = DupStages::dropHardLinks(candidates, sameSize);
     if (distinct.empty())
         return equal;
-    for (CandidateSet &sameDigest : DupStages::groupByDigest(candidates, distinct)) {
+    for (CandidateSet &sameDigest : DupStages::groupByDigest(candidates, distinct, &job)) {
         // A package's sampled digest is made of its item names only: two
         // bundles of the same files with other contents share it, so
         // packages are always compared, whatever the caller asked.
@@ -121,7 +142,7 @@ std::vector<CandidateSet> ORDupDataCollection::equalSets(const DupCandidates &ca
             equal.push_back(std::move(sameDigest));
             continue;
         }
-        for (CandidateSet &same : DupStages::confirmContents(candidates, sameDigest))
+        for (CandidateSet &same : DupStages::confirmContents(candidates, sameDigest, &job))
             equal.push_back(std::move(same));
     }
     return equal;
@@ -135,39 +156,45 @@ bool ORDupDataCollection::sizeGroupDup(DupCandidates &sizeMap, const QString &pa
     const qint64 size = flag ? ORUtility::fileSizeByPath(path) : ORUtility::sizeOfFile(path);
     if (size <= kMinimumSize)
         return false;
-    sizeMap.add(path, size, quint64(st.st_dev), quint64(st.st_ino), flag);
+    sizeMap.add(path, size, quint64(st.st_dev), quint64(st.st_ino), flag, true,
+                sw::modTimeMs(st));
     return true;
 }
 
-DupCandidates ORDupDataCollection::walk()
+DupCandidates ORDupDataCollection::walk(sw::JobControl &job)
 {
     DupCandidates candidates;
-    sw::TitlePoster title(QStringLiteral("dupicon"));
-    sw::ScanWalker walker(excludeFolders(), excludeFiles(), &title);
+    sw::TitlePoster title(sw::dupnote::kTitle, &job);
+    sw::FinderFilter walker(excludeFolders(), excludeFiles(), job, &title);
     for (const QString &root : folders()) {
-        walker.walk(root, [&](const sw::ScanEntry &entry) {
+        const bool walked = walker.walk(root, [&](const sw::FinderEntry &entry) {
             if (!entry.isPackage && entry.st.st_size <= kMinimumSize)
                 return;  // the common case: one fstatat and nothing else
             const qint64 size = entry.isPackage ? ORUtility::fileSizeByPath(entry.path()) : entry.sizeOfFile(lcDups());
             if (size > kMinimumSize)
                 candidates.add(entry.folder, entry.folderSerial, entry.name, size, quint64(entry.st.st_dev),
-                               quint64(entry.st.st_ino), entry.isPackage, entry.deletable);
+                               quint64(entry.st.st_ino), entry.isPackage, entry.deletable,
+                               sw::modTimeMs(entry.st));
         });
+        if (!walked)
+            return {};
     }
     title.flush();
     return candidates;
 }
 
-void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candidates, const CandidateSet &set)
+void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candidates, const CandidateSet &set,
+                                     sw::JobControl &job)
 {
     ORDupDataGroup group;
     for (const quint32 index : set) {
         const QString path = candidates.path(index);
-        ORUtility::notifyOnMainThread(QStringLiteral("dupicon"), path);
+        ORUtility::notifyProgressOnMainThread(sw::dupnote::kTitle, path);
         ORDupDataItem item;
         item.itemPath = path;
         item.itemName = path.section(QLatin1Char('/'), -1);
         item.itemSize = candidates.at(index).size;
+        item.itemModTime = candidates.at(index).modTime;
         // A file was filed only when the user may delete it; a package is asked now.
         const bool deletable = candidates.at(index).package ? ORUtility::isDeletableFileWithCurrentPermission(path)
                                                             : candidates.at(index).deletable;
@@ -181,12 +208,13 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
     const ORDupDataItem &first = group.groupItems.constFirst();
     group.groupPath = first.itemPath;
     group.groupName = first.itemName;
-    group.groupType = sw::ScanWalker::extensionOf(first.itemName);
+    group.groupType = sw::FinderFilter::extensionOf(first.itemName);
     data.dupGroups.append(group);
     data.dupTotalSize += group.groupSize;
     m_foundSize += group.groupSize;
     m_foundGroups += 1;
-    ORUtility::notifyOnMainThread(QStringLiteral("duplicatesize"), QVariantList{m_foundSize, m_foundGroups});
+    job.setBytes(m_foundSize);
+    ORUtility::notifyProgressOnMainThread(sw::dupnote::kSize, QVariantList{m_foundSize, m_foundGroups});
 }
 
 // --- removal -------------------------------------------------------------------
@@ -198,18 +226,26 @@ void ORDupDataCollection::deleteDups()
 
 void ORDupDataCollection::doDelDups()
 {
+    remove(sw::JobControl::unwatched());
+}
+
+sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)
+{
     qCDebug(lcDups) << Q_FUNC_INFO;
     setRemovalReport({});
     const std::shared_ptr<ORDupData> data = temp();
     if (!data)
-        return;
-    sw::FinderRemoval removal(folders(), lcDups());
+        return {};
+    QList<sw::FinderRemoval::Item> marked;
     for (const ORDupDataGroup &group : std::as_const(data->dupGroups)) {
         if (group.isGroupDelFlag == 0 || !group.isVisible)
             continue;
         for (const ORDupDataItem &item : group.groupItems)
             if (item.isDel)
-                removal.moveItem(item.itemPath, item.itemSize);
+                marked.append({item.itemPath, item.itemSize});
     }
+    sw::FinderRemoval removal(folders(), lcDups());
+    removal.moveItems(marked, job);
     setRemovalReport(removal.report());
+    return removal.report();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "FinderEngine.h"
+#include "JobControl.h"
 #include "ORDupData.h"
+#include "ToolEngine.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,15 +45,27 @@ class DupCandidates;
 // found in; a failure is logged ("Fail to remove junk, error=...") and
 // reported.
 //
+// Progress (sw::JobControl): items are the entries looked at, bytes the size
+// of the groups built so far, the current path the one last posted as
+// "dupicon". A cancelled scan stops at the next entry, file digest or chunk
+// read and holds nothing; a cancelled removal stops after the item it is on.
+//
 // Folders, exclusions, delSize() and the removal report come from
 // sw::FinderEngine.
 class ORDupDataCollection : public sw::FinderEngine<ORDupData>
 {
 public:
+    using Data = ORDupData;
     // Only files (and packages) larger than this take part.
     static constexpr qint64 kMinimumSize = 16384;
 
     static ORDupDataCollection &shareInstance();
+
+    // The engine contract (sw::ToolEngine): a new scan, held when it ends;
+    // nullptr when cancelled.
+    std::shared_ptr<ORDupData> scan(sw::JobControl &job);
+    // Moves the marked copies to the Trash; see the overview.
+    sw::RemovalReport remove(sw::JobControl &job);
 
     // The published result; runs the scan on the calling thread when none is
     // held. Call it from a background thread when a scan may run.
@@ -75,26 +89,33 @@ public:
     // sizeMap when it is larger than kMinimumSize; answers whether it was filed.
     bool sizeGroupDup(sw::DupCandidates &sizeMap, const QString &path, bool flag);
 
-    // Moves the marked copies to the Trash; see the overview.
+    // remove() with nobody watching.
     void deleteDups();
     void doDelDups();
 
     // What the pages and the command line scan unless told otherwise: the
-    // layout's documents and music folders, hidden folders and docsets left
-    // out, and 35 extensions (those of the large-file finder, "tif", "jpeg").
+    // user's documents, downloads, music and pictures (macos layout:
+    // documents and music), hidden folders and docsets left out, and 35
+    // extensions (those of the large-file finder, "tif", "jpeg").
     static QStringList defaultFolders();
     static QStringList defaultExcludeFolders();
     static QStringList defaultExcludeFiles();
 
 private:
     ORDupDataCollection() = default;
-    sw::DupCandidates walk();
+    // The scan itself: nullptr when job was cancelled.
+    std::shared_ptr<ORDupData> scanGroups(sw::JobControl &job);
+    sw::DupCandidates walk(sw::JobControl &job);
     // Candidates of one size narrowed to the sets of equal files.
     static std::vector<std::vector<quint32>> equalSets(const sw::DupCandidates &candidates,
-                                                       const std::vector<quint32> &sameSize, bool confirm);
-    void buildGroup(ORDupData &data, const sw::DupCandidates &candidates, const std::vector<quint32> &set);
+                                                       const std::vector<quint32> &sameSize, bool confirm,
+                                                       const sw::JobControl &job);
+    void buildGroup(ORDupData &data, const sw::DupCandidates &candidates, const std::vector<quint32> &set,
+                    sw::JobControl &job);
 
     std::atomic<bool> m_confirmContents{true};
     qint64 m_foundSize = 0;    // bytes in the groups built so far
     qint64 m_foundGroups = 0;  // groups built so far
 };
+
+static_assert(sw::ToolEngine<ORDupDataCollection>);

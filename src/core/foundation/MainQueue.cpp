@@ -1,11 +1,11 @@
 #include "MainQueue.h"
 
 #include "ORNotificationCenter.h"
+// The finders' names are constants of their own tools (headers only).
 
 #include <QCoreApplication>
 #include <QMutexLocker>
 #include <QObject>
-#include <QSet>
 #include <QThread>
 #include <QTimer>
 
@@ -21,16 +21,6 @@ MainQueue &MainQueue::instance()
     return queue;
 }
 
-bool MainQueue::isProgressName(const QString &name)
-{
-    static const QSet<QString> names = {
-        QStringLiteral("junktitle"),     QStringLiteral("junksize"),      QStringLiteral("bigtitle"),
-        QStringLiteral("bigszie"),       QStringLiteral("dupicon"),       QStringLiteral("duplicatesize"),
-        QStringLiteral("apptitle"),      QStringLiteral("extensiontitle"), QStringLiteral("fileprogress"),
-    };
-    return names.contains(name);
-}
-
 QObject *MainQueue::dispatcher()
 {
     // Created lazily and handed to the main thread, whichever thread asks first.
@@ -42,10 +32,10 @@ QObject *MainQueue::dispatcher()
     return m_dispatcher;
 }
 
-void MainQueue::postNotification(const QString &name, const QVariant &object)
+void MainQueue::postNotification(const QString &name, const QVariant &object, Kind kind)
 {
     QMutexLocker lock(&m_mutex);
-    const bool progress = isProgressName(name);
+    const bool progress = kind == Kind::Progress;
     if (progress) {
         if (const auto it = m_progressIndex.constFind(name); it != m_progressIndex.constEnd()) {
             m_pending[*it].object = object;

@@ -27,14 +27,15 @@ class MainQueue
 public:
     static MainQueue &instance();
 
-    void postNotification(const QString &name, const QVariant &object);
+    enum class Kind { Event, Progress };
+    // A Progress post replaces the pending value of the same name (see above).
+    void postNotification(const QString &name, const QVariant &object, Kind kind = Kind::Event);
     void post(std::function<void()> block);
     // Main thread: deliver everything pending now.
     void flush();
 
     // Events queued to the main thread so far (for the benchmarks and tests).
     quint64 wakeCount() const { return m_wakeCount.load(); }
-    static bool isProgressName(const QString &name);
 
 private:
     MainQueue() = default;

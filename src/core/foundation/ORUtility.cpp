@@ -336,6 +336,11 @@ void ORUtility::notifyOnMainThread(const QString &name, const QVariant &object)
                                                                      : ORNotificationCenter::nullPlaceholder());
 }
 
+void ORUtility::notifyProgressOnMainThread(const QString &name, const QVariant &object)
+{
+    sw::MainQueue::instance().postNotification(name, object, sw::MainQueue::Kind::Progress);
+}
+
 // --- digests ------------------------------------------------------------------
 
 QString ORUtility::lazyHashFile(const QString &path)

@@ -68,6 +68,9 @@ public:
     // Queues a post of (name, object) to the main thread without waiting; an
     // invalid object is posted as the null placeholder (see ORNotificationCenter).
     static void notifyOnMainThread(const QString &name, const QVariant &object = QVariant());
+    // The same for a progress value (the path looked at, the size so far):
+    // a newer value of the same name replaces one not yet delivered.
+    static void notifyProgressOnMainThread(const QString &name, const QVariant &object);
 
     // --- digests (lower-case hex; null when there is none) -----------------
     static QString lazyHashFile(const QString &path);

@@ -137,13 +137,13 @@ std::optional<AnchoredRoot::Item> AnchoredRoot::locate(const QByteArray &relativ
     return item;
 }
 
-qint64 AnchoredRoot::measure(const QString &path) const
+qint64 AnchoredRoot::measure(const QString &path, const FolderTree::Watch &watch) const
 {
     const std::optional<QByteArray> relative = relativeOf(path);
     if (!relative)
         return 0;
     if (relative->isEmpty())
-        return FolderTree::measure(m_fd.get());
+        return FolderTree::measure(m_fd.get(), watch);
     const std::optional<Item> item = locate(*relative);
     const auto id = item ? FileIdentity::of(item->parent.get(), item->name.constData()) : std::nullopt;
     if (!id || !id->sameMount(item->parentId))
@@ -152,7 +152,7 @@ qint64 AnchoredRoot::measure(const QString &path) const
         return id->countedSize();
     const UniqueFd folder(::openat(item->parent.get(), item->name.constData(), kFolderFlags));
     const auto opened = folder ? FileIdentity::ofFd(folder.get()) : std::nullopt;
-    return opened && opened->sameFile(*id) ? FolderTree::measure(folder.get()) : 0;
+    return opened && opened->sameFile(*id) ? FolderTree::measure(folder.get(), watch) : 0;
 }
 
 void AnchoredRoot::setOpenat2Enabled(bool enabled)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileIdentity.h"
+#include "FolderTree.h"
 #include "UniqueFd.h"
 
 #include <QByteArray>
@@ -48,8 +49,8 @@ public:
     // The parent of a non-empty relative path, opened, and the last name.
     std::optional<Item> locate(const QByteArray &relative) const;
     // What the item at path counts for, measured like FolderTree; 0 when it
-    // is missing, special, or a mount point.
-    qint64 measure(const QString &path) const;
+    // is missing, special, or a mount point. watch as for FolderTree.
+    qint64 measure(const QString &path, const FolderTree::Watch &watch = {}) const;
 
     // Tests use it to exercise the per-component walk on kernels with openat2.
     static void setOpenat2Enabled(bool enabled);

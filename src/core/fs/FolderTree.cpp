@@ -54,10 +54,14 @@ class Walk
 public:
     enum class Mode { Measure, Remove };
 
-    Walk(Mode mode, const FolderTree::FailureSink &failed) : m_mode(mode), m_failed(failed) {}
+    Walk(Mode mode, const FolderTree::FailureSink &failed, const FolderTree::Watch &watch)
+        : m_mode(mode), m_failed(failed), m_watch(watch)
+    {
+    }
     qint64 run(int folderFd);
 
 private:
+    void count(qint64 bytes);
     bool read(Level &level);
     void handle(const std::string &name);
     void removeEntry(Level &level, const std::string &name, const FileIdentity &id);
@@ -68,10 +72,20 @@ private:
 
     const Mode m_mode;
     const FolderTree::FailureSink &m_failed;
+    const FolderTree::Watch &m_watch;
     std::vector<Level> m_stack;
     qint64 m_bytes = 0;
     bool m_stopped = false;
+    bool m_stopRequested = false;
 };
+
+// Adds what an entry counts for (or gave back) and asks the watch whether to go on.
+void Walk::count(qint64 bytes)
+{
+    m_bytes += bytes;
+    if (m_watch && !m_stopRequested && !m_watch(bytes))
+        m_stopRequested = true;
+}
 
 qint64 Walk::run(int folderFd)
 {
@@ -87,6 +101,11 @@ qint64 Walk::run(int folderFd)
     if (!read(m_stack.back()))
         return 0;
     while (!m_stack.empty() && !m_stopped) {
+        if (m_stopRequested) {
+            // What is still listed stays, and so do the folders holding it.
+            fail({}, QCoreApplication::translate("FolderTree", "stopped before the end; the rest stays"));
+            break;
+        }
         Level &level = m_stack.back();
         if (level.next < level.entries.size())
             handle(level.entries[level.next++]);
@@ -113,7 +132,9 @@ bool Walk::read(Level &level)
             continue;
         if (m_mode == Mode::Measure && entry->d_type != DT_DIR && entry->d_type != DT_UNKNOWN) {
             if (const auto id = FileIdentity::of(level.fd.get(), name); id && !id->isFolder()) {
-                m_bytes += id->countedSize();
+                count(id->countedSize());
+                if (m_stopRequested)
+                    break;  // a partial measure is discarded anyway
                 continue;
             }
         }
@@ -134,7 +155,7 @@ void Walk::handle(const std::string &name)
     }
     if (!id->isFolder()) {
         if (m_mode == Mode::Measure)
-            m_bytes += id->countedSize();
+            count(id->countedSize());
         else
             removeEntry(level, name, *id);
         return;
@@ -150,7 +171,7 @@ void Walk::handle(const std::string &name)
 void Walk::removeEntry(Level &level, const std::string &name, const FileIdentity &id)
 {
     if (::unlinkat(level.fd.get(), name.c_str(), 0) == 0) {
-        m_bytes += id.countedSize();
+        count(id.countedSize());
         return;
     }
     if (errno == ENOENT)
@@ -174,7 +195,7 @@ void Walk::enter(const std::string &name, const FileIdentity &id)
         return;
     }
     if (m_mode == Mode::Measure)
-        m_bytes += id.countedSize();
+        count(id.countedSize());
     child.name = name;
     child.id = *opened;
     m_stack.push_back(std::move(child));
@@ -206,7 +227,7 @@ void Walk::leave()
         return;
     }
     if (::unlinkat(parent.fd.get(), top.name.c_str(), AT_REMOVEDIR) == 0)
-        m_bytes += top.id.countedSize();
+        count(top.id.countedSize());
     else if (errno != ENOENT)
         fail(top.name, errorText(errno));
 }
@@ -246,9 +267,9 @@ void Walk::fail(const std::string &name, const QString &reason)
 
 }  // namespace
 
-qint64 FolderTree::measure(int folderFd)
+qint64 FolderTree::measure(int folderFd, const Watch &watch)
 {
-    return Walk(Walk::Mode::Measure, {}).run(folderFd);
+    return Walk(Walk::Mode::Measure, {}, watch).run(folderFd);
 }
 
 std::optional<QStringList> FolderTree::names(int folderFd)
@@ -265,9 +286,9 @@ std::optional<QStringList> FolderTree::names(int folderFd)
     return out;
 }
 
-qint64 FolderTree::removeContents(int folderFd, const FailureSink &failed)
+qint64 FolderTree::removeContents(int folderFd, const FailureSink &failed, const Watch &watch)
 {
-    return Walk(Walk::Mode::Remove, failed).run(folderFd);
+    return Walk(Walk::Mode::Remove, failed, watch).run(folderFd);
 }
 
 }  // namespace sw

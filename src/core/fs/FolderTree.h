@@ -25,19 +25,27 @@ namespace sw {
 // sub-folder is entered only when the folder opened under its name is the
 // one examined a moment before, so a folder swapped for a link or for
 // another folder during the walk is never entered.
+//
+// A watch lets the caller follow a long walk and stop it between entries: a
+// stopped measure returns what it counted so far (a partial figure the
+// caller discards); a stopped removal leaves the rest in place, reports the
+// walked folder as stopped, and returns exactly the bytes that went.
 class FolderTree
 {
 public:
     // Told of each entry that stays: its path relative to the walked folder
     // and why.
     using FailureSink = std::function<void(const QByteArray &relativePath, const QString &reason)>;
+    // Told of each entry counted (measure) or removed (removal) with its
+    // bytes; returning false stops the walk before the next entry.
+    using Watch = std::function<bool(qint64 bytes)>;
 
-    static qint64 measure(int folderFd);
+    static qint64 measure(int folderFd, const Watch &watch = {});
     // The names directly inside the open folder, hidden ones included, in
     // listing order; nullopt when it cannot be read.
     static std::optional<QStringList> names(int folderFd);
     // Returns the bytes removed.
-    static qint64 removeContents(int folderFd, const FailureSink &failed);
+    static qint64 removeContents(int folderFd, const FailureSink &failed, const Watch &watch = {});
 };
 
 }  // namespace sw

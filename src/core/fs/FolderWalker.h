@@ -1,18 +1,81 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace sw {
 
-// Path-string entry points to the folder walks, for callers that have no
-// category root (ORUtility's sizes and listings).
+// The walk of folders every tool shares: each folder's entries in name
+// order, a sub-folder entered where it is met (a folder, then its contents),
+// so a visitor sees a folder before anything inside it.
+//
+// The rules, the same for every tool:
+//   - symbolic links are never followed (the root itself may be one), and
+//     device nodes, FIFOs and sockets are never handed over: the visitor
+//     sees regular files and folders only;
+//   - a folder already on the current branch (the same device and inode: a
+//     bind-mount loop) is neither handed over nor entered again;
+//   - nothing more than kMaxDepth levels below the root is reached (a folder
+//     at that depth is handed over but not entered), which bounds the open
+//     descriptors;
+//   - an entry whose name is not valid in the file-name encoding (UTF-8) is
+//     passed over, folder and all: no path string could name it.
+//
+// Built on openat/fdopendir/fstatat: one fstatat per entry, nothing
+// allocated per entry but its name. A folder is entered only when what
+// opens under its name is still the folder just examined.
 class FolderWalker
 {
 public:
+    static constexpr int kMaxDepth = 256;
+
+    struct Level;
+
+    // One file or folder handed to the visitor; valid only during its call.
+    struct Entry
+    {
+        const QByteArray &folder;  // native path of the folder holding it, no trailing '/'
+        const char *name;          // native name
+        quint32 folderSerial;      // a new number for every folder read
+        const struct stat &st;     // the entry itself (lstat)
+        int depth;                 // 1 for the root's own entries
+
+        bool isFolder() const { return S_ISDIR(st.st_mode); }
+        QByteArray nativePath() const;
+        QString path() const;
+        // What unlink would allow: write and search permission on the holding
+        // folder and, in a sticky folder, ownership of the entry or the folder.
+        bool deletable() const;
+
+        Level &level;  // the walk's state of the holding folder (deletable() caches there)
+    };
+
+    // What the walk does after an entry.
+    enum class Step {
+        Next,  // goes on; a folder is entered
+        Skip,  // goes on; a folder is not entered
+        Stop,  // ends the walk
+    };
+    using Visitor = std::function<Step(const Entry &)>;
+
+    FolderWalker();
+    ~FolderWalker();
+    FolderWalker(const FolderWalker &) = delete;
+    FolderWalker &operator=(const FolderWalker &) = delete;
+
+    // Walks one root; a root that is missing or no folder gives nothing.
+    // false when the visitor stopped the walk.
+    bool walk(const QString &root, const Visitor &visit);
+
     // The sum of st_size of everything below a folder, sub-folders' own
     // entries included, the folder itself excluded (FolderTree::measure):
     // no link is followed, no other mount entered. 0 for a missing path, a
@@ -21,6 +84,13 @@ public:
     // The names of the folder's direct children, hidden ones included,
     // unsorted; nullopt when it cannot be listed.
     static std::optional<QStringList> childNames(const QString &path);
+
+private:
+    bool enter(std::vector<Level> &stack, const char *name, const struct stat &st);
+    Step visitChild(std::vector<Level> &stack, const std::string &name, unsigned char type, const Visitor &visit);
+    static void closeAll(std::vector<Level> &stack);
+
+    quint32 m_serial = 0;
 };
 
 }  // namespace sw

@@ -137,7 +137,7 @@ void RemovalRun::removeItem(const Target &target, Mode mode, RemovalOutcome &out
         fail(outcome, rel.isEmpty() ? path : path + QLatin1Char('/') + QFile::decodeName(rel), reason);
     };
     if (!target.item) {
-        outcome.removed = FolderTree::removeContents(target.root->fd(), below);
+        outcome.removed = FolderTree::removeContents(target.root->fd(), below, m_watch);
     } else if (!target.id.isFolder()) {
         const int parent = target.item->parent.get();
         if (::unlinkat(parent, target.item->name.constData(), 0) == 0)
@@ -153,7 +153,7 @@ void RemovalRun::removeItem(const Target &target, Mode mode, RemovalOutcome &out
             fail(outcome, path, opened ? tr("it changed since the scan") : reasonOf(errno));
             return;
         }
-        outcome.removed = FolderTree::removeContents(folder.get(), below);
+        outcome.removed = FolderTree::removeContents(folder.get(), below, m_watch);
         if (mode == Mode::Whole && outcome.ok()
             && ::unlinkat(parent, target.item->name.constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
             fail(outcome, path, reasonOf(errno));

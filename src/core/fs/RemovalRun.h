@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryRoots.h"
+#include "FolderTree.h"
 #include "RemovalReport.h"
 
 #include <QSet>
@@ -45,6 +46,10 @@ public:
     // An outcome decided elsewhere (the privileged removal), logged and kept.
     const RemovalOutcome &add(RemovalOutcome outcome);
 
+    // Follows the folders being emptied entry by entry and may stop one
+    // (see FolderTree): the item then reports what went and that the rest stays.
+    void setWatch(FolderTree::Watch watch) { m_watch = std::move(watch); }
+
     const RemovalReport &report() const { return m_report; }
     CategoryRoots &roots() { return m_roots; }
     // True when path, or a folder holding it, went in this run.
@@ -63,6 +68,7 @@ private:
     CategoryRoots m_roots;
     RemovalReport m_report;
     QSet<QString> m_gone;  // items that went (or were emptied) in this run
+    FolderTree::Watch m_watch;
 };
 
 }  // namespace sw

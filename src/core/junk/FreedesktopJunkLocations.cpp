@@ -203,9 +203,11 @@ JunkCandidates FreedesktopJunkLocations::browser(CategoryRoots &roots)
         for (const QString &profile : ORUtility::contentsOfFolder(firefox)) {
             const QString cache2 = firefox + QLatin1Char('/') + profile + QStringLiteral("/cache2");
             if (ORUtility::isDirOfPath(cache2))
-                out.append({cache, cache2, true, {}, {}});
+                out.append({cache, cache2, true, {}, {}, true});
         }
     }
+    // What the user browsed and the sites' own data start unmarked: removing
+    // them logs the user out everywhere and forgets what was visited.
     static const char *const entries[] = {"History", "History-journal", "Cookies", "Cookies-journal", "Local Storage"};
     const QString config = ORLayout::configHome();
     if (!roots.open(config))
@@ -215,7 +217,7 @@ JunkCandidates FreedesktopJunkLocations::browser(CategoryRoots &roots)
         for (const char *entry : entries) {
             const QString path = profile + QLatin1Char('/') + QLatin1String(entry);
             if (QFileInfo::exists(path))
-                out.append({config, path, true, {}, {}});
+                out.append({config, path, true, {}, {}, false});
         }
     }
     return out;

@@ -11,7 +11,7 @@ void appendListing(JunkCandidates &out, CategoryRoots &roots, const QString &fol
     for (const QString &name : roots.names(root, allowed)) {
         if (skipDSStore && name == QLatin1String(".DS_Store"))
             continue;
-        out.append({root, root + QLatin1Char('/') + name, withDelRight, {}, {}});
+        out.append({root, root + QLatin1Char('/') + name, withDelRight, {}, {}, true});
     }
 }
 

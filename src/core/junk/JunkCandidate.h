@@ -10,8 +10,8 @@ namespace sw {
 
 // A path a junk category proposes: the category root it lies in (what the
 // removal anchors at), whether it must pass the permission test before it
-// becomes an item, and a companion file that goes with it (a Trash item's
-// info file).
+// becomes an item, a companion file that goes with it (a Trash item's info
+// file), and whether it starts marked when its category marks what it finds.
 struct JunkCandidate
 {
     QString root;
@@ -19,6 +19,7 @@ struct JunkCandidate
     bool withDelRight = true;
     QString companionRoot;
     QString companion;
+    bool initiallyMarked = true;
 };
 using JunkCandidates = QList<JunkCandidate>;
 

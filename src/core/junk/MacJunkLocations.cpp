@@ -33,6 +33,15 @@ void appendSuffixed(JunkCandidates &out, CategoryRoots &roots, const QString &fo
 
 }  // namespace
 
+JunkCandidates MacJunkLocations::appJunk(CategoryRoots &roots)
+{
+    JunkCandidates all = scanLibaryCache(roots);
+    all += scanContainerCache(roots);
+    all += scanAppLog(roots);
+    all += scanTempCache(roots);
+    return all;
+}
+
 JunkCandidates MacJunkLocations::scanLibaryCache(CategoryRoots &roots)
 {
     JunkCandidates out;
@@ -186,7 +195,7 @@ JunkCandidates MacJunkLocations::mailJunk(CategoryRoots &roots)
     while (it.hasNext()) {
         const QString path = it.next();
         if (extensions.contains(it.fileInfo().suffix().toLower()))
-            out.append({mail, path, true, {}, {}});
+            out.append({mail, path, true, {}, {}, true});
     }
     return out;
 }

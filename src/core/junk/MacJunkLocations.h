@@ -10,6 +10,8 @@ namespace sw {
 class MacJunkLocations
 {
 public:
+    // The application junk: the four below, in order.
+    static JunkCandidates appJunk(CategoryRoots &roots);
     static JunkCandidates scanLibaryCache(CategoryRoots &roots);
     static JunkCandidates scanContainerCache(CategoryRoots &roots);
     static JunkCandidates scanAppLog(CategoryRoots &roots);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "JunkCandidate.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -7,7 +9,7 @@
 #include <optional>
 
 namespace sw::junk {
-// The categories' group numbers (4 and 5 are not used).
+// The categories' group numbers (4, 5 and 11 are not used).
 enum GroupID : qint64 {
     AppJunk = 0,
     Leftovers = 1,
@@ -24,28 +26,40 @@ enum GroupID : qint64 {
 };
 }  // namespace sw::junk
 
-// One junk category as the scanner and the pages know it: its group number,
-// the switch key that enables it, and its texts (translated when shown).
+// One junk category as the scanner and the pages know it in the current
+// layout: its group number, the switch key that enables it, its texts
+// (translated when shown), its icon, where it looks, whether what it finds
+// starts marked, and how its items are removed. All of it comes from one
+// table; a category without locations in a layout is not offered there.
 struct ORJunkCategory
 {
+    enum class Removal {
+        Whole,     // an item goes, folder and all (Trash, Downloads)
+        Contents,  // a folder item is emptied and kept
+    };
+    using Locations = sw::JunkCandidates (*)(sw::CategoryRoots &roots);
+
     qint64 groupID = 0;
     QString switchKey;
     const char *name = "";
     const char *info = "";
+    QString iconName;
     bool initiallyMarked = true;
+    Removal removal = Removal::Contents;
+    // The user folders (XDG keys) the category looks in by design: Downloads
+    // for the Downloads category, Music for the iTunes category's
+    // applications. Its roots may lie there; no other category's may.
+    QStringList userFolders;
+    Locations locations = nullptr;
 
     QString groupName() const;
     QString groupInfo() const;
 
-    // The categories of the current layout in scan order; a category without
-    // an equivalent in the layout is not offered.
+    // The categories of the current layout in scan order.
     static QList<ORJunkCategory> categories();
     static std::optional<ORJunkCategory> byID(qint64 groupID);
-    // The user folders (XDG keys) a category looks in by design: Downloads
-    // for the Downloads category, Music for the iTunes category's
-    // applications. Its roots may lie there; no other category's may.
+    // These hold in every layout.
     static QStringList userFoldersOf(qint64 groupID);
-    // Trash and Downloads items go whole; the other categories' folders are
-    // emptied and kept.
     static bool removesWhole(qint64 groupID);
+    static QString iconNameOf(qint64 groupID);
 };

@@ -1,9 +1,9 @@
 #include "ORJunkFilesCollection.h"
 
-#include "FreedesktopJunkLocations.h"
+#include "FolderTree.h"
 #include "JunkAdminRemoval.h"
+#include "JunkNotifications.h"
 #include "JunkOverlap.h"
-#include "MacJunkLocations.h"
 #include "ORLayout.h"
 #include "ORPrefConfig.h"
 #include "ORSelection.h"
@@ -19,10 +19,8 @@
 
 Q_LOGGING_CATEGORY(lcJunk, "sweepwright.junk")
 
-using sw::FreedesktopJunkLocations;
 using sw::JunkCandidate;
 using sw::JunkCandidates;
-using sw::MacJunkLocations;
 
 ORJunkFilesCollection &ORJunkFilesCollection::shareInstance()
 {
@@ -67,21 +65,42 @@ sw::RemovalReport ORJunkFilesCollection::removalReport() const
     return m_report;
 }
 
+std::shared_ptr<ORJunkData> ORJunkFilesCollection::scan(sw::JobControl &job)
+{
+    m_result.reset();  // a cancelled scan leaves nothing behind
+    const std::shared_ptr<ORJunkData> data = collect(job);
+    if (!data)
+        return nullptr;
+    return m_result.get([&data] { return data; });
+}
+
 std::shared_ptr<ORJunkData> ORJunkFilesCollection::startScan()
 {
+    return collect(sw::JobControl::unwatched());
+}
+
+std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
+{
     m_foundTotal = 0;
+    m_job = &job;
     m_roots = std::make_unique<sw::CategoryRoots>(lcJunk());
     auto data = std::make_shared<ORJunkData>();
     for (const ORJunkCategory &category : ORJunkCategory::categories()) {
+        if (job.isCancelled())
+            break;
         if (!m_switchReader(category.switchKey))
             continue;
         data->junkGroups.append(scanCategory(category.groupID));
     }
     m_roots.reset();
+    m_job = nullptr;
+    if (job.isCancelled())
+        return nullptr;
     data->junkTotalSize = sw::JunkOverlap::totalSize(*data);
     data->junkSelectedSize = sw::JunkOverlap::selectedSize(*data);
+    job.setBytes(data->junkTotalSize);
     if (m_foundTotal != data->junkTotalSize)  // overlapping items counted once
-        ORUtility::notifyOnMainThread(QStringLiteral("junksize"), data->junkTotalSize);
+        ORUtility::notifyProgressOnMainThread(sw::junknote::kSize, data->junkTotalSize);
     return data;
 }
 
@@ -93,51 +112,22 @@ sw::CategoryRoots &ORJunkFilesCollection::scanRoots()
     return *m_roots;
 }
 
-namespace {
-using namespace sw::junk;
-
-JunkCandidates macAppJunks(sw::CategoryRoots &roots)
-{
-    JunkCandidates all = MacJunkLocations::scanLibaryCache(roots);
-    all += MacJunkLocations::scanContainerCache(roots);
-    all += MacJunkLocations::scanAppLog(roots);
-    all += MacJunkLocations::scanTempCache(roots);
-    return all;
-}
-
-JunkCandidates candidatesOf(qint64 groupID, sw::CategoryRoots &roots)
-{
-    const bool mac = ORLayout::isMacOS();
-    switch (groupID) {
-    case AppJunk: return mac ? macAppJunks(roots) : FreedesktopJunkLocations::appJunk(roots);
-    case Leftovers: return mac ? MacJunkLocations::leftovers(roots) : FreedesktopJunkLocations::leftovers(roots);
-    case SysCache: return mac ? MacJunkLocations::sysCaches(roots) : FreedesktopJunkLocations::sysCaches(roots);
-    case SysLog: return mac ? MacJunkLocations::sysLogs(roots) : FreedesktopJunkLocations::sysLogs(roots);
-    case Mail: return mac ? MacJunkLocations::mailJunk(roots) : FreedesktopJunkLocations::mailJunk(roots);
-    case ITunes: return mac ? MacJunkLocations::itunesJunk(roots) : JunkCandidates();
-    case IOSBackups: return mac ? MacJunkLocations::iosBackups(roots) : JunkCandidates();
-    case IOSUpdates: return mac ? MacJunkLocations::iosUpdates(roots) : JunkCandidates();
-    case Trash: return mac ? MacJunkLocations::trash(roots) : FreedesktopJunkLocations::trash(roots);
-    case Downloads: return mac ? MacJunkLocations::downloads(roots) : FreedesktopJunkLocations::downloads(roots);
-    case Xcode: return mac ? MacJunkLocations::xcode(roots) : FreedesktopJunkLocations::developerCaches(roots);
-    case Browser: return mac ? MacJunkLocations::browser(roots) : FreedesktopJunkLocations::browser(roots);
-    default: return {};
-    }
-}
-}  // namespace
-
 ORJunkDataGroup ORJunkFilesCollection::scanCategory(qint64 groupID)
 {
-    return fillGroup(groupID, candidatesOf(groupID, scanRoots()));
+    const auto category = ORJunkCategory::byID(groupID);  // offered in this layout: it has locations
+    return fillGroup(groupID, category ? category->locations(scanRoots()) : JunkCandidates());
 }
 
 ORJunkDataGroup ORJunkFilesCollection::fillGroup(qint64 groupID, const JunkCandidates &candidates)
 {
     ORJunkDataGroup group = makeGroup(groupID);
-    for (const JunkCandidate &c : candidates)
+    for (const JunkCandidate &c : candidates) {
+        if (scanJob().isCancelled())
+            break;
         addElementToGroup(group, c);
-    // Items only an administrator may remove start unmarked, so the flag
-    // follows the items when there are some.
+    }
+    // Items only an administrator may remove, and some a category proposes,
+    // start unmarked, so the flag follows the items when there are some.
     if (!group.groupItems.isEmpty() && group.isGroupDelFlag != 0)
         group.isGroupDelFlag = sw::selection::checkItemSelectStatus(group);
     group.groupSelectedSize = group.isGroupDelFlag == 0 ? 0 : sw::selection::markedSize(group);
@@ -164,7 +154,14 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const QStr
 bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const JunkCandidate &candidate)
 {
     const QString &path = candidate.path;
-    ORUtility::notifyOnMainThread(QStringLiteral("junktitle"), path);
+    sw::JobControl &job = scanJob();
+    ORUtility::notifyProgressOnMainThread(sw::junknote::kTitle, path);
+    job.setCurrentPath(path);
+    job.addItems();
+    const sw::FolderTree::Watch watch = [&job](qint64) {
+        job.addItems();
+        return !job.isCancelled();
+    };
     sw::CategoryRoots &roots = scanRoots();
     const sw::AnchoredRoot *root = roots.open(candidate.root, ORJunkCategory::userFoldersOf(group.groupID));
     const std::optional<QByteArray> relative = root ? root->relativeOf(path) : std::nullopt;
@@ -176,24 +173,27 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const Junk
     item.itemName = QFileInfo(path).fileName();
     item.itemIconPath = path;
     item.itemRoot = root->path();
-    item.itemSize = root->measure(path);
+    item.itemSize = root->measure(path, watch);
     if (!candidate.companion.isEmpty()) {
         if (const sw::AnchoredRoot *companionRoot = roots.open(candidate.companionRoot)) {
             item.companionRoot = companionRoot->path();
             item.companionPath = candidate.companion;
-            item.itemSize += companionRoot->measure(candidate.companion);
+            item.itemSize += companionRoot->measure(candidate.companion, watch);
         }
     }
+    if (job.isCancelled())
+        return false;  // measured partly: the figure means nothing
     item.needsAdmin = !candidate.withDelRight && needsAdmin(path);
     const auto category = ORJunkCategory::byID(group.groupID);
-    item.isDel = (!category || category->initiallyMarked) && !item.needsAdmin;
+    item.isDel = (!category || category->initiallyMarked) && candidate.initiallyMarked && !item.needsAdmin;
     item.isVisible = true;
     if (item.itemSize <= 0 || (candidate.withDelRight && !ORUtility::isDeletableFileWithCurrentPermission(path)))
         return false;
     group.groupSize += item.itemSize;
     group.groupItems.append(item);
     m_foundTotal += item.itemSize;
-    ORUtility::notifyOnMainThread(QStringLiteral("junksize"), m_foundTotal);
+    job.setBytes(m_foundTotal);
+    ORUtility::notifyProgressOnMainThread(sw::junknote::kSize, m_foundTotal);
     return true;
 }
 
@@ -209,23 +209,65 @@ ORJunkDataGroup ORJunkFilesCollection::makeGroup(qint64 groupID)
     return group;
 }
 
-#define OR_JUNK_CATEGORY(op, groupID)                                                                        \
-    ORJunkDataGroup ORJunkFilesCollection::op() { return scanCategory(groupID); }
+ORJunkDataGroup ORJunkFilesCollection::getAppJunks()
+{
+    return scanCategory(sw::junk::AppJunk);
+}
 
-OR_JUNK_CATEGORY(getAppJunks, sw::junk::AppJunk)
-OR_JUNK_CATEGORY(getLeftOver, sw::junk::Leftovers)
-OR_JUNK_CATEGORY(getSysCache, sw::junk::SysCache)
-OR_JUNK_CATEGORY(getSysLog, sw::junk::SysLog)
-OR_JUNK_CATEGORY(getMailJunk, sw::junk::Mail)
-OR_JUNK_CATEGORY(getItuneJunk, sw::junk::ITunes)
-OR_JUNK_CATEGORY(getIOSBackups, sw::junk::IOSBackups)
-OR_JUNK_CATEGORY(getIOSUpdates, sw::junk::IOSUpdates)
-OR_JUNK_CATEGORY(getTrashJunk, sw::junk::Trash)
-OR_JUNK_CATEGORY(getDownloadJunk, sw::junk::Downloads)
-OR_JUNK_CATEGORY(getXcodeJunk, sw::junk::Xcode)
-OR_JUNK_CATEGORY(getBrowserJunk, sw::junk::Browser)
+ORJunkDataGroup ORJunkFilesCollection::getLeftOver()
+{
+    return scanCategory(sw::junk::Leftovers);
+}
 
-#undef OR_JUNK_CATEGORY
+ORJunkDataGroup ORJunkFilesCollection::getSysCache()
+{
+    return scanCategory(sw::junk::SysCache);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getSysLog()
+{
+    return scanCategory(sw::junk::SysLog);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getMailJunk()
+{
+    return scanCategory(sw::junk::Mail);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getItuneJunk()
+{
+    return scanCategory(sw::junk::ITunes);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getIOSBackups()
+{
+    return scanCategory(sw::junk::IOSBackups);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getIOSUpdates()
+{
+    return scanCategory(sw::junk::IOSUpdates);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getTrashJunk()
+{
+    return scanCategory(sw::junk::Trash);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getDownloadJunk()
+{
+    return scanCategory(sw::junk::Downloads);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getXcodeJunk()
+{
+    return scanCategory(sw::junk::Xcode);
+}
+
+ORJunkDataGroup ORJunkFilesCollection::getBrowserJunk()
+{
+    return scanCategory(sw::junk::Browser);
+}
 
 namespace {
 // The removal record of a group: what went, with the bytes that went.
@@ -251,45 +293,73 @@ void ORJunkFilesCollection::publishRemoval(QList<ORJunkDataGroup> removed, sw::R
 
 void ORJunkFilesCollection::deleteJunks()
 {
+    remove(sw::JobControl::unwatched());
+}
+
+sw::RemovalReport ORJunkFilesCollection::remove(sw::JobControl &job)
+{
     publishRemoval({}, {});  // a removal that takes nothing reports nothing
     const std::shared_ptr<ORJunkData> data = tempJunkData();
     if (!data)
-        return;
+        return {};
     qint64 selected = 0;
     for (const ORJunkDataGroup &group : std::as_const(data->junkGroups))
         if (group.isGroupDelFlag != 0)
             selected += group.groupSelectedSize;
     if (selected <= 0)
-        return;
+        return {};
     sw::RemovalRun run(lcJunk());
+    // Bytes count up entry by entry while a folder is emptied and are set
+    // from the report after each item, so they end exactly at what went.
+    const qint64 startBytes = job.progress().bytes;
+    run.setWatch([&job](qint64 bytes) {
+        job.addBytes(bytes);
+        return !job.isCancelled();
+    });
+    const auto settle = [&] { job.setBytes(startBytes + run.report().removedBytes()); };
     sw::JunkAdminRemoval admin(m_adminRemoval);
     QList<ORJunkDataGroup> removed;
     for (const ORJunkDataGroup &group : std::as_const(data->junkGroups)) {
-        if (group.isGroupDelFlag == 0)
+        if (group.isGroupDelFlag == 0 || job.isCancelled())
             continue;
         const auto mode = ORJunkCategory::removesWhole(group.groupID) ? sw::RemovalRun::Mode::Whole
                                                                       : sw::RemovalRun::Mode::Contents;
         ORJunkDataGroup record = ORJunkDataGroup::initJunkGroupWithID(group.groupID);
         record.groupName = group.groupName;
         for (const ORjunkDataItem &item : group.groupItems) {
+            if (job.isCancelled())
+                break;
             if (!item.isDel || !item.isVisible)
                 continue;
             if (item.needsAdmin) {
                 admin.add(group.groupID, item);  // after the user's own items
                 continue;
             }
+            job.setCurrentPath(item.itemPath);
             const sw::RemovalOutcome &outcome = run.remove(item.itemRoot, item.itemPath, mode, item.itemSize,
                                                            ORJunkCategory::userFoldersOf(group.groupID));
             if (outcome.ok() && !item.companionPath.isEmpty())
                 run.removeCompanion(item.companionRoot, item.companionPath, 0);
-            recordRemoval(record, item, run.report().outcomes().constLast().removed);
+            const sw::RemovalOutcome &done = run.report().outcomes().constLast();
+            recordRemoval(record, item, done.removed);
+            if (done.ok())
+                job.addItems();
+            settle();
         }
         removed.append(record);
     }
-    for (const auto &[groupID, item] : admin.run(run))
-        for (ORJunkDataGroup &record : removed)
-            if (record.groupID == groupID)
-                recordRemoval(record, item, item.itemSize);
+    // The password prompt is not put to a user who asked to stop.
+    if (!job.isCancelled()) {
+        for (const auto &[groupID, item] : admin.run(run)) {
+            job.addItems();
+            for (ORJunkDataGroup &record : removed)
+                if (record.groupID == groupID)
+                    recordRemoval(record, item, item.itemSize);
+        }
+        settle();
+    }
     removed.removeIf([](const ORJunkDataGroup &record) { return record.groupSize <= 0; });
-    publishRemoval(std::move(removed), run.report());
+    sw::RemovalReport report = run.report();
+    publishRemoval(std::move(removed), report);
+    return report;
 }

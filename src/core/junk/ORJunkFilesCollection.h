@@ -1,10 +1,12 @@
 #pragma once
 
+#include "JobControl.h"
 #include "JunkCandidate.h"
 #include "ORJunkCategory.h"
 #include "ORJunkData.h"
 #include "PublishedResult.h"
 #include "RemovalReport.h"
+#include "ToolEngine.h"
 
 #include <QMutex>
 #include <QString>
@@ -20,7 +22,10 @@
 // then measured once (a folder walk with lstat: the expensive part) and kept
 // when it has a size and, where the category asks for it, the user may delete
 // it. Progress goes out as "junktitle" (the candidate) and "junksize" (the
-// running total), coalesced on their way to the main thread.
+// running total), coalesced on their way to the main thread, and into the
+// scan's job: items are the candidates and the entries measured, bytes the
+// size found so far. A cancelled scan stops between two entries, even inside
+// one huge folder, and keeps nothing.
 //
 // Every folder a category lists is a category root, checked before anything
 // in it is listed (sw::CategoryRoots: never the home, a user folder, a
@@ -34,21 +39,30 @@
 // sw::RemovalRun: reached below its root without following a link or
 // crossing a mount, checked again just before it goes, and reported item by
 // item (removalReport()). Items only an administrator may remove go last,
-// all in one privileged run, when admin removal is allowed. There is no
-// cancellation.
+// all in one privileged run, when admin removal is allowed. A cancelled
+// removal stops between two items or two entries of a folder being emptied,
+// skips the privileged run, and its report says exactly what went.
 class ORJunkFilesCollection
 {
 public:
+    using Data = ORJunkData;
     using SwitchReader = std::function<bool(const QString &key)>;
 
     static ORJunkFilesCollection &shareInstance();
+
+    // The engine contract (sw::ToolEngine): scan() publishes its result and
+    // returns it, nullptr when cancelled; remove() removes what is marked in it.
+    std::shared_ptr<ORJunkData> scan(sw::JobControl &job);
+    sw::RemovalReport remove(sw::JobControl &job);
+    std::shared_ptr<ORJunkData> result() const { return tempJunkData(); }
+    void startOver();
 
     // The published result; runs the scan on the calling thread when none is held.
     std::shared_ptr<ORJunkData> junkData();
     std::shared_ptr<ORJunkData> tempJunkData() const;
     bool scanJunkDataFlag() const { return true; }
+    // A scan nobody watches; its result is not published.
     std::shared_ptr<ORJunkData> startScan();
-    void startOver();
 
     void deleteJunks();
     qint64 delSize() const { return removalReport().removedBytes(); }
@@ -82,6 +96,8 @@ public:
 
 private:
     ORJunkFilesCollection();
+    std::shared_ptr<ORJunkData> collect(sw::JobControl &job);
+    sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
     ORJunkDataGroup makeGroup(qint64 groupID);
     ORJunkDataGroup scanCategory(qint64 groupID);
     ORJunkDataGroup fillGroup(qint64 groupID, const sw::JunkCandidates &candidates);
@@ -96,5 +112,8 @@ private:
     std::atomic<bool> m_adminRemoval{true};
     qint64 m_foundTotal = 0;
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
+    sw::JobControl *m_job = nullptr;              // the scan's
     SwitchReader m_switchReader;
 };
+
+static_assert(sw::ToolEngine<ORJunkFilesCollection>);

@@ -7,15 +7,19 @@
 
 namespace sw {
 
+class JobControl;
+
 // The "path being looked at" notification of a walk ("bigtitle", "dupicon").
 // A page shows at most one path per frame, so the walk offers every path but
 // only one per interval is decoded and posted; flush() posts the last one
 // offered, so the page always ends on the true last path. This keeps the walk
-// as fast with a listener as without.
+// as fast with a listener as without. A job, when given, gets the same
+// paths as its current path (and so takes its lock once per interval, not
+// once per file).
 class TitlePoster
 {
 public:
-    explicit TitlePoster(QString name, qint64 intervalMs = 16);
+    explicit TitlePoster(QString name, JobControl *job = nullptr, qint64 intervalMs = 16);
 
     void offer(const QByteArray &folder, const char *name);
     void post(const QString &path);
@@ -25,6 +29,7 @@ private:
     static qint64 nowMs();
 
     QString m_name;
+    JobControl *m_job;
     qint64 m_intervalMs;
     qint64 m_lastPostMs = -1;
     std::string m_last;  // the last path offered and not posted

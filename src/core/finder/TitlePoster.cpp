@@ -1,5 +1,6 @@
 #include "TitlePoster.h"
 
+#include "JobControl.h"
 #include "ORUtility.h"
 
 #include <QFile>
@@ -8,7 +9,10 @@
 
 namespace sw {
 
-TitlePoster::TitlePoster(QString name, qint64 intervalMs) : m_name(std::move(name)), m_intervalMs(intervalMs) {}
+TitlePoster::TitlePoster(QString name, JobControl *job, qint64 intervalMs)
+    : m_name(std::move(name)), m_job(job), m_intervalMs(intervalMs)
+{
+}
 
 qint64 TitlePoster::nowMs()
 {
@@ -33,7 +37,9 @@ void TitlePoster::post(const QString &path)
 {
     m_pending = false;
     m_lastPostMs = nowMs();
-    ORUtility::notifyOnMainThread(m_name, path);
+    if (m_job)
+        m_job->setCurrentPath(path);
+    ORUtility::notifyProgressOnMainThread(m_name, path);
 }
 
 void TitlePoster::flush()

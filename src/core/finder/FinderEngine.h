@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "JobControl.h"
 #include "PublishedResult.h"
 #include "RemovalReport.h"
 
@@ -15,13 +16,16 @@ namespace sw {
 
 // What the large-file and the duplicate finder's engines have in common: the
 // folders and exclusions a page hands over before a scan, the published
-// result and its temp copy, the bytes moved by the last removal and its
-// report, item by item. All of it is safe to reach from
-// any thread; the engines name their own accessors (bigData(), dupData()).
-template <class Data>
+// result and its temp copy (result(), the engine contract's held result),
+// the bytes moved by the last removal and its report, item by item. All of
+// it is safe to reach from any thread; the engines name their own accessors
+// (bigData(), dupData()).
+template <class D>
 class FinderEngine
 {
 public:
+    using Data = D;
+
     void setFolders(const QStringList &folders) { set(m_folders, folders); }
     QStringList folders() const { return get(m_folders); }
     // Patterns for ORUtility::isExcludedFolder().
@@ -35,12 +39,23 @@ public:
     // What the last removal did, item by item.
     RemovalReport removalReport() const { return get(m_report); }
 
+    // The result held (the temp copy): nullptr before a scan, after
+    // startOver() and after a cancelled scan.
+    std::shared_ptr<Data> result() const { return m_result.temp(); }
+
 protected:
     FinderEngine() = default;
 
     // The published result, made by scan on the calling thread when none is held.
     std::shared_ptr<Data> published(const std::function<std::shared_ptr<Data>()> &scan) { return m_result.get(scan); }
     std::shared_ptr<Data> temp() const { return m_result.temp(); }
+    // Holds what a scan made and returns it; a cancelled scan (nullptr) leaves
+    // nothing held, not even the result of an earlier scan.
+    std::shared_ptr<Data> hold(std::shared_ptr<Data> data)
+    {
+        m_result.reset();
+        return data ? m_result.get([&data] { return data; }) : nullptr;
+    }
     void setRemovalReport(RemovalReport report) { set(m_report, std::move(report)); }
     // Forgets the result, the folders and the exclusions.
     void forget()

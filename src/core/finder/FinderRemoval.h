@@ -2,12 +2,15 @@
 
 #include "RemovalRun.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 class QLoggingCategory;
 
 namespace sw {
+
+class JobControl;
 
 // One removal run of a finder (large files, duplicates): each item is moved
 // to the Trash through the removal core, reached below the scan folder it was
@@ -17,10 +20,20 @@ namespace sw {
 class FinderRemoval
 {
 public:
+    struct Item
+    {
+        QString path;
+        qint64 size = 0;
+    };
+
     FinderRemoval(const QStringList &folders, const QLoggingCategory &category);
 
     // true when the item went to the Trash.
     bool moveItem(const QString &path, qint64 size);
+    // Moves the items in order, counting what went into job's progress. Once
+    // job is cancelled no further item is begun: the report then lists
+    // exactly the items that were tried.
+    void moveItems(const QList<Item> &items, JobControl &job);
     const RemovalReport &report() const { return m_run.report(); }
 
 private:

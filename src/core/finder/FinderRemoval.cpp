@@ -1,5 +1,7 @@
 #include "FinderRemoval.h"
 
+#include "JobControl.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -27,6 +29,19 @@ QString FinderRemoval::folderOf(const QString &path) const
 bool FinderRemoval::moveItem(const QString &path, qint64 size)
 {
     return m_run.moveToTrash(folderOf(path), path, size).ok();
+}
+
+void FinderRemoval::moveItems(const QList<Item> &items, JobControl &job)
+{
+    for (const Item &item : items) {
+        if (job.isCancelled())
+            return;
+        job.setCurrentPath(item.path);
+        const RemovalOutcome &outcome = m_run.moveToTrash(folderOf(item.path), item.path, item.size);
+        if (outcome.ok())
+            job.addItems();
+        job.addBytes(outcome.removed);
+    }
 }
 
 }  // namespace sw

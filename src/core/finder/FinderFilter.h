@@ -1,0 +1,84 @@
+#pragma once
+
+#include "FolderWalker.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+
+class QLoggingCategory;
+
+namespace sw {
+
+class JobControl;
+class TitlePoster;
+
+// A stat's modification time in ms since the epoch (UTC), as the finders'
+// items carry it.
+inline qint64 modTimeMs(const struct stat &st)
+{
+    return qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+}
+
+// One entry that the finders' walk hands to its visitor: a regular file or a
+// package that passed the filters. Valid only during the visitor's call.
+struct FinderEntry
+{
+    const QByteArray &folder;  // native path of the folder holding it, no trailing '/'
+    const char *name;          // native name
+    quint32 folderSerial;      // a new number for every folder read
+    const struct stat &st;     // the entry itself (lstat)
+    bool isPackage;
+    bool deletable;            // the user may remove it from its folder
+
+    QByteArray nativePath() const;
+    QString path() const;
+    // A regular file's size as the finders count it: 0 when the user may not
+    // delete it, which is logged in category ("<path> without delete permission.").
+    qint64 sizeOfFile(const QLoggingCategory &category) const;
+};
+
+// The large-file and duplicate finders' view of the walk (FolderWalker): a
+// folder that matches an exclusion pattern is not entered, a root that does
+// is not walked, packages are handed over whole and not entered, and
+// ".DS_Store" directly in the root is skipped. Files whose lower-cased
+// extension is excluded are not handed over (a folder with such a name is
+// still entered).
+//
+// The job is asked before every entry, so a cancel stops the walk at once;
+// its item count grows by every entry handed over.
+class FinderFilter
+{
+public:
+    using Visitor = std::function<void(const FinderEntry &)>;
+
+    // title: receives every entry handed over, before the visitor (coalesced).
+    FinderFilter(const QStringList &excludeFolders, const QStringList &excludeFiles, JobControl &job,
+                 TitlePoster *title = nullptr);
+
+    // Walks one root; false when the job was cancelled meanwhile.
+    bool walk(const QString &root, const Visitor &visit);
+
+    // The extension of a file name as a finder sees it: after the last dot,
+    // none for a name that starts with its only dot ("`.profile`").
+    static QString extensionOf(const QString &name);
+
+private:
+    bool isExcludedExtension(const char *name) const;
+    FolderWalker::Step filter(const FolderWalker::Entry &entry, const Visitor &visit);
+
+    QStringList m_excludeFolders;
+    std::vector<std::string> m_asciiExtensions;  // sorted, lower case
+    QStringList m_otherExtensions;               // non-ASCII ones, lower case
+    JobControl &m_job;
+    TitlePoster *m_title;
+    FolderWalker m_walker;
+};
+
+}  // namespace sw
