@@ -6,6 +6,31 @@ CliOptions::CliOptions(const QStringList &flags, const QStringList &valued)
 {
 }
 
+void CliOptions::addFlags(const QStringList &flags)
+{
+    m_flags.unite(QSet<QString>(flags.cbegin(), flags.cend()));
+}
+
+void CliOptions::addValued(const QStringList &valued)
+{
+    m_valued.unite(QSet<QString>(valued.cbegin(), valued.cend()));
+}
+
+void CliOptions::addOptionalValued(const QString &name)
+{
+    m_optionalValued.insert(name);
+}
+
+void CliOptions::setValueName(const QString &option, const QString &what)
+{
+    m_valueNames.insert(option, what);
+}
+
+QString CliOptions::missingValue(const QString &name) const
+{
+    return QStringLiteral("%1 needs %2").arg(name, m_valueNames.value(name, QStringLiteral("a value")));
+}
+
 std::optional<QString> CliOptions::parse(const QStringList &args)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -20,14 +45,19 @@ std::optional<QString> CliOptions::parse(const QStringList &args)
             if (eq >= 0)
                 return QStringLiteral("%1 takes no value").arg(name);
             m_setFlags.insert(name);
+        } else if (m_optionalValued.contains(name)) {
+            if (eq < 0)
+                m_setFlags.insert(name);
+            else
+                m_values[name].append(arg.mid(eq + 1));
         } else if (m_valued.contains(name)) {
             if (eq < 0 && i + 1 >= args.size())
-                return QStringLiteral("%1 needs a value").arg(name);
+                return missingValue(name);
             const QString value = eq < 0 ? args.at(++i) : arg.mid(eq + 1);
             // An empty value is a mistake (an unset shell variable), never a
             // request for the default: `--home "$H"` must not mean the real home.
             if (value.isEmpty())
-                return QStringLiteral("%1 needs a value").arg(name);
+                return missingValue(name);
             m_values[name].append(value);
         } else {
             return QStringLiteral("unknown option %1").arg(name);

@@ -7,13 +7,22 @@
 
 #include <optional>
 
-// The options of one command: flags ("--json") and options with a value
-// ("--home H" or "--home=H", repeatable, never empty). Anything else that starts with "-"
-// is a usage error; other words are kept as positional arguments.
+// The options of one command: flags ("--json"), options with a value
+// ("--home H" or "--home=H", repeatable, never empty) and flags that may
+// carry a value ("--save-body" or "--save-body=rh"). Anything else that
+// starts with "-" is a usage error; other words are kept as positional
+// arguments.
 class CliOptions
 {
 public:
     CliOptions(const QStringList &flags, const QStringList &valued);
+
+    void addFlags(const QStringList &flags);
+    void addValued(const QStringList &valued);
+    void addOptionalValued(const QString &name);
+    // What a missing value is called in the usage error ("-C needs a folder");
+    // "a value" when not set.
+    void setValueName(const QString &option, const QString &what);
 
     // An error text for a usage error, else nothing.
     std::optional<QString> parse(const QStringList &args);
@@ -24,8 +33,12 @@ public:
     QStringList positional() const { return m_positional; }
 
 private:
+    QString missingValue(const QString &name) const;
+
     QSet<QString> m_flags;
     QSet<QString> m_valued;
+    QSet<QString> m_optionalValued;
+    QHash<QString, QString> m_valueNames;
     QSet<QString> m_setFlags;
     QHash<QString, QStringList> m_values;
     QStringList m_positional;

@@ -1,10 +1,8 @@
 #include "CliRemoval.h"
 
-#include "JunkReport.h"
-#include "ORDispatch.h"
+#include "JsonWriter.h"
 #include "ORUtility.h"
 
-#include <QEventLoop>
 #include <QTextStream>
 
 #include <cstdio>
@@ -12,24 +10,6 @@
 #include <unistd.h>
 
 namespace clirun {
-
-void onWorker(const std::function<void()> &work)
-{
-    QEventLoop loop;
-    ORDispatch::global(ORDispatch::Priority::Default, [&] {
-        work();
-        ORDispatch::main([&loop] { loop.quit(); });
-    });
-    loop.exec();
-}
-
-QByteArray jsonStrings(const QStringList &texts)
-{
-    QByteArray out = "[";
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        out += (i ? ",\n    " : "\n    ") + JunkReport::jsonString(texts.at(i));
-    return out + (texts.isEmpty() ? "]" : "\n  ]");
-}
 
 QStringList consentFlags()
 {
@@ -58,23 +38,24 @@ Consent askConsent(const char *command, const CliOptions &options, const QString
     return text == QLatin1String("y") || text == QLatin1String("yes") ? Consent::Go : Consent::Declined;
 }
 
-QByteArray reportJson(const sw::RemovalReport &report)
+void writeReport(JsonWriter &json, const sw::RemovalReport &report)
 {
     QStringList removed;
-    QByteArray failures;
-    for (const sw::RemovalOutcome &outcome : report.outcomes()) {
+    for (const sw::RemovalOutcome &outcome : report.outcomes())
         if (outcome.ok())
             removed.append(outcome.path);
-        for (const sw::RemovalFailure &failure : outcome.failures)
-            failures += (failures.isEmpty() ? "\n    " : ",\n    ") + QByteArray("{\"path\": ")
-                        + JunkReport::jsonString(failure.path) + ", \"reason\": "
-                        + JunkReport::jsonString(failure.reason) + '}';
+    json.stringArray("removed", removed);
+    json.key("failures").beginArray();
+    for (const sw::RemovalFailure &failure : report.failures()) {
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.member("path", failure.path);
+        json.member("reason", failure.reason);
+        json.endObject();
     }
-    return ",\n  \"removed\": " + jsonStrings(removed) + ",\n  \"failures\": ["
-           + failures + (failures.isEmpty() ? "]" : "\n  ]") + ",\n  \"failedItems\": "
-           + QByteArray::number(report.failedCount()) + ",\n  \"failedSize\": "
-           + QByteArray::number(report.failedBytes()) + ",\n  \"delSize\": "
-           + QByteArray::number(report.removedBytes());
+    json.endArray();
+    json.member("failedItems", qint64(report.failedCount()));
+    json.member("failedSize", report.failedBytes());
+    json.member("delSize", report.removedBytes());
 }
 
 QString reportText(const sw::RemovalReport &report, const QString &verb, bool listGone)

@@ -3,21 +3,14 @@
 #include "CliOptions.h"
 #include "RemovalReport.h"
 
-#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-#include <functional>
+class JsonWriter;
 
-// What the commands that scan and remove share: running the engines off the
-// main thread, asking before they act, and telling what they did.
+// What the commands that remove share: asking before they act, and telling
+// what they did.
 namespace clirun {
-
-// Runs work on a worker thread while the main thread's loop delivers the
-// engines' progress notifications; returns when work is done.
-void onWorker(const std::function<void()> &work);
-
-// A JSON array of strings, one per line, indented as a member of the report.
-QByteArray jsonStrings(const QStringList &texts);
 
 enum class Consent {
     Go,        // --yes, or the user answered yes on the terminal
@@ -34,10 +27,9 @@ QStringList consentFlags();
 // no terminal to ask on, nothing is removed and the reason is printed.
 Consent askConsent(const char *command, const CliOptions &options, const QString &question);
 
-// JSON members to append to a report (each starting with ",\n  "):
-// "removed" (the paths that went), "failures" ([{"path", "reason"}]),
-// "failedItems", "failedSize" and "delSize".
-QByteArray reportJson(const sw::RemovalReport &report);
+// The members of a report object: "removed" (the paths that went),
+// "failures" ([{"path", "reason"}]), "failedItems", "failedSize" and "delSize".
+void writeReport(JsonWriter &json, const sw::RemovalReport &report);
 // The same for people: a line per item that went ("<verb>: PATH", when
 // listGone), a line per failure with its full path and reason, and the totals.
 QString reportText(const sw::RemovalReport &report, const QString &verb, bool listGone);

@@ -1,24 +1,22 @@
 #include "DupsCommand.h"
 
-#include "CliOptions.h"
 #include "DupCopyLimit.h"
-#include "JunkReport.h"
-#include "LargeCommand.h"
-#include "ORDupDataCollection.h"
+#include "JsonWriter.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 
-#include <cstdio>
+DupsCommand::DupsCommand()
+    : FinderCommand("dups", QStringLiteral("--trash-all-but-first"))
+{
+}
 
-namespace {
-
-QString usage()
+QString DupsCommand::help() const
 {
     return QStringLiteral(
                "Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]\n"
-               "                            [--trash-all-but-first]\n"
+               "                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]\n"
                "Lists the sets of duplicate files and packages larger than 16 KiB in the folders\n"
-               "(default: the layout's documents and music folders), largest first. Candidates of equal\n"
+               "(default: the layout's default folders, below), largest first. Candidates of equal\n"
                "size and sampled digest are compared byte by byte; hard links to one file count once.\n"
                "\n"
                "  --json                 print one JSON object instead of a list\n"
@@ -27,39 +25,88 @@ QString usage()
                "                         comparing whole contents: faster, but files that differ\n"
                "                         elsewhere are reported as duplicates. Packages are always\n"
                "                         compared by content: their digest holds only item names\n"
-               "  --trash-all-but-first  move every copy but the first of each set to the Trash (after a\n"
-               "                         question on a terminal, or with --yes), then report what was\n"
-               "                         moved and what was not (with the reason)\n"
+               "  --keep RULE            which copy of each set stays: oldest (earliest modification\n"
+               "                         time, then the shortest path), newest, shortest-path or first\n"
+               "                         (the first found); default: %1 in this layout\n"
+               "  --trash-all-but-first  move every copy of each set but the one kept to the Trash\n"
+               "                         (after a question on a terminal, or with --yes), then report\n"
+               "                         what was moved and what was not (with the reason); without\n"
+               "                         either, the plan is printed and nothing moves\n"
                "  --yes                  move without asking\n"
                "  --dry-run              show what --trash-all-but-first would move, and move nothing\n"
                "  --help                 show this text\n"
+               "  --version              show the version\n"
                "Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not\n"
-               "exist or cannot be read.\n")
+               "exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).\n")
+               .arg(sw::dupkeep::key(sw::dupkeep::defaultRule()))
+           + QStringLiteral("Default folders in the %1 layout: %2\n")
+                 .arg(ORLayout::kindName(), ORDupDataCollection::defaultFolders().join(QStringLiteral(", ")))
            + ORLayout::optionsHelp();
 }
 
-// Written group by group: a large result is not held twice.
-void writeJson(const ORDupData &data, FILE *out)
+void DupsCommand::declareOptions(CliOptions &options) const
 {
-    findercli::write(out, "{\n  \"dupTotalSize\": " + QByteArray::number(data.dupTotalSize) + ",\n  \"dupGroups\": [");
-    for (qsizetype g = 0; g < data.dupGroups.size(); ++g) {
-        const ORDupDataGroup &group = data.dupGroups.at(g);
-        QByteArray text = (g ? ",\n" : "\n") + QByteArray("    {\"groupName\": ") + JunkReport::jsonString(group.groupName)
-                          + ", \"groupType\": " + JunkReport::jsonString(group.groupType)
-                          + ", \"groupSize\": " + QByteArray::number(group.groupSize) + ", \"groupItems\": [";
-        for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
-            const ORDupDataItem &item = group.groupItems.at(i);
-            text += (i ? ",\n      " : "\n      ") + QByteArray("{\"itemPath\": ") + JunkReport::jsonString(item.itemPath)
-                    + ", \"itemSize\": " + QByteArray::number(item.itemSize) + '}';
-        }
-        findercli::write(out, text + "\n    ]}");
-    }
-    findercli::write(out, data.dupGroups.isEmpty() ? "]" : "\n  ]");
+    FinderCommand::declareOptions(options);
+    options.addFlags({QStringLiteral("--quick")});
+    options.addValued({QStringLiteral("--keep")});
+    options.setValueName(QStringLiteral("--keep"), QStringLiteral("a rule: ") + sw::dupkeep::keys().join(u", "));
 }
 
-void writeList(const ORDupData &data, FILE *out)
+std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine, const CliOptions &options)
 {
-    for (const ORDupDataGroup &group : data.dupGroups) {
+    engine.setConfirmContents(!options.isSet(QStringLiteral("--quick")));
+    m_keep = sw::dupkeep::defaultRule();  // never the settings store's: the CLI neither reads nor writes it
+    if (options.isSet(QStringLiteral("--keep"))) {
+        const auto rule = sw::dupkeep::fromKey(options.value(QStringLiteral("--keep")));
+        if (!rule)
+            return QStringLiteral("--keep takes %1, not \"%2\"")
+                .arg(sw::dupkeep::keys().join(u", "), options.value(QStringLiteral("--keep")));
+        m_keep = *rule;
+    }
+    return std::nullopt;
+}
+
+// As the result page's auto-select: every copy but the one the rule keeps.
+ToolCommand::Plan DupsCommand::plan()
+{
+    Plan plan;
+    for (ORDupDataGroup &group : m_data->dupGroups) {
+        sw::DupCopyLimit::setGroupMarked(group, true, sw::dupkeep::keptCopy(group, m_keep));
+        for (const ORDupDataItem &item : group.groupItems)
+            if (item.isDel) {
+                plan.paths.append(item.itemPath);
+                plan.bytes += item.itemSize;
+            }
+    }
+    return plan;
+}
+
+void DupsCommand::writeResult(JsonWriter &json) const
+{
+    json.member("dupTotalSize", m_data->dupTotalSize);
+    json.key("dupGroups").beginArray();
+    for (const ORDupDataGroup &group : m_data->dupGroups) {
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.member("groupName", group.groupName);
+        json.member("groupType", group.groupType);
+        json.member("groupSize", group.groupSize);
+        json.key("groupItems").beginArray();
+        for (const ORDupDataItem &item : group.groupItems) {
+            json.beginObject(JsonWriter::Layout::Inline);
+            json.member("itemPath", item.itemPath);
+            json.member("itemSize", item.itemSize);
+            json.member("itemModTime", isoTime(item.itemModTime));
+            json.endObject();
+        }
+        json.endArray();
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void DupsCommand::writeResult(FILE *out) const
+{
+    for (const ORDupDataGroup &group : m_data->dupGroups) {
         const qint64 copy = group.groupItems.isEmpty() ? 0 : group.groupItems.constFirst().itemSize;
         QString text = QStringLiteral("%1  %2 copies of %3\n")
                            .arg(group.groupName)
@@ -67,42 +114,12 @@ void writeList(const ORDupData &data, FILE *out)
                            .arg(ORUtility::sizeFormatWithNumber(copy));
         for (const ORDupDataItem &item : group.groupItems)
             text += QStringLiteral("  %1\n").arg(item.itemPath);
-        findercli::write(out, text.toLocal8Bit());
+        std::fputs(text.toLocal8Bit().constData(), out);
     }
-    findercli::write(out, QStringLiteral("Found %1 sets of duplicates, %2 in all copies.\n")
-                              .arg(data.dupGroups.size())
-                              .arg(ORUtility::sizeFormatWithNumber(data.dupTotalSize))
-                              .toLocal8Bit());
-}
-
-}  // namespace
-
-int runDupsCommand(const QStringList &args)
-{
-    const findercli::Finder<ORDupDataCollection, ORDupData> dups{
-        "dups",
-        usage(),
-        QStringLiteral("--trash-all-but-first"),
-        {QStringLiteral("--quick")},
-        {QStringLiteral("dupicon"), QStringLiteral("duplicatesize")},
-        &ORDupDataCollection::dupData,
-        &ORDupDataCollection::deleteDups,
-        // As the result page's auto-select: every copy but the first.
-        [](ORDupData &data) {
-            QStringList plan;
-            for (ORDupDataGroup &group : data.dupGroups) {
-                sw::DupCopyLimit::setGroupMarked(group, true);
-                for (const ORDupDataItem &item : group.groupItems)
-                    if (item.isDel)
-                        plan.append(item.itemPath);
-            }
-            return plan;
-        },
-        writeJson,
-        writeList,
-        [](ORDupDataCollection &engine, const CliOptions &options) {
-            engine.setConfirmContents(!options.isSet(QStringLiteral("--quick")));
-        },
-    };
-    return findercli::run(dups, args);
+    std::fputs(QStringLiteral("Found %1 sets of duplicates, %2 in all copies.\n")
+                   .arg(m_data->dupGroups.size())
+                   .arg(ORUtility::sizeFormatWithNumber(m_data->dupTotalSize))
+                   .toLocal8Bit()
+                   .constData(),
+               out);
 }

@@ -1,11 +1,39 @@
 #pragma once
 
-#include <QStringList>
+#include "ORJunkData.h"
+#include "ToolCommand.h"
 
-// `sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--clean]
-// [--category ID]... [--all]`: scans the junk categories and lists what they
-// found; with --clean removes what the engine marks by default and reports
-// the bytes removed. args are the words after "junk". Returns 0, 1 when a
-// removal failed, 2 for a usage error. Writes nothing to the settings store
-// and never touches the login items.
-int runJunkCommand(const QStringList &args);
+#include <QSet>
+
+#include <memory>
+
+// `sweepwright-cli junk [--layout L] [--root R] [--home H] [--json]
+// [--category ID]... [--all] [--clean [--yes | --dry-run] [--admin]]`:
+// scans the junk categories and lists what they found; with --clean removes
+// what the engine marks by default and reports the bytes removed. Writes
+// nothing to the settings store and never touches the login items.
+class JunkCommand : public ToolCommand
+{
+public:
+    JunkCommand();
+
+protected:
+    QString help() const override;
+    void declareOptions(CliOptions &options) const override;
+    std::optional<QString> configure(const CliOptions &options) override;
+    int execute(const CliOptions &options) override;
+
+    bool scan(sw::JobControl &job) override;
+    Plan plan() override;
+    sw::RemovalReport remove(sw::JobControl &job) override;
+    void writeResult(JsonWriter &json) const override;
+    void writeResult(FILE *out) const override;
+    void writeExtras(JsonWriter &json, const Outcome &outcome) const override;
+    void writeExtras(FILE *out, const Outcome &outcome) const override;
+
+private:
+    QSet<QString> m_switchKeys;  // the categories to scan, by switch key
+    bool m_admin = false;
+    bool m_stats = false;
+    std::shared_ptr<ORJunkData> m_data;
+};

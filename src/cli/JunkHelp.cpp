@@ -73,9 +73,11 @@ QString junkHelp()
         "                            [--clean [--yes | --dry-run] [--admin]]\n"
         "Scans the junk categories and lists what they found. With --clean it then removes what is\n"
         "marked: every item of the categories scanned, except those of categories 12 and 13 and those\n"
-        "only an administrator may remove. It asks first on a terminal; elsewhere it needs --yes.\n"
-        "It reports what was removed and what could not be (with the reason) and exits 1 when\n"
-        "anything could not be removed. Nothing is written to the settings; login items are not touched.\n"
+        "only an administrator may remove. It asks first on a terminal; elsewhere it needs --yes,\n"
+        "and without it prints the plan, removes nothing and exits 2. It reports what was removed\n"
+        "and what could not be (with the reason) and exits 1 when anything could not be removed.\n"
+        "Ctrl-C stops the scan, or the removal after the current item (exit status 130).\n"
+        "Nothing is written to the settings; login items are not touched.\n"
         "\n"
         "  --json         print one JSON object instead of a table\n"
         "  --clean        remove the marked items after the scan\n"
@@ -84,7 +86,8 @@ QString junkHelp()
         "  --admin        also remove what only an administrator may, with one password prompt\n"
         "  --category ID  scan this category (repeatable) instead of the default ones\n"
         "  --all          scan every category of the layout\n"
-        "  --help         show this text\n");
+        "  --help         show this text\n"
+        "  --version      show the version\n");
     text += ORLayout::optionsHelp();
     text += QStringLiteral("\nCategories of the %1 layout (* scanned by default) and what --clean removes:\n")
                 .arg(ORLayout::kindName());

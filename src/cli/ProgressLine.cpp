@@ -1,45 +1,30 @@
 #include "ProgressLine.h"
 
-#include "ORNotificationCenter.h"
 #include "ORUtility.h"
 
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
-constexpr qint64 kRenderIntervalMs = 100;  // a steadier line than one per delivered frame
+constexpr int kRenderIntervalMs = 100;  // a steadier line than one per item
 }
 
-ProgressLine::ProgressLine(FILE *stream, const QString &titleName, const QString &sizeName, QObject *parent)
+ProgressLine::ProgressLine(FILE *stream, const sw::JobControl &job, const QString &phase, QObject *parent)
     : QObject(parent)
     , m_stream(stream)
+    , m_job(job)
+    , m_phase(phase)
     , m_enabled(stream && ::isatty(::fileno(stream)))
-    , m_phase(QStringLiteral("Scanning"))
 {
     if (!m_enabled)
         return;
-    auto &center = ORNotificationCenter::defaultCenter();
-    center.addObserver(this, titleName, [this](const QVariant &object) {
-        m_path = object.toString();
-        render(false);
-    });
-    center.addObserver(this, sizeName, [this](const QVariant &object) {
-        m_size = object.metaType().id() == QMetaType::QVariantList ? object.toList().value(0).toLongLong()
-                                                                    : object.toLongLong();
-        render(false);
-    });
+    connect(&m_timer, &QTimer::timeout, this, &ProgressLine::update);
+    m_timer.start(kRenderIntervalMs);
 }
 
 ProgressLine::~ProgressLine()
 {
     clear();
-}
-
-void ProgressLine::setPhase(const QString &phase)
-{
-    m_phase = phase;
-    m_path.clear();
-    render(true);
 }
 
 void ProgressLine::clear()
@@ -59,17 +44,21 @@ int ProgressLine::columns() const
     return 80;
 }
 
-void ProgressLine::render(bool force)
+void ProgressLine::update()
 {
-    if (!m_enabled || (!force && m_sinceRender.isValid() && m_sinceRender.elapsed() < kRenderIntervalMs))
+    if (!m_enabled)
         return;
-    m_sinceRender.start();
-    QString line = QStringLiteral("%1  %2").arg(m_phase, ORUtility::sizeFormatWithNumber(m_size));
+    const sw::JobControl::Progress progress = m_job.progress();
+    QString line = QStringLiteral("%1  %2 %3  %4")
+                       .arg(m_phase)
+                       .arg(progress.items)
+                       .arg(progress.items == 1 ? QStringLiteral("item") : QStringLiteral("items"),
+                            ORUtility::sizeFormatWithNumber(progress.bytes));
     const qsizetype room = columns() - 1 - line.size() - 2;
-    if (!m_path.isEmpty() && room > 4) {
+    if (!progress.currentPath.isEmpty() && room > 4) {
         // Keep the end of a long path: the file name says more than the top folders.
-        const QString path = m_path.size() > room ? QStringLiteral("...") + m_path.right(room - 3) : m_path;
-        line += QStringLiteral("  ") + path;
+        const QString &path = progress.currentPath;
+        line += QStringLiteral("  ") + (path.size() > room ? QStringLiteral("...") + path.right(room - 3) : path);
     }
     std::fprintf(m_stream, "\r%s\033[K", line.toLocal8Bit().constData());
     std::fflush(m_stream);

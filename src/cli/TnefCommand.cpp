@@ -37,7 +37,9 @@ const char kUsage[] =
     "  --tolerate-trailer   accept a trailing carriage return and line feed quietly\n"
     "  --unix-safe          also escape non-ASCII bytes and shell characters in names\n"
     "  --maxsize N          refuse any single allocation above N bytes\n"
-    "  --help               show this text\n";
+    "  --dry-run            the same as --list\n"
+    "  --help               show this text\n"
+    "  --version            show the version\n";
 
 struct FlagOption {
     const char *name;
@@ -60,23 +62,6 @@ const FlagOption kFlagOptions[] = {
     {"--absolute-paths", OPT_ABSOLUTE_PATHS},
 };
 
-struct TnefRequest {
-    QString file;
-    QString directory = QStringLiteral(".");
-    unsigned int flags = 0;
-    bool anyFlag = false;
-    QByteArray bodyPref = "all";
-    QByteArray bodyName = "MailBody";
-    std::optional<size_t> maxSize;
-    bool help = false;
-};
-
-int usageError(const QString &problem)
-{
-    fprintf(stderr, "tnef: %s\nTry 'sweepwright-cli tnef --help'.\n", problem.toLocal8Bit().constData());
-    return 2;
-}
-
 bool isValidPref(const QByteArray &pref)
 {
     if (pref == "all")
@@ -90,88 +75,73 @@ bool isValidPref(const QByteArray &pref)
     return true;
 }
 
-// Takes the value of "--name VALUE" or "--name=VALUE"; nothing when absent.
-std::optional<QString> optionValue(const QStringList &args, qsizetype &i, const QString &name)
+} // namespace
+
+TnefCommand::TnefCommand()
+    : CliCommand("tnef", false)
 {
-    const QString &arg = args[i];
-    if (arg.startsWith(name + QLatin1Char('=')))
-        return arg.mid(name.size() + 1);
-    if (arg == name && i + 1 < args.size())
-        return args[++i];
-    return std::nullopt;
 }
 
-bool takeFlag(const QString &arg, TnefRequest &req)
+QString TnefCommand::help() const
 {
-    for (const FlagOption &opt : kFlagOptions) {
-        if (arg == QLatin1String(opt.name)) {
+    return QString::fromLatin1(kUsage);
+}
+
+void TnefCommand::declareOptions(CliOptions &options) const
+{
+    for (const FlagOption &opt : kFlagOptions)
+        options.addFlags({QLatin1String(opt.name)});
+    options.addFlags({QStringLiteral("--dry-run")});
+    options.addOptionalValued(QStringLiteral("--save-body"));
+    options.addValued({QStringLiteral("-C"), QStringLiteral("--body-name"), QStringLiteral("--maxsize")});
+    options.setValueName(QStringLiteral("-C"), QStringLiteral("a folder"));
+    options.setValueName(QStringLiteral("--body-name"), QStringLiteral("a name"));
+    options.setValueName(QStringLiteral("--maxsize"), QStringLiteral("a number of bytes"));
+}
+
+std::optional<QString> TnefCommand::configure(const CliOptions &options)
+{
+    m_request = TnefRequest();
+    TnefRequest &req = m_request;
+    for (const FlagOption &opt : kFlagOptions)
+        if (options.isSet(QLatin1String(opt.name)))
             req.flags |= opt.bit;
-            req.anyFlag = true;
-            return true;
-        }
-    }
-    if (arg == QLatin1String("--save-body") || arg.startsWith(QLatin1String("--save-body="))) {
+    // Writing nothing is this command's dry run.
+    if (options.isSet(QStringLiteral("--dry-run")))
+        req.flags |= OPT_LIST_ONLY;
+    if (options.isSet(QStringLiteral("--save-body"))) {
         req.flags |= OPT_SAVE_BODIES;
-        req.anyFlag = true;
-        if (arg.contains(QLatin1Char('=')))
-            req.bodyPref = arg.mid(arg.indexOf(QLatin1Char('=')) + 1).toLatin1();
-        return true;
+        if (!options.values(QStringLiteral("--save-body")).isEmpty())
+            req.bodyPref = options.value(QStringLiteral("--save-body")).toLatin1();
     }
-    return false;
-}
-
-// Takes args[i] (and its value); an error text for a usage error.
-std::optional<QString> parseArg(const QStringList &args, qsizetype &i, TnefRequest &req)
-{
-    const QString &arg = args[i];
-    if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-        req.help = true;
-    } else if (arg == QLatin1String("-C")) {
-        if (i + 1 >= args.size())
-            return QStringLiteral("-C needs a folder");
-        req.directory = args[++i];
-    } else if (arg.startsWith(QLatin1String("--body-name"))) {
-        const std::optional<QString> v = optionValue(args, i, QStringLiteral("--body-name"));
-        if (!v || v->isEmpty())
-            return QStringLiteral("--body-name needs a name");
-        req.bodyName = QFile::encodeName(*v);
-    } else if (arg.startsWith(QLatin1String("--maxsize"))) {
-        const std::optional<QString> v = optionValue(args, i, QStringLiteral("--maxsize"));
+    req.anyFlag = req.flags != 0;
+    if (options.isSet(QStringLiteral("-C")))
+        req.directory = options.value(QStringLiteral("-C"));
+    if (options.isSet(QStringLiteral("--body-name")))
+        req.bodyName = QFile::encodeName(options.value(QStringLiteral("--body-name")));
+    if (options.isSet(QStringLiteral("--maxsize"))) {
         bool ok = false;
-        const qulonglong n = v ? v->toULongLong(&ok) : 0;
+        const qulonglong n = options.value(QStringLiteral("--maxsize")).toULongLong(&ok);
         if (!ok)
             return QStringLiteral("--maxsize needs a number of bytes");
         req.maxSize = static_cast<size_t>(n);
-    } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
-        return QStringLiteral("unknown option %1").arg(arg);
-    } else if (req.file.isEmpty()) {
-        req.file = arg;
-    } else {
-        return QStringLiteral("more than one file given");
     }
-    return std::nullopt;
-}
-
-// Fills req from args; an error text for a usage error.
-std::optional<QString> parseArgs(const QStringList &args, TnefRequest &req)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (takeFlag(args[i], req))
-            continue;
-        if (std::optional<QString> problem = parseArg(args, i, req))
-            return problem;
-    }
-    if (req.help)
-        return std::nullopt;
-    if (req.file.isEmpty())
+    const QStringList files = options.positional();
+    if (files.isEmpty())
         return QStringLiteral("no file given");
+    if (files.size() > 1)
+        return QStringLiteral("more than one file given");
+    req.file = files.first();
     if (!isValidPref(req.bodyPref))
         return QStringLiteral("--save-body takes \"all\" or up to three of r, h, t");
     return std::nullopt;
 }
 
-int decode(const TnefRequest &req)
+// The decoder writes as it goes and may ask on the terminal (--interactive),
+// so it runs in the foreground, and Ctrl-C keeps its default.
+int TnefCommand::execute(const CliOptions &)
 {
+    const TnefRequest &req = m_request;
     FILE *input = stdin;
     if (req.file != QLatin1String("-")) {
         input = fopen(QFile::encodeName(req.file).constData(), "rb");
@@ -196,16 +166,7 @@ int decode(const TnefRequest &req)
     return rc == TNEF_FATAL ? 1 : rc;
 }
 
-} // namespace
-
 int runTnefCommand(const QStringList &args)
 {
-    TnefRequest req;
-    if (const std::optional<QString> problem = parseArgs(args, req))
-        return usageError(*problem);
-    if (req.help) {
-        fputs(kUsage, stdout);
-        return 0;
-    }
-    return decode(req);
+    return TnefCommand().run(args);
 }

@@ -1,5 +1,6 @@
 // sweepwright-cli: the engines of Sweepwright from the command line.
 
+#include "CliCommand.h"
 #include "DupsCommand.h"
 #include "JunkCommand.h"
 #include "LargeCommand.h"
@@ -11,34 +12,45 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
 struct Command
 {
     const char *name;
-    int (*run)(const QStringList &args);
+    std::unique_ptr<CliCommand> (*make)();
     const char *summary;
 };
 
+template <class C>
+std::unique_ptr<CliCommand> make()
+{
+    return std::make_unique<C>();
+}
+
 const Command kCommands[] = {
-    {"junk", runJunkCommand, "scan for junk files and list them, or remove them with --clean"},
-    {"large", runLargeCommand, "list the files of 32 MiB and more in folders, or move them to the Trash"},
-    {"dups", runDupsCommand, "list duplicate files in folders, or move all copies but the first to the Trash"},
-    {"tnef", runTnefCommand, "write the attachments and message bodies of a winmail.dat file into a folder"},
+    {"junk", make<JunkCommand>, "scan for junk files and list them, or remove them with --clean"},
+    {"large", make<LargeCommand>, "list the files of 32 MiB and more in folders, or move them to the Trash"},
+    {"dups", make<DupsCommand>, "list duplicate files in folders, or move all copies but one to the Trash"},
+    {"tnef", make<TnefCommand>, "write the attachments and message bodies of a winmail.dat file into a folder"},
 };
 
 void printHelp(FILE *out)
 {
     std::fputs("Usage: sweepwright-cli COMMAND [options]\n"
-               "       sweepwright-cli COMMAND --help\n\nCommands:\n",
+               "       sweepwright-cli COMMAND --help\n"
+               "       sweepwright-cli --version\n\nCommands:\n",
                out);
     for (const Command &c : kCommands)
         std::fprintf(out, "  %-8s %s\n", c.name, c.summary);
     std::fprintf(out, "\nLayout options (commands that look at the disk):\n%s",
                  ORLayout::optionsHelp().toLocal8Bit().constData());
     std::fputs("The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;\n"
-               "the options win.\n",
+               "the options win.\n"
+               "\nCommands that remove or move files act only with --yes or after a question on a\n"
+               "terminal; otherwise they print the plan and exit 2. --dry-run prints the plan and\n"
+               "touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 130).\n",
                out);
 }
 
@@ -56,17 +68,21 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         printHelp(stderr);
-        return 2;
+        return CliCommand::kUsageError;
     }
     const QString &first = args.first();
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
         printHelp(stdout);
         return 0;
     }
+    if (first == QLatin1String("--version")) {
+        std::fputs(CliCommand::versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     for (const Command &c : kCommands)
         if (first == QLatin1String(c.name))
-            return c.run(args.mid(1));
+            return c.make()->run(args.mid(1));
     std::fprintf(stderr, "sweepwright-cli: unknown command \"%s\"\nTry 'sweepwright-cli --help'.\n",
                  first.toLocal8Bit().constData());
-    return 2;
+    return CliCommand::kUsageError;
 }

@@ -2,7 +2,12 @@
 
 #include "FinderCliSupport.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
 
 using swtest::pattern;
 
@@ -29,7 +34,7 @@ using Groups = QList<QStringList>;
 TEST_F(DupsCommand, JsonListsTheGroups)
 {
     tree.text(QStringLiteral("music/a/Song.MP3"), pattern(1, 50000));
-    tree.text(QStringLiteral("music/b/Song.MP3"), pattern(1, 50000));
+    swtest::setModificationTime(tree.text(QStringLiteral("music/b/Song.MP3"), pattern(1, 50000)), 1767323045);
     tree.text(QStringLiteral("music/c/other.mp3"), pattern(2, 50000));
     const QJsonObject result = json(QStringLiteral("dups"), {tree.path(QStringLiteral("music"))});
     EXPECT_EQ(result.keys(), (QStringList{"dupGroups", "dupTotalSize"}));
@@ -42,8 +47,9 @@ TEST_F(DupsCommand, JsonListsTheGroups)
     EXPECT_EQ(group.value("groupType").toString(), QStringLiteral("MP3"));
     EXPECT_EQ(group.value("groupSize").toInteger(), 100000);
     const QJsonObject item = group.value("groupItems").toArray()[1].toObject();
-    EXPECT_EQ(item.keys(), (QStringList{"itemPath", "itemSize"}));
+    EXPECT_EQ(item.keys(), (QStringList{"itemModTime", "itemPath", "itemSize"}));
     EXPECT_EQ(item.value("itemSize").toInteger(), 50000);
+    EXPECT_EQ(item.value("itemModTime").toString(), QStringLiteral("2026-01-02T03:04:05Z"));
     EXPECT_EQ(groups(result), (Groups{{"music/a/Song.MP3", "music/b/Song.MP3"}}));
 }
 
@@ -85,13 +91,117 @@ TEST_F(DupsCommand, TrashAllButFirstKeepsTheFirstCopyOfEachGroup)
     EXPECT_TRUE(QFileInfo::exists(trashFiles() + QStringLiteral("/b.2")));
 }
 
+// Four copies: the first found, the oldest, the newest and the one with the
+// shortest path are four different files.
+struct KeepCase
+{
+    const char *name;
+    QStringList args;
+    const char *kept;
+};
+
+void PrintTo(const KeepCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class DupsKeep : public DupsCommand, public ::testing::WithParamInterface<KeepCase>
+{
+};
+
+TEST_P(DupsKeep, TrashPlanLeavesTheCopyTheRulePicks)
+{
+    const QList<std::pair<const char *, qint64>> copies{{"d/a/first.bin", 1420070400},
+                                                        {"d/b/the-oldest-copy.bin", 978307200},
+                                                        {"d/c/s", 1262304000},
+                                                        {"d/d/the-newest.bin", 1704067200}};
+    QStringList all;
+    for (const auto &[path, time] : copies) {
+        all << QString::fromLatin1(path);
+        ASSERT_TRUE(swtest::setModificationTime(tree.text(all.constLast(), pattern(7, 30000)), time));
+    }
+    const QJsonObject result = json(QStringLiteral("dups"), QStringList{tree.path(QStringLiteral("d")),
+                                                                        QStringLiteral("--trash-all-but-first"),
+                                                                        QStringLiteral("--dry-run")}
+                                                                + GetParam().args);
+    ASSERT_EQ(groups(result), Groups{all});
+    QStringList planned;
+    for (const auto &path : result.value("plan").toArray())
+        planned << path.toString().mid(tree.root().size() + 1);
+    all.removeOne(QString::fromLatin1(GetParam().kept));
+    EXPECT_EQ(planned, all);
+    for (const auto &[path, time] : copies)
+        EXPECT_TRUE(tree.exists(QString::fromLatin1(path))) << "--dry-run moved " << path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, DupsKeep,
+    ::testing::Values(KeepCase{"First", {"--keep", "first"}, "d/a/first.bin"},
+                      KeepCase{"Oldest", {"--keep=oldest"}, "d/b/the-oldest-copy.bin"},
+                      KeepCase{"Newest", {"--keep", "newest"}, "d/d/the-newest.bin"},
+                      KeepCase{"ShortestPath", {"--keep", "shortest-path"}, "d/c/s"},
+                      KeepCase{"FreedesktopDefaultIsOldest", {}, "d/b/the-oldest-copy.bin"},
+                      KeepCase{"MacosDefaultIsFirst", {"--layout", "macos"}, "d/a/first.bin"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Ctrl-C while the contents of 20 GiB of equal (sparse) files are compared:
+// the scan stops between two chunks, nothing is reported, and the exit
+// status says why. (Few files: reading a hole still fills the page cache.)
+TEST_F(DupsCommand, InterruptStopsTheScanQuickly)
+{
+    for (int i = 0; i < 20; ++i)
+        swtest::sparseFile(tree, QStringLiteral("big/f%1/copy.img").arg(i), 1024LL * 1024 * 1024);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tree.path(QStringLiteral("config")));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(cwd);
+    process.start(QStringLiteral(SWEEPWRIGHT_CLI), {QStringLiteral("dups"), tree.path(QStringLiteral("big")),
+                                                    QStringLiteral("--home"), home, QStringLiteral("--json")});
+    ASSERT_TRUE(process.waitForStarted());
+    // Wait until the scan's Ctrl-C handler is in place (SIGINT caught), then
+    // a little longer so that the scan is well under way.
+    const QString status = QStringLiteral("/proc/%1/status").arg(process.processId());
+    auto catchesSigint = [&status] {
+        QFile file(status);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        for (const QByteArray &line : file.readAll().split('\n'))
+            if (line.startsWith("SigCgt:"))
+                return (line.mid(7).trimmed().toULongLong(nullptr, 16) & (1u << (SIGINT - 1))) != 0;
+        return false;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    while (!catchesSigint() && clock.elapsed() < 20000 && process.state() == QProcess::Running)
+        QThread::msleep(10);
+    QThread::msleep(200);
+    ASSERT_EQ(process.state(), QProcess::Running) << "the scan ended before it could be interrupted";
+    ::kill(pid_t(process.processId()), SIGINT);
+    clock.restart();
+    const bool ended = process.waitForFinished(5000);
+    if (!ended)
+        process.kill();
+    ASSERT_TRUE(ended) << "still running 5 s after Ctrl-C";
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 130);
+    EXPECT_TRUE(process.readAllStandardError().contains("sweepwright-cli: cancelled"));
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+}
+
 TEST_F(DupsCommand, HelpAndUsageErrors)
 {
     const swtest::CliRun help = cli({QStringLiteral("dups"), QStringLiteral("--help")});
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.contains("--quick"));
     EXPECT_TRUE(help.out.contains("--trash-all-but-first"));
+    EXPECT_TRUE(help.out.contains("--keep"));
     EXPECT_EQ(cli({QStringLiteral("dups"), QStringLiteral("--trash")}).code, 2);
+    const swtest::CliRun badRule = cli({QStringLiteral("dups"), QStringLiteral("--keep"), QStringLiteral("largest")});
+    EXPECT_EQ(badRule.code, 2);
+    EXPECT_TRUE(badRule.err.contains("--keep takes oldest, newest, shortest-path, first")) << badRule.err.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("dups"), QStringLiteral("--keep")}).code, 2);
 }
 
 }  // namespace

@@ -31,7 +31,9 @@ TEST_F(LargeCommand, JsonListsTheBandsWithTheirItems)
     EXPECT_EQ(first.value("groupName").toString(), QStringLiteral("Between 32M-128M"));
     EXPECT_EQ(first.value("groupSize").toInteger(), 40 * MiB);
     const QJsonObject item = first.value("groupItems").toArray()[0].toObject();
-    EXPECT_EQ(item.keys(), (QStringList{"itemModDate", "itemPath", "itemSize"}));
+    EXPECT_EQ(item.keys(), (QStringList{"itemModDate", "itemModTime", "itemPath", "itemSize"}));
+    EXPECT_EQ(item.value("itemModTime").toString(),
+              QFileInfo(a).lastModified().toUTC().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'")));
     EXPECT_EQ(item.value("itemPath").toString(), a);
     EXPECT_EQ(item.value("itemSize").toInteger(), 40 * MiB);
     EXPECT_EQ(item.value("itemModDate").toString(), QStringLiteral("today"));
@@ -60,11 +62,15 @@ TEST_F(LargeCommand, TrashMovesEveryListedFileIntoAHomeWithoutLocalShare)
     sparseFile(tree, QStringLiteral("films/a.mkv"), 40 * MiB);
     sparseFile(tree, QStringLiteral("films/b.mkv"), 300 * MiB);
     sparseFile(tree, QStringLiteral("films/small.mkv"), 1 * MiB);
-    // Without --yes and with nobody to ask, nothing moves; --dry-run only shows.
+    // Without --yes and with nobody to ask, nothing moves but the plan is
+    // shown; --dry-run only shows.
     const swtest::CliRun refused = cli({QStringLiteral("large"), tree.path(QStringLiteral("films")),
                                         QStringLiteral("--trash"), QStringLiteral("--home"), home});
     EXPECT_EQ(refused.code, 2);
     EXPECT_TRUE(refused.err.contains("--yes")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.out.contains("Would move to the Trash: " + QFile::encodeName(tree.path(QStringLiteral("films/b.mkv")))))
+        << refused.out.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(trashFiles()));
     const QJsonObject plan = json(QStringLiteral("large"), {tree.path(QStringLiteral("films")), QStringLiteral("--dry-run")});
     EXPECT_EQ(plan.value("plan").toArray().size(), 2);
     EXPECT_FALSE(plan.contains("delSize"));

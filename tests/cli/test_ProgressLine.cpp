@@ -1,10 +1,8 @@
-// The status line of sweepwright-cli: written only to a terminal, fitted to
-// its width, erased at the end.
+// The status line of sweepwright-cli: a running job's progress, written only
+// to a terminal, fitted to its width, erased at the end.
 
 #include "FixtureTree.h"
 #include "ProgressLine.h"
-
-#include "ORNotificationCenter.h"
 
 #include <gtest/gtest.h>
 
@@ -55,74 +53,54 @@ private:
     FILE *m_stream = nullptr;
 };
 
-void post(const char *name, const QVariant &object)
-{
-    ORNotificationCenter::defaultCenter().postNotification(QString::fromLatin1(name), object);
-}
-
 TEST(ProgressLine, StaysSilentWhenNotATerminal)
 {
     FILE *file = std::tmpfile();
     ASSERT_NE(file, nullptr);
     {
-        ProgressLine line(file, QStringLiteral("junktitle"), QStringLiteral("junksize"));
+        sw::JobControl job;
+        ProgressLine line(file, job, QStringLiteral("Removing"));
         EXPECT_FALSE(line.isEnabled());
-        post("junksize", 4096);
-        line.setPhase(QStringLiteral("Removing"));
+        job.addBytes(4096);
+        line.update();
     }
     EXPECT_EQ(std::ftell(file), 0);
     std::fclose(file);
 }
 
-// The first update is shown at once; later ones at most ten times a second.
-TEST(ProgressLine, ShowsThePathBeingMeasuredThenErasesItself)
+TEST(ProgressLine, ShowsItemsSizeAndPathThenErasesItself)
 {
+    swtest::ensureCoreApplication();
     Terminal terminal(120);
     ASSERT_NE(terminal.stream(), nullptr);
     {
-        ProgressLine line(terminal.stream(), QStringLiteral("junktitle"), QStringLiteral("junksize"));
+        sw::JobControl job;
+        ProgressLine line(terminal.stream(), job, QStringLiteral("Scanning"));
         ASSERT_TRUE(line.isEnabled());
-        post("junktitle", QStringLiteral("/home/u/.cache/fontconfig"));
-        EXPECT_EQ(terminal.drain(), QByteArray("\rScanning  0 B  /home/u/.cache/fontconfig\033[K"));
+        job.addItems(1);
+        job.addBytes(2048);
+        job.setCurrentPath(QStringLiteral("/home/u/.cache/fontconfig"));
+        line.update();
+        EXPECT_EQ(terminal.drain(), QByteArray("\rScanning  1 item  2.00 KB  /home/u/.cache/fontconfig\033[K"));
     }
     EXPECT_EQ(terminal.drain(), QByteArray("\r\033[K"));
 }
 
-TEST(ProgressLine, ShowsTheSizeFoundAndKeepsItAcrossPhases)
-{
-    Terminal terminal(120);
-    ASSERT_NE(terminal.stream(), nullptr);
-    ProgressLine line(terminal.stream(), QStringLiteral("junktitle"), QStringLiteral("junksize"));
-    post("junksize", 2048);
-    EXPECT_EQ(terminal.drain(), QByteArray("\rScanning  2.00 KB\033[K"));
-    line.setPhase(QStringLiteral("Removing"));
-    EXPECT_EQ(terminal.drain(), QByteArray("\rRemoving  2.00 KB\033[K"));
-}
-
 TEST(ProgressLine, LongPathKeepsItsEndWithinTheWidth)
 {
-    Terminal terminal(40);
+    swtest::ensureCoreApplication();
+    Terminal terminal(60);
     ASSERT_NE(terminal.stream(), nullptr);
-    ProgressLine line(terminal.stream(), QStringLiteral("junktitle"), QStringLiteral("junksize"));
-    post("junktitle", QStringLiteral("/home/u/") + QString(80, QLatin1Char('d')) + QStringLiteral("/last-name.bin"));
+    sw::JobControl job;
+    ProgressLine line(terminal.stream(), job, QStringLiteral("Scanning"));
+    job.setCurrentPath(QStringLiteral("/home/u/") + QString(80, QLatin1Char('d')) + QStringLiteral("/last-name.bin"));
+    line.update();
     QByteArray shown = terminal.drain();
     ASSERT_TRUE(shown.startsWith('\r') && shown.endsWith("\033[K")) << shown.toStdString();
     shown = shown.mid(1, shown.size() - 4);
-    EXPECT_LE(shown.size(), 39) << shown.toStdString();
-    EXPECT_TRUE(shown.startsWith("Scanning  0 B  ...d")) << shown.toStdString();
+    EXPECT_LE(shown.size(), 59) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith("Scanning  0 items  0 B  ...d")) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith("d/last-name.bin")) << shown.toStdString();
-}
-
-// The duplicate finder reports its size as [bytes, groups].
-TEST(ProgressLine, TakesTheBytesOfASizeGivenAsAList)
-{
-    Terminal terminal(120);
-    ASSERT_NE(terminal.stream(), nullptr);
-    ProgressLine line(terminal.stream(), QStringLiteral("dupicon"), QStringLiteral("duplicatesize"));
-    post("junksize", 999);
-    EXPECT_EQ(terminal.drain(), QByteArray());
-    post("duplicatesize", QVariantList{qint64(3072), qint64(2)});
-    EXPECT_EQ(terminal.drain(), QByteArray("\rScanning  3.00 KB\033[K"));
 }
 
 }  // namespace

@@ -83,12 +83,13 @@ private slots:
         fixture.reset();
     }
 
-    void showsEverythingSelectedAtFirst()
+    void showsEverythingButDownloadsSelectedAtFirst()
     {
         QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Deselect"));
-        QCOMPARE(selectedText(), QStringLiteral("17.42 KB"));  // 3000 + 5000 + 100 + 700 + 40 (its info file) + 9000
+        QCOMPARE(selectedText(), QStringLiteral("8.63 KB"));  // 3000 + 5000 + 100 + 700 + 40 (its info file)
         QVERIFY(page->delBut()->isEnabled());
         QCOMPARE(groupImage(rowOfGroup(0)), QStringLiteral("or_select_all"));
+        QCOMPARE(groupImage(rowOfGroup(8)), QStringLiteral("or_select_off"));  // the user ticks Downloads
     }
 
     void emptyCategoryIsNotCheckableAndShowsTheEmptyPanel()
@@ -115,7 +116,7 @@ private slots:
         items->clickCheckBox(2);
         QCOMPARE(groupImage(row), QStringLiteral("or_select_off"));
         QCOMPARE(page->groupModel()->group(row)->groupSelectedSize, 0);
-        QCOMPARE(selectedText(), QStringLiteral("9.51 KB"));  // Trash and Downloads remain
+        QCOMPARE(selectedText(), QStringLiteral("740 B"));  // the Trash remains
         items->clickCheckBox(1);
         items->clickCheckBox(0);
         items->clickCheckBox(2);
@@ -176,13 +177,13 @@ private slots:
         qint64 listed = 0;
         for (int row = 0; row < page->groupModel()->rowCount(); ++row)
             listed += page->groupModel()->group(row)->groupSize;
-        const QString once = ORUtility::sizeFormatWithNumber(listed - 4000);
+        const QString once = ORUtility::sizeFormatWithNumber(listed - 4000 - 9000);  // Downloads starts unticked
         QCOMPARE(selectedText(), once);
         page->groupButtonClick(browser);
         QCOMPARE(selectedText(), once);  // the cache folder still takes them
         page->groupButtonClick(rowOfGroup(0));
         page->groupButtonClick(browser);
-        QCOMPARE(selectedText(), QStringLiteral("13.42 KB"));  // 700 + 40 + 9000 + 4000
+        QCOMPARE(selectedText(), QStringLiteral("4.63 KB"));  // 700 + 40 + 4000
     }
 
     // An item only an administrator may remove wears the lock and says so;

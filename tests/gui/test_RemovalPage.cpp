@@ -117,7 +117,10 @@ private slots:
     {
         JunkFixture junk;
         ORJunkFilesCollection::shareInstance().startOver();
-        ORJunkFilesCollection::shareInstance().junkData();
+        // The Downloads category starts unticked on Linux: the user ticks it.
+        for (ORJunkDataGroup &group : ORJunkFilesCollection::shareInstance().junkData()->junkGroups)
+            if (group.groupID == sw::junk::Downloads)
+                sw::selection::setGroupMarked(group, true);
         const QString vanished = junk.path(QStringLiteral("home/Downloads/setup.iso"));
         QVERIFY(QFile::remove(vanished));
         ORJunkDelViewCter page(&delegate);

@@ -1,0 +1,53 @@
+#include "CliCommand.h"
+
+#include "ORLayout.h"
+
+#include <cstdio>
+
+#include <unistd.h>
+
+CliCommand::CliCommand(const char *name, bool looksAtDisk)
+    : m_name(name)
+    , m_looksAtDisk(looksAtDisk)
+{
+}
+
+QString CliCommand::versionText()
+{
+    return QStringLiteral("sweepwright-cli " SWEEPWRIGHT_VERSION "\n");
+}
+
+int CliCommand::usageError(const QString &problem) const
+{
+    std::fprintf(stderr, "%s: %s\nTry 'sweepwright-cli %s --help'.\n", m_name, problem.toLocal8Bit().constData(),
+                 m_name);
+    return kUsageError;
+}
+
+int CliCommand::run(const QStringList &args)
+{
+    CliOptions options({QStringLiteral("--help"), QStringLiteral("-h"), QStringLiteral("--version")}, {});
+    if (m_looksAtDisk)
+        options.addValued({QStringLiteral("--layout"), QStringLiteral("--root"), QStringLiteral("--home")});
+    declareOptions(options);
+    if (const auto problem = options.parse(args))
+        return usageError(*problem);
+    // Before the help: the help of a layout names that layout's categories.
+    if (m_looksAtDisk)
+        if (const QString problem = ORLayout::configure(args); !problem.isEmpty())
+            return usageError(problem);
+    if (options.isSet(QStringLiteral("--help")) || options.isSet(QStringLiteral("-h"))) {
+        std::fputs(help().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (options.isSet(QStringLiteral("--version"))) {
+        std::fputs(versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (const auto problem = configure(options))
+        return usageError(*problem);
+    if (m_looksAtDisk && ::geteuid() == 0)
+        std::fputs("sweepwright-cli: running as root is never needed; protected system folders stay untouched.\n",
+                   stderr);
+    return execute(options);
+}

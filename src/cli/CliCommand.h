@@ -1,0 +1,48 @@
+#pragma once
+
+#include "CliOptions.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The skeleton of every sweepwright-cli command: parses the options (the
+// command's own, --help and --version, and the layout options when the
+// command looks at the disk), shows the help, sets the layout up, lets the
+// command read its options and then runs it. A usage error says what is
+// wrong and where the help is, and exits 2.
+class CliCommand
+{
+public:
+    static constexpr int kUsageError = 2;
+    static constexpr int kCancelled = 130;  // as a shell reports a program ended by Ctrl-C
+
+    virtual ~CliCommand() = default;
+
+    // args are the words after the command's name; returns the exit status.
+    int run(const QStringList &args);
+
+    // "sweepwright-cli VERSION".
+    static QString versionText();
+
+protected:
+    CliCommand(const char *name, bool looksAtDisk);
+
+    const char *name() const { return m_name; }
+    // Prints "NAME: problem" and the hint to the help; returns kUsageError.
+    int usageError(const QString &problem) const;
+
+    virtual QString help() const = 0;
+    // Adds the command's own flags and valued options.
+    virtual void declareOptions(CliOptions &options) const = 0;
+    // Reads the parsed options (the layout is set up by now); a usage
+    // error's text, else nothing.
+    virtual std::optional<QString> configure(const CliOptions &options) = 0;
+    // Does the command's work; returns the exit status.
+    virtual int execute(const CliOptions &options) = 0;
+
+private:
+    const char *m_name;
+    bool m_looksAtDisk;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ToolCommand.h"
+#include "ToolEngine.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <memory>
+
+// The folders a finder command scans: those named on the command line, made
+// absolute, or the defaults. A usage error's text when a named folder does
+// not exist, is no folder or cannot be read.
+std::optional<QString> chooseFinderFolders(const QStringList &named, const QStringList &defaults,
+                                           QStringList &folders);
+
+// An item's modification time as ISO 8601 in UTC ("2026-01-02T03:04:05Z").
+inline QString isoTime(qint64 msSinceEpoch)
+{
+    // Qt::ISODate writes "+00:00" for a UTC time zone on some Qt versions.
+    return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, QTimeZone::utc())
+        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+}
+
+// What the large-file and the duplicate command share: their engine scans
+// the folders named (or its defaults) with the pages' exclusions, and every
+// removal moves to the Trash.
+template <sw::ToolEngine Engine>
+class FinderCommand : public ToolCommand
+{
+protected:
+    using Data = typename Engine::Data;
+
+    FinderCommand(const char *name, const QString &removalFlag)
+        : ToolCommand(name, Removal{removalFlag, QStringLiteral("Move %1 items to the Trash (%2)?"),
+                                    QStringLiteral("move to the Trash"), QStringLiteral("Moved to the Trash"), true})
+    {
+    }
+
+    std::optional<QString> configure(const CliOptions &options) override
+    {
+        Engine &engine = Engine::shareInstance();
+        engine.startOver();
+        QStringList folders;
+        if (const auto problem = chooseFinderFolders(options.positional(), Engine::defaultFolders(), folders))
+            return problem;
+        engine.setFolders(folders);
+        engine.setExcludeFolders(Engine::defaultExcludeFolders());
+        engine.setExcludeFiles(Engine::defaultExcludeFiles());
+        return configureEngine(engine, options);
+    }
+
+    // The command's own settings of the engine.
+    virtual std::optional<QString> configureEngine(Engine &, const CliOptions &) { return std::nullopt; }
+
+    bool scan(sw::JobControl &job) override
+    {
+        m_data = Engine::shareInstance().scan(job);
+        return m_data != nullptr;
+    }
+
+    sw::RemovalReport remove(sw::JobControl &job) override { return Engine::shareInstance().remove(job); }
+
+    std::shared_ptr<Data> m_data;
+};

@@ -1,0 +1,117 @@
+#include "ToolCommand.h"
+
+#include "CliJob.h"
+#include "JsonWriter.h"
+#include "ORUtility.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+void cancelled()
+{
+    std::fputs("sweepwright-cli: cancelled\n", stderr);
+}
+
+}  // namespace
+
+ToolCommand::ToolCommand(const char *name, Removal removal)
+    : CliCommand(name, true)
+    , m_removal(std::move(removal))
+{
+}
+
+void ToolCommand::declareOptions(CliOptions &options) const
+{
+    options.addFlags(QStringList{QStringLiteral("--json"), m_removal.flag} + clirun::consentFlags());
+}
+
+void ToolCommand::writeExtras(JsonWriter &, const Outcome &) const
+{
+}
+
+void ToolCommand::writeExtras(FILE *, const Outcome &) const
+{
+}
+
+int ToolCommand::execute(const CliOptions &options)
+{
+    bool scanned = false;
+    if (CliJob::run(QStringLiteral("Scanning"), [&](sw::JobControl &job) { scanned = scan(job); }) || !scanned) {
+        cancelled();
+        return kCancelled;
+    }
+    bool interrupted = false;
+    const bool removing = options.isSet(m_removal.flag) || options.isSet(QStringLiteral("--dry-run"));
+    const Outcome outcome = removing ? removeMarked(options, interrupted) : Outcome();
+    report(options.isSet(QStringLiteral("--json")), outcome);
+    if (std::ferror(stdout)) {
+        std::fprintf(stderr, "sweepwright-cli: could not write the report: %s\n", std::strerror(errno));
+        return 1;
+    }
+    if (interrupted) {
+        cancelled();
+        return kCancelled;
+    }
+    if (outcome.consent == clirun::Consent::Refused)
+        return kUsageError;
+    return outcome.report && !outcome.report->isClean() ? 1 : 0;
+}
+
+ToolCommand::Outcome ToolCommand::removeMarked(const CliOptions &options, bool &interrupted)
+{
+    Outcome outcome;
+    Plan plan = this->plan();
+    const QString question =
+        m_removal.questionFormat.arg(plan.paths.size()).arg(ORUtility::sizeFormatWithNumber(plan.bytes));
+    outcome.consent = clirun::askConsent(name(), options, question);
+    switch (*outcome.consent) {
+    case clirun::Consent::Go:
+        interrupted = CliJob::run(QStringLiteral("Removing"),
+                                  [&](sw::JobControl &job) { outcome.report = remove(job); });
+        break;
+    case clirun::Consent::DryRun:
+    case clirun::Consent::Refused:
+        outcome.plan = std::move(plan);
+        break;
+    case clirun::Consent::Declined:
+        break;
+    }
+    return outcome;
+}
+
+void ToolCommand::report(bool json, const Outcome &outcome) const
+{
+    if (!json) {
+        reportText(outcome);
+        return;
+    }
+    JsonWriter writer(stdout);
+    writer.beginObject();
+    writeResult(writer);
+    if (outcome.plan)
+        writer.stringArray("plan", outcome.plan->paths);
+    writeExtras(writer, outcome);
+    if (outcome.report)
+        clirun::writeReport(writer, *outcome.report);
+    writer.endObject();
+}
+
+void ToolCommand::reportText(const Outcome &outcome) const
+{
+    writeResult(stdout);
+    if (outcome.plan) {
+        for (const QString &path : outcome.plan->paths)
+            std::fprintf(stdout, "Would %s: %s\n", m_removal.planVerb.toLocal8Bit().constData(),
+                         path.toLocal8Bit().constData());
+        if (outcome.consent == clirun::Consent::DryRun)
+            std::fputs("Nothing was removed (--dry-run).\n", stdout);
+    }
+    writeExtras(stdout, outcome);
+    if (outcome.report)
+        std::fputs(
+            clirun::reportText(*outcome.report, m_removal.doneVerb, m_removal.listDone).toLocal8Bit().constData(),
+            stdout);
+    std::fflush(stdout);
+}

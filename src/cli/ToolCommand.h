@@ -1,0 +1,78 @@
+#pragma once
+
+#include "CliCommand.h"
+#include "CliRemoval.h"
+#include "JobControl.h"
+#include "RemovalReport.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+class JsonWriter;
+
+// The skeleton of a command that drives a tool engine: scan (on a worker,
+// progress on stderr, Ctrl-C cancels), then, when the removal flag or
+// --dry-run is given, the plan, consent and the removal, then one report on
+// stdout (a JSON object with --json, text otherwise) and the exit status:
+//   0    done (also after --dry-run, or when the user answered no)
+//   1    an item could not be removed or moved
+//   2    a usage error, or a removal asked for with nobody to confirm it
+//        (no --yes, no terminal): the plan is printed and nothing is touched
+//   130  Ctrl-C: during the scan nothing is printed; during the removal it
+//        stops after the current item and the report tells what went
+class ToolCommand : public CliCommand
+{
+protected:
+    struct Removal
+    {
+        QString flag;            // "--clean"
+        QString questionFormat;  // "Remove %1 items (%2)?"
+        QString planVerb;        // "remove": "Would remove: PATH"
+        QString doneVerb;        // "Removed": "Removed 3 MB in total."
+        bool listDone = false;   // the text names each item that went
+    };
+
+    // What the command's removal takes: the paths and their size.
+    struct Plan
+    {
+        QStringList paths;
+        qint64 bytes = 0;
+    };
+
+    // What happened after the scan, for the report.
+    struct Outcome
+    {
+        std::optional<clirun::Consent> consent;
+        std::optional<Plan> plan;                 // shown: dry run, or nobody to confirm
+        std::optional<sw::RemovalReport> report;  // the removal ran
+    };
+
+    ToolCommand(const char *name, Removal removal);
+
+    // The options of every tool command beside the command's own.
+    void declareOptions(CliOptions &options) const override;
+    int execute(const CliOptions &options) override;
+
+    // Scans into the engine's held result; false when job was cancelled.
+    virtual bool scan(sw::JobControl &job) = 0;
+    // Marks in the held result what the removal takes.
+    virtual Plan plan() = 0;
+    virtual sw::RemovalReport remove(sw::JobControl &job) = 0;
+    // The result's members of the report object, and the same as text.
+    virtual void writeResult(JsonWriter &json) const = 0;
+    virtual void writeResult(FILE *out) const = 0;
+    // Members and lines of the command's own, after the plan and before the
+    // removal's.
+    virtual void writeExtras(JsonWriter &json, const Outcome &outcome) const;
+    virtual void writeExtras(FILE *out, const Outcome &outcome) const;
+
+private:
+    Outcome removeMarked(const CliOptions &options, bool &interrupted);
+    void report(bool json, const Outcome &outcome) const;
+    void reportText(const Outcome &outcome) const;
+
+    Removal m_removal;
+};
