@@ -12,7 +12,7 @@ packages=(
   # tests, sanitizers and fuzzing (unshare, setpriv and mount build hostile trees)
   libgtest-dev libgmock-dev clang libclang-rt-14-dev util-linux mount
   # run time
-  ghostscript pkexec xdg-utils fonts-dejavu-core
+  ghostscript pkexec xdg-utils fonts-dejavu-core adwaita-icon-theme
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   # looking at the program and comparing it with its peers
   xvfb xauth imagemagick xdotool jdupes time coreutils findutils

@@ -73,8 +73,11 @@ private slots:
         QCOMPARE(window->currentPage(), qint64(19));
         QVERIFY(fixture->homeHas(QStringLiteral("Documents/a.bin")));
 
-        // A file the search hides stays, though its band is ticked.
+        // A file the search hides stays, though its band is ticked: what
+        // Selected counts is exactly what goes.
         result->itemObject()->searchField()->setText(QStringLiteral("b.bin"));
+        QCOMPARE(result->selectedSizeField()->text() + QLatin1Char(' ') + result->selectedUnitField()->text(),
+                 QStringLiteral("50.00 MB"));
         result->delBut()->click();
         QVERIFY(answerSheet(result->alert(), QStringLiteral("Yes")));
         QCOMPARE(window->currentPage(), qint64(20));

@@ -7,12 +7,15 @@
 #include "PreviewDialog.h"
 #include "ToolWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+
+#include <algorithm>
 
 // The large-file result page and its file list: what they show, the group
 // and file selection, select all, searching, sorting, the preview and the
@@ -49,18 +52,38 @@ private:
         page->viewWillAppear();
         page->viewDidAppear();
     }
-
-private slots:
-    void init()
+    static void scan()
     {
-        fixture = std::make_unique<PageFixture>();
-        fixture->writeLargeFiles();
         ORBigDataCollection &engine = ORBigDataCollection::shareInstance();
         engine.startOver();
         engine.setFolders(ORBigDataCollection::defaultFolders());
         engine.setExcludeFolders(ORBigDataCollection::defaultExcludeFolders());
         engine.setExcludeFiles(ORBigDataCollection::defaultExcludeFiles());
         engine.bigData();
+    }
+    void rescan()
+    {
+        scan();
+        showPage();
+    }
+    void chooseSort(int index)
+    {
+        items()->sortPopButton()->setCurrentIndex(index);
+        emit items()->sortPopButton()->activated(index);
+    }
+    // Tab from the focused widget; answers whether it reached that one.
+    bool tabTo(QWidget *expected)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget() == expected;
+    }
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<PageFixture>();
+        fixture->writeLargeFiles();
+        scan();
         delegate = RecordingDelegate();
         page = std::make_unique<ORBigResultViewCter>(&delegate);
         page->resize(980, 640);
@@ -161,6 +184,76 @@ private slots:
         page->show();
         showPage();
         QCOMPARE(listedNames(), (QStringList{"a.bin", "B.bin"}));
+    }
+
+    // Sorting belongs to the whole band and searching only hides: after any
+    // order of sorts, searches and clearing, the list is the band in the
+    // pop-up's order, less what the search hides. (Sorting by name, then
+    // searching, clearing and sorting by name again once showed size order.)
+    void sortingAndSearchingComposeInAnyOrder()
+    {
+        fixture->sparse(QStringLiteral("Documents/zz.bin"), 60 * PageFixture::MiB);
+        fixture->sparse(QStringLiteral("Videos/m.bin"), 70 * PageFixture::MiB);  // hidden by the search
+        rescan();
+        const QStringList bySize{"m.bin", "zz.bin", "B.bin", "a.bin"};
+        const QStringList byName{"a.bin", "B.bin", "m.bin", "zz.bin"};
+        enum Step { SortByName, SortBySize, Search, Clear };
+        QList<Step> steps{SortByName, SortBySize, Search, Clear};
+        do {
+            chooseSort(0);
+            items()->searchField()->clear();
+            for (Step step : steps) {
+                if (step == SortByName || step == SortBySize)
+                    chooseSort(step == SortByName ? 1 : 0);
+                else
+                    items()->searchField()->setText(step == Search ? QStringLiteral("documents/") : QString());
+                QStringList expected = items()->sortPopButton()->currentIndex() == 1 ? byName : bySize;
+                if (!items()->searchField()->text().isEmpty())
+                    expected.removeAll(QStringLiteral("m.bin"));
+                QCOMPARE(listedNames(), expected);
+            }
+        } while (std::next_permutation(steps.begin(), steps.end()));
+    }
+
+    // Keyboard only: Tab through the page in reading order, the arrows and
+    // Enter on the bands, Space on a band and on a file, Escape in the
+    // search field, and Delete's button up to the sheet.
+    void keyboardReachesEveryControlUpToTheSheet()
+    {
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        page->gTableView()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(page->gTableView(), Qt::Key_Down);
+        QCOMPARE(items()->dataGroup(), group(1));  // the shown band follows the highlight
+        QCOMPARE(listedNames(), QStringList{"c.mkv"});
+        QTest::keyClick(page->gTableView(), Qt::Key_Up);
+        QTest::keyClick(page->gTableView(), Qt::Key_Return);
+        QCOMPARE(items()->dataGroup(), group(0));
+        QCOMPARE(page->gTableView()->currentIndex().row(), 0);
+        QTest::keyClick(page->gTableView(), Qt::Key_Space);
+        QCOMPARE(groupImage(0), QStringLiteral("or_select_all"));
+        QCOMPARE(selectedText(), QStringLiteral("90.00 MB"));
+
+        QVERIFY(tabTo(items()->searchField()));
+        QTest::keyClicks(items()->searchField(), QStringLiteral("b.bin"));
+        QCOMPARE(listedNames(), QStringList{"B.bin"});
+        QCOMPARE(selectedText(), QStringLiteral("50.00 MB"));  // the hidden file is not counted
+        QTest::keyClick(items()->searchField(), Qt::Key_Escape);
+        QVERIFY(items()->searchField()->text().isEmpty());
+        QCOMPARE(listedNames(), (QStringList{"B.bin", "a.bin"}));
+
+        QVERIFY(tabTo(items()->sortPopButton()));
+        QVERIFY(tabTo(items()->itemTableView()));
+        QTest::keyClick(items()->itemTableView(), Qt::Key_Space);  // the first file
+        QCOMPARE(groupImage(0), QStringLiteral("or_select_part"));
+        QCOMPARE(selectedText(), QStringLiteral("40.00 MB"));
+
+        QVERIFY(tabTo(page->autoSelectButton()));
+        QVERIFY(tabTo(page->startOverBut()));
+        QVERIFY(tabTo(page->delBut()));
+        QTest::keyClick(page->delBut(), Qt::Key_Space);
+        QVERIFY(answerSheet(page->alert(), QStringLiteral("No")));
+        QVERIFY(delegate.pages.isEmpty());
     }
 
     void previewButtonOpensAndClosesThePreview()

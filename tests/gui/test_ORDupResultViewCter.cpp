@@ -1,12 +1,14 @@
 #include "DupCopyLimit.h"
 #include "DupGroupModel.h"
 #include "DupItemModel.h"
+#include "DupKeepRule.h"
 #include "DupKindBar.h"
 #include "ORBasedViewCterDelegate.h"
 #include "ORCellRoles.h"
 #include "ORDupDataCollection.h"
 #include "ORDupResultViewCter.h"
 #include "ORNotificationCenter.h"
+#include "ORPrefConfig.h"
 #include "ORUtility.h"
 #include "PreviewDialog.h"
 #include "PreviewPane.h"
@@ -126,6 +128,7 @@ private slots:
         copies(QStringLiteral("Café menu.txt"), 2, QByteArray(25000, 'm'));
         copies(QStringLiteral("Tool.app/Contents/tool.bin"), 2, noise(40000, 4));
         copies(QStringLiteral("Letter.pages/Index.xml"), 2, noise(17000, 5));
+        ORPrefConfig::setStorePath(dir.filePath(QStringLiteral("settings.conf")));
     }
 
     void init()
@@ -256,6 +259,29 @@ private slots:
                 QCOMPARE(page->bottomBar()->delBut()->isEnabled(), marked > 0);
             }
         }
+    }
+
+    // The keep rule beside Select picks the copy that stays, is remembered,
+    // and a page made later starts with it.
+    void selectKeepsTheCopyTheRulePicks()
+    {
+        QComboBox *rule = page->keepRulePopUp();
+        const int newest = rule->findData(int(sw::DupKeepRule::Newest));
+        rule->setCurrentIndex(newest);
+        emit rule->activated(newest);
+        QCOMPARE(sw::dupkeep::remembered(), sw::DupKeepRule::Newest);
+        ORDupDataGroup *report = group(QStringLiteral("Report.docx"));
+        for (ORDupDataItem &copy : report->groupItems)  // the middle copy is the newest
+            copy.itemModTime = copy.itemPath.endsWith(QLatin1String("c1/Report.docx")) ? 2000 : 1000;
+        page->autoSelectAction();
+        for (const ORDupDataItem &copy : report->groupItems)
+            QCOMPARE(copy.isDel, !copy.itemPath.endsWith(QLatin1String("c1/Report.docx")));
+        page->autoSelectAction();
+        page->groupButtonClick(row(QStringLiteral("Report.docx")));  // the group's box keeps it too
+        for (const ORDupDataItem &copy : report->groupItems)
+            QCOMPARE(copy.isDel, !copy.itemPath.endsWith(QLatin1String("c1/Report.docx")));
+        QCOMPARE(ORDupResultViewCter(&delegate).keepRulePopUp()->currentText(), QStringLiteral("Newest"));
+        sw::dupkeep::remember(sw::DupKeepRule::FirstFound);
     }
 
     void autoSelectSelectsAllButFirstAndClearsAgain()

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QtTest>
@@ -149,8 +150,17 @@ private slots:
         const ORJunkDataGroup *group = items->dataGroup();
         for (const ORjunkDataItem &item : group->groupItems)
             QCOMPARE(item.isVisible, item.itemPath.contains(QLatin1String("app-")));
+        // What the search hides is neither selected nor on the sheet.
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(8840 - 100));
+        page->delButton();
+        QCOMPARE(page->alert()->informativeText(),
+                 QStringLiteral("Do you want to delete the selected junk files?\n"
+                                "3 items, %1, will be deleted permanently.")
+                     .arg(ORUtility::sizeFormatWithNumber(8840 - 100)));
+        page->alert()->reject();
         items->searchField()->clear();
         QCOMPARE(items->model()->rowCount(), 3);
+        QCOMPARE(selectedText(), QStringLiteral("8.63 KB"));
     }
 
     // The application caches list ~/.cache/mozilla whole, the browser

@@ -98,6 +98,23 @@ qint64 selectedSize(const QList<Group> &groups)
     return sum;
 }
 
+// What a removal takes: the marked items that no search hides, in groups
+// that no search hides.
+template <class Group>
+qint64 visibleMarkedSize(const QList<Group> &groups)
+{
+    qint64 sum = 0;
+    for (const Group &group : groups) {
+        if constexpr (requires { group.isVisible; })
+            if (!group.isVisible)
+                continue;
+        for (const auto &item : group.groupItems)
+            if (item.isDel && item.isVisible)
+                sum += item.itemSize;
+    }
+    return sum;
+}
+
 template <class Group>
 bool isGroupCheckable(const Group &group)
 {

@@ -45,7 +45,7 @@ qint64 JunkOverlap::totalSize(const ORJunkData &data)
 qint64 JunkOverlap::selectedSize(const ORJunkData &data)
 {
     return distinctSize(data, [](const ORJunkDataGroup &group, const ORjunkDataItem &item) {
-        return group.isGroupDelFlag != 0 && item.isDel;
+        return group.isGroupDelFlag != 0 && item.isDel && item.isVisible;
     });
 }
 

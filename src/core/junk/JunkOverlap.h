@@ -14,7 +14,8 @@ class JunkOverlap
 public:
     // Every item of the result.
     static qint64 totalSize(const ORJunkData &data);
-    // The items removal would take: marked, in groups whose flag is not 0.
+    // The items removal would take: marked, not hidden by a search, in
+    // groups whose flag is not 0.
     static qint64 selectedSize(const ORJunkData &data);
 };
 

@@ -4,23 +4,17 @@
 
 #include <QCoreApplication>
 
-namespace sw {
+#include <array>
 
-QString BigGroupModel::iconNameForBigID(qint64 bigID)
-{
-    switch (bigID) {
-    case 4: return QStringLiteral("or_big_icon64");
-    case 3: return QStringLiteral("or_big_icon128");
-    case 2: return QStringLiteral("or_big_icon256");
-    case 1: return QStringLiteral("or_big_icon512");
-    case 0: return QStringLiteral("or_big_icon1GB");
-    default: return QString();
-    }
-}
+namespace sw {
 
 QIcon BigGroupModel::groupIcon(const ORBigDataGroup &group) const
 {
-    return ORImage::icon(iconNameForBigID(group.bigID));
+    static const std::array<const char *, 5> byBand{"or_big_icon1GB", "or_big_icon512", "or_big_icon256",
+                                                     "or_big_icon128", "or_big_icon64"};
+    if (group.bigID < 0 || group.bigID >= qint64(byBand.size()))
+        return QIcon();
+    return ORImage::icon(QString::fromLatin1(byBand.at(group.bigID)));
 }
 
 QString BigGroupModel::groupExtraText(const ORBigDataGroup &group) const

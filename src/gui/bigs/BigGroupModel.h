@@ -2,18 +2,17 @@
 
 #include "GroupListModel.h"
 #include "ORBigData.h"
+#include "WholeGroups.h"
 
 namespace sw {
 
 // The size bands of the large-file result page: one row per band, with the
-// band's image and the number of its files under the name.
-class BigGroupModel : public GroupListModel<ORBigData, &ORBigData::bigGroups>
+// band's image ("or_big_icon64" for band 4, 32-128 MiB, ... "or_big_icon1GB"
+// for band 0) and the number of its files under the name.
+class BigGroupModel : public GroupListModel<ORBigData, &ORBigData::bigGroups, WholeGroups>
 {
 public:
     using GroupListModel::GroupListModel;
-
-    // "or_big_icon64" for band 4 (32-128 MiB) ... "or_big_icon1GB" for band 0.
-    static QString iconNameForBigID(qint64 bigID);
 
 protected:
     QIcon groupIcon(const ORBigDataGroup &group) const override;

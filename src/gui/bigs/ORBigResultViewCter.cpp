@@ -1,9 +1,15 @@
 #include "ORBigResultViewCter.h"
 
+#include "BigNotifications.h"
+
+using namespace sw;
+
 ORBigResultViewCter::ORBigResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{tr("File Sizes"), tr("Large Files Clean"), tr("Do you want to delete the selected large files?"),
-                       QStringLiteral("bigget"), QStringLiteral("delbigfiles"), 17, 20})
+                 Texts{{tr("Large Files Clean"), tr("Do you want to delete the selected large files?"),
+                        bignote::kRemove, LargeScanPage, LargeRemovalPage},
+                       tr("File Sizes"),
+                       bignote::kShowGroup})
 {
 }
 

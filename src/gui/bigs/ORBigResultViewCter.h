@@ -5,16 +5,15 @@
 #include "ORBigResultItemObject.h"
 #include "ResultPage.h"
 
-using BigResultTraits =
-    sw::ResultFamily<ORBigData, &ORBigData::bigGroups, &ORBigData::bigSelectedSize, &ORBigData::bigTotalSize,
-                     sw::BigGroupModel, ORBigResultItemObject, ORBigDataCollection,
-                     &ORBigDataCollection::tempBigData>;
-
 // Page 19, the large-file result page: the size bands on the left, the
 // chosen band's files on the right (ORBigResultItemObject), the selected and
 // total sizes, and the buttons that start over or move the ticked files to
 // the Trash after a confirmation sheet.
-class ORBigResultViewCter : public sw::ResultPage<BigResultTraits>, public ORBigResultItemObjectDelegate
+class ORBigResultViewCter
+    : public sw::ResultPage<sw::ResultFamily<sw::BigGroupModel, ORBigResultItemObject, ORBigDataCollection,
+                                             &ORBigDataCollection::tempBigData, &ORBigData::bigSelectedSize,
+                                             &ORBigData::bigTotalSize>>,
+      public ORBigResultItemObjectDelegate
 {
     Q_OBJECT
 public:

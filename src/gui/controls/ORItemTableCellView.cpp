@@ -104,6 +104,12 @@ void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &o
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     const QColor fill = selected ? QColor(232, 246, 222) : hovered ? colors::rowHover() : QColor();
     drawBackground(painter, option.rect, fill, true);
+    // Rows are not selected; the keyboard's row (Space ticks it) is framed.
+    if (option.state & QStyle::State_HasFocus) {
+        painter->setPen(QPen(colors::accentGreen(), 1.5));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(QRectF(option.rect).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+    }
 
     drawImage(painter, layout.check, index.data(CheckImageRole).toString());
     drawIcon(painter, layout.icon, index.data(IconRole).value<QIcon>());
@@ -112,7 +118,14 @@ void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &o
 
     const QFont font = option.font;
     if (isBigFile) {
-        drawText(painter, layout.text, index.data(NameRole).toString(), font, colors::textPrimary(), Qt::ElideMiddle);
+        // Name over the full path: two files of one name in two folders
+        // must be told apart.
+        const int half = layout.text.height() / 2;
+        const QRect nameRect = layout.text.adjusted(0, 3, 0, -half);
+        const QRect pathRect = layout.text.adjusted(0, half - 1, 0, -3);
+        drawText(painter, nameRect, index.data(NameRole).toString(), font, colors::textPrimary(), Qt::ElideMiddle);
+        drawText(painter, pathRect, index.data(PathRole).toString(), scaledFont(font, -2), colors::textSecondary(),
+                 Qt::ElideMiddle);
         drawText(painter, layout.date, index.data(DateTextRole).toString(), scaledFont(font, -1),
                  colors::textSecondary(), Qt::ElideRight, Qt::AlignRight);
     } else if (parts.itemPath) {

@@ -1,9 +1,5 @@
 #include "DupGroupModel.h"
 
-#include "DupCopyLimit.h"
-#include "ORCellRoles.h"
-#include "ORSelection.h"
-#include "ORUtility.h"
 #include "Thumbnails.h"
 
 #include <QFileInfo>
@@ -12,41 +8,13 @@
 
 namespace sw {
 
-DupGroupModel::DupGroupModel(QObject *parent) : QAbstractListModel(parent)
+DupGroupModel::DupGroupModel(QObject *parent) : GroupListModel(parent)
 {
     connect(&Thumbnails::instance(), &Thumbnails::ready, this, [this](const QString &path) {
-        for (int row = 0; row < m_groups.size(); ++row)
-            if (m_groups.at(row)->groupPath == path)
+        for (int row = 0; row < rowCount(); ++row)
+            if (group(row)->groupPath == path)
                 emit dataChanged(index(row), index(row), {IconRole});
     });
-}
-
-void DupGroupModel::setGroups(const QList<ORDupDataGroup *> &groups)
-{
-    beginResetModel();
-    m_groups = groups;
-    endResetModel();
-}
-
-ORDupDataGroup *DupGroupModel::group(int row) const
-{
-    return row >= 0 && row < m_groups.size() ? m_groups.at(row) : nullptr;
-}
-
-int DupGroupModel::rowOf(const ORDupDataGroup *group) const
-{
-    return int(m_groups.indexOf(group));
-}
-
-void DupGroupModel::refresh()
-{
-    if (rowCount() > 0)
-        emit dataChanged(index(0), index(rowCount() - 1));
-}
-
-int DupGroupModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_groups.size());
 }
 
 QString DupGroupModel::displayName(const ORDupDataGroup &group)
@@ -65,13 +33,6 @@ QString DupGroupModel::copiesText(const ORDupDataGroup &group)
     return QStringLiteral("%1/%2").arg(DupCopyLimit::markedCount(group)).arg(group.groupItems.size());
 }
 
-bool DupGroupModel::isCheckable(const ORDupDataGroup &group)
-{
-    // A group left with one copy (the others may not be deleted) has nothing
-    // that could be selected: one copy always stays.
-    return selection::isGroupCheckable(group) && group.groupItems.size() > 1;
-}
-
 void DupGroupModel::sortGroups(QList<ORDupDataGroup *> &groups, int tag)
 {
     const auto by = [&groups](auto key, auto compare) {
@@ -86,6 +47,13 @@ void DupGroupModel::sortGroups(QList<ORDupDataGroup *> &groups, int tag)
         by([](const ORDupDataGroup &g) { return g.groupItems.size(); }, std::greater<>());
 }
 
+QIcon DupGroupModel::groupIcon(const ORDupDataGroup &group) const
+{
+    return Thumbnails::instance().icon(group.groupPath);
+}
+
+// Copies share their name and size: the row names the file without its
+// extension and gives the size of one copy.
 QVariant DupGroupModel::data(const QModelIndex &index, int role) const
 {
     const ORDupDataGroup *g = group(index.row());
@@ -96,12 +64,8 @@ QVariant DupGroupModel::data(const QModelIndex &index, int role) const
     case NameRole: return displayName(*g);
     case Qt::ToolTipRole:
     case PathRole: return g->groupPath;
-    case IconRole: return Thumbnails::instance().icon(g->groupPath);
     case SizeTextRole: return ORUtility::sizeFormatWithNumber(copySize(*g));
-    case ExtraTextRole: return copiesText(*g);
-    case CheckImageRole: return isCheckable(*g) ? selection::groupCheckImage(*g) : QStringLiteral("or_select_null");
-    case CheckEnabledRole: return isCheckable(*g);
-    default: return QVariant();
+    default: return GroupListModel::data(index, role);
     }
 }
 

@@ -1,39 +1,32 @@
 #pragma once
 
+#include "DupGroupModel.h"
 #include "DupKinds.h"
-#include "ExtendedTableViewDelegate.h"
-#include "ORBaseViewCter.h"
+#include "ORDupDataCollection.h"
 #include "ORDupResultItemObject.h"
+#include "ResultPage.h"
 
-#include <memory>
-
-class ORDupDataCollection;
-class ORTableView;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QMessageBox;
 class QStackedWidget;
 
 namespace sw {
-class DupGroupModel;
 class DupKindBar;
 class PreviewPane;
-class ResultBottomBar;
 class SegmentedControl;
 }  // namespace sw
+
+using DupResultTraits = sw::ResultFamily<sw::DupGroupModel, ORDupResultItemObject, ORDupDataCollection,
+                                         &ORDupDataCollection::tempDupData, &ORDupData::dupSelectedSize,
+                                         &ORDupData::dupTotalSize>;
 
 // Page 15, the duplicate result page: the groups of copies found, narrowed by
 // kind and by name and sorted; the copies of the chosen group (or, in preview
 // mode, the group's file itself); the kinds' shares in a bar; and the buttons
 // that start over or move the selected copies to the Trash. One copy of every
-// group always stays unselected, whatever is clicked.
+// group always stays unselected, whatever is clicked (the KeepOneCopy policy).
 //
 // Every appearance, every kind change and every search starts from a clear
-// selection.
-class ORDupResultViewCter : public ORBaseViewCter,
-                            public ExtendedTableViewDelegate,
-                            public ORDupResultItemObjectDelegate
+// selection, so no group the list does not show is ever selected.
+class ORDupResultViewCter : public sw::ResultPage<DupResultTraits>, public ORDupResultItemObjectDelegate
 {
     Q_OBJECT
 public:
@@ -45,21 +38,15 @@ public:
     void viewWillAppear() override;
     void viewDidAppear() override;
 
-    void tableView(ORTableView *tableView, qint64 didClickedRow) override;
     void updateDupGroupCheckStatus(int groupRow, int itemRow) override;
     void changeDupGroup(int segment);
     void changeViewMode(int mode);
     void sortedGroups(int tag);
     void startSearch(const QString &text);
-    void autoSelectAction();
-    void groupButtonClick(int row);
-    void updateSelectedSize();
-    void startOverButton();
-    void delButton();
     void previewDataGroup(const ORDupDataGroup *group);
 
     // The groups listed, in their order.
-    const QList<ORDupDataGroup *> &groupArr() const { return m_groupArr; }
+    const QList<ORDupDataGroup *> &groupArr() const { return groupModel()->listed(); }
     const QList<ORDupDataGroup *> &kindGroups(sw::DupKind kind) const;
     const QList<qint64> &groupPies() const { return m_kinds.pies; }
 
@@ -67,53 +54,43 @@ public:
     sw::SegmentedControl *segControlMode() const { return m_segControlMode; }
     QComboBox *sortPopButton() const { return m_sortPopButton; }
     QLineEdit *searchField() const { return m_searchField; }
-    sw::ResultBottomBar *bottomBar() const { return m_bottomBar; }
-    ORTableView *groupTableView() const { return m_groupTableView; }
-    sw::DupGroupModel *groupModel() const { return m_groupModel; }
-    ORDupResultItemObject *itemObject() const { return m_itemObject; }
+    ORTableView *groupTableView() const { return gTableView(); }
     sw::PreviewPane *previewPane() const { return m_previewPane; }
     sw::DupKindBar *kindBar() const { return m_kindBar; }
-    QLabel *titleTextField() const { return m_titleTextField; }
-    QLabel *infoTextField() const { return m_infoTextField; }
-    QMessageBox *alert() const { return m_alert; }
+    QComboBox *keepRulePopUp() const { return m_keepRulePopUp; }
+    QLabel *titleTextField() const { return groupTitleField(); }
+    QLabel *infoTextField() const { return groupInfoField(); }
+
+protected:
+    void groupAnnounced(ORDupDataGroup *group) override;
+    void markGroup(ORDupDataGroup &group, bool marked) override;
+    void forgetResult() override;
 
 private:
     QWidget *buildTopBar();
-    QWidget *buildGroupPane();
-    QWidget *buildDetailPane();
+    QWidget *buildGroupTools();
+    QComboBox *buildKeepRulePopUp();
+    void buildDetail();
+    void setKeyboardOrder();
 
-    void initDupGroup();
     void setButEnableStatus();
-    void setAttributesOfGroups();
+    void clearSelection();
     void selectDupKind();
-    void resetAutoSelect();
     QList<ORDupDataGroup *> segmentGroups() const;
-    void keepOrderInResult();
-    void announceGroup(int row);
-    void reloadGroups(int selectRow);
+    void keepOrderInResult(QList<ORDupDataGroup *> &groups);
+    void listGroups(const QList<ORDupDataGroup *> &groups);
     void showTotal();
-    void confirmDelete();
-    void forgetResult();
+    void forgetKinds();
 
-    ORDupDataCollection &dupDataCollection;
-    std::shared_ptr<ORDupData> m_data;
     sw::DupKinds::Lists m_kinds;
-    QList<ORDupDataGroup *> m_groupArr;
-
     sw::SegmentedControl *m_segControl = nullptr;
     sw::SegmentedControl *m_segControlMode = nullptr;
     QComboBox *m_sortPopButton = nullptr;
     QLineEdit *m_searchField = nullptr;
-    ORTableView *m_groupTableView = nullptr;
-    sw::DupGroupModel *m_groupModel = nullptr;
-    QLabel *m_titleTextField = nullptr;
-    QLabel *m_infoTextField = nullptr;
     sw::DupKindBar *m_kindBar = nullptr;
+    QComboBox *m_keepRulePopUp = nullptr;
     QStackedWidget *m_detailStack = nullptr;
-    ORDupResultItemObject *m_itemObject = nullptr;
     QWidget *m_previewBox = nullptr;
     QLabel *m_previewCaption = nullptr;
     sw::PreviewPane *m_previewPane = nullptr;
-    sw::ResultBottomBar *m_bottomBar = nullptr;
-    QMessageBox *m_alert = nullptr;
 };

@@ -2,11 +2,12 @@
 
 #include "GroupListModel.h"
 #include "ORJunkData.h"
+#include "WholeGroups.h"
 
 namespace sw {
 
 // The category table of the junk result page: one row per group.
-class JunkGroupModel : public GroupListModel<ORJunkData, &ORJunkData::junkGroups>
+class JunkGroupModel : public GroupListModel<ORJunkData, &ORJunkData::junkGroups, WholeGroups>
 {
 public:
     using GroupListModel::GroupListModel;

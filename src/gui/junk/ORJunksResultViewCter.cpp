@@ -1,9 +1,13 @@
 #include "ORJunksResultViewCter.h"
 
+#include "JunkNotifications.h"
 #include "ORImage.h"
+#include "ORLayout.h"
 #include "PageStyle.h"
 
 #include <QLabel>
+
+#include <algorithm>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -11,8 +15,10 @@ using namespace sw;
 
 ORJunksResultViewCter::ORJunksResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{tr("Categories"), tr("Junk Clean"), tr("Do you want to delete the selected junk files?"),
-                       QStringLiteral("getjunks"), QStringLiteral("deljunks"), 1, 3})
+                 Texts{{tr("Junk Clean"), tr("Do you want to delete the selected junk files?"), junknote::kRemove,
+                        JunkScanPage, JunkRemovalPage},
+                       tr("Categories"),
+                       junknote::kShowGroup})
 {
     // An empty category shows a note instead of an empty list.
     m_itemStack = new QStackedWidget(this);
@@ -33,9 +39,28 @@ ORJunksResultViewCter::ORJunksResultViewCter(ORBasedViewCterDelegate *delegate, 
     m_itemStack->addWidget(m_itemNoView);
 }
 
-void ORJunksResultViewCter::groupAnnounced(ORJunkDataGroup &group)
+void ORJunksResultViewCter::groupAnnounced(ORJunkDataGroup *group)
 {
-    m_itemStack->setCurrentWidget(group.groupItems.isEmpty() ? m_itemNoView : static_cast<QWidget *>(itemObject()));
+    ResultPage::groupAnnounced(group);
+    const bool empty = !group || group->groupItems.isEmpty();
+    m_itemStack->setCurrentWidget(empty ? m_itemNoView : static_cast<QWidget *>(itemObject()));
+}
+
+// Junk is deleted, not moved to the Trash: on a desktop where everything
+// else goes to the Trash the sheet says so, with what it takes.
+QString ORJunksResultViewCter::removalSummary() const
+{
+    const auto data = groupModel()->result();
+    if (!data || !ORLayout::isFreedesktop())
+        return QString();
+    int count = 0;
+    for (const ORJunkDataGroup &group : data->junkGroups)
+        if (group.isGroupDelFlag != 0)
+            count += int(std::count_if(group.groupItems.cbegin(), group.groupItems.cend(),
+                                       [](const ORjunkDataItem &item) { return item.isDel && item.isVisible; }));
+    const QString size = ORUtility::sizeFormatWithNumber(JunkOverlap::selectedSize(*data));
+    return count == 1 ? tr("1 item, %1, will be deleted permanently.").arg(size)
+                      : tr("%1 items, %2, will be deleted permanently.").arg(count).arg(size);
 }
 
 void ORJunksResultViewCter::updateJunkGroupCheckStatus(int groupRow, int)

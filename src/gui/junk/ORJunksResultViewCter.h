@@ -12,9 +12,8 @@ class QStackedWidget;
 // listed too), so the selected size counts each byte once; each group keeps
 // showing what it found.
 struct JunkResultTraits
-    : sw::ResultFamily<ORJunkData, &ORJunkData::junkGroups, &ORJunkData::junkSelectedSize,
-                       &ORJunkData::junkTotalSize, sw::JunkGroupModel, ORJunkResultItemObject, ORJunkFilesCollection,
-                       &ORJunkFilesCollection::tempJunkData>
+    : sw::ResultFamily<sw::JunkGroupModel, ORJunkResultItemObject, ORJunkFilesCollection,
+                       &ORJunkFilesCollection::tempJunkData, &ORJunkData::junkSelectedSize, &ORJunkData::junkTotalSize>
 {
     static qint64 selectedSizeOf(const ORJunkData &data) { return sw::JunkOverlap::selectedSize(data); }
 };
@@ -22,7 +21,8 @@ struct JunkResultTraits
 // Page 2, the junk result page: the categories on the left, the items of the
 // chosen one on the right (or a note when it is empty), the selected and
 // total sizes, and the buttons that start over or delete what is ticked
-// (after a confirmation sheet).
+// (after a confirmation sheet, which in the freedesktop layout also says how
+// many items and how much go for good).
 class ORJunksResultViewCter : public sw::ResultPage<JunkResultTraits>, public ORJunkResultItemObjectDelegate
 {
     Q_OBJECT
@@ -34,7 +34,8 @@ public:
     QWidget *itemNoView() const { return m_itemNoView; }
 
 protected:
-    void groupAnnounced(ORJunkDataGroup &group) override;
+    void groupAnnounced(ORJunkDataGroup *group) override;
+    QString removalSummary() const override;
 
 private:
     QStackedWidget *m_itemStack = nullptr;

@@ -3,11 +3,18 @@
 #include <QIcon>
 #include <QString>
 
-// The icon the desktop shows for a file: the icon theme's icon for its type,
-// else the style's generic file or folder icon, so there is always one to
-// draw. Main thread only.
+class QMimeType;
+
+// The icon the desktop shows for a file: the icon theme's icon for its MIME
+// type (its own icon, else its generic one), else our own image for the
+// type's family, so a file always has a type icon. Icons are kept per MIME
+// type: a list of 100,000 rows asks for a handful. Main thread only.
 namespace sw::FileIcon {
 
 QIcon forPath(const QString &path);
+// The family image that stands in when the theme has no icon for the type:
+// "sw_mime_audio", "_video", "_image", "_text", "_archive", "_document" or
+// "_generic" (compiled in under ":/images/").
+QString fallbackName(const QMimeType &type);
 
 }  // namespace sw::FileIcon

@@ -6,15 +6,25 @@
 
 namespace sw {
 
+template <class>
+struct MemberOwner;
+template <class Owner, class Result, class... Args>
+struct MemberOwner<Result (Owner::*)(Args...)>
+{
+    using type = Owner;
+};
+
 // The item list of one result family: it lists the group that its page
 // announces under the given notification name, and reports each changed
-// check box to that page through Update, a member of the page's Delegate
-// interface.
-template <class Group, class Delegate, void (Delegate::*Update)(int groupRow, int itemRow)>
+// check box to that page through Update(groupRow, itemRow), a member of the
+// page's delegate interface. Model is a GroupItemModel of the family's group.
+template <auto Update, class ModelT>
 class FamilyItemList : public ResultItemList
 {
 public:
-    using Model = GroupItemModel<Group>;
+    using Model = ModelT;
+    using Group = typename Model::Group;
+    using Delegate = typename MemberOwner<decltype(Update)>::type;
 
     FamilyItemList(const QString &announcement, QWidget *parent)
         : ResultItemList(new Model, parent), m_model(static_cast<Model *>(listModel()))
@@ -28,6 +38,12 @@ public:
     {
         if (QObject *page = showAnnounced(object, m_model))
             m_delegate = dynamic_cast<Delegate *>(page);
+    }
+    // Lists nothing, before the result the group belongs to goes.
+    void forgetGroup()
+    {
+        m_model->setGroup(nullptr, QString());
+        showGroup(QString());
     }
     Group *dataGroup() const { return m_model->group(); }
     Model *model() const { return m_model; }

@@ -9,13 +9,16 @@
 
 namespace sw {
 
-// The item list of one result family (ORJunkDataGroup, ORBigDataGroup, ...).
-// The group belongs to the engine's result; the page hands over a new one
-// whenever that result may have changed.
-template <class Group>
+// The item list of one result family (ORJunkDataGroup, ORBigDataGroup, ...)
+// under the page's selection policy. The group belongs to the engine's
+// result; the page hands over a new one whenever that result may have
+// changed.
+template <class GroupT, class Policy>
 class GroupItemModel : public ItemListModel
 {
 public:
+    using Group = GroupT;
+
     using ItemListModel::ItemListModel;
 
     // Lists the group's items (nullptr: none) through the given search text.
@@ -29,31 +32,21 @@ public:
     bool hasGroup() const override { return m_group; }
     void setSearchText(const QString &text) override { setGroup(m_group, text); }
 
+    // The order belongs to the whole group, whatever the search lets
+    // through, so sorting and searching give the same list in either order.
     void sortItems(int tag, const QString &searchText) override
     {
         if (!m_group)
             return;
-        if (searchText.isEmpty()) {
-            selection::sortItems(*m_group, tag);
-            setGroup(m_group, QString());
-            return;
-        }
-        Group listed;
-        for (qsizetype i : this->listed())
-            listed.groupItems.append(m_group->groupItems.at(i));
-        selection::sortItems(listed, tag);
-        const QList<qsizetype> positions = this->listed();
-        for (qsizetype k = 0; k < positions.size(); ++k)
-            m_group->groupItems[positions.at(k)] = listed.groupItems.at(k);
+        selection::sortItems(*m_group, tag);
         setGroup(m_group, searchText);
     }
 
     bool toggleItem(int row) override
     {
         const qsizetype i = itemIndex(row);
-        if (!m_group || i < 0 || !selection::isGroupCheckable(*m_group))
+        if (!m_group || i < 0 || !Policy::toggleItem(*m_group, i))
             return false;
-        selection::setItemMarked(*m_group, i, !m_group->groupItems.at(i).isDel);
         refresh();
         return true;
     }
@@ -80,8 +73,8 @@ public:
         case NeedsAdminRole: return needsAdmin(item);
         case IconRole: return iconForPath(item.itemPath);
         case SizeTextRole: return ORUtility::sizeFormatWithNumber(item.itemSize);
-        case CheckImageRole: return selection::itemCheckImage(*m_group, item);
-        case CheckEnabledRole: return selection::isGroupCheckable(*m_group);
+        case CheckImageRole: return Policy::itemCheckImage(*m_group, i);
+        case CheckEnabledRole: return Policy::isItemCheckable(*m_group, i);
         case DateTextRole:
             if constexpr (requires { item.itemModDate; })
                 return item.itemModDate;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ORCellRoles.h"
-#include "ORSelection.h"
 #include "ORUtility.h"
 
 #include <QAbstractListModel>
@@ -11,31 +10,45 @@
 
 namespace sw {
 
-// The group table of a result page: one row per group of the engine's
-// result. Data is the family's data object and Groups its list of groups
-// (&ORBigData::bigGroups); a subclass gives each group its icon.
-template <class Data, auto Groups>
+// The group table of a result page: one row per listed group of the engine's
+// result. Data is the family's data object, Groups its list of groups
+// (&ORBigData::bigGroups) and Policy the page's selection policy. Every group
+// is listed unless the page narrows and orders the list (setListed()); a
+// subclass gives each group its icon.
+template <class Data, auto Groups, class Policy>
 class GroupListModel : public QAbstractListModel
 {
 public:
     using GroupList = std::remove_cvref_t<decltype(std::declval<Data &>().*Groups)>;
     using Group = typename GroupList::value_type;
+    using SelectionPolicy = Policy;
+    using DataType = Data;
+    static constexpr auto groupsOfData = Groups;
 
     using QAbstractListModel::QAbstractListModel;
 
+    // Lists every group of the result, in its order.
     void setResult(std::shared_ptr<Data> data)
     {
-        beginResetModel();
+        QList<Group *> all;
+        if (data)
+            for (Group &group : (*data).*Groups)
+                all.append(&group);
         m_data = std::move(data);
+        setListed(std::move(all));
+    }
+    // The groups to show, pointers into the result.
+    void setListed(QList<Group *> listed)
+    {
+        beginResetModel();
+        m_listed = std::move(listed);
         endResetModel();
     }
     std::shared_ptr<Data> result() const { return m_data; }
     GroupList *groups() const { return m_data ? &((*m_data).*Groups) : nullptr; }
-    Group *group(int row) const
-    {
-        GroupList *list = groups();
-        return list && row >= 0 && row < list->size() ? &(*list)[row] : nullptr;
-    }
+    const QList<Group *> &listed() const { return m_listed; }
+    Group *group(int row) const { return row >= 0 && row < m_listed.size() ? m_listed.at(row) : nullptr; }
+    int rowOf(const Group *group) const { return int(m_listed.indexOf(group)); }
     // Repaints every row after the selection changed.
     void refresh()
     {
@@ -45,7 +58,7 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override
     {
-        return parent.isValid() || !m_data ? 0 : int(groups()->size());
+        return parent.isValid() ? 0 : int(m_listed.size());
     }
 
     QVariant data(const QModelIndex &index, int role) const override
@@ -63,8 +76,8 @@ public:
         case IconRole: return groupIcon(*g);
         case ExtraTextRole: return groupExtraText(*g);
         case SizeTextRole: return ORUtility::sizeFormatWithNumber(g->groupSize);
-        case CheckImageRole: return selection::groupCheckImage(*g);
-        case CheckEnabledRole: return selection::isGroupCheckable(*g);
+        case CheckImageRole: return Policy::groupCheckImage(*g);
+        case CheckEnabledRole: return Policy::isGroupCheckable(*g);
         default: return QVariant();
         }
     }
@@ -76,6 +89,7 @@ protected:
 
 private:
     std::shared_ptr<Data> m_data;
+    QList<Group *> m_listed;
 };
 
 }  // namespace sw

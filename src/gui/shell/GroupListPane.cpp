@@ -21,18 +21,33 @@ GroupListPane::GroupListPane(const QString &title, QAbstractItemModel *model, Ex
     column->setContentsMargins(0, 16, 0, 0);
     auto *heading = PageStyle::heading(title, this, 13);
     heading->setContentsMargins(16, 0, 0, 6);
+    m_header = heading;
     column->addWidget(heading);
     m_tableView = new ORTableView(this);
     m_tableView->setObjectName(QStringLiteral("gTableView"));
     m_tableView->setModel(model);
-    m_cellView = new ORTableCellView(m_tableView);
-    m_tableView->setItemDelegate(m_cellView);
-    m_tableView->setUniformRowHeight(ORTableCellView::rowHeight);
     m_tableView->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tableView->eDelegate = rowDelegate;
+    setCellView(new ORTableCellView(m_tableView), ORTableCellView::rowHeight);
+    column->addWidget(m_tableView, 1);
+}
+
+void GroupListPane::setHeader(QWidget *header)
+{
+    delete layout()->replaceWidget(m_header, header);
+    delete m_header;
+    m_header = header;
+}
+
+void GroupListPane::setCellView(ORTableCellView *cellView, int rowHeight)
+{
+    ORTableCellView *old = m_cellView;
+    m_cellView = cellView;
+    m_tableView->setItemDelegate(m_cellView);
+    delete old;
+    m_tableView->setUniformRowHeight(rowHeight);
     connect(m_cellView, &ORTableCellView::checkClicked, this,
             [this](const QModelIndex &index) { emit checkClicked(index.row()); });
-    column->addWidget(m_tableView, 1);
 }
 
 void GroupListPane::selectRow(int row)

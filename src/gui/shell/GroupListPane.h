@@ -19,6 +19,11 @@ public:
     GroupListPane(const QString &title, QAbstractItemModel *model, ExtendedTableViewDelegate *rowDelegate,
                   QWidget *parent);
 
+    // A page that searches and sorts its groups puts its tools in place of the title.
+    void setHeader(QWidget *header);
+    // Paints the rows with another cell view, rowHeight high.
+    void setCellView(ORTableCellView *cellView, int rowHeight);
+
     ORTableView *tableView() const { return m_tableView; }
     ORTableCellView *cellView() const { return m_cellView; }
     // Selects the row when the table has it.
@@ -28,6 +33,7 @@ signals:
     void checkClicked(int row);
 
 private:
+    QWidget *m_header = nullptr;
     ORTableView *m_tableView = nullptr;
     ORTableCellView *m_cellView = nullptr;
 };

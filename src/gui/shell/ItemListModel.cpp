@@ -1,9 +1,9 @@
 #include "ItemListModel.h"
 
+#include "FileIcon.h"
 #include "ORImage.h"
 
-#include <QFileIconProvider>
-#include <QFileInfo>
+#include <QDir>
 
 namespace sw {
 
@@ -47,8 +47,15 @@ QIcon ItemListModel::iconForPath(const QString &path)
     const QString named = iconNameForPath(path);
     if (!named.isEmpty())
         return ORImage::icon(named);
-    static const QFileIconProvider provider;
-    return provider.icon(QFileInfo(path));
+    return FileIcon::forPath(path);
+}
+
+QString ItemListModel::displayPath(const QString &path)
+{
+    const QString home = QDir::homePath();
+    if (home.size() > 1 && (path == home || path.startsWith(home + QLatin1Char('/'))))
+        return QLatin1Char('~') + path.mid(home.size());
+    return path;
 }
 
 }  // namespace sw

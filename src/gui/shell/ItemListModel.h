@@ -34,8 +34,10 @@ public:
 
     // The browser images for paths of a browser's own files, else empty.
     static QString iconNameForPath(const QString &path);
-    // That image, else the file's icon.
+    // That image, else the icon of the file's type.
     static QIcon iconForPath(const QString &path);
+    // The path with the home folder written as "~".
+    static QString displayPath(const QString &path);
 
 protected:
     void setListed(QList<qsizetype> listed);

@@ -52,6 +52,12 @@ ResultBottomBar::ResultBottomBar(QWidget *page) : QWidget(page)
     });
 }
 
+void ResultBottomBar::addBesideAutoSelect(QWidget *widget)
+{
+    auto *row = static_cast<QHBoxLayout *>(layout());
+    row->insertWidget(row->indexOf(m_autoSelectButton) + 1, widget);
+}
+
 void ResultBottomBar::showSelectedSize(qint64 size)
 {
     ORUtility::sizeFileFormat(m_selectedSizeField, m_selectedUnitField, ORUtility::sizeFormatWithNumber(size));

@@ -25,6 +25,9 @@ public:
     void setAutoSelectTitle(bool nextClickSelects);
     bool autoSelectClicked();
 
+    // A control that belongs with the select-all button goes beside it.
+    void addBesideAutoSelect(QWidget *widget);
+
     QPushButton *autoSelectButton() const { return m_autoSelectButton; }
     QPushButton *startOverBut() const { return m_startOverBut; }
     QPushButton *delBut() const { return m_delBut; }

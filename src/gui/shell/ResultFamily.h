@@ -6,25 +6,27 @@
 
 namespace sw {
 
-// What ResultPage needs to know of a result family and its engine: the data
-// object's list of groups and its two sizes, the page's group model and item
-// list, and the engine whose temp result the page shows. A family whose
-// groups may list the same bytes twice derives from it and hides
-// selectedSizeOf() with a count that takes each byte once.
-template <class DataT, auto Groups, auto SelectedSize, auto TotalSize, class GroupModelT, class ItemObjectT,
-          class Engine, auto TempData>
+// What ResultPage needs to know of a result family and its engine: the page's
+// group model (and through it the data object, its list of groups and the
+// selection policy), its item list, the engine and its temp result the page
+// shows, and the data object's two sizes. A family whose groups may list the same bytes twice
+// derives from it and hides selectedSizeOf() with a count that takes each
+// byte once.
+template <class GroupModelT, class ItemObjectT, class Engine, auto TempData, auto SelectedSize, auto TotalSize>
 struct ResultFamily
 {
-    using Data = DataT;
     using GroupModel = GroupModelT;
+    using Data = typename GroupModel::DataType;
     using ItemObject = ItemObjectT;
     using Group = typename GroupModel::Group;
-    static constexpr auto groups = Groups;
+    using Policy = typename GroupModel::SelectionPolicy;
+    static constexpr auto groups = GroupModel::groupsOfData;
     static constexpr auto selectedSize = SelectedSize;
     static constexpr auto totalSize = TotalSize;
 
-    // What the marked items come to, shown as "Selected".
-    static qint64 selectedSizeOf(const Data &data) { return selection::selectedSize(data.*Groups); }
+    // What the marked items a search does not hide come to, shown as
+    // "Selected": exactly what the removal takes.
+    static qint64 selectedSizeOf(const Data &data) { return selection::visibleMarkedSize(data.*groups); }
 
     static std::shared_ptr<Data> result() { return (Engine::shareInstance().*TempData)(); }
     static void startOver() { Engine::shareInstance().startOver(); }

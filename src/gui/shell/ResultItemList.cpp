@@ -4,6 +4,7 @@
 #include "ORImage.h"
 #include "ORItemTableCellView.h"
 #include "ORTableView.h"
+#include "PreviewDialog.h"
 #include "RevealInFileManager.h"
 
 #include <QComboBox>
@@ -49,6 +50,8 @@ ResultItemList::ResultItemList(ItemListModel *model, QWidget *parent) : QWidget(
             [this](const QModelIndex &index) { clickCheckBox(index.row()); });
     connect(m_cellView, &ORItemTableCellView::openClicked, this,
             [this](const QModelIndex &index) { revealItem(index.row()); });
+    connect(m_cellView, &ORItemTableCellView::previewClicked, this,
+            [this](const QModelIndex &index) { previewButton(index.row()); });
     column->addWidget(m_itemTableView, 1);
 }
 
@@ -60,11 +63,19 @@ void ResultItemList::showGroup(const QString &groupRow)
         m_searchField->clear();
     }
     sortChanged(m_sortPopButton->currentData().toInt());
+    groupShown();
+}
+
+void ResultItemList::setItemToolsShown(bool shown)
+{
+    m_searchField->setVisible(shown);
+    m_sortPopButton->setVisible(shown);
 }
 
 void ResultItemList::startSearch(const QString &text)
 {
     m_model->setSearchText(text);
+    emit searchChanged();
 }
 
 void ResultItemList::sortChanged(int tag)
@@ -88,6 +99,15 @@ void ResultItemList::revealItem(int row)
     const QString path = m_model->itemPath(row);
     if (!path.isEmpty())
         RevealInFileManager::reveal(path);
+}
+
+void ResultItemList::previewButton(int row)
+{
+    const QString path = m_model->itemPath(row);
+    if (path.isEmpty())
+        return;
+    m_itemPath = path;
+    PreviewDialog::toggle(path, window());
 }
 
 }  // namespace sw

@@ -14,8 +14,8 @@ namespace sw {
 
 // The item list of a result page: a search field that filters the listed
 // group's items by path, a sort pop-up (size, name) and the rows with their
-// check boxes and reveal buttons. The page announces which group to list;
-// the subclass hands that group to its model and calls showGroup().
+// check boxes, reveal and preview buttons. The page announces which group to
+// list; the subclass hands that group to its model and calls showGroup().
 class ResultItemList : public QWidget
 {
     Q_OBJECT
@@ -28,6 +28,10 @@ public:
     void reloadItems();
     // Shows the row's file in the file manager.
     void revealItem(int row);
+    // Opens the row's file in the preview window, or closes the preview of it.
+    void previewButton(int row);
+    // A page that searches and sorts its groups instead hides the item tools.
+    void setItemToolsShown(bool shown);
 
     QString groupRow() const { return m_groupRow; }
     ORTableView *itemTableView() const { return m_itemTableView; }
@@ -35,6 +39,9 @@ public:
     QLineEdit *searchField() const { return m_searchField; }
     QComboBox *sortPopButton() const { return m_sortPopButton; }
     ItemListModel *listModel() const { return m_model; }
+    // The path last handed to the preview.
+    QString or_itemPath() const { return m_itemPath; }
+
 
     // The announcement a result page posts: [row as text, group, page].
     template <class Group>
@@ -43,14 +50,18 @@ public:
         return QVariantList{QString::number(row), QVariant::fromValue(group), QVariant::fromValue(page)};
     }
 
+signals:
+    // The search text changed what is listed, and so what is selected.
+    void searchChanged();
+
 protected:
     // The model lists a newly announced group: forget the search text and
     // sort it by the pop-up's choice.
     void showGroup(const QString &groupRow);
     // Lists the group of an announcement with showGroup(); answers the page
     // that announced it, nullptr for a malformed announcement.
-    template <class Group>
-    QObject *showAnnounced(const QVariant &object, GroupItemModel<Group> *model)
+    template <class Group, class Policy>
+    QObject *showAnnounced(const QVariant &object, GroupItemModel<Group, Policy> *model)
     {
         const QVariantList list = object.toList();
         if (list.size() <= 2)
@@ -61,10 +72,13 @@ protected:
     }
     // An item's mark changed through its check box.
     virtual void itemMarkChanged(int groupRow, int itemRow) = 0;
+    // After showGroup(), for lists that show more of the group than its items.
+    virtual void groupShown() {}
 
 private:
     ItemListModel *m_model = nullptr;
     QString m_groupRow;
+    QString m_itemPath;
     ORTableView *m_itemTableView = nullptr;
     ORItemTableCellView *m_cellView = nullptr;
     QLineEdit *m_searchField = nullptr;

@@ -1,69 +1,68 @@
 #pragma once
 
-#include "ConfirmSheet.h"
-#include "ExtendedTableViewDelegate.h"
 #include "GroupListPane.h"
-#include "ORBaseViewCter.h"
 #include "ORNotificationCenter.h"
 #include "ORSelection.h"
+#include "ORTableView.h"
 #include "PageStyle.h"
-#include "RemovalPage.h"
 #include "ResultBottomBar.h"
 #include "ResultFamily.h"
+#include "ResultItemList.h"
+#include "ResultPageBase.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace sw {
 
-// The base of the result pages with whole-group selection (junk, large
-// files): the groups on the left, the listed group's title, info and items
-// on the right, the bar with the sizes and buttons below. Traits is the
-// family and its engine, a ResultFamily. The selection follows
-// sw::selection; the page only shows it.
+// A result page: the listed groups on the left, the shown group's title,
+// info and items on the right, the bar with the sizes and buttons below.
+// Traits is the family and its engine, a ResultFamily; its group model's
+// selection policy decides what a click marks (whole groups, or all copies
+// but one). What is selected, and what Delete removes, is what is marked
+// and not hidden by a search.
 template <class Traits>
-class ResultPage : public ORBaseViewCter, public ExtendedTableViewDelegate
+class ResultPage : public ResultPageBase
 {
 public:
     using Data = typename Traits::Data;
     using Group = typename Traits::Group;
     using GroupModel = typename Traits::GroupModel;
     using ItemObject = typename Traits::ItemObject;
+    using Policy = typename Traits::Policy;
 
     struct Texts
     {
-        QString groupsTitle;     // over the group list
-        QString confirmMessage;  // the delete sheet's message
-        QString confirmText;     // and its question
-        QString announcement;    // tells the item list which group to show
-        QString removal;         // starts the removal page's work
-        qint64 scanPage = 0;
-        qint64 removalPage = 0;
+        ResultPageBase::Texts base;
+        QString groupsTitle;   // over the group list
+        QString announcement;  // tells the item list which group to show
     };
 
     ResultPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Texts texts)
-        : ORBaseViewCter(delegate, parent), m_texts(std::move(texts))
+        : ResultPageBase(delegate, parent, std::move(texts.base)), m_announcement(std::move(texts.announcement))
     {
-        auto *column = new QVBoxLayout(this);
-        column->setContentsMargins(0, 0, 0, 0);
-        column->setSpacing(0);
+        m_column = new QVBoxLayout(this);
+        m_column->setContentsMargins(0, 0, 0, 0);
+        m_column->setSpacing(0);
         auto *panes = new QHBoxLayout;
         panes->setContentsMargins(0, 0, 0, 0);
         panes->setSpacing(0);
         m_groupModel = new GroupModel(this);
-        m_groupPane = new GroupListPane(m_texts.groupsTitle, m_groupModel, this, this);
+        m_groupPane = new GroupListPane(texts.groupsTitle, m_groupModel, this, this);
         QObject::connect(m_groupPane, &GroupListPane::checkClicked, this, [this](int row) { groupButtonClick(row); });
         panes->addWidget(m_groupPane);
         panes->addWidget(buildItemPane(), 1);
-        column->addLayout(panes, 1);
-        m_bottomBar = new ResultBottomBar(this);
-        QObject::connect(m_bottomBar->autoSelectButton(), &QPushButton::clicked, this, [this] { autoSelectAction(); });
-        QObject::connect(m_bottomBar->startOverBut(), &QPushButton::clicked, this, [this] { startOverButton(); });
-        QObject::connect(m_bottomBar->delBut(), &QPushButton::clicked, this, [this] { delButton(); });
-        column->addWidget(m_bottomBar);
+        m_column->addLayout(panes, 1);
+        QObject::connect(autoSelectButton(), &QPushButton::clicked, this, [this] { autoSelectAction(); });
+        QObject::connect(m_itemObject, &ResultItemList::searchChanged, this, [this] { updateSelectedSize(); });
+        m_column->addWidget(bottomBar());
+        watchKeys(gTableView(), m_itemObject);
+        setReadingOrder({gTableView(), m_itemObject->searchField(), m_itemObject->sortPopButton(),
+                         m_itemObject->itemTableView(), autoSelectButton(), startOverBut(), delBut()});
     }
 
     void viewWillAppear() override
@@ -72,7 +71,7 @@ public:
         // The item list points into the result it was last given; a new result
         // (after a new scan) must not be painted through the old one.
         if (data != m_groupModel->result())
-            m_itemObject->model()->setGroup(nullptr, QString());
+            m_itemObject->forgetGroup();
         m_groupModel->setResult(data);
         if (Group *first = m_groupModel->group(0))
             m_groupTitleField->setText(first->groupName);
@@ -83,58 +82,39 @@ public:
         const auto data = m_groupModel->result();
         if (!data)
             return;
-        if (!((*data).*Traits::groups).isEmpty())
-            tableView(gTableView(), 0);
+        announceGroup(0);
         updateSelectedSize();
         // The select-all button names what it will do with the selection as it is.
-        m_bottomBar->setAutoSelectTitle((*data).*Traits::selectedSize == 0);
-        m_bottomBar->showTotalSize((*data).*Traits::totalSize);
-        m_groupModel->refresh();
-        m_groupPane->selectRow(0);
+        bottomBar()->setAutoSelectTitle((*data).*Traits::selectedSize == 0);
+        bottomBar()->showTotalSize((*data).*Traits::totalSize);
     }
 
-    // A click on a group row lists its items.
-    void tableView(ORTableView *, qint64 row) override
-    {
-        Group *group = m_groupModel->group(int(row));
-        if (!group)
-            return;
-        // Only the listed group may be narrowed by a search: what is hidden
-        // is left out of the removal, so nothing stays hidden out of sight.
-        for (Group &each : *m_groupModel->groups())
-            selection::applySearch(each, QString());
-        groupAnnounced(*group);
-        m_groupTitleField->setText(group->groupName);
-        m_groupInfoField->setText(group->groupInfo);
-        ORNotificationCenter::defaultCenter().postNotification(
-            m_texts.announcement, ResultItemList::announcement(int(row), group, static_cast<QObject *>(this)));
-    }
+    // A click on a group row (or Enter on it) lists its items.
+    void tableView(ORTableView *, qint64 row) override { announceGroup(int(row)); }
 
-    void groupButtonClick(int row)
+    void groupButtonClick(int row) override
     {
         Group *group = m_groupModel->group(row);
-        if (!group || !selection::isGroupCheckable(*group))
+        if (!group || !Policy::isGroupCheckable(*group))
             return;
-        selection::groupButtonClick(*group);
-        if (!group->groupItems.isEmpty()) {
-            updateSelectedSize();
-            tableView(gTableView(), row);
-        }
+        // A group with anything marked is cleared, an unmarked one marked.
+        markGroup(*group, group->isGroupDelFlag == 0);
+        updateSelectedSize();
+        announceGroup(row);
         m_groupModel->refresh();
-        m_groupPane->selectRow(row);
     }
 
+    // The button's title says what it does next: "Select" marks every
+    // listed group (as the policy marks a group), "Deselect" clears them.
     void autoSelectAction()
     {
-        const auto data = m_groupModel->result();
-        if (!data)
-            return;
-        selection::setAllGroupsMarked((*data).*Traits::groups, m_bottomBar->autoSelectClicked());
+        const bool select = bottomBar()->autoSelectClicked();
+        for (Group *group : m_groupModel->listed())
+            if (Policy::isGroupCheckable(*group))
+                markGroup(*group, select);
         updateSelectedSize();
-        if (!((*data).*Traits::groups).isEmpty())
-            tableView(gTableView(), 0);
+        announceGroup(0);
         m_groupModel->refresh();
-        m_groupPane->selectRow(0);
     }
 
     void updateSelectedSize()
@@ -143,40 +123,36 @@ public:
         const qint64 selected = data ? Traits::selectedSizeOf(*data) : 0;
         if (data)
             (*data).*Traits::selectedSize = selected;
-        m_bottomBar->showSelectedSize(selected);
+        bottomBar()->showSelectedSize(selected);
         m_itemObject->reloadItems();
     }
 
-    void startOverButton()
-    {
-        Traits::startOver();
-        next(m_texts.scanPage);
-    }
-
-    void delButton()
-    {
-        if (!m_alert) {
-            m_alert = new ConfirmSheet(window(), m_texts.confirmMessage, m_texts.confirmText, [this] {
-                next(m_texts.removalPage);
-                RemovalPage::postAfterWorkerHop(m_texts.removal);
-            });
-        }
-        m_alert->open();
-    }
-
     ORTableView *gTableView() const { return m_groupPane->tableView(); }
+    GroupListPane *groupPane() const { return m_groupPane; }
     ItemObject *itemObject() const { return m_itemObject; }
     GroupModel *groupModel() const { return m_groupModel; }
-    ResultBottomBar *bottomBar() const { return m_bottomBar; }
-    QPushButton *autoSelectButton() const { return m_bottomBar->autoSelectButton(); }
-    QPushButton *delBut() const { return m_bottomBar->delBut(); }
-    QPushButton *startOverBut() const { return m_bottomBar->startOverBut(); }
-    QLabel *selectedSizeField() const { return m_bottomBar->selectedSizeField(); }
-    QLabel *selectedUnitField() const { return m_bottomBar->selectedUnitField(); }
+    QLabel *groupTitleField() const { return m_groupTitleField; }
     QLabel *groupInfoField() const { return m_groupInfoField; }
-    QMessageBox *alert() const { return m_alert; }
 
 protected:
+    // Lists the group of that row (none: an empty list) and highlights it.
+    // Only the shown group may be narrowed by a search: the group shown
+    // before is listed whole again, so nothing stays hidden out of sight.
+    void announceGroup(int row)
+    {
+        Group *group = m_groupModel->group(row);
+        if (Group *shown = m_itemObject->dataGroup(); shown && shown != group)
+            selection::applySearch(*shown, QString());
+        if (!group) {
+            m_itemObject->forgetGroup();
+            groupAnnounced(nullptr);
+            return;
+        }
+        groupAnnounced(group);
+        ORNotificationCenter::defaultCenter().postNotification(
+            m_announcement, ResultItemList::announcement(row, group, static_cast<QObject *>(this)));
+        m_groupPane->selectRow(row);
+    }
     // After an item's check box changed: the group is up to date already.
     void updateGroupCheckStatus(int groupRow)
     {
@@ -184,8 +160,25 @@ protected:
         m_groupModel->refresh();
         m_groupPane->selectRow(groupRow);
     }
-    // The group about to be listed, for pages that show more than its items.
-    virtual void groupAnnounced(Group &) {}
+    // The group about to be listed (nullptr: none), for pages that show more
+    // than its items: by default its name and info above the list.
+    virtual void groupAnnounced(Group *group)
+    {
+        if (!group)
+            return;
+        m_groupTitleField->setText(group->groupName);
+        if constexpr (requires { group->groupInfo; })
+            m_groupInfoField->setText(group->groupInfo);
+    }
+    // What the auto-select and a group's check button do to one group.
+    virtual void markGroup(Group &group, bool marked) { Policy::setGroupMarked(group, marked); }
+    void forgetResult() override
+    {
+        m_itemObject->forgetGroup();
+        m_groupModel->setResult(nullptr);
+        Traits::startOver();
+    }
+    QVBoxLayout *pageLayout() const { return m_column; }
     // The layout that holds the item list, for pages that wrap it.
     QVBoxLayout *itemPaneLayout() const { return m_itemPaneLayout; }
 
@@ -208,15 +201,14 @@ private:
         return pane;
     }
 
-    const Texts m_texts;
+    const QString m_announcement;
+    QVBoxLayout *m_column = nullptr;
     GroupModel *m_groupModel = nullptr;
     GroupListPane *m_groupPane = nullptr;
     QVBoxLayout *m_itemPaneLayout = nullptr;
     QLabel *m_groupTitleField = nullptr;
     QLabel *m_groupInfoField = nullptr;
     ItemObject *m_itemObject = nullptr;
-    ResultBottomBar *m_bottomBar = nullptr;
-    QPointer<QMessageBox> m_alert;
 };
 
 }  // namespace sw

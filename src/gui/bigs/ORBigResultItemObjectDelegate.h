@@ -1,0 +1,9 @@
+#pragma once
+
+// Told when the user ticked or unticked a file of the listed band.
+class ORBigResultItemObjectDelegate
+{
+public:
+    virtual ~ORBigResultItemObjectDelegate() = default;
+    virtual void updateBigGroupCheckStatus(int groupRow, int itemRow) = 0;
+};

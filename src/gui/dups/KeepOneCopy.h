@@ -1,0 +1,44 @@
+#pragma once
+
+#include "DupCopyLimit.h"
+#include "DupKeepRule.h"
+#include "ORSelection.h"
+
+namespace sw {
+
+// The selection policy of the duplicate result page: one copy of every group
+// always stays unmarked (DupCopyLimit), so a group of one copy has nothing
+// to tick and the box of the copy that must stay is disabled. Marking a
+// whole group keeps the copy the keep rule picks.
+struct KeepOneCopy
+{
+    static bool isGroupCheckable(const ORDupDataGroup &group)
+    {
+        return selection::isGroupCheckable(group) && group.groupItems.size() > 1;
+    }
+    static QString groupCheckImage(const ORDupDataGroup &group)
+    {
+        return isGroupCheckable(group) ? selection::groupCheckImage(group) : QStringLiteral("or_select_null");
+    }
+    static bool isItemCheckable(const ORDupDataGroup &group, qsizetype index)
+    {
+        return DupCopyLimit::isCopyCheckable(group, index);
+    }
+    static QString itemCheckImage(const ORDupDataGroup &group, qsizetype index)
+    {
+        return isItemCheckable(group, index) ? selection::itemCheckImage(group, group.groupItems.at(index))
+                                             : QStringLiteral("or_select_null");
+    }
+    static bool toggleItem(ORDupDataGroup &group, qsizetype index)
+    {
+        return index >= 0 && index < group.groupItems.size()
+               && DupCopyLimit::setCopyMarked(group, index, !group.groupItems.at(index).isDel);
+    }
+    // Every copy but the one the rule keeps, or none.
+    static void setGroupMarked(ORDupDataGroup &group, bool marked, DupKeepRule rule = DupKeepRule::FirstFound)
+    {
+        DupCopyLimit::setGroupMarked(group, marked, marked ? dupkeep::keptCopy(group, rule) : 0);
+    }
+};
+
+}  // namespace sw

@@ -1,5 +1,0 @@
-#include "ORJunkResultItemObject.h"
-
-ORJunkResultItemObject::ORJunkResultItemObject(QWidget *parent) : FamilyItemList(QStringLiteral("getjunks"), parent)
-{
-}

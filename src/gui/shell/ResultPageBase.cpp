@@ -1,0 +1,112 @@
+#include "ResultPageBase.h"
+
+#include "ConfirmSheet.h"
+#include "ORTableView.h"
+#include "RemovalPage.h"
+#include "ResultBottomBar.h"
+#include "ResultItemList.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace sw {
+
+ResultPageBase::ResultPageBase(ORBasedViewCterDelegate *delegate, QWidget *parent, Texts texts)
+    : ORBaseViewCter(delegate, parent), m_texts(std::move(texts)), m_bottomBar(new ResultBottomBar(this))
+{
+    connect(m_bottomBar->startOverBut(), &QPushButton::clicked, this, &ResultPageBase::startOverButton);
+    connect(m_bottomBar->delBut(), &QPushButton::clicked, this, &ResultPageBase::delButton);
+}
+
+QPushButton *ResultPageBase::autoSelectButton() const { return m_bottomBar->autoSelectButton(); }
+QPushButton *ResultPageBase::delBut() const { return m_bottomBar->delBut(); }
+QPushButton *ResultPageBase::startOverBut() const { return m_bottomBar->startOverBut(); }
+QLabel *ResultPageBase::selectedSizeField() const { return m_bottomBar->selectedSizeField(); }
+QLabel *ResultPageBase::selectedUnitField() const { return m_bottomBar->selectedUnitField(); }
+QMessageBox *ResultPageBase::alert() const { return m_alert; }
+
+void ResultPageBase::startOverButton()
+{
+    forgetResult();
+    next(m_texts.scanPage);
+}
+
+void ResultPageBase::delButton()
+{
+    if (!m_alert) {
+        m_alert = new ConfirmSheet(window(), m_texts.confirmMessage, m_texts.confirmText, [this] {
+            next(m_texts.removalPage);
+            RemovalPage::postAfterWorkerHop(m_texts.removal);
+        });
+    }
+    // The summary follows the selection, which may have changed since the last time.
+    const QString summary = removalSummary();
+    m_alert->setInformativeText(summary.isEmpty() ? m_texts.confirmText
+                                                  : m_texts.confirmText + QLatin1Char('\n') + summary);
+    m_alert->open();
+}
+
+void ResultPageBase::watchKeys(ORTableView *groupTable, ResultItemList *items)
+{
+    m_groupTable = groupTable;
+    m_items = items;
+    // Tab leaves a table instead of walking its rows.
+    for (ORTableView *table : {groupTable, items->itemTableView()}) {
+        table->setTabKeyNavigation(false);
+        table->setFocusPolicy(Qt::StrongFocus);
+        table->installEventFilter(this);
+    }
+    connect(groupTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { followHighlight(current.row()); });
+}
+
+void ResultPageBase::setReadingOrder(const QList<QWidget *> &widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *widget : widgets) {
+        if (qobject_cast<QLineEdit *>(widget))
+            widget->installEventFilter(this);
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+// The arrow keys move the highlight: the group shown follows it.
+void ResultPageBase::followHighlight(int row)
+{
+    if (row >= 0 && (m_items->groupRow().isEmpty() || m_items->groupRow().toInt() != row))
+        tableView(m_groupTable, row);
+}
+
+bool ResultPageBase::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return ORBaseViewCter::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (auto *field = qobject_cast<QLineEdit *>(watched)) {
+        if (key != Qt::Key_Escape || field->text().isEmpty())
+            return false;
+        field->clear();
+        return true;
+    }
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (key != Qt::Key_Space && !enter)
+        return false;
+    auto *table = static_cast<ORTableView *>(watched);
+    const int row = table->currentIndex().row();
+    if (row < 0)
+        return true;
+    if (table == m_groupTable) {
+        if (enter)
+            tableView(table, row);
+        else
+            groupButtonClick(row);
+    } else if (!enter) {
+        m_items->clickCheckBox(row);
+    }
+    return true;
+}
+
+}  // namespace sw
