@@ -6,7 +6,9 @@
 #include "ORJunksResultViewCter.h"
 #include "ORMainWinController.h"
 #include "ORNoJunkViewCter.h"
+#include "ORUtility.h"
 #include "SYFlatButton.h"
+#include "TreeSnapshot.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -47,6 +49,26 @@ private:
     {
         page<ORJunkViewCter>(1)->startBut()->click();
         QTRY_COMPARE(window->currentPage(), qint64(2));
+    }
+    // Keys go where a user's would: to the focused widget.
+    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    static bool tabTo(QWidget *expected)
+    {
+        press(Qt::Key_Tab);
+        return QApplication::focusWidget() == expected;
+    }
+    static QString selectedText(ORJunksResultViewCter *result)
+    {
+        return result->selectedSizeField()->text() + QLatin1Char(' ') + result->selectedUnitField()->text();
+    }
+    // The row of the category that lists the item whose path ends so.
+    static int rowListing(ORJunksResultViewCter *result, const QString &tail)
+    {
+        for (int row = 0; row < result->groupModel()->rowCount(); ++row)
+            for (const ORjunkDataItem &item : result->groupModel()->group(row)->groupItems)
+                if (item.itemPath.endsWith(tail))
+                    return row;
+        return -1;
     }
     static void answer(QMessageBox *alert, const QString &text)
     {
@@ -228,6 +250,89 @@ private slots:
         QCOMPARE(window->currentPage(), qint64(1));
         QVERIFY(page<ORJunkViewCter>(1)->briefView()->isVisible());
         window->next(1);
+        QCOMPARE(window->currentPage(), qint64(1));
+    }
+
+    // Keyboard only, from the scan page through the removal: Return starts
+    // the scan, Tab walks the result page in reading order, the arrows pick
+    // the category shown, Space ticks rows, Escape clears the search, and
+    // Delete's button and the sheet's default answer remove what is ticked.
+    void keyboardAloneCleansExactlyTheTickedJunk()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const auto home = swtest::TreeSnapshot::of(fixture->path(QStringLiteral("home")));
+        press(Qt::Key_Return);
+        QTRY_COMPARE(window->currentPage(), qint64(2));
+        auto *result = page<ORJunksResultViewCter>(2);
+        auto *items = result->itemObject();
+        const qint64 startSize = ORJunkFilesCollection::shareInstance().tempJunkData()->junkSelectedSize;
+        const auto showsRow = [&](int row) {
+            return result->gTableView()->currentIndex().row() == row
+                   && items->dataGroup() == result->groupModel()->group(row);
+        };
+
+        QVERIFY(tabTo(result->gTableView()));
+        const int downloads = rowListing(result, QStringLiteral("/Downloads/setup.iso"));
+        const int caches = rowListing(result, QStringLiteral("/.cache/app-two"));
+        QVERIFY(caches >= 0 && caches < downloads);
+        for (int row = 1; row <= downloads; ++row) {
+            press(Qt::Key_Down);
+            QVERIFY(showsRow(row));
+        }
+        press(Qt::Key_Space);  // Downloads starts unticked
+        QCOMPARE(selectedText(result), ORUtility::sizeFormatWithNumber(startSize + 9000));
+        for (int row = downloads - 1; row >= caches; --row) {
+            press(Qt::Key_Up);
+            QVERIFY(showsRow(row));
+        }
+
+        QVERIFY(tabTo(items->searchField()));
+        QTest::keyClicks(items->searchField(), QStringLiteral("two"));
+        QCOMPARE(items->itemTableView()->model()->rowCount(), 1);
+        press(Qt::Key_Escape);
+        QVERIFY(items->searchField()->text().isEmpty());
+        QCOMPARE(items->itemTableView()->model()->rowCount(), 2);
+        QVERIFY(tabTo(items->sortPopButton()));
+        QVERIFY(tabTo(items->itemTableView()));
+        press(Qt::Key_Space);  // the larger folder, app-two, first by size
+        QCOMPARE(selectedText(result), ORUtility::sizeFormatWithNumber(startSize + 9000 - 5000));
+
+        QVERIFY(tabTo(result->autoSelectButton()));
+        QVERIFY(tabTo(result->startOverBut()));
+        QVERIFY(tabTo(result->delBut()));
+        QStringList ticked;
+        for (const ORJunkDataGroup &group : ORJunkFilesCollection::shareInstance().tempJunkData()->junkGroups)
+            for (const ORjunkDataItem &item : group.groupItems)
+                if (group.isGroupDelFlag != 0 && item.isDel)
+                    ticked << item.itemPath << item.companionPath;
+        ticked.removeAll(QString());
+        press(Qt::Key_Space);
+        QTRY_VERIFY(result->alert() && result->alert()->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), result->alert());
+        QCOMPARE(QApplication::focusWidget(), result->alert()->defaultButton());  // "Yes"
+        press(Qt::Key_Return);
+        QCOMPARE(window->currentPage(), qint64(3));
+        auto *removal = page<ORJunkDelViewCter>(3);
+        QTRY_VERIFY(removal->completionBut()->isVisible());
+
+        // Gone: everything inside a ticked item, and no ticked folder itself
+        // (a cache folder is emptied, not removed).
+        const auto after = swtest::TreeSnapshot::of(fixture->path(QStringLiteral("home")));
+        for (auto it = home.entries().cbegin(); it != home.entries().cend(); ++it) {
+            const QString path = QFile::decodeName(it.key());
+            const bool goes = swtest::TreeSnapshot::isUnder(path, ticked)
+                              && !(S_ISDIR(it->type) && ticked.contains(path));
+            QVERIFY2(after.entries().contains(it.key()) != goes, qPrintable(path));
+        }
+        QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
+                 ORUtility::sizeFormatWithNumber(home.bytesGone(after)));
+        QCOMPARE(home.bytesGone(after), qint64(3000 + 700 + 40 + 9000));
+        // A window manager hands the activation back when the sheet closes; offscreen, the test does.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(QApplication::focusWidget(), removal->completionBut());
+        press(Qt::Key_Space);
         QCOMPARE(window->currentPage(), qint64(1));
     }
 };
