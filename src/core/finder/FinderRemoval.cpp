@@ -26,11 +26,6 @@ QString FinderRemoval::folderOf(const QString &path) const
     return best.isEmpty() ? QFileInfo(clean).path() : best;
 }
 
-bool FinderRemoval::moveItem(const QString &path, qint64 size)
-{
-    return m_run.moveToTrash(folderOf(path), path, size).ok();
-}
-
 void FinderRemoval::moveItems(const QList<Item> &items, JobControl &job)
 {
     for (const Item &item : items) {

@@ -28,8 +28,6 @@ public:
 
     FinderRemoval(const QStringList &folders, const QLoggingCategory &category);
 
-    // true when the item went to the Trash.
-    bool moveItem(const QString &path, qint64 size);
     // Moves the items in order, counting what went into job's progress. Once
     // job is cancelled no further item is begun: the report then lists
     // exactly the items that were tried.

@@ -3,34 +3,42 @@
 #include <QDir>
 #include <QSet>
 
+#include <utility>
+
 namespace sw {
 
 namespace {
 
+// Whether a folder holding path is among the listed paths.
+bool insideListed(const QString &path, const QSet<QString> &listed)
+{
+    for (qsizetype slash = path.lastIndexOf(QLatin1Char('/')); slash > 0;
+         slash = path.lastIndexOf(QLatin1Char('/'), slash - 1))
+        if (listed.contains(path.left(slash)))
+            return true;
+    return false;
+}
+
 template <class Take>
 qint64 distinctSize(const ORJunkData &data, Take take)
 {
-    QList<const ORjunkDataItem *> items;
+    QList<std::pair<QString, qint64>> items;  // clean path, size
     QSet<QString> listed;
     for (const ORJunkDataGroup &group : data.junkGroups)
         for (const ORjunkDataItem &item : group.groupItems)
             if (take(group, item)) {
-                items.append(&item);
-                listed.insert(QDir::cleanPath(item.itemPath));
+                QString path = QDir::cleanPath(item.itemPath);
+                listed.insert(path);
+                items.append({std::move(path), item.itemSize});
             }
     qint64 sum = 0;
     QSet<QString> counted;
-    for (const ORjunkDataItem *item : std::as_const(items)) {
-        const QString path = QDir::cleanPath(item->itemPath);
+    for (const auto &[path, size] : std::as_const(items)) {
         if (counted.contains(path))
             continue;
         counted.insert(path);
-        bool inside = false;
-        for (qsizetype slash = path.lastIndexOf(QLatin1Char('/')); slash > 0 && !inside;
-             slash = path.lastIndexOf(QLatin1Char('/'), slash - 1))
-            inside = listed.contains(path.left(slash));
-        if (!inside)
-            sum += item->itemSize;
+        if (!insideListed(path, listed))
+            sum += size;
     }
     return sum;
 }
