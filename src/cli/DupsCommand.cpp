@@ -69,16 +69,9 @@ std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine,
 // As the result page's auto-select: every copy but the one the rule keeps.
 ToolCommand::Plan DupsCommand::plan()
 {
-    Plan plan;
-    for (ORDupDataGroup &group : m_data->dupGroups) {
+    for (ORDupDataGroup &group : m_data->dupGroups)
         sw::DupCopyLimit::setGroupMarked(group, true, sw::dupkeep::keptCopy(group, m_keep));
-        for (const ORDupDataItem &item : group.groupItems)
-            if (item.isDel) {
-                plan.paths.append(item.itemPath);
-                plan.bytes += item.itemSize;
-            }
-    }
-    return plan;
+    return markedItems(m_data->dupGroups);
 }
 
 void DupsCommand::writeResult(JsonWriter &json) const

@@ -36,13 +36,7 @@ QString LargeCommand::help() const
 ToolCommand::Plan LargeCommand::plan()
 {
     sw::selection::setAllGroupsMarked(m_data->bigGroups, true);
-    Plan plan;
-    for (const ORBigDataGroup &group : m_data->bigGroups)
-        for (const ORBigDataItem &item : group.groupItems) {
-            plan.paths.append(item.itemPath);
-            plan.bytes += item.itemSize;
-        }
-    return plan;
+    return markedItems(m_data->bigGroups);
 }
 
 void LargeCommand::writeResult(JsonWriter &json) const

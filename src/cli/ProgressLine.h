@@ -2,7 +2,6 @@
 
 #include "JobControl.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>

@@ -114,7 +114,6 @@ std::optional<QString> TnefCommand::configure(const CliOptions &options)
         if (!options.values(QStringLiteral("--save-body")).isEmpty())
             req.bodyPref = options.value(QStringLiteral("--save-body")).toLatin1();
     }
-    req.anyFlag = req.flags != 0;
     if (options.isSet(QStringLiteral("-C")))
         req.directory = options.value(QStringLiteral("-C"));
     if (options.isSet(QStringLiteral("--body-name")))
@@ -156,7 +155,7 @@ int TnefCommand::execute(const CliOptions &)
     if (req.maxSize)
         set_alloc_limit(*req.maxSize);
     // The application's choice when no option asks for anything else.
-    const unsigned int flags = req.anyFlag ? req.flags : OPT_SAVE_BODIES;
+    const unsigned int flags = req.flags != 0 ? req.flags : OPT_SAVE_BODIES;
     const int rc = parse_file(input, QFile::encodeName(req.directory).constData(), req.bodyName.constData(),
                               req.bodyPref.constData(), flags);
     set_alloc_limit(previousLimit);

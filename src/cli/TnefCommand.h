@@ -30,7 +30,6 @@ private:
         QString file;
         QString directory = QStringLiteral(".");
         unsigned int flags = 0;
-        bool anyFlag = false;
         QByteArray bodyPref = "all";
         QByteArray bodyName = "MailBody";
         std::optional<size_t> maxSize;

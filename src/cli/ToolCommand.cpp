@@ -42,15 +42,14 @@ int ToolCommand::execute(const CliOptions &options)
         cancelled();
         return kCancelled;
     }
-    bool interrupted = false;
     const bool removing = options.isSet(m_removal.flag) || options.isSet(QStringLiteral("--dry-run"));
-    const Outcome outcome = removing ? removeMarked(options, interrupted) : Outcome();
+    const Outcome outcome = removing ? removeMarked(options) : Outcome();
     report(options.isSet(QStringLiteral("--json")), outcome);
     if (std::ferror(stdout)) {
         std::fprintf(stderr, "sweepwright-cli: could not write the report: %s\n", std::strerror(errno));
         return 1;
     }
-    if (interrupted) {
+    if (outcome.interrupted) {
         cancelled();
         return kCancelled;
     }
@@ -59,7 +58,7 @@ int ToolCommand::execute(const CliOptions &options)
     return outcome.report && !outcome.report->isClean() ? 1 : 0;
 }
 
-ToolCommand::Outcome ToolCommand::removeMarked(const CliOptions &options, bool &interrupted)
+ToolCommand::Outcome ToolCommand::removeMarked(const CliOptions &options)
 {
     Outcome outcome;
     Plan plan = this->plan();
@@ -68,8 +67,8 @@ ToolCommand::Outcome ToolCommand::removeMarked(const CliOptions &options, bool &
     outcome.consent = clirun::askConsent(name(), options, question);
     switch (*outcome.consent) {
     case clirun::Consent::Go:
-        interrupted = CliJob::run(QStringLiteral("Removing"),
-                                  [&](sw::JobControl &job) { outcome.report = remove(job); });
+        outcome.interrupted = CliJob::run(QStringLiteral("Removing"),
+                                          [&](sw::JobControl &job) { outcome.report = remove(job); });
         break;
     case clirun::Consent::DryRun:
     case clirun::Consent::Refused:

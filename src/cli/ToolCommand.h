@@ -48,6 +48,7 @@ protected:
         std::optional<clirun::Consent> consent;
         std::optional<Plan> plan;                 // shown: dry run, or nobody to confirm
         std::optional<sw::RemovalReport> report;  // the removal ran
+        bool interrupted = false;                 // Ctrl-C stopped the removal
     };
 
     ToolCommand(const char *name, Removal removal);
@@ -70,7 +71,7 @@ protected:
     virtual void writeExtras(FILE *out, const Outcome &outcome) const;
 
 private:
-    Outcome removeMarked(const CliOptions &options, bool &interrupted);
+    Outcome removeMarked(const CliOptions &options);
     void report(bool json, const Outcome &outcome) const;
     void reportText(const Outcome &outcome) const;
 
