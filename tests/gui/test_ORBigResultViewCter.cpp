@@ -1,8 +1,10 @@
 #include "BigGroupModel.h"
+#include "BigNotifications.h"
 #include "ORBigDataCollection.h"
 #include "ORBigResultViewCter.h"
 #include "ORCellRoles.h"
 #include "ORItemTableCellView.h"
+#include "ORNotificationCenter.h"
 #include "PageFixture.h"
 #include "PreviewDialog.h"
 #include "ToolWindow.h"
@@ -170,6 +172,22 @@ private slots:
         QCOMPARE(listedNames(), QStringList{"c.mkv"});
         for (const ORBigDataItem &item : group(0)->groupItems)
             QVERIFY(item.isVisible);
+    }
+
+    // The press moves the highlight as well; the band is still listed (and
+    // sorted) once.
+    void clickOnABandListsItOnce()
+    {
+        QObject listener;
+        int announced = 0;
+        ORNotificationCenter::defaultCenter().addObserver(&listener, sw::bignote::kShowGroup,
+                                                          [&announced](const QVariant &) { ++announced; });
+        QTableView *table = page->gTableView();
+        const QRect row = table->visualRect(table->model()->index(1, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, QPoint(row.right() - 20, row.center().y()));
+        QCOMPARE(announced, 1);
+        QCOMPARE(items()->groupRow(), QStringLiteral("1"));
+        QCOMPARE(table->currentIndex().row(), 1);
     }
 
     void sortingReordersTheBandItselfAndLasts()

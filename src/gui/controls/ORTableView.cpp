@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 #include "ExtendedTableViewDelegate.h"
 
@@ -34,7 +35,10 @@ void ORTableView::setUniformRowHeight(int height)
 void ORTableView::mousePressEvent(QMouseEvent *event)
 {
     const int row = rowAt(qRound(event->position().y()));
-    QTableView::mousePressEvent(event);
+    {
+        const QScopedValueRollback pressing(m_handlingPress, row != -1 && eDelegate);
+        QTableView::mousePressEvent(event);
+    }
     if (row != -1 && eDelegate)
         eDelegate->tableView(this, row);
 }

@@ -17,10 +17,16 @@ public:
     // Every row this high (the row delegates' rowHeight), without asking the
     // delegate row by row.
     void setUniformRowHeight(int height);
+    // True while a mouse press is being handled, before it reaches eDelegate:
+    // a highlight moved by the press is reported by the click itself.
+    bool isHandlingPress() const { return m_handlingPress; }
 
     // Not owned; must outlive the table or be reset to nullptr.
     ExtendedTableViewDelegate *eDelegate = nullptr;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    bool m_handlingPress = false;
 };

@@ -73,9 +73,12 @@ void ResultPageBase::setReadingOrder(const QList<QWidget *> &widgets)
     }
 }
 
-// The arrow keys move the highlight: the group shown follows it.
+// The arrow keys move the highlight: the group shown follows it. A click
+// moves it too, but lists its group itself once the table has handled it.
 void ResultPageBase::followHighlight(int row)
 {
+    if (m_groupTable->isHandlingPress())
+        return;
     if (row >= 0 && (m_items->groupRow().isEmpty() || m_items->groupRow().toInt() != row))
         tableView(m_groupTable, row);
 }
