@@ -16,6 +16,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   # looking at the program and comparing it with its peers
   xvfb xauth imagemagick xdotool jdupes time coreutils findutils
+  # archives: 7-Zip for what libarchive cannot read, bsdtar to compare with
+  7zip libarchive-tools zip
 )
 
 missing=()

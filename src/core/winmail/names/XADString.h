@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// The raw file names of one archive, as its entries store them, and what
+// ICU's charset detector makes of them taken together (one name alone is
+// too short for the detector to be sure of anything).
+//
+// Encodings are named by ICU converter names ("UTF-8", "Shift_JIS",
+// "windows-1252"); the integer values the settings store are mapped onto
+// them by EncodingList.
+class XADString
+{
+public:
+    // names: every raw name of the archive that is not valid UTF-8 and not
+    // flagged UTF-8 by the archive (those need no detection).
+    explicit XADString(QList<QByteArray> names);
+
+    // The detector's best answer: an ICU converter name, empty when the
+    // detector has none (no names, or nothing it recognises).
+    QString encoding() const;
+    // The detector's confidence in encoding(), from 0 to 1.
+    double confidence() const;
+    // True when every name converts with the encoding without a byte that
+    // does not map (invalid sequences, unassigned code points).
+    bool canDecodeWithEncoding(const QString &encodingName) const;
+
+    const QList<QByteArray> &names() const { return m_names; }
+
+    // The converter name for a stored setting value (4 = "UTF-8", 0 = the
+    // automatic choice, which has no converter: empty).
+    static QString encodingNameForEncoding(int encoding);
+
+    // One raw name in the chosen encoding. A name is never lost: bytes the
+    // encoding cannot decode become %XX (and so does a '%' that would make
+    // the result ambiguous).
+    static QString decode(const QByteArray &name, const QString &encodingName);
+
+private:
+    QList<QByteArray> m_names;
+    QString m_encoding;
+    double m_confidence = 0;
+};

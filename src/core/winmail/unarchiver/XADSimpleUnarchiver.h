@@ -1,0 +1,178 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+class XADString;
+class XADSimpleUnarchiver;
+
+namespace sw {
+class JobControl;
+}
+
+// One entry of an archive as the delegate sees it.
+struct XADEntry
+{
+    enum class Type { File, Directory, Link, Other };
+    QString name;        // decoded and made safe: relative, '/' separated, no ".." (XADFileNameKey)
+    QByteArray rawName;  // as the archive stores it
+    Type type = Type::File;
+    qint64 size = -1;    // uncompressed size, -1 when the archive does not say
+    bool encrypted = false;
+};
+
+// What extraction did with one entry.
+struct XADExtractedItem
+{
+    QString path;  // relative to the destination
+    XADEntry::Type type = XADEntry::Type::File;
+    qint64 size = 0;  // bytes written
+};
+struct XADSkippedItem
+{
+    QString path;    // the entry's name (decoded), or its raw bytes as %XX
+    QString reason;  // why it was not written ("link leads outside the destination", ...)
+};
+
+// The calls an extraction makes to whoever runs it. They come on the
+// extracting thread; a GUI answers password requests on its own thread.
+class XADSimpleUnarchiverDelegate
+{
+public:
+    virtual ~XADSimpleUnarchiverDelegate() = default;
+
+    // An entry (or, for archives whose listing is encrypted, the archive
+    // itself) needs a password. Set it with setPassword() and return true to
+    // try it; false abandons the extraction (error XADBreakError). Asked
+    // again after a wrong password only when the archive allows telling one.
+    virtual bool simpleUnarchiverNeedsPassword(XADSimpleUnarchiver &unarchiver) = 0;
+    // The encoding for the archive's names that are not UTF-8 (an ICU
+    // converter name); an empty answer takes the detector's.
+    virtual QString simpleUnarchiver(XADSimpleUnarchiver &unarchiver, const XADString &encodingNameForXADString) = 0;
+    // False skips the entry and every one after it (the extraction ends
+    // with XADBreakError).
+    virtual bool simpleUnarchiver(XADSimpleUnarchiver &, const XADEntry &shouldExtractEntryWithDictionary,
+                                  const QString &to)
+    {
+        (void)shouldExtractEntryWithDictionary;
+        (void)to;
+        return true;
+    }
+    virtual void simpleUnarchiver(XADSimpleUnarchiver &, const XADEntry &didExtractEntryWithDictionary,
+                                  const QString &to, int error)
+    {
+        (void)didExtractEntryWithDictionary;
+        (void)to;
+        (void)error;
+    }
+    // totalProgress of totalSize bytes of the whole archive are written.
+    virtual void simpleUnarchiver(XADSimpleUnarchiver &, const XADEntry &extractionProgressForEntryWithDictionary,
+                                  qint64 fileProgress, qint64 fileSize, qint64 totalProgress, qint64 totalSize)
+    {
+        (void)extractionProgressForEntryWithDictionary;
+        (void)fileProgress;
+        (void)fileSize;
+        (void)totalProgress;
+        (void)totalSize;
+    }
+};
+
+// Extracts one archive safely: whatever its entries say, nothing is written
+// outside the destination (no absolute paths, no "..", no writing through a
+// link, no device nodes or FIFOs, no setuid/setgid bits, no owners), and
+// writing stops before the destination's file system runs short of space.
+//
+// libarchive reads what it can; encrypted 7z and the formats only 7-Zip
+// knows go to the 7zz program, which extracts into a private staging folder
+// that is checked before its contents are handed over.
+//
+// Use: simpleUnarchiverForPath(), set the delegate, parse(), setDestination(),
+// unarchive(); then enclosingDirectoryName() / createdItem() tell what was made.
+class XADSimpleUnarchiver
+{
+public:
+    // Error codes of parse() and unarchive().
+    enum Error {
+        XADNoError = 0,
+        XADOpenError = 1,         // the file cannot be opened or read
+        XADDamagedError = 2,      // bad data, bad checksum, truncated
+        XADPasswordError = 3,     // wrong or missing password
+        XADNoSpaceError = 4,      // "Not enough free space"
+        XADWriteError = 5,        // the destination refused a write
+        XADNotSupportedError = 6, // a format (or a method inside it) neither back-end reads
+        XADBreakError = 13,       // cancelled: the job, the delegate or an abandoned password
+    };
+
+    // nullptr when neither back-end knows the file; error (if given) then
+    // tells XADOpenError or XADNotSupportedError.
+    static std::unique_ptr<XADSimpleUnarchiver> simpleUnarchiverForPath(const QString &path, int *error = nullptr);
+    virtual ~XADSimpleUnarchiver();
+
+    void setDelegate(XADSimpleUnarchiverDelegate *delegate);
+    // Cancel and progress (items written, bytes written, current entry).
+    void setJob(sw::JobControl *job);
+
+    // Behaviour switches of the extraction. Entries are never written over
+    // an existing file unless setAlwaysOverwritesFiles(true); with
+    // setAlwaysRenamesFiles(true) a clashing name gets a unique one instead.
+    void setAlwaysSkipsFiles(bool on);
+    void setPropagatesRelevantMetadata(bool on);  // modification times and permissions (never owners, never setuid)
+    void setAlwaysRenamesFiles(bool on);
+    void setCopiesArchiveModificationTimeToEnclosingDirectory(bool on);
+    void setCopiesArchiveModificationTimeToSoloItems(bool on);
+    void setResetsDateForSoloItems(bool on);
+    void setAlwaysOverwritesFiles(bool on);
+    // With true, an archive whose entries share one top-level folder (or hold
+    // one item) is written straight into the destination; otherwise an
+    // enclosing folder named after the archive is made for them.
+    void setRemovesEnclosingDirectoryForSoloItems(bool on);
+    // With false, entries are written into the destination exactly as the
+    // archive names them: no enclosing folder is ever made.
+    void setExtractsIntoEnclosingDirectory(bool on);
+
+    // Reads the listing (decoding names, asking for a password when the
+    // listing itself is encrypted). XADNoError or an error code.
+    int parse();
+    const QList<XADEntry> &entries() const;
+
+    void setDestination(const QString &folder);
+    QString destination() const;
+    // Writes the entries. XADNoError or an error code; what was written
+    // before an error stays (a file cut short is removed) and is listed in
+    // extractedItems().
+    int unarchive();
+
+    // The enclosing folder made inside the destination (its name), empty
+    // when the entries went straight into the destination.
+    QString enclosingDirectoryName() const;
+    // Path of the enclosing folder or of the one item made, empty otherwise.
+    QString createdItem() const;
+
+    void setPassword(const QString &password);
+    QString password() const;
+    void setPasswordEncodingName(const QString &encodingName);
+
+    // The encoding the names were decoded with ("UTF-8" when all were UTF-8)
+    // and the detector's confidence in percent (100 for UTF-8).
+    QString encodingName() const;
+    int encodingConfidence() const;
+
+    const QList<XADExtractedItem> &extractedItems() const;
+    const QList<XADSkippedItem> &skippedItems() const;
+    // What went wrong, in words, for the last error: "Wrong password",
+    // "Password required", "Not enough free space", "This archive format is
+    // not supported", or the back-end's own description of damage.
+    QString errorDescription() const;
+
+    // A path near path that does not exist yet ("x 2", "x 3", ...).
+    static QString _findUniquePathForOriginalPath(const QString &path);
+
+protected:
+    XADSimpleUnarchiver();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
