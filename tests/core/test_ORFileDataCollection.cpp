@@ -23,7 +23,15 @@ protected:
     {
         ASSERT_TRUE(tree.isValid());
         // The temporary folders (and a lifted top folder beside them) go here.
+        m_tmpdir = qgetenv("TMPDIR");
         qputenv("TMPDIR", QFile::encodeName(tree.folder("tmp")));
+    }
+    void TearDown() override
+    {
+        if (m_tmpdir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", m_tmpdir);
     }
 
     // Packs the entries below source (paths relative to it) into archive with program.
@@ -54,6 +62,7 @@ protected:
     }
 
     swtest::FixtureTree tree;
+    QByteArray m_tmpdir;
 };
 
 TEST_F(ORFileDataCollectionTest, OneTopFolderIsMovedBesideTheTemporaryFolderUnderAFreeName)

@@ -71,11 +71,9 @@ public:
     {
         const QString forced = m_request.encoding;
         if (forced.isEmpty())
-            return sw::EncodingChoice::choose(names,
-                                              int(ORPrefConfig::integerForKey(QStringLiteral("filenameEncoding"))),
-                                              int(ORPrefConfig::integerForKey(QStringLiteral("autoDetectionThreshold"))));
+            return sw::EncodingChoice::chooseFromSettings(names);
         if (forced == QLatin1String("auto"))
-            return sw::EncodingChoice::choose(names, 0, 0);
+            return sw::EncodingChoice::choose(names, QString(), qint64(0));
         return forced;
     }
 
