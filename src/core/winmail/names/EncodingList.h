@@ -29,14 +29,14 @@ public:
     struct Encoding
     {
         qint64 value = 0;
-        QString icuName;        // as given to ucnv_open
-        const char *title = nullptr;  // readable name, untranslated (context "TUEncodingPopUp")
-        QString internalName;   // ICU's name of the converter behind icuName
+        QString icuName;             // as given to ucnv_open
+        const char *title = nullptr; // readable name, untranslated (context "TUEncodingPopUp")
+        QString internalName;        // ICU's name of the converter behind icuName
     };
     struct PopUpItem
     {
         qint64 value = 0;
-        QString title;  // translated
+        QString title; // translated
     };
 
     static const EncodingList &shared();
@@ -63,4 +63,4 @@ private:
     QList<Encoding> m_encodings;
 };
 
-}  // namespace sw
+} // namespace sw
