@@ -42,13 +42,14 @@ XADString westernNames()
     return names({QStringLiteral("Café.txt"), QStringLiteral("Übersicht.pdf")}, "windows-1252");
 }
 
-}  // namespace
+} // namespace
 
 TEST(EncodingChoice, TheDefaultSettingsReadShiftJisNamesThroughTheDetector)
 {
     QTemporaryDir dir;
     ORPrefConfig::setStorePath(dir.filePath(QStringLiteral("Sweepwright.conf")));
-    ORPrefConfig::registerDefaults(ORPrefConfig::archiveDefaults());  // "filenameEncoding" 4 (UTF-8), threshold 80
+    ORPrefConfig::registerDefaults(
+        ORPrefConfig::archiveDefaults()); // "filenameEncoding" 4 (UTF-8), threshold 80
 
     const XADString sjis = shiftJisNames();
     EXPECT_EQ(EncodingChoice::chooseFromSettings(sjis), QStringLiteral("Shift_JIS"));
@@ -61,7 +62,8 @@ TEST(EncodingChoice, TheDefaultSettingsReadShiftJisNamesThroughTheDetector)
 
     ORPrefConfig::setObject(QStringLiteral("filenameEncoding"), QStringLiteral("0"));
     ORPrefConfig::setObject(QStringLiteral("autoDetectionThreshold"), QStringLiteral("101"));
-    EXPECT_EQ(EncodingChoice::chooseFromSettings(sjis), QStringLiteral("windows-1252")) << "below the threshold";
+    EXPECT_EQ(EncodingChoice::chooseFromSettings(sjis), QStringLiteral("windows-1252"))
+        << "below the threshold";
 }
 
 TEST(EncodingChoice, AChosenEncodingThatReadsTheNamesWinsOverTheDetector)

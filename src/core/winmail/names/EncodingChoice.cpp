@@ -6,7 +6,8 @@
 
 namespace sw {
 
-QString EncodingChoice::choose(const XADString &names, const QString &chosenEncoding, qint64 autoDetectionThreshold)
+QString EncodingChoice::choose(const XADString &names, const QString &chosenEncoding,
+                               qint64 autoDetectionThreshold)
 {
     const QString fallback = QString::fromLatin1(kFallbackEncoding);
     const QString detected = names.encoding();
@@ -30,4 +31,4 @@ QString EncodingChoice::chooseFromSettings(const XADString &names)
                   ORPrefConfig::integerForKey(QStringLiteral("autoDetectionThreshold")));
 }
 
-}  // namespace sw
+} // namespace sw

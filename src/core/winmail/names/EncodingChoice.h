@@ -27,7 +27,8 @@ struct EncodingChoice
     static constexpr const char *kFallbackEncoding = "windows-1252";
 
     // chosenEncoding: an ICU converter name or alias, empty for automatic.
-    static QString choose(const XADString &names, const QString &chosenEncoding, qint64 autoDetectionThreshold);
+    static QString choose(const XADString &names, const QString &chosenEncoding,
+                          qint64 autoDetectionThreshold);
     // The same from the stored integers ("filenameEncoding", 0 = automatic;
     // an unknown value counts as automatic).
     static QString choose(const XADString &names, qint64 filenameEncoding, qint64 autoDetectionThreshold);
@@ -35,4 +36,4 @@ struct EncodingChoice
     static QString chooseFromSettings(const XADString &names);
 };
 
-}  // namespace sw
+} // namespace sw

@@ -102,7 +102,7 @@ const Row kRows[] = {
 
 const char kDetectAutomatically[] = QT_TRANSLATE_NOOP("TUEncodingPopUp", "Detect automatically");
 
-}  // namespace
+} // namespace
 
 EncodingList::EncodingList()
 {
@@ -110,7 +110,7 @@ EncodingList::EncodingList()
         const QString icuName = QString::fromLatin1(row.icuName);
         const IcuConverter converter(icuName);
         if (!converter)
-            continue;  // this ICU was built without it
+            continue; // this ICU was built without it
         m_encodings.append({row.value, icuName, row.title, converter.internalName()});
     }
 }
@@ -180,4 +180,4 @@ QString EncodingList::standardName(const QString &name)
     return converter.internalName();
 }
 
-}  // namespace sw
+} // namespace sw

@@ -19,7 +19,7 @@ void appendPercentEscapes(QString &out, const char *bytes, int length)
     }
 }
 
-}  // namespace
+} // namespace
 
 IcuConverter::IcuConverter(const QString &name)
 {
@@ -127,7 +127,7 @@ QString IcuConverter::decodeEscaping(const QByteArray &text)
         UErrorCode invalidStatus = U_ZERO_ERROR;
         ucnv_getInvalidChars(m_converter, invalid, &length, &invalidStatus);
         if (U_FAILURE(invalidStatus) || length <= 0) {
-            escape(source, int(sourceEnd - source));  // no way forward: the rest as it is
+            escape(source, int(sourceEnd - source)); // no way forward: the rest as it is
             break;
         }
         escape(invalid, length);
@@ -137,4 +137,4 @@ QString IcuConverter::decodeEscaping(const QByteArray &text)
     return escaped ? marked : decoded;
 }
 
-}  // namespace sw
+} // namespace sw

@@ -35,4 +35,4 @@ private:
     UConverter *m_converter = nullptr;
 };
 
-}  // namespace sw
+} // namespace sw

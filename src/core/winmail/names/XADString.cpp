@@ -21,10 +21,9 @@ bool isWideEncoding(const char *name)
     return qstrncmp(name, "UTF-16", 6) == 0 || qstrncmp(name, "UTF-32", 6) == 0;
 }
 
-}  // namespace
+} // namespace
 
-XADString::XADString(QList<QByteArray> names)
-    : m_names(std::move(names))
+XADString::XADString(QList<QByteArray> names) : m_names(std::move(names))
 {
     if (m_names.isEmpty())
         return;
@@ -45,7 +44,8 @@ XADString::XADString(QList<QByteArray> names)
     for (int32_t i = 0; i < count; ++i) {
         UErrorCode matchStatus = U_ZERO_ERROR;
         const char *name = ucsdet_getName(matches[i], &matchStatus);
-        if (U_FAILURE(matchStatus) || !name || isWideEncoding(name) || !sw::IcuConverter(QString::fromLatin1(name)))
+        if (U_FAILURE(matchStatus) || !name || isWideEncoding(name) ||
+            !sw::IcuConverter(QString::fromLatin1(name)))
             continue;
         m_encoding = QString::fromLatin1(name);
         m_confidence = ucsdet_getConfidence(matches[i], &matchStatus) / 100.0;
