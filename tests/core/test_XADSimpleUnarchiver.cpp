@@ -42,9 +42,16 @@ struct Extraction
     int error = -1;  // the first error of parse() and unarchive()
 };
 
-// Extracts as the archive page does: straight into destination.
+int openDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
+}
+
+// Extracts as the archive page does: straight into destination. Every
+// descriptor opened on the way is closed again, whatever the archive did.
 Extraction extract(const QString &archive, const QString &destination, Delegate *delegate = nullptr)
 {
+    const int descriptors = openDescriptors();
     Extraction run;
     run.unarchiver = XADSimpleUnarchiver::simpleUnarchiverForPath(archive);
     if (!run.unarchiver)
@@ -59,6 +66,7 @@ Extraction extract(const QString &archive, const QString &destination, Delegate 
         run.unarchiver->setDestination(destination);
         run.error = run.unarchiver->unarchive();
     }
+    EXPECT_EQ(openDescriptors(), descriptors);
     return run;
 }
 
