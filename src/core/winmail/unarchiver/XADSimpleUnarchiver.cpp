@@ -237,12 +237,18 @@ int XADSimpleUnarchiver::Private::nameEntries(bool complete)
     for (qsizetype i = 0; i < entries.size(); ++i)
         if (mode == ArchiveReader::Mode::Archive)
             entries[i].name = EntryPath::safe(decode(names.at(i)));
+    // The archive's own top folder ("./", an image's root) is no item.
+    for (qsizetype i = entries.size() - 1; i >= 0; --i)
+        if (entries.at(i).name.isEmpty() && entries.at(i).type == XADEntry::Type::Directory
+            && !decode(names.at(i)).split(QLatin1Char('/')).contains(QLatin1String("..")))
+            entries.removeAt(i);
     listingComplete = complete;
     if (!complete)
         return XADNoError;
     totalSize = 0;
     for (const XADEntry &item : std::as_const(entries))
-        totalSize = item.size >= 0 && totalSize >= 0 ? totalSize + item.size : -1;
+        if (item.type == XADEntry::Type::File)
+            totalSize = item.size >= 0 && totalSize >= 0 ? totalSize + item.size : -1;
     return XADNoError;
 }
 
