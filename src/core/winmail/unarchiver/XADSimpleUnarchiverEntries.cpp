@@ -192,6 +192,11 @@ int XADSimpleUnarchiver::Private::readFailure(ArchiveReader &reader, const XADEn
 {
     if (!item.encrypted)
         return fail(XADDamagedError, reader.errorString());
+    // libarchive decrypts zip entries only; encrypted 7z and rar entries
+    // are for the 7zz back-end.
+    const int format = archive_format(reader.handle()) & ARCHIVE_FORMAT_BASE_MASK;
+    if (format != ARCHIVE_FORMAT_ZIP)
+        return fail(XADNotSupportedError, tr("This archive format is not supported"));
     if (password.isEmpty())
         return fail(XADPasswordError, tr("Password required"));
     return fail(XADPasswordError, tr("Wrong password"));
