@@ -1,6 +1,7 @@
 #include "ExtractCommand.h"
 
 #include "CliPassword.h"
+#include "EncodingList.h"
 #include "InterruptWatch.h"
 #include "JsonWriter.h"
 #include "ORDispatch.h"
@@ -9,8 +10,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-
-#include <unicode/ucnv.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -34,7 +33,8 @@ const char kUsage[] =
     "                       is one; only an archive that needs one asks.\n"
     "  --encoding NAME      decode names that are not UTF-8 with NAME, an ICU\n"
     "                       converter name or alias (Shift_JIS, GBK, windows-1252...);\n"
-    "                       \"auto\" lets the detector decide; \"list\" prints the names.\n"
+    "                       \"auto\" lets the detector decide; \"list\" prints the common\n"
+    "                       ones.\n"
     "                       Default: the application's setting\n"
     "  --list               write nothing; print the type, size and path of each entry\n"
     "                       (size ? when the archive does not say)\n"
@@ -50,20 +50,11 @@ const char kUsage[] =
 const QString kAuto = QStringLiteral("auto");
 const QString kListEncodings = QStringLiteral("list");
 
-bool isConverterName(const QString &name)
+// The encodings the Archives page offers; any other name ICU knows works too.
+void printEncodings()
 {
-    UErrorCode status = U_ZERO_ERROR;
-    UConverter *converter = ucnv_open(name.toLatin1().constData(), &status);
-    if (converter)
-        ucnv_close(converter);
-    return U_SUCCESS(status) && converter;
-}
-
-void printConverterNames()
-{
-    const int32_t count = ucnv_countAvailable();
-    for (int32_t i = 0; i < count; ++i)
-        std::printf("%s\n", ucnv_getAvailableName(i));
+    for (const sw::EncodingList::Encoding &encoding : sw::EncodingList::shared().encodings())
+        std::printf("%-24s %s\n", encoding.icuName.toLatin1().constData(), encoding.title);
 }
 
 const char *typeName(XADEntry::Type type)
@@ -123,7 +114,7 @@ std::optional<QString> ExtractCommand::configure(const CliOptions &options)
     m_listEncodings = m_request.encoding == kListEncodings;
     if (m_listEncodings)
         return std::nullopt;
-    if (!m_request.encoding.isEmpty() && m_request.encoding != kAuto && !isConverterName(m_request.encoding))
+    if (!m_request.encoding.isEmpty() && m_request.encoding != kAuto && sw::EncodingList::standardName(m_request.encoding).isEmpty())
         return QStringLiteral("unknown encoding \"%1\" (--encoding list prints the names)").arg(m_request.encoding);
     const QStringList files = options.positional();
     if (files.isEmpty())
@@ -178,7 +169,7 @@ std::optional<QString> ExtractCommand::prepareDirectory()
 int ExtractCommand::execute(const CliOptions &)
 {
     if (m_listEncodings) {
-        printConverterNames();
+        printEncodings();
         return 0;
     }
     const QFileInfo source(m_request.source);
