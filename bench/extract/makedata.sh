@@ -12,8 +12,8 @@ data="$work/data"
 mkdir -p "$data/mixed" "$data/small"
 mib4=$((4 * 1024 * 1024))
 
-# One 4 MiB block of log lines; each text file is it rotated by its own
-# amount, which costs a copy instead of a line-by-line run per file.
+# A block of 4 MiB of log lines (and the rest of the last line); each text
+# file is it rotated by its own amount: a copy instead of an awk run per file.
 awk -v size="$mib4" 'BEGIN {
   srand(7)
   split("INFO WARN DEBUG ERROR", level, " ")
@@ -32,12 +32,12 @@ for i in $(seq 0 255); do
   if [ $((i % 2)) -eq 0 ]; then
     name="$dir/log$i.txt"
     k=$((i * 16411))
-    { tail -c +$((k + 1)) "$work/block.txt"; head -c "$k" "$work/block.txt"; } | head -c "$mib4" >"$data/mixed/$name"
-    [ "$i" -lt 78 ] && echo "$name" >>"$work/7z.list"
+    { tail -c +$((k + 1)) "$work/block.txt"; head -c "$k" "$work/block.txt"; } >"$data/mixed/$name"
+    if [ "$i" -lt 78 ]; then echo "$name" >>"$work/7z.list"; fi
   else
     name="$dir/random$i.bin"
     head -c "$mib4" /dev/urandom >"$data/mixed/$name"
-    [ "$i" -lt 26 ] && echo "$name" >>"$work/7z.list"
+    if [ "$i" -lt 26 ]; then echo "$name" >>"$work/7z.list"; fi
   fi
 done
 awk -v dir="$data/small" 'BEGIN {

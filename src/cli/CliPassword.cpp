@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kPollMs = 100;            // how soon a cancel is noticed while waiting
+constexpr int kPollMs = 100;              // how soon a cancel is noticed while waiting
 constexpr qsizetype kMaxLine = 64 * 1024;  // a password, not a file
 
 QString withoutLineEnd(QByteArray line)
@@ -58,8 +58,7 @@ std::optional<QByteArray> readLine(int fd, const sw::JobControl &job)
 class EchoOff
 {
 public:
-    explicit EchoOff(int fd)
-        : m_fd(fd)
+    explicit EchoOff(int fd) : m_fd(fd)
     {
         m_saved = ::tcgetattr(fd, &m_previous) == 0;
         if (!m_saved)

@@ -60,10 +60,13 @@ void printEncodings()
 const char *typeName(XADEntry::Type type)
 {
     switch (type) {
-    case XADEntry::Type::Directory: return "dir";
-    case XADEntry::Type::Link: return "link";
+    case XADEntry::Type::Directory:
+        return "dir";
+    case XADEntry::Type::Link:
+        return "link";
     case XADEntry::Type::File:
-    case XADEntry::Type::Other: break;
+    case XADEntry::Type::Other:
+        break;
     }
     return "file";
 }
@@ -75,7 +78,8 @@ QByteArray local(const QString &text)
 
 // What a listing shows: the entries that would be written, and the special
 // files extraction would skip.
-void splitListing(const sw::ExtractionOutcome &outcome, QList<XADExtractedItem> &items, QList<XADSkippedItem> &skipped)
+void splitListing(const sw::ExtractionOutcome &outcome, QList<XADExtractedItem> &items,
+                  QList<XADSkippedItem> &skipped)
 {
     skipped = outcome.skipped;
     for (const XADEntry &entry : outcome.entries) {
@@ -88,10 +92,7 @@ void splitListing(const sw::ExtractionOutcome &outcome, QList<XADExtractedItem> 
 
 }  // namespace
 
-ExtractCommand::ExtractCommand()
-    : CliCommand("extract", false)
-{
-}
+ExtractCommand::ExtractCommand() : CliCommand("extract", false) {}
 
 QString ExtractCommand::help() const
 {
@@ -100,8 +101,10 @@ QString ExtractCommand::help() const
 
 void ExtractCommand::declareOptions(CliOptions &options) const
 {
-    options.addFlags({QStringLiteral("--password-stdin"), QStringLiteral("--list"), QStringLiteral("--json")});
-    options.addValued({QStringLiteral("-C"), QStringLiteral("--password-file"), QStringLiteral("--encoding")});
+    options.addFlags(
+        {QStringLiteral("--password-stdin"), QStringLiteral("--list"), QStringLiteral("--json")});
+    options.addValued(
+        {QStringLiteral("-C"), QStringLiteral("--password-file"), QStringLiteral("--encoding")});
     options.setValueName(QStringLiteral("-C"), QStringLiteral("a folder"));
     options.setValueName(QStringLiteral("--password-file"), QStringLiteral("a file"));
     options.setValueName(QStringLiteral("--encoding"), QStringLiteral("an encoding name"));
@@ -114,14 +117,16 @@ std::optional<QString> ExtractCommand::configure(const CliOptions &options)
     m_listEncodings = m_request.encoding == kListEncodings;
     if (m_listEncodings)
         return std::nullopt;
-    if (!m_request.encoding.isEmpty() && m_request.encoding != kAuto && sw::EncodingList::standardName(m_request.encoding).isEmpty())
-        return QStringLiteral("unknown encoding \"%1\" (--encoding list prints the names)").arg(m_request.encoding);
+    const QString &encoding = m_request.encoding;
+    if (!encoding.isEmpty() && encoding != kAuto && sw::EncodingList::standardName(encoding).isEmpty())
+        return QStringLiteral("unknown encoding \"%1\" (--encoding list prints the names)")
+            .arg(m_request.encoding);
     const QStringList files = options.positional();
     if (files.isEmpty())
         return QStringLiteral("no file given");
     if (files.size() > 1)
         return QStringLiteral("more than one file given");
-    m_request.source = files.first();
+    m_request.source = QFileInfo(files.first()).absoluteFilePath();
     m_request.listOnly = options.isSet(QStringLiteral("--list"));
     m_directory = options.value(QStringLiteral("-C"));
     m_json = options.isSet(QStringLiteral("--json"));
@@ -185,7 +190,8 @@ int ExtractCommand::execute(const CliOptions &)
     if (runExtraction(outcome)) {
         std::fputs("sweepwright-cli: cancelled\n", stderr);
         if (!outcome.items.isEmpty())
-            std::fprintf(stderr, "extract: what was written stays in %s\n", local(outcome.destination).constData());
+            std::fprintf(stderr, "extract: what was written stays in %s\n",
+                         local(outcome.destination).constData());
         return kCancelled;
     }
     if (outcome.status != sw::ExtractionOutcome::Status::Extracted)
@@ -278,7 +284,8 @@ void ExtractCommand::report(const sw::ExtractionOutcome &outcome) const
         return;
     }
     for (const XADSkippedItem &skip : skipped)
-        std::fprintf(stderr, "extract: skipped %s: %s\n", local(skip.path).constData(), local(skip.reason).constData());
+        std::fprintf(stderr, "extract: skipped %s: %s\n", local(skip.path).constData(),
+                     local(skip.reason).constData());
     if (!m_request.listOnly) {
         std::printf("%s\n", local(outcome.destination).constData());
         return;

@@ -44,8 +44,9 @@ protected:
     // "extract" and args; temporary folders go into tmp.
     CliRun extract(const QStringList &args, const QStringList &wrapper = {}) const
     {
-        return swtest::runCli(QStringList{QStringLiteral("extract")} + args, tree.path(QStringLiteral("config")),
-                              QString(), {QStringLiteral("TMPDIR=") + tmp}, wrapper);
+        return swtest::runCli(QStringList{QStringLiteral("extract")} + args,
+                              tree.path(QStringLiteral("config")), QString(),
+                              {QStringLiteral("TMPDIR=") + tmp}, wrapper);
     }
 
     static QJsonObject parsed(const CliRun &run)
@@ -96,11 +97,13 @@ TEST_F(ExtractCommand, MinusCWritesAsNamedElseTheTopFolderMovesBesideTheTemporar
     for (const QJsonValue &v : result.value("items").toArray()) {
         const QJsonObject item = v.toObject();
         EXPECT_EQ(item.keys(), (QStringList{"path", "size", "type"}));
-        listed << QStringLiteral("%1 %2 %3").arg(item.value("type").toString(), item.value("path").toString())
+        listed << QStringLiteral("%1 %2 %3")
+                      .arg(item.value("type").toString(), item.value("path").toString())
                       .arg(item.value("size").toInteger());
     }
     listed.sort();
-    EXPECT_EQ(listed, (QStringList{"dir top 0", "dir top/sub 0", "file top/a.txt 5", "file top/sub/b.bin 3"}));
+    EXPECT_EQ(listed,
+              (QStringList{"dir top 0", "dir top/sub 0", "file top/a.txt 5", "file top/sub/b.bin 3"}));
     EXPECT_EQ(entries(tmp), QStringList());
 
     // Without -C: the single top folder ends up beside the temporary folder,
@@ -118,13 +121,14 @@ TEST_F(ExtractCommand, TarWritingThroughALinkToOutsideLeavesOutsideUntouchedAndR
     const QString outside = tree.folder(QStringLiteral("outside"));
     tree.link(QStringLiteral("one/evil"), outside);
     tree.text(QStringLiteral("two/evil/pwned"), "gotcha");
-    ASSERT_TRUE(make(QStringLiteral("one"), {QStringLiteral("tar"), QStringLiteral("-cf"), QStringLiteral("../h.tar"),
-                                             QStringLiteral("evil")}));
-    ASSERT_TRUE(make(QStringLiteral("two"), {QStringLiteral("tar"), QStringLiteral("-rf"), QStringLiteral("../h.tar"),
-                                             QStringLiteral("evil/pwned")}));
+    ASSERT_TRUE(make(QStringLiteral("one"), {QStringLiteral("tar"), QStringLiteral("-cf"),
+                                             QStringLiteral("../h.tar"), QStringLiteral("evil")}));
+    ASSERT_TRUE(make(QStringLiteral("two"), {QStringLiteral("tar"), QStringLiteral("-rf"),
+                                             QStringLiteral("../h.tar"), QStringLiteral("evil/pwned")}));
     const QString tar = tree.path(QStringLiteral("h.tar"));
 
-    const CliRun json = extract({tar, QStringLiteral("-C"), tree.folder(QStringLiteral("out")), QStringLiteral("--json")});
+    const CliRun json =
+        extract({tar, QStringLiteral("-C"), tree.folder(QStringLiteral("out")), QStringLiteral("--json")});
     EXPECT_EQ(json.code, 0) << json.err.toStdString();
     EXPECT_EQ(entries(outside), QStringList());
     QStringList skipped;
@@ -140,13 +144,14 @@ TEST_F(ExtractCommand, TarWritingThroughALinkToOutsideLeavesOutsideUntouchedAndR
 TEST_F(ExtractCommand, PasswordComesFromAFileOrStdinAndAFailureSaysWhich)
 {
     tree.text(QStringLiteral("src/note.txt"), "secret note");
-    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-q"), QStringLiteral("-P"),
-                                             QStringLiteral("s3cret"), QStringLiteral("../crypt.zip"),
-                                             QStringLiteral("note.txt")}));
+    ASSERT_TRUE(make(QStringLiteral("src"),
+                     {QStringLiteral("zip"), QStringLiteral("-q"), QStringLiteral("-P"),
+                      QStringLiteral("s3cret"), QStringLiteral("../crypt.zip"), QStringLiteral("note.txt")}));
     // Encrypted names: 7zz's side, and even the listing needs the password.
-    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("7zz"), QStringLiteral("a"), QStringLiteral("-bd"),
-                                             QStringLiteral("-ps3cret"), QStringLiteral("-mhe=on"),
-                                             QStringLiteral("../crypt.7z"), QStringLiteral("note.txt")}));
+    ASSERT_TRUE(
+        make(QStringLiteral("src"),
+             {QStringLiteral("7zz"), QStringLiteral("a"), QStringLiteral("-bd"), QStringLiteral("-ps3cret"),
+              QStringLiteral("-mhe=on"), QStringLiteral("../crypt.7z"), QStringLiteral("note.txt")}));
     const QString zip = tree.path(QStringLiteral("crypt.zip"));
     const QString sevenZip = tree.path(QStringLiteral("crypt.7z"));
     const QString right = tree.text(QStringLiteral("right"), "s3cret\n");  // the line end is not part of it
@@ -192,7 +197,8 @@ TEST_F(ExtractCommand, ListingAndUsageErrorsWriteNothing)
     EXPECT_EQ(unknown.code, 2);
     EXPECT_TRUE(unknown.err.contains("--encoding list")) << unknown.err.toStdString();
     const QString file = tree.text(QStringLiteral("pw"), "x\n");
-    EXPECT_EQ(extract({zip, QStringLiteral("--password-file"), file, QStringLiteral("--password-stdin")}).code, 2);
+    EXPECT_EQ(
+        extract({zip, QStringLiteral("--password-file"), file, QStringLiteral("--password-stdin")}).code, 2);
     EXPECT_EQ(extract({zip, QStringLiteral("-C"), file}).code, 2);
     EXPECT_EQ(extract({zip, QStringLiteral("-C"), tree.path(QStringLiteral("no/such"))}).code, 2);
     EXPECT_EQ(entries(tmp), QStringList());
@@ -215,8 +221,9 @@ TEST_F(ExtractCommand, ShiftJisNamesDecodeWithTheEncodingGiven)
     ::unlink(path.constData());  // QTemporaryDir cannot remove a name that is no UTF-8
     ASSERT_TRUE(zipped);
     const QString out = tree.folder(QStringLiteral("out"));
-    const CliRun run = extract({tree.path(QStringLiteral("sjis.zip")), QStringLiteral("-C"), out,
-                                QStringLiteral("--encoding"), QStringLiteral("Shift_JIS"), QStringLiteral("--json")});
+    const CliRun run =
+        extract({tree.path(QStringLiteral("sjis.zip")), QStringLiteral("-C"), out,
+                 QStringLiteral("--encoding"), QStringLiteral("Shift_JIS"), QStringLiteral("--json")});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QString name = QStringLiteral("表計算.txt");
     EXPECT_EQ(entries(out), QStringList{name});
