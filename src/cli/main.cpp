@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "DupsCommand.h"
+#include "ExtractCommand.h"
 #include "JunkCommand.h"
 #include "LargeCommand.h"
 #include "ORLayout.h"
@@ -33,6 +34,7 @@ const Command kCommands[] = {
     {"junk", make<JunkCommand>, "scan for junk files and list them, or remove them with --clean"},
     {"large", make<LargeCommand>, "list the files of 32 MiB and more in folders, or move them to the Trash"},
     {"dups", make<DupsCommand>, "list duplicate files in folders, or move all copies but one to the Trash"},
+    {"extract", make<ExtractCommand>, "extract an archive or a winmail.dat file, or list what it holds"},
     {"tnef", make<TnefCommand>, "write the attachments and message bodies of a winmail.dat file into a folder"},
 };
 

@@ -1,0 +1,326 @@
+#include "ExtractCommand.h"
+
+#include "CliPassword.h"
+#include "EncodingList.h"
+#include "InterruptWatch.h"
+#include "JsonWriter.h"
+#include "ORDispatch.h"
+#include "ProgressLine.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char kUsage[] =
+    "Usage: sweepwright-cli extract FILE [-C DIR] [options]\n"
+    "Extracts an archive (zip, 7z, rar, tar and its compressed forms, iso, cab, lzh...)\n"
+    "or a winmail.dat file. Without -C it goes into a new folder in the temporary\n"
+    "folder and a single top-level item is moved out beside it, as on the Archives\n"
+    "page; the destination is printed.\n"
+    "\n"
+    "  -C DIR               write the entries into DIR exactly as the archive names\n"
+    "                       them; DIR is made when its parent exists, and a link to\n"
+    "                       a folder is followed\n"
+    "  --password-file F    the password is the first line of F\n"
+    "  --password-stdin     the password is the first line of standard input\n"
+    "                       Without either it is asked for on the terminal, if there\n"
+    "                       is one; only an archive that needs one asks.\n"
+    "  --encoding NAME      decode names that are not UTF-8 with NAME, an ICU\n"
+    "                       converter name or alias (Shift_JIS, GBK, windows-1252...);\n"
+    "                       \"auto\" lets the detector decide; \"list\" prints the common\n"
+    "                       ones.\n"
+    "                       Default: the application's setting\n"
+    "  --list               write nothing; print the type, size and path of each entry\n"
+    "                       (size ? when the archive does not say)\n"
+    "  --json               print the result as a JSON object\n"
+    "  --help               show this text\n"
+    "  --version            show the version\n"
+    "\n"
+    "Entries that would land outside the destination (absolute paths, \"..\", links\n"
+    "leading out, special files) are skipped and reported. Exit status: 0 done; 1 the\n"
+    "file is missing, damaged or in a format not read, the password is wrong or\n"
+    "missing, or the disk ran short; 2 a usage error; 130 Ctrl-C.\n";
+
+const QString kAuto = QStringLiteral("auto");
+const QString kListEncodings = QStringLiteral("list");
+
+// The encodings the Archives page offers; any other name ICU knows works too.
+void printEncodings()
+{
+    for (const sw::EncodingList::Encoding &encoding : sw::EncodingList::shared().encodings())
+        std::printf("%-24s %s\n", encoding.icuName.toLatin1().constData(), encoding.title);
+}
+
+const char *typeName(XADEntry::Type type)
+{
+    switch (type) {
+    case XADEntry::Type::Directory:
+        return "dir";
+    case XADEntry::Type::Link:
+        return "link";
+    case XADEntry::Type::File:
+    case XADEntry::Type::Other:
+        break;
+    }
+    return "file";
+}
+
+QByteArray local(const QString &text)
+{
+    return text.toLocal8Bit();
+}
+
+// What a listing shows: the entries that would be written, and the special
+// files extraction would skip.
+void splitListing(const sw::ExtractionOutcome &outcome, QList<XADExtractedItem> &items,
+                  QList<XADSkippedItem> &skipped)
+{
+    skipped = outcome.skipped;
+    for (const XADEntry &entry : outcome.entries) {
+        if (entry.type == XADEntry::Type::Other)
+            skipped.append({entry.name, QStringLiteral("special file")});
+        else
+            items.append({entry.name, entry.type, entry.size});
+    }
+}
+
+}  // namespace
+
+ExtractCommand::ExtractCommand() : CliCommand("extract", false) {}
+
+QString ExtractCommand::help() const
+{
+    return QString::fromLatin1(kUsage);
+}
+
+void ExtractCommand::declareOptions(CliOptions &options) const
+{
+    options.addFlags(
+        {QStringLiteral("--password-stdin"), QStringLiteral("--list"), QStringLiteral("--json")});
+    options.addValued(
+        {QStringLiteral("-C"), QStringLiteral("--password-file"), QStringLiteral("--encoding")});
+    options.setValueName(QStringLiteral("-C"), QStringLiteral("a folder"));
+    options.setValueName(QStringLiteral("--password-file"), QStringLiteral("a file"));
+    options.setValueName(QStringLiteral("--encoding"), QStringLiteral("an encoding name"));
+}
+
+std::optional<QString> ExtractCommand::configure(const CliOptions &options)
+{
+    m_request = sw::ExtractionRequest();
+    m_request.encoding = options.value(QStringLiteral("--encoding"));
+    m_listEncodings = m_request.encoding == kListEncodings;
+    if (m_listEncodings)
+        return std::nullopt;
+    const QString &encoding = m_request.encoding;
+    if (!encoding.isEmpty() && encoding != kAuto && sw::EncodingList::standardName(encoding).isEmpty())
+        return QStringLiteral("unknown encoding \"%1\" (--encoding list prints the names)")
+            .arg(m_request.encoding);
+    const QStringList files = options.positional();
+    if (files.isEmpty())
+        return QStringLiteral("no file given");
+    if (files.size() > 1)
+        return QStringLiteral("more than one file given");
+    m_request.source = QFileInfo(files.first()).absoluteFilePath();
+    m_request.listOnly = options.isSet(QStringLiteral("--list"));
+    m_directory = options.value(QStringLiteral("-C"));
+    m_json = options.isSet(QStringLiteral("--json"));
+    return configurePassword(options);
+}
+
+std::optional<QString> ExtractCommand::configurePassword(const CliOptions &options)
+{
+    const bool fromFile = options.isSet(QStringLiteral("--password-file"));
+    const bool fromStdin = options.isSet(QStringLiteral("--password-stdin"));
+    if (fromFile && fromStdin)
+        return QStringLiteral("--password-file and --password-stdin exclude each other");
+    m_passwordFrom = fromFile ? PasswordFrom::File : fromStdin ? PasswordFrom::Stdin : PasswordFrom::Terminal;
+    m_password.reset();
+    m_passwordMissing = false;
+    if (!fromFile)
+        return std::nullopt;
+    QString problem;
+    m_password = clipassword::firstLineOfFile(options.value(QStringLiteral("--password-file")), problem);
+    if (!m_password)
+        return problem;
+    return std::nullopt;
+}
+
+// -C DIR: made when missing (its parent must be there; no tree of folders
+// springs from a typo), and resolved, so a link to a folder leads the
+// engine's checks to the folder itself.
+std::optional<QString> ExtractCommand::prepareDirectory()
+{
+    const QFileInfo info(m_directory);
+    if (!info.exists()) {
+        if (info.isSymLink())
+            return QStringLiteral("-C: %1 is a link that leads nowhere").arg(m_directory);
+        if (!info.dir().exists())
+            return QStringLiteral("-C: the folder %1 does not exist").arg(info.dir().path());
+        if (!QDir().mkdir(m_directory))
+            return QStringLiteral("-C: cannot make the folder %1").arg(m_directory);
+    } else if (!info.isDir()) {
+        return QStringLiteral("-C: %1 is not a folder").arg(m_directory);
+    }
+    m_request.destination = QFileInfo(m_directory).canonicalFilePath();
+    return std::nullopt;
+}
+
+int ExtractCommand::execute(const CliOptions &)
+{
+    if (m_listEncodings) {
+        printEncodings();
+        return 0;
+    }
+    const QFileInfo source(m_request.source);
+    if (!source.isFile()) {
+        std::fprintf(stderr, "extract: %s: %s\n", local(m_request.source).constData(),
+                     source.exists() ? "not a file" : std::strerror(ENOENT));
+        return 1;
+    }
+    if (!m_request.listOnly && !m_directory.isEmpty())
+        if (const auto problem = prepareDirectory())
+            return usageError(*problem);
+    sw::ExtractionOutcome outcome;
+    if (runExtraction(outcome)) {
+        std::fputs("sweepwright-cli: cancelled\n", stderr);
+        if (!outcome.items.isEmpty())
+            std::fprintf(stderr, "extract: what was written stays in %s\n",
+                         local(outcome.destination).constData());
+        return kCancelled;
+    }
+    if (outcome.status != sw::ExtractionOutcome::Status::Extracted)
+        return failure(outcome);
+    report(outcome);
+    if (std::ferror(stdout)) {
+        std::fprintf(stderr, "sweepwright-cli: could not write the report: %s\n", std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}
+
+bool ExtractCommand::runExtraction(sw::ExtractionOutcome &outcome)
+{
+    sw::JobControl job;
+    const QString phase = m_request.listOnly ? QStringLiteral("Listing") : QStringLiteral("Extracting");
+    std::optional<ProgressLine> progress(std::in_place, stderr, job, phase);
+    // The question and the progress line share the terminal: the line is
+    // gone while the question waits.
+    const auto showProgress = [&](bool on) {
+        ORDispatch::mainSync([&] {
+            if (on)
+                progress.emplace(stderr, job, phase);
+            else
+                progress.reset();
+        });
+    };
+    InterruptWatch interrupt([&job] { job.cancel(); });
+    QEventLoop loop;
+    ORDispatch::global(ORDispatch::Priority::Default, [&] {
+        outcome = ORFileDataCollection::shareInstance().extract(
+            m_request, [&] { return password(job, showProgress); }, job);
+        ORDispatch::main([&loop] { loop.quit(); });
+    });
+    loop.exec();
+    progress.reset();
+    return interrupt.fired();
+}
+
+// Called on the worker when the archive needs a password.
+std::optional<QString> ExtractCommand::password(const sw::JobControl &job,
+                                                const std::function<void(bool)> &showProgress)
+{
+    std::optional<QString> answer;
+    switch (m_passwordFrom) {
+    case PasswordFrom::File:
+        return m_password;
+    case PasswordFrom::Stdin:
+        answer = clipassword::firstLineOfStdin(job);
+        break;
+    case PasswordFrom::Terminal:
+        if (!clipassword::canAsk())
+            break;
+        showProgress(false);
+        answer = clipassword::askOnTerminal(
+            QStringLiteral("Password for %1: ").arg(QFileInfo(m_request.source).fileName()), job);
+        showProgress(true);
+        break;
+    }
+    m_passwordMissing = !answer && !job.isCancelled();
+    return answer;
+}
+
+int ExtractCommand::failure(const sw::ExtractionOutcome &outcome) const
+{
+    QString why = outcome.detail.isEmpty() ? outcome.message : outcome.detail;
+    if (m_passwordMissing)
+        why = QStringLiteral("Password required");
+    else if (why.isEmpty() && outcome.status == sw::ExtractionOutcome::Status::Unsupported)
+        why = QStringLiteral("This archive format is not supported");
+    else if (why.isEmpty())
+        why = QStringLiteral("the file could not be extracted");
+    std::fprintf(stderr, "extract: %s: %s\n", local(m_request.source).constData(), local(why).constData());
+    if (!outcome.items.isEmpty())
+        std::fprintf(stderr, "extract: %lld items written before the error stay in %s\n",
+                     static_cast<long long>(outcome.items.size()), local(outcome.destination).constData());
+    return 1;
+}
+
+void ExtractCommand::report(const sw::ExtractionOutcome &outcome) const
+{
+    QList<XADExtractedItem> items = outcome.items;
+    QList<XADSkippedItem> skipped = outcome.skipped;
+    if (m_request.listOnly) {
+        items.clear();
+        splitListing(outcome, items, skipped);
+    }
+    if (m_json) {
+        reportJson(outcome, items, skipped);
+        return;
+    }
+    for (const XADSkippedItem &skip : skipped)
+        std::fprintf(stderr, "extract: skipped %s: %s\n", local(skip.path).constData(),
+                     local(skip.reason).constData());
+    if (!m_request.listOnly) {
+        std::printf("%s\n", local(outcome.destination).constData());
+        return;
+    }
+    for (const XADExtractedItem &item : items) {
+        const QByteArray size = item.size < 0 ? QByteArray("?") : QByteArray::number(item.size);
+        std::printf("%-4s %12s  %s\n", typeName(item.type), size.constData(), local(item.path).constData());
+    }
+    std::fflush(stdout);
+}
+
+void ExtractCommand::reportJson(const sw::ExtractionOutcome &outcome, const QList<XADExtractedItem> &items,
+                                const QList<XADSkippedItem> &skipped) const
+{
+    JsonWriter json(stdout);
+    json.beginObject();
+    json.member("destination", outcome.destination);
+    json.member("encoding", outcome.encoding);
+    json.member("encodingConfidence", outcome.encodingConfidence);
+    json.key("items").beginArray();
+    for (const XADExtractedItem &item : items) {
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.member("path", item.path);
+        json.member("type", typeName(item.type));
+        json.member("size", item.size);
+        json.endObject();
+    }
+    json.endArray();
+    json.key("skipped").beginArray();
+    for (const XADSkippedItem &skip : skipped) {
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.member("path", skip.path);
+        json.member("reason", skip.reason);
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+}

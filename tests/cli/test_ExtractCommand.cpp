@@ -1,0 +1,234 @@
+// sweepwright-cli extract, run as a program on archives the tests make with
+// zip, tar and 7zz.
+
+#include "CliRunner.h"
+#include "FixtureTree.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+using swtest::CliRun;
+
+class ExtractCommand : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        swtest::ensureCoreApplication();
+        ASSERT_TRUE(tree.isValid());
+        tmp = tree.folder(QStringLiteral("tmp"));
+    }
+
+    // Runs an archiver in the folder rel; false unless it exits 0.
+    bool make(const QString &rel, const QStringList &command) const
+    {
+        QProcess process;
+        process.setWorkingDirectory(tree.folder(rel));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));  // names stored as raw bytes
+        process.setProcessEnvironment(env);
+        process.start(command.first(), command.mid(1));
+        return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
+    }
+
+    // "extract" and args; temporary folders go into tmp.
+    CliRun extract(const QStringList &args, const QStringList &wrapper = {}) const
+    {
+        return swtest::runCli(QStringList{QStringLiteral("extract")} + args,
+                              tree.path(QStringLiteral("config")), QString(),
+                              {QStringLiteral("TMPDIR=") + tmp}, wrapper);
+    }
+
+    static QJsonObject parsed(const CliRun &run)
+    {
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(run.out, &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+        return doc.object();
+    }
+
+    static QStringList entries(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+
+    // src/top/a.txt and src/top/sub/b.bin zipped as top.zip.
+    QString topZip() const
+    {
+        tree.text(QStringLiteral("src/top/a.txt"), "hello");
+        tree.text(QStringLiteral("src/top/sub/b.bin"), "abc");
+        EXPECT_TRUE(make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-qr"),
+                                                 QStringLiteral("../top.zip"), QStringLiteral("top")}));
+        return tree.path(QStringLiteral("top.zip"));
+    }
+
+    swtest::FixtureTree tree;
+    QString tmp;
+};
+
+TEST_F(ExtractCommand, MinusCWritesAsNamedElseTheTopFolderMovesBesideTheTemporaryOne)
+{
+    const QString zip = topZip();
+    const QString out = tree.path(QStringLiteral("out"));  // missing: made, its parent is there
+    const CliRun run = extract({zip, QStringLiteral("-C"), out, QStringLiteral("--json")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QJsonObject result = parsed(run);
+    EXPECT_EQ(result.keys(),
+              (QStringList{"destination", "encoding", "encodingConfidence", "items", "skipped"}));
+    EXPECT_EQ(result.value("destination").toString(), QFileInfo(out).canonicalFilePath());
+    EXPECT_EQ(contents(out + QStringLiteral("/top/a.txt")), "hello");
+    QStringList listed;
+    for (const QJsonValue &v : result.value("items").toArray()) {
+        const QJsonObject item = v.toObject();
+        EXPECT_EQ(item.keys(), (QStringList{"path", "size", "type"}));
+        listed << QStringLiteral("%1 %2 %3")
+                      .arg(item.value("type").toString(), item.value("path").toString())
+                      .arg(item.value("size").toInteger());
+    }
+    listed.sort();
+    EXPECT_EQ(listed,
+              (QStringList{"dir top 0", "dir top/sub 0", "file top/a.txt 5", "file top/sub/b.bin 3"}));
+    EXPECT_EQ(entries(tmp), QStringList());
+
+    // Without -C: the single top folder ends up beside the temporary folder,
+    // which goes, and its path is the one line printed.
+    const CliRun paged = extract({zip});
+    ASSERT_EQ(paged.code, 0) << paged.err.toStdString();
+    const QString destination = QString::fromLocal8Bit(paged.out).trimmed();
+    EXPECT_EQ(QFileInfo(destination).path(), QFileInfo(tmp).canonicalFilePath());
+    EXPECT_EQ(entries(tmp), QStringList{QFileInfo(destination).fileName()});
+    EXPECT_EQ(contents(destination + QStringLiteral("/sub/b.bin")), "abc");
+}
+
+TEST_F(ExtractCommand, TarWritingThroughALinkToOutsideLeavesOutsideUntouchedAndReportsTheSkip)
+{
+    const QString outside = tree.folder(QStringLiteral("outside"));
+    tree.link(QStringLiteral("one/evil"), outside);
+    tree.text(QStringLiteral("two/evil/pwned"), "gotcha");
+    ASSERT_TRUE(make(QStringLiteral("one"), {QStringLiteral("tar"), QStringLiteral("-cf"),
+                                             QStringLiteral("../h.tar"), QStringLiteral("evil")}));
+    ASSERT_TRUE(make(QStringLiteral("two"), {QStringLiteral("tar"), QStringLiteral("-rf"),
+                                             QStringLiteral("../h.tar"), QStringLiteral("evil/pwned")}));
+    const QString tar = tree.path(QStringLiteral("h.tar"));
+
+    const CliRun json =
+        extract({tar, QStringLiteral("-C"), tree.folder(QStringLiteral("out")), QStringLiteral("--json")});
+    EXPECT_EQ(json.code, 0) << json.err.toStdString();
+    EXPECT_EQ(entries(outside), QStringList());
+    QStringList skipped;
+    for (const QJsonValue &v : parsed(json).value("skipped").toArray())
+        skipped << v.toObject().value("path").toString();
+    EXPECT_TRUE(skipped.contains(QStringLiteral("evil"))) << json.out.toStdString();
+
+    const CliRun text = extract({tar, QStringLiteral("-C"), tree.folder(QStringLiteral("out2"))});
+    EXPECT_EQ(entries(outside), QStringList());
+    EXPECT_TRUE(text.err.contains("skipped evil")) << text.err.toStdString();
+}
+
+TEST_F(ExtractCommand, PasswordComesFromAFileOrStdinAndAFailureSaysWhich)
+{
+    tree.text(QStringLiteral("src/note.txt"), "secret note");
+    ASSERT_TRUE(make(QStringLiteral("src"),
+                     {QStringLiteral("zip"), QStringLiteral("-q"), QStringLiteral("-P"),
+                      QStringLiteral("s3cret"), QStringLiteral("../crypt.zip"), QStringLiteral("note.txt")}));
+    // Encrypted names: 7zz's side, and even the listing needs the password.
+    ASSERT_TRUE(
+        make(QStringLiteral("src"),
+             {QStringLiteral("7zz"), QStringLiteral("a"), QStringLiteral("-bd"), QStringLiteral("-ps3cret"),
+              QStringLiteral("-mhe=on"), QStringLiteral("../crypt.7z"), QStringLiteral("note.txt")}));
+    const QString zip = tree.path(QStringLiteral("crypt.zip"));
+    const QString sevenZip = tree.path(QStringLiteral("crypt.7z"));
+    const QString right = tree.text(QStringLiteral("right"), "s3cret\n");  // the line end is not part of it
+    const QString wrong = tree.text(QStringLiteral("wrong"), "guess\n");
+
+    const CliRun fromFile = extract({zip, QStringLiteral("-C"), tree.folder(QStringLiteral("a")),
+                                     QStringLiteral("--password-file"), right});
+    EXPECT_EQ(fromFile.code, 0) << fromFile.err.toStdString();
+    EXPECT_EQ(contents(tree.path(QStringLiteral("a/note.txt"))), "secret note");
+
+    const CliRun fromStdin = extract({sevenZip, QStringLiteral("-C"), tree.folder(QStringLiteral("b")),
+                                      QStringLiteral("--password-stdin")},
+                                     {QStringLiteral("sh"), QStringLiteral("-c"),
+                                      QStringLiteral("printf 's3cret\\nmore\\n' | \"$0\" \"$@\"")});
+    EXPECT_EQ(fromStdin.code, 0) << fromStdin.err.toStdString();
+    EXPECT_EQ(contents(tree.path(QStringLiteral("b/note.txt"))), "secret note");
+
+    const CliRun wrongOne = extract({sevenZip, QStringLiteral("-C"), tree.folder(QStringLiteral("c")),
+                                     QStringLiteral("--password-file"), wrong});
+    EXPECT_EQ(wrongOne.code, 1);
+    EXPECT_TRUE(wrongOne.err.contains("Wrong password")) << wrongOne.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("c/note.txt"))));
+
+    // No option and no terminal on stdin: nobody to ask.
+    const CliRun none = extract({zip, QStringLiteral("-C"), tree.folder(QStringLiteral("d"))});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_TRUE(none.err.contains("Password required")) << none.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("d/note.txt"))));
+}
+
+TEST_F(ExtractCommand, ListingAndUsageErrorsWriteNothing)
+{
+    const QString zip = topZip();
+    const QString out = tree.path(QStringLiteral("out"));
+    const CliRun listed = extract({zip, QStringLiteral("-C"), out, QStringLiteral("--list")});
+    EXPECT_EQ(listed.code, 0) << listed.err.toStdString();
+    EXPECT_TRUE(listed.out.contains("file            5  top/a.txt\n")) << listed.out.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(out));
+    EXPECT_EQ(extract({zip, QStringLiteral("--list"), QStringLiteral("--json")}).code, 0);
+    EXPECT_EQ(entries(tmp), QStringList());
+
+    const CliRun unknown = extract({zip, QStringLiteral("--encoding"), QStringLiteral("klingon-8")});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_TRUE(unknown.err.contains("--encoding list")) << unknown.err.toStdString();
+    const QString file = tree.text(QStringLiteral("pw"), "x\n");
+    EXPECT_EQ(
+        extract({zip, QStringLiteral("--password-file"), file, QStringLiteral("--password-stdin")}).code, 2);
+    EXPECT_EQ(extract({zip, QStringLiteral("-C"), file}).code, 2);
+    EXPECT_EQ(extract({zip, QStringLiteral("-C"), tree.path(QStringLiteral("no/such"))}).code, 2);
+    EXPECT_EQ(entries(tmp), QStringList());
+    EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("no"))));
+}
+
+// 表計算.txt in CP932, without the UTF-8 flag; the trail byte of 表 is a
+// backslash, which must not split the name.
+TEST_F(ExtractCommand, ShiftJisNamesDecodeWithTheEncodingGiven)
+{
+    const QByteArray raw = QByteArray("\x95\x5c\x8c\x76\x8e\x5a.txt");
+    const QByteArray path = QFile::encodeName(tree.folder(QStringLiteral("src"))) + '/' + raw;
+    const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "sjis", 4), 4);
+    ::close(fd);
+    // The name is no UTF-8, so it cannot be an argument: zip takes the folder.
+    const bool zipped = make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-qr"),
+                                                     QStringLiteral("../sjis.zip"), QStringLiteral(".")});
+    ::unlink(path.constData());  // QTemporaryDir cannot remove a name that is no UTF-8
+    ASSERT_TRUE(zipped);
+    const QString out = tree.folder(QStringLiteral("out"));
+    const CliRun run =
+        extract({tree.path(QStringLiteral("sjis.zip")), QStringLiteral("-C"), out,
+                 QStringLiteral("--encoding"), QStringLiteral("Shift_JIS"), QStringLiteral("--json")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QString name = QStringLiteral("表計算.txt");
+    EXPECT_EQ(entries(out), QStringList{name});
+    EXPECT_EQ(contents(out + QLatin1Char('/') + name), "sjis");
+    EXPECT_EQ(parsed(run).value("items").toArray().first().toObject().value("path").toString(), name);
+}
+
+}  // namespace
