@@ -267,11 +267,10 @@ sw::ExtractionOutcome ORFileDataCollection::extract(const sw::ExtractionRequest 
         }
     }
 
-    {
-        QMutexLocker lock(&m_mutex);
-        m_desPath = outcome.destination;
-    }
-    obtainData();
+    // The result is built when first asked for (fileData()): the command
+    // line never asks, and a tree of every item costs a walk of them all.
+    QMutexLocker lock(&m_mutex);
+    m_desPath = outcome.destination;
     return outcome;
 }
 
@@ -293,8 +292,9 @@ std::shared_ptr<ORFileData> ORFileDataCollection::tmpFileData() const
     return m_tmpFileData;
 }
 
-std::shared_ptr<const ORFileTreeNode> ORFileDataCollection::treeNode() const
+std::shared_ptr<const ORFileTreeNode> ORFileDataCollection::treeNode()
 {
+    fileData();
     QMutexLocker lock(&m_mutex);
     return m_treeNode;
 }

@@ -73,11 +73,13 @@ public:
     sw::ExtractionOutcome extract(const sw::ExtractionRequest &request, const PasswordPrompt &password,
                                   sw::JobControl &job);
 
-    // The result of the last extraction (built on first use), nullptr before one.
+    // The result of the last extraction, nullptr before one. Built on first
+    // use, which walks the extracted items: ask from a worker thread.
     std::shared_ptr<ORFileData> fileData();
     // The result handed out last; nullptr after startOver().
     std::shared_ptr<ORFileData> tmpFileData() const;
-    std::shared_ptr<const ORFileTreeNode> treeNode() const;
+    // The tree of the same items (built with fileData()).
+    std::shared_ptr<const ORFileTreeNode> treeNode();
     QStringList fileArray() const;
     QString desPath() const;
     void startOver();
