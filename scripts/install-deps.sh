@@ -18,6 +18,8 @@ packages=(
   xvfb xauth imagemagick xdotool jdupes time coreutils findutils
   # archives: 7-Zip for what libarchive cannot read, bsdtar to compare with
   7zip libarchive-tools zip
+  # a disk image only 7zz reads, for its tests
+  e2fsprogs
 )
 
 missing=()

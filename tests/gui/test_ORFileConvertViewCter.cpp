@@ -37,7 +37,7 @@ QModelIndex child(const QAbstractItemModel *model, const QString &name, int colu
     return {};
 }
 
-// Waits for the save panel, checks nothing and answers it with target.
+// Waits for the save panel and answers it with target; returns the name it proposed.
 QString answerSavePanel(const QString &target)
 {
     QFileDialog *panel = nullptr;
@@ -51,7 +51,7 @@ QString answerSavePanel(const QString &target)
         return QString();
     const QString proposed = QFileInfo(panel->selectedFiles().value(0)).fileName();
     panel->selectFile(target);
-    panel->accept();
+    QMetaObject::invokeMethod(panel, "accept");
     return proposed;
 }
 

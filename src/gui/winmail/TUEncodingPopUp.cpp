@@ -21,11 +21,11 @@ TUEncodingPopUp::TUEncodingPopUp(QWidget *parent) : QComboBox(parent)
 void TUEncodingPopUp::buildEncodingListWithAutoDetect()
 {
     clear();
-    const auto entries = sw::EncodingList::popUpEntries();
-    for (const auto &entry : entries) {
-        if (entry.value == 0 && count() > 0)
+    const QList<sw::EncodingList::PopUpItem> items = sw::EncodingList::shared().popUpItems();
+    for (const sw::EncodingList::PopUpItem &item : items) {
+        if (item.value == 0 && count() > 0)
             insertSeparator(count());
-        addItem(entry.title, QVariant::fromValue<qint64>(entry.value));
+        addItem(item.title, QVariant::fromValue<qint64>(item.value));
     }
 }
 

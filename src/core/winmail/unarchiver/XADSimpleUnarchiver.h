@@ -124,9 +124,15 @@ public:
     void setCopiesArchiveModificationTimeToSoloItems(bool on);
     void setResetsDateForSoloItems(bool on);
     void setAlwaysOverwritesFiles(bool on);
-    // With true, an archive whose entries share one top-level folder (or hold
-    // one item) is written straight into the destination; otherwise an
-    // enclosing folder named after the archive is made for them.
+    // With true, the entries are written straight into the destination
+    // (meant to be a fresh folder of the caller's), and one item alone at
+    // the top is reported as createdItem(); when that item is a folder it is
+    // also the enclosingDirectoryName(), so the caller can lift it out
+    // beside its folder. Several items at the top, or a single file, leave
+    // enclosingDirectoryName() empty: they stay where they are.
+    // With false (the default), a new folder named after the archive is
+    // made in the destination for the entries; it is both the enclosing
+    // folder and the created item.
     void setRemovesEnclosingDirectoryForSoloItems(bool on);
     // With false, entries are written into the destination exactly as the
     // archive names them: no enclosing folder is ever made.
@@ -134,8 +140,18 @@ public:
 
     // Reads the listing (decoding names, asking for a password when the
     // listing itself is encrypted). XADNoError or an error code.
+    // Zip, 7z, plain tar and the other formats whose headers are a seek
+    // apart are listed whole. A compressed stream (tar.gz, ...) must be
+    // decompressed to reach its headers: parse() reads 64 MiB of its
+    // contents at most, so that unarchive() does not pay for the whole
+    // stream twice; the listing is then complete only after unarchive().
     int parse();
     const QList<XADEntry> &entries() const;
+    // Whether entries() holds every entry (see parse()).
+    bool listingIsComplete() const;
+    // Lifts parse()'s limit on compressed streams, for callers that only
+    // list (a listing without extraction must be whole).
+    void setListsWholeStreams(bool on);
 
     void setDestination(const QString &folder);
     QString destination() const;

@@ -1,0 +1,398 @@
+#include "ORFileDataCollection.h"
+
+#include "EncodingChoice.h"
+#include "FolderWalker.h"
+#include "JobControl.h"
+#include "ORPrefConfig.h"
+#include "ORUtility.h"
+#include "ORWinmailCore.h"
+#include "TemporaryFolder.h"
+#include "XADString.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QMutexLocker>
+#include <QUrl>
+
+#include <sys/stat.h>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcArchive, "sweepwright.archive", QtInfoMsg)
+
+const char *const kFailureText = QT_TRANSLATE_NOOP("ORFileIntroViewCter", "Unarchive error or password error, try again!");
+const char *const kUnsupportedText = QT_TRANSLATE_NOOP("ORFileIntroViewCter", "This archive format is not supported");
+const char *const kNoSpaceText = QT_TRANSLATE_NOOP("ORFileIntroViewCter", "Not enough free space");
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ORFileIntroViewCter", text);
+}
+
+bool isHiddenSystemEntry(const QString &name)
+{
+    return name == QLatin1String(".DS_Store");
+}
+
+// Answers the extraction's questions: the password once (asked again, the
+// same one is tried, so a wrong password ends as a password error rather
+// than a second prompt), the names' encoding from the request or the
+// settings, progress as "fileprogress" and into the job.
+class ExtractionDelegate : public XADSimpleUnarchiverDelegate
+{
+public:
+    ExtractionDelegate(const sw::ExtractionRequest &request, const ORFileDataCollection::PasswordPrompt &prompt,
+                       sw::JobControl &job)
+        : m_request(request), m_prompt(prompt), m_job(job)
+    {
+    }
+
+    bool abandoned() const { return m_abandoned; }
+
+    bool simpleUnarchiverNeedsPassword(XADSimpleUnarchiver &unarchiver) override
+    {
+        if (m_asked)
+            return !m_abandoned;
+        m_asked = true;
+        const std::optional<QString> password = m_prompt ? m_prompt() : std::nullopt;
+        if (!password) {
+            m_abandoned = true;
+            return false;
+        }
+        unarchiver.setPassword(*password);
+        unarchiver.setPasswordEncodingName(XADString::encodingNameForEncoding(
+            int(ORPrefConfig::integerForKey(QStringLiteral("filenameEncoding")))));
+        return true;
+    }
+
+    QString simpleUnarchiver(XADSimpleUnarchiver &, const XADString &names) override
+    {
+        const QString forced = m_request.encoding;
+        if (forced.isEmpty())
+            return sw::EncodingChoice::chooseFromSettings(names);
+        if (forced == QLatin1String("auto"))
+            return sw::EncodingChoice::choose(names, QString(), qint64(0));
+        return forced;
+    }
+
+    bool simpleUnarchiver(XADSimpleUnarchiver &, const XADEntry &, const QString &) override
+    {
+        return !m_job.isCancelled();
+    }
+
+    void simpleUnarchiver(XADSimpleUnarchiver &, const XADEntry &, qint64, qint64, qint64 totalProgress,
+                          qint64 totalSize) override
+    {
+        if (totalSize <= 0)
+            return;
+        ORUtility::notifyProgressOnMainThread(QStringLiteral("fileprogress"),
+                                              float(double(totalProgress) / double(totalSize)));
+    }
+
+private:
+    const sw::ExtractionRequest &m_request;
+    const ORFileDataCollection::PasswordPrompt &m_prompt;
+    sw::JobControl &m_job;
+    bool m_asked = false;
+    bool m_abandoned = false;
+};
+
+sw::ExtractionOutcome failure(int error, const QString &detail)
+{
+    sw::ExtractionOutcome outcome;
+    outcome.error = error;
+    outcome.detail = detail;
+    switch (error) {
+    case XADSimpleUnarchiver::XADBreakError:
+        outcome.status = sw::ExtractionOutcome::Status::Abandoned;
+        break;
+    case XADSimpleUnarchiver::XADNotSupportedError:
+        outcome.status = sw::ExtractionOutcome::Status::Unsupported;
+        outcome.message = translated(kUnsupportedText);
+        break;
+    case XADSimpleUnarchiver::XADNoSpaceError:
+        outcome.message = translated(kNoSpaceText);
+        break;
+    default:
+        outcome.message = translated(kFailureText);
+        break;
+    }
+    return outcome;
+}
+
+// Every item below folder, links not followed, paths relative to it.
+QList<XADExtractedItem> listItems(const QString &folder)
+{
+    QList<XADExtractedItem> items;
+    const qsizetype prefix = folder.size() + 1;
+    sw::FolderWalker walker;
+    walker.walk(folder, [&](const sw::FolderWalker::Entry &entry) {
+        XADExtractedItem item;
+        item.path = entry.path().mid(prefix);
+        if (S_ISDIR(entry.st.st_mode))
+            item.type = XADEntry::Type::Directory;
+        else if (S_ISLNK(entry.st.st_mode))
+            item.type = XADEntry::Type::Link;
+        else
+            item.size = entry.st.st_size;
+        items.append(item);
+        return sw::FolderWalker::Step::Next;
+    });
+    return items;
+}
+
+// Paths of items moved out with their top folder, made relative to it.
+// Skipped entries keep their names when they lay elsewhere.
+template <class Item>
+void relativeToLifted(QList<Item> &items, const QString &top, bool dropOthers)
+{
+    const QString prefix = top + QLatin1Char('/');
+    QList<Item> kept;
+    for (Item &item : items) {
+        const bool inside = item.path.startsWith(prefix);
+        if (inside)
+            item.path = item.path.mid(prefix.size());
+        if (inside || !dropOthers)
+            kept.append(item);
+    }
+    items = kept;
+}
+
+}  // namespace
+
+ORFileDataCollection &ORFileDataCollection::shareInstance()
+{
+    static ORFileDataCollection collection;
+    return collection;
+}
+
+sw::ExtractionOutcome ORFileDataCollection::extract(const sw::ExtractionRequest &request,
+                                                    const PasswordPrompt &password, sw::JobControl &job)
+{
+    startOver();
+    {
+        QMutexLocker lock(&m_mutex);
+        m_fileArray = {request.source};
+    }
+
+    sw::ExtractionOutcome outcome;
+    outcome.status = sw::ExtractionOutcome::Status::Extracted;
+    if (isWinmailPath(request.source)) {
+        if (request.listOnly)
+            return failure(XADSimpleUnarchiver::XADNotSupportedError,
+                           QStringLiteral("A winmail file is listed only by decoding it"));
+        const QString folder = extractWinmail(request.source, request.destination);
+        if (folder.isEmpty())
+            return failure(XADSimpleUnarchiver::XADWriteError, QStringLiteral("Cannot create the folder"));
+        outcome.destination = folder;
+        if (!ORWinmailCore::extractWinmailDatFromPathWithURL(QUrl::fromLocalFile(request.source),
+                                                             QUrl::fromLocalFile(folder))) {
+            sw::ExtractionOutcome failed = failure(XADSimpleUnarchiver::XADDamagedError,
+                                                   QStringLiteral("Not a winmail.dat file, or a damaged one"));
+            failed.destination = folder;
+            failed.items = listItems(folder);
+            return failed;
+        }
+        outcome.items = listItems(folder);
+    } else {
+        int error = XADSimpleUnarchiver::XADNoError;
+        std::unique_ptr<XADSimpleUnarchiver> unarchiver =
+            XADSimpleUnarchiver::simpleUnarchiverForPath(request.source, &error);
+        if (!unarchiver) {
+            qCInfo(lcArchive, "Error -----------> %s", qUtf8Printable(request.source));
+            return failure(error == XADSimpleUnarchiver::XADOpenError ? error
+                                                                      : int(XADSimpleUnarchiver::XADNotSupportedError),
+                           error == XADSimpleUnarchiver::XADOpenError ? QStringLiteral("Cannot read the file")
+                                                                      : translated(kUnsupportedText));
+        }
+        ExtractionDelegate delegate(request, password, job);
+        unarchiver->setDelegate(&delegate);
+        unarchiver->setJob(&job);
+        unarchiver->setAlwaysSkipsFiles(true);
+        unarchiver->setPropagatesRelevantMetadata(true);
+        unarchiver->setAlwaysRenamesFiles(true);
+        unarchiver->setCopiesArchiveModificationTimeToEnclosingDirectory(false);
+        unarchiver->setCopiesArchiveModificationTimeToSoloItems(false);
+        unarchiver->setResetsDateForSoloItems(false);
+
+        error = unarchiver->parse();
+        if (error != XADSimpleUnarchiver::XADNoError) {
+            qCInfo(lcArchive, error == XADSimpleUnarchiver::XADBreakError ? "XADBreakError error---------"
+                                                                           : "Password error---------");
+            return failure(error, unarchiver->errorDescription());
+        }
+        outcome.encoding = unarchiver->encodingName();
+        outcome.encodingConfidence = unarchiver->encodingConfidence();
+        if (request.listOnly) {
+            outcome.entries = unarchiver->entries();
+            return outcome;
+        }
+
+        const bool temporary = request.destination.isEmpty();
+        const QString destination = temporary ? sw::TemporaryFolder::make(QStringLiteral("unarchiver"))
+                                              : request.destination;
+        if (destination.isEmpty())
+            return failure(XADSimpleUnarchiver::XADWriteError, QStringLiteral("Cannot create the temporary folder"));
+        unarchiver->setDestination(destination);
+        // A fresh temporary folder holds nothing to overwrite; a folder the
+        // user named may, and nothing of theirs is written over.
+        unarchiver->setAlwaysOverwritesFiles(temporary);
+        unarchiver->setRemovesEnclosingDirectoryForSoloItems(true);
+        unarchiver->setExtractsIntoEnclosingDirectory(temporary);
+        error = unarchiver->unarchive();
+        outcome.items = unarchiver->extractedItems();
+        outcome.skipped = unarchiver->skippedItems();
+        outcome.destination = destination;
+        if (error != XADSimpleUnarchiver::XADNoError) {
+            qCInfo(lcArchive, "unarchive error---------");
+            sw::ExtractionOutcome failed = failure(error, unarchiver->errorDescription());
+            failed.destination = destination;
+            failed.items = outcome.items;
+            failed.skipped = outcome.skipped;
+            failed.encoding = outcome.encoding;
+            failed.encodingConfidence = outcome.encodingConfidence;
+            return failed;
+        }
+        // One top-level folder goes beside the temporary folder, which goes.
+        const QString enclosing = unarchiver->enclosingDirectoryName();
+        if (temporary && !enclosing.isEmpty()) {
+            const QString moved = sw::TemporaryFolder::liftOut(destination, unarchiver->createdItem());
+            if (!moved.isEmpty()) {
+                outcome.destination = moved;
+                relativeToLifted(outcome.items, enclosing, true);
+                relativeToLifted(outcome.skipped, enclosing, false);
+            }
+        }
+    }
+
+    {
+        QMutexLocker lock(&m_mutex);
+        m_desPath = outcome.destination;
+    }
+    obtainData();
+    return outcome;
+}
+
+std::shared_ptr<ORFileData> ORFileDataCollection::fileData()
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_fileData && !m_desPath.isEmpty()) {
+        lock.unlock();
+        obtainData();
+        lock.relock();
+    }
+    m_tmpFileData = m_fileData;
+    return m_fileData;
+}
+
+std::shared_ptr<ORFileData> ORFileDataCollection::tmpFileData() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_tmpFileData;
+}
+
+std::shared_ptr<const ORFileTreeNode> ORFileDataCollection::treeNode() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_treeNode;
+}
+
+QStringList ORFileDataCollection::fileArray() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_fileArray;
+}
+
+QString ORFileDataCollection::desPath() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_desPath;
+}
+
+void ORFileDataCollection::startOver()
+{
+    QMutexLocker lock(&m_mutex);
+    m_fileArray.clear();
+    m_desPath.clear();
+    m_fileData.reset();
+    m_tmpFileData.reset();
+    m_treeNode.reset();
+}
+
+void ORFileDataCollection::obtainData()
+{
+    const QString folder = desPath();
+    auto data = std::make_shared<ORFileData>();
+    collectionFileDataFromPath(folder, *data);
+    auto tree = std::make_shared<const ORFileTreeNode>(createTreeNodeFromPath(folder));
+    QMutexLocker lock(&m_mutex);
+    m_fileData = data;
+    m_treeNode = tree;
+}
+
+QString ORFileDataCollection::extractWinmail(const QString &source, const QString &to)
+{
+    (void)source;  // decoded by the caller, which looks at the decoder's answer
+    if (!to.isEmpty())
+        return QDir().mkpath(to) ? QDir(to).absolutePath() : QString();
+    return sw::TemporaryFolder::make(QStringLiteral("winmail"));
+}
+
+void ORFileDataCollection::collectionFileDataFromPath(const QString &path, ORFileData &to)
+{
+    for (const QString &name : ORUtility::contentsOfFolder(path)) {
+        if (isHiddenSystemEntry(name))
+            continue;
+        const QString entry = path + QLatin1Char('/') + name;
+        to.fileGroups.append(ORFileItem::initFileDataFromPath(entry, ORUtility::fileSizeByPath(entry)));
+    }
+}
+
+namespace {
+
+ORFileTreeNode treeOf(const QString &path, int depth)
+{
+    ORFileTreeNode node;
+    struct stat st;
+    const bool folder = ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    node.representedObject = ORFileItem::initFileDataFromPath(path, folder);
+    if (!folder || depth >= sw::FolderWalker::kMaxDepth)
+        return node;
+    for (const QString &name : ORUtility::contentsOfFolder(path)) {
+        if (isHiddenSystemEntry(name))
+            continue;
+        ORFileTreeNode child = treeOf(path + QLatin1Char('/') + name, depth + 1);
+        if (child.representedObject.fileSize > 0)
+            node.childNodes.append(std::move(child));
+    }
+    return node;
+}
+
+}  // namespace
+
+ORFileTreeNode ORFileDataCollection::createTreeNodeFromPath(const QString &path)
+{
+    return treeOf(path, 0);
+}
+
+bool ORFileDataCollection::isWinmailPath(const QString &path)
+{
+    const QString extension = path.section(QLatin1Char('/'), -1).section(QLatin1Char('.'), -1).toLower();
+    return path.section(QLatin1Char('/'), -1).contains(QLatin1Char('.'))
+           && (extension == QLatin1String("dat") || extension == QLatin1String("eml"));
+}
+
+const QStringList &ORFileDataCollection::archiverFormat()
+{
+    static const QStringList formats = {
+        "zip", "z01",  "rar",  "r00",  "r01",    "r02",   "r03",  "r04",  "r05",  "7z",  "lha", "lzh", "hqx",
+        "bin", "macbin", "sit", "sitx", "as",    "gz",    "gzip", "tgz",  "tar-gz", "bz2", "bzip2", "bz", "tbz2",
+        "tbz", "jar",  "xz",   "txz",  "tar",    "iso",   "cdi",  "nrg",  "mdf",  "gtar", "z",   "taz", "tar-z",
+        "lzma", "xar", "ace",  "arj",  "pak",    "arc",   "spk",  "zoo",  "lbr",  "lqr", "lzr", "cab", "rpm",
+        "deb", "alz",  "dd",   "cpt",  "pit",    "now",   "sea",  "exe",  "cpgz", "pax", "warc", "ha",  "adf",
+        "adz", "dms",  "f",    "lzx",  "dcs",    "pkd",   "xms",  "zom",  "pp",   "nsa", "sar", "dat",
+    };
+    return formats;
+}

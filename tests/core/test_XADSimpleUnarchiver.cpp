@@ -1,0 +1,289 @@
+#include "ArchiveBuilder.h"
+#include "FixtureTree.h"
+#include "TemporaryFolder.h"
+#include "TreeSnapshot.h"
+#include "XADSimpleUnarchiver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using swtest::ArchiveBuilder;
+using swtest::FixtureTree;
+using swtest::TreeSnapshot;
+
+namespace {
+
+// Answers the password request with a fixed password (or refuses it).
+class Delegate : public XADSimpleUnarchiverDelegate
+{
+public:
+    QString password;
+    bool givesPassword = true;
+    int passwordRequests = 0;
+
+    bool simpleUnarchiverNeedsPassword(XADSimpleUnarchiver &unarchiver) override
+    {
+        ++passwordRequests;
+        unarchiver.setPassword(password);
+        return givesPassword;
+    }
+    QString simpleUnarchiver(XADSimpleUnarchiver &, const XADString &) override { return {}; }
+};
+
+struct Extraction
+{
+    std::unique_ptr<XADSimpleUnarchiver> unarchiver;
+    int error = -1;  // the first error of parse() and unarchive()
+};
+
+// Extracts as the archive page does: straight into destination.
+Extraction extract(const QString &archive, const QString &destination, Delegate *delegate = nullptr)
+{
+    Extraction run;
+    run.unarchiver = XADSimpleUnarchiver::simpleUnarchiverForPath(archive);
+    if (!run.unarchiver)
+        return run;
+    run.unarchiver->setDelegate(delegate);
+    run.unarchiver->setAlwaysRenamesFiles(true);
+    run.unarchiver->setPropagatesRelevantMetadata(true);
+    run.unarchiver->setRemovesEnclosingDirectoryForSoloItems(true);
+    run.error = run.unarchiver->parse();
+    if (run.error == XADSimpleUnarchiver::XADNoError) {
+        QDir().mkpath(destination);
+        run.unarchiver->setDestination(destination);
+        run.error = run.unarchiver->unarchive();
+    }
+    return run;
+}
+
+// Paths that appeared, vanished or changed outside inside (a folder below root).
+QStringList changesOutside(const TreeSnapshot &before, const TreeSnapshot &after, const QString &inside)
+{
+    QStringList out = before.vanished(after) + before.changed(after) + after.vanished(before);
+    out.removeIf([&](const QString &path) { return TreeSnapshot::isUnder(path, {inside}); });
+    return out;
+}
+
+QStringList skippedNames(const XADSimpleUnarchiver &unarchiver)
+{
+    QStringList out;
+    for (const XADSkippedItem &item : unarchiver.skippedItems())
+        out.append(item.path);
+    out.sort();
+    return out;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+}  // namespace
+
+TEST(XADSimpleUnarchiver, NamesThatClimbOrAreAbsoluteStayInsideTheDestination)
+{
+    for (const QString &format : {QStringLiteral("zip"), QStringLiteral("tar")}) {
+        SCOPED_TRACE(format.toStdString());
+        FixtureTree tree;
+        const QString archive = tree.path(QStringLiteral("names.") + format);
+        ASSERT_TRUE(ArchiveBuilder(format)
+                        .file("../x", "climb")
+                        .file("../../x", "climb")
+                        .file("a/../../x", "climb")
+                        .file("/abs", "abs")
+                        .file("..\\x", "backslash")
+                        .file("C:/x", "drive")
+                        .write(archive));
+        const QString destination = tree.folder(QStringLiteral("deep/dest"));
+        const TreeSnapshot before = TreeSnapshot::of(tree.root());
+
+        const Extraction run = extract(archive, destination);
+
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+        EXPECT_EQ(changesOutside(before, TreeSnapshot::of(tree.root()), destination), QStringList());
+        EXPECT_EQ(contents(destination + "/abs"), "abs");
+        EXPECT_EQ(contents(destination + "/x"), "drive");
+        if (format == QLatin1String("zip")) {
+            // Zip readers take a backslash for the separator Windows tools
+            // write, so "..\x" climbs there too.
+            EXPECT_EQ(skippedNames(*run.unarchiver), QStringList({"../../x", "../x", "../x", "a/../../x"}));
+        } else {
+            EXPECT_EQ(skippedNames(*run.unarchiver), QStringList({"../../x", "../x", "a/../../x"}));
+            EXPECT_EQ(contents(destination + "/.._x"), "backslash");
+        }
+    }
+}
+
+TEST(XADSimpleUnarchiver, NoLinkLeadsOutAndNothingIsWrittenThroughOne)
+{
+    for (const QString &format : {QStringLiteral("zip"), QStringLiteral("tar")}) {
+        SCOPED_TRACE(format.toStdString());
+        FixtureTree tree;
+        const QString outside = tree.folder(QStringLiteral("outside"));
+        tree.text(QStringLiteral("outside/kept"), "mine");
+        const QString archive = tree.path(QStringLiteral("links.") + format);
+        ASSERT_TRUE(ArchiveBuilder(format)
+                        .symlink("up", "../outside")
+                        .file("up/evil", "through the link")
+                        .symlink("abs", outside.toUtf8())
+                        .file("abs/kept", "overwritten?")
+                        .folder("d/z")
+                        .symlink("d/l2", "../d/z")     // inside: climbs, then descends
+                        .symlink("l1", "d/l2/../..")  // lexically inside, but l2 is a link
+                        .file("d/z/f", "inside")
+                        .symlink("ok", "d/z/f")
+                        .write(archive));
+        const QString destination = tree.folder(QStringLiteral("dest"));
+        const TreeSnapshot before = TreeSnapshot::of(tree.root());
+
+        const Extraction run = extract(archive, destination);
+
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+        EXPECT_EQ(changesOutside(before, TreeSnapshot::of(tree.root()), destination), QStringList());
+        EXPECT_EQ(skippedNames(*run.unarchiver), QStringList({"abs", "l1", "up"}));
+        EXPECT_EQ(contents(destination + "/ok"), "inside");
+        EXPECT_EQ(QFileInfo(destination + "/d/l2").symLinkTarget(), destination + "/d/z");
+        // The files named through the refused links went to real folders inside.
+        EXPECT_EQ(contents(destination + "/up/evil"), "through the link");
+        EXPECT_FALSE(QFileInfo(destination + "/up").isSymLink());
+    }
+}
+
+TEST(XADSimpleUnarchiver, HardLinksSpecialFilesAndModesAreKeptSafe)
+{
+    FixtureTree tree;
+    tree.text(QStringLiteral("outside"), "secret");
+    const QString archive = tree.path(QStringLiteral("special.tar"));
+    ASSERT_TRUE(ArchiveBuilder(QStringLiteral("tar"))
+                    .file("f", "data", 06777)
+                    .hardlink("same", "f")
+                    .hardlink("out", "../outside")
+                    .hardlink("abs", QFile::encodeName(tree.path(QStringLiteral("outside"))))
+                    .special("fifo", AE_IFIFO)
+                    .special("dev", AE_IFCHR)
+                    .write(archive));
+    const QString destination = tree.folder(QStringLiteral("dest"));
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+
+    const Extraction run = extract(archive, destination);
+
+    ASSERT_TRUE(run.unarchiver);
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+    EXPECT_EQ(changesOutside(before, TreeSnapshot::of(tree.root()), destination), QStringList());
+    EXPECT_EQ(skippedNames(*run.unarchiver), QStringList({"abs", "dev", "fifo", "out"}));
+    struct stat f, same;
+    ASSERT_EQ(::lstat(QFile::encodeName(destination + "/f").constData(), &f), 0);
+    ASSERT_EQ(::lstat(QFile::encodeName(destination + "/same").constData(), &same), 0);
+    EXPECT_EQ(f.st_ino, same.st_ino);
+    EXPECT_EQ(f.st_mode & 07777, mode_t(0775));  // no setuid, setgid, sticky or others' write
+}
+
+// The archive page's flow: extract into a fresh private folder, then lift a
+// single top-level folder out beside it.
+TEST(XADSimpleUnarchiver, OneTopFolderIsLiftedOutSeveralItemsStay)
+{
+    FixtureTree tree;
+    tree.text(QStringLiteral("src/top/a.txt"), "a");
+    tree.text(QStringLiteral("src/top/sub/b.txt"), "b");
+    tree.text(QStringLiteral("src/c.txt"), "c");
+    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"), {"a", "-bd", "../several.7z", "top", "c.txt"},
+                                        tree.path(QStringLiteral("src"))));
+    ASSERT_TRUE(ArchiveBuilder(QStringLiteral("tar.gz"))
+                    .folder("top")
+                    .file("top/a.txt", "a")
+                    .file("top/sub/b.txt", "b")
+                    .write(tree.path(QStringLiteral("one.tar.gz"))));
+    ASSERT_TRUE(ArchiveBuilder(QStringLiteral("zip")).file("top/a.txt", "a").write(tree.path(QStringLiteral("one.zip"))));
+    qputenv("TMPDIR", QFile::encodeName(tree.folder(QStringLiteral("tmp"))));
+    tree.text(QStringLiteral("tmp/top"), "taken");
+
+    for (const QString &name : {QStringLiteral("one.tar.gz"), QStringLiteral("one.zip")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString temporary = sw::TemporaryFolder::make(QStringLiteral("unarchiver"));
+        ASSERT_FALSE(temporary.isEmpty());
+        struct stat st;
+        ASSERT_EQ(::stat(QFile::encodeName(temporary).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, mode_t(0700));
+        const Extraction run = extract(tree.path(name), temporary);
+        ASSERT_TRUE(run.unarchiver);
+        ASSERT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+        ASSERT_EQ(run.unarchiver->enclosingDirectoryName(), QStringLiteral("top"));
+        const QString lifted = sw::TemporaryFolder::liftOut(temporary, run.unarchiver->createdItem());
+        EXPECT_EQ(lifted, tree.path(QStringLiteral("tmp/top 2")));
+        EXPECT_EQ(contents(lifted + "/a.txt"), "a");
+        EXPECT_EQ(contents(tree.path(QStringLiteral("tmp/top"))), "taken");
+        EXPECT_FALSE(QFileInfo::exists(temporary));
+        QDir(lifted).removeRecursively();
+    }
+
+    const QString temporary = sw::TemporaryFolder::make(QStringLiteral("unarchiver"));
+    const Extraction run = extract(tree.path(QStringLiteral("several.7z")), temporary);
+    ASSERT_TRUE(run.unarchiver);
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+    EXPECT_EQ(run.unarchiver->enclosingDirectoryName(), QString());
+    EXPECT_EQ(contents(temporary + "/top/sub/b.txt"), "b");
+    EXPECT_EQ(contents(temporary + "/c.txt"), "c");
+    qunsetenv("TMPDIR");
+}
+
+TEST(XADSimpleUnarchiver, EmptyTruncatedAndUnknownFiles)
+{
+    FixtureTree tree;
+    ASSERT_TRUE(ArchiveBuilder(QStringLiteral("zip")).write(tree.path(QStringLiteral("empty.zip"))));
+    const Extraction empty = extract(tree.path(QStringLiteral("empty.zip")), tree.path(QStringLiteral("e")));
+    ASSERT_TRUE(empty.unarchiver);
+    EXPECT_EQ(empty.error, XADSimpleUnarchiver::XADNoError);
+    EXPECT_TRUE(empty.unarchiver->extractedItems().isEmpty());
+
+    ASSERT_TRUE(ArchiveBuilder(QStringLiteral("zip"))
+                    .file("a", QByteArray(100000, 'a'))
+                    .file("b", QByteArray(100000, 'b'))
+                    .write(tree.path(QStringLiteral("cut.zip"))));
+    QByteArray bytes = contents(tree.path(QStringLiteral("cut.zip")));
+    tree.text(QStringLiteral("cut.zip"), bytes.left(bytes.size() / 2));
+    const Extraction cut = extract(tree.path(QStringLiteral("cut.zip")), tree.path(QStringLiteral("c")));
+    ASSERT_TRUE(cut.unarchiver);
+    EXPECT_EQ(cut.error, XADSimpleUnarchiver::XADDamagedError);
+    EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("c/b"))));
+
+    tree.text(QStringLiteral("notes.txt"), "just some text\nand more text\n");
+    tree.text(QStringLiteral("nothing.zip"), "");
+    int error = 0;
+    EXPECT_EQ(XADSimpleUnarchiver::simpleUnarchiverForPath(tree.path(QStringLiteral("notes.txt")), &error), nullptr);
+    EXPECT_EQ(error, XADSimpleUnarchiver::XADNotSupportedError);
+    EXPECT_EQ(XADSimpleUnarchiver::simpleUnarchiverForPath(tree.path(QStringLiteral("nothing.zip"))), nullptr);
+}
+
+TEST(XADSimpleUnarchiver, AnEntryFailingItsChecksumEndsTheExtractionAndLeavesNoPart)
+{
+    FixtureTree tree;
+    const QByteArray second(5000, 's');
+    ASSERT_TRUE(ArchiveBuilder(QStringLiteral("zip"), true)
+                    .file("first", "first entry")
+                    .file("second", second)
+                    .file("third", "third entry")
+                    .write(tree.path(QStringLiteral("crc.zip"))));
+    QByteArray bytes = contents(tree.path(QStringLiteral("crc.zip")));
+    const qsizetype at = bytes.indexOf(second);
+    ASSERT_GT(at, 0);
+    bytes[at + 2500] = 'X';
+    tree.text(QStringLiteral("crc.zip"), bytes);
+    const QString destination = tree.path(QStringLiteral("dest"));
+
+    const Extraction run = extract(tree.path(QStringLiteral("crc.zip")), destination);
+
+    ASSERT_TRUE(run.unarchiver);
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADDamagedError);
+    EXPECT_EQ(contents(destination + "/first"), "first entry");
+    EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"first"});
+    ASSERT_EQ(run.unarchiver->extractedItems().size(), 1);
+    EXPECT_EQ(run.unarchiver->extractedItems().first().path, QStringLiteral("first"));
+}
