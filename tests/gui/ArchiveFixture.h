@@ -15,14 +15,21 @@
 class ArchiveFixture
 {
 public:
-    ArchiveFixture()
+    ArchiveFixture() : m_hadTmpdir(qEnvironmentVariableIsSet("TMPDIR")), m_tmpdir(qgetenv("TMPDIR"))
     {
         qputenv("TMPDIR", QFile::encodeName(path(QStringLiteral("tmp"))));
         QDir().mkpath(path(QStringLiteral("tmp")));
         ORPrefConfig::setStorePath(path(QStringLiteral("settings.conf")));
         ORFileDataCollection::shareInstance().startOver();
     }
-    ~ArchiveFixture() { ORFileDataCollection::shareInstance().startOver(); }
+    ~ArchiveFixture()
+    {
+        ORFileDataCollection::shareInstance().startOver();
+        if (m_hadTmpdir)
+            qputenv("TMPDIR", m_tmpdir);
+        else
+            qunsetenv("TMPDIR");
+    }
 
     QString path(const QString &rel) const { return m_dir.path() + QLatin1Char('/') + rel; }
 
@@ -52,5 +59,7 @@ public:
     }
 
 private:
+    bool m_hadTmpdir;
+    QByteArray m_tmpdir;
     QTemporaryDir m_dir;
 };

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -50,7 +51,11 @@ QString answerSavePanel(const QString &target)
         }))
         return QString();
     const QString proposed = QFileInfo(panel->selectedFiles().value(0)).fileName();
-    panel->selectFile(target);
+    // Typed, as a user would: the panel's own selectFile() leaves the typed name.
+    auto *nameField = panel->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    if (!nameField)
+        return QString();
+    nameField->setText(target);
     QMetaObject::invokeMethod(panel, "accept");
     return proposed;
 }
