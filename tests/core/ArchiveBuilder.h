@@ -22,7 +22,8 @@ namespace swtest {
 class ArchiveBuilder
 {
 public:
-    // format: "zip", "tar", "tar.gz"; storedZip keeps zip data uncompressed
+    // format: "zip", "tar", "tar.gz", or "gz" (one compressed file: the
+    // data of the first entry); storedZip keeps zip data uncompressed
     // (so a test can find and damage an entry's bytes).
     explicit ArchiveBuilder(QString format, bool storedZip = false)
         : m_format(std::move(format)), m_stored(storedZip)
@@ -54,6 +55,9 @@ public:
             archive_write_set_format_zip(a);
             if (m_stored)
                 archive_write_set_options(a, "zip:compression=store");
+        } else if (m_format == QLatin1String("gz")) {
+            archive_write_set_format_raw(a);
+            archive_write_add_filter_gzip(a);
         } else {
             archive_write_set_format_pax_restricted(a);
             if (m_format == QLatin1String("tar.gz"))

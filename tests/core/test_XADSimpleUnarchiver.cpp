@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -41,9 +42,16 @@ struct Extraction
     int error = -1;  // the first error of parse() and unarchive()
 };
 
-// Extracts as the archive page does: straight into destination.
+int openDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
+}
+
+// Extracts as the archive page does: straight into destination. Every
+// descriptor opened on the way is closed again, whatever the archive did.
 Extraction extract(const QString &archive, const QString &destination, Delegate *delegate = nullptr)
 {
+    const int descriptors = openDescriptors();
     Extraction run;
     run.unarchiver = XADSimpleUnarchiver::simpleUnarchiverForPath(archive);
     if (!run.unarchiver)
@@ -58,6 +66,7 @@ Extraction extract(const QString &archive, const QString &destination, Delegate 
         run.unarchiver->setDestination(destination);
         run.error = run.unarchiver->unarchive();
     }
+    EXPECT_EQ(openDescriptors(), descriptors);
     return run;
 }
 
@@ -286,4 +295,93 @@ TEST(XADSimpleUnarchiver, AnEntryFailingItsChecksumEndsTheExtractionAndLeavesNoP
     EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"first"});
     ASSERT_EQ(run.unarchiver->extractedItems().size(), 1);
     EXPECT_EQ(run.unarchiver->extractedItems().first().path, QStringLiteral("first"));
+}
+
+TEST(XADSimpleUnarchiver, EncryptedZipNeedsTheRightPassword)
+{
+    FixtureTree tree;
+    tree.text(QStringLiteral("src/secret.txt"), QByteArray(20000, 's'));
+    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("zip"), {"-q", "-P", "right", "../zipcrypto.zip", "secret.txt"},
+                                        tree.path(QStringLiteral("src"))));
+    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"),
+                                        {"a", "-bd", "-tzip", "-pright", "-mem=AES256", "../aes.zip", "secret.txt"},
+                                        tree.path(QStringLiteral("src"))));
+    struct Case
+    {
+        const char *password;
+        bool given;
+        int error;
+        const char *description;
+    };
+    const Case cases[] = {
+        {"right", true, XADSimpleUnarchiver::XADNoError, ""},
+        {"wrong", true, XADSimpleUnarchiver::XADPasswordError, "Wrong password"},
+        {"", true, XADSimpleUnarchiver::XADPasswordError, "Password required"},
+        {"", false, XADSimpleUnarchiver::XADBreakError, ""},
+    };
+    for (const QString &archive : {QStringLiteral("zipcrypto.zip"), QStringLiteral("aes.zip")}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE((archive + QLatin1Char(' ') + QLatin1String(c.password)).toStdString());
+            Delegate delegate;
+            delegate.password = QString::fromLatin1(c.password);
+            delegate.givesPassword = c.given;
+            const QString destination = tree.path(QStringLiteral("dest"));
+            const Extraction run = extract(tree.path(archive), destination, &delegate);
+            ASSERT_TRUE(run.unarchiver);
+            EXPECT_EQ(run.error, c.error);
+            EXPECT_EQ(run.unarchiver->errorDescription(), QLatin1String(c.description));
+            EXPECT_EQ(delegate.passwordRequests, 1);
+            if (c.error == XADSimpleUnarchiver::XADNoError)
+                EXPECT_EQ(contents(destination + "/secret.txt"), QByteArray(20000, 's'));
+            else
+                EXPECT_FALSE(QFileInfo::exists(destination + "/secret.txt"));  // no part left behind
+            QDir(destination).removeRecursively();
+        }
+    }
+}
+
+// Runs inside a user and mount namespace on a small tmpfs, where filling
+// the disk harms nothing: the test starts itself again there.
+TEST(XADSimpleUnarchiver, StopsBeforeTheDiskIsFullAndKeepsWhatWasWritten)
+{
+    const QString small = qEnvironmentVariable("SW_TEST_SMALL_TMPFS");
+    if (small.isEmpty()) {
+        FixtureTree tree;
+        const QString mountPoint = tree.folder(QStringLiteral("small"));
+        const QString script = QStringLiteral("mount -t tmpfs -o size=32m none \"$0\" || exit 77; "
+                                              "SW_TEST_SMALL_TMPFS=\"$0\" exec \"$1\" --gtest_filter=\"$2\"");
+        QProcess child;
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QStringLiteral("unshare"),
+                    {"-Urm", "sh", "-c", script, mountPoint, QFile::symLinkTarget(QStringLiteral("/proc/self/exe")),
+                     QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name())
+                         + QLatin1Char('.')
+                         + QLatin1String(::testing::UnitTest::GetInstance()->current_test_info()->name())});
+        ASSERT_TRUE(child.waitForFinished(120000));
+        const QByteArray output = child.readAll();
+        if (child.exitCode() == 77 || output.contains("unshare failed") || output.contains("unshare:"))
+            GTEST_SKIP() << "no user namespace with a tmpfs mount here: " << output.toStdString();
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        return;
+    }
+    FixtureTree tree;
+    ASSERT_TRUE(ArchiveBuilder(QStringLiteral("zip"))
+                    .file("first", "small")
+                    .file("bomb", QByteArray(80 << 20, '\0'))
+                    .write(tree.path(QStringLiteral("bomb.zip"))));
+    ASSERT_TRUE(ArchiveBuilder(QStringLiteral("gz")).file("data", QByteArray(80 << 20, 'a')).write(tree.path(QStringLiteral("stream.gz"))));
+
+    const Extraction zip = extract(tree.path(QStringLiteral("bomb.zip")), small + "/zip");
+    ASSERT_TRUE(zip.unarchiver);
+    EXPECT_EQ(zip.error, XADSimpleUnarchiver::XADNoSpaceError);
+    EXPECT_EQ(zip.unarchiver->errorDescription(), QStringLiteral("Not enough free space"));
+    EXPECT_EQ(contents(small + "/zip/first"), "small");
+    EXPECT_FALSE(QFileInfo::exists(small + "/zip/bomb"));
+    ASSERT_EQ(zip.unarchiver->extractedItems().size(), 1);
+
+    // A stream does not say how big it is: writing stops on the way.
+    const Extraction stream = extract(tree.path(QStringLiteral("stream.gz")), small + "/gz");
+    ASSERT_TRUE(stream.unarchiver);
+    EXPECT_EQ(stream.error, XADSimpleUnarchiver::XADNoSpaceError);
+    EXPECT_EQ(QDir(small + "/gz").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }

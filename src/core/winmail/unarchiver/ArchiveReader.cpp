@@ -6,6 +6,7 @@
 #include <archive_entry.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace sw {
 
@@ -34,6 +35,16 @@ void supportArchiveFormats(archive *a)
 
 ArchiveReader::ArchiveReader(const QString &path, Mode mode) : m_archive(archive_read_new())
 {
+    // Passphrases can only be added before opening; one that comes later
+    // (the delegate is asked on the first encrypted entry) is handed over
+    // when libarchive asks for it, once: it keeps what it was given.
+    archive_read_set_passphrase_callback(m_archive, this, [](archive *, void *self) -> const char * {
+        auto *reader = static_cast<ArchiveReader *>(self);
+        if (reader->m_pending.isEmpty())
+            return nullptr;
+        reader->m_given = std::exchange(reader->m_pending, {});
+        return reader->m_given.constData();
+    });
     archive_read_support_filter_all(m_archive);
     if (mode == Mode::Archive)
         supportArchiveFormats(m_archive);
@@ -58,7 +69,7 @@ ArchiveReader::~ArchiveReader()
 
 void ArchiveReader::addPassphrase(const QByteArray &passphrase)
 {
-    archive_read_add_passphrase(m_archive, passphrase.constData());
+    m_pending = passphrase;
 }
 
 ArchiveReader::Step ArchiveReader::next(archive_entry *&entry)

@@ -46,6 +46,8 @@ private:
     archive *m_archive = nullptr;
     bool m_open = false;
     bool m_unreadable = false;
+    QByteArray m_pending;
+    QByteArray m_given;
 };
 
 }  // namespace sw

@@ -1,12 +1,8 @@
 #include "XADSimpleUnarchiver.h"
 
-#include "ArchiveReader.h"
-#include "EntryNames.h"
 #include "EntryPath.h"
-#include "EntryWriter.h"
-#include "FreeSpaceGuard.h"
-#include "JobControl.h"
 #include "TemporaryFolder.h"
+#include "XADSimpleUnarchiverPrivate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,17 +29,12 @@ using sw::EntryWriter;
 
 namespace {
 
+using sw::unarchiver::tr;
+
 // Reading a compressed stream's listing means decompressing it; parse()
 // stops listing after this many bytes of contents and leaves the rest of
 // the listing to unarchive(), which reads the stream once anyway.
 constexpr qint64 kStreamListingBudget = 64 << 20;
-// The delegate hears of progress at most once per this many bytes.
-constexpr qint64 kProgressStep = 1 << 20;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("XADSimpleUnarchiver", text);
-}
 
 XADEntry::Type typeOf(archive_entry *entry)
 {
@@ -81,64 +72,6 @@ QString withoutArchiveSuffix(const QString &fileName, bool compressionOnly)
 
 }  // namespace
 
-struct XADSimpleUnarchiver::Private
-{
-    XADSimpleUnarchiver *q = nullptr;
-    QString path;
-    ArchiveReader::Mode mode = ArchiveReader::Mode::Archive;
-    XADSimpleUnarchiverDelegate *delegate = nullptr;
-    sw::JobControl *job = &ownJob;
-    sw::JobControl ownJob;
-
-    bool skips = false, keepsMetadata = false, renames = false, overwrites = false;
-    bool removesEnclosingForSolo = false, intoEnclosing = true, listsWholeStreams = false;
-
-    QList<XADEntry> entries;
-    QList<EntryNames::Name> names;  // raw names, entry by entry
-    bool listingComplete = false;
-    bool anyEncrypted = false;
-    QString destination, enclosingName, createdItem;
-    QString password, passwordEncoding;
-    bool askedPassword = false;
-    bool passphraseGiven = false;
-    QString encoding = QStringLiteral("UTF-8");
-    int confidence = 100;
-    bool encodingChosen = false;
-    QList<XADExtractedItem> extracted;
-    QList<XADSkippedItem> skipped;
-    QString errorDescription;
-
-    int fail(int code, const QString &description)
-    {
-        errorDescription = description;
-        return code;
-    }
-    void chooseEncoding();
-    QString decode(const EntryNames::Name &name);
-    int nameEntries(bool complete);
-    XADEntry entryFor(archive_entry *entry, const EntryNames::Name &name);
-    int list(ArchiveReader &reader);
-    bool ensurePassword(ArchiveReader &reader);
-    int extractAll(ArchiveReader &reader, int rootFd);
-    int extractEntry(ArchiveReader &reader, EntryWriter &writer, sw::FreeSpaceGuard &guard, archive_entry *entry);
-    int writeData(ArchiveReader &reader, EntryWriter &writer, sw::FreeSpaceGuard &guard, archive_entry *entry,
-                  const XADEntry &item, const QStringList &parts);
-    int readFailure(ArchiveReader &reader, const XADEntry &item);
-    void addExtracted(const QString &relative, XADEntry::Type type, qint64 size);
-    void addSkipped(const QString &name, const QString &reason)
-    {
-        skipped.append({name, reason});
-    }
-    void noteProgress(const XADEntry &item, qint64 fileProgress, ArchiveReader &reader);
-    void settleEnclosing(const QString &madeFolder);
-
-    qint64 written = 0;
-    qint64 lastReported = 0;
-    qint64 totalSize = -1;
-    qint64 fileSize = 0;
-    qint64 archiveSize = 0;
-    QSet<QString> extractedFolders;
-};
 
 // --- creation and switches ------------------------------------------------
 
@@ -304,12 +237,18 @@ int XADSimpleUnarchiver::Private::nameEntries(bool complete)
     for (qsizetype i = 0; i < entries.size(); ++i)
         if (mode == ArchiveReader::Mode::Archive)
             entries[i].name = EntryPath::safe(decode(names.at(i)));
+    // The archive's own top folder ("./", an image's root) is no item.
+    for (qsizetype i = entries.size() - 1; i >= 0; --i)
+        if (entries.at(i).name.isEmpty() && entries.at(i).type == XADEntry::Type::Directory
+            && !decode(names.at(i)).split(QLatin1Char('/')).contains(QLatin1String("..")))
+            entries.removeAt(i);
     listingComplete = complete;
     if (!complete)
         return XADNoError;
     totalSize = 0;
     for (const XADEntry &item : std::as_const(entries))
-        totalSize = item.size >= 0 && totalSize >= 0 ? totalSize + item.size : -1;
+        if (item.type == XADEntry::Type::File)
+            totalSize = item.size >= 0 && totalSize >= 0 ? totalSize + item.size : -1;
     return XADNoError;
 }
 
@@ -377,7 +316,7 @@ int XADSimpleUnarchiver::Private::extractAll(ArchiveReader &reader, int rootFd)
     passphraseGiven = false;
     if ((anyEncrypted || !password.isEmpty()) && !ensurePassword(reader))
         return fail(XADBreakError, {});
-    EntryWriter writer(rootFd, {renames, overwrites && !renames, keepsMetadata});
+    EntryWriter writer(rootFd, {renames, overwrites && !renames && !skips, keepsMetadata});
     sw::FreeSpaceGuard guard(rootFd);
     totalSize = listingComplete && totalSize > 0 ? totalSize : -1;
     int result = XADNoError;
@@ -410,225 +349,4 @@ int XADSimpleUnarchiver::Private::extractAll(ArchiveReader &reader, int rootFd)
         addExtracted(folder, XADEntry::Type::Directory, 0);
     writer.finishFolders();
     return result;
-}
-
-namespace {
-
-// Errors of the destination end the extraction; the others (a clash, a
-// path through a file) refuse only the entry.
-int writeErrorCode(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return XADSimpleUnarchiver::XADNoSpaceError;
-    case EROFS:
-    case EACCES:
-    case EPERM:
-    case EIO:
-    case EMFILE:
-    case ENFILE:
-        return XADSimpleUnarchiver::XADWriteError;
-    default:
-        return XADSimpleUnarchiver::XADNoError;
-    }
-}
-
-bool climbs(const QString &name)
-{
-    return name.split(QLatin1Char('/')).contains(QLatin1String(".."));
-}
-
-}  // namespace
-
-int XADSimpleUnarchiver::Private::extractEntry(ArchiveReader &reader, EntryWriter &writer, sw::FreeSpaceGuard &guard,
-                                               archive_entry *entry)
-{
-    const EntryNames::Name name = EntryNames::pathName(entry);
-    XADEntry item = entryFor(entry, name);
-    const QString decoded = mode == ArchiveReader::Mode::Stream ? item.name : decode(name);
-    const QStringList parts = mode == ArchiveReader::Mode::Stream ? QStringList{item.name} : EntryPath::components(decoded);
-    item.name = parts.join(QLatin1Char('/'));
-    if (parts.isEmpty()) {
-        // "./" is the archive's own top folder: nothing to make.
-        if (climbs(decoded) || item.type != XADEntry::Type::Directory)
-            addSkipped(decoded, climbs(decoded) ? tr("the name leads outside the destination") : tr("the name is empty"));
-        return XADNoError;
-    }
-    const QString to = QDir(destination).filePath(item.name);
-    if (delegate && !delegate->simpleUnarchiver(*q, item, to))
-        return fail(XADBreakError, {});
-    job->setCurrentPath(item.name);
-    if (item.encrypted && !ensurePassword(reader))
-        return fail(XADBreakError, {});
-
-    EntryWriter::Outcome outcome;
-    const mode_t perm = archive_entry_perm(entry);
-    const time_t mtime = archive_entry_mtime_is_set(entry) ? archive_entry_mtime(entry) : 0;
-    const EntryNames::Name linkName = EntryNames::hardLinkName(entry);
-    if (!linkName.bytes.isEmpty()) {
-        outcome = writer.hardLink(parts, EntryPath::components(decode(linkName)));
-    } else if (item.type == XADEntry::Type::Directory) {
-        outcome = writer.makeFolder(parts, perm, mtime);
-    } else if (item.type == XADEntry::Type::Link) {
-        writer.addLink(parts, decode(EntryNames::linkTarget(entry)));
-        return XADNoError;
-    } else if (item.type == XADEntry::Type::Other) {
-        addSkipped(item.name, tr("special files (devices, FIFOs, sockets) are not extracted"));
-        return XADNoError;
-    } else {
-        return writeData(reader, writer, guard, entry, item, parts);
-    }
-    for (const QString &folder : writer.takeNewFolders())
-        addExtracted(folder, XADEntry::Type::Directory, 0);
-    if (!outcome.ok) {
-        addSkipped(item.name, outcome.reason);
-        const int code = writeErrorCode(outcome.error);
-        if (delegate && code)
-            delegate->simpleUnarchiver(*q, item, to, code);
-        return code ? fail(code, outcome.reason) : XADNoError;
-    }
-    addExtracted(outcome.path, item.type, 0);
-    job->addItems(1);
-    if (delegate)
-        delegate->simpleUnarchiver(*q, item, to, XADNoError);
-    return XADNoError;
-}
-
-int XADSimpleUnarchiver::Private::writeData(ArchiveReader &reader, EntryWriter &writer, sw::FreeSpaceGuard &guard,
-                                            archive_entry *entry, const XADEntry &item, const QStringList &parts)
-{
-    const QString to = QDir(destination).filePath(item.name);
-    const auto failed = [&](int code, const QString &description) {
-        if (delegate)
-            delegate->simpleUnarchiver(*q, item, to, code);
-        return fail(code, description);
-    };
-    if (!guard.roomFor(item.size))
-        return failed(XADNoSpaceError, tr("Not enough free space"));
-    EntryWriter::OpenFile file;
-    const EntryWriter::Outcome created = writer.createFile(parts, file);
-    for (const QString &folder : writer.takeNewFolders())
-        addExtracted(folder, XADEntry::Type::Directory, 0);
-    if (!created.ok) {
-        addSkipped(item.name, created.reason);
-        const int code = writeErrorCode(created.error);
-        return code ? failed(code, created.reason) : XADNoError;
-    }
-    fileSize = item.size;
-    qint64 end = 0;
-    qint64 fileProgress = 0;
-    for (;;) {
-        const void *data = nullptr;
-        size_t size = 0;
-        qint64 offset = 0;
-        const int result = reader.readBlock(data, size, offset);
-        if (result == ARCHIVE_EOF)
-            break;
-        // A bad checksum comes as a warning at the entry's end: damage too.
-        if (result != ARCHIVE_OK) {
-            writer.discardFile(file);
-            const int code = readFailure(reader, item);
-            return failed(code, errorDescription);
-        }
-        if (job->isCancelled()) {
-            writer.discardFile(file);
-            return failed(XADBreakError, {});
-        }
-        for (size_t done = 0; done < size;) {
-            const ssize_t n = ::pwrite(file.fd, static_cast<const char *>(data) + done, size - done, offset + done);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                const int error = n < 0 ? errno : ENOSPC;
-                writer.discardFile(file);
-                const int code = writeErrorCode(error) ? writeErrorCode(error) : XADWriteError;
-                return failed(code, code == XADNoSpaceError ? tr("Not enough free space")
-                                                            : QString::fromLocal8Bit(std::strerror(error)));
-            }
-            done += size_t(n);
-        }
-        end = std::max(end, offset + qint64(size));
-        fileProgress += qint64(size);
-        written += qint64(size);
-        job->setBytes(written);
-        if (!guard.wrote(qint64(size))) {
-            writer.discardFile(file);
-            return failed(XADNoSpaceError, tr("Not enough free space"));
-        }
-        noteProgress(item, fileProgress, reader);
-    }
-    // A sparse entry may end in a hole that no block covers.
-    const qint64 size = archive_entry_sparse_count(entry) > 0 && item.size > end ? item.size : end;
-    const mode_t perm = archive_entry_perm(entry);
-    const time_t mtime = archive_entry_mtime_is_set(entry) ? archive_entry_mtime(entry) : 0;
-    const EntryWriter::Outcome finished = writer.finishFile(file, size, perm, mtime);
-    if (!finished.ok)
-        return failed(writeErrorCode(finished.error) ? writeErrorCode(finished.error) : XADWriteError, finished.reason);
-    addExtracted(finished.path, XADEntry::Type::File, size);
-    job->addItems(1);
-    noteProgress(item, fileProgress, reader);
-    if (delegate)
-        delegate->simpleUnarchiver(*q, item, to, XADNoError);
-    return XADNoError;
-}
-
-// libarchive cannot tell a wrong key from damage behind it (a traditional
-// zip key passes its check byte once in 256 tries), so any failure of an
-// encrypted entry is put down to the password.
-int XADSimpleUnarchiver::Private::readFailure(ArchiveReader &reader, const XADEntry &item)
-{
-    if (!item.encrypted)
-        return fail(XADDamagedError, reader.errorString());
-    if (password.isEmpty())
-        return fail(XADPasswordError, tr("Password required"));
-    return fail(XADPasswordError, tr("Wrong password"));
-}
-
-void XADSimpleUnarchiver::Private::addExtracted(const QString &relative, XADEntry::Type type, qint64 size)
-{
-    if (type == XADEntry::Type::Directory) {
-        if (extractedFolders.contains(relative))
-            return;
-        extractedFolders.insert(relative);
-    }
-    extracted.append({relative, type, size});
-}
-
-void XADSimpleUnarchiver::Private::noteProgress(const XADEntry &item, qint64 fileProgress, ArchiveReader &reader)
-{
-    if (!delegate || (written - lastReported < kProgressStep && fileProgress != fileSize))
-        return;
-    lastReported = written;
-    if (totalSize > 0)
-        delegate->simpleUnarchiver(*q, item, fileProgress, fileSize, std::min(written, totalSize), totalSize);
-    else
-        delegate->simpleUnarchiver(*q, item, fileProgress, fileSize, std::min(reader.position(), archiveSize),
-                                   archiveSize);
-}
-
-// One item at the top: it was written straight into the destination and is
-// the created item; a folder there also counts as the enclosing folder, so
-// that a caller extracting into a folder of its own can lift it out.
-void XADSimpleUnarchiver::Private::settleEnclosing(const QString &madeFolder)
-{
-    if (!madeFolder.isEmpty()) {
-        enclosingName = madeFolder;
-        createdItem = QDir(destination).filePath(madeFolder);
-        return;
-    }
-    if (!intoEnclosing)
-        return;
-    QStringList tops;
-    for (const XADExtractedItem &item : std::as_const(extracted)) {
-        const QString top = item.path.section(QLatin1Char('/'), 0, 0);
-        if (!tops.contains(top))
-            tops.append(top);
-    }
-    if (tops.size() != 1)
-        return;
-    createdItem = QDir(destination).filePath(tops.first());
-    struct stat st;
-    if (::lstat(QFile::encodeName(createdItem).constData(), &st) == 0 && S_ISDIR(st.st_mode))
-        enclosingName = tops.first();
 }

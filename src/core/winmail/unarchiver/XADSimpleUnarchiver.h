@@ -114,9 +114,11 @@ public:
     // Cancel and progress (items written, bytes written, current entry).
     void setJob(sw::JobControl *job);
 
-    // Behaviour switches of the extraction. Entries are never written over
-    // an existing file unless setAlwaysOverwritesFiles(true); with
-    // setAlwaysRenamesFiles(true) a clashing name gets a unique one instead.
+    // Behaviour switches of the extraction. An entry whose name is taken
+    // gets a unique one ("x 2") with setAlwaysRenamesFiles(true); otherwise
+    // it is skipped, unless setAlwaysOverwritesFiles(true) is on and
+    // setAlwaysSkipsFiles(true) is not: then a file (never a folder) is
+    // replaced once the entry is complete. Renaming wins, as it loses nothing.
     void setAlwaysSkipsFiles(bool on);
     void setPropagatesRelevantMetadata(bool on);  // modification times and permissions (never owners, never setuid)
     void setAlwaysRenamesFiles(bool on);

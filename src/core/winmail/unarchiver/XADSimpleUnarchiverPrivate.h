@@ -1,0 +1,83 @@
+#pragma once
+
+// The state of one XADSimpleUnarchiver, shared by the files that implement
+// it: XADSimpleUnarchiver.cpp (creation, names, listing, the pass over the
+// archive) and XADSimpleUnarchiverEntries.cpp (writing one entry).
+
+#include "ArchiveReader.h"
+#include "EntryNames.h"
+#include "EntryWriter.h"
+#include "FreeSpaceGuard.h"
+#include "JobControl.h"
+#include "XADSimpleUnarchiver.h"
+
+#include <QCoreApplication>
+#include <QSet>
+
+namespace sw::unarchiver {
+
+inline QString tr(const char *text)
+{
+    return QCoreApplication::translate("XADSimpleUnarchiver", text);
+}
+
+}  // namespace sw::unarchiver
+
+struct XADSimpleUnarchiver::Private
+{
+    XADSimpleUnarchiver *q = nullptr;
+    QString path;
+    sw::ArchiveReader::Mode mode = sw::ArchiveReader::Mode::Archive;
+    XADSimpleUnarchiverDelegate *delegate = nullptr;
+    sw::JobControl *job = &ownJob;
+    sw::JobControl ownJob;
+
+    bool skips = false, keepsMetadata = false, renames = false, overwrites = false;
+    bool removesEnclosingForSolo = false, intoEnclosing = true, listsWholeStreams = false;
+
+    QList<XADEntry> entries;
+    QList<sw::EntryNames::Name> names;  // raw names, entry by entry
+    bool listingComplete = false;
+    bool anyEncrypted = false;
+    QString destination, enclosingName, createdItem;
+    QString password, passwordEncoding;
+    bool askedPassword = false;
+    bool passphraseGiven = false;
+    QString encoding = QStringLiteral("UTF-8");
+    int confidence = 100;
+    bool encodingChosen = false;
+    QList<XADExtractedItem> extracted;
+    QList<XADSkippedItem> skipped;
+    QString errorDescription;
+
+    int fail(int code, const QString &description)
+    {
+        errorDescription = description;
+        return code;
+    }
+    void chooseEncoding();
+    QString decode(const sw::EntryNames::Name &name);
+    int nameEntries(bool complete);
+    XADEntry entryFor(archive_entry *entry, const sw::EntryNames::Name &name);
+    int list(sw::ArchiveReader &reader);
+    bool ensurePassword(sw::ArchiveReader &reader);
+    int extractAll(sw::ArchiveReader &reader, int rootFd);
+    int extractEntry(sw::ArchiveReader &reader, sw::EntryWriter &writer, sw::FreeSpaceGuard &guard, archive_entry *entry);
+    int writeData(sw::ArchiveReader &reader, sw::EntryWriter &writer, sw::FreeSpaceGuard &guard, archive_entry *entry,
+                  const XADEntry &item, const QStringList &parts);
+    int readFailure(sw::ArchiveReader &reader, const XADEntry &item);
+    void addExtracted(const QString &relative, XADEntry::Type type, qint64 size);
+    void addSkipped(const QString &name, const QString &reason)
+    {
+        skipped.append({name, reason});
+    }
+    void noteProgress(const XADEntry &item, qint64 fileProgress, sw::ArchiveReader &reader);
+    void settleEnclosing(const QString &madeFolder);
+
+    qint64 written = 0;
+    qint64 lastReported = 0;
+    qint64 totalSize = -1;
+    qint64 fileSize = 0;
+    qint64 archiveSize = 0;
+    QSet<QString> extractedFolders;
+};
