@@ -160,8 +160,8 @@ void ORFileConvertViewCter::run()
     m_treeModel->setTreeNode(m_collection.treeNode());
     m_outlineView->expandToDepth(0);
     const QString folder = m_collection.desPath();
-    m_titleField->setText(QFileInfo(folder).fileName());
-    m_pathField->setText(ORUtility::shortenFilePath(folder));
+    m_titleField->setText(QFileInfo(m_collection.fileArray().value(0)).fileName());
+    m_pathField->setText(tr("Extracted to %1").arg(ORUtility::shortenFilePath(folder)));
     m_pathField->setToolTip(folder);
     (m_views->currentWidget() == m_imageBrowser ? static_cast<QWidget *>(m_imageBrowser) : m_outlineView)
         ->setFocus();

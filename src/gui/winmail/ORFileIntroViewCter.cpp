@@ -7,6 +7,7 @@
 #include "ORFileDataCollection.h"
 #include "ORFileDropView.h"
 #include "ORNotificationCenter.h"
+#include "ORPrefConfig.h"
 #include "ORWaveView.h"
 #include "PageNumber.h"
 #include "PageStyle.h"
@@ -61,16 +62,16 @@ QWidget *ORFileIntroViewCter::buildIdleView()
     auto *title = PageStyle::heading(tr("Archives"), idle, 24);
     column->addWidget(title, 0, Qt::AlignHCenter);
     column->addSpacing(6);
-    auto *text = PageStyle::muted(tr("Open zip, rar, 7z, tar and many other archives, and the attachments of "
-                                     "winmail.dat files. See the files inside, then open, save or mail them."),
+    auto *text = PageStyle::muted(tr("Open zip, rar, 7z, tar and many other archives, and the attachments in "
+                                     "winmail.dat files: see what is inside, then open, save or mail it."),
                                   idle, 12);
     text->setAlignment(Qt::AlignHCenter);
-    text->setFixedWidth(560);
+    text->setFixedWidth(640);
     column->addWidget(text, 0, Qt::AlignHCenter);
-    column->addSpacing(40);
+    column->addSpacing(36);
     m_dropView = new ORFileDropView(idle);
-    m_dropView->setMinimumSize(560, 250);
-    m_dropView->setMaximumSize(720, 320);
+    m_dropView->setMinimumSize(600, 280);
+    m_dropView->setMaximumSize(760, 340);
     column->addWidget(m_dropView, 1, Qt::AlignHCenter);
     column->addSpacing(18);
     auto *encodingRow = new QHBoxLayout;
@@ -91,6 +92,11 @@ QWidget *ORFileIntroViewCter::buildIdleView()
     m_errorField->setStyleSheet(QStringLiteral("color:#d0392b; font-weight:600;"));
     column->addWidget(m_errorField, 0, Qt::AlignHCenter);
     column->addStretch(1);
+    auto *formats = PageStyle::muted(tr("zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, "
+                                        "winmail.dat and more"),
+                                     idle, 10);
+    formats->setWordWrap(false);
+    column->addWidget(formats, 0, Qt::AlignHCenter);
     return idle;
 }
 
@@ -133,6 +139,8 @@ void ORFileIntroViewCter::viewWillAppear()
     m_waveView->setGeometry(0, 0, width(), kWaveHeight);
     m_waveView->lower();
     m_waveView->show();
+    // The setting may have changed (or been registered) since the last visit.
+    m_encodingPopUp->selectEncoding(ORPrefConfig::integerForKey(QStringLiteral("filenameEncoding")));
 }
 
 void ORFileIntroViewCter::resizeEvent(QResizeEvent *event)
