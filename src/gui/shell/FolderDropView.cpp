@@ -31,9 +31,15 @@ QStringList FolderDropView::localPaths(const QMimeData *mime)
     return paths;
 }
 
+bool FolderDropView::acceptsPaths(const QStringList &) const
+{
+    return true;
+}
+
 bool FolderDropView::acceptFiles(QDropEvent *event)
 {
-    if (localPaths(event->mimeData()).isEmpty()) {
+    const QStringList paths = localPaths(event->mimeData());
+    if (paths.isEmpty() || !acceptsPaths(paths)) {
         event->ignore();
         return false;
     }

@@ -23,6 +23,9 @@ public:
     static QStringList localPaths(const QMimeData *mime);
 
 protected:
+    // Whether a drag of these paths (never empty) is taken; all are by default.
+    virtual bool acceptsPaths(const QStringList &paths) const;
+
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;

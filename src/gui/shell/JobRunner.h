@@ -12,7 +12,7 @@
 
 namespace sw {
 
-// Runs one engine's scan or removal at a time on the global thread pool and
+// Runs one engine's scan or removal (or another job) at a time on the global thread pool and
 // brings its progress and its end back to the main thread. Progress is
 // polled from the job's counters about ten times a second (never one event
 // per file); cancel() asks the engine to stop after the item it is on.
@@ -46,6 +46,13 @@ public:
                 job.completed = true;
             },
             Kind::Removal);
+    }
+
+    // Starts work, a job that is neither a scan nor a removal (an extraction);
+    // scanFinished() follows with work's answer. False while a job runs.
+    bool run(std::function<bool(JobControl &)> work)
+    {
+        return start([work = std::move(work)](Job &job) { job.completed = work(job.control); }, Kind::Scan);
     }
 
     // Asks the running job to stop; its end still arrives as usual.

@@ -12,6 +12,7 @@ enum PageNumber : qint64 {
     JunkRemovalPage = 3,
     JunkNothingPage = 4,
     ArchivesPage = 9,
+    ArchivesResultPage = 10,
     LoginItemsPage = 12,
     DupScanPage = 13,
     DupNothingPage = 14,

@@ -10,6 +10,8 @@
 #include "ORDupNoViewCter.h"
 #include "ORDupResultViewCter.h"
 #include "ORDupViewCter.h"
+#include "ORFileConvertViewCter.h"
+#include "ORFileIntroViewCter.h"
 #include "ORJunkDelViewCter.h"
 #include "ORJunkFilesCollection.h"
 #include "ORJunkViewCter.h"
@@ -56,7 +58,8 @@ ToolRegistry makeRegistry()
           {JunkResultPage, make<ORJunksResultViewCter>},
           {JunkRemovalPage, make<ORJunkDelViewCter>},
           {JunkNothingPage, make<ORNoJunkViewCter>}}},
-        unbuilt("fileConvertButton", "or_rar", SW_TITLE("Archives"), ArchivesPage, ToolEntry::Reset),
+        {"fileConvertButton", "or_rar", SW_TITLE("Archives"), ArchivesPage, ToolEntry::Reset, PageNumber(0), nullptr,
+         {{ArchivesPage, make<ORFileIntroViewCter>}, {ArchivesResultPage, make<ORFileConvertViewCter>}}},
         unbuilt("loginButton", "or_loginItems", SW_TITLE("Login Items"), LoginItemsPage, ToolEntry::Reset),
         {"dupButton", "or_dup_icon", SW_TITLE("Duplicates"), DupScanPage,
          ToolEntry::ReopenResult, DupResultPage, holdsGroups<ORDupDataCollection, &ORDupData::dupGroups>,

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <Qt>
+
+// What the archive result page's two views read from their models' rows.
+namespace sw::FileItemRole {
+enum : int {
+    Path = Qt::UserRole + 1,  // the item's full path
+    IsDirectory,
+};
+}  // namespace sw::FileItemRole

@@ -1,0 +1,237 @@
+#include "ORFileIntroViewCter.h"
+
+#include "BusyCircleSlot.h"
+#include "FileNotifications.h"
+#include "JobRunner.h"
+#include "ORDispatch.h"
+#include "ORFileDataCollection.h"
+#include "ORFileDropView.h"
+#include "ORNotificationCenter.h"
+#include "ORPrefConfig.h"
+#include "ORWaveView.h"
+#include "PageNumber.h"
+#include "PageStyle.h"
+#include "PasswordPanel.h"
+#include "TUEncodingPopUp.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcFilePages, "sweepwright.winmail.pages")
+
+using namespace sw;
+
+ORFileIntroViewCter::ORFileIntroViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
+    : ORBaseViewCter(delegate, parent), m_collection(ORFileDataCollection::shareInstance())
+{
+    m_stack = new QStackedLayout(this);
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    m_idleView = buildIdleView();
+    m_busyView = buildBusyView();
+    m_stack->addWidget(m_idleView);
+    m_stack->addWidget(m_busyView);
+    m_runner = new JobRunner(this);
+    connect(m_runner, &JobRunner::scanFinished, this, &ORFileIntroViewCter::extractFinished);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ORFileIntroViewCter::cancelExtraction);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &ORFileIntroViewCter::cancelExtraction);
+
+    ORNotificationCenter &center = ORNotificationCenter::defaultCenter();
+    center.addObserver(this, filenote::kDrop, [this](const QVariant &paths) { gotoNext(paths.toStringList()); });
+    center.addObserver(this, filenote::kProgress, [this](const QVariant &v) { updateProgress(v); });
+    or_Status(0);
+}
+
+ORFileIntroViewCter::~ORFileIntroViewCter() = default;
+
+QWidget *ORFileIntroViewCter::buildIdleView()
+{
+    auto *idle = new QWidget(this);
+    auto *column = new QVBoxLayout(idle);
+    column->setContentsMargins(48, 36, 48, 32);
+    column->setSpacing(0);
+    auto *title = PageStyle::heading(tr("Archives"), idle, 24);
+    column->addWidget(title, 0, Qt::AlignHCenter);
+    column->addSpacing(6);
+    auto *text = PageStyle::muted(tr("Open zip, rar, 7z, tar and many other archives, and the attachments in "
+                                     "winmail.dat files: see what is inside, then open, save or mail it."),
+                                  idle, 12);
+    text->setAlignment(Qt::AlignHCenter);
+    text->setFixedWidth(640);
+    column->addWidget(text, 0, Qt::AlignHCenter);
+    column->addSpacing(36);
+    m_dropView = new ORFileDropView(idle);
+    m_dropView->setMinimumSize(600, 280);
+    m_dropView->setMaximumSize(760, 340);
+    column->addWidget(m_dropView, 1, Qt::AlignHCenter);
+    column->addSpacing(18);
+    auto *encodingRow = new QHBoxLayout;
+    encodingRow->setSpacing(10);
+    encodingRow->addStretch(1);
+    auto *encodingLabel = PageStyle::muted(tr("File name encoding:"), idle, 11);
+    encodingLabel->setWordWrap(false);
+    encodingRow->addWidget(encodingLabel);
+    m_encodingPopUp = new TUEncodingPopUp(idle);
+    encodingLabel->setBuddy(m_encodingPopUp);
+    encodingRow->addWidget(m_encodingPopUp);
+    encodingRow->addStretch(1);
+    column->addLayout(encodingRow);
+    column->addSpacing(14);
+    m_errorField = new QLabel(idle);
+    m_errorField->setObjectName(QStringLiteral("passwordErrorField"));
+    m_errorField->setAlignment(Qt::AlignHCenter);
+    m_errorField->setStyleSheet(QStringLiteral("color:#d0392b; font-weight:600;"));
+    column->addWidget(m_errorField, 0, Qt::AlignHCenter);
+    column->addStretch(1);
+    auto *formats = PageStyle::muted(tr("zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, "
+                                        "winmail.dat and more"),
+                                     idle, 10);
+    formats->setWordWrap(false);
+    column->addWidget(formats, 0, Qt::AlignHCenter);
+    return idle;
+}
+
+QWidget *ORFileIntroViewCter::buildBusyView()
+{
+    auto *busy = new QWidget(this);
+    auto *column = new QVBoxLayout(busy);
+    column->setContentsMargins(48, 48, 48, 48);
+    column->setSpacing(14);
+    column->addStretch(2);
+    m_circle = new BusyCircleSlot(busy);
+    column->addWidget(m_circle, 0, Qt::AlignHCenter);
+    m_progressField = PageStyle::heading(QString(), busy, 16);
+    m_progressField->setObjectName(QStringLiteral("progressField"));
+    m_progressField->setAlignment(Qt::AlignHCenter);
+    column->addWidget(m_progressField, 0, Qt::AlignHCenter);
+    m_cancelButton = PageStyle::secondaryButton(tr("Cancel"), busy);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    column->addWidget(m_cancelButton, 0, Qt::AlignHCenter);
+    column->addStretch(3);
+    return busy;
+}
+
+void ORFileIntroViewCter::or_Status(int status)
+{
+    if (status == 0 && isExtracting())
+        return;
+    m_stack->setCurrentWidget(status == 0 ? m_idleView : m_busyView);
+    if (status == 0)
+        m_errorField->clear();
+}
+
+void ORFileIntroViewCter::viewWillAppear()
+{
+    if (!m_waveView) {
+        m_waveView = new ORWaveView(this, QColor::fromRgbF(0.639f, 0.878f, 0.976f, 0.7f),
+                                    QColor::fromRgbF(0.224f, 0.690f, 0.875f, 0.7f));
+        m_waveView->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    m_waveView->setGeometry(0, 0, width(), kWaveHeight);
+    m_waveView->lower();
+    m_waveView->show();
+    // The setting may have changed (or been registered) since the last visit.
+    m_encodingPopUp->selectEncoding(ORPrefConfig::integerForKey(QStringLiteral("filenameEncoding")));
+}
+
+void ORFileIntroViewCter::resizeEvent(QResizeEvent *event)
+{
+    ORBaseViewCter::resizeEvent(event);
+    if (m_waveView)
+        m_waveView->setGeometry(0, 0, width(), kWaveHeight);
+}
+
+bool ORFileIntroViewCter::isExtracting() const
+{
+    return m_runner->isRunning();
+}
+
+void ORFileIntroViewCter::gotoNext(const QStringList &paths)
+{
+    if (paths.isEmpty() || isExtracting())
+        return;
+    m_srcPath = paths.first();
+    qCDebug(lcFilePages) << "Extract----->" << m_srcPath;
+    m_collection.startOver();
+    m_errorField->clear();
+    m_stack->setCurrentWidget(m_busyView);
+    butEnable(false);
+    m_circle->start(tr("Extracting..."));
+    m_progressField->setText(ORFileDataCollection::isWinmailPath(m_srcPath) ? tr("Extracting...")
+                                                                            : QStringLiteral("0%"));
+    m_cancelButton->setEnabled(true);
+
+    auto outcome = std::make_shared<ExtractionOutcome>();
+    m_outcome = outcome;
+    QPointer<ORFileIntroViewCter> self(this);
+    // Called on the worker: the panel itself runs here, the worker waits.
+    ORFileDataCollection::PasswordPrompt prompt = [self]() -> std::optional<QString> {
+        std::optional<QString> answer;
+        ORDispatch::mainSync([&answer, self] {
+            if (self)
+                answer = self->askPassword();
+        });
+        return answer;
+    };
+    ExtractionRequest request;
+    request.source = m_srcPath;
+    ORFileDataCollection &collection = m_collection;
+    m_runner->run([outcome, request, prompt, &collection](JobControl &job) {
+        *outcome = collection.extract(request, prompt, job);
+        if (outcome->status != ExtractionOutcome::Status::Extracted)
+            return false;
+        collection.fileData();  // built here, off the main thread
+        return true;
+    });
+    m_cancelButton->setFocus();
+}
+
+std::optional<QString> ORFileIntroViewCter::askPassword()
+{
+    return PasswordPanel::ask(QFileInfo(m_srcPath).fileName(), window());
+}
+
+void ORFileIntroViewCter::updateProgress(const QVariant &progress)
+{
+    if (!isExtracting() || ORFileDataCollection::isWinmailPath(m_srcPath))
+        return;
+    const qint64 percent = std::clamp(qint64(progress.toDouble() * 100), qint64(0), qint64(100));
+    m_progressField->setText(QStringLiteral("%1%").arg(percent));
+}
+
+void ORFileIntroViewCter::cancelExtraction()
+{
+    if (!isExtracting())
+        return;
+    m_runner->cancel();
+    m_cancelButton->setEnabled(false);
+}
+
+void ORFileIntroViewCter::extractFinished(bool extracted)
+{
+    const std::shared_ptr<ExtractionOutcome> outcome = std::exchange(m_outcome, nullptr);
+    m_circle->stop();
+    butEnable(true);
+    m_stack->setCurrentWidget(m_idleView);
+    if (extracted) {
+        next(ArchivesResultPage);
+        ORNotificationCenter::defaultCenter().postNotification(filenote::kGet, QVariant());
+        return;
+    }
+    using Status = ExtractionOutcome::Status;
+    if (!outcome || outcome->status == Status::Abandoned)
+        return;
+    qCDebug(lcFilePages) << "Extraction failed----->" << outcome->error << outcome->detail;
+    m_errorField->setText(!outcome->message.isEmpty() ? outcome->message
+                                                      : tr("Unarchive error or password error, try again!"));
+    m_dropView->addButton()->setFocus();
+}
