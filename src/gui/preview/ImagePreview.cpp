@@ -19,11 +19,18 @@ QImage ImagePreview::decode(const QString &path, int maxSide, QString *error)
     // The reader's allocation limit (256 MB by default) already refuses
     // decompression bombs; scaling while decoding keeps big photos cheap.
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > maxSide || size.height() > maxSide))
+    // One-bit images (a one-colour PNG is one) come out as black and white
+    // noise when scaled, while decoding or after: they are decoded whole and
+    // given true colour before anything scales them.
+    const bool oneBit = reader.imageFormat() == QImage::Format_Mono || reader.imageFormat() == QImage::Format_MonoLSB;
+    if (!oneBit && size.isValid() && (size.width() > maxSide || size.height() > maxSide))
         reader.setScaledSize(size.scaled(maxSide, maxSide, Qt::KeepAspectRatio));
     QImage image = reader.read();
     if (image.isNull() && error)
         *error = reader.errorString();
+    if (image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB)
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                              : QImage::Format_RGB32);
     // Formats that cannot scale while decoding, or tell no size beforehand.
     if (image.width() > maxSide || image.height() > maxSide)
         image = image.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
