@@ -42,8 +42,9 @@ EntryNames::Name EntryNames::linkTarget(archive_entry *entry)
 
 bool EntryNames::isUtf8(const QByteArray &bytes)
 {
+    // The decoding runs only when its result is taken.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)decoder.decode(bytes);
+    const QString decoded = decoder.decode(bytes);
     return !decoder.hasError();
 }
 

@@ -84,12 +84,18 @@ Reading libarchiveReading(const QString &path)
     {
         ArchiveReader reader(path, ArchiveReader::Mode::Archive);
         if (reader.isOpen()) {
+            // Up to the first entry with data (folders cost nothing to pass):
+            // whether it is encrypted tells for the archive.
             archive_entry *entry = nullptr;
-            const ArchiveReader::Step step = reader.next(entry);
+            ArchiveReader::Step step = reader.next(entry);
+            while (step == ArchiveReader::Step::Entry && archive_entry_filetype(entry) == AE_IFDIR)
+                step = reader.next(entry);
             if (step == ArchiveReader::Step::Failed)
                 return Reading::Beyond;
             const int format = archive_format(reader.handle()) & ARCHIVE_FORMAT_BASE_MASK;
-            const bool encrypted = step == ArchiveReader::Step::Entry && archive_entry_is_encrypted(entry);
+            const bool encrypted = step == ArchiveReader::Step::Entry
+                                   && (archive_entry_is_encrypted(entry)
+                                       || archive_read_has_encrypted_entries(reader.handle()) > 0);
             return encrypted && format != ARCHIVE_FORMAT_ZIP ? Reading::Beyond : Reading::Archive;
         }
     }
