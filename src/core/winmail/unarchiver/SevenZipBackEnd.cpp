@@ -39,14 +39,17 @@ XADEntry::Type typeOf(StagingFolder::Type type)
 
 }  // namespace
 
-// Whether 7zz reads the file; its listing is kept when it needed no password.
+// Whether 7zz reads the file and finds something in it (an empty listing
+// leaves the file to libarchive, which read it as empty); the listing is
+// kept when it needed no password.
 bool XADSimpleUnarchiver::Private::chooseSevenZip()
 {
     SevenZipProcess::Result result = SevenZipProcess(path).list();
-    if (result.status == Status::Ok)
+    if (result.status == Status::Ok && !result.entries.isEmpty()) {
         probedListing = std::move(result.entries);
-    return result.status == Status::Ok || result.status == Status::PasswordRequired
-           || result.status == Status::WrongPassword;
+        return true;
+    }
+    return result.status == Status::PasswordRequired || result.status == Status::WrongPassword;
 }
 
 int XADSimpleUnarchiver::Private::sevenZipFailure(const SevenZipProcess::Result &result)

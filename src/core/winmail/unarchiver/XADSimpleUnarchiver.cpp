@@ -74,7 +74,7 @@ QString withoutArchiveSuffix(const QString &fileName, bool compressionOnly)
 }
 
 // What libarchive makes of a file: an archive it reads, one compressed
-// stream, an archive it knows but cannot read (the listing fails, or the
+// stream, an archive it may not read (the listing fails or is empty, or the
 // entries are encrypted in a format it decrypts only for zip), nothing it
 // knows, or a file that cannot be read at all.
 enum class Reading { Archive, Stream, Beyond, Unknown, Unreadable };
@@ -90,7 +90,9 @@ Reading libarchiveReading(const QString &path)
             ArchiveReader::Step step = reader.next(entry);
             while (step == ArchiveReader::Step::Entry && archive_entry_filetype(entry) == AE_IFDIR)
                 step = reader.next(entry);
-            if (step == ArchiveReader::Step::Failed)
+            // Nothing at all may also be a format libarchive does not know
+            // that starts with what looks like the end of a tar (a disk image).
+            if (step == ArchiveReader::Step::Failed || step == ArchiveReader::Step::End)
                 return Reading::Beyond;
             const int format = archive_format(reader.handle()) & ARCHIVE_FORMAT_BASE_MASK;
             const bool encrypted = step == ArchiveReader::Step::Entry
