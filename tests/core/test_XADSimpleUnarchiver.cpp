@@ -401,9 +401,12 @@ TEST(XADSimpleUnarchiver, NamesAreDecodedInTheEncodingFoundForAllOfThem)
 {
     FixtureTree tree;
     const QStringList names = {
-        QStringLiteral("会議資料/２０２３年度_予算案.xlsx"), QStringLiteral("会議資料/議事録（第三回）.docx"),
-        QStringLiteral("見積書_株式会社山田商事.pdf"),     QStringLiteral("写真/京都旅行の思い出.jpg"),
-        QStringLiteral("新しいフォルダー/報告書の下書き.txt"), QStringLiteral("請求書_令和五年十月分.pdf"),
+        QStringLiteral("会議資料/２０２３年度_予算案.xlsx"),
+        QStringLiteral("会議資料/議事録（第三回）.docx"),
+        QStringLiteral("見積書_株式会社山田商事.pdf"),
+        QStringLiteral("写真/京都旅行の思い出.jpg"),
+        QStringLiteral("新しいフォルダー/報告書の下書き.txt"),
+        QStringLiteral("請求書_令和五年十月分.pdf"),
     };
     QStringEncoder shiftJis("Shift_JIS");
     ASSERT_TRUE(shiftJis.isValid());
@@ -416,7 +419,8 @@ TEST(XADSimpleUnarchiver, NamesAreDecodedInTheEncodingFoundForAllOfThem)
     }
     ASSERT_TRUE(sjis.write(tree.path(QStringLiteral("sjis.zip"))));
     ASSERT_TRUE(utf8.write(tree.path(QStringLiteral("utf8.zip"))));
-    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"), {"a", "-bd", "-tzip", "-mcu=on", "../flagged.zip", "."},
+    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"),
+                                        {"a", "-bd", "-tzip", "-mcu=on", "../flagged.zip", "."},
                                         tree.path(QStringLiteral("src"))));
     // General purpose bit 11 of the first entry: the names are flagged UTF-8.
     const auto flagged = [&](const QString &zip) { return (contents(tree.path(zip)).at(7) & 0x08) != 0; };
@@ -424,7 +428,8 @@ TEST(XADSimpleUnarchiver, NamesAreDecodedInTheEncodingFoundForAllOfThem)
     ASSERT_FALSE(flagged(QStringLiteral("utf8.zip")));
     ASSERT_TRUE(flagged(QStringLiteral("flagged.zip")));
 
-    for (const QString &zip : {QStringLiteral("sjis.zip"), QStringLiteral("utf8.zip"), QStringLiteral("flagged.zip")}) {
+    for (const QString &zip :
+         {QStringLiteral("sjis.zip"), QStringLiteral("utf8.zip"), QStringLiteral("flagged.zip")}) {
         SCOPED_TRACE(zip.toStdString());
         Delegate delegate;
         const QString destination = tree.path(QStringLiteral("dest-") + zip);
@@ -435,7 +440,8 @@ TEST(XADSimpleUnarchiver, NamesAreDecodedInTheEncodingFoundForAllOfThem)
             EXPECT_EQ(contents(destination + QLatin1Char('/') + name), name.toUtf8()) << name.toStdString();
         const bool japanese = zip == QLatin1String("sjis.zip");
         EXPECT_EQ(delegate.encodingRequests, japanese ? 1 : 0);
-        EXPECT_EQ(run.unarchiver->encodingName(), japanese ? QStringLiteral("Shift_JIS") : QStringLiteral("UTF-8"));
+        EXPECT_EQ(run.unarchiver->encodingName(),
+                  japanese ? QStringLiteral("Shift_JIS") : QStringLiteral("UTF-8"));
         if (!japanese) {
             EXPECT_EQ(run.unarchiver->encodingConfidence(), 100);
         }
@@ -448,9 +454,11 @@ TEST(XADSimpleUnarchiver, EncryptedSevenZipNeedsTheRightPassword)
 {
     FixtureTree tree;
     tree.text(QStringLiteral("src/top/secret.txt"), "the plans");
-    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"), {"a", "-bd", "-pright", "-mhe=on", "../headers.7z", "top"},
+    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"),
+                                        {"a", "-bd", "-pright", "-mhe=on", "../headers.7z", "top"},
                                         tree.path(QStringLiteral("src"))));
-    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"), {"a", "-bd", "-pright", "../entries.7z", "top"},
+    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"),
+                                        {"a", "-bd", "-pright", "../entries.7z", "top"},
                                         tree.path(QStringLiteral("src"))));
     struct Case
     {

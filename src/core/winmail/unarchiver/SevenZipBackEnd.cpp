@@ -21,7 +21,9 @@ namespace {
 
 XADEntry::Type typeOf(const sw::sevenzip::Entry &entry)
 {
-    return entry.folder ? XADEntry::Type::Directory : entry.link ? XADEntry::Type::Link : XADEntry::Type::File;
+    return entry.folder ? XADEntry::Type::Directory
+           : entry.link ? XADEntry::Type::Link
+                        : XADEntry::Type::File;
 }
 
 XADEntry::Type typeOf(StagingFolder::Type type)
@@ -37,7 +39,7 @@ XADEntry::Type typeOf(StagingFolder::Type type)
     return XADEntry::Type::File;
 }
 
-}  // namespace
+} // namespace
 
 // Whether 7zz reads the file and finds something in it (an empty listing
 // leaves the file to libarchive, which read it as empty); the listing is
@@ -109,7 +111,7 @@ int XADSimpleUnarchiver::Private::parseWithSevenZip()
         XADEntry item;
         item.name = EntryPath::safe(listed.path);
         if (item.name.isEmpty())
-            continue;  // the archive's own top folder, or a name 7zz will not write either
+            continue; // the archive's own top folder, or a name 7zz will not write either
         item.rawName = listed.path.toUtf8();
         item.type = typeOf(listed);
         item.size = listed.size;
