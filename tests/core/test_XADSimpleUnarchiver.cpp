@@ -1,4 +1,5 @@
 #include "ArchiveBuilder.h"
+#include "EncodingChoice.h"
 #include "FixtureTree.h"
 #include "TemporaryFolder.h"
 #include "TreeSnapshot.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStringEncoder>
 
 #include <gtest/gtest.h>
 
@@ -19,13 +21,15 @@ using swtest::TreeSnapshot;
 
 namespace {
 
-// Answers the password request with a fixed password (or refuses it).
+// Answers the password request with a fixed password (or refuses it), and
+// chooses the names' encoding as the default settings do.
 class Delegate : public XADSimpleUnarchiverDelegate
 {
 public:
     QString password;
     bool givesPassword = true;
     int passwordRequests = 0;
+    int encodingRequests = 0;
 
     bool simpleUnarchiverNeedsPassword(XADSimpleUnarchiver &unarchiver) override
     {
@@ -33,7 +37,11 @@ public:
         unarchiver.setPassword(password);
         return givesPassword;
     }
-    QString simpleUnarchiver(XADSimpleUnarchiver &, const XADString &) override { return {}; }
+    QString simpleUnarchiver(XADSimpleUnarchiver &, const XADString &names) override
+    {
+        ++encodingRequests;
+        return sw::EncodingChoice::choose(names, qint64(4), qint64(80));  // UTF-8, threshold 80
+    }
 };
 
 struct Extraction
@@ -384,4 +392,113 @@ TEST(XADSimpleUnarchiver, StopsBeforeTheDiskIsFullAndKeepsWhatWasWritten)
     ASSERT_TRUE(stream.unarchiver);
     EXPECT_EQ(stream.error, XADSimpleUnarchiver::XADNoSpaceError);
     EXPECT_EQ(QDir(small + "/gz").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+// Names a Japanese system stores in Shift JIS, without the zip's UTF-8 flag,
+// come out right under the default settings; UTF-8 names stay as they are,
+// flagged or not.
+TEST(XADSimpleUnarchiver, NamesAreDecodedInTheEncodingFoundForAllOfThem)
+{
+    FixtureTree tree;
+    const QStringList names = {
+        QStringLiteral("会議資料/２０２３年度_予算案.xlsx"),
+        QStringLiteral("会議資料/議事録（第三回）.docx"),
+        QStringLiteral("見積書_株式会社山田商事.pdf"),
+        QStringLiteral("写真/京都旅行の思い出.jpg"),
+        QStringLiteral("新しいフォルダー/報告書の下書き.txt"),
+        QStringLiteral("請求書_令和五年十月分.pdf"),
+    };
+    QStringEncoder shiftJis("Shift_JIS");
+    ASSERT_TRUE(shiftJis.isValid());
+    ArchiveBuilder sjis(QStringLiteral("zip"));
+    ArchiveBuilder utf8(QStringLiteral("zip"));
+    for (const QString &name : names) {
+        sjis.file(shiftJis(name), name.toUtf8());
+        utf8.file(name.toUtf8(), name.toUtf8());
+        tree.text(QStringLiteral("src/") + name, name.toUtf8());
+    }
+    ASSERT_TRUE(sjis.write(tree.path(QStringLiteral("sjis.zip"))));
+    ASSERT_TRUE(utf8.write(tree.path(QStringLiteral("utf8.zip"))));
+    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"),
+                                        {"a", "-bd", "-tzip", "-mcu=on", "../flagged.zip", "."},
+                                        tree.path(QStringLiteral("src"))));
+    // General purpose bit 11 of the first entry: the names are flagged UTF-8.
+    const auto flagged = [&](const QString &zip) { return (contents(tree.path(zip)).at(7) & 0x08) != 0; };
+    ASSERT_FALSE(flagged(QStringLiteral("sjis.zip")));
+    ASSERT_FALSE(flagged(QStringLiteral("utf8.zip")));
+    ASSERT_TRUE(flagged(QStringLiteral("flagged.zip")));
+
+    for (const QString &zip :
+         {QStringLiteral("sjis.zip"), QStringLiteral("utf8.zip"), QStringLiteral("flagged.zip")}) {
+        SCOPED_TRACE(zip.toStdString());
+        Delegate delegate;
+        const QString destination = tree.path(QStringLiteral("dest-") + zip);
+        const Extraction run = extract(tree.path(zip), destination, &delegate);
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+        for (const QString &name : names)
+            EXPECT_EQ(contents(destination + QLatin1Char('/') + name), name.toUtf8()) << name.toStdString();
+        const bool japanese = zip == QLatin1String("sjis.zip");
+        EXPECT_EQ(delegate.encodingRequests, japanese ? 1 : 0);
+        EXPECT_EQ(run.unarchiver->encodingName(),
+                  japanese ? QStringLiteral("Shift_JIS") : QStringLiteral("UTF-8"));
+        if (!japanese) {
+            EXPECT_EQ(run.unarchiver->encodingConfidence(), 100);
+        }
+    }
+}
+
+// A 7z whose listing is encrypted, and one whose entries are: libarchive
+// reads neither, so 7zz does, once it has the password.
+TEST(XADSimpleUnarchiver, EncryptedSevenZipNeedsTheRightPassword)
+{
+    FixtureTree tree;
+    tree.text(QStringLiteral("src/top/secret.txt"), "the plans");
+    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"),
+                                        {"a", "-bd", "-pright", "-mhe=on", "../headers.7z", "top"},
+                                        tree.path(QStringLiteral("src"))));
+    ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("7zz"),
+                                        {"a", "-bd", "-pright", "../entries.7z", "top"},
+                                        tree.path(QStringLiteral("src"))));
+    struct Case
+    {
+        const char *password;
+        bool given;
+        int error;
+        const char *description;
+    };
+    const Case cases[] = {
+        {"", false, XADSimpleUnarchiver::XADBreakError, ""},
+        {"wrong", true, XADSimpleUnarchiver::XADPasswordError, "Wrong password"},
+        {"right", true, XADSimpleUnarchiver::XADNoError, ""},
+    };
+    for (const QString &archive : {QStringLiteral("headers.7z"), QStringLiteral("entries.7z")}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE((archive + QLatin1Char(' ') + QLatin1String(c.password)).toStdString());
+            Delegate delegate;
+            delegate.password = QString::fromLatin1(c.password);
+            delegate.givesPassword = c.given;
+            const QString destination = tree.path(QStringLiteral("dest"));
+            const Extraction run = extract(tree.path(archive), destination, &delegate);
+            ASSERT_TRUE(run.unarchiver);
+            EXPECT_EQ(run.error, c.error);
+            EXPECT_EQ(run.unarchiver->errorDescription(), QLatin1String(c.description));
+            EXPECT_EQ(delegate.passwordRequests, 1);
+            if (c.error == XADSimpleUnarchiver::XADNoError) {
+                EXPECT_EQ(contents(destination + "/top/secret.txt"), "the plans");
+                EXPECT_EQ(run.unarchiver->enclosingDirectoryName(), QStringLiteral("top"));
+                QStringList paths;
+                for (const XADExtractedItem &item : run.unarchiver->extractedItems())
+                    paths.append(item.path);
+                paths.sort();
+                EXPECT_EQ(paths, QStringList({"top", "top/secret.txt"}));
+            }
+            if (c.error != XADSimpleUnarchiver::XADNoError && QFileInfo::exists(destination)) {
+                // Nothing of a failed run is left: no file, no staging folder.
+                EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                          QStringList());
+            }
+            QDir(destination).removeRecursively();
+        }
+    }
 }

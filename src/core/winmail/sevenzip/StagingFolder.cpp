@@ -356,12 +356,14 @@ std::optional<QStringList> StagingFolder::handOver(const QString &destination)
     const std::optional<QStringList> names = FolderWalker::childNames(m_path);
     if (!target || !source || !names) {
         m_error = QString::fromLocal8Bit(::strerror(errno));
+        m_items.clear();
         return std::nullopt;
     }
     QStringList sorted = *names;
     sorted.sort();
     QStringList moved;
-    for (const QString &name : std::as_const(sorted)) {
+    for (qsizetype i = 0; i < sorted.size(); ++i) {
+        const QString &name = sorted.at(i);
         const QByteArray from = QFile::encodeName(name);
         QByteArray to = from;
         int n = 1;
@@ -369,11 +371,15 @@ std::optional<QStringList> StagingFolder::handOver(const QString &destination)
                0) {
             if (errno != EEXIST || ++n > 10000) {
                 m_error = QString::fromLocal8Bit(::strerror(errno));
+                for (const QString &left : sorted.mid(i))
+                    retarget(left, std::nullopt);
                 return std::nullopt;
             }
             to = QFile::encodeName(numberedName(name, n));
         }
         moved.append(QDir(destination).filePath(QFile::decodeName(to)));
+        if (to != from)
+            retarget(name, QFile::decodeName(to));
     }
     // Empty now; rmdir takes nothing else.
     if (::rmdir(QFile::encodeName(m_path).constData()) != 0)
@@ -381,6 +387,33 @@ std::optional<QStringList> StagingFolder::handOver(const QString &destination)
     else
         m_path.clear();
     return moved;
+}
+
+bool StagingFolder::drop(const QString &relative, const QString &reason)
+{
+    if (!isValid())
+        return false;
+    RemovalRun removal(lcSevenZip(), QStringLiteral("Fail to remove extracted item, error=%1"));
+    const QString path = m_path + QLatin1Char('/') + relative;
+    if (!removal.remove(m_path, path, RemovalRun::Mode::Whole, 0, kAnyUserFolder).ok())
+        return false;
+    retarget(relative, std::nullopt);
+    m_removed.append({relative, reason});
+    return true;
+}
+
+void StagingFolder::retarget(const QString &relative, const std::optional<QString> &to)
+{
+    const QString below = relative + QLatin1Char('/');
+    for (qsizetype i = m_items.size() - 1; i >= 0; --i) {
+        QString &path = m_items[i].path;
+        if (path != relative && !path.startsWith(below))
+            continue;
+        if (to)
+            path.replace(0, relative.size(), *to);
+        else
+            m_items.removeAt(i);
+    }
 }
 
 bool StagingFolder::discard()

@@ -61,14 +61,18 @@ public:
     bool check();
     // What remains after check(), folders before their contents.
     const QList<Item> &items() const { return m_items; }
-    // What check() took away, and why.
+    // What check() and drop() took away, and why.
     const QList<Removed> &removed() const { return m_removed; }
+    // Takes one item of items() (a folder with its contents) away before
+    // the hand-over, for a reason of the caller's (a file cut short).
+    bool drop(const QString &relative, const QString &reason);
 
     // Moves each top-level entry into destination, never over an existing
     // one ("name 2", "name 3"... when the name is taken), then removes the
     // empty staging folder. The entries' new paths, in the staging folder's
     // order; nullopt when one could not be moved (those moved stay moved,
-    // the rest stays in the staging folder).
+    // the rest stays in the staging folder). From then on items() are the
+    // ones moved, relative to destination, under the names they got there.
     std::optional<QStringList> handOver(const QString &destination);
     // Removes the staging folder and everything in it (an abandoned run).
     bool discard();
@@ -84,6 +88,8 @@ private:
     // Picks out what must go (into walk.doomed) and the links that may stay.
     static QList<Link> sortOut(Walk &walk, const QByteArray &root);
     void listRemaining(const Walk &walk, const QSet<QByteArray> &gone);
+    // Items at relative or below it; with to, renamed to it, else taken out.
+    void retarget(const QString &relative, const std::optional<QString> &to);
     static QString numberedName(const QString &name, int n);
 
     QString m_path;

@@ -31,9 +31,17 @@ void supportArchiveFormats(archive *a)
     archive_read_support_format_zip(a);
 }
 
+// The UTF-8 locale readers switch their thread to; null when the system has none.
+locale_t utf8Locale()
+{
+    static const locale_t locale = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+    return locale;
+}
+
 }  // namespace
 
-ArchiveReader::ArchiveReader(const QString &path, Mode mode) : m_archive(archive_read_new())
+ArchiveReader::ArchiveReader(const QString &path, Mode mode)
+    : m_previousLocale(utf8Locale() ? ::uselocale(utf8Locale()) : nullptr), m_archive(archive_read_new())
 {
     // Passphrases can only be added before opening; one that comes later
     // (the delegate is asked on the first encrypted entry) is handed over
@@ -65,6 +73,8 @@ ArchiveReader::ArchiveReader(const QString &path, Mode mode) : m_archive(archive
 ArchiveReader::~ArchiveReader()
 {
     archive_read_free(m_archive);
+    if (m_previousLocale)
+        ::uselocale(m_previousLocale);
 }
 
 void ArchiveReader::addPassphrase(const QByteArray &passphrase)

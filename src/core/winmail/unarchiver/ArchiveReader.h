@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <locale.h>
+
 struct archive;
 struct archive_entry;
 
@@ -13,6 +15,12 @@ namespace sw {
 // no archive but one compressed stream (x.gz, x.xz, ...) is read in raw
 // mode, as a single entry. The mtree format is left out on purpose: its
 // entries name files on this machine, whose contents libarchive would copy.
+//
+// While a reader exists, its thread works in a UTF-8 locale: libarchive
+// converts names to the locale's character set, and in the C locale it
+// drops every name the archive flags as UTF-8 that holds a non-ASCII
+// character. In a UTF-8 locale such names come as UTF-8, and names stored
+// in another encoding come as their raw bytes, left to EntryNames.
 class ArchiveReader
 {
 public:
@@ -43,6 +51,7 @@ public:
     archive *handle() { return m_archive; }
 
 private:
+    locale_t m_previousLocale = nullptr;  // switched before the archive is made: declared first
     archive *m_archive = nullptr;
     bool m_open = false;
     bool m_unreadable = false;

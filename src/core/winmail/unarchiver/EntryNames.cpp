@@ -1,5 +1,7 @@
 #include "EntryNames.h"
 
+#include "XADString.h"
+
 #include <QStringDecoder>
 
 #include <archive_entry.h>
@@ -40,30 +42,17 @@ EntryNames::Name EntryNames::linkTarget(archive_entry *entry)
 
 bool EntryNames::isUtf8(const QByteArray &bytes)
 {
+    // The decoding runs only when its result is taken.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)decoder.decode(bytes);
+    const QString decoded = decoder.decode(bytes);
     return !decoder.hasError();
-}
-
-QString EntryNames::percentEscaped(const QByteArray &bytes)
-{
-    QString out;
-    for (const char c : bytes) {
-        const auto byte = uchar(c);
-        if (byte < 0x80 && byte >= 0x20 && byte != '%')
-            out += QLatin1Char(c);
-        else
-            out += QStringLiteral("%%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
-    }
-    return out;
 }
 
 QString EntryNames::decode(const Name &name, const QString &encodingName)
 {
     if (name.utf8)
         return QString::fromUtf8(name.bytes);
-    (void)encodingName;
-    return percentEscaped(name.bytes);
+    return XADString::decode(name.bytes, encodingName);
 }
 
 }  // namespace sw

@@ -7,12 +7,11 @@ struct archive_entry;
 
 namespace sw {
 
-// The names of an archive's entries as bytes, and their decoding. libarchive
-// hands out a name in the locale's character set when it can convert it
-// (a name the archive flags as UTF-8, or stores as Unicode) and as the
-// archive's raw bytes otherwise; a name it cannot give in the locale comes
-// from its UTF-8 form instead. So a name is UTF-8 either way, or raw bytes
-// of an encoding still to be found.
+// The names of an archive's entries as bytes, and their decoding. Read in a
+// UTF-8 locale (see ArchiveReader), libarchive hands out a name the archive
+// flags as UTF-8 or stores as Unicode in UTF-8, and any other name as the
+// archive's raw bytes. So a name is UTF-8, or raw bytes of an encoding
+// still to be found; raw bytes that happen to be valid UTF-8 count as UTF-8.
 class EntryNames
 {
 public:
@@ -26,10 +25,9 @@ public:
     static Name hardLinkName(archive_entry *entry);
     static Name linkTarget(archive_entry *entry);
 
-    // bytes decoded; bytes no decoding accounts for become %XX (a '%'
-    // too, so that the result cannot be mistaken for another name).
+    // A UTF-8 name as it is; any other in encodingName (an ICU converter
+    // name), where bytes that do not decode become %XX (see XADString).
     static QString decode(const Name &name, const QString &encodingName);
-    static QString percentEscaped(const QByteArray &bytes);
     static bool isUtf8(const QByteArray &bytes);
 };
 

@@ -1,8 +1,11 @@
 #include "XADSimpleUnarchiver.h"
 
+#include "EncodingChoice.h"
+#include "EncodingList.h"
 #include "EntryPath.h"
 #include "TemporaryFolder.h"
 #include "XADSimpleUnarchiverPrivate.h"
+#include "XADString.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,6 +73,40 @@ QString withoutArchiveSuffix(const QString &fileName, bool compressionOnly)
     return name.isEmpty() ? QStringLiteral("data") : name;
 }
 
+// What libarchive makes of a file: an archive it reads, one compressed
+// stream, an archive it may not read (the listing fails or is empty, or the
+// entries are encrypted in a format it decrypts only for zip), nothing it
+// knows, or a file that cannot be read at all.
+enum class Reading { Archive, Stream, Beyond, Unknown, Unreadable };
+
+Reading libarchiveReading(const QString &path)
+{
+    {
+        ArchiveReader reader(path, ArchiveReader::Mode::Archive);
+        if (reader.isOpen()) {
+            // Up to the first entry with data (folders cost nothing to pass):
+            // whether it is encrypted tells for the archive.
+            archive_entry *entry = nullptr;
+            ArchiveReader::Step step = reader.next(entry);
+            while (step == ArchiveReader::Step::Entry && archive_entry_filetype(entry) == AE_IFDIR)
+                step = reader.next(entry);
+            // Nothing at all may also be a format libarchive does not know
+            // that starts with what looks like the end of a tar (a disk image).
+            if (step == ArchiveReader::Step::Failed || step == ArchiveReader::Step::End)
+                return Reading::Beyond;
+            const int format = archive_format(reader.handle()) & ARCHIVE_FORMAT_BASE_MASK;
+            const bool encrypted = step == ArchiveReader::Step::Entry
+                                   && (archive_entry_is_encrypted(entry)
+                                       || archive_read_has_encrypted_entries(reader.handle()) > 0);
+            return encrypted && format != ARCHIVE_FORMAT_ZIP ? Reading::Beyond : Reading::Archive;
+        }
+    }
+    ArchiveReader stream(path, ArchiveReader::Mode::Stream);
+    if (stream.isOpen())
+        return Reading::Stream;
+    return stream.unreadable() ? Reading::Unreadable : Reading::Unknown;
+}
+
 }  // namespace
 
 
@@ -93,16 +130,21 @@ std::unique_ptr<XADSimpleUnarchiver> XADSimpleUnarchiver::simpleUnarchiverForPat
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)
         || ::access(QFile::encodeName(path).constData(), R_OK) != 0)
         return refuse(XADOpenError);
-    ArchiveReader::Mode mode = ArchiveReader::Mode::Archive;
-    if (!ArchiveReader(path, mode).isOpen()) {
-        mode = ArchiveReader::Mode::Stream;
-        ArchiveReader stream(path, mode);
-        if (!stream.isOpen())
-            return refuse(stream.unreadable() ? XADOpenError : XADNotSupportedError);
-    }
     std::unique_ptr<XADSimpleUnarchiver> unarchiver(new XADSimpleUnarchiver);
     unarchiver->d->path = path;
-    unarchiver->d->mode = mode;
+    const Reading reading = libarchiveReading(path);
+    if (reading == Reading::Unreadable)
+        return refuse(XADOpenError);
+    if (reading == Reading::Stream)
+        unarchiver->d->mode = ArchiveReader::Mode::Stream;
+    if (reading == Reading::Beyond || reading == Reading::Unknown) {
+        if (unarchiver->d->chooseSevenZip()) {
+            unarchiver->d->sevenZip = true;
+        } else if (reading == Reading::Unknown) {
+            return refuse(XADNotSupportedError);
+        }
+        // Else libarchive it is, and it tells what is wrong.
+    }
     if (error)
         *error = XADNoError;
     return unarchiver;
@@ -145,18 +187,26 @@ QString XADSimpleUnarchiver::_findUniquePathForOriginalPath(const QString &path)
 
 // --- names ----------------------------------------------------------------
 
+// The names that are not UTF-8 are decoded in one encoding, chosen over all
+// of them together: the delegate's answer, or else the detector's.
 void XADSimpleUnarchiver::Private::chooseEncoding()
 {
-    encodingChosen = true;
     QList<QByteArray> undecided;
     for (const EntryNames::Name &name : std::as_const(names))
         if (!name.utf8)
             undecided.append(name.bytes);
+    // All UTF-8 so far: a later name that is not (past a partial listing)
+    // makes the choice then.
     if (undecided.isEmpty())
         return;
-    // Names that are not UTF-8 keep their bytes as %XX: no name is lost.
-    encoding.clear();
-    confidence = 0;
+    encodingChosen = true;
+    const XADString string(undecided);
+    QString chosen = delegate ? delegate->simpleUnarchiver(*q, string) : QString();
+    if (sw::EncodingList::standardName(chosen).isEmpty())
+        chosen = sw::EncodingChoice::choose(string, QString(), qint64(0));
+    encoding = chosen;
+    const bool detected = sw::EncodingList::standardName(chosen) == sw::EncodingList::standardName(string.encoding());
+    confidence = detected ? qRound(string.confidence() * 100) : 0;
 }
 
 QString XADSimpleUnarchiver::Private::decode(const EntryNames::Name &name)
@@ -181,10 +231,19 @@ XADEntry XADSimpleUnarchiver::Private::entryFor(archive_entry *entry, const Entr
     return item;
 }
 
+// A free name in the destination for the folder named after the archive.
+QString XADSimpleUnarchiver::Private::enclosingFolderName() const
+{
+    const QString name = withoutArchiveSuffix(QFileInfo(path).fileName(), false);
+    return QFileInfo(sw::TemporaryFolder::uniquePath(QDir(destination).filePath(name))).fileName();
+}
+
 // --- listing --------------------------------------------------------------
 
 int XADSimpleUnarchiver::parse()
 {
+    if (d->sevenZip)
+        return d->parseWithSevenZip();
     ArchiveReader reader(d->path, d->mode);
     if (!reader.isOpen())
         return d->fail(XADOpenError, reader.errorString());
@@ -196,6 +255,8 @@ int XADSimpleUnarchiver::Private::list(ArchiveReader &reader)
     entries.clear();
     names.clear();
     encodingChosen = false;
+    encoding = QStringLiteral("UTF-8");
+    confidence = 100;
     listingComplete = false;
     anyEncrypted = false;
     qint64 contents = 0;
@@ -263,6 +324,8 @@ int XADSimpleUnarchiver::unarchive()
     d->errorDescription.clear();
     d->extractedFolders.clear();
     d->written = d->lastReported = 0;
+    if (d->sevenZip)
+        return d->unarchiveWithSevenZip();
     d->archiveSize = QFileInfo(d->path).size();
     const int destination = ::open(QFile::encodeName(d->destination).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (destination < 0)
@@ -271,8 +334,7 @@ int XADSimpleUnarchiver::unarchive()
     QString madeFolder;
     if (d->intoEnclosing && !d->removesEnclosingForSolo) {
         // Every entry goes into one new folder named after the archive.
-        const QString name = withoutArchiveSuffix(QFileInfo(d->path).fileName(), false);
-        madeFolder = QFileInfo(sw::TemporaryFolder::uniquePath(QDir(d->destination).filePath(name))).fileName();
+        madeFolder = d->enclosingFolderName();
         if (::mkdirat(destination, QFile::encodeName(madeFolder).constData(), 0755) == 0)
             root = ::openat(destination, QFile::encodeName(madeFolder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (root < 0 || root == destination) {

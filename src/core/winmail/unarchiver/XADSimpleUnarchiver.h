@@ -49,7 +49,8 @@ public:
     // again after a wrong password only when the archive allows telling one.
     virtual bool simpleUnarchiverNeedsPassword(XADSimpleUnarchiver &unarchiver) = 0;
     // The encoding for the archive's names that are not UTF-8 (an ICU
-    // converter name); an empty answer takes the detector's.
+    // converter name), asked once with all of them; an empty answer, or
+    // one ICU does not know, takes the detector's.
     virtual QString simpleUnarchiver(XADSimpleUnarchiver &unarchiver, const XADString &encodingNameForXADString) = 0;
     // False skips the entry and every one after it (the extraction ends
     // with XADBreakError).
@@ -173,7 +174,8 @@ public:
     void setPasswordEncodingName(const QString &encodingName);
 
     // The encoding the names were decoded with ("UTF-8" when all were UTF-8)
-    // and the detector's confidence in percent (100 for UTF-8).
+    // and the detector's confidence in it in percent (100 for UTF-8, 0 for
+    // an encoding the detector did not find).
     QString encodingName() const;
     int encodingConfidence() const;
 

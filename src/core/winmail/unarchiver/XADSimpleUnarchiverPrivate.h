@@ -2,17 +2,22 @@
 
 // The state of one XADSimpleUnarchiver, shared by the files that implement
 // it: XADSimpleUnarchiver.cpp (creation, names, listing, the pass over the
-// archive) and XADSimpleUnarchiverEntries.cpp (writing one entry).
+// archive), XADSimpleUnarchiverEntries.cpp (writing one entry) and
+// SevenZipBackEnd.cpp (the archives only 7zz reads).
 
 #include "ArchiveReader.h"
 #include "EntryNames.h"
 #include "EntryWriter.h"
 #include "FreeSpaceGuard.h"
 #include "JobControl.h"
+#include "SevenZipProcess.h"
 #include "XADSimpleUnarchiver.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QSet>
+
+#include <optional>
 
 namespace sw::unarchiver {
 
@@ -73,6 +78,16 @@ struct XADSimpleUnarchiver::Private
     }
     void noteProgress(const XADEntry &item, qint64 fileProgress, sw::ArchiveReader &reader);
     void settleEnclosing(const QString &madeFolder);
+    QString enclosingFolderName() const;
+
+    // The 7zz back-end, for what libarchive cannot read.
+    bool chooseSevenZip();
+    int parseWithSevenZip();
+    int unarchiveWithSevenZip();
+    int sevenZipFailure(const sw::SevenZipProcess::Result &result);
+    bool sevenZip = false;
+    std::optional<QList<sw::sevenzip::Entry>> probedListing;  // 7zz's listing without a password
+    QHash<QString, qint64> listedSizes;                        // file sizes by 7zz's path
 
     qint64 written = 0;
     qint64 lastReported = 0;

@@ -1,0 +1,211 @@
+// The archives libarchive cannot read (an encrypted 7z or rar, formats only
+// 7-Zip knows) go to the 7zz program: it lists them, and extracts them into
+// a staging folder inside the destination, which is checked before what is
+// in it is handed over.
+
+#include "XADSimpleUnarchiverPrivate.h"
+
+#include "EntryPath.h"
+#include "StagingFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using sw::EntryPath;
+using sw::SevenZipProcess;
+using sw::StagingFolder;
+using sw::unarchiver::tr;
+using Status = sw::SevenZipProcess::Status;
+
+namespace {
+
+XADEntry::Type typeOf(const sw::sevenzip::Entry &entry)
+{
+    return entry.folder ? XADEntry::Type::Directory
+           : entry.link ? XADEntry::Type::Link
+                        : XADEntry::Type::File;
+}
+
+XADEntry::Type typeOf(StagingFolder::Type type)
+{
+    switch (type) {
+    case StagingFolder::Type::Directory:
+        return XADEntry::Type::Directory;
+    case StagingFolder::Type::Link:
+        return XADEntry::Type::Link;
+    case StagingFolder::Type::File:
+        break;
+    }
+    return XADEntry::Type::File;
+}
+
+} // namespace
+
+// Whether 7zz reads the file and finds something in it (an empty listing
+// leaves the file to libarchive, which read it as empty); the listing is
+// kept when it needed no password.
+bool XADSimpleUnarchiver::Private::chooseSevenZip()
+{
+    SevenZipProcess::Result result = SevenZipProcess(path).list();
+    if (result.status == Status::Ok && !result.entries.isEmpty()) {
+        probedListing = std::move(result.entries);
+        return true;
+    }
+    return result.status == Status::PasswordRequired || result.status == Status::WrongPassword;
+}
+
+int XADSimpleUnarchiver::Private::sevenZipFailure(const SevenZipProcess::Result &result)
+{
+    switch (result.status) {
+    case Status::Ok:
+        return XADNoError;
+    case Status::PasswordRequired:
+        return fail(XADPasswordError, tr("Password required"));
+    case Status::WrongPassword:
+        return fail(XADPasswordError, tr("Wrong password"));
+    case Status::NoSpace:
+        return fail(XADNoSpaceError, tr("Not enough free space"));
+    case Status::Cancelled:
+        return fail(XADBreakError, {});
+    case Status::Damaged:
+        return fail(XADDamagedError, result.message);
+    case Status::NotArchive:
+    case Status::ProgramMissing:
+        break;
+    }
+    return fail(XADNotSupportedError, tr("This archive format is not supported"));
+}
+
+// 7zz gives every name in UTF-8, decoded by its own rules: no encoding to choose.
+int XADSimpleUnarchiver::Private::parseWithSevenZip()
+{
+    entries.clear();
+    listedSizes.clear();
+    listingComplete = false;
+    anyEncrypted = false;
+    encoding = QStringLiteral("UTF-8");
+    confidence = 100;
+    const auto list = [this] {
+        SevenZipProcess process(path);
+        process.setPassword(password);
+        process.setJob(job);
+        return process.list();
+    };
+    SevenZipProcess::Result result;
+    if (probedListing && password.isEmpty())
+        result.entries = *std::exchange(probedListing, std::nullopt);
+    else
+        result = list();
+    // The listing itself is encrypted: it takes the password first.
+    if (result.status == Status::PasswordRequired && password.isEmpty() && !askedPassword && delegate) {
+        askedPassword = true;
+        if (!delegate->simpleUnarchiverNeedsPassword(*q))
+            return fail(XADBreakError, {});
+        result = list();
+    }
+    if (result.status != Status::Ok)
+        return sevenZipFailure(result);
+
+    totalSize = 0;
+    for (const sw::sevenzip::Entry &listed : std::as_const(result.entries)) {
+        XADEntry item;
+        item.name = EntryPath::safe(listed.path);
+        if (item.name.isEmpty())
+            continue; // the archive's own top folder, or a name 7zz will not write either
+        item.rawName = listed.path.toUtf8();
+        item.type = typeOf(listed);
+        item.size = listed.size;
+        item.encrypted = listed.encrypted;
+        anyEncrypted = anyEncrypted || item.encrypted;
+        if (item.type == XADEntry::Type::File) {
+            listedSizes.insert(listed.path, listed.size);
+            totalSize = item.size >= 0 && totalSize >= 0 ? totalSize + item.size : -1;
+        }
+        entries.append(item);
+    }
+    listingComplete = true;
+    return XADNoError;
+}
+
+// A run that fails hands nothing over, except when space ran out: then what
+// 7zz wrote whole stays and is listed, as on the libarchive path. After a
+// wrong key or damage 7zz may have written garbage under an entry's name,
+// and which entries came through whole it does not say.
+int XADSimpleUnarchiver::Private::unarchiveWithSevenZip()
+{
+    if (!listingComplete) {
+        if (const int error = parseWithSevenZip())
+            return error;
+    }
+    for (const XADEntry &item : std::as_const(entries)) {
+        if (delegate && !delegate->simpleUnarchiver(*q, item, QDir(destination).filePath(item.name)))
+            return fail(XADBreakError, {});
+    }
+    if (anyEncrypted && password.isEmpty() && !askedPassword && delegate) {
+        askedPassword = true;
+        if (!delegate->simpleUnarchiverNeedsPassword(*q))
+            return fail(XADBreakError, {});
+    }
+
+    StagingFolder staging(destination);
+    if (!staging.isValid())
+        return fail(XADWriteError, staging.errorString());
+    SevenZipProcess process(path);
+    process.setPassword(password);
+    process.setJob(job);
+    // 7zz tells progress in percent of the whole archive.
+    const qint64 expected = totalSize > 0 ? totalSize : 0;
+    const qint64 scale = expected > 0 ? expected : 100;
+    XADEntry whole;
+    whole.name = QFileInfo(path).fileName();
+    whole.size = scale;
+    process.setProgressHandler([&](int percent) {
+        const qint64 done = scale / 100 * percent + scale % 100 * percent / 100;
+        if (delegate)
+            delegate->simpleUnarchiver(*q, whole, done, scale, done, scale);
+    });
+    const SevenZipProcess::Result result = process.extract(staging.path(), expected);
+    const int error = sevenZipFailure(result);
+    if (error != XADNoError && error != XADNoSpaceError) {
+        staging.discard();
+        return error;
+    }
+    if (!staging.check()) {
+        const QString description = tr("The extracted items could not be checked");
+        staging.discard();
+        return fail(XADWriteError, description);
+    }
+    // Stopped for space, 7zz leaves the file it was writing cut short.
+    if (error == XADNoSpaceError) {
+        const QList<StagingFolder::Item> items = staging.items();
+        for (const StagingFolder::Item &item : items) {
+            if (item.type == StagingFolder::Type::File && item.size < listedSizes.value(item.path, -1))
+                staging.drop(item.path, tr("the entry was cut short"));
+        }
+    }
+    for (const sw::sevenzip::Skipped &item : result.skipped)
+        addSkipped(item.path, item.reason);
+    for (const StagingFolder::Removed &item : staging.removed())
+        addSkipped(item.path, item.reason);
+
+    QString madeFolder;
+    QString target = destination;
+    if (intoEnclosing && !removesEnclosingForSolo) {
+        madeFolder = enclosingFolderName();
+        target = QDir(destination).filePath(madeFolder);
+        if (!QDir(destination).mkdir(madeFolder)) {
+            staging.discard();
+            return fail(XADWriteError, tr("Cannot create the folder %1").arg(target));
+        }
+    }
+    const bool handedOver = staging.handOver(target).has_value();
+    for (const StagingFolder::Item &item : staging.items())
+        addExtracted(item.path, typeOf(item.type), item.size);
+    settleEnclosing(madeFolder);
+    if (!handedOver) {
+        const QString description = staging.errorString();
+        staging.discard();
+        return fail(XADWriteError, description);
+    }
+    return error;
+}
