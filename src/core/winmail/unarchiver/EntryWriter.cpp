@@ -210,9 +210,8 @@ EntryWriter::Outcome EntryWriter::createFile(const QStringList &path, OpenFile &
 EntryWriter::Outcome EntryWriter::finishFile(OpenFile &file, qint64 size, mode_t mode, time_t mtime)
 {
     // A trailing hole of a sparse entry is never written: the size says it.
-    struct stat st;
     int error = 0;
-    if (::fstat(file.fd, &st) != 0 || (st.st_size < size && ::ftruncate(file.fd, size) != 0)
+    if ((file.end < size && ::ftruncate(file.fd, size) != 0)
         || ::fchmod(file.fd, safeMode(mode, false)) != 0)
         error = errno;
     if (!error && m_options.keepsMetadata && mtime > 0) {

@@ -55,6 +55,7 @@ public:
         QStringList path;       // where it is written
         dev_t dev = 0;
         ino_t ino = 0;
+        qint64 end = 0;  // the end of what was written so far
     };
 
     EntryWriter(int rootFd, Options options);

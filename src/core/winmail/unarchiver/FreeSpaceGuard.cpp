@@ -8,6 +8,8 @@ namespace sw {
 
 namespace {
 constexpr qint64 kCheckEvery = 4 << 20;
+// Small files between two checks: each takes at least a block, whatever it holds.
+constexpr int kFilesBetweenChecks = 64;
 constexpr qint64 kMaxReserve = qint64(1) << 30;
 }  // namespace
 
@@ -25,7 +27,13 @@ bool FreeSpaceGuard::leavesReserve(qint64 more) const
 
 bool FreeSpaceGuard::roomFor(qint64 size)
 {
+    // A small file of known size is counted in by wrote() like any other
+    // bytes; asking the file system before each one would cost a call per
+    // file of an archive of thousands.
+    if (size >= 0 && m_sinceCheck + size < kCheckEvery && ++m_filesSinceCheck < kFilesBetweenChecks)
+        return true;
     m_sinceCheck = 0;
+    m_filesSinceCheck = 0;
     return leavesReserve(size);
 }
 
@@ -35,6 +43,7 @@ bool FreeSpaceGuard::wrote(qint64 n)
     if (m_sinceCheck < kCheckEvery)
         return true;
     m_sinceCheck = 0;
+    m_filesSinceCheck = 0;
     return leavesReserve(kCheckEvery);
 }
 

@@ -6,9 +6,10 @@ namespace sw {
 
 // Keeps an extraction from filling the destination's file system: writing
 // must leave at least min(1 GiB, 5 % of the file system) free. The free
-// space is asked for (fstatvfs) before each file and again every few MiB
-// written, so an entry that lies about its size, or a stream whose size is
-// unknown until it ends, is stopped too. Asking per block would cost a
+// space is asked for (fstatvfs) before a large file or one of unknown size,
+// every few dozen small files and again every few MiB written, so an entry
+// that lies about its size, or a stream whose size is unknown until it
+// ends, is stopped too. Asking per block would cost a
 // system call per 64 KiB; every 4 MiB bounds the overshoot to that much.
 class FreeSpaceGuard
 {
@@ -25,6 +26,7 @@ private:
 
     int m_fd;
     qint64 m_sinceCheck = 0;
+    int m_filesSinceCheck = 0;
 };
 
 }  // namespace sw

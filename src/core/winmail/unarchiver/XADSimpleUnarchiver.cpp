@@ -3,6 +3,7 @@
 #include "EncodingChoice.h"
 #include "EncodingList.h"
 #include "EntryPath.h"
+#include "SevenZipProcess.h"
 #include "TemporaryFolder.h"
 #include "XADSimpleUnarchiverPrivate.h"
 #include "XADString.h"
@@ -95,6 +96,10 @@ Reading libarchiveReading(const QString &path)
             if (step == ArchiveReader::Step::Failed || step == ArchiveReader::Step::End)
                 return Reading::Beyond;
             const int format = archive_format(reader.handle()) & ARCHIVE_FORMAT_BASE_MASK;
+            // 7-Zip's own program decodes a 7z's blocks on every core,
+            // libarchive on one: it takes them all when it is installed.
+            if (format == ARCHIVE_FORMAT_7ZIP && !sw::SevenZipProcess::program().isEmpty())
+                return Reading::Beyond;
             const bool encrypted = step == ArchiveReader::Step::Entry
                                    && (archive_entry_is_encrypted(entry)
                                        || archive_read_has_encrypted_entries(reader.handle()) > 0);

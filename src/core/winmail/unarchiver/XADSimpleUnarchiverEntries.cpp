@@ -161,6 +161,7 @@ int XADSimpleUnarchiver::Private::writeData(ArchiveReader &reader, EntryWriter &
             done += size_t(n);
         }
         end = std::max(end, offset + qint64(size));
+        file.end = end;
         fileProgress += qint64(size);
         written += qint64(size);
         job->setBytes(written);
