@@ -1,5 +1,7 @@
 #include "SevenZipProcess.h"
 
+#include "FreeSpaceReserve.h"
+
 #include "JobControl.h"
 
 #include <QFile>
@@ -31,7 +33,7 @@ bool leavesReserve(const QString &folder, qint64 expectedSize, int percent)
     const qint64 freeBytes = qint64(fs.f_bavail) * qint64(fs.f_frsize);
     const qint64 totalBytes = qint64(fs.f_blocks) * qint64(fs.f_frsize);
     const qint64 toCome = expectedSize > 0 ? expectedSize / 100 * (100 - qBound(0, percent, 100)) : 0;
-    return freeBytes - toCome >= SevenZipProcess::reserveFor(totalBytes);
+    return freeBytes - toCome >= freeSpaceReserve(totalBytes);
 }
 
 QProcessEnvironment childEnvironment()
@@ -55,10 +57,6 @@ QString SevenZipProcess::program()
     return QStandardPaths::findExecutable(QStringLiteral("7zz"));
 }
 
-qint64 SevenZipProcess::reserveFor(qint64 totalBytes)
-{
-    return qMin<qint64>(qint64(1) << 30, totalBytes / 20);
-}
 
 QStringList SevenZipProcess::passwordArguments() const
 {

@@ -63,8 +63,6 @@ public:
 
     // The 7zz to run; empty when there is none.
     static QString program();
-    // The free space a write must leave on a file system of totalBytes.
-    static qint64 reserveFor(qint64 totalBytes);
 
 private:
     Result run(const QStringList &arguments, const QString &watchedFolder, qint64 expectedSize);

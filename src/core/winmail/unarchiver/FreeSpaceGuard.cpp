@@ -1,5 +1,7 @@
 #include "FreeSpaceGuard.h"
 
+#include "FreeSpaceReserve.h"
+
 #include <sys/statvfs.h>
 
 #include <algorithm>
@@ -10,7 +12,6 @@ namespace {
 constexpr qint64 kCheckEvery = 4 << 20;
 // Small files between two checks: each takes at least a block, whatever it holds.
 constexpr int kFilesBetweenChecks = 64;
-constexpr qint64 kMaxReserve = qint64(1) << 30;
 }  // namespace
 
 bool FreeSpaceGuard::leavesReserve(qint64 more) const
@@ -21,7 +22,7 @@ bool FreeSpaceGuard::leavesReserve(qint64 more) const
     const qint64 unit = qint64(fs.f_frsize ? fs.f_frsize : fs.f_bsize);
     const qint64 total = qint64(fs.f_blocks) * unit;
     const qint64 available = qint64(fs.f_bavail) * unit;
-    const qint64 reserve = std::min(kMaxReserve, total / 20);
+    const qint64 reserve = freeSpaceReserve(total);
     return available - std::max<qint64>(more, 0) >= reserve;
 }
 
