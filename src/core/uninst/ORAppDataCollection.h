@@ -1,0 +1,116 @@
+#pragma once
+
+#include "InstalledApp.h"
+#include "JobControl.h"
+#include "ORAppData.h"
+#include "PublishedResult.h"
+#include "RemovalReport.h"
+#include "ToolEngine.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace sw {
+class CategoryRoots;
+}
+
+// The uninstaller's engine, one per process.
+//
+// A scan asks the layout's application sources for the installed
+// applications (macos: the bundles below ROOT/Applications; freedesktop:
+// Flatpak installations, AppImages, applications kept in the home, Debian
+// packages with a desktop entry), then builds one group per application: its
+// bundle item first, then the leftovers LeftoverFinder proposes (caches,
+// support files, settings), each measured once below the folder it was found
+// in, the way the removal core counts. Finding applications is cheap (a few
+// listings, one property list or desktop entry each); measuring bundles and
+// leftover folders is the expensive part, and it stops between entries when
+// the scan is cancelled. "apptitle" carries each application's bundle path.
+//
+// Removal takes the marked, visible items of the visible groups whose flag is
+// not 0, in order. The user's own items go through sw::RemovalRun, anchored
+// at the folder each was found in. Items only an administrator may remove
+// are collected and go together in one privileged `rm` after them; then
+// Flatpak applications are uninstalled by flatpak and Debian packages by
+// apt-get (through pkexec where the installation is the system's), each
+// package only when a simulated removal takes nothing else along. A
+// dismissed password dialog stops the run. What failed is reported with its
+// reason and never counted in delSize().
+class ORAppDataCollection
+{
+public:
+    using Data = ORAppData;
+
+    static ORAppDataCollection &shareInstance();
+
+    // The engine contract (sw::ToolEngine): scan() publishes its result and
+    // returns it, nullptr when cancelled; remove() removes what is marked in it.
+    std::shared_ptr<ORAppData> scan(sw::JobControl &job);
+    sw::RemovalReport remove(sw::JobControl &job);
+    std::shared_ptr<ORAppData> result() const { return tempAppData(); }
+    // Forgets the result and the application list; the removal record stays.
+    void startOver();
+
+    // The published result; runs the scan on the calling thread when none is held.
+    std::shared_ptr<ORAppData> appData();
+    std::shared_ptr<ORAppData> tempAppData() const;
+    bool scanAppDataFlag() const { return true; }
+    // A scan nobody watches; its result is not published.
+    std::shared_ptr<ORAppData> startScan();
+    std::shared_ptr<ORAppData> scanApp();
+    // The bundle paths of the applications the last scan found, in order.
+    QStringList appArray() const;
+
+    // The steps of a scan, in their order of use. getAppWithContent lists the
+    // applications of the layout (macos: the bundles below folder, at any
+    // depth; an empty folder means the layout's own places).
+    sw::InstalledApps getAppWithContent(const QString &folder = QString());
+    void getAppCache(const sw::InstalledApp &app, ORAppDataGroup &group);
+    void getAppSupprt(const sw::InstalledApp &app, ORAppDataGroup &group);
+    void getAppPreference(const sw::InstalledApp &app, ORAppDataGroup &group);
+    // Measures path below root (default: the folder holding it) and appends
+    // it to group when it has a size and is not in the group yet.
+    bool addItemToGroup(const QString &path, ORAppDataGroup &group, const QString &root = QString());
+
+    // remove() with nobody watching.
+    void deleteApps();
+    // Bytes removed by the last removal run.
+    qint64 delSize() const;
+    // The removal record: every removed item once, in removal order, with the
+    // bytes that went; named after the last application processed.
+    ORAppDataGroup delGroup() const;
+    // One entry per removed item (the removal page's rows).
+    QList<ORAppDataItem> appDataDel() const;
+    // What the last removal did, item by item.
+    sw::RemovalReport removalReport() const;
+
+private:
+    ORAppDataCollection();
+    struct Origin;
+    class Removal;
+    std::shared_ptr<ORAppData> collect(sw::JobControl &job);
+    ORAppDataGroup groupFor(const sw::InstalledApp &app);
+    void addBundleItem(const sw::InstalledApp &app, ORAppDataGroup &group);
+    void addCandidates(const QList<std::pair<QString, QString>> &candidates, ORAppDataGroup &group);
+    bool appendItem(ORAppDataGroup &group, const QString &path, qint64 size, const Origin &origin);
+    sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
+    sw::CategoryRoots &scanRoots();
+    void publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report);
+
+    mutable QMutex m_mutex;  // guards what the removal publishes and the scan's lists
+    sw::PublishedResult<ORAppData> m_result;
+    QStringList m_appArray;
+    QHash<QString, std::shared_ptr<const Origin>> m_origins;  // by item path, for the removal
+    ORAppDataGroup m_delGroup;
+    sw::RemovalReport m_report;
+    qint64 m_foundTotal = 0;
+    std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
+    sw::JobControl *m_job = nullptr;             // the scan's
+};
+
+static_assert(sw::ToolEngine<ORAppDataCollection>);
