@@ -30,4 +30,13 @@ struct InstalledApp
 };
 using InstalledApps = QList<InstalledApp>;
 
+// How an item of the scan result is to be removed.
+struct AppItemOrigin
+{
+    InstalledApp::Kind kind = InstalledApp::Kind::Bundle;
+    QString root;          // Bundle: the folder it was found in
+    QString identifier;    // Flatpak id or package name
+    QString installation;  // Flatpak
+};
+
 }  // namespace sw

@@ -17,6 +17,7 @@
 
 namespace sw {
 class CategoryRoots;
+class LeftoverFinder;
 }
 
 // The uninstaller's engine, one per process.
@@ -91,25 +92,26 @@ public:
 
 private:
     ORAppDataCollection();
-    struct Origin;
-    class Removal;
+    ~ORAppDataCollection();
     std::shared_ptr<ORAppData> collect(sw::JobControl &job);
     ORAppDataGroup groupFor(const sw::InstalledApp &app);
     void addBundleItem(const sw::InstalledApp &app, ORAppDataGroup &group);
-    void addCandidates(const QList<std::pair<QString, QString>> &candidates, ORAppDataGroup &group);
-    bool appendItem(ORAppDataGroup &group, const QString &path, qint64 size, const Origin &origin);
+    void addCandidates(const QStringList &candidates, ORAppDataGroup &group);
+    bool appendItem(ORAppDataGroup &group, const QString &path, qint64 size, const sw::AppItemOrigin &origin);
     sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
     sw::CategoryRoots &scanRoots();
+    const sw::LeftoverFinder &finder();
     void publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report);
 
     mutable QMutex m_mutex;  // guards what the removal publishes and the scan's lists
     sw::PublishedResult<ORAppData> m_result;
     QStringList m_appArray;
-    QHash<QString, std::shared_ptr<const Origin>> m_origins;  // by item path, for the removal
+    QHash<QString, sw::AppItemOrigin> m_origins;  // by item path, for the removal
     ORAppDataGroup m_delGroup;
     sw::RemovalReport m_report;
     qint64 m_foundTotal = 0;
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
+    std::unique_ptr<sw::LeftoverFinder> m_finder;  // the scan's
     sw::JobControl *m_job = nullptr;             // the scan's
 };
 

@@ -1,0 +1,44 @@
+#include "AppImageSource.h"
+
+#include "JobControl.h"
+#include "ORLayout.h"
+#include "ORUtility.h"
+#include "UserDesktopEntries.h"
+
+#include <QFileInfo>
+
+namespace sw {
+
+InstalledApps AppImageSource::find(JobControl &job)
+{
+    const QList<UserDesktopEntry> entries = userDesktopEntries();
+    InstalledApps apps;
+    for (const QString &rel : {QStringLiteral("Applications"), QStringLiteral("AppImages"), QStringLiteral(".local/bin")}) {
+        const QString folder = ORLayout::homePath(rel);
+        for (const QString &name : ORUtility::contentsOfFolder(folder)) {
+            if (job.isCancelled())
+                return apps;
+            const QString path = folder + QLatin1Char('/') + name;
+            const QFileInfo file(path);
+            if (!name.endsWith(QLatin1String(".appimage"), Qt::CaseInsensitive) || !file.isFile() || file.isSymLink())
+                continue;
+            InstalledApp app;
+            app.name = name.chopped(9);
+            app.execName = name;
+            app.bundlePath = path;
+            app.bundleRoot = folder;
+            for (const UserDesktopEntry &entry : entries) {
+                if (entry.program == path && !entry.entry.name().isEmpty()) {
+                    app.name = entry.entry.name();
+                    app.identifier = entry.id;
+                    break;
+                }
+            }
+            app.groupName = app.name;
+            apps.append(app);
+        }
+    }
+    return apps;
+}
+
+}  // namespace sw

@@ -1,0 +1,83 @@
+#include "FlatpakAppSource.h"
+
+#include "DesktopEntry.h"
+#include "JobControl.h"
+#include "ORLayout.h"
+#include "ORUtility.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace sw {
+
+namespace {
+
+// The installations one configuration file names: [Installation "NAME"]
+// groups with a Path key.
+void readInstallations(const QString &confPath, QList<FlatpakAppSource::Installation> &out)
+{
+    QFile file(confPath);
+    if (file.size() > 1024 * 1024 || !file.open(QIODevice::ReadOnly))
+        return;
+    static const QRegularExpression group(QStringLiteral(R"re(^\[Installation\s+"([^"]+)"\]\s*$)re"));
+    QString name;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            const QRegularExpressionMatch match = group.match(line);
+            name = match.hasMatch() ? match.captured(1) : QString();
+        } else if (!name.isEmpty() && line.startsWith(QLatin1String("Path="))) {
+            const QString path = line.mid(5).trimmed();
+            if (QDir::isAbsolutePath(path))
+                out.append({ORLayout::rootPath(path.mid(1)), QStringLiteral("--installation=") + name});
+        }
+    }
+}
+
+}  // namespace
+
+QList<FlatpakAppSource::Installation> FlatpakAppSource::installations()
+{
+    QList<Installation> found{{ORLayout::homePath(QStringLiteral(".local/share/flatpak")), QStringLiteral("--user")},
+                              {ORLayout::rootPath(QStringLiteral("var/lib/flatpak")), QStringLiteral("--system")}};
+    const QString confs = ORLayout::rootPath(QStringLiteral("etc/flatpak/installations.d"));
+    QStringList names = ORUtility::contentsOfFolder(confs);
+    names.sort();
+    for (const QString &name : std::as_const(names))
+        if (name.endsWith(QLatin1String(".conf")))
+            readInstallations(confs + QLatin1Char('/') + name, found);
+    return found;
+}
+
+InstalledApps FlatpakAppSource::find(JobControl &job)
+{
+    InstalledApps apps;
+    for (const Installation &installation : installations()) {
+        const QString appFolder = installation.path + QStringLiteral("/app");
+        for (const QString &id : ORUtility::contentsOfFolder(appFolder)) {
+            if (job.isCancelled())
+                return apps;
+            const QString deployed = appFolder + QLatin1Char('/') + id;
+            const QString active = deployed + QStringLiteral("/current/active");
+            static const QRegularExpression validId(QStringLiteral("^[A-Za-z_][A-Za-z0-9_.-]*$"));
+            if (!validId.match(id).hasMatch() || !QFileInfo(active).isDir())
+                continue;
+            const auto entry = DesktopEntry::load(active + QStringLiteral("/export/share/applications/") + id
+                                                  + QStringLiteral(".desktop"));
+            InstalledApp app;
+            app.kind = InstalledApp::Kind::Flatpak;
+            app.name = entry && !entry->name().isEmpty() ? entry->name() : id;
+            app.groupName = app.name;
+            app.identifier = id;
+            app.bundlePath = deployed;
+            app.bundleRoot = appFolder;
+            app.installation = installation.option;
+            apps.append(app);
+        }
+    }
+    return apps;
+}
+
+}  // namespace sw

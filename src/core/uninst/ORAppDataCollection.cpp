@@ -1,0 +1,313 @@
+#include "ORAppDataCollection.h"
+
+#include "AppImageSource.h"
+#include "AppNotifications.h"
+#include "AppRemoval.h"
+#include "CategoryRoots.h"
+#include "DpkgAppSource.h"
+#include "FlatpakAppSource.h"
+#include "FolderTree.h"
+#include "HomeAppSource.h"
+#include "LeftoverFinder.h"
+#include "MacAppSource.h"
+#include "ORLayout.h"
+#include "ORUtility.h"
+#include "ProtectedPaths.h"
+#include "RemovalRun.h"
+#include "UninstLog.h"
+#include "UniqueFd.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+
+#include <fcntl.h>
+
+Q_LOGGING_CATEGORY(lcUninst, "sweepwright.uninst")
+
+using sw::AppItemOrigin;
+using sw::InstalledApp;
+
+ORAppDataCollection &ORAppDataCollection::shareInstance()
+{
+    static ORAppDataCollection instance;
+    return instance;
+}
+
+ORAppDataCollection::ORAppDataCollection() = default;
+ORAppDataCollection::~ORAppDataCollection() = default;
+
+std::shared_ptr<ORAppData> ORAppDataCollection::appData()
+{
+    return m_result.get([this] { return startScan(); });
+}
+
+std::shared_ptr<ORAppData> ORAppDataCollection::tempAppData() const
+{
+    return m_result.temp();
+}
+
+void ORAppDataCollection::startOver()
+{
+    m_result.reset();
+    QMutexLocker lock(&m_mutex);
+    m_appArray.clear();
+    m_origins.clear();
+}
+
+QStringList ORAppDataCollection::appArray() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_appArray;
+}
+
+std::shared_ptr<ORAppData> ORAppDataCollection::scan(sw::JobControl &job)
+{
+    startOver();  // a cancelled scan leaves nothing behind
+    const std::shared_ptr<ORAppData> data = collect(job);
+    if (!data)
+        return nullptr;
+    return m_result.get([&data] { return data; });
+}
+
+std::shared_ptr<ORAppData> ORAppDataCollection::startScan()
+{
+    return scanApp();
+}
+
+std::shared_ptr<ORAppData> ORAppDataCollection::scanApp()
+{
+    return collect(sw::JobControl::unwatched());
+}
+
+std::shared_ptr<ORAppData> ORAppDataCollection::collect(sw::JobControl &job)
+{
+    m_job = &job;
+    m_foundTotal = 0;
+    m_roots = std::make_unique<sw::CategoryRoots>(lcUninst());
+    {
+        QMutexLocker lock(&m_mutex);
+        m_origins.clear();
+    }
+    auto data = std::make_shared<ORAppData>();
+    for (const InstalledApp &app : getAppWithContent()) {
+        if (job.isCancelled())
+            break;
+        ORUtility::notifyProgressOnMainThread(sw::appnote::kTitle, app.bundlePath);
+        job.setCurrentPath(app.bundlePath);
+        data->appGroups.append(groupFor(app));
+        data->appTotalSize += data->appGroups.constLast().groupSize;
+    }
+    m_roots.reset();
+    m_finder.reset();
+    m_job = nullptr;
+    if (job.isCancelled())
+        return nullptr;
+    return data;
+}
+
+sw::CategoryRoots &ORAppDataCollection::scanRoots()
+{
+    if (!m_roots)
+        m_roots = std::make_unique<sw::CategoryRoots>(lcUninst());
+    return *m_roots;
+}
+
+const sw::LeftoverFinder &ORAppDataCollection::finder()
+{
+    if (!m_finder) {
+        QStringList installations;
+        for (const auto &installation : sw::FlatpakAppSource::installations())
+            installations.append(installation.path);
+        m_finder = std::make_unique<sw::LeftoverFinder>(installations);
+    }
+    return *m_finder;
+}
+
+sw::InstalledApps ORAppDataCollection::getAppWithContent(const QString &folder)
+{
+    sw::JobControl &job = scanJob();
+    sw::InstalledApps apps;
+    if (ORLayout::isMacOS()) {
+        apps = sw::MacAppSource::find(job, folder);
+    } else {
+        apps = sw::FlatpakAppSource::find(job);
+        apps += sw::AppImageSource::find(job);
+        apps += sw::HomeAppSource::find(job);
+        apps += sw::DpkgAppSource::find(job);
+    }
+    QStringList paths;
+    for (const InstalledApp &app : std::as_const(apps)) {
+        ORUtility::notifyProgressOnMainThread(sw::appnote::kTitle, app.bundlePath);
+        paths.append(app.bundlePath);
+    }
+    QMutexLocker lock(&m_mutex);
+    m_appArray = paths;
+    return apps;
+}
+
+ORAppDataGroup ORAppDataCollection::groupFor(const InstalledApp &app)
+{
+    ORAppDataGroup group;
+    group.groupName = app.groupName;
+    addBundleItem(app, group);
+    getAppCache(app, group);
+    getAppSupprt(app, group);
+    getAppPreference(app, group);
+    return group;
+}
+
+void ORAppDataCollection::addBundleItem(const InstalledApp &app, ORAppDataGroup &group)
+{
+    switch (app.kind) {
+    case InstalledApp::Kind::Bundle:
+        addItemToGroup(app.bundlePath, group, app.bundleRoot);
+        return;
+    case InstalledApp::Kind::Debian:
+        appendItem(group, app.bundlePath, app.packageSize, {app.kind, {}, app.identifier, {}});
+        return;
+    case InstalledApp::Kind::Flatpak: {
+        // Only measured: the deployment lies in a system folder nothing deletes.
+        sw::JobControl &job = scanJob();
+        const sw::UniqueFd folder(::open(QFile::encodeName(app.bundlePath).constData(),
+                                         O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!folder)
+            return;
+        const qint64 size = sw::FolderTree::measure(folder.get(), [&job](qint64) {
+            job.addItems();
+            return !job.isCancelled();
+        });
+        if (!job.isCancelled())
+            appendItem(group, app.bundlePath, size, {app.kind, {}, app.identifier, app.installation});
+        return;
+    }
+    }
+}
+
+void ORAppDataCollection::getAppCache(const InstalledApp &app, ORAppDataGroup &group)
+{
+    addCandidates(finder().caches(app), group);
+}
+
+void ORAppDataCollection::getAppSupprt(const InstalledApp &app, ORAppDataGroup &group)
+{
+    addCandidates(finder().support(app), group);
+}
+
+void ORAppDataCollection::getAppPreference(const InstalledApp &app, ORAppDataGroup &group)
+{
+    addCandidates(finder().preferences(app), group);
+}
+
+void ORAppDataCollection::addCandidates(const QStringList &candidates, ORAppDataGroup &group)
+{
+    for (const QString &path : candidates) {
+        if (scanJob().isCancelled())
+            return;
+        addItemToGroup(path, group);
+    }
+}
+
+bool ORAppDataCollection::addItemToGroup(const QString &path, ORAppDataGroup &group, const QString &root)
+{
+    sw::JobControl &job = scanJob();
+    job.addItems();
+    const sw::AnchoredRoot *anchor = scanRoots().open(root.isEmpty() ? QFileInfo(path).path() : root);
+    const std::optional<QByteArray> relative = anchor ? anchor->relativeOf(path) : std::nullopt;
+    if (!relative || relative->isEmpty() || sw::ProtectedPaths::isProtected(path)
+        || sw::ProtectedPaths::isProtected(anchor->realPathOf(*relative)))
+        return false;
+    const qint64 size = anchor->measure(path, [&job](qint64) {
+        job.addItems();
+        return !job.isCancelled();
+    });
+    if (job.isCancelled())
+        return false;  // measured partly: the figure means nothing
+    return appendItem(group, path, size, {InstalledApp::Kind::Bundle, anchor->path(), {}, {}});
+}
+
+bool ORAppDataCollection::appendItem(ORAppDataGroup &group, const QString &path, qint64 size,
+                                     const AppItemOrigin &origin)
+{
+    // One path is one item, however many names led to it.
+    const bool listed = std::any_of(group.groupItems.cbegin(), group.groupItems.cend(),
+                                    [&path](const ORAppDataItem &item) { return item.itemPath == path; });
+    if (size <= 0 || listed)
+        return false;
+    ORAppDataItem item;
+    item.itemPath = path;
+    item.itemSize = size;
+    if (origin.kind != InstalledApp::Kind::Bundle)
+        item.itemName = origin.identifier;
+    group.groupItems.append(item);
+    group.groupSize += size;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_origins.insert(path, origin);
+    }
+    m_foundTotal += size;
+    scanJob().setBytes(m_foundTotal);
+    return true;
+}
+
+void ORAppDataCollection::deleteApps()
+{
+    remove(sw::JobControl::unwatched());
+}
+
+sw::RemovalReport ORAppDataCollection::remove(sw::JobControl &job)
+{
+    publishRemoval({}, {});
+    const std::shared_ptr<ORAppData> data = tempAppData();
+    if (!data)
+        return {};
+    QList<sw::AppRemoval::Marked> marked;
+    {
+        QMutexLocker lock(&m_mutex);
+        for (const ORAppDataGroup &group : std::as_const(data->appGroups)) {
+            if (group.isGroupDelFlag == 0 || !group.isVisible)
+                continue;
+            for (const ORAppDataItem &item : group.groupItems)
+                if (item.isDel && item.isVisible && m_origins.contains(item.itemPath))
+                    marked.append({group.groupName, item, m_origins.value(item.itemPath)});
+        }
+    }
+    sw::RemovalRun run(lcUninst(), QStringLiteral("Fail to remove big, error=%1"));
+    run.setWatch([&job](qint64 bytes) {
+        job.addBytes(bytes);
+        return !job.isCancelled();
+    });
+    const ORAppDataGroup record = sw::AppRemoval(run, job).removeAll(marked);
+    publishRemoval(record, run.report());
+    return run.report();
+}
+
+void ORAppDataCollection::publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report)
+{
+    QMutexLocker lock(&m_mutex);
+    m_delGroup = record;
+    m_report = report;
+}
+
+qint64 ORAppDataCollection::delSize() const
+{
+    return removalReport().removedBytes();
+}
+
+ORAppDataGroup ORAppDataCollection::delGroup() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_delGroup;
+}
+
+QList<ORAppDataItem> ORAppDataCollection::appDataDel() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_delGroup.groupItems;
+}
+
+sw::RemovalReport ORAppDataCollection::removalReport() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_report;
+}

@@ -1,0 +1,30 @@
+#include "UserDesktopEntries.h"
+
+#include "ORLayout.h"
+#include "ORUtility.h"
+
+#include <QDir>
+
+namespace sw {
+
+QList<UserDesktopEntry> userDesktopEntries()
+{
+    const QString folder = ORLayout::dataHome() + QStringLiteral("/applications");
+    QStringList names = ORUtility::contentsOfFolder(folder);
+    names.sort();
+    QList<UserDesktopEntry> entries;
+    for (const QString &name : std::as_const(names)) {
+        if (!name.endsWith(QLatin1String(".desktop")))
+            continue;
+        std::optional<DesktopEntry> entry = DesktopEntry::load(folder + QLatin1Char('/') + name);
+        if (!entry || entry->type() != QLatin1String("Application"))
+            continue;
+        QString program = entry->program();
+        if (!QDir::isAbsolutePath(program))
+            program = entry->resolvedProgram();
+        entries.append({name.chopped(8), program.isEmpty() ? QString() : QDir::cleanPath(program), *entry});
+    }
+    return entries;
+}
+
+}  // namespace sw
