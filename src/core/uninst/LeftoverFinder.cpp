@@ -121,9 +121,9 @@ QStringList LeftoverFinder::support(const InstalledApp &app) const
     const QStringList names{n, b, app.execName};
     for (const QString &base : {ORLayout::configHome(), ORLayout::dataHome(), stateHome()})
         addNames(out, base, names);
+    // HOME/.E is not looked for: the removal core anchors every item below a
+    // folder other than the home, and the home is never such an anchor.
     addNames(out, ORLayout::homePath(QStringLiteral(".var/app")), {b});
-    if (isPlainName(app.execName))
-        addNames(out, ORLayout::home(), {QLatin1Char('.') + app.execName});
     return keep(out);
 }
 

@@ -16,8 +16,8 @@ namespace sw {
 // macos: caches, support files, saved state and container, preferences under
 // HOME/Library and ROOT/Library, by the name N and the identifier B.
 // freedesktop: the XDG base folders by N, B and the program's file name E,
-// HOME/.var/app/B, HOME/.E, the autostart and menu entries B.desktop and the
-// NAMErc settings files. E is never used for Flatpak applications, whose
+// HOME/.var/app/B, the autostart and menu entries B.desktop and the NAMErc
+// settings files. E is never used for Flatpak applications, whose
 // program is flatpak itself.
 //
 // A name that could step out of its folder ("", ".", "..", anything with a

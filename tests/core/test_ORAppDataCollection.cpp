@@ -1,0 +1,426 @@
+#include "FixtureTree.h"
+#include "PkexecStandIn.h"
+#include "TreeSnapshot.h"
+
+#include "ORAppDataCollection.h"
+#include "ORLayout.h"
+#include "ORSelection.h"
+
+#include <gtest/gtest.h>
+#include <plist/plist.h>
+
+#include <QMap>
+#include <QSet>
+
+#include <memory>
+
+#include <unistd.h>
+
+using swtest::FixtureTree;
+using swtest::TreeSnapshot;
+
+namespace {
+
+QByteArray infoPlist(const QMap<QString, QString> &keys)
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>";
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it)
+        xml += "<key>" + it.key().toUtf8() + "</key><string>" + it.value().toUtf8() + "</string>";
+    return xml + "</dict></plist>\n";
+}
+
+QByteArray binaryPlist(const QByteArray &xml)
+{
+    plist_t root = nullptr;
+    plist_from_xml(xml.constData(), uint32_t(xml.size()), &root);
+    char *bytes = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &bytes, &length);
+    const QByteArray out(bytes, int(length));
+    plist_to_bin_free(bytes);
+    plist_free(root);
+    return out;
+}
+
+class AppCollectionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        swtest::ensureCoreApplication();
+        ASSERT_TRUE(tree.isValid());
+        root = tree.folder(QStringLiteral("root"));
+        home = tree.folder(QStringLiteral("home"));
+        engine().startOver();
+    }
+
+    void TearDown() override
+    {
+        engine().startOver();
+        ORLayout::reset();
+    }
+
+    static ORAppDataCollection &engine() { return ORAppDataCollection::shareInstance(); }
+
+    void useLayout(ORLayout::Kind kind) { ORLayout::set(kind, root, home); }
+
+    QString bundle(const QString &rel, const QMap<QString, QString> &info, bool binary = false) const
+    {
+        const QByteArray xml = infoPlist(info);
+        tree.text(QStringLiteral("root/Applications/") + rel + QStringLiteral("/Contents/Info.plist"),
+                  binary ? binaryPlist(xml) : xml);
+        tree.file(QStringLiteral("root/Applications/") + rel + QStringLiteral("/Contents/MacOS/bin"), 100);
+        return tree.path(QStringLiteral("root/Applications/") + rel);
+    }
+
+    // Group name -> its item paths relative to the tree, sorted.
+    QMap<QString, QStringList> listing(const ORAppData &data) const
+    {
+        QMap<QString, QStringList> out;
+        for (const ORAppDataGroup &group : data.appGroups) {
+            QStringList paths;
+            for (const ORAppDataItem &item : group.groupItems)
+                paths.append(item.itemPath.mid(tree.root().size() + 1));
+            paths.sort();
+            out.insert(group.groupName, paths);
+        }
+        return out;
+    }
+
+    ORAppDataGroup *groupNamed(ORAppData &data, const QString &name) const
+    {
+        for (ORAppDataGroup &group : data.appGroups)
+            if (group.groupName == name)
+                return &group;
+        return nullptr;
+    }
+
+    // A shell script the test writes, executable, at the tree's bin/NAME.
+    QString script(const QString &name, const QByteArray &body) const
+    {
+        const QString path = tree.text(QStringLiteral("bin/") + name, "#!/bin/sh\n" + body);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+
+    QStringList logLines(const QString &rel) const
+    {
+        QFile log(tree.path(rel));
+        if (!log.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromLocal8Bit(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    // A user Flatpak (Tool), two AppImages, an application kept in the home
+    // whose name is that of the Flatpak folder, and a dpkg database with a
+    // desktop package, an essential one, a hidden one, one that takes another
+    // along, one whose removal fails, and one that is no longer installed.
+    void plantFreedesktop() const
+    {
+        const QString deployed = QStringLiteral("home/.local/share/flatpak/app/org.x.Tool");
+        tree.text(deployed + QStringLiteral("/current/active/export/share/applications/org.x.Tool.desktop"),
+                  "[Desktop Entry]\nType=Application\nName=Tool\nExec=/usr/bin/flatpak run org.x.Tool\n");
+        tree.file(deployed + QStringLiteral("/current/active/files/bin/tool"), 100);
+        tree.file(QStringLiteral("home/.var/app/org.x.Tool/config/a"), 5);
+        tree.file(QStringLiteral("home/.cache/Tool/c"), 6);
+        tree.file(QStringLiteral("home/.flatpak/x"), 3);  // HOME/.E were E the flatpak program
+
+        const QString viewer = tree.file(QStringLiteral("home/Applications/Viewer-1.0.AppImage"), 50);
+        tree.text(QStringLiteral("home/.local/share/applications/viewer.desktop"),
+                  "[Desktop Entry]\nType=Application\nName=Viewer\nExec=" + viewer.toUtf8() + " %U\n");
+        tree.file(QStringLiteral("home/.config/Viewer/s"), 3);
+        tree.file(QStringLiteral("home/.config/Viewerrc"), 2);
+        tree.file(QStringLiteral("home/.local/bin/other.appimage"), 20);
+
+        const QString fp = tree.file(QStringLiteral("home/.local/opt/fp/bin/fp"), 30);
+        tree.text(QStringLiteral("home/.local/share/applications/fp.desktop"),
+                  "[Desktop Entry]\nType=Application\nName=flatpak\nExec=" + fp.toUtf8() + "\n");
+        tree.file(QStringLiteral("home/.config/fp/x"), 4);
+
+        tree.text(QStringLiteral("root/var/lib/dpkg/status"),
+                  "Package: editor\nStatus: install ok installed\nPriority: optional\nInstalled-Size: 10\n"
+                  "Architecture: amd64\nDescription: an editor\n more text\n\n"
+                  "Package: coreshell\nEssential: yes\nStatus: install ok installed\nInstalled-Size: 5\n\n"
+                  "Package: hiddenapp\nStatus: install ok installed\nInstalled-Size: 5\nArchitecture: amd64\n\n"
+                  "Package: bundled\nStatus: install ok installed\nPriority: optional\nInstalled-Size: 3\n\n"
+                  "Package: broken\nStatus: install ok installed\nInstalled-Size: 4\n\n"
+                  "Package: gone\nStatus: deinstall ok config-files\nInstalled-Size: 3\n");
+        for (const char *package : {"editor", "coreshell", "hiddenapp:amd64", "bundled", "broken", "gone"}) {
+            const QString name = QString::fromLatin1(package).section(QLatin1Char(':'), 0, 0);
+            tree.text(QStringLiteral("root/var/lib/dpkg/info/%1.list").arg(QLatin1String(package)),
+                      "/usr\n/usr/share/applications/" + name.toUtf8() + ".desktop\n");
+            tree.text(QStringLiteral("root/usr/share/applications/%1.desktop").arg(name),
+                      "[Desktop Entry]\nType=Application\nName=" + name.toUtf8() + "\nExec=/usr/bin/" + name.toUtf8()
+                          + " %F\n" + (name == QLatin1String("hiddenapp") ? "NoDisplay=true\n" : ""));
+        }
+        tree.file(QStringLiteral("home/.config/editor/x"), 8);  // both B and E
+    }
+
+    // The stand-in package managers: each logs its arguments; flatpak removes
+    // the deployment it is told to uninstall; apt-get simulates "bundled" as
+    // taking "bundled-data" along and fails to remove "broken".
+    void standInPackageManagers()
+    {
+        flatpakEnv = std::make_unique<swtest::EnvOverride>(
+            "SWEEPWRIGHT_FLATPAK",
+            QFile::encodeName(script(QStringLiteral("flatpak"),
+                                     "printf '%s\\n' \"$*\" >> " + tree.path(QStringLiteral("flatpak.log")).toUtf8()
+                                         + "\nrm -rf " + tree.path(QStringLiteral("home/.local/share/flatpak/app/")).toUtf8()
+                                         + "\"$4\"\n")));
+        aptEnv = std::make_unique<swtest::EnvOverride>(
+            "SWEEPWRIGHT_APT_GET",
+            QFile::encodeName(script(QStringLiteral("apt-get"),
+                                     "printf '%s\\n' \"$*\" >> " + tree.path(QStringLiteral("apt.log")).toUtf8()
+                                         + "\n[ \"$1\" = --simulate ] || { [ \"$3\" != broken ]; exit $?; }\necho \"Remv $3 [1.0]\"\n"
+                                           "[ \"$3\" = bundled ] && echo 'Remv bundled-data:amd64 [1.0]'\nexit 0\n")));
+    }
+
+    static void tickAll(ORAppData &data)
+    {
+        sw::selection::setAllGroupsMarked(data.appGroups, true);
+    }
+
+    FixtureTree tree;
+    QString root;
+    QString home;
+    std::unique_ptr<swtest::EnvOverride> flatpakEnv;
+    std::unique_ptr<swtest::EnvOverride> aptEnv;
+};
+
+TEST_F(AppCollectionTest, MacBundlesAreFoundByTheirRulesWithTheirLeftovers)
+{
+    useLayout(ORLayout::Kind::MacOS);
+    const QString id = QStringLiteral("CFBundleIdentifier");
+    const QString name = QStringLiteral("CFBundleName");
+    bundle(QStringLiteral("Pages.app"), {{id, QStringLiteral("com.apple.iWork.Pages")}, {name, QStringLiteral("Pages")}});
+    bundle(QStringLiteral("Xcode.app"), {{id, QStringLiteral("com.apple.dt.Xcode")}, {name, QStringLiteral("Xcode")}});
+    // A binary Info.plist, in a plain folder, with an application nested in it.
+    bundle(QStringLiteral("Tools/Foo.app"), {{id, QStringLiteral("com.Apple.foo")}, {name, QStringLiteral("Foo")}}, true);
+    bundle(QStringLiteral("Tools/Foo.app/Contents/Helpers/Bar.app"), {{name, QStringLiteral("Bar")}});
+    // Capitals, no identifier, named by its executable only.
+    bundle(QStringLiteral("LOUD.APP"), {{QStringLiteral("CFBundleExecutable"), QStringLiteral("Loud")}});
+    // No name at all: only its bundle.
+    bundle(QStringLiteral("Nameless.app"), {{id, QStringLiteral("org.nameless")}});
+    // Name equal to identifier: the same cache reached twice.
+    bundle(QStringLiteral("Same.app"), {{id, QStringLiteral("org.same")}, {name, QStringLiteral("org.same")}});
+
+    tree.file(QStringLiteral("home/Library/Caches/Foo/data"), 10);
+    tree.file(QStringLiteral("root/Library/Caches/Metadata/com.Apple.foo"), 4);
+    tree.file(QStringLiteral("home/Library/Application Support/CrashReporter/Foo_1.plist"), 3);
+    tree.file(QStringLiteral("home/Library/Application Support/CrashReporter/foo_2.plist"), 3);
+    tree.file(QStringLiteral("home/Library/Preferences/com.Apple.foo.plist"), 1);
+    tree.file(QStringLiteral("home/Library/Containers/com.Apple.foo/x"), 2);
+    tree.folder(QStringLiteral("home/Library/Caches/Loud"));  // empty: no item
+    tree.file(QStringLiteral("home/Library/Application Support/Loud/db"), 5);
+    tree.file(QStringLiteral("home/Library/Caches/org.nameless/c"), 5);
+    tree.file(QStringLiteral("home/Library/Caches/org.same"), 7);
+
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    const QMap<QString, QStringList> expected{
+        {QStringLiteral("Pages"), {QStringLiteral("root/Applications/Pages.app")}},
+        {QStringLiteral("Foo"),
+         {QStringLiteral("home/Library/Application Support/CrashReporter/Foo_1.plist"),
+          QStringLiteral("home/Library/Caches/Foo"), QStringLiteral("home/Library/Containers/com.Apple.foo"),
+          QStringLiteral("home/Library/Preferences/com.Apple.foo.plist"),
+          QStringLiteral("root/Applications/Tools/Foo.app"), QStringLiteral("root/Library/Caches/Metadata/com.Apple.foo")}},
+        {QStringLiteral("LOUD"),
+         {QStringLiteral("home/Library/Application Support/Loud"), QStringLiteral("root/Applications/LOUD.APP")}},
+        {QStringLiteral("Nameless"), {QStringLiteral("root/Applications/Nameless.app")}},
+        {QStringLiteral("Same"), {QStringLiteral("home/Library/Caches/org.same"), QStringLiteral("root/Applications/Same.app")}},
+    };
+    EXPECT_EQ(listing(*data), expected);
+    qint64 total = 0;
+    for (const ORAppDataGroup &group : data->appGroups) {
+        EXPECT_TRUE(group.groupItems.constFirst().itemPath.endsWith(QLatin1String(".app"), Qt::CaseInsensitive))
+            << "the bundle comes first in " << group.groupName.toStdString();
+        total += group.groupSize;
+    }
+    EXPECT_EQ(data->appTotalSize, total);
+    EXPECT_EQ(groupNamed(*data, QStringLiteral("Same"))->groupSize,
+              7 + groupNamed(*data, QStringLiteral("Same"))->groupItems.constFirst().itemSize);
+}
+
+TEST_F(AppCollectionTest, FreedesktopApplicationsComeFromEverySourceInOrder)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    plantFreedesktop();
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    QStringList names;
+    for (const ORAppDataGroup &group : data->appGroups)
+        names.append(group.groupName);
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Tool"), QStringLiteral("Viewer"), QStringLiteral("other"),
+                                  QStringLiteral("flatpak"), QStringLiteral("editor"), QStringLiteral("bundled"),
+                                  QStringLiteral("broken")}));
+    const QMap<QString, QStringList> expected{
+        // Neither HOME/.flatpak (E is not used for Flatpak) nor the installation itself.
+        {QStringLiteral("Tool"),
+         {QStringLiteral("home/.cache/Tool"), QStringLiteral("home/.local/share/flatpak/app/org.x.Tool"),
+          QStringLiteral("home/.var/app/org.x.Tool")}},
+        {QStringLiteral("Viewer"),
+         {QStringLiteral("home/.config/Viewer"), QStringLiteral("home/.config/Viewerrc"),
+          QStringLiteral("home/.local/share/applications/viewer.desktop"),
+          QStringLiteral("home/Applications/Viewer-1.0.AppImage")}},
+        {QStringLiteral("other"), {QStringLiteral("home/.local/bin/other.appimage")}},
+        // Named like the Flatpak folder: XDG_DATA_HOME/flatpak is never a leftover.
+        {QStringLiteral("flatpak"),
+         {QStringLiteral("home/.config/fp"), QStringLiteral("home/.local/opt/fp"),
+          QStringLiteral("home/.local/share/applications/fp.desktop")}},
+        {QStringLiteral("editor"),
+         {QStringLiteral("home/.config/editor"), QStringLiteral("root/usr/share/applications/editor.desktop")}},
+        {QStringLiteral("bundled"), {QStringLiteral("root/usr/share/applications/bundled.desktop")}},
+        {QStringLiteral("broken"), {QStringLiteral("root/usr/share/applications/broken.desktop")}},
+    };
+    EXPECT_EQ(listing(*data), expected);
+    EXPECT_EQ(groupNamed(*data, QStringLiteral("editor"))->groupItems.constFirst().itemSize, 10 * 1024);
+}
+
+TEST_F(AppCollectionTest, RemovalTakesOnlyTheTickedItemsAndReportsWhatWent)
+{
+    useLayout(ORLayout::Kind::MacOS);
+    bundle(QStringLiteral("Foo.app"), {{QStringLiteral("CFBundleIdentifier"), QStringLiteral("org.foo")},
+                                       {QStringLiteral("CFBundleName"), QStringLiteral("Foo")}});
+    bundle(QStringLiteral("Bar.app"), {{QStringLiteral("CFBundleIdentifier"), QStringLiteral("org.bar")},
+                                       {QStringLiteral("CFBundleName"), QStringLiteral("Bar")}});
+    tree.file(QStringLiteral("outside/keep/data"), 50);
+    tree.file(QStringLiteral("outside/other/data"), 30);
+    tree.link(QStringLiteral("home/Library/Caches/Foo"), tree.path(QStringLiteral("outside/keep")));
+    tree.file(QStringLiteral("home/Library/Application Support/Foo/db"), 20);
+    const QString prefs = tree.file(QStringLiteral("home/Library/Preferences/org.foo.plist"), 1);
+    tree.file(QStringLiteral("home/Library/Caches/Bar/c"), 9);
+
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    tickAll(*data);
+    QStringList ticked;
+    for (ORAppDataGroup &group : data->appGroups) {
+        for (qsizetype i = 0; i < group.groupItems.size(); ++i)
+            if (group.groupItems.at(i).itemPath == prefs)
+                sw::selection::setItemMarked(group, i, false);
+        for (const ORAppDataItem &item : group.groupItems)
+            if (item.isDel)
+                ticked.append(item.itemPath);
+    }
+    ASSERT_EQ(ticked.size(), 5);
+    // Swapped for a link between the scan and the removal.
+    const QString support = tree.path(QStringLiteral("home/Library/Application Support/Foo"));
+    QDir(support).removeRecursively();
+    tree.link(QStringLiteral("home/Library/Application Support/Foo"), tree.path(QStringLiteral("outside/other")));
+
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+
+    for (const QString &gone : before.vanished(after))
+        EXPECT_TRUE(TreeSnapshot::isUnder(gone, ticked)) << gone.toStdString();
+    EXPECT_TRUE(before.changed(after).isEmpty());
+    EXPECT_TRUE(tree.exists(QStringLiteral("outside/keep/data")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("outside/other/data")));
+    EXPECT_TRUE(QFile::exists(prefs));
+    EXPECT_EQ(engine().delSize(), before.bytesGone(after, ticked));
+    EXPECT_EQ(engine().delSize(), report.removedBytes());
+
+    // The record lists each removed item once, across both applications.
+    const ORAppDataGroup record = engine().delGroup();
+    QStringList recorded;
+    qint64 recordedBytes = 0;
+    for (const ORAppDataItem &item : record.groupItems) {
+        recorded.append(item.itemPath);
+        recordedBytes += item.itemSize;
+    }
+    EXPECT_EQ(recorded.size(), QSet<QString>(recorded.cbegin(), recorded.cend()).size());
+    EXPECT_GE(recorded.size(), 4);
+    EXPECT_EQ(engine().appDataDel().size(), recorded.size());
+    EXPECT_EQ(recordedBytes, engine().delSize());
+}
+
+TEST_F(AppCollectionTest, AFailedAdministratorRemovalIsReportedAndNotCounted)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may remove anything";
+    useLayout(ORLayout::Kind::MacOS);
+    swtest::PkexecStandIn pkexec;  // runs rm as this user, who may not remove it
+    const QString app = bundle(QStringLiteral("Foo.app"), {{QStringLiteral("CFBundleIdentifier"), QStringLiteral("org.foo")},
+                                                           {QStringLiteral("CFBundleName"), QStringLiteral("Foo")}});
+    const QString locked = tree.file(QStringLiteral("root/Library/Caches/Foo/data"), 40);
+    const QString lockedFolder = tree.path(QStringLiteral("root/Library/Caches/Foo"));
+    QFile::setPermissions(lockedFolder, QFile::ReadOwner | QFile::ExeOwner);
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    tickAll(*data);
+    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    QFile::setPermissions(lockedFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_EQ(pkexec.starts().size(), 1);
+    EXPECT_TRUE(QFile::exists(locked));
+    EXPECT_FALSE(QFile::exists(app));
+    ASSERT_EQ(report.failures().size(), 1);
+    EXPECT_EQ(report.failures().constFirst().path, lockedFolder);
+    EXPECT_EQ(engine().delSize(), data->appGroups.constFirst().groupItems.constFirst().itemSize);
+    ASSERT_EQ(engine().delGroup().groupItems.size(), 1);
+    EXPECT_EQ(engine().delGroup().groupItems.constFirst().itemPath, app);
+}
+
+TEST_F(AppCollectionTest, PackagesGoThroughTheirManagersOnlyWhenNothingElseGoes)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    plantFreedesktop();
+    standInPackageManagers();
+    swtest::PkexecStandIn pkexec;
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    const qint64 toolSize = data->appGroups.constFirst().groupItems.constFirst().itemSize;
+    for (ORAppDataGroup &group : data->appGroups)  // the packages alone
+        if (group.groupName == QLatin1String("Tool") || group.groupName == QLatin1String("editor")
+            || group.groupName == QLatin1String("bundled") || group.groupName == QLatin1String("broken"))
+            sw::selection::setItemMarked(group, 0, true);
+    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+
+    EXPECT_EQ(logLines(QStringLiteral("flatpak.log")),
+              QStringList{QStringLiteral("uninstall --noninteractive --user org.x.Tool")});
+    EXPECT_EQ(logLines(QStringLiteral("apt.log")),
+              (QStringList{QStringLiteral("--simulate remove editor"), QStringLiteral("remove --yes editor"),
+                           QStringLiteral("--simulate remove bundled"), QStringLiteral("--simulate remove broken"),
+                           QStringLiteral("remove --yes broken")}));
+    EXPECT_EQ(pkexec.starts().size(), 2);  // apt-get remove only; the user's Flatpak needs no rights
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/flatpak/app/org.x.Tool")));
+    // A failed privileged removal is reported, and not counted.
+    EXPECT_EQ(engine().delSize(), toolSize + 10 * 1024);
+    ASSERT_EQ(report.failures().size(), 2);
+    EXPECT_TRUE(report.failures().at(0).reason.contains(QLatin1String("bundled-data")));
+    EXPECT_TRUE(report.failures().at(1).path.endsWith(QLatin1String("broken.desktop")));
+    EXPECT_EQ(engine().delGroup().groupItems.size(), 2);
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/usr/share/applications/bundled.desktop")));  // never deleted
+}
+
+TEST_F(AppCollectionTest, CancellingThePasswordDialogStopsTheRun)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    plantFreedesktop();
+    standInPackageManagers();
+    swtest::PkexecStandIn pkexec;
+    pkexec.setMode("cancel");
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    tickAll(*data);
+    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+
+    EXPECT_EQ(pkexec.starts().size(), 1);  // editor's removal, dismissed
+    EXPECT_EQ(logLines(QStringLiteral("apt.log")), QStringList{QStringLiteral("--simulate remove editor")});
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/opt/fp")));  // the user's own items went first
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/flatpak/app/org.x.Tool")));
+    QStringList left;
+    qint64 failedBytes = 0;
+    for (const sw::RemovalOutcome &outcome : report.outcomes()) {
+        if (!outcome.ok()) {
+            left.append(outcome.path.section(QLatin1Char('/'), -1));
+            failedBytes += outcome.size;
+        }
+    }
+    EXPECT_EQ(left, (QStringList{QStringLiteral("editor.desktop"), QStringLiteral("bundled.desktop"),
+                                 QStringLiteral("broken.desktop")}));
+    EXPECT_EQ(engine().delSize() + failedBytes, data->appTotalSize);
+}
+
+}  // namespace
