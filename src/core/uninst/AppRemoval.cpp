@@ -12,6 +12,7 @@
 #include <QFile>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace sw {
 
@@ -40,6 +41,19 @@ QString refusalText(const PrivilegedRemoval::Result &result)
     }
 }
 
+// Whether the user's own rights take the item whole: its folder must let it
+// go and, for a real folder, the folder must let its entries go. Deeper
+// locked entries are found by the removal itself and reported.
+bool userMayRemove(const QString &path)
+{
+    if (!ORUtility::isDeletableFileWithCurrentPermission(path))
+        return false;
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return true;
+    return ::eaccess(QFile::encodeName(path).constData(), W_OK | X_OK) == 0;
+}
+
 }  // namespace
 
 ORAppDataGroup AppRemoval::removeAll(const QList<Marked> &marked)
@@ -51,7 +65,7 @@ ORAppDataGroup AppRemoval::removeAll(const QList<Marked> &marked)
         m_record.groupName = item.groupName;
         if (item.origin.kind != InstalledApp::Kind::Bundle)
             m_packages.append(item);
-        else if (ORUtility::isDeletableFileWithCurrentPermission(item.item.itemPath))
+        else if (userMayRemove(item.item.itemPath))
             removeOwn(item);
         else
             m_admin.append(item);
