@@ -123,7 +123,6 @@ protected:
         tree.file(deployed + QStringLiteral("/current/active/files/bin/tool"), 100);
         tree.file(QStringLiteral("home/.var/app/org.x.Tool/config/a"), 5);
         tree.file(QStringLiteral("home/.cache/Tool/c"), 6);
-        tree.file(QStringLiteral("home/.flatpak/x"), 3);  // HOME/.E were E the flatpak program
 
         const QString viewer = tree.file(QStringLiteral("home/Applications/Viewer-1.0.AppImage"), 50);
         tree.text(QStringLiteral("home/.local/share/applications/viewer.desktop"),
@@ -254,7 +253,6 @@ TEST_F(AppCollectionTest, FreedesktopApplicationsComeFromEverySourceInOrder)
                                   QStringLiteral("flatpak"), QStringLiteral("editor"), QStringLiteral("bundled"),
                                   QStringLiteral("broken")}));
     const QMap<QString, QStringList> expected{
-        // Neither HOME/.flatpak (E is not used for Flatpak) nor the installation itself.
         {QStringLiteral("Tool"),
          {QStringLiteral("home/.cache/Tool"), QStringLiteral("home/.local/share/flatpak/app/org.x.Tool"),
           QStringLiteral("home/.var/app/org.x.Tool")}},

@@ -2,6 +2,7 @@
 
 #include "DesktopEntry.h"
 #include "JobControl.h"
+#include "RegularFile.h"
 #include "ORLayout.h"
 
 #include <QFile>
@@ -19,7 +20,7 @@ constexpr qint64 kMaxListBytes = 64 * 1024 * 1024;
 QByteArray readAll(const QString &path, qint64 limit)
 {
     QFile file(path);
-    if (file.size() > limit || !file.open(QIODevice::ReadOnly))
+    if (!isRegularFile(path) || file.size() > limit || !file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
 }
@@ -39,7 +40,7 @@ QStringList desktopEntriesOf(const DpkgAppSource::Package &package)
             || path.contains(QLatin1String("/..")) || path.count(QLatin1Char('/')) != 4)
             continue;
         const QString real = ORLayout::rootPath(path.mid(1));
-        const std::optional<DesktopEntry> entry = DesktopEntry::load(real);
+        const std::optional<DesktopEntry> entry = isRegularFile(real) ? DesktopEntry::load(real) : std::nullopt;
         if (entry && entry->type() == QLatin1String("Application") && !entry->noDisplay() && !entry->hidden())
             entries.append(real);
     }

@@ -2,6 +2,7 @@
 
 #include "DesktopEntry.h"
 #include "JobControl.h"
+#include "RegularFile.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 
@@ -19,7 +20,7 @@ namespace {
 void readInstallations(const QString &confPath, QList<FlatpakAppSource::Installation> &out)
 {
     QFile file(confPath);
-    if (file.size() > 1024 * 1024 || !file.open(QIODevice::ReadOnly))
+    if (!isRegularFile(confPath) || file.size() > 1024 * 1024 || !file.open(QIODevice::ReadOnly))
         return;
     static const QRegularExpression group(QStringLiteral(R"re(^\[Installation\s+"([^"]+)"\]\s*$)re"));
     QString name;
@@ -64,8 +65,8 @@ InstalledApps FlatpakAppSource::find(JobControl &job)
             static const QRegularExpression validId(QStringLiteral("^[A-Za-z_][A-Za-z0-9_.-]*$"));
             if (!validId.match(id).hasMatch() || !QFileInfo(active).isDir())
                 continue;
-            const auto entry = DesktopEntry::load(active + QStringLiteral("/export/share/applications/") + id
-                                                  + QStringLiteral(".desktop"));
+            const QString entryPath = active + QStringLiteral("/export/share/applications/") + id + QStringLiteral(".desktop");
+            const auto entry = isRegularFile(entryPath) ? DesktopEntry::load(entryPath) : std::nullopt;
             InstalledApp app;
             app.kind = InstalledApp::Kind::Flatpak;
             app.name = entry && !entry->name().isEmpty() ? entry->name() : id;

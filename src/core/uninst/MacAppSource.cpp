@@ -1,6 +1,7 @@
 #include "MacAppSource.h"
 
 #include "JobControl.h"
+#include "RegularFile.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 
@@ -58,10 +59,11 @@ InstalledApp MacAppSource::appOf(const QString &bundlePath)
     app.bundlePath = bundlePath;
     app.bundleRoot = bundle.path();
     // A flat bundle keeps Info.plist at its top; a regular one in Contents.
-    std::optional<QVariantMap> info =
-        ORUtility::readPropertyListDictionary(bundlePath + QStringLiteral("/Contents/Info.plist"));
-    if (!info)
-        info = ORUtility::readPropertyListDictionary(bundlePath + QStringLiteral("/Info.plist"));
+    std::optional<QVariantMap> info;
+    for (const QString &rel : {QStringLiteral("/Contents/Info.plist"), QStringLiteral("/Info.plist")}) {
+        if (isRegularFile(bundlePath + rel) && (info = ORUtility::readPropertyListDictionary(bundlePath + rel)))
+            break;
+    }
     if (info) {
         app.identifier = plistString(*info, "CFBundleIdentifier");
         app.name = plistString(*info, "CFBundleName");

@@ -2,6 +2,7 @@
 
 #include "ORLayout.h"
 #include "ORUtility.h"
+#include "RegularFile.h"
 
 #include <QDir>
 
@@ -14,9 +15,10 @@ QList<UserDesktopEntry> userDesktopEntries()
     names.sort();
     QList<UserDesktopEntry> entries;
     for (const QString &name : std::as_const(names)) {
-        if (!name.endsWith(QLatin1String(".desktop")))
+        const QString path = folder + QLatin1Char('/') + name;
+        if (!name.endsWith(QLatin1String(".desktop")) || !isRegularFile(path))
             continue;
-        std::optional<DesktopEntry> entry = DesktopEntry::load(folder + QLatin1Char('/') + name);
+        std::optional<DesktopEntry> entry = DesktopEntry::load(path);
         if (!entry || entry->type() != QLatin1String("Application"))
             continue;
         QString program = entry->program();
