@@ -5,7 +5,6 @@
 #include "FolderWalker.h"
 #include "ORLayout.h"
 
-#include <QCollator>
 #include <QFile>
 #include <QHash>
 #include <QJsonArray>
@@ -70,6 +69,21 @@ Candidates firefoxExtensions(CategoryRoots &roots)
     return out;
 }
 
+// Chrome's version folder names ("1.52.2_0") compared number by number.
+bool olderVersion(const QString &a, const QString &b)
+{
+    static const QRegularExpression separator(QStringLiteral("[._]"));
+    const QStringList left = a.split(separator);
+    const QStringList right = b.split(separator);
+    for (qsizetype i = 0; i < qMin(left.size(), right.size()); ++i) {
+        const qulonglong l = left.at(i).toULongLong();
+        const qulonglong r = right.at(i).toULongLong();
+        if (l != r)
+            return l < r;
+    }
+    return left.size() < right.size();
+}
+
 // A Chromium extension's name: "name" of the newest version's manifest.json;
 // "__MSG_key__" is looked up (key in any case) in the messages of the
 // manifest's default locale.
@@ -77,11 +91,8 @@ QString chromiumName(CategoryRoots &roots, const AnchoredRoot &root, const QStri
 {
     QList<ExtFiles::Entry> versions = ExtFiles::entries(roots, extension);
     versions.removeIf([](const ExtFiles::Entry &e) { return !e.isFolder; });
-    // Version folder names ("1.52.2_0") compare number by number.
-    QCollator collator;
-    collator.setNumericMode(true);
-    std::sort(versions.begin(), versions.end(), [&collator](const ExtFiles::Entry &a, const ExtFiles::Entry &b) {
-        return collator.compare(a.name, b.name) < 0;
+    std::sort(versions.begin(), versions.end(), [](const ExtFiles::Entry &a, const ExtFiles::Entry &b) {
+        return olderVersion(a.name, b.name);
     });
     for (auto version = versions.crbegin(); version != versions.crend(); ++version) {
         const QJsonObject manifest = ExtFiles::readJsonObject(root, version->path + lit("/manifest.json"));

@@ -14,6 +14,11 @@
 #include <QMutexLocker>
 #include <QSet>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,6 +50,18 @@ QString refusalText(const sw::PrivilegedRemoval::Result &result)
     default:
         return tr("could not be handed to the administrator removal; left in place");
     }
+}
+
+// True when the user's own removal failed for want of rights, which the
+// administrator run may make up for; other failures (a link on the way, a
+// vanished item) it must not touch.
+bool deniedByRights(const sw::RemovalOutcome &outcome)
+{
+    const QString denied = QString::fromLocal8Bit(std::strerror(EACCES));
+    const QString notPermitted = QString::fromLocal8Bit(std::strerror(EPERM));
+    return std::any_of(outcome.failures.cbegin(), outcome.failures.cend(), [&](const sw::RemovalFailure &f) {
+        return f.reason == denied || f.reason == notPermitted;
+    });
 }
 
 // The removal record: what went, with the bytes that went, each item once
@@ -258,19 +275,30 @@ struct AdminItem
     qsizetype earlier = -1;  // its outcome from the user's own attempt, if it had one
 };
 
+// The real path of an item rm may be given: below its root with no link on
+// the way (rm would follow one), outside the protected folders, and there.
+QString adminPath(sw::RemovalRun &run, const AdminItem &a)
+{
+    const sw::AnchoredRoot *root = run.roots().open(a.root);
+    const auto relative = root ? root->relativeOf(a.item.itemPath) : std::nullopt;
+    const auto item = relative && !relative->isEmpty() ? root->locate(*relative) : std::nullopt;
+    struct stat st;
+    if (!item || ::fstatat(item->parent.get(), item->name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return {};
+    const QString real = root->realPathOf(*relative);
+    if (sw::ProtectedPaths::isProtected(real) || !sw::PrivilegedRemoval::isAcceptablePath(real))
+        return {};
+    return real;
+}
+
 // The privileged part of a removal: one rm for every item, then each item's
-// outcome from what is really gone. A path that cannot be reached below its
-// root, or that lies in a protected folder, is not handed over.
+// outcome from what is really gone.
 QList<sw::RemovalOutcome> removeAsAdmin(sw::RemovalRun &run, const QList<AdminItem> &items)
 {
     QStringList realPaths;
     QStringList all;
     for (const AdminItem &a : items) {
-        const sw::AnchoredRoot *root = run.roots().open(a.root);
-        const auto relative = root ? root->relativeOf(a.item.itemPath) : std::nullopt;
-        QString real = relative && !relative->isEmpty() ? root->realPathOf(*relative) : QString();
-        if (sw::ProtectedPaths::isProtected(real) || !sw::PrivilegedRemoval::isAcceptablePath(real))
-            real.clear();
+        const QString real = adminPath(run, a);
         realPaths.append(real);
         if (!real.isEmpty())
             all.append(real);
@@ -347,7 +375,7 @@ sw::RemovalReport ORExtDataCollection::remove(sw::JobControl &job)
             recordRemoval(record, item, outcome.removed);
             // What the user's rights could not take (a folder of another
             // owner inside the add-on) goes with administrator rights.
-            if (!outcome.ok() && existsAt(item.itemPath)) {
+            if (!outcome.ok() && deniedByRights(outcome)) {
                 admin.append({item, root, run.report().outcomes().size() - 1});
                 admin.last().item.itemSize = outcome.left();
             } else if (outcome.ok()) {
