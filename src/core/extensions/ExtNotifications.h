@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The extensions manager's notification names.
+namespace sw::extnote {
+inline const QString kTitle = QStringLiteral("extensiontitle");       // the candidate looked at
+inline const QString kShowGroup = QStringLiteral("getextensions");    // the item list's group
+inline const QString kRemove = QStringLiteral("deleteextensions");    // starts the removal
+}  // namespace sw::extnote

@@ -1,0 +1,119 @@
+#include "ORExtCategory.h"
+
+#include "FreedesktopExtLocations.h"
+#include "MacExtLocations.h"
+#include "ORLayout.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+using sw::ext::FreedesktopExtLocations;
+using sw::ext::MacExtLocations;
+
+// What a category is in one layout: its texts and where it looks.
+struct LayoutFace
+{
+    const char *name;
+    const char *info;
+    ORExtCategory::Locations locations;
+};
+
+struct CategoryRow
+{
+    qint64 groupID;
+    const char *skipKey;
+    LayoutFace mac;
+    LayoutFace freedesktop;
+};
+
+#define EXT_TEXT(text) QT_TRANSLATE_NOOP("ORExtDataCollection", text)
+
+// The extension categories in scan order.
+// clang-format off
+const CategoryRow kCategories[] = {
+    {sw::ext::Extensions, "orextensions",
+     {EXT_TEXT("Extensions"),
+      EXT_TEXT("Extensions are small software programs that customize the browsing experience."),
+      MacExtLocations::kernelExtensions},
+     {EXT_TEXT("Browser Extensions"),
+      EXT_TEXT("Add-ons installed in the profiles of your web browsers. A removed extension is gone once the "
+               "browser has been restarted."),
+      FreedesktopExtLocations::browserExtensions}},
+    {sw::ext::Preferences, "orpreference",
+     {EXT_TEXT("Preferences"),
+      EXT_TEXT("All of your preferences panel contain a large number of supporting files, which are distributed "
+               "in every corner of your Mac. It is hard to be detected."),
+      MacExtLocations::preferencePanes},
+     {EXT_TEXT("Desktop Extensions"),
+      EXT_TEXT("Shell extensions, widgets and applets you added to your desktop. A removed one is gone once the "
+               "desktop shell has been restarted or you have logged in again."),
+      FreedesktopExtLocations::desktopExtensions}},
+    {sw::ext::Internet, "orinternet",
+     {EXT_TEXT("Internet Plug-Ins"),
+      EXT_TEXT("You can choose to delete all plug-ins of the browsers and other networking applications on Mac."),
+      MacExtLocations::internetPlugIns},
+     {EXT_TEXT("Browser Plug-Ins"),
+      EXT_TEXT("Plug-in libraries the browsers load from your home folder. A removed plug-in is gone once the "
+               "browser has been restarted."),
+      FreedesktopExtLocations::browserPlugIns}},
+    {sw::ext::QuickLook, "orquicklook",
+     {EXT_TEXT("QuickLook Plug-Ins"),
+      EXT_TEXT("QuickLook often enhances functions by installing additional plug-ins. This app will help you "
+               "easily delete unnecessary plug-ins."),
+      MacExtLocations::quickLookPlugIns},
+     {EXT_TEXT("Thumbnailers"),
+      EXT_TEXT("Programs that draw the previews of files in your file manager. Previews drawn already stay until "
+               "the file manager has been restarted and the thumbnail cache cleaned."),
+      FreedesktopExtLocations::thumbnailers}},
+    {sw::ext::Spotlight, "orspotlight",
+     {EXT_TEXT("Spotlight Plug-Ins"),
+      EXT_TEXT("Spotlight often enhances functions by installing additional plug-ins. This app will help you "
+               "easily delete unnecessary plug-ins."),
+      MacExtLocations::spotlightPlugIns},
+     {EXT_TEXT("Search Providers"),
+      EXT_TEXT("Applications that add their results to the desktop's search. A removed provider is gone once the "
+               "desktop shell has been restarted."),
+      FreedesktopExtLocations::searchProviders}},
+};
+// clang-format on
+
+ORExtCategory fromRow(const CategoryRow &row)
+{
+    const LayoutFace &face = ORLayout::isMacOS() ? row.mac : row.freedesktop;
+    ORExtCategory category;
+    category.groupID = row.groupID;
+    category.skipKey = QString::fromLatin1(row.skipKey);
+    category.name = face.name;
+    category.info = face.info;
+    category.locations = face.locations;
+    return category;
+}
+
+}  // namespace
+
+QString ORExtCategory::groupName() const
+{
+    return QCoreApplication::translate("ORExtDataCollection", name);
+}
+
+QString ORExtCategory::groupInfo() const
+{
+    return QCoreApplication::translate("ORExtDataCollection", info);
+}
+
+QList<ORExtCategory> ORExtCategory::categories()
+{
+    QList<ORExtCategory> out;
+    for (const CategoryRow &row : kCategories)
+        out.append(fromRow(row));
+    return out;
+}
+
+std::optional<ORExtCategory> ORExtCategory::byID(qint64 groupID)
+{
+    for (const CategoryRow &row : kCategories)
+        if (row.groupID == groupID)
+            return fromRow(row);
+    return std::nullopt;
+}

@@ -1,0 +1,417 @@
+#include "ORExtDataCollection.h"
+
+#include "ExtNotifications.h"
+#include "ORPrefConfig.h"
+#include "ORUtility.h"
+#include "PrivilegedRemoval.h"
+#include "ProtectedPaths.h"
+#include "RemovalRun.h"
+
+#include <QAbstractFileIconProvider>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMutexLocker>
+#include <QSet>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcExt, "sweepwright.extensions")
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ORExtDataCollection", text);
+}
+
+bool existsAt(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+QString refusalText(const sw::PrivilegedRemoval::Result &result)
+{
+    using Outcome = sw::PrivilegedRemoval::Result::Outcome;
+    switch (result.outcome) {
+    case Outcome::Cancelled:
+        return tr("administrator authorisation was cancelled; left in place");
+    case Outcome::Refused:
+        return tr("administrator rights were not granted (%1); left in place").arg(result.status);
+    case Outcome::Ran:
+        return tr("could not be removed with administrator rights (rm exited with %1)").arg(result.status);
+    default:
+        return tr("could not be handed to the administrator removal; left in place");
+    }
+}
+
+// True when the user's own removal failed for want of rights, which the
+// administrator run may make up for; other failures (a link on the way, a
+// vanished item) it must not touch.
+bool deniedByRights(const sw::RemovalOutcome &outcome)
+{
+    const QString denied = QString::fromLocal8Bit(std::strerror(EACCES));
+    const QString notPermitted = QString::fromLocal8Bit(std::strerror(EPERM));
+    return std::any_of(outcome.failures.cbegin(), outcome.failures.cend(), [&](const sw::RemovalFailure &f) {
+        return f.reason == denied || f.reason == notPermitted;
+    });
+}
+
+// The removal record: what went, with the bytes that went, each item once
+// (an add-on finished with administrator rights adds to its first entry).
+void recordRemoval(ORExtGroup &record, const ORExtItem &item, qint64 removed)
+{
+    if (removed <= 0)
+        return;
+    record.groupSize += removed;
+    for (ORExtItem &listed : record.groupItems)
+        if (listed.itemPath == item.itemPath) {
+            listed.itemSize += removed;
+            return;
+        }
+    ORExtItem gone = item;
+    gone.itemSize = removed;
+    gone.isDel = false;
+    record.groupItems.append(gone);
+}
+
+}  // namespace
+
+ORExtDataCollection &ORExtDataCollection::shareInstance()
+{
+    static ORExtDataCollection instance;
+    return instance;
+}
+
+ORExtDataCollection::ORExtDataCollection()
+    : m_switchReader([](const QString &key) { return ORPrefConfig::boolForKey(key); }),
+      m_adminRule([](const QString &path) {
+          return ::geteuid() != 0 && existsAt(path) && !ORUtility::isDeletableFileWithCurrentPermission(path);
+      })
+{
+}
+
+void ORExtDataCollection::setSwitchReader(SwitchReader reader)
+{
+    m_switchReader = std::move(reader);
+}
+
+void ORExtDataCollection::setAdminRule(AdminRule rule)
+{
+    m_adminRule = std::move(rule);
+}
+
+std::shared_ptr<ORExtData> ORExtDataCollection::extData()
+{
+    return m_result.get([this] { return startScan(); });
+}
+
+std::shared_ptr<ORExtData> ORExtDataCollection::tempExtData() const
+{
+    return m_result.temp();
+}
+
+void ORExtDataCollection::startOver()
+{
+    m_result.reset();
+    QMutexLocker lock(&m_mutex);
+    m_extDataDel.clear();
+    m_itemRoots.clear();
+}
+
+qint64 ORExtDataCollection::delSize() const
+{
+    return removalReport().removedBytes();
+}
+
+ORExtGroup ORExtDataCollection::delGroup() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_delGroup;
+}
+
+QList<ORExtGroup> ORExtDataCollection::extDataDel() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_extDataDel;
+}
+
+sw::RemovalReport ORExtDataCollection::removalReport() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_report;
+}
+
+std::shared_ptr<ORExtData> ORExtDataCollection::scan(sw::JobControl &job)
+{
+    m_result.reset();  // a cancelled scan leaves nothing behind
+    const std::shared_ptr<ORExtData> data = collect(job);
+    if (!data)
+        return nullptr;
+    return m_result.get([&data] { return data; });
+}
+
+std::shared_ptr<ORExtData> ORExtDataCollection::startScan()
+{
+    return collect(sw::JobControl::unwatched());
+}
+
+std::shared_ptr<ORExtData> ORExtDataCollection::collect(sw::JobControl &job)
+{
+    m_job = &job;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_itemRoots.clear();
+    }
+    auto data = std::make_shared<ORExtData>();
+    for (const ORExtCategory &category : ORExtCategory::categories()) {
+        if (job.isCancelled())
+            break;
+        if (m_switchReader(category.skipKey))
+            continue;
+        data->extGroups.append(scanCategory(category.groupID));
+        data->extTotalSize += data->extGroups.constLast().groupSize;
+    }
+    m_job = nullptr;
+    if (job.isCancelled())
+        return nullptr;
+    job.setBytes(data->extTotalSize);
+    return data;
+}
+
+ORExtGroup ORExtDataCollection::scanCategory(qint64 groupID)
+{
+    ORExtGroup group = ORExtGroup::initFromGroupID(groupID);
+    const std::optional<ORExtCategory> category = ORExtCategory::byID(groupID);
+    if (!category)
+        return group;
+    group.groupName = category->groupName();
+    group.groupInfo = category->groupInfo();
+    sw::JobControl &job = scanJob();
+    const sw::FolderTree::Watch watch = [&job](qint64) {
+        job.addItems();
+        return !job.isCancelled();
+    };
+    static const QAbstractFileIconProvider icons;
+    sw::CategoryRoots roots(lcExt());
+    QSet<QString> seen;  // real paths: one add-on reached through two folders is listed once
+    QHash<QString, QString> itemRoots;
+    for (const sw::ext::Candidate &candidate : category->locations(roots)) {
+        if (job.isCancelled())
+            break;
+        const sw::AnchoredRoot *root = roots.open(candidate.root);
+        const std::optional<QByteArray> relative = root ? root->relativeOf(candidate.path) : std::nullopt;
+        if (!relative || relative->isEmpty())
+            continue;
+        const QString real = root->realPathOf(*relative);
+        if (sw::ProtectedPaths::isProtected(candidate.path) || sw::ProtectedPaths::isProtected(real)
+            || seen.contains(real))
+            continue;
+        seen.insert(real);
+        ORUtility::notifyProgressOnMainThread(sw::extnote::kTitle, candidate.path);
+        job.setCurrentPath(candidate.path);
+        job.addItems();
+        ORExtItem item;
+        item.itemPath = candidate.path;
+        item.itemName = candidate.name.isEmpty() ? QFileInfo(candidate.path).completeBaseName() : candidate.name;
+        item.itemSize = root->measure(candidate.path, watch);
+        if (item.itemSize <= 0 || job.isCancelled())
+            continue;
+        item.itemImage = icons.icon(QFileInfo(candidate.path));
+        group.groupSize += item.itemSize;
+        group.groupItems.append(item);
+        itemRoots.insert(item.itemPath, root->path());
+        job.addBytes(item.itemSize);
+    }
+    QMutexLocker lock(&m_mutex);
+    m_itemRoots.insert(itemRoots);
+    return group;
+}
+
+ORExtGroup ORExtDataCollection::getExtensions()
+{
+    return scanCategory(sw::ext::Extensions);
+}
+
+ORExtGroup ORExtDataCollection::getPreference()
+{
+    return scanCategory(sw::ext::Preferences);
+}
+
+ORExtGroup ORExtDataCollection::getInternetPI()
+{
+    return scanCategory(sw::ext::Internet);
+}
+
+ORExtGroup ORExtDataCollection::getQuickLookPI()
+{
+    return scanCategory(sw::ext::QuickLook);
+}
+
+ORExtGroup ORExtDataCollection::getSpotLightPI()
+{
+    return scanCategory(sw::ext::Spotlight);
+}
+
+void ORExtDataCollection::deleteExtensions()
+{
+    remove(sw::JobControl::unwatched());
+}
+
+namespace {
+
+// An item that goes with administrator rights, after the user's own items.
+struct AdminItem
+{
+    ORExtItem item;
+    QString root;
+    qsizetype earlier = -1;  // its outcome from the user's own attempt, if it had one
+};
+
+// The real path of an item rm may be given: below its root with no link on
+// the way (rm would follow one), outside the protected folders, and there.
+QString adminPath(sw::RemovalRun &run, const AdminItem &a)
+{
+    const sw::AnchoredRoot *root = run.roots().open(a.root);
+    const auto relative = root ? root->relativeOf(a.item.itemPath) : std::nullopt;
+    const auto item = relative && !relative->isEmpty() ? root->locate(*relative) : std::nullopt;
+    struct stat st;
+    if (!item || ::fstatat(item->parent.get(), item->name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return {};
+    const QString real = root->realPathOf(*relative);
+    if (sw::ProtectedPaths::isProtected(real) || !sw::PrivilegedRemoval::isAcceptablePath(real))
+        return {};
+    return real;
+}
+
+// The privileged part of a removal: one rm for every item, then each item's
+// outcome from what is really gone.
+QList<sw::RemovalOutcome> removeAsAdmin(sw::RemovalRun &run, const QList<AdminItem> &items)
+{
+    QStringList realPaths;
+    QStringList all;
+    for (const AdminItem &a : items) {
+        const QString real = adminPath(run, a);
+        realPaths.append(real);
+        if (!real.isEmpty())
+            all.append(real);
+    }
+    const sw::PrivilegedRemoval::Result result =
+        all.isEmpty() ? sw::PrivilegedRemoval::Result{} : sw::PrivilegedRemoval::removeAll(all);
+    QList<sw::RemovalOutcome> outcomes;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const ORExtItem &item = items.at(i).item;
+        sw::RemovalOutcome outcome{item.itemPath, item.itemSize, 0, {}};
+        const sw::AnchoredRoot *root = run.roots().open(items.at(i).root);
+        if (realPaths.at(i).isEmpty() || !root) {
+            outcome.failures.append({item.itemPath, tr("cannot be reached below its folder; left in place")});
+        } else if (result.outcome != sw::PrivilegedRemoval::Result::Outcome::Ran) {
+            outcome.failures.append({item.itemPath, refusalText(result)});
+        } else {
+            // Counted is what disappeared, whatever rm's status says.
+            outcome.removed = qMax<qint64>(0, item.itemSize - root->measure(item.itemPath));
+            if (existsAt(realPaths.at(i)))
+                outcome.failures.append({item.itemPath, refusalText(result)});
+        }
+        outcomes.append(outcome);
+    }
+    return outcomes;
+}
+
+}  // namespace
+
+sw::RemovalReport ORExtDataCollection::remove(sw::JobControl &job)
+{
+    const std::shared_ptr<ORExtData> data = tempExtData();
+    qint64 selected = 0;
+    if (data)
+        for (const ORExtGroup &group : std::as_const(data->extGroups))
+            if (group.isGroupDelFlag != 0)
+                selected += group.groupSelectedSize;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_report.clear();  // delSize 0; the previous record stays when nothing is selected
+    }
+    if (selected < 1)
+        return {};
+    QHash<QString, QString> itemRoots;
+    {
+        QMutexLocker lock(&m_mutex);
+        itemRoots = m_itemRoots;
+    }
+    sw::RemovalRun run(lcExt());
+    const qint64 startBytes = job.progress().bytes;
+    run.setWatch([&job](qint64 bytes) {
+        job.addBytes(bytes);
+        return !job.isCancelled();
+    });
+    ORExtGroup record = ORExtGroup::initFromGroupID(0);
+    QList<AdminItem> admin;
+    QList<qint64> adminGroups;
+    for (const ORExtGroup &group : std::as_const(data->extGroups)) {
+        if (group.isGroupDelFlag == 0 || job.isCancelled())
+            continue;
+        record.groupID = group.groupID;
+        for (const ORExtItem &item : group.groupItems) {
+            if (job.isCancelled())
+                break;
+            if (!item.isDel)
+                continue;
+            const QString root = itemRoots.value(item.itemPath, QFileInfo(item.itemPath).path());
+            if (m_adminRule(item.itemPath)) {
+                admin.append({item, root});
+                continue;
+            }
+            job.setCurrentPath(item.itemPath);
+            const sw::RemovalOutcome &outcome =
+                run.remove(root, item.itemPath, sw::RemovalRun::Mode::Whole, item.itemSize);
+            recordRemoval(record, item, outcome.removed);
+            // What the user's rights could not take (a folder of another
+            // owner inside the add-on) goes with administrator rights.
+            if (!outcome.ok() && deniedByRights(outcome)) {
+                admin.append({item, root, run.report().outcomes().size() - 1});
+                admin.last().item.itemSize = outcome.left();
+            } else if (outcome.ok()) {
+                job.addItems();
+            }
+            job.setBytes(startBytes + run.report().removedBytes());
+        }
+    }
+    sw::RemovalReport report = run.report();
+    // The password prompt is not put to a user who asked to stop.
+    if (!admin.isEmpty() && !job.isCancelled()) {
+        const QList<sw::RemovalOutcome> outcomes = removeAsAdmin(run, admin);
+        QList<sw::RemovalOutcome> merged = report.outcomes();
+        for (qsizetype i = 0; i < admin.size(); ++i) {
+            sw::RemovalOutcome outcome = outcomes.at(i);
+            recordRemoval(record, admin.at(i).item, outcome.removed);
+            if (outcome.ok())
+                job.addItems();
+            if (admin.at(i).earlier < 0) {
+                merged.append(outcome);
+                continue;
+            }
+            sw::RemovalOutcome &first = merged[admin.at(i).earlier];
+            first.removed += outcome.removed;
+            first.failures = outcome.failures;
+        }
+        report.clear();
+        for (sw::RemovalOutcome &outcome : merged)
+            report.add(std::move(outcome));
+        job.setBytes(startBytes + report.removedBytes());
+    }
+    QMutexLocker lock(&m_mutex);
+    m_delGroup = record;
+    m_extDataDel.clear();
+    if (record.groupSize > 0)
+        m_extDataDel.append(record);
+    m_report = report;
+    return report;
+}
