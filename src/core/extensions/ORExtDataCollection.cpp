@@ -354,7 +354,6 @@ sw::RemovalReport ORExtDataCollection::remove(sw::JobControl &job)
     });
     ORExtGroup record = ORExtGroup::initFromGroupID(0);
     QList<AdminItem> admin;
-    QList<qint64> adminGroups;
     for (const ORExtGroup &group : std::as_const(data->extGroups)) {
         if (group.isGroupDelFlag == 0 || job.isCancelled())
             continue;
