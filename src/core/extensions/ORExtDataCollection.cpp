@@ -281,12 +281,8 @@ QString adminPath(sw::RemovalRun &run, const AdminItem &a)
 {
     const sw::AnchoredRoot *root = run.roots().open(a.root);
     const auto relative = root ? root->relativeOf(a.item.itemPath) : std::nullopt;
-    const auto item = relative && !relative->isEmpty() ? root->locate(*relative) : std::nullopt;
-    struct stat st;
-    if (!item || ::fstatat(item->parent.get(), item->name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return {};
-    const QString real = root->realPathOf(*relative);
-    if (sw::ProtectedPaths::isProtected(real) || !sw::PrivilegedRemoval::isAcceptablePath(real))
+    const QString real = relative && !relative->isEmpty() ? root->pathForProgram(*relative) : QString();
+    if (real.isEmpty() || sw::ProtectedPaths::isProtected(real) || !sw::PrivilegedRemoval::isAcceptablePath(real))
         return {};
     return real;
 }

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <linux/openat2.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -108,6 +109,15 @@ QString AnchoredRoot::realPathOf(const QByteArray &relative) const
         return m_realPath;
     return (m_realPath == QLatin1String("/") ? QString() : m_realPath) + QLatin1Char('/')
            + QFile::decodeName(relative);
+}
+
+QString AnchoredRoot::pathForProgram(const QByteArray &relative) const
+{
+    const std::optional<Item> item = locate(relative);
+    struct stat st;
+    if (!item || ::fstatat(item->parent.get(), item->name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return QString();
+    return realPathOf(relative);
 }
 
 UniqueFd AnchoredRoot::openFolder(const QByteArray &relative) const

@@ -43,6 +43,10 @@ public:
     std::optional<QByteArray> relativeOf(const QString &path) const;
     // The real location of a path below the root (links below are never followed).
     QString realPathOf(const QByteArray &relative) const;
+    // The real location of an item to hand to a program that resolves paths
+    // itself (the administrator's rm): only when the item exists and no link
+    // lies on its way now, else empty. A link further down stays a link for rm.
+    QString pathForProgram(const QByteArray &relative) const;
     // Opens the folder at relative ("" for the root); invalid with errno set
     // (ELOOP for a link on the way, EXDEV for a mount) when it cannot.
     UniqueFd openFolder(const QByteArray &relative) const;

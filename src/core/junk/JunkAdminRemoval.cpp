@@ -40,8 +40,8 @@ QStringList JunkAdminRemoval::pathsFor(RemovalRun &run, qint64 groupID, const OR
     const std::optional<QByteArray> relative = root ? root->relativeOf(item.itemPath) : std::nullopt;
     if (!relative || relative->isEmpty())
         return {};
-    const QString real = root->realPathOf(*relative);
-    if (ProtectedPaths::isProtected(real) || !PrivilegedRemoval::isAcceptablePath(real))
+    const QString real = root->pathForProgram(*relative);
+    if (real.isEmpty() || ProtectedPaths::isProtected(real) || !PrivilegedRemoval::isAcceptablePath(real))
         return {};
     const UniqueFd folder = root->openFolder(*relative);
     if (!folder || ORJunkCategory::removesWhole(groupID))

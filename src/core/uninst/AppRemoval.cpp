@@ -89,14 +89,14 @@ bool AppRemoval::removeAsAdministrator()
 {
     if (m_admin.isEmpty())
         return true;
-    // rm is given the real path of each item, found below its anchor without
-    // following links, so it cannot be steered elsewhere by a link.
+    // rm is given the real path of each item, and only while no link lies on
+    // its way below its anchor, so it cannot be steered elsewhere by a link.
     QStringList paths;
     QList<const AnchoredRoot *> roots;
     for (const Marked &marked : std::as_const(m_admin)) {
         const AnchoredRoot *root = m_run.roots().open(marked.origin.root);
         const std::optional<QByteArray> relative = root ? root->relativeOf(marked.item.itemPath) : std::nullopt;
-        const QString real = relative && !relative->isEmpty() ? root->realPathOf(*relative) : QString();
+        const QString real = relative && !relative->isEmpty() ? root->pathForProgram(*relative) : QString();
         const bool usable = !real.isEmpty() && !ProtectedPaths::isProtected(real) && PrivilegedRemoval::isAcceptablePath(real);
         roots.append(usable ? root : nullptr);
         paths.append(usable ? real : QString());
