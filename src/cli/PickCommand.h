@@ -26,8 +26,8 @@ protected:
     {
     }
 
-    // Ticks the items picks names in m_data (clearing every other mark);
-    // the first pick that names nothing, else nothing.
+    // Ticks in m_data what the picks name and nothing else; the first pick
+    // that names nothing, else nothing.
     virtual std::optional<QString> tick(const QStringList &picks) = 0;
     // A pick as the scan would list it.
     virtual QString normalized(const QString &pick) const { return pick; }
