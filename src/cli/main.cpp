@@ -1,7 +1,9 @@
 // sweepwright-cli: the engines of Sweepwright from the command line.
 
+#include "AppsCommand.h"
 #include "CliCommand.h"
 #include "DupsCommand.h"
+#include "ExtensionsCommand.h"
 #include "ExtractCommand.h"
 #include "JunkCommand.h"
 #include "LargeCommand.h"
@@ -34,6 +36,8 @@ const Command kCommands[] = {
     {"junk", make<JunkCommand>, "scan for junk files and list them, or remove them with --clean"},
     {"large", make<LargeCommand>, "list the files of 32 MiB and more in folders, or move them to the Trash"},
     {"dups", make<DupsCommand>, "list duplicate files in folders, or move all copies but one to the Trash"},
+    {"apps", make<AppsCommand>, "list the installed applications and their leftovers, or remove some with --remove"},
+    {"extensions", make<ExtensionsCommand>, "list the add-ons by category, or remove some with --remove"},
     {"extract", make<ExtractCommand>, "extract an archive or a winmail.dat file, or list what it holds"},
     {"tnef", make<TnefCommand>, "write the attachments and message bodies of a winmail.dat file into a folder"},
 };
@@ -45,7 +49,7 @@ void printHelp(FILE *out)
                "       sweepwright-cli --version\n\nCommands:\n",
                out);
     for (const Command &c : kCommands)
-        std::fprintf(out, "  %-8s %s\n", c.name, c.summary);
+        std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
     std::fprintf(out, "\nLayout options (commands that look at the disk):\n%s",
                  ORLayout::optionsHelp().toLocal8Bit().constData());
     std::fputs("The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;\n"

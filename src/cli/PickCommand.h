@@ -1,0 +1,115 @@
+#pragma once
+
+#include "CliJob.h"
+#include "JsonWriter.h"
+#include "ORSelection.h"
+#include "ToolCommand.h"
+#include "ToolEngine.h"
+
+#include <cstdio>
+#include <memory>
+
+// What the application and the add-on command share: the engine's scan is
+// listed, and --remove WHAT (repeatable; more words after it count too) ticks
+// what the user picks by name. A pick the scan did not find is a usage error,
+// which is only known after the scan: so the scan runs first, before the
+// plan, consent and removal of ToolCommand.
+template <sw::ToolEngine Engine>
+class PickCommand : public ToolCommand
+{
+protected:
+    using Data = typename Engine::Data;
+
+    explicit PickCommand(const char *name)
+        : ToolCommand(name, Removal{QStringLiteral("--remove"), QStringLiteral("Remove %1 items (%2)?"),
+                                    QStringLiteral("remove"), QStringLiteral("Removed"), true})
+    {
+    }
+
+    // Ticks in m_data what the picks name and nothing else; the first pick
+    // that names nothing, else nothing.
+    virtual std::optional<QString> tick(const QStringList &picks) = 0;
+    // A pick as the scan would list it.
+    virtual QString normalized(const QString &pick) const { return pick; }
+
+    void declareOptions(CliOptions &options) const override
+    {
+        options.addFlags(QStringList{QStringLiteral("--json")} + clirun::consentFlags());
+        options.addValued({QStringLiteral("--remove")});
+    }
+
+    std::optional<QString> configure(const CliOptions &options) override
+    {
+        if (!options.isSet(QStringLiteral("--remove")) && !options.positional().isEmpty())
+            return QStringLiteral("unexpected argument %1").arg(options.positional().first());
+        for (const QString &pick : options.values(QStringLiteral("--remove")) + options.positional())
+            m_picks.append(normalized(pick));
+        Engine::shareInstance().startOver();
+        return std::nullopt;
+    }
+
+    int execute(const CliOptions &options) override
+    {
+        if (CliJob::run(QStringLiteral("Scanning"),
+                        [this](sw::JobControl &job) { m_data = Engine::shareInstance().scan(job); })
+            || !m_data) {
+            std::fputs("sweepwright-cli: cancelled\n", stderr);
+            return kCancelled;
+        }
+        if (const auto unknown = tick(m_picks))
+            return usageError(QStringLiteral("found no %1").arg(*unknown));
+        return ToolCommand::execute(options);
+    }
+
+    // Scanned by execute() already.
+    bool scan(sw::JobControl &) override { return m_data != nullptr; }
+
+    sw::RemovalReport remove(sw::JobControl &job) override { return Engine::shareInstance().remove(job); }
+
+    // The ticked items, the removal's plan.
+    template <class Group>
+    static Plan markedItems(const QList<Group> &groups)
+    {
+        Plan plan;
+        for (const Group &group : groups)
+            for (const auto &item : group.groupItems)
+                if (item.isDel) {
+                    plan.paths.append(item.itemPath);
+                    plan.bytes += item.itemSize;
+                }
+        return plan;
+    }
+
+    // After a removal: "failed", and each failure on stderr.
+    void writeExtras(JsonWriter &json, const Outcome &outcome) const override
+    {
+        if (!outcome.report)
+            return;
+        json.key("failed").beginArray();
+        for (const sw::RemovalFailure &failure : outcome.report->failures()) {
+            json.beginObject(JsonWriter::Layout::Inline);
+            json.member("path", failure.path);
+            json.member("reason", failure.reason);
+            json.endObject();
+        }
+        json.endArray();
+        failuresToStderr(*outcome.report);
+    }
+
+    void writeExtras(FILE *, const Outcome &outcome) const override
+    {
+        if (outcome.report)
+            failuresToStderr(*outcome.report);
+    }
+
+    QStringList m_picks;
+    std::shared_ptr<Data> m_data;
+
+private:
+    void failuresToStderr(const sw::RemovalReport &report) const
+    {
+        for (const sw::RemovalFailure &failure : report.failures())
+            std::fprintf(stderr, "%s: could not remove %s: %s\n", name(), failure.path.toLocal8Bit().constData(),
+                         failure.reason.toLocal8Bit().constData());
+    }
+};
