@@ -21,4 +21,4 @@ QIcon ExtGroupModel::groupIcon(const ORExtGroup &group) const
     return name.isEmpty() ? QIcon() : ORImage::icon(name);
 }
 
-} // namespace sw
+}  // namespace sw

@@ -19,4 +19,4 @@ protected:
     QIcon groupIcon(const ORExtGroup &group) const override;
 };
 
-} // namespace sw
+}  // namespace sw

@@ -24,8 +24,10 @@ void RemovedItemList::showRows(const QList<Row> &rows)
     clear();
     for (const Row &row : rows) {
         const QIcon icon = row.icon.isNull() ? ItemListModel::iconForPath(row.path) : row.icon;
-        auto *item = new QListWidgetItem(
-            icon, tr("%1 — %2").arg(row.name, ORUtility::sizeFormatWithNumber(row.size)), this);
+        // Leftovers of one application often share its name: the folder tells them apart.
+        const QString text = tr("%1 — %2").arg(row.name, ORUtility::sizeFormatWithNumber(row.size)) +
+                             QLatin1Char('\n') + ItemListModel::displayPath(QFileInfo(row.path).path());
+        auto *item = new QListWidgetItem(icon, text, this);
         item->setData(Qt::UserRole, row.path);
         item->setToolTip(ItemListModel::displayPath(row.path));
     }
@@ -39,4 +41,4 @@ QString RemovedItemList::nameOf(const QString &path)
     return base.isEmpty() ? info.fileName() : base;
 }
 
-} // namespace sw
+}  // namespace sw

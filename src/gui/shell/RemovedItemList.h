@@ -22,14 +22,16 @@ public:
 
     explicit RemovedItemList(QWidget *parent = nullptr);
 
-    // Rows of items (with itemPath, itemSize, itemImage), named by the
-    // path's last component without its extension.
-    template <class Item> void showItems(const QList<Item> &items)
+    // Rows of items (with itemPath, itemName, itemSize, itemImage), named by
+    // their name, else by the path's last component without its extension.
+    template <class Item>
+    void showItems(const QList<Item> &items)
     {
         QList<Row> rows;
         rows.reserve(items.size());
         for (const Item &item : items)
-            rows.append(Row{item.itemImage, nameOf(item.itemPath), item.itemPath, item.itemSize});
+            rows.append(Row{item.itemImage, item.itemName.isEmpty() ? nameOf(item.itemPath) : item.itemName,
+                            item.itemPath, item.itemSize});
         showRows(rows);
     }
     void showRows(const QList<Row> &rows);
@@ -37,4 +39,4 @@ public:
     static QString nameOf(const QString &path);
 };
 
-} // namespace sw
+}  // namespace sw

@@ -42,4 +42,4 @@ QString AppGroupModel::groupExtraText(const ORAppDataGroup &group) const
                       : QCoreApplication::translate("ORUninstResultViewCter", "%1 items").arg(count);
 }
 
-} // namespace sw
+}  // namespace sw

@@ -24,4 +24,4 @@ protected:
     QString groupExtraText(const ORAppDataGroup &group) const override;
 };
 
-} // namespace sw
+}  // namespace sw

@@ -28,4 +28,4 @@ public:
     }
 };
 
-} // namespace sw
+}  // namespace sw

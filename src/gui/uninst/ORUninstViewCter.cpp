@@ -32,7 +32,7 @@ bool enoughApps(const ORAppData &data)
     return !g_tooFew;
 }
 
-} // namespace
+}  // namespace
 
 ORUninstViewCter::ORUninstViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ScanPage(delegate, parent)
