@@ -108,9 +108,13 @@ qint64 visibleMarkedSize(const QList<Group> &groups)
         if constexpr (requires { group.isVisible; })
             if (!group.isVisible)
                 continue;
-        for (const auto &item : group.groupItems)
-            if (item.isDel && item.isVisible)
+        for (const auto &item : group.groupItems) {
+            if constexpr (requires { item.isVisible; })
+                if (!item.isVisible)
+                    continue;
+            if (item.isDel)
                 sum += item.itemSize;
+        }
     }
     return sum;
 }
@@ -146,7 +150,8 @@ QString itemCheckImage(const Group &group, const Item &item)
 
 // The search field: an empty text shows every item; otherwise only the items
 // whose path contains the text (ignoring case and diacritics). Sets isVisible
-// and returns the indices of the listed items in list order.
+// where the family has it (one without is never searched) and returns the
+// indices of the listed items in list order.
 template <class Group>
 QList<qsizetype> applySearch(Group &group, const QString &text)
 {
@@ -154,8 +159,10 @@ QList<qsizetype> applySearch(Group &group, const QString &text)
     const QString needle = foldForSearch(text);
     for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
         auto &item = group.groupItems[i];
-        item.isVisible = needle.isEmpty() || foldForSearch(item.itemPath).contains(needle);
-        if (item.isVisible)
+        const bool visible = needle.isEmpty() || foldForSearch(item.itemPath).contains(needle);
+        if constexpr (requires { item.isVisible; })
+            item.isVisible = visible;
+        if (visible)
             listed.append(i);
     }
     return listed;

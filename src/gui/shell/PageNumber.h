@@ -23,8 +23,12 @@ enum PageNumber : qint64 {
     LargeResultPage = 19,
     LargeRemovalPage = 20,
     UninstallerPage = 22,
+    UninstallerResultPage = 23,
+    UninstallerRemovalPage = 24,
     ShredderPage = 26,
     ExtensionsPage = 29,
+    ExtensionsResultPage = 30,
+    ExtensionsRemovalPage = 31,
     MemoryPage = 32,
     ToolboxPage = 33,
 };

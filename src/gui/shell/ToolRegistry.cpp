@@ -1,5 +1,6 @@
 #include "ToolRegistry.h"
 
+#include "ORAppDataCollection.h"
 #include "ORBigDataCollection.h"
 #include "ORBigDelViewCter.h"
 #include "ORBigNoVeiwCter.h"
@@ -10,6 +11,10 @@
 #include "ORDupNoViewCter.h"
 #include "ORDupResultViewCter.h"
 #include "ORDupViewCter.h"
+#include "ORExtDataCollection.h"
+#include "ORExtensionDelViewCter.h"
+#include "ORExtensionResultViewCter.h"
+#include "ORExtensionViewCter.h"
 #include "ORFileConvertViewCter.h"
 #include "ORFileIntroViewCter.h"
 #include "ORJunkDelViewCter.h"
@@ -17,6 +22,9 @@
 #include "ORJunkViewCter.h"
 #include "ORJunksResultViewCter.h"
 #include "ORNoJunkViewCter.h"
+#include "ORUninstDelViewCter.h"
+#include "ORUninstResultViewCter.h"
+#include "ORUninstViewCter.h"
 #include "ToolEngine.h"
 
 #include <QtGlobal>
@@ -73,11 +81,19 @@ ToolRegistry makeRegistry()
           {LargeNothingPage, make<ORBigNoVeiwCter>},
           {LargeResultPage, make<ORBigResultViewCter>},
           {LargeRemovalPage, make<ORBigDelViewCter>}}},
-        unbuilt("uninstButton", "or_app_icon", SW_TITLE("Uninstaller"), UninstallerPage, ToolEntry::ReopenResult),
+        {"uninstButton", "or_app_icon", SW_TITLE("Uninstaller"), UninstallerPage,
+         ToolEntry::ReopenResult, UninstallerResultPage, holdsGroups<ORAppDataCollection, &ORAppData::appGroups>,
+         {{UninstallerPage, make<ORUninstViewCter>},
+          {UninstallerResultPage, make<ORUninstResultViewCter>},
+          {UninstallerRemovalPage, make<ORUninstDelViewCter>}}},
         unbuilt("shredButton", "or_shred_icon", SW_TITLE("Shredder"), ShredderPage, ToolEntry::Show),
         unbuilt("memButton", "or_mem_icon", SW_TITLE("Memory"), MemoryPage, ToolEntry::Show),
         unbuilt("toolButton", "or_toolbox_icon", SW_TITLE("Toolbox"), ToolboxPage, ToolEntry::Show),
-        unbuilt("extButton", "or_extension_icon", SW_TITLE("Extensions"), ExtensionsPage, ToolEntry::ReopenResult),
+        {"extButton", "or_extension_icon", SW_TITLE("Extensions"), ExtensionsPage,
+         ToolEntry::ReopenResult, ExtensionsResultPage, holdsGroups<ORExtDataCollection, &ORExtData::extGroups>,
+         {{ExtensionsPage, make<ORExtensionViewCter>},
+          {ExtensionsResultPage, make<ORExtensionResultViewCter>},
+          {ExtensionsRemovalPage, make<ORExtensionDelViewCter>}}},
     };
 }
 

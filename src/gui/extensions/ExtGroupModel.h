@@ -1,0 +1,22 @@
+#pragma once
+
+#include "GroupListModel.h"
+#include "ORExtData.h"
+#include "WholeGroups.h"
+
+namespace sw {
+
+// The category table of the extensions page: one row per category, in the
+// engine's order, with the category's image.
+class ExtGroupModel : public GroupListModel<ORExtData, &ORExtData::extGroups, WholeGroups>
+{
+public:
+    using GroupListModel::GroupListModel;
+
+    static QString iconNameForGroupID(qint64 groupID);
+
+protected:
+    QIcon groupIcon(const ORExtGroup &group) const override;
+};
+
+}  // namespace sw

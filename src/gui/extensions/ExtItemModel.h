@@ -1,0 +1,41 @@
+#pragma once
+
+#include "GroupItemModel.h"
+#include "ORExtData.h"
+#include "WholeGroups.h"
+
+#include <QFileInfo>
+
+namespace sw {
+
+// The add-ons of the category shown, in the scan's order, under the names
+// and icons the scan read from them.
+class ExtItemModel : public GroupItemModel<ORExtGroup, WholeGroups>
+{
+public:
+    using GroupItemModel::GroupItemModel;
+
+    void sortItems(int, const QString &searchText) override { setGroup(group(), searchText); }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const qsizetype i = itemIndex(index.row());
+        if (!group() || i < 0)
+            return QVariant();
+        const ORExtItem &item = group()->groupItems.at(i);
+        switch (role) {
+        case Qt::DisplayRole:
+        case NameRole:
+            return item.itemName.isEmpty() ? QFileInfo(item.itemPath).completeBaseName() : item.itemName;
+        case IconRole:
+            if (!item.itemImage.isNull())
+                return item.itemImage;
+            break;
+        default:
+            break;
+        }
+        return GroupItemModel::data(index, role);
+    }
+};
+
+}  // namespace sw

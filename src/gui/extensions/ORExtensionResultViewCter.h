@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ExtGroupModel.h"
+#include "ORExtDataCollection.h"
+#include "ORGroupItemObject.h"
+#include "ResultPage.h"
+
+class QStackedWidget;
+
+using ExtResultTraits = sw::ResultFamily<sw::ExtGroupModel, ORGroupItemObject, ORExtDataCollection,
+                                         &ORExtDataCollection::tempExtData, &ORExtData::extSelectedSize,
+                                         &ORExtData::extTotalSize>;
+
+// Page 30, the extensions page: the add-on categories on the left, the
+// chosen one's title, what removing does and its add-ons on the right (or a
+// note when it has none), the selected and total sizes, and the buttons that
+// start over or remove what is ticked after a confirmation sheet.
+class ORExtensionResultViewCter : public sw::ResultPage<ExtResultTraits>, public ORGroupItemObjectDelegate
+{
+    Q_OBJECT
+public:
+    explicit ORExtensionResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
+
+    void updateGroupCheckStatus(int groupRow, int itemRow) override;
+
+    ORTableView *groupTableView() const { return gTableView(); }
+    QWidget *itemNoView() const { return m_itemNoView; }
+    QLabel *junkGroupField() const { return groupTitleField(); }
+    QLabel *junkGroupInfoField() const { return groupInfoField(); }
+
+protected:
+    void groupAnnounced(ORExtGroup *group) override;
+
+private:
+    QStackedWidget *m_itemStack = nullptr;
+    QWidget *m_itemNoView = nullptr;
+};

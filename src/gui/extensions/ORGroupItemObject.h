@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ExtItemModel.h"
+#include "ExtNotifications.h"
+#include "FamilyItemList.h"
+#include "ORGroupItemObjectDelegate.h"
+
+// The item list of the extensions page: the add-ons of the chosen category,
+// filled through "getextensions". Categories are short: no search or sort.
+class ORGroupItemObject
+    : public sw::FamilyItemList<&ORGroupItemObjectDelegate::updateGroupCheckStatus, sw::ExtItemModel>
+{
+    Q_OBJECT
+public:
+    explicit ORGroupItemObject(QWidget *parent = nullptr) : FamilyItemList(sw::extnote::kShowGroup, parent)
+    {
+        setItemToolsShown(false);
+    }
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "AppItemModel.h"
+#include "AppNotifications.h"
+#include "FamilyItemList.h"
+#include "ORUninstResultItemObjectDelegate.h"
+
+// The item list of the uninstaller's result page: the bundle and leftovers of
+// the application chosen on the left, filled through "appget". The page
+// searches and sorts the applications, so the list has no tools of its own.
+class ORUninstResultItemObject
+    : public sw::FamilyItemList<&ORUninstResultItemObjectDelegate::updateAppGroupCheckStatus,
+                                sw::AppItemModel>
+{
+    Q_OBJECT
+public:
+    explicit ORUninstResultItemObject(QWidget *parent = nullptr)
+        : FamilyItemList(sw::appnote::kShowGroup, parent)
+    {
+        setItemToolsShown(false);
+    }
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+// Told when the user ticked or unticked an item of the application shown.
+class ORUninstResultItemObjectDelegate
+{
+public:
+    virtual ~ORUninstResultItemObjectDelegate() = default;
+    virtual void updateAppGroupCheckStatus(int groupRow, int itemRow) = 0;
+};

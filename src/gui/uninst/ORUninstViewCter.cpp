@@ -1,0 +1,127 @@
+#include "ORUninstViewCter.h"
+
+#include "AppNotifications.h"
+#include "ItemListModel.h"
+#include "ORAppDataCollection.h"
+#include "ORImage.h"
+#include "ORLayout.h"
+#include "ORNotificationCenter.h"
+#include "PageStyle.h"
+#include "ScanProgressPanel.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace sw;
+
+namespace {
+
+constexpr int kIconSide = 48;
+
+// Set by the scan's outcome when it found too few applications; read when
+// the scan has ended.
+bool g_tooFew = false;
+
+// The result page needs two applications at least; fewer empty the engine.
+bool enoughApps(const ORAppData &data)
+{
+    g_tooFew = data.appGroups.size() < 2;
+    if (g_tooFew)
+        ORAppDataCollection::shareInstance().startOver();
+    return !g_tooFew;
+}
+
+}  // namespace
+
+ORUninstViewCter::ORUninstViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
+    : ScanPage(delegate, parent)
+{
+    setIdleView(buildBrief(), m_startBut);
+    // The icon of the application looked at, over its path.
+    auto *column = static_cast<QVBoxLayout *>(progressPanel()->layout());
+    m_appIconView = new QLabel(progressPanel());
+    m_appIconView->setObjectName(QStringLiteral("appIconView"));
+    m_appIconView->setFixedSize(kIconSide, kIconSide);
+    m_appIconView->setAlignment(Qt::AlignCenter);
+    column->insertWidget(column->indexOf(scanTitleTextField()), m_appIconView, 0, Qt::AlignHCenter);
+    connect(runner(), &JobRunner::scanFinished, this, &ORUninstViewCter::scanEnded);
+    ORNotificationCenter::defaultCenter().addObserver(this, appnote::kTitle,
+                                                      [this](const QVariant &v) { slideToField(v); });
+}
+
+QWidget *ORUninstViewCter::buildBrief()
+{
+    auto *brief = new QWidget(this);
+    auto *column = new QVBoxLayout(brief);
+    column->setContentsMargins(48, 40, 48, 48);
+    column->addStretch(2);
+    auto *icon = new QLabel(brief);
+    icon->setPixmap(ORImage::pixmap(QStringLiteral("or_app_icon"), QSize(96, 96), devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignCenter);
+    column->addWidget(icon);
+    column->addSpacing(12);
+    auto *title = PageStyle::heading(tr("Uninstaller"), brief, 24);
+    title->setAlignment(Qt::AlignCenter);
+    column->addWidget(title);
+    auto *text =
+        PageStyle::muted(tr("See every installed application with the caches, settings and data it "
+                            "leaves behind, and remove an application completely or just its leftovers."),
+                         brief, 12);
+    text->setAlignment(Qt::AlignCenter);
+    text->setFixedWidth(520);
+    column->addWidget(text, 0, Qt::AlignHCenter);
+    column->addSpacing(28);
+    m_startBut = PageStyle::roundStartButton(tr("Start"), brief);
+    m_startBut->setObjectName(QStringLiteral("startBut"));
+    connect(m_startBut, &QPushButton::clicked, this, &ORUninstViewCter::scanButton);
+    column->addWidget(m_startBut, 0, Qt::AlignHCenter);
+    column->addSpacing(12);
+    m_noteField = PageStyle::muted(QString(), brief, 11);
+    m_noteField->setObjectName(QStringLiteral("noteField"));
+    m_noteField->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_noteField);
+    column->addStretch(3);
+    return brief;
+}
+
+void ORUninstViewCter::or_Status(int status)
+{
+    ScanPage::or_Status(status);
+    if (status != 0)
+        m_noteField->clear();
+}
+
+void ORUninstViewCter::scanButton()
+{
+    if (isScanning())
+        return;
+    g_tooFew = false;
+    runScan(ORAppDataCollection::shareInstance(), enoughApps, UninstallerResultPage, UninstallerPage);
+    progressPanel()->scanTextField()->setText(ORLayout::isMacOS()
+                                                  ? tr("Scanning Apps on your Mac now...")
+                                                  : tr("Scanning the applications on your computer now..."));
+    progressPanel()->scanTitleTextField()->setText(tr("Collecting..."));
+    m_appIconView->setPixmap(
+        ORImage::pixmap(QStringLiteral("or_app_icon"), QSize(kIconSide, kIconSide), devicePixelRatioF()));
+}
+
+void ORUninstViewCter::slideToField(const QVariant &path)
+{
+    if (ORNotificationCenter::isNull(path) || !isScanning())
+        return;
+    progressPanel()->showPath(path);
+    const QIcon icon = ItemListModel::iconForPath(path.toString());
+    if (!icon.isNull())
+        m_appIconView->setPixmap(icon.pixmap(QSize(kIconSide, kIconSide), devicePixelRatioF()));
+}
+
+// After the page's own handler: a scan with too few applications came back
+// to this page, whose wave band is made again.
+void ORUninstViewCter::scanEnded(bool completed)
+{
+    if (!completed || !g_tooFew)
+        return;
+    viewWillAppear();
+    m_noteField->setText(tr("Fewer than two applications were found: there is nothing to uninstall."));
+}

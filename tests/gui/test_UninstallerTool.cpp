@@ -1,0 +1,154 @@
+#include "ORAppDataCollection.h"
+#include "ORCellRoles.h"
+#include "ORUninstDelViewCter.h"
+#include "ORUninstResultViewCter.h"
+#include "ORUninstViewCter.h"
+#include "PageFixture.h"
+#include "RemovedItemList.h"
+#include "ToolWindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+// The uninstaller driven through the main window on a home with three
+// AppImages and their leftovers.
+class TestUninstallerTool : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PageFixture> fixture;
+    std::unique_ptr<ToolWindow> window;
+
+    ORUninstResultViewCter *result() const { return window->page<ORUninstResultViewCter>(23); }
+    QStringList listedApps() const
+    {
+        QStringList names;
+        for (const ORAppDataGroup *group : result()->groupArr())
+            names.append(group->groupName);
+        return names;
+    }
+    int itemRowEndingWith(const QString &tail) const
+    {
+        const auto *model = result()->itemObject()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            if (model->data(model->index(row), sw::PathRole).toString().endsWith(tail))
+                return row;
+        return -1;
+    }
+    QString selectedText() const
+    {
+        return result()->selectedSizeField()->text() + QLatin1Char(' ') +
+               result()->selectedUnitField()->text();
+    }
+    void startScan()
+    {
+        window->clickSidebar(22);
+        QCOMPARE(window->currentPage(), qint64(22));
+        window->page<ORUninstViewCter>(22)->startBut()->click();
+    }
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<PageFixture>();
+        ORAppDataCollection::shareInstance().startOver();
+        window = std::make_unique<ToolWindow>();
+        QVERIFY(window->exposed());
+    }
+    void cleanup()
+    {
+        window.reset();
+        ORAppDataCollection::shareInstance().startOver();
+        fixture.reset();
+    }
+
+    void fromTheScanToTheRemovalAndBack()
+    {
+        fixture->write(QStringLiteral("Applications/alpha.AppImage"), QByteArray(10 * 1024, 'a'));
+        fixture->write(QStringLiteral(".config/alpha/settings.conf"), QByteArray(2 * 1024, 'c'));
+        fixture->write(QStringLiteral("Applications/Mid.AppImage"), QByteArray(50 * 1024, 'm'));
+        fixture->write(QStringLiteral("Applications/Zeta.AppImage"), QByteArray(300 * 1024, 'z'));
+        fixture->write(QStringLiteral(".cache/Zeta/blob"), QByteArray(100 * 1024, 'b'));
+        QVERIFY(window->window.buttonWithTag(22)->isEnabled());
+        startScan();
+        QTRY_COMPARE(window->currentPage(), qint64(23));
+        QVERIFY(window->sidebarEnabled());
+
+        // By size per item, then by the lower-cased name.
+        QCOMPARE(listedApps(), (QStringList{"Zeta", "Mid", "alpha"}));
+        QComboBox *sort = result()->or_PopUpBut();
+        sort->setCurrentIndex(1);
+        emit sort->activated(1);
+        QCOMPARE(listedApps(), (QStringList{"alpha", "Mid", "Zeta"}));
+
+        // A search clears the selection and starts from every application.
+        result()->autoSelectButton()->click();
+        QCOMPARE(selectedText(), QStringLiteral("462.00 KB"));
+        result()->searchField()->setText(QStringLiteral("ZET"));
+        QCOMPARE(listedApps(), QStringList{"Zeta"});
+        QCOMPARE(selectedText(), QStringLiteral("0 B"));
+        QVERIFY(!result()->delBut()->isEnabled());
+        result()->searchField()->setText(QStringLiteral("AL"));
+        QCOMPARE(listedApps(), QStringList{"alpha"});
+        result()->searchField()->clear();
+        QCOMPARE(listedApps(), (QStringList{"alpha", "Mid", "Zeta"}));
+
+        // Zeta's cache alone, and all of alpha.
+        result()->tableView(result()->groupTableView(), 2);
+        QCOMPARE(result()->appNameField()->text(), QStringLiteral("Zeta"));
+        const int cache = itemRowEndingWith(QStringLiteral("/.cache/Zeta"));
+        QVERIFY(cache >= 0);
+        result()->itemObject()->clickCheckBox(cache);
+        QCOMPARE(result()->groupArr().at(2)->isGroupDelFlag, qint64(1));
+        result()->groupButtonClick(0);
+        QCOMPARE(selectedText(), QStringLiteral("112.00 KB"));
+
+        result()->delBut()->click();
+        QVERIFY(answerSheet(result()->alert(), QStringLiteral("Yes")));
+        QCOMPARE(window->currentPage(), qint64(24));
+        auto *removal = window->page<ORUninstDelViewCter>(24);
+        QTRY_VERIFY(removal->completionBut()->isVisible());
+        QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
+                 QStringLiteral("112.00 KB"));
+        QStringList rows;
+        for (int row = 0; row < removal->groupTableView()->count(); ++row)
+            rows.append(removal->groupTableView()
+                            ->item(row)
+                            ->data(Qt::UserRole)
+                            .toString()
+                            .section(QLatin1Char('/'), -2));
+        rows.sort();
+        QCOMPARE(rows, (QStringList{".cache/Zeta", ".config/alpha", "Applications/alpha.AppImage"}));
+        QVERIFY(!fixture->homeHas(QStringLiteral("Applications/alpha.AppImage")));
+        QVERIFY(!fixture->homeHas(QStringLiteral(".cache/Zeta")));
+        QVERIFY(fixture->homeHas(QStringLiteral("Applications/Zeta.AppImage")));
+
+        removal->completionBut()->click();
+        QCOMPARE(window->currentPage(), qint64(22));
+        QVERIFY(!ORAppDataCollection::shareInstance().tempAppData());
+        QVERIFY(window->page<ORUninstViewCter>(22)->briefView()->isVisible());
+    }
+
+    // One application is nothing to choose among: the page stays, says so,
+    // and the tool does not reopen on a result.
+    void oneApplicationKeepsTheScanPage()
+    {
+        fixture->write(QStringLiteral("Applications/Solo.AppImage"), QByteArray(1024, 's'));
+        startScan();
+        auto *scan = window->page<ORUninstViewCter>(22);
+        QTRY_VERIFY(!scan->noteField()->text().isEmpty());
+        QCOMPARE(window->currentPage(), qint64(22));
+        QVERIFY(scan->briefView()->isVisible());
+        QVERIFY(window->sidebarEnabled());
+        QVERIFY(!ORAppDataCollection::shareInstance().tempAppData());
+        window->clickSidebar(1);
+        window->clickSidebar(22);
+        QCOMPARE(window->currentPage(), qint64(22));
+    }
+};
+
+QTEST_MAIN(TestUninstallerTool)
+#include "test_UninstallerTool.moc"
