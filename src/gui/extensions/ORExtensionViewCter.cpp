@@ -34,32 +34,14 @@ ORExtensionViewCter::ORExtensionViewCter(ORBasedViewCterDelegate *delegate, QWid
 
 QWidget *ORExtensionViewCter::buildBrief()
 {
-    auto *brief = new QWidget(this);
-    auto *column = new QVBoxLayout(brief);
-    column->setContentsMargins(48, 40, 48, 48);
-    column->addStretch(2);
-    auto *icon = new QLabel(brief);
-    icon->setPixmap(ORImage::pixmap(QStringLiteral("or_extension_icon"), QSize(96, 96), devicePixelRatioF()));
-    icon->setAlignment(Qt::AlignCenter);
-    column->addWidget(icon);
-    column->addSpacing(12);
-    auto *title = PageStyle::heading(tr("Extensions"), brief, 24);
-    title->setAlignment(Qt::AlignCenter);
-    column->addWidget(title);
-    auto *text =
-        PageStyle::muted(tr("See the add-ons installed in your browsers and your desktop, and remove "
-                            "the ones you no longer use."),
-                         brief, 12);
-    text->setAlignment(Qt::AlignCenter);
-    text->setFixedWidth(520);
-    column->addWidget(text, 0, Qt::AlignHCenter);
-    column->addSpacing(28);
-    m_startBut = PageStyle::roundStartButton(tr("Start"), brief);
-    m_startBut->setObjectName(QStringLiteral("startBut"));
+    const PageStyle::StartBrief brief =
+        PageStyle::startBrief(this, QStringLiteral("or_extension_icon"), tr("Extensions"),
+                              tr("See the add-ons installed in your browsers and your desktop, and remove "
+                                 "the ones you no longer use."));
+    m_startBut = brief.startButton;
     connect(m_startBut, &QPushButton::clicked, this, &ORExtensionViewCter::start);
-    column->addWidget(m_startBut, 0, Qt::AlignHCenter);
-    column->addStretch(3);
-    return brief;
+    brief.column->addStretch(3);
+    return brief.widget;
 }
 
 void ORExtensionViewCter::start()

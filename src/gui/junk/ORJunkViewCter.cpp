@@ -1,13 +1,11 @@
 #include "ORJunkViewCter.h"
 
-#include "ORImage.h"
 #include "JunkNotifications.h"
 #include "ORJunkFilesCollection.h"
 #include "ORNotificationCenter.h"
 #include "PageStyle.h"
 #include "ScanProgressPanel.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -24,31 +22,14 @@ ORJunkViewCter::ORJunkViewCter(ORBasedViewCterDelegate *delegate, QWidget *paren
 
 QWidget *ORJunkViewCter::buildBrief()
 {
-    auto *brief = new QWidget(this);
-    auto *column = new QVBoxLayout(brief);
-    column->setContentsMargins(48, 40, 48, 48);
-    column->addStretch(2);
-    auto *icon = new QLabel(brief);
-    icon->setPixmap(ORImage::pixmap(QStringLiteral("or_cache_icon"), QSize(96, 96), devicePixelRatioF()));
-    icon->setAlignment(Qt::AlignCenter);
-    column->addWidget(icon);
-    column->addSpacing(12);
-    auto *title = PageStyle::heading(tr("Junk Clean"), brief, 24);
-    title->setAlignment(Qt::AlignCenter);
-    column->addWidget(title);
-    auto *text = PageStyle::muted(tr("Find caches, logs, leftovers of removed applications, the Trash and other "
-                                     "files you no longer need, and free up space safely."),
-                                  brief, 12);
-    text->setAlignment(Qt::AlignCenter);
-    text->setFixedWidth(520);
-    column->addWidget(text, 0, Qt::AlignHCenter);
-    column->addSpacing(28);
-    m_startBut = PageStyle::roundStartButton(tr("Start"), brief);
-    m_startBut->setObjectName(QStringLiteral("startBut"));
+    const PageStyle::StartBrief brief =
+        PageStyle::startBrief(this, QStringLiteral("or_cache_icon"), tr("Junk Clean"),
+                              tr("Find caches, logs, leftovers of removed applications, the Trash and other "
+                                 "files you no longer need, and free up space safely."));
+    m_startBut = brief.startButton;
     connect(m_startBut, &QPushButton::clicked, this, &ORJunkViewCter::scanButton);
-    column->addWidget(m_startBut, 0, Qt::AlignHCenter);
-    column->addStretch(3);
-    return brief;
+    brief.column->addStretch(3);
+    return brief.widget;
 }
 
 void ORJunkViewCter::slideToField(const QVariant &path)

@@ -1,9 +1,12 @@
 #include "PageStyle.h"
 
+#include "ORImage.h"
 #include "RoundStartButton.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace sw::PageStyle {
 
@@ -77,6 +80,31 @@ void styleSizeLabels(QLabel *number, QLabel *unit, int numberPointSize)
     unit->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(kMuted)));
     number->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     unit->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+}
+
+StartBrief startBrief(QWidget *parent, const QString &image, const QString &title, const QString &text)
+{
+    auto *brief = new QWidget(parent);
+    auto *column = new QVBoxLayout(brief);
+    column->setContentsMargins(48, 40, 48, 48);
+    column->addStretch(2);
+    auto *icon = new QLabel(brief);
+    icon->setPixmap(ORImage::pixmap(image, QSize(96, 96), parent->devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignCenter);
+    column->addWidget(icon);
+    column->addSpacing(12);
+    auto *heading = PageStyle::heading(title, brief, 24);
+    heading->setAlignment(Qt::AlignCenter);
+    column->addWidget(heading);
+    auto *line = muted(text, brief, 12);
+    line->setAlignment(Qt::AlignCenter);
+    line->setFixedWidth(520);
+    column->addWidget(line, 0, Qt::AlignHCenter);
+    column->addSpacing(28);
+    auto *start = roundStartButton(QCoreApplication::translate("PageStyle", "Start"), brief);
+    start->setObjectName(QStringLiteral("startBut"));
+    column->addWidget(start, 0, Qt::AlignHCenter);
+    return {brief, column, start};
 }
 
 }  // namespace sw::PageStyle

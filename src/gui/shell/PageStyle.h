@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 // The few building blocks every page shares, so the tools look alike.
@@ -19,6 +20,16 @@ QPushButton *secondaryButton(const QString &text, QWidget *parent); // outlined
 QPushButton *roundStartButton(const QString &text, QWidget *parent); // the big round "Start"
 QLabel *heading(const QString &text, QWidget *parent, int pointSize = 20);
 QLabel *muted(const QString &text, QWidget *parent, int pointSize = 11);
+// A tool's idle page: its image, title and a line of text above the big
+// round "Start" (object name "startBut"). The caller connects the button,
+// adds what it needs below it to column and ends with column->addStretch(3).
+struct StartBrief
+{
+    QWidget *widget;
+    QVBoxLayout *column;
+    QPushButton *startButton;
+};
+StartBrief startBrief(QWidget *parent, const QString &image, const QString &title, const QString &text);
 // A size shown as number and unit in two labels: the number large, the unit small.
 void styleSizeLabels(QLabel *number, QLabel *unit, int numberPointSize);
 

@@ -52,37 +52,19 @@ ORUninstViewCter::ORUninstViewCter(ORBasedViewCterDelegate *delegate, QWidget *p
 
 QWidget *ORUninstViewCter::buildBrief()
 {
-    auto *brief = new QWidget(this);
-    auto *column = new QVBoxLayout(brief);
-    column->setContentsMargins(48, 40, 48, 48);
-    column->addStretch(2);
-    auto *icon = new QLabel(brief);
-    icon->setPixmap(ORImage::pixmap(QStringLiteral("or_app_icon"), QSize(96, 96), devicePixelRatioF()));
-    icon->setAlignment(Qt::AlignCenter);
-    column->addWidget(icon);
-    column->addSpacing(12);
-    auto *title = PageStyle::heading(tr("Uninstaller"), brief, 24);
-    title->setAlignment(Qt::AlignCenter);
-    column->addWidget(title);
-    auto *text =
-        PageStyle::muted(tr("See every installed application with the caches, settings and data it "
-                            "leaves behind, and remove an application completely or just its leftovers."),
-                         brief, 12);
-    text->setAlignment(Qt::AlignCenter);
-    text->setFixedWidth(520);
-    column->addWidget(text, 0, Qt::AlignHCenter);
-    column->addSpacing(28);
-    m_startBut = PageStyle::roundStartButton(tr("Start"), brief);
-    m_startBut->setObjectName(QStringLiteral("startBut"));
+    const PageStyle::StartBrief brief =
+        PageStyle::startBrief(this, QStringLiteral("or_app_icon"), tr("Uninstaller"),
+                              tr("See every installed application with the caches, settings and data it "
+                                    "leaves behind, and remove an application completely or just its leftovers."));
+    m_startBut = brief.startButton;
     connect(m_startBut, &QPushButton::clicked, this, &ORUninstViewCter::scanButton);
-    column->addWidget(m_startBut, 0, Qt::AlignHCenter);
-    column->addSpacing(12);
-    m_noteField = PageStyle::muted(QString(), brief, 11);
+    brief.column->addSpacing(12);
+    m_noteField = PageStyle::muted(QString(), brief.widget, 11);
     m_noteField->setObjectName(QStringLiteral("noteField"));
     m_noteField->setAlignment(Qt::AlignCenter);
-    column->addWidget(m_noteField);
-    column->addStretch(3);
-    return brief;
+    brief.column->addWidget(m_noteField);
+    brief.column->addStretch(3);
+    return brief.widget;
 }
 
 void ORUninstViewCter::or_Status(int status)
