@@ -22,12 +22,7 @@ ORExtensionViewCter::ORExtensionViewCter(ORBasedViewCterDelegate *delegate, QWid
     : ScanPage(delegate, parent)
 {
     setIdleView(buildBrief(), m_startBut);
-    auto *column = static_cast<QVBoxLayout *>(progressPanel()->layout());
-    m_itemIconView = new QLabel(progressPanel());
-    m_itemIconView->setObjectName(QStringLiteral("itemIconView"));
-    m_itemIconView->setFixedSize(kIconSide, kIconSide);
-    m_itemIconView->setAlignment(Qt::AlignCenter);
-    column->insertWidget(column->indexOf(scanTitleTextField()), m_itemIconView, 0, Qt::AlignHCenter);
+    m_itemIconView = addItemIconView(QStringLiteral("itemIconView"), kIconSide);
     ORNotificationCenter::defaultCenter().addObserver(this, extnote::kTitle,
                                                       [this](const QVariant &v) { slideToField(v); });
 }

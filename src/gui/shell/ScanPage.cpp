@@ -4,10 +4,12 @@
 #include "ScanProgressPanel.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QStackedLayout>
+#include <QVBoxLayout>
 
 namespace sw {
 
@@ -118,6 +120,17 @@ void ScanPage::scanFinished(bool completed)
         m_waveView->deleteLater();
         m_waveView = nullptr;
     }
+}
+
+QLabel *ScanPage::addItemIconView(const QString &objectName, int side)
+{
+    auto *column = static_cast<QVBoxLayout *>(m_progressPanel->layout());
+    auto *view = new QLabel(m_progressPanel);
+    view->setObjectName(objectName);
+    view->setFixedSize(side, side);
+    view->setAlignment(Qt::AlignCenter);
+    column->insertWidget(column->indexOf(scanTitleTextField()), view, 0, Qt::AlignHCenter);
+    return view;
 }
 
 }  // namespace sw

@@ -37,6 +37,9 @@ public:
     ScanProgressPanel *progressPanel() const { return m_progressPanel; }
     QWidget *progressView() const;
     QLabel *scanTitleTextField() const;
+    // An empty square of side points above the scan title, for the icon of
+    // the item being looked at.
+    QLabel *addItemIconView(const QString &objectName, int side);
     QLabel *foundTextField() const;
     bool isScanning() const { return m_runner->isRunning(); }
     JobRunner *runner() const { return m_runner; }

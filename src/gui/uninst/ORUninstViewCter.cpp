@@ -39,12 +39,7 @@ ORUninstViewCter::ORUninstViewCter(ORBasedViewCterDelegate *delegate, QWidget *p
 {
     setIdleView(buildBrief(), m_startBut);
     // The icon of the application looked at, over its path.
-    auto *column = static_cast<QVBoxLayout *>(progressPanel()->layout());
-    m_appIconView = new QLabel(progressPanel());
-    m_appIconView->setObjectName(QStringLiteral("appIconView"));
-    m_appIconView->setFixedSize(kIconSide, kIconSide);
-    m_appIconView->setAlignment(Qt::AlignCenter);
-    column->insertWidget(column->indexOf(scanTitleTextField()), m_appIconView, 0, Qt::AlignHCenter);
+    m_appIconView = addItemIconView(QStringLiteral("appIconView"), kIconSide);
     connect(runner(), &JobRunner::scanFinished, this, &ORUninstViewCter::scanEnded);
     ORNotificationCenter::defaultCenter().addObserver(this, appnote::kTitle,
                                                       [this](const QVariant &v) { slideToField(v); });
