@@ -38,14 +38,14 @@ Consent askConsent(const char *command, const CliOptions &options, const QString
     return text == QLatin1String("y") || text == QLatin1String("yes") ? Consent::Go : Consent::Declined;
 }
 
-void writeReport(JsonWriter &json, const sw::RemovalReport &report)
+void writeReport(JsonWriter &json, const sw::RemovalReport &report, const char *failuresKey)
 {
     QStringList removed;
     for (const sw::RemovalOutcome &outcome : report.outcomes())
         if (outcome.ok())
             removed.append(outcome.path);
     json.stringArray("removed", removed);
-    json.key("failures").beginArray();
+    json.key(failuresKey).beginArray();
     for (const sw::RemovalFailure &failure : report.failures()) {
         json.beginObject(JsonWriter::Layout::Inline);
         json.member("path", failure.path);

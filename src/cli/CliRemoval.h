@@ -28,8 +28,8 @@ QStringList consentFlags();
 Consent askConsent(const char *command, const CliOptions &options, const QString &question);
 
 // The members of a report object: "removed" (the paths that went),
-// "failures" ([{"path", "reason"}]), "failedItems", "failedSize" and "delSize".
-void writeReport(JsonWriter &json, const sw::RemovalReport &report);
+// failuresKey ([{"path", "reason"}]), "failedItems", "failedSize" and "delSize".
+void writeReport(JsonWriter &json, const sw::RemovalReport &report, const char *failuresKey);
 // The same for people: a line per item that went ("<verb>: PATH", when
 // listGone), a line per failure with its full path and reason, and the totals.
 QString reportText(const sw::RemovalReport &report, const QString &verb, bool listGone);

@@ -22,7 +22,7 @@ protected:
 
     explicit PickCommand(const char *name)
         : ToolCommand(name, Removal{QStringLiteral("--remove"), QStringLiteral("Remove %1 items (%2)?"),
-                                    QStringLiteral("remove"), QStringLiteral("Removed"), true})
+                                    QStringLiteral("remove"), QStringLiteral("Removed"), true, "failed"})
     {
     }
 
@@ -80,36 +80,6 @@ protected:
         return plan;
     }
 
-    // After a removal: "failed", and each failure on stderr.
-    void writeExtras(JsonWriter &json, const Outcome &outcome) const override
-    {
-        if (!outcome.report)
-            return;
-        json.key("failed").beginArray();
-        for (const sw::RemovalFailure &failure : outcome.report->failures()) {
-            json.beginObject(JsonWriter::Layout::Inline);
-            json.member("path", failure.path);
-            json.member("reason", failure.reason);
-            json.endObject();
-        }
-        json.endArray();
-        failuresToStderr(*outcome.report);
-    }
-
-    void writeExtras(FILE *, const Outcome &outcome) const override
-    {
-        if (outcome.report)
-            failuresToStderr(*outcome.report);
-    }
-
     QStringList m_picks;
     std::shared_ptr<Data> m_data;
-
-private:
-    void failuresToStderr(const sw::RemovalReport &report) const
-    {
-        for (const sw::RemovalFailure &failure : report.failures())
-            std::fprintf(stderr, "%s: could not remove %s: %s\n", name(), failure.path.toLocal8Bit().constData(),
-                         failure.reason.toLocal8Bit().constData());
-    }
 };

@@ -93,7 +93,7 @@ void ToolCommand::report(bool json, const Outcome &outcome) const
         writer.stringArray("plan", outcome.plan->paths);
     writeExtras(writer, outcome);
     if (outcome.report)
-        clirun::writeReport(writer, *outcome.report);
+        clirun::writeReport(writer, *outcome.report, m_removal.failuresKey);
     writer.endObject();
 }
 

@@ -33,6 +33,7 @@ protected:
         QString planVerb;        // "remove": "Would remove: PATH"
         QString doneVerb;        // "Removed": "Removed 3 MB in total."
         bool listDone = false;   // the text names each item that went
+        const char *failuresKey = "failures";  // the report's list of what stayed
     };
 
     // What the command's removal takes: the paths and their size.

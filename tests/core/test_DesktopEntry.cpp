@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 using sw::DesktopEntry;
@@ -143,6 +145,10 @@ TEST(DesktopEntrySave, writesAFileThatLoadsAgain)
     ASSERT_TRUE(loaded.has_value());
     EXPECT_EQ(loaded->program(), QStringLiteral("prog"));
     EXPECT_FALSE(entry.save(dir.filePath(QStringLiteral("missing/a.desktop"))));
+    // A FIFO under an entry's name is refused at once rather than waited on.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.desktop"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(DesktopEntry::load(fifo).has_value());
 }
 
 }  // namespace

@@ -111,8 +111,8 @@ protected:
         return QString::fromLocal8Bit(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
-    // A user Flatpak (Tool), two AppImages, an application kept in the home
-    // whose name is that of the Flatpak folder, and a dpkg database with a
+    // A user Flatpak (Tool), two AppImages, applications kept in the home
+    // named like the Flatpak folder and the cache folder, and a dpkg database with a
     // desktop package, an essential one, a hidden one, one that takes another
     // along, one whose removal fails, and one that is no longer installed.
     void plantFreedesktop() const
@@ -135,6 +135,12 @@ protected:
         tree.text(QStringLiteral("home/.local/share/applications/fp.desktop"),
                   "[Desktop Entry]\nType=Application\nName=flatpak\nExec=" + fp.toUtf8() + "\n");
         tree.file(QStringLiteral("home/.config/fp/x"), 4);
+        tree.file(QStringLiteral("outside/fpdata/keep"), 9);
+        tree.link(QStringLiteral("home/.fp"), tree.path(QStringLiteral("outside/fpdata")));
+        // Its program is called like the cache folder: HOME/.cache is never a leftover.
+        const QString cacher = tree.file(QStringLiteral("home/.local/opt/cacher/bin/cache"), 30);
+        tree.text(QStringLiteral("home/.local/share/applications/cacher.desktop"),
+                  "[Desktop Entry]\nType=Application\nName=Cacher\nExec=" + cacher.toUtf8() + "\n");
 
         tree.text(QStringLiteral("root/var/lib/dpkg/status"),
                   "Package: editor\nStatus: install ok installed\nPriority: optional\nInstalled-Size: 10\n"
@@ -250,7 +256,7 @@ TEST_F(AppCollectionTest, FreedesktopApplicationsComeFromEverySourceInOrder)
     for (const ORAppDataGroup &group : data->appGroups)
         names.append(group.groupName);
     EXPECT_EQ(names, (QStringList{QStringLiteral("Tool"), QStringLiteral("Viewer"), QStringLiteral("other"),
-                                  QStringLiteral("flatpak"), QStringLiteral("editor"), QStringLiteral("bundled"),
+                                  QStringLiteral("Cacher"), QStringLiteral("flatpak"), QStringLiteral("editor"), QStringLiteral("bundled"),
                                   QStringLiteral("broken")}));
     const QMap<QString, QStringList> expected{
         {QStringLiteral("Tool"),
@@ -263,8 +269,10 @@ TEST_F(AppCollectionTest, FreedesktopApplicationsComeFromEverySourceInOrder)
         {QStringLiteral("other"), {QStringLiteral("home/.local/bin/other.appimage")}},
         // Named like the Flatpak folder: XDG_DATA_HOME/flatpak is never a leftover.
         {QStringLiteral("flatpak"),
-         {QStringLiteral("home/.config/fp"), QStringLiteral("home/.local/opt/fp"),
+         {QStringLiteral("home/.config/fp"), QStringLiteral("home/.fp"), QStringLiteral("home/.local/opt/fp"),
           QStringLiteral("home/.local/share/applications/fp.desktop")}},
+        {QStringLiteral("Cacher"),
+         {QStringLiteral("home/.local/opt/cacher"), QStringLiteral("home/.local/share/applications/cacher.desktop")}},
         {QStringLiteral("editor"),
          {QStringLiteral("home/.config/editor"), QStringLiteral("root/usr/share/applications/editor.desktop")}},
         {QStringLiteral("bundled"), {QStringLiteral("root/usr/share/applications/bundled.desktop")}},
@@ -407,6 +415,9 @@ TEST_F(AppCollectionTest, CancellingThePasswordDialogStopsTheRun)
     EXPECT_EQ(pkexec.starts().size(), 1);  // editor's removal, dismissed
     EXPECT_EQ(logLines(QStringLiteral("apt.log")), QStringList{QStringLiteral("--simulate remove editor")});
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/opt/fp")));  // the user's own items went first
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.fp")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("outside/fpdata/keep")));  // the link went, not what it led to
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.cache")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/flatpak/app/org.x.Tool")));
     QStringList left;
     qint64 failedBytes = 0;

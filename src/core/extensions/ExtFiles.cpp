@@ -1,5 +1,6 @@
 #include "ExtFiles.h"
 
+#include "RegularFile.h"
 #include "UniqueFd.h"
 
 #include <QFile>
@@ -58,21 +59,7 @@ std::optional<QByteArray> ExtFiles::read(const AnchoredRoot &root, const QString
     // is refused by the type test right after.
     const UniqueFd fd(::openat(item->parent.get(), item->name.constData(),
                                O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    struct stat st;
-    if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maxBytes)
-        return std::nullopt;
-    QByteArray data(qsizetype(st.st_size), Qt::Uninitialized);
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::read(fd.get(), data.data() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    data.truncate(done);  // a file that shrank meanwhile
-    return data;
+    return readRegularFd(fd.get(), maxBytes);
 }
 
 QJsonObject ExtFiles::readJsonObject(const AnchoredRoot &root, const QString &path, qint64 maxBytes)

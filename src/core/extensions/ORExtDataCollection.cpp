@@ -37,21 +37,6 @@ bool existsAt(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
-QString refusalText(const sw::PrivilegedRemoval::Result &result)
-{
-    using Outcome = sw::PrivilegedRemoval::Result::Outcome;
-    switch (result.outcome) {
-    case Outcome::Cancelled:
-        return tr("administrator authorisation was cancelled; left in place");
-    case Outcome::Refused:
-        return tr("administrator rights were not granted (%1); left in place").arg(result.status);
-    case Outcome::Ran:
-        return tr("could not be removed with administrator rights (rm exited with %1)").arg(result.status);
-    default:
-        return tr("could not be handed to the administrator removal; left in place");
-    }
-}
-
 // True when the user's own removal failed for want of rights, which the
 // administrator run may make up for; other failures (a link on the way, a
 // vanished item) it must not touch.
@@ -309,12 +294,12 @@ QList<sw::RemovalOutcome> removeAsAdmin(sw::RemovalRun &run, const QList<AdminIt
         if (realPaths.at(i).isEmpty() || !root) {
             outcome.failures.append({item.itemPath, tr("cannot be reached below its folder; left in place")});
         } else if (result.outcome != sw::PrivilegedRemoval::Result::Outcome::Ran) {
-            outcome.failures.append({item.itemPath, refusalText(result)});
+            outcome.failures.append({item.itemPath, result.reason()});
         } else {
             // Counted is what disappeared, whatever rm's status says.
             outcome.removed = qMax<qint64>(0, item.itemSize - root->measure(item.itemPath));
             if (existsAt(realPaths.at(i)))
-                outcome.failures.append({item.itemPath, refusalText(result)});
+                outcome.failures.append({item.itemPath, result.reason()});
         }
         outcomes.append(outcome);
     }

@@ -3,6 +3,7 @@
 #include "PkexecChild.h"
 #include "STPrivilegedTask.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -23,7 +24,27 @@ QStringList existing(const QStringList &paths)
     return found;
 }
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PrivilegedRemoval", text);
+}
+
 }  // namespace
+
+QString PrivilegedRemoval::Result::reason() const
+{
+    switch (outcome) {
+    case Outcome::Ran:
+        return tr("could not be removed with administrator rights (rm exited with %1)").arg(status);
+    case Outcome::Cancelled:
+        return tr("administrator authorisation was cancelled; left in place");
+    case Outcome::Refused:
+        return tr("administrator rights were not granted (%1); left in place").arg(status);
+    case Outcome::Rejected:
+        break;
+    }
+    return tr("could not be handed to the administrator removal; left in place");
+}
 
 bool PrivilegedRemoval::isAcceptablePath(const QString &path)
 {

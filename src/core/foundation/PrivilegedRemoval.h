@@ -24,6 +24,9 @@ public:
         Outcome outcome = Outcome::Rejected;
         qint32 status = 0;
         QStringList remaining;  // the given paths that still exist (lstat), in order
+
+        // Why an item given to this run stays, for the removal report.
+        QString reason() const;
     };
 
     static Result removeAll(const QStringList &paths);

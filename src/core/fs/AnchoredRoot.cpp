@@ -92,7 +92,7 @@ std::optional<QByteArray> AnchoredRoot::relativeOf(const QString &path) const
 {
     const QString clean = QDir::cleanPath(path);
     if (clean == m_path)
-        return QByteArray();
+        return m_hiddenEntriesOnly ? std::nullopt : std::optional<QByteArray>(QByteArray());
     const QString prefix = m_path == QLatin1String("/") ? m_path : m_path + QLatin1Char('/');
     if (!clean.startsWith(prefix))
         return std::nullopt;
@@ -100,6 +100,8 @@ std::optional<QByteArray> AnchoredRoot::relativeOf(const QString &path) const
     for (const QByteArray &name : relative.split('/'))
         if (name.isEmpty() || name == "." || name == "..")
             return std::nullopt;
+    if (m_hiddenEntriesOnly && (!relative.startsWith('.') || relative.contains('/')))
+        return std::nullopt;
     return relative;
 }
 

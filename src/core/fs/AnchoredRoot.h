@@ -56,6 +56,11 @@ public:
     // is missing, special, or a mount point. watch as for FolderTree.
     qint64 measure(const QString &path, const FolderTree::Watch &watch = {}) const;
 
+    // From now on only hidden entries directly inside the root (".name") are
+    // below it: relativeOf refuses the root itself and anything deeper. The
+    // home is anchored so for the dot-files an application leaves there.
+    void limitToHiddenEntries() { m_hiddenEntriesOnly = true; }
+
     // Tests use it to exercise the per-component walk on kernels with openat2.
     static void setOpenat2Enabled(bool enabled);
 
@@ -66,6 +71,7 @@ private:
     QString m_realPath;
     UniqueFd m_fd;
     FileIdentity m_id;
+    bool m_hiddenEntriesOnly = false;
 };
 
 }  // namespace sw

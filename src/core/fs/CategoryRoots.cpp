@@ -127,13 +127,18 @@ CategoryRoots::CategoryRoots(const QLoggingCategory &category) : m_category(cate
 
 CategoryRoots::~CategoryRoots() = default;
 
-QString CategoryRoots::refusal(const AnchoredRoot &root, const UserFolderKeys &allowed)
+const CategoryRoots::Places &CategoryRoots::places()
 {
     if (!m_places)
         m_places = std::make_unique<const Places>();
-    QString why = m_places->homeRefusal(root.realPath());
+    return *m_places;
+}
+
+QString CategoryRoots::refusal(const AnchoredRoot &root, const UserFolderKeys &allowed)
+{
+    QString why = places().homeRefusal(root.realPath());
     if (why.isEmpty())
-        why = m_places->userFolderRefusal(root.realPath(), allowed);
+        why = places().userFolderRefusal(root.realPath(), allowed);
     if (why.isEmpty())
         why = sharedParentRefusal(root.path());
     if (why.isEmpty() && root.realPath() != root.path())
@@ -145,7 +150,28 @@ QString CategoryRoots::refusal(const AnchoredRoot &root, const UserFolderKeys &a
 
 const AnchoredRoot *CategoryRoots::open(const QString &folder, const UserFolderKeys &allowed)
 {
+    if (allowed.contains(kHomeEntries) && places().homes.contains(realOrClean(folder)))
+        return openHomeEntries(folder);
     return openOnce(folder, true, allowed);
+}
+
+// The home, limited to its hidden entries, and only when it is a folder of
+// the user's own.
+const AnchoredRoot *CategoryRoots::openHomeEntries(const QString &folder)
+{
+    const QString key = QDir::cleanPath(folder);
+    if (const auto it = m_homes.constFind(key); it != m_homes.constEnd())
+        return it->get();
+    std::optional<AnchoredRoot> root = AnchoredRoot::open(key);
+    std::shared_ptr<AnchoredRoot> kept;
+    if (root && root->identity().uid == ::geteuid()) {
+        kept = std::make_shared<AnchoredRoot>(std::move(*root));
+        kept->limitToHiddenEntries();
+    } else if (root) {
+        qCWarning(m_category).noquote() << tr("Leaving %1 alone: %2").arg(key, tr("it belongs to another user"));
+    }
+    m_homes.insert(key, kept);
+    return kept.get();
 }
 
 const AnchoredRoot *CategoryRoots::openChosen(const QString &folder)
@@ -174,7 +200,8 @@ const AnchoredRoot *CategoryRoots::openOnce(const QString &folder, bool checked,
 
 QStringList CategoryRoots::names(const QString &folder, const UserFolderKeys &allowed)
 {
-    const AnchoredRoot *root = open(folder, allowed);
+    // The home is never listed whole, even where its hidden entries are allowed.
+    const AnchoredRoot *root = openOnce(folder, true, allowed);
     return root ? FolderTree::names(root->fd()).value_or(QStringList()) : QStringList();
 }
 

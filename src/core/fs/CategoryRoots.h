@@ -29,8 +29,11 @@ namespace sw {
 class CategoryRoots
 {
 public:
-    // The user folders by their XDG key (DOWNLOAD, DOCUMENTS, ...).
+    // The user folders by their XDG key (DOWNLOAD, DOCUMENTS, ...), and
+    // kHomeEntries: the home itself, as the anchor of the hidden entries
+    // directly inside it (HOME/.name) and of nothing else.
     using UserFolderKeys = QStringList;
+    static inline const QString kHomeEntries = QStringLiteral("HOME");
 
     explicit CategoryRoots(const QLoggingCategory &category);
     ~CategoryRoots();
@@ -48,10 +51,13 @@ private:
     // Why root may not be used; empty when it may.
     QString refusal(const AnchoredRoot &root, const UserFolderKeys &allowed);
     const AnchoredRoot *openOnce(const QString &folder, bool checked, const UserFolderKeys &allowed);
+    const Places &places();
+    const AnchoredRoot *openHomeEntries(const QString &folder);
 
     const QLoggingCategory &m_category;
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_roots;  // null: missing or refused
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_chosen;
+    QHash<QString, std::shared_ptr<const AnchoredRoot>> m_homes;  // anchors of hidden entries only
     std::unique_ptr<const Places> m_places;  // made when the first root is checked
 };
 

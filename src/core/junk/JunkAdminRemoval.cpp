@@ -17,18 +17,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("JunkAdminRemoval", text);
 }
 
-QString refusalText(const PrivilegedRemoval::Result &result)
-{
-    switch (result.outcome) {
-    case PrivilegedRemoval::Result::Outcome::Cancelled:
-        return tr("administrator authorisation was cancelled; left in place");
-    case PrivilegedRemoval::Result::Outcome::Refused:
-        return tr("administrator rights were not granted (%1); left in place").arg(result.status);
-    default:
-        return tr("could not be handed to the administrator removal; left in place");
-    }
-}
-
 }  // namespace
 
 // What rm is given for an item: the real paths of a folder's entries when
@@ -74,7 +62,7 @@ QList<std::pair<qint64, ORjunkDataItem>> JunkAdminRemoval::run(RemovalRun &run)
         } else if (itemPaths.at(i).isEmpty() || !root) {
             outcome.failures.append({item.itemPath, tr("cannot be reached below its folder; left in place")});
         } else if (result.outcome != PrivilegedRemoval::Result::Outcome::Ran) {
-            outcome.failures.append({item.itemPath, refusalText(result)});
+            outcome.failures.append({item.itemPath, result.reason()});
         } else {
             const qint64 left = root->measure(item.itemPath);
             outcome.removed = qMax<qint64>(0, item.itemSize - left);

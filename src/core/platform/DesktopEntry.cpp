@@ -1,5 +1,7 @@
 #include "DesktopEntry.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -71,10 +73,8 @@ bool isEnvAssignment(const QString &arg)
 
 std::optional<DesktopEntry> DesktopEntry::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
-        return std::nullopt;
-    return parse(file.read(kMaxFileBytes));
+    const std::optional<QByteArray> text = readRegularFile(path, kMaxFileBytes);
+    return text ? parse(*text) : std::nullopt;
 }
 
 std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray &text)

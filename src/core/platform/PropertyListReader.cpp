@@ -2,9 +2,9 @@
 
 #include "OpenStepPlistParser.h"
 #include "PlistDepthGuard.h"
+#include "RegularFile.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QVariantList>
 #include <QVariantMap>
@@ -145,13 +145,8 @@ QVariant PropertyListReader::readFile(const QString &path)
     if (path.isEmpty())
         return QVariant();
     const QString resolved = QFileInfo(path).canonicalFilePath();
-    QFile file(resolved.isEmpty() ? path : resolved);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxBytes)
-        return QVariant();
-    const QByteArray data = file.read(kMaxBytes + 1);
-    if (data.isEmpty() || data.size() > kMaxBytes)
-        return QVariant();
-    return read(data);
+    const std::optional<QByteArray> data = readRegularFile(resolved.isEmpty() ? path : resolved, kMaxBytes);
+    return data ? read(*data) : QVariant();
 }
 
 QVariant PropertyListReader::read(const QByteArray &data)

@@ -29,18 +29,6 @@ bool exists(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
-QString refusalText(const PrivilegedRemoval::Result &result)
-{
-    switch (result.outcome) {
-    case PrivilegedRemoval::Result::Outcome::Cancelled:
-        return tr("administrator authorisation was cancelled; left in place");
-    case PrivilegedRemoval::Result::Outcome::Refused:
-        return tr("administrator rights were not granted (%1); left in place").arg(result.status);
-    default:
-        return tr("could not be handed to the administrator removal; left in place");
-    }
-}
-
 // Whether the user's own rights take the item whole: its folder must let it
 // go and, for a real folder, the folder must let its entries go. Deeper
 // locked entries are found by the removal itself and reported.
@@ -80,8 +68,8 @@ ORAppDataGroup AppRemoval::removeAll(const QList<Marked> &marked)
 void AppRemoval::removeOwn(const Marked &marked)
 {
     m_job.setCurrentPath(marked.item.itemPath);
-    const RemovalOutcome &outcome = m_run.remove(marked.origin.root, marked.item.itemPath,
-                                                 RemovalRun::Mode::Whole, marked.item.itemSize);
+    const RemovalOutcome &outcome = m_run.remove(marked.origin.root, marked.item.itemPath, RemovalRun::Mode::Whole,
+                                                 marked.item.itemSize, {CategoryRoots::kHomeEntries});
     record(marked, outcome.removed);
 }
 
@@ -94,7 +82,7 @@ bool AppRemoval::removeAsAdministrator()
     QStringList paths;
     QList<const AnchoredRoot *> roots;
     for (const Marked &marked : std::as_const(m_admin)) {
-        const AnchoredRoot *root = m_run.roots().open(marked.origin.root);
+        const AnchoredRoot *root = m_run.roots().open(marked.origin.root, {CategoryRoots::kHomeEntries});
         const std::optional<QByteArray> relative = root ? root->relativeOf(marked.item.itemPath) : std::nullopt;
         const QString real = relative && !relative->isEmpty() ? root->pathForProgram(*relative) : QString();
         const bool usable = !real.isEmpty() && !ProtectedPaths::isProtected(real) && PrivilegedRemoval::isAcceptablePath(real);
@@ -111,15 +99,14 @@ bool AppRemoval::removeAsAdministrator()
             continue;
         }
         if (result.outcome != PrivilegedRemoval::Result::Outcome::Ran) {
-            leaveInPlace(marked, refusalText(result));
+            leaveInPlace(marked, result.reason());
             continue;
         }
         RemovalOutcome outcome{marked.item.itemPath, marked.item.itemSize, 0, {}};
         const qint64 left = roots.at(i)->measure(marked.item.itemPath);
         outcome.removed = qMax<qint64>(0, marked.item.itemSize - left);
         if (left > 0 || result.remaining.contains(paths.at(i)))
-            outcome.failures.append({marked.item.itemPath, tr("could not be removed with administrator rights (rm exit status %1)")
-                                                               .arg(result.status)});
+            outcome.failures.append({marked.item.itemPath, result.reason()});
         record(marked, outcome.removed);
         m_run.add(std::move(outcome));
     }
@@ -127,7 +114,7 @@ bool AppRemoval::removeAsAdministrator()
         return true;
     qCInfo(lcUninst) << "User cancelled";
     for (const Marked &marked : std::as_const(m_packages))
-        leaveInPlace(marked, refusalText(result));
+        leaveInPlace(marked, result.reason());
     return false;
 }
 

@@ -19,10 +19,7 @@ constexpr qint64 kMaxListBytes = 64 * 1024 * 1024;
 
 QByteArray readAll(const QString &path, qint64 limit)
 {
-    QFile file(path);
-    if (!isRegularFile(path) || file.size() > limit || !file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return readRegularFile(path, limit).value_or(QByteArray());
 }
 
 // The shown application entries a package's file list names, in list order.
@@ -40,7 +37,7 @@ QStringList desktopEntriesOf(const DpkgAppSource::Package &package)
             || path.contains(QLatin1String("/..")) || path.count(QLatin1Char('/')) != 4)
             continue;
         const QString real = ORLayout::rootPath(path.mid(1));
-        const std::optional<DesktopEntry> entry = isRegularFile(real) ? DesktopEntry::load(real) : std::nullopt;
+        const std::optional<DesktopEntry> entry = DesktopEntry::load(real);
         if (entry && entry->type() == QLatin1String("Application") && !entry->noDisplay() && !entry->hidden())
             entries.append(real);
     }

@@ -19,13 +19,13 @@ namespace {
 // groups with a Path key.
 void readInstallations(const QString &confPath, QList<FlatpakAppSource::Installation> &out)
 {
-    QFile file(confPath);
-    if (!isRegularFile(confPath) || file.size() > 1024 * 1024 || !file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> text = readRegularFile(confPath, 1024 * 1024);
+    if (!text)
         return;
     static const QRegularExpression group(QStringLiteral(R"re(^\[Installation\s+"([^"]+)"\]\s*$)re"));
     QString name;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    for (const QByteArray &raw : text->split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith(QLatin1Char('['))) {
             const QRegularExpressionMatch match = group.match(line);
             name = match.hasMatch() ? match.captured(1) : QString();
@@ -66,7 +66,7 @@ InstalledApps FlatpakAppSource::find(JobControl &job)
             if (!validId.match(id).hasMatch() || !QFileInfo(active).isDir())
                 continue;
             const QString entryPath = active + QStringLiteral("/export/share/applications/") + id + QStringLiteral(".desktop");
-            const auto entry = isRegularFile(entryPath) ? DesktopEntry::load(entryPath) : std::nullopt;
+            const auto entry = DesktopEntry::load(entryPath);
             InstalledApp app;
             app.kind = InstalledApp::Kind::Flatpak;
             app.name = entry && !entry->name().isEmpty() ? entry->name() : id;

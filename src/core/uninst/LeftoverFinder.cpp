@@ -53,6 +53,10 @@ LeftoverFinder::LeftoverFinder(QStringList installations)
         {"TEMPLATES", "Templates"}, {"VIDEOS", "Videos"}};
     for (const auto &[key, fallback] : folders)
         m_userFolders.append(QDir::cleanPath(ORLayout::userDir(QLatin1String(key), QLatin1String(fallback))));
+    if (!ORLayout::isMacOS())
+        for (const QString &base : {ORLayout::cacheHome(), ORLayout::configHome(), ORLayout::dataHome(), stateHome(),
+                                    ORLayout::homePath(QStringLiteral(".local")), ORLayout::homePath(QStringLiteral(".var"))})
+            m_baseFolders.append(QDir::cleanPath(base));
 }
 
 bool LeftoverFinder::isPlainName(const QString &name)
@@ -69,6 +73,9 @@ bool LeftoverFinder::isForbidden(const QString &path) const
         return true;
     for (const QString &place : m_installations + m_userFolders.mid(1))
         if (within(clean, place) || within(place, clean))
+            return true;
+    for (const QString &base : m_baseFolders)
+        if (within(base, clean))
             return true;
     return false;
 }
@@ -121,8 +128,8 @@ QStringList LeftoverFinder::support(const InstalledApp &app) const
     const QStringList names{n, b, app.execName};
     for (const QString &base : {ORLayout::configHome(), ORLayout::dataHome(), stateHome()})
         addNames(out, base, names);
-    // HOME/.E is not looked for: the removal core anchors every item below a
-    // folder other than the home, and the home is never such an anchor.
+    if (isPlainName(app.execName))
+        addNames(out, ORLayout::home(), {QLatin1Char('.') + app.execName});
     addNames(out, ORLayout::homePath(QStringLiteral(".var/app")), {b});
     return keep(out);
 }

@@ -16,14 +16,14 @@ namespace sw {
 // macos: caches, support files, saved state and container, preferences under
 // HOME/Library and ROOT/Library, by the name N and the identifier B.
 // freedesktop: the XDG base folders by N, B and the program's file name E,
-// HOME/.var/app/B, the autostart and menu entries B.desktop and the NAMErc
+// HOME/.E, HOME/.var/app/B, the autostart and menu entries B.desktop and the NAMErc
 // settings files. E is never used for Flatpak applications, whose
 // program is flatpak itself.
 //
 // A name that could step out of its folder ("", ".", "..", anything with a
 // slash) gives no candidate, and no candidate is ever an installation, the
-// home, or one of the user's folders, holds one of them or lies inside an
-// installation or a user folder.
+// home, or one of the user's folders, holds one of them or an XDG base
+// folder, or lies inside an installation or a user folder.
 class LeftoverFinder
 {
 public:
@@ -41,6 +41,7 @@ private:
 
     QStringList m_installations;
     QStringList m_userFolders;  // the home first
+    QStringList m_baseFolders;  // the XDG base folders: never held by a leftover
 };
 
 }  // namespace sw

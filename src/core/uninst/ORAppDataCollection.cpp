@@ -212,7 +212,10 @@ bool ORAppDataCollection::addItemToGroup(const QString &path, ORAppDataGroup &gr
 {
     sw::JobControl &job = scanJob();
     job.addItems();
-    const sw::AnchoredRoot *anchor = scanRoots().open(root.isEmpty() ? QFileInfo(path).path() : root);
+    // Leftovers directly in the home (HOME/.E) are anchored at the home, which
+    // then reaches its hidden entries and nothing else.
+    const sw::AnchoredRoot *anchor = scanRoots().open(root.isEmpty() ? QFileInfo(path).path() : root,
+                                                      {sw::CategoryRoots::kHomeEntries});
     const std::optional<QByteArray> relative = anchor ? anchor->relativeOf(path) : std::nullopt;
     if (!relative || relative->isEmpty() || sw::ProtectedPaths::isProtected(path)
         || sw::ProtectedPaths::isProtected(anchor->realPathOf(*relative)))

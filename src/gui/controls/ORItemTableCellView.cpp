@@ -27,6 +27,8 @@ ORItemTableCellView::Parts ORItemTableCellView::partsFor(const Kind &kind, bool 
         return Parts{!hovered, hovered, false, false};
     if (kind.isBigFile)
         return Parts{false, false, hovered, hovered};
+    if (kind.isPathHidden)
+        return Parts{true, false, hovered, false};
     return Parts{!hovered, hovered, hovered, hovered && kind.isPreview};
 }
 

@@ -21,6 +21,7 @@ public:
         bool isPreview = false;
         bool isBigFile = false;
         bool isAppFile = false;
+        bool isPathHidden = false;  // the name stays, also under the pointer
     };
     struct Parts
     {
@@ -39,6 +40,7 @@ public:
     bool isPreview = false;
     bool isBigFile = false;
     bool isAppFile = false;
+    bool isPathHidden = false;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
@@ -57,6 +59,6 @@ private:
     {
         QRect check, icon, lock, text, date, size, open, preview;
     };
-    Kind kind() const { return Kind{isPreview, isBigFile, isAppFile}; }
+    Kind kind() const { return Kind{isPreview, isBigFile, isAppFile, isPathHidden}; }
     Layout layoutFor(const QRect &row, const Parts &parts, bool locked = false) const;
 };

@@ -1,9 +1,7 @@
 #include "ORExtensionResultViewCter.h"
 
 #include "ExtNotifications.h"
-#include "ORImage.h"
-
-#include <QStackedWidget>
+#include "ItemPaneStack.h"
 
 using namespace sw;
 
@@ -17,30 +15,19 @@ ORExtensionResultViewCter::ORExtensionResultViewCter(ORBasedViewCterDelegate *de
     // Each category is ticked on its own: there is no select-all.
     autoSelectButton()->hide();
     // An empty category shows a note instead of an empty list.
-    m_itemStack = new QStackedWidget(this);
-    delete itemPaneLayout()->replaceWidget(itemObject(), m_itemStack);
-    m_itemNoView = new QWidget(m_itemStack);
-    m_itemNoView->setObjectName(QStringLiteral("itemNoView"));
-    auto *empty = new QVBoxLayout(m_itemNoView);
-    empty->addStretch(1);
-    auto *picture = new QLabel(m_itemNoView);
-    picture->setPixmap(ORImage::pixmap(QStringLiteral("or_empty"), QSize(96, 96), devicePixelRatioF()));
-    picture->setAlignment(Qt::AlignCenter);
-    empty->addWidget(picture);
-    auto *text = PageStyle::muted(tr("Nothing of this kind is installed."), m_itemNoView, 12);
-    text->setAlignment(Qt::AlignCenter);
-    empty->addWidget(text);
-    empty->addStretch(2);
-    m_itemStack->addWidget(itemObject());
-    m_itemStack->addWidget(m_itemNoView);
+    m_itemStack = new ItemPaneStack(itemPaneLayout(), itemObject(), tr("Nothing of this kind is installed."), this);
     setReadingOrder({gTableView(), itemObject()->itemTableView(), startOverBut(), delBut()});
+}
+
+QWidget *ORExtensionResultViewCter::itemNoView() const
+{
+    return m_itemStack->itemNoView();
 }
 
 void ORExtensionResultViewCter::groupAnnounced(ORExtGroup *group)
 {
     ResultPage::groupAnnounced(group);
-    const bool empty = !group || group->groupItems.isEmpty();
-    m_itemStack->setCurrentWidget(empty ? m_itemNoView : static_cast<QWidget *>(itemObject()));
+    m_itemStack->showEmpty(!group || group->groupItems.isEmpty());
 }
 
 void ORExtensionResultViewCter::updateGroupCheckStatus(int groupRow, int)

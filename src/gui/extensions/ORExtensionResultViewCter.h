@@ -5,7 +5,9 @@
 #include "ORGroupItemObject.h"
 #include "ResultPage.h"
 
-class QStackedWidget;
+namespace sw {
+class ItemPaneStack;
+}
 
 using ExtResultTraits = sw::ResultFamily<sw::ExtGroupModel, ORGroupItemObject, ORExtDataCollection,
                                          &ORExtDataCollection::tempExtData, &ORExtData::extSelectedSize,
@@ -24,7 +26,7 @@ public:
     void updateGroupCheckStatus(int groupRow, int itemRow) override;
 
     ORTableView *groupTableView() const { return gTableView(); }
-    QWidget *itemNoView() const { return m_itemNoView; }
+    QWidget *itemNoView() const;
     QLabel *junkGroupField() const { return groupTitleField(); }
     QLabel *junkGroupInfoField() const { return groupInfoField(); }
 
@@ -32,6 +34,5 @@ protected:
     void groupAnnounced(ORExtGroup *group) override;
 
 private:
-    QStackedWidget *m_itemStack = nullptr;
-    QWidget *m_itemNoView = nullptr;
+    sw::ItemPaneStack *m_itemStack = nullptr;
 };

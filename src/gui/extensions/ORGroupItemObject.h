@@ -3,6 +3,7 @@
 #include "ExtItemModel.h"
 #include "ExtNotifications.h"
 #include "FamilyItemList.h"
+#include "ORItemTableCellView.h"
 #include "ORGroupItemObjectDelegate.h"
 
 // The item list of the extensions page: the add-ons of the chosen category,
@@ -15,5 +16,6 @@ public:
     explicit ORGroupItemObject(QWidget *parent = nullptr) : FamilyItemList(sw::extnote::kShowGroup, parent)
     {
         setItemToolsShown(false);
+        cellView()->isPathHidden = true;  // an add-on is known by its name; the open button shows where it is
     }
 };

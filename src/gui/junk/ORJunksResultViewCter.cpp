@@ -1,15 +1,10 @@
 #include "ORJunksResultViewCter.h"
 
+#include "ItemPaneStack.h"
 #include "JunkNotifications.h"
-#include "ORImage.h"
 #include "ORLayout.h"
-#include "PageStyle.h"
-
-#include <QLabel>
 
 #include <algorithm>
-#include <QStackedWidget>
-#include <QVBoxLayout>
 
 using namespace sw;
 
@@ -21,29 +16,18 @@ ORJunksResultViewCter::ORJunksResultViewCter(ORBasedViewCterDelegate *delegate, 
                        junknote::kShowGroup})
 {
     // An empty category shows a note instead of an empty list.
-    m_itemStack = new QStackedWidget(this);
-    itemPaneLayout()->replaceWidget(itemObject(), m_itemStack);
-    m_itemNoView = new QWidget(m_itemStack);
-    m_itemNoView->setObjectName(QStringLiteral("itemNoView"));
-    auto *empty = new QVBoxLayout(m_itemNoView);
-    empty->addStretch(1);
-    auto *picture = new QLabel(m_itemNoView);
-    picture->setPixmap(ORImage::pixmap(QStringLiteral("or_empty"), QSize(96, 96), devicePixelRatioF()));
-    picture->setAlignment(Qt::AlignCenter);
-    empty->addWidget(picture);
-    auto *text = PageStyle::muted(tr("Nothing to clean in this category."), m_itemNoView, 12);
-    text->setAlignment(Qt::AlignCenter);
-    empty->addWidget(text);
-    empty->addStretch(2);
-    m_itemStack->addWidget(itemObject());
-    m_itemStack->addWidget(m_itemNoView);
+    m_itemStack = new ItemPaneStack(itemPaneLayout(), itemObject(), tr("Nothing to clean in this category."), this);
+}
+
+QWidget *ORJunksResultViewCter::itemNoView() const
+{
+    return m_itemStack->itemNoView();
 }
 
 void ORJunksResultViewCter::groupAnnounced(ORJunkDataGroup *group)
 {
     ResultPage::groupAnnounced(group);
-    const bool empty = !group || group->groupItems.isEmpty();
-    m_itemStack->setCurrentWidget(empty ? m_itemNoView : static_cast<QWidget *>(itemObject()));
+    m_itemStack->showEmpty(!group || group->groupItems.isEmpty());
 }
 
 // Junk is deleted, not moved to the Trash: on a desktop where everything

@@ -6,7 +6,9 @@
 #include "ORJunkResultItemObject.h"
 #include "ResultPage.h"
 
-class QStackedWidget;
+namespace sw {
+class ItemPaneStack;
+}
 
 // Categories overlap (a cache folder listed whole may hold a browser cache
 // listed too), so the selected size counts each byte once; each group keeps
@@ -31,13 +33,12 @@ public:
 
     void updateJunkGroupCheckStatus(int groupRow, int itemRow) override;
 
-    QWidget *itemNoView() const { return m_itemNoView; }
+    QWidget *itemNoView() const;
 
 protected:
     void groupAnnounced(ORJunkDataGroup *group) override;
     QString removalSummary() const override;
 
 private:
-    QStackedWidget *m_itemStack = nullptr;
-    QWidget *m_itemNoView = nullptr;
+    sw::ItemPaneStack *m_itemStack = nullptr;
 };

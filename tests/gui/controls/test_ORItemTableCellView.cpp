@@ -41,6 +41,7 @@ private slots:
         QTest::newRow("previewable, away") << previewable << false << Parts{true, false, false, false};
         // An uninstaller row never offers previews, whatever else is set.
         QTest::newRow("app with preview flag, over") << Kind{true, true, true} << true << Parts{false, true, false, false};
+        QTest::newRow("add-on, over") << Kind{false, false, false, true} << true << Parts{true, false, true, false};
     }
     void partsByKindAndHover()
     {
