@@ -2,6 +2,7 @@
 
 #include "FolderTree.h"
 #include "ORLayout.h"
+#include "PathInside.h"
 #include "ProtectedPaths.h"
 
 #include <QCoreApplication>
@@ -20,11 +21,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("CategoryRoots", text);
-}
-
-bool isInside(const QString &path, const QString &folder)
-{
-    return path == folder || path.startsWith(folder == QLatin1String("/") ? folder : folder + QLatin1Char('/'));
 }
 
 QString realOrClean(const QString &path)
@@ -97,7 +93,7 @@ struct CategoryRoots::Places
             const QString real = realOrClean(path);
             // A user folder that is the home itself (a desktop kept in the
             // home) would make every folder of the home off limits.
-            if (std::none_of(homes.cbegin(), homes.cend(), [&](const QString &h) { return isInside(h, real); }))
+            if (std::none_of(homes.cbegin(), homes.cend(), [&](const QString &h) { return isPathInside(h, real); }))
                 userFolders.append({QLatin1String(folder.key), real});
         }
     }
@@ -107,7 +103,7 @@ struct CategoryRoots::Places
         if (real == QLatin1String("/") || real == root)
             return tr("it is the root folder");
         for (const QString &home : homes)
-            if (isInside(home, real))
+            if (isPathInside(home, real))
                 return tr("it is the home folder or holds it (%1)").arg(home);
         if (ProtectedPaths::isProtected(real))
             return tr("it is a protected system folder");
@@ -117,7 +113,7 @@ struct CategoryRoots::Places
     QString userFolderRefusal(const QString &real, const QStringList &allowed) const
     {
         for (const auto &[key, folder] : userFolders)
-            if (!allowed.contains(key) && isInside(real, folder))
+            if (!allowed.contains(key) && isPathInside(real, folder))
                 return tr("it is or lies in your folder %1").arg(folder);
         return QString();
     }
@@ -150,8 +146,14 @@ QString CategoryRoots::refusal(const AnchoredRoot &root, const UserFolderKeys &a
 
 const AnchoredRoot *CategoryRoots::open(const QString &folder, const UserFolderKeys &allowed)
 {
-    if (allowed.contains(kHomeEntries) && places().homes.contains(realOrClean(folder)))
-        return openHomeEntries(folder);
+    if (allowed.contains(kHomeEntries)) {
+        const QString key = QDir::cleanPath(folder);
+        auto known = m_isHome.constFind(key);
+        if (known == m_isHome.constEnd())
+            known = m_isHome.insert(key, places().homes.contains(realOrClean(key)));
+        if (*known)
+            return openHomeEntries(key);
+    }
     return openOnce(folder, true, allowed);
 }
 

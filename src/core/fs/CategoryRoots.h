@@ -58,6 +58,7 @@ private:
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_roots;  // null: missing or refused
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_chosen;
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_homes;  // anchors of hidden entries only
+    QHash<QString, bool> m_isHome;  // whether a folder asked for with kHomeEntries really is the home
     std::unique_ptr<const Places> m_places;  // made when the first root is checked
 };
 

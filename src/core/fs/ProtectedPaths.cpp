@@ -1,6 +1,7 @@
 #include "ProtectedPaths.h"
 
 #include "ORLayout.h"
+#include "PathInside.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,11 +12,6 @@
 namespace sw {
 
 namespace {
-
-bool isInside(const QString &path, const QString &folder)
-{
-    return path == folder || path.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
-}
 
 // Resolving links costs a readlink per path component, and a scan asks about
 // thousands of entries of the same few folders. Resolved answers are reused
@@ -83,7 +79,7 @@ bool ProtectedPaths::isProtected(const QString &path)
     thread_local Resolved cache;
     const QStringList &folders = resolvedFolders(cache);
     const auto insideAny = [&folders](const QString &p) {
-        return std::any_of(folders.cbegin(), folders.cend(), [&p](const QString &f) { return isInside(p, f); });
+        return std::any_of(folders.cbegin(), folders.cend(), [&p](const QString &f) { return isPathInside(p, f); });
     };
     if (insideAny(clean))
         return true;

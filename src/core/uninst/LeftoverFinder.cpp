@@ -2,8 +2,11 @@
 
 #include "ORLayout.h"
 #include "ORUtility.h"
+#include "PathInside.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace sw {
 
@@ -20,11 +23,6 @@ QString stateHome()
     if (!ORLayout::homeOverridden() && QDir::isAbsolutePath(fromEnv))
         return QDir::cleanPath(fromEnv);
     return ORLayout::homePath(QStringLiteral(".local/state"));
-}
-
-bool within(const QString &path, const QString &folder)
-{
-    return path == folder || path.startsWith(folder + QLatin1Char('/'));
 }
 
 // Each base joined with each usable name, names in the order given.
@@ -69,13 +67,16 @@ bool LeftoverFinder::isForbidden(const QString &path) const
 {
     const QString clean = QDir::cleanPath(path);
     const QString &home = m_userFolders.constFirst();
-    if (within(home, clean))
+    if (isPathInside(home, clean))
         return true;
-    for (const QString &place : m_installations + m_userFolders.mid(1))
-        if (within(clean, place) || within(place, clean))
-            return true;
+    const auto overlaps = [&clean](const QString &place) {
+        return isPathInside(clean, place) || isPathInside(place, clean);
+    };
+    if (std::any_of(m_installations.cbegin(), m_installations.cend(), overlaps)
+        || std::any_of(m_userFolders.cbegin() + 1, m_userFolders.cend(), overlaps))
+        return true;
     for (const QString &base : m_baseFolders)
-        if (within(base, clean))
+        if (isPathInside(base, clean))
             return true;
     return false;
 }
