@@ -36,9 +36,8 @@ void RemovedItemList::showRows(const QList<Row> &rows)
 
 QString RemovedItemList::nameOf(const QString &path)
 {
-    const QFileInfo info(path);
-    const QString base = info.completeBaseName();
-    return base.isEmpty() ? info.fileName() : base;
+    // The whole name: "org.example.App" is a folder, not "org.example" with an extension.
+    return QFileInfo(path).fileName();
 }
 
 }  // namespace sw

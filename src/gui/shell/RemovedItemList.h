@@ -23,7 +23,7 @@ public:
     explicit RemovedItemList(QWidget *parent = nullptr);
 
     // Rows of items (with itemPath, itemName, itemSize, itemImage), named by
-    // their name, else by the path's last component without its extension.
+    // their name, else by the path's last component.
     template <class Item>
     void showItems(const QList<Item> &items)
     {
