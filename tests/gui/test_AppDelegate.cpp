@@ -48,14 +48,15 @@ private slots:
         QVERIFY(delegate.mainWinController()->isVisible());
     }
 
-    void aSwitchChangedByTheUserIsResetAtTheNextStart()
+    void aSwitchChangedByTheUserSurvivesTheNextStart()
     {
         ORPrefConfig::setXcodeEnable(true);
         ORPrefConfig::setTrashEnable(false);
         AppDelegate delegate;
         delegate.setPreferenceValue();
-        QVERIFY(!ORPrefConfig::xcodeEnable());
-        QVERIFY(ORPrefConfig::trashEnable());
+        QVERIFY(ORPrefConfig::xcodeEnable());
+        QVERIFY(!ORPrefConfig::trashEnable());
+        QVERIFY(ORPrefConfig::sysCacheEnable());  // never set: its start-up value
     }
 
     void autostartOffRemovesTheRegisteredEntryOnly()

@@ -90,6 +90,11 @@ QVariant ORPrefConfig::objectForKey(const QString &key)
     return store().defaults.value(key);
 }
 
+bool ORPrefConfig::hasStoredValue(const QString &key)
+{
+    return openSettings()->contains(key);
+}
+
 bool ORPrefConfig::boolForKey(const QString &key)
 {
     return toBool(objectForKey(key));

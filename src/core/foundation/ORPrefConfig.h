@@ -18,6 +18,7 @@ public:
 
     static void registerDefaults(const QVariantMap &defaults);
     static QVariant objectForKey(const QString &key);  // stored value, else registered default
+    static bool hasStoredValue(const QString &key);
     static bool boolForKey(const QString &key);        // absent reads NO
     static qint64 integerForKey(const QString &key);   // absent reads 0
     static QString stringForKey(const QString &key);

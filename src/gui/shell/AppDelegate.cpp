@@ -1,10 +1,13 @@
 #include "AppDelegate.h"
 
 #include "AutostartEntries.h"
+#include "GeneralPrefViewController.h"
+#include "MASPreferencesWindowController.h"
 #include "ORLayout.h"
 #include "ORMainWinController.h"
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
+#include "SmartCleanPrefViewController.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -17,6 +20,7 @@ AppDelegate::AppDelegate(QObject *parent) : QObject(parent)
 
 AppDelegate::~AppDelegate()
 {
+    delete m_preferencesWindowController;
     delete m_mainWinController;
 }
 
@@ -35,6 +39,7 @@ void AppDelegate::showMainWin()
         connect(m_mainWinController, &ORMainWinController::openMainWindowRequested, this,
                 [this] { applicationShouldHandleReopen(m_mainWinController->isVisible()); });
         connect(m_mainWinController, &ORMainWinController::quitRequested, qApp, &QCoreApplication::quit);
+        connect(m_mainWinController, &ORMainWinController::preferencesRequested, this, &AppDelegate::prefMenuDidClick);
         // Without a tray item nothing could bring a closed window back, so
         // closing it ends the program then.
         qApp->setQuitOnLastWindowClosed(!QSystemTrayIcon::isSystemTrayAvailable());
@@ -59,10 +64,23 @@ bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)
     return true;
 }
 
+// A value the user chose in the preferences is kept: only switches that
+// hold no value yet get their start-up value.
 void AppDelegate::setPreferenceValue()
 {
     for (const auto &[key, value] : ORPrefConfig::startupValues())
-        ORPrefConfig::setObject(key, value);
+        if (!ORPrefConfig::hasStoredValue(key))
+            ORPrefConfig::setObject(key, value);
+}
+
+void AppDelegate::prefMenuDidClick()
+{
+    if (!m_preferencesWindowController)
+        m_preferencesWindowController = new MASPreferencesWindowController(
+            {new GeneralPrefViewController, new SmartCleanPrefViewController}, tr("Preferences"));
+    m_preferencesWindowController->show();
+    m_preferencesWindowController->raise();
+    m_preferencesWindowController->activateWindow();
 }
 
 void AppDelegate::setUpAutoStart()

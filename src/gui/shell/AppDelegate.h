@@ -3,11 +3,12 @@
 #include <QObject>
 #include <QPointer>
 
+#include "MASPreferencesWindowController.h"
 #include "ORMainWinController.h"
 
 // Start-up and the life of the main window: shows the window, registers the
-// archive defaults, writes the start-up values of the settings and makes the
-// login item match the "autostart" setting.
+// archive defaults, writes the start-up values of the settings the user has
+// not set and makes the login item match the "autostart" setting.
 class AppDelegate : public QObject
 {
     Q_OBJECT
@@ -24,9 +25,13 @@ public:
 
     void setPreferenceValue();
     void setUpAutoStart();
+    // Opens the preferences window, made on first use and kept.
+    void prefMenuDidClick();
 
     ORMainWinController *mainWinController() const { return m_mainWinController; }
+    MASPreferencesWindowController *preferencesWindowController() const { return m_preferencesWindowController; }
 
 private:
     QPointer<ORMainWinController> m_mainWinController;
+    QPointer<MASPreferencesWindowController> m_preferencesWindowController;
 };

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
 
@@ -55,6 +56,10 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
     m_baseLayout->setContentsMargins(0, 0, 0, 0);
     contentColumn->addWidget(m_baseView, 1);
     row->addLayout(contentColumn, 1);
+
+    // The application's Preferences command.
+    auto *preferences = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
+    connect(preferences, &QShortcut::activated, this, &ORMainWinController::preferencesRequested);
     setCentralWidget(central);
 
     initViewCters();
@@ -257,6 +262,8 @@ void ORMainWinController::setStatusMenu()
     m_statusMenu = new QMenu(this);
     QAction *open = m_statusMenu->addAction(tr("Open Sweepwright"));
     connect(open, &QAction::triggered, this, &ORMainWinController::openMainWindowRequested);
+    QAction *preferences = m_statusMenu->addAction(tr("Preferences…"));
+    connect(preferences, &QAction::triggered, this, &ORMainWinController::preferencesRequested);
     m_statusMenu->addSeparator();
     QAction *quit = m_statusMenu->addAction(tr("Quit Sweepwright"));
     connect(quit, &QAction::triggered, this, &ORMainWinController::quitRequested);

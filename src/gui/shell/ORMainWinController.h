@@ -46,6 +46,7 @@ public:
 
 signals:
     void openMainWindowRequested();
+    void preferencesRequested();
     void quitRequested();
 
 protected:

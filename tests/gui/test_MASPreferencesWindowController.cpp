@@ -1,0 +1,112 @@
+#include "JunkFixture.h"
+
+#include "AutostartEntries.h"
+#include "GeneralPrefViewController.h"
+#include "JobControl.h"
+#include "MASPreferencesWindowController.h"
+#include "ORJunkCategory.h"
+#include "ORJunkFilesCollection.h"
+#include "PrefCheckBox.h"
+#include "SmartCleanPrefViewController.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QTest>
+
+#include <memory>
+
+class TestMASPreferencesWindowController : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<JunkFixture> fixture;
+
+    static std::unique_ptr<MASPreferencesWindowController> window()
+    {
+        return std::make_unique<MASPreferencesWindowController>(
+            QList<PrefPane *>{new GeneralPrefViewController, new SmartCleanPrefViewController}, QStringLiteral("Preferences"));
+    }
+
+private slots:
+    void init() { fixture = std::make_unique<JunkFixture>(); }
+    void cleanup()
+    {
+        fixture.reset();
+        ORLayout::reset();
+        ORPrefConfig::setStorePath(QString());
+    }
+
+    void theLastPaneShownIsShownAgainAndTabsCycle()
+    {
+        {
+            auto prefs = window();
+            QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("General"));
+            prefs->show();
+            prefs->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(prefs.get()));
+            QTest::keyClick(prefs.get(), Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("Junk Cleanup"));
+            prefs->goNextTab();  // wraps
+            QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("General"));
+            prefs->goPreviousTab();
+            prefs->close();
+        }
+        auto again = window();
+        QCOMPARE(again->selectedViewController()->identifier(), QStringLiteral("Junk Cleanup"));
+        QCOMPARE(again->windowTitle(), QStringLiteral("Preferences"));
+    }
+
+    void theMemoryThresholdFollowsThePopUpOnlyWhileAutomaticReleaseIsOn()
+    {
+        GeneralPrefViewController pane;
+        QCOMPARE(ORPrefConfig::memoryUsageEnable(), 80);  // 85 stored: the nearest entry from now on
+        QVERIFY(!pane.btnMemoryUsage()->isEnabled());
+        pane.chkAutoMem()->click();
+        QVERIFY(ORPrefConfig::autoMemoryEnable());
+        QVERIFY(pane.btnMemoryUsage()->isEnabled());
+        pane.onBtnMemoryUsage(2);
+        QCOMPARE(ORPrefConfig::memoryUsageEnable(), 90);
+        pane.chkAutoMem()->click();
+        QVERIFY(!pane.btnMemoryUsage()->isEnabled());
+    }
+
+    void runAtLoginOffRemovesTheItemAlsoFromInsideTheApplication()
+    {
+        const QString app = QCoreApplication::applicationFilePath();
+        sw::AutostartEntries entries;
+        entries.add(app, QStringLiteral("Sweepwright"));
+        entries.add(app + QStringLiteral("/helper"), QStringLiteral("Helper"));
+        entries.add(QStringLiteral("/usr/bin/true"), QStringLiteral("Other"));
+        GeneralPrefViewController pane;
+        QVERIFY(pane.chkRunStartup()->isChecked());
+        pane.chkRunStartup()->click();
+        QVERIFY(!ORPrefConfig::autostartEnable());
+        const auto left = entries.list();
+        QCOMPARE(left.size(), 1);
+        QCOMPARE(left.first().name, QStringLiteral("Other"));
+        pane.chkRunStartup()->click();
+        QCOMPARE(entries.list().size(), 2);
+    }
+
+    void unTickingTrashLeavesTheTrashOutOfTheNextJunkScan()
+    {
+        SmartCleanPrefViewController pane;
+        // Only the categories this layout offers have a box.
+        QCOMPARE(pane.findChildren<PrefCheckBox *>().size(), ORJunkCategory::categories().size());
+        QVERIFY(!pane.boxForSwitch(QStringLiteral("itunesjunk")));
+        PrefCheckBox *trash = pane.boxForSwitch(QStringLiteral("trash"));
+        QVERIFY(trash && trash->isChecked());
+        trash->click();
+        QVERIFY(!ORPrefConfig::trashEnable());
+        ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
+        engine.startOver();
+        const auto data = engine.scan(sw::JobControl::unwatched());
+        QVERIFY(data);
+        for (const ORJunkDataGroup &group : data->junkGroups)
+            QVERIFY(group.groupID != sw::junk::Trash);
+        engine.startOver();
+    }
+};
+
+QTEST_MAIN(TestMASPreferencesWindowController)
+#include "test_MASPreferencesWindowController.moc"
