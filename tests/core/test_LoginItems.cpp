@@ -62,10 +62,11 @@ TEST_F(LoginItemsTest, SystemEntriesGoOffThroughHiddenAndOnAgain)
     entry(QStringLiteral("home/.config/autostart/applet.desktop"),
           "Name=Applet\nExec=/usr/libexec/applet\nX-GNOME-Autostart-enabled=false\n");
     entry(QStringLiteral("home/.config/autostart/org.sweepwright.Sweepwright.desktop"), "Name=Sweepwright\nExec=/x\n");
+    entry(QStringLiteral("home/.config/autostart/tray.desktop"), "Name=Tray\nExec=/usr/libexec/tray\nX-Sweepwright-Order=9\n");
 
     LoginItems items;
     items.getAllApps();
-    EXPECT_EQ(ids(items), (QStringList{"mail:on", "zed:off", "applet:off"}));
+    EXPECT_EQ(ids(items), (QStringList{"mail:on", "zed:off", "tray:on", "applet:off"}));
     EXPECT_EQ(items.rows().at(0).path, m_root + "/usr/share/applications/mail.desktop");
     EXPECT_EQ(items.rows().at(2).kind, LoginItems::Kind::Autostart);
 
@@ -75,15 +76,19 @@ TEST_F(LoginItemsTest, SystemEntriesGoOffThroughHiddenAndOnAgain)
     QFile system(systemFile);
     ASSERT_TRUE(system.open(QIODevice::ReadOnly));
     EXPECT_EQ(system.readAll(), "[Desktop Entry]\nType=Application\n" + systemMail);
-    EXPECT_EQ(items.countLoginItems(), 0);
+    EXPECT_EQ(items.countLoginItems(), 1);  // the tray
 
     // Each switch reads back from disk: a fresh load agrees.
     EXPECT_TRUE(items.selectLoginItem(0, true));
-    EXPECT_TRUE(items.selectLoginItem(2, true));
+    EXPECT_TRUE(items.selectLoginItem(items.rowOf("applet"), true));
+    // A helper of the user's own is hidden, not removed: it stays listed.
+    EXPECT_FALSE(items.selectLoginItem(items.rowOf("tray"), false));
     LoginItems again;
     again.getAllApps();
-    EXPECT_EQ(ids(again), (QStringList{"mail:on", "zed:off", "applet:on"}));
+    EXPECT_EQ(ids(again), (QStringList{"mail:on", "zed:off", "tray:off", "applet:on"}));
     EXPECT_EQ(again.loginarray(), (QStringList{"Mail", "Applet"}));
+    EXPECT_TRUE(again.selectLoginItem(again.rowOf("tray"), true));
+    EXPECT_FALSE(load(userFile("tray"))->hidden());
 
     // Switched on last, so last in the order.
     EXPECT_TRUE(again.selectLoginItem(1, true));

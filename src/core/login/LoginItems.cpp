@@ -360,8 +360,9 @@ void LoginItems::removeFromLoginItems(const Row &app)
         const bool matches = app.kind == Kind::Application ? belongsTo(item, app) : item.id == app.id;
         if (!item.enabled || !matches)
             continue;
-        if (item.systemFile) {
-            // The system entry stays; the user's entry of its id hides it.
+        // A system entry stays and the user's entry of its id hides it. So
+        // does a helper's own entry: it is all there is to switch it on again.
+        if (item.systemFile || app.kind == Kind::Autostart) {
             DesktopEntry hiding = item.content;
             hiding.setValue(QStringLiteral("Hidden"), QStringLiteral("true"));
             writeUserEntry(item.id, hiding);

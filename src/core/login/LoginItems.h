@@ -43,8 +43,10 @@ struct AutostartItem
 // /usr/bin/foo does not claim /usr/bin/foo-helper nor one Flatpak another).
 //
 // Switching on writes CONFIG_HOME/autostart/ID.desktop, last in the order;
-// off removes the user's matching entries (through the removal core) and
-// hides a system entry with a user entry of Hidden=true. Entries are written
+// off removes the user's entries that match an application (through the
+// removal core) and hides a system entry with a user entry of Hidden=true.
+// A helper's own entry is hidden the same way rather than removed: nothing
+// else could switch it on again, in this session or the next. Entries are written
 // through a temporary file renamed in the autostart folder, opened without
 // following links, so a link planted there is replaced, never written through.
 class LoginItems
