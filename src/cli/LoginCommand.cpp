@@ -58,14 +58,15 @@ int LoginCommand::execute(const CliOptions &options)
     LoginItems items;
     items.getAllApps();
 
+    // An id that is not listed is a usage error, found before anything changes.
+    for (const QString &id : m_off + m_on)
+        if (items.rowOf(id) < 0)
+            return usageError(QStringLiteral("no login item \"%1\" (see the list without --on and --off)").arg(id));
+
     int status = 0;
     const auto switchAll = [&](const QStringList &ids, bool on) {
         for (const QString &id : ids) {
-            const int row = items.rowOf(id);
-            if (row < 0) {
-                std::fprintf(stderr, "login: no login item \"%s\"\n", id.toLocal8Bit().constData());
-                status = 1;
-            } else if (items.selectLoginItem(row, on) != on) {
+            if (items.selectLoginItem(items.rowOf(id), on) != on) {
                 std::fprintf(stderr, "login: could not switch \"%s\" %s\n", id.toLocal8Bit().constData(),
                              on ? "on" : "off");
                 status = 1;

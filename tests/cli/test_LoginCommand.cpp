@@ -15,7 +15,7 @@ using swtest::CliRun;
 
 // Lists applications and a system helper, switches the helper off (a hiding
 // user entry, the system one untouched) and an application on, and refuses
-// an id it does not list.
+// an id it does not list before switching anything.
 TEST(LoginCommand, ListsAndSwitchesOnAFixtureRoot)
 {
     swtest::ensureCoreApplication();
@@ -70,9 +70,12 @@ TEST(LoginCommand, ListsAndSwitchesOnAFixtureRoot)
     EXPECT_TRUE(tree.exists(QStringLiteral("home/.config/autostart/applet.desktop")));
     EXPECT_TRUE(tree.exists(QStringLiteral("home/.config/autostart/notes.desktop")));
 
-    const CliRun unknown = run({QStringLiteral("--on"), QStringLiteral("nothing")});
-    EXPECT_EQ(unknown.code, 1);
+    // An unknown id stops the run before the known one is switched.
+    const CliRun unknown = run({QStringLiteral("--off"), QStringLiteral("notes"), QStringLiteral("--on"),
+                                QStringLiteral("nothing")});
+    EXPECT_EQ(unknown.code, 2);
     EXPECT_TRUE(unknown.err.contains("nothing"));
+    EXPECT_EQ(items(run({})), items(switched));
 }
 
 }  // namespace
