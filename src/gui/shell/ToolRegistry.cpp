@@ -1,5 +1,6 @@
 #include "ToolRegistry.h"
 
+#include "MLoginItemsPage.h"
 #include "ORAppDataCollection.h"
 #include "ORBigDataCollection.h"
 #include "ORBigDelViewCter.h"
@@ -68,7 +69,8 @@ ToolRegistry makeRegistry()
           {JunkNothingPage, make<ORNoJunkViewCter>}}},
         {"fileConvertButton", "or_rar", SW_TITLE("Archives"), ArchivesPage, ToolEntry::Reset, PageNumber(0), nullptr,
          {{ArchivesPage, make<ORFileIntroViewCter>}, {ArchivesResultPage, make<ORFileConvertViewCter>}}},
-        unbuilt("loginButton", "or_loginItems", SW_TITLE("Login Items"), LoginItemsPage, ToolEntry::Reset),
+        {"loginButton", "or_loginItems", SW_TITLE("Login Items"), LoginItemsPage, ToolEntry::Show, PageNumber(0), nullptr,
+         {{LoginItemsPage, make<MLoginItemsPage>}}},
         {"dupButton", "or_dup_icon", SW_TITLE("Duplicates"), DupScanPage,
          ToolEntry::ReopenResult, DupResultPage, holdsGroups<ORDupDataCollection, &ORDupData::dupGroups>,
          {{DupScanPage, make<ORDupViewCter>},

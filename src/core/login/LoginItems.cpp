@@ -1,0 +1,426 @@
+#include "LoginItems.h"
+
+#include "FolderWalker.h"
+#include "ORLayout.h"
+#include "RemovalRun.h"
+#include "UniqueFd.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace sw {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcLogin, "sweepwright.login")
+
+const QString kSuffix = QStringLiteral(".desktop");
+const QString kOrderKey = QStringLiteral("X-Sweepwright-Order");
+const QString kGnomeEnabledKey = QStringLiteral("X-GNOME-Autostart-enabled");
+
+bool isOwnEntry(const QString &id, const QString &name)
+{
+    return id == QLatin1String(kAppId) || id.compare(QLatin1String("sweepwright"), Qt::CaseInsensitive) == 0
+        || name == QLatin1String(kAppName);
+}
+
+// A desktop-file id that names a file directly in the autostart folder.
+bool isPlainId(const QString &id)
+{
+    return !id.isEmpty() && !id.startsWith(QLatin1Char('.')) && !id.contains(QLatin1Char('/'))
+        && !id.contains(QChar(0));
+}
+
+qint64 fileTime(const QString &path)
+{
+    const QFileInfo info(path);
+    const QDateTime born = info.birthTime();
+    return (born.isValid() ? born : info.lastModified()).toSecsSinceEpoch();
+}
+
+// The program an entry runs as a path: absolute as written, a bare name
+// looked up in the usual program folders below the root (left bare when
+// none holds it).
+QString programPath(const DesktopEntry &entry)
+{
+    const QString program = entry.program();
+    if (program.isEmpty() || QDir::isAbsolutePath(program))
+        return program.isEmpty() ? QString() : QDir::cleanPath(program);
+    if (program.contains(QLatin1Char('/')))
+        return QString();  // relative to a working folder nobody knows
+    QStringList folders{ORLayout::homePath(QStringLiteral(".local/bin"))};
+    for (const char *rel : {"usr/local/sbin", "usr/local/bin", "usr/sbin", "usr/bin", "sbin", "bin", "usr/games"})
+        folders.append(ORLayout::rootPath(QLatin1String(rel)));
+    const QString found = QStandardPaths::findExecutable(program, folders);
+    return found.isEmpty() ? program : QDir::cleanPath(found);
+}
+
+// The Exec arguments after the program; Flatpak's file-forwarding markers
+// (@@, @@u) say nothing about what runs and are left out.
+QStringList programArguments(const DesktopEntry &entry)
+{
+    const QStringList args = entry.execArguments();
+    const qsizetype at = args.indexOf(entry.program());
+    QStringList rest;
+    for (qsizetype i = at + 1; at >= 0 && i < args.size(); ++i)
+        if (!args.at(i).startsWith(QLatin1String("@@")))
+            rest.append(args.at(i));
+    return rest;
+}
+
+// id -> file of the *.desktop names directly in folder.
+QMap<QString, QString> desktopFiles(const QString &folder)
+{
+    QMap<QString, QString> files;
+    for (const QString &name : FolderWalker::childNames(folder).value_or(QStringList()))
+        if (name.endsWith(kSuffix) && name.size() > kSuffix.size())
+            files.insert(name.chopped(kSuffix.size()), folder + QLatin1Char('/') + name);
+    return files;
+}
+
+bool isEnabled(const DesktopEntry &entry)
+{
+    return !entry.hidden() && entry.value(kGnomeEnabledKey).compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+}  // namespace
+
+LoginItems::LoginItems()
+    : LoginItems(ORLayout::configHome() + QStringLiteral("/autostart"), ORLayout::rootPath(QStringLiteral("etc/xdg/autostart")))
+{
+}
+
+LoginItems::LoginItems(const QString &userFolder, const QString &systemFolder)
+    : m_userFolder(QDir::cleanPath(userFolder)), m_systemFolder(QDir::cleanPath(systemFolder))
+{
+}
+
+QList<AutostartItem> LoginItems::autostartItems() const
+{
+    const QMap<QString, QString> user = desktopFiles(m_userFolder);
+    const QMap<QString, QString> system = desktopFiles(m_systemFolder);
+    QStringList ids = user.keys() + system.keys();
+    ids.removeDuplicates();
+
+    QList<AutostartItem> items;
+    for (const QString &id : std::as_const(ids)) {
+        // Unreadable entries (a FIFO, a huge file) count as absent.
+        const std::optional<DesktopEntry> mine = user.contains(id) ? DesktopEntry::load(user.value(id)) : std::nullopt;
+        const std::optional<DesktopEntry> theirs =
+            system.contains(id) ? DesktopEntry::load(system.value(id)) : std::nullopt;
+        if (!mine && !theirs)
+            continue;
+        AutostartItem item;
+        item.id = id;
+        item.userFile = mine.has_value();
+        item.systemFile = theirs.has_value();
+        const DesktopEntry &effective = mine ? *mine : *theirs;
+        item.file = mine ? user.value(id) : system.value(id);
+        item.enabled = isEnabled(effective);
+        item.content = mine && mine->hidden() && theirs ? *theirs : effective;
+        item.name = item.content.name().isEmpty() ? id : item.content.name();
+        item.program = programPath(item.content);
+        item.arguments = programArguments(item.content);
+        bool numeric = false;
+        const qint64 order = effective.value(kOrderKey).toLongLong(&numeric);
+        item.order = numeric ? order : fileTime(item.file);
+        items.append(item);
+    }
+    std::sort(items.begin(), items.end(), [](const AutostartItem &a, const AutostartItem &b) {
+        return a.order != b.order ? a.order < b.order : a.id < b.id;
+    });
+    return items;
+}
+
+QList<LoginItems::Row> LoginItems::listedApplications() const
+{
+    QList<Row> apps;
+    if (ORLayout::isMacOS()) {
+        const QString folder = ORLayout::rootPath(QStringLiteral("Applications"));
+        QStringList names = FolderWalker::childNames(folder).value_or(QStringList());
+        names.sort();
+        for (const QString &entry : std::as_const(names)) {
+            if (!entry.endsWith(QLatin1String(".app")) || entry.size() == 4)
+                continue;
+            Row row;
+            row.name = row.id = entry.chopped(4);
+            if (isOwnEntry(QString(), row.name))
+                continue;
+            row.path = row.program = folder + QLatin1Char('/') + entry;
+            row.content.setValue(QStringLiteral("Type"), QStringLiteral("Application"));
+            row.content.setValue(QStringLiteral("Name"), row.name);
+            row.content.setValue(QStringLiteral("Exec"), DesktopEntry::execForProgram(row.path));
+            apps.append(row);
+        }
+        return apps;
+    }
+
+    QStringList folders{ORLayout::dataHome() + QStringLiteral("/applications")};
+    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty())
+        dataDirs = QStringLiteral("/usr/local/share:/usr/share");
+    for (const QString &dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(dir))
+            folders.append(ORLayout::rootPath(QDir::cleanPath(dir).mid(1)) + QStringLiteral("/applications"));
+
+    // The first entry of an id hides those of later folders, hidden or not.
+    QSet<QString> seen;
+    for (const QString &folder : std::as_const(folders)) {
+        QStringList files;
+        // Folder links are not followed: a loop cannot trap the listing.
+        QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files.append(it.next());
+        files.sort();
+        for (const QString &file : std::as_const(files)) {
+            QString id = file.mid(folder.size() + 1).chopped(kSuffix.size());
+            id.replace(QLatin1Char('/'), QLatin1Char('-'));
+            if (seen.contains(id))
+                continue;
+            seen.insert(id);
+            const std::optional<DesktopEntry> entry = DesktopEntry::load(file);
+            if (!entry || entry->type() != QLatin1String("Application") || entry->noDisplay() || entry->hidden()
+                || isOwnEntry(id, entry->name()) || !isPlainId(id))
+                continue;
+            Row row;
+            row.id = id;
+            row.name = entry->name().isEmpty() ? id : entry->name();
+            row.path = file;
+            row.program = programPath(*entry);
+            row.arguments = programArguments(*entry);
+            for (const char *key : {"Type", "Name", "Exec", "Icon", "Comment"})
+                if (entry->contains(QLatin1String(key)))
+                    row.content.setValue(QLatin1String(key), entry->value(QLatin1String(key)));
+            apps.append(row);
+        }
+    }
+    std::stable_sort(apps.begin(), apps.end(), [](const Row &a, const Row &b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    return apps;
+}
+
+bool LoginItems::belongsTo(const AutostartItem &item, const Row &row) const
+{
+    if (item.id == row.id)
+        return true;
+    if (row.kind != Kind::Application || row.program.isEmpty() || item.program.isEmpty())
+        return false;
+    if (ORLayout::isMacOS())
+        return item.program.startsWith(row.program);
+    const bool samePlace = item.program == row.program
+        || (QDir::isAbsolutePath(row.program) && item.program.startsWith(row.program + QLatin1Char('/')));
+    return samePlace && item.arguments.mid(0, row.arguments.size()) == row.arguments;
+}
+
+bool LoginItems::isApplicationInItemList(const QList<AutostartItem> &list, const Row &app) const
+{
+    return std::any_of(list.cbegin(), list.cend(),
+                       [&](const AutostartItem &item) { return item.enabled && belongsTo(item, app); });
+}
+
+void LoginItems::getAllApps()
+{
+    const QList<AutostartItem> autostart = autostartItems();
+    qsizetype apps = std::count_if(m_rows.cbegin(), m_rows.cend(),
+                                   [](const Row &row) { return row.kind == Kind::Application; });
+    for (const Row &app : listedApplications())
+        if (rowOf(app.id) < 0)
+            m_rows.insert(apps++, app);
+    for (qsizetype i = 0; i < apps; ++i)
+        m_rows[i].on = isApplicationInItemList(autostart, m_rows.at(i));
+
+    const auto claimed = [&](const AutostartItem &item) {
+        return isOwnEntry(item.id, item.name)
+            || std::any_of(m_rows.cbegin(), m_rows.cbegin() + apps,
+                           [&](const Row &app) { return belongsTo(item, app); });
+    };
+    // Helpers listed before stay (off when their entry went), unless an
+    // application now claims them.
+    QList<Row> helpers = m_rows.mid(apps);
+    m_rows.resize(apps);
+    for (Row &helper : helpers)
+        helper.on = false;
+    for (const AutostartItem &item : autostart) {
+        if (claimed(item))
+            continue;
+        auto known = std::find_if(helpers.begin(), helpers.end(), [&](const Row &row) { return row.id == item.id; });
+        Row &row = known != helpers.end() ? *known : helpers.emplace_back();
+        row.id = item.id;
+        row.name = item.name;
+        row.path = item.file;
+        row.kind = Kind::Autostart;
+        row.on = item.enabled;
+        row.program = item.program;
+        row.arguments = item.arguments;
+        row.content = item.content;
+    }
+    for (const Row &helper : std::as_const(helpers)) {
+        AutostartItem probe;
+        probe.id = helper.id;
+        probe.name = helper.name;
+        probe.program = helper.program;
+        probe.arguments = helper.arguments;
+        if (!claimed(probe))
+            m_rows.append(helper);
+    }
+    refreshLoginarray();
+}
+
+int LoginItems::rowOf(const QString &id) const
+{
+    for (qsizetype i = 0; i < m_rows.size(); ++i)
+        if (m_rows.at(i).id == id)
+            return int(i);
+    return -1;
+}
+
+int LoginItems::countLoginItems() const
+{
+    return int(std::count_if(m_rows.cbegin(), m_rows.cend(), [](const Row &row) { return row.on; }));
+}
+
+void LoginItems::refreshLoginarray()
+{
+    m_loginarray.clear();
+    for (const Row &row : std::as_const(m_rows))
+        if (row.on && !m_loginarray.contains(row.name))
+            m_loginarray.append(row.name);
+}
+
+bool LoginItems::selectLoginItem(int row, bool on)
+{
+    if (row < 0 || row >= m_rows.size())
+        return false;
+    if (on)
+        addAppAsLoginItem(m_rows.at(row));
+    else
+        removeFromLoginItems(m_rows.at(row));
+
+    const QList<AutostartItem> list = autostartItems();
+    Row &current = m_rows[row];
+    if (current.kind == Kind::Application) {
+        current.on = isApplicationInItemList(list, current);
+    } else {
+        const auto item = std::find_if(list.cbegin(), list.cend(), [&](const AutostartItem &i) { return i.id == current.id; });
+        current.on = item != list.cend() && item->enabled;
+        if (item != list.cend())
+            current.path = item->file;
+    }
+    refreshLoginarray();
+    return current.on;
+}
+
+bool LoginItems::addAppAsLoginItem(const Row &app)
+{
+    qint64 last = 0;
+    for (const AutostartItem &item : autostartItems())
+        last = std::max(last, item.order);
+    DesktopEntry entry = app.content;
+    if (entry.contains(QStringLiteral("Hidden")))
+        entry.setValue(QStringLiteral("Hidden"), QStringLiteral("false"));
+    if (entry.contains(kGnomeEnabledKey))
+        entry.setValue(kGnomeEnabledKey, QStringLiteral("true"));
+    entry.setValue(kOrderKey, QString::number(last + 1));
+    return writeUserEntry(app.id, entry);
+}
+
+void LoginItems::removeFromLoginItems(const Row &app)
+{
+    for (const AutostartItem &item : autostartItems()) {
+        const bool matches = app.kind == Kind::Application ? belongsTo(item, app) : item.id == app.id;
+        if (!item.enabled || !matches)
+            continue;
+        // A system entry stays and the user's entry of its id hides it. So
+        // does a helper's own entry: it is all there is to switch it on again.
+        if (item.systemFile || app.kind == Kind::Autostart) {
+            DesktopEntry hiding = item.content;
+            hiding.setValue(QStringLiteral("Hidden"), QStringLiteral("true"));
+            writeUserEntry(item.id, hiding);
+        } else if (item.userFile) {
+            removeUserEntry(item.id);
+        }
+    }
+}
+
+bool LoginItems::removeUserEntry(const QString &id) const
+{
+    if (!isPlainId(id))
+        return false;
+    RemovalRun run(lcLogin(), QStringLiteral("Cannot remove login item %1"));
+    return run.remove(m_userFolder, m_userFolder + QLatin1Char('/') + id + kSuffix, RemovalRun::Mode::Whole, 0).ok();
+}
+
+// Written beside its final name and renamed over it, all relative to the
+// autostart folder opened without following a link: whatever was planted
+// under the name (a link, a FIFO) is replaced, never written through.
+bool LoginItems::writeUserEntry(const QString &id, const DesktopEntry &entry) const
+{
+    if (!isPlainId(id))
+        return false;
+    const QString fileName = id + kSuffix;
+    if (!QFileInfo(m_userFolder).isDir() && QDir().mkpath(QFileInfo(m_userFolder).absolutePath()))
+        QDir().mkdir(m_userFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const UniqueFd folder(::open(QFile::encodeName(m_userFolder).constData(),
+                                 O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!folder) {
+        qCWarning(lcLogin).noquote() << QStringLiteral("Cannot write login item %1: %2")
+                                            .arg(m_userFolder, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    const QByteArray target = QFile::encodeName(fileName);
+    QByteArray temporary;
+    UniqueFd file;
+    for (int attempt = 0; attempt < 16 && !file; ++attempt) {
+        temporary = '.' + target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        file.reset(::openat(folder.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                            0644));
+        if (!file && errno != EEXIST)
+            break;
+    }
+    bool written = file && writeAll(file.get(), entry.toText()) && ::fsync(file.get()) == 0;
+    file.reset();
+    written = written && ::renameat(folder.get(), temporary.constData(), folder.get(), target.constData()) == 0;
+    if (!written) {
+        qCWarning(lcLogin).noquote() << QStringLiteral("Cannot write login item %1/%2: %3")
+                                            .arg(m_userFolder, fileName, QString::fromLocal8Bit(std::strerror(errno)));
+        if (!temporary.isEmpty()) {
+            RemovalRun run(lcLogin(), QStringLiteral("Cannot remove login item %1"));
+            const QString leftover = m_userFolder + QLatin1Char('/') + QFile::decodeName(temporary);
+            if (QFileInfo(leftover).isFile())
+                run.remove(m_userFolder, leftover, RemovalRun::Mode::Whole, 0);
+        }
+    }
+    return written;
+}
+
+}  // namespace sw

@@ -1,0 +1,81 @@
+// sweepwright-cli login, run as a program on a fixture root and home.
+
+#include "CliRunner.h"
+#include "FixtureTree.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+using swtest::CliRun;
+
+// Lists applications and a system helper, switches the helper off (a hiding
+// user entry, the system one untouched) and an application on, and refuses
+// an id it does not list before switching anything.
+TEST(LoginCommand, ListsAndSwitchesOnAFixtureRoot)
+{
+    swtest::ensureCoreApplication();
+    swtest::FixtureTree tree;
+    ASSERT_TRUE(tree.isValid());
+    const QString root = tree.folder(QStringLiteral("root"));
+    const QString home = tree.folder(QStringLiteral("home"));
+    tree.text(QStringLiteral("root/usr/share/applications/notes.desktop"),
+              "[Desktop Entry]\nType=Application\nName=Notes\nExec=/usr/bin/notes %F\n");
+    const QByteArray applet = "[Desktop Entry]\nType=Application\nName=Applet\nExec=/usr/libexec/applet\n";
+    tree.text(QStringLiteral("root/etc/xdg/autostart/applet.desktop"), applet);
+
+    auto run = [&](const QStringList &args) {
+        return swtest::runCli(QStringList{QStringLiteral("login"), QStringLiteral("--root"), root,
+                                          QStringLiteral("--home"), home, QStringLiteral("--json")}
+                                  + args,
+                              tree.path(QStringLiteral("config")), QString(), {QStringLiteral("XDG_DATA_DIRS=")});
+    };
+    auto items = [](const CliRun &r) {
+        QStringList out;
+        for (const QJsonValue &v : QJsonDocument::fromJson(r.out).object().value("loginItems").toArray()) {
+            const QJsonObject item = v.toObject();
+            EXPECT_EQ(item.keys(), (QStringList{"enabled", "id", "kind", "name", "path"}));
+            out.append(QStringLiteral("%1 %2 %3 %4")
+                           .arg(item.value("kind").toString(), item.value("id").toString(),
+                                item.value("name").toString(), item.value("enabled").toBool() ? "on" : "off"));
+        }
+        return out;
+    };
+
+    const CliRun listed = run({});
+    ASSERT_EQ(listed.code, 0) << listed.err.toStdString();
+    EXPECT_EQ(items(listed), (QStringList{"application notes Notes off", "autostart applet Applet on"}));
+    EXPECT_TRUE(QJsonDocument::fromJson(listed.out)
+                    .object()
+                    .value("loginItems")
+                    .toArray()
+                    .at(0)
+                    .toObject()
+                    .value("path")
+                    .toString()
+                    .endsWith("/root/usr/share/applications/notes.desktop"));
+
+    const CliRun switched = run({QStringLiteral("--off"), QStringLiteral("applet"), QStringLiteral("--on"),
+                                 QStringLiteral("notes")});
+    ASSERT_EQ(switched.code, 0) << switched.err.toStdString();
+    EXPECT_EQ(items(switched), (QStringList{"application notes Notes on", "autostart applet Applet off"}));
+    EXPECT_EQ(items(run({})), items(switched));
+    QFile system(tree.path(QStringLiteral("root/etc/xdg/autostart/applet.desktop")));
+    ASSERT_TRUE(system.open(QIODevice::ReadOnly));
+    EXPECT_EQ(system.readAll(), applet);
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.config/autostart/applet.desktop")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.config/autostart/notes.desktop")));
+
+    // An unknown id stops the run before the known one is switched.
+    const CliRun unknown = run({QStringLiteral("--off"), QStringLiteral("notes"), QStringLiteral("--on"),
+                                QStringLiteral("nothing")});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_TRUE(unknown.err.contains("nothing"));
+    EXPECT_EQ(items(run({})), items(switched));
+}
+
+}  // namespace

@@ -1,0 +1,179 @@
+#include "LoginItems.h"
+
+#include "DesktopEntry.h"
+#include "FixtureTree.h"
+#include "ORLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+using sw::LoginItems;
+
+class LoginItemsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_tree.isValid());
+        qunsetenv("XDG_DATA_DIRS");
+        m_root = m_tree.folder(QStringLiteral("root"));
+        m_home = m_tree.folder(QStringLiteral("home"));
+    }
+    void TearDown() override { ORLayout::reset(); }
+
+    void useLayout(ORLayout::Kind kind) { ORLayout::set(kind, m_root, m_home); }
+    QString entry(const QString &rel, const QByteArray &body) const
+    {
+        return m_tree.text(rel, "[Desktop Entry]\nType=Application\n" + body);
+    }
+    QString userFile(const QString &id) const { return m_home + QStringLiteral("/.config/autostart/") + id + ".desktop"; }
+    static std::optional<sw::DesktopEntry> load(const QString &path) { return sw::DesktopEntry::load(path); }
+    static QStringList ids(const LoginItems &items)
+    {
+        QStringList out;
+        for (const LoginItems::Row &row : items.rows())
+            out.append(row.id + (row.on ? QStringLiteral(":on") : QStringLiteral(":off")));
+        return out;
+    }
+
+    swtest::FixtureTree m_tree;
+    QString m_root;
+    QString m_home;
+};
+
+// A system entry is switched off by a user entry that hides it, and on again
+// by a user entry that does not; the system file is never touched. An entry
+// switched off with X-GNOME-Autostart-enabled=false reads as off, and a
+// helper that belongs to no application is listed after the applications.
+TEST_F(LoginItemsTest, SystemEntriesGoOffThroughHiddenAndOnAgain)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    entry(QStringLiteral("root/usr/share/applications/mail.desktop"), "Name=Mail\nExec=/usr/bin/mail-client %u\n");
+    entry(QStringLiteral("root/usr/share/applications/zed.desktop"), "Name=Zed\nExec=/usr/bin/zed\n");
+    entry(QStringLiteral("root/usr/share/applications/menu-only.desktop"), "Name=Secret\nExec=/x\nNoDisplay=true\n");
+    entry(QStringLiteral("root/usr/share/applications/org.sweepwright.Sweepwright.desktop"),
+          "Name=Sweepwright\nExec=sweepwright\n");
+    const QByteArray systemMail = "Name=Mail\nExec=/usr/bin/mail-client --background\nX-Sweepwright-Order=5\n";
+    const QString systemFile = entry(QStringLiteral("root/etc/xdg/autostart/mail.desktop"), systemMail);
+    entry(QStringLiteral("root/etc/xdg/autostart/applet.desktop"), "Name=Applet\nExec=/usr/libexec/applet\n");
+    entry(QStringLiteral("home/.config/autostart/applet.desktop"),
+          "Name=Applet\nExec=/usr/libexec/applet\nX-GNOME-Autostart-enabled=false\n");
+    entry(QStringLiteral("home/.config/autostart/org.sweepwright.Sweepwright.desktop"), "Name=Sweepwright\nExec=/x\n");
+    entry(QStringLiteral("home/.config/autostart/tray.desktop"), "Name=Tray\nExec=/usr/libexec/tray\nX-Sweepwright-Order=9\n");
+
+    LoginItems items;
+    items.getAllApps();
+    EXPECT_EQ(ids(items), (QStringList{"mail:on", "zed:off", "tray:on", "applet:off"}));
+    EXPECT_EQ(items.rows().at(0).path, m_root + "/usr/share/applications/mail.desktop");
+    EXPECT_EQ(items.rows().at(2).kind, LoginItems::Kind::Autostart);
+
+    EXPECT_FALSE(items.selectLoginItem(0, false));
+    ASSERT_TRUE(load(userFile("mail")));
+    EXPECT_TRUE(load(userFile("mail"))->hidden());
+    QFile system(systemFile);
+    ASSERT_TRUE(system.open(QIODevice::ReadOnly));
+    EXPECT_EQ(system.readAll(), "[Desktop Entry]\nType=Application\n" + systemMail);
+    EXPECT_EQ(items.countLoginItems(), 1);  // the tray
+
+    // Each switch reads back from disk: a fresh load agrees.
+    EXPECT_TRUE(items.selectLoginItem(0, true));
+    EXPECT_TRUE(items.selectLoginItem(items.rowOf("applet"), true));
+    // A helper of the user's own is hidden, not removed: it stays listed.
+    EXPECT_FALSE(items.selectLoginItem(items.rowOf("tray"), false));
+    LoginItems again;
+    again.getAllApps();
+    EXPECT_EQ(ids(again), (QStringList{"mail:on", "zed:off", "tray:off", "applet:on"}));
+    EXPECT_EQ(again.loginarray(), (QStringList{"Mail", "Applet"}));
+    EXPECT_TRUE(again.selectLoginItem(again.rowOf("tray"), true));
+    EXPECT_FALSE(load(userFile("tray"))->hidden());
+
+    // Switched on last, so last in the order.
+    EXPECT_TRUE(again.selectLoginItem(1, true));
+    EXPECT_EQ(again.autostartItems().constLast().id, QStringLiteral("zed"));
+    EXPECT_EQ(load(userFile("zed"))->program(), QStringLiteral("/usr/bin/zed"));
+    // A user-only entry goes when switched off; the row stays, and comes back on.
+    EXPECT_FALSE(again.selectLoginItem(1, false));
+    EXPECT_FALSE(m_tree.exists(QStringLiteral("home/.config/autostart/zed.desktop")));
+}
+
+// The prefix rule: in the macos layout an entry that runs a login agent
+// inside a bundle makes the bundle on, and switching it off removes that
+// entry; in the freedesktop layout /usr/bin/foo does not claim
+// /usr/bin/foo-helper, nor one Flatpak another.
+TEST_F(LoginItemsTest, PrefixRuleMatchesInsideTheBundleOnly)
+{
+    useLayout(ORLayout::Kind::MacOS);
+    m_tree.folder(QStringLiteral("root/Applications/Foo.app/Contents"));
+    m_tree.folder(QStringLiteral("root/Applications/Foo Bar.app"));
+    m_tree.folder(QStringLiteral("root/Applications/Sweepwright.app"));
+    m_tree.folder(QStringLiteral("root/Applications/Loud.APP"));
+    m_tree.folder(QStringLiteral("root/Applications/Tools/Inner.app"));
+    const QByteArray agent = sw::DesktopEntry::execForProgram(
+                                 m_root + "/Applications/Foo.app/Contents/Library/LoginItems/Agent.app")
+                                 .toUtf8();
+    entry(QStringLiteral("home/.config/autostart/agent.desktop"), "Name=Agent\nExec=" + agent + "\n");
+
+    LoginItems mac;
+    mac.getAllApps();
+    EXPECT_EQ(ids(mac), (QStringList{"Foo Bar:off", "Foo:on"}));
+    EXPECT_FALSE(mac.selectLoginItem(mac.rowOf("Foo"), false));
+    EXPECT_FALSE(m_tree.exists(QStringLiteral("home/.config/autostart/agent.desktop")));
+    EXPECT_TRUE(mac.selectLoginItem(mac.rowOf("Foo Bar"), true));
+    EXPECT_FALSE(mac.rows().at(mac.rowOf("Foo")).on);
+    ASSERT_TRUE(load(userFile("Foo Bar")));
+    EXPECT_EQ(load(userFile("Foo Bar"))->program(), m_root + "/Applications/Foo Bar.app");
+
+    useLayout(ORLayout::Kind::Freedesktop);
+    entry(QStringLiteral("root/usr/share/applications/foo.desktop"), "Name=Foo\nExec=/usr/bin/foo\n");
+    const QByteArray flatpak = "Exec=/usr/bin/flatpak run --branch=stable --command=%1 org.example.%1 @@u %U @@\n";
+    entry(QStringLiteral("root/usr/share/applications/org.example.A.desktop"),
+          "Name=A\n" + QByteArray(flatpak).replace("%1", "A"));
+    entry(QStringLiteral("root/usr/share/applications/org.example.B.desktop"),
+          "Name=B\n" + QByteArray(flatpak).replace("%1", "B"));
+    entry(QStringLiteral("home/.config/autostart/foo-helper.desktop"), "Name=Foo helper\nExec=/usr/bin/foo-helper\n");
+    entry(QStringLiteral("home/.config/autostart/a-tray.desktop"),
+          "Name=A tray\nExec=/usr/bin/flatpak run --branch=stable --command=A org.example.A --tray\n");
+
+    // "Foo Bar" switched on above is now a helper: its program is no menu application's.
+    LoginItems desktop;
+    desktop.getAllApps();
+    EXPECT_EQ(ids(desktop),
+              (QStringList{"org.example.A:on", "org.example.B:off", "foo:off", "Foo Bar:on", "foo-helper:on"}));
+}
+
+// A link planted under the entry's name is replaced, never written through
+// or removed through; a FIFO there neither blocks the listing nor the switch.
+TEST_F(LoginItemsTest, PlantedLinksAndFifosAreReplacedNotFollowed)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    entry(QStringLiteral("root/usr/share/applications/mail.desktop"), "Name=Mail\nExec=/usr/bin/mail\n");
+    entry(QStringLiteral("root/usr/share/applications/chat.desktop"), "Name=Chat\nExec=/usr/bin/chat\n");
+    entry(QStringLiteral("root/usr/share/applications/news.desktop"), "Name=News\nExec=/usr/bin/news\n");
+    const QString victim = m_tree.text(QStringLiteral("home/victim.desktop"),
+                                       "[Desktop Entry]\nType=Application\nName=Chat\nExec=/usr/bin/chat\n");
+    const QString elsewhere = m_tree.folder(QStringLiteral("home/elsewhere"));
+    m_tree.link(QStringLiteral("home/.config/autostart/chat.desktop"), victim);
+    m_tree.link(QStringLiteral("home/.config/autostart/mail.desktop"), elsewhere + "/mail.desktop");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(userFile("news")).constData(), 0600), 0);
+
+    LoginItems items;
+    items.getAllApps();
+    EXPECT_EQ(ids(items), (QStringList{"chat:on", "mail:off", "news:off"}));
+
+    EXPECT_TRUE(items.selectLoginItem(1, true));
+    EXPECT_FALSE(QFileInfo(userFile("mail")).isSymLink());
+    EXPECT_FALSE(m_tree.exists(QStringLiteral("home/elsewhere/mail.desktop")));
+    EXPECT_TRUE(items.selectLoginItem(2, true));
+    EXPECT_TRUE(QFileInfo(userFile("news")).isFile());
+
+    EXPECT_FALSE(items.selectLoginItem(0, false));
+    EXPECT_FALSE(m_tree.exists(QStringLiteral("home/.config/autostart/chat.desktop")));
+    ASSERT_TRUE(load(victim));
+    EXPECT_EQ(load(victim)->name(), QStringLiteral("Chat"));
+    EXPECT_EQ(items.countLoginItems(), 2);
+}
+
+}  // namespace
