@@ -8,6 +8,7 @@
 #include "JunkCommand.h"
 #include "LargeCommand.h"
 #include "ORLayout.h"
+#include "ShredCommand.h"
 #include "TnefCommand.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,7 @@ const Command kCommands[] = {
     {"apps", make<AppsCommand>, "list the installed applications and their leftovers, or remove some with --remove"},
     {"extensions", make<ExtensionsCommand>, "list the add-ons by category, or remove some with --remove"},
     {"extract", make<ExtractCommand>, "extract an archive or a winmail.dat file, or list what it holds"},
+    {"shred", make<ShredCommand>, "remove files and folders whole, optionally overwriting their contents first"},
     {"tnef", make<TnefCommand>, "write the attachments and message bodies of a winmail.dat file into a folder"},
 };
 

@@ -82,23 +82,32 @@ TEST_F(ShredTest, LinksGoAsLinksAndTheSizeIsWhatDisappeared)
     EXPECT_FALSE(report.failures().constFirst().reason.isEmpty());
 }
 
-TEST_F(ShredTest, FolderSwappedForALinkAfterListingLeavesTheTargetIntact)
+TEST_F(ShredTest, FoldersSwappedForLinksAfterListingLeaveTheirTargetsIntact)
 {
     tree.file(QStringLiteral("data/target/keep"), 100);
+    tree.file(QStringLiteral("data/inner/keep"), 30);
     tree.file(QStringLiteral("drop/dir/a"), 10);
+    tree.file(QStringLiteral("drop/on-the-way/inner/b"), 10);
     const QString dir = tree.path(QStringLiteral("drop/dir"));
-    shred().setFolders({dir});
+    const QString inner = tree.path(QStringLiteral("drop/on-the-way/inner"));
+    shred().setFolders({dir, inner});
     EXPECT_EQ(shred().folders()->constFirst().shredSize, 10);
 
+    // The listed folder itself becomes a link, and so does a folder on the way to another.
     QDir(dir).removeRecursively();
     tree.link(QStringLiteral("drop/dir"), tree.path(QStringLiteral("data/target")));
+    QDir(tree.path(QStringLiteral("drop/on-the-way"))).removeRecursively();
+    tree.link(QStringLiteral("drop/on-the-way"), tree.path(QStringLiteral("data")));
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
     shred().shreddar();
     const TreeSnapshot after = TreeSnapshot::of(tree.root());
 
     EXPECT_EQ(before.vanished(after), QStringList{dir});
-    EXPECT_TRUE(tree.exists(QStringLiteral("data/target/keep")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("data/target/keep")) && tree.exists(QStringLiteral("data/inner/keep")));
     EXPECT_EQ(shred().shredSize(), before.bytesGone(after));
+    const QList<sw::RemovalFailure> failures = shred().report().failures();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(failures.constFirst().path, inner);
 }
 
 TEST_F(ShredTest, RootHomeItsHoldersAndProtectedPathsAreRefusedWithAReason)

@@ -195,7 +195,7 @@ void RemovalRun::removeCompanion(const QString &root, const QString &path, qint6
     m_report.mergeIntoLast(m_report.takeLast());
 }
 
-const RemovalOutcome &RemovalRun::removeChosen(const QString &path, qint64 size)
+const RemovalOutcome &RemovalRun::removeChosen(const QString &path, qint64 size, const QString &chosenFolder)
 {
     RemovalOutcome outcome{path, size, 0, {}};
     const QString clean = QDir::cleanPath(path);
@@ -207,8 +207,13 @@ const RemovalOutcome &RemovalRun::removeChosen(const QString &path, qint64 size)
         if (!anchored && removedEarlier(path))
             return finish(std::move(outcome));  // it went with a folder listed before it
         // Its folder may have been reached through a link: judged again where it really is.
-        why = anchored ? m_roots.chosenItemRefusal(clean, anchored->realPathOf(QFile::encodeName(clean.mid(slash + 1))))
-                       : tr("its folder %1 is missing or cannot be opened").arg(clean.left(slash));
+        if (!anchored)
+            why = tr("its folder %1 is missing or cannot be opened").arg(clean.left(slash));
+        else if (!chosenFolder.isEmpty() && anchored->realPath() != chosenFolder)
+            why = tr("its folder now leads to %1: a link on its way changed since it was chosen")
+                      .arg(anchored->realPath());
+        else
+            why = m_roots.chosenItemRefusal(clean, anchored->realPathOf(QFile::encodeName(clean.mid(slash + 1))));
     }
     if (!why.isEmpty()) {
         fail(outcome, path, why);

@@ -45,8 +45,11 @@ public:
     const RemovalOutcome &moveToTrash(const QString &chosenRoot, const QString &path, qint64 size);
     // Removes path whole, an item the user chose themselves (a dropped file
     // or folder): reached below its own folder, opened as a chosen root.
-    // Refused, with the reason, where CategoryRoots::chosenItemRefusal says so.
-    const RemovalOutcome &removeChosen(const QString &path, qint64 size);
+    // Refused, with the reason, where CategoryRoots::chosenItemRefusal says so,
+    // and when its folder is no longer where it really was when the user
+    // chose the item (chosenFolder, a real path; not checked when empty): a
+    // folder on its way swapped for a link meanwhile is not followed.
+    const RemovalOutcome &removeChosen(const QString &path, qint64 size, const QString &chosenFolder = {});
     // An outcome decided elsewhere (the privileged removal), logged and kept.
     const RemovalOutcome &add(RemovalOutcome outcome);
 

@@ -14,14 +14,17 @@ Q_LOGGING_CATEGORY(lcShreds, "sweepwright.shreds")
 
 namespace {
 
-// What an item counts for, measured as the removal counts: below its folder,
-// without following a link.
-qint64 measure(const QString &path)
+// Where the item's folder really is, and what the item counts for, measured
+// as the removal counts: below that folder, without following a link.
+void examine(ORShredItem &item)
 {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype slash = item.shredPath.lastIndexOf(QLatin1Char('/'));
     const std::optional<sw::AnchoredRoot> folder =
-        sw::AnchoredRoot::open(slash > 0 ? path.left(slash) : QStringLiteral("/"));
-    return folder ? folder->measure(path) : 0;
+        sw::AnchoredRoot::open(slash > 0 ? item.shredPath.left(slash) : QStringLiteral("/"));
+    if (!folder)
+        return;
+    item.realFolder = folder->realPath();
+    item.shredSize = folder->measure(item.shredPath);
 }
 
 }  // namespace
@@ -47,7 +50,7 @@ void ORShredOperation::setFolders(const QStringList &paths)
         item.refusal = item.shredPath.startsWith(QLatin1Char('/')) ? roots.chosenItemRefusal(item.shredPath)
                                                                    : QStringLiteral("not an absolute path");
         if (item.refusal.isEmpty())
-            item.shredSize = measure(item.shredPath);
+            examine(item);
         items.append(item);
     }
     QMutexLocker lock(&m_mutex);
@@ -81,7 +84,7 @@ sw::RemovalReport ORShredOperation::remove(sw::JobControl &job, bool overwrite)
         if (job.isCancelled())
             break;
         job.setCurrentPath(item.shredPath);
-        const sw::RemovalOutcome &outcome = run.removeChosen(item.shredPath, item.shredSize);
+        const sw::RemovalOutcome &outcome = run.removeChosen(item.shredPath, item.shredSize, item.realFolder);
         job.addItems();
         QMutexLocker lock(&m_mutex);
         m_shredSize += outcome.removed;

@@ -16,7 +16,9 @@
 // Each item goes whole through the removal core, below its own folder (see
 // sw::RemovalRun::removeChosen): links are removed as links and never
 // followed, another file system mounted below an item is left alone, and a
-// folder swapped for a link after it was chosen is not entered. The
+// folder swapped for a link after it was chosen is not entered, and an item
+// whose folder now leads elsewhere (a folder on its way swapped for a link)
+// is refused. The
 // file-system root, the layout's root, the home, a folder that holds the home
 // and protected paths are refused; the reason is known as soon as the item
 // is listed and given again by the removal. shredSize counts only the bytes
