@@ -111,6 +111,32 @@ TEST_P(RemovalRunTest, MoveToTheTrashIsNotRedirectedByALinkOnTheWay)
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/files/s01.mkv")));
 }
 
+TEST_P(RemovalRunTest, ChosenItemGoesWholeUnlessItHoldsTheHomeOrItsFolderMovedOrAFileIsHeldBack)
+{
+    tree.file(QStringLiteral("work/dir/a"), 10);
+    tree.file(QStringLiteral("work/dir/keep"), 20);
+    tree.file(QStringLiteral("work/other/b"), 30);
+    tree.link(QStringLiteral("work/dir/docs"), tree.path(QStringLiteral("home")));
+    const QString dir = tree.path(QStringLiteral("work/dir"));
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+
+    sw::RemovalRun run(lcRemovalTest());
+    run.setBeforeUnlink([](int, const char *name, const sw::FileIdentity &) {
+        return qstrcmp(name, "keep") == 0 ? QStringLiteral("held back") : QString();
+    });
+    const sw::RemovalOutcome held = run.removeChosen(dir, 0);
+    EXPECT_FALSE(run.removeChosen(tree.path(QStringLiteral("home")), 0).ok());
+    EXPECT_FALSE(run.removeChosen(tree.root(), 0).ok());  // holds the home
+    // Chosen when its folder was elsewhere: a link on the way changed since.
+    EXPECT_FALSE(run.removeChosen(tree.path(QStringLiteral("work/other")), 0, tree.path(QStringLiteral("home"))).ok());
+
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+    EXPECT_EQ(before.vanished(after), (QStringList{dir + QStringLiteral("/a"), dir + QStringLiteral("/docs")}));
+    EXPECT_EQ(held.removed, before.bytesGone(after));
+    ASSERT_EQ(held.failures.size(), 1);
+    EXPECT_EQ(held.failures.constFirst().path, dir + QStringLiteral("/keep"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Walks, RemovalRunTest, ::testing::Values(true, false),
                          [](const auto &info) { return info.param ? "openat2" : "componentByComponent"; });
 

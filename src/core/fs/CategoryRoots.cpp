@@ -181,6 +181,21 @@ const AnchoredRoot *CategoryRoots::openChosen(const QString &folder)
     return openOnce(folder, false, {});
 }
 
+QString CategoryRoots::chosenItemRefusal(const QString &path, const QString &realPath)
+{
+    const QString clean = QDir::cleanPath(path);
+    QString real = realPath;
+    if (real.isEmpty()) {
+        const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
+        const QString parent = slash > 0 ? realOrClean(clean.left(slash)) : QString();
+        real = slash < 0 ? clean : QDir::cleanPath(parent + QLatin1Char('/') + clean.mid(slash + 1));
+    }
+    QString why = places().homeRefusal(clean);
+    if (why.isEmpty())
+        why = places().homeRefusal(QDir::cleanPath(real));
+    return why;
+}
+
 const AnchoredRoot *CategoryRoots::openOnce(const QString &folder, bool checked, const UserFolderKeys &allowed)
 {
     auto &cache = checked ? m_roots : m_chosen;

@@ -45,6 +45,12 @@ public:
     // A folder the user chose (a finder's scan folder): anchored like the
     // others, but the user may choose the home or a folder of theirs.
     const AnchoredRoot *openChosen(const QString &folder);
+    // Why an item the user chose to remove whole may not go, else empty: it
+    // is the file-system root, the layout's root, the home or a folder that
+    // holds it, or a protected path. Judged at path and where it really is
+    // (realPath; when empty, its folder resolved now): the item itself is not
+    // resolved, since a link goes as a link.
+    QString chosenItemRefusal(const QString &path, const QString &realPath = {});
 
 private:
     struct Places;

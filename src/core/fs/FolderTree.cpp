@@ -54,8 +54,9 @@ class Walk
 public:
     enum class Mode { Measure, Remove };
 
-    Walk(Mode mode, const FolderTree::FailureSink &failed, const FolderTree::Watch &watch)
-        : m_mode(mode), m_failed(failed), m_watch(watch)
+    Walk(Mode mode, const FolderTree::FailureSink &failed, const FolderTree::Watch &watch,
+         const FolderTree::BeforeUnlink &beforeUnlink = {})
+        : m_mode(mode), m_failed(failed), m_watch(watch), m_beforeUnlink(beforeUnlink)
     {
     }
     qint64 run(int folderFd);
@@ -73,6 +74,7 @@ private:
     const Mode m_mode;
     const FolderTree::FailureSink &m_failed;
     const FolderTree::Watch &m_watch;
+    const FolderTree::BeforeUnlink &m_beforeUnlink;
     std::vector<Level> m_stack;
     qint64 m_bytes = 0;
     bool m_stopped = false;
@@ -170,6 +172,12 @@ void Walk::handle(const std::string &name)
 
 void Walk::removeEntry(Level &level, const std::string &name, const FileIdentity &id)
 {
+    if (m_beforeUnlink) {
+        if (const QString reason = m_beforeUnlink(level.fd.get(), name.c_str(), id); !reason.isEmpty()) {
+            fail(name, reason);
+            return;
+        }
+    }
     if (::unlinkat(level.fd.get(), name.c_str(), 0) == 0) {
         count(id.countedSize());
         return;
@@ -286,9 +294,10 @@ std::optional<QStringList> FolderTree::names(int folderFd)
     return out;
 }
 
-qint64 FolderTree::removeContents(int folderFd, const FailureSink &failed, const Watch &watch)
+qint64 FolderTree::removeContents(int folderFd, const FailureSink &failed, const Watch &watch,
+                                  const BeforeUnlink &beforeUnlink)
 {
-    return Walk(Walk::Mode::Remove, failed, watch).run(folderFd);
+    return Walk(Walk::Mode::Remove, failed, watch, beforeUnlink).run(folderFd);
 }
 
 }  // namespace sw

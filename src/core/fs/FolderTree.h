@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileIdentity.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -39,13 +41,18 @@ public:
     // Told of each entry counted (measure) or removed (removal) with its
     // bytes; returning false stops the walk before the next entry.
     using Watch = std::function<bool(qint64 bytes)>;
+    // Told of each file (anything but a folder) just before it is unlinked:
+    // its open folder, its name and what it was when examined. A non-empty
+    // reason keeps the file, which is then reported with that reason.
+    using BeforeUnlink = std::function<QString(int folderFd, const char *name, const FileIdentity &id)>;
 
     static qint64 measure(int folderFd, const Watch &watch = {});
     // The names directly inside the open folder, hidden ones included, in
     // listing order; nullopt when it cannot be read.
     static std::optional<QStringList> names(int folderFd);
     // Returns the bytes removed.
-    static qint64 removeContents(int folderFd, const FailureSink &failed, const Watch &watch = {});
+    static qint64 removeContents(int folderFd, const FailureSink &failed, const Watch &watch = {},
+                                 const BeforeUnlink &beforeUnlink = {});
 };
 
 }  // namespace sw

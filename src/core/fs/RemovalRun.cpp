@@ -137,9 +137,16 @@ void RemovalRun::removeItem(const Target &target, Mode mode, RemovalOutcome &out
         fail(outcome, rel.isEmpty() ? path : path + QLatin1Char('/') + QFile::decodeName(rel), reason);
     };
     if (!target.item) {
-        outcome.removed = FolderTree::removeContents(target.root->fd(), below, m_watch);
+        outcome.removed = FolderTree::removeContents(target.root->fd(), below, m_watch, m_beforeUnlink);
     } else if (!target.id.isFolder()) {
         const int parent = target.item->parent.get();
+        if (m_beforeUnlink) {
+            if (const QString reason = m_beforeUnlink(parent, target.item->name.constData(), target.id);
+                !reason.isEmpty()) {
+                fail(outcome, path, reason);
+                return;
+            }
+        }
         if (::unlinkat(parent, target.item->name.constData(), 0) == 0)
             outcome.removed = target.id.countedSize();
         else if (!(errno == ENOENT && removedEarlier(path)))
@@ -153,7 +160,7 @@ void RemovalRun::removeItem(const Target &target, Mode mode, RemovalOutcome &out
             fail(outcome, path, opened ? tr("it changed since the scan") : reasonOf(errno));
             return;
         }
-        outcome.removed = FolderTree::removeContents(folder.get(), below, m_watch);
+        outcome.removed = FolderTree::removeContents(folder.get(), below, m_watch, m_beforeUnlink);
         if (mode == Mode::Whole && outcome.ok()
             && ::unlinkat(parent, target.item->name.constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
             fail(outcome, path, reasonOf(errno));
@@ -186,6 +193,34 @@ void RemovalRun::removeCompanion(const QString &root, const QString &path, qint6
         return;
     remove(root, path, Mode::Whole, size);
     m_report.mergeIntoLast(m_report.takeLast());
+}
+
+const RemovalOutcome &RemovalRun::removeChosen(const QString &path, qint64 size, const QString &chosenFolder)
+{
+    RemovalOutcome outcome{path, size, 0, {}};
+    const QString clean = QDir::cleanPath(path);
+    const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
+    QString why = clean.startsWith(QLatin1Char('/')) ? m_roots.chosenItemRefusal(clean) : tr("not an absolute path");
+    const AnchoredRoot *anchored = nullptr;
+    if (why.isEmpty()) {
+        anchored = m_roots.openChosen(slash > 0 ? clean.left(slash) : QStringLiteral("/"));
+        if (!anchored && removedEarlier(path))
+            return finish(std::move(outcome));  // it went with a folder listed before it
+        // Its folder may have been reached through a link: judged again where it really is.
+        if (!anchored)
+            why = tr("its folder %1 is missing or cannot be opened").arg(clean.left(slash));
+        else if (!chosenFolder.isEmpty() && anchored->realPath() != chosenFolder)
+            why = tr("its folder now leads to %1: a link on its way changed since it was chosen")
+                      .arg(anchored->realPath());
+        else
+            why = m_roots.chosenItemRefusal(clean, anchored->realPathOf(QFile::encodeName(clean.mid(slash + 1))));
+    }
+    if (!why.isEmpty()) {
+        fail(outcome, path, why);
+    } else if (std::optional<Target> target = reach(anchored, clean, outcome)) {
+        removeItem(*target, Mode::Whole, outcome);
+    }
+    return finish(std::move(outcome));
 }
 
 const RemovalOutcome &RemovalRun::moveToTrash(const QString &chosenRoot, const QString &path, qint64 size)

@@ -26,6 +26,7 @@ enum PageNumber : qint64 {
     UninstallerResultPage = 23,
     UninstallerRemovalPage = 24,
     ShredderPage = 26,
+    ShredderRemovalPage = 27,
     ExtensionsPage = 29,
     ExtensionsResultPage = 30,
     ExtensionsRemovalPage = 31,

@@ -23,6 +23,8 @@
 #include "ORJunkViewCter.h"
 #include "ORJunksResultViewCter.h"
 #include "ORNoJunkViewCter.h"
+#include "ORShredDelViewCter.h"
+#include "ORShredViewCter.h"
 #include "ORUninstDelViewCter.h"
 #include "ORUninstResultViewCter.h"
 #include "ORUninstViewCter.h"
@@ -88,7 +90,8 @@ ToolRegistry makeRegistry()
          {{UninstallerPage, make<ORUninstViewCter>},
           {UninstallerResultPage, make<ORUninstResultViewCter>},
           {UninstallerRemovalPage, make<ORUninstDelViewCter>}}},
-        unbuilt("shredButton", "or_shred_icon", SW_TITLE("Shredder"), ShredderPage, ToolEntry::Show),
+        {"shredButton", "or_shred_icon", SW_TITLE("Shredder"), ShredderPage, ToolEntry::Show, PageNumber(0), nullptr,
+         {{ShredderPage, make<ORShredViewCter>}, {ShredderRemovalPage, make<ORShredDelViewCter>}}},
         unbuilt("memButton", "or_mem_icon", SW_TITLE("Memory"), MemoryPage, ToolEntry::Show),
         unbuilt("toolButton", "or_toolbox_icon", SW_TITLE("Toolbox"), ToolboxPage, ToolEntry::Show),
         {"extButton", "or_extension_icon", SW_TITLE("Extensions"), ExtensionsPage,

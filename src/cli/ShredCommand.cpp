@@ -1,0 +1,152 @@
+#include "ShredCommand.h"
+
+#include "CliJob.h"
+#include "JsonWriter.h"
+#include "ORLayout.h"
+#include "ORShredOperation.h"
+#include "ORUtility.h"
+
+#include <QDir>
+
+#include <cerrno>
+#include <cstring>
+
+ShredCommand::ShredCommand()
+    : CliCommand("shred", true)
+{
+}
+
+QString ShredCommand::help() const
+{
+    return QStringLiteral(
+               "Usage: sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]\n"
+               "                             [--layout L] [--root R] [--home H]\n"
+               "Removes the files and folders named, each whole, with your own rights. A link is\n"
+               "removed as a link; nothing is removed on another file system mounted inside a\n"
+               "folder. The root folder, the home, a folder that holds it and the system's own\n"
+               "folders are never removed: they are reported with the reason. Asks on a terminal\n"
+               "first; without --yes and without a terminal nothing is removed (exit status 2).\n"
+               "Ctrl-C stops after the current entry (exit status 130); exit status 1 when a path\n"
+               "stays.\n"
+               "\n"
+               "  --overwrite  overwrite each file once with random bytes before removing it\n"
+               "               (files with one name that you may write; on SSDs and copy-on-write\n"
+               "               file systems the old data may survive anyway)\n"
+               "  --yes        remove without asking\n"
+               "  --dry-run    show what would be removed, and remove nothing\n"
+               "  --json       print {\"shredSize\", \"removed\", \"failed\"} as one JSON object\n"
+               "  --help       show this text\n"
+               "  --version    show the version\n")
+           + ORLayout::optionsHelp();
+}
+
+void ShredCommand::declareOptions(CliOptions &options) const
+{
+    options.addFlags(QStringList{QStringLiteral("--json"), QStringLiteral("--overwrite")} + clirun::consentFlags());
+}
+
+std::optional<QString> ShredCommand::configure(const CliOptions &options)
+{
+    if (options.positional().isEmpty())
+        return QStringLiteral("no path given");
+    for (const QString &path : options.positional()) {
+        const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+        if (!m_paths.contains(absolute))
+            m_paths.append(absolute);
+    }
+    ORShredOperation::shareInstance().startOver();
+    return std::nullopt;
+}
+
+int ShredCommand::execute(const CliOptions &options)
+{
+    ORShredOperation &shred = ORShredOperation::shareInstance();
+    if (CliJob::run(QStringLiteral("Measuring"), [this, &shred](sw::JobControl &) { shred.setFolders(m_paths); })) {
+        std::fputs("sweepwright-cli: cancelled\n", stderr);
+        return kCancelled;
+    }
+    Outcome outcome;
+    qint64 bytes = 0;
+    for (const ORShredItem &item : shred.folders().value_or(QList<ORShredItem>())) {
+        if (item.refusal.isEmpty()) {
+            outcome.plan.append(item.shredPath);
+            bytes += item.shredSize;
+        } else {
+            outcome.refused.append({item.shredPath, item.refusal});
+        }
+    }
+    bool interrupted = false;
+    if (!outcome.plan.isEmpty()) {
+        outcome.consent = clirun::askConsent(
+            name(), options,
+            QStringLiteral("Shred %1 items (%2)?").arg(outcome.plan.size()).arg(ORUtility::sizeFormatWithNumber(bytes)));
+        if (outcome.consent == clirun::Consent::Go) {
+            const bool overwrite = options.isSet(QStringLiteral("--overwrite"));
+            interrupted = CliJob::run(QStringLiteral("Shredding"), [&](sw::JobControl &job) {
+                outcome.report = shred.remove(job, overwrite);
+            });
+        }
+    }
+    if (options.isSet(QStringLiteral("--json")))
+        writeJson(outcome);
+    else
+        writeText(outcome);
+    if (std::ferror(stdout)) {
+        std::fprintf(stderr, "sweepwright-cli: could not write the report: %s\n", std::strerror(errno));
+        return 1;
+    }
+    if (interrupted) {
+        std::fputs("sweepwright-cli: cancelled\n", stderr);
+        return kCancelled;
+    }
+    if (outcome.consent == clirun::Consent::Refused)
+        return kUsageError;
+    return !outcome.refused.isEmpty() || (outcome.report && !outcome.report->isClean()) ? 1 : 0;
+}
+
+// The report of a run holds the refused paths already (the removal refuses
+// them again); without a run they are listed from the plan.
+void ShredCommand::writeJson(const Outcome &outcome) const
+{
+    JsonWriter json(stdout);
+    json.beginObject();
+    json.member("shredSize", outcome.report ? outcome.report->removedBytes() : qint64(0));
+    QStringList removed;
+    QList<sw::RemovalFailure> failed = outcome.refused;
+    if (outcome.report) {
+        failed = outcome.report->failures();
+        for (const sw::RemovalOutcome &item : outcome.report->outcomes())
+            if (item.ok())
+                removed.append(item.path);
+    }
+    json.stringArray("removed", removed);
+    json.key("failed").beginArray();
+    for (const sw::RemovalFailure &failure : std::as_const(failed)) {
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.member("path", failure.path);
+        json.member("reason", failure.reason);
+        json.endObject();
+    }
+    json.endArray();
+    if (outcome.showsPlan())
+        json.stringArray("plan", outcome.plan);
+    json.endObject();
+}
+
+void ShredCommand::writeText(const Outcome &outcome) const
+{
+    QString text;
+    if (outcome.report) {
+        text = clirun::reportText(*outcome.report, QStringLiteral("Shredded"), true);
+    } else {
+        for (const sw::RemovalFailure &failure : outcome.refused)
+            text += QStringLiteral("Could not remove %1: %2\n").arg(failure.path, failure.reason);
+        if (outcome.showsPlan())
+            for (const QString &path : outcome.plan)
+                text += QStringLiteral("Would shred: %1\n").arg(path);
+        if (outcome.consent == clirun::Consent::DryRun)
+            text += QStringLiteral("Nothing was removed (--dry-run).\n");
+    }
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}

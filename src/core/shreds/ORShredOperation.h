@@ -1,0 +1,62 @@
+#pragma once
+
+#include "JobControl.h"
+#include "ORShredItem.h"
+#include "RemovalReport.h"
+
+#include <QList>
+#include <QMutex>
+#include <QStringList>
+
+#include <optional>
+
+// The shredder's engine, one per process: the files and folders the user
+// dropped or chose, measured, and their removal.
+//
+// Each item goes whole through the removal core, below its own folder (see
+// sw::RemovalRun::removeChosen): links are removed as links and never
+// followed, another file system mounted below an item is left alone, and a
+// folder swapped for a link after it was chosen is not entered, and an item
+// whose folder now leads elsewhere (a folder on its way swapped for a link)
+// is refused. The
+// file-system root, the layout's root, the home, a folder that holds the home
+// and protected paths are refused; the reason is known as soon as the item
+// is listed and given again by the removal. shredSize counts only the bytes
+// that went; every path that stays is in the report with its reason.
+//
+// With overwriting on (the "shredOverwrite" setting, or the caller's choice),
+// each regular file of one link that the user may write gets its contents
+// overwritten once with random bytes and flushed before it is unlinked (see
+// sw::overwriteBeforeUnlink). There is no administrator-rights fallback.
+class ORShredOperation
+{
+public:
+    static ORShredOperation &shareInstance();
+
+    // Lists and measures paths, in order, only while nothing is listed.
+    void setFolders(const QStringList &paths);
+    // Removes every listed item, overwriting as the setting says.
+    void shreddar();
+    // The same, followed and stoppable through job (between entries), with
+    // overwriting chosen by the caller; returns the report.
+    sw::RemovalReport remove(sw::JobControl &job, bool overwrite);
+    void startOver();
+
+    // The listed items; nullopt while nothing is listed.
+    std::optional<QList<ORShredItem>> folders() const;
+    // Bytes removed by the last run.
+    qint64 shredSize() const;
+    // What the last run did, item by item.
+    sw::RemovalReport report() const;
+
+    static bool overwriteEnabled();
+    static void setOverwriteEnabled(bool on);
+
+private:
+    ORShredOperation() = default;
+
+    mutable QMutex m_mutex;
+    std::optional<QList<ORShredItem>> m_folders;
+    qint64 m_shredSize = 0;
+    sw::RemovalReport m_report;
+};

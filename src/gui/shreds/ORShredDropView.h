@@ -1,0 +1,13 @@
+#pragma once
+
+#include "FolderDropView.h"
+#include "ShredNotifications.h"
+
+// The shredder's drop area: takes dragged files and folders alike and posts
+// them as "dropshredfiles".
+class ORShredDropView : public sw::FolderDropView
+{
+    Q_OBJECT
+public:
+    explicit ORShredDropView(QWidget *parent = nullptr) : FolderDropView(sw::shrednote::kDropped, parent) {}
+};

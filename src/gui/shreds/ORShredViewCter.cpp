@@ -1,0 +1,200 @@
+#include "ORShredViewCter.h"
+
+#include "ConfirmSheet.h"
+#include "FolderListModel.h"
+#include "ORFolderTableCellView.h"
+#include "ORImage.h"
+#include "ORLayout.h"
+#include "ORNotificationCenter.h"
+#include "ORShredDropView.h"
+#include "ORShredOperation.h"
+#include "ORTableView.h"
+#include "PageNumber.h"
+#include "PageStyle.h"
+#include "RemovalPage.h"
+#include "ShredNotifications.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+using namespace sw;
+
+ORShredViewCter::ORShredViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
+    : ORBaseViewCter(delegate, parent), m_shredOperation(ORShredOperation::shareInstance())
+{
+    m_model = new FolderListModel(this);
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(40, 28, 40, 28);
+    column->setSpacing(14);
+    column->addWidget(PageStyle::heading(tr("Shredder"), this, 22), 0, Qt::AlignHCenter);
+    column->addWidget(PageStyle::muted(tr("Files and folders shredded here are removed at once, not moved to the "
+                                          "Trash."),
+                                       this, 12),
+                      0, Qt::AlignHCenter);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(20);
+    row->addWidget(buildDropView());
+    row->addWidget(buildList(), 1);
+    column->addLayout(row, 1);
+    ORNotificationCenter::defaultCenter().addObserver(this, shrednote::kDropped,
+                                                      [this](const QVariant &v) { addFolder(v); });
+}
+
+QWidget *ORShredViewCter::buildDropView()
+{
+    m_dropView = new ORShredDropView(this);
+    m_dropView->setObjectName(QStringLiteral("dropView"));
+    m_dropView->setFixedWidth(250);
+    auto *column = new QVBoxLayout(m_dropView);
+    column->setContentsMargins(16, 18, 16, 18);
+    column->setSpacing(6);
+    column->addStretch(1);
+    auto *icon = new QLabel(m_dropView);
+    icon->setPixmap(ORImage::pixmap(QStringLiteral("or_shred_icon"), QSize(56, 56), devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignCenter);
+    column->addWidget(icon);
+    auto *hint = PageStyle::heading(tr("Drop files and folders here"), m_dropView, 12);
+    hint->setAlignment(Qt::AlignCenter);
+    column->addWidget(hint);
+    auto *orLabel = PageStyle::muted(tr("or"), m_dropView, 10);
+    orLabel->setAlignment(Qt::AlignCenter);
+    column->addWidget(orLabel);
+    auto *addFiles = PageStyle::secondaryButton(tr("Add Files…"), m_dropView);
+    addFiles->setObjectName(QStringLiteral("addFilesButton"));
+    connect(addFiles, &QPushButton::clicked, this, [this] { addFolderButton(false); });
+    column->addWidget(addFiles, 0, Qt::AlignHCenter);
+    auto *addFolders = PageStyle::secondaryButton(tr("Add Folders…"), m_dropView);
+    addFolders->setObjectName(QStringLiteral("addFolderButton"));
+    connect(addFolders, &QPushButton::clicked, this, [this] { addFolderButton(true); });
+    column->addWidget(addFolders, 0, Qt::AlignHCenter);
+    column->addStretch(1);
+    return m_dropView;
+}
+
+QWidget *ORShredViewCter::buildList()
+{
+    auto *card = new QWidget(this);
+    card->setObjectName(QStringLiteral("shredCard"));
+    card->setAttribute(Qt::WA_StyledBackground);
+    card->setStyleSheet(QStringLiteral("#shredCard { background:white; border:1px solid #e1e5ea; border-radius:14px; }"));
+    auto *column = new QVBoxLayout(card);
+    column->setContentsMargins(6, 12, 6, 12);
+    auto *title = PageStyle::heading(tr("To shred"), card, 12);
+    title->setContentsMargins(10, 0, 0, 4);
+    column->addWidget(title);
+    m_folderTableView = new ORTableView(card);
+    m_folderTableView->setObjectName(QStringLiteral("folderTableView"));
+    m_folderTableView->setModel(m_model);
+    m_folderTableView->setSelectionMode(QAbstractItemView::NoSelection);
+    m_folderTableView->setAlternatingRowColors(false);
+    m_folderTableView->setTabKeyNavigation(false);
+    auto *cell = new ORFolderTableCellView(m_folderTableView);
+    m_folderTableView->setItemDelegate(cell);
+    m_folderTableView->setUniformRowHeight(ORFolderTableCellView::rowHeight);
+    connect(cell, &ORFolderTableCellView::closeClicked, this,
+            [this](const QModelIndex &index) { closeButton(index.row()); });
+    column->addWidget(m_folderTableView, 1);
+
+    m_overwriteBox = new QCheckBox(tr("Overwrite contents before removing"), card);
+    m_overwriteBox->setObjectName(QStringLiteral("overwriteBox"));
+    connect(m_overwriteBox, &QCheckBox::toggled, this, [](bool on) { ORShredOperation::setOverwriteEnabled(on); });
+    auto *caveat = PageStyle::muted(tr("On SSDs and copy-on-write file systems, overwriting cannot guarantee that "
+                                       "the old data is gone."),
+                                    card, 10);
+    auto *bottom = new QHBoxLayout;
+    bottom->setContentsMargins(10, 6, 10, 0);
+    auto *switches = new QVBoxLayout;
+    switches->addWidget(m_overwriteBox);
+    switches->addWidget(caveat);
+    bottom->addLayout(switches, 1);
+    m_startBut = PageStyle::primaryButton(tr("Shred"), card);
+    m_startBut->setObjectName(QStringLiteral("startBut"));
+    connect(m_startBut, &QPushButton::clicked, this, &ORShredViewCter::shredButton);
+    bottom->addWidget(m_startBut, 0, Qt::AlignBottom);
+    column->addLayout(bottom);
+    return card;
+}
+
+void ORShredViewCter::viewWillAppear()
+{
+    m_model->setFolders({});
+    m_startBut->setEnabled(false);
+    const QSignalBlocker quiet(m_overwriteBox);
+    m_overwriteBox->setChecked(ORShredOperation::overwriteEnabled());
+}
+
+QStringList ORShredViewCter::folderArr() const
+{
+    return m_model->folders();
+}
+
+bool ORShredViewCter::isEixst(const QString &path) const
+{
+    return m_model->folders().contains(path);
+}
+
+void ORShredViewCter::addFolder(const QVariant &paths)
+{
+    if (ORNotificationCenter::isNull(paths))
+        return;
+    QStringList folders = m_model->folders();
+    for (const QString &path : paths.toStringList()) {
+        if (folders.contains(path))
+            break;  // a listed path ends the batch; the rest is not taken
+        folders.append(path);
+    }
+    if (folders.size() == m_model->folders().size())
+        return;
+    m_model->setFolders(folders);
+    m_startBut->setEnabled(!folders.isEmpty());
+}
+
+void ORShredViewCter::addFolderButton(bool folders)
+{
+    delete m_chooser;
+    m_chooser = new QFileDialog(window(), folders ? tr("Choose Folders") : tr("Choose Files"));
+    m_chooser->setObjectName(QStringLiteral("shredChooser"));
+    // Several folders at once need the Qt dialog's own views.
+    m_chooser->setOptions(folders ? QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog
+                                  : QFileDialog::Options());
+    m_chooser->setFileMode(folders ? QFileDialog::Directory : QFileDialog::ExistingFiles);
+    if (folders) {
+        for (auto *view : m_chooser->findChildren<QListView *>(QStringLiteral("listView")))
+            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        for (auto *view : m_chooser->findChildren<QTreeView *>(QStringLiteral("treeView")))
+            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    }
+    m_chooser->setLabelText(QFileDialog::Accept, tr("Add"));
+    m_chooser->setWindowModality(Qt::WindowModal);
+    m_chooser->setDirectory(ORLayout::home());
+    connect(m_chooser, &QFileDialog::filesSelected, this,
+            [this](const QStringList &chosen) { addFolder(QVariant(chosen)); });
+    m_chooser->open();
+}
+
+void ORShredViewCter::closeButton(int row)
+{
+    QStringList folders = m_model->folders();
+    if (row < 0 || row >= folders.size())
+        return;
+    folders.removeAt(row);
+    m_model->setFolders(folders);
+}
+
+void ORShredViewCter::shredButton()
+{
+    delete m_alert;
+    m_alert = new ConfirmSheet(window(), tr("Eraser"), tr("Do you want to delete the selected files?"), [this] {
+        m_shredOperation.startOver();
+        m_shredOperation.setFolders(folderArr());
+        next(ShredderRemovalPage);
+        RemovalPage::postAfterWorkerHop(shrednote::kStart);
+    });
+    m_alert->open();
+}
