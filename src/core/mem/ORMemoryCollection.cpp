@@ -1,0 +1,47 @@
+#include "ORMemoryCollection.h"
+
+#include "ORLayout.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+
+#include <sys/statvfs.h>
+
+#include <cerrno>
+#include <cstring>
+
+Q_LOGGING_CATEGORY(lcMem, "sweepwright.mem")
+
+std::optional<ORMemory> ORMemoryCollection::memory() const
+{
+    const std::optional<sw::MemFigures> figures = sw::MemFigures::read();
+    if (!figures)
+        return std::nullopt;
+    return figures->toMemory();
+}
+
+std::optional<ORDisk> ORMemoryCollection::diskSpace() const
+{
+    const QString folder = documentsFolder();
+    struct statvfs vfs;
+    if (::statvfs(QFile::encodeName(folder).constData(), &vfs) != 0) {
+        qCWarning(lcMem, "Fail to get disk space, %s: %s", qUtf8Printable(folder), std::strerror(errno));
+        return std::nullopt;
+    }
+    ORDisk disk;
+    disk.total = quint64(vfs.f_blocks) * vfs.f_frsize;
+    // What an ordinary user may still write, as the file manager shows it.
+    disk.free = quint64(vfs.f_bavail) * vfs.f_frsize;
+    return disk;
+}
+
+sw::MemoryRelease::Result ORMemoryCollection::releaseMemory() const
+{
+    return sw::MemoryRelease().run();
+}
+
+QString ORMemoryCollection::documentsFolder()
+{
+    return ORLayout::isMacOS() ? ORLayout::homePath(QStringLiteral("Documents"))
+                               : ORLayout::userDir(QStringLiteral("DOCUMENTS"), QStringLiteral("Documents"));
+}
