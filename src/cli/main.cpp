@@ -7,6 +7,7 @@
 #include "ExtractCommand.h"
 #include "JunkCommand.h"
 #include "LargeCommand.h"
+#include "MemoryCommand.h"
 #include "ORLayout.h"
 #include "TnefCommand.h"
 
@@ -38,6 +39,7 @@ const Command kCommands[] = {
     {"dups", make<DupsCommand>, "list duplicate files in folders, or move all copies but one to the Trash"},
     {"apps", make<AppsCommand>, "list the installed applications and their leftovers, or remove some with --remove"},
     {"extensions", make<ExtensionsCommand>, "list the add-ons by category, or remove some with --remove"},
+    {"memory", make<MemoryCommand>, "show memory and disk use, or release memory with --release"},
     {"extract", make<ExtractCommand>, "extract an archive or a winmail.dat file, or list what it holds"},
     {"tnef", make<TnefCommand>, "write the attachments and message bodies of a winmail.dat file into a folder"},
 };

@@ -22,9 +22,15 @@ std::optional<ORMemory> ORMemoryCollection::memory() const
 
 std::optional<ORDisk> ORMemoryCollection::diskSpace() const
 {
-    const QString folder = documentsFolder();
+    QString folder = documentsFolder();
     struct statvfs vfs;
-    if (::statvfs(QFile::encodeName(folder).constData(), &vfs) != 0) {
+    int rc = ::statvfs(QFile::encodeName(folder).constData(), &vfs);
+    // A home without a Documents folder: the volume it would be made on.
+    if (rc != 0 && errno == ENOENT) {
+        folder = ORLayout::home();
+        rc = ::statvfs(QFile::encodeName(folder).constData(), &vfs);
+    }
+    if (rc != 0) {
         qCWarning(lcMem, "Fail to get disk space, %s: %s", qUtf8Printable(folder), std::strerror(errno));
         return std::nullopt;
     }

@@ -20,7 +20,9 @@ public:
 
     // A fresh reading; nothing when the counters cannot be read.
     std::optional<ORMemory> memory() const;
-    // Logs "Fail to get disk space, <reason>" and gives nothing on failure.
+    // The volume of documentsFolder(), or of the home when there is no such
+    // folder. Logs "Fail to get disk space, <reason>" and gives nothing on
+    // failure.
     std::optional<ORDisk> diskSpace() const;
     // Releases memory on the calling thread (seconds on a large machine):
     // run it off the main thread.
