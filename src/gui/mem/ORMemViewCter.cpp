@@ -52,6 +52,8 @@ ORMemViewCter::ORMemViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
 {
     buildView();
     memVerticalBar->setDelegate(this);
+    m_diskColors.page = this;
+    diskVerticalBar->setDelegate(&m_diskColors);
     // The gauge first: the first refresh may already start a release.
     setCircle();
     start();
@@ -60,6 +62,7 @@ ORMemViewCter::ORMemViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
 ORMemViewCter::~ORMemViewCter()
 {
     memVerticalBar->setDelegate(nullptr);
+    diskVerticalBar->setDelegate(nullptr);
 }
 
 int ORMemViewCter::firstRefreshDelay(qint64 secondsSinceEpoch)

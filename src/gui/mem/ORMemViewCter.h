@@ -98,5 +98,13 @@ private:
     void finishRelease();
     void placeCircle();
 
+    // The disk bar in the colours of its swatches: used 0, free 4.
+    struct DiskColors : ORVerticalBarViewDelegate
+    {
+        ORMemViewCter *page = nullptr;
+        std::optional<QColor> colorWithIndex(int index) override { return page->colorWithIndex(index == 0 ? 0 : 4); }
+    };
+
     const QList<QColor> m_groupColors;
+    DiskColors m_diskColors;
 };
