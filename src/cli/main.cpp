@@ -8,6 +8,7 @@
 #include "JunkCommand.h"
 #include "LargeCommand.h"
 #include "LoginCommand.h"
+#include "MemoryCommand.h"
 #include "ORLayout.h"
 #include "ShredCommand.h"
 #include "TnefCommand.h"
@@ -41,6 +42,7 @@ const Command kCommands[] = {
     {"apps", make<AppsCommand>, "list the installed applications and their leftovers, or remove some with --remove"},
     {"extensions", make<ExtensionsCommand>, "list the add-ons by category, or remove some with --remove"},
     {"login", make<LoginCommand>, "list the applications started at login, or switch one with --on or --off"},
+    {"memory", make<MemoryCommand>, "show memory and disk use, or release memory with --release"},
     {"extract", make<ExtractCommand>, "extract an archive or a winmail.dat file, or list what it holds"},
     {"shred", make<ShredCommand>, "remove files and folders whole, optionally overwriting their contents first"},
     {"tnef", make<TnefCommand>, "write the attachments and message bodies of a winmail.dat file into a folder"},

@@ -22,6 +22,7 @@
 #include "ORJunkFilesCollection.h"
 #include "ORJunkViewCter.h"
 #include "ORJunksResultViewCter.h"
+#include "ORMemViewCter.h"
 #include "ORNoJunkViewCter.h"
 #include "ORShredDelViewCter.h"
 #include "ORShredViewCter.h"
@@ -92,7 +93,8 @@ ToolRegistry makeRegistry()
           {UninstallerRemovalPage, make<ORUninstDelViewCter>}}},
         {"shredButton", "or_shred_icon", SW_TITLE("Shredder"), ShredderPage, ToolEntry::Show, PageNumber(0), nullptr,
          {{ShredderPage, make<ORShredViewCter>}, {ShredderRemovalPage, make<ORShredDelViewCter>}}},
-        unbuilt("memButton", "or_mem_icon", SW_TITLE("Memory"), MemoryPage, ToolEntry::Show),
+        {"memButton", "or_mem_icon", SW_TITLE("Memory"), MemoryPage, ToolEntry::Show, PageNumber(0), nullptr,
+         {{MemoryPage, make<ORMemViewCter>}}},
         unbuilt("toolButton", "or_toolbox_icon", SW_TITLE("Toolbox"), ToolboxPage, ToolEntry::Show),
         {"extButton", "or_extension_icon", SW_TITLE("Extensions"), ExtensionsPage,
          ToolEntry::ReopenResult, ExtensionsResultPage, holdsGroups<ORExtDataCollection, &ORExtData::extGroups>,

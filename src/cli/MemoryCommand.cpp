@@ -1,0 +1,134 @@
+#include "MemoryCommand.h"
+
+#include "ORLayout.h"
+#include "ORMemoryCollection.h"
+#include "ORUtility.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Sizes as the pages show them; a negative release keeps its sign.
+QString size(qint64 bytes)
+{
+    return bytes < 0 ? QLatin1Char('-') + ORUtility::sizeFormatWithNumber(-bytes)
+                     : ORUtility::sizeFormatWithNumber(bytes);
+}
+
+QJsonObject figuresJson(const ORMemory &m, const ORDisk &disk)
+{
+    return QJsonObject{
+        {QStringLiteral("freeMemory"), m.freeMemory},
+        {QStringLiteral("activeMemory"), m.activeMemory},
+        {QStringLiteral("inactiveMemory"), m.inactiveMemory},
+        {QStringLiteral("wiredMemory"), m.wiredMemory},
+        {QStringLiteral("filecacheMemory"), m.filecacheMemory},
+        {QStringLiteral("appMemory"), m.appMemory},
+        {QStringLiteral("compressedMemory"), m.compressedMemory},
+        {QStringLiteral("usedMemory"), m.usedMemory},
+        // Two decimals: the single-precision percent has no more to say.
+        {QStringLiteral("usagePercent"), std::round(double(m.usagePercent()) * 100.0) / 100.0},
+        {QStringLiteral("disk"),
+         QJsonObject{{QStringLiteral("total"), qint64(disk.total)}, {QStringLiteral("free"), qint64(disk.free)}}},
+    };
+}
+
+void printFigures(const ORMemory &m, const ORDisk &disk)
+{
+    const QString text = QStringLiteral("Memory (%1 % in use)\n"
+                                        "  wired       %2\n"
+                                        "  compressed  %3\n"
+                                        "  file cache  %4\n"
+                                        "  app         %5\n"
+                                        "  active      %6\n"
+                                        "  inactive    %7\n"
+                                        "  free        %8\n"
+                                        "  available   %9\n"
+                                        "  total       %10\n"
+                                        "Disk of %11\n"
+                                        "  used        %12\n"
+                                        "  free        %13\n"
+                                        "  total       %14\n")
+                             .arg(double(m.usagePercent()), 0, 'f', 1)
+                             .arg(size(m.wiredMemory), size(m.compressedMemory), size(m.filecacheMemory),
+                                  size(m.appMemory), size(m.activeMemory), size(m.inactiveMemory),
+                                  size(m.freeMemory), size(m.available()), size(m.total()))
+                             .arg(ORMemoryCollection::documentsFolder(), size(qint64(disk.used())),
+                                  size(qint64(disk.free)), size(qint64(disk.total)));
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+}
+
+}  // namespace
+
+MemoryCommand::MemoryCommand()
+    : CliCommand("memory", true)
+{
+}
+
+QString MemoryCommand::help() const
+{
+    return QStringLiteral(
+               "Usage: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]\n"
+               "Prints the memory figures (from /proc/meminfo, or SWEEPWRIGHT_PROC/meminfo) and the\n"
+               "used and free space of the volume that holds the Documents folder.\n"
+               "With --release it first releases memory: it touches free and inactive memory 64 MiB\n"
+               "at a time, so the kernel takes back inactive pages and file cache, and stops early\n"
+               "before available memory falls below max(10 %, 512 MiB), when the system starts to\n"
+               "swap or when memory pressure rises. The released amount is the change of free\n"
+               "memory; it is negative when other programs took memory meanwhile.\n"
+               "\n"
+               "  --json         print one JSON object (with --release also \"releasedMemory\",\n"
+               "                 \"touchedMemory\" and \"releaseEnd\")\n"
+               "  --release      release memory first\n"
+               "  --help         show this text\n"
+               "  --version      show the version\n")
+           + ORLayout::optionsHelp();
+}
+
+void MemoryCommand::declareOptions(CliOptions &options) const
+{
+    options.addFlags({QStringLiteral("--json"), QStringLiteral("--release")});
+}
+
+std::optional<QString> MemoryCommand::configure(const CliOptions &options)
+{
+    if (!options.positional().isEmpty())
+        return QStringLiteral("unexpected argument \"%1\"").arg(options.positional().first());
+    return std::nullopt;
+}
+
+int MemoryCommand::execute(const CliOptions &options)
+{
+    const ORMemoryCollection collection;
+    std::optional<sw::MemoryRelease::Result> release;
+    if (options.isSet(QStringLiteral("--release")))
+        release = collection.releaseMemory();
+    const std::optional<ORMemory> memory = collection.memory();
+    if (!memory) {
+        std::fprintf(stderr, "memory: cannot read the memory figures from %s/meminfo\n",
+                     qUtf8Printable(sw::MemFigures::procFolder()));
+        return 1;
+    }
+    // Without a disk reading the disk figures read 0, as on the page.
+    const ORDisk disk = collection.diskSpace().value_or(ORDisk());
+    if (options.isSet(QStringLiteral("--json"))) {
+        QJsonObject json = figuresJson(*memory, disk);
+        if (release) {
+            json.insert(QStringLiteral("releasedMemory"), release->released);
+            json.insert(QStringLiteral("touchedMemory"), release->touched);
+            json.insert(QStringLiteral("releaseEnd"), sw::MemoryRelease::stopText(release->stop));
+        }
+        std::fputs(QJsonDocument(json).toJson(QJsonDocument::Indented).constData(), stdout);
+        return 0;
+    }
+    if (release)
+        std::printf("Released Memory: %s (%s touched; %s)\n", qUtf8Printable(size(release->released)),
+                    qUtf8Printable(size(release->touched)),
+                    qUtf8Printable(sw::MemoryRelease::stopText(release->stop)));
+    printFigures(*memory, disk);
+    return 0;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ORMemory.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace sw {
+
+// The kernel's own memory counters, read from PROC/meminfo (kB there, bytes
+// here) and PROC/pressure/memory. PROC is $SWEEPWRIGHT_PROC when set, so the
+// tests can hand in made-up figures, else /proc.
+//
+// Only MemTotal and MemFree are required; a counter an older kernel lacks
+// (Zswap, SUnreclaim, MemAvailable) reads as 0, or as MemFree for
+// MemAvailable. A system without pressure accounting reads as no pressure.
+struct MemFigures
+{
+    qint64 memTotal = 0;
+    qint64 memFree = 0;
+    qint64 memAvailable = 0;
+    qint64 active = 0;
+    qint64 inactive = 0;
+    qint64 unevictable = 0;
+    qint64 kernelStack = 0;
+    qint64 pageTables = 0;
+    qint64 sUnreclaim = 0;
+    qint64 cached = 0;
+    qint64 buffers = 0;
+    qint64 shmem = 0;
+    qint64 anonPages = 0;
+    qint64 zswap = 0;
+    qint64 swapFree = 0;
+    // "some avg10" of the memory pressure: the share of the last ten seconds
+    // in which some task waited for memory, in percent.
+    double pressureSome10 = 0;
+
+    // The figures of meminfo's text and the pressure file's text (may be
+    // empty); nothing when meminfo lacks MemTotal or MemFree.
+    static std::optional<MemFigures> parse(QByteArrayView meminfo, QByteArrayView pressure);
+    // The figures of procFolder() now.
+    static std::optional<MemFigures> read();
+    static QString procFolder();
+
+    // The figures the pages show: unevictable, kernel stacks, page tables and
+    // unreclaimable slab are "wired"; the page cache without shared memory is
+    // the file cache; anonymous pages and shared memory belong to programs.
+    ORMemory toMemory() const;
+};
+
+}  // namespace sw

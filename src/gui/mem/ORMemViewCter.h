@@ -1,0 +1,110 @@
+#pragma once
+
+#include "ORBaseViewCter.h"
+#include "ORDisk.h"
+#include "ORMemory.h"
+#include "ORMemoryCollection.h"
+#include "ORVerticalBarViewDelegate.h"
+
+#include <QColor>
+#include <QList>
+#include <QPointer>
+
+#include <optional>
+
+class ORMemCircleView;
+class ORQuotesWinCter;
+class ORVerticalBarView;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// The memory tool's page: the memory figures as a bar of wired, compressed,
+// file cache, app and free memory with a legend, the disk of the Documents
+// folder as a second bar, and the release button.
+//
+// A clock refreshes the figures every 30 seconds, on the 30-second marks of
+// the wall clock; when automatic release is on and usage reaches the
+// threshold of the preferences, a refresh starts a release. A release runs
+// on a low-priority worker with the sidebar disabled and the clock stopped,
+// then shows the released amount on the page and in a pop-up.
+class ORMemViewCter : public ORBaseViewCter, public ORVerticalBarViewDelegate
+{
+    Q_OBJECT
+
+public:
+    enum ReleaseFlag { Idle = 1, Releasing = 2 };
+
+    explicit ORMemViewCter(ORBasedViewCterDelegate *delegate = nullptr, QWidget *parent = nullptr);
+    ~ORMemViewCter() override;
+
+    // Seconds from secondsSinceEpoch to the next 30-second mark (1 to 30).
+    static int firstRefreshDelay(qint64 secondsSinceEpoch);
+    static int releaseFlag();
+
+    void start();
+    void stop();
+    void monitorMemory();
+    void refreshMemUsage();
+    void freeMemory();
+    void memoryFreed(qint64 bytes);
+    void refreshMemAndDiskTextField();
+    void loadMemoryVerticalBar();
+    void refreshDisk();
+    void setCircle();
+
+    std::optional<QColor> colorWithIndex(int index) override;
+    void viewDidAppear() override;
+
+    ORMemoryCollection memoryCollection;
+    std::optional<ORMemory> memory;
+    std::optional<ORDisk> or_disk;
+    qint64 tmpFreeMemory = 0;
+    QPointer<QTimer> timer;
+    ORVerticalBarView *memVerticalBar = nullptr;
+    ORVerticalBarView *diskVerticalBar = nullptr;
+    ORMemCircleView *circleView = nullptr;
+    QPointer<ORQuotesWinCter> quotesWinCter;
+
+    QLabel *wiredTextField = nullptr;
+    QLabel *compressedTextField = nullptr;
+    QLabel *filecacheTextField = nullptr;
+    QLabel *appMemTextField = nullptr;
+    QLabel *totalTextField = nullptr;
+    QLabel *availableTextField = nullptr;
+    QLabel *totalSpaceTextField = nullptr;
+    QLabel *availableSpaceTextField = nullptr;
+    QLabel *cleanedMemTextField = nullptr;
+    QLabel *unitTextField = nullptr;
+    QLabel *cleanedInfoTextField = nullptr;
+
+    QWidget *wiredView = nullptr;
+    QWidget *compressedView = nullptr;
+    QWidget *filecacheView = nullptr;
+    QWidget *appMemView = nullptr;
+    QWidget *availableMemView = nullptr;
+    QWidget *totalMemView = nullptr;
+    QWidget *totalSpaceView = nullptr;
+    QWidget *availableSpaceView = nullptr;
+
+    QPushButton *freeMemoryButton = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildView();
+    QWidget *legendRow(const QString &name, QWidget **swatch, QLabel **field);
+    void finishRelease();
+    void placeCircle();
+
+    // The disk bar in the colours of its swatches: used 0, free 4.
+    struct DiskColors : ORVerticalBarViewDelegate
+    {
+        ORMemViewCter *page = nullptr;
+        std::optional<QColor> colorWithIndex(int index) override { return page->colorWithIndex(index == 0 ? 0 : 4); }
+    };
+
+    const QList<QColor> m_groupColors;
+    DiskColors m_diskColors;
+};

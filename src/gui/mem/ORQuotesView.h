@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+// The released-memory pop-up's content: white, with corners of radius 10.
+class ORQuotesView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ORQuotesView(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
