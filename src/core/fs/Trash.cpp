@@ -2,6 +2,7 @@
 
 #include "AnchoredRoot.h"
 #include "ORLayout.h"
+#include "RegularFile.h"
 #include "UniqueFd.h"
 
 #include <QDir>
@@ -152,20 +153,6 @@ QByteArray candidateName(const QByteArray &name, int n)
     const QByteArray counter = n == 1 ? QByteArray() : "." + QByteArray::number(n);
     const QByteArray stem = hasExtension ? name.left(dot) : name;
     return utf8Prefix(stem, kMaxTrashedName - extension.size() - counter.size()) + counter + extension;
-}
-
-bool writeAll(int fd, const QByteArray &data)
-{
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
 }
 
 struct Target

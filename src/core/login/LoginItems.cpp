@@ -2,6 +2,7 @@
 
 #include "FolderWalker.h"
 #include "ORLayout.h"
+#include "RegularFile.h"
 #include "RemovalRun.h"
 #include "UniqueFd.h"
 
@@ -96,20 +97,6 @@ QMap<QString, QString> desktopFiles(const QString &folder)
 bool isEnabled(const DesktopEntry &entry)
 {
     return !entry.hidden() && entry.value(kGnomeEnabledKey).compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
-}
-
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
 }
 
 }  // namespace

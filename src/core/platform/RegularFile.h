@@ -20,4 +20,7 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
 // The same for a file already opened (with O_NONBLOCK).
 std::optional<QByteArray> readRegularFd(int fd, qint64 maxBytes);
 
+// Writes all of bytes to fd, through short writes and interruptions.
+bool writeAll(int fd, const QByteArray &bytes);
+
 }  // namespace sw

@@ -130,7 +130,8 @@ void MLoginItemsPage::makeRowWidgets(int row)
     toggle->setCheckable(true);
     toggle->setFlat(true);
     toggle->setFixedSize(kSwitchSize);
-    toggle->setIconSize(kSwitchSize);
+    // The switch image is square with the switch across its middle.
+    toggle->setIconSize(QSize(kSwitchSize.width(), kSwitchSize.width()));
     toggle->setCursor(Qt::PointingHandCursor);
     toggle->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
     connect(toggle, &QPushButton::clicked, this, [this, toggle] { selectLoginItem(toggle); });

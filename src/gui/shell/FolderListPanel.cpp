@@ -2,7 +2,7 @@
 
 #include "FolderDropView.h"
 #include "FolderListModel.h"
-#include "ORFolderTableCellView.h"
+#include "FolderTableCard.h"
 #include "ORImage.h"
 #include "ORLayout.h"
 #include "ORNotificationCenter.h"
@@ -62,28 +62,9 @@ void FolderListPanel::fillDropView()
 
 QWidget *FolderListPanel::buildList()
 {
-    auto *card = new QWidget(this);
-    card->setObjectName(QStringLiteral("folderCard"));
-    card->setAttribute(Qt::WA_StyledBackground);
-    card->setStyleSheet(QStringLiteral("#folderCard { background:white; border:1px solid #e1e5ea; border-radius:14px; }"));
-    auto *column = new QVBoxLayout(card);
-    column->setContentsMargins(6, 12, 6, 6);
-    auto *title = PageStyle::heading(tr("Folders to scan"), card, 12);
-    title->setContentsMargins(10, 0, 0, 4);
-    column->addWidget(title);
-    m_folderTableView = new ORTableView(card);
-    m_folderTableView->setObjectName(QStringLiteral("folderTableView"));
-    m_folderTableView->setModel(m_model);
-    m_folderTableView->setSelectionMode(QAbstractItemView::NoSelection);
-    m_folderTableView->setAlternatingRowColors(false);
-    // Tab leaves the list for the next control instead of walking its cells.
-    m_folderTableView->setTabKeyNavigation(false);
-    auto *cell = new ORFolderTableCellView(m_folderTableView);
-    m_folderTableView->setItemDelegate(cell);
-    m_folderTableView->setUniformRowHeight(ORFolderTableCellView::rowHeight);
-    connect(cell, &ORFolderTableCellView::closeClicked, this,
-            [this](const QModelIndex &index) { closeButton(index.row()); });
-    column->addWidget(m_folderTableView, 1);
+    auto *card = new FolderTableCard(tr("Folders to scan"), m_model, this);
+    m_folderTableView = card->table();
+    connect(card, &FolderTableCard::closeClicked, this, &FolderListPanel::closeButton);
     return card;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ORBaseViewCter.h"
 #include "ORImage.h"
+#include "ORMemViewCter.h"
 #include "SYFlatButton.h"
 
 #include <QAction>
@@ -262,6 +263,12 @@ void ORMainWinController::setStatusMenu()
     m_statusMenu = new QMenu(this);
     QAction *open = m_statusMenu->addAction(tr("Open Sweepwright"));
     connect(open, &QAction::triggered, this, &ORMainWinController::openMainWindowRequested);
+    // The memory page releases, shown or not; its pop-up tells the amount.
+    QAction *release = m_statusMenu->addAction(tr("Release Memory"));
+    connect(release, &QAction::triggered, this, [this] {
+        if (auto *memory = qobject_cast<ORMemViewCter *>(pageController(sw::MemoryPage)))
+            memory->freeMemory();
+    });
     QAction *preferences = m_statusMenu->addAction(tr("Preferences…"));
     connect(preferences, &QAction::triggered, this, &ORMainWinController::preferencesRequested);
     m_statusMenu->addSeparator();

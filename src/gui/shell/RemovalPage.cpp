@@ -218,10 +218,10 @@ void RemovalPage::completeButton()
     next(m_tool.scanPage);
 }
 
-void RemovalPage::postAfterWorkerHop(const QString &name)
+void RemovalPage::postAfterWorkerHop(const QString &name, const QVariant &object)
 {
-    ORDispatch::global(ORDispatch::Priority::Default, [name] {
-        ORDispatch::main([name] { ORNotificationCenter::defaultCenter().postNotification(name); });
+    ORDispatch::global(ORDispatch::Priority::Default, [name, object] {
+        ORDispatch::main([name, object] { ORNotificationCenter::defaultCenter().postNotification(name, object); });
     });
 }
 

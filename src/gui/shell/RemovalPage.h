@@ -61,7 +61,7 @@ public:
     void completeButton();
 
     // Posts name on the main thread after a hop through a worker.
-    static void postAfterWorkerHop(const QString &name);
+    static void postAfterWorkerHop(const QString &name, const QVariant &object = QVariant());
 
     QLabel *captionField() const { return m_captionField; }
     QLabel *sizeDelField() const { return m_sizeDelField; }

@@ -62,8 +62,8 @@ ORShredDelViewCter::ORShredDelViewCter(ORBasedViewCterDelegate *delegate, QWidge
 
     m_runner = new JobRunner(this);
     connect(m_runner, &JobRunner::scanFinished, this, &ORShredDelViewCter::shredFinished);
-    ORNotificationCenter::defaultCenter().addObserver(this, shrednote::kStart, [this](const QVariant &) {
-        startShred();
+    ORNotificationCenter::defaultCenter().addObserver(this, shrednote::kStart, [this](const QVariant &paths) {
+        startShred(paths.toStringList());
     });
     or_Status(1);
 }
@@ -90,7 +90,7 @@ bool ORShredDelViewCter::isShredding() const
     return m_runner->isRunning();
 }
 
-void ORShredDelViewCter::startShred()
+void ORShredDelViewCter::startShred(const QStringList &paths)
 {
     if (isShredding())
         return;
@@ -100,7 +100,9 @@ void ORShredDelViewCter::startShred()
     butEnable(false);
     const bool overwrite = ORShredOperation::overwriteEnabled();
     ORShredOperation &operation = m_shredOperation;
-    m_runner->run([&operation, overwrite](JobControl &job) {
+    // Measuring what was chosen may take a while: it happens off the window's thread.
+    m_runner->run([&operation, overwrite, paths](JobControl &job) {
+        operation.setFolders(paths);
         operation.remove(job, overwrite);
         return true;
     });

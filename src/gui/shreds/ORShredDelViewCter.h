@@ -24,7 +24,8 @@ public:
 
     void or_Status(int status) override;
     void viewWillAppear() override;
-    void startShred();
+    // Lists paths in the engine (unless a list is held) and shreds them.
+    void startShred(const QStringList &paths);
     void completionButton();
     bool isShredding() const;
 

@@ -2,7 +2,7 @@
 
 #include "ConfirmSheet.h"
 #include "FolderListModel.h"
-#include "ORFolderTableCellView.h"
+#include "FolderTableCard.h"
 #include "ORImage.h"
 #include "ORLayout.h"
 #include "ORNotificationCenter.h"
@@ -79,27 +79,11 @@ QWidget *ORShredViewCter::buildDropView()
 
 QWidget *ORShredViewCter::buildList()
 {
-    auto *card = new QWidget(this);
-    card->setObjectName(QStringLiteral("shredCard"));
-    card->setAttribute(Qt::WA_StyledBackground);
-    card->setStyleSheet(QStringLiteral("#shredCard { background:white; border:1px solid #e1e5ea; border-radius:14px; }"));
-    auto *column = new QVBoxLayout(card);
+    auto *card = new FolderTableCard(tr("To shred"), m_model, this);
+    auto *column = card->column();
     column->setContentsMargins(6, 12, 6, 12);
-    auto *title = PageStyle::heading(tr("To shred"), card, 12);
-    title->setContentsMargins(10, 0, 0, 4);
-    column->addWidget(title);
-    m_folderTableView = new ORTableView(card);
-    m_folderTableView->setObjectName(QStringLiteral("folderTableView"));
-    m_folderTableView->setModel(m_model);
-    m_folderTableView->setSelectionMode(QAbstractItemView::NoSelection);
-    m_folderTableView->setAlternatingRowColors(false);
-    m_folderTableView->setTabKeyNavigation(false);
-    auto *cell = new ORFolderTableCellView(m_folderTableView);
-    m_folderTableView->setItemDelegate(cell);
-    m_folderTableView->setUniformRowHeight(ORFolderTableCellView::rowHeight);
-    connect(cell, &ORFolderTableCellView::closeClicked, this,
-            [this](const QModelIndex &index) { closeButton(index.row()); });
-    column->addWidget(m_folderTableView, 1);
+    m_folderTableView = card->table();
+    connect(card, &FolderTableCard::closeClicked, this, &ORShredViewCter::closeButton);
 
     m_overwriteBox = new QCheckBox(tr("Overwrite contents before removing"), card);
     m_overwriteBox->setObjectName(QStringLiteral("overwriteBox"));
@@ -192,9 +176,8 @@ void ORShredViewCter::shredButton()
     delete m_alert;
     m_alert = new ConfirmSheet(window(), tr("Eraser"), tr("Do you want to delete the selected files?"), [this] {
         m_shredOperation.startOver();
-        m_shredOperation.setFolders(folderArr());
         next(ShredderRemovalPage);
-        RemovalPage::postAfterWorkerHop(shrednote::kStart);
+        RemovalPage::postAfterWorkerHop(shrednote::kStart, folderArr());
     });
     m_alert->open();
 }
