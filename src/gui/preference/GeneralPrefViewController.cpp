@@ -59,7 +59,7 @@ GeneralPrefViewController::GeneralPrefViewController(QWidget *parent)
     memoryRow->addWidget(m_btnMemoryUsage);
     memoryRow->addStretch(1);
     column->addLayout(memoryRow);
-    column->addWidget(sw::PageStyle::muted(tr("Memory is checked every 30 seconds while the Memory page is open."), this, 11));
+    column->addWidget(sw::PageStyle::muted(tr("Memory use is checked every 30 seconds while Sweepwright runs."), this, 11));
     column->addStretch(1);
 
     m_chkRunStartup->setChecked(ORPrefConfig::autostartEnable());

@@ -33,10 +33,10 @@ ORShredViewCter::ORShredViewCter(ORBasedViewCterDelegate *delegate, QWidget *par
     column->setContentsMargins(40, 28, 40, 28);
     column->setSpacing(14);
     column->addWidget(PageStyle::heading(tr("Shredder"), this, 22), 0, Qt::AlignHCenter);
-    column->addWidget(PageStyle::muted(tr("Files and folders shredded here are removed at once, not moved to the "
-                                          "Trash."),
-                                       this, 12),
-                      0, Qt::AlignHCenter);
+    auto *brief = PageStyle::muted(tr("Files and folders shredded here are removed at once, not moved to the Trash."),
+                                   this, 12);
+    brief->setAlignment(Qt::AlignCenter);
+    column->addWidget(brief);
     auto *row = new QHBoxLayout;
     row->setSpacing(20);
     row->addWidget(buildDropView());
@@ -61,6 +61,7 @@ QWidget *ORShredViewCter::buildDropView()
     column->addWidget(icon);
     auto *hint = PageStyle::heading(tr("Drop files and folders here"), m_dropView, 12);
     hint->setAlignment(Qt::AlignCenter);
+    hint->setWordWrap(true);
     column->addWidget(hint);
     auto *orLabel = PageStyle::muted(tr("or"), m_dropView, 10);
     orLabel->setAlignment(Qt::AlignCenter);
