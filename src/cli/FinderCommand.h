@@ -61,19 +61,5 @@ protected:
 
     sw::RemovalReport remove(sw::JobControl &job) override { return Engine::shareInstance().remove(job); }
 
-    // The marked items of groups, the removal's plan.
-    template <class Group>
-    static Plan markedItems(const QList<Group> &groups)
-    {
-        Plan plan;
-        for (const Group &group : groups)
-            for (const auto &item : group.groupItems)
-                if (item.isDel) {
-                    plan.paths.append(item.itemPath);
-                    plan.bytes += item.itemSize;
-                }
-        return plan;
-    }
-
     std::shared_ptr<Data> m_data;
 };

@@ -66,20 +66,6 @@ protected:
 
     sw::RemovalReport remove(sw::JobControl &job) override { return Engine::shareInstance().remove(job); }
 
-    // The ticked items, the removal's plan.
-    template <class Group>
-    static Plan markedItems(const QList<Group> &groups)
-    {
-        Plan plan;
-        for (const Group &group : groups)
-            for (const auto &item : group.groupItems)
-                if (item.isDel) {
-                    plan.paths.append(item.itemPath);
-                    plan.bytes += item.itemSize;
-                }
-        return plan;
-    }
-
     QStringList m_picks;
     std::shared_ptr<Data> m_data;
 };

@@ -54,6 +54,20 @@ protected:
 
     ToolCommand(const char *name, Removal removal);
 
+    // The marked items of a result's groups: a removal's plan.
+    template <class Group>
+    static Plan markedItems(const QList<Group> &groups)
+    {
+        Plan plan;
+        for (const Group &group : groups)
+            for (const auto &item : group.groupItems)
+                if (item.isDel) {
+                    plan.paths.append(item.itemPath);
+                    plan.bytes += item.itemSize;
+                }
+        return plan;
+    }
+
     // The options of every tool command beside the command's own.
     void declareOptions(CliOptions &options) const override;
     int execute(const CliOptions &options) override;
