@@ -39,20 +39,7 @@ FolderListPanel::FolderListPanel(FolderDropView *dropView, const QStringList &fo
 
 void FolderListPanel::fillDropView()
 {
-    auto *column = new QVBoxLayout(m_dropView);
-    column->setContentsMargins(16, 18, 16, 18);
-    column->setSpacing(6);
-    column->addStretch(1);
-    auto *icon = new QLabel(m_dropView);
-    icon->setPixmap(ORImage::pixmap(QStringLiteral("or_folder_add"), QSize(56, 56), devicePixelRatioF()));
-    icon->setAlignment(Qt::AlignCenter);
-    column->addWidget(icon);
-    auto *hint = PageStyle::heading(tr("Drop folders here"), m_dropView, 12);
-    hint->setAlignment(Qt::AlignCenter);
-    column->addWidget(hint);
-    auto *orLabel = PageStyle::muted(tr("or"), m_dropView, 10);
-    orLabel->setAlignment(Qt::AlignCenter);
-    column->addWidget(orLabel);
+    auto *column = PageStyle::dropPrompt(m_dropView, QStringLiteral("or_folder_add"), tr("Drop folders here"));
     m_addButton = PageStyle::secondaryButton(tr("Add Folder…"), m_dropView);
     m_addButton->setObjectName(QStringLiteral("addFolderButton"));
     connect(m_addButton, &QPushButton::clicked, this, &FolderListPanel::addFolderButton);

@@ -107,4 +107,24 @@ StartBrief startBrief(QWidget *parent, const QString &image, const QString &titl
     return {brief, column, start};
 }
 
+QVBoxLayout *dropPrompt(QWidget *dropView, const QString &image, const QString &hint)
+{
+    auto *column = new QVBoxLayout(dropView);
+    column->setContentsMargins(16, 18, 16, 18);
+    column->setSpacing(6);
+    column->addStretch(1);
+    auto *icon = new QLabel(dropView);
+    icon->setPixmap(ORImage::pixmap(image, QSize(56, 56), dropView->devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignCenter);
+    column->addWidget(icon);
+    auto *hintLabel = heading(hint, dropView, 12);
+    hintLabel->setAlignment(Qt::AlignCenter);
+    hintLabel->setWordWrap(true);
+    column->addWidget(hintLabel);
+    auto *orLabel = muted(QCoreApplication::translate("PageStyle", "or"), dropView, 10);
+    orLabel->setAlignment(Qt::AlignCenter);
+    column->addWidget(orLabel);
+    return column;
+}
+
 }  // namespace sw::PageStyle

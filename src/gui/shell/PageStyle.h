@@ -32,5 +32,8 @@ struct StartBrief
 StartBrief startBrief(QWidget *parent, const QString &image, const QString &title, const QString &text);
 // A size shown as number and unit in two labels: the number large, the unit small.
 void styleSizeLabels(QLabel *number, QLabel *unit, int numberPointSize);
+// Lays out a drop area: its image, the drop hint and "or", centred; the
+// caller adds its choose buttons to the column returned.
+QVBoxLayout *dropPrompt(QWidget *dropView, const QString &image, const QString &hint);
 
 }  // namespace sw::PageStyle
