@@ -1,0 +1,7 @@
+#include "ORPdfCompressViewCter.h"
+
+ORPdfCompressViewCter::ORPdfCompressViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
+    : ORBaseViewCter(delegate, parent)
+{
+    setObjectName(QStringLiteral("pdfCompressPage"));
+}

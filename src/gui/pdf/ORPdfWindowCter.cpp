@@ -1,0 +1,25 @@
+#include "ORPdfWindowCter.h"
+
+#include "ORPdfCompressViewCter.h"
+
+#include <QVBoxLayout>
+
+ORPdfWindowCter::ORPdfWindowCter(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("pdfWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("PDF Compressor"));
+    m_page = new ORPdfCompressViewCter(nullptr, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_page);
+    resize(720, 560);
+}
+
+void ORPdfWindowCter::showWindow()
+{
+    show();
+    raise();
+    activateWindow();
+}
