@@ -11,11 +11,13 @@ packages=(
   libpoppler-qt6-dev libarchive-dev libicu-dev libplist-dev
   # tests, sanitizers and fuzzing (unshare, setpriv and mount build hostile trees)
   libgtest-dev libgmock-dev clang libclang-rt-14-dev util-linux mount
+  # protected PDF documents for the compressor's tests
+  qpdf
   # run time
   ghostscript pkexec xdg-utils fonts-dejavu-core adwaita-icon-theme
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   # looking at the program and comparing it with its peers
-  xvfb xauth imagemagick xdotool jdupes time coreutils findutils
+  xvfb xauth imagemagick xdotool jdupes time coreutils findutils python3
   # archives: 7-Zip for what libarchive cannot read, bsdtar to compare with
   7zip libarchive-tools zip
   # a disk image only 7zz reads, for its tests

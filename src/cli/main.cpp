@@ -10,6 +10,7 @@
 #include "LoginCommand.h"
 #include "MemoryCommand.h"
 #include "ORLayout.h"
+#include "PdfCommand.h"
 #include "ShredCommand.h"
 #include "TnefCommand.h"
 
@@ -44,6 +45,7 @@ const Command kCommands[] = {
     {"login", make<LoginCommand>, "list the applications started at login, or switch one with --on or --off"},
     {"memory", make<MemoryCommand>, "show memory and disk use, or release memory with --release"},
     {"extract", make<ExtractCommand>, "extract an archive or a winmail.dat file, or list what it holds"},
+    {"pdf", make<PdfCommand>, "make a smaller copy of a PDF document"},
     {"shred", make<ShredCommand>, "remove files and folders whole, optionally overwriting their contents first"},
     {"tnef", make<TnefCommand>, "write the attachments and message bodies of a winmail.dat file into a folder"},
 };

@@ -19,9 +19,11 @@ struct CliRun
 
 // extraEnv holds NAME=VALUE assignments; workingDir is left alone when empty;
 // wrapper is a command the program runs under (its arguments, then the
-// program's path and args follow).
+// program's path and args follow); input is written to the program's
+// standard input, which is then closed.
 inline CliRun runCli(const QStringList &args, const QString &configDir, const QString &workingDir = QString(),
-                     const QStringList &extraEnv = {}, const QStringList &wrapper = {})
+                     const QStringList &extraEnv = {}, const QStringList &wrapper = {},
+                     const QByteArray &input = QByteArray())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -37,6 +39,8 @@ inline CliRun runCli(const QStringList &args, const QString &configDir, const QS
         process.start(QStringLiteral(SWEEPWRIGHT_CLI), args);
     else
         process.start(wrapper.constFirst(), wrapper.mid(1) + QStringList{QStringLiteral(SWEEPWRIGHT_CLI)} + args);
+    process.write(input);
+    process.closeWriteChannel();
     CliRun run;
     if (!process.waitForFinished(120000))
         return run;

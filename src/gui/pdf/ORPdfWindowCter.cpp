@@ -10,6 +10,8 @@ ORPdfWindowCter::ORPdfWindowCter(QWidget *parent)
     setObjectName(QStringLiteral("pdfWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("PDF Compressor"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("#pdfWindow { background: white; }"));
     m_page = new ORPdfCompressViewCter(nullptr, this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -36,10 +36,11 @@ PdfPreview::~PdfPreview()
 }
 
 PdfPreview::Rendered PdfPreview::render(const QString &path, int maxPages, int width,
-                                        const std::function<bool()> &keepGoing)
+                                        const std::function<bool()> &keepGoing, const QString &password)
 {
     Rendered out;
-    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
+    const QByteArray key = password.toUtf8();
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path, key, key);
     if (!document)
         out.error = tr("This PDF document cannot be opened.");
     else if (document->isLocked())
@@ -69,15 +70,15 @@ PdfPreview::Rendered PdfPreview::render(const QString &path, int maxPages, int w
     return out;
 }
 
-void PdfPreview::setPath(const QString &path)
+void PdfPreview::setPath(const QString &path, const QString &password)
 {
     clear();
     const quint64 generation = m_wanted->load();
     std::shared_ptr<std::atomic<quint64>> wanted = m_wanted;
     loadInBackground(
         this,
-        [path, generation, wanted] {
-            return render(path, kMaxPages, kRenderWidth, [&] { return wanted->load() == generation; });
+        [path, password, generation, wanted] {
+            return render(path, kMaxPages, kRenderWidth, [&] { return wanted->load() == generation; }, password);
         },
         [this, generation](const Rendered &rendered) {
             if (m_wanted->load() != generation)

@@ -33,13 +33,15 @@ public:
     explicit PdfPreview(QWidget *parent = nullptr);
     ~PdfPreview() override;
 
-    void setPath(const QString &path);
+    // password opens a protected document; it is not kept.
+    void setPath(const QString &path, const QString &password = QString());
     void clear();
     int pageCount() const { return m_pageCount; }
     int shownPages() const { return int(m_pages.size()); }
 
     // Renders up to maxPages pages; stops early once keepGoing() answers false.
-    static Rendered render(const QString &path, int maxPages, int width, const std::function<bool()> &keepGoing);
+    static Rendered render(const QString &path, int maxPages, int width, const std::function<bool()> &keepGoing,
+                           const QString &password = QString());
 
 signals:
     void loaded();

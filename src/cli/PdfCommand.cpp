@@ -1,0 +1,185 @@
+#include "PdfCommand.h"
+
+#include "CliJob.h"
+#include "CliPassword.h"
+#include "CliRemoval.h"
+#include "JsonWriter.h"
+#include "ORUtility.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] =
+    "Usage: sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]\n"
+    "Makes a smaller copy of a PDF document: its images are brought down to 50 ppi\n"
+    "(quality 0, the default), 150 ppi (1) or 300 ppi (2). When no smaller copy can\n"
+    "be made the copy is the document itself. A password-protected document gives\n"
+    "a copy without protection.\n"
+    "\n"
+    "  --quality N        0, 1 or 2\n"
+    "  -o OUT             put the copy at OUT (a file name, or a folder to put it in)\n"
+    "                     instead of leaving it in the compressor's temporary folder\n"
+    "  --yes              replace OUT when it exists, without asking\n"
+    "  --dry-run          show what would be done, make nothing\n"
+    "  --password-stdin   read the password from the first line of standard input\n"
+    "                     (otherwise it is asked for on the terminal when needed)\n"
+    "  --json             print the result as JSON\n"
+    "  --help             show this text\n"
+    "  --version          show the version\n";
+
+void printError(const QString &text)
+{
+    std::fprintf(stderr, "pdf: %s\n", text.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+PdfCommand::PdfCommand()
+    : CliCommand("pdf", false)
+{
+}
+
+QString PdfCommand::help() const
+{
+    return QString::fromLatin1(kUsage);
+}
+
+void PdfCommand::declareOptions(CliOptions &options) const
+{
+    options.addFlags({QStringLiteral("--json"), QStringLiteral("--password-stdin")});
+    options.addFlags(clirun::consentFlags());
+    options.addValued({QStringLiteral("--quality"), QStringLiteral("-o")});
+    options.setValueName(QStringLiteral("--quality"), QStringLiteral("0, 1 or 2"));
+    options.setValueName(QStringLiteral("-o"), QStringLiteral("a file or a folder"));
+}
+
+std::optional<QString> PdfCommand::configure(const CliOptions &options)
+{
+    const QStringList files = options.positional();
+    if (files.isEmpty())
+        return QStringLiteral("no file given");
+    if (files.size() > 1)
+        return QStringLiteral("more than one file given");
+    m_file = files.first();
+    m_json = options.isSet(QStringLiteral("--json"));
+    m_passwordFromStdin = options.isSet(QStringLiteral("--password-stdin"));
+    m_out = options.value(QStringLiteral("-o"));
+    if (options.isSet(QStringLiteral("--quality"))) {
+        bool ok = false;
+        m_quality = options.value(QStringLiteral("--quality")).toInt(&ok);
+        if (!ok || m_quality < 0 || m_quality >= sw::PdfCompressor::kQualities)
+            return QStringLiteral("--quality takes 0, 1 or 2");
+    }
+    return std::nullopt;
+}
+
+std::optional<int> PdfCommand::unlock(ORPdfFile &file) const
+{
+    if (!file.isOpen()) {
+        printError(QStringLiteral("%1: not a PDF document that can be read").arg(m_file));
+        return 1;
+    }
+    if (!file.needsPassword())
+        return std::nullopt;
+    std::optional<QString> password;
+    if (m_passwordFromStdin)
+        password = clipassword::firstLineOfStdin(sw::JobControl::unwatched());
+    else if (clipassword::canAsk())
+        password = clipassword::askOnTerminal(QStringLiteral("Password for %1: ").arg(m_file),
+                                              sw::JobControl::unwatched());
+    if (!password) {
+        printError(QStringLiteral("%1 needs a password: give it with --password-stdin").arg(m_file));
+        return 1;
+    }
+    // As in the window: the password must open the document and allow both
+    // copying and printing (an owner password), else it is the wrong one.
+    if (!file.unlockWithPassword(*password) || !file.allowsCopying() || !file.allowsPrinting()) {
+        printError(QStringLiteral("%1: wrong password").arg(m_file));
+        return 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> PdfCommand::placeCopy(const CliOptions &options, QString &path) const
+{
+    path = m_out;
+    if (QFileInfo(path).isDir())
+        path = QStringLiteral("%1/%2").arg(path, QFileInfo(m_file).fileName());
+    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+        return std::nullopt;
+    if (options.isSet(QStringLiteral("--dry-run")))
+        return std::nullopt;
+    switch (clirun::askConsent("pdf", options, QStringLiteral("Replace %1?").arg(path))) {
+    case clirun::Consent::Go:
+        return std::nullopt;
+    case clirun::Consent::Refused:
+        return kUsageError;
+    default:
+        return 1;
+    }
+}
+
+int PdfCommand::execute(const CliOptions &options)
+{
+    const auto file = ORPdfFile::initFileDataFromPath(m_file);
+    if (const std::optional<int> status = unlock(*file))
+        return *status;
+    QString target;
+    if (!m_out.isEmpty())
+        if (const std::optional<int> status = placeCopy(options, target))
+            return *status;
+    if (options.isSet(QStringLiteral("--dry-run"))) {
+        std::printf("Would compress %s (%d pages, %s) at quality %d into %s\n", m_file.toLocal8Bit().constData(),
+                    file->pageCount, ORUtility::sizeFormatWithNumber(file->pdfSize).toLocal8Bit().constData(),
+                    m_quality,
+                    (target.isEmpty() ? sw::PdfCompressor::outputFolder() : target).toLocal8Bit().constData());
+        return 0;
+    }
+    sw::PdfCompression result;
+    if (CliJob::run(QStringLiteral("Compressing"),
+                    [&](sw::JobControl &job) { result = sw::PdfCompressor::compress(*file, m_quality, job); }))
+        return kCancelled;
+    if (!result.succeeded()) {
+        printError(result.error);
+        return 1;
+    }
+    if (!target.isEmpty()) {
+        const QString problem = sw::PdfCompressor::saveCopy(result.outputPath, target, true);
+        if (!problem.isEmpty()) {
+            printError(QStringLiteral("the copy stays at %1: %2").arg(result.outputPath, problem));
+            return 1;
+        }
+    }
+    report(*file, result, target.isEmpty() ? result.outputPath : target);
+    return 0;
+}
+
+void PdfCommand::report(const ORPdfFile &file, const sw::PdfCompression &result, const QString &outputPath) const
+{
+    if (m_json) {
+        JsonWriter json(stdout);
+        json.beginObject();
+        json.member("pdfPath", QFileInfo(file.pdfPath).absoluteFilePath());
+        json.member("pageCount", result.pageCount);
+        json.member("pdfSize", file.pdfSize);
+        json.member("outputPath", QFileInfo(outputPath).absoluteFilePath());
+        json.member("outputSize", result.outputSize);
+        json.member("quality", m_quality);
+        json.member("keptOriginal", result.keptOriginal);
+        json.member("protectionRemoved", result.protectionRemoved);
+        json.endObject();
+        std::fputc('\n', stdout);
+        return;
+    }
+    std::printf("%s: %d pages, %s -> %s\n", file.pdfPath.toLocal8Bit().constData(), result.pageCount,
+                ORUtility::sizeFormatWithNumber(file.pdfSize).toLocal8Bit().constData(),
+                ORUtility::sizeFormatWithNumber(result.outputSize).toLocal8Bit().constData());
+    if (result.keptOriginal)
+        std::printf("Already compact: no smaller copy could be made\n");
+    if (result.protectionRemoved)
+        std::printf("This copy is not password protected\n");
+    std::printf("Written to %s\n", outputPath.toLocal8Bit().constData());
+}

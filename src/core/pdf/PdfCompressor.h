@@ -1,0 +1,68 @@
+#pragma once
+
+#include "JobControl.h"
+#include "ORPdfFile.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace sw {
+
+// What one compression made.
+struct PdfCompression
+{
+    QString outputPath;  // the copy; empty when none was made
+    qint64 outputSize = 0;
+    int pageCount = 0;
+    // No smaller copy could be made: the copy is the source, byte for byte.
+    bool keptOriginal = false;
+    // The source was encrypted and the copy is not.
+    bool protectionRemoved = false;
+    bool cancelled = false;
+    QString error;  // "Compression failed: …"; empty when a copy was made
+
+    bool succeeded() const { return !cancelled && error.isEmpty(); }
+};
+
+// Makes a smaller copy of a PDF by rewriting it with Ghostscript's pdfwrite
+// device in a child process (never in ours: a hostile document can only
+// crash or stall gs), with the settings of one of three filter files:
+// quality 0 brings images down to 50 ppi, 1 to 150 ppi, 2 to 300 ppi.
+//
+//   1. gs writes a hidden temporary file in the output folder, a folder of
+//      ours (mode 0700) in the temporary directory; a password goes to gs
+//      in an argument file there, never on the command line, which every
+//      user of the machine can read.
+//   2. The copy must open and have every page of the source, else the
+//      compression failed.
+//   3. A copy that is not smaller is thrown away and the source is copied
+//      instead: the result is never larger than what the user gave.
+//   4. The result gets the source's file name, made unique in the folder
+//      (ORUtility::desDirectory), so nothing there is ever replaced.
+//
+// gs's "Page N" lines count the pages written into job's items; a cancel
+// kills gs and leaves no file behind.
+class PdfCompressor
+{
+public:
+    static constexpr int kQualities = 3;
+
+    // The filter file of a quality; empty for an index out of range (no
+    // filter: the document is only rewritten).
+    static QString filterPath(int quality);
+    // The Ghostscript arguments a filter file holds.
+    static QStringList filterArguments(const QString &filterPath);
+    // QDir::tempPath()/Sweepwright.
+    static QString outputFolder();
+    // $SWEEPWRIGHT_GS, else gs on the PATH; empty when there is none.
+    static QString ghostscript();
+
+    static PdfCompression compress(const ORPdfFile &source, int quality, JobControl &job);
+
+    // Copies a made copy to where the user wants it, whole or not at all (a
+    // file at to is only ever replaced once the new one is complete, and
+    // only when replace is set). What went wrong, else an empty text.
+    static QString saveCopy(const QString &from, const QString &to, bool replace);
+};
+
+}  // namespace sw
