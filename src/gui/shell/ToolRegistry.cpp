@@ -26,6 +26,7 @@
 #include "ORNoJunkViewCter.h"
 #include "ORShredDelViewCter.h"
 #include "ORShredViewCter.h"
+#include "ORToolViewCter.h"
 #include "ORUninstDelViewCter.h"
 #include "ORUninstResultViewCter.h"
 #include "ORUninstViewCter.h"
@@ -53,13 +54,6 @@ bool holdsGroups()
 }
 
 #define SW_TITLE(text) QT_TRANSLATE_NOOP("ORMainWinController", text)
-
-// A tool whose pages are not built yet: its button stays disabled.
-ToolRow unbuilt(const char *objectName, const char *image, const char *title, PageNumber entryPage,
-                ToolEntry entry)
-{
-    return ToolRow{objectName, image, title, entryPage, entry, PageNumber(0), nullptr, {}};
-}
 
 ToolRegistry makeRegistry()
 {
@@ -95,7 +89,8 @@ ToolRegistry makeRegistry()
          {{ShredderPage, make<ORShredViewCter>}, {ShredderRemovalPage, make<ORShredDelViewCter>}}},
         {"memButton", "or_mem_icon", SW_TITLE("Memory"), MemoryPage, ToolEntry::Show, PageNumber(0), nullptr,
          {{MemoryPage, make<ORMemViewCter>}}},
-        unbuilt("toolButton", "or_toolbox_icon", SW_TITLE("Toolbox"), ToolboxPage, ToolEntry::Show),
+        {"toolButton", "or_toolbox_icon", SW_TITLE("Toolbox"), ToolboxPage, ToolEntry::Show, PageNumber(0), nullptr,
+         {{ToolboxPage, make<ORToolViewCter>}}},
         {"extButton", "or_extension_icon", SW_TITLE("Extensions"), ExtensionsPage,
          ToolEntry::ReopenResult, ExtensionsResultPage, holdsGroups<ORExtDataCollection, &ORExtData::extGroups>,
          {{ExtensionsPage, make<ORExtensionViewCter>},
