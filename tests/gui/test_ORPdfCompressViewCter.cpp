@@ -37,9 +37,13 @@ private:
         for (const QString &p : paths)
             urls << QUrl::fromLocalFile(p);
         mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        QCoreApplication::sendEvent(page()->dropView(), &enter);
         QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        event.ignore();
         QCoreApplication::sendEvent(page()->dropView(), &event);
-        return event.isAccepted();
+        return enter.isAccepted() && event.isAccepted();
     }
     bool waitForResult(QSignalSpy &ended)
     {
