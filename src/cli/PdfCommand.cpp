@@ -6,6 +6,7 @@
 #include "JsonWriter.h"
 #include "ORUtility.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -105,9 +106,9 @@ std::optional<int> PdfCommand::unlock(ORPdfFile &file) const
 
 std::optional<int> PdfCommand::placeCopy(const CliOptions &options, QString &path) const
 {
-    path = m_out;
+    path = QDir::cleanPath(m_out);
     if (QFileInfo(path).isDir())
-        path = QStringLiteral("%1/%2").arg(path, QFileInfo(m_file).fileName());
+        path = QDir(path).filePath(QFileInfo(m_file).fileName());
     if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
         return std::nullopt;
     if (options.isSet(QStringLiteral("--dry-run")))
@@ -132,10 +133,12 @@ int PdfCommand::execute(const CliOptions &options)
         if (const std::optional<int> status = placeCopy(options, target))
             return *status;
     if (options.isSet(QStringLiteral("--dry-run"))) {
-        std::printf("Would compress %s (%d pages, %s) at quality %d into %s\n", m_file.toLocal8Bit().constData(),
+        const bool replacing = !target.isEmpty() && QFileInfo::exists(target);
+        std::printf("Would compress %s (%d pages, %s) at quality %d into %s%s\n", m_file.toLocal8Bit().constData(),
                     file->pageCount, ORUtility::sizeFormatWithNumber(file->pdfSize).toLocal8Bit().constData(),
                     m_quality,
-                    (target.isEmpty() ? sw::PdfCompressor::outputFolder() : target).toLocal8Bit().constData());
+                    (target.isEmpty() ? sw::PdfCompressor::outputFolder() : target).toLocal8Bit().constData(),
+                    replacing ? " (replacing it)" : "");
         return 0;
     }
     sw::PdfCompression result;

@@ -147,7 +147,7 @@ QWidget *ORPdfCompressViewCter::buildFacts()
     m_nameField->setObjectName(QStringLiteral("nameField"));
     m_nameField->setWordWrap(true);
     grid->addWidget(m_nameField, 0, 0, 1, 3);
-    m_pagesField = new QLabel(facts);
+    m_pagesField = PageStyle::heading(QString(), facts, 13);
     m_pagesField->setObjectName(QStringLiteral("pagesField"));
     grid->addWidget(PageStyle::muted(tr("Pages"), facts), 1, 0);
     grid->addWidget(m_pagesField, 1, 1, 1, 2);
