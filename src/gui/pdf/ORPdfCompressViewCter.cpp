@@ -166,6 +166,8 @@ QWidget *ORPdfCompressViewCter::buildFacts()
     m_noteField = PageStyle::muted(QString(), facts, 11);
     m_noteField->setObjectName(QStringLiteral("noteField"));
     m_noteField->setWordWrap(true);
+    // Amber: a note the user should read before mailing the copy.
+    m_noteField->setStyleSheet(QStringLiteral("color: #a35f00;"));
     grid->addWidget(m_noteField, 4, 0, 1, 3);
     return facts;
 }
