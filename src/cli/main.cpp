@@ -4,7 +4,6 @@
 #include "CliCommand.h"
 #include "DupsCommand.h"
 #include "ExtensionsCommand.h"
-#include "ExtractCommand.h"
 #include "HelperProgram.h"
 #include "JunkCommand.h"
 #include "LargeCommand.h"
@@ -51,8 +50,8 @@ const Command kCommands[] = {
     {"login", make<LoginCommand>, "list the applications started at login, or switch one with --on or --off",
      nullptr},
     {"memory", make<MemoryCommand>, "show memory and disk use, or release memory with --release", nullptr},
-    {"extract", make<ExtractCommand>, "extract an archive or a winmail.dat file, or list what it holds",
-     nullptr},
+    {"extract", nullptr, "extract an archive or a winmail.dat file, or list what it holds",
+     "sweepwright-cli-extract"},
     {"pdf", nullptr, "make a smaller copy of a PDF document", "sweepwright-cli-pdf"},
     {"shred", make<ShredCommand>,
      "remove files and folders whole, optionally overwriting their contents first", nullptr},

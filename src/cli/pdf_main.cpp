@@ -1,15 +1,10 @@
-// sweepwright-cli-pdf: the `pdf` command of sweepwright-cli, which runs it
-// in place of itself with the words after "pdf" (see HelperProgram.h). Kept
-// apart because poppler brings QtGui, fontconfig and X11 with it.
+// sweepwright-cli-pdf: the `pdf` command, run by sweepwright-cli in its place
+// with the words after "pdf" (HelperProgram.h).
 
-#include "CliCommand.h"
+#include "HelperProgram.h"
 #include "PdfCommand.h"
-
-#include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    CliCommand::prepareApplication();
-    return PdfCommand().run(app.arguments().mid(1));
+    return helperprogram::helperMain<PdfCommand>(argc, argv);
 }

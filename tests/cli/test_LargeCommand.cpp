@@ -195,7 +195,7 @@ QByteArray mappingsWhileListing(const QStringList &args, const QString &configDi
     return maps;
 }
 
-TEST_F(LargeCommand, RunsWithoutAnyGraphicsOrPdfLibraryLoaded)
+TEST_F(LargeCommand, RunsWithoutAnyGraphicsPdfOrArchiveLibraryLoaded)
 {
     // Long names, so the listing is several times the pipe's page.
     for (int i = 0; i < 64; ++i)
@@ -209,7 +209,7 @@ TEST_F(LargeCommand, RunsWithoutAnyGraphicsOrPdfLibraryLoaded)
     EXPECT_GT(listing.size(), 3 * 4096);
     ASSERT_TRUE(maps.contains("libQt6Core")) << "the mappings were not read";
     for (const char *library : {"libQt6Gui", "libQt6Widgets", "libfontconfig", "libX11", "libxcb", "libEGL",
-                                "libGL", "libpoppler"})
+                                "libGL", "libpoppler", "libarchive"})
         EXPECT_FALSE(maps.contains(library)) << library << " is loaded";
 }
 
