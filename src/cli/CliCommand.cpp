@@ -2,6 +2,9 @@
 
 #include "ORLayout.h"
 
+#include <QCoreApplication>
+#include <QLoggingCategory>
+
 #include <cstdio>
 
 #include <unistd.h>
@@ -15,6 +18,15 @@ CliCommand::CliCommand(const char *name, bool looksAtDisk)
 QString CliCommand::versionText()
 {
     return QStringLiteral("sweepwright-cli " SWEEPWRIGHT_VERSION "\n");
+}
+
+void CliCommand::prepareApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("sweepwright-cli"));
+    // The library's chatter (each progress post, each path without delete
+    // permission) is for debugging; failures are warnings and still show.
+    QLoggingCategory::setFilterRules(QStringLiteral("sweepwright.*.debug=false\nsweepwright.*.info=false"));
+    qSetMessagePattern(QStringLiteral("sweepwright-cli: %{message}"));
 }
 
 int CliCommand::usageError(const QString &problem) const

@@ -25,6 +25,9 @@ public:
 
     // "sweepwright-cli VERSION".
     static QString versionText();
+    // What every program of the command line sets once its QCoreApplication
+    // exists: its name, and the library's chatter kept quiet.
+    static void prepareApplication();
 
 protected:
     CliCommand(const char *name, bool looksAtDisk);

@@ -4,22 +4,21 @@
 #include "CliCommand.h"
 #include "DupsCommand.h"
 #include "ExtensionsCommand.h"
-#include "ExtractCommand.h"
+#include "HelperProgram.h"
 #include "JunkCommand.h"
 #include "LargeCommand.h"
 #include "LoginCommand.h"
 #include "MemoryCommand.h"
 #include "ORLayout.h"
-#include "PdfCommand.h"
 #include "ShredCommand.h"
 #include "TnefCommand.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -28,6 +27,8 @@ struct Command
     const char *name;
     std::unique_ptr<CliCommand> (*make)();
     const char *summary;
+    // A command that runs in a helper program (see HelperProgram.h) has no make.
+    const char *helper;
 };
 
 template <class C>
@@ -37,17 +38,25 @@ std::unique_ptr<CliCommand> make()
 }
 
 const Command kCommands[] = {
-    {"junk", make<JunkCommand>, "scan for junk files and list them, or remove them with --clean"},
-    {"large", make<LargeCommand>, "list the files of 32 MiB and more in folders, or move them to the Trash"},
-    {"dups", make<DupsCommand>, "list duplicate files in folders, or move all copies but one to the Trash"},
-    {"apps", make<AppsCommand>, "list the installed applications and their leftovers, or remove some with --remove"},
-    {"extensions", make<ExtensionsCommand>, "list the add-ons by category, or remove some with --remove"},
-    {"login", make<LoginCommand>, "list the applications started at login, or switch one with --on or --off"},
-    {"memory", make<MemoryCommand>, "show memory and disk use, or release memory with --release"},
-    {"extract", make<ExtractCommand>, "extract an archive or a winmail.dat file, or list what it holds"},
-    {"pdf", make<PdfCommand>, "make a smaller copy of a PDF document"},
-    {"shred", make<ShredCommand>, "remove files and folders whole, optionally overwriting their contents first"},
-    {"tnef", make<TnefCommand>, "write the attachments and message bodies of a winmail.dat file into a folder"},
+    {"junk", make<JunkCommand>, "scan for junk files and list them, or remove them with --clean", nullptr},
+    {"large", make<LargeCommand>, "list the files of 32 MiB and more in folders, or move them to the Trash",
+     nullptr},
+    {"dups", make<DupsCommand>, "list duplicate files in folders, or move all copies but one to the Trash",
+     nullptr},
+    {"apps", make<AppsCommand>,
+     "list the installed applications and their leftovers, or remove some with --remove", nullptr},
+    {"extensions", make<ExtensionsCommand>, "list the add-ons by category, or remove some with --remove",
+     nullptr},
+    {"login", make<LoginCommand>, "list the applications started at login, or switch one with --on or --off",
+     nullptr},
+    {"memory", make<MemoryCommand>, "show memory and disk use, or release memory with --release", nullptr},
+    {"extract", nullptr, "extract an archive or a winmail.dat file, or list what it holds",
+     "sweepwright-cli-extract"},
+    {"pdf", nullptr, "make a smaller copy of a PDF document", "sweepwright-cli-pdf"},
+    {"shred", make<ShredCommand>,
+     "remove files and folders whole, optionally overwriting their contents first", nullptr},
+    {"tnef", make<TnefCommand>,
+     "write the attachments and message bodies of a winmail.dat file into a folder", nullptr},
 };
 
 void printHelp(FILE *out)
@@ -72,12 +81,9 @@ void printHelp(FILE *out)
 
 int main(int argc, char *argv[])
 {
+    const std::vector<char *> words(argv, argv + argc);  // as given, whatever QCoreApplication makes of them
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("sweepwright-cli"));
-    // The library's chatter (each progress post, each path without delete
-    // permission) is for debugging; failures are warnings and still show.
-    QLoggingCategory::setFilterRules(QStringLiteral("sweepwright.*.debug=false\nsweepwright.*.info=false"));
-    qSetMessagePattern(QStringLiteral("sweepwright-cli: %{message}"));
+    CliCommand::prepareApplication();
 
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
@@ -93,9 +99,14 @@ int main(int argc, char *argv[])
         std::fputs(CliCommand::versionText().toLocal8Bit().constData(), stdout);
         return 0;
     }
-    for (const Command &c : kCommands)
-        if (first == QLatin1String(c.name))
-            return c.make()->run(args.mid(1));
+    for (const Command &c : kCommands) {
+        if (first != QLatin1String(c.name))
+            continue;
+        if (c.helper)
+            return helperprogram::execInstead(c.name, QString::fromLatin1(c.helper), words.data() + 2,
+                                              int(words.size()) - 2);
+        return c.make()->run(args.mid(1));
+    }
     std::fprintf(stderr, "sweepwright-cli: unknown command \"%s\"\nTry 'sweepwright-cli --help'.\n",
                  first.toLocal8Bit().constData());
     return CliCommand::kUsageError;

@@ -4,6 +4,14 @@
 #include "RemovalBlocker.h"
 
 #include <QJsonArray>
+#include <QProcessEnvironment>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <vector>
 
 using swtest::sparseFile;
 
@@ -134,6 +142,75 @@ TEST_F(LargeCommand, ItemThatCannotBeMovedIsNamedAndTheExitStatusIsOne)
     EXPECT_EQ(failures[0].toObject().value("path").toString(), b);
     EXPECT_FALSE(failures[0].toObject().value("reason").toString().isEmpty());
     EXPECT_TRUE(QFileInfo::exists(b));
+}
+
+// The libraries the program has mapped while it prints its listing: the
+// listing overfills a pipe of one page that is read only after the mappings,
+// so the program is still alive, past its scan, when they are read.
+QByteArray mappingsWhileListing(const QStringList &args, const QString &configDir, QByteArray &listing, int &code)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir);
+    for (const char *name : {"SWEEPWRIGHT_LAYOUT", "SWEEPWRIGHT_ROOT", "SWEEPWRIGHT_HOME", "XDG_DATA_HOME"})
+        env.remove(QString::fromLatin1(name));
+    std::vector<QByteArray> words{QByteArray(SWEEPWRIGHT_CLI)}, assignments;
+    for (const QString &arg : args)
+        words.push_back(QFile::encodeName(arg));
+    for (const QString &assignment : env.toStringList())
+        assignments.push_back(assignment.toLocal8Bit());
+    std::vector<char *> argv, envp;
+    for (QByteArray &w : words)
+        argv.push_back(w.data());
+    for (QByteArray &a : assignments)
+        envp.push_back(a.data());
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+
+    int out[2];
+    if (::pipe2(out, O_CLOEXEC) != 0)
+        return {};
+    ::fcntl(out[1], F_SETPIPE_SZ, 4096);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    pid_t pid = -1;
+    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    QByteArray maps;
+    char first = 0;
+    if (spawned == 0 && ::read(out[0], &first, 1) == 1) {
+        listing.append(first);
+        QFile file(QStringLiteral("/proc/%1/maps").arg(pid));
+        if (file.open(QIODevice::ReadOnly))
+            maps = file.readAll();
+    }
+    char chunk[65536];
+    for (ssize_t n; (n = ::read(out[0], chunk, sizeof chunk)) > 0;)
+        listing.append(chunk, n);
+    ::close(out[0]);
+    int status = 0;
+    code = spawned == 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return maps;
+}
+
+TEST_F(LargeCommand, RunsWithoutAnyGraphicsPdfOrArchiveLibraryLoaded)
+{
+    // Long names, so the listing is several times the pipe's page.
+    for (int i = 0; i < 64; ++i)
+        sparseFile(tree, QStringLiteral("films/%1 %2.mkv").arg(QString(120, QLatin1Char('f'))).arg(i), 40 * MiB);
+    QByteArray listing;
+    int code = -1;
+    const QByteArray maps = mappingsWhileListing({QStringLiteral("large"), QStringLiteral("--home"), home,
+                                                  QStringLiteral("--json"), tree.path(QStringLiteral("films"))},
+                                                 tree.path(QStringLiteral("config")), listing, code);
+    EXPECT_EQ(code, 0);
+    EXPECT_GT(listing.size(), 3 * 4096);
+    ASSERT_TRUE(maps.contains("libQt6Core")) << "the mappings were not read";
+    for (const char *library : {"libQt6Gui", "libQt6Widgets", "libfontconfig", "libX11", "libxcb", "libEGL",
+                                "libGL", "libpoppler", "libarchive"})
+        EXPECT_FALSE(maps.contains(library)) << library << " is loaded";
 }
 
 }  // namespace

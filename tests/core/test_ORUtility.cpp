@@ -7,7 +7,9 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLoggingCategory>
+#include <QMimeDatabase>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -216,6 +218,23 @@ INSTANTIATE_TEST_SUITE_P(Names, ImageFileTable,
                                            NameRow{"pdf", "/x/a.pdf", false}, NameRow{"no_extension", "/x/png", false}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// The engines keep their own list of the image types (they do not load
+// QtGui); every type the window's image readers open must be on it, or its
+// files would lose their previews and their place among the pictures.
+TEST(ImageFileTypes, coverEveryTypeTheImageReadersOpen)
+{
+    const QMimeDatabase db;
+    const QList<QByteArray> readable = QImageReader::supportedMimeTypes();
+    ASSERT_FALSE(readable.isEmpty());
+    for (const QByteArray &name : readable) {
+        const QMimeType type = db.mimeTypeForName(QString::fromLatin1(name));
+        if (!type.isValid() || type.preferredSuffix().isEmpty())
+            continue;
+        EXPECT_TRUE(ORUtility::isImageFile(QStringLiteral("/x/a.") + type.preferredSuffix()))
+            << name.constData();
+    }
+}
+
 // --- formatting ----------------------------------------------------------------------
 
 struct FormatRow
@@ -400,15 +419,6 @@ TEST_F(UtilityTest, desDirectoryStaysInTheFolderOfItsSource)
 {
     m_tree.file("out(0)/a.pdf", 1);
     EXPECT_EQ(ORUtility::desDirectory(path("out(0)/a.pdf")), path("out(0)/a(0).pdf"));
-}
-
-TEST(GenerateCirclePath, isTheInscribedCircle)
-{
-    const QPainterPath circle = ORUtility::generateCirclePathWithRadius(10);
-    EXPECT_EQ(circle.boundingRect(), QRectF(0, 0, 20, 20));
-    EXPECT_TRUE(circle.contains(QPointF(10, 10)));
-    EXPECT_TRUE(circle.contains(QPointF(10, 0.5)));
-    EXPECT_FALSE(circle.contains(QPointF(1.5, 1.5)));
 }
 
 // --- standard folders and notifications -------------------------------------------------------------

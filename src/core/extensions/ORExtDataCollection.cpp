@@ -7,7 +7,6 @@
 #include "ProtectedPaths.h"
 #include "RemovalRun.h"
 
-#include <QAbstractFileIconProvider>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -184,7 +183,6 @@ ORExtGroup ORExtDataCollection::scanCategory(qint64 groupID)
         job.addItems();
         return !job.isCancelled();
     };
-    static const QAbstractFileIconProvider icons;
     sw::CategoryRoots roots(lcExt());
     QSet<QString> seen;  // real paths: one add-on reached through two folders is listed once
     QHash<QString, QString> itemRoots;
@@ -209,7 +207,6 @@ ORExtGroup ORExtDataCollection::scanCategory(qint64 groupID)
         item.itemSize = root->measure(candidate.path, watch);
         if (item.itemSize <= 0 || job.isCancelled())
             continue;
-        item.itemImage = icons.icon(QFileInfo(candidate.path));
         group.groupSize += item.itemSize;
         group.groupItems.append(item);
         itemRoots.insert(item.itemPath, root->path());

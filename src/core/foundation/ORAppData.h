@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <QList>
 #include <QString>
 
@@ -10,7 +9,6 @@ struct ORAppDataItem
     qint64 itemSize = 0;
     QString itemPath;
     QString itemName;
-    QIcon itemImage;
     bool isDel = false;
     bool isVisible = true;
 };

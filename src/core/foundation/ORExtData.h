@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <QList>
 #include <QString>
 
@@ -10,10 +9,9 @@ struct ORExtItem
     qint64 itemSize = 0;
     QString itemPath;
     QString itemName;
-    QIcon itemImage;
     bool isDel = false;
 
-    // Name without extension, size of the folder or file, the file's icon.
+    // Name without extension, size of the folder or file.
     static ORExtItem initFromPath(const QString &path, bool isDelete);
 };
 

@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QImageReader>
 #include <QLoggingCategory>
 #include <QMimeDatabase>
 #include <QRegularExpression>
@@ -80,12 +79,30 @@ bool mayRemoveFromParent(const QString &path, const struct stat &item)
     return uid == 0 || item.st_uid == uid || parentStat.st_uid == uid;
 }
 
-const QSet<QByteArray> &readableImageTypes()
+// The MIME types Qt's image readers open: its built-in formats, the image
+// format plugins (qt6-image-formats-plugins) and SVG (qt6-svg).
+const QSet<QString> &readableImageTypes()
 {
-    static const QSet<QByteArray> types = [] {
-        const QList<QByteArray> list = QImageReader::supportedMimeTypes();
-        return QSet<QByteArray>(list.cbegin(), list.cend());
-    }();
+    static const QSet<QString> types = {
+        QStringLiteral("image/bmp"),
+        QStringLiteral("image/png"),
+        QStringLiteral("image/jpeg"),
+        QStringLiteral("image/gif"),
+        QStringLiteral("image/x-portable-bitmap"),
+        QStringLiteral("image/x-portable-graymap"),
+        QStringLiteral("image/x-portable-pixmap"),
+        QStringLiteral("image/x-xbitmap"),
+        QStringLiteral("image/x-xpixmap"),
+        QStringLiteral("image/svg+xml"),
+        QStringLiteral("image/svg+xml-compressed"),
+        QStringLiteral("image/vnd.microsoft.icon"),
+        QStringLiteral("image/x-icns"),
+        QStringLiteral("image/x-tga"),
+        QStringLiteral("image/tiff"),
+        QStringLiteral("image/vnd.wap.wbmp"),
+        QStringLiteral("image/webp"),
+        QStringLiteral("video/x-mng"),
+    };
     return types;
 }
 
@@ -220,11 +237,11 @@ bool ORUtility::isImageFile(const QString &path)
     const QMimeType type = db.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
     if (!type.isValid() || type.isDefault())
         return false;
-    const QSet<QByteArray> &readable = readableImageTypes();
-    if (readable.contains(type.name().toLatin1()))
+    const QSet<QString> &readable = readableImageTypes();
+    if (readable.contains(type.name()))
         return true;
     for (const QString &parent : type.allAncestors())
-        if (readable.contains(parent.toLatin1()))
+        if (readable.contains(parent))
             return true;
     return false;
 }
@@ -488,13 +505,4 @@ QString ORUtility::desDirectory(const QString &path)
             return candidate;
     }
     return QString();
-}
-
-// --- drawing ------------------------------------------------------------------------
-
-QPainterPath ORUtility::generateCirclePathWithRadius(qreal radius)
-{
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, 2 * radius, 2 * radius), radius, radius);
-    return path;
 }

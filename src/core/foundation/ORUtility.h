@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDateTime>
-#include <QPainterPath>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -38,6 +37,8 @@ public:
     static bool isSymbolicLink(const QString &path);
     // Logs "<path> is not exist." or "<path> without delete permission." when it answers false.
     static bool isDeletableFileWithCurrentPermission(const QString &path);
+    // By the name's MIME type: one of the types the image readers of the
+    // window open, or a type derived from one of them.
     static bool isImageFile(const QString &path);
     // A folder shown as one file (application bundle, document package, ...), by extension.
     static bool isFilePackageAtPath(const QString &path);
@@ -103,8 +104,4 @@ public:
     // --- destinations ---------------------------------------------------------
     // A path that does not exist yet: the path itself, else a(0).ext, a(1).ext, ...
     static QString desDirectory(const QString &path);
-
-    // --- drawing --------------------------------------------------------------
-    // The circle inscribed in the square (0, 0, 2r, 2r).
-    static QPainterPath generateCirclePathWithRadius(qreal radius);
 };

@@ -4,7 +4,6 @@
 #include <QVariantAnimation>
 
 #include "ORImage.h"
-#include "ORUtility.h"
 
 namespace sw {
 
@@ -119,10 +118,9 @@ void BusyCircleView::paintEvent(QPaintEvent *)
     const QPointF centre = QRectF(rect()).center();
 
     const qreal radius = ringRadius();
-    const QPainterPath ring = ORUtility::generateCirclePathWithRadius(radius);
     painter.setPen(QPen(kRingColor, 1.0));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(ring.translated(centre - QPointF(radius, radius)));
+    painter.drawEllipse(centre, radius, radius);
 
     const QSize imageSize = (QSizeF(size()) * m_metrics.imageScale).toSize();
     const QPixmap emblem = ORImage::pixmap(QStringLiteral("or_deepclean_icon"), imageSize, devicePixelRatioF());

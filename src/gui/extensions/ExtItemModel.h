@@ -9,7 +9,7 @@
 namespace sw {
 
 // The add-ons of the category shown, in the scan's order, under the names
-// and icons the scan read from them.
+// the scan read from them; their icons are those of their files.
 class ExtItemModel : public GroupItemModel<ORExtGroup, WholeGroups>
 {
 public:
@@ -27,10 +27,6 @@ public:
         case Qt::DisplayRole:
         case NameRole:
             return item.itemName.isEmpty() ? QFileInfo(item.itemPath).completeBaseName() : item.itemName;
-        case IconRole:
-            if (!item.itemImage.isNull())
-                return item.itemImage;
-            break;
         default:
             break;
         }

@@ -22,15 +22,15 @@ public:
 
     explicit RemovedItemList(QWidget *parent = nullptr);
 
-    // Rows of items (with itemPath, itemName, itemSize, itemImage), named by
-    // their name, else by the path's last component.
+    // Rows of items (with itemPath, itemName, itemSize), named by their
+    // name, else by the path's last component, with their path's icon.
     template <class Item>
     void showItems(const QList<Item> &items)
     {
         QList<Row> rows;
         rows.reserve(items.size());
         for (const Item &item : items)
-            rows.append(Row{item.itemImage, item.itemName.isEmpty() ? nameOf(item.itemPath) : item.itemName,
+            rows.append(Row{QIcon(), item.itemName.isEmpty() ? nameOf(item.itemPath) : item.itemName,
                             item.itemPath, item.itemSize});
         showRows(rows);
     }

@@ -31,8 +31,7 @@ QIcon AppGroupModel::appIcon(const ORAppDataGroup &group)
 {
     if (group.groupItems.isEmpty())
         return QIcon();
-    const ORAppDataItem &first = group.groupItems.constFirst();
-    return first.itemImage.isNull() ? ItemListModel::iconForPath(first.itemPath) : first.itemImage;
+    return ItemListModel::iconForPath(group.groupItems.constFirst().itemPath);
 }
 
 QString AppGroupModel::groupExtraText(const ORAppDataGroup &group) const

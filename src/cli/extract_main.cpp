@@ -1,0 +1,10 @@
+// sweepwright-cli-extract: the `extract` command, run by sweepwright-cli in
+// its place with the words after "extract" (HelperProgram.h).
+
+#include "ExtractCommand.h"
+#include "HelperProgram.h"
+
+int main(int argc, char *argv[])
+{
+    return helperprogram::helperMain<ExtractCommand>(argc, argv);
+}

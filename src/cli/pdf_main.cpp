@@ -1,0 +1,10 @@
+// sweepwright-cli-pdf: the `pdf` command, run by sweepwright-cli in its place
+// with the words after "pdf" (HelperProgram.h).
+
+#include "HelperProgram.h"
+#include "PdfCommand.h"
+
+int main(int argc, char *argv[])
+{
+    return helperprogram::helperMain<PdfCommand>(argc, argv);
+}
