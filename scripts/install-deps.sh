@@ -18,6 +18,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   # looking at the program and comparing it with its peers
   xvfb xauth imagemagick xdotool jdupes time coreutils findutils python3
+  # the GUI start benchmark's watcher of window maps
+  libxcb1-dev
   # archives: 7-Zip for what libarchive cannot read, bsdtar to compare with
   7zip libarchive-tools zip
   # a disk image only 7zz reads, for its tests

@@ -14,8 +14,9 @@ public:
     ToolWindow() { window.show(); }
 
     bool exposed() { return QTest::qWaitForWindowExposed(&window); }
+    // Makes the page if the window has not yet.
     template <class Page>
-    Page *page(qint64 number) const
+    Page *page(qint64 number)
     {
         return qobject_cast<Page *>(window.pageController(number));
     }

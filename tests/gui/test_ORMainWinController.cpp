@@ -105,6 +105,21 @@ private slots:
         QVERIFY(!page<ORJunkViewCter>(1)->progressView()->isVisible());
     }
 
+    // Only the page on screen is made at start; the others when first shown.
+    void pagesAreMadeWhenFirstShown()
+    {
+        QVERIFY(window->pageIsBuilt(sw::JunkScanPage));
+        for (qint64 later : {sw::JunkResultPage, sw::DupScanPage, sw::ToolboxPage, sw::MemoryPage})
+            QVERIFY(!window->pageIsBuilt(later));
+        QTest::mouseClick(window->buttonWithTag(sw::DupScanPage), Qt::LeftButton);
+        QCOMPARE(window->currentPage(), qint64(sw::DupScanPage));
+        QVERIFY(window->tempViewCter()->isVisible());
+        QVERIFY(!window->pageIsBuilt(sw::DupResultPage));  // no result to reopen
+        QTest::mouseClick(window->buttonWithTag(sw::JunkScanPage), Qt::LeftButton);
+        QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
+        QVERIFY(page<ORJunkViewCter>(sw::JunkScanPage)->briefView()->isVisible());
+    }
+
     void toolsWithoutPagesKeepTheirButtonsDisabled()
     {
         QCOMPARE(window->buttonArr().size(), 10);

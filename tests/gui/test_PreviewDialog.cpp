@@ -1,6 +1,5 @@
 #include "IconPreview.h"
 #include "ImagePreview.h"
-#include "PdfPreview.h"
 #include "PreviewDialog.h"
 #include "PreviewKind.h"
 #include "PreviewPane.h"
@@ -66,6 +65,27 @@ private:
 
 private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
+
+    // First, before any test has loaded the plugin: once loaded it stays.
+    void withoutThePluginPdfAndMediaFallBackUntilItCanBeLoaded()
+    {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("no-plugin")));
+        qputenv("SWEEPWRIGHT_PLUGIN_DIR", QFile::encodeName(path(QStringLiteral("no-plugin"))));
+        const QString pdf = writePdf(QStringLiteral("early.pdf"));
+        const QString media = write(QStringLiteral("early.mp3"), QByteArray("\x00\x01\xfe\xff", 4).repeated(64));
+        sw::PreviewPane pane;
+        for (const QString &file : {pdf, media}) {
+            pane.showPath(file, QFileInfo(file).suffix());
+            QCOMPARE(pane.kind(), PreviewKind::Icon);
+            QVERIFY(pane.iconPreview()->message().contains(QStringLiteral("plugin")));
+        }
+        QVERIFY(!pane.pdfViewer() && !pane.mediaViewer());
+        // A failed load is not remembered: the plugin is found once it is there.
+        qunsetenv("SWEEPWRIGHT_PLUGIN_DIR");
+        pane.showPath(pdf, QStringLiteral("pdf"));
+        QCOMPARE(pane.kind(), PreviewKind::Pdf);
+        QVERIFY(pane.pdfViewer());
+    }
 
     void cleanup()
     {
@@ -177,9 +197,9 @@ private slots:
         pane.resize(600, 500);
         pane.showPath(writePdf(QStringLiteral("one.pdf")), QStringLiteral("pdf"));
         QCOMPARE(pane.kind(), PreviewKind::Pdf);
-        waitForLoad(pane.pdfPreview(), SIGNAL(loaded()));
-        QCOMPARE(pane.pdfPreview()->pageCount(), 1);
-        QCOMPARE(pane.pdfPreview()->shownPages(), 1);
+        waitForLoad(pane.pdfViewer(), SIGNAL(loaded()));
+        QCOMPARE(pane.pdfViewer()->property("pageCount").toInt(), 1);
+        QCOMPARE(pane.pdfViewer()->property("shownPages").toInt(), 1);
     }
 
     void hugeTextShowsItsBeginning()

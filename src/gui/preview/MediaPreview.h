@@ -21,10 +21,10 @@ class MediaPreview : public QWidget
 public:
     explicit MediaPreview(QWidget *parent = nullptr);
 
-    void setPath(const QString &path);
-    void play();
+    Q_INVOKABLE void setPath(const QString &path);
+    Q_INVOKABLE void play();
     // Stops playing and lets go of the file.
-    void stop();
+    Q_INVOKABLE void stop();
     QMediaPlayer *player() const { return m_player; }
 
 signals:

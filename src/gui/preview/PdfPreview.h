@@ -19,6 +19,8 @@ namespace sw {
 class PdfPreview : public QScrollArea
 {
     Q_OBJECT
+    Q_PROPERTY(int pageCount READ pageCount)
+    Q_PROPERTY(int shownPages READ shownPages)
 public:
     static constexpr int kMaxPages = 10;
     static constexpr int kRenderWidth = 1200;  // pixels across a rendered page
@@ -34,8 +36,8 @@ public:
     ~PdfPreview() override;
 
     // password opens a protected document; it is not kept.
-    void setPath(const QString &path, const QString &password = QString());
-    void clear();
+    Q_INVOKABLE void setPath(const QString &path, const QString &password = QString());
+    Q_INVOKABLE void clear();
     int pageCount() const { return m_pageCount; }
     int shownPages() const { return int(m_pages.size()); }
 

@@ -2,8 +2,6 @@
 
 #include "IconPreview.h"
 #include "ImagePreview.h"
-#include "MediaPreview.h"
-#include "PdfPreview.h"
 #include "TextPreview.h"
 
 #include <QStackedWidget>
@@ -18,25 +16,31 @@ PreviewPane::PreviewPane(QWidget *parent) : QWidget(parent)
     m_stack = new QStackedWidget(this);
     m_empty = new QWidget(m_stack);
     m_image = new ImagePreview(m_stack);
-    m_pdf = new PdfPreview(m_stack);
     m_text = new TextPreview(m_stack);
     m_icon = new IconPreview(m_stack);
-    for (QWidget *viewer : {m_empty, static_cast<QWidget *>(m_image), static_cast<QWidget *>(m_pdf),
-                            static_cast<QWidget *>(m_text), static_cast<QWidget *>(m_icon)})
+    for (QWidget *viewer : {m_empty, static_cast<QWidget *>(m_image), static_cast<QWidget *>(m_text),
+                            static_cast<QWidget *>(m_icon)})
         m_stack->addWidget(viewer);
     column->addWidget(m_stack);
     connect(m_image, &ImagePreview::failed, this, &PreviewPane::fallBack);
-    connect(m_pdf, &PdfPreview::failed, this, &PreviewPane::fallBack);
 }
 
-MediaPreview *PreviewPane::media()
+QWidget *PreviewPane::pluginViewer(QWidget **slot, QWidget *(ViewerFactory::*make)(QWidget *))
 {
-    if (!m_media) {
-        m_media = new MediaPreview(m_stack);
-        m_stack->addWidget(m_media);
-        connect(m_media, &MediaPreview::failed, this, &PreviewPane::fallBack);
+    if (*slot)
+        return *slot;
+    QString error;
+    ViewerFactory *factory = viewerFactory(&error);
+    if (!factory) {
+        qWarning("Cannot load the viewers plugin: %s", qUtf8Printable(error));
+        fallBack(tr("This file cannot be shown: the viewers plugin is missing or broken."));
+        return nullptr;
     }
-    return m_media;
+    *slot = (factory->*make)(m_stack);
+    m_stack->addWidget(*slot);
+    // By name: the plugin's classes are its own (see ViewerFactory.h).
+    connect(*slot, SIGNAL(failed(QString)), this, SLOT(fallBack(QString)));
+    return *slot;
 }
 
 void PreviewPane::showPath(const QString &path, const QString &type)
@@ -49,8 +53,10 @@ void PreviewPane::showPath(const QString &path, const QString &type)
         showViewer(PreviewKind::Image, m_image);
         break;
     case PreviewKind::Pdf:
-        m_pdf->setPath(path);
-        showViewer(PreviewKind::Pdf, m_pdf);
+        if (pluginViewer(&m_pdf, &ViewerFactory::makePdfViewer)) {
+            QMetaObject::invokeMethod(m_pdf, "setPath", Q_ARG(QString, path));
+            showViewer(PreviewKind::Pdf, m_pdf);
+        }
         break;
     case PreviewKind::Text:
         // The file may have changed since it was judged to be text.
@@ -61,9 +67,11 @@ void PreviewPane::showPath(const QString &path, const QString &type)
         showViewer(PreviewKind::Text, m_text);
         break;
     case PreviewKind::Media:
-        media()->setPath(path);
-        showViewer(PreviewKind::Media, m_media);
-        m_media->play();
+        if (pluginViewer(&m_media, &ViewerFactory::makeMediaViewer)) {
+            QMetaObject::invokeMethod(m_media, "setPath", Q_ARG(QString, path));
+            showViewer(PreviewKind::Media, m_media);
+            QMetaObject::invokeMethod(m_media, "play");
+        }
         break;
     case PreviewKind::Icon:
         fallBack(QString());
@@ -75,10 +83,11 @@ void PreviewPane::clear()
 {
     m_path.clear();
     m_image->clear();
-    m_pdf->clear();
+    if (m_pdf)
+        QMetaObject::invokeMethod(m_pdf, "clear");
     m_text->clear();
     if (m_media)
-        m_media->stop();
+        QMetaObject::invokeMethod(m_media, "stop");
     m_stack->setCurrentWidget(m_empty);
 }
 

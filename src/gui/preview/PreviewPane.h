@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PreviewKind.h"
+#include "ViewerFactory.h"
 
 #include <QWidget>
 
@@ -10,14 +11,14 @@ namespace sw {
 
 class IconPreview;
 class ImagePreview;
-class MediaPreview;
-class PdfPreview;
 class TextPreview;
 
 // One file in the viewer that suits it (kindFor()), exactly one viewer shown.
 // When a viewer cannot show the file after all (a corrupt image or PDF, media
 // the player cannot decode), the file's icon takes its place with a line
-// saying why. The media player is made only when a first media file is shown.
+// saying why. The PDF viewer and the media player come from the viewers
+// plugin (ViewerFactory.h), made when a first such file is shown; without the
+// plugin such a file gets its icon and a line saying the plugin is missing.
 class PreviewPane : public QWidget
 {
     Q_OBJECT
@@ -33,27 +34,32 @@ public:
     // The viewer on show (Icon after a fallback).
     PreviewKind kind() const { return m_kind; }
     ImagePreview *imagePreview() const { return m_image; }
-    PdfPreview *pdfPreview() const { return m_pdf; }
     TextPreview *textPreview() const { return m_text; }
     IconPreview *iconPreview() const { return m_icon; }
-    MediaPreview *mediaPreview() const { return m_media; }
+    // The plugin's viewers, once made (see ViewerFactory.h for what they answer).
+    QWidget *pdfViewer() const { return m_pdf; }
+    QWidget *mediaViewer() const { return m_media; }
 
 signals:
     // The viewer changed: a new file, or a fallback to the icon.
     void kindChanged(sw::PreviewKind kind);
 
+private slots:
+    void fallBack(const QString &reason);
+
 private:
     void showViewer(PreviewKind kind, QWidget *viewer);
-    void fallBack(const QString &reason);
-    MediaPreview *media();
+    // The plugin's viewer in *slot, made on first use; nullptr (after falling
+    // back to the icon) when the plugin cannot be loaded.
+    QWidget *pluginViewer(QWidget **slot, QWidget *(ViewerFactory::*make)(QWidget *));
 
     QStackedWidget *m_stack = nullptr;
     QWidget *m_empty = nullptr;
     ImagePreview *m_image = nullptr;
-    PdfPreview *m_pdf = nullptr;
+    QWidget *m_pdf = nullptr;
     TextPreview *m_text = nullptr;
     IconPreview *m_icon = nullptr;
-    MediaPreview *m_media = nullptr;
+    QWidget *m_media = nullptr;
     QString m_path;
     PreviewKind m_kind = PreviewKind::Icon;
 };

@@ -4,9 +4,10 @@
 
 class ORBasedViewCterDelegate;
 
-// Base of every feature page. The main window creates each page once and
-// keeps it for its whole life, so a page keeps its state between visits;
-// viewWillAppear()/viewDidAppear() refresh it each time it is shown.
+// Base of every feature page. The main window creates each page once, when
+// it is first needed, and keeps it for its whole life, so a page keeps its
+// state between visits; viewWillAppear()/viewDidAppear() refresh it each time
+// it is shown.
 class ORBaseViewCter : public QWidget
 {
     Q_OBJECT

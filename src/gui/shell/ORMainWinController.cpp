@@ -63,7 +63,6 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
     connect(preferences, &QShortcut::activated, this, &ORMainWinController::preferencesRequested);
     setCentralWidget(central);
 
-    initViewCters();
     setButtonsInitImage();
     setButtonsTag();
     initButtonArr();
@@ -115,11 +114,25 @@ void ORMainWinController::addPage(qint64 number, ORBaseViewCter *page)
     m_pages.insert(number, page);
 }
 
-void ORMainWinController::initViewCters()
+const sw::ToolPage *ORMainWinController::pageRecipe(qint64 page) const
 {
     for (const sw::ToolRow &tool : m_tools)
-        for (const sw::ToolPage &page : tool.pages)
-            addPage(page.number, page.make(this, m_baseView));
+        for (const sw::ToolPage &recipe : tool.pages)
+            if (recipe.number == page)
+                return &recipe;
+    return nullptr;
+}
+
+ORBaseViewCter *ORMainWinController::pageController(qint64 page)
+{
+    if (ORBaseViewCter *built = m_pages.value(page))
+        return built;
+    const sw::ToolPage *recipe = pageRecipe(page);
+    if (!recipe)
+        return nullptr;
+    ORBaseViewCter *made = recipe->make(this, m_baseView);
+    addPage(page, made);
+    return made;
 }
 
 void ORMainWinController::setButtonsInitImage()
@@ -149,9 +162,9 @@ void ORMainWinController::initButtonArr()
     setButtonsEnable(true);
 }
 
-bool ORMainWinController::toolIsBuilt(const sw::ToolRow &tool) const
+bool ORMainWinController::toolHasPages(const sw::ToolRow &tool) const
 {
-    return m_pages.contains(tool.entryPage);
+    return pageRecipe(tool.entryPage) != nullptr;
 }
 
 const sw::ToolRow *ORMainWinController::toolWithEntry(qint64 page) const
@@ -187,24 +200,26 @@ void ORMainWinController::changeViewCter(SYFlatButton *sender)
 
 void ORMainWinController::next(qint64 page)
 {
-    ORBaseViewCter *target = m_pages.value(page);
-    if (!target)
-        return;  // not a page of the catalogue (or a tool not built yet)
+    if (!pageRecipe(page))
+        return;  // not a page of the catalogue (or of a tool without pages)
     if (const sw::ToolRow *tool = toolWithEntry(page)) {
         openTool(*tool);
         return;
     }
     // A page inside a tool: the sidebar keeps the tool already selected.
-    or_AddSubView(target);
+    or_AddSubView(pageController(page));
 }
 
 void ORMainWinController::openTool(const sw::ToolRow &tool)
 {
-    ORBaseViewCter *entry = m_pages.value(tool.entryPage);
-    ORBaseViewCter *result = m_pages.value(tool.resultPage);
-    if (tool.entry == sw::ToolEntry::ReopenResult && result && tool.holdsResult && tool.holdsResult()) {
+    // The result page is only made when there is a result to show on it.
+    ORBaseViewCter *result = tool.entry == sw::ToolEntry::ReopenResult && tool.holdsResult && tool.holdsResult()
+                                 ? pageController(tool.resultPage)
+                                 : nullptr;
+    if (result) {
         or_AddSubView(result);  // shown as it was left, not reset
     } else {
+        ORBaseViewCter *entry = pageController(tool.entryPage);
         or_AddSubView(entry);
         if (tool.entry != sw::ToolEntry::Show)
             entry->or_Status(0);
@@ -245,9 +260,9 @@ void ORMainWinController::butEnable(bool enable)
 void ORMainWinController::setButtonsEnable(bool enable)
 {
     m_buttonsEnabled = enable;
-    // A tool whose pages do not exist yet keeps its button disabled.
+    // A tool without pages keeps its button disabled.
     for (qsizetype i = 0; i < m_buttonArr.size(); ++i)
-        m_buttonArr[i]->setEnabled(enable && toolIsBuilt(m_tools[i]));
+        m_buttonArr[i]->setEnabled(enable && toolHasPages(m_tools[i]));
 }
 
 void ORMainWinController::showNotice(const QString &text)

@@ -19,7 +19,9 @@ class SYFlatButton;
 // one page at a time. Pages ask for each other by number through next(); the
 // sidebar's tag is the number of its tool's first page. The tools, their
 // buttons, pages and entry rules come from a registry (sw::toolRegistry() by
-// default). Every page is created once and lives as long as the window.
+// default). A page is made the first time it is shown or asked for, so the
+// window shows without waiting for the pages that are not on screen; once
+// made, it lives as long as the window.
 class ORMainWinController : public QMainWindow, public ORBasedViewCterDelegate
 {
     Q_OBJECT
@@ -32,10 +34,14 @@ public:
     void butEnable(bool enable) override;
     void setButtonsEnable(bool enable);
 
-    // The page shown, its number (0 before the first page) and the pages by number.
+    // The page shown and its number (0 before the first page).
     ORBaseViewCter *tempViewCter() const { return m_tempViewCter; }
     qint64 currentPage() const;
-    ORBaseViewCter *pageController(qint64 page) const { return m_pages.value(page); }
+    // The page with that number, made now if it was not yet; nullptr for a
+    // number no tool has a page for.
+    ORBaseViewCter *pageController(qint64 page);
+    // Whether that page has been made.
+    bool pageIsBuilt(qint64 page) const { return m_pages.contains(page); }
     const QList<SYFlatButton *> &buttonArr() const { return m_buttonArr; }
     SYFlatButton *buttonWithTag(qint64 tag) const;
     qint64 selectedTag() const { return m_selectedTag; }
@@ -53,7 +59,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void initViewCters();
     void setButtonsInitImage();
     void setButtonsTag();
     void initButtonArr();
@@ -62,7 +67,8 @@ private:
     void or_AddSubView(ORBaseViewCter *page);
     void buttonCellColorWithIndex(qint64 page);
     void addPage(qint64 number, ORBaseViewCter *page);
-    bool toolIsBuilt(const sw::ToolRow &tool) const;
+    const sw::ToolPage *pageRecipe(qint64 page) const;
+    bool toolHasPages(const sw::ToolRow &tool) const;
     const sw::ToolRow *toolWithEntry(qint64 page) const;
     void openTool(const sw::ToolRow &tool);
     QWidget *buildSidebar();

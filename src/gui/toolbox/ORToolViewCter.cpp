@@ -2,9 +2,9 @@
 
 #include "ORDotView.h"
 #include "ORImage.h"
-#include "ORPdfWindowCter.h"
 #include "PageNumber.h"
 #include "PageStyle.h"
+#include "ViewerFactory.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -201,18 +201,26 @@ void ORToolViewCter::showTool(QPushButton *tile, QLabel *image, const std::optio
                                 tool ? QIcon::Normal : QIcon::Disabled));
 }
 
-ORPdfWindowCter *ORToolViewCter::pdfWindowCter() const
+QWidget *ORToolViewCter::pdfWindowCter() const
 {
     return m_pdfWindowCter;
 }
 
 void ORToolViewCter::openActivity()
 {
+    QString error;
+    sw::ViewerFactory *viewers = sw::viewerFactory(&error);
+    if (!viewers) {
+        alert(tr("The PDF compressor cannot be opened: its plugin is missing or broken.\n\n%1").arg(error));
+        return;
+    }
     // A new window at every click, with a fresh page; the last one goes.
     if (m_pdfWindowCter)
         m_pdfWindowCter->close();
-    m_pdfWindowCter = new ORPdfWindowCter();
-    m_pdfWindowCter->showWindow();
+    m_pdfWindowCter = viewers->makePdfCompressorWindow();
+    m_pdfWindowCter->show();
+    m_pdfWindowCter->raise();
+    m_pdfWindowCter->activateWindow();
 }
 
 void ORToolViewCter::openSystenInfo()

@@ -8,12 +8,12 @@
 #include <optional>
 
 class ORDotView;
-class ORPdfWindowCter;
 class QLabel;
 class QPushButton;
 
 // The toolbox: four tiles, each a shortcut. The first opens this program's
-// PDF compressor in a window of its own; the others start the desktop's own
+// PDF compressor in a window of its own (made by the viewers plugin, which is
+// loaded then; a plugin that cannot be loaded is reported in an alert); the others start the desktop's own
 // tools for the machine's details, the disks and the shell's extensions.
 //
 // Which tools are installed is looked up again each time the page is about
@@ -38,7 +38,7 @@ public:
     void refreshTools();
 
     // The compressor window opened last, while it is open.
-    ORPdfWindowCter *pdfWindowCter() const;
+    QWidget *pdfWindowCter() const;
 
     QPushButton *activityButton = nullptr;
     QPushButton *systemButton = nullptr;
@@ -59,7 +59,7 @@ private:
     void start(const std::optional<sw::SystemTools::Found> &tool);
     void alert(const QString &text);
 
-    QPointer<ORPdfWindowCter> m_pdfWindowCter;
+    QPointer<QWidget> m_pdfWindowCter;
     std::optional<sw::SystemTools::Found> m_systemInfo;
     std::optional<sw::SystemTools::Found> m_diskUtility;
     std::optional<sw::SystemTools::Found> m_extensions;

@@ -1,0 +1,27 @@
+// The plugin that holds the media player, the PDF viewer and the PDF
+// compressor, with the libraries they need (see ViewerFactory.h).
+
+#include "MediaPreview.h"
+#include "ORPdfWindowCter.h"
+#include "PdfPreview.h"
+#include "ViewerFactory.h"
+
+#include <QObject>
+
+namespace sw {
+
+class ViewersPlugin : public QObject, public ViewerFactory
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID SW_VIEWER_FACTORY_IID)
+    Q_INTERFACES(sw::ViewerFactory)
+
+public:
+    QWidget *makePdfViewer(QWidget *parent) override { return new PdfPreview(parent); }
+    QWidget *makeMediaViewer(QWidget *parent) override { return new MediaPreview(parent); }
+    QWidget *makePdfCompressorWindow() override { return new ORPdfWindowCter(); }
+};
+
+}  // namespace sw
+
+#include "ViewersPlugin.moc"
