@@ -92,3 +92,42 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'
 
 # at_most VALUE LIMIT: true when VALUE <= LIMIT.
 at_most() { awk -v v="$1" -v l="$2" 'BEGIN { exit !(v <= l) }'; }
+
+# measure OUT COMMAND...: runs the command with its output in OUT; prints its
+# wall time in ms, its CPU time (user + system) in ms and its peak resident
+# memory in KiB, as /usr/bin/time (Debian package "time") reads them.
+measure() {
+  local out=$1 f start end
+  shift
+  f=$(mktemp)
+  start=$(date +%s%N)
+  /usr/bin/time -f '%U %S %M' -o "$f" "$@" >"$out" 2>/dev/null || true
+  end=$(date +%s%N)
+  tail -n 1 "$f" | awk -v w=$(( (end - start) / 1000000 )) '{ printf "%d %d %d\n", w, ($1 + $2) * 1000 + 0.5, $3 }'
+  rm -f "$f"
+}
+
+# median: the median of the numbers on standard input, one per line.
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2)) }'; }
+
+# duel_usage RUNS OUT: after one warm-up run each, runs the commands in the
+# arrays peer_cmd and ours_cmd alternately RUNS times (ours' output in OUT);
+# prints the medians of the peer's wall ms, CPU ms and peak KiB, then ours'.
+duel_usage() {
+  local runs=$1 out=$2 log i
+  log=$(mktemp)
+  measure /dev/null "${peer_cmd[@]}" >/dev/null
+  measure "$out" "${ours_cmd[@]}" >/dev/null
+  for ((i = 0; i < runs; i++)); do
+    echo "peer $(measure /dev/null "${peer_cmd[@]}")" >>"$log"
+    echo "ours $(measure "$out" "${ours_cmd[@]}")" >>"$log"
+  done
+  local who col
+  for who in peer ours; do
+    for col in 2 3 4; do
+      printf '%s ' "$(awk -v w=$who -v c=$col '$1 == w { print $c }' "$log" | median)"
+    done
+  done
+  echo
+  rm -f "$log"
+}

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-svg-dev qt6-image-formats-plugins qt6-multimedia-dev libgl-dev
   libpoppler-qt6-dev libarchive-dev libicu-dev libplist-dev
+  libxxhash-dev
   # tests, sanitizers and fuzzing (unshare, setpriv and mount build hostile trees)
   libgtest-dev libgmock-dev clang libclang-rt-14-dev util-linux mount
   # protected PDF documents for the compressor's tests

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -72,6 +75,28 @@ TEST_F(FolderWalkerTest, walkHandsOverFilesAndFoldersInOrderButNoLinkSpecialFile
     // The root may itself be a link.
     m_tree.link("rootlink", path("tree/b"));
     EXPECT_EQ(walked(path("rootlink")), QStringList{"inner"});
+}
+
+TEST_F(FolderWalkerTest, unsortedWalkSortedAfterwardsIsTheSortedWalk)
+{
+    // Names around the separator's place: "a b" and "a-c" sort after the
+    // folder "a" and everything in it, though ' ' and '-' come before '/'.
+    for (const char *rel : {"t/ab", "t/a.d/x", "t/a-c", "t/a b", "t/a0", "t/a/z/deep", "t/a/y", "t/A",
+                            "t/\xc3\xa9", "t/a/z2"})
+        m_tree.file(QString::fromUtf8(rel), 1);
+    const auto paths = [this](FolderWalker::Order order) {
+        std::vector<QByteArray> seen;
+        FolderWalker(order).walk(path("t"), [&seen](const FolderWalker::Entry &entry) {
+            seen.push_back(entry.nativePath());
+            return FolderWalker::Step::Next;
+        });
+        return seen;
+    };
+    const std::vector<QByteArray> sorted = paths(FolderWalker::Order::ByName);
+    std::vector<QByteArray> asRead = paths(FolderWalker::Order::AsRead);
+    ASSERT_EQ(sorted.size(), 13u);
+    std::sort(asRead.begin(), asRead.end(), FolderWalker::walksBefore);
+    EXPECT_EQ(asRead, sorted);
 }
 
 TEST_F(FolderWalkerTest, walkReachesNothingDeeperThanItsLimit)

@@ -127,6 +127,24 @@ TEST_F(DupEngine, HardLinksAreOneFileNeverAGroup)
     EXPECT_EQ(groups(*scan()), (Groups{{"a/song.mp3", "c/copy.mp3"}}));
 }
 
+TEST_F(DupEngine, MembersAndGroupsComeInTheOrderOfASortedWalkOfTheRootsInTurn)
+{
+    // Made out of order, so that neither the order made nor its reverse is
+    // sorted; "m b" sorts after the folder "m" and all that is in it.
+    const QByteArray x = pattern(4, 30000);
+    const QByteArray y = pattern(5, 30000);
+    put(QStringLiteral("m b.bin"), x);
+    put(QStringLiteral("m/x.bin"), x);
+    put(QStringLiteral("b.bin"), y);
+    put(QStringLiteral("c.bin"), x);
+    put(QStringLiteral("0.bin"), y);
+    put(QStringLiteral("a.bin"), x);
+    EXPECT_EQ(groups(*scan()), (Groups{{"0.bin", "b.bin"}, {"a.bin", "c.bin", "m/x.bin", "m b.bin"}}));
+    // A root named first is found first, whatever its name.
+    EXPECT_EQ(groups(*scan(true, {scanned + QStringLiteral("/m"), scanned})),
+              (Groups{{"m/x.bin", "a.bin", "c.bin", "m b.bin"}, {"0.bin", "b.bin"}}));
+}
+
 TEST_F(DupEngine, FolderGivenTwiceCountsItsFilesOnce)
 {
     put(QStringLiteral("sub/a.bin"), pattern(3, 30000));
@@ -146,6 +164,21 @@ TEST_F(DupEngine, DigestSplitsFilesOfOneSizeAndSkipsWhatCannotBeRead)
     file(candidates, put(QStringLiteral("e"), pattern(1, 20000)));
     QFile::remove(scanned + QStringLiteral("/e"));  // vanished since the walk
     EXPECT_EQ(DupStages::groupByDigest(candidates, {0, 1, 2, 3, 4}), (std::vector<CandidateSet>{{0, 2}, {1, 3}}));
+}
+
+TEST_F(DupEngine, DigestCoversTheStartAndOneAndTwoThirdsIn)
+{
+    // 60000 bytes: samples of 4096 at 0, 20000 and 40000.
+    DupCandidates candidates;
+    const QByteArray bytes = pattern(7, 60000);
+    file(candidates, put(QStringLiteral("a"), bytes));
+    file(candidates, put(QStringLiteral("b"), changedAt(bytes, 4095)));
+    file(candidates, put(QStringLiteral("c"), changedAt(bytes, 20000)));
+    file(candidates, put(QStringLiteral("d"), changedAt(bytes, 44095)));
+    file(candidates, put(QStringLiteral("e"), changedAt(bytes, 30000)));  // between samples
+    file(candidates, put(QStringLiteral("f"), changedAt(bytes, 4095)));
+    EXPECT_EQ(DupStages::groupByDigest(candidates, {0, 1, 2, 3, 4, 5}),
+              (std::vector<CandidateSet>{{0, 4}, {1, 5}}));
 }
 
 TEST_F(DupEngine, EqualSetsOfOneSizeAreGroupsOfTheirOwn)

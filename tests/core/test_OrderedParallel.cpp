@@ -2,6 +2,10 @@
 
 #include "OrderedParallel.h"
 
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -48,6 +52,52 @@ TEST(OrderedParallel, EveryItemIsWorkedOnceWhateverTheThreads)
             EXPECT_EQ(calls[i].load(), 1);
         }
     }
+}
+
+TEST(OrderedParallel, RunsStartNoThreadsOfTheirOwn)
+{
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const QThread *caller = QThread::currentThread();
+    std::atomic<int> elsewhere = 0;
+    for (int run = 0; run < 5; ++run)
+        sw::orderedParallel<int>(
+            200, 4,
+            [&](size_t) {
+                const QThread *self = QThread::currentThread();
+                if (self != caller && !pool->contains(self))
+                    ++elsewhere;
+                return 0;
+            },
+            [](int &&) {});
+    EXPECT_EQ(elsewhere.load(), 0);
+}
+
+TEST(OrderedParallel, FinishesWhenThePoolHasNoThreadFree)
+{
+    QThreadPool *pool = QThreadPool::globalInstance();
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    QSemaphore busy;
+    const int threads = pool->maxThreadCount();
+    for (int i = 0; i < threads; ++i)
+        pool->start([&busy, released] {
+            busy.release();
+            released.wait();
+        });
+    busy.acquire(threads);
+    std::vector<size_t> consumed;
+    auto run = std::async(std::launch::async, [&] {
+        sw::orderedParallel<size_t>(
+            50, 4, [](size_t i) { return i; }, [&](size_t &&result) { consumed.push_back(result); });
+    });
+    const bool finished = run.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+    release.set_value();
+    run.wait();
+    pool->waitForDone();
+    EXPECT_TRUE(finished);
+    ASSERT_EQ(consumed.size(), 50u);
+    for (size_t i = 0; i < consumed.size(); ++i)
+        EXPECT_EQ(consumed[i], i);
 }
 
 TEST(OrderedParallel, NothingToDoConsumesNothing)

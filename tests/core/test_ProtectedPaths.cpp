@@ -42,6 +42,8 @@ protected:
 TEST_P(Protected, MatchesWholePathComponentsBelowTheRoot)
 {
     EXPECT_EQ(ProtectedPaths::isProtected(expand(GetParam().path)), GetParam().isProtected);
+    ProtectedPaths::Cache cache;
+    EXPECT_EQ(cache.isProtected(expand(GetParam().path)), GetParam().isProtected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -92,6 +94,17 @@ TEST(ProtectedPathsLinks, EntryReachedThroughALinkedParentFolderIsJudgedWhereItI
     EXPECT_FALSE(ProtectedPaths::isProtected(tree.path(QStringLiteral("root/var/cache/fine/ok"))));
     // A link itself is removed as a link, wherever it points.
     EXPECT_FALSE(ProtectedPaths::isProtected(tree.path(QStringLiteral("root/var/cache/passwd-link"))));
+
+    // A scan's cache resolves each folder once and tells folders apart,
+    // whatever order they are asked in and however often.
+    ProtectedPaths::Cache cache;
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_FALSE(cache.isProtected(tree.path(QStringLiteral("root/var/cache/fine/ok"))));
+        EXPECT_TRUE(cache.isProtected(tree.path(QStringLiteral("root/var/cache/lib/libx.so"))));
+        EXPECT_FALSE(cache.isProtected(tree.path(QStringLiteral("root/var/cache/fine/other"))));
+        EXPECT_TRUE(cache.isProtected(tree.path(QStringLiteral("root/var/log/passwd"))));
+        EXPECT_FALSE(cache.isProtected(tree.path(QStringLiteral("root/var/cache/passwd-link"))));
+    }
     ORLayout::reset();
 }
 

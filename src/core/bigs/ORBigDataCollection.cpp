@@ -15,6 +15,9 @@
 #include <QMutexLocker>
 #include <QSet>
 
+#include <algorithm>
+#include <vector>
+
 #include <sys/stat.h>
 
 Q_LOGGING_CATEGORY(lcBigs, "sweepwright.bigs", QtInfoMsg)
@@ -162,26 +165,55 @@ std::shared_ptr<ORBigData> ORBigDataCollection::scanBands(sw::JobControl &job)
         bandList(id).clear();
     sw::TitlePoster title(sw::bignote::kTitle, &job);
     sw::FinderFilter walker(excludeFolders(), excludeFiles(), job, &title);
-    // A file reached through several links (or through overlapping folders)
-    // is listed once, as the first path found.
-    QSet<QPair<quint64, quint64>> listed;
+    // The walk does not sort: what it finds is put into the order of a sorted
+    // walk before it is listed. A file reached through several links (or
+    // through overlapping folders) is listed once, as the first path found.
+    struct Found
+    {
+        int root;
+        QByteArray path;
+        qint64 size;
+        struct stat st;
+    };
+    std::vector<Found> found;
+    QSet<QPair<quint64, quint64>> seen;
+    qint64 seenBytes = 0;
+    int rootIndex = 0;
     for (const QString &root : folders()) {
         const bool walked = walker.walk(root, [&](const sw::FinderEntry &entry) {
             if (!entry.isPackage && entry.st.st_size < kMinimumSize)
                 return;  // the common case: one fstatat and nothing else
-            const QString path = entry.path();
-            const qint64 size = entry.isPackage ? ORUtility::folderSizeAtPath2(path) : entry.sizeOfFile(lcBigs());
-            const QPair<quint64, quint64> id(quint64(entry.st.st_dev), quint64(entry.st.st_ino));
-            if (size < kMinimumSize || sw::ProtectedPaths::isProtected(path) || listed.contains(id))
+            const qint64 size =
+                entry.isPackage ? ORUtility::folderSizeAtPath2(entry.path()) : entry.sizeOfFile(lcBigs());
+            if (size < kMinimumSize)
                 return;
-            listed.insert(id);
-            title.post(path);
-            bigGroupWithSize(path, size, entry.st);
-            job.setBytes(m_foundTotal);
+            found.push_back(Found{rootIndex, entry.nativePath(), size, entry.st});
+            if (!seen.contains({quint64(entry.st.st_dev), quint64(entry.st.st_ino)})) {
+                seen.insert({quint64(entry.st.st_dev), quint64(entry.st.st_ino)});
+                seenBytes += size;
+                job.setBytes(seenBytes);
+            }
         });
         if (!walked)
             break;
+        ++rootIndex;
     }
+    std::stable_sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
+        return a.root != b.root ? a.root < b.root : sw::FolderWalker::walksBefore(a.path, b.path);
+    });
+    sw::ProtectedPaths::Cache protectedPaths;
+    QSet<QPair<quint64, quint64>> listed;
+    for (const Found &f : found) {
+        if (job.isCancelled())
+            break;
+        const QString path = QFile::decodeName(f.path);
+        const QPair<quint64, quint64> id(quint64(f.st.st_dev), quint64(f.st.st_ino));
+        if (listed.contains(id) || protectedPaths.isProtected(path))
+            continue;
+        listed.insert(id);
+        bigGroupWithSize(path, f.size, f.st);
+    }
+    job.setBytes(m_foundTotal);
     if (job.isCancelled()) {
         for (qint64 id = 0; id <= 4; ++id)
             bandList(id).clear();

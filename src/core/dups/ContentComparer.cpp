@@ -23,7 +23,24 @@ constexpr qint64 kMaxChunk = 1024 * 1024;
 // in large chunks.
 constexpr qint64 kFirstChunk = 64 * 1024;
 
-using Buffer = std::vector<char>;
+// A read buffer: resizing it never clears it, since every byte used is read first.
+struct Buffer
+{
+    std::unique_ptr<char[]> bytes;
+    size_t capacity = 0;
+    size_t length = 0;
+
+    void resize(size_t n)
+    {
+        if (n > capacity) {
+            bytes.reset(new char[n]);
+            capacity = n;
+        }
+        length = n;
+    }
+    char *data() const { return bytes.get(); }
+    size_t size() const { return length; }
+};
 
 // Opens and checks the files; the first kMaxOpenFiles stay open.
 class Readers

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 
 namespace sw {
@@ -29,6 +30,38 @@ void DupCandidates::add(const QString &path, qint64 size, quint64 device, quint6
     m_haveSerial = false;  // a folder of its own, never shared with the walk's
     add(folder, 0, native.mid(slash + 1).constData(), size, device, inode, package, deletable, modTime);
     m_haveSerial = false;
+}
+
+bool DupCandidates::foundBefore(quint32 a, quint32 b) const
+{
+    const auto rootOf = [this](quint32 index) {
+        return std::upper_bound(m_rootStarts.cbegin(), m_rootStarts.cend(), index) - m_rootStarts.cbegin();
+    };
+    if (const auto ra = rootOf(a), rb = rootOf(b); ra != rb)
+        return ra < rb;
+    // FolderWalker::walksBefore on folder + '/' + name, without joining them.
+    struct Joined
+    {
+        QByteArrayView folder;
+        QByteArrayView name;
+        qsizetype size() const { return folder.size() + 1 + name.size(); }
+        int weight(qsizetype i) const
+        {
+            const char c = i < folder.size() ? folder[i] : i == folder.size() ? '/' : name[i - folder.size() - 1];
+            return c == '/' ? 0 : int(static_cast<unsigned char>(c));
+        }
+    };
+    const auto joined = [this](quint32 index) {
+        const Candidate &c = at(index);
+        return Joined{m_folders[c.folder], QByteArrayView(m_names.data() + c.nameOffset, qsizetype(c.nameLength))};
+    };
+    const Joined ja = joined(a);
+    const Joined jb = joined(b);
+    const qsizetype n = std::min(ja.size(), jb.size());
+    for (qsizetype i = 0; i < n; ++i)
+        if (const int wa = ja.weight(i), wb = jb.weight(i); wa != wb)
+            return wa < wb;
+    return ja.size() < jb.size();
 }
 
 QByteArray DupCandidates::nativePath(qsizetype index) const

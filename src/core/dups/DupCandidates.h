@@ -34,6 +34,13 @@ public:
     void add(const QString &path, qint64 size, quint64 device, quint64 inode, bool package, bool deletable = true,
              qint64 modTime = 0);
 
+    // Marks the start of the next root's candidates: the walk lists a root's
+    // entries unsorted, so the order found is told from the root walked and
+    // the path within it.
+    void beginRoot() { m_rootStarts.push_back(quint32(m_items.size())); }
+    // True when a sorted walk of the roots finds a before b.
+    bool foundBefore(quint32 a, quint32 b) const;
+
     qsizetype count() const { return qsizetype(m_items.size()); }
     const Candidate &at(qsizetype index) const { return m_items[size_t(index)]; }
     QByteArray nativePath(qsizetype index) const;
@@ -43,11 +50,13 @@ private:
     std::vector<Candidate> m_items;
     std::vector<QByteArray> m_folders;
     std::string m_names;
+    std::vector<quint32> m_rootStarts;  // the first index of each root, ascending
     quint32 m_lastSerial = 0;
     bool m_haveSerial = false;
 };
 
-// Candidates that may be duplicates of each other, as indices in walk order.
+// Candidates that may be duplicates of each other, as indices, in the order
+// a sorted walk finds them (DupCandidates::foundBefore).
 using CandidateSet = std::vector<quint32>;
 
 }  // namespace sw

@@ -2,14 +2,20 @@
 
 #include "ContentComparer.h"
 #include "JobControl.h"
-#include "ORUtility.h"
 #include "PackageComparer.h"
+#include "PackageSignature.h"
 
-#include <QHash>
+#include <xxhash.h>
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <set>
+#include <unordered_map>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace sw {
 
@@ -40,13 +46,72 @@ void confirmKind(const DupCandidates &candidates, const CandidateSet &set, bool 
         out.push_back(pick(part, positions));
 }
 
+// What a candidate's samples hash to: files and packages never share one.
+struct SampledDigest
+{
+    quint64 low;
+    quint64 high;
+    bool package;
+
+    bool operator==(const SampledDigest &) const = default;
+    struct Hash
+    {
+        size_t operator()(const SampledDigest &d) const { return size_t(d.low); }
+    };
+};
+
+// Three 4 KiB samples (the start, a third and two thirds in; fewer for a
+// file under 8 KiB), hashed together: the bytes ORUtility::lazyMD5File
+// reads. Only the walked file is read (a regular file, the same device and
+// inode, never through a link; opening a FIFO put in its place does not
+// block and a device node cannot be put there without privilege). nullopt
+// when it is not there any more or yields no bytes.
+std::optional<SampledDigest> fileDigest(const QByteArray &path, quint64 device, quint64 inode)
+{
+    constexpr quint64 kSample = 4096;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    char buffer[3 * kSample];
+    size_t filled = 0;
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && quint64(st.st_dev) == device && quint64(st.st_ino) == inode
+        && st.st_size > 0) {
+        const quint64 length = quint64(st.st_size);
+        const quint64 n = std::min<quint64>(3, length / kSample + 1);
+        const quint64 step = length / n;
+        for (quint64 i = 0; i < n; ++i) {
+            const ssize_t got = ::pread(fd, buffer + filled, kSample, off_t(i * step));
+            if (got <= 0)
+                break;
+            filled += size_t(got);
+        }
+    }
+    ::close(fd);
+    if (filled == 0)
+        return std::nullopt;
+    const XXH128_hash_t h = XXH3_128bits(buffer, filled);
+    return SampledDigest{h.low64, h.high64, false};
+}
+
+// A package's name signature, hashed.
+std::optional<SampledDigest> packageDigest(const QString &path)
+{
+    const std::optional<QString> signature = PackageSignature::signature(path);
+    if (!signature)
+        return std::nullopt;
+    const QByteArray bytes = signature->toUtf8();
+    const XXH128_hash_t h = XXH3_128bits(bytes.constData(), size_t(bytes.size()));
+    return SampledDigest{h.low64, h.high64, true};
+}
+
 }  // namespace
 
 std::vector<CandidateSet> DupStages::groupBySize(const DupCandidates &candidates)
 {
     std::vector<quint32> order(size_t(candidates.count()));
     std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(), [&candidates](quint32 a, quint32 b) {
+    std::sort(order.begin(), order.end(), [&candidates](quint32 a, quint32 b) {
         return candidates.at(a).size > candidates.at(b).size;
     });
     std::vector<CandidateSet> sets;
@@ -54,8 +119,11 @@ std::vector<CandidateSet> DupStages::groupBySize(const DupCandidates &candidates
         size_t end = begin + 1;
         while (end < order.size() && candidates.at(order[end]).size == candidates.at(order[begin]).size)
             ++end;
-        if (end - begin >= 2)
-            sets.emplace_back(order.begin() + qsizetype(begin), order.begin() + qsizetype(end));
+        if (end - begin >= 2) {
+            CandidateSet &set = sets.emplace_back(order.begin() + qsizetype(begin), order.begin() + qsizetype(end));
+            std::sort(set.begin(), set.end(),
+                      [&candidates](quint32 a, quint32 b) { return candidates.foundBefore(a, b); });
+        }
         begin = end;
     }
     return sets;
@@ -78,23 +146,22 @@ CandidateSet DupStages::dropHardLinks(const DupCandidates &candidates, const Can
 std::vector<CandidateSet> DupStages::groupByDigest(const DupCandidates &candidates, const CandidateSet &set,
                                                    const JobControl *job)
 {
-    QHash<QString, size_t> slot;
+    std::unordered_map<SampledDigest, size_t, SampledDigest::Hash> slot;
     std::vector<CandidateSet> sets;
     for (const quint32 index : set) {
         if (job && job->isCancelled())
             return {};
-        const QString path = candidates.path(index);
-        const QString digest = candidates.at(index).package ? ORUtility::lazyHashPackage(path)
-                                                            : ORUtility::lazyMD5File(path);
-        if (digest.isEmpty())
+        const DupCandidates::Candidate &c = candidates.at(index);
+        const std::optional<SampledDigest> digest =
+            c.package ? packageDigest(candidates.path(index))
+                      : fileDigest(candidates.nativePath(index), c.device, c.inode);
+        if (!digest)
             continue;
-        const auto it = slot.constFind(digest);
-        if (it == slot.constEnd()) {
-            slot.insert(digest, sets.size());
+        const auto [it, added] = slot.try_emplace(*digest, sets.size());
+        if (added)
             sets.push_back({index});
-        } else {
-            sets[*it].push_back(index);
-        }
+        else
+            sets[it->second].push_back(index);
     }
     std::erase_if(sets, [](const CandidateSet &s) { return s.size() < 2; });
     return sets;
@@ -118,7 +185,9 @@ std::vector<CandidateSet> DupStages::confirmContents(const DupCandidates &candid
             list.push_back(candidates.nativePath(index));
         return PackageComparer::split(list);
     }, out);
-    std::sort(out.begin(), out.end(), [](const CandidateSet &a, const CandidateSet &b) { return a.front() < b.front(); });
+    std::sort(out.begin(), out.end(), [&candidates](const CandidateSet &a, const CandidateSet &b) {
+        return candidates.foundBefore(a.front(), b.front());
+    });
     return out;
 }
 

@@ -9,14 +9,16 @@ namespace sw {
 class JobControl;
 
 // The stages of the duplicate scan after its walk, each narrowing sets of
-// candidates that may be duplicates. A set always lists candidates in walk
-// order, so its first member is the first path found. The later stages stop
+// candidates that may be duplicates. A set always lists candidates in the
+// order a sorted walk finds them (DupCandidates::foundBefore), so its first
+// member is the first path found. The later stages stop
 // between files (between chunks, when reading contents) once their job is
 // cancelled; what they answer then is of no use.
 class DupStages
 {
 public:
-    // Sets of two or more candidates of one size, the largest size first.
+    // Sets of two or more candidates of one size, the largest size first,
+    // each sorted into the order found.
     static std::vector<CandidateSet> groupBySize(const DupCandidates &candidates);
 
     // The set with every further path to a file already in it left out (same
@@ -24,9 +26,10 @@ public:
     // fewer than two remain.
     static CandidateSet dropHardLinks(const DupCandidates &candidates, const CandidateSet &set);
 
-    // Sets of two or more with the same sampled digest (ORUtility's lazy
-    // digests), in the order their digests first appear. A candidate without
-    // a digest (unreadable, empty) is left out.
+    // Sets of two or more with the same sampled digest (a 128-bit XXH3 of the
+    // samples ORUtility's lazy digests read; of the name signature for a
+    // package), in the order their digests first appear. A candidate
+    // without a digest (unreadable, empty) is left out.
     static std::vector<CandidateSet> groupByDigest(const DupCandidates &candidates, const CandidateSet &set,
                                                    const JobControl *job = nullptr);
 

@@ -18,6 +18,9 @@
 #include <QThread>
 
 #include <sys/stat.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 Q_LOGGING_CATEGORY(lcDups, "sweepwright.dups", QtInfoMsg)
 
@@ -92,12 +95,26 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scan(sw::JobControl &job)
     qCDebug(lcDups) << Q_FUNC_INFO;
     m_foundSize = 0;
     m_foundGroups = 0;
-    return hold(scanGroups(job));
+    std::shared_ptr<ORDupData> data = hold(scanGroups(job));
+    releaseFreedMemory();
+    return data;
 }
 
 std::shared_ptr<ORDupData> ORDupDataCollection::scanDup()
 {
-    return scanGroups(sw::JobControl::unwatched());
+    std::shared_ptr<ORDupData> data = scanGroups(sw::JobControl::unwatched());
+    releaseFreedMemory();
+    return data;
+}
+
+void ORDupDataCollection::releaseFreedMemory()
+{
+    // The candidates, the workers' buffers and the result replaced are gone:
+    // give their memory back, or each scan leaves the process larger than
+    // the one before.
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
@@ -108,6 +125,7 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
         return nullptr;
     const std::vector<CandidateSet> sameSizes = DupStages::groupBySize(candidates);
     const bool confirm = confirmContents();
+    sw::ProtectedPaths::Cache protectedPaths;
     // Sizes are independent of each other: they are narrowed on all cores,
     // and their groups built in order, largest size first. Once cancelled,
     // every size left is passed over.
@@ -120,7 +138,7 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
             if (job.isCancelled())
                 return;
             for (const CandidateSet &set : sets)
-                buildGroup(*data, candidates, set, job);
+                buildGroup(*data, candidates, set, protectedPaths, job);
         });
     return job.isCancelled() ? nullptr : data;
 }
@@ -167,6 +185,7 @@ DupCandidates ORDupDataCollection::walk(sw::JobControl &job)
     sw::TitlePoster title(sw::dupnote::kTitle, &job);
     sw::FinderFilter walker(excludeFolders(), excludeFiles(), job, &title);
     for (const QString &root : folders()) {
+        candidates.beginRoot();
         const bool walked = walker.walk(root, [&](const sw::FinderEntry &entry) {
             if (!entry.isPackage && entry.st.st_size <= kMinimumSize)
                 return;  // the common case: one fstatat and nothing else
@@ -184,7 +203,7 @@ DupCandidates ORDupDataCollection::walk(sw::JobControl &job)
 }
 
 void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candidates, const CandidateSet &set,
-                                     sw::JobControl &job)
+                                     sw::ProtectedPaths::Cache &protectedPaths, sw::JobControl &job)
 {
     ORDupDataGroup group;
     for (const quint32 index : set) {
@@ -198,7 +217,7 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
         // A file was filed only when the user may delete it; a package is asked now.
         const bool deletable = candidates.at(index).package ? ORUtility::isDeletableFileWithCurrentPermission(path)
                                                             : candidates.at(index).deletable;
-        if (item.itemSize <= 0 || !deletable || sw::ProtectedPaths::isProtected(path))
+        if (item.itemSize <= 0 || !deletable || protectedPaths.isProtected(path))
             continue;
         group.groupSize += item.itemSize;
         group.groupItems.append(item);

@@ -3,6 +3,7 @@
 #include "FinderEngine.h"
 #include "JobControl.h"
 #include "ORDupData.h"
+#include "ProtectedPaths.h"
 #include "ToolEngine.h"
 
 #include <QString>
@@ -25,8 +26,8 @@ class DupCandidates;
 //   group by size    only sizes shared by two or more candidates go on
 //   drop hard links  paths to the same file (device and inode) count once,
 //                    as the first path found
-//   sampled digest   three 4 KiB samples per file, a name signature per
-//                    package: splits most sets of unequal files
+//   sampled digest   three 4 KiB samples per file (XXH3), a name signature
+//                    per package: splits most sets of unequal files
 //   confirm contents the survivors of a digest set are read in lock-step
 //                    chunks and split wherever their bytes differ, so files
 //                    that only agree where they were sampled are not
@@ -105,13 +106,15 @@ private:
     ORDupDataCollection() = default;
     // The scan itself: nullptr when job was cancelled.
     std::shared_ptr<ORDupData> scanGroups(sw::JobControl &job);
+    // Hands the heap's free memory back to the system after a scan.
+    static void releaseFreedMemory();
     sw::DupCandidates walk(sw::JobControl &job);
     // Candidates of one size narrowed to the sets of equal files.
     static std::vector<std::vector<quint32>> equalSets(const sw::DupCandidates &candidates,
                                                        const std::vector<quint32> &sameSize, bool confirm,
                                                        const sw::JobControl &job);
     void buildGroup(ORDupData &data, const sw::DupCandidates &candidates, const std::vector<quint32> &set,
-                    sw::JobControl &job);
+                    sw::ProtectedPaths::Cache &protectedPaths, sw::JobControl &job);
 
     std::atomic<bool> m_confirmContents{true};
     qint64 m_foundSize = 0;    // bytes in the groups built so far

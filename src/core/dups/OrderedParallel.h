@@ -1,19 +1,28 @@
 #pragma once
 
+#include <QThreadPool>
+
 #include <algorithm>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace sw {
 
-// Runs work(0) ... work(count - 1) on up to `threads` worker threads and
-// hands each result to consume() on the calling thread, in index order, as
-// soon as it and all before it are done. Used where items are independent
-// but what they produce must come out in a fixed order.
+// Runs work(0) ... work(count - 1) on up to `threads` threads and hands each
+// result to consume() on the calling thread, in index order, as soon as it
+// and all before it are done. Used where items are independent but what
+// they produce must come out in a fixed order.
+//
+// The calling thread is one of the threads: it works on the next item
+// whenever the result it waits for is not ready. The others come from the
+// process's one thread pool (QThreadPool::globalInstance()), so repeated
+// runs start no threads of their own (glibc gives each new thread a heap of
+// its own, and memory would grow run after run), and a run finishes even
+// when the pool has no thread free for it.
 template <class Result>
 void orderedParallel(size_t count, int threads, const std::function<Result(size_t)> &work,
                      const std::function<void(Result &&)> &consume)
@@ -24,38 +33,51 @@ void orderedParallel(size_t count, int threads, const std::function<Result(size_
             consume(work(i));
         return;
     }
-    std::vector<std::optional<Result>> done(count);
-    std::mutex mutex;
-    std::condition_variable ready;
-    size_t next = 0;
-    auto run = [&] {
-        for (;;) {
-            size_t index;
-            {
-                std::lock_guard lock(mutex);
-                if (next >= count)
-                    return;
-                index = next++;
-            }
-            Result result = work(index);
-            std::lock_guard lock(mutex);
+    // Shared with the pool's tasks: one that starts after the run is over
+    // finds nothing left to claim and never touches work.
+    struct State
+    {
+        std::mutex mutex;
+        std::condition_variable ready;
+        std::vector<std::optional<Result>> done;
+        size_t next = 0;
+        size_t count = 0;
+        const std::function<Result(size_t)> *work = nullptr;
+
+        // Claims and works on one item; false when none is left.
+        bool step(std::unique_lock<std::mutex> &lock)
+        {
+            if (next >= count)
+                return false;
+            const size_t index = next++;
+            lock.unlock();
+            Result result = (*work)(index);
+            lock.lock();
             done[index].emplace(std::move(result));
-            ready.notify_one();
+            ready.notify_all();
+            return true;
         }
     };
-    std::vector<std::thread> pool;
-    for (size_t i = 0; i < workers; ++i)
-        pool.emplace_back(run);
+    const auto state = std::make_shared<State>();
+    state->done.resize(count);
+    state->count = count;
+    state->work = &work;
+    for (size_t i = 1; i < workers; ++i)
+        QThreadPool::globalInstance()->start([state] {
+            std::unique_lock lock(state->mutex);
+            while (state->step(lock)) {
+            }
+        });
     for (size_t i = 0; i < count; ++i) {
-        std::unique_lock lock(mutex);
-        ready.wait(lock, [&] { return done[i].has_value(); });
-        Result result = std::move(*done[i]);
-        done[i].reset();
+        std::unique_lock lock(state->mutex);
+        while (!state->done[i].has_value())
+            if (!state->step(lock))
+                state->ready.wait(lock, [&] { return state->done[i].has_value(); });
+        Result result = std::move(*state->done[i]);
+        state->done[i].reset();
         lock.unlock();
         consume(std::move(result));
     }
-    for (std::thread &thread : pool)
-        thread.join();
 }
 
 }  // namespace sw

@@ -44,7 +44,7 @@ qint64 FinderEntry::sizeOfFile(const QLoggingCategory &category) const
 
 FinderFilter::FinderFilter(const QStringList &excludeFolders, const QStringList &excludeFiles, JobControl &job,
                            TitlePoster *title)
-    : m_excludeFolders(excludeFolders), m_job(job), m_title(title)
+    : m_excludeFolders(excludeFolders), m_job(job), m_title(title), m_walker(FolderWalker::Order::AsRead)
 {
     for (const QString &extension : excludeFiles) {
         const QString lower = extension.toLower();

@@ -51,6 +51,10 @@ struct FinderEntry
 // extension is excluded are not handed over (a folder with such a name is
 // still entered).
 //
+// Entries come in the order the file system lists them, not sorted: where
+// the order shows (a group's members, a listed item), the finder sorts what
+// it keeps with FolderWalker::walksBefore().
+//
 // The job is asked before every entry, so a cancel stops the walk at once;
 // its item count grows by every entry handed over.
 class FinderFilter

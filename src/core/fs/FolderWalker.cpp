@@ -51,8 +51,8 @@ struct FolderWalker::Level
     int mayWrite = -1;  // -1 not asked yet
     struct stat st{};
 
-    // Reads the folder's names, sorted.
-    void read()
+    // Reads the folder's names, sorted when asked.
+    void read(bool sorted)
     {
         const int streamFd = fcntl(fd, F_DUPFD_CLOEXEC, 0);
         DIR *dir = streamFd < 0 ? nullptr : fdopendir(streamFd);
@@ -65,7 +65,8 @@ struct FolderWalker::Level
             if (!isDotOrDotDot(entry->d_name))
                 children.push_back(Child{entry->d_name, entry->d_type});
         closedir(dir);
-        std::sort(children.begin(), children.end(), [](const Child &a, const Child &b) { return a.name < b.name; });
+        if (sorted)
+            std::sort(children.begin(), children.end(), [](const Child &a, const Child &b) { return a.name < b.name; });
     }
 };
 
@@ -91,7 +92,7 @@ bool FolderWalker::Entry::deletable() const
     return uid == 0 || st.st_uid == uid || level.st.st_uid == uid;
 }
 
-FolderWalker::FolderWalker() = default;
+FolderWalker::FolderWalker(Order order) : m_order(order) {}
 FolderWalker::~FolderWalker() = default;
 
 // Opens a folder of the top level and pushes it; false when it is not entered.
@@ -111,7 +112,7 @@ bool FolderWalker::enter(std::vector<Level> &stack, const char *name, const stru
     }
     level.path = stack.back().path + '/' + name;
     level.serial = ++m_serial;
-    level.read();
+    level.read(m_order == Order::ByName);
     stack.push_back(std::move(level));
     return true;
 }
@@ -169,7 +170,7 @@ bool FolderWalker::walk(const QString &root, const Visitor &visit)
         return true;
     }
     top.serial = ++m_serial;
-    top.read();
+    top.read(m_order == Order::ByName);
     std::vector<Level> stack;
     // Never reallocated, so a level stays where it is while deeper ones are pushed.
     stack.reserve(size_t(kMaxDepth) + 1);
@@ -188,6 +189,18 @@ bool FolderWalker::walk(const QString &root, const Visitor &visit)
         }
     }
     return true;
+}
+
+bool FolderWalker::walksBefore(QByteArrayView a, QByteArrayView b)
+{
+    // A folder's contents come right after it and before its next sibling:
+    // the separator weighs less than any byte a name can hold.
+    const auto weight = [](char c) { return c == '/' ? 0 : int(static_cast<unsigned char>(c)); };
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i)
+        if (a[i] != b[i])
+            return weight(a[i]) < weight(b[i]);
+    return a.size() < b.size();
 }
 
 // --- path-string entry points for callers without a walk --------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -16,7 +17,10 @@ namespace sw {
 
 // The walk of folders every tool shares: each folder's entries in name
 // order, a sub-folder entered where it is met (a folder, then its contents),
-// so a visitor sees a folder before anything inside it.
+// so a visitor sees a folder before anything inside it. A walker made with
+// Order::AsRead leaves each folder's entries in the order the file system
+// gives them; a caller that needs the sorted order of a few of them sorts
+// those with walksBefore().
 //
 // The rules, the same for every tool:
 //   - symbolic links are never followed (the root itself may be one), and
@@ -67,7 +71,12 @@ public:
     };
     using Visitor = std::function<Step(const Entry &)>;
 
-    FolderWalker();
+    enum class Order {
+        ByName,  // each folder's entries sorted by name (bytes)
+        AsRead,  // as the file system lists them: no sort per folder
+    };
+
+    explicit FolderWalker(Order order = Order::ByName);
     ~FolderWalker();
     FolderWalker(const FolderWalker &) = delete;
     FolderWalker &operator=(const FolderWalker &) = delete;
@@ -85,12 +94,17 @@ public:
     // unsorted; nullopt when it cannot be listed.
     static std::optional<QStringList> childNames(const QString &path);
 
+    // True when a sorted walk of one root reaches native path a before b:
+    // paths compared name by name, each name byte by byte.
+    static bool walksBefore(QByteArrayView a, QByteArrayView b);
+
 private:
     bool enter(std::vector<Level> &stack, const char *name, const struct stat &st);
     Step visitChild(std::vector<Level> &stack, const std::string &name, unsigned char type, const Visitor &visit);
     static void closeAll(std::vector<Level> &stack);
 
     quint32 m_serial = 0;
+    Order m_order;
 };
 
 }  // namespace sw

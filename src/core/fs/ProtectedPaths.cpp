@@ -29,17 +29,24 @@ struct Resolved
     QElapsedTimer parentAge;
 };
 
+// The protected folders, and their real locations where they differ.
+QStringList resolveFolders()
+{
+    QStringList folders = ProtectedPaths::protectedFolders();
+    for (qsizetype i = 0, n = folders.size(); i < n; ++i) {
+        const QString real = QFileInfo(folders.at(i)).canonicalFilePath();
+        if (!real.isEmpty() && real != folders.at(i))
+            folders.append(real);
+    }
+    return folders;
+}
+
 const QStringList &resolvedFolders(Resolved &cache)
 {
     const QString root = ORLayout::root();
     if (cache.root != root || !cache.foldersAge.isValid() || cache.foldersAge.elapsed() > kReuseMs) {
         cache.root = root;
-        cache.folders = ProtectedPaths::protectedFolders();
-        for (qsizetype i = 0, n = cache.folders.size(); i < n; ++i) {
-            const QString real = QFileInfo(cache.folders.at(i)).canonicalFilePath();
-            if (!real.isEmpty() && real != cache.folders.at(i))
-                cache.folders.append(real);
-        }
+        cache.folders = resolveFolders();
         cache.foldersAge.start();
     }
     return cache.folders;
@@ -71,13 +78,15 @@ QStringList ProtectedPaths::protectedFolders()
     return folders;
 }
 
-bool ProtectedPaths::isProtected(const QString &path)
+namespace {
+
+// path (clean) is protected when it lies in one of folders, or when its
+// parent, resolved by realParent, does.
+template <class RealParent>
+bool judge(const QString &clean, const QStringList &folders, RealParent realParent)
 {
-    const QString clean = QDir::cleanPath(path);
     if (clean.isEmpty() || clean == QLatin1String("/"))
         return true;
-    thread_local Resolved cache;
-    const QStringList &folders = resolvedFolders(cache);
     const auto insideAny = [&folders](const QString &p) {
         return std::any_of(folders.cbegin(), folders.cend(), [&p](const QString &f) { return isPathInside(p, f); });
     };
@@ -89,8 +98,32 @@ bool ProtectedPaths::isProtected(const QString &path)
     const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
     if (slash <= 0)
         return false;
-    const QString &realParent = resolvedParent(cache, clean.left(slash));
-    return !realParent.isEmpty() && insideAny(QDir::cleanPath(realParent + clean.mid(slash)));
+    const QString &real = realParent(clean.left(slash));
+    return !real.isEmpty() && insideAny(QDir::cleanPath(real + clean.mid(slash)));
+}
+
+}  // namespace
+
+bool ProtectedPaths::isProtected(const QString &path)
+{
+    thread_local Resolved cache;
+    const QString clean = QDir::cleanPath(path);
+    if (clean.isEmpty() || clean == QLatin1String("/"))
+        return true;
+    return judge(clean, resolvedFolders(cache),
+                 [](const QString &parent) -> const QString & { return resolvedParent(cache, parent); });
+}
+
+ProtectedPaths::Cache::Cache() : m_folders(resolveFolders()) {}
+
+bool ProtectedPaths::Cache::isProtected(const QString &path)
+{
+    return judge(QDir::cleanPath(path), m_folders, [this](const QString &parent) -> const QString & {
+        auto it = m_realParents.constFind(parent);
+        if (it == m_realParents.constEnd())
+            it = m_realParents.insert(parent, QFileInfo(parent).canonicalFilePath());
+        return *it;
+    });
 }
 
 }  // namespace sw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,22 @@ public:
     // True when path is one of the protected folders or lies inside one.
     static bool isProtected(const QString &path);
     static QStringList protectedFolders();
+
+    // isProtected() for the many paths of one scan: the protected folders
+    // and each parent folder are resolved once, when first asked about, and
+    // the answer kept for the cache's life (a link made later in the scan is
+    // not seen; the removal core checks again before it removes). One
+    // thread at a time.
+    class Cache
+    {
+    public:
+        Cache();
+        bool isProtected(const QString &path);
+
+    private:
+        QStringList m_folders;
+        QHash<QString, QString> m_realParents;  // parent folder -> its real location, empty when unresolved
+    };
 };
 
 }  // namespace sw
