@@ -56,6 +56,17 @@ QString moveToFreeName(const QString &file, const QString &wanted)
     return QString();
 }
 
+// in into out, a block at a time, until in has no more; false when a write
+// fell short (a read error shows in in.error()).
+bool copyBlocks(QIODevice &in, QIODevice &out)
+{
+    QByteArray block;
+    while (!(block = in.read(1 << 20)).isEmpty())
+        if (out.write(block) != block.size())
+            return false;
+    return true;
+}
+
 // The source's bytes in a new file of the folder.
 QString copySource(const QString &source, const QString &folder)
 {
@@ -63,11 +74,7 @@ QString copySource(const QString &source, const QString &folder)
     QFile in(source);
     if (!copy.open() || !in.open(QIODevice::ReadOnly))
         return QString();
-    QByteArray block;
-    while (!(block = in.read(1 << 20)).isEmpty())
-        if (copy.write(block) != block.size())
-            return QString();
-    if (in.error() != QFileDevice::NoError || !copy.flush())
+    if (!copyBlocks(in, copy) || in.error() != QFileDevice::NoError || !copy.flush())
         return QString();
     const QString placed = moveToFreeName(copy.fileName(), folder + QLatin1Char('/') + QFileInfo(source).fileName());
     if (!placed.isEmpty())
@@ -177,10 +184,8 @@ QString PdfCompressor::saveCopy(const QString &from, const QString &to, bool rep
     QSaveFile out(to);
     if (!out.open(QIODevice::WriteOnly))
         return out.errorString();
-    QByteArray block;
-    while (!(block = in.read(1 << 20)).isEmpty())
-        if (out.write(block) != block.size())
-            return out.errorString();
+    if (!copyBlocks(in, out))
+        return out.errorString();
     if (in.error() != QFileDevice::NoError)
         return in.errorString();
     return out.commit() ? QString() : out.errorString();

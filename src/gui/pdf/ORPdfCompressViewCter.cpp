@@ -234,14 +234,10 @@ void ORPdfCompressViewCter::obtainPdfFile(const QStringList &paths)
 
 void ORPdfCompressViewCter::askPassword()
 {
-    m_alert = new QMessageBox(QMessageBox::Information, tr("Information"), tr("Information"), QMessageBox::NoButton,
-                              window());
-    m_alert->setObjectName(QStringLiteral("passwordAlert"));
+    sheet(QMessageBox::Information, tr("Information"), tr("Information"), QStringLiteral("passwordAlert"));
     m_alert->setInformativeText(tr("Please enter the password"));
     m_alert->addButton(tr("Ok"), QMessageBox::AcceptRole);
     m_alert->addButton(tr("Cancel"), QMessageBox::RejectRole);
-    m_alert->setAttribute(Qt::WA_DeleteOnClose);
-    m_alert->setWindowModality(Qt::WindowModal);
     connect(m_alert, &QMessageBox::accepted, this, [this] {
         m_passwordPanel = new PdfPasswordPanel([this](const QString &pw) { return tryPassword(pw); }, window());
         m_passwordPanel->setAttribute(Qt::WA_DeleteOnClose);
@@ -348,14 +344,10 @@ void ORPdfCompressViewCter::saveTo(const QString &path)
         writeCopy(path);
         return;
     }
-    m_alert = new QMessageBox(QMessageBox::Warning, tr("Save"),
-                              tr("“%1” already exists. Do you want to replace it?").arg(target.fileName()),
-                              QMessageBox::NoButton, window());
-    m_alert->setObjectName(QStringLiteral("replaceAlert"));
+    sheet(QMessageBox::Warning, tr("Save"),
+          tr("“%1” already exists. Do you want to replace it?").arg(target.fileName()), QStringLiteral("replaceAlert"));
     m_alert->addButton(tr("Replace"), QMessageBox::AcceptRole);
     m_alert->addButton(tr("Cancel"), QMessageBox::RejectRole);
-    m_alert->setAttribute(Qt::WA_DeleteOnClose);
-    m_alert->setWindowModality(Qt::WindowModal);
     connect(m_alert, &QMessageBox::accepted, this, [this, path] { writeCopy(path); });
     m_alert->open();
 }
@@ -387,10 +379,17 @@ void ORPdfCompressViewCter::backToFirstPage()
 
 void ORPdfCompressViewCter::tell(const QString &text, const QString &detail)
 {
-    m_alert = new QMessageBox(QMessageBox::Warning, tr("PDF Compressor"), text, QMessageBox::Ok, window());
-    m_alert->setObjectName(QStringLiteral("failureAlert"));
+    sheet(QMessageBox::Warning, tr("PDF Compressor"), text, QStringLiteral("failureAlert"));
     m_alert->setInformativeText(detail);
+    m_alert->addButton(QMessageBox::Ok);
+    m_alert->open();
+}
+
+void ORPdfCompressViewCter::sheet(QMessageBox::Icon icon, const QString &title, const QString &text,
+                                  const QString &name)
+{
+    m_alert = new QMessageBox(icon, title, text, QMessageBox::NoButton, window());
+    m_alert->setObjectName(name);
     m_alert->setAttribute(Qt::WA_DeleteOnClose);
     m_alert->setWindowModality(Qt::WindowModal);
-    m_alert->open();
 }

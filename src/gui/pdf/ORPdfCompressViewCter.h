@@ -88,6 +88,9 @@ private:
     void setValueOfAllField();
     void showPage(QWidget *view);
     void tell(const QString &text, const QString &detail = QString());
+    // A window-modal sheet in m_alert, deleted when closed; the caller adds
+    // its buttons and opens it.
+    void sheet(QMessageBox::Icon icon, const QString &title, const QString &text, const QString &name);
     void writeCopy(const QString &path);
 
     std::shared_ptr<ORPdfFile> m_pdfFile;
