@@ -76,43 +76,75 @@ ToolCommand::Plan DupsCommand::plan()
 
 void DupsCommand::writeResult(JsonWriter &json) const
 {
-    json.member("dupTotalSize", m_data->dupTotalSize);
     json.key("dupGroups").beginArray();
-    for (const ORDupDataGroup &group : m_data->dupGroups) {
-        json.beginObject(JsonWriter::Layout::Inline);
-        json.member("groupName", group.groupName);
-        json.member("groupType", group.groupType);
-        json.member("groupSize", group.groupSize);
-        json.key("groupItems").beginArray();
-        for (const ORDupDataItem &item : group.groupItems) {
-            json.beginObject(JsonWriter::Layout::Inline);
-            json.member("itemPath", item.itemPath);
-            json.member("itemSize", item.itemSize);
-            json.member("itemModTime", isoTime(item.itemModTime));
-            json.endObject();
-        }
-        json.endArray();
-        json.endObject();
-    }
-    json.endArray();
+    for (const ORDupDataGroup &group : m_data->dupGroups)
+        writeGroup(&json, group);
+    writeEnd(&json, m_data->dupGroups.size(), m_data->dupTotalSize);
 }
 
-void DupsCommand::writeResult(FILE *out) const
+void DupsCommand::writeResult(FILE *) const
 {
-    for (const ORDupDataGroup &group : m_data->dupGroups) {
-        const qint64 copy = group.groupItems.isEmpty() ? 0 : group.groupItems.constFirst().itemSize;
-        QString text = QStringLiteral("%1  %2 copies of %3\n")
-                           .arg(group.groupName)
-                           .arg(group.groupItems.size())
-                           .arg(ORUtility::sizeFormatWithNumber(copy));
-        for (const ORDupDataItem &item : group.groupItems)
-            text += QStringLiteral("  %1\n").arg(item.itemPath);
-        std::fputs(text.toLocal8Bit().constData(), out);
+    for (const ORDupDataGroup &group : m_data->dupGroups)
+        writeGroup(nullptr, group);
+    writeEnd(nullptr, m_data->dupGroups.size(), m_data->dupTotalSize);
+}
+
+void DupsCommand::beginListing(JsonWriter *json)
+{
+    if (json)
+        json->key("dupGroups").beginArray();
+    m_listedGroups = 0;
+    ORDupDataCollection::shareInstance().setGroupSink([this, json](const ORDupDataGroup &group) {
+        writeGroup(json, group);
+        ++m_listedGroups;
+    });
+}
+
+void DupsCommand::endListing(JsonWriter *json) const
+{
+    writeEnd(json, m_listedGroups, m_data->dupTotalSize);
+}
+
+void DupsCommand::writeGroup(JsonWriter *json, const ORDupDataGroup &group) const
+{
+    if (json) {
+        json->beginObject(JsonWriter::Layout::Inline);
+        json->member("groupName", group.groupName);
+        json->member("groupType", group.groupType);
+        json->member("groupSize", group.groupSize);
+        json->key("groupItems").beginArray();
+        for (const ORDupDataItem &item : group.groupItems) {
+            json->beginObject(JsonWriter::Layout::Inline);
+            json->member("itemPath", item.itemPath);
+            json->member("itemSize", item.itemSize);
+            json->member("itemModTime", isoTime(item.itemModTime));
+            json->endObject();
+        }
+        json->endArray();
+        json->endObject();
+        return;
+    }
+    const qint64 copy = group.groupItems.isEmpty() ? 0 : group.groupItems.constFirst().itemSize;
+    QString text = QStringLiteral("%1  %2 copies of %3\n")
+                       .arg(group.groupName)
+                       .arg(group.groupItems.size())
+                       .arg(ORUtility::sizeFormatWithNumber(copy));
+    for (const ORDupDataItem &item : group.groupItems)
+        text += QStringLiteral("  %1\n").arg(item.itemPath);
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+}
+
+void DupsCommand::writeEnd(JsonWriter *json, qint64 groups, qint64 totalSize) const
+{
+    if (json) {
+        json->endArray();
+        json->member("dupTotalSize", totalSize);
+        return;
     }
     std::fputs(QStringLiteral("Found %1 sets of duplicates, %2 in all copies.\n")
-                   .arg(m_data->dupGroups.size())
-                   .arg(ORUtility::sizeFormatWithNumber(m_data->dupTotalSize))
+                   .arg(groups)
+                   .arg(ORUtility::sizeFormatWithNumber(totalSize))
                    .toLocal8Bit()
                    .constData(),
-               out);
+               stdout);
 }

@@ -10,6 +10,8 @@
 // --quick trusts equal size and sampled digest without comparing whole
 // contents. --trash-all-but-first moves every copy of each set but the one
 // the keep rule picks to the Trash and reports what was moved and "delSize".
+// A run that moves nothing prints each set as it is found when stdout is
+// no terminal, and keeps none of them.
 class DupsCommand : public FinderCommand<ORDupDataCollection>
 {
 public:
@@ -22,7 +24,16 @@ protected:
     Plan plan() override;
     void writeResult(JsonWriter &json) const override;
     void writeResult(FILE *out) const override;
+    bool listsAsFound() const override { return true; }
+    void beginListing(JsonWriter *json) override;
+    void endListing(JsonWriter *json) const override;
 
 private:
+    // One set, as the listing and the held result's report write it.
+    void writeGroup(JsonWriter *json, const ORDupDataGroup &group) const;
+    // After the last set: the totals.
+    void writeEnd(JsonWriter *json, qint64 groups, qint64 totalSize) const;
+
     sw::DupKeepRule m_keep = sw::DupKeepRule::FirstFound;
+    qint64 m_listedGroups = 0;  // the sets listed as found
 };

@@ -6,6 +6,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +30,14 @@ void ToolCommand::declareOptions(CliOptions &options) const
     options.addFlags(QStringList{QStringLiteral("--json"), m_removal.flag} + clirun::consentFlags());
 }
 
+void ToolCommand::beginListing(JsonWriter *)
+{
+}
+
+void ToolCommand::endListing(JsonWriter *) const
+{
+}
+
 void ToolCommand::writeExtras(JsonWriter &, const Outcome &) const
 {
 }
@@ -37,14 +48,25 @@ void ToolCommand::writeExtras(FILE *, const Outcome &) const
 
 int ToolCommand::execute(const CliOptions &options)
 {
+    const bool removing = options.isSet(m_removal.flag) || options.isSet(QStringLiteral("--dry-run"));
+    const bool json = options.isSet(QStringLiteral("--json"));
+    const bool listed = !removing && listsAsFound() && !::isatty(STDOUT_FILENO);
+    std::optional<JsonWriter> listing;
+    if (listed) {
+        if (json) {
+            listing.emplace(stdout);
+            listing->beginObject();
+        }
+        beginListing(listing ? &*listing : nullptr);
+    }
     bool scanned = false;
     if (CliJob::run(QStringLiteral("Scanning"), [&](sw::JobControl &job) { scanned = scan(job); }) || !scanned) {
+        std::fflush(stdout);
         cancelled();
         return kCancelled;
     }
-    const bool removing = options.isSet(m_removal.flag) || options.isSet(QStringLiteral("--dry-run"));
     const Outcome outcome = removing ? removeMarked(options) : Outcome();
-    report(options.isSet(QStringLiteral("--json")), outcome);
+    report(json, listed, listing ? &*listing : nullptr, outcome);
     if (std::ferror(stdout)) {
         std::fprintf(stderr, "sweepwright-cli: could not write the report: %s\n", std::strerror(errno));
         return 1;
@@ -80,15 +102,22 @@ ToolCommand::Outcome ToolCommand::removeMarked(const CliOptions &options)
     return outcome;
 }
 
-void ToolCommand::report(bool json, const Outcome &outcome) const
+void ToolCommand::report(bool json, bool listed, JsonWriter *listing, const Outcome &outcome) const
 {
     if (!json) {
-        reportText(outcome);
+        reportText(listed, outcome);
         return;
     }
-    JsonWriter writer(stdout);
-    writer.beginObject();
-    writeResult(writer);
+    std::optional<JsonWriter> own;
+    if (!listing) {
+        listing = &own.emplace(stdout);
+        listing->beginObject();
+    }
+    JsonWriter &writer = *listing;
+    if (listed)
+        endListing(&writer);
+    else
+        writeResult(writer);
     if (outcome.plan)
         writer.stringArray("plan", outcome.plan->paths);
     writeExtras(writer, outcome);
@@ -97,9 +126,12 @@ void ToolCommand::report(bool json, const Outcome &outcome) const
     writer.endObject();
 }
 
-void ToolCommand::reportText(const Outcome &outcome) const
+void ToolCommand::reportText(bool listed, const Outcome &outcome) const
 {
-    writeResult(stdout);
+    if (listed)
+        endListing(nullptr);
+    else
+        writeResult(stdout);
     if (outcome.plan) {
         for (const QString &path : outcome.plan->paths)
             std::fprintf(stdout, "Would %s: %s\n", m_removal.planVerb.toLocal8Bit().constData(),

@@ -80,6 +80,16 @@ protected:
     // The result's members of the report object, and the same as text.
     virtual void writeResult(JsonWriter &json) const = 0;
     virtual void writeResult(FILE *out) const = 0;
+    // A command that can print its result while the scan finds it, holding
+    // none of it, answers true and overrides the two below. That is done only
+    // in a run that removes nothing, with stdout no terminal (where its lines
+    // would mix with the progress line): beginListing() starts what
+    // writeResult() writes (json is null for text) and makes the next scan
+    // print each part as it is found; endListing() writes what only the end
+    // of the scan knows. A cancelled scan leaves the listing unfinished.
+    virtual bool listsAsFound() const { return false; }
+    virtual void beginListing(JsonWriter *json);
+    virtual void endListing(JsonWriter *json) const;
     // Members and lines of the command's own, after the plan and before the
     // removal's.
     virtual void writeExtras(JsonWriter &json, const Outcome &outcome) const;
@@ -87,8 +97,10 @@ protected:
 
 private:
     Outcome removeMarked(const CliOptions &options);
-    void report(bool json, const Outcome &outcome) const;
-    void reportText(const Outcome &outcome) const;
+    // listing: the report's writer already open when the result was listed
+    // as found with --json.
+    void report(bool json, bool listed, JsonWriter *listing, const Outcome &outcome) const;
+    void reportText(bool listed, const Outcome &outcome) const;
 
     Removal m_removal;
 };

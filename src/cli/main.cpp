@@ -82,7 +82,14 @@ void printHelp(FILE *out)
 int main(int argc, char *argv[])
 {
     const std::vector<char *> words(argv, argv + argc);  // as given, whatever QCoreApplication makes of them
+    // Nothing here needs GLib's main loop: Qt's own event loop starts with
+    // less. Children started later get the environment as it was.
+    const bool glibChosen = qEnvironmentVariableIsSet("QT_NO_GLIB");
+    if (!glibChosen)
+        qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
+    if (!glibChosen)
+        qunsetenv("QT_NO_GLIB");
     CliCommand::prepareApplication();
 
     const QStringList args = app.arguments().mid(1);

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QThread>
 
@@ -145,8 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 // Ctrl-C while the contents of 20 GiB of equal (sparse) files are compared:
-// the scan stops between two chunks, nothing is reported, and the exit
-// status says why. (Few files: reading a hole still fills the page cache.)
+// the scan stops between two chunks, no finished report is printed, and the
+// exit status says why. (Few files: reading a hole still fills the page cache.)
 TEST_F(DupsCommand, InterruptStopsTheScanQuickly)
 {
     for (int i = 0; i < 20; ++i)
@@ -187,7 +188,11 @@ TEST_F(DupsCommand, InterruptStopsTheScanQuickly)
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 130);
     EXPECT_TRUE(process.readAllStandardError().contains("sweepwright-cli: cancelled"));
-    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    // Sets are listed as found into a pipe: what was printed may not read
+    // as a finished report.
+    QJsonParseError error;
+    QJsonDocument::fromJson(process.readAllStandardOutput(), &error);
+    EXPECT_NE(error.error, QJsonParseError::NoError);
 }
 
 TEST_F(DupsCommand, HelpAndUsageErrors)

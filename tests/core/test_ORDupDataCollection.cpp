@@ -73,7 +73,10 @@ TEST_F(DupEngine, SizesSharedByTwoOrMoreFormSetsLargestFirstInWalkOrder)
     const qint64 sizes[] = {5, 20, 1, 20, 5, 7};
     for (int i = 0; i < 6; ++i)
         candidates.add(QStringLiteral("/f%1").arg(i), sizes[i], 1, quint64(i), false);
-    EXPECT_EQ(DupStages::groupBySize(candidates), (std::vector<CandidateSet>{{1, 3}, {0, 4}}));
+    const sw::CandidateSets sets = DupStages::groupBySize(candidates);
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(sets.at(0), (CandidateSet{1, 3}));
+    EXPECT_EQ(sets.at(1), (CandidateSet{0, 4}));
 }
 
 struct ThresholdRow

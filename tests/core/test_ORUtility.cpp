@@ -386,7 +386,11 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternRow{"dot_is_literal", "[^/]*.docset$", "/Users/u/Docs/Guidexdocset", false},
                       PatternRow{"case_ignored", "[^/]*.docset$", "/Users/u/Docs/GUIDE.DOCSET", true},
                       PatternRow{"anchor_kept", "[^/]*.docset$", "/Users/u/Guide.docset/inner", false},
+                      PatternRow{"anchor_before_final_break", "[^/]*.docset$", "/u/Guide.docset\n", true},
+                      PatternRow{"hidden_component", "/.[^/]*", "/home/u/.cache/x", true},
+                      PatternRow{"no_hidden_component", "/.[^/]*", "/home/u/a.b/c", false},
                       PatternRow{"anywhere", "node_modules", "/src/node_modules/x", true},
+                      PatternRow{"regex_kept", "/(tmp|var)/[a-z]+$", "/x/var/log", true},
                       PatternRow{"invalid_pattern", "[", "/x[", false}),
     [](const auto &info) { return std::string(info.param.name); });
 

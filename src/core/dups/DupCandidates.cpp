@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace sw {
 
@@ -15,10 +16,23 @@ void DupCandidates::add(const QByteArray &folder, quint32 folderSerial, const ch
         m_lastSerial = folderSerial;
         m_haveSerial = true;
     }
-    const size_t length = std::strlen(name);
-    m_items.push_back(Candidate{size, device, inode, quint32(m_folders.size() - 1), quint32(m_names.size()),
-                                quint32(length), package, deletable, modTime});
+    const size_t length = std::min<size_t>(std::strlen(name), std::numeric_limits<quint16>::max());
+    // Files of one walk are on very few devices, almost always the last one seen.
+    auto known = std::find(m_devices.rbegin(), m_devices.rend(), device);
+    if (known == m_devices.rend()) {
+        m_devices.push_back(device);
+        known = m_devices.rbegin();
+    }
+    Q_ASSERT(m_devices.size() <= std::numeric_limits<quint16>::max() + 1u);
+    m_items.push_back(Candidate{size, inode, modTime, quint32(m_folders.size() - 1), quint32(m_names.size()),
+                                quint16(length), quint16(m_devices.rend() - known - 1), package, deletable});
     m_names.append(name, length);
+}
+
+void DupCandidates::squeeze()
+{
+    m_names.shrink_to_fit();
+    m_folders.shrink_to_fit();
 }
 
 void DupCandidates::add(const QString &path, qint64 size, quint64 device, quint64 inode, bool package,
@@ -73,6 +87,30 @@ QByteArray DupCandidates::nativePath(qsizetype index) const
 QString DupCandidates::path(qsizetype index) const
 {
     return QFile::decodeName(nativePath(index));
+}
+
+void CandidateSets::reserve(size_t sets, size_t members)
+{
+    m_starts.reserve(sets);
+    m_members.reserve(members);
+}
+
+void CandidateSets::add(std::span<const quint32> set)
+{
+    m_starts.push_back(m_members.size());
+    m_members.insert(m_members.end(), set.begin(), set.end());
+}
+
+std::span<const quint32> CandidateSets::operator[](size_t i) const
+{
+    const size_t end = i + 1 < m_starts.size() ? m_starts[i + 1] : m_members.size();
+    return std::span<const quint32>(m_members).subspan(m_starts[i], end - m_starts[i]);
+}
+
+CandidateSet CandidateSets::at(size_t i) const
+{
+    const std::span<const quint32> set = (*this)[i];
+    return CandidateSet(set.begin(), set.end());
 }
 
 }  // namespace sw

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <deque>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,16 +20,15 @@ public:
     struct Candidate
     {
         qint64 size;
-        quint64 device;
         quint64 inode;
+        qint64 modTime;  // ms since the epoch, from the walk's stat
         quint32 folder;
         quint32 nameOffset;
-        quint32 nameLength;
-        bool package;
-        bool deletable;  // the walk found that the user may remove it
-        qint64 modTime;  // ms since the epoch, from the walk's stat
+        quint16 nameLength;  // a name has at most 255 bytes
+        quint16 device;      // an index into the devices seen
+        bool package : 1;
+        bool deletable : 1;  // the walk found that the user may remove it
     };
-
     // From the walk: folderSerial changes whenever folder does.
     void add(const QByteArray &folder, quint32 folderSerial, const char *name, qint64 size, quint64 device,
              quint64 inode, bool package, bool deletable = true, qint64 modTime = 0);
@@ -43,13 +44,19 @@ public:
 
     qsizetype count() const { return qsizetype(m_items.size()); }
     const Candidate &at(qsizetype index) const { return m_items[size_t(index)]; }
+    quint64 device(qsizetype index) const { return m_devices[at(index).device]; }
+    // Gives back what the walk's growth left unused.
+    void squeeze();
     QByteArray nativePath(qsizetype index) const;
     QString path(qsizetype index) const;
 
 private:
-    std::vector<Candidate> m_items;
+    // In blocks rather than one growing array: no copy of all of them, and
+    // no spare half, at the moment the walk has found the most.
+    std::deque<Candidate> m_items;
     std::vector<QByteArray> m_folders;
     std::string m_names;
+    std::vector<quint64> m_devices;
     std::vector<quint32> m_rootStarts;  // the first index of each root, ascending
     quint32 m_lastSerial = 0;
     bool m_haveSerial = false;
@@ -58,5 +65,21 @@ private:
 // Candidates that may be duplicates of each other, as indices, in the order
 // a sorted walk finds them (DupCandidates::foundBefore).
 using CandidateSet = std::vector<quint32>;
+
+// Many sets in one array, each a CandidateSet: a scan of a large tree has
+// hundreds of thousands of sets of one size, too many for an allocation each.
+class CandidateSets
+{
+public:
+    void reserve(size_t sets, size_t members);
+    void add(std::span<const quint32> set);
+    size_t size() const { return m_starts.size(); }
+    std::span<const quint32> operator[](size_t i) const;
+    CandidateSet at(size_t i) const;
+
+private:
+    std::vector<quint32> m_members;
+    std::vector<size_t> m_starts;
+};
 
 }  // namespace sw

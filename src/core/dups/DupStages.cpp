@@ -107,26 +107,40 @@ std::optional<SampledDigest> packageDigest(const QString &path)
 
 }  // namespace
 
-std::vector<CandidateSet> DupStages::groupBySize(const DupCandidates &candidates)
+CandidateSets DupStages::groupBySize(const DupCandidates &candidates)
 {
     std::vector<quint32> order(size_t(candidates.count()));
     std::iota(order.begin(), order.end(), 0u);
     std::sort(order.begin(), order.end(), [&candidates](quint32 a, quint32 b) {
         return candidates.at(a).size > candidates.at(b).size;
     });
-    std::vector<CandidateSet> sets;
-    for (size_t begin = 0; begin < order.size();) {
-        size_t end = begin + 1;
-        while (end < order.size() && candidates.at(order[end]).size == candidates.at(order[begin]).size)
-            ++end;
-        if (end - begin >= 2) {
-            CandidateSet &set = sets.emplace_back(order.begin() + qsizetype(begin), order.begin() + qsizetype(end));
-            std::sort(set.begin(), set.end(),
-                      [&candidates](quint32 a, quint32 b) { return candidates.foundBefore(a, b); });
+    // Runs of one size, as [begin, end) in order; counted first so that the
+    // sets are stored without growing.
+    const auto forEachRun = [&](auto &&visit) {
+        for (size_t begin = 0; begin < order.size();) {
+            size_t end = begin + 1;
+            while (end < order.size() && candidates.at(order[end]).size == candidates.at(order[begin]).size)
+                ++end;
+            if (end - begin >= 2)
+                visit(begin, end);
+            begin = end;
         }
-        begin = end;
-    }
-    return sets;
+    };
+    size_t sets = 0;
+    size_t members = 0;
+    forEachRun([&](size_t begin, size_t end) {
+        ++sets;
+        members += end - begin;
+    });
+    CandidateSets out;
+    out.reserve(sets, members);
+    forEachRun([&](size_t begin, size_t end) {
+        const auto set = std::span<quint32>(order).subspan(begin, end - begin);
+        std::sort(set.begin(), set.end(),
+                  [&candidates](quint32 a, quint32 b) { return candidates.foundBefore(a, b); });
+        out.add(set);
+    });
+    return out;
 }
 
 CandidateSet DupStages::dropHardLinks(const DupCandidates &candidates, const CandidateSet &set)
@@ -134,8 +148,7 @@ CandidateSet DupStages::dropHardLinks(const DupCandidates &candidates, const Can
     std::set<std::pair<quint64, quint64>> seen;
     CandidateSet out;
     for (const quint32 index : set) {
-        const DupCandidates::Candidate &c = candidates.at(index);
-        if (seen.insert({c.device, c.inode}).second)
+        if (seen.insert({candidates.device(index), candidates.at(index).inode}).second)
             out.push_back(index);
     }
     if (out.size() < 2)
@@ -154,7 +167,7 @@ std::vector<CandidateSet> DupStages::groupByDigest(const DupCandidates &candidat
         const DupCandidates::Candidate &c = candidates.at(index);
         const std::optional<SampledDigest> digest =
             c.package ? packageDigest(candidates.path(index))
-                      : fileDigest(candidates.nativePath(index), c.device, c.inode);
+                      : fileDigest(candidates.nativePath(index), candidates.device(index), c.inode);
         if (!digest)
             continue;
         const auto [it, added] = slot.try_emplace(*digest, sets.size());
@@ -174,7 +187,7 @@ std::vector<CandidateSet> DupStages::confirmContents(const DupCandidates &candid
     confirmKind(candidates, set, false, [&candidates, job](const CandidateSet &files) {
         std::vector<ContentComparer::File> list;
         for (const quint32 index : files)
-            list.push_back({candidates.nativePath(index), candidates.at(index).device, candidates.at(index).inode});
+            list.push_back({candidates.nativePath(index), candidates.device(index), candidates.at(index).inode});
         return ContentComparer::split(list, candidates.at(files.front()).size, job);
     }, out);
     if (job && job->isCancelled())

@@ -19,7 +19,7 @@ class DupStages
 public:
     // Sets of two or more candidates of one size, the largest size first,
     // each sorted into the order found.
-    static std::vector<CandidateSet> groupBySize(const DupCandidates &candidates);
+    static CandidateSets groupBySize(const DupCandidates &candidates);
 
     // The set with every further path to a file already in it left out (same
     // device and inode: hard links, or a folder walked twice); empty when

@@ -78,6 +78,7 @@ void ORDupDataCollection::startOver()
 {
     qCDebug(lcDups) << Q_FUNC_INFO;
     forget();
+    m_groupSink = nullptr;
 }
 
 std::shared_ptr<ORDupData> ORDupDataCollection::startScan()
@@ -123,7 +124,7 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
     const DupCandidates candidates = walk(job);
     if (job.isCancelled())
         return nullptr;
-    const std::vector<CandidateSet> sameSizes = DupStages::groupBySize(candidates);
+    const sw::CandidateSets sameSizes = DupStages::groupBySize(candidates);
     const bool confirm = confirmContents();
     sw::ProtectedPaths::Cache protectedPaths;
     // Sizes are independent of each other: they are narrowed on all cores,
@@ -132,7 +133,8 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
     sw::orderedParallel<std::vector<CandidateSet>>(
         sameSizes.size(), QThread::idealThreadCount(),
         [&](size_t i) {
-            return job.isCancelled() ? std::vector<CandidateSet>() : equalSets(candidates, sameSizes[i], confirm, job);
+            return job.isCancelled() ? std::vector<CandidateSet>()
+                                     : equalSets(candidates, sameSizes.at(i), confirm, job);
         },
         [&](std::vector<CandidateSet> &&sets) {
             if (job.isCancelled())
@@ -199,6 +201,7 @@ DupCandidates ORDupDataCollection::walk(sw::JobControl &job)
             return {};
     }
     title.flush();
+    candidates.squeeze();
     return candidates;
 }
 
@@ -206,6 +209,7 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
                                      sw::ProtectedPaths::Cache &protectedPaths, sw::JobControl &job)
 {
     ORDupDataGroup group;
+    group.groupItems.reserve(qsizetype(set.size()));
     for (const quint32 index : set) {
         const QString path = candidates.path(index);
         ORUtility::notifyProgressOnMainThread(sw::dupnote::kTitle, path);
@@ -228,12 +232,15 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
     group.groupPath = first.itemPath;
     group.groupName = first.itemName;
     group.groupType = sw::FinderFilter::extensionOf(first.itemName);
-    data.dupGroups.append(group);
     data.dupTotalSize += group.groupSize;
     m_foundSize += group.groupSize;
     m_foundGroups += 1;
     job.setBytes(m_foundSize);
     ORUtility::notifyProgressOnMainThread(sw::dupnote::kSize, QVariantList{m_foundSize, m_foundGroups});
+    if (m_groupSink)
+        m_groupSink(group);
+    else
+        data.dupGroups.append(std::move(group));
 }
 
 // --- removal -------------------------------------------------------------------

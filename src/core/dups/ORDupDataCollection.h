@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -76,8 +77,14 @@ public:
     // Resets both progress counters and returns a fresh result of scanDup().
     std::shared_ptr<ORDupData> startScan();
     std::shared_ptr<ORDupData> scanDup();
-    // Forgets the result, the folders and both exclusion lists.
+    // Forgets the result, the folders, both exclusion lists and the group sink.
     void startOver();
+    // With a sink, each group goes to it as it is built (in the result's
+    // order, on the scanning thread) instead of into the result, which then
+    // holds the totals only: a listing of a large tree needs no memory for
+    // what it has printed. An empty sink keeps the groups again.
+    using GroupSink = std::function<void(const ORDupDataGroup &)>;
+    void setGroupSink(GroupSink sink) { m_groupSink = std::move(sink); }
 
     // true (the default): a set of files is reported only when their whole
     // contents are equal. false: for files, equal size and sampled digest
@@ -117,6 +124,7 @@ private:
                     sw::ProtectedPaths::Cache &protectedPaths, sw::JobControl &job);
 
     std::atomic<bool> m_confirmContents{true};
+    GroupSink m_groupSink;
     qint64 m_foundSize = 0;    // bytes in the groups built so far
     qint64 m_foundGroups = 0;  // groups built so far
 };

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <condition_variable>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <vector>
 
 namespace sw {
@@ -39,7 +39,9 @@ void orderedParallel(size_t count, int threads, const std::function<Result(size_
     {
         std::mutex mutex;
         std::condition_variable ready;
-        std::vector<std::optional<Result>> done;
+        // Results not yet consumed: only those of the items in flight, not
+        // a slot for every item.
+        std::map<size_t, Result> done;
         size_t next = 0;
         size_t count = 0;
         const std::function<Result(size_t)> *work = nullptr;
@@ -53,13 +55,12 @@ void orderedParallel(size_t count, int threads, const std::function<Result(size_
             lock.unlock();
             Result result = (*work)(index);
             lock.lock();
-            done[index].emplace(std::move(result));
+            done.emplace(index, std::move(result));
             ready.notify_all();
             return true;
         }
     };
     const auto state = std::make_shared<State>();
-    state->done.resize(count);
     state->count = count;
     state->work = &work;
     for (size_t i = 1; i < workers; ++i)
@@ -70,11 +71,10 @@ void orderedParallel(size_t count, int threads, const std::function<Result(size_
         });
     for (size_t i = 0; i < count; ++i) {
         std::unique_lock lock(state->mutex);
-        while (!state->done[i].has_value())
+        while (!state->done.contains(i))
             if (!state->step(lock))
-                state->ready.wait(lock, [&] { return state->done[i].has_value(); });
-        Result result = std::move(*state->done[i]);
-        state->done[i].reset();
+                state->ready.wait(lock, [&] { return state->done.contains(i); });
+        Result result = std::move(state->done.extract(i).mapped());
         lock.unlock();
         consume(std::move(result));
     }

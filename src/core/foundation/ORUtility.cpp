@@ -416,8 +416,36 @@ QString ORUtility::hashString(const QString &text, int kind)
 
 // --- patterns -------------------------------------------------------------------
 
+// Most exclusion patterns are a text, perhaps with "[^/]*" around it and a
+// "$" at its end, as both default ones ("/.[^/]*" and "[^/]*.docset$"). Those
+// are matched as text: nothing is compiled, and a scan that uses only them
+// never pages in the regular expression library. Any other pattern gives
+// std::nullopt.
+static std::optional<bool> textMatch(QStringView pattern, QStringView content)
+{
+    static constexpr QLatin1StringView anyName("[^/]*");
+    static constexpr QStringView special(u"\\^$|?*+()[]{}");
+    if (pattern.startsWith(anyName))
+        pattern = pattern.mid(anyName.size());
+    const bool atEnd = pattern.endsWith(u'$');
+    if (atEnd)
+        pattern.chop(1);
+    else if (pattern.endsWith(anyName))
+        pattern.chop(anyName.size());
+    for (const QChar c : pattern)
+        if (c.unicode() >= 0x80 || special.contains(c))
+            return std::nullopt;
+    if (!atEnd)
+        return content.contains(pattern, Qt::CaseInsensitive);
+    // "$" also matches before a line break that ends the text.
+    return content.endsWith(pattern, Qt::CaseInsensitive)
+           || (content.endsWith(u'\n') && content.chopped(1).endsWith(pattern, Qt::CaseInsensitive));
+}
+
 bool ORUtility::contains(const QString &pattern, const QString &content)
 {
+    if (const std::optional<bool> matched = textMatch(pattern, content))
+        return *matched;
     const QRegularExpression re = compiledPattern(pattern);
     return re.isValid() && re.match(content).hasMatch();
 }
