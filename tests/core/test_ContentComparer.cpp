@@ -118,9 +118,9 @@ TEST_F(Comparer, FilesThatChangedSinceTheWalkBelongToNoClass)
 TEST_F(Comparer, ChunksStayWithinTheBudget)
 {
     EXPECT_EQ(ContentComparer::chunkSize(2, 100), 100);
-    EXPECT_EQ(ContentComparer::chunkSize(2, qint64(1) << 40), 128 * 1024);
+    EXPECT_EQ(ContentComparer::chunkSize(2, qint64(1) << 40), 64 * 1024);
     EXPECT_EQ(ContentComparer::chunkSize(100000, qint64(1) << 40), 16 * 1024);
-    EXPECT_LE(ContentComparer::chunkSize(64, qint64(1) << 40) * 64, 2 * 1024 * 1024);
+    EXPECT_LE(ContentComparer::chunkSize(64, qint64(1) << 40) * 64, 1024 * 1024);
 }
 
 }  // namespace

@@ -15,15 +15,15 @@ namespace sw {
 
 namespace {
 
-// Reads of 128 KiB are as quick as larger ones (the kernel reads ahead as
-// much), and each thread comparing holds a few chunks at a time.
-constexpr qint64 kRoundBudget = 2 * 1024 * 1024;  // bytes held per round, all files together
+// Reads of 64 KiB cost little more than larger ones (the kernel reads ahead
+// on its own), and each thread comparing holds a few chunks at a time.
+constexpr qint64 kRoundBudget = 1024 * 1024;  // bytes held per round, all files together
 constexpr qint64 kMinChunk = 16 * 1024;
-constexpr qint64 kMaxChunk = 128 * 1024;
+constexpr qint64 kMaxChunk = 64 * 1024;
 // The first round is short and each round reads four times more, up to the
 // chunk size: files that differ early stop early, equal ones are soon read
 // in large chunks.
-constexpr qint64 kFirstChunk = 32 * 1024;
+constexpr qint64 kFirstChunk = 16 * 1024;
 
 // A read buffer: resizing it never clears it, since every byte used is read first.
 struct Buffer

@@ -9,7 +9,7 @@
 namespace sw {
 
 void DupCandidates::add(const QByteArray &folder, quint32 folderSerial, const char *name, qint64 size,
-                        quint64 device, quint64 inode, bool package, bool deletable, qint64 modTime)
+                        quint64 device, quint64 inode, bool package, bool deletable)
 {
     if (!m_haveSerial || folderSerial != m_lastSerial || m_folders.empty()) {
         m_folders.push_back(folder);
@@ -24,7 +24,7 @@ void DupCandidates::add(const QByteArray &folder, quint32 folderSerial, const ch
         known = m_devices.rbegin();
     }
     Q_ASSERT(m_devices.size() <= std::numeric_limits<quint16>::max() + 1u);
-    m_items.push_back(Candidate{size, inode, modTime, quint32(m_folders.size() - 1), quint32(m_names.size()),
+    m_items.push_back(Candidate{size, inode, quint32(m_folders.size() - 1), quint32(m_names.size()),
                                 quint16(length), quint16(m_devices.rend() - known - 1), package, deletable});
     m_names.append(name, length);
 }
@@ -36,13 +36,13 @@ void DupCandidates::squeeze()
 }
 
 void DupCandidates::add(const QString &path, qint64 size, quint64 device, quint64 inode, bool package,
-                        bool deletable, qint64 modTime)
+                        bool deletable)
 {
     const QByteArray native = QFile::encodeName(path);
     const qsizetype slash = native.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : native.left(slash);
     m_haveSerial = false;  // a folder of its own, never shared with the walk's
-    add(folder, 0, native.mid(slash + 1).constData(), size, device, inode, package, deletable, modTime);
+    add(folder, 0, native.mid(slash + 1).constData(), size, device, inode, package, deletable);
     m_haveSerial = false;
 }
 

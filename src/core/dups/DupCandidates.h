@@ -21,7 +21,6 @@ public:
     {
         qint64 size;
         quint64 inode;
-        qint64 modTime;  // ms since the epoch, from the walk's stat
         quint32 folder;
         quint32 nameOffset;
         quint16 nameLength;  // a name has at most 255 bytes
@@ -31,9 +30,8 @@ public:
     };
     // From the walk: folderSerial changes whenever folder does.
     void add(const QByteArray &folder, quint32 folderSerial, const char *name, qint64 size, quint64 device,
-             quint64 inode, bool package, bool deletable = true, qint64 modTime = 0);
-    void add(const QString &path, qint64 size, quint64 device, quint64 inode, bool package, bool deletable = true,
-             qint64 modTime = 0);
+             quint64 inode, bool package, bool deletable = true);
+    void add(const QString &path, qint64 size, quint64 device, quint64 inode, bool package, bool deletable = true);
 
     // Marks the start of the next root's candidates: the walk lists a root's
     // entries unsorted, so the order found is told from the root walked and

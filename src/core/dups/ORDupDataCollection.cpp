@@ -176,8 +176,7 @@ bool ORDupDataCollection::sizeGroupDup(DupCandidates &sizeMap, const QString &pa
     const qint64 size = flag ? ORUtility::fileSizeByPath(path) : ORUtility::sizeOfFile(path);
     if (size <= kMinimumSize)
         return false;
-    sizeMap.add(path, size, quint64(st.st_dev), quint64(st.st_ino), flag, true,
-                sw::modTimeMs(st));
+    sizeMap.add(path, size, quint64(st.st_dev), quint64(st.st_ino), flag, true);
     return true;
 }
 
@@ -194,8 +193,7 @@ DupCandidates ORDupDataCollection::walk(sw::JobControl &job)
             const qint64 size = entry.isPackage ? ORUtility::fileSizeByPath(entry.path()) : entry.sizeOfFile(lcDups());
             if (size > kMinimumSize)
                 candidates.add(entry.folder, entry.folderSerial, entry.name, size, quint64(entry.st.st_dev),
-                               quint64(entry.st.st_ino), entry.isPackage, entry.deletable,
-                               sw::modTimeMs(entry.st));
+                               quint64(entry.st.st_ino), entry.isPackage, entry.deletable);
         });
         if (!walked)
             return {};
@@ -211,13 +209,19 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
     ORDupDataGroup group;
     group.groupItems.reserve(qsizetype(set.size()));
     for (const quint32 index : set) {
-        const QString path = candidates.path(index);
+        // Looked at again only now, for the few that are in a group: the
+        // candidates need not carry it.
+        const QByteArray nativePath = candidates.nativePath(index);
+        struct stat st;
+        if (::lstat(nativePath.constData(), &st) != 0)
+            continue;  // gone since the walk
+        const QString path = QFile::decodeName(nativePath);
         ORUtility::notifyProgressOnMainThread(sw::dupnote::kTitle, path);
         ORDupDataItem item;
         item.itemPath = path;
         item.itemName = path.section(QLatin1Char('/'), -1);
         item.itemSize = candidates.at(index).size;
-        item.itemModTime = candidates.at(index).modTime;
+        item.itemModTime = sw::modTimeMs(st);
         // A file was filed only when the user may delete it; a package is asked now.
         const bool deletable = candidates.at(index).package ? ORUtility::isDeletableFileWithCurrentPermission(path)
                                                             : candidates.at(index).deletable;

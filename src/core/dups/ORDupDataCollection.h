@@ -35,7 +35,9 @@ class DupCandidates;
 //                    reported; packages compare their items' relative
 //                    paths, sizes and contents
 //   build groups     one group per set, largest size first, items in the
-//                    order found; copies the user may not delete dropped
+//                    order found; each copy is looked at again for its
+//                    modification time, and copies gone since the walk or
+//                    that the user may not delete are dropped
 // Confirmation reads each file at most once and keeps a bounded number of
 // files open; setConfirmContents(false) stops after the sampled digest for
 // files (packages are always confirmed: their digest holds no content).
