@@ -81,7 +81,11 @@ bool DupCandidates::foundBefore(quint32 a, quint32 b) const
 QByteArray DupCandidates::nativePath(qsizetype index) const
 {
     const Candidate &c = at(index);
-    return m_folders[c.folder] + '/' + QByteArray(m_names.data() + c.nameOffset, qsizetype(c.nameLength));
+    const QByteArray &folder = m_folders[c.folder];
+    QByteArray path;
+    path.reserve(folder.size() + 1 + c.nameLength);
+    path.append(folder).append('/').append(m_names.data() + c.nameOffset, qsizetype(c.nameLength));
+    return path;
 }
 
 QString DupCandidates::path(qsizetype index) const

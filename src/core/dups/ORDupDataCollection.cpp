@@ -34,6 +34,23 @@ ORDupDataCollection &ORDupDataCollection::shareInstance()
     return instance;
 }
 
+ORDupDataCollection::ORDupDataCollection()
+{
+#ifdef __GLIBC__
+    // A scan's large arrays (the candidates, their sets, the list of groups)
+    // must go back to the system when freed. After the first such block is
+    // freed, glibc raises the size from which it maps a block on its own, so
+    // the next scans' arrays would come from a heap and stay there when
+    // freed: memory would grow scan after scan. A fixed threshold keeps
+    // every large block mapped on its own. Fixing it also fixes the size of
+    // free memory at a heap's top that is given back at once, whose default
+    // would have the walk's threads give back and take again a few pages at
+    // a time; what is left free is given back after each scan.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 1024 * 1024);
+#endif
+}
+
 // --- defaults ------------------------------------------------------------------
 
 QStringList ORDupDataCollection::defaultFolders()
@@ -96,6 +113,9 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scan(sw::JobControl &job)
     qCDebug(lcDups) << Q_FUNC_INFO;
     m_foundSize = 0;
     m_foundGroups = 0;
+    // The earlier result goes now rather than when this one is held: the
+    // two never need room at once.
+    hold(nullptr);
     std::shared_ptr<ORDupData> data = hold(scanGroups(job));
     releaseFreedMemory();
     return data;
@@ -127,6 +147,7 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
     const sw::CandidateSets sameSizes = DupStages::groupBySize(candidates);
     const bool confirm = confirmContents();
     sw::ProtectedPaths::Cache protectedPaths;
+    sw::TitlePoster title(sw::dupnote::kTitle, &job);
     // Sizes are independent of each other: they are narrowed on all cores,
     // and their groups built in order, largest size first. Once cancelled,
     // every size left is passed over.
@@ -140,8 +161,9 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
             if (job.isCancelled())
                 return;
             for (const CandidateSet &set : sets)
-                buildGroup(*data, candidates, set, protectedPaths, job);
+                buildGroup(*data, candidates, set, protectedPaths, title, job);
         });
+    title.flush();
     return job.isCancelled() ? nullptr : data;
 }
 
@@ -204,7 +226,8 @@ DupCandidates ORDupDataCollection::walk(sw::JobControl &job)
 }
 
 void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candidates, const CandidateSet &set,
-                                     sw::ProtectedPaths::Cache &protectedPaths, sw::JobControl &job)
+                                     sw::ProtectedPaths::Cache &protectedPaths, sw::TitlePoster &title,
+                                     sw::JobControl &job)
 {
     ORDupDataGroup group;
     group.groupItems.reserve(qsizetype(set.size()));
@@ -215,11 +238,11 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
         struct stat st;
         if (::lstat(nativePath.constData(), &st) != 0)
             continue;  // gone since the walk
+        title.offer(nativePath);
         const QString path = QFile::decodeName(nativePath);
-        ORUtility::notifyProgressOnMainThread(sw::dupnote::kTitle, path);
         ORDupDataItem item;
         item.itemPath = path;
-        item.itemName = path.section(QLatin1Char('/'), -1);
+        item.itemName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
         item.itemSize = candidates.at(index).size;
         item.itemModTime = sw::modTimeMs(st);
         // A file was filed only when the user may delete it; a package is asked now.

@@ -16,6 +16,7 @@
 
 namespace sw {
 class DupCandidates;
+class TitlePoster;
 }
 
 // The duplicate finder's engine, one per process.
@@ -112,7 +113,7 @@ public:
     static QStringList defaultExcludeFiles();
 
 private:
-    ORDupDataCollection() = default;
+    ORDupDataCollection();
     // The scan itself: nullptr when job was cancelled.
     std::shared_ptr<ORDupData> scanGroups(sw::JobControl &job);
     // Hands the heap's free memory back to the system after a scan.
@@ -123,7 +124,7 @@ private:
                                                        const std::vector<quint32> &sameSize, bool confirm,
                                                        const sw::JobControl &job);
     void buildGroup(ORDupData &data, const sw::DupCandidates &candidates, const std::vector<quint32> &set,
-                    sw::ProtectedPaths::Cache &protectedPaths, sw::JobControl &job);
+                    sw::ProtectedPaths::Cache &protectedPaths, sw::TitlePoster &title, sw::JobControl &job);
 
     std::atomic<bool> m_confirmContents{true};
     GroupSink m_groupSink;

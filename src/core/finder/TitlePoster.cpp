@@ -27,6 +27,17 @@ void TitlePoster::offer(const QByteArray &folder, const char *name)
     m_last.assign(folder.constData(), size_t(folder.size()));
     m_last += '/';
     m_last += name;
+    offered();
+}
+
+void TitlePoster::offer(QByteArrayView nativePath)
+{
+    m_last.assign(nativePath.data(), size_t(nativePath.size()));
+    offered();
+}
+
+void TitlePoster::offered()
+{
     m_pending = true;
     const qint64 now = nowMs();
     if (m_lastPostMs < 0 || now - m_lastPostMs >= m_intervalMs)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <string>
@@ -22,10 +23,13 @@ public:
     explicit TitlePoster(QString name, JobControl *job = nullptr, qint64 intervalMs = 16);
 
     void offer(const QByteArray &folder, const char *name);
+    void offer(QByteArrayView nativePath);
     void post(const QString &path);
     void flush();
 
 private:
+    // Posts what was just offered when the last post is old enough.
+    void offered();
     static qint64 nowMs();
 
     QString m_name;
