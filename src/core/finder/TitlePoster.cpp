@@ -39,6 +39,11 @@ void TitlePoster::offer(QByteArrayView nativePath)
 void TitlePoster::offered()
 {
     m_pending = true;
+    // A walk offers hundreds of thousands of paths a second: the clock is
+    // read for one in kOffersPerLook, still many times per interval.
+    if (m_lastPostMs >= 0 && ++m_offersUnlooked < kOffersPerLook)
+        return;
+    m_offersUnlooked = 0;
     const qint64 now = nowMs();
     if (m_lastPostMs < 0 || now - m_lastPostMs >= m_intervalMs)
         flush();

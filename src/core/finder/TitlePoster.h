@@ -38,6 +38,8 @@ private:
     qint64 m_lastPostMs = -1;
     std::string m_last;  // the last path offered and not posted
     bool m_pending = false;
+    static constexpr int kOffersPerLook = 32;
+    int m_offersUnlooked = 0;
 };
 
 }  // namespace sw
