@@ -36,6 +36,7 @@ QString DupsCommand::help() const
                "  --dry-run              show what --trash-all-but-first would move, and move nothing\n"
                "  --help                 show this text\n"
                "  --version              show the version\n"
+               "Sent to a file or a pipe, a run that moves nothing prints each set as it is found.\n"
                "Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not\n"
                "exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).\n")
                .arg(sw::dupkeep::key(sw::dupkeep::defaultRule()))

@@ -14,9 +14,10 @@ Q_LOGGING_CATEGORY(lcShreds, "sweepwright.shreds")
 
 namespace {
 
-// Where the item's folder really is, and what the item counts for, measured
-// as the removal counts: below that folder, without following a link.
-void examine(ORShredItem &item)
+// Where the item's folder really is, and (when measured) what the item
+// counts for, measured as the removal counts: below that folder, without
+// following a link.
+void examine(ORShredItem &item, bool measure)
 {
     const qsizetype slash = item.shredPath.lastIndexOf(QLatin1Char('/'));
     const std::optional<sw::AnchoredRoot> folder =
@@ -24,7 +25,8 @@ void examine(ORShredItem &item)
     if (!folder)
         return;
     item.realFolder = folder->realPath();
-    item.shredSize = folder->measure(item.shredPath);
+    if (measure)
+        item.shredSize = folder->measure(item.shredPath);
 }
 
 }  // namespace
@@ -35,7 +37,7 @@ ORShredOperation &ORShredOperation::shareInstance()
     return operation;
 }
 
-void ORShredOperation::setFolders(const QStringList &paths)
+void ORShredOperation::setFolders(const QStringList &paths, bool measure)
 {
     {
         QMutexLocker lock(&m_mutex);
@@ -50,7 +52,7 @@ void ORShredOperation::setFolders(const QStringList &paths)
         item.refusal = item.shredPath.startsWith(QLatin1Char('/')) ? roots.chosenItemRefusal(item.shredPath)
                                                                    : QStringLiteral("not an absolute path");
         if (item.refusal.isEmpty())
-            examine(item);
+            examine(item, measure);
         items.append(item);
     }
     QMutexLocker lock(&m_mutex);

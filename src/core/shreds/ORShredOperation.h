@@ -34,7 +34,10 @@ public:
     static ORShredOperation &shareInstance();
 
     // Lists and measures paths, in order, only while nothing is listed.
-    void setFolders(const QStringList &paths);
+    // Unmeasured (measure false), an item's size is 0 until its removal
+    // counts what went: a removal that asks nobody first walks each tree
+    // once, not twice.
+    void setFolders(const QStringList &paths, bool measure = true);
     // Removes every listed item, overwriting as the setting says.
     void shreddar();
     // The same, followed and stoppable through job (between entries), with
