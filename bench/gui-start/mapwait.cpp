@@ -60,7 +60,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: mapwait COMMAND [ARGS...]\n");
         return 2;
     }
+    // A server just started may not take clients yet: tried for two seconds.
     xcb_connection_t *x = xcb_connect(nullptr, nullptr);
+    for (int tries = 1; xcb_connection_has_error(x) && tries < 40; ++tries) {
+        xcb_disconnect(x);
+        usleep(50000);
+        x = xcb_connect(nullptr, nullptr);
+    }
     if (xcb_connection_has_error(x)) {
         std::fprintf(stderr, "mapwait: cannot open the display\n");
         return 2;

@@ -117,6 +117,20 @@ void ORPrefConfig::setObject(const QString &key, const QVariant &value)
     settings->sync();
 }
 
+void ORPrefConfig::setMissingObjects(const QList<QPair<QString, QVariant>> &values)
+{
+    const auto settings = openSettings();
+    bool changed = false;
+    for (const auto &[key, value] : values) {
+        if (!settings->contains(key)) {
+            settings->setValue(key, value);
+            changed = true;
+        }
+    }
+    if (changed)
+        settings->sync();
+}
+
 void ORPrefConfig::removeObject(const QString &key)
 {
     const auto settings = openSettings();

@@ -23,6 +23,8 @@ public:
     static qint64 integerForKey(const QString &key);   // absent reads 0
     static QString stringForKey(const QString &key);
     static void setObject(const QString &key, const QVariant &value);
+    // Stores each value whose key has none yet, and writes the file once.
+    static void setMissingObjects(const QList<QPair<QString, QVariant>> &values);
     static void removeObject(const QString &key);
     // Points the store at another file (tests, or a portable setup).
     static void setStorePath(const QString &iniPath);

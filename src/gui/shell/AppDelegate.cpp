@@ -68,9 +68,7 @@ bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)
 // hold no value yet get their start-up value.
 void AppDelegate::setPreferenceValue()
 {
-    for (const auto &[key, value] : ORPrefConfig::startupValues())
-        if (!ORPrefConfig::hasStoredValue(key))
-            ORPrefConfig::setObject(key, value);
+    ORPrefConfig::setMissingObjects(ORPrefConfig::startupValues());
 }
 
 void AppDelegate::prefMenuDidClick()
