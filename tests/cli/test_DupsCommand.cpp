@@ -52,6 +52,12 @@ TEST_F(DupsCommand, JsonListsTheGroups)
     EXPECT_EQ(item.value("itemSize").toInteger(), 50000);
     EXPECT_EQ(item.value("itemModTime").toString(), QStringLiteral("2026-01-02T03:04:05Z"));
     EXPECT_EQ(groups(result), (Groups{{"music/a/Song.MP3", "music/b/Song.MP3"}}));
+    // Listed as found (stdout is a pipe) or held for a plan: the same report.
+    const QJsonObject planned = json(QStringLiteral("dups"), {tree.path(QStringLiteral("music")),
+                                                              QStringLiteral("--trash-all-but-first"),
+                                                              QStringLiteral("--dry-run")});
+    EXPECT_EQ(planned.value("dupGroups"), result.value("dupGroups"));
+    EXPECT_EQ(planned.value("dupTotalSize"), result.value("dupTotalSize"));
 }
 
 TEST_F(DupsCommand, QuickTrustsTheSamples)
