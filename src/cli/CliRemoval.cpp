@@ -22,7 +22,7 @@ Consent askConsent(const char *command, const CliOptions &options, const QString
         return Consent::DryRun;
     if (options.isSet(QStringLiteral("--yes")))
         return Consent::Go;
-    if (!::isatty(STDIN_FILENO) || !::isatty(STDERR_FILENO)) {
+    if (!willAsk(options)) {
         std::fprintf(stderr,
                      "%s: nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what "
                      "would go\n",
@@ -36,6 +36,12 @@ Consent askConsent(const char *command, const CliOptions &options, const QString
         return Consent::Declined;
     const QString text = QString::fromLocal8Bit(answer).trimmed().toLower();
     return text == QLatin1String("y") || text == QLatin1String("yes") ? Consent::Go : Consent::Declined;
+}
+
+bool willAsk(const CliOptions &options)
+{
+    return !options.isSet(QStringLiteral("--dry-run")) && !options.isSet(QStringLiteral("--yes"))
+           && ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
 }
 
 void writeReport(JsonWriter &json, const sw::RemovalReport &report, const char *failuresKey)

@@ -26,6 +26,9 @@ QStringList consentFlags();
 // would go, e.g. "Remove 12 items (3.40 MB)?") is asked on the terminal. With
 // no terminal to ask on, nothing is removed and the reason is printed.
 Consent askConsent(const char *command, const CliOptions &options, const QString &question);
+// Whether askConsent() would put its question: neither flag given, and a
+// terminal to ask on and to answer from.
+bool willAsk(const CliOptions &options);
 
 // The members of a report object: "removed" (the paths that went),
 // failuresKey ([{"path", "reason"}]), "failedItems", "failedSize" and "delSize".

@@ -61,9 +61,8 @@ std::optional<QString> ShredCommand::configure(const CliOptions &options)
 int ShredCommand::execute(const CliOptions &options)
 {
     ORShredOperation &shred = ORShredOperation::shareInstance();
-    // The sizes are only for the question: with --yes or --dry-run nobody
-    // is asked, and the removal counts what it removes.
-    const bool asks = !options.isSet(QStringLiteral("--yes")) && !options.isSet(QStringLiteral("--dry-run"));
+    // The sizes are only for the question; the removal counts what it removes.
+    const bool asks = clirun::willAsk(options);
     if (CliJob::run(QStringLiteral("Measuring"),
                     [this, &shred, asks](sw::JobControl &) { shred.setFolders(m_paths, asks); })) {
         std::fputs("sweepwright-cli: cancelled\n", stderr);
