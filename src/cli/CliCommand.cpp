@@ -1,9 +1,9 @@
 #include "CliCommand.h"
 
+#include "LogCategory.h"
 #include "ORLayout.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 
 #include <cstdio>
 
@@ -25,7 +25,9 @@ void CliCommand::prepareApplication()
     QCoreApplication::setApplicationName(QStringLiteral("sweepwright-cli"));
     // The library's chatter (each progress post, each path without delete
     // permission) is for debugging; failures are warnings and still show.
-    QLoggingCategory::setFilterRules(QStringLiteral("sweepwright.*.debug=false\nsweepwright.*.info=false"));
+    // A threshold rather than filter rules: rules would start Qt's logging
+    // registry in every run, and logging rules the user sets still win.
+    sw::setQuietLogging();
     qSetMessagePattern(QStringLiteral("sweepwright-cli: %{message}"));
 }
 

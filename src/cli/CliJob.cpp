@@ -1,6 +1,7 @@
 #include "CliJob.h"
 
 #include "InterruptWatch.h"
+#include "MainQueue.h"
 #include "ORDispatch.h"
 #include "ProgressLine.h"
 
@@ -11,8 +12,16 @@
 bool CliJob::run(const QString &phase, const std::function<void(sw::JobControl &)> &work)
 {
     sw::JobControl job;
+    InterruptWatch interrupt(job);
     ProgressLine progress(stderr, job, phase);
-    InterruptWatch interrupt([&job] { job.cancel(); });
+    if (!progress.isEnabled()) {
+        // Nothing to draw: the work runs right here, without a second thread
+        // or an event loop, and whatever it queued for the main thread is
+        // delivered after it, as the loop would have done.
+        work(job);
+        sw::MainQueue::instance().flush();
+        return interrupt.fired();
+    }
     QEventLoop loop;
     ORDispatch::global(ORDispatch::Priority::Default, [&] {
         work(job);

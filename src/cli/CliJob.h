@@ -6,9 +6,10 @@
 
 #include <functional>
 
-// One long step of a command, a scan or a removal: run on a worker thread
-// while the main thread's loop shows the job's progress on stderr (on a
-// terminal only) and turns Ctrl-C into a cancel request to the job.
+// One long step of a command, a scan or a removal, with Ctrl-C turned into a
+// cancel request to the job. On a terminal it runs on a worker thread while
+// the main thread's loop shows its progress on stderr; otherwise it runs on
+// the calling thread, which is all a redirected run needs.
 class CliJob
 {
 public:

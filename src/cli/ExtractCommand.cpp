@@ -219,7 +219,7 @@ bool ExtractCommand::runExtraction(sw::ExtractionOutcome &outcome)
                 progress.reset();
         });
     };
-    InterruptWatch interrupt([&job] { job.cancel(); });
+    InterruptWatch interrupt(job);
     QEventLoop loop;
     ORDispatch::global(ORDispatch::Priority::Default, [&] {
         outcome = ORFileDataCollection::shareInstance().extract(

@@ -1,58 +1,57 @@
 #include "InterruptWatch.h"
 
-#include <QSocketNotifier>
-
-#include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
+#include <atomic>
+#include <thread>
 
 namespace {
 
-// Made once per process and kept: the handler may run at any moment.
-int g_pipe[2] = {-1, -1};
+// Shared with the handler, which may run on any thread at any moment.
+std::atomic<sw::JobControl *> g_job{nullptr};
+std::atomic<int> g_inHandler{0};
+std::atomic<bool> g_fired{false};
+struct sigaction g_previous = {};
+
+static_assert(std::atomic<sw::JobControl *>::is_always_lock_free && std::atomic<int>::is_always_lock_free
+                  && std::atomic<bool>::is_always_lock_free,
+              "the handler may only use lock-free atomics");
 
 extern "C" void onSigint(int)
 {
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_pipe[1], &byte, 1);
-    errno = saved;
+    g_inHandler.fetch_add(1);
+    if (sw::JobControl *job = g_job.load()) {
+        job->cancel();
+        g_fired.store(true);
+        // A second Ctrl-C ends the program at once, for whoever cannot wait
+        // for the current item.
+        ::sigaction(SIGINT, &g_previous, nullptr);
+    }
+    g_inHandler.fetch_sub(1);
 }
 
 }  // namespace
 
-InterruptWatch::InterruptWatch(std::function<void()> onInterrupt, QObject *parent)
-    : QObject(parent)
-    , m_onInterrupt(std::move(onInterrupt))
+InterruptWatch::InterruptWatch(sw::JobControl &job)
 {
-    if (g_pipe[0] < 0 && ::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
-        return;  // no watch: Ctrl-C keeps its default and ends the program
-    m_notifier = std::make_unique<QSocketNotifier>(g_pipe[0], QSocketNotifier::Read);
-    connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] { drain(); });
+    g_fired.store(false);
+    g_job.store(&job);
     struct sigaction action = {};
     action.sa_handler = onSigint;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, &m_previous);
+    ::sigaction(SIGINT, &action, &g_previous);
 }
 
 InterruptWatch::~InterruptWatch()
 {
-    if (m_notifier)
-        ::sigaction(SIGINT, &m_previous, nullptr);
+    ::sigaction(SIGINT, &g_previous, nullptr);
+    g_job.store(nullptr);
+    // A handler that read the job before it was cleared finishes with it
+    // before the job (the caller's) may go.
+    while (g_inHandler.load() != 0)
+        std::this_thread::yield();
 }
 
-void InterruptWatch::drain()
+bool InterruptWatch::fired() const
 {
-    char buffer[64];
-    while (::read(g_pipe[0], buffer, sizeof buffer) > 0) {
-    }
-    if (m_fired)
-        return;
-    m_fired = true;
-    // A second Ctrl-C ends the program at once, for whoever cannot wait for
-    // the current item.
-    ::sigaction(SIGINT, &m_previous, nullptr);
-    m_onInterrupt();
+    return g_fired.load();
 }

@@ -1,33 +1,23 @@
 #pragma once
 
-#include <QObject>
-
-#include <functional>
-#include <memory>
+#include "JobControl.h"
 
 #include <csignal>
 
-class QSocketNotifier;
-
-// Turns Ctrl-C (SIGINT) into a call on the main thread while it lives. The
-// handler only writes a byte into a pipe (write() is async-signal-safe); a
-// socket notifier on the other end calls onInterrupt from the event loop, so
-// the job is cancelled by ordinary code. The handler that was there before
-// comes back when the watch is destroyed.
-class InterruptWatch : public QObject
+// Turns Ctrl-C (SIGINT) into a cancel request to one job while it lives. The
+// handler only stores into the job's atomics, which is safe in a signal
+// handler, so the job sees the request whichever thread runs it, with or
+// without an event loop. A second Ctrl-C gets the handler that was there
+// before, which comes back anyway when the watch is destroyed. One watch at
+// a time.
+class InterruptWatch
 {
 public:
-    explicit InterruptWatch(std::function<void()> onInterrupt, QObject *parent = nullptr);
-    ~InterruptWatch() override;
+    explicit InterruptWatch(sw::JobControl &job);
+    ~InterruptWatch();
+    InterruptWatch(const InterruptWatch &) = delete;
+    InterruptWatch &operator=(const InterruptWatch &) = delete;
 
     // Whether Ctrl-C was pressed while the watch lived.
-    bool fired() const { return m_fired; }
-
-private:
-    void drain();
-
-    std::function<void()> m_onInterrupt;
-    std::unique_ptr<QSocketNotifier> m_notifier;
-    struct sigaction m_previous = {};
-    bool m_fired = false;
+    bool fired() const;
 };

@@ -51,7 +51,7 @@ TEST_P(RemovalRunTest, FolderOnTheWaySwappedForALinkIsNotFollowed)
     tree.link(QStringLiteral("home/.cache/app"), tree.path(QStringLiteral("home/Documents")));
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
 
-    sw::RemovalRun run(lcRemovalTest());
+    sw::RemovalRun run(lcRemovalTest);
     for (Mode mode : {Mode::Whole, Mode::Contents}) {
         const sw::RemovalOutcome &outcome = run.remove(cache, item, mode, 10);
         EXPECT_FALSE(outcome.ok());
@@ -68,7 +68,7 @@ TEST_P(RemovalRunTest, ItemGoneWithItsFolderIsASuccessAndAVanishedOneIsNot)
     const QString cache2 = cache + QStringLiteral("/mozilla/firefox/p/cache2");
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
 
-    sw::RemovalRun run(lcRemovalTest());
+    sw::RemovalRun run(lcRemovalTest);
     const qint64 folderBytes = run.remove(cache, cache + QStringLiteral("/mozilla"), Mode::Contents, 0).removed;
     const sw::RemovalOutcome inside = run.remove(cache, cache2, Mode::Contents, 100);
     const sw::RemovalOutcome vanished = run.remove(cache, cache + QStringLiteral("/never-there"), Mode::Contents, 5);
@@ -87,7 +87,7 @@ TEST_P(RemovalRunTest, TopFoldersAndProtectedFoldersNeverGoWhole)
     tree.file(QStringLiteral("home/.cache/a"), 10);
     tree.file(QStringLiteral("root/etc/passwd"), 10);
     tree.link(QStringLiteral("home/.cache/etc"), tree.path(QStringLiteral("root/etc")));
-    sw::RemovalRun run(lcRemovalTest());
+    sw::RemovalRun run(lcRemovalTest);
     EXPECT_FALSE(run.remove(cache, cache, Mode::Whole, 10).ok());
     EXPECT_FALSE(run.remove(cache, cache + QStringLiteral("/etc/passwd"), Mode::Whole, 10).ok());
     EXPECT_FALSE(run.remove(tree.path(QStringLiteral("root/etc")), tree.path(QStringLiteral("root/etc/passwd")),
@@ -105,7 +105,7 @@ TEST_P(RemovalRunTest, MoveToTheTrashIsNotRedirectedByALinkOnTheWay)
     QDir(videos + QStringLiteral("/show")).removeRecursively();
     tree.link(QStringLiteral("home/Videos/show"), tree.path(QStringLiteral("home/Documents/show")));
 
-    sw::RemovalRun run(lcRemovalTest());
+    sw::RemovalRun run(lcRemovalTest);
     EXPECT_FALSE(run.moveToTrash(videos, film, 100).ok());
     EXPECT_TRUE(tree.exists(QStringLiteral("home/Documents/show/s01.mkv")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/files/s01.mkv")));
@@ -120,7 +120,7 @@ TEST_P(RemovalRunTest, ChosenItemGoesWholeUnlessItHoldsTheHomeOrItsFolderMovedOr
     const QString dir = tree.path(QStringLiteral("work/dir"));
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
 
-    sw::RemovalRun run(lcRemovalTest());
+    sw::RemovalRun run(lcRemovalTest);
     run.setBeforeUnlink([](int, const char *name, const sw::FileIdentity &) {
         return qstrcmp(name, "keep") == 0 ? QStringLiteral("held back") : QString();
     });

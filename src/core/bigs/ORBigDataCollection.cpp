@@ -4,6 +4,7 @@
 #include "FinderDefaults.h"
 #include "FinderFilter.h"
 #include "FinderRemoval.h"
+#include "LogCategory.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
@@ -20,7 +21,7 @@
 
 #include <sys/stat.h>
 
-Q_LOGGING_CATEGORY(lcBigs, "sweepwright.bigs", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcBigs, "sweepwright.bigs", sw::logThreshold(QtInfoMsg))
 
 namespace {
 
@@ -86,10 +87,7 @@ QStringList ORBigDataCollection::defaultExcludeFiles()
 
 std::shared_ptr<ORBigData> ORBigDataCollection::bigData()
 {
-    return published([this] {
-        qCDebug(lcBigs) << "bigData";
-        return startScan();
-    });
+    return published([this] { return startScan(); });
 }
 
 std::shared_ptr<ORBigData> ORBigDataCollection::tempBigData() const
@@ -99,7 +97,6 @@ std::shared_ptr<ORBigData> ORBigDataCollection::tempBigData() const
 
 void ORBigDataCollection::startOver()
 {
-    qCDebug(lcBigs) << Q_FUNC_INFO;
     forget();
     for (qint64 id = 0; id <= 4; ++id)
         bandList(id).clear();
@@ -107,14 +104,12 @@ void ORBigDataCollection::startOver()
 
 std::shared_ptr<ORBigData> ORBigDataCollection::startScan()
 {
-    qCDebug(lcBigs) << Q_FUNC_INFO;
     m_foundTotal = 0;
     return scanBig();
 }
 
 std::shared_ptr<ORBigData> ORBigDataCollection::scan(sw::JobControl &job)
 {
-    qCDebug(lcBigs) << Q_FUNC_INFO;
     m_foundTotal = 0;
     return hold(scanBands(job));
 }
@@ -184,7 +179,7 @@ std::shared_ptr<ORBigData> ORBigDataCollection::scanBands(sw::JobControl &job)
             if (!entry.isPackage && entry.st.st_size < kMinimumSize)
                 return;  // the common case: one fstatat and nothing else
             const qint64 size =
-                entry.isPackage ? ORUtility::folderSizeAtPath2(entry.path()) : entry.sizeOfFile(lcBigs());
+                entry.isPackage ? ORUtility::folderSizeAtPath2(entry.path()) : entry.sizeOfFile(lcBigs);
             if (size < kMinimumSize)
                 return;
             found.push_back(Found{rootIndex, entry.nativePath(), size, entry.st});
@@ -280,7 +275,6 @@ void ORBigDataCollection::deleteBigs()
 
 sw::RemovalReport ORBigDataCollection::remove(sw::JobControl &job)
 {
-    qCDebug(lcBigs) << Q_FUNC_INFO;
     setRemovalReport({});
     const std::shared_ptr<ORBigData> data = temp();
     if (!data)
@@ -293,7 +287,7 @@ sw::RemovalReport ORBigDataCollection::remove(sw::JobControl &job)
             if (item.isDel && item.isVisible)
                 marked.append({item.itemPath, item.itemSize});
     }
-    sw::FinderRemoval removal(folders(), lcBigs());
+    sw::FinderRemoval removal(folders(), lcBigs);
     removal.moveItems(marked, job);
     setRemovalReport(removal.report());
     return removal.report();

@@ -6,6 +6,7 @@
 #include "FinderDefaults.h"
 #include "FinderFilter.h"
 #include "FinderRemoval.h"
+#include "LogCategory.h"
 #include "ORLayout.h"
 #include "OrderedParallel.h"
 #include "ORUtility.h"
@@ -22,7 +23,7 @@
 #include <malloc.h>
 #endif
 
-Q_LOGGING_CATEGORY(lcDups, "sweepwright.dups", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcDups, "sweepwright.dups", sw::logThreshold(QtInfoMsg))
 
 using sw::CandidateSet;
 using sw::DupCandidates;
@@ -212,7 +213,7 @@ DupCandidates ORDupDataCollection::walk(sw::JobControl &job)
         const bool walked = walker.walk(root, [&](const sw::FinderEntry &entry) {
             if (!entry.isPackage && entry.st.st_size <= kMinimumSize)
                 return;  // the common case: one fstatat and nothing else
-            const qint64 size = entry.isPackage ? ORUtility::fileSizeByPath(entry.path()) : entry.sizeOfFile(lcDups());
+            const qint64 size = entry.isPackage ? ORUtility::fileSizeByPath(entry.path()) : entry.sizeOfFile(lcDups);
             if (size > kMinimumSize)
                 candidates.add(entry.folder, entry.folderSerial, entry.name, size, quint64(entry.st.st_dev),
                                quint64(entry.st.st_ino), entry.isPackage, entry.deletable);
@@ -297,7 +298,7 @@ sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)
             if (item.isDel)
                 marked.append({item.itemPath, item.itemSize});
     }
-    sw::FinderRemoval removal(folders(), lcDups());
+    sw::FinderRemoval removal(folders(), lcDups);
     removal.moveItems(marked, job);
     setRemovalReport(removal.report());
     return removal.report();

@@ -1,6 +1,7 @@
 #include "ORExtDataCollection.h"
 
 #include "ExtNotifications.h"
+#include "LogCategory.h"
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
 #include "PrivilegedRemoval.h"
@@ -21,7 +22,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-Q_LOGGING_CATEGORY(lcExt, "sweepwright.extensions")
+Q_LOGGING_CATEGORY(lcExt, "sweepwright.extensions", sw::logThreshold(QtDebugMsg))
 
 namespace {
 
@@ -183,7 +184,7 @@ ORExtGroup ORExtDataCollection::scanCategory(qint64 groupID)
         job.addItems();
         return !job.isCancelled();
     };
-    sw::CategoryRoots roots(lcExt());
+    sw::CategoryRoots roots(lcExt);
     QSet<QString> seen;  // real paths: one add-on reached through two folders is listed once
     QHash<QString, QString> itemRoots;
     for (const sw::ext::Candidate &candidate : category->locations(roots)) {
@@ -324,7 +325,7 @@ sw::RemovalReport ORExtDataCollection::remove(sw::JobControl &job)
         QMutexLocker lock(&m_mutex);
         itemRoots = m_itemRoots;
     }
-    sw::RemovalRun run(lcExt());
+    sw::RemovalRun run(lcExt);
     const qint64 startBytes = job.progress().bytes;
     run.setWatch([&job](qint64 bytes) {
         job.addBytes(bytes);

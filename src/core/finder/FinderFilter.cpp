@@ -34,7 +34,7 @@ QString FinderEntry::path() const
     return QFile::decodeName(nativePath());
 }
 
-qint64 FinderEntry::sizeOfFile(const QLoggingCategory &category) const
+qint64 FinderEntry::sizeOfFile(LogCategory category) const
 {
     if (deletable)
         return st.st_size;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FolderWalker.h"
+#include "LogCategory.h"
 
 #include <QByteArray>
 #include <QString>
@@ -41,7 +42,7 @@ struct FinderEntry
     QString path() const;
     // A regular file's size as the finders count it: 0 when the user may not
     // delete it, which is logged in category ("<path> without delete permission.").
-    qint64 sizeOfFile(const QLoggingCategory &category) const;
+    qint64 sizeOfFile(LogCategory category) const;
 };
 
 // The large-file and duplicate finders' view of the walk (FolderWalker): a

@@ -7,7 +7,7 @@
 
 namespace sw {
 
-FinderRemoval::FinderRemoval(const QStringList &folders, const QLoggingCategory &category) : m_run(category)
+FinderRemoval::FinderRemoval(const QStringList &folders, LogCategory category) : m_run(category)
 {
     for (const QString &folder : folders)
         m_folders.append(QDir::cleanPath(folder));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LogCategory.h"
 #include "RemovalRun.h"
 
 #include <QList>
@@ -26,7 +27,7 @@ public:
         qint64 size = 0;
     };
 
-    FinderRemoval(const QStringList &folders, const QLoggingCategory &category);
+    FinderRemoval(const QStringList &folders, LogCategory category);
 
     // Moves the items in order, counting what went into job's progress. Once
     // job is cancelled no further item is begun: the report then lists

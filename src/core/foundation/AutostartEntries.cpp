@@ -1,6 +1,7 @@
 #include "AutostartEntries.h"
 
 #include "DesktopEntry.h"
+#include "LogCategory.h"
 #include "ORLayout.h"
 #include "RemovalRun.h"
 
@@ -17,7 +18,7 @@ namespace {
 
 const QLoggingCategory &lcLogin()
 {
-    static const QLoggingCategory category("sweepwright.utility", QtInfoMsg);
+    static const QLoggingCategory category("sweepwright.utility", logThreshold(QtInfoMsg));
     return category;
 }
 
@@ -116,7 +117,7 @@ int AutostartEntries::removeWhere(const std::function<bool(const Item &)> &match
 {
     // Through the removal core like every deletion: the autostart folder is
     // its root, and an entry is never reached through a link.
-    RemovalRun run(lcLogin(), QStringLiteral("Cannot remove login item %1"));
+    RemovalRun run(lcLogin, QStringLiteral("Cannot remove login item %1"));
     int removed = 0;
     for (const Item &item : list()) {
         if (!matches(item))

@@ -2,6 +2,7 @@
 
 #include "AutostartEntries.h"
 #include "FolderWalker.h"
+#include "LogCategory.h"
 #include "MainQueue.h"
 #include "ORLayout.h"
 #include "ORNotificationCenter.h"
@@ -23,7 +24,7 @@
 #include <unistd.h>
 
 // Info and above by default: notifyOnMainThread() logs every message at debug level.
-Q_LOGGING_CATEGORY(lcUtility, "sweepwright.utility", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcUtility, "sweepwright.utility", sw::logThreshold(QtInfoMsg))
 
 namespace {
 

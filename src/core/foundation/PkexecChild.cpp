@@ -1,5 +1,7 @@
 #include "PkexecChild.h"
 
+#include "LogCategory.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +19,7 @@
 
 extern char **environ;
 
-Q_LOGGING_CATEGORY(lcPrivileged, "sweepwright.privileged")
+Q_LOGGING_CATEGORY(lcPrivileged, "sweepwright.privileged", sw::logThreshold(QtDebugMsg))
 
 namespace sw {
 

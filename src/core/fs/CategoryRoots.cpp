@@ -119,7 +119,7 @@ struct CategoryRoots::Places
     }
 };
 
-CategoryRoots::CategoryRoots(const QLoggingCategory &category) : m_category(category) {}
+CategoryRoots::CategoryRoots(LogCategory category) : m_category(category) {}
 
 CategoryRoots::~CategoryRoots() = default;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnchoredRoot.h"
+#include "LogCategory.h"
 
 #include <QHash>
 #include <QString>
@@ -35,7 +36,7 @@ public:
     using UserFolderKeys = QStringList;
     static inline const QString kHomeEntries = QStringLiteral("HOME");
 
-    explicit CategoryRoots(const QLoggingCategory &category);
+    explicit CategoryRoots(LogCategory category);
     ~CategoryRoots();
 
     // The checked root; nullptr when it is missing, no folder, or refused.
@@ -60,7 +61,7 @@ private:
     const Places &places();
     const AnchoredRoot *openHomeEntries(const QString &folder);
 
-    const QLoggingCategory &m_category;
+    LogCategory m_category;
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_roots;  // null: missing or refused
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_chosen;
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_homes;  // anchors of hidden entries only

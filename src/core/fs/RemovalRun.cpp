@@ -47,7 +47,7 @@ struct RemovalRun::Target
     FileIdentity id;
 };
 
-RemovalRun::RemovalRun(const QLoggingCategory &category, QString failureFormat)
+RemovalRun::RemovalRun(LogCategory category, QString failureFormat)
     : m_category(category), m_failureFormat(std::move(failureFormat)), m_roots(category)
 {
 }

@@ -2,6 +2,7 @@
 
 #include "CategoryRoots.h"
 #include "FolderTree.h"
+#include "LogCategory.h"
 #include "RemovalReport.h"
 
 #include <QSet>
@@ -30,7 +31,7 @@ public:
         Contents,  // a folder is emptied and stays; a file goes
     };
 
-    explicit RemovalRun(const QLoggingCategory &category,
+    explicit RemovalRun(LogCategory category,
                         QString failureFormat = QStringLiteral("Fail to remove junk, error=%1"));
 
     // path lies below root (or is root itself, Contents only); size is what
@@ -72,7 +73,7 @@ private:
     void log(const RemovalFailure &failure) const;
     const RemovalOutcome &finish(RemovalOutcome outcome);
 
-    const QLoggingCategory &m_category;
+    LogCategory m_category;
     const QString m_failureFormat;
     CategoryRoots m_roots;
     RemovalReport m_report;

@@ -4,6 +4,7 @@
 #include "JunkAdminRemoval.h"
 #include "JunkNotifications.h"
 #include "JunkOverlap.h"
+#include "LogCategory.h"
 #include "ORLayout.h"
 #include "ORPrefConfig.h"
 #include "ORSelection.h"
@@ -17,7 +18,7 @@
 
 #include <unistd.h>
 
-Q_LOGGING_CATEGORY(lcJunk, "sweepwright.junk")
+Q_LOGGING_CATEGORY(lcJunk, "sweepwright.junk", sw::logThreshold(QtDebugMsg))
 
 using sw::JunkCandidate;
 using sw::JunkCandidates;
@@ -83,7 +84,7 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
 {
     m_foundTotal = 0;
     m_job = &job;
-    m_roots = std::make_unique<sw::CategoryRoots>(lcJunk());
+    m_roots = std::make_unique<sw::CategoryRoots>(lcJunk);
     auto data = std::make_shared<ORJunkData>();
     for (const ORJunkCategory &category : ORJunkCategory::categories()) {
         if (job.isCancelled())
@@ -108,7 +109,7 @@ sw::CategoryRoots &ORJunkFilesCollection::scanRoots()
 {
     // A category scanned on its own (outside startScan) gets roots of its own.
     if (!m_roots)
-        m_roots = std::make_unique<sw::CategoryRoots>(lcJunk());
+        m_roots = std::make_unique<sw::CategoryRoots>(lcJunk);
     return *m_roots;
 }
 
@@ -308,7 +309,7 @@ sw::RemovalReport ORJunkFilesCollection::remove(sw::JobControl &job)
             selected += group.groupSelectedSize;
     if (selected <= 0)
         return {};
-    sw::RemovalRun run(lcJunk());
+    sw::RemovalRun run(lcJunk);
     // Bytes count up entry by entry while a folder is emptied and are set
     // from the report after each item, so they end exactly at what went.
     const qint64 startBytes = job.progress().bytes;

@@ -1,6 +1,7 @@
 #include "LoginItems.h"
 
 #include "FolderWalker.h"
+#include "LogCategory.h"
 #include "ORLayout.h"
 #include "RegularFile.h"
 #include "RemovalRun.h"
@@ -28,7 +29,7 @@ namespace sw {
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcLogin, "sweepwright.login")
+Q_LOGGING_CATEGORY(lcLogin, "sweepwright.login", sw::logThreshold(QtDebugMsg))
 
 const QString kSuffix = QStringLiteral(".desktop");
 const QString kOrderKey = QStringLiteral("X-Sweepwright-Order");
@@ -363,7 +364,7 @@ bool LoginItems::removeUserEntry(const QString &id) const
 {
     if (!isPlainId(id))
         return false;
-    RemovalRun run(lcLogin(), QStringLiteral("Cannot remove login item %1"));
+    RemovalRun run(lcLogin, QStringLiteral("Cannot remove login item %1"));
     return run.remove(m_userFolder, m_userFolder + QLatin1Char('/') + id + kSuffix, RemovalRun::Mode::Whole, 0).ok();
 }
 
@@ -401,7 +402,7 @@ bool LoginItems::writeUserEntry(const QString &id, const DesktopEntry &entry) co
         qCWarning(lcLogin).noquote() << QStringLiteral("Cannot write login item %1/%2: %3")
                                             .arg(m_userFolder, fileName, QString::fromLocal8Bit(std::strerror(errno)));
         if (!temporary.isEmpty()) {
-            RemovalRun run(lcLogin(), QStringLiteral("Cannot remove login item %1"));
+            RemovalRun run(lcLogin, QStringLiteral("Cannot remove login item %1"));
             const QString leftover = m_userFolder + QLatin1Char('/') + QFile::decodeName(temporary);
             if (QFileInfo(leftover).isFile())
                 run.remove(m_userFolder, leftover, RemovalRun::Mode::Whole, 0);

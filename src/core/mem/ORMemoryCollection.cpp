@@ -1,5 +1,6 @@
 #include "ORMemoryCollection.h"
 
+#include "LogCategory.h"
 #include "ORLayout.h"
 
 #include <QFile>
@@ -10,7 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
-Q_LOGGING_CATEGORY(lcMem, "sweepwright.mem")
+Q_LOGGING_CATEGORY(lcMem, "sweepwright.mem", sw::logThreshold(QtDebugMsg))
 
 std::optional<ORMemory> ORMemoryCollection::memory() const
 {

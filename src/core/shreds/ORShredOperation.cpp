@@ -2,6 +2,7 @@
 
 #include "AnchoredRoot.h"
 #include "CategoryRoots.h"
+#include "LogCategory.h"
 #include "ORPrefConfig.h"
 #include "RemovalRun.h"
 #include "ShredNotifications.h"
@@ -10,7 +11,7 @@
 #include <QDir>
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcShreds, "sweepwright.shreds")
+Q_LOGGING_CATEGORY(lcShreds, "sweepwright.shreds", sw::logThreshold(QtDebugMsg))
 
 namespace {
 
@@ -45,7 +46,7 @@ void ORShredOperation::setFolders(const QStringList &paths, bool measure)
             return;
     }
     QList<ORShredItem> items;
-    sw::CategoryRoots roots(lcShreds());
+    sw::CategoryRoots roots(lcShreds);
     for (const QString &path : paths) {
         ORShredItem item;
         item.shredPath = QDir::cleanPath(path);
@@ -75,7 +76,7 @@ sw::RemovalReport ORShredOperation::remove(sw::JobControl &job, bool overwrite)
         m_shredSize = 0;
         m_report.clear();
     }
-    sw::RemovalRun run(lcShreds(), QStringLiteral("Fail to shred, error=%1"));
+    sw::RemovalRun run(lcShreds, QStringLiteral("Fail to shred, error=%1"));
     run.setWatch([&job](qint64 bytes) {
         job.addBytes(bytes);
         return !job.isCancelled();

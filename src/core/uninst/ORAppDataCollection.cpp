@@ -9,6 +9,7 @@
 #include "FolderTree.h"
 #include "HomeAppSource.h"
 #include "LeftoverFinder.h"
+#include "LogCategory.h"
 #include "MacAppSource.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
@@ -23,7 +24,7 @@
 
 #include <fcntl.h>
 
-Q_LOGGING_CATEGORY(lcUninst, "sweepwright.uninst")
+Q_LOGGING_CATEGORY(lcUninst, "sweepwright.uninst", sw::logThreshold(QtDebugMsg))
 
 using sw::AppItemOrigin;
 using sw::InstalledApp;
@@ -84,7 +85,7 @@ std::shared_ptr<ORAppData> ORAppDataCollection::collect(sw::JobControl &job)
 {
     m_job = &job;
     m_foundTotal = 0;
-    m_roots = std::make_unique<sw::CategoryRoots>(lcUninst());
+    m_roots = std::make_unique<sw::CategoryRoots>(lcUninst);
     {
         QMutexLocker lock(&m_mutex);
         m_origins.clear();
@@ -109,7 +110,7 @@ std::shared_ptr<ORAppData> ORAppDataCollection::collect(sw::JobControl &job)
 sw::CategoryRoots &ORAppDataCollection::scanRoots()
 {
     if (!m_roots)
-        m_roots = std::make_unique<sw::CategoryRoots>(lcUninst());
+        m_roots = std::make_unique<sw::CategoryRoots>(lcUninst);
     return *m_roots;
 }
 
@@ -275,7 +276,7 @@ sw::RemovalReport ORAppDataCollection::remove(sw::JobControl &job)
                     marked.append({group.groupName, item, m_origins.value(item.itemPath)});
         }
     }
-    sw::RemovalRun run(lcUninst(), QStringLiteral("Fail to remove big, error=%1"));
+    sw::RemovalRun run(lcUninst, QStringLiteral("Fail to remove big, error=%1"));
     run.setWatch([&job](qint64 bytes) {
         job.addBytes(bytes);
         return !job.isCancelled();

@@ -3,6 +3,7 @@
 #include "EncodingChoice.h"
 #include "FolderWalker.h"
 #include "JobControl.h"
+#include "LogCategory.h"
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
 #include "ORWinmailCore.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcArchive, "sweepwright.archive", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcArchive, "sweepwright.archive", sw::logThreshold(QtInfoMsg))
 
 const char *const kFailureText = QT_TRANSLATE_NOOP("ORFileIntroViewCter", "Unarchive error or password error, try again!");
 const char *const kUnsupportedText = QT_TRANSLATE_NOOP("ORFileIntroViewCter", "This archive format is not supported");

@@ -1,5 +1,6 @@
 #include "ORWinmailCore.h"
 
+#include "LogCategory.h"
 #include "tnef.h"
 
 #include <QDir>
@@ -11,7 +12,7 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcWinmail, "sweepwright.winmail")
+Q_LOGGING_CATEGORY(lcWinmail, "sweepwright.winmail", sw::logThreshold(QtDebugMsg))
 
 // parse_file keeps its options and buffers process-wide.
 std::mutex g_decodeMutex;

@@ -1,6 +1,7 @@
 #include "SevenZipProcess.h"
 
 #include "FreeSpaceReserve.h"
+#include "LogCategory.h"
 
 #include "JobControl.h"
 
@@ -14,7 +15,7 @@
 
 #include <sys/statvfs.h>
 
-Q_LOGGING_CATEGORY(lcSevenZip, "sweepwright.sevenzip", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcSevenZip, "sweepwright.sevenzip", sw::logThreshold(QtInfoMsg))
 
 namespace sw {
 

@@ -257,7 +257,7 @@ bool StagingFolder::check()
     walk.folder(rootFd.get(), QByteArray(), 1);
     const QList<Link> links = sortOut(walk, root);
 
-    RemovalRun removal(lcSevenZip(), QStringLiteral("Fail to remove extracted item, error=%1"));
+    RemovalRun removal(lcSevenZip, QStringLiteral("Fail to remove extracted item, error=%1"));
     QSet<QByteArray> gone;
     const auto remove = [&](const QByteArray &relative) {
         const QString path = QFile::decodeName(root + '/' + relative);
@@ -393,7 +393,7 @@ bool StagingFolder::drop(const QString &relative, const QString &reason)
 {
     if (!isValid())
         return false;
-    RemovalRun removal(lcSevenZip(), QStringLiteral("Fail to remove extracted item, error=%1"));
+    RemovalRun removal(lcSevenZip, QStringLiteral("Fail to remove extracted item, error=%1"));
     const QString path = m_path + QLatin1Char('/') + relative;
     if (!removal.remove(m_path, path, RemovalRun::Mode::Whole, 0, kAnyUserFolder).ok())
         return false;
@@ -420,7 +420,7 @@ bool StagingFolder::discard()
 {
     if (!isValid())
         return true;
-    RemovalRun removal(lcSevenZip(), QStringLiteral("Fail to remove extracted item, error=%1"));
+    RemovalRun removal(lcSevenZip, QStringLiteral("Fail to remove extracted item, error=%1"));
     const bool emptied = removal.remove(m_path, m_path, RemovalRun::Mode::Contents, 0, kAnyUserFolder).ok();
     if (!emptied || ::rmdir(QFile::encodeName(m_path).constData()) != 0)
         return false;
