@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <mutex>
 #include <vector>
 
 #include <fcntl.h>
@@ -19,6 +20,8 @@
 namespace {
 
 using sw::FolderWalker;
+
+constexpr int kLoopSiblings = FolderWalker::kEntriesOnOneThread + 1000;
 
 qint64 lstatSize(const QString &path)
 {
@@ -116,7 +119,9 @@ TEST_F(FolderWalkerTest, walkReachesNothingDeeperThanItsLimit)
 
 // Run in a child with a mount namespace of its own: tree/sub/loop is tree
 // itself, bound there. Exits 77 when no namespace or bind mount can be had.
-int walkThroughBindMountLoop(const QString &tree)
+// Enough entries in sub for a walk on several threads to hand part of sub
+// over, with the loop in it or not.
+int walkThroughBindMountLoop(const QString &tree, int workers)
 {
     if (::unshare(CLONE_NEWNS) != 0) {
         const uid_t uid = ::geteuid();
@@ -138,31 +143,75 @@ int walkThroughBindMountLoop(const QString &tree)
     if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
         || ::mount(native.constData(), (native + "/sub/loop").constData(), nullptr, MS_BIND, nullptr) != 0)
         return 77;
+    std::mutex mutex;
     QStringList seen;
-    FolderWalker walker;
-    walker.walk(tree, [&seen, &tree](const FolderWalker::Entry &entry) {
+    FolderWalker walker(FolderWalker::Order::AsRead, workers);
+    walker.walk(tree, [&](const FolderWalker::Entry &entry) {
+        const std::lock_guard lock(mutex);
         seen << entry.path().mid(tree.size() + 1);
         return FolderWalker::Step::Next;
     });
-    return seen == QStringList{"f", "sub"} ? 0 : 1;
+    QStringList expected{"f", "sub"};
+    for (int i = 0; i < kLoopSiblings; ++i)
+        expected << QStringLiteral("sub/x%1").arg(i);
+    seen.sort();
+    expected.sort();
+    return seen == expected ? 0 : 1;
 }
 
 TEST_F(FolderWalkerTest, walkDoesNotEnterAFolderAgainThroughABindMount)
 {
     m_tree.file("tree/f", 1);
     m_tree.folder("tree/sub/loop");
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0)
-        ::_exit(walkThroughBindMountLoop(path("tree")));
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 77)
-        GTEST_SKIP() << "no bind mount can be made here";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the walk went round the loop";
+    const QByteArray sub = QFile::encodeName(path("tree/sub"));
+    for (int i = 0; i < kLoopSiblings; ++i)
+        ASSERT_EQ(::close(::open((sub + "/x" + QByteArray::number(i)).constData(), O_WRONLY | O_CREAT, 0644)), 0);
+    for (const int workers : {1, 2}) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            ::_exit(walkThroughBindMountLoop(path("tree"), workers));
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        if (WEXITSTATUS(status) == 77)
+            GTEST_SKIP() << "no bind mount can be made here";
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "the walk on " << workers << " threads went round the loop";
+    }
 }
 
+// After the test above, which forks: the pool's threads start here.
+TEST_F(FolderWalkerTest, walkOnSeveralThreadsHandsOverEachEntryOnceAtItsDepthAndStops)
+{
+    for (int d = 0; d < 20; ++d)
+        for (int s = 0; s < 5; ++s) {
+            const QByteArray folder = QFile::encodeName(m_tree.folder(QStringLiteral("t/d%1/s%2").arg(d).arg(s)));
+            for (int f = 0; f < 60; ++f)
+                ASSERT_EQ(::close(::open((folder + "/f" + QByteArray::number(f)).constData(), O_WRONLY | O_CREAT, 0644)),
+                          0);
+        }
+    const auto walk = [this](int workers, int stopAfter, bool *completed) {
+        std::mutex mutex;
+        std::vector<std::pair<QByteArray, int>> seen;
+        FolderWalker walker(FolderWalker::Order::AsRead, workers);
+        *completed = walker.walk(path("t"), [&](const FolderWalker::Entry &entry) {
+            EXPECT_LT(entry.worker, workers);
+            const std::lock_guard lock(mutex);
+            seen.emplace_back(entry.nativePath(), entry.depth);
+            return int(seen.size()) == stopAfter ? FolderWalker::Step::Stop : FolderWalker::Step::Next;
+        });
+        std::sort(seen.begin(), seen.end());
+        return seen;
+    };
+    bool completed = false;
+    const auto one = walk(1, -1, &completed);
+    ASSERT_EQ(one.size(), 20u + 100u + 6000u);
+    EXPECT_EQ(walk(3, -1, &completed), one);
+    EXPECT_TRUE(completed);
+    // Threads that are on an entry when another stops may finish it, no more.
+    EXPECT_LE(walk(3, 5000, &completed).size(), 5002u);
+    EXPECT_FALSE(completed);
+}
 TEST_F(FolderWalkerTest, folderSizeSumsEveryEntryWithoutFollowingLinks)
 {
     m_tree.file("outside/big", 1 << 20);

@@ -15,8 +15,10 @@
 #include <QLoggingCategory>
 #include <QMutexLocker>
 #include <QSet>
+#include <QThread>
 
 #include <algorithm>
+#include <mutex>
 #include <vector>
 
 #include <sys/stat.h>
@@ -24,6 +26,9 @@
 Q_LOGGING_CATEGORY(lcBigs, "sweepwright.bigs", sw::logThreshold(QtInfoMsg))
 
 namespace {
+
+// Threads for the walk at most.
+constexpr int kMaxWalkThreads = 4;
 
 struct Band
 {
@@ -159,7 +164,10 @@ std::shared_ptr<ORBigData> ORBigDataCollection::scanBands(sw::JobControl &job)
     for (qint64 id = 0; id <= 4; ++id)
         bandList(id).clear();
     sw::TitlePoster title(sw::bignote::kTitle, &job);
-    sw::FinderFilter walker(excludeFolders(), excludeFiles(), job, &title);
+    // The walk is bound by the kernel's work per entry, which the cores share;
+    // more threads than that only wait on each other.
+    sw::FinderFilter walker(excludeFolders(), excludeFiles(), job, &title,
+                            std::min(QThread::idealThreadCount(), kMaxWalkThreads));
     // The walk does not sort: what it finds is put into the order of a sorted
     // walk before it is listed. A file reached through several links (or
     // through overlapping folders) is listed once, as the first path found.
@@ -173,6 +181,7 @@ std::shared_ptr<ORBigData> ORBigDataCollection::scanBands(sw::JobControl &job)
     std::vector<Found> found;
     QSet<QPair<quint64, quint64>> seen;
     qint64 seenBytes = 0;
+    std::mutex foundMutex;  // the walk's threads find files at once
     int rootIndex = 0;
     for (const QString &root : folders()) {
         const bool walked = walker.walk(root, [&](const sw::FinderEntry &entry) {
@@ -182,6 +191,7 @@ std::shared_ptr<ORBigData> ORBigDataCollection::scanBands(sw::JobControl &job)
                 entry.isPackage ? ORUtility::folderSizeAtPath2(entry.path()) : entry.sizeOfFile(lcBigs);
             if (size < kMinimumSize)
                 return;
+            const std::lock_guard lock(foundMutex);
             found.push_back(Found{rootIndex, entry.nativePath(), size, entry.st});
             if (!seen.contains({quint64(entry.st.st_dev), quint64(entry.st.st_ino)})) {
                 seen.insert({quint64(entry.st.st_dev), quint64(entry.st.st_ino)});

@@ -43,8 +43,12 @@ qint64 FinderEntry::sizeOfFile(LogCategory category) const
 }
 
 FinderFilter::FinderFilter(const QStringList &excludeFolders, const QStringList &excludeFiles, JobControl &job,
-                           TitlePoster *title)
-    : m_excludeFolders(excludeFolders), m_job(job), m_title(title), m_walker(FolderWalker::Order::AsRead)
+                           TitlePoster *title, int workers)
+    : m_excludeFolders(excludeFolders)
+    , m_job(job)
+    , m_title(title)
+    , m_walker(FolderWalker::Order::AsRead, workers)
+    , m_tallies(size_t(m_walker.workers()))
 {
     for (const QString &extension : excludeFiles) {
         const QString lower = extension.toLower();
@@ -97,21 +101,45 @@ FolderWalker::Step FinderFilter::filter(const FolderWalker::Entry &entry, const 
     if (!entry.isFolder()) {
         if (excludedExtension)
             return Step::Next;
-        if (m_title)
-            m_title->offer(entry.folder, entry.name);
-        m_job.addItems();
+        count(entry);
         visit(FinderEntry{entry.folder, entry.name, entry.folderSerial, entry.st, false, entry.deletable()});
         return Step::Next;
     }
     const QString path = entry.path();
     if (!excludedExtension && extensionStart(entry.name) && PackageSignature::isPackage(path)) {
-        if (m_title)
-            m_title->offer(entry.folder, entry.name);
-        m_job.addItems();
+        count(entry);
         visit(FinderEntry{entry.folder, entry.name, entry.folderSerial, entry.st, true, entry.deletable()});
         return Step::Skip;
     }
     return ORUtility::isExcludedFolder(m_excludeFolders, path) ? Step::Skip : Step::Next;
+}
+
+// Counts an entry handed over and offers its path to the title.
+void FinderFilter::count(const FolderWalker::Entry &entry)
+{
+    if (m_tallies.size() == 1) {
+        if (m_title)
+            m_title->offer(entry.folder, entry.name);
+        m_job.addItems();
+        return;
+    }
+    // Threads touch little that is shared: the count goes to the job in
+    // steps, and the other threads offer one path in kSample (the caller's
+    // offers each, so a walk that stays on it ends on its last path). One
+    // thread offers at a time.
+    constexpr qint64 kStep = 64;
+    constexpr qint64 kSample = 8;
+    Tally &tally = m_tallies[size_t(entry.worker)];
+    ++tally.items;
+    if ((entry.worker == 0 || tally.items % kSample == 0) && m_title
+        && !m_titleBusy.test_and_set(std::memory_order_acquire)) {
+        m_title->offer(entry.folder, entry.name);
+        m_titleBusy.clear(std::memory_order_release);
+    }
+    if (tally.items == kStep) {
+        m_job.addItems(tally.items);
+        tally.items = 0;
+    }
 }
 
 bool FinderFilter::walk(const QString &root, const Visitor &visit)
@@ -122,6 +150,10 @@ bool FinderFilter::walk(const QString &root, const Visitor &visit)
     if (clean.isEmpty() || ORUtility::isExcludedFolder(m_excludeFolders, clean))
         return !m_job.isCancelled();
     m_walker.walk(clean, [this, &visit](const FolderWalker::Entry &entry) { return filter(entry, visit); });
+    for (Tally &tally : m_tallies) {
+        m_job.addItems(tally.items);
+        tally.items = 0;
+    }
     return !m_job.isCancelled();
 }
 

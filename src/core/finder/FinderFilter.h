@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -58,6 +59,10 @@ struct FinderEntry
 //
 // The job is asked before every entry, so a cancel stops the walk at once;
 // its item count grows by every entry handed over.
+//
+// With more than one worker the walk runs on several threads (see
+// FolderWalker) and the visitor is called from all of them at once; the item
+// count then grows in steps and the title gets a sample of the paths.
 class FinderFilter
 {
 public:
@@ -65,7 +70,7 @@ public:
 
     // title: receives every entry handed over, before the visitor (coalesced).
     FinderFilter(const QStringList &excludeFolders, const QStringList &excludeFiles, JobControl &job,
-                 TitlePoster *title = nullptr);
+                 TitlePoster *title = nullptr, int workers = 1);
 
     // Walks one root; false when the job was cancelled meanwhile.
     bool walk(const QString &root, const Visitor &visit);
@@ -77,6 +82,7 @@ public:
 private:
     bool isExcludedExtension(const char *name) const;
     FolderWalker::Step filter(const FolderWalker::Entry &entry, const Visitor &visit);
+    void count(const FolderWalker::Entry &entry);
 
     QStringList m_excludeFolders;
     std::vector<std::string> m_asciiExtensions;  // sorted, lower case
@@ -84,6 +90,13 @@ private:
     JobControl &m_job;
     TitlePoster *m_title;
     FolderWalker m_walker;
+    // Each thread's entries not yet added to the job (a walk on several threads).
+    struct alignas(64) Tally
+    {
+        qint64 items = 0;
+    };
+    std::vector<Tally> m_tallies;
+    std::atomic_flag m_titleBusy = ATOMIC_FLAG_INIT;
 };
 
 }  // namespace sw

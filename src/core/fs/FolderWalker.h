@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,10 +39,21 @@ namespace sw {
 // Built on openat/fdopendir/fstatat: one fstatat per entry, nothing
 // allocated per entry but its name. A folder is entered only when what
 // opens under its name is still the folder just examined.
+//
+// A walker made with more than one worker walks parts of the tree on
+// threads of the global pool besides the caller's, and calls the visitor
+// from all of them at once (never twice for one entry); the order is then
+// Order::AsRead whatever was asked. Work is handed over only when a thread
+// waits for it: half of the entries not yet looked at in the shallowest
+// folder that has some, so a handover is rare and usually large. The first
+// kEntriesOnOneThread entries are looked at on the caller's thread alone, so
+// a small walk costs no thread and keeps the order of a walk on one.
 class FolderWalker
 {
 public:
     static constexpr int kMaxDepth = 256;
+    // A walk on several workers uses the caller's thread alone for this many entries.
+    static constexpr int kEntriesOnOneThread = 4096;
 
     struct Level;
 
@@ -52,6 +65,7 @@ public:
         quint32 folderSerial;      // a new number for every folder read
         const struct stat &st;     // the entry itself (lstat)
         int depth;                 // 1 for the root's own entries
+        int worker;                // the thread calling the visitor: 0 the caller's, below workers()
 
         bool isFolder() const { return S_ISDIR(st.st_mode); }
         QByteArray nativePath() const;
@@ -76,7 +90,7 @@ public:
         AsRead,  // as the file system lists them: no sort per folder
     };
 
-    explicit FolderWalker(Order order = Order::ByName);
+    explicit FolderWalker(Order order = Order::ByName, int workers = 1);
     ~FolderWalker();
     FolderWalker(const FolderWalker &) = delete;
     FolderWalker &operator=(const FolderWalker &) = delete;
@@ -84,6 +98,8 @@ public:
     // Walks one root; a root that is missing or no folder gives nothing.
     // false when the visitor stopped the walk.
     bool walk(const QString &root, const Visitor &visit);
+
+    int workers() const { return m_workers; }
 
     // The sum of st_size of everything below a folder, sub-folders' own
     // entries included, the folder itself excluded (FolderTree::measure):
@@ -99,12 +115,19 @@ public:
     static bool walksBefore(QByteArrayView a, QByteArrayView b);
 
 private:
-    bool enter(std::vector<Level> &stack, const char *name, const struct stat &st);
-    Step visitChild(std::vector<Level> &stack, const std::string &name, unsigned char type, const Visitor &visit);
+    struct Branch;
+    struct Shared;
+
+    bool enter(Branch &branch, const char *name, const struct stat &st);
+    Step visitChild(Branch &branch, const std::string &name, unsigned char type, const Visitor &visit);
+    bool walkBranch(Branch &branch, const Visitor &visit);
+    static void work(const std::shared_ptr<Shared> &shared, int worker);
+    static void handOver(Branch &branch);
     static void closeAll(std::vector<Level> &stack);
 
-    quint32 m_serial = 0;
+    std::atomic<quint32> m_serial{0};
     Order m_order;
+    int m_workers;
 };
 
 }  // namespace sw
