@@ -81,10 +81,7 @@ void ORDupDataCollection::setConfirmContents(bool confirm)
 
 std::shared_ptr<ORDupData> ORDupDataCollection::dupData()
 {
-    return published([this] {
-        qCDebug(lcDups) << "dupData";
-        return startScan();
-    });
+    return published([this] { return startScan(); });
 }
 
 std::shared_ptr<ORDupData> ORDupDataCollection::tempDupData() const
@@ -94,14 +91,12 @@ std::shared_ptr<ORDupData> ORDupDataCollection::tempDupData() const
 
 void ORDupDataCollection::startOver()
 {
-    qCDebug(lcDups) << Q_FUNC_INFO;
     forget();
     m_groupSink = nullptr;
 }
 
 std::shared_ptr<ORDupData> ORDupDataCollection::startScan()
 {
-    qCDebug(lcDups) << Q_FUNC_INFO;
     m_foundSize = 0;
     m_foundGroups = 0;
     return scanDup();
@@ -111,7 +106,6 @@ std::shared_ptr<ORDupData> ORDupDataCollection::startScan()
 
 std::shared_ptr<ORDupData> ORDupDataCollection::scan(sw::JobControl &job)
 {
-    qCDebug(lcDups) << Q_FUNC_INFO;
     m_foundSize = 0;
     m_foundGroups = 0;
     // The earlier result goes now rather than when this one is held: the
@@ -285,7 +279,6 @@ void ORDupDataCollection::doDelDups()
 
 sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)
 {
-    qCDebug(lcDups) << Q_FUNC_INFO;
     setRemovalReport({});
     const std::shared_ptr<ORDupData> data = temp();
     if (!data)

@@ -117,26 +117,20 @@ FolderWalker::Step FinderFilter::filter(const FolderWalker::Entry &entry, const 
 // Counts an entry handed over and offers its path to the title.
 void FinderFilter::count(const FolderWalker::Entry &entry)
 {
-    if (m_tallies.size() == 1) {
-        if (m_title)
-            m_title->offer(entry.folder, entry.name);
-        m_job.addItems();
-        return;
-    }
-    // Threads touch little that is shared: the count goes to the job in
-    // steps, and the other threads offer one path in kSample (the caller's
-    // offers each, so a walk that stays on it ends on its last path). One
-    // thread offers at a time.
+    // The caller's thread counts and offers every entry, so a walk that stays
+    // on it ends on its last path. The others touch little that is shared:
+    // their counts go to the job in steps, and they offer one path in
+    // kSample. One thread offers at a time.
     constexpr qint64 kStep = 64;
     constexpr qint64 kSample = 8;
+    const bool caller = entry.worker == 0;
     Tally &tally = m_tallies[size_t(entry.worker)];
     ++tally.items;
-    if ((entry.worker == 0 || tally.items % kSample == 0) && m_title
-        && !m_titleBusy.test_and_set(std::memory_order_acquire)) {
+    if (m_title && (caller || tally.items % kSample == 0) && !m_titleBusy.test_and_set(std::memory_order_acquire)) {
         m_title->offer(entry.folder, entry.name);
         m_titleBusy.clear(std::memory_order_release);
     }
-    if (tally.items == kStep) {
+    if (caller || tally.items == kStep) {
         m_job.addItems(tally.items);
         tally.items = 0;
     }
@@ -150,7 +144,7 @@ bool FinderFilter::walk(const QString &root, const Visitor &visit)
     if (clean.isEmpty() || ORUtility::isExcludedFolder(m_excludeFolders, clean))
         return !m_job.isCancelled();
     m_walker.walk(clean, [this, &visit](const FolderWalker::Entry &entry) { return filter(entry, visit); });
-    for (Tally &tally : m_tallies) {
+    for (Tally &tally : m_tallies) {  // what the other threads have not added yet
         m_job.addItems(tally.items);
         tally.items = 0;
     }

@@ -90,7 +90,7 @@ private:
     JobControl &m_job;
     TitlePoster *m_title;
     FolderWalker m_walker;
-    // Each thread's entries not yet added to the job (a walk on several threads).
+    // Each thread's entries not yet added to the job.
     struct alignas(64) Tally
     {
         qint64 items = 0;
