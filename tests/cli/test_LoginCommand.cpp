@@ -2,6 +2,7 @@
 
 #include "CliRunner.h"
 #include "FixtureTree.h"
+#include "TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,63 @@ TEST(LoginCommand, ListsAndSwitchesOnAFixtureRoot)
     EXPECT_EQ(unknown.code, 2);
     EXPECT_TRUE(unknown.err.contains("nothing"));
     EXPECT_EQ(items(run({})), items(switched));
+}
+
+// `login --off` deleted a hand-written entry (a work profile with its URL
+// and delay) and `--on` gave an override of a system entry back as the plain
+// menu entry. Off now writes Hidden=true into the user's files and on takes
+// it out again: the tree ends as it began, byte for byte.
+TEST(LoginCommand, OffAndOnGiveTheUsersOwnEntriesBackAsTheyWere)
+{
+    swtest::ensureCoreApplication();
+    swtest::FixtureTree tree;
+    ASSERT_TRUE(tree.isValid());
+    const QString root = tree.folder(QStringLiteral("root"));
+    const QString home = tree.folder(QStringLiteral("home"));
+    tree.folder(QStringLiteral("config"));
+    tree.text(QStringLiteral("root/usr/share/applications/firefox.desktop"),
+              "[Desktop Entry]\nType=Application\nName=Firefox\nExec=/usr/bin/firefox %u\n");
+    tree.text(QStringLiteral("root/usr/share/applications/chat.desktop"),
+              "[Desktop Entry]\nType=Application\nName=Chat\nExec=/usr/bin/chat %U\n");
+    tree.text(QStringLiteral("root/etc/xdg/autostart/chat.desktop"),
+              "[Desktop Entry]\nType=Application\nName=Chat\nExec=/usr/bin/chat\n");
+    const QString work = tree.text(QStringLiteral("home/.config/autostart/firefox-work.desktop"),
+                                   "[Desktop Entry]\nType=Application\nName=Firefox (work)\n"
+                                   "Exec=/usr/bin/firefox -P work https://intranet.example/\n"
+                                   "X-GNOME-Autostart-Delay=30\n");
+    const QString chat = tree.text(QStringLiteral("home/.config/autostart/chat.desktop"),
+                                   "[Desktop Entry]\nType=Application\nName=Chat\n"
+                                   "Exec=/usr/bin/chat --minimized --account=work\n");
+    auto run = [&](const QStringList &args) {
+        return swtest::runCli(QStringList{QStringLiteral("login"), QStringLiteral("--root"), root,
+                                          QStringLiteral("--home"), home}
+                                  + args,
+                              tree.path(QStringLiteral("config")), QString(), {QStringLiteral("XDG_DATA_DIRS=")});
+    };
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+
+    const CliRun off = run({QStringLiteral("--off"), QStringLiteral("firefox"), QStringLiteral("--off"),
+                            QStringLiteral("chat")});
+    ASSERT_EQ(off.code, 0) << off.err.toStdString();
+    EXPECT_TRUE(off.out.contains("off  application  firefox")) << off.out.toStdString();
+    EXPECT_TRUE(off.out.contains("off  application  chat")) << off.out.toStdString();
+    const swtest::TreeSnapshot hidden = swtest::TreeSnapshot::of(tree.root());
+    EXPECT_EQ(before.vanished(hidden), QStringList());
+    EXPECT_EQ(before.changed(hidden), (QStringList{chat, work}));
+    for (const QString &file : {chat, work}) {
+        QFile entry(file);
+        ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(entry.readAll().startsWith("[Desktop Entry]\nHidden=true\n")) << file.toStdString();
+    }
+
+    const CliRun on = run({QStringLiteral("--on"), QStringLiteral("firefox"), QStringLiteral("--on"),
+                           QStringLiteral("chat")});
+    ASSERT_EQ(on.code, 0) << on.err.toStdString();
+    EXPECT_TRUE(on.out.contains("on   application  firefox")) << on.out.toStdString();
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
+    EXPECT_EQ(before.vanished(after), QStringList());
+    EXPECT_EQ(after.vanished(before), QStringList());
+    EXPECT_EQ(before.changed(after), QStringList());
 }
 
 }  // namespace
