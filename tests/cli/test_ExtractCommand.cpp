@@ -227,8 +227,8 @@ TEST_F(ExtractCommand, ShiftJisNamesDecodeWithTheEncodingGiven)
 {
     const QString zip = sjisZip();
     const QString out = tree.folder(QStringLiteral("out"));
-    const CliRun run = extract({zip, QStringLiteral("-C"), out, QStringLiteral("--encoding"), QStringLiteral("Shift_JIS"),
-                                QStringLiteral("--json")});
+    const CliRun run = extract({zip, QStringLiteral("-C"), out, QStringLiteral("--encoding"),
+                                QStringLiteral("Shift_JIS"), QStringLiteral("--json")});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QString name = QStringLiteral("表計算.txt");
     EXPECT_EQ(entries(out), QStringList{name});

@@ -52,7 +52,8 @@ bool moveInto(int folder, const QByteArray &temporary, const QByteArray &target,
         return ::renameat(folder, temporary.constData(), folder, target.constData()) == 0;
     if (::renameat2(folder, temporary.constData(), folder, target.constData(), RENAME_NOREPLACE) == 0)
         return true;
-    return (errno == EINVAL || errno == ENOSYS) && ::linkat(folder, temporary.constData(), folder, target.constData(), 0) == 0;
+    return (errno == EINVAL || errno == ENOSYS)
+        && ::linkat(folder, temporary.constData(), folder, target.constData(), 0) == 0;
 }
 
 }  // namespace
@@ -90,7 +91,8 @@ bool AutostartFolder::write(const QString &fileName, const QByteArray &text, Rep
     if (!isPlainName(fileName))
         return false;
     ensureFolder();
-    const UniqueFd folder(::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const UniqueFd folder(
+        ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!folder) {
         qCWarning(lcAutostart).noquote() << QStringLiteral("Cannot write login item %1: %2").arg(m_path, lastError());
         return false;

@@ -376,7 +376,8 @@ void LoginItems::switchOff(const AutostartItem &item, bool mayRemove) const
         m_folder.write(fileName, hidden.text());
         return;
     }
-    const std::optional<QByteArray> system = readRegularFile(m_systemFolder + QLatin1Char('/') + fileName, kMaxEntryBytes);
+    const std::optional<QByteArray> system =
+        readRegularFile(m_systemFolder + QLatin1Char('/') + fileName, kMaxEntryBytes);
     if (!system)
         return;
     DesktopEntryText hiding(*system);
