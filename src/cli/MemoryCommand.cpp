@@ -19,6 +19,14 @@ QString size(qint64 bytes)
                      : ORUtility::sizeFormatWithNumber(bytes);
 }
 
+// Two decimals: the single-precision percent has no more to say. null:
+// figures that contradict each other tell no usage.
+QJsonValue usageJson(const ORMemory &m)
+{
+    const std::optional<float> usage = m.usagePercent();
+    return usage ? QJsonValue(std::round(double(*usage) * 100.0) / 100.0) : QJsonValue(QJsonValue::Null);
+}
+
 QJsonObject figuresJson(const ORMemory &m, const ORDisk &disk)
 {
     return QJsonObject{
@@ -30,8 +38,7 @@ QJsonObject figuresJson(const ORMemory &m, const ORDisk &disk)
         {QStringLiteral("appMemory"), m.appMemory},
         {QStringLiteral("compressedMemory"), m.compressedMemory},
         {QStringLiteral("usedMemory"), m.usedMemory},
-        // Two decimals: the single-precision percent has no more to say.
-        {QStringLiteral("usagePercent"), std::round(double(m.usagePercent()) * 100.0) / 100.0},
+        {QStringLiteral("usagePercent"), usageJson(m)},
         {QStringLiteral("disk"),
          QJsonObject{{QStringLiteral("total"), qint64(disk.total)}, {QStringLiteral("free"), qint64(disk.free)}}},
     };
@@ -39,7 +46,8 @@ QJsonObject figuresJson(const ORMemory &m, const ORDisk &disk)
 
 void printFigures(const ORMemory &m, const ORDisk &disk)
 {
-    const QString text = QStringLiteral("Memory (%1 % in use)\n"
+    const std::optional<float> usage = m.usagePercent();
+    const QString text = QStringLiteral("Memory (%1)\n"
                                         "  wired       %2\n"
                                         "  compressed  %3\n"
                                         "  file cache  %4\n"
@@ -53,7 +61,8 @@ void printFigures(const ORMemory &m, const ORDisk &disk)
                                         "  used        %12\n"
                                         "  free        %13\n"
                                         "  total       %14\n")
-                             .arg(double(m.usagePercent()), 0, 'f', 1)
+                             .arg(usage ? QStringLiteral("%1 % in use").arg(double(*usage), 0, 'f', 1)
+                                        : QStringLiteral("usage unavailable: the figures contradict each other"))
                              .arg(size(m.wiredMemory), size(m.compressedMemory), size(m.filecacheMemory),
                                   size(m.appMemory), size(m.activeMemory), size(m.inactiveMemory),
                                   size(m.freeMemory), size(m.available()), size(m.total()))
@@ -81,11 +90,17 @@ QString MemoryCommand::help() const
                "swap or when memory pressure rises. The released amount is the change of free\n"
                "memory; it is negative when other programs took memory meanwhile.\n"
                "\n"
+               "A release stops after %1 GiB of such work or %2 seconds at the most. Figures that\n"
+               "contradict each other (more free memory than installed) are shown kept to the\n"
+               "installed size, with the usage unavailable (null in JSON), and release nothing.\n"
+               "\n"
                "  --json         print one JSON object (with --release also \"releasedMemory\",\n"
                "                 \"touchedMemory\" and \"releaseEnd\")\n"
                "  --release      release memory first\n"
                "  --help         show this text\n"
                "  --version      show the version\n")
+               .arg(sw::MemoryRelease::kMaxChunks * sw::MemoryRelease::kChunk / (qint64(1) << 30))
+               .arg(sw::MemoryRelease::kMaxSeconds)
            + ORLayout::optionsHelp();
 }
 

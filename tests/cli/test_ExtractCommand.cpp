@@ -12,6 +12,7 @@
 #include <QProcess>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -76,6 +77,23 @@ protected:
         EXPECT_TRUE(make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-qr"),
                                                  QStringLiteral("../top.zip"), QStringLiteral("top")}));
         return tree.path(QStringLiteral("top.zip"));
+    }
+
+    // 表計算.txt in CP932, without the UTF-8 flag; the trail byte of 表 is a
+    // backslash, which must not split the name.
+    QString sjisZip() const
+    {
+        const QByteArray raw = QByteArray("\x95\x5c\x8c\x76\x8e\x5a.txt");
+        const QByteArray path = QFile::encodeName(tree.folder(QStringLiteral("src"))) + '/' + raw;
+        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        EXPECT_GE(fd, 0);
+        EXPECT_EQ(::write(fd, "sjis", 4), 4);
+        ::close(fd);
+        // The name is no UTF-8, so it cannot be an argument: zip takes the folder.
+        EXPECT_TRUE(make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-qr"),
+                                                 QStringLiteral("../sjis.zip"), QStringLiteral(".")}));
+        ::unlink(path.constData());  // QTemporaryDir cannot remove a name that is no UTF-8
+        return tree.path(QStringLiteral("sjis.zip"));
     }
 
     swtest::FixtureTree tree;
@@ -205,30 +223,34 @@ TEST_F(ExtractCommand, ListingAndUsageErrorsWriteNothing)
     EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("no"))));
 }
 
-// 表計算.txt in CP932, without the UTF-8 flag; the trail byte of 表 is a
-// backslash, which must not split the name.
 TEST_F(ExtractCommand, ShiftJisNamesDecodeWithTheEncodingGiven)
 {
-    const QByteArray raw = QByteArray("\x95\x5c\x8c\x76\x8e\x5a.txt");
-    const QByteArray path = QFile::encodeName(tree.folder(QStringLiteral("src"))) + '/' + raw;
-    const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::write(fd, "sjis", 4), 4);
-    ::close(fd);
-    // The name is no UTF-8, so it cannot be an argument: zip takes the folder.
-    const bool zipped = make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-qr"),
-                                                     QStringLiteral("../sjis.zip"), QStringLiteral(".")});
-    ::unlink(path.constData());  // QTemporaryDir cannot remove a name that is no UTF-8
-    ASSERT_TRUE(zipped);
+    const QString zip = sjisZip();
     const QString out = tree.folder(QStringLiteral("out"));
-    const CliRun run =
-        extract({tree.path(QStringLiteral("sjis.zip")), QStringLiteral("-C"), out,
-                 QStringLiteral("--encoding"), QStringLiteral("Shift_JIS"), QStringLiteral("--json")});
+    const CliRun run = extract({zip, QStringLiteral("-C"), out, QStringLiteral("--encoding"),
+                                QStringLiteral("Shift_JIS"), QStringLiteral("--json")});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QString name = QStringLiteral("表計算.txt");
     EXPECT_EQ(entries(out), QStringList{name});
     EXPECT_EQ(contents(out + QLatin1Char('/') + name), "sjis");
     EXPECT_EQ(parsed(run).value("items").toArray().first().toObject().value("path").toString(), name);
+}
+
+// A FIFO in place of the settings file, where the encoding of names that
+// are not UTF-8 is read from, made the extraction wait forever for a writer.
+TEST_F(ExtractCommand, AFifoAsTheSettingsFileIsPassedOverNotWaitedOn)
+{
+    const QString zip = sjisZip();
+    const QString settings = tree.folder(QStringLiteral("config/Sweepwright")) + QStringLiteral("/Sweepwright.conf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    const QString out = tree.folder(QStringLiteral("out"));
+    const CliRun run = extract({zip, QStringLiteral("-C"), out});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("is not a regular file")) << run.err.toStdString();
+    EXPECT_EQ(entries(out).size(), 1);
+    struct stat st;
+    ASSERT_EQ(::lstat(QFile::encodeName(settings).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 }  // namespace

@@ -81,3 +81,39 @@ TEST(MemoryCommand, PrintsTheFixtureFiguresAndAReleaseNearTheFloorTouchesNothing
     EXPECT_TRUE(missing.out.isEmpty());
     EXPECT_TRUE(missing.err.contains("cannot read the memory figures"));
 }
+
+// Counters of more memory than is installed (a damaged or made-up meminfo)
+// gave a usage of -99,999,896 %, and a release on them ran for a quarter of
+// an hour. The figures are now kept to the installed size, the usage is
+// unavailable, and a release stops before it touches anything.
+TEST(MemoryCommand, ContradictingFiguresShowNoUsageAndReleaseNothing)
+{
+    swtest::ensureCoreApplication();
+    swtest::FixtureTree tree;
+    ASSERT_TRUE(tree.isValid());
+    tree.text(QStringLiteral("proc/meminfo"), QByteArray(kMeminfo).replace("MemTotal:        4194304",
+                                                                           "MemTotal:             42"));
+    tree.folder(QStringLiteral("home/Documents"));
+    const QStringList env{QStringLiteral("SWEEPWRIGHT_PROC=") + tree.path(QStringLiteral("proc"))};
+    auto run = [&](const QStringList &args) {
+        return swtest::runCli(QStringList{QStringLiteral("memory"), QStringLiteral("--home"),
+                                          tree.path(QStringLiteral("home"))}
+                                  + args,
+                              tree.path(QStringLiteral("config")), QString(), env);
+    };
+
+    const swtest::CliRun json = run({QStringLiteral("--json"), QStringLiteral("--release")});
+    ASSERT_EQ(json.code, 0) << json.err.toStdString();
+    const QJsonObject figures = QJsonDocument::fromJson(json.out).object();
+    EXPECT_TRUE(figures.value("usagePercent").isNull());
+    EXPECT_EQ(figures.value("freeMemory").toInteger(), 42 * KiB);
+    EXPECT_EQ(figures.value("usedMemory").toInteger(), 0);
+    EXPECT_EQ(figures.value("touchedMemory").toInteger(), 0);
+    EXPECT_EQ(figures.value("releasedMemory").toInteger(), 0);
+    EXPECT_EQ(figures.value("releaseEnd").toString(), "stopped: memory figures inconsistent");
+
+    const swtest::CliRun text = run({});
+    ASSERT_EQ(text.code, 0) << text.err.toStdString();
+    EXPECT_TRUE(text.out.startsWith("Memory (usage unavailable: the figures contradict each other)\n"))
+        << text.out.toStdString();
+}

@@ -85,15 +85,29 @@ TEST_F(AutostartTest, entriesOfOtherProgramsComeFirstAndEqualOrdersGoByFileName)
               (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("Foreign"), QStringLiteral("New")}));
 }
 
-TEST_F(AutostartTest, hiddenEntriesAreNeitherListedNorRemoved)
+// Removing switches an entry off; it deletes only one this program wrote and
+// nobody changed. The user's own is kept with Hidden=true, and an entry
+// already hidden is neither listed nor touched, nor replaced by adding again
+// (start-up adds the program while "autostart" is on).
+TEST_F(AutostartTest, onlyOurOwnUnchangedEntryIsDeletedAndAddingReplacesNothing)
 {
+    const QByteArray mine = "[Desktop Entry]\nType=Application\nName=On\nExec=/opt/app --profile work\n";
     writeEntry(QStringLiteral("off.desktop"), "Name=Off\nExec=/opt/app\nHidden=true\n");
-    writeEntry(QStringLiteral("on.desktop"), "Name=On\nExec=/opt/app\n");
-    EXPECT_EQ(names(AutostartEntries().list()), QStringList{QStringLiteral("On")});
+    writeEntry(QStringLiteral("on.desktop"), "Name=On\nExec=/opt/app --profile work\n");
+    const QString ours = AutostartEntries().add(QStringLiteral("/opt/app"), QStringLiteral("Ours"));
+    EXPECT_EQ(names(AutostartEntries().list()), (QStringList{QStringLiteral("On"), QStringLiteral("Ours")}));
     EXPECT_FALSE(AutostartEntries().contains(QStringLiteral("Off")));
-    EXPECT_EQ(AutostartEntries().remove(QStringLiteral("/opt/app")), 1);
+    EXPECT_EQ(AutostartEntries().remove(QStringLiteral("/opt/app")), 2);
+    EXPECT_FALSE(QFile::exists(ours));
     EXPECT_TRUE(QFile::exists(folder() + QStringLiteral("/off.desktop")));
-    EXPECT_FALSE(QFile::exists(folder() + QStringLiteral("/on.desktop")));
+    QFile on(folder() + QStringLiteral("/on.desktop"));
+    ASSERT_TRUE(on.open(QIODevice::ReadOnly));
+    EXPECT_EQ(on.readAll(), QByteArray(mine).insert(16, "Hidden=true\n"));
+    EXPECT_TRUE(AutostartEntries().list().isEmpty());
+
+    writeEntry(QStringLiteral("org.sweepwright.Sweepwright.desktop"), "Name=Sweepwright\nExec=/opt/sw\nHidden=true\n");
+    EXPECT_TRUE(AutostartEntries().add(QStringLiteral("/opt/sw"), QStringLiteral("Sweepwright")).isEmpty());
+    EXPECT_TRUE(sw::DesktopEntry::load(folder() + QStringLiteral("/org.sweepwright.Sweepwright.desktop"))->hidden());
 }
 
 struct RemoveRow

@@ -1,8 +1,11 @@
 #include "LoginItems.h"
 
+#include "AutostartFolder.h"
 #include "DesktopEntry.h"
+#include "DesktopEntryText.h"
 #include "FixtureTree.h"
 #include "ORLayout.h"
+#include "TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -100,8 +103,8 @@ TEST_F(LoginItemsTest, SystemEntriesGoOffThroughHiddenAndOnAgain)
 }
 
 // The prefix rule: in the macos layout an entry that runs a login agent
-// inside a bundle makes the bundle on, and switching it off removes that
-// entry; in the freedesktop layout /usr/bin/foo does not claim
+// inside a bundle makes the bundle on, and switching it off hides that
+// entry (the user wrote it); in the freedesktop layout /usr/bin/foo does not claim
 // /usr/bin/foo-helper, nor one Flatpak another.
 TEST_F(LoginItemsTest, PrefixRuleMatchesInsideTheBundleOnly)
 {
@@ -120,7 +123,9 @@ TEST_F(LoginItemsTest, PrefixRuleMatchesInsideTheBundleOnly)
     mac.getAllApps();
     EXPECT_EQ(ids(mac), (QStringList{"Foo Bar:off", "Foo:on"}));
     EXPECT_FALSE(mac.selectLoginItem(mac.rowOf("Foo"), false));
-    EXPECT_FALSE(m_tree.exists(QStringLiteral("home/.config/autostart/agent.desktop")));
+    ASSERT_TRUE(load(userFile("agent")));
+    EXPECT_TRUE(load(userFile("agent"))->hidden());
+    QFile::remove(userFile("agent"));
     EXPECT_TRUE(mac.selectLoginItem(mac.rowOf("Foo Bar"), true));
     EXPECT_FALSE(mac.rows().at(mac.rowOf("Foo")).on);
     ASSERT_TRUE(load(userFile("Foo Bar")));
@@ -146,6 +151,7 @@ TEST_F(LoginItemsTest, PrefixRuleMatchesInsideTheBundleOnly)
 
 // A link planted under the entry's name is replaced, never written through
 // or removed through; a FIFO there neither blocks the listing nor the switch.
+// The user's entry behind a link is switched off as a file of its text.
 TEST_F(LoginItemsTest, PlantedLinksAndFifosAreReplacedNotFollowed)
 {
     useLayout(ORLayout::Kind::Freedesktop);
@@ -170,10 +176,89 @@ TEST_F(LoginItemsTest, PlantedLinksAndFifosAreReplacedNotFollowed)
     EXPECT_TRUE(QFileInfo(userFile("news")).isFile());
 
     EXPECT_FALSE(items.selectLoginItem(0, false));
-    EXPECT_FALSE(m_tree.exists(QStringLiteral("home/.config/autostart/chat.desktop")));
+    EXPECT_FALSE(QFileInfo(userFile("chat")).isSymLink());
+    EXPECT_TRUE(load(userFile("chat"))->hidden());
     ASSERT_TRUE(load(victim));
-    EXPECT_EQ(load(victim)->name(), QStringLiteral("Chat"));
+    EXPECT_FALSE(load(victim)->hidden());
     EXPECT_EQ(items.countLoginItems(), 2);
 }
+
+// Switching a user's own entry off and on deleted it: a hand-written
+// firefox-work entry was gone, and an override of a system entry came back
+// as the plain menu entry without its options. Now off writes Hidden=true
+// into the user's file and on takes exactly that key out again, so the
+// whole tree ends as it began, byte for byte.
+struct KeptEntry
+{
+    const char *name;
+    const char *rowId;    // the row switched
+    const char *userId;   // the user's entry that must survive
+    QByteArray userText;  // its text
+    QByteArray systemText;  // a system entry of the same id, if any
+};
+
+class UsersOwnEntry : public LoginItemsTest, public ::testing::WithParamInterface<KeptEntry>
+{
+};
+
+TEST_P(UsersOwnEntry, SurvivesOffAndOnByteForByte)
+{
+    const KeptEntry &row = GetParam();
+    useLayout(ORLayout::Kind::Freedesktop);
+    entry(QStringLiteral("root/usr/share/applications/firefox.desktop"), "Name=Firefox\nExec=/usr/bin/firefox %u\n");
+    entry(QStringLiteral("root/usr/share/applications/chat.desktop"), "Name=Chat\nExec=/usr/bin/chat %U\n");
+    const QString id = QString::fromLatin1(row.userId);
+    const QString user = m_tree.text(QStringLiteral("home/.config/autostart/") + id + ".desktop", row.userText);
+    if (!row.systemText.isEmpty())
+        m_tree.text(QStringLiteral("root/etc/xdg/autostart/") + id + ".desktop", row.systemText);
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(m_tree.root());
+
+    LoginItems items;
+    items.getAllApps();
+    const int at = items.rowOf(QString::fromLatin1(row.rowId));
+    ASSERT_GE(at, 0);
+    ASSERT_TRUE(items.rows().at(at).on);
+    EXPECT_FALSE(items.selectLoginItem(at, false));
+    const swtest::TreeSnapshot off = swtest::TreeSnapshot::of(m_tree.root());
+    EXPECT_EQ(before.vanished(off), QStringList());
+    EXPECT_EQ(before.changed(off), QStringList{user});
+    QFile hidden(user);
+    ASSERT_TRUE(hidden.open(QIODevice::ReadOnly));
+    sw::DesktopEntryText text(hidden.readAll());
+    EXPECT_EQ(text.value("Hidden"), "true");
+    text.remove("Hidden");
+    EXPECT_EQ(text.text(), row.userText);
+
+    LoginItems fresh;  // what the next session sees
+    fresh.getAllApps();
+    EXPECT_FALSE(fresh.rows().at(fresh.rowOf(QString::fromLatin1(row.rowId))).on);
+    EXPECT_TRUE(fresh.selectLoginItem(fresh.rowOf(QString::fromLatin1(row.rowId)), true));
+    const swtest::TreeSnapshot on = swtest::TreeSnapshot::of(m_tree.root());
+    EXPECT_EQ(before.vanished(on), QStringList());
+    EXPECT_EQ(before.changed(on), QStringList());
+    EXPECT_EQ(on.vanished(before), QStringList());  // nothing added either
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, UsersOwnEntry,
+    ::testing::Values(
+        KeptEntry{"hand_written_entry_of_an_application", "firefox", "firefox-work",
+                  "# started for work\r\n[Desktop Entry]\r\nType=Application\r\nName=Firefox (work)\r\n"
+                  "Name[de]=Firefox (Arbeit)\r\nExec=/usr/bin/firefox -P work https://intranet.example/\r\n"
+                  "X-GNOME-Autostart-Delay=30\r\n\r\n[Desktop Action private]\r\nName=Private\r\n"
+                  "Exec=/usr/bin/firefox --private-window\r\nHidden=false",
+                  {}},
+        KeptEntry{"override_of_a_system_entry", "chat", "chat",
+                  "[Desktop Entry]\nType=Application\nName=Chat\nExec=/usr/bin/chat --minimized --account=work\n"
+                  "X-GNOME-Autostart-Delay=10",
+                  "[Desktop Entry]\nType=Application\nName=Chat\nExec=/usr/bin/chat\n"},
+        KeptEntry{"entry_the_program_wrote_and_the_user_changed", "chat", "chat",
+                  sw::AutostartFolder::markedAsOwn(
+                      "[Desktop Entry]\nType=Application\nName=Chat\nExec=/usr/bin/chat %U\nX-Sweepwright-Order=3\n")
+                      .replace("%U", "--account=home"),
+                  {}},
+        KeptEntry{"helper_of_the_user", "tray", "tray",
+                  "[Desktop Entry]\nType=Application\nName=Tray\nExec=/usr/libexec/tray --quiet\n", {}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -39,6 +39,7 @@ struct Row
     std::optional<ORMemory> memory;
     qint64 available = 0;  // MemAvailable
     double pressureSome10 = 0;
+    bool consistent = true;
 };
 
 ORMemory memory(qint64 free, qint64 active, qint64 inactive, qint64 wired, qint64 filecache, qint64 app,
@@ -67,6 +68,10 @@ TEST(MemFigures, CountersMakeTheFiguresAndDamagedFilesReadNothing)
     sharedOverCache.appMemory = (1200000 + 4000000) * KiB;
     ORMemory damagedLine = full;  // a counter that is not a number counts as absent
     damagedLine.activeMemory = 0;
+    // Parts larger than the whole gave a usage of -99,999,896 %: each is
+    // kept to the whole, and the usage is unavailable.
+    const qint64 whole = 1000;
+    const ORMemory partsAboveTotal = memory(whole, whole, whole, whole, whole, whole, whole, 0);
 
     const Row rows[] = {
         {"full", kMeminfo, "some avg10=12.50 avg60=3.00 avg300=1.00 total=123\nfull avg10=1.00\n", full,
@@ -78,6 +83,8 @@ TEST(MemFigures, CountersMakeTheFiguresAndDamagedFilesReadNothing)
          "garbage", sharedOverCache, 5000000 * KiB, 0},
         {"damagedLine", QByteArray(kMeminfo).replace("Active:          2500000", "Active:   -25x"),
          "some avg10=nan", damagedLine, 5000000 * KiB, 0},
+        {"partsAboveTotal", QByteArray(kMeminfo).replace("MemTotal:        8000000", "MemTotal:           1000"), "",
+         partsAboveTotal, 5000000 * KiB, 0, false},
         {"hugeCounter", QByteArray(kMeminfo).replace("MemFree:         1000000", "MemFree: 99999999999999999999"),
          "", std::nullopt},
         {"noTotal", without("MemTotal:        8000000 kB\n"), "", std::nullopt},
@@ -100,12 +107,14 @@ TEST(MemFigures, CountersMakeTheFiguresAndDamagedFilesReadNothing)
         EXPECT_EQ(m.usedMemory, row.memory->usedMemory);
         EXPECT_EQ(figures->memAvailable, row.available);
         EXPECT_EQ(figures->pressureSome10, row.pressureSome10);
+        EXPECT_EQ(m.consistent, row.consistent);
+        EXPECT_EQ(m.usagePercent().has_value(), row.consistent);
     }
     // Derived figures: available, total and usage percent.
     EXPECT_EQ(full.available(), 4500000 * KiB);
     EXPECT_EQ(full.total(), 8000000 * KiB);
-    EXPECT_FLOAT_EQ(full.usagePercent(), float(100.0 * 7000000 / (7000000 + 1000000 + 3500000)));
-    EXPECT_EQ(ORMemory().usagePercent(), 0.0f);
+    EXPECT_FLOAT_EQ(full.usagePercent().value_or(-1), float(100.0 * 7000000 / (7000000 + 1000000 + 3500000)));
+    EXPECT_FALSE(ORMemory().usagePercent().has_value());
 }
 
 TEST(MemFigures, ReadsTheProcFolderOfTheEnvironmentAndCopesWithoutPressureFile)

@@ -24,6 +24,8 @@ struct Machine
     std::vector<qint64> chunks;
     std::vector<qint64> availableAtTouch;
     int readsLeft = 1 << 30;
+    qint64 ms = 0;  // the release's clock
+    qint64 msPerChunk = 1;
 
     MemoryRelease release()
     {
@@ -37,7 +39,9 @@ struct Machine
                 chunks.push_back(chunk);
                 availableAtTouch.push_back(now.memAvailable);
                 onTouch(now, chunk);
-            });
+                ms += msPerChunk;
+            },
+            [this] { return ms; });
     }
     qint64 touched() const
     {
@@ -141,4 +145,40 @@ TEST(MemoryRelease, EachStopRuleEndsTheReleaseBeforeTheChunkThatWouldBreakIt)
     EXPECT_EQ(result.stop, MemoryRelease::Stop::NoFigures);
     EXPECT_EQ(result.touched, 0);
     EXPECT_EQ(result.released, 0);
+}
+
+// Figures that never change kept a release going for a quarter of an hour
+// (a frozen /proc of a large machine); contradicting ones made no sense of
+// it at all. A release now ends at its bound of work or time, and does
+// nothing on figures that contradict each other.
+TEST(MemoryRelease, FrozenOrContradictingFiguresEndAtTheBound)
+{
+    Machine frozen;  // 4 TiB, nearly all of it free, forever
+    frozen.now = roomyMachine();
+    frozen.now.memTotal = qint64(4096) * GiB;
+    frozen.now.memFree = frozen.now.memAvailable = qint64(4000) * GiB;
+    MemoryRelease::Result result = frozen.release().run();
+    EXPECT_EQ(result.stop, MemoryRelease::Stop::Bound);
+    EXPECT_EQ(frozen.chunks.size(), size_t(MemoryRelease::kMaxChunks));
+    EXPECT_EQ(result.touched, MemoryRelease::kMaxChunks * MemoryRelease::kChunk);
+
+    Machine slow;  // each chunk takes two seconds
+    slow.now = frozen.now;
+    slow.msPerChunk = 2000;
+    EXPECT_EQ(slow.release().run().stop, MemoryRelease::Stop::Bound);
+    EXPECT_EQ(slow.chunks.size(), size_t(MemoryRelease::kMaxSeconds / 2));
+
+    Machine contradicting;  // more free than installed
+    contradicting.now = roomyMachine();
+    contradicting.now.memFree = 20 * GiB;
+    result = contradicting.release().run();
+    EXPECT_EQ(result.stop, MemoryRelease::Stop::Inconsistent);
+    EXPECT_TRUE(contradicting.chunks.empty());
+    EXPECT_EQ(result.released, 0);
+
+    Machine turning;  // the counters go wrong during the release
+    turning.now = roomyMachine();
+    turning.onTouch = [](MemFigures &f, qint64) { f.inactive = 17 * GiB; };
+    EXPECT_EQ(turning.release().run().stop, MemoryRelease::Stop::Inconsistent);
+    EXPECT_EQ(turning.chunks.size(), 1u);
 }

@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -135,5 +140,61 @@ TEST_F(PrefConfig, EveryAccessorPairUsesItsOwnKey)
         EXPECT_FALSE(p.get()) << p.key;
     }
 }
+
+// Something other than a regular file under the settings name hung every
+// start before a window showed (QSettings waits on a FIFO for a writer).
+// It is now neither read nor written: the defaults answer, a value set
+// lasts for the run, and the thing under the name stays as it was.
+struct NotAFile
+{
+    const char *name;
+    bool (*plant)(const QString &path, const QString &scratch);
+};
+
+class UnusableStore : public PrefConfig, public ::testing::WithParamInterface<NotAFile>
+{
+};
+
+TEST_P(UnusableStore, NeitherBlocksNorIsWrittenAndTheDefaultsAnswer)
+{
+    const QString path = dir.filePath(QStringLiteral("Sweepwright.conf"));
+    ASSERT_TRUE(GetParam().plant(path, dir.filePath(QStringLiteral("scratch"))));
+    struct stat before;
+    ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &before), 0);
+
+    ORPrefConfig::registerDefaults(ORPrefConfig::archiveDefaults());
+    EXPECT_EQ(ORPrefConfig::integerForKey(QStringLiteral("filenameEncoding")), 4);
+    EXPECT_FALSE(ORPrefConfig::autoMemoryEnable());
+    ORPrefConfig::setMissingObjects(ORPrefConfig::startupValues());
+    EXPECT_TRUE(ORPrefConfig::trashEnable());
+    ORPrefConfig::setAutoMemoryEnable(true);
+    EXPECT_TRUE(ORPrefConfig::autoMemoryEnable());
+    ORPrefConfig::removeObject(QStringLiteral("automemory"));
+    EXPECT_FALSE(ORPrefConfig::autoMemoryEnable());
+
+    struct stat after;
+    ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+              GetParam().name == std::string("link_to_fifo") ? 2 : 1);
+
+    // Another file of the user's: the session's values were this one's only.
+    ORPrefConfig::setStorePath(dir.filePath(QStringLiteral("other.conf")));
+    EXPECT_FALSE(ORPrefConfig::trashEnable());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Planted, UnusableStore,
+    ::testing::Values(
+        NotAFile{"fifo", [](const QString &path, const QString &) {
+                     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+                 }},
+        NotAFile{"link_to_fifo", [](const QString &path, const QString &scratch) {
+                     return ::mkfifo(QFile::encodeName(scratch).constData(), 0600) == 0
+                            && QFile::link(scratch, path);
+                 }},
+        NotAFile{"folder", [](const QString &path, const QString &) { return QDir().mkdir(path); }}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,10 +1,16 @@
 #include "AppDelegate.h"
 #include "AutostartEntries.h"
+#include "MemoryMonitor.h"
 #include "ORLayout.h"
+#include "ORMemViewCter.h"
 #include "ORPrefConfig.h"
+#include "ORQuotesWinCter.h"
+#include "ORQuotesWindow.h"
 #include "ORUtility.h"
+#include "PageNumber.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -74,6 +80,36 @@ private slots:
         delegate.setUpAutoStart();
         delegate.setUpAutoStart();
         QCOMPARE(entries().size(), 2);
+    }
+
+    // Automatic release waited for the Memory page to be opened, because the
+    // clock started with the page. It runs from the start now; its release
+    // shows on the memory page and its pop-up, made for it.
+    void automaticReleaseRunsWithoutOpeningTheMemoryPage()
+    {
+        QFile meminfo(home->filePath(QStringLiteral("meminfo")));
+        QVERIFY(meminfo.open(QIODevice::WriteOnly));
+        // 97.5 % in use, too little available for the release to touch anything.
+        meminfo.write("MemTotal: 4000000 kB\nMemFree: 100000 kB\nMemAvailable: 100000 kB\n");
+        meminfo.close();
+        qputenv("SWEEPWRIGHT_PROC", QFile::encodeName(home->path()));
+        ORPrefConfig::setAutoMemoryEnable(true);
+        ORPrefConfig::setMemoryUsageEnable(50);
+        AppDelegate delegate;
+        delegate.applicationDidFinishLaunching();
+        sw::MemoryMonitor &monitor = sw::MemoryMonitor::shareInstance();
+        QVERIFY(monitor.isRunning());
+        ORMainWinController *window = delegate.mainWinController();
+        QVERIFY(window->currentPage() != sw::MemoryPage);
+        QVERIFY(window->pageIsBuilt(sw::MemoryPage));
+        QTRY_VERIFY(!monitor.isReleasing());
+        const auto *page = qobject_cast<ORMemViewCter *>(window->pageController(sw::MemoryPage));
+        QVERIFY(page && page->quotesWinCter);
+        QCOMPARE(page->quotesWinCter->infoTextField->text(), QStringLiteral("Released Memory"));
+
+        ORPrefConfig::setAutoMemoryEnable(false);
+        monitor.preferencesChanged();
+        qunsetenv("SWEEPWRIGHT_PROC");
     }
 
     void anExistingWindowIsBroughtBackNotRecreated()

@@ -1,3 +1,5 @@
+#include "MemoryMonitor.h"
+#include "ORMemCircleView.h"
 #include "ORMemViewCter.h"
 #include "ORMemoryCollection.h"
 #include "ORQuotesWinCter.h"
@@ -13,7 +15,7 @@
 #include <QtTest>
 
 // The memory page on a fixture /proc: its figures, the automatic release at
-// the threshold, the released amount and its pop-ups, and the clock's marks.
+// the threshold as the page shows it, the released amount and its pop-ups.
 class TestORMemViewCter : public QObject
 {
     Q_OBJECT
@@ -88,32 +90,54 @@ private slots:
 
     void usageAtTheThresholdReleasesAutomatically()
     {
+        sw::MemoryMonitor &monitor = sw::MemoryMonitor::shareInstance();
         RecordingDelegate delegate;
         ORMemViewCter page(&delegate);
         page.show();
         ORPrefConfig::setMemoryUsageEnable(75);
         page.refreshMemUsage();  // automatic release is off
-        QCOMPARE(ORMemViewCter::releaseFlag(), int(ORMemViewCter::Idle));
+        QVERIFY(!monitor.isReleasing());
 
         ORPrefConfig::setAutoMemoryEnable(true);
         ORPrefConfig::setMemoryUsageEnable(76);
         page.refreshMemUsage();
-        QCOMPARE(ORMemViewCter::releaseFlag(), int(ORMemViewCter::Idle));
+        QVERIFY(!monitor.isReleasing());
 
         ORPrefConfig::setMemoryUsageEnable(75);
         page.refreshMemUsage();
-        QCOMPARE(ORMemViewCter::releaseFlag(), int(ORMemViewCter::Releasing));
+        QVERIFY(monitor.isReleasing());
         QVERIFY(!delegate.sidebarEnabled);
         QVERIFY(!page.freeMemoryButton->isEnabled());
-        QVERIFY(!page.timer);
-        QTRY_COMPARE(ORMemViewCter::releaseFlag(), int(ORMemViewCter::Idle));
+        QVERIFY(page.circleView->isVisible());
+        QTRY_VERIFY(!monitor.isReleasing());
         QVERIFY(delegate.sidebarEnabled);
         QVERIFY(page.freeMemoryButton->isEnabled());
         // The fixture's figures did not move: nothing was released.
-        QVERIFY(page.quotesWinCter);
-        QCOMPARE(page.quotesWinCter->infoTextField->text(), QStringLiteral("Released Memory"));
-        QCOMPARE(page.quotesWinCter->contentTextField->text(), QStringLiteral("0"));
-        QCOMPARE(page.quotesWinCter->contentUnitTextField->text(), QStringLiteral("B"));
+        QPointer<ORQuotesWinCter> popUp = page.quotesWinCter;
+        QVERIFY(popUp);
+        QCOMPARE(popUp->infoTextField->text(), QStringLiteral("Released Memory"));
+        QCOMPARE(popUp->contentTextField->text(), QStringLiteral("0"));
+        QCOMPARE(popUp->contentUnitTextField->text(), QStringLiteral("B"));
+
+        // Still at the threshold: no second release, no second pop-up.
+        page.refreshMemUsage();
+        QVERIFY(!monitor.isReleasing());
+        QCOMPARE(page.quotesWinCter, popUp);
+        ORPrefConfig::setAutoMemoryEnable(false);
+    }
+
+    // Counters of more memory than is installed are shown as unavailable,
+    // not as figures made of them.
+    void contradictingFiguresShowAsUnavailable()
+    {
+        ORMemViewCter page;
+        page.show();
+        m_fixture->write(QStringLiteral("proc/meminfo"), QByteArray(meminfo()).replace("MemTotal:        4000000",
+                                                                                        "MemTotal:            100"));
+        page.refreshMemUsage();
+        for (QLabel *field : {page.wiredTextField, page.availableTextField, page.totalTextField})
+            QCOMPARE(field->text(), QStringLiteral("Unavailable"));
+        QVERIFY(page.memVerticalBar->barLayers().isEmpty());
     }
 
     void eachReleaseShowsItsAmountSplitAndAPopUpThatClosesOnItsOwnClick()
@@ -141,17 +165,6 @@ private slots:
         QVERIFY(secondWindow && secondWindow->isVisible());
         QTest::mouseClick(secondWindow.data(), Qt::LeftButton);
         QTRY_VERIFY(!secondWindow);
-    }
-
-    void theClockFallsOnThirtySecondMarks()
-    {
-        const auto at = [](int h, int m, int s) {
-            return QDateTime(QDate(2026, 12, 9), QTime(h, m, s), Qt::UTC).toSecsSinceEpoch();
-        };
-        QCOMPARE(ORMemViewCter::firstRefreshDelay(at(12, 0, 17)), 13);
-        QCOMPARE(ORMemViewCter::firstRefreshDelay(at(12, 0, 29)), 1);
-        QCOMPARE(ORMemViewCter::firstRefreshDelay(at(12, 0, 30)), 30);
-        QCOMPARE(ORMemViewCter::firstRefreshDelay(at(12, 0, 0)), 30);
     }
 
 private:

@@ -1,26 +1,19 @@
 #include "AutostartEntries.h"
 
+#include "AutostartFolder.h"
 #include "DesktopEntry.h"
-#include "LogCategory.h"
+#include "DesktopEntryText.h"
 #include "ORLayout.h"
-#include "RemovalRun.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 #include <algorithm>
 
 namespace sw {
 
 namespace {
-
-const QLoggingCategory &lcLogin()
-{
-    static const QLoggingCategory category("sweepwright.utility", logThreshold(QtInfoMsg));
-    return category;
-}
 
 const QString kOrderKey = QStringLiteral("X-Sweepwright-Order");
 
@@ -83,7 +76,7 @@ bool AutostartEntries::contains(const QString &name) const
 
 QString AutostartEntries::add(const QString &path, const QString &name) const
 {
-    if (path.isEmpty() || !ensureFolder())
+    if (path.isEmpty())
         return QString();
     const QString displayName = name.isEmpty() ? QFileInfo(path).completeBaseName() : name;
     qint64 last = 0;
@@ -95,12 +88,12 @@ QString AutostartEntries::add(const QString &path, const QString &name) const
     entry.setValue(QStringLiteral("Name"), displayName);
     entry.setValue(QStringLiteral("Exec"), DesktopEntry::execForProgram(path));
     entry.setValue(kOrderKey, QString::number(last + 1));
-    const QString file = m_folder + QLatin1Char('/') + newFileName(displayName);
-    if (!entry.save(file)) {
-        qCDebug(lcLogin).noquote() << QStringLiteral("Cannot write login item %1").arg(file);
+    // Never over an entry already there: a hidden one of ours is the user's choice.
+    const QString fileName = newFileName(displayName);
+    const AutostartFolder folder(m_folder);
+    if (!folder.write(fileName, AutostartFolder::markedAsOwn(entry.toText()), AutostartFolder::Replace::No))
         return QString();
-    }
-    return file;
+    return folder.filePath(fileName);
 }
 
 int AutostartEntries::remove(const QString &path) const
@@ -113,19 +106,25 @@ int AutostartEntries::removeWithPrefix(const QString &prefix) const
     return removeWhere([&](const Item &item) { return item.path.startsWith(prefix); });
 }
 
+// An entry this program wrote and nobody changed goes; one the user wrote or
+// changed is kept with Hidden=true written into it.
 int AutostartEntries::removeWhere(const std::function<bool(const Item &)> &matches) const
 {
-    // Through the removal core like every deletion: the autostart folder is
-    // its root, and an entry is never reached through a link.
-    RemovalRun run(lcLogin, QStringLiteral("Cannot remove login item %1"));
-    int removed = 0;
+    const AutostartFolder folder(m_folder);
+    int off = 0;
     for (const Item &item : list()) {
         if (!matches(item))
             continue;
-        if (run.remove(m_folder, item.file, RemovalRun::Mode::Whole, 0).ok())
-            ++removed;
+        const QString fileName = QFileInfo(item.file).fileName();
+        const std::optional<QByteArray> text = folder.read(fileName);
+        if (!text)
+            continue;
+        DesktopEntryText hidden(*text);
+        hidden.setValue(QByteArrayLiteral("Hidden"), QByteArrayLiteral("true"));
+        if (AutostartFolder::isOwnUnchanged(*text) ? folder.remove(fileName) : folder.write(fileName, hidden.text()))
+            ++off;
     }
-    return removed;
+    return off;
 }
 
 // Our own entry keeps the application id as its file name; any other gets a
@@ -139,18 +138,6 @@ QString AutostartEntries::newFileName(const QString &name) const
     for (int n = 2; QFileInfo::exists(m_folder + QLatin1Char('/') + candidate); ++n)
         candidate = QStringLiteral("%1-%2.desktop").arg(stem).arg(n);
     return candidate;
-}
-
-bool AutostartEntries::ensureFolder() const
-{
-    if (QFileInfo(m_folder).isDir())
-        return true;
-    const QFileInfo info(m_folder);
-    const bool made = QDir().mkpath(info.absolutePath())
-        && QDir().mkdir(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (!made)
-        qCDebug(lcLogin).noquote() << QStringLiteral("Cannot create %1").arg(m_folder);
-    return made;
 }
 
 }  // namespace sw

@@ -1,20 +1,34 @@
 #include "ORPrefConfig.h"
 
+#include "LogCategory.h"
+
 #include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <memory>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcPrefs, "sweepwright.prefs", sw::logThreshold(QtInfoMsg))
 
 struct Store
 {
     QMutex mutex;
     QVariantMap defaults;
-    QString path;  // empty: the standard location
+    QString path;          // empty: the standard location
+    QVariantMap session;   // values set while the file cannot be used
+    QSet<QString> warned;  // files already reported as unusable
 };
 
 Store &store()
@@ -23,10 +37,45 @@ Store &store()
     return s;
 }
 
+// Whether QSettings may read and write the file at path: it is absent, or
+// a regular file (a link to one is fine). What lies under the name is looked
+// at with lstat/stat and then on a descriptor opened without waiting, so a
+// FIFO or a device planted there is never read or written and never
+// blocks: QSettings itself would wait on a FIFO forever.
+bool isUsableStore(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st;
+    if (::lstat(name.constData(), &st) != 0)
+        return errno == ENOENT;
+    if (S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) != 0)
+        return errno == ENOENT;  // a dangling link: written like an absent file
+    if (!S_ISREG(st.st_mode))
+        return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT;
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    ::close(fd);
+    return regular;
+}
+
+// The settings file, or nothing when it must not be touched; the first
+// refusal of each file is logged.
 std::unique_ptr<QSettings> openSettings()
 {
     const QString path = ORPrefConfig::storePath();
-    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+    if (isUsableStore(path))
+        return std::make_unique<QSettings>(path, QSettings::IniFormat);
+    QMutexLocker lock(&store().mutex);
+    if (!store().warned.contains(path)) {
+        store().warned.insert(path);
+        qCWarning(lcPrefs).noquote()
+            << QStringLiteral("The settings file %1 is not a regular file: the defaults are used and nothing is "
+                              "written to it")
+                   .arg(path);
+    }
+    return nullptr;
 }
 
 bool toBool(const QVariant &v)
@@ -83,16 +132,20 @@ void ORPrefConfig::registerDefaults(const QVariantMap &defaults)
 QVariant ORPrefConfig::objectForKey(const QString &key)
 {
     const auto settings = openSettings();
-    const QVariant stored = settings->value(key);
+    const QVariant stored = settings ? settings->value(key) : QVariant();
     if (stored.isValid())
         return stored;
     QMutexLocker lock(&store().mutex);
-    return store().defaults.value(key);
+    return settings ? store().defaults.value(key) : store().session.value(key, store().defaults.value(key));
 }
 
 bool ORPrefConfig::hasStoredValue(const QString &key)
 {
-    return openSettings()->contains(key);
+    const auto settings = openSettings();
+    if (settings)
+        return settings->contains(key);
+    QMutexLocker lock(&store().mutex);
+    return store().session.contains(key);
 }
 
 bool ORPrefConfig::boolForKey(const QString &key)
@@ -110,9 +163,15 @@ QString ORPrefConfig::stringForKey(const QString &key)
     return objectForKey(key).toString();
 }
 
+// A value set while the file cannot be used lasts until the program ends.
 void ORPrefConfig::setObject(const QString &key, const QVariant &value)
 {
     const auto settings = openSettings();
+    if (!settings) {
+        QMutexLocker lock(&store().mutex);
+        store().session.insert(key, value);
+        return;
+    }
     settings->setValue(key, value);
     settings->sync();
 }
@@ -120,6 +179,12 @@ void ORPrefConfig::setObject(const QString &key, const QVariant &value)
 void ORPrefConfig::setMissingObjects(const QList<QPair<QString, QVariant>> &values)
 {
     const auto settings = openSettings();
+    if (!settings) {
+        for (const auto &[key, value] : values)
+            if (!hasStoredValue(key))
+                setObject(key, value);
+        return;
+    }
     bool changed = false;
     for (const auto &[key, value] : values) {
         if (!settings->contains(key)) {
@@ -134,6 +199,11 @@ void ORPrefConfig::setMissingObjects(const QList<QPair<QString, QVariant>> &valu
 void ORPrefConfig::removeObject(const QString &key)
 {
     const auto settings = openSettings();
+    if (!settings) {
+        QMutexLocker lock(&store().mutex);
+        store().session.remove(key);
+        return;
+    }
     settings->remove(key);
     settings->sync();
 }
@@ -142,6 +212,7 @@ void ORPrefConfig::setStorePath(const QString &iniPath)
 {
     QMutexLocker lock(&store().mutex);
     store().path = iniPath;
+    store().session.clear();  // they stood in for the other file
 }
 
 QString ORPrefConfig::storePath()

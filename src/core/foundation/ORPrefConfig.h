@@ -8,6 +8,11 @@
 // $XDG_CONFIG_HOME/Sweepwright/Sweepwright.conf. Every setter syncs at once so
 // a value survives an abrupt end of the process. Registered defaults answer
 // only while no value is stored. Safe to read from worker threads.
+//
+// The file is used only while it is absent or a regular file: anything else
+// under its name (a FIFO, a device, a folder) is neither read nor written,
+// the defaults answer, a warning is logged once, and values set meanwhile
+// last until the program ends.
 class ORPrefConfig
 {
 public:

@@ -1,37 +1,27 @@
 #include "LoginItems.h"
 
+#include "DesktopEntryText.h"
 #include "FolderWalker.h"
-#include "LogCategory.h"
 #include "ORLayout.h"
 #include "RegularFile.h"
-#include "RemovalRun.h"
-#include "UniqueFd.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
-#include <QRandomGenerator>
 #include <QSet>
 #include <QStandardPaths>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 namespace sw {
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcLogin, "sweepwright.login", sw::logThreshold(QtDebugMsg))
-
 const QString kSuffix = QStringLiteral(".desktop");
+const QByteArray kHiddenKey = QByteArrayLiteral("Hidden");
+constexpr qint64 kMaxEntryBytes = 1024 * 1024;
 const QString kOrderKey = QStringLiteral("X-Sweepwright-Order");
 const QString kGnomeEnabledKey = QStringLiteral("X-GNOME-Autostart-enabled");
 
@@ -44,8 +34,7 @@ bool isOwnEntry(const QString &id, const QString &name)
 // A desktop-file id that names a file directly in the autostart folder.
 bool isPlainId(const QString &id)
 {
-    return !id.isEmpty() && !id.startsWith(QLatin1Char('.')) && !id.contains(QLatin1Char('/'))
-        && !id.contains(QChar(0));
+    return AutostartFolder::isPlainName(id + kSuffix);
 }
 
 qint64 fileTime(const QString &path)
@@ -108,13 +97,13 @@ LoginItems::LoginItems()
 }
 
 LoginItems::LoginItems(const QString &userFolder, const QString &systemFolder)
-    : m_userFolder(QDir::cleanPath(userFolder)), m_systemFolder(QDir::cleanPath(systemFolder))
+    : m_folder(userFolder), m_systemFolder(QDir::cleanPath(systemFolder))
 {
 }
 
 QList<AutostartItem> LoginItems::autostartItems() const
 {
-    const QMap<QString, QString> user = desktopFiles(m_userFolder);
+    const QMap<QString, QString> user = desktopFiles(m_folder.path());
     const QMap<QString, QString> system = desktopFiles(m_systemFolder);
     QStringList ids = user.keys() + system.keys();
     ids.removeDuplicates();
@@ -330,8 +319,19 @@ bool LoginItems::selectLoginItem(int row, bool on)
 
 bool LoginItems::addAppAsLoginItem(const Row &app)
 {
+    const QList<AutostartItem> items = autostartItems();
+    bool listed = false;
+    for (const AutostartItem &item : items) {
+        if (!matches(item, app))
+            continue;
+        listed = true;
+        if (!item.enabled)
+            switchOn(item);
+    }
+    if (listed)
+        return true;
     qint64 last = 0;
-    for (const AutostartItem &item : autostartItems())
+    for (const AutostartItem &item : items)
         last = std::max(last, item.order);
     DesktopEntry entry = app.content;
     if (entry.contains(QStringLiteral("Hidden")))
@@ -339,76 +339,78 @@ bool LoginItems::addAppAsLoginItem(const Row &app)
     if (entry.contains(kGnomeEnabledKey))
         entry.setValue(kGnomeEnabledKey, QStringLiteral("true"));
     entry.setValue(kOrderKey, QString::number(last + 1));
-    return writeUserEntry(app.id, entry);
+    return isPlainId(app.id) && m_folder.write(app.id + kSuffix, AutostartFolder::markedAsOwn(entry.toText()));
 }
 
 void LoginItems::removeFromLoginItems(const Row &app)
 {
-    for (const AutostartItem &item : autostartItems()) {
-        const bool matches = app.kind == Kind::Application ? belongsTo(item, app) : item.id == app.id;
-        if (!item.enabled || !matches)
-            continue;
-        // A system entry stays and the user's entry of its id hides it. So
-        // does a helper's own entry: it is all there is to switch it on again.
-        if (item.systemFile || app.kind == Kind::Autostart) {
-            DesktopEntry hiding = item.content;
-            hiding.setValue(QStringLiteral("Hidden"), QStringLiteral("true"));
-            writeUserEntry(item.id, hiding);
-        } else if (item.userFile) {
-            removeUserEntry(item.id);
-        }
-    }
+    for (const AutostartItem &item : autostartItems())
+        if (item.enabled && matches(item, app))
+            switchOff(item, app.kind == Kind::Application);
 }
 
-bool LoginItems::removeUserEntry(const QString &id) const
+bool LoginItems::matches(const AutostartItem &item, const Row &row) const
 {
-    if (!isPlainId(id))
-        return false;
-    RemovalRun run(lcLogin, QStringLiteral("Cannot remove login item %1"));
-    return run.remove(m_userFolder, m_userFolder + QLatin1Char('/') + id + kSuffix, RemovalRun::Mode::Whole, 0).ok();
+    return row.kind == Kind::Application ? belongsTo(item, row) : item.id == row.id;
 }
 
-// Written beside its final name and renamed over it, all relative to the
-// autostart folder opened without following a link: whatever was planted
-// under the name (a link, a FIFO) is replaced, never written through.
-bool LoginItems::writeUserEntry(const QString &id, const DesktopEntry &entry) const
+// The user's entry goes only when this program wrote it, nobody changed it
+// and it hides no system entry; any other gets Hidden=true written into it,
+// and a system entry gets a user entry of its own text that hides it. A
+// helper's entry is always kept: nothing else could switch it on again.
+void LoginItems::switchOff(const AutostartItem &item, bool mayRemove) const
 {
-    if (!isPlainId(id))
-        return false;
-    const QString fileName = id + kSuffix;
-    if (!QFileInfo(m_userFolder).isDir() && QDir().mkpath(QFileInfo(m_userFolder).absolutePath()))
-        QDir().mkdir(m_userFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const UniqueFd folder(::open(QFile::encodeName(m_userFolder).constData(),
-                                 O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!folder) {
-        qCWarning(lcLogin).noquote() << QStringLiteral("Cannot write login item %1: %2")
-                                            .arg(m_userFolder, QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    const QByteArray target = QFile::encodeName(fileName);
-    QByteArray temporary;
-    UniqueFd file;
-    for (int attempt = 0; attempt < 16 && !file; ++attempt) {
-        temporary = '.' + target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        file.reset(::openat(folder.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                            0644));
-        if (!file && errno != EEXIST)
-            break;
-    }
-    bool written = file && writeAll(file.get(), entry.toText()) && ::fsync(file.get()) == 0;
-    file.reset();
-    written = written && ::renameat(folder.get(), temporary.constData(), folder.get(), target.constData()) == 0;
-    if (!written) {
-        qCWarning(lcLogin).noquote() << QStringLiteral("Cannot write login item %1/%2: %3")
-                                            .arg(m_userFolder, fileName, QString::fromLocal8Bit(std::strerror(errno)));
-        if (!temporary.isEmpty()) {
-            RemovalRun run(lcLogin, QStringLiteral("Cannot remove login item %1"));
-            const QString leftover = m_userFolder + QLatin1Char('/') + QFile::decodeName(temporary);
-            if (QFileInfo(leftover).isFile())
-                run.remove(m_userFolder, leftover, RemovalRun::Mode::Whole, 0);
+    if (!isPlainId(item.id))
+        return;
+    const QString fileName = item.id + kSuffix;
+    if (item.userFile) {
+        const std::optional<QByteArray> text = m_folder.read(fileName);
+        if (!text)
+            return;
+        if (mayRemove && !item.systemFile && AutostartFolder::isOwnUnchanged(*text)) {
+            m_folder.remove(fileName);
+            return;
         }
+        DesktopEntryText hidden(*text);
+        hidden.setValue(kHiddenKey, "true");
+        m_folder.write(fileName, hidden.text());
+        return;
     }
-    return written;
+    const std::optional<QByteArray> system =
+        readRegularFile(m_systemFolder + QLatin1Char('/') + fileName, kMaxEntryBytes);
+    if (!system)
+        return;
+    DesktopEntryText hiding(*system);
+    hiding.setValue(kHiddenKey, "true");
+    m_folder.write(fileName, AutostartFolder::markedAsOwn(hiding.text()));
+}
+
+// Only the keys that switch the entry off go, so the user's options come
+// back as they were. This program's own hiding copy of a system entry goes
+// whole, so the system entry applies again as it is now.
+void LoginItems::switchOn(const AutostartItem &item) const
+{
+    if (!isPlainId(item.id))
+        return;
+    const QString fileName = item.id + kSuffix;
+    const QString systemFile = m_systemFolder + QLatin1Char('/') + fileName;
+    const std::optional<QByteArray> text =
+        item.userFile ? m_folder.read(fileName) : readRegularFile(systemFile, kMaxEntryBytes);
+    if (!text)
+        return;
+    DesktopEntryText shown(*text);
+    shown.remove(kHiddenKey);
+    if (shown.value(kGnomeEnabledKey.toUtf8()).compare("false", Qt::CaseInsensitive) == 0)
+        shown.setValue(kGnomeEnabledKey.toUtf8(), "true");
+    if (!item.userFile) {
+        m_folder.write(fileName, AutostartFolder::markedAsOwn(shown.text()));
+        return;
+    }
+    const std::optional<DesktopEntry> system = item.systemFile ? DesktopEntry::load(systemFile) : std::nullopt;
+    if (system && isEnabled(*system) && AutostartFolder::isOwnUnchanged(shown.text()))
+        m_folder.remove(fileName);
+    else
+        m_folder.write(fileName, shown.text());
 }
 
 }  // namespace sw

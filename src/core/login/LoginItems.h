@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AutostartFolder.h"
 #include "DesktopEntry.h"
 
 #include <QList>
@@ -22,7 +23,7 @@ struct AutostartItem
     bool systemFile = false;  // the system folder holds one
     bool enabled = false;     // not Hidden, not X-GNOME-Autostart-enabled=false
     qint64 order = 0;         // X-Sweepwright-Order, else the file's time
-    DesktopEntry content;   // what switching it on again writes (the system entry when the user's only hides it)
+    DesktopEntry content;   // what a new entry for it holds (the system entry when the user's only hides it)
 };
 
 // The login items: the applications of the layout, each with a switch that
@@ -42,13 +43,17 @@ struct AutostartItem
 // component and the application's own Exec arguments must follow, so that
 // /usr/bin/foo does not claim /usr/bin/foo-helper nor one Flatpak another).
 //
-// Switching on writes CONFIG_HOME/autostart/ID.desktop, last in the order;
-// off removes the user's entries that match an application (through the
-// removal core) and hides a system entry with a user entry of Hidden=true.
-// A helper's own entry is hidden the same way rather than removed: nothing
-// else could switch it on again, in this session or the next. Entries are written
-// through a temporary file renamed in the autostart folder, opened without
-// following links, so a link planted there is replaced, never written through.
+// Switching off removes an entry only when this program wrote it and nobody
+// changed it since (see AutostartFolder) and no system entry of its id is
+// behind it. Any other user entry gets Hidden=true written into it, every
+// other byte kept; a system entry gets a user entry of its text with
+// Hidden=true. A helper's own entry is always hidden, never removed: nothing
+// else could switch it on again. Switching on removes only what switched the
+// entry off (Hidden, X-GNOME-Autostart-enabled=false), so a hand-written
+// entry comes back with its profile, URL and delay; an application without
+// any entry gets a new CONFIG_HOME/autostart/ID.desktop, last in the order.
+// Entries are written through AutostartFolder: never through a link planted
+// under their name (a link the user made is replaced by a file of its text).
 class LoginItems
 {
 public:
@@ -88,16 +93,15 @@ public:
     bool addAppAsLoginItem(const Row &app);
     void removeFromLoginItems(const Row &app);
 
-    QString userFolder() const { return m_userFolder; }
-
 private:
     bool belongsTo(const AutostartItem &item, const Row &row) const;
+    bool matches(const AutostartItem &item, const Row &row) const;
     QList<Row> listedApplications() const;
-    bool writeUserEntry(const QString &id, const DesktopEntry &entry) const;
-    bool removeUserEntry(const QString &id) const;
+    void switchOff(const AutostartItem &item, bool mayRemove) const;
+    void switchOn(const AutostartItem &item) const;
     void refreshLoginarray();
 
-    QString m_userFolder;
+    AutostartFolder m_folder;
     QString m_systemFolder;
     QList<Row> m_rows;  // the applications, then the helpers
     QStringList m_loginarray;

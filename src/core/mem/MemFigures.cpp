@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -135,18 +136,29 @@ std::optional<MemFigures> MemFigures::read()
     return parse(info, readSmall(proc + QStringLiteral("/pressure/memory"), pressure));
 }
 
+bool MemFigures::isConsistent() const
+{
+    const qint64 parts[] = {memFree, memAvailable, active, inactive, cached + buffers, anonPages + shmem,
+                            unevictable + kernelStack + pageTables + sUnreclaim, zswap, memFree + inactive};
+    return memTotal > 0 && std::all_of(std::begin(parts), std::end(parts), [this](qint64 part) {
+        return part <= memTotal;
+    });
+}
+
 ORMemory MemFigures::toMemory() const
 {
+    const auto part = [this](qint64 bytes) { return std::clamp<qint64>(bytes, 0, std::max<qint64>(memTotal, 0)); };
     ORMemory m;
-    m.freeMemory = memFree;
-    m.activeMemory = active;
-    m.inactiveMemory = inactive;
-    m.wiredMemory = unevictable + kernelStack + pageTables + sUnreclaim;
+    m.freeMemory = part(memFree);
+    m.activeMemory = part(active);
+    m.inactiveMemory = part(inactive);
+    m.wiredMemory = part(unevictable + kernelStack + pageTables + sUnreclaim);
     // Shared memory sits in the page cache but cannot be dropped like it.
-    m.filecacheMemory = std::max<qint64>(0, cached + buffers - shmem);
-    m.appMemory = anonPages + shmem;
-    m.compressedMemory = zswap;
-    m.usedMemory = memTotal - memFree;
+    m.filecacheMemory = part(cached + buffers - shmem);
+    m.appMemory = part(anonPages + shmem);
+    m.compressedMemory = part(zswap);
+    m.usedMemory = part(memTotal - m.freeMemory);
+    m.consistent = isConsistent();
     return m;
 }
 

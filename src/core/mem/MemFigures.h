@@ -44,9 +44,17 @@ struct MemFigures
     static std::optional<MemFigures> read();
     static QString procFolder();
 
+    // Whether the counters can describe one machine: something installed,
+    // and no part larger than the whole (free and inactive pages are apart,
+    // so even their sum is not). A damaged or made-up file fails this, and
+    // its usage (once -99,999,896 %) means nothing.
+    bool isConsistent() const;
+
     // The figures the pages show: unevictable, kernel stacks, page tables and
     // unreclaimable slab are "wired"; the page cache without shared memory is
     // the file cache; anonymous pages and shared memory belong to programs.
+    // Each is kept between 0 and MemTotal; inconsistent counters are marked
+    // so (ORMemory::consistent) and give no usage.
     ORMemory toMemory() const;
 };
 

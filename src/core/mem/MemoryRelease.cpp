@@ -4,13 +4,21 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 
 namespace sw {
 
-MemoryRelease::MemoryRelease(Reader reader, Toucher touch)
+MemoryRelease::MemoryRelease(Reader reader, Toucher touch, Clock clock)
     : m_reader(std::move(reader))
     , m_touch(std::move(touch))
+    , m_clock(std::move(clock))
 {
+}
+
+qint64 MemoryRelease::steadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 qint64 MemoryRelease::floor(qint64 memTotal)
@@ -42,28 +50,47 @@ QString MemoryRelease::stopText(Stop stop)
         return QStringLiteral("stopped: memory pressure");
     case Stop::NoFigures:
         return QStringLiteral("stopped: memory figures unreadable");
+    case Stop::Inconsistent:
+        return QStringLiteral("stopped: memory figures inconsistent");
+    case Stop::Bound:
+        return QStringLiteral("stopped: the most one release may do was done");
     }
     return QString();
+}
+
+std::optional<MemoryRelease::Stop> MemoryRelease::stopBefore(const MemFigures &now, const MemFigures &start,
+                                                             qint64 chunk, int chunks, qint64 startedMs) const
+{
+    if (!now.isConsistent())
+        return Stop::Inconsistent;
+    if (const auto stop = stopRule(now, start.swapFree, chunk))
+        return stop;
+    if (chunks >= kMaxChunks || m_clock() - startedMs >= kMaxSeconds * 1000)
+        return Stop::Bound;
+    return std::nullopt;
 }
 
 MemoryRelease::Result MemoryRelease::run()
 {
     Result result;
+    const qint64 startedMs = m_clock();
     const std::optional<MemFigures> start = m_reader();
-    if (!start) {
-        result.stop = Stop::NoFigures;
+    if (!start || !start->isConsistent()) {
+        result.stop = start ? Stop::Inconsistent : Stop::NoFigures;
         return result;
     }
     std::optional<MemFigures> now = start;
+    int chunks = 0;
     for (int pass = 0; pass < kPasses && result.stop == Stop::Done; ++pass) {
-        qint64 budget = std::max<qint64>(0, now->toMemory().available());
+        qint64 budget = std::clamp<qint64>(now->toMemory().available(), 0, now->memTotal);
         while (budget > 0) {
             const qint64 chunk = std::min(kChunk, budget);
-            if (const auto stop = stopRule(*now, start->swapFree, chunk)) {
+            if (const auto stop = stopBefore(*now, *start, chunk, chunks, startedMs)) {
                 result.stop = *stop;
                 break;
             }
             m_touch(chunk);
+            ++chunks;
             result.touched += chunk;
             budget -= chunk;
             now = m_reader();
@@ -73,7 +100,8 @@ MemoryRelease::Result MemoryRelease::run()
             }
         }
     }
-    if (const std::optional<MemFigures> after = m_reader())
+    const std::optional<MemFigures> after = m_reader();
+    if (after && after->isConsistent())
         result.released = after->memFree - start->memFree;
     return result;
 }

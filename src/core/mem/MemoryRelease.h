@@ -22,16 +22,22 @@ namespace sw {
 //   - SwapFree has fallen by more than 64 MiB since the release began, or
 //   - the memory pressure ("some avg10") is above 10 %.
 // Three passes, each touching at most the free and inactive memory of its
-// start. The released amount is the change of free memory, which may be
-// negative when other programs took memory meanwhile.
+// start. Figures that contradict each other end it before anything is
+// touched. Whatever the figures say, one release does at most kMaxChunks
+// chunks and runs at most kMaxSeconds: figures that never change (a frozen
+// or made-up PROC) once kept it going for a quarter of an hour. The released
+// amount is the change of free memory, which may be negative when other
+// programs took memory meanwhile.
 class MemoryRelease
 {
 public:
     using Reader = std::function<std::optional<MemFigures>()>;
     // Touches that many bytes and gives them back before returning.
     using Toucher = std::function<void(qint64 bytes)>;
+    // Milliseconds since some fixed moment.
+    using Clock = std::function<qint64()>;
 
-    enum class Stop { Done, LowAvailable, Swapping, Pressure, NoFigures };
+    enum class Stop { Done, LowAvailable, Swapping, Pressure, NoFigures, Inconsistent, Bound };
 
     struct Result
     {
@@ -45,8 +51,12 @@ public:
     static constexpr qint64 kMinFloor = qint64(512) << 20;
     static constexpr qint64 kSwapSlack = qint64(64) << 20;
     static constexpr double kPressureLimit = 10.0;
+    // The bound of one release: 64 GiB touched, one minute.
+    static constexpr int kMaxChunks = 1024;
+    static constexpr qint64 kMaxSeconds = 60;
 
-    explicit MemoryRelease(Reader reader = &MemFigures::read, Toucher touch = &touchAndGiveBack);
+    explicit MemoryRelease(Reader reader = &MemFigures::read, Toucher touch = &touchAndGiveBack,
+                           Clock clock = &steadyMilliseconds);
 
     // Runs on the calling thread until done or stopped.
     Result run();
@@ -59,10 +69,16 @@ public:
     // Maps bytes of fresh anonymous memory, writes one byte per page and
     // unmaps them; a mapping that fails is skipped.
     static void touchAndGiveBack(qint64 bytes);
+    static qint64 steadyMilliseconds();
 
 private:
+    // The stop before the next chunk, if any: the rules, then the bound.
+    std::optional<Stop> stopBefore(const MemFigures &now, const MemFigures &start, qint64 chunk, int chunks,
+                                   qint64 startedMs) const;
+
     Reader m_reader;
     Toucher m_touch;
+    Clock m_clock;
 };
 
 }  // namespace sw

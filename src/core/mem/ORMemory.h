@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <optional>
+
 // One reading of the memory figures, every field in bytes.
 struct ORMemory
 {
@@ -13,15 +15,20 @@ struct ORMemory
     qint64 appMemory = 0;
     qint64 compressedMemory = 0;
     qint64 usedMemory = 0;
+    // False when the counters contradict each other: the fields are then
+    // clamped to what could be, and there is no usage to tell.
+    bool consistent = true;
 
     // What a release may reach: free pages and those the kernel can take back.
     qint64 available() const { return freeMemory + inactiveMemory; }
     // The installed memory.
     qint64 total() const { return usedMemory + freeMemory; }
-    // 0 to 100; 0 when nothing was read.
-    float usagePercent() const
+    // 0 to 100; nothing when the figures are inconsistent or empty.
+    std::optional<float> usagePercent() const
     {
         const double whole = double(usedMemory) + double(freeMemory) + double(inactiveMemory);
-        return whole > 0 ? float(100.0 * double(usedMemory) / whole) : 0.0f;
+        if (!consistent || whole <= 0 || usedMemory < 0)
+            return std::nullopt;
+        return float(100.0 * double(usedMemory) / whole);
     }
 };

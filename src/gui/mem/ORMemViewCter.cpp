@@ -1,21 +1,18 @@
 #include "ORMemViewCter.h"
 
-#include "ORDispatch.h"
+#include "MemoryMonitor.h"
 #include "ORMemCircleView.h"
-#include "ORPrefConfig.h"
 #include "ORQuotesWinCter.h"
 #include "ORQuotesWindow.h"
 #include "ORUtility.h"
 #include "ORVerticalBarView.h"
 #include "PageStyle.h"
 
-#include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 Q_LOGGING_CATEGORY(lcMemPage, "sweepwright.mem.page", QtInfoMsg)
@@ -24,14 +21,10 @@ using namespace sw;
 
 namespace {
 
-constexpr int kRefreshSeconds = 30;
 constexpr int kCircleSide = 120;
 // The busy gauge sits this far right of and above the page's centre.
 constexpr int kCircleRight = 340;
 constexpr int kCircleUp = 235;
-
-// Written and read on the main thread only.
-int g_releaseFlag = ORMemViewCter::Idle;
 
 QString sizeText(qint64 bytes)
 {
@@ -54,28 +47,26 @@ ORMemViewCter::ORMemViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     memVerticalBar->setDelegate(this);
     m_diskColors.page = this;
     diskVerticalBar->setDelegate(&m_diskColors);
-    // The gauge first: the first refresh may already start a release.
     setCircle();
-    start();
+    MemoryMonitor &monitor = MemoryMonitor::shareInstance();
+    connect(&monitor, &MemoryMonitor::memoryRefreshed, this, &ORMemViewCter::showMemory);
+    connect(&monitor, &MemoryMonitor::releaseStarted, this, [this] { showReleasing(true); });
+    connect(&monitor, &MemoryMonitor::releaseFinished, this, [this](qint64 released) {
+        showReleasing(false);
+        memoryFreed(released);
+    });
+    // Made while a release runs (the tray's, or an automatic one).
+    if (monitor.isReleasing())
+        showReleasing(true);
+    if (monitor.memory())
+        showMemory(*monitor.memory());
+    monitor.watch(this);  // refreshes at once when the clock was not running
 }
 
 ORMemViewCter::~ORMemViewCter()
 {
     memVerticalBar->setDelegate(nullptr);
     diskVerticalBar->setDelegate(nullptr);
-}
-
-int ORMemViewCter::firstRefreshDelay(qint64 secondsSinceEpoch)
-{
-    // The platform's reference date (2001-01-01) lies on a 30-second mark of
-    // the epoch, so either count gives the same marks.
-    const qint64 into = ((secondsSinceEpoch % kRefreshSeconds) + kRefreshSeconds) % kRefreshSeconds;
-    return int(kRefreshSeconds - into);
-}
-
-int ORMemViewCter::releaseFlag()
-{
-    return g_releaseFlag;
 }
 
 std::optional<QColor> ORMemViewCter::colorWithIndex(int index)
@@ -200,50 +191,25 @@ void ORMemViewCter::viewDidAppear()
     refreshMemAndDiskTextField();
 }
 
-void ORMemViewCter::start()
-{
-    refreshMemUsage();
-    const int delay = firstRefreshDelay(QDateTime::currentSecsSinceEpoch());
-    QTimer::singleShot(delay * 1000, this, &ORMemViewCter::monitorMemory);
-}
-
-void ORMemViewCter::monitorMemory()
-{
-    if (g_releaseFlag != Idle || timer)
-        return;
-    timer = new QTimer(this);
-    timer->setInterval(kRefreshSeconds * 1000);
-    connect(timer.data(), &QTimer::timeout, this, &ORMemViewCter::refreshMemUsage);
-    timer->start();
-}
-
-void ORMemViewCter::stop()
-{
-    if (timer) {
-        timer->stop();
-        timer->deleteLater();
-    }
-    timer = nullptr;
-}
-
 void ORMemViewCter::refreshMemUsage()
 {
-    const std::optional<ORMemory> fresh = memoryCollection.memory();
-    if (!fresh)
-        return;
+    MemoryMonitor::shareInstance().refreshMemUsage();
+}
+
+void ORMemViewCter::freeMemory()
+{
+    MemoryMonitor::shareInstance().freeMemory();
+}
+
+void ORMemViewCter::showMemory(const ORMemory &fresh)
+{
     memory = fresh;
-    const float usage = fresh->usagePercent();
-    // Not while a release runs: its finish refreshes before it is idle again,
-    // and a usage that stays above the threshold would release forever.
-    if (g_releaseFlag == Idle && ORPrefConfig::autoMemoryEnable()
-        && usage >= float(ORPrefConfig::memoryUsageEnable()))
-        freeMemory();
-    qCDebug(lcMemPage, "wired-----> %s", qUtf8Printable(sizeText(fresh->wiredMemory)));
-    qCDebug(lcMemPage, "compressed-----> %s", qUtf8Printable(sizeText(fresh->compressedMemory)));
-    qCDebug(lcMemPage, "filecache-----> %s", qUtf8Printable(sizeText(fresh->filecacheMemory)));
-    qCDebug(lcMemPage, "app-----> %s", qUtf8Printable(sizeText(fresh->appMemory)));
-    qCDebug(lcMemPage, "free-----> %s", qUtf8Printable(sizeText(fresh->freeMemory)));
-    qCDebug(lcMemPage, "total-----> %s", qUtf8Printable(sizeText(fresh->total())));
+    qCDebug(lcMemPage, "wired-----> %s", qUtf8Printable(sizeText(fresh.wiredMemory)));
+    qCDebug(lcMemPage, "compressed-----> %s", qUtf8Printable(sizeText(fresh.compressedMemory)));
+    qCDebug(lcMemPage, "filecache-----> %s", qUtf8Printable(sizeText(fresh.filecacheMemory)));
+    qCDebug(lcMemPage, "app-----> %s", qUtf8Printable(sizeText(fresh.appMemory)));
+    qCDebug(lcMemPage, "free-----> %s", qUtf8Printable(sizeText(fresh.freeMemory)));
+    qCDebug(lcMemPage, "total-----> %s", qUtf8Printable(sizeText(fresh.total())));
     loadMemoryVerticalBar();
     refreshDisk();
     refreshMemAndDiskTextField();
@@ -253,6 +219,10 @@ void ORMemViewCter::loadMemoryVerticalBar()
 {
     if (!memory)
         return;
+    if (!memory->consistent) {
+        memVerticalBar->removeData();
+        return;
+    }
     memVerticalBar->setupWithData({memory->wiredMemory, memory->compressedMemory, memory->filecacheMemory,
                                    memory->appMemory, memory->freeMemory});
 }
@@ -267,56 +237,36 @@ void ORMemViewCter::refreshDisk()
 
 void ORMemViewCter::refreshMemAndDiskTextField()
 {
-    if (memory) {
+    if (memory && memory->consistent) {
         wiredTextField->setText(sizeText(memory->wiredMemory));
         compressedTextField->setText(sizeText(memory->compressedMemory));
         filecacheTextField->setText(sizeText(memory->filecacheMemory));
         appMemTextField->setText(sizeText(memory->appMemory));
         availableTextField->setText(sizeText(memory->available()));
         totalTextField->setText(sizeText(memory->total()));
+    } else if (memory) {
+        // Counters that contradict each other tell nothing worth a number.
+        for (QLabel *field : {wiredTextField, compressedTextField, filecacheTextField, appMemTextField,
+                              availableTextField, totalTextField})
+            field->setText(tr("Unavailable"));
     }
     const ORDisk disk = or_disk.value_or(ORDisk());
     totalSpaceTextField->setText(sizeText(qint64(disk.used())));
     availableSpaceTextField->setText(sizeText(qint64(disk.free)));
 }
 
-void ORMemViewCter::freeMemory()
+void ORMemViewCter::showReleasing(bool releasing)
 {
-    if (g_releaseFlag != Idle)
-        return;
-    tmpFreeMemory = memoryCollection.memory().value_or(ORMemory()).freeMemory;
-    stop();
-    g_releaseFlag = Releasing;
-    circleView->show();
-    circleView->raise();
-    circleView->start();
-    freeMemoryButton->setEnabled(false);
-    butEnable(false);
-    // The worker touches nothing of the page: a page closed meanwhile is
-    // simply not told.
-    QPointer<ORMemViewCter> self(this);
-    ORDispatch::global(ORDispatch::Priority::Low, [self]() {
-        sw::MemoryRelease().run();
-        ORDispatch::main([self]() {
-            if (self)
-                self->finishRelease();
-            else
-                g_releaseFlag = Idle;
-        });
-    });
-}
-
-void ORMemViewCter::finishRelease()
-{
-    memory = memoryCollection.memory().value_or(ORMemory());
-    memoryFreed(memory->freeMemory - tmpFreeMemory);
-    loadMemoryVerticalBar();
-    butEnable(true);
-    freeMemoryButton->setEnabled(true);
-    circleView->stop();
-    circleView->hide();
-    start();
-    g_releaseFlag = Idle;
+    if (releasing) {
+        circleView->show();
+        circleView->raise();
+        circleView->start();
+    } else {
+        circleView->stop();
+        circleView->hide();
+    }
+    freeMemoryButton->setEnabled(!releasing);
+    butEnable(!releasing);
 }
 
 void ORMemViewCter::memoryFreed(qint64 bytes)

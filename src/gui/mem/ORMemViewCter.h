@@ -17,34 +17,26 @@ class ORQuotesWinCter;
 class ORVerticalBarView;
 class QLabel;
 class QPushButton;
-class QTimer;
 
 // The memory tool's page: the memory figures as a bar of wired, compressed,
 // file cache, app and free memory with a legend, the disk of the Documents
 // folder as a second bar, and the release button.
 //
-// A clock refreshes the figures every 30 seconds, on the 30-second marks of
-// the wall clock; when automatic release is on and usage reaches the
-// threshold of the preferences, a refresh starts a release. A release runs
-// on a low-priority worker with the sidebar disabled and the clock stopped,
-// then shows the released amount on the page and in a pop-up.
+// The clock, the automatic release and the release itself belong to the
+// memory engine (sw::MemoryMonitor), which runs from the program's start;
+// the page keeps it refreshing while the page lives, shows every refresh,
+// and while a release runs shows the busy gauge with the sidebar disabled,
+// then the released amount on the page and in a pop-up. Figures that
+// contradict each other are shown as unavailable.
 class ORMemViewCter : public ORBaseViewCter, public ORVerticalBarViewDelegate
 {
     Q_OBJECT
 
 public:
-    enum ReleaseFlag { Idle = 1, Releasing = 2 };
-
     explicit ORMemViewCter(ORBasedViewCterDelegate *delegate = nullptr, QWidget *parent = nullptr);
     ~ORMemViewCter() override;
 
-    // Seconds from secondsSinceEpoch to the next 30-second mark (1 to 30).
-    static int firstRefreshDelay(qint64 secondsSinceEpoch);
-    static int releaseFlag();
-
-    void start();
-    void stop();
-    void monitorMemory();
+    // Asks the engine to refresh now / to release.
     void refreshMemUsage();
     void freeMemory();
     void memoryFreed(qint64 bytes);
@@ -59,8 +51,6 @@ public:
     ORMemoryCollection memoryCollection;
     std::optional<ORMemory> memory;
     std::optional<ORDisk> or_disk;
-    qint64 tmpFreeMemory = 0;
-    QPointer<QTimer> timer;
     ORVerticalBarView *memVerticalBar = nullptr;
     ORVerticalBarView *diskVerticalBar = nullptr;
     ORMemCircleView *circleView = nullptr;
@@ -95,7 +85,8 @@ protected:
 private:
     void buildView();
     QWidget *legendRow(const QString &name, QWidget **swatch, QLabel **field);
-    void finishRelease();
+    void showMemory(const ORMemory &fresh);
+    void showReleasing(bool releasing);
     void placeCircle();
 
     // The disk bar in the colours of its swatches: used 0, free 4.

@@ -1,6 +1,7 @@
 #include "GeneralPrefViewController.h"
 
 #include "AutostartEntries.h"
+#include "MemoryMonitor.h"
 #include "ORImage.h"
 #include "ORLayout.h"
 #include "ORPrefConfig.h"
@@ -91,6 +92,7 @@ void GeneralPrefViewController::clickRunSysStartup(bool on)
 void GeneralPrefViewController::onBtnAutoMemory(bool on)
 {
     ORPrefConfig::setAutoMemoryEnable(on);
+    sw::MemoryMonitor::shareInstance().preferencesChanged();
     m_btnMemoryUsage->setEnabled(on);
 }
 

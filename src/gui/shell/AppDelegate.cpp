@@ -3,6 +3,7 @@
 #include "AutostartEntries.h"
 #include "GeneralPrefViewController.h"
 #include "MASPreferencesWindowController.h"
+#include "MemoryMonitor.h"
 #include "ORLayout.h"
 #include "ORMainWinController.h"
 #include "ORPrefConfig.h"
@@ -30,6 +31,9 @@ void AppDelegate::applicationDidFinishLaunching()
     ORPrefConfig::registerDefaults(ORPrefConfig::archiveDefaults());
     setPreferenceValue();
     setUpAutoStart();
+    // The memory clock runs from here when automatic release is on, whether
+    // or not the memory page is ever opened.
+    sw::MemoryMonitor::shareInstance().preferencesChanged();
 }
 
 void AppDelegate::showMainWin()

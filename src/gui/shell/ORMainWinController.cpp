@@ -1,8 +1,8 @@
 #include "ORMainWinController.h"
 
+#include "MemoryMonitor.h"
 #include "ORBaseViewCter.h"
 #include "ORImage.h"
-#include "ORMemViewCter.h"
 #include "SYFlatButton.h"
 
 #include <QAction>
@@ -69,6 +69,10 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
     if (!m_tools.isEmpty())
         next(m_tools.first().entryPage);
     setStatusMenu();
+    // A release, from the tray or automatic, shows on the memory page and
+    // its pop-up, shown or not: the page is made when it has not been yet.
+    connect(&sw::MemoryMonitor::shareInstance(), &sw::MemoryMonitor::releaseStarted, this,
+            [this] { pageController(sw::MemoryPage); });
 }
 
 ORMainWinController::~ORMainWinController() = default;
@@ -278,12 +282,8 @@ void ORMainWinController::setStatusMenu()
     m_statusMenu = new QMenu(this);
     QAction *open = m_statusMenu->addAction(tr("Open Sweepwright"));
     connect(open, &QAction::triggered, this, &ORMainWinController::openMainWindowRequested);
-    // The memory page releases, shown or not; its pop-up tells the amount.
     QAction *release = m_statusMenu->addAction(tr("Release Memory"));
-    connect(release, &QAction::triggered, this, [this] {
-        if (auto *memory = qobject_cast<ORMemViewCter *>(pageController(sw::MemoryPage)))
-            memory->freeMemory();
-    });
+    connect(release, &QAction::triggered, this, [] { sw::MemoryMonitor::shareInstance().freeMemory(); });
     QAction *preferences = m_statusMenu->addAction(tr("Preferences…"));
     connect(preferences, &QAction::triggered, this, &ORMainWinController::preferencesRequested);
     m_statusMenu->addSeparator();

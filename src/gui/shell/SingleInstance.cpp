@@ -1,28 +1,80 @@
 #include "SingleInstance.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLoggingCategory>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sw {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcInstance, "sweepwright.instance", QtInfoMsg)
+
 constexpr int kTimeoutMs = 1000;
 const QByteArray kShow = QByteArrayLiteral("show\n");
+
+// A real folder (not a link) of this user that nobody else may enter.
+bool isPrivateFolder(const QString &path)
+{
+    struct stat st;
+    return QDir::isAbsolutePath(path) && ::lstat(QFile::encodeName(path).constData(), &st) == 0
+        && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 07777) == 0700;
+}
+
+// Whether the other end of a connected local socket runs as this user.
+bool peerIsThisUser(qintptr descriptor)
+{
+    struct ucred peer{};
+    socklen_t size = sizeof peer;
+    return descriptor >= 0 && ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
+        && size == sizeof peer && peer.uid == ::geteuid();
+}
+
 }  // namespace
 
-SingleInstance::SingleInstance(const QString &key, QObject *parent)
-    : QObject(parent), m_name(QStringLiteral("%1-%2").arg(key).arg(getuid()))
+SingleInstance::SingleInstance(const QString &key, QObject *parent) : QObject(parent)
 {
+    const QString folder = privateFolder();
+    if (!folder.isEmpty())
+        m_path = folder + QLatin1Char('/') + key;
+}
+
+QString SingleInstance::privateFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (isPrivateFolder(runtime))
+        return runtime;
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (!QDir::isAbsolutePath(cache))
+        cache = QDir::homePath() + QStringLiteral("/.cache");
+    const QString own = QDir::cleanPath(cache) + QStringLiteral("/sweepwright");
+    if (QDir().mkpath(cache))
+        ::mkdir(QFile::encodeName(own).constData(), 0700);
+    if (isPrivateFolder(own))
+        return own;
+    qCWarning(lcInstance).noquote() << QStringLiteral("No private folder for the single-instance socket (%1)").arg(own);
+    return QString();
 }
 
 bool SingleInstance::notifyRunningInstance()
 {
+    if (m_path.isEmpty())
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(m_name);
+    socket.connectToServer(m_path);
     if (!socket.waitForConnected(kTimeoutMs))
         return false;
+    if (!peerIsThisUser(socket.socketDescriptor())) {
+        qCWarning(lcInstance).noquote() << QStringLiteral("%1 is held by another user: not asked").arg(m_path);
+        socket.abort();
+        return false;
+    }
     socket.write(kShow);
     socket.waitForBytesWritten(kTimeoutMs);
     socket.disconnectFromServer();
@@ -31,25 +83,37 @@ bool SingleInstance::notifyRunningInstance()
 
 bool SingleInstance::listen()
 {
+    if (m_path.isEmpty())
+        return false;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_name)) {
-        // A socket left behind by a crashed instance: nobody answered it, so take it over.
-        QLocalServer::removeServer(m_name);
-        if (!m_server->listen(m_name))
+    if (!m_server->listen(m_path)) {
+        // Left behind by a crashed instance, or held by someone who is no
+        // instance of this user: nobody of ours answered it, so take it over.
+        QLocalServer::removeServer(m_path);
+        if (!m_server->listen(m_path))
             return false;
     }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *client = m_server->nextPendingConnection()) {
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (client->readAll().startsWith(kShow.trimmed()))
-                    emit showRequested();
-                client->disconnectFromServer();
-            });
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        }
-    });
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
     return true;
+}
+
+void SingleInstance::acceptConnections()
+{
+    while (QLocalSocket *client = m_server->nextPendingConnection()) {
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        if (!peerIsThisUser(client->socketDescriptor())) {
+            qCWarning(lcInstance) << "A message from another user was ignored";
+            client->abort();
+            client->deleteLater();
+            continue;
+        }
+        connect(client, &QLocalSocket::readyRead, this, [this, client] {
+            if (client->readAll().startsWith(kShow.trimmed()))
+                emit showRequested();
+            client->disconnectFromServer();
+        });
+    }
 }
 
 }  // namespace sw
