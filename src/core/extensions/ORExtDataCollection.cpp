@@ -26,11 +26,6 @@ Q_LOGGING_CATEGORY(lcExt, "sweepwright.extensions", sw::logThreshold(QtDebugMsg)
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ORExtDataCollection", text);
-}
-
 bool existsAt(const QString &path)
 {
     struct stat st;
