@@ -4,7 +4,8 @@
 // SWEEPWRIGHT_PKEXEC names while the object lives. It answers as pkexec does
 // without asking anyone: mode "cancel" exits 126 (dialog dismissed), "deny"
 // exits 127 (not authorised), anything else becomes the command in its own
-// process. Every start appends its arguments to a log, so tests can count them.
+// process, after running the "before" command if one is set. Every start
+// appends its arguments to a log, so tests can count them.
 
 #include "FixtureTree.h"
 
@@ -54,16 +55,21 @@ public:
                                           "cancel) exit 126 ;;\n"
                                           "deny) exit 127 ;;\n"
                                           "esac\n"
+                                          "if [ -n \"$SW_TEST_PKEXEC_BEFORE\" ]; then sh -c \"$SW_TEST_PKEXEC_BEFORE\" </dev/null; fi\n"
                                           "exec \"$@\"\n")),
           m_log(m_tree.path(QStringLiteral("starts.log"))),
           m_programEnv("SWEEPWRIGHT_PKEXEC", QFile::encodeName(m_program)),
           m_logEnv("SW_TEST_PKEXEC_LOG", QFile::encodeName(m_log)),
-          m_modeEnv("SW_TEST_PKEXEC_MODE", QByteArray(""))
+          m_modeEnv("SW_TEST_PKEXEC_MODE", QByteArray("")),
+          m_beforeEnv("SW_TEST_PKEXEC_BEFORE", QByteArray(""))
     {
         QFile::setPermissions(m_program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void setMode(const char *mode) { qputenv("SW_TEST_PKEXEC_MODE", mode); }
+    // A shell command run while the "dialog" is up, before the command starts:
+    // what another process of the user could do meanwhile.
+    void setBefore(const QByteArray &command) { qputenv("SW_TEST_PKEXEC_BEFORE", command); }
     QString program() const { return m_program; }
     QString folder() const { return m_tree.root(); }
 
@@ -83,6 +89,7 @@ private:
     EnvOverride m_programEnv;
     EnvOverride m_logEnv;
     EnvOverride m_modeEnv;
+    EnvOverride m_beforeEnv;
 };
 
 }  // namespace swtest

@@ -147,6 +147,21 @@ TEST(STPrivilegedTaskRun, CommandRunsInItsFolderWhileTheCallerStaysPut)
     EXPECT_EQ(pkexec.starts().size(), 1);
 }
 
+// A command fed more than a pipe holds before it starts: the input must be
+// there in full, or the caller would wait on the dialog and the command on it.
+TEST(STPrivilegedTaskRun, CommandReadsItsWholeInputGivenBeforeTheLaunch)
+{
+    PkexecStandIn pkexec;
+    const QByteArray input = QByteArray(300 * 1024, 'r') + "\nlast line\n";
+    STPrivilegedTask task(QStringLiteral("/usr/bin/wc"), {QStringLiteral("-c")}, QStringLiteral("/"));
+    task.setStandardInput(input);
+    ASSERT_EQ(task.launch(), 0);
+    const QByteArray counted = task.outputFileHandle()->readAll().trimmed();
+    task.waitUntilExit();
+    EXPECT_EQ(counted.toLongLong(), input.size());
+    EXPECT_EQ(task.terminationStatus(), 0);
+}
+
 // --- where pkexec comes from ---------------------------------------------------
 
 TEST(STPrivilegedTaskAvailability, UsesTheNamedProgramElsePkexecOnPath)

@@ -1,10 +1,10 @@
 #include "ORExtDataCollection.h"
 
+#include "AdminPass.h"
 #include "ExtNotifications.h"
 #include "LogCategory.h"
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
-#include "PrivilegedRemoval.h"
 #include "ProtectedPaths.h"
 #include "RemovalRun.h"
 
@@ -25,11 +25,6 @@
 Q_LOGGING_CATEGORY(lcExt, "sweepwright.extensions", sw::logThreshold(QtDebugMsg))
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ORExtDataCollection", text);
-}
 
 bool existsAt(const QString &path)
 {
@@ -258,50 +253,14 @@ struct AdminItem
     qsizetype earlier = -1;  // its outcome from the user's own attempt, if it had one
 };
 
-// The real path of an item rm may be given: below its root with no link on
-// the way (rm would follow one), outside the protected folders, and there.
-QString adminPath(sw::RemovalRun &run, const AdminItem &a)
-{
-    const sw::AnchoredRoot *root = run.roots().open(a.root);
-    const auto relative = root ? root->relativeOf(a.item.itemPath) : std::nullopt;
-    const QString real = relative && !relative->isEmpty() ? root->pathForProgram(*relative) : QString();
-    if (real.isEmpty() || sw::ProtectedPaths::isProtected(real) || !sw::PrivilegedRemoval::isAcceptablePath(real))
-        return {};
-    return real;
-}
-
-// The privileged part of a removal: one rm for every item, then each item's
-// outcome from what is really gone.
+// The privileged part of a removal: one helper run for every item, each
+// item's outcome what the helper removed.
 QList<sw::RemovalOutcome> removeAsAdmin(sw::RemovalRun &run, const QList<AdminItem> &items)
 {
-    QStringList realPaths;
-    QStringList all;
-    for (const AdminItem &a : items) {
-        const QString real = adminPath(run, a);
-        realPaths.append(real);
-        if (!real.isEmpty())
-            all.append(real);
-    }
-    const sw::PrivilegedRemoval::Result result =
-        all.isEmpty() ? sw::PrivilegedRemoval::Result{} : sw::PrivilegedRemoval::removeAll(all);
-    QList<sw::RemovalOutcome> outcomes;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const ORExtItem &item = items.at(i).item;
-        sw::RemovalOutcome outcome{item.itemPath, item.itemSize, 0, {}};
-        const sw::AnchoredRoot *root = run.roots().open(items.at(i).root);
-        if (realPaths.at(i).isEmpty() || !root) {
-            outcome.failures.append({item.itemPath, tr("cannot be reached below its folder; left in place")});
-        } else if (result.outcome != sw::PrivilegedRemoval::Result::Outcome::Ran) {
-            outcome.failures.append({item.itemPath, result.reason()});
-        } else {
-            // Counted is what disappeared, whatever rm's status says.
-            outcome.removed = qMax<qint64>(0, item.itemSize - root->measure(item.itemPath));
-            if (existsAt(realPaths.at(i)))
-                outcome.failures.append({item.itemPath, result.reason()});
-        }
-        outcomes.append(outcome);
-    }
-    return outcomes;
+    sw::AdminPass pass(run);
+    for (const AdminItem &a : items)
+        pass.add({a.root, a.item.itemPath, sw::RemovalRun::Mode::Whole, a.item.itemSize, {}});
+    return pass.run();
 }
 
 }  // namespace

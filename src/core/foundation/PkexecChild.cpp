@@ -71,7 +71,7 @@ bool PkexecChild::isAvailable(const QString &program)
 }
 
 PkexecChild::Started PkexecChild::spawn(const QString &program, const QString &launchPath,
-                                        const QStringList &arguments, const QString &workingFolder)
+                                        const QStringList &arguments, const QString &workingFolder, int inputFd)
 {
     Started started;
     int pipeFds[2];
@@ -93,7 +93,10 @@ PkexecChild::Started PkexecChild::spawn(const QString &program, const QString &l
     // three standard ones are not handed to a process that will run as root.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (inputFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, inputFd, STDIN_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
     if (!folder.isEmpty())
         posix_spawn_file_actions_addchdir_np(&actions, folder.constData());

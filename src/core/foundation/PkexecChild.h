@@ -26,10 +26,10 @@ public:
         int error = 0;      // errno of a failed start
     };
     // Starts [program, launchPath, arguments...] in workingFolder with standard
-    // input /dev/null, standard output a pipe and standard error inherited. The
-    // caller's own current folder is left alone.
+    // input inputFd (/dev/null when -1), standard output a pipe and standard
+    // error inherited. The caller's own current folder is left alone.
     static Started spawn(const QString &program, const QString &launchPath, const QStringList &arguments,
-                         const QString &workingFolder);
+                         const QString &workingFolder, int inputFd = -1);
 
     enum class Outcome {
         CommandStarted,  // pkexec has become the command

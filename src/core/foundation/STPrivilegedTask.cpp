@@ -2,6 +2,7 @@
 
 #include "ORNotificationCenter.h"
 #include "PkexecChild.h"
+#include "UniqueFd.h"
 
 #include <QAbstractEventDispatcher>
 #include <QDir>
@@ -13,6 +14,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,6 +50,26 @@ qint32 launchStatus(PkexecChild::Outcome outcome)
         break;
     }
     return STPrivilegedTask::errAuthorizationSuccess;
+}
+
+// The command's standard input as a file of its own, read from its start:
+// unlike a pipe it never fills up while pkexec waits for the user.
+sw::UniqueFd inputFile(const QByteArray &input)
+{
+    if (input.isEmpty())
+        return sw::UniqueFd();
+    sw::UniqueFd fd(::memfd_create("sweepwright-input", MFD_CLOEXEC));
+    for (qsizetype done = 0; fd && done < input.size();) {
+        const ssize_t n = ::write(fd.get(), input.constData() + done, size_t(input.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return sw::UniqueFd();
+        done += n;
+    }
+    if (fd && ::lseek(fd.get(), 0, SEEK_SET) != 0)
+        return sw::UniqueFd();
+    return fd;
 }
 
 std::unique_ptr<STPrivilegedTask> launchedAndAwaited(std::unique_ptr<STPrivilegedTask> task)
@@ -140,8 +162,13 @@ qint32 STPrivilegedTask::beginLaunch()
             << "AuthorizationExecuteWithPrivileges() function not available on this system";
         return errAuthorizationFunctionUnavailable;
     }
+    const sw::UniqueFd input = inputFile(standardInput());
+    if (!input && !standardInput().isEmpty()) {
+        qCWarning(lcPrivileged).noquote() << "Cannot hand the input to" << description() << ":" << std::strerror(errno);
+        return errAuthorizationToolExecuteFailure;
+    }
     const PkexecChild::Started child =
-        PkexecChild::spawn(program, launchPath(), arguments(), currentDirectoryPath());
+        PkexecChild::spawn(program, launchPath(), arguments(), currentDirectoryPath(), input ? input.get() : -1);
     if (child.error != 0) {
         qCWarning(lcPrivileged).noquote()
             << "Cannot start" << program << "for" << description() << ":" << std::strerror(child.error);

@@ -2,6 +2,7 @@
 
 #include <QMetaType>
 #include <QMutex>
+#include <QByteArray>
 #include <QMutexLocker>
 #include <QString>
 #include <QStringList>
@@ -78,6 +79,11 @@ public:
     // Defaults to the process's current folder at creation.
     QString currentDirectoryPath() const { return locked(m_currentDirectoryPath); }
     void setCurrentDirectoryPath(const QString &path) { assign(m_currentDirectoryPath, path); }
+    // What the command reads on its standard input (nothing: /dev/null). It is
+    // written in full before pkexec starts, so a command that answers only
+    // once the authorisation is through never waits on its caller.
+    QByteArray standardInput() const { return locked(m_standardInput); }
+    void setStandardInput(const QByteArray &input) { assign(m_standardInput, input); }
     // The read end of the command's standard output; null until a successful
     // launch. Read it when the command writes much, or it blocks on a full pipe.
     std::shared_ptr<QFile> outputFileHandle() const { return locked(m_outputFileHandle); }
@@ -131,6 +137,7 @@ private:
     QString m_launchPath;
     QStringList m_arguments;
     QString m_currentDirectoryPath;
+    QByteArray m_standardInput;
     std::shared_ptr<QFile> m_outputFileHandle;
     bool m_isRunning = false;
     bool m_launching = false;

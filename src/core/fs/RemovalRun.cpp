@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -99,13 +100,18 @@ const RemovalOutcome &RemovalRun::add(RemovalOutcome outcome)
 std::optional<RemovalRun::Target> RemovalRun::reach(const AnchoredRoot *root, const QString &path,
                                                     RemovalOutcome &outcome)
 {
-    Target target{root, {}, {}, {}};
     const std::optional<QByteArray> relative = root->relativeOf(path);
     if (!relative) {
         fail(outcome, path, tr("not inside %1").arg(root->path()));
         return std::nullopt;
     }
-    target.relative = *relative;
+    return reachRelative(root, *relative, path, outcome);
+}
+
+std::optional<RemovalRun::Target> RemovalRun::reachRelative(const AnchoredRoot *root, const QByteArray &relative,
+                                                            const QString &path, RemovalOutcome &outcome)
+{
+    Target target{root, relative, {}, {}};
     if (ProtectedPaths::isProtected(root->realPathOf(target.relative)) || ProtectedPaths::isProtected(path)) {
         fail(outcome, path, tr("protected folder"));
         return std::nullopt;
@@ -220,6 +226,27 @@ const RemovalOutcome &RemovalRun::removeChosen(const QString &path, qint64 size,
     } else if (std::optional<Target> target = reach(anchored, clean, outcome)) {
         removeItem(*target, Mode::Whole, outcome);
     }
+    return finish(std::move(outcome));
+}
+
+const RemovalOutcome &RemovalRun::removeIdentified(const AnchoredRoot &root, const QByteArray &relative,
+                                                   const FileIdentity &expected, Mode mode, qint64 size)
+{
+    const QString path = root.realPathOf(relative);
+    RemovalOutcome outcome{path, size, 0, {}};
+    std::optional<Target> target;
+    const QList<QByteArray> names = relative.split('/');
+    const bool plain = !relative.isEmpty() && std::none_of(names.cbegin(), names.cend(), [](const QByteArray &name) {
+        return name.isEmpty() || name == "." || name == "..";
+    });
+    if (!plain)
+        fail(outcome, path, tr("not a plain path below %1").arg(root.realPath()));
+    else
+        target = reachRelative(&root, relative, path, outcome);
+    if (target && !target->id.sameFile(expected))
+        fail(outcome, path, tr("it is no longer the item that was listed"));
+    else if (target)
+        removeItem(*target, mode, outcome);
     return finish(std::move(outcome));
 }
 

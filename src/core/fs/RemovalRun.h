@@ -51,6 +51,12 @@ public:
     // chose the item (chosenFolder, a real path; not checked when empty): a
     // folder on its way swapped for a link meanwhile is not followed.
     const RemovalOutcome &removeChosen(const QString &path, qint64 size, const QString &chosenFolder = {});
+    // Removes the item at relative below root, a root the caller opened and
+    // checked itself (the privileged helper's table roots), only while it is
+    // still the entry expected (same device and inode): an entry swapped
+    // since it was listed is left alone. The root itself is never removed.
+    const RemovalOutcome &removeIdentified(const AnchoredRoot &root, const QByteArray &relative,
+                                           const FileIdentity &expected, Mode mode, qint64 size);
     // An outcome decided elsewhere (the privileged removal), logged and kept.
     const RemovalOutcome &add(RemovalOutcome outcome);
 
@@ -68,6 +74,8 @@ public:
 private:
     struct Target;
     std::optional<Target> reach(const AnchoredRoot *root, const QString &path, RemovalOutcome &outcome);
+    std::optional<Target> reachRelative(const AnchoredRoot *root, const QByteArray &relative, const QString &path,
+                                        RemovalOutcome &outcome);
     void removeItem(const Target &target, Mode mode, RemovalOutcome &outcome);
     void fail(RemovalOutcome &outcome, const QString &path, const QString &reason) const;
     void log(const RemovalFailure &failure) const;

@@ -11,12 +11,12 @@ namespace sw {
 class RemovalRun;
 
 // The junk items only an administrator may remove (system caches and logs
-// of other owners), collected while the user's own items go and then removed
-// together by one privileged `rm` run, so a removal asks for the password
-// once. A folder item is emptied, as the user's own are: its entries are
-// named to rm, not the folder. Each item's outcome is what is gone
-// afterwards; cancelling the password dialog leaves every item in place and
-// says so.
+// of other owners), collected while the user's own items go and then handed
+// together to the administrator pass, so a removal asks for the password
+// once. A folder item is emptied, as the user's own are, unless its
+// category removes items whole. Each item's outcome is what the privileged
+// helper removed; cancelling the password dialog leaves every item in place
+// and says so.
 class JunkAdminRemoval
 {
 public:
@@ -31,8 +31,6 @@ public:
     QList<std::pair<qint64, ORjunkDataItem>> run(RemovalRun &run);
 
 private:
-    QStringList pathsFor(RemovalRun &run, qint64 groupID, const ORjunkDataItem &item) const;
-
     bool m_allowed;
     QList<std::pair<qint64, ORjunkDataItem>> m_items;
 };

@@ -1,9 +1,9 @@
 #include "AppRemoval.h"
 
+#include "AdminPass.h"
 #include "JobControl.h"
 #include "ORUtility.h"
 #include "PackageCommands.h"
-#include "PrivilegedRemoval.h"
 #include "ProtectedPaths.h"
 #include "RemovalRun.h"
 #include "UninstLog.h"
@@ -77,44 +77,20 @@ bool AppRemoval::removeAsAdministrator()
 {
     if (m_admin.isEmpty())
         return true;
-    // rm is given the real path of each item, and only while no link lies on
-    // its way below its anchor, so it cannot be steered elsewhere by a link.
-    QStringList paths;
-    QList<const AnchoredRoot *> roots;
-    for (const Marked &marked : std::as_const(m_admin)) {
-        const AnchoredRoot *root = m_run.roots().open(marked.origin.root, {CategoryRoots::kHomeEntries});
-        const std::optional<QByteArray> relative = root ? root->relativeOf(marked.item.itemPath) : std::nullopt;
-        const QString real = relative && !relative->isEmpty() ? root->pathForProgram(*relative) : QString();
-        const bool usable = !real.isEmpty() && !ProtectedPaths::isProtected(real) && PrivilegedRemoval::isAcceptablePath(real);
-        roots.append(usable ? root : nullptr);
-        paths.append(usable ? real : QString());
+    AdminPass pass(m_run);
+    for (const Marked &marked : std::as_const(m_admin))
+        pass.add({marked.origin.root, marked.item.itemPath, RemovalRun::Mode::Whole, marked.item.itemSize,
+                  {CategoryRoots::kHomeEntries}});
+    const QList<RemovalOutcome> outcomes = pass.run();
+    for (qsizetype i = 0; i < outcomes.size(); ++i) {
+        record(m_admin.at(i), outcomes.at(i).removed);
+        m_run.add(outcomes.at(i));
     }
-    QStringList given = paths;
-    given.removeAll(QString());
-    const PrivilegedRemoval::Result result = PrivilegedRemoval::removeAll(given);
-    for (qsizetype i = 0; i < m_admin.size(); ++i) {
-        const Marked &marked = m_admin.at(i);
-        if (!roots.at(i)) {
-            leaveInPlace(marked, tr("cannot be reached below its folder; left in place"));
-            continue;
-        }
-        if (result.outcome != PrivilegedRemoval::Result::Outcome::Ran) {
-            leaveInPlace(marked, result.reason());
-            continue;
-        }
-        RemovalOutcome outcome{marked.item.itemPath, marked.item.itemSize, 0, {}};
-        const qint64 left = roots.at(i)->measure(marked.item.itemPath);
-        outcome.removed = qMax<qint64>(0, marked.item.itemSize - left);
-        if (left > 0 || result.remaining.contains(paths.at(i)))
-            outcome.failures.append({marked.item.itemPath, result.reason()});
-        record(marked, outcome.removed);
-        m_run.add(std::move(outcome));
-    }
-    if (result.outcome != PrivilegedRemoval::Result::Outcome::Cancelled)
+    if (pass.status() != AdminPass::Status::Cancelled)
         return true;
     qCInfo(lcUninst) << "User cancelled";
     for (const Marked &marked : std::as_const(m_packages))
-        leaveInPlace(marked, result.reason());
+        leaveInPlace(marked, pass.reason());
     return false;
 }
 

@@ -1,0 +1,208 @@
+#include "AdminPass.h"
+
+#include "AnchoredRoot.h"
+#include "ORLayout.h"
+#include "PkexecChild.h"
+#include "PrivilegedRequest.h"
+#include "PrivilegedRoots.h"
+#include "STPrivilegedTask.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <optional>
+
+namespace sw {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("AdminPass", text);
+}
+
+QString refusalText(PrivilegedAnswer::Refusal refusal)
+{
+    using Refusal = PrivilegedAnswer::Refusal;
+    switch (refusal) {
+    case Refusal::None: break;
+    case Refusal::Malformed: return tr("the administrator removal did not understand the request; left in place");
+    case Refusal::OutsideTable: return tr("lies outside the places the administrator removal covers; left in place");
+    case Refusal::RootChanged: return tr("its folder changed while the password was asked for; left in place");
+    case Refusal::Protected: return tr("is or lies in a protected folder; left in place");
+    case Refusal::Changed: return tr("it changed while the password was asked for; left in place");
+    case Refusal::Unreachable: return tr("cannot be reached without following a link or entering another file system; left in place");
+    }
+    return QString();
+}
+
+QString statusText(AdminPass::Status status, qint32 code)
+{
+    switch (status) {
+    case AdminPass::Status::Cancelled: return tr("administrator authorisation was cancelled; left in place");
+    case AdminPass::Status::Refused: return tr("administrator rights were not granted (%1); left in place").arg(code);
+    case AdminPass::Status::Nothing:
+    case AdminPass::Status::Ran: break;
+    }
+    return QString();
+}
+
+// The folder of the running program, links resolved.
+QString programFolder()
+{
+    const QString self = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return self.isEmpty() ? QString() : QFileInfo(self).absolutePath();
+}
+
+}  // namespace
+
+// An item on its way to the helper: the request, and what it answers for.
+struct AdminPass::Pending
+{
+    qsizetype item = 0;  // in m_items
+    PrivilegedRequest request;
+};
+
+QString AdminPass::helperPath()
+{
+    if (qEnvironmentVariableIsSet("SWEEPWRIGHT_PRIVILEGED"))
+        return qEnvironmentVariable("SWEEPWRIGHT_PRIVILEGED");
+    const QString folder = programFolder();
+    if (folder.isEmpty())
+        return QString();
+    // Installed: BINDIR/<helpers>/; built: src/privileged beside src/gui and src/cli.
+    for (const QString &candidate : {QStringLiteral("/" SWEEPWRIGHT_HELPER_DIR "/sweepwright-privileged"),
+                                     QStringLiteral("/../privileged/sweepwright-privileged")}) {
+        const QFileInfo info(QDir::cleanPath(folder + candidate));
+        if (info.isFile() && info.isExecutable())
+            return info.filePath();
+    }
+    return QString();
+}
+
+// The request for one item, or nothing (the outcome says why).
+std::optional<AdminPass::Pending> AdminPass::prepare(const Item &item, RemovalOutcome &outcome)
+{
+    const AnchoredRoot *anchor = m_run.roots().open(item.root, item.allowed);
+    const std::optional<QByteArray> relative = anchor ? anchor->relativeOf(item.path) : std::nullopt;
+    const std::optional<AnchoredRoot::Item> found =
+        relative && !relative->isEmpty() ? anchor->locate(*relative) : std::nullopt;
+    const auto id = found ? FileIdentity::of(found->parent.get(), found->name.constData()) : std::nullopt;
+    if (!id) {
+        outcome.failures.append({item.path, tr("cannot be reached below its folder; left in place")});
+        return std::nullopt;
+    }
+    const QString real = anchor->realPathOf(*relative);
+    // The deepest folder of the table that holds the item.
+    std::optional<AnchoredRoot> table;
+    QString tableEntry;
+    for (const QString &entry : PrivilegedRoots::current()) {
+        std::optional<AnchoredRoot> candidate = AnchoredRoot::open(entry);
+        if (candidate && real.startsWith(candidate->realPath() + QLatin1Char('/'))
+            && (!table || candidate->realPath().size() > table->realPath().size())) {
+            table = std::move(candidate);
+            tableEntry = entry;
+        }
+    }
+    if (!table) {
+        outcome.failures.append({item.path, refusalText(PrivilegedAnswer::Refusal::OutsideTable)});
+        return std::nullopt;
+    }
+    Pending pending;
+    pending.request.root = QDir::cleanPath(tableEntry);
+    pending.request.rootDev = table->identity().dev;
+    pending.request.rootIno = table->identity().ino;
+    pending.request.relative = QFile::encodeName(real.mid(table->realPath().size() + 1));
+    pending.request.dev = id->dev;
+    pending.request.ino = id->ino;
+    pending.request.mode =
+        item.mode == RemovalRun::Mode::Whole ? PrivilegedRequest::Mode::Whole : PrivilegedRequest::Mode::Contents;
+    return pending;
+}
+
+// Starts the helper with every request and collects its answer lines; sets
+// the status, and the reason when it did not run.
+void AdminPass::launch(const QList<Pending> &pending, QList<QByteArray> &answers)
+{
+    const QString helper = helperPath();
+    if (helper.isEmpty()) {
+        m_status = Status::Refused;
+        m_reason = tr("the administrator helper sweepwright-privileged is not installed; left in place");
+        return;
+    }
+    QByteArray input;
+    for (const Pending &p : pending)
+        input += p.request.toLine();
+    // "/" as the working folder: it always exists, whatever the caller's own is.
+    STPrivilegedTask task(helper,
+                          {QStringLiteral("--layout"), ORLayout::kindName(), QStringLiteral("--root"),
+                           ORLayout::root(), QStringLiteral("--home"), ORLayout::home()},
+                          QStringLiteral("/"));
+    task.setStandardInput(input);
+    const qint32 code = task.launch();
+    if (code != STPrivilegedTask::errAuthorizationSuccess) {
+        m_status = code == STPrivilegedTask::errAuthorizationCanceled ? Status::Cancelled : Status::Refused;
+        m_reason = statusText(m_status, code);
+        return;
+    }
+    m_status = Status::Ran;
+    // Read to the end before waiting: a long answer fills the pipe.
+    if (const std::shared_ptr<QFile> output = task.outputFileHandle())
+        answers = output->readAll().split('\n');
+    task.waitUntilExit();
+}
+
+void AdminPass::settle(const Pending &pending, const QByteArray *answerLine, RemovalOutcome &outcome) const
+{
+    const Item &item = m_items.at(pending.item);
+    const std::optional<PrivilegedAnswer> answer = answerLine ? PrivilegedAnswer::fromLine(*answerLine) : std::nullopt;
+    if (!m_reason.isEmpty()) {
+        outcome.failures.append({item.path, m_reason});
+        return;
+    }
+    if (!answer) {
+        outcome.failures.append({item.path, tr("the administrator removal gave no answer for it; left in place")});
+        return;
+    }
+    outcome.removed = answer->removed;
+    const QString refused = refusalText(answer->refusal);
+    if (!refused.isEmpty() && answer->failures.isEmpty())
+        outcome.failures.append({item.path, refused});
+    for (const PrivilegedAnswer::Failure &failure : answer->failures) {
+        const QString path =
+            failure.relative.isEmpty() ? item.path : item.path + QLatin1Char('/') + QFile::decodeName(failure.relative);
+        outcome.failures.append({path, refused.isEmpty() ? failure.reason : refused + QStringLiteral(" (")
+                                                                                + failure.reason + QLatin1Char(')')});
+    }
+}
+
+QList<RemovalOutcome> AdminPass::run()
+{
+    QList<RemovalOutcome> outcomes;
+    QList<Pending> pending;
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        const Item &item = m_items.at(i);
+        outcomes.append({item.path, item.size, 0, {}});
+        if (std::optional<Pending> p = prepare(item, outcomes.last())) {
+            p->item = i;
+            pending.append(std::move(*p));
+        }
+    }
+    if (pending.isEmpty())
+        return outcomes;
+    QList<QByteArray> answers;
+    launch(pending, answers);
+    // Answers come in request order, each with its request's index.
+    QHash<qsizetype, const QByteArray *> byIndex;
+    for (const QByteArray &line : std::as_const(answers))
+        if (const std::optional<PrivilegedAnswer> answer = PrivilegedAnswer::fromLine(line))
+            byIndex.insert(answer->index, &line);
+    for (qsizetype i = 0; i < pending.size(); ++i)
+        settle(pending.at(i), byIndex.value(i, nullptr), outcomes[pending.at(i).item]);
+    return outcomes;
+}
+
+}  // namespace sw

@@ -1,0 +1,174 @@
+#include "PrivilegedRemover.h"
+
+#include "LogCategory.h"
+#include "ProtectedPaths.h"
+#include "UniqueFd.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+
+Q_LOGGING_CATEGORY(lcHelper, "sweepwright.privileged", sw::logThreshold(QtInfoMsg))
+
+namespace sw {
+
+namespace {
+
+using Refusal = PrivilegedAnswer::Refusal;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PrivilegedRemover", text);
+}
+
+std::optional<FileIdentity> identityOf(const QString &path)
+{
+    const UniqueFd fd(::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC));
+    return fd ? FileIdentity::ofFd(fd.get()) : std::nullopt;
+}
+
+bool isPlain(const QByteArray &relative)
+{
+    const QList<QByteArray> names = relative.split('/');
+    return !relative.isEmpty() && std::none_of(names.cbegin(), names.cend(), [](const QByteArray &name) {
+        return name.isEmpty() || name == "." || name == "..";
+    });
+}
+
+QString unreachable(int error)
+{
+    switch (error) {
+    case ELOOP: return tr("a link lies on its way");
+    case EXDEV: return tr("it lies on another file system mounted below its folder");
+    default: return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+}  // namespace
+
+PrivilegedRemover::PrivilegedRemover(QStringList table, const QString &home)
+    : m_table(std::move(table)), m_run(std::make_unique<RemovalRun>(lcHelper, QStringLiteral("Fail to remove, error=%1")))
+{
+    for (const QString &folder : ProtectedPaths::protectedFolders())
+        if (const auto id = identityOf(folder))
+            m_protected.append(*id);
+    // The home and every folder that holds it, up to "/".
+    for (QString folder = QDir::cleanPath(home); folder.startsWith(QLatin1Char('/'));) {
+        if (const auto id = identityOf(folder))
+            m_homeAndHolders.append(*id);
+        if (folder == QLatin1String("/"))
+            break;
+        const qsizetype slash = folder.lastIndexOf(QLatin1Char('/'));
+        folder = slash > 0 ? folder.left(slash) : QStringLiteral("/");
+    }
+}
+
+PrivilegedRemover::~PrivilegedRemover() = default;
+
+const AnchoredRoot *PrivilegedRemover::openRoot(const QString &folder)
+{
+    if (const auto it = m_roots.constFind(folder); it != m_roots.constEnd())
+        return it->get();
+    std::optional<AnchoredRoot> root = AnchoredRoot::open(folder);
+    std::shared_ptr<const AnchoredRoot> kept = root ? std::make_shared<const AnchoredRoot>(std::move(*root)) : nullptr;
+    m_roots.insert(folder, kept);
+    return kept.get();
+}
+
+namespace {
+
+bool isAmong(const QList<FileIdentity> &places, const FileIdentity &id)
+{
+    return std::any_of(places.cbegin(), places.cend(), [&id](const FileIdentity &place) { return place.sameFile(id); });
+}
+
+}  // namespace
+
+// Whether the root or a folder between it and the item is a protected
+// folder: a bind mount or another name can show /etc anywhere.
+bool PrivilegedRemover::crossesProtected(const AnchoredRoot &root, const QByteArray &relative) const
+{
+    if (isAmong(m_protected, root.identity()))
+        return true;
+    for (qsizetype slash = relative.indexOf('/'); slash > 0; slash = relative.indexOf('/', slash + 1)) {
+        const UniqueFd folder = root.openFolder(relative.left(slash));
+        const auto id = folder ? FileIdentity::ofFd(folder.get()) : std::nullopt;
+        if (!id)
+            return false;  // the item cannot be reached either; locate() says why
+        if (isAmong(m_protected, *id))
+            return true;
+    }
+    return false;
+}
+
+Refusal PrivilegedRemover::check(const PrivilegedRequest &request, const AnchoredRoot *root, FileIdentity &found,
+                                 QString &reason) const
+{
+    if (!isPlain(request.relative))
+        return Refusal::Malformed;
+    if (ProtectedPaths::isProtected(root->realPathOf(request.relative)) || crossesProtected(*root, request.relative))
+        return Refusal::Protected;
+    const std::optional<AnchoredRoot::Item> item = root->locate(request.relative);
+    const auto id = item ? FileIdentity::of(item->parent.get(), item->name.constData()) : std::nullopt;
+    if (!id) {
+        reason = unreachable(errno);
+        return Refusal::Unreachable;
+    }
+    if (!id->sameMount(item->parentId)) {
+        reason = unreachable(EXDEV);
+        return Refusal::Unreachable;
+    }
+    if (id->dev != request.dev || id->ino != request.ino)
+        return Refusal::Changed;
+    // The item itself may be neither, nor the home or a folder holding it.
+    if (isAmong(m_protected, *id) || isAmong(m_homeAndHolders, *id))
+        return Refusal::Protected;
+    found = *id;
+    return Refusal::None;
+}
+
+PrivilegedAnswer PrivilegedRemover::handle(qsizetype index, const QByteArray &line)
+{
+    PrivilegedAnswer answer;
+    answer.index = index;
+    const std::optional<PrivilegedRequest> request = PrivilegedRequest::fromLine(line);
+    if (!request) {
+        answer.refusal = Refusal::Malformed;
+        return answer;
+    }
+    if (!m_table.contains(request->root)) {
+        answer.refusal = Refusal::OutsideTable;
+        return answer;
+    }
+    const AnchoredRoot *root = openRoot(request->root);
+    if (!root || root->identity().dev != request->rootDev || root->identity().ino != request->rootIno) {
+        answer.refusal = Refusal::RootChanged;
+        return answer;
+    }
+    FileIdentity found;
+    QString reason;
+    answer.refusal = check(*request, root, found, reason);
+    if (!reason.isEmpty())
+        answer.failures.append({QByteArray(), reason});
+    if (answer.refusal != Refusal::None)
+        return answer;
+    const RemovalRun::Mode mode =
+        request->mode == PrivilegedRequest::Mode::Whole ? RemovalRun::Mode::Whole : RemovalRun::Mode::Contents;
+    const RemovalOutcome &outcome = m_run->removeIdentified(*root, request->relative, found, mode, 0);
+    answer.removed = outcome.removed;
+    const QString itemPath = root->realPathOf(request->relative);
+    for (const RemovalFailure &failure : outcome.failures) {
+        const QString below = failure.path.startsWith(itemPath + QLatin1Char('/')) ? failure.path.mid(itemPath.size() + 1)
+                                                                                    : QString();
+        answer.failures.append({QFile::encodeName(below), failure.reason});
+    }
+    return answer;
+}
+
+}  // namespace sw
