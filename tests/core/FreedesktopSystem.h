@@ -28,6 +28,7 @@ public:
         QByteArray exec;
         QStringList files;    // the rest of its file list, absolute
         QByteArray depends;   // the Depends field
+        bool hidden = false;  // the entry says NoDisplay
         qint64 kib = 100;     // Installed-Size
     };
 
@@ -44,7 +45,8 @@ public:
         if (!p.desktopId.isEmpty()) {
             const QString entry = QStringLiteral("/usr/share/applications/%1.desktop").arg(p.desktopId);
             list.append(entry);
-            m_tree.text(QStringLiteral("root") + entry, desktopEntry(p.entryName, p.exec));
+            m_tree.text(QStringLiteral("root") + entry,
+                        desktopEntry(p.entryName, p.exec) + (p.hidden ? "NoDisplay=true\n" : ""));
         }
         m_tree.text(QStringLiteral("root/var/lib/dpkg/info/%1.list").arg(p.name),
                     QStringLiteral("/.\n/usr\n%1\n").arg(list.join(QLatin1Char('\n'))).toUtf8());

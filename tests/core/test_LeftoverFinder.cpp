@@ -119,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, LeftoverRule, ::testing::ValuesIn(ruleRows()),
 // --- A realistic system: what the sources find, judged together -------------
 
 // Packages sharing a suite's core, a terminal and a drop-down terminal on
-// one part, a Java runtime, git's GUI, two vims on one runtime, Thunderbird
+// one part, a Java runtime, git's GUI, two vims on one runtime, an editor
+// whose plugins package has a hidden entry running it, Thunderbird
 // packaged and a beta in the home, Signal and Steam both packaged and as
 // Flatpaks (in the user's and in a named installation), Neovim as an
 // AppImage and unpacked in the home, and applications named after desktop
@@ -164,6 +165,12 @@ void plantSystem(const FixtureTree &tree)
                     {QStringLiteral("/usr/games/steam")}, {}});
     system.package({QStringLiteral("trash-viewer"), QStringLiteral("trash-viewer"), "Trash", "trash-viewer",
                     {QStringLiteral("/usr/bin/trash-viewer")}, {}});
+
+    system.package({QStringLiteral("texteditor"), QStringLiteral("texteditor"), "Text Editor", "texteditor %F",
+                    {QStringLiteral("/usr/bin/texteditor")}, {}});
+    system.package({QStringLiteral("texteditor-plugins"), QStringLiteral("texteditor-plugins"), "Plugins",
+                    "texteditor --plugins", {QStringLiteral("/usr/lib/texteditor/plugins/spell.so")}, "texteditor",
+                    true});
 
     system.flatpak(QStringLiteral("home/.local/share/flatpak"), QStringLiteral("org.signal.Signal"), "Signal");
     tree.text(QStringLiteral("root/etc/flatpak/installations.d/extra.conf"),
@@ -235,6 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
         SystemRow{"TrashNotForAnApplicationCalledTrash", "trash-viewer", ".local/share/Trash", false},
         SystemRow{"MenuNotForAnApplicationCalledApplications", "appmenu", ".local/share/applications", false},
         SystemRow{"AutostartNotForAnApplicationCalledAutostart", "starter", ".config/autostart", false},
+        SystemRow{"EditorSettingsNotForTheEditorWhileAHiddenEntryRunsIt", "texteditor", ".config/texteditor", false},
         SystemRow{"SignalConfigForTheDebianPackage", "signal-desktop", ".config/Signal", true},
         SystemRow{"SteamDataForTheDebianPackage", "steam-installer", ".local/share/Steam", true},
         SystemRow{"FlatpakDataForTheFlatpak", "org.signal.Signal", ".var/app/org.signal.Signal", true},

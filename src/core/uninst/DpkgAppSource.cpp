@@ -12,29 +12,31 @@ namespace sw {
 
 namespace {
 
-struct ShownEntry
+struct Entry
 {
     QString path;  // below the layout's root
     DesktopEntry entry;
+    bool shown = false;
 };
 
-// The shown application entries a package's file list names, in list order.
-QList<ShownEntry> shownEntries(const DpkgDatabase::Files &files)
+// The application entries a package's file list names, in list order.
+QList<Entry> applicationEntries(const DpkgDatabase::Files &files)
 {
-    QList<ShownEntry> shown;
+    QList<Entry> entries;
     for (const QString &listed : files.desktopEntries) {
         const QString real = ORLayout::rootPath(listed.mid(1));
         std::optional<DesktopEntry> entry = DesktopEntry::load(real);
-        if (entry && entry->type() == QLatin1String("Application") && !entry->noDisplay() && !entry->hidden())
-            shown.append({real, std::move(*entry)});
+        if (entry && entry->type() == QLatin1String("Application"))
+            entries.append({real, *entry, !entry->noDisplay() && !entry->hidden()});
     }
-    return shown;
+    return entries;
 }
 
-InstalledApp appOf(const DpkgDatabase &database, const DpkgDatabase::Package &package,
-                   const QList<ShownEntry> &entries)
+// The first shown entry names the application; every entry's program is its.
+InstalledApp appOf(const DpkgDatabase &database, const DpkgDatabase::Package &package, const QList<Entry> &entries)
 {
-    const ShownEntry &first = entries.constFirst();
+    const auto shown = std::find_if(entries.cbegin(), entries.cend(), [](const Entry &e) { return e.shown; });
+    const Entry &first = shown == entries.cend() ? entries.constFirst() : *shown;
     InstalledApp app;
     app.kind = InstalledApp::Kind::Debian;
     app.source = InstalledApp::Source::Debian;
@@ -45,8 +47,10 @@ InstalledApp appOf(const DpkgDatabase &database, const DpkgDatabase::Package &pa
     const QString program = first.entry.program();
     app.execName = QFileInfo(program).fileName();
     app.ownsProgram = database.shipsProgram(package.name, program);
-    for (const ShownEntry &shown : entries)
-        app.programs.append(QFileInfo(shown.entry.program()).fileName());
+    for (const Entry &entry : entries)
+        app.programs.append(QFileInfo(entry.entry.program()).fileName());
+    app.programs.removeDuplicates();
+    app.shown = shown != entries.cend() && !package.protectedPackage;
     const QSet<QString> dataNames = database.dataNamesOf(package.name);
     app.dataNames = QStringList(dataNames.cbegin(), dataNames.cend());
     app.dataNames.sort();
@@ -67,9 +71,9 @@ InstalledApps DpkgAppSource::find(JobControl &job)
             break;
         // A name apt-get could read as an option is no package of dpkg's.
         static const QRegularExpression valid(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
-        if (package.protectedPackage || !valid.match(package.name).hasMatch())
+        if (!valid.match(package.name).hasMatch())
             continue;
-        const QList<ShownEntry> entries = shownEntries(database.filesOf(package.name));
+        const QList<Entry> entries = applicationEntries(database.filesOf(package.name));
         if (!entries.isEmpty())
             apps.append(appOf(database, package, entries));
     }

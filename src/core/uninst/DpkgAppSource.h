@@ -7,10 +7,11 @@ namespace sw {
 class JobControl;
 
 // Debian packages that ship an application: installed packages of the dpkg
-// database (DpkgDatabase) whose file list holds a desktop entry in
-// /usr/share/applications that is shown (Type Application, neither
-// NoDisplay nor Hidden). Essential packages and those of priority required
-// or important are never offered. The bundle item stands for the package:
+// database (DpkgDatabase) whose file list holds a desktop entry of Type
+// Application in /usr/share/applications. A package is offered when one of
+// its entries is shown (neither NoDisplay nor Hidden) and it is neither
+// Essential nor of priority required or important; the others come back
+// with `shown` false. The bundle item stands for the package:
 // its path is the desktop entry, its size the package's Installed-Size;
 // apt-get removes it (see PackageCommands). The program counts as the
 // package's own only when its file is in the package's list; the data

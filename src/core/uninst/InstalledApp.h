@@ -35,6 +35,10 @@ struct InstalledApp
     // What another application reaches by them is never proposed as its.
     QStringList programs;
     QStringList dataNames;
+    // False for an application the menu hides (a package whose entries are
+    // all NoDisplay or Hidden, or one never offered for removal): not
+    // listed, but what it reaches is no other application's leftover.
+    bool shown = true;
     QString bundlePath;  // the bundle item's path
     QString bundleRoot;  // the folder it was found in (a bundle's removal anchor)
     // Flatpak: the flatpak option naming its installation (--user, --system,

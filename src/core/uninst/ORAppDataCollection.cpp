@@ -92,13 +92,15 @@ std::shared_ptr<ORAppData> ORAppDataCollection::collect(sw::JobControl &job)
         m_origins.clear();
     }
     auto data = std::make_shared<ORAppData>();
-    const sw::InstalledApps apps = getAppWithContent();
-    // Whether a leftover is an application's alone is judged against all of them.
+    sw::InstalledApps apps = getAppWithContent();
+    // Whether a leftover is an application's alone is judged against all of
+    // them, those not listed included.
     QStringList installations;
     for (const auto &installation : sw::FlatpakAppSource::installations())
         installations.append(installation.path);
     m_finder = std::make_unique<sw::LeftoverFinder>(apps, installations);
-    for (const InstalledApp &app : apps) {
+    apps.removeIf([](const InstalledApp &app) { return !app.shown; });
+    for (const InstalledApp &app : std::as_const(apps)) {
         if (job.isCancelled())
             break;
         ORUtility::notifyProgressOnMainThread(sw::appnote::kTitle, app.bundlePath);
@@ -137,6 +139,8 @@ sw::InstalledApps ORAppDataCollection::getAppWithContent(const QString &folder)
     }
     QStringList paths;
     for (const InstalledApp &app : std::as_const(apps)) {
+        if (!app.shown)
+            continue;
         ORUtility::notifyProgressOnMainThread(sw::appnote::kTitle, app.bundlePath);
         paths.append(app.bundlePath);
     }

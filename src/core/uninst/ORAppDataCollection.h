@@ -72,7 +72,8 @@ public:
 
     // The steps of a scan, in their order of use. getAppWithContent lists the
     // applications of the layout (macos: the bundles below folder, at any
-    // depth; an empty folder means the layout's own places).
+    // depth; an empty folder means the layout's own places), with those the
+    // menu hides (InstalledApp::shown false) that a scan does not list.
     sw::InstalledApps getAppWithContent(const QString &folder = QString());
     void getAppCache(const sw::InstalledApp &app, ORAppDataGroup &group);
     void getAppSupprt(const sw::InstalledApp &app, ORAppDataGroup &group);
