@@ -4,9 +4,11 @@
 #include "PickCommand.h"
 
 // `sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
-// [--remove NAME... [--yes | --dry-run]]`: lists the installed applications,
+// [--remove APP... [--yes | --dry-run]]`: lists the installed applications,
 // each with its bundle and its leftovers; with --remove removes every item of
-// the applications of that name.
+// the application APP names: by its name when no other application has it,
+// else by an identifier or its path. A name several applications share
+// removes nothing: the candidates are listed and it is a usage error.
 class AppsCommand : public PickCommand<ORAppDataCollection>
 {
 public:
@@ -14,8 +16,13 @@ public:
 
 protected:
     QString help() const override;
-    std::optional<QString> tick(const QStringList &names) override;
+    std::optional<QString> tick(const QStringList &picks) override;
     Plan plan() override;
     void writeResult(JsonWriter &json) const override;
     void writeResult(FILE *out) const override;
+
+private:
+    // The groups a pick names, by name, identifier or path.
+    QList<qsizetype> groupsNamed(const QString &pick, const sw::InstalledApps &apps) const;
+    QString ambiguity(const QString &pick, const QList<qsizetype> &groups, const sw::InstalledApps &apps) const;
 };

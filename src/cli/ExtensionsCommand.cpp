@@ -48,7 +48,7 @@ std::optional<QString> ExtensionsCommand::tick(const QStringList &paths)
                     found = true;
                 }
         if (!found)
-            return QStringLiteral("add-on %1").arg(path);
+            return QStringLiteral("found no add-on %1").arg(path);
     }
     m_data->extSelectedSize = sw::selection::selectedSize(m_data->extGroups);
     return std::nullopt;

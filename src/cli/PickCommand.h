@@ -11,9 +11,10 @@
 
 // What the application and the add-on command share: the engine's scan is
 // listed, and --remove WHAT (repeatable; more words after it count too) ticks
-// what the user picks by name. A pick the scan did not find is a usage error,
-// which is only known after the scan: so the scan runs first, before the
-// plan, consent and removal of ToolCommand.
+// what the user picks by name. A pick the scan did not find, or one that
+// names more than one thing, is a usage error, which is only known after the
+// scan: so the scan runs first, before the plan, consent and removal of
+// ToolCommand.
 template <sw::ToolEngine Engine>
 class PickCommand : public ToolCommand
 {
@@ -26,8 +27,8 @@ protected:
     {
     }
 
-    // Ticks in m_data what the picks name and nothing else; the first pick
-    // that names nothing, else nothing.
+    // Ticks in m_data what the picks name and nothing else; what is wrong
+    // with the first pick that does not name one thing, else nothing.
     virtual std::optional<QString> tick(const QStringList &picks) = 0;
     // A pick as the scan would list it.
     virtual QString normalized(const QString &pick) const { return pick; }
@@ -56,8 +57,8 @@ protected:
             std::fputs("sweepwright-cli: cancelled\n", stderr);
             return kCancelled;
         }
-        if (const auto unknown = tick(m_picks))
-            return usageError(QStringLiteral("found no %1").arg(*unknown));
+        if (const auto problem = tick(m_picks))
+            return usageError(*problem);
         return ToolCommand::execute(options);
     }
 

@@ -2,6 +2,7 @@
 
 #include "CliRunner.h"
 #include "FixtureTree.h"
+#include "FreedesktopSystem.h"
 #include "TreeSnapshot.h"
 
 #include <gtest/gtest.h>
@@ -26,12 +27,12 @@ protected:
         home = tree.folder(QStringLiteral("home"));
     }
 
-    CliRun cli(const QString &layout, const QStringList &args) const
+    CliRun cli(const QString &layout, const QStringList &args, const QStringList &env = {}) const
     {
         return swtest::runCli(QStringList{QStringLiteral("apps"), QStringLiteral("--layout"), layout,
                                           QStringLiteral("--root"), root, QStringLiteral("--home"), home}
                                   + args,
-                              tree.path(QStringLiteral("config")));
+                              tree.path(QStringLiteral("config")), {}, env);
     }
 
     QJsonObject json(const QString &layout, const QStringList &args = {}, int expectedCode = 0) const
@@ -45,13 +46,14 @@ protected:
     }
 
     // A bundle below ROOT/Applications with its Info.plist and some content.
-    void bundle(const QString &name, const QByteArray &identifier) const
+    void bundle(const QString &name, const QByteArray &identifier, const QByteArray &bundleName = {}) const
     {
         const QString rel = QStringLiteral("root/Applications/") + name + QStringLiteral(".app/Contents/");
         tree.text(rel + QStringLiteral("Info.plist"),
                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
                   "<key>CFBundleIdentifier</key><string>"
-                      + identifier + "</string><key>CFBundleName</key><string>" + name.toUtf8()
+                      + identifier + "</string><key>CFBundleName</key><string>"
+                      + (bundleName.isEmpty() ? name.toUtf8() : bundleName)
                       + "</string></dict></plist>\n");
         tree.file(rel + QStringLiteral("MacOS/bin"), 300);
     }
@@ -155,6 +157,91 @@ TEST_F(AppsCommand, RemoveTakesExactlyTheNamedApplicationAndOnlyWhenConfirmed)
     EXPECT_TRUE(before.changed(after).isEmpty());
     EXPECT_EQ(done.value("delSize").toInteger(), before.bytesGone(after, items));
     EXPECT_EQ(done.value("failed").toArray(), QJsonArray());
+}
+
+// Two terminals of one name, and Signal both as a Flatpak and as a package,
+// each with what it left in the home.
+void plantNamesakes(const swtest::FixtureTree &tree)
+{
+    swtest::FreedesktopSystem system(tree);
+    system.package({QStringLiteral("gnome-terminal"), QStringLiteral("org.gnome.Terminal"), "Terminal",
+                    "gnome-terminal", {QStringLiteral("/usr/bin/gnome-terminal")}, {}});
+    system.package({QStringLiteral("xfce4-terminal"), QStringLiteral("xfce4-terminal"), "Terminal", "xfce4-terminal",
+                    {QStringLiteral("/usr/bin/xfce4-terminal")}, {}});
+    system.package({QStringLiteral("signal-desktop"), QStringLiteral("signal-desktop"), "Signal",
+                    "/opt/Signal/signal-desktop %U", {QStringLiteral("/opt/Signal/signal-desktop")}, {}});
+    system.flatpak(QStringLiteral("home/.local/share/flatpak"), QStringLiteral("org.signal.Signal"), "Signal");
+    tree.file(QStringLiteral("home/.config/Signal/config.json"), 30);
+    tree.file(QStringLiteral("home/.var/app/org.signal.Signal/config/Signal/config.json"), 40);
+    tree.file(QStringLiteral("home/.config/xfce4-terminal/terminalrc"), 12);
+}
+
+TEST_F(AppsCommand, ANameSeveralApplicationsShareRemovesNothingAndListsThem)
+{
+    plantNamesakes(tree);
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const CliRun terminal = cli(QStringLiteral("freedesktop"),
+                                {QStringLiteral("--remove"), QStringLiteral("Terminal"), QStringLiteral("--yes")});
+    EXPECT_EQ(terminal.code, 2);
+    for (const QByteArray &expected : {QByteArray("Debian package  gnome-terminal"), QByteArray("Debian package  xfce4-terminal")})
+        EXPECT_TRUE(terminal.err.contains(expected)) << terminal.err.toStdString();
+    const CliRun signal = cli(QStringLiteral("freedesktop"),
+                              {QStringLiteral("--remove"), QStringLiteral("Signal"), QStringLiteral("--yes")});
+    EXPECT_EQ(signal.code, 2);
+    for (const QByteArray &expected : {QByteArray("Flatpak  org.signal.Signal"), QByteArray("Debian package  signal-desktop")})
+        EXPECT_TRUE(signal.err.contains(expected)) << signal.err.toStdString();
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+    EXPECT_TRUE(before.vanished(after).isEmpty());
+    EXPECT_TRUE(before.changed(after).isEmpty());
+}
+
+TEST_F(AppsCommand, AnIdentifierNamesExactlyOneApplication)
+{
+    plantNamesakes(tree);
+    const QString flatpak = tree.text(QStringLiteral("bin/flatpak"),
+                                      "#!/bin/sh\nrm -rf " + tree.path(QStringLiteral("home/.local/share/flatpak/app/")).toUtf8()
+                                          + "\"$4\"\n");
+    QFile::setPermissions(flatpak, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString deployment = tree.path(QStringLiteral("home/.local/share/flatpak/app/org.signal.Signal"));
+    const QString data = tree.path(QStringLiteral("home/.var/app/org.signal.Signal"));
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const CliRun run = cli(QStringLiteral("freedesktop"),
+                           {QStringLiteral("--remove"), QStringLiteral("org.signal.Signal"), QStringLiteral("--yes")},
+                           {QStringLiteral("SWEEPWRIGHT_FLATPAK=") + flatpak});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    const TreeSnapshot gone = TreeSnapshot::of(tree.root());
+    for (const QString &path : before.vanished(gone))
+        EXPECT_TRUE(TreeSnapshot::isUnder(path, {deployment, data})) << path.toStdString();
+    EXPECT_FALSE(swtest::FixtureTree::existsAt(data));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.config/Signal/config.json")));  // the package's
+
+    // A path names one too: the other Terminal's leftovers are not touched.
+    const CliRun byPath = cli(QStringLiteral("freedesktop"),
+                              {QStringLiteral("--remove"), tree.path(QStringLiteral("root/usr/share/applications/xfce4-terminal.desktop")),
+                               QStringLiteral("--dry-run")});
+    EXPECT_EQ(byPath.code, 0) << byPath.err.toStdString();
+    EXPECT_TRUE(byPath.out.contains("xfce4-terminal/terminalrc") || byPath.out.contains(".config/xfce4-terminal"))
+        << byPath.out.toStdString();
+    EXPECT_FALSE(byPath.out.contains("gnome-terminal")) << byPath.out.toStdString();
+}
+
+TEST_F(AppsCommand, AFolderTwoApplicationsListIsRemovedAndReportedOnce)
+{
+    bundle(QStringLiteral("One"), "org.one", "Shared");
+    bundle(QStringLiteral("Two"), "org.two", "Shared");
+    const QString shared = tree.file(QStringLiteral("home/Library/Caches/Shared/data"), 30);
+    const QJsonObject plan = json(QStringLiteral("macos"), {QStringLiteral("--remove"), QStringLiteral("One"),
+                                                           QStringLiteral("--remove"), QStringLiteral("Two"),
+                                                           QStringLiteral("--dry-run")});
+    EXPECT_EQ(plan.value("plan").toArray().size(), 3);
+    const QJsonObject done = json(QStringLiteral("macos"), {QStringLiteral("--remove"), QStringLiteral("One"),
+                                                           QStringLiteral("--remove"), QStringLiteral("Two"),
+                                                           QStringLiteral("--yes")});
+    const QString folder = QFileInfo(shared).path();
+    EXPECT_EQ(done.value("removed").toArray().size(), 3);
+    EXPECT_EQ(done.value("removed").toArray().toVariantList().count(folder), 1);
+    EXPECT_EQ(done.value("failed").toArray(), QJsonArray());
+    EXPECT_FALSE(QFile::exists(shared));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "FixtureTree.h"
+#include "FreedesktopSystem.h"
 #include "PkexecStandIn.h"
 #include "TreeSnapshot.h"
 
@@ -114,7 +115,8 @@ protected:
     // A user Flatpak (Tool), two AppImages, applications kept in the home
     // named like the Flatpak folder and the cache folder, and a dpkg database with a
     // desktop package, an essential one, a hidden one, one that takes another
-    // along, one whose removal fails, and one that is no longer installed.
+    // along, one whose removal fails, one that stays installed whatever
+    // apt-get says, and one that is no longer installed.
     void plantFreedesktop() const
     {
         const QString deployed = QStringLiteral("home/.local/share/flatpak/app/org.x.Tool");
@@ -149,8 +151,9 @@ protected:
                   "Package: hiddenapp\nStatus: install ok installed\nInstalled-Size: 5\nArchitecture: amd64\n\n"
                   "Package: bundled\nStatus: install ok installed\nPriority: optional\nInstalled-Size: 3\n\n"
                   "Package: broken\nStatus: install ok installed\nInstalled-Size: 4\n\n"
+                  "Package: stubborn\nStatus: install ok installed\nInstalled-Size: 2\n\n"
                   "Package: gone\nStatus: deinstall ok config-files\nInstalled-Size: 3\n");
-        for (const char *package : {"editor", "coreshell", "hiddenapp:amd64", "bundled", "broken", "gone"}) {
+        for (const char *package : {"editor", "coreshell", "hiddenapp:amd64", "bundled", "broken", "stubborn", "gone"}) {
             const QString name = QString::fromLatin1(package).section(QLatin1Char(':'), 0, 0);
             tree.text(QStringLiteral("root/var/lib/dpkg/info/%1.list").arg(QLatin1String(package)),
                       "/usr\n/usr/share/applications/" + name.toUtf8() + ".desktop\n");
@@ -158,26 +161,45 @@ protected:
                       "[Desktop Entry]\nType=Application\nName=" + name.toUtf8() + "\nExec=/usr/bin/" + name.toUtf8()
                           + " %F\n" + (name == QLatin1String("hiddenapp") ? "NoDisplay=true\n" : ""));
         }
-        tree.file(QStringLiteral("home/.config/editor/x"), 8);  // both B and E
+        tree.file(QStringLiteral("home/.config/editor/x"), 8);
+        for (const char *package : {"bundled", "broken", "stubborn"})
+            tree.file(QStringLiteral("home/.config/%1/settings").arg(QLatin1String(package)), 7);
     }
 
-    // The stand-in package managers: each logs its arguments; flatpak removes
-    // the deployment it is told to uninstall; apt-get simulates "bundled" as
-    // taking "bundled-data" along and fails to remove "broken".
+    // The stand-in package managers: each logs its arguments. flatpak
+    // removes the deployment it is told to uninstall, or fails
+    // (SW_TEST_FLATPAK_MODE=fail), or says it did and leaves it (=stay).
+    // apt-get simulates "bundled" as taking "bundled-data" along, fails to
+    // remove "broken", leaves "stubborn" installed, and marks any other
+    // package it removes as removed in the dpkg status, as dpkg does.
     void standInPackageManagers()
     {
         flatpakEnv = std::make_unique<swtest::EnvOverride>(
             "SWEEPWRIGHT_FLATPAK",
             QFile::encodeName(script(QStringLiteral("flatpak"),
                                      "printf '%s\\n' \"$*\" >> " + tree.path(QStringLiteral("flatpak.log")).toUtf8()
-                                         + "\nrm -rf " + tree.path(QStringLiteral("home/.local/share/flatpak/app/")).toUtf8()
-                                         + "\"$4\"\n")));
+                                         + "\ncase \"$SW_TEST_FLATPAK_MODE\" in\nfail) echo 'error: no' >&2; exit 1 ;;\n"
+                                           "stay) exit 0 ;;\nesac\nrm -rf "
+                                         + tree.path(QStringLiteral("home/.local/share/flatpak/app/")).toUtf8() + "\"$4\"\n")));
+        flatpakMode = std::make_unique<swtest::EnvOverride>("SW_TEST_FLATPAK_MODE", QByteArray(""));
         aptEnv = std::make_unique<swtest::EnvOverride>(
             "SWEEPWRIGHT_APT_GET",
-            QFile::encodeName(script(QStringLiteral("apt-get"),
-                                     "printf '%s\\n' \"$*\" >> " + tree.path(QStringLiteral("apt.log")).toUtf8()
-                                         + "\n[ \"$1\" = --simulate ] || { [ \"$3\" != broken ]; exit $?; }\necho \"Remv $3 [1.0]\"\n"
-                                           "[ \"$3\" = bundled ] && echo 'Remv bundled-data:amd64 [1.0]'\nexit 0\n")));
+            QFile::encodeName(script(
+                QStringLiteral("apt-get"),
+                "printf '%s\\n' \"$*\" >> " + tree.path(QStringLiteral("apt.log")).toUtf8()
+                    + "\nif [ \"$1\" = --simulate ]; then\n  echo \"Remv $3 [1.0]\"\n"
+                      "  [ \"$3\" = bundled ] && echo 'Remv bundled-data:amd64 [1.0]'\n  exit 0\nfi\n"
+                      "[ \"$3\" = broken ] && { echo 'E: Sub-process /usr/bin/dpkg returned an error code (1)' >&2; exit 100; }\n"
+                      "[ \"$3\" = stubborn ] && exit 0\n"
+                      "sed -i \"/^Package: $3\\$/,/^\\$/s/^Status: install ok installed/Status: deinstall ok config-files/\" "
+                    + tree.path(QStringLiteral("root/var/lib/dpkg/status")).toUtf8() + "\n")));
+    }
+
+    // Ticks every item of the application named name, and nothing else.
+    static void tickOnly(ORAppData &data, const QString &name)
+    {
+        for (ORAppDataGroup &group : data.appGroups)
+            sw::selection::setGroupMarked(group, group.groupName == name);
     }
 
     static void tickAll(ORAppData &data)
@@ -189,6 +211,7 @@ protected:
     QString root;
     QString home;
     std::unique_ptr<swtest::EnvOverride> flatpakEnv;
+    std::unique_ptr<swtest::EnvOverride> flatpakMode;
     std::unique_ptr<swtest::EnvOverride> aptEnv;
 };
 
@@ -257,11 +280,11 @@ TEST_F(AppCollectionTest, FreedesktopApplicationsComeFromEverySourceInOrder)
         names.append(group.groupName);
     EXPECT_EQ(names, (QStringList{QStringLiteral("Tool"), QStringLiteral("Viewer"), QStringLiteral("other"),
                                   QStringLiteral("Cacher"), QStringLiteral("flatpak"), QStringLiteral("editor"), QStringLiteral("bundled"),
-                                  QStringLiteral("broken")}));
+                                  QStringLiteral("broken"), QStringLiteral("stubborn")}));
+    // A Flatpak's leftovers are its own folder alone, never one named like it.
     const QMap<QString, QStringList> expected{
         {QStringLiteral("Tool"),
-         {QStringLiteral("home/.cache/Tool"), QStringLiteral("home/.local/share/flatpak/app/org.x.Tool"),
-          QStringLiteral("home/.var/app/org.x.Tool")}},
+         {QStringLiteral("home/.local/share/flatpak/app/org.x.Tool"), QStringLiteral("home/.var/app/org.x.Tool")}},
         {QStringLiteral("Viewer"),
          {QStringLiteral("home/.config/Viewer"), QStringLiteral("home/.config/Viewerrc"),
           QStringLiteral("home/.local/share/applications/viewer.desktop"),
@@ -275,8 +298,12 @@ TEST_F(AppCollectionTest, FreedesktopApplicationsComeFromEverySourceInOrder)
          {QStringLiteral("home/.local/opt/cacher"), QStringLiteral("home/.local/share/applications/cacher.desktop")}},
         {QStringLiteral("editor"),
          {QStringLiteral("home/.config/editor"), QStringLiteral("root/usr/share/applications/editor.desktop")}},
-        {QStringLiteral("bundled"), {QStringLiteral("root/usr/share/applications/bundled.desktop")}},
-        {QStringLiteral("broken"), {QStringLiteral("root/usr/share/applications/broken.desktop")}},
+        {QStringLiteral("bundled"),
+         {QStringLiteral("home/.config/bundled"), QStringLiteral("root/usr/share/applications/bundled.desktop")}},
+        {QStringLiteral("broken"),
+         {QStringLiteral("home/.config/broken"), QStringLiteral("root/usr/share/applications/broken.desktop")}},
+        {QStringLiteral("stubborn"),
+         {QStringLiteral("home/.config/stubborn"), QStringLiteral("root/usr/share/applications/stubborn.desktop")}},
     };
     EXPECT_EQ(listing(*data), expected);
     EXPECT_EQ(groupNamed(*data, QStringLiteral("editor"))->groupItems.constFirst().itemSize, 10 * 1024);
@@ -400,7 +427,18 @@ TEST_F(AppCollectionTest, PackagesGoThroughTheirManagersOnlyWhenNothingElseGoes)
     EXPECT_TRUE(tree.exists(QStringLiteral("root/usr/share/applications/bundled.desktop")));  // never deleted
 }
 
-TEST_F(AppCollectionTest, CancellingThePasswordDialogStopsTheRun)
+// The paths of the items the report names as left in place, relative to
+// the tree, each with its reason.
+QMap<QString, QString> leftInPlace(const sw::RemovalReport &report, const QString &treeRoot)
+{
+    QMap<QString, QString> left;
+    for (const sw::RemovalOutcome &outcome : report.outcomes())
+        if (!outcome.ok())
+            left.insert(outcome.path.mid(treeRoot.size() + 1), outcome.failures.constFirst().reason);
+    return left;
+}
+
+TEST_F(AppCollectionTest, CancellingThePasswordDialogEndsTheRunBeforeAnyLeftover)
 {
     useLayout(ORLayout::Kind::Freedesktop);
     plantFreedesktop();
@@ -410,26 +448,211 @@ TEST_F(AppCollectionTest, CancellingThePasswordDialogStopsTheRun)
     const auto data = engine().appData();
     ASSERT_TRUE(data);
     tickAll(*data);
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
     const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
 
     EXPECT_EQ(pkexec.starts().size(), 1);  // editor's removal, dismissed
     EXPECT_EQ(logLines(QStringLiteral("apt.log")), QStringList{QStringLiteral("--simulate remove editor")});
-    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/opt/fp")));  // the user's own items went first
-    EXPECT_FALSE(tree.exists(QStringLiteral("home/.fp")));
-    EXPECT_TRUE(tree.exists(QStringLiteral("outside/fpdata/keep")));  // the link went, not what it led to
-    EXPECT_TRUE(tree.exists(QStringLiteral("home/.cache")));
-    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/flatpak/app/org.x.Tool")));
-    QStringList left;
-    qint64 failedBytes = 0;
+    // The applications that needed no password went, and nothing else.
+    const QStringList applications{tree.path(QStringLiteral("home/.local/share/flatpak/app/org.x.Tool")),
+                                   tree.path(QStringLiteral("home/Applications/Viewer-1.0.AppImage")),
+                                   tree.path(QStringLiteral("home/.local/bin/other.appimage")),
+                                   tree.path(QStringLiteral("home/.local/opt/cacher")),
+                                   tree.path(QStringLiteral("home/.local/opt/fp"))};
+    for (const QString &gone : before.vanished(after))
+        EXPECT_TRUE(TreeSnapshot::isUnder(gone, applications)) << gone.toStdString();
+    for (const QString &application : applications)
+        EXPECT_FALSE(swtest::FixtureTree::existsAt(application)) << application.toStdString();
+    EXPECT_TRUE(before.changed(after).isEmpty());
+    // Every leftover is reported as left in place, once.
+    const QMap<QString, QString> left = leftInPlace(report, tree.root());
+    for (const QString &leftover : {QStringLiteral("home/.fp"), QStringLiteral("home/.config/editor"),
+                                    QStringLiteral("home/.var/app/org.x.Tool"), QStringLiteral("home/.config/Viewer")})
+        EXPECT_TRUE(left.value(leftover).contains(QLatin1String("cancelled"))) << leftover.toStdString();
+    EXPECT_EQ(left.size(), report.failedCount());
+    EXPECT_EQ(engine().delSize() + report.failedBytes(), data->appTotalSize);
+    EXPECT_EQ(engine().delSize(), before.bytesGone(after, applications));
+}
+
+struct StayingRow
+{
+    const char *name;
+    const char *application;
+    const char *pkexecMode;   // "" to let it run
+    const char *flatpakMode;  // "" to let it work
+    const char *why;          // in the application's reason
+};
+
+class ApplicationThatStays : public AppCollectionTest, public ::testing::WithParamInterface<StayingRow>
+{
+};
+
+TEST_P(ApplicationThatStays, KeepsEveryLeftoverAndTheReportSaysWhy)
+{
+    const StayingRow &row = GetParam();
+    useLayout(ORLayout::Kind::Freedesktop);
+    plantFreedesktop();
+    standInPackageManagers();
+    swtest::PkexecStandIn pkexec;
+    pkexec.setMode(row.pkexecMode);
+    qputenv("SW_TEST_FLATPAK_MODE", row.flatpakMode);
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    tickOnly(*data, QLatin1String(row.application));
+    const ORAppDataGroup *group = groupNamed(*data, QLatin1String(row.application));
+    ASSERT_TRUE(group);
+    ASSERT_GE(group->groupItems.size(), 2) << "the application and a leftover";
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+
+    EXPECT_TRUE(before.vanished(after).isEmpty()) << before.vanished(after).join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(before.changed(after).isEmpty());
+    EXPECT_EQ(engine().delSize(), 0);
+    ASSERT_EQ(report.outcomes().size(), group->groupItems.size());
+    const QString self = group->groupItems.constFirst().itemPath;
     for (const sw::RemovalOutcome &outcome : report.outcomes()) {
-        if (!outcome.ok()) {
-            left.append(outcome.path.section(QLatin1Char('/'), -1));
-            failedBytes += outcome.size;
+        ASSERT_FALSE(outcome.ok()) << outcome.path.toStdString();
+        const QString &reason = outcome.failures.constFirst().reason;
+        EXPECT_TRUE(reason.contains(QLatin1String(row.why))) << reason.toStdString();
+        if (outcome.path != self) {
+            EXPECT_TRUE(reason.startsWith(QLatin1String("left in place: the application itself was not removed (")))
+                << reason.toStdString();
         }
     }
-    EXPECT_EQ(left, (QStringList{QStringLiteral("editor.desktop"), QStringLiteral("bundled.desktop"),
-                                 QStringLiteral("broken.desktop")}));
-    EXPECT_EQ(engine().delSize() + failedBytes, data->appTotalSize);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, ApplicationThatStays,
+    ::testing::Values(StayingRow{"AptGetWouldTakeAnotherPackageAlong", "bundled", "", "", "bundled-data"},
+                      StayingRow{"AptGetFails", "broken", "", "", "exit status 100"},
+                      StayingRow{"AptGetLeavesThePackageInstalled", "stubborn", "", "", "apt-get left it installed"},
+                      StayingRow{"PasswordDialogDismissed", "editor", "cancel", "", "cancelled"},
+                      StayingRow{"FlatpakFails", "Tool", "", "fail", "flatpak failed"},
+                      StayingRow{"FlatpakLeavesTheDeployment", "Tool", "", "stay", "flatpak left it installed"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(AppCollectionTest, ApplicationsGoFirstAndTheirLeftoversOnceTheyAreGone)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    plantFreedesktop();
+    standInPackageManagers();
+    swtest::PkexecStandIn pkexec;
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    tickOnly(*data, QStringLiteral("editor"));
+    sw::selection::setGroupMarked(*groupNamed(*data, QStringLiteral("Tool")), true);
+    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+
+    EXPECT_TRUE(report.isClean()) << leftInPlace(report, tree.root()).values().join(QLatin1Char(' ')).toStdString();
+    QStringList order;
+    for (const sw::RemovalOutcome &outcome : report.outcomes())
+        order.append(outcome.path.mid(tree.root().size() + 1));
+    EXPECT_EQ(order, (QStringList{QStringLiteral("home/.local/share/flatpak/app/org.x.Tool"),
+                                  QStringLiteral("root/usr/share/applications/editor.desktop"),
+                                  QStringLiteral("home/.var/app/org.x.Tool"), QStringLiteral("home/.config/editor")}));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.config/editor")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.var/app/org.x.Tool")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/usr/share/applications/editor.desktop")));  // apt-get's to remove
+}
+
+TEST_F(AppCollectionTest, ALeftoverTickedWithoutItsApplicationStaysInTheFreedesktopLayout)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    plantFreedesktop();
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    ORAppDataGroup *viewer = groupNamed(*data, QStringLiteral("Viewer"));
+    ASSERT_TRUE(viewer);
+    for (qsizetype i = 0; i < viewer->groupItems.size(); ++i)
+        if (viewer->groupItems.at(i).itemPath.endsWith(QLatin1String("/.config/Viewer")))
+            sw::selection::setItemMarked(*viewer, i, true);
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+
+    EXPECT_TRUE(before.vanished(TreeSnapshot::of(tree.root())).isEmpty());
+    EXPECT_EQ(leftInPlace(report, tree.root()),
+              (QMap<QString, QString>{{QStringLiteral("home/.config/Viewer"),
+                                       QStringLiteral("left in place: the application itself is not being removed")}}));
+
+    // The macos layout removes what is ticked, as ticked.
+    engine().startOver();
+    useLayout(ORLayout::Kind::MacOS);
+    bundle(QStringLiteral("Foo.app"), {{QStringLiteral("CFBundleName"), QStringLiteral("Foo")}});
+    tree.file(QStringLiteral("home/Library/Caches/Foo/c"), 9);
+    const auto mac = engine().appData();
+    ASSERT_TRUE(mac);
+    sw::selection::setItemMarked(mac->appGroups[0], 1, true);
+    EXPECT_TRUE(engine().remove(sw::JobControl::unwatched()).isClean());
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/Library/Caches/Foo")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/Applications/Foo.app")));
+}
+
+TEST_F(AppCollectionTest, AFolderTwoApplicationsListGoesOnceAndIsReportedOnce)
+{
+    useLayout(ORLayout::Kind::MacOS);
+    bundle(QStringLiteral("One.app"), {{QStringLiteral("CFBundleIdentifier"), QStringLiteral("org.one")},
+                                       {QStringLiteral("CFBundleName"), QStringLiteral("Shared")}});
+    bundle(QStringLiteral("Two.app"), {{QStringLiteral("CFBundleIdentifier"), QStringLiteral("org.two")},
+                                       {QStringLiteral("CFBundleName"), QStringLiteral("Shared")}});
+    const QString shared = tree.path(QStringLiteral("home/Library/Caches/Shared"));
+    tree.file(QStringLiteral("home/Library/Caches/Shared/data"), 30);
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    ASSERT_EQ(data->appGroups.size(), 2);
+    for (const ORAppDataGroup &group : data->appGroups)
+        ASSERT_EQ(group.groupItems.constLast().itemPath, shared);
+    tickAll(*data);
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+
+    EXPECT_TRUE(report.isClean());
+    const auto sharedOutcomes = std::count_if(report.outcomes().cbegin(), report.outcomes().cend(),
+                                              [&shared](const sw::RemovalOutcome &o) { return o.path == shared; });
+    EXPECT_EQ(sharedOutcomes, 1);
+    EXPECT_EQ(report.outcomes().size(), 3);
+    const QStringList items{tree.path(QStringLiteral("root/Applications/One.app")),
+                            tree.path(QStringLiteral("root/Applications/Two.app")), shared};
+    EXPECT_EQ(engine().delSize(), before.bytesGone(after, items));
+    EXPECT_EQ(engine().appDataDel().size(), 3);
+}
+
+TEST_F(AppCollectionTest, EachApplicationOfAVendorFolderIsItsOwnFolder)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    swtest::FreedesktopSystem system(tree);
+    system.homeApp(QStringLiteral("home/opt/jetbrains/idea-IC/bin/idea.sh"), QStringLiteral("jetbrains-idea"),
+                   "IntelliJ IDEA");
+    tree.file(QStringLiteral("home/opt/jetbrains/idea-IC/lib/app.jar"), 500);
+    system.homeApp(QStringLiteral("home/opt/jetbrains/pycharm-CE/bin/pycharm.sh"), QStringLiteral("jetbrains-pycharm"),
+                   "PyCharm");
+    tree.file(QStringLiteral("home/opt/jetbrains/pycharm-CE/lib/app.jar"), 400);
+    tree.file(QStringLiteral("home/opt/jetbrains/licence-keys.txt"), 20);  // the user's
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    EXPECT_EQ(listing(*data),
+              (QMap<QString, QStringList>{
+                  {QStringLiteral("IntelliJ IDEA"),
+                   {QStringLiteral("home/.local/share/applications/jetbrains-idea.desktop"),
+                    QStringLiteral("home/opt/jetbrains/idea-IC")}},
+                  {QStringLiteral("PyCharm"),
+                   {QStringLiteral("home/.local/share/applications/jetbrains-pycharm.desktop"),
+                    QStringLiteral("home/opt/jetbrains/pycharm-CE")}}}));
+    tickOnly(*data, QStringLiteral("IntelliJ IDEA"));
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+
+    EXPECT_TRUE(report.isClean());
+    const QStringList items{tree.path(QStringLiteral("home/opt/jetbrains/idea-IC")),
+                            tree.path(QStringLiteral("home/.local/share/applications/jetbrains-idea.desktop"))};
+    for (const QString &gone : before.vanished(after))
+        EXPECT_TRUE(TreeSnapshot::isUnder(gone, items)) << gone.toStdString();
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/opt/jetbrains/pycharm-CE/bin/pycharm.sh")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/opt/jetbrains/licence-keys.txt")));
+    EXPECT_EQ(engine().delSize(), before.bytesGone(after, items));
 }
 
 }  // namespace

@@ -23,14 +23,18 @@ InstalledApps AppImageSource::find(JobControl &job)
             if (!name.endsWith(QLatin1String(".appimage"), Qt::CaseInsensitive) || !file.isFile() || file.isSymLink())
                 continue;
             InstalledApp app;
+            app.source = InstalledApp::Source::AppImage;
             app.name = name.chopped(9);
             app.execName = name;
+            app.ownsProgram = true;
+            app.programs = {name};
             app.bundlePath = path;
             app.bundleRoot = folder;
             for (const UserDesktopEntry &entry : entries) {
                 if (entry.program == path && !entry.entry.name().isEmpty()) {
                     app.name = entry.entry.name();
                     app.identifier = entry.id;
+                    app.desktopId = entry.id;
                     break;
                 }
             }

@@ -1,7 +1,9 @@
 #include "AppRemoval.h"
 
 #include "AdminPass.h"
+#include "DpkgDatabase.h"
 #include "JobControl.h"
+#include "ORLayout.h"
 #include "ORUtility.h"
 #include "PackageCommands.h"
 #include "ProtectedPaths.h"
@@ -10,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSet>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,27 +45,125 @@ bool userMayRemove(const QString &path)
     return ::eaccess(QFile::encodeName(path).constData(), W_OK | X_OK) == 0;
 }
 
+// Whether what an application's own item stands for is still installed:
+// the bundle, the Flatpak's deployment, the package in the dpkg status.
+bool stillInstalled(const AppRemoval::Marked &self)
+{
+    switch (self.origin.kind) {
+    case InstalledApp::Kind::Bundle:
+        return exists(self.item.itemPath);
+    case InstalledApp::Kind::Flatpak:
+        return exists(self.item.itemPath + QStringLiteral("/current/active"));
+    case InstalledApp::Kind::Debian:
+        return DpkgDatabase::isInstalled(self.origin.identifier);
+    }
+    return true;
+}
+
 }  // namespace
 
-ORAppDataGroup AppRemoval::removeAll(const QList<Marked> &marked)
+ORAppDataGroup AppRemoval::removeAll(const QList<Application> &apps)
 {
     m_startBytes = m_job.progress().bytes;
-    for (const Marked &item : marked) {
-        if (m_job.isCancelled())
-            break;
-        m_record.groupName = item.groupName;
-        if (item.origin.kind != InstalledApp::Kind::Bundle)
-            m_packages.append(item);
-        else if (userMayRemove(item.item.itemPath))
-            removeOwn(item);
-        else
-            m_admin.append(item);
-    }
-    // The password prompt is not put to a user who asked to stop.
-    if (!m_job.isCancelled() && removeAsAdministrator())
-        removePackages();
+    m_apps = apps;
+    m_states = QList<State>(apps.size());
+    removeApplications();
+    judgeApplications();
+    if (!m_job.isCancelled())
+        removeLeftovers();
     settle();
     return m_record;
+}
+
+void AppRemoval::removeApplications()
+{
+    QList<Marked> admin;
+    QList<Marked> packages;
+    for (qsizetype i = 0; i < m_apps.size(); ++i) {
+        const std::optional<Marked> &self = m_apps.at(i).self;
+        if (!self)
+            continue;
+        m_states[i].asked = true;
+        if (m_job.isCancelled())
+            return;
+        if (self->origin.kind != InstalledApp::Kind::Bundle)
+            packages.append(*self);
+        else if (userMayRemove(self->item.itemPath))
+            removeOwn(*self);
+        else
+            admin.append(*self);
+    }
+    // The password prompt is not put to a user who asked to stop.
+    if (m_job.isCancelled())
+        return;
+    if (const QString why = admin.isEmpty() ? QString() : removeAsAdministrator(admin); !why.isEmpty()) {
+        stop(why);
+        for (const Marked &package : std::as_const(packages))
+            leaveInPlace(package, m_stopReason);
+        return;
+    }
+    removePackages(packages);
+}
+
+void AppRemoval::judgeApplications()
+{
+    for (qsizetype i = 0; i < m_apps.size(); ++i) {
+        const std::optional<Marked> &self = m_apps.at(i).self;
+        State &state = m_states[i];
+        if (!state.asked)
+            continue;
+        state.gone = !stillInstalled(*self);
+        if (state.gone)
+            continue;
+        state.why = tr("it is still installed");
+        for (const RemovalOutcome &outcome : m_run.report().outcomes())
+            if (outcome.path == self->item.itemPath && !outcome.ok())
+                state.why = outcome.failures.constFirst().reason;
+    }
+}
+
+QString AppRemoval::heldBack(const QString &path, qsizetype listedBy) const
+{
+    for (qsizetype i = 0; i < m_apps.size(); ++i) {
+        const State &state = m_states.at(i);
+        if ((i != listedBy && !m_apps.at(i).listed.contains(path)) || state.gone)
+            continue;
+        const bool own = i == listedBy;
+        const QString &name = m_apps.at(i).groupName;
+        if (state.asked)
+            return own ? tr("left in place: the application itself was not removed (%1)").arg(state.why)
+                       : tr("left in place: %1, which also uses it, was not removed (%2)").arg(name, state.why);
+        if (!ORLayout::isMacOS())
+            return own ? tr("left in place: the application itself is not being removed")
+                       : tr("left in place: %1, which also uses it, is not being removed").arg(name);
+    }
+    return {};
+}
+
+void AppRemoval::removeLeftovers()
+{
+    QSet<QString> seen;
+    QList<Marked> admin;
+    for (qsizetype i = 0; i < m_apps.size(); ++i) {
+        for (const Marked &leftover : m_apps.at(i).leftovers) {
+            if (m_job.isCancelled())
+                return;
+            if (seen.contains(leftover.item.itemPath))
+                continue;  // listed by another application too: one outcome
+            seen.insert(leftover.item.itemPath);
+            QString why = heldBack(leftover.item.itemPath, i);
+            if (why.isEmpty())
+                why = m_stopReason;
+            if (!why.isEmpty())
+                leaveInPlace(leftover, why);
+            else if (userMayRemove(leftover.item.itemPath))
+                removeOwn(leftover);
+            else
+                admin.append(leftover);
+        }
+    }
+    if (const QString why = admin.isEmpty() ? QString() : removeAsAdministrator(admin); !why.isEmpty())
+        stop(why);
 }
 
 void AppRemoval::removeOwn(const Marked &marked)
@@ -73,31 +174,24 @@ void AppRemoval::removeOwn(const Marked &marked)
     record(marked, outcome.removed);
 }
 
-bool AppRemoval::removeAsAdministrator()
+QString AppRemoval::removeAsAdministrator(const QList<Marked> &items)
 {
-    if (m_admin.isEmpty())
-        return true;
     AdminPass pass(m_run);
-    for (const Marked &marked : std::as_const(m_admin))
+    for (const Marked &marked : items)
         pass.add({marked.origin.root, marked.item.itemPath, RemovalRun::Mode::Whole, marked.item.itemSize,
                   {CategoryRoots::kHomeEntries}});
     const QList<RemovalOutcome> outcomes = pass.run();
     for (qsizetype i = 0; i < outcomes.size(); ++i) {
-        record(m_admin.at(i), outcomes.at(i).removed);
+        record(items.at(i), outcomes.at(i).removed);
         m_run.add(outcomes.at(i));
     }
-    if (pass.status() != AdminPass::Status::Cancelled)
-        return true;
-    qCInfo(lcUninst) << "User cancelled";
-    for (const Marked &marked : std::as_const(m_packages))
-        leaveInPlace(marked, pass.reason());
-    return false;
+    return pass.status() == AdminPass::Status::Cancelled ? pass.reason() : QString();
 }
 
-void AppRemoval::removePackages()
+void AppRemoval::removePackages(const QList<Marked> &packages)
 {
-    for (qsizetype i = 0; i < m_packages.size(); ++i) {
-        const Marked &marked = m_packages.at(i);
+    for (qsizetype i = 0; i < packages.size(); ++i) {
+        const Marked &marked = packages.at(i);
         if (m_job.isCancelled())
             return;
         m_job.setCurrentPath(marked.item.itemPath);
@@ -105,15 +199,15 @@ void AppRemoval::removePackages()
         PackageCommands::Outcome done = flatpak
             ? PackageCommands::uninstallFlatpak(marked.origin.identifier, marked.origin.installation)
             : PackageCommands::removeDebian(marked.origin.identifier);
-        // flatpak's exit status is not the last word: the deployment must be gone.
-        if (done.kind == PackageCommands::Outcome::Kind::Removed && flatpak
-            && exists(marked.item.itemPath + QStringLiteral("/current/active")))
-            done = {PackageCommands::Outcome::Kind::Failed, tr("flatpak left it installed")};
+        // The exit status is not the last word: the deployment or the package must be gone.
+        if (done.kind == PackageCommands::Outcome::Kind::Removed && stillInstalled(marked))
+            done = {PackageCommands::Outcome::Kind::Failed,
+                    flatpak ? tr("flatpak left it installed") : tr("apt-get left it installed")};
         if (done.kind != PackageCommands::Outcome::Kind::Removed) {
             leaveInPlace(marked, done.reason);
             if (done.kind == PackageCommands::Outcome::Kind::Cancelled) {
-                qCInfo(lcUninst) << "User cancelled";
-                for (const Marked &rest : m_packages.mid(i + 1))
+                stop(done.reason);
+                for (const Marked &rest : packages.mid(i + 1))
                     leaveInPlace(rest, done.reason);
                 return;
             }
@@ -125,13 +219,21 @@ void AppRemoval::removePackages()
     }
 }
 
+void AppRemoval::stop(const QString &reason)
+{
+    qCInfo(lcUninst) << "User cancelled";
+    m_stopReason = reason;
+}
+
 void AppRemoval::leaveInPlace(const Marked &marked, const QString &reason)
 {
+    m_record.groupName = marked.groupName;
     m_run.add({marked.item.itemPath, marked.item.itemSize, 0, {{marked.item.itemPath, reason}}});
 }
 
 void AppRemoval::record(const Marked &marked, qint64 removed)
 {
+    m_record.groupName = marked.groupName;
     if (removed > 0) {
         ORAppDataItem gone = marked.item;
         gone.itemSize = removed;

@@ -5,22 +5,32 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace sw {
 
 class JobControl;
 class RemovalRun;
 
-// One removal run of the uninstaller, in three passes so the user is asked
-// for the administrator password as little as possible:
-//   1. the user's own items, through the removal core, in order;
-//   2. the items only an administrator may remove, all in one privileged
-//      `rm` (one prompt), checked afterwards item by item;
-//   3. the packages, each by its own package manager (PackageCommands).
+// One removal run of the uninstaller: the applications first, then their
+// leftovers, and a leftover only once its application is verifiably gone.
+//   1. The applications themselves: bundles the user may remove through the
+//      removal core, the others together with administrator rights, then
+//      the packages, each by its own package manager (PackageCommands).
+//   2. Each application is checked: a bundle's path must be gone, a
+//      Flatpak's deployment, a package from the dpkg status.
+//   3. The leftovers, each path once however many applications list it:
+//      those of applications that went, through the removal core, the ones
+//      only an administrator may remove together. A leftover of an
+//      application that stays (its removal failed, or it was not asked for)
+//      is left in place with the reason. In the macos layout a leftover
+//      ticked without its application goes as ticked.
 // A dismissed password dialog ends the run: what was not done yet is
-// reported as left in place. Every item gets an outcome in the run's report;
-// only what really went is counted, and each removed item appears once in
-// the record, with the bytes that went.
+// reported as left in place. Every item gets one outcome in the run's
+// report; only what really went is counted, and each removed item appears
+// once in the record, with the bytes that went.
 class AppRemoval
 {
 public:
@@ -31,15 +41,41 @@ public:
         AppItemOrigin origin;
     };
 
+    // One application of the scan and what of it is to go.
+    struct Application
+    {
+        InstalledApp app;
+        QString groupName;
+        std::optional<Marked> self;  // its own item, when marked
+        QList<Marked> leftovers;     // its marked leftovers, in order
+        QStringList listed;          // every path its group lists, marked or not
+    };
+
     AppRemoval(RemovalRun &run, JobControl &job) : m_run(run), m_job(job) {}
 
-    // The removal record: the removed items in removal order.
-    ORAppDataGroup removeAll(const QList<Marked> &marked);
+    // apps: every application of the scan. Returns the removal record: the
+    // removed items in removal order.
+    ORAppDataGroup removeAll(const QList<Application> &apps);
 
 private:
+    // What became of an application in this run.
+    struct State
+    {
+        bool asked = false;  // its own item was marked
+        bool gone = false;   // verifiably removed
+        QString why;         // asked and not gone: why it stays
+    };
+
+    void removeApplications();
+    void judgeApplications();
+    void removeLeftovers();
+    QString heldBack(const QString &path, qsizetype listedBy) const;
     void removeOwn(const Marked &marked);
-    bool removeAsAdministrator();  // false when the user cancelled
-    void removePackages();
+    // The items only an administrator may remove, in one privileged pass;
+    // why the run ends when the user dismissed the password dialog, else empty.
+    QString removeAsAdministrator(const QList<Marked> &items);
+    void removePackages(const QList<Marked> &packages);
+    void stop(const QString &reason);
     void leaveInPlace(const Marked &marked, const QString &reason);
     void record(const Marked &marked, qint64 removed);
     void settle();
@@ -47,8 +83,9 @@ private:
     RemovalRun &m_run;
     JobControl &m_job;
     qint64 m_startBytes = 0;
-    QList<Marked> m_admin;
-    QList<Marked> m_packages;
+    QList<Application> m_apps;
+    QList<State> m_states;  // by application
+    QString m_stopReason;   // set when the run ended early
     ORAppDataGroup m_record;
 };
 

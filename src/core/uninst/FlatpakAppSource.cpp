@@ -69,9 +69,11 @@ InstalledApps FlatpakAppSource::find(JobControl &job)
             const auto entry = DesktopEntry::load(entryPath);
             InstalledApp app;
             app.kind = InstalledApp::Kind::Flatpak;
+            app.source = InstalledApp::Source::Flatpak;
             app.name = entry && !entry->name().isEmpty() ? entry->name() : id;
             app.groupName = app.name;
             app.identifier = id;
+            app.desktopId = id;
             app.bundlePath = deployed;
             app.bundleRoot = appFolder;
             app.installation = installation.option;

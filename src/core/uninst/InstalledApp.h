@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace sw {
 
@@ -15,12 +16,29 @@ struct InstalledApp
         Flatpak,   // removed by `flatpak uninstall`, never deleted
         Debian,    // removed by `apt-get remove`, never deleted
     };
+    // Where it was found; shown beside its name where names are not enough.
+    enum class Source { MacBundle, AppImage, Home, Flatpak, Debian };
 
     Kind kind = Kind::Bundle;
+    Source source = Source::MacBundle;
     QString groupName;   // what the user sees
     QString name;        // N: looked for in the leftover folders (may be empty)
     QString identifier;  // B: bundle identifier, desktop-file id, Flatpak id or package name
+    QString desktopId;   // freedesktop: the id of the desktop entry it was found by
     QString execName;    // E: file name of the program (freedesktop only)
+    // E is the application's own file (in its package, its folder, or the
+    // AppImage itself), not a program it borrows.
+    bool ownsProgram = false;
+    // Freedesktop: the file names of every program its desktop entries run,
+    // launchers included, and the names of the data folders it shares with
+    // others (a package's /usr/share/NAME and those of what it depends on).
+    // What another application reaches by them is never proposed as its.
+    QStringList programs;
+    QStringList dataNames;
+    // False for an application the menu hides (a package whose entries are
+    // all NoDisplay or Hidden, or one never offered for removal): not
+    // listed, but what it reaches is no other application's leftover.
+    bool shown = true;
     QString bundlePath;  // the bundle item's path
     QString bundleRoot;  // the folder it was found in (a bundle's removal anchor)
     // Flatpak: the flatpak option naming its installation (--user, --system,
@@ -29,6 +47,9 @@ struct InstalledApp
     qint64 packageSize = -1;  // Debian: Installed-Size in bytes; -1 to measure the bundle
 };
 using InstalledApps = QList<InstalledApp>;
+
+// The source as the user reads it ("Flatpak", "Debian package", ...).
+QString sourceName(InstalledApp::Source source);
 
 // How an item of the scan result is to be removed.
 struct AppItemOrigin

@@ -53,6 +53,7 @@ void ORAppDataCollection::startOver()
     m_result.reset();
     QMutexLocker lock(&m_mutex);
     m_appArray.clear();
+    m_apps.clear();
     m_origins.clear();
 }
 
@@ -91,7 +92,15 @@ std::shared_ptr<ORAppData> ORAppDataCollection::collect(sw::JobControl &job)
         m_origins.clear();
     }
     auto data = std::make_shared<ORAppData>();
-    for (const InstalledApp &app : getAppWithContent()) {
+    sw::InstalledApps apps = getAppWithContent();
+    // Whether a leftover is an application's alone is judged against all of
+    // them, those not listed included.
+    QStringList installations;
+    for (const auto &installation : sw::FlatpakAppSource::installations())
+        installations.append(installation.path);
+    m_finder = std::make_unique<sw::LeftoverFinder>(apps, installations);
+    apps.removeIf([](const InstalledApp &app) { return !app.shown; });
+    for (const InstalledApp &app : std::as_const(apps)) {
         if (job.isCancelled())
             break;
         ORUtility::notifyProgressOnMainThread(sw::appnote::kTitle, app.bundlePath);
@@ -104,6 +113,8 @@ std::shared_ptr<ORAppData> ORAppDataCollection::collect(sw::JobControl &job)
     m_job = nullptr;
     if (job.isCancelled())
         return nullptr;
+    QMutexLocker lock(&m_mutex);
+    m_apps = apps;
     return data;
 }
 
@@ -112,17 +123,6 @@ sw::CategoryRoots &ORAppDataCollection::scanRoots()
     if (!m_roots)
         m_roots = std::make_unique<sw::CategoryRoots>(lcUninst);
     return *m_roots;
-}
-
-const sw::LeftoverFinder &ORAppDataCollection::finder()
-{
-    if (!m_finder) {
-        QStringList installations;
-        for (const auto &installation : sw::FlatpakAppSource::installations())
-            installations.append(installation.path);
-        m_finder = std::make_unique<sw::LeftoverFinder>(installations);
-    }
-    return *m_finder;
 }
 
 sw::InstalledApps ORAppDataCollection::getAppWithContent(const QString &folder)
@@ -139,6 +139,8 @@ sw::InstalledApps ORAppDataCollection::getAppWithContent(const QString &folder)
     }
     QStringList paths;
     for (const InstalledApp &app : std::as_const(apps)) {
+        if (!app.shown)
+            continue;
         ORUtility::notifyProgressOnMainThread(sw::appnote::kTitle, app.bundlePath);
         paths.append(app.bundlePath);
     }
@@ -187,17 +189,20 @@ void ORAppDataCollection::addBundleItem(const InstalledApp &app, ORAppDataGroup 
 
 void ORAppDataCollection::getAppCache(const InstalledApp &app, ORAppDataGroup &group)
 {
-    addCandidates(finder().caches(app), group);
+    if (m_finder)  // made by a scan, for the applications it lists
+        addCandidates(m_finder->caches(app), group);
 }
 
 void ORAppDataCollection::getAppSupprt(const InstalledApp &app, ORAppDataGroup &group)
 {
-    addCandidates(finder().support(app), group);
+    if (m_finder)  // made by a scan, for the applications it lists
+        addCandidates(m_finder->support(app), group);
 }
 
 void ORAppDataCollection::getAppPreference(const InstalledApp &app, ORAppDataGroup &group)
 {
-    addCandidates(finder().preferences(app), group);
+    if (m_finder)  // made by a scan, for the applications it lists
+        addCandidates(m_finder->preferences(app), group);
 }
 
 void ORAppDataCollection::addCandidates(const QStringList &candidates, ORAppDataGroup &group)
@@ -265,25 +270,44 @@ sw::RemovalReport ORAppDataCollection::remove(sw::JobControl &job)
     const std::shared_ptr<ORAppData> data = tempAppData();
     if (!data)
         return {};
-    QList<sw::AppRemoval::Marked> marked;
-    {
-        QMutexLocker lock(&m_mutex);
-        for (const ORAppDataGroup &group : std::as_const(data->appGroups)) {
-            if (group.isGroupDelFlag == 0 || !group.isVisible)
-                continue;
-            for (const ORAppDataItem &item : group.groupItems)
-                if (item.isDel && item.isVisible && m_origins.contains(item.itemPath))
-                    marked.append({group.groupName, item, m_origins.value(item.itemPath)});
-        }
-    }
+    const QList<sw::AppRemoval::Application> apps = markedApplications(*data);
     sw::RemovalRun run(lcUninst, QStringLiteral("Fail to remove big, error=%1"));
     run.setWatch([&job](qint64 bytes) {
         job.addBytes(bytes);
         return !job.isCancelled();
     });
-    const ORAppDataGroup record = sw::AppRemoval(run, job).removeAll(marked);
+    const ORAppDataGroup record = sw::AppRemoval(run, job).removeAll(apps);
     publishRemoval(record, run.report());
     return run.report();
+}
+
+QList<sw::AppRemoval::Application> ORAppDataCollection::markedApplications(const ORAppData &data) const
+{
+    QMutexLocker lock(&m_mutex);
+    QList<sw::AppRemoval::Application> apps;
+    for (qsizetype i = 0; i < data.appGroups.size(); ++i) {
+        const ORAppDataGroup &group = data.appGroups.at(i);
+        sw::AppRemoval::Application app{m_apps.value(i), group.groupName, std::nullopt, {}, {}};
+        const bool groupMarked = group.isGroupDelFlag != 0 && group.isVisible;
+        for (const ORAppDataItem &item : group.groupItems) {
+            app.listed.append(item.itemPath);
+            if (!groupMarked || !item.isDel || !item.isVisible || !m_origins.contains(item.itemPath))
+                continue;
+            const sw::AppRemoval::Marked marked{group.groupName, item, m_origins.value(item.itemPath)};
+            if (item.itemPath == app.app.bundlePath)
+                app.self = marked;
+            else
+                app.leftovers.append(marked);
+        }
+        apps.append(app);
+    }
+    return apps;
+}
+
+sw::InstalledApps ORAppDataCollection::installedApps() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_apps;
 }
 
 void ORAppDataCollection::publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report)

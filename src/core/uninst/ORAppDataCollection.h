@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppRemoval.h"
 #include "InstalledApp.h"
 #include "JobControl.h"
 #include "ORAppData.h"
@@ -34,13 +35,13 @@ class LeftoverFinder;
 // the scan is cancelled. "apptitle" carries each application's bundle path.
 //
 // Removal takes the marked, visible items of the visible groups whose flag is
-// not 0, in order. The user's own items go through sw::RemovalRun, anchored
-// at the folder each was found in. Items only an administrator may remove
-// are collected and go together in one privileged `rm` after them; then
-// Flatpak applications are uninstalled by flatpak and Debian packages by
-// apt-get (through pkexec where the installation is the system's), each
-// package only when a simulated removal takes nothing else along. A
-// dismissed password dialog stops the run. What failed is reported with its
+// not 0 (sw::AppRemoval): the applications first (bundles through
+// sw::RemovalRun, anchored at the folder each was found in; Flatpak
+// applications by flatpak, Debian packages by apt-get, each package only
+// when a simulated removal takes nothing else along), then the leftovers of
+// those that are verifiably gone, each path once. Items only an
+// administrator may remove go together in one privileged pass. A dismissed
+// password dialog stops the run. What failed or stayed is reported with its
 // reason and never counted in delSize().
 class ORAppDataCollection
 {
@@ -66,10 +67,13 @@ public:
     std::shared_ptr<ORAppData> scanApp();
     // The bundle paths of the applications the last scan found, in order.
     QStringList appArray() const;
+    // The applications of the published result, one for each of its groups, in order.
+    sw::InstalledApps installedApps() const;
 
     // The steps of a scan, in their order of use. getAppWithContent lists the
     // applications of the layout (macos: the bundles below folder, at any
-    // depth; an empty folder means the layout's own places).
+    // depth; an empty folder means the layout's own places), with those the
+    // menu hides (InstalledApp::shown false) that a scan does not list.
     sw::InstalledApps getAppWithContent(const QString &folder = QString());
     void getAppCache(const sw::InstalledApp &app, ORAppDataGroup &group);
     void getAppSupprt(const sw::InstalledApp &app, ORAppDataGroup &group);
@@ -100,12 +104,13 @@ private:
     bool appendItem(ORAppDataGroup &group, const QString &path, qint64 size, const sw::AppItemOrigin &origin);
     sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
     sw::CategoryRoots &scanRoots();
-    const sw::LeftoverFinder &finder();
     void publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report);
+    QList<sw::AppRemoval::Application> markedApplications(const ORAppData &data) const;
 
     mutable QMutex m_mutex;  // guards what the removal publishes and the scan's lists
     sw::PublishedResult<ORAppData> m_result;
     QStringList m_appArray;
+    sw::InstalledApps m_apps;  // the published result's, by group
     QHash<QString, sw::AppItemOrigin> m_origins;  // by item path, for the removal
     ORAppDataGroup m_delGroup;
     sw::RemovalReport m_report;

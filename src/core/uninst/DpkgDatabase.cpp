@@ -1,0 +1,179 @@
+#include "DpkgDatabase.h"
+
+#include "JobControl.h"
+#include "ORLayout.h"
+#include "RegularFile.h"
+
+#include <QDir>
+
+namespace sw {
+
+namespace {
+
+// A status file is a few MiB on a large system; more is not one.
+constexpr qint64 kMaxStatusBytes = 256 * 1024 * 1024;
+constexpr qint64 kMaxListBytes = 64 * 1024 * 1024;
+
+// Where Debian's policy puts the programs a user runs.
+constexpr const char *kProgramFolders[] = {"/usr/bin/", "/bin/", "/usr/games/", "/usr/sbin/", "/sbin/",
+                                           "/usr/local/bin/"};
+
+QByteArray readAll(const QString &path, qint64 limit)
+{
+    return readRegularFile(path, limit).value_or(QByteArray());
+}
+
+QByteArray statusText()
+{
+    return readAll(ORLayout::rootPath(QStringLiteral("var/lib/dpkg/status")), kMaxStatusBytes);
+}
+
+// "a (>= 1), b:any | c" -> a, b, c
+QStringList relationNames(const QString &value)
+{
+    QStringList names;
+    for (const QString &alternatives : value.split(QLatin1Char(',')))
+        for (const QString &part : alternatives.split(QLatin1Char('|'))) {
+            const QString name = part.trimmed().section(QLatin1Char(' '), 0, 0).section(QLatin1Char('('), 0, 0)
+                                     .section(QLatin1Char(':'), 0, 0);
+            if (!name.isEmpty())
+                names.append(name);
+        }
+    return names;
+}
+
+void readField(DpkgDatabase::Package &package, bool &installed, const QByteArray &key, const QString &value)
+{
+    if (key == "package")
+        package.name = value;
+    else if (key == "architecture")
+        package.architecture = value;
+    else if (key == "status")
+        installed = value.endsWith(QLatin1String(" installed"));
+    else if (key == "installed-size")
+        package.installedBytes = value.toLongLong() * 1024;
+    else if (key == "essential" && value.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0)
+        package.protectedPackage = true;
+    else if (key == "priority" && (value == QLatin1String("required") || value == QLatin1String("important")))
+        package.protectedPackage = true;
+    else if (key == "depends" || key == "pre-depends")
+        package.depends += relationNames(value);
+    else if (key == "provides")
+        package.provides += relationNames(value);
+}
+
+}  // namespace
+
+QList<DpkgDatabase::Package> DpkgDatabase::parseStatus(const QByteArray &text)
+{
+    QList<Package> packages;
+    Package current;
+    bool installed = false;
+    const auto finish = [&] {
+        if (!current.name.isEmpty() && installed)
+            packages.append(current);
+        current = Package();
+        installed = false;
+    };
+    for (const QByteArray &raw : text.split('\n')) {
+        if (raw.trimmed().isEmpty()) {
+            finish();
+            continue;
+        }
+        if (raw.startsWith(' ') || raw.startsWith('\t'))
+            continue;  // a continuation line
+        const qsizetype colon = raw.indexOf(':');
+        if (colon > 0)
+            readField(current, installed, raw.left(colon).trimmed().toLower(), QString::fromUtf8(raw.mid(colon + 1).trimmed()));
+    }
+    finish();
+    return packages;
+}
+
+bool DpkgDatabase::isInstalled(const QString &package)
+{
+    const QList<Package> installed = parseStatus(statusText());
+    return std::any_of(installed.cbegin(), installed.cend(), [&](const Package &p) { return p.name == package; });
+}
+
+DpkgDatabase::DpkgDatabase(JobControl &job)
+    : m_packages(parseStatus(statusText()))
+{
+    for (qsizetype i = 0; i < m_packages.size(); ++i) {
+        if (job.isCancelled())
+            return;
+        const Package &package = m_packages.at(i);
+        m_index.insert(package.name, i);
+        for (const QString &virtualName : package.provides)
+            m_providers[virtualName].append(package.name);
+        m_files.insert(package.name, readFiles(package));
+    }
+}
+
+DpkgDatabase::Files DpkgDatabase::readFiles(const Package &package)
+{
+    const QString info = ORLayout::rootPath(QStringLiteral("var/lib/dpkg/info/"));
+    QByteArray list = readAll(info + package.name + QStringLiteral(".list"), kMaxListBytes);
+    if (list.isEmpty() && !package.architecture.isEmpty())
+        list = readAll(info + package.name + QLatin1Char(':') + package.architecture + QStringLiteral(".list"),
+                       kMaxListBytes);
+    Files files;
+    for (const QByteArray &line : list.split('\n')) {
+        const QString path = QString::fromUtf8(line.trimmed());
+        if (!path.startsWith(QLatin1Char('/')) || path.contains(QLatin1String("/..")))
+            continue;
+        files.paths.insert(path);
+        if (!path.startsWith(QLatin1String("/usr/share/")))
+            continue;
+        const QString name = path.section(QLatin1Char('/'), 3, 3);
+        files.shareNames.insert(name);
+        if (name == QLatin1String("applications") && path.endsWith(QLatin1String(".desktop"))
+            && path.count(QLatin1Char('/')) == 4)
+            files.desktopEntries.append(path);
+    }
+    // Only an application's own program is ever looked for in its list.
+    if (files.desktopEntries.isEmpty())
+        files.paths.clear();
+    return files;
+}
+
+const DpkgDatabase::Files &DpkgDatabase::filesOf(const QString &package) const
+{
+    static const Files none;
+    const auto it = m_files.constFind(package);
+    return it == m_files.cend() ? none : *it;
+}
+
+bool DpkgDatabase::shipsProgram(const QString &package, const QString &program) const
+{
+    const QSet<QString> &paths = filesOf(package).paths;
+    if (program.startsWith(QLatin1Char('/')))
+        return paths.contains(QDir::cleanPath(program));
+    if (program.isEmpty() || program.contains(QLatin1Char('/')))
+        return false;
+    return std::any_of(std::cbegin(kProgramFolders), std::cend(kProgramFolders),
+                       [&](const char *folder) { return paths.contains(QLatin1String(folder) + program); });
+}
+
+QSet<QString> DpkgDatabase::dataNamesOf(const QString &package) const
+{
+    QSet<QString> names;
+    QSet<QString> seen{package};
+    QStringList queue{package};
+    while (!queue.isEmpty()) {
+        const QString name = queue.takeLast();
+        const auto at = m_index.constFind(name);
+        if (at == m_index.cend())
+            continue;
+        names.unite(filesOf(name).shareNames);
+        for (const QString &needed : m_packages.at(*at).depends)
+            for (const QString &provider : m_providers.value(needed) + QStringList{needed})
+                if (!seen.contains(provider)) {
+                    seen.insert(provider);
+                    queue.append(provider);
+                }
+    }
+    return names;
+}
+
+}  // namespace sw
