@@ -97,25 +97,20 @@ std::optional<AdminPass::Pending> AdminPass::prepare(const Item &item, RemovalOu
     }
     const QString real = anchor->realPathOf(*relative);
     // The deepest folder of the table that holds the item.
-    std::optional<AnchoredRoot> table;
-    QString tableEntry;
-    for (const QString &entry : PrivilegedRoots::current()) {
-        std::optional<AnchoredRoot> candidate = AnchoredRoot::open(entry);
-        if (candidate && real.startsWith(candidate->realPath() + QLatin1Char('/'))
-            && (!table || candidate->realPath().size() > table->realPath().size())) {
-            table = std::move(candidate);
-            tableEntry = entry;
-        }
-    }
+    const TableFolder *table = nullptr;
+    for (const TableFolder &folder : m_table)
+        if (real.startsWith(folder.root.realPath() + QLatin1Char('/'))
+            && (!table || folder.root.realPath().size() > table->root.realPath().size()))
+            table = &folder;
     if (!table) {
         outcome.failures.append({item.path, refusalText(PrivilegedAnswer::Refusal::OutsideTable)});
         return std::nullopt;
     }
     Pending pending;
-    pending.request.root = QDir::cleanPath(tableEntry);
-    pending.request.rootDev = table->identity().dev;
-    pending.request.rootIno = table->identity().ino;
-    pending.request.relative = QFile::encodeName(real.mid(table->realPath().size() + 1));
+    pending.request.root = table->entry;
+    pending.request.rootDev = table->root.identity().dev;
+    pending.request.rootIno = table->root.identity().ino;
+    pending.request.relative = QFile::encodeName(real.mid(table->root.realPath().size() + 1));
     pending.request.dev = id->dev;
     pending.request.ino = id->ino;
     pending.request.mode =
@@ -183,6 +178,10 @@ QList<RemovalOutcome> AdminPass::run()
 {
     QList<RemovalOutcome> outcomes;
     QList<Pending> pending;
+    m_table.clear();
+    for (const QString &entry : PrivilegedRoots::current())
+        if (std::optional<AnchoredRoot> root = AnchoredRoot::open(entry))
+            m_table.push_back({QDir::cleanPath(entry), std::move(*root)});
     for (qsizetype i = 0; i < m_items.size(); ++i) {
         const Item &item = m_items.at(i);
         outcomes.append({item.path, item.size, 0, {}});

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "AnchoredRoot.h"
 #include "CategoryRoots.h"
 #include "RemovalReport.h"
 #include "RemovalRun.h"
 
 #include <QList>
 #include <QString>
+
+#include <vector>
 
 namespace sw {
 
@@ -59,12 +62,19 @@ public:
 
 private:
     struct Pending;
+    // A folder of the helper's table, opened for this run.
+    struct TableFolder
+    {
+        QString entry;  // as the table writes it
+        AnchoredRoot root;
+    };
     std::optional<Pending> prepare(const Item &item, RemovalOutcome &outcome);
     void launch(const QList<Pending> &pending, QList<QByteArray> &answers);
     void settle(const Pending &pending, const QByteArray *answer, RemovalOutcome &outcome) const;
 
     RemovalRun &m_run;
     QList<Item> m_items;
+    std::vector<TableFolder> m_table;
     Status m_status = Status::Nothing;
     QString m_reason;
 };
