@@ -216,7 +216,7 @@ std::optional<RefusedPlaces::MountRoot> RefusedPlaces::mountRoot(quint64 mountId
         if (pass == 1)
             break;
         // Not known yet: a mount made since the table was read.
-        QFile table(QStringLiteral("/proc/self/mountinfo"));
+        QFile table(QStringLiteral("/proc/thread-self/mountinfo"));
         if (!table.open(QIODevice::ReadOnly))
             return std::nullopt;
         m_mounts.clear();
