@@ -102,7 +102,7 @@ private slots:
         QTRY_VERIFY(del->completionBut()->isVisible());
         QVERIFY(QFileInfo::exists(home));
         QVERIFY(!del->sizeDelField()->isVisible());
-        QCOMPARE(del->captionField()->text(), QStringLiteral("Some items were not shredded"));
+        QCOMPARE(del->captionField()->text(), QStringLiteral("Nothing was removed"));
         QCOMPARE(del->failureField()->text(), QStringLiteral("2 items were refused"));
         QVERIFY(!del->failureDetailField()->isVisible());
         QVERIFY(del->detailsBut()->isVisible());

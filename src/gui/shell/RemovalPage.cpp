@@ -192,18 +192,19 @@ void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
 void RemovalPage::showReport(bool cancelled)
 {
     const bool clean = m_report.isClean();
+    const auto &outcomes = m_report.outcomes();
+    // Nothing went: a size in the colour of success would say otherwise.
+    const bool nothingWent = !clean && m_report.removedBytes() == 0
+                             && std::none_of(outcomes.cbegin(), outcomes.cend(), [](const auto &o) { return o.ok(); });
     const QString image = clean && !cancelled ? QStringLiteral("or_done") : QStringLiteral("or_warning");
     m_statusImage->setPixmap(ORImage::pixmap(image, QSize(72, 72), devicePixelRatioF()));
     if (cancelled)
         m_captionField->setText(tr("Stopped: the rest was left as it was"));
     else
-        m_captionField->setText(clean ? m_tool.doneCaption : m_tool.problemCaption);
+        m_captionField->setText(clean ? m_tool.doneCaption : nothingWent ? tr("Nothing was removed") : m_tool.problemCaption);
     ORUtility::sizeFileFormat(m_sizeDelField, m_removeUnitField,
                               ORUtility::sizeFormatWithNumber(m_report.removedBytes()));
-    // Nothing went: a size in the colour of success would say otherwise.
-    const auto &outcomes = m_report.outcomes();
-    m_sizeRow->setVisible(clean || m_report.removedBytes() > 0
-                          || std::any_of(outcomes.cbegin(), outcomes.cend(), [](const auto &o) { return o.ok(); }));
+    m_sizeRow->setVisible(!nothingWent);
     m_failureField->setText(failureCounts());
     const QList<RemovalFailure> failures = failuresForPeople();
     m_failureDetailField->setText(failures.size() == 1
