@@ -164,6 +164,8 @@ void ShredCommand::writeText(const Outcome &outcome) const
         if (outcome.consent == clirun::Consent::DryRun)
             text += QStringLiteral("Nothing was removed (--dry-run).\n");
     }
+    if (const qsizetype refused = outcome.refused.size())
+        text += QStringLiteral("Refused %1 %2 (named on stderr).\n").arg(refused).arg(refused == 1 ? "path" : "paths");
     std::fputs(text.toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
 }

@@ -177,12 +177,8 @@ QString CategoryRoots::chosenItemRefusal(const QString &path)
     if (clean == QLatin1String("/"))
         return RefusedPlaces::reason(places().system.matchFolder(folder->fd()).value_or(
             RefusedPlaces::Match{{clean, RefusedPlaces::Kind::Root, {}}, RefusedPlaces::Relation::Is}));
-    return chosenItemRefusal(*folder, QFile::encodeName(clean.mid(slash + 1)));
-}
-
-QString CategoryRoots::chosenItemRefusal(const AnchoredRoot &folder, const QByteArray &name)
-{
-    const std::optional<RefusedPlaces::Match> match = places().system.matchEntry(folder.fd(), name.constData());
+    const std::optional<RefusedPlaces::Match> match =
+        places().system.matchEntry(folder->fd(), QFile::encodeName(clean.mid(slash + 1)).constData());
     return match ? RefusedPlaces::reason(*match) : QString();
 }
 

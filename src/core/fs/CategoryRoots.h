@@ -51,10 +51,9 @@ public:
     // is not an absolute path, or it is the file-system root, the layout's
     // root or a folder that holds it, the home or a folder that holds it, a
     // protected folder or inside one. Judged by identity where it really is:
-    // its folder is resolved (now, for a path), the item itself is not,
-    // since a link goes as a link.
+    // its folder is resolved now, the item itself is not, since a link goes
+    // as a link. A removal judges it again (see refusedPlaces()).
     QString chosenItemRefusal(const QString &path);
-    QString chosenItemRefusal(const AnchoredRoot &folder, const QByteArray &name);
     // The places no item of this run may be, hold or lie in (resolved once).
     const RefusedPlaces &refusedPlaces();
 

@@ -209,26 +209,28 @@ std::optional<RefusedPlaces::Match> RefusedPlaces::matchMountRoot(const FileIden
 
 std::optional<RefusedPlaces::MountRoot> RefusedPlaces::mountRoot(quint64 mountId) const
 {
-    for (int pass = 0; pass < 2; ++pass) {
+    const auto find = [this, mountId]() -> std::optional<MountRoot> {
         for (const auto &[id, mount] : std::as_const(m_mounts))
             if (id == mountId)
                 return mount;
-        if (pass == 1)
-            break;
-        // Not known yet: a mount made since the table was read.
-        QFile table(QStringLiteral("/proc/thread-self/mountinfo"));
-        if (!table.open(QIODevice::ReadOnly))
-            return std::nullopt;
-        m_mounts.clear();
-        for (const QByteArray &line : table.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.split(' ');
-            if (fields.size() > 4)
-                m_mounts.append({fields[0].toULongLong(),
-                                 MountRoot{QString::fromLatin1(fields[2]), unescapeMountField(fields[3]),
-                                           unescapeMountField(fields[4])}});
-        }
+        return std::nullopt;
+    };
+    if (std::optional<MountRoot> known = find())
+        return known;
+    // Not known yet: the table is read when first needed, and again for a mount made since.
+    QFile table(QStringLiteral("/proc/thread-self/mountinfo"));
+    if (!table.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    m_mounts.clear();
+    // "36 35 98:0 /mnt1 /mnt2 rw,noatime ...": id, parent, device, root, mount point.
+    for (const QByteArray &line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() > 4)
+            m_mounts.append({fields[0].toULongLong(), MountRoot{QString::fromLatin1(fields[2]),
+                                                                unescapeMountField(fields[3]),
+                                                                unescapeMountField(fields[4])}});
     }
-    return std::nullopt;
+    return find();
 }
 
 QString RefusedPlaces::reason(const Match &match)

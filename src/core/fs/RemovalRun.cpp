@@ -119,6 +119,7 @@ std::optional<RemovalRun::Target> RemovalRun::reach(const AnchoredRoot *root, co
     // The root was checked when it was opened; what lies below it is judged
     // by identity too (a protected folder inside a cache root).
     if (const auto refused = m_roots.refusedPlaces().matchEntry(target.item->parent.get(), target.item->name.constData())) {
+        outcome.refused = true;
         fail(outcome, path, RefusedPlaces::reason(*refused));
         return std::nullopt;
     }
@@ -201,28 +202,21 @@ const RemovalOutcome &RemovalRun::removeChosen(const QString &path, qint64 size,
     RemovalOutcome outcome{path, size, 0, {}};
     const QString clean = QDir::cleanPath(path);
     const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
-    const AnchoredRoot *anchored = nullptr;
-    QString refusal, why;
     if (clean == QLatin1String("/") || !clean.startsWith(QLatin1Char('/'))) {
-        refusal = m_roots.chosenItemRefusal(clean);
-    } else {
-        anchored = m_roots.openChosen(slash > 0 ? clean.left(slash) : QStringLiteral("/"));
-        if (!anchored && removedEarlier(path))
-            return finish(std::move(outcome));  // it went with a folder listed before it
-        if (!anchored)
-            why = tr("its folder %1 is missing or cannot be opened").arg(clean.left(slash));
-        else if (!chosenFolder.isEmpty() && anchored->realPath() != chosenFolder)
-            why = tr("its folder now leads to %1: a link on its way changed since it was chosen")
-                      .arg(anchored->realPath());
-        else
-            refusal = m_roots.chosenItemRefusal(*anchored, QFile::encodeName(clean.mid(slash + 1)));
-    }
-    if (!refusal.isEmpty()) {
         outcome.refused = true;
-        fail(outcome, path, refusal);
-    } else if (!why.isEmpty()) {
-        fail(outcome, path, why);
+        fail(outcome, path, m_roots.chosenItemRefusal(clean));
+        return finish(std::move(outcome));
+    }
+    const AnchoredRoot *anchored = m_roots.openChosen(slash > 0 ? clean.left(slash) : QStringLiteral("/"));
+    if (!anchored && removedEarlier(path))
+        return finish(std::move(outcome));  // it went with a folder listed before it
+    if (!anchored) {
+        fail(outcome, path, tr("its folder %1 is missing or cannot be opened").arg(clean.left(slash)));
+    } else if (!chosenFolder.isEmpty() && anchored->realPath() != chosenFolder) {
+        fail(outcome, path,
+             tr("its folder now leads to %1: a link on its way changed since it was chosen").arg(anchored->realPath()));
     } else if (std::optional<Target> target = reach(anchored, clean, outcome)) {
+        // Refused there, by identity, when it is or holds a place that never goes.
         removeItem(*target, Mode::Whole, outcome);
     }
     return finish(std::move(outcome));
