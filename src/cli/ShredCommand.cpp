@@ -24,14 +24,16 @@ QString ShredCommand::help() const
                "Removes the files and folders named, each whole, with your own rights. A link is\n"
                "removed as a link; nothing is removed on another file system mounted inside a\n"
                "folder. The root folder, the home, a folder that holds it and the system's own\n"
-               "folders are never removed: they are reported with the reason. Asks on a terminal\n"
+               "folders (and what lies in them) are never removed, by whatever name they are\n"
+               "given: they are reported on stderr as refused, with the reason. Asks on a terminal\n"
                "first; without --yes and without a terminal nothing is removed (exit status 2).\n"
                "Ctrl-C stops after the current entry (exit status 130); exit status 1 when a path\n"
                "stays.\n"
                "\n"
                "  --overwrite  overwrite each file once with random bytes before removing it\n"
-               "               (files with one name that you may write; on SSDs and copy-on-write\n"
-               "               file systems the old data may survive anyway)\n"
+               "               (files with one name that you may write, and only once they are\n"
+               "               certain to go; on SSDs and copy-on-write file systems the old data\n"
+               "               may survive anyway)\n"
                "  --yes        remove without asking\n"
                "  --dry-run    show what would be removed, and remove nothing\n"
                "  --json       print {\"shredSize\", \"removed\", \"failed\"} as one JSON object\n"
@@ -90,6 +92,15 @@ int ShredCommand::execute(const CliOptions &options)
             });
         }
     }
+    if (outcome.report) {
+        // Judged again by the removal: what it refused is what stays refused.
+        outcome.refused.clear();
+        for (const sw::RemovalOutcome &item : outcome.report->outcomes())
+            if (item.refused)
+                outcome.refused += item.failures;
+    }
+    for (const sw::RemovalFailure &refusal : std::as_const(outcome.refused))
+        std::fprintf(stderr, "sweepwright-cli: refused %s: %s\n", qPrintable(refusal.path), qPrintable(refusal.reason));
     if (options.isSet(QStringLiteral("--json")))
         writeJson(outcome);
     else
@@ -108,7 +119,7 @@ int ShredCommand::execute(const CliOptions &options)
 }
 
 // The report of a run holds the refused paths already (the removal refuses
-// them again); without a run they are listed from the plan.
+// them again); without a run they are listed from the listing.
 void ShredCommand::writeJson(const Outcome &outcome) const
 {
     JsonWriter json(stdout);
@@ -136,20 +147,25 @@ void ShredCommand::writeJson(const Outcome &outcome) const
     json.endObject();
 }
 
+// Refused paths are on stderr already; the rest of the report goes to stdout.
 void ShredCommand::writeText(const Outcome &outcome) const
 {
     QString text;
     if (outcome.report) {
-        text = clirun::reportText(*outcome.report, QStringLiteral("Shredded"), true);
+        sw::RemovalReport tried;
+        for (const sw::RemovalOutcome &item : outcome.report->outcomes())
+            if (!item.refused)
+                tried.add(item);
+        text = clirun::reportText(tried, QStringLiteral("Shredded"), true);
     } else {
-        for (const sw::RemovalFailure &failure : outcome.refused)
-            text += QStringLiteral("Could not remove %1: %2\n").arg(failure.path, failure.reason);
         if (outcome.showsPlan())
             for (const QString &path : outcome.plan)
                 text += QStringLiteral("Would shred: %1\n").arg(path);
         if (outcome.consent == clirun::Consent::DryRun)
             text += QStringLiteral("Nothing was removed (--dry-run).\n");
     }
+    if (const qsizetype refused = outcome.refused.size())
+        text += QStringLiteral("Refused %1 %2 (named on stderr).\n").arg(refused).arg(refused == 1 ? "path" : "paths");
     std::fputs(text.toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
 }

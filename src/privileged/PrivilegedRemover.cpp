@@ -1,18 +1,15 @@
 #include "PrivilegedRemover.h"
 
 #include "LogCategory.h"
+#include "ORLayout.h"
 #include "ProtectedPaths.h"
 #include "UniqueFd.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
-
-#include <fcntl.h>
 
 Q_LOGGING_CATEGORY(lcHelper, "sweepwright.privileged", sw::logThreshold(QtInfoMsg))
 
@@ -27,20 +24,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("PrivilegedRemover", text);
 }
 
-std::optional<FileIdentity> identityOf(const QString &path)
-{
-    const UniqueFd fd(::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC));
-    return fd ? FileIdentity::ofFd(fd.get()) : std::nullopt;
-}
-
-bool isPlain(const QByteArray &relative)
-{
-    const QList<QByteArray> names = relative.split('/');
-    return !relative.isEmpty() && std::none_of(names.cbegin(), names.cend(), [](const QByteArray &name) {
-        return name.isEmpty() || name == "." || name == "..";
-    });
-}
-
 QString unreachable(int error)
 {
     switch (error) {
@@ -53,20 +36,10 @@ QString unreachable(int error)
 }  // namespace
 
 PrivilegedRemover::PrivilegedRemover(QStringList table, const QString &home)
-    : m_table(std::move(table)), m_run(std::make_unique<RemovalRun>(lcHelper, QStringLiteral("Fail to remove, error=%1")))
+    : m_table(std::move(table)),
+      m_refused(RefusedPlaces::systemPlaces(ORLayout::root(), {home}, ProtectedPaths::protectedFolders())),
+      m_run(std::make_unique<RemovalRun>(lcHelper, QStringLiteral("Fail to remove, error=%1")))
 {
-    for (const QString &folder : ProtectedPaths::protectedFolders())
-        if (const auto id = identityOf(folder))
-            m_protected.append(*id);
-    // The home and every folder that holds it, up to "/".
-    for (QString folder = QDir::cleanPath(home); folder.startsWith(QLatin1Char('/'));) {
-        if (const auto id = identityOf(folder))
-            m_homeAndHolders.append(*id);
-        if (folder == QLatin1String("/"))
-            break;
-        const qsizetype slash = folder.lastIndexOf(QLatin1Char('/'));
-        folder = slash > 0 ? folder.left(slash) : QStringLiteral("/");
-    }
 }
 
 PrivilegedRemover::~PrivilegedRemover() = default;
@@ -81,27 +54,23 @@ const AnchoredRoot *PrivilegedRemover::openRoot(const QString &folder)
     return kept.get();
 }
 
-namespace {
-
-bool isAmong(const QList<FileIdentity> &places, const FileIdentity &id)
-{
-    return std::any_of(places.cbegin(), places.cend(), [&id](const FileIdentity &place) { return place.sameFile(id); });
-}
-
-}  // namespace
-
-// Whether the root or a folder between it and the item is a protected
-// folder: a bind mount or another name can show /etc anywhere.
+// Whether the root or a folder between it and the item is, or lies in, a
+// protected folder: a bind mount or another name can show /etc anywhere.
+// (The home and the file-system root may well hold the item.)
 bool PrivilegedRemover::crossesProtected(const AnchoredRoot &root, const QByteArray &relative) const
 {
-    if (isAmong(m_protected, root.identity()))
+    const auto isProtected = [this](int folderFd) {
+        const auto match = m_refused.matchFolder(folderFd);
+        return match && (match->place.kind == RefusedPlaces::Kind::Protected
+                         || match->relation == RefusedPlaces::Relation::Unchecked);
+    };
+    if (isProtected(root.fd()))
         return true;
     for (qsizetype slash = relative.indexOf('/'); slash > 0; slash = relative.indexOf('/', slash + 1)) {
         const UniqueFd folder = root.openFolder(relative.left(slash));
-        const auto id = folder ? FileIdentity::ofFd(folder.get()) : std::nullopt;
-        if (!id)
+        if (!folder)
             return false;  // the item cannot be reached either; locate() says why
-        if (isAmong(m_protected, *id))
+        if (isProtected(folder.get()))
             return true;
     }
     return false;
@@ -110,7 +79,7 @@ bool PrivilegedRemover::crossesProtected(const AnchoredRoot &root, const QByteAr
 Refusal PrivilegedRemover::check(const PrivilegedRequest &request, const AnchoredRoot *root, FileIdentity &found,
                                  QString &reason) const
 {
-    if (!isPlain(request.relative))
+    if (!AnchoredRoot::isPlainRelative(request.relative))
         return Refusal::Malformed;
     if (ProtectedPaths::isProtected(root->realPathOf(request.relative)) || crossesProtected(*root, request.relative))
         return Refusal::Protected;
@@ -126,8 +95,8 @@ Refusal PrivilegedRemover::check(const PrivilegedRequest &request, const Anchore
     }
     if (id->dev != request.dev || id->ino != request.ino)
         return Refusal::Changed;
-    // The item itself may be neither, nor the home or a folder holding it.
-    if (isAmong(m_protected, *id) || isAmong(m_homeAndHolders, *id))
+    // Nor may the item be the home, a folder holding it, or a protected folder.
+    if (m_refused.matchEntry(item->parent.get(), item->name.constData()))
         return Refusal::Protected;
     found = *id;
     return Refusal::None;

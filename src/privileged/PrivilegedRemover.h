@@ -3,6 +3,7 @@
 #include "AnchoredRoot.h"
 #include "FileIdentity.h"
 #include "PrivilegedRequest.h"
+#include "RefusedPlaces.h"
 #include "RemovalRun.h"
 
 #include <QHash>
@@ -49,8 +50,7 @@ private:
                                     FileIdentity &found, QString &reason) const;
 
     QStringList m_table;
-    QList<FileIdentity> m_protected;
-    QList<FileIdentity> m_homeAndHolders;
+    RefusedPlaces m_refused;
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_roots;
     std::unique_ptr<RemovalRun> m_run;
 };

@@ -490,6 +490,33 @@ TEST_F(JunkCommand, MountsInsideACacheFolderAreLeftAloneAndReported)
     EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), 10);
 }
 
+// Regression: a cache root that led to ROOT/etc through a bind mount (here a
+// link to the mount) was judged by its path text, and ROOT/etc was emptied.
+// The mount exists only in the command's own mount namespace.
+TEST_F(JunkCommand, CacheRootReachingAProtectedFolderThroughABindMountIsLeftAlone)
+{
+    tree.file(QStringLiteral("root/etc/passwd"), 20);
+    tree.file(QStringLiteral("root/etc/ssh/sshd_config"), 30);
+    const QString bind = tree.folder(QStringLiteral("mounts/all"));
+    tree.link(QStringLiteral("home/.cache"), bind + QStringLiteral("/root/etc"));
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+    const CliRun run = swtest::runCli(
+        {QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root, QStringLiteral("--json"),
+         QStringLiteral("--category"), QStringLiteral("0"), QStringLiteral("--clean"), QStringLiteral("--yes")},
+        config, QString(), {},
+        {QStringLiteral("unshare"), QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private"),
+         QStringLiteral("sh"), QStringLiteral("-c"), QStringLiteral("mount --bind \"$1\" \"$2\" || exit 77; shift 2; exec \"$@\""),
+         QStringLiteral("sh"), tree.root(), bind});
+    if (run.code == 77 || run.code == -1 || run.err.contains("unshare"))
+        GTEST_SKIP() << "mounting is not permitted here: " << run.err.toStdString();
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(swtest::TreeSnapshot::of(tree.root()).entries(), before.entries());
+    EXPECT_TRUE(run.err.contains("it is a protected system folder")) << run.err.toStdString();
+    const QJsonObject result = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(itemPaths(group(result, 0)), QStringList());
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), 0);
+}
+
 // Another user who may write in a cache folder swaps one of its folders with a
 // link to the home, over and over, while --clean runs.
 TEST_F(JunkCommand, FolderSwappedForALinkToTheHomeWhileCleaningIsNeverFollowed)

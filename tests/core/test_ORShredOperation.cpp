@@ -1,16 +1,22 @@
 // The shredder's engine on fixture trees: what was listed goes, links go as
 // links, a folder swapped for a link is not followed, the places that must
 // never go are refused with a reason, and the reported size is what
-// disappeared. Overwriting writes only the file that goes.
+// disappeared. Overwriting writes only the file that goes, and only once it
+// is certain to go. A bind mount does not present a refused place under
+// another name.
 
 #include "FixtureTree.h"
 #include "ORLayout.h"
 #include "ORShredOperation.h"
+#include "PrivateMounts.h"
 #include "TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -175,6 +181,71 @@ TEST_F(ShredTest, OverwriteWritesTheRemovedFileAndNotAnotherNameOfIt)
     QFile other(otherName);
     ASSERT_TRUE(other.open(QIODevice::ReadOnly));
     EXPECT_EQ(other.readAll(), original);
+    EXPECT_EQ(QDir(tree.path(QStringLiteral("drop"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
+}
+
+// A file overwritten by half when the disk refused the rest stays under its
+// own name, not under the hidden one it was set aside as.
+TEST_F(ShredTest, OverwriteThatFailsHalfwayPutsTheFileBackUnderItsName)
+{
+    const QString big = tree.text(QStringLiteral("drop/dir/big"), QByteArray(200000, 'x'));
+    tree.file(QStringLiteral("drop/dir/small"), 100);
+    shred().setFolders({tree.path(QStringLiteral("drop/dir"))});
+    // Writes past 64 KiB fail (EFBIG) while the limit holds.
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit limited = before;
+    limited.rlim_cur = 65536;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const sw::RemovalReport report = shred().remove(sw::JobControl::unwatched(), true);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(QDir(tree.path(QStringLiteral("drop/dir"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("big")});
+    EXPECT_EQ(QFileInfo(big).size(), 200000);
+    const QList<sw::RemovalFailure> failures = report.failures();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(failures.constFirst().path, big);
+    EXPECT_TRUE(failures.constFirst().reason.endsWith(QStringLiteral("it was kept")))
+        << failures.constFirst().reason.toStdString();
+    EXPECT_EQ(report.removedBytes(), 100);
+}
+
+// Regression: with a bind mount of the fixture's top, "BIND/home" and
+// "BIND/root/etc" were judged by their text, and the home and ROOT/etc went.
+TEST_F(ShredTest, BindMountDoesNotPresentTheHomeOrAProtectedFolderUnderAnotherName)
+{
+    tree.file(QStringLiteral("home/notes"), 10);
+    tree.file(QStringLiteral("root/etc/passwd"), 20);
+    tree.file(QStringLiteral("root/usr/share/doc/readme"), 30);
+    const QString file = tree.file(QStringLiteral("drop/file"), 5);
+    FixtureTree mountPoints;
+    const QString bind = mountPoints.folder(QStringLiteral("all"));
+    const QString share = mountPoints.folder(QStringLiteral("share"));
+    const swtest::PrivateMounts mounts;
+    if (!mounts.bind(tree.root(), bind) || !mounts.bind(tree.path(QStringLiteral("root/usr/share")), share))
+        GTEST_SKIP() << "mounting is not permitted here";
+    const QStringList refused{bind + QStringLiteral("/home"), bind + QStringLiteral("/root/etc"),
+                              bind + QStringLiteral("/root/usr/share/doc/readme"), share + QStringLiteral("/doc"),
+                              bind};
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+
+    shred().setFolders(refused + QStringList{bind + QStringLiteral("/drop/file")});
+    for (const ORShredItem &item : shred().folders().value_or(QList<ORShredItem>()))
+        EXPECT_EQ(item.refusal.isEmpty(), item.shredPath.endsWith(QStringLiteral("/drop/file")))
+            << item.shredPath.toStdString() << ": " << item.refusal.toStdString();
+    shred().shreddar();
+
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+    EXPECT_EQ(before.vanished(after), QStringList{file});
+    EXPECT_EQ(shred().shredSize(), before.bytesGone(after));
+    const sw::RemovalReport report = shred().report();
+    EXPECT_EQ(report.refusedCount(), refused.size());
+    for (const sw::RemovalOutcome &outcome : report.outcomes())
+        EXPECT_EQ(outcome.refused, refused.contains(outcome.path)) << outcome.path.toStdString();
 }
 
 }  // namespace

@@ -122,7 +122,8 @@ TEST_P(RemovalRunTest, ChosenItemGoesWholeUnlessItHoldsTheHomeOrItsFolderMovedOr
 
     sw::RemovalRun run(lcRemovalTest);
     run.setBeforeUnlink([](int, const char *name, const sw::FileIdentity &) {
-        return qstrcmp(name, "keep") == 0 ? QStringLiteral("held back") : QString();
+        return qstrcmp(name, "keep") == 0 ? sw::FolderTree::Unlinkable{{}, QStringLiteral("held back")}
+                                          : sw::FolderTree::Unlinkable{name, {}};
     });
     const sw::RemovalOutcome held = run.removeChosen(dir, 0);
     EXPECT_FALSE(run.removeChosen(tree.path(QStringLiteral("home")), 0).ok());

@@ -4,13 +4,14 @@
 #include "ORShredViewCter.h"
 #include "ORTableView.h"
 #include "PageFixture.h"
+#include "RemovalFailuresDialog.h"
 #include "ShredNotifications.h"
 #include "ToolWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 
 // The shredder driven through the main window: drops into the list, the
 // confirmation, the shredding page with the size removed and the refused
@@ -71,15 +72,40 @@ private slots:
         QCOMPARE(del->sizeDelField()->text() + del->removeUnitField()->text(), QStringLiteral("15B"));
         QVERIFY(!fixture->homeHas(QStringLiteral("drop/dir")) && !fixture->homeHas(QStringLiteral("drop/file")));
         QVERIFY(QFileInfo::exists(home));
-        QVERIFY(del->failureList()->isVisible());
-        QCOMPARE(del->failureList()->count(), 1);
-        QVERIFY(del->failureList()->item(0)->text().startsWith(home + QStringLiteral(" — ")));
+        QCOMPARE(del->captionField()->text(), QStringLiteral("Some items were not shredded"));
+        QCOMPARE(del->failureField()->text(), QStringLiteral("1 item was refused"));
+        QVERIFY(del->failureDetailField()->isVisible());
+        QVERIFY(del->failureDetailField()->text().startsWith(home + QStringLiteral(" — Refused: it is the home folder")));
+        del->detailsBut()->click();
+        QCOMPARE(del->failuresDialog()->table()->rowCount(), 1);
+        QVERIFY(del->failuresDialog()->table()->item(0, 1)->text().startsWith(QStringLiteral("Refused: ")));
+        del->failuresDialog()->close();
 
         del->completionBut()->click();
         QCOMPARE(window->currentPage(), qint64(sw::ShredderPage));
         QVERIFY(page->folderArr().isEmpty());
         QVERIFY(!page->startBut()->isEnabled());
         QVERIFY(!ORShredOperation::shareInstance().folders());
+    }
+
+    // Regression: a run that only met refused items showed a green
+    // "Removed 0 B", as if it had done its job.
+    void onlyRefusedItemsShowNoRemovedSize()
+    {
+        const QString home = fixture->home(QString()).chopped(1);
+        window->clickSidebar(sw::ShredderPage);
+        auto *page = window->page<ORShredViewCter>(sw::ShredderPage);
+        drop({home, QStringLiteral("/")});
+        page->startBut()->click();
+        QVERIFY(answerSheet(page->alert(), QStringLiteral("Yes")));
+        auto *del = window->page<ORShredDelViewCter>(sw::ShredderRemovalPage);
+        QTRY_VERIFY(del->completionBut()->isVisible());
+        QVERIFY(QFileInfo::exists(home));
+        QVERIFY(!del->sizeDelField()->isVisible());
+        QCOMPARE(del->captionField()->text(), QStringLiteral("Nothing was removed"));
+        QCOMPARE(del->failureField()->text(), QStringLiteral("2 items were refused"));
+        QVERIFY(!del->failureDetailField()->isVisible());
+        QVERIFY(del->detailsBut()->isVisible());
     }
 };
 

@@ -178,7 +178,7 @@ private slots:
         ReportEngine engine{{failed, sw::RemovalReport()}};
         sw::RemovalPage page(&delegate, nullptr,
                              {QStringLiteral("test removal"), sw::JunkScanPage, QStringLiteral("All gone"),
-                              QStringLiteral("Not all gone"), [&engine](sw::JobRunner &runner) { runner.remove(engine); },
+                              QStringLiteral("Not all gone"), [&engine](sw::JobRunner &runner, const QVariant &) { runner.remove(engine); },
                               [] {}});
         page.show();
         page.startDel();

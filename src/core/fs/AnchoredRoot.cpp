@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -97,12 +98,19 @@ std::optional<QByteArray> AnchoredRoot::relativeOf(const QString &path) const
     if (!clean.startsWith(prefix))
         return std::nullopt;
     const QByteArray relative = QFile::encodeName(clean.mid(prefix.size()));
-    for (const QByteArray &name : relative.split('/'))
-        if (name.isEmpty() || name == "." || name == "..")
-            return std::nullopt;
+    if (!isPlainRelative(relative))
+        return std::nullopt;
     if (m_hiddenEntriesOnly && (!relative.startsWith('.') || relative.contains('/')))
         return std::nullopt;
     return relative;
+}
+
+bool AnchoredRoot::isPlainRelative(const QByteArray &relative)
+{
+    const QList<QByteArray> names = relative.split('/');
+    return !relative.isEmpty() && std::none_of(names.cbegin(), names.cend(), [](const QByteArray &name) {
+        return name.isEmpty() || name == "." || name == "..";
+    });
 }
 
 QString AnchoredRoot::realPathOf(const QByteArray &relative) const

@@ -41,6 +41,8 @@ public:
     // The part of path below the root ("" for the root itself); nullopt when
     // path is not the root or below it, or holds "." or ".." components.
     std::optional<QByteArray> relativeOf(const QString &path) const;
+    // A relative path of one or more names, none of them empty, "." or "..".
+    static bool isPlainRelative(const QByteArray &relative);
     // The real location of a path below the root (links below are never followed).
     QString realPathOf(const QByteArray &relative) const;
     // The real location of an item to hand to a program that resolves paths

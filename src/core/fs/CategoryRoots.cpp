@@ -76,46 +76,29 @@ QString sharedParentRefusal(const QString &path)
 // the layout reads user-dirs.dirs for each user folder.
 struct CategoryRoots::Places
 {
-    QString root;
-    QStringList homes;
-    QList<std::pair<QString, QString>> userFolders;  // key, real path
+    QStringList homes;  // real paths
+    RefusedPlaces system;
+    RefusedPlaces userFolders;
 
     Places()
-        : root(realOrClean(ORLayout::root()))
     {
         for (const QString &home : {ORLayout::home(), ORLayout::realHome()})
             if (const QString real = realOrClean(home); !homes.contains(real))
                 homes.append(real);
+        system = RefusedPlaces(RefusedPlaces::systemPlaces(ORLayout::root(), {ORLayout::home(), ORLayout::realHome()},
+                                                           ProtectedPaths::protectedFolders()));
+        QList<RefusedPlaces::Place> folders;
         for (const UserFolder &folder : kUserFolders) {
             const QString path = userFolderPath(folder);
             if (path.isEmpty())
                 continue;
-            const QString real = realOrClean(path);
             // A user folder that is the home itself (a desktop kept in the
             // home) would make every folder of the home off limits.
+            const QString real = realOrClean(path);
             if (std::none_of(homes.cbegin(), homes.cend(), [&](const QString &h) { return isPathInside(h, real); }))
-                userFolders.append({QLatin1String(folder.key), real});
+                folders.append({real, RefusedPlaces::Kind::UserFolder, QLatin1String(folder.key)});
         }
-    }
-
-    QString homeRefusal(const QString &real) const
-    {
-        if (real == QLatin1String("/") || real == root)
-            return tr("it is the root folder");
-        for (const QString &home : homes)
-            if (isPathInside(home, real))
-                return tr("it is the home folder or holds it (%1)").arg(home);
-        if (ProtectedPaths::isProtected(real))
-            return tr("it is a protected system folder");
-        return QString();
-    }
-
-    QString userFolderRefusal(const QString &real, const QStringList &allowed) const
-    {
-        for (const auto &[key, folder] : userFolders)
-            if (!allowed.contains(key) && isPathInside(real, folder))
-                return tr("it is or lies in your folder %1").arg(folder);
-        return QString();
+        userFolders = RefusedPlaces(folders);
     }
 };
 
@@ -132,9 +115,10 @@ const CategoryRoots::Places &CategoryRoots::places()
 
 QString CategoryRoots::refusal(const AnchoredRoot &root, const UserFolderKeys &allowed)
 {
-    QString why = places().homeRefusal(root.realPath());
-    if (why.isEmpty())
-        why = places().userFolderRefusal(root.realPath(), allowed);
+    std::optional<RefusedPlaces::Match> match = places().system.matchFolder(root.fd());
+    if (!match)
+        match = places().userFolders.matchFolder(root.fd(), allowed);
+    QString why = match ? RefusedPlaces::reason(*match) : QString();
     if (why.isEmpty())
         why = sharedParentRefusal(root.path());
     if (why.isEmpty() && root.realPath() != root.path())
@@ -181,19 +165,26 @@ const AnchoredRoot *CategoryRoots::openChosen(const QString &folder)
     return openOnce(folder, false, {});
 }
 
-QString CategoryRoots::chosenItemRefusal(const QString &path, const QString &realPath)
+QString CategoryRoots::chosenItemRefusal(const QString &path)
 {
     const QString clean = QDir::cleanPath(path);
-    QString real = realPath;
-    if (real.isEmpty()) {
-        const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
-        const QString parent = slash > 0 ? realOrClean(clean.left(slash)) : QString();
-        real = slash < 0 ? clean : QDir::cleanPath(parent + QLatin1Char('/') + clean.mid(slash + 1));
-    }
-    QString why = places().homeRefusal(clean);
-    if (why.isEmpty())
-        why = places().homeRefusal(QDir::cleanPath(real));
-    return why;
+    if (!clean.startsWith(QLatin1Char('/')))
+        return tr("not an absolute path");
+    const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
+    const std::optional<AnchoredRoot> folder = AnchoredRoot::open(slash > 0 ? clean.left(slash) : QStringLiteral("/"));
+    if (!folder)
+        return QString();  // nothing there to refuse: the removal says what is missing
+    if (clean == QLatin1String("/"))
+        return RefusedPlaces::reason(places().system.matchFolder(folder->fd()).value_or(
+            RefusedPlaces::Match{{clean, RefusedPlaces::Kind::Root, {}}, RefusedPlaces::Relation::Is}));
+    const std::optional<RefusedPlaces::Match> match =
+        places().system.matchEntry(folder->fd(), QFile::encodeName(clean.mid(slash + 1)).constData());
+    return match ? RefusedPlaces::reason(*match) : QString();
+}
+
+const RefusedPlaces &CategoryRoots::refusedPlaces()
+{
+    return places().system;
 }
 
 const AnchoredRoot *CategoryRoots::openOnce(const QString &folder, bool checked, const UserFolderKeys &allowed)

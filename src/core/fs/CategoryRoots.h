@@ -2,6 +2,7 @@
 
 #include "AnchoredRoot.h"
 #include "LogCategory.h"
+#include "RefusedPlaces.h"
 
 #include <QHash>
 #include <QString>
@@ -16,8 +17,8 @@ namespace sw {
 
 // The category roots of one scan or one removal run, each resolved, checked
 // and opened once. A root is refused, and nothing below it is listed or
-// removed, when it really is (whatever link, XDG variable or user-dirs entry
-// led there):
+// removed, when it really is (whatever link, bind mount, XDG variable or
+// user-dirs entry led there; judged by identity, see RefusedPlaces):
 //   - the file-system root, the layout's root, the home or a folder that holds it;
 //   - a protected system folder or a folder inside one;
 //   - one of the user's own folders (Desktop, Documents, Music, Pictures,
@@ -47,11 +48,14 @@ public:
     // others, but the user may choose the home or a folder of theirs.
     const AnchoredRoot *openChosen(const QString &folder);
     // Why an item the user chose to remove whole may not go, else empty: it
-    // is the file-system root, the layout's root, the home or a folder that
-    // holds it, or a protected path. Judged at path and where it really is
-    // (realPath; when empty, its folder resolved now): the item itself is not
-    // resolved, since a link goes as a link.
-    QString chosenItemRefusal(const QString &path, const QString &realPath = {});
+    // is not an absolute path, or it is the file-system root, the layout's
+    // root or a folder that holds it, the home or a folder that holds it, a
+    // protected folder or inside one. Judged by identity where it really is:
+    // its folder is resolved now, the item itself is not, since a link goes
+    // as a link. A removal judges it again (see refusedPlaces()).
+    QString chosenItemRefusal(const QString &path);
+    // The places no item of this run may be, hold or lie in (resolved once).
+    const RefusedPlaces &refusedPlaces();
 
 private:
     struct Places;

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -172,19 +173,11 @@ void Walk::handle(const std::string &name)
 
 void Walk::removeEntry(Level &level, const std::string &name, const FileIdentity &id)
 {
-    if (m_beforeUnlink) {
-        if (const QString reason = m_beforeUnlink(level.fd.get(), name.c_str(), id); !reason.isEmpty()) {
-            fail(name, reason);
-            return;
-        }
-    }
-    if (::unlinkat(level.fd.get(), name.c_str(), 0) == 0) {
-        count(id.countedSize());
-        return;
-    }
-    if (errno == ENOENT)
-        return;
-    fail(name, errno == EISDIR ? changedText() : errorText(errno));
+    const FolderTree::FileRemoval gone = FolderTree::removeFile(level.fd.get(), name.c_str(), id, m_beforeUnlink);
+    if (!gone.failure.isEmpty())
+        fail(name, gone.failure);
+    else if (!gone.vanished)
+        count(gone.removed);
 }
 
 void Walk::enter(const std::string &name, const FileIdentity &id)
@@ -298,6 +291,33 @@ qint64 FolderTree::removeContents(int folderFd, const FailureSink &failed, const
                                   const BeforeUnlink &beforeUnlink)
 {
     return Walk(Walk::Mode::Remove, failed, watch, beforeUnlink).run(folderFd);
+}
+
+FolderTree::FileRemoval FolderTree::removeFile(int folderFd, const char *name, const FileIdentity &id,
+                                               const BeforeUnlink &beforeUnlink)
+{
+    FileRemoval out;
+    Unlinkable target{QByteArray(name), QString()};
+    if (beforeUnlink)
+        target = beforeUnlink(folderFd, name, id);
+    if (!target.reason.isEmpty()) {
+        out.failure = target.reason;
+        return out;
+    }
+    if (::unlinkat(folderFd, target.name.constData(), 0) == 0) {
+        out.removed = id.countedSize();
+        return out;
+    }
+    const int error = errno;
+    out.vanished = error == ENOENT;
+    if (out.vanished)
+        return out;
+    out.failure = error == EISDIR ? changedText() : errorText(error);
+    if (target.name != name
+        && ::renameat2(folderFd, target.name.constData(), folderFd, name, RENAME_NOREPLACE) != 0)
+        out.failure = QCoreApplication::translate("FolderTree", "%1; it is left as %2")
+                          .arg(out.failure, QFile::decodeName(target.name));
+    return out;
 }
 
 }  // namespace sw

@@ -42,9 +42,25 @@ public:
     // bytes; returning false stops the walk before the next entry.
     using Watch = std::function<bool(qint64 bytes)>;
     // Told of each file (anything but a folder) just before it is unlinked:
-    // its open folder, its name and what it was when examined. A non-empty
-    // reason keeps the file, which is then reported with that reason.
-    using BeforeUnlink = std::function<QString(int folderFd, const char *name, const FileIdentity &id)>;
+    // its open folder, its name and what it was when examined. It may move
+    // the file to another name in the same folder first and work on it there
+    // (the shredder overwrites a file only once it is certain to go); it
+    // answers the name to unlink, or why the file stays. A hook that moved
+    // the file and then keeps it puts it back under its name, or says in the
+    // reason where it is.
+    struct Unlinkable
+    {
+        QByteArray name;
+        QString reason;  // non-empty: the file stays
+    };
+    using BeforeUnlink = std::function<Unlinkable(int folderFd, const char *name, const FileIdentity &id)>;
+    // What became of one file asked to go.
+    struct FileRemoval
+    {
+        qint64 removed = 0;     // its bytes, once it is gone
+        bool vanished = false;  // it was gone already
+        QString failure;        // why it stays
+    };
 
     static qint64 measure(int folderFd, const Watch &watch = {});
     // The names directly inside the open folder, hidden ones included, in
@@ -53,6 +69,11 @@ public:
     // Returns the bytes removed.
     static qint64 removeContents(int folderFd, const FailureSink &failed, const Watch &watch = {},
                                  const BeforeUnlink &beforeUnlink = {});
+    // Unlinks the file name (anything but a folder, examined as id) from its
+    // open folder, through beforeUnlink when there is one. A file the hook
+    // moved and that cannot be unlinked is put back under its name.
+    static FileRemoval removeFile(int folderFd, const char *name, const FileIdentity &id,
+                                  const BeforeUnlink &beforeUnlink = {});
 };
 
 }  // namespace sw

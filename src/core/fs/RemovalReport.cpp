@@ -30,6 +30,11 @@ qsizetype RemovalReport::failedCount() const
     return std::count_if(m_outcomes.cbegin(), m_outcomes.cend(), [](const RemovalOutcome &o) { return !o.ok(); });
 }
 
+qsizetype RemovalReport::refusedCount() const
+{
+    return std::count_if(m_outcomes.cbegin(), m_outcomes.cend(), [](const RemovalOutcome &o) { return o.refused; });
+}
+
 qint64 RemovalReport::failedBytes() const
 {
     qint64 sum = 0;

@@ -19,6 +19,7 @@ struct RemovalOutcome
     qint64 size = 0;   // what the scan found
     qint64 removed = 0;  // the bytes that really went (moved, for the Trash)
     QList<RemovalFailure> failures;  // empty when the item went as asked
+    bool refused = false;  // never tried: a place that must not go (the failure says which)
 
     bool ok() const { return failures.isEmpty(); }
     // Bytes of a failed item that stay (as far as the scan's figure tells).
@@ -39,6 +40,8 @@ public:
     qint64 removedBytes() const;
     // The items that did not go (wholly), and what of them stays.
     qsizetype failedCount() const;
+    // Of those, the ones never tried because they must not go.
+    qsizetype refusedCount() const;
     qint64 failedBytes() const;
     // Every failure of every item, in order.
     QList<RemovalFailure> failures() const;

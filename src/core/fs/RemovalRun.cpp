@@ -1,7 +1,7 @@
 #include "RemovalRun.h"
 
 #include "FolderTree.h"
-#include "ProtectedPaths.h"
+#include "RefusedPlaces.h"
 #include "Trash.h"
 
 #include <QCoreApplication>
@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLoggingCategory>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -112,17 +111,24 @@ std::optional<RemovalRun::Target> RemovalRun::reachRelative(const AnchoredRoot *
                                                             const QString &path, RemovalOutcome &outcome)
 {
     Target target{root, relative, {}, {}};
-    if (ProtectedPaths::isProtected(root->realPathOf(target.relative)) || ProtectedPaths::isProtected(path)) {
-        fail(outcome, path, tr("protected folder"));
-        return std::nullopt;
-    }
     if (target.relative.isEmpty()) {
         target.id = root->identity();
         return target;
     }
     target.item = root->locate(target.relative);
-    const auto id = target.item ? FileIdentity::of(target.item->parent.get(), target.item->name.constData())
-                                : std::nullopt;
+    if (!target.item) {
+        if (!(errno == ENOENT && removedEarlier(path)))
+            fail(outcome, path, reasonOf(errno));
+        return std::nullopt;
+    }
+    // The root was checked when it was opened; what lies below it is judged
+    // by identity too (a protected folder inside a cache root).
+    if (const auto refused = m_roots.refusedPlaces().matchEntry(target.item->parent.get(), target.item->name.constData())) {
+        outcome.refused = true;
+        fail(outcome, path, RefusedPlaces::reason(*refused));
+        return std::nullopt;
+    }
+    const auto id = FileIdentity::of(target.item->parent.get(), target.item->name.constData());
     if (!id) {
         if (!(errno == ENOENT && removedEarlier(path)))
             fail(outcome, path, reasonOf(errno));
@@ -145,18 +151,13 @@ void RemovalRun::removeItem(const Target &target, Mode mode, RemovalOutcome &out
     if (!target.item) {
         outcome.removed = FolderTree::removeContents(target.root->fd(), below, m_watch, m_beforeUnlink);
     } else if (!target.id.isFolder()) {
-        const int parent = target.item->parent.get();
-        if (m_beforeUnlink) {
-            if (const QString reason = m_beforeUnlink(parent, target.item->name.constData(), target.id);
-                !reason.isEmpty()) {
-                fail(outcome, path, reason);
-                return;
-            }
-        }
-        if (::unlinkat(parent, target.item->name.constData(), 0) == 0)
-            outcome.removed = target.id.countedSize();
-        else if (!(errno == ENOENT && removedEarlier(path)))
-            fail(outcome, path, reasonOf(errno));
+        const FolderTree::FileRemoval gone =
+            FolderTree::removeFile(target.item->parent.get(), target.item->name.constData(), target.id, m_beforeUnlink);
+        outcome.removed = gone.removed;
+        if (!gone.failure.isEmpty())
+            fail(outcome, path, gone.failure);
+        else if (gone.vanished && !removedEarlier(path))
+            fail(outcome, path, reasonOf(ENOENT));
     } else {
         const int parent = target.item->parent.get();
         const UniqueFd folder(
@@ -206,24 +207,21 @@ const RemovalOutcome &RemovalRun::removeChosen(const QString &path, qint64 size,
     RemovalOutcome outcome{path, size, 0, {}};
     const QString clean = QDir::cleanPath(path);
     const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
-    QString why = clean.startsWith(QLatin1Char('/')) ? m_roots.chosenItemRefusal(clean) : tr("not an absolute path");
-    const AnchoredRoot *anchored = nullptr;
-    if (why.isEmpty()) {
-        anchored = m_roots.openChosen(slash > 0 ? clean.left(slash) : QStringLiteral("/"));
-        if (!anchored && removedEarlier(path))
-            return finish(std::move(outcome));  // it went with a folder listed before it
-        // Its folder may have been reached through a link: judged again where it really is.
-        if (!anchored)
-            why = tr("its folder %1 is missing or cannot be opened").arg(clean.left(slash));
-        else if (!chosenFolder.isEmpty() && anchored->realPath() != chosenFolder)
-            why = tr("its folder now leads to %1: a link on its way changed since it was chosen")
-                      .arg(anchored->realPath());
-        else
-            why = m_roots.chosenItemRefusal(clean, anchored->realPathOf(QFile::encodeName(clean.mid(slash + 1))));
+    if (clean == QLatin1String("/") || !clean.startsWith(QLatin1Char('/'))) {
+        outcome.refused = true;
+        fail(outcome, path, m_roots.chosenItemRefusal(clean));
+        return finish(std::move(outcome));
     }
-    if (!why.isEmpty()) {
-        fail(outcome, path, why);
+    const AnchoredRoot *anchored = m_roots.openChosen(slash > 0 ? clean.left(slash) : QStringLiteral("/"));
+    if (!anchored && removedEarlier(path))
+        return finish(std::move(outcome));  // it went with a folder listed before it
+    if (!anchored) {
+        fail(outcome, path, tr("its folder %1 is missing or cannot be opened").arg(clean.left(slash)));
+    } else if (!chosenFolder.isEmpty() && anchored->realPath() != chosenFolder) {
+        fail(outcome, path,
+             tr("its folder now leads to %1: a link on its way changed since it was chosen").arg(anchored->realPath()));
     } else if (std::optional<Target> target = reach(anchored, clean, outcome)) {
+        // Refused there, by identity, when it is or holds a place that never goes.
         removeItem(*target, Mode::Whole, outcome);
     }
     return finish(std::move(outcome));
@@ -235,11 +233,7 @@ const RemovalOutcome &RemovalRun::removeIdentified(const AnchoredRoot &root, con
     const QString path = root.realPathOf(relative);
     RemovalOutcome outcome{path, size, 0, {}};
     std::optional<Target> target;
-    const QList<QByteArray> names = relative.split('/');
-    const bool plain = !relative.isEmpty() && std::none_of(names.cbegin(), names.cend(), [](const QByteArray &name) {
-        return name.isEmpty() || name == "." || name == "..";
-    });
-    if (!plain)
+    if (!AnchoredRoot::isPlainRelative(relative))
         fail(outcome, path, tr("not a plain path below %1").arg(root.realPath()));
     else
         target = reachRelative(&root, relative, path, outcome);

@@ -46,10 +46,11 @@ public:
     const RemovalOutcome &moveToTrash(const QString &chosenRoot, const QString &path, qint64 size);
     // Removes path whole, an item the user chose themselves (a dropped file
     // or folder): reached below its own folder, opened as a chosen root.
-    // Refused, with the reason, where CategoryRoots::chosenItemRefusal says so,
-    // and when its folder is no longer where it really was when the user
-    // chose the item (chosenFolder, a real path; not checked when empty): a
-    // folder on its way swapped for a link meanwhile is not followed.
+    // Refused (the outcome says so, with the reason) where
+    // CategoryRoots::chosenItemRefusal says so. Not removed either when its
+    // folder is no longer where it really was when the user chose the item
+    // (chosenFolder, a real path; not checked when empty): a folder on its
+    // way swapped for a link meanwhile is not followed.
     const RemovalOutcome &removeChosen(const QString &path, qint64 size, const QString &chosenFolder = {});
     // Removes the item at relative below root, a root the caller opened and
     // checked itself (the privileged helper's table roots), only while it is
@@ -63,7 +64,8 @@ public:
     // Follows the folders being emptied entry by entry and may stop one
     // (see FolderTree): the item then reports what went and that the rest stays.
     void setWatch(FolderTree::Watch watch) { m_watch = std::move(watch); }
-    // Called before each file of an item goes (see FolderTree::BeforeUnlink).
+    // Called before each file of an item is unlinked, and may set it aside
+    // first (see FolderTree::BeforeUnlink).
     void setBeforeUnlink(FolderTree::BeforeUnlink hook) { m_beforeUnlink = std::move(hook); }
 
     const RemovalReport &report() const { return m_report; }

@@ -50,8 +50,7 @@ void ORShredOperation::setFolders(const QStringList &paths, bool measure)
     for (const QString &path : paths) {
         ORShredItem item;
         item.shredPath = QDir::cleanPath(path);
-        item.refusal = item.shredPath.startsWith(QLatin1Char('/')) ? roots.chosenItemRefusal(item.shredPath)
-                                                                   : QStringLiteral("not an absolute path");
+        item.refusal = roots.chosenItemRefusal(item.shredPath);
         if (item.refusal.isEmpty())
             examine(item, measure);
         items.append(item);

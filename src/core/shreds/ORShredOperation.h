@@ -15,18 +15,20 @@
 //
 // Each item goes whole through the removal core, below its own folder (see
 // sw::RemovalRun::removeChosen): links are removed as links and never
-// followed, another file system mounted below an item is left alone, and a
+// followed, another file system mounted below an item is left alone, a
 // folder swapped for a link after it was chosen is not entered, and an item
 // whose folder now leads elsewhere (a folder on its way swapped for a link)
-// is refused. The
-// file-system root, the layout's root, the home, a folder that holds the home
-// and protected paths are refused; the reason is known as soon as the item
-// is listed and given again by the removal. shredSize counts only the bytes
-// that went; every path that stays is in the report with its reason.
+// is not removed. The file-system root, the layout's root, the home, a
+// folder that holds one of them, and protected folders and what lies in
+// them are refused, known by identity (a bind mount does not hide them); the
+// reason is known as soon as the item is listed and given again by the
+// removal, whose report marks the item refused. shredSize counts only the
+// bytes that went; every path that stays is in the report with its reason.
 //
 // With overwriting on (the "shredOverwrite" setting, or the caller's choice),
-// each regular file of one link that the user may write gets its contents
-// overwritten once with random bytes and flushed before it is unlinked (see
+// each regular file of one link that the user may write is overwritten once
+// with random bytes and flushed, only once it is certain to go: it is first
+// renamed within its folder, which fails where its unlink would (see
 // sw::overwriteBeforeUnlink). There is no administrator-rights fallback.
 class ORShredOperation
 {

@@ -40,9 +40,17 @@ public:
     template <ToolEngine Engine>
     bool remove(Engine &engine)
     {
+        return removeWith([&engine](JobControl &control) { return engine.remove(control); });
+    }
+
+    // Starts work, a removal that is not an engine's remove() (one that
+    // lists what it removes first); removalFinished() follows with its report.
+    // False while a job runs.
+    bool removeWith(std::function<RemovalReport(JobControl &)> work)
+    {
         return start(
-            [&engine](Job &job) {
-                job.report = engine.remove(job.control);
+            [work = std::move(work)](Job &job) {
+                job.report = work(job.control);
                 job.completed = true;
             },
             Kind::Removal);

@@ -8,7 +8,10 @@
 #include "PageStyle.h"
 #include "RemovalFailuresDialog.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
+#include <QSizePolicy>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QPushButton>
@@ -39,7 +42,7 @@ RemovalPage::RemovalPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Too
             [this](qint64 items, qint64 bytes) { showProgress(items, bytes); });
     connect(m_runner, &JobRunner::removalFinished, this, &RemovalPage::deleteFinished);
     ORNotificationCenter::defaultCenter().addObserver(this, m_tool.notification,
-                                                      [this](const QVariant &) { startDel(); });
+                                                      [this](const QVariant &object) { startDel(object); });
 }
 
 // The busy circle, what went so far and the Cancel button.
@@ -78,18 +81,20 @@ QWidget *RemovalPage::buildSummary()
     m_captionField->setAlignment(Qt::AlignCenter);
     m_captionField->setWordWrap(true);
     done->addWidget(m_captionField);
-    auto *sizeRow = new QHBoxLayout;
+    m_sizeRow = new QWidget(m_removeSizeView);
+    auto *sizeRow = new QHBoxLayout(m_sizeRow);
+    sizeRow->setContentsMargins(0, 0, 0, 0);
     sizeRow->addStretch(1);
-    sizeRow->addWidget(PageStyle::muted(tr("Removed"), m_removeSizeView, 12), 0, Qt::AlignBottom);
-    m_sizeDelField = new QLabel(m_removeSizeView);
+    sizeRow->addWidget(PageStyle::muted(tr("Removed"), m_sizeRow, 12), 0, Qt::AlignBottom);
+    m_sizeDelField = new QLabel(m_sizeRow);
     m_sizeDelField->setObjectName(QStringLiteral("sizeDelField"));
-    m_removeUnitField = new QLabel(m_removeSizeView);
+    m_removeUnitField = new QLabel(m_sizeRow);
     m_removeUnitField->setObjectName(QStringLiteral("removeUnitField"));
     PageStyle::styleSizeLabels(m_sizeDelField, m_removeUnitField, 30);
     sizeRow->addWidget(m_sizeDelField, 0, Qt::AlignBottom);
     sizeRow->addWidget(m_removeUnitField, 0, Qt::AlignBottom);
     sizeRow->addStretch(1);
-    done->addLayout(sizeRow);
+    done->addWidget(m_sizeRow);
     done->addWidget(buildFailureRow(m_removeSizeView));
     return m_removeSizeView;
 }
@@ -97,8 +102,9 @@ QWidget *RemovalPage::buildSummary()
 QWidget *RemovalPage::buildFailureRow(QWidget *parent)
 {
     m_failureRow = new QWidget(parent);
-    auto *row = new QHBoxLayout(m_failureRow);
-    row->setContentsMargins(0, 8, 0, 0);
+    auto *column = new QVBoxLayout(m_failureRow);
+    column->setContentsMargins(0, 8, 0, 0);
+    auto *row = new QHBoxLayout;
     row->setSpacing(12);
     row->addStretch(1);
     m_failureField = PageStyle::muted(QString(), m_failureRow, 12);
@@ -110,6 +116,15 @@ QWidget *RemovalPage::buildFailureRow(QWidget *parent)
     connect(m_detailsBut, &QPushButton::clicked, this, &RemovalPage::showDetails);
     row->addWidget(m_detailsBut);
     row->addStretch(1);
+    column->addLayout(row);
+    m_failureDetailField = PageStyle::muted(QString(), m_failureRow, 11);
+    m_failureDetailField->setObjectName(QStringLiteral("failureDetailField"));
+    m_failureDetailField->setAlignment(Qt::AlignCenter);
+    m_failureDetailField->setWordWrap(true);
+    // A long path must not widen the window.
+    m_failureDetailField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_failureDetailField->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(m_failureDetailField);
     m_failureRow->hide();
     return m_failureRow;
 }
@@ -136,14 +151,14 @@ void RemovalPage::or_Status(int status)
     m_workingView->setVisible(!done);
 }
 
-void RemovalPage::startDel()
+void RemovalPage::startDel(const QVariant &object)
 {
     if (isDeleting())
         return;
     or_Status(1);
     m_circle->start(tr("Deleting"));
     butEnable(false);
-    m_tool.remove(*m_runner);
+    m_tool.remove(*m_runner, object);
 }
 
 void RemovalPage::cancelDel()
@@ -177,26 +192,60 @@ void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
 void RemovalPage::showReport(bool cancelled)
 {
     const bool clean = m_report.isClean();
+    const auto &outcomes = m_report.outcomes();
+    // Nothing went: a size in the colour of success would say otherwise.
+    const bool nothingWent = !clean && m_report.removedBytes() == 0
+                             && std::none_of(outcomes.cbegin(), outcomes.cend(), [](const auto &o) { return o.ok(); });
     const QString image = clean && !cancelled ? QStringLiteral("or_done") : QStringLiteral("or_warning");
     m_statusImage->setPixmap(ORImage::pixmap(image, QSize(72, 72), devicePixelRatioF()));
     if (cancelled)
         m_captionField->setText(tr("Stopped: the rest was left as it was"));
     else
-        m_captionField->setText(clean ? m_tool.doneCaption : m_tool.problemCaption);
+        m_captionField->setText(clean ? m_tool.doneCaption : nothingWent ? tr("Nothing was removed") : m_tool.problemCaption);
     ORUtility::sizeFileFormat(m_sizeDelField, m_removeUnitField,
                               ORUtility::sizeFormatWithNumber(m_report.removedBytes()));
-    const int failed = int(m_report.failedCount());
-    const QString size = ORUtility::sizeFormatWithNumber(m_report.failedBytes());
-    // Two source texts, so that English reads right without a translation loaded.
-    m_failureField->setText(failed == 1 ? tr("%n item could not be removed (%1)", nullptr, failed).arg(size)
-                                        : tr("%n items could not be removed (%1)", nullptr, failed).arg(size));
+    m_sizeRow->setVisible(!nothingWent);
+    m_failureField->setText(failureCounts());
+    const QList<RemovalFailure> failures = failuresForPeople();
+    m_failureDetailField->setText(failures.size() == 1
+                                      ? QStringLiteral("%1 — %2").arg(failures.constFirst().path,
+                                                                      failures.constFirst().reason)
+                                      : QString());
+    m_failureDetailField->setVisible(failures.size() == 1);
     m_failureRow->setVisible(!clean);
+}
+
+// "2 items were refused; 1 item could not be removed (3 kB)".
+QString RemovalPage::failureCounts() const
+{
+    const int refused = int(m_report.refusedCount());
+    const int failed = int(m_report.failedCount()) - refused;
+    const QString size = ORUtility::sizeFormatWithNumber(m_report.failedBytes());
+    QStringList parts;
+    // Two source texts each, so that English reads right without a translation loaded.
+    if (refused > 0)
+        parts << (refused == 1 ? tr("%n item was refused", nullptr, refused)
+                               : tr("%n items were refused", nullptr, refused));
+    if (failed > 0)
+        parts << (failed == 1 ? tr("%n item could not be removed (%1)", nullptr, failed).arg(size)
+                              : tr("%n items could not be removed (%1)", nullptr, failed).arg(size));
+    return parts.join(QStringLiteral("; "));
+}
+
+// Every failure, a refusal saying that it is one.
+QList<RemovalFailure> RemovalPage::failuresForPeople() const
+{
+    QList<RemovalFailure> rows;
+    for (const RemovalOutcome &outcome : m_report.outcomes())
+        for (const RemovalFailure &failure : outcome.failures)
+            rows.append({failure.path, outcome.refused ? tr("Refused: %1").arg(failure.reason) : failure.reason});
+    return rows;
 }
 
 void RemovalPage::showDetails()
 {
     if (!m_failuresDialog) {
-        m_failuresDialog = new RemovalFailuresDialog(m_report.failures(), window());
+        m_failuresDialog = new RemovalFailuresDialog(failuresForPeople(), window());
         m_failuresDialog->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_failuresDialog->open();

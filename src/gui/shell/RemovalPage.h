@@ -25,8 +25,10 @@ class RemovalFailuresDialog;
 // time), showing the items and bytes removed so far and a Cancel button
 // (the engine stops after the item it is on). Then the page shows the
 // removal's report: the bytes removed and, when something stayed, how much
-// and why (the Details dialog). Its button forgets the result and returns to
-// the tool's scan page.
+// and why (the Details dialog; a single failure is named on the page), with
+// the items that were refused (places that never go) told apart. When
+// nothing went, no size is shown. Its button forgets the result and returns
+// to the tool's scan page.
 class RemovalPage : public ORBaseViewCter
 {
     Q_OBJECT
@@ -38,7 +40,8 @@ public:
         PageNumber scanPage;      // where the completion button leads
         QString doneCaption;      // shown above the size removed when everything went
         QString problemCaption;   // shown instead when something stayed
-        std::function<void(JobRunner &runner)> remove;  // starts the engine's removal
+        // Starts the engine's removal; object: what the starting notification carried.
+        std::function<void(JobRunner &runner, const QVariant &object)> remove;
         std::function<void()> startOver;
     };
 
@@ -47,7 +50,7 @@ public:
     static Tool engineTool(QString notification, PageNumber scanPage, QString doneCaption, QString problemCaption)
     {
         return Tool{std::move(notification), scanPage, std::move(doneCaption), std::move(problemCaption),
-                    [](JobRunner &runner) { runner.remove(Engine::shareInstance()); },
+                    [](JobRunner &runner, const QVariant &) { runner.remove(Engine::shareInstance()); },
                     [] { Engine::shareInstance().startOver(); }};
     }
 
@@ -55,7 +58,7 @@ public:
 
     void or_Status(int status) override;
     void viewWillAppear() override;
-    void startDel();
+    void startDel(const QVariant &object = QVariant());
     // Asks the running removal to stop after its current item.
     void cancelDel();
     void completeButton();
@@ -70,6 +73,8 @@ public:
     QWidget *removeSizeView() const { return m_removeSizeView; }
     // The line naming what stayed, and its button; hidden after a clean removal.
     QLabel *failureField() const { return m_failureField; }
+    // The one failure, path and reason, when there is only one.
+    QLabel *failureDetailField() const { return m_failureDetailField; }
     QPushButton *detailsBut() const { return m_detailsBut; }
     // The open Details dialog, if any.
     RemovalFailuresDialog *failuresDialog() const;
@@ -88,6 +93,8 @@ private:
     void deleteFinished(const RemovalReport &report, bool cancelled);
     void showReport(bool cancelled);
     void showDetails();
+    QString failureCounts() const;
+    QList<RemovalFailure> failuresForPeople() const;
 
     const Tool m_tool;
     RemovalReport m_report;
@@ -99,11 +106,13 @@ private:
     QWidget *m_removeSizeView = nullptr;
     QLabel *m_statusImage = nullptr;
     QLabel *m_captionField = nullptr;
+    QWidget *m_sizeRow = nullptr;
     QLabel *m_sizeDelField = nullptr;
     QLabel *m_removeUnitField = nullptr;
     QPushButton *m_completionBut = nullptr;
     QWidget *m_failureRow = nullptr;
     QLabel *m_failureField = nullptr;
+    QLabel *m_failureDetailField = nullptr;
     QPushButton *m_detailsBut = nullptr;
     QPointer<RemovalFailuresDialog> m_failuresDialog;
 };
