@@ -5,11 +5,9 @@
 #include "ProtectedPaths.h"
 #include "UniqueFd.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 
 Q_LOGGING_CATEGORY(lcHelper, "sweepwright.privileged", sw::logThreshold(QtInfoMsg))
 
@@ -18,20 +16,6 @@ namespace sw {
 namespace {
 
 using Refusal = PrivilegedAnswer::Refusal;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PrivilegedRemover", text);
-}
-
-QString unreachable(int error)
-{
-    switch (error) {
-    case ELOOP: return tr("a link lies on its way");
-    case EXDEV: return tr("it lies on another file system mounted below its folder");
-    default: return QString::fromLocal8Bit(std::strerror(error));
-    }
-}
 
 }  // namespace
 
@@ -86,11 +70,11 @@ Refusal PrivilegedRemover::check(const PrivilegedRequest &request, const Anchore
     const std::optional<AnchoredRoot::Item> item = root->locate(request.relative);
     const auto id = item ? FileIdentity::of(item->parent.get(), item->name.constData()) : std::nullopt;
     if (!id) {
-        reason = unreachable(errno);
+        reason = RemovalRun::reasonOf(errno);
         return Refusal::Unreachable;
     }
     if (!id->sameMount(item->parentId)) {
-        reason = unreachable(EXDEV);
+        reason = RemovalRun::reasonOf(EXDEV);
         return Refusal::Unreachable;
     }
     if (id->dev != request.dev || id->ino != request.ino)

@@ -2,13 +2,12 @@
 // privileged helper in one run (one password prompt), and what the helper
 // finds changed meanwhile stays.
 
-#include "FixtureTree.h"
+#include "LayoutTree.h"
 #include "PkexecStandIn.h"
 #include "TreeSnapshot.h"
 
 #include "AdminPass.h"
 #include "LogCategory.h"
-#include "ORLayout.h"
 #include "RemovalRun.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +20,7 @@ namespace {
 
 using sw::AdminPass;
 using sw::RemovalRun;
-using swtest::FixtureTree;
+using swtest::LayoutTree;
 using swtest::PkexecStandIn;
 using swtest::TreeSnapshot;
 
@@ -31,24 +30,20 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(tree.isValid());
-        root = tree.folder(QStringLiteral("root"));
-        home = tree.folder(QStringLiteral("root/home/me"));
         tree.file(QStringLiteral("root/var/cache/app/a.log"), 100);
         tree.file(QStringLiteral("root/var/cache/app/deep/b.bin"), 20);
         tree.file(QStringLiteral("root/var/log/old/syslog.1"), 300);
         tree.file(QStringLiteral("root/home/me/.config/tool/settings"), 40);
         tree.file(QStringLiteral("root/srv/data/keep"), 8);
         tree.file(QStringLiteral("root/etc/shadow"), 12);
-        ORLayout::set(ORLayout::Kind::Freedesktop, root, home);
     }
-    void TearDown() override { ORLayout::reset(); }
 
-    QString at(const QString &rel) const { return root + QLatin1Char('/') + rel; }
+    QString at(const QString &rel) const { return tree.at(rel); }
 
-    FixtureTree tree;
+    LayoutTree tree;
     PkexecStandIn pkexec;
-    QString root;
-    QString home;
+    const QString &root = tree.root;
+    const QString &home = tree.home;
 };
 
 TEST_F(AdminPassTest, EveryItemInOneHelperRunCountedAsItWent)

@@ -2,11 +2,10 @@
 // folder of its table, only while what it names is what is on the disk, and
 // never through a link, into another mount, or into a protected folder.
 
-#include "FixtureTree.h"
+#include "LayoutTree.h"
 #include "TreeSnapshot.h"
 
 #include "AnchoredRoot.h"
-#include "ORLayout.h"
 #include "PrivilegedRemover.h"
 #include "PrivilegedRoots.h"
 
@@ -24,7 +23,7 @@ namespace {
 
 using sw::PrivilegedAnswer;
 using sw::PrivilegedRequest;
-using swtest::FixtureTree;
+using swtest::LayoutTree;
 using swtest::TreeSnapshot;
 using Refusal = PrivilegedAnswer::Refusal;
 
@@ -34,8 +33,6 @@ public:
     void SetUp() override
     {
         ASSERT_TRUE(tree.isValid());
-        root = tree.folder(QStringLiteral("root"));
-        home = tree.folder(QStringLiteral("root/home/me"));
         tree.file(QStringLiteral("root/var/cache/app/a.log"), 100);
         tree.file(QStringLiteral("root/var/cache/app/deep/b.bin"), 20);
         tree.file(QStringLiteral("root/var/cache/debconf/config.dat"), 7);
@@ -43,11 +40,9 @@ public:
         tree.file(QStringLiteral("root/etc/a.log"), 5);
         tree.file(QStringLiteral("root/elsewhere/a.log"), 100);
         tree.file(QStringLiteral("root/home/me/.cache/tool/index"), 40);
-        ORLayout::set(ORLayout::Kind::Freedesktop, root, home);
     }
-    void TearDown() override { ORLayout::reset(); }
 
-    QString at(const QString &rel) const { return root + QLatin1Char('/') + rel; }
+    QString at(const QString &rel) const { return tree.at(rel); }
 
     // What the user side would send for rel below the table folder tableRoot.
     PrivilegedRequest requestFor(const QString &tableRoot, const QString &rel,
@@ -65,9 +60,9 @@ public:
         return sw::PrivilegedRemover(sw::PrivilegedRoots::table(false, root, home), home);
     }
 
-    FixtureTree tree;
-    QString root;
-    QString home;
+    LayoutTree tree;
+    const QString &root = tree.root;
+    const QString &home = tree.home;
 };
 
 TEST_F(PrivilegedRemoverTest, RemovesWhatWasAskedAndCountsWhatWent)

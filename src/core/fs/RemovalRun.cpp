@@ -28,7 +28,9 @@ QString tr(const char *text)
     return QCoreApplication::translate("RemovalRun", text);
 }
 
-QString reasonOf(int error)
+}  // namespace
+
+QString RemovalRun::reasonOf(int error)
 {
     switch (error) {
     case ELOOP: return tr("a link lies on its way: it changed since the scan");
@@ -36,8 +38,6 @@ QString reasonOf(int error)
     default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }
-
-}  // namespace
 
 struct RemovalRun::Target
 {

@@ -68,6 +68,10 @@ public:
     // first (see FolderTree::BeforeUnlink).
     void setBeforeUnlink(FolderTree::BeforeUnlink hook) { m_beforeUnlink = std::move(hook); }
 
+    // Why an item could not be reached or removed, from errno: a link or a
+    // mount on its way is named as such.
+    static QString reasonOf(int error);
+
     const RemovalReport &report() const { return m_report; }
     CategoryRoots &roots() { return m_roots; }
     // True when path, or a folder holding it, went in this run.
