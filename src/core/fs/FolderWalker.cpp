@@ -343,6 +343,10 @@ bool FolderWalker::walk(const QString &root, const Visitor &visit)
     shared->visit = &visit;
     shared->parts.push_back(Shared::Part{std::move(top), {}, 0});
     work(shared, 0);
+    // A stopped walk lets this thread go while others may still be on an
+    // entry, calling visit, which lives with the caller: wait for them.
+    std::unique_lock lock(shared->mutex);
+    shared->changed.wait(lock, [&s = *shared] { return s.busy == 0; });
     return !shared->stopped.load();
 }
 
