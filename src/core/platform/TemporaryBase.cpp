@@ -1,0 +1,35 @@
+#include "TemporaryBase.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sw {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TemporaryBase", text);
+}
+
+}  // namespace
+
+TemporaryBase::Result TemporaryBase::resolve()
+{
+    const QString given = qEnvironmentVariable("TMPDIR");
+    const QString path = given.isEmpty() ? QStringLiteral("/tmp") : QDir::cleanPath(given);
+    if (!path.startsWith(QLatin1Char('/')))
+        return {{}, tr("TMPDIR (%1) is not an absolute path").arg(given)};
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return {{}, tr("TMPDIR (%1) is not an existing folder").arg(path)};
+    if (st.st_uid != ::geteuid() && !(st.st_mode & S_ISVTX))
+        return {{}, tr("TMPDIR (%1) belongs to another user and is not a shared temporary folder").arg(path)};
+    return {path, {}};
+}
+
+}  // namespace sw
