@@ -12,6 +12,7 @@
 #include <climits>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace sw {
 
@@ -59,7 +60,7 @@ QList<std::pair<Candidate, QStringList>> languageCandidates(const XADString &nam
 QList<Candidate> candidates(const XADString &names, qint64 threshold, const QString &language)
 {
     QList<std::pair<Candidate, QStringList>> own = languageCandidates(names, language);
-    QList<Candidate> others;
+    QList<Candidate> all;
     const QList<XADString::Match> &matches = names.matches();
     for (qsizetype rank = 0; rank < matches.size(); ++rank) {
         const XADString::Match &match = matches.at(rank);
@@ -72,12 +73,12 @@ QList<Candidate> candidates(const XADString &names, qint64 threshold, const QStr
             continue;
         }
         const bool sure = match.confidence * 100 >= double(threshold);
-        others.append({match.encoding, implausibleCharacters(*decoded),
+        all.append({match.encoding, implausibleCharacters(*decoded),
                        sure ? Candidate::SureAnswer : Candidate::OtherAnswer, int(rank), INT_MAX});
     }
     for (const auto &candidate : own)
-        others.append(candidate.first);
-    return others;
+        all.append(candidate.first);
+    return all;
 }
 
 } // namespace
