@@ -1,34 +1,112 @@
 #include "EncodingChoice.h"
 
 #include "EncodingList.h"
+#include "LegacyEncodings.h"
+#include "NamePlausibility.h"
 #include "ORPrefConfig.h"
 #include "XADString.h"
 
+#include <QStringList>
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+#include <tuple>
+#include <utility>
+
 namespace sw {
 
-QString EncodingChoice::choose(const XADString &names, const QString &chosenEncoding,
-                               qint64 autoDetectionThreshold)
+namespace {
+
+// One encoding that decodes every name, and how it ranks.
+struct Candidate
 {
-    const QString fallback = QString::fromLatin1(kFallbackEncoding);
-    const QString detected = names.encoding();
-    if (chosenEncoding.isEmpty()) {
-        const bool sure = names.confidence() * 100 >= double(autoDetectionThreshold);
-        return !detected.isEmpty() && sure && names.canDecodeWithEncoding(detected) ? detected : fallback;
+    enum Group { SureAnswer, UsersLanguage, OtherAnswer };
+
+    QString encoding;
+    int implausible = 0; // over all names
+    Group group = OtherAnswer;
+    int detectorRank = INT_MAX; // place among the detector's answers
+    int languageRank = INT_MAX; // place in the language's list
+
+    auto key() const { return std::tie(implausible, group, detectorRank, languageRank); }
+};
+
+int implausibleCharacters(const QStringList &decoded)
+{
+    int count = 0;
+    for (const QString &name : decoded)
+        count += NamePlausibility::implausibleCharacters(name);
+    return count;
+}
+
+// The language's encodings that decode every name, with their decoding
+// (to find a detector answer that reads the names the same way).
+QList<std::pair<Candidate, QStringList>> languageCandidates(const XADString &names, const QString &language)
+{
+    QList<std::pair<Candidate, QStringList>> found;
+    const QStringList encodings = LegacyEncodings::forLanguage(language);
+    for (qsizetype i = 0; i < encodings.size(); ++i) {
+        std::optional<QStringList> decoded = names.decodeAll(encodings.at(i));
+        if (!decoded)
+            continue;
+        const Candidate candidate{encodings.at(i), implausibleCharacters(*decoded), Candidate::UsersLanguage,
+                                  INT_MAX, int(i)};
+        found.append({candidate, std::move(*decoded)});
     }
-    if (names.canDecodeWithEncoding(chosenEncoding))
-        return chosenEncoding;
-    return detected.isEmpty() ? fallback : detected;
+    return found;
 }
 
-QString EncodingChoice::choose(const XADString &names, qint64 filenameEncoding, qint64 autoDetectionThreshold)
+QList<Candidate> candidates(const XADString &names, qint64 threshold, const QString &language)
 {
-    return choose(names, EncodingList::shared().icuName(filenameEncoding), autoDetectionThreshold);
+    QList<std::pair<Candidate, QStringList>> own = languageCandidates(names, language);
+    QList<Candidate> all;
+    const QList<XADString::Match> &matches = names.matches();
+    for (qsizetype rank = 0; rank < matches.size(); ++rank) {
+        const XADString::Match &match = matches.at(rank);
+        const std::optional<QStringList> decoded = names.decodeAll(match.encoding);
+        if (!decoded)
+            continue;
+        const auto same = std::find_if(own.begin(), own.end(), [&](const auto &c) { return c.second == *decoded; });
+        if (same != own.end()) {
+            same->first.detectorRank = std::min(same->first.detectorRank, int(rank));
+            continue;
+        }
+        const bool sure = match.confidence * 100 >= double(threshold);
+        all.append({match.encoding, implausibleCharacters(*decoded),
+                       sure ? Candidate::SureAnswer : Candidate::OtherAnswer, int(rank), INT_MAX});
+    }
+    for (const auto &candidate : own)
+        all.append(candidate.first);
+    return all;
 }
 
-QString EncodingChoice::chooseFromSettings(const XADString &names)
+} // namespace
+
+QString EncodingChoice::choose(const XADString &names, const QString &chosenEncoding, qint64 autoDetectionThreshold,
+                               const QString &language)
+{
+    if (!chosenEncoding.isEmpty() && names.canDecodeWithEncoding(chosenEncoding))
+        return chosenEncoding;
+    const QList<Candidate> found = candidates(names, autoDetectionThreshold, language);
+    const auto best = std::min_element(found.cbegin(), found.cend(),
+                                       [](const Candidate &a, const Candidate &b) { return a.key() < b.key(); });
+    if (best != found.cend())
+        return best->encoding;
+    const QString detected = names.encoding();
+    return detected.isEmpty() ? QString::fromLatin1(kFallbackEncoding) : detected;
+}
+
+QString EncodingChoice::choose(const XADString &names, qint64 filenameEncoding, qint64 autoDetectionThreshold,
+                               const QString &language)
+{
+    return choose(names, EncodingList::shared().icuName(filenameEncoding), autoDetectionThreshold, language);
+}
+
+QString EncodingChoice::chooseFromSettings(const XADString &names, const QString &language)
 {
     return choose(names, ORPrefConfig::integerForKey(QStringLiteral("filenameEncoding")),
-                  ORPrefConfig::integerForKey(QStringLiteral("autoDetectionThreshold")));
+                  ORPrefConfig::integerForKey(QStringLiteral("autoDetectionThreshold")), language);
 }
 
 } // namespace sw

@@ -68,10 +68,12 @@ QString IcuConverter::internalName() const
     return U_SUCCESS(status) ? QString::fromLatin1(name) : QString();
 }
 
-bool IcuConverter::decodesStrictly(const QByteArray &text)
+bool IcuConverter::decodesStrictly(const QByteArray &text, QString *decoded)
 {
     if (!m_converter)
         return false;
+    if (decoded)
+        decoded->clear();
     ucnv_resetToUnicode(m_converter);
     const char *source = text.constData();
     const char *const sourceEnd = source + text.size();
@@ -81,6 +83,8 @@ bool IcuConverter::decodesStrictly(const QByteArray &text)
         UErrorCode status = U_ZERO_ERROR;
         ucnv_toUnicode(m_converter, &target, buffer + std::size(buffer), &source, sourceEnd, nullptr, true,
                        &status);
+        if (decoded)
+            decoded->append(QStringView(buffer, target - buffer));
         if (status == U_BUFFER_OVERFLOW_ERROR)
             continue;
         return U_SUCCESS(status);

@@ -24,8 +24,9 @@ public:
     QString internalName() const;
 
     // True when every byte of text maps: no illegal sequence, no unassigned
-    // code, no sequence cut short at the end.
-    bool decodesStrictly(const QByteArray &text);
+    // code, no sequence cut short at the end. The text it decodes to goes to
+    // decoded when given.
+    bool decodesStrictly(const QByteArray &text, QString *decoded = nullptr);
     // The whole text, whatever it holds: each byte that does not map becomes
     // %XX, and then a '%' that was in the text becomes %25, so that the
     // escapes can be told from it.

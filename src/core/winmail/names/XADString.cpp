@@ -5,6 +5,7 @@
 
 #include <unicode/ucsdet.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -39,28 +40,31 @@ XADString::XADString(QList<QByteArray> names) : m_names(std::move(names))
     const UCharsetMatch **matches = ucsdet_detectAll(detector.get(), &count, &status);
     if (U_FAILURE(status))
         return;
-    // Matches come best first; the first one ICU can also convert wins
-    // (the detector knows a few it has no converter for, IBM420_rtl...).
+    // Matches come best first; only those ICU can also convert count (the
+    // detector knows a few it has no converter for, IBM420_rtl...), each
+    // once (it may list one for two of its recognisers).
     for (int32_t i = 0; i < count; ++i) {
         UErrorCode matchStatus = U_ZERO_ERROR;
         const char *name = ucsdet_getName(matches[i], &matchStatus);
-        if (U_FAILURE(matchStatus) || !name || isWideEncoding(name) ||
-            !sw::IcuConverter(QString::fromLatin1(name)))
+        if (U_FAILURE(matchStatus) || !name || isWideEncoding(name))
             continue;
-        m_encoding = QString::fromLatin1(name);
-        m_confidence = ucsdet_getConfidence(matches[i], &matchStatus) / 100.0;
-        return;
+        const QString encoding = QString::fromLatin1(name);
+        const bool seen = std::any_of(m_matches.cbegin(), m_matches.cend(),
+                                      [&](const Match &match) { return match.encoding == encoding; });
+        if (seen || !sw::IcuConverter(encoding))
+            continue;
+        m_matches.append({encoding, ucsdet_getConfidence(matches[i], &matchStatus) / 100.0});
     }
 }
 
 QString XADString::encoding() const
 {
-    return m_encoding;
+    return m_matches.isEmpty() ? QString() : m_matches.constFirst().encoding;
 }
 
 double XADString::confidence() const
 {
-    return m_confidence;
+    return m_matches.isEmpty() ? 0 : m_matches.constFirst().confidence;
 }
 
 bool XADString::canDecodeWithEncoding(const QString &encodingName) const
@@ -73,6 +77,22 @@ bool XADString::canDecodeWithEncoding(const QString &encodingName) const
             return false;
     }
     return true;
+}
+
+std::optional<QStringList> XADString::decodeAll(const QString &encodingName) const
+{
+    sw::IcuConverter converter(encodingName);
+    if (!converter)
+        return std::nullopt;
+    QStringList decoded;
+    decoded.reserve(m_names.size());
+    QString text;
+    for (const QByteArray &name : m_names) {
+        if (!converter.decodesStrictly(name, &text))
+            return std::nullopt;
+        decoded.append(text);
+    }
+    return decoded;
 }
 
 QString XADString::encodingNameForEncoding(int encoding)

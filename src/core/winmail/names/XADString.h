@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // The raw file names of one archive, as its entries store them, and what
 // ICU's charset detector makes of them taken together (one name alone is
@@ -18,6 +21,12 @@ public:
     // flagged UTF-8 by the archive (those need no detection).
     explicit XADString(QList<QByteArray> names);
 
+    struct Match
+    {
+        QString encoding;  // an ICU converter name
+        double confidence; // 0 to 1
+    };
+
     // The detector's best answer: an ICU converter name, empty when the
     // detector has none (no names, or nothing it recognises).
     QString encoding() const;
@@ -26,6 +35,12 @@ public:
     // True when every name converts with the encoding without a byte that
     // does not map (invalid sequences, unassigned code points).
     bool canDecodeWithEncoding(const QString &encodingName) const;
+    // Every answer of the detector that ICU can convert, best first: for
+    // names that several encodings read, its order among them.
+    const QList<Match> &matches() const { return m_matches; }
+    // Every name decoded in the encoding, in order; nullopt when one of
+    // them does not decode (see canDecodeWithEncoding).
+    std::optional<QStringList> decodeAll(const QString &encodingName) const;
 
     const QList<QByteArray> &names() const { return m_names; }
 
@@ -40,6 +55,5 @@ public:
 
 private:
     QList<QByteArray> m_names;
-    QString m_encoding;
-    double m_confidence = 0;
+    QList<Match> m_matches;
 };

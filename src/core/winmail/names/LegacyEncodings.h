@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace sw {
+
+// The encodings names were stored in before UTF-8, by the language of the
+// user who made them: for names that several encodings read without error,
+// those of the user's own language come first.
+class LegacyEncodings
+{
+public:
+    // ICU converter names, most likely first; the western list for a
+    // language without a row of its own (and for "c").
+    static QStringList forLanguage(const QString &language);
+};
+
+} // namespace sw
