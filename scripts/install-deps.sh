@@ -19,6 +19,9 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   # looking at the program and comparing it with its peers
   xvfb xauth imagemagick xdotool jdupes time coreutils findutils python3
+  # the PDF benchmark's corpus: typeset pages (groff, pic, tbl, eqn) and
+  # SVG pages written as PDF by cairo
+  groff-base librsvg2-bin
   # the GUI start benchmark's watcher of window maps
   libxcb1-dev
   # archives: 7-Zip for what libarchive cannot read, bsdtar to compare with

@@ -9,6 +9,12 @@
 # the sizes of the two copies. Fails (status 1) when our copy is larger than
 # the peer's, or takes more than 1.2 times as long.
 #
+# Then a corpus of everyday documents that make_corpus.py builds with
+# Debian's tools (typeset text, tables, vector drawings and charts, scanned
+# pages, a photo album, a manual full of small icons, transparency): each
+# document's copy at quality 1 against gs /ebook's, and the median of those
+# ratios, which fails above 1.00.
+#
 # BENCH_PAGES and BENCH_RUNS change the page count and the rounds.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
@@ -61,4 +67,27 @@ status=0
 verdict size "gs -dPDFSETTINGS=/ebook" "$(( $(stat -c %s "$work/peer.pdf") / 1024 ))" \
   "sweepwright-cli pdf --quality 1" "$(( $(stat -c %s "$work/ours.pdf") / 1024 ))" KiB 1.00 || status=1
 verdict time "gs -dPDFSETTINGS=/ebook" "$peer" "sweepwright-cli pdf --quality 1" "$ours" ms 1.20 || status=1
+
+corpus_ratios() {
+  local corpus="$work/corpus" name doc peer ours
+  python3 "$here/make_corpus.py" "$corpus" "$work/corpus-work" >"$work/corpus.txt"
+  rm -rf "$work/corpus-work"
+  echo "pdf corpus: quality 1 against gs -dPDFSETTINGS=/ebook (sizes in bytes)"
+  printf '  %-16s %10s %10s %10s %6s\n' document source ebook ours ratio
+  while read -r name; do
+    doc="$corpus/$name.pdf"
+    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -dPDFSETTINGS=/ebook -sOutputFile="$work/peer.pdf" "$doc"
+    "$cli" pdf --quality 1 -o "$work/ours.pdf" --yes "$doc" >/dev/null || { echo "  FAIL: no copy of $name"; return 1; }
+    peer=$(stat -c %s "$work/peer.pdf")
+    ours=$(stat -c %s "$work/ours.pdf")
+    printf '  %-16s %10d %10d %10d %6s\n' "$name" "$(stat -c %s "$doc")" "$peer" "$ours" "$(ratio "$ours" "$peer")"
+    awk -v a="$ours" -v b="$peer" 'BEGIN { printf "%.4f\n", a / b }' >>"$work/ratios.txt"
+  done <"$work/corpus.txt"
+}
+corpus_ratios || status=1
+if [ -s "$work/ratios.txt" ]; then
+  m=$(sort -n "$work/ratios.txt" | awk '{ v[NR] = $1 } END { printf "%.2f", (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }')
+  echo "  median size ratio $m (at most 1.00)"
+  if at_most "$m" 1.00; then echo "  PASS"; else echo "  FAIL: median size ratio above 1.00"; status=1; fi
+fi
 exit $status

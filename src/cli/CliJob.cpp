@@ -11,8 +11,14 @@
 
 bool CliJob::run(const QString &phase, const std::function<void(sw::JobControl &)> &work)
 {
+    return runStoppable(phase, work, {SIGINT}) != 0;
+}
+
+int CliJob::runStoppable(const QString &phase, const std::function<void(sw::JobControl &)> &work,
+                         std::initializer_list<int> stopSignals)
+{
     sw::JobControl job;
-    InterruptWatch interrupt(job);
+    InterruptWatch interrupt(job, stopSignals);
     ProgressLine progress(stderr, job, phase);
     if (!progress.isEnabled()) {
         // Nothing to draw: the work runs right here, without a second thread
@@ -20,7 +26,7 @@ bool CliJob::run(const QString &phase, const std::function<void(sw::JobControl &
         // delivered after it, as the loop would have done.
         work(job);
         sw::MainQueue::instance().flush();
-        return interrupt.fired();
+        return interrupt.caught();
     }
     QEventLoop loop;
     ORDispatch::global(ORDispatch::Priority::Default, [&] {
@@ -29,5 +35,5 @@ bool CliJob::run(const QString &phase, const std::function<void(sw::JobControl &
     });
     loop.exec();
     progress.clear();
-    return interrupt.fired();
+    return interrupt.caught();
 }

@@ -5,11 +5,16 @@
 #include "CliRemoval.h"
 #include "JsonWriter.h"
 #include "ORUtility.h"
+#include "OutputPlacement.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <csignal>
 #include <cstdio>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -107,9 +112,15 @@ std::optional<int> PdfCommand::unlock(ORPdfFile &file) const
 std::optional<int> PdfCommand::placeCopy(const CliOptions &options, QString &path) const
 {
     path = QDir::cleanPath(m_out);
-    if (QFileInfo(path).isDir())
+    // OUT is a folder to put the copy in only when it is one itself, or
+    // named with a final slash: a link planted under the name of the file
+    // asked for must not send the copy elsewhere.
+    struct stat st;
+    const QByteArray name = QFile::encodeName(path);
+    if ((::lstat(name.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+        || (m_out.endsWith(QLatin1Char('/')) && ::stat(name.constData(), &st) == 0 && S_ISDIR(st.st_mode)))
         path = QDir(path).filePath(QFileInfo(m_file).fileName());
-    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         return std::nullopt;
     if (options.isSet(QStringLiteral("--dry-run")))
         return std::nullopt;
@@ -132,31 +143,50 @@ int PdfCommand::execute(const CliOptions &options)
     if (!m_out.isEmpty())
         if (const std::optional<int> status = placeCopy(options, target))
             return *status;
-    if (options.isSet(QStringLiteral("--dry-run"))) {
-        const bool replacing = !target.isEmpty() && QFileInfo::exists(target);
-        std::printf("Would compress %s (%d pages, %s) at quality %d into %s%s\n", m_file.toLocal8Bit().constData(),
-                    file->pageCount, ORUtility::sizeFormatWithNumber(file->pdfSize).toLocal8Bit().constData(),
-                    m_quality,
-                    (target.isEmpty() ? sw::PdfCompressor::outputFolder() : target).toLocal8Bit().constData(),
-                    replacing ? " (replacing it)" : "");
-        return 0;
-    }
+    if (options.isSet(QStringLiteral("--dry-run")))
+        return dryRun(*file, target);
     sw::PdfCompression result;
-    if (CliJob::run(QStringLiteral("Compressing"),
-                    [&](sw::JobControl &job) { result = sw::PdfCompressor::compress(*file, m_quality, job); }))
-        return kCancelled;
+    QString placing;
+    // TERM and HUP (a closed terminal) stop Ghostscript and clear its
+    // files as Ctrl-C does, instead of ending us with gs still running.
+    const int stoppedBy = CliJob::runStoppable(
+        QStringLiteral("Compressing"),
+        [&](sw::JobControl &job) {
+            result = sw::PdfCompressor::compress(*file, m_quality, job);
+            if (result.succeeded() && !target.isEmpty() && !job.isCancelled())
+                placing = sw::OutputPlacement::place(result.outputPath, target, sw::OutputPlacement::Mode::Move, true,
+                                                     job);
+        },
+        {SIGINT, SIGTERM, SIGHUP});
+    if (stoppedBy != 0) {
+        std::fputs("sweepwright-cli: cancelled\n", stderr);
+        return stoppedBy == SIGINT ? kCancelled : 128 + stoppedBy;
+    }
     if (!result.succeeded()) {
         printError(result.error);
         return 1;
     }
-    if (!target.isEmpty()) {
-        const QString problem = sw::PdfCompressor::saveCopy(result.outputPath, target, true);
-        if (!problem.isEmpty()) {
-            printError(QStringLiteral("the copy stays at %1: %2").arg(result.outputPath, problem));
-            return 1;
-        }
+    if (!placing.isEmpty()) {
+        printError(QStringLiteral("the copy stays at %1: %2").arg(result.outputPath, placing));
+        return 1;
     }
     report(*file, result, target.isEmpty() ? result.outputPath : target);
+    return 0;
+}
+
+int PdfCommand::dryRun(const ORPdfFile &file, const QString &target) const
+{
+    QString error;
+    const QString folder = sw::PdfCompressor::outputFolder(&error);
+    if (target.isEmpty() && folder.isEmpty()) {
+        printError(error);
+        return 1;
+    }
+    struct stat st;
+    const bool replacing = !target.isEmpty() && ::lstat(QFile::encodeName(target).constData(), &st) == 0;
+    std::printf("Would compress %s (%d pages, %s) at quality %d into %s%s\n", m_file.toLocal8Bit().constData(),
+                file.pageCount, ORUtility::sizeFormatWithNumber(file.pdfSize).toLocal8Bit().constData(), m_quality,
+                (target.isEmpty() ? folder : target).toLocal8Bit().constData(), replacing ? " (replacing it)" : "");
     return 0;
 }
 

@@ -1,20 +1,27 @@
 // The PDF compressor's engine on documents the tests make: three qualities,
 // an already small document, passwords of both kinds, files that are not
-// PDFs, a Ghostscript that fails in each way it can, a cancel, and an output
-// folder another user planted.
+// PDFs, a Ghostscript that fails in each way it can, a cancel, an output
+// folder another user planted, an unusable TMPDIR, what killed runs left,
+// documents built to exhaust gs, and which images may become JPEG.
 
 #include "FixtureTree.h"
 #include "GhostscriptRun.h"
 #include "ORPdfFile.h"
 #include "PdfCompressor.h"
 #include "PdfFixture.h"
+#include "TreeSnapshot.h"
 
 #include <QDir>
 #include <QFile>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImage>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <thread>
@@ -266,6 +273,146 @@ TEST_F(PdfCompressorTest, AnOutputFolderThatIsALinkIsRefused)
         PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 0, sw::JobControl::unwatched());
     EXPECT_TRUE(result.error.contains(QStringLiteral("not a private folder"))) << result.error.toStdString();
     EXPECT_TRUE(QDir(elsewhere).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+TEST_F(PdfCompressorTest, TmpdirThatIsNoFolderIsAnErrorNamingIt)
+{
+    const QString source = tree.path(QStringLiteral("note.pdf"));
+    ASSERT_TRUE(writeTextPdf(source));
+    const bool rootFolderWasThere = QFileInfo::exists(QStringLiteral("/Sweepwright"));
+    const QString missing = tree.path(QStringLiteral("no-such-folder"));
+    qputenv("TMPDIR", QFile::encodeName(missing));
+    const sw::PdfCompression result =
+        PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 0, sw::JobControl::unwatched());
+    EXPECT_TRUE(result.error.startsWith(QStringLiteral("Compression failed: TMPDIR (") + missing))
+        << result.error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    EXPECT_EQ(QFileInfo::exists(QStringLiteral("/Sweepwright")), rootFolderWasThere);
+}
+
+// Runs killed with SIGKILL leave their hidden folders, and older versions
+// left hidden files and gs's empty gs_* files in the folder itself: the next
+// run removes them, unless another run is going on, and nothing else.
+TEST_F(PdfCompressorTest, WhatKilledRunsLeftIsRemovedAtTheNextStartOnly)
+{
+    const QString source = tree.path(QStringLiteral("note.pdf"));
+    ASSERT_TRUE(writeTextPdf(source));
+    const QString folder = PdfCompressor::outputFolder();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ::chmod(QFile::encodeName(folder).constData(), 0700);
+    const QStringList leftovers{QStringLiteral(".run-x1Yz9Q"), QStringLiteral(".compress-AbC123.pdf"),
+                                QStringLiteral(".arguments-AbC123"), QStringLiteral("gs_Q2w3E4")};
+    tree.text(QStringLiteral("tmp/Sweepwright/.run-x1Yz9Q/filtered.pdf"), "%PDF- half");
+    tree.text(QStringLiteral("tmp/Sweepwright/.run-x1Yz9Q/gs_a1b2c3"), "");
+    tree.text(QStringLiteral("tmp/Sweepwright/.compress-AbC123.pdf"), "%PDF- half");
+    tree.text(QStringLiteral("tmp/Sweepwright/.arguments-AbC123"), "\"-sPDFPassword=secret\"\n");
+    tree.text(QStringLiteral("tmp/Sweepwright/gs_Q2w3E4"), "");
+    tree.text(QStringLiteral("tmp/Sweepwright/report.pdf"), "%PDF- a copy made earlier");
+    qputenv("SWEEPWRIGHT_GS", QFile::encodeName(standIn("exit 1")));
+    const auto file = ORPdfFile::initFileDataFromPath(source);
+
+    // Another run holds the folder: what lies there may be its own.
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(folder);
+    {
+        const int held = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+        ASSERT_EQ(::flock(held, LOCK_SH), 0);
+        PdfCompressor::compress(*file, 0, sw::JobControl::unwatched());
+        ::close(held);
+    }
+    EXPECT_EQ(swtest::TreeSnapshot::of(folder).entries(), before.entries());
+
+    PdfCompressor::compress(*file, 0, sw::JobControl::unwatched());
+    QStringList gone = before.vanished(swtest::TreeSnapshot::of(folder));
+    gone.replaceInStrings(folder + QLatin1Char('/'), QString());
+    EXPECT_EQ(gone, (QStringList{leftovers[2], leftovers[1], leftovers[0], leftovers[0] + QStringLiteral("/filtered.pdf"),
+                                 leftovers[0] + QStringLiteral("/gs_a1b2c3"), leftovers[3]}));
+}
+
+TEST_F(PdfCompressorTest, BombDocumentsStopAtTheMemoryLimitOrWhenNoPageFinishes)
+{
+    if (!hasGs())
+        GTEST_SKIP() << "Ghostscript is not installed";
+    struct Row
+    {
+        const char *name;
+        swtest::Bomb bomb;
+        sw::GhostscriptLimits limits;
+        const char *reason;
+    };
+    using std::chrono::milliseconds;
+    const Row rows[] = {
+        {"memory grows without end", swtest::Bomb::GrowingMemory, {160 << 20, milliseconds(3000)},
+         "Compression failed: Ghostscript reached its memory limit of "},
+        {"forms nested deep", swtest::Bomb::NestedForms, {0, milliseconds(1000)},
+         "Compression failed: Ghostscript finished no page for 1 second"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString source = tree.path(QLatin1String(row.name) + QStringLiteral(".pdf"));
+        ASSERT_TRUE(swtest::writeBombPdf(source, row.bomb));
+        QElapsedTimer clock;
+        clock.start();
+        const sw::PdfCompression result =
+            PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 1, sw::JobControl::unwatched(), row.limits);
+        EXPECT_LT(clock.elapsed(), 30000);
+        EXPECT_TRUE(result.error.startsWith(QLatin1String(row.reason))) << result.error.toStdString();
+        EXPECT_TRUE(outputFiles().isEmpty()) << outputFiles().join(' ').toStdString();
+    }
+}
+
+// Every colour and grey image used to become JPEG, small icons and their
+// soft masks too: larger, and blurred.
+TEST_F(PdfCompressorTest, SmallImagesAndTheirSoftMasksStayLosslessWhileThePhotoBecomesJpeg)
+{
+    if (!hasGs() || !hasQpdf())
+        GTEST_SKIP() << "Ghostscript or qpdf is not installed";
+    const QString source = tree.path(QStringLiteral("icons.pdf"));
+    ASSERT_TRUE(swtest::writeIconsAndPhotoPdf(source));
+    const sw::PdfCompression result =
+        PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 1, sw::JobControl::unwatched());
+    ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
+    ASSERT_FALSE(result.keptOriginal);
+    int photos = 0, icons = 0, masks = 0;
+    for (const swtest::PdfImage &image : swtest::imagesOf(result.outputPath)) {
+        SCOPED_TRACE(image.width);
+        if (image.width > 64) {
+            EXPECT_EQ(image.filter, "/DCTDecode");
+            ++photos;
+        } else {
+            EXPECT_EQ(image.filter, "/FlateDecode");
+            ++(image.softMask ? masks : icons);
+        }
+    }
+    EXPECT_EQ(photos, 1);
+    EXPECT_EQ(icons, 20);
+    EXPECT_GE(masks, 1);
+}
+
+// A photograph that needs no downsampling, kept as a poor JPEG: the filter
+// would code it anew, larger; pdfwrite's plain rewrite keeps its bytes and
+// still packs the page's text.
+TEST_F(PdfCompressorTest, ThePlainRewriteWinsWhereTheFilterWouldGrowTheImages)
+{
+    if (!hasGs())
+        GTEST_SKIP() << "Ghostscript is not installed";
+    QImage image = QImage::fromData(photoJpeg(300, 200, 4));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 15);
+    PdfPage page;
+    page.jpeg = jpeg;
+    page.jpegWidth = 300;
+    page.jpegHeight = 200;
+    page.content = "q 216 0 0 144 72 500 cm /Im0 Do Q " + QByteArray("BT /F1 10 Tf 72 400 Td (words) Tj ET ").repeated(400);
+    const QString source = tree.path(QStringLiteral("poor.pdf"));
+    ASSERT_TRUE(writePdf(source, {page}));
+    const sw::PdfCompression result =
+        PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 2, sw::JobControl::unwatched());
+    ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
+    EXPECT_FALSE(result.keptOriginal);
+    EXPECT_TRUE(bytesOf(result.outputPath).contains(jpeg));
+    EXPECT_LT(result.outputSize, QFileInfo(source).size());
 }
 
 TEST(GhostscriptRun, PasswordArgumentsCarryQuotesButNotWhatGsCannotRead)

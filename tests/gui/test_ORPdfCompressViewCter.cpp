@@ -140,6 +140,22 @@ private slots:
         QVERIFY(page()->noteField()->text().contains(QStringLiteral("Already compact: no smaller copy could be made")));
         QVERIFY(!page()->noteField()->text().contains(QStringLiteral("not password protected")));
     }
+    // With TMPDIR naming no folder the compressor used to try /Sweepwright;
+    // the page tells the reason, which names it.
+    void unusableTmpdirIsToldByName()
+    {
+        const QString source = path(QStringLiteral("note.pdf"));
+        QVERIFY(swtest::writeTextPdf(source));
+        const QString missing = path(QStringLiteral("gone"));
+        qputenv("TMPDIR", QFile::encodeName(missing));
+        QSignalSpy ended(page(), &ORPdfCompressViewCter::compressionEnded);
+        QVERIFY(drop({source}));
+        QVERIFY(ended.wait(60000));
+        QTRY_VERIFY(page()->alert() && page()->alert()->objectName() == QStringLiteral("failureAlert"));
+        QVERIFY(page()->alert()->text().contains(QStringLiteral("TMPDIR (%1)").arg(missing)));
+        QVERIFY(!QFileInfo::exists(missing));
+        page()->alert()->close();
+    }
 };
 
 QTEST_MAIN(TestPdfCompressor)

@@ -1,19 +1,29 @@
 #include "GhostscriptRun.h"
 
+#include "ORUtility.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 
 namespace sw {
 
 namespace {
 
 constexpr qsizetype kErrorTail = 4096;
+// A run whose address space came this close to its cap (in percent) ran
+// into it: gs reports an allocation that failed in many ways, or not at all.
+constexpr qint64 kNearLimitPercent = 90;
 
-QString tr(const char *text)
+QString tr(const char *text, int n = -1)
 {
-    return QCoreApplication::translate("GhostscriptRun", text);
+    return QCoreApplication::translate("GhostscriptRun", text, nullptr, n);
 }
 
 // gs reads "%d" and its kin in an output name as the page number.
@@ -22,14 +32,31 @@ QString escapedOutputName(const QString &path)
     return QString(path).replace(QLatin1Char('%'), QStringLiteral("%%"));
 }
 
+// The "VmPeak" of a running process, in bytes; 0 when it cannot be read.
+qint64 peakAddressSpace(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmPeak:"))
+            return line.mid(7).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return 0;
+}
+
 }  // namespace
 
-GhostscriptRun::GhostscriptRun(QString program, QString folder)
+GhostscriptRun::GhostscriptRun(QString program, QString folder, GhostscriptLimits limits)
     : m_program(std::move(program))
     , m_folder(std::move(folder))
-    , m_output(m_folder + QStringLiteral("/.compress-XXXXXX.pdf"))
+    , m_limits(limits)
     , m_passwordFile(m_folder + QStringLiteral("/.arguments-XXXXXX"))
 {
+}
+
+GhostscriptRun::~GhostscriptRun()
+{
+    stop();
 }
 
 std::optional<QByteArray> GhostscriptRun::passwordArgument(const QString &password)
@@ -67,84 +94,128 @@ bool GhostscriptRun::writePasswordFile(const QString &password)
     return true;
 }
 
-std::optional<QString> GhostscriptRun::rewrite(const ORPdfFile &source, const QStringList &filter, JobControl &job)
+bool GhostscriptRun::start(const ORPdfFile &source, const QStringList &settings, const QString &outputName)
 {
     if (m_program.isEmpty()) {
         m_problem = tr("Ghostscript (gs) is not installed");
-        return std::nullopt;
+        return false;
     }
-    if (!m_output.open()) {
-        m_problem = tr("no file can be made in %1").arg(m_folder);
-        return std::nullopt;
-    }
-    m_output.close();
+    m_outputPath = m_folder + QLatin1Char('/') + outputName;
     QStringList arguments{QStringLiteral("-dSAFER"), QStringLiteral("-dBATCH"), QStringLiteral("-dNOPAUSE"),
                           QStringLiteral("-sDEVICE=pdfwrite"),
-                          QStringLiteral("-sOutputFile=") + escapedOutputName(m_output.fileName())};
+                          QStringLiteral("-sOutputFile=") + escapedOutputName(m_outputPath)};
     if (!source.password().isEmpty()) {
         if (!writePasswordFile(source.password()))
-            return std::nullopt;
+            return false;
         arguments << QLatin1Char('@') + m_passwordFile.fileName();
     }
-    // The filter may end in "-c … -f": the document comes after it.
-    arguments << filter << QFileInfo(source.pdfPath).absoluteFilePath();
+    // The settings may end in "-c … -f": the document comes after them.
+    arguments << settings << QFileInfo(source.pdfPath).absoluteFilePath();
 
-    QProcess gs;
-    gs.setProgram(m_program);
-    gs.setArguments(arguments);
-    gs.setStandardInputFile(QProcess::nullDevice());
-    gs.start();
-    if (!gs.waitForStarted()) {
-        m_problem = tr("Ghostscript could not be started: %1").arg(gs.errorString());
-        return std::nullopt;
+    m_gs = std::make_unique<QProcess>();
+    m_gs->setProgram(m_program);
+    m_gs->setArguments(arguments);
+    m_gs->setStandardInputFile(QProcess::nullDevice());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), m_folder);
+    m_gs->setProcessEnvironment(environment);
+    const qint64 memory = m_limits.memoryBytes;
+    // In the child between fork and exec: only async-signal-safe calls.
+    m_gs->setChildProcessModifier([memory] {
+        if (memory > 0) {
+            const struct rlimit cap = {rlim_t(memory), rlim_t(memory)};
+            ::setrlimit(RLIMIT_AS, &cap);
+        }
+        // gs goes with us, even when we are killed without a chance to stop it.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    });
+    m_gs->start();
+    if (!m_gs->waitForStarted()) {
+        m_problem = tr("Ghostscript could not be started: %1").arg(m_gs->errorString());
+        m_gs.reset();
+        return false;
     }
-    if (!watch(gs, job))
-        return std::nullopt;
-    m_problem = exitProblem(gs);
-    if (!m_problem.isEmpty())
-        return std::nullopt;
-    return m_output.fileName();
+    m_sincePage.start();
+    return true;
 }
 
-// Follows gs until it ends, counting pages; false when the job was cancelled.
-bool GhostscriptRun::watch(QProcess &gs, JobControl &job)
+bool GhostscriptRun::wait(int msecs)
 {
-    int pages = 0;
-    auto readOutput = [&] {
-        while (gs.canReadLine()) {
-            const int page = pageOfLine(gs.readLine());
-            if (page > pages) {
-                job.addItems(page - pages);
-                pages = page;
-            }
-        }
-        m_errors = (m_errors + gs.readAllStandardError()).right(kErrorTail);
-    };
-    while (!gs.waitForFinished(100)) {
-        readOutput();
-        if (job.isCancelled()) {
-            gs.kill();
-            gs.waitForFinished(-1);
-            return false;
-        }
-        if (gs.state() == QProcess::NotRunning)
-            break;
-    }
+    if (!m_gs || m_gs->state() == QProcess::NotRunning)
+        return true;
+    const bool ended = m_gs->waitForFinished(msecs) || m_gs->state() == QProcess::NotRunning;
     readOutput();
-    return !job.isCancelled();
+    if (ended) {
+        if (m_problem.isEmpty())
+            m_problem = exitProblem();
+        return true;
+    }
+    checkLimits();
+    return m_gs->state() == QProcess::NotRunning;
 }
 
-QString GhostscriptRun::exitProblem(const QProcess &gs) const
+void GhostscriptRun::readOutput()
 {
-    if (gs.exitStatus() == QProcess::CrashExit)
-        return tr("Ghostscript stopped unexpectedly (it crashed or was killed)");
-    if (gs.exitCode() == 0)
+    while (m_gs->canReadLine()) {
+        const int page = pageOfLine(m_gs->readLine());
+        if (page > m_pages) {
+            m_pages = page;
+            m_sincePage.restart();
+        }
+    }
+    m_errors = (m_errors + m_gs->readAllStandardError()).right(kErrorTail);
+    m_peakMemory = std::max(m_peakMemory, peakAddressSpace(m_gs->processId()));
+}
+
+void GhostscriptRun::checkLimits()
+{
+    if (m_limits.pageStall.count() <= 0 || m_sincePage.elapsed() <= m_limits.pageStall.count())
+        return;
+    const int seconds = int((m_limits.pageStall.count() + 999) / 1000);
+    const QString stalled = tr("Ghostscript finished no page for %n second(s)", seconds);
+    const QString memory = memoryNote();
+    m_problem = memory.isEmpty() ? stalled : tr("%1, and %2").arg(memory, stalled);
+    stop();
+}
+
+void GhostscriptRun::stop()
+{
+    if (!m_gs || m_gs->state() == QProcess::NotRunning)
+        return;
+    m_gs->kill();
+    m_gs->waitForFinished(-1);
+    if (m_problem.isEmpty())
+        m_problem = tr("Ghostscript was stopped");
+}
+
+std::optional<QString> GhostscriptRun::output() const
+{
+    if (!m_gs || !m_problem.isEmpty())
+        return std::nullopt;
+    return m_outputPath;
+}
+
+QString GhostscriptRun::memoryNote() const
+{
+    if (m_limits.memoryBytes <= 0 || m_peakMemory * 100 < m_limits.memoryBytes * kNearLimitPercent)
         return QString();
+    return tr("Ghostscript reached its memory limit of %1")
+        .arg(ORUtility::sizeFormatWithNumber(m_limits.memoryBytes));
+}
+
+QString GhostscriptRun::exitProblem() const
+{
+    if (m_gs->exitStatus() == QProcess::NormalExit && m_gs->exitCode() == 0)
+        return QString();
+    if (const QString memory = memoryNote(); !memory.isEmpty())
+        return memory;
+    if (m_gs->exitStatus() == QProcess::CrashExit)
+        return tr("Ghostscript stopped unexpectedly (it crashed or was killed)");
     // gs's last error line usually names the trouble ("Unrecoverable error …").
     const QList<QByteArray> lines = m_errors.trimmed().split('\n');
     const QString last = lines.isEmpty() ? QString() : QString::fromUtf8(lines.last()).trimmed();
-    return last.isEmpty() ? tr("Ghostscript ended with status %1").arg(gs.exitCode())
-                          : tr("Ghostscript ended with status %1: %2").arg(gs.exitCode()).arg(last);
+    return last.isEmpty() ? tr("Ghostscript ended with status %1").arg(m_gs->exitCode())
+                          : tr("Ghostscript ended with status %1: %2").arg(m_gs->exitCode()).arg(last);
 }
 
 }  // namespace sw

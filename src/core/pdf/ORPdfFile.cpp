@@ -1,6 +1,5 @@
 #include "ORPdfFile.h"
 
-#include "ORUtility.h"
 #include "RegularFile.h"
 
 #include <QFileInfo>
@@ -42,7 +41,9 @@ std::shared_ptr<ORPdfFile> ORPdfFile::initFileDataFromPath(const QString &path)
     // A FIFO or a device under a .pdf name would block poppler's read.
     if (!sw::isRegularFile(path))
         return file;
-    file->pdfSize = ORUtility::sizeOfFile(path);
+    // From the file itself: the size helper answers 0 for a file the user
+    // may not delete (one in a folder only others may write).
+    file->pdfSize = QFileInfo(path).size();
     file->adopt(Poppler::Document::load(path));
     return file;
 }

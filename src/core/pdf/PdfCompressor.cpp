@@ -2,14 +2,13 @@
 
 #include "GhostscriptRun.h"
 #include "ORUtility.h"
+#include "PdfWorkFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -24,20 +23,6 @@ namespace {
 QString failed(const QString &reason)
 {
     return QCoreApplication::translate("PdfCompressor", "Compression failed: %1").arg(reason);
-}
-
-// The output folder, made when missing; it must be a folder of ours (not a
-// link another user planted in the shared temporary directory), and only
-// we may enter it.
-bool preparePrivateFolder(const QString &path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
-        return false;
-    struct stat st;
-    if (::lstat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
-        return false;
-    return (st.st_mode & 077) == 0 || ::chmod(name.constData(), 0700) == 0;
 }
 
 // Moves file to a free name made from wanted; never replaces anything.
@@ -56,30 +41,68 @@ QString moveToFreeName(const QString &file, const QString &wanted)
     return QString();
 }
 
-// in into out, a block at a time, until in has no more; false when a write
-// fell short (a read error shows in in.error()).
-bool copyBlocks(QIODevice &in, QIODevice &out)
+// The source's bytes in a new file of the folder, written in the run's own
+// folder first (with the user's usual modes: it may be moved on to OUT).
+QString copySource(const QString &source, const QString &runFolder, const QString &folder)
 {
+    QFile copy(runFolder + QStringLiteral("/source.pdf"));
+    QFile in(source);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly) || !in.open(QIODevice::ReadOnly))
+        return QString();
     QByteArray block;
     while (!(block = in.read(1 << 20)).isEmpty())
-        if (out.write(block) != block.size())
-            return false;
-    return true;
+        if (copy.write(block) != block.size())
+            return QString();
+    if (in.error() != QFileDevice::NoError || !copy.flush())
+        return QString();
+    copy.close();
+    return moveToFreeName(copy.fileName(), folder + QLatin1Char('/') + QFileInfo(source).fileName());
 }
 
-// The source's bytes in a new file of the folder.
-QString copySource(const QString &source, const QString &folder)
+// Follows every run until all have ended, counting the first one's pages;
+// false when the job was cancelled (every run is stopped then).
+bool waitForAll(std::initializer_list<GhostscriptRun *> runs, JobControl &job)
 {
-    QTemporaryFile copy(folder + QStringLiteral("/.copy-XXXXXX.pdf"));
-    QFile in(source);
-    if (!copy.open() || !in.open(QIODevice::ReadOnly))
-        return QString();
-    if (!copyBlocks(in, copy) || in.error() != QFileDevice::NoError || !copy.flush())
-        return QString();
-    const QString placed = moveToFreeName(copy.fileName(), folder + QLatin1Char('/') + QFileInfo(source).fileName());
-    if (!placed.isEmpty())
-        copy.setAutoRemove(false);
-    return placed;
+    int counted = 0;
+    for (;;) {
+        bool ended = true;
+        for (GhostscriptRun *run : runs)
+            ended = run->wait(50) && ended;
+        if (const int pages = (*runs.begin())->pages(); pages > counted) {
+            job.addItems(pages - counted);
+            counted = pages;
+        }
+        if (job.isCancelled()) {
+            for (GhostscriptRun *run : runs)
+                run->stop();
+            return false;
+        }
+        if (ended)
+            return true;
+    }
+}
+
+// The copy a run made when it opens and has every page of the source, else
+// nullopt with problem telling why.
+std::optional<QString> checkedCopy(const GhostscriptRun &run, const ORPdfFile &source, QString &problem)
+{
+    const std::optional<QString> written = run.output();
+    if (!written) {
+        problem = run.problem();
+        return std::nullopt;
+    }
+    const auto copy = ORPdfFile::initFileDataFromPath(*written);
+    if (!copy->isOpen() || copy->pageCount == 0) {
+        problem = QCoreApplication::translate("PdfCompressor", "Ghostscript left no readable PDF");
+        return std::nullopt;
+    }
+    if (copy->pageCount != source.pageCount) {
+        problem = QCoreApplication::translate("PdfCompressor", "the copy has %1 of the %2 pages")
+                      .arg(copy->pageCount)
+                      .arg(source.pageCount);
+        return std::nullopt;
+    }
+    return written;
 }
 
 }  // namespace
@@ -106,9 +129,9 @@ QStringList PdfCompressor::filterArguments(const QString &filterPath)
     return arguments;
 }
 
-QString PdfCompressor::outputFolder()
+QString PdfCompressor::outputFolder(QString *error)
 {
-    return QStringLiteral("%1/%2").arg(QDir::tempPath(), QStringLiteral("Sweepwright"));
+    return PdfWorkFolder::path(error);
 }
 
 QString PdfCompressor::ghostscript()
@@ -117,7 +140,8 @@ QString PdfCompressor::ghostscript()
     return chosen.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("gs")) : chosen;
 }
 
-PdfCompression PdfCompressor::compress(const ORPdfFile &source, int quality, JobControl &job)
+PdfCompression PdfCompressor::compress(const ORPdfFile &source, int quality, JobControl &job,
+                                       const GhostscriptLimits &limits)
 {
     PdfCompression result;
     if (!source.isOpen() || source.pageCount == 0) {
@@ -125,40 +149,38 @@ PdfCompression PdfCompressor::compress(const ORPdfFile &source, int quality, Job
                                   .arg(source.pdfPath));
         return result;
     }
-    const QString folder = outputFolder();
-    if (!preparePrivateFolder(folder)) {
-        result.error = failed(QCoreApplication::translate("PdfCompressor", "%1 is not a private folder of yours")
-                                  .arg(folder));
+    const PdfWorkFolder::Opened work = PdfWorkFolder::open();
+    if (!work.folder) {
+        result.error = failed(work.error);
         return result;
     }
-    GhostscriptRun run(ghostscript(), folder);
-    const std::optional<QString> written = run.rewrite(source, filterArguments(filterPath(quality)), job);
-    if (job.isCancelled()) {
+    const QString folder = work.folder->folderPath();
+    const QString runFolder = work.folder->runPath();
+    GhostscriptRun filtered(ghostscript(), runFolder, limits);
+    GhostscriptRun plain(ghostscript(), runFolder, limits);
+    if (!filtered.start(source, filterArguments(filterPath(quality)), QStringLiteral("filtered.pdf"))) {
+        result.error = failed(filtered.problem());
+        return result;
+    }
+    plain.start(source, {}, QStringLiteral("plain.pdf"));
+    if (!waitForAll({&filtered, &plain}, job)) {
         result.cancelled = true;
         return result;
     }
-    if (!written) {
-        result.error = failed(run.problem());
+    QString problem, plainProblem;
+    std::optional<QString> best = checkedCopy(filtered, source, problem);
+    if (const std::optional<QString> other = checkedCopy(plain, source, plainProblem);
+        other && (!best || QFileInfo(*other).size() < QFileInfo(*best).size()))
+        best = other;
+    if (!best) {
+        result.error = failed(problem);
         return result;
     }
-    const auto copy = ORPdfFile::initFileDataFromPath(*written);
-    if (!copy->isOpen() || copy->pageCount == 0) {
-        result.error = failed(QCoreApplication::translate("PdfCompressor", "Ghostscript left no readable PDF"));
-        return result;
-    }
-    if (copy->pageCount != source.pageCount) {
-        result.error = failed(QCoreApplication::translate("PdfCompressor", "the copy has %1 of the %2 pages")
-                                  .arg(copy->pageCount)
-                                  .arg(source.pageCount));
-        return result;
-    }
-    if (copy->pdfSize < source.pdfSize) {
-        result.outputPath = moveToFreeName(*written, folder + QLatin1Char('/') + QFileInfo(source.pdfPath).fileName());
-        if (!result.outputPath.isEmpty())
-            run.keep();
+    if (QFileInfo(*best).size() < source.pdfSize) {
+        result.outputPath = moveToFreeName(*best, folder + QLatin1Char('/') + QFileInfo(source.pdfPath).fileName());
         result.protectionRemoved = source.isEncrypted();
     } else {
-        result.outputPath = copySource(source.pdfPath, folder);
+        result.outputPath = copySource(source.pdfPath, runFolder, folder);
         result.keptOriginal = true;
     }
     if (result.outputPath.isEmpty()) {
@@ -166,29 +188,9 @@ PdfCompression PdfCompressor::compress(const ORPdfFile &source, int quality, Job
                                   .arg(folder));
         return result;
     }
-    result.outputSize = ORUtility::sizeOfFile(result.outputPath);
+    result.outputSize = QFileInfo(result.outputPath).size();
     result.pageCount = source.pageCount;
     return result;
-}
-
-QString PdfCompressor::saveCopy(const QString &from, const QString &to, bool replace)
-{
-    const QFileInfo target(to);
-    if (target.isDir())
-        return QCoreApplication::translate("PdfCompressor", "%1 is a folder").arg(to);
-    if (!replace && (target.exists() || target.isSymLink()))
-        return QCoreApplication::translate("PdfCompressor", "%1 already exists").arg(to);
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly))
-        return in.errorString();
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
-    if (!copyBlocks(in, out))
-        return out.errorString();
-    if (in.error() != QFileDevice::NoError)
-        return in.errorString();
-    return out.commit() ? QString() : out.errorString();
 }
 
 }  // namespace sw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JobControl.h"
+#include "GhostscriptLimits.h"
 #include "ORPdfFile.h"
 
 #include <QString>
@@ -25,23 +26,28 @@ struct PdfCompression
 };
 
 // Makes a smaller copy of a PDF by rewriting it with Ghostscript's pdfwrite
-// device in a child process (never in ours: a hostile document can only
-// crash or stall gs), with the settings of one of three filter files:
-// quality 0 brings images down to 50 ppi, 1 to 150 ppi, 2 to 300 ppi.
+// device in child processes (never in ours: a hostile document can only
+// crash or stall gs, and gs runs within GhostscriptLimits), with the
+// settings of one of three filter files: quality 0 brings images down to
+// 50 ppi, 1 to 150 ppi, 2 to 300 ppi.
 //
-//   1. gs writes a hidden temporary file in the output folder, a folder of
-//      ours (mode 0700) in the temporary directory; a password goes to gs
-//      in an argument file there, never on the command line, which every
-//      user of the machine can read.
-//   2. The copy must open and have every page of the source, else the
+//   1. Two rewrites run side by side in a hidden folder of the output
+//      folder (PdfWorkFolder): one with the filter's settings, one plain
+//      (pdfwrite's defaults, images kept as they are), which is the smaller
+//      where the filter has little to gain and recoding costs. A password
+//      goes to gs in an argument file there, never on the command line,
+//      which every user of the machine can read.
+//   2. A copy must open and have every page of the source, else it does
+//      not count; the smaller good copy wins. When neither is good, the
 //      compression failed.
-//   3. A copy that is not smaller is thrown away and the source is copied
-//      instead: the result is never larger than what the user gave.
+//   3. A copy that is not smaller than the source is thrown away and the
+//      source is copied instead: the result is never larger than what the
+//      user gave.
 //   4. The result gets the source's file name, made unique in the folder
 //      (ORUtility::desDirectory), so nothing there is ever replaced.
 //
-// gs's "Page N" lines count the pages written into job's items; a cancel
-// kills gs and leaves no file behind.
+// gs's "Page N" lines of the filtered rewrite count the pages written into
+// job's items; a cancel kills gs and leaves no file behind.
 class PdfCompressor
 {
 public:
@@ -52,17 +58,13 @@ public:
     static QString filterPath(int quality);
     // The Ghostscript arguments a filter file holds.
     static QStringList filterArguments(const QString &filterPath);
-    // QDir::tempPath()/Sweepwright.
-    static QString outputFolder();
+    // $TMPDIR/Sweepwright; empty with error set when TMPDIR is unusable.
+    static QString outputFolder(QString *error = nullptr);
     // $SWEEPWRIGHT_GS, else gs on the PATH; empty when there is none.
     static QString ghostscript();
 
-    static PdfCompression compress(const ORPdfFile &source, int quality, JobControl &job);
-
-    // Copies a made copy to where the user wants it, whole or not at all (a
-    // file at to is only ever replaced once the new one is complete, and
-    // only when replace is set). What went wrong, else an empty text.
-    static QString saveCopy(const QString &from, const QString &to, bool replace);
+    static PdfCompression compress(const ORPdfFile &source, int quality, JobControl &job,
+                                   const GhostscriptLimits &limits = GhostscriptLimits::standard());
 };
 
 }  // namespace sw

@@ -8,6 +8,7 @@
 #include "ORPdfFile.h"
 #include "ORProgressView.h"
 #include "ORUtility.h"
+#include "OutputPlacement.h"
 #include "PageStyle.h"
 #include "PdfPasswordPanel.h"
 #include "PdfPreview.h"
@@ -357,7 +358,8 @@ void ORPdfCompressViewCter::writeCopy(const QString &path)
     QPointer<ORPdfCompressViewCter> page(this);
     const QString from = m_compressedPdfFile->pdfPath;
     ORDispatch::global(ORDispatch::Priority::Default, [page, from, path] {
-        const QString problem = PdfCompressor::saveCopy(from, path, true);
+        const QString problem =
+            OutputPlacement::place(from, path, OutputPlacement::Mode::Copy, true, JobControl::unwatched());
         ORDispatch::main([page, path, problem] {
             if (page && !problem.isEmpty())
                 page->tell(tr("The copy could not be saved as “%1”.").arg(QFileInfo(path).fileName()), problem);
