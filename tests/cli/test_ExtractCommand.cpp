@@ -3,12 +3,14 @@
 
 #include "CliRunner.h"
 #include "FixtureTree.h"
+#include "TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QProcess>
 
 #include <fcntl.h>
@@ -251,6 +253,68 @@ TEST_F(ExtractCommand, AFifoAsTheSettingsFileIsPassedOverNotWaitedOn)
     struct stat st;
     ASSERT_EQ(::lstat(QFile::encodeName(settings).constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// A .dat that is no TNEF stream printed the decoder's complaint on standard
+// output before the JSON, and nothing at all when it failed; the winmail
+// folder stayed behind, empty.
+TEST_F(ExtractCommand, AFailureWithJsonPrintsOnlyAJsonObjectAndLeavesNoFolder)
+{
+    tree.text(QStringLiteral("src/a.txt"), "alpha");
+    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-q"), QStringLiteral("../a.zip"),
+                                             QStringLiteral("a.txt")}));
+    const QString dat = tree.text(QStringLiteral("winmail.dat"), "this is no TNEF stream\n");
+    const QString here = tree.folder(QStringLiteral("here"));
+    struct Row
+    {
+        const char *name;
+        QStringList args;
+        QStringList env;
+        const char *error;
+    };
+    const Row rows[] = {
+        {"not TNEF", {dat, QStringLiteral("--json")}, {}, "Not a winmail.dat file"},
+        {"not TNEF into a new folder", {dat, QStringLiteral("-C"), tree.path(QStringLiteral("made")), QStringLiteral("--json")},
+         {}, "Not a winmail.dat file"},
+        {"TMPDIR missing", {tree.path(QStringLiteral("a.zip")), QStringLiteral("--json")},
+         {QStringLiteral("TMPDIR=") + tree.path(QStringLiteral("gone"))}, "TMPDIR ("},
+        {"TMPDIR relative", {dat, QStringLiteral("--json")}, {QStringLiteral("TMPDIR=rel")}, "TMPDIR (rel)"},
+        {"missing file", {tree.path(QStringLiteral("none.zip")), QStringLiteral("--json")}, {}, "No such file"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+        const CliRun run = swtest::runCli(QStringList{QStringLiteral("extract")} + row.args,
+                                          tree.path(QStringLiteral("config")), here,
+                                          row.env.isEmpty() ? QStringList{QStringLiteral("TMPDIR=") + tmp} : row.env);
+        EXPECT_EQ(run.code, 1) << run.err.toStdString();
+        const QJsonObject result = parsed(run);
+        EXPECT_TRUE(result.value("error").toString().contains(QLatin1String(row.error)))
+            << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(row.error)) << run.err.toStdString();
+        EXPECT_EQ(result.value("items").toArray(), QJsonArray());
+        const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
+        EXPECT_EQ(before.vanished(after), QStringList());
+        EXPECT_EQ(after.vanished(before).filter(QRegularExpression(QStringLiteral("/(config|tmp)(/|$)")))
+                      .size(), after.vanished(before).size())
+            << after.vanished(before).join(QLatin1Char(' ')).toStdString();
+    }
+}
+
+// A name holding a line break printed as it was, so a crafted name could
+// add lines of its own to the listing.
+TEST_F(ExtractCommand, ListingShowsControlCharactersEscaped)
+{
+    const QString crafted = QStringLiteral("notes\nfile         666  passwd\x1b[2K");
+    tree.text(QStringLiteral("src/") + crafted, "x");
+    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("tar"), QStringLiteral("-cf"), QStringLiteral("../n.tar"),
+                                             QStringLiteral(".")}));
+    const CliRun run = extract({tree.path(QStringLiteral("n.tar")), QStringLiteral("--list")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 1) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("notes\\nfile         666  passwd\\x1b[2K\n")) << run.out.toStdString();
+    EXPECT_FALSE(run.out.contains('\x1b'));
 }
 
 }  // namespace

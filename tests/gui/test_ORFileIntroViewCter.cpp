@@ -82,6 +82,7 @@ private slots:
     void twoZipsDroppedExtractTheFirst();
     void passwordPanel_data();
     void passwordPanel();
+    void anUnusableTmpdirIsNamedOnThePage();
 };
 
 void TestORFileIntroViewCter::dropRefusalRules_data()
@@ -189,6 +190,25 @@ void TestORFileIntroViewCter::passwordPanel()
     QFile secret(data->fileGroups.first().filePath);
     QVERIFY(secret.open(QIODevice::ReadOnly));
     QCOMPARE(secret.readAll(), QByteArray("top secret"));
+}
+
+// TMPDIR naming a folder that does not exist sent the extraction into the
+// current folder; now the page says what is wrong with it.
+void TestORFileIntroViewCter::anUnusableTmpdirIsNamedOnThePage()
+{
+    ArchiveFixture fixture;
+    const QString zip = fixture.zip(QStringLiteral("a.zip"), {{QStringLiteral("alpha.txt"), "alpha"}});
+    const QString missing = fixture.path(QStringLiteral("no-such-folder"));
+    qputenv("TMPDIR", QFile::encodeName(missing));
+    RecordingDelegate delegate;
+    ORFileIntroViewCter page(&delegate);
+    page.gotoNext({zip});
+    QTRY_VERIFY(!page.isExtracting());
+    QVERIFY(delegate.sidebarEnabled);
+    QCOMPARE(delegate.pages, QList<qint64>{});
+    QVERIFY2(page.passwordErrorField()->text().contains(QStringLiteral("TMPDIR (%1)").arg(missing)),
+             qPrintable(page.passwordErrorField()->text()));
+    QVERIFY(!QFileInfo::exists(missing));
 }
 
 QTEST_MAIN(TestORFileIntroViewCter)

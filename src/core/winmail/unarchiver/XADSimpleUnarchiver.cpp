@@ -124,7 +124,8 @@ XADSimpleUnarchiver::XADSimpleUnarchiver() : d(std::make_unique<Private>())
 
 XADSimpleUnarchiver::~XADSimpleUnarchiver() = default;
 
-std::unique_ptr<XADSimpleUnarchiver> XADSimpleUnarchiver::simpleUnarchiverForPath(const QString &path, int *error)
+std::unique_ptr<XADSimpleUnarchiver> XADSimpleUnarchiver::simpleUnarchiverForPath(const QString &path, int *error,
+                                                                                     sw::JobControl *job)
 {
     const auto refuse = [error](int code) {
         if (error)
@@ -137,6 +138,7 @@ std::unique_ptr<XADSimpleUnarchiver> XADSimpleUnarchiver::simpleUnarchiverForPat
         return refuse(XADOpenError);
     std::unique_ptr<XADSimpleUnarchiver> unarchiver(new XADSimpleUnarchiver);
     unarchiver->d->path = path;
+    unarchiver->setJob(job);
     const Reading reading = libarchiveReading(path);
     if (reading == Reading::Unreadable)
         return refuse(XADOpenError);
