@@ -13,7 +13,10 @@
 #include <QRegularExpression>
 #include <QProcess>
 
+#include <QThread>
+
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -315,6 +318,95 @@ TEST_F(ExtractCommand, ListingShowsControlCharactersEscaped)
     EXPECT_EQ(lines.size(), 1) << run.out.toStdString();
     EXPECT_TRUE(run.out.contains("notes\\nfile         666  passwd\\x1b[2K\n")) << run.out.toStdString();
     EXPECT_FALSE(run.out.contains('\x1b'));
+}
+
+// An entry naming a folder that exists rewrote its mode (0700 to 0775) and
+// time and listed it as extracted, so "-C ~" could open up ~/.ssh.
+TEST_F(ExtractCommand, AnExistingFolderIsNeitherChangedNorListed)
+{
+    const QString home = tree.folder(QStringLiteral("home"));
+    const QString ssh = tree.folder(QStringLiteral("home/.ssh"));
+    tree.text(QStringLiteral("home/.ssh/authorized_keys"), "mine\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(ssh).constData(), 0700), 0);
+    tree.text(QStringLiteral("src/.ssh/authorized_keys"), "theirs\n");
+    tree.text(QStringLiteral("src/.ssh/new/x"), "x");
+    ASSERT_EQ(::chmod(QFile::encodeName(tree.path(QStringLiteral("src/.ssh"))).constData(), 0775), 0);
+    const struct timespec archived[2] = {{1500000000, 0}, {1500000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(tree.path(QStringLiteral("src/.ssh"))).constData(), archived, 0), 0);
+    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("tar"), QStringLiteral("-cf"), QStringLiteral("../ssh.tar"),
+                                             QStringLiteral(".ssh")}));
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(home);
+
+    const CliRun run = extract({tree.path(QStringLiteral("ssh.tar")), QStringLiteral("-C"), home, QStringLiteral("--json")});
+
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(ssh).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, mode_t(0700));
+    EXPECT_NE(st.st_mtim.tv_sec, 1500000000);  // new entries in it change its time, the archive's does not
+    QStringList listed;
+    for (const QJsonValue &v : parsed(run).value("items").toArray())
+        listed << v.toObject().value("path").toString();
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{".ssh/authorized_keys 2", ".ssh/new", ".ssh/new/x"}));
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(home);
+    EXPECT_EQ(before.vanished(after), QStringList());
+    EXPECT_EQ(before.changed(after), QStringList());
+    EXPECT_EQ(after.vanished(before), (QStringList{ssh + "/authorized_keys 2", ssh + "/new", ssh + "/new/x"}));
+}
+
+// A hard link's entry was listed with the size 0 although its file has the bytes.
+TEST_F(ExtractCommand, AHardLinkIsListedWithTheSizeOfItsFile)
+{
+    tree.text(QStringLiteral("src/f"), "12345");
+    ASSERT_EQ(::link(QFile::encodeName(tree.path(QStringLiteral("src/f"))).constData(),
+                     QFile::encodeName(tree.path(QStringLiteral("src/g"))).constData()),
+              0);
+    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("tar"), QStringLiteral("-cf"), QStringLiteral("../h.tar"),
+                                             QStringLiteral("f"), QStringLiteral("g")}));
+    const QString out = tree.path(QStringLiteral("out"));
+    const CliRun run = extract({tree.path(QStringLiteral("h.tar")), QStringLiteral("-C"), out, QStringLiteral("--json")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    for (const QJsonValue &v : parsed(run).value("items").toArray()) {
+        const QJsonObject item = v.toObject();
+        EXPECT_EQ(item.value("size").toInteger(), QFileInfo(out + QLatin1Char('/') + item.value("path").toString()).size())
+            << item.value("path").toString().toStdString();
+        EXPECT_EQ(item.value("size").toInteger(), 5);
+    }
+}
+
+// Killed while it wrote a large entry, extract left the file cut short under
+// the entry's own name.
+TEST_F(ExtractCommand, AKilledExtractionLeavesNoFileCutShortUnderItsName)
+{
+    ASSERT_TRUE(make(QStringLiteral("."), {QStringLiteral("sh"), QStringLiteral("-c"),
+                                           QStringLiteral("truncate -s 512M big && tar -cf - big | gzip -1 > big.tar.gz")}));
+    const QString out = tree.folder(QStringLiteral("out"));
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tree.path(QStringLiteral("config")));
+    cli.setProcessEnvironment(env);
+    cli.start(QStringLiteral(SWEEPWRIGHT_CLI), {QStringLiteral("extract"), tree.path(QStringLiteral("big.tar.gz")),
+                                                QStringLiteral("-C"), out});
+    ASSERT_TRUE(cli.waitForStarted());
+    // Killed once it has written some of the entry's 512 MiB.
+    const QString io = QStringLiteral("/proc/%1/io").arg(cli.processId());
+    qint64 written = 0;
+    for (int i = 0; i < 100000 && written < (8 << 20) && cli.state() == QProcess::Running; ++i) {
+        QFile file(io);
+        if (file.open(QIODevice::ReadOnly))
+            for (const QByteArray &line : file.readAll().split('\n'))
+                if (line.startsWith("wchar: "))
+                    written = line.mid(7).toLongLong();
+        QThread::usleep(100);
+    }
+    ASSERT_EQ(cli.state(), QProcess::Running) << "the extraction ended before it could be killed";
+    ::kill(pid_t(cli.processId()), SIGKILL);
+    cli.waitForFinished();
+    EXPECT_GE(written, 8 << 20);
+    for (const QString &name : entries(out))
+        EXPECT_TRUE(name.startsWith(QLatin1String(".sweepwright-part-"))) << name.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(out + QStringLiteral("/big")));
 }
 
 }  // namespace

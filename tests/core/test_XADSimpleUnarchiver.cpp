@@ -15,6 +15,8 @@
 
 #include <sys/stat.h>
 
+#include <cstring>
+
 using swtest::ArchiveBuilder;
 using swtest::FixtureTree;
 using swtest::TreeSnapshot;
@@ -500,5 +502,127 @@ TEST(XADSimpleUnarchiver, EncryptedSevenZipNeedsTheRightPassword)
             }
             QDir(destination).removeRecursively();
         }
+    }
+}
+
+namespace {
+
+// Every item reported as extracted is on disk with the size reported, and
+// nothing else is there (no part of a file, no hidden leftover).
+void expectReportedIsOnDisk(const XADSimpleUnarchiver &unarchiver, const QString &destination)
+{
+    QStringList reported;
+    for (const XADExtractedItem &item : unarchiver.extractedItems()) {
+        reported.append(destination + QLatin1Char('/') + item.path);
+        QFileInfo info(reported.last());
+        EXPECT_TRUE(info.exists() || info.isSymLink()) << item.path.toStdString();
+        if (item.type == XADEntry::Type::File) {
+            EXPECT_EQ(info.size(), item.size) << item.path.toStdString();
+        }
+    }
+    QStringList onDisk;
+    for (const QByteArray &path : TreeSnapshot::of(destination).entries().keys())
+        if (QFile::decodeName(path) != destination)
+            onDisk.append(QFile::decodeName(path));
+    onDisk.sort();
+    reported.sort();
+    EXPECT_EQ(onDisk, reported);
+}
+
+bool runIn(const QString &folder, const QString &shell)
+{
+    return ArchiveBuilder::runTool(QStringLiteral("sh"), {QStringLiteral("-c"), shell}, folder);
+}
+
+}  // namespace
+
+// GNU cpio's newc and crc formats send a file's bytes with its last link;
+// the links before it came out as empty files, reported as extracted.
+TEST(XADSimpleUnarchiver, CpioLinksWhoseBytesComeWithTheLastLinkAllGetThem)
+{
+    for (const char *format : {"newc", "crc"}) {
+        SCOPED_TRACE(format);
+        FixtureTree tree;
+        const QByteArray data = QByteArray(70000, 'd') + "end";
+        tree.text(QStringLiteral("src/one"), data);
+        tree.text(QStringLiteral("src/alone"), "alone");
+        ASSERT_TRUE(runIn(tree.path(QStringLiteral("src")), QStringLiteral("mkdir d && ln one two && ln one d/three")));
+        const QString archive = tree.path(QStringLiteral("links.cpio"));
+        ASSERT_TRUE(runIn(tree.path(QStringLiteral("src")),
+                          QStringLiteral("printf 'one\\ntwo\\nd\\nd/three\\nalone\\n' | cpio -o --quiet -H %1 > %2")
+                              .arg(QLatin1String(format), archive)));
+        const QString destination = tree.path(QStringLiteral("dest"));
+
+        const Extraction run = extract(archive, destination);
+
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+        for (const char *name : {"one", "two", "d/three"})
+            EXPECT_EQ(contents(destination + QLatin1Char('/') + QLatin1String(name)), data) << name;
+        struct stat one, three;
+        ASSERT_EQ(::lstat(QFile::encodeName(destination + "/one").constData(), &one), 0);
+        ASSERT_EQ(::lstat(QFile::encodeName(destination + "/d/three").constData(), &three), 0);
+        EXPECT_EQ(one.st_ino, three.st_ino);
+        EXPECT_EQ(contents(destination + "/alone"), "alone");
+        expectReportedIsOnDisk(*run.unarchiver, destination);
+    }
+}
+
+// An entry the reader ends before the archive's size for it (libarchive
+// reads some multi-volume and some compressed entries short) was reported
+// as extracted, cut or empty. Every reader seen here tells a cut archive
+// as such, so the rule is held on archives cut short and on a zisofs image
+// with a damaged block table: a failure, the entry's part removed, and only
+// whole entries reported.
+TEST(XADSimpleUnarchiver, AnEntryThatCannotBeWrittenWholeIsAFailureAndLeavesNoPart)
+{
+    FixtureTree tree;
+    QByteArray big;
+    for (int i = 0; big.size() < 400000; ++i)
+        big += QByteArray::number(i * 7919 % 100003) + ' ';
+    tree.text(QStringLiteral("src/a.txt"), "first entry");
+    tree.text(QStringLiteral("src/big.bin"), big);
+    const QString src = tree.path(QStringLiteral("src"));
+    struct Row
+    {
+        const char *name;
+        QString make;  // shell line run in src, writing ../<name>
+        int cutPercent;  // 0: damaged instead of cut
+    };
+    const Row rows[] = {
+        {"cut.tar", QStringLiteral("tar -cf ../cut.tar a.txt big.bin"), 70},
+        {"cut.cpio", QStringLiteral("printf 'a.txt\\nbig.bin\\n' | cpio -o --quiet -H newc > ../cut.cpio"), 70},
+        {"cut.zip", QStringLiteral("zip -q0 ../cut.zip a.txt big.bin"), 70},
+        {"cut.iso", QStringLiteral("genisoimage -quiet -R -o ../cut.iso ."), 45},  // 300 KiB of padding at its end
+        {"zisofs.iso", QStringLiteral("xorriso -outdev ../zisofs.iso -zisofs block_size=32k -map . / "
+                                      "-set_filter_r --zisofs / -- 2>/dev/null"), 0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString archive = tree.path(QLatin1String(row.name));
+        ASSERT_TRUE(runIn(src, row.make));
+        QByteArray bytes = contents(archive);
+        if (row.cutPercent) {
+            bytes.truncate(bytes.size() * row.cutPercent / 100);
+        } else {
+            // The block table of the zisofs file: its second block starts
+            // 50 bytes early, inside the first block's compressed data.
+            const qsizetype magic = bytes.indexOf(QByteArray::fromHex("37E45396C9DBD607"));
+            ASSERT_GT(magic, 0);
+            quint32 second = 0;
+            std::memcpy(&second, bytes.constData() + magic + 20, 4);
+            second -= 50;
+            std::memcpy(bytes.data() + magic + 20, &second, 4);
+        }
+        tree.text(QLatin1String(row.name), bytes);
+        const QString destination = tree.path(QStringLiteral("dest-") + QLatin1String(row.name));
+
+        const Extraction run = extract(archive, destination);
+
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADDamagedError);
+        EXPECT_FALSE(run.unarchiver->errorDescription().isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(destination + "/big.bin"));
+        expectReportedIsOnDisk(*run.unarchiver, destination);
     }
 }

@@ -78,7 +78,17 @@ int XADSimpleUnarchiver::Private::extractEntry(ArchiveReader &reader, EntryWrite
     const mode_t perm = archive_entry_perm(entry);
     const time_t mtime = archive_entry_mtime_is_set(entry) ? archive_entry_mtime(entry) : 0;
     const EntryNames::Name linkName = EntryNames::hardLinkName(entry);
-    if (!linkName.bytes.isEmpty()) {
+    if (!linkName.bytes.isEmpty() && item.size > 0) {
+        // The file's bytes come with this link (cpio newc, crc): the
+        // earlier links, written empty, are given this file.
+        const int result = writeData(reader, writer, guard, entry, item, parts);
+        const QStringList joined =
+            result == XADNoError ? writer.joinLinks(parts, EntryPath::components(decode(linkName))) : QStringList();
+        for (XADExtractedItem &done : extracted)
+            if (joined.contains(done.path))
+                done.size = extracted.last().size;
+        return result;
+    } else if (!linkName.bytes.isEmpty()) {
         outcome = writer.hardLink(parts, EntryPath::components(decode(linkName)));
     } else if (item.type == XADEntry::Type::Directory) {
         outcome = writer.makeFolder(parts, perm, mtime);
@@ -100,7 +110,9 @@ int XADSimpleUnarchiver::Private::extractEntry(ArchiveReader &reader, EntryWrite
             delegate->simpleUnarchiver(*q, item, to, code);
         return code ? fail(code, outcome.reason) : XADNoError;
     }
-    addExtracted(outcome.path, item.type, 0);
+    if (outcome.existing)
+        return XADNoError;  // a folder that was there: merged into, not made
+    addExtracted(outcome.path, item.type, outcome.size);
     job->addItems(1);
     if (delegate)
         delegate->simpleUnarchiver(*q, item, to, XADNoError);
@@ -135,8 +147,12 @@ int XADSimpleUnarchiver::Private::writeData(ArchiveReader &reader, EntryWriter &
         size_t size = 0;
         qint64 offset = 0;
         const int result = reader.readBlock(data, size, offset);
-        if (result == ARCHIVE_EOF)
+        if (result == ARCHIVE_EOF) {
+            // The end's offset is where the entry ends: past a trailing hole
+            // of a sparse entry (in every sparse form the reader knows).
+            end = std::max(end, offset);
             break;
+        }
         // A bad checksum comes as a warning at the entry's end: damage too.
         if (result != ARCHIVE_OK) {
             writer.discardFile(file);
@@ -173,6 +189,13 @@ int XADSimpleUnarchiver::Private::writeData(ArchiveReader &reader, EntryWriter &
     }
     // A sparse entry may end in a hole that no block covers.
     const qint64 size = archive_entry_sparse_count(entry) > 0 && item.size > end ? item.size : end;
+    // What the archive says the entry holds is what must be there: a reader
+    // that ends an entry early (a volume missing, a method it half knows)
+    // must not leave an empty or cut file behind as if it were extracted.
+    if (item.size >= 0 && size != item.size) {
+        writer.discardFile(file);
+        return failed(XADDamagedError, tr("%1 came out with %2 of its %3 bytes").arg(item.name).arg(size).arg(item.size));
+    }
     const mode_t perm = archive_entry_perm(entry);
     const time_t mtime = archive_entry_mtime_is_set(entry) ? archive_entry_mtime(entry) : 0;
     const EntryWriter::Outcome finished = writer.finishFile(file, size, perm, mtime);
