@@ -13,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 
 #include <cstring>
 
@@ -101,6 +104,62 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Every item reported as extracted is on disk with the size reported, and
+// nothing else is there (no part of a file, no hidden leftover).
+void expectReportedIsOnDisk(const XADSimpleUnarchiver &unarchiver, const QString &destination)
+{
+    QStringList reported;
+    for (const XADExtractedItem &item : unarchiver.extractedItems()) {
+        reported.append(destination + QLatin1Char('/') + item.path);
+        QFileInfo info(reported.last());
+        EXPECT_TRUE(info.exists() || info.isSymLink()) << item.path.toStdString();
+        if (item.type == XADEntry::Type::File) {
+            EXPECT_EQ(info.size(), item.size) << item.path.toStdString();
+        }
+    }
+    QStringList onDisk;
+    for (const QByteArray &path : TreeSnapshot::of(destination).entries().keys())
+        if (QFile::decodeName(path) != destination)
+            onDisk.append(QFile::decodeName(path));
+    onDisk.sort();
+    reported.sort();
+    EXPECT_EQ(onDisk, reported);
+}
+
+bool runIn(const QString &folder, const QString &shell)
+{
+    return ArchiveBuilder::runTool(QStringLiteral("sh"), {QStringLiteral("-c"), shell}, folder);
+}
+
+// Runs the current test again inside a user and mount namespace with a
+// small tmpfs (mounted with options) at the path SW_TEST_SMALL_TMPFS names,
+// where filling the disk harms nothing. True in that second run; false in
+// the first, once the second has been run and judged (or skipped).
+bool inSmallTmpfs(const char *options)
+{
+    if (qEnvironmentVariableIsSet("SW_TEST_SMALL_TMPFS"))
+        return true;
+    FixtureTree tree;
+    const QString mountPoint = tree.folder(QStringLiteral("small"));
+    const QString script = QStringLiteral("mount -t tmpfs -o %1 none \"$0\" || exit 77; "
+                                          "SW_TEST_SMALL_TMPFS=\"$0\" exec \"$1\" --gtest_filter=\"$2\"")
+                               .arg(QLatin1String(options));
+    const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QStringLiteral("unshare"),
+                {"-Urm", "sh", "-c", script, mountPoint, QFile::symLinkTarget(QStringLiteral("/proc/self/exe")),
+                 QLatin1String(test->test_suite_name()) + QLatin1Char('.') + QLatin1String(test->name())});
+    EXPECT_TRUE(child.waitForFinished(120000));
+    const QByteArray output = child.readAll();
+    if (child.exitCode() == 77 || output.contains("unshare failed") || output.contains("unshare:")) {
+        std::cout << "no user namespace with a tmpfs mount here: " << output.toStdString() << std::endl;
+        return false;
+    }
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    return false;
 }
 
 }  // namespace
@@ -350,30 +409,11 @@ TEST(XADSimpleUnarchiver, EncryptedZipNeedsTheRightPassword)
     }
 }
 
-// Runs inside a user and mount namespace on a small tmpfs, where filling
-// the disk harms nothing: the test starts itself again there.
 TEST(XADSimpleUnarchiver, StopsBeforeTheDiskIsFullAndKeepsWhatWasWritten)
 {
-    const QString small = qEnvironmentVariable("SW_TEST_SMALL_TMPFS");
-    if (small.isEmpty()) {
-        FixtureTree tree;
-        const QString mountPoint = tree.folder(QStringLiteral("small"));
-        const QString script = QStringLiteral("mount -t tmpfs -o size=32m none \"$0\" || exit 77; "
-                                              "SW_TEST_SMALL_TMPFS=\"$0\" exec \"$1\" --gtest_filter=\"$2\"");
-        QProcess child;
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QStringLiteral("unshare"),
-                    {"-Urm", "sh", "-c", script, mountPoint, QFile::symLinkTarget(QStringLiteral("/proc/self/exe")),
-                     QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name())
-                         + QLatin1Char('.')
-                         + QLatin1String(::testing::UnitTest::GetInstance()->current_test_info()->name())});
-        ASSERT_TRUE(child.waitForFinished(120000));
-        const QByteArray output = child.readAll();
-        if (child.exitCode() == 77 || output.contains("unshare failed") || output.contains("unshare:"))
-            GTEST_SKIP() << "no user namespace with a tmpfs mount here: " << output.toStdString();
-        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    if (!inSmallTmpfs("size=32m"))
         return;
-    }
+    const QString small = qEnvironmentVariable("SW_TEST_SMALL_TMPFS");
     FixtureTree tree;
     ASSERT_TRUE(ArchiveBuilder(QStringLiteral("zip"))
                     .file("first", "small")
@@ -505,36 +545,6 @@ TEST(XADSimpleUnarchiver, EncryptedSevenZipNeedsTheRightPassword)
     }
 }
 
-namespace {
-
-// Every item reported as extracted is on disk with the size reported, and
-// nothing else is there (no part of a file, no hidden leftover).
-void expectReportedIsOnDisk(const XADSimpleUnarchiver &unarchiver, const QString &destination)
-{
-    QStringList reported;
-    for (const XADExtractedItem &item : unarchiver.extractedItems()) {
-        reported.append(destination + QLatin1Char('/') + item.path);
-        QFileInfo info(reported.last());
-        EXPECT_TRUE(info.exists() || info.isSymLink()) << item.path.toStdString();
-        if (item.type == XADEntry::Type::File) {
-            EXPECT_EQ(info.size(), item.size) << item.path.toStdString();
-        }
-    }
-    QStringList onDisk;
-    for (const QByteArray &path : TreeSnapshot::of(destination).entries().keys())
-        if (QFile::decodeName(path) != destination)
-            onDisk.append(QFile::decodeName(path));
-    onDisk.sort();
-    reported.sort();
-    EXPECT_EQ(onDisk, reported);
-}
-
-bool runIn(const QString &folder, const QString &shell)
-{
-    return ArchiveBuilder::runTool(QStringLiteral("sh"), {QStringLiteral("-c"), shell}, folder);
-}
-
-}  // namespace
 
 // GNU cpio's newc and crc formats send a file's bytes with its last link;
 // the links before it came out as empty files, reported as extracted.
@@ -625,4 +635,80 @@ TEST(XADSimpleUnarchiver, AnEntryThatCannotBeWrittenWholeIsAFailureAndLeavesNoPa
         EXPECT_FALSE(QFileInfo::exists(destination + "/big.bin"));
         expectReportedIsOnDisk(*run.unarchiver, destination);
     }
+}
+
+// A 35 KB tar.gz of 5,000 empty files used up every inode of the file
+// system while its blocks stayed free.
+TEST(XADSimpleUnarchiver, StopsBeforeTheInodesRunOut)
+{
+    if (!inSmallTmpfs("size=32m,nr_inodes=1000"))
+        return;
+    const QString small = qEnvironmentVariable("SW_TEST_SMALL_TMPFS");
+    FixtureTree tree;
+    const QString src = tree.folder(QStringLiteral("src"));
+    ASSERT_TRUE(runIn(src, QStringLiteral("mkdir d && cd d && seq 1 5000 | xargs touch && cd .. && "
+                                          "tar -czf ../empty.tar.gz d")));
+    const QString destination = small + "/dest";
+
+    const Extraction run = extract(tree.path(QStringLiteral("empty.tar.gz")), destination);
+
+    ASSERT_TRUE(run.unarchiver);
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoSpaceError);
+    EXPECT_EQ(run.unarchiver->errorDescription(), QStringLiteral("Not enough free space"));
+    struct statvfs fs;
+    ASSERT_EQ(::statvfs(QFile::encodeName(small).constData(), &fs), 0);
+    EXPECT_GE(qint64(fs.f_favail), qint64(fs.f_files) / 20);
+    EXPECT_GT(run.unarchiver->extractedItems().size(), 500);
+    expectReportedIsOnDisk(*run.unarchiver, destination);
+}
+
+// 7zz leaves an empty file where it refuses a link that leads out; it was
+// listed both as extracted and as skipped.
+TEST(XADSimpleUnarchiver, ALinkSevenZipRefusesLeavesNothingBehind)
+{
+    FixtureTree tree;
+    tree.text(QStringLiteral("outside/kept"), "mine");
+    const QString src = tree.folder(QStringLiteral("src"));
+    tree.text(QStringLiteral("src/f"), "inside");
+    ASSERT_TRUE(runIn(src, QStringLiteral("ln -s ../../outside up && 7zz a -bd -snl ../links.7z up f >/dev/null")));
+    const QString destination = tree.path(QStringLiteral("dest"));
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+
+    const Extraction run = extract(tree.path(QStringLiteral("links.7z")), destination);
+
+    ASSERT_TRUE(run.unarchiver);
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+    EXPECT_EQ(skippedNames(*run.unarchiver), QStringList{QStringLiteral("up")});
+    EXPECT_FALSE(FixtureTree::existsAt(destination + "/up"));
+    EXPECT_EQ(contents(destination + "/f"), "inside");
+    expectReportedIsOnDisk(*run.unarchiver, destination);
+    EXPECT_EQ(changesOutside(before, TreeSnapshot::of(tree.root()), destination), QStringList());
+}
+
+// The rule that an entry must come out whole, on the 7zz side: a stand-in
+// for 7zz lists a 100-byte entry, writes 40 bytes of it and says all is well.
+TEST(XADSimpleUnarchiver, AFileSevenZipWritesShortIsAFailureAndNothingIsHandedOver)
+{
+    FixtureTree tree;
+    const QString standIn = tree.text(QStringLiteral("7zz"), R"(#!/bin/sh
+case "$1" in
+l) printf 'Path = whole.txt\nSize = 5\nFolder = -\n\nPath = short.bin\nSize = 100\nFolder = -\n\n' ;;
+x) for a; do case "$a" in -o*) out="${a#-o}" ;; esac; done
+   printf 'whole' > "$out/whole.txt"; head -c 40 /dev/zero > "$out/short.bin" ;;
+esac
+exit 0
+)");
+    ASSERT_EQ(::chmod(QFile::encodeName(standIn).constData(), 0700), 0);
+    const QString archive = tree.text(QStringLiteral("odd.arc"), QByteArray(4096, '\x5a'));
+    qputenv("SWEEPWRIGHT_7ZZ", QFile::encodeName(standIn));
+    const QString destination = tree.folder(QStringLiteral("dest"));
+
+    const Extraction run = extract(archive, destination);
+
+    qunsetenv("SWEEPWRIGHT_7ZZ");
+    ASSERT_TRUE(run.unarchiver);
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADDamagedError);
+    EXPECT_EQ(run.unarchiver->errorDescription(), QStringLiteral("short.bin came out with 40 of its 100 bytes"));
+    EXPECT_TRUE(run.unarchiver->extractedItems().isEmpty());
+    EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }

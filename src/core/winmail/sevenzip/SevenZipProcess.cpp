@@ -13,6 +13,8 @@
 
 #include <optional>
 
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/statvfs.h>
 
 Q_LOGGING_CATEGORY(lcSevenZip, "sweepwright.sevenzip", sw::logThreshold(QtInfoMsg))
@@ -24,17 +26,16 @@ namespace {
 constexpr int kPollMs = 100;
 constexpr qsizetype kMaxErrorOutput = 64 * 1024; // 7zz's messages, kept for the verdict and the log
 
-// True when writing the rest of expectedSize (percent of it is done) into
-// folder still leaves the reserve free; true as well when it cannot be told.
-bool leavesReserve(const QString &folder, qint64 expectedSize, int percent)
+// True when writing the rest of expectedSize bytes in expectedItems items
+// (percent of them are done) into folder still leaves the reserves free;
+// true as well when it cannot be told.
+bool leavesReserve(const QString &folder, qint64 expectedSize, qint64 expectedItems, int percent)
 {
     struct statvfs fs;
     if (::statvfs(QFile::encodeName(folder).constData(), &fs) != 0)
         return true;
-    const qint64 freeBytes = qint64(fs.f_bavail) * qint64(fs.f_frsize);
-    const qint64 totalBytes = qint64(fs.f_blocks) * qint64(fs.f_frsize);
-    const qint64 toCome = expectedSize > 0 ? expectedSize / 100 * (100 - qBound(0, percent, 100)) : 0;
-    return freeBytes - toCome >= freeSpaceReserve(totalBytes);
+    const int left = 100 - qBound(0, percent, 100);
+    return sw::leavesReserve(fs, expectedSize > 0 ? expectedSize / 100 * left : 0, expectedItems * left / 100);
 }
 
 QProcessEnvironment childEnvironment()
@@ -76,12 +77,14 @@ SevenZipProcess::Result SevenZipProcess::list()
     return result;
 }
 
-SevenZipProcess::Result SevenZipProcess::extract(const QString &stagingFolder, qint64 expectedSize)
+SevenZipProcess::Result SevenZipProcess::extract(const QString &stagingFolder, qint64 expectedSize,
+                                                 qint64 expectedItems)
 {
     QStringList arguments{QStringLiteral("x"),     QStringLiteral("-y"),
                           QStringLiteral("-bso0"), QStringLiteral("-bsp1"),
                           QStringLiteral("-bb0"),  QStringLiteral("-o") + stagingFolder};
     arguments << passwordArguments() << QStringLiteral("--") << m_archivePath;
+    m_expectedItems = expectedItems;
     return run(arguments, stagingFolder, expectedSize);
 }
 
@@ -100,13 +103,15 @@ SevenZipProcess::Result SevenZipProcess::run(const QStringList &arguments, const
         result.status = Status::Cancelled;
         return result;
     }
-    if (extracting && !leavesReserve(watchedFolder, expectedSize, 0)) {
+    if (extracting && !leavesReserve(watchedFolder, expectedSize, m_expectedItems, 0)) {
         result.status = Status::NoSpace;
         return result;
     }
 
     QProcess process;
     process.setProcessEnvironment(childEnvironment());
+    // 7zz goes when we do (killed, it would go on writing into the staging folder).
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     process.start(executable, arguments, QIODevice::ReadWrite);
     if (!process.waitForStarted(-1)) {
         result.status = Status::ProgramMissing;
@@ -139,7 +144,7 @@ SevenZipProcess::Result SevenZipProcess::run(const QStringList &arguments, const
         collect();
         if (m_job && m_job->isCancelled())
             stopped = Status::Cancelled;
-        else if (extracting && !leavesReserve(watchedFolder, expectedSize, percent))
+        else if (extracting && !leavesReserve(watchedFolder, expectedSize, m_expectedItems, percent))
             stopped = Status::NoSpace;
         if (stopped) {
             process.kill();

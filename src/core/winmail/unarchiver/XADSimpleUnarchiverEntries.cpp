@@ -74,6 +74,13 @@ int XADSimpleUnarchiver::Private::extractEntry(ArchiveReader &reader, EntryWrite
     if (item.encrypted && !ensurePassword(reader))
         return fail(XADBreakError, {});
 
+    // Folders and links take an inode each, as files do.
+    const bool folderOrLink = item.type == XADEntry::Type::Directory || item.type == XADEntry::Type::Link;
+    if (folderOrLink && !(item.type == XADEntry::Type::Link ? guard.roomForLater() : guard.roomFor(0))) {
+        if (delegate)
+            delegate->simpleUnarchiver(*q, item, to, XADNoSpaceError);
+        return fail(XADNoSpaceError, tr("Not enough free space"));
+    }
     EntryWriter::Outcome outcome;
     const mode_t perm = archive_entry_perm(entry);
     const time_t mtime = archive_entry_mtime_is_set(entry) ? archive_entry_mtime(entry) : 0;

@@ -19,6 +19,10 @@
 
 #include <optional>
 
+namespace sw {
+class StagingFolder;
+}
+
 namespace sw::unarchiver {
 
 inline QString tr(const char *text)
@@ -85,6 +89,7 @@ struct XADSimpleUnarchiver::Private
     int parseWithSevenZip();
     int unarchiveWithSevenZip();
     int sevenZipFailure(const sw::SevenZipProcess::Result &result);
+    int checkSizes(sw::StagingFolder &staging, bool stoppedForSpace);
     bool sevenZip = false;
     std::optional<QList<sw::sevenzip::Entry>> probedListing;  // 7zz's listing without a password
     QHash<QString, qint64> listedSizes;                        // file sizes by 7zz's path
