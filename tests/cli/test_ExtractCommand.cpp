@@ -3,12 +3,14 @@
 
 #include "CliRunner.h"
 #include "FixtureTree.h"
+#include "LoopingArchives.h"
 #include "TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QProcess>
@@ -407,6 +409,42 @@ TEST_F(ExtractCommand, AKilledExtractionLeavesNoFileCutShortUnderItsName)
     for (const QString &name : entries(out))
         EXPECT_TRUE(name.startsWith(QLatin1String(".sweepwright-part-"))) << name.toStdString();
     EXPECT_FALSE(QFileInfo::exists(out + QStringLiteral("/big")));
+}
+
+// Archives that make the reader loop in place ran for ever: Ctrl-C did
+// not reach them, and nothing else ended them.
+TEST_F(ExtractCommand, AReaderStuckInALoopEndsAsDamagedOrOnCtrlC)
+{
+    const swtest::LoopingArchives looping(tree.root());
+    const QString iso = looping.iso();
+    ASSERT_FALSE(iso.isEmpty());
+    for (const QString &archive : {iso, looping.xar()}) {
+        SCOPED_TRACE(archive.toStdString());
+        const CliRun run = swtest::runCli({QStringLiteral("extract"), archive, QStringLiteral("--json")},
+                                          tree.path(QStringLiteral("config")), QString(),
+                                          {QStringLiteral("TMPDIR=") + tmp, QStringLiteral("SWEEPWRIGHT_STALL_LIMIT_MS=1000")});
+        EXPECT_EQ(run.code, 1) << run.err.toStdString();
+        EXPECT_TRUE(parsed(run).value("error").toString().startsWith(QLatin1String("Damaged archive")))
+            << run.out.toStdString();
+        EXPECT_EQ(entries(tmp), QStringList());
+    }
+
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tree.path(QStringLiteral("config")));
+    env.insert(QStringLiteral("TMPDIR"), tmp);
+    env.remove(QStringLiteral("SWEEPWRIGHT_STALL_LIMIT_MS"));
+    cli.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    cli.start(QStringLiteral(SWEEPWRIGHT_CLI), {QStringLiteral("extract"), iso});
+    ASSERT_TRUE(cli.waitForStarted());
+    QThread::msleep(500);
+    ::kill(pid_t(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(10000));
+    EXPECT_EQ(cli.exitCode(), 130);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(entries(tmp), QStringList());
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include "ArchiveBuilder.h"
 #include "EncodingChoice.h"
 #include "FixtureTree.h"
+#include "JobControl.h"
+#include "LoopingArchives.h"
+#include "StallGuard.h"
 #include "TemporaryFolder.h"
 #include "TreeSnapshot.h"
 #include "XADSimpleUnarchiver.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -13,7 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <iostream>
+#include <thread>
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -711,4 +717,188 @@ exit 0
     EXPECT_EQ(run.unarchiver->errorDescription(), QStringLiteral("short.bin came out with 40 of its 100 bytes"));
     EXPECT_TRUE(run.unarchiver->extractedItems().isEmpty());
     EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+namespace {
+
+struct Attempt
+{
+    int error = -1;
+    QString description;
+    qint64 milliseconds = 0;
+};
+
+// The whole way: the unarchiver for the file (its look at the file may
+// already meet the loop), the listing, the extraction.
+Attempt attempt(const QString &archive, const QString &destination, sw::JobControl *job = nullptr)
+{
+    QElapsedTimer clock;
+    clock.start();
+    Attempt result;
+    std::unique_ptr<XADSimpleUnarchiver> unarchiver =
+        XADSimpleUnarchiver::simpleUnarchiverForPath(archive, &result.error, job, &result.description);
+    if (unarchiver) {
+        unarchiver->setRemovesEnclosingDirectoryForSoloItems(true);
+        result.error = unarchiver->parse();
+        if (result.error == XADSimpleUnarchiver::XADNoError) {
+            QDir().mkpath(destination);
+            unarchiver->setDestination(destination);
+            result.error = unarchiver->unarchive();
+            expectReportedIsOnDisk(*unarchiver, destination);
+        }
+        result.description = unarchiver->errorDescription();
+    }
+    result.milliseconds = clock.elapsed();
+    return result;
+}
+
+}  // namespace
+
+// A Rock Ridge continuation that continues into itself, a xar whose link is
+// doubled, zisofs blocks that never advance: libarchive loops in place on
+// each, and the extraction ran for ever.
+TEST(XADSimpleUnarchiver, AnArchiveTheReaderLoopsOnIsDamagedNotEndless)
+{
+    FixtureTree tree;
+    const swtest::LoopingArchives looping(tree.root());
+    qputenv("SWEEPWRIGHT_STALL_LIMIT_MS", "1500");
+    for (const QString &archive : {looping.iso(), looping.xar(), looping.zisofs()}) {
+        SCOPED_TRACE(archive.toStdString());
+        ASSERT_FALSE(archive.isEmpty());
+        const QString destination = archive + QStringLiteral("-out");
+        const Attempt run = attempt(archive, destination);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADDamagedError);
+        EXPECT_TRUE(run.description.startsWith(QStringLiteral("Damaged archive"))) << run.description.toStdString();
+        EXPECT_LT(run.milliseconds, 15000);
+    }
+    qunsetenv("SWEEPWRIGHT_STALL_LIMIT_MS");
+}
+
+// Cancelling reached the extraction only between entries, never a read
+// that did not return.
+TEST(XADSimpleUnarchiver, CancelReachesAReaderStuckInALoop)
+{
+    FixtureTree tree;
+    const QString iso = swtest::LoopingArchives(tree.root()).iso();
+    ASSERT_FALSE(iso.isEmpty());
+    sw::JobControl job;
+    std::thread canceller([&job] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        job.cancel();
+    });
+    const Attempt run = attempt(iso, tree.path(QStringLiteral("out")), &job);
+    canceller.join();
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADBreakError);
+    EXPECT_LT(run.milliseconds, sw::StallGuard::kNoProgressLimit / 2);
+}
+
+namespace {
+
+// One 512-byte ustar header.
+QByteArray ustarHeader(const QByteArray &name, qint64 size, char type)
+{
+    QByteArray header(512, '\0');
+    const auto put = [&header](int at, const QByteArray &field) { header.replace(at, field.size(), field); };
+    put(0, name);
+    put(100, "0000644");
+    put(108, "0000000");
+    put(116, "0000000");
+    put(124, QByteArray::number(size, 8).rightJustified(11, '0'));
+    put(136, QByteArray::number(1500000000, 8).rightJustified(11, '0'));
+    put(148, QByteArray(8, ' '));
+    header[156] = type;
+    put(257, QByteArray("ustar\0" "00", 8));
+    int sum = 0;
+    for (const char c : header)
+        sum += static_cast<unsigned char>(c);
+    put(148, QByteArray::number(sum, 8).rightJustified(6, '0') + '\0');
+    return header;
+}
+
+QByteArray padded(QByteArray bytes)
+{
+    bytes.append(QByteArray((512 - bytes.size() % 512) % 512, '\0'));
+    return bytes;
+}
+
+// A pax tar in the Solaris form: the map of data and holes in SUN.holesdata,
+// the file's bytes (holes included) in the data area.
+QByteArray solarisSparseTar(const QByteArray &name, const QByteArray &file, const QByteArray &holesData)
+{
+    QByteArray records;
+    for (const QByteArray &record : {"SCHILY.realsize=" + QByteArray::number(file.size()),
+                                     "SUN.holesdata=" + holesData}) {
+        qsizetype length = record.size() + 3;
+        length += QByteArray::number(length).size() - 1;
+        records += QByteArray::number(length) + ' ' + record + '\n';
+    }
+    return ustarHeader("PaxHeaders/" + name, records.size(), 'x') + padded(records)
+           + ustarHeader(name, file.size(), '0') + padded(file) + QByteArray(1024, '\0');
+}
+
+}  // namespace
+
+// A sparse entry must come out as bsdtar extracts it whatever form its map
+// takes; the form with the map in the data area was refused as damaged.
+TEST(XADSimpleUnarchiver, SparseEntriesOfEveryFormComeOutWhole)
+{
+    FixtureTree tree;
+    QByteArray file(3 << 20, '\0');  // data, a hole, data, and a hole to the end
+    file.replace(0, 4096, QByteArray(4096, 'A'));
+    file.replace(1 << 20, 4096, QByteArray(4096, 'B'));
+    const QString src = tree.folder(QStringLiteral("src"));
+    ASSERT_TRUE(runIn(src, QStringLiteral("truncate -s 3M sparse && printf '%1' | dd of=sparse conv=notrunc 2>/dev/null && "
+                                          "printf '%2' | dd of=sparse bs=1048576 seek=1 conv=notrunc 2>/dev/null")
+                               .arg(QString(4096, QLatin1Char('A')), QString(4096, QLatin1Char('B')))));
+    ASSERT_EQ(contents(src + "/sparse"), file);
+    const QList<QPair<QString, QString>> forms = {
+        {"gnu", "tar --format=gnu --sparse -cf ../gnu.tar sparse"},
+        {"pax-0.0", "tar --format=pax --sparse --sparse-version=0.0 -cf ../pax-0.0.tar sparse"},
+        {"pax-0.1", "tar --format=pax --sparse --sparse-version=0.1 -cf ../pax-0.1.tar sparse"},
+        {"pax-1.0", "tar --format=pax --sparse --sparse-version=1.0 -cf ../pax-1.0.tar sparse"},
+        {"pax-1.0.gz", "tar --format=pax --sparse --sparse-version=1.0 -czf ../pax-1.0.gz.tar sparse"},
+        {"solaris", QString()},
+    };
+    for (const auto &[form, command] : forms) {
+        SCOPED_TRACE(form.toStdString());
+        const QString archive = tree.path(form + QStringLiteral(".tar"));
+        if (command.isEmpty())
+            tree.text(form + QStringLiteral(".tar"), solarisSparseTar("sparse", file, " 0 4096 1048576 1052672"));
+        else
+            ASSERT_TRUE(runIn(src, command));
+        const QString ours = tree.path(form + QStringLiteral("-ours"));
+        const QString theirs = tree.folder(form + QStringLiteral("-bsdtar"));
+        ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("bsdtar"), {"-xf", archive, "-C", theirs}, tree.root()));
+
+        const Extraction run = extract(archive, ours);
+
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError) << run.unarchiver->errorDescription().toStdString();
+        EXPECT_EQ(contents(ours + "/sparse"), contents(theirs + "/sparse"));
+        EXPECT_EQ(contents(ours + "/sparse"), file);
+        expectReportedIsOnDisk(*run.unarchiver, ours);
+    }
+}
+
+// GNU tar's volume label (a header of its own type) went to 7zz, which
+// made of it a file "label" of 0 bytes and mode 000.
+TEST(XADSimpleUnarchiver, AVolumeLabelIsNoEntry)
+{
+    FixtureTree tree;
+    const QString src = tree.folder(QStringLiteral("src"));
+    tree.text(QStringLiteral("src/f"), "file");
+    ASSERT_TRUE(runIn(src, QStringLiteral("tar -cf ../alone.tar -V label -T /dev/null && "
+                                          "tar -cf ../with-file.tar -V label f && tar -czf ../alone.tgz -V label -T /dev/null")));
+    const QList<QPair<QString, QStringList>> rows = {
+        {"alone.tar", {}}, {"alone.tgz", {}}, {"with-file.tar", {"f"}}};
+    for (const auto &[name, expected] : rows) {
+        SCOPED_TRACE(name.toStdString());
+        const QString destination = tree.path(name + QStringLiteral("-out"));
+        const Extraction run = extract(tree.path(name), destination);
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+        EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                  expected);
+        expectReportedIsOnDisk(*run.unarchiver, destination);
+    }
 }

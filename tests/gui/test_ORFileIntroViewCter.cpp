@@ -1,4 +1,5 @@
 #include "ArchiveFixture.h"
+#include "LoopingArchives.h"
 #include "BusyCircleSlot.h"
 #include "FileNotifications.h"
 #include "ORFileDropView.h"
@@ -9,6 +10,7 @@
 #include "PasswordPanel.h"
 
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -83,6 +85,7 @@ private slots:
     void passwordPanel_data();
     void passwordPanel();
     void anUnusableTmpdirIsNamedOnThePage();
+    void cancelReachesAReaderStuckInALoop();
 };
 
 void TestORFileIntroViewCter::dropRefusalRules_data()
@@ -209,6 +212,31 @@ void TestORFileIntroViewCter::anUnusableTmpdirIsNamedOnThePage()
     QVERIFY2(page.passwordErrorField()->text().contains(QStringLiteral("TMPDIR (%1)").arg(missing)),
              qPrintable(page.passwordErrorField()->text()));
     QVERIFY(!QFileInfo::exists(missing));
+}
+
+// An archive the reader loops on kept the page busy for ever: its Cancel
+// reached the extraction only between entries.
+void TestORFileIntroViewCter::cancelReachesAReaderStuckInALoop()
+{
+    ArchiveFixture fixture;
+    const QString iso = swtest::LoopingArchives(fixture.path(QString())).iso();
+    QVERIFY(!iso.isEmpty());
+    RecordingDelegate delegate;
+    ORFileIntroViewCter page(&delegate);
+    page.resize(1100, 720);
+    page.show();
+    page.gotoNext({iso});
+    QTest::qWait(300);
+    QVERIFY(page.isExtracting());
+    QElapsedTimer clock;
+    clock.start();
+    page.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!page.isExtracting(), 5000);
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(delegate.sidebarEnabled);
+    QCOMPARE(delegate.pages, QList<qint64>{});
+    QVERIFY(page.briefView()->isVisible());
+    QCOMPARE(QDir(fixture.path(QStringLiteral("tmp"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_MAIN(TestORFileIntroViewCter)

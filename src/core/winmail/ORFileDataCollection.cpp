@@ -237,12 +237,14 @@ sw::ExtractionOutcome ORFileDataCollection::extractArchive(const sw::ExtractionR
     if (const sw::TemporaryBase::Result base = sw::TemporaryBase::resolve(); temporary && !base.ok())
         return failureSaying(base.error);
     int error = XADSimpleUnarchiver::XADNoError;
-    std::unique_ptr<XADSimpleUnarchiver> unarchiver = XADSimpleUnarchiver::simpleUnarchiverForPath(request.source, &error, &job);
+    QString why;
+    std::unique_ptr<XADSimpleUnarchiver> unarchiver =
+        XADSimpleUnarchiver::simpleUnarchiverForPath(request.source, &error, &job, &why);
     if (!unarchiver) {
         qCInfo(lcArchive, "Error -----------> %s", qUtf8Printable(request.source));
-        return failure(error, error == XADSimpleUnarchiver::XADOpenError ? QStringLiteral("Cannot read the file")
+        return failure(error, error == XADSimpleUnarchiver::XADOpenError           ? QStringLiteral("Cannot read the file")
                               : error == XADSimpleUnarchiver::XADNotSupportedError ? translated(kUnsupportedText)
-                                                                                     : QString());
+                                                                                     : why);
     }
     ExtractionDelegate delegate(request, password, job);
     unarchiver->setDelegate(&delegate);

@@ -2,6 +2,7 @@
 
 #include "FreeSpaceReserve.h"
 #include "LogCategory.h"
+#include "StallGuard.h"
 
 #include "JobControl.h"
 
@@ -36,6 +37,20 @@ bool leavesReserve(const QString &folder, qint64 expectedSize, qint64 expectedIt
         return true;
     const int left = 100 - qBound(0, percent, 100);
     return sw::leavesReserve(fs, expectedSize > 0 ? expectedSize / 100 * left : 0, expectedItems * left / 100);
+}
+
+// Bytes the process read and wrote so far (its /proc io counters), -1 when
+// they cannot be read.
+qint64 ioCount(qint64 pid)
+{
+    QFile io(QStringLiteral("/proc/%1/io").arg(pid));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    qint64 total = 0;
+    for (const QByteArray &line : io.readAll().split('\n'))
+        if (line.startsWith("rchar: ") || line.startsWith("wchar: "))
+            total += line.mid(7).toLongLong();
+    return total;
 }
 
 QProcessEnvironment childEnvironment()
@@ -140,12 +155,22 @@ SevenZipProcess::Result SevenZipProcess::run(const QStringList &arguments, const
         const QByteArray errorChunk = process.readAllStandardError();
         errors += errorChunk.left(kMaxErrorOutput - errors.size());
     };
+    // 7zz too may loop in place on a damaged archive: it must keep reading
+    // or writing something.
+    StallGuard guard;
+    qint64 io = -1;
     while (!process.waitForFinished(kPollMs) && process.state() != QProcess::NotRunning) {
         collect();
+        if (const qint64 now = ioCount(process.processId()); now != io) {
+            io = now;
+            guard.progressed();
+        }
         if (m_job && m_job->isCancelled())
             stopped = Status::Cancelled;
         else if (extracting && !leavesReserve(watchedFolder, expectedSize, m_expectedItems, percent))
             stopped = Status::NoSpace;
+        else if (guard.stalled())
+            stopped = Status::Damaged;
         if (stopped) {
             process.kill();
             process.waitForFinished(-1);
@@ -155,6 +180,8 @@ SevenZipProcess::Result SevenZipProcess::run(const QStringList &arguments, const
     collect();
     if (stopped) {
         result.status = *stopped;
+        if (result.status == Status::Damaged)
+            result.message = QStringLiteral("7zz made no progress for %1 ms").arg(StallGuard::limit());
         return result;
     }
     if (process.exitStatus() != QProcess::NormalExit) {

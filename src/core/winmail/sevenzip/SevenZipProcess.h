@@ -32,7 +32,9 @@ class JobControl;
 // is still to come would leave less than 1 GiB or 5 % of it free, whichever
 // is smaller (or too few of its inodes, see FreeSpaceReserve.h), 7zz is
 // killed and the run ends in NoSpace. A cancelled job
-// kills it too. Either way what 7zz wrote stays in the staging folder.
+// kills it too, and so does a 7zz that neither reads nor writes anything for
+// the stall limit (StallGuard): the run ends in Damaged. Either way what 7zz
+// wrote stays in the staging folder.
 //
 // 7zz itself keeps what it writes inside the output folder (it drops ".."
 // and absolute names, and links that would lead out); the staging folder's

@@ -108,10 +108,12 @@ public:
 
     // nullptr when neither back-end knows the file; error (if given) then
     // tells XADOpenError, XADNotSupportedError, XADDamagedError (the reader
-    // made no progress on it) or XADBreakError (job was cancelled meanwhile).
-    // job (when given) is also the one setJob() would set.
+    // had to be stopped on it; description, if given, says why) or
+    // XADBreakError (job was cancelled meanwhile). job (when given) is also
+    // the one setJob() would set.
     static std::unique_ptr<XADSimpleUnarchiver> simpleUnarchiverForPath(const QString &path, int *error = nullptr,
-                                                                         sw::JobControl *job = nullptr);
+                                                                         sw::JobControl *job = nullptr,
+                                                                         QString *description = nullptr);
     virtual ~XADSimpleUnarchiver();
 
     void setDelegate(XADSimpleUnarchiverDelegate *delegate);

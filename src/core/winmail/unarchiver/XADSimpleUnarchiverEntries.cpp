@@ -221,11 +221,11 @@ int XADSimpleUnarchiver::Private::writeData(ArchiveReader &reader, EntryWriter &
 // encrypted entry is put down to the password.
 int XADSimpleUnarchiver::Private::readFailure(ArchiveReader &reader, const XADEntry &item)
 {
-    if (!item.encrypted)
-        return fail(XADDamagedError, reader.errorString());
+    if (!item.encrypted || reader.stopped())
+        return readerFailure(reader, XADDamagedError);
     // libarchive decrypts zip entries only; encrypted 7z and rar entries
     // are for the 7zz back-end.
-    const int format = archive_format(reader.handle()) & ARCHIVE_FORMAT_BASE_MASK;
+    const int format = reader.format() & ARCHIVE_FORMAT_BASE_MASK;
     if (format != ARCHIVE_FORMAT_ZIP)
         return fail(XADNotSupportedError, tr("This archive format is not supported"));
     if (password.isEmpty())

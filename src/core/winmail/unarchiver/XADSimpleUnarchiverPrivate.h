@@ -75,6 +75,14 @@ struct XADSimpleUnarchiver::Private
     int writeData(sw::ArchiveReader &reader, sw::EntryWriter &writer, sw::FreeSpaceGuard &guard, archive_entry *entry,
                   const XADEntry &item, const QStringList &parts);
     int readFailure(sw::ArchiveReader &reader, const XADEntry &item);
+    // A step of the reader failed: cancelled, stopped (no progress), or
+    // otherwise; otherwise is code.
+    int readerFailure(const sw::ArchiveReader &reader, int code)
+    {
+        if (reader.cancelled() || job->isCancelled())
+            return fail(XADBreakError, {});
+        return fail(reader.stopped() ? int(XADDamagedError) : code, reader.errorString());
+    }
     void addExtracted(const QString &relative, XADEntry::Type type, qint64 size);
     void addSkipped(const QString &name, const QString &reason)
     {

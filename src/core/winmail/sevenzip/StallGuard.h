@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QSet>
+#include <QtGlobal>
+
+namespace sw {
+
+// Tells an archive reader that makes no progress from one that is slow.
+// Progress is new input read from the archive, new output, or a header not
+// seen before; a reader that goes kNoProgressLimit without any (a damaged
+// archive that makes libarchive loop in place: Rock Ridge continuation
+// areas that point at themselves, a xar whose link is doubled, zisofs
+// blocks that never advance), or that meets the same header (offset and
+// name) a second time, is stopped and the archive counts as damaged.
+//
+// The limit is generous: reading input or writing output, however slowly,
+// is progress, so only a reader that spins in place for that long is
+// stopped. Tests may shorten it with SWEEPWRIGHT_STALL_LIMIT_MS.
+class StallGuard
+{
+public:
+    static constexpr qint64 kNoProgressLimit = 20000;  // ms
+
+    StallGuard();
+
+    // The limit in force (kNoProgressLimit unless a test set another).
+    static qint64 limit();
+
+    void progressed() { m_clock.restart(); }
+    bool stalled() const { return m_clock.elapsed() > m_limit; }
+    // False when this header was met before (a loop); else it is progress.
+    bool firstTime(qint64 offset, const QByteArray &name);
+
+private:
+    QElapsedTimer m_clock;
+    qint64 m_limit;
+    QSet<QPair<qint64, QByteArray>> m_headers;
+};
+
+}  // namespace sw
