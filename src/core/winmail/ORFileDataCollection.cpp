@@ -271,24 +271,34 @@ sw::ExtractionOutcome ORFileDataCollection::extractArchive(const sw::ExtractionR
         return outcome;
     }
 
+    unarchiveInto(*unarchiver, request, outcome);
+    return outcome;
+}
+
+void ORFileDataCollection::unarchiveInto(XADSimpleUnarchiver &unarchiver, const sw::ExtractionRequest &request,
+                                         sw::ExtractionOutcome &outcome)
+{
+    const bool temporary = request.destination.isEmpty();
     QString problem;
     const QString destination = temporary ? sw::TemporaryFolder::make(QStringLiteral("unarchiver"), &problem)
                                           : request.destination;
-    if (destination.isEmpty())
-        return failureSaying(problem);
-    unarchiver->setDestination(destination);
+    if (destination.isEmpty()) {
+        outcome = failureSaying(problem);
+        return;
+    }
+    unarchiver.setDestination(destination);
     // A fresh temporary folder holds nothing to overwrite; a folder the
     // user named may, and nothing of theirs is written over.
-    unarchiver->setAlwaysOverwritesFiles(temporary);
-    unarchiver->setRemovesEnclosingDirectoryForSoloItems(true);
-    unarchiver->setExtractsIntoEnclosingDirectory(temporary);
-    error = unarchiver->unarchive();
-    outcome.items = unarchiver->extractedItems();
-    outcome.skipped = unarchiver->skippedItems();
+    unarchiver.setAlwaysOverwritesFiles(temporary);
+    unarchiver.setRemovesEnclosingDirectoryForSoloItems(true);
+    unarchiver.setExtractsIntoEnclosingDirectory(temporary);
+    const int error = unarchiver.unarchive();
+    outcome.items = unarchiver.extractedItems();
+    outcome.skipped = unarchiver.skippedItems();
     outcome.destination = destination;
     if (error != XADSimpleUnarchiver::XADNoError) {
         qCInfo(lcArchive, "unarchive error---------");
-        sw::ExtractionOutcome failed = failure(error, unarchiver->errorDescription());
+        sw::ExtractionOutcome failed = failure(error, unarchiver.errorDescription());
         failed.encoding = outcome.encoding;
         failed.encodingConfidence = outcome.encodingConfidence;
         failed.skipped = outcome.skipped;
@@ -301,19 +311,19 @@ sw::ExtractionOutcome ORFileDataCollection::extractArchive(const sw::ExtractionR
             failed.destination = destination;
             failed.items = outcome.items;
         }
-        return failed;
+        outcome = failed;
+        return;
     }
     // One top-level folder goes beside the temporary folder, which goes.
-    const QString enclosing = unarchiver->enclosingDirectoryName();
+    const QString enclosing = unarchiver.enclosingDirectoryName();
     if (temporary && !enclosing.isEmpty()) {
-        const QString moved = sw::TemporaryFolder::liftOut(destination, unarchiver->createdItem());
+        const QString moved = sw::TemporaryFolder::liftOut(destination, unarchiver.createdItem());
         if (!moved.isEmpty()) {
             outcome.destination = moved;
             relativeToLifted(outcome.items, enclosing, true);
             relativeToLifted(outcome.skipped, enclosing, false);
         }
     }
-    return outcome;
 }
 
 std::shared_ptr<ORFileData> ORFileDataCollection::fileData()

@@ -106,6 +106,9 @@ private:
     static sw::ExtractionOutcome extractWinmailFile(const sw::ExtractionRequest &request);
     static sw::ExtractionOutcome extractArchive(const sw::ExtractionRequest &request, const PasswordPrompt &password,
                                                 sw::JobControl &job);
+    // Extracts into the request's destination, or a temporary folder.
+    static void unarchiveInto(XADSimpleUnarchiver &unarchiver, const sw::ExtractionRequest &request,
+                              sw::ExtractionOutcome &outcome);
     void obtainData();
 
     mutable QMutex m_mutex;

@@ -152,6 +152,20 @@ int XADSimpleUnarchiver::Private::checkSizes(StagingFolder &staging, bool stoppe
     return XADNoError;
 }
 
+// Where 7zz refused a link it leaves an empty file: that goes too, and the
+// link is listed as skipped (once).
+void XADSimpleUnarchiver::Private::dropRefused(StagingFolder &staging, const QList<sw::sevenzip::Skipped> &refused)
+{
+    for (const sw::sevenzip::Skipped &skipped : refused) {
+        const QList<StagingFolder::Item> &items = staging.items();
+        const bool leftEmpty = std::any_of(items.cbegin(), items.cend(), [&](const StagingFolder::Item &item) {
+            return item.path == skipped.path && item.type == StagingFolder::Type::File && item.size == 0;
+        });
+        if (!leftEmpty || !staging.drop(skipped.path, skipped.reason))
+            addSkipped(skipped.path, skipped.reason);
+    }
+}
+
 // A run that fails hands nothing over, except when space ran out: then what
 // 7zz wrote whole stays and is listed, as on the libarchive path. After a
 // wrong key or damage 7zz may have written garbage under an entry's name,
@@ -202,15 +216,7 @@ int XADSimpleUnarchiver::Private::unarchiveWithSevenZip()
     }
     if (const int sizes = checkSizes(staging, error == XADNoSpaceError))
         return sizes;
-    // Where 7zz refused a link it leaves an empty file: that goes too.
-    for (const sw::sevenzip::Skipped &skipped : result.skipped) {
-        const QList<StagingFolder::Item> &items = staging.items();
-        const bool leftEmpty = std::any_of(items.cbegin(), items.cend(), [&](const StagingFolder::Item &item) {
-            return item.path == skipped.path && item.type == StagingFolder::Type::File && item.size == 0;
-        });
-        if (!leftEmpty || !staging.drop(skipped.path, skipped.reason))
-            addSkipped(skipped.path, skipped.reason);
-    }
+    dropRefused(staging, result.skipped);
     for (const StagingFolder::Removed &item : staging.removed())
         addSkipped(item.path, item.reason);
 
