@@ -28,13 +28,22 @@ public:
     // The limit in force (kNoProgressLimit unless a test set another).
     static qint64 limit();
 
-    void progressed() { m_clock.restart(); }
-    bool stalled() const { return m_clock.elapsed() > m_limit; }
+    // Only the time a reader works counts: what its caller does between two
+    // steps (asking for a password, writing a block to a slow disk) does not.
+    void beginStep() { m_clock.restart(); }
+    void endStep() { m_without += m_clock.restart(); }
+    void progressed()
+    {
+        m_without = 0;
+        m_clock.restart();
+    }
+    bool stalled() const { return m_without + m_clock.elapsed() > m_limit; }
     // False when this header was met before (a loop); else it is progress.
     bool firstTime(qint64 offset, const QByteArray &name);
 
 private:
     QElapsedTimer m_clock;
+    qint64 m_without = 0;  // ms of work since the last progress, before this step
     qint64 m_limit;
     QSet<QPair<qint64, QByteArray>> m_headers;
 };

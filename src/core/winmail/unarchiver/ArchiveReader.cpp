@@ -166,7 +166,10 @@ bool ArchiveReader::ask(Command command, std::string &reply)
         stop(tr("Damaged archive: the reader ended on it"), false);
         return false;
     }
-    return await(reply);
+    m_guard.beginStep();
+    const bool answered = await(reply);
+    m_guard.endStep();
+    return answered;
 }
 
 void ArchiveReader::addPassphrase(const QByteArray &passphrase)
