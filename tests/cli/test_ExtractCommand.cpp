@@ -269,6 +269,12 @@ TEST_F(ExtractCommand, AFailureWithJsonPrintsOnlyAJsonObjectAndLeavesNoFolder)
     ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-q"), QStringLiteral("../a.zip"),
                                              QStringLiteral("a.txt")}));
     const QString dat = tree.text(QStringLiteral("winmail.dat"), "this is no TNEF stream\n");
+    tree.file(QStringLiteral("src/big.bin"), 300000);
+    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-q0"), QStringLiteral("../cut.zip"),
+                                             QStringLiteral("a.txt"), QStringLiteral("big.bin")}));
+    QFile cut(tree.path(QStringLiteral("cut.zip")));
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite) && cut.resize(cut.size() * 2 / 3));
+    cut.close();
     const QString here = tree.folder(QStringLiteral("here"));
     struct Row
     {
@@ -281,6 +287,9 @@ TEST_F(ExtractCommand, AFailureWithJsonPrintsOnlyAJsonObjectAndLeavesNoFolder)
         {"not TNEF", {dat, QStringLiteral("--json")}, {}, "Not a winmail.dat file"},
         {"not TNEF into a new folder", {dat, QStringLiteral("-C"), tree.path(QStringLiteral("made")), QStringLiteral("--json")},
          {}, "Not a winmail.dat file"},
+        {"cut short into a new folder",
+         {tree.path(QStringLiteral("cut.zip")), QStringLiteral("-C"), tree.path(QStringLiteral("made")), QStringLiteral("--json")},
+         {}, "Truncated"},
         {"TMPDIR missing", {tree.path(QStringLiteral("a.zip")), QStringLiteral("--json")},
          {QStringLiteral("TMPDIR=") + tree.path(QStringLiteral("gone"))}, "TMPDIR ("},
         {"TMPDIR relative", {dat, QStringLiteral("--json")}, {QStringLiteral("TMPDIR=rel")}, "TMPDIR (rel)"},

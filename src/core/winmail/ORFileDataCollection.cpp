@@ -188,9 +188,17 @@ sw::ExtractionOutcome ORFileDataCollection::extract(const sw::ExtractionRequest 
         QMutexLocker lock(&m_mutex);
         m_fileArray = {request.source};
     }
-    const sw::ExtractionOutcome outcome = isWinmailPath(request.source) ? extractWinmailFile(request)
-                                                                        : extractArchive(request, password, job);
-    if (outcome.status != sw::ExtractionOutcome::Status::Extracted || request.listOnly)
+    sw::ExtractionOutcome outcome = isWinmailPath(request.source) ? extractWinmailFile(request)
+                                                                  : extractArchive(request, password, job);
+    using Status = sw::ExtractionOutcome::Status;
+    // A folder made for this run goes with a run that failed, whatever it
+    // wrote there (a cancelled run keeps what it wrote, as it was asked to).
+    if ((outcome.status == Status::Failed || outcome.status == Status::Unsupported) && request.ownsDestination) {
+        sw::TemporaryFolder::discard(request.destination);
+        outcome.destination.clear();
+        outcome.items.clear();
+    }
+    if (outcome.status != Status::Extracted || request.listOnly)
         return outcome;
     // The result is built when first asked for (fileData()): the command
     // line never asks, and a tree of every item costs a walk of them all.
@@ -213,8 +221,8 @@ sw::ExtractionOutcome ORFileDataCollection::extractWinmailFile(const sw::Extract
         sw::ExtractionOutcome failed = failure(XADSimpleUnarchiver::XADDamagedError,
                                                QStringLiteral("Not a winmail.dat file, or a damaged one"));
         // A folder of our own goes with whatever the decoder left in it;
-        // in a folder the user had, what was written is listed.
-        if (request.destination.isEmpty() || request.ownsDestination) {
+        // in a folder the user named, what was written is listed.
+        if (request.destination.isEmpty()) {
             sw::TemporaryFolder::discard(folder);
         } else {
             failed.destination = folder;
@@ -303,9 +311,8 @@ void ORFileDataCollection::unarchiveInto(XADSimpleUnarchiver &unarchiver, const 
         failed.encodingConfidence = outcome.encodingConfidence;
         failed.skipped = outcome.skipped;
         // Nobody would find what stays in a temporary folder of ours: it
-        // goes, as does a folder made for this run. In a folder the user
-        // had, what was written whole stays.
-        if (temporary || request.ownsDestination) {
+        // goes. In a folder the user named, what was written whole stays.
+        if (temporary) {
             sw::TemporaryFolder::discard(destination);
         } else {
             failed.destination = destination;
