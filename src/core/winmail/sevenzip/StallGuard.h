@@ -36,13 +36,24 @@ public:
     {
         m_without = 0;
         m_clock.restart();
+        m_idle.invalidate();
     }
     bool stalled() const { return m_without + m_clock.elapsed() > m_limit; }
+    // A step came back with nothing new (an empty block). Steps like that,
+    // one right after another, stall by the clock: true once they have gone
+    // on for the limit.
+    bool nothingNew()
+    {
+        if (!m_idle.isValid())
+            m_idle.start();
+        return m_idle.elapsed() > m_limit;
+    }
     // False when this header was met before (a loop); else it is progress.
     bool firstTime(qint64 offset, const QByteArray &name);
 
 private:
     QElapsedTimer m_clock;
+    QElapsedTimer m_idle;  // since the first of the empty steps in a row
     qint64 m_without = 0;  // ms of work since the last progress, before this step
     qint64 m_limit;
     QSet<QPair<qint64, QByteArray>> m_headers;

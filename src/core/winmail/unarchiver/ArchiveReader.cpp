@@ -235,7 +235,7 @@ int ArchiveReader::readBlock(const void *&data, size_t &size, qint64 &offset)
     data = size ? m_block.data() : nullptr;
     if (size > 0) {
         m_guard.progressed();
-    } else if (block.result == ARCHIVE_OK && m_guard.stalled()) {
+    } else if (block.result == ARCHIVE_OK && m_guard.nothingNew()) {
         // Empty blocks, one after another, and nothing else moves.
         stop(noProgress(), false);
         return ARCHIVE_FATAL;
