@@ -5,15 +5,14 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <string>
 
-#include <algorithm>
-
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sw {
