@@ -28,6 +28,9 @@ packages=(
   7zip libarchive-tools zip
   # a disk image only 7zz reads, for its tests
   e2fsprogs
+  # the extractor's tests build cpio archives (links whose bytes come last),
+  # ISO images with Rock Ridge and with zisofs-compressed files
+  cpio genisoimage xorriso
 )
 
 missing=()

@@ -2,8 +2,8 @@
 
 #include "CliPassword.h"
 #include "EncodingList.h"
+#include "ExtractReport.h"
 #include "InterruptWatch.h"
-#include "JsonWriter.h"
 #include "ORDispatch.h"
 #include "ProgressLine.h"
 
@@ -38,14 +38,18 @@ const char kUsage[] =
     "                       Default: the application's setting\n"
     "  --list               write nothing; print the type, size and path of each entry\n"
     "                       (size ? when the archive does not say)\n"
-    "  --json               print the result as a JSON object\n"
+    "  --json               print the result as a JSON object (on failure too, with\n"
+    "                       its \"error\"); nothing else goes to standard output\n"
     "  --help               show this text\n"
     "  --version            show the version\n"
     "\n"
     "Entries that would land outside the destination (absolute paths, \"..\", links\n"
-    "leading out, special files) are skipped and reported. Exit status: 0 done; 1 the\n"
-    "file is missing, damaged or in a format not read, the password is wrong or\n"
-    "missing, or the disk ran short; 2 a usage error; 130 Ctrl-C.\n";
+    "leading out, special files) are skipped and reported; control characters in\n"
+    "names are shown escaped (\\n, \\x1b, \\\\). A file is written under a hidden\n"
+    "name and gets its own only once complete. An extraction that fails leaves no\n"
+    "folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,\n"
+    "cut short or in a format not read, the password is wrong or missing, TMPDIR\n"
+    "is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.\n";
 
 const QString kAuto = QStringLiteral("auto");
 const QString kListEncodings = QStringLiteral("list");
@@ -55,39 +59,6 @@ void printEncodings()
 {
     for (const sw::EncodingList::Encoding &encoding : sw::EncodingList::shared().encodings())
         std::printf("%-24s %s\n", encoding.icuName.toLatin1().constData(), encoding.title);
-}
-
-const char *typeName(XADEntry::Type type)
-{
-    switch (type) {
-    case XADEntry::Type::Directory:
-        return "dir";
-    case XADEntry::Type::Link:
-        return "link";
-    case XADEntry::Type::File:
-    case XADEntry::Type::Other:
-        break;
-    }
-    return "file";
-}
-
-QByteArray local(const QString &text)
-{
-    return text.toLocal8Bit();
-}
-
-// What a listing shows: the entries that would be written, and the special
-// files extraction would skip.
-void splitListing(const sw::ExtractionOutcome &outcome, QList<XADExtractedItem> &items,
-                  QList<XADSkippedItem> &skipped)
-{
-    skipped = outcome.skipped;
-    for (const XADEntry &entry : outcome.entries) {
-        if (entry.type == XADEntry::Type::Other)
-            skipped.append({entry.name, QStringLiteral("special file")});
-        else
-            items.append({entry.name, entry.type, entry.size});
-    }
 }
 
 }  // namespace
@@ -164,6 +135,8 @@ std::optional<QString> ExtractCommand::prepareDirectory()
             return QStringLiteral("-C: the folder %1 does not exist").arg(info.dir().path());
         if (!QDir().mkdir(m_directory))
             return QStringLiteral("-C: cannot make the folder %1").arg(m_directory);
+        // Made for this extraction: a failed one takes it away again.
+        m_request.ownsDestination = true;
     } else if (!info.isDir()) {
         return QStringLiteral("-C: %1 is not a folder").arg(m_directory);
     }
@@ -177,31 +150,29 @@ int ExtractCommand::execute(const CliOptions &)
         printEncodings();
         return 0;
     }
+    ExtractReport report(m_json, m_request.listOnly);
+    const sw::ExtractionOutcome nothing;
     const QFileInfo source(m_request.source);
-    if (!source.isFile()) {
-        std::fprintf(stderr, "extract: %s: %s\n", local(m_request.source).constData(),
-                     source.exists() ? "not a file" : std::strerror(ENOENT));
-        return 1;
-    }
+    if (!source.isFile())
+        return report.failure(m_request.source,
+                              source.exists() ? QStringLiteral("not a file") : QString::fromLocal8Bit(std::strerror(ENOENT)),
+                              nothing, 1);
     if (!m_request.listOnly && !m_directory.isEmpty())
         if (const auto problem = prepareDirectory())
-            return usageError(*problem);
+            return m_json ? report.failure(m_request.source, *problem, nothing, kUsageError) : usageError(*problem);
     sw::ExtractionOutcome outcome;
     if (runExtraction(outcome)) {
+        if (m_json)
+            return report.failure(m_request.source, QStringLiteral("cancelled"), outcome, kCancelled);
         std::fputs("sweepwright-cli: cancelled\n", stderr);
         if (!outcome.items.isEmpty())
             std::fprintf(stderr, "extract: what was written stays in %s\n",
-                         local(outcome.destination).constData());
+                         ExtractReport::printable(outcome.destination).constData());
         return kCancelled;
     }
     if (outcome.status != sw::ExtractionOutcome::Status::Extracted)
-        return failure(outcome);
-    report(outcome);
-    if (std::ferror(stdout)) {
-        std::fprintf(stderr, "sweepwright-cli: could not write the report: %s\n", std::strerror(errno));
-        return 1;
-    }
-    return 0;
+        return report.failure(m_request.source, failureText(outcome), outcome, 1);
+    return report.success(outcome);
 }
 
 bool ExtractCommand::runExtraction(sw::ExtractionOutcome &outcome)
@@ -255,72 +226,14 @@ std::optional<QString> ExtractCommand::password(const sw::JobControl &job,
     return answer;
 }
 
-int ExtractCommand::failure(const sw::ExtractionOutcome &outcome) const
+QString ExtractCommand::failureText(const sw::ExtractionOutcome &outcome) const
 {
-    QString why = outcome.detail.isEmpty() ? outcome.message : outcome.detail;
     if (m_passwordMissing)
-        why = QStringLiteral("Password required");
-    else if (why.isEmpty() && outcome.status == sw::ExtractionOutcome::Status::Unsupported)
-        why = QStringLiteral("This archive format is not supported");
-    else if (why.isEmpty())
-        why = QStringLiteral("the file could not be extracted");
-    std::fprintf(stderr, "extract: %s: %s\n", local(m_request.source).constData(), local(why).constData());
-    if (!outcome.items.isEmpty())
-        std::fprintf(stderr, "extract: %lld items written before the error stay in %s\n",
-                     static_cast<long long>(outcome.items.size()), local(outcome.destination).constData());
-    return 1;
-}
-
-void ExtractCommand::report(const sw::ExtractionOutcome &outcome) const
-{
-    QList<XADExtractedItem> items = outcome.items;
-    QList<XADSkippedItem> skipped = outcome.skipped;
-    if (m_request.listOnly) {
-        items.clear();
-        splitListing(outcome, items, skipped);
-    }
-    if (m_json) {
-        reportJson(outcome, items, skipped);
-        return;
-    }
-    for (const XADSkippedItem &skip : skipped)
-        std::fprintf(stderr, "extract: skipped %s: %s\n", local(skip.path).constData(),
-                     local(skip.reason).constData());
-    if (!m_request.listOnly) {
-        std::printf("%s\n", local(outcome.destination).constData());
-        return;
-    }
-    for (const XADExtractedItem &item : items) {
-        const QByteArray size = item.size < 0 ? QByteArray("?") : QByteArray::number(item.size);
-        std::printf("%-4s %12s  %s\n", typeName(item.type), size.constData(), local(item.path).constData());
-    }
-    std::fflush(stdout);
-}
-
-void ExtractCommand::reportJson(const sw::ExtractionOutcome &outcome, const QList<XADExtractedItem> &items,
-                                const QList<XADSkippedItem> &skipped) const
-{
-    JsonWriter json(stdout);
-    json.beginObject();
-    json.member("destination", outcome.destination);
-    json.member("encoding", outcome.encoding);
-    json.member("encodingConfidence", outcome.encodingConfidence);
-    json.key("items").beginArray();
-    for (const XADExtractedItem &item : items) {
-        json.beginObject(JsonWriter::Layout::Inline);
-        json.member("path", item.path);
-        json.member("type", typeName(item.type));
-        json.member("size", item.size);
-        json.endObject();
-    }
-    json.endArray();
-    json.key("skipped").beginArray();
-    for (const XADSkippedItem &skip : skipped) {
-        json.beginObject(JsonWriter::Layout::Inline);
-        json.member("path", skip.path);
-        json.member("reason", skip.reason);
-        json.endObject();
-    }
-    json.endArray();
-    json.endObject();
+        return QStringLiteral("Password required");
+    const QString why = outcome.detail.isEmpty() ? outcome.message : outcome.detail;
+    if (!why.isEmpty())
+        return why;
+    if (outcome.status == sw::ExtractionOutcome::Status::Unsupported)
+        return QStringLiteral("This archive format is not supported");
+    return QStringLiteral("the file could not be extracted");
 }

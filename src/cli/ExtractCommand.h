@@ -15,8 +15,9 @@
 // entries are written into DIR as the archive names them. --list writes
 // nothing. The password is asked for only when the archive needs one.
 //   0    extracted (or listed)
-//   1    the file is missing, damaged, not a format we read, the password is
-//        wrong or missing, or the disk ran short
+//   1    the file is missing, damaged (an entry cut short among others), not a
+//        format we read, the password is wrong or missing, TMPDIR is not
+//        usable, or the disk ran short
 //   2    a usage error
 //   130  Ctrl-C: the extraction stops between entries; what was written stays
 class ExtractCommand : public CliCommand
@@ -39,10 +40,7 @@ private:
     // are served here; true when Ctrl-C stopped it.
     bool runExtraction(sw::ExtractionOutcome &outcome);
     std::optional<QString> password(const sw::JobControl &job, const std::function<void(bool)> &showProgress);
-    int failure(const sw::ExtractionOutcome &outcome) const;
-    void report(const sw::ExtractionOutcome &outcome) const;
-    void reportJson(const sw::ExtractionOutcome &outcome, const QList<XADExtractedItem> &items,
-                    const QList<XADSkippedItem> &skipped) const;
+    QString failureText(const sw::ExtractionOutcome &outcome) const;
 
     sw::ExtractionRequest m_request;
     QString m_directory;  // -C as given

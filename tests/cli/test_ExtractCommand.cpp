@@ -3,15 +3,22 @@
 
 #include "CliRunner.h"
 #include "FixtureTree.h"
+#include "LoopingArchives.h"
+#include "TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QElapsedTimer>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QProcess>
 
+#include <QThread>
+
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -251,6 +258,202 @@ TEST_F(ExtractCommand, AFifoAsTheSettingsFileIsPassedOverNotWaitedOn)
     struct stat st;
     ASSERT_EQ(::lstat(QFile::encodeName(settings).constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// A .dat that is no TNEF stream printed the decoder's complaint on standard
+// output before the JSON, and nothing at all when it failed; the winmail
+// folder stayed behind, empty.
+TEST_F(ExtractCommand, AFailureWithJsonPrintsOnlyAJsonObjectAndLeavesNoFolder)
+{
+    tree.text(QStringLiteral("src/a.txt"), "alpha");
+    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-q"), QStringLiteral("../a.zip"),
+                                             QStringLiteral("a.txt")}));
+    const QString dat = tree.text(QStringLiteral("winmail.dat"), "this is no TNEF stream\n");
+    tree.file(QStringLiteral("src/big.bin"), 300000);
+    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("zip"), QStringLiteral("-q0"), QStringLiteral("../cut.zip"),
+                                             QStringLiteral("a.txt"), QStringLiteral("big.bin")}));
+    QFile cut(tree.path(QStringLiteral("cut.zip")));
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite) && cut.resize(cut.size() * 2 / 3));
+    cut.close();
+    const QString here = tree.folder(QStringLiteral("here"));
+    struct Row
+    {
+        const char *name;
+        QStringList args;
+        QStringList env;
+        const char *error;
+    };
+    const Row rows[] = {
+        {"not TNEF", {dat, QStringLiteral("--json")}, {}, "Not a winmail.dat file"},
+        {"not TNEF into a new folder", {dat, QStringLiteral("-C"), tree.path(QStringLiteral("made")), QStringLiteral("--json")},
+         {}, "Not a winmail.dat file"},
+        {"cut short into a new folder",
+         {tree.path(QStringLiteral("cut.zip")), QStringLiteral("-C"), tree.path(QStringLiteral("made")), QStringLiteral("--json")},
+         {}, "Truncated"},
+        {"TMPDIR missing", {tree.path(QStringLiteral("a.zip")), QStringLiteral("--json")},
+         {QStringLiteral("TMPDIR=") + tree.path(QStringLiteral("gone"))}, "TMPDIR ("},
+        {"TMPDIR relative", {dat, QStringLiteral("--json")}, {QStringLiteral("TMPDIR=rel")}, "TMPDIR (rel)"},
+        {"missing file", {tree.path(QStringLiteral("none.zip")), QStringLiteral("--json")}, {}, "No such file"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+        const CliRun run = swtest::runCli(QStringList{QStringLiteral("extract")} + row.args,
+                                          tree.path(QStringLiteral("config")), here,
+                                          row.env.isEmpty() ? QStringList{QStringLiteral("TMPDIR=") + tmp} : row.env);
+        EXPECT_EQ(run.code, 1) << run.err.toStdString();
+        const QJsonObject result = parsed(run);
+        EXPECT_TRUE(result.value("error").toString().contains(QLatin1String(row.error)))
+            << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(row.error)) << run.err.toStdString();
+        EXPECT_EQ(result.value("items").toArray(), QJsonArray());
+        const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
+        EXPECT_EQ(before.vanished(after), QStringList());
+        EXPECT_EQ(after.vanished(before).filter(QRegularExpression(QStringLiteral("/(config|tmp)(/|$)")))
+                      .size(), after.vanished(before).size())
+            << after.vanished(before).join(QLatin1Char(' ')).toStdString();
+    }
+}
+
+// A name holding a line break printed as it was, so a crafted name could
+// add lines of its own to the listing.
+TEST_F(ExtractCommand, ListingShowsControlCharactersEscaped)
+{
+    const QString crafted = QStringLiteral("notes\nfile         666  passwd\x1b[2K");
+    tree.text(QStringLiteral("src/") + crafted, "x");
+    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("tar"), QStringLiteral("-cf"), QStringLiteral("../n.tar"),
+                                             QStringLiteral(".")}));
+    const CliRun run = extract({tree.path(QStringLiteral("n.tar")), QStringLiteral("--list")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 1) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("notes\\nfile         666  passwd\\x1b[2K\n")) << run.out.toStdString();
+    EXPECT_FALSE(run.out.contains('\x1b'));
+}
+
+// An entry naming a folder that exists rewrote its mode (0700 to 0775) and
+// time and listed it as extracted, so "-C ~" could open up ~/.ssh.
+TEST_F(ExtractCommand, AnExistingFolderIsNeitherChangedNorListed)
+{
+    const QString home = tree.folder(QStringLiteral("home"));
+    const QString ssh = tree.folder(QStringLiteral("home/.ssh"));
+    tree.text(QStringLiteral("home/.ssh/authorized_keys"), "mine\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(ssh).constData(), 0700), 0);
+    tree.text(QStringLiteral("src/.ssh/authorized_keys"), "theirs\n");
+    tree.text(QStringLiteral("src/.ssh/new/x"), "x");
+    ASSERT_EQ(::chmod(QFile::encodeName(tree.path(QStringLiteral("src/.ssh"))).constData(), 0775), 0);
+    const struct timespec archived[2] = {{1500000000, 0}, {1500000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(tree.path(QStringLiteral("src/.ssh"))).constData(), archived, 0), 0);
+    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("tar"), QStringLiteral("-cf"), QStringLiteral("../ssh.tar"),
+                                             QStringLiteral(".ssh")}));
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(home);
+
+    const CliRun run = extract({tree.path(QStringLiteral("ssh.tar")), QStringLiteral("-C"), home, QStringLiteral("--json")});
+
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(ssh).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, mode_t(0700));
+    EXPECT_NE(st.st_mtim.tv_sec, 1500000000);  // new entries in it change its time, the archive's does not
+    QStringList listed;
+    for (const QJsonValue &v : parsed(run).value("items").toArray())
+        listed << v.toObject().value("path").toString();
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{".ssh/authorized_keys 2", ".ssh/new", ".ssh/new/x"}));
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(home);
+    EXPECT_EQ(before.vanished(after), QStringList());
+    EXPECT_EQ(before.changed(after), QStringList());
+    EXPECT_EQ(after.vanished(before), (QStringList{ssh + "/authorized_keys 2", ssh + "/new", ssh + "/new/x"}));
+}
+
+// A hard link's entry was listed with the size 0 although its file has the bytes.
+TEST_F(ExtractCommand, AHardLinkIsListedWithTheSizeOfItsFile)
+{
+    tree.text(QStringLiteral("src/f"), "12345");
+    ASSERT_EQ(::link(QFile::encodeName(tree.path(QStringLiteral("src/f"))).constData(),
+                     QFile::encodeName(tree.path(QStringLiteral("src/g"))).constData()),
+              0);
+    ASSERT_TRUE(make(QStringLiteral("src"), {QStringLiteral("tar"), QStringLiteral("-cf"), QStringLiteral("../h.tar"),
+                                             QStringLiteral("f"), QStringLiteral("g")}));
+    const QString out = tree.path(QStringLiteral("out"));
+    const CliRun run = extract({tree.path(QStringLiteral("h.tar")), QStringLiteral("-C"), out, QStringLiteral("--json")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    for (const QJsonValue &v : parsed(run).value("items").toArray()) {
+        const QJsonObject item = v.toObject();
+        EXPECT_EQ(item.value("size").toInteger(), QFileInfo(out + QLatin1Char('/') + item.value("path").toString()).size())
+            << item.value("path").toString().toStdString();
+        EXPECT_EQ(item.value("size").toInteger(), 5);
+    }
+}
+
+// Killed while it wrote a large entry, extract left the file cut short under
+// the entry's own name.
+TEST_F(ExtractCommand, AKilledExtractionLeavesNoFileCutShortUnderItsName)
+{
+    ASSERT_TRUE(make(QStringLiteral("."), {QStringLiteral("sh"), QStringLiteral("-c"),
+                                           QStringLiteral("truncate -s 512M big && tar -cf - big | gzip -1 > big.tar.gz")}));
+    const QString out = tree.folder(QStringLiteral("out"));
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tree.path(QStringLiteral("config")));
+    cli.setProcessEnvironment(env);
+    cli.start(QStringLiteral(SWEEPWRIGHT_CLI), {QStringLiteral("extract"), tree.path(QStringLiteral("big.tar.gz")),
+                                                QStringLiteral("-C"), out});
+    ASSERT_TRUE(cli.waitForStarted());
+    // Killed once it has written some of the entry's 512 MiB.
+    const QString io = QStringLiteral("/proc/%1/io").arg(cli.processId());
+    qint64 written = 0;
+    for (int i = 0; i < 100000 && written < (8 << 20) && cli.state() == QProcess::Running; ++i) {
+        QFile file(io);
+        if (file.open(QIODevice::ReadOnly))
+            for (const QByteArray &line : file.readAll().split('\n'))
+                if (line.startsWith("wchar: "))
+                    written = line.mid(7).toLongLong();
+        QThread::usleep(100);
+    }
+    ASSERT_EQ(cli.state(), QProcess::Running) << "the extraction ended before it could be killed";
+    ::kill(pid_t(cli.processId()), SIGKILL);
+    cli.waitForFinished();
+    EXPECT_GE(written, 8 << 20);
+    for (const QString &name : entries(out))
+        EXPECT_TRUE(name.startsWith(QLatin1String(".sweepwright-part-"))) << name.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(out + QStringLiteral("/big")));
+}
+
+// Archives that make the reader loop in place ran for ever: Ctrl-C did
+// not reach them, and nothing else ended them.
+TEST_F(ExtractCommand, AReaderStuckInALoopEndsAsDamagedOrOnCtrlC)
+{
+    const swtest::LoopingArchives looping(tree.root());
+    const QString iso = looping.iso();
+    ASSERT_FALSE(iso.isEmpty());
+    for (const QString &archive : {iso, looping.xar()}) {
+        SCOPED_TRACE(archive.toStdString());
+        const CliRun run = swtest::runCli({QStringLiteral("extract"), archive, QStringLiteral("--json")},
+                                          tree.path(QStringLiteral("config")), QString(),
+                                          {QStringLiteral("TMPDIR=") + tmp, QStringLiteral("SWEEPWRIGHT_STALL_LIMIT_MS=1000")});
+        EXPECT_EQ(run.code, 1) << run.err.toStdString();
+        EXPECT_TRUE(parsed(run).value("error").toString().startsWith(QLatin1String("Damaged archive")))
+            << run.out.toStdString();
+        EXPECT_EQ(entries(tmp), QStringList());
+    }
+
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tree.path(QStringLiteral("config")));
+    env.insert(QStringLiteral("TMPDIR"), tmp);
+    env.remove(QStringLiteral("SWEEPWRIGHT_STALL_LIMIT_MS"));
+    cli.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    cli.start(QStringLiteral(SWEEPWRIGHT_CLI), {QStringLiteral("extract"), iso});
+    ASSERT_TRUE(cli.waitForStarted());
+    QThread::msleep(500);
+    ::kill(pid_t(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(10000));
+    EXPECT_EQ(cli.exitCode(), 130);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(entries(tmp), QStringList());
 }
 
 }  // namespace

@@ -5,12 +5,16 @@
 #include "FixtureTree.h"
 #include "JobControl.h"
 #include "ORFileDataCollection.h"
+#include "TreeSnapshot.h"
 
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -142,7 +146,101 @@ TEST_F(ORFileDataCollectionTest, AFileNoBackEndReadsIsUnsupportedAndADatFileIsAW
     const QString dat = tree.text("report.DAT", "not a winmail stream");
     outcome = extract(dat);
     EXPECT_EQ(outcome.status, Status::Failed);
-    EXPECT_TRUE(QFileInfo(outcome.destination).fileName().startsWith(QLatin1String("winmail")));
+    EXPECT_EQ(outcome.detail, QStringLiteral("Not a winmail.dat file, or a damaged one"));
+}
+
+// Whether the user nobody can read path (false too when setpriv cannot switch here).
+bool nobodyReads(const QString &path)
+{
+    QProcess cat;
+    cat.start(QStringLiteral("setpriv"), {"--reuid=65534", "--regid=65534", "--clear-groups", "cat", path});
+    return cat.waitForFinished(30000) && cat.exitStatus() == QProcess::NormalExit && cat.exitCode() == 0;
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// An encrypted archive's top folder, moved out into a shared temporary
+// folder with the archive's 0755 and 0644, could be read by any user there.
+TEST_F(ORFileDataCollectionTest, ATopFolderMovedIntoTheSharedTemporaryFolderStaysPrivate)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "switching to another user needs root";
+    // A shared sticky folder others can reach, as /tmp is.
+    ASSERT_EQ(::chmod(QFile::encodeName(tree.root()).constData(), 0755), 0);
+    const QString shared = tree.folder("shared");
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    qputenv("TMPDIR", QFile::encodeName(shared));
+    tree.text("src/plans/secret.txt", "the plans");
+    ASSERT_EQ(::chmod(QFile::encodeName(tree.path("src/plans")).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(tree.path("src/plans/secret.txt")).constData(), 0644), 0);
+    const QString zip = tree.path("plans.zip");
+    pack(QStringLiteral("zip"), {"-qr", "-P", "right", zip, "plans"}, tree.path("src"));
+    ASSERT_TRUE(nobodyReads(tree.path("src/plans/secret.txt"))) << "setpriv cannot act as nobody here";
+
+    const sw::ExtractionOutcome outcome =
+        extract(zip, [] { return std::optional<QString>(QStringLiteral("right")); });
+    ASSERT_EQ(outcome.status, Status::Extracted) << outcome.detail.toStdString();
+    EXPECT_EQ(QFileInfo(outcome.destination).dir().path(), shared);
+    EXPECT_EQ(modeOf(outcome.destination), mode_t(0700));
+    EXPECT_FALSE(nobodyReads(outcome.destination + "/secret.txt"));
+    QFile secret(outcome.destination + "/secret.txt");
+    ASSERT_TRUE(secret.open(QIODevice::ReadOnly));
+    EXPECT_EQ(secret.readAll(), "the plans");
+}
+
+// With TMPDIR naming a folder that does not exist, the temporary folder
+// was made in the current folder instead.
+TEST_F(ORFileDataCollectionTest, AnUnusableTmpdirIsAFailureThatNamesIt)
+{
+    tree.text("src/a.txt", "alpha");
+    const QString zip = tree.path("a.zip");
+    pack(QStringLiteral("zip"), {"-q", zip, "a.txt"}, tree.path("src"));
+    const QString here = tree.folder("here");
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(here));
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+    for (const QString &tmpdir : {tree.path("missing"), QStringLiteral("relative"), tree.path("a.zip")}) {
+        SCOPED_TRACE(tmpdir.toStdString());
+        qputenv("TMPDIR", QFile::encodeName(tmpdir));
+        for (const QString &source : {zip, tree.text("mail.dat", "not a winmail")}) {
+            const sw::ExtractionOutcome outcome = extract(source);
+            EXPECT_EQ(outcome.status, Status::Failed);
+            EXPECT_TRUE(outcome.message.contains(QStringLiteral("TMPDIR (%1)").arg(tmpdir)))
+                << outcome.message.toStdString();
+            EXPECT_TRUE(outcome.destination.isEmpty());
+        }
+    }
+    QDir::setCurrent(previous);
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
+    EXPECT_EQ(after.vanished(before), QStringList{tree.path("mail.dat")});  // the one file this test added
+    EXPECT_EQ(before.vanished(after), QStringList());
+}
+
+// A failure in a temporary folder of ours (an archive cut short, a .dat
+// that is no winmail file) left the folder behind with what it held.
+TEST_F(ORFileDataCollectionTest, AFailedExtractionLeavesNoTemporaryFolder)
+{
+    tree.file("src/a.bin", 300000);
+    tree.file("src/b.bin", 300000);
+    const QString zip = tree.path("cut.zip");
+    pack(QStringLiteral("zip"), {"-q0", zip, "a.bin", "b.bin"}, tree.path("src"));
+    QFile file(zip);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() * 3 / 4));
+    file.close();
+    const QString dat = tree.text("winmail.dat", "no TNEF stream at all");
+    for (const QString &source : {zip, dat}) {
+        SCOPED_TRACE(source.toStdString());
+        const sw::ExtractionOutcome outcome = extract(source);
+        EXPECT_EQ(outcome.status, Status::Failed);
+        EXPECT_TRUE(outcome.items.isEmpty());
+        EXPECT_EQ(QDir(tree.path("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                  QStringList());
+    }
 }
 
 }  // namespace

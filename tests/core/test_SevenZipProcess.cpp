@@ -5,6 +5,7 @@
 #include "SevenZipProcess.h"
 #include "StagingFolder.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -134,6 +135,13 @@ TEST_F(SevenZipProcessTest, FailuresAreToldApart)
             job.cancel();
     });
     EXPECT_EQ(hanging.extract(dest, 12).status, Status::Cancelled);
+    // Nobody cancels, and it neither reads nor writes: it is stopped as damaged.
+    ::setenv("SWEEPWRIGHT_STALL_LIMIT_MS", "1000", 1);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(SevenZipProcess(archive).extract(dest, 12).status, Status::Damaged);
+    EXPECT_LT(clock.elapsed(), 10000);
+    ::unsetenv("SWEEPWRIGHT_STALL_LIMIT_MS");
     ::unsetenv("SWEEPWRIGHT_7ZZ");
 }
 

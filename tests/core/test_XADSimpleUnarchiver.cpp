@@ -1,11 +1,15 @@
 #include "ArchiveBuilder.h"
 #include "EncodingChoice.h"
 #include "FixtureTree.h"
+#include "JobControl.h"
+#include "LoopingArchives.h"
+#include "StallGuard.h"
 #include "TemporaryFolder.h"
 #include "TreeSnapshot.h"
 #include "XADSimpleUnarchiver.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -13,7 +17,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <iostream>
+#include <thread>
+
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+
+#include <cstring>
 
 using swtest::ArchiveBuilder;
 using swtest::FixtureTree;
@@ -99,6 +110,62 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Every item reported as extracted is on disk with the size reported, and
+// nothing else is there (no part of a file, no hidden leftover).
+void expectReportedIsOnDisk(const XADSimpleUnarchiver &unarchiver, const QString &destination)
+{
+    QStringList reported;
+    for (const XADExtractedItem &item : unarchiver.extractedItems()) {
+        reported.append(destination + QLatin1Char('/') + item.path);
+        QFileInfo info(reported.last());
+        EXPECT_TRUE(info.exists() || info.isSymLink()) << item.path.toStdString();
+        if (item.type == XADEntry::Type::File) {
+            EXPECT_EQ(info.size(), item.size) << item.path.toStdString();
+        }
+    }
+    QStringList onDisk;
+    for (const QByteArray &path : TreeSnapshot::of(destination).entries().keys())
+        if (QFile::decodeName(path) != destination)
+            onDisk.append(QFile::decodeName(path));
+    onDisk.sort();
+    reported.sort();
+    EXPECT_EQ(onDisk, reported);
+}
+
+bool runIn(const QString &folder, const QString &shell)
+{
+    return ArchiveBuilder::runTool(QStringLiteral("sh"), {QStringLiteral("-c"), shell}, folder);
+}
+
+// Runs the current test again inside a user and mount namespace with a
+// small tmpfs (mounted with options) at the path SW_TEST_SMALL_TMPFS names,
+// where filling the disk harms nothing. True in that second run; false in
+// the first, once the second has been run and judged (or skipped).
+bool inSmallTmpfs(const char *options)
+{
+    if (qEnvironmentVariableIsSet("SW_TEST_SMALL_TMPFS"))
+        return true;
+    FixtureTree tree;
+    const QString mountPoint = tree.folder(QStringLiteral("small"));
+    const QString script = QStringLiteral("mount -t tmpfs -o %1 none \"$0\" || exit 77; "
+                                          "SW_TEST_SMALL_TMPFS=\"$0\" exec \"$1\" --gtest_filter=\"$2\"")
+                               .arg(QLatin1String(options));
+    const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QStringLiteral("unshare"),
+                {"-Urm", "sh", "-c", script, mountPoint, QFile::symLinkTarget(QStringLiteral("/proc/self/exe")),
+                 QLatin1String(test->test_suite_name()) + QLatin1Char('.') + QLatin1String(test->name())});
+    EXPECT_TRUE(child.waitForFinished(120000));
+    const QByteArray output = child.readAll();
+    if (child.exitCode() == 77 || output.contains("unshare failed") || output.contains("unshare:")) {
+        std::cout << "no user namespace with a tmpfs mount here: " << output.toStdString() << std::endl;
+        return false;
+    }
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    return false;
 }
 
 }  // namespace
@@ -348,30 +415,11 @@ TEST(XADSimpleUnarchiver, EncryptedZipNeedsTheRightPassword)
     }
 }
 
-// Runs inside a user and mount namespace on a small tmpfs, where filling
-// the disk harms nothing: the test starts itself again there.
 TEST(XADSimpleUnarchiver, StopsBeforeTheDiskIsFullAndKeepsWhatWasWritten)
 {
-    const QString small = qEnvironmentVariable("SW_TEST_SMALL_TMPFS");
-    if (small.isEmpty()) {
-        FixtureTree tree;
-        const QString mountPoint = tree.folder(QStringLiteral("small"));
-        const QString script = QStringLiteral("mount -t tmpfs -o size=32m none \"$0\" || exit 77; "
-                                              "SW_TEST_SMALL_TMPFS=\"$0\" exec \"$1\" --gtest_filter=\"$2\"");
-        QProcess child;
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QStringLiteral("unshare"),
-                    {"-Urm", "sh", "-c", script, mountPoint, QFile::symLinkTarget(QStringLiteral("/proc/self/exe")),
-                     QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name())
-                         + QLatin1Char('.')
-                         + QLatin1String(::testing::UnitTest::GetInstance()->current_test_info()->name())});
-        ASSERT_TRUE(child.waitForFinished(120000));
-        const QByteArray output = child.readAll();
-        if (child.exitCode() == 77 || output.contains("unshare failed") || output.contains("unshare:"))
-            GTEST_SKIP() << "no user namespace with a tmpfs mount here: " << output.toStdString();
-        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    if (!inSmallTmpfs("size=32m"))
         return;
-    }
+    const QString small = qEnvironmentVariable("SW_TEST_SMALL_TMPFS");
     FixtureTree tree;
     ASSERT_TRUE(ArchiveBuilder(QStringLiteral("zip"))
                     .file("first", "small")
@@ -500,5 +548,357 @@ TEST(XADSimpleUnarchiver, EncryptedSevenZipNeedsTheRightPassword)
             }
             QDir(destination).removeRecursively();
         }
+    }
+}
+
+
+// GNU cpio's newc and crc formats send a file's bytes with its last link;
+// the links before it came out as empty files, reported as extracted.
+TEST(XADSimpleUnarchiver, CpioLinksWhoseBytesComeWithTheLastLinkAllGetThem)
+{
+    for (const char *format : {"newc", "crc"}) {
+        SCOPED_TRACE(format);
+        FixtureTree tree;
+        const QByteArray data = QByteArray(70000, 'd') + "end";
+        tree.text(QStringLiteral("src/one"), data);
+        tree.text(QStringLiteral("src/alone"), "alone");
+        ASSERT_TRUE(runIn(tree.path(QStringLiteral("src")), QStringLiteral("mkdir d && ln one two && ln one d/three")));
+        const QString archive = tree.path(QStringLiteral("links.cpio"));
+        ASSERT_TRUE(runIn(tree.path(QStringLiteral("src")),
+                          QStringLiteral("printf 'one\\ntwo\\nd\\nd/three\\nalone\\n' | cpio -o --quiet -H %1 > %2")
+                              .arg(QLatin1String(format), archive)));
+        const QString destination = tree.path(QStringLiteral("dest"));
+
+        const Extraction run = extract(archive, destination);
+
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+        for (const char *name : {"one", "two", "d/three"})
+            EXPECT_EQ(contents(destination + QLatin1Char('/') + QLatin1String(name)), data) << name;
+        struct stat one, three;
+        ASSERT_EQ(::lstat(QFile::encodeName(destination + "/one").constData(), &one), 0);
+        ASSERT_EQ(::lstat(QFile::encodeName(destination + "/d/three").constData(), &three), 0);
+        EXPECT_EQ(one.st_ino, three.st_ino);
+        EXPECT_EQ(contents(destination + "/alone"), "alone");
+        expectReportedIsOnDisk(*run.unarchiver, destination);
+    }
+}
+
+// An entry the reader ends before the archive's size for it (libarchive
+// reads some multi-volume and some compressed entries short) was reported
+// as extracted, cut or empty. Every reader seen here tells a cut archive
+// as such, so the rule is held on archives cut short and on a zisofs image
+// with a damaged block table: a failure, the entry's part removed, and only
+// whole entries reported.
+TEST(XADSimpleUnarchiver, AnEntryThatCannotBeWrittenWholeIsAFailureAndLeavesNoPart)
+{
+    FixtureTree tree;
+    QByteArray big;
+    for (int i = 0; big.size() < 400000; ++i)
+        big += QByteArray::number(i * 7919 % 100003) + ' ';
+    tree.text(QStringLiteral("src/a.txt"), "first entry");
+    tree.text(QStringLiteral("src/big.bin"), big);
+    const QString src = tree.path(QStringLiteral("src"));
+    struct Row
+    {
+        const char *name;
+        QString make;  // shell line run in src, writing ../<name>
+        int cutPercent;  // 0: damaged instead of cut
+    };
+    const Row rows[] = {
+        {"cut.tar", QStringLiteral("tar -cf ../cut.tar a.txt big.bin"), 70},
+        {"cut.cpio", QStringLiteral("printf 'a.txt\\nbig.bin\\n' | cpio -o --quiet -H newc > ../cut.cpio"), 70},
+        {"cut.zip", QStringLiteral("zip -q0 ../cut.zip a.txt big.bin"), 70},
+        {"cut.iso", QStringLiteral("genisoimage -quiet -R -o ../cut.iso ."), 45},  // 300 KiB of padding at its end
+        {"zisofs.iso", QStringLiteral("xorriso -outdev ../zisofs.iso -zisofs block_size=32k -map . / "
+                                      "-set_filter_r --zisofs / -- 2>/dev/null"), 0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString archive = tree.path(QLatin1String(row.name));
+        ASSERT_TRUE(runIn(src, row.make));
+        QByteArray bytes = contents(archive);
+        if (row.cutPercent) {
+            bytes.truncate(bytes.size() * row.cutPercent / 100);
+        } else {
+            // The block table of the zisofs file: its second block starts
+            // 50 bytes early, inside the first block's compressed data.
+            const qsizetype magic = bytes.indexOf(QByteArray::fromHex("37E45396C9DBD607"));
+            ASSERT_GT(magic, 0);
+            quint32 second = 0;
+            std::memcpy(&second, bytes.constData() + magic + 20, 4);
+            second -= 50;
+            std::memcpy(bytes.data() + magic + 20, &second, 4);
+        }
+        tree.text(QLatin1String(row.name), bytes);
+        const QString destination = tree.path(QStringLiteral("dest-") + QLatin1String(row.name));
+
+        const Extraction run = extract(archive, destination);
+
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADDamagedError);
+        EXPECT_FALSE(run.unarchiver->errorDescription().isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(destination + "/big.bin"));
+        expectReportedIsOnDisk(*run.unarchiver, destination);
+    }
+}
+
+// A 35 KB tar.gz of 5,000 empty files used up every inode of the file
+// system while its blocks stayed free.
+TEST(XADSimpleUnarchiver, StopsBeforeTheInodesRunOut)
+{
+    if (!inSmallTmpfs("size=32m,nr_inodes=1000"))
+        return;
+    const QString small = qEnvironmentVariable("SW_TEST_SMALL_TMPFS");
+    FixtureTree tree;
+    const QString src = tree.folder(QStringLiteral("src"));
+    ASSERT_TRUE(runIn(src, QStringLiteral("mkdir d && cd d && seq 1 5000 | xargs touch && cd .. && "
+                                          "tar -czf ../empty.tar.gz d")));
+    const QString destination = small + "/dest";
+
+    const Extraction run = extract(tree.path(QStringLiteral("empty.tar.gz")), destination);
+
+    ASSERT_TRUE(run.unarchiver);
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoSpaceError);
+    EXPECT_EQ(run.unarchiver->errorDescription(), QStringLiteral("Not enough free space"));
+    struct statvfs fs;
+    ASSERT_EQ(::statvfs(QFile::encodeName(small).constData(), &fs), 0);
+    EXPECT_GE(qint64(fs.f_favail), qint64(fs.f_files) / 20);
+    EXPECT_GT(run.unarchiver->extractedItems().size(), 500);
+    expectReportedIsOnDisk(*run.unarchiver, destination);
+}
+
+// 7zz leaves an empty file where it refuses a link that leads out; it was
+// listed both as extracted and as skipped.
+TEST(XADSimpleUnarchiver, ALinkSevenZipRefusesLeavesNothingBehind)
+{
+    FixtureTree tree;
+    tree.text(QStringLiteral("outside/kept"), "mine");
+    const QString src = tree.folder(QStringLiteral("src"));
+    tree.text(QStringLiteral("src/f"), "inside");
+    ASSERT_TRUE(runIn(src, QStringLiteral("ln -s ../../outside up && 7zz a -bd -snl ../links.7z up f >/dev/null")));
+    const QString destination = tree.path(QStringLiteral("dest"));
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+
+    const Extraction run = extract(tree.path(QStringLiteral("links.7z")), destination);
+
+    ASSERT_TRUE(run.unarchiver);
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+    EXPECT_EQ(skippedNames(*run.unarchiver), QStringList{QStringLiteral("up")});
+    EXPECT_FALSE(FixtureTree::existsAt(destination + "/up"));
+    EXPECT_EQ(contents(destination + "/f"), "inside");
+    expectReportedIsOnDisk(*run.unarchiver, destination);
+    EXPECT_EQ(changesOutside(before, TreeSnapshot::of(tree.root()), destination), QStringList());
+}
+
+// The rule that an entry must come out whole, on the 7zz side: a stand-in
+// for 7zz lists a 100-byte entry, writes 40 bytes of it and says all is well.
+TEST(XADSimpleUnarchiver, AFileSevenZipWritesShortIsAFailureAndNothingIsHandedOver)
+{
+    FixtureTree tree;
+    const QString standIn = tree.text(QStringLiteral("7zz"), R"(#!/bin/sh
+case "$1" in
+l) printf 'Path = whole.txt\nSize = 5\nFolder = -\n\nPath = short.bin\nSize = 100\nFolder = -\n\n' ;;
+x) for a; do case "$a" in -o*) out="${a#-o}" ;; esac; done
+   printf 'whole' > "$out/whole.txt"; head -c 40 /dev/zero > "$out/short.bin" ;;
+esac
+exit 0
+)");
+    ASSERT_EQ(::chmod(QFile::encodeName(standIn).constData(), 0700), 0);
+    const QString archive = tree.text(QStringLiteral("odd.arc"), QByteArray(4096, '\x5a'));
+    qputenv("SWEEPWRIGHT_7ZZ", QFile::encodeName(standIn));
+    const QString destination = tree.folder(QStringLiteral("dest"));
+
+    const Extraction run = extract(archive, destination);
+
+    qunsetenv("SWEEPWRIGHT_7ZZ");
+    ASSERT_TRUE(run.unarchiver);
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADDamagedError);
+    EXPECT_EQ(run.unarchiver->errorDescription(), QStringLiteral("short.bin came out with 40 of its 100 bytes"));
+    EXPECT_TRUE(run.unarchiver->extractedItems().isEmpty());
+    EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+namespace {
+
+struct Attempt
+{
+    int error = -1;
+    QString description;
+    qint64 milliseconds = 0;
+};
+
+// The whole way: the unarchiver for the file (its look at the file may
+// already meet the loop), the listing, the extraction.
+Attempt attempt(const QString &archive, const QString &destination, sw::JobControl *job = nullptr)
+{
+    QElapsedTimer clock;
+    clock.start();
+    Attempt result;
+    std::unique_ptr<XADSimpleUnarchiver> unarchiver =
+        XADSimpleUnarchiver::simpleUnarchiverForPath(archive, &result.error, job, &result.description);
+    if (unarchiver) {
+        unarchiver->setRemovesEnclosingDirectoryForSoloItems(true);
+        result.error = unarchiver->parse();
+        if (result.error == XADSimpleUnarchiver::XADNoError) {
+            QDir().mkpath(destination);
+            unarchiver->setDestination(destination);
+            result.error = unarchiver->unarchive();
+            expectReportedIsOnDisk(*unarchiver, destination);
+        }
+        result.description = unarchiver->errorDescription();
+    }
+    result.milliseconds = clock.elapsed();
+    return result;
+}
+
+}  // namespace
+
+// A Rock Ridge continuation that continues into itself, a xar whose link is
+// doubled, zisofs blocks that never advance: libarchive loops in place on
+// each, and the extraction ran for ever.
+TEST(XADSimpleUnarchiver, AnArchiveTheReaderLoopsOnIsDamagedNotEndless)
+{
+    FixtureTree tree;
+    const swtest::LoopingArchives looping(tree.root());
+    qputenv("SWEEPWRIGHT_STALL_LIMIT_MS", "1500");
+    for (const QString &archive : {looping.iso(), looping.xar(), looping.zisofs()}) {
+        SCOPED_TRACE(archive.toStdString());
+        ASSERT_FALSE(archive.isEmpty());
+        const QString destination = archive + QStringLiteral("-out");
+        const Attempt run = attempt(archive, destination);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADDamagedError);
+        EXPECT_TRUE(run.description.startsWith(QStringLiteral("Damaged archive"))) << run.description.toStdString();
+        EXPECT_LT(run.milliseconds, 15000);
+    }
+    qunsetenv("SWEEPWRIGHT_STALL_LIMIT_MS");
+}
+
+// Cancelling reached the extraction only between entries, never a read
+// that did not return.
+TEST(XADSimpleUnarchiver, CancelReachesAReaderStuckInALoop)
+{
+    FixtureTree tree;
+    const QString iso = swtest::LoopingArchives(tree.root()).iso();
+    ASSERT_FALSE(iso.isEmpty());
+    sw::JobControl job;
+    std::thread canceller([&job] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        job.cancel();
+    });
+    const Attempt run = attempt(iso, tree.path(QStringLiteral("out")), &job);
+    canceller.join();
+    EXPECT_EQ(run.error, XADSimpleUnarchiver::XADBreakError);
+    EXPECT_LT(run.milliseconds, sw::StallGuard::kNoProgressLimit / 2);
+}
+
+namespace {
+
+// One 512-byte ustar header.
+QByteArray ustarHeader(const QByteArray &name, qint64 size, char type)
+{
+    QByteArray header(512, '\0');
+    const auto put = [&header](int at, const QByteArray &field) { header.replace(at, field.size(), field); };
+    put(0, name);
+    put(100, "0000644");
+    put(108, "0000000");
+    put(116, "0000000");
+    put(124, QByteArray::number(size, 8).rightJustified(11, '0'));
+    put(136, QByteArray::number(1500000000, 8).rightJustified(11, '0'));
+    put(148, QByteArray(8, ' '));
+    header[156] = type;
+    put(257, QByteArray("ustar\0" "00", 8));
+    int sum = 0;
+    for (const char c : header)
+        sum += static_cast<unsigned char>(c);
+    put(148, QByteArray::number(sum, 8).rightJustified(6, '0') + '\0');
+    return header;
+}
+
+QByteArray padded(QByteArray bytes)
+{
+    bytes.append(QByteArray((512 - bytes.size() % 512) % 512, '\0'));
+    return bytes;
+}
+
+// A pax tar in the Solaris form: the map of data and holes in SUN.holesdata,
+// the file's bytes (holes included) in the data area.
+QByteArray solarisSparseTar(const QByteArray &name, const QByteArray &file, const QByteArray &holesData)
+{
+    QByteArray records;
+    for (const QByteArray &record : {"SCHILY.realsize=" + QByteArray::number(file.size()),
+                                     "SUN.holesdata=" + holesData}) {
+        qsizetype length = record.size() + 3;
+        length += QByteArray::number(length).size() - 1;
+        records += QByteArray::number(length) + ' ' + record + '\n';
+    }
+    return ustarHeader("PaxHeaders/" + name, records.size(), 'x') + padded(records)
+           + ustarHeader(name, file.size(), '0') + padded(file) + QByteArray(1024, '\0');
+}
+
+}  // namespace
+
+// A sparse entry must come out as bsdtar extracts it whatever form its map
+// takes; the form with the map in the data area was refused as damaged.
+TEST(XADSimpleUnarchiver, SparseEntriesOfEveryFormComeOutWhole)
+{
+    FixtureTree tree;
+    QByteArray file(3 << 20, '\0');  // data, a hole, data, and a hole to the end
+    file.replace(0, 4096, QByteArray(4096, 'A'));
+    file.replace(1 << 20, 4096, QByteArray(4096, 'B'));
+    const QString src = tree.folder(QStringLiteral("src"));
+    ASSERT_TRUE(runIn(src, QStringLiteral("truncate -s 3M sparse && printf '%1' | dd of=sparse conv=notrunc 2>/dev/null && "
+                                          "printf '%2' | dd of=sparse bs=1048576 seek=1 conv=notrunc 2>/dev/null")
+                               .arg(QString(4096, QLatin1Char('A')), QString(4096, QLatin1Char('B')))));
+    ASSERT_EQ(contents(src + "/sparse"), file);
+    const QList<QPair<QString, QString>> forms = {
+        {"gnu", "tar --format=gnu --sparse -cf ../gnu.tar sparse"},
+        {"pax-0.0", "tar --format=pax --sparse --sparse-version=0.0 -cf ../pax-0.0.tar sparse"},
+        {"pax-0.1", "tar --format=pax --sparse --sparse-version=0.1 -cf ../pax-0.1.tar sparse"},
+        {"pax-1.0", "tar --format=pax --sparse --sparse-version=1.0 -cf ../pax-1.0.tar sparse"},
+        {"pax-1.0.gz", "tar --format=pax --sparse --sparse-version=1.0 -czf ../pax-1.0.gz.tar sparse"},
+        {"solaris", QString()},
+    };
+    for (const auto &[form, command] : forms) {
+        SCOPED_TRACE(form.toStdString());
+        const QString archive = tree.path(form + QStringLiteral(".tar"));
+        if (command.isEmpty())
+            tree.text(form + QStringLiteral(".tar"), solarisSparseTar("sparse", file, " 0 4096 1048576 1052672"));
+        else
+            ASSERT_TRUE(runIn(src, command));
+        const QString ours = tree.path(form + QStringLiteral("-ours"));
+        const QString theirs = tree.folder(form + QStringLiteral("-bsdtar"));
+        ASSERT_TRUE(ArchiveBuilder::runTool(QStringLiteral("bsdtar"), {"-xf", archive, "-C", theirs}, tree.root()));
+
+        const Extraction run = extract(archive, ours);
+
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError) << run.unarchiver->errorDescription().toStdString();
+        EXPECT_EQ(contents(ours + "/sparse"), contents(theirs + "/sparse"));
+        EXPECT_EQ(contents(ours + "/sparse"), file);
+        expectReportedIsOnDisk(*run.unarchiver, ours);
+    }
+}
+
+// GNU tar's volume label (a header of its own type) went to 7zz, which
+// made of it a file "label" of 0 bytes and mode 000.
+TEST(XADSimpleUnarchiver, AVolumeLabelIsNoEntry)
+{
+    FixtureTree tree;
+    const QString src = tree.folder(QStringLiteral("src"));
+    tree.text(QStringLiteral("src/f"), "file");
+    ASSERT_TRUE(runIn(src, QStringLiteral("tar -cf ../alone.tar -V label -T /dev/null && "
+                                          "tar -cf ../with-file.tar -V label f && tar -czf ../alone.tgz -V label -T /dev/null")));
+    const QList<QPair<QString, QStringList>> rows = {
+        {"alone.tar", {}}, {"alone.tgz", {}}, {"with-file.tar", {"f"}}};
+    for (const auto &[name, expected] : rows) {
+        SCOPED_TRACE(name.toStdString());
+        const QString destination = tree.path(name + QStringLiteral("-out"));
+        const Extraction run = extract(tree.path(name), destination);
+        ASSERT_TRUE(run.unarchiver);
+        EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
+        EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                  expected);
+        expectReportedIsOnDisk(*run.unarchiver, destination);
     }
 }

@@ -1,4 +1,5 @@
 #include "ArchiveFixture.h"
+#include "LoopingArchives.h"
 #include "BusyCircleSlot.h"
 #include "FileNotifications.h"
 #include "ORFileDropView.h"
@@ -9,6 +10,7 @@
 #include "PasswordPanel.h"
 
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -82,6 +84,8 @@ private slots:
     void twoZipsDroppedExtractTheFirst();
     void passwordPanel_data();
     void passwordPanel();
+    void anUnusableTmpdirIsNamedOnThePage();
+    void cancelReachesAReaderStuckInALoop();
 };
 
 void TestORFileIntroViewCter::dropRefusalRules_data()
@@ -189,6 +193,50 @@ void TestORFileIntroViewCter::passwordPanel()
     QFile secret(data->fileGroups.first().filePath);
     QVERIFY(secret.open(QIODevice::ReadOnly));
     QCOMPARE(secret.readAll(), QByteArray("top secret"));
+}
+
+// TMPDIR naming a folder that does not exist sent the extraction into the
+// current folder; now the page says what is wrong with it.
+void TestORFileIntroViewCter::anUnusableTmpdirIsNamedOnThePage()
+{
+    ArchiveFixture fixture;
+    const QString zip = fixture.zip(QStringLiteral("a.zip"), {{QStringLiteral("alpha.txt"), "alpha"}});
+    const QString missing = fixture.path(QStringLiteral("no-such-folder"));
+    qputenv("TMPDIR", QFile::encodeName(missing));
+    RecordingDelegate delegate;
+    ORFileIntroViewCter page(&delegate);
+    page.gotoNext({zip});
+    QTRY_VERIFY(!page.isExtracting());
+    QVERIFY(delegate.sidebarEnabled);
+    QCOMPARE(delegate.pages, QList<qint64>{});
+    QVERIFY2(page.passwordErrorField()->text().contains(QStringLiteral("TMPDIR (%1)").arg(missing)),
+             qPrintable(page.passwordErrorField()->text()));
+    QVERIFY(!QFileInfo::exists(missing));
+}
+
+// An archive the reader loops on kept the page busy for ever: its Cancel
+// reached the extraction only between entries.
+void TestORFileIntroViewCter::cancelReachesAReaderStuckInALoop()
+{
+    ArchiveFixture fixture;
+    const QString iso = swtest::LoopingArchives(fixture.path(QString())).iso();
+    QVERIFY(!iso.isEmpty());
+    RecordingDelegate delegate;
+    ORFileIntroViewCter page(&delegate);
+    page.resize(1100, 720);
+    page.show();
+    page.gotoNext({iso});
+    QTest::qWait(300);
+    QVERIFY(page.isExtracting());
+    QElapsedTimer clock;
+    clock.start();
+    page.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!page.isExtracting(), 5000);
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(delegate.sidebarEnabled);
+    QCOMPARE(delegate.pages, QList<qint64>{});
+    QVERIFY(page.briefView()->isVisible());
+    QCOMPARE(QDir(fixture.path(QStringLiteral("tmp"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_MAIN(TestORFileIntroViewCter)

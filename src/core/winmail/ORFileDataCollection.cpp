@@ -7,6 +7,7 @@
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
 #include "ORWinmailCore.h"
+#include "TemporaryBase.h"
 #include "TemporaryFolder.h"
 #include "XADString.h"
 
@@ -100,6 +101,16 @@ private:
     bool m_abandoned = false;
 };
 
+// A failure whose words are the message too (a TMPDIR that cannot be used).
+sw::ExtractionOutcome failureSaying(const QString &text)
+{
+    sw::ExtractionOutcome outcome;
+    outcome.error = XADSimpleUnarchiver::XADWriteError;
+    outcome.message = text;
+    outcome.detail = text;
+    return outcome;
+}
+
 sw::ExtractionOutcome failure(int error, const QString &detail)
 {
     sw::ExtractionOutcome outcome;
@@ -177,102 +188,149 @@ sw::ExtractionOutcome ORFileDataCollection::extract(const sw::ExtractionRequest 
         QMutexLocker lock(&m_mutex);
         m_fileArray = {request.source};
     }
-
-    sw::ExtractionOutcome outcome;
-    outcome.status = sw::ExtractionOutcome::Status::Extracted;
-    if (isWinmailPath(request.source)) {
-        if (request.listOnly)
-            return failure(XADSimpleUnarchiver::XADNotSupportedError,
-                           QStringLiteral("A winmail file is listed only by decoding it"));
-        const QString folder = extractWinmail(request.source, request.destination);
-        if (folder.isEmpty())
-            return failure(XADSimpleUnarchiver::XADWriteError, QStringLiteral("Cannot create the folder"));
-        outcome.destination = folder;
-        if (!ORWinmailCore::extractWinmailDatFromPathWithURL(QUrl::fromLocalFile(request.source),
-                                                             QUrl::fromLocalFile(folder))) {
-            sw::ExtractionOutcome failed = failure(XADSimpleUnarchiver::XADDamagedError,
-                                                   QStringLiteral("Not a winmail.dat file, or a damaged one"));
-            failed.destination = folder;
-            failed.items = listItems(folder);
-            return failed;
-        }
-        outcome.items = listItems(folder);
-    } else {
-        int error = XADSimpleUnarchiver::XADNoError;
-        std::unique_ptr<XADSimpleUnarchiver> unarchiver =
-            XADSimpleUnarchiver::simpleUnarchiverForPath(request.source, &error);
-        if (!unarchiver) {
-            qCInfo(lcArchive, "Error -----------> %s", qUtf8Printable(request.source));
-            return failure(error == XADSimpleUnarchiver::XADOpenError ? error
-                                                                      : int(XADSimpleUnarchiver::XADNotSupportedError),
-                           error == XADSimpleUnarchiver::XADOpenError ? QStringLiteral("Cannot read the file")
-                                                                      : translated(kUnsupportedText));
-        }
-        ExtractionDelegate delegate(request, password, job);
-        unarchiver->setDelegate(&delegate);
-        unarchiver->setJob(&job);
-        unarchiver->setAlwaysSkipsFiles(true);
-        unarchiver->setPropagatesRelevantMetadata(true);
-        unarchiver->setAlwaysRenamesFiles(true);
-        unarchiver->setCopiesArchiveModificationTimeToEnclosingDirectory(false);
-        unarchiver->setCopiesArchiveModificationTimeToSoloItems(false);
-        unarchiver->setResetsDateForSoloItems(false);
-
-        error = unarchiver->parse();
-        if (error != XADSimpleUnarchiver::XADNoError) {
-            qCInfo(lcArchive, error == XADSimpleUnarchiver::XADBreakError ? "XADBreakError error---------"
-                                                                           : "Password error---------");
-            return failure(error, unarchiver->errorDescription());
-        }
-        outcome.encoding = unarchiver->encodingName();
-        outcome.encodingConfidence = unarchiver->encodingConfidence();
-        if (request.listOnly) {
-            outcome.entries = unarchiver->entries();
-            return outcome;
-        }
-
-        const bool temporary = request.destination.isEmpty();
-        const QString destination = temporary ? sw::TemporaryFolder::make(QStringLiteral("unarchiver"))
-                                              : request.destination;
-        if (destination.isEmpty())
-            return failure(XADSimpleUnarchiver::XADWriteError, QStringLiteral("Cannot create the temporary folder"));
-        unarchiver->setDestination(destination);
-        // A fresh temporary folder holds nothing to overwrite; a folder the
-        // user named may, and nothing of theirs is written over.
-        unarchiver->setAlwaysOverwritesFiles(temporary);
-        unarchiver->setRemovesEnclosingDirectoryForSoloItems(true);
-        unarchiver->setExtractsIntoEnclosingDirectory(temporary);
-        error = unarchiver->unarchive();
-        outcome.items = unarchiver->extractedItems();
-        outcome.skipped = unarchiver->skippedItems();
-        outcome.destination = destination;
-        if (error != XADSimpleUnarchiver::XADNoError) {
-            qCInfo(lcArchive, "unarchive error---------");
-            sw::ExtractionOutcome failed = failure(error, unarchiver->errorDescription());
-            failed.destination = destination;
-            failed.items = outcome.items;
-            failed.skipped = outcome.skipped;
-            failed.encoding = outcome.encoding;
-            failed.encodingConfidence = outcome.encodingConfidence;
-            return failed;
-        }
-        // One top-level folder goes beside the temporary folder, which goes.
-        const QString enclosing = unarchiver->enclosingDirectoryName();
-        if (temporary && !enclosing.isEmpty()) {
-            const QString moved = sw::TemporaryFolder::liftOut(destination, unarchiver->createdItem());
-            if (!moved.isEmpty()) {
-                outcome.destination = moved;
-                relativeToLifted(outcome.items, enclosing, true);
-                relativeToLifted(outcome.skipped, enclosing, false);
-            }
-        }
+    sw::ExtractionOutcome outcome = isWinmailPath(request.source) ? extractWinmailFile(request)
+                                                                  : extractArchive(request, password, job);
+    using Status = sw::ExtractionOutcome::Status;
+    // A folder made for this run goes with a run that failed, whatever it
+    // wrote there (a cancelled run keeps what it wrote, as it was asked to).
+    if ((outcome.status == Status::Failed || outcome.status == Status::Unsupported) && request.ownsDestination) {
+        sw::TemporaryFolder::discard(request.destination);
+        outcome.destination.clear();
+        outcome.items.clear();
     }
-
+    if (outcome.status != Status::Extracted || request.listOnly)
+        return outcome;
     // The result is built when first asked for (fileData()): the command
     // line never asks, and a tree of every item costs a walk of them all.
     QMutexLocker lock(&m_mutex);
     m_desPath = outcome.destination;
     return outcome;
+}
+
+sw::ExtractionOutcome ORFileDataCollection::extractWinmailFile(const sw::ExtractionRequest &request)
+{
+    if (request.listOnly)
+        return failure(XADSimpleUnarchiver::XADNotSupportedError,
+                       QStringLiteral("A winmail file is listed only by decoding it"));
+    QString error;
+    const QString folder = extractWinmail(request.source, request.destination, &error);
+    if (folder.isEmpty())
+        return failureSaying(error.isEmpty() ? QStringLiteral("Cannot create the folder") : error);
+    if (!ORWinmailCore::extractWinmailDatFromPathWithURL(QUrl::fromLocalFile(request.source),
+                                                         QUrl::fromLocalFile(folder))) {
+        sw::ExtractionOutcome failed = failure(XADSimpleUnarchiver::XADDamagedError,
+                                               QStringLiteral("Not a winmail.dat file, or a damaged one"));
+        // A folder of our own goes with whatever the decoder left in it;
+        // in a folder the user named, what was written is listed.
+        if (request.destination.isEmpty()) {
+            sw::TemporaryFolder::discard(folder);
+        } else {
+            failed.destination = folder;
+            failed.items = listItems(folder);
+        }
+        return failed;
+    }
+    sw::ExtractionOutcome outcome;
+    outcome.status = sw::ExtractionOutcome::Status::Extracted;
+    outcome.destination = folder;
+    outcome.items = listItems(folder);
+    return outcome;
+}
+
+sw::ExtractionOutcome ORFileDataCollection::extractArchive(const sw::ExtractionRequest &request,
+                                                           const PasswordPrompt &password, sw::JobControl &job)
+{
+    const bool temporary = request.destination.isEmpty() && !request.listOnly;
+    // A TMPDIR that cannot take the folder is told before anything is asked.
+    if (const sw::TemporaryBase::Result base = sw::TemporaryBase::resolve(); temporary && !base.ok())
+        return failureSaying(base.error);
+    int error = XADSimpleUnarchiver::XADNoError;
+    QString why;
+    std::unique_ptr<XADSimpleUnarchiver> unarchiver =
+        XADSimpleUnarchiver::simpleUnarchiverForPath(request.source, &error, &job, &why);
+    if (!unarchiver) {
+        qCInfo(lcArchive, "Error -----------> %s", qUtf8Printable(request.source));
+        return failure(error, error == XADSimpleUnarchiver::XADOpenError           ? QStringLiteral("Cannot read the file")
+                              : error == XADSimpleUnarchiver::XADNotSupportedError ? translated(kUnsupportedText)
+                                                                                     : why);
+    }
+    ExtractionDelegate delegate(request, password, job);
+    unarchiver->setDelegate(&delegate);
+    unarchiver->setJob(&job);
+    unarchiver->setAlwaysSkipsFiles(true);
+    unarchiver->setPropagatesRelevantMetadata(true);
+    unarchiver->setAlwaysRenamesFiles(true);
+    unarchiver->setCopiesArchiveModificationTimeToEnclosingDirectory(false);
+    unarchiver->setCopiesArchiveModificationTimeToSoloItems(false);
+    unarchiver->setResetsDateForSoloItems(false);
+
+    error = unarchiver->parse();
+    if (error != XADSimpleUnarchiver::XADNoError) {
+        qCInfo(lcArchive, error == XADSimpleUnarchiver::XADBreakError ? "XADBreakError error---------"
+                                                                       : "Password error---------");
+        return failure(error, unarchiver->errorDescription());
+    }
+    sw::ExtractionOutcome outcome;
+    outcome.status = sw::ExtractionOutcome::Status::Extracted;
+    outcome.encoding = unarchiver->encodingName();
+    outcome.encodingConfidence = unarchiver->encodingConfidence();
+    if (request.listOnly) {
+        outcome.entries = unarchiver->entries();
+        return outcome;
+    }
+
+    unarchiveInto(*unarchiver, request, outcome);
+    return outcome;
+}
+
+void ORFileDataCollection::unarchiveInto(XADSimpleUnarchiver &unarchiver, const sw::ExtractionRequest &request,
+                                         sw::ExtractionOutcome &outcome)
+{
+    const bool temporary = request.destination.isEmpty();
+    QString problem;
+    const QString destination = temporary ? sw::TemporaryFolder::make(QStringLiteral("unarchiver"), &problem)
+                                          : request.destination;
+    if (destination.isEmpty()) {
+        outcome = failureSaying(problem);
+        return;
+    }
+    unarchiver.setDestination(destination);
+    // A fresh temporary folder holds nothing to overwrite; a folder the
+    // user named may, and nothing of theirs is written over.
+    unarchiver.setAlwaysOverwritesFiles(temporary);
+    unarchiver.setRemovesEnclosingDirectoryForSoloItems(true);
+    unarchiver.setExtractsIntoEnclosingDirectory(temporary);
+    const int error = unarchiver.unarchive();
+    outcome.items = unarchiver.extractedItems();
+    outcome.skipped = unarchiver.skippedItems();
+    outcome.destination = destination;
+    if (error != XADSimpleUnarchiver::XADNoError) {
+        qCInfo(lcArchive, "unarchive error---------");
+        sw::ExtractionOutcome failed = failure(error, unarchiver.errorDescription());
+        failed.encoding = outcome.encoding;
+        failed.encodingConfidence = outcome.encodingConfidence;
+        failed.skipped = outcome.skipped;
+        // Nobody would find what stays in a temporary folder of ours: it
+        // goes. In a folder the user named, what was written whole stays.
+        if (temporary) {
+            sw::TemporaryFolder::discard(destination);
+        } else {
+            failed.destination = destination;
+            failed.items = outcome.items;
+        }
+        outcome = failed;
+        return;
+    }
+    // One top-level folder goes beside the temporary folder, which goes.
+    const QString enclosing = unarchiver.enclosingDirectoryName();
+    if (temporary && !enclosing.isEmpty()) {
+        const QString moved = sw::TemporaryFolder::liftOut(destination, unarchiver.createdItem());
+        if (!moved.isEmpty()) {
+            outcome.destination = moved;
+            relativeToLifted(outcome.items, enclosing, true);
+            relativeToLifted(outcome.skipped, enclosing, false);
+        }
+    }
 }
 
 std::shared_ptr<ORFileData> ORFileDataCollection::fileData()
@@ -333,12 +391,12 @@ void ORFileDataCollection::obtainData()
     m_treeNode = tree;
 }
 
-QString ORFileDataCollection::extractWinmail(const QString &source, const QString &to)
+QString ORFileDataCollection::extractWinmail(const QString &source, const QString &to, QString *error)
 {
     (void)source;  // decoded by the caller, which looks at the decoder's answer
     if (!to.isEmpty())
         return QDir().mkpath(to) ? QDir(to).absolutePath() : QString();
-    return sw::TemporaryFolder::make(QStringLiteral("winmail"));
+    return sw::TemporaryFolder::make(QStringLiteral("winmail"), error);
 }
 
 void ORFileDataCollection::collectionFileDataFromPath(const QString &path, ORFileData &to)

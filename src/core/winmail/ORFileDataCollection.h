@@ -22,6 +22,10 @@ struct ExtractionRequest
     // single top-level item is then moved out beside it. Otherwise the
     // entries are written into this folder exactly as the archive names them.
     QString destination;
+    // The destination was made for this extraction (the command line made
+    // the folder it was given): an extraction that fails removes it again,
+    // with whatever it wrote there, as it does a temporary folder of its own.
+    bool ownsDestination = false;
     // Empty: the settings decide ("filenameEncoding", "autoDetectionThreshold");
     // "auto": the detector decides; else an ICU converter name or alias.
     QString encoding;
@@ -57,7 +61,8 @@ struct ExtractionOutcome
 // A winmail file (.dat, .eml, any case) goes to the TNEF decoder, anything
 // else to XADSimpleUnarchiver. Extraction runs on the caller's thread, posts
 // "fileprogress" (0 to 1) as it writes and reports into the job; the job's
-// cancel stops it between entries.
+// cancel stops it, a stuck archive reader included. An extraction into a
+// temporary folder of ours that fails leaves nothing behind.
 class ORFileDataCollection
 {
 public:
@@ -84,9 +89,10 @@ public:
     QString desPath() const;
     void startOver();
 
-    // Decodes a winmail file into a new "winmailXXXX" folder (or into to when
-    // given) and returns the folder; empty when the folder cannot be made.
-    static QString extractWinmail(const QString &source, const QString &to = QString());
+    // Makes the folder a winmail file is decoded into: a new "winmailXXXX"
+    // folder, or to when given. Empty when the folder cannot be made; error
+    // (when given) then says why.
+    static QString extractWinmail(const QString &source, const QString &to = QString(), QString *error = nullptr);
     static void collectionFileDataFromPath(const QString &path, ORFileData &to);
     static ORFileTreeNode createTreeNodeFromPath(const QString &path);
 
@@ -97,6 +103,12 @@ public:
 
 private:
     ORFileDataCollection() = default;
+    static sw::ExtractionOutcome extractWinmailFile(const sw::ExtractionRequest &request);
+    static sw::ExtractionOutcome extractArchive(const sw::ExtractionRequest &request, const PasswordPrompt &password,
+                                                sw::JobControl &job);
+    // Extracts into the request's destination, or a temporary folder.
+    static void unarchiveInto(XADSimpleUnarchiver &unarchiver, const sw::ExtractionRequest &request,
+                              sw::ExtractionOutcome &outcome);
     void obtainData();
 
     mutable QMutex m_mutex;

@@ -2,6 +2,7 @@
 
 #include "FolderZip.h"
 #include "ORDispatch.h"
+#include "TemporaryBase.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,10 +26,17 @@ void ItemMailer::send(const QString &path, QWidget *parent)
     ORDispatch::global(ORDispatch::Priority::Default, [path, name = info.fileName(), owner] {
         // A folder of our own: a predictable name in the shared temporary
         // folder could be taken over by another user's link.
-        QTemporaryDir place(QDir::tempPath() + QStringLiteral("/sweepwright-mailXXXXXX"));
-        place.setAutoRemove(false);
-        const QString zip = place.filePath(name + QStringLiteral(".zip"));
-        const QString error = place.isValid() ? sw::FolderZip::pack(path, zip) : place.errorString();
+        const auto pack = [&path, &name](QString &zip) {
+            const sw::TemporaryBase::Result base = sw::TemporaryBase::resolve();
+            if (!base.ok())
+                return base.error;
+            QTemporaryDir place(base.path + QStringLiteral("/sweepwright-mailXXXXXX"));
+            place.setAutoRemove(false);
+            zip = place.filePath(name + QStringLiteral(".zip"));
+            return place.isValid() ? sw::FolderZip::pack(path, zip) : place.errorString();
+        };
+        QString zip;
+        const QString error = pack(zip);
         ORDispatch::main([owner, zip, error] {
             if (!error.isEmpty())
                 tell(owner, QCoreApplication::translate("ItemMailer", "The folder could not be packed for mail."),

@@ -2,6 +2,7 @@
 
 #include "FreeSpaceReserve.h"
 #include "LogCategory.h"
+#include "StallGuard.h"
 
 #include "JobControl.h"
 
@@ -13,6 +14,8 @@
 
 #include <optional>
 
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/statvfs.h>
 
 Q_LOGGING_CATEGORY(lcSevenZip, "sweepwright.sevenzip", sw::logThreshold(QtInfoMsg))
@@ -24,17 +27,30 @@ namespace {
 constexpr int kPollMs = 100;
 constexpr qsizetype kMaxErrorOutput = 64 * 1024; // 7zz's messages, kept for the verdict and the log
 
-// True when writing the rest of expectedSize (percent of it is done) into
-// folder still leaves the reserve free; true as well when it cannot be told.
-bool leavesReserve(const QString &folder, qint64 expectedSize, int percent)
+// True when writing the rest of expectedSize bytes in expectedItems items
+// (percent of them are done) into folder still leaves the reserves free;
+// true as well when it cannot be told.
+bool leavesReserve(const QString &folder, qint64 expectedSize, qint64 expectedItems, int percent)
 {
     struct statvfs fs;
     if (::statvfs(QFile::encodeName(folder).constData(), &fs) != 0)
         return true;
-    const qint64 freeBytes = qint64(fs.f_bavail) * qint64(fs.f_frsize);
-    const qint64 totalBytes = qint64(fs.f_blocks) * qint64(fs.f_frsize);
-    const qint64 toCome = expectedSize > 0 ? expectedSize / 100 * (100 - qBound(0, percent, 100)) : 0;
-    return freeBytes - toCome >= freeSpaceReserve(totalBytes);
+    const int left = 100 - qBound(0, percent, 100);
+    return sw::leavesReserve(fs, expectedSize > 0 ? expectedSize / 100 * left : 0, expectedItems * left / 100);
+}
+
+// Bytes the process read and wrote so far (its /proc io counters), -1 when
+// they cannot be read.
+qint64 ioCount(qint64 pid)
+{
+    QFile io(QStringLiteral("/proc/%1/io").arg(pid));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    qint64 total = 0;
+    for (const QByteArray &line : io.readAll().split('\n'))
+        if (line.startsWith("rchar: ") || line.startsWith("wchar: "))
+            total += line.mid(7).toLongLong();
+    return total;
 }
 
 QProcessEnvironment childEnvironment()
@@ -76,12 +92,14 @@ SevenZipProcess::Result SevenZipProcess::list()
     return result;
 }
 
-SevenZipProcess::Result SevenZipProcess::extract(const QString &stagingFolder, qint64 expectedSize)
+SevenZipProcess::Result SevenZipProcess::extract(const QString &stagingFolder, qint64 expectedSize,
+                                                 qint64 expectedItems)
 {
     QStringList arguments{QStringLiteral("x"),     QStringLiteral("-y"),
                           QStringLiteral("-bso0"), QStringLiteral("-bsp1"),
                           QStringLiteral("-bb0"),  QStringLiteral("-o") + stagingFolder};
     arguments << passwordArguments() << QStringLiteral("--") << m_archivePath;
+    m_expectedItems = expectedItems;
     return run(arguments, stagingFolder, expectedSize);
 }
 
@@ -100,13 +118,15 @@ SevenZipProcess::Result SevenZipProcess::run(const QStringList &arguments, const
         result.status = Status::Cancelled;
         return result;
     }
-    if (extracting && !leavesReserve(watchedFolder, expectedSize, 0)) {
+    if (extracting && !leavesReserve(watchedFolder, expectedSize, m_expectedItems, 0)) {
         result.status = Status::NoSpace;
         return result;
     }
 
     QProcess process;
     process.setProcessEnvironment(childEnvironment());
+    // 7zz goes when we do (killed, it would go on writing into the staging folder).
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     process.start(executable, arguments, QIODevice::ReadWrite);
     if (!process.waitForStarted(-1)) {
         result.status = Status::ProgramMissing;
@@ -135,12 +155,22 @@ SevenZipProcess::Result SevenZipProcess::run(const QStringList &arguments, const
         const QByteArray errorChunk = process.readAllStandardError();
         errors += errorChunk.left(kMaxErrorOutput - errors.size());
     };
+    // 7zz too may loop in place on a damaged archive: it must keep reading
+    // or writing something.
+    StallGuard guard;
+    qint64 io = -1;
     while (!process.waitForFinished(kPollMs) && process.state() != QProcess::NotRunning) {
         collect();
+        if (const qint64 now = ioCount(process.processId()); now != io) {
+            io = now;
+            guard.progressed();
+        }
         if (m_job && m_job->isCancelled())
             stopped = Status::Cancelled;
-        else if (extracting && !leavesReserve(watchedFolder, expectedSize, percent))
+        else if (extracting && !leavesReserve(watchedFolder, expectedSize, m_expectedItems, percent))
             stopped = Status::NoSpace;
+        else if (guard.stalled())
+            stopped = Status::Damaged;
         if (stopped) {
             process.kill();
             process.waitForFinished(-1);
@@ -150,6 +180,8 @@ SevenZipProcess::Result SevenZipProcess::run(const QStringList &arguments, const
     collect();
     if (stopped) {
         result.status = *stopped;
+        if (result.status == Status::Damaged)
+            result.message = QStringLiteral("7zz made no progress for %1 ms").arg(StallGuard::limit());
         return result;
     }
     if (process.exitStatus() != QProcess::NormalExit) {

@@ -30,8 +30,11 @@ class JobControl;
 //
 // While 7zz extracts, the staging folder's file system is watched: when what
 // is still to come would leave less than 1 GiB or 5 % of it free, whichever
-// is smaller, 7zz is killed and the run ends in NoSpace. A cancelled job
-// kills it too. Either way what 7zz wrote stays in the staging folder.
+// is smaller (or too few of its inodes, see FreeSpaceReserve.h), 7zz is
+// killed and the run ends in NoSpace. A cancelled job
+// kills it too, and so does a 7zz that neither reads nor writes anything for
+// the stall limit (StallGuard): the run ends in Damaged. Either way what 7zz
+// wrote stays in the staging folder.
 //
 // 7zz itself keeps what it writes inside the output folder (it drops ".."
 // and absolute names, and links that would lead out); the staging folder's
@@ -58,8 +61,9 @@ public:
     void setProgressHandler(std::function<void(int percent)> handler) { m_progress = std::move(handler); }
 
     Result list();
-    // expectedSize: the sum of the listed sizes, 0 when unknown.
-    Result extract(const QString &stagingFolder, qint64 expectedSize);
+    // expectedSize: the sum of the listed sizes, 0 when unknown;
+    // expectedItems: the number of entries listed (each takes an inode).
+    Result extract(const QString &stagingFolder, qint64 expectedSize, qint64 expectedItems = 0);
 
     // The 7zz to run; empty when there is none.
     static QString program();
@@ -71,6 +75,7 @@ private:
     QString m_archivePath;
     QString m_password;
     JobControl *m_job = nullptr;
+    qint64 m_expectedItems = 0;
     std::function<void(int)> m_progress;
 };
 

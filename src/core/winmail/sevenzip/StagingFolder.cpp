@@ -1,6 +1,7 @@
 #include "StagingFolder.h"
 
 #include "FolderWalker.h"
+#include "OwnFolder.h"
 #include "RemovalRun.h"
 #include "UniqueFd.h"
 
@@ -33,12 +34,6 @@ namespace {
 
 const char kTemplate[] = "/.sweepwright-staging-XXXXXX";
 constexpr mode_t kUnsafeBits = S_ISUID | S_ISGID | S_ISVTX | S_IWOTH;
-
-// Whoever extracts may pick any folder, the user's own folders included.
-const CategoryRoots::UserFolderKeys kAnyUserFolder = {
-    QStringLiteral("DESKTOP"),   QStringLiteral("DOCUMENTS"),  QStringLiteral("DOWNLOAD"),
-    QStringLiteral("MUSIC"),     QStringLiteral("PICTURES"),   QStringLiteral("VIDEOS"),
-    QStringLiteral("TEMPLATES"), QStringLiteral("PUBLICSHARE")};
 
 QString reasonText(const char *text)
 {
@@ -261,7 +256,7 @@ bool StagingFolder::check()
     QSet<QByteArray> gone;
     const auto remove = [&](const QByteArray &relative) {
         const QString path = QFile::decodeName(root + '/' + relative);
-        if (!removal.remove(m_path, path, RemovalRun::Mode::Whole, 0, kAnyUserFolder).ok())
+        if (!removal.remove(m_path, path, RemovalRun::Mode::Whole, 0, OwnFolder::anyUserFolder()).ok())
             walk.complete = false;
         gone.insert(relative);
     };
@@ -395,7 +390,7 @@ bool StagingFolder::drop(const QString &relative, const QString &reason)
         return false;
     RemovalRun removal(lcSevenZip, QStringLiteral("Fail to remove extracted item, error=%1"));
     const QString path = m_path + QLatin1Char('/') + relative;
-    if (!removal.remove(m_path, path, RemovalRun::Mode::Whole, 0, kAnyUserFolder).ok())
+    if (!removal.remove(m_path, path, RemovalRun::Mode::Whole, 0, OwnFolder::anyUserFolder()).ok())
         return false;
     retarget(relative, std::nullopt);
     m_removed.append({relative, reason});
@@ -420,9 +415,7 @@ bool StagingFolder::discard()
 {
     if (!isValid())
         return true;
-    RemovalRun removal(lcSevenZip, QStringLiteral("Fail to remove extracted item, error=%1"));
-    const bool emptied = removal.remove(m_path, m_path, RemovalRun::Mode::Contents, 0, kAnyUserFolder).ok();
-    if (!emptied || ::rmdir(QFile::encodeName(m_path).constData()) != 0)
+    if (!OwnFolder::remove(m_path))
         return false;
     m_path.clear();
     return true;

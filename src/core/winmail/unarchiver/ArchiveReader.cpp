@@ -1,34 +1,45 @@
 #include "ArchiveReader.h"
 
+#include "JobControl.h"
+#include "ReaderChild.h"
+
+#include <QCoreApplication>
 #include <QFile>
 
 #include <archive.h>
 #include <archive_entry.h>
 
 #include <cerrno>
-#include <utility>
+#include <csignal>
+#include <cstring>
+#include <new>
+
+#include <poll.h>
+#include <sys/mman.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace sw {
 
 namespace {
 
-// Large blocks: the file is read in as few calls as possible.
-constexpr size_t kReadBlock = 1 << 20;
+using namespace readerwire;
 
-void supportArchiveFormats(archive *a)
+// How often a waiting step looks at the cancel request and the guard.
+constexpr int kPollMs = 100;
+constexpr size_t kReceiveChunk = 1 << 20;
+
+QString tr(const char *text)
 {
-    archive_read_support_format_7zip(a);
-    archive_read_support_format_ar(a);
-    archive_read_support_format_cab(a);
-    archive_read_support_format_cpio(a);
-    archive_read_support_format_iso9660(a);
-    archive_read_support_format_lha(a);
-    archive_read_support_format_rar(a);
-    archive_read_support_format_rar5(a);
-    archive_read_support_format_tar(a);
-    archive_read_support_format_warc(a);
-    archive_read_support_format_xar(a);
-    archive_read_support_format_zip(a);
+    return QCoreApplication::translate("sw::ArchiveReader", text);
+}
+
+QString noProgress()
+{
+    const int seconds = int((StallGuard::limit() + 999) / 1000);
+    return QCoreApplication::translate("sw::ArchiveReader", "Damaged archive: no progress for %n seconds", nullptr,
+                                       seconds);
 }
 
 // The UTF-8 locale readers switch their thread to; null when the system has none.
@@ -40,83 +51,212 @@ locale_t utf8Locale()
 
 }  // namespace
 
-ArchiveReader::ArchiveReader(const QString &path, Mode mode)
-    : m_previousLocale(utf8Locale() ? ::uselocale(utf8Locale()) : nullptr), m_archive(archive_read_new())
+ArchiveReader::ArchiveReader(const QString &path, Mode mode, JobControl *job)
+    : m_previousLocale(utf8Locale() ? ::uselocale(utf8Locale()) : nullptr), m_job(job), m_entry(archive_entry_new())
 {
-    // Passphrases can only be added before opening; one that comes later
-    // (the delegate is asked on the first encrypted entry) is handed over
-    // when libarchive asks for it, once: it keeps what it was given.
-    archive_read_set_passphrase_callback(m_archive, this, [](archive *, void *self) -> const char * {
-        auto *reader = static_cast<ArchiveReader *>(self);
-        if (reader->m_pending.isEmpty())
-            return nullptr;
-        reader->m_given = std::exchange(reader->m_pending, {});
-        return reader->m_given.constData();
-    });
-    archive_read_support_filter_all(m_archive);
-    if (mode == Mode::Archive)
-        supportArchiveFormats(m_archive);
-    else
-        archive_read_support_format_raw(m_archive);
-    const QByteArray name = QFile::encodeName(path);
-    if (archive_read_open_filename(m_archive, name.constData(), kReadBlock) != ARCHIVE_OK) {
-        // libarchive passes the system's errno on for files it cannot read;
-        // an unknown format comes with one of its own.
-        const int error = archive_errno(m_archive);
-        m_unreadable = error == ENOENT || error == EACCES || error == EPERM || error == EISDIR || error == EIO;
-        return;
-    }
-    // Raw mode takes any file; only a compressed one is a stream to unpack.
-    m_open = mode == Mode::Archive || archive_filter_count(m_archive) > 1;
+    m_open = start(path, mode);
 }
 
 ArchiveReader::~ArchiveReader()
 {
-    archive_read_free(m_archive);
+    if (m_socket >= 0)
+        ::close(m_socket);
+    if (m_child > 0) {
+        // Whatever it is doing (waiting for the next command, or looping
+        // in a damaged archive), nothing of it is needed any more.
+        ::kill(m_child, SIGKILL);
+        while (::waitpid(m_child, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    if (m_progress)
+        ::munmap(m_progress, sizeof *m_progress);
+    archive_entry_free(m_entry);
     if (m_previousLocale)
         ::uselocale(m_previousLocale);
 }
 
+bool ArchiveReader::start(const QString &path, Mode mode)
+{
+    void *shared = ::mmap(nullptr, sizeof *m_progress, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    int sockets[2];
+    if (shared == MAP_FAILED || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0) {
+        m_stopReason = QString::fromLocal8Bit(std::strerror(errno));
+        m_stopped = true;
+        return false;
+    }
+    m_progress = new (shared) std::atomic<int64_t>(0);
+    const QByteArray native = QFile::encodeName(path);  // nothing of Qt runs in the child
+    m_child = ::fork();
+    if (m_child == 0) {
+        ::close(sockets[0]);
+        ReaderChild::run({sockets[1], native.constData(), mode == Mode::Stream, m_progress});
+    }
+    ::close(sockets[1]);
+    m_socket = sockets[0];
+    std::string reply;
+    if (m_child < 0 || !await(reply)) {
+        if (m_child < 0)
+            stop(QString::fromLocal8Bit(std::strerror(errno)), false);
+        return false;
+    }
+    Unpacker in(reply);
+    const int64_t opened = in.number();
+    m_state = takeState(in);
+    m_unreadable = opened == Unreadable;
+    return opened == Open;
+}
+
+void ArchiveReader::stop(const QString &why, bool cancelled)
+{
+    if (m_stopped)
+        return;
+    m_stopped = true;
+    m_cancelled = cancelled;
+    m_stopReason = why;
+    if (m_child > 0)
+        ::kill(m_child, SIGKILL);
+}
+
+bool ArchiveReader::await(std::string &reply)
+{
+    for (;;) {
+        uint32_t length = 0;
+        if (m_incoming.size() >= sizeof length) {
+            std::memcpy(&length, m_incoming.data(), sizeof length);
+            if (m_incoming.size() - sizeof length >= length) {
+                reply = m_incoming.substr(sizeof length, length);
+                m_incoming.erase(0, sizeof length + length);
+                return true;
+            }
+        }
+        if (m_job && m_job->isCancelled()) {
+            stop(QString(), true);
+            return false;
+        }
+        pollfd ready{m_socket, POLLIN, 0};
+        const int polled = ::poll(&ready, 1, kPollMs);
+        if (polled > 0) {
+            m_chunk.resize(kReceiveChunk);
+            const ssize_t n = ::recv(m_socket, m_chunk.data(), m_chunk.size(), 0);
+            if (n > 0)
+                m_incoming.append(m_chunk.data(), size_t(n));
+            if (n == 0 || (n < 0 && errno != EINTR)) {
+                // The child ended mid-step: libarchive crashed on the archive.
+                stop(tr("Damaged archive: the reader ended on it"), false);
+                return false;
+            }
+            continue;
+        }
+        const int64_t read = m_progress->load(std::memory_order_relaxed);
+        if (read != m_lastProgress) {
+            m_lastProgress = read;
+            m_guard.progressed();
+        } else if (m_guard.stalled()) {
+            stop(noProgress(), false);
+            return false;
+        }
+    }
+}
+
+bool ArchiveReader::ask(Command command, std::string &reply)
+{
+    if (m_stopped)
+        return false;
+    if (!send(m_socket, std::string(1, command))) {
+        stop(tr("Damaged archive: the reader ended on it"), false);
+        return false;
+    }
+    m_guard.beginStep();
+    const bool answered = await(reply);
+    m_guard.endStep();
+    return answered;
+}
+
 void ArchiveReader::addPassphrase(const QByteArray &passphrase)
 {
-    m_pending = passphrase;
+    if (!m_stopped)
+        send(m_socket, char(Passphrase) + passphrase.toStdString());
 }
 
 ArchiveReader::Step ArchiveReader::next(archive_entry *&entry)
 {
-    const int result = archive_read_next_header(m_archive, &entry);
-    if (result == ARCHIVE_OK || result == ARCHIVE_WARN)
-        return Step::Entry;
-    return result == ARCHIVE_EOF ? Step::End : Step::Failed;
+    std::string reply;
+    m_prefetched.clear();
+    if (!ask(Next, reply))
+        return Step::Failed;
+    Unpacker in(reply);
+    const int64_t step = in.number();
+    int64_t offset = 0;
+    if (step == 0) {
+        offset = takeEntry(in, m_entry);
+        for (int64_t n = in.number(); n > 0 && in.ok(); --n) {
+            Fetched block;
+            block.result = int(in.number());
+            block.offset = in.number();
+            block.data = in.bytes();
+            m_prefetched.push_back(std::move(block));
+        }
+    }
+    m_state = takeState(in);
+    if (step != 0)
+        return step == 1 ? Step::End : Step::Failed;
+    const char *name = archive_entry_pathname(m_entry);
+    // A header met a second time: the reader goes round in a loop.
+    if (!m_guard.firstTime(offset, QByteArray(name ? name : ""))) {
+        stop(tr("Damaged archive: the same entry header came twice"), false);
+        return Step::Failed;
+    }
+    entry = m_entry;
+    return Step::Entry;
 }
 
 int ArchiveReader::readBlock(const void *&data, size_t &size, qint64 &offset)
 {
-    la_int64_t at = 0;
-    const int result = archive_read_data_block(m_archive, &data, &size, &at);
-    offset = at;
-    return result;
+    data = nullptr;
+    size = 0;
+    offset = 0;
+    Fetched block;
+    if (!m_prefetched.empty()) {
+        block = std::move(m_prefetched.front());
+        m_prefetched.pop_front();
+    } else {
+        std::string reply;
+        if (!ask(Block, reply))
+            return ARCHIVE_FATAL;
+        Unpacker in(reply);
+        block.result = int(in.number());
+        block.offset = in.number();
+        block.data = in.bytes();
+        m_state = takeState(in);
+    }
+    m_block = std::move(block.data);
+    offset = block.offset;
+    size = m_block.size();
+    data = size ? m_block.data() : nullptr;
+    if (size > 0) {
+        m_guard.progressed();
+    } else if (block.result == ARCHIVE_OK && m_guard.nothingNew()) {
+        // Empty blocks, one after another, and nothing else moves.
+        stop(noProgress(), false);
+        return ARCHIVE_FATAL;
+    }
+    return block.result;
 }
 
 bool ArchiveReader::isCompressedStream() const
 {
-    const int format = archive_format(m_archive) & ARCHIVE_FORMAT_BASE_MASK;
-    if (format == ARCHIVE_FORMAT_ZIP || format == ARCHIVE_FORMAT_7ZIP || format == ARCHIVE_FORMAT_ISO9660
-        || format == ARCHIVE_FORMAT_XAR)
+    const int base = format() & ARCHIVE_FORMAT_BASE_MASK;
+    if (base == ARCHIVE_FORMAT_ZIP || base == ARCHIVE_FORMAT_7ZIP || base == ARCHIVE_FORMAT_ISO9660
+        || base == ARCHIVE_FORMAT_XAR)
         return false;
-    return archive_filter_code(m_archive, 0) != ARCHIVE_FILTER_NONE;
-}
-
-qint64 ArchiveReader::position() const
-{
-    // The last filter is the file itself: bytes read from the disk.
-    return archive_filter_bytes(m_archive, -1);
+    return m_state.filters > 0 && m_state.firstFilter != ARCHIVE_FILTER_NONE;
 }
 
 QString ArchiveReader::errorString() const
 {
-    const char *text = archive_error_string(m_archive);
-    return text ? QString::fromLocal8Bit(text) : QString();
+    if (m_stopped)
+        return m_stopReason;
+    return QString::fromLocal8Bit(m_state.error.c_str());
 }
 
 }  // namespace sw

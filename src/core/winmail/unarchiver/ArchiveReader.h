@@ -1,14 +1,22 @@
 #pragma once
 
+#include "ReaderWire.h"
+#include "StallGuard.h"
+
 #include <QByteArray>
 #include <QString>
 
-#include <locale.h>
+#include <atomic>
+#include <deque>
 
-struct archive;
+#include <locale.h>
+#include <sys/types.h>
+
 struct archive_entry;
 
 namespace sw {
+
+class JobControl;
 
 // One pass over an archive file with libarchive. Archives are read with
 // every compression filter and the archive formats below; a file that is
@@ -16,18 +24,29 @@ namespace sw {
 // mode, as a single entry. The mtree format is left out on purpose: its
 // entries name files on this machine, whose contents libarchive would copy.
 //
-// While a reader exists, its thread works in a UTF-8 locale: libarchive
-// converts names to the locale's character set, and in the C locale it
-// drops every name the archive flags as UTF-8 that holds a non-ASCII
-// character. In a UTF-8 locale such names come as UTF-8, and names stored
-// in another encoding come as their raw bytes, left to EntryNames.
+// libarchive runs in a child process of its own (ReaderChild), which this
+// object drives step by step. A damaged archive can make it loop in place
+// without ever returning; a call that does not return cannot be stopped in
+// a thread, but a process can. So while a step waits, the job's cancel and
+// the stall guard (StallGuard: no input read and no new output or header
+// for its limit, or a header met twice) are watched, and either kills the
+// child: the step fails, stopped() tells so and errorString() why. A crash
+// of libarchive on a hostile archive ends the child only, as damage.
+//
+// While a reader exists, its thread works in a UTF-8 locale (the child
+// inherits it): libarchive converts names to the locale's character set,
+// and in the C locale it drops every name the archive flags as UTF-8 that
+// holds a non-ASCII character. In a UTF-8 locale such names come as UTF-8,
+// and names stored in another encoding come as their raw bytes, left to
+// EntryNames.
 class ArchiveReader
 {
 public:
     enum class Mode { Archive, Stream };
     enum class Step { Entry, End, Failed };
 
-    ArchiveReader(const QString &path, Mode mode);
+    // job (may be null): its cancel stops a step that waits.
+    ArchiveReader(const QString &path, Mode mode, JobControl *job = nullptr);
     ~ArchiveReader();
     ArchiveReader(const ArchiveReader &) = delete;
     ArchiveReader &operator=(const ArchiveReader &) = delete;
@@ -37,26 +56,60 @@ public:
     // The file could not be opened or read at all (as opposed to: not an archive).
     bool unreadable() const { return m_unreadable; }
 
+    // Handed to libarchive the next time it asks for one, once.
     void addPassphrase(const QByteArray &passphrase);
+    // entry stays valid until the next call.
     Step next(archive_entry *&entry);
-    // archive_read_data_block's result, with its block.
+    // archive_read_data_block's result, with its block (valid until the next call).
     int readBlock(const void *&data, size_t &size, qint64 &offset);
 
     // Whether reading an entry's header means decompressing everything
     // before it (a compressed tar), rather than a seek (zip, 7z, plain tar).
     bool isCompressedStream() const;
     // How far into the file reading has come, for progress.
-    qint64 position() const;
+    qint64 position() const { return m_state.position; }
+    // How far into the decompressed stream the format has read.
+    qint64 streamPosition() const { return m_state.streamPosition; }
     QString errorString() const;
-    archive *handle() { return m_archive; }
+    int format() const { return int(m_state.format); }
+    bool hasEncryptedEntries() const { return m_state.encrypted > 0; }
+
+    // A step was stopped: the job was cancelled, or the reader made no
+    // progress. Every step after that fails.
+    bool stopped() const { return m_stopped; }
+    bool cancelled() const { return m_cancelled; }
 
 private:
-    locale_t m_previousLocale = nullptr;  // switched before the archive is made: declared first
-    archive *m_archive = nullptr;
+    bool start(const QString &path, Mode mode);
+    // Sends a command and waits for its answer; false when stopped.
+    bool ask(readerwire::Command command, std::string &reply);
+    bool await(std::string &reply);
+    void stop(const QString &why, bool cancelled);
+
+    locale_t m_previousLocale = nullptr;  // switched before the child starts: declared first
+    JobControl *m_job;
+    pid_t m_child = -1;
+    int m_socket = -1;
+    std::atomic<int64_t> *m_progress = nullptr;  // bytes the child read, in memory both share
+    int64_t m_lastProgress = 0;
+    StallGuard m_guard;
+    archive_entry *m_entry = nullptr;
+    std::string m_incoming;
+    std::string m_chunk;  // what one receive takes, kept between them
+    struct Fetched
+    {
+        int result = 0;
+        int64_t offset = 0;
+        std::string data;
+    };
+    std::deque<Fetched> m_prefetched;  // a small file's data, sent with its header
+    std::string m_block;
+    readerwire::State m_state;
     bool m_open = false;
     bool m_unreadable = false;
-    QByteArray m_pending;
-    QByteArray m_given;
+    bool m_stopped = false;
+    bool m_cancelled = false;
+    QString m_stopReason;
 };
 
 }  // namespace sw

@@ -44,6 +44,14 @@ QString reasonFor(int error)
     }
 }
 
+// A hidden name for a file while it is written or moved into place. An
+// entry may well have such a name: O_EXCL and RENAME_NOREPLACE keep what is
+// there safe all the same.
+QByteArray hiddenName(const char *kind, int n)
+{
+    return QByteArray(".sweepwright-") + kind + '-' + QByteArray::number(::getpid()) + '-' + QByteArray::number(n);
+}
+
 EntryWriter::Outcome failure(int error, const QString &reason = {})
 {
     return {false, {}, reason.isEmpty() ? reasonFor(error) : reason, error};
@@ -101,8 +109,11 @@ int EntryWriter::openFolder(const QStringList &parts, bool create, QString *reas
         const QByteArray name = QFile::encodeName(parts.at(i));
         int next = ::openat(current, name.constData(), kFolderFlags);
         if (next < 0 && errno == ENOENT && create) {
-            if (::mkdirat(current, name.constData(), safeMode(0755, true)) == 0)
-                m_newFolders.append(parts.mid(0, i + 1).join(QLatin1Char('/')));
+            if (::mkdirat(current, name.constData(), safeMode(0755, true)) == 0) {
+                const QString made = parts.mid(0, i + 1).join(QLatin1Char('/'));
+                m_newFolders.append(made);
+                m_madeFolders.insert(made);
+            }
             next = ::openat(current, name.constData(), kFolderFlags);
         }
         const int saved = errno;
@@ -146,18 +157,30 @@ EntryWriter::Outcome EntryWriter::makeFolder(const QStringList &path, mode_t mod
     if (parent < 0)
         return failure(error, reason);
     const QByteArray name = QFile::encodeName(path.last());
-    if (::mkdirat(parent, name.constData(), 0700) != 0 && errno != EEXIST)
+    const QString joined = path.join(QLatin1Char('/'));
+    const bool made = ::mkdirat(parent, name.constData(), 0700) == 0;
+    if (!made && errno != EEXIST)
         return failure(errno);
+    if (made)
+        m_madeFolders.insert(joined);
     // An existing folder of that name is merged into; anything else there
     // (a file, a link) refuses the entry.
     const int fd = ::openat(parent, name.constData(), kFolderFlags);
     if (fd < 0)
         return failure(errno);
+    // One the user had keeps its mode and time ("-C ~" must not open up
+    // ~/.ssh); one this run made takes the archive's.
+    if (!m_madeFolders.contains(joined)) {
+        ::close(fd);
+        Outcome kept{true, joined, {}, 0};
+        kept.existing = true;
+        return kept;
+    }
     ::fchmod(fd, safeMode(mode, true));
     ::close(fd);
     if (m_options.keepsMetadata && mtime > 0)
         m_folderTimes.append({path, mtime});
-    return {true, path.join(QLatin1Char('/')), {}, 0};
+    return {true, joined, {}, 0};
 }
 
 EntryWriter::Outcome EntryWriter::createFile(const QStringList &path, OpenFile &file)
@@ -167,88 +190,122 @@ EntryWriter::Outcome EntryWriter::createFile(const QStringList &path, OpenFile &
     const int parent = openFolder(path.mid(0, path.size() - 1), true, &reason, &error);
     if (parent < 0)
         return failure(error, reason);
-    int fd = -1;
-    const auto create = [&](const QByteArray &name) {
-        fd = ::openat(parent, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        return fd < 0 ? errno : 0;
-    };
-    Outcome outcome = place(path, create);
+    // A clash that would refuse the entry at the end refuses it now, before
+    // its bytes are read.
     const QByteArray name = QFile::encodeName(path.last());
-    if (!outcome.ok && outcome.error == EEXIST && m_options.overwrites) {
-        // Written beside the old file and renamed over it when complete:
-        // the old file is never opened, so a link in its place is replaced,
-        // not followed, and a failed entry leaves the old file as it was.
-        struct stat old;
-        if (::fstatat(parent, name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(old.st_mode))
-            return outcome;
+    struct stat old;
+    if (!m_options.renames && ::fstatat(parent, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0
+        && (!m_options.overwrites || S_ISDIR(old.st_mode)))
+        return failure(EEXIST);
+    // A nameless file is named through /proc/self/fd at the end.
+    static const bool canName = ::access("/proc/self/fd", X_OK) == 0;
+    int fd = canName ? ::openat(parent, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600) : -1;
+    if (fd < 0) {
+        // No O_TMPFILE here (some network and FUSE file systems): a hidden
+        // name, never one an entry could have, in the same folder.
         for (int n = 0; n < kMaxRenames && fd < 0; ++n) {
-            const QByteArray temporary = '.' + name + ".part" + QByteArray::number(n);
-            if (create(temporary) == 0)
-                file.createdName = temporary;
+            file.hiddenName = hiddenName("part", n);
+            fd = ::openat(parent, file.hiddenName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          0600);
+            if (fd < 0 && errno != EEXIST)
+                break;
         }
         if (fd < 0)
             return failure(errno);
-        file.finalName = name;
-        outcome = {true, path.join(QLatin1Char('/')), {}, 0};
-    } else if (outcome.ok) {
-        file.createdName = QFile::encodeName(outcome.path.section(QLatin1Char('/'), -1));
-        file.finalName = file.createdName;
-    } else {
-        return outcome;
     }
     struct stat st;
     ::fstat(fd, &st);
     file.fd = fd;
     file.parentFd = ::fcntl(parent, F_DUPFD_CLOEXEC, 0);
     file.entryPath = path;
-    file.path = outcome.path.split(QLatin1Char('/'));
+    file.path = path;
     file.dev = st.st_dev;
     file.ino = st.st_ino;
-    return outcome;
+    return {true, path.join(QLatin1Char('/')), {}, 0};
+}
+
+EntryWriter::Outcome EntryWriter::name(OpenFile &file)
+{
+    const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(file.fd);
+    // Linking the nameless file, or renaming the hidden one, fails on a
+    // taken name: place() then tries the next when renaming.
+    const auto give = [&](const QByteArray &name) {
+        const int done = file.hiddenName.isEmpty()
+                             ? ::linkat(AT_FDCWD, descriptor.constData(), file.parentFd, name.constData(),
+                                        AT_SYMLINK_FOLLOW)
+                             : ::renameat2(file.parentFd, file.hiddenName.constData(), file.parentFd,
+                                           name.constData(), RENAME_NOREPLACE);
+        return done == 0 ? 0 : errno;
+    };
+    Outcome outcome = place(file.entryPath, give);
+    if (outcome.ok || outcome.error != EEXIST || !m_options.overwrites)
+        return outcome;
+    // Replacing: never a folder; a link or file there is replaced, not
+    // followed, in one rename, so the old file stays whole until then.
+    const QByteArray name = QFile::encodeName(file.entryPath.last());
+    struct stat old;
+    if (::fstatat(file.parentFd, name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(old.st_mode))
+        return outcome;
+    if (file.hiddenName.isEmpty()) {
+        for (int n = 0; n < kMaxRenames; ++n) {
+            const QByteArray hidden = hiddenName("part", n);
+            if (::linkat(AT_FDCWD, descriptor.constData(), file.parentFd, hidden.constData(), AT_SYMLINK_FOLLOW) == 0) {
+                file.hiddenName = hidden;
+                break;
+            }
+            if (errno != EEXIST)
+                return failure(errno);
+        }
+    }
+    if (::renameat(file.parentFd, file.hiddenName.constData(), file.parentFd, name.constData()) != 0)
+        return failure(errno);
+    file.hiddenName.clear();
+    return {true, file.entryPath.join(QLatin1Char('/')), {}, 0};
 }
 
 EntryWriter::Outcome EntryWriter::finishFile(OpenFile &file, qint64 size, mode_t mode, time_t mtime)
 {
     // A trailing hole of a sparse entry is never written: the size says it.
     int error = 0;
-    if ((file.end < size && ::ftruncate(file.fd, size) != 0)
-        || ::fchmod(file.fd, safeMode(mode, false)) != 0)
+    if ((file.end < size && ::ftruncate(file.fd, size) != 0) || ::fchmod(file.fd, safeMode(mode, false)) != 0)
         error = errno;
     if (!error && m_options.keepsMetadata && mtime > 0) {
         const timespec times[2] = {{0, UTIME_OMIT}, {mtime, 0}};
         ::futimens(file.fd, times);
     }
-    if (!error && file.createdName != file.finalName
-        && ::renameat(file.parentFd, file.createdName.constData(), file.parentFd, file.finalName.constData()) != 0)
-        error = errno;
-    if (error) {
+    Outcome named = error ? failure(error) : name(file);
+    if (!named.ok) {
         discardFile(file);
-        return failure(error);
+        return named;
     }
+    named.size = size;
+    file.path = named.path.split(QLatin1Char('/'));
+    const QString key = file.entryPath.join(QLatin1Char('/'));
+    m_files.insert(key, file.path);
+    m_identities.insert(key, {file.dev, file.ino});
     closeFd(file.fd);
     closeFd(file.parentFd);
-    m_files.insert(file.entryPath.join(QLatin1Char('/')), file.path);
-    return {true, file.path.join(QLatin1Char('/')), {}, 0};
+    return named;
 }
 
 void EntryWriter::discardFile(OpenFile &file)
 {
-    // Only the file this writer created a moment ago through its own
-    // descriptor goes: the name is looked up in the same parent descriptor
-    // and removed only while it still is that very inode. Nothing the user
-    // had is touched, so this is undoing our own write, not a removal.
+    // A nameless file goes with its descriptor. A hidden one goes only
+    // while its name is still the very inode this writer created: nothing
+    // the user had is touched, so this is undoing our own write.
     struct stat st;
-    if (file.parentFd >= 0
-        && ::fstatat(file.parentFd, file.createdName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
+    if (file.parentFd >= 0 && !file.hiddenName.isEmpty()
+        && ::fstatat(file.parentFd, file.hiddenName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
         && st.st_dev == file.dev && st.st_ino == file.ino)
-        ::unlinkat(file.parentFd, file.createdName.constData(), 0);
+        ::unlinkat(file.parentFd, file.hiddenName.constData(), 0);
     closeFd(file.fd);
     closeFd(file.parentFd);
 }
 
 EntryWriter::Outcome EntryWriter::hardLink(const QStringList &path, const QStringList &target)
 {
-    const auto written = m_files.constFind(target.join(QLatin1Char('/')));
+    const QString targetKey = target.join(QLatin1Char('/'));
+    const auto written = m_files.constFind(targetKey);
     if (written == m_files.cend())
         return failure(0, tr("hard link to an item that was not extracted"));
     QString reason;
@@ -263,15 +320,73 @@ EntryWriter::Outcome EntryWriter::hardLink(const QStringList &path, const QStrin
         return failure(error, reason);
     }
     const QByteArray targetName = QFile::encodeName(written->last());
-    const Outcome outcome = place(path, [&](const QByteArray &name) {
+    Outcome outcome = place(path, [&](const QByteArray &name) {
         // No AT_SYMLINK_FOLLOW: a link in the target's place would be linked
         // itself, never the file it points to.
         return ::linkat(targetParent, targetName.constData(), parent, name.constData(), 0) == 0 ? 0 : errno;
     });
     ::close(targetParent);
-    if (outcome.ok)
-        m_files.insert(path.join(QLatin1Char('/')), outcome.path.split(QLatin1Char('/')));
+    if (!outcome.ok)
+        return outcome;
+    const QString key = path.join(QLatin1Char('/'));
+    m_files.insert(key, outcome.path.split(QLatin1Char('/')));
+    m_identities.insert(key, m_identities.value(targetKey));
+    m_linkedTo.insert(key, m_linkedTo.value(targetKey, targetKey));
+    struct stat st;
+    const QByteArray name = QFile::encodeName(outcome.path.section(QLatin1Char('/'), -1));
+    if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        outcome.size = st.st_size;
     return outcome;
+}
+
+QStringList EntryWriter::joinLinks(const QStringList &path, const QStringList &target)
+{
+    const QString key = path.join(QLatin1Char('/'));
+    const QString first = m_linkedTo.value(target.join(QLatin1Char('/')), target.join(QLatin1Char('/')));
+    const auto written = m_files.constFind(key);
+    if (written == m_files.cend() || !m_files.contains(first))
+        return {};
+    QString reason;
+    int error = 0;
+    const int parent = openFolder(written->mid(0, written->size() - 1), false, &reason, &error);
+    const int fd = parent < 0 ? -1
+                              : ::openat(parent, QFile::encodeName(written->last()).constData(),
+                                         O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    const QPair<dev_t, ino_t> old = m_identities.value(first);
+    const QPair<dev_t, ino_t> now = m_identities.value(key);
+    QStringList joined;
+    for (auto it = m_files.cbegin(); it != m_files.cend(); ++it) {
+        const bool member = it.key() == first || m_linkedTo.value(it.key()) == first;
+        if (member && it.key() != key && relink(fd, it.value(), old)) {
+            joined.append(it.value().join(QLatin1Char('/')));
+            m_identities.insert(it.key(), now);
+        }
+    }
+    ::close(fd);
+    m_linkedTo.insert(key, first);
+    return joined;
+}
+
+bool EntryWriter::relink(int fd, const QStringList &path, const QPair<dev_t, ino_t> &old)
+{
+    QString reason;
+    int error = 0;
+    const int parent = openFolder(path.mid(0, path.size() - 1), false, &reason, &error);
+    const QByteArray name = QFile::encodeName(path.last());
+    struct stat st;
+    if (parent < 0 || ::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0
+        || st.st_dev != old.first || st.st_ino != old.second)
+        return false;
+    const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(fd);
+    const QByteArray hidden = hiddenName("link", 0);
+    if (::linkat(AT_FDCWD, descriptor.constData(), parent, hidden.constData(), AT_SYMLINK_FOLLOW) != 0)
+        return false;
+    if (::renameat(parent, hidden.constData(), parent, name.constData()) == 0)
+        return true;
+    ::unlinkat(parent, hidden.constData(), 0);
+    return false;
 }
 
 void EntryWriter::addLink(const QStringList &path, const QString &target)

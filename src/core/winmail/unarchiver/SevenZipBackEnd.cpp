@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 using sw::EntryPath;
 using sw::SevenZipProcess;
 using sw::StagingFolder;
@@ -127,6 +129,43 @@ int XADSimpleUnarchiver::Private::parseWithSevenZip()
     return XADNoError;
 }
 
+// Every file 7zz wrote must have the size its listing gave. Stopped for
+// space, 7zz leaves the file it was writing cut short: that one goes and
+// the rest is handed over. Otherwise a file of another size (a reader that
+// ended an entry early) fails the run, which then hands nothing over.
+int XADSimpleUnarchiver::Private::checkSizes(StagingFolder &staging, bool stoppedForSpace)
+{
+    const QList<StagingFolder::Item> items = staging.items();
+    for (const StagingFolder::Item &item : items) {
+        const qint64 listed = listedSizes.value(item.path, -1);
+        if (item.type != StagingFolder::Type::File || listed < 0 || item.size == listed)
+            continue;
+        if (stoppedForSpace) {
+            staging.drop(item.path, tr("the entry was cut short"));
+            continue;
+        }
+        const QString description =
+            tr("%1 came out with %2 of its %3 bytes").arg(item.path).arg(item.size).arg(listed);
+        staging.discard();
+        return fail(XADDamagedError, description);
+    }
+    return XADNoError;
+}
+
+// Where 7zz refused a link it leaves an empty file: that goes too, and the
+// link is listed as skipped (once).
+void XADSimpleUnarchiver::Private::dropRefused(StagingFolder &staging, const QList<sw::sevenzip::Skipped> &refused)
+{
+    for (const sw::sevenzip::Skipped &skipped : refused) {
+        const QList<StagingFolder::Item> &items = staging.items();
+        const bool leftEmpty = std::any_of(items.cbegin(), items.cend(), [&](const StagingFolder::Item &item) {
+            return item.path == skipped.path && item.type == StagingFolder::Type::File && item.size == 0;
+        });
+        if (!leftEmpty || !staging.drop(skipped.path, skipped.reason))
+            addSkipped(skipped.path, skipped.reason);
+    }
+}
+
 // A run that fails hands nothing over, except when space ran out: then what
 // 7zz wrote whole stays and is listed, as on the libarchive path. After a
 // wrong key or damage 7zz may have written garbage under an entry's name,
@@ -164,7 +203,7 @@ int XADSimpleUnarchiver::Private::unarchiveWithSevenZip()
         if (delegate)
             delegate->simpleUnarchiver(*q, whole, done, scale, done, scale);
     });
-    const SevenZipProcess::Result result = process.extract(staging.path(), expected);
+    const SevenZipProcess::Result result = process.extract(staging.path(), expected, entries.size());
     const int error = sevenZipFailure(result);
     if (error != XADNoError && error != XADNoSpaceError) {
         staging.discard();
@@ -175,16 +214,9 @@ int XADSimpleUnarchiver::Private::unarchiveWithSevenZip()
         staging.discard();
         return fail(XADWriteError, description);
     }
-    // Stopped for space, 7zz leaves the file it was writing cut short.
-    if (error == XADNoSpaceError) {
-        const QList<StagingFolder::Item> items = staging.items();
-        for (const StagingFolder::Item &item : items) {
-            if (item.type == StagingFolder::Type::File && item.size < listedSizes.value(item.path, -1))
-                staging.drop(item.path, tr("the entry was cut short"));
-        }
-    }
-    for (const sw::sevenzip::Skipped &item : result.skipped)
-        addSkipped(item.path, item.reason);
+    if (const int sizes = checkSizes(staging, error == XADNoSpaceError))
+        return sizes;
+    dropRefused(staging, result.skipped);
     for (const StagingFolder::Removed &item : staging.removed())
         addSkipped(item.path, item.reason);
 

@@ -1,5 +1,8 @@
 #include "TemporaryFolder.h"
 
+#include "OwnFolder.h"
+#include "TemporaryBase.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +14,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace sw {
 
@@ -34,10 +38,18 @@ QString numbered(const QString &path, int n)
 
 }  // namespace
 
-QString TemporaryFolder::make(const QString &prefix)
+QString TemporaryFolder::make(const QString &prefix, QString *error)
 {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    const QString base = QDir(QDir::tempPath()).filePath(prefix);
+    const auto failed = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return QString();
+    };
+    const TemporaryBase::Result temporary = TemporaryBase::resolve();
+    if (!temporary.ok())
+        return failed(temporary.error);
+    const QString base = QDir(temporary.path).filePath(prefix);
     // mkdir fails on an existing name, so a name taken by anyone (or any
     // link planted there) is never reused: try another.
     for (int attempt = 0; attempt < 1000; ++attempt) {
@@ -47,9 +59,14 @@ QString TemporaryFolder::make(const QString &prefix)
         if (::mkdir(QFile::encodeName(path).constData(), 0700) == 0)
             return path;
         if (errno != EEXIST)
-            return {};
+            return failed(QStringLiteral("%1: %2").arg(temporary.path, QString::fromLocal8Bit(std::strerror(errno))));
     }
-    return {};
+    return failed(QStringLiteral("%1: no free name").arg(temporary.path));
+}
+
+bool TemporaryFolder::discard(const QString &folder)
+{
+    return OwnFolder::remove(folder);
 }
 
 QString TemporaryFolder::uniquePath(const QString &path)
@@ -67,6 +84,13 @@ QString TemporaryFolder::liftOut(const QString &folder, const QString &item)
 {
     const QString beside = QFileInfo(folder).dir().filePath(QFileInfo(item).fileName());
     const QByteArray from = QFile::encodeName(item);
+    // Still inside the private folder: nobody can swap the item meanwhile.
+    const int fd = ::open(from.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const bool madePrivate = fd >= 0 && ::fchmod(fd, 0700) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!madePrivate)
+        return {};
     // RENAME_NOREPLACE: a name taken between the look and the move is not
     // overwritten; the next free name is tried instead.
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -78,12 +78,27 @@ QString withoutArchiveSuffix(const QString &fileName, bool compressionOnly)
 // stream, an archive it may not read (the listing fails or is empty, or the
 // entries are encrypted in a format it decrypts only for zip), nothing it
 // knows, or a file that cannot be read at all.
-enum class Reading { Archive, Stream, Beyond, Unknown, Unreadable };
+enum class Reading { Archive, Stream, Beyond, Unknown, Unreadable, Stopped, Cancelled };
 
-Reading libarchiveReading(const QString &path)
+// A tar that ends before any entry: a tar with headers of its own and no
+// entry (a volume label alone: a label is no entry) rather than what starts
+// with the zeros of a tar's end, as a disk image may. The format read more
+// than the two zero blocks of the end.
+bool isEmptyTar(const ArchiveReader &reader)
 {
+    constexpr qint64 kTarEnd = 2 * 512;
+    return (reader.format() & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_TAR && reader.streamPosition() > kTarEnd;
+}
+
+Reading libarchiveReading(const QString &path, sw::JobControl *job, QString *why)
+{
+    const auto stopped = [why](const ArchiveReader &reader) {
+        if (why)
+            *why = reader.errorString();
+        return reader.cancelled() ? Reading::Cancelled : Reading::Stopped;
+    };
     {
-        ArchiveReader reader(path, ArchiveReader::Mode::Archive);
+        ArchiveReader reader(path, ArchiveReader::Mode::Archive, job);
         if (reader.isOpen()) {
             // Up to the first entry with data (folders cost nothing to pass):
             // whether it is encrypted tells for the archive.
@@ -91,22 +106,28 @@ Reading libarchiveReading(const QString &path)
             ArchiveReader::Step step = reader.next(entry);
             while (step == ArchiveReader::Step::Entry && archive_entry_filetype(entry) == AE_IFDIR)
                 step = reader.next(entry);
+            if (reader.stopped())
+                return stopped(reader);
+            if (step == ArchiveReader::Step::End && isEmptyTar(reader))
+                return Reading::Archive;
             // Nothing at all may also be a format libarchive does not know
             // that starts with what looks like the end of a tar (a disk image).
             if (step == ArchiveReader::Step::Failed || step == ArchiveReader::Step::End)
                 return Reading::Beyond;
-            const int format = archive_format(reader.handle()) & ARCHIVE_FORMAT_BASE_MASK;
+            const int format = reader.format() & ARCHIVE_FORMAT_BASE_MASK;
             // 7-Zip's own program decodes a 7z's blocks on every core,
             // libarchive on one: it takes them all when it is installed.
             if (format == ARCHIVE_FORMAT_7ZIP && !sw::SevenZipProcess::program().isEmpty())
                 return Reading::Beyond;
-            const bool encrypted = step == ArchiveReader::Step::Entry
-                                   && (archive_entry_is_encrypted(entry)
-                                       || archive_read_has_encrypted_entries(reader.handle()) > 0);
+            const bool encrypted = archive_entry_is_encrypted(entry) || reader.hasEncryptedEntries();
             return encrypted && format != ARCHIVE_FORMAT_ZIP ? Reading::Beyond : Reading::Archive;
         }
+        if (reader.stopped())
+            return stopped(reader);
     }
-    ArchiveReader stream(path, ArchiveReader::Mode::Stream);
+    ArchiveReader stream(path, ArchiveReader::Mode::Stream, job);
+    if (stream.stopped())
+        return stopped(stream);
     if (stream.isOpen())
         return Reading::Stream;
     return stream.unreadable() ? Reading::Unreadable : Reading::Unknown;
@@ -124,7 +145,9 @@ XADSimpleUnarchiver::XADSimpleUnarchiver() : d(std::make_unique<Private>())
 
 XADSimpleUnarchiver::~XADSimpleUnarchiver() = default;
 
-std::unique_ptr<XADSimpleUnarchiver> XADSimpleUnarchiver::simpleUnarchiverForPath(const QString &path, int *error)
+std::unique_ptr<XADSimpleUnarchiver> XADSimpleUnarchiver::simpleUnarchiverForPath(const QString &path, int *error,
+                                                                                     sw::JobControl *job,
+                                                                                     QString *description)
 {
     const auto refuse = [error](int code) {
         if (error)
@@ -137,9 +160,14 @@ std::unique_ptr<XADSimpleUnarchiver> XADSimpleUnarchiver::simpleUnarchiverForPat
         return refuse(XADOpenError);
     std::unique_ptr<XADSimpleUnarchiver> unarchiver(new XADSimpleUnarchiver);
     unarchiver->d->path = path;
-    const Reading reading = libarchiveReading(path);
+    unarchiver->setJob(job);
+    const Reading reading = libarchiveReading(path, job, description);
     if (reading == Reading::Unreadable)
         return refuse(XADOpenError);
+    // A reader that had to be stopped on the file: damaged (or the user
+    // gave up on it), and 7zz is not let loose on it either.
+    if (reading == Reading::Stopped || reading == Reading::Cancelled)
+        return refuse(reading == Reading::Stopped ? XADDamagedError : XADBreakError);
     if (reading == Reading::Stream)
         unarchiver->d->mode = ArchiveReader::Mode::Stream;
     if (reading == Reading::Beyond || reading == Reading::Unknown) {
@@ -249,9 +277,9 @@ int XADSimpleUnarchiver::parse()
 {
     if (d->sevenZip)
         return d->parseWithSevenZip();
-    ArchiveReader reader(d->path, d->mode);
+    ArchiveReader reader(d->path, d->mode, d->job);
     if (!reader.isOpen())
-        return d->fail(XADOpenError, reader.errorString());
+        return d->readerFailure(reader, XADOpenError);
     return d->list(reader);
 }
 
@@ -273,7 +301,7 @@ int XADSimpleUnarchiver::Private::list(ArchiveReader &reader)
         if (step == ArchiveReader::Step::End)
             break;
         if (step == ArchiveReader::Step::Failed)
-            return fail(XADDamagedError, reader.errorString());
+            return readerFailure(reader, XADDamagedError);
         const EntryNames::Name name = EntryNames::pathName(entry);
         names.append(name);
         entries.append(entryFor(entry, name));
@@ -292,6 +320,8 @@ int XADSimpleUnarchiver::Private::list(ArchiveReader &reader)
             if ((contents > kStreamListingBudget && !listsWholeStreams) || job->isCancelled())
                 return nameEntries(false);
         }
+        if (reader.stopped())
+            return readerFailure(reader, XADDamagedError);
     }
     return nameEntries(true);
 }
@@ -349,8 +379,8 @@ int XADSimpleUnarchiver::unarchive()
     }
     int result = XADOpenError;
     {
-        ArchiveReader reader(d->path, d->mode);
-        result = reader.isOpen() ? d->extractAll(reader, root) : d->fail(XADOpenError, reader.errorString());
+        ArchiveReader reader(d->path, d->mode, d->job);
+        result = reader.isOpen() ? d->extractAll(reader, root) : d->readerFailure(reader, XADOpenError);
     }
     if (root != destination)
         ::close(root);
@@ -397,7 +427,7 @@ int XADSimpleUnarchiver::Private::extractAll(ArchiveReader &reader, int rootFd)
         if (step == ArchiveReader::Step::End)
             break;
         if (step == ArchiveReader::Step::Failed) {
-            result = fail(XADDamagedError, reader.errorString());
+            result = readerFailure(reader, XADDamagedError);
             break;
         }
         if (index >= names.size())

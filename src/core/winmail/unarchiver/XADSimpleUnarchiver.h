@@ -107,8 +107,13 @@ public:
     };
 
     // nullptr when neither back-end knows the file; error (if given) then
-    // tells XADOpenError or XADNotSupportedError.
-    static std::unique_ptr<XADSimpleUnarchiver> simpleUnarchiverForPath(const QString &path, int *error = nullptr);
+    // tells XADOpenError, XADNotSupportedError, XADDamagedError (the reader
+    // had to be stopped on it; description, if given, says why) or
+    // XADBreakError (job was cancelled meanwhile). job (when given) is also
+    // the one setJob() would set.
+    static std::unique_ptr<XADSimpleUnarchiver> simpleUnarchiverForPath(const QString &path, int *error = nullptr,
+                                                                         sw::JobControl *job = nullptr,
+                                                                         QString *description = nullptr);
     virtual ~XADSimpleUnarchiver();
 
     void setDelegate(XADSimpleUnarchiverDelegate *delegate);

@@ -73,51 +73,83 @@ int XADSimpleUnarchiver::Private::extractEntry(ArchiveReader &reader, EntryWrite
     job->setCurrentPath(item.name);
     if (item.encrypted && !ensurePassword(reader))
         return fail(XADBreakError, {});
+    // Folders and links take an inode each, as files do.
+    if ((item.type == XADEntry::Type::Directory && !guard.roomFor(0))
+        || (item.type == XADEntry::Type::Link && !guard.roomForLater()))
+        return failed(item, XADNoSpaceError, tr("Not enough free space"));
 
-    EntryWriter::Outcome outcome;
-    const mode_t perm = archive_entry_perm(entry);
-    const time_t mtime = archive_entry_mtime_is_set(entry) ? archive_entry_mtime(entry) : 0;
     const EntryNames::Name linkName = EntryNames::hardLinkName(entry);
-    if (!linkName.bytes.isEmpty()) {
-        outcome = writer.hardLink(parts, EntryPath::components(decode(linkName)));
-    } else if (item.type == XADEntry::Type::Directory) {
-        outcome = writer.makeFolder(parts, perm, mtime);
-    } else if (item.type == XADEntry::Type::Link) {
+    if (!linkName.bytes.isEmpty() && item.size > 0)
+        return writeLinkWithData(reader, writer, guard, entry, item, EntryPath::components(decode(linkName)));
+    if (!linkName.bytes.isEmpty())
+        return placed(item, writer, writer.hardLink(parts, EntryPath::components(decode(linkName))));
+    switch (item.type) {
+    case XADEntry::Type::Directory:
+        return placed(item, writer,
+                      writer.makeFolder(parts, archive_entry_perm(entry),
+                                        archive_entry_mtime_is_set(entry) ? archive_entry_mtime(entry) : 0));
+    case XADEntry::Type::Link:
         writer.addLink(parts, decode(EntryNames::linkTarget(entry)));
         return XADNoError;
-    } else if (item.type == XADEntry::Type::Other) {
+    case XADEntry::Type::Other:
         addSkipped(item.name, tr("special files (devices, FIFOs, sockets) are not extracted"));
         return XADNoError;
-    } else {
-        return writeData(reader, writer, guard, entry, item, parts);
+    case XADEntry::Type::File:
+        break;
     }
+    return writeData(reader, writer, guard, entry, item, parts);
+}
+
+int XADSimpleUnarchiver::Private::failed(const XADEntry &item, int code, const QString &description)
+{
+    if (delegate)
+        delegate->simpleUnarchiver(*q, item, QDir(destination).filePath(item.name), code);
+    return fail(code, description);
+}
+
+// What became of an entry made in one step (a folder, a hard link).
+int XADSimpleUnarchiver::Private::placed(const XADEntry &item, EntryWriter &writer, const EntryWriter::Outcome &outcome)
+{
     for (const QString &folder : writer.takeNewFolders())
         addExtracted(folder, XADEntry::Type::Directory, 0);
     if (!outcome.ok) {
         addSkipped(item.name, outcome.reason);
         const int code = writeErrorCode(outcome.error);
-        if (delegate && code)
-            delegate->simpleUnarchiver(*q, item, to, code);
-        return code ? fail(code, outcome.reason) : XADNoError;
+        return code ? failed(item, code, outcome.reason) : XADNoError;
     }
-    addExtracted(outcome.path, item.type, 0);
+    if (outcome.existing)
+        return XADNoError;  // a folder that was there: merged into, not made
+    addExtracted(outcome.path, item.type, outcome.size);
     job->addItems(1);
     if (delegate)
-        delegate->simpleUnarchiver(*q, item, to, XADNoError);
+        delegate->simpleUnarchiver(*q, item, QDir(destination).filePath(item.name), XADNoError);
+    return XADNoError;
+}
+
+// The file's bytes come with this link (cpio newc, crc): the earlier links,
+// written empty, are given this file, and are listed with its size.
+int XADSimpleUnarchiver::Private::writeLinkWithData(ArchiveReader &reader, EntryWriter &writer,
+                                                    sw::FreeSpaceGuard &guard, archive_entry *entry,
+                                                    const XADEntry &item, const QStringList &target)
+{
+    const QStringList parts = item.name.split(QLatin1Char('/'));
+    const int result = writeData(reader, writer, guard, entry, item, parts);
+    if (result != XADNoError)
+        return result;
+    const QStringList joined = writer.joinLinks(parts, target);
+    const qint64 size = extracted.last().size;
+    for (XADExtractedItem &done : extracted) {
+        if (joined.contains(done.path))
+            done.size = size;
+    }
     return XADNoError;
 }
 
 int XADSimpleUnarchiver::Private::writeData(ArchiveReader &reader, EntryWriter &writer, sw::FreeSpaceGuard &guard,
                                             archive_entry *entry, const XADEntry &item, const QStringList &parts)
 {
-    const QString to = QDir(destination).filePath(item.name);
-    const auto failed = [&](int code, const QString &description) {
-        if (delegate)
-            delegate->simpleUnarchiver(*q, item, to, code);
-        return fail(code, description);
-    };
     if (!guard.roomFor(item.size))
-        return failed(XADNoSpaceError, tr("Not enough free space"));
+        return failed(item, XADNoSpaceError, tr("Not enough free space"));
     EntryWriter::OpenFile file;
     const EntryWriter::Outcome created = writer.createFile(parts, file);
     for (const QString &folder : writer.takeNewFolders())
@@ -125,65 +157,82 @@ int XADSimpleUnarchiver::Private::writeData(ArchiveReader &reader, EntryWriter &
     if (!created.ok) {
         addSkipped(item.name, created.reason);
         const int code = writeErrorCode(created.error);
-        return code ? failed(code, created.reason) : XADNoError;
+        return code ? failed(item, code, created.reason) : XADNoError;
     }
     fileSize = item.size;
-    qint64 end = 0;
     qint64 fileProgress = 0;
+    qint64 end = 0;
+    if (const int code = copyData(reader, guard, file, item, fileProgress, end)) {
+        writer.discardFile(file);
+        return failed(item, code, errorDescription);
+    }
+    // A sparse entry may end in a hole that no block covers.
+    const qint64 size = archive_entry_sparse_count(entry) > 0 && item.size > end ? item.size : end;
+    // What the archive says the entry holds is what must be there: a reader
+    // that ends an entry early (a volume missing, a method it half knows)
+    // must not leave an empty or cut file behind as if it were extracted.
+    if (item.size >= 0 && size != item.size) {
+        writer.discardFile(file);
+        return failed(item, XADDamagedError,
+                      tr("%1 came out with %2 of its %3 bytes").arg(item.name).arg(size).arg(item.size));
+    }
+    const EntryWriter::Outcome finished =
+        writer.finishFile(file, size, archive_entry_perm(entry),
+                          archive_entry_mtime_is_set(entry) ? archive_entry_mtime(entry) : 0);
+    if (!finished.ok)
+        return failed(item, writeErrorCode(finished.error) ? writeErrorCode(finished.error) : XADWriteError,
+                      finished.reason);
+    addExtracted(finished.path, XADEntry::Type::File, size);
+    job->addItems(1);
+    noteProgress(item, fileProgress, reader);
+    if (delegate)
+        delegate->simpleUnarchiver(*q, item, QDir(destination).filePath(item.name), XADNoError);
+    return XADNoError;
+}
+
+// The entry's blocks into file; end becomes where the reader says the entry
+// ends, which may lie past the last block written (file.end). XADNoError,
+// or the code of what stopped it (errorDescription says why).
+int XADSimpleUnarchiver::Private::copyData(ArchiveReader &reader, sw::FreeSpaceGuard &guard,
+                                           EntryWriter::OpenFile &file, const XADEntry &item, qint64 &fileProgress,
+                                           qint64 &end)
+{
     for (;;) {
         const void *data = nullptr;
         size_t size = 0;
         qint64 offset = 0;
         const int result = reader.readBlock(data, size, offset);
-        if (result == ARCHIVE_EOF)
-            break;
+        if (result == ARCHIVE_EOF) {
+            // The end's offset is where the entry ends: past a trailing hole
+            // of a sparse entry (in every sparse form the reader knows).
+            end = std::max(file.end, offset);
+            return XADNoError;
+        }
         // A bad checksum comes as a warning at the entry's end: damage too.
-        if (result != ARCHIVE_OK) {
-            writer.discardFile(file);
-            const int code = readFailure(reader, item);
-            return failed(code, errorDescription);
-        }
-        if (job->isCancelled()) {
-            writer.discardFile(file);
-            return failed(XADBreakError, {});
-        }
+        if (result != ARCHIVE_OK)
+            return readFailure(reader, item);
+        if (job->isCancelled())
+            return fail(XADBreakError, {});
         for (size_t done = 0; done < size;) {
             const ssize_t n = ::pwrite(file.fd, static_cast<const char *>(data) + done, size - done, offset + done);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0) {
                 const int error = n < 0 ? errno : ENOSPC;
-                writer.discardFile(file);
                 const int code = writeErrorCode(error) ? writeErrorCode(error) : XADWriteError;
-                return failed(code, code == XADNoSpaceError ? tr("Not enough free space")
-                                                            : QString::fromLocal8Bit(std::strerror(error)));
+                return fail(code, code == XADNoSpaceError ? tr("Not enough free space")
+                                                          : QString::fromLocal8Bit(std::strerror(error)));
             }
             done += size_t(n);
         }
-        end = std::max(end, offset + qint64(size));
-        file.end = end;
+        file.end = std::max(file.end, offset + qint64(size));
         fileProgress += qint64(size);
         written += qint64(size);
         job->setBytes(written);
-        if (!guard.wrote(qint64(size))) {
-            writer.discardFile(file);
-            return failed(XADNoSpaceError, tr("Not enough free space"));
-        }
+        if (!guard.wrote(qint64(size)))
+            return fail(XADNoSpaceError, tr("Not enough free space"));
         noteProgress(item, fileProgress, reader);
     }
-    // A sparse entry may end in a hole that no block covers.
-    const qint64 size = archive_entry_sparse_count(entry) > 0 && item.size > end ? item.size : end;
-    const mode_t perm = archive_entry_perm(entry);
-    const time_t mtime = archive_entry_mtime_is_set(entry) ? archive_entry_mtime(entry) : 0;
-    const EntryWriter::Outcome finished = writer.finishFile(file, size, perm, mtime);
-    if (!finished.ok)
-        return failed(writeErrorCode(finished.error) ? writeErrorCode(finished.error) : XADWriteError, finished.reason);
-    addExtracted(finished.path, XADEntry::Type::File, size);
-    job->addItems(1);
-    noteProgress(item, fileProgress, reader);
-    if (delegate)
-        delegate->simpleUnarchiver(*q, item, to, XADNoError);
-    return XADNoError;
 }
 
 // libarchive cannot tell a wrong key from damage behind it (a traditional
@@ -191,11 +240,11 @@ int XADSimpleUnarchiver::Private::writeData(ArchiveReader &reader, EntryWriter &
 // encrypted entry is put down to the password.
 int XADSimpleUnarchiver::Private::readFailure(ArchiveReader &reader, const XADEntry &item)
 {
-    if (!item.encrypted)
-        return fail(XADDamagedError, reader.errorString());
+    if (!item.encrypted || reader.stopped())
+        return readerFailure(reader, XADDamagedError);
     // libarchive decrypts zip entries only; encrypted 7z and rar entries
     // are for the 7zz back-end.
-    const int format = archive_format(reader.handle()) & ARCHIVE_FORMAT_BASE_MASK;
+    const int format = reader.format() & ARCHIVE_FORMAT_BASE_MASK;
     if (format != ARCHIVE_FORMAT_ZIP)
         return fail(XADNotSupportedError, tr("This archive format is not supported"));
     if (password.isEmpty())

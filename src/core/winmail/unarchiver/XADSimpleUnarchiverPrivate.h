@@ -19,6 +19,10 @@
 
 #include <optional>
 
+namespace sw {
+class StagingFolder;
+}
+
 namespace sw::unarchiver {
 
 inline QString tr(const char *text)
@@ -70,7 +74,22 @@ struct XADSimpleUnarchiver::Private
     int extractEntry(sw::ArchiveReader &reader, sw::EntryWriter &writer, sw::FreeSpaceGuard &guard, archive_entry *entry);
     int writeData(sw::ArchiveReader &reader, sw::EntryWriter &writer, sw::FreeSpaceGuard &guard, archive_entry *entry,
                   const XADEntry &item, const QStringList &parts);
+    int copyData(sw::ArchiveReader &reader, sw::FreeSpaceGuard &guard, sw::EntryWriter::OpenFile &file,
+                 const XADEntry &item, qint64 &fileProgress, qint64 &end);
+    int writeLinkWithData(sw::ArchiveReader &reader, sw::EntryWriter &writer, sw::FreeSpaceGuard &guard,
+                          archive_entry *entry, const XADEntry &item, const QStringList &target);
+    int placed(const XADEntry &item, sw::EntryWriter &writer, const sw::EntryWriter::Outcome &outcome);
+    // Tells the delegate that item failed with code, and fails with it.
+    int failed(const XADEntry &item, int code, const QString &description);
     int readFailure(sw::ArchiveReader &reader, const XADEntry &item);
+    // A step of the reader failed: cancelled, stopped (no progress), or
+    // otherwise; otherwise is code.
+    int readerFailure(const sw::ArchiveReader &reader, int code)
+    {
+        if (reader.cancelled() || job->isCancelled())
+            return fail(XADBreakError, {});
+        return fail(reader.stopped() ? int(XADDamagedError) : code, reader.errorString());
+    }
     void addExtracted(const QString &relative, XADEntry::Type type, qint64 size);
     void addSkipped(const QString &name, const QString &reason)
     {
@@ -85,6 +104,8 @@ struct XADSimpleUnarchiver::Private
     int parseWithSevenZip();
     int unarchiveWithSevenZip();
     int sevenZipFailure(const sw::SevenZipProcess::Result &result);
+    int checkSizes(sw::StagingFolder &staging, bool stoppedForSpace);
+    void dropRefused(sw::StagingFolder &staging, const QList<sw::sevenzip::Skipped> &refused);
     bool sevenZip = false;
     std::optional<QList<sw::sevenzip::Entry>> probedListing;  // 7zz's listing without a password
     QHash<QString, qint64> listedSizes;                        // file sizes by 7zz's path

@@ -1,0 +1,175 @@
+#include "ExtractReport.h"
+
+#include "JsonWriter.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const char *typeName(XADEntry::Type type)
+{
+    switch (type) {
+    case XADEntry::Type::Directory:
+        return "dir";
+    case XADEntry::Type::Link:
+        return "link";
+    case XADEntry::Type::File:
+    case XADEntry::Type::Other:
+        break;
+    }
+    return "file";
+}
+
+// What a listing shows: the entries that would be written, and the special
+// files extraction would skip.
+void splitListing(const sw::ExtractionOutcome &outcome, QList<XADExtractedItem> &items,
+                  QList<XADSkippedItem> &skipped)
+{
+    skipped = outcome.skipped;
+    for (const XADEntry &entry : outcome.entries) {
+        if (entry.type == XADEntry::Type::Other)
+            skipped.append({entry.name, QStringLiteral("special file")});
+        else
+            items.append({entry.name, entry.type, entry.size});
+    }
+}
+
+}  // namespace
+
+ExtractReport::ExtractReport(bool json, bool listing) : m_json(json), m_listing(listing)
+{
+    if (!m_json)
+        return;
+    // The report keeps the real standard output; descriptor 1 becomes
+    // standard error for everyone else.
+    std::fflush(stdout);
+    const int saved = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
+    FILE *out = saved >= 0 ? ::fdopen(saved, "w") : nullptr;
+    if (!out || ::dup2(STDERR_FILENO, STDOUT_FILENO) < 0) {
+        if (out)
+            std::fclose(out);
+        else if (saved >= 0)
+            ::close(saved);
+        return;
+    }
+    m_out = out;
+}
+
+ExtractReport::~ExtractReport()
+{
+    if (m_out == stdout)
+        return;
+    std::fflush(stdout);
+    std::fflush(m_out);
+    ::dup2(::fileno(m_out), STDOUT_FILENO);
+    std::fclose(m_out);
+}
+
+QByteArray ExtractReport::printable(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\\')
+            shown += QStringLiteral("\\\\");
+        else if (u == u'\n')
+            shown += QStringLiteral("\\n");
+        else if (u == u'\t')
+            shown += QStringLiteral("\\t");
+        else if (u == u'\r')
+            shown += QStringLiteral("\\r");
+        else if (u < 0x20 || (u >= 0x7f && u < 0xa0))
+            shown += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown.toLocal8Bit();
+}
+
+void ExtractReport::reportSkipped(const QList<XADSkippedItem> &skipped) const
+{
+    for (const XADSkippedItem &skip : skipped)
+        std::fprintf(stderr, "extract: skipped %s: %s\n", printable(skip.path).constData(),
+                     printable(skip.reason).constData());
+}
+
+int ExtractReport::success(const sw::ExtractionOutcome &outcome)
+{
+    if (m_json) {
+        reportJson(outcome, QString());
+    } else if (!m_listing) {
+        reportSkipped(outcome.skipped);
+        std::fprintf(m_out, "%s\n", printable(outcome.destination).constData());
+    } else {
+        QList<XADExtractedItem> items;
+        QList<XADSkippedItem> skipped;
+        splitListing(outcome, items, skipped);
+        reportSkipped(skipped);
+        for (const XADExtractedItem &item : items) {
+            const QByteArray size = item.size < 0 ? QByteArray("?") : QByteArray::number(item.size);
+            std::fprintf(m_out, "%-4s %12s  %s\n", typeName(item.type), size.constData(),
+                         printable(item.path).constData());
+        }
+    }
+    if (std::fflush(m_out) != 0 || std::ferror(m_out)) {
+        std::fprintf(stderr, "sweepwright-cli: could not write the report: %s\n", std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}
+
+int ExtractReport::failure(const QString &source, const QString &why, const sw::ExtractionOutcome &outcome,
+                           int status)
+{
+    std::fprintf(stderr, "extract: %s: %s\n", printable(source).constData(), printable(why).constData());
+    if (!outcome.items.isEmpty())
+        std::fprintf(stderr, "extract: %lld items written before the error stay in %s\n",
+                     static_cast<long long>(outcome.items.size()), printable(outcome.destination).constData());
+    if (m_json) {
+        reportJson(outcome, why);
+        std::fflush(m_out);
+    } else {
+        reportSkipped(outcome.skipped);
+    }
+    return status;
+}
+
+void ExtractReport::reportJson(const sw::ExtractionOutcome &outcome, const QString &error)
+{
+    QList<XADExtractedItem> items = outcome.items;
+    QList<XADSkippedItem> skipped = outcome.skipped;
+    if (m_listing && error.isEmpty()) {
+        items.clear();
+        splitListing(outcome, items, skipped);
+    }
+    JsonWriter json(m_out);
+    json.beginObject();
+    if (!error.isEmpty())
+        json.member("error", error);
+    json.member("destination", outcome.destination);
+    json.member("encoding", outcome.encoding);
+    json.member("encodingConfidence", outcome.encodingConfidence);
+    json.key("items").beginArray();
+    for (const XADExtractedItem &item : items) {
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.member("path", item.path);
+        json.member("type", typeName(item.type));
+        json.member("size", item.size);
+        json.endObject();
+    }
+    json.endArray();
+    json.key("skipped").beginArray();
+    for (const XADSkippedItem &skip : skipped) {
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.member("path", skip.path);
+        json.member("reason", skip.reason);
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+}

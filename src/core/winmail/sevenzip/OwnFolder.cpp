@@ -1,0 +1,37 @@
+#include "OwnFolder.h"
+
+#include "RemovalRun.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_DECLARE_LOGGING_CATEGORY(lcSevenZip)
+
+namespace sw {
+
+const CategoryRoots::UserFolderKeys &OwnFolder::anyUserFolder()
+{
+    static const CategoryRoots::UserFolderKeys keys = {
+        QStringLiteral("DESKTOP"),   QStringLiteral("DOCUMENTS"),  QStringLiteral("DOWNLOAD"),
+        QStringLiteral("MUSIC"),     QStringLiteral("PICTURES"),   QStringLiteral("VIDEOS"),
+        QStringLiteral("TEMPLATES"), QStringLiteral("PUBLICSHARE")};
+    return keys;
+}
+
+bool OwnFolder::remove(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st;
+    if (path.isEmpty() || (::lstat(native.constData(), &st) != 0 && errno == ENOENT))
+        return true;
+    RemovalRun removal(lcSevenZip, QStringLiteral("Fail to remove extracted item, error=%1"));
+    const bool emptied = removal.remove(path, path, RemovalRun::Mode::Contents, 0, anyUserFolder()).ok();
+    return emptied && ::rmdir(native.constData()) == 0;
+}
+
+} // namespace sw
