@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStringEncoder>
 
 #include <gtest/gtest.h>
@@ -370,6 +371,50 @@ TEST(XADSimpleUnarchiver, AnEntryFailingItsChecksumEndsTheExtractionAndLeavesNoP
     EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"first"});
     ASSERT_EQ(run.unarchiver->extractedItems().size(), 1);
     EXPECT_EQ(run.unarchiver->extractedItems().first().path, QStringLiteral("first"));
+}
+
+// The reader runs ahead of the writer, a window of entries at a time and a
+// big file's data block by block: in a long archive every entry still comes
+// out whole and in its place, also after entries whose data the writer
+// passes over because their names are taken.
+TEST(XADSimpleUnarchiver, ALongArchiveComesOutWholeAroundTheEntriesSkipped)
+{
+    FixtureTree tree;
+    QRandomGenerator random(7);
+    QHash<QString, QByteArray> expected;
+    ArchiveBuilder zip(QStringLiteral("zip"));
+    ArchiveBuilder tarGz(QStringLiteral("tar.gz"));
+    for (int i = 0; i < 3000; ++i) {
+        const QByteArray name = "d" + QByteArray::number(i / 100) + "/f" + QByteArray::number(i);
+        QByteArray data = QByteArray::number(i).repeated(1 + i % 50);
+        if (i % 1000 == 500) {
+            data.resize(3 << 20);
+            random.fillRange(reinterpret_cast<quint32 *>(data.data()), data.size() / 4);
+        }
+        zip.file(name, data);
+        tarGz.file(name, data);
+        expected.insert(QString::fromLatin1(name), data);
+    }
+    ASSERT_TRUE(zip.write(tree.path(QStringLiteral("long.zip"))));
+    ASSERT_TRUE(tarGz.write(tree.path(QStringLiteral("long.tar.gz"))));
+    const QStringList taken = {QStringLiteral("d0/f1"), QStringLiteral("d15/f1500"), QStringLiteral("d29/f2999")};
+    for (const QString &archive : {QStringLiteral("long.zip"), QStringLiteral("long.tar.gz")}) {
+        const QString destination = tree.folder(archive + QStringLiteral(".out"));
+        for (const QString &name : taken)
+            tree.text(archive + QStringLiteral(".out/") + name, "mine");
+        const auto unarchiver = XADSimpleUnarchiver::simpleUnarchiverForPath(tree.path(archive));
+        ASSERT_TRUE(unarchiver);
+        unarchiver->setAlwaysSkipsFiles(true);
+        unarchiver->setExtractsIntoEnclosingDirectory(false);
+        ASSERT_EQ(unarchiver->parse(), XADSimpleUnarchiver::XADNoError);
+        unarchiver->setDestination(destination);
+        ASSERT_EQ(unarchiver->unarchive(), XADSimpleUnarchiver::XADNoError) << archive.toStdString();
+        EXPECT_EQ(skippedNames(*unarchiver), taken);
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+            const QByteArray want = taken.contains(it.key()) ? QByteArray("mine") : it.value();
+            ASSERT_EQ(contents(destination + QLatin1Char('/') + it.key()), want) << it.key().toStdString();
+        }
+    }
 }
 
 TEST(XADSimpleUnarchiver, EncryptedZipNeedsTheRightPassword)

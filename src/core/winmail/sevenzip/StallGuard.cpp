@@ -17,7 +17,7 @@ qint64 StallGuard::limit()
 bool StallGuard::firstTime(qint64 offset, const QByteArray &name)
 {
     const qsizetype before = m_headers.size();
-    m_headers.insert({offset, name});
+    m_headers.insert({offset, qHash(name)});
     if (m_headers.size() == before)
         return false;
     progressed();

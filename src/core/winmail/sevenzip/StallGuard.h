@@ -56,7 +56,9 @@ private:
     QElapsedTimer m_idle;  // since the first of the empty steps in a row
     qint64 m_without = 0;  // ms of work since the last progress, before this step
     qint64 m_limit;
-    QSet<QPair<qint64, QByteArray>> m_headers;
+    // Headers met, by offset and a hash of the name: two headers at one
+    // offset differ in name, and a 64-bit hash tells names apart well enough.
+    QSet<QPair<qint64, size_t>> m_headers;
 };
 
 }  // namespace sw

@@ -9,6 +9,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -93,7 +94,7 @@ bool ArchiveReader::start(const QString &path, Mode mode)
     }
     ::close(sockets[1]);
     m_socket = sockets[0];
-    std::string reply;
+    std::string_view reply;
     if (m_child < 0 || !await(reply)) {
         if (m_child < 0)
             stop(QString::fromLocal8Bit(std::strerror(errno)), false);
@@ -117,15 +118,16 @@ void ArchiveReader::stop(const QString &why, bool cancelled)
         ::kill(m_child, SIGKILL);
 }
 
-bool ArchiveReader::await(std::string &reply)
+bool ArchiveReader::await(std::string_view &message)
 {
     for (;;) {
         uint32_t length = 0;
-        if (m_incoming.size() >= sizeof length) {
-            std::memcpy(&length, m_incoming.data(), sizeof length);
-            if (m_incoming.size() - sizeof length >= length) {
-                reply = m_incoming.substr(sizeof length, length);
-                m_incoming.erase(0, sizeof length + length);
+        const size_t held = m_held - m_taken;
+        if (held >= sizeof length) {
+            std::memcpy(&length, m_incoming.data() + m_taken, sizeof length);
+            if (held - sizeof length >= length) {
+                message = std::string_view(m_incoming).substr(m_taken + sizeof length, length);
+                m_taken += sizeof length + length;
                 return true;
             }
         }
@@ -136,10 +138,18 @@ bool ArchiveReader::await(std::string &reply)
         pollfd ready{m_socket, POLLIN, 0};
         const int polled = ::poll(&ready, 1, kPollMs);
         if (polled > 0) {
-            m_chunk.resize(kReceiveChunk);
-            const ssize_t n = ::recv(m_socket, m_chunk.data(), m_chunk.size(), 0);
+            // What was taken goes before more comes, so the buffer holds
+            // one receive and a message cut by it, never the whole stream.
+            // Nothing taken is looked at any more: the caller's views last
+            // until it asks for the next message, which is now.
+            std::memmove(m_incoming.data(), m_incoming.data() + m_taken, m_held - m_taken);
+            m_held -= m_taken;
+            m_taken = 0;
+            if (m_incoming.size() < m_held + kReceiveChunk)
+                m_incoming.resize(m_held + kReceiveChunk);
+            const ssize_t n = ::recv(m_socket, m_incoming.data() + m_held, kReceiveChunk, 0);
             if (n > 0)
-                m_incoming.append(m_chunk.data(), size_t(n));
+                m_held += size_t(n);
             if (n == 0 || (n < 0 && errno != EINTR)) {
                 // The child ended mid-step: libarchive crashed on the archive.
                 stop(tr("Damaged archive: the reader ended on it"), false);
@@ -158,48 +168,79 @@ bool ArchiveReader::await(std::string &reply)
     }
 }
 
-bool ArchiveReader::ask(Command command, std::string &reply)
+bool ArchiveReader::receive(std::string_view &message)
 {
     if (m_stopped)
         return false;
-    if (!send(m_socket, std::string(1, command))) {
-        stop(tr("Damaged archive: the reader ended on it"), false);
-        return false;
-    }
     m_guard.beginStep();
-    const bool answered = await(reply);
+    const bool received = await(message);
     m_guard.endStep();
-    return answered;
+    return received;
 }
 
 void ArchiveReader::addPassphrase(const QByteArray &passphrase)
 {
-    if (!m_stopped)
+    if (!m_stopped && !m_going)
         send(m_socket, char(Passphrase) + passphrase.toStdString());
+}
+
+void ArchiveReader::grant()
+{
+    constexpr int64_t kMaxWindow = 1024;
+    if (m_going && m_granted - m_received > m_window / 2)
+        return;
+    Payload numbers;
+    if (!m_going)
+        numbers.number(m_withData ? 1 : 0);
+    numbers.number(m_window);
+    // A child that has gone may have sent all it had first: the messages
+    // still to be received tell.
+    send(m_socket, char(m_going ? More : Go) + numbers.data());
+    m_going = true;
+    m_granted += m_window;
+    m_window = std::min(m_window * 2, kMaxWindow);
+}
+
+bool ArchiveReader::skipData()
+{
+    const void *data = nullptr;
+    size_t size = 0;
+    qint64 offset = 0;
+    while (m_dataFollows || !m_prefetched.empty())
+        if (readBlock(data, size, offset) == ARCHIVE_FATAL && m_stopped)
+            return false;
+    return true;
 }
 
 ArchiveReader::Step ArchiveReader::next(archive_entry *&entry)
 {
-    std::string reply;
-    m_prefetched.clear();
-    if (!ask(Next, reply))
+    if (m_last != Step::Entry || m_stopped)
+        return m_stopped ? Step::Failed : m_last;
+    // What the caller left of the last entry's data comes first.
+    std::string_view message;
+    grant();
+    if (!skipData() || !receive(message))
         return Step::Failed;
-    Unpacker in(reply);
-    const int64_t step = in.number();
+    ++m_received;
+    Unpacker in(message);
+    const int64_t kind = in.number();
     int64_t offset = 0;
-    if (step == 0) {
+    if (kind == EntryMessage) {
         offset = takeEntry(in, m_entry);
         for (int64_t n = in.number(); n > 0 && in.ok(); --n) {
             Fetched block;
             block.result = int(in.number());
             block.offset = in.number();
-            block.data = in.bytes();
-            m_prefetched.push_back(std::move(block));
+            block.data = in.view();
+            m_prefetched.push_back(block);
         }
+        m_dataFollows = in.number() != 0;
     }
     m_state = takeState(in);
-    if (step != 0)
-        return step == 1 ? Step::End : Step::Failed;
+    if (kind != EntryMessage) {
+        m_last = kind == EndMessage ? Step::End : Step::Failed;
+        return m_last;
+    }
     const char *name = archive_entry_pathname(m_entry);
     // A header met a second time: the reader goes round in a loop.
     if (!m_guard.firstTime(offset, QByteArray(name ? name : ""))) {
@@ -217,19 +258,30 @@ int ArchiveReader::readBlock(const void *&data, size_t &size, qint64 &offset)
     offset = 0;
     Fetched block;
     if (!m_prefetched.empty()) {
-        block = std::move(m_prefetched.front());
+        block = m_prefetched.front();
         m_prefetched.pop_front();
+    } else if (!m_dataFollows) {
+        return m_stopped ? ARCHIVE_FATAL : ARCHIVE_EOF;
     } else {
-        std::string reply;
-        if (!ask(Block, reply))
+        std::string_view message;
+        if (!receive(message)) {
+            m_dataFollows = false;
             return ARCHIVE_FATAL;
-        Unpacker in(reply);
+        }
+        Unpacker in(message);
+        if (in.number() != BlockMessage) {
+            // The child keeps to its order; anything else is a message cut.
+            stop(tr("Damaged archive: the reader ended on it"), false);
+            m_dataFollows = false;
+            return ARCHIVE_FATAL;
+        }
         block.result = int(in.number());
         block.offset = in.number();
-        block.data = in.bytes();
+        block.data = in.view();
         m_state = takeState(in);
+        m_dataFollows = block.result == ARCHIVE_OK;
     }
-    m_block = std::move(block.data);
+    m_block = block.data;
     offset = block.offset;
     size = m_block.size();
     data = size ? m_block.data() : nullptr;
@@ -238,6 +290,8 @@ int ArchiveReader::readBlock(const void *&data, size_t &size, qint64 &offset)
     } else if (block.result == ARCHIVE_OK && m_guard.nothingNew()) {
         // Empty blocks, one after another, and nothing else moves.
         stop(noProgress(), false);
+        m_dataFollows = false;
+        m_prefetched.clear();
         return ARCHIVE_FATAL;
     }
     return block.result;

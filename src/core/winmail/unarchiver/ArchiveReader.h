@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <deque>
+#include <string_view>
 
 #include <locale.h>
 #include <sys/types.h>
@@ -24,8 +25,9 @@ class JobControl;
 // mode, as a single entry. The mtree format is left out on purpose: its
 // entries name files on this machine, whose contents libarchive would copy.
 //
-// libarchive runs in a child process of its own (ReaderChild), which this
-// object drives step by step. A damaged archive can make it loop in place
+// libarchive runs in a child process of its own (ReaderChild), which reads
+// ahead of this object: it sends every entry and its data over a socket
+// whose buffer paces it, so no step waits for a round trip. A damaged archive can make it loop in place
 // without ever returning; a call that does not return cannot be stopped in
 // a thread, but a process can. So while a step waits, the job's cancel and
 // the stall guard (StallGuard: no input read and no new output or header
@@ -56,8 +58,12 @@ public:
     // The file could not be opened or read at all (as opposed to: not an archive).
     bool unreadable() const { return m_unreadable; }
 
-    // Handed to libarchive the next time it asks for one, once.
+    // Handed to libarchive the next time it asks for one, once. Before the
+    // first next() only: from then on the child reads no more.
     void addPassphrase(const QByteArray &passphrase);
+    // Before the first next(): entries come without their data (readBlock
+    // finds none), which spares decompressing what is only listed.
+    void readHeadersOnly() { m_withData = false; }
     // entry stays valid until the next call.
     Step next(archive_entry *&entry);
     // archive_read_data_block's result, with its block (valid until the next call).
@@ -81,9 +87,14 @@ public:
 
 private:
     bool start(const QString &path, Mode mode);
-    // Sends a command and waits for its answer; false when stopped.
-    bool ask(readerwire::Command command, std::string &reply);
-    bool await(std::string &reply);
+    // Waits for the child's next message, the time it takes counted by the
+    // stall guard; false when stopped.
+    bool receive(std::string_view &message);
+    bool await(std::string_view &message);
+    // Passes what is left of the current entry's data.
+    bool skipData();
+    // Grants the child more entries when those granted run low.
+    void grant();
     void stop(const QString &why, bool cancelled);
 
     locale_t m_previousLocale = nullptr;  // switched before the child starts: declared first
@@ -94,21 +105,35 @@ private:
     int64_t m_lastProgress = 0;
     StallGuard m_guard;
     archive_entry *m_entry = nullptr;
+    // What came from the child: m_held bytes, of which the messages up to
+    // m_taken were taken. Messages and blocks are views into it, valid
+    // until the next receive moves what is left to the front.
     std::string m_incoming;
-    std::string m_chunk;  // what one receive takes, kept between them
+    size_t m_held = 0;
+    size_t m_taken = 0;
     struct Fetched
     {
         int result = 0;
         int64_t offset = 0;
-        std::string data;
+        std::string_view data;
     };
     std::deque<Fetched> m_prefetched;  // a small file's data, sent with its header
-    std::string m_block;
+    std::string_view m_block;
     readerwire::State m_state;
     bool m_open = false;
     bool m_unreadable = false;
     bool m_stopped = false;
     bool m_cancelled = false;
+    bool m_withData = true;
+    bool m_going = false;        // Go was sent
+    // Entries are granted to the child a window at a time, the window
+    // growing from a few (a look at the first entries makes it read no
+    // more than those) to many (a round trip per many entries).
+    int64_t m_granted = 0;
+    int64_t m_received = 0;
+    int64_t m_window = 8;
+    bool m_dataFollows = false;  // blocks of the current entry are still to come
+    Step m_last = Step::Entry;   // End or Failed once the child said so
     QString m_stopReason;
 };
 

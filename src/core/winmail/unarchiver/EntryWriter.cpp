@@ -281,8 +281,7 @@ EntryWriter::Outcome EntryWriter::finishFile(OpenFile &file, qint64 size, mode_t
     named.size = size;
     file.path = named.path.split(QLatin1Char('/'));
     const QString key = file.entryPath.join(QLatin1Char('/'));
-    m_files.insert(key, file.path);
-    m_identities.insert(key, {file.dev, file.ino});
+    m_files.insert(key, {file.path, {file.dev, file.ino}});
     closeFd(file.fd);
     closeFd(file.parentFd);
     return named;
@@ -310,7 +309,8 @@ EntryWriter::Outcome EntryWriter::hardLink(const QStringList &path, const QStrin
         return failure(0, tr("hard link to an item that was not extracted"));
     QString reason;
     int error = 0;
-    int targetParent = openFolder(written->mid(0, written->size() - 1), false, &reason, &error);
+    const QStringList &targetPath = written->path;
+    int targetParent = openFolder(targetPath.mid(0, targetPath.size() - 1), false, &reason, &error);
     if (targetParent < 0)
         return failure(error, reason);
     targetParent = ::fcntl(targetParent, F_DUPFD_CLOEXEC, 0);
@@ -319,7 +319,7 @@ EntryWriter::Outcome EntryWriter::hardLink(const QStringList &path, const QStrin
         ::close(targetParent);
         return failure(error, reason);
     }
-    const QByteArray targetName = QFile::encodeName(written->last());
+    const QByteArray targetName = QFile::encodeName(targetPath.last());
     Outcome outcome = place(path, [&](const QByteArray &name) {
         // No AT_SYMLINK_FOLLOW: a link in the target's place would be linked
         // itself, never the file it points to.
@@ -329,8 +329,7 @@ EntryWriter::Outcome EntryWriter::hardLink(const QStringList &path, const QStrin
     if (!outcome.ok)
         return outcome;
     const QString key = path.join(QLatin1Char('/'));
-    m_files.insert(key, outcome.path.split(QLatin1Char('/')));
-    m_identities.insert(key, m_identities.value(targetKey));
+    m_files.insert(key, {outcome.path.split(QLatin1Char('/')), m_files.value(targetKey).identity});
     m_linkedTo.insert(key, m_linkedTo.value(targetKey, targetKey));
     struct stat st;
     const QByteArray name = QFile::encodeName(outcome.path.section(QLatin1Char('/'), -1));
@@ -348,20 +347,21 @@ QStringList EntryWriter::joinLinks(const QStringList &path, const QStringList &t
         return {};
     QString reason;
     int error = 0;
-    const int parent = openFolder(written->mid(0, written->size() - 1), false, &reason, &error);
+    const QStringList &writtenPath = written->path;
+    const int parent = openFolder(writtenPath.mid(0, writtenPath.size() - 1), false, &reason, &error);
     const int fd = parent < 0 ? -1
-                              : ::openat(parent, QFile::encodeName(written->last()).constData(),
+                              : ::openat(parent, QFile::encodeName(writtenPath.last()).constData(),
                                          O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return {};
-    const QPair<dev_t, ino_t> old = m_identities.value(first);
-    const QPair<dev_t, ino_t> now = m_identities.value(key);
+    const QPair<dev_t, ino_t> old = m_files.value(first).identity;
+    const QPair<dev_t, ino_t> now = written->identity;
     QStringList joined;
-    for (auto it = m_files.cbegin(); it != m_files.cend(); ++it) {
+    for (auto it = m_files.begin(); it != m_files.end(); ++it) {
         const bool member = it.key() == first || m_linkedTo.value(it.key()) == first;
-        if (member && it.key() != key && relink(fd, it.value(), old)) {
-            joined.append(it.value().join(QLatin1Char('/')));
-            m_identities.insert(it.key(), now);
+        if (member && it.key() != key && relink(fd, it->path, old)) {
+            joined.append(it->path.join(QLatin1Char('/')));
+            it->identity = now;
         }
     }
     ::close(fd);

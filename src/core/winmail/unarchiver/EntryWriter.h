@@ -114,8 +114,12 @@ private:
     // list the files of one folder together.
     QStringList m_cachedParts;
     int m_cachedFd = -1;
-    QHash<QString, QStringList> m_files;  // entry path -> where it was written
-    QHash<QString, QPair<dev_t, ino_t>> m_identities;  // entry path -> the file written
+    struct Written
+    {
+        QStringList path;  // where it was written
+        QPair<dev_t, ino_t> identity;  // the file written
+    };
+    QHash<QString, Written> m_files;  // entry path -> what was written for it
     QHash<QString, QString> m_linkedTo;   // entry path -> the first entry of its hard links
     QSet<QString> m_madeFolders;          // folders this writer made (paths as written)
     QList<QPair<QStringList, QString>> m_links;

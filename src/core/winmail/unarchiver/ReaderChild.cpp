@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <string>
 
 #include <fcntl.h>
@@ -118,52 +119,78 @@ int putBlock(Payload &out, archive *a)
     return result;
 }
 
-// The data of a small file goes with its header, saving the parent a round
-// trip per block: an archive of thousands of small files is mostly those.
-void putSmallData(Payload &out, archive *a, archive_entry *entry)
+// The data of a small file goes with its header: an archive of thousands of
+// small files is mostly those, and one message each halves what is sent.
+// Then whether more of the entry's data follows, in messages of its own.
+bool putSmallData(Payload &out, archive *a, archive_entry *entry)
 {
     constexpr int64_t kSmall = 256 * 1024;
-    const bool small = archive_entry_filetype(entry) == AE_IFREG && archive_entry_size_is_set(entry)
-                       && archive_entry_size(entry) <= kSmall && !archive_entry_is_encrypted(entry);
-    if (!small) {
+    if (archive_entry_filetype(entry) != AE_IFREG) {
         out.number(0);
-        return;
+        out.number(0);
+        return false;  // folders, links, devices: no data
     }
+    const bool small = archive_entry_size_is_set(entry) && archive_entry_size(entry) <= kSmall
+                       && !archive_entry_is_encrypted(entry);
     Payload blocks;
     int64_t count = 0;
     int result = ARCHIVE_OK;
-    for (int64_t taken = 0; result == ARCHIVE_OK && taken <= kSmall; ++count) {
+    for (int64_t taken = 0; small && result == ARCHIVE_OK && taken <= kSmall; ++count) {
         const size_t before = blocks.data().size();
         result = putBlock(blocks, a);
         taken += int64_t(blocks.data().size() - before);
     }
     out.number(count);
     out.raw(blocks.data());
+    out.number(result == ARCHIVE_OK ? 1 : 0);
+    return result == ARCHIVE_OK;
 }
 
-// Answers one command on replyFd; false when the parent is gone.
-bool answer(archive *a, Source &source, const std::string &command, archive_entry *&entry, int replyFd)
+// Sends the entries granted and, when wanted, their data, until the archive
+// ends or the parent goes. The grants pace the headers and the socket's
+// buffer the data: a full one blocks the child until the parent has taken
+// what came before, so little is ever read ahead.
+void sendEntries(archive *a, int socket, bool withData, int64_t granted)
 {
-    Payload reply;
-    if (command.empty())
-        return false;
-    if (command[0] == Passphrase) {
-        source.pending = command.substr(1);
-        return true;
-    }
-    if (command[0] == Next) {
+    archive_entry *entry = nullptr;
+    std::string command;
+    Outbox out(socket);
+    for (;; --granted) {
+        while (granted <= 0) {
+            if (!out.flush() || !receive(socket, command) || command.size() != 1 + sizeof granted || command[0] != More)
+                return;
+            const std::string number = command.substr(1);
+            Unpacker more(number);
+            granted += more.number();
+        }
         const int result = archive_read_next_header(a, &entry);
         const bool isEntry = result == ARCHIVE_OK || result == ARCHIVE_WARN;
-        reply.number(isEntry ? 0 : result == ARCHIVE_EOF ? 1 : 2);
+        Payload message;
+        message.number(isEntry ? EntryMessage : result == ARCHIVE_EOF ? EndMessage : FailedMessage);
+        bool more = false;
         if (isEntry) {
-            putEntry(reply, a, entry);
-            putSmallData(reply, a, entry);
+            putEntry(message, a, entry);
+            if (withData) {
+                more = putSmallData(message, a, entry);
+            } else {
+                message.number(0);
+                message.number(0);
+            }
         }
-    } else {
-        putBlock(reply, a);
+        putState(message, a);
+        if (!out.post(message.data()) || !isEntry) {
+            out.flush();
+            return;
+        }
+        while (more) {
+            Payload block;
+            block.number(BlockMessage);
+            more = putBlock(block, a) == ARCHIVE_OK;
+            putState(block, a);
+            if (!out.post(block.data()))
+                return;
+        }
     }
-    putState(reply, a);
-    return send(replyFd, reply.data());
 }
 
 }  // namespace
@@ -175,6 +202,10 @@ void ReaderChild::run(const Setup &setup)
     ::signal(SIGINT, SIG_IGN);
     ::signal(SIGTERM, SIG_DFL);
     ::signal(SIGPIPE, SIG_DFL);
+    // Without TZ the C library looks at /etc/localtime again for every
+    // time it converts, and zip's times are local: the same zone, named once.
+    if (!::getenv("TZ"))
+        ::setenv("TZ", ":/etc/localtime", 1);
     Source source;
     source.progress = setup.progress;
     source.fd = ::open(setup.path, O_RDONLY | O_CLOEXEC);
@@ -195,10 +226,18 @@ void ReaderChild::run(const Setup &setup)
     }
     putState(opened, a);
     std::string command;
-    archive_entry *entry = nullptr;
     bool going = send(setup.socket, opened.data());
-    while (going && receive(setup.socket, command))
-        going = answer(a, source, command, entry, setup.socket);
+    while (going && receive(setup.socket, command) && !command.empty()) {
+        if (command[0] == Passphrase) {
+            source.pending = command.substr(1);
+        } else if (command[0] == Go) {
+            const std::string numbers = command.substr(1);
+            Unpacker go(numbers);
+            const bool withData = go.number() != 0;
+            sendEntries(a, setup.socket, withData, go.number());
+            going = false;
+        }
+    }
     ::_exit(0);
 }
 

@@ -9,6 +9,7 @@
 #include <cwchar>
 
 #include <sys/socket.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace sw::readerwire {
@@ -42,6 +43,20 @@ bool readAll(int fd, char *data, size_t size)
         size -= size_t(n);
     }
     return true;
+}
+
+void frame(std::string &out, const std::string &payload)
+{
+    const uint32_t length = uint32_t(payload.size());
+    out.append(reinterpret_cast<const char *>(&length), sizeof length);
+    out += payload;
+}
+
+int64_t monotonicNs()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
 // A name as the archive gives it: the local bytes, else its UTF-8, else its
@@ -101,12 +116,17 @@ int64_t Unpacker::number()
 
 std::string Unpacker::bytes()
 {
+    return std::string(view());
+}
+
+std::string_view Unpacker::view()
+{
     const int64_t size = number();
     if (size < 0 || uint64_t(size) > m_data.size() - m_at) {
         m_ok = false;
         return {};
     }
-    std::string value = m_data.substr(m_at, size_t(size));
+    const std::string_view value = m_data.substr(m_at, size_t(size));
     m_at += size_t(size);
     return value;
 }
@@ -193,10 +213,27 @@ int64_t takeEntry(Unpacker &in, archive_entry *entry)
 
 bool send(int fd, const std::string &payload)
 {
-    const uint32_t length = uint32_t(payload.size());
-    std::string message(reinterpret_cast<const char *>(&length), sizeof length);
-    message += payload;
+    std::string message;
+    frame(message, payload);
     return writeAll(fd, message.data(), message.size());
+}
+
+bool Outbox::post(const std::string &payload)
+{
+    constexpr size_t kBatch = 64 * 1024;
+    constexpr int64_t kWaitNs = 5'000'000;
+    const int64_t now = monotonicNs();
+    if (m_batch.empty())
+        m_since = now;
+    frame(m_batch, payload);
+    return m_batch.size() < kBatch && now - m_since < kWaitNs ? true : flush();
+}
+
+bool Outbox::flush()
+{
+    const bool sent = writeAll(m_fd, m_batch.data(), m_batch.size());
+    m_batch.clear();
+    return sent;
 }
 
 bool receive(int fd, std::string &payload)

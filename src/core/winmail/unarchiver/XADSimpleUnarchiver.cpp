@@ -100,6 +100,7 @@ Reading libarchiveReading(const QString &path, sw::JobControl *job, QString *why
     {
         ArchiveReader reader(path, ArchiveReader::Mode::Archive, job);
         if (reader.isOpen()) {
+            reader.readHeadersOnly();
             // Up to the first entry with data (folders cost nothing to pass):
             // whether it is encrypted tells for the archive.
             archive_entry *entry = nullptr;
@@ -293,6 +294,10 @@ int XADSimpleUnarchiver::Private::list(ArchiveReader &reader)
     listingComplete = false;
     anyEncrypted = false;
     qint64 contents = 0;
+    // Only the headers of a compressed stream lie behind the data before
+    // them, which is read then; elsewhere the data is never needed here.
+    if (mode == ArchiveReader::Mode::Stream || !reader.isCompressedStream())
+        reader.readHeadersOnly();
     archive_entry *entry = nullptr;
     for (;;) {
         if (job->isCancelled())
