@@ -70,12 +70,6 @@ protected:
         return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
-
     // src/top/a.txt and src/top/sub/b.bin zipped as top.zip.
     QString topZip() const
     {
@@ -117,7 +111,7 @@ TEST_F(ExtractCommand, MinusCWritesAsNamedElseTheTopFolderMovesBesideTheTemporar
     EXPECT_EQ(result.keys(),
               (QStringList{"destination", "encoding", "encodingConfidence", "items", "skipped"}));
     EXPECT_EQ(result.value("destination").toString(), QFileInfo(out).canonicalFilePath());
-    EXPECT_EQ(contents(out + QStringLiteral("/top/a.txt")), "hello");
+    EXPECT_EQ(swtest::FixtureTree::bytesAt(out + QStringLiteral("/top/a.txt")), "hello");
     QStringList listed;
     for (const QJsonValue &v : result.value("items").toArray()) {
         const QJsonObject item = v.toObject();
@@ -138,7 +132,7 @@ TEST_F(ExtractCommand, MinusCWritesAsNamedElseTheTopFolderMovesBesideTheTemporar
     const QString destination = QString::fromLocal8Bit(paged.out).trimmed();
     EXPECT_EQ(QFileInfo(destination).path(), QFileInfo(tmp).canonicalFilePath());
     EXPECT_EQ(entries(tmp), QStringList{QFileInfo(destination).fileName()});
-    EXPECT_EQ(contents(destination + QStringLiteral("/sub/b.bin")), "abc");
+    EXPECT_EQ(swtest::FixtureTree::bytesAt(destination + QStringLiteral("/sub/b.bin")), "abc");
 }
 
 TEST_F(ExtractCommand, TarWritingThroughALinkToOutsideLeavesOutsideUntouchedAndReportsTheSkip)
@@ -185,14 +179,14 @@ TEST_F(ExtractCommand, PasswordComesFromAFileOrStdinAndAFailureSaysWhich)
     const CliRun fromFile = extract({zip, QStringLiteral("-C"), tree.folder(QStringLiteral("a")),
                                      QStringLiteral("--password-file"), right});
     EXPECT_EQ(fromFile.code, 0) << fromFile.err.toStdString();
-    EXPECT_EQ(contents(tree.path(QStringLiteral("a/note.txt"))), "secret note");
+    EXPECT_EQ(swtest::FixtureTree::bytesAt(tree.path(QStringLiteral("a/note.txt"))), "secret note");
 
     const CliRun fromStdin = extract({sevenZip, QStringLiteral("-C"), tree.folder(QStringLiteral("b")),
                                       QStringLiteral("--password-stdin")},
                                      {QStringLiteral("sh"), QStringLiteral("-c"),
                                       QStringLiteral("printf 's3cret\\nmore\\n' | \"$0\" \"$@\"")});
     EXPECT_EQ(fromStdin.code, 0) << fromStdin.err.toStdString();
-    EXPECT_EQ(contents(tree.path(QStringLiteral("b/note.txt"))), "secret note");
+    EXPECT_EQ(swtest::FixtureTree::bytesAt(tree.path(QStringLiteral("b/note.txt"))), "secret note");
 
     const CliRun wrongOne = extract({sevenZip, QStringLiteral("-C"), tree.folder(QStringLiteral("c")),
                                      QStringLiteral("--password-file"), wrong});
@@ -239,7 +233,7 @@ TEST_F(ExtractCommand, ShiftJisNamesDecodeWithTheEncodingGiven)
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QString name = QStringLiteral("表計算.txt");
     EXPECT_EQ(entries(out), QStringList{name});
-    EXPECT_EQ(contents(out + QLatin1Char('/') + name), "sjis");
+    EXPECT_EQ(swtest::FixtureTree::bytesAt(out + QLatin1Char('/') + name), "sjis");
     EXPECT_EQ(parsed(run).value("items").toArray().first().toObject().value("path").toString(), name);
 }
 

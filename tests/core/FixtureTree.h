@@ -42,6 +42,14 @@ public:
         return path(rel);
     }
 
+    // The bytes of the file at absolute; "<missing>" when it cannot be read,
+    // so a file that is gone never passes for an empty one.
+    static QByteArray bytesAt(const QString &absolute)
+    {
+        QFile file(absolute);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
     // A file of exactly size bytes; parents are created.
     QString file(const QString &rel, qint64 size) const { return text(rel, QByteArray(size, 'x')); }
 

@@ -6,14 +6,6 @@
 using sw::ItemCopy;
 using swtest::FixtureTree;
 
-namespace {
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-}  // namespace
-
 TEST(ItemCopy, AFolderIsCopiedWithItsLinksAsLinksNeverFollowed)
 {
     FixtureTree tree;
@@ -24,8 +16,8 @@ TEST(ItemCopy, AFolderIsCopiedWithItsLinksAsLinksNeverFollowed)
     tree.link(QStringLiteral("src/sub/file"), QStringLiteral("../../outside/secret.txt"));
 
     EXPECT_TRUE(ItemCopy::copy(tree.path(QStringLiteral("src")), tree.path(QStringLiteral("dst"))).isEmpty());
-    EXPECT_EQ(contents(tree.path(QStringLiteral("dst/a.txt"))), "a");
-    EXPECT_EQ(contents(tree.path(QStringLiteral("dst/sub/b.txt"))), "b");
+    EXPECT_EQ(FixtureTree::bytesAt(tree.path(QStringLiteral("dst/a.txt"))), "a");
+    EXPECT_EQ(FixtureTree::bytesAt(tree.path(QStringLiteral("dst/sub/b.txt"))), "b");
     EXPECT_EQ(QFileInfo(tree.path(QStringLiteral("dst/out"))).symLinkTarget(), tree.path(QStringLiteral("outside")));
     EXPECT_TRUE(QFileInfo(tree.path(QStringLiteral("dst/sub/file"))).isSymLink());
     EXPECT_EQ(QDir(tree.path(QStringLiteral("outside"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
@@ -42,6 +34,6 @@ TEST(ItemCopy, NothingIsCopiedIntoItselfOrOverItself)
     EXPECT_FALSE(tree.exists(QStringLiteral("src/sub/copy")));
     // Overwriting a file with itself would first empty it.
     EXPECT_EQ(ItemCopy::copy(tree.path(QStringLiteral("src/a.txt")), tree.path(QStringLiteral("src/a.txt"))).size(), 1);
-    EXPECT_EQ(contents(tree.path(QStringLiteral("src/a.txt"))), "keep me");
+    EXPECT_EQ(FixtureTree::bytesAt(tree.path(QStringLiteral("src/a.txt"))), "keep me");
     EXPECT_EQ(ItemCopy::copy(tree.path(QStringLiteral("src/a.txt")), tree.path(QStringLiteral("none/a.txt"))).size(), 1);
 }

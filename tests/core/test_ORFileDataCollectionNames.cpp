@@ -82,12 +82,6 @@ protected:
         return ORFileDataCollection::shareInstance().extract(request, {}, sw::JobControl::unwatched());
     }
 
-    QByteArray contents(const QString &path) const
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     swtest::FixtureTree tree;
     QByteArray m_language;
 };
@@ -106,7 +100,7 @@ TEST_F(ORFileDataCollectionNamesTest, Cp866NamesInATarComeOutCyrillicForARussian
     ASSERT_EQ(russian.status, Status::Extracted) << russian.detail.toStdString();
     EXPECT_EQ(russian.encoding, QStringLiteral("cp866"));
     for (const QString &name : names)
-        EXPECT_EQ(contents(tree.path(QStringLiteral("ru/") + name)), name.toUtf8()) << name.toStdString();
+        EXPECT_EQ(swtest::FixtureTree::bytesAt(tree.path(QStringLiteral("ru/") + name)), name.toUtf8()) << name.toStdString();
 
     // The language is what made it: an English user's code pages read
     // these bytes otherwise.
@@ -130,5 +124,5 @@ TEST_F(ORFileDataCollectionNamesTest, EucJpNamesInACpioComeOutJapaneseForAJapane
     ASSERT_EQ(outcome.status, Status::Extracted) << outcome.detail.toStdString();
     EXPECT_EQ(outcome.encoding, QStringLiteral("EUC-JP"));
     for (const QString &name : names)
-        EXPECT_EQ(contents(tree.path(QStringLiteral("ja/") + name)), name.toUtf8()) << name.toStdString();
+        EXPECT_EQ(swtest::FixtureTree::bytesAt(tree.path(QStringLiteral("ja/") + name)), name.toUtf8()) << name.toStdString();
 }

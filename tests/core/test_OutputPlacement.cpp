@@ -21,12 +21,6 @@ using swtest::TreeSnapshot;
 
 namespace {
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool isRegularFile(const QString &path)
 {
     struct stat st;
@@ -65,7 +59,7 @@ TEST_P(OutputPlacementTest, ALinkAtTheTargetIsReplacedNeverFollowed)
 
     EXPECT_EQ(OutputPlacement::place(from, target, row.mode, true, sw::JobControl::unwatched()), QString());
     EXPECT_TRUE(isRegularFile(target));
-    EXPECT_EQ(bytesOf(target), "%PDF-1.5 the copy");
+    EXPECT_EQ(FixtureTree::bytesAt(target), "%PDF-1.5 the copy");
     EXPECT_EQ(TreeSnapshot::of(tree.path(QStringLiteral("home"))).entries(), home.entries());
     EXPECT_EQ(QDir(tree.path(QStringLiteral("shared"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("out.pdf")});
@@ -112,7 +106,7 @@ TEST(OutputPlacement, AMoveAcrossFileSystemsCopiesBesideTheTargetThenRemovesTheS
     const QString target = other.filePath(QStringLiteral("out.pdf"));
     EXPECT_EQ(OutputPlacement::place(from, target, OutputPlacement::Mode::Move, true, sw::JobControl::unwatched()),
               QString());
-    EXPECT_EQ(bytesOf(target), QByteArray(3 << 20, 'p'));
+    EXPECT_EQ(FixtureTree::bytesAt(target), QByteArray(3 << 20, 'p'));
     EXPECT_FALSE(FixtureTree::existsAt(from));
     EXPECT_EQ(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("out.pdf")});

@@ -65,12 +65,6 @@ protected:
     QByteArray savedTmp;
 };
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 TEST_F(PdfCompressorTest, ThreeQualitiesGiveThreeSmallerCopiesWithEveryPageUnderNewNames)
@@ -112,7 +106,7 @@ TEST_F(PdfCompressorTest, AnAlreadySmallDocumentIsCopiedByteForByte)
         PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 1, sw::JobControl::unwatched());
     ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
     EXPECT_TRUE(result.keptOriginal);
-    EXPECT_EQ(bytesOf(result.outputPath), bytesOf(source));
+    EXPECT_EQ(FixtureTree::bytesAt(result.outputPath), FixtureTree::bytesAt(source));
     EXPECT_EQ(outputFiles(), QStringList{"note.pdf"});
 }
 
@@ -157,7 +151,7 @@ TEST_F(PdfCompressorTest, KeptSourceKeepsItsProtection)
     ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
     EXPECT_TRUE(result.keptOriginal);
     EXPECT_FALSE(result.protectionRemoved);
-    EXPECT_EQ(bytesOf(result.outputPath), bytesOf(locked));
+    EXPECT_EQ(FixtureTree::bytesAt(result.outputPath), FixtureTree::bytesAt(locked));
 }
 
 TEST_F(PdfCompressorTest, OwnerRestrictionsNeedTheOwnersPassword)
@@ -411,7 +405,7 @@ TEST_F(PdfCompressorTest, ThePlainRewriteWinsWhereTheFilterWouldGrowTheImages)
         PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 2, sw::JobControl::unwatched());
     ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
     EXPECT_FALSE(result.keptOriginal);
-    EXPECT_TRUE(bytesOf(result.outputPath).contains(jpeg));
+    EXPECT_TRUE(FixtureTree::bytesAt(result.outputPath).contains(jpeg));
     EXPECT_LT(result.outputSize, QFileInfo(source).size());
 }
 

@@ -107,12 +107,6 @@ QStringList skippedNames(const XADSimpleUnarchiver &unarchiver)
     return out;
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // Every item reported as extracted is on disk with the size reported, and
 // nothing else is there (no part of a file, no hidden leftover).
 void expectReportedIsOnDisk(const XADSimpleUnarchiver &unarchiver, const QString &destination)
@@ -193,15 +187,15 @@ TEST(XADSimpleUnarchiver, NamesThatClimbOrAreAbsoluteStayInsideTheDestination)
         ASSERT_TRUE(run.unarchiver);
         EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
         EXPECT_EQ(changesOutside(before, TreeSnapshot::of(tree.root()), destination), QStringList());
-        EXPECT_EQ(contents(destination + "/abs"), "abs");
-        EXPECT_EQ(contents(destination + "/x"), "drive");
+        EXPECT_EQ(FixtureTree::bytesAt(destination + "/abs"), "abs");
+        EXPECT_EQ(FixtureTree::bytesAt(destination + "/x"), "drive");
         if (format == QLatin1String("zip")) {
             // Zip readers take a backslash for the separator Windows tools
             // write, so "..\x" climbs there too.
             EXPECT_EQ(skippedNames(*run.unarchiver), QStringList({"../../x", "../x", "../x", "a/../../x"}));
         } else {
             EXPECT_EQ(skippedNames(*run.unarchiver), QStringList({"../../x", "../x", "a/../../x"}));
-            EXPECT_EQ(contents(destination + "/.._x"), "backslash");
+            EXPECT_EQ(FixtureTree::bytesAt(destination + "/.._x"), "backslash");
         }
     }
 }
@@ -234,10 +228,10 @@ TEST(XADSimpleUnarchiver, NoLinkLeadsOutAndNothingIsWrittenThroughOne)
         EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
         EXPECT_EQ(changesOutside(before, TreeSnapshot::of(tree.root()), destination), QStringList());
         EXPECT_EQ(skippedNames(*run.unarchiver), QStringList({"abs", "l1", "up"}));
-        EXPECT_EQ(contents(destination + "/ok"), "inside");
+        EXPECT_EQ(FixtureTree::bytesAt(destination + "/ok"), "inside");
         EXPECT_EQ(QFileInfo(destination + "/d/l2").symLinkTarget(), destination + "/d/z");
         // The files named through the refused links went to real folders inside.
-        EXPECT_EQ(contents(destination + "/up/evil"), "through the link");
+        EXPECT_EQ(FixtureTree::bytesAt(destination + "/up/evil"), "through the link");
         EXPECT_FALSE(QFileInfo(destination + "/up").isSymLink());
     }
 }
@@ -303,8 +297,8 @@ TEST(XADSimpleUnarchiver, OneTopFolderIsLiftedOutSeveralItemsStay)
         ASSERT_EQ(run.unarchiver->enclosingDirectoryName(), QStringLiteral("top"));
         const QString lifted = sw::TemporaryFolder::liftOut(temporary, run.unarchiver->createdItem());
         EXPECT_EQ(lifted, tree.path(QStringLiteral("tmp/top 2")));
-        EXPECT_EQ(contents(lifted + "/a.txt"), "a");
-        EXPECT_EQ(contents(tree.path(QStringLiteral("tmp/top"))), "taken");
+        EXPECT_EQ(FixtureTree::bytesAt(lifted + "/a.txt"), "a");
+        EXPECT_EQ(FixtureTree::bytesAt(tree.path(QStringLiteral("tmp/top"))), "taken");
         EXPECT_FALSE(QFileInfo::exists(temporary));
         QDir(lifted).removeRecursively();
     }
@@ -314,8 +308,8 @@ TEST(XADSimpleUnarchiver, OneTopFolderIsLiftedOutSeveralItemsStay)
     ASSERT_TRUE(run.unarchiver);
     EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
     EXPECT_EQ(run.unarchiver->enclosingDirectoryName(), QString());
-    EXPECT_EQ(contents(temporary + "/top/sub/b.txt"), "b");
-    EXPECT_EQ(contents(temporary + "/c.txt"), "c");
+    EXPECT_EQ(FixtureTree::bytesAt(temporary + "/top/sub/b.txt"), "b");
+    EXPECT_EQ(FixtureTree::bytesAt(temporary + "/c.txt"), "c");
     qunsetenv("TMPDIR");
 }
 
@@ -332,7 +326,7 @@ TEST(XADSimpleUnarchiver, EmptyTruncatedAndUnknownFiles)
                     .file("a", QByteArray(100000, 'a'))
                     .file("b", QByteArray(100000, 'b'))
                     .write(tree.path(QStringLiteral("cut.zip"))));
-    QByteArray bytes = contents(tree.path(QStringLiteral("cut.zip")));
+    QByteArray bytes = FixtureTree::bytesAt(tree.path(QStringLiteral("cut.zip")));
     tree.text(QStringLiteral("cut.zip"), bytes.left(bytes.size() / 2));
     const Extraction cut = extract(tree.path(QStringLiteral("cut.zip")), tree.path(QStringLiteral("c")));
     ASSERT_TRUE(cut.unarchiver);
@@ -356,7 +350,7 @@ TEST(XADSimpleUnarchiver, AnEntryFailingItsChecksumEndsTheExtractionAndLeavesNoP
                     .file("second", second)
                     .file("third", "third entry")
                     .write(tree.path(QStringLiteral("crc.zip"))));
-    QByteArray bytes = contents(tree.path(QStringLiteral("crc.zip")));
+    QByteArray bytes = FixtureTree::bytesAt(tree.path(QStringLiteral("crc.zip")));
     const qsizetype at = bytes.indexOf(second);
     ASSERT_GT(at, 0);
     bytes[at + 2500] = 'X';
@@ -367,7 +361,7 @@ TEST(XADSimpleUnarchiver, AnEntryFailingItsChecksumEndsTheExtractionAndLeavesNoP
 
     ASSERT_TRUE(run.unarchiver);
     EXPECT_EQ(run.error, XADSimpleUnarchiver::XADDamagedError);
-    EXPECT_EQ(contents(destination + "/first"), "first entry");
+    EXPECT_EQ(FixtureTree::bytesAt(destination + "/first"), "first entry");
     EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"first"});
     ASSERT_EQ(run.unarchiver->extractedItems().size(), 1);
     EXPECT_EQ(run.unarchiver->extractedItems().first().path, QStringLiteral("first"));
@@ -412,7 +406,7 @@ TEST(XADSimpleUnarchiver, ALongArchiveComesOutWholeAroundTheEntriesSkipped)
         EXPECT_EQ(skippedNames(*unarchiver), taken);
         for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
             const QByteArray want = taken.contains(it.key()) ? QByteArray("mine") : it.value();
-            ASSERT_EQ(contents(destination + QLatin1Char('/') + it.key()), want) << it.key().toStdString();
+            ASSERT_EQ(FixtureTree::bytesAt(destination + QLatin1Char('/') + it.key()), want) << it.key().toStdString();
         }
     }
 }
@@ -452,7 +446,7 @@ TEST(XADSimpleUnarchiver, EncryptedZipNeedsTheRightPassword)
             EXPECT_EQ(run.unarchiver->errorDescription(), QLatin1String(c.description));
             EXPECT_EQ(delegate.passwordRequests, 1);
             if (c.error == XADSimpleUnarchiver::XADNoError)
-                EXPECT_EQ(contents(destination + "/secret.txt"), QByteArray(20000, 's'));
+                EXPECT_EQ(FixtureTree::bytesAt(destination + "/secret.txt"), QByteArray(20000, 's'));
             else
                 EXPECT_FALSE(QFileInfo::exists(destination + "/secret.txt"));  // no part left behind
             QDir(destination).removeRecursively();
@@ -476,7 +470,7 @@ TEST(XADSimpleUnarchiver, StopsBeforeTheDiskIsFullAndKeepsWhatWasWritten)
     ASSERT_TRUE(zip.unarchiver);
     EXPECT_EQ(zip.error, XADSimpleUnarchiver::XADNoSpaceError);
     EXPECT_EQ(zip.unarchiver->errorDescription(), QStringLiteral("Not enough free space"));
-    EXPECT_EQ(contents(small + "/zip/first"), "small");
+    EXPECT_EQ(FixtureTree::bytesAt(small + "/zip/first"), "small");
     EXPECT_FALSE(QFileInfo::exists(small + "/zip/bomb"));
     ASSERT_EQ(zip.unarchiver->extractedItems().size(), 1);
 
@@ -516,7 +510,7 @@ TEST(XADSimpleUnarchiver, NamesAreDecodedInTheEncodingFoundForAllOfThem)
                                         {"a", "-bd", "-tzip", "-mcu=on", "../flagged.zip", "."},
                                         tree.path(QStringLiteral("src"))));
     // General purpose bit 11 of the first entry: the names are flagged UTF-8.
-    const auto flagged = [&](const QString &zip) { return (contents(tree.path(zip)).at(7) & 0x08) != 0; };
+    const auto flagged = [&](const QString &zip) { return (FixtureTree::bytesAt(tree.path(zip)).at(7) & 0x08) != 0; };
     ASSERT_FALSE(flagged(QStringLiteral("sjis.zip")));
     ASSERT_FALSE(flagged(QStringLiteral("utf8.zip")));
     ASSERT_TRUE(flagged(QStringLiteral("flagged.zip")));
@@ -530,7 +524,7 @@ TEST(XADSimpleUnarchiver, NamesAreDecodedInTheEncodingFoundForAllOfThem)
         ASSERT_TRUE(run.unarchiver);
         EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
         for (const QString &name : names)
-            EXPECT_EQ(contents(destination + QLatin1Char('/') + name), name.toUtf8()) << name.toStdString();
+            EXPECT_EQ(FixtureTree::bytesAt(destination + QLatin1Char('/') + name), name.toUtf8()) << name.toStdString();
         const bool japanese = zip == QLatin1String("sjis.zip");
         EXPECT_EQ(delegate.encodingRequests, japanese ? 1 : 0);
         EXPECT_EQ(run.unarchiver->encodingName(),
@@ -578,7 +572,7 @@ TEST(XADSimpleUnarchiver, EncryptedSevenZipNeedsTheRightPassword)
             EXPECT_EQ(run.unarchiver->errorDescription(), QLatin1String(c.description));
             EXPECT_EQ(delegate.passwordRequests, 1);
             if (c.error == XADSimpleUnarchiver::XADNoError) {
-                EXPECT_EQ(contents(destination + "/top/secret.txt"), "the plans");
+                EXPECT_EQ(FixtureTree::bytesAt(destination + "/top/secret.txt"), "the plans");
                 EXPECT_EQ(run.unarchiver->enclosingDirectoryName(), QStringLiteral("top"));
                 QStringList paths;
                 for (const XADExtractedItem &item : run.unarchiver->extractedItems())
@@ -595,7 +589,6 @@ TEST(XADSimpleUnarchiver, EncryptedSevenZipNeedsTheRightPassword)
         }
     }
 }
-
 
 // GNU cpio's newc and crc formats send a file's bytes with its last link;
 // the links before it came out as empty files, reported as extracted.
@@ -619,12 +612,12 @@ TEST(XADSimpleUnarchiver, CpioLinksWhoseBytesComeWithTheLastLinkAllGetThem)
         ASSERT_TRUE(run.unarchiver);
         EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
         for (const char *name : {"one", "two", "d/three"})
-            EXPECT_EQ(contents(destination + QLatin1Char('/') + QLatin1String(name)), data) << name;
+            EXPECT_EQ(FixtureTree::bytesAt(destination + QLatin1Char('/') + QLatin1String(name)), data) << name;
         struct stat one, three;
         ASSERT_EQ(::lstat(QFile::encodeName(destination + "/one").constData(), &one), 0);
         ASSERT_EQ(::lstat(QFile::encodeName(destination + "/d/three").constData(), &three), 0);
         EXPECT_EQ(one.st_ino, three.st_ino);
-        EXPECT_EQ(contents(destination + "/alone"), "alone");
+        EXPECT_EQ(FixtureTree::bytesAt(destination + "/alone"), "alone");
         expectReportedIsOnDisk(*run.unarchiver, destination);
     }
 }
@@ -662,7 +655,7 @@ TEST(XADSimpleUnarchiver, AnEntryThatCannotBeWrittenWholeIsAFailureAndLeavesNoPa
         SCOPED_TRACE(row.name);
         const QString archive = tree.path(QLatin1String(row.name));
         ASSERT_TRUE(runIn(src, row.make));
-        QByteArray bytes = contents(archive);
+        QByteArray bytes = FixtureTree::bytesAt(archive);
         if (row.cutPercent) {
             bytes.truncate(bytes.size() * row.cutPercent / 100);
         } else {
@@ -731,7 +724,7 @@ TEST(XADSimpleUnarchiver, ALinkSevenZipRefusesLeavesNothingBehind)
     EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError);
     EXPECT_EQ(skippedNames(*run.unarchiver), QStringList{QStringLiteral("up")});
     EXPECT_FALSE(FixtureTree::existsAt(destination + "/up"));
-    EXPECT_EQ(contents(destination + "/f"), "inside");
+    EXPECT_EQ(FixtureTree::bytesAt(destination + "/f"), "inside");
     expectReportedIsOnDisk(*run.unarchiver, destination);
     EXPECT_EQ(changesOutside(before, TreeSnapshot::of(tree.root()), destination), QStringList());
 }
@@ -895,7 +888,7 @@ TEST(XADSimpleUnarchiver, SparseEntriesOfEveryFormComeOutWhole)
     ASSERT_TRUE(runIn(src, QStringLiteral("truncate -s 3M sparse && printf '%1' | dd of=sparse conv=notrunc 2>/dev/null && "
                                           "printf '%2' | dd of=sparse bs=1048576 seek=1 conv=notrunc 2>/dev/null")
                                .arg(QString(4096, QLatin1Char('A')), QString(4096, QLatin1Char('B')))));
-    ASSERT_EQ(contents(src + "/sparse"), file);
+    ASSERT_EQ(FixtureTree::bytesAt(src + "/sparse"), file);
     const QList<QPair<QString, QString>> forms = {
         {"gnu", "tar --format=gnu --sparse -cf ../gnu.tar sparse"},
         {"pax-0.0", "tar --format=pax --sparse --sparse-version=0.0 -cf ../pax-0.0.tar sparse"},
@@ -919,8 +912,8 @@ TEST(XADSimpleUnarchiver, SparseEntriesOfEveryFormComeOutWhole)
 
         ASSERT_TRUE(run.unarchiver);
         EXPECT_EQ(run.error, XADSimpleUnarchiver::XADNoError) << run.unarchiver->errorDescription().toStdString();
-        EXPECT_EQ(contents(ours + "/sparse"), contents(theirs + "/sparse"));
-        EXPECT_EQ(contents(ours + "/sparse"), file);
+        EXPECT_EQ(FixtureTree::bytesAt(ours + "/sparse"), FixtureTree::bytesAt(theirs + "/sparse"));
+        EXPECT_EQ(FixtureTree::bytesAt(ours + "/sparse"), file);
         expectReportedIsOnDisk(*run.unarchiver, ours);
     }
 }

@@ -16,11 +16,13 @@ namespace sw::readerwire {
 
 namespace {
 
-bool writeAll(int fd, const char *data, size_t size)
+// Moves all size bytes with io (a send or a read), going on after
+// interruptions and partial moves; false when the peer is gone.
+template <typename Data, typename Io>
+bool whole(Data *data, size_t size, Io io)
 {
     while (size > 0) {
-        // A socket: a peer that is gone is EPIPE here, never SIGPIPE.
-        const ssize_t n = ::send(fd, data, size, MSG_NOSIGNAL);
+        const ssize_t n = io(data, size);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -31,18 +33,15 @@ bool writeAll(int fd, const char *data, size_t size)
     return true;
 }
 
+bool writeAll(int fd, const char *data, size_t size)
+{
+    // A socket: a peer that is gone is EPIPE here, never SIGPIPE.
+    return whole(data, size, [fd](const char *at, size_t left) { return ::send(fd, at, left, MSG_NOSIGNAL); });
+}
+
 bool readAll(int fd, char *data, size_t size)
 {
-    while (size > 0) {
-        const ssize_t n = ::read(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= size_t(n);
-    }
-    return true;
+    return whole(data, size, [fd](char *at, size_t left) { return ::read(fd, at, left); });
 }
 
 void frame(std::string &out, const std::string &payload)
