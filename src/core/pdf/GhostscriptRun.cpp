@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -20,6 +21,8 @@ constexpr qsizetype kErrorTail = 4096;
 // A run whose address space came this close to its cap (in percent) ran
 // into it: gs reports an allocation that failed in many ways, or not at all.
 constexpr qint64 kNearLimitPercent = 90;
+// How long gs at its memory limit may go without finishing a page.
+constexpr qint64 kStallAtMemoryLimitMs = 5000;
 
 QString tr(const char *text, int n = -1)
 {
@@ -169,12 +172,17 @@ void GhostscriptRun::readOutput()
 
 void GhostscriptRun::checkLimits()
 {
-    if (m_limits.pageStall.count() <= 0 || m_sincePage.elapsed() <= m_limits.pageStall.count())
+    // gs that has used up its memory does not always exit: it may go on
+    // failing allocations for ever. At the limit, a short wait for a page
+    // is enough.
+    const QString memory = memoryNote();
+    qint64 allowed = m_limits.pageStall.count();
+    if (!memory.isEmpty())
+        allowed = allowed > 0 ? std::min(allowed, kStallAtMemoryLimitMs) : kStallAtMemoryLimitMs;
+    if (allowed <= 0 || m_sincePage.elapsed() <= allowed)
         return;
     const int seconds = int((m_limits.pageStall.count() + 999) / 1000);
-    const QString stalled = tr("Ghostscript finished no page for %n second(s)", seconds);
-    const QString memory = memoryNote();
-    m_problem = memory.isEmpty() ? stalled : tr("%1, and %2").arg(memory, stalled);
+    m_problem = !memory.isEmpty() ? memory : tr("Ghostscript finished no page for %n second(s)", seconds);
     stop();
 }
 
