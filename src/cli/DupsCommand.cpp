@@ -1,6 +1,7 @@
 #include "DupsCommand.h"
 
 #include "DupCopyLimit.h"
+#include "DupKeeper.h"
 #include "JsonWriter.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
@@ -25,13 +26,17 @@ QString DupsCommand::help() const
                "                         comparing whole contents: faster, but files that differ\n"
                "                         elsewhere are reported as duplicates. Packages are always\n"
                "                         compared by content: their digest holds only item names\n"
-               "  --keep RULE            which copy of each set stays: oldest (earliest modification\n"
-               "                         time, then the shortest path), newest, shortest-path or first\n"
-               "                         (the first found); default: %1 in this layout\n"
-               "  --trash-all-but-first  move every copy of each set but the one kept to the Trash\n"
-               "                         (after a question on a terminal, or with --yes), then report\n"
-               "                         what was moved and what was not (with the reason); without\n"
-               "                         either, the plan is printed and nothing moves\n"
+               "  --keep RULE            which copy of each set stays: original (the copy outside\n"
+               "                         Downloads, the Trash and temporary folders, then one whose\n"
+               "                         name has no copy mark such as \"(1)\" or \"Copy of\", then the\n"
+               "                         oldest, then the one in the deepest folder, then the first\n"
+               "                         found), oldest (earliest modification time, then the shortest\n"
+               "                         path), newest, shortest-path or first (the first found);\n"
+               "                         default: %1 in this layout\n"
+               "  --trash-all-but-first  move every copy of each set but the one --keep keeps to the\n"
+               "                         Trash (after a question on a terminal, or with --yes), then\n"
+               "                         report what was moved and what was not (with the reason);\n"
+               "                         without either, the plan is printed and nothing moves\n"
                "  --yes                  move without asking\n"
                "  --dry-run              show what --trash-all-but-first would move, and move nothing\n"
                "  --help                 show this text\n"
@@ -70,8 +75,9 @@ std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine,
 // As the result page's auto-select: every copy but the one the rule keeps.
 ToolCommand::Plan DupsCommand::plan()
 {
+    const sw::DupKeeper keeper(m_keep);
     for (ORDupDataGroup &group : m_data->dupGroups)
-        sw::DupCopyLimit::setGroupMarked(group, true, sw::dupkeep::keptCopy(group, m_keep));
+        sw::DupCopyLimit::setGroupMarked(group, true, keeper.keptCopy(group));
     return markedItems(m_data->dupGroups);
 }
 

@@ -71,12 +71,40 @@ TEST_F(DupsCommand, QuickTrustsTheSamples)
               (Groups{{"d/a.bin", "d/b.bin"}}));
 }
 
-TEST_F(DupsCommand, NoFolderMeansDocumentsAndMusic)
+TEST_F(DupsCommand, NoFolderMeansTheUsersFoldersWithDesktopAndVideos)
 {
-    tree.text(QStringLiteral("home/Documents/a.pdf"), pattern(4, 30000));
-    tree.text(QStringLiteral("home/Music/a.pdf"), pattern(4, 30000));
-    tree.text(QStringLiteral("home/Videos/a.pdf"), pattern(4, 30000));
-    EXPECT_EQ(groups(json(QStringLiteral("dups"), {})), (Groups{{"home/Documents/a.pdf", "home/Music/a.pdf"}}));
+    const QStringList copies{"home/Desktop/a.pdf", "home/Documents/a.pdf", "home/Music/a.pdf", "home/Videos/a.pdf"};
+    for (const QString &path : copies)
+        tree.text(path, pattern(4, 30000));
+    tree.text(QStringLiteral("home/Other/a.pdf"), pattern(4, 30000));
+    EXPECT_EQ(groups(json(QStringLiteral("dups"), {})), Groups{copies});
+}
+
+// A person keeps the filed copy: not the one in Downloads (though it is the
+// oldest), nor one marked as a copy, nor the one left in the parent folder
+// when the times agree. The best original is the freedesktop default.
+TEST_F(DupsCommand, KeepOriginalPlansToTrashAllButTheFiledCopy)
+{
+    const QList<std::pair<const char *, qint64>> copies{{"home/Documents/report (1).pdf", 1262304000},
+                                                        {"home/Documents/report.pdf", 1420070400},
+                                                        {"home/Documents/Work/report.pdf", 1420070400},
+                                                        {"home/Downloads/report.pdf", 978307200}};
+    for (const auto &[path, time] : copies)
+        ASSERT_TRUE(swtest::setModificationTime(tree.text(QString::fromLatin1(path), pattern(9, 30000)), time));
+    for (const QStringList &keep : {QStringList{QStringLiteral("--keep"), QStringLiteral("original")}, QStringList{}}) {
+        const QJsonObject result = json(
+            QStringLiteral("dups"), QStringList{QStringLiteral("--trash-all-but-first"), QStringLiteral("--dry-run")} + keep);
+        ASSERT_EQ(groups(result).size(), 1);
+        QStringList planned;
+        for (const auto &path : result.value("plan").toArray())
+            planned << path.toString().mid(tree.root().size() + 1);
+        planned.sort();
+        EXPECT_EQ(planned, (QStringList{"home/Documents/report (1).pdf", "home/Documents/report.pdf",
+                                        "home/Downloads/report.pdf"}))
+            << keep.join(u' ').toStdString();
+    }
+    for (const auto &[path, time] : copies)
+        EXPECT_TRUE(tree.exists(QString::fromLatin1(path))) << "--dry-run moved " << path;
 }
 
 TEST_F(DupsCommand, TrashAllButFirstKeepsTheFirstCopyOfEachGroup)
@@ -147,7 +175,6 @@ INSTANTIATE_TEST_SUITE_P(
                       KeepCase{"Oldest", {"--keep=oldest"}, "d/b/the-oldest-copy.bin"},
                       KeepCase{"Newest", {"--keep", "newest"}, "d/d/the-newest.bin"},
                       KeepCase{"ShortestPath", {"--keep", "shortest-path"}, "d/c/s"},
-                      KeepCase{"FreedesktopDefaultIsOldest", {}, "d/b/the-oldest-copy.bin"},
                       KeepCase{"MacosDefaultIsFirst", {"--layout", "macos"}, "d/a/first.bin"}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -211,7 +238,8 @@ TEST_F(DupsCommand, HelpAndUsageErrors)
     EXPECT_EQ(cli({QStringLiteral("dups"), QStringLiteral("--trash")}).code, 2);
     const swtest::CliRun badRule = cli({QStringLiteral("dups"), QStringLiteral("--keep"), QStringLiteral("largest")});
     EXPECT_EQ(badRule.code, 2);
-    EXPECT_TRUE(badRule.err.contains("--keep takes oldest, newest, shortest-path, first")) << badRule.err.toStdString();
+    EXPECT_TRUE(badRule.err.contains("--keep takes original, oldest, newest, shortest-path, first"))
+        << badRule.err.toStdString();
     EXPECT_EQ(cli({QStringLiteral("dups"), QStringLiteral("--keep")}).code, 2);
 }
 

@@ -392,7 +392,8 @@ TEST_F(DupEngine, CopiesTheUserMayNotDeleteAreLeftOut)
 TEST_F(DupEngine, DefaultsFollowTheLayout)
 {
     EXPECT_EQ(ORDupDataCollection::defaultFolders(),
-              (QStringList{home + "/Documents", home + "/Downloads", home + "/Music", home + "/Pictures"}));
+              (QStringList{home + "/Desktop", home + "/Documents", home + "/Downloads", home + "/Music",
+                           home + "/Pictures", home + "/Videos"}));
     ORLayout::set(ORLayout::Kind::MacOS, tree.path(QStringLiteral("root")), home);
     EXPECT_EQ(ORDupDataCollection::defaultFolders(), (QStringList{home + "/Documents", home + "/Music"}));
     const QStringList extensions = ORDupDataCollection::defaultExcludeFiles();

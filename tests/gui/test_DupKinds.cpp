@@ -58,6 +58,9 @@ private slots:
         QTest::newRow("mp3 is music") << file(QStringLiteral("song.mp3")) << DupKind::Music;
         QTest::newRow("pch is a document") << file(QStringLiteral("prefix.pch")) << DupKind::Documents;
         QTest::newRow("PDF in capitals is a document") << file(QStringLiteral("paper.PDF")) << DupKind::Documents;
+        for (const char *office : {"odt", "ods", "odp", "docx", "xlsx", "pptx", "pdf", "rtf", "txt", "md", "epub"})
+            QTest::addRow("office document %s", office)
+                << file(QStringLiteral("letter.") + QLatin1String(office)) << DupKind::Documents;
         QTest::newRow("pages package is a document") << package(QStringLiteral("Letter.pages")) << DupKind::Documents;
         QTest::newRow("application bundle is a package") << package(QStringLiteral("Tool.app")) << DupKind::Packages;
         QTest::newRow("png is a picture") << file(QStringLiteral("photo.png")) << DupKind::Pictures;
@@ -77,7 +80,7 @@ private slots:
     {
         for (const QStringList *list : {&DupKinds::docFormat(), &DupKinds::mediaFormat(), &DupKinds::musicFormat()})
             QCOMPARE(QSet<QString>(list->cbegin(), list->cend()).size(), list->size());
-        QCOMPARE(DupKinds::docFormat().size(), 61);
+        QCOMPARE(DupKinds::docFormat().size(), 67);
         QCOMPARE(DupKinds::mediaFormat().size(), 74);
         QCOMPARE(DupKinds::musicFormat().size(), 44);
         QVERIFY(sw::MediaFormats::isPlayable(QStringLiteral("FLAC")));

@@ -67,16 +67,19 @@ private slots:
         QTest::addColumn<bool>("macos");
         QTest::addColumn<QString>("userDirs");
         QTest::addColumn<QStringList>("folders");
-        const QString films = QStringLiteral("XDG_VIDEOS_DIR=\"$HOME/Filme\"\nXDG_MUSIC_DIR=\"$HOME/Musik\"\n");
+        const QString films = QStringLiteral("XDG_VIDEOS_DIR=\"$HOME/Filme\"\nXDG_MUSIC_DIR=\"$HOME/Musik\"\n"
+                                             "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
         QTest::newRow("large files, freedesktop")
             << "large files" << false << QString() << QStringList{"Documents", "Downloads", "Videos", "Pictures"};
         QTest::newRow("large files, own folders")
             << "large files" << false << films << QStringList{"Documents", "Downloads", "Filme", "Pictures"};
         QTest::newRow("large files, macos") << "large files" << true << QString() << QStringList{"Documents", "Movies"};
         QTest::newRow("duplicates, freedesktop")
-            << "duplicates" << false << QString() << QStringList{"Documents", "Downloads", "Music", "Pictures"};
+            << "duplicates" << false << QString()
+            << QStringList{"Desktop", "Documents", "Downloads", "Music", "Pictures", "Videos"};
         QTest::newRow("duplicates, own folders")
-            << "duplicates" << false << films << QStringList{"Documents", "Downloads", "Musik", "Pictures"};
+            << "duplicates" << false << films
+            << QStringList{"Schreibtisch", "Documents", "Downloads", "Musik", "Pictures", "Filme"};
         QTest::newRow("duplicates, macos") << "duplicates" << true << QString() << QStringList{"Documents", "Music"};
     }
     void freshPageListsTheLayoutsFolders()
@@ -89,6 +92,7 @@ private slots:
         if (!userDirs.isEmpty()) {
             QDir().mkpath(fixture->home(QStringLiteral("Filme")));
             QDir().mkpath(fixture->home(QStringLiteral("Musik")));
+            QDir().mkpath(fixture->home(QStringLiteral("Schreibtisch")));
             fixture->write(QStringLiteral(".config/user-dirs.dirs"), userDirs.toUtf8());
         }
         makePage(tool);

@@ -99,22 +99,28 @@ private slots:
         window->clickSidebar(17);
         QCOMPARE(window->currentPage(), qint64(17));
 
-        // A new scan lists the new result: what was moved is gone.
+        // A new scan lists the new result, opened on its largest band: what
+        // was moved is gone.
         window->page<ORBigViewCter>(17)->scanBut()->click();
         QTRY_COMPARE(window->currentPage(), qint64(19));
+        QCOMPARE(listedNames(), QStringList{"c.mkv"});
+        result->tableView(result->gTableView(), 0);
         QCOMPARE(listedNames(), QStringList{"a.bin"});
     }
 
     void sortOrderLastsWhenTheToolIsLeft()
     {
         scanToResult();
-        QComboBox *sort = window->page<ORBigResultViewCter>(19)->itemObject()->sortPopButton();
+        auto *result = window->page<ORBigResultViewCter>(19);
+        result->tableView(result->gTableView(), 0);
+        QComboBox *sort = result->itemObject()->sortPopButton();
         QCOMPARE(listedNames(), (QStringList{"B.bin", "a.bin"}));
         sort->setCurrentIndex(1);
         emit sort->activated(1);
         window->clickSidebar(13);
         window->clickSidebar(17);
         QCOMPARE(window->currentPage(), qint64(19));
+        result->tableView(result->gTableView(), 0);
         QCOMPARE(listedNames(), (QStringList{"a.bin", "B.bin"}));
     }
 

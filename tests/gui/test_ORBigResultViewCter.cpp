@@ -49,10 +49,16 @@ private:
     {
         return page->selectedSizeField()->text() + QLatin1Char(' ') + page->selectedUnitField()->text();
     }
-    void showPage()
+    void appear()
     {
         page->viewWillAppear();
         page->viewDidAppear();
+    }
+    // Appears, then lists the first band (two files), which most cases use.
+    void showPage()
+    {
+        appear();
+        page->tableView(page->gTableView(), 0);
     }
     static void scan()
     {
@@ -114,6 +120,19 @@ private slots:
         QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Select"));
         QCOMPARE(selectedText(), QStringLiteral("0 B"));
         QVERIFY(!page->delBut()->isEnabled());
+    }
+
+    // The page opens on the band of the largest files, not on the first
+    // listed (the smallest), and Select leaves the shown band shown.
+    void opensOnTheLargestBandWithFiles()
+    {
+        appear();
+        QCOMPARE(items()->dataGroup(), group(1));
+        QCOMPARE(page->gTableView()->currentIndex().row(), 1);
+        QCOMPARE(page->bigGroupField()->text(), QStringLiteral("Size of file between 128M-256M"));
+        QCOMPARE(listedNames(), QStringList{"c.mkv"});
+        page->autoSelectButton()->click();
+        QCOMPARE(items()->dataGroup(), group(1));
     }
 
     void groupCheckSelectsAndClearsItsFiles()

@@ -7,6 +7,7 @@
 #include "ORCellRoles.h"
 #include "ORDupDataCollection.h"
 #include "ORDupResultViewCter.h"
+#include "ORItemTableCellView.h"
 #include "ORNotificationCenter.h"
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
@@ -129,6 +130,8 @@ private slots:
         copies(QStringLiteral("Tool.app/Contents/tool.bin"), 2, noise(40000, 4));
         copies(QStringLiteral("Letter.pages/Index.xml"), 2, noise(17000, 5));
         ORPrefConfig::setStorePath(dir.filePath(QStringLiteral("settings.conf")));
+        // The selection cases keep the first copy found, whatever the copies' times.
+        sw::dupkeep::remember(sw::DupKeepRule::FirstFound);
     }
 
     void init()
@@ -155,7 +158,9 @@ private slots:
 
     void appearsOnAllKindsWithNothingSelected()
     {
-        QCOMPARE(page->titleTextField()->text(), QStringLiteral("ALL DUPLICATES"));
+        const qint64 total = ORDupDataCollection::shareInstance().tempDupData()->dupTotalSize;
+        QCOMPARE(page->titleTextField()->text(),
+                 QStringLiteral("All duplicates: 7 sets, ") + ORUtility::sizeFormatWithNumber(total));
         QCOMPARE(page->bottomBar()->autoSelectButton()->text(), QStringLiteral("Select"));
         QCOMPARE(page->segControl()->selectedSegment(), 0);
         QCOMPARE(page->groupArr().size(), 7);
@@ -281,6 +286,11 @@ private slots:
         for (const ORDupDataItem &copy : report->groupItems)
             QCOMPARE(copy.isDel, !copy.itemPath.endsWith(QLatin1String("c1/Report.docx")));
         QCOMPARE(ORDupResultViewCter(&delegate).keepRulePopUp()->currentText(), QStringLiteral("Newest"));
+        // With nothing remembered the freedesktop layout keeps the best original.
+        ORPrefConfig::removeObject(QStringLiteral("dupKeepRule"));
+        ORDupResultViewCter fresh(&delegate);
+        QCOMPARE(fresh.keepRulePopUp()->itemText(0), QStringLiteral("Best original"));
+        QCOMPARE(fresh.keepRulePopUp()->currentText(), QStringLiteral("Best original"));
         sw::dupkeep::remember(sw::DupKeepRule::FirstFound);
     }
 
@@ -317,6 +327,28 @@ private slots:
         QVERIFY(!page->bottomBar()->delBut()->isEnabled());
         QCOMPARE(page->bottomBar()->totalSizeField()->text() + QLatin1Char(' ') + page->bottomBar()->totalUnitField()->text(),
                  ORUtility::sizeFormatWithNumber(group(QStringLiteral("Holiday.png"))->groupSize));
+        QCOMPARE(page->titleTextField()->text(),
+                 QStringLiteral("Pictures: 1 set, ")
+                     + ORUtility::sizeFormatWithNumber(group(QStringLiteral("Holiday.png"))->groupSize));
+    }
+
+    // Copies share their name: each row shows its own folder and date.
+    void copyRowsShowTheirFolderAndDate()
+    {
+        ORDupDataGroup *report = group(QStringLiteral("Report.docx"));
+        const QDateTime older(QDate(2021, 3, 4), QTime(5, 6));
+        const QDateTime newer(QDate(2024, 11, 30), QTime(22, 15));
+        report->groupItems[0].itemModTime = older.toMSecsSinceEpoch();
+        report->groupItems[1].itemModTime = newer.toMSecsSinceEpoch();
+        page->tableView(page->groupTableView(), row(QStringLiteral("Report.docx")));
+        QVERIFY(page->itemObject()->cellView()->isBigFile);  // drawn as name over folder, with the date
+        for (int copy = 0; copy < 2; ++copy) {
+            QCOMPARE(copyData(copy, sw::NameRole).toString(), QStringLiteral("Report.docx"));
+            QCOMPARE(copyData(copy, sw::PathRole).toString(),
+                     QFileInfo(report->groupItems.at(copy).itemPath).path());
+        }
+        QCOMPARE(copyData(0, sw::DateTextRole).toString(), QLocale().toString(older, QLocale::ShortFormat));
+        QCOMPARE(copyData(1, sw::DateTextRole).toString(), QLocale().toString(newer, QLocale::ShortFormat));
     }
 
     void searchMatchesNamesInAnyCaseAndWidensAgain_data()

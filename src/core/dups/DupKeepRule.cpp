@@ -20,6 +20,7 @@ struct RuleRow
 };
 
 constexpr std::array kRules{
+    RuleRow{DupKeepRule::BestOriginal, "original", QT_TRANSLATE_NOOP("sw::DupKeepRule", "Best original")},
     RuleRow{DupKeepRule::Oldest, "oldest", QT_TRANSLATE_NOOP("sw::DupKeepRule", "Oldest")},
     RuleRow{DupKeepRule::Newest, "newest", QT_TRANSLATE_NOOP("sw::DupKeepRule", "Newest")},
     RuleRow{DupKeepRule::ShortestPath, "shortest-path", QT_TRANSLATE_NOOP("sw::DupKeepRule", "Shortest path")},
@@ -37,7 +38,7 @@ const QString kStoreKey = QStringLiteral("dupKeepRule");
 
 DupKeepRule defaultRule()
 {
-    return ORLayout::isMacOS() ? DupKeepRule::FirstFound : DupKeepRule::Oldest;
+    return ORLayout::isMacOS() ? DupKeepRule::FirstFound : DupKeepRule::BestOriginal;
 }
 
 QString key(DupKeepRule rule)
@@ -61,32 +62,17 @@ QStringList keys()
     return all;
 }
 
+QList<DupKeepRule> rules()
+{
+    QList<DupKeepRule> all;
+    for (const RuleRow &r : kRules)
+        all.append(r.rule);
+    return all;
+}
+
 QString title(DupKeepRule rule)
 {
     return QCoreApplication::translate("sw::DupKeepRule", row(rule).title);
-}
-
-qsizetype keptCopy(const ORDupDataGroup &group, DupKeepRule rule)
-{
-    const QList<ORDupDataItem> &copies = group.groupItems;
-    if (copies.isEmpty())
-        return -1;
-    // Ties keep the earlier copy: min_element returns the first of equals.
-    auto shorter = [](const ORDupDataItem &a, const ORDupDataItem &b) { return a.itemPath.size() < b.itemPath.size(); };
-    auto pick = [&](auto less) { return std::min_element(copies.cbegin(), copies.cend(), less) - copies.cbegin(); };
-    switch (rule) {
-    case DupKeepRule::Oldest:
-        return pick([&](const ORDupDataItem &a, const ORDupDataItem &b) {
-            return a.itemModTime != b.itemModTime ? a.itemModTime < b.itemModTime : shorter(a, b);
-        });
-    case DupKeepRule::Newest:
-        return pick([&](const ORDupDataItem &a, const ORDupDataItem &b) {
-            return a.itemModTime != b.itemModTime ? a.itemModTime > b.itemModTime : shorter(a, b);
-        });
-    case DupKeepRule::ShortestPath: return pick(shorter);
-    case DupKeepRule::FirstFound: break;
-    }
-    return 0;
 }
 
 DupKeepRule remembered()

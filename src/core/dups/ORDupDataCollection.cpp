@@ -58,8 +58,8 @@ QStringList ORDupDataCollection::defaultFolders()
 {
     if (ORLayout::isMacOS())
         return {ORLayout::homePath(QStringLiteral("Documents")), ORLayout::homePath(QStringLiteral("Music"))};
-    return sw::finder::userFolders(
-        {QStringLiteral("DOCUMENTS"), QStringLiteral("DOWNLOAD"), QStringLiteral("MUSIC"), QStringLiteral("PICTURES")});
+    return sw::finder::userFolders({QStringLiteral("DESKTOP"), QStringLiteral("DOCUMENTS"), QStringLiteral("DOWNLOAD"),
+                                    QStringLiteral("MUSIC"), QStringLiteral("PICTURES"), QStringLiteral("VIDEOS")});
 }
 
 QStringList ORDupDataCollection::defaultExcludeFolders()

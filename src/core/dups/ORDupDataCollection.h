@@ -105,9 +105,9 @@ public:
     void doDelDups();
 
     // What the pages and the command line scan unless told otherwise: the
-    // user's documents, downloads, music and pictures (macos layout:
-    // documents and music), hidden folders and docsets left out, and 35
-    // extensions (those of the large-file finder, "tif", "jpeg").
+    // user's desktop, documents, downloads, music, pictures and videos
+    // (macos layout: documents and music), hidden folders and docsets left
+    // out, and 35 extensions (those of the large-file finder, "tif", "jpeg").
     static QStringList defaultFolders();
     static QStringList defaultExcludeFolders();
     static QStringList defaultExcludeFiles();

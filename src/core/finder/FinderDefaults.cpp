@@ -29,6 +29,7 @@ QStringList defaultExcludeFiles()
 QStringList userFolders(const QStringList &keys)
 {
     static const QHash<QString, QString> englishNames = {
+        {QStringLiteral("DESKTOP"), QStringLiteral("Desktop")},
         {QStringLiteral("DOCUMENTS"), QStringLiteral("Documents")},
         {QStringLiteral("DOWNLOAD"), QStringLiteral("Downloads")},
         {QStringLiteral("MUSIC"), QStringLiteral("Music")},

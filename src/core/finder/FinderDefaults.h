@@ -10,8 +10,8 @@ namespace sw::finder {
 QStringList defaultExcludeFolders();
 QStringList defaultExcludeFiles();
 
-// The layout's user folders named by their XDG keys ("DOCUMENTS", "DOWNLOAD",
-// "MUSIC", "PICTURES", "VIDEOS"), each once, in the order given: the
+// The layout's user folders named by their XDG keys ("DESKTOP", "DOCUMENTS",
+// "DOWNLOAD", "MUSIC", "PICTURES", "VIDEOS"), each once, in the order given: the
 // folders user-dirs.dirs names, else the English names in the home.
 QStringList userFolders(const QStringList &keys);
 

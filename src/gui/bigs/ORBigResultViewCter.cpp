@@ -17,3 +17,13 @@ void ORBigResultViewCter::updateBigGroupCheckStatus(int groupRow, int)
 {
     updateGroupCheckStatus(groupRow);
 }
+
+int ORBigResultViewCter::openingRow() const
+{
+    // Band 0 holds the largest files; the result lists only bands with files.
+    int best = 0;
+    for (int row = 1; row < groupModel()->rowCount(); ++row)
+        if (groupModel()->group(row)->bigID < groupModel()->group(best)->bigID)
+            best = row;
+    return best;
+}

@@ -22,4 +22,8 @@ public:
     void updateBigGroupCheckStatus(int groupRow, int itemRow) override;
 
     QLabel *bigGroupField() const { return groupInfoField(); }
+
+protected:
+    // The band of the largest files found: what is worth a look first.
+    int openingRow() const override;
 };

@@ -2,7 +2,9 @@
 
 #include "Thumbnails.h"
 
+#include <QDateTime>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace sw {
 
@@ -15,6 +17,11 @@ DupItemModel::DupItemModel(QObject *parent) : GroupItemModel(parent)
     });
 }
 
+QString DupItemModel::modDateText(qint64 msSinceEpoch)
+{
+    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(msSinceEpoch), QLocale::ShortFormat);
+}
+
 QVariant DupItemModel::data(const QModelIndex &index, int role) const
 {
     const qsizetype i = itemIndex(index.row());
@@ -23,9 +30,11 @@ QVariant DupItemModel::data(const QModelIndex &index, int role) const
     const ORDupDataItem &item = group()->groupItems.at(i);
     switch (role) {
     case Qt::DisplayRole:
-    case NameRole:
-        // Copies share their name; where each one lies tells them apart.
-        return QStringLiteral("%1  \u2014  %2").arg(item.itemName, displayPath(QFileInfo(item.itemPath).path()));
+    case NameRole: return item.itemPath.section(QLatin1Char('/'), -1);
+    // Copies mostly share their name: the folder and the date tell them
+    // apart, and are what the keep rules judge.
+    case PathRole: return displayPath(QFileInfo(item.itemPath).path());
+    case DateTextRole: return modDateText(item.itemModTime);
     case Qt::ToolTipRole:
         return KeepOneCopy::isItemCheckable(*group(), i) || item.isDel
                    ? item.itemPath

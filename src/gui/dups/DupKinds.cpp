@@ -26,6 +26,9 @@ const QStringList &DupKinds::docFormat()
         QStringLiteral("prc"),    QStringLiteral("chm"),     QStringLiteral("txt"),        QStringLiteral("md"),
         QStringLiteral("sdef"),   QStringLiteral("common"),  QStringLiteral("json"),       QStringLiteral("hpp"),
         QStringLiteral("ipp"),
+        // The office documents of the Linux desktop and their exchange formats.
+        QStringLiteral("odt"),    QStringLiteral("ods"),     QStringLiteral("odp"),        QStringLiteral("xlsx"),
+        QStringLiteral("xls"),    QStringLiteral("epub"),
     };
     return list;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DupCopyLimit.h"
-#include "DupKeepRule.h"
+#include "DupKeeper.h"
 #include "ORSelection.h"
 
 namespace sw {
@@ -34,10 +34,10 @@ struct KeepOneCopy
         return index >= 0 && index < group.groupItems.size()
                && DupCopyLimit::setCopyMarked(group, index, !group.groupItems.at(index).isDel);
     }
-    // Every copy but the one the rule keeps, or none.
-    static void setGroupMarked(ORDupDataGroup &group, bool marked, DupKeepRule rule = DupKeepRule::FirstFound)
+    // Every copy but the one the keeper keeps, or none.
+    static void setGroupMarked(ORDupDataGroup &group, bool marked, const DupKeeper &keeper = DupKeeper())
     {
-        DupCopyLimit::setGroupMarked(group, marked, marked ? dupkeep::keptCopy(group, rule) : 0);
+        DupCopyLimit::setGroupMarked(group, marked, marked ? keeper.keptCopy(group) : 0);
     }
 };
 

@@ -16,6 +16,9 @@ ORDupResultItemObject::ORDupResultItemObject(QWidget *parent) : FamilyItemList(d
     // The page searches and sorts the groups; a group's copies are alike.
     setItemToolsShown(false);
     cellView()->isPreview = true;
+    // Drawn as the large files are: the name over the folder, the date
+    // beside the size.
+    cellView()->isBigFile = true;
     auto *column = static_cast<QVBoxLayout *>(layout());
     m_caption = PageStyle::heading(QString(), this, 13);
     m_caption->setObjectName(QStringLiteral("copyCaption"));

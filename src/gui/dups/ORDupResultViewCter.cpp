@@ -3,6 +3,7 @@
 #include "DupGroupCellView.h"
 #include "DupKindBar.h"
 #include "DupNotifications.h"
+#include "ORUtility.h"
 #include "ORImage.h"
 #include "PreviewPane.h"
 #include "SegmentedControl.h"
@@ -85,18 +86,24 @@ QComboBox *ORDupResultViewCter::buildKeepRulePopUp()
 {
     m_keepRulePopUp = new QComboBox(bottomBar());
     m_keepRulePopUp->setObjectName(QStringLiteral("keepRulePopUp"));
-    m_keepRulePopUp->setToolTip(tr("Which copy of each group Select keeps"));
-    for (DupKeepRule rule : {DupKeepRule::Oldest, DupKeepRule::Newest, DupKeepRule::ShortestPath, DupKeepRule::FirstFound})
+    m_keepRulePopUp->setToolTip(
+        tr("Which copy of each group Select keeps. Best original keeps the copy outside Downloads, the Trash and "
+           "temporary folders, without a copy mark such as \"(1)\" in its name, the oldest, in the deepest folder."));
+    for (DupKeepRule rule : dupkeep::rules())
         m_keepRulePopUp->addItem(dupkeep::title(rule), int(rule));
     m_keepRulePopUp->setCurrentIndex(m_keepRulePopUp->findData(int(dupkeep::remembered())));
-    connect(m_keepRulePopUp, &QComboBox::activated, this,
-            [this](int index) { dupkeep::remember(DupKeepRule(m_keepRulePopUp->itemData(index).toInt())); });
+    m_keeper = DupKeeper(dupkeep::remembered());
+    connect(m_keepRulePopUp, &QComboBox::activated, this, [this](int index) {
+        const auto rule = DupKeepRule(m_keepRulePopUp->itemData(index).toInt());
+        dupkeep::remember(rule);
+        m_keeper = DupKeeper(rule);
+    });
     return m_keepRulePopUp;
 }
 
 void ORDupResultViewCter::markGroup(ORDupDataGroup &group, bool marked)
 {
-    KeepOneCopy::setGroupMarked(group, marked, DupKeepRule(m_keepRulePopUp->currentData().toInt()));
+    KeepOneCopy::setGroupMarked(group, marked, m_keeper);
 }
 
 // Under the title: the kinds' bar, then the copies or the preview.
@@ -142,8 +149,9 @@ void ORDupResultViewCter::viewWillAppear()
     if (ORDupData *data = groupModel()->result().get())
         m_kinds = DupKinds::classify(data->dupGroups);
     m_kindBar->setPies(m_kinds.pies);
-    titleTextField()->setText(tr("ALL DUPLICATES"));
-    infoTextField()->setText(tr("All Files A Files"));
+    // The places the best original avoids are read again: the user's
+    // folders may have moved since the page was last shown.
+    m_keeper = DupKeeper(DupKeepRule(m_keepRulePopUp->currentData().toInt()));
     m_detailStack->setCurrentWidget(m_segControlMode->selectedSegment() == PreviewMode
                                         ? m_previewBox
                                         : static_cast<QWidget *>(itemObject()));
@@ -273,12 +281,22 @@ void ORDupResultViewCter::startSearch(const QString &text)
     listGroups(listed);
 }
 
+// The sets listed and their size, as the header and the total below.
 void ORDupResultViewCter::showTotal()
 {
     qint64 total = 0;
     for (const ORDupDataGroup *group : groupArr())
         total += group->groupSize;
     bottomBar()->showTotalSize(total);
+    const int segment = m_segControl->selectedSegment();
+    const QString kind = segment > AllKinds ? DupKinds::title(DupKind(segment - 1)) : tr("All duplicates");
+    const int sets = int(groupArr().size());
+    // English reads "1 set" without a translation file; a translation gives
+    // its own plural forms of either text.
+    //: The kind listed ("All duplicates", "Documents", ...), the number of sets and their size
+    const QString header = sets == 1 ? tr("%1: %n set, %2", nullptr, sets) : tr("%1: %n sets, %2", nullptr, sets);
+    titleTextField()->setText(header.arg(kind, ORUtility::sizeFormatWithNumber(total)));
+    infoTextField()->setText(tr("Each set holds copies of one file. Select keeps one copy of each set."));
 }
 
 // --- modes and previews -----------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DupGroupModel.h"
+#include "DupKeeper.h"
 #include "DupKinds.h"
 #include "ORDupDataCollection.h"
 #include "ORDupResultItemObject.h"
@@ -89,6 +90,7 @@ private:
     QLineEdit *m_searchField = nullptr;
     sw::DupKindBar *m_kindBar = nullptr;
     QComboBox *m_keepRulePopUp = nullptr;
+    sw::DupKeeper m_keeper;  // the pop-up's rule, ready for every group
     QStackedWidget *m_detailStack = nullptr;
     QWidget *m_previewBox = nullptr;
     QLabel *m_previewCaption = nullptr;

@@ -73,7 +73,7 @@ public:
         if (data != m_groupModel->result())
             m_itemObject->forgetGroup();
         m_groupModel->setResult(data);
-        if (Group *first = m_groupModel->group(0))
+        if (Group *first = m_groupModel->group(openingRow()))
             m_groupTitleField->setText(first->groupName);
     }
 
@@ -82,7 +82,7 @@ public:
         const auto data = m_groupModel->result();
         if (!data)
             return;
-        announceGroup(0);
+        announceGroup(openingRow());
         updateSelectedSize();
         // The select-all button names what it will do with the selection as it is.
         bottomBar()->setAutoSelectTitle((*data).*Traits::selectedSize == 0);
@@ -113,7 +113,9 @@ public:
             if (Policy::isGroupCheckable(*group))
                 markGroup(*group, select);
         updateSelectedSize();
-        announceGroup(0);
+        // The group shown stays shown, its boxes now ticked or cleared.
+        const int shown = m_groupModel->rowOf(m_itemObject->dataGroup());
+        announceGroup(shown >= 0 ? shown : openingRow());
         m_groupModel->refresh();
     }
 
@@ -170,6 +172,8 @@ protected:
         if constexpr (requires { group->groupInfo; })
             m_groupInfoField->setText(group->groupInfo);
     }
+    // The group shown when the page appears.
+    virtual int openingRow() const { return 0; }
     // What the auto-select and a group's check button do to one group.
     virtual void markGroup(Group &group, bool marked) { Policy::setGroupMarked(group, marked); }
     void forgetResult() override
