@@ -213,6 +213,10 @@ void TestORFileIntroViewCter::passwordPanel()
     QFile secret(data->fileGroups.first().filePath);
     QVERIFY(secret.open(QIODevice::ReadOnly));
     QCOMPARE(secret.readAll(), QByteArray("top secret"));
+    // Opened anew from the sidebar, the page shows no result: its files go.
+    page.or_Status(0);
+    QCOMPARE(QDir(fixture.path(QStringLiteral("tmp"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 // TMPDIR naming a folder that does not exist sent the extraction into the

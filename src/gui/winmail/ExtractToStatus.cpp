@@ -24,7 +24,7 @@ ExtractToStatus::ExtractToStatus(QWidget *parent) : QWidget(parent)
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(10);
-    m_statusField = PageStyle::muted(QString(), this, 11);
+    m_statusField = PageStyle::muted(QString(), this, 10);
     m_statusField->setObjectName(QStringLiteral("extractToStatusField"));
     m_statusField->setWordWrap(true);
     m_statusField->setTextInteractionFlags(Qt::TextSelectableByMouse);

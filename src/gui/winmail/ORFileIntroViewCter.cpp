@@ -124,8 +124,12 @@ void ORFileIntroViewCter::or_Status(int status)
     if (status == 0 && isExtracting())
         return;
     m_stack->setCurrentWidget(status == 0 ? m_idleView : m_busyView);
-    if (status == 0)
+    if (status == 0) {
         m_errorField->clear();
+        // Opened anew from the sidebar: the result shown before is no
+        // page's any more, and its extracted files go.
+        m_collection.startOver();
+    }
 }
 
 void ORFileIntroViewCter::viewWillAppear()
