@@ -20,9 +20,9 @@ namespace {
 const char kUsage[] =
     "Usage: sweepwright-cli extract FILE [-C DIR] [options]\n"
     "Extracts an archive (zip, 7z, rar, tar and its compressed forms, iso, cab, lzh...)\n"
-    "or a winmail.dat file. Without -C it goes into a new folder in the temporary\n"
-    "folder and a single top-level item is moved out beside it, as on the Archives\n"
-    "page; the destination is printed.\n"
+    "or a winmail.dat file. Without -C it goes into a folder named after FILE in a\n"
+    "new private folder in the temporary folder, as on the Archives page; the\n"
+    "destination is printed.\n"
     "\n"
     "  -C DIR               write the entries into DIR exactly as the archive names\n"
     "                       them; DIR is made when its parent exists, and a link to\n"
@@ -30,7 +30,8 @@ const char kUsage[] =
     "  --password-file F    the password is the first line of F\n"
     "  --password-stdin     the password is the first line of standard input\n"
     "                       Without either it is asked for on the terminal, if there\n"
-    "                       is one; only an archive that needs one asks.\n"
+    "                       is one (three times at most); only an archive that needs\n"
+    "                       one asks.\n"
     "  --encoding NAME      decode names that are not UTF-8 with NAME, an ICU\n"
     "                       converter name or alias (Shift_JIS, GBK, windows-1252...);\n"
     "                       \"auto\" lets the detector decide; \"list\" prints the common\n"
@@ -113,6 +114,8 @@ std::optional<QString> ExtractCommand::configurePassword(const CliOptions &optio
     m_passwordFrom = fromFile ? PasswordFrom::File : fromStdin ? PasswordFrom::Stdin : PasswordFrom::Terminal;
     m_password.reset();
     m_passwordMissing = false;
+    m_wrongPassword.clear();
+    m_retries = 0;
     if (!fromFile)
         return std::nullopt;
     QString problem;
@@ -194,7 +197,7 @@ bool ExtractCommand::runExtraction(sw::ExtractionOutcome &outcome)
     QEventLoop loop;
     ORDispatch::global(ORDispatch::Priority::Default, [&] {
         outcome = ORFileDataCollection::shareInstance().extract(
-            m_request, [&] { return password(job, showProgress); }, job);
+            m_request, [&](const QString &problem) { return password(job, showProgress, problem); }, job);
         ORDispatch::main([&loop] { loop.quit(); });
     });
     loop.exec();
@@ -202,10 +205,17 @@ bool ExtractCommand::runExtraction(sw::ExtractionOutcome &outcome)
     return interrupt.fired();
 }
 
-// Called on the worker when the archive needs a password.
+// Called on the worker when the archive needs a password, and again with
+// the problem after a wrong one: the terminal asks again, a few times; a
+// file or standard input has given its one answer.
 std::optional<QString> ExtractCommand::password(const sw::JobControl &job,
-                                                const std::function<void(bool)> &showProgress)
+                                                const std::function<void(bool)> &showProgress, const QString &problem)
 {
+    constexpr int kTerminalTries = 3;
+    if (!problem.isEmpty() && (m_passwordFrom != PasswordFrom::Terminal || ++m_retries >= kTerminalTries)) {
+        m_wrongPassword = problem;
+        return std::nullopt;
+    }
     std::optional<QString> answer;
     switch (m_passwordFrom) {
     case PasswordFrom::File:
@@ -217,6 +227,8 @@ std::optional<QString> ExtractCommand::password(const sw::JobControl &job,
         if (!clipassword::canAsk())
             break;
         showProgress(false);
+        if (!problem.isEmpty())
+            std::fprintf(stderr, "%s\n", qUtf8Printable(problem));
         answer = clipassword::askOnTerminal(
             QStringLiteral("Password for %1: ").arg(QFileInfo(m_request.source).fileName()), job);
         showProgress(true);
@@ -228,6 +240,8 @@ std::optional<QString> ExtractCommand::password(const sw::JobControl &job,
 
 QString ExtractCommand::failureText(const sw::ExtractionOutcome &outcome) const
 {
+    if (!m_wrongPassword.isEmpty())
+        return m_wrongPassword;
     if (m_passwordMissing)
         return QStringLiteral("Password required");
     const QString why = outcome.detail.isEmpty() ? outcome.message : outcome.detail;

@@ -10,8 +10,8 @@
 
 // `sweepwright-cli extract FILE [-C DIR] [options]`: extracts an archive or a
 // winmail.dat file with the application's engine. Without -C it goes where
-// the archive page puts it (a fresh temporary folder, a single top-level
-// item moved out beside it) and the destination is printed; with -C the
+// the archive page puts it (a folder named after the file in a fresh
+// private temporary folder) and the destination is printed; with -C the
 // entries are written into DIR as the archive names them. --list writes
 // nothing. The password is asked for only when the archive needs one.
 //   0    extracted (or listed)
@@ -39,7 +39,8 @@ private:
     // Runs the extraction on a worker while the progress line and Ctrl-C
     // are served here; true when Ctrl-C stopped it.
     bool runExtraction(sw::ExtractionOutcome &outcome);
-    std::optional<QString> password(const sw::JobControl &job, const std::function<void(bool)> &showProgress);
+    std::optional<QString> password(const sw::JobControl &job, const std::function<void(bool)> &showProgress,
+                                    const QString &problem);
     QString failureText(const sw::ExtractionOutcome &outcome) const;
 
     sw::ExtractionRequest m_request;
@@ -49,4 +50,6 @@ private:
     PasswordFrom m_passwordFrom = PasswordFrom::Terminal;
     std::optional<QString> m_password;  // read from the file
     bool m_passwordMissing = false;     // asked for, and nobody could give one
+    QString m_wrongPassword;            // why the last password given was refused
+    int m_retries = 0;                  // passwords asked for again on the terminal
 };

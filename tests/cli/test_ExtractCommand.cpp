@@ -101,7 +101,7 @@ protected:
     QString tmp;
 };
 
-TEST_F(ExtractCommand, MinusCWritesAsNamedElseTheTopFolderMovesBesideTheTemporaryOne)
+TEST_F(ExtractCommand, MinusCWritesAsNamedElseAFolderNamedAfterTheArchiveInAPrivateOne)
 {
     const QString zip = topZip();
     const QString out = tree.path(QStringLiteral("out"));  // missing: made, its parent is there
@@ -125,14 +125,16 @@ TEST_F(ExtractCommand, MinusCWritesAsNamedElseTheTopFolderMovesBesideTheTemporar
               (QStringList{"dir top 0", "dir top/sub 0", "file top/a.txt 5", "file top/sub/b.bin 3"}));
     EXPECT_EQ(entries(tmp), QStringList());
 
-    // Without -C: the single top folder ends up beside the temporary folder,
-    // which goes, and its path is the one line printed.
+    // Without -C: a folder named after the archive inside a new temporary
+    // folder, and its path is the one line printed.
     const CliRun paged = extract({zip});
     ASSERT_EQ(paged.code, 0) << paged.err.toStdString();
     const QString destination = QString::fromLocal8Bit(paged.out).trimmed();
-    EXPECT_EQ(QFileInfo(destination).path(), QFileInfo(tmp).canonicalFilePath());
-    EXPECT_EQ(entries(tmp), QStringList{QFileInfo(destination).fileName()});
-    EXPECT_EQ(swtest::FixtureTree::bytesAt(destination + QStringLiteral("/sub/b.bin")), "abc");
+    const QFileInfo temporary(QFileInfo(destination).path());
+    EXPECT_EQ(temporary.path(), QFileInfo(tmp).canonicalFilePath());
+    EXPECT_EQ(entries(tmp), QStringList{temporary.fileName()});
+    EXPECT_EQ(QFileInfo(destination).fileName(), QFileInfo(zip).completeBaseName());
+    EXPECT_EQ(swtest::FixtureTree::bytesAt(destination + QStringLiteral("/top/sub/b.bin")), "abc");
 }
 
 TEST_F(ExtractCommand, TarWritingThroughALinkToOutsideLeavesOutsideUntouchedAndReportsTheSkip)

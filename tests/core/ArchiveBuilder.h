@@ -97,6 +97,28 @@ public:
                && process.exitCode() == 0;
     }
 
+    // Makes a zip (one whose data holds no zip signature: stored test
+    // data) look written by an MS-DOS or Windows tool: every entry of its
+    // central directory names host 0 in its "version made by", and no name
+    // is flagged UTF-8.
+    static bool markMadeOnDos(const QString &path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite))
+            return false;
+        QByteArray bytes = file.readAll();
+        const auto patch = [&bytes](const QByteArray &signature, qsizetype flagsAt, qsizetype hostAt) {
+            for (qsizetype at = bytes.indexOf(signature); at >= 0; at = bytes.indexOf(signature, at + 4)) {
+                bytes[at + flagsAt + 1] = char(bytes.at(at + flagsAt + 1) & ~0x08);  // bit 11
+                if (hostAt > 0)
+                    bytes[at + hostAt] = 0;
+            }
+        };
+        patch(QByteArray("PK\x03\x04", 4), 6, 0);
+        patch(QByteArray("PK\x01\x02", 4), 8, 5);
+        return file.seek(0) && file.write(bytes) == bytes.size();
+    }
+
 private:
     struct Entry
     {

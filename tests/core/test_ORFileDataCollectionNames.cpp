@@ -1,8 +1,10 @@
 // The extractor's engine on archives whose names a Russian or a Japanese
 // system stored in its legacy encoding: GNU tar and bsdtar pack files that
-// carry those very bytes as names, and the names come out as they were
-// typed for a user of that language, under the default settings.
+// carry those very bytes as names, and zips as DOS and Windows tools write
+// them, and the names come out as they were typed for a user of that
+// language, under the default settings.
 
+#include "ArchiveBuilder.h"
 #include "FixtureTree.h"
 #include "JobControl.h"
 #include "ORFileDataCollection.h"
@@ -125,4 +127,39 @@ TEST_F(ORFileDataCollectionNamesTest, EucJpNamesInACpioComeOutJapaneseForAJapane
     EXPECT_EQ(outcome.encoding, QStringLiteral("EUC-JP"));
     for (const QString &name : names)
         EXPECT_EQ(swtest::FixtureTree::bytesAt(tree.path(QStringLiteral("ja/") + name)), name.toUtf8()) << name.toStdString();
+}
+
+// A zip from a Windows tool stores names in the DOS code page of the
+// system's language, with no UTF-8 flag: cp866 on a Russian one, cp437 on
+// an English one. The detector took those German names for windows-1252
+// ("Pr„sentation.ppt", "šbersicht.xls"), which reads them without a fault.
+TEST_F(ORFileDataCollectionNamesTest, NamesOfAZipFromADosToolComeOutInTheUsersDosCodePage)
+{
+    struct Row
+    {
+        const char *language;
+        const char *encoding;
+        QStringList names;
+    };
+    const Row rows[] = {
+        {"ru", "cp866", {QStringLiteral("ОТЧЕТ.TXT"), QStringLiteral("ПРИКАЗ.DOC"), QStringLiteral("СЧЕТ/МАРТ.XLS")}},
+        {"en", "cp437", {QStringLiteral("Präsentation.ppt"), QStringLiteral("Übersicht.xls"), QStringLiteral("Größe/Maße.txt")}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.language);
+        QStringEncoder encoder(row.encoding);
+        swtest::ArchiveBuilder zip(QStringLiteral("zip"), true);
+        for (const QString &name : row.names)
+            zip.file(encoder.encode(name), name.toUtf8());
+        const QString archive = tree.path(QStringLiteral("%1.zip").arg(QLatin1String(row.language)));
+        ASSERT_TRUE(zip.write(archive));
+        ASSERT_TRUE(swtest::ArchiveBuilder::markMadeOnDos(archive));
+
+        const sw::ExtractionOutcome outcome = extract(archive, row.language);
+        ASSERT_EQ(outcome.status, Status::Extracted) << outcome.detail.toStdString();
+        EXPECT_EQ(outcome.encoding, QLatin1String(row.encoding));
+        for (const QString &name : row.names)
+            EXPECT_EQ(swtest::FixtureTree::bytesAt(outcome.destination + QLatin1Char('/') + name), name.toUtf8())
+                << name.toStdString();
+    }
 }

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSet>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
@@ -22,8 +23,6 @@
 #include <optional>
 
 namespace {
-
-const QString kPasswordError = QStringLiteral("Unarchive error or password error, try again!");
 
 // Drags the paths onto the view and drops them; answers whether the drop was taken.
 bool dropPaths(QWidget *view, const QStringList &paths)
@@ -42,34 +41,50 @@ bool dropPaths(QWidget *view, const QStringList &paths)
     return enter.isAccepted() && drop.isAccepted();
 }
 
-// Answers the password panel the next time it is up: with a password, or
-// with Cancel when there is none. The panel runs its own event loop, so
-// the answer comes from a timer that fires inside it.
-class PasswordAnswer : public QObject
+// Answers the password panel each time it waits, with the next of the
+// answers (a password, or Cancel for nullopt), and notes what it showed.
+// The panel runs its own event loop, so the answers come from a timer
+// that fires inside it.
+class PasswordAnswers : public QObject
 {
 public:
-    explicit PasswordAnswer(std::optional<QString> password) : m_password(std::move(password))
+    explicit PasswordAnswers(QList<std::optional<QString>> answers) : m_answers(std::move(answers))
     {
         auto *timer = new QTimer(this);
         connect(timer, &QTimer::timeout, this, [this, timer] {
             auto *panel = qobject_cast<PasswordPanel *>(QApplication::activeModalWidget());
-            if (!panel || !panel->isVisible())
+            if (!panel || !panel->isWaiting() || m_answers.isEmpty())
                 return;
-            timer->stop();
-            ++asked;
-            if (m_password) {
-                panel->passwordField()->setText(*m_password);
-                panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            if (!panels.contains(panel))
+                panel->installEventFilter(this);
+            panels << panel;
+            problems << panel->problemField()->text();
+            const std::optional<QString> answer = m_answers.takeFirst();
+            if (m_answers.isEmpty())
+                timer->stop();
+            if (answer) {
+                panel->passwordField()->setText(*answer);
+                panel->buttons()->button(QDialogButtonBox::Ok)->click();
             } else {
-                panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+                panel->buttons()->button(QDialogButtonBox::Cancel)->click();
             }
         });
         timer->start(20);
     }
-    int asked = 0;
+    QList<PasswordPanel *> panels;  // the panel of each answer
+    QStringList problems;           // what it said under the field then
+    int hidden = 0;                 // times a panel went out of sight
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide)
+            ++hidden;
+        return QObject::eventFilter(watched, event);
+    }
 
 private:
-    std::optional<QString> m_password;
+    QList<std::optional<QString>> m_answers;
 };
 
 }  // namespace
@@ -148,17 +163,20 @@ void TestORFileIntroViewCter::twoZipsDroppedExtractTheFirst()
 
 void TestORFileIntroViewCter::passwordPanel_data()
 {
-    QTest::addColumn<QString>("password");  // empty: Cancel
-    QTest::addColumn<QString>("error");
-    QTest::newRow("right") << QStringLiteral("s3cret") << QString();
-    QTest::newRow("wrong") << QStringLiteral("guess") << kPasswordError;
-    QTest::newRow("cancel") << QString() << QString();
+    QTest::addColumn<QStringList>("answers");  // empty: Cancel
+    QTest::addColumn<bool>("extracted");
+    QTest::newRow("right") << QStringList{"s3cret"} << true;
+    QTest::newRow("wrong, then right") << QStringList{"guess", "s3cret"} << true;
+    QTest::newRow("wrong twice, then cancel") << QStringList{"guess", "guess", ""} << false;
+    QTest::newRow("cancel") << QStringList{""} << false;
 }
 
+// A wrong password dropped the page back to its start with an error: now
+// the panel stays up, says "Wrong password", and takes another or Cancel.
 void TestORFileIntroViewCter::passwordPanel()
 {
-    QFETCH(QString, password);
-    QFETCH(QString, error);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, extracted);
     ArchiveFixture fixture;
     const QString locked = fixture.zip(QStringLiteral("locked.zip"), {{QStringLiteral("secret.txt"), "top secret"}},
                                        QStringLiteral("s3cret"));
@@ -167,32 +185,38 @@ void TestORFileIntroViewCter::passwordPanel()
     page.resize(1100, 720);
     page.show();
 
-    const bool extracted = password == QStringLiteral("s3cret");
-    {
-        PasswordAnswer answer(password.isEmpty() ? std::nullopt : std::optional<QString>(password));
-        page.gotoNext({locked});
-        QVERIFY(!delegate.sidebarEnabled);
-        QTRY_VERIFY(!page.isExtracting());
-        QCOMPARE(answer.asked, 1);
+    QList<std::optional<QString>> given;
+    QStringList shown;
+    for (const QString &answer : answers) {
+        given << (answer.isEmpty() ? std::nullopt : std::optional<QString>(answer));
+        shown << (shown.isEmpty() ? QString() : QStringLiteral("Wrong password"));
     }
-    QVERIFY(delegate.sidebarEnabled);
-    QCOMPARE(page.passwordErrorField()->text(), error);
-    QCOMPARE(delegate.pages, extracted ? QList<qint64>{sw::ArchivesResultPage} : QList<qint64>{});
-    QVERIFY(page.briefView()->isVisible());
-    QVERIFY(!page.circleSlot()->circleView());
-    if (extracted)
-        return;
-
-    // Idle again and ready for another try.
-    PasswordAnswer retry(QStringLiteral("s3cret"));
+    PasswordAnswers panel(given);
     page.gotoNext({locked});
-    QTRY_COMPARE(delegate.pages, QList<qint64>{sw::ArchivesResultPage});
+    QVERIFY(!delegate.sidebarEnabled);
+    QTRY_VERIFY(!page.isExtracting());
+    QCOMPARE(panel.problems, shown);
+    // One panel all along, out of sight only at the end.
+    QCOMPARE(QSet<PasswordPanel *>(panel.panels.cbegin(), panel.panels.cend()).size(), 1);
+    QCOMPARE(panel.hidden, 1);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY(delegate.sidebarEnabled);
     QVERIFY(page.passwordErrorField()->text().isEmpty());
+    QCOMPARE(delegate.pages, extracted ? QList<qint64>{sw::ArchivesResultPage} : QList<qint64>{});
+    QVERIFY(!page.circleSlot()->circleView());
+    if (!extracted) {
+        QVERIFY(page.briefView()->isVisible());
+        return;
+    }
     const auto data = ORFileDataCollection::shareInstance().fileData();
     QVERIFY(data && data->fileGroups.size() == 1);
     QFile secret(data->fileGroups.first().filePath);
     QVERIFY(secret.open(QIODevice::ReadOnly));
     QCOMPARE(secret.readAll(), QByteArray("top secret"));
+    // Opened anew from the sidebar, the page shows no result: its files go.
+    page.or_Status(0);
+    QCOMPARE(QDir(fixture.path(QStringLiteral("tmp"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 // TMPDIR naming a folder that does not exist sent the extraction into the

@@ -1,24 +1,26 @@
 #include "ORFileDataCollection.h"
 
-#include "EncodingChoice.h"
 #include "FolderWalker.h"
 #include "JobControl.h"
 #include "LogCategory.h"
-#include "ORPrefConfig.h"
 #include "ORUtility.h"
 #include "ORWinmailCore.h"
 #include "TemporaryBase.h"
 #include "TemporaryFolder.h"
-#include "XADString.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMutexLocker>
 #include <QUrl>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -37,69 +39,6 @@ bool isHiddenSystemEntry(const QString &name)
 {
     return name == QLatin1String(".DS_Store");
 }
-
-// Answers the extraction's questions: the password once (asked again, the
-// same one is tried, so a wrong password ends as a password error rather
-// than a second prompt), the names' encoding from the request or the
-// settings, progress as "fileprogress" and into the job.
-class ExtractionDelegate : public XADSimpleUnarchiverDelegate
-{
-public:
-    ExtractionDelegate(const sw::ExtractionRequest &request, const ORFileDataCollection::PasswordPrompt &prompt,
-                       sw::JobControl &job)
-        : m_request(request), m_prompt(prompt), m_job(job)
-    {
-    }
-
-    bool abandoned() const { return m_abandoned; }
-
-    bool simpleUnarchiverNeedsPassword(XADSimpleUnarchiver &unarchiver) override
-    {
-        if (m_asked)
-            return !m_abandoned;
-        m_asked = true;
-        const std::optional<QString> password = m_prompt ? m_prompt() : std::nullopt;
-        if (!password) {
-            m_abandoned = true;
-            return false;
-        }
-        unarchiver.setPassword(*password);
-        unarchiver.setPasswordEncodingName(XADString::encodingNameForEncoding(
-            int(ORPrefConfig::integerForKey(QStringLiteral("filenameEncoding")))));
-        return true;
-    }
-
-    QString simpleUnarchiver(XADSimpleUnarchiver &, const XADString &names) override
-    {
-        const QString forced = m_request.encoding;
-        if (forced.isEmpty())
-            return sw::EncodingChoice::chooseFromSettings(names);
-        if (forced == QLatin1String("auto"))
-            return sw::EncodingChoice::choose(names, QString(), qint64(0));
-        return forced;
-    }
-
-    bool simpleUnarchiver(XADSimpleUnarchiver &, const XADEntry &, const QString &) override
-    {
-        return !m_job.isCancelled();
-    }
-
-    void simpleUnarchiver(XADSimpleUnarchiver &, const XADEntry &, qint64, qint64, qint64 totalProgress,
-                          qint64 totalSize) override
-    {
-        if (totalSize <= 0)
-            return;
-        ORUtility::notifyProgressOnMainThread(QStringLiteral("fileprogress"),
-                                              float(double(totalProgress) / double(totalSize)));
-    }
-
-private:
-    const sw::ExtractionRequest &m_request;
-    const ORFileDataCollection::PasswordPrompt &m_prompt;
-    sw::JobControl &m_job;
-    bool m_asked = false;
-    bool m_abandoned = false;
-};
 
 // A failure whose words are the message too (a TMPDIR that cannot be used).
 sw::ExtractionOutcome failureSaying(const QString &text)
@@ -155,23 +94,6 @@ QList<XADExtractedItem> listItems(const QString &folder)
     return items;
 }
 
-// Paths of items moved out with their top folder, made relative to it.
-// Skipped entries keep their names when they lay elsewhere.
-template <class Item>
-void relativeToLifted(QList<Item> &items, const QString &top, bool dropOthers)
-{
-    const QString prefix = top + QLatin1Char('/');
-    QList<Item> kept;
-    for (Item &item : items) {
-        const bool inside = item.path.startsWith(prefix);
-        if (inside)
-            item.path = item.path.mid(prefix.size());
-        if (inside || !dropOthers)
-            kept.append(item);
-    }
-    items = kept;
-}
-
 }  // namespace
 
 ORFileDataCollection &ORFileDataCollection::shareInstance()
@@ -188,8 +110,55 @@ sw::ExtractionOutcome ORFileDataCollection::extract(const sw::ExtractionRequest 
         QMutexLocker lock(&m_mutex);
         m_fileArray = {request.source};
     }
+    std::optional<QString> opened;
+    sw::ExtractionOutcome outcome = run(request, password, job, &opened);
+    if (outcome.status != sw::ExtractionOutcome::Status::Extracted || request.listOnly)
+        return outcome;
+    // The result is built when first asked for (fileData()): the command
+    // line never asks, and a tree of every item costs a walk of them all.
+    const std::optional<sw::FileIdentity> made =
+        outcome.temporaryFolder.isEmpty()
+            ? std::nullopt
+            : sw::FileIdentity::of(AT_FDCWD, QFile::encodeName(outcome.temporaryFolder).constData());
+    QMutexLocker lock(&m_mutex);
+    m_desPath = outcome.destination;
+    if (made) {
+        m_temporary = outcome.temporaryFolder;
+        m_temporaryId = *made;
+    }
+    m_password = opened;
+    m_encoding = request.encoding;
+    m_encrypted = outcome.encrypted;
+    return outcome;
+}
+
+sw::ExtractionOutcome ORFileDataCollection::extractTo(const QString &destination, bool ownsDestination,
+                                                      sw::JobControl &job)
+{
+    sw::ExtractionRequest request;
+    std::optional<QString> password;
+    {
+        QMutexLocker lock(&m_mutex);
+        request.source = m_fileArray.value(0);
+        request.encoding = m_encoding;
+        password = m_password;
+    }
+    request.destination = destination;
+    request.ownsDestination = ownsDestination;
+    // The password that opened the archive, once: should it fail now (the
+    // file changed meanwhile) the extraction fails rather than asking.
+    bool given = false;
+    const PasswordPrompt prompt = [&password, &given](const QString &) {
+        return std::exchange(given, true) ? std::nullopt : password;
+    };
+    return run(request, prompt, job);
+}
+
+sw::ExtractionOutcome ORFileDataCollection::run(const sw::ExtractionRequest &request, const PasswordPrompt &prompt,
+                                                sw::JobControl &job, std::optional<QString> *password)
+{
     sw::ExtractionOutcome outcome = isWinmailPath(request.source) ? extractWinmailFile(request)
-                                                                  : extractArchive(request, password, job);
+                                                                  : extractArchive(request, prompt, job, password);
     using Status = sw::ExtractionOutcome::Status;
     // A folder made for this run goes with a run that failed, whatever it
     // wrote there (a cancelled run keeps what it wrote, as it was asked to).
@@ -198,12 +167,6 @@ sw::ExtractionOutcome ORFileDataCollection::extract(const sw::ExtractionRequest 
         outcome.destination.clear();
         outcome.items.clear();
     }
-    if (outcome.status != Status::Extracted || request.listOnly)
-        return outcome;
-    // The result is built when first asked for (fileData()): the command
-    // line never asks, and a tree of every item costs a walk of them all.
-    QMutexLocker lock(&m_mutex);
-    m_desPath = outcome.destination;
     return outcome;
 }
 
@@ -213,7 +176,8 @@ sw::ExtractionOutcome ORFileDataCollection::extractWinmailFile(const sw::Extract
         return failure(XADSimpleUnarchiver::XADNotSupportedError,
                        QStringLiteral("A winmail file is listed only by decoding it"));
     QString error;
-    const QString folder = extractWinmail(request.source, request.destination, &error);
+    QString made;
+    const QString folder = extractWinmail(request.source, request.destination, &error, &made);
     if (folder.isEmpty())
         return failureSaying(error.isEmpty() ? QStringLiteral("Cannot create the folder") : error);
     if (!ORWinmailCore::extractWinmailDatFromPathWithURL(QUrl::fromLocalFile(request.source),
@@ -223,7 +187,7 @@ sw::ExtractionOutcome ORFileDataCollection::extractWinmailFile(const sw::Extract
         // A folder of our own goes with whatever the decoder left in it;
         // in a folder the user named, what was written is listed.
         if (request.destination.isEmpty()) {
-            sw::TemporaryFolder::discard(folder);
+            sw::TemporaryFolder::discard(made);
         } else {
             failed.destination = folder;
             failed.items = listItems(folder);
@@ -233,12 +197,14 @@ sw::ExtractionOutcome ORFileDataCollection::extractWinmailFile(const sw::Extract
     sw::ExtractionOutcome outcome;
     outcome.status = sw::ExtractionOutcome::Status::Extracted;
     outcome.destination = folder;
+    outcome.temporaryFolder = made;
     outcome.items = listItems(folder);
     return outcome;
 }
 
 sw::ExtractionOutcome ORFileDataCollection::extractArchive(const sw::ExtractionRequest &request,
-                                                           const PasswordPrompt &password, sw::JobControl &job)
+                                                           const PasswordPrompt &password, sw::JobControl &job,
+                                                           std::optional<QString> *used)
 {
     const bool temporary = request.destination.isEmpty() && !request.listOnly;
     // A TMPDIR that cannot take the folder is told before anything is asked.
@@ -254,7 +220,7 @@ sw::ExtractionOutcome ORFileDataCollection::extractArchive(const sw::ExtractionR
                               : error == XADSimpleUnarchiver::XADNotSupportedError ? translated(kUnsupportedText)
                                                                                      : why);
     }
-    ExtractionDelegate delegate(request, password, job);
+    sw::ExtractionDelegate delegate(request.encoding, password, job);
     unarchiver->setDelegate(&delegate);
     unarchiver->setJob(&job);
     unarchiver->setAlwaysSkipsFiles(true);
@@ -280,6 +246,11 @@ sw::ExtractionOutcome ORFileDataCollection::extractArchive(const sw::ExtractionR
     }
 
     unarchiveInto(*unarchiver, request, outcome);
+    outcome.encrypted = delegate.password().has_value()
+                        || std::any_of(unarchiver->entries().cbegin(), unarchiver->entries().cend(),
+                                       [](const XADEntry &entry) { return entry.encrypted; });
+    if (used)
+        *used = delegate.password();
     return outcome;
 }
 
@@ -298,12 +269,17 @@ void ORFileDataCollection::unarchiveInto(XADSimpleUnarchiver &unarchiver, const 
     // A fresh temporary folder holds nothing to overwrite; a folder the
     // user named may, and nothing of theirs is written over.
     unarchiver.setAlwaysOverwritesFiles(temporary);
-    unarchiver.setRemovesEnclosingDirectoryForSoloItems(true);
+    // In a temporary folder the entries go into a folder named after the
+    // archive, which is what the pages show: the folder's own random name
+    // never does.
+    unarchiver.setRemovesEnclosingDirectoryForSoloItems(false);
     unarchiver.setExtractsIntoEnclosingDirectory(temporary);
     const int error = unarchiver.unarchive();
     outcome.items = unarchiver.extractedItems();
     outcome.skipped = unarchiver.skippedItems();
-    outcome.destination = destination;
+    outcome.destination = temporary ? unarchiver.createdItem() : destination;
+    if (temporary)
+        outcome.temporaryFolder = destination;
     if (error != XADSimpleUnarchiver::XADNoError) {
         qCInfo(lcArchive, "unarchive error---------");
         sw::ExtractionOutcome failed = failure(error, unarchiver.errorDescription());
@@ -319,17 +295,6 @@ void ORFileDataCollection::unarchiveInto(XADSimpleUnarchiver &unarchiver, const 
             failed.items = outcome.items;
         }
         outcome = failed;
-        return;
-    }
-    // One top-level folder goes beside the temporary folder, which goes.
-    const QString enclosing = unarchiver.enclosingDirectoryName();
-    if (temporary && !enclosing.isEmpty()) {
-        const QString moved = sw::TemporaryFolder::liftOut(destination, unarchiver.createdItem());
-        if (!moved.isEmpty()) {
-            outcome.destination = moved;
-            relativeToLifted(outcome.items, enclosing, true);
-            relativeToLifted(outcome.skipped, enclosing, false);
-        }
     }
 }
 
@@ -370,6 +335,12 @@ QString ORFileDataCollection::desPath() const
     return m_desPath;
 }
 
+bool ORFileDataCollection::isEncrypted() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_encrypted;
+}
+
 void ORFileDataCollection::startOver()
 {
     QMutexLocker lock(&m_mutex);
@@ -378,6 +349,14 @@ void ORFileDataCollection::startOver()
     m_fileData.reset();
     m_tmpFileData.reset();
     m_treeNode.reset();
+    m_password.reset();
+    m_encoding.clear();
+    m_encrypted = false;
+    const QString temporary = std::exchange(m_temporary, QString());
+    const sw::FileIdentity made = m_temporaryId;
+    lock.unlock();
+    if (!temporary.isEmpty())
+        sw::TemporaryFolder::discard(temporary, made);
 }
 
 void ORFileDataCollection::obtainData()
@@ -391,12 +370,22 @@ void ORFileDataCollection::obtainData()
     m_treeNode = tree;
 }
 
-QString ORFileDataCollection::extractWinmail(const QString &source, const QString &to, QString *error)
+QString ORFileDataCollection::extractWinmail(const QString &source, const QString &to, QString *error,
+                                             QString *made)
 {
-    (void)source;  // decoded by the caller, which looks at the decoder's answer
     if (!to.isEmpty())
         return QDir().mkpath(to) ? QDir(to).absolutePath() : QString();
-    return sw::TemporaryFolder::make(QStringLiteral("winmail"), error);
+    const QString temporary = sw::TemporaryFolder::make(QStringLiteral("winmail"), error);
+    if (made)
+        *made = temporary;
+    const QString name = QFileInfo(source).completeBaseName();
+    const QString folder = QDir(temporary).filePath(name.isEmpty() ? QStringLiteral("winmail") : name);
+    if (temporary.isEmpty() || QDir().mkdir(folder))
+        return temporary.isEmpty() ? QString() : folder;
+    if (error)
+        *error = QStringLiteral("Cannot create the folder %1").arg(folder);
+    sw::TemporaryFolder::discard(temporary);
+    return QString();
 }
 
 void ORFileDataCollection::collectionFileDataFromPath(const QString &path, ORFileData &to)

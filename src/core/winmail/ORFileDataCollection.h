@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExtractionDelegate.h"
+#include "FileIdentity.h"
 #include "ORFileData.h"
 #include "XADSimpleUnarchiver.h"
 
@@ -18,8 +20,8 @@ class JobControl;
 struct ExtractionRequest
 {
     QString source;       // the archive or winmail file
-    // Empty: a fresh temporary folder ("unarchiverXXXX", "winmailXXXX"); a
-    // single top-level item is then moved out beside it. Otherwise the
+    // Empty: a folder named after the file inside a fresh private temporary
+    // folder ("unarchiverXXXX/photos", "winmailXXXX/winmail"). Otherwise the
     // entries are written into this folder exactly as the archive names them.
     QString destination;
     // The destination was made for this extraction (the command line made
@@ -45,7 +47,11 @@ struct ExtractionOutcome
     int error = 0;        // XADSimpleUnarchiver's code
     QString message;      // the text a page shows (translated), empty on success
     QString detail;       // the back-end's own words: "Wrong password", ...
-    QString destination;  // where the items are: the moved top-level item, or the folder
+    QString destination;  // where the items are
+    // The private folder a temporary extraction made, holding destination;
+    // empty when the request named the destination.
+    QString temporaryFolder;
+    bool encrypted = false;  // the archive held encrypted entries (or an encrypted listing)
     QString encoding;     // the names' encoding ("UTF-8" when all were)
     int encodingConfidence = 100;
     QList<XADEntry> entries;  // the listing (listOnly)
@@ -57,6 +63,10 @@ struct ExtractionOutcome
 // The archive and winmail extractor's engine, one per process: extracts one
 // file the user chose into a fresh temporary folder and turns what came out
 // into the result the pages show (the top-level items, and the tree of all).
+// The result is a folder named after the file, never the temporary folder;
+// it stays until startOver(), which removes it with the temporary folder:
+// what came out of an encrypted archive does not stay on the disk
+// unprotected once the user is done with it.
 //
 // A winmail file (.dat, .eml, any case) goes to the TNEF decoder, anything
 // else to XADSimpleUnarchiver. Extraction runs on the caller's thread, posts
@@ -67,16 +77,24 @@ class ORFileDataCollection
 {
 public:
     using Data = ORFileData;
-    // Asked at most once per extraction when the archive needs a password;
-    // nullopt abandons the extraction. Called on the extracting thread.
-    using PasswordPrompt = std::function<std::optional<QString>()>;
+    // Asked when the archive needs a password, and again with the reason
+    // after a wrong one (see sw::PasswordPrompt).
+    using PasswordPrompt = sw::PasswordPrompt;
 
     static ORFileDataCollection &shareInstance();
 
-    // Extracts request.source (the page's way, or the command line's with a
-    // destination), then builds the result unless only listing.
+    // Forgets the result held (see startOver()), extracts request.source
+    // (the page's way, or the command line's with a destination), then
+    // holds the result unless only listing.
     sw::ExtractionOutcome extract(const sw::ExtractionRequest &request, const PasswordPrompt &password,
                                   sw::JobControl &job);
+    // Extracts the file of the result held once more, straight into
+    // destination as the archive names its entries, with the password and
+    // encoding that opened it (Extract to). The result held stays.
+    // ownsDestination as in ExtractionRequest.
+    sw::ExtractionOutcome extractTo(const QString &destination, bool ownsDestination, sw::JobControl &job);
+    // Whether the result held came out of an encrypted archive.
+    bool isEncrypted() const;
 
     // The result of the last extraction, nullptr before one. Built on first
     // use, which walks the extracted items: ask from a worker thread.
@@ -87,12 +105,18 @@ public:
     std::shared_ptr<const ORFileTreeNode> treeNode();
     QStringList fileArray() const;
     QString desPath() const;
+    // Forgets the result and removes the temporary folder it lies in, with
+    // everything extracted there, through the removal core: only while that
+    // folder is still the one made (a link or another folder put in its
+    // place is left alone), and never following a link inside it.
     void startOver();
 
-    // Makes the folder a winmail file is decoded into: a new "winmailXXXX"
-    // folder, or to when given. Empty when the folder cannot be made; error
-    // (when given) then says why.
-    static QString extractWinmail(const QString &source, const QString &to = QString(), QString *error = nullptr);
+    // Makes the folder a winmail file is decoded into: a folder named after
+    // it in a new "winmailXXXX" folder (made is then that one), or to when
+    // given. Empty when the folder cannot be made; error (when given) then
+    // says why.
+    static QString extractWinmail(const QString &source, const QString &to = QString(), QString *error = nullptr,
+                                  QString *made = nullptr);
     static void collectionFileDataFromPath(const QString &path, ORFileData &to);
     static ORFileTreeNode createTreeNodeFromPath(const QString &path);
 
@@ -103,9 +127,13 @@ public:
 
 private:
     ORFileDataCollection() = default;
+    // One extraction, the result held untouched; password (when given)
+    // becomes the password that opened the archive.
+    static sw::ExtractionOutcome run(const sw::ExtractionRequest &request, const PasswordPrompt &prompt,
+                                     sw::JobControl &job, std::optional<QString> *password = nullptr);
     static sw::ExtractionOutcome extractWinmailFile(const sw::ExtractionRequest &request);
     static sw::ExtractionOutcome extractArchive(const sw::ExtractionRequest &request, const PasswordPrompt &password,
-                                                sw::JobControl &job);
+                                                sw::JobControl &job, std::optional<QString> *used);
     // Extracts into the request's destination, or a temporary folder.
     static void unarchiveInto(XADSimpleUnarchiver &unarchiver, const sw::ExtractionRequest &request,
                               sw::ExtractionOutcome &outcome);
@@ -114,6 +142,13 @@ private:
     mutable QMutex m_mutex;
     QStringList m_fileArray;
     QString m_desPath;
+    // The temporary folder holding the result, as it was made.
+    QString m_temporary;
+    sw::FileIdentity m_temporaryId;
+    // What Extract to needs to open the file again.
+    std::optional<QString> m_password;
+    QString m_encoding;
+    bool m_encrypted = false;
     std::shared_ptr<ORFileData> m_fileData;
     std::shared_ptr<ORFileData> m_tmpFileData;
     std::shared_ptr<const ORFileTreeNode> m_treeNode;

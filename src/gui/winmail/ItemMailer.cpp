@@ -1,6 +1,7 @@
 #include "ItemMailer.h"
 
 #include "FolderZip.h"
+#include "ItemCopy.h"
 #include "ORDispatch.h"
 #include "TemporaryBase.h"
 
@@ -10,39 +11,92 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
 
-void ItemMailer::send(const QString &path, QWidget *parent)
+namespace {
+
+QString tr(const char *text)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    return QCoreApplication::translate("ItemMailer", text);
+}
+
+// Copies the file, or packs the folder, into a new private folder; the
+// copy's path, or the error.
+QString copyForMail(const QString &path, bool folder, QString &copy)
+{
+    // A folder of our own: a predictable name in the shared temporary
+    // folder could be taken over by another user's link.
+    const sw::TemporaryBase::Result base = sw::TemporaryBase::resolve();
+    if (!base.ok())
+        return base.error;
+    QTemporaryDir place(base.path + QStringLiteral("/sweepwright-mailXXXXXX"));
+    place.setAutoRemove(false);
+    if (!place.isValid())
+        return place.errorString();
+    const QString name = QFileInfo(path).fileName();
+    if (folder) {
+        copy = place.filePath(name + QStringLiteral(".zip"));
+        return sw::FolderZip::pack(path, copy);
+    }
+    copy = place.filePath(name);
+    const QList<sw::ItemCopy::Failure> failures = sw::ItemCopy::copy(path, copy);
+    return failures.isEmpty() ? QString() : failures.first().reason;
+}
+
+}  // namespace
+
+void ItemMailer::send(const QString &path, QWidget *parent, const QString &protectedArchive)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
         return;
-    if (!info.isDir() || info.isSymLink()) {
-        attach(info.absoluteFilePath(), parent);
+    if (protectedArchive.isEmpty()) {
+        sendCopy(path, parent);
         return;
     }
+    auto *question = new QMessageBox(QMessageBox::Warning, tr("Mail"), tr("The attachment will not be protected"),
+                                     QMessageBox::NoButton, parent ? parent->window() : nullptr);
+    question->setObjectName(QStringLiteral("unprotectedMailQuestion"));
+    question->setInformativeText(
+        tr("These files come from an archive protected by a password. Attached as they are, anyone who gets "
+           "the message can read them. Attach the archive instead to keep them protected: whoever gets it "
+           "needs the password."));
+    QPushButton *archive = question->addButton(tr("Attach the Archive"), QMessageBox::AcceptRole);
+    archive->setObjectName(QStringLiteral("attachArchiveButton"));
+    QPushButton *files = question->addButton(tr("Attach Unprotected"), QMessageBox::DestructiveRole);
+    files->setObjectName(QStringLiteral("attachUnprotectedButton"));
+    question->addButton(QMessageBox::Cancel);
+    question->setDefaultButton(archive);
+    question->setEscapeButton(QMessageBox::Cancel);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    question->setWindowModality(Qt::WindowModal);
     QPointer<QWidget> owner(parent);
-    ORDispatch::global(ORDispatch::Priority::Default, [path, name = info.fileName(), owner] {
-        // A folder of our own: a predictable name in the shared temporary
-        // folder could be taken over by another user's link.
-        const auto pack = [&path, &name](QString &zip) {
-            const sw::TemporaryBase::Result base = sw::TemporaryBase::resolve();
-            if (!base.ok())
-                return base.error;
-            QTemporaryDir place(base.path + QStringLiteral("/sweepwright-mailXXXXXX"));
-            place.setAutoRemove(false);
-            zip = place.filePath(name + QStringLiteral(".zip"));
-            return place.isValid() ? sw::FolderZip::pack(path, zip) : place.errorString();
-        };
-        QString zip;
-        const QString error = pack(zip);
-        ORDispatch::main([owner, zip, error] {
+    QObject::connect(question, &QMessageBox::buttonClicked, question,
+                     [owner, archive, files, path, protectedArchive](QAbstractButton *clicked) {
+                         if (clicked == archive)
+                             sendCopy(protectedArchive, owner);
+                         else if (clicked == files)
+                             sendCopy(path, owner);
+                     });
+    question->open();
+}
+
+void ItemMailer::sendCopy(const QString &path, QWidget *parent)
+{
+    const QFileInfo info(path);
+    const bool folder = info.isDir() && !info.isSymLink();
+    QPointer<QWidget> owner(parent);
+    ORDispatch::global(ORDispatch::Priority::Default, [path, folder, owner] {
+        QString copy;
+        const QString error = copyForMail(path, folder, copy);
+        ORDispatch::main([owner, copy, error, folder] {
             if (!error.isEmpty())
-                tell(owner, QCoreApplication::translate("ItemMailer", "The folder could not be packed for mail."),
+                tell(owner, folder ? tr("The folder could not be packed for mail.")
+                                   : tr("The file could not be copied for mail."),
                      error);
             else
-                attach(zip, owner);
+                attach(copy, owner);
         });
     });
 }
@@ -50,16 +104,14 @@ void ItemMailer::send(const QString &path, QWidget *parent)
 void ItemMailer::attach(const QString &file, QWidget *parent)
 {
     if (!QProcess::startDetached(QStringLiteral("xdg-email"), {QStringLiteral("--attach"), file}))
-        tell(parent, QCoreApplication::translate("ItemMailer", "No mail program could be started."),
-             QCoreApplication::translate("ItemMailer", "Install xdg-utils and set up a mail program, or attach "
-                                                       "the file yourself: %1")
-                 .arg(file));
+        tell(parent, tr("No mail program could be started."),
+             tr("Install xdg-utils and set up a mail program, or attach the file yourself: %1").arg(file));
 }
 
 void ItemMailer::tell(QWidget *parent, const QString &text, const QString &detail)
 {
-    auto *alert = new QMessageBox(QMessageBox::Warning, QCoreApplication::translate("ItemMailer", "Mail"), text,
-                                  QMessageBox::Ok, parent ? parent->window() : nullptr);
+    auto *alert = new QMessageBox(QMessageBox::Warning, tr("Mail"), text, QMessageBox::Ok,
+                                  parent ? parent->window() : nullptr);
     alert->setObjectName(QStringLiteral("mailAlert"));
     alert->setInformativeText(detail);
     alert->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,6 @@
 #include "ORFileConvertViewCter.h"
 
+#include "ExtractToStatus.h"
 #include "FileItemListModel.h"
 #include "FileItemRoles.h"
 #include "FileNotifications.h"
@@ -15,7 +16,9 @@
 #include "RevealInFileManager.h"
 #include "SegmentedControl.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -26,7 +29,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -55,8 +57,11 @@ ORFileConvertViewCter::ORFileConvertViewCter(ORBasedViewCterDelegate *delegate, 
     setTabOrder(m_imageBrowser, m_outlineView);
     setTabOrder(m_outlineView, m_backButton);
     setTabOrder(m_backButton, m_saveButton);
-    setTabOrder(m_saveButton, m_mailButton);
+    setTabOrder(m_saveButton, m_extractToButton);
+    setTabOrder(m_extractToButton, m_mailButton);
     ORNotificationCenter::defaultCenter().addObserver(this, filenote::kGet, [this](const QVariant &) { run(); });
+    // What came out of the archive does not outlive the program.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_collection.startOver(); });
 }
 
 QWidget *ORFileConvertViewCter::buildHeader()
@@ -74,7 +79,7 @@ QWidget *ORFileConvertViewCter::buildHeader()
     m_titleField->setObjectName(QStringLiteral("titleField"));
     texts->addWidget(m_titleField);
     m_pathField = PageStyle::muted(QString(), header, 10);
-    m_pathField->setWordWrap(false);
+    m_pathField->setWordWrap(true);
     m_pathField->setTextInteractionFlags(Qt::TextSelectableByMouse);
     texts->addWidget(m_pathField);
     row->addLayout(texts, 1);
@@ -141,16 +146,23 @@ QWidget *ORFileConvertViewCter::buildBottomBar()
     m_backButton = PageStyle::secondaryButton(tr("Back"), bar);
     m_backButton->setObjectName(QStringLiteral("backButton"));
     row->addWidget(m_backButton);
-    row->addStretch(1);
+    row->addSpacing(8);
+    m_extractToStatus = new ExtractToStatus(bar);
+    row->addWidget(m_extractToStatus, 1);
     m_saveButton = PageStyle::secondaryButton(tr("Save..."), bar);
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
     row->addWidget(m_saveButton);
+    m_extractToButton = PageStyle::secondaryButton(tr("Extract to..."), bar);
+    m_extractToButton->setObjectName(QStringLiteral("extractToButton"));
+    row->addWidget(m_extractToButton);
     m_mailButton = PageStyle::primaryButton(tr("Mail"), bar);
     m_mailButton->setObjectName(QStringLiteral("mailButton"));
     row->addWidget(m_mailButton);
     connect(m_backButton, &QPushButton::clicked, this, &ORFileConvertViewCter::bakeToHome);
     connect(m_saveButton, &QPushButton::clicked, this, &ORFileConvertViewCter::menuSave);
+    connect(m_extractToButton, &QPushButton::clicked, this, &ORFileConvertViewCter::menuExtractTo);
     connect(m_mailButton, &QPushButton::clicked, this, &ORFileConvertViewCter::menuMail);
+    connect(m_extractToStatus, &ExtractToStatus::runningChanged, this, &ORFileConvertViewCter::setBusy);
     return bar;
 }
 
@@ -159,10 +171,14 @@ void ORFileConvertViewCter::run()
     m_itemModel->setFileData(m_collection.fileData());
     m_treeModel->setTreeNode(m_collection.treeNode());
     m_outlineView->expandToDepth(0);
-    const QString folder = m_collection.desPath();
-    m_titleField->setText(QFileInfo(m_collection.fileArray().value(0)).fileName());
-    m_pathField->setText(tr("Extracted to %1").arg(ORUtility::shortenFilePath(folder)));
-    m_pathField->setToolTip(folder);
+    // Where the archive is, never the temporary folder the files are in.
+    const QFileInfo archive(m_collection.fileArray().value(0));
+    m_titleField->setText(archive.fileName());
+    m_pathField->setText(tr("In %1. These files are a temporary copy, removed when you leave this page: "
+                            "save them or extract them to keep them.")
+                             .arg(ORUtility::shortenFilePath(archive.path())));
+    m_pathField->setToolTip(archive.filePath());
+    m_extractToStatus->clear();
     (m_views->currentWidget() == m_imageBrowser ? static_cast<QWidget *>(m_imageBrowser) : m_outlineView)
         ->setFocus();
 }
@@ -219,17 +235,27 @@ void ORFileConvertViewCter::menuSave()
         saveAs(folder, QFileInfo(folder).completeBaseName());
 }
 
-void ORFileConvertViewCter::saveAs(const QString &source, const QString &name)
+void ORFileConvertViewCter::askForPath(const QString &objectName, const QString &title, const QString &acceptLabel,
+                                       const QString &name, const std::function<void(const QString &)> &chosen)
 {
-    const QString home = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
-    auto *panel = new QFileDialog(window(), tr("Save"), home + QLatin1Char('/') + name);
-    panel->setObjectName(QStringLiteral("savePanel"));
+    // Beside the archive, under a name nothing has yet.
+    const QString proposed =
+        ORUtility::desDirectory(QFileInfo(m_collection.fileArray().value(0)).dir().filePath(name));
+    auto *panel = new QFileDialog(window(), title, proposed);
+    panel->setObjectName(objectName);
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setAcceptMode(QFileDialog::AcceptSave);
     panel->setFileMode(QFileDialog::AnyFile);
-    panel->selectFile(name);
+    panel->setLabelText(QFileDialog::Accept, acceptLabel);
+    panel->selectFile(QFileInfo(proposed).fileName());
     panel->setWindowModality(Qt::WindowModal);
-    connect(panel, &QFileDialog::fileSelected, this, [this, source](const QString &target) {
+    connect(panel, &QFileDialog::fileSelected, this, chosen);
+    panel->open();
+}
+
+void ORFileConvertViewCter::saveAs(const QString &source, const QString &name)
+{
+    askForPath(QStringLiteral("savePanel"), tr("Save"), tr("Save"), name, [this, source](const QString &target) {
         const QList<ItemCopy::Failure> failures = ItemCopy::copy(source, target);
         if (failures.isEmpty())
             return;
@@ -246,17 +272,52 @@ void ORFileConvertViewCter::saveAs(const QString &source, const QString &name)
         alert->setWindowModality(Qt::WindowModal);
         alert->open();
     });
-    panel->open();
+}
+
+void ORFileConvertViewCter::menuExtractTo()
+{
+    const QString folder = m_collection.desPath();
+    if (folder.isEmpty() || m_extractToStatus->isRunning())
+        return;
+    askForPath(QStringLiteral("extractToPanel"), tr("Extract To"), tr("Extract"), QFileInfo(folder).fileName(),
+               [this](const QString &target) { extractInto(target); });
+}
+
+void ORFileConvertViewCter::extractInto(const QString &target)
+{
+    const QFileInfo info(target);
+    bool made = false;
+    if (!info.exists() && !info.isSymLink()) {
+        // Only the folder itself: its parent is one the dialog showed.
+        made = QDir().mkdir(target);
+        if (!made) {
+            m_extractToStatus->showProblem(tr("The folder %1 could not be made").arg(target));
+            return;
+        }
+    } else if (!info.isDir()) {
+        m_extractToStatus->showProblem(tr("%1 is not a folder").arg(target));
+        return;
+    }
+    m_extractToStatus->start(info.absoluteFilePath(), made);
+}
+
+void ORFileConvertViewCter::setBusy(bool busy)
+{
+    for (QPushButton *button : {m_backButton, m_saveButton, m_extractToButton, m_mailButton})
+        button->setEnabled(!busy);
+    butEnable(!busy);
 }
 
 void ORFileConvertViewCter::menuMail()
 {
     const QString selected = selectedPath();
-    ItemMailer::send(selected.isEmpty() ? m_collection.desPath() : selected, this);
+    ItemMailer::send(selected.isEmpty() ? m_collection.desPath() : selected, this,
+                     m_collection.isEncrypted() ? m_collection.fileArray().value(0) : QString());
 }
 
 void ORFileConvertViewCter::bakeToHome()
 {
+    m_extractToStatus->cancel();
     m_collection.startOver();
     next(ArchivesPage);
     m_itemModel->setFileData(nullptr);

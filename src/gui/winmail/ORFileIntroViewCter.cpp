@@ -18,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedLayout>
@@ -125,8 +124,12 @@ void ORFileIntroViewCter::or_Status(int status)
     if (status == 0 && isExtracting())
         return;
     m_stack->setCurrentWidget(status == 0 ? m_idleView : m_busyView);
-    if (status == 0)
+    if (status == 0) {
         m_errorField->clear();
+        // Opened anew from the sidebar: the result shown before is no
+        // page's any more, and its extracted files go.
+        m_collection.startOver();
+    }
 }
 
 void ORFileIntroViewCter::viewWillAppear()
@@ -174,11 +177,11 @@ void ORFileIntroViewCter::gotoNext(const QStringList &paths)
     m_outcome = outcome;
     QPointer<ORFileIntroViewCter> self(this);
     // Called on the worker: the panel itself runs here, the worker waits.
-    ORFileDataCollection::PasswordPrompt prompt = [self]() -> std::optional<QString> {
+    ORFileDataCollection::PasswordPrompt prompt = [self](const QString &problem) -> std::optional<QString> {
         std::optional<QString> answer;
-        ORDispatch::mainSync([&answer, self] {
+        ORDispatch::mainSync([&answer, &problem, self] {
             if (self)
-                answer = self->askPassword();
+                answer = self->askPassword(problem);
         });
         return answer;
     };
@@ -195,14 +198,33 @@ void ORFileIntroViewCter::gotoNext(const QStringList &paths)
     m_cancelButton->setFocus();
 }
 
-std::optional<QString> ORFileIntroViewCter::askPassword()
+std::optional<QString> ORFileIntroViewCter::askPassword(const QString &problem)
 {
-    return PasswordPanel::ask(QFileInfo(m_srcPath).fileName(), window());
+    if (!m_passwordPanel) {
+        m_passwordPanel = new PasswordPanel(QFileInfo(m_srcPath).fileName(), window());
+        // Cancel while a password is tried stops the extraction too.
+        connect(m_passwordPanel, &QDialog::rejected, this, &ORFileIntroViewCter::cancelExtraction);
+    }
+    return m_passwordPanel->ask(problem);
+}
+
+void ORFileIntroViewCter::closePasswordPanel()
+{
+    // Never from inside the panel's own wait: it returns first. Hidden, not
+    // closed: closing a dialog is its Cancel.
+    if (m_passwordPanel && !m_passwordPanel->isWaiting()) {
+        m_passwordPanel->hide();
+        m_passwordPanel->deleteLater();
+        m_passwordPanel = nullptr;
+    }
 }
 
 void ORFileIntroViewCter::updateProgress(const QVariant &progress)
 {
-    if (!isExtracting() || ORFileDataCollection::isWinmailPath(m_srcPath))
+    if (!isExtracting())
+        return;
+    closePasswordPanel();
+    if (ORFileDataCollection::isWinmailPath(m_srcPath))
         return;
     const qint64 percent = std::clamp(qint64(progress.toDouble() * 100), qint64(0), qint64(100));
     m_progressField->setText(QStringLiteral("%1%").arg(percent));
@@ -219,6 +241,7 @@ void ORFileIntroViewCter::cancelExtraction()
 void ORFileIntroViewCter::extractFinished(bool extracted)
 {
     const std::shared_ptr<ExtractionOutcome> outcome = std::exchange(m_outcome, nullptr);
+    closePasswordPanel();
     m_circle->stop();
     butEnable(true);
     m_stack->setCurrentWidget(m_idleView);

@@ -2,6 +2,7 @@
 
 #include "ORBaseViewCter.h"
 
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -10,6 +11,7 @@
 class ORFileDataCollection;
 class ORFileDropView;
 class ORWaveView;
+class PasswordPanel;
 class QLabel;
 class QPushButton;
 class QStackedLayout;
@@ -26,7 +28,9 @@ struct ExtractionOutcome;
 // file is extracted, the busy circle with the progress, the sidebar locked
 // (state 1). The extraction runs on the pool and asks for a password on
 // this thread when the archive needs one. Extracted leads to the result
-// page; a failure shows its message here, ready for another try.
+// page; a failure shows its message here, ready for another try. The
+// password panel stays up until the password worked: a wrong one is told
+// in it, and the user tries another or cancels.
 class ORFileIntroViewCter : public ORBaseViewCter
 {
     Q_OBJECT
@@ -59,7 +63,10 @@ private:
     QWidget *buildIdleView();
     QWidget *buildBusyView();
     // On this thread: the password panel, nullopt when it was cancelled.
-    std::optional<QString> askPassword();
+    std::optional<QString> askPassword(const QString &problem);
+    // Once the extraction writes or ends, the password worked (or nothing
+    // more can be done with one).
+    void closePasswordPanel();
     void extractFinished(bool extracted);
 
     ORFileDataCollection &m_collection;
@@ -74,6 +81,7 @@ private:
     QLabel *m_progressField = nullptr;
     QPushButton *m_cancelButton = nullptr;
     sw::JobRunner *m_runner = nullptr;
+    QPointer<PasswordPanel> m_passwordPanel;
     QString m_srcPath;
     std::shared_ptr<sw::ExtractionOutcome> m_outcome;  // written by the job, read when it ends
 };

@@ -4,6 +4,7 @@
 #include "PageStyle.h"
 
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,18 +33,57 @@ PasswordPanel::PasswordPanel(const QString &fileName, QWidget *parent) : QDialog
     m_passwordField->setEchoMode(QLineEdit::Password);
     m_passwordField->setMinimumWidth(300);
     column->addWidget(m_passwordField);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    column->addWidget(buttons);
+    m_problemField = new QLabel(this);
+    m_problemField->setObjectName(QStringLiteral("problemField"));
+    m_problemField->setWordWrap(true);
+    // A line kept for it, so the panel does not jump when it fills.
+    m_problemField->setMinimumHeight(m_problemField->fontMetrics().lineSpacing() + 2);
+    column->addWidget(m_problemField);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    column->addWidget(m_buttons);
     row->addLayout(column);
-    m_passwordField->setFocus();
+    showProblem(QString(), false);
 }
 
-std::optional<QString> PasswordPanel::ask(const QString &fileName, QWidget *parent)
+std::optional<QString> PasswordPanel::ask(const QString &problem)
 {
-    PasswordPanel panel(fileName, parent);
-    if (panel.exec() != QDialog::Accepted)
+    showProblem(problem, false);
+    m_passwordField->selectAll();
+    show();
+    raise();
+    activateWindow();
+    m_passwordField->setFocus();
+    QEventLoop loop;
+    m_loop = &loop;
+    const int answer = loop.exec();
+    m_loop = nullptr;
+    if (answer != Accepted)
         return std::nullopt;
-    return panel.passwordField()->text();
+    showProblem(tr("Trying the password…"), true);
+    return m_passwordField->text();
+}
+
+void PasswordPanel::accept()
+{
+    // OK keeps the panel up: it closes once the password worked.
+    if (m_loop)
+        m_loop->exit(Accepted);
+}
+
+void PasswordPanel::reject()
+{
+    QDialog::reject();
+    if (m_loop)
+        m_loop->exit(Rejected);
+}
+
+void PasswordPanel::showProblem(const QString &text, bool trying)
+{
+    m_problemField->setText(text);
+    m_problemField->setStyleSheet(trying ? QStringLiteral("color:%1;").arg(QLatin1String(sw::PageStyle::kMuted))
+                                         : QStringLiteral("color:#d0392b; font-weight:600;"));
+    m_passwordField->setEnabled(!trying);
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!trying);
 }

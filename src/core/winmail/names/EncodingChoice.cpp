@@ -25,11 +25,12 @@ struct Candidate
 
     QString encoding;
     int implausible = 0; // over all names
+    int oemRank = INT_MAX; // place among the DOS code pages, for names a DOS tool wrote
     Group group = OtherAnswer;
     int detectorRank = INT_MAX; // place among the detector's answers
     int languageRank = INT_MAX; // place in the language's list
 
-    auto key() const { return std::tie(implausible, group, detectorRank, languageRank); }
+    auto key() const { return std::tie(implausible, oemRank, group, detectorRank, languageRank); }
 };
 
 int implausibleCharacters(const QStringList &decoded)
@@ -41,17 +42,23 @@ int implausibleCharacters(const QStringList &decoded)
 }
 
 // The language's encodings that decode every name, with their decoding
-// (to find a detector answer that reads the names the same way).
+// (to find a detector answer that reads the names the same way). Names a
+// DOS tool wrote add the language's DOS code pages, which rank first.
 QList<std::pair<Candidate, QStringList>> languageCandidates(const XADString &names, const QString &language)
 {
     QList<std::pair<Candidate, QStringList>> found;
-    const QStringList encodings = LegacyEncodings::forLanguage(language);
+    const QStringList oem = names.madeOnDos() ? LegacyEncodings::oemForLanguage(language) : QStringList();
+    QStringList encodings = LegacyEncodings::forLanguage(language);
+    for (const QString &page : oem)
+        if (!encodings.contains(page))
+            encodings.append(page);
     for (qsizetype i = 0; i < encodings.size(); ++i) {
         std::optional<QStringList> decoded = names.decodeAll(encodings.at(i));
         if (!decoded)
             continue;
-        const Candidate candidate{encodings.at(i), implausibleCharacters(*decoded), Candidate::UsersLanguage,
-                                  INT_MAX, int(i)};
+        const qsizetype oemRank = oem.indexOf(encodings.at(i));
+        const Candidate candidate{encodings.at(i), implausibleCharacters(*decoded),
+                                  oemRank < 0 ? INT_MAX : int(oemRank), Candidate::UsersLanguage, INT_MAX, int(i)};
         found.append({candidate, std::move(*decoded)});
     }
     return found;
@@ -73,8 +80,8 @@ QList<Candidate> candidates(const XADString &names, qint64 threshold, const QStr
             continue;
         }
         const bool sure = match.confidence * 100 >= double(threshold);
-        all.append({match.encoding, implausibleCharacters(*decoded),
-                       sure ? Candidate::SureAnswer : Candidate::OtherAnswer, int(rank), INT_MAX});
+        all.append({match.encoding, implausibleCharacters(*decoded), INT_MAX,
+                    sure ? Candidate::SureAnswer : Candidate::OtherAnswer, int(rank), INT_MAX});
     }
     for (const auto &candidate : own)
         all.append(candidate.first);

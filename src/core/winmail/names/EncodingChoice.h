@@ -24,6 +24,12 @@ namespace sw {
 // decode any bytes at all, and the detector does not know the DOS ones: so
 // cp866 names reach a Russian user as Cyrillic, not as windows-1252 gibberish.
 //
+// Names that MS-DOS or Windows zip tools wrote (XADString::madeOnDos) are in
+// a DOS code page: of the readings equally plausible, the language's DOS
+// code pages come before anything else. Without that, windows-1251 reads
+// cp866 capitals ("ОТЧЕТ" as "Ћ’—…’") as plausibly as cp866 itself, and
+// the detector, sure of windows-1251, won.
+//
 // When nothing decodes every name: the detector's first answer, else
 // kFallbackEncoding. The answer is an ICU converter name; decoding never
 // loses a name (see XADString::decode), so a poor choice costs legibility

@@ -3,6 +3,7 @@
 #include <QLatin1String>
 
 #include <array>
+#include <iterator>
 
 namespace sw {
 
@@ -12,6 +13,7 @@ struct Row
 {
     const char *language; // ISO 639-1 code, nullptr for every other language
     std::array<const char *, 3> encodings; // ICU names, nullptr past the last
+    std::array<const char *, 2> oem;       // the DOS code pages alone
 };
 
 // Each row: the DOS (OEM) code page that Windows gives that language, which
@@ -22,30 +24,47 @@ struct Row
 // Windows code pages are one (932: Shift JIS with Microsoft's additions;
 // 936: GBK). The last row holds for every other language: the DOS pages of
 // the United States and western Europe, then Windows' western page.
+// Korean DOS is code page 949, Microsoft's superset of EUC-KR (ICU's
+// "cp949" is IBM's table, "windows-949" Microsoft's).
 constexpr Row kRows[] = {
-    {"ru", {"cp866", "KOI8-R", "windows-1251"}},
-    {"ja", {"cp932", "EUC-JP", nullptr}},
-    {"zh", {"GBK", "Big5", nullptr}},
-    {"ko", {"EUC-KR", nullptr, nullptr}},
-    {"el", {"cp737", "windows-1253", nullptr}},
-    {nullptr, {"cp437", "cp850", "windows-1252"}},
+    {"ru", {"cp866", "KOI8-R", "windows-1251"}, {"cp866", nullptr}},
+    {"ja", {"cp932", "EUC-JP", nullptr}, {"cp932", nullptr}},
+    {"zh", {"GBK", "Big5", nullptr}, {"GBK", nullptr}},
+    {"ko", {"EUC-KR", nullptr, nullptr}, {"windows-949", nullptr}},
+    {"el", {"cp737", "windows-1253", nullptr}, {"cp737", nullptr}},
+    {nullptr, {"cp437", "cp850", "windows-1252"}, {"cp437", "cp850"}},
 };
+
+const Row &rowOf(const QString &language)
+{
+    for (const Row &row : kRows) {
+        if (!row.language || language == QLatin1String(row.language))
+            return row;
+    }
+    return kRows[std::size(kRows) - 1];
+}
+
+template <std::size_t N>
+QStringList listOf(const std::array<const char *, N> &names)
+{
+    QStringList encodings;
+    for (const char *encoding : names) {
+        if (encoding)
+            encodings.append(QString::fromLatin1(encoding));
+    }
+    return encodings;
+}
 
 } // namespace
 
 QStringList LegacyEncodings::forLanguage(const QString &language)
 {
-    for (const Row &row : kRows) {
-        if (row.language && language != QLatin1String(row.language))
-            continue;
-        QStringList encodings;
-        for (const char *encoding : row.encodings) {
-            if (encoding)
-                encodings.append(QString::fromLatin1(encoding));
-        }
-        return encodings;
-    }
-    return {};
+    return listOf(rowOf(language).encodings);
+}
+
+QStringList LegacyEncodings::oemForLanguage(const QString &language)
+{
+    return listOf(rowOf(language).oem);
 }
 
 } // namespace sw

@@ -14,6 +14,10 @@ public:
     // ICU converter names, most likely first; the western list for a
     // language without a row of its own (and for "c").
     static QStringList forLanguage(const QString &language);
+    // The DOS (OEM) code pages Windows gives the language, which its zip
+    // tools store names in: cp866 for Russian, cp437 and cp850 for the
+    // western languages.
+    static QStringList oemForLanguage(const QString &language);
 };
 
 } // namespace sw

@@ -24,7 +24,7 @@ bool isWideEncoding(const char *name)
 
 } // namespace
 
-XADString::XADString(QList<QByteArray> names) : m_names(std::move(names))
+XADString::XADString(QList<QByteArray> names, bool madeOnDos) : m_names(std::move(names)), m_madeOnDos(madeOnDos)
 {
     if (m_names.isEmpty())
         return;

@@ -18,8 +18,10 @@ class XADString
 {
 public:
     // names: every raw name of the archive that is not valid UTF-8 and not
-    // flagged UTF-8 by the archive (those need no detection).
-    explicit XADString(QList<QByteArray> names);
+    // flagged UTF-8 by the archive (those need no detection). madeOnDos:
+    // they come from a zip that MS-DOS or Windows tools wrote, so they are in
+    // a DOS (OEM) code page (see ZipNameOrigin).
+    explicit XADString(QList<QByteArray> names, bool madeOnDos = false);
 
     struct Match
     {
@@ -43,6 +45,7 @@ public:
     std::optional<QStringList> decodeAll(const QString &encodingName) const;
 
     const QList<QByteArray> &names() const { return m_names; }
+    bool madeOnDos() const { return m_madeOnDos; }
 
     // The converter name for a stored setting value (4 = "UTF-8", 0 = the
     // automatic choice, which has no converter: empty).
@@ -56,4 +59,5 @@ public:
 private:
     QList<QByteArray> m_names;
     QList<Match> m_matches;
+    bool m_madeOnDos = false;
 };

@@ -1,8 +1,11 @@
 #include "OwnFolder.h"
 
+#include "AnchoredRoot.h"
 #include "RemovalRun.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 #include <cerrno>
@@ -32,6 +35,18 @@ bool OwnFolder::remove(const QString &path)
     RemovalRun removal(lcSevenZip, QStringLiteral("Fail to remove extracted item, error=%1"));
     const bool emptied = removal.remove(path, path, RemovalRun::Mode::Contents, 0, anyUserFolder()).ok();
     return emptied && ::rmdir(native.constData()) == 0;
+}
+
+bool OwnFolder::remove(const QString &path, const FileIdentity &madeAs)
+{
+    const QFileInfo info(QDir::cleanPath(path));
+    const std::optional<AnchoredRoot> parent = AnchoredRoot::open(info.path());
+    if (!parent)
+        return errno == ENOENT;
+    RemovalRun removal(lcSevenZip, QStringLiteral("Fail to remove extracted item, error=%1"));
+    return removal
+        .removeIdentified(*parent, QFile::encodeName(info.fileName()), madeAs, RemovalRun::Mode::Whole, 0)
+        .ok();
 }
 
 } // namespace sw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryRoots.h"
+#include "FileIdentity.h"
 
 #include <QString>
 
@@ -16,6 +17,10 @@ class OwnFolder
 public:
     // True when the folder is gone (or was never there).
     static bool remove(const QString &path);
+    // Removes the folder with everything in it only while it is the one
+    // made (same device and inode as madeAs): reached without following a
+    // link from its parent, so a link put in its place is not followed.
+    static bool remove(const QString &path, const FileIdentity &madeAs);
 
     // What a removal below a folder the user picked may lie in: any of the
     // user's own folders, since the user chose where to extract.

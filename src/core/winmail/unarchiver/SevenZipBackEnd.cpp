@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 
 using sw::EntryPath;
 using sw::SevenZipProcess;
@@ -42,6 +43,13 @@ XADEntry::Type typeOf(StagingFolder::Type type)
 }
 
 } // namespace
+
+// The password the delegate gave did not open the archive: a wrong one, or
+// none (an empty answer).
+bool XADSimpleUnarchiver::Private::refusedPassword(SevenZipProcess::Status status) const
+{
+    return status == Status::WrongPassword || (status == Status::PasswordRequired && askedPassword);
+}
 
 // Whether 7zz reads the file and finds something in it (an empty listing
 // leaves the file to libarchive, which read it as empty); the listing is
@@ -104,6 +112,11 @@ int XADSimpleUnarchiver::Private::parseWithSevenZip()
         if (!delegate->simpleUnarchiverNeedsPassword(*q))
             return fail(XADBreakError, {});
         result = list();
+        while (refusedPassword(result.status)) {
+            if (const int error = replaceWrongPassword())
+                return error;
+            result = list();
+        }
     }
     if (result.status != Status::Ok)
         return sevenZipFailure(result);
@@ -186,9 +199,31 @@ int XADSimpleUnarchiver::Private::unarchiveWithSevenZip()
             return fail(XADBreakError, {});
     }
 
-    StagingFolder staging(destination);
-    if (!staging.isValid())
-        return fail(XADWriteError, staging.errorString());
+    // A wrong password shows only once 7zz decrypts: what it wrote goes,
+    // and the run starts again with another one, in a new staging folder.
+    std::optional<StagingFolder> staging;
+    SevenZipProcess::Result result;
+    for (;;) {
+        staging.emplace(destination);
+        if (!staging->isValid())
+            return fail(XADWriteError, staging->errorString());
+        result = extractIntoStaging(staging->path());
+        if (!refusedPassword(result.status))
+            break;
+        staging->discard();
+        if (const int error = replaceWrongPassword())
+            return error;
+    }
+    const int error = sevenZipFailure(result);
+    if (error != XADNoError && error != XADNoSpaceError) {
+        staging->discard();
+        return error;
+    }
+    return handOverStaging(*staging, result, error);
+}
+
+SevenZipProcess::Result XADSimpleUnarchiver::Private::extractIntoStaging(const QString &staging)
+{
     SevenZipProcess process(path);
     process.setPassword(password);
     process.setJob(job);
@@ -203,12 +238,13 @@ int XADSimpleUnarchiver::Private::unarchiveWithSevenZip()
         if (delegate)
             delegate->simpleUnarchiver(*q, whole, done, scale, done, scale);
     });
-    const SevenZipProcess::Result result = process.extract(staging.path(), expected, entries.size());
-    const int error = sevenZipFailure(result);
-    if (error != XADNoError && error != XADNoSpaceError) {
-        staging.discard();
-        return error;
-    }
+    return process.extract(staging, expected, entries.size());
+}
+
+// What 7zz wrote is checked, then moved into the destination.
+int XADSimpleUnarchiver::Private::handOverStaging(StagingFolder &staging, const SevenZipProcess::Result &result,
+                                                  int error)
+{
     if (!staging.check()) {
         const QString description = tr("The extracted items could not be checked");
         staging.discard();

@@ -8,8 +8,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include <fcntl.h>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,6 +67,11 @@ bool TemporaryFolder::discard(const QString &folder)
     return OwnFolder::remove(folder);
 }
 
+bool TemporaryFolder::discard(const QString &folder, const FileIdentity &madeAs)
+{
+    return OwnFolder::remove(folder, madeAs);
+}
+
 QString TemporaryFolder::uniquePath(const QString &path)
 {
     if (!exists(path))
@@ -78,33 +81,6 @@ QString TemporaryFolder::uniquePath(const QString &path)
         if (!exists(candidate))
             return candidate;
     }
-}
-
-QString TemporaryFolder::liftOut(const QString &folder, const QString &item)
-{
-    const QString beside = QFileInfo(folder).dir().filePath(QFileInfo(item).fileName());
-    const QByteArray from = QFile::encodeName(item);
-    // Still inside the private folder: nobody can swap the item meanwhile.
-    const int fd = ::open(from.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    const bool madePrivate = fd >= 0 && ::fchmod(fd, 0700) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    if (!madePrivate)
-        return {};
-    // RENAME_NOREPLACE: a name taken between the look and the move is not
-    // overwritten; the next free name is tried instead.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString target = uniquePath(beside);
-        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, QFile::encodeName(target).constData(), RENAME_NOREPLACE)
-            == 0) {
-            // The folder this run made, empty now: rmdir removes nothing else.
-            ::rmdir(QFile::encodeName(folder).constData());
-            return target;
-        }
-        if (errno != EEXIST)
-            return {};
-    }
-    return {};
 }
 
 }  // namespace sw

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileIdentity.h"
+
 #include <QString>
 
 namespace sw {
@@ -15,18 +17,14 @@ public:
     // then says why, naming TMPDIR when that is the cause.
     static QString make(const QString &prefix, QString *error = nullptr);
 
-    // Moves item (a folder, the one thing made inside folder) beside folder
-    // under a name no other item has, then removes the folder, which is
-    // empty by then. The item is made private (0700) before it moves: beside
-    // the folder is the shared temporary folder, and what came out of an
-    // archive (an encrypted one above all) is nobody else's to read, whatever
-    // modes the archive gave it. Returns the item's new path, or empty when
-    // it could not move.
-    static QString liftOut(const QString &folder, const QString &item);
-
     // Removes folder, one this program made, and everything in it (an
     // extraction that failed), through the removal core. True when it is gone.
     static bool discard(const QString &folder);
+    // The same for a folder that outlived the run that made it (a result
+    // the user looked at): reached below its parent without following a
+    // link, and removed only while it is the folder made (madeAs, its
+    // identity then), so a link or another folder put in its place stays.
+    static bool discard(const QString &folder, const FileIdentity &madeAs);
 
     // A path near path that nothing occupies: "x", "x 2", "x 3", ...
     static QString uniquePath(const QString &path);

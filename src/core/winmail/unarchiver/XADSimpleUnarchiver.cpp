@@ -7,6 +7,7 @@
 #include "TemporaryFolder.h"
 #include "XADSimpleUnarchiverPrivate.h"
 #include "XADString.h"
+#include "ZipNameOrigin.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -234,7 +235,8 @@ void XADSimpleUnarchiver::Private::chooseEncoding()
     if (undecided.isEmpty())
         return;
     encodingChosen = true;
-    const XADString string(undecided);
+    const bool zip = (format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP;
+    const XADString string(undecided, zip && sw::ZipNameOrigin::namesFromDos(path));
     QString chosen = delegate ? delegate->simpleUnarchiver(*q, string) : QString();
     if (sw::EncodingList::standardName(chosen).isEmpty())
         chosen = sw::EncodingChoice::choose(string, QString(), qint64(0));
@@ -303,6 +305,7 @@ int XADSimpleUnarchiver::Private::list(ArchiveReader &reader)
         if (job->isCancelled())
             return fail(XADBreakError, {});
         const ArchiveReader::Step step = reader.next(entry);
+        format = reader.format();
         if (step == ArchiveReader::Step::End)
             break;
         if (step == ArchiveReader::Step::Failed)
@@ -395,7 +398,8 @@ int XADSimpleUnarchiver::unarchive()
 }
 
 // The password goes to this pass over the archive once; the delegate is
-// asked for one at most once per unarchiver, when none was set.
+// asked for one when none was set, and again for as long as the one it
+// gives proves wrong.
 bool XADSimpleUnarchiver::Private::ensurePassword(ArchiveReader &reader)
 {
     if (passphraseGiven)
@@ -404,13 +408,68 @@ bool XADSimpleUnarchiver::Private::ensurePassword(ArchiveReader &reader)
         askedPassword = true;
         if (!delegate->simpleUnarchiverNeedsPassword(*q))
             return false;
+        while (probePassword() == Probe::Wrong) {
+            if (replaceWrongPassword() != XADNoError)
+                return false;
+        }
     }
-    if (!password.isEmpty()) {
-        QStringEncoder encoder(passwordEncoding.isEmpty() ? "UTF-8" : passwordEncoding.toLatin1().constData());
-        reader.addPassphrase(encoder.isValid() ? QByteArray(encoder(password)) : password.toUtf8());
-    }
+    if (!password.isEmpty())
+        reader.addPassphrase(encodedPassword());
     passphraseGiven = true;
     return true;
+}
+
+QByteArray XADSimpleUnarchiver::Private::encodedPassword() const
+{
+    QStringEncoder encoder(passwordEncoding.isEmpty() ? "UTF-8" : passwordEncoding.toLatin1().constData());
+    return encoder.isValid() ? QByteArray(encoder(password)) : password.toUtf8();
+}
+
+// Reads the first encrypted file with the password, on a pass of its own,
+// before anything is written: a wrong password is then told while the
+// user can still give another. libarchive checks a zip key against one or
+// two bytes of the entry's header, which a wrong key passes once in 256 (or
+// 65536) tries; reading the entry whole where it is small checks its CRC
+// too. Only zip entries are decrypted here (others go to 7zz).
+XADSimpleUnarchiver::Private::Probe XADSimpleUnarchiver::Private::probePassword()
+{
+    constexpr qint64 kProbeBytes = 4 << 20;
+    if ((format & ARCHIVE_FORMAT_BASE_MASK) != ARCHIVE_FORMAT_ZIP)
+        return Probe::Unknown;
+    ArchiveReader reader(path, mode, job);
+    if (!reader.isOpen())
+        return Probe::Unknown;
+    if (!password.isEmpty())
+        reader.addPassphrase(encodedPassword());
+    archive_entry *entry = nullptr;
+    while (reader.next(entry) == ArchiveReader::Step::Entry) {
+        if (!archive_entry_is_encrypted(entry) || typeOf(entry) != XADEntry::Type::File)
+            continue;
+        for (qint64 read = 0; read < kProbeBytes;) {
+            const void *data = nullptr;
+            size_t size = 0;
+            qint64 offset = 0;
+            const int result = reader.readBlock(data, size, offset);
+            if (result == ARCHIVE_EOF)
+                return Probe::Right;
+            if (result != ARCHIVE_OK)
+                return reader.stopped() ? Probe::Unknown : Probe::Wrong;
+            read += qint64(size);
+        }
+        return Probe::Right;
+    }
+    return Probe::Unknown;
+}
+
+int XADSimpleUnarchiver::Private::replaceWrongPassword()
+{
+    errorDescription = tr("Wrong password");
+    if (!askedPassword || !delegate)
+        return XADPasswordError;
+    if (!delegate->simpleUnarchiverNeedsPassword(*q))
+        return fail(XADBreakError, {});
+    errorDescription.clear();
+    return XADNoError;
 }
 
 int XADSimpleUnarchiver::Private::extractAll(ArchiveReader &reader, int rootFd)
@@ -429,6 +488,7 @@ int XADSimpleUnarchiver::Private::extractAll(ArchiveReader &reader, int rootFd)
             break;
         }
         const ArchiveReader::Step step = reader.next(entry);
+        format = reader.format();
         if (step == ArchiveReader::Step::End)
             break;
         if (step == ArchiveReader::Step::Failed) {

@@ -46,7 +46,10 @@ public:
     // An entry (or, for archives whose listing is encrypted, the archive
     // itself) needs a password. Set it with setPassword() and return true to
     // try it; false abandons the extraction (error XADBreakError). Asked
-    // again after a wrong password only when the archive allows telling one.
+    // again, before anything is written, for as long as the password given
+    // proves wrong (errorDescription() then says "Wrong password"); a wrong
+    // key that passes the archive's own check (a zip's one byte in 256) on
+    // an entry too large to read first fails later as XADPasswordError.
     virtual bool simpleUnarchiverNeedsPassword(XADSimpleUnarchiver &unarchiver) = 0;
     // The encoding for the archive's names that are not UTF-8 (an ICU
     // converter name), asked once with all of them; an empty answer, or

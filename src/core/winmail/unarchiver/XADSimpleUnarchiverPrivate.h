@@ -37,6 +37,7 @@ struct XADSimpleUnarchiver::Private
     XADSimpleUnarchiver *q = nullptr;
     QString path;
     sw::ArchiveReader::Mode mode = sw::ArchiveReader::Mode::Archive;
+    int format = 0;  // libarchive's, once a pass has read a header
     XADSimpleUnarchiverDelegate *delegate = nullptr;
     sw::JobControl *job = &ownJob;
     sw::JobControl ownJob;
@@ -70,6 +71,14 @@ struct XADSimpleUnarchiver::Private
     XADEntry entryFor(archive_entry *entry, const sw::EntryNames::Name &name);
     int list(sw::ArchiveReader &reader);
     bool ensurePassword(sw::ArchiveReader &reader);
+    QByteArray encodedPassword() const;
+    enum class Probe { Right, Wrong, Unknown };
+    Probe probePassword();
+    // The delegate's password proved wrong: it is asked for another (its
+    // prompt told "Wrong password"). XADNoError to try the new one;
+    // XADBreakError when it gave none; XADPasswordError when the password
+    // was not the delegate's to replace.
+    int replaceWrongPassword();
     int extractAll(sw::ArchiveReader &reader, int rootFd);
     int extractEntry(sw::ArchiveReader &reader, sw::EntryWriter &writer, sw::FreeSpaceGuard &guard, archive_entry *entry);
     int writeData(sw::ArchiveReader &reader, sw::EntryWriter &writer, sw::FreeSpaceGuard &guard, archive_entry *entry,
@@ -104,6 +113,9 @@ struct XADSimpleUnarchiver::Private
     int parseWithSevenZip();
     int unarchiveWithSevenZip();
     int sevenZipFailure(const sw::SevenZipProcess::Result &result);
+    bool refusedPassword(sw::SevenZipProcess::Status status) const;
+    sw::SevenZipProcess::Result extractIntoStaging(const QString &staging);
+    int handOverStaging(sw::StagingFolder &staging, const sw::SevenZipProcess::Result &result, int error);
     int checkSizes(sw::StagingFolder &staging, bool stoppedForSpace);
     void dropRefused(sw::StagingFolder &staging, const QList<sw::sevenzip::Skipped> &refused);
     bool sevenZip = false;
