@@ -1,5 +1,6 @@
 #include "AppItemModel.h"
 
+#include "AppGroupModel.h"
 #include "ORLayout.h"
 
 #include <QCoreApplication>
@@ -71,9 +72,13 @@ QVariant AppItemModel::data(const QModelIndex &index, int role) const
             return sectionTitle(kind);
         return QVariant();
     }
-    if ((role == Qt::DisplayRole || role == NameRole) && group() && row >= 0) {
+    if (group() && row >= 0) {
         const ORAppDataItem &item = group()->groupItems.at(row);
-        return item.itemName.isEmpty() ? homeRelative(item.itemPath) : item.itemName;
+        if (role == Qt::DisplayRole || role == NameRole)
+            return item.itemName.isEmpty() ? homeRelative(item.itemPath) : item.itemName;
+        // The application itself shows as the application, not as the file it is found by.
+        if (role == IconRole && item.kind == AppItemKind::App)
+            return AppGroupModel::appIcon(*group());
     }
     return GroupItemModel::data(index, role);
 }
