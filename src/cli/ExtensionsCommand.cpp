@@ -103,7 +103,7 @@ void ExtensionsCommand::writeResult(FILE *out) const
             text += QStringLiteral("  %1  %2  %3  %4\n")
                         .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
                         .arg(QLatin1String(state), -8)
-                        .arg(group.itemTitle(i), item.itemPath);
+                        .arg(group.itemTitle(i, true), item.itemPath);
         }
         items += group.groupItems.size();
         std::fputs(text.toLocal8Bit().constData(), out);

@@ -127,9 +127,9 @@ TEST(ExtensionsCommand, BrowserProfileAndStateAreListed)
                 return line.simplified();
         return QString();
     };
-    EXPECT_TRUE(lineOf(QStringLiteral("Firefox \u203A Sleeper")).contains(QLatin1String(" disabled Firefox")))
+    EXPECT_TRUE(lineOf(QStringLiteral("Firefox (default-release) \u203A Sleeper")).contains(QLatin1String(" disabled Firefox")))
         << text.out.toStdString();
-    EXPECT_TRUE(lineOf(QStringLiteral("Firefox \u203A Blocker")).contains(QLatin1String(" enabled Firefox")))
+    EXPECT_TRUE(lineOf(QStringLiteral("Firefox (default-release) \u203A Blocker")).contains(QLatin1String(" enabled Firefox")))
         << text.out.toStdString();
 }
 

@@ -16,11 +16,11 @@ ORExtItem ORExtItem::initFromPath(const QString &path, bool isDelete)
     return item;
 }
 
-QString ORExtGroup::itemTitle(qsizetype index) const
+QString ORExtGroup::itemTitle(qsizetype index, bool withProfile) const
 {
     const ORExtItem &item = groupItems.at(index);
     QString owner = item.itemOwner;
-    const bool otherProfile = std::any_of(groupItems.cbegin(), groupItems.cend(), [&item](const ORExtItem &other) {
+    const bool otherProfile = withProfile || std::any_of(groupItems.cbegin(), groupItems.cend(), [&item](const ORExtItem &other) {
         return other.itemOwner == item.itemOwner && other.itemProfile != item.itemProfile;
     });
     if (otherProfile && !item.itemProfile.isEmpty())

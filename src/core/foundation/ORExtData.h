@@ -42,8 +42,9 @@ struct ORExtGroup
     }
     // The item as a person tells it from the others: "Firefox › uBlock
     // Origin", with the profile beside the owner ("Chromium (Profile 1) ›
-    // Bitwarden") when the group holds add-ons of another profile of it.
-    QString itemTitle(qsizetype index) const;
+    // Bitwarden") when the group holds add-ons of another profile of it, or
+    // always with withProfile.
+    QString itemTitle(qsizetype index, bool withProfile = false) const;
 };
 
 struct ORExtData
