@@ -1,5 +1,7 @@
 #include "AppsCommand.h"
 
+#include "AppTicks.h"
+#include "CliOptions.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
 
@@ -8,21 +10,73 @@
 #include <QFileInfo>
 #include <QSet>
 
+namespace {
+
+const char *kindName(sw::AppItemKind kind)
+{
+    switch (kind) {
+    case sw::AppItemKind::App: return "app";
+    case sw::AppItemKind::Cache: return "cache";
+    case sw::AppItemKind::Settings: return "settings";
+    case sw::AppItemKind::Data: return "data";
+    }
+    return "data";
+}
+
+const char *sourceToken(sw::AppSource source)
+{
+    switch (source) {
+    case sw::AppSource::MacBundle: return "bundle";
+    case sw::AppSource::AppImage: return "appimage";
+    case sw::AppSource::Home: return "home";
+    case sw::AppSource::Flatpak: return "flatpak";
+    case sw::AppSource::Debian: return "package";
+    }
+    return "bundle";
+}
+
+}  // namespace
+
 AppsCommand::AppsCommand()
     : PickCommand("apps")
 {
+}
+
+void AppsCommand::declareOptions(CliOptions &options) const
+{
+    PickCommand::declareOptions(options);
+    options.addFlags({QStringLiteral("--with-data")});
+}
+
+std::optional<QString> AppsCommand::configure(const CliOptions &options)
+{
+    m_withData = options.isSet(QStringLiteral("--with-data"));
+    if (m_withData && !options.isSet(QStringLiteral("--remove")))
+        return QStringLiteral("--with-data goes with --remove");
+    return PickCommand::configure(options);
+}
+
+// A run that removes reports its own ticks; a listing what removing each
+// application would take.
+bool AppsCommand::ticked(const ORAppDataItem &item) const
+{
+    return m_picks.isEmpty() ? sw::AppTicks::tickedWithApplication(item.kind) : item.isDel;
 }
 
 QString AppsCommand::help() const
 {
     return QStringLiteral(
                "Usage: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]\n"
-               "                            [--remove APP... [--yes | --dry-run]]\n"
+               "                            [--remove APP... [--with-data] [--yes | --dry-run]]\n"
                "Lists the installed applications, each with its own files and what it left in the\n"
-               "home that is its alone (caches, support files, settings), and their sizes. With\n"
-               "--remove the application APP is removed with every item listed for it, after a\n"
-               "question on a terminal or with --yes; otherwise the plan is printed and nothing is\n"
-               "removed (exit status 2). APP is the name as listed, or, where several applications\n"
+               "home that is its alone, by kind (app, cache, settings, and the user's data: what\n"
+               "lies in XDG_DATA_HOME, ~/.var/app/ID/data or a dot folder such as ~/.thunderbird),\n"
+               "and their sizes; [x] (\"isDel\" in JSON) marks what removing the application takes\n"
+               "(with --remove: what this run takes).\n"
+               "With --remove the application APP is removed with its ticked items: all but the\n"
+               "user's data, unless --with-data is given. What the user owns goes to the Trash,\n"
+               "where it can be restored. It asks first on a terminal, or goes with --yes;\n"
+               "otherwise the plan is printed and nothing is removed (exit status 2). APP is the name as listed, or, where several applications\n"
                "share a name, one of its identifiers: the desktop-file id, the Flatpak id, the\n"
                "package name or its path; a shared name removes nothing and lists the candidates\n"
                "(exit status 2). The application goes first (packages by their package manager,\n"
@@ -32,6 +86,7 @@ QString AppsCommand::help() const
                "\n"
                "  --json         print one JSON object instead of a list\n"
                "  --remove APP   remove the application APP and its leftovers (repeatable)\n"
+               "  --with-data    with --remove, take the user's data of APP too\n"
                "  --yes          remove without asking\n"
                "  --dry-run      show what --remove would remove, and remove nothing\n"
                "  --help         show this text\n"
@@ -81,7 +136,7 @@ std::optional<QString> AppsCommand::tick(const QStringList &picks)
     }
     // Nothing is ticked before every pick is known to name one application.
     for (const qsizetype i : std::as_const(chosen))
-        sw::selection::setGroupMarked(m_data->appGroups[i], true);
+        sw::AppTicks::markApplication(m_data->appGroups[i], true, m_withData);
     m_data->appSelectedSize = sw::selection::selectedSize(m_data->appGroups);
     return std::nullopt;
 }
@@ -109,11 +164,15 @@ void AppsCommand::writeResult(JsonWriter &json) const
         json.beginObject(JsonWriter::Layout::Inline);
         json.member("groupName", group.groupName);
         json.member("groupSize", group.groupSize);
+        json.member("appSource", sourceToken(group.appSource));
+        json.member("appIdentifier", group.appIdentifier);
         json.key("groupItems").beginArray();
         for (const ORAppDataItem &item : group.groupItems) {
             json.beginObject(JsonWriter::Layout::Inline);
             json.member("itemPath", item.itemPath);
             json.member("itemSize", item.itemSize);
+            json.member("kind", kindName(item.kind));
+            json.member("isDel", ticked(item));
             json.endObject();
         }
         json.endArray();
@@ -125,11 +184,15 @@ void AppsCommand::writeResult(JsonWriter &json) const
 void AppsCommand::writeResult(FILE *out) const
 {
     for (const ORAppDataGroup &group : m_data->appGroups) {
-        QString text = QStringLiteral("%1 %2\n")
+        QString text = QStringLiteral("%1 %2 %3\n")
                            .arg(group.groupName, -32)
+                           .arg(QLatin1String(sourceToken(group.appSource)), -8)
                            .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11);
         for (const ORAppDataItem &item : group.groupItems)
-            text += QStringLiteral("  %1  %2\n").arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
+            text += QStringLiteral("  [%1] %2 %3  %4\n")
+                        .arg(QLatin1Char(ticked(item) ? 'x' : ' '))
+                        .arg(QLatin1String(kindName(item.kind)), -8)
+                        .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
                         .arg(item.itemPath);
         std::fputs(text.toLocal8Bit().constData(), out);
     }

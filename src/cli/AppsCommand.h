@@ -4,10 +4,11 @@
 #include "PickCommand.h"
 
 // `sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
-// [--remove APP... [--yes | --dry-run]]`: lists the installed applications,
-// each with its bundle and its leftovers; with --remove removes every item of
-// the application APP names: by its name when no other application has it,
-// else by an identifier or its path. A name several applications share
+// [--remove APP... [--with-data] [--yes | --dry-run]]`: lists the installed
+// applications, each with its bundle and its leftovers by kind; with --remove
+// removes the ticked items of the application APP names (all but the user's
+// data, which --with-data adds): by its name when no other application has
+// it, else by an identifier or its path. A name several applications share
 // removes nothing: the candidates are listed and it is a usage error.
 class AppsCommand : public PickCommand<ORAppDataCollection>
 {
@@ -16,6 +17,8 @@ public:
 
 protected:
     QString help() const override;
+    void declareOptions(CliOptions &options) const override;
+    std::optional<QString> configure(const CliOptions &options) override;
     std::optional<QString> tick(const QStringList &picks) override;
     Plan plan() override;
     void writeResult(JsonWriter &json) const override;
@@ -25,4 +28,8 @@ private:
     // The groups a pick names, by name, identifier or path.
     QList<qsizetype> groupsNamed(const QString &pick, const sw::InstalledApps &apps) const;
     QString ambiguity(const QString &pick, const QList<qsizetype> &groups, const sw::InstalledApps &apps) const;
+    // Whether the item is ticked: taken by this run, or with its application.
+    bool ticked(const ORAppDataItem &item) const;
+
+    bool m_withData = false;
 };

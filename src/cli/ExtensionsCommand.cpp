@@ -16,7 +16,10 @@ QString ExtensionsCommand::help() const
                "Usage: sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]\n"
                "                                  [--remove PATH... [--yes | --dry-run]]\n"
                "Lists the add-ons of the layout (browser extensions, plug-ins, preview and search\n"
-               "add-ons and the like), by category, with their sizes. With --remove the items of\n"
+               "add-ons and the like), by category, with their sizes, each with the browser or\n"
+               "desktop it belongs to and its browser profile (JSON: itemOwner, itemProfile), and\n"
+               "whether it is enabled where the browser's own files tell (itemEnabled; left out\n"
+               "otherwise). With --remove the items of\n"
                "those paths (as listed) are removed, after a question on a terminal or with --yes;\n"
                "otherwise the plan is printed and nothing is removed (exit status 2). Items only an\n"
                "administrator may remove go last, after one password prompt. Ctrl-C stops the scan,\n"
@@ -75,6 +78,10 @@ void ExtensionsCommand::writeResult(JsonWriter &json) const
             json.member("itemPath", item.itemPath);
             json.member("itemName", item.itemName);
             json.member("itemSize", item.itemSize);
+            json.member("itemOwner", item.itemOwner);
+            json.member("itemProfile", item.itemProfile);
+            if (item.itemEnabled)  // left out where the owner's files do not tell
+                json.member("itemEnabled", *item.itemEnabled);
             json.endObject();
         }
         json.endArray();
@@ -90,10 +97,14 @@ void ExtensionsCommand::writeResult(FILE *out) const
         QString text = QStringLiteral("%1 %2\n")
                            .arg(group.groupName, -32)
                            .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11);
-        for (const ORExtItem &item : group.groupItems)
-            text += QStringLiteral("  %1  %2  %3\n")
+        for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
+            const ORExtItem &item = group.groupItems.at(i);
+            const char *state = !item.itemEnabled ? "" : *item.itemEnabled ? "enabled" : "disabled";
+            text += QStringLiteral("  %1  %2  %3  %4\n")
                         .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
-                        .arg(item.itemName, item.itemPath);
+                        .arg(QLatin1String(state), -8)
+                        .arg(group.itemTitle(i, true), item.itemPath);
+        }
         items += group.groupItems.size();
         std::fputs(text.toLocal8Bit().constData(), out);
     }

@@ -95,10 +95,11 @@ TEST_F(AppsCommand, JsonListsEachApplicationWithItsLeftoversInBothLayouts)
     qint64 total = 0;
     for (const QJsonValue &g : mac.value("appGroups").toArray()) {
         const QJsonObject group = g.toObject();
-        EXPECT_EQ(group.keys(), (QStringList{"groupItems", "groupName", "groupSize"}));
+        EXPECT_EQ(group.keys(), (QStringList{"appIdentifier", "appSource", "groupItems", "groupName", "groupSize"}));
+        EXPECT_EQ(group.value("appSource").toString(), QStringLiteral("bundle"));
         qint64 sum = 0;
         for (const QJsonValue &i : group.value("groupItems").toArray()) {
-            EXPECT_EQ(i.toObject().keys(), (QStringList{"itemPath", "itemSize"}));
+            EXPECT_EQ(i.toObject().keys(), (QStringList{"isDel", "itemPath", "itemSize", "kind"}));
             sum += i.toObject().value("itemSize").toInteger();
             if (i.toObject().value("itemPath").toString().endsWith(QLatin1String("org.foo.plist"))) {
                 EXPECT_EQ(i.toObject().value("itemSize").toInteger(), 7);
@@ -123,7 +124,7 @@ TEST_F(AppsCommand, RemoveTakesExactlyTheNamedApplicationAndOnlyWhenConfirmed)
     bundle(QStringLiteral("Bar"), "org.bar");
     tree.file(QStringLiteral("outside/keep/data"), 50);
     tree.link(QStringLiteral("home/Library/Caches/Foo"), tree.path(QStringLiteral("outside/keep")));
-    tree.file(QStringLiteral("home/Library/Application Support/Foo/db"), 20);
+    tree.file(QStringLiteral("home/Library/Application Support/Foo/db"), 20);  // the user's data
     tree.file(QStringLiteral("home/Library/Caches/Bar/c"), 9);
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
     const QString foo = tree.path(QStringLiteral("root/Applications/Foo.app"));
@@ -133,10 +134,10 @@ TEST_F(AppsCommand, RemoveTakesExactlyTheNamedApplicationAndOnlyWhenConfirmed)
     const CliRun refused = cli(QStringLiteral("macos"), {QStringLiteral("--remove"), QStringLiteral("Foo")});
     EXPECT_EQ(refused.code, 2);
     EXPECT_TRUE(refused.out.contains("Would remove: " + QFile::encodeName(foo))) << refused.out.toStdString();
-    EXPECT_EQ(refused.out.count("Would remove: "), 3) << refused.out.toStdString();
+    EXPECT_EQ(refused.out.count("Would remove: "), 2) << refused.out.toStdString();
     const QJsonObject plan =
         json(QStringLiteral("macos"), {QStringLiteral("--remove"), QStringLiteral("Foo"), QStringLiteral("--dry-run")});
-    EXPECT_EQ(plan.value("plan").toArray().size(), 3);
+    EXPECT_EQ(plan.value("plan").toArray().size(), 2);
     EXPECT_FALSE(plan.contains("delSize"));
     const CliRun unknown = cli(QStringLiteral("macos"),
                                {QStringLiteral("--remove"), QStringLiteral("foo"), QStringLiteral("--yes")});
@@ -147,16 +148,69 @@ TEST_F(AppsCommand, RemoveTakesExactlyTheNamedApplicationAndOnlyWhenConfirmed)
     const QJsonObject done =
         json(QStringLiteral("macos"), {QStringLiteral("--remove"), QStringLiteral("Foo"), QStringLiteral("--yes")});
     const TreeSnapshot after = TreeSnapshot::of(tree.root());
-    const QStringList items{foo, tree.path(QStringLiteral("home/Library/Caches/Foo")),
-                            tree.path(QStringLiteral("home/Library/Application Support/Foo"))};
+    const QStringList items{foo, tree.path(QStringLiteral("home/Library/Caches/Foo"))};
     for (const QString &path : before.vanished(after))
         EXPECT_TRUE(TreeSnapshot::isUnder(path, items)) << path.toStdString();
     for (const QString &item : items)
         EXPECT_FALSE(swtest::FixtureTree::existsAt(item)) << item.toStdString();
     EXPECT_TRUE(tree.exists(QStringLiteral("outside/keep/data")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/Library/Application Support/Foo/db")));
     EXPECT_TRUE(before.changed(after).isEmpty());
     EXPECT_EQ(done.value("delSize").toInteger(), before.bytesGone(after, items));
     EXPECT_EQ(done.value("failed").toArray(), QJsonArray());
+}
+
+// An AppImage with a cache, settings and the user's data: the listing marks
+// each by kind and ticks all but the data, which a removal leaves unless
+// --with-data asks for it; what goes is in the Trash.
+TEST_F(AppsCommand, RemoveLeavesTheUsersDataUnlessWithDataIsGiven)
+{
+    tree.file(QStringLiteral("home/Applications/Viewer.AppImage"), 50);
+    tree.file(QStringLiteral("home/.cache/Viewer/c"), 6);
+    tree.file(QStringLiteral("home/.config/Viewer/s"), 3);
+    tree.file(QStringLiteral("home/.local/share/Viewer/library"), 8);
+    tree.file(QStringLiteral("home/Applications/Other.AppImage"), 20);
+    const auto itemsOf = [this](const QJsonObject &result) {
+        QMap<QString, std::pair<QString, bool>> items;  // path -> kind, isDel
+        for (const QJsonValue &g : result.value("appGroups").toArray())
+            if (g.toObject().value("groupName") == QLatin1String("Viewer"))
+                for (const QJsonValue &i : g.toObject().value("groupItems").toArray())
+                    items.insert(i.toObject().value("itemPath").toString().mid(tree.root().size() + 1),
+                                 {i.toObject().value("kind").toString(), i.toObject().value("isDel").toBool()});
+        return items;
+    };
+    using Item = std::pair<QString, bool>;
+    const QMap<QString, Item> listed{{QStringLiteral("home/Applications/Viewer.AppImage"), Item{"app", true}},
+                                     {QStringLiteral("home/.cache/Viewer"), Item{"cache", true}},
+                                     {QStringLiteral("home/.config/Viewer"), Item{"settings", true}},
+                                     {QStringLiteral("home/.local/share/Viewer"), Item{"data", false}}};
+    EXPECT_EQ(itemsOf(json(QStringLiteral("freedesktop"))), listed);
+    const QStringList remove{QStringLiteral("--remove"), QStringLiteral("Viewer")};
+    const QJsonObject withData =
+        json(QStringLiteral("freedesktop"), remove + QStringList{QStringLiteral("--with-data"), QStringLiteral("--dry-run")});
+    EXPECT_EQ(withData.value("plan").toArray().size(), 4);
+    EXPECT_TRUE(itemsOf(withData).value(QStringLiteral("home/.local/share/Viewer")).second);
+    EXPECT_EQ(cli(QStringLiteral("freedesktop"), {QStringLiteral("--with-data")}).code, 2);
+
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const QJsonObject done = json(QStringLiteral("freedesktop"), remove + QStringList{QStringLiteral("--yes")});
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+    EXPECT_EQ(itemsOf(done), (QMap<QString, Item>{{QStringLiteral("home/Applications/Viewer.AppImage"), Item{"app", true}},
+                                                  {QStringLiteral("home/.cache/Viewer"), Item{"cache", true}},
+                                                  {QStringLiteral("home/.config/Viewer"), Item{"settings", true}},
+                                                  {QStringLiteral("home/.local/share/Viewer"), Item{"data", false}}}));
+    QStringList ticked;
+    for (auto it = listed.cbegin(); it != listed.cend(); ++it)
+        if (it->second)
+            ticked.append(tree.path(it.key()));
+    const QStringList vanished = before.vanished(after);
+    for (const QString &path : vanished)
+        EXPECT_TRUE(TreeSnapshot::isUnder(path, ticked)) << path.toStdString();
+    for (const QString &item : ticked)
+        EXPECT_TRUE(vanished.contains(item)) << item.toStdString();
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.local/share/Viewer/library")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.local/share/Trash/files/Viewer.AppImage")));
+    EXPECT_EQ(done.value("delSize").toInteger(), before.bytesGone(after, ticked));
 }
 
 // Two terminals of one name, and Signal both as a Flatpak and as a package,
@@ -203,7 +257,7 @@ TEST_F(AppsCommand, AnIdentifierNamesExactlyOneApplication)
                                           + "\"$4\"\n");
     QFile::setPermissions(flatpak, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString deployment = tree.path(QStringLiteral("home/.local/share/flatpak/app/org.signal.Signal"));
-    const QString data = tree.path(QStringLiteral("home/.var/app/org.signal.Signal"));
+    const QString data = tree.path(QStringLiteral("home/.var/app/org.signal.Signal/config"));
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
     const CliRun run = cli(QStringLiteral("freedesktop"),
                            {QStringLiteral("--remove"), QStringLiteral("org.signal.Signal"), QStringLiteral("--yes")},

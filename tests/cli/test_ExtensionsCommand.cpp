@@ -51,7 +51,7 @@ TEST(ExtensionsCommand, ListsByCategoryAndRemovesOnlyTheNamedItemWhenConfirmed)
         EXPECT_EQ(group.keys(), (QStringList{"groupID", "groupInfo", "groupItems", "groupName", "groupSize"}));
         EXPECT_FALSE(group.value("groupName").toString().isEmpty());
         for (const QJsonValue &i : group.value("groupItems").toArray()) {
-            EXPECT_EQ(i.toObject().keys(), (QStringList{"itemName", "itemPath", "itemSize"}));
+            EXPECT_EQ(i.toObject().keys(), (QStringList{"itemName", "itemOwner", "itemPath", "itemProfile", "itemSize"}));
             names[group.value("groupID").toInteger()].append(i.toObject().value("itemName").toString());
             if (i.toObject().value("itemPath").toString() == a) {
                 EXPECT_EQ(i.toObject().value("itemSize").toInteger(), 10);
@@ -81,6 +81,56 @@ TEST(ExtensionsCommand, ListsByCategoryAndRemovesOnlyTheNamedItemWhenConfirmed)
     EXPECT_EQ(before.vanished(after), (QStringList{a, a + QStringLiteral("/a")}));
     EXPECT_EQ(parsed(done).value("delSize").toInteger(), 10);
     EXPECT_EQ(parsed(done).value("failed").toArray(), QJsonArray());
+}
+
+// What the browser's own files say reaches the JSON and the table: the
+// browser, the profile and whether the add-on is on.
+TEST(ExtensionsCommand, BrowserProfileAndStateAreListed)
+{
+    swtest::ensureCoreApplication();
+    swtest::FixtureTree tree;
+    ASSERT_TRUE(tree.isValid());
+    const QString profile = QStringLiteral("home/.mozilla/firefox/ab12.default-release/");
+    tree.file(profile + QStringLiteral("extensions/on@example.org.xpi"), 30);
+    tree.file(profile + QStringLiteral("extensions/off@example.org.xpi"), 20);
+    tree.text(profile + QStringLiteral("extensions.json"),
+              R"({"addons":[{"id":"on@example.org","active":true,"defaultLocale":{"name":"Blocker"}},)"
+              R"({"id":"off@example.org","active":false,"defaultLocale":{"name":"Sleeper"}}]})");
+    const auto run = [&](const QStringList &args) {
+        return swtest::runCli(QStringList{QStringLiteral("extensions"), QStringLiteral("--layout"),
+                                          QStringLiteral("freedesktop"), QStringLiteral("--root"),
+                                          tree.folder(QStringLiteral("root")), QStringLiteral("--home"),
+                                          tree.path(QStringLiteral("home"))}
+                                  + args,
+                              tree.path(QStringLiteral("config")));
+    };
+    const CliRun json = run({QStringLiteral("--json")});
+    ASSERT_EQ(json.code, 0) << json.err.toStdString();
+    QMap<QString, QJsonObject> items;
+    for (const QJsonValue &g : QJsonDocument::fromJson(json.out).object().value("extGroups").toArray())
+        for (const QJsonValue &i : g.toObject().value("groupItems").toArray())
+            items.insert(i.toObject().value("itemName").toString(), i.toObject());
+    ASSERT_EQ(items.keys(), (QStringList{QStringLiteral("Blocker"), QStringLiteral("Sleeper")}));
+    for (const QJsonObject &item : std::as_const(items)) {
+        EXPECT_EQ(item.value("itemOwner").toString(), QStringLiteral("Firefox"));
+        EXPECT_EQ(item.value("itemProfile").toString(), QStringLiteral("default-release"));
+    }
+    EXPECT_EQ(items.value(QStringLiteral("Blocker")).value("itemEnabled"), QJsonValue(true));
+    EXPECT_EQ(items.value(QStringLiteral("Sleeper")).value("itemEnabled"), QJsonValue(false));
+
+    const CliRun text = run({});
+    ASSERT_EQ(text.code, 0) << text.err.toStdString();
+    const QStringList lines = QString::fromUtf8(text.out).split(QLatin1Char('\n'));
+    const auto lineOf = [&lines](const QString &title) {
+        for (const QString &line : lines)
+            if (line.contains(title))
+                return line.simplified();
+        return QString();
+    };
+    EXPECT_TRUE(lineOf(QStringLiteral("Firefox (default-release) \u203A Sleeper")).contains(QLatin1String(" disabled Firefox")))
+        << text.out.toStdString();
+    EXPECT_TRUE(lineOf(QStringLiteral("Firefox (default-release) \u203A Blocker")).contains(QLatin1String(" enabled Firefox")))
+        << text.out.toStdString();
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 #include "PkexecStandIn.h"
 #include "TreeSnapshot.h"
 
+#include "AppTicks.h"
 #include "ORAppDataCollection.h"
 #include "ORLayout.h"
 #include "ORSelection.h"
+#include "Trash.h"
 
 #include <gtest/gtest.h>
 #include <plist/plist.h>
@@ -284,7 +286,7 @@ TEST_F(AppCollectionTest, FreedesktopApplicationsComeFromEverySourceInOrder)
     // A Flatpak's leftovers are its own folder alone, never one named like it.
     const QMap<QString, QStringList> expected{
         {QStringLiteral("Tool"),
-         {QStringLiteral("home/.local/share/flatpak/app/org.x.Tool"), QStringLiteral("home/.var/app/org.x.Tool")}},
+         {QStringLiteral("home/.local/share/flatpak/app/org.x.Tool"), QStringLiteral("home/.var/app/org.x.Tool/config")}},
         {QStringLiteral("Viewer"),
          {QStringLiteral("home/.config/Viewer"), QStringLiteral("home/.config/Viewerrc"),
           QStringLiteral("home/.local/share/applications/viewer.desktop"),
@@ -468,7 +470,7 @@ TEST_F(AppCollectionTest, CancellingThePasswordDialogEndsTheRunBeforeAnyLeftover
     // Every leftover is reported as left in place, once.
     const QMap<QString, QString> left = leftInPlace(report, tree.root());
     for (const QString &leftover : {QStringLiteral("home/.fp"), QStringLiteral("home/.config/editor"),
-                                    QStringLiteral("home/.var/app/org.x.Tool"), QStringLiteral("home/.config/Viewer")})
+                                    QStringLiteral("home/.var/app/org.x.Tool/config"), QStringLiteral("home/.config/Viewer")})
         EXPECT_TRUE(left.value(leftover).contains(QLatin1String("cancelled"))) << leftover.toStdString();
     EXPECT_EQ(left.size(), report.failedCount());
     EXPECT_EQ(engine().delSize() + report.failedBytes(), data->appTotalSize);
@@ -551,9 +553,9 @@ TEST_F(AppCollectionTest, ApplicationsGoFirstAndTheirLeftoversOnceTheyAreGone)
         order.append(outcome.path.mid(tree.root().size() + 1));
     EXPECT_EQ(order, (QStringList{QStringLiteral("home/.local/share/flatpak/app/org.x.Tool"),
                                   QStringLiteral("root/usr/share/applications/editor.desktop"),
-                                  QStringLiteral("home/.var/app/org.x.Tool"), QStringLiteral("home/.config/editor")}));
+                                  QStringLiteral("home/.var/app/org.x.Tool/config"), QStringLiteral("home/.config/editor")}));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.config/editor")));
-    EXPECT_FALSE(tree.exists(QStringLiteral("home/.var/app/org.x.Tool")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.var/app/org.x.Tool/config")));
     EXPECT_TRUE(tree.exists(QStringLiteral("root/usr/share/applications/editor.desktop")));  // apt-get's to remove
 }
 
@@ -653,6 +655,116 @@ TEST_F(AppCollectionTest, EachApplicationOfAVendorFolderIsItsOwnFolder)
     EXPECT_TRUE(tree.exists(QStringLiteral("home/opt/jetbrains/pycharm-CE/bin/pycharm.sh")));
     EXPECT_TRUE(tree.exists(QStringLiteral("home/opt/jetbrains/licence-keys.txt")));
     EXPECT_EQ(engine().delSize(), before.bytesGone(after, items));
+}
+
+// Each leftover of a home application and of a Flatpak gets its kind from
+// where it lies; a tick of the whole application takes its caches and
+// settings and leaves the user's data, which goes only when asked for.
+TEST_F(AppCollectionTest, TickingAnApplicationLeavesTheUsersDataUnticked)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    swtest::FreedesktopSystem system(tree);
+    system.homeApp(QStringLiteral("home/.local/opt/mailer/bin/mailer"), QStringLiteral("mailer"), "Mail");
+    tree.file(QStringLiteral("home/.cache/mailer/c"), 11);
+    tree.file(QStringLiteral("home/.config/mailer/prefs"), 12);
+    tree.file(QStringLiteral("home/.local/state/mailer/history"), 13);
+    tree.file(QStringLiteral("home/.local/share/mailer/index"), 14);
+    tree.file(QStringLiteral("home/.mailer/Mail/inbox"), 15);
+    system.flatpak(QStringLiteral("home/.local/share/flatpak"), QStringLiteral("org.x.Notes"), "Notes");
+    tree.file(QStringLiteral("home/.var/app/org.x.Notes/cache/c"), 21);
+    tree.file(QStringLiteral("home/.var/app/org.x.Notes/config/c"), 22);
+    tree.file(QStringLiteral("home/.var/app/org.x.Notes/.local/state/s"), 23);
+    tree.file(QStringLiteral("home/.var/app/org.x.Notes/data/notes.db"), 24);
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+
+    using Kind = sw::AppItemKind;
+    const QMap<QString, Kind> expected{
+        {QStringLiteral("home/.local/opt/mailer"), Kind::App},
+        {QStringLiteral("home/.cache/mailer"), Kind::Cache},
+        {QStringLiteral("home/.config/mailer"), Kind::Settings},
+        {QStringLiteral("home/.local/state/mailer"), Kind::Settings},
+        {QStringLiteral("home/.local/share/applications/mailer.desktop"), Kind::Settings},
+        {QStringLiteral("home/.local/share/mailer"), Kind::Data},
+        {QStringLiteral("home/.mailer"), Kind::Data},
+        {QStringLiteral("home/.local/share/flatpak/app/org.x.Notes"), Kind::App},
+        {QStringLiteral("home/.var/app/org.x.Notes/cache"), Kind::Cache},
+        {QStringLiteral("home/.var/app/org.x.Notes/config"), Kind::Settings},
+        {QStringLiteral("home/.var/app/org.x.Notes/.local"), Kind::Settings},
+        {QStringLiteral("home/.var/app/org.x.Notes/data"), Kind::Data},
+    };
+    QMap<QString, Kind> kinds;
+    for (ORAppDataGroup &group : data->appGroups) {
+        sw::AppTicks::markApplication(group, true);
+        EXPECT_EQ(group.isGroupDelFlag, 1) << group.groupName.toStdString();
+        qint64 ticked = 0;
+        for (const ORAppDataItem &item : group.groupItems) {
+            const QString rel = item.itemPath.mid(tree.root().size() + 1);
+            kinds.insert(rel, item.kind);
+            EXPECT_EQ(item.isDel, item.kind != Kind::Data) << rel.toStdString();
+            ticked += item.isDel ? item.itemSize : 0;
+        }
+        EXPECT_EQ(group.groupSelectedSize, ticked);
+        sw::AppTicks::markApplication(group, true, true);
+        EXPECT_EQ(group.isGroupDelFlag, 2);
+        EXPECT_EQ(group.groupSelectedSize, group.groupSize);
+    }
+    EXPECT_EQ(kinds, expected);
+}
+
+// What the user owns goes to the Trash, whole and restorable, with its info
+// file; a folder swapped for a link after the scan goes as the link, and
+// what the link led to stays untouched. The user's data stays in place.
+TEST_F(AppCollectionTest, AnAppImageAndAHomeApplicationGoToTheTrash)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    swtest::FreedesktopSystem system(tree);
+    const QString appImage = tree.text(QStringLiteral("home/Applications/Viewer.AppImage"), "ELF viewer bytes");
+    QFile::setPermissions(appImage, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    system.userEntry(QStringLiteral("viewer"), "Viewer", appImage.toUtf8());
+    tree.file(QStringLiteral("home/.config/Viewer/s"), 30);
+    tree.file(QStringLiteral("home/.local/share/Viewer/library.db"), 40);
+    system.homeApp(QStringLiteral("home/.local/opt/fp/bin/fp"), QStringLiteral("fp"), "Fp");
+    tree.file(QStringLiteral("home/.local/opt/fp/lib/core"), 200);
+    tree.file(QStringLiteral("outside/fpcopy/lib/core"), 200);
+    const auto data = engine().appData();
+    ASSERT_TRUE(data);
+    for (ORAppDataGroup &group : data->appGroups)
+        sw::AppTicks::markApplication(group, true);
+    // Swapped for a link between the scan and the removal.
+    const QString fp = tree.path(QStringLiteral("home/.local/opt/fp"));
+    QDir(fp).removeRecursively();
+    tree.link(QStringLiteral("home/.local/opt/fp"), tree.path(QStringLiteral("outside/fpcopy")));
+    const QByteArray viewerDigest = TreeSnapshot::of(appImage).entries().value(QFile::encodeName(appImage)).digest;
+
+    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+
+    EXPECT_TRUE(report.isClean()) << leftInPlace(report, tree.root()).values().join(QLatin1Char(' ')).toStdString();
+    QStringList ticked;
+    for (const ORAppDataGroup &group : data->appGroups)
+        for (const ORAppDataItem &item : group.groupItems)
+            if (item.isDel)
+                ticked.append(item.itemPath);
+    for (const QString &gone : before.vanished(after))
+        EXPECT_TRUE(TreeSnapshot::isUnder(gone, ticked)) << gone.toStdString();
+    EXPECT_TRUE(before.changed(after).isEmpty());
+    EXPECT_EQ(engine().delSize(), before.bytesGone(after, ticked));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.local/share/Viewer/library.db")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("outside/fpcopy/lib/core")));
+    EXPECT_EQ(engine().trashedCount(), ticked.size());
+
+    // In the Trash as it was, each with the info file that puts it back.
+    const QString trash = tree.path(QStringLiteral("home/.local/share/Trash"));
+    const QString trashedViewer = trash + QStringLiteral("/files/Viewer.AppImage");
+    EXPECT_EQ(after.entries().value(QFile::encodeName(trashedViewer)).digest, viewerDigest);
+    EXPECT_EQ(QFileInfo(trash + QStringLiteral("/files/fp")).symLinkTarget(), tree.path(QStringLiteral("outside/fpcopy")));
+    for (const auto &[name, original] : {std::pair{QStringLiteral("Viewer.AppImage"), appImage}, std::pair{QStringLiteral("fp"), fp}}) {
+        const QByteArray info = swtest::FixtureTree::bytesAt(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
+        EXPECT_TRUE(info.startsWith("[Trash Info]\nPath=" + sw::Trash::encodePath(original) + "\nDeletionDate="))
+            << info.toStdString();
+    }
 }
 
 }  // namespace

@@ -182,6 +182,88 @@ TEST_F(ExtEngine, FreedesktopAddOnsAreNamedFromTheirOwnMetadata)
     EXPECT_EQ(data->extTotalSize, total);
 }
 
+struct OwnerRow
+{
+    const char *name;
+    const char *path;   // below the tree
+    const char *title;  // ORExtGroup::itemTitle
+    const char *profile;
+    int enabled;        // 1 on, 0 off, -1 not told
+};
+
+class ExtOwners : public ExtEngine, public ::testing::WithParamInterface<OwnerRow>
+{
+};
+
+// Two Firefox profiles and a Chromium profile, each describing its add-ons
+// in its own files; a Preferences file that is a link out of the profile is
+// not read.
+TEST_P(ExtOwners, AnAddOnNamesItsBrowserProfileAndState)
+{
+    const QString release = QStringLiteral("home/.mozilla/firefox/ab12.default-release/");
+    tree.file(release + QStringLiteral("extensions/blocker@example.org.xpi"), 300);
+    tree.file(release + QStringLiteral("extensions/sleeper@example.org.xpi"), 30);
+    tree.file(release + QStringLiteral("extensions/legacy@example.org.xpi"), 30);
+    tree.text(release + QStringLiteral("extensions.json"),
+              R"({"addons":[{"id":"blocker@example.org","active":true,"defaultLocale":{"name":"Ad Blocker"}},)"
+              R"({"id":"sleeper@example.org","active":false,"userDisabled":true,"defaultLocale":{"name":"Sleeper"}},)"
+              R"({"id":"legacy@example.org","userDisabled":true,"defaultLocale":{"name":"Legacy"}}]})");
+    tree.file(QStringLiteral("home/.mozilla/firefox/cd34.work/extensions/notes@example.org.xpi"), 40);
+    const QString chromium = QStringLiteral("home/.config/chromium/Default/");
+    for (const char *id : {"aaa", "bbb", "ccc", "ddd"})
+        tree.text(chromium + QStringLiteral("Extensions/%1/1.0/manifest.json").arg(QLatin1String(id)),
+                  R"({"name":"Ext )" + QByteArray(id) + R"("})");
+    tree.text(chromium + QStringLiteral("Preferences"),
+              R"({"extensions":{"settings":{"aaa":{"state":1},"bbb":{"disable_reasons":[1]},"ccc":{"state":1}}}})");
+    tree.text(chromium + QStringLiteral("Secure Preferences"),
+              R"({"extensions":{"settings":{"ccc":{"disable_reasons":[8192]}}}})");
+    const QString other = QStringLiteral("home/.config/google-chrome/Profile 2/");
+    tree.text(other + QStringLiteral("Extensions/eee/1.0/manifest.json"), R"({"name":"Ext eee"})");
+    tree.text(QStringLiteral("outside/Preferences"), R"({"extensions":{"settings":{"eee":{"state":0}}}})");
+    tree.link(other + QStringLiteral("Preferences"), tree.path(QStringLiteral("outside/Preferences")));
+    tree.text(QStringLiteral("home/.local/share/gnome-shell/extensions/dash@example.org/metadata.json"),
+              R"({"uuid":"dash@example.org","name":"Dash Tweaks"})");
+
+    const OwnerRow &row = GetParam();
+    const auto data = scan(Kind::Freedesktop);
+    const QString path = tree.path(QLatin1String(row.path));
+    for (const ORExtGroup &group : data->extGroups)
+        for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
+            const ORExtItem &item = group.groupItems.at(i);
+            if (item.itemPath != path)
+                continue;
+            EXPECT_EQ(group.itemTitle(i), QString::fromUtf8(row.title));
+            EXPECT_EQ(item.itemProfile, QLatin1String(row.profile));
+            EXPECT_EQ(item.itemEnabled, row.enabled < 0 ? std::nullopt : std::optional<bool>(row.enabled == 1));
+            return;
+        }
+    ADD_FAILURE() << "not listed: " << row.path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Browsers, ExtOwners,
+    ::testing::Values(
+        OwnerRow{"FirefoxActive", "home/.mozilla/firefox/ab12.default-release/extensions/blocker@example.org.xpi",
+                 "Firefox (default-release) \u203A Ad Blocker", "default-release", 1},
+        OwnerRow{"FirefoxInactive", "home/.mozilla/firefox/ab12.default-release/extensions/sleeper@example.org.xpi",
+                 "Firefox (default-release) \u203A Sleeper", "default-release", 0},
+        OwnerRow{"FirefoxUserDisabledOnly", "home/.mozilla/firefox/ab12.default-release/extensions/legacy@example.org.xpi",
+                 "Firefox (default-release) \u203A Legacy", "default-release", 0},
+        OwnerRow{"FirefoxWithoutList", "home/.mozilla/firefox/cd34.work/extensions/notes@example.org.xpi",
+                 "Firefox (work) \u203A notes@example.org", "work", -1},
+        OwnerRow{"ChromiumState", "home/.config/chromium/Default/Extensions/aaa", "Chromium \u203A Ext aaa", "Default", 1},
+        OwnerRow{"ChromiumDisableReasons", "home/.config/chromium/Default/Extensions/bbb", "Chromium \u203A Ext bbb",
+                 "Default", 0},
+        OwnerRow{"ChromiumSecurePreferencesWin", "home/.config/chromium/Default/Extensions/ccc",
+                 "Chromium \u203A Ext ccc", "Default", 0},
+        OwnerRow{"ChromiumNotInPreferences", "home/.config/chromium/Default/Extensions/ddd", "Chromium \u203A Ext ddd",
+                 "Default", -1},
+        OwnerRow{"ChromePreferencesLinkedOut", "home/.config/google-chrome/Profile 2/Extensions/eee",
+                 "Google Chrome \u203A Ext eee", "Profile 2", -1},
+        OwnerRow{"GnomeShell", "home/.local/share/gnome-shell/extensions/dash@example.org", "GNOME Shell \u203A Dash Tweaks",
+                 "", -1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 // Metadata that is malformed, oversized, a link out of the folder or a FIFO,
 // and names that are not UTF-8: no crash, no hang, the add-on is named by
 // its folder or left out.

@@ -76,7 +76,7 @@ private slots:
         QVERIFY(result()->itemObject()->isVisible());
         QCOMPARE(result()->junkGroupField()->text(), result()->groupModel()->group(desktop)->groupName);
         const auto *items = result()->itemObject()->model();
-        QCOMPARE(items->data(items->index(0), sw::NameRole).toString(), QStringLiteral("Dash Tweaks"));
+        QCOMPARE(items->data(items->index(0), sw::NameRole).toString(), QStringLiteral("GNOME Shell \u203A Dash Tweaks"));
         result()->itemObject()->clickCheckBox(0);
         QCOMPARE(result()->groupModel()->group(desktop)->isGroupDelFlag, qint64(2));
         result()->groupButtonClick(rowOfCategory(2));

@@ -11,12 +11,42 @@
 #include <QtTest>
 
 // A scan page's job: the count of items looked at while it works, and Cancel,
-// which returns to the idle scan page within a second even in a huge tree.
+// which returns to the idle scan page within a second even in a huge tree;
+// and its introduction, whose text must show whole.
 class TestScanPage : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The uninstaller's and the extensions' texts wrap into more lines than
+    // the column's width would take: they were cut off at top and bottom.
+    void introductionTextsShowEveryLine_data()
+    {
+        QTest::addColumn<qint64>("page");
+        QTest::newRow("junk") << qint64(sw::JunkScanPage);
+        QTest::newRow("uninstaller") << qint64(sw::UninstallerPage);
+        QTest::newRow("extensions") << qint64(sw::ExtensionsPage);
+    }
+    void introductionTextsShowEveryLine()
+    {
+        QFETCH(qint64, page);
+        PageFixture fixture;
+        ToolWindow tool;
+        QVERIFY(tool.exposed());
+        tool.clickSidebar(page);
+        QWidget *shown = tool.window.pageController(page);
+        QVERIFY(shown);
+        QTRY_VERIFY(shown->isVisible());
+        int texts = 0;
+        for (const QLabel *label : shown->findChildren<QLabel *>()) {
+            if (!label->isVisible() || !label->wordWrap() || label->text().isEmpty())
+                continue;
+            ++texts;
+            QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->text()));
+        }
+        QVERIFY(texts > 0);
+    }
+
     void cancelInAHugeTreeReturnsToTheIdlePageWithinASecond()
     {
         PageFixture fixture;

@@ -1,5 +1,6 @@
 #include "ORAppDataCollection.h"
 #include "ORCellRoles.h"
+#include "ORUtility.h"
 #include "ORUninstDelViewCter.h"
 #include "ORUninstResultViewCter.h"
 #include "ORUninstViewCter.h"
@@ -8,9 +9,21 @@
 #include "ToolWindow.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUrl>
+
+// Receives the URLs the program asks the desktop to open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
 
 // The uninstaller driven through the main window on a home with three
 // AppImages and their leftovers.
@@ -67,8 +80,9 @@ private slots:
 
     void fromTheScanToTheRemovalAndBack()
     {
-        fixture->write(QStringLiteral("Applications/alpha.AppImage"), QByteArray(10 * 1024, 'a'));
-        fixture->write(QStringLiteral(".config/alpha/settings.conf"), QByteArray(2 * 1024, 'c'));
+        fixture->write(QStringLiteral("Applications/alpha.AppImage"), QByteArray(40 * 1024, 'a'));
+        fixture->write(QStringLiteral(".config/alpha/settings.conf"), QByteArray(30 * 1024, 'c'));
+        fixture->write(QStringLiteral(".local/share/alpha/library"), QByteArray(5 * 1024, 'l'));
         fixture->write(QStringLiteral("Applications/Mid.AppImage"), QByteArray(50 * 1024, 'm'));
         fixture->write(QStringLiteral("Applications/Zeta.AppImage"), QByteArray(300 * 1024, 'z'));
         fixture->write(QStringLiteral(".cache/Zeta/blob"), QByteArray(100 * 1024, 'b'));
@@ -77,27 +91,31 @@ private slots:
         QTRY_COMPARE(window->currentPage(), qint64(23));
         QVERIFY(window->sidebarEnabled());
 
-        // By size per item, then by the lower-cased name.
-        QCOMPARE(listedApps(), (QStringList{"Zeta", "Mid", "alpha"}));
+        // By the whole size (alpha's 75 kB over Mid's 50, though its three
+        // items are smaller each), then by the lower-cased name.
+        QCOMPARE(listedApps(), (QStringList{"Zeta", "alpha", "Mid"}));
+        QCOMPARE(result()->gTableView()->model()->index(0, 0).data(sw::BadgeRole).toString(), QStringLiteral("AppImage"));
         QComboBox *sort = result()->or_PopUpBut();
         sort->setCurrentIndex(1);
         emit sort->activated(1);
         QCOMPARE(listedApps(), (QStringList{"alpha", "Mid", "Zeta"}));
 
-        // A search clears the selection and starts from every application.
+        // Select all ticks every application but not the user's data; a
+        // search clears the selection and starts from every application.
         result()->autoSelectButton()->click();
-        QCOMPARE(selectedText(), QStringLiteral("462.00 KB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(520 * 1024));
         result()->searchField()->setText(QStringLiteral("ZET"));
         QCOMPARE(listedApps(), QStringList{"Zeta"});
-        QCOMPARE(selectedText(), QStringLiteral("0 B"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(0));
         QVERIFY(!result()->delBut()->isEnabled());
         result()->searchField()->setText(QStringLiteral("AL"));
         QCOMPARE(listedApps(), QStringList{"alpha"});
         result()->searchField()->clear();
         QCOMPARE(listedApps(), (QStringList{"alpha", "Mid", "Zeta"}));
 
-        // Zeta's cache alone, and all of alpha: a leftover goes only with its
-        // application, so Zeta's cache stays.
+        // Zeta's cache alone, and alpha: a leftover goes only with its
+        // application, so Zeta's cache stays; alpha's data is listed under
+        // its heading and stays unticked.
         result()->tableView(result()->groupTableView(), 2);
         QCOMPARE(result()->appNameField()->text(), QStringLiteral("Zeta"));
         const int cache = itemRowEndingWith(QStringLiteral("/.cache/Zeta"));
@@ -105,7 +123,13 @@ private slots:
         result()->itemObject()->clickCheckBox(cache);
         QCOMPARE(result()->groupArr().at(2)->isGroupDelFlag, qint64(1));
         result()->groupButtonClick(0);
-        QCOMPARE(selectedText(), QStringLiteral("112.00 KB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(170 * 1024));
+        const auto *items = result()->itemObject()->model();
+        const int data = itemRowEndingWith(QStringLiteral("/.local/share/alpha"));
+        QVERIFY(data > 0);
+        QCOMPARE(items->index(data - 1).data(sw::NameRole).toString(), QStringLiteral("Your data"));
+        QVERIFY(items->index(data - 1).data(sw::SectionRole).toBool());
+        QCOMPARE(items->index(data).data(sw::CheckImageRole).toString(), QStringLiteral("or_select_off"));
 
         result()->delBut()->click();
         QVERIFY(answerSheet(result()->alert(), QStringLiteral("Yes")));
@@ -113,7 +137,7 @@ private slots:
         auto *removal = window->page<ORUninstDelViewCter>(24);
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
-                 QStringLiteral("12.00 KB"));
+                 ORUtility::sizeFormatWithNumber(70 * 1024));
         QStringList rows;
         for (int row = 0; row < removal->groupTableView()->count(); ++row)
             rows.append(removal->groupTableView()
@@ -124,8 +148,18 @@ private slots:
         rows.sort();
         QCOMPARE(rows, (QStringList{".config/alpha", "Applications/alpha.AppImage"}));
         QVERIFY(!fixture->homeHas(QStringLiteral("Applications/alpha.AppImage")));
+        QVERIFY(QFileInfo::exists(fixture->trashed(QStringLiteral("alpha.AppImage"))));
+        QVERIFY(fixture->homeHas(QStringLiteral(".local/share/alpha/library")));
         QVERIFY(fixture->homeHas(QStringLiteral(".cache/Zeta/blob")));
         QVERIFY(fixture->homeHas(QStringLiteral("Applications/Zeta.AppImage")));
+
+        // What went can be put back from the Trash, which the page opens.
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("trash"), &catcher, "open");
+        QVERIFY(removal->openTrashBut()->isVisible());
+        removal->openTrashBut()->click();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("trash"));
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("trash:///"))});
 
         removal->completionBut()->click();
         QCOMPARE(window->currentPage(), qint64(22));

@@ -1,5 +1,6 @@
 #include "FreedesktopExtLocations.h"
 
+#include "BrowserProfileFiles.h"
 #include "DesktopEntry.h"
 #include "ExtFiles.h"
 #include "FolderWalker.h"
@@ -7,7 +8,6 @@
 
 #include <QFile>
 #include <QHash>
-#include <QJsonArray>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -23,7 +23,7 @@ QString lit(const char *text)
 
 // Firefox keeps its profiles' add-ons in PROFILE/extensions, as ID.xpi
 // files (or ID folders, unpacked), and describes them in
-// PROFILE/extensions.json: names by add-on id and by path.
+// PROFILE/extensions.json: names and states by add-on id and by path.
 Candidates firefoxExtensions(CategoryRoots &roots)
 {
     Candidates out;
@@ -35,24 +35,9 @@ Candidates firefoxExtensions(CategoryRoots &roots)
         const AnchoredRoot *root = roots.open(folder);
         if (!root)
             continue;
-        QHash<QString, QString> names;  // id and path -> name
-        if (const AnchoredRoot *profileRoot = roots.open(profile.path)) {
-            const QJsonObject list = ExtFiles::readJsonObject(
-                *profileRoot, profileRoot->path() + lit("/extensions.json"), ExtFiles::kMaxProfileListBytes);
-            for (const QJsonValue &value : list.value(lit("addons")).toArray()) {
-                const QJsonObject addon = value.toObject();
-                const QString name =
-                    ExtFiles::displayName(addon.value(lit("defaultLocale")).toObject().value(lit("name")).toString());
-                if (name.isEmpty())
-                    continue;
-                const QString id = addon.value(lit("id")).toString();
-                const QString path = addon.value(lit("path")).toString();
-                if (!id.isEmpty())
-                    names.insert(id, name);
-                if (!path.isEmpty())
-                    names.insert(path, name);
-            }
-        }
+        const AnchoredRoot *profileRoot = roots.open(profile.path);
+        const QHash<QString, BrowserProfileFiles::Addon> addons =
+            profileRoot ? BrowserProfileFiles::firefoxAddons(*profileRoot) : QHash<QString, BrowserProfileFiles::Addon>();
         for (const ExtFiles::Entry &entry : ExtFiles::entries(roots, folder)) {
             const bool xpi = !entry.isFolder && entry.name.endsWith(lit(".xpi"), Qt::CaseInsensitive);
             // "staged" and "trash" hold add-ons on their way in or out.
@@ -60,10 +45,11 @@ Candidates firefoxExtensions(CategoryRoots &roots)
             if (!xpi && !unpacked)
                 continue;
             const QString id = xpi ? entry.name.chopped(4) : entry.name;
-            QString name = names.value(entry.path);
-            if (name.isEmpty())
-                name = names.value(id);
-            out.append({root->path(), entry.path, name});
+            const BrowserProfileFiles::Addon byPath = addons.value(entry.path);
+            const BrowserProfileFiles::Addon byId = addons.value(id);
+            out.append({root->path(), entry.path, byPath.name.isEmpty() ? byId.name : byPath.name, lit("Firefox"),
+                        BrowserProfileFiles::firefoxProfileName(profile.name),
+                        byPath.enabled ? byPath.enabled : byId.enabled});
         }
     }
     return out;
@@ -121,9 +107,14 @@ QString chromiumName(CategoryRoots &roots, const AnchoredRoot &root, const QStri
 // PROFILE/Extensions/ID/VERSION; the item is the ID folder.
 Candidates chromiumExtensions(CategoryRoots &roots)
 {
+    static const std::pair<const char *, const char *> browsers[] = {
+        {"chromium", "Chromium"},
+        {"google-chrome", "Google Chrome"},
+        {"google-chrome-beta", "Google Chrome Beta"},
+        {"google-chrome-unstable", "Google Chrome Dev"}};
     Candidates out;
-    for (const char *browser : {"chromium", "google-chrome", "google-chrome-beta", "google-chrome-unstable"}) {
-        const QString base = ORLayout::configHome() + QLatin1Char('/') + lit(browser);
+    for (const auto &[folderName, browser] : browsers) {
+        const QString base = ORLayout::configHome() + QLatin1Char('/') + lit(folderName);
         for (const ExtFiles::Entry &profile : ExtFiles::entries(roots, base)) {
             if (!profile.isFolder)
                 continue;
@@ -131,9 +122,16 @@ Candidates chromiumExtensions(CategoryRoots &roots)
             const AnchoredRoot *root = roots.open(folder);
             if (!root)
                 continue;
-            for (const ExtFiles::Entry &entry : ExtFiles::entries(roots, folder))
-                if (entry.isFolder && entry.name != lit("Temp"))
-                    out.append({root->path(), entry.path, chromiumName(roots, *root, entry.path)});
+            const AnchoredRoot *profileRoot = roots.open(profile.path);
+            const QHash<QString, bool> states =
+                profileRoot ? BrowserProfileFiles::chromiumStates(*profileRoot) : QHash<QString, bool>();
+            for (const ExtFiles::Entry &entry : ExtFiles::entries(roots, folder)) {
+                if (!entry.isFolder || entry.name == lit("Temp"))
+                    continue;
+                const auto state = states.constFind(entry.name);
+                out.append({root->path(), entry.path, chromiumName(roots, *root, entry.path), lit(browser), profile.name,
+                            state == states.constEnd() ? std::nullopt : std::optional<bool>(*state)});
+            }
         }
     }
     return out;
@@ -157,20 +155,22 @@ QString metadataName(const AnchoredRoot &root, const QString &folder, Metadata k
     return ExtFiles::displayName(name);
 }
 
-// The folders directly inside folder, each one add-on named by its metadata.
-void addFolders(CategoryRoots &roots, const QString &folder, Metadata kind, Candidates &out)
+// The folders directly inside folder, each one add-on of owner named by its metadata.
+void addFolders(CategoryRoots &roots, const QString &folder, Metadata kind, const QString &owner, Candidates &out)
 {
     const AnchoredRoot *root = roots.open(folder);
     if (!root)
         return;
     for (const ExtFiles::Entry &entry : ExtFiles::entries(roots, folder))
         if (entry.isFolder)
-            out.append({root->path(), entry.path, metadataName(*root, entry.path, kind)});
+            out.append({root->path(), entry.path, metadataName(*root, entry.path, kind), owner, {}, {}});
 }
 
-// The files directly inside folder ending in suffix; named by their desktop
-// entry's Name= when named is set.
-void addFiles(CategoryRoots &roots, const QString &folder, QLatin1String suffix, bool named, Candidates &out)
+// The files directly inside folder ending in suffix, add-ons of owner (the
+// category's own when empty); named by their desktop entry's Name= when
+// named is set.
+void addFiles(CategoryRoots &roots, const QString &folder, QLatin1String suffix, bool named, const QString &owner,
+              Candidates &out)
 {
     const AnchoredRoot *root = roots.open(folder);
     if (!root)
@@ -183,7 +183,7 @@ void addFiles(CategoryRoots &roots, const QString &folder, QLatin1String suffix,
             if (const auto text = ExtFiles::read(*root, entry.path))
                 if (const auto desktop = DesktopEntry::parse(*text))
                     name = ExtFiles::displayName(desktop->name());
-        out.append({root->path(), entry.path, name});
+        out.append({root->path(), entry.path, name, owner, {}, {}});
     }
 }
 
@@ -198,10 +198,12 @@ Candidates FreedesktopExtLocations::desktopExtensions(CategoryRoots &roots)
 {
     const QString data = ORLayout::dataHome() + QLatin1Char('/');
     Candidates out;
-    addFolders(roots, data + lit("gnome-shell/extensions"), Metadata::Json, out);
-    addFolders(roots, data + lit("plasma/plasmoids"), Metadata::PlasmaWidget, out);
+    // Which of them are on is kept in the desktop's settings database (dconf),
+    // which only its own tools read: their state is not told.
+    addFolders(roots, data + lit("gnome-shell/extensions"), Metadata::Json, lit("GNOME Shell"), out);
+    addFolders(roots, data + lit("plasma/plasmoids"), Metadata::PlasmaWidget, lit("Plasma"), out);
     for (const char *kind : {"applets", "desklets", "extensions"})
-        addFolders(roots, data + lit("cinnamon/") + lit(kind), Metadata::Json, out);
+        addFolders(roots, data + lit("cinnamon/") + lit(kind), Metadata::Json, lit("Cinnamon"), out);
     return out;
 }
 
@@ -214,7 +216,7 @@ Candidates FreedesktopExtLocations::browserPlugIns(CategoryRoots &roots)
     FolderWalker().walk(root->path(), [&](const FolderWalker::Entry &entry) {
         const QString path = entry.path();
         if (!entry.isFolder() && path.endsWith(QLatin1String(".so")))
-            out.append({root->path(), path, {}});
+            out.append({root->path(), path, {}, {}, {}, {}});
         return FolderWalker::Step::Next;
     });
     return out;
@@ -223,15 +225,17 @@ Candidates FreedesktopExtLocations::browserPlugIns(CategoryRoots &roots)
 Candidates FreedesktopExtLocations::thumbnailers(CategoryRoots &roots)
 {
     Candidates out;
-    addFiles(roots, ORLayout::dataHome() + lit("/thumbnailers"), QLatin1String(".thumbnailer"), false, out);
+    addFiles(roots, ORLayout::dataHome() + lit("/thumbnailers"), QLatin1String(".thumbnailer"), false, {}, out);
     return out;
 }
 
 Candidates FreedesktopExtLocations::searchProviders(CategoryRoots &roots)
 {
     Candidates out;
-    addFiles(roots, ORLayout::dataHome() + lit("/gnome-shell/search-providers"), QLatin1String(".ini"), false, out);
-    addFiles(roots, ORLayout::dataHome() + lit("/krunner/dbusplugins"), QLatin1String(".desktop"), true, out);
+    addFiles(roots, ORLayout::dataHome() + lit("/gnome-shell/search-providers"), QLatin1String(".ini"), false,
+             lit("GNOME Shell"), out);
+    addFiles(roots, ORLayout::dataHome() + lit("/krunner/dbusplugins"), QLatin1String(".desktop"), true,
+             lit("KRunner"), out);
     return out;
 }
 

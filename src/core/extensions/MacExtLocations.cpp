@@ -46,7 +46,7 @@ Candidates identifiedBundles(CategoryRoots &roots, const QStringList &folders,
             if (identifier.isEmpty() || !keep(identifier))
                 continue;
             out.append({root->path(), entry.path,
-                        ExtFiles::displayName(info.value(QStringLiteral("CFBundleName")).toString())});
+                        ExtFiles::displayName(info.value(QStringLiteral("CFBundleName")).toString()), {}, {}, {}});
         }
     }
     return out;
@@ -64,7 +64,7 @@ Candidates bundlesWithSuffix(CategoryRoots &roots, const QString &folder, QLatin
         if (suffixOf(entry.name) != suffix)
             continue;
         const QString name = infoDictionary(*root, entry.path).value(QStringLiteral("CFBundleName")).toString();
-        out.append({root->path(), entry.path, ExtFiles::displayName(name)});
+        out.append({root->path(), entry.path, ExtFiles::displayName(name), {}, {}, {}});
     }
     return out;
 }
@@ -99,7 +99,7 @@ Candidates MacExtLocations::internetPlugIns(CategoryRoots &roots)
                 const QString path = entry.path();
                 const QString bundleName =
                     infoDictionary(*root, path).value(QStringLiteral("CFBundleName")).toString();
-                out.append({root->path(), path, ExtFiles::displayName(bundleName)});
+                out.append({root->path(), path, ExtFiles::displayName(bundleName), {}, {}, {}});
             }
             return FolderWalker::Step::Next;
         });

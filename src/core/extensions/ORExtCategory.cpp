@@ -16,6 +16,7 @@ struct LayoutFace
 {
     const char *name;
     const char *info;
+    const char *owner;
     ORExtCategory::Locations locations;
 };
 
@@ -35,46 +36,46 @@ const CategoryRow kCategories[] = {
     {sw::ext::Extensions, "orextensions",
      {EXT_TEXT("Extensions"),
       EXT_TEXT("Extensions are small software programs that customize the browsing experience."),
-      MacExtLocations::kernelExtensions},
+      EXT_TEXT("Kernel"), MacExtLocations::kernelExtensions},
      {EXT_TEXT("Browser Extensions"),
       EXT_TEXT("Add-ons installed in the profiles of your web browsers. A removed extension is gone once the "
                "browser has been restarted."),
-      FreedesktopExtLocations::browserExtensions}},
+      EXT_TEXT("Browser"), FreedesktopExtLocations::browserExtensions}},
     {sw::ext::Preferences, "orpreference",
      {EXT_TEXT("Preferences"),
       EXT_TEXT("All of your preferences panel contain a large number of supporting files, which are distributed "
                "in every corner of your Mac. It is hard to be detected."),
-      MacExtLocations::preferencePanes},
+      EXT_TEXT("System Preferences"), MacExtLocations::preferencePanes},
      {EXT_TEXT("Desktop Extensions"),
       EXT_TEXT("Shell extensions, widgets and applets you added to your desktop. A removed one is gone once the "
                "desktop shell has been restarted or you have logged in again."),
-      FreedesktopExtLocations::desktopExtensions}},
+      EXT_TEXT("Desktop"), FreedesktopExtLocations::desktopExtensions}},
     {sw::ext::Internet, "orinternet",
      {EXT_TEXT("Internet Plug-Ins"),
       EXT_TEXT("You can choose to delete all plug-ins of the browsers and other networking applications on Mac."),
-      MacExtLocations::internetPlugIns},
+      EXT_TEXT("Browsers"), MacExtLocations::internetPlugIns},
      {EXT_TEXT("Browser Plug-Ins"),
       EXT_TEXT("Plug-in libraries the browsers load from your home folder. A removed plug-in is gone once the "
                "browser has been restarted."),
-      FreedesktopExtLocations::browserPlugIns}},
+      EXT_TEXT("Mozilla"), FreedesktopExtLocations::browserPlugIns}},
     {sw::ext::QuickLook, "orquicklook",
      {EXT_TEXT("QuickLook Plug-Ins"),
       EXT_TEXT("QuickLook often enhances functions by installing additional plug-ins. This app will help you "
                "easily delete unnecessary plug-ins."),
-      MacExtLocations::quickLookPlugIns},
+      EXT_TEXT("Quick Look"), MacExtLocations::quickLookPlugIns},
      {EXT_TEXT("Thumbnailers"),
       EXT_TEXT("Programs that draw the previews of files in your file manager. Previews drawn already stay until "
                "the file manager has been restarted and the thumbnail cache cleaned."),
-      FreedesktopExtLocations::thumbnailers}},
+      EXT_TEXT("File manager"), FreedesktopExtLocations::thumbnailers}},
     {sw::ext::Spotlight, "orspotlight",
      {EXT_TEXT("Spotlight Plug-Ins"),
       EXT_TEXT("Spotlight often enhances functions by installing additional plug-ins. This app will help you "
                "easily delete unnecessary plug-ins."),
-      MacExtLocations::spotlightPlugIns},
+      EXT_TEXT("Spotlight"), MacExtLocations::spotlightPlugIns},
      {EXT_TEXT("Search Providers"),
       EXT_TEXT("Applications that add their results to the desktop's search. A removed provider is gone once the "
                "desktop shell has been restarted."),
-      FreedesktopExtLocations::searchProviders}},
+      EXT_TEXT("Desktop search"), FreedesktopExtLocations::searchProviders}},
 };
 // clang-format on
 
@@ -86,6 +87,7 @@ ORExtCategory fromRow(const CategoryRow &row)
     category.skipKey = QString::fromLatin1(row.skipKey);
     category.name = face.name;
     category.info = face.info;
+    category.owner = face.owner;
     category.locations = face.locations;
     return category;
 }
@@ -100,6 +102,11 @@ QString ORExtCategory::groupName() const
 QString ORExtCategory::groupInfo() const
 {
     return QCoreApplication::translate("ORExtDataCollection", info);
+}
+
+QString ORExtCategory::ownerName() const
+{
+    return QCoreApplication::translate("ORExtDataCollection", owner);
 }
 
 QList<ORExtCategory> ORExtCategory::categories()

@@ -19,12 +19,17 @@ enum GroupID : qint64 {
 
 // One add-on a category found: the folder it was listed in (its category
 // root, below which it is reached and removed), its path and, when its
-// metadata names it, its display name.
+// metadata names it, its display name; the browser or desktop it belongs to
+// ("Firefox", "GNOME Shell"; the category's owner when empty), the browser
+// profile it is in, and whether it is on, when the owner's files say so.
 struct Candidate
 {
     QString root;
     QString path;
     QString name;
+    QString owner;
+    QString profile;
+    std::optional<bool> enabled;
 };
 using Candidates = QList<Candidate>;
 }  // namespace sw::ext
@@ -40,10 +45,12 @@ struct ORExtCategory
     QString skipKey;
     const char *name = "";
     const char *info = "";
+    const char *owner = "";  // what its add-ons belong to when they do not say
     Locations locations = nullptr;
 
     QString groupName() const;
     QString groupInfo() const;
+    QString ownerName() const;
 
     // The categories of the current layout in scan order.
     static QList<ORExtCategory> categories();

@@ -200,6 +200,9 @@ ORExtGroup ORExtDataCollection::scanCategory(qint64 groupID)
         ORExtItem item;
         item.itemPath = candidate.path;
         item.itemName = candidate.name.isEmpty() ? QFileInfo(candidate.path).completeBaseName() : candidate.name;
+        item.itemOwner = candidate.owner.isEmpty() ? category->ownerName() : candidate.owner;
+        item.itemProfile = candidate.profile;
+        item.itemEnabled = candidate.enabled;
         item.itemSize = root->measure(candidate.path, watch);
         if (item.itemSize <= 0 || job.isCancelled())
             continue;

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The extensions manager's scan result: one group per add-on category.
 struct ORExtItem
 {
@@ -10,6 +12,12 @@ struct ORExtItem
     QString itemPath;
     QString itemName;
     bool isDel = false;
+    // The browser or desktop it belongs to ("Firefox", "GNOME Shell"), the
+    // browser profile it is in, and whether it is on (unknown when its
+    // owner's files do not tell).
+    QString itemOwner;
+    QString itemProfile;
+    std::optional<bool> itemEnabled;
 
     // Name without extension, size of the folder or file.
     static ORExtItem initFromPath(const QString &path, bool isDelete);
@@ -32,6 +40,11 @@ struct ORExtGroup
         group.groupID = groupID;
         return group;
     }
+    // The item as a person tells it from the others: "Firefox › uBlock
+    // Origin", with the profile beside the owner ("Chromium (Profile 1) ›
+    // Bitwarden") when the group holds add-ons of another profile of it, or
+    // always with withProfile.
+    QString itemTitle(qsizetype index, bool withProfile = false) const;
 };
 
 struct ORExtData

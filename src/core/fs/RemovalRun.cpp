@@ -248,11 +248,33 @@ const RemovalOutcome &RemovalRun::moveToTrash(const QString &chosenRoot, const Q
 {
     RemovalOutcome outcome{path, size, 0, {}};
     const AnchoredRoot *anchored = m_roots.openChosen(chosenRoot);
-    std::optional<Target> target = anchored ? reach(anchored, path, outcome) : std::nullopt;
-    if (!anchored) {
+    if (!anchored)
         fail(outcome, path, reasonOf(errno));
-    } else if (target && !target->item) {
-        fail(outcome, path, tr("a chosen folder itself is not moved"));
+    else
+        trashItem(anchored, outcome);
+    return finish(std::move(outcome));
+}
+
+const RemovalOutcome &RemovalRun::moveToTrashBelow(const QString &root, const QString &path, qint64 size,
+                                                   const CategoryRoots::UserFolderKeys &allowed)
+{
+    RemovalOutcome outcome{path, size, 0, {}};
+    const AnchoredRoot *anchored = m_roots.open(root, allowed);
+    if (!anchored)
+        fail(outcome, path, tr("its folder %1 is missing or was left alone").arg(root));
+    else
+        trashItem(anchored, outcome);
+    return finish(std::move(outcome));
+}
+
+// Renames the item, reached through its folder's descriptor, into the Trash;
+// what it measured just before is what went.
+void RemovalRun::trashItem(const AnchoredRoot *anchored, RemovalOutcome &outcome)
+{
+    const QString &path = outcome.path;
+    const std::optional<Target> target = reach(anchored, path, outcome);
+    if (target && !target->item) {
+        fail(outcome, path, tr("a top folder is never moved whole"));
     } else if (target) {
         const qint64 bytes = anchored->measure(path);
         QString error = Trash::moveToTrashAt(target->item->parent.get(), target->item->name, path,
@@ -266,7 +288,6 @@ const RemovalOutcome &RemovalRun::moveToTrash(const QString &chosenRoot, const Q
             fail(outcome, path, error);
         }
     }
-    return finish(std::move(outcome));
 }
 
 }  // namespace sw

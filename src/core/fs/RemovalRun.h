@@ -44,6 +44,10 @@ public:
     void removeCompanion(const QString &root, const QString &path, qint64 size);
     // Moves path, below a folder the user chose, to the Trash.
     const RemovalOutcome &moveToTrash(const QString &chosenRoot, const QString &path, qint64 size);
+    // Moves path to the Trash, reached below its category root as remove()
+    // reaches it (the root checked the same way; allowed as there).
+    const RemovalOutcome &moveToTrashBelow(const QString &root, const QString &path, qint64 size,
+                                           const CategoryRoots::UserFolderKeys &allowed = {});
     // Removes path whole, an item the user chose themselves (a dropped file
     // or folder): reached below its own folder, opened as a chosen root.
     // Refused (the outcome says so, with the reason) where
@@ -83,6 +87,7 @@ private:
     std::optional<Target> reachRelative(const AnchoredRoot *root, const QByteArray &relative, const QString &path,
                                         RemovalOutcome &outcome);
     void removeItem(const Target &target, Mode mode, RemovalOutcome &outcome);
+    void trashItem(const AnchoredRoot *root, RemovalOutcome &outcome);
     void fail(RemovalOutcome &outcome, const QString &path, const QString &reason) const;
     void log(const RemovalFailure &failure) const;
     const RemovalOutcome &finish(RemovalOutcome outcome);

@@ -114,6 +114,45 @@ QString DesktopEntry::localizedValue(const QString &key, const QString &locale) 
     return contains(localized) ? value(localized) : value(key);
 }
 
+QString DesktopEntry::localizedValue(const QString &key) const
+{
+    for (const QString &locale : userLocales()) {
+        // lang_COUNTRY.CODESET@MODIFIER, tried from the most specific form down.
+        const QString modifier = locale.section(QLatin1Char('@'), 1);
+        const QString langCountry = locale.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('.'), 0, 0);
+        const QString lang = langCountry.section(QLatin1Char('_'), 0, 0);
+        QStringList forms;
+        if (!modifier.isEmpty())
+            forms << langCountry + QLatin1Char('@') + modifier;
+        forms << langCountry;
+        if (!modifier.isEmpty())
+            forms << lang + QLatin1Char('@') + modifier;
+        forms << lang;
+        for (const QString &form : std::as_const(forms))
+            if (const QString localized = key + QLatin1Char('[') + form + QLatin1Char(']'); contains(localized))
+                return value(localized);
+    }
+    return value(key);
+}
+
+QStringList DesktopEntry::userLocales()
+{
+    QStringList locales;
+    for (const QString &entry : qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        locales.append(entry);
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (const QString locale = qEnvironmentVariable(variable); !locale.isEmpty()) {
+            locales.append(locale);
+            break;
+        }
+    }
+    locales.removeIf([](const QString &locale) {
+        const QString base = locale.section(QLatin1Char('.'), 0, 0);
+        return base.isEmpty() || base == QLatin1String("C") || base == QLatin1String("POSIX");
+    });
+    return locales;
+}
+
 bool DesktopEntry::contains(const QString &key) const
 {
     for (const auto &pair : m_values)

@@ -25,11 +25,21 @@ public:
 
     QString value(const QString &key) const;  // empty when absent
     QString localizedValue(const QString &key, const QString &locale) const;
+    // The value of key in the user's language, matched as the desktop-entry
+    // specification matches a locale (Name[sr_RS@latin], Name[sr_RS],
+    // Name[sr@latin], Name[sr]); the plain key when none is there.
+    QString localizedValue(const QString &key) const;
+    // The locales the user reads messages in, best first: the entries of
+    // LANGUAGE, then the first of LC_ALL, LC_MESSAGES and LANG that is set
+    // (code sets dropped; C and POSIX left out).
+    static QStringList userLocales();
     bool contains(const QString &key) const;
     bool boolValue(const QString &key) const;  // "true" (or "1") only
     void setValue(const QString &key, const QString &value);
 
     QString name() const { return value(QStringLiteral("Name")); }
+    QString localizedName() const { return localizedValue(QStringLiteral("Name")); }
+    QString icon() const { return value(QStringLiteral("Icon")); }
     QString exec() const { return value(QStringLiteral("Exec")); }
     QString tryExec() const { return value(QStringLiteral("TryExec")); }
     QString type() const { return value(QStringLiteral("Type")); }

@@ -30,15 +30,17 @@ InstalledApps AppImageSource::find(JobControl &job)
             app.programs = {name};
             app.bundlePath = path;
             app.bundleRoot = folder;
+            app.groupName = app.name;
             for (const UserDesktopEntry &entry : entries) {
                 if (entry.program == path && !entry.entry.name().isEmpty()) {
                     app.name = entry.entry.name();
+                    app.groupName = entry.entry.localizedName();
                     app.identifier = entry.id;
                     app.desktopId = entry.id;
+                    app.icon = entry.entry.icon();
                     break;
                 }
             }
-            app.groupName = app.name;
             apps.append(app);
         }
     }

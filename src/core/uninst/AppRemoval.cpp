@@ -169,8 +169,10 @@ void AppRemoval::removeLeftovers()
 void AppRemoval::removeOwn(const Marked &marked)
 {
     m_job.setCurrentPath(marked.item.itemPath);
-    const RemovalOutcome &outcome = m_run.remove(marked.origin.root, marked.item.itemPath, RemovalRun::Mode::Whole,
-                                                 marked.item.itemSize, {CategoryRoots::kHomeEntries});
+    const RemovalOutcome &outcome = m_run.moveToTrashBelow(marked.origin.root, marked.item.itemPath,
+                                                           marked.item.itemSize, {CategoryRoots::kHomeEntries});
+    if (outcome.ok())
+        ++m_trashed;
     record(marked, outcome.removed);
 }
 

@@ -16,14 +16,15 @@ class RemovalRun;
 
 // One removal run of the uninstaller: the applications first, then their
 // leftovers, and a leftover only once its application is verifiably gone.
-//   1. The applications themselves: bundles the user may remove through the
-//      removal core, the others together with administrator rights, then
-//      the packages, each by its own package manager (PackageCommands).
+//   1. The applications themselves: bundles the user may remove are moved
+//      to the Trash through the removal core (so they can be put back), the
+//      others removed together with administrator rights, then the
+//      packages, each by its own package manager (PackageCommands).
 //   2. Each application is checked: a bundle's path must be gone, a
 //      Flatpak's deployment, a package from the dpkg status.
 //   3. The leftovers, each path once however many applications list it:
-//      those of applications that went, through the removal core, the ones
-//      only an administrator may remove together. A leftover of an
+//      those of applications that went, to the Trash as the bundles, the
+//      ones only an administrator may remove together. A leftover of an
 //      application that stays (its removal failed, or it was not asked for)
 //      is left in place with the reason. In the macos layout a leftover
 //      ticked without its application goes as ticked.
@@ -56,6 +57,8 @@ public:
     // apps: every application of the scan. Returns the removal record: the
     // removed items in removal order.
     ORAppDataGroup removeAll(const QList<Application> &apps);
+    // How many items went to the Trash.
+    qsizetype trashedCount() const { return m_trashed; }
 
 private:
     // What became of an application in this run.
@@ -87,6 +90,7 @@ private:
     QList<State> m_states;  // by application
     QString m_stopReason;   // set when the run ended early
     ORAppDataGroup m_record;
+    qsizetype m_trashed = 0;
 };
 
 }  // namespace sw

@@ -41,7 +41,8 @@ InstalledApp appOf(const DpkgDatabase &database, const DpkgDatabase::Package &pa
     app.kind = InstalledApp::Kind::Debian;
     app.source = InstalledApp::Source::Debian;
     app.name = first.entry.name().isEmpty() ? package.name : first.entry.name();
-    app.groupName = app.name;
+    app.groupName = first.entry.localizedName().isEmpty() ? app.name : first.entry.localizedName();
+    app.icon = first.entry.icon();
     app.identifier = package.name;
     app.desktopId = QFileInfo(first.path).completeBaseName();
     const QString program = first.entry.program();

@@ -37,6 +37,22 @@ void readInstallations(const QString &confPath, QList<FlatpakAppSource::Installa
     }
 }
 
+// The application's own icon file among those it exports (the desktop finds
+// them through the installation's exports folder), else the name as given.
+QString exportedIcon(const QString &active, const QString &icon)
+{
+    if (icon.isEmpty() || icon.contains(QLatin1Char('/')))
+        return icon;
+    const QString hicolor = active + QStringLiteral("/export/share/icons/hicolor/");
+    for (const char *size : {"scalable", "512x512", "256x256", "128x128", "96x96", "64x64", "48x48", "32x32"})
+        for (const char *suffix : {".svg", ".png"}) {
+            const QString path = hicolor + QLatin1String(size) + QStringLiteral("/apps/") + icon + QLatin1String(suffix);
+            if (isRegularFile(path))
+                return path;
+        }
+    return icon;
+}
+
 }  // namespace
 
 QList<FlatpakAppSource::Installation> FlatpakAppSource::installations()
@@ -71,7 +87,8 @@ InstalledApps FlatpakAppSource::find(JobControl &job)
             app.kind = InstalledApp::Kind::Flatpak;
             app.source = InstalledApp::Source::Flatpak;
             app.name = entry && !entry->name().isEmpty() ? entry->name() : id;
-            app.groupName = app.name;
+            app.groupName = entry && !entry->localizedName().isEmpty() ? entry->localizedName() : app.name;
+            app.icon = exportedIcon(active, entry ? entry->icon() : QString());
             app.identifier = id;
             app.desktopId = id;
             app.bundlePath = deployed;

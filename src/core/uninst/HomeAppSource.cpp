@@ -46,7 +46,9 @@ InstalledApp appOf(const Found &found)
     InstalledApp app;
     app.source = InstalledApp::Source::Home;
     app.name = found.entry.entry.name().isEmpty() ? found.entry.id : found.entry.entry.name();
-    app.groupName = app.name;
+    const QString shown = found.entry.entry.localizedName();
+    app.groupName = shown.isEmpty() ? app.name : shown;
+    app.icon = found.entry.entry.icon();
     app.identifier = found.entry.id;
     app.desktopId = found.entry.id;
     app.execName = QFileInfo(found.entry.program).fileName();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ORAppData.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,15 +19,16 @@ struct InstalledApp
         Debian,    // removed by `apt-get remove`, never deleted
     };
     // Where it was found; shown beside its name where names are not enough.
-    enum class Source { MacBundle, AppImage, Home, Flatpak, Debian };
+    using Source = AppSource;
 
     Kind kind = Kind::Bundle;
     Source source = Source::MacBundle;
-    QString groupName;   // what the user sees
+    QString groupName;   // what the user sees: Name= in the user's language
     QString name;        // N: looked for in the leftover folders (may be empty)
     QString identifier;  // B: bundle identifier, desktop-file id, Flatpak id or package name
     QString desktopId;   // freedesktop: the id of the desktop entry it was found by
     QString execName;    // E: file name of the program (freedesktop only)
+    QString icon;        // Icon= of its desktop entry: a theme name or a file
     // E is the application's own file (in its package, its folder, or the
     // AppImage itself), not a program it borrows.
     bool ownsProgram = false;

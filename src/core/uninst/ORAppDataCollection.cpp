@@ -9,6 +9,7 @@
 #include "FolderTree.h"
 #include "HomeAppSource.h"
 #include "LeftoverFinder.h"
+#include "LeftoverKinds.h"
 #include "LogCategory.h"
 #include "MacAppSource.h"
 #include "ORLayout.h"
@@ -153,6 +154,9 @@ ORAppDataGroup ORAppDataCollection::groupFor(const InstalledApp &app)
 {
     ORAppDataGroup group;
     group.groupName = app.groupName;
+    group.appSource = app.source;
+    group.appIcon = app.icon;
+    group.appIdentifier = app.identifier.isEmpty() ? app.desktopId : app.identifier;
     addBundleItem(app, group);
     getAppCache(app, group);
     getAppSupprt(app, group);
@@ -164,7 +168,8 @@ void ORAppDataCollection::addBundleItem(const InstalledApp &app, ORAppDataGroup 
 {
     switch (app.kind) {
     case InstalledApp::Kind::Bundle:
-        addItemToGroup(app.bundlePath, group, app.bundleRoot);
+        if (addItemToGroup(app.bundlePath, group, app.bundleRoot))
+            group.groupItems.last().kind = sw::AppItemKind::App;
         return;
     case InstalledApp::Kind::Debian:
         appendItem(group, app.bundlePath, app.packageSize, {app.kind, {}, app.identifier, {}});
@@ -195,8 +200,35 @@ void ORAppDataCollection::getAppCache(const InstalledApp &app, ORAppDataGroup &g
 
 void ORAppDataCollection::getAppSupprt(const InstalledApp &app, ORAppDataGroup &group)
 {
-    if (m_finder)  // made by a scan, for the applications it lists
-        addCandidates(m_finder->support(app), group);
+    if (!m_finder)  // made by a scan, for the applications it lists
+        return;
+    const QString sandbox = ORLayout::homePath(QStringLiteral(".var/app/")) + app.identifier;
+    for (const QString &path : m_finder->support(app)) {
+        if (scanJob().isCancelled())
+            return;
+        if (app.kind == InstalledApp::Kind::Flatpak && path == sandbox)
+            addSandboxFolders(path, group);
+        else
+            addItemToGroup(path, group);
+    }
+}
+
+// A Flatpak's HOME/.var/app/ID is listed by what it holds (cache, config,
+// data, ...), so that its caches and settings can go without its data. Each
+// is reached below HOME/.var/app, where ID itself is never followed as a
+// link; a sandbox folder that is no folder is listed whole.
+void ORAppDataCollection::addSandboxFolders(const QString &sandbox, ORAppDataGroup &group)
+{
+    const QString base = QFileInfo(sandbox).path();
+    const sw::AnchoredRoot *root = scanRoots().open(base);
+    const sw::UniqueFd folder = root ? root->openFolder(QFile::encodeName(QFileInfo(sandbox).fileName())) : sw::UniqueFd();
+    const std::optional<QStringList> names = folder ? sw::FolderTree::names(folder.get()) : std::nullopt;
+    if (!names) {
+        addItemToGroup(sandbox, group);
+        return;
+    }
+    for (const QString &name : *names)
+        addItemToGroup(sandbox + QLatin1Char('/') + name, group, base);
 }
 
 void ORAppDataCollection::getAppPreference(const InstalledApp &app, ORAppDataGroup &group)
@@ -246,8 +278,11 @@ bool ORAppDataCollection::appendItem(ORAppDataGroup &group, const QString &path,
     ORAppDataItem item;
     item.itemPath = path;
     item.itemSize = size;
-    if (origin.kind != InstalledApp::Kind::Bundle)
+    item.kind = sw::LeftoverKinds::kindOf(path);
+    if (origin.kind != InstalledApp::Kind::Bundle) {
         item.itemName = origin.identifier;
+        item.kind = sw::AppItemKind::App;
+    }
     group.groupItems.append(item);
     group.groupSize += size;
     {
@@ -266,7 +301,7 @@ void ORAppDataCollection::deleteApps()
 
 sw::RemovalReport ORAppDataCollection::remove(sw::JobControl &job)
 {
-    publishRemoval({}, {});
+    publishRemoval({}, {}, 0);
     const std::shared_ptr<ORAppData> data = tempAppData();
     if (!data)
         return {};
@@ -276,8 +311,9 @@ sw::RemovalReport ORAppDataCollection::remove(sw::JobControl &job)
         job.addBytes(bytes);
         return !job.isCancelled();
     });
-    const ORAppDataGroup record = sw::AppRemoval(run, job).removeAll(apps);
-    publishRemoval(record, run.report());
+    sw::AppRemoval removal(run, job);
+    const ORAppDataGroup record = removal.removeAll(apps);
+    publishRemoval(record, run.report(), removal.trashedCount());
     return run.report();
 }
 
@@ -310,11 +346,19 @@ sw::InstalledApps ORAppDataCollection::installedApps() const
     return m_apps;
 }
 
-void ORAppDataCollection::publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report)
+void ORAppDataCollection::publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report,
+                                         qsizetype trashed)
 {
     QMutexLocker lock(&m_mutex);
     m_delGroup = record;
     m_report = report;
+    m_trashed = trashed;
+}
+
+qsizetype ORAppDataCollection::trashedCount() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_trashed;
 }
 
 qint64 ORAppDataCollection::delSize() const

@@ -34,13 +34,20 @@ class LeftoverFinder;
 // leftover folders is the expensive part, and it stops between entries when
 // the scan is cancelled. "apptitle" carries each application's bundle path.
 //
+// Each item carries its kind (sw::LeftoverKinds): the application itself, a
+// cache, settings, or the user's data, which a tick of the whole application
+// leaves alone (sw::AppTicks). A Flatpak's HOME/.var/app/ID is listed by its
+// folders for that reason.
+//
 // Removal takes the marked, visible items of the visible groups whose flag is
-// not 0 (sw::AppRemoval): the applications first (bundles through
-// sw::RemovalRun, anchored at the folder each was found in; Flatpak
+// not 0 (sw::AppRemoval): the applications first (what the user may remove
+// moved to the Trash through sw::RemovalRun, anchored at the folder each was
+// found in, so it can be put back; Flatpak
 // applications by flatpak, Debian packages by apt-get, each package only
 // when a simulated removal takes nothing else along), then the leftovers of
-// those that are verifiably gone, each path once. Items only an
-// administrator may remove go together in one privileged pass. A dismissed
+// those that are verifiably gone, each path once, to the Trash as well.
+// Items only an administrator may remove are deleted together in one
+// privileged pass. A dismissed
 // password dialog stops the run. What failed or stayed is reported with its
 // reason and never counted in delSize().
 class ORAppDataCollection
@@ -93,6 +100,8 @@ public:
     QList<ORAppDataItem> appDataDel() const;
     // What the last removal did, item by item.
     sw::RemovalReport removalReport() const;
+    // How many items the last removal moved to the Trash.
+    qsizetype trashedCount() const;
 
 private:
     ORAppDataCollection();
@@ -101,10 +110,11 @@ private:
     ORAppDataGroup groupFor(const sw::InstalledApp &app);
     void addBundleItem(const sw::InstalledApp &app, ORAppDataGroup &group);
     void addCandidates(const QStringList &candidates, ORAppDataGroup &group);
+    void addSandboxFolders(const QString &sandbox, ORAppDataGroup &group);
     bool appendItem(ORAppDataGroup &group, const QString &path, qint64 size, const sw::AppItemOrigin &origin);
     sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
     sw::CategoryRoots &scanRoots();
-    void publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report);
+    void publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report, qsizetype trashed);
     QList<sw::AppRemoval::Application> markedApplications(const ORAppData &data) const;
 
     mutable QMutex m_mutex;  // guards what the removal publishes and the scan's lists
@@ -114,6 +124,7 @@ private:
     QHash<QString, sw::AppItemOrigin> m_origins;  // by item path, for the removal
     ORAppDataGroup m_delGroup;
     sw::RemovalReport m_report;
+    qsizetype m_trashed = 0;
     qint64 m_foundTotal = 0;
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
     std::unique_ptr<sw::LeftoverFinder> m_finder;  // the scan's

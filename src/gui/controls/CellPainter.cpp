@@ -67,6 +67,25 @@ void drawText(QPainter *painter, const QRect &rect, const QString &text, const Q
     painter->drawText(rect, int(alignment | Qt::AlignVCenter | Qt::TextSingleLine), shown);
 }
 
+QFont badgeFont(const QFont &base)
+{
+    return scaledFont(base, -1, QFont::DemiBold);
+}
+
+int badgeWidth(const QString &text, const QFont &base)
+{
+    return QFontMetrics(badgeFont(base)).horizontalAdvance(text) + 18;
+}
+
+void drawBadge(QPainter *painter, const QRect &rect, const QString &text, const QFont &base, bool onSelected)
+{
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(onSelected ? QColor(255, 255, 255, 60) : colors::rowHover().darker(104));
+    painter->drawRoundedRect(rect, rect.height() / 2.0, rect.height() / 2.0);
+    drawText(painter, rect, text, badgeFont(base), onSelected ? QColor(Qt::white) : colors::textPrimary(),
+             Qt::ElideNone, Qt::AlignCenter);
+}
+
 bool pointerOver(const QStyleOptionViewItem &option, const QRect &rect)
 {
     if (!option.widget || !(option.state & QStyle::State_MouseOver))

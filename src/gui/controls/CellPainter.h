@@ -18,6 +18,7 @@ constexpr int kPadding = 12;
 constexpr int kCheckSize = 18;
 constexpr int kButtonSize = 22;
 constexpr int kButtonGlyph = 16;
+constexpr int kBadgeHeight = 20;
 
 // A square of side `side` at x = left, centred vertically in row.
 QRect squareAt(const QRect &row, int left, int side);
@@ -32,6 +33,12 @@ void drawGlyphButton(QPainter *painter, const QStyleOptionViewItem &option, cons
 void drawIcon(QPainter *painter, const QRect &rect, const QIcon &icon);
 void drawText(QPainter *painter, const QRect &rect, const QString &text, const QFont &font,
               const QColor &color, Qt::TextElideMode elide, Qt::Alignment alignment = Qt::AlignLeft);
+// A badge: a short text on a rounded ground (the copies of a duplicate set,
+// the source of an application). badgeFont() is its font, badgeWidth() the
+// width it takes; onSelected paints it for the green selected row.
+QFont badgeFont(const QFont &base);
+int badgeWidth(const QString &text, const QFont &base);
+void drawBadge(QPainter *painter, const QRect &rect, const QString &text, const QFont &base, bool onSelected);
 // Whether the pointer is over rect of the view that paints option.
 bool pointerOver(const QStyleOptionViewItem &option, const QRect &rect);
 

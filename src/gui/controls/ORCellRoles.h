@@ -16,6 +16,9 @@ enum CellRole {
     DateTextRole,                // QString
     ExtraTextRole,               // QString
     NeedsAdminRole,              // bool: only an administrator may remove the item
+    BadgeRole,                   // QString: a short label beside the name (where an application
+                                 // comes from, whether an add-on is on)
+    SectionRole,                 // bool: a heading over the items below it, not an item
 };
 
 } // namespace sw

@@ -37,7 +37,8 @@ ORItemTableCellView::ORItemTableCellView(QObject *parent)
 {
 }
 
-ORItemTableCellView::Layout ORItemTableCellView::layoutFor(const QRect &row, const Parts &parts, bool locked) const
+ORItemTableCellView::Layout ORItemTableCellView::layoutFor(const QRect &row, const Parts &parts, bool locked,
+                                                           int badgeWidth) const
 {
     Layout layout;
     layout.check = squareAt(row, kPadding, kCheckSize);
@@ -58,6 +59,11 @@ ORItemTableCellView::Layout ORItemTableCellView::layoutFor(const QRect &row, con
     for (const QRect &button : {layout.open, layout.preview})
         if (button.isValid())
             end = qMin(end, button.left() - kGap);
+    if (badgeWidth > 0) {
+        layout.badge = QRect(end - badgeWidth + 1, row.top() + (row.height() - kBadgeHeight) / 2, badgeWidth,
+                             kBadgeHeight);
+        end = layout.badge.left() - kGap;
+    }
     int textLeft = layout.icon.right() + 1 + kGap;
     // The badge leads the name, so it stays in view however the name is elided.
     if (locked) {
@@ -71,6 +77,8 @@ ORItemTableCellView::Layout ORItemTableCellView::layoutFor(const QRect &row, con
 QList<ButtonCellDelegate::Button> ORItemTableCellView::buttons(const QStyleOptionViewItem &option,
                                                                const QModelIndex &index, bool hovered) const
 {
+    if (index.data(SectionRole).toBool())
+        return {};
     const Parts parts = partsFor(kind(), hovered);
     const Layout layout = layoutFor(option.rect, parts);
     QList<Button> result;
@@ -96,11 +104,16 @@ void ORItemTableCellView::buttonClicked(int id, const QModelIndex &index)
 void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                 const QModelIndex &index) const
 {
+    if (index.data(SectionRole).toBool()) {
+        paintSection(painter, option, index);
+        return;
+    }
     const bool hovered = option.state & QStyle::State_MouseOver;
     const bool selected = option.state & QStyle::State_Selected;
     const Parts parts = partsFor(kind(), hovered);
     const bool locked = index.data(NeedsAdminRole).toBool();
-    const Layout layout = layoutFor(option.rect, parts, locked);
+    const QString badge = index.data(BadgeRole).toString();
+    const Layout layout = layoutFor(option.rect, parts, locked, badge.isEmpty() ? 0 : badgeWidth(badge, option.font));
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
@@ -136,6 +149,8 @@ void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &o
     } else if (parts.itemName) {
         drawText(painter, layout.text, index.data(NameRole).toString(), font, colors::textPrimary(), Qt::ElideMiddle);
     }
+    if (layout.badge.isValid())
+        drawBadge(painter, layout.badge, badge, font, false);
     drawText(painter, layout.size, index.data(SizeTextRole).toString(), font, colors::textPrimary(),
              Qt::ElideLeft, Qt::AlignRight);
     if (parts.itemOpen)
@@ -144,6 +159,18 @@ void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &o
     if (parts.itemPreview)
         drawGlyphButton(painter, option, layout.preview, QStringLiteral("or_preview"), colors::buttonGlyph(),
                         colors::accentGreen());
+    painter->restore();
+}
+
+// A heading: its name at the check boxes' left edge, set low in the row so it
+// reads as belonging to the items under it.
+void ORItemTableCellView::paintSection(QPainter *painter, const QStyleOptionViewItem &option,
+                                       const QModelIndex &index) const
+{
+    painter->save();
+    const QRect text = option.rect.adjusted(kPadding, option.rect.height() / 3, -kPadding, 0);
+    drawText(painter, text, index.data(NameRole).toString(), scaledFont(option.font, 0, QFont::DemiBold),
+             colors::textSecondary(), Qt::ElideRight);
     painter->restore();
 }
 

@@ -4,8 +4,9 @@
 
 // Paints the item rows of the result pages from the model's sw::CellRole
 // values: check image, 30x30 icon, the lock badge of an item only an
-// administrator may remove, name or path, size, and the reveal ("open")
-// and preview buttons. Which parts show depends on the row kind and on
+// administrator may remove, name or path, a badge (BadgeRole) after it, size,
+// and the reveal ("open") and preview buttons. A SectionRole row is a
+// heading over the items below it: its name alone, without buttons. Which parts show depends on the row kind and on
 // whether the pointer is over the row (partsFor()); the table must track the
 // mouse, as ORTableView does.
 class ORItemTableCellView : public sw::ButtonCellDelegate
@@ -57,8 +58,9 @@ protected:
 private:
     struct Layout
     {
-        QRect check, icon, lock, text, date, size, open, preview;
+        QRect check, icon, lock, text, badge, date, size, open, preview;
     };
     Kind kind() const { return Kind{isPreview, isBigFile, isAppFile, isPathHidden}; }
-    Layout layoutFor(const QRect &row, const Parts &parts, bool locked = false) const;
+    Layout layoutFor(const QRect &row, const Parts &parts, bool locked = false, int badgeWidth = 0) const;
+    void paintSection(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const;
 };

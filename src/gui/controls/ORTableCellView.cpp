@@ -69,14 +69,22 @@ void ORTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &optio
     const QColor secondary = selected ? QColor(255, 255, 255, 210) : colors::textSecondary();
     const QFont nameFont = scaledFont(option.font, 0.5, QFont::Medium);
     const QString extra = index.data(ExtraTextRole).toString();
-    if (extra.isEmpty()) {
+    const QString badge = index.data(BadgeRole).toString();
+    if (extra.isEmpty() && badge.isEmpty()) {
         drawText(painter, text, index.data(NameRole).toString(), nameFont, primary, Qt::ElideRight);
     } else {
         const int half = row.height() / 2;
         drawText(painter, QRect(text.left(), row.top() + 8, text.width(), half - 8),
                  index.data(NameRole).toString(), nameFont, primary, Qt::ElideRight);
-        drawText(painter, QRect(text.left(), row.top() + half, text.width(), half - 8), extra,
-                 scaledFont(option.font, -1), secondary, Qt::ElideMiddle);
+        // The badge leads the second line, so no elision hides it.
+        QRect second(text.left(), row.top() + half, text.width(), half - 8);
+        if (!badge.isEmpty()) {
+            const QRect pill(second.left(), second.center().y() - kBadgeHeight / 2 + 1,
+                             qMin(badgeWidth(badge, option.font), second.width()), kBadgeHeight - 2);
+            drawBadge(painter, pill, badge, option.font, selected);
+            second.setLeft(pill.right() + 1 + kGap / 2);
+        }
+        drawText(painter, second, extra, scaledFont(option.font, -1), secondary, Qt::ElideMiddle);
     }
     drawText(painter, size, index.data(SizeTextRole).toString(), option.font, primary, Qt::ElideLeft,
              Qt::AlignRight);

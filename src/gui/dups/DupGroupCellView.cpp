@@ -13,7 +13,6 @@ using namespace CellPainter;
 namespace {
 constexpr int kIconSize = 36;
 constexpr int kGap = 10;
-constexpr int kBadgeHeight = 20;
 }  // namespace
 
 void DupGroupCellView::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -39,15 +38,11 @@ void DupGroupCellView::paint(QPainter *painter, const QStyleOptionViewItem &opti
 
     // The copies badge at the right.
     const QString copies = index.data(ExtraTextRole).toString();
-    const QFont badgeFont = scaledFont(option.font, -1, QFont::DemiBold);
-    const int badgeWidth = QFontMetrics(badgeFont).horizontalAdvance(copies) + 18;
-    const QRect badge(row.right() - kPadding - badgeWidth + 1, row.top() + (row.height() - kBadgeHeight) / 2,
-                      badgeWidth, kBadgeHeight);
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(selected ? QColor(255, 255, 255, 60) : colors::rowHover().darker(104));
-    painter->drawRoundedRect(badge, kBadgeHeight / 2.0, kBadgeHeight / 2.0);
+    const int width = badgeWidth(copies, option.font);
+    const QRect badge(row.right() - kPadding - width + 1, row.top() + (row.height() - kBadgeHeight) / 2, width,
+                      kBadgeHeight);
+    drawBadge(painter, badge, copies, option.font, selected);
     const QColor primary = selected ? QColor(Qt::white) : colors::textPrimary();
-    drawText(painter, badge, copies, badgeFont, primary, Qt::ElideNone, Qt::AlignCenter);
 
     const int textLeft = icon.right() + 1 + kGap;
     const QRect text(textLeft, row.top(), qMax(0, badge.left() - kGap - textLeft), row.height());

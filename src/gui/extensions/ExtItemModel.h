@@ -4,12 +4,14 @@
 #include "ORExtData.h"
 #include "WholeGroups.h"
 
-#include <QFileInfo>
+#include <QCoreApplication>
 
 namespace sw {
 
-// The add-ons of the category shown, in the scan's order, under the names
-// the scan read from them; their icons are those of their files.
+// The add-ons of the category shown, in the scan's order, each named with
+// its browser or desktop ("Firefox › uBlock Origin") and badged with whether
+// it is on, where its owner's files tell; their icons are those of their
+// files.
 class ExtItemModel : public GroupItemModel<ORExtGroup, WholeGroups>
 {
 public:
@@ -26,7 +28,12 @@ public:
         switch (role) {
         case Qt::DisplayRole:
         case NameRole:
-            return item.itemName.isEmpty() ? QFileInfo(item.itemPath).completeBaseName() : item.itemName;
+            return group()->itemTitle(i);
+        case BadgeRole:
+            if (!item.itemEnabled)
+                return QString();
+            return *item.itemEnabled ? QCoreApplication::translate("ORExtensionResultViewCter", "Enabled")
+                                     : QCoreApplication::translate("ORExtensionResultViewCter", "Disabled");
         default:
             break;
         }

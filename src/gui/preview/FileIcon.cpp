@@ -17,6 +17,8 @@ bool drawable(const QIcon &icon)
     return !icon.isNull() && !icon.pixmap(QSize(32, 32)).isNull();
 }
 
+}  // namespace
+
 // Without a desktop's platform theme (offscreen, a bare X server) Qt names no
 // icon theme and finds no type icons: fall back on an installed freedesktop
 // theme.
@@ -44,6 +46,8 @@ void ensureIconTheme()
     }();
     Q_UNUSED(done);
 }
+
+namespace {
 
 bool isOneOf(const QMimeType &type, std::initializer_list<const char *> names)
 {

@@ -12,6 +12,9 @@ class QMimeType;
 namespace sw::FileIcon {
 
 QIcon forPath(const QString &path);
+// Names an installed freedesktop icon theme where the platform names none, so
+// QIcon::fromTheme finds application icons too. Main thread only.
+void ensureIconTheme();
 // The family image that stands in when the theme has no icon for the type:
 // "sw_mime_audio", "_video", "_image", "_text", "_archive", "_document" or
 // "_generic" (compiled in under ":/images/").

@@ -4,6 +4,7 @@
 #include "RoundStartButton.h"
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -99,7 +100,14 @@ StartBrief startBrief(QWidget *parent, const QString &image, const QString &titl
     auto *line = muted(text, brief, 12);
     line->setAlignment(Qt::AlignCenter);
     line->setFixedWidth(520);
-    column->addWidget(line, 0, Qt::AlignHCenter);
+    // In a row of its own: added to the column with an alignment, the label
+    // was given the height its text takes over the column's whole width, and
+    // the lines it wraps into at 520 pixels were cut off.
+    auto *lineRow = new QHBoxLayout;
+    lineRow->addStretch(1);
+    lineRow->addWidget(line);
+    lineRow->addStretch(1);
+    column->addLayout(lineRow);
     column->addSpacing(28);
     auto *start = roundStartButton(QCoreApplication::translate("PageStyle", "Start"), brief);
     start->setObjectName(QStringLiteral("startBut"));

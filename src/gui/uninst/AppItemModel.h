@@ -6,26 +6,26 @@
 
 namespace sw {
 
-// The items of the application shown: its bundle and its leftovers, named
-// by the scan where it gave a name.
+// The items of the application shown, by kind: the application itself
+// first, then its caches, its settings and the user's data, each kind under
+// a heading ("Your data"). Leftovers are named by their path, the home
+// written as "~"; packages by the name the scan gave them.
 class AppItemModel : public GroupItemModel<ORAppDataGroup, WholeGroups>
 {
 public:
     using GroupItemModel::GroupItemModel;
 
-    // The bundle stays first, where the page takes the application's icon
-    // and last use from: the list keeps the scan's order.
-    void sortItems(int, const QString &searchText) override { setGroup(group(), searchText); }
+    // The kinds keep their order, and the scan's order holds within each.
+    void sortItems(int, const QString &searchText) override { listByKind(searchText); }
+    void setSearchText(const QString &text) override { listByKind(text); }
 
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (role == Qt::DisplayRole || role == NameRole) {
-            const qsizetype i = itemIndex(index.row());
-            if (group() && i >= 0 && !group()->groupItems.at(i).itemName.isEmpty())
-                return group()->groupItems.at(i).itemName;
-        }
-        return GroupItemModel::data(index, role);
-    }
+    QVariant data(const QModelIndex &index, int role) const override;
+
+    // The heading over the items of a kind; none over the application.
+    static QString sectionTitle(AppItemKind kind);
+
+private:
+    void listByKind(const QString &searchText);
 };
 
 }  // namespace sw

@@ -2,8 +2,12 @@
 
 #include "AppNotifications.h"
 #include "ORAppDataCollection.h"
+#include "PageStyle.h"
 #include "RemovedItemList.h"
 
+#include <QDesktopServices>
+#include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 using namespace sw;
@@ -14,12 +18,26 @@ ORUninstDelViewCter::ORUninstDelViewCter(ORBasedViewCterDelegate *delegate, QWid
           engineTool<ORAppDataCollection>(appnote::kRemove, UninstallerPage, tr("Uninstall complete"),
                                           tr("Uninstall finished, but some items could not be removed")))
 {
+    auto *summary = static_cast<QVBoxLayout *>(removeSizeView()->layout());
+    m_openTrashBut = PageStyle::secondaryButton(tr("Open Trash"), removeSizeView());
+    m_openTrashBut->setObjectName(QStringLiteral("openTrashBut"));
+    m_openTrashBut->setToolTip(tr("What went to the Trash can be restored from there"));
+    m_openTrashBut->hide();
+    connect(m_openTrashBut, &QPushButton::clicked, this, &ORUninstDelViewCter::openTrash);
+    summary->addWidget(m_openTrashBut, 0, Qt::AlignHCenter);
     m_groupTableView = new RemovedItemList(removeSizeView());
     m_groupTableView->setMinimumHeight(160);
     m_groupTableView->hide();
-    static_cast<QVBoxLayout *>(removeSizeView()->layout())->addWidget(m_groupTableView, 1);
+    summary->addWidget(m_groupTableView, 1);
     // Connected after the page's own handler: the record is complete by then.
     connect(runner(), &JobRunner::removalFinished, this, [this] {
-        m_groupTableView->showItems(ORAppDataCollection::shareInstance().delGroup().groupItems);
+        const ORAppDataCollection &engine = ORAppDataCollection::shareInstance();
+        m_groupTableView->showItems(engine.delGroup().groupItems);
+        m_openTrashBut->setVisible(engine.trashedCount() > 0);
     });
+}
+
+void ORUninstDelViewCter::openTrash()
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("trash:///")));
 }

@@ -1,6 +1,7 @@
 #include "ORUninstResultViewCter.h"
 
 #include "AppNotifications.h"
+#include "AppTicks.h"
 #include "ORImage.h"
 #include "ORUtility.h"
 
@@ -66,7 +67,17 @@ void ORUninstResultViewCter::buildAppHeader()
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
     itemPaneLayout()->removeWidget(groupTitleField());
-    texts->addWidget(groupTitleField());
+    auto *nameRow = new QHBoxLayout;
+    nameRow->setSpacing(10);
+    nameRow->addWidget(groupTitleField());
+    m_appSourceField = new QLabel(header);
+    m_appSourceField->setObjectName(QStringLiteral("appSourceField"));
+    m_appSourceField->setStyleSheet(
+        QStringLiteral("QLabel { background:#e9edf0; color:%1; border-radius:9px; padding:1px 9px; font-weight:600; }")
+            .arg(QLatin1String(PageStyle::kText)));
+    nameRow->addWidget(m_appSourceField, 0, Qt::AlignVCenter);
+    nameRow->addStretch(1);
+    texts->addLayout(nameRow);
     m_appSizeField = PageStyle::heading(QString(), header, 12);
     m_appSizeField->setObjectName(QStringLiteral("appSizeField"));
     m_appSizeField->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(PageStyle::kGreen)));
@@ -94,9 +105,12 @@ void ORUninstResultViewCter::groupAnnounced(ORAppDataGroup *group)
         m_appSizeField->clear();
         m_appLastTimeField->clear();
         m_appImageIcon->clear();
+        m_appSourceField->hide();
         return;
     }
     groupTitleField()->setText(group->groupName);
+    m_appSourceField->setText(AppGroupModel::sourceBadge(group->appSource));
+    m_appSourceField->show();
     m_appSizeField->setText(ORUtility::sizeFormatWithNumber(group->groupSize));
     const QIcon icon = AppGroupModel::appIcon(*group);
     m_appImageIcon->setPixmap(
@@ -107,6 +121,11 @@ void ORUninstResultViewCter::groupAnnounced(ORAppDataGroup *group)
     m_appLastTimeField->setText(
         modified.isValid() ? tr("Last Opened: %1").arg(ORUtility::friendlyDate(modified.toSecsSinceEpoch()))
                            : QString());
+}
+
+void ORUninstResultViewCter::markGroup(ORAppDataGroup &group, bool marked)
+{
+    AppTicks::markApplication(group, marked);
 }
 
 void ORUninstResultViewCter::setAttributesOfGroups()

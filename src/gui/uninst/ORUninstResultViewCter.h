@@ -19,7 +19,8 @@ using UninstResultTraits = sw::ResultFamily<sw::AppGroupModel, ORUninstResultIte
 // confirmation sheet.
 //
 // A search starts from every application and a clear selection, so nothing
-// the list does not show is ever ticked.
+// the list does not show is ever ticked. Ticking an application ticks it with
+// its caches and settings, never the user's data (sw::AppTicks).
 class ORUninstResultViewCter : public sw::ResultPage<UninstResultTraits>,
                                public ORUninstResultItemObjectDelegate
 {
@@ -45,9 +46,11 @@ public:
     QLabel *appSizeField() const { return m_appSizeField; }
     QLabel *appLastTimeField() const { return m_appLastTimeField; }
     QLabel *appImageIcon() const { return m_appImageIcon; }
+    QLabel *appSourceField() const { return m_appSourceField; }
 
 protected:
     void groupAnnounced(ORAppDataGroup *group) override;
+    void markGroup(ORAppDataGroup &group, bool marked) override;
 
 private:
     QWidget *buildGroupTools();
@@ -58,6 +61,7 @@ private:
     QLineEdit *m_searchField = nullptr;
     QComboBox *m_sortPopButton = nullptr;
     QLabel *m_appImageIcon = nullptr;
+    QLabel *m_appSourceField = nullptr;
     QLabel *m_appSizeField = nullptr;
     QLabel *m_appLastTimeField = nullptr;
 };

@@ -50,7 +50,8 @@ QWidget *ORUninstViewCter::buildBrief()
     const PageStyle::StartBrief brief =
         PageStyle::startBrief(this, QStringLiteral("or_app_icon"), tr("Uninstaller"),
                               tr("See every installed application with the caches, settings and data it "
-                                    "leaves behind, and remove an application completely or just its leftovers."));
+                                    "leaves behind, and remove an application completely or just its leftovers. "
+                                    "What you remove goes to the Trash; your own data stays unless you tick it."));
     m_startBut = brief.startButton;
     connect(m_startBut, &QPushButton::clicked, this, &ORUninstViewCter::scanButton);
     brief.column->addSpacing(12);
