@@ -28,76 +28,162 @@ struct CategoryRow
     const char *switchKey;
     const char *iconName;
     Removal removal;
-    const char *userFolder;  // XDG key, or nullptr
+    const char *userFolder; // XDG key, or nullptr
     const char *name;
     const char *info;
     LayoutFace mac;
     LayoutFace freedesktop;
 };
 
-#define JUNK_TEXT(text) QT_TRANSLATE_NOOP("ORJunkFilesCollection", text)
-
-// The junk categories in scan order.
-// clang-format off
+// The junk categories in scan order. The descriptions say plainly what a
+// category holds and what removing it costs.
 const CategoryRow kCategories[] = {
-    {sw::junk::AppJunk, "application junks", "or_cache_icon", Removal::Contents, nullptr,
-     JUNK_TEXT("Application Junk Files"),
-     JUNK_TEXT("The accumulated cache files of your applications, which may result in system malfunctioning or "
-               "overall performance drop."),
-     {MacJunkLocations::appJunk}, {FreedesktopJunkLocations::appJunk}},
-    {sw::junk::Leftovers, "leftover", "or_leftover", Removal::Contents, nullptr,
-     JUNK_TEXT("Leftover Files"),
-     JUNK_TEXT("Application contains binary files, setting files, supporting files, etc. If you drag application "
-               "to Trash, these orphaned files will become useless, of which was known as app leftovers."),
-     {MacJunkLocations::leftovers}, {FreedesktopJunkLocations::leftovers}},
-    {sw::junk::SysCache, "syscache", "or_syscache", Removal::Contents, nullptr,
-     JUNK_TEXT("System Cache Files"),
-     JUNK_TEXT("System applications generate and remain dozens of cache files, which is caused for longer startup, "
-               "performance degradation and improper system functions."),
-     {MacJunkLocations::sysCaches}, {FreedesktopJunkLocations::sysCaches}},
-    {sw::junk::SysLog, "syslog", "or_log_icon", Removal::Contents, nullptr,
-     JUNK_TEXT("System Log Files"),
-     JUNK_TEXT("Many activities of system applications and services are being logged into a lot of files. Usually, "
-               "these data are useful for debugging purposes only."),
-     {MacJunkLocations::sysLogs}, {FreedesktopJunkLocations::sysLogs}},
-    {sw::junk::Mail, "mailjunk", "or_mail_icon", Removal::Contents, nullptr,
-     JUNK_TEXT("Mail Attachments"),
-     JUNK_TEXT("Including email attachments and related downloaded files which take up your hard drive."),
-     {MacJunkLocations::mailJunk}, {FreedesktopJunkLocations::mailJunk}},
+    {sw::junk::AppJunk,
+     "application junks",
+     "or_cache_icon",
+     Removal::Contents,
+     nullptr,
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "Application Junk Files"),
+     QT_TRANSLATE_NOOP(
+         "ORJunkFilesCollection",
+         "Caches and logs that applications keep to start and work faster. An application makes them "
+         "again when it needs them."),
+     {MacJunkLocations::appJunk},
+     {FreedesktopJunkLocations::appJunk}},
+    {sw::junk::Leftovers,
+     "leftover",
+     "or_leftover",
+     Removal::Contents,
+     nullptr,
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "Leftover Files"),
+     QT_TRANSLATE_NOOP(
+         "ORJunkFilesCollection",
+         "Settings, saved window states and launch agents of applications other than the system's own."),
+     {MacJunkLocations::leftovers},
+     {FreedesktopJunkLocations::leftovers, true, nullptr,
+      QT_TRANSLATE_NOOP(
+          "ORJunkFilesCollection",
+          "Menu and login entries whose program is no longer installed, and the data of Flatpak "
+          "applications that were removed.")}},
+    {sw::junk::SysCache,
+     "syscache",
+     "or_syscache",
+     Removal::Contents,
+     nullptr,
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "System Cache Files"),
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection",
+                       "Caches of the system's own programs and services. They are made again when needed."),
+     {MacJunkLocations::sysCaches},
+     {FreedesktopJunkLocations::sysCaches, true, nullptr,
+      QT_TRANSLATE_NOOP("ORJunkFilesCollection",
+                        "Caches of the system's programs in /var/cache, such as packages the package manager "
+                        "downloaded. They are made again when needed.")}},
+    {sw::junk::SysLog,
+     "syslog",
+     "or_log_icon",
+     Removal::Contents,
+     nullptr,
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "System Log Files"),
+     QT_TRANSLATE_NOOP(
+         "ORJunkFilesCollection",
+         "Records of what the system and its services did. They help to find the cause of a fault; "
+         "nothing needs them to run."),
+     {MacJunkLocations::sysLogs},
+     {FreedesktopJunkLocations::sysLogs}},
+    {sw::junk::Mail,
+     "mailjunk",
+     "or_mail_icon",
+     Removal::Contents,
+     nullptr,
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "Mail Attachments"),
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection",
+                       "Copies of attachments saved when you opened them. The messages keep their own copy."),
+     {MacJunkLocations::mailJunk},
+     {FreedesktopJunkLocations::mailJunk}},
     // iTunes junk and the two iOS categories have no counterpart on a Linux desktop.
-    {sw::junk::ITunes, "itunesjunk", "or_itunes_icon", Removal::Contents, "MUSIC",
-     JUNK_TEXT("iTunes Junk Files"),
-     JUNK_TEXT("Old ios device backup, ios software update files, video & music data download by iTunes."),
-     {MacJunkLocations::itunesJunk}, {}},
-    {sw::junk::IOSBackups, "IOSbackups", "ios_backup", Removal::Contents, nullptr,
-     JUNK_TEXT("iOS Backups"), JUNK_TEXT("System backup data of iOS."),
-     {MacJunkLocations::iosBackups, false}, {}},
-    {sw::junk::IOSUpdates, "IOSupdate", "ios_software_update", Removal::Contents, nullptr,
-     JUNK_TEXT("iOS Software Updates"), JUNK_TEXT("System update data of iOS."),
-     {MacJunkLocations::iosUpdates, false}, {}},
-    {sw::junk::Trash, "trash", "or_trash_icon", Removal::Whole, nullptr,
-     JUNK_TEXT("Trash Can"), JUNK_TEXT("All the trashed on your Mac, not just the main Trash in your Dock."),
+    {sw::junk::ITunes,
+     "itunesjunk",
+     "or_itunes_icon",
+     Removal::Contents,
+     "MUSIC",
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "iTunes Junk Files"),
+     QT_TRANSLATE_NOOP(
+         "ORJunkFilesCollection",
+         "iPhone and iPad software updates and copies of their applications that iTunes downloaded."),
+     {MacJunkLocations::itunesJunk},
+     {}},
+    {sw::junk::IOSBackups,
+     "IOSbackups",
+     "ios_backup",
+     Removal::Contents,
+     nullptr,
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "iOS Backups"),
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "Backups of iPhones and iPads made on this computer."),
+     {MacJunkLocations::iosBackups, false},
+     {}},
+    {sw::junk::IOSUpdates,
+     "IOSupdate",
+     "ios_software_update",
+     Removal::Contents,
+     nullptr,
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "iOS Software Updates"),
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection",
+                       "Software updates for iPhones and iPads that were downloaded."),
+     {MacJunkLocations::iosUpdates, false},
+     {}},
+    // The other tools move what they take to the Trash; emptying it stays the user's choice.
+    {sw::junk::Trash,
+     "trash",
+     "or_trash_icon",
+     Removal::Whole,
+     nullptr,
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "Trash"),
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "Everything you moved to the Trash and did not empty yet."),
      {MacJunkLocations::trash},
-     {FreedesktopJunkLocations::trash, true, nullptr,
-      JUNK_TEXT("Everything you moved to the Trash and did not empty yet.")}},
+     {FreedesktopJunkLocations::trash, false}},
     // On Linux the Downloads folder is where kept files live too: the user ticks it.
-    {sw::junk::Downloads, "download", "or_download_icon", Removal::Whole, "DOWNLOAD",
-     JUNK_TEXT("Downloads"), JUNK_TEXT("All the files which downloaded from browsers, stored in the Download folder."),
-     {MacJunkLocations::downloads}, {FreedesktopJunkLocations::downloads, false}},
-    {sw::junk::Xcode, "orxcode", "or_xcode_icon", Removal::Contents, nullptr,
-     JUNK_TEXT("Xcode DerivedData"), JUNK_TEXT("Garbage files produced by Xcode compilation."),
+    {sw::junk::Downloads,
+     "download",
+     "or_download_icon",
+     Removal::Whole,
+     "DOWNLOAD",
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "Downloads"),
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection",
+                       "Everything in your Downloads folder, which may hold files you keep."),
+     {MacJunkLocations::downloads},
+     {FreedesktopJunkLocations::downloads, false}},
+    {sw::junk::Xcode,
+     "orxcode",
+     "or_xcode_icon",
+     Removal::Contents,
+     nullptr,
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "Xcode DerivedData"),
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection",
+                       "Build products and indexes that Xcode makes again when a project is built."),
      {MacJunkLocations::xcode},
-     {FreedesktopJunkLocations::developerCaches, true, JUNK_TEXT("Developer Build Caches"),
-      JUNK_TEXT("Package and build caches of npm, Gradle, Cargo and Go, which are downloaded again when a build "
-                "needs them.")}},
-    {sw::junk::Browser, "orbrowser", "or_safari_icon", Removal::Contents, nullptr,
-     JUNK_TEXT("Browser Junk Files"),
-     JUNK_TEXT("Including browsing and download histories, cached files and cookies from browsers."),
-     {MacJunkLocations::browser}, {FreedesktopJunkLocations::browser}},
+     {FreedesktopJunkLocations::developerCaches, true,
+      QT_TRANSLATE_NOOP("ORJunkFilesCollection", "Developer Build Caches"),
+      QT_TRANSLATE_NOOP(
+          "ORJunkFilesCollection",
+          "Package and build caches of npm, Gradle, Cargo and Go, which are downloaded again when a build "
+          "needs them.")}},
+    {sw::junk::Browser,
+     "orbrowser",
+     "or_safari_icon",
+     Removal::Contents,
+     nullptr,
+     QT_TRANSLATE_NOOP("ORJunkFilesCollection", "Browser Junk Files"),
+     QT_TRANSLATE_NOOP(
+         "ORJunkFilesCollection",
+         "Pages and images your browsers keep to show sites faster, their history and their cookies. "
+         "Without cookies you are signed out of websites."),
+     {MacJunkLocations::browser},
+     {FreedesktopJunkLocations::browser, true, nullptr,
+      QT_TRANSLATE_NOOP(
+          "ORJunkFilesCollection",
+          "Pages and images your browsers keep to show sites faster, and their history and cookies, "
+          "which start unticked: without cookies you are signed out of websites.")}},
 };
-// clang-format on
-
-#undef JUNK_TEXT
 
 const CategoryRow *rowOf(qint64 groupID)
 {
@@ -123,7 +209,7 @@ ORJunkCategory categoryOf(const CategoryRow &row, const LayoutFace &face)
     return c;
 }
 
-}  // namespace
+} // namespace
 
 QString ORJunkCategory::groupName() const
 {
