@@ -30,7 +30,7 @@ void markAdminItems(ORJunkData &data)
 }  // namespace
 
 JunkCommand::JunkCommand()
-    : ToolCommand("junk", Removal{QStringLiteral("--clean"), QStringLiteral("Remove %1 items (%2)?"),
+    : ToolCommand("junk", Removal{QStringLiteral("--clean"), {sw::RemovalWording::Action::DeleteJunk, false},
                                   QStringLiteral("remove"), QStringLiteral("Removed"), false})
 {
 }

@@ -5,8 +5,10 @@
 #include "ORSelection.h"
 #include "ORUtility.h"
 
+#include <QCoreApplication>
+
 LargeCommand::LargeCommand()
-    : FinderCommand("large", QStringLiteral("--trash"))
+    : FinderCommand("large", QStringLiteral("--trash"), sw::RemovalWording::Action::DeleteLargeFiles)
 {
 }
 
@@ -78,9 +80,10 @@ void LargeCommand::writeResult(FILE *out) const
         items += group.groupItems.size();
         std::fputs(text.toLocal8Bit().constData(), out);
     }
-    std::fputs(QStringLiteral("Found %1 in %2 items of 32 MiB or more.\n")
-                   .arg(ORUtility::sizeFormatWithNumber(m_data->bigTotalSize))
-                   .arg(items)
+    std::fputs(QCoreApplication::translate("LargeCommand", "Found %1 in %n item(s) of %2 or more.\n", nullptr,
+                                           int(items))
+                   .arg(ORUtility::sizeFormatWithNumber(m_data->bigTotalSize),
+                        ORUtility::sizeFormatWithNumber(ORBigDataCollection::kMinimumSize))
                    .toLocal8Bit()
                    .constData(),
                out);

@@ -172,7 +172,8 @@ void GhostscriptRun::checkLimits()
     if (m_limits.pageStall.count() <= 0 || m_sincePage.elapsed() <= m_limits.pageStall.count())
         return;
     const int seconds = int((m_limits.pageStall.count() + 999) / 1000);
-    const QString stalled = tr("Ghostscript finished no page for %n second(s)", seconds);
+    const QString stalled =
+        QCoreApplication::translate("GhostscriptRun", "Ghostscript finished no page for %n second(s)", nullptr, seconds);
     const QString memory = memoryNote();
     m_problem = memory.isEmpty() ? stalled : tr("%1, and %2").arg(memory, stalled);
     stop();

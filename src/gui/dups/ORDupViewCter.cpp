@@ -44,8 +44,7 @@ void ORDupViewCter::foundJunkSize(const QVariant &found)
     const QVariantList numbers = found.toList();
     if (numbers.size() < 2)
         return;
-    progressPanel()->showFound(tr("Found: %1 Dups %2")
-                                   .arg(numbers.at(1).toLongLong())
+    progressPanel()->showFound(tr("Found %n set(s) of duplicates, %1", nullptr, int(numbers.at(1).toLongLong()))
                                    .arg(ORUtility::sizeFormatWithNumber(numbers.at(0).toLongLong())));
 }
 

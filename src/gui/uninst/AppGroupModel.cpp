@@ -36,9 +36,7 @@ QIcon AppGroupModel::appIcon(const ORAppDataGroup &group)
 
 QString AppGroupModel::groupExtraText(const ORAppDataGroup &group) const
 {
-    const qsizetype count = group.groupItems.size();
-    return count == 1 ? QCoreApplication::translate("ORUninstResultViewCter", "1 item")
-                      : QCoreApplication::translate("ORUninstResultViewCter", "%1 items").arg(count);
+    return QCoreApplication::translate("ORUninstResultViewCter", "%n item(s)", nullptr, int(group.groupItems.size()));
 }
 
 }  // namespace sw

@@ -1,0 +1,242 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>AppsCommand</name>
+    <message numerus="yes">
+        <source>&quot;%1&quot; names %n applications; give one of their identifiers or paths:</source>
+        <translation>
+            <numerusform>&quot;%1&quot; names %n application; give one of their identifiers or paths:</numerusform>
+            <numerusform>&quot;%1&quot; names %n applications; give one of their identifiers or paths:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n application(s), %1 in total.
+</source>
+        <translation>
+            <numerusform>Found %n application, %1 in total.
+</numerusform>
+            <numerusform>Found %n applications, %1 in total.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DupsCommand</name>
+    <message numerus="yes">
+        <source>%1  %n copies of %2
+</source>
+        <translation>
+            <numerusform>%1  %n copy of %2
+</numerusform>
+            <numerusform>%1  %n copies of %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n set(s) of duplicates, %1 in all copies.
+</source>
+        <translation>
+            <numerusform>Found %n set of duplicates, %1 in all copies.
+</numerusform>
+            <numerusform>Found %n sets of duplicates, %1 in all copies.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>JunkReport</name>
+    <message numerus="yes">
+        <source>Found %1 in %n item(s); %2 marked for removal.
+</source>
+        <translation>
+            <numerusform>Found %1 in %n item; %2 marked for removal.
+</numerusform>
+            <numerusform>Found %1 in %n items; %2 marked for removal.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LargeCommand</name>
+    <message numerus="yes">
+        <source>Found %1 in %n item(s) of %2 or more.
+</source>
+        <translation>
+            <numerusform>Found %1 in %n item of %2 or more.
+</numerusform>
+            <numerusform>Found %1 in %n items of %2 or more.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORFileConvertViewCter</name>
+    <message numerus="yes">
+        <source>%n item(s) could not be saved.</source>
+        <translation>
+            <numerusform>%n item could not be saved.</numerusform>
+            <numerusform>%n items could not be saved.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln item</numerusform>
+            <numerusform>%Ln items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>clirun</name>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed (%1)</source>
+        <translation>
+            <numerusform>%n item could not be removed (%1)</numerusform>
+            <numerusform>%n items could not be removed (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sw::ArchiveReader</name>
+    <message numerus="yes">
+        <source>Damaged archive: no progress for %n seconds</source>
+        <translation>
+            <numerusform>Damaged archive: no progress for %n second</numerusform>
+            <numerusform>Damaged archive: no progress for %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sw::RemovalWording</name>
+    <message numerus="yes">
+        <source>Delete %n item(s) (%1)</source>
+        <translation>
+            <numerusform>Delete %n item (%1)</numerusform>
+            <numerusform>Delete %n items (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) deleted</source>
+        <translation>
+            <numerusform>%n item deleted</numerusform>
+            <numerusform>%n items deleted</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be deleted (%1)</source>
+        <translation>
+            <numerusform>%n item could not be deleted (%1)</numerusform>
+            <numerusform>%n items could not be deleted (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n item(s) to the Trash (%1)</source>
+        <translation>
+            <numerusform>Move %n item to the Trash (%1)</numerusform>
+            <numerusform>Move %n items to the Trash (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) moved to the Trash</source>
+        <translation>
+            <numerusform>%n item moved to the Trash</numerusform>
+            <numerusform>%n items moved to the Trash</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be moved to the Trash (%1)</source>
+        <translation>
+            <numerusform>%n item could not be moved to the Trash (%1)</numerusform>
+            <numerusform>%n items could not be moved to the Trash (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n item(s) (%1)</source>
+        <translation>
+            <numerusform>Remove %n item (%1)</numerusform>
+            <numerusform>Remove %n items (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) removed</source>
+        <translation>
+            <numerusform>%n item removed</numerusform>
+            <numerusform>%n items removed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed (%1)</source>
+        <translation>
+            <numerusform>%n item could not be removed (%1)</numerusform>
+            <numerusform>%n items could not be removed (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uninstall %n application(s) (%1)</source>
+        <translation>
+            <numerusform>Uninstall %n application (%1)</numerusform>
+            <numerusform>Uninstall %n applications (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shred %n item(s) (%1)</source>
+        <translation>
+            <numerusform>Shred %n item (%1)</numerusform>
+            <numerusform>Shred %n items (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) shredded</source>
+        <translation>
+            <numerusform>%n item shredded</numerusform>
+            <numerusform>%n items shredded</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be shredded (%1)</source>
+        <translation>
+            <numerusform>%n item could not be shredded (%1)</numerusform>
+            <numerusform>%n items could not be shredded (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uninstall %n application(s)?</source>
+        <translation>
+            <numerusform>Uninstall %n application?</numerusform>
+            <numerusform>Uninstall %n applications?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n extension(s)?</source>
+        <translation>
+            <numerusform>Remove %n extension?</numerusform>
+            <numerusform>Remove %n extensions?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n extension(s) to the Trash?</source>
+        <translation>
+            <numerusform>Move %n extension to the Trash?</numerusform>
+            <numerusform>Move %n extensions to the Trash?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shred %n item(s)?</source>
+        <translation>
+            <numerusform>Shred %n item?</numerusform>
+            <numerusform>Shred %n items?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) were refused</source>
+        <translation>
+            <numerusform>%n item was refused</numerusform>
+            <numerusform>%n items were refused</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

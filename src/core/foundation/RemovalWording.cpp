@@ -1,0 +1,213 @@
+#include "RemovalWording.h"
+
+#include "ORUtility.h"
+
+#include <QCoreApplication>
+
+namespace sw {
+
+namespace {
+
+QString translated(const char *text, int count = -1)
+{
+    return QCoreApplication::translate("sw::RemovalWording", text, nullptr, count);
+}
+
+// What the items undergo: the button, the consequence and the report's lines.
+struct VerbRow
+{
+    const char *command;
+    const char *consequence;
+    const char *doneCount;
+    const char *partial;
+    const char *nothing;
+    const char *failed;
+    const char *itemDone;
+    const char *working;
+};
+
+// What the tool removes: the question and the report's title.
+struct SubjectRow
+{
+    const char *question;
+    const char *questionToTrash;
+    const char *done;
+    const char *doneToTrash;
+};
+
+enum Verb { Delete, MoveToTrash, Remove, Uninstall, UninstallToTrash, Shred };
+
+const VerbRow *verbRows()
+{
+    static const VerbRow rows[] = {
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Delete %n item(s) (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "They are deleted, not moved to the Trash."),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) deleted"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be deleted"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was deleted"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be deleted (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleted (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleting")},
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Move %n item(s) to the Trash (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "They go to the Trash, where you can restore them."),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) moved to the Trash"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be moved to the Trash"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was moved to the Trash"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be moved to the Trash (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Moved to the Trash (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Moving to the Trash")},
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Remove %n item(s) (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "They are deleted, not moved to the Trash."),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) removed"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be removed"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was removed"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be removed (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing")},
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s) (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Their files are deleted, not moved to the Trash."),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) removed"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be removed"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was removed"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be removed (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing")},
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s) (%1)"),
+         QT_TRANSLATE_NOOP(
+             "sw::RemovalWording",
+             "Packages are removed by the package manager; files of yours go to the Trash, where you "
+             "can restore them."),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) removed"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be removed"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was removed"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be removed (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing")},
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %n item(s) (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "They are removed at once and cannot be restored."),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) shredded"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be shredded"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was shredded"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be shredded (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredded (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredding")},
+    };
+    return rows;
+}
+
+// By RemovalWording::Action.
+const SubjectRow *subjectRows()
+{
+    static const SubjectRow rows[] = {
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Delete junk files?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Move junk files to the Trash?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Junk files deleted"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Junk files moved to the Trash")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Delete large files?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Move large files to the Trash?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Large files deleted"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Large files moved to the Trash")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Delete duplicates?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Move duplicates to the Trash?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Duplicates deleted"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Duplicates moved to the Trash")},
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s)?"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s)?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Applications uninstalled"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Applications uninstalled")},
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Remove %n extension(s)?"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Move %n extension(s) to the Trash?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Extensions removed"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Extensions moved to the Trash")},
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %n item(s)?"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %n item(s)?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Items shredded"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Items shredded")},
+    };
+    return rows;
+}
+
+using Action = RemovalWording::Action;
+
+const VerbRow &verbOf(Action action, bool toTrash)
+{
+    switch (action) {
+    case Action::DeleteJunk:
+    case Action::DeleteLargeFiles:
+    case Action::DeleteDuplicates:
+        return verbRows()[toTrash ? MoveToTrash : Delete];
+    case Action::RemoveExtensions:
+        return verbRows()[toTrash ? MoveToTrash : Remove];
+    case Action::Uninstall:
+        return verbRows()[toTrash ? UninstallToTrash : Uninstall];
+    case Action::Shred:
+        break;
+    }
+    return verbRows()[Shred];
+}
+
+const SubjectRow &subjectOf(Action action)
+{
+    return subjectRows()[int(action)];
+}
+
+} // namespace
+
+RemovalWording::RemovalWording(Action action, bool toTrash) : m_action(action), m_toTrash(toTrash) {}
+
+QString RemovalWording::question(int count) const
+{
+    return translated(m_toTrash ? subjectOf(m_action).questionToTrash : subjectOf(m_action).question, count);
+}
+
+QString RemovalWording::command(int count, qint64 bytes) const
+{
+    return translated(verbOf(m_action, m_toTrash).command, count).arg(ORUtility::sizeFormatWithNumber(bytes));
+}
+
+QString RemovalWording::consequence() const
+{
+    return translated(verbOf(m_action, m_toTrash).consequence);
+}
+
+QString RemovalWording::doneTitle() const
+{
+    return translated(m_toTrash ? subjectOf(m_action).doneToTrash : subjectOf(m_action).done);
+}
+
+QString RemovalWording::partialTitle() const
+{
+    return translated(verbOf(m_action, m_toTrash).partial);
+}
+
+QString RemovalWording::nothingTitle() const
+{
+    return translated(verbOf(m_action, m_toTrash).nothing);
+}
+
+QString RemovalWording::doneCount(int count) const
+{
+    return translated(verbOf(m_action, m_toTrash).doneCount, count);
+}
+
+QString RemovalWording::failedCount(int count, qint64 bytes) const
+{
+    return translated(verbOf(m_action, m_toTrash).failed, count).arg(ORUtility::sizeFormatWithNumber(bytes));
+}
+
+QString RemovalWording::itemDone(qint64 bytes) const
+{
+    return translated(verbOf(m_action, m_toTrash).itemDone).arg(ORUtility::sizeFormatWithNumber(bytes));
+}
+
+QString RemovalWording::working() const
+{
+    return translated(verbOf(m_action, m_toTrash).working);
+}
+
+QString RemovalWording::refusedCount(int count)
+{
+    return translated(QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) were refused"), count);
+}
+
+} // namespace sw
