@@ -45,6 +45,16 @@
     </message>
 </context>
 <context>
+    <name>GhostscriptRun</name>
+    <message numerus="yes">
+        <source>Ghostscript finished no page for %n second(s)</source>
+        <translation>
+            <numerusform>Ghostscript finished no page for %n second</numerusform>
+            <numerusform>Ghostscript finished no page for %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>JunkReport</name>
     <message numerus="yes">
         <source>Found %1 in %n item(s); %2 marked for removal.
@@ -71,12 +81,52 @@
     </message>
 </context>
 <context>
+    <name>ORBigResultViewCter</name>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORDupResultItemObject</name>
+    <message numerus="yes">
+        <source>%n copies of %1 each; one copy is always kept.</source>
+        <translation>
+            <numerusform>%n copy of %1 each; one copy is always kept.</numerusform>
+            <numerusform>%n copies of %1 each; one copy is always kept.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORDupViewCter</name>
+    <message numerus="yes">
+        <source>Found %n set(s) of duplicates, %1</source>
+        <translation>
+            <numerusform>Found %n set of duplicates, %1</numerusform>
+            <numerusform>Found %n sets of duplicates, %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ORFileConvertViewCter</name>
     <message numerus="yes">
         <source>%n item(s) could not be saved.</source>
         <translation>
             <numerusform>%n item could not be saved.</numerusform>
             <numerusform>%n items could not be saved.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORUninstResultViewCter</name>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
         </translation>
     </message>
 </context>
@@ -236,6 +286,16 @@
         <translation>
             <numerusform>%n item was refused</numerusform>
             <numerusform>%n items were refused</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sw::ScanProgressPanel</name>
+    <message numerus="yes">
+        <source>%Ln item(s) looked at</source>
+        <translation>
+            <numerusform>%Ln item looked at</numerusform>
+            <numerusform>%Ln items looked at</numerusform>
         </translation>
     </message>
 </context>

@@ -17,7 +17,7 @@ QString LargeCommand::help() const
     return QStringLiteral(
                "Usage: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]\n"
                "                             [--trash [--yes | --dry-run]]\n"
-               "Lists the files and packages of 32 MiB and more in the folders (default: the layout's\n"
+               "Lists the files and packages of 32 MB and more in the folders (default: the layout's\n"
                "default folders, below), in five size bands. Hidden folders and docsets are not\n"
                "entered; source, build and database files are left out. With --trash every listed item\n"
                "is moved to the Trash (restorable from the desktop's Trash), after a question on a\n"

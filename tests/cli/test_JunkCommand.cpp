@@ -258,14 +258,18 @@ TEST_F(JunkCommand, LayoutFromTheEnvironmentOptionsWin)
     EXPECT_TRUE(fd.out.contains(".cache/bar")) << fd.out.toStdString();
 }
 
+// Each item by whose it is, then its full path.
 TEST_F(JunkCommand, TableForPeopleAndNoProgressLineWhenNotATerminal)
 {
     plantFreedesktopHome();
+    const QString chat = tree.file(QStringLiteral("home/.var/app/com.example.Chat/cache/data.bin"), 30);
     const CliRun run = cli({QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root});
     EXPECT_EQ(run.code, 0);
     const QString out = QString::fromLocal8Bit(run.out);
     EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Downloads +700 B  none marked")))) << out.toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("[x]"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("\\[x\\] +30 B  Chat \u203A data\\.bin +")
+                                                + QRegularExpression::escape(chat) + QLatin1Char('\n'))))
+        << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("Found "))) << out.toStdString();
     EXPECT_FALSE(run.err.contains('\r'));
     EXPECT_FALSE(run.err.contains("Scanning"));

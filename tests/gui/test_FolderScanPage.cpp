@@ -8,6 +8,8 @@
 #include "RoundStartButton.h"
 #include "ScanProgressPanel.h"
 #include "ToolEngines.h"
+#include "Translations.h"
+#include "ORUtility.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,6 +51,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { sw::Translations::install(); }
     void init()
     {
         delegate = RecordingDelegate();
@@ -222,9 +225,10 @@ private slots:
         QTest::addColumn<QVariant>("found");
         QTest::addColumn<QString>("text");
         QTest::newRow("large files") << "large files" << "bigtitle" << "bigszie" << QVariant(qint64(41943040))
-                                     << "Found: 40.00 MB";
+                                     << QStringLiteral("Found %1").arg(ORUtility::sizeFormatWithNumber(41943040));
         QTest::newRow("duplicates") << "duplicates" << "dupicon" << "duplicatesize"
-                                    << QVariant(QVariantList{qint64(13107200), qint64(3)}) << "Found: 3 Dups 12.50 MB";
+                                    << QVariant(QVariantList{qint64(13107200), qint64(3)})
+                                    << QStringLiteral("Found 3 sets of duplicates, %1").arg(ORUtility::sizeFormatWithNumber(13107200));
     }
     void progressShowsThePathAndWhatWasFound()
     {

@@ -4,8 +4,9 @@
 #include "ORUninstResultViewCter.h"
 #include "ORUninstViewCter.h"
 #include "PageFixture.h"
-#include "RemovedItemList.h"
 #include "ToolWindow.h"
+#include "Translations.h"
+#include "ORUtility.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -51,6 +52,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { sw::Translations::install(); }
     void init()
     {
         fixture = std::make_unique<PageFixture>();
@@ -86,7 +88,7 @@ private slots:
 
         // A search clears the selection and starts from every application.
         result()->autoSelectButton()->click();
-        QCOMPARE(selectedText(), QStringLiteral("462.00 KB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(462 * 1024));
         result()->searchField()->setText(QStringLiteral("ZET"));
         QCOMPARE(listedApps(), QStringList{"Zeta"});
         QCOMPARE(selectedText(), QStringLiteral("0 B"));
@@ -105,24 +107,17 @@ private slots:
         result()->itemObject()->clickCheckBox(cache);
         QCOMPARE(result()->groupArr().at(2)->isGroupDelFlag, qint64(1));
         result()->groupButtonClick(0);
-        QCOMPARE(selectedText(), QStringLiteral("112.00 KB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(112 * 1024));
 
         result()->delBut()->click();
-        QVERIFY(answerSheet(result()->alert(), QStringLiteral("Yes")));
+        QVERIFY(answerSheet(result()->alert(), true));
         QCOMPARE(window->currentPage(), qint64(24));
         auto *removal = window->page<ORUninstDelViewCter>(24);
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
-                 QStringLiteral("12.00 KB"));
-        QStringList rows;
-        for (int row = 0; row < removal->groupTableView()->count(); ++row)
-            rows.append(removal->groupTableView()
-                            ->item(row)
-                            ->data(Qt::UserRole)
-                            .toString()
-                            .section(QLatin1Char('/'), -2));
-        rows.sort();
-        QCOMPARE(rows, (QStringList{".config/alpha", "Applications/alpha.AppImage"}));
+                 ORUtility::sizeFormatWithNumber(12 * 1024));
+        QCOMPARE(removal->countField()->text(), QStringLiteral("2 items removed"));
+        QCOMPARE(removedInDetails(removal, 2), (QStringList{".config/alpha", "Applications/alpha.AppImage"}));
         QVERIFY(!fixture->homeHas(QStringLiteral("Applications/alpha.AppImage")));
         QVERIFY(fixture->homeHas(QStringLiteral(".cache/Zeta/blob")));
         QVERIFY(fixture->homeHas(QStringLiteral("Applications/Zeta.AppImage")));

@@ -24,6 +24,7 @@ struct VerbRow
     const char *failed;
     const char *itemDone;
     const char *working;
+    const char *actionName;
 };
 
 // What the tool removes: the question and the report's title.
@@ -47,7 +48,8 @@ const VerbRow *verbRows()
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was deleted"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be deleted (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleted (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleting")},
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleting"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Delete")},
         {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Move %n item(s) to the Trash (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "They go to the Trash, where you can restore them."),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) moved to the Trash"),
@@ -55,7 +57,8 @@ const VerbRow *verbRows()
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was moved to the Trash"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be moved to the Trash (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Moved to the Trash (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Moving to the Trash")},
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Moving to the Trash"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Move to the Trash")},
         {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Remove %n item(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "They are deleted, not moved to the Trash."),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) removed"),
@@ -63,7 +66,8 @@ const VerbRow *verbRows()
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was removed"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be removed (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing")},
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Remove")},
         {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Their files are deleted, not moved to the Trash."),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) removed"),
@@ -71,7 +75,8 @@ const VerbRow *verbRows()
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was removed"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be removed (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing")},
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Uninstall")},
         {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s) (%1)"),
          QT_TRANSLATE_NOOP(
              "sw::RemovalWording",
@@ -82,7 +87,8 @@ const VerbRow *verbRows()
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was removed"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be removed (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing")},
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Uninstall")},
         {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %n item(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "They are removed at once and cannot be restored."),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) shredded"),
@@ -90,7 +96,8 @@ const VerbRow *verbRows()
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was shredded"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be shredded (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredded (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredding")},
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredding"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Shred")},
     };
     return rows;
 }
@@ -154,6 +161,11 @@ const SubjectRow &subjectOf(Action action)
 } // namespace
 
 RemovalWording::RemovalWording(Action action, bool toTrash) : m_action(action), m_toTrash(toTrash) {}
+
+QString RemovalWording::actionName() const
+{
+    return translated(verbOf(m_action, m_toTrash).actionName);
+}
 
 QString RemovalWording::question(int count) const
 {

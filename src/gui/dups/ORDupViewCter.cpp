@@ -33,7 +33,7 @@ ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
             [](bool on) { ORPrefConfig::setObject(QString::fromLatin1(kQuickScanKey), on); });
     addOption(m_quickScanBox);
     m_sizeNote = PageStyle::muted(
-        tr("Files of %1 KB and less are not compared.").arg(ORDupDataCollection::kMinimumSize / 1024), this, 11);
+        tr("Files of %1 and less are not compared.").arg(ORUtility::sizeFormatWithNumber(ORDupDataCollection::kMinimumSize)), this, 11);
     m_sizeNote->setObjectName(QStringLiteral("sizeNote"));
     m_sizeNote->setWordWrap(false);
     addOption(m_sizeNote);

@@ -14,6 +14,7 @@ namespace sw {
 ResultPageBase::ResultPageBase(ORBasedViewCterDelegate *delegate, QWidget *parent, Texts texts)
     : ORBaseViewCter(delegate, parent), m_texts(std::move(texts)), m_bottomBar(new ResultBottomBar(this))
 {
+    m_bottomBar->delBut()->setText(RemovalWording(m_texts.action, m_texts.toTrash).actionName());
     connect(m_bottomBar->startOverBut(), &QPushButton::clicked, this, &ResultPageBase::startOverButton);
     connect(m_bottomBar->delBut(), &QPushButton::clicked, this, &ResultPageBase::delButton);
 }

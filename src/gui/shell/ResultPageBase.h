@@ -17,11 +17,11 @@ class ResultBottomBar;
 class ResultItemList;
 
 // What every result page shares, whatever its families and selection
-// policy: the bottom bar with the sizes, "Start Over" and "Delete", the
-// confirmation sheet (the action with its count and size) and the hand-off
-// to the removal page, and the keyboard
-// (Tab in reading order, Space on a row's check box, Enter on a group row,
-// Escape in a search field). The page adds the bar to its layout.
+// policy: the bottom bar with the sizes, "Start Over" and the action
+// ("Delete", "Move to the Trash", ...), the confirmation sheet (the action
+// with its count and size) and the hand-off to the removal page, and the
+// keyboard (Tab in reading order, Space on a row's check box, Enter on a
+// group row, Escape in a search field). The page adds the bar to its layout.
 class ResultPageBase : public ORBaseViewCter, public ExtendedTableViewDelegate
 {
     Q_OBJECT

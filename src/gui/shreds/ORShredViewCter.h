@@ -10,10 +10,10 @@ class ORShredOperation;
 class ORTableView;
 class QCheckBox;
 class QFileDialog;
-class QMessageBox;
 class QPushButton;
 
 namespace sw {
+class ConfirmSheet;
 class FolderListModel;
 }
 
@@ -43,7 +43,7 @@ public:
     ORTableView *folderTableView() const { return m_folderTableView; }
     QPushButton *startBut() const { return m_startBut; }
     QCheckBox *overwriteBox() const { return m_overwriteBox; }
-    QMessageBox *alert() const { return m_alert; }
+    sw::ConfirmSheet *alert() const { return m_alert; }
     QFileDialog *chooser() const { return m_chooser; }
 
 private:
@@ -57,7 +57,7 @@ private:
     ORTableView *m_folderTableView = nullptr;
     QPushButton *m_startBut = nullptr;
     QCheckBox *m_overwriteBox = nullptr;
-    QMessageBox *m_alert = nullptr;
+    sw::ConfirmSheet *m_alert = nullptr;
     QFileDialog *m_chooser = nullptr;
     bool m_measuring = false;
 };
