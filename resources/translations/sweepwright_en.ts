@@ -45,6 +45,16 @@
     </message>
 </context>
 <context>
+    <name>ExtractReport</name>
+    <message numerus="yes">
+        <source>%n item(s) written before the error stay in %1</source>
+        <translation>
+            <numerusform>%n item written before the error stay in %1</numerusform>
+            <numerusform>%n items written before the error stay in %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>GhostscriptRun</name>
     <message numerus="yes">
         <source>Ghostscript finished no page for %n second(s)</source>
@@ -157,6 +167,16 @@
         <translation>
             <numerusform>Damaged archive: no progress for %n second</numerusform>
             <numerusform>Damaged archive: no progress for %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sw::PdfPreview</name>
+    <message numerus="yes">
+        <source>Showing the first %1 of %n pages.</source>
+        <translation>
+            <numerusform>Showing the first %1 of %n page.</numerusform>
+            <numerusform>Showing the first %1 of %n pages.</numerusform>
         </translation>
     </message>
 </context>

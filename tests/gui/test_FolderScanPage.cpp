@@ -197,7 +197,8 @@ private slots:
         const QByteArray song = PageFixture::randomBytes(20000);
         fixture->write(QStringLiteral("Music/song.mp3"), song);
         fixture->write(QStringLiteral("Documents/song.mp3"), findSomething ? song : PageFixture::randomBytes(20000));
-        fixture->sparse(QStringLiteral("Videos/film.mkv"), findSomething ? 32 * PageFixture::MiB : 32 * PageFixture::MiB - 1);
+        fixture->sparse(QStringLiteral("Videos/film.mkv"), findSomething ? ORBigDataCollection::kMinimumSize
+                                                                         : ORBigDataCollection::kMinimumSize - 1);
         makePage(tool);
         page->startButton()->click();
         QVERIFY(!delegate.sidebarEnabled);

@@ -4,6 +4,7 @@
 #include "PageFixture.h"
 #include "ScanProgressPanel.h"
 #include "ToolWindow.h"
+#include "Translations.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -17,6 +18,7 @@ class TestScanPage : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { sw::Translations::install(); }
     void cancelInAHugeTreeReturnsToTheIdlePageWithinASecond()
     {
         PageFixture fixture;

@@ -13,18 +13,25 @@ QString translated(const char *text, int count = -1)
     return QCoreApplication::translate("sw::RemovalWording", text, nullptr, count);
 }
 
-// What the items undergo: the button, the consequence and the report's lines.
-struct VerbRow
+// How a removal is asked for: the button that starts it, the confirmation's
+// action and what becomes of the items.
+struct AskRow
 {
+    const char *actionName;
     const char *command;
     const char *consequence;
+};
+
+// How what happened is told: the busy circle, the report's lines and each
+// item's line in the details.
+struct ReportRow
+{
+    const char *working;
     const char *doneCount;
     const char *partial;
     const char *nothing;
     const char *failed;
     const char *itemDone;
-    const char *working;
-    const char *actionName;
 };
 
 // What the tool removes: the question and the report's title.
@@ -36,68 +43,65 @@ struct SubjectRow
     const char *doneToTrash;
 };
 
-enum Verb { Delete, MoveToTrash, Remove, Uninstall, UninstallToTrash, Shred };
+enum Ask { AskDelete, AskMoveToTrash, AskRemove, AskUninstall, AskUninstallToTrash, AskShred };
+enum Report { Deleted, MovedToTrash, Removed, Shredded };
 
-const VerbRow *verbRows()
+// By Ask.
+const AskRow *askRows()
 {
-    static const VerbRow rows[] = {
-        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Delete %n item(s) (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "They are deleted, not moved to the Trash."),
+    static const AskRow rows[] = {
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Delete"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Delete %n item(s) (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "They are deleted, not moved to the Trash.")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Move to the Trash"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Move %n item(s) to the Trash (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "They go to the Trash, where you can restore them.")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Remove"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Remove %n item(s) (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "They are deleted, not moved to the Trash.")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Uninstall"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s) (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Their files are deleted, not moved to the Trash.")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Uninstall"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s) (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording",
+                           "Packages are removed by the package manager; files of yours go to "
+                           "the Trash, where you can restore them.")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Shred"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %n item(s) (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "They are removed at once and cannot be restored.")},
+    };
+    return rows;
+}
+
+// By Report.
+const ReportRow *reportRows()
+{
+    static const ReportRow rows[] = {
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleting"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) deleted"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be deleted"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was deleted"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be deleted (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleted (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleting"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Delete")},
-        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Move %n item(s) to the Trash (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "They go to the Trash, where you can restore them."),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleted (%1)")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Moving to the Trash"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) moved to the Trash"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be moved to the Trash"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was moved to the Trash"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be moved to the Trash (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Moved to the Trash (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Moving to the Trash"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Move to the Trash")},
-        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Remove %n item(s) (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "They are deleted, not moved to the Trash."),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Moved to the Trash (%1)")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) removed"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be removed"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was removed"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be removed (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Remove")},
-        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s) (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Their files are deleted, not moved to the Trash."),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) removed"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be removed"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was removed"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be removed (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Uninstall")},
-        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s) (%1)"),
-         QT_TRANSLATE_NOOP(
-             "sw::RemovalWording",
-             "Packages are removed by the package manager; files of yours go to the Trash, where you "
-             "can restore them."),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) removed"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be removed"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was removed"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be removed (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Uninstall")},
-        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %n item(s) (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "They are removed at once and cannot be restored."),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredding"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) shredded"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be shredded"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was shredded"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be shredded (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredded (%1)"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredding"),
-         QT_TRANSLATE_NOOP("sw::RemovalWording", "Shred")},
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredded (%1)")},
     };
     return rows;
 }
@@ -136,21 +140,40 @@ const SubjectRow *subjectRows()
 
 using Action = RemovalWording::Action;
 
-const VerbRow &verbOf(Action action, bool toTrash)
+const AskRow &askOf(Action action, bool toTrash)
 {
     switch (action) {
     case Action::DeleteJunk:
     case Action::DeleteLargeFiles:
     case Action::DeleteDuplicates:
-        return verbRows()[toTrash ? MoveToTrash : Delete];
+        return askRows()[toTrash ? AskMoveToTrash : AskDelete];
     case Action::RemoveExtensions:
-        return verbRows()[toTrash ? MoveToTrash : Remove];
+        return askRows()[toTrash ? AskMoveToTrash : AskRemove];
     case Action::Uninstall:
-        return verbRows()[toTrash ? UninstallToTrash : Uninstall];
+        return askRows()[toTrash ? AskUninstallToTrash : AskUninstall];
     case Action::Shred:
         break;
     }
-    return verbRows()[Shred];
+    return askRows()[AskShred];
+}
+
+// An uninstall removes packages through their manager even when files go
+// to the Trash: its report says "removed".
+const ReportRow &reportOf(Action action, bool toTrash)
+{
+    switch (action) {
+    case Action::DeleteJunk:
+    case Action::DeleteLargeFiles:
+    case Action::DeleteDuplicates:
+        return reportRows()[toTrash ? MovedToTrash : Deleted];
+    case Action::RemoveExtensions:
+        return reportRows()[toTrash ? MovedToTrash : Removed];
+    case Action::Uninstall:
+        return reportRows()[Removed];
+    case Action::Shred:
+        break;
+    }
+    return reportRows()[Shredded];
 }
 
 const SubjectRow &subjectOf(Action action)
@@ -164,7 +187,7 @@ RemovalWording::RemovalWording(Action action, bool toTrash) : m_action(action), 
 
 QString RemovalWording::actionName() const
 {
-    return translated(verbOf(m_action, m_toTrash).actionName);
+    return translated(askOf(m_action, m_toTrash).actionName);
 }
 
 QString RemovalWording::question(int count) const
@@ -174,12 +197,12 @@ QString RemovalWording::question(int count) const
 
 QString RemovalWording::command(int count, qint64 bytes) const
 {
-    return translated(verbOf(m_action, m_toTrash).command, count).arg(ORUtility::sizeFormatWithNumber(bytes));
+    return translated(askOf(m_action, m_toTrash).command, count).arg(ORUtility::sizeFormatWithNumber(bytes));
 }
 
 QString RemovalWording::consequence() const
 {
-    return translated(verbOf(m_action, m_toTrash).consequence);
+    return translated(askOf(m_action, m_toTrash).consequence);
 }
 
 QString RemovalWording::doneTitle() const
@@ -189,32 +212,33 @@ QString RemovalWording::doneTitle() const
 
 QString RemovalWording::partialTitle() const
 {
-    return translated(verbOf(m_action, m_toTrash).partial);
+    return translated(reportOf(m_action, m_toTrash).partial);
 }
 
 QString RemovalWording::nothingTitle() const
 {
-    return translated(verbOf(m_action, m_toTrash).nothing);
+    return translated(reportOf(m_action, m_toTrash).nothing);
 }
 
 QString RemovalWording::doneCount(int count) const
 {
-    return translated(verbOf(m_action, m_toTrash).doneCount, count);
+    return translated(reportOf(m_action, m_toTrash).doneCount, count);
 }
 
 QString RemovalWording::failedCount(int count, qint64 bytes) const
 {
-    return translated(verbOf(m_action, m_toTrash).failed, count).arg(ORUtility::sizeFormatWithNumber(bytes));
+    return translated(reportOf(m_action, m_toTrash).failed, count)
+        .arg(ORUtility::sizeFormatWithNumber(bytes));
 }
 
 QString RemovalWording::itemDone(qint64 bytes) const
 {
-    return translated(verbOf(m_action, m_toTrash).itemDone).arg(ORUtility::sizeFormatWithNumber(bytes));
+    return translated(reportOf(m_action, m_toTrash).itemDone).arg(ORUtility::sizeFormatWithNumber(bytes));
 }
 
 QString RemovalWording::working() const
 {
-    return translated(verbOf(m_action, m_toTrash).working);
+    return translated(reportOf(m_action, m_toTrash).working);
 }
 
 QString RemovalWording::refusedCount(int count)
