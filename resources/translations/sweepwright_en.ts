@@ -183,129 +183,129 @@
 <context>
     <name>sw::RemovalWording</name>
     <message numerus="yes">
-        <source>Delete %n item(s) (%1)</source>
+        <source>Delete %Ln item(s) (%1)</source>
         <translation>
-            <numerusform>Delete %n item (%1)</numerusform>
-            <numerusform>Delete %n items (%1)</numerusform>
+            <numerusform>Delete %Ln item (%1)</numerusform>
+            <numerusform>Delete %Ln items (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) deleted</source>
+        <source>Move %Ln item(s) to the Trash (%1)</source>
         <translation>
-            <numerusform>%n item deleted</numerusform>
-            <numerusform>%n items deleted</numerusform>
+            <numerusform>Move %Ln item to the Trash (%1)</numerusform>
+            <numerusform>Move %Ln items to the Trash (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be deleted (%1)</source>
+        <source>Remove %Ln item(s) (%1)</source>
         <translation>
-            <numerusform>%n item could not be deleted (%1)</numerusform>
-            <numerusform>%n items could not be deleted (%1)</numerusform>
+            <numerusform>Remove %Ln item (%1)</numerusform>
+            <numerusform>Remove %Ln items (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n item(s) to the Trash (%1)</source>
+        <source>Uninstall %Ln application(s) (%1)</source>
         <translation>
-            <numerusform>Move %n item to the Trash (%1)</numerusform>
-            <numerusform>Move %n items to the Trash (%1)</numerusform>
+            <numerusform>Uninstall %Ln application (%1)</numerusform>
+            <numerusform>Uninstall %Ln applications (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) moved to the Trash</source>
+        <source>Shred %Ln item(s) (%1)</source>
         <translation>
-            <numerusform>%n item moved to the Trash</numerusform>
-            <numerusform>%n items moved to the Trash</numerusform>
+            <numerusform>Shred %Ln item (%1)</numerusform>
+            <numerusform>Shred %Ln items (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be moved to the Trash (%1)</source>
+        <source>%Ln item(s) deleted</source>
         <translation>
-            <numerusform>%n item could not be moved to the Trash (%1)</numerusform>
-            <numerusform>%n items could not be moved to the Trash (%1)</numerusform>
+            <numerusform>%Ln item deleted</numerusform>
+            <numerusform>%Ln items deleted</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Remove %n item(s) (%1)</source>
+        <source>%Ln item(s) could not be deleted (%1)</source>
         <translation>
-            <numerusform>Remove %n item (%1)</numerusform>
-            <numerusform>Remove %n items (%1)</numerusform>
+            <numerusform>%Ln item could not be deleted (%1)</numerusform>
+            <numerusform>%Ln items could not be deleted (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) removed</source>
+        <source>%Ln item(s) moved to the Trash</source>
         <translation>
-            <numerusform>%n item removed</numerusform>
-            <numerusform>%n items removed</numerusform>
+            <numerusform>%Ln item moved to the Trash</numerusform>
+            <numerusform>%Ln items moved to the Trash</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed (%1)</source>
+        <source>%Ln item(s) could not be moved to the Trash (%1)</source>
         <translation>
-            <numerusform>%n item could not be removed (%1)</numerusform>
-            <numerusform>%n items could not be removed (%1)</numerusform>
+            <numerusform>%Ln item could not be moved to the Trash (%1)</numerusform>
+            <numerusform>%Ln items could not be moved to the Trash (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n application(s) (%1)</source>
+        <source>%Ln item(s) removed</source>
         <translation>
-            <numerusform>Uninstall %n application (%1)</numerusform>
-            <numerusform>Uninstall %n applications (%1)</numerusform>
+            <numerusform>%Ln item removed</numerusform>
+            <numerusform>%Ln items removed</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Shred %n item(s) (%1)</source>
+        <source>%Ln item(s) could not be removed (%1)</source>
         <translation>
-            <numerusform>Shred %n item (%1)</numerusform>
-            <numerusform>Shred %n items (%1)</numerusform>
+            <numerusform>%Ln item could not be removed (%1)</numerusform>
+            <numerusform>%Ln items could not be removed (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) shredded</source>
+        <source>%Ln item(s) shredded</source>
         <translation>
-            <numerusform>%n item shredded</numerusform>
-            <numerusform>%n items shredded</numerusform>
+            <numerusform>%Ln item shredded</numerusform>
+            <numerusform>%Ln items shredded</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be shredded (%1)</source>
+        <source>%Ln item(s) could not be shredded (%1)</source>
         <translation>
-            <numerusform>%n item could not be shredded (%1)</numerusform>
-            <numerusform>%n items could not be shredded (%1)</numerusform>
+            <numerusform>%Ln item could not be shredded (%1)</numerusform>
+            <numerusform>%Ln items could not be shredded (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n application(s)?</source>
+        <source>Uninstall %Ln application(s)?</source>
         <translation>
-            <numerusform>Uninstall %n application?</numerusform>
-            <numerusform>Uninstall %n applications?</numerusform>
+            <numerusform>Uninstall %Ln application?</numerusform>
+            <numerusform>Uninstall %Ln applications?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Remove %n extension(s)?</source>
+        <source>Remove %Ln extension(s)?</source>
         <translation>
-            <numerusform>Remove %n extension?</numerusform>
-            <numerusform>Remove %n extensions?</numerusform>
+            <numerusform>Remove %Ln extension?</numerusform>
+            <numerusform>Remove %Ln extensions?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n extension(s) to the Trash?</source>
+        <source>Move %Ln extension(s) to the Trash?</source>
         <translation>
-            <numerusform>Move %n extension to the Trash?</numerusform>
-            <numerusform>Move %n extensions to the Trash?</numerusform>
+            <numerusform>Move %Ln extension to the Trash?</numerusform>
+            <numerusform>Move %Ln extensions to the Trash?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Shred %n item(s)?</source>
+        <source>Shred %Ln item(s)?</source>
         <translation>
-            <numerusform>Shred %n item?</numerusform>
-            <numerusform>Shred %n items?</numerusform>
+            <numerusform>Shred %Ln item?</numerusform>
+            <numerusform>Shred %Ln items?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) were refused</source>
+        <source>%Ln item(s) were refused</source>
         <translation>
-            <numerusform>%n item was refused</numerusform>
-            <numerusform>%n items were refused</numerusform>
+            <numerusform>%Ln item was refused</numerusform>
+            <numerusform>%Ln items were refused</numerusform>
         </translation>
     </message>
 </context>

@@ -51,24 +51,24 @@ const AskRow *askRows()
 {
     static const AskRow rows[] = {
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "Delete"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Delete %n item(s) (%1)"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Delete %Ln item(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "They are deleted, not moved to the Trash.")},
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "Move to the Trash"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Move %n item(s) to the Trash (%1)"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Move %Ln item(s) to the Trash (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "They go to the Trash, where you can restore them.")},
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "Remove"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Remove %n item(s) (%1)"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Remove %Ln item(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "They are deleted, not moved to the Trash.")},
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "Uninstall"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s) (%1)"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %Ln application(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Their files are deleted, not moved to the Trash.")},
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "Uninstall"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s) (%1)"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %Ln application(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording",
                            "Packages are removed by the package manager; files of yours go to "
                            "the Trash, where you can restore them.")},
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "Shred"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %n item(s) (%1)"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %Ln item(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "They are removed at once and cannot be restored.")},
     };
     return rows;
@@ -79,28 +79,28 @@ const ReportRow *reportRows()
 {
     static const ReportRow rows[] = {
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleting"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) deleted"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) deleted"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be deleted"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was deleted"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be deleted (%1)"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) could not be deleted (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleted (%1)")},
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "Moving to the Trash"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) moved to the Trash"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) moved to the Trash"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be moved to the Trash"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was moved to the Trash"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be moved to the Trash (%1)"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) could not be moved to the Trash (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Moved to the Trash (%1)")},
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "Removing"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) removed"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) removed"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be removed"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was removed"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be removed (%1)"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) could not be removed (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Removed (%1)")},
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredding"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) shredded"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) shredded"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Some items could not be shredded"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was shredded"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) could not be shredded (%1)"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) could not be shredded (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredded (%1)")},
     };
     return rows;
@@ -122,16 +122,16 @@ const SubjectRow *subjectRows()
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Move duplicates to the Trash?"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Duplicates deleted"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Duplicates moved to the Trash")},
-        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s)?"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %n application(s)?"),
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %Ln application(s)?"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %Ln application(s)?"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Applications uninstalled"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Applications uninstalled")},
-        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Remove %n extension(s)?"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Move %n extension(s) to the Trash?"),
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Remove %Ln extension(s)?"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Move %Ln extension(s) to the Trash?"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Extensions removed"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Extensions moved to the Trash")},
-        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %n item(s)?"),
-         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %n item(s)?"),
+        {QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %Ln item(s)?"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %Ln item(s)?"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Items shredded"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Items shredded")},
     };
@@ -243,7 +243,7 @@ QString RemovalWording::working() const
 
 QString RemovalWording::refusedCount(int count)
 {
-    return translated(QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%n item(s) were refused"), count);
+    return translated(QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) were refused"), count);
 }
 
 } // namespace sw
