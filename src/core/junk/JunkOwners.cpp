@@ -14,6 +14,8 @@ namespace sw {
 namespace {
 
 // Profile lists and browser state are small; anything larger is not one.
+// Names read from them are simplified: a line break in one must not break
+// the line an item is listed on.
 constexpr qint64 kMaxProfileFile = 1024 * 1024;
 
 // Name= of the [Profile…] group of profiles.ini whose Path= is folder.
@@ -41,20 +43,20 @@ QString firefoxProfileName(const QString &folder)
     return groupEnds() ? name : QString();
 }
 
-}  // namespace
+} // namespace
 
 QString JunkOwners::flatpakApp(const QString &appId)
 {
     for (const QString &installation : FreedesktopJunkLocations::flatpakInstallations()) {
-        const QString entryPath =
-            installation + QStringLiteral("/exports/share/applications/") + appId + QStringLiteral(".desktop");
+        const QString entryPath = installation + QStringLiteral("/exports/share/applications/") + appId +
+                                  QStringLiteral(".desktop");
         if (const std::optional<DesktopEntry> entry = DesktopEntry::load(entryPath)) {
-            const QString locale = QLocale().name();  // de_DE, then de
+            const QString locale = QLocale().name(); // de_DE, then de
             QString name = entry->localizedValue(QStringLiteral("Name"), locale);
             if (name == entry->name())
                 name = entry->localizedValue(QStringLiteral("Name"), locale.section(QLatin1Char('_'), 0, 0));
-            if (!name.trimmed().isEmpty())
-                return name.trimmed();
+            if (!name.simplified().isEmpty())
+                return name.simplified();
         }
     }
     return appId.section(QLatin1Char('.'), -1);
@@ -62,13 +64,15 @@ QString JunkOwners::flatpakApp(const QString &appId)
 
 QString JunkOwners::firefoxProfile(const QString &profileFolder)
 {
-    QString name = firefoxProfileName(profileFolder);
-    if (name.isEmpty())  // Firefox names a profile's folder SALT.NAME
-        name = profileFolder.contains(QLatin1Char('.')) ? profileFolder.section(QLatin1Char('.'), 1) : profileFolder;
+    QString name = firefoxProfileName(profileFolder).simplified();
+    if (name.isEmpty()) // Firefox names a profile's folder SALT.NAME
+        name = profileFolder.contains(QLatin1Char('.')) ? profileFolder.section(QLatin1Char('.'), 1)
+                                                        : profileFolder;
     return QStringLiteral("Firefox (%1)").arg(name);
 }
 
-QString JunkOwners::chromiumProfile(const QString &browserName, const QString &browserFolder, const QString &profile)
+QString JunkOwners::chromiumProfile(const QString &browserName, const QString &browserFolder,
+                                    const QString &profile)
 {
     QString name = profile;
     if (const std::optional<QByteArray> state =
@@ -79,11 +83,12 @@ QString JunkOwners::chromiumProfile(const QString &browserName, const QString &b
                                          .toObject()
                                          .value(QStringLiteral("info_cache"))
                                          .toObject();
-        const QString shown = profiles.value(profile).toObject().value(QStringLiteral("name")).toString().trimmed();
+        const QString shown =
+            profiles.value(profile).toObject().value(QStringLiteral("name")).toString().simplified();
         if (!shown.isEmpty())
             name = shown;
     }
     return QStringLiteral("%1 (%2)").arg(browserName, name);
 }
 
-}  // namespace sw
+} // namespace sw

@@ -20,7 +20,8 @@ public:
     static QString firefoxProfile(const QString &profileFolder);
     // "Google Chrome (Work)" for browserFolder ~/.config/google-chrome and
     // profile "Default": the name the browser shows for the profile.
-    static QString chromiumProfile(const QString &browserName, const QString &browserFolder, const QString &profile);
+    static QString chromiumProfile(const QString &browserName, const QString &browserFolder,
+                                   const QString &profile);
 };
 
-}  // namespace sw
+} // namespace sw
