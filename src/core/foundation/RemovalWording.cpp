@@ -181,7 +181,7 @@ const SubjectRow &subjectOf(Action action)
     return subjectRows()[int(action)];
 }
 
-} // namespace
+}  // namespace
 
 RemovalWording::RemovalWording(Action action, bool toTrash) : m_action(action), m_toTrash(toTrash) {}
 
@@ -246,4 +246,4 @@ QString RemovalWording::refusedCount(int count)
     return translated(QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) were refused"), count);
 }
 
-} // namespace sw
+}  // namespace sw

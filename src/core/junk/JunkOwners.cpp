@@ -43,7 +43,7 @@ QString firefoxProfileName(const QString &folder)
     return groupEnds() ? name : QString();
 }
 
-} // namespace
+}  // namespace
 
 QString JunkOwners::flatpakApp(const QString &appId)
 {
@@ -51,7 +51,7 @@ QString JunkOwners::flatpakApp(const QString &appId)
         const QString entryPath = installation + QStringLiteral("/exports/share/applications/") + appId +
                                   QStringLiteral(".desktop");
         if (const std::optional<DesktopEntry> entry = DesktopEntry::load(entryPath)) {
-            const QString locale = QLocale().name(); // de_DE, then de
+            const QString locale = QLocale().name();  // de_DE, then de
             QString name = entry->localizedValue(QStringLiteral("Name"), locale);
             if (name == entry->name())
                 name = entry->localizedValue(QStringLiteral("Name"), locale.section(QLatin1Char('_'), 0, 0));
@@ -65,7 +65,7 @@ QString JunkOwners::flatpakApp(const QString &appId)
 QString JunkOwners::firefoxProfile(const QString &profileFolder)
 {
     QString name = firefoxProfileName(profileFolder).simplified();
-    if (name.isEmpty()) // Firefox names a profile's folder SALT.NAME
+    if (name.isEmpty())  // Firefox names a profile's folder SALT.NAME
         name = profileFolder.contains(QLatin1Char('.')) ? profileFolder.section(QLatin1Char('.'), 1)
                                                         : profileFolder;
     return QStringLiteral("Firefox (%1)").arg(name);
@@ -91,4 +91,4 @@ QString JunkOwners::chromiumProfile(const QString &browserName, const QString &b
     return QStringLiteral("%1 (%2)").arg(browserName, name);
 }
 
-} // namespace sw
+}  // namespace sw

@@ -24,4 +24,4 @@ public:
                                    const QString &profile);
 };
 
-} // namespace sw
+}  // namespace sw

@@ -28,7 +28,7 @@ struct CategoryRow
     const char *switchKey;
     const char *iconName;
     Removal removal;
-    const char *userFolder; // XDG key, or nullptr
+    const char *userFolder;  // XDG key, or nullptr
     const char *name;
     const char *info;
     LayoutFace mac;
@@ -209,7 +209,7 @@ ORJunkCategory categoryOf(const CategoryRow &row, const LayoutFace &face)
     return c;
 }
 
-} // namespace
+}  // namespace
 
 QString ORJunkCategory::groupName() const
 {
