@@ -38,7 +38,7 @@ const char *sourceToken(sw::AppSource source)
 }  // namespace
 
 AppsCommand::AppsCommand()
-    : PickCommand("apps")
+    : PickCommand("apps", {sw::RemovalWording::Action::Uninstall, false})
 {
 }
 
@@ -145,14 +145,19 @@ std::optional<QString> AppsCommand::tick(const QStringList &picks)
 ToolCommand::Plan AppsCommand::plan()
 {
     Plan once;
+    once.count = 0;  // the question counts applications
     QSet<QString> seen;
-    for (const ORAppDataGroup &group : std::as_const(m_data->appGroups))
+    for (const ORAppDataGroup &group : std::as_const(m_data->appGroups)) {
+        bool picked = false;
         for (const ORAppDataItem &item : group.groupItems)
             if (item.isDel && !seen.contains(item.itemPath)) {
                 seen.insert(item.itemPath);
                 once.paths.append(item.itemPath);
                 once.bytes += item.itemSize;
+                picked = true;
             }
+        once.count += picked ? 1 : 0;
+    }
     return once;
 }
 
@@ -196,8 +201,8 @@ void AppsCommand::writeResult(FILE *out) const
                         .arg(item.itemPath);
         std::fputs(text.toLocal8Bit().constData(), out);
     }
-    std::fputs(QStringLiteral("Found %1 applications, %2 in total.\n")
-                   .arg(m_data->appGroups.size())
+    std::fputs(QCoreApplication::translate("AppsCommand", "Found %n application(s), %1 in total.\n", nullptr,
+                                           int(m_data->appGroups.size()))
                    .arg(ORUtility::sizeFormatWithNumber(m_data->appTotalSize))
                    .toLocal8Bit()
                    .constData(),

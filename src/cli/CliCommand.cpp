@@ -2,6 +2,7 @@
 
 #include "LogCategory.h"
 #include "ORLayout.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 
@@ -23,6 +24,7 @@ QString CliCommand::versionText()
 void CliCommand::prepareApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("sweepwright-cli"));
+    sw::Translations::install();
     // The library's chatter (each progress post, each path without delete
     // permission) is for debugging; failures are warnings and still show.
     // A threshold rather than filter rules: rules would start Qt's logging

@@ -3,6 +3,7 @@
 #include "JsonWriter.h"
 #include "ORUtility.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -75,8 +76,10 @@ QString reportText(const sw::RemovalReport &report, const QString &verb, bool li
         stream << "Could not remove " << failure.path << ": " << failure.reason << '\n';
     stream << verb << ' ' << ORUtility::sizeFormatWithNumber(report.removedBytes()) << " in total";
     if (!report.isClean())
-        stream << "; " << report.failedCount() << (report.failedCount() == 1 ? " item" : " items")
-               << " could not be removed (" << ORUtility::sizeFormatWithNumber(report.failedBytes()) << ')';
+        stream << "; "
+               << QCoreApplication::translate("clirun", "%n item(s) could not be removed (%1)", nullptr,
+                                              int(report.failedCount()))
+                      .arg(ORUtility::sizeFormatWithNumber(report.failedBytes()));
     stream << ".\n";
     return out;
 }

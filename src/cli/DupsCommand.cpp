@@ -6,8 +6,10 @@
 #include "ORLayout.h"
 #include "ORUtility.h"
 
+#include <QCoreApplication>
+
 DupsCommand::DupsCommand()
-    : FinderCommand("dups", QStringLiteral("--trash-all-but-first"))
+    : FinderCommand("dups", QStringLiteral("--trash-all-but-first"), sw::RemovalWording::Action::DeleteDuplicates)
 {
 }
 
@@ -132,10 +134,9 @@ void DupsCommand::writeGroup(JsonWriter *json, const ORDupDataGroup &group) cons
         return;
     }
     const qint64 copy = group.groupItems.isEmpty() ? 0 : group.groupItems.constFirst().itemSize;
-    QString text = QStringLiteral("%1  %2 copies of %3\n")
-                       .arg(group.groupName)
-                       .arg(group.groupItems.size())
-                       .arg(ORUtility::sizeFormatWithNumber(copy));
+    QString text = QCoreApplication::translate("DupsCommand", "%1  %n copies of %2\n", nullptr,
+                                               int(group.groupItems.size()))
+                       .arg(group.groupName, ORUtility::sizeFormatWithNumber(copy));
     for (const ORDupDataItem &item : group.groupItems)
         text += QStringLiteral("  %1\n").arg(item.itemPath);
     std::fputs(text.toLocal8Bit().constData(), stdout);
@@ -148,8 +149,8 @@ void DupsCommand::writeEnd(JsonWriter *json, qint64 groups, qint64 totalSize) co
         json->member("dupTotalSize", totalSize);
         return;
     }
-    std::fputs(QStringLiteral("Found %1 sets of duplicates, %2 in all copies.\n")
-                   .arg(groups)
+    std::fputs(QCoreApplication::translate("DupsCommand", "Found %n set(s) of duplicates, %1 in all copies.\n",
+                                           nullptr, int(groups))
                    .arg(ORUtility::sizeFormatWithNumber(totalSize))
                    .toLocal8Bit()
                    .constData(),

@@ -6,7 +6,7 @@
 #include <QDir>
 
 ExtensionsCommand::ExtensionsCommand()
-    : PickCommand("extensions")
+    : PickCommand("extensions", {sw::RemovalWording::Action::RemoveExtensions, false})
 {
 }
 

@@ -2,6 +2,8 @@
 
 #include "JsonWriter.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -128,8 +130,12 @@ int ExtractReport::failure(const QString &source, const QString &why, const sw::
 {
     std::fprintf(stderr, "extract: %s: %s\n", printable(source).constData(), printable(why).constData());
     if (!outcome.items.isEmpty())
-        std::fprintf(stderr, "extract: %lld items written before the error stay in %s\n",
-                     static_cast<long long>(outcome.items.size()), printable(outcome.destination).constData());
+        std::fprintf(stderr, "extract: %s\n",
+                     printable(QCoreApplication::translate("ExtractReport",
+                                                           "%n item(s) written before the error stay in %1", nullptr,
+                                                           int(outcome.items.size()))
+                                   .arg(outcome.destination))
+                         .constData());
     if (m_json) {
         reportJson(outcome, why);
         std::fflush(m_out);

@@ -31,9 +31,9 @@ class FinderCommand : public ToolCommand
 protected:
     using Data = typename Engine::Data;
 
-    FinderCommand(const char *name, const QString &removalFlag)
-        : ToolCommand(name, Removal{removalFlag, QStringLiteral("Move %1 items to the Trash (%2)?"),
-                                    QStringLiteral("move to the Trash"), QStringLiteral("Moved to the Trash"), true})
+    FinderCommand(const char *name, const QString &removalFlag, sw::RemovalWording::Action action)
+        : ToolCommand(name, Removal{removalFlag, {action, true}, QStringLiteral("move to the Trash"),
+                                    QStringLiteral("Moved to the Trash"), true})
     {
     }
 

@@ -13,24 +13,30 @@
 
 namespace {
 
-// With --admin the items only an administrator may remove are marked as well
-// (in the categories that mark what they find).
-void markAdminItems(ORJunkData &data)
+// A category that leaves what it finds unmarked (the Trash, the Downloads
+// folder) is taken when it was named with --category: the user asked for it.
+// Items only an administrator may remove are marked only with --admin.
+void markAskedFor(ORJunkData &data, const QSet<qint64> &named, bool admin)
 {
     for (ORJunkDataGroup &group : data.junkGroups) {
         const auto category = ORJunkCategory::byID(group.groupID);
-        if (!category || !category->initiallyMarked)
+        if (!category)
             continue;
-        for (qsizetype i = 0; i < group.groupItems.size(); ++i)
-            if (group.groupItems.at(i).needsAdmin)
+        const bool wholeCategory = !category->initiallyMarked && named.contains(group.groupID);
+        if (!category->initiallyMarked && !wholeCategory)
+            continue;
+        for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
+            const ORjunkDataItem &item = group.groupItems.at(i);
+            if (item.needsAdmin ? admin : wholeCategory)
                 sw::selection::setItemMarked(group, i, true);
+        }
     }
 }
 
 }  // namespace
 
 JunkCommand::JunkCommand()
-    : ToolCommand("junk", Removal{QStringLiteral("--clean"), QStringLiteral("Remove %1 items (%2)?"),
+    : ToolCommand("junk", Removal{QStringLiteral("--clean"), {sw::RemovalWording::Action::DeleteJunk, false},
                                   QStringLiteral("remove"), QStringLiteral("Removed"), false})
 {
 }
@@ -64,6 +70,7 @@ std::optional<QString> JunkCommand::configure(const CliOptions &options)
         if (!category)
             return QStringLiteral("no category %1 in the %2 layout").arg(value, ORLayout::kindName());
         m_switchKeys.insert(category->switchKey);
+        m_named.insert(id);
     }
     m_admin = options.isSet(QStringLiteral("--admin"));
     m_stats = options.isSet(QStringLiteral("--stats"));
@@ -87,8 +94,7 @@ bool JunkCommand::scan(sw::JobControl &job)
     m_data = ORJunkFilesCollection::shareInstance().scan(job);
     if (!m_data)
         return false;
-    if (m_admin)
-        markAdminItems(*m_data);
+    markAskedFor(*m_data, m_named, m_admin);
     return true;
 }
 

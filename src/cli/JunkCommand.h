@@ -33,6 +33,7 @@ protected:
 
 private:
     QSet<QString> m_switchKeys;  // the categories to scan, by switch key
+    QSet<qint64> m_named;        // the categories named with --category
     bool m_admin = false;
     bool m_stats = false;
     std::shared_ptr<ORJunkData> m_data;

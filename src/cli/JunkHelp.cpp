@@ -26,9 +26,8 @@ const Removes kMacos[] = {
     {Mail, "Mail Downloads, and image and text attachments below ~/Library/Mail"},
     {ITunes, "iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and\n"
              "iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)"},
-    {IOSBackups, "nothing: lists the device backups in ~/Library/Application Support/MobileSync/Backup,\n"
-                 "which start unmarked"},
-    {IOSUpdates, "nothing itself: lists the *.ipsw files unmarked; category 9 removes the same files"},
+    {IOSBackups, "the device backups in ~/Library/Application Support/MobileSync/Backup"},
+    {IOSUpdates, "the *.ipsw files that category 9 removes too"},
     {Trash, "everything in ~/.Trash"},
     {Downloads, "everything in ~/Downloads"},
     {Xcode, "empties the folders in ~/Library/Developer/Xcode/DerivedData"},
@@ -72,8 +71,10 @@ QString junkHelp()
         "Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]\n"
         "                            [--clean [--yes | --dry-run] [--admin]]\n"
         "Scans the junk categories and lists what they found. With --clean it then removes what is\n"
-        "marked: every item of the categories scanned, except those of categories 12 and 13 and those\n"
-        "only an administrator may remove. It asks first on a terminal; elsewhere it needs --yes,\n"
+        "marked: the items of the categories scanned, except those of the categories that start\n"
+        "unmarked (marked \"unmarked\" below; they are taken when named with --category), a browser's\n"
+        "history and cookies, and what only an administrator may remove (taken with --admin).\n"
+        "It asks first on a terminal; elsewhere it needs --yes,\n"
         "and without it prints the plan, removes nothing and exits 2. It reports what was removed\n"
         "and what could not be (with the reason) and exits 1 when anything could not be removed.\n"
         "Ctrl-C stops the scan, or the removal after the current item (exit status 130).\n"
@@ -93,10 +94,11 @@ QString junkHelp()
                 .arg(ORLayout::kindName());
     for (const ORJunkCategory &c : ORJunkCategory::categories()) {
         const bool byDefault = ORPrefConfig::startupValue(c.switchKey).toBool();
-        text += QStringLiteral("  %1 %2 %3\n        %4\n")
+        text += QStringLiteral("  %1 %2 %3%4\n        %5\n")
                     .arg(c.groupID, 3)
                     .arg(byDefault ? '*' : ' ')
-                    .arg(c.groupName(), removesText(c.groupID));
+                    .arg(c.groupName(), c.initiallyMarked ? QString() : QStringLiteral(" (unmarked)"),
+                         removesText(c.groupID));
     }
     return text;
 }

@@ -2,7 +2,10 @@
 
 #include "JsonWriter.h"
 #include "JunkOverlap.h"
+#include "ORSelection.h"
 #include "ORUtility.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -39,6 +42,8 @@ void writeGroup(JsonWriter &json, const ORJunkDataGroup &group)
     for (const ORjunkDataItem &item : group.groupItems) {
         json.beginObject(JsonWriter::Layout::Inline);
         json.member("itemPath", item.itemPath);
+        if (!item.itemOwner.isEmpty())
+            json.member("itemOwner", item.itemOwner);
         json.member("itemSize", item.itemSize);
         json.member("isDel", item.isDel);
         if (item.needsAdmin)
@@ -74,29 +79,31 @@ void JunkReport::writeJson(JsonWriter &json, const ORJunkData &data)
     json.endArray();
 }
 
+// Each item by whose it is and its name, then its full path.
 void JunkReport::writeTable(FILE *out, const ORJunkData &data)
 {
-    qsizetype items = 0;
+    int items = 0;
     for (const ORJunkDataGroup &group : data.junkGroups) {
         QString text = QStringLiteral("%1 %2  %3\n")
                            .arg(group.groupName, -32)
-                           .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11)
+                           .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 8)
                            .arg(markText(group));
         for (const ORjunkDataItem &item : group.groupItems)
-            text += QStringLiteral("  [%1] %2  %3%4\n")
+            text += QStringLiteral("  [%1] %2  %3  %4%5\n")
                         .arg(item.isDel ? QLatin1Char('x') : QLatin1Char(' '))
-                        .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
+                        .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 8)
+                        .arg(sw::selection::shownName(item), -30)
                         .arg(item.itemPath, item.needsAdmin ? QStringLiteral("  (needs administrator rights)")
                                                             : QString());
         std::fputs(text.toLocal8Bit().constData(), out);
-        items += group.groupItems.size();
+        items += int(group.groupItems.size());
     }
     if (data.junkGroups.isEmpty())
         std::fputs("No junk category is enabled.\n", out);
-    std::fputs(QStringLiteral("Found %1 in %2 items; %3 marked for removal.\n")
-                   .arg(ORUtility::sizeFormatWithNumber(data.junkTotalSize))
-                   .arg(items)
-                   .arg(ORUtility::sizeFormatWithNumber(sw::JunkOverlap::selectedSize(data)))
+    std::fputs(QCoreApplication::translate("JunkReport", "Found %1 in %n item(s); %2 marked for removal.\n", nullptr,
+                                           items)
+                   .arg(ORUtility::sizeFormatWithNumber(data.junkTotalSize),
+                        ORUtility::sizeFormatWithNumber(sw::JunkOverlap::selectedSize(data)))
                    .toLocal8Bit()
                    .constData(),
                out);

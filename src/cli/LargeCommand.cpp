@@ -5,8 +5,10 @@
 #include "ORSelection.h"
 #include "ORUtility.h"
 
+#include <QCoreApplication>
+
 LargeCommand::LargeCommand()
-    : FinderCommand("large", QStringLiteral("--trash"))
+    : FinderCommand("large", QStringLiteral("--trash"), sw::RemovalWording::Action::DeleteLargeFiles)
 {
 }
 
@@ -15,7 +17,7 @@ QString LargeCommand::help() const
     return QStringLiteral(
                "Usage: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]\n"
                "                             [--trash [--yes | --dry-run]]\n"
-               "Lists the files and packages of 32 MiB and more in the folders (default: the layout's\n"
+               "Lists the files and packages of 32 MB and more in the folders (default: the layout's\n"
                "default folders, below), in five size bands. Hidden folders and docsets are not\n"
                "entered; source, build and database files are left out. With --trash every listed item\n"
                "is moved to the Trash (restorable from the desktop's Trash), after a question on a\n"
@@ -78,9 +80,10 @@ void LargeCommand::writeResult(FILE *out) const
         items += group.groupItems.size();
         std::fputs(text.toLocal8Bit().constData(), out);
     }
-    std::fputs(QStringLiteral("Found %1 in %2 items of 32 MiB or more.\n")
-                   .arg(ORUtility::sizeFormatWithNumber(m_data->bigTotalSize))
-                   .arg(items)
+    std::fputs(QCoreApplication::translate("LargeCommand", "Found %1 in %n item(s) of %2 or more.\n", nullptr,
+                                           int(items))
+                   .arg(ORUtility::sizeFormatWithNumber(m_data->bigTotalSize),
+                        ORUtility::sizeFormatWithNumber(ORBigDataCollection::kMinimumSize))
                    .toLocal8Bit()
                    .constData(),
                out);

@@ -5,7 +5,7 @@
 
 // `sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H]
 // [--json] [--trash [--yes | --dry-run]]`: lists the files and packages of
-// 32 MiB and more in the folders (default: the layout's default folders) in
+// 32 MB and more in the folders (default: the layout's default folders) in
 // five size bands; with --trash moves every listed item to the Trash and
 // reports what was moved, what was not and why, and "delSize".
 class LargeCommand : public FinderCommand<ORBigDataCollection>

@@ -21,9 +21,9 @@ class PickCommand : public ToolCommand
 protected:
     using Data = typename Engine::Data;
 
-    explicit PickCommand(const char *name)
-        : ToolCommand(name, Removal{QStringLiteral("--remove"), QStringLiteral("Remove %1 items (%2)?"),
-                                    QStringLiteral("remove"), QStringLiteral("Removed"), true, "failed"})
+    PickCommand(const char *name, sw::RemovalWording wording)
+        : ToolCommand(name, Removal{QStringLiteral("--remove"), wording, QStringLiteral("remove"),
+                                    QStringLiteral("Removed"), true, "failed"})
     {
     }
 

@@ -2,6 +2,8 @@
 
 #include "ORUtility.h"
 
+#include <QCoreApplication>
+
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -49,10 +51,9 @@ void ProgressLine::update()
     if (!m_enabled)
         return;
     const sw::JobControl::Progress progress = m_job.progress();
-    QString line = QStringLiteral("%1  %2 %3  %4")
-                       .arg(m_phase)
-                       .arg(progress.items)
-                       .arg(progress.items == 1 ? QStringLiteral("item") : QStringLiteral("items"),
+    QString line = QStringLiteral("%1  %2  %3")
+                       .arg(m_phase,
+                            QCoreApplication::translate("ProgressLine", "%Ln item(s)", nullptr, int(progress.items)),
                             ORUtility::sizeFormatWithNumber(progress.bytes));
     const qsizetype room = columns() - 1 - line.size() - 2;
     if (!progress.currentPath.isEmpty() && room > 4) {

@@ -4,7 +4,7 @@
 #include "JsonWriter.h"
 #include "ORLayout.h"
 #include "ORShredOperation.h"
-#include "ORUtility.h"
+#include "RemovalWording.h"
 
 #include <QDir>
 
@@ -82,9 +82,9 @@ int ShredCommand::execute(const CliOptions &options)
     }
     bool interrupted = false;
     if (!outcome.plan.isEmpty()) {
+        const sw::RemovalWording wording(sw::RemovalWording::Action::Shred, false);
         outcome.consent = clirun::askConsent(
-            name(), options,
-            QStringLiteral("Shred %1 items (%2)?").arg(outcome.plan.size()).arg(ORUtility::sizeFormatWithNumber(bytes)));
+            name(), options, wording.command(int(outcome.plan.size()), bytes) + QLatin1Char('?'));
         if (outcome.consent == clirun::Consent::Go) {
             const bool overwrite = options.isSet(QStringLiteral("--overwrite"));
             interrupted = CliJob::run(QStringLiteral("Shredding"), [&](sw::JobControl &job) {

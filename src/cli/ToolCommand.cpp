@@ -84,8 +84,8 @@ ToolCommand::Outcome ToolCommand::removeMarked(const CliOptions &options)
 {
     Outcome outcome;
     Plan plan = this->plan();
-    const QString question =
-        m_removal.questionFormat.arg(plan.paths.size()).arg(ORUtility::sizeFormatWithNumber(plan.bytes));
+    const int count = plan.count >= 0 ? plan.count : int(plan.paths.size());
+    const QString question = m_removal.wording.command(count, plan.bytes) + QLatin1Char('?');
     outcome.consent = clirun::askConsent(name(), options, question);
     switch (*outcome.consent) {
     case clirun::Consent::Go:

@@ -4,6 +4,7 @@
 #include "CliRemoval.h"
 #include "JobControl.h"
 #include "RemovalReport.h"
+#include "RemovalWording.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,19 +29,21 @@ class ToolCommand : public CliCommand
 protected:
     struct Removal
     {
-        QString flag;            // "--clean"
-        QString questionFormat;  // "Remove %1 items (%2)?"
-        QString planVerb;        // "remove": "Would remove: PATH"
+        QString flag;               // "--clean"
+        sw::RemovalWording wording;  // the question: "Delete 12 items (3.4 MB)?", as the window asks it
+        QString planVerb;           // "remove": "Would remove: PATH"
         QString doneVerb;        // "Removed": "Removed 3 MB in total."
         bool listDone = false;   // the text names each item that went
         const char *failuresKey = "failures";  // the report's list of what stayed
     };
 
-    // What the command's removal takes: the paths and their size.
+    // What the command's removal takes: the paths and their size, and what
+    // the question counts when it is not the paths (applications).
     struct Plan
     {
         QStringList paths;
         qint64 bytes = 0;
+        int count = -1;
     };
 
     // What happened after the scan, for the report.

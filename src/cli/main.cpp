@@ -39,7 +39,7 @@ std::unique_ptr<CliCommand> make()
 
 const Command kCommands[] = {
     {"junk", make<JunkCommand>, "scan for junk files and list them, or remove them with --clean", nullptr},
-    {"large", make<LargeCommand>, "list the files of 32 MiB and more in folders, or move them to the Trash",
+    {"large", make<LargeCommand>, "list the files of 32 MB and more in folders, or move them to the Trash",
      nullptr},
     {"dups", make<DupsCommand>, "list duplicate files in folders, or move all copies but one to the Trash",
      nullptr},

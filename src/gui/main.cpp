@@ -1,6 +1,7 @@
 #include "AppDelegate.h"
 #include "ORLayout.h"
 #include "SingleInstance.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QString::fromLatin1(sw::kAppName));
     QApplication::setDesktopFileName(QString::fromLatin1(sw::kAppId));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    sw::Translations::install();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Sweepwright, the desktop maintenance utility."));

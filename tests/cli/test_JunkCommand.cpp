@@ -258,14 +258,18 @@ TEST_F(JunkCommand, LayoutFromTheEnvironmentOptionsWin)
     EXPECT_TRUE(fd.out.contains(".cache/bar")) << fd.out.toStdString();
 }
 
+// Each item by whose it is, then its full path.
 TEST_F(JunkCommand, TableForPeopleAndNoProgressLineWhenNotATerminal)
 {
     plantFreedesktopHome();
+    const QString chat = tree.file(QStringLiteral("home/.var/app/com.example.Chat/cache/data.bin"), 30);
     const CliRun run = cli({QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root});
     EXPECT_EQ(run.code, 0);
     const QString out = QString::fromLocal8Bit(run.out);
     EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Downloads +700 B  none marked")))) << out.toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("[x]"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("\\[x\\] +30 B  Chat \u203A data\\.bin +")
+                                                + QRegularExpression::escape(chat) + QLatin1Char('\n'))))
+        << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("Found "))) << out.toStdString();
     EXPECT_FALSE(run.err.contains('\r'));
     EXPECT_FALSE(run.err.contains("Scanning"));
@@ -304,21 +308,37 @@ TEST_F(JunkCommand, CleanRemovesWhatIsMarkedAndReportsTheBytesThatWent)
     const QJsonObject result = junkJson({QStringLiteral("--clean"), QStringLiteral("--yes")});
     const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
     // Found and removed are measured alike, and what went is what was marked
-    // (all but the Downloads, which start unmarked here).
+    // (all but the Trash and the Downloads, which start unmarked here).
+    const qint64 trash = group(result, 6).value(QStringLiteral("groupSize")).toInteger();
+    EXPECT_GT(trash, 0);
     EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(),
-              result.value(QStringLiteral("junkTotalSize")).toInteger() - 700);
-    const QStringList whole{tree.path(QStringLiteral("home/.local/share/Trash/files/old"))};
-    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), before.bytesGone(after, whole));
+              result.value(QStringLiteral("junkTotalSize")).toInteger() - 700 - trash);
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), before.bytesGone(after));
     EXPECT_EQ(result.value(QStringLiteral("failures")).toArray().size(), 0);
     EXPECT_TRUE(tree.exists(QStringLiteral("home/.cache/app")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.cache/app/sub")));
     EXPECT_FALSE(tree.exists(QStringLiteral("home/.cache/loose.bin")));
-    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/files/old")));
-    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/info/old.trashinfo")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.local/share/Trash/files/old")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.local/share/Trash/info/old.trashinfo")));
     EXPECT_TRUE(tree.exists(QStringLiteral("home/Downloads/setup.iso")));
     EXPECT_FALSE(tree.exists(QStringLiteral("root/var/log/syslog.1")));
     EXPECT_TRUE(tree.exists(QStringLiteral("home/.npm/_cacache/index-v5/i")));     // category off
     EXPECT_TRUE(tree.exists(QStringLiteral("root/var/cache/debconf/config.dat")));  // protected
+}
+
+// A category that starts unmarked is emptied when the user names it.
+TEST_F(JunkCommand, NamingTheTrashCategoryEmptiesIt)
+{
+    plantFreedesktopHome();
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+    const QJsonObject result = junkJson({QStringLiteral("--category=6"), QStringLiteral("--clean"), QStringLiteral("--yes")});
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
+    const QStringList whole{tree.path(QStringLiteral("home/.local/share/Trash/files/old"))};
+    EXPECT_EQ(before.vanished(after).size(), 3);  // the folder, its file and its info file
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), before.bytesGone(after, whole));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/files/old")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("home/.local/share/Trash/info/old.trashinfo")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/.cache/loose.bin")));
 }
 
 TEST_F(JunkCommand, CleanAsksFirstAndDryRunOnlyShowsThePlan)
@@ -327,12 +347,14 @@ TEST_F(JunkCommand, CleanAsksFirstAndDryRunOnlyShowsThePlan)
     const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
     // Nobody to ask and no --yes: the plan is printed and nothing goes.
     const QJsonObject refused = junkJson({QStringLiteral("--clean")}, 2);
-    EXPECT_EQ(refused.value(QStringLiteral("plan")).toArray().size(), 4);
+    EXPECT_EQ(refused.value(QStringLiteral("plan")).toArray().size(), 3);
     EXPECT_FALSE(refused.contains(QStringLiteral("delSize")));
     const QJsonObject plan = junkJson({QStringLiteral("--dry-run")});
+    // The Trash and the Downloads start unmarked.
     EXPECT_EQ(plan.value(QStringLiteral("planSize")).toInteger(),
-              plan.value(QStringLiteral("junkTotalSize")).toInteger() - 700);  // the Downloads start unmarked
-    EXPECT_EQ(plan.value(QStringLiteral("plan")).toArray().size(), 4);
+              plan.value(QStringLiteral("junkTotalSize")).toInteger() - 700
+                  - group(plan, 6).value(QStringLiteral("groupSize")).toInteger());
+    EXPECT_EQ(plan.value(QStringLiteral("plan")).toArray().size(), 3);
     EXPECT_FALSE(plan.contains(QStringLiteral("delSize")));
     EXPECT_EQ(swtest::TreeSnapshot::of(tree.root()).entries(), before.entries());
 }
@@ -433,7 +455,8 @@ TEST_F(JunkCommand, CleaningBesideHostileRootsTakesOnlyWhatWasListed)
     tree.file(QStringLiteral("home/.local/share/Trash/files/t"), 7);
     tree.text(QStringLiteral("home/.local/share/Trash/info/gone.trashinfo"), "[Trash Info]\nPath=/x/gone\n");
     const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
-    const QJsonObject result = junkJson({QStringLiteral("--all"), QStringLiteral("--clean"), QStringLiteral("--yes")});
+    const QJsonObject result = junkJson(
+        {QStringLiteral("--all"), QStringLiteral("--category=6"), QStringLiteral("--clean"), QStringLiteral("--yes")});
     const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
 
     QStringList listed, whole;

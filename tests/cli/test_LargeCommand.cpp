@@ -1,6 +1,7 @@
 // sweepwright-cli large, run as a program.
 
 #include "FinderCliSupport.h"
+#include "ORUtility.h"
 #include "RemovalBlocker.h"
 
 #include <QJsonArray>
@@ -36,7 +37,7 @@ TEST_F(LargeCommand, JsonListsTheBandsWithTheirItems)
     const QJsonObject first = groups[0].toObject();
     EXPECT_EQ(first.keys(), (QStringList{"bigID", "groupItems", "groupName", "groupSize"}));
     EXPECT_EQ(first.value("bigID").toInteger(), 4);
-    EXPECT_EQ(first.value("groupName").toString(), QStringLiteral("Between 32M-128M"));
+    EXPECT_EQ(first.value("groupName").toString(), QStringLiteral("32 MB to 128 MB"));
     EXPECT_EQ(first.value("groupSize").toInteger(), 40 * MiB);
     const QJsonObject item = first.value("groupItems").toArray()[0].toObject();
     EXPECT_EQ(item.keys(), (QStringList{"itemModDate", "itemModTime", "itemPath", "itemSize"}));
@@ -102,7 +103,9 @@ TEST_F(LargeCommand, RelativeFolderIsTakenFromTheWorkingFolderAndTextNamesWhatMo
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains("Moved to the Trash: " + QFile::encodeName(tree.path(QStringLiteral("cwd-sibling/a.mkv")))))
         << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains("Moved to the Trash 40.00 MB in total.")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(
+        QStringLiteral("Moved to the Trash %1 in total.").arg(ORUtility::sizeFormatWithNumber(40 * MiB)).toUtf8()))
+        << run.out.toStdString();
 }
 
 TEST_F(LargeCommand, HelpAndUsageErrors)

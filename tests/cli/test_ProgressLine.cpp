@@ -3,6 +3,7 @@
 
 #include "FixtureTree.h"
 #include "ProgressLine.h"
+#include "Translations.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,7 @@ TEST(ProgressLine, StaysSilentWhenNotATerminal)
 TEST(ProgressLine, ShowsItemsSizeAndPathThenErasesItself)
 {
     swtest::ensureCoreApplication();
+    sw::Translations::install();
     Terminal terminal(120);
     ASSERT_NE(terminal.stream(), nullptr);
     {
@@ -81,7 +83,7 @@ TEST(ProgressLine, ShowsItemsSizeAndPathThenErasesItself)
         job.addBytes(2048);
         job.setCurrentPath(QStringLiteral("/home/u/.cache/fontconfig"));
         line.update();
-        EXPECT_EQ(terminal.drain(), QByteArray("\rScanning  1 item  2.00 KB  /home/u/.cache/fontconfig\033[K"));
+        EXPECT_EQ(terminal.drain(), QByteArray("\rScanning  1 item  2.05 kB  /home/u/.cache/fontconfig\033[K"));
     }
     EXPECT_EQ(terminal.drain(), QByteArray("\r\033[K"));
 }
@@ -89,6 +91,7 @@ TEST(ProgressLine, ShowsItemsSizeAndPathThenErasesItself)
 TEST(ProgressLine, LongPathKeepsItsEndWithinTheWidth)
 {
     swtest::ensureCoreApplication();
+    sw::Translations::install();
     Terminal terminal(60);
     ASSERT_NE(terminal.stream(), nullptr);
     sw::JobControl job;

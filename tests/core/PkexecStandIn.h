@@ -3,7 +3,8 @@
 // A stand-in for pkexec: a shell script in a temporary folder that
 // SWEEPWRIGHT_PKEXEC names while the object lives. It answers as pkexec does
 // without asking anyone: mode "cancel" exits 126 (dialog dismissed), "deny"
-// exits 127 (not authorised), anything else becomes the command in its own
+// exits 127 (not authorised), "noagent" says there is no authentication
+// agent and exits 127, anything else becomes the command in its own
 // process, after running the "before" command if one is set. Every start
 // appends its arguments to a log, so tests can count them.
 
@@ -54,6 +55,8 @@ public:
                                           "case \"$SW_TEST_PKEXEC_MODE\" in\n"
                                           "cancel) exit 126 ;;\n"
                                           "deny) exit 127 ;;\n"
+                                          "noagent) echo 'Error executing command as another user: No "
+                                          "authentication agent found.' >&2; exit 127 ;;\n"
                                           "esac\n"
                                           "if [ -n \"$SW_TEST_PKEXEC_BEFORE\" ]; then sh -c \"$SW_TEST_PKEXEC_BEFORE\" </dev/null; fi\n"
                                           "exec \"$@\"\n")),

@@ -114,6 +114,26 @@ TEST_F(AdminPassTest, DismissedDialogLeavesEverythingAndSaysSo)
     EXPECT_EQ(before.vanished(TreeSnapshot::of(root)), QStringList());
 }
 
+// The reason a user reads says what went wrong, not a status number: a
+// desktop without an authentication agent cannot show the password prompt.
+TEST_F(AdminPassTest, RefusalReasonSaysWhyNoPasswordWasAsked)
+{
+    const std::pair<const char *, const char *> answers[] = {
+        {"noagent", "No password prompt could be shown: no authentication agent is running; left in place"},
+        {"deny", "administrator rights were not granted; left in place"}};
+    for (const auto &[mode, reason] : answers) {
+        pkexec.setMode(mode);
+        RemovalRun run(lcAdminPassTest);
+        AdminPass pass(run);
+        pass.add({at("var/cache"), at("var/cache/app"), RemovalRun::Mode::Whole, 120, {}});
+        const QList<sw::RemovalOutcome> outcomes = pass.run();
+        EXPECT_EQ(pass.status(), AdminPass::Status::Refused) << mode;
+        ASSERT_EQ(outcomes.size(), 1);
+        EXPECT_EQ(outcomes.constFirst().failures.value(0).reason, QString::fromLatin1(reason));
+        EXPECT_TRUE(tree.exists(QStringLiteral("root/var/cache/app/a.log")));
+    }
+}
+
 TEST_F(AdminPassTest, ItemOutsideTheHelpersPlacesIsNeverHandedOver)
 {
     RemovalRun run(lcAdminPassTest);

@@ -133,6 +133,58 @@ TEST_F(FreedesktopLocations, LogFolderLinkedIntoEtcListsNothing)
     EXPECT_EQ(found(3), QStringList());
 }
 
+// --- whose an item is ---------------------------------------------------------------
+
+// An item inside an application's cache folder names the application (the
+// Flatpak's own Name=, else its identifier's last part); a browser's item
+// names the browser and the profile as the browser shows it. What the
+// programs' files do not tell falls back to the folder's name, and a profile
+// list that is a FIFO is never read.
+TEST_F(FreedesktopLocations, ItemsNameTheApplicationOrBrowserProfileTheyBelongTo)
+{
+    homeFile(QStringLiteral(".cache/fontconfig/x"), 10);
+    homeFile(QStringLiteral(".var/app/com.discordapp.Discord/cache/data.bin"), 10);
+    homeText(QStringLiteral(".local/share/flatpak/exports/share/applications/com.discordapp.Discord.desktop"),
+             "[Desktop Entry]\nType=Application\nName=Discord\nExec=discord\n");
+    homeFile(QStringLiteral(".var/app/org.example.Notes/cache/data.bin"), 10);
+    homeFile(QStringLiteral(".cache/mozilla/firefox/x1y2.default-release/cache2/entries/e"), 10);
+    homeFile(QStringLiteral(".cache/mozilla/firefox/k9.work/cache2/entries/e"), 10);
+    homeText(QStringLiteral(".mozilla/firefox/profiles.ini"),
+             "[Profile1]\nName=Personal\nIsRelative=1\nPath=x1y2.default-release\n\n"
+             "[Profile0]\nName=Renamed\nPath=elsewhere.default\n");
+    homeFile(QStringLiteral(".config/google-chrome/Default/History"), 10);
+    homeText(QStringLiteral(".config/google-chrome/Local State"),
+             R"({"profile":{"info_cache":{"Default":{"name":"Work"}}}})");
+    homeFile(QStringLiteral(".config/chromium/Default/Cookies"), 10);
+    homeText(QStringLiteral(".config/chromium/Local State"), "not json");
+    // The items of a category, each as "owner|path in the tree".
+    const auto owners = [this](const std::shared_ptr<ORJunkData> &data, qint64 groupID) {
+        QStringList out;
+        for (const ORjunkDataItem &item : group(*data, groupID)->groupItems)
+            out.append(item.itemOwner + QLatin1Char('|') + relative(item.itemPath));
+        out.sort();
+        return out;
+    };
+
+    const auto data = scan({0, 7});
+    EXPECT_EQ(owners(data, 0),
+              (QStringList{"Discord|home/.var/app/com.discordapp.Discord/cache/data.bin",
+                           "Notes|home/.var/app/org.example.Notes/cache/data.bin", "|home/.cache/fontconfig",
+                           "|home/.cache/mozilla"}));
+    EXPECT_EQ(owners(data, 7),
+              (QStringList{"Chromium (Default)|home/.config/chromium/Default/Cookies",
+                           "Firefox (Personal)|home/.cache/mozilla/firefox/x1y2.default-release/cache2",
+                           "Firefox (work)|home/.cache/mozilla/firefox/k9.work/cache2",
+                           "Google Chrome (Work)|home/.config/google-chrome/Default/History"}));
+
+    QFile::remove(tree.path(QStringLiteral("home/.mozilla/firefox/profiles.ini")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.path(QStringLiteral("home/.mozilla/firefox/profiles.ini"))).constData(),
+                       0600),
+              0);
+    EXPECT_EQ(owners(scan({7}), 7).at(1),
+              QStringLiteral("Firefox (default-release)|home/.cache/mozilla/firefox/x1y2.default-release/cache2"));
+}
+
 // --- roots that lead where no category may look ------------------------------------
 
 TEST_F(FreedesktopLocations, CacheFolderThatLeadsToTheHomeOrAUserFolderIsLeftAlone)

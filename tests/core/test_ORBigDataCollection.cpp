@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QLocale>
 
 using swtest::FixtureTree;
 using swtest::sparseFile;
@@ -18,6 +19,8 @@ using swtest::sparseFile;
 namespace {
 
 constexpr qint64 MiB = 1024 * 1024;
+// The bands are bounded in the units sizes are shown in.
+constexpr qint64 MB = 1000 * 1000;
 
 class BigEngine : public swtest::FinderFixture<ORBigDataCollection>
 {
@@ -96,15 +99,16 @@ TEST_P(BigBands, FileIsFiledByItsSize)
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, BigBands,
-    ::testing::Values(BandRow{"one_byte_short_of_32M", 32 * MiB - 1, -1, "", ""},
-                      BandRow{"exactly_32M", 32 * MiB, 4, "Between 32M-128M", "Size of file between 32M-128M"},
-                      BandRow{"just_under_128M", 128 * MiB - 1, 4, "Between 32M-128M", "Size of file between 32M-128M"},
-                      BandRow{"exactly_128M", 128 * MiB, 3, "Between 128M-256M", "Size of file between 128M-256M"},
-                      BandRow{"exactly_256M", 256 * MiB, 2, "Between 256M-512M", "Size of file between 256M-512M"},
-                      BandRow{"exactly_512M", 512 * MiB, 1, "Between 512M-1G", "Size of file between 512M-1G"},
-                      BandRow{"just_under_1G", 1024 * MiB - 1, 1, "Between 512M-1G", "Size of file between 512M-1G"},
-                      BandRow{"exactly_1G", 1024 * MiB, 0, "Bigger than 1G", "Size of file bigger than 1G"},
-                      BandRow{"five_G", 5 * 1024 * MiB, 0, "Bigger than 1G", "Size of file bigger than 1G"}),
+    ::testing::Values(BandRow{"one_byte_short_of_32MB", 32 * MB - 1, -1, "", ""},
+                      BandRow{"exactly_32MB", 32 * MB, 4, "32 MB to 128 MB", "Files of 32 MB and more, below 128 MB"},
+                      BandRow{"just_under_128MB", 128 * MB - 1, 4, "32 MB to 128 MB",
+                              "Files of 32 MB and more, below 128 MB"},
+                      BandRow{"exactly_128MB", 128 * MB, 3, "128 MB to 256 MB", "Files of 128 MB and more, below 256 MB"},
+                      BandRow{"exactly_256MB", 256 * MB, 2, "256 MB to 512 MB", "Files of 256 MB and more, below 512 MB"},
+                      BandRow{"exactly_512MB", 512 * MB, 1, "512 MB to 1 GB", "Files of 512 MB and more, below 1 GB"},
+                      BandRow{"just_under_1GB", 1000 * MB - 1, 1, "512 MB to 1 GB", "Files of 512 MB and more, below 1 GB"},
+                      BandRow{"exactly_1GB", 1000 * MB, 0, "1 GB and more", "Files of 1 GB and more"},
+                      BandRow{"five_GB", 5000 * MB, 0, "1 GB and more", "Files of 1 GB and more"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(BigEngine, OnlyNonEmptyBandsAreGroupsSmallestBandFirst)
@@ -272,7 +276,7 @@ TEST_F(BigEngine, ModificationDateIsTodayOrTheDay)
     const auto data = scan();
     ASSERT_EQ(data->bigGroups.size(), 1);
     EXPECT_EQ(data->bigGroups[0].groupItems[0].itemModDate, QStringLiteral("today"));
-    EXPECT_EQ(data->bigGroups[0].groupItems[1].itemModDate, QStringLiteral("2021/03/04"));
+    EXPECT_EQ(data->bigGroups[0].groupItems[1].itemModDate, QLocale().toString(noon.date(), QLocale::ShortFormat));
     EXPECT_EQ(data->bigGroups[0].groupItems[1].itemModTime, noon.toMSecsSinceEpoch());
 }
 

@@ -130,7 +130,7 @@ TEST_F(ExtEngine, MacCategoriesKeepTheSystemsOwnBundlesOutAndFollowTheirFilters)
     EXPECT_EQ(listing(*data, 4), QStringList{QStringLiteral("root/Library/QuickLook/A.qlgenerator=A")});
     EXPECT_EQ(listing(*data, 3), QStringList{QStringLiteral("root/Library/Spotlight/C.mdimporter=C")});
     EXPECT_EQ(data->extGroups.constFirst().groupInfo,
-              QStringLiteral("Extensions are small software programs that customize the browsing experience."));
+              QStringLiteral("Kernel extensions: drivers and system features that applications added."));
 
     engine().setSwitchReader([](const QString &key) { return key == QLatin1String("orquicklook"); });
     data = scan(Kind::MacOS);

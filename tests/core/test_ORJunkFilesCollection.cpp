@@ -125,7 +125,7 @@ TEST_P(JunkEngine, EnabledCategoriesAreListedInScanOrderEvenWhenEmpty)
     EXPECT_EQ(ids, allIDs());
 }
 
-TEST_P(JunkEngine, EverythingFoundIsMarkedAndTotalsAddUp)
+TEST_P(JunkEngine, CachesStartMarkedAndTotalsAddUp)
 {
     plantCacheFile(QStringLiteral("a/x"), 100);
     plantCacheFile(QStringLiteral("b"), 30);
@@ -142,6 +142,22 @@ TEST_P(JunkEngine, EverythingFoundIsMarkedAndTotalsAddUp)
         EXPECT_EQ(item.itemName, QFileInfo(item.itemPath).fileName());
     }
     EXPECT_EQ(data->junkTotalSize, 137);
+}
+
+// On a Linux desktop the other tools move what they take to the Trash: the
+// cleaner must not empty it unasked. The macos layout keeps it ticked.
+TEST_P(JunkEngine, TrashStartsUntickedOnlyInTheFreedesktopLayout)
+{
+    homeFile(GetParam() == Kind::MacOS ? QStringLiteral(".Trash/t") : QStringLiteral(".local/share/Trash/files/t"), 7);
+    const auto data = scan({6});
+    const ORJunkDataGroup *trash = group(*data, 6);
+    ASSERT_NE(trash, nullptr);
+    ASSERT_EQ(trash->groupItems.size(), 1);
+    const bool ticked = GetParam() == Kind::MacOS;
+    EXPECT_EQ(trash->groupItems.first().isDel, ticked);
+    EXPECT_EQ(trash->isGroupDelFlag, ticked ? 2 : 0);
+    EXPECT_EQ(trash->groupSelectedSize, ticked ? trash->groupSize : 0);
+    EXPECT_EQ(data->junkSelectedSize, ticked ? trash->groupSize : 0);
 }
 
 TEST_P(JunkEngine, ResultIsPublishedUntilStartOver)
@@ -373,7 +389,8 @@ TEST_P(JunkRemoval, TrashAndDownloadsItemsAreRemovedWhole)
     if (!isMac())
         tree.text(QStringLiteral("home/.local/share/Trash/info/dir.trashinfo"), "[Trash Info]\nPath=/x/dir\n");
     const auto data = scan({6, 8});
-    sw::selection::setGroupMarked(resultGroup(8), true);  // unmarked at first on Linux
+    for (qint64 id : {6, 8})
+        sw::selection::setGroupMarked(resultGroup(id), true);  // unmarked at first on Linux
     const auto [before, after] = removeWithSnapshots();
     expectOnlyListedItemsWent(before, after);
     EXPECT_EQ(engine().delSize(), data->junkTotalSize);
@@ -389,6 +406,7 @@ TEST_P(JunkRemoval, GroupWithFlagZeroIsUntouchedEvenWithMarkedItems)
     tree.file(cacheRel("a"), 10);
     tree.file(trashRel("t"), 5);
     scan({0, 6});
+    sw::selection::setGroupMarked(resultGroup(6), true);  // unmarked at first on Linux
     resultGroup(0).isGroupDelFlag = 0;
     ASSERT_TRUE(resultGroup(0).groupItems.first().isDel);
     engine().deleteJunks();

@@ -8,12 +8,15 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QMimeDatabase>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -244,52 +247,81 @@ struct FormatRow
     const char *text;
 };
 
+// The figures in English; each test puts the user's locale back.
+class EnglishLocale
+{
+public:
+    EnglishLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    ~EnglishLocale() { QLocale::setDefault(m_saved); }
+
+private:
+    QLocale m_saved;
+};
+
 class SizeFormatTable : public ::testing::TestWithParam<FormatRow>
 {
 };
 
-TEST_P(SizeFormatTable, usesFloatArithmeticAndStrictThresholds)
+TEST_P(SizeFormatTable, isBase1000WithThreeSignificantDigitsAndUnitsThatAgree)
 {
+    const EnglishLocale english;
     EXPECT_EQ(ORUtility::sizeFormatWithNumber(GetParam().bytes), QString::fromLatin1(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, SizeFormatTable,
     ::testing::Values(FormatRow{"zero", 0, "0 B"}, FormatRow{"negative", -5, "0 B"},
-                      FormatRow{"exactly_1024", 1024, "1024 B"}, FormatRow{"just_above_1024", 1025, "1.00 KB"},
-                      FormatRow{"one_and_a_half_kib", 1536, "1.50 KB"}, FormatRow{"exactly_1_mib", 1048576, "1024.00 KB"},
-                      FormatRow{"just_above_1_mib", 1048577, "1.00 MB"}, FormatRow{"exactly_1_gib", 1073741824, "1024.00 MB"},
-                      FormatRow{"float_rounds_to_1_gib", 1073741825, "1024.00 MB"},
-                      FormatRow{"five_gib", 5368709120LL, "5.00 GB"}),
+                      FormatRow{"largest_in_bytes", 999, "999 B"}, FormatRow{"one_kilobyte", 1000, "1 kB"},
+                      FormatRow{"one_and_a_half_kib", 1536, "1.54 kB"}, FormatRow{"rounds_half_up", 1005, "1.01 kB"},
+                      FormatRow{"two_digits_one_decimal", 12345, "12.3 kB"},
+                      FormatRow{"three_digits_no_decimal", 385000000, "385 MB"},
+                      FormatRow{"rounds_up_into_the_next_unit", 999999, "1 MB"},
+                      FormatRow{"just_below_the_next_unit", 999499, "999 kB"},
+                      FormatRow{"one_mib_is_not_one_mb", 1048576, "1.05 MB"},
+                      FormatRow{"trailing_zeros_dropped", 6100000000LL, "6.1 GB"},
+                      FormatRow{"ten_after_rounding", 9996000, "10 MB"},
+                      FormatRow{"terabytes", 2500000000000LL, "2.5 TB"},
+                      FormatRow{"largest_count", std::numeric_limits<qint64>::max(), "9.22 EB"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST(SizeFormat, writesTheNumberInTheUsersLocale)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(ORUtility::sizeFormatWithNumber(6100000000LL), QStringLiteral("6,1 GB"));
+    QLocale::setDefault(saved);
+}
 
 TEST(SizeFileFormat, splitsNumberAndUnitIntoTwoFields)
 {
+    const EnglishLocale english;
     struct Field
     {
         QString text;
         void setText(const QString &t) { text = t; }
     } number, unit;
     ORUtility::sizeFileFormat(&number, &unit, ORUtility::sizeFormatWithNumber(1536));
-    EXPECT_EQ(number.text, QStringLiteral("1.50"));
-    EXPECT_EQ(unit.text, QStringLiteral("KB"));
+    EXPECT_EQ(number.text, QStringLiteral("1.54"));
+    EXPECT_EQ(unit.text, QStringLiteral("kB"));
 }
 
-TEST(FriendlyDate, isTodayFromLocalMidnightOnAndTheDateBefore)
+TEST(FriendlyDate, isTodayFromLocalMidnightOnAndTheLocalesDateBefore)
 {
+    const EnglishLocale english;
     const QDateTime midnight = QDate::currentDate().startOfDay();
     EXPECT_EQ(ORUtility::friendlyDate(QDateTime::currentSecsSinceEpoch()), QStringLiteral("today"));
     EXPECT_EQ(ORUtility::friendlyDate(midnight.toSecsSinceEpoch()), QStringLiteral("today"));
     EXPECT_EQ(ORUtility::friendlyDate(midnight.toSecsSinceEpoch() - 1),
-              QDate::currentDate().addDays(-1).toString(QStringLiteral("yyyy/MM/dd")));
+              QLocale().toString(QDate::currentDate().addDays(-1), QLocale::ShortFormat));
 }
 
-TEST(StringShortFromDate, usesTheWeekBasedYear)
+// The calendar year, not the year of the week the day falls in.
+TEST(StringShortFromDate, isTheLocalesShortDateOfTheCalendarDay)
 {
+    const EnglishLocale english;
     const auto at = [](int y, int m, int d) { return QDateTime(QDate(y, m, d), QTime(12, 0)); };
-    EXPECT_EQ(ORUtility::stringShortFromDate(at(2020, 12, 31)), QStringLiteral("2020-12-31"));
-    EXPECT_EQ(ORUtility::stringShortFromDate(at(2021, 1, 1)), QStringLiteral("2020-01-01"));
-    EXPECT_EQ(ORUtility::stringShortFromDate(at(2024, 12, 30)), QStringLiteral("2025-12-30"));
+    EXPECT_EQ(ORUtility::stringShortFromDate(at(2024, 12, 30)), QStringLiteral("12/30/24"));
+    EXPECT_EQ(ORUtility::stringShortFromDate(at(2021, 1, 1)), QStringLiteral("1/1/21"));
     EXPECT_TRUE(ORUtility::stringShortFromDate(QDateTime()).isEmpty());
 }
 

@@ -71,7 +71,8 @@ TEST_P(STPrivilegedTaskRefusal, RunsNothingAndLeavesTheTaskIdle)
 
 INSTANTIATE_TEST_SUITE_P(Answers, STPrivilegedTaskRefusal,
                          ::testing::Values(RefusalRow{"dialog_dismissed", "cancel", -60006},
-                                           RefusalRow{"not_authorised", "deny", -60005}),
+                                           RefusalRow{"not_authorised", "deny", -60005},
+                                           RefusalRow{"no_authentication_agent", "noagent", -60007}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 // --- the command runs ----------------------------------------------------------

@@ -4,8 +4,8 @@
 #include "ORExtensionResultViewCter.h"
 #include "ORExtensionViewCter.h"
 #include "PageFixture.h"
-#include "RemovedItemList.h"
 #include "ToolWindow.h"
+#include "Translations.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +32,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { sw::Translations::install(); }
     void init()
     {
         fixture = std::make_unique<PageFixture>();
@@ -83,19 +84,11 @@ private slots:
         QVERIFY(result()->delBut()->isEnabled());
 
         result()->delBut()->click();
-        QVERIFY(answerSheet(result()->alert(), QStringLiteral("Yes")));
+        QVERIFY(answerSheet(result()->alert(), true));
         QCOMPARE(window->currentPage(), qint64(31));
         auto *removal = window->page<ORExtensionDelViewCter>(31);
         QTRY_VERIFY(removal->completionBut()->isVisible());
-        QStringList rows;
-        for (int row = 0; row < removal->groupTableView()->count(); ++row)
-            rows.append(removal->groupTableView()
-                            ->item(row)
-                            ->data(Qt::UserRole)
-                            .toString()
-                            .section(QLatin1Char('/'), -1));
-        rows.sort();
-        QCOMPARE(rows, (QStringList{"dash@example.org", "libflash.so"}));
+        QCOMPARE(removedInDetails(removal, 1), (QStringList{"dash@example.org", "libflash.so"}));
         QVERIFY(!fixture->homeHas(shell));
         QVERIFY(!fixture->homeHas(QStringLiteral(".mozilla/plugins/libflash.so")));
         QVERIFY(fixture->homeHas(QStringLiteral(".local/share/thumbnailers/raw.thumbnailer")));

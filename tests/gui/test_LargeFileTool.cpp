@@ -5,6 +5,7 @@
 #include "ORBigResultViewCter.h"
 #include "ORBigViewCter.h"
 #include "ORCellRoles.h"
+#include "ORUtility.h"
 #include "PageFixture.h"
 #include "ToolWindow.h"
 
@@ -69,7 +70,7 @@ private slots:
         auto *result = window->page<ORBigResultViewCter>(19);
         result->groupButtonClick(0);
         result->delBut()->click();
-        QVERIFY(answerSheet(result->alert(), QStringLiteral("No")));
+        QVERIFY(answerSheet(result->alert(), false));
         QCOMPARE(window->currentPage(), qint64(19));
         QVERIFY(fixture->homeHas(QStringLiteral("Documents/a.bin")));
 
@@ -77,15 +78,15 @@ private slots:
         // Selected counts is exactly what goes.
         result->itemObject()->searchField()->setText(QStringLiteral("b.bin"));
         QCOMPARE(result->selectedSizeField()->text() + QLatin1Char(' ') + result->selectedUnitField()->text(),
-                 QStringLiteral("50.00 MB"));
+                 ORUtility::sizeFormatWithNumber(50 * PageFixture::MiB));
         result->delBut()->click();
-        QVERIFY(answerSheet(result->alert(), QStringLiteral("Yes")));
+        QVERIFY(answerSheet(result->alert(), true));
         QCOMPARE(window->currentPage(), qint64(20));
         auto *removal = window->page<ORBigDelViewCter>(20);
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QVERIFY(window->sidebarEnabled());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
-                 QStringLiteral("50.00 MB"));
+                 ORUtility::sizeFormatWithNumber(50 * PageFixture::MiB));
         QVERIFY(!fixture->homeHas(QStringLiteral("Documents/B.bin")));
         QVERIFY(QFileInfo::exists(fixture->trashed(QStringLiteral("B.bin"))));
         QVERIFY(fixture->homeHas(QStringLiteral("Documents/a.bin")));
@@ -135,7 +136,7 @@ private slots:
         window->page<ORBigViewCter>(17)->scanBut()->click();
         QTRY_COMPARE(window->currentPage(), qint64(18));
         auto *none = window->page<ORBigNoVeiwCter>(18);
-        QCOMPARE(none->infoTextField()->text(), QStringLiteral("No Data Found!"));
+        QCOMPARE(none->infoTextField()->text(), QStringLiteral("No large files were found in these folders."));
         QVERIFY(window->sidebarEnabled());
         window->clickSidebar(1);
         QCOMPARE(window->currentPage(), qint64(1));

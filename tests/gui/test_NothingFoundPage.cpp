@@ -37,7 +37,8 @@ private slots:
         page->show();
         page->viewWillAppear();
         page->viewDidAppear();
-        QCOMPARE(page->infoTextField()->text(), QStringLiteral("No Data Found!"));
+        QCOMPARE(page->infoTextField()->text(), large ? QStringLiteral("No large files were found in these folders.")
+                                                     : QStringLiteral("No duplicates were found in these folders."));
         QVERIFY(delegate.sidebarEnabled);
         page->button()->click();
         QVERIFY(delegate.sidebarEnabled);

@@ -5,9 +5,11 @@
 #include "ORCellRoles.h"
 #include "ORItemTableCellView.h"
 #include "ORNotificationCenter.h"
+#include "ORUtility.h"
 #include "PageFixture.h"
 #include "PreviewDialog.h"
 #include "ToolWindow.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -87,6 +89,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { sw::Translations::install(); }
     void init()
     {
         fixture = std::make_unique<PageFixture>();
@@ -109,13 +112,13 @@ private slots:
     void showsTheBandsAndTheFirstBandsFiles()
     {
         QCOMPARE(page->groupModel()->rowCount(), 2);
-        QCOMPARE(group(0)->groupName, QStringLiteral("Between 32M-128M"));
+        QCOMPARE(group(0)->groupName, QStringLiteral("32 MB to 128 MB"));
         QCOMPARE(page->groupModel()->data(page->groupModel()->index(0), sw::ExtraTextRole).toString(),
                  QStringLiteral("2 files"));
-        QCOMPARE(page->bigGroupField()->text(), QStringLiteral("Size of file between 32M-128M"));
+        QCOMPARE(page->bigGroupField()->text(), QStringLiteral("Files of 32 MB and more, below 128 MB"));
         QCOMPARE(listedNames(), (QStringList{"B.bin", "a.bin"}));  // by size at first
         QCOMPARE(itemData(0, sw::DateTextRole).toString(), QStringLiteral("today"));
-        QCOMPARE(itemData(0, sw::SizeTextRole).toString(), QStringLiteral("50.00 MB"));
+        QCOMPARE(itemData(0, sw::SizeTextRole).toString(), ORUtility::sizeFormatWithNumber(50 * PageFixture::MiB));
         QVERIFY(items()->cellView()->isBigFile);
         QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Select"));
         QCOMPARE(selectedText(), QStringLiteral("0 B"));
@@ -140,7 +143,7 @@ private slots:
         page->groupButtonClick(0);
         QCOMPARE(groupImage(0), QStringLiteral("or_select_all"));
         QCOMPARE(itemData(1, sw::CheckImageRole).toString(), QStringLiteral("or_select_all"));
-        QCOMPARE(selectedText(), QStringLiteral("90.00 MB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(90 * PageFixture::MiB));
         QVERIFY(page->delBut()->isEnabled());
         page->groupButtonClick(0);
         QCOMPARE(groupImage(0), QStringLiteral("or_select_off"));
@@ -152,13 +155,13 @@ private slots:
     {
         items()->clickCheckBox(0);
         QCOMPARE(groupImage(0), QStringLiteral("or_select_part"));
-        QCOMPARE(selectedText(), QStringLiteral("50.00 MB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(50 * PageFixture::MiB));
         items()->clickCheckBox(1);
         QCOMPARE(groupImage(0), QStringLiteral("or_select_all"));
         QCOMPARE(group(0)->groupSelectedSize, group(0)->groupSize);
         items()->clickCheckBox(0);
         QCOMPARE(groupImage(0), QStringLiteral("or_select_part"));
-        QCOMPARE(selectedText(), QStringLiteral("40.00 MB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(40 * PageFixture::MiB));
         QCOMPARE(groupImage(1), QStringLiteral("or_select_off"));
     }
 
@@ -167,7 +170,7 @@ private slots:
         items()->clickCheckBox(0);  // a partial selection first
         page->autoSelectButton()->click();
         QCOMPARE(page->autoSelectButton()->text(), QStringLiteral("Deselect"));
-        QCOMPARE(selectedText(), QStringLiteral("220.00 MB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(220 * PageFixture::MiB));
         for (int row = 0; row < 2; ++row)
             QCOMPARE(group(row)->groupSelectedSize, group(row)->groupSize);
         page->autoSelectButton()->click();
@@ -269,12 +272,12 @@ private slots:
         QCOMPARE(page->gTableView()->currentIndex().row(), 0);
         QTest::keyClick(page->gTableView(), Qt::Key_Space);
         QCOMPARE(groupImage(0), QStringLiteral("or_select_all"));
-        QCOMPARE(selectedText(), QStringLiteral("90.00 MB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(90 * PageFixture::MiB));
 
         QVERIFY(tabTo(items()->searchField()));
         QTest::keyClicks(items()->searchField(), QStringLiteral("b.bin"));
         QCOMPARE(listedNames(), QStringList{"B.bin"});
-        QCOMPARE(selectedText(), QStringLiteral("50.00 MB"));  // the hidden file is not counted
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(50 * PageFixture::MiB));  // the hidden file is not counted
         QTest::keyClick(items()->searchField(), Qt::Key_Escape);
         QVERIFY(items()->searchField()->text().isEmpty());
         QCOMPARE(listedNames(), (QStringList{"B.bin", "a.bin"}));
@@ -283,13 +286,13 @@ private slots:
         QVERIFY(tabTo(items()->itemTableView()));
         QTest::keyClick(items()->itemTableView(), Qt::Key_Space);  // the first file
         QCOMPARE(groupImage(0), QStringLiteral("or_select_part"));
-        QCOMPARE(selectedText(), QStringLiteral("40.00 MB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(40 * PageFixture::MiB));
 
         QVERIFY(tabTo(page->autoSelectButton()));
         QVERIFY(tabTo(page->startOverBut()));
         QVERIFY(tabTo(page->delBut()));
         QTest::keyClick(page->delBut(), Qt::Key_Space);
-        QVERIFY(answerSheet(page->alert(), QStringLiteral("No")));
+        QVERIFY(answerSheet(page->alert(), false));
         QVERIFY(delegate.pages.isEmpty());
     }
 
@@ -312,14 +315,15 @@ private slots:
                                                           [&](const QVariant &) { pagesWhenRemovalStarted = delegate.pages; });
         page->groupButtonClick(0);
         page->delBut()->click();
-        QCOMPARE(page->alert()->text(), QStringLiteral("Large Files Clean"));
-        QCOMPARE(page->alert()->informativeText(), QStringLiteral("Do you want to delete the selected large files?"));
-        QVERIFY(answerSheet(page->alert(), QStringLiteral("No")));
+        QCOMPARE(page->alert()->text(), QStringLiteral("Move large files to the Trash?"));
+        QCOMPARE(page->alert()->actionButton()->text(), QStringLiteral("Move 2 items to the Trash (%1)")
+                                                            .arg(ORUtility::sizeFormatWithNumber(90 * PageFixture::MiB)));
+        QVERIFY(answerSheet(page->alert(), false));
         QVERIFY(delegate.pages.isEmpty());
         QCOMPARE(group(0)->isGroupDelFlag, 2);
-        QCOMPARE(selectedText(), QStringLiteral("90.00 MB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(90 * PageFixture::MiB));
         page->delBut()->click();
-        QVERIFY(answerSheet(page->alert(), QStringLiteral("Yes")));
+        QVERIFY(answerSheet(page->alert(), true));
         QCOMPARE(delegate.pages, QList<qint64>{20});
         QTRY_COMPARE(pagesWhenRemovalStarted, QList<qint64>{20});
     }
@@ -332,7 +336,7 @@ private slots:
         QVERIFY(!page->alert() || !page->alert()->isVisible());
         items()->clickCheckBox(0);
         QTest::keyClick(page.get(), Qt::Key_Delete);
-        QVERIFY(answerSheet(page->alert(), QStringLiteral("No")));
+        QVERIFY(answerSheet(page->alert(), false));
         QVERIFY(delegate.pages.isEmpty());
     }
 

@@ -15,6 +15,7 @@
 #include "PreviewPane.h"
 #include "ResultBottomBar.h"
 #include "SegmentedControl.h"
+#include "Translations.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -121,6 +122,7 @@ private:
 private slots:
     void initTestCase()
     {
+        sw::Translations::install();
         QVERIFY(dir.isValid());
         copies(QStringLiteral("Report.docx"), 3, noise(kReportSize, 1));
         copies(QStringLiteral("Holiday.png"), 2, noisePng());
@@ -189,13 +191,13 @@ private slots:
         QVERIFY(!page->segControl()->isSegmentEnabled(1 + int(sw::DupKind::Music)));
         QVERIFY(page->segControl()->isSegmentEnabled(1 + int(sw::DupKind::Video)));
         QCOMPARE(page->groupPies().at(int(sw::DupKind::Video)), 60000);
-        QCOMPARE(page->kindBar()->legendSizeText(int(sw::DupKind::Video)), QStringLiteral("58.59 KB"));
+        QCOMPARE(page->kindBar()->legendSizeText(int(sw::DupKind::Video)), ORUtility::sizeFormatWithNumber(60000));
     }
 
     void groupRowShowsNameCopySizeAndCopies()
     {
         QCOMPARE(groupData(QStringLiteral("Report.docx"), sw::NameRole).toString(), QStringLiteral("Report"));
-        QCOMPARE(groupData(QStringLiteral("Report.docx"), sw::SizeTextRole).toString(), QStringLiteral("19.53 KB"));
+        QCOMPARE(groupData(QStringLiteral("Report.docx"), sw::SizeTextRole).toString(), ORUtility::sizeFormatWithNumber(20000));
         QCOMPARE(groupData(QStringLiteral("Report.docx"), sw::ExtraTextRole).toString(), QStringLiteral("0/3"));
     }
 
@@ -210,7 +212,7 @@ private slots:
         QCOMPARE(groupData(QStringLiteral("Report.docx"), sw::CheckImageRole).toString(), QStringLiteral("or_select_all"));
         QCOMPARE(groupData(QStringLiteral("Report.docx"), sw::ExtraTextRole).toString(), QStringLiteral("2/3"));
         QCOMPARE(g->groupSelectedSize, 2 * kReportSize);
-        QCOMPARE(selectedText(), QStringLiteral("39.06 KB"));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(40000));
         QVERIFY(page->bottomBar()->delBut()->isEnabled());
         // The copy list shows the group; the kept copy's box cannot be ticked.
         QCOMPARE(page->itemObject()->dataGroup(), g);
@@ -434,19 +436,14 @@ private slots:
         const QString before = selectedText();
         page->delButton();
         QVERIFY(page->alert()->isVisible());
-        QCOMPARE(page->alert()->text(), QStringLiteral("Duplicate Finder"));
-        QCOMPARE(page->alert()->informativeText(), QStringLiteral("Do you want to delete the selected duplicate files?"));
-        const auto press = [this](const QString &title) {
-            for (QAbstractButton *button : page->alert()->buttons())
-                if (button->text() == title)
-                    button->click();
-        };
-        press(QStringLiteral("No"));
+        QCOMPARE(page->alert()->text(), QStringLiteral("Move duplicates to the Trash?"));
+        QVERIFY(page->alert()->actionButton()->text().startsWith(QStringLiteral("Move 4 items to the Trash (")));
+        page->alert()->cancelButton()->click();
         QVERIFY(delegate.events.isEmpty());
         QCOMPARE(selectedText(), before);
         QCOMPARE(sw::DupCopyLimit::markedCount(*group(QStringLiteral("data.xyz"))), 4);
         page->delButton();
-        press(QStringLiteral("Yes"));
+        page->alert()->actionButton()->click();
         QCOMPARE(delegate.events, QStringList{QStringLiteral("next 16")});
         QTRY_COMPARE(delegate.events, (QStringList{QStringLiteral("next 16"), QStringLiteral("delDup")}));
     }

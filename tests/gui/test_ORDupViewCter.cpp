@@ -1,6 +1,7 @@
 #include "ORDupDataCollection.h"
 #include "ORDupViewCter.h"
 #include "ORPrefConfig.h"
+#include "ORUtility.h"
 #include "PageFixture.h"
 
 #include <QCheckBox>
@@ -23,7 +24,8 @@ private slots:
         engine.startOver();
         auto page = std::make_unique<ORDupViewCter>(&delegate);
         QVERIFY(!page->quickScanBox()->isChecked());
-        QCOMPARE(page->sizeNote()->text(), QStringLiteral("Files of 16 KB and less are not compared."));
+        QCOMPARE(page->sizeNote()->text(), QStringLiteral("Files of %1 and less are not compared.")
+                                                .arg(ORUtility::sizeFormatWithNumber(16 * 1024)));
         page->quickScanBox()->setChecked(true);
         QVERIFY(ORPrefConfig::boolForKey(QString::fromLatin1(ORDupViewCter::kQuickScanKey)));
         page->startBut()->click();

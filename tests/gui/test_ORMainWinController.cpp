@@ -8,6 +8,7 @@
 #include "ORNoJunkViewCter.h"
 #include "ORUtility.h"
 #include "SYFlatButton.h"
+#include "ToolWindow.h"
 #include "TreeSnapshot.h"
 
 #include <QLabel>
@@ -69,13 +70,6 @@ private:
                 if (item.itemPath.endsWith(tail))
                     return row;
         return -1;
-    }
-    static void answer(QMessageBox *alert, const QString &text)
-    {
-        QTRY_VERIFY(alert && alert->isVisible());
-        for (QAbstractButton *button : alert->buttons())
-            if (button->text() == text)
-                button->click();
     }
 
 private slots:
@@ -212,7 +206,7 @@ private slots:
         page<ORJunkViewCter>(1)->startBut()->click();
         QTRY_COMPARE(window->currentPage(), qint64(4));
         auto *none = page<ORNoJunkViewCter>(4);
-        QCOMPARE(none->infoTextField()->text(), QStringLiteral("Preferences->Junk Clean: Select category"));
+        QCOMPARE(none->infoTextField()->text(), QStringLiteral("Choose the kinds of junk to look for in Preferences, under Junk."));
         // The sidebar stays usable: another tool opens, and the junk button
         // then opens the idle scan page, not the empty result.
         QVERIFY(sidebarEnabled());
@@ -228,12 +222,12 @@ private slots:
         QVERIFY(!ORJunkFilesCollection::shareInstance().tempJunkData());
     }
 
-    void noInTheConfirmationChangesNothing()
+    void cancelInTheConfirmationChangesNothing()
     {
         scanToResult();
         auto *result = page<ORJunksResultViewCter>(2);
         result->delBut()->click();
-        answer(result->alert(), QStringLiteral("No"));
+        QVERIFY(answerSheet(result->alert(), false));
         QCOMPARE(window->currentPage(), qint64(2));
         QVERIFY(fixture->exists(QStringLiteral("home/Downloads/setup.iso")));
         QVERIFY(fixture->exists(QStringLiteral("home/.cache/app-one/blob.bin")));
@@ -243,22 +237,22 @@ private slots:
     {
         scanToResult();
         auto *result = page<ORJunksResultViewCter>(2);
-        // The Downloads category starts unticked: it must survive the removal.
+        // The Trash and Downloads start unticked: they must survive the removal.
         for (int row = 0; row < result->groupModel()->rowCount(); ++row)
-            if (result->groupModel()->group(row)->groupID == 8)
+            if (result->groupModel()->group(row)->groupID == 6 || result->groupModel()->group(row)->groupID == 8)
                 QCOMPARE(result->groupModel()->group(row)->isGroupDelFlag, qint64(0));
         result->delBut()->click();
-        answer(result->alert(), QStringLiteral("Yes"));
+        QVERIFY(answerSheet(result->alert(), true));
         QCOMPARE(window->currentPage(), qint64(3));
         auto *removal = page<ORJunkDelViewCter>(3);
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QVERIFY(sidebarEnabled());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
-                 QStringLiteral("8.54 KB"));  // 3000 + 5000 + 700 bytes and the 40 of its info file
+                 ORUtility::sizeFormatWithNumber(3000 + 5000));
         QVERIFY(fixture->exists(QStringLiteral("home/.cache/app-one")));  // emptied, kept
         QVERIFY(!fixture->exists(QStringLiteral("home/.cache/app-one/blob.bin")));
-        QVERIFY(!fixture->exists(QStringLiteral("home/.local/share/Trash/files/old.txt")));
-        QVERIFY(!fixture->exists(QStringLiteral("home/.local/share/Trash/info/old.txt.trashinfo")));
+        QVERIFY(fixture->exists(QStringLiteral("home/.local/share/Trash/files/old.txt")));
+        QVERIFY(fixture->exists(QStringLiteral("home/.local/share/Trash/info/old.txt.trashinfo")));
         QVERIFY(fixture->exists(QStringLiteral("home/Downloads/setup.iso")));
 
         removal->completionBut()->click();
@@ -270,8 +264,9 @@ private slots:
 
     // Keyboard only, from the scan page through the removal: Return starts
     // the scan, Tab walks the result page in reading order, the arrows pick
-    // the category shown, Space ticks rows, Escape clears the search, and
-    // Delete's button and the sheet's default answer remove what is ticked.
+    // the category shown, Space ticks rows, Escape clears the search. On the
+    // sheet Cancel is the default: Return removes nothing, and only the
+    // action button, reached with Tab, removes what is ticked.
     void keyboardAloneCleansExactlyTheTickedJunk()
     {
         window->activateWindow();
@@ -325,8 +320,27 @@ private slots:
         press(Qt::Key_Space);
         QTRY_VERIFY(result->alert() && result->alert()->isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), result->alert());
-        QCOMPARE(QApplication::focusWidget(), result->alert()->defaultButton());  // "Yes"
+        QCOMPARE(result->alert()->defaultButton(), result->alert()->cancelButton());
+        QCOMPARE(QApplication::focusWidget(), result->alert()->cancelButton());
         press(Qt::Key_Return);
+        QTRY_VERIFY(!result->alert()->isVisible());
+        QCOMPARE(window->currentPage(), qint64(2));
+        QCOMPARE(home.bytesGone(swtest::TreeSnapshot::of(fixture->path(QStringLiteral("home")))), qint64(0));
+
+        // The sheet again, its action button reached with Tab.
+        const auto focusAction = [&] {
+            result->delBut()->click();
+            QTRY_COMPARE(QApplication::activeWindow(), result->alert());
+            for (int tabs = 0; tabs < 4 && QApplication::focusWidget() != result->alert()->actionButton(); ++tabs)
+                press(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), result->alert()->actionButton());
+        };
+        focusAction();
+        press(Qt::Key_Return);  // still the default's answer: Cancel
+        QTRY_VERIFY(!result->alert()->isVisible());
+        QCOMPARE(window->currentPage(), qint64(2));
+        focusAction();
+        press(Qt::Key_Space);
         QCOMPARE(window->currentPage(), qint64(3));
         auto *removal = page<ORJunkDelViewCter>(3);
         QTRY_VERIFY(removal->completionBut()->isVisible());
@@ -342,7 +356,7 @@ private slots:
         }
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
                  ORUtility::sizeFormatWithNumber(home.bytesGone(after)));
-        QCOMPARE(home.bytesGone(after), qint64(3000 + 700 + 40 + 9000));
+        QCOMPARE(home.bytesGone(after), qint64(3000 + 9000));
         // A window manager hands the activation back when the sheet closes; offscreen, the test does.
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

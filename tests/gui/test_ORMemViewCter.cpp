@@ -144,11 +144,11 @@ private slots:
     {
         ORMemViewCter page;
         page.show();
-        page.memoryFreed(qint64(1536) * 1024 * 1024);
-        QCOMPARE(page.cleanedMemTextField->text(), QStringLiteral("1.50"));
+        page.memoryFreed(qint64(1'500'000'000));
+        QCOMPARE(page.cleanedMemTextField->text(), QStringLiteral("1.5"));
         QCOMPARE(page.unitTextField->text(), QStringLiteral("GB"));
         QPointer<ORQuotesWinCter> first = page.quotesWinCter;
-        QCOMPARE(first->contentTextField->text(), QStringLiteral("1.50"));
+        QCOMPARE(first->contentTextField->text(), QStringLiteral("1.5"));
         QCOMPARE(first->contentUnitTextField->text(), QStringLiteral("GB"));
         QPointer<ORQuotesWindow> firstWindow = first->window();
         QVERIFY(firstWindow->isVisible());

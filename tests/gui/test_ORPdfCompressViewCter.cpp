@@ -131,7 +131,7 @@ private slots:
         panel->enterPWDOk();
         QVERIFY(panel->isVisible());
         QVERIFY(panel->errorField()->isVisible());
-        QCOMPARE(panel->errorField()->text(), QStringLiteral("error password!"));
+        QCOMPARE(panel->errorField()->text(), QStringLiteral("Wrong password"));
         panel->passwordField()->setText(QStringLiteral("boss"));
         panel->enterPWDOk();
         QVERIFY(waitForResult(ended));

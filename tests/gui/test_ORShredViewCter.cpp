@@ -1,12 +1,14 @@
+#include "ConfirmSheet.h"
 #include "ORNotificationCenter.h"
 #include "ORShredDelViewCter.h"
 #include "ORShredOperation.h"
 #include "ORShredViewCter.h"
 #include "ORTableView.h"
 #include "PageFixture.h"
-#include "RemovalFailuresDialog.h"
+#include "RemovalDetailsDialog.h"
 #include "ShredNotifications.h"
 #include "ToolWindow.h"
+#include "Translations.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -30,6 +32,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { sw::Translations::install(); }
     void init()
     {
         fixture = std::make_unique<PageFixture>();
@@ -64,7 +67,11 @@ private slots:
         QVERIFY(page->startBut()->isEnabled());
 
         page->startBut()->click();
-        QVERIFY(answerSheet(page->alert(), QStringLiteral("Yes")));
+        // The sheet comes once the list is measured, naming what it takes.
+        QTRY_VERIFY(page->alert() && page->alert()->isVisible());
+        QCOMPARE(page->alert()->text(), QStringLiteral("Shred 3 items?"));
+        QCOMPARE(page->alert()->actionButton()->text(), QStringLiteral("Shred 3 items (15 B)"));
+        QVERIFY(answerSheet(page->alert(), true));
         QTRY_COMPARE(window->currentPage(), qint64(sw::ShredderRemovalPage));
         auto *del = window->page<ORShredDelViewCter>(sw::ShredderRemovalPage);
         QTRY_VERIFY(del->completionBut()->isVisible());
@@ -72,14 +79,15 @@ private slots:
         QCOMPARE(del->sizeDelField()->text() + del->removeUnitField()->text(), QStringLiteral("15B"));
         QVERIFY(!fixture->homeHas(QStringLiteral("drop/dir")) && !fixture->homeHas(QStringLiteral("drop/file")));
         QVERIFY(QFileInfo::exists(home));
-        QCOMPARE(del->captionField()->text(), QStringLiteral("Some items were not shredded"));
+        QCOMPARE(del->captionField()->text(), QStringLiteral("Some items could not be shredded"));
+        QCOMPARE(del->countField()->text(), QStringLiteral("2 items shredded"));
         QCOMPARE(del->failureField()->text(), QStringLiteral("1 item was refused"));
         QVERIFY(del->failureDetailField()->isVisible());
         QVERIFY(del->failureDetailField()->text().startsWith(home + QStringLiteral(" — Refused: it is the home folder")));
         del->detailsBut()->click();
-        QCOMPARE(del->failuresDialog()->table()->rowCount(), 1);
-        QVERIFY(del->failuresDialog()->table()->item(0, 1)->text().startsWith(QStringLiteral("Refused: ")));
-        del->failuresDialog()->close();
+        QCOMPARE(del->detailsDialog()->table()->rowCount(), 3);
+        QVERIFY(del->detailsDialog()->table()->item(0, 1)->text().startsWith(QStringLiteral("Refused: ")));
+        del->detailsDialog()->close();
 
         del->completionBut()->click();
         QCOMPARE(window->currentPage(), qint64(sw::ShredderPage));
@@ -97,12 +105,13 @@ private slots:
         auto *page = window->page<ORShredViewCter>(sw::ShredderPage);
         drop({home, QStringLiteral("/")});
         page->startBut()->click();
-        QVERIFY(answerSheet(page->alert(), QStringLiteral("Yes")));
+        QTRY_VERIFY(page->alert());
+        QVERIFY(answerSheet(page->alert(), true));
         auto *del = window->page<ORShredDelViewCter>(sw::ShredderRemovalPage);
         QTRY_VERIFY(del->completionBut()->isVisible());
         QVERIFY(QFileInfo::exists(home));
         QVERIFY(!del->sizeDelField()->isVisible());
-        QCOMPARE(del->captionField()->text(), QStringLiteral("Nothing was removed"));
+        QCOMPARE(del->captionField()->text(), QStringLiteral("Nothing was shredded"));
         QCOMPARE(del->failureField()->text(), QStringLiteral("2 items were refused"));
         QVERIFY(!del->failureDetailField()->isVisible());
         QVERIFY(del->detailsBut()->isVisible());

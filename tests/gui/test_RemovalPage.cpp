@@ -10,8 +10,9 @@
 #include "ORSelection.h"
 #include "ORUtility.h"
 #include "PageFixture.h"
-#include "RemovalFailuresDialog.h"
+#include "RemovalDetailsDialog.h"
 #include "ToolEngines.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -69,6 +70,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { sw::Translations::install(); }
     void init()
     {
         fixture = std::make_unique<PageFixture>();
@@ -90,11 +92,11 @@ private slots:
         QTest::addColumn<QString>("moved");
         QTest::addColumn<QString>("kept");
         QTest::newRow("large files") << QStringLiteral("large files") << QStringLiteral("delbigfiles")
-                                     << QStringLiteral("40.00 MB") << qint64(17) << QStringLiteral("Documents/old.iso")
+                                     << ORUtility::sizeFormatWithNumber(40 * PageFixture::MiB) << qint64(17) << QStringLiteral("Documents/old.iso")
                                      << QString();
         // The copy found first stays.
         QTest::newRow("duplicates") << QStringLiteral("duplicates") << QStringLiteral("delDup")
-                                    << QStringLiteral("19.53 KB") << qint64(13) << QStringLiteral("Music/old.iso")
+                                    << ORUtility::sizeFormatWithNumber(20000) << qint64(13) << QStringLiteral("Music/old.iso")
                                     << QStringLiteral("Documents/old.iso");
     }
     void removesBehindALockedSidebarAndLeadsBack()
@@ -114,13 +116,14 @@ private slots:
         ORNotificationCenter::defaultCenter().postNotification(notification);
         QVERIFY(page->isDeleting());
         QVERIFY(!delegate.sidebarEnabled);
-        QCOMPARE(page->circleView()->title(), QStringLiteral("Deleting"));
+        QCOMPARE(page->circleView()->title(), QStringLiteral("Moving to the Trash"));
         QTRY_VERIFY(page->completionBut()->isVisible());
         QVERIFY(delegate.sidebarEnabled);
         QCOMPARE(page->sizeDelField()->text() + QLatin1Char(' ') + page->removeUnitField()->text(), freed);
-        QCOMPARE(page->captionField()->text(), QStringLiteral("Moved to the Trash"));
+        QVERIFY(page->captionField()->text().endsWith(QStringLiteral(" moved to the Trash")));
+        QCOMPARE(page->countField()->text(), QStringLiteral("1 item moved to the Trash"));
         QVERIFY(!page->failureField()->isVisible());
-        QVERIFY(!page->detailsBut()->isVisible());
+        QVERIFY(page->detailsBut()->isVisible());
         QVERIFY(QFileInfo::exists(fixture->trashed(QStringLiteral("old.iso"))));
         QVERIFY(!fixture->homeHas(moved));
         QVERIFY(kept.isEmpty() || fixture->homeHas(kept));
@@ -137,9 +140,9 @@ private slots:
     {
         JunkFixture junk;
         ORJunkFilesCollection::shareInstance().startOver();
-        // The Downloads category starts unticked on Linux: the user ticks it.
+        // The Trash and Downloads start unticked on Linux: the user ticks them.
         for (ORJunkDataGroup &group : ORJunkFilesCollection::shareInstance().junkData()->junkGroups)
-            if (group.groupID == sw::junk::Downloads)
+            if (group.groupID == sw::junk::Downloads || group.groupID == sw::junk::Trash)
                 sw::selection::setGroupMarked(group, true);
         const QString vanished = junk.path(QStringLiteral("home/Downloads/setup.iso"));
         QVERIFY(QFile::remove(vanished));
@@ -148,18 +151,21 @@ private slots:
         ORNotificationCenter::defaultCenter().postNotification(QStringLiteral("deljunks"));
         QTRY_VERIFY(page.completionBut()->isVisible());
 
-        QCOMPARE(page.captionField()->text(), QStringLiteral("Cleaning finished, but some items could not be removed"));
+        QCOMPARE(page.captionField()->text(), QStringLiteral("Some items could not be deleted"));
         QCOMPARE(page.sizeDelField()->text() + QLatin1Char(' ') + page.removeUnitField()->text(),
-                 QStringLiteral("8.54 KB"));  // 3000 + 5000 + 700 and its 40-byte info file
+                 ORUtility::sizeFormatWithNumber(3000 + 5000 + 700 + 40));  // the Trash item and its info file
+        QCOMPARE(page.countField()->text(), QStringLiteral("3 items deleted"));
         QVERIFY(page.failureField()->isVisible());
-        QCOMPARE(page.failureField()->text(), QStringLiteral("1 item could not be removed (8.79 KB)"));
+        QCOMPARE(page.failureField()->text(),
+                 QStringLiteral("1 item could not be deleted (%1)").arg(ORUtility::sizeFormatWithNumber(9000)));
         page.detailsBut()->click();
-        sw::RemovalFailuresDialog *details = page.failuresDialog();
+        sw::RemovalDetailsDialog *details = page.detailsDialog();
         QVERIFY(details && details->isVisible());
         QCOMPARE(details->windowModality(), Qt::WindowModal);
-        QCOMPARE(details->table()->rowCount(), 1);
+        QCOMPARE(details->table()->rowCount(), 4);  // what stayed first, then what went
         QCOMPARE(details->table()->item(0, 0)->text(), vanished);
         QCOMPARE(details->table()->item(0, 1)->text(), QString::fromLocal8Bit(std::strerror(ENOENT)));
+        QVERIFY(details->table()->item(1, 1)->text().startsWith(QStringLiteral("Deleted (")));
     }
 
     // What the count line and the Details list make of a report: items, not
@@ -174,21 +180,26 @@ private slots:
                     {{QStringLiteral("/h/.cache/b/x"), QStringLiteral("Permission denied")},
                      {QStringLiteral("/h/.cache/b/y"), QStringLiteral("Operation not permitted")}}});
         failed.add({QStringLiteral("/h/.cache/c"), 3000, 0, {{QStringLiteral("/h/.cache/c"), QStringLiteral("gone")}}});
-        ReportEngine engine{{failed, sw::RemovalReport()}};
+        sw::RemovalReport clean;
+        clean.add({QStringLiteral("/h/.cache/d"), 10, 10, {}});
+        ReportEngine engine{{failed, clean}};
         sw::RemovalPage page(&delegate, nullptr,
-                             {QStringLiteral("test removal"), sw::JunkScanPage, QStringLiteral("All gone"),
-                              QStringLiteral("Not all gone"), [&engine](sw::JobRunner &runner, const QVariant &) { runner.remove(engine); },
-                              [] {}});
+                             {QStringLiteral("test removal"), sw::JunkScanPage,
+                              sw::RemovalWording(sw::RemovalWording::Action::DeleteJunk, false),
+                              [&engine](sw::JobRunner &runner, const QVariant &) { runner.remove(engine); }, [] {}});
         page.show();
         page.startDel();
         QTRY_VERIFY(page.completionBut()->isVisible());
-        QCOMPARE(page.captionField()->text(), QStringLiteral("Not all gone"));
-        QCOMPARE(page.failureField()->text(), QStringLiteral("2 items could not be removed (5.86 KB)"));
+        QCOMPARE(page.captionField()->text(), QStringLiteral("Some items could not be deleted"));
+        QCOMPARE(page.failureField()->text(),
+                 QStringLiteral("2 items could not be deleted (%1)").arg(ORUtility::sizeFormatWithNumber(6000)));
 
         page.detailsBut()->click();
-        sw::RemovalFailuresDialog *details = page.failuresDialog();
-        QCOMPARE(details->table()->rowCount(), 3);
+        sw::RemovalDetailsDialog *details = page.detailsDialog();
+        QCOMPARE(details->table()->rowCount(), 4);
         QCOMPARE(details->table()->item(2, 0)->text(), QStringLiteral("/h/.cache/c"));
+        QCOMPARE(details->table()->item(3, 0)->text(), QStringLiteral("/h/.cache/a"));
+        QCOMPARE(details->table()->item(3, 1)->text(), QStringLiteral("Deleted (1 kB)"));
         details->table()->selectRow(1);
         QTest::keySequence(details->table(), QKeySequence::Copy);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("/h/.cache/b/y\tOperation not permitted"));
@@ -197,11 +208,11 @@ private slots:
         QTest::keyClick(details->table(), Qt::Key_Tab);
         QCOMPARE(details->focusWidget(), details->closeBut());
         QTest::keyClick(details->closeBut(), Qt::Key_Escape);
-        QTRY_VERIFY(!page.failuresDialog());
+        QTRY_VERIFY(!page.detailsDialog());
 
         page.startDel();
         QTRY_VERIFY(page.completionBut()->isVisible());
-        QCOMPARE(page.captionField()->text(), QStringLiteral("All gone"));
+        QCOMPARE(page.captionField()->text(), QStringLiteral("Junk files deleted"));
         QVERIFY(!page.failureField()->isVisible());
     }
 
@@ -219,7 +230,7 @@ private slots:
         page.show();
         page.startDel();
         QTRY_VERIFY(page.runner()->progress().items >= 100);
-        QTRY_VERIFY(page.progressField()->text().contains(QStringLiteral("items removed, ")));
+        QTRY_VERIFY(page.progressField()->text().contains(QStringLiteral("items moved to the Trash, ")));
 
         page.cancelBut()->click();
         QTRY_VERIFY_WITH_TIMEOUT(page.completionBut()->isVisible(), 20000);

@@ -4,6 +4,7 @@
 #include "PageFixture.h"
 #include "ScanProgressPanel.h"
 #include "ToolWindow.h"
+#include "Translations.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -18,6 +19,8 @@ class TestScanPage : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { sw::Translations::install(); }
+
     // The uninstaller's and the extensions' texts wrap into more lines than
     // the column's width would take: they were cut off at top and bottom.
     void introductionTextsShowEveryLine_data()

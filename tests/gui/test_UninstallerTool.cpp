@@ -5,8 +5,9 @@
 #include "ORUninstResultViewCter.h"
 #include "ORUninstViewCter.h"
 #include "PageFixture.h"
-#include "RemovedItemList.h"
 #include "ToolWindow.h"
+#include "Translations.h"
+#include "ORUtility.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -64,6 +65,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { sw::Translations::install(); }
     void init()
     {
         fixture = std::make_unique<PageFixture>();
@@ -132,21 +134,14 @@ private slots:
         QCOMPARE(items->index(data).data(sw::CheckImageRole).toString(), QStringLiteral("or_select_off"));
 
         result()->delBut()->click();
-        QVERIFY(answerSheet(result()->alert(), QStringLiteral("Yes")));
+        QVERIFY(answerSheet(result()->alert(), true));
         QCOMPARE(window->currentPage(), qint64(24));
         auto *removal = window->page<ORUninstDelViewCter>(24);
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
                  ORUtility::sizeFormatWithNumber(70 * 1024));
-        QStringList rows;
-        for (int row = 0; row < removal->groupTableView()->count(); ++row)
-            rows.append(removal->groupTableView()
-                            ->item(row)
-                            ->data(Qt::UserRole)
-                            .toString()
-                            .section(QLatin1Char('/'), -2));
-        rows.sort();
-        QCOMPARE(rows, (QStringList{".config/alpha", "Applications/alpha.AppImage"}));
+        QCOMPARE(removal->countField()->text(), QStringLiteral("2 items removed"));
+        QCOMPARE(removedInDetails(removal, 2), (QStringList{".config/alpha", "Applications/alpha.AppImage"}));
         QVERIFY(!fixture->homeHas(QStringLiteral("Applications/alpha.AppImage")));
         QVERIFY(QFileInfo::exists(fixture->trashed(QStringLiteral("alpha.AppImage"))));
         QVERIFY(fixture->homeHas(QStringLiteral(".local/share/alpha/library")));

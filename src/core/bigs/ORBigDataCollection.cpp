@@ -38,18 +38,19 @@ struct Band
     const char *info;
 };
 
-// Smallest band first: the order of the groups.
+// Smallest band first: the order of the groups. The bounds are in the units
+// every size is shown in (base 1000), so a band's name and its files agree.
 constexpr Band kBands[] = {
-    {4, 33554432, QT_TRANSLATE_NOOP("ORBigDataCollection", "Between 32M-128M"),
-     QT_TRANSLATE_NOOP("ORBigDataCollection", "Size of file between 32M-128M")},
-    {3, 134217728, QT_TRANSLATE_NOOP("ORBigDataCollection", "Between 128M-256M"),
-     QT_TRANSLATE_NOOP("ORBigDataCollection", "Size of file between 128M-256M")},
-    {2, 268435456, QT_TRANSLATE_NOOP("ORBigDataCollection", "Between 256M-512M"),
-     QT_TRANSLATE_NOOP("ORBigDataCollection", "Size of file between 256M-512M")},
-    {1, 536870912, QT_TRANSLATE_NOOP("ORBigDataCollection", "Between 512M-1G"),
-     QT_TRANSLATE_NOOP("ORBigDataCollection", "Size of file between 512M-1G")},
-    {0, 1073741824, QT_TRANSLATE_NOOP("ORBigDataCollection", "Bigger than 1G"),
-     QT_TRANSLATE_NOOP("ORBigDataCollection", "Size of file bigger than 1G")},
+    {4, 32'000'000, QT_TRANSLATE_NOOP("ORBigDataCollection", "32 MB to 128 MB"),
+     QT_TRANSLATE_NOOP("ORBigDataCollection", "Files of 32 MB and more, below 128 MB")},
+    {3, 128'000'000, QT_TRANSLATE_NOOP("ORBigDataCollection", "128 MB to 256 MB"),
+     QT_TRANSLATE_NOOP("ORBigDataCollection", "Files of 128 MB and more, below 256 MB")},
+    {2, 256'000'000, QT_TRANSLATE_NOOP("ORBigDataCollection", "256 MB to 512 MB"),
+     QT_TRANSLATE_NOOP("ORBigDataCollection", "Files of 256 MB and more, below 512 MB")},
+    {1, 512'000'000, QT_TRANSLATE_NOOP("ORBigDataCollection", "512 MB to 1 GB"),
+     QT_TRANSLATE_NOOP("ORBigDataCollection", "Files of 512 MB and more, below 1 GB")},
+    {0, 1'000'000'000, QT_TRANSLATE_NOOP("ORBigDataCollection", "1 GB and more"),
+     QT_TRANSLATE_NOOP("ORBigDataCollection", "Files of 1 GB and more")},
 };
 
 const Band *bandByID(qint64 bigID)

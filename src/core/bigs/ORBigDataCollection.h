@@ -19,7 +19,7 @@ struct stat;
 // per-entry objects), never through a symbolic link, into neither an excluded
 // folder nor a package. Every regular file and every package that passes the
 // extension filter is announced as "bigtitle"; a file costs one fstatat, a
-// package one walk of its insides to sum their sizes. What reaches 32 MiB is
+// package one walk of its insides to sum their sizes. What reaches 32 MB is
 // filed into one of five size bands ("bigszie" carries the running total)
 // and the non-empty bands become the groups, smallest band first, items in
 // the order found. No file content is ever read.
@@ -41,7 +41,7 @@ class ORBigDataCollection : public sw::FinderEngine<ORBigData>
 {
 public:
     using Data = ORBigData;
-    static constexpr qint64 kMinimumSize = 33554432;  // 32 MiB
+    static constexpr qint64 kMinimumSize = 32'000'000;  // 32 MB
 
     static ORBigDataCollection &shareInstance();
 
@@ -65,16 +65,16 @@ public:
     // remove() with nobody watching.
     void deleteBigs();
 
-    // Files one candidate into its band (nothing below 32 MiB); posts "bigszie".
+    // Files one candidate into its band (nothing below 32 MB); posts "bigszie".
     void bigGroupWithSize(const QString &path, qint64 size);
     // Appends the group made of one band's items to bigData.
     static void bigDataWithGroup(const QList<ORBigDataItem> &band, ORBigData &bigData, qint64 bigGroup,
                                  const QString &groupName, const QString &groupInfo);
 
-    // The band number (bigID: 4 for 32-128 MiB ... 0 for 1 GiB and more) of a
-    // size; nothing below 32 MiB.
+    // The band number (bigID: 4 for 32-128 MB ... 0 for 1 GB and more) of a
+    // size; nothing below 32 MB.
     static std::optional<qint64> bandOfSize(qint64 size);
-    // Localised name and info of a band ("Between 32M-128M", ...).
+    // Localised name and info of a band ("32 MB to 128 MB", ...).
     static QString bandName(qint64 bigID);
     static QString bandInfo(qint64 bigID);
 
@@ -94,7 +94,7 @@ private:
     std::shared_ptr<ORBigData> scanBands(sw::JobControl &job);
 
     // The five working lists, named after the bands' lower bounds' old names
-    // (big64MArray holds 32-128 MiB).
+    // (big64MArray holds 32-128 MB).
     QList<ORBigDataItem> big64MArray;
     QList<ORBigDataItem> big128MArray;
     QList<ORBigDataItem> big256MArray;

@@ -35,7 +35,7 @@ struct CategoryRow
 const CategoryRow kCategories[] = {
     {sw::ext::Extensions, "orextensions",
      {EXT_TEXT("Extensions"),
-      EXT_TEXT("Extensions are small software programs that customize the browsing experience."),
+      EXT_TEXT("Kernel extensions: drivers and system features that applications added."),
       EXT_TEXT("Kernel"), MacExtLocations::kernelExtensions},
      {EXT_TEXT("Browser Extensions"),
       EXT_TEXT("Add-ons installed in the profiles of your web browsers. A removed extension is gone once the "
@@ -43,8 +43,7 @@ const CategoryRow kCategories[] = {
       EXT_TEXT("Browser"), FreedesktopExtLocations::browserExtensions}},
     {sw::ext::Preferences, "orpreference",
      {EXT_TEXT("Preferences"),
-      EXT_TEXT("All of your preferences panel contain a large number of supporting files, which are distributed "
-               "in every corner of your Mac. It is hard to be detected."),
+      EXT_TEXT("Preference panes that applications added to System Preferences."),
       EXT_TEXT("System Preferences"), MacExtLocations::preferencePanes},
      {EXT_TEXT("Desktop Extensions"),
       EXT_TEXT("Shell extensions, widgets and applets you added to your desktop. A removed one is gone once the "
@@ -52,7 +51,7 @@ const CategoryRow kCategories[] = {
       EXT_TEXT("Desktop"), FreedesktopExtLocations::desktopExtensions}},
     {sw::ext::Internet, "orinternet",
      {EXT_TEXT("Internet Plug-Ins"),
-      EXT_TEXT("You can choose to delete all plug-ins of the browsers and other networking applications on Mac."),
+      EXT_TEXT("Plug-ins that browsers and other programs load to show web content."),
       EXT_TEXT("Browsers"), MacExtLocations::internetPlugIns},
      {EXT_TEXT("Browser Plug-Ins"),
       EXT_TEXT("Plug-in libraries the browsers load from your home folder. A removed plug-in is gone once the "
@@ -60,8 +59,7 @@ const CategoryRow kCategories[] = {
       EXT_TEXT("Mozilla"), FreedesktopExtLocations::browserPlugIns}},
     {sw::ext::QuickLook, "orquicklook",
      {EXT_TEXT("QuickLook Plug-Ins"),
-      EXT_TEXT("QuickLook often enhances functions by installing additional plug-ins. This app will help you "
-               "easily delete unnecessary plug-ins."),
+      EXT_TEXT("Plug-ins that let Quick Look preview more kinds of files."),
       EXT_TEXT("Quick Look"), MacExtLocations::quickLookPlugIns},
      {EXT_TEXT("Thumbnailers"),
       EXT_TEXT("Programs that draw the previews of files in your file manager. Previews drawn already stay until "
@@ -69,8 +67,7 @@ const CategoryRow kCategories[] = {
       EXT_TEXT("File manager"), FreedesktopExtLocations::thumbnailers}},
     {sw::ext::Spotlight, "orspotlight",
      {EXT_TEXT("Spotlight Plug-Ins"),
-      EXT_TEXT("Spotlight often enhances functions by installing additional plug-ins. This app will help you "
-               "easily delete unnecessary plug-ins."),
+      EXT_TEXT("Plug-ins that let Spotlight search more kinds of files."),
       EXT_TEXT("Spotlight"), MacExtLocations::spotlightPlugIns},
      {EXT_TEXT("Search Providers"),
       EXT_TEXT("Applications that add their results to the desktop's search. A removed provider is gone once the "

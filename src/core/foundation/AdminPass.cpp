@@ -39,17 +39,6 @@ QString refusalText(PrivilegedAnswer::Refusal refusal)
     return QString();
 }
 
-QString statusText(AdminPass::Status status, qint32 code)
-{
-    switch (status) {
-    case AdminPass::Status::Cancelled: return tr("administrator authorisation was cancelled; left in place");
-    case AdminPass::Status::Refused: return tr("administrator rights were not granted (%1); left in place").arg(code);
-    case AdminPass::Status::Nothing:
-    case AdminPass::Status::Ran: break;
-    }
-    return QString();
-}
-
 // The folder of the running program, links resolved.
 QString programFolder()
 {
@@ -140,7 +129,7 @@ void AdminPass::launch(const QList<Pending> &pending, QList<QByteArray> &answers
     const qint32 code = task.launch();
     if (code != STPrivilegedTask::errAuthorizationSuccess) {
         m_status = code == STPrivilegedTask::errAuthorizationCanceled ? Status::Cancelled : Status::Refused;
-        m_reason = statusText(m_status, code);
+        m_reason = tr("%1; left in place").arg(STPrivilegedTask::statusText(code));
         return;
     }
     m_status = Status::Ran;

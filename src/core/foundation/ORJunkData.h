@@ -10,6 +10,9 @@ struct ORjunkDataItem
     QString itemPath;
     QString itemName;
     QString itemIconPath;
+    // Whose it is, when the folder it was listed in names an application or
+    // a browser profile: shown as "Owner › name".
+    QString itemOwner;
     bool isDel = false;
     bool isVisible = true;
     // Where removal anchors: the category root the item was listed in.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ORUtility.h"
+
 #include <QList>
 #include <QString>
 
@@ -98,12 +100,11 @@ qint64 selectedSize(const QList<Group> &groups)
     return sum;
 }
 
-// What a removal takes: the marked items that no search hides, in groups
-// that no search hides.
-template <class Group>
-qint64 visibleMarkedSize(const QList<Group> &groups)
+// Calls visit(group, item) for what a removal takes: the marked items that
+// no search hides, in groups that no search hides.
+template <class Group, class Visit>
+void forEachVisibleMarked(const QList<Group> &groups, Visit visit)
 {
-    qint64 sum = 0;
     for (const Group &group : groups) {
         if constexpr (requires { group.isVisible; })
             if (!group.isVisible)
@@ -113,10 +114,25 @@ qint64 visibleMarkedSize(const QList<Group> &groups)
                 if (!item.isVisible)
                     continue;
             if (item.isDel)
-                sum += item.itemSize;
+                visit(group, item);
         }
     }
+}
+
+template <class Group>
+qint64 visibleMarkedSize(const QList<Group> &groups)
+{
+    qint64 sum = 0;
+    forEachVisibleMarked(groups, [&sum](const Group &, const auto &item) { sum += item.itemSize; });
     return sum;
+}
+
+template <class Group>
+int visibleMarkedCount(const QList<Group> &groups)
+{
+    int count = 0;
+    forEachVisibleMarked(groups, [&count](const Group &, const auto &) { ++count; });
+    return count;
 }
 
 template <class Group>
@@ -148,10 +164,21 @@ QString itemCheckImage(const Group &group, const Item &item)
     return item.isDel ? QStringLiteral("or_select_all") : QStringLiteral("or_select_off");
 }
 
+// The name an item is listed under: its file name, after its owner's name
+// where the family knows owners ("Discord › data.bin").
+template <class Item>
+QString shownName(const Item &item)
+{
+    const QString name = item.itemPath.section(QLatin1Char('/'), -1);
+    if constexpr (requires { item.itemOwner; })
+        return ORUtility::ownedName(item.itemOwner, name);
+    return name;
+}
+
 // The search field: an empty text shows every item; otherwise only the items
-// whose path contains the text (ignoring case and diacritics). Sets isVisible
-// where the family has it (one without is never searched) and returns the
-// indices of the listed items in list order.
+// whose path or shown name contains the text (ignoring case and diacritics).
+// Sets isVisible where the family has it (one without is never searched) and
+// returns the indices of the listed items in list order.
 template <class Group>
 QList<qsizetype> applySearch(Group &group, const QString &text)
 {
@@ -159,7 +186,8 @@ QList<qsizetype> applySearch(Group &group, const QString &text)
     const QString needle = foldForSearch(text);
     for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
         auto &item = group.groupItems[i];
-        const bool visible = needle.isEmpty() || foldForSearch(item.itemPath).contains(needle);
+        const bool visible = needle.isEmpty() || foldForSearch(item.itemPath).contains(needle)
+                             || foldForSearch(shownName(item)).contains(needle);
         if constexpr (requires { item.isVisible; })
             item.isVisible = visible;
         if (visible)
@@ -168,8 +196,8 @@ QList<qsizetype> applySearch(Group &group, const QString &text)
     return listed;
 }
 
-// The sort pop-up: tag 0 by size, larger first; tag 1 by the lower-cased file
-// name, ascending. Reorders the group's own list (stable).
+// The sort pop-up: tag 0 by size, larger first; tag 1 by the lower-cased
+// shown name, ascending. Reorders the group's own list (stable).
 template <class Group>
 void sortItems(Group &group, int tag)
 {
@@ -178,7 +206,7 @@ void sortItems(Group &group, int tag)
         std::stable_sort(items.begin(), items.end(),
                          [](const auto &a, const auto &b) { return a.itemSize > b.itemSize; });
     } else if (tag == 1) {
-        auto key = [](const auto &item) { return item.itemPath.section(QLatin1Char('/'), -1).toLower(); };
+        auto key = [](const auto &item) { return shownName(item).toLower(); };
         std::stable_sort(items.begin(), items.end(),
                          [&key](const auto &a, const auto &b) { return key(a) < key(b); });
     }

@@ -9,15 +9,20 @@
 #include "PackageSignature.h"
 #include "PropertyListReader.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QMimeDatabase>
 #include <QRegularExpression>
 #include <QSet>
+
+#include <algorithm>
+#include <iterator>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -294,37 +299,51 @@ qint64 ORUtility::folderSizeAtPath2(const QString &path)
 
 QString ORUtility::sizeFormatWithNumber(qint64 size)
 {
-    // 32-bit float on purpose: the thresholds and the rounding are those of
-    // the float quotient (1048576 bytes shows as "1024.00 KB").
-    const float x = float(size);
-    if (x > 1073741824.0f)
-        return QString::asprintf("%.2f GB", double(x / 1073741824.0f));
-    if (x > 1048576.0f)
-        return QString::asprintf("%.2f MB", double(x / 1048576.0f));
-    if (x > 1024.0f)
-        return QString::asprintf("%.2f KB", double(x / 1024.0f));
-    return QString::asprintf("%lld B", static_cast<long long>(size < 0 ? 0 : size));
+    // Base 1000 with kB, MB, GB, as the desktop's file managers show sizes.
+    // Three significant digits, rounded half up in integers so that a figure
+    // never drifts through floating point, and trailing zeros dropped:
+    // 6,100,000,000 bytes is "6.1 GB", 385,000,000 "385 MB".
+    static const char *const kUnits[] = {"B", "kB", "MB", "GB", "TB", "PB", "EB"};
+    constexpr int kLastUnit = int(std::size(kUnits)) - 1;
+    if (size < 1000)
+        return QStringLiteral("%1 B").arg(std::max<qint64>(size, 0));
+    const auto bytes = quint64(size);
+    int unit = 1;
+    quint64 unitBytes = 1000;
+    while (unit < kLastUnit && bytes >= unitBytes * 1000) {
+        unitBytes *= 1000;
+        ++unit;
+    }
+    const quint64 whole = bytes / unitBytes;
+    const quint64 scale = whole >= 100 ? 1 : whole >= 10 ? 10 : 100;
+    const quint64 step = unitBytes / scale;
+    double number = double((bytes + step / 2) / step) / double(scale);
+    // 999,999 bytes rounds to 1000 kB, which is written 1 MB.
+    if (number >= 1000 && unit < kLastUnit) {
+        number = 1;
+        ++unit;
+    }
+    return QStringLiteral("%1 %2").arg(QLocale().toString(number, 'g', 3), QLatin1String(kUnits[unit]));
 }
 
 QString ORUtility::friendlyDate(qint64 secondsSince1970)
 {
     const QDateTime when = QDateTime::fromSecsSinceEpoch(secondsSince1970);
     if (when >= QDate::currentDate().startOfDay())
-        return QStringLiteral("today");
-    return when.toString(QStringLiteral("yyyy/MM/dd"));
+        return QCoreApplication::translate("ORUtility", "today");
+    return QLocale().toString(when.date(), QLocale::ShortFormat);
 }
 
 QString ORUtility::stringShortFromDate(const QDateTime &date)
 {
     if (!date.isValid())
         return QString();
-    const QDate local = date.toLocalTime().date();
-    int weekYear = 0;
-    local.weekNumber(&weekYear);
-    return QStringLiteral("%1-%2-%3")
-        .arg(weekYear, 4, 10, QLatin1Char('0'))
-        .arg(local.month(), 2, 10, QLatin1Char('0'))
-        .arg(local.day(), 2, 10, QLatin1Char('0'));
+    return QLocale().toString(date.toLocalTime().date(), QLocale::ShortFormat);
+}
+
+QString ORUtility::ownedName(const QString &owner, const QString &name)
+{
+    return owner.isEmpty() ? name : owner + QStringLiteral(" \u203A ") + name;
 }
 
 QString ORUtility::shortenFilePath(const QString &path)

@@ -49,8 +49,10 @@ public:
     static qint64 folderSizeAtPath2(const QString &path);
 
     // --- formatting ---------------------------------------------------------
+    // "6.1 GB": base 1000, three significant digits in the user's locale; a
+    // negative count is "0 B".
     static QString sizeFormatWithNumber(qint64 size);
-    // Splits "12.34 MB" at the space into the number field and the unit field.
+    // Splits "12.3 MB" at the space into the number field and the unit field.
     // Main thread only; works with any field type that has setText(QString).
     template <class Field>
     static void sizeFileFormat(Field *numberField, Field *unitField, const QString &sizeStr)
@@ -61,9 +63,13 @@ public:
         if (unitField)
             unitField->setText(space < 0 ? QString() : sizeStr.mid(space + 1));
     }
+    // "today" from local midnight on, else the date in the locale's short format.
     static QString friendlyDate(qint64 secondsSince1970);
+    // The local date in the locale's short format; empty for an invalid date.
     static QString stringShortFromDate(const QDateTime &date);
     static QString shortenFilePath(const QString &path);
+    // "Discord › data.bin": an item's name after its owner's, when it has one.
+    static QString ownedName(const QString &owner, const QString &name);
 
     // --- notifications -------------------------------------------------------
     // Queues a post of (name, object) to the main thread without waiting; an

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -30,6 +31,12 @@ constexpr unsigned long pollIntervalMs = 50;
 // pkexec's exit codes while it is still itself.
 constexpr int exitDismissed = 126;
 constexpr int exitNotAuthorized = 127;
+// What pkexec writes (untranslated) when polkit would ask for a password but
+// no authentication agent runs to ask it: a desktop without one, a session
+// started over ssh.
+constexpr char kNoAgent[] = "No authentication agent found";
+// More of what pkexec wrote than its one line is never needed.
+constexpr qint64 kErrorPeek = 4096;
 
 // The kernel names a process after the base name of the file it executed,
 // cut to 15 bytes; that is what /proc/PID/comm shows until the next exec.
@@ -53,6 +60,18 @@ void reap(pid_t pid)
 {
     int status = 0;
     PkexecChild::waitRetrying(pid, &status, 0);
+}
+
+bool saysNoAgent(int errorFd)
+{
+    if (errorFd < 0)
+        return false;
+    QByteArray text(kErrorPeek, '\0');
+    ssize_t n;
+    do {
+        n = ::pread(errorFd, text.data(), size_t(text.size()), 0);
+    } while (n < 0 && errno == EINTR);
+    return n > 0 && text.left(n).contains(kNoAgent);
 }
 
 }  // namespace
@@ -79,6 +98,8 @@ PkexecChild::Started PkexecChild::spawn(const QString &program, const QString &l
         started.error = errno;
         return started;
     }
+    // A file rather than a pipe: nobody has to drain it while the command runs.
+    started.errorFd = ::memfd_create("sweepwright-pkexec-errors", MFD_CLOEXEC);
     QList<QByteArray> words{QFile::encodeName(program), QFile::encodeName(launchPath)};
     for (const QString &argument : arguments)
         words.append(QFile::encodeName(argument));
@@ -98,6 +119,8 @@ PkexecChild::Started PkexecChild::spawn(const QString &program, const QString &l
     else
         posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    if (started.errorFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, started.errorFd, STDERR_FILENO);
     if (!folder.isEmpty())
         posix_spawn_file_actions_addchdir_np(&actions, folder.constData());
     posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
@@ -114,7 +137,9 @@ PkexecChild::Started PkexecChild::spawn(const QString &program, const QString &l
     ::close(pipeFds[1]);
     if (rc != 0) {
         ::close(pipeFds[0]);
-        started = Started{-1, -1, rc};
+        if (started.errorFd >= 0)
+            ::close(started.errorFd);
+        started = Started{-1, -1, -1, rc};
         return started;
     }
     started.outputFd = pipeFds[0];
@@ -125,7 +150,7 @@ PkexecChild::Started PkexecChild::spawn(const QString &program, const QString &l
 // process. The exit is peeked at with WNOWAIT, so the pid stays ours while its
 // name is read. Ambiguity we accept: a command that itself exits 126 or 127
 // before its start is noticed reads as a dismissed or refused dialog.
-PkexecChild::Outcome PkexecChild::awaitAuthorisation(pid_t pid, const QString &program)
+PkexecChild::Outcome PkexecChild::awaitAuthorisation(pid_t pid, const QString &program, int errorFd)
 {
     const QByteArray pkexecName = commandName(program);
     for (;;) {
@@ -139,7 +164,9 @@ PkexecChild::Outcome PkexecChild::awaitAuthorisation(pid_t pid, const QString &p
             const bool exited = info.si_code == CLD_EXITED;
             if (exited && (info.si_status == exitDismissed || info.si_status == exitNotAuthorized)) {
                 reap(pid);
-                return info.si_status == exitDismissed ? Outcome::Cancelled : Outcome::Denied;
+                if (info.si_status == exitDismissed)
+                    return Outcome::Cancelled;
+                return saysNoAgent(errorFd) ? Outcome::NoAgent : Outcome::Denied;
             }
             return Outcome::CommandEnded;
         }
@@ -147,6 +174,29 @@ PkexecChild::Outcome PkexecChild::awaitAuthorisation(pid_t pid, const QString &p
         if (!name.isEmpty() && name != pkexecName)
             return Outcome::CommandStarted;
         QThread::msleep(pollIntervalMs);
+    }
+}
+
+void PkexecChild::forwardErrors(int errorFd, qint64 *shown)
+{
+    if (errorFd < 0)
+        return;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::pread(errorFd, buffer, sizeof buffer, *shown);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        *shown += n;
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t w = ::write(STDERR_FILENO, buffer + done, size_t(n - done));
+            if (w < 0 && errno == EINTR)
+                continue;
+            if (w <= 0)
+                break;  // our own standard error is gone: nothing to hand it to
+            done += w;
+        }
     }
 }
 

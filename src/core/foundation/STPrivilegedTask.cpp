@@ -5,6 +5,7 @@
 #include "UniqueFd.h"
 
 #include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMutexLocker>
@@ -43,6 +44,8 @@ qint32 launchStatus(PkexecChild::Outcome outcome)
         return STPrivilegedTask::errAuthorizationCanceled;
     case PkexecChild::Outcome::Denied:
         return STPrivilegedTask::errAuthorizationDenied;
+    case PkexecChild::Outcome::NoAgent:
+        return STPrivilegedTask::errAuthorizationInteractionNotAllowed;
     case PkexecChild::Outcome::Lost:
         return STPrivilegedTask::errAuthorizationToolExecuteFailure;
     case PkexecChild::Outcome::CommandStarted:
@@ -103,10 +106,12 @@ STPrivilegedTask::STPrivilegedTask(const QString &launchPath, const QStringList 
 STPrivilegedTask::~STPrivilegedTask()
 {
     retirePoll();
-    if (!isRunning())
-        return;
-    int status = 0;
-    PkexecChild::waitRetrying(m_processIdentifier, &status, 0);
+    if (isRunning()) {
+        int status = 0;
+        PkexecChild::waitRetrying(processIdentifier(), &status, 0);
+    }
+    QMutexLocker lock(&m_mutex);
+    closeErrorsLocked();
 }
 
 std::unique_ptr<STPrivilegedTask>
@@ -174,9 +179,13 @@ qint32 STPrivilegedTask::beginLaunch()
             << "Cannot start" << program << "for" << description() << ":" << std::strerror(child.error);
         return errAuthorizationToolExecuteFailure;
     }
-    const PkexecChild::Outcome outcome = PkexecChild::awaitAuthorisation(child.pid, program);
+    const PkexecChild::Outcome outcome = PkexecChild::awaitAuthorisation(child.pid, program, child.errorFd);
+    qint64 errorShown = 0;
+    PkexecChild::forwardErrors(child.errorFd, &errorShown);
     if (const qint32 status = launchStatus(outcome); status != errAuthorizationSuccess) {
         ::close(child.outputFd);
+        if (child.errorFd >= 0)
+            ::close(child.errorFd);
         if (outcome == PkexecChild::Outcome::Lost)
             qCWarning(lcPrivileged).noquote() << "Lost track of" << program << "for" << description();
         return status;
@@ -189,6 +198,8 @@ qint32 STPrivilegedTask::beginLaunch()
         m_processIdentifier = child.pid;
         m_terminationStatus = 0;
         m_outputFileHandle = std::move(output);
+        m_errorFd = child.errorFd;
+        m_errorShown = errorShown;
     }
     startPoll();
     return errAuthorizationSuccess;
@@ -246,6 +257,35 @@ void STPrivilegedTask::recordExitLocked(qint32 terminationStatus)
 {
     m_isRunning = false;
     m_terminationStatus = terminationStatus;
+    closeErrorsLocked();
+}
+
+void STPrivilegedTask::closeErrorsLocked()
+{
+    if (m_errorFd < 0)
+        return;
+    PkexecChild::forwardErrors(m_errorFd, &m_errorShown);
+    ::close(m_errorFd);
+    m_errorFd = -1;
+}
+
+QString STPrivilegedTask::statusText(qint32 status)
+{
+    switch (status) {
+    case errAuthorizationSuccess: return QString();
+    case errAuthorizationCanceled:
+        return QCoreApplication::translate("STPrivilegedTask", "administrator authorisation was cancelled");
+    case errAuthorizationInteractionNotAllowed:
+        return QCoreApplication::translate("STPrivilegedTask",
+                                           "No password prompt could be shown: no authentication agent is running");
+    case errAuthorizationFunctionUnavailable:
+        return QCoreApplication::translate("STPrivilegedTask",
+                                           "No password prompt could be shown: pkexec is not installed");
+    case errAuthorizationToolExecuteFailure:
+        return QCoreApplication::translate("STPrivilegedTask", "the password prompt could not be started");
+    default: break;
+    }
+    return QCoreApplication::translate("STPrivilegedTask", "administrator rights were not granted");
 }
 
 // --- the poll timer ---------------------------------------------------------

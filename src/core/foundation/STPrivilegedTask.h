@@ -43,6 +43,8 @@ public:
     static constexpr qint32 errAuthorizationDenied = -60005;
     // The user dismissed the dialog.
     static constexpr qint32 errAuthorizationCanceled = -60006;
+    // No dialog could be shown: no authentication agent runs.
+    static constexpr qint32 errAuthorizationInteractionNotAllowed = -60007;
     // pkexec did not start (or the working folder is missing).
     static constexpr qint32 errAuthorizationToolExecuteFailure = -60031;
     // No pkexec.
@@ -114,6 +116,11 @@ public:
     // "<STPrivilegedTask: 0x...> '/bin/rm -rf /path (CWD:/folder)'"
     QString description() const;
 
+    // Why a launch status other than errAuthorizationSuccess kept the command
+    // from running, in words for the user ("No password prompt could be
+    // shown: no authentication agent is running").
+    static QString statusText(qint32 status);
+
 private:
     struct PollLink;
 
@@ -122,6 +129,8 @@ private:
     void startPoll();
     void retirePoll();
     void recordExitLocked(qint32 terminationStatus);
+    // Hands on what the command wrote to its standard error and lets go of it.
+    void closeErrorsLocked();
     template <class T> T locked(const T &member) const
     {
         QMutexLocker lock(&m_mutex);
@@ -139,6 +148,9 @@ private:
     QString m_currentDirectoryPath;
     QByteArray m_standardInput;
     std::shared_ptr<QFile> m_outputFileHandle;
+    // The command's standard error, handed on to ours as it is read.
+    int m_errorFd = -1;
+    qint64 m_errorShown = 0;
     bool m_isRunning = false;
     bool m_launching = false;
     qint32 m_processIdentifier = 0;

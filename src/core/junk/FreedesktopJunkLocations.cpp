@@ -1,6 +1,7 @@
 #include "FreedesktopJunkLocations.h"
 
 #include "DesktopEntry.h"
+#include "JunkOwners.h"
 #include "ORJunkCategory.h"
 #include "ORLayout.h"
 #include "ORUtility.h"
@@ -51,9 +52,14 @@ JunkCandidates FreedesktopJunkLocations::appJunk(CategoryRoots &roots)
         if (name != QLatin1String(kAppId) && name != QLatin1String(kAppName))
             out.append(c);
     }
-    for (const QString &app : ORUtility::contentsOfFolder(flatpakApps()))
-        if (app != QLatin1String(kAppId))
-            appendListing(out, roots, flatpakApps() + QLatin1Char('/') + app + QStringLiteral("/cache"), true);
+    for (const QString &app : ORUtility::contentsOfFolder(flatpakApps())) {
+        if (app == QLatin1String(kAppId))
+            continue;
+        const qsizetype first = out.size();
+        appendListing(out, roots, flatpakApps() + QLatin1Char('/') + app + QStringLiteral("/cache"), true);
+        if (out.size() > first)
+            setOwner(out, first, JunkOwners::flatpakApp(app));
+    }
     return out;
 }
 
@@ -203,7 +209,7 @@ JunkCandidates FreedesktopJunkLocations::browser(CategoryRoots &roots)
         for (const QString &profile : ORUtility::contentsOfFolder(firefox)) {
             const QString cache2 = firefox + QLatin1Char('/') + profile + QStringLiteral("/cache2");
             if (ORUtility::isDirOfPath(cache2))
-                out.append({cache, cache2, true, {}, {}, true});
+                out.append({cache, cache2, true, {}, {}, true, JunkOwners::firefoxProfile(profile)});
         }
     }
     // What the user browsed and the sites' own data start unmarked: removing
@@ -212,12 +218,19 @@ JunkCandidates FreedesktopJunkLocations::browser(CategoryRoots &roots)
     const QString config = ORLayout::configHome();
     if (!roots.open(config))
         return out;
-    for (const char *browser : {"google-chrome", "chromium"}) {
-        const QString profile = config + QLatin1Char('/') + QLatin1String(browser) + QStringLiteral("/Default");
+    static const std::pair<const char *, const char *> browsers[] = {{"google-chrome", "Google Chrome"},
+                                                                     {"chromium", "Chromium"}};
+    for (const auto &[folder, browserName] : browsers) {
+        const QString browser = config + QLatin1Char('/') + QLatin1String(folder);
+        const QString profile = browser + QStringLiteral("/Default");
+        QString owner;
         for (const char *entry : entries) {
             const QString path = profile + QLatin1Char('/') + QLatin1String(entry);
-            if (QFileInfo::exists(path))
-                out.append({config, path, true, {}, {}, false});
+            if (!QFileInfo::exists(path))
+                continue;
+            if (owner.isEmpty())
+                owner = JunkOwners::chromiumProfile(QLatin1String(browserName), browser, QStringLiteral("Default"));
+            out.append({config, path, true, {}, {}, false, owner});
         }
     }
     return out;

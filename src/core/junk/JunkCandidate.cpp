@@ -15,4 +15,10 @@ void appendListing(JunkCandidates &out, CategoryRoots &roots, const QString &fol
     }
 }
 
+void setOwner(JunkCandidates &out, qsizetype from, const QString &owner)
+{
+    for (qsizetype i = from; i < out.size(); ++i)
+        out[i].owner = owner;
+}
+
 }  // namespace sw

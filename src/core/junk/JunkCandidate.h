@@ -11,7 +11,9 @@ namespace sw {
 // A path a junk category proposes: the category root it lies in (what the
 // removal anchors at), whether it must pass the permission test before it
 // becomes an item, a companion file that goes with it (a Trash item's info
-// file), and whether it starts marked when its category marks what it finds.
+// file), whether it starts marked when its category marks what it finds,
+// and whose it is when the folder it was listed in says so (an
+// application's or a browser profile's folder).
 struct JunkCandidate
 {
     QString root;
@@ -20,6 +22,7 @@ struct JunkCandidate
     QString companionRoot;
     QString companion;
     bool initiallyMarked = true;
+    QString owner{};
 };
 using JunkCandidates = QList<JunkCandidate>;
 
@@ -29,5 +32,9 @@ using JunkCandidates = QList<JunkCandidate>;
 // by design (the Downloads folder for the Downloads category).
 void appendListing(JunkCandidates &out, CategoryRoots &roots, const QString &folder, bool withDelRight,
                    bool skipDSStore = true, const CategoryRoots::UserFolderKeys &allowed = {});
+
+// Names owner as the owner of the candidates from index `from` on: what one
+// listing of an application's folder appended.
+void setOwner(JunkCandidates &out, qsizetype from, const QString &owner);
 
 }  // namespace sw

@@ -56,7 +56,9 @@ JunkCandidates MacJunkLocations::scanContainerCache(CategoryRoots &roots)
     for (const QString &c : ORUtility::contentsOfFolder(containers)) {
         if (c == QLatin1String("com.apple.Safari") || c == QLatin1String(".DS_Store") || c == QLatin1String(kAppId))
             continue;
+        const qsizetype first = out.size();
         appendListing(out, roots, containers + QLatin1Char('/') + c + QStringLiteral("/Data/Library/Caches"), true);
+        setOwner(out, first, c);
     }
     return out;
 }
@@ -64,17 +66,18 @@ JunkCandidates MacJunkLocations::scanContainerCache(CategoryRoots &roots)
 JunkCandidates MacJunkLocations::scanAppLog(CategoryRoots &roots)
 {
     JunkCandidates out;
-    QStringList folders{home("Library/Logs")};
+    appendListing(out, roots, home("Library/Logs"), true);
     const QString containers = home("Library/Containers");
     for (const QString &c : ORUtility::contentsOfFolder(containers)) {
         if (c == QLatin1String(".DS_Store"))
             continue;
         const QString logs = containers + QLatin1Char('/') + c + QStringLiteral("/Data/Library/Logs");
-        if (!logs.contains(QLatin1String(kAppId)))
-            folders.append(logs);
+        if (logs.contains(QLatin1String(kAppId)))
+            continue;
+        const qsizetype first = out.size();
+        appendListing(out, roots, logs, true);
+        setOwner(out, first, c);
     }
-    for (const QString &folder : std::as_const(folders))
-        appendListing(out, roots, folder, true);
     return out;
 }
 
@@ -247,21 +250,24 @@ JunkCandidates MacJunkLocations::xcode(CategoryRoots &roots)
 
 JunkCandidates MacJunkLocations::browser(CategoryRoots &roots)
 {
-    static const char *const folders[] = {
-        "Library/Caches/Metadata/Safari/History",
-        "Library/Caches/com.apple.Safari/",
-        "Library/Cookies",
-        "Library/Safari/LocalStorage",
-        "Library/Caches/Google/Chrome/Default/Cache",
-        "Library/Application Support/Google/Chrome/Default/History",
-        "Library/Application Support/Google/Chrome/Default/History-journal",
-        "Library/Application Support/Google/Chrome/Default/Local Storage",
-        "Library/Application Support/Google/Chrome/Default/Cookies",
-        "Library/Application Support/Google/Chrome/Default/Cookies-journal",
+    static const std::pair<const char *, const char *> folders[] = {
+        {"Library/Caches/Metadata/Safari/History", "Safari"},
+        {"Library/Caches/com.apple.Safari/", "Safari"},
+        {"Library/Cookies", "Safari"},
+        {"Library/Safari/LocalStorage", "Safari"},
+        {"Library/Caches/Google/Chrome/Default/Cache", "Google Chrome (Default)"},
+        {"Library/Application Support/Google/Chrome/Default/History", "Google Chrome (Default)"},
+        {"Library/Application Support/Google/Chrome/Default/History-journal", "Google Chrome (Default)"},
+        {"Library/Application Support/Google/Chrome/Default/Local Storage", "Google Chrome (Default)"},
+        {"Library/Application Support/Google/Chrome/Default/Cookies", "Google Chrome (Default)"},
+        {"Library/Application Support/Google/Chrome/Default/Cookies-journal", "Google Chrome (Default)"},
     };
     JunkCandidates out;
-    for (const char *rel : folders)
+    for (const auto &[rel, owner] : folders) {
+        const qsizetype first = out.size();
         appendListing(out, roots, QDir::cleanPath(home(rel)), true);
+        setOwner(out, first, QLatin1String(owner));
+    }
     return out;
 }
 

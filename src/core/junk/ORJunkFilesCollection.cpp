@@ -173,6 +173,7 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const Junk
     item.itemPath = path;
     item.itemName = QFileInfo(path).fileName();
     item.itemIconPath = path;
+    item.itemOwner = candidate.owner;
     item.itemRoot = root->path();
     item.itemSize = root->measure(path, watch);
     if (!candidate.companion.isEmpty()) {

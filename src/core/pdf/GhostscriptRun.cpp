@@ -182,7 +182,9 @@ void GhostscriptRun::checkLimits()
     if (allowed <= 0 || m_sincePage.elapsed() <= allowed)
         return;
     const int seconds = int((m_limits.pageStall.count() + 999) / 1000);
-    m_problem = !memory.isEmpty() ? memory : tr("Ghostscript finished no page for %n second(s)", seconds);
+    m_problem = !memory.isEmpty() ? memory
+                                  : QCoreApplication::translate(
+                                        "GhostscriptRun", "Ghostscript finished no page for %n second(s)", nullptr, seconds);
     stop();
 }
 

@@ -64,10 +64,11 @@ Outcome runPrivileged(const QString &command, const QStringList &arguments)
 {
     STPrivilegedTask task(command, arguments, QStringLiteral("/"));
     const qint32 status = task.launch();
+    const QString reason = tr("%1; left in place").arg(STPrivilegedTask::statusText(status));
     if (status == STPrivilegedTask::errAuthorizationCanceled)
-        return {Outcome::Kind::Cancelled, tr("administrator authorisation was cancelled; left in place")};
+        return {Outcome::Kind::Cancelled, reason};
     if (status != STPrivilegedTask::errAuthorizationSuccess)
-        return failed(tr("administrator rights were not granted (%1); left in place").arg(status));
+        return failed(reason);
     // The package managers write much: read until the end, or they block on the pipe.
     if (const std::shared_ptr<QFile> output = task.outputFileHandle())
         while (!output->read(64 * 1024).isEmpty()) {

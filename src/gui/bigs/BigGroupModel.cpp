@@ -19,9 +19,7 @@ QIcon BigGroupModel::groupIcon(const ORBigDataGroup &group) const
 
 QString BigGroupModel::groupExtraText(const ORBigDataGroup &group) const
 {
-    const qsizetype count = group.groupItems.size();
-    return count == 1 ? QCoreApplication::translate("ORBigResultViewCter", "1 file")
-                      : QCoreApplication::translate("ORBigResultViewCter", "%1 files").arg(count);
+    return QCoreApplication::translate("ORBigResultViewCter", "%n file(s)", nullptr, int(group.groupItems.size()));
 }
 
 }  // namespace sw

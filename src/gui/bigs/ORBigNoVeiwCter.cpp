@@ -4,7 +4,7 @@
 
 ORBigNoVeiwCter::ORBigNoVeiwCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : NothingFoundPage(delegate, parent,
-                       Tool{tr("Large Files"), tr("No Data Found!"), sw::LargeScanPage,
+                       Tool{tr("Large Files"), tr("No large files were found in these folders."), sw::LargeScanPage,
                             [] { ORBigDataCollection::shareInstance().startOver(); }})
 {
 }

@@ -6,7 +6,6 @@
 ORDupDelViewCter::ORDupDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,
                   engineTool<ORDupDataCollection>(sw::dupnote::kRemove, sw::DupScanPage,
-                                                  tr("Moved to the Trash"),
-                                                  tr("Some items could not be moved to the Trash")))
+                                                  {sw::RemovalWording::Action::DeleteDuplicates, true}))
 {
 }

@@ -4,7 +4,7 @@
 
 ORDupNoViewCter::ORDupNoViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : NothingFoundPage(delegate, parent,
-                       Tool{tr("Duplicates"), tr("No Data Found!"), sw::DupScanPage,
+                       Tool{tr("Duplicates"), tr("No duplicates were found in these folders."), sw::DupScanPage,
                             [] { ORDupDataCollection::shareInstance().startOver(); }})
 {
 }

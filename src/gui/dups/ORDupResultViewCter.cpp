@@ -15,8 +15,8 @@ using namespace sw;
 
 ORDupResultViewCter::ORDupResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{{tr("Duplicate Finder"), tr("Do you want to delete the selected duplicate files?"),
-                        dupnote::kRemove, DupScanPage, DupRemovalPage},
+                 Texts{{RemovalWording::Action::DeleteDuplicates, true, dupnote::kRemove, DupScanPage,
+                        DupRemovalPage},
                        QString(),
                        dupnote::kShowGroup})
 {

@@ -33,7 +33,7 @@ ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
             [](bool on) { ORPrefConfig::setObject(QString::fromLatin1(kQuickScanKey), on); });
     addOption(m_quickScanBox);
     m_sizeNote = PageStyle::muted(
-        tr("Files of %1 KB and less are not compared.").arg(ORDupDataCollection::kMinimumSize / 1024), this, 11);
+        tr("Files of %1 and less are not compared.").arg(ORUtility::sizeFormatWithNumber(ORDupDataCollection::kMinimumSize)), this, 11);
     m_sizeNote->setObjectName(QStringLiteral("sizeNote"));
     m_sizeNote->setWordWrap(false);
     addOption(m_sizeNote);
@@ -44,8 +44,7 @@ void ORDupViewCter::foundJunkSize(const QVariant &found)
     const QVariantList numbers = found.toList();
     if (numbers.size() < 2)
         return;
-    progressPanel()->showFound(tr("Found: %1 Dups %2")
-                                   .arg(numbers.at(1).toLongLong())
+    progressPanel()->showFound(tr("Found %n set(s) of duplicates, %1", nullptr, int(numbers.at(1).toLongLong()))
                                    .arg(ORUtility::sizeFormatWithNumber(numbers.at(0).toLongLong())));
 }
 

@@ -7,8 +7,8 @@ using namespace sw;
 
 ORExtensionResultViewCter::ORExtensionResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{{tr("Extensions"), tr("Do you want to clean the selected extension?"),
-                        extnote::kRemove, ExtensionsPage, ExtensionsRemovalPage},
+                 Texts{{RemovalWording::Action::RemoveExtensions, false, extnote::kRemove, ExtensionsPage,
+                        ExtensionsRemovalPage},
                        tr("Extensions"),
                        extnote::kShowGroup})
 {

@@ -5,8 +5,7 @@
 
 ORJunkDelViewCter::ORJunkDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,
-                  engineTool<ORJunkFilesCollection>(
-                      sw::junknote::kRemove, sw::JunkScanPage, tr("Cleaning complete"),
-                      tr("Cleaning finished, but some items could not be removed")))
+                  engineTool<ORJunkFilesCollection>(sw::junknote::kRemove, sw::JunkScanPage,
+                                                    {sw::RemovalWording::Action::DeleteJunk, false}))
 {
 }

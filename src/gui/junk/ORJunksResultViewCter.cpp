@@ -2,7 +2,6 @@
 
 #include "ItemPaneStack.h"
 #include "JunkNotifications.h"
-#include "ORLayout.h"
 
 #include <algorithm>
 
@@ -10,8 +9,7 @@ using namespace sw;
 
 ORJunksResultViewCter::ORJunksResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{{tr("Junk Clean"), tr("Do you want to delete the selected junk files?"), junknote::kRemove,
-                        JunkScanPage, JunkRemovalPage},
+                 Texts{{RemovalWording::Action::DeleteJunk, false, junknote::kRemove, JunkScanPage, JunkRemovalPage},
                        tr("Categories"),
                        junknote::kShowGroup})
 {
@@ -30,21 +28,15 @@ void ORJunksResultViewCter::groupAnnounced(ORJunkDataGroup *group)
     m_itemStack->showEmpty(!group || group->groupItems.isEmpty());
 }
 
-// Junk is deleted, not moved to the Trash: on a desktop where everything
-// else goes to the Trash the sheet says so, with what it takes.
-QString ORJunksResultViewCter::removalSummary() const
+// What the removal takes: a category whose flag is 0 is left whole.
+int JunkResultTraits::selectedCountOf(const ORJunkData &data)
 {
-    const auto data = groupModel()->result();
-    if (!data || !ORLayout::isFreedesktop())
-        return QString();
     int count = 0;
-    for (const ORJunkDataGroup &group : data->junkGroups)
+    for (const ORJunkDataGroup &group : data.junkGroups)
         if (group.isGroupDelFlag != 0)
             count += int(std::count_if(group.groupItems.cbegin(), group.groupItems.cend(),
                                        [](const ORjunkDataItem &item) { return item.isDel && item.isVisible; }));
-    const QString size = ORUtility::sizeFormatWithNumber(JunkOverlap::selectedSize(*data));
-    return count == 1 ? tr("1 item, %1, will be deleted permanently.").arg(size)
-                      : tr("%1 items, %2, will be deleted permanently.").arg(count).arg(size);
+    return count;
 }
 
 void ORJunksResultViewCter::updateJunkGroupCheckStatus(int groupRow, int)

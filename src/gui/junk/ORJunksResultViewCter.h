@@ -18,13 +18,13 @@ struct JunkResultTraits
                        &ORJunkFilesCollection::tempJunkData, &ORJunkData::junkSelectedSize, &ORJunkData::junkTotalSize>
 {
     static qint64 selectedSizeOf(const ORJunkData &data) { return sw::JunkOverlap::selectedSize(data); }
+    static int selectedCountOf(const ORJunkData &data);
 };
 
 // Page 2, the junk result page: the categories on the left, the items of the
 // chosen one on the right (or a note when it is empty), the selected and
 // total sizes, and the buttons that start over or delete what is ticked
-// (after a confirmation sheet, which in the freedesktop layout also says how
-// many items and how much go for good).
+// after a confirmation sheet.
 class ORJunksResultViewCter : public sw::ResultPage<JunkResultTraits>, public ORJunkResultItemObjectDelegate
 {
     Q_OBJECT
@@ -37,7 +37,6 @@ public:
 
 protected:
     void groupAnnounced(ORJunkDataGroup *group) override;
-    QString removalSummary() const override;
 
 private:
     sw::ItemPaneStack *m_itemStack = nullptr;

@@ -4,7 +4,7 @@
 
 ORNoJunkViewCter::ORNoJunkViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : NothingFoundPage(delegate, parent,
-                       Tool{tr("No category was scanned"), tr("Preferences->Junk Clean: Select category"),
+                       Tool{tr("No category was scanned"), tr("Choose the kinds of junk to look for in Preferences, under Junk."),
                             sw::JunkScanPage, [] { ORJunkFilesCollection::shareInstance().startOver(); }})
 {
 }

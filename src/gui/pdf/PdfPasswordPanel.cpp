@@ -18,7 +18,7 @@ PdfPasswordPanel::PdfPasswordPanel(std::function<bool(const QString &)> tryPassw
     m_passwordField->setEchoMode(QLineEdit::Password);
     m_passwordField->setMinimumWidth(280);
     column->addWidget(m_passwordField);
-    m_errorField = new QLabel(tr("error password!"), this);
+    m_errorField = new QLabel(tr("Wrong password"), this);
     m_errorField->setObjectName(QStringLiteral("errorField"));
     m_errorField->setStyleSheet(QStringLiteral("color: #d0342c;"));
     m_errorField->hide();

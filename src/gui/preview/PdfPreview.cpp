@@ -113,7 +113,7 @@ void PdfPreview::showPages(const Rendered &rendered)
         m_labels.append(label);
     }
     if (m_pageCount > m_pages.size())
-        m_note->setText(tr("Showing the first %1 of %2 pages.").arg(m_pages.size()).arg(m_pageCount));
+        m_note->setText(tr("Showing the first %1 of %n pages.", nullptr, int(m_pageCount)).arg(m_pages.size()));
     m_fittedWidth = 0;
     fitPages();
     verticalScrollBar()->setValue(0);

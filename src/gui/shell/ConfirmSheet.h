@@ -1,19 +1,46 @@
 #pragma once
 
+#include "RemovalWording.h"
+
 #include <QMessageBox>
 
 #include <functional>
 
+class QPushButton;
+
 namespace sw {
 
-// The warning sheet a result page shows before a removal: "Yes" (the
-// default) runs onYes, "No" only logs "cancel". Window-modal, so the rest of
-// the window waits while it is open.
+// The sheet a tool shows before a removal. Its title asks the tool's
+// question ("Delete junk files?"), its text says what becomes of the items,
+// and its action button names the action and its size ("Delete 27 items
+// (385 MB)"). Cancel is the default and the Escape button, so Enter never
+// removes anything. Window-modal, so the rest of the window waits while it is
+// open. The words come from RemovalWording, one table for every tool.
 class ConfirmSheet : public QMessageBox
 {
     Q_OBJECT
 public:
-    ConfirmSheet(QWidget *window, const QString &message, const QString &informative, std::function<void()> onYes);
+    struct Removal
+    {
+        RemovalWording::Action action = RemovalWording::Action::DeleteJunk;
+        int count = 0;  // items; applications for the uninstaller
+        qint64 bytes = 0;
+        bool toTrash = false;
+    };
+
+    // onConfirm runs after the action button; onCancel (if any) after Cancel,
+    // Escape or Enter.
+    ConfirmSheet(QWidget *window, const Removal &removal, std::function<void()> onConfirm,
+                 std::function<void()> onCancel = {});
+
+    // New figures for a sheet shown again (the selection changed meanwhile).
+    void setRemoval(const Removal &removal);
+    QPushButton *actionButton() const { return m_actionButton; }
+    QPushButton *cancelButton() const { return m_cancelButton; }
+
+private:
+    QPushButton *m_actionButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 };
 
 }  // namespace sw

@@ -65,10 +65,11 @@ public:
         const auto &item = m_group->groupItems.at(i);
         switch (role) {
         case Qt::DisplayRole:
-        case NameRole: return item.itemPath.section(QLatin1Char('/'), -1);
+        case NameRole: return selection::shownName(item);
         case PathRole: return item.itemPath;
         case Qt::ToolTipRole:
-            return needsAdmin(item) ? QCoreApplication::translate("sw::GroupItemModel", "Needs administrator rights")
+            return needsAdmin(item) ? item.itemPath + QLatin1Char('\n')
+                                          + QCoreApplication::translate("sw::GroupItemModel", "Needs administrator rights")
                                     : item.itemPath;
         case NeedsAdminRole: return needsAdmin(item);
         case IconRole: return iconForPath(item.itemPath);

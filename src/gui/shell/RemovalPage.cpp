@@ -6,7 +6,7 @@
 #include "ORNotificationCenter.h"
 #include "ORUtility.h"
 #include "PageStyle.h"
-#include "RemovalFailuresDialog.h"
+#include "RemovalDetailsDialog.h"
 
 #include <algorithm>
 
@@ -76,7 +76,7 @@ QWidget *RemovalPage::buildSummary()
     m_statusImage = new QLabel(m_removeSizeView);
     m_statusImage->setAlignment(Qt::AlignCenter);
     done->addWidget(m_statusImage);
-    m_captionField = PageStyle::heading(m_tool.doneCaption, m_removeSizeView, 18);
+    m_captionField = PageStyle::heading(m_tool.wording.doneTitle(), m_removeSizeView, 18);
     m_captionField->setObjectName(QStringLiteral("captionField"));
     m_captionField->setAlignment(Qt::AlignCenter);
     m_captionField->setWordWrap(true);
@@ -85,7 +85,6 @@ QWidget *RemovalPage::buildSummary()
     auto *sizeRow = new QHBoxLayout(m_sizeRow);
     sizeRow->setContentsMargins(0, 0, 0, 0);
     sizeRow->addStretch(1);
-    sizeRow->addWidget(PageStyle::muted(tr("Removed"), m_sizeRow, 12), 0, Qt::AlignBottom);
     m_sizeDelField = new QLabel(m_sizeRow);
     m_sizeDelField->setObjectName(QStringLiteral("sizeDelField"));
     m_removeUnitField = new QLabel(m_sizeRow);
@@ -95,6 +94,10 @@ QWidget *RemovalPage::buildSummary()
     sizeRow->addWidget(m_removeUnitField, 0, Qt::AlignBottom);
     sizeRow->addStretch(1);
     done->addWidget(m_sizeRow);
+    m_countField = PageStyle::muted(QString(), m_removeSizeView, 12);
+    m_countField->setObjectName(QStringLiteral("countField"));
+    m_countField->setAlignment(Qt::AlignCenter);
+    done->addWidget(m_countField);
     done->addWidget(buildFailureRow(m_removeSizeView));
     return m_removeSizeView;
 }
@@ -138,8 +141,8 @@ void RemovalPage::or_Status(int status)
 {
     const bool done = status == 0;
     if (!done) {
-        if (m_failuresDialog)
-            m_failuresDialog->close();
+        if (m_detailsDialog)
+            m_detailsDialog->close();
         // A page shown again starts without the last run's progress or Cancel state.
         m_progressField->setText(QString());
         m_cancelBut->setText(tr("Cancel"));
@@ -156,7 +159,7 @@ void RemovalPage::startDel(const QVariant &object)
     if (isDeleting())
         return;
     or_Status(1);
-    m_circle->start(tr("Deleting"));
+    m_circle->start(m_tool.wording.working());
     butEnable(false);
     m_tool.remove(*m_runner, object);
 }
@@ -172,10 +175,8 @@ void RemovalPage::cancelDel()
 
 void RemovalPage::showProgress(qint64 items, qint64 bytes)
 {
-    const QString size = ORUtility::sizeFormatWithNumber(bytes);
-    // Two source texts, so that English reads right without a translation loaded.
-    m_progressField->setText(items == 1 ? tr("%L1 item removed, %2").arg(items).arg(size)
-                                        : tr("%L1 items removed, %2").arg(items).arg(size));
+    m_progressField->setText(tr("%1, %2", "items done, their size")
+                                 .arg(m_tool.wording.doneCount(int(items)), ORUtility::sizeFormatWithNumber(bytes)));
 }
 
 void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
@@ -192,43 +193,48 @@ void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
 void RemovalPage::showReport(bool cancelled)
 {
     const bool clean = m_report.isClean();
-    const auto &outcomes = m_report.outcomes();
+    const int removed = removedCount();
     // Nothing went: a size in the colour of success would say otherwise.
-    const bool nothingWent = !clean && m_report.removedBytes() == 0
-                             && std::none_of(outcomes.cbegin(), outcomes.cend(), [](const auto &o) { return o.ok(); });
+    const bool nothingWent = removed == 0 && m_report.removedBytes() == 0;
     const QString image = clean && !cancelled ? QStringLiteral("or_done") : QStringLiteral("or_warning");
     m_statusImage->setPixmap(ORImage::pixmap(image, QSize(72, 72), devicePixelRatioF()));
+    const RemovalWording &words = m_tool.wording;
     if (cancelled)
         m_captionField->setText(tr("Stopped: the rest was left as it was"));
     else
-        m_captionField->setText(clean ? m_tool.doneCaption : nothingWent ? tr("Nothing was removed") : m_tool.problemCaption);
+        m_captionField->setText(nothingWent ? words.nothingTitle() : clean ? words.doneTitle() : words.partialTitle());
     ORUtility::sizeFileFormat(m_sizeDelField, m_removeUnitField,
                               ORUtility::sizeFormatWithNumber(m_report.removedBytes()));
     m_sizeRow->setVisible(!nothingWent);
+    m_countField->setText(words.doneCount(removed));
+    m_countField->setVisible(!nothingWent);
     m_failureField->setText(failureCounts());
+    m_failureField->setVisible(!clean);
     const QList<RemovalFailure> failures = failuresForPeople();
     m_failureDetailField->setText(failures.size() == 1
                                       ? QStringLiteral("%1 — %2").arg(failures.constFirst().path,
                                                                       failures.constFirst().reason)
                                       : QString());
     m_failureDetailField->setVisible(failures.size() == 1);
-    m_failureRow->setVisible(!clean);
+    m_failureRow->setVisible(!m_report.outcomes().isEmpty());
 }
 
-// "2 items were refused; 1 item could not be removed (3 kB)".
+int RemovalPage::removedCount() const
+{
+    const auto &outcomes = m_report.outcomes();
+    return int(std::count_if(outcomes.cbegin(), outcomes.cend(), [](const RemovalOutcome &o) { return o.ok(); }));
+}
+
+// "2 items were refused; 1 item could not be deleted (3 kB)".
 QString RemovalPage::failureCounts() const
 {
     const int refused = int(m_report.refusedCount());
     const int failed = int(m_report.failedCount()) - refused;
-    const QString size = ORUtility::sizeFormatWithNumber(m_report.failedBytes());
     QStringList parts;
-    // Two source texts each, so that English reads right without a translation loaded.
     if (refused > 0)
-        parts << (refused == 1 ? tr("%n item was refused", nullptr, refused)
-                               : tr("%n items were refused", nullptr, refused));
+        parts << RemovalWording::refusedCount(refused);
     if (failed > 0)
-        parts << (failed == 1 ? tr("%n item could not be removed (%1)", nullptr, failed).arg(size)
-                              : tr("%n items could not be removed (%1)", nullptr, failed).arg(size));
+        parts << m_tool.wording.failedCount(failed, m_report.failedBytes());
     return parts.join(QStringLiteral("; "));
 }
 
@@ -242,18 +248,26 @@ QList<RemovalFailure> RemovalPage::failuresForPeople() const
     return rows;
 }
 
+// What stayed first, with the reasons, then what went.
 void RemovalPage::showDetails()
 {
-    if (!m_failuresDialog) {
-        m_failuresDialog = new RemovalFailuresDialog(failuresForPeople(), window());
-        m_failuresDialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (!m_detailsDialog) {
+        QList<RemovalDetailsDialog::Row> rows;
+        for (const RemovalFailure &failure : failuresForPeople())
+            rows.append({failure.path, failure.reason});
+        for (const RemovalOutcome &outcome : m_report.outcomes())
+            if (outcome.ok())
+                rows.append({outcome.path, m_tool.wording.itemDone(outcome.removed)});
+        const QString heading = m_failureField->isVisible() ? m_failureField->text() : m_countField->text();
+        m_detailsDialog = new RemovalDetailsDialog(heading, rows, window());
+        m_detailsDialog->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_failuresDialog->open();
+    m_detailsDialog->open();
 }
 
-RemovalFailuresDialog *RemovalPage::failuresDialog() const
+RemovalDetailsDialog *RemovalPage::detailsDialog() const
 {
-    return m_failuresDialog;
+    return m_detailsDialog;
 }
 
 ORProgressView *RemovalPage::circleView() const

@@ -4,6 +4,7 @@
 #include "ORBaseViewCter.h"
 #include "PageNumber.h"
 #include "RemovalReport.h"
+#include "RemovalWording.h"
 
 #include <QPointer>
 
@@ -16,19 +17,21 @@ class QPushButton;
 namespace sw {
 
 class BusyCircleSlot;
-class RemovalFailuresDialog;
+class RemovalDetailsDialog;
 
-// The base of the removal pages. The result page shows it and then posts the
-// tool's removal notification (postAfterWorkerHop), so the page is on screen
-// before the removal starts. The removal runs through the page's job runner
-// behind the busy circle "Deleting" with the sidebar locked (one engine at a
-// time), showing the items and bytes removed so far and a Cancel button
-// (the engine stops after the item it is on). Then the page shows the
-// removal's report: the bytes removed and, when something stayed, how much
-// and why (the Details dialog; a single failure is named on the page), with
-// the items that were refused (places that never go) told apart. When
-// nothing went, no size is shown. Its button forgets the result and returns
-// to the tool's scan page.
+// The base of the removal pages, one design for every tool. The result page
+// shows it and then posts the tool's removal notification
+// (postAfterWorkerHop), so the page is on screen before the removal starts.
+// The removal runs through the page's job runner behind the busy circle
+// "Deleting" with the sidebar locked (one engine at a time), showing the
+// items and bytes removed so far and a Cancel button (the engine stops after
+// the item it is on). Then the page shows the report: a title saying how it
+// went, the size that went with the count of items, a line on what stayed
+// (with a single failure named on the page) and Details, which lists every
+// item with what became of it (what stayed first, refusals told apart).
+// When nothing went, no size is shown. Its button forgets the result and
+// returns to the tool's scan page. The words come from the tool's
+// RemovalWording, the same the confirmation used.
 class RemovalPage : public ORBaseViewCter
 {
     Q_OBJECT
@@ -36,10 +39,9 @@ public:
     // What a tool plugs in. The callables reach the tool's shared engine.
     struct Tool
     {
-        QString notification;     // starts the removal
-        PageNumber scanPage;      // where the completion button leads
-        QString doneCaption;      // shown above the size removed when everything went
-        QString problemCaption;   // shown instead when something stayed
+        QString notification;   // starts the removal
+        PageNumber scanPage;    // where the completion button leads
+        RemovalWording wording;  // what the action is called
         // Starts the engine's removal; object: what the starting notification carried.
         std::function<void(JobRunner &runner, const QVariant &object)> remove;
         std::function<void()> startOver;
@@ -47,9 +49,9 @@ public:
 
     // The Tool of an engine with the usual shareInstance().
     template <ToolEngine Engine>
-    static Tool engineTool(QString notification, PageNumber scanPage, QString doneCaption, QString problemCaption)
+    static Tool engineTool(QString notification, PageNumber scanPage, RemovalWording wording)
     {
-        return Tool{std::move(notification), scanPage, std::move(doneCaption), std::move(problemCaption),
+        return Tool{std::move(notification), scanPage, wording,
                     [](JobRunner &runner, const QVariant &) { runner.remove(Engine::shareInstance()); },
                     [] { Engine::shareInstance().startOver(); }};
     }
@@ -68,16 +70,19 @@ public:
 
     QLabel *captionField() const { return m_captionField; }
     QLabel *sizeDelField() const { return m_sizeDelField; }
+    // "27 items deleted", under the size.
+    QLabel *countField() const { return m_countField; }
     QLabel *removeUnitField() const { return m_removeUnitField; }
     QPushButton *completionBut() const { return m_completionBut; }
     QWidget *removeSizeView() const { return m_removeSizeView; }
-    // The line naming what stayed, and its button; hidden after a clean removal.
+    // The line naming what stayed; hidden after a clean removal.
     QLabel *failureField() const { return m_failureField; }
     // The one failure, path and reason, when there is only one.
     QLabel *failureDetailField() const { return m_failureDetailField; }
+    // Details of every item; shown whenever the removal had any.
     QPushButton *detailsBut() const { return m_detailsBut; }
     // The open Details dialog, if any.
-    RemovalFailuresDialog *failuresDialog() const;
+    RemovalDetailsDialog *detailsDialog() const;
     ORProgressView *circleView() const;
     // What was removed so far, and the button that stops the removal.
     QLabel *progressField() const { return m_progressField; }
@@ -95,6 +100,7 @@ private:
     void showDetails();
     QString failureCounts() const;
     QList<RemovalFailure> failuresForPeople() const;
+    int removedCount() const;
 
     const Tool m_tool;
     RemovalReport m_report;
@@ -109,12 +115,13 @@ private:
     QWidget *m_sizeRow = nullptr;
     QLabel *m_sizeDelField = nullptr;
     QLabel *m_removeUnitField = nullptr;
+    QLabel *m_countField = nullptr;
     QPushButton *m_completionBut = nullptr;
     QWidget *m_failureRow = nullptr;
     QLabel *m_failureField = nullptr;
     QLabel *m_failureDetailField = nullptr;
     QPushButton *m_detailsBut = nullptr;
-    QPointer<RemovalFailuresDialog> m_failuresDialog;
+    QPointer<RemovalDetailsDialog> m_detailsDialog;
 };
 
 }  // namespace sw

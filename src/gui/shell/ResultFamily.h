@@ -27,6 +27,8 @@ struct ResultFamily
     // What the marked items a search does not hide come to, shown as
     // "Selected": exactly what the removal takes.
     static qint64 selectedSizeOf(const Data &data) { return selection::visibleMarkedSize(data.*groups); }
+    // How many items that is.
+    static int selectedCountOf(const Data &data) { return selection::visibleMarkedCount(data.*groups); }
 
     static std::shared_ptr<Data> result() { return (Engine::shareInstance().*TempData)(); }
     static void startOver() { Engine::shareInstance().startOver(); }

@@ -176,6 +176,16 @@ protected:
     virtual int openingRow() const { return 0; }
     // What the auto-select and a group's check button do to one group.
     virtual void markGroup(Group &group, bool marked) { Policy::setGroupMarked(group, marked); }
+    int removalCount() const override
+    {
+        const auto data = m_groupModel->result();
+        return data ? Traits::selectedCountOf(*data) : 0;
+    }
+    qint64 removalBytes() const override
+    {
+        const auto data = m_groupModel->result();
+        return data ? Traits::selectedSizeOf(*data) : 0;
+    }
     void forgetResult() override
     {
         m_itemObject->forgetGroup();

@@ -1,6 +1,5 @@
 #include "ResultPageBase.h"
 
-#include "ConfirmSheet.h"
 #include "ORTableView.h"
 #include "RemovalPage.h"
 #include "ResultBottomBar.h"
@@ -15,6 +14,7 @@ namespace sw {
 ResultPageBase::ResultPageBase(ORBasedViewCterDelegate *delegate, QWidget *parent, Texts texts)
     : ORBaseViewCter(delegate, parent), m_texts(std::move(texts)), m_bottomBar(new ResultBottomBar(this))
 {
+    m_bottomBar->delBut()->setText(RemovalWording(m_texts.action, m_texts.toTrash).actionName());
     connect(m_bottomBar->startOverBut(), &QPushButton::clicked, this, &ResultPageBase::startOverButton);
     connect(m_bottomBar->delBut(), &QPushButton::clicked, this, &ResultPageBase::delButton);
 }
@@ -24,7 +24,7 @@ QPushButton *ResultPageBase::delBut() const { return m_bottomBar->delBut(); }
 QPushButton *ResultPageBase::startOverBut() const { return m_bottomBar->startOverBut(); }
 QLabel *ResultPageBase::selectedSizeField() const { return m_bottomBar->selectedSizeField(); }
 QLabel *ResultPageBase::selectedUnitField() const { return m_bottomBar->selectedUnitField(); }
-QMessageBox *ResultPageBase::alert() const { return m_alert; }
+ConfirmSheet *ResultPageBase::alert() const { return m_alert; }
 
 void ResultPageBase::startOverButton()
 {
@@ -34,16 +34,15 @@ void ResultPageBase::startOverButton()
 
 void ResultPageBase::delButton()
 {
+    // The figures follow the selection, which may have changed since the last time.
+    const ConfirmSheet::Removal removal{m_texts.action, removalCount(), removalBytes(), m_texts.toTrash};
     if (!m_alert) {
-        m_alert = new ConfirmSheet(window(), m_texts.confirmMessage, m_texts.confirmText, [this] {
+        m_alert = new ConfirmSheet(window(), removal, [this] {
             next(m_texts.removalPage);
             RemovalPage::postAfterWorkerHop(m_texts.removal);
         });
     }
-    // The summary follows the selection, which may have changed since the last time.
-    const QString summary = removalSummary();
-    m_alert->setInformativeText(summary.isEmpty() ? m_texts.confirmText
-                                                  : m_texts.confirmText + QLatin1Char('\n') + summary);
+    m_alert->setRemoval(removal);
     m_alert->open();
 }
 

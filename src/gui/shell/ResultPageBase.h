@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfirmSheet.h"
 #include "ExtendedTableViewDelegate.h"
 #include "ORBaseViewCter.h"
 #include "PageNumber.h"
@@ -8,7 +9,6 @@
 
 class ORTableView;
 class QLabel;
-class QMessageBox;
 class QPushButton;
 
 namespace sw {
@@ -17,19 +17,20 @@ class ResultBottomBar;
 class ResultItemList;
 
 // What every result page shares, whatever its families and selection
-// policy: the bottom bar with the sizes, "Start Over" and "Delete", the
-// confirmation sheet and the hand-off to the removal page, and the keyboard
-// (Tab in reading order, Space on a row's check box, Enter on a group row,
-// Escape in a search field). The page adds the bar to its layout.
+// policy: the bottom bar with the sizes, "Start Over" and the action
+// ("Delete", "Move to the Trash", ...), the confirmation sheet (the action
+// with its count and size) and the hand-off to the removal page, and the
+// keyboard (Tab in reading order, Space on a row's check box, Enter on a
+// group row, Escape in a search field). The page adds the bar to its layout.
 class ResultPageBase : public ORBaseViewCter, public ExtendedTableViewDelegate
 {
     Q_OBJECT
 public:
     struct Texts
     {
-        QString confirmMessage;  // the delete sheet's message
-        QString confirmText;     // and its question
-        QString removal;         // the notification that starts the removal page's work
+        RemovalWording::Action action;  // what the confirmation asks about
+        bool toTrash = false;           // whether the items go to the Trash
+        QString removal;                // the notification that starts the removal page's work
         PageNumber scanPage;
         PageNumber removalPage;
     };
@@ -47,13 +48,15 @@ public:
     QPushButton *startOverBut() const;
     QLabel *selectedSizeField() const;
     QLabel *selectedUnitField() const;
-    QMessageBox *alert() const;
+    ConfirmSheet *alert() const;
 
 protected:
     // Lets go of the shown result and starts the engine over.
     virtual void forgetResult() = 0;
-    // A line the sheet adds under its question; none by default.
-    virtual QString removalSummary() const { return QString(); }
+    // What Delete would remove now: how many (items, or what the action
+    // counts) and how many bytes.
+    virtual int removalCount() const = 0;
+    virtual qint64 removalBytes() const = 0;
     // Takes the keys of the group table and the item list.
     void watchKeys(ORTableView *groupTable, ResultItemList *items);
     // Tab visits the widgets in the order given; Escape clears its search fields.
@@ -67,7 +70,7 @@ private:
     ResultBottomBar *m_bottomBar = nullptr;
     ORTableView *m_groupTable = nullptr;
     ResultItemList *m_items = nullptr;
-    QPointer<QMessageBox> m_alert;
+    QPointer<ConfirmSheet> m_alert;
 };
 
 }  // namespace sw

@@ -1,7 +1,6 @@
 #include "ScanProgressPanel.h"
 
 #include "BusyCircleSlot.h"
-#include "ORLayout.h"
 #include "ORNotificationCenter.h"
 #include "ORUtility.h"
 #include "PageStyle.h"
@@ -56,8 +55,8 @@ ScanProgressPanel::ScanProgressPanel(QWidget *parent) : QWidget(parent)
 
 void ScanProgressPanel::resetTexts()
 {
-    m_scanTextField->setText(ORLayout::isMacOS() ? tr("Scanning your Mac now...") : tr("Scanning your computer now..."));
-    m_infoTextField->setText(tr("This might take a while, but it's worth it."));
+    m_scanTextField->setText(tr("Scanning…"));
+    m_infoTextField->setText(tr("Nothing is removed until you confirm."));
     m_foundTextField->setText(QString());
     m_scanTitleTextField->setText(QString());
     m_countTextField->setText(QString());
@@ -91,9 +90,7 @@ void ScanProgressPanel::showPath(const QVariant &path)
 
 void ScanProgressPanel::showItemCount(qint64 items)
 {
-    // Two source texts, so that English reads right without a translation loaded.
-    m_countTextField->setText(items == 1 ? tr("%L1 item looked at").arg(items)
-                                         : tr("%L1 items looked at").arg(items));
+    m_countTextField->setText(tr("%Ln item(s) looked at", nullptr, int(items)));
 }
 
 void ScanProgressPanel::showCancelling()
@@ -110,7 +107,7 @@ void ScanProgressPanel::showFound(const QString &text)
 void ScanProgressPanel::showFoundSize(const QVariant &size)
 {
     if (!ORNotificationCenter::isNull(size))
-        showFound(tr("Found: %1").arg(ORUtility::sizeFormatWithNumber(size.toLongLong())));
+        showFound(tr("Found %1").arg(ORUtility::sizeFormatWithNumber(size.toLongLong())));
 }
 
 }  // namespace sw

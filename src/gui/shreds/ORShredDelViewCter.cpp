@@ -11,8 +11,7 @@ namespace {
 RemovalPage::Tool shredTool()
 {
     return RemovalPage::Tool{
-        shrednote::kStart, ShredderPage, ORShredDelViewCter::tr("Shredding complete"),
-        ORShredDelViewCter::tr("Some items were not shredded"),
+        shrednote::kStart, ShredderPage, RemovalWording(RemovalWording::Action::Shred, false),
         [](JobRunner &runner, const QVariant &paths) {
             const bool overwrite = ORShredOperation::overwriteEnabled();
             // Measuring what was chosen may take a while: it happens off the window's thread.

@@ -3,6 +3,7 @@
 #include "ConfirmSheet.h"
 #include "FolderListModel.h"
 #include "FolderTableCard.h"
+#include "ORDispatch.h"
 #include "ORImage.h"
 #include "ORLayout.h"
 #include "ORNotificationCenter.h"
@@ -19,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -158,13 +160,45 @@ void ORShredViewCter::closeButton(int row)
     m_model->setFolders(folders);
 }
 
+// The list is measured off the window's thread first, for the size the
+// sheet names; the engine keeps what it measured for the removal.
 void ORShredViewCter::shredButton()
 {
-    delete m_alert;
-    m_alert = new ConfirmSheet(window(), tr("Eraser"), tr("Do you want to delete the selected files?"), [this] {
-        m_shredOperation.startOver();
-        next(ShredderRemovalPage);
-        RemovalPage::postAfterWorkerHop(shrednote::kStart, folderArr());
+    const QStringList paths = folderArr();
+    if (paths.isEmpty() || m_measuring)
+        return;
+    m_measuring = true;
+    m_startBut->setEnabled(false);
+    QPointer<ORShredViewCter> page(this);
+    ORDispatch::global(ORDispatch::Priority::Default, [page, paths, &operation = m_shredOperation] {
+        operation.startOver();
+        operation.setFolders(paths);
+        qint64 bytes = 0;
+        for (const ORShredItem &item : operation.folders().value_or(QList<ORShredItem>()))
+            bytes += item.shredSize;
+        ORDispatch::main([page, paths, bytes] {
+            if (page)
+                page->confirmShred(paths, bytes);
+        });
     });
+}
+
+void ORShredViewCter::confirmShred(const QStringList &paths, qint64 bytes)
+{
+    m_measuring = false;
+    m_startBut->setEnabled(!folderArr().isEmpty());
+    if (paths != folderArr()) {  // a row was taken off meanwhile: what was measured is not what is listed
+        m_shredOperation.startOver();
+        shredButton();
+        return;
+    }
+    delete m_alert;
+    m_alert = new ConfirmSheet(
+        window(), {RemovalWording::Action::Shred, int(paths.size()), bytes, false},
+        [this, paths] {
+            next(ShredderRemovalPage);
+            RemovalPage::postAfterWorkerHop(shrednote::kStart, paths);
+        },
+        [this] { m_shredOperation.startOver(); });
     m_alert->open();
 }

@@ -10,18 +10,18 @@ class ORShredOperation;
 class ORTableView;
 class QCheckBox;
 class QFileDialog;
-class QMessageBox;
 class QPushButton;
 
 namespace sw {
+class ConfirmSheet;
 class FolderListModel;
 }
 
 // The shredder's choosing page: a drop area with choosers for files and for
 // folders, the list of what will be shredded (each row with a close button),
 // the overwrite switch with its caveat, and the Shred button. The list is
-// empty again every time the page appears. Confirming "Eraser" hands the
-// list to the engine and moves on to the shredding page.
+// empty again every time the page appears. Confirming the sheet ("Shred 3
+// items?") hands the list to the engine and moves on to the shredding page.
 class ORShredViewCter : public ORBaseViewCter
 {
     Q_OBJECT
@@ -35,6 +35,7 @@ public:
     void addFolderButton(bool folders);
     void closeButton(int row);
     bool isEixst(const QString &path) const;
+    // Measures what is listed, then asks "Shred 3 items?" with its size.
     void shredButton();
 
     QStringList folderArr() const;
@@ -42,10 +43,11 @@ public:
     ORTableView *folderTableView() const { return m_folderTableView; }
     QPushButton *startBut() const { return m_startBut; }
     QCheckBox *overwriteBox() const { return m_overwriteBox; }
-    QMessageBox *alert() const { return m_alert; }
+    sw::ConfirmSheet *alert() const { return m_alert; }
     QFileDialog *chooser() const { return m_chooser; }
 
 private:
+    void confirmShred(const QStringList &paths, qint64 bytes);
     QWidget *buildDropView();
     QWidget *buildList();
 
@@ -55,6 +57,7 @@ private:
     ORTableView *m_folderTableView = nullptr;
     QPushButton *m_startBut = nullptr;
     QCheckBox *m_overwriteBox = nullptr;
-    QMessageBox *m_alert = nullptr;
+    sw::ConfirmSheet *m_alert = nullptr;
     QFileDialog *m_chooser = nullptr;
+    bool m_measuring = false;
 };

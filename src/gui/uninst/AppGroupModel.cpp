@@ -101,9 +101,7 @@ QString AppGroupModel::sourceBadge(AppSource source)
 
 QString AppGroupModel::groupExtraText(const ORAppDataGroup &group) const
 {
-    const qsizetype count = group.groupItems.size();
-    return count == 1 ? QCoreApplication::translate("ORUninstResultViewCter", "1 item")
-                      : QCoreApplication::translate("ORUninstResultViewCter", "%1 items").arg(count);
+    return QCoreApplication::translate("ORUninstResultViewCter", "%n item(s)", nullptr, int(group.groupItems.size()));
 }
 
 }  // namespace sw

@@ -3,7 +3,6 @@
 #include "AppNotifications.h"
 #include "ORAppDataCollection.h"
 #include "PageStyle.h"
-#include "RemovedItemList.h"
 
 #include <QDesktopServices>
 #include <QPushButton>
@@ -13,10 +12,9 @@
 using namespace sw;
 
 ORUninstDelViewCter::ORUninstDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
-    : RemovalPage(
-          delegate, parent,
-          engineTool<ORAppDataCollection>(appnote::kRemove, UninstallerPage, tr("Uninstall complete"),
-                                          tr("Uninstall finished, but some items could not be removed")))
+    : RemovalPage(delegate, parent,
+                  engineTool<ORAppDataCollection>(appnote::kRemove, UninstallerPage,
+                                                  {RemovalWording::Action::Uninstall, kOwnItemsToTrash}))
 {
     auto *summary = static_cast<QVBoxLayout *>(removeSizeView()->layout());
     m_openTrashBut = PageStyle::secondaryButton(tr("Open Trash"), removeSizeView());
@@ -25,16 +23,9 @@ ORUninstDelViewCter::ORUninstDelViewCter(ORBasedViewCterDelegate *delegate, QWid
     m_openTrashBut->hide();
     connect(m_openTrashBut, &QPushButton::clicked, this, &ORUninstDelViewCter::openTrash);
     summary->addWidget(m_openTrashBut, 0, Qt::AlignHCenter);
-    m_groupTableView = new RemovedItemList(removeSizeView());
-    m_groupTableView->setMinimumHeight(160);
-    m_groupTableView->hide();
-    summary->addWidget(m_groupTableView, 1);
     // Connected after the page's own handler: the record is complete by then.
-    connect(runner(), &JobRunner::removalFinished, this, [this] {
-        const ORAppDataCollection &engine = ORAppDataCollection::shareInstance();
-        m_groupTableView->showItems(engine.delGroup().groupItems);
-        m_openTrashBut->setVisible(engine.trashedCount() > 0);
-    });
+    connect(runner(), &JobRunner::removalFinished, this,
+            [this] { m_openTrashBut->setVisible(ORAppDataCollection::shareInstance().trashedCount() > 0); });
 }
 
 void ORUninstDelViewCter::openTrash()

@@ -3,9 +3,11 @@
 #include "AppNotifications.h"
 #include "AppTicks.h"
 #include "ORImage.h"
+#include "ORUninstDelViewCter.h"
 #include "ORUtility.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 using namespace sw;
 
@@ -13,9 +15,18 @@ namespace {
 constexpr int kAppIconSide = 56;
 }
 
+int UninstResultTraits::selectedCountOf(const ORAppData &data)
+{
+    QSet<const ORAppDataGroup *> apps;
+    selection::forEachVisibleMarked(data.appGroups, [&apps](const ORAppDataGroup &group, const auto &) {
+        apps.insert(&group);
+    });
+    return int(apps.size());
+}
+
 ORUninstResultViewCter::ORUninstResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{{tr("Uninstaller"), tr("Do you want to clean the selected apps?"), appnote::kRemove,
+                 Texts{{RemovalWording::Action::Uninstall, ORUninstDelViewCter::kOwnItemsToTrash, appnote::kRemove,
                         UninstallerPage, UninstallerRemovalPage},
                        QString(),
                        appnote::kShowGroup})

@@ -8,9 +8,13 @@
 class QComboBox;
 class QLineEdit;
 
-using UninstResultTraits = sw::ResultFamily<sw::AppGroupModel, ORUninstResultItemObject, ORAppDataCollection,
-                                            &ORAppDataCollection::tempAppData, &ORAppData::appSelectedSize,
-                                            &ORAppData::appTotalSize>;
+// The confirmation counts applications: those with anything ticked.
+struct UninstResultTraits
+    : sw::ResultFamily<sw::AppGroupModel, ORUninstResultItemObject, ORAppDataCollection,
+                       &ORAppDataCollection::tempAppData, &ORAppData::appSelectedSize, &ORAppData::appTotalSize>
+{
+    static int selectedCountOf(const ORAppData &data);
+};
 
 // Page 23, the uninstaller's result page: the applications on the left,
 // searched by name and sorted; the chosen application's icon, name, size and

@@ -4,7 +4,6 @@
 #include "ItemListModel.h"
 #include "ORAppDataCollection.h"
 #include "ORImage.h"
-#include "ORLayout.h"
 #include "ORNotificationCenter.h"
 #include "PageStyle.h"
 #include "ScanProgressPanel.h"
@@ -76,9 +75,7 @@ void ORUninstViewCter::scanButton()
         return;
     g_tooFew = false;
     runScan(ORAppDataCollection::shareInstance(), enoughApps, UninstallerResultPage, UninstallerPage);
-    progressPanel()->scanTextField()->setText(ORLayout::isMacOS()
-                                                  ? tr("Scanning Apps on your Mac now...")
-                                                  : tr("Scanning the applications on your computer now..."));
+    progressPanel()->scanTextField()->setText(tr("Scanning the installed applications…"));
     progressPanel()->scanTitleTextField()->setText(tr("Collecting..."));
     m_appIconView->setPixmap(
         ORImage::pixmap(QStringLiteral("or_app_icon"), QSize(kIconSide, kIconSide), devicePixelRatioF()));

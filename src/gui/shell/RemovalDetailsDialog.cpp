@@ -1,4 +1,4 @@
-#include "RemovalFailuresDialog.h"
+#include "RemovalDetailsDialog.h"
 
 #include "PageStyle.h"
 
@@ -39,20 +39,22 @@ public:
 
 }  // namespace
 
-RemovalFailuresDialog::RemovalFailuresDialog(const QList<RemovalFailure> &failures, QWidget *parent)
+RemovalDetailsDialog::RemovalDetailsDialog(const QString &heading, const QList<Row> &rows, QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("removalFailuresDialog"));
-    setWindowTitle(tr("Items left in place"));
+    setObjectName(QStringLiteral("removalDetailsDialog"));
+    setWindowTitle(tr("Details"));
     setWindowModality(Qt::WindowModal);
     resize(760, 400);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(20, 18, 20, 14);
     column->setSpacing(10);
-    column->addWidget(PageStyle::heading(tr("These items could not be removed"), this, 13));
+    auto *title = PageStyle::heading(heading, this, 13);
+    title->setWordWrap(true);
+    column->addWidget(title);
 
     buildTable();
-    fill(failures);
+    fill(rows);
     column->addWidget(m_table, 1);
 
     // The pages' own button, whose focus ring shows where Tab has got to.
@@ -64,10 +66,10 @@ RemovalFailuresDialog::RemovalFailuresDialog(const QList<RemovalFailure> &failur
     m_table->setFocus();
 }
 
-void RemovalFailuresDialog::buildTable()
+void RemovalDetailsDialog::buildTable()
 {
     m_table = new QTableWidget(0, 2, this);
-    m_table->setHorizontalHeaderLabels({tr("Item"), tr("Reason")});
+    m_table->setHorizontalHeaderLabels({tr("Item"), tr("Result")});
     m_table->verticalHeader()->hide();
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Interactive);
@@ -83,32 +85,31 @@ void RemovalFailuresDialog::buildTable()
     m_table->setItemDelegate(new ReadOnlyCellDelegate(m_table));
     m_table->setTabKeyNavigation(false);  // Tab leaves the table for the button
     auto *copy = new QAction(tr("Copy"), m_table);
-    connect(copy, &QAction::triggered, this, &RemovalFailuresDialog::copySelection);
+    connect(copy, &QAction::triggered, this, &RemovalDetailsDialog::copySelection);
     m_table->addAction(copy);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_table->installEventFilter(this);
 }
 
-void RemovalFailuresDialog::fill(const QList<RemovalFailure> &failures)
+void RemovalDetailsDialog::fill(const QList<Row> &rows)
 {
-    m_table->setRowCount(int(failures.size()));
-    for (int row = 0; row < failures.size(); ++row) {
-        const RemovalFailure &failure = failures.at(row);
-        auto *path = new QTableWidgetItem(failure.path);
-        path->setToolTip(failure.path);
-        auto *reason = new QTableWidgetItem(failure.reason);
-        reason->setToolTip(failure.reason);
+    m_table->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        auto *path = new QTableWidgetItem(rows.at(row).path);
+        path->setToolTip(rows.at(row).path);
+        auto *result = new QTableWidgetItem(rows.at(row).result);
+        result->setToolTip(rows.at(row).result);
         m_table->setItem(row, 0, path);
-        m_table->setItem(row, 1, reason);
+        m_table->setItem(row, 1, result);
     }
-    // Short paths leave the room to the reasons; long ones wrap.
+    // Short paths leave the room to the results; long ones wrap.
     m_table->resizeColumnToContents(0);
     m_table->setColumnWidth(0, qBound(240, m_table->columnWidth(0) + 16, 460));
     m_table->resizeRowsToContents();
 }
 
 // The view copies only its current cell on Ctrl+C; whole rows are wanted.
-bool RemovalFailuresDialog::eventFilter(QObject *watched, QEvent *event)
+bool RemovalDetailsDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_table && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
@@ -118,7 +119,7 @@ bool RemovalFailuresDialog::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-QString RemovalFailuresDialog::selectedText() const
+QString RemovalDetailsDialog::selectedText() const
 {
     std::set<int> rows;
     for (const QModelIndex &index : m_table->selectionModel()->selectedIndexes())
@@ -129,7 +130,7 @@ QString RemovalFailuresDialog::selectedText() const
     return lines.join(QLatin1Char('\n'));
 }
 
-void RemovalFailuresDialog::copySelection() const
+void RemovalDetailsDialog::copySelection() const
 {
     if (const QString text = selectedText(); !text.isEmpty())
         QApplication::clipboard()->setText(text);

@@ -1,0 +1,322 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>AppsCommand</name>
+    <message numerus="yes">
+        <source>&quot;%1&quot; names %n applications; give one of their identifiers or paths:</source>
+        <translation>
+            <numerusform>&quot;%1&quot; names %n application; give one of their identifiers or paths:</numerusform>
+            <numerusform>&quot;%1&quot; names %n applications; give one of their identifiers or paths:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n application(s), %1 in total.
+</source>
+        <translation>
+            <numerusform>Found %n application, %1 in total.
+</numerusform>
+            <numerusform>Found %n applications, %1 in total.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DupsCommand</name>
+    <message numerus="yes">
+        <source>%1  %n copies of %2
+</source>
+        <translation>
+            <numerusform>%1  %n copy of %2
+</numerusform>
+            <numerusform>%1  %n copies of %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n set(s) of duplicates, %1 in all copies.
+</source>
+        <translation>
+            <numerusform>Found %n set of duplicates, %1 in all copies.
+</numerusform>
+            <numerusform>Found %n sets of duplicates, %1 in all copies.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ExtractReport</name>
+    <message numerus="yes">
+        <source>%n item(s) written before the error stay in %1</source>
+        <translation>
+            <numerusform>%n item written before the error stay in %1</numerusform>
+            <numerusform>%n items written before the error stay in %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GhostscriptRun</name>
+    <message numerus="yes">
+        <source>Ghostscript finished no page for %n second(s)</source>
+        <translation>
+            <numerusform>Ghostscript finished no page for %n second</numerusform>
+            <numerusform>Ghostscript finished no page for %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>JunkReport</name>
+    <message numerus="yes">
+        <source>Found %1 in %n item(s); %2 marked for removal.
+</source>
+        <translation>
+            <numerusform>Found %1 in %n item; %2 marked for removal.
+</numerusform>
+            <numerusform>Found %1 in %n items; %2 marked for removal.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LargeCommand</name>
+    <message numerus="yes">
+        <source>Found %1 in %n item(s) of %2 or more.
+</source>
+        <translation>
+            <numerusform>Found %1 in %n item of %2 or more.
+</numerusform>
+            <numerusform>Found %1 in %n items of %2 or more.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORBigResultViewCter</name>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORDupResultItemObject</name>
+    <message numerus="yes">
+        <source>%n copies of %1 each; one copy is always kept.</source>
+        <translation>
+            <numerusform>%n copy of %1 each; one copy is always kept.</numerusform>
+            <numerusform>%n copies of %1 each; one copy is always kept.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORDupViewCter</name>
+    <message numerus="yes">
+        <source>Found %n set(s) of duplicates, %1</source>
+        <translation>
+            <numerusform>Found %n set of duplicates, %1</numerusform>
+            <numerusform>Found %n sets of duplicates, %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORFileConvertViewCter</name>
+    <message numerus="yes">
+        <source>%n item(s) could not be saved.</source>
+        <translation>
+            <numerusform>%n item could not be saved.</numerusform>
+            <numerusform>%n items could not be saved.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORUninstResultViewCter</name>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln item</numerusform>
+            <numerusform>%Ln items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>clirun</name>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed (%1)</source>
+        <translation>
+            <numerusform>%n item could not be removed (%1)</numerusform>
+            <numerusform>%n items could not be removed (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sw::ArchiveReader</name>
+    <message numerus="yes">
+        <source>Damaged archive: no progress for %n seconds</source>
+        <translation>
+            <numerusform>Damaged archive: no progress for %n second</numerusform>
+            <numerusform>Damaged archive: no progress for %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sw::PdfPreview</name>
+    <message numerus="yes">
+        <source>Showing the first %1 of %n pages.</source>
+        <translation>
+            <numerusform>Showing the first %1 of %n page.</numerusform>
+            <numerusform>Showing the first %1 of %n pages.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sw::RemovalWording</name>
+    <message numerus="yes">
+        <source>Delete %Ln item(s) (%1)</source>
+        <translation>
+            <numerusform>Delete %Ln item (%1)</numerusform>
+            <numerusform>Delete %Ln items (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %Ln item(s) to the Trash (%1)</source>
+        <translation>
+            <numerusform>Move %Ln item to the Trash (%1)</numerusform>
+            <numerusform>Move %Ln items to the Trash (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %Ln item(s) (%1)</source>
+        <translation>
+            <numerusform>Remove %Ln item (%1)</numerusform>
+            <numerusform>Remove %Ln items (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uninstall %Ln application(s) (%1)</source>
+        <translation>
+            <numerusform>Uninstall %Ln application (%1)</numerusform>
+            <numerusform>Uninstall %Ln applications (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shred %Ln item(s) (%1)</source>
+        <translation>
+            <numerusform>Shred %Ln item (%1)</numerusform>
+            <numerusform>Shred %Ln items (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s) deleted</source>
+        <translation>
+            <numerusform>%Ln item deleted</numerusform>
+            <numerusform>%Ln items deleted</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s) could not be deleted (%1)</source>
+        <translation>
+            <numerusform>%Ln item could not be deleted (%1)</numerusform>
+            <numerusform>%Ln items could not be deleted (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s) moved to the Trash</source>
+        <translation>
+            <numerusform>%Ln item moved to the Trash</numerusform>
+            <numerusform>%Ln items moved to the Trash</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s) could not be moved to the Trash (%1)</source>
+        <translation>
+            <numerusform>%Ln item could not be moved to the Trash (%1)</numerusform>
+            <numerusform>%Ln items could not be moved to the Trash (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s) removed</source>
+        <translation>
+            <numerusform>%Ln item removed</numerusform>
+            <numerusform>%Ln items removed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s) could not be removed (%1)</source>
+        <translation>
+            <numerusform>%Ln item could not be removed (%1)</numerusform>
+            <numerusform>%Ln items could not be removed (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s) shredded</source>
+        <translation>
+            <numerusform>%Ln item shredded</numerusform>
+            <numerusform>%Ln items shredded</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s) could not be shredded (%1)</source>
+        <translation>
+            <numerusform>%Ln item could not be shredded (%1)</numerusform>
+            <numerusform>%Ln items could not be shredded (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uninstall %Ln application(s)?</source>
+        <translation>
+            <numerusform>Uninstall %Ln application?</numerusform>
+            <numerusform>Uninstall %Ln applications?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %Ln extension(s)?</source>
+        <translation>
+            <numerusform>Remove %Ln extension?</numerusform>
+            <numerusform>Remove %Ln extensions?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %Ln extension(s) to the Trash?</source>
+        <translation>
+            <numerusform>Move %Ln extension to the Trash?</numerusform>
+            <numerusform>Move %Ln extensions to the Trash?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shred %Ln item(s)?</source>
+        <translation>
+            <numerusform>Shred %Ln item?</numerusform>
+            <numerusform>Shred %Ln items?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s) were refused</source>
+        <translation>
+            <numerusform>%Ln item was refused</numerusform>
+            <numerusform>%Ln items were refused</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sw::ScanProgressPanel</name>
+    <message numerus="yes">
+        <source>%Ln item(s) looked at</source>
+        <translation>
+            <numerusform>%Ln item looked at</numerusform>
+            <numerusform>%Ln items looked at</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,42 @@
+#include "Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace sw {
+
+namespace {
+
+// Owned by the application object, so they go when it goes.
+bool installFrom(const QString &name, const QString &folder, const QLocale &locale = QLocale::c())
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    const bool loaded = locale == QLocale::c()
+                            ? translator->load(name, folder)
+                            : translator->load(locale, name, QStringLiteral("_"), folder);
+    if (!loaded || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void Translations::install()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || app->property("sweepwrightTranslations").toBool())
+        return;
+    app->setProperty("sweepwrightTranslations", true);
+    const QString ours = QStringLiteral(":/i18n");
+    installFrom(QStringLiteral("sweepwright_en"), ours);
+    const QLocale locale;
+    if (locale.language() != QLocale::English && locale.language() != QLocale::C)
+        installFrom(QStringLiteral("sweepwright"), ours, locale);
+    installFrom(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath), locale);
+}
+
+}  // namespace sw
