@@ -19,7 +19,7 @@ TS = os.path.join(ROOT, "resources", "translations", "sweepwright_en.ts")
 LUPDATE = os.environ.get("LUPDATE", "/usr/lib/qt6/bin/lupdate")
 
 UNFINISHED = re.compile(
-    r'(<message numerus="yes">\s*<source>)([^<]*)(</source>\s*)'
+    r'(<message numerus="yes">\s*<source>)([^<]*)(</source>\s*(?:<(?:extra)?comment>[^<]*</(?:extra)?comment>\s*)*)'
     r'<translation type="unfinished">\s*<numerusform></numerusform>\s*<numerusform></numerusform>\s*</translation>',
     re.S)
 

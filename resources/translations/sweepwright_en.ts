@@ -55,6 +55,16 @@
     </message>
 </context>
 <context>
+    <name>ExtractToStatus</name>
+    <message numerus="yes">
+        <source>Extracted to %1; %n item(s) left out</source>
+        <translation>
+            <numerusform>Extracted to %1; %n item left out</numerusform>
+            <numerusform>Extracted to %1; %n items left out</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>GhostscriptRun</name>
     <message numerus="yes">
         <source>Ghostscript finished no page for %n second(s)</source>
@@ -107,6 +117,17 @@
         <translation>
             <numerusform>%n copy of %1 each; one copy is always kept.</numerusform>
             <numerusform>%n copies of %1 each; one copy is always kept.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORDupResultViewCter</name>
+    <message numerus="yes">
+        <source>%1: %n set(s), %2</source>
+        <extracomment>The kind listed (&quot;All duplicates&quot;, &quot;Documents&quot;, ...), the number of sets and their size</extracomment>
+        <translation>
+            <numerusform>%1: %n set, %2</numerusform>
+            <numerusform>%1: %n sets, %2</numerusform>
         </translation>
     </message>
 </context>

@@ -132,7 +132,7 @@ private slots:
         appear();
         QCOMPARE(items()->dataGroup(), group(1));
         QCOMPARE(page->gTableView()->currentIndex().row(), 1);
-        QCOMPARE(page->bigGroupField()->text(), QStringLiteral("Size of file between 128M-256M"));
+        QCOMPARE(page->bigGroupField()->text(), QStringLiteral("Files of 128 MB and more, below 256 MB"));
         QCOMPARE(listedNames(), QStringList{"c.mkv"});
         page->autoSelectButton()->click();
         QCOMPARE(items()->dataGroup(), group(1));

@@ -291,10 +291,8 @@ void ORDupResultViewCter::showTotal()
     const int segment = m_segControl->selectedSegment();
     const QString kind = segment > AllKinds ? DupKinds::title(DupKind(segment - 1)) : tr("All duplicates");
     const int sets = int(groupArr().size());
-    // English reads "1 set" without a translation file; a translation gives
-    // its own plural forms of either text.
     //: The kind listed ("All duplicates", "Documents", ...), the number of sets and their size
-    const QString header = sets == 1 ? tr("%1: %n set, %2", nullptr, sets) : tr("%1: %n sets, %2", nullptr, sets);
+    const QString header = tr("%1: %n set(s), %2", nullptr, sets);
     titleTextField()->setText(header.arg(kind, ORUtility::sizeFormatWithNumber(total)));
     infoTextField()->setText(tr("Each set holds copies of one file. Select keeps one copy of each set."));
 }
