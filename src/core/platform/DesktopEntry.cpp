@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -112,6 +113,20 @@ QString DesktopEntry::localizedValue(const QString &key, const QString &locale) 
 {
     const QString localized = key + QLatin1Char('[') + locale + QLatin1Char(']');
     return contains(localized) ? value(localized) : value(key);
+}
+
+QString DesktopEntry::localizedValue(const QString &key) const
+{
+    // "de-DE" in the locale's list is the entry's Name[de_DE].
+    for (QString language : QLocale::system().uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (const QString &tag : {language, language.section(QLatin1Char('_'), 0, 0)}) {
+            const QString localized = key + QLatin1Char('[') + tag + QLatin1Char(']');
+            if (contains(localized))
+                return value(localized);
+        }
+    }
+    return value(key);
 }
 
 bool DesktopEntry::contains(const QString &key) const

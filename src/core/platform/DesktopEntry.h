@@ -25,6 +25,9 @@ public:
 
     QString value(const QString &key) const;  // empty when absent
     QString localizedValue(const QString &key, const QString &locale) const;
+    // The value in the first of the user's languages that has one (each
+    // tried as lang_COUNTRY, then lang), else the plain value.
+    QString localizedValue(const QString &key) const;
     bool contains(const QString &key) const;
     bool boolValue(const QString &key) const;  // "true" (or "1") only
     void setValue(const QString &key, const QString &value);
