@@ -77,6 +77,7 @@ private slots:
         entries.add(app, QStringLiteral("Sweepwright"));
         entries.add(app + QStringLiteral("/helper"), QStringLiteral("Helper"));
         entries.add(QStringLiteral("/usr/bin/true"), QStringLiteral("Other"));
+        ORPrefConfig::setAutostartEnable(true);
         GeneralPrefViewController pane;
         QVERIFY(pane.chkRunStartup()->isChecked());
         pane.chkRunStartup()->click();
