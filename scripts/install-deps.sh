@@ -17,6 +17,8 @@ packages=(
   # run time
   ghostscript pkexec xdg-utils fonts-dejavu-core adwaita-icon-theme
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  # the desktop's file dialogs through its portal, where it has one
+  qt6-xdgdesktopportal-platformtheme
   # looking at the program and comparing it with its peers
   xvfb xauth imagemagick xdotool jdupes time coreutils findutils python3
   # the PDF benchmark's corpus: typeset pages (groff, pic, tbl, eqn) and

@@ -16,16 +16,18 @@ LoginCommand::LoginCommand()
 QString LoginCommand::help() const
 {
     return QStringLiteral(
-               "Usage: sweepwright-cli login [--layout L] [--root R] [--home H] [--json]\n"
+               "Usage: sweepwright-cli login [--layout L] [--root R] [--home H] [--json] [--all]\n"
                "                             [--on ID] [--off ID]\n"
-               "Lists the applications with their login switch (on: an autostart entry starts\n"
-               "the application when you log in), then the autostart entries that belong to no\n"
-               "application. --on writes the user's autostart entry ID.desktop; --off removes\n"
-               "the user's entries of the application, and hides a system-wide entry with a\n"
-               "user entry that says Hidden=true. ID is the desktop-file id without \".desktop\"\n"
-               "(the bundle name in the macos layout), as listed.\n"
+               "Lists what starts when you log in (on), then the autostart entries switched off\n"
+               "(off), each with its description; entries the desktop starts for itself are\n"
+               "marked \"part of the desktop\" and listed last. --all lists the other menu\n"
+               "applications after them, which --on can add. --on writes the user's autostart\n"
+               "entry ID.desktop; --off removes the user's entries of the application, and\n"
+               "hides a system-wide entry with a user entry that says Hidden=true. ID is the\n"
+               "desktop-file id without \".desktop\" (the bundle name in the macos layout).\n"
                "\n"
                "  --json      print one JSON object instead of a list\n"
+               "  --all       list the applications that do not start at login too\n"
                "  --on ID     switch ID on at login (repeatable)\n"
                "  --off ID    switch ID off at login (repeatable)\n"
                "  --help      show this text\n"
@@ -35,7 +37,7 @@ QString LoginCommand::help() const
 
 void LoginCommand::declareOptions(CliOptions &options) const
 {
-    options.addFlags({QStringLiteral("--json")});
+    options.addFlags({QStringLiteral("--json"), QStringLiteral("--all")});
     options.addValued({QStringLiteral("--on"), QStringLiteral("--off")});
     options.setValueName(QStringLiteral("--on"), QStringLiteral("an id"));
     options.setValueName(QStringLiteral("--off"), QStringLiteral("an id"));
@@ -76,17 +78,27 @@ int LoginCommand::execute(const CliOptions &options)
     switchAll(m_off, false);
     switchAll(m_on, true);
 
+    // What was just switched stays listed, so the run shows its own effect.
+    const QStringList both = m_on + m_off;
+    const QSet<QString> switched(both.cbegin(), both.cend());
+    QList<int> listed = items.loginOrder(switched);
+    if (options.isSet(QStringLiteral("--all")))
+        listed += items.otherApplications(switched);
+
     if (options.isSet(QStringLiteral("--json"))) {
         JsonWriter json(stdout);
         json.beginObject();
         json.key("loginItems").beginArray();
-        for (const LoginItems::Row &row : items.rows()) {
+        for (const int at : std::as_const(listed)) {
+            const LoginItems::Row &row = items.rows().at(at);
             json.beginObject(JsonWriter::Layout::Inline);
             json.member("id", row.id);
             json.member("name", row.name);
+            json.member("description", row.description);
             json.member("path", row.path);
             json.member("enabled", row.on);
             json.member("kind", row.kind == LoginItems::Kind::Application ? "application" : "autostart");
+            json.member("partOfDesktop", row.partOfDesktop);
             json.endObject();
         }
         json.endArray();
@@ -95,13 +107,21 @@ int LoginCommand::execute(const CliOptions &options)
     }
 
     QString text;
-    for (const LoginItems::Row &row : items.rows())
-        text += QStringLiteral("%1  %2  %3  %4\n")
+    for (const int at : std::as_const(listed)) {
+        const LoginItems::Row &row = items.rows().at(at);
+        text += QStringLiteral("%1  %2  %3  %4")
                     .arg(row.on ? QStringLiteral("on ") : QStringLiteral("off"),
                          row.kind == LoginItems::Kind::Application ? QStringLiteral("application")
                                                                    : QStringLiteral("autostart  "),
-                         row.id, row.path);
-    text += QStringLiteral("%1 of %2 on at login.\n").arg(items.countLoginItems()).arg(items.rows().size());
+                         row.id, row.name);
+        if (!row.description.isEmpty())
+            text += QStringLiteral(": ") + row.description;
+        if (row.partOfDesktop)
+            text += QStringLiteral("  (part of the desktop)");
+        text += QLatin1Char('\n');
+    }
+    const int on = items.countLoginItems();
+    text += on == 1 ? QStringLiteral("1 item starts at login.\n") : QStringLiteral("%1 items start at login.\n").arg(on);
     std::fputs(text.toLocal8Bit().constData(), stdout);
     return status;
 }

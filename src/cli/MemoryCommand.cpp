@@ -38,6 +38,12 @@ QJsonObject figuresJson(const ORMemory &m, const ORDisk &disk)
         {QStringLiteral("appMemory"), m.appMemory},
         {QStringLiteral("compressedMemory"), m.compressedMemory},
         {QStringLiteral("usedMemory"), m.usedMemory},
+        {QStringLiteral("programsMemory"), m.programsMemory},
+        {QStringLiteral("cachedMemory"), m.cachedMemory},
+        {QStringLiteral("buffersMemory"), m.buffersMemory},
+        {QStringLiteral("memAvailable"), m.memAvailable},
+        {QStringLiteral("swapTotal"), m.swapTotal},
+        {QStringLiteral("swapUsed"), m.swapUsed},
         {QStringLiteral("usagePercent"), usageJson(m)},
         {QStringLiteral("disk"),
          QJsonObject{{QStringLiteral("total"), qint64(disk.total)}, {QStringLiteral("free"), qint64(disk.free)}}},
@@ -48,24 +54,25 @@ void printFigures(const ORMemory &m, const ORDisk &disk)
 {
     const std::optional<float> usage = m.usagePercent();
     const QString text = QStringLiteral("Memory (%1)\n"
-                                        "  wired       %2\n"
-                                        "  compressed  %3\n"
-                                        "  file cache  %4\n"
-                                        "  app         %5\n"
+                                        "  used        %2\n"
+                                        "  cached      %3\n"
+                                        "  buffers     %4\n"
+                                        "  free        %5\n"
                                         "  active      %6\n"
                                         "  inactive    %7\n"
-                                        "  free        %8\n"
-                                        "  available   %9\n"
-                                        "  total       %10\n"
-                                        "Disk of %11\n"
-                                        "  used        %12\n"
-                                        "  free        %13\n"
-                                        "  total       %14\n")
+                                        "  swap used   %8 of %9\n"
+                                        "  available   %10\n"
+                                        "  total       %11\n"
+                                        "Disk of %12\n"
+                                        "  used        %13\n"
+                                        "  free        %14\n"
+                                        "  total       %15\n")
                              .arg(usage ? QStringLiteral("%1 % in use").arg(double(*usage), 0, 'f', 1)
                                         : QStringLiteral("usage unavailable: the figures contradict each other"))
-                             .arg(size(m.wiredMemory), size(m.compressedMemory), size(m.filecacheMemory),
-                                  size(m.appMemory), size(m.activeMemory), size(m.inactiveMemory),
-                                  size(m.freeMemory), size(m.available()), size(m.total()))
+                             .arg(size(m.programsMemory), size(m.cachedMemory), size(m.buffersMemory),
+                                  size(m.freeMemory), size(m.activeMemory), size(m.inactiveMemory),
+                                  size(m.swapUsed), size(m.swapTotal), size(m.memAvailable))
+                             .arg(size(m.total()))
                              .arg(ORMemoryCollection::documentsFolder(), size(qint64(disk.used())),
                                   size(qint64(disk.free)), size(qint64(disk.total)));
     std::fputs(text.toLocal8Bit().constData(), stdout);

@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 #include "ORLayout.h"
+#include "PortalFileDialogs.h"
 #include "SingleInstance.h"
 #include "Translations.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    sw::PortalFileDialogs::choose();  // must precede the application object
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(sw::kAppName));
     QApplication::setApplicationDisplayName(QString::fromLatin1(sw::kAppName));

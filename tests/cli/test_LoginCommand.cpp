@@ -27,25 +27,28 @@ protected:
     }
 
     // `login` on the fixture's root and home, with args after it.
-    CliRun run(const QStringList &args) const
+    CliRun run(const QStringList &args, const QStringList &env = {}) const
     {
         return swtest::runCli(QStringList{QStringLiteral("login"), QStringLiteral("--root"),
                                           tree.path(QStringLiteral("root")), QStringLiteral("--home"),
                                           tree.path(QStringLiteral("home"))}
                                   + args,
-                              tree.path(QStringLiteral("config")), QString(), {QStringLiteral("XDG_DATA_DIRS=")});
+                              tree.path(QStringLiteral("config")), QString(),
+                              QStringList{QStringLiteral("XDG_DATA_DIRS=")} + env);
     }
 
     swtest::FixtureTree tree;
 };
 
-// Lists applications and a system helper, switches the helper off (a hiding
-// user entry, the system one untouched) and an application on, and refuses
-// an id it does not list before switching anything.
+// Lists what starts at login (the other applications with --all), switches
+// a system helper off (a hiding user entry, the system one untouched) and an
+// application on, and refuses an id it does not know before switching
+// anything.
 TEST_F(LoginCommand, ListsAndSwitchesOnAFixtureRoot)
 {
     tree.text(QStringLiteral("root/usr/share/applications/notes.desktop"),
-              "[Desktop Entry]\nType=Application\nName=Notes\nExec=/usr/bin/notes %F\n");
+              "[Desktop Entry]\nType=Application\nName=Notes\nComment=Takes notes\nComment[de]=Macht Notizen\n"
+              "Exec=/usr/bin/notes %F\n");
     const QByteArray applet = "[Desktop Entry]\nType=Application\nName=Applet\nExec=/usr/libexec/applet\n";
     tree.text(QStringLiteral("root/etc/xdg/autostart/applet.desktop"), applet);
 
@@ -54,7 +57,8 @@ TEST_F(LoginCommand, ListsAndSwitchesOnAFixtureRoot)
         QStringList out;
         for (const QJsonValue &v : QJsonDocument::fromJson(r.out).object().value("loginItems").toArray()) {
             const QJsonObject item = v.toObject();
-            EXPECT_EQ(item.keys(), (QStringList{"enabled", "id", "kind", "name", "path"}));
+            EXPECT_EQ(item.keys(),
+                      (QStringList{"description", "enabled", "id", "kind", "name", "partOfDesktop", "path"}));
             out.append(QStringLiteral("%1 %2 %3 %4")
                            .arg(item.value("kind").toString(), item.value("id").toString(),
                                 item.value("name").toString(), item.value("enabled").toBool() ? "on" : "off"));
@@ -64,12 +68,14 @@ TEST_F(LoginCommand, ListsAndSwitchesOnAFixtureRoot)
 
     const CliRun listed = json({});
     ASSERT_EQ(listed.code, 0) << listed.err.toStdString();
-    EXPECT_EQ(items(listed), (QStringList{"application notes Notes off", "autostart applet Applet on"}));
-    EXPECT_TRUE(QJsonDocument::fromJson(listed.out)
+    EXPECT_EQ(items(listed), (QStringList{"autostart applet Applet on"}));
+    const CliRun all = json({QStringLiteral("--all")});
+    EXPECT_EQ(items(all), (QStringList{"autostart applet Applet on", "application notes Notes off"}));
+    EXPECT_TRUE(QJsonDocument::fromJson(all.out)
                     .object()
                     .value("loginItems")
                     .toArray()
-                    .at(0)
+                    .at(1)
                     .toObject()
                     .value("path")
                     .toString()
@@ -80,6 +86,9 @@ TEST_F(LoginCommand, ListsAndSwitchesOnAFixtureRoot)
     ASSERT_EQ(switched.code, 0) << switched.err.toStdString();
     EXPECT_EQ(items(switched), (QStringList{"application notes Notes on", "autostart applet Applet off"}));
     EXPECT_EQ(items(json({})), items(switched));
+    // The description in the user's language, in the list as in JSON.
+    const CliRun german = run({}, {QStringLiteral("LANGUAGE=de")});
+    EXPECT_TRUE(german.out.contains("on   application  notes  Notes: Macht Notizen\n")) << german.out.toStdString();
     QFile system(tree.path(QStringLiteral("root/etc/xdg/autostart/applet.desktop")));
     ASSERT_TRUE(system.open(QIODevice::ReadOnly));
     EXPECT_EQ(system.readAll(), applet);

@@ -22,6 +22,7 @@ const char kMeminfo[] = "MemTotal:        4194304 kB\n"
                         "Active:          2000000 kB\n"
                         "Inactive:         900000 kB\n"
                         "Unevictable:        1000 kB\n"
+                        "SwapTotal:       2000000 kB\n"
                         "SwapFree:        1000000 kB\n"
                         "AnonPages:       2500000 kB\n"
                         "Shmem:             50000 kB\n"
@@ -50,9 +51,13 @@ TEST(MemoryCommand, PrintsTheFixtureFiguresAndAReleaseNearTheFloorTouchesNothing
     const swtest::CliRun shown = run({});
     ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(shown.out).object();
-    EXPECT_EQ(json.keys(), (QStringList{"activeMemory", "appMemory", "compressedMemory", "disk", "filecacheMemory",
-                                        "freeMemory", "inactiveMemory", "usagePercent", "usedMemory",
-                                        "wiredMemory"}));
+    EXPECT_EQ(json.keys(), (QStringList{"activeMemory", "appMemory", "buffersMemory", "cachedMemory",
+                                        "compressedMemory", "disk", "filecacheMemory", "freeMemory",
+                                        "inactiveMemory", "memAvailable", "programsMemory", "swapTotal", "swapUsed", "usagePercent",
+                                        "usedMemory", "wiredMemory"}));
+    EXPECT_EQ(json.value("programsMemory").toInteger(), (4194304 - 512000) * KiB);
+    EXPECT_EQ(json.value("cachedMemory").toInteger(), (512000 - 300000 - 20000) * KiB);
+    EXPECT_EQ(json.value("swapUsed").toInteger(), 1000000 * KiB);
     EXPECT_EQ(json.value("freeMemory").toInteger(), 300000 * KiB);
     EXPECT_EQ(json.value("activeMemory").toInteger(), 2000000 * KiB);
     EXPECT_EQ(json.value("inactiveMemory").toInteger(), 900000 * KiB);

@@ -102,6 +102,52 @@ TEST_F(LoginItemsTest, SystemEntriesGoOffThroughHiddenAndOnAgain)
     EXPECT_FALSE(m_tree.exists(QStringLiteral("home/.config/autostart/zed.desktop")));
 }
 
+// The page showed every menu application, and the settings daemon's
+// plugins as if the user had added them. Now the rows that start at login
+// come first with their descriptions, the desktop's own last and marked;
+// the other applications are only offered for adding.
+TEST_F(LoginItemsTest, StartersFirstTheDesktopsOwnLastTheRestOffered)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    entry(QStringLiteral("root/usr/share/applications/zed.desktop"), "Name=Zed\nExec=/usr/bin/zed\n");
+    entry(QStringLiteral("root/usr/share/applications/atlas.desktop"),
+          "Name=Atlas\nComment=Maps of the world\nExec=/usr/bin/atlas\n");
+    entry(QStringLiteral("root/usr/share/applications/chat.desktop"),
+          "Name=Chat\nComment=Talk to friends\nExec=/usr/bin/chat\n");
+    entry(QStringLiteral("home/.config/autostart/chat.desktop"), "Name=Chat\nExec=/usr/bin/chat --tray\n");
+    entry(QStringLiteral("root/etc/xdg/autostart/gsd-color.desktop"),
+          "Name=Color\nComment=Color management\nExec=/usr/libexec/gsd-color\nOnlyShowIn=GNOME;\n");
+    entry(QStringLiteral("root/etc/xdg/autostart/keyring.desktop"),
+          "Name=Keyring\nExec=/usr/bin/keyring-daemon\nX-GNOME-AutoRestart=true\n");
+    entry(QStringLiteral("root/etc/xdg/autostart/print-applet.desktop"),
+          "Name=Print Queue\nComment=Shows print jobs\nExec=/usr/bin/print-applet\n");
+    entry(QStringLiteral("root/etc/xdg/autostart/backup.desktop"), "Name=Backup\nExec=/usr/bin/backup\nHidden=true\n");
+
+    LoginItems items;
+    items.getAllApps();
+    QStringList shown;
+    for (const int row : items.loginOrder()) {
+        const LoginItems::Row &r = items.rows().at(row);
+        shown.append(QStringLiteral("%1%2%3 %4").arg(r.id, r.on ? "" : ":off", r.partOfDesktop ? ":desktop" : "",
+                                                     r.description));
+    }
+    EXPECT_EQ(shown, (QStringList{"chat Talk to friends", "print-applet Shows print jobs",
+                                  "gsd-color:desktop Color management", "keyring:desktop ", "backup:off "}));
+    QStringList others;
+    for (const int row : items.otherApplications())
+        others.append(items.rows().at(row).id);
+    EXPECT_EQ(others, (QStringList{"atlas", "zed"}));
+
+    // Added from the offer, an application starts at login and leaves the offer.
+    EXPECT_TRUE(items.selectLoginItem(items.rowOf("atlas"), true));
+    EXPECT_TRUE(items.loginOrder().contains(items.rowOf("atlas")));
+    EXPECT_EQ(items.otherApplications().size(), 1);
+    // Its own entry goes when it is switched off: kept on the page only if asked.
+    EXPECT_FALSE(items.selectLoginItem(items.rowOf("atlas"), false));
+    EXPECT_FALSE(items.loginOrder().contains(items.rowOf("atlas")));
+    EXPECT_TRUE(items.loginOrder({QStringLiteral("atlas")}).contains(items.rowOf("atlas")));
+}
+
 // The prefix rule: in the macos layout an entry that runs a login agent
 // inside a bundle makes the bundle on, and switching it off hides that
 // entry (the user wrote it); in the freedesktop layout /usr/bin/foo does not claim

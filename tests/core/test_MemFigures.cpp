@@ -117,6 +117,41 @@ TEST(MemFigures, CountersMakeTheFiguresAndDamagedFilesReadNothing)
     EXPECT_FALSE(ORMemory().usagePercent().has_value());
 }
 
+// The page's figures follow free(1). Used once took the page cache in, so
+// memory looked full on every machine that had read a few files; and it
+// must leave out what the kernel can give back, and the bar add up.
+TEST(MemFigures, UsedCachedBuffersAndFreeMakeTheInstalledMemory)
+{
+    struct LinuxRow
+    {
+        const char *name;
+        QByteArray meminfo;
+        qint64 used, cached, swapTotal, swapUsed;  // kB
+    };
+    const QByteArray withSwap = QByteArray(kMeminfo) + "SwapTotal:       3000000 kB\n";
+    const LinuxRow rows[] = {
+        {"usedIsWhatIsNotAvailable", withSwap, 8000000 - 5000000, 5000000 - 1000000 - 50000, 3000000, 1000000},
+        {"noSwap", kMeminfo, 8000000 - 5000000, 5000000 - 1000000 - 50000, 0, 0},
+        {"availableBelowFreeAndBuffers",
+         QByteArray(kMeminfo).replace("MemAvailable:    5000000", "MemAvailable:     500000"),
+         8000000 - 1000000 - 50000, 0, 0, 0},
+        {"swapFreeAboveTotal", QByteArray(withSwap).replace("SwapFree:        2000000", "SwapFree:        9000000"),
+         8000000 - 5000000, 5000000 - 1000000 - 50000, 3000000, 0},
+    };
+    for (const LinuxRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto figures = sw::MemFigures::parse(row.meminfo, {});
+        ASSERT_TRUE(figures.has_value());
+        const ORMemory m = figures->toMemory();
+        EXPECT_EQ(m.programsMemory, row.used * KiB);
+        EXPECT_EQ(m.cachedMemory, row.cached * KiB);
+        EXPECT_EQ(m.buffersMemory, 50000 * KiB);
+        EXPECT_EQ(m.programsMemory + m.cachedMemory + m.buffersMemory + m.freeMemory, 8000000 * KiB);
+        EXPECT_EQ(m.swapTotal, row.swapTotal * KiB);
+        EXPECT_EQ(m.swapUsed, row.swapUsed * KiB);
+    }
+}
+
 TEST(MemFigures, ReadsTheProcFolderOfTheEnvironmentAndCopesWithoutPressureFile)
 {
     swtest::FixtureTree tree;

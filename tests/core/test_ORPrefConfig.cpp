@@ -1,6 +1,7 @@
 // The settings store: absent values, registered defaults, the start-up
 // values, and that a setter's value is on disk at once.
 
+#include "ORLayout.h"
 #include "ORPrefConfig.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,7 @@ TEST_F(PrefConfig, RegisteredDefaultAnswersUntilAValueIsStored)
 
 TEST(PrefConfigStartup, ValuesAreWrittenInTheirFixedOrder)
 {
+    ORLayout::set(ORLayout::Kind::MacOS);
     QStringList keys;
     QVariantList values;
     for (const auto &[key, value] : ORPrefConfig::startupValues()) {
@@ -105,6 +107,12 @@ TEST(PrefConfigStartup, ValuesAreWrittenInTheirFixedOrder)
     EXPECT_FALSE(ORPrefConfig::startupValue(QStringLiteral("orxcode")).toBool());
     EXPECT_TRUE(ORPrefConfig::startupValue(QStringLiteral("trash")).toBool());
     EXPECT_FALSE(ORPrefConfig::startupValue(QStringLiteral("no such key")).isValid());
+
+    // On the desktop the program joins the login items only when asked.
+    ORLayout::set(ORLayout::Kind::Freedesktop);
+    EXPECT_FALSE(ORPrefConfig::startupValue(QStringLiteral("autostart")).toBool());
+    EXPECT_EQ(ORPrefConfig::startupValues().size(), keys.size());
+    ORLayout::reset();
 }
 
 TEST_F(PrefConfig, EveryAccessorPairUsesItsOwnKey)

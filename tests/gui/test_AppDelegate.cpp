@@ -11,6 +11,8 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QSystemTrayIcon>
+#include <QTimer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -40,18 +42,32 @@ private slots:
         ORPrefConfig::setStorePath(QString());
     }
 
-    void firstStartWritesTheSwitchesAndAddsTheLoginItem()
+    // The first start added the program to the login items unasked. On the
+    // desktop it now waits for the user to turn "autostart" on; the macos
+    // layout keeps adding it.
+    void firstStartWritesTheSwitchesAndAddsNoLoginItem()
     {
+        {
+            AppDelegate delegate;
+            delegate.applicationDidFinishLaunching();
+            for (const auto &[key, value] : ORPrefConfig::startupValues())
+                QCOMPARE(ORPrefConfig::objectForKey(key).toString(), value.toString());
+            QCOMPARE(ORPrefConfig::stringForKey(QStringLiteral("filenameEncoding")), QStringLiteral("4"));
+            QVERIFY(!ORPrefConfig::autostartEnable());
+            QVERIFY(entries().isEmpty());
+            QVERIFY(!QFileInfo::exists(home->filePath(QStringLiteral(".config/autostart"))));
+            QVERIFY(delegate.mainWinController()->isVisible());
+        }
+
+        QFile::remove(ORPrefConfig::storePath());
+        ORLayout::set(ORLayout::Kind::MacOS, QString(), home->path());
         AppDelegate delegate;
         delegate.applicationDidFinishLaunching();
-        for (const auto &[key, value] : ORPrefConfig::startupValues())
-            QCOMPARE(ORPrefConfig::objectForKey(key).toString(), value.toString());
-        QCOMPARE(ORPrefConfig::stringForKey(QStringLiteral("filenameEncoding")), QStringLiteral("4"));
+        QVERIFY(ORPrefConfig::autostartEnable());
         const auto items = entries();
         QCOMPARE(items.size(), 1);
         QCOMPARE(items.first().name, QStringLiteral("Sweepwright"));
         QCOMPARE(items.first().path, appPath());
-        QVERIFY(delegate.mainWinController()->isVisible());
     }
 
     void aSwitchChangedByTheUserSurvivesTheNextStart()
@@ -122,6 +138,23 @@ private slots:
         QCOMPARE(delegate.mainWinController(), first);
         QVERIFY(first->isVisible());
         QVERIFY(!delegate.applicationShouldHandleReopen(true));
+    }
+
+    // Without a tray nothing brings a closed window back: closing it ends
+    // the program rather than leaving it running unseen. (Last: it ends the
+    // event loop of this test.)
+    void withoutATrayClosingTheWindowQuits()
+    {
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        AppDelegate delegate;
+        delegate.applicationDidFinishLaunching();
+        delegate.prefMenuDidClick();  // another window open does not keep it alive
+        QTimer::singleShot(0, delegate.mainWinController(), &QWidget::close);
+        QTimer stillRunning;
+        stillRunning.setSingleShot(true);
+        connect(&stillRunning, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        stillRunning.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
     }
 };
 

@@ -5,7 +5,6 @@
 
 #include <QAbstractItemView>
 #include <QFileDialog>
-#include <QListView>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QUrl>
@@ -145,18 +144,19 @@ private slots:
         QCOMPARE(spy.count(), 2);
     }
 
-    void chooserIsASheetForSeveralFolders()
+    // The chooser was Qt's own dialog, forced: its path completion stayed on
+    // the page after Enter and the next click went to it. It is the
+    // desktop's own dialog now.
+    void chooserIsTheDesktopsSheet()
     {
         panel->addFolderButton();
         QFileDialog *chooser = panel->chooser();
         QVERIFY(chooser && chooser->isVisible());
+        QVERIFY(!chooser->testOption(QFileDialog::DontUseNativeDialog));
         QCOMPARE(chooser->fileMode(), QFileDialog::Directory);
         QCOMPARE(chooser->windowModality(), Qt::WindowModal);
-        auto *list = chooser->findChild<QListView *>(QStringLiteral("listView"));
-        QVERIFY(list);
-        QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
-        emit chooser->filesSelected({folder("C"), folder("D")});
-        QCOMPARE(names(panel->folders()), (QStringList{"A", "B", "C", "D"}));
+        emit chooser->filesSelected({folder("C")});
+        QCOMPARE(names(panel->folders()), (QStringList{"A", "B", "C"}));
         chooser->reject();
     }
 };

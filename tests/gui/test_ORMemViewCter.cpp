@@ -38,6 +38,8 @@ class TestORMemViewCter : public QObject
                "AnonPages:       1000000 kB\n"
                "Shmem:             50000 kB\n"
                "SUnreclaim:         4000 kB\n"
+               "SwapTotal:       2000000 kB\n"
+               "SwapFree:        1500000 kB\n"
                "KernelStack:        2000 kB\n"
                "PageTables:         3000 kB\n";
     }
@@ -65,20 +67,25 @@ private slots:
         page.resize(900, 640);
         page.show();
         page.viewDidAppear();
-        QCOMPARE(page.wiredTextField->text(), size(1000 + 2000 + 3000 + 4000));
-        QCOMPARE(page.compressedTextField->text(), size(20000));
-        QCOMPARE(page.filecacheTextField->text(), size(600000 + 50000 - 50000));
-        QCOMPARE(page.appMemTextField->text(), size(1000000 + 50000));
-        QCOMPARE(page.availableTextField->text(), size(1000000));
+        // Available below free and buffers: no cache to give back, the rest is used.
+        QCOMPARE(page.usedTextField->text(), size(4000000 - 1000000 - 50000));
+        QCOMPARE(page.cachedTextField->text(), size(0));
+        QCOMPARE(page.buffersTextField->text(), size(50000));
+        QCOMPARE(page.freeTextField->text(), size(1000000));
+        QCOMPARE(page.availableTextField->text(), size(100000));
         QCOMPARE(page.totalTextField->text(), size(4000000));
+        QCOMPARE(page.swapTextField->text(), QStringLiteral("%1 of %2 in use").arg(size(500000), size(2000000)));
         const QList<sw::BarSegment> segments = page.memVerticalBar->barLayers();
-        QCOMPARE(segments.size(), 5);
+        QCOMPARE(segments.size(), 3);  // used, buffers, free: no cache, no segment
         for (const sw::BarSegment &segment : segments)
             QCOMPARE(segment.color, *page.colorWithIndex(segment.index));
         QCOMPARE(*page.colorWithIndex(5), QColor(Qt::black));
 
-        const std::optional<ORDisk> disk = ORMemoryCollection().diskSpace();
+        // The page's own reading: the disk is shared, and its free space moves
+        // between two readings.
+        const std::optional<ORDisk> disk = page.or_disk;
         QVERIFY(disk && disk->total > 0);
+        QCOMPARE(disk->total, ORMemoryCollection().diskSpace()->total);
         QCOMPARE(page.availableSpaceTextField->text(), ORUtility::sizeFormatWithNumber(qint64(disk->free)));
         QCOMPARE(page.totalSpaceTextField->text(), ORUtility::sizeFormatWithNumber(qint64(disk->used())));
 
@@ -135,7 +142,7 @@ private slots:
         m_fixture->write(QStringLiteral("proc/meminfo"), QByteArray(meminfo()).replace("MemTotal:        4000000",
                                                                                         "MemTotal:            100"));
         page.refreshMemUsage();
-        for (QLabel *field : {page.wiredTextField, page.availableTextField, page.totalTextField})
+        for (QLabel *field : {page.usedTextField, page.availableTextField, page.totalTextField})
             QCOMPARE(field->text(), QStringLiteral("Unavailable"));
         QVERIFY(page.memVerticalBar->barLayers().isEmpty());
     }
@@ -165,6 +172,42 @@ private slots:
         QVERIFY(secondWindow && secondWindow->isVisible());
         QTest::mouseClick(secondWindow.data(), Qt::LeftButton);
         QTRY_VERIFY(!secondWindow);
+    }
+
+    // The busy gauge was placed by the page's centre and lay over the
+    // figures on a page smaller than the one it was drawn for.
+    void theBusyGaugeNeverCoversAFigure()
+    {
+        ORMemViewCter page;
+        page.show();
+        page.viewDidAppear();
+        for (const QSize size : {QSize(640, 560), QSize(900, 640), QSize(1100, 720)}) {
+            page.resize(size);
+            const QRect gauge(page.circleView->mapTo(&page, QPoint()), page.circleView->size());
+            QVERIFY(page.rect().contains(gauge));
+            for (const QWidget *figure : page.findChildren<QWidget *>()) {
+                const bool shows = qobject_cast<const QLabel *>(figure) || qobject_cast<const ORVerticalBarView *>(figure)
+                                   || qobject_cast<const QPushButton *>(figure);
+                if (!shows || !figure->isVisible() || page.circleView->isAncestorOf(figure))
+                    continue;
+                const QRect place(figure->mapTo(&page, QPoint()), figure->size());
+                QVERIFY2(!place.intersects(gauge), figure->metaObject()->className());
+            }
+        }
+    }
+
+    // The pop-up stayed on the screen until someone clicked it.
+    void thePopUpGoesByItselfAfterAFewSeconds()
+    {
+        ORMemViewCter page;
+        page.show();
+        page.memoryFreed(4096);
+        QPointer<ORQuotesWindow> window = page.quotesWinCter->window();
+        QVERIFY(window->isVisible());
+        QTest::qWait(1000);
+        QVERIFY(window);
+        QTRY_VERIFY_WITH_TIMEOUT(!window, int(std::chrono::milliseconds(ORQuotesWinCter::kShownFor).count()) + 2000);
+        QTRY_VERIFY(!page.quotesWinCter);
     }
 
 private:

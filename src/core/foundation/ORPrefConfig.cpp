@@ -1,6 +1,7 @@
 #include "ORPrefConfig.h"
 
 #include "LogCategory.h"
+#include "ORLayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,7 +93,7 @@ bool toBool(const QVariant &v)
 
 }  // namespace
 
-const QList<QPair<QString, QVariant>> &ORPrefConfig::startupValues()
+QList<QPair<QString, QVariant>> ORPrefConfig::startupValues()
 {
     static const QList<QPair<QString, QVariant>> values = {
         {QStringLiteral("autostart"), true},          {QStringLiteral("automemory"), false},
@@ -104,7 +105,18 @@ const QList<QPair<QString, QVariant>> &ORPrefConfig::startupValues()
         {QStringLiteral("trash"), true},              {QStringLiteral("orbrowser"), true},
         {QStringLiteral("IOSupdate"), true},          {QStringLiteral("IOSbackups"), true},
     };
-    return values;
+    // Where a desktop's habits differ from the table above.
+    static const QList<QPair<QString, QVariant>> freedesktop = {
+        // A program joins the login items only when the user asks it to.
+        {QStringLiteral("autostart"), false},
+    };
+    QList<QPair<QString, QVariant>> out = values;
+    if (ORLayout::isFreedesktop())
+        for (auto &[key, value] : out)
+            for (const auto &[otherKey, otherValue] : freedesktop)
+                if (key == otherKey)
+                    value = otherValue;
+    return out;
 }
 
 QVariant ORPrefConfig::startupValue(const QString &key)

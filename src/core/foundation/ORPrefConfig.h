@@ -16,8 +16,9 @@
 class ORPrefConfig
 {
 public:
-    // The switches and their values written at every start, in writing order.
-    static const QList<QPair<QString, QVariant>> &startupValues();
+    // The switches and their values written at every start, in writing order,
+    // for the layout in use.
+    static QList<QPair<QString, QVariant>> startupValues();
     static QVariant startupValue(const QString &key);
     static QVariantMap archiveDefaults();
 

@@ -23,7 +23,7 @@ public:
     static QStringList panesDirectories();
     static QStringList sysCacheDirectory();
     // The home of the real user from the password database (getpwuid(getuid())),
-    // not $HOME. A missing entry is fatal ("pw").
+    // not $HOME; see ORLayout::realHome() for a user without an entry.
     static QString realHomeDirectory();
     // Display names of the vendor's own applications in ROOT/Applications
     // (bundles whose identifier contains "com.apple").

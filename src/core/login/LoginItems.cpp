@@ -89,6 +89,20 @@ bool isEnabled(const DesktopEntry &entry)
     return !entry.hidden() && entry.value(kGnomeEnabledKey).compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
 }
 
+// A system entry the desktop starts for itself: meant for some desktops
+// only, or started again by the session whenever it ends.
+bool isPartOfDesktop(const DesktopEntry &system)
+{
+    return system.contains(QStringLiteral("OnlyShowIn")) || system.contains(QStringLiteral("NotShowIn"))
+        || system.boolValue(QStringLiteral("X-GNOME-AutoRestart"));
+}
+
+QString shownName(const DesktopEntry &entry, const QString &fallback)
+{
+    const QString name = entry.localizedValue(QStringLiteral("Name"));
+    return name.isEmpty() ? fallback : name;
+}
+
 }  // namespace
 
 LoginItems::LoginItems()
@@ -123,6 +137,7 @@ QList<AutostartItem> LoginItems::autostartItems() const
         const DesktopEntry &effective = mine ? *mine : *theirs;
         item.file = mine ? user.value(id) : system.value(id);
         item.enabled = isEnabled(effective);
+        item.partOfDesktop = theirs && isPartOfDesktop(*theirs);
         item.content = mine && mine->hidden() && theirs ? *theirs : effective;
         item.name = item.content.name().isEmpty() ? id : item.content.name();
         item.program = programPath(item.content);
@@ -190,7 +205,8 @@ QList<LoginItems::Row> LoginItems::listedApplications() const
                 continue;
             Row row;
             row.id = id;
-            row.name = entry->name().isEmpty() ? id : entry->name();
+            row.name = shownName(*entry, id);
+            row.description = entry->localizedValue(QStringLiteral("Comment"));
             row.path = file;
             row.program = programPath(*entry);
             row.arguments = programArguments(*entry);
@@ -234,7 +250,7 @@ void LoginItems::getAllApps()
         if (rowOf(app.id) < 0)
             m_rows.insert(apps++, app);
     for (qsizetype i = 0; i < apps; ++i)
-        m_rows[i].on = isApplicationInItemList(autostart, m_rows.at(i));
+        markEntries(m_rows[i], autostart);
 
     const auto claimed = [&](const AutostartItem &item) {
         return isOwnEntry(item.id, item.name)
@@ -246,17 +262,20 @@ void LoginItems::getAllApps()
     QList<Row> helpers = m_rows.mid(apps);
     m_rows.resize(apps);
     for (Row &helper : helpers)
-        helper.on = false;
+        helper.on = helper.hasEntry = false;
     for (const AutostartItem &item : autostart) {
         if (claimed(item))
             continue;
         auto known = std::find_if(helpers.begin(), helpers.end(), [&](const Row &row) { return row.id == item.id; });
         Row &row = known != helpers.end() ? *known : helpers.emplace_back();
         row.id = item.id;
-        row.name = item.name;
+        row.name = shownName(item.content, item.name);
+        row.description = item.content.localizedValue(QStringLiteral("Comment"));
         row.path = item.file;
         row.kind = Kind::Autostart;
         row.on = item.enabled;
+        row.hasEntry = true;
+        row.partOfDesktop = item.partOfDesktop;
         row.program = item.program;
         row.arguments = item.arguments;
         row.content = item.content;
@@ -271,6 +290,45 @@ void LoginItems::getAllApps()
             m_rows.append(helper);
     }
     refreshLoginarray();
+}
+
+void LoginItems::markEntries(Row &app, const QList<AutostartItem> &list) const
+{
+    app.on = isApplicationInItemList(list, app);
+    app.hasEntry = app.partOfDesktop = false;
+    for (const AutostartItem &item : list) {
+        if (!belongsTo(item, app))
+            continue;
+        app.hasEntry = true;
+        app.partOfDesktop = app.partOfDesktop || item.partOfDesktop;
+    }
+}
+
+QList<int> LoginItems::loginOrder(const QSet<QString> &alsoShow) const
+{
+    QList<int> shown;
+    for (int row = 0; row < m_rows.size(); ++row)
+        if (m_rows.at(row).hasEntry || alsoShow.contains(m_rows.at(row).id))
+            shown.append(row);
+    std::stable_sort(shown.begin(), shown.end(), [this](int a, int b) {
+        const Row &x = m_rows.at(a), &y = m_rows.at(b);
+        return x.on != y.on ? x.on : !x.partOfDesktop && y.partOfDesktop;
+    });
+    return shown;
+}
+
+QList<int> LoginItems::otherApplications(const QSet<QString> &alsoShow) const
+{
+    QList<int> others;
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const Row &app = m_rows.at(row);
+        if (app.kind == Kind::Application && !app.hasEntry && !alsoShow.contains(app.id))
+            others.append(row);
+    }
+    std::stable_sort(others.begin(), others.end(), [this](int a, int b) {
+        return m_rows.at(a).name.compare(m_rows.at(b).name, Qt::CaseInsensitive) < 0;
+    });
+    return others;
 }
 
 int LoginItems::rowOf(const QString &id) const
@@ -306,10 +364,11 @@ bool LoginItems::selectLoginItem(int row, bool on)
     const QList<AutostartItem> list = autostartItems();
     Row &current = m_rows[row];
     if (current.kind == Kind::Application) {
-        current.on = isApplicationInItemList(list, current);
+        markEntries(current, list);
     } else {
         const auto item = std::find_if(list.cbegin(), list.cend(), [&](const AutostartItem &i) { return i.id == current.id; });
         current.on = item != list.cend() && item->enabled;
+        current.hasEntry = item != list.cend();
         if (item != list.cend())
             current.path = item->file;
     }

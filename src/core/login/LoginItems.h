@@ -4,6 +4,7 @@
 #include "DesktopEntry.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,7 @@ struct AutostartItem
     bool userFile = false;    // the user's folder holds an entry of this id
     bool systemFile = false;  // the system folder holds one
     bool enabled = false;     // not Hidden, not X-GNOME-Autostart-enabled=false
+    bool partOfDesktop = false;  // see LoginItems
     qint64 order = 0;         // X-Sweepwright-Order, else the file's time
     DesktopEntry content;   // what a new entry for it holds (the system entry when the user's only hides it)
 };
@@ -54,6 +56,14 @@ struct AutostartItem
 // any entry gets a new CONFIG_HOME/autostart/ID.desktop, last in the order.
 // Entries are written through AutostartFolder: never through a link planted
 // under their name (a link the user made is replaced by a file of its text).
+//
+// What the user sees first are the rows an autostart entry stands for (on
+// before off), each with its localized Comment= as a description; the other
+// applications are only offered for adding. A system entry the desktop
+// starts for itself (OnlyShowIn, NotShowIn or X-GNOME-AutoRestart=true in
+// ROOT/etc/xdg/autostart, as the settings daemon's plugins have) is part of
+// the desktop: listed after the others, so that a page can ask before it
+// goes.
 class LoginItems
 {
 public:
@@ -66,6 +76,9 @@ public:
         QString path;  // the bundle, or the desktop entry's file
         Kind kind = Kind::Application;
         bool on = false;
+        bool hasEntry = false;       // an autostart entry, on or off, stands for it
+        bool partOfDesktop = false;  // that entry is one the desktop starts for itself
+        QString description;         // Comment=, localized
         QString program;        // for membership: the bundle, or the Exec program
         QStringList arguments;  // the Exec arguments after the program
         DesktopEntry content;   // what switching it on writes
@@ -83,6 +96,12 @@ public:
     // The names of the rows that are on (the header counts them).
     const QStringList &loginarray() const { return m_loginarray; }
     int countLoginItems() const;
+    // The rows to show, as row numbers: those an autostart entry stands for
+    // and those whose id is in alsoShow; on before off, the desktop's own
+    // last, otherwise in row order.
+    QList<int> loginOrder(const QSet<QString> &alsoShow = {}) const;
+    // The applications loginOrder(alsoShow) leaves out, by name: what may be added.
+    QList<int> otherApplications(const QSet<QString> &alsoShow = {}) const;
 
     // Switches row on or off and returns the state found afterwards.
     bool selectLoginItem(int row, bool on);
@@ -95,6 +114,8 @@ public:
 
 private:
     bool belongsTo(const AutostartItem &item, const Row &row) const;
+    // Sets on, hasEntry and partOfDesktop of an application from the entries.
+    void markEntries(Row &app, const QList<AutostartItem> &list) const;
     bool matches(const AutostartItem &item, const Row &row) const;
     QList<Row> listedApplications() const;
     void switchOff(const AutostartItem &item, bool mayRemove) const;

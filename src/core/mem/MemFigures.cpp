@@ -29,7 +29,7 @@ const Field kFields[] = {
     {"SUnreclaim", &MemFigures::sUnreclaim}, {"Cached", &MemFigures::cached},
     {"Buffers", &MemFigures::buffers},       {"Shmem", &MemFigures::shmem},
     {"AnonPages", &MemFigures::anonPages},   {"Zswap", &MemFigures::zswap},
-    {"SwapFree", &MemFigures::swapFree},
+    {"SwapTotal", &MemFigures::swapTotal},   {"SwapFree", &MemFigures::swapFree},
 };
 
 // A kB count far beyond any machine is a damaged file, not memory.
@@ -158,6 +158,13 @@ ORMemory MemFigures::toMemory() const
     m.appMemory = part(anonPages + shmem);
     m.compressedMemory = part(zswap);
     m.usedMemory = part(memTotal - m.freeMemory);
+    m.buffersMemory = part(buffers);
+    m.memAvailable = part(memAvailable);
+    const qint64 reachable = std::max(m.memAvailable, std::min(m.freeMemory + m.buffersMemory, memTotal));
+    m.programsMemory = part(memTotal - reachable);
+    m.cachedMemory = part(memTotal - m.programsMemory - m.freeMemory - m.buffersMemory);
+    m.swapTotal = std::max<qint64>(swapTotal, 0);
+    m.swapUsed = std::clamp<qint64>(swapTotal - swapFree, 0, m.swapTotal);
     m.consistent = isConsistent();
     return m;
 }

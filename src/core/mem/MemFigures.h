@@ -32,6 +32,7 @@ struct MemFigures
     qint64 shmem = 0;
     qint64 anonPages = 0;
     qint64 zswap = 0;
+    qint64 swapTotal = 0;
     qint64 swapFree = 0;
     // "some avg10" of the memory pressure: the share of the last ten seconds
     // in which some task waited for memory, in percent.
@@ -55,6 +56,11 @@ struct MemFigures
     // the file cache; anonymous pages and shared memory belong to programs.
     // Each is kept between 0 and MemTotal; inconsistent counters are marked
     // so (ORMemory::consistent) and give no usage.
+    // The page's own figures follow free(1): used is what is not available
+    // (MemTotal - MemAvailable), cached is the rest of what is available
+    // beyond free memory and buffers, so that used, cached, buffers and free
+    // add up to MemTotal. A MemAvailable below MemFree + Buffers (a damaged
+    // file) leaves no cache and counts the rest as used.
     ORMemory toMemory() const;
 };
 

@@ -15,6 +15,16 @@ struct ORMemory
     qint64 appMemory = 0;
     qint64 compressedMemory = 0;
     qint64 usedMemory = 0;
+    // The figures as the kernel names them, which the memory page shows:
+    // used (what cannot be given back), cached (what can), buffers and free
+    // make up the installed memory; available is the kernel's MemAvailable;
+    // swap apart.
+    qint64 programsMemory = 0;
+    qint64 cachedMemory = 0;
+    qint64 buffersMemory = 0;
+    qint64 memAvailable = 0;
+    qint64 swapTotal = 0;
+    qint64 swapUsed = 0;
     // False when the counters contradict each other: the fields are then
     // clamped to what could be, and there is no usage to tell.
     bool consistent = true;

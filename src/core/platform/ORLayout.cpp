@@ -1,13 +1,19 @@
 #include "ORLayout.h"
 
+#include "LogCategory.h"
+
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QProcessEnvironment>
 
+#include <atomic>
 #include <optional>
 
 #include <pwd.h>
 #include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcLayout, "sweepwright.layout", sw::logThreshold(QtInfoMsg))
 
 namespace {
 
@@ -100,6 +106,9 @@ QString ORLayout::configure(const QStringList &args)
         kind = *parsed;
     }
     set(kind, root, home);
+    if (home.isEmpty() && realHome().isEmpty())
+        return QStringLiteral("no home folder: user %1 has no password entry and $HOME is not set (give --home)")
+            .arg(::getuid());
     return QString();
 }
 
@@ -133,15 +142,31 @@ QString ORLayout::root()
 
 QString ORLayout::home()
 {
-    return state().home.isEmpty() ? realHome() : state().home;
+    if (!state().home.isEmpty())
+        return state().home;
+    // Without any home, a folder that holds nothing, never "" (paths would start at /).
+    const QString real = realHome();
+    return real.isEmpty() ? QStringLiteral("/nonexistent") : real;
 }
 
 QString ORLayout::realHome()
 {
-    const struct passwd *pw = ::getpwuid(::getuid());
-    if (!pw || !pw->pw_dir)
-        qFatal("pw");
-    return QFile::decodeName(pw->pw_dir);
+    if (const struct passwd *pw = ::getpwuid(::getuid()); pw && pw->pw_dir && pw->pw_dir[0] == '/')
+        return QDir::cleanPath(QFile::decodeName(pw->pw_dir));
+    // A uid without an entry (a container, a user mapped in by uid only):
+    // the environment's home is all there is, and the user is told so once.
+    const QString home = qEnvironmentVariable("HOME");
+    const bool usable = QDir::isAbsolutePath(home) && QDir::cleanPath(home) != QLatin1String("/");
+    static std::atomic_bool told{false};
+    if (!told.exchange(true)) {
+        if (usable)
+            qCWarning(lcLayout).noquote()
+                << QStringLiteral("user %1 has no password entry: using $HOME (%2)").arg(::getuid()).arg(home);
+        else
+            qCWarning(lcLayout).noquote()
+                << QStringLiteral("user %1 has no password entry and $HOME is not set").arg(::getuid());
+    }
+    return usable ? QDir::cleanPath(home) : QString();
 }
 
 bool ORLayout::homeOverridden()

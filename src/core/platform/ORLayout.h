@@ -35,7 +35,8 @@ public:
     static QString home();                        // the real home unless overridden
     static bool homeOverridden();
     // The home of the real user from the password database (getpwuid(getuid())),
-    // not $HOME. A missing entry is fatal ("pw").
+    // not $HOME. A user without an entry gets $HOME, with a warning; empty
+    // when there is no $HOME either (configure() then refuses to go on).
     static QString realHome();
     static QString rootPath(const QString &rel);  // root joined with rel ("Library/Caches")
     static QString homePath(const QString &rel);  // home joined with rel

@@ -1,39 +1,29 @@
 #include "MLoginItemsPage.h"
 
-#include "FileIcon.h"
+#include "AddLoginItemDialog.h"
+#include "LoginItemRow.h"
 #include "ORImage.h"
-#include "ORLayout.h"
 #include "PageStyle.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kRowHeight = 60;
-constexpr int kIconSize = 50;
 const QSize kSwitchSize(52, 32);
 
-// The icon a row's desktop entry names (a theme name or a file), else the
-// icon of the file the row stands for.
-QIcon rowIcon(const sw::LoginItems::Row &row)
+QPushButton *switchIn(QTableWidget *table, int tableRow)
 {
-    const QString name = row.content.value(QStringLiteral("Icon"));
-    if (QFileInfo(name).isAbsolute()) {
-        const QIcon icon(name);
-        if (!icon.availableSizes().isEmpty())
-            return icon;
-    } else if (!name.isEmpty()) {
-        const QIcon icon = QIcon::fromTheme(name);
-        if (!icon.isNull())
-            return icon;
-    }
-    return sw::FileIcon::forPath(row.path);
+    QWidget *holder = table->cellWidget(tableRow, 1);
+    return holder ? holder->findChild<QPushButton *>(QStringLiteral("loginSwitch")) : nullptr;
 }
 
 }  // namespace
@@ -45,10 +35,10 @@ MLoginItemsPage::MLoginItemsPage(ORBasedViewCterDelegate *delegate, QWidget *par
     m_lblHeader->setObjectName(QStringLiteral("m_lblHeader"));
     m_lblHeaderDesc = sw::PageStyle::muted(QString(), this, 13);
     m_lblHeaderDesc->setObjectName(QStringLiteral("m_lblHeaderDesc"));
+    m_lblHeaderDesc->setWordWrap(true);
 
     m_tbLoginItems = new QTableWidget(0, 2, this);
     m_tbLoginItems->setObjectName(QStringLiteral("m_tbLoginItems"));
-    m_tbLoginItems->setHorizontalHeaderLabels({QStringLiteral("Col0"), QStringLiteral("Col1")});
     m_tbLoginItems->horizontalHeader()->hide();
     m_tbLoginItems->verticalHeader()->hide();
     m_tbLoginItems->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -60,9 +50,14 @@ MLoginItemsPage::MLoginItemsPage(ORBasedViewCterDelegate *delegate, QWidget *par
     m_tbLoginItems->setSelectionMode(QAbstractItemView::NoSelection);
     m_tbLoginItems->setFocusPolicy(Qt::NoFocus);
     m_tbLoginItems->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tbLoginItems->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tbLoginItems->setAlternatingRowColors(true);
     m_tbLoginItems->setStyleSheet(
         QStringLiteral("QTableWidget { background: white; alternate-background-color: #f3f3f3; }"));
+
+    m_addBut = sw::PageStyle::secondaryButton(tr("Add an application…"), this);
+    m_addBut->setObjectName(QStringLiteral("addBut"));
+    connect(m_addBut, &QPushButton::clicked, this, &MLoginItemsPage::addApplicationButton);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(40, 30, 40, 20);
@@ -71,6 +66,8 @@ MLoginItemsPage::MLoginItemsPage(ORBasedViewCterDelegate *delegate, QWidget *par
     column->addWidget(m_lblHeaderDesc);
     column->addSpacing(14);
     column->addWidget(m_tbLoginItems, 1);
+    column->addSpacing(10);
+    column->addWidget(m_addBut, 0, Qt::AlignLeft);
 }
 
 void MLoginItemsPage::viewWillAppear()
@@ -85,48 +82,33 @@ void MLoginItemsPage::getAllApps()
     showHeader();
 }
 
-// A row keeps its widgets across loads (rows never go away); each load
-// refreshes what they show.
+// The rows in the order of this load; the switches change states, never
+// the order, so a row does not move away under the pointer.
 void MLoginItemsPage::reloadTable()
 {
-    const QList<sw::LoginItems::Row> &rows = m_items.rows();
-    m_tbLoginItems->setRowCount(int(rows.size()));
-    for (int row = 0; row < rows.size(); ++row) {
-        if (!m_tbLoginItems->cellWidget(row, 0))
-            makeRowWidgets(row);
-        QWidget *cell = m_tbLoginItems->cellWidget(row, 0);
-        if (auto *icon = cell->findChild<QLabel *>(QStringLiteral("loginIcon")))
-            icon->setPixmap(rowIcon(rows.at(row)).pixmap(kIconSize, kIconSize));
-        if (auto *name = cell->findChild<QLabel *>(QStringLiteral("loginName"))) {
-            name->setText(QStringLiteral("%1").arg(rows.at(row).name));
-            name->setToolTip(rows.at(row).path);
-        }
-        showRowState(row);
+    const QList<int> shown = m_items.loginOrder(m_kept);
+    m_tbLoginItems->clearContents();
+    m_tbLoginItems->setRowCount(int(shown.size()));
+    for (int tableRow = 0; tableRow < shown.size(); ++tableRow) {
+        m_kept.insert(m_items.rows().at(shown.at(tableRow)).id);
+        makeRowWidgets(tableRow, shown.at(tableRow));
+        showRowState(shown.at(tableRow));
     }
+    m_addBut->setEnabled(!m_items.otherApplications(m_kept).isEmpty());
 }
 
-void MLoginItemsPage::makeRowWidgets(int row)
+void MLoginItemsPage::makeRowWidgets(int tableRow, int itemRow)
 {
-    auto *cell = new QWidget;
-    auto *line = new QHBoxLayout(cell);
-    line->setContentsMargins(12, 5, 12, 5);
-    line->setSpacing(14);
-    auto *icon = new QLabel(cell);
-    icon->setObjectName(QStringLiteral("loginIcon"));
-    icon->setFixedSize(kIconSize, kIconSize);
-    auto *name = new QLabel(cell);
-    name->setObjectName(QStringLiteral("loginName"));
-    name->setTextInteractionFlags(Qt::NoTextInteraction);
-    line->addWidget(icon);
-    line->addWidget(name, 1);
-    m_tbLoginItems->setCellWidget(row, 0, cell);
+    auto *cell = new LoginItemRow;
+    cell->setProperty("tag", itemRow);
+    m_tbLoginItems->setCellWidget(tableRow, 0, cell);
 
     auto *holder = new QWidget;
     auto *centre = new QHBoxLayout(holder);
     centre->setContentsMargins(0, 0, 0, 0);
     auto *toggle = new QPushButton(holder);
     toggle->setObjectName(QStringLiteral("loginSwitch"));
-    toggle->setProperty("tag", row);
+    toggle->setProperty("tag", itemRow);
     toggle->setCheckable(true);
     toggle->setFlat(true);
     toggle->setFixedSize(kSwitchSize);
@@ -136,46 +118,125 @@ void MLoginItemsPage::makeRowWidgets(int row)
     toggle->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
     connect(toggle, &QPushButton::clicked, this, [this, toggle] { selectLoginItem(toggle); });
     centre->addWidget(toggle, 0, Qt::AlignCenter);
-    m_tbLoginItems->setCellWidget(row, 1, holder);
+    m_tbLoginItems->setCellWidget(tableRow, 1, holder);
 }
 
-void MLoginItemsPage::showRowState(int row)
+void MLoginItemsPage::showRowState(int itemRow)
 {
-    const bool on = m_items.rows().at(row).on;
-    if (QWidget *holder = m_tbLoginItems->cellWidget(row, 1))
-        if (auto *toggle = holder->findChild<QPushButton *>(QStringLiteral("loginSwitch"))) {
-            toggle->setChecked(on);
-            toggle->setIcon(ORImage::icon(on ? QStringLiteral("toggle_on") : QStringLiteral("toggle_oFF")));
-            toggle->setAccessibleName(on ? tr("On") : tr("Off"));
+    const sw::LoginItems::Row &row = m_items.rows().at(itemRow);
+    for (int tableRow = 0; tableRow < m_tbLoginItems->rowCount(); ++tableRow) {
+        auto *cell = qobject_cast<LoginItemRow *>(m_tbLoginItems->cellWidget(tableRow, 0));
+        if (!cell || cell->property("tag").toInt() != itemRow)
+            continue;
+        cell->setRow(row);
+        if (QPushButton *toggle = switchIn(m_tbLoginItems, tableRow)) {
+            toggle->setChecked(row.on);
+            toggle->setIcon(ORImage::icon(row.on ? QStringLiteral("toggle_on") : QStringLiteral("toggle_oFF")));
+            toggle->setAccessibleName(row.on ? tr("%1: starts at login").arg(row.name)
+                                             : tr("%1: does not start at login").arg(row.name));
         }
-    if (QWidget *cell = m_tbLoginItems->cellWidget(row, 0))
-        if (auto *name = cell->findChild<QLabel *>(QStringLiteral("loginName")))
-            name->setStyleSheet(QStringLiteral("color: %1; font-size: 14px;")
-                                    .arg(on ? QStringLiteral("black") : QString::fromLatin1(sw::PageStyle::kMuted)));
+    }
 }
 
 void MLoginItemsPage::selectLoginItem(QAbstractButton *button)
 {
-    const int row = button->property("tag").toInt();
-    if (row < 0 || row >= m_items.rows().size())
+    const int itemRow = button->property("tag").toInt();
+    if (itemRow < 0 || itemRow >= m_items.rows().size())
         return;
-    m_items.selectLoginItem(row, button->isChecked());
-    showRowState(row);
+    const sw::LoginItems::Row &row = m_items.rows().at(itemRow);
+    if (!button->isChecked() && row.on && row.partOfDesktop) {
+        button->setChecked(true);  // until the user says so
+        confirmSwitchOff(button, itemRow);
+        return;
+    }
+    switchRow(itemRow, button->isChecked());
+}
+
+void MLoginItemsPage::switchRow(int itemRow, bool on)
+{
+    m_items.selectLoginItem(itemRow, on);
+    showRowState(itemRow);
     showHeader();
 }
 
+// The desktop starts these for itself (a settings daemon's plugin, the
+// screen keyboard): without them something the user relies on may stop.
+void MLoginItemsPage::confirmSwitchOff(QAbstractButton *button, int itemRow)
+{
+    delete m_confirmation;
+    const sw::LoginItems::Row &row = m_items.rows().at(itemRow);
+    m_confirmation = new QMessageBox(QMessageBox::Question, tr("Switch off “%1”?").arg(row.name),
+                                     tr("Switch off “%1”?").arg(row.name), QMessageBox::NoButton, window());
+    m_confirmation->setInformativeText(
+        tr("It is part of the desktop: the desktop starts it for itself when you log in. Switched off, what it "
+           "does stops from the next login until you switch it on again."));
+    QPushButton *off = m_confirmation->addButton(tr("Switch Off"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = m_confirmation->addButton(QMessageBox::Cancel);
+    m_confirmation->setDefaultButton(cancel);
+    m_confirmation->setEscapeButton(cancel);
+    m_confirmation->setWindowModality(Qt::WindowModal);
+    m_confirmation->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<QAbstractButton> toggle(button);
+    connect(m_confirmation, &QMessageBox::buttonClicked, this, [this, off, toggle, itemRow](QAbstractButton *clicked) {
+        if (clicked != off || !toggle)
+            return;
+        toggle->setChecked(false);
+        switchRow(itemRow, false);
+    });
+    m_confirmation->open();
+}
+
+void MLoginItemsPage::addApplicationButton()
+{
+    QList<sw::LoginItems::Row> others;
+    for (const int row : m_items.otherApplications(m_kept))
+        others.append(m_items.rows().at(row));
+    delete m_chooser;
+    m_chooser = new AddLoginItemDialog(others, window());
+    m_chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_chooser, &QDialog::accepted, this, [this, chooser = m_chooser] {
+        if (chooser)
+            addApplications(chooser->chosenIds());
+    });
+    m_chooser->open();
+}
+
+void MLoginItemsPage::addApplications(const QStringList &ids)
+{
+    for (const QString &id : ids) {
+        const int row = m_items.rowOf(id);
+        if (row < 0)
+            continue;
+        m_items.selectLoginItem(row, true);
+        m_kept.insert(id);
+    }
+    reloadTable();
+    showHeader();
+}
+
+// Neutral words: starting at login is what the user chose, not a fault.
 void MLoginItemsPage::showHeader()
 {
-    const qsizetype count = m_items.loginarray().size();
-    if (count > 0) {
-        const QString found = ORLayout::isMacOS() ? tr("Login Items Found on your Mac")
-                                                  : tr("Login Items Found on your computer");
-        m_lblHeader->setText(QStringLiteral("%1 %2").arg(count).arg(found));
-        m_lblHeader->setStyleSheet(QStringLiteral("color: rgb(255, 21, 4);"));
-        m_lblHeaderDesc->setText(tr("Boost your startup by managing Login Items."));
-    } else {
-        m_lblHeader->setText(tr("Great, No Login Items!"));
-        m_lblHeader->setStyleSheet(QStringLiteral("color: rgb(57, 176, 223);"));
-        m_lblHeaderDesc->setText(tr("That's what we love to see."));
+    int applications = 0;
+    int desktopParts = 0;
+    for (const sw::LoginItems::Row &row : m_items.rows())
+        if (row.on)
+            ++(row.partOfDesktop ? desktopParts : applications);
+    // Two source texts each, so that English reads right without a translation loaded.
+    if (applications == 0)
+        m_lblHeader->setText(tr("No applications start at login"));
+    else
+        m_lblHeader->setText(applications == 1 ? tr("%n application starts at login", nullptr, applications)
+                                               : tr("%n applications start at login", nullptr, applications));
+    if (applications == 0 && desktopParts == 0) {
+        m_lblHeaderDesc->setText(tr("Add an application to start it each time you log in."));
+        return;
     }
+    QString desc = tr("Switching one off keeps it from starting the next time you log in.");
+    if (desktopParts > 0)
+        desc += QLatin1Char(' ')
+                + (desktopParts == 1 ? tr("%n part of the desktop starts too; it is listed last.", nullptr, desktopParts)
+                                     : tr("%n parts of the desktop start too; they are listed last.", nullptr,
+                                          desktopParts));
+    m_lblHeaderDesc->setText(desc);
 }

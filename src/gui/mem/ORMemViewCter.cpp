@@ -22,9 +22,6 @@ using namespace sw;
 namespace {
 
 constexpr int kCircleSide = 120;
-// The busy gauge sits this far right of and above the page's centre.
-constexpr int kCircleRight = 340;
-constexpr int kCircleUp = 235;
 
 QString sizeText(qint64 bytes)
 {
@@ -40,14 +37,13 @@ void paintSwatch(QWidget *swatch, const QColor &color)
 
 ORMemViewCter::ORMemViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ORBaseViewCter(delegate, parent)
-    , m_groupColors{QColor(48, 201, 193), QColor(143, 97, 180), QColor(234, 92, 168), QColor(255, 106, 106),
-                    QColor(160, 207, 79)}
+    , m_groupColors{QColor(255, 106, 106), QColor(234, 92, 168), QColor(143, 97, 180), QColor(160, 207, 79),
+                    QColor(48, 201, 193)}
 {
     buildView();
     memVerticalBar->setDelegate(this);
     m_diskColors.page = this;
     diskVerticalBar->setDelegate(&m_diskColors);
-    setCircle();
     MemoryMonitor &monitor = MemoryMonitor::shareInstance();
     connect(&monitor, &MemoryMonitor::memoryRefreshed, this, &ORMemViewCter::showMemory);
     connect(&monitor, &MemoryMonitor::releaseStarted, this, [this] { showReleasing(true); });
@@ -99,23 +95,15 @@ QWidget *ORMemViewCter::legendRow(const QString &name, QWidget **swatch, QLabel 
 void ORMemViewCter::buildView()
 {
     auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(40, 30, 40, 30);
+    column->setContentsMargins(40, 30, 40, 24);
     column->setSpacing(14);
-
     column->addWidget(PageStyle::heading(tr("Memory"), this));
     memVerticalBar = new ORVerticalBarView(this);
     memVerticalBar->setObjectName(QStringLiteral("memVerticalBar"));
     memVerticalBar->setCornerRadius(6);
     memVerticalBar->setFixedHeight(28);
     column->addWidget(memVerticalBar);
-    auto *memLegend = new QGridLayout;
-    memLegend->addWidget(legendRow(tr("Wired"), &wiredView, &wiredTextField), 0, 0);
-    memLegend->addWidget(legendRow(tr("Compressed"), &compressedView, &compressedTextField), 0, 1);
-    memLegend->addWidget(legendRow(tr("File Cache"), &filecacheView, &filecacheTextField), 0, 2);
-    memLegend->addWidget(legendRow(tr("App Memory"), &appMemView, &appMemTextField), 1, 0);
-    memLegend->addWidget(legendRow(tr("Available"), &availableMemView, &availableTextField), 1, 1);
-    memLegend->addWidget(legendRow(tr("Total"), &totalMemView, &totalTextField), 1, 2);
-    column->addLayout(memLegend);
+    column->addLayout(buildMemoryLegend());
 
     column->addSpacing(16);
     column->addWidget(PageStyle::heading(tr("Disk"), this));
@@ -131,59 +119,77 @@ void ORMemViewCter::buildView()
     column->addLayout(diskLegend);
 
     column->addStretch(1);
-    auto *bottom = new QHBoxLayout;
+    column->addLayout(buildBottom());
+
+    QWidget *const memorySwatches[] = {usedView, cachedView, buffersView, freeView, swapView};
+    for (int i = 0; i < 5; ++i)
+        paintSwatch(memorySwatches[i], *colorWithIndex(i));
+    paintSwatch(availableMemView, *colorWithIndex(Free));
+    paintSwatch(totalMemView, QColor(190, 190, 190));
+    paintSwatch(totalSpaceView, *colorWithIndex(Swap));
+    paintSwatch(availableSpaceView, *colorWithIndex(Free));
+}
+
+QLayout *ORMemViewCter::buildMemoryLegend()
+{
+    auto *legend = new QGridLayout;
+    legend->setHorizontalSpacing(24);
+    legend->addWidget(legendRow(tr("Used"), &usedView, &usedTextField), 0, 0);
+    legend->addWidget(legendRow(tr("Cached"), &cachedView, &cachedTextField), 0, 1);
+    legend->addWidget(legendRow(tr("Buffers"), &buffersView, &buffersTextField), 0, 2);
+    legend->addWidget(legendRow(tr("Free"), &freeView, &freeTextField), 1, 0);
+    legend->addWidget(legendRow(tr("Available"), &availableMemView, &availableTextField), 1, 1);
+    legend->addWidget(legendRow(tr("Total"), &totalMemView, &totalTextField), 1, 2);
+    legend->addWidget(legendRow(tr("Swap"), &swapView, &swapTextField), 2, 0, 1, 3);
+    return legend;
+}
+
+// What the release does, the button, the amount the last one gave back and
+// the busy gauge's own place: shown or not, the place stays, so the gauge
+// never lies over a figure and nothing moves.
+QLayout *ORMemViewCter::buildBottom()
+{
+    auto *bottom = new QVBoxLayout;
+    bottom->setSpacing(12);
+    releaseInfoTextField = PageStyle::muted(
+        tr("Release Memory asks the kernel to give back the memory it holds as cache. Programs read those files "
+           "from the disk again when they need them, so the computer does not get faster."),
+        this, 11);
+    releaseInfoTextField->setObjectName(QStringLiteral("releaseInfoTextField"));
+    releaseInfoTextField->setWordWrap(true);
+    bottom->addWidget(releaseInfoTextField);
+    auto *row = new QHBoxLayout;
     freeMemoryButton = PageStyle::primaryButton(tr("Release Memory"), this);
     freeMemoryButton->setObjectName(QStringLiteral("freeMemoryButton"));
     connect(freeMemoryButton, &QPushButton::clicked, this, &ORMemViewCter::freeMemory);
-    bottom->addWidget(freeMemoryButton);
-    bottom->addSpacing(24);
+    row->addWidget(freeMemoryButton);
+    row->addSpacing(24);
     cleanedInfoTextField = PageStyle::muted(tr("Released Memory"), this, 12);
     cleanedInfoTextField->setWordWrap(false);
     cleanedMemTextField = new QLabel(this);
     unitTextField = new QLabel(this);
     PageStyle::styleSizeLabels(cleanedMemTextField, unitTextField, 22);
     for (QLabel *label : {cleanedInfoTextField, cleanedMemTextField, unitTextField}) {
-        bottom->addWidget(label, 0, Qt::AlignBaseline);
+        row->addWidget(label, 0, Qt::AlignBaseline);
         label->hide();  // until the first release
     }
-    bottom->addStretch(1);
-    column->addLayout(bottom);
-
-    QWidget *const memorySwatches[] = {wiredView, compressedView, filecacheView, appMemView, availableMemView};
-    for (int i = 0; i < 5; ++i)
-        paintSwatch(memorySwatches[i], *colorWithIndex(i));
-    paintSwatch(totalMemView, QColor(190, 190, 190));
-    paintSwatch(totalSpaceView, *colorWithIndex(0));
-    paintSwatch(availableSpaceView, *colorWithIndex(4));
+    row->addStretch(1);
+    setCircle();
+    row->addWidget(circleView);
+    bottom->addLayout(row);
+    return bottom;
 }
 
 void ORMemViewCter::setCircle()
 {
     circleView = new ORMemCircleView(this, true);
     circleView->setObjectName(QStringLiteral("circleView"));
-    circleView->resize(kCircleSide, kCircleSide);
+    circleView->setFixedSize(kCircleSide, kCircleSide);
     circleView->setupWithTitle(tr("Memory"));
-    placeCircle();
+    QSizePolicy keepPlace = circleView->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    circleView->setSizePolicy(keepPlace);
     circleView->hide();
-}
-
-void ORMemViewCter::placeCircle()
-{
-    if (!circleView)
-        return;
-    const QPoint centre(width() / 2 + kCircleRight, height() / 2 - kCircleUp);
-    QRect frame(0, 0, kCircleSide, kCircleSide);
-    frame.moveCenter(centre);
-    // Kept inside a page smaller than the one it was drawn for.
-    frame.moveLeft(qBound(0, frame.left(), qMax(0, width() - kCircleSide)));
-    frame.moveTop(qBound(0, frame.top(), qMax(0, height() - kCircleSide)));
-    circleView->setGeometry(frame);
-}
-
-void ORMemViewCter::resizeEvent(QResizeEvent *event)
-{
-    ORBaseViewCter::resizeEvent(event);
-    placeCircle();
 }
 
 void ORMemViewCter::viewDidAppear()
@@ -204,10 +210,9 @@ void ORMemViewCter::freeMemory()
 void ORMemViewCter::showMemory(const ORMemory &fresh)
 {
     memory = fresh;
-    qCDebug(lcMemPage, "wired-----> %s", qUtf8Printable(sizeText(fresh.wiredMemory)));
-    qCDebug(lcMemPage, "compressed-----> %s", qUtf8Printable(sizeText(fresh.compressedMemory)));
-    qCDebug(lcMemPage, "filecache-----> %s", qUtf8Printable(sizeText(fresh.filecacheMemory)));
-    qCDebug(lcMemPage, "app-----> %s", qUtf8Printable(sizeText(fresh.appMemory)));
+    qCDebug(lcMemPage, "used-----> %s", qUtf8Printable(sizeText(fresh.programsMemory)));
+    qCDebug(lcMemPage, "cached-----> %s", qUtf8Printable(sizeText(fresh.cachedMemory)));
+    qCDebug(lcMemPage, "buffers-----> %s", qUtf8Printable(sizeText(fresh.buffersMemory)));
     qCDebug(lcMemPage, "free-----> %s", qUtf8Printable(sizeText(fresh.freeMemory)));
     qCDebug(lcMemPage, "total-----> %s", qUtf8Printable(sizeText(fresh.total())));
     loadMemoryVerticalBar();
@@ -223,8 +228,8 @@ void ORMemViewCter::loadMemoryVerticalBar()
         memVerticalBar->removeData();
         return;
     }
-    memVerticalBar->setupWithData({memory->wiredMemory, memory->compressedMemory, memory->filecacheMemory,
-                                   memory->appMemory, memory->freeMemory});
+    memVerticalBar->setupWithData(
+        {memory->programsMemory, memory->cachedMemory, memory->buffersMemory, memory->freeMemory});
 }
 
 void ORMemViewCter::refreshDisk()
@@ -238,16 +243,19 @@ void ORMemViewCter::refreshDisk()
 void ORMemViewCter::refreshMemAndDiskTextField()
 {
     if (memory && memory->consistent) {
-        wiredTextField->setText(sizeText(memory->wiredMemory));
-        compressedTextField->setText(sizeText(memory->compressedMemory));
-        filecacheTextField->setText(sizeText(memory->filecacheMemory));
-        appMemTextField->setText(sizeText(memory->appMemory));
-        availableTextField->setText(sizeText(memory->available()));
+        usedTextField->setText(sizeText(memory->programsMemory));
+        cachedTextField->setText(sizeText(memory->cachedMemory));
+        buffersTextField->setText(sizeText(memory->buffersMemory));
+        freeTextField->setText(sizeText(memory->freeMemory));
+        availableTextField->setText(sizeText(memory->memAvailable));
         totalTextField->setText(sizeText(memory->total()));
+        swapTextField->setText(memory->swapTotal > 0 ? tr("%1 of %2 in use")
+                                                           .arg(sizeText(memory->swapUsed), sizeText(memory->swapTotal))
+                                                     : tr("None"));
     } else if (memory) {
         // Counters that contradict each other tell nothing worth a number.
-        for (QLabel *field : {wiredTextField, compressedTextField, filecacheTextField, appMemTextField,
-                              availableTextField, totalTextField})
+        for (QLabel *field : {usedTextField, cachedTextField, buffersTextField, freeTextField, availableTextField,
+                              totalTextField, swapTextField})
             field->setText(tr("Unavailable"));
     }
     const ORDisk disk = or_disk.value_or(ORDisk());

@@ -18,9 +18,12 @@ class ORVerticalBarView;
 class QLabel;
 class QPushButton;
 
-// The memory tool's page: the memory figures as a bar of wired, compressed,
-// file cache, app and free memory with a legend, the disk of the Documents
-// folder as a second bar, and the release button.
+// The memory tool's page: the memory figures in the kernel's own terms, a
+// bar of used, cached, buffers and free memory with a legend, and swap with
+// its use; the disk of the Documents folder as a second bar; the release
+// button with a line on what it does (it asks the kernel to give back cache,
+// which programs then read again: nothing gets faster). The busy gauge has
+// its own place beside the button, so it never covers a figure.
 //
 // The clock, the automatic release and the release itself belong to the
 // memory engine (sw::MemoryMonitor), which runs from the program's start;
@@ -56,44 +59,51 @@ public:
     ORMemCircleView *circleView = nullptr;
     QPointer<ORQuotesWinCter> quotesWinCter;
 
-    QLabel *wiredTextField = nullptr;
-    QLabel *compressedTextField = nullptr;
-    QLabel *filecacheTextField = nullptr;
-    QLabel *appMemTextField = nullptr;
+    QLabel *usedTextField = nullptr;
+    QLabel *cachedTextField = nullptr;
+    QLabel *buffersTextField = nullptr;
+    QLabel *freeTextField = nullptr;
     QLabel *totalTextField = nullptr;
     QLabel *availableTextField = nullptr;
+    QLabel *swapTextField = nullptr;
+    QLabel *releaseInfoTextField = nullptr;
     QLabel *totalSpaceTextField = nullptr;
     QLabel *availableSpaceTextField = nullptr;
     QLabel *cleanedMemTextField = nullptr;
     QLabel *unitTextField = nullptr;
     QLabel *cleanedInfoTextField = nullptr;
 
-    QWidget *wiredView = nullptr;
-    QWidget *compressedView = nullptr;
-    QWidget *filecacheView = nullptr;
-    QWidget *appMemView = nullptr;
+    QWidget *usedView = nullptr;
+    QWidget *cachedView = nullptr;
+    QWidget *buffersView = nullptr;
+    QWidget *freeView = nullptr;
     QWidget *availableMemView = nullptr;
     QWidget *totalMemView = nullptr;
+    QWidget *swapView = nullptr;
     QWidget *totalSpaceView = nullptr;
     QWidget *availableSpaceView = nullptr;
 
     QPushButton *freeMemoryButton = nullptr;
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
+    // The bar's segments, in bar order; Swap colours the swap and the used disk.
+    enum Segment { Used, Cached, Buffers, Free, Swap };
 
 private:
     void buildView();
+    QLayout *buildMemoryLegend();
+    QLayout *buildBottom();
     QWidget *legendRow(const QString &name, QWidget **swatch, QLabel **field);
     void showMemory(const ORMemory &fresh);
     void showReleasing(bool releasing);
-    void placeCircle();
 
-    // The disk bar in the colours of its swatches: used 0, free 4.
+    // The disk bar in the colours of its swatches: used as swap, free as free.
     struct DiskColors : ORVerticalBarViewDelegate
     {
         ORMemViewCter *page = nullptr;
-        std::optional<QColor> colorWithIndex(int index) override { return page->colorWithIndex(index == 0 ? 0 : 4); }
+        std::optional<QColor> colorWithIndex(int index) override
+        {
+            return page->colorWithIndex(index == 0 ? Swap : Free);
+        }
     };
 
     const QList<QColor> m_groupColors;

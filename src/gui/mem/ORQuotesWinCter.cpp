@@ -68,6 +68,7 @@ void ORQuotesWinCter::showWindow()
     place();
     m_window->show();
     m_window->raise();
+    m_window->closeAfter(kShownFor);
 }
 
 void ORQuotesWinCter::place()

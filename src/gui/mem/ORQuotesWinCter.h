@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <chrono>
+
 class ORQuotesWindow;
 class QLabel;
 class QWidget;
@@ -10,13 +12,15 @@ class QWidget;
 // The pop-up that shows how much memory a release gave back: "Released
 // Memory" above the amount, number and unit apart. It sits at the top right
 // of the screen; where the desktop does not let a program place its windows
-// (Wayland) it sits at the top right of the main window instead. It stays
-// until clicked; each release makes its own.
+// (Wayland) it sits at the top right of the main window instead. It goes
+// by itself after kShownFor, or when clicked; each release makes its own.
 class ORQuotesWinCter : public QObject
 {
     Q_OBJECT
 
 public:
+    static constexpr std::chrono::seconds kShownFor{5};
+
     // mainWindow: where the pop-up goes when it cannot be placed on the screen.
     explicit ORQuotesWinCter(QWidget *mainWindow, QObject *parent = nullptr);
     ~ORQuotesWinCter() override;

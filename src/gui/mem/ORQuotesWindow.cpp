@@ -13,6 +13,27 @@ ORQuotesWindow::ORQuotesWindow(QWidget *overlayParent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
+    m_closeTimer.setSingleShot(true);
+    connect(&m_closeTimer, &QTimer::timeout, this, &QWidget::close);
+}
+
+void ORQuotesWindow::closeAfter(std::chrono::milliseconds shownFor)
+{
+    m_closeTimer.start(shownFor);
+}
+
+// Someone reading it keeps it; the time counts again once the pointer leaves.
+void ORQuotesWindow::enterEvent(QEnterEvent *event)
+{
+    m_closeTimer.stop();
+    QWidget::enterEvent(event);
+}
+
+void ORQuotesWindow::leaveEvent(QEvent *event)
+{
+    if (m_closeTimer.interval() > 0)
+        m_closeTimer.start();
+    QWidget::leaveEvent(event);
 }
 
 void ORQuotesWindow::mousePressEvent(QMouseEvent *event)

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
+
+#include <chrono>
 
 // The released-memory pop-up's window: frameless, transparent around its
 // rounded content, above normal windows. A click anywhere in it, or Escape,
-// closes it (and deletes it).
+// closes it (and deletes it); so does the time given to closeAfter(), which
+// starts again while the pointer rests on it.
 class ORQuotesWindow : public QWidget
 {
     Q_OBJECT
@@ -14,6 +18,8 @@ public:
     // (for desktops that do not let a program place its windows).
     explicit ORQuotesWindow(QWidget *overlayParent = nullptr);
 
+    void closeAfter(std::chrono::milliseconds shownFor);
+
 signals:
     void closed();
 
@@ -21,4 +27,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    QTimer m_closeTimer;
 };

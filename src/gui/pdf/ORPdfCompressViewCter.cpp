@@ -1,5 +1,6 @@
 #include "ORPdfCompressViewCter.h"
 
+#include "FileChooser.h"
 #include "ItemMailer.h"
 #include "JobRunner.h"
 #include "ORDispatch.h"
@@ -207,11 +208,10 @@ void ORPdfCompressViewCter::or_addFileButton()
 {
     if (isCompressing())
         return;
-    m_chooser = new QFileDialog(window(), tr("Choose a PDF document"));
+    m_chooser = FileChooser::sheet(window(), tr("Choose a PDF document"));
     m_chooser->setAttribute(Qt::WA_DeleteOnClose);
     m_chooser->setFileMode(QFileDialog::ExistingFile);
     m_chooser->setNameFilters({tr("PDF documents (*.pdf *.PDF)")});
-    m_chooser->setWindowModality(Qt::WindowModal);
     connect(m_chooser, &QFileDialog::fileSelected, this, [this](const QString &path) { obtainPdfFile({path}); });
     m_chooser->open();
 }
@@ -325,7 +325,7 @@ void ORPdfCompressViewCter::saveCompressedPDF()
 {
     if (!m_compressedPdfFile)
         return;
-    m_chooser = new QFileDialog(window(), tr("Save the compressed PDF"));
+    m_chooser = FileChooser::sheet(window(), tr("Save the compressed PDF"));
     m_chooser->setAttribute(Qt::WA_DeleteOnClose);
     m_chooser->setAcceptMode(QFileDialog::AcceptSave);
     m_chooser->setNameFilters({tr("PDF documents (*.pdf)")});
@@ -333,7 +333,6 @@ void ORPdfCompressViewCter::saveCompressedPDF()
     // The page asks before replacing a file itself, in its own words.
     m_chooser->setOption(QFileDialog::DontConfirmOverwrite);
     m_chooser->selectFile(m_compressedPdfFile->pdfName + QStringLiteral(".pdf"));
-    m_chooser->setWindowModality(Qt::WindowModal);
     connect(m_chooser, &QFileDialog::fileSelected, this, &ORPdfCompressViewCter::saveTo);
     m_chooser->open();
 }

@@ -78,7 +78,12 @@ MASPreferencesWindowController::MASPreferencesWindowController(const QList<PrefP
     }
     auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(next, &QShortcut::activated, this, &MASPreferencesWindowController::goNextTab);
-    auto *previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    // X11 and Wayland send Ctrl+Shift+Tab as Backtab with both modifiers,
+    // yet match shortcuts by the key's unshifted symbol: Ctrl+Shift+Tab. A
+    // key event made by hand (tests, input methods) carries Backtab itself.
+    auto *previous = new QShortcut(this);
+    previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
     connect(previous, &QShortcut::activated, this, &MASPreferencesWindowController::goPreviousTab);
     auto *close = new QShortcut(QKeySequence::Close, this);
     connect(close, &QShortcut::activated, this, &QWidget::close);

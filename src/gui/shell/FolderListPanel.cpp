@@ -1,5 +1,6 @@
 #include "FolderListPanel.h"
 
+#include "FileChooser.h"
 #include "FolderDropView.h"
 #include "FolderListModel.h"
 #include "FolderTableCard.h"
@@ -13,9 +14,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace sw {
@@ -78,17 +77,11 @@ void FolderListPanel::closeButton(int row)
 void FolderListPanel::addFolderButton()
 {
     if (!m_chooser) {
-        m_chooser = new QFileDialog(window(), tr("Choose Folders"));
+        m_chooser = FileChooser::sheet(window(), tr("Choose Folders"));
         m_chooser->setObjectName(QStringLiteral("folderChooser"));
         m_chooser->setFileMode(QFileDialog::Directory);
-        // Several folders at once need the Qt dialog's own views.
-        m_chooser->setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-        for (auto *view : m_chooser->findChildren<QListView *>(QStringLiteral("listView")))
-            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        for (auto *view : m_chooser->findChildren<QTreeView *>(QStringLiteral("treeView")))
-            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        m_chooser->setOption(QFileDialog::ShowDirsOnly);
         m_chooser->setLabelText(QFileDialog::Accept, tr("Add"));
-        m_chooser->setWindowModality(Qt::WindowModal);
         m_chooser->setDirectory(ORLayout::home());
         connect(m_chooser, &QFileDialog::filesSelected, this, &FolderListPanel::addFolders);
     }

@@ -302,6 +302,9 @@ void ORMainWinController::setStatusMenu()
 void ORMainWinController::closeEvent(QCloseEvent *event)
 {
     // With a tray item the process lives on and the item brings the window back;
-    // without one, closing the window ends the program (nothing invisible stays).
+    // without one nothing could, so closing the window ends the program, even
+    // while another of its windows (the preferences) is open.
     event->accept();
+    if (!m_statusItem)
+        emit quitRequested();
 }

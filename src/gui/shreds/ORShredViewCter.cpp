@@ -1,6 +1,7 @@
 #include "ORShredViewCter.h"
 
 #include "ConfirmSheet.h"
+#include "FileChooser.h"
 #include "FolderListModel.h"
 #include "FolderTableCard.h"
 #include "ORDispatch.h"
@@ -22,7 +23,6 @@
 #include <QListView>
 #include <QPointer>
 #include <QPushButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 using namespace sw;
@@ -131,20 +131,11 @@ void ORShredViewCter::addFolder(const QVariant &paths)
 void ORShredViewCter::addFolderButton(bool folders)
 {
     delete m_chooser;
-    m_chooser = new QFileDialog(window(), folders ? tr("Choose Folders") : tr("Choose Files"));
+    m_chooser = FileChooser::sheet(window(), folders ? tr("Choose Folders") : tr("Choose Files"));
     m_chooser->setObjectName(QStringLiteral("shredChooser"));
-    // Several folders at once need the Qt dialog's own views.
-    m_chooser->setOptions(folders ? QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog
-                                  : QFileDialog::Options());
     m_chooser->setFileMode(folders ? QFileDialog::Directory : QFileDialog::ExistingFiles);
-    if (folders) {
-        for (auto *view : m_chooser->findChildren<QListView *>(QStringLiteral("listView")))
-            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        for (auto *view : m_chooser->findChildren<QTreeView *>(QStringLiteral("treeView")))
-            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    }
+    m_chooser->setOption(QFileDialog::ShowDirsOnly, folders);
     m_chooser->setLabelText(QFileDialog::Accept, tr("Add"));
-    m_chooser->setWindowModality(Qt::WindowModal);
     m_chooser->setDirectory(ORLayout::home());
     connect(m_chooser, &QFileDialog::filesSelected, this,
             [this](const QStringList &chosen) { addFolder(QVariant(chosen)); });

@@ -1,5 +1,6 @@
 #include "ORFileDropView.h"
 
+#include "FileChooser.h"
 #include "FileNotifications.h"
 #include "ORFileDataCollection.h"
 #include "ORImage.h"
@@ -52,14 +53,13 @@ void ORFileDropView::or_addFileButton()
     QStringList patterns;
     for (const QString &format : ORFileDataCollection::archiverFormat())
         patterns << QStringLiteral("*.") + format << QStringLiteral("*.") + format.toUpper();
-    auto *panel = new QFileDialog(window(), tr("Choose an Archive"),
-                                  QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
-                                  tr("Archives (%1)").arg(patterns.join(QLatin1Char(' '))));
+    auto *panel = sw::FileChooser::sheet(window(), tr("Choose an Archive"));
+    panel->setDirectory(QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
+    panel->setNameFilter(tr("Archives (%1)").arg(patterns.join(QLatin1Char(' '))));
     panel->setObjectName(QStringLiteral("openPanel"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setFileMode(QFileDialog::ExistingFile);
     panel->setAcceptMode(QFileDialog::AcceptOpen);
-    panel->setWindowModality(Qt::WindowModal);
     connect(panel, &QFileDialog::fileSelected, this, [this](const QString &path) {
         if (acceptsArchives({path}))
             ORUtility::notifyOnMainThread(notificationName(), QStringList{path});

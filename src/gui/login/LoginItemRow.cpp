@@ -1,0 +1,88 @@
+#include "LoginItemRow.h"
+
+#include "FileIcon.h"
+#include "PageStyle.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kIconSize = 40;
+}  // namespace
+
+LoginItemRow::LoginItemRow(QWidget *parent) : QWidget(parent)
+{
+    auto *line = new QHBoxLayout(this);
+    line->setContentsMargins(12, 6, 12, 6);
+    line->setSpacing(14);
+    m_icon = new QLabel(this);
+    m_icon->setObjectName(QStringLiteral("loginIcon"));
+    m_icon->setFixedSize(kIconSize, kIconSize);
+    line->addWidget(m_icon);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    auto *top = new QHBoxLayout;
+    top->setSpacing(10);
+    m_name = new QLabel(this);
+    m_name->setObjectName(QStringLiteral("loginName"));
+    m_name->setTextInteractionFlags(Qt::NoTextInteraction);
+    top->addWidget(m_name);
+    m_badge = new QLabel(tr("Part of the desktop"), this);
+    m_badge->setObjectName(QStringLiteral("desktopBadge"));
+    m_badge->setStyleSheet(QStringLiteral("QLabel { background:#e8ecf0; color:%1; border-radius:8px; padding:1px 8px;"
+                                          " font-size:11px; }")
+                               .arg(QLatin1String(sw::PageStyle::kText)));
+    top->addWidget(m_badge);
+    top->addStretch(1);
+    texts->addLayout(top);
+    m_description = sw::PageStyle::muted(QString(), this, 11);
+    m_description->setObjectName(QStringLiteral("loginDescription"));
+    m_description->setWordWrap(false);
+    // A long Comment= must not widen the table: it is shortened instead.
+    m_description->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    texts->addWidget(m_description);
+    line->addLayout(texts, 1);
+}
+
+QIcon LoginItemRow::icon(const sw::LoginItems::Row &row)
+{
+    const QString name = row.content.value(QStringLiteral("Icon"));
+    if (QFileInfo(name).isAbsolute()) {
+        const QIcon icon(name);
+        if (!icon.availableSizes().isEmpty())
+            return icon;
+    } else if (!name.isEmpty()) {
+        const QIcon icon = QIcon::fromTheme(name);
+        if (!icon.isNull())
+            return icon;
+    }
+    return sw::FileIcon::forPath(row.path);
+}
+
+void LoginItemRow::setRow(const sw::LoginItems::Row &row)
+{
+    m_icon->setPixmap(icon(row).pixmap(kIconSize, kIconSize));
+    m_name->setText(row.name);
+    m_name->setStyleSheet(QStringLiteral("color:%1; font-size:14px;")
+                              .arg(QLatin1String(row.on ? sw::PageStyle::kText : sw::PageStyle::kMuted)));
+    m_badge->setVisible(row.partOfDesktop);
+    m_fullDescription = row.description;
+    m_description->setVisible(!row.description.isEmpty());
+    setToolTip(row.description.isEmpty() ? row.path : row.description + QLatin1Char('\n') + row.path);
+    elideDescription();
+}
+
+void LoginItemRow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    elideDescription();
+}
+
+void LoginItemRow::elideDescription()
+{
+    const int width = m_description->width() > 0 ? m_description->width() : this->width();
+    m_description->setText(m_description->fontMetrics().elidedText(m_fullDescription, Qt::ElideRight, width));
+}
