@@ -101,6 +101,37 @@
     </message>
 </context>
 <context>
+    <name>MLoginItemsPage</name>
+    <message numerus="yes">
+        <source>%n application starts at login</source>
+        <translation>
+            <numerusform>%n application starts at login</numerusform>
+            <numerusform>%n applications start at login</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n applications start at login</source>
+        <translation>
+            <numerusform>%n application start at login</numerusform>
+            <numerusform>%n applications start at login</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n part of the desktop starts too; it is listed last.</source>
+        <translation>
+            <numerusform>%n part of the desktop starts too; it is listed last.</numerusform>
+            <numerusform>%n parts of the desktop start too; they are listed last.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts of the desktop start too; they are listed last.</source>
+        <translation>
+            <numerusform>%n part of the desktop start too; they are listed last.</numerusform>
+            <numerusform>%n parts of the desktop start too; they are listed last.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ORBigResultViewCter</name>
     <message numerus="yes">
         <source>%n file(s)</source>
