@@ -7,7 +7,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 
 namespace sw {
 
@@ -51,12 +50,8 @@ QString JunkOwners::flatpakApp(const QString &appId)
         const QString entryPath = installation + QStringLiteral("/exports/share/applications/") + appId +
                                   QStringLiteral(".desktop");
         if (const std::optional<DesktopEntry> entry = DesktopEntry::load(entryPath)) {
-            const QString locale = QLocale().name();  // de_DE, then de
-            QString name = entry->localizedValue(QStringLiteral("Name"), locale);
-            if (name == entry->name())
-                name = entry->localizedValue(QStringLiteral("Name"), locale.section(QLatin1Char('_'), 0, 0));
-            if (!name.simplified().isEmpty())
-                return name.simplified();
+            if (const QString name = entry->localizedValue(QStringLiteral("Name")).simplified(); !name.isEmpty())
+                return name;
         }
     }
     return appId.section(QLatin1Char('.'), -1);

@@ -1,6 +1,7 @@
 #include "ORFileConvertViewCter.h"
 
 #include "ExtractToStatus.h"
+#include "FileChooser.h"
 #include "FileItemListModel.h"
 #include "FileItemRoles.h"
 #include "FileNotifications.h"
@@ -241,14 +242,14 @@ void ORFileConvertViewCter::askForPath(const QString &objectName, const QString 
     // Beside the archive, under a name nothing has yet.
     const QString proposed =
         ORUtility::desDirectory(QFileInfo(m_collection.fileArray().value(0)).dir().filePath(name));
-    auto *panel = new QFileDialog(window(), title, proposed);
+    auto *panel = sw::FileChooser::sheet(window(), title);
+    panel->setDirectory(QFileInfo(proposed).path());
     panel->setObjectName(objectName);
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setAcceptMode(QFileDialog::AcceptSave);
     panel->setFileMode(QFileDialog::AnyFile);
     panel->setLabelText(QFileDialog::Accept, acceptLabel);
     panel->selectFile(QFileInfo(proposed).fileName());
-    panel->setWindowModality(Qt::WindowModal);
     connect(panel, &QFileDialog::fileSelected, this, chosen);
     panel->open();
 }
