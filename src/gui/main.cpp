@@ -1,4 +1,5 @@
 #include "AppDelegate.h"
+#include "ORFileDataCollection.h"
 #include "ORLayout.h"
 #include "PortalFileDialogs.h"
 #include "SingleInstance.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <QThreadPool>
 
 int main(int argc, char *argv[])
 {
@@ -38,6 +40,8 @@ int main(int argc, char *argv[])
     if (instance.notifyRunningInstance())
         return 0;  // the running Sweepwright brings its window forward
     instance.listen();
+    // What archives a killed run extracted (decrypted ones too) goes now.
+    QThreadPool::globalInstance()->start([] { ORFileDataCollection::removeAbandonedExtractions(); });
 
     AppDelegate delegate;
     QObject::connect(&instance, &sw::SingleInstance::showRequested, &delegate,

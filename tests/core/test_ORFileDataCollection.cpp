@@ -289,6 +289,47 @@ TEST_F(ORFileDataCollectionTest, StartOverRemovesTheExtractionAndNothingALinkInI
     EXPECT_EQ(before.changed(after), QStringList());
 }
 
+// A run killed while its result was shown left the decrypted files in the
+// temporary folder for good. The next start removes such a folder, and
+// only such a folder: not one a running extraction holds, nor one made a
+// moment ago, nor anyone else's, nor what a link of that name leads to.
+TEST_F(ORFileDataCollectionTest, TheNextStartRemovesWhatAKilledRunLeftAndNothingElse)
+{
+    const QString tmp = tree.path("tmp");
+    const auto made = [&](const QString &name, const QString &mode, const QString &age) {
+        tree.text(QStringLiteral("tmp/%1/secret/plans.txt").arg(name), "the plans");
+        QProcess::execute(QStringLiteral("chmod"), {mode, tmp + '/' + name});
+        QProcess::execute(QStringLiteral("touch"), {QStringLiteral("-d"), age, tmp + '/' + name});
+    };
+    made(QStringLiteral("unarchiverK1ll"), QStringLiteral("0700"), QStringLiteral("1 hour ago"));
+    made(QStringLiteral("winmailK1ll"), QStringLiteral("0700"), QStringLiteral("1 hour ago"));
+    made(QStringLiteral("unarchiverN0w0"), QStringLiteral("0700"), QStringLiteral("now"));
+    made(QStringLiteral("unarchiverOpen"), QStringLiteral("0755"), QStringLiteral("1 hour ago"));
+    made(QStringLiteral("unarchiverTooLong"), QStringLiteral("0700"), QStringLiteral("1 hour ago"));
+    tree.text("outside/keep.txt", "keep me");
+    QProcess::execute(QStringLiteral("chmod"), {QStringLiteral("0700"), tree.path("outside")});
+    ASSERT_EQ(::symlink(QFile::encodeName(tree.path("outside")).constData(),
+                        QFile::encodeName(tmp + "/unarchiverL1nk").constData()), 0);
+    tree.text("src/a.txt", "alpha");
+    const QString zip = tree.path("one.zip");
+    pack(QStringLiteral("zip"), {"-q", zip, "a.txt"}, tree.path("src"));
+    const sw::ExtractionOutcome running = extract(zip);
+    ASSERT_EQ(running.status, Status::Extracted) << running.detail.toStdString();
+    QProcess::execute(QStringLiteral("touch"), {QStringLiteral("-d"), QStringLiteral("1 hour ago"),
+                                                running.temporaryFolder});
+
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+    EXPECT_EQ(ORFileDataCollection::removeAbandonedExtractions(), 2);
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
+    for (const QString &gone : before.vanished(after))
+        EXPECT_TRUE(gone.startsWith(tmp + "/unarchiverK1ll") || gone.startsWith(tmp + "/winmailK1ll"))
+            << gone.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(tmp + "/unarchiverK1ll"));
+    EXPECT_FALSE(QFileInfo::exists(tmp + "/winmailK1ll"));
+    EXPECT_EQ(before.changed(after), QStringList());
+    ORFileDataCollection::shareInstance().startOver();
+}
+
 // Extract to: straight into the folder chosen, as the archive names the
 // entries, with the password given before; an existing file of the same
 // name is kept, the new one comes beside it, and the result shown stays.

@@ -359,6 +359,11 @@ void ORFileDataCollection::startOver()
         sw::TemporaryFolder::discard(temporary, made);
 }
 
+int ORFileDataCollection::removeAbandonedExtractions()
+{
+    return sw::TemporaryFolder::removeAbandoned({QStringLiteral("unarchiver"), QStringLiteral("winmail")});
+}
+
 void ORFileDataCollection::obtainData()
 {
     const QString folder = desPath();

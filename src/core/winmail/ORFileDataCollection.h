@@ -110,6 +110,9 @@ public:
     // folder is still the one made (a link or another folder put in its
     // place is left alone), and never following a link inside it.
     void startOver();
+    // Removes the temporary extractions runs that were killed left behind
+    // (no running program holds them); the number removed.
+    static int removeAbandonedExtractions();
 
     // Makes the folder a winmail file is decoded into: a folder named after
     // it in a new "winmailXXXX" folder (made is then that one), or to when
