@@ -115,17 +115,26 @@ private slots:
         result()->searchField()->clear();
         QCOMPARE(listedApps(), (QStringList{"alpha", "Mid", "Zeta"}));
 
-        // Zeta's cache alone, and alpha: a leftover goes only with its
-        // application, so Zeta's cache stays; alpha's data is listed under
-        // its heading and stays unticked.
+        // A leftover goes only with its application: Zeta's cache cannot be
+        // ticked alone, and goes off again when Zeta does. Then alpha, whose
+        // data is listed under its heading and stays unticked.
         result()->tableView(result()->groupTableView(), 2);
         QCOMPARE(result()->appNameField()->text(), QStringLiteral("Zeta"));
         const int cache = itemRowEndingWith(QStringLiteral("/.cache/Zeta"));
-        QVERIFY(cache >= 0);
+        const int zeta = itemRowEndingWith(QStringLiteral("/Zeta.AppImage"));
+        QVERIFY(cache >= 0 && zeta >= 0);
+        const auto *zetaItems = result()->itemObject()->model();
+        QCOMPARE(zetaItems->index(cache).data(sw::CheckImageRole).toString(), QStringLiteral("or_select_null"));
+        QVERIFY(zetaItems->index(cache).data(Qt::ToolTipRole).toString().contains(QStringLiteral("with the application")));
         result()->itemObject()->clickCheckBox(cache);
-        QCOMPARE(result()->groupArr().at(2)->isGroupDelFlag, qint64(1));
+        QCOMPARE(result()->groupArr().at(2)->isGroupDelFlag, qint64(0));
+        result()->itemObject()->clickCheckBox(zeta);
+        result()->itemObject()->clickCheckBox(cache);
+        QCOMPARE(result()->groupArr().at(2)->isGroupDelFlag, qint64(2));
+        result()->itemObject()->clickCheckBox(zeta);
+        QCOMPARE(result()->groupArr().at(2)->isGroupDelFlag, qint64(0));
         result()->groupButtonClick(0);
-        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(170 * 1024));
+        QCOMPARE(selectedText(), ORUtility::sizeFormatWithNumber(70 * 1024));
         const auto *items = result()->itemObject()->model();
         const int data = itemRowEndingWith(QStringLiteral("/.local/share/alpha"));
         QVERIFY(data > 0);
@@ -134,6 +143,8 @@ private slots:
         QCOMPARE(items->index(data).data(sw::CheckImageRole).toString(), QStringLiteral("or_select_off"));
 
         result()->delBut()->click();
+        QCOMPARE(result()->alert()->actionButton()->text(),
+                 QStringLiteral("Uninstall 1 application (%1)").arg(ORUtility::sizeFormatWithNumber(70 * 1024)));
         QVERIFY(answerSheet(result()->alert(), true));
         QCOMPARE(window->currentPage(), qint64(24));
         auto *removal = window->page<ORUninstDelViewCter>(24);

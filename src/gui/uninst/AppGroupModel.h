@@ -2,7 +2,7 @@
 
 #include "GroupListModel.h"
 #include "ORAppData.h"
-#include "WholeGroups.h"
+#include "LeftoversWithTheApp.h"
 
 namespace sw {
 
@@ -10,7 +10,7 @@ namespace sw {
 // application with its own icon, its name in the user's language, the badge
 // of where it comes from (which tells apart two applications of one name)
 // and how many items it leaves.
-class AppGroupModel : public GroupListModel<ORAppData, &ORAppData::appGroups, WholeGroups>
+class AppGroupModel : public GroupListModel<ORAppData, &ORAppData::appGroups, LeftoversWithTheApp>
 {
 public:
     using GroupListModel::GroupListModel;

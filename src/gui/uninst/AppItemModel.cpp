@@ -79,6 +79,11 @@ QVariant AppItemModel::data(const QModelIndex &index, int role) const
         // The application itself shows as the application, not as the file it is found by.
         if (role == IconRole && item.kind == AppItemKind::App)
             return AppGroupModel::appIcon(*group());
+        if (role == Qt::ToolTipRole && selection::isGroupCheckable(*group())
+            && !LeftoversWithTheApp::isItemCheckable(*group(), row))
+            return item.itemPath + QLatin1Char('\n')
+                   + QCoreApplication::translate("ORUninstResultViewCter",
+                                                 "Removed only with the application: tick the application first");
     }
     return GroupItemModel::data(index, role);
 }

@@ -2,7 +2,7 @@
 
 #include "GroupItemModel.h"
 #include "ORAppData.h"
-#include "WholeGroups.h"
+#include "LeftoversWithTheApp.h"
 
 namespace sw {
 
@@ -10,7 +10,7 @@ namespace sw {
 // first, then its caches, its settings and the user's data, each kind under
 // a heading ("Your data"). Leftovers are named by their path, the home
 // written as "~"; packages by the name the scan gave them.
-class AppItemModel : public GroupItemModel<ORAppDataGroup, WholeGroups>
+class AppItemModel : public GroupItemModel<ORAppDataGroup, LeftoversWithTheApp>
 {
 public:
     using GroupItemModel::GroupItemModel;
