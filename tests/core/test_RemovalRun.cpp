@@ -75,7 +75,9 @@ TEST_P(RemovalRunTest, ItemGoneWithItsFolderIsASuccessAndAVanishedOneIsNot)
 
     EXPECT_TRUE(inside.ok());
     EXPECT_EQ(inside.removed, 0);  // its bytes went, and counted, with the folder
+    EXPECT_TRUE(inside.withFolder);
     EXPECT_FALSE(vanished.ok());
+    EXPECT_FALSE(vanished.withFolder);
     EXPECT_EQ(vanished.left(), 5);
     EXPECT_EQ(run.report().removedBytes(), folderBytes);
     EXPECT_EQ(run.report().removedBytes(), before.bytesGone(TreeSnapshot::of(tree.root())));

@@ -20,6 +20,7 @@ struct RemovalOutcome
     qint64 removed = 0;  // the bytes that really went (moved, for the Trash)
     QList<RemovalFailure> failures;  // empty when the item went as asked
     bool refused = false;  // never tried: a place that must not go (the failure says which)
+    bool withFolder = false;  // gone with a folder removed before it, its bytes counted there
 
     bool ok() const { return failures.isEmpty(); }
     // Bytes of a failed item that stay (as far as the scan's figure tells).

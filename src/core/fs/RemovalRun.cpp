@@ -117,7 +117,9 @@ std::optional<RemovalRun::Target> RemovalRun::reachRelative(const AnchoredRoot *
     }
     target.item = root->locate(target.relative);
     if (!target.item) {
-        if (!(errno == ENOENT && removedEarlier(path)))
+        if (errno == ENOENT && removedEarlier(path))
+            outcome.withFolder = true;
+        else
             fail(outcome, path, reasonOf(errno));
         return std::nullopt;
     }
@@ -130,7 +132,9 @@ std::optional<RemovalRun::Target> RemovalRun::reachRelative(const AnchoredRoot *
     }
     const auto id = FileIdentity::of(target.item->parent.get(), target.item->name.constData());
     if (!id) {
-        if (!(errno == ENOENT && removedEarlier(path)))
+        if (errno == ENOENT && removedEarlier(path))
+            outcome.withFolder = true;
+        else
             fail(outcome, path, reasonOf(errno));
         return std::nullopt;
     }
@@ -156,7 +160,9 @@ void RemovalRun::removeItem(const Target &target, Mode mode, RemovalOutcome &out
         outcome.removed = gone.removed;
         if (!gone.failure.isEmpty())
             fail(outcome, path, gone.failure);
-        else if (gone.vanished && !removedEarlier(path))
+        else if (gone.vanished && removedEarlier(path))
+            outcome.withFolder = true;
+        else if (gone.vanished)
             fail(outcome, path, reasonOf(ENOENT));
     } else {
         const int parent = target.item->parent.get();
@@ -182,7 +188,9 @@ const RemovalOutcome &RemovalRun::remove(const QString &root, const QString &pat
     RemovalOutcome outcome{path, size, 0, {}};
     const AnchoredRoot *anchored = m_roots.open(root, allowed);
     if (!anchored) {
-        if (!(errno == ENOENT && removedEarlier(path)))
+        if (errno == ENOENT && removedEarlier(path))
+            outcome.withFolder = true;
+        else
             fail(outcome, path, tr("its folder %1 is missing or was left alone").arg(root));
     } else if (std::optional<Target> target = reach(anchored, path, outcome)) {
         if (mode == Mode::Whole && !target->item)
@@ -213,8 +221,10 @@ const RemovalOutcome &RemovalRun::removeChosen(const QString &path, qint64 size,
         return finish(std::move(outcome));
     }
     const AnchoredRoot *anchored = m_roots.openChosen(slash > 0 ? clean.left(slash) : QStringLiteral("/"));
-    if (!anchored && removedEarlier(path))
-        return finish(std::move(outcome));  // it went with a folder listed before it
+    if (!anchored && removedEarlier(path)) {
+        outcome.withFolder = true;  // it went with a folder listed before it
+        return finish(std::move(outcome));
+    }
     if (!anchored) {
         fail(outcome, path, tr("its folder %1 is missing or cannot be opened").arg(clean.left(slash)));
     } else if (!chosenFolder.isEmpty() && anchored->realPath() != chosenFolder) {

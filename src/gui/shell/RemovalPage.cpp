@@ -257,7 +257,8 @@ void RemovalPage::showDetails()
             rows.append({failure.path, failure.reason});
         for (const RemovalOutcome &outcome : m_report.outcomes())
             if (outcome.ok())
-                rows.append({outcome.path, m_tool.wording.itemDone(outcome.removed)});
+                rows.append({outcome.path, outcome.withFolder ? tr("Went with its folder, counted there")
+                                                              : m_tool.wording.itemDone(outcome.removed)});
         const QString heading = m_failureField->isVisible() ? m_failureField->text() : m_countField->text();
         m_detailsDialog = new RemovalDetailsDialog(heading, rows, window());
         m_detailsDialog->setAttribute(Qt::WA_DeleteOnClose);
