@@ -313,6 +313,9 @@ TEST_F(OrphanDesktopEntries, ProgramIsLookedUpBelowTheRootAndOnPath)
     homeText(apps + "garbage.desktop", "\x01\x02 not an entry");
     entry(QStringLiteral(".config/autostart/gone-auto.desktop"), "/usr/bin/gone-daemon");
     entry(QStringLiteral(".config/autostart/live-auto.desktop"), "livetool");
+    // An AppImage in the home is the home's own, not looked for below the root.
+    homeFile(QStringLiteral("Applications/Viewer.AppImage"), 10);
+    entry(apps + "viewer.desktop", QFile::encodeName(ORLayout::homePath(QStringLiteral("Applications/Viewer.AppImage"))));
 
     EXPECT_EQ(found(1), (QStringList{"home/.config/autostart/gone-auto.desktop",
                                      "home/.local/share/applications/gone.desktop",

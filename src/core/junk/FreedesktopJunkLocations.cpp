@@ -19,8 +19,13 @@ QString flatpakApps()
     return ORLayout::homePath(QStringLiteral(".var/app"));
 }
 
+// A program of the system lies below the root; one in the home (an
+// AppImage, a home application) is the home's own, wherever the root is.
 bool existsBelowRoot(const QString &absolute)
 {
+    const QString home = QDir::cleanPath(ORLayout::home()) + QLatin1Char('/');
+    if (QDir::cleanPath(absolute).startsWith(home))
+        return QFileInfo::exists(absolute);
     return QFileInfo::exists(ORLayout::rootPath(absolute));
 }
 
