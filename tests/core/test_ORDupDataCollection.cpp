@@ -307,9 +307,16 @@ TEST_F(DupEngine, GroupsComeLargestSizeFirstWithTheirFirstItemsFields)
         put(QStringLiteral("x/%1.MP3").arg(QLatin1String(name)), pattern(quint32(size), size));
         put(QStringLiteral("y/%1").arg(QLatin1String(name)), pattern(quint32(size), size));
     }
+    // A set is named after a copy without a copy mark, though another was found first.
+    put(QStringLiteral("a/Copy of report.odt"), pattern(7, 30000));
+    put(QStringLiteral("b/report.odt"), pattern(7, 30000));
     ASSERT_TRUE(swtest::setModificationTime(tree.path(QStringLiteral("scan/y/twenty")), 1614859200));
     const auto data = scan();
-    EXPECT_EQ(groups(*data), (Groups{{"x/twenty.MP3", "y/twenty"}, {"x/five.MP3", "y/five"}, {"x/one.MP3", "y/one"}}));
+    EXPECT_EQ(groups(*data), (Groups{{"x/twenty.MP3", "y/twenty"},
+                                     {"x/five.MP3", "y/five"},
+                                     {"x/one.MP3", "y/one"},
+                                     {"a/Copy of report.odt", "b/report.odt"}}));
+    EXPECT_EQ(data->dupGroups[3].groupName, QStringLiteral("report.odt"));
     const ORDupDataGroup &first = data->dupGroups[0];
     EXPECT_EQ(first.groupName, QStringLiteral("twenty.MP3"));
     EXPECT_EQ(first.groupType, QStringLiteral("MP3"));

@@ -349,8 +349,8 @@ private slots:
             QCOMPARE(copyData(copy, sw::PathRole).toString(),
                      QFileInfo(report->groupItems.at(copy).itemPath).path());
         }
-        QCOMPARE(copyData(0, sw::DateTextRole).toString(), QLocale().toString(older, QLocale::ShortFormat));
-        QCOMPARE(copyData(1, sw::DateTextRole).toString(), QLocale().toString(newer, QLocale::ShortFormat));
+        QCOMPARE(copyData(0, sw::DateTextRole).toString(), QLocale().toString(older.date(), QLocale::ShortFormat));
+        QCOMPARE(copyData(1, sw::DateTextRole).toString(), QLocale().toString(newer.date(), QLocale::ShortFormat));
     }
 
     void searchMatchesNamesInAnyCaseAndWidensAgain_data()

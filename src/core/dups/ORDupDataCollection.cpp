@@ -1,6 +1,7 @@
 #include "ORDupDataCollection.h"
 
 #include "DupCandidates.h"
+#include "DupCopyMarks.h"
 #include "DupNotifications.h"
 #include "DupStages.h"
 #include "FinderDefaults.h"
@@ -250,7 +251,11 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
     }
     if (group.groupItems.isEmpty())
         return;
-    const ORDupDataItem &first = group.groupItems.constFirst();
+    // The set is named after a copy without a copy mark where one has none:
+    // "report", not "Copy of report".
+    const auto unmarked = std::find_if(group.groupItems.cbegin(), group.groupItems.cend(),
+                                       [](const ORDupDataItem &item) { return !sw::dupmarks::hasCopyMark(item.itemName); });
+    const ORDupDataItem &first = unmarked != group.groupItems.cend() ? *unmarked : group.groupItems.constFirst();
     group.groupPath = first.itemPath;
     group.groupName = first.itemName;
     group.groupType = sw::FinderFilter::extensionOf(first.itemName);

@@ -1,10 +1,10 @@
 #include "DupItemModel.h"
 
+#include "ORUtility.h"
 #include "Thumbnails.h"
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QLocale>
 
 namespace sw {
 
@@ -19,7 +19,7 @@ DupItemModel::DupItemModel(QObject *parent) : GroupItemModel(parent)
 
 QString DupItemModel::modDateText(qint64 msSinceEpoch)
 {
-    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(msSinceEpoch), QLocale::ShortFormat);
+    return ORUtility::stringShortFromDate(QDateTime::fromMSecsSinceEpoch(msSinceEpoch));
 }
 
 QVariant DupItemModel::data(const QModelIndex &index, int role) const
