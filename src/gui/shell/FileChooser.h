@@ -9,9 +9,8 @@ namespace sw {
 
 // The file and folder choosers of the pages: the desktop's own dialog
 // (through its portal where it has one, see PortalFileDialogs), as a
-// window-modal sheet of window. Qt's own dialog, once forced on the
-// choosers, left its path completion on the page after Enter, where it
-// swallowed the next click.
+// window-modal sheet of window. Where Qt's own dialog serves, its path
+// completion pop-up is closed with it (see the source).
 class FileChooser
 {
 public:
