@@ -4,6 +4,7 @@
 #include "ItemListModel.h"
 #include "ORAppDataCollection.h"
 #include "ORImage.h"
+#include "ORLayout.h"
 #include "ORNotificationCenter.h"
 #include "PageStyle.h"
 #include "ScanProgressPanel.h"
@@ -48,9 +49,13 @@ QWidget *ORUninstViewCter::buildBrief()
 {
     const PageStyle::StartBrief brief =
         PageStyle::startBrief(this, QStringLiteral("or_app_icon"), tr("Uninstaller"),
-                              tr("See every installed application with the caches, settings and data it "
-                                    "leaves behind, and remove an application completely or just its leftovers. "
-                                    "What you remove goes to the Trash; your own data stays unless you tick it."));
+                              ORLayout::isMacOS()
+                                  ? tr("See every installed application with the caches, settings and data it "
+                                       "leaves behind, and remove an application completely or just its leftovers. "
+                                       "What you remove goes to the Trash; your own data stays unless you tick it.")
+                                  : tr("See every installed application with the caches, settings and data it "
+                                       "keeps, and remove an application together with them. Files of yours go to "
+                                       "the Trash; your own data stays unless you tick it."));
     m_startBut = brief.startButton;
     connect(m_startBut, &QPushButton::clicked, this, &ORUninstViewCter::scanButton);
     brief.column->addSpacing(12);
