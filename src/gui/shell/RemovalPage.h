@@ -21,10 +21,10 @@ class RemovalDetailsDialog;
 
 // The base of the removal pages, one design for every tool. The page that
 // confirmed the removal shows it and queues the start (showAndStart), so the
-// page is on screen before the removal starts. The removal runs through the page's job runner behind the busy circle
-// "Deleting" with the sidebar locked (one engine at a time), showing the
-// items and bytes removed so far and a Cancel button (the engine stops after
-// the item it is on). Then the page shows the report: a title saying how it
+// page is on screen before the removal starts. The removal runs through the
+// page's job runner behind the busy circle "Deleting" with the sidebar
+// locked (one engine at a time), showing the items and bytes removed so far
+// and a Cancel button (the engine stops after the item it is on). Then the page shows the report: a title saying how it
 // went, the size that went with the count of items, a line on what stayed
 // (with a single failure named on the page) and Details, which lists every
 // item with what became of it (what stayed first, refusals told apart).
