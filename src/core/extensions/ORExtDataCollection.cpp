@@ -140,7 +140,8 @@ std::shared_ptr<ORExtData> ORExtDataCollection::scan(sw::JobControl &job)
 
 std::shared_ptr<ORExtData> ORExtDataCollection::startScan()
 {
-    return collect(sw::JobControl::unwatched());
+    sw::JobControl job;
+    return collect(job);
 }
 
 std::shared_ptr<ORExtData> ORExtDataCollection::collect(sw::JobControl &job)
@@ -243,7 +244,8 @@ ORExtGroup ORExtDataCollection::getSpotLightPI()
 
 void ORExtDataCollection::deleteExtensions()
 {
-    remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    remove(job);
 }
 
 namespace {

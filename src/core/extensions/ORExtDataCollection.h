@@ -59,7 +59,7 @@ public:
     ORExtGroup getQuickLookPI();
     ORExtGroup getSpotLightPI();
 
-    // Removes what is marked in the held result (remove() with an unwatched job).
+    // Removes what is marked in the held result (remove() with a job of its own).
     void deleteExtensions();
     qint64 delSize() const;
     // The last removal's record: every removed item once, with what went.
@@ -79,7 +79,7 @@ private:
     ORExtDataCollection();
     std::shared_ptr<ORExtData> collect(sw::JobControl &job);
     ORExtGroup scanCategory(qint64 groupID);
-    sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
+    sw::JobControl &scanJob() const { return m_job ? *m_job : m_ownJob; }
 
     mutable QMutex m_mutex;  // guards the removal record, m_report and m_itemRoots
     sw::PublishedResult<ORExtData> m_result;
@@ -88,6 +88,8 @@ private:
     QList<ORExtGroup> m_extDataDel;
     sw::RemovalReport m_report;
     sw::JobControl *m_job = nullptr;  // the scan's
+    // Outside a scan progress goes here, where nobody reads or cancels it.
+    mutable sw::JobControl m_ownJob;
     SwitchReader m_switchReader;
     AdminRule m_adminRule;
 };

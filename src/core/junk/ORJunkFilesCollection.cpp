@@ -77,7 +77,8 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::scan(sw::JobControl &job)
 
 std::shared_ptr<ORJunkData> ORJunkFilesCollection::startScan()
 {
-    return collect(sw::JobControl::unwatched());
+    sw::JobControl job;
+    return collect(job);
 }
 
 std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
@@ -295,7 +296,8 @@ void ORJunkFilesCollection::publishRemoval(QList<ORJunkDataGroup> removed, sw::R
 
 void ORJunkFilesCollection::deleteJunks()
 {
-    remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    remove(job);
 }
 
 sw::RemovalReport ORJunkFilesCollection::remove(sw::JobControl &job)

@@ -97,7 +97,7 @@ public:
 private:
     ORJunkFilesCollection();
     std::shared_ptr<ORJunkData> collect(sw::JobControl &job);
-    sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
+    sw::JobControl &scanJob() const { return m_job ? *m_job : m_ownJob; }
     ORJunkDataGroup makeGroup(qint64 groupID);
     ORJunkDataGroup scanCategory(qint64 groupID);
     ORJunkDataGroup fillGroup(qint64 groupID, const sw::JunkCandidates &candidates);
@@ -113,6 +113,8 @@ private:
     qint64 m_foundTotal = 0;
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
     sw::JobControl *m_job = nullptr;              // the scan's
+    // Outside a scan progress goes here, where nobody reads or cancels it.
+    mutable sw::JobControl m_ownJob;
     SwitchReader m_switchReader;
 };
 

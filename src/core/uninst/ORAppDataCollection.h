@@ -112,7 +112,7 @@ private:
     void addCandidates(const QStringList &candidates, ORAppDataGroup &group);
     void addSandboxFolders(const QString &sandbox, ORAppDataGroup &group);
     bool appendItem(ORAppDataGroup &group, const QString &path, qint64 size, const sw::AppItemOrigin &origin);
-    sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
+    sw::JobControl &scanJob() const { return m_job ? *m_job : m_ownJob; }
     sw::CategoryRoots &scanRoots();
     void publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report, qsizetype trashed);
     QList<sw::AppRemoval::Application> markedApplications(const ORAppData &data) const;
@@ -129,6 +129,8 @@ private:
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
     std::unique_ptr<sw::LeftoverFinder> m_finder;  // the scan's
     sw::JobControl *m_job = nullptr;             // the scan's
+    // Outside a scan progress goes here, where nobody reads or cancels it.
+    mutable sw::JobControl m_ownJob;
 };
 
 static_assert(sw::ToolEngine<ORAppDataCollection>);

@@ -53,6 +53,7 @@ public:
 signals:
     void openMainWindowRequested();
     void preferencesRequested();
+    void releaseMemoryRequested();  // the tray's Release Memory
     void quitRequested();
 
 protected:
