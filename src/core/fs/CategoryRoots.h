@@ -71,6 +71,8 @@ private:
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_homes;  // anchors of hidden entries only
     QHash<QString, bool> m_isHome;  // whether a folder asked for with kHomeEntries really is the home
     std::unique_ptr<const Places> m_places;  // made when the first root is checked
+    QString m_lastFolder;  // as asked for, and its checked root (kept in m_roots)
+    const AnchoredRoot *m_lastRoot = nullptr;
 };
 
 }  // namespace sw

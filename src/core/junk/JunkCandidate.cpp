@@ -8,10 +8,15 @@ void appendListing(JunkCandidates &out, CategoryRoots &roots, const QString &fol
                    bool skipDSStore, const CategoryRoots::UserFolderKeys &allowed)
 {
     const QString root = QDir::cleanPath(folder);
-    for (const QString &name : roots.names(root, allowed)) {
+    const QStringList names = roots.names(root, allowed);
+    out.reserve(out.size() + names.size());  // a Downloads folder may hold a million
+    for (const QString &name : names) {
         if (skipDSStore && name == QLatin1String(".DS_Store"))
             continue;
-        out.append({root, root + QLatin1Char('/') + name, withDelRight, {}, {}, true});
+        QString path;
+        path.reserve(root.size() + 1 + name.size());
+        path.append(root).append(QLatin1Char('/')).append(name);
+        out.append({root, std::move(path), withDelRight, {}, {}, true});
     }
 }
 

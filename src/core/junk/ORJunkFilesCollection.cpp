@@ -1,10 +1,10 @@
 #include "ORJunkFilesCollection.h"
 
 #include "FolderTree.h"
-#include "JunkAdminRemoval.h"
 #include "JunkNotifications.h"
 #include "JunkOverlap.h"
 #include "LogCategory.h"
+#include "MarkedRemoval.h"
 #include "ORLayout.h"
 #include "ORPrefConfig.h"
 #include "ORSelection.h"
@@ -86,6 +86,7 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
     m_foundTotal = 0;
     m_job = &job;
     m_roots = std::make_unique<sw::CategoryRoots>(lcJunk);
+    m_protectedPaths = std::make_unique<sw::ProtectedPaths::Cache>();
     auto data = std::make_shared<ORJunkData>();
     for (const ORJunkCategory &category : ORJunkCategory::categories()) {
         if (job.isCancelled())
@@ -95,6 +96,7 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
         data->junkGroups.append(scanCategory(category.groupID));
     }
     m_roots.reset();
+    m_protectedPaths.reset();
     m_job = nullptr;
     if (job.isCancelled())
         return nullptr;
@@ -114,19 +116,40 @@ sw::CategoryRoots &ORJunkFilesCollection::scanRoots()
     return *m_roots;
 }
 
+sw::ProtectedPaths::Cache &ORJunkFilesCollection::scanProtectedPaths()
+{
+    if (!m_protectedPaths)
+        m_protectedPaths = std::make_unique<sw::ProtectedPaths::Cache>();
+    return *m_protectedPaths;
+}
+
 ORJunkDataGroup ORJunkFilesCollection::scanCategory(qint64 groupID)
 {
     const auto category = ORJunkCategory::byID(groupID);  // offered in this layout: it has locations
     return fillGroup(groupID, category ? category->locations(scanRoots()) : JunkCandidates());
 }
 
+// What a group's category says of every candidate: looked up once, not per entry.
+struct ORJunkFilesCollection::GroupRules
+{
+    QStringList userFolders;
+    bool initiallyMarked = true;
+
+    explicit GroupRules(qint64 groupID) : userFolders(ORJunkCategory::userFoldersOf(groupID))
+    {
+        const auto category = ORJunkCategory::byID(groupID);
+        initiallyMarked = !category || category->initiallyMarked;
+    }
+};
+
 ORJunkDataGroup ORJunkFilesCollection::fillGroup(qint64 groupID, const JunkCandidates &candidates)
 {
     ORJunkDataGroup group = makeGroup(groupID);
+    const GroupRules rules(groupID);
     for (const JunkCandidate &c : candidates) {
         if (scanJob().isCancelled())
             break;
-        addElementToGroup(group, c);
+        addCandidate(group, c, rules);
     }
     // Items only an administrator may remove, and some a category proposes,
     // start unmarked, so the flag follows the items when there are some.
@@ -155,6 +178,31 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const QStr
 
 bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const JunkCandidate &candidate)
 {
+    return addCandidate(group, candidate, GroupRules(group.groupID));
+}
+
+// What path counts for below root; nothing when it does not lie below it
+// or is protected. Most candidates are what a listing of their root found:
+// those are judged by their name and measured through the root's own
+// descriptor, with one statx for a file.
+std::optional<qint64> ORJunkFilesCollection::measureBelow(const sw::AnchoredRoot &root, const QString &path,
+                                                          const sw::FolderTree::Watch &watch)
+{
+    if (const QStringView name = root.entryName(path); !name.isEmpty()) {
+        if (scanProtectedPaths().isProtectedEntry(root.path(), root.realPath(), name))
+            return std::nullopt;
+        return root.measureEntry(name.toLocal8Bit(), watch);
+    }
+    const std::optional<QByteArray> relative = root.relativeOf(path);
+    if (!relative || relative->isEmpty() || sw::ProtectedPaths::isProtected(path)
+        || sw::ProtectedPaths::isProtected(root.realPathOf(*relative)))
+        return std::nullopt;
+    return root.measure(path, watch);
+}
+
+bool ORJunkFilesCollection::addCandidate(ORJunkDataGroup &group, const JunkCandidate &candidate,
+                                         const GroupRules &rules)
+{
     const QString &path = candidate.path;
     sw::JobControl &job = scanJob();
     ORUtility::notifyProgressOnMainThread(sw::junknote::kTitle, path);
@@ -165,18 +213,12 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const Junk
         return !job.isCancelled();
     };
     sw::CategoryRoots &roots = scanRoots();
-    const sw::AnchoredRoot *root = roots.open(candidate.root, ORJunkCategory::userFoldersOf(group.groupID));
-    const std::optional<QByteArray> relative = root ? root->relativeOf(path) : std::nullopt;
-    if (!relative || relative->isEmpty() || sw::ProtectedPaths::isProtected(path)
-        || sw::ProtectedPaths::isProtected(root->realPathOf(*relative)))
+    const sw::AnchoredRoot *root = roots.open(candidate.root, rules.userFolders);
+    const std::optional<qint64> size = root ? measureBelow(*root, path, watch) : std::nullopt;
+    if (!size)
         return false;
     ORjunkDataItem item;
-    item.itemPath = path;
-    item.itemName = QFileInfo(path).fileName();
-    item.itemIconPath = path;
-    item.itemOwner = candidate.owner;
-    item.itemRoot = root->path();
-    item.itemSize = root->measure(path, watch);
+    item.itemSize = *size;
     if (!candidate.companion.isEmpty()) {
         if (const sw::AnchoredRoot *companionRoot = roots.open(candidate.companionRoot)) {
             item.companionRoot = companionRoot->path();
@@ -184,14 +226,18 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const Junk
             item.itemSize += companionRoot->measure(candidate.companion, watch);
         }
     }
-    if (job.isCancelled())
-        return false;  // measured partly: the figure means nothing
-    item.needsAdmin = !candidate.withDelRight && needsAdmin(path);
-    const auto category = ORJunkCategory::byID(group.groupID);
-    item.isDel = (!category || category->initiallyMarked) && candidate.initiallyMarked && !item.needsAdmin;
-    item.isVisible = true;
-    if (item.itemSize <= 0 || (candidate.withDelRight && !ORUtility::isDeletableFileWithCurrentPermission(path)))
+    // Measured partly when cancelled: the figure means nothing.
+    if (job.isCancelled() || item.itemSize <= 0
+        || (candidate.withDelRight && !ORUtility::isDeletableFileWithCurrentPermission(path)))
         return false;
+    item.itemPath = path;
+    item.itemName = QFileInfo(path).fileName();
+    item.itemIconPath = path;
+    item.itemOwner = candidate.owner;
+    item.itemRoot = root->path();
+    item.needsAdmin = !candidate.withDelRight && needsAdmin(path);
+    item.isDel = rules.initiallyMarked && candidate.initiallyMarked && !item.needsAdmin;
+    item.isVisible = true;
     group.groupSize += item.itemSize;
     group.groupItems.append(item);
     m_foundTotal += item.itemSize;
@@ -300,6 +346,20 @@ void ORJunkFilesCollection::deleteJunks()
     remove(job);
 }
 
+// How a marked item goes: below the root it was found in, whole or emptied
+// as its category says, with its Trash info file, by the administrator when
+// the user's rights cannot take it.
+sw::MarkedRemoval::Item ORJunkFilesCollection::removalOf(qint64 groupID, const ORjunkDataItem &item)
+{
+    using sw::MarkedRemoval;
+    return {{item.itemRoot, item.itemPath,
+             ORJunkCategory::removesWhole(groupID) ? sw::RemovalRun::Mode::Whole : sw::RemovalRun::Mode::Contents,
+             item.itemSize, ORJunkCategory::userFoldersOf(groupID)},
+            item.needsAdmin ? MarkedRemoval::Rights::Admin : MarkedRemoval::Rights::Own,
+            item.companionRoot,
+            item.companionPath};
+}
+
 sw::RemovalReport ORJunkFilesCollection::remove(sw::JobControl &job)
 {
     publishRemoval({}, {});  // a removal that takes nothing reports nothing
@@ -312,58 +372,28 @@ sw::RemovalReport ORJunkFilesCollection::remove(sw::JobControl &job)
             selected += group.groupSelectedSize;
     if (selected <= 0)
         return {};
-    sw::RemovalRun run(lcJunk);
-    // Bytes count up entry by entry while a folder is emptied and are set
-    // from the report after each item, so they end exactly at what went.
-    const qint64 startBytes = job.progress().bytes;
-    run.setWatch([&job](qint64 bytes) {
-        job.addBytes(bytes);
-        return !job.isCancelled();
-    });
-    const auto settle = [&] { job.setBytes(startBytes + run.report().removedBytes()); };
-    sw::JunkAdminRemoval admin(m_adminRemoval);
+    // The marked, visible items of the flagged groups, and where each one's
+    // record is kept (a group's record, the item).
+    QList<sw::MarkedRemoval::Item> items;
+    QList<std::pair<qsizetype, const ORjunkDataItem *>> origins;
     QList<ORJunkDataGroup> removed;
     for (const ORJunkDataGroup &group : std::as_const(data->junkGroups)) {
-        if (group.isGroupDelFlag == 0 || job.isCancelled())
+        if (group.isGroupDelFlag == 0)
             continue;
-        const auto mode = ORJunkCategory::removesWhole(group.groupID) ? sw::RemovalRun::Mode::Whole
-                                                                      : sw::RemovalRun::Mode::Contents;
-        ORJunkDataGroup record = ORJunkDataGroup::initJunkGroupWithID(group.groupID);
-        record.groupName = group.groupName;
+        removed.append(ORJunkDataGroup::initJunkGroupWithID(group.groupID));
+        removed.last().groupName = group.groupName;
         for (const ORjunkDataItem &item : group.groupItems) {
-            if (job.isCancelled())
-                break;
-            if (!item.isDel || !item.isVisible)
-                continue;
-            if (item.needsAdmin) {
-                admin.add(group.groupID, item);  // after the user's own items
-                continue;
+            if (item.isDel && item.isVisible) {
+                items.append(removalOf(group.groupID, item));
+                origins.append({removed.size() - 1, &item});
             }
-            job.setCurrentPath(item.itemPath);
-            const sw::RemovalOutcome &outcome = run.remove(item.itemRoot, item.itemPath, mode, item.itemSize,
-                                                           ORJunkCategory::userFoldersOf(group.groupID));
-            if (outcome.ok() && !item.companionPath.isEmpty())
-                run.removeCompanion(item.companionRoot, item.companionPath, 0);
-            const sw::RemovalOutcome &done = run.report().outcomes().constLast();
-            recordRemoval(record, item, done.removed);
-            if (done.ok())
-                job.addItems();
-            settle();
         }
-        removed.append(record);
     }
-    // The password prompt is not put to a user who asked to stop.
-    if (!job.isCancelled()) {
-        for (const auto &[groupID, item] : admin.run(run)) {
-            job.addItems();
-            for (ORJunkDataGroup &record : removed)
-                if (record.groupID == groupID)
-                    recordRemoval(record, item, item.itemSize);
-        }
-        settle();
-    }
+    sw::MarkedRemoval removal(lcJunk);
+    removal.setAdminAllowed(m_adminRemoval);
+    for (const auto &[index, bytes] : removal.removeMarked(items, job))
+        recordRemoval(removed[origins.at(index).first], *origins.at(index).second, bytes);
     removed.removeIf([](const ORJunkDataGroup &record) { return record.groupSize <= 0; });
-    sw::RemovalReport report = run.report();
-    publishRemoval(std::move(removed), report);
-    return report;
+    publishRemoval(std::move(removed), removal.report());
+    return removal.report();
 }

@@ -2,8 +2,10 @@
 
 #include "JobControl.h"
 #include "JunkCandidate.h"
+#include "MarkedRemoval.h"
 #include "ORJunkCategory.h"
 #include "ORJunkData.h"
+#include "ProtectedPaths.h"
 #include "PublishedResult.h"
 #include "RemovalReport.h"
 #include "ToolEngine.h"
@@ -14,6 +16,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The junk cleaner's engine, one per process.
 //
@@ -102,7 +105,13 @@ private:
     ORJunkDataGroup scanCategory(qint64 groupID);
     ORJunkDataGroup fillGroup(qint64 groupID, const sw::JunkCandidates &candidates);
     sw::CategoryRoots &scanRoots();
+    sw::ProtectedPaths::Cache &scanProtectedPaths();
+    struct GroupRules;
+    bool addCandidate(ORJunkDataGroup &group, const sw::JunkCandidate &candidate, const GroupRules &rules);
+    std::optional<qint64> measureBelow(const sw::AnchoredRoot &root, const QString &path,
+                                       const sw::FolderTree::Watch &watch);
     bool needsAdmin(const QString &path) const;
+    static sw::MarkedRemoval::Item removalOf(qint64 groupID, const ORjunkDataItem &item);
     void publishRemoval(QList<ORJunkDataGroup> removed, sw::RemovalReport report);
 
     mutable QMutex m_mutex;  // guards m_junkDataDel and m_report
@@ -112,6 +121,7 @@ private:
     std::atomic<bool> m_adminRemoval{true};
     qint64 m_foundTotal = 0;
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
+    std::unique_ptr<sw::ProtectedPaths::Cache> m_protectedPaths;  // the scan's
     sw::JobControl *m_job = nullptr;              // the scan's
     // Outside a scan progress goes here, where nobody reads or cancels it.
     mutable sw::JobControl m_ownJob;
