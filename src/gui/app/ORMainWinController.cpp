@@ -221,7 +221,7 @@ void ORMainWinController::openTool(const sw::ToolRow &tool)
         ORBaseViewCter *entry = pageController(tool.entryPage);
         or_AddSubView(entry);
         if (tool.entry != sw::ToolEntry::Show)
-            entry->or_Status(0);
+            entry->or_Status(sw::PageIdle);
     }
     buttonCellColorWithIndex(tool.entryPage);
 }

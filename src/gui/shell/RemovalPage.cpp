@@ -131,12 +131,12 @@ QWidget *RemovalPage::buildFailureRow(QWidget *parent)
 
 void RemovalPage::viewWillAppear()
 {
-    or_Status(1);
+    or_Status(sw::PageBusy);
 }
 
-void RemovalPage::or_Status(int status)
+void RemovalPage::or_Status(sw::PageStatus status)
 {
-    const bool done = status == 0;
+    const bool done = status == sw::PageIdle;
     if (!done) {
         if (m_detailsDialog)
             m_detailsDialog->close();
@@ -155,7 +155,7 @@ void RemovalPage::startDel(const QVariant &object)
 {
     if (isDeleting())
         return;
-    or_Status(1);
+    or_Status(sw::PageBusy);
     m_circle->start(m_tool.wording.working());
     butEnable(false);
     m_tool.remove(*m_runner, object);
@@ -181,7 +181,7 @@ void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
     qCDebug(lcRemovalPage) << "Delete action is completed" << (cancelled ? "(cancelled)" : "");
     m_report = report;
     showReport(cancelled);
-    or_Status(0);
+    or_Status(sw::PageIdle);
     butEnable(true);
     m_circle->stop();
     m_completionBut->setFocus();

@@ -56,7 +56,7 @@ public:
 
     RemovalPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Tool tool);
 
-    void or_Status(int status) override;
+    void or_Status(sw::PageStatus status) override;
     void viewWillAppear() override;
     void startDel(const QVariant &object = QVariant());
     // Asks the running removal to stop after its current item.
