@@ -279,6 +279,30 @@ TEST_F(JunkFixture, CancelledScanStopsInsideAHugeFolderAndHoldsNothing)
     EXPECT_LT(items, kEntries);  // stopped inside the folder, not after it
 }
 
+// A Downloads folder is read entry by entry as the scan goes: its entries
+// show as progress, and a cancel stops the listing midway.
+TEST_F(JunkFixture, CancelledScanStopsInsideAHugeDownloadsListing)
+{
+    useLayout(Kind::Freedesktop);
+    constexpr int kEntries = 20000;
+    plantFiles(tree.path(QStringLiteral("home/Downloads")), kEntries, 1);
+    enable({8});
+    std::shared_ptr<ORJunkData> data;
+    qint64 items = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        sw::JobControl job;
+        cancelWhen(
+            job, [](const auto &p) { return p.currentPath.contains(QLatin1String("/Downloads/")); },
+            [&] { data = engine().scan(job); });
+        items = job.progress().items;
+        if (!data && items < kEntries)
+            break;
+    }
+    EXPECT_EQ(data, nullptr);
+    EXPECT_EQ(engine().result(), nullptr);
+    EXPECT_LT(items, kEntries);
+}
+
 // What a Linux user expects to keep starts unmarked: the Downloads folder, and
 // the browsers' history, cookies and site storage (their caches stay marked).
 TEST_F(JunkFixture, FreedesktopKeepsDownloadsAndBrowsingHistoryUnmarked)
