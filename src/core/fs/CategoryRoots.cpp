@@ -214,10 +214,14 @@ const AnchoredRoot *CategoryRoots::openOnce(const QString &folder, bool checked,
     return kept.get();
 }
 
+const AnchoredRoot *CategoryRoots::openListed(const QString &folder, const UserFolderKeys &allowed)
+{
+    return openOnce(folder, true, allowed);
+}
+
 QStringList CategoryRoots::names(const QString &folder, const UserFolderKeys &allowed)
 {
-    // The home is never listed whole, even where its hidden entries are allowed.
-    const AnchoredRoot *root = openOnce(folder, true, allowed);
+    const AnchoredRoot *root = openListed(folder, allowed);
     return root ? FolderTree::names(root->fd()).value_or(QStringList()) : QStringList();
 }
 

@@ -42,6 +42,9 @@ public:
 
     // The checked root; nullptr when it is missing, no folder, or refused.
     const AnchoredRoot *open(const QString &folder, const UserFolderKeys &allowed = {});
+    // The checked root as one whose entries are listed: as open(), but the
+    // home is never listed whole, even where its hidden entries are allowed.
+    const AnchoredRoot *openListed(const QString &folder, const UserFolderKeys &allowed = {});
     // The names directly inside a checked root, in listing order; empty when refused.
     QStringList names(const QString &folder, const UserFolderKeys &allowed = {});
     // A folder the user chose (a finder's scan folder): anchored like the

@@ -150,7 +150,8 @@ ProtectedPaths::Cache::Entries ProtectedPaths::Cache::entriesOf(const QString &f
     return entries;
 }
 
-bool ProtectedPaths::Cache::isProtectedEntry(const QString &folder, const QString &realFolder, QStringView name)
+const ProtectedPaths::Cache::Entries &ProtectedPaths::Cache::lastEntries(const QString &folder,
+                                                                      const QString &realFolder)
 {
     // A scan asks about the entries of one folder after another.
     if (!m_last || m_lastKey->first != folder || m_lastKey->second != realFolder) {
@@ -161,7 +162,17 @@ bool ProtectedPaths::Cache::isProtectedEntry(const QString &folder, const QStrin
         m_lastKey = &it.key();
         m_last = &it.value();
     }
-    return m_last->all || m_last->names.contains(name);
+    return *m_last;
+}
+
+bool ProtectedPaths::Cache::isProtectedEntry(const QString &folder, const QString &realFolder, QStringView name)
+{
+    return lastEntries(folder, realFolder).contains(name);
+}
+
+ProtectedPaths::Cache::Entries ProtectedPaths::Cache::entries(const QString &folder, const QString &realFolder)
+{
+    return lastEntries(folder, realFolder);
 }
 
 }  // namespace sw

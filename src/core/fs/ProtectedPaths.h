@@ -37,14 +37,20 @@ public:
         // out when it is first asked about.
         bool isProtectedEntry(const QString &folder, const QString &realFolder, QStringView name);
 
-    private:
-        // The entries of one folder that are protected.
+        // The entries of one folder that are protected, for a caller that
+        // goes through a long listing of it.
         struct Entries
         {
             bool all = false;   // the folder lies in a protected folder
             QStringList names;  // those that are protected folders themselves
+
+            bool contains(QStringView name) const { return all || names.contains(name); }
         };
+        Entries entries(const QString &folder, const QString &realFolder);
+
+    private:
         Entries entriesOf(const QString &folder, const QString &realFolder);
+        const Entries &lastEntries(const QString &folder, const QString &realFolder);
 
         QStringList m_folders;
         QHash<QString, QString> m_realParents;  // parent folder -> its real location, empty when unresolved

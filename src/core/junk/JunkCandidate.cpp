@@ -8,16 +8,25 @@ void appendListing(JunkCandidates &out, CategoryRoots &roots, const QString &fol
                    bool skipDSStore, const CategoryRoots::UserFolderKeys &allowed)
 {
     const QString root = QDir::cleanPath(folder);
+    if (!roots.openListed(root, allowed))
+        return;
+    JunkCandidate listing{root, {}, withDelRight, {}, {}, true};
+    listing.listing = true;
+    listing.skipDSStore = skipDSStore;
+    out.append(std::move(listing));
+}
+
+JunkCandidates listEntries(CategoryRoots &roots, const QString &folder, bool withDelRight, bool skipDSStore,
+                           const CategoryRoots::UserFolderKeys &allowed)
+{
+    const QString root = QDir::cleanPath(folder);
     const QStringList names = roots.names(root, allowed);
-    out.reserve(out.size() + names.size());  // a Downloads folder may hold a million
-    for (const QString &name : names) {
-        if (skipDSStore && name == QLatin1String(".DS_Store"))
-            continue;
-        QString path;
-        path.reserve(root.size() + 1 + name.size());
-        path.append(root).append(QLatin1Char('/')).append(name);
-        out.append({root, std::move(path), withDelRight, {}, {}, true});
-    }
+    JunkCandidates out;
+    out.reserve(names.size());
+    for (const QString &name : names)
+        if (!skipDSStore || name != QLatin1String(".DS_Store"))
+            out.append({root, root + QLatin1Char('/') + name, withDelRight, {}, {}, true});
+    return out;
 }
 
 void setOwner(JunkCandidates &out, qsizetype from, const QString &owner)

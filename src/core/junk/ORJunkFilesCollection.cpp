@@ -1,5 +1,6 @@
 #include "ORJunkFilesCollection.h"
 
+#include "FolderNames.h"
 #include "FolderTree.h"
 #include "JunkNotifications.h"
 #include "JunkOverlap.h"
@@ -11,10 +12,13 @@
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
 #include "RemovalRun.h"
+#include "TitlePoster.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMutexLocker>
+
+#include <cstring>
 
 #include <unistd.h>
 
@@ -146,11 +150,13 @@ ORJunkDataGroup ORJunkFilesCollection::fillGroup(qint64 groupID, const JunkCandi
 {
     ORJunkDataGroup group = makeGroup(groupID);
     const GroupRules rules(groupID);
+    sw::TitlePoster title(sw::junknote::kTitle, &scanJob());
     for (const JunkCandidate &c : candidates) {
         if (scanJob().isCancelled())
             break;
-        addCandidate(group, c, rules);
+        addCandidate(group, c, rules, title);
     }
+    title.flush();
     // Items only an administrator may remove, and some a category proposes,
     // start unmarked, so the flag follows the items when there are some.
     if (!group.groupItems.isEmpty() && group.isGroupDelFlag != 0)
@@ -178,7 +184,10 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const QStr
 
 bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const JunkCandidate &candidate)
 {
-    return addCandidate(group, candidate, GroupRules(group.groupID));
+    sw::TitlePoster title(sw::junknote::kTitle, &scanJob());
+    const bool added = addCandidate(group, candidate, GroupRules(group.groupID), title);
+    title.flush();
+    return added;
 }
 
 // What path counts for below root; nothing when it does not lie below it
@@ -201,17 +210,15 @@ std::optional<qint64> ORJunkFilesCollection::measureBelow(const sw::AnchoredRoot
 }
 
 bool ORJunkFilesCollection::addCandidate(ORJunkDataGroup &group, const JunkCandidate &candidate,
-                                         const GroupRules &rules)
+                                         const GroupRules &rules, sw::TitlePoster &title)
 {
+    if (candidate.listing)
+        return addListing(group, candidate, rules, title);
     const QString &path = candidate.path;
     sw::JobControl &job = scanJob();
-    ORUtility::notifyProgressOnMainThread(sw::junknote::kTitle, path);
-    job.setCurrentPath(path);
+    title.post(path);  // one of a few, and perhaps a big folder: shown right away
     job.addItems();
-    const sw::FolderTree::Watch watch = [&job](qint64) {
-        job.addItems();
-        return !job.isCancelled();
-    };
+    const sw::FolderTree::Watch watch = countingWatch(job, title);
     sw::CategoryRoots &roots = scanRoots();
     const sw::AnchoredRoot *root = roots.open(candidate.root, rules.userFolders);
     const std::optional<qint64> size = root ? measureBelow(*root, path, watch) : std::nullopt;
@@ -226,6 +233,64 @@ bool ORJunkFilesCollection::addCandidate(ORJunkDataGroup &group, const JunkCandi
             item.itemSize += companionRoot->measure(candidate.companion, watch);
         }
     }
+    return keep(group, candidate, path, *root, rules, std::move(item));
+}
+
+// The entries of a listing, each judged by its raw name and measured through
+// the root's descriptor: a path and an item are made only for those kept,
+// and one title in many is posted.
+bool ORJunkFilesCollection::addListing(ORJunkDataGroup &group, const JunkCandidate &listing,
+                                       const GroupRules &rules, sw::TitlePoster &title)
+{
+    const sw::AnchoredRoot *root = scanRoots().openListed(listing.root, rules.userFolders);
+    if (!root)
+        return false;
+    sw::FolderNames names(root->fd());
+    const sw::ProtectedPaths::Cache::Entries protectedEntries =
+        scanProtectedPaths().entries(root->path(), root->realPath());
+    const QByteArray folder = QFile::encodeName(root->path());
+    sw::JobControl &job = scanJob();
+    const sw::FolderTree::Watch watch = countingWatch(job, title);
+    bool added = false;
+    while (const char *name = names.next()) {
+        if (job.isCancelled())
+            break;
+        const QByteArray raw = QByteArray::fromRawData(name, qsizetype(std::strlen(name)));
+        if ((listing.skipDSStore && raw == ".DS_Store") || !sw::FolderNames::isRepresentable(raw))
+            continue;
+        title.offer(folder, name);
+        job.addItems();
+        if (protectedEntries.all
+            || (!protectedEntries.names.isEmpty() && protectedEntries.contains(QFile::decodeName(raw))))
+            continue;
+        const qint64 size = root->measureEntry(raw, watch);
+        if (size <= 0)
+            continue;
+        ORjunkDataItem item;
+        item.itemSize = size;
+        added |= keep(group, listing, listing.root + QLatin1Char('/') + QFile::decodeName(raw), *root, rules,
+                      std::move(item));
+    }
+    return added;
+}
+
+// Counts the entries of a folder being measured, shows the folder's path
+// when its measure takes long, and stops it when the scan is cancelled.
+sw::FolderTree::Watch ORJunkFilesCollection::countingWatch(sw::JobControl &job, sw::TitlePoster &title)
+{
+    return [&job, &title](qint64) {
+        job.addItems();
+        title.poll();
+        return !job.isCancelled();
+    };
+}
+
+// Makes the measured item of a candidate at path part of group; false when
+// it is not kept.
+bool ORJunkFilesCollection::keep(ORJunkDataGroup &group, const JunkCandidate &candidate, const QString &path,
+                                 const sw::AnchoredRoot &root, const GroupRules &rules, ORjunkDataItem item)
+{
+    sw::JobControl &job = scanJob();
     // Measured partly when cancelled: the figure means nothing.
     if (job.isCancelled() || item.itemSize <= 0
         || (candidate.withDelRight && !ORUtility::isDeletableFileWithCurrentPermission(path)))
@@ -234,7 +299,7 @@ bool ORJunkFilesCollection::addCandidate(ORJunkDataGroup &group, const JunkCandi
     item.itemName = QFileInfo(path).fileName();
     item.itemIconPath = path;
     item.itemOwner = candidate.owner;
-    item.itemRoot = root->path();
+    item.itemRoot = root.path();
     item.needsAdmin = !candidate.withDelRight && needsAdmin(path);
     item.isDel = rules.initiallyMarked && candidate.initiallyMarked && !item.needsAdmin;
     item.isVisible = true;

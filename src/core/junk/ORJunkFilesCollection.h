@@ -18,17 +18,24 @@
 #include <memory>
 #include <optional>
 
+namespace sw {
+class TitlePoster;
+}
+
 // The junk cleaner's engine, one per process.
 //
 // A scan visits the enabled categories in their fixed order. Each category
-// proposes candidate paths (listing a few folders: cheap); every candidate is
-// then measured once (a folder walk with lstat: the expensive part) and kept
-// when it has a size and, where the category asks for it, the user may delete
-// it. Progress goes out as "junktitle" (the candidate) and "junksize" (the
-// running total), coalesced on their way to the main thread, and into the
-// scan's job: items are the candidates and the entries measured, bytes the
-// size found so far. A cancelled scan stops between two entries, even inside
-// one huge folder, and keeps nothing.
+// proposes candidate paths and whole folder listings (cheap); every
+// candidate, and every entry of a listing, is then measured once (a folder
+// walk with lstat: the expensive part) and kept when it has a size and,
+// where the category asks for it, the user may delete it. A listing's
+// entries are read and judged by their raw names: a path is made only for
+// what is kept. Progress goes out as "junktitle" (the candidate being
+// measured, one per interval) and "junksize" (the running total), coalesced
+// on their way to the main thread, and into the scan's job: items are the
+// candidates and the entries measured, bytes the size found so far. A
+// cancelled scan stops between two entries, even inside one huge folder,
+// and keeps nothing.
 //
 // Every folder a category lists is a category root, checked before anything
 // in it is listed (sw::CategoryRoots: never the home, a user folder, a
@@ -107,7 +114,13 @@ private:
     sw::CategoryRoots &scanRoots();
     sw::ProtectedPaths::Cache &scanProtectedPaths();
     struct GroupRules;
-    bool addCandidate(ORJunkDataGroup &group, const sw::JunkCandidate &candidate, const GroupRules &rules);
+    bool addCandidate(ORJunkDataGroup &group, const sw::JunkCandidate &candidate, const GroupRules &rules,
+                      sw::TitlePoster &title);
+    bool addListing(ORJunkDataGroup &group, const sw::JunkCandidate &listing, const GroupRules &rules,
+                    sw::TitlePoster &title);
+    bool keep(ORJunkDataGroup &group, const sw::JunkCandidate &candidate, const QString &path,
+              const sw::AnchoredRoot &root, const GroupRules &rules, ORjunkDataItem item);
+    static sw::FolderTree::Watch countingWatch(sw::JobControl &job, sw::TitlePoster &title);
     std::optional<qint64> measureBelow(const sw::AnchoredRoot &root, const QString &path,
                                        const sw::FolderTree::Watch &watch);
     bool needsAdmin(const QString &path) const;
