@@ -13,9 +13,17 @@
 # 2. Generates a Downloads folder of 1,000,000 entries (one in a thousand not
 #    empty), scans it with the hidden --stats option and fails when more than
 #    5,000 wake-ups reached the main thread.
+# 3. Times the scan of that Downloads folder (`junk --json --category 8`)
+#    against `du -s` on it, side by side (medians of alternating runs after a
+#    warm-up), and fails when the scan's CPU time (user and system) is more
+#    than that of du. Both run on one core and, in /dev/shm, never wait for
+#    a disk, so CPU time is what the work costs whatever else the machine
+#    runs; wall time is printed beside it.
 #
 # BENCH_FILES, BENCH_ENTRIES and BENCH_RUNS change the sizes for a quick look.
+# Needs /usr/bin/time (Debian package time) for part 3.
 set -euo pipefail
+source "$(dirname "$0")/../finder-bench.sh"
 
 build=$(cd "${1:-build}" && pwd)
 cli="$build/src/cli/sweepwright-cli"
@@ -131,4 +139,11 @@ if [ -z "$wakeups" ] || [ "$wakeups" -gt "$max_wakeups" ]; then
     echo "FAIL: too many events queued to the main thread"
     status=1
 fi
+
+echo "the scan of $entries entries in one Downloads folder against du -s:"
+peer_cmd=(du -s "$home/Downloads")
+ours_cmd=("$cli" junk --home "$home" --root "$root" --json --category 8)
+read -r pw pc _ ow oc _ < <(duel_usage "$runs" /dev/null)
+verdict "CPU time" "du -s DOWNLOADS" "$pc" "sweepwright-cli junk (Downloads)" "$oc" ms 1.00 || status=1
+echo "  wall time: du -s $pw ms, ours $ow ms, ratio $(ratio "$ow" "$pw")"
 exit $status

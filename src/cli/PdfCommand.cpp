@@ -91,11 +91,11 @@ std::optional<int> PdfCommand::unlock(ORPdfFile &file) const
     if (!file.needsPassword())
         return std::nullopt;
     std::optional<QString> password;
+    const sw::JobControl job;
     if (m_passwordFromStdin)
-        password = clipassword::firstLineOfStdin(sw::JobControl::unwatched());
+        password = clipassword::firstLineOfStdin(job);
     else if (clipassword::canAsk())
-        password = clipassword::askOnTerminal(QStringLiteral("Password for %1: ").arg(m_file),
-                                              sw::JobControl::unwatched());
+        password = clipassword::askOnTerminal(QStringLiteral("Password for %1: ").arg(m_file), job);
     if (!password) {
         printError(QStringLiteral("%1 needs a password: give it with --password-stdin").arg(m_file));
         return 1;

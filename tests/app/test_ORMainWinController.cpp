@@ -23,7 +23,7 @@ class StatusPage : public ORBaseViewCter
 {
 public:
     using ORBaseViewCter::ORBaseViewCter;
-    void or_Status(int status) override { lastStatus = status; }
+    void or_Status(sw::PageStatus status) override { lastStatus = status; }
     int lastStatus = -1;
 };
 
@@ -146,8 +146,8 @@ private slots:
         QCOMPARE(own.currentPage(), qint64(sw::LargeScanPage));
         auto *scan = static_cast<StatusPage *>(own.pageController(sw::LargeScanPage));
         auto *result = static_cast<StatusPage *>(own.pageController(sw::LargeResultPage));
-        QCOMPARE(scan->lastStatus, 0);
-        scan->lastStatus = 1;
+        QCOMPARE(scan->lastStatus, int(sw::PageIdle));
+        scan->lastStatus = sw::PageBusy;
         g_holdsResult = true;
         own.next(sw::LargeScanPage);
         QCOMPARE(own.currentPage(), qint64(sw::LargeResultPage));

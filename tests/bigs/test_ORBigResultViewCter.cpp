@@ -310,9 +310,11 @@ private slots:
     void noKeepsTheSelectionAndYesShowsTheRemovalPageBeforeItStarts()
     {
         QList<qint64> pagesWhenRemovalStarted{-1};
-        QObject observer;
-        ORNotificationCenter::defaultCenter().addObserver(&observer, QStringLiteral("delbigfiles"),
-                                                          [&](const QVariant &) { pagesWhenRemovalStarted = delegate.pages; });
+        sw::RemovalPage removal(&delegate, nullptr,
+                                {sw::LargeScanPage, {sw::RemovalWording::Action::DeleteLargeFiles, true},
+                                 [&](sw::JobRunner &, const QVariant &) { pagesWhenRemovalStarted = delegate.pages; },
+                                 [] {}});
+        delegate.made.insert(sw::LargeRemovalPage, &removal);
         page->groupButtonClick(0);
         page->delBut()->click();
         QCOMPARE(page->alert()->text(), QStringLiteral("Move large files to the Trash?"));

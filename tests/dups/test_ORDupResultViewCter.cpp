@@ -8,11 +8,11 @@
 #include "ORDupDataCollection.h"
 #include "ORDupResultViewCter.h"
 #include "ORItemTableCellView.h"
-#include "ORNotificationCenter.h"
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
 #include "PreviewDialog.h"
 #include "PreviewPane.h"
+#include "RemovalPage.h"
 #include "ResultBottomBar.h"
 #include "SegmentedControl.h"
 #include "Translations.h"
@@ -30,12 +30,15 @@
 
 namespace {
 
-// Records what the page asks of its window, and "delDup", in one sequence.
+// Records what the page asks of its window, and the start of the removal
+// page it has, in one sequence.
 struct RecordingDelegate : ORBasedViewCterDelegate
 {
     QStringList events;
+    ORBaseViewCter *removalPage = nullptr;
     void next(qint64 page) override { events.append(QStringLiteral("next %1").arg(page)); }
     void butEnable(bool) override {}
+    ORBaseViewCter *pageController(qint64 page) override { return page == sw::DupRemovalPage ? removalPage : nullptr; }
 };
 
 constexpr qint64 kReportSize = 20000;
@@ -428,10 +431,11 @@ private slots:
 
     void noLeavesEverythingAndYesGoesToTheRemovalPage()
     {
-        QObject listener;
-        ORNotificationCenter::defaultCenter().addObserver(&listener, QStringLiteral("delDup"), [this](const QVariant &) {
-            delegate.events.append(QStringLiteral("delDup"));
-        });
+        sw::RemovalPage removal(&delegate, nullptr,
+                                {sw::DupScanPage, {sw::RemovalWording::Action::DeleteDuplicates, true},
+                                 [this](sw::JobRunner &, const QVariant &) { delegate.events.append(QStringLiteral("removal")); },
+                                 [] {}});
+        delegate.removalPage = &removal;
         page->groupButtonClick(row(QStringLiteral("data.xyz")));
         const QString before = selectedText();
         page->delButton();
@@ -445,7 +449,7 @@ private slots:
         page->delButton();
         page->alert()->actionButton()->click();
         QCOMPARE(delegate.events, QStringList{QStringLiteral("next 16")});
-        QTRY_COMPARE(delegate.events, (QStringList{QStringLiteral("next 16"), QStringLiteral("delDup")}));
+        QTRY_COMPARE(delegate.events, (QStringList{QStringLiteral("next 16"), QStringLiteral("removal")}));
     }
 
     void startOverForgetsTheResult()

@@ -5,6 +5,8 @@
 #include "ORLayout.h"
 #include "ProtectedPaths.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,6 +90,9 @@ TEST(ProtectedPathsLinks, EntryReachedThroughALinkedParentFolderIsJudgedWhereItI
     tree.link(QStringLiteral("root/var/cache/lib"), tree.path(QStringLiteral("root/usr/lib")));
     tree.link(QStringLiteral("root/var/cache/fine"), tree.path(QStringLiteral("elsewhere")));
     tree.link(QStringLiteral("root/var/cache/passwd-link"), tree.path(QStringLiteral("root/etc/passwd")));
+    tree.file(QStringLiteral("root/var/lib/dpkg/status"), 10);
+    tree.file(QStringLiteral("root/var/cache/debconf/config.dat"), 10);
+    tree.link(QStringLiteral("elsewhere/var"), tree.path(QStringLiteral("root/var")));
     ORLayout::set(ORLayout::Kind::Freedesktop, tree.path(QStringLiteral("root")), tree.path(QStringLiteral("home")));
     EXPECT_TRUE(ProtectedPaths::isProtected(tree.path(QStringLiteral("root/var/log/passwd"))));
     EXPECT_TRUE(ProtectedPaths::isProtected(tree.path(QStringLiteral("root/var/cache/lib/libx.so"))));
@@ -105,6 +110,35 @@ TEST(ProtectedPathsLinks, EntryReachedThroughALinkedParentFolderIsJudgedWhereItI
         EXPECT_TRUE(cache.isProtected(tree.path(QStringLiteral("root/var/log/passwd"))));
         EXPECT_FALSE(cache.isProtected(tree.path(QStringLiteral("root/var/cache/passwd-link"))));
     }
+
+    // A listing's entries are judged by name, the folder worked out once;
+    // the answer is the one the whole path and the real path get, for
+    // folders that hold protected ones, lie in one, or are links into one.
+    const QStringList folders{QStringLiteral("root"), QStringLiteral("root/var"), QStringLiteral("root/var/cache"),
+                              QStringLiteral("root/var/log"), QStringLiteral("root/var/cache/lib"),
+                              QStringLiteral("root/var/cache/fine"), QStringLiteral("elsewhere/var")};
+    const QStringList names{QStringLiteral("etc"), QStringLiteral("lib"), QStringLiteral("usr"),
+                            QStringLiteral("debconf"), QStringLiteral("passwd"), QStringLiteral("ok"),
+                            QStringLiteral("cache"), QStringLiteral("lib64")};
+    int protectedCount = 0;
+    for (int round = 0; round < 2; ++round) {
+        for (const QString &folder : folders) {
+            const QString given = tree.path(folder);
+            const QString real = QFileInfo(given).canonicalFilePath();
+            for (const QString &name : names) {
+                const bool expected = ProtectedPaths::isProtected(given + QLatin1Char('/') + name)
+                                      || ProtectedPaths::isProtected(real + QLatin1Char('/') + name);
+                EXPECT_EQ(cache.isProtectedEntry(given, real, name), expected)
+                    << folder.toStdString() << " / " << name.toStdString();
+                protectedCount += expected ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_TRUE(cache.isProtectedEntry(tree.path(QStringLiteral("elsewhere/var")),
+                                       tree.path(QStringLiteral("root/var")), QStringLiteral("lib")));
+    EXPECT_FALSE(cache.isProtectedEntry(tree.path(QStringLiteral("root/var/cache")),
+                                        tree.path(QStringLiteral("root/var/cache")), QStringLiteral("fine")));
+    EXPECT_GT(protectedCount, 0);
     ORLayout::reset();
 }
 

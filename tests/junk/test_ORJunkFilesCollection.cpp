@@ -66,6 +66,26 @@ void cancelWhen(sw::JobControl &job, const std::function<bool(const sw::JobContr
     worker.join();
 }
 
+// Scans, after a scan whose result is held, with a job cancelled the moment
+// its current path satisfies `at`; data gets what the cancelled scan
+// returned, items what its job counted. The cancel comes from another
+// thread: on a loaded machine it may land after the folder was measured (as
+// many items as `entries`), so a few tries are allowed.
+void scanCancelledAt(const std::function<bool(const QString &)> &at, qint64 entries, std::shared_ptr<ORJunkData> &data,
+                     qint64 &items)
+{
+    ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        sw::JobControl first;
+        ASSERT_NE(engine.scan(first), nullptr);  // held until the next scan
+        sw::JobControl job;
+        cancelWhen(job, [&at](const auto &p) { return at(p.currentPath); }, [&] { data = engine.scan(job); });
+        items = job.progress().items;
+        if (!data && items < entries)
+            return;
+    }
+}
+
 class JunkEngine : public JunkFixture, public ::testing::WithParamInterface<Kind>
 {
 protected:
@@ -259,23 +279,29 @@ TEST_F(JunkFixture, CancelledScanStopsInsideAHugeFolderAndHoldsNothing)
     homeFile(QStringLiteral(".cache/small"), 10);
     plantFiles(tree.path(QStringLiteral("home/.cache/huge")), kEntries, 1);
     enable({0});
-    // The cancel comes from another thread: on a loaded machine it may land
-    // after the folder was measured, so a few tries are allowed.
     std::shared_ptr<ORJunkData> data;
     qint64 items = 0;
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        ASSERT_NE(engine().scan(sw::JobControl::unwatched()), nullptr);  // held until the next scan
-        sw::JobControl job;
-        cancelWhen(
-            job, [](const auto &p) { return p.currentPath.endsWith(QLatin1String("/huge")); },
-            [&] { data = engine().scan(job); });
-        items = job.progress().items;
-        if (!data && items < kEntries)
-            break;
-    }
+    scanCancelledAt([](const QString &path) { return path.endsWith(QLatin1String("/huge")); }, kEntries, data, items);
     EXPECT_EQ(data, nullptr);
     EXPECT_EQ(engine().result(), nullptr);
     EXPECT_LT(items, kEntries);  // stopped inside the folder, not after it
+}
+
+// A Downloads folder is read entry by entry as the scan goes: its entries
+// show as progress, and a cancel stops the listing midway.
+TEST_F(JunkFixture, CancelledScanStopsInsideAHugeDownloadsListing)
+{
+    useLayout(Kind::Freedesktop);
+    constexpr int kEntries = 20000;
+    plantFiles(tree.path(QStringLiteral("home/Downloads")), kEntries, 1);
+    enable({8});
+    std::shared_ptr<ORJunkData> data;
+    qint64 items = 0;
+    scanCancelledAt([](const QString &path) { return path.contains(QLatin1String("/Downloads/")); }, kEntries, data,
+                    items);
+    EXPECT_EQ(data, nullptr);
+    EXPECT_EQ(engine().result(), nullptr);
+    EXPECT_LT(items, kEntries);
 }
 
 // What a Linux user expects to keep starts unmarked: the Downloads folder, and

@@ -23,6 +23,7 @@ struct RecordingDelegate : ORBasedViewCterDelegate
     QList<qint64> pages;
     void next(qint64 page) override { pages.append(page); }
     void butEnable(bool) override {}
+    ORBaseViewCter *pageController(qint64) override { return nullptr; }
 };
 
 }  // namespace

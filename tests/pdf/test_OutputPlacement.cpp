@@ -57,7 +57,8 @@ TEST_P(OutputPlacementTest, ALinkAtTheTargetIsReplacedNeverFollowed)
     }
     const TreeSnapshot home = TreeSnapshot::of(tree.path(QStringLiteral("home")));
 
-    EXPECT_EQ(OutputPlacement::place(from, target, row.mode, true, sw::JobControl::unwatched()), QString());
+    sw::JobControl job;
+    EXPECT_EQ(OutputPlacement::place(from, target, row.mode, true, job), QString());
     EXPECT_TRUE(isRegularFile(target));
     EXPECT_EQ(FixtureTree::bytesAt(target), "%PDF-1.5 the copy");
     EXPECT_EQ(TreeSnapshot::of(tree.path(QStringLiteral("home"))).entries(), home.entries());
@@ -84,10 +85,11 @@ TEST(OutputPlacement, WithoutReplaceAnythingThereStaysAndAFolderIsNeverATarget)
     const QString link = tree.link(QStringLiteral("link.pdf"), tree.path(QStringLiteral("nowhere")));
     const QString folder = tree.folder(QStringLiteral("folder.pdf"));
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    sw::JobControl job;
     for (const QString &target : {file, link})
-        EXPECT_TRUE(OutputPlacement::place(from, target, OutputPlacement::Mode::Move, false, sw::JobControl::unwatched())
+        EXPECT_TRUE(OutputPlacement::place(from, target, OutputPlacement::Mode::Move, false, job)
                         .contains(QStringLiteral("already exists")));
-    EXPECT_TRUE(OutputPlacement::place(from, folder, OutputPlacement::Mode::Move, true, sw::JobControl::unwatched())
+    EXPECT_TRUE(OutputPlacement::place(from, folder, OutputPlacement::Mode::Move, true, job)
                     .contains(QStringLiteral("is a folder")));
     EXPECT_EQ(TreeSnapshot::of(tree.root()).entries(), before.entries());
 }
@@ -104,7 +106,8 @@ TEST(OutputPlacement, AMoveAcrossFileSystemsCopiesBesideTheTargetThenRemovesTheS
         GTEST_SKIP() << "no second file system at hand";
     const QString from = tree.text(QStringLiteral("copy.pdf"), QByteArray(3 << 20, 'p'));
     const QString target = other.filePath(QStringLiteral("out.pdf"));
-    EXPECT_EQ(OutputPlacement::place(from, target, OutputPlacement::Mode::Move, true, sw::JobControl::unwatched()),
+    sw::JobControl job;
+    EXPECT_EQ(OutputPlacement::place(from, target, OutputPlacement::Mode::Move, true, job),
               QString());
     EXPECT_EQ(FixtureTree::bytesAt(target), QByteArray(3 << 20, 'p'));
     EXPECT_FALSE(FixtureTree::existsAt(from));

@@ -78,7 +78,8 @@ TEST_F(PdfCompressorTest, ThreeQualitiesGiveThreeSmallerCopiesWithEveryPageUnder
     QList<qint64> sizes;
     QStringList paths;
     for (int quality = 0; quality < PdfCompressor::kQualities; ++quality) {
-        const sw::PdfCompression result = PdfCompressor::compress(*file, quality, sw::JobControl::unwatched());
+        sw::JobControl job;
+        const sw::PdfCompression result = PdfCompressor::compress(*file, quality, job);
         ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
         EXPECT_FALSE(result.keptOriginal);
         EXPECT_FALSE(result.protectionRemoved);
@@ -102,8 +103,8 @@ TEST_F(PdfCompressorTest, AnAlreadySmallDocumentIsCopiedByteForByte)
         GTEST_SKIP() << "Ghostscript is not installed";
     const QString source = tree.path(QStringLiteral("note.pdf"));
     ASSERT_TRUE(writeTextPdf(source));
-    const sw::PdfCompression result =
-        PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 1, sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::PdfCompression result = PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 1, job);
     ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
     EXPECT_TRUE(result.keptOriginal);
     EXPECT_EQ(FixtureTree::bytesAt(result.outputPath), FixtureTree::bytesAt(source));
@@ -128,7 +129,8 @@ TEST_F(PdfCompressorTest, UserPasswordOpensTheDocumentAndTheCopyIsUnprotected)
     EXPECT_TRUE(file->isLocked());
     ASSERT_TRUE(file->unlockWithPassword(password));
     EXPECT_EQ(file->pageCount, 2);
-    const sw::PdfCompression result = PdfCompressor::compress(*file, 0, sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::PdfCompression result = PdfCompressor::compress(*file, 0, job);
     ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
     EXPECT_TRUE(result.protectionRemoved);
     const auto copy = ORPdfFile::initFileDataFromPath(result.outputPath);
@@ -147,7 +149,8 @@ TEST_F(PdfCompressorTest, KeptSourceKeepsItsProtection)
     ASSERT_TRUE(encryptPdf(plain, locked, QStringLiteral("pw"), QStringLiteral("owner")));
     auto file = ORPdfFile::initFileDataFromPath(locked);
     ASSERT_TRUE(file->unlockWithPassword(QStringLiteral("pw")));
-    const sw::PdfCompression result = PdfCompressor::compress(*file, 2, sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::PdfCompression result = PdfCompressor::compress(*file, 2, job);
     ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
     EXPECT_TRUE(result.keptOriginal);
     EXPECT_FALSE(result.protectionRemoved);
@@ -193,7 +196,8 @@ TEST_F(PdfCompressorTest, WhatIsNotAPdfIsRefusedWithoutBlocking)
         const auto file = ORPdfFile::initFileDataFromPath(path);
         EXPECT_FALSE(file->isOpen());
         EXPECT_EQ(file->pageCount, 0);
-        const sw::PdfCompression result = PdfCompressor::compress(*file, 0, sw::JobControl::unwatched());
+        sw::JobControl job;
+        const sw::PdfCompression result = PdfCompressor::compress(*file, 0, job);
         EXPECT_TRUE(result.error.startsWith(QStringLiteral("Compression failed: "))) << result.error.toStdString();
         EXPECT_TRUE(result.outputPath.isEmpty());
     }
@@ -228,13 +232,15 @@ TEST_F(PdfCompressorTest, EveryGhostscriptFailureIsReportedAndLeavesNothing)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         qputenv("SWEEPWRIGHT_GS", QFile::encodeName(standIn(row.script)));
-        const sw::PdfCompression result = PdfCompressor::compress(*file, 0, sw::JobControl::unwatched());
+        sw::JobControl job;
+        const sw::PdfCompression result = PdfCompressor::compress(*file, 0, job);
         EXPECT_TRUE(result.error.startsWith(QStringLiteral("Compression failed: ") + QLatin1String(row.reason)))
             << result.error.toStdString();
         EXPECT_TRUE(outputFiles().isEmpty()) << outputFiles().join(' ').toStdString();
     }
     qputenv("SWEEPWRIGHT_GS", QFile::encodeName(tree.path(QStringLiteral("no-such-gs"))));
-    EXPECT_TRUE(PdfCompressor::compress(*file, 0, sw::JobControl::unwatched())
+    sw::JobControl job;
+    EXPECT_TRUE(PdfCompressor::compress(*file, 0, job)
                     .error.startsWith(QStringLiteral("Compression failed: Ghostscript could not be started")));
 }
 
@@ -263,8 +269,8 @@ TEST_F(PdfCompressorTest, AnOutputFolderThatIsALinkIsRefused)
     ASSERT_TRUE(writeTextPdf(source));
     const QString elsewhere = tree.folder(QStringLiteral("elsewhere"));
     ASSERT_TRUE(QFile::link(elsewhere, PdfCompressor::outputFolder()));
-    const sw::PdfCompression result =
-        PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 0, sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::PdfCompression result = PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 0, job);
     EXPECT_TRUE(result.error.contains(QStringLiteral("not a private folder"))) << result.error.toStdString();
     EXPECT_TRUE(QDir(elsewhere).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
@@ -276,8 +282,8 @@ TEST_F(PdfCompressorTest, TmpdirThatIsNoFolderIsAnErrorNamingIt)
     const bool rootFolderWasThere = QFileInfo::exists(QStringLiteral("/Sweepwright"));
     const QString missing = tree.path(QStringLiteral("no-such-folder"));
     qputenv("TMPDIR", QFile::encodeName(missing));
-    const sw::PdfCompression result =
-        PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 0, sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::PdfCompression result = PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 0, job);
     EXPECT_TRUE(result.error.startsWith(QStringLiteral("Compression failed: TMPDIR (") + missing))
         << result.error.toStdString();
     EXPECT_FALSE(QFileInfo::exists(missing));
@@ -310,12 +316,14 @@ TEST_F(PdfCompressorTest, WhatKilledRunsLeftIsRemovedAtTheNextStartOnly)
     {
         const int held = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
         ASSERT_EQ(::flock(held, LOCK_SH), 0);
-        PdfCompressor::compress(*file, 0, sw::JobControl::unwatched());
+        sw::JobControl job;
+        PdfCompressor::compress(*file, 0, job);
         ::close(held);
     }
     EXPECT_EQ(swtest::TreeSnapshot::of(folder).entries(), before.entries());
 
-    PdfCompressor::compress(*file, 0, sw::JobControl::unwatched());
+    sw::JobControl job;
+    PdfCompressor::compress(*file, 0, job);
     QStringList gone = before.vanished(swtest::TreeSnapshot::of(folder));
     gone.replaceInStrings(folder + QLatin1Char('/'), QString());
     EXPECT_EQ(gone, (QStringList{leftovers[2], leftovers[1], leftovers[0], leftovers[0] + QStringLiteral("/filtered.pdf"),
@@ -346,8 +354,9 @@ TEST_F(PdfCompressorTest, BombDocumentsStopAtTheMemoryLimitOrWhenNoPageFinishes)
         SCOPED_TRACE(row.name);
         const QString source = tree.path(QLatin1String(row.name) + QStringLiteral(".pdf"));
         ASSERT_TRUE(swtest::writeBombPdf(source, row.bomb));
+        sw::JobControl job;
         const sw::PdfCompression result =
-            PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 1, sw::JobControl::unwatched(), row.limits);
+            PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 1, job, row.limits);
         EXPECT_TRUE(result.error.startsWith(QLatin1String(row.reason))) << result.error.toStdString();
         EXPECT_TRUE(outputFiles().isEmpty()) << outputFiles().join(' ').toStdString();
     }
@@ -361,8 +370,8 @@ TEST_F(PdfCompressorTest, SmallImagesAndTheirSoftMasksStayLosslessWhileThePhotoB
         GTEST_SKIP() << "Ghostscript or qpdf is not installed";
     const QString source = tree.path(QStringLiteral("icons.pdf"));
     ASSERT_TRUE(swtest::writeIconsAndPhotoPdf(source));
-    const sw::PdfCompression result =
-        PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 1, sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::PdfCompression result = PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 1, job);
     ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
     ASSERT_FALSE(result.keptOriginal);
     int photos = 0, icons = 0, masks = 0;
@@ -400,8 +409,8 @@ TEST_F(PdfCompressorTest, ThePlainRewriteWinsWhereTheFilterWouldGrowTheImages)
     page.content = "q 216 0 0 144 72 500 cm /Im0 Do Q " + QByteArray("BT /F1 10 Tf 72 400 Td (words) Tj ET ").repeated(400);
     const QString source = tree.path(QStringLiteral("poor.pdf"));
     ASSERT_TRUE(writePdf(source, {page}));
-    const sw::PdfCompression result =
-        PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 2, sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::PdfCompression result = PdfCompressor::compress(*ORPdfFile::initFileDataFromPath(source), 2, job);
     ASSERT_TRUE(result.succeeded()) << result.error.toStdString();
     EXPECT_FALSE(result.keptOriginal);
     EXPECT_TRUE(FixtureTree::bytesAt(result.outputPath).contains(jpeg));

@@ -108,7 +108,8 @@ private slots:
         QVERIFY(!ORPrefConfig::trashEnable());
         ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
         engine.startOver();
-        const auto data = engine.scan(sw::JobControl::unwatched());
+        sw::JobControl job;
+        const auto data = engine.scan(job);
         QVERIFY(data);
         for (const ORJunkDataGroup &group : data->junkGroups)
             QVERIFY(group.groupID != sw::junk::Trash);

@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QFileDialog>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QUrl>
 #include <QtTest>
@@ -35,6 +36,14 @@ private:
         for (const QString &path : folders)
             out.append(QFileInfo(path).fileName());
         return out;
+    }
+    // A panel that lists files too, in place of the scan pages' one.
+    void takeFilesToo()
+    {
+        panel = std::make_unique<sw::FolderListPanel>(
+            new sw::FolderDropView(kDrop), QStringList{folder("A")},
+            sw::FolderListPanel::Setup{QStringLiteral("To go"), QStringLiteral("Drop here"), QString(), true}, nullptr);
+        panel->show();
     }
     void drop(const QList<QUrl> &urls)
     {
@@ -98,6 +107,19 @@ private slots:
         QTRY_COMPARE(names(panel->folders()), (QStringList{"A", "B", "New"}));
     }
 
+    // Files too: a dropped file or link is listed (a link that leads nowhere
+    // is still something to remove); only what is not there is skipped.
+    void filesTooListsDroppedFilesAndLinksAndSkipsVanishedPaths()
+    {
+        takeFilesToo();
+        const QString file = fixture->write(QStringLiteral("notes.txt"), "text");
+        const QString dangling = fixture->home(QStringLiteral("dangling"));
+        QVERIFY(QFile::link(fixture->home(QStringLiteral("nowhere")), dangling));
+        drop({QUrl::fromLocalFile(file), QUrl::fromLocalFile(fixture->home("gone")), QUrl::fromLocalFile(dangling),
+              QUrl::fromLocalFile(folder("New")), QUrl::fromLocalFile(folder("A")), QUrl::fromLocalFile(folder("Z"))});
+        QTRY_COMPARE(names(panel->folders()), (QStringList{"A", "notes.txt", "dangling", "New"}));
+    }
+
     void droppedListedFolderEndsTheAddingAndVanishedPathsAreSkipped()
     {
         drop({QUrl::fromLocalFile(fixture->home("gone")), QUrl::fromLocalFile(folder("C")),
@@ -158,6 +180,25 @@ private slots:
         emit chooser->filesSelected({folder("C")});
         QCOMPARE(names(panel->folders()), (QStringList{"A", "B", "C"}));
         chooser->reject();
+        QVERIFY(!panel->addFilesBut());
+    }
+
+    // Files too: one chooser serves both buttons, each opening it for its own kind.
+    void filesTooChoosesFilesOrFolders()
+    {
+        takeFilesToo();
+        panel->addFilesBut()->click();
+        QFileDialog *chooser = panel->chooser();
+        QVERIFY(chooser && chooser->isVisible());
+        QCOMPARE(chooser->fileMode(), QFileDialog::ExistingFiles);
+        QVERIFY(!chooser->testOption(QFileDialog::ShowDirsOnly));
+        emit chooser->filesSelected({fixture->write(QStringLiteral("a.txt"), "a"), fixture->write(QStringLiteral("b.txt"), "b")});
+        chooser->reject();
+        panel->addButton()->click();
+        QCOMPARE(chooser->fileMode(), QFileDialog::Directory);
+        QVERIFY(chooser->testOption(QFileDialog::ShowDirsOnly));
+        chooser->reject();
+        QCOMPARE(names(panel->folders()), (QStringList{"A", "a.txt", "b.txt"}));
     }
 };
 

@@ -5,7 +5,6 @@
 #include "ORDupDelViewCter.h"
 #include "ORJunkDelViewCter.h"
 #include "ORJunkFilesCollection.h"
-#include "ORNotificationCenter.h"
 #include "ORProgressView.h"
 #include "ORSelection.h"
 #include "ORUtility.h"
@@ -41,7 +40,7 @@ struct ReportEngine
 
 }  // namespace
 
-// The removal pages: started by their notification, they lock the sidebar
+// The removal pages: once started, they lock the sidebar
 // while the engine removes the selection, show the size removed and what
 // stayed (with its Details), and lead back to the scan page.
 class TestRemovalPage : public QObject
@@ -86,23 +85,21 @@ private slots:
     void removesBehindALockedSidebarAndLeadsBack_data()
     {
         QTest::addColumn<QString>("tool");
-        QTest::addColumn<QString>("notification");
         QTest::addColumn<QString>("freed");
         QTest::addColumn<qint64>("scanPage");
         QTest::addColumn<QString>("moved");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("large files") << QStringLiteral("large files") << QStringLiteral("delbigfiles")
+        QTest::newRow("large files") << QStringLiteral("large files")
                                      << ORUtility::sizeFormatWithNumber(40 * PageFixture::MiB) << qint64(17) << QStringLiteral("Documents/old.iso")
                                      << QString();
         // The copy found first stays.
-        QTest::newRow("duplicates") << QStringLiteral("duplicates") << QStringLiteral("delDup")
+        QTest::newRow("duplicates") << QStringLiteral("duplicates")
                                     << ORUtility::sizeFormatWithNumber(20000) << qint64(13) << QStringLiteral("Music/old.iso")
                                     << QStringLiteral("Documents/old.iso");
     }
     void removesBehindALockedSidebarAndLeadsBack()
     {
         QFETCH(QString, tool);
-        QFETCH(QString, notification);
         QFETCH(QString, freed);
         QFETCH(qint64, scanPage);
         QFETCH(QString, moved);
@@ -113,7 +110,7 @@ private slots:
         QVERIFY(!page->completionBut()->isVisible());
         QVERIFY(!page->removeSizeView()->isVisible());
 
-        ORNotificationCenter::defaultCenter().postNotification(notification);
+        page->startDel();
         QVERIFY(page->isDeleting());
         QVERIFY(!delegate.sidebarEnabled);
         QCOMPARE(page->circleView()->title(), QStringLiteral("Moving to the Trash"));
@@ -148,7 +145,7 @@ private slots:
         QVERIFY(QFile::remove(vanished));
         ORJunkDelViewCter page(&delegate);
         page.show();
-        ORNotificationCenter::defaultCenter().postNotification(QStringLiteral("deljunks"));
+        page.startDel();
         QTRY_VERIFY(page.completionBut()->isVisible());
 
         QCOMPARE(page.captionField()->text(), QStringLiteral("Some items could not be deleted"));
@@ -184,7 +181,7 @@ private slots:
         clean.add({QStringLiteral("/h/.cache/d"), 10, 10, {}});
         ReportEngine engine{{failed, clean}};
         sw::RemovalPage page(&delegate, nullptr,
-                             {QStringLiteral("test removal"), sw::JunkScanPage,
+                             {sw::JunkScanPage,
                               sw::RemovalWording(sw::RemovalWording::Action::DeleteJunk, false),
                               [&engine](sw::JobRunner &runner, const QVariant &) { runner.remove(engine); }, [] {}});
         page.show();
@@ -249,7 +246,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(fixture->home(QStringLiteral(".local"))));
         std::unique_ptr<sw::RemovalPage> page = prepare(QStringLiteral("large files"));
         page->show();
-        ORNotificationCenter::defaultCenter().postNotification(QStringLiteral("delbigfiles"));
+        page->startDel();
         QTRY_VERIFY(page->completionBut()->isVisible());
         QVERIFY(QFileInfo::exists(fixture->trashed(QStringLiteral("old.iso"))));
         QVERIFY(QFileInfo::exists(fixture->home(QStringLiteral(".local/share/Trash/info/old.iso.trashinfo"))));

@@ -169,7 +169,8 @@ TEST_F(ShredTest, OverwriteWritesTheRemovedFileAndNotAnotherNameOfIt)
     ASSERT_TRUE(singleFile.open(QIODevice::ReadOnly) && topFile.open(QIODevice::ReadOnly));
 
     shred().setFolders({tree.path(QStringLiteral("drop/dir")), top});
-    const sw::RemovalReport report = shred().remove(sw::JobControl::unwatched(), true);
+    sw::JobControl job;
+    const sw::RemovalReport report = shred().remove(job, true);
     EXPECT_TRUE(report.isClean());
     EXPECT_FALSE(tree.exists(QStringLiteral("drop/dir")) || tree.exists(QStringLiteral("drop/top")));
 
@@ -199,7 +200,8 @@ TEST_F(ShredTest, OverwriteThatFailsHalfwayPutsTheFileBackUnderItsName)
     limited.rlim_cur = 65536;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const sw::RemovalReport report = shred().remove(sw::JobControl::unwatched(), true);
+    sw::JobControl job;
+    const sw::RemovalReport report = shred().remove(job, true);
     ::setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
 

@@ -1,19 +1,67 @@
 #include "ConfirmSheet.h"
 #include "ORNotificationCenter.h"
-#include "ORShredDelViewCter.h"
 #include "ORShredOperation.h"
 #include "ORShredViewCter.h"
 #include "ORTableView.h"
 #include "PageFixture.h"
 #include "RemovalDetailsDialog.h"
+#include "RemovalPage.h"
 #include "ShredNotifications.h"
 #include "ToolWindow.h"
 #include "Translations.h"
+#include "TreeSnapshot.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QTableWidget>
+
+namespace {
+
+// Holds the worker that logs the failure of path until let go: a point
+// between the items listed before path and those after it, which the test
+// controls. The shredder logs every failure as it meets it.
+class FailureGate
+{
+public:
+    explicit FailureGate(const QString &path)
+    {
+        s_line = QStringLiteral("Fail to shred, error=%1: ").arg(path);
+        s_previous = qInstallMessageHandler(&FailureGate::handle);
+    }
+    ~FailureGate()
+    {
+        release();
+        qInstallMessageHandler(s_previous);
+    }
+    bool isHolding() const { return s_held.available() > 0; }
+    void release()
+    {
+        if (!m_released)
+            s_go.release();
+        m_released = true;
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (s_previous)
+            s_previous(type, context, message);
+        if (message.startsWith(s_line)) {
+            s_held.release();
+            s_go.acquire();
+        }
+    }
+
+    static inline QString s_line;
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline QSemaphore s_held{0};
+    static inline QSemaphore s_go{0};
+    bool m_released = false;
+};
+
+}  // namespace
 
 // The shredder driven through the main window: drops into the list, the
 // confirmation, the shredding page with the size removed and the refused
@@ -73,7 +121,7 @@ private slots:
         QCOMPARE(page->alert()->actionButton()->text(), QStringLiteral("Shred 3 items (15 B)"));
         QVERIFY(answerSheet(page->alert(), true));
         QTRY_COMPARE(window->currentPage(), qint64(sw::ShredderRemovalPage));
-        auto *del = window->page<ORShredDelViewCter>(sw::ShredderRemovalPage);
+        auto *del = window->page<sw::RemovalPage>(sw::ShredderRemovalPage);
         QTRY_VERIFY(del->completionBut()->isVisible());
         QVERIFY(window->sidebarEnabled());
         QCOMPARE(del->sizeDelField()->text() + del->removeUnitField()->text(), QStringLiteral("15B"));
@@ -107,7 +155,7 @@ private slots:
         page->startBut()->click();
         QTRY_VERIFY(page->alert());
         QVERIFY(answerSheet(page->alert(), true));
-        auto *del = window->page<ORShredDelViewCter>(sw::ShredderRemovalPage);
+        auto *del = window->page<sw::RemovalPage>(sw::ShredderRemovalPage);
         QTRY_VERIFY(del->completionBut()->isVisible());
         QVERIFY(QFileInfo::exists(home));
         QVERIFY(!del->sizeDelField()->isVisible());
@@ -115,6 +163,48 @@ private slots:
         QCOMPARE(del->failureField()->text(), QStringLiteral("2 items were refused"));
         QVERIFY(!del->failureDetailField()->isVisible());
         QVERIFY(del->detailsBut()->isVisible());
+    }
+
+    // Cancel while the shred is on an item (held there, at the refused home)
+    // lets that item end and touches nothing after it: the folder listed
+    // before went, with the link inside it but not what the link leads to;
+    // the file listed after stays; the page says it stopped and counts
+    // exactly what went.
+    void cancelStopsBetweenItemsAndSaysWhatWent()
+    {
+        const QString dir = QFileInfo(fixture->write(QStringLiteral("drop/dir/a"), QByteArray(10, 'a'))).path();
+        const QString target = fixture->write(QStringLiteral("keep/target"), QByteArray(7, 't'));
+        QVERIFY(QFile::link(target, dir + QStringLiteral("/link")));
+        const QString later = fixture->write(QStringLiteral("drop/later"), QByteArray(5, 'l'));
+        const QString home = fixture->home(QString()).chopped(1);
+        const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(home);
+        window->clickSidebar(sw::ShredderPage);
+        auto *page = window->page<ORShredViewCter>(sw::ShredderPage);
+        drop({dir, home, later});
+        page->startBut()->click();
+        QTRY_VERIFY(page->alert() && page->alert()->isVisible());
+
+        FailureGate gate(home);
+        QVERIFY(answerSheet(page->alert(), true));
+        auto *del = window->page<sw::RemovalPage>(sw::ShredderRemovalPage);
+        QTRY_VERIFY(gate.isHolding());
+        QCOMPARE(window->currentPage(), qint64(sw::ShredderRemovalPage));
+        QVERIFY(del->cancelBut()->isVisible() && !window->sidebarEnabled());
+        del->cancelBut()->click();
+        QVERIFY(!del->cancelBut()->isEnabled());
+        gate.release();
+        QTRY_VERIFY(del->completionBut()->isVisible());
+
+        const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(home);
+        QCOMPARE(before.vanished(after), (QStringList{dir, dir + QStringLiteral("/a"), dir + QStringLiteral("/link")}));
+        QVERIFY(before.changed(after).isEmpty());
+        QCOMPARE(del->captionField()->text(), QStringLiteral("Stopped: the rest was left as it was"));
+        QCOMPARE(del->countField()->text(), QStringLiteral("1 item shredded"));
+        QCOMPARE(del->sizeDelField()->text() + del->removeUnitField()->text(),
+                 QStringLiteral("%1B").arg(before.bytesGone(after, {dir})));
+        QCOMPARE(del->failureField()->text(), QStringLiteral("1 item was refused"));
+        QCOMPARE(removedInDetails(del, 2), QStringList{QStringLiteral("drop/dir")});
+        QVERIFY(window->sidebarEnabled());
     }
 };
 

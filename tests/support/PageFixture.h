@@ -77,11 +77,13 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Records what a page asks of its window.
+// Records what a page asks of its window; the pages it has are those in made.
 struct RecordingDelegate : ORBasedViewCterDelegate
 {
     QList<qint64> pages;
     bool sidebarEnabled = true;
+    QMap<qint64, ORBaseViewCter *> made;
     void next(qint64 page) override { pages.append(page); }
     void butEnable(bool enable) override { sidebarEnabled = enable; }
+    ORBaseViewCter *pageController(qint64 page) override { return made.value(page); }
 };

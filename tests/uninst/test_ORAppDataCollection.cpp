@@ -344,7 +344,8 @@ TEST_F(AppCollectionTest, RemovalTakesOnlyTheTickedItemsAndReportsWhatWent)
     tree.link(QStringLiteral("home/Library/Application Support/Foo"), tree.path(QStringLiteral("outside/other")));
 
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
-    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().remove(job);
     const TreeSnapshot after = TreeSnapshot::of(tree.root());
 
     for (const QString &gone : before.vanished(after))
@@ -384,7 +385,8 @@ TEST_F(AppCollectionTest, AFailedAdministratorRemovalIsReportedAndNotCounted)
     const auto data = engine().appData();
     ASSERT_TRUE(data);
     tickAll(*data);
-    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().remove(job);
     QFile::setPermissions(lockedFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     EXPECT_EQ(pkexec.starts().size(), 1);
@@ -410,7 +412,8 @@ TEST_F(AppCollectionTest, PackagesGoThroughTheirManagersOnlyWhenNothingElseGoes)
         if (group.groupName == QLatin1String("Tool") || group.groupName == QLatin1String("editor")
             || group.groupName == QLatin1String("bundled") || group.groupName == QLatin1String("broken"))
             sw::selection::setItemMarked(group, 0, true);
-    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().remove(job);
 
     EXPECT_EQ(logLines(QStringLiteral("flatpak.log")),
               QStringList{QStringLiteral("uninstall --noninteractive --user org.x.Tool")});
@@ -451,7 +454,8 @@ TEST_F(AppCollectionTest, CancellingThePasswordDialogEndsTheRunBeforeAnyLeftover
     ASSERT_TRUE(data);
     tickAll(*data);
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
-    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().remove(job);
     const TreeSnapshot after = TreeSnapshot::of(tree.root());
 
     EXPECT_EQ(pkexec.starts().size(), 1);  // editor's removal, dismissed
@@ -506,7 +510,8 @@ TEST_P(ApplicationThatStays, KeepsEveryLeftoverAndTheReportSaysWhy)
     ASSERT_TRUE(group);
     ASSERT_GE(group->groupItems.size(), 2) << "the application and a leftover";
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
-    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().remove(job);
     const TreeSnapshot after = TreeSnapshot::of(tree.root());
 
     EXPECT_TRUE(before.vanished(after).isEmpty()) << before.vanished(after).join(QLatin1Char(' ')).toStdString();
@@ -545,7 +550,8 @@ TEST_F(AppCollectionTest, ApplicationsGoFirstAndTheirLeftoversOnceTheyAreGone)
     ASSERT_TRUE(data);
     tickOnly(*data, QStringLiteral("editor"));
     sw::selection::setGroupMarked(*groupNamed(*data, QStringLiteral("Tool")), true);
-    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().remove(job);
 
     EXPECT_TRUE(report.isClean()) << leftInPlace(report, tree.root()).values().join(QLatin1Char(' ')).toStdString();
     QStringList order;
@@ -571,7 +577,8 @@ TEST_F(AppCollectionTest, ALeftoverTickedWithoutItsApplicationStaysInTheFreedesk
         if (viewer->groupItems.at(i).itemPath.endsWith(QLatin1String("/.config/Viewer")))
             sw::selection::setItemMarked(*viewer, i, true);
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
-    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().remove(job);
 
     EXPECT_TRUE(before.vanished(TreeSnapshot::of(tree.root())).isEmpty());
     EXPECT_EQ(leftInPlace(report, tree.root()),
@@ -586,7 +593,8 @@ TEST_F(AppCollectionTest, ALeftoverTickedWithoutItsApplicationStaysInTheFreedesk
     const auto mac = engine().appData();
     ASSERT_TRUE(mac);
     sw::selection::setItemMarked(mac->appGroups[0], 1, true);
-    EXPECT_TRUE(engine().remove(sw::JobControl::unwatched()).isClean());
+    sw::JobControl macJob;
+    EXPECT_TRUE(engine().remove(macJob).isClean());
     EXPECT_FALSE(tree.exists(QStringLiteral("home/Library/Caches/Foo")));
     EXPECT_TRUE(tree.exists(QStringLiteral("root/Applications/Foo.app")));
 }
@@ -607,7 +615,8 @@ TEST_F(AppCollectionTest, AFolderTwoApplicationsListGoesOnceAndIsReportedOnce)
         ASSERT_EQ(group.groupItems.constLast().itemPath, shared);
     tickAll(*data);
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
-    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().remove(job);
     const TreeSnapshot after = TreeSnapshot::of(tree.root());
 
     EXPECT_TRUE(report.isClean());
@@ -644,7 +653,8 @@ TEST_F(AppCollectionTest, EachApplicationOfAVendorFolderIsItsOwnFolder)
                     QStringLiteral("home/opt/jetbrains/pycharm-CE")}}}));
     tickOnly(*data, QStringLiteral("IntelliJ IDEA"));
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
-    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().remove(job);
     const TreeSnapshot after = TreeSnapshot::of(tree.root());
 
     EXPECT_TRUE(report.isClean());
@@ -738,7 +748,8 @@ TEST_F(AppCollectionTest, AnAppImageAndAHomeApplicationGoToTheTrash)
     const QByteArray viewerDigest = TreeSnapshot::of(appImage).entries().value(QFile::encodeName(appImage)).digest;
 
     const TreeSnapshot before = TreeSnapshot::of(tree.root());
-    const sw::RemovalReport report = engine().remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().remove(job);
     const TreeSnapshot after = TreeSnapshot::of(tree.root());
 
     EXPECT_TRUE(report.isClean()) << leftInPlace(report, tree.root()).values().join(QLatin1Char(' ')).toStdString();

@@ -123,9 +123,9 @@ void TestORFileConvertViewCter::extract(const QString &password)
                                        password);
     sw::ExtractionRequest request;
     request.source = zip;
+    sw::JobControl job;
     const sw::ExtractionOutcome outcome = ORFileDataCollection::shareInstance().extract(
-        request, [password](const QString &) { return std::optional<QString>(password); },
-        sw::JobControl::unwatched());
+        request, [password](const QString &) { return std::optional<QString>(password); }, job);
     QCOMPARE(outcome.status, sw::ExtractionOutcome::Status::Extracted);
     m_page->run();
 }

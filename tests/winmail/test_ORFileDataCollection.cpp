@@ -52,7 +52,8 @@ protected:
     {
         sw::ExtractionRequest request;
         request.source = archive;
-        return ORFileDataCollection::shareInstance().extract(request, prompt, sw::JobControl::unwatched());
+        sw::JobControl job;
+        return ORFileDataCollection::shareInstance().extract(request, prompt, job);
     }
 
     QStringList topNames() const
@@ -350,7 +351,8 @@ TEST_F(ORFileDataCollectionTest, ExtractToWritesBesideWhatIsThereWithThePassword
     const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(chosen);
 
     ORFileDataCollection &collection = ORFileDataCollection::shareInstance();
-    const sw::ExtractionOutcome outcome = collection.extractTo(chosen, false, sw::JobControl::unwatched());
+    sw::JobControl job;
+    const sw::ExtractionOutcome outcome = collection.extractTo(chosen, false, job);
     ASSERT_EQ(outcome.status, Status::Extracted) << outcome.detail.toStdString();
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(outcome.destination, chosen);

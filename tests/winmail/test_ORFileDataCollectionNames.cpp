@@ -81,7 +81,8 @@ protected:
         sw::ExtractionRequest request;
         request.source = archive;
         request.destination = tree.folder(QLatin1String(language));
-        return ORFileDataCollection::shareInstance().extract(request, {}, sw::JobControl::unwatched());
+        sw::JobControl job;
+        return ORFileDataCollection::shareInstance().extract(request, {}, job);
     }
 
     swtest::FixtureTree tree;

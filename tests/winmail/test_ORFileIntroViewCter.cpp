@@ -214,7 +214,7 @@ void TestORFileIntroViewCter::passwordPanel()
     QVERIFY(secret.open(QIODevice::ReadOnly));
     QCOMPARE(secret.readAll(), QByteArray("top secret"));
     // Opened anew from the sidebar, the page shows no result: its files go.
-    page.or_Status(0);
+    page.or_Status(sw::PageIdle);
     QCOMPARE(QDir(fixture.path(QStringLiteral("tmp"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList());
 }

@@ -8,6 +8,5 @@ namespace sw::bignote {
 inline const QString kTitle = QStringLiteral("bigtitle");      // the path looked at
 inline const QString kSize = QStringLiteral("bigszie");        // the running total found
 inline const QString kShowGroup = QStringLiteral("bigget");    // the item list's group
-inline const QString kRemove = QStringLiteral("delbigfiles");  // starts the removal
 inline const QString kDropFolders = QStringLiteral("dropbigfolderfile");  // paths dropped on the scan page
 }  // namespace sw::bignote

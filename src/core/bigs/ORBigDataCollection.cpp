@@ -156,7 +156,8 @@ QList<ORBigDataItem> &ORBigDataCollection::bandList(qint64 bigID)
 
 std::shared_ptr<ORBigData> ORBigDataCollection::scanBig()
 {
-    return scanBands(sw::JobControl::unwatched());
+    sw::JobControl job;
+    return scanBands(job);
 }
 
 std::shared_ptr<ORBigData> ORBigDataCollection::scanBands(sw::JobControl &job)
@@ -281,7 +282,8 @@ void ORBigDataCollection::bigDataWithGroup(const QList<ORBigDataItem> &band, ORB
 
 void ORBigDataCollection::deleteBigs()
 {
-    remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    remove(job);
 }
 
 sw::RemovalReport ORBigDataCollection::remove(sw::JobControl &job)

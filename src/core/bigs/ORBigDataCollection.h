@@ -55,25 +55,11 @@ public:
     // held. Call it from a background thread when a scan may run.
     std::shared_ptr<ORBigData> bigData();
     std::shared_ptr<ORBigData> tempBigData() const;
-    bool scanBigDataFlag() const { return true; }
     // Resets the running total and returns a fresh result of scanBig().
     std::shared_ptr<ORBigData> startScan();
-    std::shared_ptr<ORBigData> scanBig();
     // Forgets the result, the band lists, the folders and both exclusion lists.
     void startOver();
 
-    // remove() with nobody watching.
-    void deleteBigs();
-
-    // Files one candidate into its band (nothing below 32 MB); posts "bigszie".
-    void bigGroupWithSize(const QString &path, qint64 size);
-    // Appends the group made of one band's items to bigData.
-    static void bigDataWithGroup(const QList<ORBigDataItem> &band, ORBigData &bigData, qint64 bigGroup,
-                                 const QString &groupName, const QString &groupInfo);
-
-    // The band number (bigID: 4 for 32-128 MB ... 0 for 1 GB and more) of a
-    // size; nothing below 32 MB.
-    static std::optional<qint64> bandOfSize(qint64 size);
     // Localised name and info of a band ("32 MB to 128 MB", ...).
     static QString bandName(qint64 bigID);
     static QString bandInfo(qint64 bigID);
@@ -86,8 +72,22 @@ public:
     static QStringList defaultExcludeFolders();
     static QStringList defaultExcludeFiles();
 
+    // --- used only by the tests ---------------------------------------------
+    // remove() with nobody watching.
+    void deleteBigs();
+
 private:
     ORBigDataCollection() = default;
+    bool scanBigDataFlag() const { return true; }
+    std::shared_ptr<ORBigData> scanBig();
+    // Files one candidate into its band (nothing below 32 MB); posts "bigszie".
+    void bigGroupWithSize(const QString &path, qint64 size);
+    // Appends the group made of one band's items to bigData.
+    static void bigDataWithGroup(const QList<ORBigDataItem> &band, ORBigData &bigData, qint64 bigGroup,
+                                 const QString &groupName, const QString &groupInfo);
+    // The band number (bigID: 4 for 32-128 MB ... 0 for 1 GB and more) of a
+    // size; nothing below 32 MB.
+    static std::optional<qint64> bandOfSize(qint64 size);
     QList<ORBigDataItem> &bandList(qint64 bigID);
     void bigGroupWithSize(const QString &path, qint64 size, const struct stat &st);
     // The scan itself: nullptr when job was cancelled.

@@ -8,6 +8,5 @@ inline const QString kTitle = QStringLiteral("dupicon");        // the path look
 inline const QString kSize = QStringLiteral("duplicatesize");   // [bytes found, groups found]
 inline const QString kShowGroup = QStringLiteral("dupget");     // the copy list's group
 inline const QString kNoGroup = QStringLiteral("nodup");        // the copy list forgets its group
-inline const QString kRemove = QStringLiteral("delDup");        // starts the removal
 inline const QString kDropFolders = QStringLiteral("dropdupfolderfile");  // paths dropped on the scan page
 }  // namespace sw::dupnote

@@ -119,7 +119,8 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scan(sw::JobControl &job)
 
 std::shared_ptr<ORDupData> ORDupDataCollection::scanDup()
 {
-    std::shared_ptr<ORDupData> data = scanGroups(sw::JobControl::unwatched());
+    sw::JobControl job;
+    std::shared_ptr<ORDupData> data = scanGroups(job);
     releaseFreedMemory();
     return data;
 }
@@ -279,7 +280,8 @@ void ORDupDataCollection::deleteDups()
 
 void ORDupDataCollection::doDelDups()
 {
-    remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    remove(job);
 }
 
 sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)

@@ -76,10 +76,8 @@ public:
     // held. Call it from a background thread when a scan may run.
     std::shared_ptr<ORDupData> dupData();
     std::shared_ptr<ORDupData> tempDupData() const;
-    bool scanDupDataFlag() const { return true; }
     // Resets both progress counters and returns a fresh result of scanDup().
     std::shared_ptr<ORDupData> startScan();
-    std::shared_ptr<ORDupData> scanDup();
     // Forgets the result, the folders, both exclusion lists and the group sink.
     void startOver();
     // With a sink, each group goes to it as it is built (in the result's
@@ -96,14 +94,6 @@ public:
     void setConfirmContents(bool confirm);
     bool confirmContents() const { return m_confirmContents.load(); }
 
-    // Sizes one candidate (a package when flag is set) and files it in
-    // sizeMap when it is larger than kMinimumSize; answers whether it was filed.
-    bool sizeGroupDup(sw::DupCandidates &sizeMap, const QString &path, bool flag);
-
-    // remove() with nobody watching.
-    void deleteDups();
-    void doDelDups();
-
     // What the pages and the command line scan unless told otherwise: the
     // user's desktop, documents, downloads, music, pictures and videos
     // (macos layout: documents and music), hidden folders and docsets left
@@ -112,8 +102,18 @@ public:
     static QStringList defaultExcludeFolders();
     static QStringList defaultExcludeFiles();
 
+    // --- used only by the tests ---------------------------------------------
+    // remove() with nobody watching.
+    void deleteDups();
+
 private:
     ORDupDataCollection();
+    bool scanDupDataFlag() const { return true; }
+    std::shared_ptr<ORDupData> scanDup();
+    void doDelDups();
+    // Sizes one candidate (a package when flag is set) and files it in
+    // sizeMap when it is larger than kMinimumSize; answers whether it was filed.
+    bool sizeGroupDup(sw::DupCandidates &sizeMap, const QString &path, bool flag);
     // The scan itself: nullptr when job was cancelled.
     std::shared_ptr<ORDupData> scanGroups(sw::JobControl &job);
     // Hands the heap's free memory back to the system after a scan.

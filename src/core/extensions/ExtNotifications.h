@@ -6,5 +6,4 @@
 namespace sw::extnote {
 inline const QString kTitle = QStringLiteral("extensiontitle");       // the candidate looked at
 inline const QString kShowGroup = QStringLiteral("getextensions");    // the item list's group
-inline const QString kRemove = QStringLiteral("deleteextensions");    // starts the removal
 }  // namespace sw::extnote

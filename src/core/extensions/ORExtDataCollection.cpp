@@ -1,24 +1,18 @@
 #include "ORExtDataCollection.h"
 
-#include "AdminPass.h"
 #include "ExtNotifications.h"
 #include "LogCategory.h"
+#include "MarkedRemoval.h"
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
 #include "RemovalRun.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMutexLocker>
 #include <QSet>
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,18 +24,6 @@ bool existsAt(const QString &path)
 {
     struct stat st;
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-
-// True when the user's own removal failed for want of rights, which the
-// administrator run may make up for; other failures (a link on the way, a
-// vanished item) it must not touch.
-bool deniedByRights(const sw::RemovalOutcome &outcome)
-{
-    const QString denied = QString::fromLocal8Bit(std::strerror(EACCES));
-    const QString notPermitted = QString::fromLocal8Bit(std::strerror(EPERM));
-    return std::any_of(outcome.failures.cbegin(), outcome.failures.cend(), [&](const sw::RemovalFailure &f) {
-        return f.reason == denied || f.reason == notPermitted;
-    });
 }
 
 // The removal record: what went, with the bytes that went, each item once
@@ -140,7 +122,8 @@ std::shared_ptr<ORExtData> ORExtDataCollection::scan(sw::JobControl &job)
 
 std::shared_ptr<ORExtData> ORExtDataCollection::startScan()
 {
-    return collect(sw::JobControl::unwatched());
+    sw::JobControl job;
+    return collect(job);
 }
 
 std::shared_ptr<ORExtData> ORExtDataCollection::collect(sw::JobControl &job)
@@ -243,30 +226,9 @@ ORExtGroup ORExtDataCollection::getSpotLightPI()
 
 void ORExtDataCollection::deleteExtensions()
 {
-    remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    remove(job);
 }
-
-namespace {
-
-// An item that goes with administrator rights, after the user's own items.
-struct AdminItem
-{
-    ORExtItem item;
-    QString root;
-    qsizetype earlier = -1;  // its outcome from the user's own attempt, if it had one
-};
-
-// The privileged part of a removal: one helper run for every item, each
-// item's outcome what the helper removed.
-QList<sw::RemovalOutcome> removeAsAdmin(sw::RemovalRun &run, const QList<AdminItem> &items)
-{
-    sw::AdminPass pass(run);
-    for (const AdminItem &a : items)
-        pass.add({a.root, a.item.itemPath, sw::RemovalRun::Mode::Whole, a.item.itemSize, {}});
-    return pass.run();
-}
-
-}  // namespace
 
 sw::RemovalReport ORExtDataCollection::remove(sw::JobControl &job)
 {
@@ -287,71 +249,35 @@ sw::RemovalReport ORExtDataCollection::remove(sw::JobControl &job)
         QMutexLocker lock(&m_mutex);
         itemRoots = m_itemRoots;
     }
-    sw::RemovalRun run(lcExt);
-    const qint64 startBytes = job.progress().bytes;
-    run.setWatch([&job](qint64 bytes) {
-        job.addBytes(bytes);
-        return !job.isCancelled();
-    });
+    // An add-on goes whole, below the root it was found in. What the user's
+    // rights cannot take (a folder of another owner inside it) goes with
+    // administrator rights.
+    using sw::MarkedRemoval;
+    QList<MarkedRemoval::Item> items;
+    QList<const ORExtItem *> origins;
     ORExtGroup record = ORExtGroup::initFromGroupID(0);
-    QList<AdminItem> admin;
     for (const ORExtGroup &group : std::as_const(data->extGroups)) {
-        if (group.isGroupDelFlag == 0 || job.isCancelled())
+        if (group.isGroupDelFlag == 0)
             continue;
         record.groupID = group.groupID;
         for (const ORExtItem &item : group.groupItems) {
-            if (job.isCancelled())
-                break;
             if (!item.isDel)
                 continue;
             const QString root = itemRoots.value(item.itemPath, QFileInfo(item.itemPath).path());
-            if (m_adminRule(item.itemPath)) {
-                admin.append({item, root});
-                continue;
-            }
-            job.setCurrentPath(item.itemPath);
-            const sw::RemovalOutcome &outcome =
-                run.remove(root, item.itemPath, sw::RemovalRun::Mode::Whole, item.itemSize);
-            recordRemoval(record, item, outcome.removed);
-            // What the user's rights could not take (a folder of another
-            // owner inside the add-on) goes with administrator rights.
-            if (!outcome.ok() && deniedByRights(outcome)) {
-                admin.append({item, root, run.report().outcomes().size() - 1});
-                admin.last().item.itemSize = outcome.left();
-            } else if (outcome.ok()) {
-                job.addItems();
-            }
-            job.setBytes(startBytes + run.report().removedBytes());
+            const auto rights = m_adminRule(item.itemPath) ? MarkedRemoval::Rights::Admin
+                                                           : MarkedRemoval::Rights::OwnThenAdmin;
+            items.append({{root, item.itemPath, sw::RemovalRun::Mode::Whole, item.itemSize, {}}, rights, {}, {}});
+            origins.append(&item);
         }
     }
-    sw::RemovalReport report = run.report();
-    // The password prompt is not put to a user who asked to stop.
-    if (!admin.isEmpty() && !job.isCancelled()) {
-        const QList<sw::RemovalOutcome> outcomes = removeAsAdmin(run, admin);
-        QList<sw::RemovalOutcome> merged = report.outcomes();
-        for (qsizetype i = 0; i < admin.size(); ++i) {
-            sw::RemovalOutcome outcome = outcomes.at(i);
-            recordRemoval(record, admin.at(i).item, outcome.removed);
-            if (outcome.ok())
-                job.addItems();
-            if (admin.at(i).earlier < 0) {
-                merged.append(outcome);
-                continue;
-            }
-            sw::RemovalOutcome &first = merged[admin.at(i).earlier];
-            first.removed += outcome.removed;
-            first.failures = outcome.failures;
-        }
-        report.clear();
-        for (sw::RemovalOutcome &outcome : merged)
-            report.add(std::move(outcome));
-        job.setBytes(startBytes + report.removedBytes());
-    }
+    MarkedRemoval removal(lcExt);
+    for (const auto &[index, bytes] : removal.removeMarked(items, job))
+        recordRemoval(record, *origins.at(index), bytes);
     QMutexLocker lock(&m_mutex);
     m_delGroup = record;
     m_extDataDel.clear();
     if (record.groupSize > 0)
         m_extDataDel.append(record);
-    m_report = report;
-    return report;
+    m_report = removal.report();
+    return m_report;
 }

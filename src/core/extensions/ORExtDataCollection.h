@@ -46,29 +46,22 @@ public:
     std::shared_ptr<ORExtData> result() const { return tempExtData(); }
     void startOver();
 
+    std::shared_ptr<ORExtData> tempExtData() const;
+    qint64 delSize() const;
+    // What the last removal did, item by item.
+    sw::RemovalReport removalReport() const;
+
+    // --- used only by the tests ---------------------------------------------
     // The published result; runs the scan on the calling thread when none is held.
     std::shared_ptr<ORExtData> extData();
-    std::shared_ptr<ORExtData> tempExtData() const;
     // A scan nobody watches; its result is not published.
     std::shared_ptr<ORExtData> startScan();
-
-    // One category's group each (see sw::ext::GroupID).
-    ORExtGroup getExtensions();
-    ORExtGroup getPreference();
-    ORExtGroup getInternetPI();
-    ORExtGroup getQuickLookPI();
-    ORExtGroup getSpotLightPI();
-
-    // Removes what is marked in the held result (remove() with an unwatched job).
+    // Removes what is marked in the held result (remove() with a job of its own).
     void deleteExtensions();
-    qint64 delSize() const;
     // The last removal's record: every removed item once, with what went.
     ORExtGroup delGroup() const;
     // The record once when something went, else empty; cleared by startOver().
     QList<ORExtGroup> extDataDel() const;
-    // What the last removal did, item by item.
-    sw::RemovalReport removalReport() const;
-
     // Where the skip keys are read; the settings store by default.
     void setSwitchReader(SwitchReader reader);
     // Which paths only an administrator may remove; by default those the
@@ -77,9 +70,15 @@ public:
 
 private:
     ORExtDataCollection();
+    // One category's group each (see sw::ext::GroupID).
+    ORExtGroup getExtensions();
+    ORExtGroup getPreference();
+    ORExtGroup getInternetPI();
+    ORExtGroup getQuickLookPI();
+    ORExtGroup getSpotLightPI();
     std::shared_ptr<ORExtData> collect(sw::JobControl &job);
     ORExtGroup scanCategory(qint64 groupID);
-    sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
+    sw::JobControl &scanJob() const { return m_job ? *m_job : m_ownJob; }
 
     mutable QMutex m_mutex;  // guards the removal record, m_report and m_itemRoots
     sw::PublishedResult<ORExtData> m_result;
@@ -88,6 +87,8 @@ private:
     QList<ORExtGroup> m_extDataDel;
     sw::RemovalReport m_report;
     sw::JobControl *m_job = nullptr;  // the scan's
+    // Outside a scan progress goes here, where nobody reads or cancels it.
+    mutable sw::JobControl m_ownJob;
     SwitchReader m_switchReader;
     AdminRule m_adminRule;
 };

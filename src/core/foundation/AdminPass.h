@@ -33,14 +33,7 @@ public:
         Refused,    // authorisation refused, no pkexec, or the helper is missing or failed
     };
 
-    struct Item
-    {
-        QString root;  // the anchor the item was found below
-        QString path;
-        RemovalRun::Mode mode = RemovalRun::Mode::Whole;
-        qint64 size = 0;  // what the scan found
-        CategoryRoots::UserFolderKeys allowed;
-    };
+    using Item = RemovalRun::Item;
 
     explicit AdminPass(RemovalRun &run) : m_run(run) {}
 

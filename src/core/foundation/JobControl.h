@@ -15,6 +15,9 @@ namespace sw {
 // The engine checks isCancelled() between items (a file looked at, an item
 // removed), never in the middle of one, so a cancelled removal stops after
 // the item it is on and its report tells exactly what went.
+//
+// One job per run: a caller nobody watches makes a local one, so a cancel
+// or a count of one run never reaches another.
 class JobControl
 {
 public:
@@ -45,13 +48,6 @@ public:
         QMutexLocker lock(&m_mutex);
         p.currentPath = m_path;
         return p;
-    }
-
-    // A job nobody will cancel or watch, for callers without a runner.
-    static JobControl &unwatched()
-    {
-        thread_local JobControl job;
-        return job;
     }
 
 private:

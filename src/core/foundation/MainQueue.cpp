@@ -37,11 +37,13 @@ void MainQueue::postNotification(const QString &name, const QVariant &object, Ki
     QMutexLocker lock(&m_mutex);
     const bool progress = kind == Kind::Progress;
     if (progress) {
-        if (const auto it = m_progressIndex.constFind(name); it != m_progressIndex.constEnd()) {
-            m_pending[*it].object = object;
-            return;
+        for (const auto &[pendingName, index] : std::as_const(m_progressIndex)) {
+            if (pendingName == name) {
+                m_pending[index].object = object;
+                return;
+            }
         }
-        m_progressIndex.insert(name, m_pending.size());
+        m_progressIndex.append({name, m_pending.size()});
     } else {
         m_progressIndex.clear();
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QString>
@@ -9,6 +8,7 @@
 
 #include <atomic>
 #include <functional>
+#include <utility>
 
 class QObject;
 
@@ -50,7 +50,9 @@ private:
 
     QMutex m_mutex;
     QList<Pending> m_pending;
-    QHash<QString, qsizetype> m_progressIndex;  // name -> index in m_pending, within the tail run
+    // name -> index in m_pending, within the tail run: a handful of names,
+    // asked about for every entry a scan looks at, so a list beats hashing.
+    QList<std::pair<QString, qsizetype>> m_progressIndex;
     bool m_scheduled = false;
     bool m_urgent = false;
     QElapsedTimer m_sinceFlush;

@@ -157,6 +157,19 @@ std::optional<AnchoredRoot::Item> AnchoredRoot::locate(const QByteArray &relativ
     return item;
 }
 
+qint64 AnchoredRoot::measureIn(int parent, const FileIdentity &parentId, const char *name,
+                               const FolderTree::Watch &watch)
+{
+    const auto id = FileIdentity::of(parent, name);
+    if (!id || !id->sameMount(parentId))
+        return 0;
+    if (!id->isFolder())
+        return id->countedSize();
+    const UniqueFd folder(::openat(parent, name, kFolderFlags));
+    const auto opened = folder ? FileIdentity::ofFd(folder.get()) : std::nullopt;
+    return opened && opened->sameFile(*id) ? FolderTree::measure(folder.get(), watch) : 0;
+}
+
 qint64 AnchoredRoot::measure(const QString &path, const FolderTree::Watch &watch) const
 {
     const std::optional<QByteArray> relative = relativeOf(path);
@@ -164,15 +177,28 @@ qint64 AnchoredRoot::measure(const QString &path, const FolderTree::Watch &watch
         return 0;
     if (relative->isEmpty())
         return FolderTree::measure(m_fd.get(), watch);
+    if (!relative->contains('/'))
+        return measureIn(m_fd.get(), m_id, relative->constData(), watch);
     const std::optional<Item> item = locate(*relative);
-    const auto id = item ? FileIdentity::of(item->parent.get(), item->name.constData()) : std::nullopt;
-    if (!id || !id->sameMount(item->parentId))
-        return 0;
-    if (!id->isFolder())
-        return id->countedSize();
-    const UniqueFd folder(::openat(item->parent.get(), item->name.constData(), kFolderFlags));
-    const auto opened = folder ? FileIdentity::ofFd(folder.get()) : std::nullopt;
-    return opened && opened->sameFile(*id) ? FolderTree::measure(folder.get(), watch) : 0;
+    return item ? measureIn(item->parent.get(), item->parentId, item->name.constData(), watch) : 0;
+}
+
+QStringView AnchoredRoot::entryName(const QString &path) const
+{
+    const bool top = m_path == QLatin1String("/");
+    const qsizetype start = m_path.size() + (top ? 0 : 1);
+    if (path.size() <= start || !path.startsWith(m_path) || (!top && path.at(m_path.size()) != QLatin1Char('/')))
+        return {};
+    const QStringView name = QStringView(path).mid(start);
+    if (name.contains(QLatin1Char('/')) || name == u"." || name == u".."
+        || (m_hiddenEntriesOnly && !name.startsWith(QLatin1Char('.'))))
+        return {};
+    return name;
+}
+
+qint64 AnchoredRoot::measureEntry(const QByteArray &name, const FolderTree::Watch &watch) const
+{
+    return measureIn(m_fd.get(), m_id, name.constData(), watch);
 }
 
 void AnchoredRoot::setOpenat2Enabled(bool enabled)

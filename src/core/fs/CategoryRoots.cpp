@@ -189,10 +189,18 @@ const RefusedPlaces &CategoryRoots::refusedPlaces()
 
 const AnchoredRoot *CategoryRoots::openOnce(const QString &folder, bool checked, const UserFolderKeys &allowed)
 {
+    // A scan asks for the root of one listing entry after entry.
+    if (checked && m_lastRoot && folder == m_lastFolder)
+        return m_lastRoot;
     auto &cache = checked ? m_roots : m_chosen;
     const QString key = QDir::cleanPath(folder);
-    if (const auto it = cache.constFind(key); it != cache.constEnd())
+    if (const auto it = cache.constFind(key); it != cache.constEnd()) {
+        if (checked && *it) {
+            m_lastFolder = folder;
+            m_lastRoot = it->get();
+        }
         return it->get();
+    }
     std::optional<AnchoredRoot> root = AnchoredRoot::open(key);
     std::shared_ptr<const AnchoredRoot> kept;
     if (root) {
@@ -206,10 +214,14 @@ const AnchoredRoot *CategoryRoots::openOnce(const QString &folder, bool checked,
     return kept.get();
 }
 
+const AnchoredRoot *CategoryRoots::openListed(const QString &folder, const UserFolderKeys &allowed)
+{
+    return openOnce(folder, true, allowed);
+}
+
 QStringList CategoryRoots::names(const QString &folder, const UserFolderKeys &allowed)
 {
-    // The home is never listed whole, even where its hidden entries are allowed.
-    const AnchoredRoot *root = openOnce(folder, true, allowed);
+    const AnchoredRoot *root = openListed(folder, allowed);
     return root ? FolderTree::names(root->fd()).value_or(QStringList()) : QStringList();
 }
 

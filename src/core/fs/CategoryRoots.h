@@ -42,6 +42,9 @@ public:
 
     // The checked root; nullptr when it is missing, no folder, or refused.
     const AnchoredRoot *open(const QString &folder, const UserFolderKeys &allowed = {});
+    // The checked root as one whose entries are listed: as open(), but the
+    // home is never listed whole, even where its hidden entries are allowed.
+    const AnchoredRoot *openListed(const QString &folder, const UserFolderKeys &allowed = {});
     // The names directly inside a checked root, in listing order; empty when refused.
     QStringList names(const QString &folder, const UserFolderKeys &allowed = {});
     // A folder the user chose (a finder's scan folder): anchored like the
@@ -71,6 +74,8 @@ private:
     QHash<QString, std::shared_ptr<const AnchoredRoot>> m_homes;  // anchors of hidden entries only
     QHash<QString, bool> m_isHome;  // whether a folder asked for with kHomeEntries really is the home
     std::unique_ptr<const Places> m_places;  // made when the first root is checked
+    QString m_lastFolder;  // as asked for, and its checked root (kept in m_roots)
+    const AnchoredRoot *m_lastRoot = nullptr;
 };
 
 }  // namespace sw

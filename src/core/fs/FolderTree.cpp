@@ -1,6 +1,7 @@
 #include "FolderTree.h"
 
 #include "FileIdentity.h"
+#include "FolderNames.h"
 #include "UniqueFd.h"
 
 #include <QCoreApplication>
@@ -275,15 +276,12 @@ qint64 FolderTree::measure(int folderFd, const Watch &watch)
 
 std::optional<QStringList> FolderTree::names(int folderFd)
 {
-    DIR *dir = ::fdopendir(::fcntl(folderFd, F_DUPFD_CLOEXEC, 0));
-    if (!dir)
+    FolderNames names(folderFd);
+    if (!names.isOpen())
         return std::nullopt;
-    ::rewinddir(dir);  // the duplicate shares its offset with the original
     QStringList out;
-    while (const dirent *entry = ::readdir(dir))
-        if (!isDotOrDotDot(entry->d_name))
-            out.append(QFile::decodeName(entry->d_name));
-    ::closedir(dir);
+    while (const char *name = names.next())
+        out.append(QFile::decodeName(name));
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "FolderWalker.h"
 
+#include "FolderNames.h"
 #include "FolderTree.h"
 #include "UniqueFd.h"
 
@@ -24,17 +25,6 @@ constexpr int kOpenFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_N
 bool isDotOrDotDot(const char *name)
 {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
-// A name that a path string can carry: the tools pass paths around as
-// strings, and a name that is no valid text in the file-name encoding would
-// come back as another name.
-bool representable(const std::string &name)
-{
-    if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return true;
-    const QByteArray bytes = QByteArray::fromRawData(name.data(), qsizetype(name.size()));
-    return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
 }
 
 struct Child
@@ -166,7 +156,7 @@ FolderWalker::Step FolderWalker::visitChild(Branch &branch, const std::string &n
     Level &level = branch.stack.back();
     if (type == DT_LNK || type == DT_FIFO || type == DT_SOCK || type == DT_CHR || type == DT_BLK)
         return Step::Next;
-    if (!representable(name))
+    if (!FolderNames::isRepresentable(QByteArrayView(name.data(), qsizetype(name.size()))))
         return Step::Next;
     struct stat st;
     if (fstatat(level.fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)

@@ -126,4 +126,53 @@ bool ProtectedPaths::Cache::isProtected(const QString &path)
     });
 }
 
+// An entry X/name lies in a protected folder F when F is X/name itself or X
+// lies in F (a name holds no slash). X is the folder as given and where it
+// really is, each also resolved as judge() resolves a parent.
+ProtectedPaths::Cache::Entries ProtectedPaths::Cache::entriesOf(const QString &folder, const QString &realFolder)
+{
+    QStringList bases;
+    for (const QString &given : {QDir::cleanPath(folder), QDir::cleanPath(realFolder)}) {
+        const QString real = QFileInfo(given).canonicalFilePath();
+        for (const QString &base : {given, real})
+            if (!base.isEmpty() && !bases.contains(base))
+                bases.append(base);
+    }
+    Entries entries;
+    for (const QString &base : std::as_const(bases)) {
+        const QString prefix = base == QLatin1String("/") ? base : base + QLatin1Char('/');
+        for (const QString &protectedFolder : std::as_const(m_folders)) {
+            entries.all = entries.all || isPathInside(base, protectedFolder);
+            if (protectedFolder.startsWith(prefix) && !protectedFolder.mid(prefix.size()).contains(QLatin1Char('/')))
+                entries.names.append(protectedFolder.mid(prefix.size()));
+        }
+    }
+    return entries;
+}
+
+const ProtectedPaths::Cache::Entries &ProtectedPaths::Cache::lastEntries(const QString &folder,
+                                                                      const QString &realFolder)
+{
+    // A scan asks about the entries of one folder after another.
+    if (!m_last || m_lastKey->first != folder || m_lastKey->second != realFolder) {
+        const std::pair<QString, QString> key{folder, realFolder};
+        auto it = m_entries.find(key);
+        if (it == m_entries.end())
+            it = m_entries.insert(key, entriesOf(folder, realFolder));
+        m_lastKey = &it.key();
+        m_last = &it.value();
+    }
+    return *m_last;
+}
+
+bool ProtectedPaths::Cache::isProtectedEntry(const QString &folder, const QString &realFolder, QStringView name)
+{
+    return lastEntries(folder, realFolder).contains(name);
+}
+
+ProtectedPaths::Cache::Entries ProtectedPaths::Cache::entries(const QString &folder, const QString &realFolder)
+{
+    return lastEntries(folder, realFolder);
+}
+
 }  // namespace sw

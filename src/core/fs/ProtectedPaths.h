@@ -3,6 +3,9 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <utility>
 
 namespace sw {
 
@@ -28,10 +31,32 @@ public:
     public:
         Cache();
         bool isProtected(const QString &path);
+        // isProtected(folder/name) || isProtected(realFolder/name) for a
+        // plain name listed in folder, whose real location is realFolder,
+        // without building either path: what holds for the folder is worked
+        // out when it is first asked about.
+        bool isProtectedEntry(const QString &folder, const QString &realFolder, QStringView name);
+
+        // The entries of one folder that are protected, for a caller that
+        // goes through a long listing of it.
+        struct Entries
+        {
+            bool all = false;   // the folder lies in a protected folder
+            QStringList names;  // those that are protected folders themselves
+
+            bool contains(QStringView name) const { return all || names.contains(name); }
+        };
+        Entries entries(const QString &folder, const QString &realFolder);
 
     private:
+        Entries entriesOf(const QString &folder, const QString &realFolder);
+        const Entries &lastEntries(const QString &folder, const QString &realFolder);
+
         QStringList m_folders;
         QHash<QString, QString> m_realParents;  // parent folder -> its real location, empty when unresolved
+        QHash<std::pair<QString, QString>, Entries> m_entries;  // (folder, real folder) -> its entries
+        const std::pair<QString, QString> *m_lastKey = nullptr;  // the one asked about last, in m_entries
+        const Entries *m_last = nullptr;
     };
 };
 

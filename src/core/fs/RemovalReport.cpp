@@ -17,6 +17,14 @@ void RemovalReport::mergeIntoLast(const RemovalOutcome &outcome)
     last.failures += outcome.failures;
 }
 
+const RemovalOutcome &RemovalReport::mergeRetry(qsizetype index, const RemovalOutcome &retry)
+{
+    RemovalOutcome &first = m_outcomes[index];
+    first.removed += retry.removed;
+    first.failures = retry.failures;
+    return first;
+}
+
 qint64 RemovalReport::removedBytes() const
 {
     qint64 sum = 0;

@@ -35,6 +35,9 @@ public:
     void clear() { m_outcomes.clear(); }
     // Folds another outcome into the last one (a file that belongs to it).
     void mergeIntoLast(const RemovalOutcome &outcome);
+    // Folds a second attempt at the item at index into its outcome: the
+    // bytes add up, and what the second attempt left is what stays.
+    const RemovalOutcome &mergeRetry(qsizetype index, const RemovalOutcome &retry);
     RemovalOutcome takeLast() { return m_outcomes.takeLast(); }
 
     const QList<RemovalOutcome> &outcomes() const { return m_outcomes; }

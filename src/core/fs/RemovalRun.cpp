@@ -94,6 +94,16 @@ const RemovalOutcome &RemovalRun::add(RemovalOutcome outcome)
     return finish(std::move(outcome));
 }
 
+const RemovalOutcome &RemovalRun::addRetry(qsizetype index, const RemovalOutcome &retry)
+{
+    for (const RemovalFailure &failure : retry.failures)
+        log(failure);
+    const RemovalOutcome &merged = m_report.mergeRetry(index, retry);
+    if (merged.ok())
+        m_gone.insert(QDir::cleanPath(merged.path));
+    return merged;
+}
+
 // The item below its root, examined; nothing when it cannot be removed (the
 // outcome says why) or went earlier in this run (the outcome stays clean).
 std::optional<RemovalRun::Target> RemovalRun::reach(const AnchoredRoot *root, const QString &path,

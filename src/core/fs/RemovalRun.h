@@ -31,6 +31,16 @@ public:
         Contents,  // a folder is emptied and stays; a file goes
     };
 
+    // An item as a tool found it, for whatever removes it.
+    struct Item
+    {
+        QString root;  // the category root it was found below
+        QString path;
+        Mode mode = Mode::Whole;
+        qint64 size = 0;  // what the scan found
+        CategoryRoots::UserFolderKeys allowed;  // as for remove()
+    };
+
     explicit RemovalRun(LogCategory category,
                         QString failureFormat = QStringLiteral("Fail to remove junk, error=%1"));
 
@@ -64,6 +74,10 @@ public:
                                            const FileIdentity &expected, Mode mode, qint64 size);
     // An outcome decided elsewhere (the privileged removal), logged and kept.
     const RemovalOutcome &add(RemovalOutcome outcome);
+    // A second attempt, decided elsewhere, at the item of the report's
+    // outcome at index (the administrator pass over what the user's rights
+    // left): its bytes add to that item's, its failures replace that item's.
+    const RemovalOutcome &addRetry(qsizetype index, const RemovalOutcome &retry);
 
     // Follows the folders being emptied entry by entry and may stop one
     // (see FolderTree): the item then reports what went and that the rest stays.

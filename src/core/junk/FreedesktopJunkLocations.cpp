@@ -49,9 +49,7 @@ JunkCandidates FreedesktopJunkLocations::appJunk(CategoryRoots &roots)
 {
     JunkCandidates out;
     const QString cache = ORLayout::cacheHome();
-    JunkCandidates listed;
-    appendListing(listed, roots, cache, true, false);
-    for (const JunkCandidate &c : std::as_const(listed)) {
+    for (const JunkCandidate &c : listEntries(roots, cache, true, false)) {
         // Our own cache folder is in use while we run.
         const QString name = c.path.section(QLatin1Char('/'), -1);
         if (name != QLatin1String(kAppId) && name != QLatin1String(kAppName))
@@ -115,18 +113,14 @@ JunkCandidates FreedesktopJunkLocations::leftovers(CategoryRoots &roots)
     JunkCandidates out;
     for (const QString &folder : {ORLayout::dataHome() + QStringLiteral("/applications"),
                                   ORLayout::configHome() + QStringLiteral("/autostart")}) {
-        JunkCandidates listed;
-        appendListing(listed, roots, folder, true, false);
-        for (const JunkCandidate &c : std::as_const(listed)) {
+        for (const JunkCandidate &c : listEntries(roots, folder, true, false)) {
             const QString name = c.path.section(QLatin1Char('/'), -1);
             if (name.endsWith(QLatin1String(".desktop")) && !name.contains(QLatin1String(kAppId))
                 && isOrphanDesktopEntry(c.path))
                 out.append(c);
         }
     }
-    JunkCandidates apps;
-    appendListing(apps, roots, flatpakApps(), true, false);
-    for (const JunkCandidate &c : std::as_const(apps)) {
+    for (const JunkCandidate &c : listEntries(roots, flatpakApps(), true, false)) {
         const QString app = c.path.section(QLatin1Char('/'), -1);
         if (app != QLatin1String(kAppId) && !isInstalledFlatpak(app))
             out.append(c);
@@ -163,16 +157,13 @@ JunkCandidates FreedesktopJunkLocations::trash(CategoryRoots &roots)
 {
     const QString files = ORLayout::trashDir() + QStringLiteral("/files");
     const QString info = ORLayout::trashDir() + QStringLiteral("/info");
-    JunkCandidates out;
-    appendListing(out, roots, files, true, false);
+    JunkCandidates out = listEntries(roots, files, true, false);
     for (JunkCandidate &c : out) {
         c.companionRoot = info;
         c.companion = trashInfoPath(c.path);
     }
     // Info files whose item is gone: what a crashed or careless mover leaves.
-    JunkCandidates infos;
-    appendListing(infos, roots, info, true, false);
-    for (const JunkCandidate &c : std::as_const(infos)) {
+    for (const JunkCandidate &c : listEntries(roots, info, true, false)) {
         const QString name = c.path.section(QLatin1Char('/'), -1);
         if (name.endsWith(QLatin1String(".trashinfo"))
             && !QFileInfo(files + QLatin1Char('/') + name.chopped(10)).exists()

@@ -8,11 +8,25 @@ void appendListing(JunkCandidates &out, CategoryRoots &roots, const QString &fol
                    bool skipDSStore, const CategoryRoots::UserFolderKeys &allowed)
 {
     const QString root = QDir::cleanPath(folder);
-    for (const QString &name : roots.names(root, allowed)) {
-        if (skipDSStore && name == QLatin1String(".DS_Store"))
-            continue;
-        out.append({root, root + QLatin1Char('/') + name, withDelRight, {}, {}, true});
-    }
+    if (!roots.openListed(root, allowed))
+        return;
+    JunkCandidate listing{root, {}, withDelRight, {}, {}, true};
+    listing.listing = true;
+    listing.skipDSStore = skipDSStore;
+    out.append(std::move(listing));
+}
+
+JunkCandidates listEntries(CategoryRoots &roots, const QString &folder, bool withDelRight, bool skipDSStore,
+                           const CategoryRoots::UserFolderKeys &allowed)
+{
+    const QString root = QDir::cleanPath(folder);
+    const QStringList names = roots.names(root, allowed);
+    JunkCandidates out;
+    out.reserve(names.size());
+    for (const QString &name : names)
+        if (!skipDSStore || name != QLatin1String(".DS_Store"))
+            out.append({root, root + QLatin1Char('/') + name, withDelRight, {}, {}, true});
+    return out;
 }
 
 void setOwner(JunkCandidates &out, qsizetype from, const QString &owner)

@@ -14,6 +14,11 @@ namespace sw {
 // file), whether it starts marked when its category marks what it finds,
 // and whose it is when the folder it was listed in says so (an
 // application's or a browser profile's folder).
+//
+// A listing candidate has no path: it proposes every entry directly inside
+// its root, read only when the candidate is measured, so that a folder of a
+// million downloads is proposed without a path per entry (".DS_Store" left
+// out when skipDSStore).
 struct JunkCandidate
 {
     QString root;
@@ -23,15 +28,22 @@ struct JunkCandidate
     QString companion;
     bool initiallyMarked = true;
     QString owner{};
+    bool listing = false;
+    bool skipDSStore = false;
 };
 using JunkCandidates = QList<JunkCandidate>;
 
-// Appends folder/NAME for every name directly inside folder, in listing
-// order, once the folder passed the checks of CategoryRoots; ".DS_Store" is
-// skipped when skipDSStore. allowed: the user folders the category looks in
-// by design (the Downloads folder for the Downloads category).
+// Appends a listing candidate for the entries directly inside folder once
+// the folder passed the checks of CategoryRoots; ".DS_Store" is skipped
+// when skipDSStore. allowed: the user folders the category looks in by
+// design (the Downloads folder for the Downloads category).
 void appendListing(JunkCandidates &out, CategoryRoots &roots, const QString &folder, bool withDelRight,
                    bool skipDSStore = true, const CategoryRoots::UserFolderKeys &allowed = {});
+
+// folder/NAME for every name directly inside folder, in listing order, for a
+// category that picks among them; checked and skipped as appendListing.
+JunkCandidates listEntries(CategoryRoots &roots, const QString &folder, bool withDelRight, bool skipDSStore = true,
+                           const CategoryRoots::UserFolderKeys &allowed = {});
 
 // Names owner as the owner of the candidates from index `from` on: what one
 // listing of an application's folder appended.

@@ -7,5 +7,4 @@ namespace sw::junknote {
 inline const QString kTitle = QStringLiteral("junktitle");  // the candidate looked at
 inline const QString kSize = QStringLiteral("junksize");    // the running total found
 inline const QString kShowGroup = QStringLiteral("getjunks");  // the item list's group
-inline const QString kRemove = QStringLiteral("deljunks");     // starts the removal
 }  // namespace sw::junknote

@@ -24,9 +24,7 @@ QString home(const char *rel)
 void appendSuffixed(JunkCandidates &out, CategoryRoots &roots, const QString &folder, const QString &suffix,
                     const CategoryRoots::UserFolderKeys &allowed = {})
 {
-    JunkCandidates listed;
-    appendListing(listed, roots, folder, true, false, allowed);
-    for (const JunkCandidate &c : std::as_const(listed))
+    for (const JunkCandidate &c : listEntries(roots, folder, true, false, allowed))
         if (c.path.endsWith(suffix))
             out.append(c);
 }
@@ -100,11 +98,11 @@ QString MacJunkLocations::perUserCacheFolder()
 
 JunkCandidates MacJunkLocations::scanTempCache(CategoryRoots &roots)
 {
-    JunkCandidates listed, out;
+    JunkCandidates out;
     const QString cacheFolder = perUserCacheFolder();
-    if (!cacheFolder.isEmpty())
-        appendListing(listed, roots, cacheFolder, true);
-    for (const JunkCandidate &c : std::as_const(listed))
+    if (cacheFolder.isEmpty())
+        return out;
+    for (const JunkCandidate &c : listEntries(roots, cacheFolder, true))
         if (!c.path.contains(QLatin1String(kAppId)))
             out.append(c);
     return out;
@@ -154,9 +152,7 @@ JunkCandidates MacJunkLocations::leftovers(CategoryRoots &roots)
                               home(".cleverfiles")};
     JunkCandidates out;
     for (const QString &folder : folders) {
-        JunkCandidates listed;
-        appendListing(listed, roots, folder, true, false);
-        for (const JunkCandidate &c : std::as_const(listed))
+        for (const JunkCandidate &c : listEntries(roots, folder, true, false))
             if (!isLeftoverSkipped(c.path.section(QLatin1Char('/'), -1), appleApps, installed))
                 out.append(c);
     }

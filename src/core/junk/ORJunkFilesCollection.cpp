@@ -1,20 +1,24 @@
 #include "ORJunkFilesCollection.h"
 
+#include "FolderNames.h"
 #include "FolderTree.h"
-#include "JunkAdminRemoval.h"
 #include "JunkNotifications.h"
 #include "JunkOverlap.h"
 #include "LogCategory.h"
+#include "MarkedRemoval.h"
 #include "ORLayout.h"
 #include "ORPrefConfig.h"
 #include "ORSelection.h"
 #include "ORUtility.h"
 #include "ProtectedPaths.h"
 #include "RemovalRun.h"
+#include "TitlePoster.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMutexLocker>
+
+#include <cstring>
 
 #include <unistd.h>
 
@@ -77,7 +81,8 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::scan(sw::JobControl &job)
 
 std::shared_ptr<ORJunkData> ORJunkFilesCollection::startScan()
 {
-    return collect(sw::JobControl::unwatched());
+    sw::JobControl job;
+    return collect(job);
 }
 
 std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
@@ -85,6 +90,7 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
     m_foundTotal = 0;
     m_job = &job;
     m_roots = std::make_unique<sw::CategoryRoots>(lcJunk);
+    m_protectedPaths = std::make_unique<sw::ProtectedPaths::Cache>();
     auto data = std::make_shared<ORJunkData>();
     for (const ORJunkCategory &category : ORJunkCategory::categories()) {
         if (job.isCancelled())
@@ -94,6 +100,7 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
         data->junkGroups.append(scanCategory(category.groupID));
     }
     m_roots.reset();
+    m_protectedPaths.reset();
     m_job = nullptr;
     if (job.isCancelled())
         return nullptr;
@@ -113,20 +120,43 @@ sw::CategoryRoots &ORJunkFilesCollection::scanRoots()
     return *m_roots;
 }
 
+sw::ProtectedPaths::Cache &ORJunkFilesCollection::scanProtectedPaths()
+{
+    if (!m_protectedPaths)
+        m_protectedPaths = std::make_unique<sw::ProtectedPaths::Cache>();
+    return *m_protectedPaths;
+}
+
 ORJunkDataGroup ORJunkFilesCollection::scanCategory(qint64 groupID)
 {
     const auto category = ORJunkCategory::byID(groupID);  // offered in this layout: it has locations
     return fillGroup(groupID, category ? category->locations(scanRoots()) : JunkCandidates());
 }
 
+// What a group's category says of every candidate: looked up once, not per entry.
+struct ORJunkFilesCollection::GroupRules
+{
+    QStringList userFolders;
+    bool initiallyMarked = true;
+
+    explicit GroupRules(qint64 groupID) : userFolders(ORJunkCategory::userFoldersOf(groupID))
+    {
+        const auto category = ORJunkCategory::byID(groupID);
+        initiallyMarked = !category || category->initiallyMarked;
+    }
+};
+
 ORJunkDataGroup ORJunkFilesCollection::fillGroup(qint64 groupID, const JunkCandidates &candidates)
 {
     ORJunkDataGroup group = makeGroup(groupID);
+    const GroupRules rules(groupID);
+    sw::TitlePoster title(sw::junknote::kTitle, &scanJob());
     for (const JunkCandidate &c : candidates) {
         if (scanJob().isCancelled())
             break;
-        addElementToGroup(group, c);
+        addCandidate(group, c, rules, title);
     }
+    title.flush();
     // Items only an administrator may remove, and some a category proposes,
     // start unmarked, so the flag follows the items when there are some.
     if (!group.groupItems.isEmpty() && group.isGroupDelFlag != 0)
@@ -154,28 +184,48 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const QStr
 
 bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const JunkCandidate &candidate)
 {
+    sw::TitlePoster title(sw::junknote::kTitle, &scanJob());
+    const bool added = addCandidate(group, candidate, GroupRules(group.groupID), title);
+    title.flush();
+    return added;
+}
+
+// What path counts for below root; nothing when it does not lie below it
+// or is protected. Most candidates are what a listing of their root found:
+// those are judged by their name and measured through the root's own
+// descriptor, with one statx for a file.
+std::optional<qint64> ORJunkFilesCollection::measureBelow(const sw::AnchoredRoot &root, const QString &path,
+                                                          const sw::FolderTree::Watch &watch)
+{
+    if (const QStringView name = root.entryName(path); !name.isEmpty()) {
+        if (scanProtectedPaths().isProtectedEntry(root.path(), root.realPath(), name))
+            return std::nullopt;
+        return root.measureEntry(name.toLocal8Bit(), watch);
+    }
+    const std::optional<QByteArray> relative = root.relativeOf(path);
+    if (!relative || relative->isEmpty() || sw::ProtectedPaths::isProtected(path)
+        || sw::ProtectedPaths::isProtected(root.realPathOf(*relative)))
+        return std::nullopt;
+    return root.measure(path, watch);
+}
+
+bool ORJunkFilesCollection::addCandidate(ORJunkDataGroup &group, const JunkCandidate &candidate,
+                                         const GroupRules &rules, sw::TitlePoster &title)
+{
+    if (candidate.listing)
+        return addListing(group, candidate, rules, title);
     const QString &path = candidate.path;
     sw::JobControl &job = scanJob();
-    ORUtility::notifyProgressOnMainThread(sw::junknote::kTitle, path);
-    job.setCurrentPath(path);
+    title.post(path);  // one of a few, and perhaps a big folder: shown right away
     job.addItems();
-    const sw::FolderTree::Watch watch = [&job](qint64) {
-        job.addItems();
-        return !job.isCancelled();
-    };
+    const sw::FolderTree::Watch watch = countingWatch(job, title);
     sw::CategoryRoots &roots = scanRoots();
-    const sw::AnchoredRoot *root = roots.open(candidate.root, ORJunkCategory::userFoldersOf(group.groupID));
-    const std::optional<QByteArray> relative = root ? root->relativeOf(path) : std::nullopt;
-    if (!relative || relative->isEmpty() || sw::ProtectedPaths::isProtected(path)
-        || sw::ProtectedPaths::isProtected(root->realPathOf(*relative)))
+    const sw::AnchoredRoot *root = roots.open(candidate.root, rules.userFolders);
+    const std::optional<qint64> size = root ? measureBelow(*root, path, watch) : std::nullopt;
+    if (!size)
         return false;
     ORjunkDataItem item;
-    item.itemPath = path;
-    item.itemName = QFileInfo(path).fileName();
-    item.itemIconPath = path;
-    item.itemOwner = candidate.owner;
-    item.itemRoot = root->path();
-    item.itemSize = root->measure(path, watch);
+    item.itemSize = *size;
     if (!candidate.companion.isEmpty()) {
         if (const sw::AnchoredRoot *companionRoot = roots.open(candidate.companionRoot)) {
             item.companionRoot = companionRoot->path();
@@ -183,14 +233,76 @@ bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const Junk
             item.itemSize += companionRoot->measure(candidate.companion, watch);
         }
     }
-    if (job.isCancelled())
-        return false;  // measured partly: the figure means nothing
-    item.needsAdmin = !candidate.withDelRight && needsAdmin(path);
-    const auto category = ORJunkCategory::byID(group.groupID);
-    item.isDel = (!category || category->initiallyMarked) && candidate.initiallyMarked && !item.needsAdmin;
-    item.isVisible = true;
-    if (item.itemSize <= 0 || (candidate.withDelRight && !ORUtility::isDeletableFileWithCurrentPermission(path)))
+    return keep(group, candidate, path, *root, rules, std::move(item));
+}
+
+// The entries of a listing, each judged by its raw name and measured through
+// the root's descriptor: a path and an item are made only for those kept,
+// and one title in many is posted.
+bool ORJunkFilesCollection::addListing(ORJunkDataGroup &group, const JunkCandidate &listing,
+                                       const GroupRules &rules, sw::TitlePoster &title)
+{
+    const sw::AnchoredRoot *root = scanRoots().openListed(listing.root, rules.userFolders);
+    if (!root)
         return false;
+    sw::FolderNames names(root->fd());
+    const sw::ProtectedPaths::Cache::Entries protectedEntries =
+        scanProtectedPaths().entries(root->path(), root->realPath());
+    const QByteArray folder = QFile::encodeName(root->path());
+    sw::JobControl &job = scanJob();
+    const sw::FolderTree::Watch watch = countingWatch(job, title);
+    bool added = false;
+    while (const char *name = names.next()) {
+        if (job.isCancelled())
+            break;
+        const QByteArray raw = QByteArray::fromRawData(name, qsizetype(std::strlen(name)));
+        if ((listing.skipDSStore && raw == ".DS_Store") || !sw::FolderNames::isRepresentable(raw))
+            continue;
+        title.offer(folder, name);
+        job.addItems();
+        if (protectedEntries.all
+            || (!protectedEntries.names.isEmpty() && protectedEntries.contains(QFile::decodeName(raw))))
+            continue;
+        const qint64 size = root->measureEntry(raw, watch);
+        if (size <= 0)
+            continue;
+        ORjunkDataItem item;
+        item.itemSize = size;
+        added |= keep(group, listing, listing.root + QLatin1Char('/') + QFile::decodeName(raw), *root, rules,
+                      std::move(item));
+    }
+    return added;
+}
+
+// Counts the entries of a folder being measured, shows the folder's path
+// when its measure takes long, and stops it when the scan is cancelled.
+sw::FolderTree::Watch ORJunkFilesCollection::countingWatch(sw::JobControl &job, sw::TitlePoster &title)
+{
+    return [&job, &title](qint64) {
+        job.addItems();
+        title.poll();
+        return !job.isCancelled();
+    };
+}
+
+// Makes the measured item of a candidate at path part of group; false when
+// it is not kept.
+bool ORJunkFilesCollection::keep(ORJunkDataGroup &group, const JunkCandidate &candidate, const QString &path,
+                                 const sw::AnchoredRoot &root, const GroupRules &rules, ORjunkDataItem item)
+{
+    sw::JobControl &job = scanJob();
+    // Measured partly when cancelled: the figure means nothing.
+    if (job.isCancelled() || item.itemSize <= 0
+        || (candidate.withDelRight && !ORUtility::isDeletableFileWithCurrentPermission(path)))
+        return false;
+    item.itemPath = path;
+    item.itemName = QFileInfo(path).fileName();
+    item.itemIconPath = path;
+    item.itemOwner = candidate.owner;
+    item.itemRoot = root.path();
+    item.needsAdmin = !candidate.withDelRight && needsAdmin(path);
+    item.isDel = rules.initiallyMarked && candidate.initiallyMarked && !item.needsAdmin;
+    item.isVisible = true;
     group.groupSize += item.itemSize;
     group.groupItems.append(item);
     m_foundTotal += item.itemSize;
@@ -295,7 +407,22 @@ void ORJunkFilesCollection::publishRemoval(QList<ORJunkDataGroup> removed, sw::R
 
 void ORJunkFilesCollection::deleteJunks()
 {
-    remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    remove(job);
+}
+
+// How a marked item goes: below the root it was found in, whole or emptied
+// as its category says, with its Trash info file, by the administrator when
+// the user's rights cannot take it.
+sw::MarkedRemoval::Item ORJunkFilesCollection::removalOf(qint64 groupID, const ORjunkDataItem &item)
+{
+    using sw::MarkedRemoval;
+    return {{item.itemRoot, item.itemPath,
+             ORJunkCategory::removesWhole(groupID) ? sw::RemovalRun::Mode::Whole : sw::RemovalRun::Mode::Contents,
+             item.itemSize, ORJunkCategory::userFoldersOf(groupID)},
+            item.needsAdmin ? MarkedRemoval::Rights::Admin : MarkedRemoval::Rights::Own,
+            item.companionRoot,
+            item.companionPath};
 }
 
 sw::RemovalReport ORJunkFilesCollection::remove(sw::JobControl &job)
@@ -310,58 +437,28 @@ sw::RemovalReport ORJunkFilesCollection::remove(sw::JobControl &job)
             selected += group.groupSelectedSize;
     if (selected <= 0)
         return {};
-    sw::RemovalRun run(lcJunk);
-    // Bytes count up entry by entry while a folder is emptied and are set
-    // from the report after each item, so they end exactly at what went.
-    const qint64 startBytes = job.progress().bytes;
-    run.setWatch([&job](qint64 bytes) {
-        job.addBytes(bytes);
-        return !job.isCancelled();
-    });
-    const auto settle = [&] { job.setBytes(startBytes + run.report().removedBytes()); };
-    sw::JunkAdminRemoval admin(m_adminRemoval);
+    // The marked, visible items of the flagged groups, and where each one's
+    // record is kept (a group's record, the item).
+    QList<sw::MarkedRemoval::Item> items;
+    QList<std::pair<qsizetype, const ORjunkDataItem *>> origins;
     QList<ORJunkDataGroup> removed;
     for (const ORJunkDataGroup &group : std::as_const(data->junkGroups)) {
-        if (group.isGroupDelFlag == 0 || job.isCancelled())
+        if (group.isGroupDelFlag == 0)
             continue;
-        const auto mode = ORJunkCategory::removesWhole(group.groupID) ? sw::RemovalRun::Mode::Whole
-                                                                      : sw::RemovalRun::Mode::Contents;
-        ORJunkDataGroup record = ORJunkDataGroup::initJunkGroupWithID(group.groupID);
-        record.groupName = group.groupName;
+        removed.append(ORJunkDataGroup::initJunkGroupWithID(group.groupID));
+        removed.last().groupName = group.groupName;
         for (const ORjunkDataItem &item : group.groupItems) {
-            if (job.isCancelled())
-                break;
-            if (!item.isDel || !item.isVisible)
-                continue;
-            if (item.needsAdmin) {
-                admin.add(group.groupID, item);  // after the user's own items
-                continue;
+            if (item.isDel && item.isVisible) {
+                items.append(removalOf(group.groupID, item));
+                origins.append({removed.size() - 1, &item});
             }
-            job.setCurrentPath(item.itemPath);
-            const sw::RemovalOutcome &outcome = run.remove(item.itemRoot, item.itemPath, mode, item.itemSize,
-                                                           ORJunkCategory::userFoldersOf(group.groupID));
-            if (outcome.ok() && !item.companionPath.isEmpty())
-                run.removeCompanion(item.companionRoot, item.companionPath, 0);
-            const sw::RemovalOutcome &done = run.report().outcomes().constLast();
-            recordRemoval(record, item, done.removed);
-            if (done.ok())
-                job.addItems();
-            settle();
         }
-        removed.append(record);
     }
-    // The password prompt is not put to a user who asked to stop.
-    if (!job.isCancelled()) {
-        for (const auto &[groupID, item] : admin.run(run)) {
-            job.addItems();
-            for (ORJunkDataGroup &record : removed)
-                if (record.groupID == groupID)
-                    recordRemoval(record, item, item.itemSize);
-        }
-        settle();
-    }
+    sw::MarkedRemoval removal(lcJunk);
+    removal.setAdminAllowed(m_adminRemoval);
+    for (const auto &[index, bytes] : removal.removeMarked(items, job))
+        recordRemoval(removed[origins.at(index).first], *origins.at(index).second, bytes);
     removed.removeIf([](const ORJunkDataGroup &record) { return record.groupSize <= 0; });
-    sw::RemovalReport report = run.report();
-    publishRemoval(std::move(removed), report);
-    return report;
+    publishRemoval(std::move(removed), removal.report());
+    return removal.report();
 }

@@ -2,8 +2,10 @@
 
 #include "JobControl.h"
 #include "JunkCandidate.h"
+#include "MarkedRemoval.h"
 #include "ORJunkCategory.h"
 #include "ORJunkData.h"
+#include "ProtectedPaths.h"
 #include "PublishedResult.h"
 #include "RemovalReport.h"
 #include "ToolEngine.h"
@@ -14,18 +16,26 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
+
+namespace sw {
+class TitlePoster;
+}
 
 // The junk cleaner's engine, one per process.
 //
 // A scan visits the enabled categories in their fixed order. Each category
-// proposes candidate paths (listing a few folders: cheap); every candidate is
-// then measured once (a folder walk with lstat: the expensive part) and kept
-// when it has a size and, where the category asks for it, the user may delete
-// it. Progress goes out as "junktitle" (the candidate) and "junksize" (the
-// running total), coalesced on their way to the main thread, and into the
-// scan's job: items are the candidates and the entries measured, bytes the
-// size found so far. A cancelled scan stops between two entries, even inside
-// one huge folder, and keeps nothing.
+// proposes candidate paths and whole folder listings (cheap); every
+// candidate, and every entry of a listing, is then measured once (a folder
+// walk with lstat: the expensive part) and kept when it has a size and,
+// where the category asks for it, the user may delete it. A listing's
+// entries are read and judged by their raw names: a path is made only for
+// what is kept. Progress goes out as "junktitle" (the candidate being
+// measured, one per interval) and "junksize" (the running total), coalesced
+// on their way to the main thread, and into the scan's job: items are the
+// candidates and the entries measured, bytes the size found so far. A
+// cancelled scan stops between two entries, even inside one huge folder,
+// and keeps nothing.
 //
 // Every folder a category lists is a category root, checked before anything
 // in it is listed (sw::CategoryRoots: never the home, a user folder, a
@@ -97,12 +107,24 @@ public:
 private:
     ORJunkFilesCollection();
     std::shared_ptr<ORJunkData> collect(sw::JobControl &job);
-    sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
+    sw::JobControl &scanJob() const { return m_job ? *m_job : m_ownJob; }
     ORJunkDataGroup makeGroup(qint64 groupID);
     ORJunkDataGroup scanCategory(qint64 groupID);
     ORJunkDataGroup fillGroup(qint64 groupID, const sw::JunkCandidates &candidates);
     sw::CategoryRoots &scanRoots();
+    sw::ProtectedPaths::Cache &scanProtectedPaths();
+    struct GroupRules;
+    bool addCandidate(ORJunkDataGroup &group, const sw::JunkCandidate &candidate, const GroupRules &rules,
+                      sw::TitlePoster &title);
+    bool addListing(ORJunkDataGroup &group, const sw::JunkCandidate &listing, const GroupRules &rules,
+                    sw::TitlePoster &title);
+    bool keep(ORJunkDataGroup &group, const sw::JunkCandidate &candidate, const QString &path,
+              const sw::AnchoredRoot &root, const GroupRules &rules, ORjunkDataItem item);
+    static sw::FolderTree::Watch countingWatch(sw::JobControl &job, sw::TitlePoster &title);
+    std::optional<qint64> measureBelow(const sw::AnchoredRoot &root, const QString &path,
+                                       const sw::FolderTree::Watch &watch);
     bool needsAdmin(const QString &path) const;
+    static sw::MarkedRemoval::Item removalOf(qint64 groupID, const ORjunkDataItem &item);
     void publishRemoval(QList<ORJunkDataGroup> removed, sw::RemovalReport report);
 
     mutable QMutex m_mutex;  // guards m_junkDataDel and m_report
@@ -112,7 +134,10 @@ private:
     std::atomic<bool> m_adminRemoval{true};
     qint64 m_foundTotal = 0;
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
+    std::unique_ptr<sw::ProtectedPaths::Cache> m_protectedPaths;  // the scan's
     sw::JobControl *m_job = nullptr;              // the scan's
+    // Outside a scan progress goes here, where nobody reads or cancels it.
+    mutable sw::JobControl m_ownJob;
     SwitchReader m_switchReader;
 };
 

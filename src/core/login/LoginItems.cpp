@@ -4,6 +4,7 @@
 #include "FolderWalker.h"
 #include "ORLayout.h"
 #include "RegularFile.h"
+#include "SystemTools.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -176,17 +177,9 @@ QList<LoginItems::Row> LoginItems::listedApplications() const
         return apps;
     }
 
-    QStringList folders{ORLayout::dataHome() + QStringLiteral("/applications")};
-    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
-    if (dataDirs.isEmpty())
-        dataDirs = QStringLiteral("/usr/local/share:/usr/share");
-    for (const QString &dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        if (QDir::isAbsolutePath(dir))
-            folders.append(ORLayout::rootPath(QDir::cleanPath(dir).mid(1)) + QStringLiteral("/applications"));
-
     // The first entry of an id hides those of later folders, hidden or not.
     QSet<QString> seen;
-    for (const QString &folder : std::as_const(folders)) {
+    for (const QString &folder : SystemTools::applicationFolders()) {
         QStringList files;
         // Folder links are not followed: a loop cannot trap the listing.
         QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);

@@ -62,7 +62,8 @@ void ORShredOperation::setFolders(const QStringList &paths, bool measure)
 
 void ORShredOperation::shreddar()
 {
-    remove(sw::JobControl::unwatched(), overwriteEnabled());
+    sw::JobControl job;
+    remove(job, overwriteEnabled());
 }
 
 sw::RemovalReport ORShredOperation::remove(sw::JobControl &job, bool overwrite)

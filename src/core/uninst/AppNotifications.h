@@ -6,5 +6,4 @@
 namespace sw::appnote {
 inline const QString kTitle = QStringLiteral("apptitle");   // the application looked at (its bundle path)
 inline const QString kShowGroup = QStringLiteral("appget");  // the item list's group
-inline const QString kRemove = QStringLiteral("delapps");    // starts the removal
 }  // namespace sw::appnote

@@ -80,7 +80,8 @@ std::shared_ptr<ORAppData> ORAppDataCollection::startScan()
 
 std::shared_ptr<ORAppData> ORAppDataCollection::scanApp()
 {
-    return collect(sw::JobControl::unwatched());
+    sw::JobControl job;
+    return collect(job);
 }
 
 std::shared_ptr<ORAppData> ORAppDataCollection::collect(sw::JobControl &job)
@@ -296,7 +297,8 @@ bool ORAppDataCollection::appendItem(ORAppDataGroup &group, const QString &path,
 
 void ORAppDataCollection::deleteApps()
 {
-    remove(sw::JobControl::unwatched());
+    sw::JobControl job;
+    remove(job);
 }
 
 sw::RemovalReport ORAppDataCollection::remove(sw::JobControl &job)

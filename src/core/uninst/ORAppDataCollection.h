@@ -65,46 +65,47 @@ public:
     // Forgets the result and the application list; the removal record stays.
     void startOver();
 
-    // The published result; runs the scan on the calling thread when none is held.
-    std::shared_ptr<ORAppData> appData();
     std::shared_ptr<ORAppData> tempAppData() const;
-    bool scanAppDataFlag() const { return true; }
-    // A scan nobody watches; its result is not published.
-    std::shared_ptr<ORAppData> startScan();
-    std::shared_ptr<ORAppData> scanApp();
-    // The bundle paths of the applications the last scan found, in order.
-    QStringList appArray() const;
     // The applications of the published result, one for each of its groups, in order.
     sw::InstalledApps installedApps() const;
 
-    // The steps of a scan, in their order of use. getAppWithContent lists the
-    // applications of the layout (macos: the bundles below folder, at any
-    // depth; an empty folder means the layout's own places), with those the
-    // menu hides (InstalledApp::shown false) that a scan does not list.
+    // Bytes removed by the last removal run.
+    qint64 delSize() const;
+    // What the last removal did, item by item.
+    sw::RemovalReport removalReport() const;
+    // How many items the last removal moved to the Trash.
+    qsizetype trashedCount() const;
+
+    // --- used only by the tests ---------------------------------------------
+    // The published result; runs the scan on the calling thread when none is held.
+    std::shared_ptr<ORAppData> appData();
+    // A scan nobody watches; its result is not published.
+    std::shared_ptr<ORAppData> startScan();
+    // The applications of the layout (macos: the bundles below folder, at
+    // any depth; an empty folder means the layout's own places), with those
+    // the menu hides (InstalledApp::shown false) that a scan does not list.
     sw::InstalledApps getAppWithContent(const QString &folder = QString());
+    // The removal record: every removed item once, in removal order, with the
+    // bytes that went; named after the last application processed.
+    ORAppDataGroup delGroup() const;
+    // One entry per removed item.
+    QList<ORAppDataItem> appDataDel() const;
+
+private:
+    ORAppDataCollection();
+    bool scanAppDataFlag() const { return true; }
+    std::shared_ptr<ORAppData> scanApp();
+    // The bundle paths of the applications the last scan found, in order.
+    QStringList appArray() const;
+    // The steps of a scan, in their order of use.
     void getAppCache(const sw::InstalledApp &app, ORAppDataGroup &group);
     void getAppSupprt(const sw::InstalledApp &app, ORAppDataGroup &group);
     void getAppPreference(const sw::InstalledApp &app, ORAppDataGroup &group);
     // Measures path below root (default: the folder holding it) and appends
     // it to group when it has a size and is not in the group yet.
     bool addItemToGroup(const QString &path, ORAppDataGroup &group, const QString &root = QString());
-
     // remove() with nobody watching.
     void deleteApps();
-    // Bytes removed by the last removal run.
-    qint64 delSize() const;
-    // The removal record: every removed item once, in removal order, with the
-    // bytes that went; named after the last application processed.
-    ORAppDataGroup delGroup() const;
-    // One entry per removed item (the removal page's rows).
-    QList<ORAppDataItem> appDataDel() const;
-    // What the last removal did, item by item.
-    sw::RemovalReport removalReport() const;
-    // How many items the last removal moved to the Trash.
-    qsizetype trashedCount() const;
-
-private:
-    ORAppDataCollection();
     ~ORAppDataCollection();
     std::shared_ptr<ORAppData> collect(sw::JobControl &job);
     ORAppDataGroup groupFor(const sw::InstalledApp &app);
@@ -112,7 +113,7 @@ private:
     void addCandidates(const QStringList &candidates, ORAppDataGroup &group);
     void addSandboxFolders(const QString &sandbox, ORAppDataGroup &group);
     bool appendItem(ORAppDataGroup &group, const QString &path, qint64 size, const sw::AppItemOrigin &origin);
-    sw::JobControl &scanJob() const { return m_job ? *m_job : sw::JobControl::unwatched(); }
+    sw::JobControl &scanJob() const { return m_job ? *m_job : m_ownJob; }
     sw::CategoryRoots &scanRoots();
     void publishRemoval(const ORAppDataGroup &record, const sw::RemovalReport &report, qsizetype trashed);
     QList<sw::AppRemoval::Application> markedApplications(const ORAppData &data) const;
@@ -129,6 +130,8 @@ private:
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
     std::unique_ptr<sw::LeftoverFinder> m_finder;  // the scan's
     sw::JobControl *m_job = nullptr;             // the scan's
+    // Outside a scan progress goes here, where nobody reads or cancels it.
+    mutable sw::JobControl m_ownJob;
 };
 
 static_assert(sw::ToolEngine<ORAppDataCollection>);

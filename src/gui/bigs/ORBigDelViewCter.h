@@ -3,7 +3,7 @@
 #include "RemovalPage.h"
 
 // Page 20, the large-file removal page: moves the ticked files to the Trash
-// when "delbigfiles" arrives, then shows how much was freed and what stayed.
+// once the result page starts it, then shows how much was freed and what stayed.
 class ORBigDelViewCter : public sw::RemovalPage
 {
     Q_OBJECT

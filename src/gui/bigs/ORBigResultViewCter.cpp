@@ -6,7 +6,7 @@ using namespace sw;
 
 ORBigResultViewCter::ORBigResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{{RemovalWording::Action::DeleteLargeFiles, true, bignote::kRemove, LargeScanPage,
+                 Texts{{RemovalWording::Action::DeleteLargeFiles, true, LargeScanPage,
                         LargeRemovalPage},
                        tr("File Sizes"),
                        bignote::kShowGroup})

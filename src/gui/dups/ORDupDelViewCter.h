@@ -3,7 +3,7 @@
 #include "RemovalPage.h"
 
 // Page 16, the duplicate removal page: moves the ticked copies to the Trash
-// when "delDup" arrives, then shows how much was freed and what stayed.
+// once the result page starts it, then shows how much was freed and what stayed.
 class ORDupDelViewCter : public sw::RemovalPage
 {
     Q_OBJECT

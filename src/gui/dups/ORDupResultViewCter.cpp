@@ -15,7 +15,7 @@ using namespace sw;
 
 ORDupResultViewCter::ORDupResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{{RemovalWording::Action::DeleteDuplicates, true, dupnote::kRemove, DupScanPage,
+                 Texts{{RemovalWording::Action::DeleteDuplicates, true, DupScanPage,
                         DupRemovalPage},
                        QString(),
                        dupnote::kShowGroup})

@@ -1,13 +1,12 @@
 #include "ORExtensionDelViewCter.h"
 
-#include "ExtNotifications.h"
 #include "ORExtDataCollection.h"
 
 using namespace sw;
 
 ORExtensionDelViewCter::ORExtensionDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,
-                  engineTool<ORExtDataCollection>(extnote::kRemove, ExtensionsPage,
+                  engineTool<ORExtDataCollection>(ExtensionsPage,
                                                   {RemovalWording::Action::RemoveExtensions, false}))
 {
 }

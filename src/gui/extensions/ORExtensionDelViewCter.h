@@ -3,7 +3,7 @@
 #include "RemovalPage.h"
 
 // Page 31, the extensions removal page: removes the ticked add-ons when
-// "deleteextensions" arrives, then reports as every removal page does;
+// the result page starts it, then reports as every removal page does;
 // Details lists each add-on that went and what stayed.
 class ORExtensionDelViewCter : public sw::RemovalPage
 {

@@ -7,7 +7,7 @@ using namespace sw;
 
 ORExtensionResultViewCter::ORExtensionResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{{RemovalWording::Action::RemoveExtensions, false, extnote::kRemove, ExtensionsPage,
+                 Texts{{RemovalWording::Action::RemoveExtensions, false, ExtensionsPage,
                         ExtensionsRemovalPage},
                        tr("Extensions"),
                        extnote::kShowGroup})

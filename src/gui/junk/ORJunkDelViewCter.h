@@ -3,7 +3,7 @@
 #include "RemovalPage.h"
 
 // Page 3, the junk removal page: removes what the result page left ticked
-// when "deljunks" arrives, then shows the size removed and what stayed.
+// once the result page starts it, then shows the size removed and what stayed.
 class ORJunkDelViewCter : public sw::RemovalPage
 {
     Q_OBJECT

@@ -9,7 +9,7 @@ using namespace sw;
 
 ORJunksResultViewCter::ORJunksResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{{RemovalWording::Action::DeleteJunk, false, junknote::kRemove, JunkScanPage, JunkRemovalPage},
+                 Texts{{RemovalWording::Action::DeleteJunk, false, JunkScanPage, JunkRemovalPage},
                        tr("Categories"),
                        junknote::kShowGroup})
 {

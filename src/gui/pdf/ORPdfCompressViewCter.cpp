@@ -357,8 +357,8 @@ void ORPdfCompressViewCter::writeCopy(const QString &path)
     QPointer<ORPdfCompressViewCter> page(this);
     const QString from = m_compressedPdfFile->pdfPath;
     ORDispatch::global(ORDispatch::Priority::Default, [page, from, path] {
-        const QString problem =
-            OutputPlacement::place(from, path, OutputPlacement::Mode::Copy, true, JobControl::unwatched());
+        JobControl job;
+        const QString problem = OutputPlacement::place(from, path, OutputPlacement::Mode::Copy, true, job);
         ORDispatch::main([page, path, problem] {
             if (page && !problem.isEmpty())
                 page->tell(tr("The copy could not be saved as “%1”.").arg(QFileInfo(path).fileName()), problem);

@@ -4,7 +4,6 @@
 #include "FolderDropView.h"
 #include "FolderListModel.h"
 #include "FolderTableCard.h"
-#include "ORImage.h"
 #include "ORLayout.h"
 #include "ORNotificationCenter.h"
 #include "ORTableView.h"
@@ -12,6 +11,7 @@
 #include "PageStyle.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -19,8 +19,19 @@
 
 namespace sw {
 
+FolderListPanel::Setup FolderListPanel::scanFolders()
+{
+    return {tr("Folders to scan"), tr("Drop folders here"), QStringLiteral("or_folder_add"), false};
+}
+
 FolderListPanel::FolderListPanel(FolderDropView *dropView, const QStringList &folders, QWidget *parent)
-    : QWidget(parent), m_dropView(dropView)
+    : FolderListPanel(dropView, folders, scanFolders(), parent)
+{
+}
+
+FolderListPanel::FolderListPanel(FolderDropView *dropView, const QStringList &folders, const Setup &setup,
+                                 QWidget *parent)
+    : QWidget(parent), m_filesToo(setup.filesToo), m_dropView(dropView)
 {
     m_model = new FolderListModel(this);
     m_model->setFolders(folders);
@@ -29,34 +40,46 @@ FolderListPanel::FolderListPanel(FolderDropView *dropView, const QStringList &fo
     row->setSpacing(20);
     m_dropView->setParent(this);
     m_dropView->setFixedWidth(250);
-    fillDropView();
+    fillDropView(setup);
     row->addWidget(m_dropView);
-    row->addWidget(buildList(), 1);
+    m_card = new FolderTableCard(setup.title, m_model, this);
+    m_folderTableView = m_card->table();
+    connect(m_card, &FolderTableCard::closeClicked, this, &FolderListPanel::closeButton);
+    row->addWidget(m_card, 1);
     ORNotificationCenter::defaultCenter().addObserver(this, m_dropView->notificationName(),
                                                       [this](const QVariant &v) { addFolder(v); });
 }
 
-void FolderListPanel::fillDropView()
+void FolderListPanel::fillDropView(const Setup &setup)
 {
-    auto *column = PageStyle::dropPrompt(m_dropView, QStringLiteral("or_folder_add"), tr("Drop folders here"));
-    m_addButton = PageStyle::secondaryButton(tr("Add Folder…"), m_dropView);
-    m_addButton->setObjectName(QStringLiteral("addFolderButton"));
-    connect(m_addButton, &QPushButton::clicked, this, &FolderListPanel::addFolderButton);
+    auto *column = PageStyle::dropPrompt(m_dropView, setup.image, setup.hint);
+    if (m_filesToo) {
+        m_addFilesBut = chooserButton(tr("Add Files…"), "addFilesButton", &FolderListPanel::addFilesButton);
+        column->addWidget(m_addFilesBut, 0, Qt::AlignHCenter);
+    }
+    m_addButton = chooserButton(m_filesToo ? tr("Add Folders…") : tr("Add Folder…"), "addFolderButton",
+                                &FolderListPanel::addFolderButton);
     column->addWidget(m_addButton, 0, Qt::AlignHCenter);
     column->addStretch(1);
 }
 
-QWidget *FolderListPanel::buildList()
+QPushButton *FolderListPanel::chooserButton(const QString &text, const char *name, void (FolderListPanel::*open)())
 {
-    auto *card = new FolderTableCard(tr("Folders to scan"), m_model, this);
-    m_folderTableView = card->table();
-    connect(card, &FolderTableCard::closeClicked, this, &FolderListPanel::closeButton);
-    return card;
+    QPushButton *button = PageStyle::secondaryButton(text, m_dropView);
+    button->setObjectName(QLatin1String(name));
+    connect(button, &QPushButton::clicked, this, open);
+    return button;
 }
 
 QStringList FolderListPanel::folders() const
 {
     return m_model->folders();
+}
+
+void FolderListPanel::setFolders(const QStringList &folders)
+{
+    m_model->setFolders(folders);
+    emit foldersChanged();
 }
 
 bool FolderListPanel::isEixst(const QString &path) const
@@ -70,21 +93,31 @@ void FolderListPanel::closeButton(int row)
     if (row < 0 || row >= folders.size())
         return;
     folders.removeAt(row);
-    m_model->setFolders(folders);
-    emit foldersChanged();
+    setFolders(folders);
 }
 
 void FolderListPanel::addFolderButton()
 {
+    openChooser(true);
+}
+
+void FolderListPanel::addFilesButton()
+{
+    openChooser(false);
+}
+
+void FolderListPanel::openChooser(bool folders)
+{
     if (!m_chooser) {
-        m_chooser = FileChooser::sheet(window(), tr("Choose Folders"));
+        m_chooser = FileChooser::sheet(window(), QString());
         m_chooser->setObjectName(QStringLiteral("folderChooser"));
-        m_chooser->setFileMode(QFileDialog::Directory);
-        m_chooser->setOption(QFileDialog::ShowDirsOnly);
         m_chooser->setLabelText(QFileDialog::Accept, tr("Add"));
         m_chooser->setDirectory(ORLayout::home());
         connect(m_chooser, &QFileDialog::filesSelected, this, &FolderListPanel::addFolders);
     }
+    m_chooser->setWindowTitle(folders ? tr("Choose Folders") : tr("Choose Files"));
+    m_chooser->setFileMode(folders ? QFileDialog::Directory : QFileDialog::ExistingFiles);
+    m_chooser->setOption(QFileDialog::ShowDirsOnly, folders);
     m_chooser->open();
 }
 
@@ -99,20 +132,21 @@ void FolderListPanel::addFolder(const QVariant &dropped)
         addPaths(dropped.toStringList(), true);
 }
 
-void FolderListPanel::addPaths(const QStringList &paths, bool foldersOnly)
+// A dropped path is skipped when it is not a folder, or, files too, when
+// nothing is there (a dangling link is something: it can go).
+void FolderListPanel::addPaths(const QStringList &paths, bool dropped)
 {
     QStringList folders = m_model->folders();
     for (const QString &path : paths) {
-        if (foldersOnly && !ORUtility::isDirOfPath(path))
+        if (dropped && !(m_filesToo ? QFileInfo(path).exists() || QFileInfo(path).isSymLink()
+                                    : ORUtility::isDirOfPath(path)))
             continue;
         if (folders.contains(path))
-            break;  // an already listed folder ends the adding
+            break;  // an already listed path ends the adding
         folders.append(path);
     }
-    if (folders.size() == m_model->folders().size())
-        return;
-    m_model->setFolders(folders);
-    emit foldersChanged();
+    if (folders.size() != m_model->folders().size())
+        setFolders(folders);
 }
 
 }  // namespace sw

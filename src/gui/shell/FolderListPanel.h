@@ -12,24 +12,40 @@ namespace sw {
 
 class FolderDropView;
 class FolderListModel;
+class FolderTableCard;
 
-// The folders a scan page looks in: a drop area for folders dragged from the
-// file manager, a folder chooser and the list, each row with a remove button.
+// A list of paths to work on: a drop area for what is dragged from the file
+// manager, choosers and the list, each row with a remove button. The scan
+// pages list folders only (dropped paths that are not folders are skipped);
+// a list that takes files too (the shredder's) has a chooser for files
+// beside the one for folders and skips only dropped paths that are gone.
 // Adding takes the paths in order and stops at the first one already listed
-// (isEixst); dropped paths that are not folders are skipped. The panel
-// listens for its drop area's notification itself.
+// (isEixst). The panel listens for its drop area's notification itself.
 class FolderListPanel : public QWidget
 {
     Q_OBJECT
 public:
+    struct Setup
+    {
+        QString title;  // over the list
+        QString hint;   // in the drop area, under image
+        QString image;
+        bool filesToo = false;
+    };
+    // The scan pages' list: "Folders to scan".
+    static Setup scanFolders();
+
     FolderListPanel(FolderDropView *dropView, const QStringList &folders, QWidget *parent = nullptr);
+    FolderListPanel(FolderDropView *dropView, const QStringList &folders, const Setup &setup, QWidget *parent);
 
     QStringList folders() const;
+    void setFolders(const QStringList &folders);
     bool isEixst(const QString &path) const;
 
     void closeButton(int row);
-    // Opens the chooser as a sheet: folders only, several at once.
+    // Opens the chooser as a sheet: one folder, or (files too) several files.
     void addFolderButton();
+    void addFilesButton();
     // The chooser's answer.
     void addFolders(const QStringList &chosen);
     // A drop notification's list of paths.
@@ -37,21 +53,29 @@ public:
 
     ORTableView *folderTableView() const { return m_folderTableView; }
     FolderDropView *dropView() const { return m_dropView; }
+    // The card holding the list, for controls below it.
+    FolderTableCard *card() const { return m_card; }
     QPushButton *addButton() const { return m_addButton; }
+    // nullptr unless files are taken too.
+    QPushButton *addFilesBut() const { return m_addFilesBut; }
     QFileDialog *chooser() const { return m_chooser; }
 
 signals:
     void foldersChanged();
 
 private:
-    QWidget *buildList();
-    void fillDropView();
-    void addPaths(const QStringList &paths, bool foldersOnly);
+    void fillDropView(const Setup &setup);
+    QPushButton *chooserButton(const QString &text, const char *name, void (FolderListPanel::*open)());
+    void openChooser(bool folders);
+    void addPaths(const QStringList &paths, bool dropped);
 
+    const bool m_filesToo;
     FolderDropView *m_dropView = nullptr;
     FolderListModel *m_model = nullptr;
+    FolderTableCard *m_card = nullptr;
     ORTableView *m_folderTableView = nullptr;
     QPushButton *m_addButton = nullptr;
+    QPushButton *m_addFilesBut = nullptr;
     QFileDialog *m_chooser = nullptr;
 };
 

@@ -7,7 +7,7 @@ ORBaseViewCter::ORBaseViewCter(ORBasedViewCterDelegate *delegate, QWidget *paren
 {
 }
 
-void ORBaseViewCter::or_Status(int)
+void ORBaseViewCter::or_Status(sw::PageStatus)
 {
 }
 

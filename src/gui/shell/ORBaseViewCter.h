@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageNumber.h"
+
 #include <QWidget>
 
 class ORBasedViewCterDelegate;
@@ -17,8 +19,8 @@ public:
     ORBasedViewCterDelegate *delegate() const { return m_delegate; }
     void setDelegate(ORBasedViewCterDelegate *delegate) { m_delegate = delegate; }
 
-    // An integer state switch; 0 is the page's idle state.
-    virtual void or_Status(int status);
+    // Shows the page idle or busy.
+    virtual void or_Status(sw::PageStatus status);
     virtual void viewWillAppear() {}
     virtual void viewDidAppear() {}
 

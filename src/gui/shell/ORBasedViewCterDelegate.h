@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+class ORBaseViewCter;
+
 // What a page may ask of the window that shows it.
 class ORBasedViewCterDelegate
 {
@@ -11,4 +13,7 @@ public:
     virtual void next(qint64 page) = 0;
     // Enable or disable the whole sidebar around a long operation.
     virtual void butEnable(bool enable) = 0;
+    // The page with that number, made now if need be; nullptr for a number
+    // outside the catalogue.
+    virtual ORBaseViewCter *pageController(qint64 page) = 0;
 };

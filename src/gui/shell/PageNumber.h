@@ -34,4 +34,11 @@ enum PageNumber : qint64 {
     ToolboxPage = 33,
 };
 
+// What a page shows through or_Status(): its idle state (a scan page's
+// introduction, a removal page's report) or its busy one (the progress).
+enum PageStatus : int {
+    PageIdle = 0,
+    PageBusy = 1,
+};
+
 }  // namespace sw

@@ -1,9 +1,8 @@
 #include "RemovalPage.h"
 
 #include "BusyCircleSlot.h"
-#include "ORDispatch.h"
 #include "ORImage.h"
-#include "ORNotificationCenter.h"
+#include "ORBasedViewCterDelegate.h"
 #include "ORUtility.h"
 #include "PageStyle.h"
 #include "RemovalDetailsDialog.h"
@@ -41,8 +40,6 @@ RemovalPage::RemovalPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Too
     connect(m_runner, &JobRunner::progressChanged, this,
             [this](qint64 items, qint64 bytes) { showProgress(items, bytes); });
     connect(m_runner, &JobRunner::removalFinished, this, &RemovalPage::deleteFinished);
-    ORNotificationCenter::defaultCenter().addObserver(this, m_tool.notification,
-                                                      [this](const QVariant &object) { startDel(object); });
 }
 
 // The busy circle, what went so far and the Cancel button.
@@ -134,12 +131,12 @@ QWidget *RemovalPage::buildFailureRow(QWidget *parent)
 
 void RemovalPage::viewWillAppear()
 {
-    or_Status(1);
+    or_Status(sw::PageBusy);
 }
 
-void RemovalPage::or_Status(int status)
+void RemovalPage::or_Status(sw::PageStatus status)
 {
-    const bool done = status == 0;
+    const bool done = status == sw::PageIdle;
     if (!done) {
         if (m_detailsDialog)
             m_detailsDialog->close();
@@ -158,7 +155,7 @@ void RemovalPage::startDel(const QVariant &object)
 {
     if (isDeleting())
         return;
-    or_Status(1);
+    or_Status(sw::PageBusy);
     m_circle->start(m_tool.wording.working());
     butEnable(false);
     m_tool.remove(*m_runner, object);
@@ -184,7 +181,7 @@ void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
     qCDebug(lcRemovalPage) << "Delete action is completed" << (cancelled ? "(cancelled)" : "");
     m_report = report;
     showReport(cancelled);
-    or_Status(0);
+    or_Status(sw::PageIdle);
     butEnable(true);
     m_circle->stop();
     m_completionBut->setFocus();
@@ -282,11 +279,17 @@ void RemovalPage::completeButton()
     next(m_tool.scanPage);
 }
 
-void RemovalPage::postAfterWorkerHop(const QString &name, const QVariant &object)
+void RemovalPage::showAndStart(ORBaseViewCter &from, PageNumber page, const QVariant &object)
 {
-    ORDispatch::global(ORDispatch::Priority::Default, [name, object] {
-        ORDispatch::main([name, object] { ORNotificationCenter::defaultCenter().postNotification(name, object); });
-    });
+    ORBasedViewCterDelegate *window = from.delegate();
+    if (!window)
+        return;
+    window->next(page);
+    auto *removal = qobject_cast<RemovalPage *>(window->pageController(page));
+    if (!removal)
+        return;
+    // Queued, and dropped should the page go first.
+    QMetaObject::invokeMethod(removal, [removal, object] { removal->startDel(object); }, Qt::QueuedConnection);
 }
 
 }  // namespace sw

@@ -19,13 +19,12 @@ namespace sw {
 class BusyCircleSlot;
 class RemovalDetailsDialog;
 
-// The base of the removal pages, one design for every tool. The result page
-// shows it and then posts the tool's removal notification
-// (postAfterWorkerHop), so the page is on screen before the removal starts.
-// The removal runs through the page's job runner behind the busy circle
-// "Deleting" with the sidebar locked (one engine at a time), showing the
-// items and bytes removed so far and a Cancel button (the engine stops after
-// the item it is on). Then the page shows the report: a title saying how it
+// The base of the removal pages, one design for every tool. The page that
+// confirmed the removal shows it and queues the start (showAndStart), so the
+// page is on screen before the removal starts. The removal runs through the
+// page's job runner behind the busy circle "Deleting" with the sidebar
+// locked (one engine at a time), showing the items and bytes removed so far
+// and a Cancel button (the engine stops after the item it is on). Then the page shows the report: a title saying how it
 // went, the size that went with the count of items, a line on what stayed
 // (with a single failure named on the page) and Details, which lists every
 // item with what became of it (what stayed first, refusals told apart).
@@ -39,34 +38,35 @@ public:
     // What a tool plugs in. The callables reach the tool's shared engine.
     struct Tool
     {
-        QString notification;   // starts the removal
         PageNumber scanPage;    // where the completion button leads
         RemovalWording wording;  // what the action is called
-        // Starts the engine's removal; object: what the starting notification carried.
+        // Starts the engine's removal; object: what the confirming page handed over.
         std::function<void(JobRunner &runner, const QVariant &object)> remove;
         std::function<void()> startOver;
     };
 
     // The Tool of an engine with the usual shareInstance().
     template <ToolEngine Engine>
-    static Tool engineTool(QString notification, PageNumber scanPage, RemovalWording wording)
+    static Tool engineTool(PageNumber scanPage, RemovalWording wording)
     {
-        return Tool{std::move(notification), scanPage, wording,
+        return Tool{scanPage, wording,
                     [](JobRunner &runner, const QVariant &) { runner.remove(Engine::shareInstance()); },
                     [] { Engine::shareInstance().startOver(); }};
     }
 
     RemovalPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Tool tool);
 
-    void or_Status(int status) override;
+    void or_Status(sw::PageStatus status) override;
     void viewWillAppear() override;
     void startDel(const QVariant &object = QVariant());
     // Asks the running removal to stop after its current item.
     void cancelDel();
     void completeButton();
 
-    // Posts name on the main thread after a hop through a worker.
-    static void postAfterWorkerHop(const QString &name, const QVariant &object = QVariant());
+    // Shows the removal page with that number in from's window and starts
+    // its removal with object once the event loop is back, after the page
+    // was laid out. Nothing starts when the window has no such removal page.
+    static void showAndStart(ORBaseViewCter &from, PageNumber page, const QVariant &object = QVariant());
 
     QLabel *captionField() const { return m_captionField; }
     QLabel *sizeDelField() const { return m_sizeDelField; }

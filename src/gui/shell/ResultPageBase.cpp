@@ -38,8 +38,7 @@ void ResultPageBase::delButton()
     const ConfirmSheet::Removal removal{m_texts.action, removalCount(), removalBytes(), m_texts.toTrash};
     if (!m_alert) {
         m_alert = new ConfirmSheet(window(), removal, [this] {
-            next(m_texts.removalPage);
-            RemovalPage::postAfterWorkerHop(m_texts.removal);
+            RemovalPage::showAndStart(*this, m_texts.removalPage);
         });
     }
     m_alert->setRemoval(removal);

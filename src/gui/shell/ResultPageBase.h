@@ -30,7 +30,6 @@ public:
     {
         RemovalWording::Action action;  // what the confirmation asks about
         bool toTrash = false;           // whether the items go to the Trash
-        QString removal;                // the notification that starts the removal page's work
         PageNumber scanPage;
         PageNumber removalPage;
     };

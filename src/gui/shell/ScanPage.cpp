@@ -39,7 +39,7 @@ void ScanPage::setIdleView(QWidget *idleView, QAbstractButton *startButton)
     m_idleView = idleView;
     m_startButton = startButton;
     m_stack->insertWidget(0, idleView);
-    or_Status(0);
+    or_Status(sw::PageIdle);
 }
 
 QWidget *ScanPage::progressView() const
@@ -57,10 +57,10 @@ QLabel *ScanPage::foundTextField() const
     return m_progressPanel->foundTextField();
 }
 
-void ScanPage::or_Status(int status)
+void ScanPage::or_Status(sw::PageStatus status)
 {
     if (m_idleView)
-        m_stack->setCurrentWidget(status == 0 ? m_idleView : static_cast<QWidget *>(m_progressPanel));
+        m_stack->setCurrentWidget(status == sw::PageIdle ? m_idleView : static_cast<QWidget *>(m_progressPanel));
 }
 
 void ScanPage::viewWillAppear()
@@ -92,7 +92,7 @@ void ScanPage::beginScan()
 {
     m_progressPanel->resetTexts();
     m_progressPanel->startCircle();
-    or_Status(1);
+    or_Status(sw::PageBusy);
     butEnable(false);
 }
 
@@ -109,7 +109,7 @@ void ScanPage::scanFinished(bool completed)
     butEnable(true);
     m_progressPanel->stopCircle();
     if (!completed) {
-        or_Status(0);
+        or_Status(sw::PageIdle);
         if (m_startButton)
             m_startButton->setFocus();
         return;

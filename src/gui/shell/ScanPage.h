@@ -30,7 +30,7 @@ public:
 
     explicit ScanPage(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
 
-    void or_Status(int status) override;
+    void or_Status(sw::PageStatus status) override;
     void viewWillAppear() override;
 
     QWidget *idleView() const { return m_idleView; }

@@ -1,26 +1,17 @@
 #include "ORShredViewCter.h"
 
 #include "ConfirmSheet.h"
-#include "FileChooser.h"
-#include "FolderListModel.h"
+#include "FolderListPanel.h"
 #include "FolderTableCard.h"
 #include "ORDispatch.h"
-#include "ORImage.h"
-#include "ORLayout.h"
-#include "ORNotificationCenter.h"
 #include "ORShredDropView.h"
 #include "ORShredOperation.h"
-#include "ORTableView.h"
 #include "PageNumber.h"
 #include "PageStyle.h"
-#include "RemovalPage.h"
-#include "ShredNotifications.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListView>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,7 +21,6 @@ using namespace sw;
 ORShredViewCter::ORShredViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ORBaseViewCter(delegate, parent), m_shredOperation(ORShredOperation::shareInstance())
 {
-    m_model = new FolderListModel(this);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(40, 28, 40, 28);
     column->setSpacing(14);
@@ -39,41 +29,36 @@ ORShredViewCter::ORShredViewCter(ORBasedViewCterDelegate *delegate, QWidget *par
                                    this, 12);
     brief->setAlignment(Qt::AlignCenter);
     column->addWidget(brief);
-    auto *row = new QHBoxLayout;
-    row->setSpacing(20);
-    row->addWidget(buildDropView());
-    row->addWidget(buildList(), 1);
-    column->addLayout(row, 1);
-    ORNotificationCenter::defaultCenter().addObserver(this, shrednote::kDropped,
-                                                      [this](const QVariant &v) { addFolder(v); });
+    m_panel = new FolderListPanel(
+        new ORShredDropView, {},
+        {tr("To shred"), tr("Drop files and folders here"), QStringLiteral("or_shred_icon"), true}, this);
+    column->addWidget(m_panel, 1);
+    buildBottom();
+    connect(m_panel, &FolderListPanel::foldersChanged, this,
+            [this] { m_startBut->setEnabled(!m_measuring && !folderArr().isEmpty()); });
 }
 
-QWidget *ORShredViewCter::buildDropView()
+RemovalPage::Tool ORShredViewCter::removalTool()
 {
-    m_dropView = new ORShredDropView(this);
-    m_dropView->setObjectName(QStringLiteral("dropView"));
-    m_dropView->setFixedWidth(250);
-    auto *column = PageStyle::dropPrompt(m_dropView, QStringLiteral("or_shred_icon"), tr("Drop files and folders here"));
-    auto *addFiles = PageStyle::secondaryButton(tr("Add Files…"), m_dropView);
-    addFiles->setObjectName(QStringLiteral("addFilesButton"));
-    connect(addFiles, &QPushButton::clicked, this, [this] { addFolderButton(false); });
-    column->addWidget(addFiles, 0, Qt::AlignHCenter);
-    auto *addFolders = PageStyle::secondaryButton(tr("Add Folders…"), m_dropView);
-    addFolders->setObjectName(QStringLiteral("addFolderButton"));
-    connect(addFolders, &QPushButton::clicked, this, [this] { addFolderButton(true); });
-    column->addWidget(addFolders, 0, Qt::AlignHCenter);
-    column->addStretch(1);
-    return m_dropView;
+    return RemovalPage::Tool{
+        ShredderPage, RemovalWording(RemovalWording::Action::Shred, false),
+        [](JobRunner &runner, const QVariant &paths) {
+            const bool overwrite = ORShredOperation::overwriteEnabled();
+            // Measuring what was chosen may take a while: it happens off the window's thread.
+            runner.removeWith([overwrite, paths = paths.toStringList()](JobControl &job) {
+                ORShredOperation &operation = ORShredOperation::shareInstance();
+                operation.setFolders(paths);
+                return operation.remove(job, overwrite);
+            });
+        },
+        [] { ORShredOperation::shareInstance().startOver(); }};
 }
 
-QWidget *ORShredViewCter::buildList()
+// The overwrite switch with its caveat, and Shred, below the list.
+void ORShredViewCter::buildBottom()
 {
-    auto *card = new FolderTableCard(tr("To shred"), m_model, this);
-    auto *column = card->column();
-    column->setContentsMargins(6, 12, 6, 12);
-    m_folderTableView = card->table();
-    connect(card, &FolderTableCard::closeClicked, this, &ORShredViewCter::closeButton);
-
+    FolderTableCard *card = m_panel->card();
+    card->column()->setContentsMargins(6, 12, 6, 12);
     m_overwriteBox = new QCheckBox(tr("Overwrite contents before removing"), card);
     m_overwriteBox->setObjectName(QStringLiteral("overwriteBox"));
     connect(m_overwriteBox, &QCheckBox::toggled, this, [](bool on) { ORShredOperation::setOverwriteEnabled(on); });
@@ -90,65 +75,29 @@ QWidget *ORShredViewCter::buildList()
     m_startBut->setObjectName(QStringLiteral("startBut"));
     connect(m_startBut, &QPushButton::clicked, this, &ORShredViewCter::shredButton);
     bottom->addWidget(m_startBut, 0, Qt::AlignBottom);
-    column->addLayout(bottom);
-    return card;
+    card->column()->addLayout(bottom);
 }
 
 void ORShredViewCter::viewWillAppear()
 {
-    m_model->setFolders({});
-    m_startBut->setEnabled(false);
+    m_panel->setFolders({});
     const QSignalBlocker quiet(m_overwriteBox);
     m_overwriteBox->setChecked(ORShredOperation::overwriteEnabled());
 }
 
 QStringList ORShredViewCter::folderArr() const
 {
-    return m_model->folders();
+    return m_panel->folders();
+}
+
+ORTableView *ORShredViewCter::folderTableView() const
+{
+    return m_panel->folderTableView();
 }
 
 bool ORShredViewCter::isEixst(const QString &path) const
 {
-    return m_model->folders().contains(path);
-}
-
-void ORShredViewCter::addFolder(const QVariant &paths)
-{
-    if (ORNotificationCenter::isNull(paths))
-        return;
-    QStringList folders = m_model->folders();
-    for (const QString &path : paths.toStringList()) {
-        if (folders.contains(path))
-            break;  // a listed path ends the batch; the rest is not taken
-        folders.append(path);
-    }
-    if (folders.size() == m_model->folders().size())
-        return;
-    m_model->setFolders(folders);
-    m_startBut->setEnabled(!folders.isEmpty());
-}
-
-void ORShredViewCter::addFolderButton(bool folders)
-{
-    delete m_chooser;
-    m_chooser = FileChooser::sheet(window(), folders ? tr("Choose Folders") : tr("Choose Files"));
-    m_chooser->setObjectName(QStringLiteral("shredChooser"));
-    m_chooser->setFileMode(folders ? QFileDialog::Directory : QFileDialog::ExistingFiles);
-    m_chooser->setOption(QFileDialog::ShowDirsOnly, folders);
-    m_chooser->setLabelText(QFileDialog::Accept, tr("Add"));
-    m_chooser->setDirectory(ORLayout::home());
-    connect(m_chooser, &QFileDialog::filesSelected, this,
-            [this](const QStringList &chosen) { addFolder(QVariant(chosen)); });
-    m_chooser->open();
-}
-
-void ORShredViewCter::closeButton(int row)
-{
-    QStringList folders = m_model->folders();
-    if (row < 0 || row >= folders.size())
-        return;
-    folders.removeAt(row);
-    m_model->setFolders(folders);
+    return m_panel->isEixst(path);
 }
 
 // The list is measured off the window's thread first, for the size the
@@ -186,10 +135,7 @@ void ORShredViewCter::confirmShred(const QStringList &paths, qint64 bytes)
     delete m_alert;
     m_alert = new ConfirmSheet(
         window(), {RemovalWording::Action::Shred, int(paths.size()), bytes, false},
-        [this, paths] {
-            next(ShredderRemovalPage);
-            RemovalPage::postAfterWorkerHop(shrednote::kStart, paths);
-        },
+        [this, paths] { RemovalPage::showAndStart(*this, ShredderRemovalPage, paths); },
         [this] { m_shredOperation.startOver(); });
     m_alert->open();
 }

@@ -1,63 +1,57 @@
 #pragma once
 
 #include "ORBaseViewCter.h"
+#include "RemovalPage.h"
 
 #include <QStringList>
-#include <QVariant>
 
-class ORShredDropView;
 class ORShredOperation;
 class ORTableView;
 class QCheckBox;
-class QFileDialog;
 class QPushButton;
 
 namespace sw {
 class ConfirmSheet;
-class FolderListModel;
+class FolderListPanel;
 }
 
-// The shredder's choosing page: a drop area with choosers for files and for
-// folders, the list of what will be shredded (each row with a close button),
-// the overwrite switch with its caveat, and the Shred button. The list is
-// empty again every time the page appears. Confirming the sheet ("Shred 3
-// items?") hands the list to the engine and moves on to the shredding page.
+// The shredder's choosing page: the list of what will be shredded (files and
+// folders, dropped or chosen), the overwrite switch with its caveat, and the
+// Shred button. The list is empty again every time the page appears.
+// Confirming the sheet ("Shred 3 items?") shows the shredding page, the
+// shared removal page, and starts it with the list (removalTool).
 class ORShredViewCter : public ORBaseViewCter
 {
     Q_OBJECT
 public:
     explicit ORShredViewCter(ORBasedViewCterDelegate *delegate = nullptr, QWidget *parent = nullptr);
 
+    // What the shredding page does with the list it is handed: lists it in
+    // the engine (unless a list is held) and shreds it, overwriting as the
+    // setting says; its button empties the engine and leads back here.
+    static sw::RemovalPage::Tool removalTool();
+
     void viewWillAppear() override;
 
-    // A dropped or chosen batch: taken in order up to the first path already listed.
-    void addFolder(const QVariant &paths);
-    void addFolderButton(bool folders);
-    void closeButton(int row);
     bool isEixst(const QString &path) const;
     // Measures what is listed, then asks "Shred 3 items?" with its size.
     void shredButton();
 
     QStringList folderArr() const;
-    ORShredDropView *dropView() const { return m_dropView; }
-    ORTableView *folderTableView() const { return m_folderTableView; }
+    sw::FolderListPanel *folderPanel() const { return m_panel; }
+    ORTableView *folderTableView() const;
     QPushButton *startBut() const { return m_startBut; }
     QCheckBox *overwriteBox() const { return m_overwriteBox; }
     sw::ConfirmSheet *alert() const { return m_alert; }
-    QFileDialog *chooser() const { return m_chooser; }
 
 private:
     void confirmShred(const QStringList &paths, qint64 bytes);
-    QWidget *buildDropView();
-    QWidget *buildList();
+    void buildBottom();
 
     ORShredOperation &m_shredOperation;
-    sw::FolderListModel *m_model = nullptr;
-    ORShredDropView *m_dropView = nullptr;
-    ORTableView *m_folderTableView = nullptr;
+    sw::FolderListPanel *m_panel = nullptr;
     QPushButton *m_startBut = nullptr;
     QCheckBox *m_overwriteBox = nullptr;
     sw::ConfirmSheet *m_alert = nullptr;
-    QFileDialog *m_chooser = nullptr;
     bool m_measuring = false;
 };

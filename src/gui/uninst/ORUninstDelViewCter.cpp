@@ -1,6 +1,5 @@
 #include "ORUninstDelViewCter.h"
 
-#include "AppNotifications.h"
 #include "ORAppDataCollection.h"
 #include "PageStyle.h"
 
@@ -13,7 +12,7 @@ using namespace sw;
 
 ORUninstDelViewCter::ORUninstDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,
-                  engineTool<ORAppDataCollection>(appnote::kRemove, UninstallerPage,
+                  engineTool<ORAppDataCollection>(UninstallerPage,
                                                   {RemovalWording::Action::Uninstall, kOwnItemsToTrash}))
 {
     auto *summary = static_cast<QVBoxLayout *>(removeSizeView()->layout());

@@ -5,7 +5,7 @@
 class QPushButton;
 
 // Page 24, the uninstaller's removal page: removes what the result page left
-// ticked when "delapps" arrives, then reports as every removal page does;
+// ticked once the result page starts it, then reports as every removal page does;
 // Details lists each item that went (once, however many applications it was
 // found for) and what stayed. What went to the Trash can be put back from
 // there: "Open Trash" shows it whenever anything went there.

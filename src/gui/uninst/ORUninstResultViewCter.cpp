@@ -26,8 +26,8 @@ int UninstResultTraits::selectedCountOf(const ORAppData &data)
 
 ORUninstResultViewCter::ORUninstResultViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ResultPage(delegate, parent,
-                 Texts{{RemovalWording::Action::Uninstall, ORUninstDelViewCter::kOwnItemsToTrash, appnote::kRemove,
-                        UninstallerPage, UninstallerRemovalPage},
+                 Texts{{RemovalWording::Action::Uninstall, ORUninstDelViewCter::kOwnItemsToTrash, UninstallerPage,
+                        UninstallerRemovalPage},
                        QString(),
                        appnote::kShowGroup})
 {

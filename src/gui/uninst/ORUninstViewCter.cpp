@@ -67,10 +67,10 @@ QWidget *ORUninstViewCter::buildBrief()
     return brief.widget;
 }
 
-void ORUninstViewCter::or_Status(int status)
+void ORUninstViewCter::or_Status(sw::PageStatus status)
 {
     ScanPage::or_Status(status);
-    if (status != 0)
+    if (status != sw::PageIdle)
         m_noteField->clear();
 }
 

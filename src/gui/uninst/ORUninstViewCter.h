@@ -15,7 +15,7 @@ class ORUninstViewCter : public sw::ScanPage
 public:
     explicit ORUninstViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
 
-    void or_Status(int status) override;
+    void or_Status(sw::PageStatus status) override;
     void scanButton();
     void slideToField(const QVariant &path);
 

@@ -47,7 +47,7 @@ ORFileIntroViewCter::ORFileIntroViewCter(ORBasedViewCterDelegate *delegate, QWid
     ORNotificationCenter &center = ORNotificationCenter::defaultCenter();
     center.addObserver(this, filenote::kDrop, [this](const QVariant &paths) { gotoNext(paths.toStringList()); });
     center.addObserver(this, filenote::kProgress, [this](const QVariant &v) { updateProgress(v); });
-    or_Status(0);
+    or_Status(sw::PageIdle);
 }
 
 ORFileIntroViewCter::~ORFileIntroViewCter() = default;
@@ -119,12 +119,12 @@ QWidget *ORFileIntroViewCter::buildBusyView()
     return busy;
 }
 
-void ORFileIntroViewCter::or_Status(int status)
+void ORFileIntroViewCter::or_Status(sw::PageStatus status)
 {
-    if (status == 0 && isExtracting())
+    if (status == sw::PageIdle && isExtracting())
         return;
-    m_stack->setCurrentWidget(status == 0 ? m_idleView : m_busyView);
-    if (status == 0) {
+    m_stack->setCurrentWidget(status == sw::PageIdle ? m_idleView : m_busyView);
+    if (status == sw::PageIdle) {
         m_errorField->clear();
         // Opened anew from the sidebar: the result shown before is no
         // page's any more, and its extracted files go.

@@ -40,7 +40,7 @@ public:
     explicit ORFileIntroViewCter(ORBasedViewCterDelegate *delegate = nullptr, QWidget *parent = nullptr);
     ~ORFileIntroViewCter() override;
 
-    void or_Status(int status) override;
+    void or_Status(sw::PageStatus status) override;
     void viewWillAppear() override;
 
     // Extracts the first of the dropped or chosen paths.

@@ -1,6 +1,5 @@
 #include "ORMainWinController.h"
 
-#include "MemoryMonitor.h"
 #include "ORBaseViewCter.h"
 #include "ORImage.h"
 #include "SYFlatButton.h"
@@ -69,10 +68,6 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
     if (!m_tools.isEmpty())
         next(m_tools.first().entryPage);
     setStatusMenu();
-    // A release, from the tray or automatic, shows on the memory page and
-    // its pop-up, shown or not: the page is made when it has not been yet.
-    connect(&sw::MemoryMonitor::shareInstance(), &sw::MemoryMonitor::releaseStarted, this,
-            [this] { pageController(sw::MemoryPage); });
 }
 
 ORMainWinController::~ORMainWinController() = default;
@@ -226,7 +221,7 @@ void ORMainWinController::openTool(const sw::ToolRow &tool)
         ORBaseViewCter *entry = pageController(tool.entryPage);
         or_AddSubView(entry);
         if (tool.entry != sw::ToolEntry::Show)
-            entry->or_Status(0);
+            entry->or_Status(sw::PageIdle);
     }
     buttonCellColorWithIndex(tool.entryPage);
 }
@@ -283,7 +278,7 @@ void ORMainWinController::setStatusMenu()
     QAction *open = m_statusMenu->addAction(tr("Open Sweepwright"));
     connect(open, &QAction::triggered, this, &ORMainWinController::openMainWindowRequested);
     QAction *release = m_statusMenu->addAction(tr("Release Memory"));
-    connect(release, &QAction::triggered, this, [] { sw::MemoryMonitor::shareInstance().freeMemory(); });
+    connect(release, &QAction::triggered, this, &ORMainWinController::releaseMemoryRequested);
     QAction *preferences = m_statusMenu->addAction(tr("Preferences…"));
     connect(preferences, &QAction::triggered, this, &ORMainWinController::preferencesRequested);
     m_statusMenu->addSeparator();

@@ -39,7 +39,7 @@ public:
     qint64 currentPage() const;
     // The page with that number, made now if it was not yet; nullptr for a
     // number no tool has a page for.
-    ORBaseViewCter *pageController(qint64 page);
+    ORBaseViewCter *pageController(qint64 page) override;
     // Whether that page has been made.
     bool pageIsBuilt(qint64 page) const { return m_pages.contains(page); }
     const QList<SYFlatButton *> &buttonArr() const { return m_buttonArr; }
@@ -53,6 +53,7 @@ public:
 signals:
     void openMainWindowRequested();
     void preferencesRequested();
+    void releaseMemoryRequested();  // the tray's Release Memory
     void quitRequested();
 
 protected:

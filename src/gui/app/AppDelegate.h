@@ -8,7 +8,8 @@
 
 // Start-up and the life of the main window: shows the window, registers the
 // archive defaults, writes the start-up values of the settings the user has
-// not set and makes the login item match the "autostart" setting.
+// not set and makes the login item match the "autostart" setting. It ties
+// the window's tray to the memory engine.
 class AppDelegate : public QObject
 {
     Q_OBJECT

@@ -39,6 +39,13 @@ void TitlePoster::offer(QByteArrayView nativePath)
 void TitlePoster::offered()
 {
     m_pending = true;
+    poll();
+}
+
+void TitlePoster::poll()
+{
+    if (!m_pending)
+        return;
     // A walk offers hundreds of thousands of paths a second: the clock is
     // read for one in kOffersPerLook, still many times per interval.
     if (m_lastPostMs >= 0 && ++m_offersUnlooked < kOffersPerLook)

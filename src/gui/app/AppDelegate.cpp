@@ -8,6 +8,7 @@
 #include "ORMainWinController.h"
 #include "ORPrefConfig.h"
 #include "ORUtility.h"
+#include "PageNumber.h"
 #include "SmartCleanPrefViewController.h"
 
 #include <QApplication>
@@ -44,6 +45,12 @@ void AppDelegate::showMainWin()
                 [this] { applicationShouldHandleReopen(m_mainWinController->isVisible()); });
         connect(m_mainWinController, &ORMainWinController::quitRequested, qApp, &QCoreApplication::quit);
         connect(m_mainWinController, &ORMainWinController::preferencesRequested, this, &AppDelegate::prefMenuDidClick);
+        connect(m_mainWinController, &ORMainWinController::releaseMemoryRequested, this,
+                [] { sw::MemoryMonitor::shareInstance().freeMemory(); });
+        // A release, from the tray or automatic, shows on the memory page and
+        // its pop-up, shown or not: the page is made when it has not been yet.
+        connect(&sw::MemoryMonitor::shareInstance(), &sw::MemoryMonitor::releaseStarted, m_mainWinController,
+                [window = m_mainWinController.data()] { window->pageController(sw::MemoryPage); });
         // Without a tray item nothing could bring a closed window back, so
         // closing it ends the program then.
         qApp->setQuitOnLastWindowClosed(!QSystemTrayIcon::isSystemTrayAvailable());

@@ -13,7 +13,7 @@ namespace sw {
 // What the main window does when a tool is opened from the sidebar.
 enum class ToolEntry {
     Show,          // shows the entry page as it was left
-    Reset,         // shows the entry page in its idle state (or_Status 0)
+    Reset,         // shows the entry page in its idle state (or_Status(PageIdle))
     ReopenResult,  // the result page while the engine holds a result, else Reset
 };
 

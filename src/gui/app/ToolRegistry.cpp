@@ -24,12 +24,12 @@
 #include "ORJunksResultViewCter.h"
 #include "ORMemViewCter.h"
 #include "ORNoJunkViewCter.h"
-#include "ORShredDelViewCter.h"
 #include "ORShredViewCter.h"
 #include "ORToolViewCter.h"
 #include "ORUninstDelViewCter.h"
 #include "ORUninstResultViewCter.h"
 #include "ORUninstViewCter.h"
+#include "RemovalPage.h"
 #include "ToolEngine.h"
 
 #include <QtGlobal>
@@ -42,6 +42,12 @@ template <class Page>
 ORBaseViewCter *make(ORBasedViewCterDelegate *delegate, QWidget *parent)
 {
     return new Page(delegate, parent);
+}
+
+// The shredder has no removal page of its own: the shared one runs its removal.
+ORBaseViewCter *makeShredRemoval(ORBasedViewCterDelegate *delegate, QWidget *parent)
+{
+    return new RemovalPage(delegate, parent, ORShredViewCter::removalTool());
 }
 
 // Whether Engine holds a result with groups: one without (a scan that found
@@ -86,7 +92,7 @@ ToolRegistry makeRegistry()
           {UninstallerResultPage, make<ORUninstResultViewCter>},
           {UninstallerRemovalPage, make<ORUninstDelViewCter>}}},
         {"shredButton", "or_shred_icon", SW_TITLE("Shredder"), ShredderPage, ToolEntry::Show, PageNumber(0), nullptr,
-         {{ShredderPage, make<ORShredViewCter>}, {ShredderRemovalPage, make<ORShredDelViewCter>}}},
+         {{ShredderPage, make<ORShredViewCter>}, {ShredderRemovalPage, makeShredRemoval}}},
         {"memButton", "or_mem_icon", SW_TITLE("Memory"), MemoryPage, ToolEntry::Show, PageNumber(0), nullptr,
          {{MemoryPage, make<ORMemViewCter>}}},
         {"toolButton", "or_toolbox_icon", SW_TITLE("Toolbox"), ToolboxPage, ToolEntry::Show, PageNumber(0), nullptr,
