@@ -45,11 +45,11 @@ private:
     {
         return qobject_cast<Page *>(window->pageController(number));
     }
-    bool sidebarEnabled() const { return window->buttonWithTag(1)->isEnabled(); }
+    bool sidebarEnabled() const { return window->buttonWithTag(sw::JunkScanPage)->isEnabled(); }
     void scanToResult()
     {
-        page<ORJunkViewCter>(1)->startBut()->click();
-        QTRY_COMPARE(window->currentPage(), qint64(2));
+        page<ORJunkViewCter>(sw::JunkScanPage)->startBut()->click();
+        QTRY_COMPARE(window->currentPage(), qint64(sw::JunkResultPage));
     }
     // Keys go where a user's would: to the focused widget.
     static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
@@ -90,13 +90,13 @@ private slots:
 
     void launchShowsJunkScanPageWithJunkButtonSelected()
     {
-        QCOMPARE(window->currentPage(), qint64(1));
-        QVERIFY(window->buttonWithTag(1)->isChecked());
+        QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
+        QVERIFY(window->buttonWithTag(sw::JunkScanPage)->isChecked());
         // The selected button is painted on the sidebar's green.
-        const QImage shot = window->buttonWithTag(1)->grab().toImage();
+        const QImage shot = window->buttonWithTag(sw::JunkScanPage)->grab().toImage();
         QCOMPARE(shot.pixelColor(4, shot.height() / 2), QColor(68, 186, 3));
-        QVERIFY(page<ORJunkViewCter>(1)->briefView()->isVisible());
-        QVERIFY(!page<ORJunkViewCter>(1)->progressView()->isVisible());
+        QVERIFY(page<ORJunkViewCter>(sw::JunkScanPage)->briefView()->isVisible());
+        QVERIFY(!page<ORJunkViewCter>(sw::JunkScanPage)->progressView()->isVisible());
     }
 
     // Only the page on screen is made at start; the others when first shown.
@@ -162,50 +162,50 @@ private slots:
     {
         for (qint64 n : {0, 5, 11, 34, -3}) {
             window->next(n);
-            QCOMPARE(window->currentPage(), qint64(1));
-            QCOMPARE(window->selectedTag(), qint64(1));
+            QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
+            QCOMPARE(window->selectedTag(), qint64(sw::JunkScanPage));
         }
     }
 
     void innerPagesLeaveTheSidebarSelection()
     {
-        window->next(4);
-        QCOMPARE(window->currentPage(), qint64(4));
-        QCOMPARE(window->selectedTag(), qint64(1));
+        window->next(sw::JunkNothingPage);
+        QCOMPARE(window->currentPage(), qint64(sw::JunkNothingPage));
+        QCOMPARE(window->selectedTag(), qint64(sw::JunkScanPage));
     }
 
     void disabledSidebarIgnoresClicks()
     {
-        window->next(4);
+        window->next(sw::JunkNothingPage);
         window->butEnable(false);
-        QTest::mouseClick(window->buttonWithTag(1), Qt::LeftButton);
-        QCOMPARE(window->currentPage(), qint64(4));
+        QTest::mouseClick(window->buttonWithTag(sw::JunkScanPage), Qt::LeftButton);
+        QCOMPARE(window->currentPage(), qint64(sw::JunkNothingPage));
         window->butEnable(true);
-        QTest::mouseClick(window->buttonWithTag(1), Qt::LeftButton);
-        QCOMPARE(window->currentPage(), qint64(1));
+        QTest::mouseClick(window->buttonWithTag(sw::JunkScanPage), Qt::LeftButton);
+        QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
     }
 
     void scanDisablesSidebarAndEndsOnResultPage()
     {
-        page<ORJunkViewCter>(1)->startBut()->click();
+        page<ORJunkViewCter>(sw::JunkScanPage)->startBut()->click();
         QVERIFY(!sidebarEnabled());
-        QVERIFY(page<ORJunkViewCter>(1)->progressView()->isVisible());
-        QTRY_COMPARE(window->currentPage(), qint64(2));
+        QVERIFY(page<ORJunkViewCter>(sw::JunkScanPage)->progressView()->isVisible());
+        QTRY_COMPARE(window->currentPage(), qint64(sw::JunkResultPage));
         QVERIFY(sidebarEnabled());
         const auto data = ORJunkFilesCollection::shareInstance().tempJunkData();
         QVERIFY(data);
         QVERIFY(data->junkTotalSize >= 3000 + 5000 + 700 + 9000);
         // The junk button reopens the result while the engine holds it.
-        window->next(1);
-        QCOMPARE(window->currentPage(), qint64(2));
+        window->next(sw::JunkScanPage);
+        QCOMPARE(window->currentPage(), qint64(sw::JunkResultPage));
     }
 
     void everySwitchOffEndsOnNothingFoundPage()
     {
         fixture->setAllSwitches(false);
-        page<ORJunkViewCter>(1)->startBut()->click();
-        QTRY_COMPARE(window->currentPage(), qint64(4));
-        auto *none = page<ORNoJunkViewCter>(4);
+        page<ORJunkViewCter>(sw::JunkScanPage)->startBut()->click();
+        QTRY_COMPARE(window->currentPage(), qint64(sw::JunkNothingPage));
+        auto *none = page<ORNoJunkViewCter>(sw::JunkNothingPage);
         QCOMPARE(none->infoTextField()->text(), QStringLiteral("Choose the kinds of junk to look for in Preferences, under Junk."));
         // The sidebar stays usable: another tool opens, and the junk button
         // then opens the idle scan page, not the empty result.
@@ -214,10 +214,10 @@ private slots:
         QCOMPARE(window->currentPage(), qint64(sw::LargeScanPage));
         QTest::mouseClick(window->buttonWithTag(sw::JunkScanPage), Qt::LeftButton);
         QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
-        QVERIFY(page<ORJunkViewCter>(1)->briefView()->isVisible());
+        QVERIFY(page<ORJunkViewCter>(sw::JunkScanPage)->briefView()->isVisible());
         window->next(sw::JunkNothingPage);
         none->button()->click();
-        QCOMPARE(window->currentPage(), qint64(1));
+        QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
         QVERIFY(sidebarEnabled());
         QVERIFY(!ORJunkFilesCollection::shareInstance().tempJunkData());
     }
@@ -225,10 +225,10 @@ private slots:
     void cancelInTheConfirmationChangesNothing()
     {
         scanToResult();
-        auto *result = page<ORJunksResultViewCter>(2);
+        auto *result = page<ORJunksResultViewCter>(sw::JunkResultPage);
         result->delBut()->click();
         QVERIFY(answerSheet(result->alert(), false));
-        QCOMPARE(window->currentPage(), qint64(2));
+        QCOMPARE(window->currentPage(), qint64(sw::JunkResultPage));
         QVERIFY(fixture->exists(QStringLiteral("home/Downloads/setup.iso")));
         QVERIFY(fixture->exists(QStringLiteral("home/.cache/app-one/blob.bin")));
     }
@@ -236,15 +236,15 @@ private slots:
     void deleteRemovesTheTickedItemsAndReportsTheSize()
     {
         scanToResult();
-        auto *result = page<ORJunksResultViewCter>(2);
+        auto *result = page<ORJunksResultViewCter>(sw::JunkResultPage);
         // The Trash and Downloads start unticked: they must survive the removal.
         for (int row = 0; row < result->groupModel()->rowCount(); ++row)
             if (result->groupModel()->group(row)->groupID == 6 || result->groupModel()->group(row)->groupID == 8)
                 QCOMPARE(result->groupModel()->group(row)->isGroupDelFlag, qint64(0));
         result->delBut()->click();
         QVERIFY(answerSheet(result->alert(), true));
-        QCOMPARE(window->currentPage(), qint64(3));
-        auto *removal = page<ORJunkDelViewCter>(3);
+        QCOMPARE(window->currentPage(), qint64(sw::JunkRemovalPage));
+        auto *removal = page<ORJunkDelViewCter>(sw::JunkRemovalPage);
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QVERIFY(sidebarEnabled());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
@@ -256,10 +256,10 @@ private slots:
         QVERIFY(fixture->exists(QStringLiteral("home/Downloads/setup.iso")));
 
         removal->completionBut()->click();
-        QCOMPARE(window->currentPage(), qint64(1));
-        QVERIFY(page<ORJunkViewCter>(1)->briefView()->isVisible());
-        window->next(1);
-        QCOMPARE(window->currentPage(), qint64(1));
+        QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
+        QVERIFY(page<ORJunkViewCter>(sw::JunkScanPage)->briefView()->isVisible());
+        window->next(sw::JunkScanPage);
+        QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
     }
 
     // Keyboard only, from the scan page through the removal: Return starts
@@ -273,8 +273,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         const auto home = swtest::TreeSnapshot::of(fixture->path(QStringLiteral("home")));
         press(Qt::Key_Return);
-        QTRY_COMPARE(window->currentPage(), qint64(2));
-        auto *result = page<ORJunksResultViewCter>(2);
+        QTRY_COMPARE(window->currentPage(), qint64(sw::JunkResultPage));
+        auto *result = page<ORJunksResultViewCter>(sw::JunkResultPage);
         auto *items = result->itemObject();
         const qint64 startSize = ORJunkFilesCollection::shareInstance().tempJunkData()->junkSelectedSize;
         const auto showsRow = [&](int row) {
@@ -324,7 +324,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), result->alert()->cancelButton());
         press(Qt::Key_Return);
         QTRY_VERIFY(!result->alert()->isVisible());
-        QCOMPARE(window->currentPage(), qint64(2));
+        QCOMPARE(window->currentPage(), qint64(sw::JunkResultPage));
         QCOMPARE(home.bytesGone(swtest::TreeSnapshot::of(fixture->path(QStringLiteral("home")))), qint64(0));
 
         // The sheet again, its action button reached with Tab.
@@ -338,11 +338,11 @@ private slots:
         focusAction();
         press(Qt::Key_Return);  // still the default's answer: Cancel
         QTRY_VERIFY(!result->alert()->isVisible());
-        QCOMPARE(window->currentPage(), qint64(2));
+        QCOMPARE(window->currentPage(), qint64(sw::JunkResultPage));
         focusAction();
         press(Qt::Key_Space);
-        QCOMPARE(window->currentPage(), qint64(3));
-        auto *removal = page<ORJunkDelViewCter>(3);
+        QCOMPARE(window->currentPage(), qint64(sw::JunkRemovalPage));
+        auto *removal = page<ORJunkDelViewCter>(sw::JunkRemovalPage);
         QTRY_VERIFY(removal->completionBut()->isVisible());
 
         // Gone: everything inside a ticked item, and no ticked folder itself
@@ -362,7 +362,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QCOMPARE(QApplication::focusWidget(), removal->completionBut());
         press(Qt::Key_Space);
-        QCOMPARE(window->currentPage(), qint64(1));
+        QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
     }
 };
 

@@ -26,14 +26,14 @@ private:
 
     void scanToResult()
     {
-        window->clickSidebar(17);
-        QCOMPARE(window->currentPage(), qint64(17));
-        window->page<ORBigViewCter>(17)->scanBut()->click();
-        QTRY_COMPARE(window->currentPage(), qint64(19));
+        window->clickSidebar(sw::LargeScanPage);
+        QCOMPARE(window->currentPage(), qint64(sw::LargeScanPage));
+        window->page<ORBigViewCter>(sw::LargeScanPage)->scanBut()->click();
+        QTRY_COMPARE(window->currentPage(), qint64(sw::LargeResultPage));
     }
     QStringList listedNames() const
     {
-        const auto *model = window->page<ORBigResultViewCter>(19)->itemObject()->model();
+        const auto *model = window->page<ORBigResultViewCter>(sw::LargeResultPage)->itemObject()->model();
         QStringList names;
         for (int row = 0; row < model->rowCount(); ++row)
             names.append(model->data(model->index(row), sw::NameRole).toString());
@@ -62,16 +62,16 @@ private slots:
         scanToResult();
         QVERIFY(window->sidebarEnabled());
         // The tool reopens on its result while the engine holds it.
-        window->clickSidebar(1);
-        window->clickSidebar(17);
-        QCOMPARE(window->currentPage(), qint64(19));
+        window->clickSidebar(sw::JunkScanPage);
+        window->clickSidebar(sw::LargeScanPage);
+        QCOMPARE(window->currentPage(), qint64(sw::LargeResultPage));
         QCOMPARE(window->window.selectedTag(), qint64(17));
 
-        auto *result = window->page<ORBigResultViewCter>(19);
+        auto *result = window->page<ORBigResultViewCter>(sw::LargeResultPage);
         result->groupButtonClick(0);
         result->delBut()->click();
         QVERIFY(answerSheet(result->alert(), false));
-        QCOMPARE(window->currentPage(), qint64(19));
+        QCOMPARE(window->currentPage(), qint64(sw::LargeResultPage));
         QVERIFY(fixture->homeHas(QStringLiteral("Documents/a.bin")));
 
         // A file the search hides stays, though its band is ticked: what
@@ -81,8 +81,8 @@ private slots:
                  ORUtility::sizeFormatWithNumber(50 * PageFixture::MiB));
         result->delBut()->click();
         QVERIFY(answerSheet(result->alert(), true));
-        QCOMPARE(window->currentPage(), qint64(20));
-        auto *removal = window->page<ORBigDelViewCter>(20);
+        QCOMPARE(window->currentPage(), qint64(sw::LargeRemovalPage));
+        auto *removal = window->page<ORBigDelViewCter>(sw::LargeRemovalPage);
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QVERIFY(window->sidebarEnabled());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
@@ -93,17 +93,17 @@ private slots:
         QVERIFY(fixture->homeHas(QStringLiteral("Videos/c.mkv")));
 
         removal->completionBut()->click();
-        QCOMPARE(window->currentPage(), qint64(17));
-        QVERIFY(window->page<ORBigViewCter>(17)->idleView()->isVisible());
+        QCOMPARE(window->currentPage(), qint64(sw::LargeScanPage));
+        QVERIFY(window->page<ORBigViewCter>(sw::LargeScanPage)->idleView()->isVisible());
         QVERIFY(!ORBigDataCollection::shareInstance().tempBigData());
-        window->clickSidebar(1);
-        window->clickSidebar(17);
-        QCOMPARE(window->currentPage(), qint64(17));
+        window->clickSidebar(sw::JunkScanPage);
+        window->clickSidebar(sw::LargeScanPage);
+        QCOMPARE(window->currentPage(), qint64(sw::LargeScanPage));
 
         // A new scan lists the new result, opened on its largest band: what
         // was moved is gone.
-        window->page<ORBigViewCter>(17)->scanBut()->click();
-        QTRY_COMPARE(window->currentPage(), qint64(19));
+        window->page<ORBigViewCter>(sw::LargeScanPage)->scanBut()->click();
+        QTRY_COMPARE(window->currentPage(), qint64(sw::LargeResultPage));
         QCOMPARE(listedNames(), QStringList{"c.mkv"});
         result->tableView(result->gTableView(), 0);
         QCOMPARE(listedNames(), QStringList{"a.bin"});
@@ -112,15 +112,15 @@ private slots:
     void sortOrderLastsWhenTheToolIsLeft()
     {
         scanToResult();
-        auto *result = window->page<ORBigResultViewCter>(19);
+        auto *result = window->page<ORBigResultViewCter>(sw::LargeResultPage);
         result->tableView(result->gTableView(), 0);
         QComboBox *sort = result->itemObject()->sortPopButton();
         QCOMPARE(listedNames(), (QStringList{"B.bin", "a.bin"}));
         sort->setCurrentIndex(1);
         emit sort->activated(1);
-        window->clickSidebar(13);
-        window->clickSidebar(17);
-        QCOMPARE(window->currentPage(), qint64(19));
+        window->clickSidebar(sw::DupScanPage);
+        window->clickSidebar(sw::LargeScanPage);
+        QCOMPARE(window->currentPage(), qint64(sw::LargeResultPage));
         result->tableView(result->gTableView(), 0);
         QCOMPARE(listedNames(), (QStringList{"a.bin", "B.bin"}));
     }
@@ -132,17 +132,17 @@ private slots:
         QFile::remove(fixture->home(QStringLiteral("Documents/a.bin")));
         QFile::remove(fixture->home(QStringLiteral("Documents/B.bin")));
         QFile::remove(fixture->home(QStringLiteral("Videos/c.mkv")));
-        window->clickSidebar(17);
-        window->page<ORBigViewCter>(17)->scanBut()->click();
-        QTRY_COMPARE(window->currentPage(), qint64(18));
-        auto *none = window->page<ORBigNoVeiwCter>(18);
+        window->clickSidebar(sw::LargeScanPage);
+        window->page<ORBigViewCter>(sw::LargeScanPage)->scanBut()->click();
+        QTRY_COMPARE(window->currentPage(), qint64(sw::LargeNothingPage));
+        auto *none = window->page<ORBigNoVeiwCter>(sw::LargeNothingPage);
         QCOMPARE(none->infoTextField()->text(), QStringLiteral("No large files were found in these folders."));
         QVERIFY(window->sidebarEnabled());
-        window->clickSidebar(1);
-        QCOMPARE(window->currentPage(), qint64(1));
-        window->clickSidebar(17);
-        QCOMPARE(window->currentPage(), qint64(17));
-        QVERIFY(window->page<ORBigViewCter>(17)->idleView()->isVisible());
+        window->clickSidebar(sw::JunkScanPage);
+        QCOMPARE(window->currentPage(), qint64(sw::JunkScanPage));
+        window->clickSidebar(sw::LargeScanPage);
+        QCOMPARE(window->currentPage(), qint64(sw::LargeScanPage));
+        QVERIFY(window->page<ORBigViewCter>(sw::LargeScanPage)->idleView()->isVisible());
     }
 };
 

@@ -23,9 +23,9 @@ private:
 
     void scan(qint64 expectedPage)
     {
-        window->clickSidebar(13);
-        QCOMPARE(window->currentPage(), qint64(13));
-        window->page<ORDupViewCter>(13)->startBut()->click();
+        window->clickSidebar(sw::DupScanPage);
+        QCOMPARE(window->currentPage(), qint64(sw::DupScanPage));
+        window->page<ORDupViewCter>(sw::DupScanPage)->startBut()->click();
         QTRY_COMPARE(window->currentPage(), expectedPage);
     }
     int copiesLeft(const QStringList &paths) const
@@ -60,22 +60,22 @@ private slots:
         for (const QString &path : reports)
             fixture->write(path, report);
         scan(15);
-        window->clickSidebar(1);
-        window->clickSidebar(13);
-        QCOMPARE(window->currentPage(), qint64(15));
+        window->clickSidebar(sw::JunkScanPage);
+        window->clickSidebar(sw::DupScanPage);
+        QCOMPARE(window->currentPage(), qint64(sw::DupResultPage));
         QCOMPARE(window->window.selectedTag(), qint64(13));
 
-        auto *result = window->page<ORDupResultViewCter>(15);
+        auto *result = window->page<ORDupResultViewCter>(sw::DupResultPage);
         result->autoSelectAction();  // every copy but the first of each group
         result->bottomBar()->delBut()->click();
         QVERIFY(answerSheet(result->alert(), false));
-        QCOMPARE(window->currentPage(), qint64(15));
+        QCOMPARE(window->currentPage(), qint64(sw::DupResultPage));
         QCOMPARE(copiesLeft(songs) + copiesLeft(reports), 5);
 
         result->bottomBar()->delBut()->click();
         QVERIFY(answerSheet(result->alert(), true));
-        QCOMPARE(window->currentPage(), qint64(16));
-        auto *removal = window->page<ORDupDelViewCter>(16);
+        QCOMPARE(window->currentPage(), qint64(sw::DupRemovalPage));
+        auto *removal = window->page<ORDupDelViewCter>(sw::DupRemovalPage);
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QVERIFY(window->sidebarEnabled());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
@@ -86,19 +86,19 @@ private slots:
         QVERIFY(QFileInfo::exists(fixture->trashed(QStringLiteral("song.mp3"))));
 
         removal->completionBut()->click();
-        QCOMPARE(window->currentPage(), qint64(13));
-        QVERIFY(window->page<ORDupViewCter>(13)->idleView()->isVisible());
+        QCOMPARE(window->currentPage(), qint64(sw::DupScanPage));
+        QVERIFY(window->page<ORDupViewCter>(sw::DupScanPage)->idleView()->isVisible());
         QVERIFY(!ORDupDataCollection::shareInstance().tempDupData());
     }
 
     void nothingFoundLeavesTheSidebarEnabled()
     {
         scan(14);
-        auto *none = window->page<ORDupNoViewCter>(14);
+        auto *none = window->page<ORDupNoViewCter>(sw::DupNothingPage);
         QCOMPARE(none->infoTextField()->text(), QStringLiteral("No duplicates were found in these folders."));
         QVERIFY(window->sidebarEnabled());
         none->button()->click();
-        QCOMPARE(window->currentPage(), qint64(13));
+        QCOMPARE(window->currentPage(), qint64(sw::DupScanPage));
         QVERIFY(window->sidebarEnabled());
         QVERIFY(!ORDupDataCollection::shareInstance().tempDupData());
     }

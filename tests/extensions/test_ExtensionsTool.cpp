@@ -21,7 +21,7 @@ private:
     std::unique_ptr<PageFixture> fixture;
     std::unique_ptr<ToolWindow> window;
 
-    ORExtensionResultViewCter *result() const { return window->page<ORExtensionResultViewCter>(30); }
+    ORExtensionResultViewCter *result() const { return window->page<ORExtensionResultViewCter>(sw::ExtensionsResultPage); }
     int rowOfCategory(qint64 groupID) const
     {
         const auto &listed = result()->groupModel()->listed();
@@ -56,10 +56,10 @@ private slots:
         fixture->write(QStringLiteral(".mozilla/plugins/libflash.so"), QByteArray(6000, 'f'));
         fixture->write(QStringLiteral(".local/share/thumbnailers/raw.thumbnailer"),
                        "[Thumbnailer Entry]\nExec=x\n");
-        QVERIFY(window->window.buttonWithTag(29)->isEnabled());
-        window->clickSidebar(29);
-        window->page<ORExtensionViewCter>(29)->startBut()->click();
-        QTRY_COMPARE(window->currentPage(), qint64(30));
+        QVERIFY(window->window.buttonWithTag(sw::ExtensionsPage)->isEnabled());
+        window->clickSidebar(sw::ExtensionsPage);
+        window->page<ORExtensionViewCter>(sw::ExtensionsPage)->startBut()->click();
+        QTRY_COMPARE(window->currentPage(), qint64(sw::ExtensionsResultPage));
         QVERIFY(window->sidebarEnabled());
 
         // No browser: the first category shows its note, and cannot be ticked.
@@ -85,8 +85,8 @@ private slots:
 
         result()->delBut()->click();
         QVERIFY(answerSheet(result()->alert(), true));
-        QCOMPARE(window->currentPage(), qint64(31));
-        auto *removal = window->page<ORExtensionDelViewCter>(31);
+        QCOMPARE(window->currentPage(), qint64(sw::ExtensionsRemovalPage));
+        auto *removal = window->page<ORExtensionDelViewCter>(sw::ExtensionsRemovalPage);
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QCOMPARE(removedInDetails(removal, 1), (QStringList{"dash@example.org", "libflash.so"}));
         QVERIFY(!fixture->homeHas(shell));
@@ -94,9 +94,9 @@ private slots:
         QVERIFY(fixture->homeHas(QStringLiteral(".local/share/thumbnailers/raw.thumbnailer")));
 
         removal->completionBut()->click();
-        QCOMPARE(window->currentPage(), qint64(29));
+        QCOMPARE(window->currentPage(), qint64(sw::ExtensionsPage));
         QVERIFY(!ORExtDataCollection::shareInstance().tempExtData());
-        QVERIFY(window->page<ORExtensionViewCter>(29)->briefView()->isVisible());
+        QVERIFY(window->page<ORExtensionViewCter>(sw::ExtensionsPage)->briefView()->isVisible());
     }
 };
 

@@ -211,7 +211,7 @@ private slots:
     void startOverForgetsTheResult()
     {
         page->startOverBut()->click();
-        QCOMPARE(delegate.pages.constLast(), qint64(1));
+        QCOMPARE(delegate.pages.constLast(), qint64(sw::JunkScanPage));
         QVERIFY(!ORJunkFilesCollection::shareInstance().tempJunkData());
     }
 };

@@ -26,7 +26,7 @@ public:
         return qobject_cast<Page *>(window.pageController(number));
     }
     void clickSidebar(qint64 tag) { QTest::mouseClick(window.buttonWithTag(tag), Qt::LeftButton); }
-    bool sidebarEnabled() const { return window.buttonWithTag(1)->isEnabled(); }
+    bool sidebarEnabled() const { return window.buttonWithTag(sw::JunkScanPage)->isEnabled(); }
     qint64 currentPage() const { return window.currentPage(); }
 
     ORMainWinController window;

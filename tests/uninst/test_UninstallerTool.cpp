@@ -36,7 +36,7 @@ private:
     std::unique_ptr<PageFixture> fixture;
     std::unique_ptr<ToolWindow> window;
 
-    ORUninstResultViewCter *result() const { return window->page<ORUninstResultViewCter>(23); }
+    ORUninstResultViewCter *result() const { return window->page<ORUninstResultViewCter>(sw::UninstallerResultPage); }
     QStringList listedApps() const
     {
         QStringList names;
@@ -59,9 +59,9 @@ private:
     }
     void startScan()
     {
-        window->clickSidebar(22);
-        QCOMPARE(window->currentPage(), qint64(22));
-        window->page<ORUninstViewCter>(22)->startBut()->click();
+        window->clickSidebar(sw::UninstallerPage);
+        QCOMPARE(window->currentPage(), qint64(sw::UninstallerPage));
+        window->page<ORUninstViewCter>(sw::UninstallerPage)->startBut()->click();
     }
 
 private slots:
@@ -88,9 +88,9 @@ private slots:
         fixture->write(QStringLiteral("Applications/Mid.AppImage"), QByteArray(50 * 1024, 'm'));
         fixture->write(QStringLiteral("Applications/Zeta.AppImage"), QByteArray(300 * 1024, 'z'));
         fixture->write(QStringLiteral(".cache/Zeta/blob"), QByteArray(100 * 1024, 'b'));
-        QVERIFY(window->window.buttonWithTag(22)->isEnabled());
+        QVERIFY(window->window.buttonWithTag(sw::UninstallerPage)->isEnabled());
         startScan();
-        QTRY_COMPARE(window->currentPage(), qint64(23));
+        QTRY_COMPARE(window->currentPage(), qint64(sw::UninstallerResultPage));
         QVERIFY(window->sidebarEnabled());
 
         // By the whole size (alpha's 75 kB over Mid's 50, though its three
@@ -146,8 +146,8 @@ private slots:
         QCOMPARE(result()->alert()->actionButton()->text(),
                  QStringLiteral("Uninstall 1 application (%1)").arg(ORUtility::sizeFormatWithNumber(70 * 1024)));
         QVERIFY(answerSheet(result()->alert(), true));
-        QCOMPARE(window->currentPage(), qint64(24));
-        auto *removal = window->page<ORUninstDelViewCter>(24);
+        QCOMPARE(window->currentPage(), qint64(sw::UninstallerRemovalPage));
+        auto *removal = window->page<ORUninstDelViewCter>(sw::UninstallerRemovalPage);
         QTRY_VERIFY(removal->completionBut()->isVisible());
         QCOMPARE(removal->sizeDelField()->text() + QLatin1Char(' ') + removal->removeUnitField()->text(),
                  ORUtility::sizeFormatWithNumber(70 * 1024));
@@ -168,9 +168,9 @@ private slots:
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("trash:///"))});
 
         removal->completionBut()->click();
-        QCOMPARE(window->currentPage(), qint64(22));
+        QCOMPARE(window->currentPage(), qint64(sw::UninstallerPage));
         QVERIFY(!ORAppDataCollection::shareInstance().tempAppData());
-        QVERIFY(window->page<ORUninstViewCter>(22)->briefView()->isVisible());
+        QVERIFY(window->page<ORUninstViewCter>(sw::UninstallerPage)->briefView()->isVisible());
     }
 
     // One application is nothing to choose among: the page stays, says so,
@@ -179,15 +179,15 @@ private slots:
     {
         fixture->write(QStringLiteral("Applications/Solo.AppImage"), QByteArray(1024, 's'));
         startScan();
-        auto *scan = window->page<ORUninstViewCter>(22);
+        auto *scan = window->page<ORUninstViewCter>(sw::UninstallerPage);
         QTRY_VERIFY(!scan->noteField()->text().isEmpty());
-        QCOMPARE(window->currentPage(), qint64(22));
+        QCOMPARE(window->currentPage(), qint64(sw::UninstallerPage));
         QVERIFY(scan->briefView()->isVisible());
         QVERIFY(window->sidebarEnabled());
         QVERIFY(!ORAppDataCollection::shareInstance().tempAppData());
-        window->clickSidebar(1);
-        window->clickSidebar(22);
-        QCOMPARE(window->currentPage(), qint64(22));
+        window->clickSidebar(sw::JunkScanPage);
+        window->clickSidebar(sw::UninstallerPage);
+        QCOMPARE(window->currentPage(), qint64(sw::UninstallerPage));
     }
 };
 
