@@ -69,6 +69,14 @@ void RemovalRun::log(const RemovalFailure &failure) const
     qCWarning(m_category).noquote() << m_failureFormat.arg(failure.path + QStringLiteral(": ") + failure.reason);
 }
 
+void RemovalRun::notFound(RemovalOutcome &outcome, const QString &path, int error, const QString &reason) const
+{
+    if (error == ENOENT && removedEarlier(path))
+        outcome.withFolder = true;
+    else
+        fail(outcome, path, reason);
+}
+
 void RemovalRun::fail(RemovalOutcome &outcome, const QString &path, const QString &reason) const
 {
     if (outcome.failures.size() < kFailuresPerItem) {
@@ -127,10 +135,8 @@ std::optional<RemovalRun::Target> RemovalRun::reachRelative(const AnchoredRoot *
     }
     target.item = root->locate(target.relative);
     if (!target.item) {
-        if (errno == ENOENT && removedEarlier(path))
-            outcome.withFolder = true;
-        else
-            fail(outcome, path, reasonOf(errno));
+        const int error = errno;
+        notFound(outcome, path, error, reasonOf(error));
         return std::nullopt;
     }
     // The root was checked when it was opened; what lies below it is judged
@@ -142,10 +148,8 @@ std::optional<RemovalRun::Target> RemovalRun::reachRelative(const AnchoredRoot *
     }
     const auto id = FileIdentity::of(target.item->parent.get(), target.item->name.constData());
     if (!id) {
-        if (errno == ENOENT && removedEarlier(path))
-            outcome.withFolder = true;
-        else
-            fail(outcome, path, reasonOf(errno));
+        const int error = errno;
+        notFound(outcome, path, error, reasonOf(error));
         return std::nullopt;
     }
     if (!id->sameMount(target.item->parentId)) {
@@ -170,10 +174,8 @@ void RemovalRun::removeItem(const Target &target, Mode mode, RemovalOutcome &out
         outcome.removed = gone.removed;
         if (!gone.failure.isEmpty())
             fail(outcome, path, gone.failure);
-        else if (gone.vanished && removedEarlier(path))
-            outcome.withFolder = true;
         else if (gone.vanished)
-            fail(outcome, path, reasonOf(ENOENT));
+            notFound(outcome, path, ENOENT, reasonOf(ENOENT));
     } else {
         const int parent = target.item->parent.get();
         const UniqueFd folder(
@@ -198,10 +200,8 @@ const RemovalOutcome &RemovalRun::remove(const QString &root, const QString &pat
     RemovalOutcome outcome{path, size, 0, {}};
     const AnchoredRoot *anchored = m_roots.open(root, allowed);
     if (!anchored) {
-        if (errno == ENOENT && removedEarlier(path))
-            outcome.withFolder = true;
-        else
-            fail(outcome, path, tr("its folder %1 is missing or was left alone").arg(root));
+        const int error = errno;
+        notFound(outcome, path, error, tr("its folder %1 is missing or was left alone").arg(root));
     } else if (std::optional<Target> target = reach(anchored, path, outcome)) {
         if (mode == Mode::Whole && !target->item)
             fail(outcome, path, tr("a top folder is never removed whole"));

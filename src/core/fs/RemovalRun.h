@@ -103,6 +103,8 @@ private:
     void removeItem(const Target &target, Mode mode, RemovalOutcome &outcome);
     void trashItem(const AnchoredRoot *root, RemovalOutcome &outcome);
     void fail(RemovalOutcome &outcome, const QString &path, const QString &reason) const;
+    // An item not reached (error): gone with a folder removed before it, or a failure for reason.
+    void notFound(RemovalOutcome &outcome, const QString &path, int error, const QString &reason) const;
     void log(const RemovalFailure &failure) const;
     const RemovalOutcome &finish(RemovalOutcome outcome);
 
