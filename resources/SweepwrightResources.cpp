@@ -1,4 +1,4 @@
-#include "SweepwrightResources.h"
+#include "resources/SweepwrightResources.h"
 
 #include <QDir>
 

@@ -9,8 +9,8 @@
 // lands mid-scan) and prints the seconds from cancel() to the return of
 // scan(). Exit status 1 when the scan did not return nullptr or held a result.
 
-#include "JobControl.h"
-#include "ORBigDataCollection.h"
+#include "core/bigs/ORBigDataCollection.h"
+#include "core/foundation/JobControl.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -10,9 +10,9 @@
 //
 // Exit status 1 when a scan found no result.
 
-#include "JobControl.h"
-#include "ORDispatch.h"
-#include "ORDupDataCollection.h"
+#include "core/dups/ORDupDataCollection.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORDispatch.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -5,8 +5,8 @@
 //                   samples MemAvailable every 2 ms; prints the lowest value
 //                   seen and the floor, exit status 1 when it went below.
 
-#include "MemFigures.h"
-#include "MemoryRelease.h"
+#include "core/mem/MemFigures.h"
+#include "core/mem/MemoryRelease.h"
 
 #include <QElapsedTimer>
 

@@ -2,8 +2,8 @@
 // ten attachments and an RTF, an HTML and a text body, decodes it several
 // times into fresh folders (file writing included) and prints MB/s.
 
-#include "TnefStreamBuilder.h"
-#include "tnef.h"
+#include "tnef/support/TnefStreamBuilder.h"
+#include "tnef/tnef.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,9 +1,9 @@
-#include "AppsCommand.h"
+#include "cli/AppsCommand.h"
 
-#include "AppTicks.h"
-#include "CliOptions.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
+#include "cli/CliOptions.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/AppTicks.h"
 
 #include <QCoreApplication>
 #include <QDir>

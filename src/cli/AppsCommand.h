@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORAppDataCollection.h"
-#include "PickCommand.h"
+#include "cli/PickCommand.h"
+#include "core/uninst/ORAppDataCollection.h"
 
 // `sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
 // [--remove APP... [--with-data] [--yes | --dry-run]]`: lists the installed

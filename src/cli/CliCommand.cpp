@@ -1,8 +1,8 @@
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
-#include "LogCategory.h"
-#include "ORLayout.h"
-#include "Translations.h"
+#include "core/foundation/Translations.h"
+#include "core/platform/LogCategory.h"
+#include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
 

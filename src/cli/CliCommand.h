@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliOptions.h"
+#include "cli/CliOptions.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "CliJob.h"
+#include "cli/CliJob.h"
 
-#include "InterruptWatch.h"
-#include "MainQueue.h"
-#include "ORDispatch.h"
-#include "ProgressLine.h"
+#include "cli/InterruptWatch.h"
+#include "cli/ProgressLine.h"
+#include "core/foundation/MainQueue.h"
+#include "core/foundation/ORDispatch.h"
 
 #include <QEventLoop>
 

@@ -1,4 +1,4 @@
-#include "CliOptions.h"
+#include "cli/CliOptions.h"
 
 CliOptions::CliOptions(const QStringList &flags, const QStringList &valued)
     : m_flags(flags.cbegin(), flags.cend())

@@ -1,4 +1,4 @@
-#include "CliPassword.h"
+#include "cli/CliPassword.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "CliRemoval.h"
+#include "cli/CliRemoval.h"
 
-#include "JsonWriter.h"
-#include "ORUtility.h"
+#include "cli/JsonWriter.h"
+#include "core/foundation/ORUtility.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

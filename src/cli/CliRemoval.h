@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CliOptions.h"
-#include "RemovalReport.h"
+#include "cli/CliOptions.h"
+#include "core/fs/RemovalReport.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,10 +1,10 @@
-#include "DupsCommand.h"
+#include "cli/DupsCommand.h"
 
-#include "DupCopyLimit.h"
-#include "DupKeeper.h"
-#include "JsonWriter.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
+#include "cli/JsonWriter.h"
+#include "core/dups/DupCopyLimit.h"
+#include "core/dups/DupKeeper.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
 

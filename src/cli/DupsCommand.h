@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DupKeepRule.h"
-#include "FinderCommand.h"
-#include "ORDupDataCollection.h"
+#include "cli/FinderCommand.h"
+#include "core/dups/DupKeepRule.h"
+#include "core/dups/ORDupDataCollection.h"
 
 // `sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json]
 // [--quick] [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]`: lists

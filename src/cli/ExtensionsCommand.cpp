@@ -1,7 +1,7 @@
-#include "ExtensionsCommand.h"
+#include "cli/ExtensionsCommand.h"
 
-#include "ORLayout.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
 
 #include <QDir>
 

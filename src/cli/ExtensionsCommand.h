@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORExtDataCollection.h"
-#include "PickCommand.h"
+#include "cli/PickCommand.h"
+#include "core/extensions/ORExtDataCollection.h"
 
 // `sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]
 // [--remove PATH... [--yes | --dry-run]]`: lists the add-ons of the layout's

@@ -1,11 +1,11 @@
-#include "ExtractCommand.h"
+#include "cli/ExtractCommand.h"
 
-#include "CliPassword.h"
-#include "EncodingList.h"
-#include "ExtractReport.h"
-#include "InterruptWatch.h"
-#include "ORDispatch.h"
-#include "ProgressLine.h"
+#include "cli/CliPassword.h"
+#include "cli/ExtractReport.h"
+#include "cli/InterruptWatch.h"
+#include "cli/ProgressLine.h"
+#include "core/foundation/ORDispatch.h"
+#include "core/winmail/names/EncodingList.h"
 
 #include <QDir>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CliCommand.h"
-#include "ORFileDataCollection.h"
+#include "cli/CliCommand.h"
+#include "core/winmail/ORFileDataCollection.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "ExtractReport.h"
+#include "cli/ExtractReport.h"
 
-#include "JsonWriter.h"
+#include "cli/JsonWriter.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORFileDataCollection.h"
+#include "core/winmail/ORFileDataCollection.h"
 
 #include <QString>
 

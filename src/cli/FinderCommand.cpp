@@ -1,6 +1,6 @@
-#include "FinderCommand.h"
+#include "cli/FinderCommand.h"
 
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
 
 #include <QDir>
 #include <QFile>

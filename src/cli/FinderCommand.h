@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ToolCommand.h"
-#include "ToolEngine.h"
+#include "cli/ToolCommand.h"
+#include "core/foundation/ToolEngine.h"
 
 #include <QDateTime>
 #include <QTimeZone>

@@ -1,4 +1,4 @@
-#include "HelperProgram.h"
+#include "cli/HelperProgram.h"
 
 #include <QDir>
 #include <QFile>

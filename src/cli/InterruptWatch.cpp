@@ -1,4 +1,4 @@
-#include "InterruptWatch.h"
+#include "cli/InterruptWatch.h"
 
 #include <atomic>
 #include <thread>

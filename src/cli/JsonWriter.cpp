@@ -1,4 +1,4 @@
-#include "JsonWriter.h"
+#include "cli/JsonWriter.h"
 
 #include <QStringDecoder>
 

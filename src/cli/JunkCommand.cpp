@@ -1,15 +1,15 @@
-#include "JunkCommand.h"
+#include "cli/JunkCommand.h"
 
-#include "JsonWriter.h"
-#include "JunkHelp.h"
-#include "JunkOverlap.h"
-#include "JunkReport.h"
-#include "MainQueue.h"
-#include "ORJunkCategory.h"
-#include "ORJunkFilesCollection.h"
-#include "ORLayout.h"
-#include "ORPrefConfig.h"
-#include "ORSelection.h"
+#include "cli/JsonWriter.h"
+#include "cli/JunkHelp.h"
+#include "cli/JunkReport.h"
+#include "core/foundation/MainQueue.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/foundation/ORSelection.h"
+#include "core/junk/JunkOverlap.h"
+#include "core/junk/ORJunkCategory.h"
+#include "core/junk/ORJunkFilesCollection.h"
+#include "core/platform/ORLayout.h"
 
 namespace {
 

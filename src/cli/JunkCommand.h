@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORJunkData.h"
-#include "ToolCommand.h"
+#include "cli/ToolCommand.h"
+#include "core/foundation/ORJunkData.h"
 
 #include <QSet>
 

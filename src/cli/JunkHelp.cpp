@@ -1,8 +1,8 @@
-#include "JunkHelp.h"
+#include "cli/JunkHelp.h"
 
-#include "ORJunkCategory.h"
-#include "ORLayout.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/junk/ORJunkCategory.h"
+#include "core/platform/ORLayout.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "JunkReport.h"
+#include "cli/JunkReport.h"
 
-#include "JsonWriter.h"
-#include "JunkOverlap.h"
-#include "ORSelection.h"
-#include "ORUtility.h"
+#include "cli/JsonWriter.h"
+#include "core/foundation/ORSelection.h"
+#include "core/foundation/ORUtility.h"
+#include "core/junk/JunkOverlap.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "LargeCommand.h"
+#include "cli/LargeCommand.h"
 
-#include "JsonWriter.h"
-#include "ORLayout.h"
-#include "ORSelection.h"
-#include "ORUtility.h"
+#include "cli/JsonWriter.h"
+#include "core/foundation/ORSelection.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
 

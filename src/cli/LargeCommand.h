@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FinderCommand.h"
-#include "ORBigDataCollection.h"
+#include "cli/FinderCommand.h"
+#include "core/bigs/ORBigDataCollection.h"
 
 // `sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H]
 // [--json] [--trash [--yes | --dry-run]]`: lists the files and packages of

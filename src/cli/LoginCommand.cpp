@@ -1,8 +1,8 @@
-#include "LoginCommand.h"
+#include "cli/LoginCommand.h"
 
-#include "JsonWriter.h"
-#include "LoginItems.h"
-#include "ORLayout.h"
+#include "cli/JsonWriter.h"
+#include "core/login/LoginItems.h"
+#include "core/platform/ORLayout.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // `sweepwright-cli login [--layout L] [--root R] [--home H] [--json]
 // [--on ID] [--off ID]`: lists the applications and autostart entries with

@@ -1,8 +1,8 @@
-#include "MemoryCommand.h"
+#include "cli/MemoryCommand.h"
 
-#include "ORLayout.h"
-#include "ORMemoryCollection.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "core/mem/ORMemoryCollection.h"
+#include "core/platform/ORLayout.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

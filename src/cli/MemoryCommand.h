@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // `sweepwright-cli memory [--layout L] [--home H] [--json] [--release]`:
 // prints the memory figures and the space of the volume that holds the

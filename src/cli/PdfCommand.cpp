@@ -1,11 +1,11 @@
-#include "PdfCommand.h"
+#include "cli/PdfCommand.h"
 
-#include "CliJob.h"
-#include "CliPassword.h"
-#include "CliRemoval.h"
-#include "JsonWriter.h"
-#include "ORUtility.h"
-#include "OutputPlacement.h"
+#include "cli/CliJob.h"
+#include "cli/CliPassword.h"
+#include "cli/CliRemoval.h"
+#include "cli/JsonWriter.h"
+#include "core/foundation/ORUtility.h"
+#include "core/pdf/OutputPlacement.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CliCommand.h"
-#include "PdfCompressor.h"
+#include "cli/CliCommand.h"
+#include "core/pdf/PdfCompressor.h"
 
 #include <QString>
 

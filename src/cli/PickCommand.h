@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CliJob.h"
-#include "JsonWriter.h"
-#include "ORSelection.h"
-#include "ToolCommand.h"
-#include "ToolEngine.h"
+#include "cli/CliJob.h"
+#include "cli/JsonWriter.h"
+#include "cli/ToolCommand.h"
+#include "core/foundation/ORSelection.h"
+#include "core/foundation/ToolEngine.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "ProgressLine.h"
+#include "cli/ProgressLine.h"
 
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
 
 #include <QCoreApplication>
 

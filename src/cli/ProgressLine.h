@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JobControl.h"
+#include "core/foundation/JobControl.h"
 
 #include <QObject>
 #include <QString>

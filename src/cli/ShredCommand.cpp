@@ -1,10 +1,10 @@
-#include "ShredCommand.h"
+#include "cli/ShredCommand.h"
 
-#include "CliJob.h"
-#include "JsonWriter.h"
-#include "ORLayout.h"
-#include "ORShredOperation.h"
-#include "RemovalWording.h"
+#include "cli/CliJob.h"
+#include "cli/JsonWriter.h"
+#include "core/foundation/RemovalWording.h"
+#include "core/platform/ORLayout.h"
+#include "core/shreds/ORShredOperation.h"
 
 #include <QDir>
 

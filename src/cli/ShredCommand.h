@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CliCommand.h"
-#include "CliRemoval.h"
-#include "RemovalReport.h"
+#include "cli/CliCommand.h"
+#include "cli/CliRemoval.h"
+#include "core/fs/RemovalReport.h"
 
 #include <QStringList>
 

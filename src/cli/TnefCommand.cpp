@@ -1,6 +1,6 @@
-#include "TnefCommand.h"
+#include "cli/TnefCommand.h"
 
-#include "tnef.h"
+#include "tnef/tnef.h"
 
 #include <QDir>
 #include <QFile>

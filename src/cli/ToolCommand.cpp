@@ -1,8 +1,8 @@
-#include "ToolCommand.h"
+#include "cli/ToolCommand.h"
 
-#include "CliJob.h"
-#include "JsonWriter.h"
-#include "ORUtility.h"
+#include "cli/CliJob.h"
+#include "cli/JsonWriter.h"
+#include "core/foundation/ORUtility.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CliCommand.h"
-#include "CliRemoval.h"
-#include "JobControl.h"
-#include "RemovalReport.h"
-#include "RemovalWording.h"
+#include "cli/CliCommand.h"
+#include "cli/CliRemoval.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/RemovalWording.h"
+#include "core/fs/RemovalReport.h"
 
 #include <QString>
 #include <QStringList>

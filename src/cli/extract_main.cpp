@@ -1,8 +1,8 @@
 // sweepwright-cli-extract: the `extract` command, run by sweepwright-cli in
 // its place with the words after "extract" (HelperProgram.h).
 
-#include "ExtractCommand.h"
-#include "HelperProgram.h"
+#include "cli/ExtractCommand.h"
+#include "cli/HelperProgram.h"
 
 int main(int argc, char *argv[])
 {

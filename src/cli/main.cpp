@@ -1,17 +1,17 @@
 // sweepwright-cli: the engines of Sweepwright from the command line.
 
-#include "AppsCommand.h"
-#include "CliCommand.h"
-#include "DupsCommand.h"
-#include "ExtensionsCommand.h"
-#include "HelperProgram.h"
-#include "JunkCommand.h"
-#include "LargeCommand.h"
-#include "LoginCommand.h"
-#include "MemoryCommand.h"
-#include "ORLayout.h"
-#include "ShredCommand.h"
-#include "TnefCommand.h"
+#include "cli/AppsCommand.h"
+#include "cli/CliCommand.h"
+#include "cli/DupsCommand.h"
+#include "cli/ExtensionsCommand.h"
+#include "cli/HelperProgram.h"
+#include "cli/JunkCommand.h"
+#include "cli/LargeCommand.h"
+#include "cli/LoginCommand.h"
+#include "cli/MemoryCommand.h"
+#include "cli/ShredCommand.h"
+#include "cli/TnefCommand.h"
+#include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
 

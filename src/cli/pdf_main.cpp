@@ -1,8 +1,8 @@
 // sweepwright-cli-pdf: the `pdf` command, run by sweepwright-cli in its place
 // with the words after "pdf" (HelperProgram.h).
 
-#include "HelperProgram.h"
-#include "PdfCommand.h"
+#include "cli/HelperProgram.h"
+#include "cli/PdfCommand.h"
 
 int main(int argc, char *argv[])
 {

@@ -1,9 +1,9 @@
-#include "PrivilegedRemover.h"
+#include "privileged/PrivilegedRemover.h"
 
-#include "LogCategory.h"
-#include "ORLayout.h"
-#include "ProtectedPaths.h"
-#include "UniqueFd.h"
+#include "core/fs/ProtectedPaths.h"
+#include "core/fs/UniqueFd.h"
+#include "core/platform/LogCategory.h"
+#include "core/platform/ORLayout.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AnchoredRoot.h"
-#include "FileIdentity.h"
-#include "PrivilegedRequest.h"
-#include "RefusedPlaces.h"
-#include "RemovalRun.h"
+#include "core/fs/AnchoredRoot.h"
+#include "core/fs/FileIdentity.h"
+#include "core/fs/PrivilegedRequest.h"
+#include "core/fs/RefusedPlaces.h"
+#include "core/fs/RemovalRun.h"
 
 #include <QHash>
 #include <QList>

@@ -12,9 +12,9 @@
 // any other way it has only its caller's rights, and takes the layout as the
 // programs do (the tests point it at fixture trees so).
 
-#include "ORLayout.h"
-#include "PrivilegedRemover.h"
-#include "PrivilegedRoots.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/PrivilegedRoots.h"
+#include "privileged/PrivilegedRemover.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "alloc.h"
+#include "tnef/alloc.h"
 
-#include "decode_error.h"
+#include "tnef/decode_error.h"
 
 #include <cerrno>
 #include <cstdio>

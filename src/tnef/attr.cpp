@@ -1,8 +1,8 @@
-#include "attr.h"
+#include "tnef/attr.h"
 
-#include "decode_error.h"
-#include "dump.h"
-#include "flags.h"
+#include "tnef/decode_error.h"
+#include "tnef/dump.h"
+#include "tnef/flags.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "alloc.h"
-#include "input.h"
+#include "tnef/alloc.h"
+#include "tnef/input.h"
 
 #include <cstdint>
 #include <optional>

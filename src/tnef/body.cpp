@@ -1,9 +1,9 @@
-#include "body.h"
+#include "tnef/body.h"
 
-#include "file.h"
-#include "mapi_attr.h"
-#include "rtf.h"
-#include "write.h"
+#include "tnef/file.h"
+#include "tnef/mapi_attr.h"
+#include "tnef/rtf.h"
+#include "tnef/write.h"
 
 #include <cstring>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "body_part.h"
+#include "tnef/body_part.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "date.h"
+#include "tnef/date.h"
 
-#include "input.h"
+#include "tnef/input.h"
 
 #include <cstdio>
 

@@ -1,10 +1,10 @@
-#include "dump.h"
+#include "tnef/dump.h"
 
-#include "attr.h"
-#include "date.h"
-#include "input.h"
-#include "mapi_attr.h"
-#include "names.h"
+#include "tnef/attr.h"
+#include "tnef/date.h"
+#include "tnef/input.h"
+#include "tnef/mapi_attr.h"
+#include "tnef/names.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "file.h"
+#include "tnef/file.h"
 
-#include "attr.h"
-#include "decode_error.h"
-#include "mapi_attr.h"
+#include "tnef/attr.h"
+#include "tnef/decode_error.h"
+#include "tnef/mapi_attr.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "alloc.h"
-#include "date.h"
+#include "tnef/alloc.h"
+#include "tnef/date.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
-#include "input.h"
+#include "tnef/input.h"
 
-#include "decode_error.h"
-#include "flags.h"
+#include "tnef/decode_error.h"
+#include "tnef/flags.h"
 
 #include <algorithm>
 #include <cstring>

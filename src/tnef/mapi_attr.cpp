@@ -1,10 +1,10 @@
-#include "mapi_attr.h"
+#include "tnef/mapi_attr.h"
 
-#include "decode_error.h"
-#include "dump.h"
-#include "flags.h"
-#include "input.h"
-#include "unicode.h"
+#include "tnef/decode_error.h"
+#include "tnef/dump.h"
+#include "tnef/flags.h"
+#include "tnef/input.h"
+#include "tnef/unicode.h"
 
 #include <cstdio>
 #include <cstring>

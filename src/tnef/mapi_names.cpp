@@ -1,4 +1,4 @@
-#include "names.h"
+#include "tnef/names.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "path.h"
+#include "tnef/path.h"
 
-#include "flags.h"
+#include "tnef/flags.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "rtf.h"
+#include "tnef/rtf.h"
 
-#include "decode_error.h"
-#include "input.h"
-#include "mapi_attr.h"
+#include "tnef/decode_error.h"
+#include "tnef/input.h"
+#include "tnef/mapi_attr.h"
 
 #include <array>
 #include <cstdio>

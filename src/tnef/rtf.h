@@ -1,7 +1,7 @@
 #pragma once
 
-#include "alloc.h"
-#include "body_part.h"
+#include "tnef/alloc.h"
+#include "tnef/body_part.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,12 +1,12 @@
-#include "tnef.h"
+#include "tnef/tnef.h"
 
-#include "attr.h"
-#include "body.h"
-#include "decode_error.h"
-#include "file.h"
-#include "input.h"
-#include "mapi_attr.h"
-#include "write.h"
+#include "tnef/attr.h"
+#include "tnef/body.h"
+#include "tnef/decode_error.h"
+#include "tnef/file.h"
+#include "tnef/input.h"
+#include "tnef/mapi_attr.h"
+#include "tnef/write.h"
 
 #include <new>
 #include <optional>

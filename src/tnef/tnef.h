@@ -4,8 +4,8 @@
 // most one attachment open, writes each attachment as soon as the next one
 // begins, and writes the message bodies (RTF, HTML, text) at the end.
 
-#include "alloc.h"
-#include "flags.h"
+#include "tnef/alloc.h"
+#include "tnef/flags.h"
 
 #include <cstdio>
 

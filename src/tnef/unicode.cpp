@@ -1,6 +1,6 @@
-#include "unicode.h"
+#include "tnef/unicode.h"
 
-#include "input.h"
+#include "tnef/input.h"
 
 owned_bytes utf16_to_utf8(const unsigned char *src, size_t len, size_t *out_len)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "alloc.h"
+#include "tnef/alloc.h"
 
 #include <cstddef>
 

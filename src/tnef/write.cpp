@@ -1,9 +1,9 @@
-#include "write.h"
+#include "tnef/write.h"
 
-#include "decode_error.h"
-#include "file.h"
-#include "flags.h"
-#include "path.h"
+#include "tnef/decode_error.h"
+#include "tnef/file.h"
+#include "tnef/flags.h"
+#include "tnef/path.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,13 +1,13 @@
-#include "AppDelegate.h"
-#include "AutostartEntries.h"
-#include "MemoryMonitor.h"
-#include "ORLayout.h"
-#include "ORMemViewCter.h"
-#include "ORPrefConfig.h"
-#include "ORQuotesWinCter.h"
-#include "ORQuotesWindow.h"
-#include "ORUtility.h"
-#include "PageNumber.h"
+#include "core/foundation/AutostartEntries.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/foundation/ORUtility.h"
+#include "core/mem/MemoryMonitor.h"
+#include "core/platform/ORLayout.h"
+#include "gui/app/AppDelegate.h"
+#include "gui/mem/ORMemViewCter.h"
+#include "gui/mem/ORQuotesWinCter.h"
+#include "gui/mem/ORQuotesWindow.h"
+#include "gui/shell/PageNumber.h"
 
 #include <QCoreApplication>
 #include <QLabel>

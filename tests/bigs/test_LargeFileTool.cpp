@@ -1,13 +1,13 @@
-#include "BigGroupModel.h"
-#include "ORBigDataCollection.h"
-#include "ORBigDelViewCter.h"
-#include "ORBigNoVeiwCter.h"
-#include "ORBigResultViewCter.h"
-#include "ORBigViewCter.h"
-#include "ORCellRoles.h"
-#include "ORUtility.h"
-#include "PageFixture.h"
-#include "ToolWindow.h"
+#include "core/bigs/ORBigDataCollection.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/bigs/BigGroupModel.h"
+#include "gui/bigs/ORBigDelViewCter.h"
+#include "gui/bigs/ORBigNoVeiwCter.h"
+#include "gui/bigs/ORBigResultViewCter.h"
+#include "gui/bigs/ORBigViewCter.h"
+#include "gui/controls/ORCellRoles.h"
+#include "support/PageFixture.h"
+#include "support/ToolWindow.h"
 
 #include <QComboBox>
 #include <QLabel>

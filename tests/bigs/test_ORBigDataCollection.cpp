@@ -1,12 +1,12 @@
 // The large-file finder's engine: size bands, filters, packages, links,
 // progress, the lifecycle and the move to the Trash, on sparse files.
 
-#include "FinderTestSupport.h"
+#include "support/FinderTestSupport.h"
 
-#include "FolderWalker.h"
-#include "ORBigDataCollection.h"
-#include "ORLayout.h"
-#include "ORSelection.h"
+#include "core/bigs/ORBigDataCollection.h"
+#include "core/foundation/ORSelection.h"
+#include "core/fs/FolderWalker.h"
+#include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
 

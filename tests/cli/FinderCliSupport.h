@@ -5,7 +5,7 @@
 // settings folder and no layout variables from the caller.
 
 #include "CliRunner.h"
-#include "FinderTestSupport.h"
+#include "support/FinderTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // sweepwright-cli apps, run as a program on fixture trees of both layouts.
 
 #include "CliRunner.h"
-#include "FixtureTree.h"
-#include "FreedesktopSystem.h"
-#include "TreeSnapshot.h"
+#include "support/FixtureTree.h"
+#include "support/FreedesktopSystem.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // What every command does before its own work, run as a program.
 
 #include "CliRunner.h"
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
 #include <gtest/gtest.h>
 

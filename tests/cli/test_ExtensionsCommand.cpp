@@ -1,8 +1,8 @@
 // sweepwright-cli extensions, run as a program on a fixture tree.
 
 #include "CliRunner.h"
-#include "FixtureTree.h"
-#include "TreeSnapshot.h"
+#include "support/FixtureTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // zip, tar and 7zz.
 
 #include "CliRunner.h"
-#include "FixtureTree.h"
-#include "LoopingArchives.h"
-#include "TreeSnapshot.h"
+#include "support/FixtureTree.h"
+#include "support/LoopingArchives.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

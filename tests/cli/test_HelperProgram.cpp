@@ -2,7 +2,7 @@
 // found beside it, or in the installed helpers' folder, else a clear error.
 
 #include "CliRunner.h"
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
 #include <gtest/gtest.h>
 

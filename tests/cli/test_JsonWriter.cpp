@@ -1,7 +1,7 @@
 // The JSON writer of sweepwright-cli: what it writes parses back to what was
 // given, whatever the text holds.
 
-#include "JsonWriter.h"
+#include "cli/JsonWriter.h"
 
 #include <gtest/gtest.h>
 

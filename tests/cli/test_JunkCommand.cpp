@@ -1,9 +1,9 @@
 // sweepwright-cli junk, run as a program on fixture trees of both layouts.
 
 #include "CliRunner.h"
-#include "FixtureTree.h"
 #include "RemovalBlocker.h"
-#include "TreeSnapshot.h"
+#include "support/FixtureTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // sweepwright-cli large, run as a program.
 
+#include "core/foundation/ORUtility.h"
 #include "FinderCliSupport.h"
-#include "ORUtility.h"
 #include "RemovalBlocker.h"
 
 #include <QJsonArray>

@@ -1,8 +1,8 @@
 // sweepwright-cli login, run as a program on a fixture root and home.
 
 #include "CliRunner.h"
-#include "FixtureTree.h"
-#include "TreeSnapshot.h"
+#include "support/FixtureTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

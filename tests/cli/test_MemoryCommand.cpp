@@ -1,7 +1,7 @@
 // sweepwright-cli memory, run as a program on a fixture /proc and home.
 
 #include "CliRunner.h"
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // a folder only others may write, SIGTERM and SIGHUP, an unusable TMPDIR.
 
 #include "CliRunner.h"
-#include "FixtureTree.h"
-#include "PdfFixture.h"
-#include "TreeSnapshot.h"
+#include "support/FixtureTree.h"
+#include "support/PdfFixture.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The status line of sweepwright-cli: a running job's progress, written only
 // to a terminal, fitted to its width, erased at the end.
 
-#include "FixtureTree.h"
-#include "ProgressLine.h"
-#include "Translations.h"
+#include "cli/ProgressLine.h"
+#include "core/foundation/Translations.h"
+#include "support/FixtureTree.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // unshare) that do not hide the home or a protected folder.
 
 #include "CliRunner.h"
-#include "FixtureTree.h"
-#include "TreeSnapshot.h"
+#include "support/FixtureTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include <QStyleOptionViewItem>
 #include <QtTest>
 
-#include "ButtonCellDelegate.h"
-#include "ORCellRoles.h"
-#include "ORTableView.h"
+#include "gui/controls/ButtonCellDelegate.h"
+#include "gui/controls/ORCellRoles.h"
+#include "gui/controls/ORTableView.h"
 
 // A table with one delegate and a few rows, and a way to find where the
 // delegate draws its buttons.

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "ORMemCircleView.h"
-#include "ORProgressView.h"
+#include "gui/controls/ORMemCircleView.h"
+#include "gui/controls/ORProgressView.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QClipboard>
 
-#include "ImageCell.h"
+#include "gui/controls/ImageCell.h"
 
 namespace {
 QIcon someIcon()

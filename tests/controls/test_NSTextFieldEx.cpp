@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 
-#include "NSTextFieldEx.h"
+#include "gui/controls/NSTextFieldEx.h"
 
 // The field sits in a window whose actions want the same keys.
 struct Window

@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "CellTestSupport.h"
-#include "ORFolderTableCellView.h"
+#include "gui/controls/ORFolderTableCellView.h"
 
 class TestORFolderTableCellView : public QObject
 {

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "ORHyperlinkTextField.h"
+#include "gui/controls/ORHyperlinkTextField.h"
 
 namespace {
 

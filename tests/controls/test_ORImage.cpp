@@ -2,8 +2,8 @@
 
 #include <QSvgRenderer>
 
-#include "ORImage.h"
-#include "SweepwrightResources.h"
+#include "gui/controls/ORImage.h"
+#include "resources/SweepwrightResources.h"
 
 // Every image the program asks for by name, and our own.
 static const char *const kImageNames[] = {

@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "CellTestSupport.h"
-#include "ORItemTableCellView.h"
+#include "gui/controls/ORItemTableCellView.h"
 
 using Kind = ORItemTableCellView::Kind;
 using Parts = ORItemTableCellView::Parts;

@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "CellTestSupport.h"
-#include "ORTableCellView.h"
+#include "gui/controls/ORTableCellView.h"
 
 class TestORTableCellView : public QObject
 {

@@ -3,8 +3,8 @@
 #include <QHeaderView>
 #include <QStandardItemModel>
 
-#include "ExtendedTableViewDelegate.h"
-#include "ORTableView.h"
+#include "gui/controls/ExtendedTableViewDelegate.h"
+#include "gui/controls/ORTableView.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "ORVerticalBarView.h"
-#include "ORVerticalBarViewDelegate.h"
+#include "gui/controls/ORVerticalBarView.h"
+#include "gui/controls/ORVerticalBarViewDelegate.h"
 
 using Segments = QList<QPair<int, QRectF>>; // value index, rectangle
 Q_DECLARE_METATYPE(Segments)

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "ORWaveView.h"
+#include "gui/controls/ORWaveView.h"
 
 class TestORWaveView : public QObject
 {

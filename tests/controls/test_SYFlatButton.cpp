@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "SYFlatButton.h"
+#include "gui/controls/SYFlatButton.h"
 
 namespace {
 

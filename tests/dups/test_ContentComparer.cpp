@@ -2,9 +2,9 @@
 // differences at any offset and across chunk boundaries, more files than
 // may stay open, and files that changed since they were walked.
 
-#include "FinderTestSupport.h"
+#include "support/FinderTestSupport.h"
 
-#include "ContentComparer.h"
+#include "core/dups/ContentComparer.h"
 
 #include <gtest/gtest.h>
 

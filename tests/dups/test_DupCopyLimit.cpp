@@ -1,6 +1,6 @@
 // The duplicate result's selection: one copy of every group stays unmarked.
 
-#include "DupCopyLimit.h"
+#include "core/dups/DupCopyLimit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The marks programs add to the name of a copy.
 
-#include "DupCopyMarks.h"
+#include "core/dups/DupCopyMarks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The keep rules' names and the default of each layout.
 
-#include "DupKeepRule.h"
-#include "ORLayout.h"
+#include "core/dups/DupKeepRule.h"
+#include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
 

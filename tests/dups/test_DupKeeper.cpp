@@ -1,8 +1,8 @@
 // Which copy each keep rule keeps, and that it is the one left unmarked.
 
-#include "DupCopyLimit.h"
-#include "DupKeeper.h"
-#include "ORLayout.h"
+#include "core/dups/DupCopyLimit.h"
+#include "core/dups/DupKeeper.h"
+#include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "DupKinds.h"
-#include "MediaFormats.h"
+#include "gui/dups/DupKinds.h"
+#include "gui/preview/MediaFormats.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The best-original keep rule: which copy of a set a person would keep.
 
-#include "DupOriginal.h"
+#include "core/dups/DupOriginal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "ORDupDataCollection.h"
-#include "ORDupDelViewCter.h"
-#include "ORDupNoViewCter.h"
-#include "ORDupResultViewCter.h"
-#include "ORDupViewCter.h"
-#include "PageFixture.h"
-#include "ResultBottomBar.h"
-#include "ToolWindow.h"
-#include "ORUtility.h"
+#include "core/dups/ORDupDataCollection.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/dups/ORDupDelViewCter.h"
+#include "gui/dups/ORDupNoViewCter.h"
+#include "gui/dups/ORDupResultViewCter.h"
+#include "gui/dups/ORDupViewCter.h"
+#include "gui/shell/ResultBottomBar.h"
+#include "support/PageFixture.h"
+#include "support/ToolWindow.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,15 +2,15 @@
 // confirmation of contents, packages, grouping) and as a whole engine:
 // fields, order, progress, lifecycle and the move to the Trash.
 
-#include "FinderTestSupport.h"
+#include "support/FinderTestSupport.h"
 
-#include "DupCandidates.h"
-#include "DupCopyLimit.h"
-#include "DupStages.h"
-#include "ORDupDataCollection.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
-#include "PackageComparer.h"
+#include "core/dups/DupCandidates.h"
+#include "core/dups/DupCopyLimit.h"
+#include "core/dups/DupStages.h"
+#include "core/dups/ORDupDataCollection.h"
+#include "core/dups/PackageComparer.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ORDupDataCollection.h"
-#include "ORDupViewCter.h"
-#include "ORPrefConfig.h"
-#include "ORUtility.h"
-#include "PageFixture.h"
+#include "core/dups/ORDupDataCollection.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/dups/ORDupViewCter.h"
+#include "support/PageFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

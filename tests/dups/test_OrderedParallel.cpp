@@ -1,6 +1,6 @@
 // Work on several threads, results handed over in index order.
 
-#include "OrderedParallel.h"
+#include "core/dups/OrderedParallel.h"
 
 #include <QSemaphore>
 #include <QThread>

@@ -1,11 +1,11 @@
-#include "ORCellRoles.h"
-#include "ORExtDataCollection.h"
-#include "ORExtensionDelViewCter.h"
-#include "ORExtensionResultViewCter.h"
-#include "ORExtensionViewCter.h"
-#include "PageFixture.h"
-#include "ToolWindow.h"
-#include "Translations.h"
+#include "core/extensions/ORExtDataCollection.h"
+#include "core/foundation/Translations.h"
+#include "gui/controls/ORCellRoles.h"
+#include "gui/extensions/ORExtensionDelViewCter.h"
+#include "gui/extensions/ORExtensionResultViewCter.h"
+#include "gui/extensions/ORExtensionViewCter.h"
+#include "support/PageFixture.h"
+#include "support/ToolWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

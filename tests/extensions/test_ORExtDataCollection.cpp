@@ -2,13 +2,13 @@
 // lists and how it names it, hostile metadata, and removal (links, swapped
 // folders, the one administrator run and its refusals).
 
-#include "FixtureTree.h"
-#include "PkexecStandIn.h"
+#include "support/FixtureTree.h"
+#include "support/PkexecStandIn.h"
 
-#include "ORExtDataCollection.h"
-#include "ORLayout.h"
-#include "ORPrefConfig.h"
-#include "ORSelection.h"
+#include "core/extensions/ORExtDataCollection.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/foundation/ORSelection.h"
+#include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
 

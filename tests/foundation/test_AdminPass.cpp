@@ -2,13 +2,13 @@
 // privileged helper in one run (one password prompt), and what the helper
 // finds changed meanwhile stays.
 
-#include "LayoutTree.h"
-#include "PkexecStandIn.h"
-#include "TreeSnapshot.h"
+#include "support/LayoutTree.h"
+#include "support/PkexecStandIn.h"
+#include "support/TreeSnapshot.h"
 
-#include "AdminPass.h"
-#include "LogCategory.h"
-#include "RemovalRun.h"
+#include "core/foundation/AdminPass.h"
+#include "core/fs/RemovalRun.h"
+#include "core/platform/LogCategory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "AutostartEntries.h"
-#include "DesktopEntry.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
+#include "core/foundation/AutostartEntries.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/DesktopEntry.h"
+#include "core/platform/ORLayout.h"
 
 #include <QDir>
 #include <QFile>

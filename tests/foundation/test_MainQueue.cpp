@@ -1,12 +1,12 @@
 // The ordered, coalescing queue to the main thread, through its public faces:
 // ORUtility::notifyOnMainThread and ORDispatch::main/mainSync.
 
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
-#include "MainQueue.h"
-#include "ORDispatch.h"
-#include "ORNotificationCenter.h"
-#include "ORUtility.h"
+#include "core/foundation/MainQueue.h"
+#include "core/foundation/ORDispatch.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/ORUtility.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The notification centre: synchronous delivery in registration order,
 // removal (explicit and on destruction), the null placeholder.
 
-#include "ORNotificationCenter.h"
+#include "core/foundation/ORNotificationCenter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The settings store: absent values, registered defaults, the start-up
 // values, and that a setter's value is on disk at once.
 
-#include "ORLayout.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The selection rules of the result pages, on the junk and duplicate families.
 
-#include "ORDupData.h"
-#include "ORJunkData.h"
-#include "ORSelection.h"
+#include "core/foundation/ORDupData.h"
+#include "core/foundation/ORJunkData.h"
+#include "core/foundation/ORSelection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "FixtureTree.h"
-#include "ORLayout.h"
-#include "ORNotificationCenter.h"
-#include "ORUtility.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
+#include "support/FixtureTree.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

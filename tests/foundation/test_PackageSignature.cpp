@@ -1,6 +1,6 @@
-#include "FixtureTree.h"
-#include "ORUtility.h"
-#include "PackageSignature.h"
+#include "core/foundation/ORUtility.h"
+#include "core/foundation/PackageSignature.h"
+#include "support/FixtureTree.h"
 
 #include <QCryptographicHash>
 #include <QFile>

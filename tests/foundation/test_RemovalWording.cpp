@@ -1,9 +1,9 @@
 // The words of a removal, with the English plural forms installed as the
 // programs install them: the count and the size agree with what is named.
 
-#include "FixtureTree.h"
-#include "RemovalWording.h"
-#include "Translations.h"
+#include "core/foundation/RemovalWording.h"
+#include "core/foundation/Translations.h"
+#include "support/FixtureTree.h"
 
 #include <QLocale>
 

@@ -1,11 +1,11 @@
 // The privileged command runner over pkexec: authorisation outcomes, the
 // command's exit status and output, and the state the task is left in.
 
-#include "FixtureTree.h"
-#include "PkexecStandIn.h"
+#include "support/FixtureTree.h"
+#include "support/PkexecStandIn.h"
 
-#include "ORNotificationCenter.h"
-#include "STPrivilegedTask.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/STPrivilegedTask.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // English file lacks would read "1 item(s)". lupdate lists the texts as the
 // sources have them now (the test skips where lupdate is not installed).
 
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
 #include <QFile>
 #include <QHash>

@@ -3,10 +3,10 @@
 // far deeper than the open descriptors allow, walks stopped midway, and a
 // folder swapped for a link while the removal runs.
 
-#include "FixtureTree.h"
-#include "FolderTree.h"
-#include "TreeSnapshot.h"
-#include "UniqueFd.h"
+#include "core/fs/FolderTree.h"
+#include "core/fs/UniqueFd.h"
+#include "support/FixtureTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

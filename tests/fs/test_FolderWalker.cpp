@@ -1,6 +1,6 @@
-#include "FixtureTree.h"
-#include "FolderWalker.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "core/fs/FolderWalker.h"
+#include "support/FixtureTree.h"
 
 #include <QFile>
 

@@ -1,5 +1,5 @@
-#include "FixtureTree.h"
-#include "ItemCopy.h"
+#include "core/fs/ItemCopy.h"
+#include "support/FixtureTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Paths the program never removes, below whatever root the layout has.
 
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
-#include "ORLayout.h"
-#include "ProtectedPaths.h"
+#include "core/fs/ProtectedPaths.h"
+#include "core/platform/ORLayout.h"
 
 #include <QFileInfo>
 

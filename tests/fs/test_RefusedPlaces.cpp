@@ -4,9 +4,9 @@
 // a link to a protected folder, which goes as a link. Bind mounts are in the
 // shredder's and the shred command's tests.
 
-#include "FixtureTree.h"
-#include "RefusedPlaces.h"
-#include "UniqueFd.h"
+#include "core/fs/RefusedPlaces.h"
+#include "core/fs/UniqueFd.h"
+#include "support/FixtureTree.h"
 
 #include <gtest/gtest.h>
 

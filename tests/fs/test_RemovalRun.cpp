@@ -3,11 +3,11 @@
 // an item that went earlier in the run or vanished before it, and moves to
 // the Trash that cannot be redirected.
 
-#include "AnchoredRoot.h"
-#include "FixtureTree.h"
-#include "ORLayout.h"
-#include "RemovalRun.h"
-#include "TreeSnapshot.h"
+#include "core/fs/AnchoredRoot.h"
+#include "core/fs/RemovalRun.h"
+#include "core/platform/ORLayout.h"
+#include "support/FixtureTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

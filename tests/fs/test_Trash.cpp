@@ -2,10 +2,10 @@
 // files a desktop can restore from, unique names, links moved as links, the
 // trash of another file system, and errors instead of copies or stray writes.
 
-#include "FinderTestSupport.h"
+#include "support/FinderTestSupport.h"
 
-#include "ORLayout.h"
-#include "Trash.h"
+#include "core/fs/Trash.h"
+#include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -4,13 +4,13 @@
 // temporary tree, the layout pointed at them, and the category switches
 // injected instead of read from the settings store.
 
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
-#include "ORJunkCategory.h"
-#include "ORJunkData.h"
-#include "ORJunkFilesCollection.h"
-#include "ORLayout.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/ORJunkData.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/junk/ORJunkCategory.h"
+#include "core/junk/ORJunkFilesCollection.h"
+#include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "JunkTestSupport.h"
 
-#include "FreedesktopJunkLocations.h"
+#include "core/junk/FreedesktopJunkLocations.h"
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>

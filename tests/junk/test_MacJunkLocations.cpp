@@ -3,7 +3,7 @@
 
 #include "JunkTestSupport.h"
 
-#include "MacJunkLocations.h"
+#include "core/junk/MacJunkLocations.h"
 
 #include <QDir>
 

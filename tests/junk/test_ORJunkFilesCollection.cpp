@@ -5,15 +5,15 @@
 
 #include "JunkTestSupport.h"
 
-#include "JunkOverlap.h"
-#include "PkexecStandIn.h"
-#include "TreeSnapshot.h"
+#include "core/junk/JunkOverlap.h"
+#include "support/PkexecStandIn.h"
+#include "support/TreeSnapshot.h"
 
-#include "MainQueue.h"
-#include "ORDispatch.h"
-#include "ORNotificationCenter.h"
-#include "ORSelection.h"
-#include "UniqueFd.h"
+#include "core/foundation/MainQueue.h"
+#include "core/foundation/ORDispatch.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/ORSelection.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QDeadlineTimer>
 #include <QThread>

@@ -1,12 +1,12 @@
-#include "JunkFixture.h"
-#include "JunkGroupModel.h"
-#include "JunkItemModel.h"
-#include "ORBasedViewCterDelegate.h"
-#include "ORCellRoles.h"
-#include "ORJunkFilesCollection.h"
-#include "ORJunksResultViewCter.h"
-#include "ORUtility.h"
-#include "Translations.h"
+#include "core/foundation/ORUtility.h"
+#include "core/foundation/Translations.h"
+#include "core/junk/ORJunkFilesCollection.h"
+#include "gui/controls/ORCellRoles.h"
+#include "gui/junk/JunkGroupModel.h"
+#include "gui/junk/JunkItemModel.h"
+#include "gui/junk/ORJunksResultViewCter.h"
+#include "gui/shell/ORBasedViewCterDelegate.h"
+#include "support/JunkFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

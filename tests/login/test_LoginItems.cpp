@@ -1,11 +1,11 @@
-#include "LoginItems.h"
+#include "core/login/LoginItems.h"
 
-#include "AutostartFolder.h"
-#include "DesktopEntry.h"
-#include "DesktopEntryText.h"
-#include "FixtureTree.h"
-#include "ORLayout.h"
-#include "TreeSnapshot.h"
+#include "core/foundation/AutostartFolder.h"
+#include "core/platform/DesktopEntry.h"
+#include "core/platform/DesktopEntryText.h"
+#include "core/platform/ORLayout.h"
+#include "support/FixtureTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

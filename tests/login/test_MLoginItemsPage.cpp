@@ -1,7 +1,7 @@
-#include "AddLoginItemDialog.h"
-#include "LoginItemRow.h"
-#include "MLoginItemsPage.h"
-#include "PageFixture.h"
+#include "gui/login/AddLoginItemDialog.h"
+#include "gui/login/LoginItemRow.h"
+#include "gui/login/MLoginItemsPage.h"
+#include "support/PageFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

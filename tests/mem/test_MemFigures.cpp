@@ -1,8 +1,8 @@
 // The memory figures from the kernel's counters: which counters make which
 // figure, and what a damaged or older meminfo gives.
 
-#include "FixtureTree.h"
-#include "MemFigures.h"
+#include "core/mem/MemFigures.h"
+#include "support/FixtureTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The memory engine's clock and automatic release, on a fixture /proc with
 // a clock of a few milliseconds and a release that only counts.
 
-#include "FixtureTree.h"
-#include "MemoryMonitor.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/mem/MemoryMonitor.h"
+#include "support/FixtureTree.h"
 
 #include <gtest/gtest.h>
 

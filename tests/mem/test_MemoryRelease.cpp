@@ -2,7 +2,7 @@
 // the chunk that would break it, and it never touches more than its passes
 // allow.
 
-#include "MemoryRelease.h"
+#include "core/mem/MemoryRelease.h"
 
 #include <gtest/gtest.h>
 

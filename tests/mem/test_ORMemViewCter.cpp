@@ -1,12 +1,12 @@
-#include "MemoryMonitor.h"
-#include "ORMemCircleView.h"
-#include "ORMemViewCter.h"
-#include "ORMemoryCollection.h"
-#include "ORQuotesWinCter.h"
-#include "ORQuotesWindow.h"
-#include "ORUtility.h"
-#include "ORVerticalBarView.h"
-#include "PageFixture.h"
+#include "core/foundation/ORUtility.h"
+#include "core/mem/MemoryMonitor.h"
+#include "core/mem/ORMemoryCollection.h"
+#include "gui/controls/ORMemCircleView.h"
+#include "gui/controls/ORVerticalBarView.h"
+#include "gui/mem/ORMemViewCter.h"
+#include "gui/mem/ORQuotesWinCter.h"
+#include "gui/mem/ORQuotesWindow.h"
+#include "support/PageFixture.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "ORPdfCompressViewCter.h"
-#include "ORPdfDropView.h"
-#include "ORPdfWindowCter.h"
-#include "PdfFixture.h"
-#include "PdfPasswordPanel.h"
-#include "ToolWindow.h"
+#include "gui/pdf/ORPdfCompressViewCter.h"
+#include "gui/pdf/ORPdfDropView.h"
+#include "gui/pdf/ORPdfWindowCter.h"
+#include "gui/pdf/PdfPasswordPanel.h"
+#include "support/PdfFixture.h"
+#include "support/ToolWindow.h"
 
 #include <QButtonGroup>
 #include <QLabel>

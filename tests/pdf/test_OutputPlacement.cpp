@@ -2,10 +2,10 @@
 // planted (to a file of ours, or to nothing), over a file, into nothing, as
 // a copy or a move, within one file system and across two.
 
-#include "FixtureTree.h"
-#include "JobControl.h"
-#include "OutputPlacement.h"
-#include "TreeSnapshot.h"
+#include "core/foundation/JobControl.h"
+#include "core/pdf/OutputPlacement.h"
+#include "support/FixtureTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <QDir>
 #include <QFile>

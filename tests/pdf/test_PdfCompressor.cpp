@@ -4,12 +4,12 @@
 // folder another user planted, an unusable TMPDIR, what killed runs left,
 // documents built to exhaust gs, and which images may become JPEG.
 
-#include "FixtureTree.h"
-#include "GhostscriptRun.h"
-#include "ORPdfFile.h"
-#include "PdfCompressor.h"
-#include "PdfFixture.h"
-#include "TreeSnapshot.h"
+#include "core/pdf/GhostscriptRun.h"
+#include "core/pdf/ORPdfFile.h"
+#include "core/pdf/PdfCompressor.h"
+#include "support/FixtureTree.h"
+#include "support/PdfFixture.h"
+#include "support/TreeSnapshot.h"
 
 #include <QDir>
 #include <QFile>

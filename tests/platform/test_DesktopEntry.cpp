@@ -1,4 +1,4 @@
-#include "DesktopEntry.h"
+#include "core/platform/DesktopEntry.h"
 
 #include <QFile>
 #include <QFileInfo>

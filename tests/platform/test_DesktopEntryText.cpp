@@ -2,7 +2,7 @@
 // key's line stays, so switching a login item off and on gives the user's
 // file back as it was.
 
-#include "DesktopEntryText.h"
+#include "core/platform/DesktopEntryText.h"
 
 #include <gtest/gtest.h>
 

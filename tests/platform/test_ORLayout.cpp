@@ -1,10 +1,10 @@
 // Where the tools look: options against the environment, the XDG rules and
 // the user-dirs.dirs file.
 
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
-#include "ORLayout.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ORUtility.h"
-#include "PropertyListReader.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/PropertyListReader.h"
 
 #include <QDir>
 #include <QFile>

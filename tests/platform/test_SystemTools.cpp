@@ -1,7 +1,7 @@
-#include "SystemTools.h"
+#include "core/platform/SystemTools.h"
 
-#include "FixtureTree.h"
-#include "ORLayout.h"
+#include "core/platform/ORLayout.h"
+#include "support/FixtureTree.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Where temporary folders go: TMPDIR only when it is a folder that the user
 // owns or that is sticky; anything else is an error naming it.
 
-#include "FixtureTree.h"
-#include "PkexecStandIn.h"
+#include "support/FixtureTree.h"
+#include "support/PkexecStandIn.h"
 
-#include "TemporaryBase.h"
+#include "core/platform/TemporaryBase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "JunkFixture.h"
+#include "support/JunkFixture.h"
 
-#include "AutostartEntries.h"
-#include "GeneralPrefViewController.h"
-#include "JobControl.h"
-#include "MASPreferencesWindowController.h"
-#include "ORJunkCategory.h"
-#include "ORJunkFilesCollection.h"
-#include "PrefCheckBox.h"
-#include "SmartCleanPrefViewController.h"
+#include "core/foundation/AutostartEntries.h"
+#include "core/foundation/JobControl.h"
+#include "core/junk/ORJunkCategory.h"
+#include "core/junk/ORJunkFilesCollection.h"
+#include "gui/preference/GeneralPrefViewController.h"
+#include "gui/preference/MASPreferencesWindowController.h"
+#include "gui/preference/PrefCheckBox.h"
+#include "gui/preference/SmartCleanPrefViewController.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

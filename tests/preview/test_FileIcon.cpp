@@ -1,4 +1,4 @@
-#include "FileIcon.h"
+#include "gui/preview/FileIcon.h"
 
 #include <QApplication>
 #include <QMimeDatabase>

@@ -1,10 +1,10 @@
-#include "IconPreview.h"
-#include "ImagePreview.h"
-#include "PreviewDialog.h"
-#include "PreviewKind.h"
-#include "PreviewPane.h"
-#include "TextPreview.h"
-#include "Utf8Text.h"
+#include "gui/preview/IconPreview.h"
+#include "gui/preview/ImagePreview.h"
+#include "gui/preview/PreviewDialog.h"
+#include "gui/preview/PreviewKind.h"
+#include "gui/preview/PreviewPane.h"
+#include "gui/preview/TextPreview.h"
+#include "gui/preview/Utf8Text.h"
 
 #include <QImageWriter>
 #include <QLabel>

@@ -2,12 +2,12 @@
 // folder of its table, only while what it names is what is on the disk, and
 // never through a link, into another mount, or into a protected folder.
 
-#include "LayoutTree.h"
-#include "TreeSnapshot.h"
+#include "support/LayoutTree.h"
+#include "support/TreeSnapshot.h"
 
-#include "AnchoredRoot.h"
-#include "PrivilegedRemover.h"
-#include "PrivilegedRoots.h"
+#include "core/fs/AnchoredRoot.h"
+#include "core/platform/PrivilegedRoots.h"
+#include "privileged/PrivilegedRemover.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORBigDataCollection.h"
-#include "ORDupDataCollection.h"
+#include "core/bigs/ORBigDataCollection.h"
+#include "core/dups/ORDupDataCollection.h"
 
 // Runs the large-file or duplicate engine over its default folders, as the
 // scan pages would, and answers whether it found anything.

@@ -1,4 +1,4 @@
-#include "FileChooser.h"
+#include "gui/shell/FileChooser.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

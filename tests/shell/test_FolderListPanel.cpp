@@ -1,7 +1,7 @@
-#include "FolderDropView.h"
-#include "FolderListPanel.h"
-#include "ORTableView.h"
-#include "PageFixture.h"
+#include "gui/controls/ORTableView.h"
+#include "gui/shell/FolderDropView.h"
+#include "gui/shell/FolderListPanel.h"
+#include "support/PageFixture.h"
 
 #include <QAbstractItemView>
 #include <QFileDialog>

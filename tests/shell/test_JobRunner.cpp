@@ -1,4 +1,4 @@
-#include "JobRunner.h"
+#include "gui/shell/JobRunner.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "ORBigNoVeiwCter.h"
-#include "ORDupNoViewCter.h"
-#include "PageFixture.h"
+#include "gui/bigs/ORBigNoVeiwCter.h"
+#include "gui/dups/ORDupNoViewCter.h"
+#include "support/PageFixture.h"
 #include "ToolEngines.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "PortalFileDialogs.h"
+#include "gui/shell/PortalFileDialogs.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
+#include "core/dups/ORDupDataCollection.h"
+#include "core/foundation/Translations.h"
 #include "GeneratedTree.h"
-#include "ORDupDataCollection.h"
-#include "ORDupViewCter.h"
-#include "PageFixture.h"
-#include "ScanProgressPanel.h"
-#include "ToolWindow.h"
-#include "Translations.h"
+#include "gui/dups/ORDupViewCter.h"
+#include "gui/shell/ScanProgressPanel.h"
+#include "support/PageFixture.h"
+#include "support/ToolWindow.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -5,11 +5,11 @@
 // is certain to go. A bind mount does not present a refused place under
 // another name.
 
-#include "FixtureTree.h"
-#include "ORLayout.h"
-#include "ORShredOperation.h"
+#include "core/platform/ORLayout.h"
+#include "core/shreds/ORShredOperation.h"
 #include "PrivateMounts.h"
-#include "TreeSnapshot.h"
+#include "support/FixtureTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 

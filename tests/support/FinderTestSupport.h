@@ -5,11 +5,11 @@
 // bytes, hard links, modification times, and a capture of the progress
 // notifications that a scan queued for the main thread.
 
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
-#include "MainQueue.h"
-#include "ORLayout.h"
-#include "ORNotificationCenter.h"
+#include "core/foundation/MainQueue.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 // applications kept in the home, each with a desktop entry as the real ones
 // have.
 
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
 #include <QByteArray>
 #include <QFile>

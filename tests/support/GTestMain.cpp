@@ -2,7 +2,7 @@
 // tests written in test_X.cpp only; without, all of them, and --gtest_filter
 // works as usual.
 
-#include "TestUnit.h"
+#include "support/TestUnit.h"
 
 #include <gtest/gtest.h>
 

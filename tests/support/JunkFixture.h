@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORLayout.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/platform/ORLayout.h"
 
 #include <QByteArray>
 #include <QDir>

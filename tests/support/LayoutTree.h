@@ -4,9 +4,9 @@
 // root/home/me as its home, the freedesktop layout pointed at them while
 // the object lives.
 
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
-#include "ORLayout.h"
+#include "core/platform/ORLayout.h"
 
 #include <QString>
 

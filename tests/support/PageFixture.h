@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ORBasedViewCterDelegate.h"
-#include "ORLayout.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/platform/ORLayout.h"
+#include "gui/shell/ORBasedViewCterDelegate.h"
 
 #include <QByteArray>
 #include <QDir>

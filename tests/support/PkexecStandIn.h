@@ -8,7 +8,7 @@
 // process, after running the "before" command if one is set. Every start
 // appends its arguments to a log, so tests can count them.
 
-#include "FixtureTree.h"
+#include "support/FixtureTree.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -2,8 +2,8 @@
 // that --unit=test_X names (QtTestUnits.h), with the other arguments. A
 // program of one file needs no --unit.
 
-#include "QtTestUnits.h"
-#include "TestUnit.h"
+#include "support/QtTestUnits.h"
+#include "support/TestUnit.h"
 
 #include <iostream>
 

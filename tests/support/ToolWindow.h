@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ORMainWinController.h"
-#include "RemovalDetailsDialog.h"
-#include "RemovalPage.h"
-#include "SYFlatButton.h"
+#include "gui/app/ORMainWinController.h"
+#include "gui/controls/SYFlatButton.h"
+#include "gui/shell/RemovalDetailsDialog.h"
+#include "gui/shell/RemovalPage.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

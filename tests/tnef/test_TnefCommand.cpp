@@ -1,6 +1,6 @@
-#include "DecodeRun.h"
-#include "TnefCommand.h"
-#include "TnefStreamBuilder.h"
+#include "cli/TnefCommand.h"
+#include "tnef/support/DecodeRun.h"
+#include "tnef/support/TnefStreamBuilder.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "DecodeRun.h"
-#include "alloc.h"
-#include "decode_error.h"
+#include "tnef/alloc.h"
+#include "tnef/decode_error.h"
+#include "tnef/support/DecodeRun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "DecodeRun.h"
-#include "TnefStreamBuilder.h"
-#include "decode_error.h"
-#include "flags.h"
-#include "mapi_attr.h"
+#include "tnef/decode_error.h"
+#include "tnef/flags.h"
+#include "tnef/mapi_attr.h"
+#include "tnef/support/DecodeRun.h"
+#include "tnef/support/TnefStreamBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "DecodeRun.h"
-#include "flags.h"
-#include "path.h"
+#include "tnef/flags.h"
+#include "tnef/path.h"
+#include "tnef/support/DecodeRun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "DecodeRun.h"
-#include "TnefStreamBuilder.h"
-#include "decode_error.h"
-#include "mapi_attr.h"
-#include "rtf.h"
+#include "tnef/decode_error.h"
+#include "tnef/mapi_attr.h"
+#include "tnef/rtf.h"
+#include "tnef/support/DecodeRun.h"
+#include "tnef/support/TnefStreamBuilder.h"
 
 #include <gtest/gtest.h>
 

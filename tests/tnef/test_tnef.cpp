@@ -1,7 +1,7 @@
-#include "DecodeRun.h"
-#include "TnefStreamBuilder.h"
-#include "alloc.h"
-#include "tnef.h"
+#include "tnef/alloc.h"
+#include "tnef/support/DecodeRun.h"
+#include "tnef/support/TnefStreamBuilder.h"
+#include "tnef/tnef.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "DecodeRun.h"
-#include "TnefStreamBuilder.h"
-#include "file.h"
-#include "tnef.h"
-#include "write.h"
+#include "tnef/file.h"
+#include "tnef/support/DecodeRun.h"
+#include "tnef/support/TnefStreamBuilder.h"
+#include "tnef/tnef.h"
+#include "tnef/write.h"
 
 #include <gtest/gtest.h>
 

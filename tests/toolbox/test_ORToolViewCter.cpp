@@ -1,6 +1,6 @@
-#include "ORToolViewCter.h"
-#include "PageFixture.h"
-#include "PageNumber.h"
+#include "gui/shell/PageNumber.h"
+#include "gui/toolbox/ORToolViewCter.h"
+#include "support/PageFixture.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,13 +1,13 @@
 // Which leftovers the uninstaller proposes for an application in the
 // freedesktop layout: only what is that application's alone.
 
-#include "FixtureTree.h"
-#include "FreedesktopSystem.h"
+#include "support/FixtureTree.h"
+#include "support/FreedesktopSystem.h"
 
-#include "FlatpakAppSource.h"
-#include "LeftoverFinder.h"
-#include "ORAppDataCollection.h"
-#include "ORLayout.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/FlatpakAppSource.h"
+#include "core/uninst/LeftoverFinder.h"
+#include "core/uninst/ORAppDataCollection.h"
 
 #include <gtest/gtest.h>
 

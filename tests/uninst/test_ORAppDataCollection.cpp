@@ -1,13 +1,13 @@
-#include "FixtureTree.h"
-#include "FreedesktopSystem.h"
-#include "PkexecStandIn.h"
-#include "TreeSnapshot.h"
+#include "support/FixtureTree.h"
+#include "support/FreedesktopSystem.h"
+#include "support/PkexecStandIn.h"
+#include "support/TreeSnapshot.h"
 
-#include "AppTicks.h"
-#include "ORAppDataCollection.h"
-#include "ORLayout.h"
-#include "ORSelection.h"
-#include "Trash.h"
+#include "core/foundation/ORSelection.h"
+#include "core/fs/Trash.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/AppTicks.h"
+#include "core/uninst/ORAppDataCollection.h"
 
 #include <gtest/gtest.h>
 #include <plist/plist.h>

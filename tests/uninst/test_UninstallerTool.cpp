@@ -1,13 +1,13 @@
-#include "ORAppDataCollection.h"
-#include "ORCellRoles.h"
-#include "ORUtility.h"
-#include "ORUninstDelViewCter.h"
-#include "ORUninstResultViewCter.h"
-#include "ORUninstViewCter.h"
-#include "PageFixture.h"
-#include "ToolWindow.h"
-#include "Translations.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "core/foundation/Translations.h"
+#include "core/uninst/ORAppDataCollection.h"
+#include "gui/controls/ORCellRoles.h"
+#include "gui/uninst/ORUninstDelViewCter.h"
+#include "gui/uninst/ORUninstResultViewCter.h"
+#include "gui/uninst/ORUninstViewCter.h"
+#include "support/PageFixture.h"
+#include "support/ToolWindow.h"
 
 #include <QComboBox>
 #include <QDesktopServices>

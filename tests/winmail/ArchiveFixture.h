@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORFileDataCollection.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/winmail/ORFileDataCollection.h"
 
 #include <QDir>
 #include <QFile>

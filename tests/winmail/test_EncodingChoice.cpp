@@ -1,9 +1,9 @@
 // Which encoding an archive's non-UTF-8 names are decoded with: the user's
 // choice, the detector, and the legacy encodings of the user's language.
 
-#include "EncodingChoice.h"
-#include "ORPrefConfig.h"
-#include "XADString.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/winmail/names/EncodingChoice.h"
+#include "core/winmail/names/XADString.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>

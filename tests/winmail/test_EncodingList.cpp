@@ -1,7 +1,7 @@
 // The encodings offered for archive names and the integers stored for them.
 
-#include "EncodingList.h"
-#include "XADString.h"
+#include "core/winmail/names/EncodingList.h"
+#include "core/winmail/names/XADString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "FixtureTree.h"
-#include "FolderZip.h"
+#include "core/fs/FolderZip.h"
+#include "support/FixtureTree.h"
 
 #include <archive.h>
 #include <archive_entry.h>

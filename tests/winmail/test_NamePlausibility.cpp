@@ -2,7 +2,7 @@
 // them count nothing (else a right decoding could lose to a wrong one), the
 // marks of a wrong code page each count.
 
-#include "NamePlausibility.h"
+#include "core/winmail/names/NamePlausibility.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
 #include "ArchiveFixture.h"
-#include "ExtractToStatus.h"
-#include "FileTreeModel.h"
-#include "JobControl.h"
-#include "ORFileConvertViewCter.h"
-#include "PageFixture.h"
-#include "PageNumber.h"
-#include "SegmentedControl.h"
+#include "core/foundation/JobControl.h"
+#include "gui/shell/PageNumber.h"
+#include "gui/shell/SegmentedControl.h"
+#include "gui/winmail/ExtractToStatus.h"
+#include "gui/winmail/FileTreeModel.h"
+#include "gui/winmail/ORFileConvertViewCter.h"
+#include "support/PageFixture.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>

@@ -2,10 +2,10 @@
 // 7zz programs: where the items end up, what the result shows, and how a
 // password, a refusal and an unknown file end.
 
-#include "FixtureTree.h"
-#include "JobControl.h"
-#include "ORFileDataCollection.h"
-#include "TreeSnapshot.h"
+#include "core/foundation/JobControl.h"
+#include "core/winmail/ORFileDataCollection.h"
+#include "support/FixtureTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <QProcess>
 

@@ -5,10 +5,10 @@
 // language, under the default settings.
 
 #include "ArchiveBuilder.h"
-#include "FixtureTree.h"
-#include "JobControl.h"
-#include "ORFileDataCollection.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/winmail/ORFileDataCollection.h"
+#include "support/FixtureTree.h"
 
 #include <QProcess>
 #include <QStringEncoder>

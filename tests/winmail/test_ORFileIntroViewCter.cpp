@@ -1,13 +1,13 @@
 #include "ArchiveFixture.h"
-#include "LoopingArchives.h"
-#include "BusyCircleSlot.h"
-#include "FileNotifications.h"
-#include "ORFileDropView.h"
-#include "ORFileIntroViewCter.h"
-#include "ORNotificationCenter.h"
-#include "PageFixture.h"
-#include "PageNumber.h"
-#include "PasswordPanel.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "gui/shell/BusyCircleSlot.h"
+#include "gui/shell/PageNumber.h"
+#include "gui/winmail/FileNotifications.h"
+#include "gui/winmail/ORFileDropView.h"
+#include "gui/winmail/ORFileIntroViewCter.h"
+#include "gui/winmail/PasswordPanel.h"
+#include "support/LoopingArchives.h"
+#include "support/PageFixture.h"
 
 #include <QDialogButtonBox>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "DecodeRun.h"
-#include "ORWinmailCore.h"
-#include "TnefStreamBuilder.h"
+#include "core/winmail/ORWinmailCore.h"
+#include "tnef/support/DecodeRun.h"
+#include "tnef/support/TnefStreamBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // 7zz as an extraction back-end, on archives built here with 7zz itself.
 
-#include "FixtureTree.h"
-#include "JobControl.h"
-#include "SevenZipProcess.h"
-#include "StagingFolder.h"
+#include "core/foundation/JobControl.h"
+#include "core/winmail/sevenzip/SevenZipProcess.h"
+#include "core/winmail/sevenzip/StagingFolder.h"
+#include "support/FixtureTree.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

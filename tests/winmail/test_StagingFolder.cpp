@@ -1,7 +1,7 @@
 // The staging folder 7zz writes into: what its check takes out, and the hand-over.
 
-#include "FixtureTree.h"
-#include "StagingFolder.h"
+#include "core/winmail/sevenzip/StagingFolder.h"
+#include "support/FixtureTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The user's language as the programs see it, from the locale variables.
 
-#include "UserLanguage.h"
+#include "core/winmail/names/UserLanguage.h"
 
 #include <QByteArray>
 #include <QList>

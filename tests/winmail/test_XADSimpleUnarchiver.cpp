@@ -1,12 +1,12 @@
 #include "ArchiveBuilder.h"
-#include "EncodingChoice.h"
-#include "FixtureTree.h"
-#include "JobControl.h"
-#include "LoopingArchives.h"
-#include "StallGuard.h"
-#include "TemporaryFolder.h"
-#include "TreeSnapshot.h"
-#include "XADSimpleUnarchiver.h"
+#include "core/foundation/JobControl.h"
+#include "core/winmail/names/EncodingChoice.h"
+#include "core/winmail/sevenzip/StallGuard.h"
+#include "core/winmail/unarchiver/TemporaryFolder.h"
+#include "core/winmail/unarchiver/XADSimpleUnarchiver.h"
+#include "support/FixtureTree.h"
+#include "support/LoopingArchives.h"
+#include "support/TreeSnapshot.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // What the detector makes of an archive's names, and decoding that never
 // loses a name.
 
-#include "XADString.h"
+#include "core/winmail/names/XADString.h"
 
 #include <QStringEncoder>
 

@@ -4,8 +4,8 @@
 // points anywhere.
 
 #include "ArchiveBuilder.h"
-#include "FixtureTree.h"
-#include "ZipNameOrigin.h"
+#include "core/winmail/unarchiver/ZipNameOrigin.h"
+#include "support/FixtureTree.h"
 
 #include <QStringEncoder>
 

@@ -1,14 +1,14 @@
-#include "ORBigDataCollection.h"
+#include "core/bigs/ORBigDataCollection.h"
 
-#include "BigNotifications.h"
-#include "FinderDefaults.h"
-#include "FinderFilter.h"
-#include "FinderRemoval.h"
-#include "LogCategory.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
-#include "ProtectedPaths.h"
-#include "TitlePoster.h"
+#include "core/bigs/BigNotifications.h"
+#include "core/finder/FinderDefaults.h"
+#include "core/finder/FinderFilter.h"
+#include "core/finder/FinderRemoval.h"
+#include "core/foundation/ORUtility.h"
+#include "core/foundation/TitlePoster.h"
+#include "core/fs/ProtectedPaths.h"
+#include "core/platform/LogCategory.h"
+#include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
 #include <QFile>

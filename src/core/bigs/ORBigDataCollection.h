@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FinderEngine.h"
-#include "JobControl.h"
-#include "ORBigData.h"
-#include "ToolEngine.h"
+#include "core/finder/FinderEngine.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORBigData.h"
+#include "core/foundation/ToolEngine.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "ContentComparer.h"
+#include "core/dups/ContentComparer.h"
 
-#include "JobControl.h"
+#include "core/foundation/JobControl.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "DupCandidates.h"
+#include "core/dups/DupCandidates.h"
 
 #include <QFile>
 

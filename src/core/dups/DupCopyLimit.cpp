@@ -1,6 +1,6 @@
-#include "DupCopyLimit.h"
+#include "core/dups/DupCopyLimit.h"
 
-#include "ORSelection.h"
+#include "core/foundation/ORSelection.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORDupData.h"
+#include "core/foundation/ORDupData.h"
 
 namespace sw {
 

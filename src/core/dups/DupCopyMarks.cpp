@@ -1,4 +1,4 @@
-#include "DupCopyMarks.h"
+#include "core/dups/DupCopyMarks.h"
 
 #include <QList>
 #include <QRegularExpression>

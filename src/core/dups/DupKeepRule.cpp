@@ -1,7 +1,7 @@
-#include "DupKeepRule.h"
+#include "core/dups/DupKeepRule.h"
 
-#include "ORLayout.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
 

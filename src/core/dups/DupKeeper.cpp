@@ -1,4 +1,4 @@
-#include "DupKeeper.h"
+#include "core/dups/DupKeeper.h"
 
 #include <algorithm>
 

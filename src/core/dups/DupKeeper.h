@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DupKeepRule.h"
-#include "DupOriginal.h"
-#include "ORDupData.h"
+#include "core/dups/DupKeepRule.h"
+#include "core/dups/DupOriginal.h"
+#include "core/foundation/ORDupData.h"
 
 namespace sw {
 

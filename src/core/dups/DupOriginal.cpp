@@ -1,7 +1,7 @@
-#include "DupOriginal.h"
+#include "core/dups/DupOriginal.h"
 
-#include "DupCopyMarks.h"
-#include "ORLayout.h"
+#include "core/dups/DupCopyMarks.h"
+#include "core/platform/ORLayout.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
-#include "DupStages.h"
+#include "core/dups/DupStages.h"
 
-#include "ContentComparer.h"
-#include "JobControl.h"
-#include "PackageComparer.h"
-#include "PackageSignature.h"
+#include "core/dups/ContentComparer.h"
+#include "core/dups/PackageComparer.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/PackageSignature.h"
 
 #include <xxhash.h>
 

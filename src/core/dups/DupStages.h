@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DupCandidates.h"
+#include "core/dups/DupCandidates.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "FinderEngine.h"
-#include "JobControl.h"
-#include "ORDupData.h"
-#include "ProtectedPaths.h"
-#include "ToolEngine.h"
+#include "core/finder/FinderEngine.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORDupData.h"
+#include "core/foundation/ToolEngine.h"
+#include "core/fs/ProtectedPaths.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "PackageComparer.h"
+#include "core/dups/PackageComparer.h"
 
-#include "ContentComparer.h"
+#include "core/dups/ContentComparer.h"
 
 #include <algorithm>
 

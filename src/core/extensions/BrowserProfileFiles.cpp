@@ -1,6 +1,6 @@
-#include "BrowserProfileFiles.h"
+#include "core/extensions/BrowserProfileFiles.h"
 
-#include "ExtFiles.h"
+#include "core/extensions/ExtFiles.h"
 
 #include <QJsonArray>
 

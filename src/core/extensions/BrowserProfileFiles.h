@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AnchoredRoot.h"
+#include "core/fs/AnchoredRoot.h"
 
 #include <QHash>
 #include <QString>

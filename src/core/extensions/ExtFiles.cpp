@@ -1,7 +1,7 @@
-#include "ExtFiles.h"
+#include "core/extensions/ExtFiles.h"
 
-#include "RegularFile.h"
-#include "UniqueFd.h"
+#include "core/fs/UniqueFd.h"
+#include "core/platform/RegularFile.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AnchoredRoot.h"
-#include "CategoryRoots.h"
+#include "core/fs/AnchoredRoot.h"
+#include "core/fs/CategoryRoots.h"
 
 #include <QByteArray>
 #include <QJsonObject>

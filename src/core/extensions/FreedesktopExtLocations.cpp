@@ -1,10 +1,10 @@
-#include "FreedesktopExtLocations.h"
+#include "core/extensions/FreedesktopExtLocations.h"
 
-#include "BrowserProfileFiles.h"
-#include "DesktopEntry.h"
-#include "ExtFiles.h"
-#include "FolderWalker.h"
-#include "ORLayout.h"
+#include "core/extensions/BrowserProfileFiles.h"
+#include "core/extensions/ExtFiles.h"
+#include "core/fs/FolderWalker.h"
+#include "core/platform/DesktopEntry.h"
+#include "core/platform/ORLayout.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORExtCategory.h"
+#include "core/extensions/ORExtCategory.h"
 
 namespace sw::ext {
 

@@ -1,9 +1,9 @@
-#include "MacExtLocations.h"
+#include "core/extensions/MacExtLocations.h"
 
-#include "ExtFiles.h"
-#include "FolderWalker.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
+#include "core/extensions/ExtFiles.h"
+#include "core/foundation/ORUtility.h"
+#include "core/fs/FolderWalker.h"
+#include "core/platform/ORLayout.h"
 
 #include <QFileInfo>
 

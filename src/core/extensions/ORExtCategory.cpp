@@ -1,8 +1,8 @@
-#include "ORExtCategory.h"
+#include "core/extensions/ORExtCategory.h"
 
-#include "FreedesktopExtLocations.h"
-#include "MacExtLocations.h"
-#include "ORLayout.h"
+#include "core/extensions/FreedesktopExtLocations.h"
+#include "core/extensions/MacExtLocations.h"
+#include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
 

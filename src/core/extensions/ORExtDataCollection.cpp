@@ -1,12 +1,12 @@
-#include "ORExtDataCollection.h"
+#include "core/extensions/ORExtDataCollection.h"
 
-#include "ExtNotifications.h"
-#include "LogCategory.h"
-#include "MarkedRemoval.h"
-#include "ORPrefConfig.h"
-#include "ORUtility.h"
-#include "ProtectedPaths.h"
-#include "RemovalRun.h"
+#include "core/extensions/ExtNotifications.h"
+#include "core/foundation/MarkedRemoval.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/foundation/ORUtility.h"
+#include "core/fs/ProtectedPaths.h"
+#include "core/fs/RemovalRun.h"
+#include "core/platform/LogCategory.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "JobControl.h"
-#include "ORExtCategory.h"
-#include "ORExtData.h"
-#include "PublishedResult.h"
-#include "RemovalReport.h"
-#include "ToolEngine.h"
+#include "core/extensions/ORExtCategory.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORExtData.h"
+#include "core/foundation/PublishedResult.h"
+#include "core/foundation/ToolEngine.h"
+#include "core/fs/RemovalReport.h"
 
 #include <QHash>
 #include <QList>

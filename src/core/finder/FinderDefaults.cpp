@@ -1,6 +1,6 @@
-#include "FinderDefaults.h"
+#include "core/finder/FinderDefaults.h"
 
-#include "ORLayout.h"
+#include "core/platform/ORLayout.h"
 
 #include <QHash>
 

@@ -5,9 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "JobControl.h"
-#include "PublishedResult.h"
-#include "RemovalReport.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/PublishedResult.h"
+#include "core/fs/RemovalReport.h"
 
 #include <functional>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "FinderFilter.h"
+#include "core/finder/FinderFilter.h"
 
-#include "JobControl.h"
-#include "ORUtility.h"
-#include "PackageSignature.h"
-#include "TitlePoster.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORUtility.h"
+#include "core/foundation/PackageSignature.h"
+#include "core/foundation/TitlePoster.h"
 
 #include <QFile>
 #include <QLoggingCategory>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FolderWalker.h"
-#include "LogCategory.h"
+#include "core/fs/FolderWalker.h"
+#include "core/platform/LogCategory.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "FinderRemoval.h"
+#include "core/finder/FinderRemoval.h"
 
-#include "JobControl.h"
+#include "core/foundation/JobControl.h"
 
 #include <QDir>
 #include <QFileInfo>

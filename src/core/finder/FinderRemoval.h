@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LogCategory.h"
-#include "RemovalRun.h"
+#include "core/fs/RemovalRun.h"
+#include "core/platform/LogCategory.h"
 
 #include <QList>
 #include <QString>

@@ -1,11 +1,11 @@
-#include "AdminPass.h"
+#include "core/foundation/AdminPass.h"
 
-#include "AnchoredRoot.h"
-#include "ORLayout.h"
-#include "PkexecChild.h"
-#include "PrivilegedRequest.h"
-#include "PrivilegedRoots.h"
-#include "STPrivilegedTask.h"
+#include "core/foundation/PkexecChild.h"
+#include "core/foundation/STPrivilegedTask.h"
+#include "core/fs/AnchoredRoot.h"
+#include "core/fs/PrivilegedRequest.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/PrivilegedRoots.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AnchoredRoot.h"
-#include "CategoryRoots.h"
-#include "RemovalReport.h"
-#include "RemovalRun.h"
+#include "core/fs/AnchoredRoot.h"
+#include "core/fs/CategoryRoots.h"
+#include "core/fs/RemovalReport.h"
+#include "core/fs/RemovalRun.h"
 
 #include <QList>
 #include <QString>

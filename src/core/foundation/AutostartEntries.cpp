@@ -1,9 +1,9 @@
-#include "AutostartEntries.h"
+#include "core/foundation/AutostartEntries.h"
 
-#include "AutostartFolder.h"
-#include "DesktopEntry.h"
-#include "DesktopEntryText.h"
-#include "ORLayout.h"
+#include "core/foundation/AutostartFolder.h"
+#include "core/platform/DesktopEntry.h"
+#include "core/platform/DesktopEntryText.h"
+#include "core/platform/ORLayout.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "AutostartFolder.h"
+#include "core/foundation/AutostartFolder.h"
 
-#include "DesktopEntryText.h"
-#include "LogCategory.h"
-#include "ORLayout.h"
-#include "RegularFile.h"
-#include "RemovalRun.h"
-#include "UniqueFd.h"
+#include "core/fs/RemovalRun.h"
+#include "core/fs/UniqueFd.h"
+#include "core/platform/DesktopEntryText.h"
+#include "core/platform/LogCategory.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/RegularFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "MainQueue.h"
+#include "core/foundation/MainQueue.h"
 
-#include "ORNotificationCenter.h"
+#include "core/foundation/ORNotificationCenter.h"
 // The finders' names are constants of their own tools (headers only).
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "MarkedRemoval.h"
+#include "core/foundation/MarkedRemoval.h"
 
-#include "AdminPass.h"
-#include "JobControl.h"
+#include "core/foundation/AdminPass.h"
+#include "core/foundation/JobControl.h"
 
 #include <QCoreApplication>
 

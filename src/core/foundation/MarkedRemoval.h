@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LogCategory.h"
-#include "RemovalReport.h"
-#include "RemovalRun.h"
+#include "core/fs/RemovalReport.h"
+#include "core/fs/RemovalRun.h"
+#include "core/platform/LogCategory.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "ORDispatch.h"
+#include "core/foundation/ORDispatch.h"
 
-#include "MainQueue.h"
+#include "core/foundation/MainQueue.h"
 
 #include <QCoreApplication>
 #include <QSemaphore>

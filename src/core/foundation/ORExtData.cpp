@@ -1,6 +1,6 @@
-#include "ORExtData.h"
+#include "core/foundation/ORExtData.h"
 
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "ORNotificationCenter.h"
+#include "core/foundation/ORNotificationCenter.h"
 
 #include <QMutexLocker>
 

@@ -1,7 +1,7 @@
-#include "ORPrefConfig.h"
+#include "core/foundation/ORPrefConfig.h"
 
-#include "LogCategory.h"
-#include "ORLayout.h"
+#include "core/platform/LogCategory.h"
+#include "core/platform/ORLayout.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
 
 #include <QList>
 #include <QString>

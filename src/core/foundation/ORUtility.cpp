@@ -1,13 +1,13 @@
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
 
-#include "AutostartEntries.h"
-#include "FolderWalker.h"
-#include "LogCategory.h"
-#include "MainQueue.h"
-#include "ORLayout.h"
-#include "ORNotificationCenter.h"
-#include "PackageSignature.h"
-#include "PropertyListReader.h"
+#include "core/foundation/AutostartEntries.h"
+#include "core/foundation/MainQueue.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/PackageSignature.h"
+#include "core/fs/FolderWalker.h"
+#include "core/platform/LogCategory.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/PropertyListReader.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,6 +1,6 @@
-#include "PackageSignature.h"
+#include "core/foundation/PackageSignature.h"
 
-#include "FolderWalker.h"
+#include "core/fs/FolderWalker.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "PkexecChild.h"
+#include "core/foundation/PkexecChild.h"
 
-#include "LogCategory.h"
+#include "core/platform/LogCategory.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "RemovalWording.h"
+#include "core/foundation/RemovalWording.h"
 
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
 
 #include <QCoreApplication>
 

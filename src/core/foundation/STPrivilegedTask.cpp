@@ -1,8 +1,8 @@
-#include "STPrivilegedTask.h"
+#include "core/foundation/STPrivilegedTask.h"
 
-#include "ORNotificationCenter.h"
-#include "PkexecChild.h"
-#include "UniqueFd.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/PkexecChild.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

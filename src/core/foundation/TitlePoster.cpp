@@ -1,7 +1,7 @@
-#include "TitlePoster.h"
+#include "core/foundation/TitlePoster.h"
 
-#include "JobControl.h"
-#include "ORUtility.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORUtility.h"
 
 #include <QFile>
 

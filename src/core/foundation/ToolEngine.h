@@ -1,7 +1,7 @@
 #pragma once
 
-#include "JobControl.h"
-#include "RemovalReport.h"
+#include "core/foundation/JobControl.h"
+#include "core/fs/RemovalReport.h"
 
 #include <concepts>
 #include <memory>

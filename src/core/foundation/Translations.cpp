@@ -1,4 +1,4 @@
-#include "Translations.h"
+#include "core/foundation/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

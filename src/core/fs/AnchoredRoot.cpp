@@ -1,6 +1,6 @@
-#include "AnchoredRoot.h"
+#include "core/fs/AnchoredRoot.h"
 
-#include "FolderTree.h"
+#include "core/fs/FolderTree.h"
 
 #include <QDir>
 #include <QFile>

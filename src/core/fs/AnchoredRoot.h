@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileIdentity.h"
-#include "FolderTree.h"
-#include "UniqueFd.h"
+#include "core/fs/FileIdentity.h"
+#include "core/fs/FolderTree.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QByteArray>
 #include <QString>

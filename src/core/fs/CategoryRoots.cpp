@@ -1,9 +1,9 @@
-#include "CategoryRoots.h"
+#include "core/fs/CategoryRoots.h"
 
-#include "FolderTree.h"
-#include "ORLayout.h"
-#include "PathInside.h"
-#include "ProtectedPaths.h"
+#include "core/fs/FolderTree.h"
+#include "core/fs/PathInside.h"
+#include "core/fs/ProtectedPaths.h"
+#include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AnchoredRoot.h"
-#include "LogCategory.h"
-#include "RefusedPlaces.h"
+#include "core/fs/AnchoredRoot.h"
+#include "core/fs/RefusedPlaces.h"
+#include "core/platform/LogCategory.h"
 
 #include <QHash>
 #include <QString>

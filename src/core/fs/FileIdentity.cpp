@@ -1,4 +1,4 @@
-#include "FileIdentity.h"
+#include "core/fs/FileIdentity.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "FolderNames.h"
+#include "core/fs/FolderNames.h"
 
 #include <QByteArray>
 #include <QFile>

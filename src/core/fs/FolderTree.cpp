@@ -1,8 +1,8 @@
-#include "FolderTree.h"
+#include "core/fs/FolderTree.h"
 
-#include "FileIdentity.h"
-#include "FolderNames.h"
-#include "UniqueFd.h"
+#include "core/fs/FileIdentity.h"
+#include "core/fs/FolderNames.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "FolderWalker.h"
+#include "core/fs/FolderWalker.h"
 
-#include "FolderNames.h"
-#include "FolderTree.h"
-#include "UniqueFd.h"
+#include "core/fs/FolderNames.h"
+#include "core/fs/FolderTree.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QFile>
 #include <QThreadPool>

@@ -1,4 +1,4 @@
-#include "FolderZip.h"
+#include "core/fs/FolderZip.h"
 
 #include <QCoreApplication>
 #include <QDir>

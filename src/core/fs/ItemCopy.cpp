@@ -1,6 +1,6 @@
-#include "ItemCopy.h"
+#include "core/fs/ItemCopy.h"
 
-#include "UniqueFd.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "PrivilegedRequest.h"
+#include "core/fs/PrivilegedRequest.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

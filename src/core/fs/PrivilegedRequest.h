@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileIdentity.h"
+#include "core/fs/FileIdentity.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "ProtectedPaths.h"
+#include "core/fs/ProtectedPaths.h"
 
-#include "ORLayout.h"
-#include "PathInside.h"
+#include "core/fs/PathInside.h"
+#include "core/platform/ORLayout.h"
 
 #include <QDir>
 #include <QElapsedTimer>

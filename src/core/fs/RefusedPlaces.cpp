@@ -1,7 +1,7 @@
-#include "RefusedPlaces.h"
+#include "core/fs/RefusedPlaces.h"
 
-#include "PathInside.h"
-#include "UniqueFd.h"
+#include "core/fs/PathInside.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "RemovalReport.h"
+#include "core/fs/RemovalReport.h"
 
 namespace sw {
 

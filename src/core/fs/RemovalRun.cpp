@@ -1,8 +1,8 @@
-#include "RemovalRun.h"
+#include "core/fs/RemovalRun.h"
 
-#include "FolderTree.h"
-#include "RefusedPlaces.h"
-#include "Trash.h"
+#include "core/fs/FolderTree.h"
+#include "core/fs/RefusedPlaces.h"
+#include "core/fs/Trash.h"
 
 #include <QCoreApplication>
 #include <QDir>

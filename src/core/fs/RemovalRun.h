@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CategoryRoots.h"
-#include "FolderTree.h"
-#include "LogCategory.h"
-#include "RemovalReport.h"
+#include "core/fs/CategoryRoots.h"
+#include "core/fs/FolderTree.h"
+#include "core/fs/RemovalReport.h"
+#include "core/platform/LogCategory.h"
 
 #include <QSet>
 #include <QString>

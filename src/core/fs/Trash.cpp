@@ -1,9 +1,9 @@
-#include "Trash.h"
+#include "core/fs/Trash.h"
 
-#include "AnchoredRoot.h"
-#include "ORLayout.h"
-#include "RegularFile.h"
-#include "UniqueFd.h"
+#include "core/fs/AnchoredRoot.h"
+#include "core/fs/UniqueFd.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>

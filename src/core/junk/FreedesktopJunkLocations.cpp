@@ -1,10 +1,10 @@
-#include "FreedesktopJunkLocations.h"
+#include "core/junk/FreedesktopJunkLocations.h"
 
-#include "DesktopEntry.h"
-#include "JunkOwners.h"
-#include "ORJunkCategory.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "core/junk/JunkOwners.h"
+#include "core/junk/ORJunkCategory.h"
+#include "core/platform/DesktopEntry.h"
+#include "core/platform/ORLayout.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "JunkCandidate.h"
+#include "core/junk/JunkCandidate.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CategoryRoots.h"
+#include "core/fs/CategoryRoots.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "JunkOverlap.h"
+#include "core/junk/JunkOverlap.h"
 
 #include <QDir>
 #include <QSet>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORJunkData.h"
+#include "core/foundation/ORJunkData.h"
 
 namespace sw {
 

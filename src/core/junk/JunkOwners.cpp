@@ -1,9 +1,9 @@
-#include "JunkOwners.h"
+#include "core/junk/JunkOwners.h"
 
-#include "DesktopEntry.h"
-#include "FreedesktopJunkLocations.h"
-#include "ORLayout.h"
-#include "RegularFile.h"
+#include "core/junk/FreedesktopJunkLocations.h"
+#include "core/platform/DesktopEntry.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/RegularFile.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,8 +1,8 @@
-#include "MacJunkLocations.h"
+#include "core/junk/MacJunkLocations.h"
 
-#include "ORJunkCategory.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "core/junk/ORJunkCategory.h"
+#include "core/platform/ORLayout.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
-#include "ORJunkCategory.h"
+#include "core/junk/ORJunkCategory.h"
 
-#include "FreedesktopJunkLocations.h"
-#include "MacJunkLocations.h"
-#include "ORLayout.h"
+#include "core/junk/FreedesktopJunkLocations.h"
+#include "core/junk/MacJunkLocations.h"
+#include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
 

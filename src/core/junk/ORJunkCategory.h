@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JunkCandidate.h"
+#include "core/junk/JunkCandidate.h"
 
 #include <QList>
 #include <QString>

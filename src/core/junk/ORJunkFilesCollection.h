@@ -1,14 +1,14 @@
 #pragma once
 
-#include "JobControl.h"
-#include "JunkCandidate.h"
-#include "MarkedRemoval.h"
-#include "ORJunkCategory.h"
-#include "ORJunkData.h"
-#include "ProtectedPaths.h"
-#include "PublishedResult.h"
-#include "RemovalReport.h"
-#include "ToolEngine.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/MarkedRemoval.h"
+#include "core/foundation/ORJunkData.h"
+#include "core/foundation/PublishedResult.h"
+#include "core/foundation/ToolEngine.h"
+#include "core/fs/ProtectedPaths.h"
+#include "core/fs/RemovalReport.h"
+#include "core/junk/JunkCandidate.h"
+#include "core/junk/ORJunkCategory.h"
 
 #include <QMutex>
 #include <QString>

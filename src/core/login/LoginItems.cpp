@@ -1,10 +1,10 @@
-#include "LoginItems.h"
+#include "core/login/LoginItems.h"
 
-#include "DesktopEntryText.h"
-#include "FolderWalker.h"
-#include "ORLayout.h"
-#include "RegularFile.h"
-#include "SystemTools.h"
+#include "core/fs/FolderWalker.h"
+#include "core/platform/DesktopEntryText.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/RegularFile.h"
+#include "core/platform/SystemTools.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AutostartFolder.h"
-#include "DesktopEntry.h"
+#include "core/foundation/AutostartFolder.h"
+#include "core/platform/DesktopEntry.h"
 
 #include <QList>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "MemFigures.h"
+#include "core/mem/MemFigures.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORMemory.h"
+#include "core/mem/ORMemory.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "MemoryMonitor.h"
+#include "core/mem/MemoryMonitor.h"
 
-#include "ORDispatch.h"
-#include "ORMemoryCollection.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/ORDispatch.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/mem/ORMemoryCollection.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MemoryRelease.h"
-#include "ORMemory.h"
+#include "core/mem/MemoryRelease.h"
+#include "core/mem/ORMemory.h"
 
 #include <QObject>
 #include <QSet>

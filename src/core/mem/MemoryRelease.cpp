@@ -1,4 +1,4 @@
-#include "MemoryRelease.h"
+#include "core/mem/MemoryRelease.h"
 
 #include <sys/mman.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MemFigures.h"
+#include "core/mem/MemFigures.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "ORMemoryCollection.h"
+#include "core/mem/ORMemoryCollection.h"
 
-#include "LogCategory.h"
-#include "ORLayout.h"
+#include "core/platform/LogCategory.h"
+#include "core/platform/ORLayout.h"
 
 #include <QFile>
 #include <QLoggingCategory>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MemoryRelease.h"
-#include "ORDisk.h"
-#include "ORMemory.h"
+#include "core/mem/MemoryRelease.h"
+#include "core/mem/ORDisk.h"
+#include "core/mem/ORMemory.h"
 
 #include <QString>
 

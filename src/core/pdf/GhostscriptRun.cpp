@@ -1,6 +1,6 @@
-#include "GhostscriptRun.h"
+#include "core/pdf/GhostscriptRun.h"
 
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GhostscriptLimits.h"
-#include "ORPdfFile.h"
+#include "core/pdf/GhostscriptLimits.h"
+#include "core/pdf/ORPdfFile.h"
 
 #include <QElapsedTimer>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "ORPdfFile.h"
+#include "core/pdf/ORPdfFile.h"
 
-#include "RegularFile.h"
+#include "core/platform/RegularFile.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
-#include "OutputPlacement.h"
+#include "core/pdf/OutputPlacement.h"
 
-#include "JobControl.h"
-#include "RemovalRun.h"
-#include "UniqueFd.h"
+#include "core/foundation/JobControl.h"
+#include "core/fs/RemovalRun.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QCoreApplication>
 #include <QFile>

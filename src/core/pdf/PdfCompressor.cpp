@@ -1,8 +1,8 @@
-#include "PdfCompressor.h"
+#include "core/pdf/PdfCompressor.h"
 
-#include "GhostscriptRun.h"
-#include "ORUtility.h"
-#include "PdfWorkFolder.h"
+#include "core/foundation/ORUtility.h"
+#include "core/pdf/GhostscriptRun.h"
+#include "core/pdf/PdfWorkFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "JobControl.h"
-#include "GhostscriptLimits.h"
-#include "ORPdfFile.h"
+#include "core/foundation/JobControl.h"
+#include "core/pdf/GhostscriptLimits.h"
+#include "core/pdf/ORPdfFile.h"
 
 #include <QString>
 #include <QStringList>

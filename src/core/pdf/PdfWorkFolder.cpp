@@ -1,8 +1,8 @@
-#include "PdfWorkFolder.h"
+#include "core/pdf/PdfWorkFolder.h"
 
-#include "LogCategory.h"
-#include "RemovalRun.h"
-#include "TemporaryBase.h"
+#include "core/fs/RemovalRun.h"
+#include "core/platform/LogCategory.h"
+#include "core/platform/TemporaryBase.h"
 
 #include <QCoreApplication>
 #include <QDir>

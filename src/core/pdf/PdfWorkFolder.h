@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UniqueFd.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QString>
 

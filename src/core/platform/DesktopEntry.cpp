@@ -1,6 +1,6 @@
-#include "DesktopEntry.h"
+#include "core/platform/DesktopEntry.h"
 
-#include "RegularFile.h"
+#include "core/platform/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "DesktopEntryText.h"
+#include "core/platform/DesktopEntryText.h"
 
 namespace sw {
 

@@ -1,4 +1,4 @@
-#include "LogCategory.h"
+#include "core/platform/LogCategory.h"
 
 #include <atomic>
 

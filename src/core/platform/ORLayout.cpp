@@ -1,6 +1,6 @@
-#include "ORLayout.h"
+#include "core/platform/ORLayout.h"
 
-#include "LogCategory.h"
+#include "core/platform/LogCategory.h"
 
 #include <QDir>
 #include <QFile>

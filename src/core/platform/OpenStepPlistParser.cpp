@@ -1,6 +1,6 @@
-#include "OpenStepPlistParser.h"
+#include "core/platform/OpenStepPlistParser.h"
 
-#include "PropertyListReader.h"
+#include "core/platform/PropertyListReader.h"
 
 #include <QVariantList>
 #include <QVariantMap>

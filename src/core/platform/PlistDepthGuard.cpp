@@ -1,4 +1,4 @@
-#include "PlistDepthGuard.h"
+#include "core/platform/PlistDepthGuard.h"
 
 #include <algorithm>
 #include <vector>

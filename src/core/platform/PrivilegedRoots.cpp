@@ -1,6 +1,6 @@
-#include "PrivilegedRoots.h"
+#include "core/platform/PrivilegedRoots.h"
 
-#include "ORLayout.h"
+#include "core/platform/ORLayout.h"
 
 #include <QDir>
 

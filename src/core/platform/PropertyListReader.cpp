@@ -1,8 +1,8 @@
-#include "PropertyListReader.h"
+#include "core/platform/PropertyListReader.h"
 
-#include "OpenStepPlistParser.h"
-#include "PlistDepthGuard.h"
-#include "RegularFile.h"
+#include "core/platform/OpenStepPlistParser.h"
+#include "core/platform/PlistDepthGuard.h"
+#include "core/platform/RegularFile.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "RegularFile.h"
+#include "core/platform/RegularFile.h"
 
 #include <QFile>
 

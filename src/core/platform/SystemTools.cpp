@@ -1,7 +1,7 @@
-#include "SystemTools.h"
+#include "core/platform/SystemTools.h"
 
-#include "DesktopEntry.h"
-#include "ORLayout.h"
+#include "core/platform/DesktopEntry.h"
+#include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "TemporaryBase.h"
+#include "core/platform/TemporaryBase.h"
 
 #include <QCoreApplication>
 #include <QDir>

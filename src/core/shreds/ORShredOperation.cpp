@@ -1,12 +1,12 @@
-#include "ORShredOperation.h"
+#include "core/shreds/ORShredOperation.h"
 
-#include "AnchoredRoot.h"
-#include "CategoryRoots.h"
-#include "LogCategory.h"
-#include "ORPrefConfig.h"
-#include "RemovalRun.h"
-#include "ShredNotifications.h"
-#include "ShredOverwrite.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/fs/AnchoredRoot.h"
+#include "core/fs/CategoryRoots.h"
+#include "core/fs/RemovalRun.h"
+#include "core/platform/LogCategory.h"
+#include "core/shreds/ShredNotifications.h"
+#include "core/shreds/ShredOverwrite.h"
 
 #include <QDir>
 #include <QLoggingCategory>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "JobControl.h"
-#include "ORShredItem.h"
-#include "RemovalReport.h"
+#include "core/foundation/JobControl.h"
+#include "core/fs/RemovalReport.h"
+#include "core/shreds/ORShredItem.h"
 
 #include <QList>
 #include <QMutex>

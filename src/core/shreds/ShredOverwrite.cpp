@@ -1,6 +1,6 @@
-#include "ShredOverwrite.h"
+#include "core/shreds/ShredOverwrite.h"
 
-#include "UniqueFd.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QCoreApplication>
 #include <QFile>

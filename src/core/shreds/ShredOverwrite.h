@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileIdentity.h"
-#include "FolderTree.h"
+#include "core/fs/FileIdentity.h"
+#include "core/fs/FolderTree.h"
 
 namespace sw {
 

@@ -1,9 +1,9 @@
-#include "AppImageSource.h"
+#include "core/uninst/AppImageSource.h"
 
-#include "JobControl.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
-#include "UserDesktopEntries.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/UserDesktopEntries.h"
 
 #include <QFileInfo>
 

@@ -1,14 +1,14 @@
-#include "AppRemoval.h"
+#include "core/uninst/AppRemoval.h"
 
-#include "AdminPass.h"
-#include "DpkgDatabase.h"
-#include "JobControl.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
-#include "PackageCommands.h"
-#include "ProtectedPaths.h"
-#include "RemovalRun.h"
-#include "UninstLog.h"
+#include "core/foundation/AdminPass.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORUtility.h"
+#include "core/fs/ProtectedPaths.h"
+#include "core/fs/RemovalRun.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/DpkgDatabase.h"
+#include "core/uninst/PackageCommands.h"
+#include "core/uninst/UninstLog.h"
 
 #include <QCoreApplication>
 #include <QFile>

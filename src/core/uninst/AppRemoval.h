@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InstalledApp.h"
-#include "ORAppData.h"
+#include "core/foundation/ORAppData.h"
+#include "core/uninst/InstalledApp.h"
 
 #include <QList>
 #include <QString>

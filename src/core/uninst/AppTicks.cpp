@@ -1,7 +1,7 @@
-#include "AppTicks.h"
+#include "core/uninst/AppTicks.h"
 
-#include "ORLayout.h"
-#include "ORSelection.h"
+#include "core/foundation/ORSelection.h"
+#include "core/platform/ORLayout.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "DesktopOwnedPaths.h"
+#include "core/uninst/DesktopOwnedPaths.h"
 
-#include "ORLayout.h"
-#include "XdgStateHome.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/XdgStateHome.h"
 
 #include <QDir>
 

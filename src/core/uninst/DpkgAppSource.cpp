@@ -1,9 +1,9 @@
-#include "DpkgAppSource.h"
+#include "core/uninst/DpkgAppSource.h"
 
-#include "DesktopEntry.h"
-#include "DpkgDatabase.h"
-#include "JobControl.h"
-#include "ORLayout.h"
+#include "core/foundation/JobControl.h"
+#include "core/platform/DesktopEntry.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/DpkgDatabase.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

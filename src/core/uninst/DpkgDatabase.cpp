@@ -1,8 +1,8 @@
-#include "DpkgDatabase.h"
+#include "core/uninst/DpkgDatabase.h"
 
-#include "JobControl.h"
-#include "ORLayout.h"
-#include "RegularFile.h"
+#include "core/foundation/JobControl.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/RegularFile.h"
 
 #include <QDir>
 

@@ -1,10 +1,10 @@
-#include "FlatpakAppSource.h"
+#include "core/uninst/FlatpakAppSource.h"
 
-#include "DesktopEntry.h"
-#include "JobControl.h"
-#include "RegularFile.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/DesktopEntry.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "HomeAppSource.h"
+#include "core/uninst/HomeAppSource.h"
 
-#include "JobControl.h"
-#include "ORLayout.h"
-#include "PathInside.h"
-#include "UninstLog.h"
-#include "UserDesktopEntries.h"
+#include "core/foundation/JobControl.h"
+#include "core/fs/PathInside.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/UninstLog.h"
+#include "core/uninst/UserDesktopEntries.h"
 
 #include <QDir>
 #include <QFileInfo>

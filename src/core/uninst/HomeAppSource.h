@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstalledApp.h"
+#include "core/uninst/InstalledApp.h"
 
 namespace sw {
 

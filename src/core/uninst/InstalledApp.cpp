@@ -1,4 +1,4 @@
-#include "InstalledApp.h"
+#include "core/uninst/InstalledApp.h"
 
 #include <QCoreApplication>
 

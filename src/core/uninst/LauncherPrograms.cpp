@@ -1,4 +1,4 @@
-#include "LauncherPrograms.h"
+#include "core/uninst/LauncherPrograms.h"
 
 #include <QRegularExpression>
 

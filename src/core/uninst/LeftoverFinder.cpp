@@ -1,10 +1,10 @@
-#include "LeftoverFinder.h"
+#include "core/uninst/LeftoverFinder.h"
 
-#include "LauncherPrograms.h"
-#include "ORLayout.h"
-#include "XdgStateHome.h"
-#include "ORUtility.h"
-#include "PathInside.h"
+#include "core/foundation/ORUtility.h"
+#include "core/fs/PathInside.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/LauncherPrograms.h"
+#include "core/uninst/XdgStateHome.h"
 
 #include <QDir>
 #include <QSet>

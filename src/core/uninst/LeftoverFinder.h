@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DesktopOwnedPaths.h"
-#include "InstalledApp.h"
+#include "core/uninst/DesktopOwnedPaths.h"
+#include "core/uninst/InstalledApp.h"
 
 #include <QHash>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "LeftoverKinds.h"
+#include "core/uninst/LeftoverKinds.h"
 
-#include "ORLayout.h"
-#include "PathInside.h"
-#include "XdgStateHome.h"
+#include "core/fs/PathInside.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/XdgStateHome.h"
 
 #include <QDir>
 #include <QList>

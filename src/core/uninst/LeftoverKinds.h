@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORAppData.h"
+#include "core/foundation/ORAppData.h"
 
 #include <QString>
 

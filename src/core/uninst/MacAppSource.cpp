@@ -1,9 +1,9 @@
-#include "MacAppSource.h"
+#include "core/uninst/MacAppSource.h"
 
-#include "JobControl.h"
-#include "RegularFile.h"
-#include "ORLayout.h"
-#include "ORUtility.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/RegularFile.h"
 
 #include <QFileInfo>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "AppRemoval.h"
-#include "InstalledApp.h"
-#include "JobControl.h"
-#include "ORAppData.h"
-#include "PublishedResult.h"
-#include "RemovalReport.h"
-#include "ToolEngine.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORAppData.h"
+#include "core/foundation/PublishedResult.h"
+#include "core/foundation/ToolEngine.h"
+#include "core/fs/RemovalReport.h"
+#include "core/uninst/AppRemoval.h"
+#include "core/uninst/InstalledApp.h"
 
 #include <QHash>
 #include <QMutex>

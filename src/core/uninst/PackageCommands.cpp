@@ -1,6 +1,6 @@
-#include "PackageCommands.h"
+#include "core/uninst/PackageCommands.h"
 
-#include "STPrivilegedTask.h"
+#include "core/foundation/STPrivilegedTask.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "UserDesktopEntries.h"
+#include "core/uninst/UserDesktopEntries.h"
 
-#include "ORLayout.h"
-#include "ORUtility.h"
-#include "RegularFile.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
+#include "core/platform/RegularFile.h"
 
 #include <QDir>
 

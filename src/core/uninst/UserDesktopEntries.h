@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopEntry.h"
+#include "core/platform/DesktopEntry.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORLayout.h"
+#include "core/platform/ORLayout.h"
 
 #include <QDir>
 #include <QString>

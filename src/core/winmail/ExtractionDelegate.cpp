@@ -1,10 +1,10 @@
-#include "ExtractionDelegate.h"
+#include "core/winmail/ExtractionDelegate.h"
 
-#include "EncodingChoice.h"
-#include "JobControl.h"
-#include "ORPrefConfig.h"
-#include "ORUtility.h"
-#include "XADString.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/foundation/ORUtility.h"
+#include "core/winmail/names/EncodingChoice.h"
+#include "core/winmail/names/XADString.h"
 
 namespace sw {
 

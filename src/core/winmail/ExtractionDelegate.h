@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XADSimpleUnarchiver.h"
+#include "core/winmail/unarchiver/XADSimpleUnarchiver.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "ORFileData.h"
+#include "core/winmail/ORFileData.h"
 
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
 
 #include <QByteArray>
 #include <QFile>

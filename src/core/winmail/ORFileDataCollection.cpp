@@ -1,12 +1,12 @@
-#include "ORFileDataCollection.h"
+#include "core/winmail/ORFileDataCollection.h"
 
-#include "FolderWalker.h"
-#include "JobControl.h"
-#include "LogCategory.h"
-#include "ORUtility.h"
-#include "ORWinmailCore.h"
-#include "TemporaryBase.h"
-#include "TemporaryFolder.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ORUtility.h"
+#include "core/fs/FolderWalker.h"
+#include "core/platform/LogCategory.h"
+#include "core/platform/TemporaryBase.h"
+#include "core/winmail/ORWinmailCore.h"
+#include "core/winmail/unarchiver/TemporaryFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

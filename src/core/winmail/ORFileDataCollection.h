@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ExtractionDelegate.h"
-#include "FileIdentity.h"
-#include "ORFileData.h"
-#include "XADSimpleUnarchiver.h"
+#include "core/fs/FileIdentity.h"
+#include "core/winmail/ExtractionDelegate.h"
+#include "core/winmail/ORFileData.h"
+#include "core/winmail/unarchiver/XADSimpleUnarchiver.h"
 
 #include <QMutex>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "ORWinmailCore.h"
+#include "core/winmail/ORWinmailCore.h"
 
-#include "LogCategory.h"
-#include "tnef.h"
+#include "core/platform/LogCategory.h"
+#include "tnef/tnef.h"
 
 #include <QDir>
 #include <QFile>

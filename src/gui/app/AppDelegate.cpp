@@ -1,15 +1,15 @@
-#include "AppDelegate.h"
+#include "gui/app/AppDelegate.h"
 
-#include "AutostartEntries.h"
-#include "GeneralPrefViewController.h"
-#include "MASPreferencesWindowController.h"
-#include "MemoryMonitor.h"
-#include "ORLayout.h"
-#include "ORMainWinController.h"
-#include "ORPrefConfig.h"
-#include "ORUtility.h"
-#include "PageNumber.h"
-#include "SmartCleanPrefViewController.h"
+#include "core/foundation/AutostartEntries.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/foundation/ORUtility.h"
+#include "core/mem/MemoryMonitor.h"
+#include "core/platform/ORLayout.h"
+#include "gui/app/ORMainWinController.h"
+#include "gui/preference/GeneralPrefViewController.h"
+#include "gui/preference/MASPreferencesWindowController.h"
+#include "gui/preference/SmartCleanPrefViewController.h"
+#include "gui/shell/PageNumber.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>

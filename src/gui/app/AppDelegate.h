@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
-#include "MASPreferencesWindowController.h"
-#include "ORMainWinController.h"
+#include "gui/app/ORMainWinController.h"
+#include "gui/preference/MASPreferencesWindowController.h"
 
 // Start-up and the life of the main window: shows the window, registers the
 // archive defaults, writes the start-up values of the settings the user has

@@ -1,8 +1,8 @@
-#include "ORMainWinController.h"
+#include "gui/app/ORMainWinController.h"
 
-#include "ORBaseViewCter.h"
-#include "ORImage.h"
-#include "SYFlatButton.h"
+#include "gui/controls/ORImage.h"
+#include "gui/controls/SYFlatButton.h"
+#include "gui/shell/ORBaseViewCter.h"
 
 #include <QAction>
 #include <QApplication>

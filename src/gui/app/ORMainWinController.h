@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORBasedViewCterDelegate.h"
-#include "ToolRegistry.h"
+#include "gui/app/ToolRegistry.h"
+#include "gui/shell/ORBasedViewCterDelegate.h"
 
 #include <QList>
 #include <QMainWindow>

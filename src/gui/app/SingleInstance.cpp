@@ -1,4 +1,4 @@
-#include "SingleInstance.h"
+#include "gui/app/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "AppDelegate.h"
-#include "ORFileDataCollection.h"
-#include "ORLayout.h"
-#include "PortalFileDialogs.h"
-#include "SingleInstance.h"
-#include "Translations.h"
+#include "core/foundation/Translations.h"
+#include "core/platform/ORLayout.h"
+#include "core/winmail/ORFileDataCollection.h"
+#include "gui/app/AppDelegate.h"
+#include "gui/app/SingleInstance.h"
+#include "gui/shell/PortalFileDialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

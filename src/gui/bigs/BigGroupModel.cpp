@@ -1,6 +1,6 @@
-#include "BigGroupModel.h"
+#include "gui/bigs/BigGroupModel.h"
 
-#include "ORImage.h"
+#include "gui/controls/ORImage.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GroupItemModel.h"
-#include "ORBigData.h"
-#include "WholeGroups.h"
+#include "core/foundation/ORBigData.h"
+#include "gui/shell/GroupItemModel.h"
+#include "gui/shell/WholeGroups.h"
 
 namespace sw {
 

@@ -1,6 +1,6 @@
-#include "ORBigDelViewCter.h"
+#include "gui/bigs/ORBigDelViewCter.h"
 
-#include "ORBigDataCollection.h"
+#include "core/bigs/ORBigDataCollection.h"
 
 ORBigDelViewCter::ORBigDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BigNotifications.h"
-#include "FolderDropView.h"
+#include "core/bigs/BigNotifications.h"
+#include "gui/shell/FolderDropView.h"
 
 // The drop area of the large-file scan page: posts "dropbigfolderfile".
 class ORBigDropView : public sw::FolderDropView

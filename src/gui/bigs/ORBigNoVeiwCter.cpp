@@ -1,6 +1,6 @@
-#include "ORBigNoVeiwCter.h"
+#include "gui/bigs/ORBigNoVeiwCter.h"
 
-#include "ORBigDataCollection.h"
+#include "core/bigs/ORBigDataCollection.h"
 
 ORBigNoVeiwCter::ORBigNoVeiwCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : NothingFoundPage(delegate, parent,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NothingFoundPage.h"
+#include "gui/shell/NothingFoundPage.h"
 
 // Page 18, shown when a large-file scan found nothing of 32 MB or more.
 class ORBigNoVeiwCter : public sw::NothingFoundPage

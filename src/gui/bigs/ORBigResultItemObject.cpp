@@ -1,7 +1,7 @@
-#include "ORBigResultItemObject.h"
+#include "gui/bigs/ORBigResultItemObject.h"
 
-#include "BigNotifications.h"
-#include "ORItemTableCellView.h"
+#include "core/bigs/BigNotifications.h"
+#include "gui/controls/ORItemTableCellView.h"
 
 ORBigResultItemObject::ORBigResultItemObject(QWidget *parent) : FamilyItemList(sw::bignote::kShowGroup, parent)
 {

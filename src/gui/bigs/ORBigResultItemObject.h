@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FamilyItemList.h"
-#include "ORBigResultItemObjectDelegate.h"
-#include "BigItemModel.h"
+#include "gui/bigs/BigItemModel.h"
+#include "gui/bigs/ORBigResultItemObjectDelegate.h"
+#include "gui/shell/FamilyItemList.h"
 
 // The file list of the large-file result page: the files of one size band
 // with their dates and folders, a search field (by path) and a sort pop-up.

@@ -1,6 +1,6 @@
-#include "ORBigResultViewCter.h"
+#include "gui/bigs/ORBigResultViewCter.h"
 
-#include "BigNotifications.h"
+#include "core/bigs/BigNotifications.h"
 
 using namespace sw;
 

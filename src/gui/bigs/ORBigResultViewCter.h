@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BigGroupModel.h"
-#include "ORBigDataCollection.h"
-#include "ORBigResultItemObject.h"
-#include "ResultPage.h"
+#include "core/bigs/ORBigDataCollection.h"
+#include "gui/bigs/BigGroupModel.h"
+#include "gui/bigs/ORBigResultItemObject.h"
+#include "gui/shell/ResultPage.h"
 
 // Page 19, the large-file result page: the size bands on the left, the
 // chosen band's files on the right (ORBigResultItemObject), the selected and

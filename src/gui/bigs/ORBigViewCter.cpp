@@ -1,9 +1,9 @@
-#include "ORBigViewCter.h"
+#include "gui/bigs/ORBigViewCter.h"
 
-#include "BigNotifications.h"
-#include "ORBigDataCollection.h"
-#include "ORBigDropView.h"
-#include "ScanProgressPanel.h"
+#include "core/bigs/BigNotifications.h"
+#include "core/bigs/ORBigDataCollection.h"
+#include "gui/bigs/ORBigDropView.h"
+#include "gui/shell/ScanProgressPanel.h"
 
 #include <QLoggingCategory>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FolderScanPage.h"
+#include "gui/shell/FolderScanPage.h"
 
 class ORBigDropView;
 

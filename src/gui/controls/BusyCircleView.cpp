@@ -1,9 +1,9 @@
-#include "BusyCircleView.h"
+#include "gui/controls/BusyCircleView.h"
 
 #include <QPainter>
 #include <QVariantAnimation>
 
-#include "ORImage.h"
+#include "gui/controls/ORImage.h"
 
 namespace sw {
 

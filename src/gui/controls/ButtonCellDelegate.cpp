@@ -1,4 +1,4 @@
-#include "ButtonCellDelegate.h"
+#include "gui/controls/ButtonCellDelegate.h"
 
 #include <QMouseEvent>
 

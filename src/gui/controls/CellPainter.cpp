@@ -1,4 +1,4 @@
-#include "CellPainter.h"
+#include "gui/controls/CellPainter.h"
 
 #include <QAbstractScrollArea>
 #include <QCursor>
@@ -6,8 +6,8 @@
 #include <QStyleOptionViewItem>
 #include <QWidget>
 
-#include "ORControlColors.h"
-#include "ORImage.h"
+#include "gui/controls/ORControlColors.h"
+#include "gui/controls/ORImage.h"
 
 namespace sw::CellPainter {
 

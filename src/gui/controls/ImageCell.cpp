@@ -1,4 +1,4 @@
-#include "ImageCell.h"
+#include "gui/controls/ImageCell.h"
 
 #include <QPainter>
 

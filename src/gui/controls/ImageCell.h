@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-#include "centered_textfield.h"
+#include "gui/controls/centered_textfield.h"
 
 // A centred text label with a 30x30 icon in front: a strip of 3 + 30 pixels
 // on the left holds the icon, the rest the text. Without an icon only the

@@ -1,4 +1,4 @@
-#include "NSTextFieldEx.h"
+#include "gui/controls/NSTextFieldEx.h"
 
 #include <QKeyEvent>
 

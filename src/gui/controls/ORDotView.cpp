@@ -1,4 +1,4 @@
-#include "ORDotView.h"
+#include "gui/controls/ORDotView.h"
 
 #include <QPainter>
 

@@ -1,11 +1,11 @@
-#include "ORFolderTableCellView.h"
+#include "gui/controls/ORFolderTableCellView.h"
 
 #include <QPainter>
 
-#include "CellPainter.h"
-#include "ORCellRoles.h"
-#include "ORControlColors.h"
-#include "ORImage.h"
+#include "gui/controls/CellPainter.h"
+#include "gui/controls/ORCellRoles.h"
+#include "gui/controls/ORControlColors.h"
+#include "gui/controls/ORImage.h"
 
 using namespace sw;
 using namespace sw::CellPainter;

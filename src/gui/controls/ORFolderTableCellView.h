@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ButtonCellDelegate.h"
+#include "gui/controls/ButtonCellDelegate.h"
 
 // Paints the rows of a folder list (the folders a scan looks in): folder icon
 // (IconRole, else "or_folder"), name, path below it, and a close button that

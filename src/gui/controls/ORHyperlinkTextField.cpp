@@ -1,4 +1,4 @@
-#include "ORHyperlinkTextField.h"
+#include "gui/controls/ORHyperlinkTextField.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "ORImage.h"
+#include "gui/controls/ORImage.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ButtonCellDelegate.h"
+#include "gui/controls/ButtonCellDelegate.h"
 
 // Paints the item rows of the result pages from the model's sw::CellRole
 // values: check image, 30x30 icon, the lock badge of an item only an

@@ -1,4 +1,4 @@
-#include "ORMemCircleView.h"
+#include "gui/controls/ORMemCircleView.h"
 
 ORMemCircleView::ORMemCircleView(QWidget *parent, bool isBusy)
     : BusyCircleView(parent, isBusy, Metrics{1.1, 2, 0.15})

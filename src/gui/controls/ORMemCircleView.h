@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BusyCircleView.h"
+#include "gui/controls/BusyCircleView.h"
 
 // The memory page's circle: stop() only halts the turn; removeCircleView()
 // takes the drawing away.

@@ -1,4 +1,4 @@
-#include "ORProgressView.h"
+#include "gui/controls/ORProgressView.h"
 
 ORProgressView::ORProgressView(QWidget *parent, bool isBusy)
     : BusyCircleView(parent, isBusy, Metrics{1.15, 4, 0.13})

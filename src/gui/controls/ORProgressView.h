@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BusyCircleView.h"
+#include "gui/controls/BusyCircleView.h"
 
 // The busy circle of the pages that scan, delete, extract or compress.
 // stop() also takes the drawing away until the next setupWithTitle().

@@ -1,10 +1,10 @@
-#include "ORTableCellView.h"
+#include "gui/controls/ORTableCellView.h"
 
 #include <QPainter>
 
-#include "CellPainter.h"
-#include "ORCellRoles.h"
-#include "ORControlColors.h"
+#include "gui/controls/CellPainter.h"
+#include "gui/controls/ORCellRoles.h"
+#include "gui/controls/ORControlColors.h"
 
 using namespace sw;
 using namespace sw::CellPainter;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ButtonCellDelegate.h"
+#include "gui/controls/ButtonCellDelegate.h"
 
 // Paints the group rows of the result pages from the model's sw::CellRole
 // values: check image, 32x32 icon, group name with an optional second line

@@ -1,10 +1,10 @@
-#include "ORTableView.h"
+#include "gui/controls/ORTableView.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
-#include "ExtendedTableViewDelegate.h"
+#include "gui/controls/ExtendedTableViewDelegate.h"
 
 ORTableView::ORTableView(QWidget *parent)
     : QTableView(parent)

@@ -1,10 +1,10 @@
-#include "ORVerticalBarView.h"
+#include "gui/controls/ORVerticalBarView.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ORControlColors.h"
-#include "ORVerticalBarViewDelegate.h"
+#include "gui/controls/ORControlColors.h"
+#include "gui/controls/ORVerticalBarViewDelegate.h"
 
 ORVerticalBarView::ORVerticalBarView(QWidget *parent)
     : QWidget(parent)

@@ -1,4 +1,4 @@
-#include "ORWaveView.h"
+#include "gui/controls/ORWaveView.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "SYFlatButton.h"
+#include "gui/controls/SYFlatButton.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -8,7 +8,7 @@
 #include <QVariantAnimation>
 #include <QtMath>
 
-#include "ORImage.h"
+#include "gui/controls/ORImage.h"
 
 namespace {
 

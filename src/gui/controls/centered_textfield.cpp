@@ -1,4 +1,4 @@
-#include "centered_textfield.h"
+#include "gui/controls/centered_textfield.h"
 
 #include <QApplication>
 #include <QClipboard>

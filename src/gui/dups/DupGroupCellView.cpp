@@ -1,8 +1,8 @@
-#include "DupGroupCellView.h"
+#include "gui/dups/DupGroupCellView.h"
 
-#include "CellPainter.h"
-#include "ORCellRoles.h"
-#include "ORControlColors.h"
+#include "gui/controls/CellPainter.h"
+#include "gui/controls/ORCellRoles.h"
+#include "gui/controls/ORControlColors.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORTableCellView.h"
+#include "gui/controls/ORTableCellView.h"
 
 namespace sw {
 

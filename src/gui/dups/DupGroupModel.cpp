@@ -1,6 +1,6 @@
-#include "DupGroupModel.h"
+#include "gui/dups/DupGroupModel.h"
 
-#include "Thumbnails.h"
+#include "gui/preview/Thumbnails.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GroupListModel.h"
-#include "KeepOneCopy.h"
-#include "ORDupData.h"
+#include "core/foundation/ORDupData.h"
+#include "gui/dups/KeepOneCopy.h"
+#include "gui/shell/GroupListModel.h"
 
 namespace sw {
 

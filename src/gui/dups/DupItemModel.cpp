@@ -1,7 +1,7 @@
-#include "DupItemModel.h"
+#include "gui/dups/DupItemModel.h"
 
-#include "ORUtility.h"
-#include "Thumbnails.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/preview/Thumbnails.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GroupItemModel.h"
-#include "KeepOneCopy.h"
+#include "gui/dups/KeepOneCopy.h"
+#include "gui/shell/GroupItemModel.h"
 
 namespace sw {
 

@@ -1,10 +1,10 @@
-#include "DupKindBar.h"
+#include "gui/dups/DupKindBar.h"
 
-#include "DupKinds.h"
-#include "ORDotView.h"
-#include "ORUtility.h"
-#include "ORVerticalBarView.h"
-#include "PageStyle.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/controls/ORDotView.h"
+#include "gui/controls/ORVerticalBarView.h"
+#include "gui/dups/DupKinds.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORVerticalBarViewDelegate.h"
+#include "gui/controls/ORVerticalBarViewDelegate.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "DupKinds.h"
+#include "gui/dups/DupKinds.h"
 
-#include "MediaFormats.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/preview/MediaFormats.h"
 
 #include <QCoreApplication>
 

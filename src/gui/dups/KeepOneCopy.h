@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DupCopyLimit.h"
-#include "DupKeeper.h"
-#include "ORSelection.h"
+#include "core/dups/DupCopyLimit.h"
+#include "core/dups/DupKeeper.h"
+#include "core/foundation/ORSelection.h"
 
 namespace sw {
 

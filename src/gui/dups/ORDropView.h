@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DupNotifications.h"
-#include "FolderDropView.h"
+#include "core/dups/DupNotifications.h"
+#include "gui/shell/FolderDropView.h"
 
 // The drop area of the duplicate scan page: posts "dropdupfolderfile".
 class ORDropView : public sw::FolderDropView

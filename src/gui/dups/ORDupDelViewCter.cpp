@@ -1,6 +1,6 @@
-#include "ORDupDelViewCter.h"
+#include "gui/dups/ORDupDelViewCter.h"
 
-#include "ORDupDataCollection.h"
+#include "core/dups/ORDupDataCollection.h"
 
 ORDupDelViewCter::ORDupDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,

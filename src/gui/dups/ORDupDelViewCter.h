@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RemovalPage.h"
+#include "gui/shell/RemovalPage.h"
 
 // Page 16, the duplicate removal page: moves the ticked copies to the Trash
 // once the result page starts it, then shows how much was freed and what stayed.

@@ -1,6 +1,6 @@
-#include "ORDupNoViewCter.h"
+#include "gui/dups/ORDupNoViewCter.h"
 
-#include "ORDupDataCollection.h"
+#include "core/dups/ORDupDataCollection.h"
 
 ORDupNoViewCter::ORDupNoViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : NothingFoundPage(delegate, parent,

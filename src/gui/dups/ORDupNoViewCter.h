@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NothingFoundPage.h"
+#include "gui/shell/NothingFoundPage.h"
 
 // Page 14, shown when a duplicate scan found no duplicates.
 class ORDupNoViewCter : public sw::NothingFoundPage

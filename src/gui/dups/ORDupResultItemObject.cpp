@@ -1,10 +1,10 @@
-#include "ORDupResultItemObject.h"
+#include "gui/dups/ORDupResultItemObject.h"
 
-#include "DupGroupModel.h"
-#include "DupNotifications.h"
-#include "ORItemTableCellView.h"
-#include "ORUtility.h"
-#include "PageStyle.h"
+#include "core/dups/DupNotifications.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/controls/ORItemTableCellView.h"
+#include "gui/dups/DupGroupModel.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

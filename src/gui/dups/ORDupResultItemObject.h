@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DupItemModel.h"
-#include "FamilyItemList.h"
-#include "ORDupResultItemObjectDelegate.h"
+#include "gui/dups/DupItemModel.h"
+#include "gui/dups/ORDupResultItemObjectDelegate.h"
+#include "gui/shell/FamilyItemList.h"
 
 class QLabel;
 

@@ -1,12 +1,12 @@
-#include "ORDupResultViewCter.h"
+#include "gui/dups/ORDupResultViewCter.h"
 
-#include "DupGroupCellView.h"
-#include "DupKindBar.h"
-#include "DupNotifications.h"
-#include "ORUtility.h"
-#include "ORImage.h"
-#include "PreviewPane.h"
-#include "SegmentedControl.h"
+#include "core/dups/DupNotifications.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/controls/ORImage.h"
+#include "gui/dups/DupGroupCellView.h"
+#include "gui/dups/DupKindBar.h"
+#include "gui/preview/PreviewPane.h"
+#include "gui/shell/SegmentedControl.h"
 
 #include <QAbstractButton>
 #include <QStackedWidget>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "DupGroupModel.h"
-#include "DupKeeper.h"
-#include "DupKinds.h"
-#include "ORDupDataCollection.h"
-#include "ORDupResultItemObject.h"
-#include "ResultPage.h"
+#include "core/dups/DupKeeper.h"
+#include "core/dups/ORDupDataCollection.h"
+#include "gui/dups/DupGroupModel.h"
+#include "gui/dups/DupKinds.h"
+#include "gui/dups/ORDupResultItemObject.h"
+#include "gui/shell/ResultPage.h"
 
 class QStackedWidget;
 

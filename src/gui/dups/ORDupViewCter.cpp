@@ -1,12 +1,12 @@
-#include "ORDupViewCter.h"
+#include "gui/dups/ORDupViewCter.h"
 
-#include "ORDropView.h"
-#include "DupNotifications.h"
-#include "ORDupDataCollection.h"
-#include "ORPrefConfig.h"
-#include "ORUtility.h"
-#include "PageStyle.h"
-#include "ScanProgressPanel.h"
+#include "core/dups/DupNotifications.h"
+#include "core/dups/ORDupDataCollection.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/dups/ORDropView.h"
+#include "gui/shell/PageStyle.h"
+#include "gui/shell/ScanProgressPanel.h"
 
 #include <QCheckBox>
 #include <QLabel>

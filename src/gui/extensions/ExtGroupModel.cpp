@@ -1,6 +1,6 @@
-#include "ExtGroupModel.h"
+#include "gui/extensions/ExtGroupModel.h"
 
-#include "ORImage.h"
+#include "gui/controls/ORImage.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GroupListModel.h"
-#include "ORExtData.h"
-#include "WholeGroups.h"
+#include "core/foundation/ORExtData.h"
+#include "gui/shell/GroupListModel.h"
+#include "gui/shell/WholeGroups.h"
 
 namespace sw {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GroupItemModel.h"
-#include "ORExtData.h"
-#include "WholeGroups.h"
+#include "core/foundation/ORExtData.h"
+#include "gui/shell/GroupItemModel.h"
+#include "gui/shell/WholeGroups.h"
 
 #include <QCoreApplication>
 

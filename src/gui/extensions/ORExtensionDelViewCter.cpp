@@ -1,6 +1,6 @@
-#include "ORExtensionDelViewCter.h"
+#include "gui/extensions/ORExtensionDelViewCter.h"
 
-#include "ORExtDataCollection.h"
+#include "core/extensions/ORExtDataCollection.h"
 
 using namespace sw;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RemovalPage.h"
+#include "gui/shell/RemovalPage.h"
 
 // Page 31, the extensions removal page: removes the ticked add-ons when
 // the result page starts it, then reports as every removal page does;

@@ -1,7 +1,7 @@
-#include "ORExtensionResultViewCter.h"
+#include "gui/extensions/ORExtensionResultViewCter.h"
 
-#include "ExtNotifications.h"
-#include "ItemPaneStack.h"
+#include "core/extensions/ExtNotifications.h"
+#include "gui/shell/ItemPaneStack.h"
 
 using namespace sw;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ExtGroupModel.h"
-#include "ORExtDataCollection.h"
-#include "ORGroupItemObject.h"
-#include "ResultPage.h"
+#include "core/extensions/ORExtDataCollection.h"
+#include "gui/extensions/ExtGroupModel.h"
+#include "gui/extensions/ORGroupItemObject.h"
+#include "gui/shell/ResultPage.h"
 
 namespace sw {
 class ItemPaneStack;

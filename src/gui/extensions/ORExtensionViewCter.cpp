@@ -1,12 +1,12 @@
-#include "ORExtensionViewCter.h"
+#include "gui/extensions/ORExtensionViewCter.h"
 
-#include "ExtNotifications.h"
-#include "ItemListModel.h"
-#include "ORExtDataCollection.h"
-#include "ORImage.h"
-#include "ORNotificationCenter.h"
-#include "PageStyle.h"
-#include "ScanProgressPanel.h"
+#include "core/extensions/ExtNotifications.h"
+#include "core/extensions/ORExtDataCollection.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "gui/controls/ORImage.h"
+#include "gui/shell/ItemListModel.h"
+#include "gui/shell/PageStyle.h"
+#include "gui/shell/ScanProgressPanel.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ExtItemModel.h"
-#include "ExtNotifications.h"
-#include "FamilyItemList.h"
-#include "ORItemTableCellView.h"
-#include "ORGroupItemObjectDelegate.h"
+#include "core/extensions/ExtNotifications.h"
+#include "gui/controls/ORItemTableCellView.h"
+#include "gui/extensions/ExtItemModel.h"
+#include "gui/extensions/ORGroupItemObjectDelegate.h"
+#include "gui/shell/FamilyItemList.h"
 
 // The item list of the extensions page: the add-ons of the chosen category,
 // filled through "getextensions". Categories are short: no search or sort.

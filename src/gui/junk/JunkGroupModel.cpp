@@ -1,7 +1,7 @@
-#include "JunkGroupModel.h"
+#include "gui/junk/JunkGroupModel.h"
 
-#include "ORImage.h"
-#include "ORJunkCategory.h"
+#include "core/junk/ORJunkCategory.h"
+#include "gui/controls/ORImage.h"
 
 namespace sw {
 

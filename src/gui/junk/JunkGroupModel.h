@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GroupListModel.h"
-#include "ORJunkData.h"
-#include "WholeGroups.h"
+#include "core/foundation/ORJunkData.h"
+#include "gui/shell/GroupListModel.h"
+#include "gui/shell/WholeGroups.h"
 
 namespace sw {
 

@@ -1,6 +1,6 @@
-#include "ORJunkDelViewCter.h"
+#include "gui/junk/ORJunkDelViewCter.h"
 
-#include "ORJunkFilesCollection.h"
+#include "core/junk/ORJunkFilesCollection.h"
 
 ORJunkDelViewCter::ORJunkDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : RemovalPage(delegate, parent,

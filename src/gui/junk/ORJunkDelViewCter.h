@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RemovalPage.h"
+#include "gui/shell/RemovalPage.h"
 
 // Page 3, the junk removal page: removes what the result page left ticked
 // once the result page starts it, then shows the size removed and what stayed.

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FamilyItemList.h"
-#include "JunkItemModel.h"
-#include "JunkNotifications.h"
-#include "ORJunkResultItemObjectDelegate.h"
+#include "core/junk/JunkNotifications.h"
+#include "gui/junk/JunkItemModel.h"
+#include "gui/junk/ORJunkResultItemObjectDelegate.h"
+#include "gui/shell/FamilyItemList.h"
 
 // The item list of the junk result page: the items of one category with a
 // search field and a sort pop-up. Filled through the "getjunks" notification.

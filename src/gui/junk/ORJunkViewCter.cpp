@@ -1,10 +1,10 @@
-#include "ORJunkViewCter.h"
+#include "gui/junk/ORJunkViewCter.h"
 
-#include "JunkNotifications.h"
-#include "ORJunkFilesCollection.h"
-#include "ORNotificationCenter.h"
-#include "PageStyle.h"
-#include "ScanProgressPanel.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/junk/JunkNotifications.h"
+#include "core/junk/ORJunkFilesCollection.h"
+#include "gui/shell/PageStyle.h"
+#include "gui/shell/ScanProgressPanel.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
-#include "ORJunksResultViewCter.h"
+#include "gui/junk/ORJunksResultViewCter.h"
 
-#include "ItemPaneStack.h"
-#include "JunkNotifications.h"
+#include "core/junk/JunkNotifications.h"
+#include "gui/shell/ItemPaneStack.h"
 
 #include <algorithm>
 

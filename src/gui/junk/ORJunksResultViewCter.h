@@ -1,10 +1,10 @@
 #pragma once
 
-#include "JunkGroupModel.h"
-#include "JunkOverlap.h"
-#include "ORJunkFilesCollection.h"
-#include "ORJunkResultItemObject.h"
-#include "ResultPage.h"
+#include "core/junk/JunkOverlap.h"
+#include "core/junk/ORJunkFilesCollection.h"
+#include "gui/junk/JunkGroupModel.h"
+#include "gui/junk/ORJunkResultItemObject.h"
+#include "gui/shell/ResultPage.h"
 
 namespace sw {
 class ItemPaneStack;

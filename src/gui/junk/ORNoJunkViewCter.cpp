@@ -1,6 +1,6 @@
-#include "ORNoJunkViewCter.h"
+#include "gui/junk/ORNoJunkViewCter.h"
 
-#include "ORJunkFilesCollection.h"
+#include "core/junk/ORJunkFilesCollection.h"
 
 ORNoJunkViewCter::ORNoJunkViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : NothingFoundPage(delegate, parent,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NothingFoundPage.h"
+#include "gui/shell/NothingFoundPage.h"
 
 // Page 4, shown when the scan had no category to look at: points the user to
 // the category switches and leads back to the scan page.

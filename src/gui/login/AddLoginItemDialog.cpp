@@ -1,7 +1,7 @@
-#include "AddLoginItemDialog.h"
+#include "gui/login/AddLoginItemDialog.h"
 
-#include "LoginItemRow.h"
-#include "PageStyle.h"
+#include "gui/login/LoginItemRow.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "LoginItemRow.h"
+#include "gui/login/LoginItemRow.h"
 
-#include "FileIcon.h"
-#include "PageStyle.h"
+#include "gui/preview/FileIcon.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

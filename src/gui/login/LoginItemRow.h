@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LoginItems.h"
+#include "core/login/LoginItems.h"
 
 #include <QIcon>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "MLoginItemsPage.h"
+#include "gui/login/MLoginItemsPage.h"
 
-#include "AddLoginItemDialog.h"
-#include "LoginItemRow.h"
-#include "ORImage.h"
-#include "PageStyle.h"
+#include "gui/controls/ORImage.h"
+#include "gui/login/AddLoginItemDialog.h"
+#include "gui/login/LoginItemRow.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AddLoginItemDialog.h"
-#include "LoginItems.h"
-#include "ORBaseViewCter.h"
+#include "core/login/LoginItems.h"
+#include "gui/login/AddLoginItemDialog.h"
+#include "gui/shell/ORBaseViewCter.h"
 
 #include <QMessageBox>
 #include <QPointer>

@@ -1,12 +1,12 @@
-#include "ORMemViewCter.h"
+#include "gui/mem/ORMemViewCter.h"
 
-#include "MemoryMonitor.h"
-#include "ORMemCircleView.h"
-#include "ORQuotesWinCter.h"
-#include "ORQuotesWindow.h"
-#include "ORUtility.h"
-#include "ORVerticalBarView.h"
-#include "PageStyle.h"
+#include "core/foundation/ORUtility.h"
+#include "core/mem/MemoryMonitor.h"
+#include "gui/controls/ORMemCircleView.h"
+#include "gui/controls/ORVerticalBarView.h"
+#include "gui/mem/ORQuotesWinCter.h"
+#include "gui/mem/ORQuotesWindow.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ORBaseViewCter.h"
-#include "ORDisk.h"
-#include "ORMemory.h"
-#include "ORMemoryCollection.h"
-#include "ORVerticalBarViewDelegate.h"
+#include "core/mem/ORDisk.h"
+#include "core/mem/ORMemory.h"
+#include "core/mem/ORMemoryCollection.h"
+#include "gui/controls/ORVerticalBarViewDelegate.h"
+#include "gui/shell/ORBaseViewCter.h"
 
 #include <QColor>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "ORQuotesView.h"
+#include "gui/mem/ORQuotesView.h"
 
 #include <QPainter>
 #include <QPainterPath>

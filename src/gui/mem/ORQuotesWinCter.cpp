@@ -1,8 +1,8 @@
-#include "ORQuotesWinCter.h"
+#include "gui/mem/ORQuotesWinCter.h"
 
-#include "ORQuotesView.h"
-#include "ORQuotesWindow.h"
-#include "PageStyle.h"
+#include "gui/mem/ORQuotesView.h"
+#include "gui/mem/ORQuotesWindow.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "ORQuotesWindow.h"
+#include "gui/mem/ORQuotesWindow.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ORBaseViewCter.h"
-#include "PdfCompressor.h"
-#include "PdfPasswordPanel.h"
+#include "core/pdf/PdfCompressor.h"
+#include "gui/pdf/PdfPasswordPanel.h"
+#include "gui/shell/ORBaseViewCter.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

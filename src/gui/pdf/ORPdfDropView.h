@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FolderDropView.h"
+#include "gui/shell/FolderDropView.h"
 
 // The compressor's drop area: takes a drag only when every file in it is a
 // PDF (by its extension, in any case) and posts the list as "pdffiledrop".

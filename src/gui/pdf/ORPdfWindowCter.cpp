@@ -1,6 +1,6 @@
-#include "ORPdfWindowCter.h"
+#include "gui/pdf/ORPdfWindowCter.h"
 
-#include "ORPdfCompressViewCter.h"
+#include "gui/pdf/ORPdfCompressViewCter.h"
 
 #include <QVBoxLayout>
 

@@ -1,4 +1,4 @@
-#include "PdfPasswordPanel.h"
+#include "gui/pdf/PdfPasswordPanel.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,13 +1,13 @@
-#include "GeneralPrefViewController.h"
+#include "gui/preference/GeneralPrefViewController.h"
 
-#include "AutostartEntries.h"
-#include "MemoryMonitor.h"
-#include "ORImage.h"
-#include "ORLayout.h"
-#include "ORPrefConfig.h"
-#include "ORUtility.h"
-#include "PageStyle.h"
-#include "PrefCheckBox.h"
+#include "core/foundation/AutostartEntries.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/foundation/ORUtility.h"
+#include "core/mem/MemoryMonitor.h"
+#include "core/platform/ORLayout.h"
+#include "gui/controls/ORImage.h"
+#include "gui/preference/PrefCheckBox.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "MASPreferencesWindowController.h"
+#include "gui/preference/MASPreferencesWindowController.h"
 
-#include "ORNotificationCenter.h"
-#include "ORPrefConfig.h"
-#include "PrefPane.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "gui/preference/PrefPane.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,4 +1,4 @@
-#include "PrefCheckBox.h"
+#include "gui/preference/PrefCheckBox.h"
 
 PrefCheckBox::PrefCheckBox(const QString &text, const QString &objectName, QWidget *parent) : QCheckBox(text, parent)
 {

@@ -1,10 +1,10 @@
-#include "SmartCleanPrefViewController.h"
+#include "gui/preference/SmartCleanPrefViewController.h"
 
-#include "ORImage.h"
-#include "ORJunkCategory.h"
-#include "ORPrefConfig.h"
-#include "PageStyle.h"
-#include "PrefCheckBox.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/junk/ORJunkCategory.h"
+#include "gui/controls/ORImage.h"
+#include "gui/preference/PrefCheckBox.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrefPane.h"
+#include "gui/preference/PrefPane.h"
 
 #include <QMap>
 

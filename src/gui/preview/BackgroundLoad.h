@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORDispatch.h"
+#include "core/foundation/ORDispatch.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "IconPreview.h"
+#include "gui/preview/IconPreview.h"
 
-#include "FileIcon.h"
+#include "gui/preview/FileIcon.h"
 
 #include <QFileInfo>
 #include <QLabel>

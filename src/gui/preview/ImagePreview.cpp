@@ -1,6 +1,6 @@
-#include "ImagePreview.h"
+#include "gui/preview/ImagePreview.h"
 
-#include "BackgroundLoad.h"
+#include "gui/preview/BackgroundLoad.h"
 
 #include <QImageReader>
 #include <QPainter>

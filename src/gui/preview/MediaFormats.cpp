@@ -1,4 +1,4 @@
-#include "MediaFormats.h"
+#include "gui/preview/MediaFormats.h"
 
 namespace sw::MediaFormats {
 

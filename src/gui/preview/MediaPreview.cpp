@@ -1,6 +1,6 @@
-#include "MediaPreview.h"
+#include "gui/preview/MediaPreview.h"
 
-#include "FileIcon.h"
+#include "gui/preview/FileIcon.h"
 
 #include <QAudioOutput>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "PdfPreview.h"
+#include "gui/preview/PdfPreview.h"
 
-#include "BackgroundLoad.h"
+#include "gui/preview/BackgroundLoad.h"
 
 #include <poppler-qt6.h>
 

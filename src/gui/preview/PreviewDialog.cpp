@@ -1,7 +1,7 @@
-#include "PreviewDialog.h"
+#include "gui/preview/PreviewDialog.h"
 
-#include "ORUtility.h"
-#include "PreviewPane.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/preview/PreviewPane.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "PreviewKind.h"
+#include "gui/preview/PreviewKind.h"
 
-#include "MediaFormats.h"
-#include "ORUtility.h"
-#include "Utf8Text.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/preview/MediaFormats.h"
+#include "gui/preview/Utf8Text.h"
 
 #include <QFileInfo>
 

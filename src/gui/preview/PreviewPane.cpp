@@ -1,8 +1,8 @@
-#include "PreviewPane.h"
+#include "gui/preview/PreviewPane.h"
 
-#include "IconPreview.h"
-#include "ImagePreview.h"
-#include "TextPreview.h"
+#include "gui/preview/IconPreview.h"
+#include "gui/preview/ImagePreview.h"
+#include "gui/preview/TextPreview.h"
 
 #include <QStackedWidget>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PreviewKind.h"
-#include "ViewerFactory.h"
+#include "gui/preview/PreviewKind.h"
+#include "gui/preview/ViewerFactory.h"
 
 #include <QWidget>
 

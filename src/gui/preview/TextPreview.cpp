@@ -1,6 +1,6 @@
-#include "TextPreview.h"
+#include "gui/preview/TextPreview.h"
 
-#include "Utf8Text.h"
+#include "gui/preview/Utf8Text.h"
 
 #include <QFontDatabase>
 #include <QLabel>

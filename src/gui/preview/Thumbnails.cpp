@@ -1,9 +1,9 @@
-#include "Thumbnails.h"
+#include "gui/preview/Thumbnails.h"
 
-#include "BackgroundLoad.h"
-#include "FileIcon.h"
-#include "ImagePreview.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/preview/BackgroundLoad.h"
+#include "gui/preview/FileIcon.h"
+#include "gui/preview/ImagePreview.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "Utf8Text.h"
+#include "gui/preview/Utf8Text.h"
 
 #include <QFile>
 #include <QFileInfo>

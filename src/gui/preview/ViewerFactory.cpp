@@ -1,4 +1,4 @@
-#include "ViewerFactory.h"
+#include "gui/preview/ViewerFactory.h"
 
 #include <QCoreApplication>
 #include <QDir>

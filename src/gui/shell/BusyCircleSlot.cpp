@@ -1,6 +1,6 @@
-#include "BusyCircleSlot.h"
+#include "gui/shell/BusyCircleSlot.h"
 
-#include "ORProgressView.h"
+#include "gui/controls/ORProgressView.h"
 
 namespace sw {
 

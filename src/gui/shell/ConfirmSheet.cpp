@@ -1,4 +1,4 @@
-#include "ConfirmSheet.h"
+#include "gui/shell/ConfirmSheet.h"
 
 #include <QLoggingCategory>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RemovalWording.h"
+#include "core/foundation/RemovalWording.h"
 
 #include <QMessageBox>
 

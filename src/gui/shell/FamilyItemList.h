@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GroupItemModel.h"
-#include "ORNotificationCenter.h"
-#include "ResultItemList.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "gui/shell/GroupItemModel.h"
+#include "gui/shell/ResultItemList.h"
 
 namespace sw {
 

@@ -1,7 +1,7 @@
-#include "FolderDropView.h"
+#include "gui/shell/FolderDropView.h"
 
-#include "ORUtility.h"
-#include "PageStyle.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QDir>
 #include <QDragEnterEvent>

@@ -1,6 +1,6 @@
-#include "FolderListModel.h"
+#include "gui/shell/FolderListModel.h"
 
-#include "ORCellRoles.h"
+#include "gui/controls/ORCellRoles.h"
 
 #include <QFileIconProvider>
 #include <QFileInfo>

@@ -1,14 +1,14 @@
-#include "FolderListPanel.h"
+#include "gui/shell/FolderListPanel.h"
 
-#include "FileChooser.h"
-#include "FolderDropView.h"
-#include "FolderListModel.h"
-#include "FolderTableCard.h"
-#include "ORLayout.h"
-#include "ORNotificationCenter.h"
-#include "ORTableView.h"
-#include "ORUtility.h"
-#include "PageStyle.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
+#include "gui/controls/ORTableView.h"
+#include "gui/shell/FileChooser.h"
+#include "gui/shell/FolderDropView.h"
+#include "gui/shell/FolderListModel.h"
+#include "gui/shell/FolderTableCard.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

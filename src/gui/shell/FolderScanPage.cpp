@@ -1,12 +1,12 @@
-#include "FolderScanPage.h"
+#include "gui/shell/FolderScanPage.h"
 
-#include "FolderDropView.h"
-#include "FolderListPanel.h"
-#include "ORImage.h"
-#include "ORNotificationCenter.h"
-#include "ORPrefConfig.h"
-#include "PageStyle.h"
-#include "ScanProgressPanel.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "gui/controls/ORImage.h"
+#include "gui/shell/FolderDropView.h"
+#include "gui/shell/FolderListPanel.h"
+#include "gui/shell/PageStyle.h"
+#include "gui/shell/ScanProgressPanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScanPage.h"
+#include "gui/shell/ScanPage.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "FolderTableCard.h"
+#include "gui/shell/FolderTableCard.h"
 
-#include "ORFolderTableCellView.h"
-#include "ORTableView.h"
-#include "PageStyle.h"
+#include "gui/controls/ORFolderTableCellView.h"
+#include "gui/controls/ORTableView.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

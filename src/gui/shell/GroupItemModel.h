@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ItemListModel.h"
-#include "ORCellRoles.h"
-#include "ORSelection.h"
-#include "ORUtility.h"
+#include "core/foundation/ORSelection.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/controls/ORCellRoles.h"
+#include "gui/shell/ItemListModel.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORCellRoles.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/controls/ORCellRoles.h"
 
 #include <QAbstractListModel>
 #include <QIcon>

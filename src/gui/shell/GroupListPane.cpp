@@ -1,8 +1,8 @@
-#include "GroupListPane.h"
+#include "gui/shell/GroupListPane.h"
 
-#include "ORTableCellView.h"
-#include "ORTableView.h"
-#include "PageStyle.h"
+#include "gui/controls/ORTableCellView.h"
+#include "gui/controls/ORTableView.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
-#include "ItemListModel.h"
+#include "gui/shell/ItemListModel.h"
 
-#include "FileIcon.h"
-#include "ORImage.h"
+#include "gui/controls/ORImage.h"
+#include "gui/preview/FileIcon.h"
 
 #include <QDir>
 

@@ -1,9 +1,9 @@
-#include "ItemMailer.h"
+#include "gui/shell/ItemMailer.h"
 
-#include "FolderZip.h"
-#include "ItemCopy.h"
-#include "ORDispatch.h"
-#include "TemporaryBase.h"
+#include "core/foundation/ORDispatch.h"
+#include "core/fs/FolderZip.h"
+#include "core/fs/ItemCopy.h"
+#include "core/platform/TemporaryBase.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "ItemPaneStack.h"
+#include "gui/shell/ItemPaneStack.h"
 
-#include "ORImage.h"
-#include "PageStyle.h"
+#include "gui/controls/ORImage.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

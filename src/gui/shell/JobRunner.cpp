@@ -1,6 +1,6 @@
-#include "JobRunner.h"
+#include "gui/shell/JobRunner.h"
 
-#include "ORDispatch.h"
+#include "core/foundation/ORDispatch.h"
 
 #include <QPointer>
 

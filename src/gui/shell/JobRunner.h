@@ -1,8 +1,8 @@
 #pragma once
 
-#include "JobControl.h"
-#include "RemovalReport.h"
-#include "ToolEngine.h"
+#include "core/foundation/JobControl.h"
+#include "core/foundation/ToolEngine.h"
+#include "core/fs/RemovalReport.h"
 
 #include <QObject>
 #include <QTimer>

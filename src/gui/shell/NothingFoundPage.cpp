@@ -1,7 +1,7 @@
-#include "NothingFoundPage.h"
+#include "gui/shell/NothingFoundPage.h"
 
-#include "ORImage.h"
-#include "PageStyle.h"
+#include "gui/controls/ORImage.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QLabel>
 #include <QPushButton>

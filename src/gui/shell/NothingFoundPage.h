@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORBaseViewCter.h"
-#include "PageNumber.h"
+#include "gui/shell/ORBaseViewCter.h"
+#include "gui/shell/PageNumber.h"
 
 #include <functional>
 

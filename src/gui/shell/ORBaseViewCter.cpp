@@ -1,6 +1,6 @@
-#include "ORBaseViewCter.h"
+#include "gui/shell/ORBaseViewCter.h"
 
-#include "ORBasedViewCterDelegate.h"
+#include "gui/shell/ORBasedViewCterDelegate.h"
 
 ORBaseViewCter::ORBaseViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : QWidget(parent), m_delegate(delegate)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageNumber.h"
+#include "gui/shell/PageNumber.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "PageStyle.h"
+#include "gui/shell/PageStyle.h"
 
-#include "ORImage.h"
-#include "RoundStartButton.h"
+#include "gui/controls/ORImage.h"
+#include "gui/shell/RoundStartButton.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

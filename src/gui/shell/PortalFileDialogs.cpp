@@ -1,6 +1,6 @@
-#include "PortalFileDialogs.h"
+#include "gui/shell/PortalFileDialogs.h"
 
-#include "RegularFile.h"
+#include "core/platform/RegularFile.h"
 
 #include <QDir>
 #include <QFileInfo>

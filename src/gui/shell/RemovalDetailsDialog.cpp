@@ -1,6 +1,6 @@
-#include "RemovalDetailsDialog.h"
+#include "gui/shell/RemovalDetailsDialog.h"
 
-#include "PageStyle.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "RemovalPage.h"
+#include "gui/shell/RemovalPage.h"
 
-#include "BusyCircleSlot.h"
-#include "ORImage.h"
-#include "ORBasedViewCterDelegate.h"
-#include "ORUtility.h"
-#include "PageStyle.h"
-#include "RemovalDetailsDialog.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/controls/ORImage.h"
+#include "gui/shell/BusyCircleSlot.h"
+#include "gui/shell/ORBasedViewCterDelegate.h"
+#include "gui/shell/PageStyle.h"
+#include "gui/shell/RemovalDetailsDialog.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "JobRunner.h"
-#include "ORBaseViewCter.h"
-#include "PageNumber.h"
-#include "RemovalReport.h"
-#include "RemovalWording.h"
+#include "core/foundation/RemovalWording.h"
+#include "core/fs/RemovalReport.h"
+#include "gui/shell/JobRunner.h"
+#include "gui/shell/ORBaseViewCter.h"
+#include "gui/shell/PageNumber.h"
 
 #include <QPointer>
 

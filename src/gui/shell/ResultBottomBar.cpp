@@ -1,7 +1,7 @@
-#include "ResultBottomBar.h"
+#include "gui/shell/ResultBottomBar.h"
 
-#include "ORUtility.h"
-#include "PageStyle.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

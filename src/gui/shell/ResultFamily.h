@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORSelection.h"
+#include "core/foundation/ORSelection.h"
 
 #include <memory>
 

@@ -1,11 +1,11 @@
-#include "ResultItemList.h"
+#include "gui/shell/ResultItemList.h"
 
-#include "ItemListModel.h"
-#include "ORImage.h"
-#include "ORItemTableCellView.h"
-#include "ORTableView.h"
-#include "PreviewDialog.h"
-#include "RevealInFileManager.h"
+#include "gui/controls/ORImage.h"
+#include "gui/controls/ORItemTableCellView.h"
+#include "gui/controls/ORTableView.h"
+#include "gui/preview/PreviewDialog.h"
+#include "gui/shell/ItemListModel.h"
+#include "gui/shell/RevealInFileManager.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GroupItemModel.h"
+#include "gui/shell/GroupItemModel.h"
 
 #include <QVariant>
 #include <QWidget>

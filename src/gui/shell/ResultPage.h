@@ -1,14 +1,14 @@
 #pragma once
 
-#include "GroupListPane.h"
-#include "ORNotificationCenter.h"
-#include "ORSelection.h"
-#include "ORTableView.h"
-#include "PageStyle.h"
-#include "ResultBottomBar.h"
-#include "ResultFamily.h"
-#include "ResultItemList.h"
-#include "ResultPageBase.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/ORSelection.h"
+#include "gui/controls/ORTableView.h"
+#include "gui/shell/GroupListPane.h"
+#include "gui/shell/PageStyle.h"
+#include "gui/shell/ResultBottomBar.h"
+#include "gui/shell/ResultFamily.h"
+#include "gui/shell/ResultItemList.h"
+#include "gui/shell/ResultPageBase.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

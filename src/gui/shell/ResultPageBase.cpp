@@ -1,9 +1,9 @@
-#include "ResultPageBase.h"
+#include "gui/shell/ResultPageBase.h"
 
-#include "ORTableView.h"
-#include "RemovalPage.h"
-#include "ResultBottomBar.h"
-#include "ResultItemList.h"
+#include "gui/controls/ORTableView.h"
+#include "gui/shell/RemovalPage.h"
+#include "gui/shell/ResultBottomBar.h"
+#include "gui/shell/ResultItemList.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ConfirmSheet.h"
-#include "ExtendedTableViewDelegate.h"
-#include "ORBaseViewCter.h"
-#include "PageNumber.h"
+#include "gui/controls/ExtendedTableViewDelegate.h"
+#include "gui/shell/ConfirmSheet.h"
+#include "gui/shell/ORBaseViewCter.h"
+#include "gui/shell/PageNumber.h"
 
 #include <QPointer>
 

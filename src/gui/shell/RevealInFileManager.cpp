@@ -1,4 +1,4 @@
-#include "RevealInFileManager.h"
+#include "gui/shell/RevealInFileManager.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

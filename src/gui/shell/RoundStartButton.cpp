@@ -1,6 +1,6 @@
-#include "RoundStartButton.h"
+#include "gui/shell/RoundStartButton.h"
 
-#include "PageStyle.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QFocusEvent>
 #include <QPainter>

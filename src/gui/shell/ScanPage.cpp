@@ -1,7 +1,7 @@
-#include "ScanPage.h"
+#include "gui/shell/ScanPage.h"
 
-#include "ORWaveView.h"
-#include "ScanProgressPanel.h"
+#include "gui/controls/ORWaveView.h"
+#include "gui/shell/ScanProgressPanel.h"
 
 #include <QAbstractButton>
 #include <QLabel>

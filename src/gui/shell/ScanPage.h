@@ -1,8 +1,8 @@
 #pragma once
 
-#include "JobRunner.h"
-#include "ORBaseViewCter.h"
-#include "PageNumber.h"
+#include "gui/shell/JobRunner.h"
+#include "gui/shell/ORBaseViewCter.h"
+#include "gui/shell/PageNumber.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
-#include "ScanProgressPanel.h"
+#include "gui/shell/ScanProgressPanel.h"
 
-#include "BusyCircleSlot.h"
-#include "ORNotificationCenter.h"
-#include "ORUtility.h"
-#include "PageStyle.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/shell/BusyCircleSlot.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QLabel>
 #include <QPushButton>

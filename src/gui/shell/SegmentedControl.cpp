@@ -1,6 +1,6 @@
-#include "SegmentedControl.h"
+#include "gui/shell/SegmentedControl.h"
 
-#include "PageStyle.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

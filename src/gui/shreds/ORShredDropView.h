@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FolderDropView.h"
-#include "ShredNotifications.h"
+#include "core/shreds/ShredNotifications.h"
+#include "gui/shell/FolderDropView.h"
 
 // The shredder's drop area: takes dragged files and folders alike and posts
 // them as "dropshredfiles".

@@ -1,13 +1,13 @@
-#include "ORShredViewCter.h"
+#include "gui/shreds/ORShredViewCter.h"
 
-#include "ConfirmSheet.h"
-#include "FolderListPanel.h"
-#include "FolderTableCard.h"
-#include "ORDispatch.h"
-#include "ORShredDropView.h"
-#include "ORShredOperation.h"
-#include "PageNumber.h"
-#include "PageStyle.h"
+#include "core/foundation/ORDispatch.h"
+#include "core/shreds/ORShredOperation.h"
+#include "gui/shell/ConfirmSheet.h"
+#include "gui/shell/FolderListPanel.h"
+#include "gui/shell/FolderTableCard.h"
+#include "gui/shell/PageNumber.h"
+#include "gui/shell/PageStyle.h"
+#include "gui/shreds/ORShredDropView.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORBaseViewCter.h"
-#include "RemovalPage.h"
+#include "gui/shell/ORBaseViewCter.h"
+#include "gui/shell/RemovalPage.h"
 
 #include <QStringList>
 

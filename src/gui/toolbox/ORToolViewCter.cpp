@@ -1,10 +1,10 @@
-#include "ORToolViewCter.h"
+#include "gui/toolbox/ORToolViewCter.h"
 
-#include "ORDotView.h"
-#include "ORImage.h"
-#include "PageNumber.h"
-#include "PageStyle.h"
-#include "ViewerFactory.h"
+#include "gui/controls/ORDotView.h"
+#include "gui/controls/ORImage.h"
+#include "gui/preview/ViewerFactory.h"
+#include "gui/shell/PageNumber.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QDesktopServices>
 #include <QDir>

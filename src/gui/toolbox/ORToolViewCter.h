@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ORBaseViewCter.h"
-#include "SystemTools.h"
+#include "core/platform/SystemTools.h"
+#include "gui/shell/ORBaseViewCter.h"
 
 #include <QPointer>
 

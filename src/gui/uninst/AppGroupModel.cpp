@@ -1,9 +1,9 @@
-#include "AppGroupModel.h"
+#include "gui/uninst/AppGroupModel.h"
 
-#include "FileIcon.h"
-#include "FlatpakAppSource.h"
-#include "ItemListModel.h"
-#include "ORLayout.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/FlatpakAppSource.h"
+#include "gui/preview/FileIcon.h"
+#include "gui/shell/ItemListModel.h"
 
 #include <QCoreApplication>
 #include <QDir>

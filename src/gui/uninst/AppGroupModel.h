@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GroupListModel.h"
-#include "ORAppData.h"
-#include "LeftoversWithTheApp.h"
+#include "core/foundation/ORAppData.h"
+#include "gui/shell/GroupListModel.h"
+#include "gui/uninst/LeftoversWithTheApp.h"
 
 namespace sw {
 

@@ -1,7 +1,7 @@
-#include "AppItemModel.h"
+#include "gui/uninst/AppItemModel.h"
 
-#include "AppGroupModel.h"
-#include "ORLayout.h"
+#include "core/platform/ORLayout.h"
+#include "gui/uninst/AppGroupModel.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GroupItemModel.h"
-#include "ORAppData.h"
-#include "LeftoversWithTheApp.h"
+#include "core/foundation/ORAppData.h"
+#include "gui/shell/GroupItemModel.h"
+#include "gui/uninst/LeftoversWithTheApp.h"
 
 namespace sw {
 

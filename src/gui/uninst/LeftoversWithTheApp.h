@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppTicks.h"
-#include "WholeGroups.h"
+#include "core/uninst/AppTicks.h"
+#include "gui/shell/WholeGroups.h"
 
 namespace sw {
 

@@ -1,7 +1,7 @@
-#include "ORUninstDelViewCter.h"
+#include "gui/uninst/ORUninstDelViewCter.h"
 
-#include "ORAppDataCollection.h"
-#include "PageStyle.h"
+#include "core/uninst/ORAppDataCollection.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QDesktopServices>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RemovalPage.h"
+#include "gui/shell/RemovalPage.h"
 
 class QPushButton;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AppItemModel.h"
-#include "AppNotifications.h"
-#include "FamilyItemList.h"
-#include "ORUninstResultItemObjectDelegate.h"
+#include "core/uninst/AppNotifications.h"
+#include "gui/shell/FamilyItemList.h"
+#include "gui/uninst/AppItemModel.h"
+#include "gui/uninst/ORUninstResultItemObjectDelegate.h"
 
 // The item list of the uninstaller's result page: the bundle and leftovers of
 // the application chosen on the left, filled through "appget". The page

@@ -1,10 +1,10 @@
-#include "ORUninstResultViewCter.h"
+#include "gui/uninst/ORUninstResultViewCter.h"
 
-#include "AppNotifications.h"
-#include "AppTicks.h"
-#include "ORImage.h"
-#include "ORUninstDelViewCter.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "core/uninst/AppNotifications.h"
+#include "core/uninst/AppTicks.h"
+#include "gui/controls/ORImage.h"
+#include "gui/uninst/ORUninstDelViewCter.h"
 
 #include <QFileInfo>
 #include <QSet>

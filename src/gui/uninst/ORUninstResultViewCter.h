@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AppGroupModel.h"
-#include "ORAppDataCollection.h"
-#include "ORUninstResultItemObject.h"
-#include "ResultPage.h"
+#include "core/uninst/ORAppDataCollection.h"
+#include "gui/shell/ResultPage.h"
+#include "gui/uninst/AppGroupModel.h"
+#include "gui/uninst/ORUninstResultItemObject.h"
 
 class QComboBox;
 class QLineEdit;

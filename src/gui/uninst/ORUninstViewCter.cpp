@@ -1,13 +1,13 @@
-#include "ORUninstViewCter.h"
+#include "gui/uninst/ORUninstViewCter.h"
 
-#include "AppNotifications.h"
-#include "ItemListModel.h"
-#include "ORAppDataCollection.h"
-#include "ORImage.h"
-#include "ORLayout.h"
-#include "ORNotificationCenter.h"
-#include "PageStyle.h"
-#include "ScanProgressPanel.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/platform/ORLayout.h"
+#include "core/uninst/AppNotifications.h"
+#include "core/uninst/ORAppDataCollection.h"
+#include "gui/controls/ORImage.h"
+#include "gui/shell/ItemListModel.h"
+#include "gui/shell/PageStyle.h"
+#include "gui/shell/ScanProgressPanel.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // The plugin that holds the media player, the PDF viewer and the PDF
 // compressor, with the libraries they need (see ViewerFactory.h).
 
-#include "MediaPreview.h"
-#include "ORPdfWindowCter.h"
-#include "PdfPreview.h"
-#include "ViewerFactory.h"
+#include "gui/pdf/ORPdfWindowCter.h"
+#include "gui/preview/MediaPreview.h"
+#include "gui/preview/PdfPreview.h"
+#include "gui/preview/ViewerFactory.h"
 
 #include <QObject>
 

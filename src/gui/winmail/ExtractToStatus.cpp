@@ -1,11 +1,11 @@
-#include "ExtractToStatus.h"
+#include "gui/winmail/ExtractToStatus.h"
 
-#include "FileNotifications.h"
-#include "JobRunner.h"
-#include "ORFileDataCollection.h"
-#include "ORNotificationCenter.h"
-#include "ORUtility.h"
-#include "PageStyle.h"
+#include "core/foundation/ORNotificationCenter.h"
+#include "core/foundation/ORUtility.h"
+#include "core/winmail/ORFileDataCollection.h"
+#include "gui/shell/JobRunner.h"
+#include "gui/shell/PageStyle.h"
+#include "gui/winmail/FileNotifications.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "FileItemListModel.h"
+#include "gui/winmail/FileItemListModel.h"
 
-#include "FileIcon.h"
-#include "FileItemRoles.h"
-#include "Thumbnails.h"
+#include "gui/preview/FileIcon.h"
+#include "gui/preview/Thumbnails.h"
+#include "gui/winmail/FileItemRoles.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORFileData.h"
+#include "core/winmail/ORFileData.h"
 
 #include <QAbstractListModel>
 

@@ -1,8 +1,8 @@
-#include "FileTreeModel.h"
+#include "gui/winmail/FileTreeModel.h"
 
-#include "FileIcon.h"
-#include "FileItemRoles.h"
-#include "ORUtility.h"
+#include "core/foundation/ORUtility.h"
+#include "gui/preview/FileIcon.h"
+#include "gui/winmail/FileItemRoles.h"
 
 #include <QFileInfo>
 

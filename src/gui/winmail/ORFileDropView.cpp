@@ -1,11 +1,11 @@
-#include "ORFileDropView.h"
+#include "gui/winmail/ORFileDropView.h"
 
-#include "FileChooser.h"
-#include "FileNotifications.h"
-#include "ORFileDataCollection.h"
-#include "ORImage.h"
-#include "ORUtility.h"
-#include "PageStyle.h"
+#include "core/foundation/ORUtility.h"
+#include "core/winmail/ORFileDataCollection.h"
+#include "gui/controls/ORImage.h"
+#include "gui/shell/FileChooser.h"
+#include "gui/shell/PageStyle.h"
+#include "gui/winmail/FileNotifications.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FolderDropView.h"
+#include "gui/shell/FolderDropView.h"
 
 class QPushButton;
 

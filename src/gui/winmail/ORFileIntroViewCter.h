@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ORBaseViewCter.h"
+#include "gui/shell/ORBaseViewCter.h"
 
 #include <QPointer>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "PasswordPanel.h"
+#include "gui/winmail/PasswordPanel.h"
 
-#include "ORImage.h"
-#include "PageStyle.h"
+#include "gui/controls/ORImage.h"
+#include "gui/shell/PageStyle.h"
 
 #include <QDialogButtonBox>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
-#include "TUEncodingPopUp.h"
+#include "gui/winmail/TUEncodingPopUp.h"
 
-#include "EncodingList.h"
-#include "ORPrefConfig.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/winmail/names/EncodingList.h"
 
 namespace {
 const QString kEncodingKey = QStringLiteral("filenameEncoding");

@@ -2,8 +2,8 @@
 // unknown size, under a few option sets, writing into a scratch directory
 // that is emptied after every input.
 
-#include "alloc.h"
-#include "tnef.h"
+#include "tnef/alloc.h"
+#include "tnef/tnef.h"
 
 #include <cstdint>
 #include <cstdlib>

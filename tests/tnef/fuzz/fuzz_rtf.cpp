@@ -1,8 +1,8 @@
 // libFuzzer target: one compressed-RTF value, and the decompressor on its
 // own (a wrong CRC would otherwise keep most inputs away from it).
 
-#include "decode_error.h"
-#include "rtf.h"
+#include "tnef/decode_error.h"
+#include "tnef/rtf.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // build (attachments, bodies, named and Unicode properties, damaged ones),
 // into DIR/fuzz_parse_file and DIR/fuzz_rtf.
 
-#include "TnefStreamBuilder.h"
+#include "tnef/support/TnefStreamBuilder.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "DecodeRun.h"
+#include "tnef/support/DecodeRun.h"
 
-#include "tnef.h"
+#include "tnef/tnef.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // Runs the decoder on bytes built by a test, with standard output and
 // standard error captured, inside a temporary directory of its own.
 
-#include "TnefStreamBuilder.h"
+#include "tnef/support/TnefStreamBuilder.h"
 
 #include <filesystem>
 #include <string>

@@ -1,4 +1,4 @@
-#include "TnefStreamBuilder.h"
+#include "tnef/support/TnefStreamBuilder.h"
 
 #include <array>
 

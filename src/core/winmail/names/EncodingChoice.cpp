@@ -1,10 +1,10 @@
-#include "EncodingChoice.h"
+#include "core/winmail/names/EncodingChoice.h"
 
-#include "EncodingList.h"
-#include "LegacyEncodings.h"
-#include "NamePlausibility.h"
-#include "ORPrefConfig.h"
-#include "XADString.h"
+#include "core/foundation/ORPrefConfig.h"
+#include "core/winmail/names/EncodingList.h"
+#include "core/winmail/names/LegacyEncodings.h"
+#include "core/winmail/names/NamePlausibility.h"
+#include "core/winmail/names/XADString.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserLanguage.h"
+#include "core/winmail/names/UserLanguage.h"
 
 #include <QString>
 #include <QtGlobal>

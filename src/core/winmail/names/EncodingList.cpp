@@ -1,6 +1,6 @@
-#include "EncodingList.h"
+#include "core/winmail/names/EncodingList.h"
 
-#include "IcuConverter.h"
+#include "core/winmail/names/IcuConverter.h"
 
 #include <QCollator>
 #include <QCoreApplication>

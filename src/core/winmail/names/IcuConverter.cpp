@@ -1,4 +1,4 @@
-#include "IcuConverter.h"
+#include "core/winmail/names/IcuConverter.h"
 
 #include <unicode/ucnv.h>
 

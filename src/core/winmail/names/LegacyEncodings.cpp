@@ -1,4 +1,4 @@
-#include "LegacyEncodings.h"
+#include "core/winmail/names/LegacyEncodings.h"
 
 #include <QLatin1String>
 

@@ -1,4 +1,4 @@
-#include "NamePlausibility.h"
+#include "core/winmail/names/NamePlausibility.h"
 
 #include <QChar>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "UserLanguage.h"
+#include "core/winmail/names/UserLanguage.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
-#include "XADString.h"
+#include "core/winmail/names/XADString.h"
 
-#include "EncodingList.h"
-#include "IcuConverter.h"
+#include "core/winmail/names/EncodingList.h"
+#include "core/winmail/names/IcuConverter.h"
 
 #include <unicode/ucsdet.h>
 

@@ -1,7 +1,7 @@
-#include "OwnFolder.h"
+#include "core/winmail/sevenzip/OwnFolder.h"
 
-#include "AnchoredRoot.h"
-#include "RemovalRun.h"
+#include "core/fs/AnchoredRoot.h"
+#include "core/fs/RemovalRun.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CategoryRoots.h"
-#include "FileIdentity.h"
+#include "core/fs/CategoryRoots.h"
+#include "core/fs/FileIdentity.h"
 
 #include <QString>
 

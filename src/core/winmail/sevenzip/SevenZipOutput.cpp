@@ -1,4 +1,4 @@
-#include "SevenZipOutput.h"
+#include "core/winmail/sevenzip/SevenZipOutput.h"
 
 #include <QCoreApplication>
 #include <QList>

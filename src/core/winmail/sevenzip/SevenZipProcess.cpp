@@ -1,10 +1,10 @@
-#include "SevenZipProcess.h"
+#include "core/winmail/sevenzip/SevenZipProcess.h"
 
-#include "FreeSpaceReserve.h"
-#include "LogCategory.h"
-#include "StallGuard.h"
+#include "core/platform/LogCategory.h"
+#include "core/winmail/sevenzip/FreeSpaceReserve.h"
+#include "core/winmail/sevenzip/StallGuard.h"
 
-#include "JobControl.h"
+#include "core/foundation/JobControl.h"
 
 #include <QFile>
 #include <QLoggingCategory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SevenZipOutput.h"
+#include "core/winmail/sevenzip/SevenZipOutput.h"
 
 #include <QList>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "StagingFolder.h"
+#include "core/winmail/sevenzip/StagingFolder.h"
 
-#include "FolderWalker.h"
-#include "OwnFolder.h"
-#include "RemovalRun.h"
-#include "UniqueFd.h"
+#include "core/fs/FolderWalker.h"
+#include "core/fs/RemovalRun.h"
+#include "core/fs/UniqueFd.h"
+#include "core/winmail/sevenzip/OwnFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "StallGuard.h"
+#include "core/winmail/sevenzip/StallGuard.h"
 
 namespace sw {
 

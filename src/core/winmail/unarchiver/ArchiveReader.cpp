@@ -1,7 +1,7 @@
-#include "ArchiveReader.h"
+#include "core/winmail/unarchiver/ArchiveReader.h"
 
-#include "JobControl.h"
-#include "ReaderChild.h"
+#include "core/foundation/JobControl.h"
+#include "core/winmail/unarchiver/ReaderChild.h"
 
 #include <QCoreApplication>
 #include <QFile>

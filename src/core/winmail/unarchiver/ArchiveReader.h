@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReaderWire.h"
-#include "StallGuard.h"
+#include "core/winmail/sevenzip/StallGuard.h"
+#include "core/winmail/unarchiver/ReaderWire.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "EntryNames.h"
+#include "core/winmail/unarchiver/EntryNames.h"
 
-#include "XADString.h"
+#include "core/winmail/names/XADString.h"
 
 #include <QStringDecoder>
 

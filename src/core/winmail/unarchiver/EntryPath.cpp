@@ -1,4 +1,4 @@
-#include "EntryPath.h"
+#include "core/winmail/unarchiver/EntryPath.h"
 
 namespace sw {
 

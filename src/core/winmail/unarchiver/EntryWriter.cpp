@@ -1,6 +1,6 @@
-#include "EntryWriter.h"
+#include "core/winmail/unarchiver/EntryWriter.h"
 
-#include "EntryPath.h"
+#include "core/winmail/unarchiver/EntryPath.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "FreeSpaceGuard.h"
+#include "core/winmail/unarchiver/FreeSpaceGuard.h"
 
-#include "FreeSpaceReserve.h"
+#include "core/winmail/sevenzip/FreeSpaceReserve.h"
 
 #include <sys/statvfs.h>
 

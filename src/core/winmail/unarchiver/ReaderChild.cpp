@@ -1,6 +1,6 @@
-#include "ReaderChild.h"
+#include "core/winmail/unarchiver/ReaderChild.h"
 
-#include "ReaderWire.h"
+#include "core/winmail/unarchiver/ReaderWire.h"
 
 #include <archive.h>
 #include <archive_entry.h>

@@ -1,4 +1,4 @@
-#include "ReaderWire.h"
+#include "core/winmail/unarchiver/ReaderWire.h"
 
 #include <archive.h>
 #include <archive_entry.h>

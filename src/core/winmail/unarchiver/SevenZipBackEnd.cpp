@@ -3,10 +3,10 @@
 // a staging folder inside the destination, which is checked before what is
 // in it is handed over.
 
-#include "XADSimpleUnarchiverPrivate.h"
+#include "core/winmail/unarchiver/XADSimpleUnarchiverPrivate.h"
 
-#include "EntryPath.h"
-#include "StagingFolder.h"
+#include "core/winmail/sevenzip/StagingFolder.h"
+#include "core/winmail/unarchiver/EntryPath.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "TemporaryFolder.h"
+#include "core/winmail/unarchiver/TemporaryFolder.h"
 
-#include "OwnFolder.h"
-#include "TemporaryBase.h"
+#include "core/platform/TemporaryBase.h"
+#include "core/winmail/sevenzip/OwnFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
-#include "XADSimpleUnarchiver.h"
+#include "core/winmail/unarchiver/XADSimpleUnarchiver.h"
 
-#include "EncodingChoice.h"
-#include "EncodingList.h"
-#include "EntryPath.h"
-#include "SevenZipProcess.h"
-#include "TemporaryFolder.h"
-#include "XADSimpleUnarchiverPrivate.h"
-#include "XADString.h"
-#include "ZipNameOrigin.h"
+#include "core/winmail/names/EncodingChoice.h"
+#include "core/winmail/names/EncodingList.h"
+#include "core/winmail/names/XADString.h"
+#include "core/winmail/sevenzip/SevenZipProcess.h"
+#include "core/winmail/unarchiver/EntryPath.h"
+#include "core/winmail/unarchiver/TemporaryFolder.h"
+#include "core/winmail/unarchiver/XADSimpleUnarchiverPrivate.h"
+#include "core/winmail/unarchiver/ZipNameOrigin.h"
 
 #include <QCoreApplication>
 #include <QDir>

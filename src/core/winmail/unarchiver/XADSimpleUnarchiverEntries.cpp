@@ -1,6 +1,6 @@
-#include "XADSimpleUnarchiverPrivate.h"
+#include "core/winmail/unarchiver/XADSimpleUnarchiverPrivate.h"
 
-#include "EntryPath.h"
+#include "core/winmail/unarchiver/EntryPath.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,13 +5,13 @@
 // archive), XADSimpleUnarchiverEntries.cpp (writing one entry) and
 // SevenZipBackEnd.cpp (the archives only 7zz reads).
 
-#include "ArchiveReader.h"
-#include "EntryNames.h"
-#include "EntryWriter.h"
-#include "FreeSpaceGuard.h"
-#include "JobControl.h"
-#include "SevenZipProcess.h"
-#include "XADSimpleUnarchiver.h"
+#include "core/foundation/JobControl.h"
+#include "core/winmail/sevenzip/SevenZipProcess.h"
+#include "core/winmail/unarchiver/ArchiveReader.h"
+#include "core/winmail/unarchiver/EntryNames.h"
+#include "core/winmail/unarchiver/EntryWriter.h"
+#include "core/winmail/unarchiver/FreeSpaceGuard.h"
+#include "core/winmail/unarchiver/XADSimpleUnarchiver.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "ZipNameOrigin.h"
+#include "core/winmail/unarchiver/ZipNameOrigin.h"
 
-#include "UniqueFd.h"
+#include "core/fs/UniqueFd.h"
 
 #include <QByteArray>
 #include <QFile>
