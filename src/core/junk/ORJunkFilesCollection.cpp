@@ -114,7 +114,7 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
 
 sw::CategoryRoots &ORJunkFilesCollection::scanRoots()
 {
-    // A category scanned on its own (outside startScan) gets roots of its own.
+    // collect() makes them per scan; made here too, so no step finds none.
     if (!m_roots)
         m_roots = std::make_unique<sw::CategoryRoots>(lcJunk);
     return *m_roots;
@@ -175,19 +175,6 @@ bool ORJunkFilesCollection::needsAdmin(const QString &path) const
     if (ORUtility::isDirOfPath(path) && !ORUtility::isSymbolicLink(path))
         return ::eaccess(QFile::encodeName(path).constData(), W_OK | X_OK) != 0;
     return !ORUtility::isDeletableFileWithCurrentPermission(path);
-}
-
-bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const QString &path, bool withDelRight)
-{
-    return addElementToGroup(group, JunkCandidate{QFileInfo(path).path(), path, withDelRight, {}, {}});
-}
-
-bool ORJunkFilesCollection::addElementToGroup(ORJunkDataGroup &group, const JunkCandidate &candidate)
-{
-    sw::TitlePoster title(sw::junknote::kTitle, &scanJob());
-    const bool added = addCandidate(group, candidate, GroupRules(group.groupID), title);
-    title.flush();
-    return added;
 }
 
 // What path counts for below root; nothing when it does not lie below it
@@ -321,66 +308,6 @@ ORJunkDataGroup ORJunkFilesCollection::makeGroup(qint64 groupID)
     }
     group.isGroupDelFlag = (category && !category->initiallyMarked) ? 0 : 2;
     return group;
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getAppJunks()
-{
-    return scanCategory(sw::junk::AppJunk);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getLeftOver()
-{
-    return scanCategory(sw::junk::Leftovers);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getSysCache()
-{
-    return scanCategory(sw::junk::SysCache);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getSysLog()
-{
-    return scanCategory(sw::junk::SysLog);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getMailJunk()
-{
-    return scanCategory(sw::junk::Mail);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getItuneJunk()
-{
-    return scanCategory(sw::junk::ITunes);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getIOSBackups()
-{
-    return scanCategory(sw::junk::IOSBackups);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getIOSUpdates()
-{
-    return scanCategory(sw::junk::IOSUpdates);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getTrashJunk()
-{
-    return scanCategory(sw::junk::Trash);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getDownloadJunk()
-{
-    return scanCategory(sw::junk::Downloads);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getXcodeJunk()
-{
-    return scanCategory(sw::junk::Xcode);
-}
-
-ORJunkDataGroup ORJunkFilesCollection::getBrowserJunk()
-{
-    return scanCategory(sw::junk::Browser);
 }
 
 namespace {

@@ -67,42 +67,24 @@ public:
     std::shared_ptr<ORJunkData> result() const { return tempJunkData(); }
     void startOver();
 
-    // The published result; runs the scan on the calling thread when none is held.
-    std::shared_ptr<ORJunkData> junkData();
     std::shared_ptr<ORJunkData> tempJunkData() const;
-    bool scanJunkDataFlag() const { return true; }
-    // A scan nobody watches; its result is not published.
-    std::shared_ptr<ORJunkData> startScan();
-
-    void deleteJunks();
-    qint64 delSize() const { return removalReport().removedBytes(); }
-    QList<ORJunkDataGroup> junkDataDel() const;
-    // What the last removal did, item by item.
-    sw::RemovalReport removalReport() const;
     // Whether marked items that need administrator rights are removed (one
     // password prompt) or reported as skipped. Allowed by default.
     void setAdminRemoval(bool allowed) { m_adminRemoval = allowed; }
-
-    // Turns a candidate into an item of group; false when it was not accepted.
-    // The path's folder is taken as its category root.
-    bool addElementToGroup(ORJunkDataGroup &group, const QString &path, bool withDelRight);
-    bool addElementToGroup(ORJunkDataGroup &group, const sw::JunkCandidate &candidate);
-
-    ORJunkDataGroup getAppJunks();
-    ORJunkDataGroup getLeftOver();
-    ORJunkDataGroup getSysCache();
-    ORJunkDataGroup getSysLog();
-    ORJunkDataGroup getMailJunk();
-    ORJunkDataGroup getItuneJunk();
-    ORJunkDataGroup getIOSBackups();
-    ORJunkDataGroup getIOSUpdates();
-    ORJunkDataGroup getTrashJunk();
-    ORJunkDataGroup getDownloadJunk();
-    ORJunkDataGroup getXcodeJunk();
-    ORJunkDataGroup getBrowserJunk();
-
     // Where the category switches are read; the settings store by default.
     void setSwitchReader(SwitchReader reader);
+
+    // --- used only by the tests ---------------------------------------------
+    // The published result; runs the scan on the calling thread when none is held.
+    std::shared_ptr<ORJunkData> junkData();
+    // A scan nobody watches; its result is not published.
+    std::shared_ptr<ORJunkData> startScan();
+    // remove() with nobody watching.
+    void deleteJunks();
+    qint64 delSize() const { return removalReport().removedBytes(); }
+    // What the last removal took, group by group, and what it did item by item.
+    QList<ORJunkDataGroup> junkDataDel() const;
+    sw::RemovalReport removalReport() const;
 
 private:
     ORJunkFilesCollection();
