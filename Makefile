@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-asan bench clean
+.PHONY: all deps configure build run test test-asan bench install package package-check clean
 
 all: build
 
@@ -17,7 +17,7 @@ build: configure
 	@cmake --build $(BUILD)
 
 run: build
-	$(BUILD)/src/gui/sweepwright
+	SWEEPWRIGHT_PLUGIN_DIR=$(BUILD)/src/gui $(BUILD)/src/gui/sweepwright
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
@@ -29,6 +29,15 @@ test-asan: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2
 	scripts/run-fuzzers.sh $(ASAN_BUILD) 60
+
+install: build
+	cmake --install $(BUILD) --strip $(if $(PREFIX),--prefix $(PREFIX))
+
+package: build
+	cd $(BUILD) && cpack -G DEB >/dev/null && ls -1 $(CURDIR)/$(BUILD)/sweepwright_*.deb
+
+package-check: package
+	scripts/package-check.sh $$(ls -1t $(BUILD)/sweepwright_*.deb | head -n 1)
 
 bench: build
 	bench/run.sh $(BUILD)

@@ -12,6 +12,11 @@ packages=(
   libxxhash-dev
   # tests, sanitizers and fuzzing (unshare, setpriv and mount build hostile trees)
   libgtest-dev libgmock-dev clang libclang-rt-14-dev util-linux mount
+  # what is installed: icons drawn from the SVG, manual pages from --help, and
+  # the validators of the desktop entry, the metainfo and the polkit policy
+  librsvg2-bin help2man man-db desktop-file-utils appstream libxml2-utils polkitd binutils
+  # the package (dpkg-shlibdeps) and the program on Wayland, tried on a headless weston
+  dpkg-dev qt6-wayland weston
   # protected PDF documents for the compressor's tests
   qpdf
   # run time

@@ -70,6 +70,8 @@ private slots:
     void withoutThePluginPdfAndMediaFallBackUntilItCanBeLoaded()
     {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("no-plugin")));
+        const QByteArray pluginDir = qgetenv("SWEEPWRIGHT_PLUGIN_DIR");
+        QVERIFY(!pluginDir.isEmpty());
         qputenv("SWEEPWRIGHT_PLUGIN_DIR", QFile::encodeName(path(QStringLiteral("no-plugin"))));
         const QString pdf = writePdf(QStringLiteral("early.pdf"));
         const QString media = write(QStringLiteral("early.mp3"), QByteArray("\x00\x01\xfe\xff", 4).repeated(64));
@@ -81,7 +83,7 @@ private slots:
         }
         QVERIFY(!pane.pdfViewer() && !pane.mediaViewer());
         // A failed load is not remembered: the plugin is found once it is there.
-        qunsetenv("SWEEPWRIGHT_PLUGIN_DIR");
+        qputenv("SWEEPWRIGHT_PLUGIN_DIR", pluginDir);
         pane.showPath(pdf, QStringLiteral("pdf"));
         QCOMPARE(pane.kind(), PreviewKind::Pdf);
         QVERIFY(pane.pdfViewer());

@@ -17,15 +17,9 @@ QStringList pluginFolders()
     const QString chosen = qEnvironmentVariable("SWEEPWRIGHT_PLUGIN_DIR");
     if (!chosen.isEmpty())
         return {chosen};
-    QStringList folders{QCoreApplication::applicationDirPath()};
-#ifdef SW_VIEWERS_BUILD_DIR
-    folders << QStringLiteral(SW_VIEWERS_BUILD_DIR);
-#endif
-#ifdef SW_VIEWERS_INSTALL_DIR
-    folders << QStringLiteral(SW_VIEWERS_INSTALL_DIR);
-#endif
-    folders.removeDuplicates();
-    return folders;
+    // The installed library folder, found from the program's own folder, so
+    // an installed tree may move and no builder's path is compiled in.
+    return {QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" SW_VIEWERS_DIR_FROM_BIN))};
 }
 
 }  // namespace

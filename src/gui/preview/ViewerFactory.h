@@ -28,8 +28,8 @@ public:
 };
 
 // The plugin's factory, loaded on the first call. Looks in the folder named
-// by SWEEPWRIGHT_PLUGIN_DIR when that is set, else beside the program, in
-// the build tree and in the installed library folder. A failed load is tried
+// by SWEEPWRIGHT_PLUGIN_DIR when that is set (the build tree sets it for its
+// tests and `make run`), else in the installed LIBDIR/sweepwright only. A failed load is tried
 // again at the next call; it returns nullptr with the reason in *error.
 ViewerFactory *viewerFactory(QString *error = nullptr);
 
