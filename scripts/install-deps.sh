@@ -14,6 +14,8 @@ packages=(
   libgtest-dev libgmock-dev clang libclang-rt-14-dev util-linux mount
   # protected PDF documents for the compressor's tests
   qpdf
+  # the shells whose completions the tests load
+  bash-completion zsh fish
   # run time
   ghostscript pkexec xdg-utils fonts-dejavu-core adwaita-icon-theme
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
