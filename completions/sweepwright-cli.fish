@@ -1,7 +1,6 @@
 # fish completion for sweepwright-cli. Each command's options are those its
 # --help lists (a test compares).
 
-set -l commands junk large dups apps extensions login memory extract pdf shred tnef
 set -l layout_commands junk large dups apps extensions login memory shred
 set -l removal_commands junk large dups apps extensions pdf shred
 set -l json_commands junk large dups apps extensions login memory extract pdf shred
@@ -12,17 +11,21 @@ function __sweepwright_cli_categories
 end
 
 complete -c sweepwright-cli -f
-complete -c sweepwright-cli -n __fish_use_subcommand -a junk -d 'scan for junk files and list them, or remove them'
-complete -c sweepwright-cli -n __fish_use_subcommand -a large -d 'list the files of 32 MB and more, or move them to the Trash'
-complete -c sweepwright-cli -n __fish_use_subcommand -a dups -d 'list duplicate files, or move all copies but one to the Trash'
-complete -c sweepwright-cli -n __fish_use_subcommand -a apps -d 'list the installed applications and their leftovers'
-complete -c sweepwright-cli -n __fish_use_subcommand -a extensions -d 'list the add-ons by category, or remove some'
-complete -c sweepwright-cli -n __fish_use_subcommand -a login -d 'list the applications started at login, or switch them'
-complete -c sweepwright-cli -n __fish_use_subcommand -a memory -d 'show memory and disk use, or release memory'
-complete -c sweepwright-cli -n __fish_use_subcommand -a extract -d 'extract an archive or a winmail.dat file'
-complete -c sweepwright-cli -n __fish_use_subcommand -a pdf -d 'make a smaller copy of a PDF document'
-complete -c sweepwright-cli -n __fish_use_subcommand -a shred -d 'remove files and folders whole'
-complete -c sweepwright-cli -n __fish_use_subcommand -a tnef -d 'write the attachments and bodies of a winmail.dat file'
+for command in \
+    'junk	scan for junk files and list them, or remove them' \
+    'large	list the files of 32 MB and more, or move them to the Trash' \
+    'dups	list duplicate files, or move all copies but one to the Trash' \
+    'apps	list the installed applications and their leftovers' \
+    'extensions	list the add-ons by category, or remove some' \
+    'login	list the applications started at login, or switch them' \
+    'memory	show memory and disk use, or release memory' \
+    'extract	extract an archive or a winmail.dat file' \
+    'pdf	make a smaller copy of a PDF document' \
+    'shred	remove files and folders whole' \
+    'tnef	write the attachments and bodies of a winmail.dat file'
+    set -l name_description (string split \t -- $command)
+    complete -c sweepwright-cli -n __fish_use_subcommand -a $name_description[1] -d $name_description[2]
+end
 
 complete -c sweepwright-cli -s h -l help -d 'show the help'
 complete -c sweepwright-cli -s V -l version -d 'show the version'
