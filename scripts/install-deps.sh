@@ -19,6 +19,8 @@ packages=(
   dpkg-dev qt6-wayland weston
   # protected PDF documents for the compressor's tests
   qpdf
+  # the shells whose completions the tests load
+  bash-completion zsh fish
   # run time
   ghostscript pkexec xdg-utils fonts-dejavu-core adwaita-icon-theme
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav

@@ -90,7 +90,7 @@ QString AppsCommand::help() const
                "  --yes          remove without asking\n"
                "  --dry-run      show what --remove would remove, and remove nothing\n"
                "  --help         show this text\n"
-               "  --version      show the version\n")
+               "  -V, --version  show the version\n")
            + ORLayout::optionsHelp();
 }
 

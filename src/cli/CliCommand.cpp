@@ -40,23 +40,34 @@ int CliCommand::usageError(const QString &problem) const
     return kUsageError;
 }
 
+QStringList CliCommand::layoutOptions(const CliOptions &options)
+{
+    QStringList words;
+    for (const char *name : {"--layout", "--root", "--home"})
+        if (options.isSet(QLatin1String(name)))
+            words.append(QLatin1String(name) + QLatin1Char('=') + options.value(QLatin1String(name)));
+    return words;
+}
+
 int CliCommand::run(const QStringList &args)
 {
-    CliOptions options({QStringLiteral("--help"), QStringLiteral("-h"), QStringLiteral("--version")}, {});
+    CliOptions options(
+        {QStringLiteral("--help"), QStringLiteral("-h"), QStringLiteral("--version"), QStringLiteral("-V")}, {});
     if (m_looksAtDisk)
         options.addValued({QStringLiteral("--layout"), QStringLiteral("--root"), QStringLiteral("--home")});
     declareOptions(options);
     if (const auto problem = options.parse(args))
         return usageError(*problem);
     // Before the help: the help of a layout names that layout's categories.
+    // From the parsed options only: a word after "--" or an option's value is no layout option.
     if (m_looksAtDisk)
-        if (const QString problem = ORLayout::configure(args); !problem.isEmpty())
+        if (const QString problem = ORLayout::configure(layoutOptions(options)); !problem.isEmpty())
             return usageError(problem);
     if (options.isSet(QStringLiteral("--help")) || options.isSet(QStringLiteral("-h"))) {
         std::fputs(help().toLocal8Bit().constData(), stdout);
         return 0;
     }
-    if (options.isSet(QStringLiteral("--version"))) {
+    if (options.isSet(QStringLiteral("--version")) || options.isSet(QStringLiteral("-V"))) {
         std::fputs(versionText().toLocal8Bit().constData(), stdout);
         return 0;
     }

@@ -46,6 +46,9 @@ protected:
     virtual int execute(const CliOptions &options) = 0;
 
 private:
+    // The layout options parsed, as words ORLayout::configure() reads.
+    static QStringList layoutOptions(const CliOptions &options);
+
     const char *m_name;
     bool m_looksAtDisk;
 };

@@ -35,6 +35,10 @@ std::optional<QString> CliOptions::parse(const QStringList &args)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
+        if (arg == QLatin1String("--")) {
+            m_positional += args.mid(i + 1);
+            break;
+        }
         if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
             m_positional.append(arg);
             continue;

@@ -10,8 +10,8 @@
 // The options of one command: flags ("--json"), options with a value
 // ("--home H" or "--home=H", repeatable, never empty) and flags that may
 // carry a value ("--save-body" or "--save-body=rh"). Anything else that
-// starts with "-" is a usage error; other words are kept as positional
-// arguments.
+// starts with "-" is a usage error; other words ("-" among them) are kept
+// as positional arguments, and so is every word after "--".
 class CliOptions
 {
 public:

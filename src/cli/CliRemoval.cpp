@@ -1,5 +1,6 @@
 #include "cli/CliRemoval.h"
 
+#include "cli/InputPaths.h"
 #include "cli/JsonWriter.h"
 #include "core/foundation/ORUtility.h"
 
@@ -42,7 +43,7 @@ Consent askConsent(const char *command, const CliOptions &options, const QString
 bool willAsk(const CliOptions &options)
 {
     return !options.isSet(QStringLiteral("--dry-run")) && !options.isSet(QStringLiteral("--yes"))
-           && ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
+           && ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO) && !InputPaths::taken();
 }
 
 void writeReport(JsonWriter &json, const sw::RemovalReport &report, const char *failuresKey)

@@ -21,6 +21,8 @@ QString DupsCommand::help() const
                "Lists the sets of duplicate files and packages larger than 16 KiB in the folders\n"
                "(default: the layout's default folders, below), largest first. Candidates of equal\n"
                "size and sampled digest are compared byte by byte; hard links to one file count once.\n"
+               "A FOLDER of \"-\" reads the folders from standard input, one a line or separated by\n"
+               "NUL bytes. The system's protected folders are left out and named on stderr.\n"
                "\n"
                "  --json                 print one JSON object instead of a list\n"
                "  --quick                for files, trust equal size and sampled digest (up to three\n"
@@ -42,7 +44,7 @@ QString DupsCommand::help() const
                "  --yes                  move without asking\n"
                "  --dry-run              show what --trash-all-but-first would move, and move nothing\n"
                "  --help                 show this text\n"
-               "  --version              show the version\n"
+               "  -V, --version          show the version\n"
                "Sent to a file or a pipe, a run that moves nothing prints each set as it is found.\n"
                "Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not\n"
                "exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).\n")

@@ -42,7 +42,7 @@ const char kUsage[] =
     "  --json               print the result as a JSON object (on failure too, with\n"
     "                       its \"error\"); nothing else goes to standard output\n"
     "  --help               show this text\n"
-    "  --version            show the version\n"
+    "  -V, --version        show the version\n"
     "\n"
     "Entries that would land outside the destination (absolute paths, \"..\", links\n"
     "leading out, special files) are skipped and reported; control characters in\n"

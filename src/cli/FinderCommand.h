@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/InputPaths.h"
+#include "cli/LeftOutFolders.h"
 #include "cli/ToolCommand.h"
 #include "core/foundation/ToolEngine.h"
 
@@ -23,8 +25,9 @@ inline QString isoTime(qint64 msSinceEpoch)
 }
 
 // What the large-file and the duplicate command share: their engine scans
-// the folders named (or its defaults) with the pages' exclusions, and every
-// removal moves to the Trash.
+// the folders named ("-" reads them from standard input; none: its
+// defaults) with the pages' exclusions, less the protected system folders,
+// which are named on stderr; every removal moves to the Trash.
 template <sw::ToolEngine Engine>
 class FinderCommand : public ToolCommand
 {
@@ -41,9 +44,13 @@ protected:
     {
         Engine &engine = Engine::shareInstance();
         engine.startOver();
-        QStringList folders;
-        if (const auto problem = chooseFinderFolders(options.positional(), Engine::defaultFolders(), folders))
+        QStringList named = options.positional();
+        if (const auto problem = InputPaths::expand(named))
             return problem;
+        QStringList folders;
+        if (const auto problem = chooseFinderFolders(named, Engine::defaultFolders(), folders))
+            return problem;
+        LeftOutFolders::tell(LeftOutFolders::takeOut(folders));
         engine.setFolders(folders);
         engine.setExcludeFolders(Engine::defaultExcludeFolders());
         engine.setExcludeFiles(Engine::defaultExcludeFiles());

@@ -88,7 +88,7 @@ QString junkHelp()
         "  --category ID  scan this category (repeatable) instead of the default ones\n"
         "  --all          scan every category of the layout\n"
         "  --help         show this text\n"
-        "  --version      show the version\n");
+        "  -V, --version  show the version\n");
     text += ORLayout::optionsHelp();
     text += QStringLiteral("\nCategories of the %1 layout (* scanned by default) and what --clean removes:\n")
                 .arg(ORLayout::kindName());

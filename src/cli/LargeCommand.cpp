@@ -18,8 +18,10 @@ QString LargeCommand::help() const
                "Usage: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]\n"
                "                             [--trash [--yes | --dry-run]]\n"
                "Lists the files and packages of 32 MB and more in the folders (default: the layout's\n"
-               "default folders, below), in five size bands. Hidden folders and docsets are not\n"
-               "entered; source, build and database files are left out. With --trash every listed item\n"
+               "default folders, below), in five size bands. A FOLDER of \"-\" reads the folders from\n"
+               "standard input, one a line or separated by NUL bytes. Hidden folders and docsets are\n"
+               "not entered; source, build and database files are left out, and so are the system's\n"
+               "protected folders, which are named on stderr. With --trash every listed item\n"
                "is moved to the Trash (restorable from the desktop's Trash), after a question on a\n"
                "terminal or with --yes; otherwise the plan is printed and nothing moves (exit status 2).\n"
                "Ctrl-C stops the scan, or the moving after the current item (exit status 130).\n"
@@ -29,7 +31,7 @@ QString LargeCommand::help() const
                "  --yes          move without asking\n"
                "  --dry-run      show what --trash would move, and move nothing\n"
                "  --help         show this text\n"
-               "  --version      show the version\n")
+               "  -V, --version  show the version\n")
            + QStringLiteral("Default folders in the %1 layout: %2\n")
                  .arg(ORLayout::kindName(), ORBigDataCollection::defaultFolders().join(QStringLiteral(", ")))
            + ORLayout::optionsHelp();

@@ -26,12 +26,12 @@ QString LoginCommand::help() const
                "hides a system-wide entry with a user entry that says Hidden=true. ID is the\n"
                "desktop-file id without \".desktop\" (the bundle name in the macos layout).\n"
                "\n"
-               "  --json      print one JSON object instead of a list\n"
-               "  --all       list the applications that do not start at login too\n"
-               "  --on ID     switch ID on at login (repeatable)\n"
-               "  --off ID    switch ID off at login (repeatable)\n"
-               "  --help      show this text\n"
-               "  --version   show the version\n")
+               "  --json          print one JSON object instead of a list\n"
+               "  --all           list the applications that do not start at login too\n"
+               "  --on ID         switch ID on at login (repeatable)\n"
+               "  --off ID        switch ID off at login (repeatable)\n"
+               "  --help          show this text\n"
+               "  -V, --version   show the version\n")
            + ORLayout::optionsHelp();
 }
 

@@ -105,7 +105,7 @@ QString MemoryCommand::help() const
                "                 \"touchedMemory\" and \"releaseEnd\")\n"
                "  --release      release memory first\n"
                "  --help         show this text\n"
-               "  --version      show the version\n")
+               "  -V, --version  show the version\n")
                .arg(sw::MemoryRelease::kMaxChunks * sw::MemoryRelease::kChunk / (qint64(1) << 30))
                .arg(sw::MemoryRelease::kMaxSeconds)
            + ORLayout::optionsHelp();

@@ -34,7 +34,7 @@ const char kUsage[] =
     "                     (otherwise it is asked for on the terminal when needed)\n"
     "  --json             print the result as JSON\n"
     "  --help             show this text\n"
-    "  --version          show the version\n";
+    "  -V, --version      show the version\n";
 
 void printError(const QString &text)
 {

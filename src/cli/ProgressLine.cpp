@@ -16,12 +16,19 @@ ProgressLine::ProgressLine(FILE *stream, const sw::JobControl &job, const QStrin
     , m_stream(stream)
     , m_job(job)
     , m_phase(phase)
-    , m_enabled(stream && ::isatty(::fileno(stream)))
+    , m_enabled(drawsOn(stream))
 {
     if (!m_enabled)
         return;
     connect(&m_timer, &QTimer::timeout, this, &ProgressLine::update);
     m_timer.start(kRenderIntervalMs);
+}
+
+bool ProgressLine::drawsOn(FILE *stream)
+{
+    // A dumb terminal (or one that names no kind) shows escape codes as text.
+    const QByteArray term = qgetenv("TERM");
+    return stream && ::isatty(::fileno(stream)) && !term.isEmpty() && term != "dumb";
 }
 
 ProgressLine::~ProgressLine()

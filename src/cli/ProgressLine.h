@@ -11,7 +11,8 @@
 // One self-rewriting status line on a terminal: the phase, the items looked
 // at (or removed), the size found (or removed) and the current path, read
 // from a running job ten times a second. Does nothing when the stream is not
-// a terminal, so redirected output stays clean.
+// a terminal, or is a dumb one (TERM=dumb or unset), so redirected output
+// and plain-text terminals get no escape codes.
 class ProgressLine : public QObject
 {
 public:
@@ -25,6 +26,8 @@ public:
     void clear();
 
 private:
+    // Whether a line would be drawn on stream.
+    static bool drawsOn(FILE *stream);
     int columns() const;
 
     FILE *m_stream;

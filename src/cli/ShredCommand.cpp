@@ -1,11 +1,13 @@
 #include "cli/ShredCommand.h"
 
 #include "cli/CliJob.h"
+#include "cli/InputPaths.h"
 #include "cli/JsonWriter.h"
 #include "core/foundation/RemovalWording.h"
 #include "core/platform/ORLayout.h"
 #include "core/shreds/ORShredOperation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -21,7 +23,9 @@ QString ShredCommand::help() const
     return QStringLiteral(
                "Usage: sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]\n"
                "                             [--layout L] [--root R] [--home H]\n"
-               "Removes the files and folders named, each whole, with your own rights. A link is\n"
+               "Removes the files and folders named, each whole, with your own rights. A PATH of\n"
+               "\"-\" reads the paths from standard input, one a line or separated by NUL bytes\n"
+               "(find -print0); nothing can then be asked, so they go only with --yes. A link is\n"
                "removed as a link; nothing is removed on another file system mounted inside a\n"
                "folder. The root folder, the home, a folder that holds it and the system's own\n"
                "folders (and what lies in them) are never removed, by whatever name they are\n"
@@ -30,15 +34,15 @@ QString ShredCommand::help() const
                "Ctrl-C stops after the current entry (exit status 130); exit status 1 when a path\n"
                "stays.\n"
                "\n"
-               "  --overwrite  overwrite each file once with random bytes before removing it\n"
-               "               (files with one name that you may write, and only once they are\n"
-               "               certain to go; on SSDs and copy-on-write file systems the old data\n"
-               "               may survive anyway)\n"
-               "  --yes        remove without asking\n"
-               "  --dry-run    show what would be removed, and remove nothing\n"
-               "  --json       print {\"shredSize\", \"removed\", \"failed\"} as one JSON object\n"
-               "  --help       show this text\n"
-               "  --version    show the version\n")
+               "  --overwrite    overwrite each file once with random bytes before removing it\n"
+               "                 (files with one name that you may write, and only once they are\n"
+               "                 certain to go; on SSDs and copy-on-write file systems the old\n"
+               "                 data may survive anyway)\n"
+               "  --yes          remove without asking\n"
+               "  --dry-run      show what would be removed, and remove nothing\n"
+               "  --json         print {\"shredSize\", \"removed\", \"failed\"} as one JSON object\n"
+               "  --help         show this text\n"
+               "  -V, --version  show the version\n")
            + ORLayout::optionsHelp();
 }
 
@@ -49,9 +53,12 @@ void ShredCommand::declareOptions(CliOptions &options) const
 
 std::optional<QString> ShredCommand::configure(const CliOptions &options)
 {
-    if (options.positional().isEmpty())
+    QStringList named = options.positional();
+    if (const auto problem = InputPaths::expand(named))
+        return problem;
+    if (named.isEmpty())
         return QStringLiteral("no path given");
-    for (const QString &path : options.positional()) {
+    for (const QString &path : std::as_const(named)) {
         const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
         if (!m_paths.contains(absolute))
             m_paths.append(absolute);
@@ -100,7 +107,9 @@ int ShredCommand::execute(const CliOptions &options)
                 outcome.refused += item.failures;
     }
     for (const sw::RemovalFailure &refusal : std::as_const(outcome.refused))
-        std::fprintf(stderr, "sweepwright-cli: refused %s: %s\n", qPrintable(refusal.path), qPrintable(refusal.reason));
+        std::fprintf(stderr, "sweepwright-cli: %s\n",
+                     qPrintable(QCoreApplication::translate("ShredCommand", "refused %1: %2")
+                                    .arg(refusal.path, refusal.reason)));
     if (options.isSet(QStringLiteral("--json")))
         writeJson(outcome);
     else

@@ -39,7 +39,7 @@ const char kUsage[] =
     "  --maxsize N          refuse any single allocation above N bytes\n"
     "  --dry-run            the same as --list\n"
     "  --help               show this text\n"
-    "  --version            show the version\n";
+    "  -V, --version        show the version\n";
 
 struct FlagOption {
     const char *name;

@@ -63,7 +63,7 @@ void printHelp(FILE *out)
 {
     std::fputs("Usage: sweepwright-cli COMMAND [options]\n"
                "       sweepwright-cli COMMAND --help\n"
-               "       sweepwright-cli --version\n\nCommands:\n",
+               "       sweepwright-cli -V | --version\n\nCommands:\n",
                out);
     for (const Command &c : kCommands)
         std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
@@ -73,7 +73,10 @@ void printHelp(FILE *out)
                "the options win.\n"
                "\nCommands that remove or move files act only with --yes or after a question on a\n"
                "terminal; otherwise they print the plan and exit 2. --dry-run prints the plan and\n"
-               "touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 130).\n",
+               "touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 130).\n"
+               "\"--\" ends the options: what follows is a path even when it starts with \"-\". A\n"
+               "FOLDER or PATH of \"-\" (large, dups, shred) reads the paths from standard input,\n"
+               "one a line or separated by NUL bytes.\n",
                out);
 }
 
@@ -102,7 +105,7 @@ int main(int argc, char *argv[])
         printHelp(stdout);
         return 0;
     }
-    if (first == QLatin1String("--version")) {
+    if (first == QLatin1String("--version") || first == QLatin1String("-V")) {
         std::fputs(CliCommand::versionText().toLocal8Bit().constData(), stdout);
         return 0;
     }

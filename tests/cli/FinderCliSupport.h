@@ -9,10 +9,27 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace swtest {
+
+// The sets of a dups --json report, sorted: each set's paths below root,
+// sorted and joined by " ".
+inline QStringList dupSets(const QByteArray &out, const QString &root)
+{
+    QStringList sets;
+    for (const QJsonValue &group : QJsonDocument::fromJson(out).object().value(QStringLiteral("dupGroups")).toArray()) {
+        QStringList paths;
+        for (const QJsonValue &item : group.toObject().value(QStringLiteral("groupItems")).toArray())
+            paths << item.toObject().value(QStringLiteral("itemPath")).toString().mid(root.size() + 1);
+        paths.sort();
+        sets << paths.join(QLatin1Char(' '));
+    }
+    sets.sort();
+    return sets;
+}
 
 class FinderCli : public ::testing::Test
 {

@@ -54,6 +54,30 @@ private:
     FILE *m_stream = nullptr;
 };
 
+// TERM as a test needs it, restored afterwards; empty unsets it.
+class ScopedTerm
+{
+public:
+    explicit ScopedTerm(const char *value) : m_old(qgetenv("TERM")), m_wasSet(qEnvironmentVariableIsSet("TERM"))
+    {
+        if (*value)
+            qputenv("TERM", value);
+        else
+            qunsetenv("TERM");
+    }
+    ~ScopedTerm()
+    {
+        if (m_wasSet)
+            qputenv("TERM", m_old);
+        else
+            qunsetenv("TERM");
+    }
+
+private:
+    QByteArray m_old;
+    bool m_wasSet;
+};
+
 TEST(ProgressLine, StaysSilentWhenNotATerminal)
 {
     FILE *file = std::tmpfile();
@@ -69,8 +93,28 @@ TEST(ProgressLine, StaysSilentWhenNotATerminal)
     std::fclose(file);
 }
 
+// A terminal that shows escape codes as text (Emacs' shell, a serial
+// console) or names no kind gets no line at all.
+TEST(ProgressLine, StaysSilentOnADumbTerminal)
+{
+    for (const char *term : {"dumb", ""}) {
+        const ScopedTerm scoped(term);
+        Terminal terminal(80);
+        ASSERT_NE(terminal.stream(), nullptr);
+        {
+            sw::JobControl job;
+            ProgressLine line(terminal.stream(), job, QStringLiteral("Scanning"));
+            EXPECT_FALSE(line.isEnabled()) << term;
+            job.addBytes(4096);
+            line.update();
+        }
+        EXPECT_EQ(terminal.drain(), QByteArray()) << term;
+    }
+}
+
 TEST(ProgressLine, ShowsItemsSizeAndPathThenErasesItself)
 {
+    const ScopedTerm term("xterm");
     swtest::ensureCoreApplication();
     sw::Translations::install();
     Terminal terminal(120);
@@ -90,6 +134,7 @@ TEST(ProgressLine, ShowsItemsSizeAndPathThenErasesItself)
 
 TEST(ProgressLine, LongPathKeepsItsEndWithinTheWidth)
 {
+    const ScopedTerm term("xterm");
     swtest::ensureCoreApplication();
     sw::Translations::install();
     Terminal terminal(60);

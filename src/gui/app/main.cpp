@@ -2,17 +2,18 @@
 #include "core/platform/ORLayout.h"
 #include "core/winmail/ORFileDataCollection.h"
 #include "gui/app/AppDelegate.h"
+#include "gui/app/CommandLine.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/shell/PortalFileDialogs.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QTextStream>
 #include <QThreadPool>
 
 int main(int argc, char *argv[])
 {
     sw::PortalFileDialogs::choose();  // must precede the application object
+    if (const auto status = CommandLine::answerAlone(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(sw::kAppName));
     QApplication::setApplicationDisplayName(QString::fromLatin1(sw::kAppName));
@@ -20,21 +21,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     sw::Translations::install();
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Sweepwright, the desktop maintenance utility."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption({QStringLiteral("layout"), QStringLiteral("Where to look: freedesktop or macos."),
-                      QStringLiteral("L")});
-    parser.addOption({QStringLiteral("root"), QStringLiteral("The root the system folders are under."),
-                      QStringLiteral("R")});
-    parser.addOption({QStringLiteral("home"), QStringLiteral("The home folder to look in."), QStringLiteral("H")});
-    parser.process(app);
-
-    if (const QString error = ORLayout::configure(app.arguments()); !error.isEmpty()) {
-        QTextStream(stderr) << "sweepwright: " << error << '\n';
-        return 2;
-    }
+    CommandLine commandLine;
+    if (const auto status = commandLine.apply(app))
+        return *status;
 
     sw::SingleInstance instance(QString::fromLatin1(sw::kAppId));
     if (instance.notifyRunningInstance())
