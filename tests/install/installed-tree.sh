@@ -24,6 +24,9 @@ expected=(
   share/polkit-1/actions/$app.policy
   share/icons/hicolor/scalable/apps/$app.svg
   share/man/man1/sweepwright.1 share/man/man1/sweepwright-cli.1
+  share/bash-completion/completions/sweepwright share/bash-completion/completions/sweepwright-cli
+  share/zsh/vendor-completions/_sweepwright share/zsh/vendor-completions/_sweepwright-cli
+  share/fish/vendor_completions.d/sweepwright.fish share/fish/vendor_completions.d/sweepwright-cli.fish
 )
 for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$app.png"); done
 for file in "${expected[@]}"; do
@@ -57,7 +60,7 @@ run() { env -i PATH=/usr/bin:/bin HOME="$prefix/home" XDG_RUNTIME_DIR="$prefix/r
 mkdir -p "$prefix/home" "$prefix/run"
 chmod 700 "$prefix/run"
 [ "$(run "$prefix/bin/sweepwright-cli" --version)" = "sweepwright-cli 0.1.0" ] || fail "sweepwright-cli --version"
-run "$prefix/bin/sweepwright" --version | grep -q "^Sweepwright [0-9]" || fail "sweepwright --version"
+run "$prefix/bin/sweepwright" --version | grep -q "^sweepwright [0-9]" || fail "sweepwright --version"
 # The pdf command runs its helper from libexec: found from the installed program.
 run "$prefix/bin/sweepwright-cli" pdf --help >/dev/null || fail "sweepwright-cli pdf finds no helper"
 
