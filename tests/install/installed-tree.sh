@@ -23,7 +23,7 @@ expected=(
   share/applications/$app.desktop share/metainfo/$app.metainfo.xml
   share/polkit-1/actions/$app.policy
   share/icons/hicolor/scalable/apps/$app.svg
-  share/man/man1/sweepwright.1 share/man/man1/sweepwright-cli.1
+  share/man/man1/sweepwright.1.gz share/man/man1/sweepwright-cli.1.gz share/doc/sweepwright/copyright
   share/bash-completion/completions/sweepwright share/bash-completion/completions/sweepwright-cli
   share/zsh/vendor-completions/_sweepwright share/zsh/vendor-completions/_sweepwright-cli
   share/fish/vendor_completions.d/sweepwright.fish share/fish/vendor_completions.d/sweepwright-cli.fish
@@ -48,12 +48,12 @@ xmllint --noout --dtdvalid /usr/share/polkit-1/policyconfig-1.dtd "$policy" 2>/d
 grep -q "<annotate key=\"org.freedesktop.policykit.exec.path\">$prefix/libexec/sweepwright/sweepwright-privileged<" "$policy" \
   || fail "polkit policy does not name the installed helper"
 for page in sweepwright sweepwright-cli; do
-  man_out=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null) \
+  man_out=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null) \
     || fail "man page $page does not render"
   [ -z "$man_out" ] || fail "man page $page: $man_out"
-  MANWIDTH=80 man -l "$prefix/share/man/man1/$page.1" 2>/dev/null | grep -q -- "--version" || fail "man page $page lacks the options"
+  MANWIDTH=80 man -l "$prefix/share/man/man1/$page.1.gz" 2>/dev/null | grep -q -- "--version" || fail "man page $page lacks the options"
 done
-grep -q '^\.SS dups' "$prefix/share/man/man1/sweepwright-cli.1" || fail "sweepwright-cli(1) lacks its commands"
+zgrep -q '^\.SS dups' "$prefix/share/man/man1/sweepwright-cli.1.gz" || fail "sweepwright-cli(1) lacks its commands"
 
 # Run from the installed tree, in an environment without the build's stand-ins.
 run() { env -i PATH=/usr/bin:/bin HOME="$prefix/home" XDG_RUNTIME_DIR="$prefix/run" QT_QPA_PLATFORM=offscreen "$@"; }
