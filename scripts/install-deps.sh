@@ -14,6 +14,8 @@ packages=(
   libgtest-dev libgmock-dev clang libclang-rt-14-dev util-linux mount
   # protected PDF documents for the compressor's tests
   qpdf
+  # the uninstaller's tests: a stand-in PackageKit on a bus of their own
+  dbus-daemon python3-dbus python3-gi
   # run time
   ghostscript pkexec xdg-utils fonts-dejavu-core adwaita-icon-theme
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
