@@ -36,15 +36,18 @@ public:
     // The bus alone: PackageKit is not on it until start().
     PackageKitStandIn()
     {
-        const QString config = m_tree.text(
-            QStringLiteral("bus.conf"),
-            "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-            " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-            "<busconfig><type>session</type><listen>unix:path=" + QFile::encodeName(m_tree.path(QStringLiteral("bus")))
-                + "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow send_destination=\"*\"/><allow receive_sender=\"*\"/>"
-                  "<allow own=\"*\"/></policy></busconfig>\n");
+        const QString config =
+            m_tree.text(QStringLiteral("bus.conf"),
+                        "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+                        " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                        "<busconfig><type>session</type><listen>unix:path="
+                            + QFile::encodeName(m_tree.path(QStringLiteral("bus")))
+                            + "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow "
+                              "send_destination=\"*\"/><allow receive_sender=\"*\"/>"
+                              "<allow own=\"*\"/></policy></busconfig>\n");
         m_bus.start(QStringLiteral("dbus-daemon"),
-                    {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+                    {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                     QStringLiteral("--print-address")});
         if (m_bus.waitForReadyRead(10000))
             m_address = QString::fromUtf8(m_bus.readLine().trimmed());
         m_env = std::make_unique<EnvOverride>("SWEEPWRIGHT_PACKAGEKIT_BUS", m_address.toUtf8());
@@ -75,20 +78,24 @@ public:
     };
 
     // The configuration start() takes: the installed packages, and the
-    // methods that never finish (stall) or make PackageKit leave (vanish).
-    static QByteArray config(const QList<Package> &packages, const QString &stall = {}, const QString &vanish = {})
+    // methods that never finish (stall) or make PackageKit leave (vanish);
+    // with oneFilePerSearch a search for several files finds nothing.
+    static QByteArray config(const QList<Package> &packages, const QString &stall = {},
+                             const QString &vanish = {}, bool oneFilePerSearch = false)
     {
         QJsonObject installed;
         for (const Package &p : packages)
-            installed.insert(p.id, QJsonObject{{QStringLiteral("files"), QJsonArray::fromStringList(p.files)},
-                                               {QStringLiteral("size"), p.size},
-                                               {QStringLiteral("summary"), p.summary},
-                                               {QStringLiteral("depends"), QJsonArray::fromStringList(p.depends)},
-                                               {QStringLiteral("takes"), QJsonArray::fromStringList(p.takes)},
-                                               {QStringLiteral("removal"), p.removal}});
+            installed.insert(p.id,
+                             QJsonObject{{QStringLiteral("files"), QJsonArray::fromStringList(p.files)},
+                                         {QStringLiteral("size"), p.size},
+                                         {QStringLiteral("summary"), p.summary},
+                                         {QStringLiteral("depends"), QJsonArray::fromStringList(p.depends)},
+                                         {QStringLiteral("takes"), QJsonArray::fromStringList(p.takes)},
+                                         {QStringLiteral("removal"), p.removal}});
         return QJsonDocument(QJsonObject{{QStringLiteral("packages"), installed},
                                          {QStringLiteral("stall"), stall},
-                                         {QStringLiteral("vanish"), vanish}})
+                                         {QStringLiteral("vanish"), vanish},
+                                         {QStringLiteral("oneFilePerSearch"), oneFilePerSearch}})
             .toJson();
     }
 
@@ -98,7 +105,8 @@ public:
     {
         const QString file = m_tree.text(QStringLiteral("packages.json"), config);
         m_service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_service.start(QStringLiteral(SW_PACKAGEKIT_STANDIN), {m_address, file, m_tree.path(QStringLiteral("calls.log"))});
+        m_service.start(QStringLiteral(SW_PACKAGEKIT_STANDIN),
+                        {m_address, file, m_tree.path(QStringLiteral("calls.log"))});
         return m_service.waitForReadyRead(20000) && m_service.readLine().trimmed() == "ready";
     }
 

@@ -9,11 +9,13 @@
 # CONFIG: {"packages": {ID: {"files": [...], "size": N, "summary": S,
 #                            "depends": [ID...], "takes": [ID...],
 #                            "removal": "ok" | "refuse" | "fail" | "stay"}},
-#          "stall": METHOD, "vanish": METHOD}
+#          "stall": METHOD, "vanish": METHOD, "oneFilePerSearch": BOOL}
 # "takes": what removing it would take along; "refuse": the password
 # prompt dismissed; "fail": the package manager fails; "stay": it says it
 # removed the package and leaves it installed. A "stall" method never
-# finishes; a "vanish" one makes the service leave the bus.
+# finishes; a "vanish" one makes the service leave the bus. With
+# "oneFilePerSearch" a search for several files finds nothing, as
+# PackageKit's apt backend does.
 #
 # usage: packagekit-standin.py ADDRESS CONFIG LOG
 
@@ -88,6 +90,8 @@ class Transaction(dbus.service.Object):
                                                 name='org.freedesktop.PackageKit.Transaction.InputInvalid')
 
         def work():
+            if len(values) > 1 and self.service.config.get('oneFilePerSearch'):
+                return
             for package_id, package in sorted(self.installed().items()):
                 if set(values) & set(package.get('files', [])):
                     self.emit_package(INFO_INSTALLED, package_id)
@@ -131,6 +135,23 @@ class Transaction(dbus.service.Object):
             # In one batch, as PackageKit may send them.
             self.Packages([(INFO_INSTALLED, i, self.installed()[i].get('summary', '')) for i in found])
         self.later('DependsOn', work)
+
+    @dbus.service.method(TRANSACTION, in_signature='tasb')
+    def RequiredBy(self, filters, ids, recursive):
+        self.log('RequiredBy', filters, ids, recursive)
+
+        def work():
+            found, queue = [], list(ids)
+            while queue:
+                needed = queue.pop()
+                for package_id, package in sorted(self.installed().items()):
+                    if needed in package.get('depends', []) and package_id not in found:
+                        found.append(package_id)
+                        if recursive:
+                            queue.append(package_id)
+            for package_id in found:
+                self.emit_package(INFO_INSTALLED, package_id)
+        self.later('RequiredBy', work)
 
     @dbus.service.method(TRANSACTION, in_signature='tas')
     def Resolve(self, filters, names):

@@ -40,13 +40,33 @@ protected:
     {
         swtest::ensureCoreApplication();
         ASSERT_TRUE(tree.isValid());
-        ORLayout::set(ORLayout::Kind::Freedesktop, tree.folder(QStringLiteral("root")), tree.folder(QStringLiteral("home")));
+        ORLayout::set(ORLayout::Kind::Freedesktop, tree.folder(QStringLiteral("root")),
+                      tree.folder(QStringLiteral("home")));
         swtest::FreedesktopSystem system(tree);
-        system.package({QStringLiteral("editor"), QStringLiteral("editor"), "Editor", "/usr/bin/editor %F",
-                        {QStringLiteral("/usr/bin/editor")}, "editor-common", false, 100});
-        system.package({QStringLiteral("helper"), QStringLiteral("helper"), "Helper", "/usr/libexec/helper", {}, {}, true, 5});
-        system.package({QStringLiteral("viewer"), QStringLiteral("viewer"), "Viewer", "python3 /usr/share/viewer/viewer.py",
-                        {QStringLiteral("/usr/share/viewer/viewer.py")}, {}, false, 7});
+        system.package({QStringLiteral("editor"),
+                        QStringLiteral("editor"),
+                        "Editor",
+                        "/usr/bin/editor %F",
+                        {QStringLiteral("/usr/bin/editor")},
+                        "editor-common",
+                        false,
+                        100});
+        system.package({QStringLiteral("helper"),
+                        QStringLiteral("helper"),
+                        "Helper",
+                        "/usr/libexec/helper",
+                        {},
+                        {},
+                        true,
+                        5});
+        system.package({QStringLiteral("viewer"),
+                        QStringLiteral("viewer"),
+                        "Viewer",
+                        "python3 /usr/share/viewer/viewer.py",
+                        {QStringLiteral("/usr/share/viewer/viewer.py")},
+                        {},
+                        false,
+                        7});
         for (const char *name : {"orphan", "we$ird"})
             tree.text(QStringLiteral("root/usr/share/applications/%1.desktop").arg(QLatin1String(name)),
                       swtest::FreedesktopSystem::desktopEntry(name, name));
@@ -58,26 +78,60 @@ protected:
         ORLayout::reset();
     }
 
+    // The applications' packages list their folders, as dpkg does.
     static QList<PackageKitStandIn::Package> packages()
     {
-        const auto entry = [](const char *name) { return QStringLiteral("/usr/share/applications/%1.desktop").arg(QLatin1String(name)); };
+        const QString applications = QStringLiteral("/usr/share/applications");
+        const auto entry = [&](const char *name) {
+            return applications + QStringLiteral("/%1.desktop").arg(QLatin1String(name));
+        };
         return {
-            {kEditor, {entry("editor"), QStringLiteral("/usr/bin/editor"), QStringLiteral("/usr/share/editor/a")}, 4200000,
-             QStringLiteral("Edits text"), {kCommon}, {}, {}},
-            {kCommon, {QStringLiteral("/usr/share/editor-common/b"), QStringLiteral("/usr/share/suite/c")}, 10, {}, {kFonts}, {}, {}},
+            {kEditor,
+             {applications, entry("editor"), QStringLiteral("/usr/bin/editor"),
+              QStringLiteral("/usr/share/editor/a")},
+             4200000,
+             QStringLiteral("Edits text"),
+             {kCommon},
+             {},
+             {}},
+            // Its plug-in for the viewer lies in a folder named like the viewer.
+            {kCommon,
+             {QStringLiteral("/usr/share/editor-common/b"), QStringLiteral("/usr/share/suite/c"),
+              QStringLiteral("/usr/share/viewer/plugin")},
+             10,
+             {},
+             {kFonts},
+             {},
+             {}},
             {kFonts, {QStringLiteral("/usr/share/fonts-x/d")}, 10, {}, {}, {}, {}},
-            {kHelper, {entry("helper")}, 50, QStringLiteral("Helps"), {}, {}, {}},
-            {kViewer, {entry("viewer"), QStringLiteral("/usr/share/viewer/viewer.py")}, 70, QStringLiteral("Views"), {}, {}, {}},
+            {kHelper, {applications, entry("helper")}, 50, QStringLiteral("Helps"), {}, {}, {}},
+            {kViewer,
+             {applications, entry("viewer"), QStringLiteral("/usr/share/viewer/viewer.py")},
+             70,
+             QStringLiteral("Views"),
+             {},
+             {},
+             {}},
         };
     }
 
     swtest::FixtureTree tree;
 };
 
-TEST_F(PackageKitSourceTest, FindsTheOwnerOfEachDesktopEntryWithItsSizeAndSummary)
+struct SearchRow
+{
+    const char *name;
+    bool oneFilePerSearch;
+};
+
+class PackageKitSearch : public PackageKitSourceTest, public ::testing::WithParamInterface<SearchRow>
+{
+};
+
+TEST_P(PackageKitSearch, FindsTheOwnerOfEachDesktopEntryWithItsSizeAndSummary)
 {
     PackageKitStandIn packageKit;
-    ASSERT_TRUE(packageKit.start(PackageKitStandIn::config(packages())));
+    ASSERT_TRUE(packageKit.start(PackageKitStandIn::config(packages(), {}, {}, GetParam().oneFilePerSearch)));
     sw::JobControl job;
     const std::optional<sw::InstalledApps> apps = sw::PackageKitAppSource::find(job);
     ASSERT_TRUE(apps);
@@ -94,19 +148,25 @@ TEST_F(PackageKitSourceTest, FindsTheOwnerOfEachDesktopEntryWithItsSizeAndSummar
     EXPECT_EQ(editor.packageSize, 4200000);
     EXPECT_EQ(editor.summary, QStringLiteral("Edits text"));
     EXPECT_TRUE(editor.ownsProgram);
-    // The data folders of what it needs, directly or not, are shared.
-    EXPECT_EQ(editor.dataNames, (QStringList{QStringLiteral("applications"), QStringLiteral("editor"),
-                                             QStringLiteral("editor-common"), QStringLiteral("fonts-x"),
-                                             QStringLiteral("suite")}));
     EXPECT_FALSE(byId.value(kHelper).shown);
-    EXPECT_TRUE(byId.value(kViewer).shown);
     EXPECT_FALSE(byId.value(kViewer).ownsProgram) << "python3 is not the viewer's";
 
-    // One search for every entry but the one PackageKit would refuse.
-    const QStringList searches = packageKit.calls(QStringLiteral("SearchFiles"));
-    ASSERT_EQ(searches.size(), 1);
-    EXPECT_TRUE(searches.constFirst().contains(QLatin1String("/usr/share/applications/orphan.desktop")));
-    EXPECT_FALSE(searches.constFirst().contains(QLatin1String("we$ird")));
+    // What the editor needs, directly or not, is shared by all of them; the
+    // folder named like the viewer only by the viewer and the editor.
+    const QStringList common{QStringLiteral("editor-common"), QStringLiteral("fonts-x"),
+                             QStringLiteral("suite")};
+    const QString applications = QStringLiteral("applications");
+    EXPECT_EQ(editor.dataNames, (QStringList{applications, QStringLiteral("editor")} + common
+                                 + QStringList{QStringLiteral("viewer")}));
+    EXPECT_EQ(byId.value(kHelper).dataNames, QStringList{applications} + common);
+    EXPECT_EQ(byId.value(kViewer).dataNames,
+              (QStringList{applications} + common + QStringList{QStringLiteral("viewer")}));
+    EXPECT_EQ(packageKit.calls(QStringLiteral("RequiredBy")).size(), 1);
+
+    // Every entry is searched for but the one PackageKit would refuse.
+    const QString searches = packageKit.calls(QStringLiteral("SearchFiles")).join(QLatin1Char('\n'));
+    EXPECT_TRUE(searches.contains(QLatin1String("/usr/share/applications/orphan.desktop")));
+    EXPECT_FALSE(searches.contains(QLatin1String("we$ird")));
 
     // The engine lists them with PackageKit's sizes.
     const auto data = ORAppDataCollection::shareInstance().appData();
@@ -114,8 +174,14 @@ TEST_F(PackageKitSourceTest, FindsTheOwnerOfEachDesktopEntryWithItsSizeAndSummar
     ASSERT_EQ(data->appGroups.size(), 2);
     EXPECT_EQ(data->appGroups.constFirst().groupName, QStringLiteral("Editor"));
     EXPECT_EQ(data->appGroups.constFirst().groupItems.constFirst().itemSize, 4200000);
-    EXPECT_EQ(ORAppDataCollection::shareInstance().installedApps().constFirst().kind, InstalledApp::Kind::Package);
+    EXPECT_EQ(ORAppDataCollection::shareInstance().installedApps().constFirst().kind,
+              InstalledApp::Kind::Package);
 }
+
+INSTANTIATE_TEST_SUITE_P(Searches, PackageKitSearch,
+                         ::testing::Values(SearchRow{"AllEntriesInOneSearch", false},
+                                           SearchRow{"AnAptBackendThatFindsOneFileAtATime", true}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 enum class Answer { NoService, NoBus, NeverFinishes, LeavesTheBus, OtherRoot };
 
@@ -125,7 +191,8 @@ struct SilentRow
     Answer answer;
 };
 
-class WithoutAnAnswerFromPackageKit : public PackageKitSourceTest, public ::testing::WithParamInterface<SilentRow>
+class WithoutAnAnswerFromPackageKit : public PackageKitSourceTest,
+                                      public ::testing::WithParamInterface<SilentRow>
 {
 };
 
@@ -136,7 +203,8 @@ TEST_P(WithoutAnAnswerFromPackageKit, DpkgsDatabaseIsRead)
     ASSERT_TRUE(packageKit.hasBus());
     std::optional<swtest::EnvOverride> bus;
     if (answer == Answer::NoBus)
-        bus.emplace("SWEEPWRIGHT_PACKAGEKIT_BUS", "unix:path=" + QFile::encodeName(tree.path(QStringLiteral("nobus"))));
+        bus.emplace("SWEEPWRIGHT_PACKAGEKIT_BUS",
+                    "unix:path=" + QFile::encodeName(tree.path(QStringLiteral("nobus"))));
     if (answer == Answer::OtherRoot)  // the system bus, asked only about the system's own root
         bus.emplace("SWEEPWRIGHT_PACKAGEKIT_BUS", QByteArray());
     if (answer == Answer::NeverFinishes || answer == Answer::LeavesTheBus) {
@@ -144,8 +212,9 @@ TEST_P(WithoutAnAnswerFromPackageKit, DpkgsDatabaseIsRead)
             packages(), answer == Answer::NeverFinishes ? QStringLiteral("DependsOn") : QString(),
             answer == Answer::LeavesTheBus ? QStringLiteral("DependsOn") : QString())));
     }
-    const auto previous = answer == Answer::NeverFinishes ? sw::PackageKitClient::setIdleTimeouts(300, 300)
-                                                          : sw::PackageKitClient::setIdleTimeouts(60000, 60000);
+    const auto previous = answer == Answer::NeverFinishes
+                              ? sw::PackageKitClient::setIdleTimeouts(300, 300)
+                              : sw::PackageKitClient::setIdleTimeouts(60000, 60000);
     QElapsedTimer clock;
     clock.start();
     const auto data = ORAppDataCollection::shareInstance().appData();
@@ -163,12 +232,13 @@ TEST_P(WithoutAnAnswerFromPackageKit, DpkgsDatabaseIsRead)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fallback, WithoutAnAnswerFromPackageKit,
-    ::testing::Values(SilentRow{"NoPackageKitOnTheBus", Answer::NoService}, SilentRow{"NoBusAtAll", Answer::NoBus},
-                      SilentRow{"ATransactionThatNeverFinishes", Answer::NeverFinishes},
-                      SilentRow{"PackageKitLeavesTheBusMidScan", Answer::LeavesTheBus},
-                      SilentRow{"TheSystemsOwnIsNotAskedAboutAnotherRoot", Answer::OtherRoot}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Fallback, WithoutAnAnswerFromPackageKit,
+                         ::testing::Values(SilentRow{"NoPackageKitOnTheBus", Answer::NoService},
+                                           SilentRow{"NoBusAtAll", Answer::NoBus},
+                                           SilentRow{"ATransactionThatNeverFinishes", Answer::NeverFinishes},
+                                           SilentRow{"PackageKitLeavesTheBusMidScan", Answer::LeavesTheBus},
+                                           SilentRow{"TheSystemsOwnIsNotAskedAboutAnotherRoot",
+                                                     Answer::OtherRoot}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace

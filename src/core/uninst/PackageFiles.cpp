@@ -7,8 +7,8 @@ namespace sw {
 namespace {
 
 // Where the distributions put the programs a user runs.
-constexpr const char *kProgramFolders[] = {"/usr/bin/", "/bin/", "/usr/games/", "/usr/sbin/", "/sbin/",
-                                           "/usr/local/bin/"};
+constexpr const char *kProgramFolders[] = {"/usr/bin/",  "/bin/",  "/usr/games/",
+                                           "/usr/sbin/", "/sbin/", "/usr/local/bin/"};
 
 }  // namespace
 

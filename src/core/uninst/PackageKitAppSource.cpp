@@ -14,14 +14,16 @@ namespace sw {
 
 namespace {
 
+const QString kApplications = QStringLiteral("/usr/share/applications");
+
 // What PackageKit told about the packages that ship an application.
 struct Known
 {
-    QStringList apps;  // their ids, by name
-    QHash<QString, PackageFiles> files;  // by id: theirs and their dependencies'
+    QStringList apps;                    // their ids, in order
+    QHash<QString, PackageFiles> files;  // by id: theirs and what they need
     QHash<QString, QList<PackagedApp::Entry>> entries;
     QHash<QString, PackageKitClient::Details> details;
-    QHash<QString, QStringList> dependencies;
+    QStringList needed;  // what they need, directly or not, together
 };
 
 // The desktop entries to ask about, as the system names them. PackageKit
@@ -29,18 +31,35 @@ struct Known
 QStringList entryPaths()
 {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9_.+@-]*\\.desktop$"));
-    const QString folder = QStringLiteral("/usr/share/applications");
     QStringList paths;
-    const QDir dir(ORLayout::rootPath(folder.mid(1)));
+    const QDir dir(ORLayout::rootPath(kApplications.mid(1)));
     for (const QString &name : dir.entryList({QStringLiteral("*.desktop")}, QDir::Files, QDir::Name))
         if (plain.match(name).hasMatch())
-            paths.append(folder + QLatin1Char('/') + name);
+            paths.append(kApplications + QLatin1Char('/') + name);
     return paths;
 }
 
-bool findOwners(PackageKitClient &client, const QStringList &paths, Known &known)
+// The owners of the entries, and of the folder: PackageKit's apt backend
+// reads the files of one search as one basic regular expression joined by
+// "|", a plain character there, so it finds nothing for two files or more;
+// dpkg lists the folder for every package that ships into it. What owns
+// the folder and no entry drops out with its file list.
+std::optional<QStringList> entryOwners(PackageKitClient &client, const QStringList &paths)
 {
-    const std::optional<QStringList> owners = client.owners(paths);
+    std::optional<QStringList> owners = client.owners(paths);
+    const std::optional<QStringList> ofFolder = owners ? client.owners({kApplications}) : std::nullopt;
+    if (!ofFolder)
+        return std::nullopt;
+    for (const QString &id : *ofFolder)
+        if (!owners->contains(id))
+            owners->append(id);
+    return owners;
+}
+
+bool findOwners(PackageKitClient &client, Known &known)
+{
+    const QStringList paths = entryPaths();
+    const std::optional<QStringList> owners = paths.isEmpty() ? QStringList() : entryOwners(client, paths);
     const std::optional<QHash<QString, QStringList>> lists = owners ? client.files(*owners) : std::nullopt;
     if (!lists)
         return false;
@@ -57,58 +76,82 @@ bool findOwners(PackageKitClient &client, const QStringList &paths, Known &known
     return true;
 }
 
-bool findDependencies(PackageKitClient &client, JobControl &job, Known &known)
+bool findNeeded(PackageKitClient &client, Known &known)
 {
+    const std::optional<QStringList> needed = client.dependencies(known.apps);
+    if (!needed)
+        return false;
+    known.needed = *needed;
     QStringList unknown;
-    QSet<QString> seen;
-    for (const QString &id : std::as_const(known.apps)) {
-        const std::optional<QStringList> needed = client.dependencies(id);
-        if (!needed)
-            return false;
-        job.addItems();
-        known.dependencies.insert(id, *needed);
-        for (const QString &dependency : *needed)
-            if (!known.files.contains(dependency) && !seen.contains(dependency)) {
-                seen.insert(dependency);
-                unknown.append(dependency);
-            }
-    }
+    for (const QString &id : *needed)
+        if (!known.files.contains(id))
+            unknown.append(id);
     const std::optional<QHash<QString, QStringList>> lists = client.files(unknown);
     if (!lists)
         return false;
-    for (const QString &dependency : std::as_const(unknown))
-        known.files.insert(dependency, PackageFiles::of(lists->value(dependency)));
+    for (const QString &id : std::as_const(unknown))
+        known.files.insert(id, PackageFiles::of(lists->value(id)));
     return true;
 }
 
-bool ask(PackageKitClient &client, JobControl &job, Known &known)
+bool ask(PackageKitClient &client, Known &known)
 {
-    if (!findOwners(client, entryPaths(), known))
+    if (!findOwners(client, known))
         return false;
     const std::optional<QHash<QString, PackageKitClient::Details>> details = client.details(known.apps);
     if (!details)
         return false;
     known.details = *details;
-    return findDependencies(client, job, known);
+    return findNeeded(client, known);
 }
 
 InstalledApps appsOf(const Known &known)
 {
     InstalledApps apps;
     for (const QString &id : known.apps) {
-        const PackageFiles &files = known.files[id];
-        QSet<QString> dataNames = files.shareNames;
-        for (const QString &dependency : known.dependencies[id])
-            dataNames.unite(known.files.value(dependency).shareNames);
+        const PackageFiles files = known.files.value(id);
         const PackageKitClient::Details details = known.details.value(id);
-        InstalledApp app = PackagedApp::make(InstalledApp::Kind::Package,
-                                             {PackageKitClient::nameOf(id), details.size, false, dataNames}, files,
-                                             known.entries[id]);
+        InstalledApp app =
+            PackagedApp::make(InstalledApp::Kind::Package,
+                              {PackageKitClient::nameOf(id), details.size, false, files.shareNames}, files,
+                              known.entries.value(id));
         app.packageId = id;
         app.summary = details.summary;
         apps.append(app);
     }
     return apps;
+}
+
+// The data folders each application shares through what it needs. Of the
+// folders named like one of these applications, only the applications that
+// need the package shipping it reach it (RequiredBy, one per such package:
+// few); every other folder of what they need is reached by all of them, which
+// holds back a leftover of another source's application named like it as
+// reaching it through one of them would.
+bool addSharedData(PackageKitClient &client, const Known &known, InstalledApps &apps)
+{
+    QSet<QString> names;
+    for (const InstalledApp &app : std::as_const(apps))
+        names.unite({app.name, app.identifier, app.execName});
+    QSet<QString> common;
+    QHash<QString, QSet<QString>> reached;  // by application id
+    for (const QString &id : known.needed) {
+        const QSet<QString> shared = known.files.value(id).shareNames;
+        common.unite(shared - names);
+        const QSet<QString> named = shared & names;
+        const std::optional<QStringList> dependents = named.isEmpty() ? QStringList() : client.dependents(id);
+        if (!dependents)
+            return false;
+        for (const QString &dependent : *dependents)
+            reached[dependent].unite(named);
+    }
+    for (InstalledApp &app : apps) {
+        QSet<QString> all = common + reached.value(app.packageId);
+        all.unite(QSet<QString>(app.dataNames.cbegin(), app.dataNames.cend()));
+        app.dataNames = QStringList(all.cbegin(), all.cend());
+        app.dataNames.sort();
+    }
+    return true;
 }
 
 }  // namespace
@@ -119,13 +162,17 @@ std::optional<InstalledApps> PackageKitAppSource::find(JobControl &job)
     if (!client)
         return std::nullopt;
     Known known;
-    if (!ask(*client, job, known)) {
-        if (job.isCancelled())
-            return InstalledApps();
-        qCInfo(lcUninst).noquote() << "PackageKit did not answer, dpkg's database is read instead:" << client->problem();
-        return std::nullopt;
+    InstalledApps apps;
+    if (ask(*client, known)) {
+        apps = appsOf(known);
+        if (addSharedData(*client, known, apps))
+            return apps;
     }
-    return appsOf(known);
+    if (job.isCancelled())
+        return InstalledApps();
+    qCInfo(lcUninst).noquote() << "PackageKit did not answer, dpkg's database is read instead:"
+                               << client->problem();
+    return std::nullopt;
 }
 
 }  // namespace sw

@@ -9,17 +9,19 @@ namespace sw {
 class JobControl;
 
 // System packages that ship an application, as PackageKit knows them, on
-// any distribution it serves. The desktop entries of
-// ROOT/usr/share/applications are looked up in one SearchFiles (the
-// installed packages owning them); GetFiles gives each owner's file list,
-// from which PackagedApp makes the application exactly as for dpkg's
-// database; GetDetails its installed size and summary; DependsOn, one per
-// application, what it needs, whose file lists (one GetFiles) name the data
-// folders it shares. A handful of transactions, and one more per
-// application: PackageKit answers each from its package manager's cache.
+// any distribution it serves. The owners of the desktop entries of
+// ROOT/usr/share/applications come from SearchFiles; GetFiles gives each
+// owner's file list, from which PackagedApp makes the application exactly
+// as for dpkg's database; GetDetails its installed size and summary;
+// DependsOn what they all need, and GetFiles the data folders of that.
+// Which application reaches a data folder named like one of them is asked
+// with RequiredBy of the package shipping it. A handful of transactions and
+// one per such package, whatever the number of applications: PackageKit
+// takes about as long for one package as for all.
 //
 // PackageKit reports no priority, so no package is held back as the dpkg
-// database's essential ones are; its own removal refuses those.
+// database's essential ones are; the package manager's removal refuses
+// what it protects.
 class PackageKitAppSource
 {
 public:

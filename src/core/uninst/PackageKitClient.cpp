@@ -28,7 +28,7 @@ bool isSystemRoot()
     struct stat system;
     struct stat layout;
     return ::stat("/", &system) == 0 && ::stat(QFile::encodeName(ORLayout::root()).constData(), &layout) == 0
-        && system.st_dev == layout.st_dev && system.st_ino == layout.st_ino;
+           && system.st_dev == layout.st_dev && system.st_ino == layout.st_ino;
 }
 
 // The valid ids among the packages, each once, in order.
@@ -92,7 +92,8 @@ std::optional<Result> PackageKitClient::query(const QString &method, const QVari
 
 std::optional<QStringList> PackageKitClient::owners(const QStringList &paths)
 {
-    const std::optional<Result> found = query(QStringLiteral("SearchFiles"), {packagekit::kFilterInstalled}, paths);
+    const std::optional<Result> found =
+        query(QStringLiteral("SearchFiles"), {packagekit::kFilterInstalled}, paths);
     return found ? std::optional(idsOf(found->packages)) : std::nullopt;
 }
 
@@ -112,21 +113,31 @@ std::optional<QHash<QString, PackageKitClient::Details>> PackageKitClient::detai
         const QVariant size = data.value(QStringLiteral("size"));
         const bool given = size.metaType() == QMetaType::fromType<qulonglong>()
                            && size.toULongLong() <= quint64(std::numeric_limits<qint64>::max());
-        details.insert(data.value(QStringLiteral("package-id")).toString(),
-                       {given ? qint64(size.toULongLong()) : -1, data.value(QStringLiteral("summary")).toString()});
+        details.insert(
+            data.value(QStringLiteral("package-id")).toString(),
+            {given ? qint64(size.toULongLong()) : -1, data.value(QStringLiteral("summary")).toString()});
     }
     return details;
 }
 
-std::optional<QStringList> PackageKitClient::dependencies(const QString &id)
+std::optional<QStringList> PackageKitClient::dependencies(const QStringList &ids)
 {
-    const std::optional<Result> found = query(QStringLiteral("DependsOn"), {packagekit::kFilterInstalled}, {id}, {true});
+    const std::optional<Result> found =
+        query(QStringLiteral("DependsOn"), {packagekit::kFilterInstalled}, ids, {true});
+    return found ? std::optional(idsOf(found->packages)) : std::nullopt;
+}
+
+std::optional<QStringList> PackageKitClient::dependents(const QString &id)
+{
+    const std::optional<Result> found =
+        query(QStringLiteral("RequiredBy"), {packagekit::kFilterInstalled}, {id}, {true});
     return found ? std::optional(idsOf(found->packages, id)) : std::nullopt;
 }
 
 std::optional<bool> PackageKitClient::isInstalled(const QString &id)
 {
-    const std::optional<Result> found = query(QStringLiteral("Resolve"), {packagekit::kFilterInstalled}, {nameOf(id)});
+    const std::optional<Result> found =
+        query(QStringLiteral("Resolve"), {packagekit::kFilterInstalled}, {nameOf(id)});
     if (!found)
         return std::nullopt;
     const QStringList installed = idsOf(found->packages);
@@ -138,8 +149,8 @@ std::optional<bool> PackageKitClient::isInstalled(const QString &id)
 Result PackageKitClient::simulateRemoval(const QString &id)
 {
     PackageKitTransaction transaction(m_bus, g_queryIdleMs, m_job);
-    return transaction.run(QStringLiteral("RemovePackages"),
-                           {packagekit::kFlagSimulate, QStringList{id}, /*allow_deps*/ true, /*autoremove*/ false});
+    return transaction.run(QStringLiteral("RemovePackages"), {packagekit::kFlagSimulate, QStringList{id},
+                                                              /*allow_deps*/ true, /*autoremove*/ false});
 }
 
 // Nothing may be taken along: what the simulation showed is all that goes,
@@ -147,14 +158,16 @@ Result PackageKitClient::simulateRemoval(const QString &id)
 Result PackageKitClient::remove(const QString &id)
 {
     PackageKitTransaction transaction(m_bus, g_removalIdleMs, nullptr);
-    return transaction.run(QStringLiteral("RemovePackages"),
-                           {packagekit::kFlagOnlyTrusted, QStringList{id}, /*allow_deps*/ false, /*autoremove*/ false},
-                           {QStringLiteral("interactive=true")});
+    return transaction.run(
+        QStringLiteral("RemovePackages"),
+        {packagekit::kFlagOnlyTrusted, QStringList{id}, /*allow_deps*/ false, /*autoremove*/ false},
+        {QStringLiteral("interactive=true")});
 }
 
 bool PackageKitClient::isPackageId(const QString &id)
 {
-    static const QRegularExpression valid(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9@._+-]*;[^;/]*;[^;/]*;[^;]*$"));
+    static const QRegularExpression valid(
+        QStringLiteral("^[A-Za-z0-9][A-Za-z0-9@._+-]*;[^;/]*;[^;/]*;[^;]*$"));
     return valid.match(id).hasMatch();
 }
 

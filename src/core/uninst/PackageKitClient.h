@@ -41,8 +41,10 @@ public:
     // Each package's file list, by id.
     std::optional<QHash<QString, QStringList>> files(const QStringList &ids);
     std::optional<QHash<QString, Details>> details(const QStringList &ids);
-    // The installed packages the package needs, directly or not.
-    std::optional<QStringList> dependencies(const QString &id);
+    // The installed packages the packages need, directly or not (together).
+    std::optional<QStringList> dependencies(const QStringList &ids);
+    // The installed packages that need the package, directly or not.
+    std::optional<QStringList> dependents(const QString &id);
     // Whether a package of that name and architecture is installed now.
     std::optional<bool> isInstalled(const QString &id);
     // RemovePackages: simulated (with whatever it needs taken along), or for
@@ -68,7 +70,8 @@ private:
     // The method for each slice of items, placed between before and after
     // in its arguments; the results gathered, nullopt when one failed.
     std::optional<PackageKitTransaction::Result> query(const QString &method, const QVariantList &before,
-                                                       const QStringList &items, const QVariantList &after = {});
+                                                       const QStringList &items,
+                                                       const QVariantList &after = {});
 
     QDBusConnection m_bus;
     const JobControl *m_job;

@@ -46,8 +46,8 @@ std::optional<Outcome> judge(const QString &packageId, const Result &simulation)
 bool wasRefused(const Result &removal)
 {
     return removal.errorCode == packagekit::kErrorNotAuthorized
-        || removal.errorCode == packagekit::kErrorTransactionCancelled
-        || (removal.status == Result::Status::Finished && removal.exit == packagekit::kExitCancelled);
+           || removal.errorCode == packagekit::kErrorTransactionCancelled
+           || (removal.status == Result::Status::Finished && removal.exit == packagekit::kExitCancelled);
 }
 
 }  // namespace
@@ -61,7 +61,8 @@ Outcome PackageKitRemoval::remove(const QString &packageId, const JobControl &jo
     if (simulation.status == Result::Status::Cancelled)
         return cancelled();
     if (!simulation.succeeded())
-        return failed(tr("PackageKit could not plan the removal: %1; left in place").arg(simulation.failure()));
+        return failed(
+            tr("PackageKit could not plan the removal: %1; left in place").arg(simulation.failure()));
     if (const std::optional<Outcome> refused = judge(packageId, simulation))
         return *refused;
     if (job.isCancelled())
@@ -73,7 +74,8 @@ Outcome PackageKitRemoval::remove(const QString &packageId, const JobControl &jo
     }
     if (wasRefused(removal))
         return {Outcome::Kind::Cancelled,
-                tr("%1; left in place").arg(STPrivilegedTask::statusText(STPrivilegedTask::errAuthorizationCanceled))};
+                tr("%1; left in place")
+                    .arg(STPrivilegedTask::statusText(STPrivilegedTask::errAuthorizationCanceled))};
     return failed(tr("PackageKit could not remove it: %1; left in place").arg(removal.failure()));
 }
 

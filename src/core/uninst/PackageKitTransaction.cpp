@@ -19,7 +19,8 @@ namespace {
 constexpr int kCallTimeoutMs = 30000;
 constexpr int kCancelPollMs = 100;
 
-constexpr const char *kSignals[] = {"Package", "Packages", "Details", "Files", "ErrorCode", "Finished", "Destroy"};
+constexpr const char *kSignals[] = {"Package",   "Packages", "Details", "Files",
+                                    "ErrorCode", "Finished", "Destroy"};
 
 QString latin1(const char *text)
 {
@@ -75,7 +76,8 @@ QString PackageKitTransaction::Result::failure() const
     return tr("PackageKit ended the transaction with exit code %1").arg(exit);
 }
 
-PackageKitTransaction::PackageKitTransaction(const QDBusConnection &bus, int idleTimeoutMs, const JobControl *job)
+PackageKitTransaction::PackageKitTransaction(const QDBusConnection &bus, int idleTimeoutMs,
+                                             const JobControl *job)
     : m_bus(bus), m_idleTimeoutMs(idleTimeoutMs), m_job(job)
 {
 }
@@ -85,18 +87,19 @@ PackageKitTransaction::~PackageKitTransaction() = default;
 PackageKitTransaction::Result PackageKitTransaction::run(const QString &method, const QVariantList &arguments,
                                                          const QStringList &hints)
 {
-    const QDBusMessage reply = m_bus.call(QDBusMessage::createMethodCall(latin1(packagekit::kService),
-                                                                         latin1(packagekit::kPath),
-                                                                         latin1(packagekit::kInterface),
-                                                                         QStringLiteral("CreateTransaction")),
-                                          QDBus::Block, kCallTimeoutMs);
+    const QDBusMessage reply = m_bus.call(
+        QDBusMessage::createMethodCall(latin1(packagekit::kService), latin1(packagekit::kPath),
+                                       latin1(packagekit::kInterface), QStringLiteral("CreateTransaction")),
+        QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.signature() != QLatin1String("o")) {
-        m_result.problem = reply.errorMessage().isEmpty() ? tr("PackageKit gave no transaction") : reply.errorMessage();
+        m_result.problem =
+            reply.errorMessage().isEmpty() ? tr("PackageKit gave no transaction") : reply.errorMessage();
         return m_result;
     }
     m_path = reply.arguments().constFirst().value<QDBusObjectPath>().path();
     // Watched before the method is called: PackageKit may leave right after it answers.
-    QDBusServiceWatcher watcher(latin1(packagekit::kService), m_bus, QDBusServiceWatcher::WatchForUnregistration);
+    QDBusServiceWatcher watcher(latin1(packagekit::kService), m_bus,
+                                QDBusServiceWatcher::WatchForUnregistration);
     connect(&watcher, &QDBusServiceWatcher::serviceUnregistered, this,
             [this] { end(Result::Status::NoAnswer, tr("PackageKit left the bus")); });
     listen(true);
@@ -114,8 +117,8 @@ bool PackageKitTransaction::call(const QString &method, const QVariantList &argu
     const QDBusMessage reply = m_bus.call(message, QDBus::Block, kCallTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return true;
-    end(Result::Status::NoAnswer, reply.errorMessage().isEmpty() ? tr("PackageKit did not take the request")
-                                                                 : reply.errorMessage());
+    end(Result::Status::NoAnswer,
+        reply.errorMessage().isEmpty() ? tr("PackageKit did not take the request") : reply.errorMessage());
     return false;
 }
 
@@ -125,9 +128,11 @@ void PackageKitTransaction::listen(bool on)
 {
     const auto hook = [&](const QString &interface, const QString &name) {
         if (on)
-            m_bus.connect(latin1(packagekit::kService), m_path, interface, name, this, SLOT(onSignal(QDBusMessage)));
+            m_bus.connect(latin1(packagekit::kService), m_path, interface, name, this,
+                          SLOT(onSignal(QDBusMessage)));
         else
-            m_bus.disconnect(latin1(packagekit::kService), m_path, interface, name, this, SLOT(onSignal(QDBusMessage)));
+            m_bus.disconnect(latin1(packagekit::kService), m_path, interface, name, this,
+                             SLOT(onSignal(QDBusMessage)));
     };
     for (const char *name : kSignals)
         hook(latin1(packagekit::kTransactionInterface), latin1(name));
@@ -139,7 +144,8 @@ void PackageKitTransaction::wait()
     QEventLoop loop;
     QTimer idle;
     idle.setSingleShot(true);
-    connect(&idle, &QTimer::timeout, this, [this] { end(Result::Status::NoAnswer, tr("PackageKit stopped answering")); });
+    connect(&idle, &QTimer::timeout, this,
+            [this] { end(Result::Status::NoAnswer, tr("PackageKit stopped answering")); });
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [this] {
         if (m_job && m_job->isCancelled())
@@ -208,7 +214,8 @@ void PackageKitTransaction::cancelTransaction()
 {
     if (!m_path.isEmpty())
         m_bus.send(QDBusMessage::createMethodCall(latin1(packagekit::kService), m_path,
-                                                  latin1(packagekit::kTransactionInterface), QStringLiteral("Cancel")));
+                                                  latin1(packagekit::kTransactionInterface),
+                                                  QStringLiteral("Cancel")));
 }
 
 }  // namespace sw
