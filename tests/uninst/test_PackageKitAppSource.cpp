@@ -1,12 +1,11 @@
 // The system packages the uninstaller finds through PackageKit, and dpkg's
 // database read instead whenever PackageKit gives no answer.
 
-#include "support/FixtureTree.h"
+#include "support/LayoutTree.h"
 #include "support/FreedesktopSystem.h"
 #include "support/PackageKitStandIn.h"
 
 #include "core/foundation/JobControl.h"
-#include "core/platform/ORLayout.h"
 #include "core/uninst/ORAppDataCollection.h"
 #include "core/uninst/PackageKitAppSource.h"
 #include "core/uninst/PackageKitClient.h"
@@ -40,8 +39,6 @@ protected:
     {
         swtest::ensureCoreApplication();
         ASSERT_TRUE(tree.isValid());
-        ORLayout::set(ORLayout::Kind::Freedesktop, tree.folder(QStringLiteral("root")),
-                      tree.folder(QStringLiteral("home")));
         swtest::FreedesktopSystem system(tree);
         system.package({QStringLiteral("editor"),
                         QStringLiteral("editor"),
@@ -75,7 +72,6 @@ protected:
     void TearDown() override
     {
         ORAppDataCollection::shareInstance().startOver();
-        ORLayout::reset();
     }
 
     // The applications' packages list their folders, as dpkg does.
@@ -115,7 +111,7 @@ protected:
         };
     }
 
-    swtest::FixtureTree tree;
+    swtest::LayoutTree tree;
 };
 
 struct SearchRow

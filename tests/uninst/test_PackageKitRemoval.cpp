@@ -1,14 +1,13 @@
 // Packages removed through PackageKit: only the package asked for, only
 // when nothing else would go, and its leftovers only once it is gone.
 
-#include "support/FixtureTree.h"
+#include "support/LayoutTree.h"
 #include "support/FreedesktopSystem.h"
 #include "support/PackageKitStandIn.h"
 #include "support/TreeSnapshot.h"
 
 #include "core/foundation/JobControl.h"
 #include "core/foundation/ORSelection.h"
-#include "core/platform/ORLayout.h"
 #include "core/uninst/ORAppDataCollection.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +35,6 @@ protected:
     {
         swtest::ensureCoreApplication();
         ASSERT_TRUE(tree.isValid());
-        ORLayout::set(ORLayout::Kind::Freedesktop, tree.folder(QStringLiteral("root")),
-                      tree.folder(QStringLiteral("home")));
         QList<PackageKitStandIn::Package> packages;
         for (const auto &[name, removal] : {std::pair{"editor", "ok"},
                                             {"bundled", "ok"},
@@ -48,7 +45,7 @@ protected:
                 QStringLiteral("/usr/share/applications/%1.desktop").arg(QLatin1String(name));
             tree.text(QStringLiteral("root") + entry,
                       swtest::FreedesktopSystem::desktopEntry(name, QByteArray("/usr/bin/") + name));
-            tree.file(QStringLiteral("home/.config/%1/settings").arg(QLatin1String(name)), 7);
+            tree.file(QStringLiteral("root/home/me/.config/%1/settings").arg(QLatin1String(name)), 7);
             packages.append({idOf(name),
                              {entry, QStringLiteral("/usr/bin/") + QLatin1String(name)},
                              3000,
@@ -66,7 +63,6 @@ protected:
     void TearDown() override
     {
         engine().startOver();
-        ORLayout::reset();
     }
 
     static ORAppDataCollection &engine() { return ORAppDataCollection::shareInstance(); }
@@ -87,16 +83,16 @@ protected:
         return engine().remove(job);
     }
 
-    swtest::FixtureTree tree;
+    swtest::LayoutTree tree;
     PackageKitStandIn packageKit;
 };
 
 TEST_F(PackageKitRemovalTest, OnlyThatPackageIsAskedForThenItsLeftoversGo)
 {
-    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const TreeSnapshot before = TreeSnapshot::of(tree.root);
     qsizetype items = 0;
     const sw::RemovalReport report = removeOnly(QStringLiteral("editor"), items);
-    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+    const TreeSnapshot after = TreeSnapshot::of(tree.root);
 
     ASSERT_EQ(items, 2);
     EXPECT_EQ(report.failedCount(), 0);
@@ -108,10 +104,10 @@ TEST_F(PackageKitRemovalTest, OnlyThatPackageIsAskedForThenItsLeftoversGo)
     EXPECT_EQ(packageKit.calls(QStringLiteral("SetHints")),
               QStringList{QStringLiteral("SetHints interactive=true")});
     // The package's files are PackageKit's business; ours is the settings folder, in the Trash.
-    const QStringList leftover{tree.path(QStringLiteral("home/.config/editor"))};
+    const QStringList leftover{tree.path(QStringLiteral("root/home/me/.config/editor"))};
     for (const QString &gone : before.vanished(after))
         EXPECT_TRUE(TreeSnapshot::isUnder(gone, leftover)) << gone.toStdString();
-    EXPECT_FALSE(tree.exists(QStringLiteral("home/.config/editor")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("root/home/me/.config/editor")));
     EXPECT_TRUE(tree.exists(QStringLiteral("root/usr/share/applications/editor.desktop")));
     EXPECT_EQ(engine().delSize(), 3000 + before.bytesGone(after, leftover));
     EXPECT_EQ(before.bytesGone(after, leftover), 7);
@@ -133,10 +129,10 @@ class ARemovalThatDoesNotGoAhead : public PackageKitRemovalTest,
 TEST_P(ARemovalThatDoesNotGoAhead, LeavesThePackageAndItsLeftoversAndSaysWhy)
 {
     const RefusedRow &row = GetParam();
-    const TreeSnapshot before = TreeSnapshot::of(tree.root());
+    const TreeSnapshot before = TreeSnapshot::of(tree.root);
     qsizetype items = 0;
     const sw::RemovalReport report = removeOnly(QLatin1String(row.application), items);
-    const TreeSnapshot after = TreeSnapshot::of(tree.root());
+    const TreeSnapshot after = TreeSnapshot::of(tree.root);
 
     EXPECT_TRUE(before.vanished(after).isEmpty())
         << before.vanished(after).join(QLatin1Char(' ')).toStdString();
@@ -150,7 +146,7 @@ TEST_P(ARemovalThatDoesNotGoAhead, LeavesThePackageAndItsLeftoversAndSaysWhy)
             left.insert(outcome.path, outcome.failures.constFirst().reason);
     const QString self = tree.path(
         QStringLiteral("root/usr/share/applications/%1.desktop").arg(QLatin1String(row.application)));
-    const QString settings = tree.path(QStringLiteral("home/.config/%1").arg(QLatin1String(row.application)));
+    const QString settings = tree.path(QStringLiteral("root/home/me/.config/%1").arg(QLatin1String(row.application)));
     EXPECT_EQ(report.outcomes().size(), 2);
     ASSERT_EQ(left.keys(), (QStringList{settings, self}));
     EXPECT_TRUE(left.value(self).contains(QLatin1String(row.why))) << left.value(self).toStdString();
