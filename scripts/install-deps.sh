@@ -21,6 +21,8 @@ packages=(
   qpdf
   # the shells whose completions the tests load
   bash-completion zsh fish
+  # the uninstaller's tests: a stand-in PackageKit on a bus of their own
+  dbus-daemon python3-dbus python3-gi
   # run time
   ghostscript pkexec xdg-utils fonts-dejavu-core adwaita-icon-theme
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav

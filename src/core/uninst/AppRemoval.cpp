@@ -8,6 +8,7 @@
 #include "core/platform/ORLayout.h"
 #include "core/uninst/DpkgDatabase.h"
 #include "core/uninst/PackageCommands.h"
+#include "core/uninst/PackageKitRemoval.h"
 #include "core/uninst/UninstLog.h"
 
 #include <QCoreApplication>
@@ -46,7 +47,8 @@ bool userMayRemove(const QString &path)
 }
 
 // Whether what an application's own item stands for is still installed:
-// the bundle, the Flatpak's deployment, the package in the dpkg status.
+// the bundle, the Flatpak's deployment, the package in the dpkg status or
+// in PackageKit's answer.
 bool stillInstalled(const AppRemoval::Marked &self)
 {
     switch (self.origin.kind) {
@@ -56,6 +58,8 @@ bool stillInstalled(const AppRemoval::Marked &self)
         return exists(self.item.itemPath + QStringLiteral("/current/active"));
     case InstalledApp::Kind::Debian:
         return DpkgDatabase::isInstalled(self.origin.identifier);
+    case InstalledApp::Kind::Package:
+        return PackageKitRemoval::isInstalled(self.origin.packageId);
     }
     return true;
 }
@@ -190,6 +194,33 @@ QString AppRemoval::removeAsAdministrator(const QList<Marked> &items)
     return pass.status() == AdminPass::Status::Cancelled ? pass.reason() : QString();
 }
 
+PackageCommands::Outcome AppRemoval::removePackage(const Marked &marked) const
+{
+    const AppItemOrigin &origin = marked.origin;
+    PackageCommands::Outcome done;
+    QString leftInstalled;
+    switch (origin.kind) {
+    case InstalledApp::Kind::Flatpak:
+        done = PackageCommands::uninstallFlatpak(origin.identifier, origin.installation);
+        leftInstalled = tr("flatpak left it installed");
+        break;
+    case InstalledApp::Kind::Package:
+        done = PackageKitRemoval::remove(origin.packageId, m_job);
+        leftInstalled = tr("PackageKit left it installed");
+        break;
+    case InstalledApp::Kind::Debian:
+        done = PackageCommands::removeDebian(origin.identifier);
+        leftInstalled = tr("apt-get left it installed");
+        break;
+    case InstalledApp::Kind::Bundle:
+        return done;  // never a package: removeApplications keeps bundles apart
+    }
+    // The exit status is not the last word: the deployment or the package must be gone.
+    if (done.kind == PackageCommands::Outcome::Kind::Removed && stillInstalled(marked))
+        done = {PackageCommands::Outcome::Kind::Failed, leftInstalled};
+    return done;
+}
+
 void AppRemoval::removePackages(const QList<Marked> &packages)
 {
     for (qsizetype i = 0; i < packages.size(); ++i) {
@@ -197,14 +228,7 @@ void AppRemoval::removePackages(const QList<Marked> &packages)
         if (m_job.isCancelled())
             return;
         m_job.setCurrentPath(marked.item.itemPath);
-        const bool flatpak = marked.origin.kind == InstalledApp::Kind::Flatpak;
-        PackageCommands::Outcome done = flatpak
-            ? PackageCommands::uninstallFlatpak(marked.origin.identifier, marked.origin.installation)
-            : PackageCommands::removeDebian(marked.origin.identifier);
-        // The exit status is not the last word: the deployment or the package must be gone.
-        if (done.kind == PackageCommands::Outcome::Kind::Removed && stillInstalled(marked))
-            done = {PackageCommands::Outcome::Kind::Failed,
-                    flatpak ? tr("flatpak left it installed") : tr("apt-get left it installed")};
+        const PackageCommands::Outcome done = removePackage(marked);
         if (done.kind != PackageCommands::Outcome::Kind::Removed) {
             leaveInPlace(marked, done.reason);
             if (done.kind == PackageCommands::Outcome::Kind::Cancelled) {

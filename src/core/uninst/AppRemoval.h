@@ -2,6 +2,7 @@
 
 #include "core/foundation/ORAppData.h"
 #include "core/uninst/InstalledApp.h"
+#include "core/uninst/PackageCommands.h"
 
 #include <QList>
 #include <QString>
@@ -19,9 +20,10 @@ class RemovalRun;
 //   1. The applications themselves: bundles the user may remove are moved
 //      to the Trash through the removal core (so they can be put back), the
 //      others removed together with administrator rights, then the
-//      packages, each by its own package manager (PackageCommands).
+//      packages, each by its own package manager (PackageCommands,
+//      PackageKitRemoval).
 //   2. Each application is checked: a bundle's path must be gone, a
-//      Flatpak's deployment, a package from the dpkg status.
+//      Flatpak's deployment, a package from the dpkg status or PackageKit.
 //   3. The leftovers, each path once however many applications list it:
 //      those of applications that went, to the Trash as the bundles, the
 //      ones only an administrator may remove together. A leftover of an
@@ -78,6 +80,7 @@ private:
     // why the run ends when the user dismissed the password dialog, else empty.
     QString removeAsAdministrator(const QList<Marked> &items);
     void removePackages(const QList<Marked> &packages);
+    PackageCommands::Outcome removePackage(const Marked &marked) const;
     void stop(const QString &reason);
     void leaveInPlace(const Marked &marked, const QString &reason);
     void record(const Marked &marked, qint64 removed);

@@ -13,7 +13,7 @@ class JobControl;
 // Essential nor of priority required or important; the others come back
 // with `shown` false. The bundle item stands for the package:
 // its path is the desktop entry, its size the package's Installed-Size;
-// apt-get removes it (see PackageCommands). The program counts as the
+// apt-get removes it (see PackageCommands, PackagedApp). The program counts as the
 // package's own only when its file is in the package's list; the data
 // folders of the package and of what it needs are what it shares.
 class DpkgAppSource

@@ -4,8 +4,6 @@
 #include "core/platform/ORLayout.h"
 #include "core/platform/RegularFile.h"
 
-#include <QDir>
-
 namespace sw {
 
 namespace {
@@ -13,10 +11,6 @@ namespace {
 // A status file is a few MiB on a large system; more is not one.
 constexpr qint64 kMaxStatusBytes = 256 * 1024 * 1024;
 constexpr qint64 kMaxListBytes = 64 * 1024 * 1024;
-
-// Where Debian's policy puts the programs a user runs.
-constexpr const char *kProgramFolders[] = {"/usr/bin/", "/bin/", "/usr/games/", "/usr/sbin/", "/sbin/",
-                                           "/usr/local/bin/"};
 
 QByteArray readAll(const QString &path, qint64 limit)
 {
@@ -117,24 +111,10 @@ DpkgDatabase::Files DpkgDatabase::readFiles(const Package &package)
     if (list.isEmpty() && !package.architecture.isEmpty())
         list = readAll(info + package.name + QLatin1Char(':') + package.architecture + QStringLiteral(".list"),
                        kMaxListBytes);
-    Files files;
-    for (const QByteArray &line : list.split('\n')) {
-        const QString path = QString::fromUtf8(line.trimmed());
-        if (!path.startsWith(QLatin1Char('/')) || path.contains(QLatin1String("/..")))
-            continue;
-        files.paths.insert(path);
-        if (!path.startsWith(QLatin1String("/usr/share/")))
-            continue;
-        const QString name = path.section(QLatin1Char('/'), 3, 3);
-        files.shareNames.insert(name);
-        if (name == QLatin1String("applications") && path.endsWith(QLatin1String(".desktop"))
-            && path.count(QLatin1Char('/')) == 4)
-            files.desktopEntries.append(path);
-    }
-    // Only an application's own program is ever looked for in its list.
-    if (files.desktopEntries.isEmpty())
-        files.paths.clear();
-    return files;
+    QStringList paths;
+    for (const QByteArray &line : list.split('\n'))
+        paths.append(QString::fromUtf8(line.trimmed()));
+    return PackageFiles::of(paths);
 }
 
 const DpkgDatabase::Files &DpkgDatabase::filesOf(const QString &package) const
@@ -142,17 +122,6 @@ const DpkgDatabase::Files &DpkgDatabase::filesOf(const QString &package) const
     static const Files none;
     const auto it = m_files.constFind(package);
     return it == m_files.cend() ? none : *it;
-}
-
-bool DpkgDatabase::shipsProgram(const QString &package, const QString &program) const
-{
-    const QSet<QString> &paths = filesOf(package).paths;
-    if (program.startsWith(QLatin1Char('/')))
-        return paths.contains(QDir::cleanPath(program));
-    if (program.isEmpty() || program.contains(QLatin1Char('/')))
-        return false;
-    return std::any_of(std::cbegin(kProgramFolders), std::cend(kProgramFolders),
-                       [&](const char *folder) { return paths.contains(QLatin1String(folder) + program); });
 }
 
 QSet<QString> DpkgDatabase::dataNamesOf(const QString &package) const

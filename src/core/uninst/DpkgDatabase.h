@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/uninst/PackageFiles.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -29,21 +31,12 @@ public:
         QStringList provides;  // the virtual packages it provides
     };
 
-    // What a file list holds that the uninstaller asks about.
-    struct Files
-    {
-        QStringList desktopEntries;  // /usr/share/applications/NAME.desktop, as listed
-        QSet<QString> paths;         // every path listed, kept for packages with an entry only
-        QSet<QString> shareNames;    // NAME of every /usr/share/NAME it ships into
-    };
+    using Files = PackageFiles;
 
     explicit DpkgDatabase(JobControl &job);
 
     const QList<Package> &packages() const { return m_packages; }
     const Files &filesOf(const QString &package) const;
-    // True when the package ships the program a desktop entry runs: that
-    // absolute path, or a bare name in one of the program folders.
-    bool shipsProgram(const QString &package, const QString &program) const;
     // The shareNames of the package and of every installed package it needs,
     // directly or not (through Depends, Pre-Depends and Provides).
     QSet<QString> dataNamesOf(const QString &package) const;

@@ -17,6 +17,7 @@ struct InstalledApp
         Bundle,    // a folder or file removed through the removal core
         Flatpak,   // removed by `flatpak uninstall`, never deleted
         Debian,    // removed by `apt-get remove`, never deleted
+        Package,   // a system package removed through PackageKit, never deleted
     };
     // Where it was found; shown beside its name where names are not enough.
     using Source = AppSource;
@@ -47,7 +48,11 @@ struct InstalledApp
     // Flatpak: the flatpak option naming its installation (--user, --system,
     // --installation=NAME); Debian: unused.
     QString installation;
-    qint64 packageSize = -1;  // Debian: Installed-Size in bytes; -1 to measure the bundle
+    qint64 packageSize = -1;  // Debian, Package: installed size in bytes; -1 to measure the bundle
+    // Package: PackageKit's id of the package ("name;version;arch;data") and
+    // its one-line summary.
+    QString packageId;
+    QString summary;
 };
 using InstalledApps = QList<InstalledApp>;
 
@@ -61,6 +66,7 @@ struct AppItemOrigin
     QString root;          // Bundle: the folder it was found in
     QString identifier;    // Flatpak id or package name
     QString installation;  // Flatpak
+    QString packageId;     // Package
 };
 
 }  // namespace sw

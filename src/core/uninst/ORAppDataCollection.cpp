@@ -17,6 +17,7 @@
 #include "core/uninst/LeftoverFinder.h"
 #include "core/uninst/LeftoverKinds.h"
 #include "core/uninst/MacAppSource.h"
+#include "core/uninst/PackageKitAppSource.h"
 #include "core/uninst/UninstLog.h"
 
 #include <QFile>
@@ -137,7 +138,9 @@ sw::InstalledApps ORAppDataCollection::getAppWithContent(const QString &folder)
         apps = sw::FlatpakAppSource::find(job);
         apps += sw::AppImageSource::find(job);
         apps += sw::HomeAppSource::find(job);
-        apps += sw::DpkgAppSource::find(job);
+        // Chosen once per scan: an item remembers which way it is removed.
+        const std::optional<sw::InstalledApps> packaged = sw::PackageKitAppSource::find(job);
+        apps += packaged ? *packaged : sw::DpkgAppSource::find(job);
     }
     QStringList paths;
     for (const InstalledApp &app : std::as_const(apps)) {
@@ -173,7 +176,8 @@ void ORAppDataCollection::addBundleItem(const InstalledApp &app, ORAppDataGroup 
             group.groupItems.last().kind = sw::AppItemKind::App;
         return;
     case InstalledApp::Kind::Debian:
-        appendItem(group, app.bundlePath, app.packageSize, {app.kind, {}, app.identifier, {}});
+    case InstalledApp::Kind::Package:
+        appendItem(group, app.bundlePath, app.packageSize, {app.kind, {}, app.identifier, {}, app.packageId});
         return;
     case InstalledApp::Kind::Flatpak: {
         // Only measured: the deployment lies in a system folder nothing deletes.
@@ -187,7 +191,7 @@ void ORAppDataCollection::addBundleItem(const InstalledApp &app, ORAppDataGroup 
             return !job.isCancelled();
         });
         if (!job.isCancelled())
-            appendItem(group, app.bundlePath, size, {app.kind, {}, app.identifier, app.installation});
+            appendItem(group, app.bundlePath, size, {app.kind, {}, app.identifier, app.installation, {}});
         return;
     }
     }
@@ -265,7 +269,7 @@ bool ORAppDataCollection::addItemToGroup(const QString &path, ORAppDataGroup &gr
     });
     if (job.isCancelled())
         return false;  // measured partly: the figure means nothing
-    return appendItem(group, path, size, {InstalledApp::Kind::Bundle, anchor->path(), {}, {}});
+    return appendItem(group, path, size, {InstalledApp::Kind::Bundle, anchor->path(), {}, {}, {}});
 }
 
 bool ORAppDataCollection::appendItem(ORAppDataGroup &group, const QString &path, qint64 size,

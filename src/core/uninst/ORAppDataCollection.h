@@ -25,8 +25,9 @@ class LeftoverFinder;
 //
 // A scan asks the layout's application sources for the installed
 // applications (macos: the bundles below ROOT/Applications; freedesktop:
-// Flatpak installations, AppImages, applications kept in the home, Debian
-// packages with a desktop entry), then builds one group per application: its
+// Flatpak installations, AppImages, applications kept in the home, system
+// packages with a desktop entry: PackageKit's when it answers, else those of
+// dpkg's database), then builds one group per application: its
 // bundle item first, then the leftovers LeftoverFinder proposes (caches,
 // support files, settings), each measured once below the folder it was found
 // in, the way the removal core counts. Finding applications is cheap (a few
@@ -43,8 +44,9 @@ class LeftoverFinder;
 // not 0 (sw::AppRemoval): the applications first (what the user may remove
 // moved to the Trash through sw::RemovalRun, anchored at the folder each was
 // found in, so it can be put back; Flatpak
-// applications by flatpak, Debian packages by apt-get, each package only
-// when a simulated removal takes nothing else along), then the leftovers of
+// applications by flatpak, system packages by PackageKit or apt-get, as the
+// scan found them, each package only when a simulated removal takes nothing
+// else along), then the leftovers of
 // those that are verifiably gone, each path once, to the Trash as well.
 // Items only an administrator may remove are deleted together in one
 // privileged pass. A dismissed

@@ -111,6 +111,15 @@ QStringList PackageCommands::removals(const QByteArray &simulation)
     return names;
 }
 
+std::optional<Outcome> PackageCommands::refusal(bool removesIt, const QStringList &others, const QString &manager)
+{
+    if (!removesIt)
+        return failed(tr("%1 would not remove it; left in place").arg(manager));
+    if (!others.isEmpty())
+        return failed(tr("removing it would also remove %1; left in place").arg(others.join(QStringLiteral(", "))));
+    return std::nullopt;
+}
+
 Outcome PackageCommands::removeDebian(const QString &package)
 {
     const QString aptGet = program("SWEEPWRIGHT_APT_GET", QStringLiteral("apt-get"));
@@ -122,10 +131,9 @@ Outcome PackageCommands::removeDebian(const QString &package)
     if (!simulation)
         return failed(reason);
     QStringList others = removals(*simulation);
-    if (others.removeAll(package) == 0)
-        return failed(tr("apt-get would not remove it; left in place"));
-    if (!others.isEmpty())
-        return failed(tr("removing it would also remove %1; left in place").arg(others.join(QStringLiteral(", "))));
+    const bool removesIt = others.removeAll(package) > 0;
+    if (const std::optional<Outcome> refused = refusal(removesIt, others, QStringLiteral("apt-get")))
+        return *refused;
     return runPrivileged(aptGet, {QStringLiteral("remove"), QStringLiteral("--yes"), package});
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace sw {
 
 // Removes an installed package by its own package manager, never by
@@ -23,7 +25,7 @@ public:
         enum class Kind {
             Removed,
             Failed,     // reason says why; nothing is to be counted
-            Cancelled,  // the user dismissed the password dialog
+            Cancelled,  // the user dismissed the password dialog, or stopped the run
         };
         Kind kind = Kind::Failed;
         QString reason;
@@ -36,6 +38,9 @@ public:
     // The packages a simulated removal would remove ("Remv" lines of
     // apt-get's output), without architecture, in order.
     static QStringList removals(const QByteArray &simulation);
+    // The failure a simulated removal by manager calls for: the package
+    // itself not among what would go, or others with it.
+    static std::optional<Outcome> refusal(bool removesIt, const QStringList &others, const QString &manager);
 };
 
 }  // namespace sw
