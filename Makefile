@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two everyday commands are `make run` and `make test`; see README.md.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan

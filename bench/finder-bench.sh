@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers of the finders' benchmarks (sourced by bench/dups and bench/large).
 
 # finder_tools BUILD_DIR: builds the program, the tree generator and the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark (bench/*/bench.sh BUILD_DIR); each prints its ratios.
 set -uo pipefail
 build=$(cd "${1:-build}" && pwd)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a manual page from a program's own --help and --version with
 # help2man, so the page never says other than the program. The commands of
 # a program with commands (COMMANDS) get a section of their own, from each

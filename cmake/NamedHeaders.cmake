@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every header of ours is included with the folder it lives in
 # ("core/fs/RemovalRun.h", "gui/shell/RemovalPage.h"), so a reader sees where
 # a name comes from. Each library gets an include folder of its own that holds

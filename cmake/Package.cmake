@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make package`: a Debian package of what `cmake --install` puts in place,
 # under /usr. Its libraries' packages come from dpkg-shlibdeps; what the
 # tools run or the desktop offers is recommended.

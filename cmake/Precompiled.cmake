@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Precompiled headers: the Qt and standard headers nearly every file includes
 # are parsed once per kind of target instead of once per file. The targets of
 # a kind share one (REUSE_FROM). GCC takes it only where every macro defined

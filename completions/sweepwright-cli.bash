@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for sweepwright-cli                      -*- shell-script -*-
 
 # The options of each command, as its --help lists them (a test compares).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fish completion for sweepwright-cli. Each command's options are those its
 # --help lists (a test compares).
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for sweepwright                          -*- shell-script -*-
 
 _sweepwright()

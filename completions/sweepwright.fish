@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fish completion for sweepwright, the window program.
 
 complete -c sweepwright -f

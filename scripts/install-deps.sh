@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, testing, benchmarking and running
 # Sweepwright need. Does nothing when every package is present.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the screenshots the metainfo shows (docs/screenshots): the program on
 # an Xvfb of its own, run as a plain user on a made-up home with junk,
 # duplicates and applications, driven with xdotool.

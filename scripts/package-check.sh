@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the package into a throw-away copy of this system (an overlay over
 # / in a private mount namespace: nothing reaches the real one), runs both
 # programs from there, removes the package and checks it left nothing behind.

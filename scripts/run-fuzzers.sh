@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: scripts/run-fuzzers.sh BUILD_DIR SECONDS
 # Makes the seed corpus from the streams the tests build, then runs every
 # fuzzer of BUILD_DIR (configured with SWEEPWRIGHT_FUZZ=ON) for SECONDS each.

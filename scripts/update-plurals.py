@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Brings resources/translations/sweepwright_en.ts up to date with the sources.
 
 Every text with a count is written once, with "(s)" where English changes

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file includes a header its layer may not see. Every header of
 # ours is named with its folder, so the rules read as folder names:
 #   - no tool includes another tool (its engine in src/core/TOOL, its pages

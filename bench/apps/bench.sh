@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/apps/bench.sh BUILD_DIR
 # The application scan against du, side by side on 300 generated bundles and
 # their leftovers (bench/apps/makeapps.sh): `sweepwright-cli apps --layout

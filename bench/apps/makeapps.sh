@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/apps/makeapps.sh ROOT HOME [COUNT]
 # Makes COUNT (default 300) application bundles below ROOT/Applications, each
 # with an Info.plist, an executable of 1 MiB and 2 MiB in resource and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/cancel/bench.sh BUILD_DIR
 # The time a cancelled large-file scan takes to return: a tree of 1,000,000
 # empty files (in folders of 1,000), the engine's scan started on a thread

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long the large-file engine's scan takes to return once its
 // job is cancelled, on a tree of a million empty files.
 //

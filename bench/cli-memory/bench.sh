@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/cli-memory/bench.sh BUILD_DIR
 # What every run of the command line costs before it does anything: the peak
 # memory of `sweepwright-cli large` on an empty folder, beside a minimal

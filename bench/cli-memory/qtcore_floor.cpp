@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lists the folder given as its argument with QtCore alone and prints how
 // many entries it holds: what any QtCore program pays to start and look.
 

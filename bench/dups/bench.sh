@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/dups/bench.sh BUILD_DIR
 # The confirmed duplicate scan against jdupes (which confirms byte by byte)
 # with the same scope (files above 16 KiB, hidden ones left out, and the

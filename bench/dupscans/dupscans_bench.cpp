@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the duplicate engine's scan of one folder several times in one
 // process, the way the pages do: each scan on the global thread pool at
 // background priority, its end brought back to the main thread's event loop,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/extract/bench.sh BUILD_DIR
 # Extraction against the archivers themselves, side by side on generated
 # archives (in /dev/shm when it has room, so the disk is not what is measured):

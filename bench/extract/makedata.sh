@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/extract/makedata.sh WORK
 # Makes the extraction benchmark's archives in WORK:
 #   mixed.tar.gz  1 GiB: 256 files of 4 MiB in 10 folders, half log-like text,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/gui-start/bench.sh BUILD_DIR
 # The GUI's start: from exec to the moment the X server maps its first window
 # (mapwait, on an Xvfb of its own with no window manager), beside a minimal Qt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mapwait COMMAND [ARGS...]: starts the command and prints the milliseconds
 // from its start to the moment the X server maps its first top-level window
 // (a MapNotify on the root window; pop-ups that bypass the window manager do

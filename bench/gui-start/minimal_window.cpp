@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the GUI's start: a Qt main window holding one label.
 #include <QApplication>
 #include <QLabel>

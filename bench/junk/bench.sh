@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The junk scan against `du -s` over the same folders, and the number of
 # events a scan of a million entries queues to the main thread.
 #

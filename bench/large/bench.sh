@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/large/bench.sh BUILD_DIR
 # The large-file scan against find, side by side on generated trees of
 # 300,000 and 1,000,000 files with 200 sparse files of 32 MiB to 3 GiB (in

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/memory/bench.sh BUILD_DIR
 # Reading the memory figures 10,000 times: microseconds per reading, beside a
 # bare read of the files they come from, /proc/meminfo and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mem_bench read N: microseconds per reading of the memory figures, and per
 //                   bare read of the two files they come from (open, read,
 //                   close; /proc/meminfo and /proc/pressure/memory) beside it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/pdf/bench.sh BUILD_DIR
 # The PDF compressor's quality 1 against Ghostscript's own "/ebook" settings
 # (150 ppi images, the nearest of its presets) on the same document: 40 pages,

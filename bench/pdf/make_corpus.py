@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes a corpus of everyday PDF documents with Debian's own tools, the
 kinds a person asks to shrink: typeset text (groff, tbl, eqn and ps2pdf),
 vector drawings (pic, and SVG charts through rsvg-convert, which writes

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a PDF with one JPEG photograph per page, each image drawn on a
 page of the given width in inches (the height follows the image), so the
 images' resolution is pixels / inches.

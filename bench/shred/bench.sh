@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/shred/bench.sh BUILD_DIR
 # The shredder against rm -rf on the same tree: a generated tree of 100,000
 # files (bench/treegen, sizes only) is copied twice per round; one copy goes

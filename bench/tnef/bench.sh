@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: bench/tnef/bench.sh BUILD_DIR
 # Decodes a generated 50 MB winmail.dat (ten attachments, three bodies) and
 # prints MB/s; fails below the required 200 MB/s.

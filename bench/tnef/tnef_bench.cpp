@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding speed of the winmail.dat decoder: generates a 50 MB stream with
 // ten attachments and an RTF, an HTML and a text body, decodes it several
 // times into fresh folders (file writing included) and prints MB/s.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compares the duplicate groups a finder reported with the true ones that
 // treegen wrote.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a file tree for the finders' benchmarks and says what is in it.
 //
 // Usage: treegen DIR FILES [--big COUNT] [--truth FILE] [--no-data]

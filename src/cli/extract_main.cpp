@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli-extract: the `extract` command, run by sweepwright-cli in
 // its place with the words after "extract" (HelperProgram.h).
 

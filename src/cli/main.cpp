@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli: the engines of Sweepwright from the command line.
 
 #include "cli/AppsCommand.h"

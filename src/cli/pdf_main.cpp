@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli-pdf: the `pdf` command, run by sweepwright-cli in its place
 // with the words after "pdf" (HelperProgram.h).
 

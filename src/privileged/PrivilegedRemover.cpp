@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "privileged/PrivilegedRemover.h"
 
 #include "core/fs/ProtectedPaths.h"

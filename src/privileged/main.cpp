@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-privileged: removes, as root, the items a removal run could not
 // take with the user's own rights. Started through pkexec (polkit action
 // org.sweepwright.Sweepwright.remove), one run per removal: it reads one

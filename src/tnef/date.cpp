@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tnef/date.h"
 
 #include "tnef/input.h"

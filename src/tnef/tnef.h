@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The winmail.dat (TNEF) decoder: reads a stream strictly in order, keeps at

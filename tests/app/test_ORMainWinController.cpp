@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/foundation/ORUtility.h"
 #include "core/junk/ORJunkFilesCollection.h"
 #include "gui/app/ORMainWinController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/bigs/ORBigDataCollection.h"
 #include "core/foundation/ORUtility.h"
 #include "gui/bigs/BigGroupModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The large-file finder's engine: size bands, filters, packages, links,
 // progress, the lifecycle and the move to the Trash, on sparse files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/bigs/BigNotifications.h"
 #include "core/bigs/ORBigDataCollection.h"
 #include "core/foundation/ORNotificationCenter.h"

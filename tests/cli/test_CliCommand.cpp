@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every command does before its own work, run as a program.
 
 #include "CliRunner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell completions of both programs, loaded the way each shell finds
 // them once installed (file names and #compdef lines included), and compared
 // with the programs' own --help so that an option added or dropped on one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli dups, run as a program.
 
 #include "FinderCliSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli extensions, run as a program on a fixture tree.
 
 #include "CliRunner.h"

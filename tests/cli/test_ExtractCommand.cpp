@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli extract, run as a program on archives the tests make with
 // zip, tar and 7zz.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli runs a command kept in a helper program in its place:
 // found beside it, or in the installed helpers' folder, else a clear error.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "-" as a folder or path argument: the paths come from standard input,
 // NUL-separated when the input holds a NUL byte (so a name may hold a
 // newline), else one a line; and "--", after which a word is a path even

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JSON writer of sweepwright-cli: what it writes parses back to what was
 // given, whatever the text holds.
 

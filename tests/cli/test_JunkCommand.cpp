@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli junk, run as a program on fixture trees of both layouts.
 
 #include "CliRunner.h"

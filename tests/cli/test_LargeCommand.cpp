@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli large, run as a program.
 
 #include "core/foundation/ORUtility.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The protected system folders a finder command leaves out are named on
 // stderr, one line each with the reason, instead of a silent "0 items"; and
 // what lies in them is never listed, not even as a copy of a file outside.

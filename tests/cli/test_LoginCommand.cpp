@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli login, run as a program on a fixture root and home.
 
 #include "CliRunner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli memory, run as a program on a fixture /proc and home.
 
 #include "CliRunner.h"

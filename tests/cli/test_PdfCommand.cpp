@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli pdf, run as a program on documents the test makes: the
 // result, -o over a file and over a link another user planted, a document in
 // a folder only others may write, SIGTERM and SIGHUP, an unusable TMPDIR.

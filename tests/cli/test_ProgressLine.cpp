@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status line of sweepwright-cli: a running job's progress, written only
 // to a terminal, fitted to its width, erased at the end.
 

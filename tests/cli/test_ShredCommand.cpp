@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sweepwright-cli shred, run as a program on fixture trees: what goes and
 // what is refused, files that cannot go (as another user, through setpriv)
 // never overwritten, and bind mounts (in a private mount namespace, through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lock-step comparison of files of one size: classes of equal contents,
 // differences at any offset and across chunk boundaries, more files than
 // may stay open, and files that changed since they were walked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duplicate result's selection: one copy of every group stays unmarked.
 
 #include "core/dups/DupCopyLimit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks programs add to the name of a copy.
 
 #include "core/dups/DupCopyMarks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keep rules' names and the default of each layout.
 
 #include "core/dups/DupKeepRule.h"

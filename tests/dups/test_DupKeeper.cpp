@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which copy each keep rule keeps, and that it is the one left unmarked.
 
 #include "core/dups/DupCopyLimit.h"

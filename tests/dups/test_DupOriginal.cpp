@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best-original keep rule: which copy of a set a person would keep.
 
 #include "core/dups/DupOriginal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duplicate finder, stage by stage (sizes, hard links, sampled digests,
 // confirmation of contents, packages, grouping) and as a whole engine:
 // fields, order, progress, lifecycle and the move to the Trash.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dups/DupCopyLimit.h"
 #include "core/dups/DupKeepRule.h"
 #include "core/dups/ORDupDataCollection.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work on several threads, results handed over in index order.
 
 #include "core/dups/OrderedParallel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/extensions/ORExtDataCollection.h"
 #include "core/foundation/Translations.h"
 #include "gui/controls/ORCellRoles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extensions engine on fixture roots of both layouts: what each category
 // lists and how it names it, hostile metadata, and removal (links, swapped
 // folders, the one administrator run and its refusals).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The administrator pass: every item a tool could not remove goes to the
 // privileged helper in one run (one password prompt), and what the helper
 // finds changed meanwhile stays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ordered, coalescing queue to the main thread, through its public faces:
 // ORUtility::notifyOnMainThread and ORDispatch::main/mainSync.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notification centre: synchronous delivery in registration order,
 // removal (explicit and on destruction), the null placeholder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store: absent values, registered defaults, the start-up
 // values, and that a setter's value is on disk at once.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection rules of the result pages, on the junk and duplicate families.
 
 #include "core/foundation/ORDupData.h"

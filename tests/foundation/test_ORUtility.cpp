@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/foundation/ORNotificationCenter.h"
 #include "core/foundation/ORUtility.h"
 #include "core/platform/ORLayout.h"

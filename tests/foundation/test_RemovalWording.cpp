@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words of a removal, with the English plural forms installed as the
 // programs install them: the count and the size agree with what is named.
 

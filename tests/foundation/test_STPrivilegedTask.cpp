@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The privileged command runner over pkexec: authorisation outcomes, the
 // command's exit status and output, and the state the task is left in.
 

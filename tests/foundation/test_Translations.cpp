@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The English plural forms cover every text with a count: a text the
 // English file lacks would read "1 item(s)". lupdate lists the texts as the
 // sources have them now (the test skips where lupdate is not installed).

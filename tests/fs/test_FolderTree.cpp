@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tree walk under every measure and removal: links removed as links,
 // special files never opened, the same bytes counted by both walks, trees
 // far deeper than the open descriptors allow, walks stopped midway, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/foundation/ORUtility.h"
 #include "core/fs/FolderWalker.h"
 #include "support/FixtureTree.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paths the program never removes, below whatever root the layout has.
 
 #include "support/FixtureTree.h"

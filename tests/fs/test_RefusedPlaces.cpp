@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The places no removal may take, judged by identity on a fixture tree:
 // a place reached through a link on its way or by a link's name, the folders
 // holding a home, what lies in a protected folder (missing entries too), and

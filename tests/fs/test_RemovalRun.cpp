@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One removal run: items reached below their root without following a link
 // (with openat2 and with the walk one component at a time), the outcome of
 // an item that went earlier in the run or vanished before it, and moves to

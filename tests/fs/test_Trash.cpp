@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The freedesktop Trash mover: the home trash made where it is missing, info
 // files a desktop can restore from, unique names, links moved as links, the
 // trash of another file system, and errors instead of copies or stray writes.

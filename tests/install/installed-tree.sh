@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into an empty prefix, as a package would (stripped), and
 # checks what a desktop and its users read from it: every file in its
 # freedesktop place, the desktop entry, the metainfo, the polkit policy and

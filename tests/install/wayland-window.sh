@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on Wayland: a headless weston with its desktop shell, the
 # program started on it with Qt's wayland platform, and screenshots taken
 # through weston's screenshooter before and after: the window must cover a

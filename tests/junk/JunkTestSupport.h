@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A fixture for tests of the junk engine: a root and a home folder inside a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the junk categories look in the macos layout, checked through the
 // engine's scan so that measuring (empty folders dropped) takes part too.
 

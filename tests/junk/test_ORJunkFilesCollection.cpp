@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The junk engine: scan order, initial selection, lifecycle, progress
 // notifications, removal and cancellation, on fixture trees of both
 // layouts. Where each category looks is tested in test_MacJunkLocations and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory figures from the kernel's counters: which counters make which
 // figure, and what a damaged or older meminfo gives.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory engine's clock and automatic release, on a fixture /proc with
 // a clock of a few milliseconds and a release that only counts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory release on a simulated machine: each stop rule ends it before
 // the chunk that would break it, and it never touches more than its passes
 // allow.

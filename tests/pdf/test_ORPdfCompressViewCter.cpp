@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/pdf/ORPdfCompressViewCter.h"
 #include "gui/pdf/ORPdfDropView.h"
 #include "gui/pdf/ORPdfWindowCter.h"

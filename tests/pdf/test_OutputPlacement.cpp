@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Putting a finished copy where the user asked: over a link another user
 // planted (to a file of ours, or to nothing), over a file, into nothing, as
 // a copy or a move, within one file system and across two.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF compressor's engine on documents the tests make: three qualities,
 // an already small document, passwords of both kinds, files that are not
 // PDFs, a Ghostscript that fails in each way it can, a cancel, an output

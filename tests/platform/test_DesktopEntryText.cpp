@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A key set and removed in a desktop entry's text: every byte but that
 // key's line stays, so switching a login item off and on gives the user's
 // file back as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the tools look: options against the environment, the XDG rules and
 // the user-dirs.dirs file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where temporary folders go: TMPDIR only when it is a folder that the user
 // owns or that is sticky; anything else is an error naming it.
 

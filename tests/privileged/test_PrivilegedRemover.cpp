@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The privileged helper's checks: a request is carried out only below a
 // folder of its table, only while what it names is what is on the disk, and
 // never through a link, into another mount, or into a protected folder.

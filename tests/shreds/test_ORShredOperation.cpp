@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shredder's engine on fixture trees: what was listed goes, links go as
 // links, a folder swapped for a link is not followed, the places that must
 // never go are refused with a reason, and the reported size is what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/foundation/ORNotificationCenter.h"
 #include "core/foundation/Translations.h"
 #include "core/shreds/ORShredOperation.h"

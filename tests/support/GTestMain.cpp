@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of a folder's GoogleTest program. With --unit=test_X it runs the
 // tests written in test_X.cpp only; without, all of them, and --gtest_filter
 // works as usual.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A stand-in PackageKit on a private bus, for the uninstaller's tests: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of a folder's QtTest program: runs the test class of the file
 // that --unit=test_X names (QtTestUnits.h), with the other arguments. A
 // program of one file needs no --unit.

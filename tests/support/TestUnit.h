@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A folder's test program holds the tests of several files; "--unit=test_X"

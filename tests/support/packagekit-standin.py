@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A stand-in for PackageKit's D-Bus service on a private bus, for the
 # uninstaller's tests: it owns org.freedesktop.PackageKit on the bus at
 # ADDRESS and answers the transactions the uninstaller uses from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tnef/decode_error.h"
 #include "tnef/flags.h"
 #include "tnef/mapi_attr.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/PageNumber.h"
 #include "gui/toolbox/ORToolViewCter.h"
 #include "support/PageFixture.h"

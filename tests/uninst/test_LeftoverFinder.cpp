@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which leftovers the uninstaller proposes for an application in the
 // freedesktop layout: only what is that application's alone.
 

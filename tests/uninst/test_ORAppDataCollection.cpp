@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/FixtureTree.h"
 #include "support/FreedesktopSystem.h"
 #include "support/PkexecStandIn.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system packages the uninstaller finds through PackageKit, and dpkg's
 // database read instead whenever PackageKit gives no answer.
 

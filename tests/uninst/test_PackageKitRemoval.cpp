@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Packages removed through PackageKit: only the package asked for, only
 // when nothing else would go, and its leftovers only once it is gone.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which encoding an archive's non-UTF-8 names are decoded with: the user's
 // choice, the detector, and the legacy encodings of the user's language.
 

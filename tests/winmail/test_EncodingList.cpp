@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The encodings offered for archive names and the integers stored for them.
 
 #include "core/winmail/names/EncodingList.h"

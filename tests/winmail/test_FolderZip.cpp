@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/fs/FolderZip.h"
 #include "support/FixtureTree.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What makes a decoded name look typed or garbled: names as people write
 // them count nothing (else a right decoding could lose to a wrong one), the
 // marks of a wrong code page each count.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extractor's engine end to end, on archives made here with the zip and
 // 7zz programs: where the items end up, what the result shows, and how a
 // password, a refusal and an unknown file end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extractor's engine on archives whose names a Russian or a Japanese
 // system stored in its legacy encoding: GNU tar and bsdtar pack files that
 // carry those very bytes as names, and zips as DOS and Windows tools write

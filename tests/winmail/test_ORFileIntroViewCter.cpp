@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ArchiveFixture.h"
 #include "core/foundation/ORNotificationCenter.h"
 #include "gui/shell/BusyCircleSlot.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 7zz as an extraction back-end, on archives built here with 7zz itself.
 
 #include "core/foundation/JobControl.h"

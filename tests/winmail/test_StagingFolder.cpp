@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The staging folder 7zz writes into: what its check takes out, and the hand-over.
 
 #include "core/winmail/sevenzip/StagingFolder.h"

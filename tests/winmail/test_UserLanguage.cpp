@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's language as the programs see it, from the locale variables.
 
 #include "core/winmail/names/UserLanguage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ArchiveBuilder.h"
 #include "core/foundation/JobControl.h"
 #include "core/winmail/names/EncodingChoice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the detector makes of an archive's names, and decoding that never
 // loses a name.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a zip's legacy names were written by an MS-DOS or Windows tool,
 // read from the zip's own directory: on zips made here, moved behind a
 // program as self-extracting ones are, and damaged ones whose directory

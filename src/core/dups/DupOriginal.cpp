@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dups/DupOriginal.h"
 
 #include "core/dups/DupCopyMarks.h"

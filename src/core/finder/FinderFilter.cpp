@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/finder/FinderFilter.h"
 
 #include "core/foundation/JobControl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/foundation/ORPrefConfig.h"
 
 #include "core/platform/LogCategory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/PropertyListReader.h"
 
 #include "core/platform/OpenStepPlistParser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/uninst/AppRemoval.h"
 
 #include "core/foundation/AdminPass.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/uninst/PackageCommands.h"
 
 #include "core/foundation/STPrivilegedTask.h"

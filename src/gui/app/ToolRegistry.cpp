@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/ToolRegistry.h"
 
 #include "core/bigs/ORBigDataCollection.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/login/AddLoginItemDialog.h"
 
 #include "gui/login/LoginItemRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/preference/PrefCheckBox.h"
 
 PrefCheckBox::PrefCheckBox(const QString &text, const QString &objectName, QWidget *parent) : QCheckBox(text, parent)

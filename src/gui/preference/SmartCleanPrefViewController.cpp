@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/preference/SmartCleanPrefViewController.h"
 
 #include "core/foundation/ORPrefConfig.h"

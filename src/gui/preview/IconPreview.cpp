@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/preview/IconPreview.h"
 
 #include "gui/preview/FileIcon.h"

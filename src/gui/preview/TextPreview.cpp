@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/preview/TextPreview.h"
 
 #include "gui/preview/Utf8Text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plugin that holds the media player, the PDF viewer and the PDF
 // compressor, with the libraries they need (see ViewerFactory.h).
 

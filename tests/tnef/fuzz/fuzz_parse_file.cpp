@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the whole decoder, from a regular file or a stream of
 // unknown size, under a few option sets, writing into a scratch directory
 // that is emptied after every input.

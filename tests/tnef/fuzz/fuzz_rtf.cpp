@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: one compressed-RTF value, and the decompressor on its
 // own (a wrong CRC would otherwise keep most inputs away from it).
 

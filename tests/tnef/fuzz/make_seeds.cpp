@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of the fuzzers: streams of the kinds the tests
 // build (attachments, bodies, named and Unicode properties, damaged ones),
 // into DIR/fuzz_parse_file and DIR/fuzz_rtf.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tnef/support/DecodeRun.h"
 
 #include "tnef/tnef.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/winmail/unarchiver/EntryNames.h"
 
 #include "core/winmail/names/XADString.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archives libarchive cannot read (an encrypted 7z or rar, formats only
 // 7-Zip knows) go to the 7zz program: it lists them, and extracts them into
 // a staging folder inside the destination, which is checked before what is
