@@ -185,8 +185,8 @@ QSet<QString> zshOptions(const QString &file, const QString &command)
         block = start < 0 ? QString() : file.mid(start, file.indexOf(QStringLiteral(";;"), start) - start);
     }
     QSet<QString> options;
-    static const QRegularExpression spec(QStringLiteral("'(?:\\([^)]*\\))?\\*?(--?[A-Za-z][\\w-]*)"));
-    for (auto it = spec.globalMatch(block); it.hasNext();)
+    static const QRegularExpression optionWord(QStringLiteral("'(?:\\([^)]*\\))?\\*?(--?[A-Za-z][\\w-]*)"));
+    for (auto it = optionWord.globalMatch(block); it.hasNext();)
         options.insert(it.next().captured(1));
     static const QRegularExpression braces(QStringLiteral("\\{(-\\w),(--[\\w-]+)\\}"));
     for (auto it = braces.globalMatch(block); it.hasNext();) {

@@ -113,18 +113,14 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
     return data;
 }
 
+// Both are made by collect() for the scan it runs; only its steps ask.
 sw::CategoryRoots &ORJunkFilesCollection::scanRoots()
 {
-    // collect() makes them per scan; made here too, so no step finds none.
-    if (!m_roots)
-        m_roots = std::make_unique<sw::CategoryRoots>(lcJunk);
     return *m_roots;
 }
 
 sw::ProtectedPaths::Cache &ORJunkFilesCollection::scanProtectedPaths()
 {
-    if (!m_protectedPaths)
-        m_protectedPaths = std::make_unique<sw::ProtectedPaths::Cache>();
     return *m_protectedPaths;
 }
 

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
-#include <QStringList>
 
 namespace sw {
 
@@ -13,14 +12,14 @@ namespace {
 
 constexpr const char *kPluginFile = "sweepwright-viewers.so";
 
-QStringList pluginFolders()
+QString pluginFolder()
 {
     const QString chosen = qEnvironmentVariable("SWEEPWRIGHT_PLUGIN_DIR");
     if (!chosen.isEmpty())
-        return {chosen};
+        return chosen;
     // The installed library folder, found from the program's own folder, so
     // an installed tree may move and no builder's path is compiled in.
-    return {QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" SW_VIEWERS_DIR_FROM_BIN))};
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" SW_VIEWERS_DIR_FROM_BIN));
 }
 
 }  // namespace
@@ -30,28 +29,25 @@ ViewerFactory *viewerFactory(QString *error)
     static ViewerFactory *loaded = nullptr;
     if (loaded)
         return loaded;
-    QStringList problems;
-    for (const QString &folder : pluginFolders()) {
-        const QString file = QDir(folder).filePath(QString::fromLatin1(kPluginFile));
-        if (!QFileInfo(file).isFile())
-            continue;
-        auto *loader = new QPluginLoader(file);
-        // Its widgets may outlive the loader, so the library is never unloaded,
-        // not even by Qt's clean-up at exit.
-        loader->setLoadHints(QLibrary::PreventUnloadHint);
-        if (auto *factory = qobject_cast<ViewerFactory *>(loader->instance())) {
-            loaded = factory;  // the loader is kept with it, for the life of the process
-            return loaded;
-        }
-        problems << loader->errorString();
-        delete loader;
+    const QString folder = pluginFolder();
+    const QString file = QDir(folder).filePath(QString::fromLatin1(kPluginFile));
+    if (!QFileInfo(file).isFile()) {
+        if (error)
+            *error = QCoreApplication::translate("sw::ViewerFactory", "%1 was not found in %2.")
+                         .arg(QString::fromLatin1(kPluginFile), folder);
+        return nullptr;
     }
-    if (error) {
-        *error = problems.isEmpty()
-                     ? QCoreApplication::translate("sw::ViewerFactory", "%1 was not found in %2.")
-                           .arg(QString::fromLatin1(kPluginFile), pluginFolders().join(QStringLiteral(", ")))
-                     : problems.join(QLatin1Char('\n'));
+    auto *loader = new QPluginLoader(file);
+    // Its widgets may outlive the loader, so the library is never unloaded,
+    // not even by Qt's clean-up at exit.
+    loader->setLoadHints(QLibrary::PreventUnloadHint);
+    if (auto *factory = qobject_cast<ViewerFactory *>(loader->instance())) {
+        loaded = factory;  // the loader is kept with it, for the life of the process
+        return loaded;
     }
+    if (error)
+        *error = loader->errorString();
+    delete loader;
     return nullptr;
 }
 
