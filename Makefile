@@ -4,7 +4,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-asan bench install package package-check clean
+.PHONY: all deps configure build run test test-asan bench translations install package package-check clean
 
 all: build
 
@@ -30,6 +30,12 @@ test-asan: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2
 	scripts/run-fuzzers.sh $(ASAN_BUILD) 60
+
+# Every text of the sources into the .ts files of every language (new ones
+# unfinished), and the English plural forms.
+translations: configure
+	@cmake --build $(BUILD) --target update_translations
+	@scripts/update-plurals.py
 
 install: build
 	cmake --install $(BUILD) --strip $(if $(PREFIX),--prefix $(PREFIX))

@@ -26,6 +26,9 @@ packages=(
   dbus-daemon python3-dbus python3-gi
   # run time
   ghostscript pkexec xdg-utils fonts-dejavu-core adwaita-icon-theme
+  # Qt's own texts (the standard dialogs' buttons) in the user's language, and
+  # the glyphs the Chinese and Japanese translations need
+  qt6-translations-l10n fonts-noto-cjk
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   # the desktop's file dialogs through its portal, where it has one
   qt6-xdgdesktopportal-platformtheme

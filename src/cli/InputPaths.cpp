@@ -12,10 +12,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("InputPaths", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(InputPaths)
+};
 
 }  // namespace
 
@@ -29,7 +30,7 @@ std::optional<QString> InputPaths::expand(QStringList &args)
     s_taken = true;
     const QStringList paths = split(input);
     if (paths.isEmpty())
-        return tr("standard input (-) names no path");
+        return Text::tr("standard input (-) names no path");
     QStringList expanded;
     bool placed = false;
     for (const QString &arg : std::as_const(args)) {
@@ -62,9 +63,9 @@ std::optional<QString> InputPaths::read(QByteArray &input)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return tr("cannot read standard input (-): %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+            return Text::tr("cannot read standard input (-): %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         if (input.size() + n > kMaxInput)
-            return tr("standard input (-) holds more than %1 MiB of paths").arg(kMaxInput / (1024 * 1024));
+            return Text::tr("standard input (-) holds more than %1 MiB of paths").arg(kMaxInput / (1024 * 1024));
         input.append(buffer, n);
     }
 }

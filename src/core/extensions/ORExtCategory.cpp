@@ -29,51 +29,49 @@ struct CategoryRow
     LayoutFace freedesktop;
 };
 
-#define EXT_TEXT(text) QT_TRANSLATE_NOOP("ORExtDataCollection", text)
-
 // The extension categories in scan order.
 // clang-format off
 const CategoryRow kCategories[] = {
     {sw::ext::Extensions, "orextensions",
-     {EXT_TEXT("Extensions"),
-      EXT_TEXT("Kernel extensions: drivers and system features that applications added."),
-      EXT_TEXT("Kernel"), MacExtLocations::kernelExtensions},
-     {EXT_TEXT("Browser Extensions"),
-      EXT_TEXT("Add-ons installed in the profiles of your web browsers. A removed extension is gone once the "
+     {QT_TRANSLATE_NOOP("ORExtDataCollection", "Extensions"),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Kernel extensions: drivers and system features that applications added."),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Kernel"), MacExtLocations::kernelExtensions},
+     {QT_TRANSLATE_NOOP("ORExtDataCollection", "Browser Extensions"),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Add-ons installed in the profiles of your web browsers. A removed extension is gone once the "
                "browser has been restarted."),
-      EXT_TEXT("Browser"), FreedesktopExtLocations::browserExtensions}},
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Browser"), FreedesktopExtLocations::browserExtensions}},
     {sw::ext::Preferences, "orpreference",
-     {EXT_TEXT("Preferences"),
-      EXT_TEXT("Preference panes that applications added to System Preferences."),
-      EXT_TEXT("System Preferences"), MacExtLocations::preferencePanes},
-     {EXT_TEXT("Desktop Extensions"),
-      EXT_TEXT("Shell extensions, widgets and applets you added to your desktop. A removed one is gone once the "
+     {QT_TRANSLATE_NOOP("ORExtDataCollection", "Preferences"),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Preference panes that applications added to System Preferences."),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "System Preferences"), MacExtLocations::preferencePanes},
+     {QT_TRANSLATE_NOOP("ORExtDataCollection", "Desktop Extensions"),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Shell extensions, widgets and applets you added to your desktop. A removed one is gone once the "
                "desktop shell has been restarted or you have logged in again."),
-      EXT_TEXT("Desktop"), FreedesktopExtLocations::desktopExtensions}},
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Desktop"), FreedesktopExtLocations::desktopExtensions}},
     {sw::ext::Internet, "orinternet",
-     {EXT_TEXT("Internet Plug-Ins"),
-      EXT_TEXT("Plug-ins that browsers and other programs load to show web content."),
-      EXT_TEXT("Browsers"), MacExtLocations::internetPlugIns},
-     {EXT_TEXT("Browser Plug-Ins"),
-      EXT_TEXT("Plug-in libraries the browsers load from your home folder. A removed plug-in is gone once the "
+     {QT_TRANSLATE_NOOP("ORExtDataCollection", "Internet Plug-Ins"),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Plug-ins that browsers and other programs load to show web content."),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Browsers"), MacExtLocations::internetPlugIns},
+     {QT_TRANSLATE_NOOP("ORExtDataCollection", "Browser Plug-Ins"),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Plug-in libraries the browsers load from your home folder. A removed plug-in is gone once the "
                "browser has been restarted."),
-      EXT_TEXT("Mozilla"), FreedesktopExtLocations::browserPlugIns}},
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Mozilla"), FreedesktopExtLocations::browserPlugIns}},
     {sw::ext::QuickLook, "orquicklook",
-     {EXT_TEXT("QuickLook Plug-Ins"),
-      EXT_TEXT("Plug-ins that let Quick Look preview more kinds of files."),
-      EXT_TEXT("Quick Look"), MacExtLocations::quickLookPlugIns},
-     {EXT_TEXT("Thumbnailers"),
-      EXT_TEXT("Programs that draw the previews of files in your file manager. Previews drawn already stay until "
+     {QT_TRANSLATE_NOOP("ORExtDataCollection", "QuickLook Plug-Ins"),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Plug-ins that let Quick Look preview more kinds of files."),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Quick Look"), MacExtLocations::quickLookPlugIns},
+     {QT_TRANSLATE_NOOP("ORExtDataCollection", "Thumbnailers"),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Programs that draw the previews of files in your file manager. Previews drawn already stay until "
                "the file manager has been restarted and the thumbnail cache cleaned."),
-      EXT_TEXT("File manager"), FreedesktopExtLocations::thumbnailers}},
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "File manager"), FreedesktopExtLocations::thumbnailers}},
     {sw::ext::Spotlight, "orspotlight",
-     {EXT_TEXT("Spotlight Plug-Ins"),
-      EXT_TEXT("Plug-ins that let Spotlight search more kinds of files."),
-      EXT_TEXT("Spotlight"), MacExtLocations::spotlightPlugIns},
-     {EXT_TEXT("Search Providers"),
-      EXT_TEXT("Applications that add their results to the desktop's search. A removed provider is gone once the "
+     {QT_TRANSLATE_NOOP("ORExtDataCollection", "Spotlight Plug-Ins"),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Plug-ins that let Spotlight search more kinds of files."),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Spotlight"), MacExtLocations::spotlightPlugIns},
+     {QT_TRANSLATE_NOOP("ORExtDataCollection", "Search Providers"),
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Applications that add their results to the desktop's search. A removed provider is gone once the "
                "desktop shell has been restarted."),
-      EXT_TEXT("Desktop search"), FreedesktopExtLocations::searchProviders}},
+      QT_TRANSLATE_NOOP("ORExtDataCollection", "Desktop search"), FreedesktopExtLocations::searchProviders}},
 };
 // clang-format on
 

@@ -20,22 +20,23 @@ namespace sw {
 
 namespace {
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("AdminPass", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(AdminPass)
+};
 
 QString refusalText(PrivilegedAnswer::Refusal refusal)
 {
     using Refusal = PrivilegedAnswer::Refusal;
     switch (refusal) {
     case Refusal::None: break;
-    case Refusal::Malformed: return tr("the administrator removal did not understand the request; left in place");
-    case Refusal::OutsideTable: return tr("lies outside the places the administrator removal covers; left in place");
-    case Refusal::RootChanged: return tr("its folder changed while the password was asked for; left in place");
-    case Refusal::Protected: return tr("is or lies in a protected folder; left in place");
-    case Refusal::Changed: return tr("it changed while the password was asked for; left in place");
-    case Refusal::Unreachable: return tr("cannot be reached without following a link or entering another file system; left in place");
+    case Refusal::Malformed: return Text::tr("the administrator removal did not understand the request; left in place");
+    case Refusal::OutsideTable: return Text::tr("lies outside the places the administrator removal covers; left in place");
+    case Refusal::RootChanged: return Text::tr("its folder changed while the password was asked for; left in place");
+    case Refusal::Protected: return Text::tr("is or lies in a protected folder; left in place");
+    case Refusal::Changed: return Text::tr("it changed while the password was asked for; left in place");
+    case Refusal::Unreachable: return Text::tr("cannot be reached without following a link or entering another file system; left in place");
     }
     return QString();
 }
@@ -82,7 +83,7 @@ std::optional<AdminPass::Pending> AdminPass::prepare(const Item &item, RemovalOu
         relative && !relative->isEmpty() ? anchor->locate(*relative) : std::nullopt;
     const auto id = found ? FileIdentity::of(found->parent.get(), found->name.constData()) : std::nullopt;
     if (!id) {
-        outcome.failures.append({item.path, tr("cannot be reached below its folder; left in place")});
+        outcome.failures.append({item.path, Text::tr("cannot be reached below its folder; left in place")});
         return std::nullopt;
     }
     const QString real = anchor->realPathOf(*relative);
@@ -115,7 +116,7 @@ void AdminPass::launch(const QList<Pending> &pending, QList<QByteArray> &answers
     const QString helper = helperPath();
     if (helper.isEmpty()) {
         m_status = Status::Refused;
-        m_reason = tr("the administrator helper sweepwright-privileged is not installed; left in place");
+        m_reason = Text::tr("the administrator helper sweepwright-privileged is not installed; left in place");
         return;
     }
     QByteArray input;
@@ -130,7 +131,7 @@ void AdminPass::launch(const QList<Pending> &pending, QList<QByteArray> &answers
     const qint32 code = task.launch();
     if (code != STPrivilegedTask::errAuthorizationSuccess) {
         m_status = code == STPrivilegedTask::errAuthorizationCanceled ? Status::Cancelled : Status::Refused;
-        m_reason = tr("%1; left in place").arg(STPrivilegedTask::statusText(code));
+        m_reason = Text::tr("%1; left in place").arg(STPrivilegedTask::statusText(code));
         return;
     }
     m_status = Status::Ran;
@@ -149,7 +150,7 @@ void AdminPass::settle(const Pending &pending, const QByteArray *answerLine, Rem
         return;
     }
     if (!answer) {
-        outcome.failures.append({item.path, tr("the administrator removal gave no answer for it; left in place")});
+        outcome.failures.append({item.path, Text::tr("the administrator removal gave no answer for it; left in place")});
         return;
     }
     outcome.removed = answer->removed;

@@ -34,8 +34,10 @@ void Translations::install()
     app->setProperty("sweepwrightTranslations", true);
     const QString ours = QStringLiteral(":/i18n");
     installFrom(QStringLiteral("sweepwright_en"), ours);
+    // The system locale's languages come from LANGUAGE, then LC_ALL,
+    // LC_MESSAGES and LANG; the first with a translation of ours wins.
     const QLocale locale;
-    if (locale.language() != QLocale::English && locale.language() != QLocale::C)
+    if (locale.language() != QLocale::C)
         installFrom(QStringLiteral("sweepwright"), ours, locale);
     installFrom(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath), locale);
 }

@@ -19,10 +19,11 @@ namespace sw {
 
 namespace {
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("CategoryRoots", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CategoryRoots)
+};
 
 QString realOrClean(const QString &path)
 {
@@ -63,11 +64,11 @@ QString sharedParentRefusal(const QString &path)
         return QString();
     struct stat own;
     if (::lstat(QFile::encodeName(path).constData(), &own) != 0)
-        return tr("it vanished");
+        return Text::tr("it vanished");
     if (!S_ISDIR(own.st_mode))
-        return tr("it is a link in %1, a folder others can write").arg(parent);
+        return Text::tr("it is a link in %1, a folder others can write").arg(parent);
     if (own.st_uid != ::geteuid())
-        return tr("it belongs to another user and lies in %1, a folder others can write").arg(parent);
+        return Text::tr("it belongs to another user and lies in %1, a folder others can write").arg(parent);
     return QString();
 }
 
@@ -125,7 +126,7 @@ QString CategoryRoots::refusal(const AnchoredRoot &root, const UserFolderKeys &a
     if (why.isEmpty() && root.realPath() != root.path())
         why = sharedParentRefusal(root.realPath());
     if (why.isEmpty() && root.identity().uid != ::geteuid() && (root.identity().mode & S_IWOTH))
-        why = tr("it belongs to another user and anyone can write it");
+        why = Text::tr("it belongs to another user and anyone can write it");
     return why;
 }
 
@@ -155,7 +156,7 @@ const AnchoredRoot *CategoryRoots::openHomeEntries(const QString &folder)
         kept = std::make_shared<AnchoredRoot>(std::move(*root));
         kept->limitToHiddenEntries();
     } else if (root) {
-        qCWarning(m_category).noquote() << tr("Leaving %1 alone: %2").arg(key, tr("it belongs to another user"));
+        qCWarning(m_category).noquote() << Text::tr("Leaving %1 alone: %2").arg(key, Text::tr("it belongs to another user"));
     }
     m_homes.insert(key, kept);
     return kept.get();
@@ -170,7 +171,7 @@ QString CategoryRoots::chosenItemRefusal(const QString &path)
 {
     const QString clean = QDir::cleanPath(path);
     if (!clean.startsWith(QLatin1Char('/')))
-        return tr("not an absolute path");
+        return Text::tr("not an absolute path");
     const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
     const std::optional<AnchoredRoot> folder = AnchoredRoot::open(slash > 0 ? clean.left(slash) : QStringLiteral("/"));
     if (!folder)
@@ -209,7 +210,7 @@ const AnchoredRoot *CategoryRoots::openOnce(const QString &folder, bool checked,
         if (why.isEmpty())
             kept = std::make_shared<const AnchoredRoot>(std::move(*root));
         else
-            qCWarning(m_category).noquote() << tr("Leaving %1 alone: %2").arg(key, why);
+            qCWarning(m_category).noquote() << Text::tr("Leaving %1 alone: %2").arg(key, why);
     }
     cache.insert(key, kept);
     return kept.get();

@@ -20,10 +20,11 @@ namespace {
 
 constexpr int kUpFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("RefusedPlaces", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(RefusedPlaces)
+};
 
 // Where an open descriptor really is; empty when the kernel does not say.
 QString realPathOf(int fd)
@@ -239,26 +240,26 @@ QString RefusedPlaces::reason(const Match &match)
     const QString &path = match.place.path;
     switch (match.relation) {
     case Relation::Unchecked:
-        return tr("where it lies could not be checked");
+        return Text::tr("where it lies could not be checked");
     case Relation::Holds:
-        return match.place.kind == Kind::Home ? tr("it is the home folder or holds it (%1)").arg(path)
-                                              : tr("it holds the root folder %1").arg(path);
+        return match.place.kind == Kind::Home ? Text::tr("it is the home folder or holds it (%1)").arg(path)
+                                              : Text::tr("it holds the root folder %1").arg(path);
     case Relation::Is:
     case Relation::LiesInside:
         break;
     }
     switch (match.place.kind) {
     case Kind::Root:
-        return tr("it is the root folder");
+        return Text::tr("it is the root folder");
     case Kind::Home:
-        return tr("it is the home folder or holds it (%1)").arg(path);
+        return Text::tr("it is the home folder or holds it (%1)").arg(path);
     case Kind::Protected:
-        return match.relation == Relation::Is ? tr("it is a protected system folder")
-                                              : tr("it lies in the protected system folder %1").arg(path);
+        return match.relation == Relation::Is ? Text::tr("it is a protected system folder")
+                                              : Text::tr("it lies in the protected system folder %1").arg(path);
     case Kind::UserFolder:
         break;
     }
-    return tr("it is or lies in your folder %1").arg(path);
+    return Text::tr("it is or lies in your folder %1").arg(path);
 }
 
 }  // namespace sw

@@ -24,18 +24,19 @@ namespace {
 // thousands of lines to say so.
 constexpr qsizetype kFailuresPerItem = 100;
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("RemovalRun", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(RemovalRun)
+};
 
 }  // namespace
 
 QString RemovalRun::reasonOf(int error)
 {
     switch (error) {
-    case ELOOP: return tr("a link lies on its way: it changed since the scan");
-    case EXDEV: return tr("it lies on another file system mounted below its folder");
+    case ELOOP: return Text::tr("a link lies on its way: it changed since the scan");
+    case EXDEV: return Text::tr("it lies on another file system mounted below its folder");
     default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }
@@ -84,7 +85,7 @@ void RemovalRun::fail(RemovalOutcome &outcome, const QString &path, const QStrin
         outcome.failures.append({path, reason});
         log(outcome.failures.constLast());
     } else if (outcome.failures.size() == kFailuresPerItem) {
-        outcome.failures.append({outcome.path, tr("more entries could not be removed")});
+        outcome.failures.append({outcome.path, Text::tr("more entries could not be removed")});
     }
 }
 
@@ -120,7 +121,7 @@ std::optional<RemovalRun::Target> RemovalRun::reach(const AnchoredRoot *root, co
 {
     const std::optional<QByteArray> relative = root->relativeOf(path);
     if (!relative) {
-        fail(outcome, path, tr("not inside %1").arg(root->path()));
+        fail(outcome, path, Text::tr("not inside %1").arg(root->path()));
         return std::nullopt;
     }
     return reachRelative(root, *relative, path, outcome);
@@ -154,7 +155,7 @@ std::optional<RemovalRun::Target> RemovalRun::reachRelative(const AnchoredRoot *
         return std::nullopt;
     }
     if (!id->sameMount(target.item->parentId)) {
-        fail(outcome, path, tr("another file system is mounted here; left alone"));
+        fail(outcome, path, Text::tr("another file system is mounted here; left alone"));
         return std::nullopt;
     }
     target.id = *id;
@@ -183,7 +184,7 @@ void RemovalRun::removeItem(const Target &target, Mode mode, RemovalOutcome &out
             ::openat(parent, target.item->name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         const auto opened = folder ? FileIdentity::ofFd(folder.get()) : std::nullopt;
         if (!opened || !opened->sameFile(target.id)) {
-            fail(outcome, path, opened ? tr("it changed since the scan") : reasonOf(errno));
+            fail(outcome, path, opened ? Text::tr("it changed since the scan") : reasonOf(errno));
             return;
         }
         outcome.removed = FolderTree::removeContents(folder.get(), below, m_watch, m_beforeUnlink);
@@ -202,10 +203,10 @@ const RemovalOutcome &RemovalRun::remove(const QString &root, const QString &pat
     const AnchoredRoot *anchored = m_roots.open(root, allowed);
     if (!anchored) {
         const int error = errno;
-        notFound(outcome, path, error, tr("its folder %1 is missing or was left alone").arg(root));
+        notFound(outcome, path, error, Text::tr("its folder %1 is missing or was left alone").arg(root));
     } else if (std::optional<Target> target = reach(anchored, path, outcome)) {
         if (mode == Mode::Whole && !target->item)
-            fail(outcome, path, tr("a top folder is never removed whole"));
+            fail(outcome, path, Text::tr("a top folder is never removed whole"));
         else
             removeItem(*target, mode, outcome);
     }
@@ -237,10 +238,10 @@ const RemovalOutcome &RemovalRun::removeChosen(const QString &path, qint64 size,
         return finish(std::move(outcome));
     }
     if (!anchored) {
-        fail(outcome, path, tr("its folder %1 is missing or cannot be opened").arg(clean.left(slash)));
+        fail(outcome, path, Text::tr("its folder %1 is missing or cannot be opened").arg(clean.left(slash)));
     } else if (!chosenFolder.isEmpty() && anchored->realPath() != chosenFolder) {
         fail(outcome, path,
-             tr("its folder now leads to %1: a link on its way changed since it was chosen").arg(anchored->realPath()));
+             Text::tr("its folder now leads to %1: a link on its way changed since it was chosen").arg(anchored->realPath()));
     } else if (std::optional<Target> target = reach(anchored, clean, outcome)) {
         // Refused there, by identity, when it is or holds a place that never goes.
         removeItem(*target, Mode::Whole, outcome);
@@ -255,11 +256,11 @@ const RemovalOutcome &RemovalRun::removeIdentified(const AnchoredRoot &root, con
     RemovalOutcome outcome{path, size, 0, {}};
     std::optional<Target> target;
     if (!AnchoredRoot::isPlainRelative(relative))
-        fail(outcome, path, tr("not a plain path below %1").arg(root.realPath()));
+        fail(outcome, path, Text::tr("not a plain path below %1").arg(root.realPath()));
     else
         target = reachRelative(&root, relative, path, outcome);
     if (target && !target->id.sameFile(expected))
-        fail(outcome, path, tr("it is no longer the item that was listed"));
+        fail(outcome, path, Text::tr("it is no longer the item that was listed"));
     else if (target)
         removeItem(*target, mode, outcome);
     return finish(std::move(outcome));
@@ -282,7 +283,7 @@ const RemovalOutcome &RemovalRun::moveToTrashBelow(const QString &root, const QS
     RemovalOutcome outcome{path, size, 0, {}};
     const AnchoredRoot *anchored = m_roots.open(root, allowed);
     if (!anchored)
-        fail(outcome, path, tr("its folder %1 is missing or was left alone").arg(root));
+        fail(outcome, path, Text::tr("its folder %1 is missing or was left alone").arg(root));
     else
         trashItem(anchored, outcome);
     return finish(std::move(outcome));
@@ -295,7 +296,7 @@ void RemovalRun::trashItem(const AnchoredRoot *anchored, RemovalOutcome &outcome
     const QString &path = outcome.path;
     const std::optional<Target> target = reach(anchored, path, outcome);
     if (target && !target->item) {
-        fail(outcome, path, tr("a top folder is never moved whole"));
+        fail(outcome, path, Text::tr("a top folder is never moved whole"));
     } else if (target) {
         const qint64 bytes = anchored->measure(path);
         QString error = Trash::moveToTrashAt(target->item->parent.get(), target->item->name, path,

@@ -25,10 +25,11 @@ constexpr qint64 kNearLimitPercent = 90;
 // How long gs at its memory limit may go without finishing a page.
 constexpr qint64 kStallAtMemoryLimitMs = 5000;
 
-QString tr(const char *text, int n = -1)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("GhostscriptRun", text, nullptr, n);
-}
+    Q_DECLARE_TR_FUNCTIONS(GhostscriptRun)
+};
 
 // gs reads "%d" and its kin in an output name as the page number.
 QString escapedOutputName(const QString &path)
@@ -86,12 +87,12 @@ bool GhostscriptRun::writePasswordFile(const QString &password)
 {
     const std::optional<QByteArray> argument = passwordArgument(password);
     if (!argument) {
-        m_problem = tr("Ghostscript cannot be given a password with a backslash before a quote or at its end");
+        m_problem = Text::tr("Ghostscript cannot be given a password with a backslash before a quote or at its end");
         return false;
     }
     // QTemporaryFile makes it with mode 0600 inside our 0700 folder.
     if (!m_passwordFile.open() || m_passwordFile.write(*argument) != argument->size() || !m_passwordFile.flush()) {
-        m_problem = tr("the password could not be handed to Ghostscript");
+        m_problem = Text::tr("the password could not be handed to Ghostscript");
         return false;
     }
     m_passwordFile.close();
@@ -101,7 +102,7 @@ bool GhostscriptRun::writePasswordFile(const QString &password)
 bool GhostscriptRun::start(const ORPdfFile &source, const QStringList &settings, const QString &outputName)
 {
     if (m_program.isEmpty()) {
-        m_problem = tr("Ghostscript (gs) is not installed");
+        m_problem = Text::tr("Ghostscript (gs) is not installed");
         return false;
     }
     m_outputPath = m_folder + QLatin1Char('/') + outputName;
@@ -135,7 +136,7 @@ bool GhostscriptRun::start(const ORPdfFile &source, const QStringList &settings,
     });
     m_gs->start();
     if (!m_gs->waitForStarted()) {
-        m_problem = tr("Ghostscript could not be started: %1").arg(m_gs->errorString());
+        m_problem = Text::tr("Ghostscript could not be started: %1").arg(m_gs->errorString());
         m_gs.reset();
         return false;
     }
@@ -196,7 +197,7 @@ void GhostscriptRun::stop()
     m_gs->kill();
     m_gs->waitForFinished(-1);
     if (m_problem.isEmpty())
-        m_problem = tr("Ghostscript was stopped");
+        m_problem = Text::tr("Ghostscript was stopped");
 }
 
 std::optional<QString> GhostscriptRun::output() const
@@ -210,7 +211,7 @@ QString GhostscriptRun::memoryNote() const
 {
     if (m_limits.memoryBytes <= 0 || m_peakMemory * 100 < m_limits.memoryBytes * kNearLimitPercent)
         return QString();
-    return tr("Ghostscript reached its memory limit of %1")
+    return Text::tr("Ghostscript reached its memory limit of %1")
         .arg(ORUtility::sizeFormatWithNumber(m_limits.memoryBytes));
 }
 
@@ -221,12 +222,12 @@ QString GhostscriptRun::exitProblem() const
     if (const QString memory = memoryNote(); !memory.isEmpty())
         return memory;
     if (m_gs->exitStatus() == QProcess::CrashExit)
-        return tr("Ghostscript stopped unexpectedly (it crashed or was killed)");
+        return Text::tr("Ghostscript stopped unexpectedly (it crashed or was killed)");
     // gs's last error line usually names the trouble ("Unrecoverable error …").
     const QList<QByteArray> lines = m_errors.trimmed().split('\n');
     const QString last = lines.isEmpty() ? QString() : QString::fromUtf8(lines.last()).trimmed();
-    return last.isEmpty() ? tr("Ghostscript ended with status %1").arg(m_gs->exitCode())
-                          : tr("Ghostscript ended with status %1: %2").arg(m_gs->exitCode()).arg(last);
+    return last.isEmpty() ? Text::tr("Ghostscript ended with status %1").arg(m_gs->exitCode())
+                          : Text::tr("Ghostscript ended with status %1: %2").arg(m_gs->exitCode()).arg(last);
 }
 
 }  // namespace sw

@@ -23,10 +23,11 @@ namespace sw {
 
 namespace {
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("OutputPlacement", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(OutputPlacement)
+};
 
 QString lastError()
 {
@@ -91,14 +92,14 @@ QString OutputPlacement::place(const QString &from, const QString &to, Mode mode
     const QFileInfo target(to);
     UniqueFd folder(::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder)
-        return tr("%1 cannot be opened: %2").arg(target.absolutePath(), lastError());
+        return Text::tr("%1 cannot be opened: %2").arg(target.absolutePath(), lastError());
     const QByteArray base = QFile::encodeName(target.fileName());
     struct stat st;
     if (::fstatat(folder.get(), base.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
         if (S_ISDIR(st.st_mode))
-            return tr("%1 is a folder").arg(to);
+            return Text::tr("%1 is a folder").arg(to);
         if (!replace)
-            return tr("%1 already exists").arg(to);
+            return Text::tr("%1 already exists").arg(to);
     }
     if (mode == Mode::Move) {
         if (renameInto(AT_FDCWD, QFile::encodeName(from).constData(), folder.get(), base.constData(), replace))
@@ -120,13 +121,13 @@ QString OutputPlacement::copyBeside(const QString &from, const QString &to, bool
     QByteArray hidden;
     UniqueFd file = folder ? makeHidden(folder.get(), base, hidden) : UniqueFd();
     if (!file)
-        return tr("no file can be made in %1: %2").arg(target.absolutePath(), lastError());
+        return Text::tr("no file can be made in %1: %2").arg(target.absolutePath(), lastError());
     const bool copied = copyBytes(from, file.get(), job);
     const int copyError = errno;
     file.reset();
     if (copied && renameInto(folder.get(), hidden.constData(), folder.get(), base.constData(), replace))
         return QString();
-    const QString problem = job.isCancelled() ? tr("cancelled")
+    const QString problem = job.isCancelled() ? Text::tr("cancelled")
                           : copied            ? lastError()
                                               : QString::fromLocal8Bit(std::strerror(copyError));
     removeOwn(target.absolutePath() + QLatin1Char('/') + QFile::decodeName(hidden));

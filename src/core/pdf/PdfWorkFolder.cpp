@@ -25,10 +25,11 @@ namespace {
 
 constexpr char kRunPrefix[] = ".run-";
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("PdfWorkFolder", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PdfWorkFolder)
+};
 
 // The folder, made when missing and opened; it must be a folder of ours
 // (not a link another user planted in the shared temporary directory), and
@@ -78,18 +79,18 @@ PdfWorkFolder::Opened PdfWorkFolder::open()
         return {nullptr, error};
     UniqueFd lock = openPrivateFolder(folder);
     if (!lock)
-        return {nullptr, tr("%1 is not a private folder of yours").arg(folder)};
+        return {nullptr, Text::tr("%1 is not a private folder of yours").arg(folder)};
     // Nobody else holds it: every hidden run folder there is a killed run's.
     if (::flock(lock.get(), LOCK_EX | LOCK_NB) == 0) {
         PdfWorkFolder cleaner(folder, UniqueFd());
         cleaner.removeLeftovers();
     }
     if (::flock(lock.get(), LOCK_SH) != 0)
-        return {nullptr, tr("%1 cannot be locked").arg(folder)};
+        return {nullptr, Text::tr("%1 cannot be locked").arg(folder)};
     std::unique_ptr<PdfWorkFolder> opened(new PdfWorkFolder(folder, std::move(lock)));
     QByteArray pattern = QFile::encodeName(folder + QLatin1Char('/') + QLatin1String(kRunPrefix)) + "XXXXXX";
     if (!::mkdtemp(pattern.data()))
-        return {nullptr, tr("no folder can be made in %1").arg(folder)};
+        return {nullptr, Text::tr("no folder can be made in %1").arg(folder)};
     opened->m_runPath = QFile::decodeName(pattern);
     return {std::move(opened), QString()};
 }

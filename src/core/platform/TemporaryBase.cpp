@@ -12,10 +12,11 @@ namespace sw {
 
 namespace {
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("TemporaryBase", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TemporaryBase)
+};
 
 }  // namespace
 
@@ -24,12 +25,12 @@ TemporaryBase::Result TemporaryBase::resolve()
     const QString given = qEnvironmentVariable("TMPDIR");
     const QString path = given.isEmpty() ? QStringLiteral("/tmp") : QDir::cleanPath(given);
     if (!path.startsWith(QLatin1Char('/')))
-        return {{}, tr("TMPDIR (%1) is not an absolute path").arg(given)};
+        return {{}, Text::tr("TMPDIR (%1) is not an absolute path").arg(given)};
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
-        return {{}, tr("TMPDIR (%1) is not an existing folder").arg(path)};
+        return {{}, Text::tr("TMPDIR (%1) is not an existing folder").arg(path)};
     if (st.st_uid != ::geteuid() && !(st.st_mode & S_ISVTX))
-        return {{}, tr("TMPDIR (%1) belongs to another user and is not a shared temporary folder").arg(path)};
+        return {{}, Text::tr("TMPDIR (%1) belongs to another user and is not a shared temporary folder").arg(path)};
     return {path, {}};
 }
 

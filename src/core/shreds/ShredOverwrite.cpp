@@ -24,10 +24,11 @@ namespace {
 constexpr qint64 kChunk = 1 << 20;
 constexpr int kNameTries = 16;
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("ShredOverwrite", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ShredOverwrite)
+};
 
 QString errorText(int error)
 {
@@ -61,8 +62,8 @@ std::optional<QByteArray> setAside(int folderFd, const char *name)
 FolderTree::Unlinkable keep(int folderFd, const QByteArray &hidden, const char *name, const QString &why)
 {
     if (::renameat2(folderFd, hidden.constData(), folderFd, name, RENAME_NOREPLACE) == 0)
-        return {{}, tr("%1; it was kept").arg(why)};
-    return {{}, tr("%1; it was kept as %2").arg(why, QFile::decodeName(hidden))};
+        return {{}, Text::tr("%1; it was kept").arg(why)};
+    return {{}, Text::tr("%1; it was kept as %2").arg(why, QFile::decodeName(hidden))};
 }
 
 bool isExamined(const struct stat &st, const FileIdentity &examined)
@@ -126,20 +127,20 @@ FolderTree::Unlinkable overwriteBeforeUnlink(int folderFd, const char *name, con
     if (!hidden) {
         if (errno == ENOENT)
             return {name, {}};  // gone meanwhile
-        return {{}, tr("it cannot be removed from its folder (%1); nothing was overwritten").arg(errorText(errno))};
+        return {{}, Text::tr("it cannot be removed from its folder (%1); nothing was overwritten").arg(errorText(errno))};
     }
     if (::fstatat(folderFd, hidden->constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !isExamined(st, examined))
-        return keep(folderFd, *hidden, name, tr("it changed since it was examined"));
+        return keep(folderFd, *hidden, name, Text::tr("it changed since it was examined"));
     const UniqueFd fd(::openat(folderFd, hidden->constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd)
         return {*hidden, {}};  // not the user's to write: it goes as it is
     if (::fstat(fd.get(), &st) != 0 || !isExamined(st, examined))
-        return keep(folderFd, *hidden, name, tr("it changed since it was examined"));
+        return keep(folderFd, *hidden, name, Text::tr("it changed since it was examined"));
     if (st.st_nlink != 1)
         return {*hidden, {}};
     if (const int error = overwriteData(fd.get(), st.st_size))
         return keep(folderFd, *hidden, name,
-                    tr("its contents could not be overwritten (%1)").arg(errorText(error)));
+                    Text::tr("its contents could not be overwritten (%1)").arg(errorText(error)));
     return {*hidden, {}};
 }
 

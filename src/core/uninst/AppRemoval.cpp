@@ -23,10 +23,11 @@ namespace sw {
 
 namespace {
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("AppRemoval", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(AppRemoval)
+};
 
 bool exists(const QString &path)
 {
@@ -120,7 +121,7 @@ void AppRemoval::judgeApplications()
         state.gone = !stillInstalled(*self);
         if (state.gone)
             continue;
-        state.why = tr("it is still installed");
+        state.why = Text::tr("it is still installed");
         for (const RemovalOutcome &outcome : m_run.report().outcomes())
             if (outcome.path == self->item.itemPath && !outcome.ok())
                 state.why = outcome.failures.constFirst().reason;
@@ -136,11 +137,11 @@ QString AppRemoval::heldBack(const QString &path, qsizetype listedBy) const
         const bool own = i == listedBy;
         const QString &name = m_apps.at(i).groupName;
         if (state.asked)
-            return own ? tr("left in place: the application itself was not removed (%1)").arg(state.why)
-                       : tr("left in place: %1, which also uses it, was not removed (%2)").arg(name, state.why);
+            return own ? Text::tr("left in place: the application itself was not removed (%1)").arg(state.why)
+                       : Text::tr("left in place: %1, which also uses it, was not removed (%2)").arg(name, state.why);
         if (!ORLayout::isMacOS())
-            return own ? tr("left in place: the application itself is not being removed")
-                       : tr("left in place: %1, which also uses it, is not being removed").arg(name);
+            return own ? Text::tr("left in place: the application itself is not being removed")
+                       : Text::tr("left in place: %1, which also uses it, is not being removed").arg(name);
     }
     return {};
 }
@@ -203,15 +204,15 @@ PackageCommands::Outcome AppRemoval::removePackage(const Marked &marked) const
     switch (origin.kind) {
     case InstalledApp::Kind::Flatpak:
         done = PackageCommands::uninstallFlatpak(origin.identifier, origin.installation);
-        leftInstalled = tr("flatpak left it installed");
+        leftInstalled = Text::tr("flatpak left it installed");
         break;
     case InstalledApp::Kind::Package:
         done = PackageKitRemoval::remove(origin.packageId, m_job);
-        leftInstalled = tr("PackageKit left it installed");
+        leftInstalled = Text::tr("PackageKit left it installed");
         break;
     case InstalledApp::Kind::Debian:
         done = PackageCommands::removeDebian(origin.identifier);
-        leftInstalled = tr("apt-get left it installed");
+        leftInstalled = Text::tr("apt-get left it installed");
         break;
     case InstalledApp::Kind::Bundle:
         return done;  // never a package: removeApplications keeps bundles apart

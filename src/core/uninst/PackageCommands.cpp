@@ -13,10 +13,11 @@ namespace sw {
 
 namespace {
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("PackageCommands", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PackageCommands)
+};
 
 QString program(const char *variable, const QString &name)
 {
@@ -46,12 +47,12 @@ std::optional<QByteArray> runAsUser(const QString &command, const QStringList &a
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(command, arguments);
     if (!process.waitForStarted(-1) || !process.waitForFinished(-1)) {
-        reason = tr("%1 could not be run: %2").arg(command, process.errorString());
+        reason = Text::tr("%1 could not be run: %2").arg(command, process.errorString());
         return std::nullopt;
     }
     const QByteArray output = process.readAllStandardOutput();
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        reason = tr("%1 failed (exit status %2): %3")
+        reason = Text::tr("%1 failed (exit status %2): %3")
                      .arg(QFileInfo(command).fileName())
                      .arg(process.exitCode())
                      .arg(lastLine(process.readAllStandardError()));
@@ -65,7 +66,7 @@ Outcome runPrivileged(const QString &command, const QStringList &arguments)
 {
     STPrivilegedTask task(command, arguments, QStringLiteral("/"));
     const qint32 status = task.launch();
-    const QString reason = tr("%1; left in place").arg(STPrivilegedTask::statusText(status));
+    const QString reason = Text::tr("%1; left in place").arg(STPrivilegedTask::statusText(status));
     if (status == STPrivilegedTask::errAuthorizationCanceled)
         return {Outcome::Kind::Cancelled, reason};
     if (status != STPrivilegedTask::errAuthorizationSuccess)
@@ -76,7 +77,7 @@ Outcome runPrivileged(const QString &command, const QStringList &arguments)
         }
     task.waitUntilExit();
     if (task.terminationStatus() != 0)
-        return failed(tr("%1 failed with administrator rights (exit status %2)")
+        return failed(Text::tr("%1 failed with administrator rights (exit status %2)")
                           .arg(QFileInfo(command).fileName())
                           .arg(task.terminationStatus()));
     return {Outcome::Kind::Removed, {}};
@@ -88,7 +89,7 @@ Outcome PackageCommands::uninstallFlatpak(const QString &id, const QString &inst
 {
     const QString flatpak = program("SWEEPWRIGHT_FLATPAK", QStringLiteral("flatpak"));
     if (flatpak.isEmpty())
-        return failed(tr("flatpak is not installed; left in place"));
+        return failed(Text::tr("flatpak is not installed; left in place"));
     const QStringList arguments{QStringLiteral("uninstall"), QStringLiteral("--noninteractive"), installation, id};
     if (installation == QLatin1String("--user")) {
         QString reason;
@@ -115,9 +116,9 @@ QStringList PackageCommands::removals(const QByteArray &simulation)
 std::optional<Outcome> PackageCommands::refusal(bool removesIt, const QStringList &others, const QString &manager)
 {
     if (!removesIt)
-        return failed(tr("%1 would not remove it; left in place").arg(manager));
+        return failed(Text::tr("%1 would not remove it; left in place").arg(manager));
     if (!others.isEmpty())
-        return failed(tr("removing it would also remove %1; left in place").arg(others.join(QStringLiteral(", "))));
+        return failed(Text::tr("removing it would also remove %1; left in place").arg(others.join(QStringLiteral(", "))));
     return std::nullopt;
 }
 
@@ -125,7 +126,7 @@ Outcome PackageCommands::removeDebian(const QString &package)
 {
     const QString aptGet = program("SWEEPWRIGHT_APT_GET", QStringLiteral("apt-get"));
     if (aptGet.isEmpty())
-        return failed(tr("apt-get is not installed; left in place"));
+        return failed(Text::tr("apt-get is not installed; left in place"));
     QString reason;
     const std::optional<QByteArray> simulation =
         runAsUser(aptGet, {QStringLiteral("--simulate"), QStringLiteral("remove"), package}, reason);

@@ -15,10 +15,11 @@ namespace {
 using Outcome = PackageCommands::Outcome;
 using Result = PackageKitTransaction::Result;
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("PackageKitRemoval", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PackageKitRemoval)
+};
 
 Outcome failed(const QString &reason)
 {
@@ -27,7 +28,7 @@ Outcome failed(const QString &reason)
 
 Outcome cancelled()
 {
-    return {Outcome::Kind::Cancelled, tr("cancelled; left in place")};
+    return {Outcome::Kind::Cancelled, Text::tr("cancelled; left in place")};
 }
 
 // The refusal the simulation calls for, if any.
@@ -57,13 +58,13 @@ Outcome PackageKitRemoval::remove(const QString &packageId, const JobControl &jo
 {
     std::optional<PackageKitClient> client = PackageKitClient::open(&job);
     if (!client)
-        return failed(tr("PackageKit is not running; left in place"));
+        return failed(Text::tr("PackageKit is not running; left in place"));
     const Result simulation = client->simulateRemoval(packageId);
     if (simulation.status == Result::Status::Cancelled)
         return cancelled();
     if (!simulation.succeeded())
         return failed(
-            tr("PackageKit could not plan the removal: %1; left in place").arg(simulation.failure()));
+            Text::tr("PackageKit could not plan the removal: %1; left in place").arg(simulation.failure()));
     if (const std::optional<Outcome> refused = judge(packageId, simulation))
         return *refused;
     if (job.isCancelled())
@@ -75,9 +76,9 @@ Outcome PackageKitRemoval::remove(const QString &packageId, const JobControl &jo
     }
     if (wasRefused(removal))
         return {Outcome::Kind::Cancelled,
-                tr("%1; left in place")
+                Text::tr("%1; left in place")
                     .arg(STPrivilegedTask::statusText(STPrivilegedTask::errAuthorizationCanceled))};
-    return failed(tr("PackageKit could not remove it: %1; left in place").arg(removal.failure()));
+    return failed(Text::tr("PackageKit could not remove it: %1; left in place").arg(removal.failure()));
 }
 
 bool PackageKitRemoval::isInstalled(const QString &packageId)

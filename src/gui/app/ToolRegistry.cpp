@@ -60,45 +60,43 @@ bool holdsGroups()
     return data && !((*data).*Groups).isEmpty();
 }
 
-#define SW_TITLE(text) QT_TRANSLATE_NOOP("ORMainWinController", text)
-
 ToolRegistry makeRegistry()
 {
     return {
-        {"junkButton", "or_sys_icon", SW_TITLE("Junk Clean"), JunkScanPage,
+        {"junkButton", "or_sys_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Junk Clean"), JunkScanPage,
          ToolEntry::ReopenResult, JunkResultPage, holdsGroups<ORJunkFilesCollection, &ORJunkData::junkGroups>,
          {{JunkScanPage, make<ORJunkViewCter>},
           {JunkResultPage, make<ORJunksResultViewCter>},
           {JunkRemovalPage, make<ORJunkDelViewCter>},
           {JunkNothingPage, make<ORNoJunkViewCter>}}},
-        {"fileConvertButton", "or_rar", SW_TITLE("Archives"), ArchivesPage, ToolEntry::Reset, PageNumber(0), nullptr,
+        {"fileConvertButton", "or_rar", QT_TRANSLATE_NOOP("ORMainWinController", "Archives"), ArchivesPage, ToolEntry::Reset, PageNumber(0), nullptr,
          {{ArchivesPage, make<ORFileIntroViewCter>}, {ArchivesResultPage, make<ORFileConvertViewCter>}}},
-        {"loginButton", "or_loginItems", SW_TITLE("Login Items"), LoginItemsPage, ToolEntry::Show, PageNumber(0), nullptr,
+        {"loginButton", "or_loginItems", QT_TRANSLATE_NOOP("ORMainWinController", "Login Items"), LoginItemsPage, ToolEntry::Show, PageNumber(0), nullptr,
          {{LoginItemsPage, make<MLoginItemsPage>}}},
-        {"dupButton", "or_dup_icon", SW_TITLE("Duplicates"), DupScanPage,
+        {"dupButton", "or_dup_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Duplicates"), DupScanPage,
          ToolEntry::ReopenResult, DupResultPage, holdsGroups<ORDupDataCollection, &ORDupData::dupGroups>,
          {{DupScanPage, make<ORDupViewCter>},
           {DupNothingPage, make<ORDupNoViewCter>},
           {DupResultPage, make<ORDupResultViewCter>},
           {DupRemovalPage, make<ORDupDelViewCter>}}},
-        {"largeButton", "or_bigs_icon", SW_TITLE("Large Files"), LargeScanPage,
+        {"largeButton", "or_bigs_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Large Files"), LargeScanPage,
          ToolEntry::ReopenResult, LargeResultPage, holdsGroups<ORBigDataCollection, &ORBigData::bigGroups>,
          {{LargeScanPage, make<ORBigViewCter>},
           {LargeNothingPage, make<ORBigNoVeiwCter>},
           {LargeResultPage, make<ORBigResultViewCter>},
           {LargeRemovalPage, make<ORBigDelViewCter>}}},
-        {"uninstButton", "or_app_icon", SW_TITLE("Uninstaller"), UninstallerPage,
+        {"uninstButton", "or_app_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Uninstaller"), UninstallerPage,
          ToolEntry::ReopenResult, UninstallerResultPage, holdsGroups<ORAppDataCollection, &ORAppData::appGroups>,
          {{UninstallerPage, make<ORUninstViewCter>},
           {UninstallerResultPage, make<ORUninstResultViewCter>},
           {UninstallerRemovalPage, make<ORUninstDelViewCter>}}},
-        {"shredButton", "or_shred_icon", SW_TITLE("Shredder"), ShredderPage, ToolEntry::Show, PageNumber(0), nullptr,
+        {"shredButton", "or_shred_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Shredder"), ShredderPage, ToolEntry::Show, PageNumber(0), nullptr,
          {{ShredderPage, make<ORShredViewCter>}, {ShredderRemovalPage, makeShredRemoval}}},
-        {"memButton", "or_mem_icon", SW_TITLE("Memory"), MemoryPage, ToolEntry::Show, PageNumber(0), nullptr,
+        {"memButton", "or_mem_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Memory"), MemoryPage, ToolEntry::Show, PageNumber(0), nullptr,
          {{MemoryPage, make<ORMemViewCter>}}},
-        {"toolButton", "or_toolbox_icon", SW_TITLE("Toolbox"), ToolboxPage, ToolEntry::Show, PageNumber(0), nullptr,
+        {"toolButton", "or_toolbox_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Toolbox"), ToolboxPage, ToolEntry::Show, PageNumber(0), nullptr,
          {{ToolboxPage, make<ORToolViewCter>}}},
-        {"extButton", "or_extension_icon", SW_TITLE("Extensions"), ExtensionsPage,
+        {"extButton", "or_extension_icon", QT_TRANSLATE_NOOP("ORMainWinController", "Extensions"), ExtensionsPage,
          ToolEntry::ReopenResult, ExtensionsResultPage, holdsGroups<ORExtDataCollection, &ORExtData::extGroups>,
          {{ExtensionsPage, make<ORExtensionViewCter>},
           {ExtensionsResultPage, make<ORExtensionResultViewCter>},
@@ -106,7 +104,6 @@ ToolRegistry makeRegistry()
     };
 }
 
-#undef SW_TITLE
 
 }  // namespace
 

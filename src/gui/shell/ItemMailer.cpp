@@ -18,10 +18,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("ItemMailer", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ItemMailer)
+};
 
 // Copies the file, or packs the folder, into a new private folder; the
 // copy's path, or the error.
@@ -56,16 +57,16 @@ void ItemMailer::send(const QString &path, QWidget *parent, const QString &prote
         sendCopy(path, parent);
         return;
     }
-    auto *question = new QMessageBox(QMessageBox::Warning, tr("Mail"), tr("The attachment will not be protected"),
+    auto *question = new QMessageBox(QMessageBox::Warning, Text::tr("Mail"), Text::tr("The attachment will not be protected"),
                                      QMessageBox::NoButton, parent ? parent->window() : nullptr);
     question->setObjectName(QStringLiteral("unprotectedMailQuestion"));
     question->setInformativeText(
-        tr("These files come from an archive protected by a password. Attached as they are, anyone who gets "
+        Text::tr("These files come from an archive protected by a password. Attached as they are, anyone who gets "
            "the message can read them. Attach the archive instead to keep them protected: whoever gets it "
            "needs the password."));
-    QPushButton *archive = question->addButton(tr("Attach the Archive"), QMessageBox::AcceptRole);
+    QPushButton *archive = question->addButton(Text::tr("Attach the Archive"), QMessageBox::AcceptRole);
     archive->setObjectName(QStringLiteral("attachArchiveButton"));
-    QPushButton *files = question->addButton(tr("Attach Unprotected"), QMessageBox::DestructiveRole);
+    QPushButton *files = question->addButton(Text::tr("Attach Unprotected"), QMessageBox::DestructiveRole);
     files->setObjectName(QStringLiteral("attachUnprotectedButton"));
     question->addButton(QMessageBox::Cancel);
     question->setDefaultButton(archive);
@@ -93,8 +94,8 @@ void ItemMailer::sendCopy(const QString &path, QWidget *parent)
         const QString error = copyForMail(path, folder, copy);
         ORDispatch::main([owner, copy, error, folder] {
             if (!error.isEmpty())
-                tell(owner, folder ? tr("The folder could not be packed for mail.")
-                                   : tr("The file could not be copied for mail."),
+                tell(owner, folder ? Text::tr("The folder could not be packed for mail.")
+                                   : Text::tr("The file could not be copied for mail."),
                      error);
             else
                 attach(copy, owner);
@@ -105,13 +106,13 @@ void ItemMailer::sendCopy(const QString &path, QWidget *parent)
 void ItemMailer::attach(const QString &file, QWidget *parent)
 {
     if (!QProcess::startDetached(QStringLiteral("xdg-email"), {QStringLiteral("--attach"), file}))
-        tell(parent, tr("No mail program could be started."),
-             tr("Install xdg-utils and set up a mail program, or attach the file yourself: %1").arg(file));
+        tell(parent, Text::tr("No mail program could be started."),
+             Text::tr("Install xdg-utils and set up a mail program, or attach the file yourself: %1").arg(file));
 }
 
 void ItemMailer::tell(QWidget *parent, const QString &text, const QString &detail)
 {
-    auto *alert = new QMessageBox(QMessageBox::Warning, tr("Mail"), text, QMessageBox::Ok,
+    auto *alert = new QMessageBox(QMessageBox::Warning, Text::tr("Mail"), text, QMessageBox::Ok,
                                   parent ? parent->window() : nullptr);
     alert->setObjectName(QStringLiteral("mailAlert"));
     alert->setInformativeText(detail);

@@ -32,10 +32,11 @@ using namespace readerwire;
 constexpr int kPollMs = 100;
 constexpr size_t kReceiveChunk = 1 << 20;
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("sw::ArchiveReader", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(sw::ArchiveReader)
+};
 
 QString noProgress()
 {
@@ -153,7 +154,7 @@ bool ArchiveReader::await(std::string_view &message)
                 m_held += size_t(n);
             if (n == 0 || (n < 0 && errno != EINTR)) {
                 // The child ended mid-step: libarchive crashed on the archive.
-                stop(tr("Damaged archive: the reader ended on it"), false);
+                stop(Text::tr("Damaged archive: the reader ended on it"), false);
                 return false;
             }
             continue;
@@ -245,7 +246,7 @@ ArchiveReader::Step ArchiveReader::next(archive_entry *&entry)
     const char *name = archive_entry_pathname(m_entry);
     // A header met a second time: the reader goes round in a loop.
     if (!m_guard.firstTime(offset, QByteArray(name ? name : ""))) {
-        stop(tr("Damaged archive: the same entry header came twice"), false);
+        stop(Text::tr("Damaged archive: the same entry header came twice"), false);
         return Step::Failed;
     }
     entry = m_entry;
@@ -272,7 +273,7 @@ int ArchiveReader::readBlock(const void *&data, size_t &size, qint64 &offset)
         Unpacker in(message);
         if (in.number() != BlockMessage) {
             // The child keeps to its order; anything else is a message cut.
-            stop(tr("Damaged archive: the reader ended on it"), false);
+            stop(Text::tr("Damaged archive: the reader ended on it"), false);
             m_dataFollows = false;
             return ARCHIVE_FATAL;
         }

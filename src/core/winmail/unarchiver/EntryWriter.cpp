@@ -22,24 +22,25 @@ namespace {
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 constexpr int kMaxRenames = 10000;
 
-QString tr(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("sw::EntryWriter", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(sw::EntryWriter)
+};
 
 QString reasonFor(int error)
 {
     switch (error) {
     case ELOOP:
     case ENOTDIR:
-        return tr("a folder of its path is a link or a file");
+        return Text::tr("a folder of its path is a link or a file");
     case EEXIST:
-        return tr("an item of that name exists");
+        return Text::tr("an item of that name exists");
     case ENAMETOOLONG:
-        return tr("the name is too long");
+        return Text::tr("the name is too long");
     case ENOSPC:
     case EDQUOT:
-        return tr("Not enough free space");
+        return Text::tr("Not enough free space");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -307,7 +308,7 @@ EntryWriter::Outcome EntryWriter::hardLink(const QStringList &path, const QStrin
     const QString targetKey = target.join(QLatin1Char('/'));
     const auto written = m_files.constFind(targetKey);
     if (written == m_files.cend())
-        return failure(0, tr("hard link to an item that was not extracted"));
+        return failure(0, Text::tr("hard link to an item that was not extracted"));
     QString reason;
     int error = 0;
     const QStringList &targetPath = written->path;
@@ -399,7 +400,7 @@ QList<EntryWriter::Outcome> EntryWriter::finishLinks()
 {
     QList<Outcome> outcomes;
     for (const auto &[path, target] : std::as_const(m_links)) {
-        Outcome outcome = failure(0, tr("link leads outside the destination"));
+        Outcome outcome = failure(0, Text::tr("link leads outside the destination"));
         QString reason;
         int error = 0;
         const int parent = EntryPath::linkStaysInside(path, target)

@@ -18,7 +18,6 @@
 using sw::EntryPath;
 using sw::SevenZipProcess;
 using sw::StagingFolder;
-using sw::unarchiver::tr;
 using Status = sw::SevenZipProcess::Status;
 
 namespace {

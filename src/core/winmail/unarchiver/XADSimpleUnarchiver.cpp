@@ -35,7 +35,6 @@ using sw::EntryWriter;
 
 namespace {
 
-using sw::unarchiver::tr;
 
 // Reading a compressed stream's listing means decompressing it; parse()
 // stops listing after this many bytes of contents and leaves the rest of

@@ -20,7 +20,6 @@ using sw::ArchiveReader;
 using sw::EntryNames;
 using sw::EntryPath;
 using sw::EntryWriter;
-using sw::unarchiver::tr;
 
 namespace {
 

@@ -24,15 +24,6 @@ namespace sw {
 class StagingFolder;
 }
 
-namespace sw::unarchiver {
-
-inline QString tr(const char *text)
-{
-    return QCoreApplication::translate("XADSimpleUnarchiver", text);
-}
-
-}  // namespace sw::unarchiver
-
 struct XADSimpleUnarchiver::Private
 {
     XADSimpleUnarchiver *q = nullptr;
@@ -129,4 +120,8 @@ struct XADSimpleUnarchiver::Private
     qint64 fileSize = 0;
     qint64 archiveSize = 0;
     QSet<QString> extractedFolders;
+
+    // The extraction's texts, whichever part of it shows them (last: the
+    // macro leaves what follows it private).
+    Q_DECLARE_TR_FUNCTIONS(XADSimpleUnarchiver)
 };
