@@ -14,7 +14,8 @@
                                    placeholders (%1, %L1, %n, %Ln) or mnemonics (&)
                                    differ from the source; exit status 1 if any.
 
-LANG is the file's suffix: de, fr, pt_BR, zh_CN, ...
+LANG is the file's suffix: de, fr, pt_BR, zh_CN, ... The files are those of
+resources/translations, or of the folder TS_DIR names.
 """
 import json
 import os
@@ -30,7 +31,9 @@ MNEMONIC = re.compile(r"&(?=[^&\s])")
 
 
 def ts_path(lang):
-    return os.path.join(ROOT, "resources", "translations", "sweepwright_%s.ts" % lang)
+    # TS_DIR works on copies elsewhere (a translator's own folder).
+    folder = os.environ.get("TS_DIR", os.path.join(ROOT, "resources", "translations"))
+    return os.path.join(folder, "sweepwright_%s.ts" % lang)
 
 
 def messages(tree):
