@@ -5,133 +5,135 @@
     <name>AddLoginItemDialog</name>
     <message>
         <source>Add an Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung hinzufügen</translation>
     </message>
     <message>
         <source>Start an application when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anwendung beim Anmelden starten</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>AdminPass</name>
     <message>
         <source>the administrator removal did not understand the request; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>das Entfernen mit Administratorrechten hat die Anfrage nicht verstanden; nicht entfernt</translation>
     </message>
     <message>
         <source>lies outside the places the administrator removal covers; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>liegt außerhalb der Orte, die das Entfernen mit Administratorrechten abdeckt; nicht entfernt</translation>
     </message>
     <message>
         <source>its folder changed while the password was asked for; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Ordner hat sich während der Passwortabfrage geändert; nicht entfernt</translation>
     </message>
     <message>
         <source>is or lies in a protected folder; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein geschützter Ordner oder liegt in einem; nicht entfernt</translation>
     </message>
     <message>
         <source>it changed while the password was asked for; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>es hat sich während der Passwortabfrage geändert; nicht entfernt</translation>
     </message>
     <message>
         <source>cannot be reached without following a link or entering another file system; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>ist nur über eine Verknüpfung oder ein anderes Dateisystem erreichbar; nicht entfernt</translation>
     </message>
     <message>
         <source>cannot be reached below its folder; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>ist unterhalb seines Ordners nicht erreichbar; nicht entfernt</translation>
     </message>
     <message>
         <source>the administrator helper sweepwright-privileged is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>das Hilfsprogramm sweepwright-privileged für Administratorrechte ist nicht installiert; nicht entfernt</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nicht entfernt</translation>
     </message>
     <message>
         <source>the administrator removal gave no answer for it; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>das Entfernen mit Administratorrechten hat dazu keine Antwort gegeben; nicht entfernt</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Sweepwright is running as root. It never needs to: run it as the user whose files it cleans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright läuft als root. Das ist nie nötig: Starten Sie es als der Benutzer, dessen Dateien bereinigt werden sollen.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>
     <name>AppRemoval</name>
     <message>
         <source>it is still installed</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist noch installiert</translation>
     </message>
     <message>
         <source>left in place: the application itself was not removed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht entfernt: Die Anwendung selbst wurde nicht deinstalliert (%1)</translation>
     </message>
     <message>
         <source>left in place: %1, which also uses it, was not removed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht entfernt: %1 verwendet es ebenfalls und wurde nicht deinstalliert (%2)</translation>
     </message>
     <message>
         <source>left in place: the application itself is not being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht entfernt: Die Anwendung selbst wird nicht deinstalliert</translation>
     </message>
     <message>
         <source>left in place: %1, which also uses it, is not being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht entfernt: %1 verwendet es ebenfalls und wird nicht deinstalliert</translation>
     </message>
     <message>
         <source>flatpak left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>flatpak hat sie nicht deinstalliert</translation>
     </message>
     <message>
         <source>PackageKit left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit hat sie nicht deinstalliert</translation>
     </message>
     <message>
         <source>apt-get left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get hat sie nicht deinstalliert</translation>
     </message>
 </context>
 <context>
     <name>AppsCommand</name>
     <message numerus="yes">
         <source>&quot;%1&quot; names %n applications; give one of their identifiers or paths:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„%1“ bezeichnet %n Anwendung; geben Sie ihre Kennung oder ihren Pfad an:</numerusform>
+            <numerusform>„%1“ bezeichnet %n Anwendungen; geben Sie eine ihrer Kennungen oder einen ihrer Pfade an:</numerusform>
         </translation>
     </message>
     <message>
         <source>found no application &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Anwendung „%1“ gefunden</translation>
     </message>
     <message numerus="yes">
         <source>Found %n application(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Anwendung gefunden, insgesamt %1.
+</numerusform>
+            <numerusform>%n Anwendungen gefunden, insgesamt %1.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -139,85 +141,85 @@
     <name>CategoryRoots</name>
     <message>
         <source>it vanished</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist verschwunden</translation>
     </message>
     <message>
         <source>it is a link in %1, a folder others can write</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist eine Verknüpfung in %1, einem für andere beschreibbaren Ordner</translation>
     </message>
     <message>
         <source>it belongs to another user and lies in %1, a folder others can write</source>
-        <translation type="unfinished"></translation>
+        <translation>es gehört einem anderen Benutzer und liegt in %1, einem für andere beschreibbaren Ordner</translation>
     </message>
     <message>
         <source>it belongs to another user and anyone can write it</source>
-        <translation type="unfinished"></translation>
+        <translation>es gehört einem anderen Benutzer und ist für alle beschreibbar</translation>
     </message>
     <message>
         <source>Leaving %1 alone: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bleibt unberührt: %2</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>es gehört einem anderen Benutzer</translation>
     </message>
     <message>
         <source>not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>kein absoluter Pfad</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Where to look: freedesktop or macos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo gesucht wird: freedesktop oder macos.</translation>
     </message>
     <message>
         <source>The root the system folders are under.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wurzelordner, unter dem die Systemordner liegen.</translation>
     </message>
     <message>
         <source>The home folder to look in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der persönliche Ordner, in dem gesucht wird.</translation>
     </message>
     <message>
         <source>Sweepwright, the desktop maintenance utility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright, das Wartungsprogramm für den Desktop.</translation>
     </message>
 </context>
 <context>
     <name>DupKinds</name>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumente</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos</translation>
     </message>
     <message>
         <source>Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakete</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere</translation>
     </message>
 </context>
 <context>
@@ -225,17 +227,21 @@
     <message numerus="yes">
         <source>%1  %n copies of %2
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1  %n Kopie zu %2
+</numerusform>
+            <numerusform>%1  %n Kopien zu je %2
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Found %n set(s) of duplicates, %1 in all copies.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gruppe von Duplikaten gefunden, %1 in allen Kopien.
+</numerusform>
+            <numerusform>%n Gruppen von Duplikaten gefunden, %1 in allen Kopien.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -243,9 +249,9 @@
     <name>ExtractReport</name>
     <message numerus="yes">
         <source>%n item(s) written before the error stay in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vor dem Fehler geschriebenes Element bleibt in %1</numerusform>
+            <numerusform>%n vor dem Fehler geschriebene Elemente bleiben in %1</numerusform>
         </translation>
     </message>
 </context>
@@ -253,256 +259,256 @@
     <name>ExtractToStatus</name>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Extracting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird nach %1 entpackt …</translation>
     </message>
     <message>
         <source>Extracting to %1… %2%</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird nach %1 entpackt … %2 %</translation>
     </message>
     <message>
         <source>Extracted to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach %1 entpackt</translation>
     </message>
     <message numerus="yes">
         <source>Extracted to %1; %n item(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nach %1 entpackt; %n Element ausgelassen</numerusform>
+            <numerusform>Nach %1 entpackt; %n Elemente ausgelassen</numerusform>
         </translation>
     </message>
     <message>
         <source>Extraction to %1 stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken nach %1 abgebrochen</translation>
     </message>
     <message>
         <source>Could not extract to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken nach %1 nicht möglich: %2</translation>
     </message>
 </context>
 <context>
     <name>FileTreeModel</name>
     <message>
         <source>Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
 </context>
 <context>
     <name>FolderTree</name>
     <message>
         <source>changed while it was being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>hat sich beim Entfernen geändert</translation>
     </message>
     <message>
         <source>stopped before the end; the rest stays</source>
-        <translation type="unfinished"></translation>
+        <translation>vor dem Ende abgebrochen; der Rest bleibt erhalten</translation>
     </message>
     <message>
         <source>another file system is mounted here; left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>hier ist ein anderes Dateisystem eingehängt; bleibt unberührt</translation>
     </message>
     <message>
         <source>a folder was moved while it was being walked; stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner wurde beim Durchlaufen verschoben; abgebrochen</translation>
     </message>
     <message>
         <source>%1; it is left as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; es bleibt unter dem Namen %2 erhalten</translation>
     </message>
 </context>
 <context>
     <name>FolderZip</name>
     <message>
         <source>Cannot write the zip file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ZIP-Datei kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ordner: %1</translation>
     </message>
 </context>
 <context>
     <name>GeneralPrefViewController</name>
     <message>
         <source>Start Sweepwright when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright beim Anmelden starten</translation>
     </message>
     <message>
         <source>Release memory automatically when its use exceeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher automatisch freigeben bei einer Auslastung über</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Memory use is checked every 30 seconds while Sweepwright runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Speicherauslastung wird alle 30 Sekunden geprüft, solange Sweepwright läuft.</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
 </context>
 <context>
     <name>GhostscriptRun</name>
     <message>
         <source>Ghostscript cannot be given a password with a backslash before a quote or at its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript kann kein Passwort übergeben werden, das einen Backslash vor einem Anführungszeichen oder am Ende enthält</translation>
     </message>
     <message>
         <source>the password could not be handed to Ghostscript</source>
-        <translation type="unfinished"></translation>
+        <translation>das Passwort konnte nicht an Ghostscript übergeben werden</translation>
     </message>
     <message>
         <source>Ghostscript (gs) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript (gs) ist nicht installiert</translation>
     </message>
     <message>
         <source>Ghostscript could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript konnte nicht gestartet werden: %1</translation>
     </message>
     <message numerus="yes">
         <source>Ghostscript finished no page for %n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ghostscript hat %n Sekunde lang keine Seite fertiggestellt</numerusform>
+            <numerusform>Ghostscript hat %n Sekunden lang keine Seite fertiggestellt</numerusform>
         </translation>
     </message>
     <message>
         <source>Ghostscript was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript wurde abgebrochen</translation>
     </message>
     <message>
         <source>Ghostscript reached its memory limit of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript hat seine Speichergrenze von %1 erreicht</translation>
     </message>
     <message>
         <source>Ghostscript stopped unexpectedly (it crashed or was killed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript wurde unerwartet beendet (abgestürzt oder zwangsweise beendet)</translation>
     </message>
     <message>
         <source>Ghostscript ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript wurde mit Status %1 beendet</translation>
     </message>
     <message>
         <source>Ghostscript ended with status %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript wurde mit Status %1 beendet: %2</translation>
     </message>
 </context>
 <context>
     <name>InputPaths</name>
     <message>
         <source>standard input (-) names no path</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardeingabe (-) nennt keinen Pfad</translation>
     </message>
     <message>
         <source>cannot read standard input (-): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardeingabe (-) kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>standard input (-) holds more than %1 MiB of paths</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardeingabe (-) enthält mehr als %1 MiB an Pfaden</translation>
     </message>
 </context>
 <context>
     <name>InstalledApp</name>
     <message>
         <source>application bundle</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungs-Bundle</translation>
     </message>
     <message>
         <source>AppImage</source>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>application in the home</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung im persönlichen Ordner</translation>
     </message>
     <message>
         <source>Flatpak</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>Debian package</source>
-        <translation type="unfinished"></translation>
+        <translation>Debian-Paket</translation>
     </message>
 </context>
 <context>
     <name>ItemCopy</name>
     <message>
         <source>Special file, not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezialdatei, nicht kopiert</translation>
     </message>
     <message>
         <source>The copy would replace the original</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie würde das Original ersetzen</translation>
     </message>
     <message>
         <source>A folder cannot be copied into itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner kann nicht in sich selbst kopiert werden</translation>
     </message>
 </context>
 <context>
     <name>ItemMailer</name>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>The attachment will not be protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anhang wird nicht geschützt</translation>
     </message>
     <message>
         <source>These files come from an archive protected by a password. Attached as they are, anyone who gets the message can read them. Attach the archive instead to keep them protected: whoever gets it needs the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien stammen aus einem passwortgeschützten Archiv. Werden sie so angehängt, kann jeder sie lesen, der die Nachricht erhält. Hängen Sie stattdessen das Archiv an, damit sie geschützt bleiben: Wer es erhält, braucht das Passwort.</translation>
     </message>
     <message>
         <source>Attach the Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv anhängen</translation>
     </message>
     <message>
         <source>Attach Unprotected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungeschützt anhängen</translation>
     </message>
     <message>
         <source>The folder could not be packed for mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner konnte nicht für die E-Mail gepackt werden.</translation>
     </message>
     <message>
         <source>The file could not be copied for mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht für die E-Mail kopiert werden.</translation>
     </message>
     <message>
         <source>No mail program could be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein E-Mail-Programm gestartet werden.</translation>
     </message>
     <message>
         <source>Install xdg-utils and set up a mail program, or attach the file yourself: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren Sie xdg-utils und richten Sie ein E-Mail-Programm ein, oder hängen Sie die Datei selbst an: %1</translation>
     </message>
 </context>
 <context>
@@ -510,9 +516,11 @@
     <message numerus="yes">
         <source>Found %1 in %n item(s); %2 marked for removal.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 in %n Element gefunden; %2 zum Entfernen markiert.
+</numerusform>
+            <numerusform>%1 in %n Elementen gefunden; %2 zum Entfernen markiert.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -521,9 +529,11 @@
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 in %n Element ab %2 gefunden.
+</numerusform>
+            <numerusform>%1 in %n Elementen ab %2 gefunden.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -531,87 +541,73 @@
     <name>LeftOutFolders</name>
     <message>
         <source>left out %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ausgelassen: %2</translation>
     </message>
 </context>
 <context>
     <name>LoginItemRow</name>
     <message>
         <source>Part of the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil des Desktops</translation>
     </message>
 </context>
 <context>
     <name>MASPreferencesWindowController</name>
     <message>
         <source>Panes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereiche</translation>
     </message>
 </context>
 <context>
     <name>MLoginItemsPage</name>
     <message>
         <source>Add an application…</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung hinzufügen …</translation>
     </message>
     <message>
         <source>%1: starts at login</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: startet beim Anmelden</translation>
     </message>
     <message>
         <source>%1: does not start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: startet nicht beim Anmelden</translation>
     </message>
     <message>
         <source>Switch off “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ausschalten?</translation>
     </message>
     <message>
         <source>It is part of the desktop: the desktop starts it for itself when you log in. Switched off, what it does stops from the next login until you switch it on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Eintrag ist Teil des Desktops: Der Desktop startet ihn beim Anmelden selbst. Ausgeschaltet entfällt seine Funktion ab der nächsten Anmeldung, bis Sie ihn wieder einschalten.</translation>
     </message>
     <message>
         <source>Switch Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschalten</translation>
     </message>
     <message>
         <source>No applications start at login</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n application starts at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n applications start at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>Beim Anmelden starten keine Anwendungen</translation>
     </message>
     <message>
         <source>Add an application to start it each time you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie eine Anwendung hinzu, um sie bei jeder Anmeldung zu starten.</translation>
     </message>
     <message>
         <source>Switching one off keeps it from starting the next time you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein ausgeschalteter Eintrag startet bei der nächsten Anmeldung nicht mehr.</translation>
     </message>
     <message numerus="yes">
-        <source>%n part of the desktop starts too; it is listed last.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>%n application(s) start at login</source>
+        <translation>
+            <numerusform>%n Anwendung startet beim Anmelden</numerusform>
+            <numerusform>%n Anwendungen starten beim Anmelden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n parts of the desktop start too; they are listed last.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>Switching one off keeps it from starting the next time you log in. %n part(s) of the desktop start too; they are listed last.</source>
+        <translation>
+            <numerusform>Ein ausgeschalteter Eintrag startet bei der nächsten Anmeldung nicht mehr. Außerdem startet %n Teil des Desktops; er steht am Ende der Liste.</numerusform>
+            <numerusform>Ein ausgeschalteter Eintrag startet bei der nächsten Anmeldung nicht mehr. Außerdem starten %n Teile des Desktops; sie stehen am Ende der Liste.</numerusform>
         </translation>
     </message>
 </context>
@@ -619,207 +615,207 @@
     <name>MarkedRemoval</name>
     <message>
         <source>needs administrator rights; skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>erfordert Administratorrechte; übersprungen</translation>
     </message>
 </context>
 <context>
     <name>ORBigDataCollection</name>
     <message>
         <source>32 MB to 128 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>32 MB bis 128 MB</translation>
     </message>
     <message>
         <source>Files of 32 MB and more, below 128 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien ab 32 MB und unter 128 MB</translation>
     </message>
     <message>
         <source>128 MB to 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 MB bis 256 MB</translation>
     </message>
     <message>
         <source>Files of 128 MB and more, below 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien ab 128 MB und unter 256 MB</translation>
     </message>
     <message>
         <source>256 MB to 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 MB bis 512 MB</translation>
     </message>
     <message>
         <source>Files of 256 MB and more, below 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien ab 256 MB und unter 512 MB</translation>
     </message>
     <message>
         <source>512 MB to 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>512 MB bis 1 GB</translation>
     </message>
     <message>
         <source>Files of 512 MB and more, below 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien ab 512 MB und unter 1 GB</translation>
     </message>
     <message>
         <source>1 GB and more</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab 1 GB</translation>
     </message>
     <message>
         <source>Files of 1 GB and more</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien ab 1 GB</translation>
     </message>
 </context>
 <context>
     <name>ORBigNoVeiwCter</name>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Dateien</translation>
     </message>
     <message>
         <source>No large files were found in these folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesen Ordnern wurden keine großen Dateien gefunden.</translation>
     </message>
 </context>
 <context>
     <name>ORBigResultViewCter</name>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
         </translation>
     </message>
     <message>
         <source>File Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigrößen</translation>
     </message>
 </context>
 <context>
     <name>ORBigViewCter</name>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Dateien</translation>
     </message>
     <message>
         <source>Find the files of 32 MB and more in these folders and move the ones you no longer need to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Finden Sie die Dateien ab 32 MB in diesen Ordnern und verschieben Sie die nicht mehr benötigten in den Papierkorb.</translation>
     </message>
 </context>
 <context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate</translation>
     </message>
     <message>
         <source>No duplicates were found in these folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesen Ordnern wurden keine Duplikate gefunden.</translation>
     </message>
 </context>
 <context>
     <name>ORDupResultItemObject</name>
     <message>
         <source>No duplicates here</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Duplikate vorhanden</translation>
     </message>
     <message>
         <source>Choose another kind, or search for another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 copy of %1; its other copies may not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine andere Art oder suchen Sie nach einem anderen Namen.</translation>
     </message>
     <message numerus="yes">
         <source>%n copies of %1 each; one copy is always kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kopie zu %1; eine Kopie bleibt immer erhalten.</numerusform>
+            <numerusform>%n Kopien zu je %1; eine Kopie bleibt immer erhalten.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 copy of %1 is listed; the others lie in protected places.</source>
+        <translation>1 Kopie zu %1 aufgeführt; die anderen liegen an geschützten Orten.</translation>
     </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
     <message>
         <source>Select every copy but one of each group listed, or clear them</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kopien außer einer in jeder angezeigten Gruppe auswählen oder die Auswahl aufheben</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Namen suchen</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien</translation>
     </message>
     <message>
         <source>Sort the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen sortieren</translation>
     </message>
     <message>
         <source>Which copy of each group Select keeps. Best original keeps the copy outside Downloads, the Trash and temporary folders, without a copy mark such as &quot;(1)&quot; in its name, the oldest, in the deepest folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Kopie jeder Gruppe „Auswählen“ behält. „Bestes Original“ behält die Kopie außerhalb von Downloads, Papierkorb und temporären Ordnern, ohne Kopienzusatz wie „(1)“ im Namen, die älteste, im am tiefsten verschachtelten Ordner.</translation>
     </message>
     <message>
         <source>All duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Duplikate</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n set(s), %2</source>
         <extracomment>The kind listed (&quot;All duplicates&quot;, &quot;Documents&quot;, ...), the number of sets and their size</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Gruppe, %2</numerusform>
+            <numerusform>%1: %n Gruppen, %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Gruppe enthält Kopien einer Datei. „Auswählen“ behält eine Kopie jeder Gruppe.</translation>
     </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate</translation>
     </message>
     <message>
         <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Finden Sie die Dateien, die in diesen Ordnern mehrfach gespeichert sind, und verschieben Sie die überzähligen Kopien in den Papierkorb.</translation>
     </message>
     <message>
         <source>Quick scan: compare samples only, not whole files</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnelles Durchsuchen: nur Stichproben vergleichen, nicht ganze Dateien</translation>
     </message>
     <message>
         <source>Faster, but files that agree only in the parts compared are reported as duplicates too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneller, aber auch Dateien, die nur in den verglichenen Teilen übereinstimmen, werden als Duplikate gemeldet.</translation>
     </message>
     <message>
         <source>Files of %1 and less are not compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien bis %1 werden nicht verglichen.</translation>
     </message>
     <message numerus="yes">
         <source>Found %n set(s) of duplicates, %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gruppe von Duplikaten gefunden, %1</numerusform>
+            <numerusform>%n Gruppen von Duplikaten gefunden, %1</numerusform>
         </translation>
     </message>
 </context>
@@ -827,1041 +823,1043 @@
     <name>ORExtDataCollection</name>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterungen</translation>
     </message>
     <message>
         <source>Kernel extensions: drivers and system features that applications added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernel-Erweiterungen: Treiber und Systemfunktionen, die Anwendungen hinzugefügt haben.</translation>
     </message>
     <message>
         <source>Kernel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernel</translation>
     </message>
     <message>
         <source>Browser Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser-Erweiterungen</translation>
     </message>
     <message>
         <source>Add-ons installed in the profiles of your web browsers. A removed extension is gone once the browser has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-ons, die in den Profilen Ihrer Webbrowser installiert sind. Eine entfernte Erweiterung verschwindet, sobald der Browser neu gestartet wurde.</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Preference panes that applications added to System Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsbereiche, die Anwendungen zu den Systemeinstellungen hinzugefügt haben.</translation>
     </message>
     <message>
         <source>System Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemeinstellungen</translation>
     </message>
     <message>
         <source>Desktop Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Erweiterungen</translation>
     </message>
     <message>
         <source>Shell extensions, widgets and applets you added to your desktop. A removed one is gone once the desktop shell has been restarted or you have logged in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shell-Erweiterungen, Widgets und Applets, die Sie Ihrem Desktop hinzugefügt haben. Eine entfernte Erweiterung verschwindet, sobald die Desktop-Shell neu gestartet wurde oder Sie sich erneut angemeldet haben.</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop</translation>
     </message>
     <message>
         <source>Internet Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet-Plug-ins</translation>
     </message>
     <message>
         <source>Plug-ins that browsers and other programs load to show web content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-ins, die Browser und andere Programme laden, um Webinhalte anzuzeigen.</translation>
     </message>
     <message>
         <source>Browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Browser Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser-Plug-ins</translation>
     </message>
     <message>
         <source>Plug-in libraries the browsers load from your home folder. A removed plug-in is gone once the browser has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in-Bibliotheken, die die Browser aus Ihrem persönlichen Ordner laden. Ein entferntes Plug-in verschwindet, sobald der Browser neu gestartet wurde.</translation>
     </message>
     <message>
         <source>Mozilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla</translation>
     </message>
     <message>
         <source>QuickLook Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>QuickLook-Plug-ins</translation>
     </message>
     <message>
         <source>Plug-ins that let Quick Look preview more kinds of files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-ins, mit denen Quick Look weitere Dateiarten in der Vorschau zeigen kann.</translation>
     </message>
     <message>
         <source>Quick Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Look</translation>
     </message>
     <message>
         <source>Thumbnailers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschaubild-Erzeuger</translation>
     </message>
     <message>
         <source>Programs that draw the previews of files in your file manager. Previews drawn already stay until the file manager has been restarted and the thumbnail cache cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme, die die Vorschaubilder von Dateien in Ihrer Dateiverwaltung erzeugen. Bereits erzeugte Vorschaubilder bleiben, bis die Dateiverwaltung neu gestartet und der Vorschaubild-Cache bereinigt wurde.</translation>
     </message>
     <message>
         <source>File manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiverwaltung</translation>
     </message>
     <message>
         <source>Spotlight Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotlight-Plug-ins</translation>
     </message>
     <message>
         <source>Plug-ins that let Spotlight search more kinds of files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-ins, mit denen Spotlight weitere Dateiarten durchsuchen kann.</translation>
     </message>
     <message>
         <source>Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotlight</translation>
     </message>
     <message>
         <source>Search Providers</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchanbieter</translation>
     </message>
     <message>
         <source>Applications that add their results to the desktop&apos;s search. A removed provider is gone once the desktop shell has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen, die ihre Ergebnisse zur Suche des Desktops beisteuern. Ein entfernter Anbieter verschwindet, sobald die Desktop-Shell neu gestartet wurde.</translation>
     </message>
     <message>
         <source>Desktop search</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Suche</translation>
     </message>
 </context>
 <context>
     <name>ORExtensionResultViewCter</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterungen</translation>
     </message>
     <message>
         <source>Nothing of this kind is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nichts dieser Art installiert.</translation>
     </message>
 </context>
 <context>
     <name>ORExtensionViewCter</name>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterungen</translation>
     </message>
     <message>
         <source>See the add-ons installed in your browsers and your desktop, and remove the ones you no longer use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die in Ihren Browsern und Ihrem Desktop installierten Add-ons: Entfernen Sie die, die Sie nicht mehr verwenden.</translation>
     </message>
 </context>
 <context>
     <name>ORFileConvertViewCter</name>
     <message>
         <source>Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern …</translation>
     </message>
     <message>
         <source>Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken nach …</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail senden</translation>
     </message>
     <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1. Diese Dateien sind eine temporäre Kopie, die beim Verlassen dieser Seite entfernt wird: Speichern oder entpacken Sie sie, um sie zu behalten.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) could not be saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element konnte nicht gespeichert werden.</numerusform>
+            <numerusform>%n Elemente konnten nicht gespeichert werden.</numerusform>
         </translation>
     </message>
     <message>
         <source>Extract To</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken nach</translation>
     </message>
     <message>
         <source>Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken</translation>
     </message>
     <message>
         <source>The folder %1 could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
 </context>
 <context>
     <name>ORFileDropView</name>
     <message>
         <source>Drop an archive or a winmail.dat file here</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv oder winmail.dat-Datei hier ablegen</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>oder</translation>
     </message>
     <message>
         <source>Choose a File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen …</translation>
     </message>
     <message>
         <source>Choose an Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv auswählen</translation>
     </message>
     <message>
         <source>Archives (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive (%1)</translation>
     </message>
 </context>
 <context>
     <name>ORFileIntroViewCter</name>
     <message>
         <source>Unarchive error or password error, try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Entpacken oder falsches Passwort. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Archivformat wird nicht unterstützt</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend freier Speicherplatz</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive</translation>
     </message>
     <message>
         <source>Open zip, rar, 7z, tar and many other archives, and the attachments in winmail.dat files: see what is inside, then open, save or mail it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie zip-, rar-, 7z-, tar- und viele andere Archive sowie die Anhänge in winmail.dat-Dateien: Sehen Sie nach, was sie enthalten, und öffnen, speichern oder versenden Sie es per E-Mail.</translation>
     </message>
     <message>
         <source>File name encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodierung der Dateinamen:</translation>
     </message>
     <message>
         <source>zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, winmail.dat and more</source>
-        <translation type="unfinished"></translation>
+        <translation>zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, winmail.dat und mehr</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Extracting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird entpackt …</translation>
     </message>
 </context>
 <context>
     <name>ORJunkFilesCollection</name>
     <message>
         <source>Application Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenmüll von Anwendungen</translation>
     </message>
     <message>
         <source>Caches and logs that applications keep to start and work faster. An application makes them again when it needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches und Protokolldateien, die Anwendungen anlegen, um schneller zu starten und zu arbeiten. Eine Anwendung legt sie bei Bedarf neu an.</translation>
     </message>
     <message>
         <source>Leftover Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Überreste</translation>
     </message>
     <message>
         <source>Settings, saved window states and launch agents of applications other than the system&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen, gespeicherte Fensterzustände und Startagenten von Anwendungen, die nicht zum System gehören.</translation>
     </message>
     <message>
         <source>Menu and login entries whose program is no longer installed, and the data of Flatpak applications that were removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü- und Autostart-Einträge, deren Programm nicht mehr installiert ist, sowie die Daten entfernter Flatpak-Anwendungen.</translation>
     </message>
     <message>
         <source>System Cache Files</source>
-        <translation type="unfinished"></translation>
+        <translation>System-Cache-Dateien</translation>
     </message>
     <message>
         <source>Caches of the system&apos;s own programs and services. They are made again when needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches der Programme und Dienste des Systems. Sie werden bei Bedarf neu angelegt.</translation>
     </message>
     <message>
         <source>Caches of the system&apos;s programs in /var/cache, such as packages the package manager downloaded. They are made again when needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches der Systemprogramme in /var/cache, etwa vom Paketmanager heruntergeladene Pakete. Sie werden bei Bedarf neu angelegt.</translation>
     </message>
     <message>
         <source>System Log Files</source>
-        <translation type="unfinished"></translation>
+        <translation>System-Protokolldateien</translation>
     </message>
     <message>
         <source>Records of what the system and its services did. They help to find the cause of a fault; nothing needs them to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungen darüber, was das System und seine Dienste getan haben. Sie helfen, die Ursache eines Fehlers zu finden; für den Betrieb werden sie nicht benötigt.</translation>
     </message>
     <message>
         <source>Mail Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Anhänge</translation>
     </message>
     <message>
         <source>Copies of attachments saved when you opened them. The messages keep their own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien von Anhängen, die beim Öffnen gespeichert wurden. Die Nachrichten behalten ihre eigene Kopie.</translation>
     </message>
     <message>
         <source>iTunes Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>iTunes-Datenmüll</translation>
     </message>
     <message>
         <source>iPhone and iPad software updates and copies of their applications that iTunes downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareaktualisierungen für iPhone und iPad sowie Kopien ihrer Apps, die iTunes heruntergeladen hat.</translation>
     </message>
     <message>
         <source>iOS Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>iOS-Sicherungen</translation>
     </message>
     <message>
         <source>Backups of iPhones and iPads made on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen von iPhones und iPads, die auf diesem Computer erstellt wurden.</translation>
     </message>
     <message>
         <source>iOS Software Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>iOS-Softwareaktualisierungen</translation>
     </message>
     <message>
         <source>Software updates for iPhones and iPads that were downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heruntergeladene Softwareaktualisierungen für iPhones und iPads.</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
     </message>
     <message>
         <source>Everything you moved to the Trash and did not empty yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles, was Sie in den Papierkorb verschoben und noch nicht geleert haben.</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads</translation>
     </message>
     <message>
         <source>Everything in your Downloads folder, which may hold files you keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles in Ihrem Ordner „Downloads“, der auch Dateien enthalten kann, die Sie behalten möchten.</translation>
     </message>
     <message>
         <source>Xcode DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>Xcode DerivedData</translation>
     </message>
     <message>
         <source>Build products and indexes that Xcode makes again when a project is built.</source>
-        <translation type="unfinished"></translation>
+        <translation>Build-Ergebnisse und Indizes, die Xcode beim Erstellen eines Projekts neu anlegt.</translation>
     </message>
     <message>
         <source>Developer Build Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Build-Caches für Entwickler</translation>
     </message>
     <message>
         <source>Package and build caches of npm, Gradle, Cargo and Go, which are downloaded again when a build needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket- und Build-Caches von npm, Gradle, Cargo und Go, die erneut heruntergeladen werden, wenn ein Build sie benötigt.</translation>
     </message>
     <message>
         <source>Browser Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser-Datenmüll</translation>
     </message>
     <message>
         <source>Pages and images your browsers keep to show sites faster, their history and their cookies. Without cookies you are signed out of websites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten und Bilder, die Ihre Browser speichern, um Websites schneller anzuzeigen, sowie deren Verlauf und Cookies. Ohne Cookies sind Sie bei Websites abgemeldet.</translation>
     </message>
     <message>
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten und Bilder, die Ihre Browser speichern, um Websites schneller anzuzeigen, sowie deren Verlauf und Cookies, die anfangs abgewählt sind: Ohne Cookies sind Sie bei Websites abgemeldet.</translation>
     </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenmüll</translation>
     </message>
     <message>
         <source>Find caches, logs, leftovers of removed applications, the Trash and other files you no longer need, and free up space safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Finden Sie Caches, Protokolldateien, Überreste entfernter Anwendungen, den Papierkorb und andere nicht mehr benötigte Dateien und geben Sie sicher Speicherplatz frei.</translation>
     </message>
 </context>
 <context>
     <name>ORJunksResultViewCter</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Nothing to clean in this category.</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Kategorie gibt es nichts zu bereinigen.</translation>
     </message>
 </context>
 <context>
     <name>ORMainWinController</name>
     <message>
         <source>Open Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright öffnen</translation>
     </message>
     <message>
         <source>Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher freigeben</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>Quit Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright beenden</translation>
     </message>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenmüll</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive</translation>
     </message>
     <message>
         <source>Login Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate</translation>
     </message>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Dateien</translation>
     </message>
     <message>
         <source>Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinstallation</translation>
     </message>
     <message>
         <source>Shredder</source>
-        <translation type="unfinished"></translation>
+        <translation>Schredder</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterungen</translation>
     </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegt</translation>
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbar</translation>
     </message>
     <message>
         <source>Cached</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Cache</translation>
     </message>
     <message>
         <source>Buffers</source>
-        <translation type="unfinished"></translation>
+        <translation>Puffer</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Frei</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslagerungsspeicher</translation>
     </message>
     <message>
         <source>Release Memory asks the kernel to give back the memory it holds as cache. Programs read those files from the disk again when they need them, so the computer does not get faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Speicher freigeben“ bittet den Kernel, den als Cache belegten Speicher freizugeben. Programme lesen diese Dateien bei Bedarf erneut vom Datenträger, daher wird der Computer dadurch nicht schneller.</translation>
     </message>
     <message>
         <source>Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher freigeben</translation>
     </message>
     <message>
         <source>Released Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigegebener Speicher</translation>
     </message>
     <message>
         <source>%1 of %2 in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 belegt</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht vorhanden</translation>
     </message>
     <message>
         <source>Unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verfügbar</translation>
     </message>
 </context>
 <context>
     <name>ORNoJunkViewCter</name>
     <message>
         <source>No category was scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Kategorie durchsucht</translation>
     </message>
     <message>
-        <source>Choose the kinds of junk to look for in Preferences, under Junk.</source>
-        <translation type="unfinished"></translation>
+        <source>Choose the kinds of junk to look for in Preferences, under Junk Clean.</source>
+        <translation>Wählen Sie in den Einstellungen unter „Datenmüll“ aus, nach welchen Arten von Datenmüll gesucht wird.</translation>
     </message>
 </context>
 <context>
     <name>ORPdfCompressViewCter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Verkleinerung</translation>
     </message>
     <message>
         <source>Makes a smaller copy of a PDF document; the document itself is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt eine kleinere Kopie eines PDF-Dokuments; das Dokument selbst bleibt unverändert.</translation>
     </message>
     <message>
         <source>Drop a PDF document here</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument hier ablegen</translation>
     </message>
     <message>
         <source>Choose a PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF auswählen …</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern …</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail senden</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachher</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität</translation>
     </message>
     <message>
         <source>Smallest file (images at 50 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleinste Datei (Bilder mit 50 ppi)</translation>
     </message>
     <message>
         <source>Medium (images at 150 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel (Bilder mit 150 ppi)</translation>
     </message>
     <message>
         <source>Best quality (images at 300 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Qualität (Bilder mit 300 ppi)</translation>
     </message>
     <message>
         <source>Choose a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument auswählen</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf *.PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf *.PDF)</translation>
     </message>
     <message>
         <source>“%1” is not a PDF document that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein lesbares PDF-Dokument.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Please enter the password</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das Passwort ein</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinerung</translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits kompakt: Es konnte keine kleinere Kopie erstellt werden</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kopie ist nicht passwortgeschützt</translation>
     </message>
     <message>
         <source>Save the compressed PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinertes PDF speichern</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>“%1” already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>The copy could not be saved as “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie konnte nicht als „%1“ gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>ORPdfWindowCter</name>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Verkleinerung</translation>
     </message>
 </context>
 <context>
     <name>ORShredViewCter</name>
     <message>
         <source>Shredder</source>
-        <translation type="unfinished"></translation>
+        <translation>Schredder</translation>
     </message>
     <message>
         <source>Files and folders shredded here are removed at once, not moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier geschredderte Dateien und Ordner werden sofort entfernt, nicht in den Papierkorb verschoben.</translation>
     </message>
     <message>
         <source>To shred</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu schreddern</translation>
     </message>
     <message>
         <source>Drop files and folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien und Ordner hier ablegen</translation>
     </message>
     <message>
         <source>Overwrite contents before removing</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt vor dem Entfernen überschreiben</translation>
     </message>
     <message>
         <source>On SSDs and copy-on-write file systems, overwriting cannot guarantee that the old data is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf SSDs und Copy-on-Write-Dateisystemen kann das Überschreiben nicht garantieren, dass die alten Daten verschwunden sind.</translation>
     </message>
     <message>
         <source>Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreddern</translation>
     </message>
 </context>
 <context>
     <name>ORToolViewCter</name>
     <message>
         <source>Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge</translation>
     </message>
     <message>
         <source>Make PDF files smaller, or open the desktop&apos;s own tools for this computer, its disks and its extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern Sie PDF-Dateien oder öffnen Sie die Werkzeuge des Desktops für diesen Computer, seine Datenträger und seine Erweiterungen.</translation>
     </message>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Verkleinerung</translation>
     </message>
     <message>
         <source>System Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen</translation>
     </message>
     <message>
         <source>Disk Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerke</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterungen</translation>
     </message>
     <message>
         <source>Open the Extensions page</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite „Erweiterungen“ öffnen</translation>
     </message>
     <message>
         <source>Not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht installiert</translation>
     </message>
     <message>
         <source>The PDF compressor cannot be opened: its plugin is missing or broken.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Verkleinerung kann nicht geöffnet werden: Ihr Plugin fehlt oder ist beschädigt.
+
+%1</translation>
     </message>
     <message>
         <source>%1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>ORUninstDelViewCter</name>
     <message>
         <source>Open Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb öffnen</translation>
     </message>
     <message>
         <source>What went to the Trash can be restored from there</source>
-        <translation type="unfinished"></translation>
+        <translation>Was in den Papierkorb verschoben wurde, kann von dort wiederhergestellt werden</translation>
     </message>
 </context>
 <context>
     <name>ORUninstResultViewCter</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>AppImage</source>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönlich</translation>
     </message>
     <message>
         <source>Flatpak</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element</numerusform>
+            <numerusform>%n Elemente</numerusform>
         </translation>
     </message>
     <message>
         <source>Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Your data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Daten</translation>
     </message>
     <message>
         <source>Removed only with the application: tick the application first</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird nur mit der Anwendung entfernt: Wählen Sie zuerst die Anwendung aus</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Sort the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen sortieren</translation>
     </message>
     <message>
-        <source>Last Opened: %1</source>
-        <translation type="unfinished"></translation>
+        <source>Last Modified: %1</source>
+        <translation>Zuletzt geändert: %1</translation>
     </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
     <message>
         <source>Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinstallation</translation>
     </message>
     <message>
         <source>See every installed application with the caches, settings and data it leaves behind, and remove an application completely or just its leftovers. What you remove goes to the Trash; your own data stays unless you tick it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle installierten Anwendungen mit den Caches, Einstellungen und Daten, die sie hinterlassen: Entfernen Sie eine Anwendung vollständig oder nur ihre Überreste. Was Sie entfernen, kommt in den Papierkorb; Ihre eigenen Daten bleiben, sofern Sie sie nicht auswählen.</translation>
     </message>
     <message>
         <source>See every installed application with the caches, settings and data it keeps, and remove an application together with them. Files of yours go to the Trash; your own data stays unless you tick it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle installierten Anwendungen mit ihren Caches, Einstellungen und Daten: Entfernen Sie eine Anwendung zusammen mit diesen. Ihre Dateien kommen in den Papierkorb; Ihre eigenen Daten bleiben, sofern Sie sie nicht auswählen.</translation>
     </message>
     <message>
         <source>Scanning the installed applications…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die installierten Anwendungen werden durchsucht …</translation>
     </message>
     <message>
         <source>Collecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gesammelt …</translation>
     </message>
     <message>
         <source>Fewer than two applications were found: there is nothing to uninstall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden weniger als zwei Anwendungen gefunden: Es gibt nichts zu deinstallieren.</translation>
     </message>
 </context>
 <context>
     <name>ORUtility</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>heute</translation>
     </message>
 </context>
 <context>
     <name>OutputPlacement</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner</translation>
     </message>
     <message>
         <source>%1 already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden</translation>
     </message>
     <message>
         <source>no file can be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
 </context>
 <context>
     <name>PackageCommands</name>
     <message>
         <source>%1 could not be run: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht ausgeführt werden: %2</translation>
     </message>
     <message>
         <source>%1 failed (exit status %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist fehlgeschlagen (Exit-Status %2): %3</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nicht entfernt</translation>
     </message>
     <message>
         <source>%1 failed with administrator rights (exit status %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist mit Administratorrechten fehlgeschlagen (Exit-Status %2)</translation>
     </message>
     <message>
         <source>flatpak is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>flatpak ist nicht installiert; nicht entfernt</translation>
     </message>
     <message>
         <source>%1 would not remove it; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lehnte das Entfernen ab; nicht entfernt</translation>
     </message>
     <message>
         <source>removing it would also remove %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>das Entfernen würde auch %1 entfernen; nicht entfernt</translation>
     </message>
     <message>
         <source>apt-get is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get ist nicht installiert; nicht entfernt</translation>
     </message>
 </context>
 <context>
     <name>PackageKitRemoval</name>
     <message>
         <source>cancelled; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen; nicht entfernt</translation>
     </message>
     <message>
         <source>PackageKit is not running; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit läuft nicht; nicht entfernt</translation>
     </message>
     <message>
         <source>PackageKit could not plan the removal: %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit konnte das Entfernen nicht planen: %1; nicht entfernt</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nicht entfernt</translation>
     </message>
     <message>
         <source>PackageKit could not remove it: %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit konnte es nicht entfernen: %1; nicht entfernt</translation>
     </message>
 </context>
 <context>
     <name>PageStyle</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>oder</translation>
     </message>
 </context>
 <context>
     <name>PasswordPanel</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist passwortgeschützt</translation>
     </message>
     <message>
         <source>Enter the password to extract its files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Passwort ein, um die Dateien zu entpacken.</translation>
     </message>
     <message>
         <source>Trying the password…</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort wird geprüft …</translation>
     </message>
 </context>
 <context>
     <name>PdfCompressor</name>
     <message>
         <source>Compression failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Ghostscript left no readable PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript hat kein lesbares PDF hinterlassen</translation>
     </message>
     <message>
         <source>the copy has %1 of the %2 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kopie hat %1 von %2 Seiten</translation>
     </message>
     <message>
         <source>%1 is not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein lesbares PDF-Dokument</translation>
     </message>
     <message>
         <source>the copy could not be written in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kopie konnte nicht in %1 geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>PdfPasswordPanel</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Enter the document&apos;s password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Passwort des Dokuments ein:</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort</translation>
     </message>
 </context>
 <context>
     <name>PdfWorkFolder</name>
     <message>
         <source>%1 is not a private folder of yours</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner, der nur Ihnen gehört</translation>
     </message>
     <message>
         <source>%1 cannot be locked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gesperrt werden</translation>
     </message>
     <message>
         <source>no folder can be made in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann kein Ordner angelegt werden</translation>
     </message>
 </context>
 <context>
     <name>ProgressLine</name>
     <message numerus="yes">
         <source>%Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element</numerusform>
+            <numerusform>%Ln Elemente</numerusform>
         </translation>
     </message>
 </context>
@@ -1869,553 +1867,553 @@
     <name>RefusedPlaces</name>
     <message>
         <source>where it lies could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Speicherort konnte nicht geprüft werden</translation>
     </message>
     <message>
         <source>it is the home folder or holds it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist der persönliche Ordner oder enthält ihn (%1)</translation>
     </message>
     <message>
         <source>it holds the root folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es enthält den Wurzelordner %1</translation>
     </message>
     <message>
         <source>it is the root folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist der Wurzelordner</translation>
     </message>
     <message>
         <source>it is a protected system folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein geschützter Systemordner</translation>
     </message>
     <message>
         <source>it lies in the protected system folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es liegt im geschützten Systemordner %1</translation>
     </message>
     <message>
         <source>it is or lies in your folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist Ihr Ordner %1 oder liegt darin</translation>
     </message>
 </context>
 <context>
     <name>RemovalRun</name>
     <message>
         <source>a link lies on its way: it changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>auf seinem Pfad liegt eine Verknüpfung: Der Pfad hat sich seit dem Durchsuchen geändert</translation>
     </message>
     <message>
         <source>it lies on another file system mounted below its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es liegt auf einem anderen Dateisystem, das unterhalb seines Ordners eingehängt ist</translation>
     </message>
     <message>
         <source>more entries could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>weitere Einträge konnten nicht entfernt werden</translation>
     </message>
     <message>
         <source>not inside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht innerhalb von %1</translation>
     </message>
     <message>
         <source>another file system is mounted here; left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>hier ist ein anderes Dateisystem eingehängt; bleibt unberührt</translation>
     </message>
     <message>
         <source>it changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>es hat sich seit dem Durchsuchen geändert</translation>
     </message>
     <message>
         <source>its folder %1 is missing or was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Ordner %1 fehlt oder blieb unberührt</translation>
     </message>
     <message>
         <source>a top folder is never removed whole</source>
-        <translation type="unfinished"></translation>
+        <translation>ein oberster Ordner wird nie als Ganzes entfernt</translation>
     </message>
     <message>
         <source>its folder %1 is missing or cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Ordner %1 fehlt oder kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>its folder now leads to %1: a link on its way changed since it was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Ordner führt jetzt zu %1: Eine Verknüpfung auf seinem Pfad hat sich seit der Auswahl geändert</translation>
     </message>
     <message>
         <source>not a plain path below %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein einfacher Pfad unterhalb von %1</translation>
     </message>
     <message>
         <source>it is no longer the item that was listed</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht mehr das aufgelistete Element</translation>
     </message>
     <message>
         <source>a top folder is never moved whole</source>
-        <translation type="unfinished"></translation>
+        <translation>ein oberster Ordner wird nie als Ganzes verschoben</translation>
     </message>
 </context>
 <context>
     <name>STPrivilegedTask</name>
     <message>
         <source>administrator authorisation was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>die Authentifizierung als Administrator wurde abgebrochen</translation>
     </message>
     <message>
         <source>No password prompt could be shown: no authentication agent is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte keine Passwortabfrage angezeigt werden: Es läuft kein Authentifizierungsagent</translation>
     </message>
     <message>
         <source>No password prompt could be shown: pkexec is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte keine Passwortabfrage angezeigt werden: pkexec ist nicht installiert</translation>
     </message>
     <message>
         <source>the password prompt could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>die Passwortabfrage konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>administrator rights were not granted</source>
-        <translation type="unfinished"></translation>
+        <translation>Administratorrechte wurden nicht gewährt</translation>
     </message>
 </context>
 <context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung führt aus dem Zielordner heraus</translation>
     </message>
 </context>
 <context>
     <name>ShredCommand</name>
     <message>
         <source>refused %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgelehnt: %2</translation>
     </message>
 </context>
 <context>
     <name>ShredOverwrite</name>
     <message>
         <source>%1; it was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; es bleibt erhalten</translation>
     </message>
     <message>
         <source>%1; it was kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; es bleibt unter dem Namen %2 erhalten</translation>
     </message>
     <message>
         <source>it cannot be removed from its folder (%1); nothing was overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>es kann nicht aus seinem Ordner entfernt werden (%1); nichts wurde überschrieben</translation>
     </message>
     <message>
         <source>it changed since it was examined</source>
-        <translation type="unfinished"></translation>
+        <translation>es hat sich seit der Prüfung geändert</translation>
     </message>
     <message>
         <source>its contents could not be overwritten (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Inhalt konnte nicht überschrieben werden (%1)</translation>
     </message>
 </context>
 <context>
     <name>SmartCleanPrefViewController</name>
     <message>
         <source>Look for these kinds of junk:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach diesen Arten von Datenmüll suchen:</translation>
     </message>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenmüll</translation>
     </message>
 </context>
 <context>
     <name>SystemTools</name>
     <message>
         <source>%1 has no program to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat kein Programm zum Starten.</translation>
     </message>
     <message>
         <source>%1 could not be started: its program %2 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden: Sein Programm %2 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
     </message>
 </context>
 <context>
     <name>TUEncodingPopUp</name>
     <message>
         <source>Western (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch (ASCII)</translation>
     </message>
     <message>
         <source>Japanese (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch (EUC)</translation>
     </message>
     <message>
         <source>Unicode (UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-8)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch (ISO Latin 1)</translation>
     </message>
     <message>
         <source>Japanese (Shift JIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch (Shift JIS)</translation>
     </message>
     <message>
         <source>Central European (ISO Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteleuropäisch (ISO Latin 2)</translation>
     </message>
     <message>
         <source>Cyrillic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyrillisch (Windows)</translation>
     </message>
     <message>
         <source>Western (Windows Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch (Windows Latin 1)</translation>
     </message>
     <message>
         <source>Greek (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechisch (Windows)</translation>
     </message>
     <message>
         <source>Turkish (Windows Latin 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch (Windows Latin 5)</translation>
     </message>
     <message>
         <source>Central European (Windows Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteleuropäisch (Windows Latin 2)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch (ISO 2022-JP)</translation>
     </message>
     <message>
         <source>Western (Mac OS Roman)</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch (Mac OS Roman)</translation>
     </message>
     <message>
         <source>Greek (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechisch (Mac OS)</translation>
     </message>
     <message>
         <source>Cyrillic (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyrillisch (Mac OS)</translation>
     </message>
     <message>
         <source>Central European (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteleuropäisch (Mac OS)</translation>
     </message>
     <message>
         <source>Turkish (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch (Mac OS)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch (ISO Latin 3)</translation>
     </message>
     <message>
         <source>Central European (ISO Latin 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteleuropäisch (ISO Latin 4)</translation>
     </message>
     <message>
         <source>Cyrillic (ISO 8859-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyrillisch (ISO 8859-5)</translation>
     </message>
     <message>
         <source>Arabic (ISO 8859-6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch (ISO 8859-6)</translation>
     </message>
     <message>
         <source>Greek (ISO 8859-7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechisch (ISO 8859-7)</translation>
     </message>
     <message>
         <source>Hebrew (ISO 8859-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebräisch (ISO 8859-8)</translation>
     </message>
     <message>
         <source>Turkish (ISO Latin 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch (ISO Latin 5)</translation>
     </message>
     <message>
         <source>Nordic (ISO Latin 6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordisch (ISO Latin 6)</translation>
     </message>
     <message>
         <source>Thai (ISO 8859-11)</source>
-        <translation type="unfinished"></translation>
+        <translation>Thailändisch (ISO 8859-11)</translation>
     </message>
     <message>
         <source>Baltic (ISO Latin 7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baltisch (ISO Latin 7)</translation>
     </message>
     <message>
         <source>Celtic (ISO Latin 8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keltisch (ISO Latin 8)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 9)</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch (ISO Latin 9)</translation>
     </message>
     <message>
         <source>Romanian (ISO Latin 10)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumänisch (ISO Latin 10)</translation>
     </message>
     <message>
         <source>Latin-US (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latin-US (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechisch (DOS)</translation>
     </message>
     <message>
         <source>Baltic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baltisch (DOS)</translation>
     </message>
     <message>
         <source>Western (DOS Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch (DOS Latin 1)</translation>
     </message>
     <message>
         <source>Central European (DOS Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteleuropäisch (DOS Latin 2)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyrillisch (DOS)</translation>
     </message>
     <message>
         <source>Turkish (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch (DOS)</translation>
     </message>
     <message>
         <source>Portuguese (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch (DOS)</translation>
     </message>
     <message>
         <source>Icelandic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isländisch (DOS)</translation>
     </message>
     <message>
         <source>Hebrew (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebräisch (DOS)</translation>
     </message>
     <message>
         <source>Canadian French (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanadisches Französisch (DOS)</translation>
     </message>
     <message>
         <source>Arabic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch (DOS)</translation>
     </message>
     <message>
         <source>Nordic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordisch (DOS)</translation>
     </message>
     <message>
         <source>Russian (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS Greek 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechisch (DOS Greek 2)</translation>
     </message>
     <message>
         <source>Thai (Windows, DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Thailändisch (Windows, DOS)</translation>
     </message>
     <message>
         <source>Korean (Windows, DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch (Windows, DOS)</translation>
     </message>
     <message>
         <source>Hebrew (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebräisch (Windows)</translation>
     </message>
     <message>
         <source>Arabic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch (Windows)</translation>
     </message>
     <message>
         <source>Baltic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baltisch (Windows)</translation>
     </message>
     <message>
         <source>Vietnamese (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamesisch (Windows)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch, vereinfacht (GBK)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GB 18030)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch, vereinfacht (GB 18030)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch (ISO 2022-JP-2)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP-1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch (ISO 2022-JP-1)</translation>
     </message>
     <message>
         <source>Chinese (ISO 2022-CN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch (ISO 2022-CN)</translation>
     </message>
     <message>
         <source>Chinese (ISO 2022-CN-EXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch (ISO 2022-CN-EXT)</translation>
     </message>
     <message>
         <source>Korean (ISO 2022-KR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch (ISO 2022-KR)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GB 2312)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch, vereinfacht (GB 2312)</translation>
     </message>
     <message>
         <source>Traditional Chinese (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch, traditionell (EUC)</translation>
     </message>
     <message>
         <source>Korean (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch (EUC)</translation>
     </message>
     <message>
         <source>Cyrillic (KOI8-R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyrillisch (KOI8-R)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch, traditionell (Big 5)</translation>
     </message>
     <message>
         <source>Simplified Chinese (HZ GB 2312)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch, vereinfacht (HZ GB 2312)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big 5 HKSCS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch, traditionell (Big 5 HKSCS)</translation>
     </message>
     <message>
         <source>Vietnamese (VISCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamesisch (VISCII)</translation>
     </message>
     <message>
         <source>Ukrainian (KOI8-U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainisch (KOI8-U)</translation>
     </message>
     <message>
         <source>Western (EBCDIC Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch (EBCDIC Latin 1)</translation>
     </message>
     <message>
         <source>Unicode (UTF-7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-7)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32)</translation>
     </message>
     <message>
         <source>Unicode (UTF-16BE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-16BE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-16LE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-16LE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32BE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32BE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32LE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32LE)</translation>
     </message>
     <message>
         <source>Detect automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch erkennen</translation>
     </message>
 </context>
 <context>
     <name>TemporaryBase</name>
     <message>
         <source>TMPDIR (%1) is not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) ist kein absoluter Pfad</translation>
     </message>
     <message>
         <source>TMPDIR (%1) is not an existing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) ist kein vorhandener Ordner</translation>
     </message>
     <message>
         <source>TMPDIR (%1) belongs to another user and is not a shared temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) gehört einem anderen Benutzer und ist kein gemeinsamer temporärer Ordner</translation>
     </message>
 </context>
 <context>
     <name>XADSimpleUnarchiver</name>
     <message>
         <source>Password required</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort erforderlich</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend freier Speicherplatz</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Archivformat wird nicht unterstützt</translation>
     </message>
     <message>
         <source>the entry was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eintrag ist unvollständig</translation>
     </message>
     <message>
         <source>%1 came out with %2 of its %3 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde mit %2 von %3 Byte entpackt</translation>
     </message>
     <message>
         <source>The extracted items could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Die entpackten Elemente konnten nicht geprüft werden</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>the name leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name führt aus dem Zielordner heraus</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist leer</translation>
     </message>
     <message>
         <source>special files (devices, FIFOs, sockets) are not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezialdateien (Geräte, FIFOs, Sockets) werden nicht entpackt</translation>
     </message>
 </context>
 <context>
     <name>centered_textfield</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
     <name>clirun</name>
     <message numerus="yes">
         <source>%n item(s) could not be removed (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element konnte nicht entfernt werden (%1)</numerusform>
+            <numerusform>%n Elemente konnten nicht entfernt werden (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2423,18 +2421,18 @@
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Beschädigtes Archiv: seit %n Sekunde kein Fortschritt</numerusform>
+            <numerusform>Beschädigtes Archiv: seit %n Sekunden kein Fortschritt</numerusform>
         </translation>
     </message>
     <message>
         <source>Damaged archive: the reader ended on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigtes Archiv: Das Leseprogramm ist daran gescheitert</translation>
     </message>
     <message>
         <source>Damaged archive: the same entry header came twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigtes Archiv: Derselbe Eintragskopf kam zweimal vor</translation>
     </message>
 </context>
 <context>
@@ -2442,183 +2440,184 @@
     <message>
         <source>%1
 One copy of every file is always kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
     <message>
         <source>Best original</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Original</translation>
     </message>
     <message>
         <source>Oldest</source>
-        <translation type="unfinished"></translation>
+        <translation>Älteste</translation>
     </message>
     <message>
         <source>Newest</source>
-        <translation type="unfinished"></translation>
+        <translation>Neueste</translation>
     </message>
     <message>
         <source>Shortest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzester Pfad</translation>
     </message>
     <message>
         <source>First found</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst gefunden</translation>
     </message>
 </context>
 <context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner in seinem Pfad ist eine Verknüpfung oder eine Datei</translation>
     </message>
     <message>
         <source>an item of that name exists</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Element mit diesem Namen ist bereits vorhanden</translation>
     </message>
     <message>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist zu lang</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend freier Speicherplatz</translation>
     </message>
     <message>
         <source>hard link to an item that was not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>harte Verknüpfung zu einem nicht entpackten Element</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung führt aus dem Zielordner heraus</translation>
     </message>
 </context>
 <context>
     <name>sw::FolderListPanel</name>
     <message>
         <source>Folders to scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu durchsuchende Ordner</translation>
     </message>
     <message>
         <source>Drop folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hier ablegen</translation>
     </message>
     <message>
         <source>Add Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien hinzufügen …</translation>
     </message>
     <message>
         <source>Add Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen …</translation>
     </message>
     <message>
         <source>Add Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen …</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Choose Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <source>Choose Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien auswählen</translation>
     </message>
 </context>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
 </context>
 <context>
     <name>sw::GroupItemModel</name>
     <message>
         <source>Needs administrator rights</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfordert Administratorrechte</translation>
     </message>
 </context>
 <context>
     <name>sw::ImagePreview</name>
     <message>
         <source>This image cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Bild kann nicht angezeigt werden.</translation>
     </message>
 </context>
 <context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei kann nicht abgespielt werden.</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>sw::PackageKitTransaction</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <source>PackageKit ended the transaction with exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit hat die Transaktion mit Exit-Code %1 beendet</translation>
     </message>
     <message>
         <source>PackageKit gave no transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit hat keine Transaktion bereitgestellt</translation>
     </message>
     <message>
         <source>PackageKit left the bus</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit hat den Bus verlassen</translation>
     </message>
     <message>
         <source>PackageKit did not take the request</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit hat die Anfrage nicht angenommen</translation>
     </message>
     <message>
         <source>PackageKit stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit antwortet nicht mehr</translation>
     </message>
     <message>
         <source>PackageKit dropped the transaction before it finished</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit hat die Transaktion vor dem Abschluss verworfen</translation>
     </message>
 </context>
 <context>
     <name>sw::PdfPreview</name>
     <message>
         <source>This PDF document cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses PDF-Dokument kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>This PDF document is locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses PDF-Dokument ist gesperrt.</translation>
     </message>
     <message>
         <source>This PDF document has no pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses PDF-Dokument hat keine Seiten.</translation>
     </message>
     <message>
         <source>This PDF document cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses PDF-Dokument kann nicht angezeigt werden.</translation>
     </message>
     <message numerus="yes">
         <source>Showing the first %1 of %n pages.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die ersten %1 von %n Seite werden angezeigt.</numerusform>
+            <numerusform>Die ersten %1 von %n Seiten werden angezeigt.</numerusform>
         </translation>
     </message>
 </context>
@@ -2626,369 +2625,369 @@ One copy of every file is always kept.</source>
     <name>sw::PreviewDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
     <name>sw::PreviewPane</name>
     <message>
         <source>This file cannot be shown: the viewers plugin is missing or broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei kann nicht angezeigt werden: Das Plugin für die Anzeige fehlt oder ist beschädigt.</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalDetailsDialog</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Element</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalPage</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgebrochen …</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>items done, their size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Stopped: the rest was left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen: Der Rest blieb unverändert</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt: %1</translation>
     </message>
     <message>
         <source>Went with its folder, counted there</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit seinem Ordner entfernt, dort mitgezählt</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element löschen (%1)</numerusform>
+            <numerusform>%Ln Elemente löschen (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Deleted items do not go to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Elemente kommen nicht in den Papierkorb.</translation>
     </message>
     <message>
         <source>Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschieben</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element in den Papierkorb verschieben (%1)</numerusform>
+            <numerusform>%Ln Elemente in den Papierkorb verschieben (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Items moved to the Trash can be restored from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschobene Elemente können von dort wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element entfernen (%1)</numerusform>
+            <numerusform>%Ln Elemente entfernen (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinstallieren</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Anwendung deinstallieren (%1)</numerusform>
+            <numerusform>%Ln Anwendungen deinstallieren (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Their files are deleted, not moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Dateien werden gelöscht, nicht in den Papierkorb verschoben.</translation>
     </message>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakete werden vom Paketmanager entfernt; Ihre Dateien kommen in den Papierkorb, wo Sie sie wiederherstellen können.</translation>
     </message>
     <message>
         <source>Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreddern</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element schreddern (%1)</numerusform>
+            <numerusform>%Ln Elemente schreddern (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Shredded items are removed at once and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschredderte Elemente werden sofort entfernt und können nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Deleting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gelöscht</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) deleted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element gelöscht</numerusform>
+            <numerusform>%Ln Elemente gelöscht</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Elemente konnten nicht gelöscht werden</translation>
     </message>
     <message>
         <source>Nothing was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gelöscht</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be deleted (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element konnte nicht gelöscht werden (%1)</numerusform>
+            <numerusform>%Ln Elemente konnten nicht gelöscht werden (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Deleted (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöscht (%1)</translation>
     </message>
     <message>
         <source>Moving to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird in den Papierkorb verschoben</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) moved to the Trash</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element in den Papierkorb verschoben</numerusform>
+            <numerusform>%Ln Elemente in den Papierkorb verschoben</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Elemente konnten nicht in den Papierkorb verschoben werden</translation>
     </message>
     <message>
         <source>Nothing was moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts in den Papierkorb verschoben</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be moved to the Trash (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element konnte nicht in den Papierkorb verschoben werden (%1)</numerusform>
+            <numerusform>%Ln Elemente konnten nicht in den Papierkorb verschoben werden (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Moved to the Trash (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschoben (%1)</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird entfernt</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element entfernt</numerusform>
+            <numerusform>%Ln Elemente entfernt</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Elemente konnten nicht entfernt werden</translation>
     </message>
     <message>
         <source>Nothing was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts entfernt</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be removed (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element konnte nicht entfernt werden (%1)</numerusform>
+            <numerusform>%Ln Elemente konnten nicht entfernt werden (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Removed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt (%1)</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geschreddert</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) shredded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element geschreddert</numerusform>
+            <numerusform>%Ln Elemente geschreddert</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Elemente konnten nicht geschreddert werden</translation>
     </message>
     <message>
         <source>Nothing was shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geschreddert</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be shredded (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element konnte nicht geschreddert werden (%1)</numerusform>
+            <numerusform>%Ln Elemente konnten nicht geschreddert werden (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Shredded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschreddert (%1)</translation>
     </message>
     <message>
         <source>Delete junk files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenmüll löschen?</translation>
     </message>
     <message>
         <source>Move junk files to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenmüll in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>Junk files deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenmüll gelöscht</translation>
     </message>
     <message>
         <source>Junk files moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenmüll in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>Delete large files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Dateien löschen?</translation>
     </message>
     <message>
         <source>Move large files to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Dateien in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>Large files deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Dateien gelöscht</translation>
     </message>
     <message>
         <source>Large files moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Dateien in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>Delete duplicates?</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate löschen?</translation>
     </message>
     <message>
         <source>Move duplicates to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>Duplicates deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate gelöscht</translation>
     </message>
     <message>
         <source>Duplicates moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate in den Papierkorb verschoben</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Anwendung deinstallieren?</numerusform>
+            <numerusform>%Ln Anwendungen deinstallieren?</numerusform>
         </translation>
     </message>
     <message>
         <source>Applications uninstalled</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen deinstalliert</translation>
     </message>
     <message numerus="yes">
         <source>Remove %Ln extension(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Erweiterung entfernen?</numerusform>
+            <numerusform>%Ln Erweiterungen entfernen?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln extension(s) to the Trash?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Erweiterung in den Papierkorb verschieben?</numerusform>
+            <numerusform>%Ln Erweiterungen in den Papierkorb verschieben?</numerusform>
         </translation>
     </message>
     <message>
         <source>Extensions removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterungen entfernt</translation>
     </message>
     <message>
         <source>Extensions moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterungen in den Papierkorb verschoben</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element schreddern?</numerusform>
+            <numerusform>%Ln Elemente schreddern?</numerusform>
         </translation>
     </message>
     <message>
         <source>Items shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente geschreddert</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) were refused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element wurde abgelehnt</numerusform>
+            <numerusform>%Ln Elemente wurden abgelehnt</numerusform>
         </translation>
     </message>
 </context>
@@ -2996,90 +2995,90 @@ One copy of every file is always kept.</source>
     <name>sw::ResultBottomBar</name>
     <message>
         <source>Deselect</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwählen</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählt:</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt:</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu beginnen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
 </context>
 <context>
     <name>sw::ResultItemList</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Sort by Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Größe sortieren</translation>
     </message>
     <message>
         <source>Sort by Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Namen sortieren</translation>
     </message>
 </context>
 <context>
     <name>sw::ScanProgressPanel</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Scanning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird durchsucht …</translation>
     </message>
     <message>
         <source>Nothing is removed until you confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird nichts entfernt, bevor Sie bestätigen.</translation>
     </message>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird durchsucht</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) looked at</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Element geprüft</numerusform>
+            <numerusform>%Ln Elemente geprüft</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgebrochen …</translation>
     </message>
     <message>
         <source>Found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gefunden</translation>
     </message>
 </context>
 <context>
     <name>sw::TextPreview</name>
     <message>
         <source>Only the beginning of this file is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur der Anfang dieser Datei wird angezeigt.</translation>
     </message>
 </context>
 <context>
     <name>sw::ViewerFactory</name>
     <message>
         <source>%1 was not found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht in %2 gefunden.</translation>
     </message>
 </context>
 </TS>

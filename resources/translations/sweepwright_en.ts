@@ -103,31 +103,17 @@
 <context>
     <name>MLoginItemsPage</name>
     <message numerus="yes">
-        <source>%n application starts at login</source>
+        <source>%n application(s) start at login</source>
         <translation>
             <numerusform>%n application starts at login</numerusform>
             <numerusform>%n applications start at login</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n applications start at login</source>
+        <source>Switching one off keeps it from starting the next time you log in. %n part(s) of the desktop start too; they are listed last.</source>
         <translation>
-            <numerusform>%n application start at login</numerusform>
-            <numerusform>%n applications start at login</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n part of the desktop starts too; it is listed last.</source>
-        <translation>
-            <numerusform>%n part of the desktop starts too; it is listed last.</numerusform>
-            <numerusform>%n parts of the desktop start too; they are listed last.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n parts of the desktop start too; they are listed last.</source>
-        <translation>
-            <numerusform>%n part of the desktop start too; they are listed last.</numerusform>
-            <numerusform>%n parts of the desktop start too; they are listed last.</numerusform>
+            <numerusform>Switching one off keeps it from starting the next time you log in. %n part of the desktop starts too; it is listed last.</numerusform>
+            <numerusform>Switching one off keeps it from starting the next time you log in. %n parts of the desktop start too; they are listed last.</numerusform>
         </translation>
     </message>
 </context>

@@ -5,133 +5,135 @@
     <name>AddLoginItemDialog</name>
     <message>
         <source>Add an Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una aplicación</translation>
     </message>
     <message>
         <source>Start an application when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una aplicación al iniciar sesión</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
 </context>
 <context>
     <name>AdminPass</name>
     <message>
         <source>the administrator removal did not understand the request; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>la eliminación como administrador no entendió la solicitud; se deja en su lugar</translation>
     </message>
     <message>
         <source>lies outside the places the administrator removal covers; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>está fuera de los lugares que abarca la eliminación como administrador; se deja en su lugar</translation>
     </message>
     <message>
         <source>its folder changed while the password was asked for; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta cambió mientras se pedía la contraseña; se deja en su lugar</translation>
     </message>
     <message>
         <source>is or lies in a protected folder; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta protegida o está dentro de una; se deja en su lugar</translation>
     </message>
     <message>
         <source>it changed while the password was asked for; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>cambió mientras se pedía la contraseña; se deja en su lugar</translation>
     </message>
     <message>
         <source>cannot be reached without following a link or entering another file system; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>no es accesible sin seguir un enlace ni entrar en otro sistema de archivos; se deja en su lugar</translation>
     </message>
     <message>
         <source>cannot be reached below its folder; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>no es accesible desde su carpeta; se deja en su lugar</translation>
     </message>
     <message>
         <source>the administrator helper sweepwright-privileged is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>el programa auxiliar de administrador sweepwright-privileged no está instalado; se deja en su lugar</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; se deja en su lugar</translation>
     </message>
     <message>
         <source>the administrator removal gave no answer for it; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>la eliminación como administrador no dio ninguna respuesta sobre este elemento; se deja en su lugar</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Sweepwright is running as root. It never needs to: run it as the user whose files it cleans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright se está ejecutando como root, algo que nunca necesita: ejecútelo como el usuario cuyos archivos limpia.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
 </context>
 <context>
     <name>AppRemoval</name>
     <message>
         <source>it is still installed</source>
-        <translation type="unfinished"></translation>
+        <translation>sigue instalada</translation>
     </message>
     <message>
         <source>left in place: the application itself was not removed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>se deja en su lugar: la propia aplicación no se eliminó (%1)</translation>
     </message>
     <message>
         <source>left in place: %1, which also uses it, was not removed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>se deja en su lugar: %1, que también lo usa, no se eliminó (%2)</translation>
     </message>
     <message>
         <source>left in place: the application itself is not being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>se deja en su lugar: la propia aplicación no se va a eliminar</translation>
     </message>
     <message>
         <source>left in place: %1, which also uses it, is not being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>se deja en su lugar: %1, que también lo usa, no se va a eliminar</translation>
     </message>
     <message>
         <source>flatpak left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>flatpak la dejó instalada</translation>
     </message>
     <message>
         <source>PackageKit left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit la dejó instalada</translation>
     </message>
     <message>
         <source>apt-get left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get la dejó instalada</translation>
     </message>
 </context>
 <context>
     <name>AppsCommand</name>
     <message numerus="yes">
         <source>&quot;%1&quot; names %n applications; give one of their identifiers or paths:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;%1&quot; corresponde a %n aplicación; indique uno de sus identificadores o rutas:</numerusform>
+            <numerusform>&quot;%1&quot; corresponde a %n aplicaciones; indique uno de sus identificadores o rutas:</numerusform>
         </translation>
     </message>
     <message>
         <source>found no application &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró ninguna aplicación &quot;%1&quot;</translation>
     </message>
     <message numerus="yes">
         <source>Found %n application(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se encontró %n aplicación, %1 en total.
+</numerusform>
+            <numerusform>Se encontraron %n aplicaciones, %1 en total.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -139,85 +141,85 @@
     <name>CategoryRoots</name>
     <message>
         <source>it vanished</source>
-        <translation type="unfinished"></translation>
+        <translation>desapareció</translation>
     </message>
     <message>
         <source>it is a link in %1, a folder others can write</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace en %1, una carpeta en la que otros pueden escribir</translation>
     </message>
     <message>
         <source>it belongs to another user and lies in %1, a folder others can write</source>
-        <translation type="unfinished"></translation>
+        <translation>pertenece a otro usuario y está en %1, una carpeta en la que otros pueden escribir</translation>
     </message>
     <message>
         <source>it belongs to another user and anyone can write it</source>
-        <translation type="unfinished"></translation>
+        <translation>pertenece a otro usuario y cualquiera puede escribir en ella</translation>
     </message>
     <message>
         <source>Leaving %1 alone: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se deja sin tocar %1: %2</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>pertenece a otro usuario</translation>
     </message>
     <message>
         <source>not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una ruta absoluta</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y sale.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión y sale.</translation>
     </message>
     <message>
         <source>Where to look: freedesktop or macos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde buscar: freedesktop o macos.</translation>
     </message>
     <message>
         <source>The root the system folders are under.</source>
-        <translation type="unfinished"></translation>
+        <translation>La raíz bajo la que están las carpetas del sistema.</translation>
     </message>
     <message>
         <source>The home folder to look in.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta personal en la que buscar.</translation>
     </message>
     <message>
         <source>Sweepwright, the desktop maintenance utility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright, la utilidad de mantenimiento del escritorio.</translation>
     </message>
 </context>
 <context>
     <name>DupKinds</name>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Música</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeos</translation>
     </message>
     <message>
         <source>Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquetes</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros</translation>
     </message>
 </context>
 <context>
@@ -225,17 +227,21 @@
     <message numerus="yes">
         <source>%1  %n copies of %2
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1  %n copia de %2
+</numerusform>
+            <numerusform>%1  %n copias de %2
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Found %n set(s) of duplicates, %1 in all copies.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se encontró %n grupo de duplicados, %1 entre todas las copias.
+</numerusform>
+            <numerusform>Se encontraron %n grupos de duplicados, %1 entre todas las copias.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -243,9 +249,9 @@
     <name>ExtractReport</name>
     <message numerus="yes">
         <source>%n item(s) written before the error stay in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n elemento escrito antes del error permanece en %1</numerusform>
+            <numerusform>%n elementos escritos antes del error permanecen en %1</numerusform>
         </translation>
     </message>
 </context>
@@ -253,256 +259,256 @@
     <name>ExtractToStatus</name>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Extracting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrayendo en %1…</translation>
     </message>
     <message>
         <source>Extracting to %1… %2%</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrayendo en %1… %2 %</translation>
     </message>
     <message>
         <source>Extracted to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraído en %1</translation>
     </message>
     <message numerus="yes">
         <source>Extracted to %1; %n item(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Extraído en %1; %n elemento omitido</numerusform>
+            <numerusform>Extraído en %1; %n elementos omitidos</numerusform>
         </translation>
     </message>
     <message>
         <source>Extraction to %1 stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Extracción en %1 detenida</translation>
     </message>
     <message>
         <source>Could not extract to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo extraer en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>FileTreeModel</name>
     <message>
         <source>Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Creado</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
 </context>
 <context>
     <name>FolderTree</name>
     <message>
         <source>changed while it was being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>cambió mientras se eliminaba</translation>
     </message>
     <message>
         <source>stopped before the end; the rest stays</source>
-        <translation type="unfinished"></translation>
+        <translation>se detuvo antes del final; el resto se conserva</translation>
     </message>
     <message>
         <source>another file system is mounted here; left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>hay otro sistema de archivos montado aquí; se deja sin tocar</translation>
     </message>
     <message>
         <source>a folder was moved while it was being walked; stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta se movió mientras se recorría; se detuvo</translation>
     </message>
     <message>
         <source>%1; it is left as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; queda como %2</translation>
     </message>
 </context>
 <context>
     <name>FolderZip</name>
     <message>
         <source>Cannot write the zip file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo zip</translation>
     </message>
     <message>
         <source>Not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una carpeta: %1</translation>
     </message>
 </context>
 <context>
     <name>GeneralPrefViewController</name>
     <message>
         <source>Start Sweepwright when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Sweepwright al iniciar sesión</translation>
     </message>
     <message>
         <source>Release memory automatically when its use exceeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberar memoria automáticamente cuando su uso supere el</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Memory use is checked every 30 seconds while Sweepwright runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>El uso de memoria se comprueba cada 30 segundos mientras Sweepwright está en ejecución.</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
 </context>
 <context>
     <name>GhostscriptRun</name>
     <message>
         <source>Ghostscript cannot be given a password with a backslash before a quote or at its end</source>
-        <translation type="unfinished"></translation>
+        <translation>A Ghostscript no se le puede pasar una contraseña con una barra invertida delante de unas comillas o al final</translation>
     </message>
     <message>
         <source>the password could not be handed to Ghostscript</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo pasar la contraseña a Ghostscript</translation>
     </message>
     <message>
         <source>Ghostscript (gs) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript (gs) no está instalado</translation>
     </message>
     <message>
         <source>Ghostscript could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar Ghostscript: %1</translation>
     </message>
     <message numerus="yes">
         <source>Ghostscript finished no page for %n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ghostscript no terminó ninguna página en %n segundo</numerusform>
+            <numerusform>Ghostscript no terminó ninguna página en %n segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>Ghostscript was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript se detuvo</translation>
     </message>
     <message>
         <source>Ghostscript reached its memory limit of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript alcanzó su límite de memoria de %1</translation>
     </message>
     <message>
         <source>Ghostscript stopped unexpectedly (it crashed or was killed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript se detuvo inesperadamente (falló o se forzó su cierre)</translation>
     </message>
     <message>
         <source>Ghostscript ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript terminó con el estado %1</translation>
     </message>
     <message>
         <source>Ghostscript ended with status %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript terminó con el estado %1: %2</translation>
     </message>
 </context>
 <context>
     <name>InputPaths</name>
     <message>
         <source>standard input (-) names no path</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada estándar (-) no indica ninguna ruta</translation>
     </message>
     <message>
         <source>cannot read standard input (-): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la entrada estándar (-): %1</translation>
     </message>
     <message>
         <source>standard input (-) holds more than %1 MiB of paths</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada estándar (-) contiene más de %1 MiB de rutas</translation>
     </message>
 </context>
 <context>
     <name>InstalledApp</name>
     <message>
         <source>application bundle</source>
-        <translation type="unfinished"></translation>
+        <translation>paquete de aplicación</translation>
     </message>
     <message>
         <source>AppImage</source>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>application in the home</source>
-        <translation type="unfinished"></translation>
+        <translation>aplicación en la carpeta personal</translation>
     </message>
     <message>
         <source>Flatpak</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>Debian package</source>
-        <translation type="unfinished"></translation>
+        <translation>paquete Debian</translation>
     </message>
 </context>
 <context>
     <name>ItemCopy</name>
     <message>
         <source>Special file, not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo especial, no se copia</translation>
     </message>
     <message>
         <source>The copy would replace the original</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia sustituiría al original</translation>
     </message>
     <message>
         <source>A folder cannot be copied into itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Una carpeta no se puede copiar dentro de sí misma</translation>
     </message>
 </context>
 <context>
     <name>ItemMailer</name>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>The attachment will not be protected</source>
-        <translation type="unfinished"></translation>
+        <translation>El adjunto no estará protegido</translation>
     </message>
     <message>
         <source>These files come from an archive protected by a password. Attached as they are, anyone who gets the message can read them. Attach the archive instead to keep them protected: whoever gets it needs the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos archivos provienen de un archivo comprimido protegido con contraseña. Si los adjunta tal cual, cualquiera que reciba el mensaje podrá leerlos. Para mantenerlos protegidos, adjunte en su lugar el archivo comprimido: quien lo reciba necesitará la contraseña.</translation>
     </message>
     <message>
         <source>Attach the Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjuntar el archivo comprimido</translation>
     </message>
     <message>
         <source>Attach Unprotected</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjuntar sin protección</translation>
     </message>
     <message>
         <source>The folder could not be packed for mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo comprimir la carpeta para enviarla por correo.</translation>
     </message>
     <message>
         <source>The file could not be copied for mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar el archivo para enviarlo por correo.</translation>
     </message>
     <message>
         <source>No mail program could be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir ningún programa de correo.</translation>
     </message>
     <message>
         <source>Install xdg-utils and set up a mail program, or attach the file yourself: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Instale xdg-utils y configure un programa de correo, o adjunte el archivo usted mismo: %1</translation>
     </message>
 </context>
 <context>
@@ -510,9 +516,11 @@
     <message numerus="yes">
         <source>Found %1 in %n item(s); %2 marked for removal.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se encontraron %1 en %n elemento; %2 marcados para eliminar.
+</numerusform>
+            <numerusform>Se encontraron %1 en %n elementos; %2 marcados para eliminar.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -521,9 +529,11 @@
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se encontraron %1 en %n elemento de %2 o más.
+</numerusform>
+            <numerusform>Se encontraron %1 en %n elementos de %2 o más.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -531,87 +541,73 @@
     <name>LeftOutFolders</name>
     <message>
         <source>left out %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>se omite %1: %2</translation>
     </message>
 </context>
 <context>
     <name>LoginItemRow</name>
     <message>
         <source>Part of the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte del escritorio</translation>
     </message>
 </context>
 <context>
     <name>MASPreferencesWindowController</name>
     <message>
         <source>Panes</source>
-        <translation type="unfinished"></translation>
+        <translation>Paneles</translation>
     </message>
 </context>
 <context>
     <name>MLoginItemsPage</name>
     <message>
         <source>Add an application…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una aplicación…</translation>
     </message>
     <message>
         <source>%1: starts at login</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se inicia con la sesión</translation>
     </message>
     <message>
         <source>%1: does not start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se inicia con la sesión</translation>
     </message>
     <message>
         <source>Switch off “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desactivar “%1”?</translation>
     </message>
     <message>
         <source>It is part of the desktop: the desktop starts it for itself when you log in. Switched off, what it does stops from the next login until you switch it on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma parte del escritorio: el propio escritorio lo inicia al iniciar sesión. Si lo desactiva, lo que hace deja de funcionar a partir del próximo inicio de sesión, hasta que vuelva a activarlo.</translation>
     </message>
     <message>
         <source>Switch Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar</translation>
     </message>
     <message>
         <source>No applications start at login</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n application starts at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n applications start at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>Ninguna aplicación se inicia con la sesión</translation>
     </message>
     <message>
         <source>Add an application to start it each time you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada una aplicación para que se abra cada vez que inicie sesión.</translation>
     </message>
     <message>
         <source>Switching one off keeps it from starting the next time you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un elemento desactivado deja de iniciarse a partir del próximo inicio de sesión.</translation>
     </message>
     <message numerus="yes">
-        <source>%n part of the desktop starts too; it is listed last.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>%n application(s) start at login</source>
+        <translation>
+            <numerusform>%n aplicación se inicia con la sesión</numerusform>
+            <numerusform>%n aplicaciones se inician con la sesión</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n parts of the desktop start too; they are listed last.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>Switching one off keeps it from starting the next time you log in. %n part(s) of the desktop start too; they are listed last.</source>
+        <translation>
+            <numerusform>Un elemento desactivado deja de iniciarse a partir del próximo inicio de sesión. También se inicia %n componente del escritorio; aparece al final.</numerusform>
+            <numerusform>Un elemento desactivado deja de iniciarse a partir del próximo inicio de sesión. También se inician %n componentes del escritorio; aparecen al final.</numerusform>
         </translation>
     </message>
 </context>
@@ -619,207 +615,207 @@
     <name>MarkedRemoval</name>
     <message>
         <source>needs administrator rights; skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>necesita permisos de administrador; se omite</translation>
     </message>
 </context>
 <context>
     <name>ORBigDataCollection</name>
     <message>
         <source>32 MB to 128 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>De 32 MB a 128 MB</translation>
     </message>
     <message>
         <source>Files of 32 MB and more, below 128 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de 32 MB o más y de menos de 128 MB</translation>
     </message>
     <message>
         <source>128 MB to 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>De 128 MB a 256 MB</translation>
     </message>
     <message>
         <source>Files of 128 MB and more, below 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de 128 MB o más y de menos de 256 MB</translation>
     </message>
     <message>
         <source>256 MB to 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>De 256 MB a 512 MB</translation>
     </message>
     <message>
         <source>Files of 256 MB and more, below 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de 256 MB o más y de menos de 512 MB</translation>
     </message>
     <message>
         <source>512 MB to 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>De 512 MB a 1 GB</translation>
     </message>
     <message>
         <source>Files of 512 MB and more, below 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de 512 MB o más y de menos de 1 GB</translation>
     </message>
     <message>
         <source>1 GB and more</source>
-        <translation type="unfinished"></translation>
+        <translation>1 GB o más</translation>
     </message>
     <message>
         <source>Files of 1 GB and more</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de 1 GB o más</translation>
     </message>
 </context>
 <context>
     <name>ORBigNoVeiwCter</name>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos grandes</translation>
     </message>
     <message>
         <source>No large files were found in these folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron archivos grandes en estas carpetas.</translation>
     </message>
 </context>
 <context>
     <name>ORBigResultViewCter</name>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>File Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaños de archivo</translation>
     </message>
 </context>
 <context>
     <name>ORBigViewCter</name>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos grandes</translation>
     </message>
     <message>
         <source>Find the files of 32 MB and more in these folders and move the ones you no longer need to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Busque los archivos de 32 MB o más en estas carpetas y mueva a la papelera los que ya no necesite.</translation>
     </message>
 </context>
 <context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados</translation>
     </message>
     <message>
         <source>No duplicates were found in these folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron duplicados en estas carpetas.</translation>
     </message>
 </context>
 <context>
     <name>ORDupResultItemObject</name>
     <message>
         <source>No duplicates here</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no hay duplicados</translation>
     </message>
     <message>
         <source>Choose another kind, or search for another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 copy of %1; its other copies may not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija otro tipo o busque otro nombre.</translation>
     </message>
     <message numerus="yes">
         <source>%n copies of %1 each; one copy is always kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n copia de %1; siempre se conserva una copia.</numerusform>
+            <numerusform>%n copias de %1 cada una; siempre se conserva una copia.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 copy of %1 is listed; the others lie in protected places.</source>
+        <translation>Se muestra 1 copia de %1; las demás están en lugares protegidos.</translation>
     </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
     <message>
         <source>Select every copy but one of each group listed, or clear them</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona todas las copias menos una de cada grupo mostrado, o las deselecciona</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar por nombre</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias</translation>
     </message>
     <message>
         <source>Sort the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar los grupos</translation>
     </message>
     <message>
         <source>Which copy of each group Select keeps. Best original keeps the copy outside Downloads, the Trash and temporary folders, without a copy mark such as &quot;(1)&quot; in its name, the oldest, in the deepest folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué copia de cada grupo conserva “Seleccionar”. “Mejor original” conserva la copia que está fuera de Descargas, de la papelera y de las carpetas temporales, sin una marca de copia como “(1)” en el nombre, la más antigua y en la carpeta más profunda.</translation>
     </message>
     <message>
         <source>All duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los duplicados</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n set(s), %2</source>
         <extracomment>The kind listed (&quot;All duplicates&quot;, &quot;Documents&quot;, ...), the number of sets and their size</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n grupo, %2</numerusform>
+            <numerusform>%1: %n grupos, %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada grupo contiene copias de un mismo archivo. “Seleccionar” conserva una copia de cada grupo.</translation>
     </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados</translation>
     </message>
     <message>
         <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Busque los archivos que están guardados más de una vez en estas carpetas y mueva las copias sobrantes a la papelera.</translation>
     </message>
     <message>
         <source>Quick scan: compare samples only, not whole files</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis rápido: comparar solo muestras, no los archivos completos</translation>
     </message>
     <message>
         <source>Faster, but files that agree only in the parts compared are reported as duplicates too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es más rápido, pero los archivos que coinciden solo en las partes comparadas también se consideran duplicados.</translation>
     </message>
     <message>
         <source>Files of %1 and less are not compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos de %1 o menos no se comparan.</translation>
     </message>
     <message numerus="yes">
         <source>Found %n set(s) of duplicates, %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se encontró %n grupo de duplicados, %1</numerusform>
+            <numerusform>Se encontraron %n grupos de duplicados, %1</numerusform>
         </translation>
     </message>
 </context>
@@ -827,1041 +823,1043 @@
     <name>ORExtDataCollection</name>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones</translation>
     </message>
     <message>
         <source>Kernel extensions: drivers and system features that applications added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones del núcleo: controladores y funciones del sistema que añadieron las aplicaciones.</translation>
     </message>
     <message>
         <source>Kernel</source>
-        <translation type="unfinished"></translation>
+        <translation>Núcleo</translation>
     </message>
     <message>
         <source>Browser Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones del navegador</translation>
     </message>
     <message>
         <source>Add-ons installed in the profiles of your web browsers. A removed extension is gone once the browser has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Complementos instalados en los perfiles de sus navegadores web. Una extensión eliminada desaparece cuando se reinicia el navegador.</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegador</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Preference panes that applications added to System Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paneles de preferencias que las aplicaciones añadieron a Preferencias del Sistema.</translation>
     </message>
     <message>
         <source>System Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias del Sistema</translation>
     </message>
     <message>
         <source>Desktop Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones del escritorio</translation>
     </message>
     <message>
         <source>Shell extensions, widgets and applets you added to your desktop. A removed one is gone once the desktop shell has been restarted or you have logged in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones del shell, widgets y applets que añadió a su escritorio. Una extensión eliminada desaparece cuando se reinicia el shell del escritorio o cuando vuelve a iniciar sesión.</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritorio</translation>
     </message>
     <message>
         <source>Internet Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins de Internet</translation>
     </message>
     <message>
         <source>Plug-ins that browsers and other programs load to show web content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins que cargan los navegadores y otros programas para mostrar contenido web.</translation>
     </message>
     <message>
         <source>Browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegadores</translation>
     </message>
     <message>
         <source>Browser Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins del navegador</translation>
     </message>
     <message>
         <source>Plug-in libraries the browsers load from your home folder. A removed plug-in is gone once the browser has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotecas de plugins que los navegadores cargan desde su carpeta personal. Un plugin eliminado desaparece cuando se reinicia el navegador.</translation>
     </message>
     <message>
         <source>Mozilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla</translation>
     </message>
     <message>
         <source>QuickLook Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins de Vista Rápida</translation>
     </message>
     <message>
         <source>Plug-ins that let Quick Look preview more kinds of files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins que permiten a Vista Rápida previsualizar más tipos de archivo.</translation>
     </message>
     <message>
         <source>Quick Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista Rápida</translation>
     </message>
     <message>
         <source>Thumbnailers</source>
-        <translation type="unfinished"></translation>
+        <translation>Generadores de miniaturas</translation>
     </message>
     <message>
         <source>Programs that draw the previews of files in your file manager. Previews drawn already stay until the file manager has been restarted and the thumbnail cache cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas que dibujan las vistas previas de los archivos en su gestor de archivos. Las vistas previas ya dibujadas se mantienen hasta que se reinicia el gestor de archivos y se limpia la caché de miniaturas.</translation>
     </message>
     <message>
         <source>File manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de archivos</translation>
     </message>
     <message>
         <source>Spotlight Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins de Spotlight</translation>
     </message>
     <message>
         <source>Plug-ins that let Spotlight search more kinds of files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins que permiten a Spotlight buscar en más tipos de archivo.</translation>
     </message>
     <message>
         <source>Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotlight</translation>
     </message>
     <message>
         <source>Search Providers</source>
-        <translation type="unfinished"></translation>
+        <translation>Proveedores de búsqueda</translation>
     </message>
     <message>
         <source>Applications that add their results to the desktop&apos;s search. A removed provider is gone once the desktop shell has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones que añaden sus resultados a la búsqueda del escritorio. Un proveedor eliminado desaparece cuando se reinicia el shell del escritorio.</translation>
     </message>
     <message>
         <source>Desktop search</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda del escritorio</translation>
     </message>
 </context>
 <context>
     <name>ORExtensionResultViewCter</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activada</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivada</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones</translation>
     </message>
     <message>
         <source>Nothing of this kind is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada de este tipo instalado.</translation>
     </message>
 </context>
 <context>
     <name>ORExtensionViewCter</name>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones</translation>
     </message>
     <message>
         <source>See the add-ons installed in your browsers and your desktop, and remove the ones you no longer use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vea los complementos instalados en sus navegadores y en su escritorio, y elimine los que ya no use.</translation>
     </message>
 </context>
 <context>
     <name>ORFileConvertViewCter</name>
     <message>
         <source>Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Iconos</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar…</translation>
     </message>
     <message>
         <source>Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraer en…</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por correo</translation>
     </message>
     <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>En %1. Estos archivos son una copia temporal que se elimina al salir de esta página: guárdelos o extráigalos para conservarlos.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) could not be saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo guardar %n elemento.</numerusform>
+            <numerusform>No se pudieron guardar %n elementos.</numerusform>
         </translation>
     </message>
     <message>
         <source>Extract To</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraer en</translation>
     </message>
     <message>
         <source>Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraer</translation>
     </message>
     <message>
         <source>The folder %1 could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta %1</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta</translation>
     </message>
 </context>
 <context>
     <name>ORFileDropView</name>
     <message>
         <source>Drop an archive or a winmail.dat file here</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte aquí un archivo comprimido o un archivo winmail.dat</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>o</translation>
     </message>
     <message>
         <source>Choose a File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un archivo…</translation>
     </message>
     <message>
         <source>Choose an Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un archivo comprimido</translation>
     </message>
     <message>
         <source>Archives (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos comprimidos (%1)</translation>
     </message>
 </context>
 <context>
     <name>ORFileIntroViewCter</name>
     <message>
         <source>Unarchive error or password error, try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al descomprimir o contraseña incorrecta. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Este formato de archivo comprimido no es compatible</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio libre</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos comprimidos</translation>
     </message>
     <message>
         <source>Open zip, rar, 7z, tar and many other archives, and the attachments in winmail.dat files: see what is inside, then open, save or mail it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra archivos zip, rar, 7z, tar y muchos otros tipos de archivo comprimido, y los adjuntos de los archivos winmail.dat: vea lo que contienen y luego ábralo, guárdelo o envíelo por correo.</translation>
     </message>
     <message>
         <source>File name encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificación de los nombres de archivo:</translation>
     </message>
     <message>
         <source>zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, winmail.dat and more</source>
-        <translation type="unfinished"></translation>
+        <translation>zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, winmail.dat y más</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Extracting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrayendo…</translation>
     </message>
 </context>
 <context>
     <name>ORJunkFilesCollection</name>
     <message>
         <source>Application Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos basura de aplicaciones</translation>
     </message>
     <message>
         <source>Caches and logs that applications keep to start and work faster. An application makes them again when it needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés y registros que las aplicaciones guardan para iniciarse y funcionar más rápido. Cada aplicación los vuelve a crear cuando los necesita.</translation>
     </message>
     <message>
         <source>Leftover Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Restos de aplicaciones</translation>
     </message>
     <message>
         <source>Settings, saved window states and launch agents of applications other than the system&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias, estados de ventana guardados y agentes de inicio de las aplicaciones que no son del propio sistema.</translation>
     </message>
     <message>
         <source>Menu and login entries whose program is no longer installed, and the data of Flatpak applications that were removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas de menú y de inicio de sesión cuyo programa ya no está instalado, y datos de aplicaciones Flatpak que se eliminaron.</translation>
     </message>
     <message>
         <source>System Cache Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de caché del sistema</translation>
     </message>
     <message>
         <source>Caches of the system&apos;s own programs and services. They are made again when needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés de los programas y servicios propios del sistema. Se vuelven a crear cuando hacen falta.</translation>
     </message>
     <message>
         <source>Caches of the system&apos;s programs in /var/cache, such as packages the package manager downloaded. They are made again when needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés de los programas del sistema en /var/cache, como los paquetes que descargó el gestor de paquetes. Se vuelven a crear cuando hacen falta.</translation>
     </message>
     <message>
         <source>System Log Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de registro del sistema</translation>
     </message>
     <message>
         <source>Records of what the system and its services did. They help to find the cause of a fault; nothing needs them to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de lo que hicieron el sistema y sus servicios. Ayudan a encontrar la causa de un fallo; nada los necesita para funcionar.</translation>
     </message>
     <message>
         <source>Mail Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjuntos de correo</translation>
     </message>
     <message>
         <source>Copies of attachments saved when you opened them. The messages keep their own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de los adjuntos que se guardaron al abrirlos. Los mensajes conservan su propia copia.</translation>
     </message>
     <message>
         <source>iTunes Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos basura de iTunes</translation>
     </message>
     <message>
         <source>iPhone and iPad software updates and copies of their applications that iTunes downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizaciones de software del iPhone y el iPad, y copias de sus aplicaciones, que descargó iTunes.</translation>
     </message>
     <message>
         <source>iOS Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad de iOS</translation>
     </message>
     <message>
         <source>Backups of iPhones and iPads made on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad de iPhone y iPad hechas en este equipo.</translation>
     </message>
     <message>
         <source>iOS Software Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizaciones de software de iOS</translation>
     </message>
     <message>
         <source>Software updates for iPhones and iPads that were downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizaciones de software para iPhone y iPad que se descargaron.</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Papelera</translation>
     </message>
     <message>
         <source>Everything you moved to the Trash and did not empty yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo lo que movió a la papelera y aún no se ha vaciado.</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargas</translation>
     </message>
     <message>
         <source>Everything in your Downloads folder, which may hold files you keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el contenido de su carpeta Descargas, que puede incluir archivos que quiera conservar.</translation>
     </message>
     <message>
         <source>Xcode DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>DerivedData de Xcode</translation>
     </message>
     <message>
         <source>Build products and indexes that Xcode makes again when a project is built.</source>
-        <translation type="unfinished"></translation>
+        <translation>Productos de compilación e índices que Xcode vuelve a crear al compilar un proyecto.</translation>
     </message>
     <message>
         <source>Developer Build Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés de compilación para desarrollo</translation>
     </message>
     <message>
         <source>Package and build caches of npm, Gradle, Cargo and Go, which are downloaded again when a build needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés de paquetes y de compilación de npm, Gradle, Cargo y Go, que se vuelven a descargar cuando una compilación los necesita.</translation>
     </message>
     <message>
         <source>Browser Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos basura de navegadores</translation>
     </message>
     <message>
         <source>Pages and images your browsers keep to show sites faster, their history and their cookies. Without cookies you are signed out of websites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas e imágenes que guardan sus navegadores para mostrar los sitios más rápido, su historial y sus cookies. Sin las cookies, se cerrará su sesión en los sitios web.</translation>
     </message>
     <message>
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas e imágenes que guardan sus navegadores para mostrar los sitios más rápido, y su historial y sus cookies, que de entrada aparecen desmarcados: sin las cookies, se cerrará su sesión en los sitios web.</translation>
     </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpieza</translation>
     </message>
     <message>
         <source>Find caches, logs, leftovers of removed applications, the Trash and other files you no longer need, and free up space safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Busque cachés, registros, restos de aplicaciones eliminadas, la papelera y otros archivos que ya no necesite, y libere espacio de forma segura.</translation>
     </message>
 </context>
 <context>
     <name>ORJunksResultViewCter</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Nothing to clean in this category.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que limpiar en esta categoría.</translation>
     </message>
 </context>
 <context>
     <name>ORMainWinController</name>
     <message>
         <source>Open Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Sweepwright</translation>
     </message>
     <message>
         <source>Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberar memoria</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias…</translation>
     </message>
     <message>
         <source>Quit Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Sweepwright</translation>
     </message>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpieza</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos comprimidos</translation>
     </message>
     <message>
         <source>Login Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de sesión</translation>
     </message>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados</translation>
     </message>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos grandes</translation>
     </message>
     <message>
         <source>Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalador</translation>
     </message>
     <message>
         <source>Shredder</source>
-        <translation type="unfinished"></translation>
+        <translation>Destructor</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria</translation>
     </message>
     <message>
         <source>Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones</translation>
     </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>En uso</translation>
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponible</translation>
     </message>
     <message>
         <source>Cached</source>
-        <translation type="unfinished"></translation>
+        <translation>En caché</translation>
     </message>
     <message>
         <source>Buffers</source>
-        <translation type="unfinished"></translation>
+        <translation>Búferes</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambio</translation>
     </message>
     <message>
         <source>Release Memory asks the kernel to give back the memory it holds as cache. Programs read those files from the disk again when they need them, so the computer does not get faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>“Liberar memoria” pide al núcleo del sistema que devuelva la memoria que ocupa como caché. Los programas vuelven a leer esos archivos del disco cuando los necesitan, así que el equipo no se vuelve más rápido.</translation>
     </message>
     <message>
         <source>Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberar memoria</translation>
     </message>
     <message>
         <source>Released Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria liberada</translation>
     </message>
     <message>
         <source>%1 of %2 in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 en uso</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>No disponible</translation>
     </message>
 </context>
 <context>
     <name>ORNoJunkViewCter</name>
     <message>
         <source>No category was scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>No se analizó ninguna categoría</translation>
     </message>
     <message>
-        <source>Choose the kinds of junk to look for in Preferences, under Junk.</source>
-        <translation type="unfinished"></translation>
+        <source>Choose the kinds of junk to look for in Preferences, under Junk Clean.</source>
+        <translation>Elija los tipos de archivos basura que buscar en Preferencias, en la sección Limpieza.</translation>
     </message>
 </context>
 <context>
     <name>ORPdfCompressViewCter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresor de PDF</translation>
     </message>
     <message>
         <source>Makes a smaller copy of a PDF document; the document itself is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una copia más pequeña de un documento PDF; el documento original no se modifica.</translation>
     </message>
     <message>
         <source>Drop a PDF document here</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte aquí un documento PDF</translation>
     </message>
     <message>
         <source>Choose a PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un PDF…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar…</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por correo</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Después</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad</translation>
     </message>
     <message>
         <source>Smallest file (images at 50 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo más pequeño (imágenes a 50 ppp)</translation>
     </message>
     <message>
         <source>Medium (images at 150 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad media (imágenes a 150 ppp)</translation>
     </message>
     <message>
         <source>Best quality (images at 300 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Máxima calidad (imágenes a 300 ppp)</translation>
     </message>
     <message>
         <source>Choose a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un documento PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf *.PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf *.PDF)</translation>
     </message>
     <message>
         <source>“%1” is not a PDF document that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es un documento PDF legible.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Please enter the password</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la contraseña</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresor</translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya es compacto: no se pudo crear una copia más pequeña</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta copia no está protegida con contraseña</translation>
     </message>
     <message>
         <source>Save the compressed PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el PDF comprimido</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>“%1” already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” ya existe. ¿Quiere reemplazarlo?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar</translation>
     </message>
     <message>
         <source>The copy could not be saved as “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la copia como “%1”.</translation>
     </message>
 </context>
 <context>
     <name>ORPdfWindowCter</name>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresor de PDF</translation>
     </message>
 </context>
 <context>
     <name>ORShredViewCter</name>
     <message>
         <source>Shredder</source>
-        <translation type="unfinished"></translation>
+        <translation>Destructor</translation>
     </message>
     <message>
         <source>Files and folders shredded here are removed at once, not moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos y carpetas que se destruyen aquí se eliminan de inmediato, sin pasar por la papelera.</translation>
     </message>
     <message>
         <source>To shred</source>
-        <translation type="unfinished"></translation>
+        <translation>Para destruir</translation>
     </message>
     <message>
         <source>Drop files and folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte aquí archivos y carpetas</translation>
     </message>
     <message>
         <source>Overwrite contents before removing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir el contenido antes de eliminar</translation>
     </message>
     <message>
         <source>On SSDs and copy-on-write file systems, overwriting cannot guarantee that the old data is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>En unidades SSD y en sistemas de archivos de copia en escritura, sobrescribir no garantiza que los datos anteriores desaparezcan.</translation>
     </message>
     <message>
         <source>Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>Destruir</translation>
     </message>
 </context>
 <context>
     <name>ORToolViewCter</name>
     <message>
         <source>Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message>
         <source>Make PDF files smaller, or open the desktop&apos;s own tools for this computer, its disks and its extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduzca el tamaño de archivos PDF o abra las herramientas propias del escritorio para este equipo, sus discos y sus extensiones.</translation>
     </message>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresor de PDF</translation>
     </message>
     <message>
         <source>System Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del sistema</translation>
     </message>
     <message>
         <source>Disk Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidad de discos</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones</translation>
     </message>
     <message>
         <source>Open the Extensions page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la página Extensiones</translation>
     </message>
     <message>
         <source>Not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin instalar</translation>
     </message>
     <message>
         <source>The PDF compressor cannot be opened: its plugin is missing or broken.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el compresor de PDF: falta su plugin o está dañado.
+
+%1</translation>
     </message>
     <message>
         <source>%1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1.</translation>
     </message>
 </context>
 <context>
     <name>ORUninstDelViewCter</name>
     <message>
         <source>Open Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la papelera</translation>
     </message>
     <message>
         <source>What went to the Trash can be restored from there</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que se movió a la papelera se puede restaurar desde allí</translation>
     </message>
 </context>
 <context>
     <name>ORUninstResultViewCter</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación</translation>
     </message>
     <message>
         <source>AppImage</source>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Personal</translation>
     </message>
     <message>
         <source>Flatpak</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquete</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
         </translation>
     </message>
     <message>
         <source>Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Your data</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus datos</translation>
     </message>
     <message>
         <source>Removed only with the application: tick the application first</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se elimina junto con la aplicación: marque primero la aplicación</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Sort the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar las aplicaciones</translation>
     </message>
     <message>
-        <source>Last Opened: %1</source>
-        <translation type="unfinished"></translation>
+        <source>Last Modified: %1</source>
+        <translation>Última modificación: %1</translation>
     </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
     <message>
         <source>Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalador</translation>
     </message>
     <message>
         <source>See every installed application with the caches, settings and data it leaves behind, and remove an application completely or just its leftovers. What you remove goes to the Trash; your own data stays unless you tick it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vea cada aplicación instalada con las cachés, preferencias y datos que deja, y elimine una aplicación por completo o solo sus restos. Lo que elimine va a la papelera; sus propios datos se conservan a menos que los marque.</translation>
     </message>
     <message>
         <source>See every installed application with the caches, settings and data it keeps, and remove an application together with them. Files of yours go to the Trash; your own data stays unless you tick it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vea cada aplicación instalada con las cachés, preferencias y datos que guarda, y elimine una aplicación junto con ellos. Los archivos de su propiedad van a la papelera; sus propios datos se conservan a menos que los marque.</translation>
     </message>
     <message>
         <source>Scanning the installed applications…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizando las aplicaciones instaladas…</translation>
     </message>
     <message>
         <source>Collecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recopilando…</translation>
     </message>
     <message>
         <source>Fewer than two applications were found: there is nothing to uninstall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontraron menos de dos aplicaciones: no hay nada que desinstalar.</translation>
     </message>
 </context>
 <context>
     <name>ORUtility</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>hoy</translation>
     </message>
 </context>
 <context>
     <name>OutputPlacement</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta</translation>
     </message>
     <message>
         <source>%1 already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe</translation>
     </message>
     <message>
         <source>no file can be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear ningún archivo en %1: %2</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelado</translation>
     </message>
 </context>
 <context>
     <name>PackageCommands</name>
     <message>
         <source>%1 could not be run: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo ejecutar %1: %2</translation>
     </message>
     <message>
         <source>%1 failed (exit status %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 falló (estado de salida %2): %3</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; se deja en su lugar</translation>
     </message>
     <message>
         <source>%1 failed with administrator rights (exit status %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 falló con permisos de administrador (estado de salida %2)</translation>
     </message>
     <message>
         <source>flatpak is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>flatpak no está instalado; se deja en su lugar</translation>
     </message>
     <message>
         <source>%1 would not remove it; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rechazó la eliminación; se deja en su lugar</translation>
     </message>
     <message>
         <source>removing it would also remove %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>su eliminación también eliminaría %1; se deja en su lugar</translation>
     </message>
     <message>
         <source>apt-get is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get no está instalado; se deja en su lugar</translation>
     </message>
 </context>
 <context>
     <name>PackageKitRemoval</name>
     <message>
         <source>cancelled; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelado; se deja en su lugar</translation>
     </message>
     <message>
         <source>PackageKit is not running; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit no se está ejecutando; se deja en su lugar</translation>
     </message>
     <message>
         <source>PackageKit could not plan the removal: %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit no pudo planificar la eliminación: %1; se deja en su lugar</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; se deja en su lugar</translation>
     </message>
     <message>
         <source>PackageKit could not remove it: %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit no pudo eliminarlo: %1; se deja en su lugar</translation>
     </message>
 </context>
 <context>
     <name>PageStyle</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>o</translation>
     </message>
 </context>
 <context>
     <name>PasswordPanel</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” está protegido con contraseña</translation>
     </message>
     <message>
         <source>Enter the password to extract its files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la contraseña para extraer sus archivos.</translation>
     </message>
     <message>
         <source>Trying the password…</source>
-        <translation type="unfinished"></translation>
+        <translation>Probando la contraseña…</translation>
     </message>
 </context>
 <context>
     <name>PdfCompressor</name>
     <message>
         <source>Compression failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al comprimir: %1</translation>
     </message>
     <message>
         <source>Ghostscript left no readable PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript no generó un PDF legible</translation>
     </message>
     <message>
         <source>the copy has %1 of the %2 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>la copia tiene %1 de las %2 páginas</translation>
     </message>
     <message>
         <source>%1 is not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un documento PDF legible</translation>
     </message>
     <message>
         <source>the copy could not be written in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir la copia en %1</translation>
     </message>
 </context>
 <context>
     <name>PdfPasswordPanel</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Enter the document&apos;s password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la contraseña del documento:</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña incorrecta</translation>
     </message>
 </context>
 <context>
     <name>PdfWorkFolder</name>
     <message>
         <source>%1 is not a private folder of yours</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta privada suya</translation>
     </message>
     <message>
         <source>%1 cannot be locked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede bloquear</translation>
     </message>
     <message>
         <source>no folder can be made in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear ninguna carpeta en %1</translation>
     </message>
 </context>
 <context>
     <name>ProgressLine</name>
     <message numerus="yes">
         <source>%Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementos</numerusform>
         </translation>
     </message>
 </context>
@@ -1869,553 +1867,553 @@
     <name>RefusedPlaces</name>
     <message>
         <source>where it lies could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo comprobar dónde se encuentra</translation>
     </message>
     <message>
         <source>it is the home folder or holds it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>es la carpeta personal o la contiene (%1)</translation>
     </message>
     <message>
         <source>it holds the root folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene la carpeta raíz %1</translation>
     </message>
     <message>
         <source>it is the root folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es la carpeta raíz</translation>
     </message>
     <message>
         <source>it is a protected system folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta protegida del sistema</translation>
     </message>
     <message>
         <source>it lies in the protected system folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>está en la carpeta protegida del sistema %1</translation>
     </message>
     <message>
         <source>it is or lies in your folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es su carpeta %1 o está dentro de ella</translation>
     </message>
 </context>
 <context>
     <name>RemovalRun</name>
     <message>
         <source>a link lies on its way: it changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>hay un enlace en su ruta: cambió desde el análisis</translation>
     </message>
     <message>
         <source>it lies on another file system mounted below its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>está en otro sistema de archivos montado dentro de su carpeta</translation>
     </message>
     <message>
         <source>more entries could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudieron eliminar más entradas</translation>
     </message>
     <message>
         <source>not inside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no está dentro de %1</translation>
     </message>
     <message>
         <source>another file system is mounted here; left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>hay otro sistema de archivos montado aquí; se deja sin tocar</translation>
     </message>
     <message>
         <source>it changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>cambió desde el análisis</translation>
     </message>
     <message>
         <source>its folder %1 is missing or was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta %1 no existe o se dejó sin tocar</translation>
     </message>
     <message>
         <source>a top folder is never removed whole</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta de nivel superior nunca se elimina entera</translation>
     </message>
     <message>
         <source>its folder %1 is missing or cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta %1 no existe o no se puede abrir</translation>
     </message>
     <message>
         <source>its folder now leads to %1: a link on its way changed since it was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta lleva ahora a %1: un enlace de su ruta cambió desde que se eligió</translation>
     </message>
     <message>
         <source>not a plain path below %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una ruta simple dentro de %1</translation>
     </message>
     <message>
         <source>it is no longer the item that was listed</source>
-        <translation type="unfinished"></translation>
+        <translation>ya no es el elemento que se mostró en la lista</translation>
     </message>
     <message>
         <source>a top folder is never moved whole</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta de nivel superior nunca se mueve entera</translation>
     </message>
 </context>
 <context>
     <name>STPrivilegedTask</name>
     <message>
         <source>administrator authorisation was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>se canceló la autorización de administrador</translation>
     </message>
     <message>
         <source>No password prompt could be shown: no authentication agent is running</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mostrar la solicitud de contraseña: no hay ningún agente de autenticación en ejecución</translation>
     </message>
     <message>
         <source>No password prompt could be shown: pkexec is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mostrar la solicitud de contraseña: pkexec no está instalado</translation>
     </message>
     <message>
         <source>the password prompt could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo abrir la solicitud de contraseña</translation>
     </message>
     <message>
         <source>administrator rights were not granted</source>
-        <translation type="unfinished"></translation>
+        <translation>no se concedieron los permisos de administrador</translation>
     </message>
 </context>
 <context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>el enlace lleva fuera del destino</translation>
     </message>
 </context>
 <context>
     <name>ShredCommand</name>
     <message>
         <source>refused %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>se rechaza %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ShredOverwrite</name>
     <message>
         <source>%1; it was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; se conservó</translation>
     </message>
     <message>
         <source>%1; it was kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; se conservó como %2</translation>
     </message>
     <message>
         <source>it cannot be removed from its folder (%1); nothing was overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede quitar de su carpeta (%1); no se sobrescribió nada</translation>
     </message>
     <message>
         <source>it changed since it was examined</source>
-        <translation type="unfinished"></translation>
+        <translation>cambió desde que se examinó</translation>
     </message>
     <message>
         <source>its contents could not be overwritten (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo sobrescribir su contenido (%1)</translation>
     </message>
 </context>
 <context>
     <name>SmartCleanPrefViewController</name>
     <message>
         <source>Look for these kinds of junk:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar estos tipos de archivos basura:</translation>
     </message>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpieza</translation>
     </message>
 </context>
 <context>
     <name>SystemTools</name>
     <message>
         <source>%1 has no program to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ningún programa que iniciar.</translation>
     </message>
     <message>
         <source>%1 could not be started: its program %2 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar %1: no se encontró su programa %2.</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>TUEncodingPopUp</name>
     <message>
         <source>Western (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (ASCII)</translation>
     </message>
     <message>
         <source>Japanese (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés (EUC)</translation>
     </message>
     <message>
         <source>Unicode (UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-8)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (ISO Latin 1)</translation>
     </message>
     <message>
         <source>Japanese (Shift JIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés (Shift JIS)</translation>
     </message>
     <message>
         <source>Central European (ISO Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Centroeuropeo (ISO Latin 2)</translation>
     </message>
     <message>
         <source>Cyrillic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico (Windows)</translation>
     </message>
     <message>
         <source>Western (Windows Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (Windows Latin 1)</translation>
     </message>
     <message>
         <source>Greek (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griego (Windows)</translation>
     </message>
     <message>
         <source>Turkish (Windows Latin 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco (Windows Latin 5)</translation>
     </message>
     <message>
         <source>Central European (Windows Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Centroeuropeo (Windows Latin 2)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés (ISO 2022-JP)</translation>
     </message>
     <message>
         <source>Western (Mac OS Roman)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (Mac OS Roman)</translation>
     </message>
     <message>
         <source>Greek (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griego (Mac OS)</translation>
     </message>
     <message>
         <source>Cyrillic (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico (Mac OS)</translation>
     </message>
     <message>
         <source>Central European (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Centroeuropeo (Mac OS)</translation>
     </message>
     <message>
         <source>Turkish (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco (Mac OS)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (ISO Latin 3)</translation>
     </message>
     <message>
         <source>Central European (ISO Latin 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Centroeuropeo (ISO Latin 4)</translation>
     </message>
     <message>
         <source>Cyrillic (ISO 8859-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico (ISO 8859-5)</translation>
     </message>
     <message>
         <source>Arabic (ISO 8859-6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe (ISO 8859-6)</translation>
     </message>
     <message>
         <source>Greek (ISO 8859-7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griego (ISO 8859-7)</translation>
     </message>
     <message>
         <source>Hebrew (ISO 8859-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebreo (ISO 8859-8)</translation>
     </message>
     <message>
         <source>Turkish (ISO Latin 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco (ISO Latin 5)</translation>
     </message>
     <message>
         <source>Nordic (ISO Latin 6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nórdico (ISO Latin 6)</translation>
     </message>
     <message>
         <source>Thai (ISO 8859-11)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailandés (ISO 8859-11)</translation>
     </message>
     <message>
         <source>Baltic (ISO Latin 7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Báltico (ISO Latin 7)</translation>
     </message>
     <message>
         <source>Celtic (ISO Latin 8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Celta (ISO Latin 8)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 9)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (ISO Latin 9)</translation>
     </message>
     <message>
         <source>Romanian (ISO Latin 10)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumano (ISO Latin 10)</translation>
     </message>
     <message>
         <source>Latin-US (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latín EE. UU. (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griego (DOS)</translation>
     </message>
     <message>
         <source>Baltic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Báltico (DOS)</translation>
     </message>
     <message>
         <source>Western (DOS Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (DOS Latin 1)</translation>
     </message>
     <message>
         <source>Central European (DOS Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Centroeuropeo (DOS Latin 2)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico (DOS)</translation>
     </message>
     <message>
         <source>Turkish (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco (DOS)</translation>
     </message>
     <message>
         <source>Portuguese (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués (DOS)</translation>
     </message>
     <message>
         <source>Icelandic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Islandés (DOS)</translation>
     </message>
     <message>
         <source>Hebrew (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebreo (DOS)</translation>
     </message>
     <message>
         <source>Canadian French (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés canadiense (DOS)</translation>
     </message>
     <message>
         <source>Arabic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe (DOS)</translation>
     </message>
     <message>
         <source>Nordic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nórdico (DOS)</translation>
     </message>
     <message>
         <source>Russian (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruso (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS Greek 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griego (DOS Greek 2)</translation>
     </message>
     <message>
         <source>Thai (Windows, DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailandés (Windows, DOS)</translation>
     </message>
     <message>
         <source>Korean (Windows, DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano (Windows, DOS)</translation>
     </message>
     <message>
         <source>Hebrew (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebreo (Windows)</translation>
     </message>
     <message>
         <source>Arabic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe (Windows)</translation>
     </message>
     <message>
         <source>Baltic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Báltico (Windows)</translation>
     </message>
     <message>
         <source>Vietnamese (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamita (Windows)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino simplificado (GBK)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GB 18030)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino simplificado (GB 18030)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés (ISO 2022-JP-2)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP-1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés (ISO 2022-JP-1)</translation>
     </message>
     <message>
         <source>Chinese (ISO 2022-CN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino (ISO 2022-CN)</translation>
     </message>
     <message>
         <source>Chinese (ISO 2022-CN-EXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino (ISO 2022-CN-EXT)</translation>
     </message>
     <message>
         <source>Korean (ISO 2022-KR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano (ISO 2022-KR)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GB 2312)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino simplificado (GB 2312)</translation>
     </message>
     <message>
         <source>Traditional Chinese (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino tradicional (EUC)</translation>
     </message>
     <message>
         <source>Korean (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano (EUC)</translation>
     </message>
     <message>
         <source>Cyrillic (KOI8-R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico (KOI8-R)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino tradicional (Big 5)</translation>
     </message>
     <message>
         <source>Simplified Chinese (HZ GB 2312)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino simplificado (HZ GB 2312)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big 5 HKSCS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino tradicional (Big 5 HKSCS)</translation>
     </message>
     <message>
         <source>Vietnamese (VISCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamita (VISCII)</translation>
     </message>
     <message>
         <source>Ukrainian (KOI8-U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucraniano (KOI8-U)</translation>
     </message>
     <message>
         <source>Western (EBCDIC Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (EBCDIC Latin 1)</translation>
     </message>
     <message>
         <source>Unicode (UTF-7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-7)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32)</translation>
     </message>
     <message>
         <source>Unicode (UTF-16BE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-16BE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-16LE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-16LE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32BE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32BE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32LE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32LE)</translation>
     </message>
     <message>
         <source>Detect automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectar automáticamente</translation>
     </message>
 </context>
 <context>
     <name>TemporaryBase</name>
     <message>
         <source>TMPDIR (%1) is not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) no es una ruta absoluta</translation>
     </message>
     <message>
         <source>TMPDIR (%1) is not an existing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) no es una carpeta existente</translation>
     </message>
     <message>
         <source>TMPDIR (%1) belongs to another user and is not a shared temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) pertenece a otro usuario y no es una carpeta temporal compartida</translation>
     </message>
 </context>
 <context>
     <name>XADSimpleUnarchiver</name>
     <message>
         <source>Password required</source>
-        <translation type="unfinished"></translation>
+        <translation>Se necesita una contraseña</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña incorrecta</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio libre</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Este formato de archivo comprimido no es compatible</translation>
     </message>
     <message>
         <source>the entry was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada quedó incompleta</translation>
     </message>
     <message>
         <source>%1 came out with %2 of its %3 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se extrajo con %2 de sus %3 bytes</translation>
     </message>
     <message>
         <source>The extracted items could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron comprobar los elementos extraídos</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>the name leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre lleva fuera del destino</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre está vacío</translation>
     </message>
     <message>
         <source>special files (devices, FIFOs, sockets) are not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>los archivos especiales (dispositivos, FIFO, sockets) no se extraen</translation>
     </message>
 </context>
 <context>
     <name>centered_textfield</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
     <name>clirun</name>
     <message numerus="yes">
         <source>%n item(s) could not be removed (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo eliminar %n elemento (%1)</numerusform>
+            <numerusform>No se pudieron eliminar %n elementos (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2423,18 +2421,18 @@
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Archivo comprimido dañado: sin avances durante %n segundo</numerusform>
+            <numerusform>Archivo comprimido dañado: sin avances durante %n segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>Damaged archive: the reader ended on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo comprimido dañado: el lector se detuvo en él</translation>
     </message>
     <message>
         <source>Damaged archive: the same entry header came twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo comprimido dañado: la misma cabecera de entrada apareció dos veces</translation>
     </message>
 </context>
 <context>
@@ -2442,183 +2440,184 @@
     <message>
         <source>%1
 One copy of every file is always kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Siempre se conserva una copia de cada archivo.</translation>
     </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
     <message>
         <source>Best original</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor original</translation>
     </message>
     <message>
         <source>Oldest</source>
-        <translation type="unfinished"></translation>
+        <translation>Más antigua</translation>
     </message>
     <message>
         <source>Newest</source>
-        <translation type="unfinished"></translation>
+        <translation>Más reciente</translation>
     </message>
     <message>
         <source>Shortest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta más corta</translation>
     </message>
     <message>
         <source>First found</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera encontrada</translation>
     </message>
 </context>
 <context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta de su ruta es un enlace o un archivo</translation>
     </message>
     <message>
         <source>an item of that name exists</source>
-        <translation type="unfinished"></translation>
+        <translation>ya existe un elemento con ese nombre</translation>
     </message>
     <message>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre es demasiado largo</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio libre</translation>
     </message>
     <message>
         <source>hard link to an item that was not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace duro a un elemento que no se extrajo</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>el enlace lleva fuera del destino</translation>
     </message>
 </context>
 <context>
     <name>sw::FolderListPanel</name>
     <message>
         <source>Folders to scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas que analizar</translation>
     </message>
     <message>
         <source>Drop folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte aquí las carpetas</translation>
     </message>
     <message>
         <source>Add Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivos…</translation>
     </message>
     <message>
         <source>Add Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpetas…</translation>
     </message>
     <message>
         <source>Add Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta…</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Choose Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir carpetas</translation>
     </message>
     <message>
         <source>Choose Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir archivos</translation>
     </message>
 </context>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizar</translation>
     </message>
 </context>
 <context>
     <name>sw::GroupItemModel</name>
     <message>
         <source>Needs administrator rights</source>
-        <translation type="unfinished"></translation>
+        <translation>Necesita permisos de administrador</translation>
     </message>
 </context>
 <context>
     <name>sw::ImagePreview</name>
     <message>
         <source>This image cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar esta imagen.</translation>
     </message>
 </context>
 <context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir este archivo.</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
 </context>
 <context>
     <name>sw::PackageKitTransaction</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelado</translation>
     </message>
     <message>
         <source>PackageKit ended the transaction with exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit terminó la transacción con el código de salida %1</translation>
     </message>
     <message>
         <source>PackageKit gave no transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit no proporcionó ninguna transacción</translation>
     </message>
     <message>
         <source>PackageKit left the bus</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit abandonó el bus</translation>
     </message>
     <message>
         <source>PackageKit did not take the request</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit no aceptó la solicitud</translation>
     </message>
     <message>
         <source>PackageKit stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit dejó de responder</translation>
     </message>
     <message>
         <source>PackageKit dropped the transaction before it finished</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit abandonó la transacción antes de terminarla</translation>
     </message>
 </context>
 <context>
     <name>sw::PdfPreview</name>
     <message>
         <source>This PDF document cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir este documento PDF.</translation>
     </message>
     <message>
         <source>This PDF document is locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento PDF está bloqueado.</translation>
     </message>
     <message>
         <source>This PDF document has no pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento PDF no tiene páginas.</translation>
     </message>
     <message>
         <source>This PDF document cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar este documento PDF.</translation>
     </message>
     <message numerus="yes">
         <source>Showing the first %1 of %n pages.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se muestra %1 de %n página.</numerusform>
+            <numerusform>Se muestran las primeras %1 de %n páginas.</numerusform>
         </translation>
     </message>
 </context>
@@ -2626,369 +2625,369 @@ One copy of every file is always kept.</source>
     <name>sw::PreviewDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>
     <name>sw::PreviewPane</name>
     <message>
         <source>This file cannot be shown: the viewers plugin is missing or broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar este archivo: falta el plugin de visores o está dañado.</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalDetailsDialog</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalPage</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando…</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>items done, their size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Stopped: the rest was left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido: el resto se dejó como estaba</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazado: %1</translation>
     </message>
     <message>
         <source>Went with its folder, counted there</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluido en su carpeta y contado con ella</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eliminar %Ln elemento (%1)</numerusform>
+            <numerusform>Eliminar %Ln elementos (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Deleted items do not go to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los elementos eliminados no van a la papelera.</translation>
     </message>
     <message>
         <source>Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la papelera</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mover %Ln elemento a la papelera (%1)</numerusform>
+            <numerusform>Mover %Ln elementos a la papelera (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Items moved to the Trash can be restored from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los elementos movidos a la papelera se pueden restaurar desde allí.</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eliminar %Ln elemento (%1)</numerusform>
+            <numerusform>Eliminar %Ln elementos (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalar</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Desinstalar %Ln aplicación (%1)</numerusform>
+            <numerusform>Desinstalar %Ln aplicaciones (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Their files are deleted, not moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus archivos se eliminan, no se mueven a la papelera.</translation>
     </message>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
-        <translation type="unfinished"></translation>
+        <translation>El gestor de paquetes elimina los paquetes; los archivos de su propiedad van a la papelera, desde donde puede restaurarlos.</translation>
     </message>
     <message>
         <source>Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>Destruir</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Destruir %Ln elemento (%1)</numerusform>
+            <numerusform>Destruir %Ln elementos (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Shredded items are removed at once and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los elementos destruidos se eliminan de inmediato y no se pueden restaurar.</translation>
     </message>
     <message>
         <source>Deleting</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) deleted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln elemento eliminado</numerusform>
+            <numerusform>%Ln elementos eliminados</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos elementos no se pudieron eliminar</translation>
     </message>
     <message>
         <source>Nothing was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se eliminó nada</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be deleted (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo eliminar %Ln elemento (%1)</numerusform>
+            <numerusform>No se pudieron eliminar %Ln elementos (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Deleted (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado (%1)</translation>
     </message>
     <message>
         <source>Moving to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Moviendo a la papelera</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) moved to the Trash</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln elemento movido a la papelera</numerusform>
+            <numerusform>%Ln elementos movidos a la papelera</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos elementos no se pudieron mover a la papelera</translation>
     </message>
     <message>
         <source>Nothing was moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>No se movió nada a la papelera</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be moved to the Trash (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo mover %Ln elemento a la papelera (%1)</numerusform>
+            <numerusform>No se pudieron mover %Ln elementos a la papelera (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Moved to the Trash (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Movido a la papelera (%1)</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln elemento eliminado</numerusform>
+            <numerusform>%Ln elementos eliminados</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos elementos no se pudieron eliminar</translation>
     </message>
     <message>
         <source>Nothing was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se eliminó nada</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be removed (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo eliminar %Ln elemento (%1)</numerusform>
+            <numerusform>No se pudieron eliminar %Ln elementos (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Removed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado (%1)</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished"></translation>
+        <translation>Destruyendo</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) shredded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln elemento destruido</numerusform>
+            <numerusform>%Ln elementos destruidos</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos elementos no se pudieron destruir</translation>
     </message>
     <message>
         <source>Nothing was shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>No se destruyó nada</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be shredded (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo destruir %Ln elemento (%1)</numerusform>
+            <numerusform>No se pudieron destruir %Ln elementos (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Shredded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Destruido (%1)</translation>
     </message>
     <message>
         <source>Delete junk files?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar los archivos basura?</translation>
     </message>
     <message>
         <source>Move junk files to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Mover los archivos basura a la papelera?</translation>
     </message>
     <message>
         <source>Junk files deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos basura eliminados</translation>
     </message>
     <message>
         <source>Junk files moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos basura movidos a la papelera</translation>
     </message>
     <message>
         <source>Delete large files?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar los archivos grandes?</translation>
     </message>
     <message>
         <source>Move large files to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Mover los archivos grandes a la papelera?</translation>
     </message>
     <message>
         <source>Large files deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos grandes eliminados</translation>
     </message>
     <message>
         <source>Large files moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos grandes movidos a la papelera</translation>
     </message>
     <message>
         <source>Delete duplicates?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar los duplicados?</translation>
     </message>
     <message>
         <source>Move duplicates to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Mover los duplicados a la papelera?</translation>
     </message>
     <message>
         <source>Duplicates deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados eliminados</translation>
     </message>
     <message>
         <source>Duplicates moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados movidos a la papelera</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Desinstalar %Ln aplicación?</numerusform>
+            <numerusform>¿Desinstalar %Ln aplicaciones?</numerusform>
         </translation>
     </message>
     <message>
         <source>Applications uninstalled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones desinstaladas</translation>
     </message>
     <message numerus="yes">
         <source>Remove %Ln extension(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Eliminar %Ln extensión?</numerusform>
+            <numerusform>¿Eliminar %Ln extensiones?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln extension(s) to the Trash?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Mover %Ln extensión a la papelera?</numerusform>
+            <numerusform>¿Mover %Ln extensiones a la papelera?</numerusform>
         </translation>
     </message>
     <message>
         <source>Extensions removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones eliminadas</translation>
     </message>
     <message>
         <source>Extensions moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones movidas a la papelera</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Destruir %Ln elemento?</numerusform>
+            <numerusform>¿Destruir %Ln elementos?</numerusform>
         </translation>
     </message>
     <message>
         <source>Items shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos destruidos</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) were refused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se rechazó %Ln elemento</numerusform>
+            <numerusform>Se rechazaron %Ln elementos</numerusform>
         </translation>
     </message>
 </context>
@@ -2996,90 +2995,90 @@ One copy of every file is always kept.</source>
     <name>sw::ResultBottomBar</name>
     <message>
         <source>Deselect</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleccionar</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionado:</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar de nuevo</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
 </context>
 <context>
     <name>sw::ResultItemList</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Sort by Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por tamaño</translation>
     </message>
     <message>
         <source>Sort by Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por nombre</translation>
     </message>
 </context>
 <context>
     <name>sw::ScanProgressPanel</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Scanning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizando…</translation>
     </message>
     <message>
         <source>Nothing is removed until you confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se elimina nada hasta que usted lo confirme.</translation>
     </message>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizando</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) looked at</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln elemento examinado</numerusform>
+            <numerusform>%Ln elementos examinados</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando…</translation>
     </message>
     <message>
         <source>Found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrado: %1</translation>
     </message>
 </context>
 <context>
     <name>sw::TextPreview</name>
     <message>
         <source>Only the beginning of this file is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se muestra el principio de este archivo.</translation>
     </message>
 </context>
 <context>
     <name>sw::ViewerFactory</name>
     <message>
         <source>%1 was not found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró %1 en %2.</translation>
     </message>
 </context>
 </TS>

@@ -5,133 +5,135 @@
     <name>AddLoginItemDialog</name>
     <message>
         <source>Add an Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une application</translation>
     </message>
     <message>
         <source>Start an application when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer une application à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
 </context>
 <context>
     <name>AdminPass</name>
     <message>
         <source>the administrator removal did not understand the request; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression en tant qu&apos;administrateur n&apos;a pas compris la demande&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>lies outside the places the administrator removal covers; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>se trouve hors des emplacements couverts par la suppression en tant qu&apos;administrateur&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>its folder changed while the password was asked for; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier a changé pendant la demande du mot de passe&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>is or lies in a protected folder; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>est un dossier protégé ou se trouve dans un dossier protégé&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>it changed while the password was asked for; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>il a changé pendant la demande du mot de passe&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>cannot be reached without following a link or entering another file system; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>inaccessible sans suivre un lien ni entrer dans un autre système de fichiers&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>cannot be reached below its folder; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>inaccessible depuis son dossier&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>the administrator helper sweepwright-privileged is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;assistant administrateur sweepwright-privileged n&apos;est pas installé&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>the administrator removal gave no answer for it; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression en tant qu&apos;administrateur n&apos;a rien répondu pour cet élément&#xa0;; laissé en place</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Sweepwright is running as root. It never needs to: run it as the user whose files it cleans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright s&apos;exécute en tant que root, ce qui n&apos;est jamais nécessaire&#xa0;: lancez-le en tant que l&apos;utilisateur dont il nettoie les fichiers.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
 </context>
 <context>
     <name>AppRemoval</name>
     <message>
         <source>it is still installed</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est toujours installée</translation>
     </message>
     <message>
         <source>left in place: the application itself was not removed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>laissé en place&#xa0;: l&apos;application elle-même n&apos;a pas été supprimée (%1)</translation>
     </message>
     <message>
         <source>left in place: %1, which also uses it, was not removed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>laissé en place&#xa0;: %1, qui l&apos;utilise aussi, n&apos;a pas été supprimé (%2)</translation>
     </message>
     <message>
         <source>left in place: the application itself is not being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>laissé en place&#xa0;: l&apos;application elle-même n&apos;est pas supprimée</translation>
     </message>
     <message>
         <source>left in place: %1, which also uses it, is not being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>laissé en place&#xa0;: %1, qui l&apos;utilise aussi, n&apos;est pas supprimé</translation>
     </message>
     <message>
         <source>flatpak left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>flatpak l&apos;a laissée installée</translation>
     </message>
     <message>
         <source>PackageKit left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit l&apos;a laissée installée</translation>
     </message>
     <message>
         <source>apt-get left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get l&apos;a laissée installée</translation>
     </message>
 </context>
 <context>
     <name>AppsCommand</name>
     <message numerus="yes">
         <source>&quot;%1&quot; names %n applications; give one of their identifiers or paths:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>«&#xa0;%1&#xa0;» désigne %n application&#xa0;; indiquez l&apos;un de ses identifiants ou chemins&#xa0;:</numerusform>
+            <numerusform>«&#xa0;%1&#xa0;» désigne %n applications&#xa0;; indiquez l&apos;un de leurs identifiants ou chemins&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>found no application &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune application «&#xa0;%1&#xa0;» trouvée</translation>
     </message>
     <message numerus="yes">
         <source>Found %n application(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n application trouvée, %1 au total.
+</numerusform>
+            <numerusform>%n applications trouvées, %1 au total.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -139,85 +141,85 @@
     <name>CategoryRoots</name>
     <message>
         <source>it vanished</source>
-        <translation type="unfinished"></translation>
+        <translation>il a disparu</translation>
     </message>
     <message>
         <source>it is a link in %1, a folder others can write</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien dans %1, un dossier modifiable par d&apos;autres</translation>
     </message>
     <message>
         <source>it belongs to another user and lies in %1, a folder others can write</source>
-        <translation type="unfinished"></translation>
+        <translation>il appartient à un autre utilisateur et se trouve dans %1, un dossier modifiable par d&apos;autres</translation>
     </message>
     <message>
         <source>it belongs to another user and anyone can write it</source>
-        <translation type="unfinished"></translation>
+        <translation>il appartient à un autre utilisateur et tout le monde peut le modifier</translation>
     </message>
     <message>
         <source>Leaving %1 alone: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier %1 ignoré&#xa0;: %2</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>il appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un chemin absolu</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
         <source>Where to look: freedesktop or macos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Où chercher&#xa0;: freedesktop ou macos.</translation>
     </message>
     <message>
         <source>The root the system folders are under.</source>
-        <translation type="unfinished"></translation>
+        <translation>La racine sous laquelle se trouvent les dossiers du système.</translation>
     </message>
     <message>
         <source>The home folder to look in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier personnel où chercher.</translation>
     </message>
     <message>
         <source>Sweepwright, the desktop maintenance utility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright, l&apos;utilitaire d&apos;entretien du bureau.</translation>
     </message>
 </context>
 <context>
     <name>DupKinds</name>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéos</translation>
     </message>
     <message>
         <source>Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquets</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres</translation>
     </message>
 </context>
 <context>
@@ -225,17 +227,21 @@
     <message numerus="yes">
         <source>%1  %n copies of %2
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1  %n copie de %2
+</numerusform>
+            <numerusform>%1  %n copies de %2
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Found %n set(s) of duplicates, %1 in all copies.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n groupe de doublons trouvé, %1 pour l&apos;ensemble des copies.
+</numerusform>
+            <numerusform>%n groupes de doublons trouvés, %1 pour l&apos;ensemble des copies.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -243,9 +249,9 @@
     <name>ExtractReport</name>
     <message numerus="yes">
         <source>%n item(s) written before the error stay in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément écrit avant l&apos;erreur reste dans %1</numerusform>
+            <numerusform>%n éléments écrits avant l&apos;erreur restent dans %1</numerusform>
         </translation>
     </message>
 </context>
@@ -253,256 +259,256 @@
     <name>ExtractToStatus</name>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Extracting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction vers %1…</translation>
     </message>
     <message>
         <source>Extracting to %1… %2%</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction vers %1… %2&#xa0;%</translation>
     </message>
     <message>
         <source>Extracted to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrait vers %1</translation>
     </message>
     <message numerus="yes">
         <source>Extracted to %1; %n item(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Extrait vers %1&#xa0;; %n élément ignoré</numerusform>
+            <numerusform>Extrait vers %1&#xa0;; %n éléments ignorés</numerusform>
         </translation>
     </message>
     <message>
         <source>Extraction to %1 stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction vers %1 arrêtée</translation>
     </message>
     <message>
         <source>Could not extract to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;extraire vers %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>FileTreeModel</name>
     <message>
         <source>Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Création</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
 </context>
 <context>
     <name>FolderTree</name>
     <message>
         <source>changed while it was being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié pendant sa suppression</translation>
     </message>
     <message>
         <source>stopped before the end; the rest stays</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté avant la fin&#xa0;; le reste est conservé</translation>
     </message>
     <message>
         <source>another file system is mounted here; left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre système de fichiers est monté ici&#xa0;; ignoré</translation>
     </message>
     <message>
         <source>a folder was moved while it was being walked; stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier a été déplacé pendant son parcours&#xa0;; arrêté</translation>
     </message>
     <message>
         <source>%1; it is left as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; il reste sous le nom %2</translation>
     </message>
 </context>
 <context>
     <name>FolderZip</name>
     <message>
         <source>Cannot write the zip file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier zip</translation>
     </message>
     <message>
         <source>Not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un dossier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>GeneralPrefViewController</name>
     <message>
         <source>Start Sweepwright when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Sweepwright à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Release memory automatically when its use exceeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Libérer la mémoire automatiquement quand son utilisation dépasse</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Memory use is checked every 30 seconds while Sweepwright runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisation de la mémoire est vérifiée toutes les 30 secondes tant que Sweepwright est ouvert.</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
 </context>
 <context>
     <name>GhostscriptRun</name>
     <message>
         <source>Ghostscript cannot be given a password with a backslash before a quote or at its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript ne peut pas recevoir un mot de passe contenant une barre oblique inverse devant un guillemet ou à la fin</translation>
     </message>
     <message>
         <source>the password could not be handed to Ghostscript</source>
-        <translation type="unfinished"></translation>
+        <translation>le mot de passe n&apos;a pas pu être transmis à Ghostscript</translation>
     </message>
     <message>
         <source>Ghostscript (gs) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript (gs) n&apos;est pas installé</translation>
     </message>
     <message>
         <source>Ghostscript could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer Ghostscript&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>Ghostscript finished no page for %n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ghostscript n&apos;a terminé aucune page pendant %n seconde</numerusform>
+            <numerusform>Ghostscript n&apos;a terminé aucune page pendant %n secondes</numerusform>
         </translation>
     </message>
     <message>
         <source>Ghostscript was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript a été arrêté</translation>
     </message>
     <message>
         <source>Ghostscript reached its memory limit of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript a atteint sa limite de mémoire de %1</translation>
     </message>
     <message>
         <source>Ghostscript stopped unexpectedly (it crashed or was killed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript s&apos;est arrêté de façon inattendue (plantage ou arrêt forcé)</translation>
     </message>
     <message>
         <source>Ghostscript ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript s&apos;est terminé avec le code %1</translation>
     </message>
     <message>
         <source>Ghostscript ended with status %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript s&apos;est terminé avec le code %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>InputPaths</name>
     <message>
         <source>standard input (-) names no path</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée standard (-) n&apos;indique aucun chemin</translation>
     </message>
     <message>
         <source>cannot read standard input (-): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire l&apos;entrée standard (-)&#xa0;: %1</translation>
     </message>
     <message>
         <source>standard input (-) holds more than %1 MiB of paths</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée standard (-) contient plus de %1 Mio de chemins</translation>
     </message>
 </context>
 <context>
     <name>InstalledApp</name>
     <message>
         <source>application bundle</source>
-        <translation type="unfinished"></translation>
+        <translation>paquet d&apos;application</translation>
     </message>
     <message>
         <source>AppImage</source>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>application in the home</source>
-        <translation type="unfinished"></translation>
+        <translation>application du dossier personnel</translation>
     </message>
     <message>
         <source>Flatpak</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>Debian package</source>
-        <translation type="unfinished"></translation>
+        <translation>paquet Debian</translation>
     </message>
 </context>
 <context>
     <name>ItemCopy</name>
     <message>
         <source>Special file, not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier spécial, non copié</translation>
     </message>
     <message>
         <source>The copy would replace the original</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie remplacerait l&apos;original</translation>
     </message>
     <message>
         <source>A folder cannot be copied into itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier ne peut pas être copié dans lui-même</translation>
     </message>
 </context>
 <context>
     <name>ItemMailer</name>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Courriel</translation>
     </message>
     <message>
         <source>The attachment will not be protected</source>
-        <translation type="unfinished"></translation>
+        <translation>La pièce jointe ne sera pas protégée</translation>
     </message>
     <message>
         <source>These files come from an archive protected by a password. Attached as they are, anyone who gets the message can read them. Attach the archive instead to keep them protected: whoever gets it needs the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers proviennent d&apos;une archive protégée par un mot de passe. Joints tels quels, ils pourront être lus par toute personne qui reçoit le message. Joignez plutôt l&apos;archive pour qu&apos;ils restent protégés&#xa0;: il faudra le mot de passe pour l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Attach the Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Joindre l&apos;archive</translation>
     </message>
     <message>
         <source>Attach Unprotected</source>
-        <translation type="unfinished"></translation>
+        <translation>Joindre sans protection</translation>
     </message>
     <message>
         <source>The folder could not be packed for mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier n&apos;a pas pu être compressé pour l&apos;envoi par courriel.</translation>
     </message>
     <message>
         <source>The file could not be copied for mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être copié pour l&apos;envoi par courriel.</translation>
     </message>
     <message>
         <source>No mail program could be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun logiciel de messagerie n&apos;a pu être lancé.</translation>
     </message>
     <message>
         <source>Install xdg-utils and set up a mail program, or attach the file yourself: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installez xdg-utils et configurez un logiciel de messagerie, ou joignez le fichier vous-même&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -510,9 +516,11 @@
     <message numerus="yes">
         <source>Found %1 in %n item(s); %2 marked for removal.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément trouvé, soit %1&#xa0;; %2 à supprimer.
+</numerusform>
+            <numerusform>%n éléments trouvés, soit %1&#xa0;; %2 à supprimer.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -521,9 +529,11 @@
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément de %2 ou plus trouvé, soit %1.
+</numerusform>
+            <numerusform>%n éléments de %2 ou plus trouvés, soit %1.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -531,87 +541,73 @@
     <name>LeftOutFolders</name>
     <message>
         <source>left out %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dossier %1 ignoré&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>LoginItemRow</name>
     <message>
         <source>Part of the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait partie du bureau</translation>
     </message>
 </context>
 <context>
     <name>MASPreferencesWindowController</name>
     <message>
         <source>Panes</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneaux</translation>
     </message>
 </context>
 <context>
     <name>MLoginItemsPage</name>
     <message>
         <source>Add an application…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une application…</translation>
     </message>
     <message>
         <source>%1: starts at login</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: démarre à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>%1: does not start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ne démarre pas à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Switch off “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>It is part of the desktop: the desktop starts it for itself when you log in. Switched off, what it does stops from the next login until you switch it on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet élément fait partie du bureau&#xa0;: le bureau le lance lui-même à l&apos;ouverture de session. Une fois désactivé, ce qu&apos;il fait s&apos;arrête dès la prochaine ouverture de session, jusqu&apos;à ce que vous le réactiviez.</translation>
     </message>
     <message>
         <source>Switch Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver</translation>
     </message>
     <message>
         <source>No applications start at login</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n application starts at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n applications start at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>Aucune application ne démarre à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Add an application to start it each time you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez une application pour la lancer à chaque ouverture de session.</translation>
     </message>
     <message>
         <source>Switching one off keeps it from starting the next time you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une application désactivée ne démarrera pas à la prochaine ouverture de session.</translation>
     </message>
     <message numerus="yes">
-        <source>%n part of the desktop starts too; it is listed last.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>%n application(s) start at login</source>
+        <translation>
+            <numerusform>%n application démarre à l&apos;ouverture de session</numerusform>
+            <numerusform>%n applications démarrent à l&apos;ouverture de session</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n parts of the desktop start too; they are listed last.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>Switching one off keeps it from starting the next time you log in. %n part(s) of the desktop start too; they are listed last.</source>
+        <translation>
+            <numerusform>Une application désactivée ne démarrera pas à la prochaine ouverture de session. %n élément du bureau démarre aussi&#xa0;; il figure en fin de liste.</numerusform>
+            <numerusform>Une application désactivée ne démarrera pas à la prochaine ouverture de session. %n éléments du bureau démarrent aussi&#xa0;; ils figurent en fin de liste.</numerusform>
         </translation>
     </message>
 </context>
@@ -619,207 +615,207 @@
     <name>MarkedRemoval</name>
     <message>
         <source>needs administrator rights; skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>nécessite les droits d&apos;administrateur&#xa0;; ignoré</translation>
     </message>
 </context>
 <context>
     <name>ORBigDataCollection</name>
     <message>
         <source>32 MB to 128 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>De 32 à 128 Mo</translation>
     </message>
     <message>
         <source>Files of 32 MB and more, below 128 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de 32 Mo et plus, mais de moins de 128 Mo</translation>
     </message>
     <message>
         <source>128 MB to 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>De 128 à 256 Mo</translation>
     </message>
     <message>
         <source>Files of 128 MB and more, below 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de 128 Mo et plus, mais de moins de 256 Mo</translation>
     </message>
     <message>
         <source>256 MB to 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>De 256 à 512 Mo</translation>
     </message>
     <message>
         <source>Files of 256 MB and more, below 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de 256 Mo et plus, mais de moins de 512 Mo</translation>
     </message>
     <message>
         <source>512 MB to 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>De 512 Mo à 1 Go</translation>
     </message>
     <message>
         <source>Files of 512 MB and more, below 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de 512 Mo et plus, mais de moins de 1 Go</translation>
     </message>
     <message>
         <source>1 GB and more</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Go et plus</translation>
     </message>
     <message>
         <source>Files of 1 GB and more</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de 1 Go et plus</translation>
     </message>
 </context>
 <context>
     <name>ORBigNoVeiwCter</name>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Gros fichiers</translation>
     </message>
     <message>
         <source>No large files were found in these folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun gros fichier n&apos;a été trouvé dans ces dossiers.</translation>
     </message>
 </context>
 <context>
     <name>ORBigResultViewCter</name>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source>File Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailles de fichier</translation>
     </message>
 </context>
 <context>
     <name>ORBigViewCter</name>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Gros fichiers</translation>
     </message>
     <message>
         <source>Find the files of 32 MB and more in these folders and move the ones you no longer need to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvez les fichiers de 32 Mo et plus dans ces dossiers et mettez à la corbeille ceux dont vous n&apos;avez plus besoin.</translation>
     </message>
 </context>
 <context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons</translation>
     </message>
     <message>
         <source>No duplicates were found in these folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun doublon n&apos;a été trouvé dans ces dossiers.</translation>
     </message>
 </context>
 <context>
     <name>ORDupResultItemObject</name>
     <message>
         <source>No duplicates here</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun doublon ici</translation>
     </message>
     <message>
         <source>Choose another kind, or search for another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 copy of %1; its other copies may not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un autre type ou recherchez un autre nom.</translation>
     </message>
     <message numerus="yes">
         <source>%n copies of %1 each; one copy is always kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n copie de %1&#xa0;; une copie est toujours conservée.</numerusform>
+            <numerusform>%n copies de %1 chacune&#xa0;; une copie est toujours conservée.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 copy of %1 is listed; the others lie in protected places.</source>
+        <translation>1 copie de %1 listée&#xa0;; les autres se trouvent dans des emplacements protégés.</translation>
     </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
     <message>
         <source>Select every copy but one of each group listed, or clear them</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner toutes les copies sauf une dans chaque groupe affiché, ou tout désélectionner</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher par nom</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies</translation>
     </message>
     <message>
         <source>Sort the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les groupes</translation>
     </message>
     <message>
         <source>Which copy of each group Select keeps. Best original keeps the copy outside Downloads, the Trash and temporary folders, without a copy mark such as &quot;(1)&quot; in its name, the oldest, in the deepest folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de chaque groupe que «&#xa0;Sélectionner&#xa0;» conserve. «&#xa0;Meilleur original&#xa0;» conserve la copie située hors des Téléchargements, de la corbeille et des dossiers temporaires, sans marque de copie telle que «&#xa0;(1)&#xa0;» dans son nom, la plus ancienne, dans le dossier le plus profond.</translation>
     </message>
     <message>
         <source>All duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les doublons</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n set(s), %2</source>
         <extracomment>The kind listed (&quot;All duplicates&quot;, &quot;Documents&quot;, ...), the number of sets and their size</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n groupe, %2</numerusform>
+            <numerusform>%1&#xa0;: %n groupes, %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque groupe contient les copies d&apos;un même fichier. «&#xa0;Sélectionner&#xa0;» conserve une copie de chaque groupe.</translation>
     </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons</translation>
     </message>
     <message>
         <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvez les fichiers enregistrés plusieurs fois dans ces dossiers et mettez les copies en trop à la corbeille.</translation>
     </message>
     <message>
         <source>Quick scan: compare samples only, not whole files</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse rapide&#xa0;: comparer des extraits seulement, pas les fichiers entiers</translation>
     </message>
     <message>
         <source>Faster, but files that agree only in the parts compared are reported as duplicates too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rapide, mais des fichiers identiques seulement dans les parties comparées sont aussi signalés comme doublons.</translation>
     </message>
     <message>
         <source>Files of %1 and less are not compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers de %1 ou moins ne sont pas comparés.</translation>
     </message>
     <message numerus="yes">
         <source>Found %n set(s) of duplicates, %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n groupe de doublons trouvé, %1</numerusform>
+            <numerusform>%n groupes de doublons trouvés, %1</numerusform>
         </translation>
     </message>
 </context>
@@ -827,1041 +823,1043 @@
     <name>ORExtDataCollection</name>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions</translation>
     </message>
     <message>
         <source>Kernel extensions: drivers and system features that applications added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions du noyau&#xa0;: pilotes et fonctions système ajoutés par des applications.</translation>
     </message>
     <message>
         <source>Kernel</source>
-        <translation type="unfinished"></translation>
+        <translation>Noyau</translation>
     </message>
     <message>
         <source>Browser Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions de navigateur</translation>
     </message>
     <message>
         <source>Add-ons installed in the profiles of your web browsers. A removed extension is gone once the browser has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modules complémentaires installés dans les profils de vos navigateurs web. Une extension supprimée disparaît une fois le navigateur redémarré.</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Preference panes that applications added to System Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneaux de préférences ajoutés par des applications aux Préférences Système.</translation>
     </message>
     <message>
         <source>System Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences Système</translation>
     </message>
     <message>
         <source>Desktop Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions du bureau</translation>
     </message>
     <message>
         <source>Shell extensions, widgets and applets you added to your desktop. A removed one is gone once the desktop shell has been restarted or you have logged in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions du shell, widgets et applets que vous avez ajoutés à votre bureau. Un élément supprimé disparaît une fois le shell du bureau redémarré ou après une nouvelle ouverture de session.</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau</translation>
     </message>
     <message>
         <source>Internet Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins Internet</translation>
     </message>
     <message>
         <source>Plug-ins that browsers and other programs load to show web content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins que les navigateurs et d&apos;autres programmes chargent pour afficher du contenu web.</translation>
     </message>
     <message>
         <source>Browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateurs</translation>
     </message>
     <message>
         <source>Browser Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins de navigateur</translation>
     </message>
     <message>
         <source>Plug-in libraries the browsers load from your home folder. A removed plug-in is gone once the browser has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèques de plugins que les navigateurs chargent depuis votre dossier personnel. Un plugin supprimé disparaît une fois le navigateur redémarré.</translation>
     </message>
     <message>
         <source>Mozilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla</translation>
     </message>
     <message>
         <source>QuickLook Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins Coup d&apos;œil</translation>
     </message>
     <message>
         <source>Plug-ins that let Quick Look preview more kinds of files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins qui permettent à Coup d&apos;œil d&apos;afficher l&apos;aperçu d&apos;autres types de fichiers.</translation>
     </message>
     <message>
         <source>Quick Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup d&apos;œil</translation>
     </message>
     <message>
         <source>Thumbnailers</source>
-        <translation type="unfinished"></translation>
+        <translation>Générateurs de vignettes</translation>
     </message>
     <message>
         <source>Programs that draw the previews of files in your file manager. Previews drawn already stay until the file manager has been restarted and the thumbnail cache cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes qui créent les vignettes des fichiers dans votre gestionnaire de fichiers. Les vignettes déjà créées restent jusqu&apos;au redémarrage du gestionnaire de fichiers et au nettoyage du cache des vignettes.</translation>
     </message>
     <message>
         <source>File manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Spotlight Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins Spotlight</translation>
     </message>
     <message>
         <source>Plug-ins that let Spotlight search more kinds of files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins qui permettent à Spotlight de rechercher dans d&apos;autres types de fichiers.</translation>
     </message>
     <message>
         <source>Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotlight</translation>
     </message>
     <message>
         <source>Search Providers</source>
-        <translation type="unfinished"></translation>
+        <translation>Fournisseurs de recherche</translation>
     </message>
     <message>
         <source>Applications that add their results to the desktop&apos;s search. A removed provider is gone once the desktop shell has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications qui ajoutent leurs résultats à la recherche du bureau. Un fournisseur supprimé disparaît une fois le shell du bureau redémarré.</translation>
     </message>
     <message>
         <source>Desktop search</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche du bureau</translation>
     </message>
 </context>
 <context>
     <name>ORExtensionResultViewCter</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activée</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivée</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions</translation>
     </message>
     <message>
         <source>Nothing of this kind is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien de ce type n&apos;est installé.</translation>
     </message>
 </context>
 <context>
     <name>ORExtensionViewCter</name>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions</translation>
     </message>
     <message>
         <source>See the add-ons installed in your browsers and your desktop, and remove the ones you no longer use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultez les modules complémentaires installés dans vos navigateurs et sur votre bureau, et supprimez ceux que vous n&apos;utilisez plus.</translation>
     </message>
 </context>
 <context>
     <name>ORFileConvertViewCter</name>
     <message>
         <source>Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icônes</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer…</translation>
     </message>
     <message>
         <source>Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraire vers…</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par courriel</translation>
     </message>
     <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1. Ces fichiers sont une copie temporaire, supprimée lorsque vous quittez cette page&#xa0;: enregistrez-les ou extrayez-les pour les conserver.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) could not be saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément n&apos;a pas pu être enregistré.</numerusform>
+            <numerusform>%n éléments n&apos;ont pas pu être enregistrés.</numerusform>
         </translation>
     </message>
     <message>
         <source>Extract To</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraire vers</translation>
     </message>
     <message>
         <source>Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraire</translation>
     </message>
     <message>
         <source>The folder %1 could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier</translation>
     </message>
 </context>
 <context>
     <name>ORFileDropView</name>
     <message>
         <source>Drop an archive or a winmail.dat file here</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez une archive ou un fichier winmail.dat ici</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>ou</translation>
     </message>
     <message>
         <source>Choose a File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier…</translation>
     </message>
     <message>
         <source>Choose an Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une archive</translation>
     </message>
     <message>
         <source>Archives (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archives (%1)</translation>
     </message>
 </context>
 <context>
     <name>ORFileIntroViewCter</name>
     <message>
         <source>Unarchive error or password error, try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;extraction ou mot de passe incorrect. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce format d&apos;archive n&apos;est pas pris en charge</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre insuffisant</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Archives</translation>
     </message>
     <message>
         <source>Open zip, rar, 7z, tar and many other archives, and the attachments in winmail.dat files: see what is inside, then open, save or mail it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez les archives zip, rar, 7z, tar et bien d&apos;autres, ainsi que les pièces jointes des fichiers winmail.dat&#xa0;: voyez leur contenu, puis ouvrez-le, enregistrez-le ou envoyez-le par courriel.</translation>
     </message>
     <message>
         <source>File name encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodage des noms de fichier&#xa0;:</translation>
     </message>
     <message>
         <source>zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, winmail.dat and more</source>
-        <translation type="unfinished"></translation>
+        <translation>zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, winmail.dat et plus encore</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Extracting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction…</translation>
     </message>
 </context>
 <context>
     <name>ORJunkFilesCollection</name>
     <message>
         <source>Application Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers inutiles des applications</translation>
     </message>
     <message>
         <source>Caches and logs that applications keep to start and work faster. An application makes them again when it needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches et journaux que les applications conservent pour démarrer et fonctionner plus vite. Une application les recrée lorsqu&apos;elle en a besoin.</translation>
     </message>
     <message>
         <source>Leftover Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Restes d&apos;applications</translation>
     </message>
     <message>
         <source>Settings, saved window states and launch agents of applications other than the system&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences, états de fenêtres enregistrés et agents de lancement des applications autres que celles du système.</translation>
     </message>
     <message>
         <source>Menu and login entries whose program is no longer installed, and the data of Flatpak applications that were removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées de menu et de démarrage dont le programme n&apos;est plus installé, et données des applications Flatpak qui ont été supprimées.</translation>
     </message>
     <message>
         <source>System Cache Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de cache du système</translation>
     </message>
     <message>
         <source>Caches of the system&apos;s own programs and services. They are made again when needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches des programmes et services du système. Ils sont recréés au besoin.</translation>
     </message>
     <message>
         <source>Caches of the system&apos;s programs in /var/cache, such as packages the package manager downloaded. They are made again when needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches des programmes du système dans /var/cache, comme les paquets téléchargés par le gestionnaire de paquets. Ils sont recréés au besoin.</translation>
     </message>
     <message>
         <source>System Log Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux du système</translation>
     </message>
     <message>
         <source>Records of what the system and its services did. They help to find the cause of a fault; nothing needs them to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traces de l&apos;activité du système et de ses services. Elles aident à trouver la cause d&apos;une panne&#xa0;; aucun programme n&apos;en a besoin pour fonctionner.</translation>
     </message>
     <message>
         <source>Mail Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des courriels</translation>
     </message>
     <message>
         <source>Copies of attachments saved when you opened them. The messages keep their own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies des pièces jointes enregistrées lorsque vous les avez ouvertes. Les messages conservent leur propre copie.</translation>
     </message>
     <message>
         <source>iTunes Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers inutiles d&apos;iTunes</translation>
     </message>
     <message>
         <source>iPhone and iPad software updates and copies of their applications that iTunes downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour logicielles d&apos;iPhone et d&apos;iPad et copies de leurs applications téléchargées par iTunes.</translation>
     </message>
     <message>
         <source>iOS Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes iOS</translation>
     </message>
     <message>
         <source>Backups of iPhones and iPads made on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes d&apos;iPhone et d&apos;iPad effectuées sur cet ordinateur.</translation>
     </message>
     <message>
         <source>iOS Software Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour logicielles iOS</translation>
     </message>
     <message>
         <source>Software updates for iPhones and iPads that were downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour logicielles téléchargées pour iPhone et iPad.</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Corbeille</translation>
     </message>
     <message>
         <source>Everything you moved to the Trash and did not empty yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout ce que vous avez mis à la corbeille sans l&apos;avoir encore vidée.</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargements</translation>
     </message>
     <message>
         <source>Everything in your Downloads folder, which may hold files you keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le contenu de votre dossier Téléchargements, qui peut contenir des fichiers que vous souhaitez garder.</translation>
     </message>
     <message>
         <source>Xcode DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>DerivedData de Xcode</translation>
     </message>
     <message>
         <source>Build products and indexes that Xcode makes again when a project is built.</source>
-        <translation type="unfinished"></translation>
+        <translation>Produits de compilation et index que Xcode recrée lors de la compilation d&apos;un projet.</translation>
     </message>
     <message>
         <source>Developer Build Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches de compilation</translation>
     </message>
     <message>
         <source>Package and build caches of npm, Gradle, Cargo and Go, which are downloaded again when a build needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches de paquets et de compilation de npm, Gradle, Cargo et Go, téléchargés de nouveau quand une compilation en a besoin.</translation>
     </message>
     <message>
         <source>Browser Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers inutiles des navigateurs</translation>
     </message>
     <message>
         <source>Pages and images your browsers keep to show sites faster, their history and their cookies. Without cookies you are signed out of websites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages et images que vos navigateurs conservent pour afficher les sites plus vite, leur historique et leurs cookies. Sans les cookies, vos sessions sur les sites web sont fermées.</translation>
     </message>
     <message>
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages et images que vos navigateurs conservent pour afficher les sites plus vite, ainsi que leur historique et leurs cookies, décochés au départ&#xa0;: sans les cookies, vos sessions sur les sites web sont fermées.</translation>
     </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyage</translation>
     </message>
     <message>
         <source>Find caches, logs, leftovers of removed applications, the Trash and other files you no longer need, and free up space safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvez les caches, les journaux, les restes d&apos;applications supprimées, la corbeille et d&apos;autres fichiers dont vous n&apos;avez plus besoin, et libérez de l&apos;espace en toute sécurité.</translation>
     </message>
 </context>
 <context>
     <name>ORJunksResultViewCter</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Nothing to clean in this category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à nettoyer dans cette catégorie.</translation>
     </message>
 </context>
 <context>
     <name>ORMainWinController</name>
     <message>
         <source>Open Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Sweepwright</translation>
     </message>
     <message>
         <source>Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Libérer la mémoire</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences…</translation>
     </message>
     <message>
         <source>Quit Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Sweepwright</translation>
     </message>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyage</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Archives</translation>
     </message>
     <message>
         <source>Login Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage</translation>
     </message>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons</translation>
     </message>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Gros fichiers</translation>
     </message>
     <message>
         <source>Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Désinstallation</translation>
     </message>
     <message>
         <source>Shredder</source>
-        <translation type="unfinished"></translation>
+        <translation>Broyeur</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire</translation>
     </message>
     <message>
         <source>Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions</translation>
     </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisé</translation>
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponible</translation>
     </message>
     <message>
         <source>Cached</source>
-        <translation type="unfinished"></translation>
+        <translation>En cache</translation>
     </message>
     <message>
         <source>Buffers</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampons</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Swap</translation>
     </message>
     <message>
         <source>Release Memory asks the kernel to give back the memory it holds as cache. Programs read those files from the disk again when they need them, so the computer does not get faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Libérer la mémoire&#xa0;» demande au noyau de rendre la mémoire qu&apos;il utilise comme cache. Les programmes relisent ensuite ces fichiers sur le disque quand ils en ont besoin&#xa0;: l&apos;ordinateur n&apos;en devient donc pas plus rapide.</translation>
     </message>
     <message>
         <source>Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Libérer la mémoire</translation>
     </message>
     <message>
         <source>Released Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire libérée</translation>
     </message>
     <message>
         <source>%1 of %2 in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 utilisés sur %2</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Indisponible</translation>
     </message>
 </context>
 <context>
     <name>ORNoJunkViewCter</name>
     <message>
         <source>No category was scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune catégorie n&apos;a été analysée</translation>
     </message>
     <message>
-        <source>Choose the kinds of junk to look for in Preferences, under Junk.</source>
-        <translation type="unfinished"></translation>
+        <source>Choose the kinds of junk to look for in Preferences, under Junk Clean.</source>
+        <translation>Choisissez les types de fichiers inutiles à rechercher dans les Préférences, rubrique Nettoyage.</translation>
     </message>
 </context>
 <context>
     <name>ORPdfCompressViewCter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression de PDF</translation>
     </message>
     <message>
         <source>Makes a smaller copy of a PDF document; the document itself is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée une copie plus légère d&apos;un document PDF&#xa0;; le document lui-même reste inchangé.</translation>
     </message>
     <message>
         <source>Drop a PDF document here</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez un document PDF ici</translation>
     </message>
     <message>
         <source>Choose a PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un PDF…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer…</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par courriel</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité</translation>
     </message>
     <message>
         <source>Smallest file (images at 50 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier le plus léger (images à 50 ppp)</translation>
     </message>
     <message>
         <source>Medium (images at 150 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité moyenne (images à 150 ppp)</translation>
     </message>
     <message>
         <source>Best quality (images at 300 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure qualité (images à 300 ppp)</translation>
     </message>
     <message>
         <source>Choose a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un document PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf *.PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf *.PDF)</translation>
     </message>
     <message>
         <source>“%1” is not a PDF document that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un document PDF lisible.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Please enter the password</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le mot de passe</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà compact&#xa0;: impossible de créer une copie plus légère</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette copie n&apos;est pas protégée par un mot de passe</translation>
     </message>
     <message>
         <source>Save the compressed PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le PDF compressé</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>“%1” already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>The copy could not be saved as “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie n&apos;a pas pu être enregistrée sous «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>ORPdfWindowCter</name>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression de PDF</translation>
     </message>
 </context>
 <context>
     <name>ORShredViewCter</name>
     <message>
         <source>Shredder</source>
-        <translation type="unfinished"></translation>
+        <translation>Broyeur</translation>
     </message>
     <message>
         <source>Files and folders shredded here are removed at once, not moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers et dossiers broyés ici sont supprimés immédiatement, sans passer par la corbeille.</translation>
     </message>
     <message>
         <source>To shred</source>
-        <translation type="unfinished"></translation>
+        <translation>À broyer</translation>
     </message>
     <message>
         <source>Drop files and folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez des fichiers et des dossiers ici</translation>
     </message>
     <message>
         <source>Overwrite contents before removing</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser le contenu avant la suppression</translation>
     </message>
     <message>
         <source>On SSDs and copy-on-write file systems, overwriting cannot guarantee that the old data is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur les SSD et les systèmes de fichiers à copie sur écriture, l&apos;écrasement ne garantit pas que les anciennes données ont disparu.</translation>
     </message>
     <message>
         <source>Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>Broyer</translation>
     </message>
 </context>
 <context>
     <name>ORToolViewCter</name>
     <message>
         <source>Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils</translation>
     </message>
     <message>
         <source>Make PDF files smaller, or open the desktop&apos;s own tools for this computer, its disks and its extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allégez vos fichiers PDF ou ouvrez les outils du bureau pour cet ordinateur, ses disques et ses extensions.</translation>
     </message>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression de PDF</translation>
     </message>
     <message>
         <source>System Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations système</translation>
     </message>
     <message>
         <source>Disk Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilitaire de disque</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions</translation>
     </message>
     <message>
         <source>Open the Extensions page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la page Extensions</translation>
     </message>
     <message>
         <source>Not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Non installé</translation>
     </message>
     <message>
         <source>The PDF compressor cannot be opened: its plugin is missing or broken.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la compression de PDF&#xa0;: son plugin est absent ou endommagé.
+
+%1</translation>
     </message>
     <message>
         <source>%1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1.</translation>
     </message>
 </context>
 <context>
     <name>ORUninstDelViewCter</name>
     <message>
         <source>Open Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la corbeille</translation>
     </message>
     <message>
         <source>What went to the Trash can be restored from there</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui a été mis à la corbeille peut y être restauré</translation>
     </message>
 </context>
 <context>
     <name>ORUninstResultViewCter</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>AppImage</source>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnel</translation>
     </message>
     <message>
         <source>Flatpak</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquet</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
         </translation>
     </message>
     <message>
         <source>Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Your data</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos données</translation>
     </message>
     <message>
         <source>Removed only with the application: tick the application first</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé seulement avec l&apos;application&#xa0;: cochez d&apos;abord l&apos;application</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Sort the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les applications</translation>
     </message>
     <message>
-        <source>Last Opened: %1</source>
-        <translation type="unfinished"></translation>
+        <source>Last Modified: %1</source>
+        <translation>Dernière modification&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
     <message>
         <source>Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Désinstallation</translation>
     </message>
     <message>
         <source>See every installed application with the caches, settings and data it leaves behind, and remove an application completely or just its leftovers. What you remove goes to the Trash; your own data stays unless you tick it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultez toutes les applications installées avec les caches, préférences et données qu&apos;elles laissent derrière elles, puis supprimez une application entièrement ou seulement ses restes. Ce que vous supprimez va à la corbeille&#xa0;; vos propres données restent en place, sauf si vous les cochez.</translation>
     </message>
     <message>
         <source>See every installed application with the caches, settings and data it keeps, and remove an application together with them. Files of yours go to the Trash; your own data stays unless you tick it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultez toutes les applications installées avec les caches, préférences et données qu&apos;elles conservent, puis supprimez une application avec tout cela. Vos fichiers vont à la corbeille&#xa0;; vos propres données restent en place, sauf si vous les cochez.</translation>
     </message>
     <message>
         <source>Scanning the installed applications…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des applications installées…</translation>
     </message>
     <message>
         <source>Collecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Collecte…</translation>
     </message>
     <message>
         <source>Fewer than two applications were found: there is nothing to uninstall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de deux applications ont été trouvées&#xa0;: il n&apos;y a rien à désinstaller.</translation>
     </message>
 </context>
 <context>
     <name>ORUtility</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>aujourd&apos;hui</translation>
     </message>
 </context>
 <context>
     <name>OutputPlacement</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier</translation>
     </message>
     <message>
         <source>%1 already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà</translation>
     </message>
     <message>
         <source>no file can be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer un fichier dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé</translation>
     </message>
 </context>
 <context>
     <name>PackageCommands</name>
     <message>
         <source>%1 could not be run: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;exécuter %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 failed (exit status %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de %1 (code de sortie %2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>%1 failed with administrator rights (exit status %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de %1 avec les droits d&apos;administrateur (code de sortie %2)</translation>
     </message>
     <message>
         <source>flatpak is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>flatpak n&apos;est pas installé&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>%1 would not remove it; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas voulu effectuer la suppression&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>removing it would also remove %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression entraînerait aussi celle de %1&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>apt-get is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get n&apos;est pas installé&#xa0;; laissé en place</translation>
     </message>
 </context>
 <context>
     <name>PackageKitRemoval</name>
     <message>
         <source>cancelled; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>PackageKit is not running; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit n&apos;est pas en cours d&apos;exécution&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>PackageKit could not plan the removal: %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit n&apos;a pas pu préparer la suppression&#xa0;: %1&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; laissé en place</translation>
     </message>
     <message>
         <source>PackageKit could not remove it: %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit n&apos;a pas pu effectuer la suppression&#xa0;: %1&#xa0;; laissé en place</translation>
     </message>
 </context>
 <context>
     <name>PageStyle</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>ou</translation>
     </message>
 </context>
 <context>
     <name>PasswordPanel</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est protégé par un mot de passe</translation>
     </message>
     <message>
         <source>Enter the password to extract its files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe pour en extraire les fichiers.</translation>
     </message>
     <message>
         <source>Trying the password…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification du mot de passe…</translation>
     </message>
 </context>
 <context>
     <name>PdfCompressor</name>
     <message>
         <source>Compression failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la compression&#xa0;: %1</translation>
     </message>
     <message>
         <source>Ghostscript left no readable PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript n&apos;a produit aucun PDF lisible</translation>
     </message>
     <message>
         <source>the copy has %1 of the %2 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>la copie ne contient que %1 des %2 pages</translation>
     </message>
     <message>
         <source>%1 is not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un document PDF lisible</translation>
     </message>
     <message>
         <source>the copy could not be written in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la copie n&apos;a pas pu être écrite dans %1</translation>
     </message>
 </context>
 <context>
     <name>PdfPasswordPanel</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Enter the document&apos;s password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe du document&#xa0;:</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect</translation>
     </message>
 </context>
 <context>
     <name>PdfWorkFolder</name>
     <message>
         <source>%1 is not a private folder of yours</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier privé qui vous appartient</translation>
     </message>
     <message>
         <source>%1 cannot be locked</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de verrouiller %1</translation>
     </message>
     <message>
         <source>no folder can be made in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer un dossier dans %1</translation>
     </message>
 </context>
 <context>
     <name>ProgressLine</name>
     <message numerus="yes">
         <source>%Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément</numerusform>
+            <numerusform>%Ln éléments</numerusform>
         </translation>
     </message>
 </context>
@@ -1869,553 +1867,553 @@
     <name>RefusedPlaces</name>
     <message>
         <source>where it lies could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>son emplacement n&apos;a pas pu être vérifié</translation>
     </message>
     <message>
         <source>it is the home folder or holds it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il s&apos;agit du dossier personnel ou d&apos;un dossier qui le contient (%1)</translation>
     </message>
     <message>
         <source>it holds the root folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient le dossier racine %1</translation>
     </message>
     <message>
         <source>it is the root folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il s&apos;agit du dossier racine</translation>
     </message>
     <message>
         <source>it is a protected system folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il s&apos;agit d&apos;un dossier système protégé</translation>
     </message>
     <message>
         <source>it lies in the protected system folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il se trouve dans le dossier système protégé %1</translation>
     </message>
     <message>
         <source>it is or lies in your folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il s&apos;agit de votre dossier %1 ou il s&apos;y trouve</translation>
     </message>
 </context>
 <context>
     <name>RemovalRun</name>
     <message>
         <source>a link lies on its way: it changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>un lien se trouve sur son chemin&#xa0;: il a changé depuis l&apos;analyse</translation>
     </message>
     <message>
         <source>it lies on another file system mounted below its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il se trouve sur un autre système de fichiers monté sous son dossier</translation>
     </message>
     <message>
         <source>more entries could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>d&apos;autres entrées n&apos;ont pas pu être supprimées</translation>
     </message>
     <message>
         <source>not inside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas à l&apos;intérieur de %1</translation>
     </message>
     <message>
         <source>another file system is mounted here; left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre système de fichiers est monté ici&#xa0;; ignoré</translation>
     </message>
     <message>
         <source>it changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>il a changé depuis l&apos;analyse</translation>
     </message>
     <message>
         <source>its folder %1 is missing or was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier %1 est absent ou a été ignoré</translation>
     </message>
     <message>
         <source>a top folder is never removed whole</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier de premier niveau n&apos;est jamais supprimé en entier</translation>
     </message>
     <message>
         <source>its folder %1 is missing or cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier %1 est absent ou ne peut pas être ouvert</translation>
     </message>
     <message>
         <source>its folder now leads to %1: a link on its way changed since it was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier mène maintenant à %1&#xa0;: un lien sur son chemin a changé depuis qu&apos;il a été choisi</translation>
     </message>
     <message>
         <source>not a plain path below %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un chemin simple sous %1</translation>
     </message>
     <message>
         <source>it is no longer the item that was listed</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est plus l&apos;élément qui était affiché</translation>
     </message>
     <message>
         <source>a top folder is never moved whole</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier de premier niveau n&apos;est jamais déplacé en entier</translation>
     </message>
 </context>
 <context>
     <name>STPrivilegedTask</name>
     <message>
         <source>administrator authorisation was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;autorisation administrateur a été annulée</translation>
     </message>
     <message>
         <source>No password prompt could be shown: no authentication agent is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher la demande de mot de passe&#xa0;: aucun agent d&apos;authentification n&apos;est en cours d&apos;exécution</translation>
     </message>
     <message>
         <source>No password prompt could be shown: pkexec is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher la demande de mot de passe&#xa0;: pkexec n&apos;est pas installé</translation>
     </message>
     <message>
         <source>the password prompt could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>la demande de mot de passe n&apos;a pas pu être lancée</translation>
     </message>
     <message>
         <source>administrator rights were not granted</source>
-        <translation type="unfinished"></translation>
+        <translation>les droits d&apos;administrateur n&apos;ont pas été accordés</translation>
     </message>
 </context>
 <context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>le lien mène hors de la destination</translation>
     </message>
 </context>
 <context>
     <name>ShredCommand</name>
     <message>
         <source>refused %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 refusé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>ShredOverwrite</name>
     <message>
         <source>%1; it was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; il a été conservé</translation>
     </message>
     <message>
         <source>%1; it was kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; il a été conservé sous le nom %2</translation>
     </message>
     <message>
         <source>it cannot be removed from its folder (%1); nothing was overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être retiré de son dossier (%1)&#xa0;; rien n&apos;a été écrasé</translation>
     </message>
     <message>
         <source>it changed since it was examined</source>
-        <translation type="unfinished"></translation>
+        <translation>il a changé depuis son examen</translation>
     </message>
     <message>
         <source>its contents could not be overwritten (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>son contenu n&apos;a pas pu être écrasé (%1)</translation>
     </message>
 </context>
 <context>
     <name>SmartCleanPrefViewController</name>
     <message>
         <source>Look for these kinds of junk:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher ces types de fichiers inutiles&#xa0;:</translation>
     </message>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyage</translation>
     </message>
 </context>
 <context>
     <name>SystemTools</name>
     <message>
         <source>%1 has no program to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a aucun programme à lancer.</translation>
     </message>
     <message>
         <source>%1 could not be started: its program %2 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer %1&#xa0;: son programme %2 est introuvable.</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>TUEncodingPopUp</name>
     <message>
         <source>Western (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (ASCII)</translation>
     </message>
     <message>
         <source>Japanese (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais (EUC)</translation>
     </message>
     <message>
         <source>Unicode (UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-8)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (ISO Latin 1)</translation>
     </message>
     <message>
         <source>Japanese (Shift JIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais (Shift JIS)</translation>
     </message>
     <message>
         <source>Central European (ISO Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe centrale (ISO Latin 2)</translation>
     </message>
     <message>
         <source>Cyrillic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrillique (Windows)</translation>
     </message>
     <message>
         <source>Western (Windows Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (Windows Latin 1)</translation>
     </message>
     <message>
         <source>Greek (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grec (Windows)</translation>
     </message>
     <message>
         <source>Turkish (Windows Latin 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc (Windows Latin 5)</translation>
     </message>
     <message>
         <source>Central European (Windows Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe centrale (Windows Latin 2)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais (ISO 2022-JP)</translation>
     </message>
     <message>
         <source>Western (Mac OS Roman)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (Mac OS Roman)</translation>
     </message>
     <message>
         <source>Greek (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grec (Mac OS)</translation>
     </message>
     <message>
         <source>Cyrillic (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrillique (Mac OS)</translation>
     </message>
     <message>
         <source>Central European (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe centrale (Mac OS)</translation>
     </message>
     <message>
         <source>Turkish (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc (Mac OS)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (ISO Latin 3)</translation>
     </message>
     <message>
         <source>Central European (ISO Latin 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe centrale (ISO Latin 4)</translation>
     </message>
     <message>
         <source>Cyrillic (ISO 8859-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrillique (ISO 8859-5)</translation>
     </message>
     <message>
         <source>Arabic (ISO 8859-6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabe (ISO 8859-6)</translation>
     </message>
     <message>
         <source>Greek (ISO 8859-7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grec (ISO 8859-7)</translation>
     </message>
     <message>
         <source>Hebrew (ISO 8859-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébreu (ISO 8859-8)</translation>
     </message>
     <message>
         <source>Turkish (ISO Latin 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc (ISO Latin 5)</translation>
     </message>
     <message>
         <source>Nordic (ISO Latin 6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordique (ISO Latin 6)</translation>
     </message>
     <message>
         <source>Thai (ISO 8859-11)</source>
-        <translation type="unfinished"></translation>
+        <translation>Thaï (ISO 8859-11)</translation>
     </message>
     <message>
         <source>Baltic (ISO Latin 7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Balte (ISO Latin 7)</translation>
     </message>
     <message>
         <source>Celtic (ISO Latin 8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Celtique (ISO Latin 8)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 9)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (ISO Latin 9)</translation>
     </message>
     <message>
         <source>Romanian (ISO Latin 10)</source>
-        <translation type="unfinished"></translation>
+        <translation>Roumain (ISO Latin 10)</translation>
     </message>
     <message>
         <source>Latin-US (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latin-US (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grec (DOS)</translation>
     </message>
     <message>
         <source>Baltic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Balte (DOS)</translation>
     </message>
     <message>
         <source>Western (DOS Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (DOS Latin 1)</translation>
     </message>
     <message>
         <source>Central European (DOS Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe centrale (DOS Latin 2)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrillique (DOS)</translation>
     </message>
     <message>
         <source>Turkish (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc (DOS)</translation>
     </message>
     <message>
         <source>Portuguese (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais (DOS)</translation>
     </message>
     <message>
         <source>Icelandic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Islandais (DOS)</translation>
     </message>
     <message>
         <source>Hebrew (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébreu (DOS)</translation>
     </message>
     <message>
         <source>Canadian French (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Français canadien (DOS)</translation>
     </message>
     <message>
         <source>Arabic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabe (DOS)</translation>
     </message>
     <message>
         <source>Nordic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordique (DOS)</translation>
     </message>
     <message>
         <source>Russian (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Russe (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS Greek 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grec (DOS Greek 2)</translation>
     </message>
     <message>
         <source>Thai (Windows, DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Thaï (Windows, DOS)</translation>
     </message>
     <message>
         <source>Korean (Windows, DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coréen (Windows, DOS)</translation>
     </message>
     <message>
         <source>Hebrew (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébreu (Windows)</translation>
     </message>
     <message>
         <source>Arabic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabe (Windows)</translation>
     </message>
     <message>
         <source>Baltic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Balte (Windows)</translation>
     </message>
     <message>
         <source>Vietnamese (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamien (Windows)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois simplifié (GBK)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GB 18030)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois simplifié (GB 18030)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais (ISO 2022-JP-2)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP-1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais (ISO 2022-JP-1)</translation>
     </message>
     <message>
         <source>Chinese (ISO 2022-CN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois (ISO 2022-CN)</translation>
     </message>
     <message>
         <source>Chinese (ISO 2022-CN-EXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois (ISO 2022-CN-EXT)</translation>
     </message>
     <message>
         <source>Korean (ISO 2022-KR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coréen (ISO 2022-KR)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GB 2312)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois simplifié (GB 2312)</translation>
     </message>
     <message>
         <source>Traditional Chinese (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois traditionnel (EUC)</translation>
     </message>
     <message>
         <source>Korean (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coréen (EUC)</translation>
     </message>
     <message>
         <source>Cyrillic (KOI8-R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrillique (KOI8-R)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois traditionnel (Big 5)</translation>
     </message>
     <message>
         <source>Simplified Chinese (HZ GB 2312)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois simplifié (HZ GB 2312)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big 5 HKSCS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois traditionnel (Big 5 HKSCS)</translation>
     </message>
     <message>
         <source>Vietnamese (VISCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamien (VISCII)</translation>
     </message>
     <message>
         <source>Ukrainian (KOI8-U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainien (KOI8-U)</translation>
     </message>
     <message>
         <source>Western (EBCDIC Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental (EBCDIC Latin 1)</translation>
     </message>
     <message>
         <source>Unicode (UTF-7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-7)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32)</translation>
     </message>
     <message>
         <source>Unicode (UTF-16BE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-16BE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-16LE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-16LE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32BE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32BE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32LE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32LE)</translation>
     </message>
     <message>
         <source>Detect automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection automatique</translation>
     </message>
 </context>
 <context>
     <name>TemporaryBase</name>
     <message>
         <source>TMPDIR (%1) is not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) n&apos;est pas un chemin absolu</translation>
     </message>
     <message>
         <source>TMPDIR (%1) is not an existing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) n&apos;est pas un dossier existant</translation>
     </message>
     <message>
         <source>TMPDIR (%1) belongs to another user and is not a shared temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) appartient à un autre utilisateur et n&apos;est pas un dossier temporaire partagé</translation>
     </message>
 </context>
 <context>
     <name>XADSimpleUnarchiver</name>
     <message>
         <source>Password required</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe requis</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre insuffisant</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce format d&apos;archive n&apos;est pas pris en charge</translation>
     </message>
     <message>
         <source>the entry was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée a été tronquée</translation>
     </message>
     <message>
         <source>%1 came out with %2 of its %3 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a été extrait qu&apos;avec %2 de ses %3 octets</translation>
     </message>
     <message>
         <source>The extracted items could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Les éléments extraits n&apos;ont pas pu être vérifiés</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>the name leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom mène hors de la destination</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est vide</translation>
     </message>
     <message>
         <source>special files (devices, FIFOs, sockets) are not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>les fichiers spéciaux (périphériques, FIFO, sockets) ne sont pas extraits</translation>
     </message>
 </context>
 <context>
     <name>centered_textfield</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
     <name>clirun</name>
     <message numerus="yes">
         <source>%n item(s) could not be removed (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément n&apos;a pas pu être supprimé (%1)</numerusform>
+            <numerusform>%n éléments n&apos;ont pas pu être supprimés (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2423,18 +2421,18 @@
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Archive endommagée&#xa0;: aucune progression pendant %n seconde</numerusform>
+            <numerusform>Archive endommagée&#xa0;: aucune progression pendant %n secondes</numerusform>
         </translation>
     </message>
     <message>
         <source>Damaged archive: the reader ended on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive endommagée&#xa0;: le lecteur s&apos;est arrêté dessus</translation>
     </message>
     <message>
         <source>Damaged archive: the same entry header came twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive endommagée&#xa0;: le même en-tête d&apos;entrée apparaît deux fois</translation>
     </message>
 </context>
 <context>
@@ -2442,183 +2440,184 @@
     <message>
         <source>%1
 One copy of every file is always kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Une copie de chaque fichier est toujours conservée.</translation>
     </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
     <message>
         <source>Best original</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur original</translation>
     </message>
     <message>
         <source>Oldest</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus ancien</translation>
     </message>
     <message>
         <source>Newest</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus récent</translation>
     </message>
     <message>
         <source>Shortest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin le plus court</translation>
     </message>
     <message>
         <source>First found</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier trouvé</translation>
     </message>
 </context>
 <context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier de son chemin est un lien ou un fichier</translation>
     </message>
     <message>
         <source>an item of that name exists</source>
-        <translation type="unfinished"></translation>
+        <translation>un élément de ce nom existe déjà</translation>
     </message>
     <message>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est trop long</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre insuffisant</translation>
     </message>
     <message>
         <source>hard link to an item that was not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>lien physique vers un élément qui n&apos;a pas été extrait</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>le lien mène hors de la destination</translation>
     </message>
 </context>
 <context>
     <name>sw::FolderListPanel</name>
     <message>
         <source>Folders to scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers à analyser</translation>
     </message>
     <message>
         <source>Drop folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez des dossiers ici</translation>
     </message>
     <message>
         <source>Add Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des fichiers…</translation>
     </message>
     <message>
         <source>Add Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des dossiers…</translation>
     </message>
     <message>
         <source>Add Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier…</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Choose Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir des dossiers</translation>
     </message>
     <message>
         <source>Choose Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir des fichiers</translation>
     </message>
 </context>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyser</translation>
     </message>
 </context>
 <context>
     <name>sw::GroupItemModel</name>
     <message>
         <source>Needs administrator rights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nécessite les droits d&apos;administrateur</translation>
     </message>
 </context>
 <context>
     <name>sw::ImagePreview</name>
     <message>
         <source>This image cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher cette image.</translation>
     </message>
 </context>
 <context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire ce fichier.</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>sw::PackageKitTransaction</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé</translation>
     </message>
     <message>
         <source>PackageKit ended the transaction with exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit a terminé la transaction avec le code de sortie %1</translation>
     </message>
     <message>
         <source>PackageKit gave no transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit n&apos;a fourni aucune transaction</translation>
     </message>
     <message>
         <source>PackageKit left the bus</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit a quitté le bus</translation>
     </message>
     <message>
         <source>PackageKit did not take the request</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit n&apos;a pas accepté la demande</translation>
     </message>
     <message>
         <source>PackageKit stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit ne répond plus</translation>
     </message>
     <message>
         <source>PackageKit dropped the transaction before it finished</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit a abandonné la transaction avant sa fin</translation>
     </message>
 </context>
 <context>
     <name>sw::PdfPreview</name>
     <message>
         <source>This PDF document cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir ce document PDF.</translation>
     </message>
     <message>
         <source>This PDF document is locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce document PDF est verrouillé.</translation>
     </message>
     <message>
         <source>This PDF document has no pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce document PDF ne contient aucune page.</translation>
     </message>
     <message>
         <source>This PDF document cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher ce document PDF.</translation>
     </message>
     <message numerus="yes">
         <source>Showing the first %1 of %n pages.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Seules les %1 premières pages sur %n sont affichées.</numerusform>
+            <numerusform>Seules les %1 premières pages sur %n sont affichées.</numerusform>
         </translation>
     </message>
 </context>
@@ -2626,369 +2625,369 @@ One copy of every file is always kept.</source>
     <name>sw::PreviewDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>
     <name>sw::PreviewPane</name>
     <message>
         <source>This file cannot be shown: the viewers plugin is missing or broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher ce fichier&#xa0;: le plugin des visionneuses est absent ou endommagé.</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalDetailsDialog</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalPage</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation…</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>items done, their size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Stopped: the rest was left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté&#xa0;: le reste n&apos;a pas été modifié</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Went with its folder, counted there</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclus dans son dossier, compté avec lui</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer %Ln élément (%1)</numerusform>
+            <numerusform>Supprimer %Ln éléments (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Deleted items do not go to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les éléments supprimés ne vont pas à la corbeille.</translation>
     </message>
     <message>
         <source>Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à la corbeille</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mettre %Ln élément à la corbeille (%1)</numerusform>
+            <numerusform>Mettre %Ln éléments à la corbeille (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Items moved to the Trash can be restored from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les éléments mis à la corbeille peuvent y être restaurés.</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer %Ln élément (%1)</numerusform>
+            <numerusform>Supprimer %Ln éléments (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Désinstaller</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Désinstaller %Ln application (%1)</numerusform>
+            <numerusform>Désinstaller %Ln applications (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Their files are deleted, not moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leurs fichiers sont supprimés, sans passer par la corbeille.</translation>
     </message>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paquets sont supprimés par le gestionnaire de paquets&#xa0;; vos fichiers vont à la corbeille, où vous pouvez les restaurer.</translation>
     </message>
     <message>
         <source>Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>Broyer</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Broyer %Ln élément (%1)</numerusform>
+            <numerusform>Broyer %Ln éléments (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Shredded items are removed at once and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les éléments broyés sont supprimés immédiatement et ne peuvent pas être restaurés.</translation>
     </message>
     <message>
         <source>Deleting</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) deleted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément supprimé</numerusform>
+            <numerusform>%Ln éléments supprimés</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains éléments n&apos;ont pas pu être supprimés</translation>
     </message>
     <message>
         <source>Nothing was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été supprimé</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be deleted (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément n&apos;a pas pu être supprimé (%1)</numerusform>
+            <numerusform>%Ln éléments n&apos;ont pas pu être supprimés (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Deleted (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé (%1)</translation>
     </message>
     <message>
         <source>Moving to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à la corbeille</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) moved to the Trash</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément mis à la corbeille</numerusform>
+            <numerusform>%Ln éléments mis à la corbeille</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains éléments n&apos;ont pas pu être mis à la corbeille</translation>
     </message>
     <message>
         <source>Nothing was moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été mis à la corbeille</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be moved to the Trash (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément n&apos;a pas pu être mis à la corbeille (%1)</numerusform>
+            <numerusform>%Ln éléments n&apos;ont pas pu être mis à la corbeille (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Moved to the Trash (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis à la corbeille (%1)</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément supprimé</numerusform>
+            <numerusform>%Ln éléments supprimés</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains éléments n&apos;ont pas pu être supprimés</translation>
     </message>
     <message>
         <source>Nothing was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été supprimé</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be removed (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément n&apos;a pas pu être supprimé (%1)</numerusform>
+            <numerusform>%Ln éléments n&apos;ont pas pu être supprimés (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Removed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé (%1)</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished"></translation>
+        <translation>Broyage</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) shredded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément broyé</numerusform>
+            <numerusform>%Ln éléments broyés</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains éléments n&apos;ont pas pu être broyés</translation>
     </message>
     <message>
         <source>Nothing was shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été broyé</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be shredded (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément n&apos;a pas pu être broyé (%1)</numerusform>
+            <numerusform>%Ln éléments n&apos;ont pas pu être broyés (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Shredded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Broyé (%1)</translation>
     </message>
     <message>
         <source>Delete junk files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les fichiers inutiles&#xa0;?</translation>
     </message>
     <message>
         <source>Move junk files to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre les fichiers inutiles à la corbeille&#xa0;?</translation>
     </message>
     <message>
         <source>Junk files deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers inutiles supprimés</translation>
     </message>
     <message>
         <source>Junk files moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers inutiles mis à la corbeille</translation>
     </message>
     <message>
         <source>Delete large files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les gros fichiers&#xa0;?</translation>
     </message>
     <message>
         <source>Move large files to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre les gros fichiers à la corbeille&#xa0;?</translation>
     </message>
     <message>
         <source>Large files deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Gros fichiers supprimés</translation>
     </message>
     <message>
         <source>Large files moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Gros fichiers mis à la corbeille</translation>
     </message>
     <message>
         <source>Delete duplicates?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les doublons&#xa0;?</translation>
     </message>
     <message>
         <source>Move duplicates to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre les doublons à la corbeille&#xa0;?</translation>
     </message>
     <message>
         <source>Duplicates deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons supprimés</translation>
     </message>
     <message>
         <source>Duplicates moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons mis à la corbeille</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Désinstaller %Ln application&#xa0;?</numerusform>
+            <numerusform>Désinstaller %Ln applications&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>Applications uninstalled</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications désinstallées</translation>
     </message>
     <message numerus="yes">
         <source>Remove %Ln extension(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer %Ln extension&#xa0;?</numerusform>
+            <numerusform>Supprimer %Ln extensions&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln extension(s) to the Trash?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mettre %Ln extension à la corbeille&#xa0;?</numerusform>
+            <numerusform>Mettre %Ln extensions à la corbeille&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>Extensions removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions supprimées</translation>
     </message>
     <message>
         <source>Extensions moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions mises à la corbeille</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Broyer %Ln élément&#xa0;?</numerusform>
+            <numerusform>Broyer %Ln éléments&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>Items shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments broyés</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) were refused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément a été refusé</numerusform>
+            <numerusform>%Ln éléments ont été refusés</numerusform>
         </translation>
     </message>
 </context>
@@ -2996,90 +2995,90 @@ One copy of every file is always kept.</source>
     <name>sw::ResultBottomBar</name>
     <message>
         <source>Deselect</source>
-        <translation type="unfinished"></translation>
+        <translation>Désélectionner</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection&#xa0;:</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total&#xa0;:</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner</translation>
     </message>
 </context>
 <context>
     <name>sw::ResultItemList</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Sort by Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par taille</translation>
     </message>
     <message>
         <source>Sort by Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par nom</translation>
     </message>
 </context>
 <context>
     <name>sw::ScanProgressPanel</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Scanning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse en cours…</translation>
     </message>
     <message>
         <source>Nothing is removed until you confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;est supprimé tant que vous n&apos;avez pas confirmé.</translation>
     </message>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) looked at</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément examiné</numerusform>
+            <numerusform>%Ln éléments examinés</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation…</translation>
     </message>
     <message>
         <source>Found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>sw::TextPreview</name>
     <message>
         <source>Only the beginning of this file is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul le début de ce fichier est affiché.</translation>
     </message>
 </context>
 <context>
     <name>sw::ViewerFactory</name>
     <message>
         <source>%1 was not found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable dans %2.</translation>
     </message>
 </context>
 </TS>

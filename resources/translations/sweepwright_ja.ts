@@ -5,131 +5,132 @@
     <name>AddLoginItemDialog</name>
     <message>
         <source>Add an Application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションの追加</translation>
     </message>
     <message>
         <source>Start an application when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時に起動するアプリケーション</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
 </context>
 <context>
     <name>AdminPass</name>
     <message>
         <source>the administrator removal did not understand the request; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者権限での削除処理が要求を解釈できませんでした。削除せずに残しました</translation>
     </message>
     <message>
         <source>lies outside the places the administrator removal covers; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者権限で削除できる場所の外にあります。削除せずに残しました</translation>
     </message>
     <message>
         <source>its folder changed while the password was asked for; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードの入力中に、この項目のあるフォルダーが変更されました。削除せずに残しました</translation>
     </message>
     <message>
         <source>is or lies in a protected folder; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>保護されたフォルダーであるか、その中にあります。削除せずに残しました</translation>
     </message>
     <message>
         <source>it changed while the password was asked for; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードの入力中に変更されました。削除せずに残しました</translation>
     </message>
     <message>
         <source>cannot be reached without following a link or entering another file system; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクをたどるか別のファイルシステムに入らなければ到達できません。削除せずに残しました</translation>
     </message>
     <message>
         <source>cannot be reached below its folder; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの下から到達できません。削除せずに残しました</translation>
     </message>
     <message>
         <source>the administrator helper sweepwright-privileged is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者用ヘルパー sweepwright-privileged がインストールされていません。削除せずに残しました</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。削除せずに残しました</translation>
     </message>
     <message>
         <source>the administrator removal gave no answer for it; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者権限での削除処理から応答がありませんでした。削除せずに残しました</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Sweepwright is running as root. It never needs to: run it as the user whose files it cleans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright が root として実行されています。root で実行する必要はありません。クリーンアップするファイルを所有するユーザーとして実行してください。</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
 </context>
 <context>
     <name>AppRemoval</name>
     <message>
         <source>it is still installed</source>
-        <translation type="unfinished"></translation>
+        <translation>まだインストールされています</translation>
     </message>
     <message>
         <source>left in place: the application itself was not removed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>削除せずに残しました: アプリケーション本体が削除されませんでした (%1)</translation>
     </message>
     <message>
         <source>left in place: %1, which also uses it, was not removed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>削除せずに残しました: これを使用している %1 が削除されませんでした (%2)</translation>
     </message>
     <message>
         <source>left in place: the application itself is not being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>削除せずに残しました: アプリケーション本体は削除の対象ではありません</translation>
     </message>
     <message>
         <source>left in place: %1, which also uses it, is not being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>削除せずに残しました: これを使用している %1 は削除の対象ではありません</translation>
     </message>
     <message>
         <source>flatpak left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>flatpak を実行しましたが、インストールされたままです</translation>
     </message>
     <message>
         <source>PackageKit left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit を実行しましたが、インストールされたままです</translation>
     </message>
     <message>
         <source>apt-get left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get を実行しましたが、インストールされたままです</translation>
     </message>
 </context>
 <context>
     <name>AppsCommand</name>
     <message numerus="yes">
         <source>&quot;%1&quot; names %n applications; give one of their identifiers or paths:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>「%1」に該当するアプリケーションが %n 個あります。いずれかの識別子またはパスを指定してください:</numerusform>
         </translation>
     </message>
     <message>
         <source>found no application &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション「%1」が見つかりません</translation>
     </message>
     <message numerus="yes">
         <source>Found %n application(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のアプリケーションが見つかりました (合計 %1)。
+</numerusform>
         </translation>
     </message>
 </context>
@@ -137,85 +138,85 @@
     <name>CategoryRoots</name>
     <message>
         <source>it vanished</source>
-        <translation type="unfinished"></translation>
+        <translation>存在しなくなりました</translation>
     </message>
     <message>
         <source>it is a link in %1, a folder others can write</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかのユーザーが書き込めるフォルダー %1 内のリンクです</translation>
     </message>
     <message>
         <source>it belongs to another user and lies in %1, a folder others can write</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかのユーザーが所有しており、ほかのユーザーが書き込めるフォルダー %1 内にあります</translation>
     </message>
     <message>
         <source>it belongs to another user and anyone can write it</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかのユーザーが所有しており、誰でも書き込めます</translation>
     </message>
     <message>
         <source>Leaving %1 alone: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は処理しません: %2</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかのユーザーが所有しています</translation>
     </message>
     <message>
         <source>not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>絶対パスではありません</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
         <source>Where to look: freedesktop or macos.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索するフォルダー構成: freedesktop または macos。</translation>
     </message>
     <message>
         <source>The root the system folders are under.</source>
-        <translation type="unfinished"></translation>
+        <translation>システムフォルダーが置かれているルートフォルダー。</translation>
     </message>
     <message>
         <source>The home folder to look in.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索するホームフォルダー。</translation>
     </message>
     <message>
         <source>Sweepwright, the desktop maintenance utility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright: デスクトップのメンテナンスユーティリティ。</translation>
     </message>
 </context>
 <context>
     <name>DupKinds</name>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオ</translation>
     </message>
     <message>
         <source>Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>パッケージ</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
 </context>
 <context>
@@ -223,15 +224,17 @@
     <message numerus="yes">
         <source>%1  %n copies of %2
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1  %n 個のコピー (各 %2)
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Found %n set(s) of duplicates, %1 in all copies.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>重複ファイルのグループが %n 個見つかりました (全コピーの合計 %1)。
+</numerusform>
         </translation>
     </message>
 </context>
@@ -239,8 +242,8 @@
     <name>ExtractReport</name>
     <message numerus="yes">
         <source>%n item(s) written before the error stay in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>エラーの前に書き出された %n 個の項目は %1 に残っています</numerusform>
         </translation>
     </message>
 </context>
@@ -248,254 +251,254 @@
     <name>ExtractToStatus</name>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを開く</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Extracting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に展開しています…</translation>
     </message>
     <message>
         <source>Extracting to %1… %2%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に展開しています… %2%</translation>
     </message>
     <message>
         <source>Extracted to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に展開しました</translation>
     </message>
     <message numerus="yes">
         <source>Extracted to %1; %n item(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 に展開しました (%n 個の項目は除外しました)</numerusform>
         </translation>
     </message>
     <message>
         <source>Extraction to %1 stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 への展開を中止しました</translation>
     </message>
     <message>
         <source>Could not extract to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に展開できませんでした: %2</translation>
     </message>
 </context>
 <context>
     <name>FileTreeModel</name>
     <message>
         <source>Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>作成日時</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
 </context>
 <context>
     <name>FolderTree</name>
     <message>
         <source>changed while it was being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>削除中に変更されました</translation>
     </message>
     <message>
         <source>stopped before the end; the rest stays</source>
-        <translation type="unfinished"></translation>
+        <translation>途中で中止しました。残りはそのままです</translation>
     </message>
     <message>
         <source>another file system is mounted here; left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>ここに別のファイルシステムがマウントされています。処理しませんでした</translation>
     </message>
     <message>
         <source>a folder was moved while it was being walked; stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>走査中にフォルダーが移動されました。中止しました</translation>
     </message>
     <message>
         <source>%1; it is left as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。%2 という名前で残っています</translation>
     </message>
 </context>
 <context>
     <name>FolderZip</name>
     <message>
         <source>Cannot write the zip file</source>
-        <translation type="unfinished"></translation>
+        <translation>zip ファイルを書き込めません</translation>
     </message>
     <message>
         <source>Not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーではありません: %1</translation>
     </message>
 </context>
 <context>
     <name>GeneralPrefViewController</name>
     <message>
         <source>Start Sweepwright when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時に Sweepwright を起動する</translation>
     </message>
     <message>
         <source>Release memory automatically when its use exceeds</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリ使用率が次の値を超えたら自動的に解放する</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Memory use is checked every 30 seconds while Sweepwright runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright の実行中は、メモリ使用率を 30 秒ごとに確認します。</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
 </context>
 <context>
     <name>GhostscriptRun</name>
     <message>
         <source>Ghostscript cannot be given a password with a backslash before a quote or at its end</source>
-        <translation type="unfinished"></translation>
+        <translation>引用符の直前または末尾にバックスラッシュを含むパスワードは Ghostscript に渡せません</translation>
     </message>
     <message>
         <source>the password could not be handed to Ghostscript</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードを Ghostscript に渡せませんでした</translation>
     </message>
     <message>
         <source>Ghostscript (gs) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript (gs) がインストールされていません</translation>
     </message>
     <message>
         <source>Ghostscript could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript を起動できませんでした: %1</translation>
     </message>
     <message numerus="yes">
         <source>Ghostscript finished no page for %n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ghostscript が %n 秒間 1 ページも処理を完了しませんでした</numerusform>
         </translation>
     </message>
     <message>
         <source>Ghostscript was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript が停止されました</translation>
     </message>
     <message>
         <source>Ghostscript reached its memory limit of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript がメモリの上限 (%1) に達しました</translation>
     </message>
     <message>
         <source>Ghostscript stopped unexpectedly (it crashed or was killed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript が予期せず停止しました (クラッシュしたか、強制終了されました)</translation>
     </message>
     <message>
         <source>Ghostscript ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript がステータス %1 で終了しました</translation>
     </message>
     <message>
         <source>Ghostscript ended with status %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript がステータス %1 で終了しました: %2</translation>
     </message>
 </context>
 <context>
     <name>InputPaths</name>
     <message>
         <source>standard input (-) names no path</source>
-        <translation type="unfinished"></translation>
+        <translation>標準入力 (-) にパスが 1 つも含まれていません</translation>
     </message>
     <message>
         <source>cannot read standard input (-): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>標準入力 (-) を読み込めません: %1</translation>
     </message>
     <message>
         <source>standard input (-) holds more than %1 MiB of paths</source>
-        <translation type="unfinished"></translation>
+        <translation>標準入力 (-) のパスが %1 MiB を超えています</translation>
     </message>
 </context>
 <context>
     <name>InstalledApp</name>
     <message>
         <source>application bundle</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションバンドル</translation>
     </message>
     <message>
         <source>AppImage</source>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>application in the home</source>
-        <translation type="unfinished"></translation>
+        <translation>ホームフォルダー内のアプリケーション</translation>
     </message>
     <message>
         <source>Flatpak</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>Debian package</source>
-        <translation type="unfinished"></translation>
+        <translation>Debian パッケージ</translation>
     </message>
 </context>
 <context>
     <name>ItemCopy</name>
     <message>
         <source>Special file, not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊ファイルのため、コピーしませんでした</translation>
     </message>
     <message>
         <source>The copy would replace the original</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーがオリジナルを置き換えてしまいます</translation>
     </message>
     <message>
         <source>A folder cannot be copied into itself</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーをそれ自身の中にコピーすることはできません</translation>
     </message>
 </context>
 <context>
     <name>ItemMailer</name>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>メール</translation>
     </message>
     <message>
         <source>The attachment will not be protected</source>
-        <translation type="unfinished"></translation>
+        <translation>添付ファイルは保護されません</translation>
     </message>
     <message>
         <source>These files come from an archive protected by a password. Attached as they are, anyone who gets the message can read them. Attach the archive instead to keep them protected: whoever gets it needs the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのファイルは、パスワードで保護されたアーカイブから取り出したものです。このまま添付すると、メッセージを受け取った人は誰でも読めてしまいます。保護したままにするには、代わりにアーカイブを添付してください。受け取った人が開くにはパスワードが必要になります。</translation>
     </message>
     <message>
         <source>Attach the Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>アーカイブを添付</translation>
     </message>
     <message>
         <source>Attach Unprotected</source>
-        <translation type="unfinished"></translation>
+        <translation>保護せずに添付</translation>
     </message>
     <message>
         <source>The folder could not be packed for mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>メールに添付するためにフォルダーをまとめることができませんでした。</translation>
     </message>
     <message>
         <source>The file could not be copied for mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>メールに添付するためにファイルをコピーできませんでした。</translation>
     </message>
     <message>
         <source>No mail program could be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>メールプログラムを起動できませんでした。</translation>
     </message>
     <message>
         <source>Install xdg-utils and set up a mail program, or attach the file yourself: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>xdg-utils をインストールしてメールプログラムを設定するか、ファイルを手動で添付してください: %1</translation>
     </message>
 </context>
 <context>
@@ -503,8 +506,9 @@
     <message numerus="yes">
         <source>Found %1 in %n item(s); %2 marked for removal.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個の項目 (%1) が見つかりました。削除の対象は %2 です。
+</numerusform>
         </translation>
     </message>
 </context>
@@ -513,8 +517,9 @@
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%2 以上の項目が %n 個 (合計 %1) 見つかりました。
+</numerusform>
         </translation>
     </message>
 </context>
@@ -522,83 +527,71 @@
     <name>LeftOutFolders</name>
     <message>
         <source>left out %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を除外しました: %2</translation>
     </message>
 </context>
 <context>
     <name>LoginItemRow</name>
     <message>
         <source>Part of the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの一部</translation>
     </message>
 </context>
 <context>
     <name>MASPreferencesWindowController</name>
     <message>
         <source>Panes</source>
-        <translation type="unfinished"></translation>
+        <translation>パネル</translation>
     </message>
 </context>
 <context>
     <name>MLoginItemsPage</name>
     <message>
         <source>Add an application…</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを追加…</translation>
     </message>
     <message>
         <source>%1: starts at login</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ログイン時に起動します</translation>
     </message>
     <message>
         <source>%1: does not start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ログイン時に起動しません</translation>
     </message>
     <message>
         <source>Switch off “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をオフにしますか?</translation>
     </message>
     <message>
         <source>It is part of the desktop: the desktop starts it for itself when you log in. Switched off, what it does stops from the next login until you switch it on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>これはデスクトップの一部で、ログイン時にデスクトップ自身が起動します。オフにすると、次回のログインから、再びオンにするまでその機能は停止します。</translation>
     </message>
     <message>
         <source>Switch Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフにする</translation>
     </message>
     <message>
         <source>No applications start at login</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n application starts at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n applications start at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation>ログイン時に起動するアプリケーションはありません</translation>
     </message>
     <message>
         <source>Add an application to start it each time you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを追加すると、ログインするたびに起動します。</translation>
     </message>
     <message>
         <source>Switching one off keeps it from starting the next time you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>オフにすると、次回のログインから起動しなくなります。</translation>
     </message>
     <message numerus="yes">
-        <source>%n part of the desktop starts too; it is listed last.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <source>%n application(s) start at login</source>
+        <translation>
+            <numerusform>ログイン時に %n 個のアプリケーションが起動します</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n parts of the desktop start too; they are listed last.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <source>Switching one off keeps it from starting the next time you log in. %n part(s) of the desktop start too; they are listed last.</source>
+        <translation>
+            <numerusform>オフにすると、次回のログインから起動しなくなります。デスクトップの構成要素も %n 個起動します。一覧の最後に表示しています。</numerusform>
         </translation>
     </message>
 </context>
@@ -606,203 +599,203 @@
     <name>MarkedRemoval</name>
     <message>
         <source>needs administrator rights; skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者権限が必要です。スキップしました</translation>
     </message>
 </context>
 <context>
     <name>ORBigDataCollection</name>
     <message>
         <source>32 MB to 128 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>32 MB～128 MB</translation>
     </message>
     <message>
         <source>Files of 32 MB and more, below 128 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>32 MB 以上 128 MB 未満のファイル</translation>
     </message>
     <message>
         <source>128 MB to 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 MB～256 MB</translation>
     </message>
     <message>
         <source>Files of 128 MB and more, below 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 MB 以上 256 MB 未満のファイル</translation>
     </message>
     <message>
         <source>256 MB to 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 MB～512 MB</translation>
     </message>
     <message>
         <source>Files of 256 MB and more, below 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 MB 以上 512 MB 未満のファイル</translation>
     </message>
     <message>
         <source>512 MB to 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>512 MB～1 GB</translation>
     </message>
     <message>
         <source>Files of 512 MB and more, below 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>512 MB 以上 1 GB 未満のファイル</translation>
     </message>
     <message>
         <source>1 GB and more</source>
-        <translation type="unfinished"></translation>
+        <translation>1 GB 以上</translation>
     </message>
     <message>
         <source>Files of 1 GB and more</source>
-        <translation type="unfinished"></translation>
+        <translation>1 GB 以上のファイル</translation>
     </message>
 </context>
 <context>
     <name>ORBigNoVeiwCter</name>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>大きなファイル</translation>
     </message>
     <message>
         <source>No large files were found in these folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのフォルダーに大きなファイルは見つかりませんでした。</translation>
     </message>
 </context>
 <context>
     <name>ORBigResultViewCter</name>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のファイル</numerusform>
         </translation>
     </message>
     <message>
         <source>File Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルサイズ</translation>
     </message>
 </context>
 <context>
     <name>ORBigViewCter</name>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>大きなファイル</translation>
     </message>
     <message>
         <source>Find the files of 32 MB and more in these folders and move the ones you no longer need to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのフォルダーから 32 MB 以上のファイルを探し、不要になったものをゴミ箱に移動します。</translation>
     </message>
 </context>
 <context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイル</translation>
     </message>
     <message>
         <source>No duplicates were found in these folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのフォルダーに重複ファイルは見つかりませんでした。</translation>
     </message>
 </context>
 <context>
     <name>ORDupResultItemObject</name>
     <message>
         <source>No duplicates here</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイルはありません</translation>
     </message>
     <message>
         <source>Choose another kind, or search for another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 copy of %1; its other copies may not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>別の種類を選ぶか、別の名前で検索してください。</translation>
     </message>
     <message numerus="yes">
         <source>%n copies of %1 each; one copy is always kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>それぞれ %1 のコピーが %n 個あります。1 個は必ず残します。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 copy of %1 is listed; the others lie in protected places.</source>
+        <translation>%1 のコピーを 1 個表示しています。ほかのコピーは保護された場所にあります。</translation>
     </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
     <message>
         <source>Select every copy but one of each group listed, or clear them</source>
-        <translation type="unfinished"></translation>
+        <translation>表示中の各グループで 1 個を除くすべてのコピーを選択するか、選択を解除します</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>リスト</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前で検索</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー数</translation>
     </message>
     <message>
         <source>Sort the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>グループを並べ替え</translation>
     </message>
     <message>
         <source>Which copy of each group Select keeps. Best original keeps the copy outside Downloads, the Trash and temporary folders, without a copy mark such as &quot;(1)&quot; in its name, the oldest, in the deepest folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>「選択」で各グループのどのコピーを残すかを決めます。「最適なオリジナル」は、ダウンロード、ゴミ箱、一時フォルダーの外にあり、名前に「(1)」のようなコピーの印がなく、最も古く、最も深いフォルダーにあるコピーを残します。</translation>
     </message>
     <message>
         <source>All duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての重複ファイル</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n set(s), %2</source>
         <extracomment>The kind listed (&quot;All duplicates&quot;, &quot;Documents&quot;, ...), the number of sets and their size</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n グループ、%2</numerusform>
         </translation>
     </message>
     <message>
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
-        <translation type="unfinished"></translation>
+        <translation>各グループには同じファイルのコピーがまとめられています。「選択」では各グループのコピーを 1 個残します。</translation>
     </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイル</translation>
     </message>
     <message>
         <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのフォルダー内で重複して保存されているファイルを探し、余分なコピーをゴミ箱に移動します。</translation>
     </message>
     <message>
         <source>Quick scan: compare samples only, not whole files</source>
-        <translation type="unfinished"></translation>
+        <translation>クイックスキャン: ファイル全体ではなく一部だけを比較する</translation>
     </message>
     <message>
         <source>Faster, but files that agree only in the parts compared are reported as duplicates too.</source>
-        <translation type="unfinished"></translation>
+        <translation>高速ですが、比較した部分だけが一致するファイルも重複ファイルとして表示されます。</translation>
     </message>
     <message>
         <source>Files of %1 and less are not compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 以下のファイルは比較しません。</translation>
     </message>
     <message numerus="yes">
         <source>Found %n set(s) of duplicates, %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>重複ファイルのグループが %n 個見つかりました (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -810,1038 +803,1040 @@
     <name>ORExtDataCollection</name>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張機能</translation>
     </message>
     <message>
         <source>Kernel extensions: drivers and system features that applications added.</source>
-        <translation type="unfinished"></translation>
+        <translation>カーネル拡張機能: アプリケーションが追加したドライバーやシステム機能です。</translation>
     </message>
     <message>
         <source>Kernel</source>
-        <translation type="unfinished"></translation>
+        <translation>カーネル</translation>
     </message>
     <message>
         <source>Browser Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー拡張機能</translation>
     </message>
     <message>
         <source>Add-ons installed in the profiles of your web browsers. A removed extension is gone once the browser has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Web ブラウザーのプロファイルにインストールされたアドオンです。削除した拡張機能は、ブラウザーを再起動すると消えます。</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定パネル</translation>
     </message>
     <message>
         <source>Preference panes that applications added to System Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションがシステム環境設定に追加した環境設定パネルです。</translation>
     </message>
     <message>
         <source>System Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>システム環境設定</translation>
     </message>
     <message>
         <source>Desktop Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ拡張機能</translation>
     </message>
     <message>
         <source>Shell extensions, widgets and applets you added to your desktop. A removed one is gone once the desktop shell has been restarted or you have logged in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップに追加したシェル拡張機能、ウィジェット、アプレットです。削除したものは、デスクトップシェルを再起動するか、ログインし直すと消えます。</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ</translation>
     </message>
     <message>
         <source>Internet Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネットプラグイン</translation>
     </message>
     <message>
         <source>Plug-ins that browsers and other programs load to show web content.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーなどのプログラムが Web コンテンツを表示するために読み込むプラグインです。</translation>
     </message>
     <message>
         <source>Browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー</translation>
     </message>
     <message>
         <source>Browser Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザープラグイン</translation>
     </message>
     <message>
         <source>Plug-in libraries the browsers load from your home folder. A removed plug-in is gone once the browser has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーがホームフォルダーから読み込むプラグインライブラリです。削除したプラグインは、ブラウザーを再起動すると消えます。</translation>
     </message>
     <message>
         <source>Mozilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla</translation>
     </message>
     <message>
         <source>QuickLook Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Look プラグイン</translation>
     </message>
     <message>
         <source>Plug-ins that let Quick Look preview more kinds of files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Look でプレビューできるファイルの種類を増やすプラグインです。</translation>
     </message>
     <message>
         <source>Quick Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Look</translation>
     </message>
     <message>
         <source>Thumbnailers</source>
-        <translation type="unfinished"></translation>
+        <translation>サムネイル生成プログラム</translation>
     </message>
     <message>
         <source>Programs that draw the previews of files in your file manager. Previews drawn already stay until the file manager has been restarted and the thumbnail cache cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーでファイルのプレビューを描画するプログラムです。描画済みのプレビューは、ファイルマネージャーを再起動してサムネイルのキャッシュを消去するまで残ります。</translation>
     </message>
     <message>
         <source>File manager</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャー</translation>
     </message>
     <message>
         <source>Spotlight Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotlight プラグイン</translation>
     </message>
     <message>
         <source>Plug-ins that let Spotlight search more kinds of files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotlight で検索できるファイルの種類を増やすプラグインです。</translation>
     </message>
     <message>
         <source>Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotlight</translation>
     </message>
     <message>
         <source>Search Providers</source>
-        <translation type="unfinished"></translation>
+        <translation>検索プロバイダー</translation>
     </message>
     <message>
         <source>Applications that add their results to the desktop&apos;s search. A removed provider is gone once the desktop shell has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの検索に結果を表示するアプリケーションです。削除したプロバイダーは、デスクトップシェルを再起動すると消えます。</translation>
     </message>
     <message>
         <source>Desktop search</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ検索</translation>
     </message>
 </context>
 <context>
     <name>ORExtensionResultViewCter</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張機能</translation>
     </message>
     <message>
         <source>Nothing of this kind is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>この種類のものはインストールされていません。</translation>
     </message>
 </context>
 <context>
     <name>ORExtensionViewCter</name>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張機能</translation>
     </message>
     <message>
         <source>See the add-ons installed in your browsers and your desktop, and remove the ones you no longer use.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーやデスクトップにインストールされたアドオンを確認し、使わなくなったものを削除します。</translation>
     </message>
 </context>
 <context>
     <name>ORFileConvertViewCter</name>
     <message>
         <source>Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>アイコン</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>リスト</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>保存…</translation>
     </message>
     <message>
         <source>Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>展開先を指定…</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>メールで送信</translation>
     </message>
     <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>場所: %1。これらのファイルは一時的なコピーで、このページを離れると削除されます。残すには、保存するか展開してください。</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) could not be saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個の項目を保存できませんでした。</numerusform>
         </translation>
     </message>
     <message>
         <source>Extract To</source>
-        <translation type="unfinished"></translation>
+        <translation>展開先</translation>
     </message>
     <message>
         <source>Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>展開</translation>
     </message>
     <message>
         <source>The folder %1 could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できませんでした</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はフォルダーではありません</translation>
     </message>
 </context>
 <context>
     <name>ORFileDropView</name>
     <message>
         <source>Drop an archive or a winmail.dat file here</source>
-        <translation type="unfinished"></translation>
+        <translation>アーカイブまたは winmail.dat ファイルをここにドロップ</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>または</translation>
     </message>
     <message>
         <source>Choose a File...</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを選択…</translation>
     </message>
     <message>
         <source>Choose an Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>アーカイブを選択</translation>
     </message>
     <message>
         <source>Archives (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>アーカイブ (%1)</translation>
     </message>
 </context>
 <context>
     <name>ORFileIntroViewCter</name>
     <message>
         <source>Unarchive error or password error, try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>展開できませんでした。パスワードが間違っている可能性があります。もう一度お試しください。</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>このアーカイブ形式には対応していません</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>空き容量が足りません</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>アーカイブ</translation>
     </message>
     <message>
         <source>Open zip, rar, 7z, tar and many other archives, and the attachments in winmail.dat files: see what is inside, then open, save or mail it.</source>
-        <translation type="unfinished"></translation>
+        <translation>zip、rar、7z、tar など多くのアーカイブや、winmail.dat ファイル内の添付ファイルを開きます。中身を確認して、開いたり、保存したり、メールで送信したりできます。</translation>
     </message>
     <message>
         <source>File name encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名のエンコーディング:</translation>
     </message>
     <message>
         <source>zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, winmail.dat and more</source>
-        <translation type="unfinished"></translation>
+        <translation>zip、rar、7z、tar、gz、bz2、xz、iso、cab、lzh、arj、cpio、deb、rpm、winmail.dat など</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Extracting...</source>
-        <translation type="unfinished"></translation>
+        <translation>展開しています…</translation>
     </message>
 </context>
 <context>
     <name>ORJunkFilesCollection</name>
     <message>
         <source>Application Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションの不要ファイル</translation>
     </message>
     <message>
         <source>Caches and logs that applications keep to start and work faster. An application makes them again when it needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションが起動や動作を速くするために保存しているキャッシュとログです。必要になれば、アプリケーションが再び作成します。</translation>
     </message>
     <message>
         <source>Leftover Files</source>
-        <translation type="unfinished"></translation>
+        <translation>残りファイル</translation>
     </message>
     <message>
         <source>Settings, saved window states and launch agents of applications other than the system&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>システム標準以外のアプリケーションの設定、保存されたウィンドウの状態、起動エージェントです。</translation>
     </message>
     <message>
         <source>Menu and login entries whose program is no longer installed, and the data of Flatpak applications that were removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムがすでにインストールされていないメニュー項目やログイン項目と、削除された Flatpak アプリケーションのデータです。</translation>
     </message>
     <message>
         <source>System Cache Files</source>
-        <translation type="unfinished"></translation>
+        <translation>システムのキャッシュファイル</translation>
     </message>
     <message>
         <source>Caches of the system&apos;s own programs and services. They are made again when needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>システム標準のプログラムやサービスのキャッシュです。必要になれば再び作成されます。</translation>
     </message>
     <message>
         <source>Caches of the system&apos;s programs in /var/cache, such as packages the package manager downloaded. They are made again when needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>パッケージマネージャーがダウンロードしたパッケージなど、/var/cache にあるシステムのプログラムのキャッシュです。必要になれば再び作成されます。</translation>
     </message>
     <message>
         <source>System Log Files</source>
-        <translation type="unfinished"></translation>
+        <translation>システムのログファイル</translation>
     </message>
     <message>
         <source>Records of what the system and its services did. They help to find the cause of a fault; nothing needs them to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>システムとそのサービスの動作の記録です。障害の原因を調べるのに役立ちますが、動作には必要ありません。</translation>
     </message>
     <message>
         <source>Mail Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>メールの添付ファイル</translation>
     </message>
     <message>
         <source>Copies of attachments saved when you opened them. The messages keep their own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>添付ファイルを開いたときに保存されたコピーです。メッセージには元の添付ファイルが残っています。</translation>
     </message>
     <message>
         <source>iTunes Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>iTunes の不要ファイル</translation>
     </message>
     <message>
         <source>iPhone and iPad software updates and copies of their applications that iTunes downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>iTunes がダウンロードした iPhone と iPad のソフトウェアアップデートやアプリケーションのコピーです。</translation>
     </message>
     <message>
         <source>iOS Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>iOS のバックアップ</translation>
     </message>
     <message>
         <source>Backups of iPhones and iPads made on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターで作成された iPhone と iPad のバックアップです。</translation>
     </message>
     <message>
         <source>iOS Software Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>iOS のソフトウェアアップデート</translation>
     </message>
     <message>
         <source>Software updates for iPhones and iPads that were downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード済みの iPhone と iPad 用のソフトウェアアップデートです。</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱</translation>
     </message>
     <message>
         <source>Everything you moved to the Trash and did not empty yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動して、まだ空にしていないすべてのものです。</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Everything in your Downloads folder, which may hold files you keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードフォルダー内のすべてのものです。残しておきたいファイルが含まれている場合があります。</translation>
     </message>
     <message>
         <source>Xcode DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>Xcode DerivedData</translation>
     </message>
     <message>
         <source>Build products and indexes that Xcode makes again when a project is built.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトのビルド時に Xcode が再び作成するビルド成果物とインデックスです。</translation>
     </message>
     <message>
         <source>Developer Build Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>開発用のビルドキャッシュ</translation>
     </message>
     <message>
         <source>Package and build caches of npm, Gradle, Cargo and Go, which are downloaded again when a build needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>npm、Gradle、Cargo、Go のパッケージキャッシュとビルドキャッシュです。ビルドで必要になれば再びダウンロードされます。</translation>
     </message>
     <message>
         <source>Browser Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーの不要ファイル</translation>
     </message>
     <message>
         <source>Pages and images your browsers keep to show sites faster, their history and their cookies. Without cookies you are signed out of websites.</source>
-        <translation type="unfinished"></translation>
+        <translation>サイトを速く表示するためにブラウザーが保存しているページや画像と、閲覧履歴、Cookie です。Cookie を削除すると Web サイトからサインアウトされます。</translation>
     </message>
     <message>
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
-        <translation type="unfinished"></translation>
+        <translation>サイトを速く表示するためにブラウザーが保存しているページや画像と、閲覧履歴、Cookie です。Cookie を削除すると Web サイトからサインアウトされるため、閲覧履歴と Cookie は最初はチェックが外れています。</translation>
     </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>不要ファイル</translation>
     </message>
     <message>
         <source>Find caches, logs, leftovers of removed applications, the Trash and other files you no longer need, and free up space safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュ、ログ、削除したアプリケーションの残りファイル、ゴミ箱など、不要になったファイルを探して、安全に空き容量を増やします。</translation>
     </message>
 </context>
 <context>
     <name>ORJunksResultViewCter</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリー</translation>
     </message>
     <message>
         <source>Nothing to clean in this category.</source>
-        <translation type="unfinished"></translation>
+        <translation>このカテゴリーにはクリーンアップするものはありません。</translation>
     </message>
 </context>
 <context>
     <name>ORMainWinController</name>
     <message>
         <source>Open Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright を開く</translation>
     </message>
     <message>
         <source>Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリを解放</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>設定…</translation>
     </message>
     <message>
         <source>Quit Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright を終了</translation>
     </message>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>不要ファイル</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>アーカイブ</translation>
     </message>
     <message>
         <source>Login Items</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン項目</translation>
     </message>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイル</translation>
     </message>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>大きなファイル</translation>
     </message>
     <message>
         <source>Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>アンインストール</translation>
     </message>
     <message>
         <source>Shredder</source>
-        <translation type="unfinished"></translation>
+        <translation>シュレッダー</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリ</translation>
     </message>
     <message>
         <source>Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>ツール</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張機能</translation>
     </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリ</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>使用量</translation>
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished"></translation>
+        <translation>利用可能</translation>
     </message>
     <message>
         <source>Cached</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュ</translation>
     </message>
     <message>
         <source>Buffers</source>
-        <translation type="unfinished"></translation>
+        <translation>バッファー</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>空き</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>スワップ</translation>
     </message>
     <message>
         <source>Release Memory asks the kernel to give back the memory it holds as cache. Programs read those files from the disk again when they need them, so the computer does not get faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>「メモリを解放」は、カーネルがキャッシュとして保持しているメモリを解放するよう要求します。プログラムは必要なときにそのファイルをディスクから読み直すため、コンピューターが速くなるわけではありません。</translation>
     </message>
     <message>
         <source>Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリを解放</translation>
     </message>
     <message>
         <source>Released Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>解放したメモリ</translation>
     </message>
     <message>
         <source>%1 of %2 in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 中 %1 を使用中</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>取得できません</translation>
     </message>
 </context>
 <context>
     <name>ORNoJunkViewCter</name>
     <message>
         <source>No category was scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャンしたカテゴリーはありません</translation>
     </message>
     <message>
-        <source>Choose the kinds of junk to look for in Preferences, under Junk.</source>
-        <translation type="unfinished"></translation>
+        <source>Choose the kinds of junk to look for in Preferences, under Junk Clean.</source>
+        <translation>探す不要ファイルの種類は、設定の「不要ファイル」で選択してください。</translation>
     </message>
 </context>
 <context>
     <name>ORPdfCompressViewCter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 ページ</translation>
     </message>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 圧縮</translation>
     </message>
     <message>
         <source>Makes a smaller copy of a PDF document; the document itself is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ドキュメントのサイズを小さくしたコピーを作成します。元のドキュメントはそのまま残ります。</translation>
     </message>
     <message>
         <source>Drop a PDF document here</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ドキュメントをここにドロップ</translation>
     </message>
     <message>
         <source>Choose a PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF を選択…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>保存…</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>メールで送信</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>ページ数</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>圧縮前</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>圧縮後</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>品質</translation>
     </message>
     <message>
         <source>Smallest file (images at 50 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>最小サイズ (画像 50 ppi)</translation>
     </message>
     <message>
         <source>Medium (images at 150 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>中 (画像 150 ppi)</translation>
     </message>
     <message>
         <source>Best quality (images at 300 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>最高品質 (画像 300 ppi)</translation>
     </message>
     <message>
         <source>Choose a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ドキュメントを選択</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf *.PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ドキュメント (*.pdf *.PDF)</translation>
     </message>
     <message>
         <source>“%1” is not a PDF document that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は読み込める PDF ドキュメントではありません。</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Please enter the password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードを入力してください</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>圧縮中</translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>すでに十分に圧縮されています。これより小さいコピーは作成できませんでした</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished"></translation>
+        <translation>このコピーはパスワードで保護されていません</translation>
     </message>
     <message>
         <source>Save the compressed PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>圧縮した PDF を保存</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ドキュメント (*.pdf)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>“%1” already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はすでに存在します。置き換えますか?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>置き換え</translation>
     </message>
     <message>
         <source>The copy could not be saved as “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーを「%1」として保存できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>ORPdfWindowCter</name>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 圧縮</translation>
     </message>
 </context>
 <context>
     <name>ORShredViewCter</name>
     <message>
         <source>Shredder</source>
-        <translation type="unfinished"></translation>
+        <translation>シュレッダー</translation>
     </message>
     <message>
         <source>Files and folders shredded here are removed at once, not moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>ここで完全削除したファイルやフォルダーは、ゴミ箱に移動されず、ただちに削除されます。</translation>
     </message>
     <message>
         <source>To shred</source>
-        <translation type="unfinished"></translation>
+        <translation>完全削除する項目</translation>
     </message>
     <message>
         <source>Drop files and folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルやフォルダーをここにドロップ</translation>
     </message>
     <message>
         <source>Overwrite contents before removing</source>
-        <translation type="unfinished"></translation>
+        <translation>削除する前に内容を上書きする</translation>
     </message>
     <message>
         <source>On SSDs and copy-on-write file systems, overwriting cannot guarantee that the old data is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>SSD やコピーオンライト方式のファイルシステムでは、上書きしても元のデータが確実に消えるとは限りません。</translation>
     </message>
     <message>
         <source>Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>完全削除</translation>
     </message>
 </context>
 <context>
     <name>ORToolViewCter</name>
     <message>
         <source>Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>ツール</translation>
     </message>
     <message>
         <source>Make PDF files smaller, or open the desktop&apos;s own tools for this computer, its disks and its extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ファイルを小さくしたり、このコンピューター、ディスク、拡張機能を管理するデスクトップ標準のツールを開いたりします。</translation>
     </message>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 圧縮</translation>
     </message>
     <message>
         <source>System Information</source>
-        <translation type="unfinished"></translation>
+        <translation>システム情報</translation>
     </message>
     <message>
         <source>Disk Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクユーティリティ</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張機能</translation>
     </message>
     <message>
         <source>Open the Extensions page</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張機能のページを開く</translation>
     </message>
     <message>
         <source>Not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>インストールされていません</translation>
     </message>
     <message>
         <source>The PDF compressor cannot be opened: its plugin is missing or broken.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 圧縮を開けません。プラグインが見つからないか、壊れています。
+
+%1</translation>
     </message>
     <message>
         <source>%1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けませんでした。</translation>
     </message>
 </context>
 <context>
     <name>ORUninstDelViewCter</name>
     <message>
         <source>Open Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱を開く</translation>
     </message>
     <message>
         <source>What went to the Trash can be restored from there</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動したものは、ゴミ箱から元に戻せます</translation>
     </message>
 </context>
 <context>
     <name>ORUninstResultViewCter</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>AppImage</source>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <source>Flatpak</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>Package</source>
-        <translation type="unfinished"></translation>
+        <translation>パッケージ</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個の項目</numerusform>
         </translation>
     </message>
     <message>
         <source>Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュ</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Your data</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーデータ</translation>
     </message>
     <message>
         <source>Removed only with the application: tick the application first</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションと一緒にのみ削除できます。先にアプリケーションをチェックしてください</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Sort the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを並べ替え</translation>
     </message>
     <message>
-        <source>Last Opened: %1</source>
-        <translation type="unfinished"></translation>
+        <source>Last Modified: %1</source>
+        <translation>最終更新日: %1</translation>
     </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
     <message>
         <source>Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>アンインストール</translation>
     </message>
     <message>
         <source>See every installed application with the caches, settings and data it leaves behind, and remove an application completely or just its leftovers. What you remove goes to the Trash; your own data stays unless you tick it.</source>
-        <translation type="unfinished"></translation>
+        <translation>インストールされているすべてのアプリケーションと、それが残すキャッシュ、設定、データを確認し、アプリケーションを完全に削除するか、残りファイルだけを削除します。削除したものはゴミ箱に移動します。ユーザーデータは、チェックしない限り残ります。</translation>
     </message>
     <message>
         <source>See every installed application with the caches, settings and data it keeps, and remove an application together with them. Files of yours go to the Trash; your own data stays unless you tick it.</source>
-        <translation type="unfinished"></translation>
+        <translation>インストールされているすべてのアプリケーションと、そのキャッシュ、設定、データを確認し、アプリケーションをそれらとまとめて削除します。ユーザーが所有するファイルはゴミ箱に移動します。ユーザーデータは、チェックしない限り残ります。</translation>
     </message>
     <message>
         <source>Scanning the installed applications…</source>
-        <translation type="unfinished"></translation>
+        <translation>インストールされているアプリケーションをスキャンしています…</translation>
     </message>
     <message>
         <source>Collecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>収集しています…</translation>
     </message>
     <message>
         <source>Fewer than two applications were found: there is nothing to uninstall.</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかったアプリケーションが 2 個未満のため、アンインストールできるものはありません。</translation>
     </message>
 </context>
 <context>
     <name>ORUtility</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日</translation>
     </message>
 </context>
 <context>
     <name>OutputPlacement</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けません: %2</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はフォルダーです</translation>
     </message>
     <message>
         <source>%1 already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はすでに存在します</translation>
     </message>
     <message>
         <source>no file can be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にファイルを作成できません: %2</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルされました</translation>
     </message>
 </context>
 <context>
     <name>PackageCommands</name>
     <message>
         <source>%1 could not be run: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を実行できませんでした: %2</translation>
     </message>
     <message>
         <source>%1 failed (exit status %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が失敗しました (終了ステータス %2): %3</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。削除せずに残しました</translation>
     </message>
     <message>
         <source>%1 failed with administrator rights (exit status %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者権限での %1 の実行に失敗しました (終了ステータス %2)</translation>
     </message>
     <message>
         <source>flatpak is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>flatpak がインストールされていません。削除せずに残しました</translation>
     </message>
     <message>
         <source>%1 would not remove it; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が削除を受け付けませんでした。削除せずに残しました</translation>
     </message>
     <message>
         <source>removing it would also remove %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>削除すると %1 も削除されてしまいます。削除せずに残しました</translation>
     </message>
     <message>
         <source>apt-get is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get がインストールされていません。削除せずに残しました</translation>
     </message>
 </context>
 <context>
     <name>PackageKitRemoval</name>
     <message>
         <source>cancelled; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルされました。削除せずに残しました</translation>
     </message>
     <message>
         <source>PackageKit is not running; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit が実行されていません。削除せずに残しました</translation>
     </message>
     <message>
         <source>PackageKit could not plan the removal: %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit が削除の手順を決められませんでした: %1。削除せずに残しました</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。削除せずに残しました</translation>
     </message>
     <message>
         <source>PackageKit could not remove it: %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit が削除できませんでした: %1。削除せずに残しました</translation>
     </message>
 </context>
 <context>
     <name>PageStyle</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>または</translation>
     </message>
 </context>
 <context>
     <name>PasswordPanel</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はパスワードで保護されています</translation>
     </message>
     <message>
         <source>Enter the password to extract its files.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを展開するには、パスワードを入力してください。</translation>
     </message>
     <message>
         <source>Trying the password…</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードを確認しています…</translation>
     </message>
 </context>
 <context>
     <name>PdfCompressor</name>
     <message>
         <source>Compression failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>圧縮に失敗しました: %1</translation>
     </message>
     <message>
         <source>Ghostscript left no readable PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript は読み込める PDF を出力しませんでした</translation>
     </message>
     <message>
         <source>the copy has %1 of the %2 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーには %2 ページ中 %1 ページしかありません</translation>
     </message>
     <message>
         <source>%1 is not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は読み込める PDF ドキュメントではありません</translation>
     </message>
     <message>
         <source>the copy could not be written in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にコピーを書き込めませんでした</translation>
     </message>
 </context>
 <context>
     <name>PdfPasswordPanel</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <source>Enter the document&apos;s password:</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメントのパスワードを入力してください:</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが違います</translation>
     </message>
 </context>
 <context>
     <name>PdfWorkFolder</name>
     <message>
         <source>%1 is not a private folder of yours</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は現在のユーザー専用のフォルダーではありません</translation>
     </message>
     <message>
         <source>%1 cannot be locked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をロックできません</translation>
     </message>
     <message>
         <source>no folder can be made in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にフォルダーを作成できません</translation>
     </message>
 </context>
 <context>
     <name>ProgressLine</name>
     <message numerus="yes">
         <source>%Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目</numerusform>
         </translation>
     </message>
 </context>
@@ -1849,552 +1844,552 @@
     <name>RefusedPlaces</name>
     <message>
         <source>where it lies could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>場所を確認できませんでした</translation>
     </message>
     <message>
         <source>it is the home folder or holds it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ホームフォルダーであるか、ホームフォルダーを含んでいます (%1)</translation>
     </message>
     <message>
         <source>it holds the root folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ルートフォルダー %1 を含んでいます</translation>
     </message>
     <message>
         <source>it is the root folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ルートフォルダーです</translation>
     </message>
     <message>
         <source>it is a protected system folder</source>
-        <translation type="unfinished"></translation>
+        <translation>保護されたシステムフォルダーです</translation>
     </message>
     <message>
         <source>it lies in the protected system folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保護されたシステムフォルダー %1 内にあります</translation>
     </message>
     <message>
         <source>it is or lies in your folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーのフォルダー %1 であるか、その中にあります</translation>
     </message>
 </context>
 <context>
     <name>RemovalRun</name>
     <message>
         <source>a link lies on its way: it changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>経路上にリンクがあります。スキャン後に変更されました</translation>
     </message>
     <message>
         <source>it lies on another file system mounted below its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの下にマウントされた別のファイルシステム上にあります</translation>
     </message>
     <message>
         <source>more entries could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかにも削除できなかった項目があります</translation>
     </message>
     <message>
         <source>not inside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の中にありません</translation>
     </message>
     <message>
         <source>another file system is mounted here; left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>ここに別のファイルシステムがマウントされています。処理しませんでした</translation>
     </message>
     <message>
         <source>it changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン後に変更されました</translation>
     </message>
     <message>
         <source>its folder %1 is missing or was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 が存在しないか、処理の対象外です</translation>
     </message>
     <message>
         <source>a top folder is never removed whole</source>
-        <translation type="unfinished"></translation>
+        <translation>最上位のフォルダーを丸ごと削除することはありません</translation>
     </message>
     <message>
         <source>its folder %1 is missing or cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 が存在しないか、開けません</translation>
     </message>
     <message>
         <source>its folder now leads to %1: a link on its way changed since it was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの参照先が %1 に変わっています。選択後に経路上のリンクが変更されました</translation>
     </message>
     <message>
         <source>not a plain path below %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 以下の通常のパスではありません</translation>
     </message>
     <message>
         <source>it is no longer the item that was listed</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧に表示された項目ではなくなっています</translation>
     </message>
     <message>
         <source>a top folder is never moved whole</source>
-        <translation type="unfinished"></translation>
+        <translation>最上位のフォルダーを丸ごと移動することはありません</translation>
     </message>
 </context>
 <context>
     <name>STPrivilegedTask</name>
     <message>
         <source>administrator authorisation was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者の認証がキャンセルされました</translation>
     </message>
     <message>
         <source>No password prompt could be shown: no authentication agent is running</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードの入力画面を表示できませんでした: 認証エージェントが実行されていません</translation>
     </message>
     <message>
         <source>No password prompt could be shown: pkexec is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードの入力画面を表示できませんでした: pkexec がインストールされていません</translation>
     </message>
     <message>
         <source>the password prompt could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードの入力画面を起動できませんでした</translation>
     </message>
     <message>
         <source>administrator rights were not granted</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者権限が許可されませんでした</translation>
     </message>
 </context>
 <context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクが展開先の外を指しています</translation>
     </message>
 </context>
 <context>
     <name>ShredCommand</name>
     <message>
         <source>refused %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を拒否しました: %2</translation>
     </message>
 </context>
 <context>
     <name>ShredOverwrite</name>
     <message>
         <source>%1; it was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。ファイルはそのまま残しました</translation>
     </message>
     <message>
         <source>%1; it was kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。%2 という名前で残しました</translation>
     </message>
     <message>
         <source>it cannot be removed from its folder (%1); nothing was overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーから削除できません (%1)。何も上書きしていません</translation>
     </message>
     <message>
         <source>it changed since it was examined</source>
-        <translation type="unfinished"></translation>
+        <translation>確認後に変更されました</translation>
     </message>
     <message>
         <source>its contents could not be overwritten (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>内容を上書きできませんでした (%1)</translation>
     </message>
 </context>
 <context>
     <name>SmartCleanPrefViewController</name>
     <message>
         <source>Look for these kinds of junk:</source>
-        <translation type="unfinished"></translation>
+        <translation>次の種類の不要ファイルを探す:</translation>
     </message>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>不要ファイル</translation>
     </message>
 </context>
 <context>
     <name>SystemTools</name>
     <message>
         <source>%1 has no program to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には起動するプログラムがありません。</translation>
     </message>
     <message>
         <source>%1 could not be started: its program %2 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を起動できませんでした: プログラム %2 が見つかりません。</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を起動できませんでした: %2</translation>
     </message>
 </context>
 <context>
     <name>TUEncodingPopUp</name>
     <message>
         <source>Western (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>西欧 (ASCII)</translation>
     </message>
     <message>
         <source>Japanese (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語 (EUC)</translation>
     </message>
     <message>
         <source>Unicode (UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-8)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>西欧 (ISO Latin 1)</translation>
     </message>
     <message>
         <source>Japanese (Shift JIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語 (Shift JIS)</translation>
     </message>
     <message>
         <source>Central European (ISO Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>中欧 (ISO Latin 2)</translation>
     </message>
     <message>
         <source>Cyrillic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>キリル (Windows)</translation>
     </message>
     <message>
         <source>Western (Windows Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>西欧 (Windows Latin 1)</translation>
     </message>
     <message>
         <source>Greek (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>ギリシャ語 (Windows)</translation>
     </message>
     <message>
         <source>Turkish (Windows Latin 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>トルコ語 (Windows Latin 5)</translation>
     </message>
     <message>
         <source>Central European (Windows Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>中欧 (Windows Latin 2)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP)</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語 (ISO 2022-JP)</translation>
     </message>
     <message>
         <source>Western (Mac OS Roman)</source>
-        <translation type="unfinished"></translation>
+        <translation>西欧 (Mac OS Roman)</translation>
     </message>
     <message>
         <source>Greek (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>ギリシャ語 (Mac OS)</translation>
     </message>
     <message>
         <source>Cyrillic (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>キリル (Mac OS)</translation>
     </message>
     <message>
         <source>Central European (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>中欧 (Mac OS)</translation>
     </message>
     <message>
         <source>Turkish (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>トルコ語 (Mac OS)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>西欧 (ISO Latin 3)</translation>
     </message>
     <message>
         <source>Central European (ISO Latin 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>中欧 (ISO Latin 4)</translation>
     </message>
     <message>
         <source>Cyrillic (ISO 8859-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>キリル (ISO 8859-5)</translation>
     </message>
     <message>
         <source>Arabic (ISO 8859-6)</source>
-        <translation type="unfinished"></translation>
+        <translation>アラビア語 (ISO 8859-6)</translation>
     </message>
     <message>
         <source>Greek (ISO 8859-7)</source>
-        <translation type="unfinished"></translation>
+        <translation>ギリシャ語 (ISO 8859-7)</translation>
     </message>
     <message>
         <source>Hebrew (ISO 8859-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘブライ語 (ISO 8859-8)</translation>
     </message>
     <message>
         <source>Turkish (ISO Latin 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>トルコ語 (ISO Latin 5)</translation>
     </message>
     <message>
         <source>Nordic (ISO Latin 6)</source>
-        <translation type="unfinished"></translation>
+        <translation>北欧 (ISO Latin 6)</translation>
     </message>
     <message>
         <source>Thai (ISO 8859-11)</source>
-        <translation type="unfinished"></translation>
+        <translation>タイ語 (ISO 8859-11)</translation>
     </message>
     <message>
         <source>Baltic (ISO Latin 7)</source>
-        <translation type="unfinished"></translation>
+        <translation>バルト (ISO Latin 7)</translation>
     </message>
     <message>
         <source>Celtic (ISO Latin 8)</source>
-        <translation type="unfinished"></translation>
+        <translation>ケルト (ISO Latin 8)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 9)</source>
-        <translation type="unfinished"></translation>
+        <translation>西欧 (ISO Latin 9)</translation>
     </message>
     <message>
         <source>Romanian (ISO Latin 10)</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーマニア語 (ISO Latin 10)</translation>
     </message>
     <message>
         <source>Latin-US (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>ラテン US (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>ギリシャ語 (DOS)</translation>
     </message>
     <message>
         <source>Baltic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>バルト (DOS)</translation>
     </message>
     <message>
         <source>Western (DOS Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>西欧 (DOS Latin 1)</translation>
     </message>
     <message>
         <source>Central European (DOS Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>中欧 (DOS Latin 2)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>キリル (DOS)</translation>
     </message>
     <message>
         <source>Turkish (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>トルコ語 (DOS)</translation>
     </message>
     <message>
         <source>Portuguese (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>ポルトガル語 (DOS)</translation>
     </message>
     <message>
         <source>Icelandic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>アイスランド語 (DOS)</translation>
     </message>
     <message>
         <source>Hebrew (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘブライ語 (DOS)</translation>
     </message>
     <message>
         <source>Canadian French (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>カナダフランス語 (DOS)</translation>
     </message>
     <message>
         <source>Arabic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>アラビア語 (DOS)</translation>
     </message>
     <message>
         <source>Nordic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>北欧 (DOS)</translation>
     </message>
     <message>
         <source>Russian (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>ロシア語 (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS Greek 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ギリシャ語 (DOS Greek 2)</translation>
     </message>
     <message>
         <source>Thai (Windows, DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>タイ語 (Windows, DOS)</translation>
     </message>
     <message>
         <source>Korean (Windows, DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>韓国語 (Windows, DOS)</translation>
     </message>
     <message>
         <source>Hebrew (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘブライ語 (Windows)</translation>
     </message>
     <message>
         <source>Arabic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>アラビア語 (Windows)</translation>
     </message>
     <message>
         <source>Baltic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>バルト (Windows)</translation>
     </message>
     <message>
         <source>Vietnamese (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>ベトナム語 (Windows)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished"></translation>
+        <translation>簡体字中国語 (GBK)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GB 18030)</source>
-        <translation type="unfinished"></translation>
+        <translation>簡体字中国語 (GB 18030)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語 (ISO 2022-JP-2)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP-1)</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語 (ISO 2022-JP-1)</translation>
     </message>
     <message>
         <source>Chinese (ISO 2022-CN)</source>
-        <translation type="unfinished"></translation>
+        <translation>中国語 (ISO 2022-CN)</translation>
     </message>
     <message>
         <source>Chinese (ISO 2022-CN-EXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>中国語 (ISO 2022-CN-EXT)</translation>
     </message>
     <message>
         <source>Korean (ISO 2022-KR)</source>
-        <translation type="unfinished"></translation>
+        <translation>韓国語 (ISO 2022-KR)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GB 2312)</source>
-        <translation type="unfinished"></translation>
+        <translation>簡体字中国語 (GB 2312)</translation>
     </message>
     <message>
         <source>Traditional Chinese (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>繁体字中国語 (EUC)</translation>
     </message>
     <message>
         <source>Korean (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>韓国語 (EUC)</translation>
     </message>
     <message>
         <source>Cyrillic (KOI8-R)</source>
-        <translation type="unfinished"></translation>
+        <translation>キリル (KOI8-R)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>繁体字中国語 (Big 5)</translation>
     </message>
     <message>
         <source>Simplified Chinese (HZ GB 2312)</source>
-        <translation type="unfinished"></translation>
+        <translation>簡体字中国語 (HZ GB 2312)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big 5 HKSCS)</source>
-        <translation type="unfinished"></translation>
+        <translation>繁体字中国語 (Big 5 HKSCS)</translation>
     </message>
     <message>
         <source>Vietnamese (VISCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>ベトナム語 (VISCII)</translation>
     </message>
     <message>
         <source>Ukrainian (KOI8-U)</source>
-        <translation type="unfinished"></translation>
+        <translation>ウクライナ語 (KOI8-U)</translation>
     </message>
     <message>
         <source>Western (EBCDIC Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>西欧 (EBCDIC Latin 1)</translation>
     </message>
     <message>
         <source>Unicode (UTF-7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-7)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32)</translation>
     </message>
     <message>
         <source>Unicode (UTF-16BE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-16BE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-16LE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-16LE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32BE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32BE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32LE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32LE)</translation>
     </message>
     <message>
         <source>Detect automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>自動検出</translation>
     </message>
 </context>
 <context>
     <name>TemporaryBase</name>
     <message>
         <source>TMPDIR (%1) is not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) は絶対パスではありません</translation>
     </message>
     <message>
         <source>TMPDIR (%1) is not an existing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) は既存のフォルダーではありません</translation>
     </message>
     <message>
         <source>TMPDIR (%1) belongs to another user and is not a shared temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) はほかのユーザーが所有しており、共有の一時フォルダーでもありません</translation>
     </message>
 </context>
 <context>
     <name>XADSimpleUnarchiver</name>
     <message>
         <source>Password required</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが必要です</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが違います</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>空き容量が足りません</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>このアーカイブ形式には対応していません</translation>
     </message>
     <message>
         <source>the entry was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>エントリーが途中で切れています</translation>
     </message>
     <message>
         <source>%1 came out with %2 of its %3 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は %3 バイト中 %2 バイトしか展開されませんでした</translation>
     </message>
     <message>
         <source>The extracted items could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>展開した項目を確認できませんでした</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できません</translation>
     </message>
     <message>
         <source>the name leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>名前が展開先の外を指しています</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>名前が空です</translation>
     </message>
     <message>
         <source>special files (devices, FIFOs, sockets) are not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊ファイル (デバイス、FIFO、ソケット) は展開しません</translation>
     </message>
 </context>
 <context>
     <name>centered_textfield</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
 </context>
 <context>
     <name>clirun</name>
     <message numerus="yes">
         <source>%n item(s) could not be removed (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個の項目を削除できませんでした (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2402,17 +2397,17 @@
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>破損したアーカイブ: %n 秒間処理が進みません</numerusform>
         </translation>
     </message>
     <message>
         <source>Damaged archive: the reader ended on it</source>
-        <translation type="unfinished"></translation>
+        <translation>破損したアーカイブ: 読み込み処理が途中で終了しました</translation>
     </message>
     <message>
         <source>Damaged archive: the same entry header came twice</source>
-        <translation type="unfinished"></translation>
+        <translation>破損したアーカイブ: 同じエントリーヘッダーが 2 回現れました</translation>
     </message>
 </context>
 <context>
@@ -2420,182 +2415,183 @@
     <message>
         <source>%1
 One copy of every file is always kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+各ファイルのコピーは必ず 1 個残ります。</translation>
     </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
     <message>
         <source>Best original</source>
-        <translation type="unfinished"></translation>
+        <translation>最適なオリジナル</translation>
     </message>
     <message>
         <source>Oldest</source>
-        <translation type="unfinished"></translation>
+        <translation>最も古いもの</translation>
     </message>
     <message>
         <source>Newest</source>
-        <translation type="unfinished"></translation>
+        <translation>最も新しいもの</translation>
     </message>
     <message>
         <source>Shortest path</source>
-        <translation type="unfinished"></translation>
+        <translation>最も短いパス</translation>
     </message>
     <message>
         <source>First found</source>
-        <translation type="unfinished"></translation>
+        <translation>最初に見つかったもの</translation>
     </message>
 </context>
 <context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
-        <translation type="unfinished"></translation>
+        <translation>パスの途中のフォルダーがリンクまたはファイルです</translation>
     </message>
     <message>
         <source>an item of that name exists</source>
-        <translation type="unfinished"></translation>
+        <translation>同じ名前の項目が存在します</translation>
     </message>
     <message>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>名前が長すぎます</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>空き容量が足りません</translation>
     </message>
     <message>
         <source>hard link to an item that was not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>展開されなかった項目へのハードリンクです</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクが展開先の外を指しています</translation>
     </message>
 </context>
 <context>
     <name>sw::FolderListPanel</name>
     <message>
         <source>Folders to scan</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャンするフォルダー</translation>
     </message>
     <message>
         <source>Drop folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーをここにドロップ</translation>
     </message>
     <message>
         <source>Add Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを追加…</translation>
     </message>
     <message>
         <source>Add Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを追加…</translation>
     </message>
     <message>
         <source>Add Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを追加…</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>Choose Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを選択</translation>
     </message>
     <message>
         <source>Choose Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを選択</translation>
     </message>
 </context>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン</translation>
     </message>
 </context>
 <context>
     <name>sw::GroupItemModel</name>
     <message>
         <source>Needs administrator rights</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者権限が必要です</translation>
     </message>
 </context>
 <context>
     <name>sw::ImagePreview</name>
     <message>
         <source>This image cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>この画像は表示できません。</translation>
     </message>
 </context>
 <context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは再生できません。</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
 </context>
 <context>
     <name>sw::PackageKitTransaction</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルされました</translation>
     </message>
     <message>
         <source>PackageKit ended the transaction with exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit がトランザクションを終了コード %1 で終了しました</translation>
     </message>
     <message>
         <source>PackageKit gave no transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit からトランザクションが返されませんでした</translation>
     </message>
     <message>
         <source>PackageKit left the bus</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit がバスから切断されました</translation>
     </message>
     <message>
         <source>PackageKit did not take the request</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit が要求を受け付けませんでした</translation>
     </message>
     <message>
         <source>PackageKit stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit が応答しなくなりました</translation>
     </message>
     <message>
         <source>PackageKit dropped the transaction before it finished</source>
-        <translation type="unfinished"></translation>
+        <translation>PackageKit が完了前にトランザクションを破棄しました</translation>
     </message>
 </context>
 <context>
     <name>sw::PdfPreview</name>
     <message>
         <source>This PDF document cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>この PDF ドキュメントは開けません。</translation>
     </message>
     <message>
         <source>This PDF document is locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>この PDF ドキュメントはロックされています。</translation>
     </message>
     <message>
         <source>This PDF document has no pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>この PDF ドキュメントにはページがありません。</translation>
     </message>
     <message>
         <source>This PDF document cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>この PDF ドキュメントは表示できません。</translation>
     </message>
     <message numerus="yes">
         <source>Showing the first %1 of %n pages.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>全 %n ページのうち、最初の %1 ページを表示しています。</numerusform>
         </translation>
     </message>
 </context>
@@ -2603,351 +2599,351 @@ One copy of every file is always kept.</source>
     <name>sw::PreviewDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
 </context>
 <context>
     <name>sw::PreviewPane</name>
     <message>
         <source>This file cannot be shown: the viewers plugin is missing or broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは表示できません。ビューアーのプラグインが見つからないか、壊れています。</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalDetailsDialog</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>項目</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>結果</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalPage</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルしています…</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>items done, their size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>Stopped: the rest was left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>中止しました: 残りはそのままです</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>拒否しました: %1</translation>
     </message>
     <message>
         <source>Went with its folder, counted there</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーごと処理済み (フォルダー側で集計)</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を削除 (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Deleted items do not go to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した項目はゴミ箱に移動されません。</translation>
     </message>
     <message>
         <source>Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目をゴミ箱に移動 (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Items moved to the Trash can be restored from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動した項目は、ゴミ箱から元に戻せます。</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を削除 (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>アンインストール</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のアプリケーションをアンインストール (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Their files are deleted, not moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルはゴミ箱に移動されず、削除されます。</translation>
     </message>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
-        <translation type="unfinished"></translation>
+        <translation>パッケージはパッケージマネージャーによって削除されます。ユーザーが所有するファイルはゴミ箱に移動し、そこから元に戻せます。</translation>
     </message>
     <message>
         <source>Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>完全削除</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を完全削除 (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Shredded items are removed at once and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>完全削除した項目はただちに削除され、元に戻すことはできません。</translation>
     </message>
     <message>
         <source>Deleting</source>
-        <translation type="unfinished"></translation>
+        <translation>削除しています</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) deleted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を削除しました</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>一部の項目を削除できませんでした</translation>
     </message>
     <message>
         <source>Nothing was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>何も削除されませんでした</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be deleted (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を削除できませんでした (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Deleted (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>削除済み (%1)</translation>
     </message>
     <message>
         <source>Moving to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動しています</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) moved to the Trash</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目をゴミ箱に移動しました</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>一部の項目をゴミ箱に移動できませんでした</translation>
     </message>
     <message>
         <source>Nothing was moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>何もゴミ箱に移動されませんでした</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be moved to the Trash (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目をゴミ箱に移動できませんでした (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Moved to the Trash (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動済み (%1)</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished"></translation>
+        <translation>削除しています</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を削除しました</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>一部の項目を削除できませんでした</translation>
     </message>
     <message>
         <source>Nothing was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>何も削除されませんでした</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be removed (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を削除できませんでした (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Removed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>削除済み (%1)</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished"></translation>
+        <translation>完全削除しています</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) shredded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を完全削除しました</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>一部の項目を完全削除できませんでした</translation>
     </message>
     <message>
         <source>Nothing was shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>何も完全削除されませんでした</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be shredded (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を完全削除できませんでした (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Shredded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>完全削除済み (%1)</translation>
     </message>
     <message>
         <source>Delete junk files?</source>
-        <translation type="unfinished"></translation>
+        <translation>不要ファイルを削除しますか?</translation>
     </message>
     <message>
         <source>Move junk files to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>不要ファイルをゴミ箱に移動しますか?</translation>
     </message>
     <message>
         <source>Junk files deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>不要ファイルを削除しました</translation>
     </message>
     <message>
         <source>Junk files moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>不要ファイルをゴミ箱に移動しました</translation>
     </message>
     <message>
         <source>Delete large files?</source>
-        <translation type="unfinished"></translation>
+        <translation>大きなファイルを削除しますか?</translation>
     </message>
     <message>
         <source>Move large files to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>大きなファイルをゴミ箱に移動しますか?</translation>
     </message>
     <message>
         <source>Large files deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>大きなファイルを削除しました</translation>
     </message>
     <message>
         <source>Large files moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>大きなファイルをゴミ箱に移動しました</translation>
     </message>
     <message>
         <source>Delete duplicates?</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイルを削除しますか?</translation>
     </message>
     <message>
         <source>Move duplicates to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイルをゴミ箱に移動しますか?</translation>
     </message>
     <message>
         <source>Duplicates deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイルを削除しました</translation>
     </message>
     <message>
         <source>Duplicates moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイルをゴミ箱に移動しました</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のアプリケーションをアンインストールしますか?</numerusform>
         </translation>
     </message>
     <message>
         <source>Applications uninstalled</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションをアンインストールしました</translation>
     </message>
     <message numerus="yes">
         <source>Remove %Ln extension(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の拡張機能を削除しますか?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln extension(s) to the Trash?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の拡張機能をゴミ箱に移動しますか?</numerusform>
         </translation>
     </message>
     <message>
         <source>Extensions removed</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張機能を削除しました</translation>
     </message>
     <message>
         <source>Extensions moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張機能をゴミ箱に移動しました</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を完全削除しますか?</numerusform>
         </translation>
     </message>
     <message>
         <source>Items shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>項目を完全削除しました</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) were refused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を拒否しました</numerusform>
         </translation>
     </message>
 </context>
@@ -2955,89 +2951,89 @@ One copy of every file is always kept.</source>
     <name>sw::ResultBottomBar</name>
     <message>
         <source>Deselect</source>
-        <translation type="unfinished"></translation>
+        <translation>選択解除</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>選択済み:</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>合計:</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>最初からやり直す</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
 </context>
 <context>
     <name>sw::ResultItemList</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Sort by Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ順に並べ替え</translation>
     </message>
     <message>
         <source>Sort by Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前順に並べ替え</translation>
     </message>
 </context>
 <context>
     <name>sw::ScanProgressPanel</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Scanning…</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャンしています…</translation>
     </message>
     <message>
         <source>Nothing is removed until you confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>確認するまで何も削除されません。</translation>
     </message>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン中</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) looked at</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個の項目を確認済み</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルしています…</translation>
     </message>
     <message>
         <source>Found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>検出: %1</translation>
     </message>
 </context>
 <context>
     <name>sw::TextPreview</name>
     <message>
         <source>Only the beginning of this file is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは先頭部分のみを表示しています。</translation>
     </message>
 </context>
 <context>
     <name>sw::ViewerFactory</name>
     <message>
         <source>%1 was not found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 に %1 が見つかりません。</translation>
     </message>
 </context>
 </TS>

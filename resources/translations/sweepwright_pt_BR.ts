@@ -5,133 +5,135 @@
     <name>AddLoginItemDialog</name>
     <message>
         <source>Add an Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar um aplicativo</translation>
     </message>
     <message>
         <source>Start an application when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar um aplicativo quando você iniciar a sessão</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
 </context>
 <context>
     <name>AdminPass</name>
     <message>
         <source>the administrator removal did not understand the request; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>a remoção como administrador não entendeu o pedido; permanece onde está</translation>
     </message>
     <message>
         <source>lies outside the places the administrator removal covers; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>está fora dos locais abrangidos pela remoção como administrador; permanece onde está</translation>
     </message>
     <message>
         <source>its folder changed while the password was asked for; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>sua pasta mudou enquanto a senha era pedida; permanece onde está</translation>
     </message>
     <message>
         <source>is or lies in a protected folder; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>é ou está em uma pasta protegida; permanece onde está</translation>
     </message>
     <message>
         <source>it changed while the password was asked for; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>mudou enquanto a senha era pedida; permanece onde está</translation>
     </message>
     <message>
         <source>cannot be reached without following a link or entering another file system; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>só é acessível seguindo um link ou entrando em outro sistema de arquivos; permanece onde está</translation>
     </message>
     <message>
         <source>cannot be reached below its folder; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>não é acessível dentro da sua pasta; permanece onde está</translation>
     </message>
     <message>
         <source>the administrator helper sweepwright-privileged is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>o auxiliar de administrador sweepwright-privileged não está instalado; permanece onde está</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; permanece onde está</translation>
     </message>
     <message>
         <source>the administrator removal gave no answer for it; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>a remoção como administrador não deu resposta sobre este item; permanece onde está</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Sweepwright is running as root. It never needs to: run it as the user whose files it cleans.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Sweepwright está sendo executado como root, o que nunca é necessário: execute-o como o usuário cujos arquivos ele limpa.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências</translation>
     </message>
 </context>
 <context>
     <name>AppRemoval</name>
     <message>
         <source>it is still installed</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda está instalado</translation>
     </message>
     <message>
         <source>left in place: the application itself was not removed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>permanece onde está: o próprio aplicativo não foi removido (%1)</translation>
     </message>
     <message>
         <source>left in place: %1, which also uses it, was not removed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>permanece onde está: %1, que também o usa, não foi removido (%2)</translation>
     </message>
     <message>
         <source>left in place: the application itself is not being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>permanece onde está: o próprio aplicativo não está sendo removido</translation>
     </message>
     <message>
         <source>left in place: %1, which also uses it, is not being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>permanece onde está: %1, que também o usa, não está sendo removido</translation>
     </message>
     <message>
         <source>flatpak left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>o flatpak o manteve instalado</translation>
     </message>
     <message>
         <source>PackageKit left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>o PackageKit o manteve instalado</translation>
     </message>
     <message>
         <source>apt-get left it installed</source>
-        <translation type="unfinished"></translation>
+        <translation>o apt-get o manteve instalado</translation>
     </message>
 </context>
 <context>
     <name>AppsCommand</name>
     <message numerus="yes">
         <source>&quot;%1&quot; names %n applications; give one of their identifiers or paths:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;%1&quot; corresponde a %n aplicativo; informe o identificador ou o caminho dele:</numerusform>
+            <numerusform>&quot;%1&quot; corresponde a %n aplicativos; informe o identificador ou o caminho de um deles:</numerusform>
         </translation>
     </message>
     <message>
         <source>found no application &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum aplicativo &quot;%1&quot; encontrado</translation>
     </message>
     <message numerus="yes">
         <source>Found %n application(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aplicativo encontrado, %1 no total.
+</numerusform>
+            <numerusform>%n aplicativos encontrados, %1 no total.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -139,85 +141,85 @@
     <name>CategoryRoots</name>
     <message>
         <source>it vanished</source>
-        <translation type="unfinished"></translation>
+        <translation>desapareceu</translation>
     </message>
     <message>
         <source>it is a link in %1, a folder others can write</source>
-        <translation type="unfinished"></translation>
+        <translation>é um link em %1, uma pasta em que outros podem gravar</translation>
     </message>
     <message>
         <source>it belongs to another user and lies in %1, a folder others can write</source>
-        <translation type="unfinished"></translation>
+        <translation>pertence a outro usuário e está em %1, uma pasta em que outros podem gravar</translation>
     </message>
     <message>
         <source>it belongs to another user and anyone can write it</source>
-        <translation type="unfinished"></translation>
+        <translation>pertence a outro usuário e qualquer um pode gravar nela</translation>
     </message>
     <message>
         <source>Leaving %1 alone: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorando %1: %2</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>pertence a outro usuário</translation>
     </message>
     <message>
         <source>not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um caminho absoluto</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra esta ajuda e sai.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a versão e sai.</translation>
     </message>
     <message>
         <source>Where to look: freedesktop or macos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde procurar: freedesktop ou macos.</translation>
     </message>
     <message>
         <source>The root the system folders are under.</source>
-        <translation type="unfinished"></translation>
+        <translation>A raiz sob a qual ficam as pastas do sistema.</translation>
     </message>
     <message>
         <source>The home folder to look in.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta pessoal em que procurar.</translation>
     </message>
     <message>
         <source>Sweepwright, the desktop maintenance utility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright, o utilitário de manutenção do computador.</translation>
     </message>
 </context>
 <context>
     <name>DupKinds</name>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Músicas</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeos</translation>
     </message>
     <message>
         <source>Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacotes</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros</translation>
     </message>
 </context>
 <context>
@@ -225,17 +227,21 @@
     <message numerus="yes">
         <source>%1  %n copies of %2
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1  %n cópia de %2
+</numerusform>
+            <numerusform>%1  %n cópias de %2
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Found %n set(s) of duplicates, %1 in all copies.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grupo de duplicados encontrado, %1 em todas as cópias.
+</numerusform>
+            <numerusform>%n grupos de duplicados encontrados, %1 em todas as cópias.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -243,9 +249,9 @@
     <name>ExtractReport</name>
     <message numerus="yes">
         <source>%n item(s) written before the error stay in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item gravado antes do erro permanece em %1</numerusform>
+            <numerusform>%n itens gravados antes do erro permanecem em %1</numerusform>
         </translation>
     </message>
 </context>
@@ -253,256 +259,256 @@
     <name>ExtractToStatus</name>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir pasta</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Extracting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraindo para %1…</translation>
     </message>
     <message>
         <source>Extracting to %1… %2%</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraindo para %1… %2%</translation>
     </message>
     <message>
         <source>Extracted to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraído para %1</translation>
     </message>
     <message numerus="yes">
         <source>Extracted to %1; %n item(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Extraído para %1; %n item deixado de fora</numerusform>
+            <numerusform>Extraído para %1; %n itens deixados de fora</numerusform>
         </translation>
     </message>
     <message>
         <source>Extraction to %1 stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Extração para %1 interrompida</translation>
     </message>
     <message>
         <source>Could not extract to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível extrair para %1: %2</translation>
     </message>
 </context>
 <context>
     <name>FileTreeModel</name>
     <message>
         <source>Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Criação</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
 </context>
 <context>
     <name>FolderTree</name>
     <message>
         <source>changed while it was being removed</source>
-        <translation type="unfinished"></translation>
+        <translation>mudou durante a remoção</translation>
     </message>
     <message>
         <source>stopped before the end; the rest stays</source>
-        <translation type="unfinished"></translation>
+        <translation>parou antes do fim; o restante permanece</translation>
     </message>
     <message>
         <source>another file system is mounted here; left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>outro sistema de arquivos está montado aqui; fica como está</translation>
     </message>
     <message>
         <source>a folder was moved while it was being walked; stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pasta foi movida enquanto era percorrida; operação interrompida</translation>
     </message>
     <message>
         <source>%1; it is left as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; permanece como %2</translation>
     </message>
 </context>
 <context>
     <name>FolderZip</name>
     <message>
         <source>Cannot write the zip file</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar o arquivo zip</translation>
     </message>
     <message>
         <source>Not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma pasta: %1</translation>
     </message>
 </context>
 <context>
     <name>GeneralPrefViewController</name>
     <message>
         <source>Start Sweepwright when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o Sweepwright ao iniciar a sessão</translation>
     </message>
     <message>
         <source>Release memory automatically when its use exceeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberar memória automaticamente quando o uso passar de</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Memory use is checked every 30 seconds while Sweepwright runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>O uso de memória é verificado a cada 30 segundos enquanto o Sweepwright está em execução.</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
 </context>
 <context>
     <name>GhostscriptRun</name>
     <message>
         <source>Ghostscript cannot be given a password with a backslash before a quote or at its end</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível passar ao Ghostscript uma senha com barra invertida antes de aspas ou no final</translation>
     </message>
     <message>
         <source>the password could not be handed to Ghostscript</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível passar a senha ao Ghostscript</translation>
     </message>
     <message>
         <source>Ghostscript (gs) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>o Ghostscript (gs) não está instalado</translation>
     </message>
     <message>
         <source>Ghostscript could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível iniciar o Ghostscript: %1</translation>
     </message>
     <message numerus="yes">
         <source>Ghostscript finished no page for %n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>o Ghostscript não concluiu nenhuma página em %n segundo</numerusform>
+            <numerusform>o Ghostscript não concluiu nenhuma página em %n segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>Ghostscript was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>o Ghostscript foi interrompido</translation>
     </message>
     <message>
         <source>Ghostscript reached its memory limit of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o Ghostscript atingiu seu limite de memória de %1</translation>
     </message>
     <message>
         <source>Ghostscript stopped unexpectedly (it crashed or was killed)</source>
-        <translation type="unfinished"></translation>
+        <translation>o Ghostscript parou inesperadamente (travou ou foi encerrado à força)</translation>
     </message>
     <message>
         <source>Ghostscript ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o Ghostscript terminou com o status %1</translation>
     </message>
     <message>
         <source>Ghostscript ended with status %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o Ghostscript terminou com o status %1: %2</translation>
     </message>
 </context>
 <context>
     <name>InputPaths</name>
     <message>
         <source>standard input (-) names no path</source>
-        <translation type="unfinished"></translation>
+        <translation>a entrada padrão (-) não indica nenhum caminho</translation>
     </message>
     <message>
         <source>cannot read standard input (-): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler a entrada padrão (-): %1</translation>
     </message>
     <message>
         <source>standard input (-) holds more than %1 MiB of paths</source>
-        <translation type="unfinished"></translation>
+        <translation>a entrada padrão (-) contém mais de %1 MiB de caminhos</translation>
     </message>
 </context>
 <context>
     <name>InstalledApp</name>
     <message>
         <source>application bundle</source>
-        <translation type="unfinished"></translation>
+        <translation>pacote de aplicativo</translation>
     </message>
     <message>
         <source>AppImage</source>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>application in the home</source>
-        <translation type="unfinished"></translation>
+        <translation>aplicativo na pasta pessoal</translation>
     </message>
     <message>
         <source>Flatpak</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>Debian package</source>
-        <translation type="unfinished"></translation>
+        <translation>pacote Debian</translation>
     </message>
 </context>
 <context>
     <name>ItemCopy</name>
     <message>
         <source>Special file, not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo especial, não copiado</translation>
     </message>
     <message>
         <source>The copy would replace the original</source>
-        <translation type="unfinished"></translation>
+        <translation>A cópia substituiria o original</translation>
     </message>
     <message>
         <source>A folder cannot be copied into itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível copiar uma pasta para dentro dela mesma</translation>
     </message>
 </context>
 <context>
     <name>ItemMailer</name>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>The attachment will not be protected</source>
-        <translation type="unfinished"></translation>
+        <translation>O anexo não estará protegido</translation>
     </message>
     <message>
         <source>These files come from an archive protected by a password. Attached as they are, anyone who gets the message can read them. Attach the archive instead to keep them protected: whoever gets it needs the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes arquivos vêm de um arquivo compactado protegido por senha. Anexados como estão, qualquer pessoa que receber a mensagem poderá lê-los. Para mantê-los protegidos, anexe o arquivo compactado: quem o receber precisará da senha.</translation>
     </message>
     <message>
         <source>Attach the Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Anexar o arquivo compactado</translation>
     </message>
     <message>
         <source>Attach Unprotected</source>
-        <translation type="unfinished"></translation>
+        <translation>Anexar sem proteção</translation>
     </message>
     <message>
         <source>The folder could not be packed for mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível compactar a pasta para envio por e-mail.</translation>
     </message>
     <message>
         <source>The file could not be copied for mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível copiar o arquivo para envio por e-mail.</translation>
     </message>
     <message>
         <source>No mail program could be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar nenhum programa de e-mail.</translation>
     </message>
     <message>
         <source>Install xdg-utils and set up a mail program, or attach the file yourself: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Instale o xdg-utils e configure um programa de e-mail, ou anexe o arquivo você mesmo: %1</translation>
     </message>
 </context>
 <context>
@@ -510,9 +516,11 @@
     <message numerus="yes">
         <source>Found %1 in %n item(s); %2 marked for removal.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Encontrado: %1 em %n item; marcado para remoção: %2.
+</numerusform>
+            <numerusform>Encontrado: %1 em %n itens; marcado para remoção: %2.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -521,9 +529,11 @@
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Encontrado: %1 em %n item de %2 ou mais.
+</numerusform>
+            <numerusform>Encontrado: %1 em %n itens de %2 ou mais.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -531,87 +541,73 @@
     <name>LeftOutFolders</name>
     <message>
         <source>left out %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>deixando de fora %1: %2</translation>
     </message>
 </context>
 <context>
     <name>LoginItemRow</name>
     <message>
         <source>Part of the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte da área de trabalho</translation>
     </message>
 </context>
 <context>
     <name>MASPreferencesWindowController</name>
     <message>
         <source>Panes</source>
-        <translation type="unfinished"></translation>
+        <translation>Painéis</translation>
     </message>
 </context>
 <context>
     <name>MLoginItemsPage</name>
     <message>
         <source>Add an application…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar um aplicativo…</translation>
     </message>
     <message>
         <source>%1: starts at login</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: inicia com a sessão</translation>
     </message>
     <message>
         <source>%1: does not start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não inicia com a sessão</translation>
     </message>
     <message>
         <source>Switch off “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar “%1”?</translation>
     </message>
     <message>
         <source>It is part of the desktop: the desktop starts it for itself when you log in. Switched off, what it does stops from the next login until you switch it on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele faz parte da área de trabalho, que o inicia por conta própria quando você inicia a sessão. Se for desativado, o que ele faz deixa de acontecer a partir da próxima sessão, até você ativá-lo novamente.</translation>
     </message>
     <message>
         <source>Switch Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar</translation>
     </message>
     <message>
         <source>No applications start at login</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n application starts at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n applications start at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>Nenhum aplicativo inicia com a sessão</translation>
     </message>
     <message>
         <source>Add an application to start it each time you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicione um aplicativo para que ele seja aberto sempre que você iniciar a sessão.</translation>
     </message>
     <message>
         <source>Switching one off keeps it from starting the next time you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao desativar um deles, ele deixa de ser aberto na próxima vez que você iniciar a sessão.</translation>
     </message>
     <message numerus="yes">
-        <source>%n part of the desktop starts too; it is listed last.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>%n application(s) start at login</source>
+        <translation>
+            <numerusform>%n aplicativo inicia com a sessão</numerusform>
+            <numerusform>%n aplicativos iniciam com a sessão</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n parts of the desktop start too; they are listed last.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>Switching one off keeps it from starting the next time you log in. %n part(s) of the desktop start too; they are listed last.</source>
+        <translation>
+            <numerusform>Ao desativar um deles, ele deixa de ser aberto na próxima vez que você iniciar a sessão. %n componente da área de trabalho também inicia; ele aparece por último.</numerusform>
+            <numerusform>Ao desativar um deles, ele deixa de ser aberto na próxima vez que você iniciar a sessão. %n componentes da área de trabalho também iniciam; eles aparecem por último.</numerusform>
         </translation>
     </message>
 </context>
@@ -619,207 +615,207 @@
     <name>MarkedRemoval</name>
     <message>
         <source>needs administrator rights; skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>requer privilégios de administrador; ignorado</translation>
     </message>
 </context>
 <context>
     <name>ORBigDataCollection</name>
     <message>
         <source>32 MB to 128 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>32 MB a 128 MB</translation>
     </message>
     <message>
         <source>Files of 32 MB and more, below 128 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de 32 MB ou mais, abaixo de 128 MB</translation>
     </message>
     <message>
         <source>128 MB to 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 MB a 256 MB</translation>
     </message>
     <message>
         <source>Files of 128 MB and more, below 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de 128 MB ou mais, abaixo de 256 MB</translation>
     </message>
     <message>
         <source>256 MB to 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 MB a 512 MB</translation>
     </message>
     <message>
         <source>Files of 256 MB and more, below 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de 256 MB ou mais, abaixo de 512 MB</translation>
     </message>
     <message>
         <source>512 MB to 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>512 MB a 1 GB</translation>
     </message>
     <message>
         <source>Files of 512 MB and more, below 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de 512 MB ou mais, abaixo de 1 GB</translation>
     </message>
     <message>
         <source>1 GB and more</source>
-        <translation type="unfinished"></translation>
+        <translation>1 GB ou mais</translation>
     </message>
     <message>
         <source>Files of 1 GB and more</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de 1 GB ou mais</translation>
     </message>
 </context>
 <context>
     <name>ORBigNoVeiwCter</name>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos grandes</translation>
     </message>
     <message>
         <source>No large files were found in these folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum arquivo grande foi encontrado nestas pastas.</translation>
     </message>
 </context>
 <context>
     <name>ORBigResultViewCter</name>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo</numerusform>
+            <numerusform>%n arquivos</numerusform>
         </translation>
     </message>
     <message>
         <source>File Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanhos de arquivo</translation>
     </message>
 </context>
 <context>
     <name>ORBigViewCter</name>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos grandes</translation>
     </message>
     <message>
         <source>Find the files of 32 MB and more in these folders and move the ones you no longer need to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontre os arquivos de 32 MB ou mais nestas pastas e mova para a lixeira aqueles de que você não precisa mais.</translation>
     </message>
 </context>
 <context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados</translation>
     </message>
     <message>
         <source>No duplicates were found in these folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum duplicado foi encontrado nestas pastas.</translation>
     </message>
 </context>
 <context>
     <name>ORDupResultItemObject</name>
     <message>
         <source>No duplicates here</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum duplicado aqui</translation>
     </message>
     <message>
         <source>Choose another kind, or search for another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 copy of %1; its other copies may not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha outro tipo ou pesquise outro nome.</translation>
     </message>
     <message numerus="yes">
         <source>%n copies of %1 each; one copy is always kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cópia de %1 cada; uma cópia é sempre mantida.</numerusform>
+            <numerusform>%n cópias de %1 cada; uma cópia é sempre mantida.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 copy of %1 is listed; the others lie in protected places.</source>
+        <translation>1 cópia de %1 listada; as outras estão em locais protegidos.</translation>
     </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
     <message>
         <source>Select every copy but one of each group listed, or clear them</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar todas as cópias, exceto uma, de cada grupo listado, ou desmarcá-las</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualização</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar por nome</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cópias</translation>
     </message>
     <message>
         <source>Sort the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar os grupos</translation>
     </message>
     <message>
         <source>Which copy of each group Select keeps. Best original keeps the copy outside Downloads, the Trash and temporary folders, without a copy mark such as &quot;(1)&quot; in its name, the oldest, in the deepest folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qual cópia de cada grupo o botão Selecionar mantém. Melhor original mantém a cópia que está fora de Downloads, da lixeira e de pastas temporárias, sem marca de cópia como &quot;(1)&quot; no nome, a mais antiga, na pasta mais profunda.</translation>
     </message>
     <message>
         <source>All duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os duplicados</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n set(s), %2</source>
         <extracomment>The kind listed (&quot;All duplicates&quot;, &quot;Documents&quot;, ...), the number of sets and their size</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n grupo, %2</numerusform>
+            <numerusform>%1: %n grupos, %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada grupo contém cópias de um mesmo arquivo. Selecionar mantém uma cópia de cada grupo.</translation>
     </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados</translation>
     </message>
     <message>
         <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontre os arquivos armazenados mais de uma vez nestas pastas e mova as cópias extras para a lixeira.</translation>
     </message>
     <message>
         <source>Quick scan: compare samples only, not whole files</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise rápida: comparar só amostras, não os arquivos inteiros</translation>
     </message>
     <message>
         <source>Faster, but files that agree only in the parts compared are reported as duplicates too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais rápida, mas arquivos iguais apenas nas partes comparadas também são apontados como duplicados.</translation>
     </message>
     <message>
         <source>Files of %1 and less are not compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de %1 ou menos não são comparados.</translation>
     </message>
     <message numerus="yes">
         <source>Found %n set(s) of duplicates, %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grupo de duplicados encontrado, %1</numerusform>
+            <numerusform>%n grupos de duplicados encontrados, %1</numerusform>
         </translation>
     </message>
 </context>
@@ -827,1041 +823,1043 @@
     <name>ORExtDataCollection</name>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões</translation>
     </message>
     <message>
         <source>Kernel extensions: drivers and system features that applications added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões do kernel: drivers e recursos do sistema adicionados por aplicativos.</translation>
     </message>
     <message>
         <source>Kernel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernel</translation>
     </message>
     <message>
         <source>Browser Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões de navegador</translation>
     </message>
     <message>
         <source>Add-ons installed in the profiles of your web browsers. A removed extension is gone once the browser has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Complementos instalados nos perfis dos seus navegadores. Uma extensão removida só desaparece depois que o navegador é reiniciado.</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegador</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências</translation>
     </message>
     <message>
         <source>Preference panes that applications added to System Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Painéis de preferências que aplicativos adicionaram às Preferências do Sistema.</translation>
     </message>
     <message>
         <source>System Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências do Sistema</translation>
     </message>
     <message>
         <source>Desktop Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões da área de trabalho</translation>
     </message>
     <message>
         <source>Shell extensions, widgets and applets you added to your desktop. A removed one is gone once the desktop shell has been restarted or you have logged in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões do shell, widgets e miniaplicativos que você adicionou à sua área de trabalho. Um item removido só desaparece depois que o shell da área de trabalho é reiniciado ou que você inicia a sessão novamente.</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de trabalho</translation>
     </message>
     <message>
         <source>Internet Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-ins de internet</translation>
     </message>
     <message>
         <source>Plug-ins that browsers and other programs load to show web content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-ins que os navegadores e outros programas carregam para exibir conteúdo da web.</translation>
     </message>
     <message>
         <source>Browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegadores</translation>
     </message>
     <message>
         <source>Browser Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-ins de navegador</translation>
     </message>
     <message>
         <source>Plug-in libraries the browsers load from your home folder. A removed plug-in is gone once the browser has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotecas de plug-in que os navegadores carregam da sua pasta pessoal. Um plug-in removido só desaparece depois que o navegador é reiniciado.</translation>
     </message>
     <message>
         <source>Mozilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla</translation>
     </message>
     <message>
         <source>QuickLook Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-ins do QuickLook</translation>
     </message>
     <message>
         <source>Plug-ins that let Quick Look preview more kinds of files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-ins que permitem ao Quick Look pré-visualizar mais tipos de arquivo.</translation>
     </message>
     <message>
         <source>Quick Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Look</translation>
     </message>
     <message>
         <source>Thumbnailers</source>
-        <translation type="unfinished"></translation>
+        <translation>Geradores de miniaturas</translation>
     </message>
     <message>
         <source>Programs that draw the previews of files in your file manager. Previews drawn already stay until the file manager has been restarted and the thumbnail cache cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas que desenham as miniaturas dos arquivos no seu gerenciador de arquivos. As miniaturas já desenhadas permanecem até que o gerenciador de arquivos seja reiniciado e o cache de miniaturas seja limpo.</translation>
     </message>
     <message>
         <source>File manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerenciador de arquivos</translation>
     </message>
     <message>
         <source>Spotlight Plug-Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-ins do Spotlight</translation>
     </message>
     <message>
         <source>Plug-ins that let Spotlight search more kinds of files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-ins que permitem ao Spotlight pesquisar mais tipos de arquivo.</translation>
     </message>
     <message>
         <source>Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotlight</translation>
     </message>
     <message>
         <source>Search Providers</source>
-        <translation type="unfinished"></translation>
+        <translation>Provedores de pesquisa</translation>
     </message>
     <message>
         <source>Applications that add their results to the desktop&apos;s search. A removed provider is gone once the desktop shell has been restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicativos que adicionam seus resultados à pesquisa da área de trabalho. Um provedor removido só desaparece depois que o shell da área de trabalho é reiniciado.</translation>
     </message>
     <message>
         <source>Desktop search</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisa da área de trabalho</translation>
     </message>
 </context>
 <context>
     <name>ORExtensionResultViewCter</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativada</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativada</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões</translation>
     </message>
     <message>
         <source>Nothing of this kind is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada deste tipo está instalado.</translation>
     </message>
 </context>
 <context>
     <name>ORExtensionViewCter</name>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões</translation>
     </message>
     <message>
         <source>See the add-ons installed in your browsers and your desktop, and remove the ones you no longer use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja os complementos instalados nos seus navegadores e na sua área de trabalho e remova os que você não usa mais.</translation>
     </message>
 </context>
 <context>
     <name>ORFileConvertViewCter</name>
     <message>
         <source>Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícones</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar...</translation>
     </message>
     <message>
         <source>Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrair para...</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por e-mail</translation>
     </message>
     <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em %1. Estes arquivos são uma cópia temporária, removida quando você sair desta página: salve-os ou extraia-os para mantê-los.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) could not be saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível salvar %n item.</numerusform>
+            <numerusform>Não foi possível salvar %n itens.</numerusform>
         </translation>
     </message>
     <message>
         <source>Extract To</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrair para</translation>
     </message>
     <message>
         <source>Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrair</translation>
     </message>
     <message>
         <source>The folder %1 could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a pasta %1</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma pasta</translation>
     </message>
 </context>
 <context>
     <name>ORFileDropView</name>
     <message>
         <source>Drop an archive or a winmail.dat file here</source>
-        <translation type="unfinished"></translation>
+        <translation>Solte aqui um arquivo compactado ou um arquivo winmail.dat</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>ou</translation>
     </message>
     <message>
         <source>Choose a File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher um arquivo...</translation>
     </message>
     <message>
         <source>Choose an Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher um arquivo compactado</translation>
     </message>
     <message>
         <source>Archives (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos compactados (%1)</translation>
     </message>
 </context>
 <context>
     <name>ORFileIntroViewCter</name>
     <message>
         <source>Unarchive error or password error, try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro na extração ou senha incorreta. Tente novamente!</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Este formato de arquivo compactado não é suportado</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há espaço livre suficiente</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos compactados</translation>
     </message>
     <message>
         <source>Open zip, rar, 7z, tar and many other archives, and the attachments in winmail.dat files: see what is inside, then open, save or mail it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra arquivos compactados zip, rar, 7z, tar e de muitos outros formatos, além dos anexos de arquivos winmail.dat: veja o que há dentro e depois abra, salve ou envie por e-mail.</translation>
     </message>
     <message>
         <source>File name encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificação dos nomes de arquivo:</translation>
     </message>
     <message>
         <source>zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, winmail.dat and more</source>
-        <translation type="unfinished"></translation>
+        <translation>zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, winmail.dat e outros</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Extracting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraindo...</translation>
     </message>
 </context>
 <context>
     <name>ORJunkFilesCollection</name>
     <message>
         <source>Application Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos desnecessários de aplicativos</translation>
     </message>
     <message>
         <source>Caches and logs that applications keep to start and work faster. An application makes them again when it needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches e registros (logs) que os aplicativos mantêm para iniciar e funcionar mais rápido. Cada aplicativo os recria quando precisa deles.</translation>
     </message>
     <message>
         <source>Leftover Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Resíduos de aplicativos</translation>
     </message>
     <message>
         <source>Settings, saved window states and launch agents of applications other than the system&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências, estados de janela salvos e agentes de inicialização de aplicativos que não são do próprio sistema.</translation>
     </message>
     <message>
         <source>Menu and login entries whose program is no longer installed, and the data of Flatpak applications that were removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas de menu e de inicialização cujo programa não está mais instalado, e os dados de aplicativos Flatpak que foram removidos.</translation>
     </message>
     <message>
         <source>System Cache Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de cache do sistema</translation>
     </message>
     <message>
         <source>Caches of the system&apos;s own programs and services. They are made again when needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches dos programas e serviços do próprio sistema. São recriados quando necessário.</translation>
     </message>
     <message>
         <source>Caches of the system&apos;s programs in /var/cache, such as packages the package manager downloaded. They are made again when needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches dos programas do sistema em /var/cache, como os pacotes baixados pelo gerenciador de pacotes. São recriados quando necessário.</translation>
     </message>
     <message>
         <source>System Log Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros (logs) do sistema</translation>
     </message>
     <message>
         <source>Records of what the system and its services did. They help to find the cause of a fault; nothing needs them to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros do que o sistema e seus serviços fizeram. Ajudam a encontrar a causa de uma falha; nada depende deles para funcionar.</translation>
     </message>
     <message>
         <source>Mail Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Anexos de e-mail</translation>
     </message>
     <message>
         <source>Copies of attachments saved when you opened them. The messages keep their own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cópias de anexos salvas quando você os abriu. As mensagens mantêm sua própria cópia.</translation>
     </message>
     <message>
         <source>iTunes Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos desnecessários do iTunes</translation>
     </message>
     <message>
         <source>iPhone and iPad software updates and copies of their applications that iTunes downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizações de software de iPhone e iPad e cópias dos seus aplicativos baixadas pelo iTunes.</translation>
     </message>
     <message>
         <source>iOS Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Backups do iOS</translation>
     </message>
     <message>
         <source>Backups of iPhones and iPads made on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Backups de iPhones e iPads feitos neste computador.</translation>
     </message>
     <message>
         <source>iOS Software Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizações de software do iOS</translation>
     </message>
     <message>
         <source>Software updates for iPhones and iPads that were downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizações de software para iPhones e iPads que foram baixadas.</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Lixeira</translation>
     </message>
     <message>
         <source>Everything you moved to the Trash and did not empty yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tudo o que você moveu para a lixeira e que ainda está lá.</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads</translation>
     </message>
     <message>
         <source>Everything in your Downloads folder, which may hold files you keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tudo o que está na sua pasta Downloads, que pode conter arquivos que você quer manter.</translation>
     </message>
     <message>
         <source>Xcode DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>DerivedData do Xcode</translation>
     </message>
     <message>
         <source>Build products and indexes that Xcode makes again when a project is built.</source>
-        <translation type="unfinished"></translation>
+        <translation>Produtos de compilação e índices que o Xcode recria quando um projeto é compilado.</translation>
     </message>
     <message>
         <source>Developer Build Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches de compilação</translation>
     </message>
     <message>
         <source>Package and build caches of npm, Gradle, Cargo and Go, which are downloaded again when a build needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches de pacotes e de compilação do npm, Gradle, Cargo e Go, que são baixados novamente quando uma compilação precisa deles.</translation>
     </message>
     <message>
         <source>Browser Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos desnecessários de navegadores</translation>
     </message>
     <message>
         <source>Pages and images your browsers keep to show sites faster, their history and their cookies. Without cookies you are signed out of websites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas e imagens que seus navegadores guardam para exibir os sites mais rápido, além do histórico e dos cookies. Sem os cookies, você é desconectado dos sites.</translation>
     </message>
     <message>
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas e imagens que seus navegadores guardam para exibir os sites mais rápido, além do histórico e dos cookies, que vêm desmarcados: sem os cookies, você é desconectado dos sites.</translation>
     </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpeza</translation>
     </message>
     <message>
         <source>Find caches, logs, leftovers of removed applications, the Trash and other files you no longer need, and free up space safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontre caches, registros, resíduos de aplicativos removidos, a lixeira e outros arquivos de que você não precisa mais, e libere espaço com segurança.</translation>
     </message>
 </context>
 <context>
     <name>ORJunksResultViewCter</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorias</translation>
     </message>
     <message>
         <source>Nothing to clean in this category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada a limpar nesta categoria.</translation>
     </message>
 </context>
 <context>
     <name>ORMainWinController</name>
     <message>
         <source>Open Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o Sweepwright</translation>
     </message>
     <message>
         <source>Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberar memória</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências…</translation>
     </message>
     <message>
         <source>Quit Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do Sweepwright</translation>
     </message>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpeza</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos compactados</translation>
     </message>
     <message>
         <source>Login Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicialização</translation>
     </message>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados</translation>
     </message>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos grandes</translation>
     </message>
     <message>
         <source>Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalador</translation>
     </message>
     <message>
         <source>Shredder</source>
-        <translation type="unfinished"></translation>
+        <translation>Triturador</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória</translation>
     </message>
     <message>
         <source>Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramentas</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões</translation>
     </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Em uso</translation>
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponível</translation>
     </message>
     <message>
         <source>Cached</source>
-        <translation type="unfinished"></translation>
+        <translation>Em cache</translation>
     </message>
     <message>
         <source>Buffers</source>
-        <translation type="unfinished"></translation>
+        <translation>Buffers</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Livre</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Swap</translation>
     </message>
     <message>
         <source>Release Memory asks the kernel to give back the memory it holds as cache. Programs read those files from the disk again when they need them, so the computer does not get faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberar memória pede ao kernel que devolva a memória que ele usa como cache. Os programas voltam a ler esses arquivos do disco quando precisam deles, por isso o computador não fica mais rápido.</translation>
     </message>
     <message>
         <source>Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberar memória</translation>
     </message>
     <message>
         <source>Released Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória liberada</translation>
     </message>
     <message>
         <source>%1 of %2 in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 em uso</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum</translation>
     </message>
     <message>
         <source>Unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Indisponível</translation>
     </message>
 </context>
 <context>
     <name>ORNoJunkViewCter</name>
     <message>
         <source>No category was scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma categoria foi analisada</translation>
     </message>
     <message>
-        <source>Choose the kinds of junk to look for in Preferences, under Junk.</source>
-        <translation type="unfinished"></translation>
+        <source>Choose the kinds of junk to look for in Preferences, under Junk Clean.</source>
+        <translation>Escolha os tipos de arquivos desnecessários a procurar em Preferências, na seção Limpeza.</translation>
     </message>
 </context>
 <context>
     <name>ORPdfCompressViewCter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressor de PDF</translation>
     </message>
     <message>
         <source>Makes a smaller copy of a PDF document; the document itself is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cria uma cópia menor de um documento PDF; o próprio documento fica como está.</translation>
     </message>
     <message>
         <source>Drop a PDF document here</source>
-        <translation type="unfinished"></translation>
+        <translation>Solte um documento PDF aqui</translation>
     </message>
     <message>
         <source>Choose a PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher um PDF…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar…</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por e-mail</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Depois</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade</translation>
     </message>
     <message>
         <source>Smallest file (images at 50 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Menor arquivo (imagens a 50 ppi)</translation>
     </message>
     <message>
         <source>Medium (images at 150 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Média (imagens a 150 ppi)</translation>
     </message>
     <message>
         <source>Best quality (images at 300 ppi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhor qualidade (imagens a 300 ppi)</translation>
     </message>
     <message>
         <source>Choose a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher um documento PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf *.PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf *.PDF)</translation>
     </message>
     <message>
         <source>“%1” is not a PDF document that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um documento PDF legível.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informação</translation>
     </message>
     <message>
         <source>Please enter the password</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressor</translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Já está compacto: não foi possível criar uma cópia menor</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta cópia não está protegida por senha</translation>
     </message>
     <message>
         <source>Save the compressed PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o PDF compactado</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>“%1” already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” já existe. Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir</translation>
     </message>
     <message>
         <source>The copy could not be saved as “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a cópia como “%1”.</translation>
     </message>
 </context>
 <context>
     <name>ORPdfWindowCter</name>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressor de PDF</translation>
     </message>
 </context>
 <context>
     <name>ORShredViewCter</name>
     <message>
         <source>Shredder</source>
-        <translation type="unfinished"></translation>
+        <translation>Triturador</translation>
     </message>
     <message>
         <source>Files and folders shredded here are removed at once, not moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos e pastas triturados aqui são removidos imediatamente, sem passar pela lixeira.</translation>
     </message>
     <message>
         <source>To shred</source>
-        <translation type="unfinished"></translation>
+        <translation>A triturar</translation>
     </message>
     <message>
         <source>Drop files and folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Solte arquivos e pastas aqui</translation>
     </message>
     <message>
         <source>Overwrite contents before removing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescrever o conteúdo antes de remover</translation>
     </message>
     <message>
         <source>On SSDs and copy-on-write file systems, overwriting cannot guarantee that the old data is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em SSDs e em sistemas de arquivos copy-on-write, sobrescrever não garante que os dados antigos tenham sido apagados.</translation>
     </message>
     <message>
         <source>Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>Triturar</translation>
     </message>
 </context>
 <context>
     <name>ORToolViewCter</name>
     <message>
         <source>Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramentas</translation>
     </message>
     <message>
         <source>Make PDF files smaller, or open the desktop&apos;s own tools for this computer, its disks and its extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduza arquivos PDF ou abra as ferramentas da própria área de trabalho para este computador, seus discos e suas extensões.</translation>
     </message>
     <message>
         <source>PDF Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressor de PDF</translation>
     </message>
     <message>
         <source>System Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações do sistema</translation>
     </message>
     <message>
         <source>Disk Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilitário de disco</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões</translation>
     </message>
     <message>
         <source>Open the Extensions page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a página Extensões</translation>
     </message>
     <message>
         <source>Not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Não instalado</translation>
     </message>
     <message>
         <source>The PDF compressor cannot be opened: its plugin is missing or broken.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o Compressor de PDF: o plug-in dele está ausente ou danificado.
+
+%1</translation>
     </message>
     <message>
         <source>%1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir %1.</translation>
     </message>
 </context>
 <context>
     <name>ORUninstDelViewCter</name>
     <message>
         <source>Open Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a Lixeira</translation>
     </message>
     <message>
         <source>What went to the Trash can be restored from there</source>
-        <translation type="unfinished"></translation>
+        <translation>O que foi para a lixeira pode ser restaurado de lá</translation>
     </message>
 </context>
 <context>
     <name>ORUninstResultViewCter</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicativo</translation>
     </message>
     <message>
         <source>AppImage</source>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta pessoal</translation>
     </message>
     <message>
         <source>Flatpak</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacote</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n itens</numerusform>
         </translation>
     </message>
     <message>
         <source>Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências</translation>
     </message>
     <message>
         <source>Your data</source>
-        <translation type="unfinished"></translation>
+        <translation>Seus dados</translation>
     </message>
     <message>
         <source>Removed only with the application: tick the application first</source>
-        <translation type="unfinished"></translation>
+        <translation>Removido apenas com o aplicativo: marque o aplicativo primeiro</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Sort the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar os aplicativos</translation>
     </message>
     <message>
-        <source>Last Opened: %1</source>
-        <translation type="unfinished"></translation>
+        <source>Last Modified: %1</source>
+        <translation>Última modificação: %1</translation>
     </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
     <message>
         <source>Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalador</translation>
     </message>
     <message>
         <source>See every installed application with the caches, settings and data it leaves behind, and remove an application completely or just its leftovers. What you remove goes to the Trash; your own data stays unless you tick it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja todos os aplicativos instalados com os caches, as preferências e os dados que eles deixam para trás, e remova um aplicativo por completo ou apenas os resíduos dele. O que você remove vai para a lixeira; os seus dados permanecem, a menos que você os marque.</translation>
     </message>
     <message>
         <source>See every installed application with the caches, settings and data it keeps, and remove an application together with them. Files of yours go to the Trash; your own data stays unless you tick it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja todos os aplicativos instalados com os caches, as preferências e os dados que eles guardam, e remova um aplicativo junto com eles. Os arquivos que são seus vão para a lixeira; os seus dados permanecem, a menos que você os marque.</translation>
     </message>
     <message>
         <source>Scanning the installed applications…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisando os aplicativos instalados…</translation>
     </message>
     <message>
         <source>Collecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Coletando...</translation>
     </message>
     <message>
         <source>Fewer than two applications were found: there is nothing to uninstall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Foram encontrados menos de dois aplicativos: não há nada para desinstalar.</translation>
     </message>
 </context>
 <context>
     <name>ORUtility</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>hoje</translation>
     </message>
 </context>
 <context>
     <name>OutputPlacement</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível abrir %1: %2</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma pasta</translation>
     </message>
     <message>
         <source>%1 already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe</translation>
     </message>
     <message>
         <source>no file can be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar um arquivo em %1: %2</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelado</translation>
     </message>
 </context>
 <context>
     <name>PackageCommands</name>
     <message>
         <source>%1 could not be run: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível executar %1: %2</translation>
     </message>
     <message>
         <source>%1 failed (exit status %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 falhou (status de saída %2): %3</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; permanece onde está</translation>
     </message>
     <message>
         <source>%1 failed with administrator rights (exit status %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 falhou com privilégios de administrador (status de saída %2)</translation>
     </message>
     <message>
         <source>flatpak is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>o flatpak não está instalado; permanece onde está</translation>
     </message>
     <message>
         <source>%1 would not remove it; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se recusou a removê-lo; permanece onde está</translation>
     </message>
     <message>
         <source>removing it would also remove %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>removê-lo também removeria %1; permanece onde está</translation>
     </message>
     <message>
         <source>apt-get is not installed; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>o apt-get não está instalado; permanece onde está</translation>
     </message>
 </context>
 <context>
     <name>PackageKitRemoval</name>
     <message>
         <source>cancelled; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelado; permanece onde está</translation>
     </message>
     <message>
         <source>PackageKit is not running; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>o PackageKit não está em execução; permanece onde está</translation>
     </message>
     <message>
         <source>PackageKit could not plan the removal: %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>o PackageKit não conseguiu planejar a remoção: %1; permanece onde está</translation>
     </message>
     <message>
         <source>%1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; permanece onde está</translation>
     </message>
     <message>
         <source>PackageKit could not remove it: %1; left in place</source>
-        <translation type="unfinished"></translation>
+        <translation>o PackageKit não conseguiu removê-lo: %1; permanece onde está</translation>
     </message>
 </context>
 <context>
     <name>PageStyle</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>ou</translation>
     </message>
 </context>
 <context>
     <name>PasswordPanel</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está protegido por senha</translation>
     </message>
     <message>
         <source>Enter the password to extract its files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha para extrair os arquivos.</translation>
     </message>
     <message>
         <source>Trying the password…</source>
-        <translation type="unfinished"></translation>
+        <translation>Testando a senha…</translation>
     </message>
 </context>
 <context>
     <name>PdfCompressor</name>
     <message>
         <source>Compression failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na compactação: %1</translation>
     </message>
     <message>
         <source>Ghostscript left no readable PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>o Ghostscript não gerou nenhum PDF legível</translation>
     </message>
     <message>
         <source>the copy has %1 of the %2 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>a cópia tem %1 das %2 páginas</translation>
     </message>
     <message>
         <source>%1 is not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um documento PDF legível</translation>
     </message>
     <message>
         <source>the copy could not be written in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar a cópia em %1</translation>
     </message>
 </context>
 <context>
     <name>PdfPasswordPanel</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>Enter the document&apos;s password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha do documento:</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha incorreta</translation>
     </message>
 </context>
 <context>
     <name>PdfWorkFolder</name>
     <message>
         <source>%1 is not a private folder of yours</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma pasta particular sua</translation>
     </message>
     <message>
         <source>%1 cannot be locked</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível bloquear %1</translation>
     </message>
     <message>
         <source>no folder can be made in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar uma pasta em %1</translation>
     </message>
 </context>
 <context>
     <name>ProgressLine</name>
     <message numerus="yes">
         <source>%Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln item</numerusform>
+            <numerusform>%Ln itens</numerusform>
         </translation>
     </message>
 </context>
@@ -1869,553 +1867,553 @@
     <name>RefusedPlaces</name>
     <message>
         <source>where it lies could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível verificar onde está</translation>
     </message>
     <message>
         <source>it is the home folder or holds it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>é a pasta pessoal ou a contém (%1)</translation>
     </message>
     <message>
         <source>it holds the root folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contém a pasta raiz %1</translation>
     </message>
     <message>
         <source>it is the root folder</source>
-        <translation type="unfinished"></translation>
+        <translation>é a pasta raiz</translation>
     </message>
     <message>
         <source>it is a protected system folder</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma pasta protegida do sistema</translation>
     </message>
     <message>
         <source>it lies in the protected system folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>está na pasta protegida do sistema %1</translation>
     </message>
     <message>
         <source>it is or lies in your folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>é ou está na sua pasta %1</translation>
     </message>
 </context>
 <context>
     <name>RemovalRun</name>
     <message>
         <source>a link lies on its way: it changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>há um link no caminho: houve alteração desde a análise</translation>
     </message>
     <message>
         <source>it lies on another file system mounted below its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>está em outro sistema de arquivos montado dentro da sua pasta</translation>
     </message>
     <message>
         <source>more entries could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível remover outras entradas</translation>
     </message>
     <message>
         <source>not inside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não está dentro de %1</translation>
     </message>
     <message>
         <source>another file system is mounted here; left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>outro sistema de arquivos está montado aqui; fica como está</translation>
     </message>
     <message>
         <source>it changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>mudou desde a análise</translation>
     </message>
     <message>
         <source>its folder %1 is missing or was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>sua pasta %1 não existe ou ficou como estava</translation>
     </message>
     <message>
         <source>a top folder is never removed whole</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pasta de nível superior nunca é removida inteira</translation>
     </message>
     <message>
         <source>its folder %1 is missing or cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>sua pasta %1 não existe ou não pode ser aberta</translation>
     </message>
     <message>
         <source>its folder now leads to %1: a link on its way changed since it was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>sua pasta agora leva a %1: um link no caminho mudou desde a escolha</translation>
     </message>
     <message>
         <source>not a plain path below %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um caminho simples dentro de %1</translation>
     </message>
     <message>
         <source>it is no longer the item that was listed</source>
-        <translation type="unfinished"></translation>
+        <translation>não é mais o item que foi listado</translation>
     </message>
     <message>
         <source>a top folder is never moved whole</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pasta de nível superior nunca é movida inteira</translation>
     </message>
 </context>
 <context>
     <name>STPrivilegedTask</name>
     <message>
         <source>administrator authorisation was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>a autorização de administrador foi cancelada</translation>
     </message>
     <message>
         <source>No password prompt could be shown: no authentication agent is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível exibir o pedido de senha: nenhum agente de autenticação está em execução</translation>
     </message>
     <message>
         <source>No password prompt could be shown: pkexec is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível exibir o pedido de senha: o pkexec não está instalado</translation>
     </message>
     <message>
         <source>the password prompt could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível iniciar o pedido de senha</translation>
     </message>
     <message>
         <source>administrator rights were not granted</source>
-        <translation type="unfinished"></translation>
+        <translation>os privilégios de administrador não foram concedidos</translation>
     </message>
 </context>
 <context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>o link aponta para fora do destino</translation>
     </message>
 </context>
 <context>
     <name>ShredCommand</name>
     <message>
         <source>refused %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recusado: %2</translation>
     </message>
 </context>
 <context>
     <name>ShredOverwrite</name>
     <message>
         <source>%1; it was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; foi mantido</translation>
     </message>
     <message>
         <source>%1; it was kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; foi mantido como %2</translation>
     </message>
     <message>
         <source>it cannot be removed from its folder (%1); nothing was overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser removido da sua pasta (%1); nada foi sobrescrito</translation>
     </message>
     <message>
         <source>it changed since it was examined</source>
-        <translation type="unfinished"></translation>
+        <translation>mudou desde que foi examinado</translation>
     </message>
     <message>
         <source>its contents could not be overwritten (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível sobrescrever o conteúdo (%1)</translation>
     </message>
 </context>
 <context>
     <name>SmartCleanPrefViewController</name>
     <message>
         <source>Look for these kinds of junk:</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar estes tipos de arquivos desnecessários:</translation>
     </message>
     <message>
         <source>Junk Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpeza</translation>
     </message>
 </context>
 <context>
     <name>SystemTools</name>
     <message>
         <source>%1 has no program to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem nenhum programa para iniciar.</translation>
     </message>
     <message>
         <source>%1 could not be started: its program %2 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar %1: o programa %2 não foi encontrado.</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>TUEncodingPopUp</name>
     <message>
         <source>Western (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocidental (ASCII)</translation>
     </message>
     <message>
         <source>Japanese (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonês (EUC)</translation>
     </message>
     <message>
         <source>Unicode (UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-8)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocidental (ISO Latin 1)</translation>
     </message>
     <message>
         <source>Japanese (Shift JIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonês (Shift JIS)</translation>
     </message>
     <message>
         <source>Central European (ISO Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu central (ISO Latin 2)</translation>
     </message>
     <message>
         <source>Cyrillic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico (Windows)</translation>
     </message>
     <message>
         <source>Western (Windows Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocidental (Windows Latin 1)</translation>
     </message>
     <message>
         <source>Greek (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grego (Windows)</translation>
     </message>
     <message>
         <source>Turkish (Windows Latin 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco (Windows Latin 5)</translation>
     </message>
     <message>
         <source>Central European (Windows Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu central (Windows Latin 2)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonês (ISO 2022-JP)</translation>
     </message>
     <message>
         <source>Western (Mac OS Roman)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocidental (Mac OS Roman)</translation>
     </message>
     <message>
         <source>Greek (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grego (Mac OS)</translation>
     </message>
     <message>
         <source>Cyrillic (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico (Mac OS)</translation>
     </message>
     <message>
         <source>Central European (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu central (Mac OS)</translation>
     </message>
     <message>
         <source>Turkish (Mac OS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco (Mac OS)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocidental (ISO Latin 3)</translation>
     </message>
     <message>
         <source>Central European (ISO Latin 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu central (ISO Latin 4)</translation>
     </message>
     <message>
         <source>Cyrillic (ISO 8859-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico (ISO 8859-5)</translation>
     </message>
     <message>
         <source>Arabic (ISO 8859-6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe (ISO 8859-6)</translation>
     </message>
     <message>
         <source>Greek (ISO 8859-7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grego (ISO 8859-7)</translation>
     </message>
     <message>
         <source>Hebrew (ISO 8859-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebraico (ISO 8859-8)</translation>
     </message>
     <message>
         <source>Turkish (ISO Latin 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco (ISO Latin 5)</translation>
     </message>
     <message>
         <source>Nordic (ISO Latin 6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nórdico (ISO Latin 6)</translation>
     </message>
     <message>
         <source>Thai (ISO 8859-11)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailandês (ISO 8859-11)</translation>
     </message>
     <message>
         <source>Baltic (ISO Latin 7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Báltico (ISO Latin 7)</translation>
     </message>
     <message>
         <source>Celtic (ISO Latin 8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Celta (ISO Latin 8)</translation>
     </message>
     <message>
         <source>Western (ISO Latin 9)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocidental (ISO Latin 9)</translation>
     </message>
     <message>
         <source>Romanian (ISO Latin 10)</source>
-        <translation type="unfinished"></translation>
+        <translation>Romeno (ISO Latin 10)</translation>
     </message>
     <message>
         <source>Latin-US (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latim-EUA (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grego (DOS)</translation>
     </message>
     <message>
         <source>Baltic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Báltico (DOS)</translation>
     </message>
     <message>
         <source>Western (DOS Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocidental (DOS Latin 1)</translation>
     </message>
     <message>
         <source>Central European (DOS Latin 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu central (DOS Latin 2)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico (DOS)</translation>
     </message>
     <message>
         <source>Turkish (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco (DOS)</translation>
     </message>
     <message>
         <source>Portuguese (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Português (DOS)</translation>
     </message>
     <message>
         <source>Icelandic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Islandês (DOS)</translation>
     </message>
     <message>
         <source>Hebrew (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebraico (DOS)</translation>
     </message>
     <message>
         <source>Canadian French (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Francês canadense (DOS)</translation>
     </message>
     <message>
         <source>Arabic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe (DOS)</translation>
     </message>
     <message>
         <source>Nordic (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nórdico (DOS)</translation>
     </message>
     <message>
         <source>Russian (DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Russo (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS Greek 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grego (DOS Greek 2)</translation>
     </message>
     <message>
         <source>Thai (Windows, DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailandês (Windows, DOS)</translation>
     </message>
     <message>
         <source>Korean (Windows, DOS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano (Windows, DOS)</translation>
     </message>
     <message>
         <source>Hebrew (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebraico (Windows)</translation>
     </message>
     <message>
         <source>Arabic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe (Windows)</translation>
     </message>
     <message>
         <source>Baltic (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Báltico (Windows)</translation>
     </message>
     <message>
         <source>Vietnamese (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamita (Windows)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês simplificado (GBK)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GB 18030)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês simplificado (GB 18030)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonês (ISO 2022-JP-2)</translation>
     </message>
     <message>
         <source>Japanese (ISO 2022-JP-1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonês (ISO 2022-JP-1)</translation>
     </message>
     <message>
         <source>Chinese (ISO 2022-CN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês (ISO 2022-CN)</translation>
     </message>
     <message>
         <source>Chinese (ISO 2022-CN-EXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês (ISO 2022-CN-EXT)</translation>
     </message>
     <message>
         <source>Korean (ISO 2022-KR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano (ISO 2022-KR)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GB 2312)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês simplificado (GB 2312)</translation>
     </message>
     <message>
         <source>Traditional Chinese (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês tradicional (EUC)</translation>
     </message>
     <message>
         <source>Korean (EUC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano (EUC)</translation>
     </message>
     <message>
         <source>Cyrillic (KOI8-R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico (KOI8-R)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês tradicional (Big 5)</translation>
     </message>
     <message>
         <source>Simplified Chinese (HZ GB 2312)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês simplificado (HZ GB 2312)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big 5 HKSCS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês tradicional (Big 5 HKSCS)</translation>
     </message>
     <message>
         <source>Vietnamese (VISCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamita (VISCII)</translation>
     </message>
     <message>
         <source>Ukrainian (KOI8-U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucraniano (KOI8-U)</translation>
     </message>
     <message>
         <source>Western (EBCDIC Latin 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocidental (EBCDIC Latin 1)</translation>
     </message>
     <message>
         <source>Unicode (UTF-7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-7)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32)</translation>
     </message>
     <message>
         <source>Unicode (UTF-16BE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-16BE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-16LE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-16LE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32BE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32BE)</translation>
     </message>
     <message>
         <source>Unicode (UTF-32LE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (UTF-32LE)</translation>
     </message>
     <message>
         <source>Detect automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectar automaticamente</translation>
     </message>
 </context>
 <context>
     <name>TemporaryBase</name>
     <message>
         <source>TMPDIR (%1) is not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) não é um caminho absoluto</translation>
     </message>
     <message>
         <source>TMPDIR (%1) is not an existing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) não é uma pasta existente</translation>
     </message>
     <message>
         <source>TMPDIR (%1) belongs to another user and is not a shared temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>TMPDIR (%1) pertence a outro usuário e não é uma pasta temporária compartilhada</translation>
     </message>
 </context>
 <context>
     <name>XADSimpleUnarchiver</name>
     <message>
         <source>Password required</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha necessária</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha incorreta</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há espaço livre suficiente</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Este formato de arquivo compactado não é suportado</translation>
     </message>
     <message>
         <source>the entry was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>a entrada está truncada</translation>
     </message>
     <message>
         <source>%1 came out with %2 of its %3 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi extraído com %2 de seus %3 bytes</translation>
     </message>
     <message>
         <source>The extracted items could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível verificar os itens extraídos</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar a pasta %1</translation>
     </message>
     <message>
         <source>the name leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome aponta para fora do destino</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome está vazio</translation>
     </message>
     <message>
         <source>special files (devices, FIFOs, sockets) are not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivos especiais (dispositivos, FIFOs, sockets) não são extraídos</translation>
     </message>
 </context>
 <context>
     <name>centered_textfield</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
     <name>clirun</name>
     <message numerus="yes">
         <source>%n item(s) could not be removed (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível remover %n item (%1)</numerusform>
+            <numerusform>Não foi possível remover %n itens (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2423,18 +2421,18 @@
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Arquivo compactado danificado: nenhum progresso em %n segundo</numerusform>
+            <numerusform>Arquivo compactado danificado: nenhum progresso em %n segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>Damaged archive: the reader ended on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo compactado danificado: o leitor foi encerrado durante a leitura</translation>
     </message>
     <message>
         <source>Damaged archive: the same entry header came twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo compactado danificado: o mesmo cabeçalho de entrada apareceu duas vezes</translation>
     </message>
 </context>
 <context>
@@ -2442,183 +2440,184 @@
     <message>
         <source>%1
 One copy of every file is always kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Uma cópia de cada arquivo é sempre mantida.</translation>
     </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
     <message>
         <source>Best original</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhor original</translation>
     </message>
     <message>
         <source>Oldest</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais antiga</translation>
     </message>
     <message>
         <source>Newest</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais recente</translation>
     </message>
     <message>
         <source>Shortest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Caminho mais curto</translation>
     </message>
     <message>
         <source>First found</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeira encontrada</translation>
     </message>
 </context>
 <context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pasta do seu caminho é um link ou um arquivo</translation>
     </message>
     <message>
         <source>an item of that name exists</source>
-        <translation type="unfinished"></translation>
+        <translation>já existe um item com esse nome</translation>
     </message>
     <message>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome é longo demais</translation>
     </message>
     <message>
         <source>Not enough free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há espaço livre suficiente</translation>
     </message>
     <message>
         <source>hard link to an item that was not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>link físico para um item que não foi extraído</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>o link aponta para fora do destino</translation>
     </message>
 </context>
 <context>
     <name>sw::FolderListPanel</name>
     <message>
         <source>Folders to scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastas a analisar</translation>
     </message>
     <message>
         <source>Drop folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Solte pastas aqui</translation>
     </message>
     <message>
         <source>Add Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivos…</translation>
     </message>
     <message>
         <source>Add Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar pastas…</translation>
     </message>
     <message>
         <source>Add Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar pasta…</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message>
         <source>Choose Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher pastas</translation>
     </message>
     <message>
         <source>Choose Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher arquivos</translation>
     </message>
 </context>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisar</translation>
     </message>
 </context>
 <context>
     <name>sw::GroupItemModel</name>
     <message>
         <source>Needs administrator rights</source>
-        <translation type="unfinished"></translation>
+        <translation>Requer privilégios de administrador</translation>
     </message>
 </context>
 <context>
     <name>sw::ImagePreview</name>
     <message>
         <source>This image cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível exibir esta imagem.</translation>
     </message>
 </context>
 <context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível reproduzir este arquivo.</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
 </context>
 <context>
     <name>sw::PackageKitTransaction</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelado</translation>
     </message>
     <message>
         <source>PackageKit ended the transaction with exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o PackageKit encerrou a transação com o código de saída %1</translation>
     </message>
     <message>
         <source>PackageKit gave no transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>o PackageKit não forneceu nenhuma transação</translation>
     </message>
     <message>
         <source>PackageKit left the bus</source>
-        <translation type="unfinished"></translation>
+        <translation>o PackageKit saiu do barramento</translation>
     </message>
     <message>
         <source>PackageKit did not take the request</source>
-        <translation type="unfinished"></translation>
+        <translation>o PackageKit não aceitou a solicitação</translation>
     </message>
     <message>
         <source>PackageKit stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>o PackageKit parou de responder</translation>
     </message>
     <message>
         <source>PackageKit dropped the transaction before it finished</source>
-        <translation type="unfinished"></translation>
+        <translation>o PackageKit abandonou a transação antes do fim</translation>
     </message>
 </context>
 <context>
     <name>sw::PdfPreview</name>
     <message>
         <source>This PDF document cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir este documento PDF.</translation>
     </message>
     <message>
         <source>This PDF document is locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento PDF está bloqueado.</translation>
     </message>
     <message>
         <source>This PDF document has no pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento PDF não tem páginas.</translation>
     </message>
     <message>
         <source>This PDF document cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível exibir este documento PDF.</translation>
     </message>
     <message numerus="yes">
         <source>Showing the first %1 of %n pages.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Exibindo as primeiras %1 de %n página.</numerusform>
+            <numerusform>Exibindo as primeiras %1 de %n páginas.</numerusform>
         </translation>
     </message>
 </context>
@@ -2626,369 +2625,369 @@ One copy of every file is always kept.</source>
     <name>sw::PreviewDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>
     <name>sw::PreviewPane</name>
     <message>
         <source>This file cannot be shown: the viewers plugin is missing or broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível exibir este arquivo: o plug-in de visualizadores está ausente ou danificado.</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalDetailsDialog</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Item</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalPage</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando…</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>items done, their size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Stopped: the rest was left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompido: o restante ficou como estava</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recusado: %1</translation>
     </message>
     <message>
         <source>Went with its folder, counted there</source>
-        <translation type="unfinished"></translation>
+        <translation>Foi junto com a pasta e contabilizado nela</translation>
     </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Excluir %Ln item (%1)</numerusform>
+            <numerusform>Excluir %Ln itens (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Deleted items do not go to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Itens excluídos não vão para a lixeira.</translation>
     </message>
     <message>
         <source>Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para a lixeira</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mover %Ln item para a lixeira (%1)</numerusform>
+            <numerusform>Mover %Ln itens para a lixeira (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Items moved to the Trash can be restored from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Itens movidos para a lixeira podem ser restaurados de lá.</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover</translation>
     </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Remover %Ln item (%1)</numerusform>
+            <numerusform>Remover %Ln itens (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalar</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Desinstalar %Ln aplicativo (%1)</numerusform>
+            <numerusform>Desinstalar %Ln aplicativos (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Their files are deleted, not moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os arquivos deles são excluídos, não movidos para a lixeira.</translation>
     </message>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os pacotes são removidos pelo gerenciador de pacotes; os arquivos que são seus vão para a lixeira, de onde você pode restaurá-los.</translation>
     </message>
     <message>
         <source>Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>Triturar</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Triturar %Ln item (%1)</numerusform>
+            <numerusform>Triturar %Ln itens (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Shredded items are removed at once and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Itens triturados são removidos imediatamente e não podem ser restaurados.</translation>
     </message>
     <message>
         <source>Deleting</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluindo</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) deleted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln item excluído</numerusform>
+            <numerusform>%Ln itens excluídos</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível excluir alguns itens</translation>
     </message>
     <message>
         <source>Nothing was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi excluído</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be deleted (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível excluir %Ln item (%1)</numerusform>
+            <numerusform>Não foi possível excluir %Ln itens (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Deleted (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído (%1)</translation>
     </message>
     <message>
         <source>Moving to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Movendo para a lixeira</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) moved to the Trash</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln item movido para a lixeira</numerusform>
+            <numerusform>%Ln itens movidos para a lixeira</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível mover alguns itens para a lixeira</translation>
     </message>
     <message>
         <source>Nothing was moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi movido para a lixeira</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be moved to the Trash (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível mover %Ln item para a lixeira (%1)</numerusform>
+            <numerusform>Não foi possível mover %Ln itens para a lixeira (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Moved to the Trash (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Movido para a lixeira (%1)</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished"></translation>
+        <translation>Removendo</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln item removido</numerusform>
+            <numerusform>%Ln itens removidos</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível remover alguns itens</translation>
     </message>
     <message>
         <source>Nothing was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi removido</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be removed (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível remover %Ln item (%1)</numerusform>
+            <numerusform>Não foi possível remover %Ln itens (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Removed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Removido (%1)</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished"></translation>
+        <translation>Triturando</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) shredded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln item triturado</numerusform>
+            <numerusform>%Ln itens triturados</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items could not be shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível triturar alguns itens</translation>
     </message>
     <message>
         <source>Nothing was shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi triturado</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be shredded (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível triturar %Ln item (%1)</numerusform>
+            <numerusform>Não foi possível triturar %Ln itens (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Shredded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Triturado (%1)</translation>
     </message>
     <message>
         <source>Delete junk files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir os arquivos desnecessários?</translation>
     </message>
     <message>
         <source>Move junk files to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover os arquivos desnecessários para a lixeira?</translation>
     </message>
     <message>
         <source>Junk files deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos desnecessários excluídos</translation>
     </message>
     <message>
         <source>Junk files moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos desnecessários movidos para a lixeira</translation>
     </message>
     <message>
         <source>Delete large files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir os arquivos grandes?</translation>
     </message>
     <message>
         <source>Move large files to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover os arquivos grandes para a lixeira?</translation>
     </message>
     <message>
         <source>Large files deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos grandes excluídos</translation>
     </message>
     <message>
         <source>Large files moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos grandes movidos para a lixeira</translation>
     </message>
     <message>
         <source>Delete duplicates?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir os duplicados?</translation>
     </message>
     <message>
         <source>Move duplicates to the Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover os duplicados para a lixeira?</translation>
     </message>
     <message>
         <source>Duplicates deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados excluídos</translation>
     </message>
     <message>
         <source>Duplicates moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados movidos para a lixeira</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Desinstalar %Ln aplicativo?</numerusform>
+            <numerusform>Desinstalar %Ln aplicativos?</numerusform>
         </translation>
     </message>
     <message>
         <source>Applications uninstalled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicativos desinstalados</translation>
     </message>
     <message numerus="yes">
         <source>Remove %Ln extension(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Remover %Ln extensão?</numerusform>
+            <numerusform>Remover %Ln extensões?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln extension(s) to the Trash?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mover %Ln extensão para a lixeira?</numerusform>
+            <numerusform>Mover %Ln extensões para a lixeira?</numerusform>
         </translation>
     </message>
     <message>
         <source>Extensions removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões removidas</translation>
     </message>
     <message>
         <source>Extensions moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensões movidas para a lixeira</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Triturar %Ln item?</numerusform>
+            <numerusform>Triturar %Ln itens?</numerusform>
         </translation>
     </message>
     <message>
         <source>Items shredded</source>
-        <translation type="unfinished"></translation>
+        <translation>Itens triturados</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) were refused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln item foi recusado</numerusform>
+            <numerusform>%Ln itens foram recusados</numerusform>
         </translation>
     </message>
 </context>
@@ -2996,90 +2995,90 @@ One copy of every file is always kept.</source>
     <name>sw::ResultBottomBar</name>
     <message>
         <source>Deselect</source>
-        <translation type="unfinished"></translation>
+        <translation>Desmarcar</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionados:</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomeçar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar</translation>
     </message>
 </context>
 <context>
     <name>sw::ResultItemList</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar</translation>
     </message>
     <message>
         <source>Sort by Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por tamanho</translation>
     </message>
     <message>
         <source>Sort by Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por nome</translation>
     </message>
 </context>
 <context>
     <name>sw::ScanProgressPanel</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Scanning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisando…</translation>
     </message>
     <message>
         <source>Nothing is removed until you confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada é removido até que você confirme.</translation>
     </message>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisando</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) looked at</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln item examinado</numerusform>
+            <numerusform>%Ln itens examinados</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando…</translation>
     </message>
     <message>
         <source>Found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrado: %1</translation>
     </message>
 </context>
 <context>
     <name>sw::TextPreview</name>
     <message>
         <source>Only the beginning of this file is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apenas o início deste arquivo é exibido.</translation>
     </message>
 </context>
 <context>
     <name>sw::ViewerFactory</name>
     <message>
         <source>%1 was not found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não foi encontrado em %2.</translation>
     </message>
 </context>
 </TS>

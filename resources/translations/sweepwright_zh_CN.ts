@@ -569,18 +569,6 @@
         <source>No applications start at login</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n application starts at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n applications start at login</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>Add an application to start it each time you log in.</source>
         <translation type="unfinished"></translation>
@@ -590,13 +578,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>%n part of the desktop starts too; it is listed last.</source>
+        <source>%n application(s) start at login</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n parts of the desktop start too; they are listed last.</source>
+        <source>Switching one off keeps it from starting the next time you log in. %n part(s) of the desktop start too; they are listed last.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
@@ -708,15 +696,15 @@
         <source>Choose another kind, or search for another name.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>1 copy of %1; its other copies may not be deleted.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>%n copies of %1 each; one copy is always kept.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 copy of %1 is listed; the others lie in protected places.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1348,7 +1336,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Choose the kinds of junk to look for in Preferences, under Junk.</source>
+        <source>Choose the kinds of junk to look for in Preferences, under Junk Clean.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1634,7 +1622,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Last Opened: %1</source>
+        <source>Last Modified: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

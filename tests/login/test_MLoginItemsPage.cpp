@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/foundation/Translations.h"
 #include "gui/login/AddLoginItemDialog.h"
 #include "gui/login/LoginItemRow.h"
 #include "gui/login/MLoginItemsPage.h"
@@ -45,6 +46,7 @@ class TestMLoginItemsPage : public QObject
     }
 
 private slots:
+    void initTestCase() { sw::Translations::install(); }
     void init()
     {
         qunsetenv("XDG_DATA_DIRS");

@@ -41,7 +41,7 @@ void ORDupResultItemObject::groupShown()
     const QString size = ORUtility::sizeFormatWithNumber(DupGroupModel::copySize(*group));
     // One copy listed: the others lie where they may not be deleted.
     m_info->setText(group->groupItems.size() == 1
-                        ? tr("1 copy of %1; its other copies may not be deleted.").arg(size)
+                        ? tr("1 copy of %1 is listed; the others lie in protected places.").arg(size)
                         : tr("%n copies of %1 each; one copy is always kept.", nullptr, int(group->groupItems.size()))
                               .arg(size));
 }

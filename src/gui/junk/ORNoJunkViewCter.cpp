@@ -5,7 +5,7 @@
 
 ORNoJunkViewCter::ORNoJunkViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : NothingFoundPage(delegate, parent,
-                       Tool{tr("No category was scanned"), tr("Choose the kinds of junk to look for in Preferences, under Junk."),
+                       Tool{tr("No category was scanned"), tr("Choose the kinds of junk to look for in Preferences, under Junk Clean."),
                             sw::JunkScanPage, [] { ORJunkFilesCollection::shareInstance().startOver(); }})
 {
 }

@@ -223,21 +223,15 @@ void MLoginItemsPage::showHeader()
     for (const sw::LoginItems::Row &row : m_items.rows())
         if (row.on)
             ++(row.partOfDesktop ? desktopParts : applications);
-    // Two source texts each, so that English reads right without a translation loaded.
-    if (applications == 0)
-        m_lblHeader->setText(tr("No applications start at login"));
-    else
-        m_lblHeader->setText(applications == 1 ? tr("%n application starts at login", nullptr, applications)
-                                               : tr("%n applications start at login", nullptr, applications));
+    m_lblHeader->setText(applications == 0 ? tr("No applications start at login")
+                                           : tr("%n application(s) start at login", nullptr, applications));
     if (applications == 0 && desktopParts == 0) {
         m_lblHeaderDesc->setText(tr("Add an application to start it each time you log in."));
         return;
     }
-    QString desc = tr("Switching one off keeps it from starting the next time you log in.");
-    if (desktopParts > 0)
-        desc += QLatin1Char(' ')
-                + (desktopParts == 1 ? tr("%n part of the desktop starts too; it is listed last.", nullptr, desktopParts)
-                                     : tr("%n parts of the desktop start too; they are listed last.", nullptr,
-                                          desktopParts));
-    m_lblHeaderDesc->setText(desc);
+    m_lblHeaderDesc->setText(desktopParts == 0
+                                 ? tr("Switching one off keeps it from starting the next time you log in.")
+                                 : tr("Switching one off keeps it from starting the next time you log in. "
+                                      "%n part(s) of the desktop start too; they are listed last.",
+                                      nullptr, desktopParts));
 }

@@ -131,7 +131,7 @@ void ORUninstResultViewCter::groupAnnounced(ORAppDataGroup *group)
     const QFileInfo first(group->groupItems.isEmpty() ? QString() : group->groupItems.constFirst().itemPath);
     const QDateTime modified = first.exists() ? first.lastModified() : QDateTime();
     m_appLastTimeField->setText(
-        modified.isValid() ? tr("Last Opened: %1").arg(ORUtility::friendlyDate(modified.toSecsSinceEpoch()))
+        modified.isValid() ? tr("Last Modified: %1").arg(ORUtility::friendlyDate(modified.toSecsSinceEpoch()))
                            : QString());
 }
 
