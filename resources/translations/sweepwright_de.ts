@@ -2106,14 +2106,6 @@
         <translation>Türkisch (Mac OS)</translation>
     </message>
     <message>
-        <source>Western (ISO Latin 3)</source>
-        <translation>Westeuropäisch (ISO Latin 3)</translation>
-    </message>
-    <message>
-        <source>Central European (ISO Latin 4)</source>
-        <translation>Mitteleuropäisch (ISO Latin 4)</translation>
-    </message>
-    <message>
         <source>Cyrillic (ISO 8859-5)</source>
         <translation>Kyrillisch (ISO 8859-5)</translation>
     </message>
@@ -2336,6 +2328,14 @@
     <message>
         <source>Detect automatically</source>
         <translation>Automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>South European (ISO Latin 3)</source>
+        <translation>Südeuropäisch (ISO Latin 3)</translation>
+    </message>
+    <message>
+        <source>North European (ISO Latin 4)</source>
+        <translation>Nordeuropäisch (ISO Latin 4)</translation>
     </message>
 </context>
 <context>

@@ -2106,14 +2106,6 @@
         <translation>Turco (Mac OS)</translation>
     </message>
     <message>
-        <source>Western (ISO Latin 3)</source>
-        <translation>Occidental (ISO Latin 3)</translation>
-    </message>
-    <message>
-        <source>Central European (ISO Latin 4)</source>
-        <translation>Centroeuropeo (ISO Latin 4)</translation>
-    </message>
-    <message>
         <source>Cyrillic (ISO 8859-5)</source>
         <translation>Cirílico (ISO 8859-5)</translation>
     </message>
@@ -2336,6 +2328,14 @@
     <message>
         <source>Detect automatically</source>
         <translation>Detectar automáticamente</translation>
+    </message>
+    <message>
+        <source>South European (ISO Latin 3)</source>
+        <translation>Europeo del sur (ISO Latin 3)</translation>
+    </message>
+    <message>
+        <source>North European (ISO Latin 4)</source>
+        <translation>Europeo del norte (ISO Latin 4)</translation>
     </message>
 </context>
 <context>

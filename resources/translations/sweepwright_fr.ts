@@ -2106,14 +2106,6 @@
         <translation>Turc (Mac OS)</translation>
     </message>
     <message>
-        <source>Western (ISO Latin 3)</source>
-        <translation>Occidental (ISO Latin 3)</translation>
-    </message>
-    <message>
-        <source>Central European (ISO Latin 4)</source>
-        <translation>Europe centrale (ISO Latin 4)</translation>
-    </message>
-    <message>
         <source>Cyrillic (ISO 8859-5)</source>
         <translation>Cyrillique (ISO 8859-5)</translation>
     </message>
@@ -2336,6 +2328,14 @@
     <message>
         <source>Detect automatically</source>
         <translation>Détection automatique</translation>
+    </message>
+    <message>
+        <source>South European (ISO Latin 3)</source>
+        <translation>Europe du Sud (ISO Latin 3)</translation>
+    </message>
+    <message>
+        <source>North European (ISO Latin 4)</source>
+        <translation>Europe du Nord (ISO Latin 4)</translation>
     </message>
 </context>
 <context>

@@ -2083,14 +2083,6 @@
         <translation>トルコ語 (Mac OS)</translation>
     </message>
     <message>
-        <source>Western (ISO Latin 3)</source>
-        <translation>西欧 (ISO Latin 3)</translation>
-    </message>
-    <message>
-        <source>Central European (ISO Latin 4)</source>
-        <translation>中欧 (ISO Latin 4)</translation>
-    </message>
-    <message>
         <source>Cyrillic (ISO 8859-5)</source>
         <translation>キリル (ISO 8859-5)</translation>
     </message>
@@ -2313,6 +2305,14 @@
     <message>
         <source>Detect automatically</source>
         <translation>自動検出</translation>
+    </message>
+    <message>
+        <source>South European (ISO Latin 3)</source>
+        <translation>南欧 (ISO Latin 3)</translation>
+    </message>
+    <message>
+        <source>North European (ISO Latin 4)</source>
+        <translation>北欧 (ISO Latin 4)</translation>
     </message>
 </context>
 <context>

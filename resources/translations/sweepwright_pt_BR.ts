@@ -2106,14 +2106,6 @@
         <translation>Turco (Mac OS)</translation>
     </message>
     <message>
-        <source>Western (ISO Latin 3)</source>
-        <translation>Ocidental (ISO Latin 3)</translation>
-    </message>
-    <message>
-        <source>Central European (ISO Latin 4)</source>
-        <translation>Europeu central (ISO Latin 4)</translation>
-    </message>
-    <message>
         <source>Cyrillic (ISO 8859-5)</source>
         <translation>Cirílico (ISO 8859-5)</translation>
     </message>
@@ -2336,6 +2328,14 @@
     <message>
         <source>Detect automatically</source>
         <translation>Detectar automaticamente</translation>
+    </message>
+    <message>
+        <source>South European (ISO Latin 3)</source>
+        <translation>Europeu do sul (ISO Latin 3)</translation>
+    </message>
+    <message>
+        <source>North European (ISO Latin 4)</source>
+        <translation>Europeu do norte (ISO Latin 4)</translation>
     </message>
 </context>
 <context>
