@@ -1281,7 +1281,7 @@
     </message>
     <message>
         <source>Memory</source>
-        <translation>Arbeitsspeicher</translation>
+        <translation>Speicher</translation>
     </message>
     <message>
         <source>Toolbox</source>

@@ -87,6 +87,11 @@ QHash<QString, Message> textsOfTheSources(const swtest::FixtureTree &tree, const
                            + extra);
     if (!run.waitForFinished(180000) || run.exitCode() != 0)
         ADD_FAILURE() << "lupdate failed: " << run.readAllStandardError().toStdString();
+    // lupdate warns where a text would be looked up under another context
+    // than the one it files it under (a class without Q_OBJECT, a free
+    // function's tr()), which no translation would then reach.
+    const QString warnings = QString::fromLocal8Bit(run.readAllStandardError());
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.toStdString();
     return readTs(fresh);
 }
 
