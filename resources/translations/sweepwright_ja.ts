@@ -1252,7 +1252,7 @@
     </message>
     <message>
         <source>Uninstaller</source>
-        <translation>アンインストール</translation>
+        <translation>アプリ削除</translation>
     </message>
     <message>
         <source>Shredder</source>
