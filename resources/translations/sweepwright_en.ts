@@ -45,6 +45,19 @@
     </message>
 </context>
 <context>
+    <name>ExtensionsCommand</name>
+    <message numerus="yes">
+        <source>Found %n add-on(s), %1 in total.
+</source>
+        <translation>
+            <numerusform>Found %n add-on, %1 in total.
+</numerusform>
+            <numerusform>Found %n add-ons, %1 in total.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ExtractReport</name>
     <message numerus="yes">
         <source>%n item(s) written before the error stay in %1</source>
@@ -97,6 +110,16 @@
 </numerusform>
             <numerusform>Found %1 in %n items of %2 or more.
 </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LoginCommand</name>
+    <message numerus="yes">
+        <source>%n item(s) start at login.</source>
+        <translation>
+            <numerusform>%n item starts at login.</numerusform>
+            <numerusform>%n items start at login.</numerusform>
         </translation>
     </message>
 </context>
@@ -179,6 +202,30 @@
     </message>
 </context>
 <context>
+    <name>PdfCommand</name>
+    <message numerus="yes">
+        <source>Would compress %1 (%n page(s), %2) at quality %3 into %4 (replacing it)</source>
+        <translation>
+            <numerusform>Would compress %1 (%n page, %2) at quality %3 into %4 (replacing it)</numerusform>
+            <numerusform>Would compress %1 (%n pages, %2) at quality %3 into %4 (replacing it)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Would compress %1 (%n page(s), %2) at quality %3 into %4</source>
+        <translation>
+            <numerusform>Would compress %1 (%n page, %2) at quality %3 into %4</numerusform>
+            <numerusform>Would compress %1 (%n pages, %2) at quality %3 into %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n page(s), %2 -&gt; %3</source>
+        <translation>
+            <numerusform>%1: %n page, %2 -&gt; %3</numerusform>
+            <numerusform>%1: %n pages, %2 -&gt; %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProgressLine</name>
     <message numerus="yes">
         <source>%Ln item(s)</source>
@@ -189,12 +236,36 @@
     </message>
 </context>
 <context>
+    <name>ShredCommand</name>
+    <message numerus="yes">
+        <source>Refused %n path(s) (named on stderr).</source>
+        <translation>
+            <numerusform>Refused %n path (named on stderr).</numerusform>
+            <numerusform>Refused %n paths (named on stderr).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>clirun</name>
     <message numerus="yes">
-        <source>%n item(s) could not be removed (%1)</source>
+        <source>Removed %1 in total; %n item(s) could not be removed (%2).</source>
         <translation>
-            <numerusform>%n item could not be removed (%1)</numerusform>
-            <numerusform>%n items could not be removed (%1)</numerusform>
+            <numerusform>Removed %1 in total; %n item could not be removed (%2).</numerusform>
+            <numerusform>Removed %1 in total; %n items could not be removed (%2).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved to the Trash %1 in total; %n item(s) could not be removed (%2).</source>
+        <translation>
+            <numerusform>Moved to the Trash %1 in total; %n item could not be removed (%2).</numerusform>
+            <numerusform>Moved to the Trash %1 in total; %n items could not be removed (%2).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shredded %1 in total; %n item(s) could not be removed (%2).</source>
+        <translation>
+            <numerusform>Shredded %1 in total; %n item could not be removed (%2).</numerusform>
+            <numerusform>Shredded %1 in total; %n items could not be removed (%2).</numerusform>
         </translation>
     </message>
 </context>

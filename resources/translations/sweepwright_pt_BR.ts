@@ -66,6 +66,11 @@
         <source>the administrator removal gave no answer for it; left in place</source>
         <translation>a remoção como administrador não deu resposta sobre este item; permanece onde está</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>why the administrator removal refused, and what it met</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppDelegate</name>
@@ -136,6 +141,84 @@
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>app</source>
+        <comment>an application&apos;s own files</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cache</source>
+        <comment>an application&apos;s cache</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <comment>an application&apos;s settings</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data</source>
+        <comment>the user&apos;s data of an application</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bundle</source>
+        <comment>an application installed as a bundle</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>appimage</source>
+        <comment>an application installed as an AppImage</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>home</source>
+        <comment>an application installed in the home folder</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flatpak</source>
+        <comment>an application installed as a Flatpak</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>package</source>
+        <comment>an application installed as a system package</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--with-data goes with --remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
+                            [--remove APP... [--with-data] [--yes | --dry-run]]
+Lists the installed applications, each with its own files and what it left in the
+home that is its alone, by kind (app, cache, settings, and the user&apos;s data: what
+lies in XDG_DATA_HOME, ~/.var/app/ID/data or a dot folder such as ~/.thunderbird),
+and their sizes; [x] (&quot;isDel&quot; in JSON) marks what removing the application takes
+(with --remove: what this run takes).
+With --remove the application APP is removed with its ticked items: all but the
+user&apos;s data, unless --with-data is given. What the user owns goes to the Trash,
+where it can be restored. It asks first on a terminal, or goes with --yes;
+otherwise the plan is printed and nothing is removed (exit status 2). APP is the name as listed, or, where several applications
+share a name, one of its identifiers: the desktop-file id, the Flatpak id, the
+package name or its path; a shared name removes nothing and lists the candidates
+(exit status 2). The application goes first (packages by their package manager,
+files only an administrator may remove after one password prompt); its leftovers
+only once it is gone, else they stay and the report says why. Ctrl-C stops the
+scan, or the removal after the current item (exit status 130).
+
+  --json         print one JSON object instead of a list
+  --remove APP   remove the application APP and its leftovers (repeatable)
+  --with-data    with --remove, take the user&apos;s data of APP too
+  --yes          remove without asking
+  --dry-run      show what --remove would remove, and remove nothing
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CategoryRoots</name>
@@ -166,6 +249,140 @@
     <message>
         <source>not an absolute path</source>
         <translation>não é um caminho absoluto</translation>
+    </message>
+</context>
+<context>
+    <name>CliCommand</name>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished">cancelado</translation>
+    </message>
+    <message>
+        <source>could not write the report: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;sweepwright-cli %1 --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no file given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than one file given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>running as root is never needed; protected system folders stay untouched.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliMain</name>
+    <message>
+        <source>scan for junk files and list them, or remove them with --clean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the files of 32 MB and more in folders, or move them to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list duplicate files in folders, or move all copies but one to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the installed applications and their leftovers, or remove some with --remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the add-ons by category, or remove some with --remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the applications started at login, or switch one with --on or --off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show memory and disk use, or release memory with --release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>extract an archive or a winmail.dat file, or list what it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>make a smaller copy of a PDF document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>remove files and folders whole, optionally overwriting their contents first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write the attachments and message bodies of a winmail.dat file into a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli COMMAND [options]
+       sweepwright-cli COMMAND --help
+       sweepwright-cli -V | --version
+
+Commands:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout options (commands that look at the disk):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;
+the options win.
+
+Commands that remove or move files act only with --yes or after a question on a
+terminal; otherwise they print the plan and exit 2. --dry-run prints the plan and
+touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 130).
+&quot;--&quot; ends the options: what follows is a path even when it starts with &quot;-&quot;. A
+FOLDER or PATH of &quot;-&quot; (large, dups, shred) reads the paths from standard input,
+one a line or separated by NUL bytes.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;sweepwright-cli --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliOptions</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliPassword</name>
+    <message>
+        <source>cannot read the password file %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -244,6 +461,209 @@
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
+                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+Lists the sets of duplicate files and packages larger than 16 KiB in the folders
+(default: the layout&apos;s default folders, below), largest first. Candidates of equal
+size and sampled digest are compared byte by byte; hard links to one file count once.
+A FOLDER of &quot;-&quot; reads the folders from standard input, one a line or separated by
+NUL bytes. The system&apos;s protected folders are left out and named on stderr.
+
+  --json                 print one JSON object instead of a list
+  --quick                for files, trust equal size and sampled digest (up to three
+                         4 KiB blocks: at the start and spread over the file) without
+                         comparing whole contents: faster, but files that differ
+                         elsewhere are reported as duplicates. Packages are always
+                         compared by content: their digest holds only item names
+  --keep RULE            which copy of each set stays: original (the copy outside
+                         Downloads, the Trash and temporary folders, then one whose
+                         name has no copy mark such as &quot;(1)&quot; or &quot;Copy of&quot;, then the
+                         oldest, then the one in the deepest folder, then the first
+                         found), oldest (earliest modification time, then the shortest
+                         path), newest, shortest-path or first (the first found);
+                         default: %1 in this layout
+  --trash-all-but-first  move every copy of each set but the one --keep keeps to the
+                         Trash (after a question on a terminal, or with --yes), then
+                         report what was moved and what was not (with the reason);
+                         without either, the plan is printed and nothing moves
+  --yes                  move without asking
+  --dry-run              show what --trash-all-but-first would move, and move nothing
+  --help                 show this text
+  -V, --version          show the version
+Sent to a file or a pipe, a run that moves nothing prints each set as it is found.
+Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not
+exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a rule: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--keep takes %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExtensionsCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]
+                                  [--remove PATH... [--yes | --dry-run]]
+Lists the add-ons of the layout (browser extensions, plug-ins, preview and search
+add-ons and the like), by category, with their sizes, each with the browser or
+desktop it belongs to and its browser profile (JSON: itemOwner, itemProfile), and
+whether it is enabled where the browser&apos;s own files tell (itemEnabled; left out
+otherwise). With --remove the items of
+those paths (as listed) are removed, after a question on a terminal or with --yes;
+otherwise the plan is printed and nothing is removed (exit status 2). Items only an
+administrator may remove go last, after one password prompt. Ctrl-C stops the scan,
+or the removal after the current item (exit status 130).
+
+  --json         print one JSON object instead of a list
+  --remove PATH  remove the add-on at PATH (repeatable)
+  --yes          remove without asking
+  --dry-run      show what --remove would remove, and remove nothing
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found no add-on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <comment>an add-on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <comment>an add-on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n add-on(s), %1 in total.
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ExtractCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli extract FILE [-C DIR] [options]
+Extracts an archive (zip, 7z, rar, tar and its compressed forms, iso, cab, lzh...)
+or a winmail.dat file. Without -C it goes into a folder named after FILE in a
+new private folder in the temporary folder, as on the Archives page; the
+destination is printed.
+
+  -C DIR               write the entries into DIR exactly as the archive names
+                       them; DIR is made when its parent exists, and a link to
+                       a folder is followed
+  --password-file F    the password is the first line of F
+  --password-stdin     the password is the first line of standard input
+                       Without either it is asked for on the terminal, if there
+                       is one (three times at most); only an archive that needs
+                       one asks.
+  --encoding NAME      decode names that are not UTF-8 with NAME, an ICU
+                       converter name or alias (Shift_JIS, GBK, windows-1252...);
+                       &quot;auto&quot; lets the detector decide; &quot;list&quot; prints the common
+                       ones.
+                       Default: the application&apos;s setting
+  --list               write nothing; print the type, size and path of each entry
+                       (size ? when the archive does not say)
+  --json               print the result as a JSON object (on failure too, with
+                       its &quot;error&quot;); nothing else goes to standard output
+  --help               show this text
+  -V, --version        show the version
+
+Entries that would land outside the destination (absolute paths, &quot;..&quot;, links
+leading out, special files) are skipped and reported; control characters in
+names are shown escaped (\n, \x1b, \\). A file is written under a hidden
+name and gets its own only once complete. An extraction that fails leaves no
+folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,
+cut short or in a format not read, the password is wrong or missing, TMPDIR
+is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs an encoding name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown encoding &quot;%1&quot; (--encoding list prints the names)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--password-file and --password-stdin exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-C: %1 is a link that leads nowhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-C: the folder %1 does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-C: cannot make the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-C: %1 is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished">cancelado</translation>
+    </message>
+    <message>
+        <source>what was written stays in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password required</source>
+        <translation type="unfinished">Senha necessária</translation>
+    </message>
+    <message>
+        <source>This archive format is not supported</source>
+        <translation type="unfinished">Este formato de arquivo compactado não é suportado</translation>
+    </message>
+    <message>
+        <source>the file could not be extracted</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExtractReport</name>
@@ -253,6 +673,29 @@
             <numerusform>%n item gravado antes do erro permanece em %1</numerusform>
             <numerusform>%n itens gravados antes do erro permanecem em %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>dir</source>
+        <comment>an archive entry that is a folder</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link</source>
+        <comment>an archive entry that is a symbolic link</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>an archive entry that is a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>special file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipped %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -314,6 +757,26 @@
     <message>
         <source>Size</source>
         <translation>Tamanho</translation>
+    </message>
+</context>
+<context>
+    <name>FinderCommand</name>
+    <message>
+        <source>%1: no such folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default folders in the %1 layout: %2
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -420,6 +883,21 @@
     </message>
 </context>
 <context>
+    <name>HelperProgram</name>
+    <message>
+        <source>this command&apos;s program %1 is missing (looked for %2 and %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this command&apos;s program %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InputPaths</name>
     <message>
         <source>standard input (-) names no path</source>
@@ -512,6 +990,145 @@
     </message>
 </context>
 <context>
+    <name>JunkCommand</name>
+    <message>
+        <source>no category %1 in the %2 layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped, needs administrator rights (use --admin): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JunkHelp</name>
+    <message>
+        <source>empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app
+container and the per-user cache folder; removes the files there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
+State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empties the folders and removes the files in /Library/Caches and /System/Library/Caches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empties the folders and removes the files in /Library/Logs and /var/log/asl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail Downloads, and image and text attachments below ~/Library/Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and
+iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the device backups in ~/Library/Application Support/MobileSync/Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the *.ipsw files that category 9 removes too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>everything in ~/.Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>everything in ~/Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empties the folders in ~/Library/Developer/Xcode/DerivedData</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empties Safari&apos;s and Chrome&apos;s history, cache, cookie and local-storage folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak
+app&apos;s ~/.var/app/ID/cache; removes the files there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak
+apps installed nowhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empties the folders and removes the files in /var/cache (debconf&apos;s excepted); what only
+root may remove is left unless --admin is given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empties the folders and removes the files in /var/log; what only root may remove is left
+unless --admin is given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>everything in the Trash, and info files whose item is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>everything in the Downloads folder (XDG_DOWNLOAD_DIR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empties the npm, Gradle, Cargo and Go package caches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empties Firefox&apos;s cache2 folders; removes Chrome&apos;s and Chromium&apos;s History, Cookies and
+Local Storage of the Default profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
+                            [--clean [--yes | --dry-run] [--admin]]
+Scans the junk categories and lists what they found. With --clean it then removes what is
+marked: the items of the categories scanned, except those of the categories that start
+unmarked (marked &quot;unmarked&quot; below; they are taken when named with --category), a browser&apos;s
+history and cookies, and what only an administrator may remove (taken with --admin).
+It asks first on a terminal; elsewhere it needs --yes,
+and without it prints the plan, removes nothing and exits 2. It reports what was removed
+and what could not be (with the reason) and exits 1 when anything could not be removed.
+Ctrl-C stops the scan, or the removal after the current item (exit status 130).
+Nothing is written to the settings; login items are not touched.
+
+  --json         print one JSON object instead of a table
+  --clean        remove the marked items after the scan
+  --yes          remove without asking
+  --dry-run      show what --clean would remove, and remove nothing
+  --admin        also remove what only an administrator may, with one password prompt
+  --category ID  scan this category (repeatable) instead of the default ones
+  --all          scan every category of the layout
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories of the %1 layout (* scanned by default) and what --clean removes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(unmarked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JunkReport</name>
     <message numerus="yes">
         <source>Found %1 in %n item(s); %2 marked for removal.
@@ -522,6 +1139,30 @@
             <numerusform>Encontrado: %1 em %n itens; marcado para remoção: %2.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>nothing found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(needs administrator rights)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No junk category is enabled.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -536,12 +1177,111 @@
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>Usage: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]
+                             [--trash [--yes | --dry-run]]
+Lists the files and packages of 32 MB and more in the folders (default: the layout&apos;s
+default folders, below), in five size bands. A FOLDER of &quot;-&quot; reads the folders from
+standard input, one a line or separated by NUL bytes. Hidden folders and docsets are
+not entered; source, build and database files are left out, and so are the system&apos;s
+protected folders, which are named on stderr. With --trash every listed item
+is moved to the Trash (restorable from the desktop&apos;s Trash), after a question on a
+terminal or with --yes; otherwise the plan is printed and nothing moves (exit status 2).
+Ctrl-C stops the scan, or the moving after the current item (exit status 130).
+
+  --json         print one JSON object instead of a table
+  --trash        move every listed item to the Trash, then report what was moved
+  --yes          move without asking
+  --dry-run      show what --trash would move, and move nothing
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LeftOutFolders</name>
     <message>
         <source>left out %1: %2</source>
         <translation>deixando de fora %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoginCommand</name>
+    <message>
+        <source>on</source>
+        <comment>starts at login</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <comment>does not start at login</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>application</source>
+        <comment>a login item that is a menu application</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>autostart</source>
+        <comment>a login item that is an autostart entry</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(part of the desktop)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) start at login.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli login [--layout L] [--root R] [--home H] [--json] [--all]
+                             [--on ID] [--off ID]
+Lists what starts when you log in (on), then the autostart entries switched off
+(off), each with its description; entries the desktop starts for itself are
+marked &quot;part of the desktop&quot; and listed last. --all lists the other menu
+applications after them, which --on can add. --on writes the user&apos;s autostart
+entry ID.desktop; --off removes the user&apos;s entries of the application, and
+hides a system-wide entry with a user entry that says Hidden=true. ID is the
+desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layout).
+
+  --json          print one JSON object instead of a list
+  --all           list the applications that do not start at login too
+  --on ID         switch ID on at login (repeatable)
+  --off ID        switch ID off at login (repeatable)
+  --help          show this text
+  -V, --version   show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs an id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is both in --on and --off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no login item &quot;%1&quot; (see the list without --on and --off)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not switch &quot;%1&quot; on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not switch &quot;%1&quot; off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -616,6 +1356,99 @@
     <message>
         <source>needs administrator rights; skipped</source>
         <translation>requer privilégios de administrador; ignorado</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryCommand</name>
+    <message>
+        <source>Memory (%L1 % in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory (usage unavailable: the figures contradict each other)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  used        %1
+  cached      %2
+  buffers     %3
+  free        %4
+  active      %5
+  inactive    %6
+  swap used   %7 of %8
+  available   %9
+  total       %10
+Disk of %11
+  used        %12
+  free        %13
+  total       %14
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
+Prints the memory figures (from /proc/meminfo, or SWEEPWRIGHT_PROC/meminfo) and the
+used and free space of the volume that holds the Documents folder.
+With --release it first releases memory: it touches free and inactive memory 64 MiB
+at a time, so the kernel takes back inactive pages and file cache, and stops early
+before available memory falls below max(10 %, 512 MiB), when the system starts to
+swap or when memory pressure rises. The released amount is the change of free
+memory; it is negative when other programs took memory meanwhile.
+
+A release stops after %1 GiB of such work or %2 seconds at the most. Figures that
+contradict each other (more free memory than installed) are shown kept to the
+installed size, with the usage unavailable (null in JSON), and release nothing.
+
+  --json         print one JSON object (with --release also &quot;releasedMemory&quot;,
+                 &quot;touchedMemory&quot; and &quot;releaseEnd&quot;)
+  --release      release memory first
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the memory figures from %1/meminfo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Released Memory: %1 (%2 touched; %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MemoryRelease</name>
+    <message>
+        <source>done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped: available memory near its floor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped: the system began to swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped: memory pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped: memory figures unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped: memory figures inconsistent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped: the most one release may do was done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1864,29 @@
     </message>
 </context>
 <context>
+    <name>ORFileDataCollection</name>
+    <message>
+        <source>A winmail file is listed only by decoding it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a winmail.dat file, or a damaged one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation type="unfinished">Não é possível criar a pasta %1</translation>
+    </message>
+</context>
+<context>
     <name>ORFileDropView</name>
     <message>
         <source>Drop an archive or a winmail.dat file here</source>
@@ -1231,6 +2087,24 @@
     <message>
         <source>Nothing to clean in this category.</source>
         <translation>Nada a limpar nesta categoria.</translation>
+    </message>
+</context>
+<context>
+    <name>ORLayout</name>
+    <message>
+        <source>unknown layout &quot;%1&quot; (use freedesktop or macos)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no home folder: user %1 has no password entry and $HOME is not set (give --home)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  --layout L    where to look: freedesktop (default) or macos
+  --root R      the file-system root the layout&apos;s system folders are under (default /)
+  --home H      the home folder to look in (default: the real user&apos;s home)
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1801,6 +2675,102 @@
     </message>
 </context>
 <context>
+    <name>PdfCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]
+Makes a smaller copy of a PDF document: its images are brought down to 50 ppi
+(quality 0, the default), 150 ppi (1) or 300 ppi (2). When no smaller copy can
+be made the copy is the document itself. A password-protected document gives
+a copy without protection.
+
+  --quality N        0, 1 or 2
+  -o OUT             put the copy at OUT (a file name, or a folder to put it in)
+                     instead of leaving it in the compressor&apos;s temporary folder
+  --yes              replace OUT when it exists, without asking
+  --dry-run          show what would be done, make nothing
+  --password-stdin   read the password from the first line of standard input
+                     (otherwise it is asked for on the terminal when needed)
+  --json             print the result as JSON
+  --help             show this text
+  -V, --version      show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs 0, 1 or 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a file or a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--quality takes 0, 1 or 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a PDF document that can be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a password: give it with --password-stdin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: wrong password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the copy stays at %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Would compress %1 (%n page(s), %2) at quality %3 into %4 (replacing it)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Would compress %1 (%n page(s), %2) at quality %3 into %4</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n page(s), %2 -&gt; %3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already compact: no smaller copy could be made</source>
+        <translation type="unfinished">Já está compacto: não foi possível criar uma cópia menor</translation>
+    </message>
+    <message>
+        <source>This copy is not password protected</source>
+        <translation type="unfinished">Esta cópia não está protegida por senha</translation>
+    </message>
+    <message>
+        <source>Written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PdfCompressor</name>
     <message>
         <source>Compression failed: %1</source>
@@ -1980,10 +2950,66 @@
     </message>
 </context>
 <context>
+    <name>SevenZipProcess</name>
+    <message>
+        <source>7zz is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7zz made no progress for %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ShredCommand</name>
     <message>
         <source>refused %1: %2</source>
         <translation>%1 recusado: %2</translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]
+                             [--layout L] [--root R] [--home H]
+Removes the files and folders named, each whole, with your own rights. A PATH of
+&quot;-&quot; reads the paths from standard input, one a line or separated by NUL bytes
+(find -print0); nothing can then be asked, so they go only with --yes. A link is
+removed as a link; nothing is removed on another file system mounted inside a
+folder. The root folder, the home, a folder that holds it and the system&apos;s own
+folders (and what lies in them) are never removed, by whatever name they are
+given: they are reported on stderr as refused, with the reason. Asks on a terminal
+first; without --yes and without a terminal nothing is removed (exit status 2).
+Ctrl-C stops after the current entry (exit status 130); exit status 1 when a path
+stays.
+
+  --overwrite    overwrite each file once with random bytes before removing it
+                 (files with one name that you may write, and only once they are
+                 certain to go; on SSDs and copy-on-write file systems the old
+                 data may survive anyway)
+  --yes          remove without asking
+  --dry-run      show what would be removed, and remove nothing
+  --json         print {&quot;shredSize&quot;, &quot;removed&quot;, &quot;failed&quot;} as one JSON object
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no path given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shredding</source>
+        <translation type="unfinished">Triturando</translation>
+    </message>
+    <message numerus="yes">
+        <source>Refused %n path(s) (named on stderr).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2018,6 +3044,25 @@
     <message>
         <source>Junk Clean</source>
         <translation>Limpeza</translation>
+    </message>
+</context>
+<context>
+    <name>StagingFolder</name>
+    <message>
+        <source>device node, FIFO or socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>folder too deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link leads outside the destination</source>
+        <translation type="unfinished">o link aponta para fora do destino</translation>
+    </message>
+    <message>
+        <source>file linked from outside</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2354,6 +3399,88 @@
     </message>
 </context>
 <context>
+    <name>TemporaryFolder</name>
+    <message>
+        <source>no free name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TnefCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli tnef FILE [-C DIR] [options]
+Writes the attachments and message bodies of a winmail.dat (TNEF) file into DIR
+(default: the current folder). FILE &quot;-&quot; reads standard input.
+Without any of the options below it saves every body as MailBody.rtf, .html and .txt.
+
+  -C DIR               write into DIR (created when missing)
+  --verbose            print a line per file and the warnings
+  --debug              dump every attribute and property
+  --list               write nothing, list what would be written
+  --use-paths          keep the folders of Windows paths (never above DIR)
+  --absolute-paths     with --use-paths, keep a leading folder separator (still inside DIR)
+  --overwrite          overwrite existing files
+  --interactive        ask before writing each file
+  --number-backups     write NAME.1, NAME.2 ... instead of skipping an existing NAME
+  --save-body[=PREF]   save the bodies; PREF is &quot;all&quot; (default) or up to three of r, h, t
+                       (RTF, HTML, text): the first kind present is saved
+  --body-name NAME     base name of the body files (default MailBody)
+  --mime               also list the MIME type and content ID
+  --ignore-checksum    warn about a wrong checksum instead of stopping
+  --tolerate-props     drop a damaged property block instead of stopping
+  --tolerate-trailer   accept a trailing carriage return and line feed quietly
+  --unix-safe          also escape non-ASCII bytes and shell characters in names
+  --maxsize N          refuse any single allocation above N bytes
+  --dry-run            the same as --list
+  --help               show this text
+  -V, --version        show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a number of bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--save-body takes &quot;all&quot; or up to three of r, h, t</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToolCommand</name>
+    <message>
+        <source>Scanning</source>
+        <translation type="unfinished">Analisando</translation>
+    </message>
+    <message>
+        <source>Removing</source>
+        <translation type="unfinished">Removendo</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>no free name in the trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no trash on its file system (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an absolute path of an item</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>XADSimpleUnarchiver</name>
     <message>
         <source>Password required</source>
@@ -2409,12 +3536,93 @@
 </context>
 <context>
     <name>clirun</name>
+    <message>
+        <source>Would remove: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed %1 in total.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed (%1)</source>
-        <translation>
-            <numerusform>Não foi possível remover %n item (%1)</numerusform>
-            <numerusform>Não foi possível remover %n itens (%1)</numerusform>
+        <source>Removed %1 in total; %n item(s) could not be removed (%2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Would move to the Trash: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Trash %1 in total.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved to the Trash %1 in total; %n item(s) could not be removed (%2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Would shred: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shredded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shredded %1 in total.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Shredded %1 in total; %n item(s) could not be removed (%2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the short answer yes to a [y/N] question</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <comment>the answer to a [y/N] question</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1?</source>
+        <comment>a removal asked for: &quot;Delete 12 items (3.40 MB)&quot;</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what would go</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 [y/N] </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was removed (--dry-run).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

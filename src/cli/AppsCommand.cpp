@@ -2,6 +2,7 @@
 #include "cli/AppsCommand.h"
 
 #include "cli/CliOptions.h"
+#include "cli/WordColumn.h"
 #include "core/foundation/ORUtility.h"
 #include "core/platform/ORLayout.h"
 #include "core/uninst/AppTicks.h"
@@ -13,6 +14,13 @@
 
 namespace {
 
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(AppsCommand)
+};
+
+// The tokens of the JSON report.
 const char *kindName(sw::AppItemKind kind)
 {
     switch (kind) {
@@ -36,6 +44,30 @@ const char *sourceToken(sw::AppSource source)
     return "bundle";
 }
 
+// The same for people, in the list.
+QString kindWord(sw::AppItemKind kind)
+{
+    switch (kind) {
+    case sw::AppItemKind::App: return Text::tr("app", "an application's own files");
+    case sw::AppItemKind::Cache: return Text::tr("cache", "an application's cache");
+    case sw::AppItemKind::Settings: return Text::tr("settings", "an application's settings");
+    case sw::AppItemKind::Data: break;
+    }
+    return Text::tr("data", "the user's data of an application");
+}
+
+QString sourceWord(sw::AppSource source)
+{
+    switch (source) {
+    case sw::AppSource::MacBundle: return Text::tr("bundle", "an application installed as a bundle");
+    case sw::AppSource::AppImage: return Text::tr("appimage", "an application installed as an AppImage");
+    case sw::AppSource::Home: return Text::tr("home", "an application installed in the home folder");
+    case sw::AppSource::Flatpak: return Text::tr("flatpak", "an application installed as a Flatpak");
+    case sw::AppSource::Debian: break;
+    }
+    return Text::tr("package", "an application installed as a system package");
+}
+
 }  // namespace
 
 AppsCommand::AppsCommand()
@@ -53,7 +85,7 @@ std::optional<QString> AppsCommand::configure(const CliOptions &options)
 {
     m_withData = options.isSet(QStringLiteral("--with-data"));
     if (m_withData && !options.isSet(QStringLiteral("--remove")))
-        return QStringLiteral("--with-data goes with --remove");
+        return Text::tr("--with-data goes with --remove");
     return PickCommand::configure(options);
 }
 
@@ -66,7 +98,7 @@ bool AppsCommand::ticked(const ORAppDataItem &item) const
 
 QString AppsCommand::help() const
 {
-    return QStringLiteral(
+    return Text::tr(
                "Usage: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]\n"
                "                            [--remove APP... [--with-data] [--yes | --dry-run]]\n"
                "Lists the installed applications, each with its own files and what it left in the\n"
@@ -110,8 +142,8 @@ QList<qsizetype> AppsCommand::groupsNamed(const QString &pick, const sw::Install
 
 QString AppsCommand::ambiguity(const QString &pick, const QList<qsizetype> &groups, const sw::InstalledApps &apps) const
 {
-    QString text = QCoreApplication::translate("AppsCommand", "\"%1\" names %n applications; give one of their identifiers or paths:",
-                                               nullptr, int(groups.size()))
+    QString text = Text::tr("\"%1\" names %n applications; give one of their identifiers or paths:", nullptr,
+                                    int(groups.size()))
                        .arg(pick);
     for (const qsizetype i : groups) {
         const sw::InstalledApp app = apps.value(i);
@@ -130,7 +162,7 @@ std::optional<QString> AppsCommand::tick(const QStringList &picks)
     for (const QString &pick : picks) {
         const QList<qsizetype> groups = groupsNamed(pick, apps);
         if (groups.isEmpty())
-            return QCoreApplication::translate("AppsCommand", "found no application \"%1\"").arg(pick);
+            return Text::tr("found no application \"%1\"").arg(pick);
         if (groups.size() > 1)
             return ambiguity(pick, groups, apps);
         chosen.append(groups.constFirst());
@@ -189,21 +221,26 @@ void AppsCommand::writeResult(JsonWriter &json) const
 
 void AppsCommand::writeResult(FILE *out) const
 {
+    using Kind = sw::AppItemKind;
+    using Source = sw::AppSource;
+    const WordColumn sources({sourceWord(Source::MacBundle), sourceWord(Source::AppImage), sourceWord(Source::Home),
+                              sourceWord(Source::Flatpak), sourceWord(Source::Debian)});
+    const WordColumn kinds(
+        {kindWord(Kind::App), kindWord(Kind::Cache), kindWord(Kind::Settings), kindWord(Kind::Data)});
     for (const ORAppDataGroup &group : m_data->appGroups) {
         QString text = QStringLiteral("%1 %2 %3\n")
                            .arg(group.groupName, -32)
-                           .arg(QLatin1String(sourceToken(group.appSource)), -8)
+                           .arg(sources.cell(sourceWord(group.appSource)))
                            .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11);
         for (const ORAppDataItem &item : group.groupItems)
             text += QStringLiteral("  [%1] %2 %3  %4\n")
                         .arg(QLatin1Char(ticked(item) ? 'x' : ' '))
-                        .arg(QLatin1String(kindName(item.kind)), -8)
+                        .arg(kinds.cell(kindWord(item.kind)))
                         .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
                         .arg(item.itemPath);
         std::fputs(text.toLocal8Bit().constData(), out);
     }
-    std::fputs(QCoreApplication::translate("AppsCommand", "Found %n application(s), %1 in total.\n", nullptr,
-                                           int(m_data->appGroups.size()))
+    std::fputs(Text::tr("Found %n application(s), %1 in total.\n", nullptr, int(m_data->appGroups.size()))
                    .arg(ORUtility::sizeFormatWithNumber(m_data->appTotalSize))
                    .toLocal8Bit()
                    .constData(),

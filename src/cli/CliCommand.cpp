@@ -7,9 +7,21 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <unistd.h>
+
+namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CliCommand)
+};
+
+}  // namespace
 
 CliCommand::CliCommand(const char *name, bool looksAtDisk)
     : m_name(name)
@@ -34,11 +46,43 @@ void CliCommand::prepareApplication()
     qSetMessagePattern(QStringLiteral("sweepwright-cli: %{message}"));
 }
 
+void CliCommand::tell(const char *who, const QString &message)
+{
+    std::fprintf(stderr, "%s: %s\n", who, message.toLocal8Bit().constData());
+}
+
+void CliCommand::tellCancelled()
+{
+    tell("sweepwright-cli", Text::tr("cancelled"));
+}
+
+int CliCommand::tellWriteError()
+{
+    const QString why = QString::fromLocal8Bit(std::strerror(errno));
+    tell("sweepwright-cli", Text::tr("could not write the report: %1").arg(why));
+    return 1;
+}
+
 int CliCommand::usageError(const QString &problem) const
 {
-    std::fprintf(stderr, "%s: %s\nTry 'sweepwright-cli %s --help'.\n", m_name, problem.toLocal8Bit().constData(),
-                 m_name);
+    tell(m_name, problem);
+    std::fprintf(stderr, "%s\n",
+                 Text::tr("Try 'sweepwright-cli %1 --help'.").arg(QLatin1String(m_name)).toLocal8Bit().constData());
     return kUsageError;
+}
+
+QString CliCommand::unexpectedArgument(const QString &word)
+{
+    return Text::tr("unexpected argument %1").arg(word);
+}
+
+std::optional<QString> CliCommand::oneFile(const QStringList &files)
+{
+    if (files.isEmpty())
+        return Text::tr("no file given");
+    if (files.size() > 1)
+        return Text::tr("more than one file given");
+    return std::nullopt;
 }
 
 QStringList CliCommand::layoutOptions(const CliOptions &options)
@@ -75,7 +119,6 @@ int CliCommand::run(const QStringList &args)
     if (const auto problem = configure(options))
         return usageError(*problem);
     if (m_looksAtDisk && ::geteuid() == 0)
-        std::fputs("sweepwright-cli: running as root is never needed; protected system folders stay untouched.\n",
-                   stderr);
+        tell("sweepwright-cli", Text::tr("running as root is never needed; protected system folders stay untouched."));
     return execute(options);
 }

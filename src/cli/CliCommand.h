@@ -26,6 +26,12 @@ public:
 
     // "sweepwright-cli VERSION".
     static QString versionText();
+    // "WHO: message" on stderr, who being the program or the command.
+    static void tell(const char *who, const QString &message);
+    // "sweepwright-cli: cancelled" on stderr.
+    static void tellCancelled();
+    // That the report could not be written (errno says why), on stderr; returns 1.
+    static int tellWriteError();
     // What every program of the command line sets once its QCoreApplication
     // exists: its name, and the library's chatter kept quiet.
     static void prepareApplication();
@@ -36,6 +42,11 @@ protected:
     const char *name() const { return m_name; }
     // Prints "NAME: problem" and the hint to the help; returns kUsageError.
     int usageError(const QString &problem) const;
+    // The usage errors several commands share.
+    static QString unexpectedArgument(const QString &word);
+    // The one FILE of a command that takes exactly one: a usage error's text
+    // when files holds none or more.
+    static std::optional<QString> oneFile(const QStringList &files);
 
     virtual QString help() const = 0;
     // Adds the command's own flags and valued options.

@@ -1,6 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOptions.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CliOptions)
+};
+
+}  // namespace
+
 CliOptions::CliOptions(const QStringList &flags, const QStringList &valued)
     : m_flags(flags.cbegin(), flags.cend())
     , m_valued(valued.cbegin(), valued.cend())
@@ -22,14 +34,15 @@ void CliOptions::addOptionalValued(const QString &name)
     m_optionalValued.insert(name);
 }
 
-void CliOptions::setValueName(const QString &option, const QString &what)
+void CliOptions::setMissingValueText(const QString &option, const QString &text)
 {
-    m_valueNames.insert(option, what);
+    m_missingValueTexts.insert(option, text);
 }
 
 QString CliOptions::missingValue(const QString &name) const
 {
-    return QStringLiteral("%1 needs %2").arg(name, m_valueNames.value(name, QStringLiteral("a value")));
+    const auto text = m_missingValueTexts.constFind(name);
+    return (text != m_missingValueTexts.cend() ? *text : Text::tr("%1 needs a value")).arg(name);
 }
 
 std::optional<QString> CliOptions::parse(const QStringList &args)
@@ -48,7 +61,7 @@ std::optional<QString> CliOptions::parse(const QStringList &args)
         const QString name = eq < 0 ? arg : arg.left(eq);
         if (m_flags.contains(name)) {
             if (eq >= 0)
-                return QStringLiteral("%1 takes no value").arg(name);
+                return Text::tr("%1 takes no value").arg(name);
             m_setFlags.insert(name);
         } else if (m_optionalValued.contains(name)) {
             if (eq < 0)
@@ -65,7 +78,7 @@ std::optional<QString> CliOptions::parse(const QStringList &args)
                 return missingValue(name);
             m_values[name].append(value);
         } else {
-            return QStringLiteral("unknown option %1").arg(name);
+            return Text::tr("unknown option %1").arg(name);
         }
     }
     return std::nullopt;

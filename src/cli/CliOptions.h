@@ -21,9 +21,9 @@ public:
     void addFlags(const QStringList &flags);
     void addValued(const QStringList &valued);
     void addOptionalValued(const QString &name);
-    // What a missing value is called in the usage error ("-C needs a folder");
-    // "a value" when not set.
-    void setValueName(const QString &option, const QString &what);
+    // The usage error of a missing value, a sentence with %1 for the option
+    // ("%1 needs a folder"); "%1 needs a value" when not set.
+    void setMissingValueText(const QString &option, const QString &text);
 
     // An error text for a usage error, else nothing.
     std::optional<QString> parse(const QStringList &args);
@@ -39,7 +39,7 @@ private:
     QSet<QString> m_flags;
     QSet<QString> m_valued;
     QSet<QString> m_optionalValued;
-    QHash<QString, QString> m_valueNames;
+    QHash<QString, QString> m_missingValueTexts;
     QSet<QString> m_setFlags;
     QHash<QString, QStringList> m_values;
     QStringList m_positional;

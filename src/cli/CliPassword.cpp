@@ -2,6 +2,7 @@
 #include "cli/CliPassword.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -12,6 +13,12 @@
 #include <unistd.h>
 
 namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CliPassword)
+};
 
 constexpr int kPollMs = 100;              // how soon a cancel is noticed while waiting
 constexpr qsizetype kMaxLine = 64 * 1024;  // a password, not a file
@@ -91,7 +98,7 @@ std::optional<QString> firstLineOfFile(const QString &path, QString &problem)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("cannot read the password file %1: %2").arg(path, file.errorString());
+        problem = Text::tr("cannot read the password file %1: %2").arg(path, file.errorString());
         return std::nullopt;
     }
     return withoutLineEnd(file.readLine(kMaxLine));

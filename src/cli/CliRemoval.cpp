@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliRemoval.h"
 
+#include "cli/CliCommand.h"
 #include "cli/InputPaths.h"
 #include "cli/JsonWriter.h"
 #include "core/foundation/ORUtility.h"
@@ -14,9 +15,59 @@
 
 namespace clirun {
 
+namespace {
+
+// One context for the texts of this file, the table's too.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(clirun)
+};
+
+struct DeedRow
+{
+    const char *planned;
+    const char *done;
+    const char *total;
+    const char *totalWithFailures;  // with a count
+};
+
+// By Deed.
+const DeedRow kDeeds[] = {
+    {QT_TRANSLATE_NOOP("clirun", "Would remove: %1"), QT_TRANSLATE_NOOP("clirun", "Removed: %1"),
+     QT_TRANSLATE_NOOP("clirun", "Removed %1 in total."),
+     QT_TRANSLATE_N_NOOP("clirun", "Removed %1 in total; %n item(s) could not be removed (%2).")},
+    {QT_TRANSLATE_NOOP("clirun", "Would move to the Trash: %1"),
+     QT_TRANSLATE_NOOP("clirun", "Moved to the Trash: %1"),
+     QT_TRANSLATE_NOOP("clirun", "Moved to the Trash %1 in total."),
+     QT_TRANSLATE_N_NOOP("clirun", "Moved to the Trash %1 in total; %n item(s) could not be removed (%2).")},
+    {QT_TRANSLATE_NOOP("clirun", "Would shred: %1"), QT_TRANSLATE_NOOP("clirun", "Shredded: %1"),
+     QT_TRANSLATE_NOOP("clirun", "Shredded %1 in total."),
+     QT_TRANSLATE_N_NOOP("clirun", "Shredded %1 in total; %n item(s) could not be removed (%2).")},
+};
+
+const DeedRow &rowOf(Deed deed)
+{
+    return kDeeds[int(deed)];
+}
+
+// The answers that say yes: the English ones always, and the user's language's.
+bool isYes(const QString &answer)
+{
+    return answer == QLatin1String("y") || answer == QLatin1String("yes")
+           || answer == Text::tr("y", "the short answer yes to a [y/N] question")
+           || answer == Text::tr("yes", "the answer to a [y/N] question");
+}
+
+}  // namespace
+
 QStringList consentFlags()
 {
     return {QStringLiteral("--yes"), QStringLiteral("--dry-run")};
+}
+
+QString question(const sw::RemovalWording &wording, int count, qint64 bytes)
+{
+    return Text::tr("%1?", "a removal asked for: \"Delete 12 items (3.40 MB)\"").arg(wording.command(count, bytes));
 }
 
 Consent askConsent(const char *command, const CliOptions &options, const QString &question)
@@ -26,19 +77,16 @@ Consent askConsent(const char *command, const CliOptions &options, const QString
     if (options.isSet(QStringLiteral("--yes")))
         return Consent::Go;
     if (!willAsk(options)) {
-        std::fprintf(stderr,
-                     "%s: nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what "
-                     "would go\n",
-                     command);
+        CliCommand::tell(command, Text::tr("nothing removed: confirm with --yes (or answer on a terminal); --dry-run "
+                                           "shows what would go"));
         return Consent::Refused;
     }
-    std::fprintf(stderr, "%s [y/N] ", question.toLocal8Bit().constData());
+    std::fputs(Text::tr("%1 [y/N] ").arg(question).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     char answer[64] = {};
     if (!std::fgets(answer, sizeof answer, stdin))
         return Consent::Declined;
-    const QString text = QString::fromLocal8Bit(answer).trimmed().toLower();
-    return text == QLatin1String("y") || text == QLatin1String("yes") ? Consent::Go : Consent::Declined;
+    return isYes(QString::fromLocal8Bit(answer).trimmed().toLower()) ? Consent::Go : Consent::Declined;
 }
 
 bool willAsk(const CliOptions &options)
@@ -67,23 +115,34 @@ void writeReport(JsonWriter &json, const sw::RemovalReport &report, const char *
     json.member("delSize", report.removedBytes());
 }
 
-QString reportText(const sw::RemovalReport &report, const QString &verb, bool listGone)
+QString reportText(const sw::RemovalReport &report, Deed deed, bool listGone)
 {
+    const DeedRow &row = rowOf(deed);
     QString out;
     QTextStream stream(&out);
     for (const sw::RemovalOutcome &outcome : report.outcomes())
         if (listGone && outcome.ok())
-            stream << verb << ": " << outcome.path << '\n';
+            stream << Text::tr(row.done).arg(outcome.path) << '\n';
     for (const sw::RemovalFailure &failure : report.failures())
-        stream << "Could not remove " << failure.path << ": " << failure.reason << '\n';
-    stream << verb << ' ' << ORUtility::sizeFormatWithNumber(report.removedBytes()) << " in total";
-    if (!report.isClean())
-        stream << "; "
-               << QCoreApplication::translate("clirun", "%n item(s) could not be removed (%1)", nullptr,
-                                              int(report.failedCount()))
-                      .arg(ORUtility::sizeFormatWithNumber(report.failedBytes()));
-    stream << ".\n";
+        stream << Text::tr("Could not remove %1: %2").arg(failure.path, failure.reason) << '\n';
+    const QString removed = ORUtility::sizeFormatWithNumber(report.removedBytes());
+    if (report.isClean())
+        stream << Text::tr(row.total).arg(removed);
+    else
+        stream << Text::tr(row.totalWithFailures, nullptr, int(report.failedCount()))
+                      .arg(removed, ORUtility::sizeFormatWithNumber(report.failedBytes()));
+    stream << '\n';
     return out;
+}
+
+QString planText(const QStringList &paths, Deed deed, bool dryRun)
+{
+    QString text;
+    for (const QString &path : paths)
+        text += Text::tr(rowOf(deed).planned).arg(path) + QLatin1Char('\n');
+    if (dryRun)
+        text += Text::tr("Nothing was removed (--dry-run).") + QLatin1Char('\n');
+    return text;
 }
 
 }  // namespace clirun

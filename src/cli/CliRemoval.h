@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/CliOptions.h"
+#include "core/foundation/RemovalWording.h"
 #include "core/fs/RemovalReport.h"
 
 #include <QString>
@@ -20,8 +21,18 @@ enum class Consent {
     Refused    // there was nobody to ask and no --yes: a usage error
 };
 
+// What a command does to the items it takes, as its plan and report say it.
+enum class Deed {
+    Remove,       // "Would remove: PATH", "Removed: PATH"
+    MoveToTrash,  // "Would move to the Trash: PATH", "Moved to the Trash: PATH"
+    Shred         // "Would shred: PATH", "Shredded: PATH"
+};
+
 // The flags of a destructive command: --yes and --dry-run.
 QStringList consentFlags();
+
+// The question before a removal: "Delete 12 items (3.40 MB)?".
+QString question(const sw::RemovalWording &wording, int count, qint64 bytes);
 
 // --yes goes ahead and --dry-run only shows; otherwise the question (what
 // would go, e.g. "Remove 12 items (3.40 MB)?") is asked on the terminal. With
@@ -34,8 +45,11 @@ bool willAsk(const CliOptions &options);
 // The members of a report object: "removed" (the paths that went),
 // failuresKey ([{"path", "reason"}]), "failedItems", "failedSize" and "delSize".
 void writeReport(JsonWriter &json, const sw::RemovalReport &report, const char *failuresKey);
-// The same for people: a line per item that went ("<verb>: PATH", when
+// The same for people: a line per item that went ("Removed: PATH", when
 // listGone), a line per failure with its full path and reason, and the totals.
-QString reportText(const sw::RemovalReport &report, const QString &verb, bool listGone);
+QString reportText(const sw::RemovalReport &report, Deed deed, bool listGone);
+// What a plan shows: a line per path ("Would remove: PATH"), and after
+// --dry-run that nothing was removed.
+QString planText(const QStringList &paths, Deed deed, bool dryRun);
 
 }  // namespace clirun

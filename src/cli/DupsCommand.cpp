@@ -9,6 +9,16 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(DupsCommand)
+};
+
+}  // namespace
+
 DupsCommand::DupsCommand()
     : FinderCommand("dups", QStringLiteral("--trash-all-but-first"), sw::RemovalWording::Action::DeleteDuplicates)
 {
@@ -16,7 +26,7 @@ DupsCommand::DupsCommand()
 
 QString DupsCommand::help() const
 {
-    return QStringLiteral(
+    return Text::tr(
                "Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]\n"
                "                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]\n"
                "Lists the sets of duplicate files and packages larger than 16 KiB in the folders\n"
@@ -50,9 +60,7 @@ QString DupsCommand::help() const
                "Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not\n"
                "exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).\n")
                .arg(sw::dupkeep::key(sw::dupkeep::defaultRule()))
-           + QStringLiteral("Default folders in the %1 layout: %2\n")
-                 .arg(ORLayout::kindName(), ORDupDataCollection::defaultFolders().join(QStringLiteral(", ")))
-           + ORLayout::optionsHelp();
+           + defaultFoldersHelp(ORDupDataCollection::defaultFolders()) + ORLayout::optionsHelp();
 }
 
 void DupsCommand::declareOptions(CliOptions &options) const
@@ -60,7 +68,10 @@ void DupsCommand::declareOptions(CliOptions &options) const
     FinderCommand::declareOptions(options);
     options.addFlags({QStringLiteral("--quick")});
     options.addValued({QStringLiteral("--keep")});
-    options.setValueName(QStringLiteral("--keep"), QStringLiteral("a rule: ") + sw::dupkeep::keys().join(u", "));
+    // %1 stays for the option's name.
+    options.setMissingValueText(
+        QStringLiteral("--keep"),
+        Text::tr("%1 needs a rule: %2").arg(QStringLiteral("%1"), sw::dupkeep::keys().join(u", ")));
 }
 
 std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine, const CliOptions &options)
@@ -70,7 +81,7 @@ std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine,
     if (options.isSet(QStringLiteral("--keep"))) {
         const auto rule = sw::dupkeep::fromKey(options.value(QStringLiteral("--keep")));
         if (!rule)
-            return QStringLiteral("--keep takes %1, not \"%2\"")
+            return Text::tr("--keep takes %1, not \"%2\"")
                 .arg(sw::dupkeep::keys().join(u", "), options.value(QStringLiteral("--keep")));
         m_keep = *rule;
     }
@@ -137,8 +148,7 @@ void DupsCommand::writeGroup(JsonWriter *json, const ORDupDataGroup &group) cons
         return;
     }
     const qint64 copy = group.groupItems.isEmpty() ? 0 : group.groupItems.constFirst().itemSize;
-    QString text = QCoreApplication::translate("DupsCommand", "%1  %n copies of %2\n", nullptr,
-                                               int(group.groupItems.size()))
+    QString text = Text::tr("%1  %n copies of %2\n", nullptr, int(group.groupItems.size()))
                        .arg(group.groupName, ORUtility::sizeFormatWithNumber(copy));
     for (const ORDupDataItem &item : group.groupItems)
         text += QStringLiteral("  %1\n").arg(item.itemPath);
@@ -152,8 +162,7 @@ void DupsCommand::writeEnd(JsonWriter *json, qint64 groups, qint64 totalSize) co
         json->member("dupTotalSize", totalSize);
         return;
     }
-    std::fputs(QCoreApplication::translate("DupsCommand", "Found %n set(s) of duplicates, %1 in all copies.\n",
-                                           nullptr, int(groups))
+    std::fputs(Text::tr("Found %n set(s) of duplicates, %1 in all copies.\n", nullptr, int(groups))
                    .arg(ORUtility::sizeFormatWithNumber(totalSize))
                    .toLocal8Bit()
                    .constData(),

@@ -1,10 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ExtensionsCommand.h"
 
+#include "cli/WordColumn.h"
 #include "core/foundation/ORUtility.h"
 #include "core/platform/ORLayout.h"
 
+#include <QCoreApplication>
 #include <QDir>
+
+namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ExtensionsCommand)
+};
+
+}  // namespace
 
 ExtensionsCommand::ExtensionsCommand()
     : PickCommand("extensions", {sw::RemovalWording::Action::RemoveExtensions, false})
@@ -13,7 +25,7 @@ ExtensionsCommand::ExtensionsCommand()
 
 QString ExtensionsCommand::help() const
 {
-    return QStringLiteral(
+    return Text::tr(
                "Usage: sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]\n"
                "                                  [--remove PATH... [--yes | --dry-run]]\n"
                "Lists the add-ons of the layout (browser extensions, plug-ins, preview and search\n"
@@ -52,7 +64,7 @@ std::optional<QString> ExtensionsCommand::tick(const QStringList &paths)
                     found = true;
                 }
         if (!found)
-            return QStringLiteral("found no add-on %1").arg(path);
+            return Text::tr("found no add-on %1").arg(path);
     }
     m_data->extSelectedSize = sw::selection::selectedSize(m_data->extGroups);
     return std::nullopt;
@@ -93,6 +105,10 @@ void ExtensionsCommand::writeResult(JsonWriter &json) const
 
 void ExtensionsCommand::writeResult(FILE *out) const
 {
+    // An add-on's state, left empty where the owner's files do not tell.
+    const QString enabled = Text::tr("enabled", "an add-on");
+    const QString disabled = Text::tr("disabled", "an add-on");
+    const WordColumn states({enabled, disabled});
     qsizetype items = 0;
     for (const ORExtGroup &group : m_data->extGroups) {
         QString text = QStringLiteral("%1 %2\n")
@@ -100,17 +116,16 @@ void ExtensionsCommand::writeResult(FILE *out) const
                            .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11);
         for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
             const ORExtItem &item = group.groupItems.at(i);
-            const char *state = !item.itemEnabled ? "" : *item.itemEnabled ? "enabled" : "disabled";
+            const QString state = !item.itemEnabled ? QString() : *item.itemEnabled ? enabled : disabled;
             text += QStringLiteral("  %1  %2  %3  %4\n")
                         .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 11)
-                        .arg(QLatin1String(state), -8)
+                        .arg(states.cell(state))
                         .arg(group.itemTitle(i, true), item.itemPath);
         }
         items += group.groupItems.size();
         std::fputs(text.toLocal8Bit().constData(), out);
     }
-    std::fputs(QStringLiteral("Found %1 add-ons, %2 in total.\n")
-                   .arg(items)
+    std::fputs(Text::tr("Found %n add-on(s), %1 in total.\n", nullptr, int(items))
                    .arg(ORUtility::sizeFormatWithNumber(m_data->extTotalSize))
                    .toLocal8Bit()
                    .constData(),

@@ -8,6 +8,7 @@
 #include "core/foundation/ORDispatch.h"
 #include "core/winmail/names/EncodingList.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -18,40 +19,11 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: sweepwright-cli extract FILE [-C DIR] [options]\n"
-    "Extracts an archive (zip, 7z, rar, tar and its compressed forms, iso, cab, lzh...)\n"
-    "or a winmail.dat file. Without -C it goes into a folder named after FILE in a\n"
-    "new private folder in the temporary folder, as on the Archives page; the\n"
-    "destination is printed.\n"
-    "\n"
-    "  -C DIR               write the entries into DIR exactly as the archive names\n"
-    "                       them; DIR is made when its parent exists, and a link to\n"
-    "                       a folder is followed\n"
-    "  --password-file F    the password is the first line of F\n"
-    "  --password-stdin     the password is the first line of standard input\n"
-    "                       Without either it is asked for on the terminal, if there\n"
-    "                       is one (three times at most); only an archive that needs\n"
-    "                       one asks.\n"
-    "  --encoding NAME      decode names that are not UTF-8 with NAME, an ICU\n"
-    "                       converter name or alias (Shift_JIS, GBK, windows-1252...);\n"
-    "                       \"auto\" lets the detector decide; \"list\" prints the common\n"
-    "                       ones.\n"
-    "                       Default: the application's setting\n"
-    "  --list               write nothing; print the type, size and path of each entry\n"
-    "                       (size ? when the archive does not say)\n"
-    "  --json               print the result as a JSON object (on failure too, with\n"
-    "                       its \"error\"); nothing else goes to standard output\n"
-    "  --help               show this text\n"
-    "  -V, --version        show the version\n"
-    "\n"
-    "Entries that would land outside the destination (absolute paths, \"..\", links\n"
-    "leading out, special files) are skipped and reported; control characters in\n"
-    "names are shown escaped (\\n, \\x1b, \\\\). A file is written under a hidden\n"
-    "name and gets its own only once complete. An extraction that fails leaves no\n"
-    "folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,\n"
-    "cut short or in a format not read, the password is wrong or missing, TMPDIR\n"
-    "is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.\n";
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ExtractCommand)
+};
 
 const QString kAuto = QStringLiteral("auto");
 const QString kListEncodings = QStringLiteral("list");
@@ -60,7 +32,11 @@ const QString kListEncodings = QStringLiteral("list");
 void printEncodings()
 {
     for (const sw::EncodingList::Encoding &encoding : sw::EncodingList::shared().encodings())
-        std::printf("%-24s %s\n", encoding.icuName.toLatin1().constData(), encoding.title);
+        std::printf("%s\n", QStringLiteral("%1 %2")
+                                .arg(encoding.icuName, -24)
+                                .arg(QCoreApplication::translate("TUEncodingPopUp", encoding.title))
+                                .toLocal8Bit()
+                                .constData());
 }
 
 }  // namespace
@@ -69,7 +45,40 @@ ExtractCommand::ExtractCommand() : CliCommand("extract", false) {}
 
 QString ExtractCommand::help() const
 {
-    return QString::fromLatin1(kUsage);
+    return Text::tr(
+        "Usage: sweepwright-cli extract FILE [-C DIR] [options]\n"
+        "Extracts an archive (zip, 7z, rar, tar and its compressed forms, iso, cab, lzh...)\n"
+        "or a winmail.dat file. Without -C it goes into a folder named after FILE in a\n"
+        "new private folder in the temporary folder, as on the Archives page; the\n"
+        "destination is printed.\n"
+        "\n"
+        "  -C DIR               write the entries into DIR exactly as the archive names\n"
+        "                       them; DIR is made when its parent exists, and a link to\n"
+        "                       a folder is followed\n"
+        "  --password-file F    the password is the first line of F\n"
+        "  --password-stdin     the password is the first line of standard input\n"
+        "                       Without either it is asked for on the terminal, if there\n"
+        "                       is one (three times at most); only an archive that needs\n"
+        "                       one asks.\n"
+        "  --encoding NAME      decode names that are not UTF-8 with NAME, an ICU\n"
+        "                       converter name or alias (Shift_JIS, GBK, windows-1252...);\n"
+        "                       \"auto\" lets the detector decide; \"list\" prints the common\n"
+        "                       ones.\n"
+        "                       Default: the application's setting\n"
+        "  --list               write nothing; print the type, size and path of each entry\n"
+        "                       (size ? when the archive does not say)\n"
+        "  --json               print the result as a JSON object (on failure too, with\n"
+        "                       its \"error\"); nothing else goes to standard output\n"
+        "  --help               show this text\n"
+        "  -V, --version        show the version\n"
+        "\n"
+        "Entries that would land outside the destination (absolute paths, \"..\", links\n"
+        "leading out, special files) are skipped and reported; control characters in\n"
+        "names are shown escaped (\\n, \\x1b, \\\\). A file is written under a hidden\n"
+        "name and gets its own only once complete. An extraction that fails leaves no\n"
+        "folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,\n"
+        "cut short or in a format not read, the password is wrong or missing, TMPDIR\n"
+        "is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.\n");
 }
 
 void ExtractCommand::declareOptions(CliOptions &options) const
@@ -78,9 +87,9 @@ void ExtractCommand::declareOptions(CliOptions &options) const
         {QStringLiteral("--password-stdin"), QStringLiteral("--list"), QStringLiteral("--json")});
     options.addValued(
         {QStringLiteral("-C"), QStringLiteral("--password-file"), QStringLiteral("--encoding")});
-    options.setValueName(QStringLiteral("-C"), QStringLiteral("a folder"));
-    options.setValueName(QStringLiteral("--password-file"), QStringLiteral("a file"));
-    options.setValueName(QStringLiteral("--encoding"), QStringLiteral("an encoding name"));
+    options.setMissingValueText(QStringLiteral("-C"), Text::tr("%1 needs a folder"));
+    options.setMissingValueText(QStringLiteral("--password-file"), Text::tr("%1 needs a file"));
+    options.setMissingValueText(QStringLiteral("--encoding"), Text::tr("%1 needs an encoding name"));
 }
 
 std::optional<QString> ExtractCommand::configure(const CliOptions &options)
@@ -92,13 +101,11 @@ std::optional<QString> ExtractCommand::configure(const CliOptions &options)
         return std::nullopt;
     const QString &encoding = m_request.encoding;
     if (!encoding.isEmpty() && encoding != kAuto && sw::EncodingList::standardName(encoding).isEmpty())
-        return QStringLiteral("unknown encoding \"%1\" (--encoding list prints the names)")
+        return Text::tr("unknown encoding \"%1\" (--encoding list prints the names)")
             .arg(m_request.encoding);
     const QStringList files = options.positional();
-    if (files.isEmpty())
-        return QStringLiteral("no file given");
-    if (files.size() > 1)
-        return QStringLiteral("more than one file given");
+    if (const auto problem = oneFile(files))
+        return problem;
     m_request.source = QFileInfo(files.first()).absoluteFilePath();
     m_request.listOnly = options.isSet(QStringLiteral("--list"));
     m_directory = options.value(QStringLiteral("-C"));
@@ -111,7 +118,7 @@ std::optional<QString> ExtractCommand::configurePassword(const CliOptions &optio
     const bool fromFile = options.isSet(QStringLiteral("--password-file"));
     const bool fromStdin = options.isSet(QStringLiteral("--password-stdin"));
     if (fromFile && fromStdin)
-        return QStringLiteral("--password-file and --password-stdin exclude each other");
+        return Text::tr("--password-file and --password-stdin exclude each other");
     m_passwordFrom = fromFile ? PasswordFrom::File : fromStdin ? PasswordFrom::Stdin : PasswordFrom::Terminal;
     m_password.reset();
     m_passwordMissing = false;
@@ -134,15 +141,15 @@ std::optional<QString> ExtractCommand::prepareDirectory()
     const QFileInfo info(m_directory);
     if (!info.exists()) {
         if (info.isSymLink())
-            return QStringLiteral("-C: %1 is a link that leads nowhere").arg(m_directory);
+            return Text::tr("-C: %1 is a link that leads nowhere").arg(m_directory);
         if (!info.dir().exists())
-            return QStringLiteral("-C: the folder %1 does not exist").arg(info.dir().path());
+            return Text::tr("-C: the folder %1 does not exist").arg(info.dir().path());
         if (!QDir().mkdir(m_directory))
-            return QStringLiteral("-C: cannot make the folder %1").arg(m_directory);
+            return Text::tr("-C: cannot make the folder %1").arg(m_directory);
         // Made for this extraction: a failed one takes it away again.
         m_request.ownsDestination = true;
     } else if (!info.isDir()) {
-        return QStringLiteral("-C: %1 is not a folder").arg(m_directory);
+        return Text::tr("-C: %1 is not a folder").arg(m_directory);
     }
     m_request.destination = QFileInfo(m_directory).canonicalFilePath();
     return std::nullopt;
@@ -159,7 +166,7 @@ int ExtractCommand::execute(const CliOptions &)
     const QFileInfo source(m_request.source);
     if (!source.isFile())
         return report.failure(m_request.source,
-                              source.exists() ? QStringLiteral("not a file") : QString::fromLocal8Bit(std::strerror(ENOENT)),
+                              source.exists() ? Text::tr("not a file") : QString::fromLocal8Bit(std::strerror(ENOENT)),
                               nothing, 1);
     if (!m_request.listOnly && !m_directory.isEmpty())
         if (const auto problem = prepareDirectory())
@@ -167,11 +174,12 @@ int ExtractCommand::execute(const CliOptions &)
     sw::ExtractionOutcome outcome;
     if (runExtraction(outcome)) {
         if (m_json)
-            return report.failure(m_request.source, QStringLiteral("cancelled"), outcome, kCancelled);
-        std::fputs("sweepwright-cli: cancelled\n", stderr);
+            return report.failure(m_request.source, Text::tr("cancelled"), outcome, kCancelled);
+        tellCancelled();
         if (!outcome.items.isEmpty())
-            std::fprintf(stderr, "extract: what was written stays in %s\n",
-                         ExtractReport::printable(outcome.destination).constData());
+            std::fprintf(stderr, "extract: %s\n",
+                         ExtractReport::printable(Text::tr("what was written stays in %1").arg(outcome.destination))
+                             .constData());
         return kCancelled;
     }
     if (outcome.status != sw::ExtractionOutcome::Status::Extracted)
@@ -182,7 +190,7 @@ int ExtractCommand::execute(const CliOptions &)
 bool ExtractCommand::runExtraction(sw::ExtractionOutcome &outcome)
 {
     sw::JobControl job;
-    const QString phase = m_request.listOnly ? QStringLiteral("Listing") : QStringLiteral("Extracting");
+    const QString phase = m_request.listOnly ? Text::tr("Listing") : Text::tr("Extracting");
     std::optional<ProgressLine> progress(std::in_place, stderr, job, phase);
     // The question and the progress line share the terminal: the line is
     // gone while the question waits.
@@ -231,7 +239,7 @@ std::optional<QString> ExtractCommand::password(const sw::JobControl &job,
         if (!problem.isEmpty())
             std::fprintf(stderr, "%s\n", qUtf8Printable(problem));
         answer = clipassword::askOnTerminal(
-            QStringLiteral("Password for %1: ").arg(QFileInfo(m_request.source).fileName()), job);
+            Text::tr("Password for %1: ").arg(QFileInfo(m_request.source).fileName()), job);
         showProgress(true);
         break;
     }
@@ -244,11 +252,11 @@ QString ExtractCommand::failureText(const sw::ExtractionOutcome &outcome) const
     if (!m_wrongPassword.isEmpty())
         return m_wrongPassword;
     if (m_passwordMissing)
-        return QStringLiteral("Password required");
+        return Text::tr("Password required");
     const QString why = outcome.detail.isEmpty() ? outcome.message : outcome.detail;
     if (!why.isEmpty())
         return why;
     if (outcome.status == sw::ExtractionOutcome::Status::Unsupported)
-        return QStringLiteral("This archive format is not supported");
-    return QStringLiteral("the file could not be extracted");
+        return Text::tr("This archive format is not supported");
+    return Text::tr("the file could not be extracted");
 }

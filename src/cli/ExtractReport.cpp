@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ExtractReport.h"
 
+#include "cli/CliCommand.h"
 #include "cli/JsonWriter.h"
+#include "cli/WordColumn.h"
 
 #include <QCoreApplication>
-
-#include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ExtractReport)
+};
+
+// The tokens of the JSON report.
 const char *typeName(XADEntry::Type type)
 {
     switch (type) {
@@ -27,6 +33,18 @@ const char *typeName(XADEntry::Type type)
     return "file";
 }
 
+// The same for people, in the listing.
+QString typeWord(XADEntry::Type type)
+{
+    switch (type) {
+    case XADEntry::Type::Directory: return Text::tr("dir", "an archive entry that is a folder");
+    case XADEntry::Type::Link: return Text::tr("link", "an archive entry that is a symbolic link");
+    case XADEntry::Type::File:
+    case XADEntry::Type::Other: break;
+    }
+    return Text::tr("file", "an archive entry that is a file");
+}
+
 // What a listing shows: the entries that would be written, and the special
 // files extraction would skip.
 void splitListing(const sw::ExtractionOutcome &outcome, QList<XADExtractedItem> &items,
@@ -35,7 +53,7 @@ void splitListing(const sw::ExtractionOutcome &outcome, QList<XADExtractedItem> 
     skipped = outcome.skipped;
     for (const XADEntry &entry : outcome.entries) {
         if (entry.type == XADEntry::Type::Other)
-            skipped.append({entry.name, QStringLiteral("special file")});
+            skipped.append({entry.name, Text::tr("special file")});
         else
             items.append({entry.name, entry.type, entry.size});
     }
@@ -97,8 +115,8 @@ QByteArray ExtractReport::printable(const QString &text)
 void ExtractReport::reportSkipped(const QList<XADSkippedItem> &skipped) const
 {
     for (const XADSkippedItem &skip : skipped)
-        std::fprintf(stderr, "extract: skipped %s: %s\n", printable(skip.path).constData(),
-                     printable(skip.reason).constData());
+        std::fprintf(stderr, "extract: %s\n",
+                     printable(Text::tr("skipped %1: %2").arg(skip.path, skip.reason)).constData());
 }
 
 int ExtractReport::success(const sw::ExtractionOutcome &outcome)
@@ -113,16 +131,16 @@ int ExtractReport::success(const sw::ExtractionOutcome &outcome)
         QList<XADSkippedItem> skipped;
         splitListing(outcome, items, skipped);
         reportSkipped(skipped);
+        const WordColumn types({typeWord(XADEntry::Type::Directory), typeWord(XADEntry::Type::Link),
+                                typeWord(XADEntry::Type::File)});
         for (const XADExtractedItem &item : items) {
             const QByteArray size = item.size < 0 ? QByteArray("?") : QByteArray::number(item.size);
-            std::fprintf(m_out, "%-4s %12s  %s\n", typeName(item.type), size.constData(),
-                         printable(item.path).constData());
+            std::fprintf(m_out, "%s %12s  %s\n", types.cell(typeWord(item.type)).toLocal8Bit().constData(),
+                         size.constData(), printable(item.path).constData());
         }
     }
-    if (std::fflush(m_out) != 0 || std::ferror(m_out)) {
-        std::fprintf(stderr, "sweepwright-cli: could not write the report: %s\n", std::strerror(errno));
-        return 1;
-    }
+    if (std::fflush(m_out) != 0 || std::ferror(m_out))
+        return CliCommand::tellWriteError();
     return 0;
 }
 
@@ -132,9 +150,8 @@ int ExtractReport::failure(const QString &source, const QString &why, const sw::
     std::fprintf(stderr, "extract: %s: %s\n", printable(source).constData(), printable(why).constData());
     if (!outcome.items.isEmpty())
         std::fprintf(stderr, "extract: %s\n",
-                     printable(QCoreApplication::translate("ExtractReport",
-                                                           "%n item(s) written before the error stay in %1", nullptr,
-                                                           int(outcome.items.size()))
+                     printable(Text::tr("%n item(s) written before the error stay in %1", nullptr,
+                                        int(outcome.items.size()))
                                    .arg(outcome.destination))
                          .constData());
     if (m_json) {

@@ -2,12 +2,24 @@
 #include "cli/FinderCommand.h"
 
 #include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <unistd.h>
+
+namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(FinderCommand)
+};
+
+}  // namespace
 
 std::optional<QString> chooseFinderFolders(const QStringList &named, const QStringList &defaults,
                                            QStringList &folders)
@@ -18,16 +30,19 @@ std::optional<QString> chooseFinderFolders(const QStringList &named, const QStri
     }
     for (const QString &name : named) {
         const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(name));
-        QString problem;
         if (!QFileInfo::exists(folder))
-            problem = QStringLiteral("no such folder");
-        else if (!ORUtility::isDirOfPath(folder))
-            problem = QStringLiteral("not a folder");
-        else if (::access(QFile::encodeName(folder).constData(), R_OK | X_OK) != 0)
-            problem = QStringLiteral("cannot be read");
-        if (!problem.isEmpty())
-            return QStringLiteral("%1: %2").arg(folder, problem);
+            return Text::tr("%1: no such folder").arg(folder);
+        if (!ORUtility::isDirOfPath(folder))
+            return Text::tr("%1: not a folder").arg(folder);
+        if (::access(QFile::encodeName(folder).constData(), R_OK | X_OK) != 0)
+            return Text::tr("%1: cannot be read").arg(folder);
         folders.append(folder);
     }
     return std::nullopt;
+}
+
+QString defaultFoldersHelp(const QStringList &folders)
+{
+    return Text::tr("Default folders in the %1 layout: %2\n")
+        .arg(ORLayout::kindName(), folders.join(QStringLiteral(", ")));
 }

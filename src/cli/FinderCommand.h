@@ -16,6 +16,8 @@
 // not exist, is no folder or cannot be read.
 std::optional<QString> chooseFinderFolders(const QStringList &named, const QStringList &defaults,
                                            QStringList &folders);
+// The help's line on the default folders of the layout in use.
+QString defaultFoldersHelp(const QStringList &folders);
 
 // An item's modification time as ISO 8601 in UTC ("2026-01-02T03:04:05Z").
 inline QString isoTime(qint64 msSinceEpoch)
@@ -36,8 +38,7 @@ protected:
     using Data = typename Engine::Data;
 
     FinderCommand(const char *name, const QString &removalFlag, sw::RemovalWording::Action action)
-        : ToolCommand(name, Removal{removalFlag, {action, true}, QStringLiteral("move to the Trash"),
-                                    QStringLiteral("Moved to the Trash"), true})
+        : ToolCommand(name, Removal{removalFlag, {action, true}, clirun::Deed::MoveToTrash, true})
     {
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/HelperProgram.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,12 @@
 namespace helperprogram {
 
 namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(HelperProgram)
+};
 
 // The folder of the running program itself, links resolved: a link to
 // sweepwright-cli in ~/bin still finds the helpers of the real install.
@@ -50,9 +57,10 @@ int execInstead(const char *command, const QString &helperName, char *const args
     const QString path = locate(helperName);
     if (path.isEmpty()) {
         const QStringList looked = candidates(helperName);
-        std::fprintf(stderr, "%s: this command's program %s is missing (looked for %s)\n", command,
-                     helperName.toLocal8Bit().constData(),
-                     looked.join(QLatin1String(" and ")).toLocal8Bit().constData());
+        CliCommand::tell(command, looked.size() == 2
+                                      ? Text::tr("this command's program %1 is missing (looked for %2 and %3)")
+                                            .arg(helperName, looked.at(0), looked.at(1))
+                                      : Text::tr("this command's program %1 is missing").arg(helperName));
         return 1;
     }
     const QByteArray file = QFile::encodeName(path);
@@ -64,8 +72,8 @@ int execInstead(const char *command, const QString &helperName, char *const args
     argv.push_back(nullptr);
     std::fflush(nullptr);
     ::execv(file.constData(), argv.data());
-    const int error = errno;
-    std::fprintf(stderr, "%s: cannot run %s: %s\n", command, file.constData(), std::strerror(error));
+    const QString why = QString::fromLocal8Bit(std::strerror(errno));
+    CliCommand::tell(command, Text::tr("cannot run %1: %2").arg(path, why));
     return 1;
 }
 

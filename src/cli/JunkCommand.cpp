@@ -12,7 +12,15 @@
 #include "core/junk/ORJunkFilesCollection.h"
 #include "core/platform/ORLayout.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(JunkCommand)
+};
 
 // A category that leaves what it finds unmarked (the Trash, the Downloads
 // folder) is taken when it was named with --category: the user asked for it.
@@ -38,7 +46,7 @@ void markAskedFor(ORJunkData &data, const QSet<qint64> &named, bool admin)
 
 JunkCommand::JunkCommand()
     : ToolCommand("junk", Removal{QStringLiteral("--clean"), {sw::RemovalWording::Action::DeleteJunk, false},
-                                  QStringLiteral("remove"), QStringLiteral("Removed"), false})
+                                  clirun::Deed::Remove, false})
 {
 }
 
@@ -59,7 +67,7 @@ void JunkCommand::declareOptions(CliOptions &options) const
 std::optional<QString> JunkCommand::configure(const CliOptions &options)
 {
     if (!options.positional().isEmpty())
-        return QStringLiteral("unexpected argument %1").arg(options.positional().first());
+        return unexpectedArgument(options.positional().first());
     for (const ORJunkCategory &c : ORJunkCategory::categories())
         if (options.isSet(QStringLiteral("--all"))
             || (!options.isSet(QStringLiteral("--category")) && ORPrefConfig::startupValue(c.switchKey).toBool()))
@@ -69,7 +77,7 @@ std::optional<QString> JunkCommand::configure(const CliOptions &options)
         const qint64 id = value.toLongLong(&ok);
         const auto category = ok ? ORJunkCategory::byID(id) : std::nullopt;
         if (!category)
-            return QStringLiteral("no category %1 in the %2 layout").arg(value, ORLayout::kindName());
+            return Text::tr("no category %1 in the %2 layout").arg(value, ORLayout::kindName());
         m_switchKeys.insert(category->switchKey);
         m_named.insert(id);
     }
@@ -134,5 +142,9 @@ void JunkCommand::writeExtras(FILE *out, const Outcome &outcome) const
     if (!outcome.report)
         return;
     for (const QString &path : JunkReport::leftToAdmin(*m_data))
-        std::fprintf(out, "Skipped, needs administrator rights (use --admin): %s\n", path.toLocal8Bit().constData());
+        std::fprintf(out, "%s\n",
+                     Text::tr("Skipped, needs administrator rights (use --admin): %1")
+                         .arg(path)
+                         .toLocal8Bit()
+                         .constData());
 }

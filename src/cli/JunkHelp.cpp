@@ -5,7 +5,15 @@
 #include "core/junk/ORJunkCategory.h"
 #include "core/platform/ORLayout.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// One context for the texts of this file, the tables' too.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(JunkHelp)
+};
 
 using namespace sw::junk;
 
@@ -18,38 +26,64 @@ struct Removes
 // What --clean takes in each category. Folders listed in a category are
 // emptied and stay, except in the Trash and Downloads, whose items go whole.
 const Removes kMacos[] = {
-    {AppJunk, "empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app\n"
-              "container and the per-user cache folder; removes the files there"},
-    {Leftovers, "entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application\n"
-                "State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application"},
-    {SysCache, "empties the folders and removes the files in /Library/Caches and /System/Library/Caches"},
-    {SysLog, "empties the folders and removes the files in /Library/Logs and /var/log/asl"},
-    {Mail, "Mail Downloads, and image and text attachments below ~/Library/Mail"},
-    {ITunes, "iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and\n"
-             "iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)"},
-    {IOSBackups, "the device backups in ~/Library/Application Support/MobileSync/Backup"},
-    {IOSUpdates, "the *.ipsw files that category 9 removes too"},
-    {Trash, "everything in ~/.Trash"},
-    {Downloads, "everything in ~/Downloads"},
-    {Xcode, "empties the folders in ~/Library/Developer/Xcode/DerivedData"},
-    {Browser, "empties Safari's and Chrome's history, cache, cookie and local-storage folders"},
+    {AppJunk,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app\n"
+                       "container and the per-user cache folder; removes the files there")},
+    {Leftovers,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application\n"
+                       "State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application")},
+    {SysCache,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "empties the folders and removes the files in /Library/Caches and /System/Library/Caches")},
+    {SysLog,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "empties the folders and removes the files in /Library/Logs and /var/log/asl")},
+    {Mail, QT_TRANSLATE_NOOP("JunkHelp", "Mail Downloads, and image and text attachments below ~/Library/Mail")},
+    {ITunes,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and\n"
+                       "iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)")},
+    {IOSBackups,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "the device backups in ~/Library/Application Support/MobileSync/Backup")},
+    {IOSUpdates, QT_TRANSLATE_NOOP("JunkHelp", "the *.ipsw files that category 9 removes too")},
+    {Trash, QT_TRANSLATE_NOOP("JunkHelp", "everything in ~/.Trash")},
+    {Downloads, QT_TRANSLATE_NOOP("JunkHelp", "everything in ~/Downloads")},
+    {Xcode, QT_TRANSLATE_NOOP("JunkHelp", "empties the folders in ~/Library/Developer/Xcode/DerivedData")},
+    {Browser,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "empties Safari's and Chrome's history, cache, cookie and local-storage folders")},
 };
 
 const Removes kFreedesktop[] = {
-    {AppJunk, "empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak\n"
-              "app's ~/.var/app/ID/cache; removes the files there"},
-    {Leftovers, "desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak\n"
-                "apps installed nowhere"},
-    {SysCache, "empties the folders and removes the files in /var/cache (debconf's excepted); what only\n"
-               "root may remove is left unless --admin is given"},
-    {SysLog, "empties the folders and removes the files in /var/log; what only root may remove is left\n"
-             "unless --admin is given"},
-    {Mail, "what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)"},
-    {Trash, "everything in the Trash, and info files whose item is gone"},
-    {Downloads, "everything in the Downloads folder (XDG_DOWNLOAD_DIR)"},
-    {Xcode, "empties the npm, Gradle, Cargo and Go package caches"},
-    {Browser, "empties Firefox's cache2 folders; removes Chrome's and Chromium's History, Cookies and\n"
-              "Local Storage of the Default profile"},
+    {AppJunk,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak\n"
+                       "app's ~/.var/app/ID/cache; removes the files there")},
+    {Leftovers,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak\n"
+                       "apps installed nowhere")},
+    {SysCache,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "empties the folders and removes the files in /var/cache (debconf's excepted); what only\n"
+                       "root may remove is left unless --admin is given")},
+    {SysLog,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "empties the folders and removes the files in /var/log; what only root may remove is left\n"
+                       "unless --admin is given")},
+    {Mail,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)")},
+    {Trash, QT_TRANSLATE_NOOP("JunkHelp", "everything in the Trash, and info files whose item is gone")},
+    {Downloads, QT_TRANSLATE_NOOP("JunkHelp", "everything in the Downloads folder (XDG_DOWNLOAD_DIR)")},
+    {Xcode, QT_TRANSLATE_NOOP("JunkHelp", "empties the npm, Gradle, Cargo and Go package caches")},
+    {Browser,
+     QT_TRANSLATE_NOOP("JunkHelp",
+                       "empties Firefox's cache2 folders; removes Chrome's and Chromium's History, Cookies and\n"
+                       "Local Storage of the Default profile")},
 };
 
 QString removesText(qint64 groupID)
@@ -57,7 +91,7 @@ QString removesText(qint64 groupID)
     const auto find = [groupID](const auto &table) -> QString {
         for (const Removes &r : table)
             if (r.groupID == groupID)
-                return QString::fromLatin1(r.text);
+                return QCoreApplication::translate("JunkHelp", r.text);
         return QString();
     };
     QString text = ORLayout::isMacOS() ? find(kMacos) : find(kFreedesktop);
@@ -68,7 +102,7 @@ QString removesText(qint64 groupID)
 
 QString junkHelp()
 {
-    QString text = QStringLiteral(
+    QString text = Text::tr(
         "Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]\n"
         "                            [--clean [--yes | --dry-run] [--admin]]\n"
         "Scans the junk categories and lists what they found. With --clean it then removes what is\n"
@@ -91,14 +125,16 @@ QString junkHelp()
         "  --help         show this text\n"
         "  -V, --version  show the version\n");
     text += ORLayout::optionsHelp();
-    text += QStringLiteral("\nCategories of the %1 layout (* scanned by default) and what --clean removes:\n")
-                .arg(ORLayout::kindName());
+    text += QLatin1Char('\n')
+            + Text::tr("Categories of the %1 layout (* scanned by default) and what --clean removes:")
+                  .arg(ORLayout::kindName())
+            + QLatin1Char('\n');
     for (const ORJunkCategory &c : ORJunkCategory::categories()) {
         const bool byDefault = ORPrefConfig::startupValue(c.switchKey).toBool();
         text += QStringLiteral("  %1 %2 %3%4\n        %5\n")
                     .arg(c.groupID, 3)
                     .arg(byDefault ? '*' : ' ')
-                    .arg(c.groupName(), c.initiallyMarked ? QString() : QStringLiteral(" (unmarked)"),
+                    .arg(c.groupName(), c.initiallyMarked ? QString() : QLatin1Char(' ') + Text::tr("(unmarked)"),
                          removesText(c.groupID));
     }
     return text;

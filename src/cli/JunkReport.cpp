@@ -10,14 +10,20 @@
 
 namespace {
 
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(JunkReport)
+};
+
 QString markText(const ORJunkDataGroup &group)
 {
     if (group.groupItems.isEmpty())
-        return QStringLiteral("nothing found");
+        return Text::tr("nothing found");
     switch (group.isGroupDelFlag) {
-    case 2: return QStringLiteral("all marked");
-    case 1: return QStringLiteral("some marked");
-    default: return QStringLiteral("none marked");
+    case 2: return Text::tr("all marked");
+    case 1: return Text::tr("some marked");
+    default: return Text::tr("none marked");
     }
 }
 
@@ -94,15 +100,15 @@ void JunkReport::writeTable(FILE *out, const ORJunkData &data)
                         .arg(item.isDel ? QLatin1Char('x') : QLatin1Char(' '))
                         .arg(ORUtility::sizeFormatWithNumber(item.itemSize), 8)
                         .arg(sw::selection::shownName(item), -30)
-                        .arg(item.itemPath, item.needsAdmin ? QStringLiteral("  (needs administrator rights)")
-                                                            : QString());
+                        .arg(item.itemPath, item.needsAdmin
+                                                ? QStringLiteral("  ") + Text::tr("(needs administrator rights)")
+                                                : QString());
         std::fputs(text.toLocal8Bit().constData(), out);
         items += int(group.groupItems.size());
     }
     if (data.junkGroups.isEmpty())
-        std::fputs("No junk category is enabled.\n", out);
-    std::fputs(QCoreApplication::translate("JunkReport", "Found %1 in %n item(s); %2 marked for removal.\n", nullptr,
-                                           items)
+        std::fprintf(out, "%s\n", Text::tr("No junk category is enabled.").toLocal8Bit().constData());
+    std::fputs(Text::tr("Found %1 in %n item(s); %2 marked for removal.\n", nullptr, items)
                    .arg(ORUtility::sizeFormatWithNumber(data.junkTotalSize),
                         ORUtility::sizeFormatWithNumber(sw::JunkOverlap::selectedSize(data)))
                    .toLocal8Bit()

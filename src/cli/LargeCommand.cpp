@@ -8,6 +8,16 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(LargeCommand)
+};
+
+}  // namespace
+
 LargeCommand::LargeCommand()
     : FinderCommand("large", QStringLiteral("--trash"), sw::RemovalWording::Action::DeleteLargeFiles)
 {
@@ -15,7 +25,7 @@ LargeCommand::LargeCommand()
 
 QString LargeCommand::help() const
 {
-    return QStringLiteral(
+    return Text::tr(
                "Usage: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]\n"
                "                             [--trash [--yes | --dry-run]]\n"
                "Lists the files and packages of 32 MB and more in the folders (default: the layout's\n"
@@ -33,9 +43,7 @@ QString LargeCommand::help() const
                "  --dry-run      show what --trash would move, and move nothing\n"
                "  --help         show this text\n"
                "  -V, --version  show the version\n")
-           + QStringLiteral("Default folders in the %1 layout: %2\n")
-                 .arg(ORLayout::kindName(), ORBigDataCollection::defaultFolders().join(QStringLiteral(", ")))
-           + ORLayout::optionsHelp();
+           + defaultFoldersHelp(ORBigDataCollection::defaultFolders()) + ORLayout::optionsHelp();
 }
 
 ToolCommand::Plan LargeCommand::plan()
@@ -83,8 +91,7 @@ void LargeCommand::writeResult(FILE *out) const
         items += group.groupItems.size();
         std::fputs(text.toLocal8Bit().constData(), out);
     }
-    std::fputs(QCoreApplication::translate("LargeCommand", "Found %1 in %n item(s) of %2 or more.\n", nullptr,
-                                           int(items))
+    std::fputs(Text::tr("Found %1 in %n item(s) of %2 or more.\n", nullptr, int(items))
                    .arg(ORUtility::sizeFormatWithNumber(m_data->bigTotalSize),
                         ORUtility::sizeFormatWithNumber(ORBigDataCollection::kMinimumSize))
                    .toLocal8Bit()

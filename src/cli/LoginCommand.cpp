@@ -2,12 +2,51 @@
 #include "cli/LoginCommand.h"
 
 #include "cli/JsonWriter.h"
+#include "cli/WordColumn.h"
 #include "core/login/LoginItems.h"
 #include "core/platform/ORLayout.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
 using sw::LoginItems;
+
+namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(LoginCommand)
+};
+
+// The list for people: state, kind, id, name and description, one item a line.
+QString listText(const LoginItems &items, const QList<int> &listed)
+{
+    const QString on = Text::tr("on", "starts at login");
+    const QString off = Text::tr("off", "does not start at login");
+    const QString application = Text::tr("application", "a login item that is a menu application");
+    const QString autostart = Text::tr("autostart", "a login item that is an autostart entry");
+    const WordColumn states({on, off});
+    const WordColumn kinds({application, autostart});
+    QString text;
+    for (const int at : listed) {
+        const LoginItems::Row &row = items.rows().at(at);
+        text += QStringLiteral("%1  %2  %3  %4")
+                    .arg(states.cell(row.on ? on : off),
+                         kinds.cell(row.kind == LoginItems::Kind::Application ? application : autostart), row.id,
+                         row.name);
+        if (!row.description.isEmpty())
+            text += QStringLiteral(": ") + row.description;
+        if (row.partOfDesktop)
+            text += QStringLiteral("  ") + Text::tr("(part of the desktop)");
+        text += QLatin1Char('\n');
+    }
+    text += Text::tr("%n item(s) start at login.", nullptr, items.countLoginItems()) + QLatin1Char('\n');
+    return text;
+}
+
+}  // namespace
 
 LoginCommand::LoginCommand()
     : CliCommand("login", true)
@@ -16,7 +55,7 @@ LoginCommand::LoginCommand()
 
 QString LoginCommand::help() const
 {
-    return QStringLiteral(
+    return Text::tr(
                "Usage: sweepwright-cli login [--layout L] [--root R] [--home H] [--json] [--all]\n"
                "                             [--on ID] [--off ID]\n"
                "Lists what starts when you log in (on), then the autostart entries switched off\n"
@@ -40,19 +79,19 @@ void LoginCommand::declareOptions(CliOptions &options) const
 {
     options.addFlags({QStringLiteral("--json"), QStringLiteral("--all")});
     options.addValued({QStringLiteral("--on"), QStringLiteral("--off")});
-    options.setValueName(QStringLiteral("--on"), QStringLiteral("an id"));
-    options.setValueName(QStringLiteral("--off"), QStringLiteral("an id"));
+    options.setMissingValueText(QStringLiteral("--on"), Text::tr("%1 needs an id"));
+    options.setMissingValueText(QStringLiteral("--off"), Text::tr("%1 needs an id"));
 }
 
 std::optional<QString> LoginCommand::configure(const CliOptions &options)
 {
     if (!options.positional().isEmpty())
-        return QStringLiteral("unexpected argument \"%1\"").arg(options.positional().constFirst());
+        return Text::tr("unexpected argument \"%1\"").arg(options.positional().constFirst());
     m_on = options.values(QStringLiteral("--on"));
     m_off = options.values(QStringLiteral("--off"));
     for (const QString &id : std::as_const(m_on))
         if (m_off.contains(id))
-            return QStringLiteral("\"%1\" is both in --on and --off").arg(id);
+            return Text::tr("\"%1\" is both in --on and --off").arg(id);
     return std::nullopt;
 }
 
@@ -64,14 +103,14 @@ int LoginCommand::execute(const CliOptions &options)
     // An id that is not listed is a usage error, found before anything changes.
     for (const QString &id : m_off + m_on)
         if (items.rowOf(id) < 0)
-            return usageError(QStringLiteral("no login item \"%1\" (see the list without --on and --off)").arg(id));
+            return usageError(Text::tr("no login item \"%1\" (see the list without --on and --off)").arg(id));
 
     int status = 0;
     const auto switchAll = [&](const QStringList &ids, bool on) {
         for (const QString &id : ids) {
             if (items.selectLoginItem(items.rowOf(id), on) != on) {
-                std::fprintf(stderr, "login: could not switch \"%s\" %s\n", id.toLocal8Bit().constData(),
-                             on ? "on" : "off");
+                tell("login", (on ? Text::tr("could not switch \"%1\" on") : Text::tr("could not switch \"%1\" off"))
+                                  .arg(id));
                 status = 1;
             }
         }
@@ -107,22 +146,7 @@ int LoginCommand::execute(const CliOptions &options)
         return json.ok() ? status : 1;
     }
 
-    QString text;
-    for (const int at : std::as_const(listed)) {
-        const LoginItems::Row &row = items.rows().at(at);
-        text += QStringLiteral("%1  %2  %3  %4")
-                    .arg(row.on ? QStringLiteral("on ") : QStringLiteral("off"),
-                         row.kind == LoginItems::Kind::Application ? QStringLiteral("application")
-                                                                   : QStringLiteral("autostart  "),
-                         row.id, row.name);
-        if (!row.description.isEmpty())
-            text += QStringLiteral(": ") + row.description;
-        if (row.partOfDesktop)
-            text += QStringLiteral("  (part of the desktop)");
-        text += QLatin1Char('\n');
-    }
-    const int on = items.countLoginItems();
-    text += on == 1 ? QStringLiteral("1 item starts at login.\n") : QStringLiteral("%1 items start at login.\n").arg(on);
+    const QString text = listText(items, listed);
     std::fputs(text.toLocal8Bit().constData(), stdout);
     return status;
 }

@@ -5,6 +5,7 @@
 #include "core/mem/ORMemoryCollection.h"
 #include "core/platform/ORLayout.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -12,6 +13,12 @@
 #include <cstdio>
 
 namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(MemoryCommand)
+};
 
 // Sizes as the pages show them; a negative release keeps its sign.
 QString size(qint64 bytes)
@@ -54,28 +61,27 @@ QJsonObject figuresJson(const ORMemory &m, const ORDisk &disk)
 void printFigures(const ORMemory &m, const ORDisk &disk)
 {
     const std::optional<float> usage = m.usagePercent();
-    const QString text = QStringLiteral("Memory (%1)\n"
-                                        "  used        %2\n"
-                                        "  cached      %3\n"
-                                        "  buffers     %4\n"
-                                        "  free        %5\n"
-                                        "  active      %6\n"
-                                        "  inactive    %7\n"
-                                        "  swap used   %8 of %9\n"
-                                        "  available   %10\n"
-                                        "  total       %11\n"
-                                        "Disk of %12\n"
-                                        "  used        %13\n"
-                                        "  free        %14\n"
-                                        "  total       %15\n")
-                             .arg(usage ? QStringLiteral("%1 % in use").arg(double(*usage), 0, 'f', 1)
-                                        : QStringLiteral("usage unavailable: the figures contradict each other"))
-                             .arg(size(m.programsMemory), size(m.cachedMemory), size(m.buffersMemory),
-                                  size(m.freeMemory), size(m.activeMemory), size(m.inactiveMemory),
-                                  size(m.swapUsed), size(m.swapTotal), size(m.memAvailable))
-                             .arg(size(m.total()))
-                             .arg(ORMemoryCollection::documentsFolder(), size(qint64(disk.used())),
-                                  size(qint64(disk.free)), size(qint64(disk.total)));
+    QString text = usage ? Text::tr("Memory (%L1 % in use)").arg(double(*usage), 0, 'f', 1)
+                         : Text::tr("Memory (usage unavailable: the figures contradict each other)");
+    text += QLatin1Char('\n');
+    text += Text::tr("  used        %1\n"
+                     "  cached      %2\n"
+                     "  buffers     %3\n"
+                     "  free        %4\n"
+                     "  active      %5\n"
+                     "  inactive    %6\n"
+                     "  swap used   %7 of %8\n"
+                     "  available   %9\n"
+                     "  total       %10\n"
+                     "Disk of %11\n"
+                     "  used        %12\n"
+                     "  free        %13\n"
+                     "  total       %14\n")
+                .arg(size(m.programsMemory), size(m.cachedMemory), size(m.buffersMemory), size(m.freeMemory),
+                     size(m.activeMemory), size(m.inactiveMemory), size(m.swapUsed), size(m.swapTotal),
+                     size(m.memAvailable))
+                .arg(size(m.total()), ORMemoryCollection::documentsFolder(), size(qint64(disk.used())),
+                     size(qint64(disk.free)), size(qint64(disk.total)));
     std::fputs(text.toLocal8Bit().constData(), stdout);
 }
 
@@ -88,7 +94,7 @@ MemoryCommand::MemoryCommand()
 
 QString MemoryCommand::help() const
 {
-    return QStringLiteral(
+    return Text::tr(
                "Usage: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]\n"
                "Prints the memory figures (from /proc/meminfo, or SWEEPWRIGHT_PROC/meminfo) and the\n"
                "used and free space of the volume that holds the Documents folder.\n"
@@ -120,7 +126,7 @@ void MemoryCommand::declareOptions(CliOptions &options) const
 std::optional<QString> MemoryCommand::configure(const CliOptions &options)
 {
     if (!options.positional().isEmpty())
-        return QStringLiteral("unexpected argument \"%1\"").arg(options.positional().first());
+        return Text::tr("unexpected argument \"%1\"").arg(options.positional().first());
     return std::nullopt;
 }
 
@@ -132,8 +138,7 @@ int MemoryCommand::execute(const CliOptions &options)
         release = collection.releaseMemory();
     const std::optional<ORMemory> memory = collection.memory();
     if (!memory) {
-        std::fprintf(stderr, "memory: cannot read the memory figures from %s/meminfo\n",
-                     qUtf8Printable(sw::MemFigures::procFolder()));
+        tell("memory", Text::tr("cannot read the memory figures from %1/meminfo").arg(sw::MemFigures::procFolder()));
         return 1;
     }
     // Without a disk reading the disk figures read 0, as on the page.
@@ -143,15 +148,17 @@ int MemoryCommand::execute(const CliOptions &options)
         if (release) {
             json.insert(QStringLiteral("releasedMemory"), release->released);
             json.insert(QStringLiteral("touchedMemory"), release->touched);
-            json.insert(QStringLiteral("releaseEnd"), sw::MemoryRelease::stopText(release->stop));
+            json.insert(QStringLiteral("releaseEnd"), sw::MemoryRelease::stopKey(release->stop));
         }
         std::fputs(QJsonDocument(json).toJson(QJsonDocument::Indented).constData(), stdout);
         return 0;
     }
     if (release)
-        std::printf("Released Memory: %s (%s touched; %s)\n", qUtf8Printable(size(release->released)),
-                    qUtf8Printable(size(release->touched)),
-                    qUtf8Printable(sw::MemoryRelease::stopText(release->stop)));
+        std::printf("%s\n", Text::tr("Released Memory: %1 (%2 touched; %3)")
+                                .arg(size(release->released), size(release->touched),
+                                     sw::MemoryRelease::stopText(release->stop))
+                                .toLocal8Bit()
+                                .constData());
     printFigures(*memory, disk);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "core/foundation/ORUtility.h"
 #include "core/pdf/OutputPlacement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,27 +20,15 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]\n"
-    "Makes a smaller copy of a PDF document: its images are brought down to 50 ppi\n"
-    "(quality 0, the default), 150 ppi (1) or 300 ppi (2). When no smaller copy can\n"
-    "be made the copy is the document itself. A password-protected document gives\n"
-    "a copy without protection.\n"
-    "\n"
-    "  --quality N        0, 1 or 2\n"
-    "  -o OUT             put the copy at OUT (a file name, or a folder to put it in)\n"
-    "                     instead of leaving it in the compressor's temporary folder\n"
-    "  --yes              replace OUT when it exists, without asking\n"
-    "  --dry-run          show what would be done, make nothing\n"
-    "  --password-stdin   read the password from the first line of standard input\n"
-    "                     (otherwise it is asked for on the terminal when needed)\n"
-    "  --json             print the result as JSON\n"
-    "  --help             show this text\n"
-    "  -V, --version      show the version\n";
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PdfCommand)
+};
 
 void printError(const QString &text)
 {
-    std::fprintf(stderr, "pdf: %s\n", text.toLocal8Bit().constData());
+    CliCommand::tell("pdf", text);
 }
 
 }  // namespace
@@ -51,7 +40,23 @@ PdfCommand::PdfCommand()
 
 QString PdfCommand::help() const
 {
-    return QString::fromLatin1(kUsage);
+    return Text::tr(
+        "Usage: sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]\n"
+        "Makes a smaller copy of a PDF document: its images are brought down to 50 ppi\n"
+        "(quality 0, the default), 150 ppi (1) or 300 ppi (2). When no smaller copy can\n"
+        "be made the copy is the document itself. A password-protected document gives\n"
+        "a copy without protection.\n"
+        "\n"
+        "  --quality N        0, 1 or 2\n"
+        "  -o OUT             put the copy at OUT (a file name, or a folder to put it in)\n"
+        "                     instead of leaving it in the compressor's temporary folder\n"
+        "  --yes              replace OUT when it exists, without asking\n"
+        "  --dry-run          show what would be done, make nothing\n"
+        "  --password-stdin   read the password from the first line of standard input\n"
+        "                     (otherwise it is asked for on the terminal when needed)\n"
+        "  --json             print the result as JSON\n"
+        "  --help             show this text\n"
+        "  -V, --version      show the version\n");
 }
 
 void PdfCommand::declareOptions(CliOptions &options) const
@@ -59,17 +64,15 @@ void PdfCommand::declareOptions(CliOptions &options) const
     options.addFlags({QStringLiteral("--json"), QStringLiteral("--password-stdin")});
     options.addFlags(clirun::consentFlags());
     options.addValued({QStringLiteral("--quality"), QStringLiteral("-o")});
-    options.setValueName(QStringLiteral("--quality"), QStringLiteral("0, 1 or 2"));
-    options.setValueName(QStringLiteral("-o"), QStringLiteral("a file or a folder"));
+    options.setMissingValueText(QStringLiteral("--quality"), Text::tr("%1 needs 0, 1 or 2"));
+    options.setMissingValueText(QStringLiteral("-o"), Text::tr("%1 needs a file or a folder"));
 }
 
 std::optional<QString> PdfCommand::configure(const CliOptions &options)
 {
     const QStringList files = options.positional();
-    if (files.isEmpty())
-        return QStringLiteral("no file given");
-    if (files.size() > 1)
-        return QStringLiteral("more than one file given");
+    if (const auto problem = oneFile(files))
+        return problem;
     m_file = files.first();
     m_json = options.isSet(QStringLiteral("--json"));
     m_passwordFromStdin = options.isSet(QStringLiteral("--password-stdin"));
@@ -78,7 +81,7 @@ std::optional<QString> PdfCommand::configure(const CliOptions &options)
         bool ok = false;
         m_quality = options.value(QStringLiteral("--quality")).toInt(&ok);
         if (!ok || m_quality < 0 || m_quality >= sw::PdfCompressor::kQualities)
-            return QStringLiteral("--quality takes 0, 1 or 2");
+            return Text::tr("--quality takes 0, 1 or 2");
     }
     return std::nullopt;
 }
@@ -86,7 +89,7 @@ std::optional<QString> PdfCommand::configure(const CliOptions &options)
 std::optional<int> PdfCommand::unlock(ORPdfFile &file) const
 {
     if (!file.isOpen()) {
-        printError(QStringLiteral("%1: not a PDF document that can be read").arg(m_file));
+        printError(Text::tr("%1: not a PDF document that can be read").arg(m_file));
         return 1;
     }
     if (!file.needsPassword())
@@ -96,15 +99,15 @@ std::optional<int> PdfCommand::unlock(ORPdfFile &file) const
     if (m_passwordFromStdin)
         password = clipassword::firstLineOfStdin(job);
     else if (clipassword::canAsk())
-        password = clipassword::askOnTerminal(QStringLiteral("Password for %1: ").arg(m_file), job);
+        password = clipassword::askOnTerminal(Text::tr("Password for %1: ").arg(m_file), job);
     if (!password) {
-        printError(QStringLiteral("%1 needs a password: give it with --password-stdin").arg(m_file));
+        printError(Text::tr("%1 needs a password: give it with --password-stdin").arg(m_file));
         return 1;
     }
     // As in the window: the password must open the document and allow both
     // copying and printing (an owner password), else it is the wrong one.
     if (!file.unlockWithPassword(*password) || !file.allowsCopying() || !file.allowsPrinting()) {
-        printError(QStringLiteral("%1: wrong password").arg(m_file));
+        printError(Text::tr("%1: wrong password").arg(m_file));
         return 1;
     }
     return std::nullopt;
@@ -125,7 +128,7 @@ std::optional<int> PdfCommand::placeCopy(const CliOptions &options, QString &pat
         return std::nullopt;
     if (options.isSet(QStringLiteral("--dry-run")))
         return std::nullopt;
-    switch (clirun::askConsent("pdf", options, QStringLiteral("Replace %1?").arg(path))) {
+    switch (clirun::askConsent("pdf", options, Text::tr("Replace %1?").arg(path))) {
     case clirun::Consent::Go:
         return std::nullopt;
     case clirun::Consent::Refused:
@@ -151,7 +154,7 @@ int PdfCommand::execute(const CliOptions &options)
     // TERM and HUP (a closed terminal) stop Ghostscript and clear its
     // files as Ctrl-C does, instead of ending us with gs still running.
     const int stoppedBy = CliJob::runStoppable(
-        QStringLiteral("Compressing"),
+        Text::tr("Compressing"),
         [&](sw::JobControl &job) {
             result = sw::PdfCompressor::compress(*file, m_quality, job);
             if (result.succeeded() && !target.isEmpty() && !job.isCancelled())
@@ -160,7 +163,7 @@ int PdfCommand::execute(const CliOptions &options)
         },
         {SIGINT, SIGTERM, SIGHUP});
     if (stoppedBy != 0) {
-        std::fputs("sweepwright-cli: cancelled\n", stderr);
+        tellCancelled();
         return stoppedBy == SIGINT ? kCancelled : 128 + stoppedBy;
     }
     if (!result.succeeded()) {
@@ -168,7 +171,7 @@ int PdfCommand::execute(const CliOptions &options)
         return 1;
     }
     if (!placing.isEmpty()) {
-        printError(QStringLiteral("the copy stays at %1: %2").arg(result.outputPath, placing));
+        printError(Text::tr("the copy stays at %1: %2").arg(result.outputPath, placing));
         return 1;
     }
     report(*file, result, target.isEmpty() ? result.outputPath : target);
@@ -185,9 +188,14 @@ int PdfCommand::dryRun(const ORPdfFile &file, const QString &target) const
     }
     struct stat st;
     const bool replacing = !target.isEmpty() && ::lstat(QFile::encodeName(target).constData(), &st) == 0;
-    std::printf("Would compress %s (%d pages, %s) at quality %d into %s%s\n", m_file.toLocal8Bit().constData(),
-                file.pageCount, ORUtility::sizeFormatWithNumber(file.pdfSize).toLocal8Bit().constData(), m_quality,
-                (target.isEmpty() ? folder : target).toLocal8Bit().constData(), replacing ? " (replacing it)" : "");
+    const QString plan =
+        replacing ? Text::tr("Would compress %1 (%n page(s), %2) at quality %3 into %4 (replacing it)", nullptr,
+                             file.pageCount)
+                  : Text::tr("Would compress %1 (%n page(s), %2) at quality %3 into %4", nullptr, file.pageCount);
+    std::printf("%s\n", plan.arg(m_file, ORUtility::sizeFormatWithNumber(file.pdfSize), QString::number(m_quality),
+                                 target.isEmpty() ? folder : target)
+                            .toLocal8Bit()
+                            .constData());
     return 0;
 }
 
@@ -208,12 +216,14 @@ void PdfCommand::report(const ORPdfFile &file, const sw::PdfCompression &result,
         std::fputc('\n', stdout);
         return;
     }
-    std::printf("%s: %d pages, %s -> %s\n", file.pdfPath.toLocal8Bit().constData(), result.pageCount,
-                ORUtility::sizeFormatWithNumber(file.pdfSize).toLocal8Bit().constData(),
-                ORUtility::sizeFormatWithNumber(result.outputSize).toLocal8Bit().constData());
+    QString text = Text::tr("%1: %n page(s), %2 -> %3", nullptr, result.pageCount)
+                       .arg(file.pdfPath, ORUtility::sizeFormatWithNumber(file.pdfSize),
+                            ORUtility::sizeFormatWithNumber(result.outputSize))
+                   + QLatin1Char('\n');
     if (result.keptOriginal)
-        std::printf("Already compact: no smaller copy could be made\n");
+        text += Text::tr("Already compact: no smaller copy could be made") + QLatin1Char('\n');
     if (result.protectionRemoved)
-        std::printf("This copy is not password protected\n");
-    std::printf("Written to %s\n", outputPath.toLocal8Bit().constData());
+        text += Text::tr("This copy is not password protected") + QLatin1Char('\n');
+    text += Text::tr("Written to %1").arg(outputPath) + QLatin1Char('\n');
+    std::fputs(text.toLocal8Bit().constData(), stdout);
 }

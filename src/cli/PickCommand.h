@@ -23,8 +23,7 @@ protected:
     using Data = typename Engine::Data;
 
     PickCommand(const char *name, sw::RemovalWording wording)
-        : ToolCommand(name, Removal{QStringLiteral("--remove"), wording, QStringLiteral("remove"),
-                                    QStringLiteral("Removed"), true, "failed"})
+        : ToolCommand(name, Removal{QStringLiteral("--remove"), wording, clirun::Deed::Remove, true, "failed"})
     {
     }
 
@@ -43,7 +42,7 @@ protected:
     std::optional<QString> configure(const CliOptions &options) override
     {
         if (!options.isSet(QStringLiteral("--remove")) && !options.positional().isEmpty())
-            return QStringLiteral("unexpected argument %1").arg(options.positional().first());
+            return unexpectedArgument(options.positional().first());
         for (const QString &pick : options.values(QStringLiteral("--remove")) + options.positional())
             m_picks.append(normalized(pick));
         Engine::shareInstance().startOver();
@@ -52,10 +51,8 @@ protected:
 
     int execute(const CliOptions &options) override
     {
-        if (CliJob::run(QStringLiteral("Scanning"),
-                        [this](sw::JobControl &job) { m_data = Engine::shareInstance().scan(job); })
-            || !m_data) {
-            std::fputs("sweepwright-cli: cancelled\n", stderr);
+        if (runScan([this](sw::JobControl &job) { m_data = Engine::shareInstance().scan(job); }) || !m_data) {
+            tellCancelled();
             return kCancelled;
         }
         if (const auto problem = tick(m_picks))

@@ -11,8 +11,15 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include <cerrno>
-#include <cstring>
+namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ShredCommand)
+};
+
+}  // namespace
 
 ShredCommand::ShredCommand()
     : CliCommand("shred", true)
@@ -21,7 +28,7 @@ ShredCommand::ShredCommand()
 
 QString ShredCommand::help() const
 {
-    return QStringLiteral(
+    return Text::tr(
                "Usage: sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]\n"
                "                             [--layout L] [--root R] [--home H]\n"
                "Removes the files and folders named, each whole, with your own rights. A PATH of\n"
@@ -58,7 +65,7 @@ std::optional<QString> ShredCommand::configure(const CliOptions &options)
     if (const auto problem = InputPaths::expand(named))
         return problem;
     if (named.isEmpty())
-        return QStringLiteral("no path given");
+        return Text::tr("no path given");
     for (const QString &path : std::as_const(named)) {
         const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
         if (!m_paths.contains(absolute))
@@ -73,9 +80,9 @@ int ShredCommand::execute(const CliOptions &options)
     ORShredOperation &shred = ORShredOperation::shareInstance();
     // The sizes are only for the question; the removal counts what it removes.
     const bool asks = clirun::willAsk(options);
-    if (CliJob::run(QStringLiteral("Measuring"),
+    if (CliJob::run(Text::tr("Measuring"),
                     [this, &shred, asks](sw::JobControl &) { shred.setFolders(m_paths, asks); })) {
-        std::fputs("sweepwright-cli: cancelled\n", stderr);
+        tellCancelled();
         return kCancelled;
     }
     Outcome outcome;
@@ -91,11 +98,11 @@ int ShredCommand::execute(const CliOptions &options)
     bool interrupted = false;
     if (!outcome.plan.isEmpty()) {
         const sw::RemovalWording wording(sw::RemovalWording::Action::Shred, false);
-        outcome.consent = clirun::askConsent(
-            name(), options, wording.command(int(outcome.plan.size()), bytes) + QLatin1Char('?'));
+        outcome.consent =
+            clirun::askConsent(name(), options, clirun::question(wording, int(outcome.plan.size()), bytes));
         if (outcome.consent == clirun::Consent::Go) {
             const bool overwrite = options.isSet(QStringLiteral("--overwrite"));
-            interrupted = CliJob::run(QStringLiteral("Shredding"), [&](sw::JobControl &job) {
+            interrupted = CliJob::run(Text::tr("Shredding"), [&](sw::JobControl &job) {
                 outcome.report = shred.remove(job, overwrite);
             });
         }
@@ -108,19 +115,15 @@ int ShredCommand::execute(const CliOptions &options)
                 outcome.refused += item.failures;
     }
     for (const sw::RemovalFailure &refusal : std::as_const(outcome.refused))
-        std::fprintf(stderr, "sweepwright-cli: %s\n",
-                     qPrintable(QCoreApplication::translate("ShredCommand", "refused %1: %2")
-                                    .arg(refusal.path, refusal.reason)));
+        tell("sweepwright-cli", Text::tr("refused %1: %2").arg(refusal.path, refusal.reason));
     if (options.isSet(QStringLiteral("--json")))
         writeJson(outcome);
     else
         writeText(outcome);
-    if (std::ferror(stdout)) {
-        std::fprintf(stderr, "sweepwright-cli: could not write the report: %s\n", std::strerror(errno));
-        return 1;
-    }
+    if (std::ferror(stdout))
+        return tellWriteError();
     if (interrupted) {
-        std::fputs("sweepwright-cli: cancelled\n", stderr);
+        tellCancelled();
         return kCancelled;
     }
     if (outcome.consent == clirun::Consent::Refused)
@@ -166,16 +169,13 @@ void ShredCommand::writeText(const Outcome &outcome) const
         for (const sw::RemovalOutcome &item : outcome.report->outcomes())
             if (!item.refused)
                 tried.add(item);
-        text = clirun::reportText(tried, QStringLiteral("Shredded"), true);
+        text = clirun::reportText(tried, clirun::Deed::Shred, true);
     } else {
-        if (outcome.showsPlan())
-            for (const QString &path : outcome.plan)
-                text += QStringLiteral("Would shred: %1\n").arg(path);
-        if (outcome.consent == clirun::Consent::DryRun)
-            text += QStringLiteral("Nothing was removed (--dry-run).\n");
+        text = clirun::planText(outcome.showsPlan() ? outcome.plan : QStringList(), clirun::Deed::Shred,
+                                outcome.consent == clirun::Consent::DryRun);
     }
     if (const qsizetype refused = outcome.refused.size())
-        text += QStringLiteral("Refused %1 %2 (named on stderr).\n").arg(refused).arg(refused == 1 ? "path" : "paths");
+        text += Text::tr("Refused %n path(s) (named on stderr).", nullptr, int(refused)) + QLatin1Char('\n');
     std::fputs(text.toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
 }

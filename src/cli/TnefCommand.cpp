@@ -3,6 +3,7 @@
 
 #include "tnef/tnef.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,33 +15,11 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: sweepwright-cli tnef FILE [-C DIR] [options]\n"
-    "Writes the attachments and message bodies of a winmail.dat (TNEF) file into DIR\n"
-    "(default: the current folder). FILE \"-\" reads standard input.\n"
-    "Without any of the options below it saves every body as MailBody.rtf, .html and .txt.\n"
-    "\n"
-    "  -C DIR               write into DIR (created when missing)\n"
-    "  --verbose            print a line per file and the warnings\n"
-    "  --debug              dump every attribute and property\n"
-    "  --list               write nothing, list what would be written\n"
-    "  --use-paths          keep the folders of Windows paths (never above DIR)\n"
-    "  --absolute-paths     with --use-paths, keep a leading folder separator (still inside DIR)\n"
-    "  --overwrite          overwrite existing files\n"
-    "  --interactive        ask before writing each file\n"
-    "  --number-backups     write NAME.1, NAME.2 ... instead of skipping an existing NAME\n"
-    "  --save-body[=PREF]   save the bodies; PREF is \"all\" (default) or up to three of r, h, t\n"
-    "                       (RTF, HTML, text): the first kind present is saved\n"
-    "  --body-name NAME     base name of the body files (default MailBody)\n"
-    "  --mime               also list the MIME type and content ID\n"
-    "  --ignore-checksum    warn about a wrong checksum instead of stopping\n"
-    "  --tolerate-props     drop a damaged property block instead of stopping\n"
-    "  --tolerate-trailer   accept a trailing carriage return and line feed quietly\n"
-    "  --unix-safe          also escape non-ASCII bytes and shell characters in names\n"
-    "  --maxsize N          refuse any single allocation above N bytes\n"
-    "  --dry-run            the same as --list\n"
-    "  --help               show this text\n"
-    "  -V, --version        show the version\n";
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TnefCommand)
+};
 
 struct FlagOption {
     const char *name;
@@ -85,7 +64,33 @@ TnefCommand::TnefCommand()
 
 QString TnefCommand::help() const
 {
-    return QString::fromLatin1(kUsage);
+    return Text::tr(
+        "Usage: sweepwright-cli tnef FILE [-C DIR] [options]\n"
+        "Writes the attachments and message bodies of a winmail.dat (TNEF) file into DIR\n"
+        "(default: the current folder). FILE \"-\" reads standard input.\n"
+        "Without any of the options below it saves every body as MailBody.rtf, .html and .txt.\n"
+        "\n"
+        "  -C DIR               write into DIR (created when missing)\n"
+        "  --verbose            print a line per file and the warnings\n"
+        "  --debug              dump every attribute and property\n"
+        "  --list               write nothing, list what would be written\n"
+        "  --use-paths          keep the folders of Windows paths (never above DIR)\n"
+        "  --absolute-paths     with --use-paths, keep a leading folder separator (still inside DIR)\n"
+        "  --overwrite          overwrite existing files\n"
+        "  --interactive        ask before writing each file\n"
+        "  --number-backups     write NAME.1, NAME.2 ... instead of skipping an existing NAME\n"
+        "  --save-body[=PREF]   save the bodies; PREF is \"all\" (default) or up to three of r, h, t\n"
+        "                       (RTF, HTML, text): the first kind present is saved\n"
+        "  --body-name NAME     base name of the body files (default MailBody)\n"
+        "  --mime               also list the MIME type and content ID\n"
+        "  --ignore-checksum    warn about a wrong checksum instead of stopping\n"
+        "  --tolerate-props     drop a damaged property block instead of stopping\n"
+        "  --tolerate-trailer   accept a trailing carriage return and line feed quietly\n"
+        "  --unix-safe          also escape non-ASCII bytes and shell characters in names\n"
+        "  --maxsize N          refuse any single allocation above N bytes\n"
+        "  --dry-run            the same as --list\n"
+        "  --help               show this text\n"
+        "  -V, --version        show the version\n");
 }
 
 void TnefCommand::declareOptions(CliOptions &options) const
@@ -95,9 +100,9 @@ void TnefCommand::declareOptions(CliOptions &options) const
     options.addFlags({QStringLiteral("--dry-run")});
     options.addOptionalValued(QStringLiteral("--save-body"));
     options.addValued({QStringLiteral("-C"), QStringLiteral("--body-name"), QStringLiteral("--maxsize")});
-    options.setValueName(QStringLiteral("-C"), QStringLiteral("a folder"));
-    options.setValueName(QStringLiteral("--body-name"), QStringLiteral("a name"));
-    options.setValueName(QStringLiteral("--maxsize"), QStringLiteral("a number of bytes"));
+    options.setMissingValueText(QStringLiteral("-C"), Text::tr("%1 needs a folder"));
+    options.setMissingValueText(QStringLiteral("--body-name"), Text::tr("%1 needs a name"));
+    options.setMissingValueText(QStringLiteral("--maxsize"), Text::tr("%1 needs a number of bytes"));
 }
 
 std::optional<QString> TnefCommand::configure(const CliOptions &options)
@@ -123,17 +128,15 @@ std::optional<QString> TnefCommand::configure(const CliOptions &options)
         bool ok = false;
         const qulonglong n = options.value(QStringLiteral("--maxsize")).toULongLong(&ok);
         if (!ok)
-            return QStringLiteral("--maxsize needs a number of bytes");
+            return Text::tr("%1 needs a number of bytes").arg(QStringLiteral("--maxsize"));
         req.maxSize = static_cast<size_t>(n);
     }
     const QStringList files = options.positional();
-    if (files.isEmpty())
-        return QStringLiteral("no file given");
-    if (files.size() > 1)
-        return QStringLiteral("more than one file given");
+    if (const auto problem = oneFile(files))
+        return problem;
     req.file = files.first();
     if (!isValidPref(req.bodyPref))
-        return QStringLiteral("--save-body takes \"all\" or up to three of r, h, t");
+        return Text::tr("--save-body takes \"all\" or up to three of r, h, t");
     return std::nullopt;
 }
 

@@ -5,18 +5,19 @@
 #include "cli/JsonWriter.h"
 #include "core/foundation/ORUtility.h"
 
-#include <cerrno>
-#include <cstring>
+#include <QCoreApplication>
+
 #include <optional>
 
 #include <unistd.h>
 
 namespace {
 
-void cancelled()
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    std::fputs("sweepwright-cli: cancelled\n", stderr);
-}
+    Q_DECLARE_TR_FUNCTIONS(ToolCommand)
+};
 
 }  // namespace
 
@@ -24,6 +25,11 @@ ToolCommand::ToolCommand(const char *name, Removal removal)
     : CliCommand(name, true)
     , m_removal(std::move(removal))
 {
+}
+
+bool ToolCommand::runScan(const std::function<void(sw::JobControl &)> &work)
+{
+    return CliJob::run(Text::tr("Scanning"), work);
 }
 
 void ToolCommand::declareOptions(CliOptions &options) const
@@ -61,19 +67,17 @@ int ToolCommand::execute(const CliOptions &options)
         beginListing(listing ? &*listing : nullptr);
     }
     bool scanned = false;
-    if (CliJob::run(QStringLiteral("Scanning"), [&](sw::JobControl &job) { scanned = scan(job); }) || !scanned) {
+    if (runScan([&](sw::JobControl &job) { scanned = scan(job); }) || !scanned) {
         std::fflush(stdout);
-        cancelled();
+        tellCancelled();
         return kCancelled;
     }
     const Outcome outcome = removing ? removeMarked(options) : Outcome();
     report(json, listed, listing ? &*listing : nullptr, outcome);
-    if (std::ferror(stdout)) {
-        std::fprintf(stderr, "sweepwright-cli: could not write the report: %s\n", std::strerror(errno));
-        return 1;
-    }
+    if (std::ferror(stdout))
+        return tellWriteError();
     if (outcome.interrupted) {
-        cancelled();
+        tellCancelled();
         return kCancelled;
     }
     if (outcome.consent == clirun::Consent::Refused)
@@ -86,11 +90,10 @@ ToolCommand::Outcome ToolCommand::removeMarked(const CliOptions &options)
     Outcome outcome;
     Plan plan = this->plan();
     const int count = plan.count >= 0 ? plan.count : int(plan.paths.size());
-    const QString question = m_removal.wording.command(count, plan.bytes) + QLatin1Char('?');
-    outcome.consent = clirun::askConsent(name(), options, question);
+    outcome.consent = clirun::askConsent(name(), options, clirun::question(m_removal.wording, count, plan.bytes));
     switch (*outcome.consent) {
     case clirun::Consent::Go:
-        outcome.interrupted = CliJob::run(QStringLiteral("Removing"),
+        outcome.interrupted = CliJob::run(Text::tr("Removing"),
                                           [&](sw::JobControl &job) { outcome.report = remove(job); });
         break;
     case clirun::Consent::DryRun:
@@ -133,17 +136,14 @@ void ToolCommand::reportText(bool listed, const Outcome &outcome) const
         endListing(nullptr);
     else
         writeResult(stdout);
-    if (outcome.plan) {
-        for (const QString &path : outcome.plan->paths)
-            std::fprintf(stdout, "Would %s: %s\n", m_removal.planVerb.toLocal8Bit().constData(),
-                         path.toLocal8Bit().constData());
-        if (outcome.consent == clirun::Consent::DryRun)
-            std::fputs("Nothing was removed (--dry-run).\n", stdout);
-    }
+    if (outcome.plan)
+        std::fputs(clirun::planText(outcome.plan->paths, m_removal.deed, outcome.consent == clirun::Consent::DryRun)
+                       .toLocal8Bit()
+                       .constData(),
+                   stdout);
     writeExtras(stdout, outcome);
     if (outcome.report)
-        std::fputs(
-            clirun::reportText(*outcome.report, m_removal.doneVerb, m_removal.listDone).toLocal8Bit().constData(),
-            stdout);
+        std::fputs(clirun::reportText(*outcome.report, m_removal.deed, m_removal.listDone).toLocal8Bit().constData(),
+                   stdout);
     std::fflush(stdout);
 }

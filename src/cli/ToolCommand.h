@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 class JsonWriter;
@@ -32,8 +33,7 @@ protected:
     {
         QString flag;               // "--clean"
         sw::RemovalWording wording;  // the question: "Delete 12 items (3.4 MB)?", as the window asks it
-        QString planVerb;           // "remove": "Would remove: PATH"
-        QString doneVerb;        // "Removed": "Removed 3 MB in total."
+        clirun::Deed deed;           // the plan's and the report's lines: "Would remove: PATH"
         bool listDone = false;   // the text names each item that went
         const char *failuresKey = "failures";  // the report's list of what stayed
     };
@@ -57,6 +57,9 @@ protected:
     };
 
     ToolCommand(const char *name, Removal removal);
+
+    // Runs a scan with its progress line; true when Ctrl-C stopped it.
+    static bool runScan(const std::function<void(sw::JobControl &)> &work);
 
     // The marked items of a result's groups: a removal's plan.
     template <class Group>

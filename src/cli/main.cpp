@@ -39,46 +39,62 @@ std::unique_ptr<CliCommand> make()
 }
 
 const Command kCommands[] = {
-    {"junk", make<JunkCommand>, "scan for junk files and list them, or remove them with --clean", nullptr},
-    {"large", make<LargeCommand>, "list the files of 32 MB and more in folders, or move them to the Trash",
-     nullptr},
-    {"dups", make<DupsCommand>, "list duplicate files in folders, or move all copies but one to the Trash",
+    {"junk", make<JunkCommand>,
+     QT_TRANSLATE_NOOP("CliMain", "scan for junk files and list them, or remove them with --clean"), nullptr},
+    {"large", make<LargeCommand>,
+     QT_TRANSLATE_NOOP("CliMain", "list the files of 32 MB and more in folders, or move them to the Trash"), nullptr},
+    {"dups", make<DupsCommand>,
+     QT_TRANSLATE_NOOP("CliMain", "list duplicate files in folders, or move all copies but one to the Trash"),
      nullptr},
     {"apps", make<AppsCommand>,
-     "list the installed applications and their leftovers, or remove some with --remove", nullptr},
-    {"extensions", make<ExtensionsCommand>, "list the add-ons by category, or remove some with --remove",
+     QT_TRANSLATE_NOOP("CliMain", "list the installed applications and their leftovers, or remove some with --remove"),
      nullptr},
-    {"login", make<LoginCommand>, "list the applications started at login, or switch one with --on or --off",
+    {"extensions", make<ExtensionsCommand>,
+     QT_TRANSLATE_NOOP("CliMain", "list the add-ons by category, or remove some with --remove"), nullptr},
+    {"login", make<LoginCommand>,
+     QT_TRANSLATE_NOOP("CliMain", "list the applications started at login, or switch one with --on or --off"),
      nullptr},
-    {"memory", make<MemoryCommand>, "show memory and disk use, or release memory with --release", nullptr},
-    {"extract", nullptr, "extract an archive or a winmail.dat file, or list what it holds",
+    {"memory", make<MemoryCommand>,
+     QT_TRANSLATE_NOOP("CliMain", "show memory and disk use, or release memory with --release"), nullptr},
+    {"extract", nullptr,
+     QT_TRANSLATE_NOOP("CliMain", "extract an archive or a winmail.dat file, or list what it holds"),
      "sweepwright-cli-extract"},
-    {"pdf", nullptr, "make a smaller copy of a PDF document", "sweepwright-cli-pdf"},
+    {"pdf", nullptr, QT_TRANSLATE_NOOP("CliMain", "make a smaller copy of a PDF document"), "sweepwright-cli-pdf"},
     {"shred", make<ShredCommand>,
-     "remove files and folders whole, optionally overwriting their contents first", nullptr},
+     QT_TRANSLATE_NOOP("CliMain", "remove files and folders whole, optionally overwriting their contents first"),
+     nullptr},
     {"tnef", make<TnefCommand>,
-     "write the attachments and message bodies of a winmail.dat file into a folder", nullptr},
+     QT_TRANSLATE_NOOP("CliMain", "write the attachments and message bodies of a winmail.dat file into a folder"),
+     nullptr},
+};
+
+// One context for the texts of this file, the table's too.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CliMain)
 };
 
 void printHelp(FILE *out)
 {
-    std::fputs("Usage: sweepwright-cli COMMAND [options]\n"
-               "       sweepwright-cli COMMAND --help\n"
-               "       sweepwright-cli -V | --version\n\nCommands:\n",
-               out);
+    QString text = Text::tr("Usage: sweepwright-cli COMMAND [options]\n"
+                            "       sweepwright-cli COMMAND --help\n"
+                            "       sweepwright-cli -V | --version\n"
+                            "\n"
+                            "Commands:\n");
     for (const Command &c : kCommands)
-        std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
-    std::fprintf(out, "\nLayout options (commands that look at the disk):\n%s",
-                 ORLayout::optionsHelp().toLocal8Bit().constData());
-    std::fputs("The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;\n"
-               "the options win.\n"
-               "\nCommands that remove or move files act only with --yes or after a question on a\n"
-               "terminal; otherwise they print the plan and exit 2. --dry-run prints the plan and\n"
-               "touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 130).\n"
-               "\"--\" ends the options: what follows is a path even when it starts with \"-\". A\n"
-               "FOLDER or PATH of \"-\" (large, dups, shred) reads the paths from standard input,\n"
-               "one a line or separated by NUL bytes.\n",
-               out);
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(c.name), -10).arg(Text::tr(c.summary));
+    text += QLatin1Char('\n') + Text::tr("Layout options (commands that look at the disk):") + QLatin1Char('\n')
+            + ORLayout::optionsHelp();
+    text += Text::tr("The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;\n"
+                     "the options win.\n"
+                     "\n"
+                     "Commands that remove or move files act only with --yes or after a question on a\n"
+                     "terminal; otherwise they print the plan and exit 2. --dry-run prints the plan and\n"
+                     "touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 130).\n"
+                     "\"--\" ends the options: what follows is a path even when it starts with \"-\". A\n"
+                     "FOLDER or PATH of \"-\" (large, dups, shred) reads the paths from standard input,\n"
+                     "one a line or separated by NUL bytes.\n");
+    std::fputs(text.toLocal8Bit().constData(), out);
 }
 
 }  // namespace
@@ -118,7 +134,7 @@ int main(int argc, char *argv[])
                                               int(words.size()) - 2);
         return c.make()->run(args.mid(1));
     }
-    std::fprintf(stderr, "sweepwright-cli: unknown command \"%s\"\nTry 'sweepwright-cli --help'.\n",
-                 first.toLocal8Bit().constData());
+    CliCommand::tell("sweepwright-cli", Text::tr("unknown command \"%1\"").arg(first));
+    std::fprintf(stderr, "%s\n", Text::tr("Try 'sweepwright-cli --help'.").toLocal8Bit().constData());
     return CliCommand::kUsageError;
 }

@@ -160,8 +160,10 @@ void AdminPass::settle(const Pending &pending, const QByteArray *answerLine, Rem
     for (const PrivilegedAnswer::Failure &failure : answer->failures) {
         const QString path =
             failure.relative.isEmpty() ? item.path : item.path + QLatin1Char('/') + QFile::decodeName(failure.relative);
-        outcome.failures.append({path, refused.isEmpty() ? failure.reason : refused + QStringLiteral(" (")
-                                                                                + failure.reason + QLatin1Char(')')});
+        outcome.failures.append(
+            {path, refused.isEmpty() ? failure.reason
+                                     : Text::tr("%1 (%2)", "why the administrator removal refused, and what it met")
+                                           .arg(refused, failure.reason)});
     }
 }
 

@@ -6,6 +6,7 @@
 #include "core/platform/ORLayout.h"
 #include "core/platform/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QUrl>
@@ -26,9 +27,21 @@ namespace {
 
 constexpr int kMaxNameAttempts = 10000;
 
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Trash)
+};
+
+// "PATH: why": the removal core takes the path off again when it is the item's.
+QString pathError(const QString &path, const QString &why)
+{
+    return QStringLiteral("%1: %2").arg(path, why);
+}
+
 QString systemError(const QByteArray &path, int error)
 {
-    return QStringLiteral("%1: %2").arg(QFile::decodeName(path), QString::fromLocal8Bit(std::strerror(error)));
+    return pathError(QFile::decodeName(path), QString::fromLocal8Bit(std::strerror(error)));
 }
 
 QByteArray parentOf(const QByteArray &path)
@@ -190,7 +203,7 @@ std::optional<QByteArray> claimName(const Target &target, const QByteArray &name
             return std::nullopt;
         }
     }
-    *error = QStringLiteral("%1: no free name in the trash").arg(QFile::decodeName(name));
+    *error = pathError(QFile::decodeName(name), Text::tr("no free name in the trash"));
     return std::nullopt;
 }
 
@@ -212,8 +225,8 @@ std::optional<Target> chooseTrash(const QByteArray &path, const QByteArray &real
     const QByteArray top = topFolderOf(folder, device);
     const std::optional<QByteArray> trash = topTrash(top, device);
     if (!trash) {
-        *error = QStringLiteral("%1: no trash on its file system (%2)")
-                     .arg(QFile::decodeName(path), QFile::decodeName(top));
+        *error = pathError(QFile::decodeName(path),
+                           Text::tr("no trash on its file system (%1)").arg(QFile::decodeName(top)));
         return std::nullopt;
     }
     const QByteArray relative = top == "/" ? realPath.mid(1) : realPath.mid(top.size() + 1);
@@ -255,7 +268,7 @@ QString Trash::moveToTrash(const QString &path, QString *trashedPath)
 {
     const QString clean = QDir::cleanPath(path);
     if (!clean.startsWith(QLatin1Char('/')) || clean == QLatin1String("/"))
-        return QStringLiteral("%1: not an absolute path of an item").arg(path);
+        return pathError(path, Text::tr("not an absolute path of an item"));
     const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
     const std::optional<AnchoredRoot> parent = AnchoredRoot::open(slash == 0 ? QStringLiteral("/") : clean.left(slash));
     if (!parent)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mem/MemoryRelease.h"
 
+#include <QCoreApplication>
+
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -38,25 +40,33 @@ std::optional<MemoryRelease::Stop> MemoryRelease::stopRule(const MemFigures &now
     return std::nullopt;
 }
 
+namespace {
+
+const char *stopSource(MemoryRelease::Stop stop)
+{
+    using Stop = MemoryRelease::Stop;
+    switch (stop) {
+    case Stop::Done: return QT_TRANSLATE_NOOP("MemoryRelease", "done");
+    case Stop::LowAvailable: return QT_TRANSLATE_NOOP("MemoryRelease", "stopped: available memory near its floor");
+    case Stop::Swapping: return QT_TRANSLATE_NOOP("MemoryRelease", "stopped: the system began to swap");
+    case Stop::Pressure: return QT_TRANSLATE_NOOP("MemoryRelease", "stopped: memory pressure");
+    case Stop::NoFigures: return QT_TRANSLATE_NOOP("MemoryRelease", "stopped: memory figures unreadable");
+    case Stop::Inconsistent: return QT_TRANSLATE_NOOP("MemoryRelease", "stopped: memory figures inconsistent");
+    case Stop::Bound: return QT_TRANSLATE_NOOP("MemoryRelease", "stopped: the most one release may do was done");
+    }
+    return "";
+}
+
+}  // namespace
+
+QString MemoryRelease::stopKey(Stop stop)
+{
+    return QString::fromLatin1(stopSource(stop));
+}
+
 QString MemoryRelease::stopText(Stop stop)
 {
-    switch (stop) {
-    case Stop::Done:
-        return QStringLiteral("done");
-    case Stop::LowAvailable:
-        return QStringLiteral("stopped: available memory near its floor");
-    case Stop::Swapping:
-        return QStringLiteral("stopped: the system began to swap");
-    case Stop::Pressure:
-        return QStringLiteral("stopped: memory pressure");
-    case Stop::NoFigures:
-        return QStringLiteral("stopped: memory figures unreadable");
-    case Stop::Inconsistent:
-        return QStringLiteral("stopped: memory figures inconsistent");
-    case Stop::Bound:
-        return QStringLiteral("stopped: the most one release may do was done");
-    }
-    return QString();
+    return QCoreApplication::translate("MemoryRelease", stopSource(stop));
 }
 
 std::optional<MemoryRelease::Stop> MemoryRelease::stopBefore(const MemFigures &now, const MemFigures &start,

@@ -66,6 +66,9 @@ public:
     static qint64 floor(qint64 memTotal);
     // Why touching chunk more bytes now must not happen, if it must not.
     static std::optional<Stop> stopRule(const MemFigures &now, qint64 startSwapFree, qint64 chunk);
+    // Why the release ended, in English as scripts read it ("done",
+    // "stopped: memory pressure"), and as the user reads it.
+    static QString stopKey(Stop stop);
     static QString stopText(Stop stop);
     // Maps bytes of fresh anonymous memory, writes one byte per page and
     // unmaps them; a mapping that fails is skipped.

@@ -3,6 +3,7 @@
 
 #include "core/platform/LogCategory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -17,6 +18,12 @@
 Q_LOGGING_CATEGORY(lcLayout, "sweepwright.layout", sw::logThreshold(QtInfoMsg))
 
 namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ORLayout)
+};
 
 struct LayoutState
 {
@@ -103,12 +110,12 @@ QString ORLayout::configure(const QStringList &args)
     if (!layoutName.isEmpty()) {
         const auto parsed = kindFromName(layoutName);
         if (!parsed)
-            return QStringLiteral("unknown layout \"%1\" (use freedesktop or macos)").arg(layoutName);
+            return Text::tr("unknown layout \"%1\" (use freedesktop or macos)").arg(layoutName);
         kind = *parsed;
     }
     set(kind, root, home);
     if (home.isEmpty() && realHome().isEmpty())
-        return QStringLiteral("no home folder: user %1 has no password entry and $HOME is not set (give --home)")
+        return Text::tr("no home folder: user %1 has no password entry and $HOME is not set (give --home)")
             .arg(::getuid());
     return QString();
 }
@@ -244,7 +251,7 @@ QString ORLayout::loginName()
 
 QString ORLayout::optionsHelp()
 {
-    return QStringLiteral(
+    return Text::tr(
         "  --layout L    where to look: freedesktop (default) or macos\n"
         "  --root R      the file-system root the layout's system folders are under (default /)\n"
         "  --home H      the home folder to look in (default: the real user's home)\n");

@@ -36,6 +36,12 @@ QString translated(const char *text)
     return QCoreApplication::translate("ORFileIntroViewCter", text);
 }
 
+// The context of this file's own texts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ORFileDataCollection)
+};
+
 bool isHiddenSystemEntry(const QString &name)
 {
     return name == QLatin1String(".DS_Store");
@@ -175,16 +181,16 @@ sw::ExtractionOutcome ORFileDataCollection::extractWinmailFile(const sw::Extract
 {
     if (request.listOnly)
         return failure(XADSimpleUnarchiver::XADNotSupportedError,
-                       QStringLiteral("A winmail file is listed only by decoding it"));
+                       Text::tr("A winmail file is listed only by decoding it"));
     QString error;
     QString made;
     const QString folder = extractWinmail(request.source, request.destination, &error, &made);
     if (folder.isEmpty())
-        return failureSaying(error.isEmpty() ? QStringLiteral("Cannot create the folder") : error);
+        return failureSaying(error.isEmpty() ? Text::tr("Cannot create the folder") : error);
     if (!ORWinmailCore::extractWinmailDatFromPathWithURL(QUrl::fromLocalFile(request.source),
                                                          QUrl::fromLocalFile(folder))) {
         sw::ExtractionOutcome failed = failure(XADSimpleUnarchiver::XADDamagedError,
-                                               QStringLiteral("Not a winmail.dat file, or a damaged one"));
+                                               Text::tr("Not a winmail.dat file, or a damaged one"));
         // A folder of our own goes with whatever the decoder left in it;
         // in a folder the user named, what was written is listed.
         if (request.destination.isEmpty()) {
@@ -217,7 +223,7 @@ sw::ExtractionOutcome ORFileDataCollection::extractArchive(const sw::ExtractionR
         XADSimpleUnarchiver::simpleUnarchiverForPath(request.source, &error, &job, &why);
     if (!unarchiver) {
         qCInfo(lcArchive, "Error -----------> %s", qUtf8Printable(request.source));
-        return failure(error, error == XADSimpleUnarchiver::XADOpenError           ? QStringLiteral("Cannot read the file")
+        return failure(error, error == XADSimpleUnarchiver::XADOpenError           ? Text::tr("Cannot read the file")
                               : error == XADSimpleUnarchiver::XADNotSupportedError ? translated(kUnsupportedText)
                                                                                      : why);
     }
@@ -389,7 +395,7 @@ QString ORFileDataCollection::extractWinmail(const QString &source, const QStrin
     if (temporary.isEmpty() || QDir().mkdir(folder))
         return temporary.isEmpty() ? QString() : folder;
     if (error)
-        *error = QStringLiteral("Cannot create the folder %1").arg(folder);
+        *error = Text::tr("Cannot create the folder %1").arg(folder);
     sw::TemporaryFolder::discard(temporary);
     return QString();
 }

@@ -7,6 +7,7 @@
 
 #include "core/foundation/JobControl.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QProcess>
@@ -24,6 +25,12 @@ Q_LOGGING_CATEGORY(lcSevenZip, "sweepwright.sevenzip", sw::logThreshold(QtInfoMs
 namespace sw {
 
 namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SevenZipProcess)
+};
 
 constexpr int kPollMs = 100;
 constexpr qsizetype kMaxErrorOutput = 64 * 1024; // 7zz's messages, kept for the verdict and the log
@@ -111,7 +118,7 @@ SevenZipProcess::Result SevenZipProcess::run(const QStringList &arguments, const
     const QString executable = program();
     if (executable.isEmpty()) {
         result.status = Status::ProgramMissing;
-        result.message = QStringLiteral("7zz is not installed");
+        result.message = Text::tr("7zz is not installed");
         return result;
     }
     const bool extracting = !watchedFolder.isEmpty();
@@ -182,7 +189,7 @@ SevenZipProcess::Result SevenZipProcess::run(const QStringList &arguments, const
     if (stopped) {
         result.status = *stopped;
         if (result.status == Status::Damaged)
-            result.message = QStringLiteral("7zz made no progress for %1 ms").arg(StallGuard::limit());
+            result.message = Text::tr("7zz made no progress for %1 ms").arg(StallGuard::limit());
         return result;
     }
     if (process.exitStatus() != QProcess::NormalExit) {

@@ -36,10 +36,11 @@ namespace {
 const char kTemplate[] = "/.sweepwright-staging-XXXXXX";
 constexpr mode_t kUnsafeBits = S_ISUID | S_ISGID | S_ISVTX | S_IWOTH;
 
-QString reasonText(const char *text)
+// One context for the texts of this file, whichever function shows them.
+struct Text
 {
-    return QCoreApplication::translate("StagingFolder", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StagingFolder)
+};
 
 bool isValidUtf8(const QByteArray &name)
 {
@@ -198,7 +199,7 @@ void StagingFolder::Walk::entry(int fd, const QByteArray &relative, const QByteA
         if ((mode & kUnsafeBits) && ::fchmodat(fd, name->constData(), mode & 07777 & ~kUnsafeBits, 0) != 0)
             complete = false;
     } else {
-        doomed.append({item.relative, reasonText("device node, FIFO or socket")});
+        doomed.append({item.relative, Text::tr("device node, FIFO or socket")});
         return;
     }
     found.append(item);
@@ -207,7 +208,7 @@ void StagingFolder::Walk::entry(int fd, const QByteArray &relative, const QByteA
 void StagingFolder::Walk::enter(int fd, const QByteArray &name, const Found &item, int depth)
 {
     if (depth >= FolderWalker::kMaxDepth) {
-        doomed.append({item.relative, reasonText("folder too deep")});
+        doomed.append({item.relative, Text::tr("folder too deep")});
         return;
     }
     constexpr int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
@@ -279,7 +280,7 @@ bool StagingFolder::check()
         if (!gone.contains(link.relative) && !staysBeneath(rootFd.get(), link.relative, link.target)) {
             remove(link.relative);
             m_removed.append(
-                {QFile::decodeName(link.relative), reasonText("link leads outside the destination")});
+                {QFile::decodeName(link.relative), Text::tr("link leads outside the destination")});
         }
     }
     listRemaining(walk, gone);
@@ -297,7 +298,7 @@ QList<StagingFolder::Link> StagingFolder::sortOut(Walk &walk, const QByteArray &
     QList<Link> links;
     for (const Walk::Found &item : std::as_const(walk.found)) {
         if (S_ISREG(item.st.st_mode) && item.st.st_nlink > seen.value({item.st.st_dev, item.st.st_ino}))
-            walk.doomed.append({item.relative, reasonText("file linked from outside")});
+            walk.doomed.append({item.relative, Text::tr("file linked from outside")});
         if (!S_ISLNK(item.st.st_mode))
             continue;
         const QByteArray folder = folderOf(item.relative);
@@ -317,7 +318,7 @@ QList<StagingFolder::Link> StagingFolder::sortOut(Walk &walk, const QByteArray &
         if (!link.target.isEmpty() && lexicalTarget(folder, link.target))
             links.append(link);
         else
-            walk.doomed.append({item.relative, reasonText("link leads outside the destination")});
+            walk.doomed.append({item.relative, Text::tr("link leads outside the destination")});
     }
     return links;
 }

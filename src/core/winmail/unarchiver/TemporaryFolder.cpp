@@ -4,6 +4,7 @@
 #include "core/platform/TemporaryBase.h"
 #include "core/winmail/sevenzip/OwnFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +25,12 @@
 namespace sw {
 
 namespace {
+
+// One context for the texts of this file, whichever function shows them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TemporaryFolder)
+};
 
 bool exists(const QString &path)
 {
@@ -135,7 +142,7 @@ QString TemporaryFolder::make(const QString &prefix, QString *error)
         if (errno != EEXIST)
             return failed(QStringLiteral("%1: %2").arg(temporary.path, QString::fromLocal8Bit(std::strerror(errno))));
     }
-    return failed(QStringLiteral("%1: no free name").arg(temporary.path));
+    return failed(QStringLiteral("%1: %2").arg(temporary.path, Text::tr("no free name")));
 }
 
 bool TemporaryFolder::discard(const QString &folder)
