@@ -69,7 +69,7 @@
     <message>
         <source>%1 (%2)</source>
         <comment>why the administrator removal refused, and what it met</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -144,51 +144,51 @@
     <message>
         <source>app</source>
         <comment>an application&apos;s own files</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>cache</source>
         <comment>an application&apos;s cache</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cache</translation>
     </message>
     <message>
         <source>settings</source>
         <comment>an application&apos;s settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>data</source>
         <comment>the user&apos;s data of an application</comment>
-        <translation type="unfinished"></translation>
+        <translation>Daten</translation>
     </message>
     <message>
         <source>bundle</source>
         <comment>an application installed as a bundle</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bundle</translation>
     </message>
     <message>
         <source>appimage</source>
         <comment>an application installed as an AppImage</comment>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>home</source>
         <comment>an application installed in the home folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>persönlich</translation>
     </message>
     <message>
         <source>flatpak</source>
         <comment>an application installed as a Flatpak</comment>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>package</source>
         <comment>an application installed as a system package</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paket</translation>
     </message>
     <message>
         <source>--with-data goes with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>--with-data ist nur zusammen mit --remove möglich</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
@@ -217,7 +217,32 @@ scan, or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
+                             [--remove APP... [--with-data] [--yes | --dry-run]]
+Listet die installierten Anwendungen auf, jede mit ihren eigenen Dateien und dem, was sie im
+persönlichen Ordner hinterlassen hat und nur ihr gehört, nach Art (Anwendung, Cache, Einstellungen
+und Daten des Benutzers: was in XDG_DATA_HOME, ~/.var/app/ID/data oder einem Punktordner wie
+~/.thunderbird liegt), und mit ihren Größen; [x] (&quot;isDel&quot; in JSON) markiert, was das Entfernen der
+Anwendung mitnimmt (mit --remove: was dieser Aufruf mitnimmt).
+Mit --remove wird die Anwendung APP mit ihren ausgewählten Elementen entfernt: allen außer den Daten
+des Benutzers, sofern nicht --with-data angegeben ist. Was dem Benutzer gehört, kommt in den
+Papierkorb, wo es wiederhergestellt werden kann. Auf einem Terminal wird zuerst gefragt, mit --yes
+geht es ohne Frage; andernfalls wird der Plan ausgegeben und nichts entfernt (Exit-Status 2). APP ist
+der Name wie aufgeführt oder, wenn mehrere Anwendungen einen Namen teilen, eine ihrer Kennungen: die
+Desktop-Datei-ID, die Flatpak-ID, der Paketname oder ihr Pfad; ein geteilter Name entfernt nichts und
+listet die Kandidaten auf (Exit-Status 2). Zuerst wird die Anwendung entfernt (Pakete durch ihren
+Paketmanager, Dateien, die nur ein Administrator entfernen darf, nach einer Passwortabfrage); ihre
+Überreste erst, wenn sie entfernt ist, sonst bleiben sie und der Bericht nennt den Grund. Strg+C
+bricht das Durchsuchen ab oder das Entfernen nach dem aktuellen Element (Exit-Status 130).
+
+  --json         ein JSON-Objekt statt einer Liste ausgeben
+  --remove APP   die Anwendung APP und ihre Überreste entfernen (mehrfach angebbar)
+  --with-data    mit --remove auch die Daten des Benutzers von APP entfernen
+  --yes          ohne Nachfrage entfernen
+  --dry-run      anzeigen, was --remove entfernen würde, und nichts entfernen
+  --help         diesen Text anzeigen
+  -V, --version  die Version anzeigen
+</translation>
     </message>
 </context>
 <context>
@@ -255,78 +280,78 @@ scan, or the removal after the current item (exit status 130).
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">abgebrochen</translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <source>could not write the report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bericht konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„sweepwright-cli %1 --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei angegeben</translation>
     </message>
     <message>
         <source>more than one file given</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als eine Datei angegeben</translation>
     </message>
     <message>
         <source>running as root is never needed; protected system folders stay untouched.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausführung als root ist nie nötig; geschützte Systemordner bleiben unberührt.</translation>
     </message>
 </context>
 <context>
     <name>CliMain</name>
     <message>
         <source>scan for junk files and list them, or remove them with --clean</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Datenmüll suchen und ihn auflisten oder mit --clean entfernen</translation>
     </message>
     <message>
         <source>list the files of 32 MB and more in folders, or move them to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien ab 32 MB in Ordnern auflisten oder in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>list duplicate files in folders, or move all copies but one to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate in Ordnern auflisten oder alle Kopien bis auf eine in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>list the installed applications and their leftovers, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>installierte Anwendungen und ihre Überreste auflisten oder einige mit --remove entfernen</translation>
     </message>
     <message>
         <source>list the add-ons by category, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-ons nach Kategorie auflisten oder einige mit --remove entfernen</translation>
     </message>
     <message>
         <source>list the applications started at login, or switch one with --on or --off</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Anmelden gestartete Anwendungen auflisten oder eine mit --on oder --off ein- oder ausschalten</translation>
     </message>
     <message>
         <source>show memory and disk use, or release memory with --release</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegung von Arbeitsspeicher und Datenträger anzeigen oder mit --release Speicher freigeben</translation>
     </message>
     <message>
         <source>extract an archive or a winmail.dat file, or list what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Archiv oder eine winmail.dat-Datei entpacken oder ihren Inhalt auflisten</translation>
     </message>
     <message>
         <source>make a smaller copy of a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>eine kleinere Kopie eines PDF-Dokuments erstellen</translation>
     </message>
     <message>
         <source>remove files and folders whole, optionally overwriting their contents first</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien und Ordner als Ganzes entfernen, auf Wunsch nach Überschreiben ihres Inhalts</translation>
     </message>
     <message>
         <source>write the attachments and message bodies of a winmail.dat file into a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhänge und Nachrichtentexte einer winmail.dat-Datei in einen Ordner schreiben</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli COMMAND [options]
@@ -335,11 +360,16 @@ scan, or the removal after the current item (exit status 130).
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli COMMAND [Optionen]
+        sweepwright-cli COMMAND --help
+        sweepwright-cli -V | --version
+
+Befehle:
+</translation>
     </message>
     <message>
         <source>Layout options (commands that look at the disk):</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout-Optionen (für Befehle, die auf dem Datenträger suchen):</translation>
     </message>
     <message>
         <source>The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;
@@ -352,37 +382,46 @@ touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 
 FOLDER or PATH of &quot;-&quot; (large, dups, shred) reads the paths from standard input,
 one a line or separated by NUL bytes.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Variablen SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT und SWEEPWRIGHT_HOME legen dasselbe fest; die Optionen
+haben Vorrang.
+
+Befehle, die Dateien entfernen oder verschieben, handeln nur mit --yes oder nach einer Frage auf einem
+Terminal; sonst geben sie den Plan aus und enden mit Status 2. --dry-run gibt den Plan aus und verändert
+nichts. Strg+C bricht ein Durchsuchen ab oder ein Entfernen nach dem aktuellen Element (Exit-Status 130).
+„--“ beendet die Optionen: Was folgt, ist ein Pfad, auch wenn es mit „-“ beginnt. Ein FOLDER oder PATH
+„-“ (large, dups, shred) liest die Pfade von der Standardeingabe, einen je Zeile oder durch NUL-Bytes
+getrennt.
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„sweepwright-cli --help“ liefert weitere Informationen.</translation>
     </message>
 </context>
 <context>
     <name>CliOptions</name>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert einen Wert</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet keinen Wert</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
 </context>
 <context>
     <name>CliPassword</name>
     <message>
         <source>cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -495,15 +534,47 @@ Sent to a file or a pipe, a run that moves nothing prints each set as it is foun
 Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
+                             [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+Listet die Gruppen doppelter Dateien und Pakete über 16 KiB in den Ordnern auf (Standard: die
+Standardordner des Layouts, siehe unten), die größten zuerst. Kandidaten gleicher Größe und gleicher
+Stichproben-Prüfsumme werden Byte für Byte verglichen; harte Verknüpfungen auf eine Datei zählen einmal.
+Ein FOLDER „-“ liest die Ordner von der Standardeingabe, einen je Zeile oder durch NUL-Bytes getrennt.
+Die geschützten Ordner des Systems werden ausgelassen und auf stderr genannt.
+
+  --json                 ein JSON-Objekt statt einer Liste ausgeben
+  --quick                bei Dateien auf gleiche Größe und Stichproben-Prüfsumme vertrauen (bis zu drei
+                         4-KiB-Blöcke: am Anfang und über die Datei verteilt), ohne den ganzen Inhalt zu
+                         vergleichen: schneller, aber Dateien, die sich an anderer Stelle unterscheiden,
+                         werden als Duplikate gemeldet. Pakete werden immer nach Inhalt verglichen: Ihre
+                         Prüfsumme erfasst nur die Namen der Einträge
+  --keep RULE            welche Kopie jeder Gruppe bleibt: original (die Kopie außerhalb
+                         von Downloads, Papierkorb und temporären Ordnern, dann eine,
+                         deren Name keinen Kopienzusatz wie „(1)“ oder „Copy of“ hat,
+                         dann die älteste, dann die im am tiefsten verschachtelten
+                         Ordner, dann die zuerst gefundene), oldest (früheste
+                         Änderungszeit, dann der kürzeste Pfad), newest, shortest-path
+                         oder first (die zuerst gefundene); Standard: %1 in diesem Layout
+  --trash-all-but-first  jede Kopie jeder Gruppe außer der, die --keep behält, in den Papierkorb
+                         verschieben (nach einer Frage auf einem Terminal oder mit --yes), dann melden,
+                         was verschoben wurde und was nicht (mit Grund); ohne beides wird der Plan
+                         ausgegeben und nichts verschoben
+  --yes                  ohne Nachfrage verschieben
+  --dry-run              anzeigen, was --trash-all-but-first verschieben würde, nichts verschieben
+  --help                 diesen Text anzeigen
+  -V, --version          die Version anzeigen
+In eine Datei oder Pipe geleitet, gibt ein Aufruf ohne Verschieben jede Gruppe aus, sobald sie gefunden ist.
+Exit-Status 1, wenn ein Element nicht verschoben werden konnte, 2 bei falschem Aufruf oder einem
+fehlenden oder unlesbaren Ordner, 130 nach Strg+C (ein Entfernen endet nach dem aktuellen Element).
+</translation>
     </message>
     <message>
         <source>%1 needs a rule: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert eine Regel: %2</translation>
     </message>
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep erwartet %1, nicht „%2“</translation>
     </message>
 </context>
 <context>
@@ -528,28 +599,48 @@ or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]
+                                   [--remove PATH... [--yes | --dry-run]]
+Listet die Add-ons des Layouts (Browser-Erweiterungen, Plug-ins, Add-ons für
+Vorschau und Suche und Ähnliches) nach Kategorie mit ihren Größen auf, jedes
+mit dem Browser oder Desktop, zu dem es gehört, und seinem Browserprofil
+(JSON: itemOwner, itemProfile), und ob es aktiviert ist, sofern die eigenen
+Dateien des Browsers das angeben (itemEnabled; sonst weggelassen).
+Mit --remove werden die Elemente dieser Pfade (wie aufgeführt) entfernt, nach einer Frage auf einem
+Terminal oder mit --yes; andernfalls wird der Plan ausgegeben und nichts entfernt (Exit-Status 2).
+Elemente, die nur ein Administrator entfernen darf, kommen zuletzt, nach einer Passwortabfrage.
+Strg+C bricht das Durchsuchen ab oder das Entfernen nach dem aktuellen Element (Exit-Status 130).
+
+  --json         ein JSON-Objekt statt einer Liste ausgeben
+  --remove PATH  das Add-on unter PATH entfernen (mehrfach angebbar)
+  --yes          ohne Nachfrage entfernen
+  --dry-run      anzeigen, was --remove entfernen würde, und nichts entfernen
+  --help         diesen Text anzeigen
+  -V, --version  die Version anzeigen
+</translation>
     </message>
     <message>
         <source>found no add-on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Add-on %1 gefunden</translation>
     </message>
     <message>
         <source>enabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>aktiviert</translation>
     </message>
     <message>
         <source>disabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>deaktiviert</translation>
     </message>
     <message numerus="yes">
         <source>Found %n add-on(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Add-on gefunden, insgesamt %1.
+</numerusform>
+            <numerusform>%n Add-ons gefunden, insgesamt %1.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -590,79 +681,112 @@ folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,
 cut short or in a format not read, the password is wrong or missing, TMPDIR
 is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli extract FILE [-C DIR] [Optionen]
+Entpackt ein Archiv (zip, 7z, rar, tar und seine komprimierten Formen, iso, cab, lzh...) oder
+eine winmail.dat-Datei. Ohne -C wird in einen nach FILE benannten Ordner in einem neuen
+privaten Ordner im temporären Ordner entpackt, wie auf der Seite „Archive“; der Zielordner wird
+ausgegeben.
+
+  -C DIR               die Einträge genau so nach DIR schreiben, wie das Archiv sie benennt;
+                       DIR wird angelegt, wenn sein übergeordneter Ordner existiert, und einer
+                       Verknüpfung zu einem Ordner wird gefolgt
+  --password-file F    das Passwort ist die erste Zeile von F
+  --password-stdin     das Passwort ist die erste Zeile der Standardeingabe
+                       Ohne beides wird es auf dem Terminal abgefragt,
+                       sofern es eines gibt (höchstens dreimal); nur
+                       ein Archiv, das eines braucht, fragt danach.
+  --encoding NAME      Namen, die nicht in UTF-8 kodiert sind, mit NAME
+                       dekodieren, dem Namen oder Alias eines ICU-Konverters
+                       (Shift_JIS, GBK, windows-1252...); „auto“ überlässt
+                       die Wahl der Erkennung; „list“ gibt die gängigen aus.
+                       Standard: die Einstellung der Anwendung
+  --list               nichts schreiben; Typ, Größe und Pfad jedes Eintrags ausgeben (Größe ?,
+                       wenn das Archiv sie nicht angibt)
+  --json               das Ergebnis als JSON-Objekt ausgeben (auch bei einem Fehler, mit seinem
+                       &quot;error&quot;); sonst geht nichts an die Standardausgabe
+  --help               diesen Text anzeigen
+  -V, --version        die Version anzeigen
+
+Einträge, die außerhalb des Zielordners landen würden (absolute Pfade, „..“, hinausführende
+Verknüpfungen, Spezialdateien), werden übersprungen und gemeldet; Steuerzeichen in Namen werden
+maskiert angezeigt (\n, \x1b, \\). Eine Datei wird unter einem verborgenen Namen geschrieben
+und erhält ihren eigenen erst, wenn sie vollständig ist. Ein fehlgeschlagenes Entpacken
+hinterlässt keinen eigenen Ordner. Exit-Status: 0 fertig; 1 die Datei fehlt, ist beschädigt,
+unvollständig oder in einem nicht lesbaren Format, das Passwort ist falsch oder fehlt, TMPDIR
+ist nicht nutzbar oder der Speicherplatz ging aus; 2 falscher Aufruf; 130 Strg+C.
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert einen Ordner</translation>
     </message>
     <message>
         <source>%1 needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert eine Datei</translation>
     </message>
     <message>
         <source>%1 needs an encoding name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert einen Kodierungsnamen</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot; (--encoding list prints the names)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Kodierung „%1“ (--encoding list gibt die Namen aus)</translation>
     </message>
     <message>
         <source>--password-file and --password-stdin exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--password-file und --password-stdin schließen einander aus</translation>
     </message>
     <message>
         <source>-C: %1 is a link that leads nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: %1 ist eine Verknüpfung, die ins Leere führt</translation>
     </message>
     <message>
         <source>-C: the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: der Ordner %1 existiert nicht</translation>
     </message>
     <message>
         <source>-C: cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>-C: %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: %1 ist kein Ordner</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">abgebrochen</translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <source>what was written stays in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits Geschriebenes bleibt in %1</translation>
     </message>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird aufgelistet</translation>
     </message>
     <message>
         <source>Extracting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird entpackt</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für %1: </translation>
     </message>
     <message>
         <source>Password required</source>
-        <translation type="unfinished">Passwort erforderlich</translation>
+        <translation>Passwort erforderlich</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished">Dieses Archivformat wird nicht unterstützt</translation>
+        <translation>Dieses Archivformat wird nicht unterstützt</translation>
     </message>
     <message>
         <source>the file could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht entpackt werden</translation>
     </message>
 </context>
 <context>
@@ -677,25 +801,25 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>dir</source>
         <comment>an archive entry that is a folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>link</source>
         <comment>an archive entry that is a symbolic link</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung</translation>
     </message>
     <message>
         <source>file</source>
         <comment>an archive entry that is a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>special file</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezialdatei</translation>
     </message>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 übersprungen: %2</translation>
     </message>
 </context>
 <context>
@@ -763,20 +887,21 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>FinderCommand</name>
     <message>
         <source>%1: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Ordner nicht vorhanden</translation>
     </message>
     <message>
         <source>%1: not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Ordner</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Default folders in the %1 layout: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Standardordner im Layout %1: %2
+</translation>
     </message>
 </context>
 <context>
@@ -886,15 +1011,15 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>HelperProgram</name>
     <message>
         <source>this command&apos;s program %1 is missing (looked for %2 and %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Programm %1 dieses Befehls fehlt (gesucht: %2 und %3)</translation>
     </message>
     <message>
         <source>this command&apos;s program %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>das Programm %1 dieses Befehls fehlt</translation>
     </message>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht ausgeführt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -993,11 +1118,11 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>JunkCommand</name>
     <message>
         <source>no category %1 in the %2 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Kategorie %1 im Layout %2</translation>
     </message>
     <message>
         <source>Skipped, needs administrator rights (use --admin): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen, erfordert Administratorrechte (--admin verwenden): %1</translation>
     </message>
 </context>
 <context>
@@ -1005,94 +1130,102 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app
 container and the per-user cache folder; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>leert die Ordner in ~/Library/Caches, ~/Library/Logs, in Caches und Logs jedes
+App-Containers und im Cache-Ordner des Benutzers; entfernt die Dateien dort</translation>
     </message>
     <message>
         <source>entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
 State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge in ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
+State, ~/Library/Parallels und ~/.cleverfiles, die zu keiner installierten Anwendung gehören</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Caches and /System/Library/Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>leert die Ordner und entfernt die Dateien in /Library/Caches und /System/Library/Caches</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Logs and /var/log/asl</source>
-        <translation type="unfinished"></translation>
+        <translation>leert die Ordner und entfernt die Dateien in /Library/Logs und /var/log/asl</translation>
     </message>
     <message>
         <source>Mail Downloads, and image and text attachments below ~/Library/Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail Downloads sowie Bild- und Textanhänge unterhalb von ~/Library/Mail</translation>
     </message>
     <message>
         <source>iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and
 iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)</source>
-        <translation type="unfinished"></translation>
+        <translation>iOS-Softwareaktualisierungen (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) und
+iOS-Apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)</translation>
     </message>
     <message>
         <source>the device backups in ~/Library/Application Support/MobileSync/Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>die Gerätesicherungen in ~/Library/Application Support/MobileSync/Backup</translation>
     </message>
     <message>
         <source>the *.ipsw files that category 9 removes too</source>
-        <translation type="unfinished"></translation>
+        <translation>die *.ipsw-Dateien, die auch Kategorie 9 entfernt</translation>
     </message>
     <message>
         <source>everything in ~/.Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>alles in ~/.Trash</translation>
     </message>
     <message>
         <source>everything in ~/Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>alles in ~/Downloads</translation>
     </message>
     <message>
         <source>empties the folders in ~/Library/Developer/Xcode/DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>leert die Ordner in ~/Library/Developer/Xcode/DerivedData</translation>
     </message>
     <message>
         <source>empties Safari&apos;s and Chrome&apos;s history, cache, cookie and local-storage folders</source>
-        <translation type="unfinished"></translation>
+        <translation>leert die Ordner für Verlauf, Cache, Cookies und lokalen Speicher von Safari und Chrome</translation>
     </message>
     <message>
         <source>empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak
 app&apos;s ~/.var/app/ID/cache; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>leert die Ordner im Cache-Ordner (~/.cache oder XDG_CACHE_HOME) und in ~/.var/app/ID/cache
+jeder Flatpak-App; entfernt die Dateien dort</translation>
     </message>
     <message>
         <source>desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak
 apps installed nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop- und Autostart-Einträge, deren Programm nicht mehr vorhanden ist, und Daten in
+~/.var/app von Flatpak-Apps, die nirgends installiert sind</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/cache (debconf&apos;s excepted); what only
 root may remove is left unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>leert die Ordner und entfernt die Dateien in /var/cache (außer dem von debconf); was nur
+root entfernen darf, bleibt, sofern nicht --admin angegeben ist</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/log; what only root may remove is left
 unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>leert die Ordner und entfernt die Dateien in /var/log; was nur root entfernen darf, bleibt,
+sofern nicht --admin angegeben ist</translation>
     </message>
     <message>
         <source>what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste von E-Mail- und Browserprogrammen in /tmp/mozilla_USER0 (nur wenn es Ihr eigener Ordner ist)</translation>
     </message>
     <message>
         <source>everything in the Trash, and info files whose item is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>alles im Papierkorb sowie Info-Dateien, deren Element nicht mehr vorhanden ist</translation>
     </message>
     <message>
         <source>everything in the Downloads folder (XDG_DOWNLOAD_DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>alles im Ordner „Downloads“ (XDG_DOWNLOAD_DIR)</translation>
     </message>
     <message>
         <source>empties the npm, Gradle, Cargo and Go package caches</source>
-        <translation type="unfinished"></translation>
+        <translation>leert die Paket-Caches von npm, Gradle, Cargo und Go</translation>
     </message>
     <message>
         <source>empties Firefox&apos;s cache2 folders; removes Chrome&apos;s and Chromium&apos;s History, Cookies and
 Local Storage of the Default profile</source>
-        <translation type="unfinished"></translation>
+        <translation>leert die cache2-Ordner von Firefox; entfernt bei Chrome und Chromium History, Cookies und
+Local Storage des Profils Default</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
@@ -1117,15 +1250,36 @@ Nothing is written to the settings; login items are not touched.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
+                             [--clean [--yes | --dry-run] [--admin]]
+Durchsucht die Datenmüll-Kategorien und listet die Funde auf. Mit --clean wird danach entfernt, was
+markiert ist: die Elemente der durchsuchten Kategorien außer denen der anfangs nicht markierten Kategorien
+(unten mit „nicht markiert“ gekennzeichnet; mit --category genannt, werden sie mitgenommen), Verlauf und
+Cookies eines Browsers und was nur ein Administrator entfernen darf (mit --admin mitgenommen).
+Auf einem Terminal wird zuerst gefragt; sonst ist --yes nötig, ohne --yes wird der Plan ausgegeben, nichts
+entfernt und mit Status 2 beendet. Gemeldet wird, was entfernt wurde und was nicht (mit Grund);
+Exit-Status 1, wenn etwas nicht entfernt werden konnte.
+Strg+C bricht das Durchsuchen ab oder das Entfernen nach dem aktuellen Element (Exit-Status 130).
+Es wird nichts in die Einstellungen geschrieben; Autostart-Einträge bleiben unberührt.
+
+  --json         ein JSON-Objekt statt einer Tabelle ausgeben
+  --clean        die markierten Elemente nach dem Durchsuchen entfernen
+  --yes          ohne Nachfrage entfernen
+  --dry-run      anzeigen, was --clean entfernen würde, und nichts entfernen
+  --admin        auch entfernen, was nur ein Administrator darf, nach einer Passwortabfrage
+  --category ID  diese Kategorie statt der Standardkategorien durchsuchen (mehrfach angebbar)
+  --all          alle Kategorien des Layouts durchsuchen
+  --help         diesen Text anzeigen
+  -V, --version  die Version anzeigen
+</translation>
     </message>
     <message>
         <source>Categories of the %1 layout (* scanned by default) and what --clean removes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien des Layouts %1 (* = standardmäßig durchsucht) und was --clean entfernt:</translation>
     </message>
     <message>
         <source>(unmarked)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht markiert)</translation>
     </message>
 </context>
 <context>
@@ -1142,27 +1296,27 @@ Nothing is written to the settings; login items are not touched.
     </message>
     <message>
         <source>nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts gefunden</translation>
     </message>
     <message>
         <source>all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>alle markiert</translation>
     </message>
     <message>
         <source>some marked</source>
-        <translation type="unfinished"></translation>
+        <translation>teilweise markiert</translation>
     </message>
     <message>
         <source>none marked</source>
-        <translation type="unfinished"></translation>
+        <translation>keine markiert</translation>
     </message>
     <message>
         <source>(needs administrator rights)</source>
-        <translation type="unfinished"></translation>
+        <translation>(erfordert Administratorrechte)</translation>
     </message>
     <message>
         <source>No junk category is enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Datenmüll-Kategorie aktiviert.</translation>
     </message>
 </context>
 <context>
@@ -1196,7 +1350,24 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]
+                              [--trash [--yes | --dry-run]]
+Listet die Dateien und Pakete ab 32 MB in den Ordnern auf (Standard: die Standardordner des Layouts,
+siehe unten), in fünf Größenklassen. Ein FOLDER „-“ liest die Ordner von der Standardeingabe, einen
+je Zeile oder durch NUL-Bytes getrennt. Versteckte Ordner und Docsets werden nicht durchsucht;
+Quell-, Build- und Datenbankdateien werden ausgelassen, ebenso die geschützten Ordner des Systems,
+die auf stderr genannt werden. Mit --trash wird jedes aufgeführte Element in den Papierkorb
+verschoben (wiederherstellbar aus dem Papierkorb des Desktops), nach einer Frage auf einem Terminal
+oder mit --yes; andernfalls wird der Plan ausgegeben und nichts verschoben (Exit-Status 2).
+Strg+C bricht das Durchsuchen ab oder das Verschieben nach dem aktuellen Element (Exit-Status 130).
+
+  --json         ein JSON-Objekt statt einer Tabelle ausgeben
+  --trash        alles Aufgeführte in den Papierkorb verschieben, dann melden, was verschoben wurde
+  --yes          ohne Nachfrage verschieben
+  --dry-run      anzeigen, was --trash verschieben würde, und nichts verschieben
+  --help         diesen Text anzeigen
+  -V, --version  die Version anzeigen
+</translation>
     </message>
 </context>
 <context>
@@ -1211,32 +1382,32 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
     <message>
         <source>on</source>
         <comment>starts at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>ein</translation>
     </message>
     <message>
         <source>off</source>
         <comment>does not start at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>application</source>
         <comment>a login item that is a menu application</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>autostart</source>
         <comment>a login item that is an autostart entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>(part of the desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Teil des Desktops)</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) start at login.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element startet beim Anmelden.</numerusform>
+            <numerusform>%n Elemente starten beim Anmelden.</numerusform>
         </translation>
     </message>
     <message>
@@ -1257,31 +1428,47 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
   --help          show this text
   -V, --version   show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli login [--layout L] [--root R] [--home H] [--json] [--all]
+                              [--on ID] [--off ID]
+Listet auf, was beim Anmelden startet (ein), dann die ausgeschalteten Autostart-Einträge
+(aus), jeweils mit Beschreibung; Einträge, die der Desktop für sich selbst startet, sind
+mit „Teil des Desktops“ gekennzeichnet und stehen am Ende. --all listet danach die übrigen
+Menüanwendungen auf, die --on hinzufügen kann. --on schreibt den Autostart-Eintrag
+ID.desktop des Benutzers; --off entfernt die Einträge des Benutzers für die Anwendung und
+verbirgt einen systemweiten Eintrag durch einen Benutzereintrag mit Hidden=true. ID ist
+die Desktop-Datei-ID ohne „.desktop“ (im Layout macos der Bundle-Name).
+
+  --json          ein JSON-Objekt statt einer Liste ausgeben
+  --all           auch die Anwendungen auflisten, die nicht beim Anmelden starten
+  --on ID         ID beim Anmelden einschalten (mehrfach angebbar)
+  --off ID        ID beim Anmelden ausschalten (mehrfach angebbar)
+  --help          diesen Text anzeigen
+  -V, --version   die Version anzeigen
+</translation>
     </message>
     <message>
         <source>%1 needs an id</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert eine ID</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is both in --on and --off</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ steht sowohl bei --on als auch bei --off</translation>
     </message>
     <message>
         <source>no login item &quot;%1&quot; (see the list without --on and --off)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Autostart-Eintrag „%1“ (siehe die Liste ohne --on und --off)</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; on</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht eingeschaltet werden</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; off</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht ausgeschaltet werden</translation>
     </message>
 </context>
 <context>
@@ -1362,11 +1549,11 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
     <name>MemoryCommand</name>
     <message>
         <source>Memory (%L1 % in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsspeicher (%L1 % belegt)</translation>
     </message>
     <message>
         <source>Memory (usage unavailable: the figures contradict each other)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsspeicher (Auslastung nicht verfügbar: Die Werte widersprechen sich)</translation>
     </message>
     <message>
         <source>  used        %1
@@ -1383,7 +1570,20 @@ Disk of %11
   free        %13
   total       %14
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  belegt      %1
+  im Cache    %2
+  Puffer      %3
+  frei        %4
+  aktiv       %5
+  inaktiv     %6
+  ausgelagert %7 von %8
+  verfügbar   %9
+  gesamt      %10
+Datenträger von %11
+  belegt      %12
+  frei        %13
+  gesamt      %14
+</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
@@ -1405,50 +1605,68 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
+Gibt die Speicherwerte aus (aus /proc/meminfo oder SWEEPWRIGHT_PROC/meminfo) sowie den belegten
+und freien Platz des Datenträgers, der den Ordner „Dokumente“ enthält.
+Mit --release wird zuerst Speicher freigegeben: Freier und inaktiver Speicher wird in Schritten
+von 64 MiB berührt, sodass der Kernel inaktive Seiten und Datei-Cache zurücknimmt; die Freigabe
+endet vorzeitig, bevor der verfügbare Speicher unter max(10 %, 512 MiB) fällt, sobald das System
+auszulagern beginnt oder der Speicherdruck steigt. Die freigegebene Menge ist die Änderung des
+freien Speichers; sie ist negativ, wenn andere Programme inzwischen Speicher belegt haben.
+
+Eine Freigabe endet nach höchstens %1 GiB solcher Arbeit oder %2 Sekunden. Werte, die sich
+widersprechen (mehr freier Speicher als installiert), werden auf die installierte Größe begrenzt
+angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nichts freigegeben.
+
+  --json         ein JSON-Objekt ausgeben (mit --release auch &quot;releasedMemory&quot;, &quot;touchedMemory&quot;
+                 und &quot;releaseEnd&quot;)
+  --release      zuerst Speicher freigeben
+  --help         diesen Text anzeigen
+  -V, --version  die Version anzeigen
+</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>cannot read the memory figures from %1/meminfo</source>
-        <translation type="unfinished"></translation>
+        <translation>die Speicherwerte können nicht aus %1/meminfo gelesen werden</translation>
     </message>
     <message>
         <source>Released Memory: %1 (%2 touched; %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigegebener Speicher: %1 (%2 berührt; %3)</translation>
     </message>
 </context>
 <context>
     <name>MemoryRelease</name>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>fertig</translation>
     </message>
     <message>
         <source>stopped: available memory near its floor</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten: verfügbarer Speicher nahe seiner Untergrenze</translation>
     </message>
     <message>
         <source>stopped: the system began to swap</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten: Das System hat begonnen auszulagern</translation>
     </message>
     <message>
         <source>stopped: memory pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten: Speicherdruck</translation>
     </message>
     <message>
         <source>stopped: memory figures unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten: Speicherwerte nicht lesbar</translation>
     </message>
     <message>
         <source>stopped: memory figures inconsistent</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten: Speicherwerte widersprüchlich</translation>
     </message>
     <message>
         <source>stopped: the most one release may do was done</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten: Das Höchstmaß einer Freigabe ist erreicht</translation>
     </message>
 </context>
 <context>
@@ -1867,23 +2085,23 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORFileDataCollection</name>
     <message>
         <source>A winmail file is listed only by decoding it</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine winmail-Datei kann nur durch Dekodieren aufgelistet werden</translation>
     </message>
     <message>
         <source>Cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Not a winmail.dat file, or a damaged one</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine winmail.dat-Datei oder eine beschädigte</translation>
     </message>
     <message>
         <source>Cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished">Der Ordner %1 kann nicht angelegt werden</translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -2093,18 +2311,21 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORLayout</name>
     <message>
         <source>unknown layout &quot;%1&quot; (use freedesktop or macos)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Layout „%1“ (freedesktop oder macos verwenden)</translation>
     </message>
     <message>
         <source>no home folder: user %1 has no password entry and $HOME is not set (give --home)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein persönlicher Ordner: Benutzer %1 hat keinen passwd-Eintrag und $HOME ist nicht gesetzt (--home angeben)</translation>
     </message>
     <message>
         <source>  --layout L    where to look: freedesktop (default) or macos
   --root R      the file-system root the layout&apos;s system folders are under (default /)
   --home H      the home folder to look in (default: the real user&apos;s home)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --layout L    wo gesucht wird: freedesktop (Standard) oder macos
+  --root R      der Wurzelordner, unter dem die Systemordner des Layouts liegen (Standard /)
+  --home H      der persönliche Ordner für die Suche (Standard: der des tatsächlichen Benutzers)
+</translation>
     </message>
 </context>
 <context>
@@ -2694,80 +2915,96 @@ a copy without protection.
   --help             show this text
   -V, --version      show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]
+Erstellt eine kleinere Kopie eines PDF-Dokuments: Seine Bilder werden auf 50 ppi
+verkleinert (Qualität 0, Standard), 150 ppi (1) oder 300 ppi (2). Wenn keine kleinere
+Kopie möglich ist, ist die Kopie das Dokument selbst. Ein passwortgeschütztes
+Dokument ergibt eine Kopie ohne Schutz.
+
+  --quality N        0, 1 oder 2
+  -o OUT             die Kopie unter OUT ablegen (ein Dateiname oder ein Ordner für
+                     sie), statt sie im temporären Ordner der Verkleinerung zu lassen
+  --yes              OUT ohne Nachfrage ersetzen, wenn es existiert
+  --dry-run          anzeigen, was getan würde, und nichts erstellen
+  --password-stdin   das Passwort aus der ersten Zeile der Standardeingabe lesen
+                     (sonst wird es bei Bedarf auf dem Terminal abgefragt)
+  --json             das Ergebnis als JSON ausgeben
+  --help             diesen Text anzeigen
+  -V, --version      die Version anzeigen
+</translation>
     </message>
     <message>
         <source>%1 needs 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert 0, 1 oder 2</translation>
     </message>
     <message>
         <source>%1 needs a file or a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert eine Datei oder einen Ordner</translation>
     </message>
     <message>
         <source>--quality takes 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality erwartet 0, 1 oder 2</translation>
     </message>
     <message>
         <source>%1: not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein lesbares PDF-Dokument</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für %1: </translation>
     </message>
     <message>
         <source>%1 needs a password: give it with --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert ein Passwort: Geben Sie es mit --password-stdin an</translation>
     </message>
     <message>
         <source>%1: wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: falsches Passwort</translation>
     </message>
     <message>
         <source>Replace %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ersetzen?</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird verkleinert</translation>
     </message>
     <message>
         <source>the copy stays at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kopie bleibt unter %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4 (replacing it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n Seite, %2) würde mit Qualität %3 nach %4 verkleinert (vorhandene Datei würde ersetzt)</numerusform>
+            <numerusform>%1 (%n Seiten, %2) würde mit Qualität %3 nach %4 verkleinert (vorhandene Datei würde ersetzt)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n Seite, %2) würde mit Qualität %3 nach %4 verkleinert</numerusform>
+            <numerusform>%1 (%n Seiten, %2) würde mit Qualität %3 nach %4 verkleinert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n page(s), %2 -&gt; %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Seite, %2 -&gt; %3</numerusform>
+            <numerusform>%1: %n Seiten, %2 -&gt; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished">Bereits kompakt: Es konnte keine kleinere Kopie erstellt werden</translation>
+        <translation>Bereits kompakt: Es konnte keine kleinere Kopie erstellt werden</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished">Diese Kopie ist nicht passwortgeschützt</translation>
+        <translation>Diese Kopie ist nicht passwortgeschützt</translation>
     </message>
     <message>
         <source>Written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert unter %1</translation>
     </message>
 </context>
 <context>
@@ -2953,11 +3190,11 @@ a copy without protection.
     <name>SevenZipProcess</name>
     <message>
         <source>7zz is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz ist nicht installiert</translation>
     </message>
     <message>
         <source>7zz made no progress for %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz hat %1 ms lang keinen Fortschritt gemacht</translation>
     </message>
 </context>
 <context>
@@ -2990,25 +3227,47 @@ stays.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]
+                              [--layout L] [--root R] [--home H]
+Entfernt die genannten Dateien und Ordner, jeweils als Ganzes, mit Ihren eigenen Rechten. Ein PATH
+„-“ liest die Pfade von der Standardeingabe, einen je Zeile oder durch NUL-Bytes getrennt
+(find -print0); dann kann nichts gefragt werden, sie werden also nur mit --yes entfernt. Eine
+Verknüpfung wird als Verknüpfung entfernt; auf einem anderen Dateisystem, das in einem Ordner
+eingehängt ist, wird nichts entfernt. Der Wurzelordner, der persönliche Ordner, ein Ordner, der ihn
+enthält, und die eigenen Ordner des Systems (samt Inhalt) werden nie entfernt, unter welchem Namen
+sie auch angegeben werden: Sie werden auf stderr als abgelehnt gemeldet, mit Grund. Auf einem
+Terminal wird zuerst gefragt; ohne --yes und ohne Terminal wird nichts entfernt (Exit-Status 2).
+Strg+C bricht nach dem aktuellen Eintrag ab
+(Exit-Status 130); Exit-Status 1, wenn ein Pfad bleibt.
+
+  --overwrite    jede Datei vor dem Entfernen einmal mit Zufallsbytes überschreiben (Dateien mit
+                 nur einem Namen, die Sie beschreiben dürfen, und erst, wenn sicher ist, dass sie
+                 entfernt werden; auf SSDs und Copy-on-Write-Dateisystemen können die alten Daten
+                 trotzdem erhalten bleiben)
+  --yes          ohne Nachfrage entfernen
+  --dry-run      anzeigen, was entfernt würde, und nichts entfernen
+  --json         {&quot;shredSize&quot;, &quot;removed&quot;, &quot;failed&quot;} als ein JSON-Objekt ausgeben
+  --help         diesen Text anzeigen
+  -V, --version  die Version anzeigen
+</translation>
     </message>
     <message>
         <source>no path given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Pfad angegeben</translation>
     </message>
     <message>
         <source>Measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe wird ermittelt</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished">Wird geschreddert</translation>
+        <translation>Wird geschreddert</translation>
     </message>
     <message numerus="yes">
         <source>Refused %n path(s) (named on stderr).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pfad abgelehnt (auf stderr genannt).</numerusform>
+            <numerusform>%n Pfade abgelehnt (auf stderr genannt).</numerusform>
         </translation>
     </message>
 </context>
@@ -3050,19 +3309,19 @@ stays.
     <name>StagingFolder</name>
     <message>
         <source>device node, FIFO or socket</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätedatei, FIFO oder Socket</translation>
     </message>
     <message>
         <source>folder too deep</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner zu tief verschachtelt</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished">Verknüpfung führt aus dem Zielordner heraus</translation>
+        <translation>Verknüpfung führt aus dem Zielordner heraus</translation>
     </message>
     <message>
         <source>file linked from outside</source>
-        <translation type="unfinished"></translation>
+        <translation>von außerhalb verknüpfte Datei</translation>
     </message>
 </context>
 <context>
@@ -3402,7 +3661,7 @@ stays.
     <name>TemporaryFolder</name>
     <message>
         <source>no free name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein freier Name</translation>
     </message>
 </context>
 <context>
@@ -3435,49 +3694,75 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
   --help               show this text
   -V, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli tnef FILE [-C DIR] [Optionen]
+Schreibt die Anhänge und Nachrichtentexte einer winmail.dat-Datei (TNEF) nach DIR (Standard: der
+aktuelle Ordner). FILE „-“ liest die Standardeingabe.
+Ohne eine der Optionen unten wird jeder Nachrichtentext als MailBody.rtf, .html und .txt gespeichert.
+
+  -C DIR               nach DIR schreiben (wird angelegt, wenn er fehlt)
+  --verbose            eine Zeile je Datei und die Warnungen ausgeben
+  --debug              jedes Attribut und jede Eigenschaft ausgeben
+  --list               nichts schreiben, auflisten, was geschrieben würde
+  --use-paths          die Ordner von Windows-Pfaden übernehmen (nie oberhalb von DIR)
+  --absolute-paths     mit --use-paths ein führendes Pfadtrennzeichen behalten (trotzdem in DIR)
+  --overwrite          vorhandene Dateien überschreiben
+  --interactive        vor dem Schreiben jeder Datei fragen
+  --number-backups     NAME.1, NAME.2 ... schreiben, statt einen vorhandenen NAME zu überspringen
+  --save-body[=PREF]   die Nachrichtentexte speichern; PREF ist „all“ (Standard) oder bis zu drei
+                       von r, h, t (RTF, HTML, Text): Die erste vorhandene Art wird gespeichert
+  --body-name NAME     Basisname der Dateien mit den Nachrichtentexten (Standard MailBody)
+  --mime               auch den MIME-Typ und die Content-ID auflisten
+  --ignore-checksum    bei falscher Prüfsumme warnen statt abzubrechen
+  --tolerate-props     einen beschädigten Eigenschaftsblock verwerfen statt abzubrechen
+  --tolerate-trailer   ein abschließendes CR/LF stillschweigend hinnehmen
+  --unix-safe          auch Nicht-ASCII-Bytes und Shell-Zeichen in Namen maskieren
+  --maxsize N          jede einzelne Speicheranforderung über N Byte ablehnen
+  --dry-run            dasselbe wie --list
+  --help               diesen Text anzeigen
+  -V, --version        die Version anzeigen
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert einen Ordner</translation>
     </message>
     <message>
         <source>%1 needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert einen Namen</translation>
     </message>
     <message>
         <source>%1 needs a number of bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert eine Anzahl Bytes</translation>
     </message>
     <message>
         <source>--save-body takes &quot;all&quot; or up to three of r, h, t</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-body erwartet „all“ oder bis zu drei von r, h, t</translation>
     </message>
 </context>
 <context>
     <name>ToolCommand</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished">Wird durchsucht</translation>
+        <translation>Wird durchsucht</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished">Wird entfernt</translation>
+        <translation>Wird entfernt</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>no free name in the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>kein freier Name im Papierkorb</translation>
     </message>
     <message>
         <source>no trash on its file system (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Papierkorb auf seinem Dateisystem (%1)</translation>
     </message>
     <message>
         <source>not an absolute path of an item</source>
-        <translation type="unfinished"></translation>
+        <translation>kein absoluter Pfad eines Elements</translation>
     </message>
 </context>
 <context>
@@ -3538,91 +3823,91 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     <name>clirun</name>
     <message>
         <source>Would remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu entfernen: %1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt: %1</translation>
     </message>
     <message>
         <source>Removed %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt %1 entfernt.</translation>
     </message>
     <message numerus="yes">
         <source>Removed %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Insgesamt %1 entfernt; %n Element konnte nicht entfernt werden (%2).</numerusform>
+            <numerusform>Insgesamt %1 entfernt; %n Elemente konnten nicht entfernt werden (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Would move to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb zu verschieben: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschoben: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt %1 in den Papierkorb verschoben.</translation>
     </message>
     <message numerus="yes">
         <source>Moved to the Trash %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Insgesamt %1 in den Papierkorb verschoben; %n Element konnte nicht verschoben werden (%2).</numerusform>
+            <numerusform>Insgesamt %1 in den Papierkorb verschoben; %n Elemente konnten nicht verschoben werden (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Would shred: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu schreddern: %1</translation>
     </message>
     <message>
         <source>Shredded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschreddert: %1</translation>
     </message>
     <message>
         <source>Shredded %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt %1 geschreddert.</translation>
     </message>
     <message numerus="yes">
         <source>Shredded %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Insgesamt %1 geschreddert; %n Element konnte nicht entfernt werden (%2).</numerusform>
+            <numerusform>Insgesamt %1 geschreddert; %n Elemente konnten nicht entfernt werden (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>y</source>
         <comment>the short answer yes to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>j</translation>
     </message>
     <message>
         <source>yes</source>
         <comment>the answer to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>%1?</source>
         <comment>a removal asked for: &quot;Delete 12 items (3.40 MB)&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1?</translation>
     </message>
     <message>
         <source>nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what would go</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts entfernt: mit --yes bestätigen (oder auf einem Terminal antworten); --dry-run zeigt, was entfernt würde</translation>
     </message>
     <message>
         <source>%1 [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 [y/N] </translation>
     </message>
     <message>
         <source>Could not remove %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht entfernt werden: %2</translation>
     </message>
     <message>
         <source>Nothing was removed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts entfernt (--dry-run).</translation>
     </message>
 </context>
 <context>

@@ -69,7 +69,7 @@
     <message>
         <source>%1 (%2)</source>
         <comment>why the administrator removal refused, and what it met</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -144,51 +144,51 @@
     <message>
         <source>app</source>
         <comment>an application&apos;s own files</comment>
-        <translation type="unfinished"></translation>
+        <translation>aplicación</translation>
     </message>
     <message>
         <source>cache</source>
         <comment>an application&apos;s cache</comment>
-        <translation type="unfinished"></translation>
+        <translation>caché</translation>
     </message>
     <message>
         <source>settings</source>
         <comment>an application&apos;s settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>preferencias</translation>
     </message>
     <message>
         <source>data</source>
         <comment>the user&apos;s data of an application</comment>
-        <translation type="unfinished"></translation>
+        <translation>datos</translation>
     </message>
     <message>
         <source>bundle</source>
         <comment>an application installed as a bundle</comment>
-        <translation type="unfinished"></translation>
+        <translation>paquete .app</translation>
     </message>
     <message>
         <source>appimage</source>
         <comment>an application installed as an AppImage</comment>
-        <translation type="unfinished"></translation>
+        <translation>appimage</translation>
     </message>
     <message>
         <source>home</source>
         <comment>an application installed in the home folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>personal</translation>
     </message>
     <message>
         <source>flatpak</source>
         <comment>an application installed as a Flatpak</comment>
-        <translation type="unfinished"></translation>
+        <translation>flatpak</translation>
     </message>
     <message>
         <source>package</source>
         <comment>an application installed as a system package</comment>
-        <translation type="unfinished"></translation>
+        <translation>paquete</translation>
     </message>
     <message>
         <source>--with-data goes with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>--with-data solo se usa junto con --remove</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
@@ -217,7 +217,32 @@ scan, or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
+                          [--remove APP... [--with-data] [--yes | --dry-run]]
+Muestra las aplicaciones instaladas, cada una con sus propios archivos y lo que dejó en la
+carpeta personal que solo es suyo, por tipo (aplicación, caché, preferencias y datos del usuario:
+lo que hay en XDG_DATA_HOME, ~/.var/app/ID/data o en una carpeta oculta como ~/.thunderbird),
+y sus tamaños; [x] (&quot;isDel&quot; en JSON) marca lo que se llevaría la eliminación de la aplicación
+(con --remove: lo que se lleva esta ejecución).
+Con --remove se elimina la aplicación APP con sus elementos marcados: todos salvo los
+datos del usuario, a menos que se indique --with-data. Lo que es del usuario va a la papelera,
+desde donde se puede restaurar. Antes pregunta en un terminal, o procede con --yes;
+si no, muestra el plan y no elimina nada (estado de salida 2). APP es el nombre de la lista o, si varias aplicaciones
+comparten nombre, uno de sus identificadores: el id del archivo desktop, el id de Flatpak, el
+nombre del paquete o su ruta; un nombre compartido no elimina nada y muestra los candidatos
+(estado de salida 2). Primero se elimina la aplicación (los paquetes, con su gestor de paquetes;
+los archivos que solo un administrador puede eliminar, tras una única solicitud de contraseña);
+sus restos, solo cuando ya no está; si no, se conservan y el informe dice por qué. Ctrl-C detiene
+el análisis, o la eliminación tras el elemento en curso (estado de salida 130).
+
+  --json         muestra un único objeto JSON en lugar de una lista
+  --remove APP   elimina la aplicación APP y sus restos (repetible)
+  --with-data    con --remove, se lleva también los datos del usuario de APP
+  --yes          elimina sin preguntar
+  --dry-run      muestra lo que eliminaría --remove, y no elimina nada
+  --help         muestra este texto
+  -V, --version  muestra la versión
+</translation>
     </message>
 </context>
 <context>
@@ -255,78 +280,78 @@ scan, or the removal after the current item (exit status 130).
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">cancelado</translation>
+        <translation>cancelado</translation>
     </message>
     <message>
         <source>could not write the report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir el informe: %1</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;sweepwright-cli %1 --help&apos;.</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado %1</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún archivo</translation>
     </message>
     <message>
         <source>more than one file given</source>
-        <translation type="unfinished"></translation>
+        <translation>se indicó más de un archivo</translation>
     </message>
     <message>
         <source>running as root is never needed; protected system folders stay untouched.</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca es necesario ejecutarlo como root; las carpetas protegidas del sistema no se tocan.</translation>
     </message>
 </context>
 <context>
     <name>CliMain</name>
     <message>
         <source>scan for junk files and list them, or remove them with --clean</source>
-        <translation type="unfinished"></translation>
+        <translation>busca archivos basura y los muestra, o los elimina con --clean</translation>
     </message>
     <message>
         <source>list the files of 32 MB and more in folders, or move them to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra los archivos de 32 MB o más de las carpetas, o los mueve a la papelera</translation>
     </message>
     <message>
         <source>list duplicate files in folders, or move all copies but one to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra los archivos duplicados de las carpetas, o mueve a la papelera todas las copias menos una</translation>
     </message>
     <message>
         <source>list the installed applications and their leftovers, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra las aplicaciones instaladas y sus restos, o elimina algunas con --remove</translation>
     </message>
     <message>
         <source>list the add-ons by category, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra los complementos por categoría, o elimina algunos con --remove</translation>
     </message>
     <message>
         <source>list the applications started at login, or switch one with --on or --off</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra las aplicaciones que se inician con la sesión, o activa o desactiva una con --on o --off</translation>
     </message>
     <message>
         <source>show memory and disk use, or release memory with --release</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra el uso de memoria y de disco, o libera memoria con --release</translation>
     </message>
     <message>
         <source>extract an archive or a winmail.dat file, or list what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>extrae un archivo comprimido o un archivo winmail.dat, o muestra su contenido</translation>
     </message>
     <message>
         <source>make a smaller copy of a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>crea una copia más pequeña de un documento PDF</translation>
     </message>
     <message>
         <source>remove files and folders whole, optionally overwriting their contents first</source>
-        <translation type="unfinished"></translation>
+        <translation>elimina archivos y carpetas enteros, y opcionalmente sobrescribe antes su contenido</translation>
     </message>
     <message>
         <source>write the attachments and message bodies of a winmail.dat file into a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe en una carpeta los adjuntos y los cuerpos de mensaje de un archivo winmail.dat</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli COMMAND [options]
@@ -335,11 +360,16 @@ scan, or the removal after the current item (exit status 130).
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli COMMAND [opciones]
+     sweepwright-cli COMMAND --help
+     sweepwright-cli -V | --version
+
+Comandos:
+</translation>
     </message>
     <message>
         <source>Layout options (commands that look at the disk):</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de esquema (comandos que examinan el disco):</translation>
     </message>
     <message>
         <source>The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;
@@ -352,37 +382,46 @@ touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 
 FOLDER or PATH of &quot;-&quot; (large, dups, shred) reads the paths from standard input,
 one a line or separated by NUL bytes.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Las variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT y SWEEPWRIGHT_HOME establecen lo mismo;
+las opciones tienen prioridad.
+
+Los comandos que eliminan o mueven archivos solo actúan con --yes o tras una pregunta en un
+terminal; si no, muestran el plan y salen con el estado 2. --dry-run muestra el plan y no
+toca nada. Ctrl-C detiene un análisis, o una eliminación tras el elemento en curso (salida 130).
+&quot;--&quot; termina las opciones: lo que sigue es una ruta aunque empiece por &quot;-&quot;. Si
+FOLDER o PATH es &quot;-&quot; (large, dups, shred), las rutas se leen de la entrada estándar,
+una por línea o separadas por bytes NUL.
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;sweepwright-cli --help&apos;.</translation>
     </message>
 </context>
 <context>
     <name>CliOptions</name>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite ningún valor</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
 </context>
 <context>
     <name>CliPassword</name>
     <message>
         <source>cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de contraseña %1: %2</translation>
     </message>
 </context>
 <context>
@@ -495,15 +534,47 @@ Sent to a file or a pipe, a run that moves nothing prints each set as it is foun
 Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
+                          [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+Muestra los grupos de archivos y paquetes duplicados de más de 16 KiB de las carpetas
+(por omisión: las carpetas predeterminadas del esquema, abajo), de mayor a menor. Los candidatos
+con igual tamaño y resumen por muestras se comparan byte a byte; los enlaces duros a un archivo
+cuentan una vez. Si FOLDER es &quot;-&quot;, las carpetas se leen de la entrada estándar, una por línea o
+separadas por bytes NUL. Las carpetas protegidas del sistema se omiten y se indican en stderr.
+
+  --json                 muestra un único objeto JSON en lugar de una lista
+  --quick                en los archivos, da por buenos un tamaño y un resumen por muestras
+                         iguales (hasta tres bloques de 4 KiB: al principio y repartidos por
+                         el archivo) sin comparar todo el contenido: más rápido, pero los
+                         archivos que difieren en otras partes se dan como duplicados. Los paquetes
+                         siempre se comparan por contenido: su resumen solo tiene nombres de elementos
+  --keep RULE            qué copia de cada grupo se conserva: original (la copia que está fuera
+                         de Descargas, la papelera y las carpetas temporales; después, una cuyo
+                         nombre no lleve una marca de copia como &quot;(1)&quot; o &quot;Copy of&quot;; después, la
+                         más antigua; después, la de la carpeta más profunda; después, la primera
+                         encontrada), oldest (la fecha de modificación más antigua; después, la
+                         ruta más corta), newest, shortest-path o first (la primera encontrada);
+                         por omisión: %1 en este esquema
+  --trash-all-but-first  mueve a la papelera todas las copias de cada grupo salvo la que
+                         conserva --keep (tras una pregunta en un terminal, o con --yes) y
+                         luego informa de lo que se movió y de lo que no (con el motivo);
+                         sin ninguna de las dos cosas, se muestra el plan y no se mueve nada
+  --yes                  mueve sin preguntar
+  --dry-run              muestra lo que movería --trash-all-but-first, y no mueve nada
+  --help                 muestra este texto
+  -V, --version          muestra la versión
+Con salida a un archivo o a una tubería, una ejecución sin traslados muestra cada grupo al encontrarlo.
+Sale con 1 si algún elemento no se pudo mover, con 2 ante un error de uso o una carpeta que no
+existe o no se puede leer, y con 130 tras Ctrl-C (una eliminación para tras el elemento en curso).
+</translation>
     </message>
     <message>
         <source>%1 needs a rule: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una regla: %2</translation>
     </message>
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep admite %1, no &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -528,28 +599,48 @@ or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]
+                                [--remove PATH... [--yes | --dry-run]]
+Muestra los complementos del esquema (extensiones de navegador, plugins, complementos de vista
+previa y de búsqueda, etc.), por categoría, con sus tamaños, cada uno con el navegador o el
+escritorio al que pertenece y su perfil del navegador (JSON: itemOwner, itemProfile), y si está
+activado, cuando los propios archivos del navegador lo indican (itemEnabled; se omite en
+otro caso). Con --remove se eliminan los elementos de
+esas rutas (tal como aparecen en la lista), tras una pregunta en un terminal o con --yes;
+si no, se muestra el plan y no se elimina nada (estado de salida 2). Los elementos que solo un
+administrador puede eliminar van al final, tras una única solicitud de contraseña. Ctrl-C detiene
+el análisis, o la eliminación tras el elemento en curso (estado de salida 130).
+
+  --json         muestra un único objeto JSON en lugar de una lista
+  --remove PATH  elimina el complemento de PATH (repetible)
+  --yes          elimina sin preguntar
+  --dry-run      muestra lo que eliminaría --remove, y no elimina nada
+  --help         muestra este texto
+  -V, --version  muestra la versión
+</translation>
     </message>
     <message>
         <source>found no add-on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró ningún complemento %1</translation>
     </message>
     <message>
         <source>enabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>activado</translation>
     </message>
     <message>
         <source>disabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
     <message numerus="yes">
         <source>Found %n add-on(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se encontró %n complemento, %1 en total.
+</numerusform>
+            <numerusform>Se encontraron %n complementos, %1 en total.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -590,79 +681,112 @@ folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,
 cut short or in a format not read, the password is wrong or missing, TMPDIR
 is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli extract FILE [-C DIR] [opciones]
+Extrae un archivo comprimido (zip, 7z, rar, tar y sus variantes comprimidas, iso, cab, lzh...)
+o un archivo winmail.dat. Sin -C, lo extrae en una carpeta con el nombre de FILE dentro de una
+nueva carpeta privada de la carpeta temporal, como en la página Archivos comprimidos; se
+muestra el destino.
+
+  -C DIR               escribe las entradas en DIR exactamente con los nombres que les da el
+                       archivo comprimido; DIR se crea si existe su carpeta superior, y un
+                       enlace a una carpeta se sigue
+  --password-file F    la contraseña es la primera línea de F
+  --password-stdin     la contraseña es la primera línea de la entrada estándar
+                       Sin ninguna de las dos, se pide en el terminal, si lo
+                       hay (tres veces como máximo); solo la pide un archivo comprimido
+                       que la necesite.
+  --encoding NAME      decodifica con NAME los nombres que no están en UTF-8; NAME es un
+                       nombre o alias de conversor ICU (Shift_JIS, GBK, windows-1252...);
+                       &quot;auto&quot; deja que decida el detector; &quot;list&quot; muestra los más
+                       habituales.
+                       Por omisión: la preferencia de la aplicación
+  --list               no escribe nada; muestra el tipo, el tamaño y la ruta de cada entrada
+                       (tamaño ? cuando el archivo comprimido no lo indica)
+  --json               muestra el resultado como un objeto JSON (también si falla, con
+                       su &quot;error&quot;); no se escribe nada más en la salida estándar
+  --help               muestra este texto
+  -V, --version        muestra la versión
+
+Las entradas que quedarían fuera del destino (rutas absolutas, &quot;..&quot;, enlaces que
+salen de él, archivos especiales) se omiten y se informa de ellas; los caracteres de control
+de los nombres se muestran escapados (\n, \x1b, \\). Cada archivo se escribe con un nombre
+oculto y recibe el suyo solo cuando está completo. Una extracción que falla no deja ninguna
+carpeta propia. Estado de salida: 0 hecho; 1 el archivo no existe, está dañado o
+incompleto o tiene un formato que no se lee, la contraseña es incorrecta o falta, TMPDIR
+no se puede usar o el disco se quedó sin espacio; 2 un error de uso; 130 Ctrl-C.
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una carpeta</translation>
     </message>
     <message>
         <source>%1 needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un archivo</translation>
     </message>
     <message>
         <source>%1 needs an encoding name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un nombre de codificación</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot; (--encoding list prints the names)</source>
-        <translation type="unfinished"></translation>
+        <translation>codificación desconocida &quot;%1&quot; (--encoding list muestra los nombres)</translation>
     </message>
     <message>
         <source>--password-file and --password-stdin exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--password-file y --password-stdin se excluyen mutuamente</translation>
     </message>
     <message>
         <source>-C: %1 is a link that leads nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: %1 es un enlace que no lleva a ninguna parte</translation>
     </message>
     <message>
         <source>-C: the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: la carpeta %1 no existe</translation>
     </message>
     <message>
         <source>-C: cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: no se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>-C: %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: %1 no es una carpeta</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">cancelado</translation>
+        <translation>cancelado</translation>
     </message>
     <message>
         <source>what was written stays in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lo que se escribió se queda en %1</translation>
     </message>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Listando</translation>
     </message>
     <message>
         <source>Extracting</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrayendo</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de %1: </translation>
     </message>
     <message>
         <source>Password required</source>
-        <translation type="unfinished">Se necesita una contraseña</translation>
+        <translation>Se necesita una contraseña</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished">Este formato de archivo comprimido no es compatible</translation>
+        <translation>Este formato de archivo comprimido no es compatible</translation>
     </message>
     <message>
         <source>the file could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo extraer el archivo</translation>
     </message>
 </context>
 <context>
@@ -677,25 +801,25 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>dir</source>
         <comment>an archive entry that is a folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>carpeta</translation>
     </message>
     <message>
         <source>link</source>
         <comment>an archive entry that is a symbolic link</comment>
-        <translation type="unfinished"></translation>
+        <translation>enlace</translation>
     </message>
     <message>
         <source>file</source>
         <comment>an archive entry that is a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>archivo</translation>
     </message>
     <message>
         <source>special file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo especial</translation>
     </message>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>se omite %1: %2</translation>
     </message>
 </context>
 <context>
@@ -763,20 +887,21 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>FinderCommand</name>
     <message>
         <source>%1: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe esa carpeta</translation>
     </message>
     <message>
         <source>%1: not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es una carpeta</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede leer</translation>
     </message>
     <message>
         <source>Default folders in the %1 layout: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas predeterminadas del esquema %1: %2
+</translation>
     </message>
 </context>
 <context>
@@ -886,15 +1011,15 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>HelperProgram</name>
     <message>
         <source>this command&apos;s program %1 is missing (looked for %2 and %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el programa %1 de este comando (se buscaron %2 y %3)</translation>
     </message>
     <message>
         <source>this command&apos;s program %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el programa %1 de este comando</translation>
     </message>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede ejecutar %1: %2</translation>
     </message>
 </context>
 <context>
@@ -993,11 +1118,11 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>JunkCommand</name>
     <message>
         <source>no category %1 in the %2 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna categoría %1 en el esquema %2</translation>
     </message>
     <message>
         <source>Skipped, needs administrator rights (use --admin): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitido, necesita permisos de administrador (use --admin): %1</translation>
     </message>
 </context>
 <context>
@@ -1005,94 +1130,102 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app
 container and the per-user cache folder; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía las carpetas de ~/Library/Caches, ~/Library/Logs, las carpetas Caches y Logs del contenedor
+de cada app y la carpeta de caché propia del usuario; elimina los archivos que haya allí</translation>
     </message>
     <message>
         <source>entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
 State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application</source>
-        <translation type="unfinished"></translation>
+        <translation>entradas de ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
+State, ~/Library/Parallels y ~/.cleverfiles que no pertenecen a ninguna aplicación instalada</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Caches and /System/Library/Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía las carpetas y elimina los archivos de /Library/Caches y /System/Library/Caches</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Logs and /var/log/asl</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía las carpetas y elimina los archivos de /Library/Logs y /var/log/asl</translation>
     </message>
     <message>
         <source>Mail Downloads, and image and text attachments below ~/Library/Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail Downloads, y los adjuntos de imagen y de texto dentro de ~/Library/Mail</translation>
     </message>
     <message>
         <source>iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and
 iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)</source>
-        <translation type="unfinished"></translation>
+        <translation>actualizaciones de software de iOS (*.ipsw en ~/Library/iTunes/iPhone and iPad Software Updates) y
+apps de iOS (*.ipa en ~/Music/iTunes/iTunes Media/Mobile Applications)</translation>
     </message>
     <message>
         <source>the device backups in ~/Library/Application Support/MobileSync/Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>las copias de seguridad de dispositivos en ~/Library/Application Support/MobileSync/Backup</translation>
     </message>
     <message>
         <source>the *.ipsw files that category 9 removes too</source>
-        <translation type="unfinished"></translation>
+        <translation>los archivos *.ipsw que también elimina la categoría 9</translation>
     </message>
     <message>
         <source>everything in ~/.Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>todo lo que hay en ~/.Trash</translation>
     </message>
     <message>
         <source>everything in ~/Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>todo lo que hay en ~/Downloads</translation>
     </message>
     <message>
         <source>empties the folders in ~/Library/Developer/Xcode/DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía las carpetas de ~/Library/Developer/Xcode/DerivedData</translation>
     </message>
     <message>
         <source>empties Safari&apos;s and Chrome&apos;s history, cache, cookie and local-storage folders</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía las carpetas de historial, caché, cookies y almacenamiento local de Safari y Chrome</translation>
     </message>
     <message>
         <source>empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak
 app&apos;s ~/.var/app/ID/cache; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía las carpetas de la carpeta de caché (~/.cache o XDG_CACHE_HOME) y de ~/.var/app/ID/cache
+de cada app Flatpak; elimina los archivos que haya allí</translation>
     </message>
     <message>
         <source>desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak
 apps installed nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>entradas .desktop y de inicio automático cuyo programa ya no existe, y datos de ~/.var/app de
+apps Flatpak que no están instaladas en ningún sitio</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/cache (debconf&apos;s excepted); what only
 root may remove is left unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía las carpetas y elimina los archivos de /var/cache (salvo los de debconf); lo que solo
+root puede eliminar se deja si no se indica --admin</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/log; what only root may remove is left
 unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía las carpetas y elimina los archivos de /var/log; lo que solo root puede eliminar se deja
+si no se indica --admin</translation>
     </message>
     <message>
         <source>what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)</source>
-        <translation type="unfinished"></translation>
+        <translation>lo que los programas de correo y los navegadores dejaron en /tmp/mozilla_USER0 (solo si la carpeta es suya)</translation>
     </message>
     <message>
         <source>everything in the Trash, and info files whose item is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>todo lo que hay en la papelera, y los archivos de información cuyo elemento ya no existe</translation>
     </message>
     <message>
         <source>everything in the Downloads folder (XDG_DOWNLOAD_DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>todo lo que hay en la carpeta Descargas (XDG_DOWNLOAD_DIR)</translation>
     </message>
     <message>
         <source>empties the npm, Gradle, Cargo and Go package caches</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía las cachés de paquetes de npm, Gradle, Cargo y Go</translation>
     </message>
     <message>
         <source>empties Firefox&apos;s cache2 folders; removes Chrome&apos;s and Chromium&apos;s History, Cookies and
 Local Storage of the Default profile</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía las carpetas cache2 de Firefox; elimina History, Cookies y Local Storage del perfil
+Default de Chrome y Chromium</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
@@ -1117,15 +1250,36 @@ Nothing is written to the settings; login items are not touched.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
+                          [--clean [--yes | --dry-run] [--admin]]
+Analiza las categorías de archivos basura y muestra lo que encontraron. Con --clean, después elimina
+lo marcado: los elementos de las categorías analizadas, salvo los de las categorías que empiezan
+sin marcar (indicadas con &quot;sin marcar&quot; abajo; se incluyen si se nombran con --category), el historial
+y las cookies de los navegadores, y lo que solo puede eliminar un administrador (con --admin).
+Antes pregunta en un terminal; en otro caso necesita --yes,
+y sin ella muestra el plan, no elimina nada y sale con el estado 2. Informa de lo que se eliminó
+y de lo que no se pudo eliminar (con el motivo), y sale con 1 si algo no se pudo eliminar.
+Ctrl-C detiene el análisis, o la eliminación tras el elemento en curso (estado de salida 130).
+No se escribe nada en las preferencias; los elementos de inicio no se tocan.
+
+  --json         muestra un único objeto JSON en lugar de una tabla
+  --clean        elimina los elementos marcados tras el análisis
+  --yes          elimina sin preguntar
+  --dry-run      muestra lo que eliminaría --clean, y no elimina nada
+  --admin        también elimina lo que solo un administrador puede eliminar (pide la contraseña una vez)
+  --category ID  analiza esta categoría (repetible) en lugar de las predeterminadas
+  --all          analiza todas las categorías del esquema
+  --help         muestra este texto
+  -V, --version  muestra la versión
+</translation>
     </message>
     <message>
         <source>Categories of the %1 layout (* scanned by default) and what --clean removes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías del esquema %1 (* = se analiza por omisión) y lo que elimina --clean:</translation>
     </message>
     <message>
         <source>(unmarked)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin marcar)</translation>
     </message>
 </context>
 <context>
@@ -1142,27 +1296,27 @@ Nothing is written to the settings; login items are not touched.
     </message>
     <message>
         <source>nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró nada</translation>
     </message>
     <message>
         <source>all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>todos marcados</translation>
     </message>
     <message>
         <source>some marked</source>
-        <translation type="unfinished"></translation>
+        <translation>algunos marcados</translation>
     </message>
     <message>
         <source>none marked</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno marcado</translation>
     </message>
     <message>
         <source>(needs administrator rights)</source>
-        <translation type="unfinished"></translation>
+        <translation>(necesita permisos de administrador)</translation>
     </message>
     <message>
         <source>No junk category is enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna categoría de archivos basura activada.</translation>
     </message>
 </context>
 <context>
@@ -1196,7 +1350,24 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]
+                           [--trash [--yes | --dry-run]]
+Muestra los archivos y paquetes de 32 MB o más de las carpetas (por omisión: las carpetas
+predeterminadas del esquema, abajo), en cinco franjas de tamaño. Si FOLDER es &quot;-&quot;, las carpetas
+se leen de la entrada estándar, una por línea o separadas por bytes NUL. No se entra en las
+carpetas ocultas ni en los docsets; se omiten los archivos de código fuente, de compilación y de
+bases de datos, y también las carpetas protegidas del sistema, que se indican en stderr. Con
+--trash, cada elemento mostrado se mueve a la papelera (restaurable desde la del escritorio), tras
+una pregunta en un terminal o con --yes; si no, muestra el plan y no mueve nada (estado de salida 2).
+Ctrl-C detiene el análisis, o el traslado tras el elemento en curso (estado de salida 130).
+
+  --json         muestra un único objeto JSON en lugar de una tabla
+  --trash        mueve a la papelera cada elemento mostrado e informa de lo que se movió
+  --yes          mueve sin preguntar
+  --dry-run      muestra lo que movería --trash, y no mueve nada
+  --help         muestra este texto
+  -V, --version  muestra la versión
+</translation>
     </message>
 </context>
 <context>
@@ -1211,32 +1382,32 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
     <message>
         <source>on</source>
         <comment>starts at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>activo</translation>
     </message>
     <message>
         <source>off</source>
         <comment>does not start at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>inactivo</translation>
     </message>
     <message>
         <source>application</source>
         <comment>a login item that is a menu application</comment>
-        <translation type="unfinished"></translation>
+        <translation>aplicación</translation>
     </message>
     <message>
         <source>autostart</source>
         <comment>a login item that is an autostart entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>inicio automático</translation>
     </message>
     <message>
         <source>(part of the desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>(parte del escritorio)</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) start at login.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n elemento se inicia con la sesión.</numerusform>
+            <numerusform>%n elementos se inician con la sesión.</numerusform>
         </translation>
     </message>
     <message>
@@ -1257,31 +1428,47 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
   --help          show this text
   -V, --version   show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli login [--layout L] [--root R] [--home H] [--json] [--all]
+                           [--on ID] [--off ID]
+Muestra lo que se inicia con la sesión (activo) y después las entradas de inicio automático
+desactivadas (inactivo), cada una con su descripción; las entradas que el escritorio inicia por sí
+mismo se marcan con &quot;parte del escritorio&quot; y aparecen al final. --all muestra después las demás
+aplicaciones del menú, que --on puede añadir. --on escribe la entrada de inicio automático del
+usuario ID.desktop; --off elimina las entradas del usuario de la aplicación, y oculta una
+entrada de todo el sistema con una entrada del usuario que indica Hidden=true. ID es el
+id del archivo desktop sin &quot;.desktop&quot; (el nombre del paquete .app en el esquema macos).
+
+  --json          muestra un único objeto JSON en lugar de una lista
+  --all           muestra también las aplicaciones que no se inician con la sesión
+  --on ID         activa ID al iniciar sesión (repetible)
+  --off ID        desactiva ID al iniciar sesión (repetible)
+  --help          muestra este texto
+  -V, --version   muestra la versión
+</translation>
     </message>
     <message>
         <source>%1 needs an id</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un id</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is both in --on and --off</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está a la vez en --on y en --off</translation>
     </message>
     <message>
         <source>no login item &quot;%1&quot; (see the list without --on and --off)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún elemento de inicio &quot;%1&quot; (vea la lista sin --on ni --off)</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; on</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo activar &quot;%1&quot;</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; off</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo desactivar &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1362,11 +1549,11 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
     <name>MemoryCommand</name>
     <message>
         <source>Memory (%L1 % in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria (%L1 % en uso)</translation>
     </message>
     <message>
         <source>Memory (usage unavailable: the figures contradict each other)</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria (uso no disponible: las cifras se contradicen)</translation>
     </message>
     <message>
         <source>  used        %1
@@ -1383,7 +1570,20 @@ Disk of %11
   free        %13
   total       %14
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  en uso       %1
+  en caché     %2
+  búferes      %3
+  libre        %4
+  activa       %5
+  inactiva     %6
+  intercambio  %7 en uso de %8
+  disponible   %9
+  total        %10
+Disco de %11
+  en uso       %12
+  libre        %13
+  total        %14
+</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
@@ -1405,50 +1605,68 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
+Muestra las cifras de memoria (de /proc/meminfo, o de SWEEPWRIGHT_PROC/meminfo) y el
+espacio usado y libre del volumen que contiene la carpeta Documentos.
+Con --release, primero libera memoria: ocupa memoria libre e inactiva en bloques de 64 MiB
+para que el núcleo recupere páginas inactivas y caché de archivos, y se detiene antes
+si la memoria disponible va a bajar de max(10 %, 512 MiB), si el sistema empieza a usar el
+intercambio o si aumenta la presión de memoria. La cantidad liberada es la variación de la
+memoria libre; es negativa si otros programas ocuparon memoria mientras tanto.
+
+Una liberación se detiene tras %1 GiB de este trabajo o %2 segundos como máximo. Las cifras que
+se contradicen (más memoria libre que la instalada) se muestran limitadas al tamaño
+instalado, con el uso no disponible (null en JSON), y no liberan nada.
+
+  --json         muestra un único objeto JSON (con --release, también &quot;releasedMemory&quot;,
+                 &quot;touchedMemory&quot; y &quot;releaseEnd&quot;)
+  --release      libera memoria primero
+  --help         muestra este texto
+  -V, --version  muestra la versión
+</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>cannot read the memory figures from %1/meminfo</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden leer las cifras de memoria de %1/meminfo</translation>
     </message>
     <message>
         <source>Released Memory: %1 (%2 touched; %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria liberada: %1 (%2 ocupados; %3)</translation>
     </message>
 </context>
 <context>
     <name>MemoryRelease</name>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>terminado</translation>
     </message>
     <message>
         <source>stopped: available memory near its floor</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido: la memoria disponible está cerca de su mínimo</translation>
     </message>
     <message>
         <source>stopped: the system began to swap</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido: el sistema empezó a usar el intercambio</translation>
     </message>
     <message>
         <source>stopped: memory pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido: presión de memoria</translation>
     </message>
     <message>
         <source>stopped: memory figures unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido: no se pueden leer las cifras de memoria</translation>
     </message>
     <message>
         <source>stopped: memory figures inconsistent</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido: cifras de memoria incoherentes</translation>
     </message>
     <message>
         <source>stopped: the most one release may do was done</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido: se alcanzó el máximo que puede hacer una liberación</translation>
     </message>
 </context>
 <context>
@@ -1867,23 +2085,23 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORFileDataCollection</name>
     <message>
         <source>A winmail file is listed only by decoding it</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo winmail solo se puede listar descodificándolo</translation>
     </message>
     <message>
         <source>Cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta</translation>
     </message>
     <message>
         <source>Not a winmail.dat file, or a damaged one</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo winmail.dat, o está dañado</translation>
     </message>
     <message>
         <source>Cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished">No se puede crear la carpeta %1</translation>
+        <translation>No se puede crear la carpeta %1</translation>
     </message>
 </context>
 <context>
@@ -2093,18 +2311,21 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORLayout</name>
     <message>
         <source>unknown layout &quot;%1&quot; (use freedesktop or macos)</source>
-        <translation type="unfinished"></translation>
+        <translation>esquema desconocido &quot;%1&quot; (use freedesktop o macos)</translation>
     </message>
     <message>
         <source>no home folder: user %1 has no password entry and $HOME is not set (give --home)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay carpeta personal: el usuario %1 no tiene entrada en passwd y $HOME no está definida (indique --home)</translation>
     </message>
     <message>
         <source>  --layout L    where to look: freedesktop (default) or macos
   --root R      the file-system root the layout&apos;s system folders are under (default /)
   --home H      the home folder to look in (default: the real user&apos;s home)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --layout L    dónde buscar: freedesktop (por omisión) o macos
+  --root R      la raíz bajo la que están las carpetas del sistema del esquema (por omisión /)
+  --home H      la carpeta personal en la que buscar (por omisión: la del usuario real)
+</translation>
     </message>
 </context>
 <context>
@@ -2694,80 +2915,96 @@ a copy without protection.
   --help             show this text
   -V, --version      show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]
+Crea una copia más pequeña de un documento PDF: sus imágenes se reducen a 50 ppp
+(calidad 0, la predeterminada), 150 ppp (1) o 300 ppp (2). Si no se puede crear una copia
+más pequeña, la copia es el propio documento. Un documento protegido con contraseña da
+una copia sin protección.
+
+  --quality N        0, 1 o 2
+  -o OUT             pone la copia en OUT (un nombre de archivo, o una carpeta donde ponerla)
+                     en lugar de dejarla en la carpeta temporal del compresor
+  --yes              reemplaza OUT si existe, sin preguntar
+  --dry-run          muestra lo que se haría, y no crea nada
+  --password-stdin   lee la contraseña de la primera línea de la entrada estándar
+                     (si no, se pide en el terminal cuando hace falta)
+  --json             muestra el resultado como JSON
+  --help             muestra este texto
+  -V, --version      muestra la versión
+</translation>
     </message>
     <message>
         <source>%1 needs 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita 0, 1 o 2</translation>
     </message>
     <message>
         <source>%1 needs a file or a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un archivo o una carpeta</translation>
     </message>
     <message>
         <source>--quality takes 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality admite 0, 1 o 2</translation>
     </message>
     <message>
         <source>%1: not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es un documento PDF legible</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de %1: </translation>
     </message>
     <message>
         <source>%1 needs a password: give it with --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una contraseña: indíquela con --password-stdin</translation>
     </message>
     <message>
         <source>%1: wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: contraseña incorrecta</translation>
     </message>
     <message>
         <source>Replace %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reemplazar %1?</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimiendo</translation>
     </message>
     <message>
         <source>the copy stays at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la copia se queda en %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4 (replacing it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se comprimiría %1 (%n página, %2) con calidad %3 en %4 (reemplazándolo)</numerusform>
+            <numerusform>Se comprimiría %1 (%n páginas, %2) con calidad %3 en %4 (reemplazándolo)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se comprimiría %1 (%n página, %2) con calidad %3 en %4</numerusform>
+            <numerusform>Se comprimiría %1 (%n páginas, %2) con calidad %3 en %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n page(s), %2 -&gt; %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n página, %2 -&gt; %3</numerusform>
+            <numerusform>%1: %n páginas, %2 -&gt; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished">Ya es compacto: no se pudo crear una copia más pequeña</translation>
+        <translation>Ya es compacto: no se pudo crear una copia más pequeña</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished">Esta copia no está protegida con contraseña</translation>
+        <translation>Esta copia no está protegida con contraseña</translation>
     </message>
     <message>
         <source>Written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito en %1</translation>
     </message>
 </context>
 <context>
@@ -2953,11 +3190,11 @@ a copy without protection.
     <name>SevenZipProcess</name>
     <message>
         <source>7zz is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz no está instalado</translation>
     </message>
     <message>
         <source>7zz made no progress for %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz no avanzó durante %1 ms</translation>
     </message>
 </context>
 <context>
@@ -2990,25 +3227,47 @@ stays.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]
+                           [--layout L] [--root R] [--home H]
+Elimina los archivos y carpetas indicados, cada uno entero, con los permisos de su usuario. Si
+PATH es &quot;-&quot;, las rutas se leen de la entrada estándar, una por línea o separadas por bytes NUL
+(find -print0); entonces no se puede preguntar nada, así que solo se eliminan con --yes. Un
+enlace se elimina como enlace; no se elimina nada de otro sistema de archivos montado dentro de
+una carpeta. La carpeta raíz, la carpeta personal, una carpeta que la contenga y las carpetas del
+propio sistema (y lo que hay en ellas) nunca se eliminan, sea cual sea el nombre con que se
+indiquen: se indican en stderr como rechazadas, con el motivo. Antes pregunta en un
+terminal; sin --yes y sin terminal no se elimina nada (estado de salida 2).
+Ctrl-C detiene tras la entrada en curso (estado de salida 130); estado de salida 1 si queda
+alguna ruta.
+
+  --overwrite    sobrescribe cada archivo una vez con bytes aleatorios antes de eliminarlo
+                 (archivos con un solo nombre en los que usted puede escribir, y solo cuando
+                 es seguro que se eliminan; en SSD y sistemas de archivos de copia en escritura
+                 los datos anteriores pueden sobrevivir de todos modos)
+  --yes          elimina sin preguntar
+  --dry-run      muestra lo que se eliminaría, y no elimina nada
+  --json         muestra {&quot;shredSize&quot;, &quot;removed&quot;, &quot;failed&quot;} como un único objeto JSON
+  --help         muestra este texto
+  -V, --version  muestra la versión
+</translation>
     </message>
     <message>
         <source>no path given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ninguna ruta</translation>
     </message>
     <message>
         <source>Measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>Midiendo</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished">Destruyendo</translation>
+        <translation>Destruyendo</translation>
     </message>
     <message numerus="yes">
         <source>Refused %n path(s) (named on stderr).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se rechazó %n ruta (indicada en stderr).</numerusform>
+            <numerusform>Se rechazaron %n rutas (indicadas en stderr).</numerusform>
         </translation>
     </message>
 </context>
@@ -3050,19 +3309,19 @@ stays.
     <name>StagingFolder</name>
     <message>
         <source>device node, FIFO or socket</source>
-        <translation type="unfinished"></translation>
+        <translation>nodo de dispositivo, FIFO o socket</translation>
     </message>
     <message>
         <source>folder too deep</source>
-        <translation type="unfinished"></translation>
+        <translation>carpeta demasiado profunda</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished">el enlace lleva fuera del destino</translation>
+        <translation>el enlace lleva fuera del destino</translation>
     </message>
     <message>
         <source>file linked from outside</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo enlazado desde fuera</translation>
     </message>
 </context>
 <context>
@@ -3402,7 +3661,7 @@ stays.
     <name>TemporaryFolder</name>
     <message>
         <source>no free name</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún nombre libre</translation>
     </message>
 </context>
 <context>
@@ -3435,49 +3694,75 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
   --help               show this text
   -V, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli tnef FILE [-C DIR] [opciones]
+Escribe los adjuntos y los cuerpos de mensaje de un archivo winmail.dat (TNEF) en DIR
+(por omisión: la carpeta actual). Si FILE es &quot;-&quot;, se lee la entrada estándar.
+Sin ninguna de las opciones de abajo, guarda cada cuerpo como MailBody.rtf, .html y .txt.
+
+  -C DIR               escribe en DIR (se crea si no existe)
+  --verbose            muestra una línea por archivo y las advertencias
+  --debug              vuelca todos los atributos y propiedades
+  --list               no escribe nada; muestra lo que se escribiría
+  --use-paths          conserva las carpetas de las rutas de Windows (nunca por encima de DIR)
+  --absolute-paths     con --use-paths, conserva una barra inicial (aun así, dentro de DIR)
+  --overwrite          sobrescribe los archivos existentes
+  --interactive        pregunta antes de escribir cada archivo
+  --number-backups     escribe NAME.1, NAME.2 ... en lugar de omitir un NAME existente
+  --save-body[=PREF]   guarda los cuerpos; PREF es &quot;all&quot; (por omisión) o hasta tres de r, h, t
+                       (RTF, HTML, texto): se guarda el primer tipo presente
+  --body-name NAME     nombre base de los archivos de cuerpo (por omisión MailBody)
+  --mime               muestra también el tipo MIME y el ID de contenido
+  --ignore-checksum    avisa de una suma de comprobación incorrecta en lugar de detenerse
+  --tolerate-props     descarta un bloque de propiedades dañado en lugar de detenerse
+  --tolerate-trailer   acepta sin avisar un retorno de carro y un salto de línea finales
+  --unix-safe          escapa también en los nombres los bytes no ASCII y los caracteres del shell
+  --maxsize N          rechaza cualquier asignación de memoria de más de N bytes
+  --dry-run            lo mismo que --list
+  --help               muestra este texto
+  -V, --version        muestra la versión
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una carpeta</translation>
     </message>
     <message>
         <source>%1 needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un nombre</translation>
     </message>
     <message>
         <source>%1 needs a number of bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un número de bytes</translation>
     </message>
     <message>
         <source>--save-body takes &quot;all&quot; or up to three of r, h, t</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-body admite &quot;all&quot; o hasta tres de r, h, t</translation>
     </message>
 </context>
 <context>
     <name>ToolCommand</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished">Analizando</translation>
+        <translation>Analizando</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished">Eliminando</translation>
+        <translation>Eliminando</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>no free name in the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún nombre libre en la papelera</translation>
     </message>
     <message>
         <source>no trash on its file system (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay papelera en su sistema de archivos (%1)</translation>
     </message>
     <message>
         <source>not an absolute path of an item</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una ruta absoluta de un elemento</translation>
     </message>
 </context>
 <context>
@@ -3538,91 +3823,91 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     <name>clirun</name>
     <message>
         <source>Would remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se eliminaría: %1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado: %1</translation>
     </message>
     <message>
         <source>Removed %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado: %1 en total.</translation>
     </message>
     <message numerus="yes">
         <source>Removed %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eliminado: %1 en total; no se pudo eliminar %n elemento (%2).</numerusform>
+            <numerusform>Eliminado: %1 en total; no se pudieron eliminar %n elementos (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Would move to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se movería a la papelera: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Movido a la papelera: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Movido a la papelera: %1 en total.</translation>
     </message>
     <message numerus="yes">
         <source>Moved to the Trash %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Movido a la papelera: %1 en total; no se pudo mover %n elemento (%2).</numerusform>
+            <numerusform>Movido a la papelera: %1 en total; no se pudieron mover %n elementos (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Would shred: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se destruiría: %1</translation>
     </message>
     <message>
         <source>Shredded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Destruido: %1</translation>
     </message>
     <message>
         <source>Shredded %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Destruido: %1 en total.</translation>
     </message>
     <message numerus="yes">
         <source>Shredded %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Destruido: %1 en total; no se pudo destruir %n elemento (%2).</numerusform>
+            <numerusform>Destruido: %1 en total; no se pudieron destruir %n elementos (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>y</source>
         <comment>the short answer yes to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>yes</source>
         <comment>the answer to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>%1?</source>
         <comment>a removal asked for: &quot;Delete 12 items (3.40 MB)&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿%1?</translation>
     </message>
     <message>
         <source>nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what would go</source>
-        <translation type="unfinished"></translation>
+        <translation>no se eliminó nada: confirme con --yes (o responda en un terminal); --dry-run muestra lo que se eliminaría</translation>
     </message>
     <message>
         <source>%1 [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 [y/N] </translation>
     </message>
     <message>
         <source>Could not remove %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar %1: %2</translation>
     </message>
     <message>
         <source>Nothing was removed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se eliminó nada (--dry-run).</translation>
     </message>
 </context>
 <context>

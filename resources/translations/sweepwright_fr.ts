@@ -69,7 +69,7 @@
     <message>
         <source>%1 (%2)</source>
         <comment>why the administrator removal refused, and what it met</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -144,51 +144,51 @@
     <message>
         <source>app</source>
         <comment>an application&apos;s own files</comment>
-        <translation type="unfinished"></translation>
+        <translation>application</translation>
     </message>
     <message>
         <source>cache</source>
         <comment>an application&apos;s cache</comment>
-        <translation type="unfinished"></translation>
+        <translation>cache</translation>
     </message>
     <message>
         <source>settings</source>
         <comment>an application&apos;s settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>préférences</translation>
     </message>
     <message>
         <source>data</source>
         <comment>the user&apos;s data of an application</comment>
-        <translation type="unfinished"></translation>
+        <translation>données</translation>
     </message>
     <message>
         <source>bundle</source>
         <comment>an application installed as a bundle</comment>
-        <translation type="unfinished"></translation>
+        <translation>paquet .app</translation>
     </message>
     <message>
         <source>appimage</source>
         <comment>an application installed as an AppImage</comment>
-        <translation type="unfinished"></translation>
+        <translation>appimage</translation>
     </message>
     <message>
         <source>home</source>
         <comment>an application installed in the home folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>personnel</translation>
     </message>
     <message>
         <source>flatpak</source>
         <comment>an application installed as a Flatpak</comment>
-        <translation type="unfinished"></translation>
+        <translation>flatpak</translation>
     </message>
     <message>
         <source>package</source>
         <comment>an application installed as a system package</comment>
-        <translation type="unfinished"></translation>
+        <translation>paquet</translation>
     </message>
     <message>
         <source>--with-data goes with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>--with-data s&apos;utilise avec --remove</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
@@ -217,7 +217,32 @@ scan, or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
+                                   [--remove APP... [--with-data] [--yes | --dry-run]]
+Liste les applications installées, chacune avec ses propres fichiers et ce qu&apos;elle a laissé dans
+le dossier personnel et qui n&apos;appartient qu&apos;à elle, par type (application, cache, préférences et
+données de l&apos;utilisateur&#xa0;: ce qui se trouve dans XDG_DATA_HOME, ~/.var/app/ID/data ou un dossier
+caché comme ~/.thunderbird), avec leur taille&#xa0;; [x] (&quot;isDel&quot; en JSON) signale ce que la
+suppression de l&apos;application emporte (avec --remove&#xa0;: ce que cette exécution emporte).
+Avec --remove, l&apos;application APP est supprimée avec ses éléments cochés&#xa0;: tout sauf les données de
+l&apos;utilisateur, à moins d&apos;indiquer --with-data. Ce qui appartient à l&apos;utilisateur va à la corbeille,
+d&apos;où il peut être restauré. La commande demande d&apos;abord confirmation sur un terminal, ou agit avec
+--yes&#xa0;; sinon, le plan est affiché et rien n&apos;est supprimé (code de sortie 2). APP est le nom listé
+ou, si plusieurs applications portent ce nom, l&apos;un de ses identifiants&#xa0;: id du fichier .desktop, id
+Flatpak, nom du paquet ou chemin&#xa0;; un nom partagé ne supprime rien et liste les candidats (code de
+sortie 2). L&apos;application est supprimée en premier (les paquets par leur gestionnaire, les fichiers
+que seul un administrateur peut supprimer après une seule demande de mot de passe)&#xa0;; ses restes
+seulement une fois qu&apos;elle a disparu, sinon ils restent et le rapport dit pourquoi. Ctrl-C arrête
+l&apos;analyse, ou la suppression après l&apos;élément en cours (code de sortie 130).
+
+  --json         afficher un seul objet JSON au lieu d&apos;une liste
+  --remove APP   supprimer l&apos;application APP et ses restes (répétable)
+  --with-data    avec --remove, supprimer aussi les données de l&apos;utilisateur de APP
+  --yes          supprimer sans demander
+  --dry-run      montrer ce que --remove supprimerait, sans rien supprimer
+  --help         afficher ce texte
+  -V, --version  afficher la version
+</translation>
     </message>
 </context>
 <context>
@@ -255,78 +280,78 @@ scan, or the removal after the current item (exit status 130).
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">annulé</translation>
+        <translation>annulé</translation>
     </message>
     <message>
         <source>could not write the report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire le rapport&#xa0;: %1</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez «&#xa0;sweepwright-cli %1 --help&#xa0;».</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu %1</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier indiqué</translation>
     </message>
     <message>
         <source>more than one file given</source>
-        <translation type="unfinished"></translation>
+        <translation>plus d&apos;un fichier indiqué</translation>
     </message>
     <message>
         <source>running as root is never needed; protected system folders stay untouched.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;exécution en tant que root n&apos;est jamais nécessaire&#xa0;; les dossiers système protégés restent intacts.</translation>
     </message>
 </context>
 <context>
     <name>CliMain</name>
     <message>
         <source>scan for junk files and list them, or remove them with --clean</source>
-        <translation type="unfinished"></translation>
+        <translation>rechercher les fichiers inutiles et les lister, ou les supprimer avec --clean</translation>
     </message>
     <message>
         <source>list the files of 32 MB and more in folders, or move them to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>lister les fichiers de 32 Mo et plus dans des dossiers, ou les mettre à la corbeille</translation>
     </message>
     <message>
         <source>list duplicate files in folders, or move all copies but one to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>lister les doublons dans des dossiers, ou mettre toutes les copies sauf une à la corbeille</translation>
     </message>
     <message>
         <source>list the installed applications and their leftovers, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>lister les applications installées et leurs restes, ou en supprimer avec --remove</translation>
     </message>
     <message>
         <source>list the add-ons by category, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>lister les modules complémentaires par catégorie, ou en supprimer avec --remove</translation>
     </message>
     <message>
         <source>list the applications started at login, or switch one with --on or --off</source>
-        <translation type="unfinished"></translation>
+        <translation>lister les applications lancées à l&apos;ouverture de session, ou en activer ou désactiver une avec --on ou --off</translation>
     </message>
     <message>
         <source>show memory and disk use, or release memory with --release</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher l&apos;utilisation de la mémoire et du disque, ou libérer la mémoire avec --release</translation>
     </message>
     <message>
         <source>extract an archive or a winmail.dat file, or list what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>extraire une archive ou un fichier winmail.dat, ou en lister le contenu</translation>
     </message>
     <message>
         <source>make a smaller copy of a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>créer une copie plus légère d&apos;un document PDF</translation>
     </message>
     <message>
         <source>remove files and folders whole, optionally overwriting their contents first</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimer entièrement des fichiers et des dossiers, en écrasant éventuellement leur contenu d&apos;abord</translation>
     </message>
     <message>
         <source>write the attachments and message bodies of a winmail.dat file into a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire les pièces jointes et le corps des messages d&apos;un fichier winmail.dat dans un dossier</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli COMMAND [options]
@@ -335,11 +360,16 @@ scan, or the removal after the current item (exit status 130).
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli COMMAND [options]
+              sweepwright-cli COMMAND --help
+              sweepwright-cli -V | --version
+
+Commandes&#xa0;:
+</translation>
     </message>
     <message>
         <source>Layout options (commands that look at the disk):</source>
-        <translation type="unfinished"></translation>
+        <translation>Options d&apos;arborescence (commandes qui examinent le disque)&#xa0;:</translation>
     </message>
     <message>
         <source>The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;
@@ -352,37 +382,46 @@ touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 
 FOLDER or PATH of &quot;-&quot; (large, dups, shred) reads the paths from standard input,
 one a line or separated by NUL bytes.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Les variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT et SWEEPWRIGHT_HOME ont le même effet&#xa0;;
+les options l&apos;emportent.
+
+Les commandes qui suppriment ou déplacent des fichiers n&apos;agissent qu&apos;avec --yes ou après
+une question sur un terminal&#xa0;; sinon, elles affichent le plan et quittent avec le code 2.
+--dry-run affiche le plan sans rien toucher. Ctrl-C arrête une analyse, ou une
+suppression après l&apos;élément en cours (code 130). «&#xa0;--&#xa0;» termine les options&#xa0;: ce qui suit
+est un chemin, même s&apos;il commence par «&#xa0;-&#xa0;». Un FOLDER ou un PATH «&#xa0;-&#xa0;» (large, dups,
+shred) lit les chemins sur l&apos;entrée standard, un par ligne ou séparés par des octets NUL.
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>commande «&#xa0;%1&#xa0;» inconnue</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez «&#xa0;sweepwright-cli --help&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>CliOptions</name>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert une valeur</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;accepte pas de valeur</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
 </context>
 <context>
     <name>CliPassword</name>
     <message>
         <source>cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier de mot de passe %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -495,15 +534,47 @@ Sent to a file or a pipe, a run that moves nothing prints each set as it is foun
 Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
+                                   [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+Liste les groupes de fichiers et de paquets en double de plus de 16 Kio dans les dossiers (par défaut&#xa0;:
+ceux de l&apos;arborescence, indiqués ci-dessous), les plus gros en premier. Les candidats de même taille et
+de même empreinte échantillonnée sont comparés octet par octet&#xa0;; les liens physiques vers un même
+fichier ne comptent qu&apos;une fois. Un FOLDER «&#xa0;-&#xa0;» lit les dossiers sur l&apos;entrée standard, un par ligne
+ou séparés par des octets NUL. Les dossiers protégés du système sont exclus et indiqués sur stderr.
+
+  --json                 afficher un seul objet JSON au lieu d&apos;une liste
+  --quick                pour les fichiers, se fier à une taille et une empreinte échantillonnée
+                         identiques (jusqu&apos;à trois blocs de 4 Kio&#xa0;: au début et répartis dans le
+                         fichier) sans comparer tout le contenu&#xa0;: plus rapide, mais des fichiers qui
+                         diffèrent ailleurs sont signalés comme doublons. Les paquets sont toujours
+                         comparés par leur contenu&#xa0;: leur empreinte ne porte que sur les noms d&apos;éléments
+  --keep RULE            la copie de chaque groupe qui est conservée&#xa0;: original (la copie située hors
+                         des Téléchargements, de la corbeille et des dossiers temporaires, puis celle
+                         dont le nom ne porte pas de marque de copie telle que «&#xa0;(1)&#xa0;» ou «&#xa0;Copy of&#xa0;»,
+                         puis la plus ancienne, puis celle du dossier le plus profond, puis la
+                         première trouvée), oldest (date de modification la plus ancienne, puis chemin
+                         le plus court), newest, shortest-path ou first (la première trouvée)&#xa0;;
+                         par défaut&#xa0;: %1 dans cette arborescence
+  --trash-all-but-first  mettre à la corbeille toutes les copies de chaque groupe sauf celle que
+                         --keep conserve (après une question sur un terminal, ou avec --yes), puis
+                         indiquer ce qui a été déplacé et ce qui ne l&apos;a pas été (avec la raison)&#xa0;;
+                         sans l&apos;un ni l&apos;autre, le plan est affiché et rien n&apos;est déplacé
+  --yes                  déplacer sans demander
+  --dry-run              montrer ce que --trash-all-but-first déplacerait, sans rien déplacer
+  --help                 afficher ce texte
+  -V, --version          afficher la version
+Vers un fichier ou un tube, une exécution qui ne déplace rien affiche chaque groupe dès qu&apos;il est trouvé.
+Quitte avec le code 1 si un élément n&apos;a pas pu être déplacé, 2 en cas d&apos;erreur d&apos;utilisation ou de
+dossier inexistant ou illisible, 130 après Ctrl-C (une suppression s&apos;arrête après l&apos;élément en cours).
+</translation>
     </message>
     <message>
         <source>%1 needs a rule: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert une règle&#xa0;: %2</translation>
     </message>
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep accepte %1, pas «&#xa0;%2&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -528,28 +599,48 @@ or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]
+                                         [--remove PATH... [--yes | --dry-run]]
+Liste les modules complémentaires de l&apos;arborescence (extensions de navigateur, plugins,
+modules d&apos;aperçu et de recherche, etc.), par catégorie, avec leur taille, chacun avec le
+navigateur ou le bureau auquel il appartient et son profil de navigateur (JSON&#xa0;:
+itemOwner, itemProfile), et s&apos;il est activé, là où les fichiers du navigateur l&apos;indiquent
+(itemEnabled&#xa0;; absent sinon). Avec --remove, les éléments de ces chemins (tels que listés)
+sont supprimés, après une question sur un terminal ou avec --yes&#xa0;; sinon, le plan est
+affiché et rien n&apos;est supprimé (code de sortie 2). Les éléments que seul un administrateur
+peut supprimer passent en dernier, après une seule demande de mot de passe. Ctrl-C arrête
+l&apos;analyse, ou la suppression après l&apos;élément en cours (code de sortie 130).
+
+  --json         afficher un seul objet JSON au lieu d&apos;une liste
+  --remove PATH  supprimer le module complémentaire situé à PATH (répétable)
+  --yes          supprimer sans demander
+  --dry-run      montrer ce que --remove supprimerait, sans rien supprimer
+  --help         afficher ce texte
+  -V, --version  afficher la version
+</translation>
     </message>
     <message>
         <source>found no add-on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun module complémentaire trouvé à %1</translation>
     </message>
     <message>
         <source>enabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>activé</translation>
     </message>
     <message>
         <source>disabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>désactivé</translation>
     </message>
     <message numerus="yes">
         <source>Found %n add-on(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n module complémentaire trouvé, %1 au total.
+</numerusform>
+            <numerusform>%n modules complémentaires trouvés, %1 au total.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -590,79 +681,112 @@ folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,
 cut short or in a format not read, the password is wrong or missing, TMPDIR
 is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli extract FILE [-C DIR] [options]
+Extrait une archive (zip, 7z, rar, tar et ses formes compressées, iso, cab,
+lzh...) ou un fichier winmail.dat. Sans -C, le contenu va dans un dossier nommé
+d&apos;après FILE, dans un nouveau dossier privé du dossier temporaire, comme sur la
+page Archives&#xa0;; la destination est affichée.
+
+  -C DIR               écrire les entrées dans DIR exactement comme l&apos;archive les
+                       nomme&#xa0;; DIR est créé si son dossier parent existe, et un
+                       lien vers un dossier est suivi
+  --password-file F    le mot de passe est la première ligne de F
+  --password-stdin     le mot de passe est la première ligne de l&apos;entrée standard
+                       Sans l&apos;une ou l&apos;autre option, il est demandé sur le
+                       terminal, s&apos;il y en a un (trois fois au plus)&#xa0;; il n&apos;est
+                       demandé que pour une archive qui en exige un.
+  --encoding NAME      décoder les noms qui ne sont pas en UTF-8 avec NAME, un nom
+                       ou alias de convertisseur ICU (Shift_JIS, GBK, windows-1252...)&#xa0;;
+                       «&#xa0;auto&#xa0;» laisse le détecteur décider&#xa0;; «&#xa0;list&#xa0;» affiche les
+                       plus courants.
+                       Par défaut&#xa0;: celui choisi dans les préférences de l&apos;application
+  --list               ne rien écrire&#xa0;; afficher le type, la taille et le chemin de
+                       chaque entrée (taille «&#xa0;?&#xa0;» si l&apos;archive ne l&apos;indique pas)
+  --json               afficher le résultat sous forme d&apos;objet JSON (en cas d&apos;échec aussi,
+                       avec son &quot;error&quot;)&#xa0;; rien d&apos;autre ne va sur la sortie standard
+  --help               afficher ce texte
+  -V, --version        afficher la version
+
+Les entrées qui aboutiraient hors de la destination (chemins absolus, «&#xa0;..&#xa0;», liens menant à
+l&apos;extérieur, fichiers spéciaux) sont ignorées et signalées&#xa0;; les caractères de contrôle dans
+les noms sont affichés échappés (\n, \x1b, \\). Un fichier est écrit sous un nom caché et ne
+prend le sien qu&apos;une fois complet. Une extraction qui échoue ne laisse derrière elle aucun
+dossier qu&apos;elle a créé. Code de sortie&#xa0;: 0 terminé&#xa0;; 1 le fichier est absent, endommagé,
+tronqué ou dans un format non pris en charge, le mot de passe est incorrect ou manquant,
+TMPDIR est inutilisable ou l&apos;espace disque a manqué&#xa0;; 2 erreur d&apos;utilisation&#xa0;; 130 Ctrl-C.
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert un dossier</translation>
     </message>
     <message>
         <source>%1 needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert un fichier</translation>
     </message>
     <message>
         <source>%1 needs an encoding name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert un nom d&apos;encodage</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot; (--encoding list prints the names)</source>
-        <translation type="unfinished"></translation>
+        <translation>encodage «&#xa0;%1&#xa0;» inconnu (--encoding list affiche les noms)</translation>
     </message>
     <message>
         <source>--password-file and --password-stdin exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--password-file et --password-stdin s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <source>-C: %1 is a link that leads nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>-C&#xa0;: %1 est un lien qui ne mène nulle part</translation>
     </message>
     <message>
         <source>-C: the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>-C&#xa0;: le dossier %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>-C: cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>-C&#xa0;: impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>-C: %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>-C&#xa0;: %1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">annulé</translation>
+        <translation>annulé</translation>
     </message>
     <message>
         <source>what was written stays in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ce qui a été écrit reste dans %1</translation>
     </message>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Listage</translation>
     </message>
     <message>
         <source>Extracting</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe pour %1&#xa0;: </translation>
     </message>
     <message>
         <source>Password required</source>
-        <translation type="unfinished">Mot de passe requis</translation>
+        <translation>Mot de passe requis</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished">Ce format d&apos;archive n&apos;est pas pris en charge</translation>
+        <translation>Ce format d&apos;archive n&apos;est pas pris en charge</translation>
     </message>
     <message>
         <source>the file could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;a pas pu être extrait</translation>
     </message>
 </context>
 <context>
@@ -677,25 +801,25 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>dir</source>
         <comment>an archive entry that is a folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>dossier</translation>
     </message>
     <message>
         <source>link</source>
         <comment>an archive entry that is a symbolic link</comment>
-        <translation type="unfinished"></translation>
+        <translation>lien</translation>
     </message>
     <message>
         <source>file</source>
         <comment>an archive entry that is a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>fichier</translation>
     </message>
     <message>
         <source>special file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier spécial</translation>
     </message>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ignoré&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -763,20 +887,21 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>FinderCommand</name>
     <message>
         <source>%1: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: dossier inexistant</translation>
     </message>
     <message>
         <source>%1: not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ce n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: lecture impossible</translation>
     </message>
     <message>
         <source>Default folders in the %1 layout: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers par défaut de l&apos;arborescence %1&#xa0;: %2
+</translation>
     </message>
 </context>
 <context>
@@ -886,15 +1011,15 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>HelperProgram</name>
     <message>
         <source>this command&apos;s program %1 is missing (looked for %2 and %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>le programme %1 de cette commande est introuvable (chemins essayés&#xa0;: %2 et %3)</translation>
     </message>
     <message>
         <source>this command&apos;s program %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le programme %1 de cette commande est introuvable</translation>
     </message>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;exécuter %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -993,11 +1118,11 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>JunkCommand</name>
     <message>
         <source>no category %1 in the %2 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune catégorie %1 dans l&apos;arborescence %2</translation>
     </message>
     <message>
         <source>Skipped, needs administrator rights (use --admin): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignoré, nécessite les droits d&apos;administrateur (utilisez --admin)&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1005,94 +1130,102 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app
 container and the per-user cache folder; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>vide les dossiers de ~/Library/Caches, ~/Library/Logs, les dossiers Caches et Logs de chaque
+conteneur d&apos;application et le dossier de cache propre à l&apos;utilisateur&#xa0;; y supprime les fichiers</translation>
     </message>
     <message>
         <source>entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
 State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application</source>
-        <translation type="unfinished"></translation>
+        <translation>les entrées de ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application State,
+~/Library/Parallels et ~/.cleverfiles qui n&apos;appartiennent à aucune application installée</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Caches and /System/Library/Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>vide les dossiers et supprime les fichiers de /Library/Caches et /System/Library/Caches</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Logs and /var/log/asl</source>
-        <translation type="unfinished"></translation>
+        <translation>vide les dossiers et supprime les fichiers de /Library/Logs et /var/log/asl</translation>
     </message>
     <message>
         <source>Mail Downloads, and image and text attachments below ~/Library/Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier Mail Downloads, ainsi que les pièces jointes (images et textes) sous ~/Library/Mail</translation>
     </message>
     <message>
         <source>iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and
 iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)</source>
-        <translation type="unfinished"></translation>
+        <translation>les mises à jour logicielles iOS (*.ipsw dans ~/Library/iTunes/iPhone and iPad Software Updates)
+et les applications iOS (*.ipa dans ~/Music/iTunes/iTunes Media/Mobile Applications)</translation>
     </message>
     <message>
         <source>the device backups in ~/Library/Application Support/MobileSync/Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>les sauvegardes d&apos;appareils dans ~/Library/Application Support/MobileSync/Backup</translation>
     </message>
     <message>
         <source>the *.ipsw files that category 9 removes too</source>
-        <translation type="unfinished"></translation>
+        <translation>les fichiers *.ipsw que la catégorie 9 supprime aussi</translation>
     </message>
     <message>
         <source>everything in ~/.Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>tout le contenu de ~/.Trash</translation>
     </message>
     <message>
         <source>everything in ~/Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>tout le contenu de ~/Downloads</translation>
     </message>
     <message>
         <source>empties the folders in ~/Library/Developer/Xcode/DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>vide les dossiers de ~/Library/Developer/Xcode/DerivedData</translation>
     </message>
     <message>
         <source>empties Safari&apos;s and Chrome&apos;s history, cache, cookie and local-storage folders</source>
-        <translation type="unfinished"></translation>
+        <translation>vide les dossiers d&apos;historique, de cache, de cookies et de stockage local de Safari et de Chrome</translation>
     </message>
     <message>
         <source>empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak
 app&apos;s ~/.var/app/ID/cache; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>vide les dossiers du dossier de cache (~/.cache ou XDG_CACHE_HOME) et du dossier
+~/.var/app/ID/cache de chaque application Flatpak&#xa0;; y supprime les fichiers</translation>
     </message>
     <message>
         <source>desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak
 apps installed nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>les entrées de menu et de démarrage automatique dont le programme a disparu, et les données
+de ~/.var/app des applications Flatpak installées nulle part</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/cache (debconf&apos;s excepted); what only
 root may remove is left unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>vide les dossiers et supprime les fichiers de /var/cache (sauf ceux de debconf)&#xa0;; ce que seul
+root peut supprimer est laissé en place, sauf avec --admin</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/log; what only root may remove is left
 unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>vide les dossiers et supprime les fichiers de /var/log&#xa0;; ce que seul root peut supprimer
+est laissé en place, sauf avec --admin</translation>
     </message>
     <message>
         <source>what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)</source>
-        <translation type="unfinished"></translation>
+        <translation>les restes des logiciels de courriel et des navigateurs dans /tmp/mozilla_USER0 (s&apos;il vous appartient)</translation>
     </message>
     <message>
         <source>everything in the Trash, and info files whose item is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>tout le contenu de la corbeille, et les fichiers info dont l&apos;élément a disparu</translation>
     </message>
     <message>
         <source>everything in the Downloads folder (XDG_DOWNLOAD_DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>tout le contenu du dossier Téléchargements (XDG_DOWNLOAD_DIR)</translation>
     </message>
     <message>
         <source>empties the npm, Gradle, Cargo and Go package caches</source>
-        <translation type="unfinished"></translation>
+        <translation>vide les caches de paquets de npm, Gradle, Cargo et Go</translation>
     </message>
     <message>
         <source>empties Firefox&apos;s cache2 folders; removes Chrome&apos;s and Chromium&apos;s History, Cookies and
 Local Storage of the Default profile</source>
-        <translation type="unfinished"></translation>
+        <translation>vide les dossiers cache2 de Firefox&#xa0;; supprime History, Cookies et Local Storage de Chrome
+et de Chromium dans le profil Default</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
@@ -1117,15 +1250,36 @@ Nothing is written to the settings; login items are not touched.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
+                                   [--clean [--yes | --dry-run] [--admin]]
+Analyse les catégories de fichiers inutiles et liste ce qu&apos;elles ont trouvé. Avec --clean, supprime
+ensuite ce qui est coché&#xa0;: les éléments des catégories analysées, sauf ceux des catégories décochées au
+départ (signalées «&#xa0;décochée&#xa0;» ci-dessous&#xa0;; elles sont prises si elles sont nommées avec --category),
+l&apos;historique et les cookies des navigateurs, et ce que seul un administrateur peut supprimer (pris avec
+--admin). Demande d&apos;abord confirmation sur un terminal&#xa0;; ailleurs, exige --yes et, sans cette option,
+affiche le plan, ne supprime rien et quitte avec le code 2. Indique ce qui a été supprimé et ce qui n&apos;a
+pas pu l&apos;être (avec la raison) et quitte avec le code 1 si un élément n&apos;a pas pu être supprimé. Ctrl-C
+arrête l&apos;analyse, ou la suppression après l&apos;élément en cours (code de sortie 130).
+Rien n&apos;est écrit dans les préférences&#xa0;; les éléments de démarrage ne sont pas modifiés.
+
+  --json         afficher un seul objet JSON au lieu d&apos;un tableau
+  --clean        supprimer les éléments cochés après l&apos;analyse
+  --yes          supprimer sans demander
+  --dry-run      montrer ce que --clean supprimerait, sans rien supprimer
+  --admin        supprimer aussi ce qui exige un administrateur, avec une seule demande de mot de passe
+  --category ID  analyser cette catégorie (répétable) au lieu de celles par défaut
+  --all          analyser toutes les catégories de l&apos;arborescence
+  --help         afficher ce texte
+  -V, --version  afficher la version
+</translation>
     </message>
     <message>
         <source>Categories of the %1 layout (* scanned by default) and what --clean removes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories de l&apos;arborescence %1 (* analysée par défaut) et ce que --clean supprime&#xa0;:</translation>
     </message>
     <message>
         <source>(unmarked)</source>
-        <translation type="unfinished"></translation>
+        <translation>(décochée)</translation>
     </message>
 </context>
 <context>
@@ -1142,27 +1296,27 @@ Nothing is written to the settings; login items are not touched.
     </message>
     <message>
         <source>nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun élément</translation>
     </message>
     <message>
         <source>all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>tout coché</translation>
     </message>
     <message>
         <source>some marked</source>
-        <translation type="unfinished"></translation>
+        <translation>en partie coché</translation>
     </message>
     <message>
         <source>none marked</source>
-        <translation type="unfinished"></translation>
+        <translation>rien de coché</translation>
     </message>
     <message>
         <source>(needs administrator rights)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nécessite les droits d&apos;administrateur)</translation>
     </message>
     <message>
         <source>No junk category is enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune catégorie de fichiers inutiles n&apos;est activée.</translation>
     </message>
 </context>
 <context>
@@ -1196,7 +1350,24 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]
+                                    [--trash [--yes | --dry-run]]
+Liste les fichiers et paquets de 32 Mo et plus dans les dossiers (par défaut&#xa0;: ceux de
+l&apos;arborescence, indiqués ci-dessous), en cinq tranches de taille. Un FOLDER «&#xa0;-&#xa0;» lit les dossiers
+sur l&apos;entrée standard, un par ligne ou séparés par des octets NUL. Les dossiers cachés et les docsets
+ne sont pas parcourus&#xa0;; les fichiers source, de compilation et de base de données sont exclus, de
+même que les dossiers protégés du système, qui sont indiqués sur stderr. Avec --trash, chaque élément
+listé est mis à la corbeille (restaurable depuis la corbeille du bureau), après une question sur un
+terminal ou avec --yes&#xa0;; sinon, le plan est affiché et rien n&apos;est déplacé (code de sortie 2).
+Ctrl-C arrête l&apos;analyse, ou le déplacement après l&apos;élément en cours (code de sortie 130).
+
+  --json         afficher un seul objet JSON au lieu d&apos;un tableau
+  --trash        mettre chaque élément listé à la corbeille, puis indiquer ce qui a été déplacé
+  --yes          déplacer sans demander
+  --dry-run      montrer ce que --trash déplacerait, sans rien déplacer
+  --help         afficher ce texte
+  -V, --version  afficher la version
+</translation>
     </message>
 </context>
 <context>
@@ -1211,32 +1382,32 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
     <message>
         <source>on</source>
         <comment>starts at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>activé</translation>
     </message>
     <message>
         <source>off</source>
         <comment>does not start at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>application</source>
         <comment>a login item that is a menu application</comment>
-        <translation type="unfinished"></translation>
+        <translation>application</translation>
     </message>
     <message>
         <source>autostart</source>
         <comment>a login item that is an autostart entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>démarrage automatique</translation>
     </message>
     <message>
         <source>(part of the desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>(fait partie du bureau)</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) start at login.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément démarre à l&apos;ouverture de session.</numerusform>
+            <numerusform>%n éléments démarrent à l&apos;ouverture de session.</numerusform>
         </translation>
     </message>
     <message>
@@ -1257,31 +1428,47 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
   --help          show this text
   -V, --version   show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli login [--layout L] [--root R] [--home H] [--json] [--all]
+                                    [--on ID] [--off ID]
+Liste ce qui démarre à l&apos;ouverture de session (activé), puis les entrées de démarrage automatique
+désactivées (désactivé), chacune avec sa description&#xa0;; les entrées que le bureau lance lui-même
+sont signalées «&#xa0;fait partie du bureau&#xa0;» et listées en dernier. --all liste ensuite les autres
+applications du menu, que --on peut ajouter. --on écrit l&apos;entrée de démarrage automatique
+ID.desktop de l&apos;utilisateur&#xa0;; --off supprime les entrées de l&apos;utilisateur pour l&apos;application, et
+masque une entrée système par une entrée utilisateur indiquant Hidden=true. ID est l&apos;identifiant
+du fichier .desktop sans «&#xa0;.desktop&#xa0;» (le nom du paquet d&apos;application dans l&apos;arborescence macos).
+
+  --json          afficher un seul objet JSON au lieu d&apos;une liste
+  --all           lister aussi les applications qui ne démarrent pas à l&apos;ouverture de session
+  --on ID         activer ID à l&apos;ouverture de session (répétable)
+  --off ID        désactiver ID à l&apos;ouverture de session (répétable)
+  --help          afficher ce texte
+  -V, --version   afficher la version
+</translation>
     </message>
     <message>
         <source>%1 needs an id</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert un identifiant</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is both in --on and --off</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» figure à la fois dans --on et dans --off</translation>
     </message>
     <message>
         <source>no login item &quot;%1&quot; (see the list without --on and --off)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun élément de démarrage «&#xa0;%1&#xa0;» (voir la liste sans --on ni --off)</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; on</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;activer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; off</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de désactiver «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1362,11 +1549,11 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
     <name>MemoryCommand</name>
     <message>
         <source>Memory (%L1 % in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire (%L1&#xa0;% utilisée)</translation>
     </message>
     <message>
         <source>Memory (usage unavailable: the figures contradict each other)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire (utilisation indisponible&#xa0;: les valeurs se contredisent)</translation>
     </message>
     <message>
         <source>  used        %1
@@ -1383,7 +1570,20 @@ Disk of %11
   free        %13
   total       %14
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  utilisé       %1
+  en cache      %2
+  tampons       %3
+  libre         %4
+  actif         %5
+  inactif       %6
+  swap utilisé  %7 sur %8
+  disponible    %9
+  total         %10
+Disque de %11
+  utilisé       %12
+  libre         %13
+  total         %14
+</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
@@ -1405,50 +1605,68 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
+Affiche les valeurs de la mémoire (depuis /proc/meminfo, ou SWEEPWRIGHT_PROC/meminfo)
+ainsi que l&apos;espace utilisé et libre du volume qui contient le dossier Documents.
+Avec --release, libère d&apos;abord de la mémoire&#xa0;: sollicite la mémoire libre et inactive par tranches
+de 64 Mio, pour que le noyau récupère les pages inactives et le cache de fichiers, et s&apos;arrête plus
+tôt&#xa0;: avant que la mémoire disponible ne passe sous max(10&#xa0;%, 512 Mio), quand le système commence à
+utiliser le swap ou quand la pression sur la mémoire augmente. La quantité libérée est la variation
+de la mémoire libre&#xa0;; elle est négative si d&apos;autres programmes ont pris de la mémoire entre-temps.
+
+Une libération s&apos;arrête au plus tard après %1 Gio de ce travail ou %2 secondes. Des valeurs
+qui se contredisent (plus de mémoire libre que de mémoire installée) sont affichées ramenées
+à la taille installée, avec l&apos;utilisation indisponible (null en JSON), et rien n&apos;est libéré.
+
+  --json         afficher un seul objet JSON (avec --release, aussi &quot;releasedMemory&quot;,
+                 &quot;touchedMemory&quot; et &quot;releaseEnd&quot;)
+  --release      libérer d&apos;abord de la mémoire
+  --help         afficher ce texte
+  -V, --version  afficher la version
+</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>cannot read the memory figures from %1/meminfo</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire les valeurs de la mémoire dans %1/meminfo</translation>
     </message>
     <message>
         <source>Released Memory: %1 (%2 touched; %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire libérée&#xa0;: %1 (%2 sollicités&#xa0;; %3)</translation>
     </message>
 </context>
 <context>
     <name>MemoryRelease</name>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>terminé</translation>
     </message>
     <message>
         <source>stopped: available memory near its floor</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté&#xa0;: mémoire disponible proche de son seuil minimal</translation>
     </message>
     <message>
         <source>stopped: the system began to swap</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté&#xa0;: le système a commencé à utiliser le swap</translation>
     </message>
     <message>
         <source>stopped: memory pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté&#xa0;: pression sur la mémoire</translation>
     </message>
     <message>
         <source>stopped: memory figures unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté&#xa0;: valeurs de la mémoire illisibles</translation>
     </message>
     <message>
         <source>stopped: memory figures inconsistent</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté&#xa0;: valeurs de la mémoire incohérentes</translation>
     </message>
     <message>
         <source>stopped: the most one release may do was done</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté&#xa0;: le maximum permis pour une libération a été atteint</translation>
     </message>
 </context>
 <context>
@@ -1867,23 +2085,23 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORFileDataCollection</name>
     <message>
         <source>A winmail file is listed only by decoding it</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier winmail ne peut être listé qu&apos;en le décodant</translation>
     </message>
     <message>
         <source>Cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier</translation>
     </message>
     <message>
         <source>Not a winmail.dat file, or a damaged one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier winmail.dat, ou il est endommagé</translation>
     </message>
     <message>
         <source>Cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished">Impossible de créer le dossier %1</translation>
+        <translation>Impossible de créer le dossier %1</translation>
     </message>
 </context>
 <context>
@@ -2093,18 +2311,21 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORLayout</name>
     <message>
         <source>unknown layout &quot;%1&quot; (use freedesktop or macos)</source>
-        <translation type="unfinished"></translation>
+        <translation>arborescence «&#xa0;%1&#xa0;» inconnue (utilisez freedesktop ou macos)</translation>
     </message>
     <message>
         <source>no home folder: user %1 has no password entry and $HOME is not set (give --home)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier personnel&#xa0;: l&apos;utilisateur %1 n&apos;a pas d&apos;entrée dans passwd et $HOME n&apos;est pas défini (indiquez --home)</translation>
     </message>
     <message>
         <source>  --layout L    where to look: freedesktop (default) or macos
   --root R      the file-system root the layout&apos;s system folders are under (default /)
   --home H      the home folder to look in (default: the real user&apos;s home)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --layout L    où chercher&#xa0;: freedesktop (par défaut) ou macos
+  --root R      la racine où se trouvent les dossiers système de l&apos;arborescence (par défaut /)
+  --home H      le dossier personnel où chercher (par défaut&#xa0;: celui de l&apos;utilisateur réel)
+</translation>
     </message>
 </context>
 <context>
@@ -2694,80 +2915,96 @@ a copy without protection.
   --help             show this text
   -V, --version      show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]
+Crée une copie plus légère d&apos;un document PDF&#xa0;: ses images sont ramenées à 50 ppp
+(qualité 0, par défaut), 150 ppp (1) ou 300 ppp (2). Quand aucune copie plus
+légère ne peut être créée, la copie est le document lui-même. Un document protégé
+par un mot de passe donne une copie sans protection.
+
+  --quality N        0, 1 ou 2
+  -o OUT             placer la copie à OUT (un nom de fichier, ou un dossier où la mettre)
+                     au lieu de la laisser dans le dossier temporaire de la compression
+  --yes              remplacer OUT s&apos;il existe, sans demander
+  --dry-run          montrer ce qui serait fait, sans rien créer
+  --password-stdin   lire le mot de passe sur la première ligne de l&apos;entrée
+                     standard (sinon, il est demandé sur le terminal si nécessaire)
+  --json             afficher le résultat en JSON
+  --help             afficher ce texte
+  -V, --version      afficher la version
+</translation>
     </message>
     <message>
         <source>%1 needs 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert 0, 1 ou 2</translation>
     </message>
     <message>
         <source>%1 needs a file or a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert un fichier ou un dossier</translation>
     </message>
     <message>
         <source>--quality takes 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality accepte 0, 1 ou 2</translation>
     </message>
     <message>
         <source>%1: not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ce n&apos;est pas un document PDF lisible</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe pour %1&#xa0;: </translation>
     </message>
     <message>
         <source>%1 needs a password: give it with --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite un mot de passe&#xa0;: indiquez-le avec --password-stdin</translation>
     </message>
     <message>
         <source>%1: wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: mot de passe incorrect</translation>
     </message>
     <message>
         <source>Replace %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer %1&#xa0;?</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <source>the copy stays at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la copie reste à l&apos;emplacement %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4 (replacing it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n page, %2) serait compressé en qualité %3 vers %4 (qui serait remplacé)</numerusform>
+            <numerusform>%1 (%n pages, %2) serait compressé en qualité %3 vers %4 (qui serait remplacé)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n page, %2) serait compressé en qualité %3 vers %4</numerusform>
+            <numerusform>%1 (%n pages, %2) serait compressé en qualité %3 vers %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n page(s), %2 -&gt; %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n page, %2 -&gt; %3</numerusform>
+            <numerusform>%1&#xa0;: %n pages, %2 -&gt; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished">Déjà compact&#xa0;: impossible de créer une copie plus légère</translation>
+        <translation>Déjà compact&#xa0;: impossible de créer une copie plus légère</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished">Cette copie n&apos;est pas protégée par un mot de passe</translation>
+        <translation>Cette copie n&apos;est pas protégée par un mot de passe</translation>
     </message>
     <message>
         <source>Written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré sous %1</translation>
     </message>
 </context>
 <context>
@@ -2953,11 +3190,11 @@ a copy without protection.
     <name>SevenZipProcess</name>
     <message>
         <source>7zz is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz n&apos;est pas installé</translation>
     </message>
     <message>
         <source>7zz made no progress for %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz n&apos;a pas progressé pendant %1 ms</translation>
     </message>
 </context>
 <context>
@@ -2990,25 +3227,47 @@ stays.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]
+                                    [--layout L] [--root R] [--home H]
+Supprime les fichiers et dossiers indiqués, chacun en entier, avec vos propres droits. Un
+PATH «&#xa0;-&#xa0;» lit les chemins sur l&apos;entrée standard, un par ligne ou séparés par des octets
+NUL (find -print0)&#xa0;; rien ne pouvant alors être demandé, ils ne sont supprimés qu&apos;avec
+--yes. Un lien est supprimé en tant que lien&#xa0;; rien n&apos;est supprimé sur un autre système
+de fichiers monté dans un dossier. Le dossier racine, le dossier personnel, un dossier
+qui le contient et les dossiers propres au système (et ce qu&apos;ils contiennent) ne sont
+jamais supprimés, quel que soit le nom sous lequel ils sont indiqués&#xa0;: ils sont signalés
+sur stderr comme refusés, avec la raison. Demande d&apos;abord confirmation sur un terminal&#xa0;;
+sans --yes et sans terminal, rien n&apos;est supprimé (code de sortie 2). Ctrl-C arrête après
+l&apos;entrée en cours (code de sortie 130)&#xa0;; code de sortie 1 si un chemin reste.
+
+  --overwrite    écraser chaque fichier une fois avec des octets aléatoires avant de le supprimer
+                 (fichiers n&apos;ayant qu&apos;un seul nom et que vous pouvez modifier, et seulement une
+                 fois leur suppression certaine&#xa0;; sur les SSD et les systèmes de fichiers à copie
+                 sur écriture, les anciennes données peuvent malgré tout subsister)
+  --yes          supprimer sans demander
+  --dry-run      montrer ce qui serait supprimé, sans rien supprimer
+  --json         afficher {&quot;shredSize&quot;, &quot;removed&quot;, &quot;failed&quot;} sous forme d&apos;un seul objet JSON
+  --help         afficher ce texte
+  -V, --version  afficher la version
+</translation>
     </message>
     <message>
         <source>no path given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun chemin indiqué</translation>
     </message>
     <message>
         <source>Measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished">Broyage</translation>
+        <translation>Broyage</translation>
     </message>
     <message numerus="yes">
         <source>Refused %n path(s) (named on stderr).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n chemin refusé (indiqué sur stderr).</numerusform>
+            <numerusform>%n chemins refusés (indiqués sur stderr).</numerusform>
         </translation>
     </message>
 </context>
@@ -3050,19 +3309,19 @@ stays.
     <name>StagingFolder</name>
     <message>
         <source>device node, FIFO or socket</source>
-        <translation type="unfinished"></translation>
+        <translation>nœud de périphérique, FIFO ou socket</translation>
     </message>
     <message>
         <source>folder too deep</source>
-        <translation type="unfinished"></translation>
+        <translation>dossier trop profond</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished">le lien mène hors de la destination</translation>
+        <translation>le lien mène hors de la destination</translation>
     </message>
     <message>
         <source>file linked from outside</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier lié depuis l&apos;extérieur</translation>
     </message>
 </context>
 <context>
@@ -3402,7 +3661,7 @@ stays.
     <name>TemporaryFolder</name>
     <message>
         <source>no free name</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom disponible</translation>
     </message>
 </context>
 <context>
@@ -3435,49 +3694,75 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
   --help               show this text
   -V, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli tnef FILE [-C DIR] [options]
+Écrit les pièces jointes et le corps des messages d&apos;un fichier winmail.dat (TNEF)
+dans DIR (par défaut&#xa0;: le dossier courant). Un FILE «&#xa0;-&#xa0;» lit l&apos;entrée standard.
+Sans aucune des options ci-dessous, chaque corps est enregistré en MailBody.rtf, .html et .txt.
+
+  -C DIR               écrire dans DIR (créé s&apos;il n&apos;existe pas)
+  --verbose            afficher une ligne par fichier et les avertissements
+  --debug              afficher chaque attribut et chaque propriété
+  --list               ne rien écrire, lister ce qui serait écrit
+  --use-paths          conserver les dossiers des chemins Windows (jamais au-dessus de DIR)
+  --absolute-paths     avec --use-paths, garder un séparateur de dossier initial (toujours dans DIR)
+  --overwrite          écraser les fichiers existants
+  --interactive        demander avant d&apos;écrire chaque fichier
+  --number-backups     écrire NAME.1, NAME.2 ... au lieu d&apos;ignorer un NAME existant
+  --save-body[=PREF]   enregistrer les corps&#xa0;; PREF&#xa0;: «&#xa0;all&#xa0;» (par défaut) ou jusqu&apos;à trois de r, h, t
+                       (RTF, HTML, texte)&#xa0;: le premier type présent est enregistré
+  --body-name NAME     nom de base des fichiers de corps (par défaut MailBody)
+  --mime               lister aussi le type MIME et l&apos;ID de contenu
+  --ignore-checksum    avertir d&apos;une somme de contrôle incorrecte au lieu de s&apos;arrêter
+  --tolerate-props     abandonner un bloc de propriétés endommagé au lieu de s&apos;arrêter
+  --tolerate-trailer   accepter sans rien dire un retour chariot et un saut de ligne finaux
+  --unix-safe          échapper aussi dans les noms les octets non ASCII et les caractères du shell
+  --maxsize N          refuser toute allocation unique de plus de N octets
+  --dry-run            identique à --list
+  --help               afficher ce texte
+  -V, --version        afficher la version
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert un dossier</translation>
     </message>
     <message>
         <source>%1 needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert un nom</translation>
     </message>
     <message>
         <source>%1 needs a number of bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert un nombre d&apos;octets</translation>
     </message>
     <message>
         <source>--save-body takes &quot;all&quot; or up to three of r, h, t</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-body accepte «&#xa0;all&#xa0;» ou jusqu&apos;à trois lettres parmi r, h, t</translation>
     </message>
 </context>
 <context>
     <name>ToolCommand</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished">Analyse</translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished">Suppression</translation>
+        <translation>Suppression</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>no free name in the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom disponible dans la corbeille</translation>
     </message>
     <message>
         <source>no trash on its file system (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune corbeille sur son système de fichiers (%1)</translation>
     </message>
     <message>
         <source>not an absolute path of an item</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas le chemin absolu d&apos;un élément</translation>
     </message>
 </context>
 <context>
@@ -3538,91 +3823,91 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     <name>clirun</name>
     <message>
         <source>Would remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À supprimer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Removed %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total supprimé&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>Removed %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Total supprimé&#xa0;: %1&#xa0;; %n élément n&apos;a pas pu être supprimé (%2).</numerusform>
+            <numerusform>Total supprimé&#xa0;: %1&#xa0;; %n éléments n&apos;ont pas pu être supprimés (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Would move to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À mettre à la corbeille&#xa0;: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis à la corbeille&#xa0;: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total mis à la corbeille&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>Moved to the Trash %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Total mis à la corbeille&#xa0;: %1&#xa0;; %n élément n&apos;a pas pu y être mis (%2).</numerusform>
+            <numerusform>Total mis à la corbeille&#xa0;: %1&#xa0;; %n éléments n&apos;ont pas pu y être mis (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Would shred: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À broyer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Shredded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Broyé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Shredded %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total broyé&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>Shredded %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Total broyé&#xa0;: %1&#xa0;; %n élément n&apos;a pas pu être broyé (%2).</numerusform>
+            <numerusform>Total broyé&#xa0;: %1&#xa0;; %n éléments n&apos;ont pas pu être broyés (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>y</source>
         <comment>the short answer yes to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>o</translation>
     </message>
     <message>
         <source>yes</source>
         <comment>the answer to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>%1?</source>
         <comment>a removal asked for: &quot;Delete 12 items (3.40 MB)&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;?</translation>
     </message>
     <message>
         <source>nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what would go</source>
-        <translation type="unfinished"></translation>
+        <translation>rien n&apos;a été supprimé&#xa0;: confirmez avec --yes (ou répondez sur un terminal)&#xa0;; --dry-run montre ce qui serait supprimé</translation>
     </message>
     <message>
         <source>%1 [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 [y/N] </translation>
     </message>
     <message>
         <source>Could not remove %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Nothing was removed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été supprimé (--dry-run).</translation>
     </message>
 </context>
 <context>

@@ -69,7 +69,7 @@
     <message>
         <source>%1 (%2)</source>
         <comment>why the administrator removal refused, and what it met</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -141,51 +141,51 @@
     <message>
         <source>app</source>
         <comment>an application&apos;s own files</comment>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>cache</source>
         <comment>an application&apos;s cache</comment>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュ</translation>
     </message>
     <message>
         <source>settings</source>
         <comment>an application&apos;s settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>data</source>
         <comment>the user&apos;s data of an application</comment>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーデータ</translation>
     </message>
     <message>
         <source>bundle</source>
         <comment>an application installed as a bundle</comment>
-        <translation type="unfinished"></translation>
+        <translation>バンドル</translation>
     </message>
     <message>
         <source>appimage</source>
         <comment>an application installed as an AppImage</comment>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>home</source>
         <comment>an application installed in the home folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <source>flatpak</source>
         <comment>an application installed as a Flatpak</comment>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>package</source>
         <comment>an application installed as a system package</comment>
-        <translation type="unfinished"></translation>
+        <translation>パッケージ</translation>
     </message>
     <message>
         <source>--with-data goes with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>--with-data は --remove と一緒に指定してください</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
@@ -214,7 +214,32 @@ scan, or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
+                             [--remove APP... [--with-data] [--yes | --dry-run]]
+インストールされているアプリケーションを、本体のファイルと、ホームフォルダーに残した
+そのアプリケーション専用のものとともに、種類別 (アプリケーション、キャッシュ、設定、
+ユーザーデータ: XDG_DATA_HOME、~/.var/app/ID/data、~/.thunderbird などのドットフォルダー)
+にサイズ付きで一覧表示します。[x] (JSON では &quot;isDel&quot;) は、アプリケーションの削除で
+削除されるもの (--remove 指定時は今回の実行で削除されるもの) を示します。
+--remove を指定すると、アプリケーション APP をチェックされた項目 (--with-data を指定
+しない限り、ユーザーデータ以外のすべて) とともに削除します。ユーザーが所有するものは
+ゴミ箱に移動し、そこから元に戻せます。端末ではまず確認し、--yes を指定すると確認しません。
+それ以外は実行予定を表示し、何も削除しません (終了ステータス 2)。APP は一覧の名前か、同じ名前のアプリケーションが複数ある場合は
+その識別子のいずれか (desktop ファイル ID、Flatpak ID、
+パッケージ名、またはパス) です。共有されている名前では何も削除せず、候補を表示します
+(終了ステータス 2)。まずアプリケーションを削除し (パッケージはパッケージマネージャーで、
+管理者のみが削除できるファイルは 1 回のパスワード入力の後で)、残りファイルはアプリケーション
+が削除されてから削除します。削除されなかった場合は残し、理由を報告します。Ctrl-C で
+スキャンを中止します。削除中は現在の項目の後で中止します (終了ステータス 130)。
+
+  --json         一覧の代わりに JSON オブジェクトを 1 つ出力します
+  --remove APP   アプリケーション APP とその残りファイルを削除します (複数指定可)
+  --with-data    --remove と併用し、APP のユーザーデータも削除します
+  --yes          確認せずに削除します
+  --dry-run      --remove で削除されるものを表示し、何も削除しません
+  --help         このテキストを表示します
+  -V, --version  バージョンを表示します
+</translation>
     </message>
 </context>
 <context>
@@ -252,78 +277,78 @@ scan, or the removal after the current item (exit status 130).
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">キャンセルされました</translation>
+        <translation>キャンセルされました</translation>
     </message>
     <message>
         <source>could not write the report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>レポートを書き込めませんでした: %1</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは &apos;sweepwright-cli %1 --help&apos; を実行してください。</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数 %1</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが指定されていません</translation>
     </message>
     <message>
         <source>more than one file given</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが複数指定されています</translation>
     </message>
     <message>
         <source>running as root is never needed; protected system folders stay untouched.</source>
-        <translation type="unfinished"></translation>
+        <translation>root として実行する必要はありません。保護されたシステムフォルダーには手を付けません。</translation>
     </message>
 </context>
 <context>
     <name>CliMain</name>
     <message>
         <source>scan for junk files and list them, or remove them with --clean</source>
-        <translation type="unfinished"></translation>
+        <translation>不要ファイルをスキャンして一覧表示するか、--clean で削除します</translation>
     </message>
     <message>
         <source>list the files of 32 MB and more in folders, or move them to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー内の 32 MB 以上のファイルを一覧表示するか、ゴミ箱に移動します</translation>
     </message>
     <message>
         <source>list duplicate files in folders, or move all copies but one to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー内の重複ファイルを一覧表示するか、1 個を除くすべてのコピーをゴミ箱に移動します</translation>
     </message>
     <message>
         <source>list the installed applications and their leftovers, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>インストールされているアプリケーションと残りファイルを一覧表示するか、--remove で削除します</translation>
     </message>
     <message>
         <source>list the add-ons by category, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>アドオンをカテゴリー別に一覧表示するか、--remove で削除します</translation>
     </message>
     <message>
         <source>list the applications started at login, or switch one with --on or --off</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時に起動するアプリケーションを一覧表示するか、--on または --off で切り替えます</translation>
     </message>
     <message>
         <source>show memory and disk use, or release memory with --release</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリとディスクの使用状況を表示するか、--release でメモリを解放します</translation>
     </message>
     <message>
         <source>extract an archive or a winmail.dat file, or list what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>アーカイブまたは winmail.dat ファイルを展開するか、その内容を一覧表示します</translation>
     </message>
     <message>
         <source>make a smaller copy of a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ドキュメントのサイズを小さくしたコピーを作成します</translation>
     </message>
     <message>
         <source>remove files and folders whole, optionally overwriting their contents first</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルやフォルダーを丸ごと削除します (先に内容を上書きすることもできます)</translation>
     </message>
     <message>
         <source>write the attachments and message bodies of a winmail.dat file into a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>winmail.dat ファイルの添付ファイルとメッセージ本文をフォルダーに書き出します</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli COMMAND [options]
@@ -332,11 +357,16 @@ scan, or the removal after the current item (exit status 130).
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli COMMAND [オプション]
+        sweepwright-cli COMMAND --help
+        sweepwright-cli -V | --version
+
+コマンド:
+</translation>
     </message>
     <message>
         <source>Layout options (commands that look at the disk):</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー構成のオプション (ディスクを調べるコマンド用):</translation>
     </message>
     <message>
         <source>The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;
@@ -349,37 +379,46 @@ touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 
 FOLDER or PATH of &quot;-&quot; (large, dups, shred) reads the paths from standard input,
 one a line or separated by NUL bytes.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>環境変数 SWEEPWRIGHT_LAYOUT、SWEEPWRIGHT_ROOT、SWEEPWRIGHT_HOME でも同じ設定ができます。
+オプションが優先されます。
+
+ファイルを削除または移動するコマンドは、--yes の指定時か、端末での確認に応答したとき
+だけ実行し、それ以外は実行予定を表示して 2 で終了します。--dry-run は実行予定を表示
+するだけです。Ctrl-C はスキャンを中止し、削除は現在の項目の後で中止します (130 で終了)。
+&quot;--&quot; はオプションの終わりを示し、その後は &quot;-&quot; で始まっていてもパスとして扱います。
+FOLDER または PATH に &quot;-&quot; を指定すると (large、dups、shred)、パスを標準入力から読み込みます
+(1 行に 1 つ、または NUL バイト区切り)。
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なコマンド「%1」</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは &apos;sweepwright-cli --help&apos; を実行してください。</translation>
     </message>
 </context>
 <context>
     <name>CliOptions</name>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には値が必要です</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には値を指定できません</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション %1</translation>
     </message>
 </context>
 <context>
     <name>CliPassword</name>
     <message>
         <source>cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードファイル %1 を読み込めません: %2</translation>
     </message>
 </context>
 <context>
@@ -488,15 +527,47 @@ Sent to a file or a pipe, a run that moves nothing prints each set as it is foun
 Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
+                             [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+フォルダー内の 16 KiB より大きい重複ファイルとパッケージのグループを、大きい順に一覧
+表示します (既定: フォルダー構成の既定のフォルダー、下記を参照)。サイズとサンプルの
+ダイジェストが同じ候補はバイト単位で比較し、同じファイルへのハードリンクは 1 つと数えます。
+FOLDER に &quot;-&quot; を指定すると、フォルダーを標準入力から読み込みます (1 行に 1 つ、または
+NUL バイト区切り)。システムの保護されたフォルダーは除外し、標準エラー出力に表示します。
+
+  --json                 一覧の代わりに JSON オブジェクトを 1 つ出力します
+  --quick                ファイルは、サイズとサンプルのダイジェスト (先頭とファイル
+                         全体に分散した最大 3 個の 4 KiB ブロック) が同じなら、内容
+                         全体を比較せずに同一とみなします。高速ですが、ほかの部分が
+                         異なるファイルも重複ファイルとして表示されます。パッケージは
+                         常に内容で比較します (ダイジェストには項目名しか含まれないため)
+  --keep RULE            各グループで残すコピー: original (ダウンロード、ゴミ箱、
+                         一時フォルダーの外にあるコピー、次に名前に「(1)」や「Copy of」
+                         のようなコピーの印がないもの、次に最も古いもの、次に最も
+                         深いフォルダーにあるもの、次に最初に見つかったもの)、oldest
+                         (変更日時が最も古いもの、次にパスが最も短いもの)、newest、
+                         shortest-path、first (最初に見つかったもの) のいずれか。
+                         既定: このフォルダー構成では %1
+  --trash-all-but-first  各グループで --keep が残すもの以外のすべてのコピーをゴミ箱に
+                         移動し (端末で確認した後、または --yes の指定時)、移動した
+                         ものと移動しなかったもの (理由付き) を報告します。どちらも
+                         ない場合は実行予定を表示し、何も移動しません
+  --yes                  確認せずに移動します
+  --dry-run              --trash-all-but-first で移動されるものを表示し、何も移動しません
+  --help                 このテキストを表示します
+  -V, --version          バージョンを表示します
+出力先がファイルかパイプで、何も移動しない場合は、各グループを見つけた時点で表示します。
+終了ステータスは、移動できなかった項目がある場合は 1、使い方の誤り、または存在しないか
+読み込めないフォルダーの場合は 2、Ctrl-C の後は 130 です (削除は現在の項目の後で中止)。
+</translation>
     </message>
     <message>
         <source>%1 needs a rule: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはルールが必要です: %2</translation>
     </message>
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep には %1 のいずれかを指定してください (「%2」は指定できません)</translation>
     </message>
 </context>
 <context>
@@ -521,27 +592,46 @@ or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]
+                                   [--remove PATH... [--yes | --dry-run]]
+フォルダー構成のアドオン (ブラウザー拡張機能、プラグイン、プレビューや検索のアドオン
+など) を、カテゴリー別にサイズ付きで一覧表示します。各アドオンには、所属するブラウザー
+またはデスクトップとブラウザーのプロファイル (JSON: itemOwner、itemProfile) のほか、
+ブラウザー自身のファイルからわかる場合は有効かどうか (itemEnabled。わからない場合は
+省略) を表示します。--remove を指定すると、
+指定したパス (一覧の表示どおり) の項目を、端末での確認後か --yes の指定時に削除します。
+それ以外の場合は実行予定を表示し、何も削除しません (終了ステータス 2)。管理者のみが
+削除できる項目は最後に、1 回のパスワード入力の後で削除します。Ctrl-C でスキャンを中止し、
+削除中は現在の項目の後で中止します (終了ステータス 130)。
+
+  --json         一覧の代わりに JSON オブジェクトを 1 つ出力します
+  --remove PATH  PATH にあるアドオンを削除します (複数指定可)
+  --yes          確認せずに削除します
+  --dry-run      --remove で削除されるものを表示し、何も削除しません
+  --help         このテキストを表示します
+  -V, --version  バージョンを表示します
+</translation>
     </message>
     <message>
         <source>found no add-on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>アドオン %1 が見つかりません</translation>
     </message>
     <message>
         <source>enabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>disabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
     <message numerus="yes">
         <source>Found %n add-on(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のアドオンが見つかりました (合計 %1)。
+</numerusform>
         </translation>
     </message>
 </context>
@@ -582,79 +672,112 @@ folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,
 cut short or in a format not read, the password is wrong or missing, TMPDIR
 is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli extract FILE [-C DIR] [オプション]
+アーカイブ (zip、7z、rar、tar とその圧縮形式、iso、cab、lzh など) または winmail.dat
+ファイルを展開します。-C を指定しない場合は、一時フォルダー内に新しく作成する専用の
+フォルダーの中に、FILE の名前を付けたフォルダーを作って展開します (アーカイブのページと
+同じ)。展開先を出力します。
+
+  -C DIR               エントリーをアーカイブ内の名前どおりに DIR に書き出します。
+                       DIR は親フォルダーが存在すれば作成し、フォルダーへのリンク
+                       はたどります
+  --password-file F    F の 1 行目をパスワードとして使用します
+  --password-stdin     標準入力の 1 行目をパスワードとして使用します
+                       どちらも指定しない場合は、端末があれば端末で入力を求めます
+                       (最大 3 回)。入力を求めるのは、パスワードが必要なアーカイブ
+                       の場合だけです。
+  --encoding NAME      UTF-8 でない名前を NAME でデコードします。NAME は ICU の
+                       コンバーター名または別名です (Shift_JIS、GBK、windows-1252 など)。
+                       &quot;auto&quot; は自動検出に任せます。&quot;list&quot; はよく使われるものを表示
+                       します。
+                       既定: アプリケーションの設定
+  --list               何も書き出さず、各エントリーの種類、サイズ、パスを表示します
+                       (アーカイブにサイズの情報がない場合は ?)
+  --json               結果を JSON オブジェクトとして出力します (失敗時も &quot;error&quot; を
+                       付けて出力)。標準出力にはほかに何も出力しません
+  --help               このテキストを表示します
+  -V, --version        バージョンを表示します
+
+展開先の外に書き出されることになるエントリー (絶対パス、&quot;..&quot;、外部を指すリンク、
+特殊ファイル) はスキップして報告します。名前に含まれる制御文字はエスケープして
+表示します (\n、\x1b、\\)。ファイルは隠しファイルの名前で書き込み、完了してから
+本来の名前を付けます。展開に失敗した場合、展開用に作成したフォルダーは残しません。
+終了ステータス: 0 は完了。1 はファイルが存在しない、破損している、途中で切れている、
+読み込めない形式である、パスワードが違うか指定されていない、TMPDIR が使用できない、
+またはディスクの容量が足りない場合。2 は使い方の誤り。130 は Ctrl-C。
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはフォルダーが必要です</translation>
     </message>
     <message>
         <source>%1 needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはファイルが必要です</translation>
     </message>
     <message>
         <source>%1 needs an encoding name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはエンコーディング名が必要です</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot; (--encoding list prints the names)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なエンコーディング「%1」(--encoding list で名前を表示できます)</translation>
     </message>
     <message>
         <source>--password-file and --password-stdin exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--password-file と --password-stdin は同時に指定できません</translation>
     </message>
     <message>
         <source>-C: %1 is a link that leads nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: %1 はリンク先が存在しないリンクです</translation>
     </message>
     <message>
         <source>-C: the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: フォルダー %1 が存在しません</translation>
     </message>
     <message>
         <source>-C: cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: フォルダー %1 を作成できません</translation>
     </message>
     <message>
         <source>-C: %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: %1 はフォルダーではありません</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルではありません</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">キャンセルされました</translation>
+        <translation>キャンセルされました</translation>
     </message>
     <message>
         <source>what was written stays in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出したものは %1 に残っています</translation>
     </message>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧を取得中</translation>
     </message>
     <message>
         <source>Extracting</source>
-        <translation type="unfinished"></translation>
+        <translation>展開中</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のパスワード: </translation>
     </message>
     <message>
         <source>Password required</source>
-        <translation type="unfinished">パスワードが必要です</translation>
+        <translation>パスワードが必要です</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished">このアーカイブ形式には対応していません</translation>
+        <translation>このアーカイブ形式には対応していません</translation>
     </message>
     <message>
         <source>the file could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを展開できませんでした</translation>
     </message>
 </context>
 <context>
@@ -668,25 +791,25 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>dir</source>
         <comment>an archive entry that is a folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>link</source>
         <comment>an archive entry that is a symbolic link</comment>
-        <translation type="unfinished"></translation>
+        <translation>リンク</translation>
     </message>
     <message>
         <source>file</source>
         <comment>an archive entry that is a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>special file</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊ファイル</translation>
     </message>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をスキップしました: %2</translation>
     </message>
 </context>
 <context>
@@ -753,20 +876,21 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>FinderCommand</name>
     <message>
         <source>%1: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: フォルダーが存在しません</translation>
     </message>
     <message>
         <source>%1: not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: フォルダーではありません</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 読み込めません</translation>
     </message>
     <message>
         <source>Default folders in the %1 layout: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー構成 %1 の既定のフォルダー: %2
+</translation>
     </message>
 </context>
 <context>
@@ -875,15 +999,15 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>HelperProgram</name>
     <message>
         <source>this command&apos;s program %1 is missing (looked for %2 and %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>このコマンドのプログラム %1 が見つかりません (%2 と %3 を探しました)</translation>
     </message>
     <message>
         <source>this command&apos;s program %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>このコマンドのプログラム %1 が見つかりません</translation>
     </message>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を実行できません: %2</translation>
     </message>
 </context>
 <context>
@@ -982,11 +1106,11 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>JunkCommand</name>
     <message>
         <source>no category %1 in the %2 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー構成 %2 にカテゴリー %1 はありません</translation>
     </message>
     <message>
         <source>Skipped, needs administrator rights (use --admin): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者権限が必要なためスキップしました (--admin を使用してください): %1</translation>
     </message>
 </context>
 <context>
@@ -994,94 +1118,102 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app
 container and the per-user cache folder; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>~/Library/Caches、~/Library/Logs、各アプリコンテナーの Caches と Logs、ユーザーごとの
+キャッシュフォルダー内のフォルダーを空にし、そこにあるファイルを削除します</translation>
     </message>
     <message>
         <source>entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
 State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application</source>
-        <translation type="unfinished"></translation>
+        <translation>~/Library/Preferences、/Library/LaunchAgents、~/Library/Saved Application State、
+~/Library/Parallels、~/.cleverfiles 内の、インストール済みのアプリに属さないエントリー</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Caches and /System/Library/Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>/Library/Caches と /System/Library/Caches 内のフォルダーを空にし、ファイルを削除します</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Logs and /var/log/asl</source>
-        <translation type="unfinished"></translation>
+        <translation>/Library/Logs と /var/log/asl 内のフォルダーを空にし、ファイルを削除します</translation>
     </message>
     <message>
         <source>Mail Downloads, and image and text attachments below ~/Library/Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail Downloads と、~/Library/Mail 以下にある画像とテキストの添付ファイル</translation>
     </message>
     <message>
         <source>iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and
 iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)</source>
-        <translation type="unfinished"></translation>
+        <translation>iOS ソフトウェアアップデート (~/Library/iTunes/iPhone and iPad Software Updates の *.ipsw) と
+iOS アプリ (~/Music/iTunes/iTunes Media/Mobile Applications の *.ipa)</translation>
     </message>
     <message>
         <source>the device backups in ~/Library/Application Support/MobileSync/Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>~/Library/Application Support/MobileSync/Backup 内のデバイスのバックアップ</translation>
     </message>
     <message>
         <source>the *.ipsw files that category 9 removes too</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリー 9 でも削除される *.ipsw ファイル</translation>
     </message>
     <message>
         <source>everything in ~/.Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>~/.Trash 内のすべて</translation>
     </message>
     <message>
         <source>everything in ~/Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>~/Downloads 内のすべて</translation>
     </message>
     <message>
         <source>empties the folders in ~/Library/Developer/Xcode/DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>~/Library/Developer/Xcode/DerivedData 内のフォルダーを空にします</translation>
     </message>
     <message>
         <source>empties Safari&apos;s and Chrome&apos;s history, cache, cookie and local-storage folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Safari と Chrome の履歴、キャッシュ、Cookie、ローカルストレージのフォルダーを空にします</translation>
     </message>
     <message>
         <source>empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak
 app&apos;s ~/.var/app/ID/cache; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュフォルダー (~/.cache または XDG_CACHE_HOME) と各 Flatpak アプリの
+~/.var/app/ID/cache 内のフォルダーを空にし、そこにあるファイルを削除します</translation>
     </message>
     <message>
         <source>desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak
 apps installed nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムがなくなったデスクトップエントリーと自動起動エントリー、およびどこにも
+インストールされていない Flatpak アプリの ~/.var/app のデータ</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/cache (debconf&apos;s excepted); what only
 root may remove is left unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>/var/cache (debconf のものを除く) 内のフォルダーを空にし、ファイルを削除します。root のみが
+削除できるものは、--admin を指定しない限り残します</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/log; what only root may remove is left
 unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>/var/log 内のフォルダーを空にし、ファイルを削除します。root のみが削除できるものは、
+--admin を指定しない限り残します</translation>
     </message>
     <message>
         <source>what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)</source>
-        <translation type="unfinished"></translation>
+        <translation>メールやブラウザーが /tmp/mozilla_USER0 に残したもの (ユーザー自身のフォルダーの場合のみ)</translation>
     </message>
     <message>
         <source>everything in the Trash, and info files whose item is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱内のすべてと、対応する項目がなくなった info ファイル</translation>
     </message>
     <message>
         <source>everything in the Downloads folder (XDG_DOWNLOAD_DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードフォルダー (XDG_DOWNLOAD_DIR) 内のすべて</translation>
     </message>
     <message>
         <source>empties the npm, Gradle, Cargo and Go package caches</source>
-        <translation type="unfinished"></translation>
+        <translation>npm、Gradle、Cargo、Go のパッケージキャッシュを空にします</translation>
     </message>
     <message>
         <source>empties Firefox&apos;s cache2 folders; removes Chrome&apos;s and Chromium&apos;s History, Cookies and
 Local Storage of the Default profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Firefox の cache2 フォルダーを空にし、Chrome と Chromium の Default プロファイルの History、
+Cookies、Local Storage を削除します</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
@@ -1106,15 +1238,36 @@ Nothing is written to the settings; login items are not touched.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
+                             [--clean [--yes | --dry-run] [--admin]]
+不要ファイルのカテゴリーをスキャンし、見つかったものを一覧表示します。--clean を指定すると、
+続けてチェックされたものを削除します。スキャンしたカテゴリーの項目が対象ですが、最初は
+チェックなしのカテゴリー (下の一覧の「(チェックなし)」。--category で指定すれば対象)、
+ブラウザーの閲覧履歴と Cookie、管理者のみが削除できるもの (--admin で対象) は除きます。
+端末ではまず確認します。端末以外では --yes が必要で、
+指定しない場合は実行予定を表示し、何も削除せずに 2 で終了します。削除したものと
+削除できなかったもの (理由付き) を報告し、削除できなかったものがあれば 1 で終了します。
+Ctrl-C でスキャンを中止します。削除中は現在の項目の後で中止します (終了ステータス 130)。
+設定には何も書き込みません。ログイン項目には手を付けません。
+
+  --json         表の代わりに JSON オブジェクトを 1 つ出力します
+  --clean        スキャン後、チェックされた項目を削除します
+  --yes          確認せずに削除します
+  --dry-run      --clean で削除されるものを表示し、何も削除しません
+  --admin        管理者のみが削除できるものも、1 回のパスワード入力で削除します
+  --category ID  既定のカテゴリーの代わりに、このカテゴリーをスキャンします (複数指定可)
+  --all          フォルダー構成のすべてのカテゴリーをスキャンします
+  --help         このテキストを表示します
+  -V, --version  バージョンを表示します
+</translation>
     </message>
     <message>
         <source>Categories of the %1 layout (* scanned by default) and what --clean removes:</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー構成 %1 のカテゴリー (* は既定でスキャン) と --clean で削除されるもの:</translation>
     </message>
     <message>
         <source>(unmarked)</source>
-        <translation type="unfinished"></translation>
+        <translation>(チェックなし)</translation>
     </message>
 </context>
 <context>
@@ -1129,27 +1282,27 @@ Nothing is written to the settings; login items are not touched.
     </message>
     <message>
         <source>nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかりません</translation>
     </message>
     <message>
         <source>all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてチェック</translation>
     </message>
     <message>
         <source>some marked</source>
-        <translation type="unfinished"></translation>
+        <translation>一部チェック</translation>
     </message>
     <message>
         <source>none marked</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックなし</translation>
     </message>
     <message>
         <source>(needs administrator rights)</source>
-        <translation type="unfinished"></translation>
+        <translation>(管理者権限が必要)</translation>
     </message>
     <message>
         <source>No junk category is enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な不要ファイルのカテゴリーはありません。</translation>
     </message>
 </context>
 <context>
@@ -1181,7 +1334,24 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]
+                              [--trash [--yes | --dry-run]]
+フォルダー内の 32 MB 以上のファイルとパッケージを、5 つのサイズ帯に分けて一覧表示します
+(既定: フォルダー構成の既定のフォルダー、下記を参照)。FOLDER に &quot;-&quot; を指定すると、
+フォルダーを標準入力から読み込みます (1 行に 1 つ、または NUL バイト区切り)。隠し
+フォルダーと docset の中は調べません。ソース、ビルド、データベースのファイルは除外し、
+システムの保護されたフォルダーも除外して標準エラー出力に表示します。--trash を指定すると、
+一覧のすべての項目をゴミ箱に移動します (デスクトップのゴミ箱から元に戻せます)。端末での
+確認後か --yes の指定時に移動し、それ以外は実行予定を表示して何も移動しません (2 で終了)。
+Ctrl-C でスキャンを中止します。移動中は現在の項目の後で中止します (終了ステータス 130)。
+
+  --json         表の代わりに JSON オブジェクトを 1 つ出力します
+  --trash        一覧のすべての項目をゴミ箱に移動し、移動したものを報告します
+  --yes          確認せずに移動します
+  --dry-run      --trash で移動されるものを表示し、何も移動しません
+  --help         このテキストを表示します
+  -V, --version  バージョンを表示します
+</translation>
     </message>
 </context>
 <context>
@@ -1196,31 +1366,31 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
     <message>
         <source>on</source>
         <comment>starts at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>off</source>
         <comment>does not start at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>application</source>
         <comment>a login item that is a menu application</comment>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>autostart</source>
         <comment>a login item that is an autostart entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>自動起動</translation>
     </message>
     <message>
         <source>(part of the desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>(デスクトップの一部)</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) start at login.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ログイン時に %n 個の項目が起動します。</numerusform>
         </translation>
     </message>
     <message>
@@ -1241,31 +1411,47 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
   --help          show this text
   -V, --version   show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli login [--layout L] [--root R] [--home H] [--json] [--all]
+                              [--on ID] [--off ID]
+ログイン時に起動するもの (オン) と、続いてオフになっている自動起動エントリー
+(オフ) を、それぞれの説明とともに一覧表示します。デスクトップ自身が起動するエントリー
+は「デスクトップの一部」と示し、最後に並べます。--all を指定すると、メニューにある
+ほかのアプリケーション (--on で追加できるもの) もその後に表示します。--on はユーザーの
+自動起動エントリー ID.desktop を書き込みます。--off はそのアプリケーションのユーザー
+エントリーを削除し、システム全体のエントリーは Hidden=true のユーザーエントリーで隠します。
+ID は &quot;.desktop&quot; を除いた desktop ファイル ID です (macos フォルダー構成ではバンドル名)。
+
+  --json          一覧の代わりに JSON オブジェクトを 1 つ出力します
+  --all           ログイン時に起動しないアプリケーションも一覧表示します
+  --on ID         ログイン時に ID を起動するようにします (複数指定可)
+  --off ID        ログイン時に ID を起動しないようにします (複数指定可)
+  --help          このテキストを表示します
+  -V, --version   バージョンを表示します
+</translation>
     </message>
     <message>
         <source>%1 needs an id</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には ID が必要です</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数「%1」</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is both in --on and --off</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」が --on と --off の両方に指定されています</translation>
     </message>
     <message>
         <source>no login item &quot;%1&quot; (see the list without --on and --off)</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン項目「%1」はありません (--on と --off を付けずに実行して一覧を確認してください)</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; on</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をオンにできませんでした</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; off</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をオフにできませんでした</translation>
     </message>
 </context>
 <context>
@@ -1344,11 +1530,11 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
     <name>MemoryCommand</name>
     <message>
         <source>Memory (%L1 % in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリ (使用率 %L1%)</translation>
     </message>
     <message>
         <source>Memory (usage unavailable: the figures contradict each other)</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリ (使用率は取得できません: 数値が互いに矛盾しています)</translation>
     </message>
     <message>
         <source>  used        %1
@@ -1365,7 +1551,20 @@ Disk of %11
   free        %13
   total       %14
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  使用量          %1
+  キャッシュ      %2
+  バッファー      %3
+  空き            %4
+  アクティブ      %5
+  非アクティブ    %6
+  スワップ使用量  %8 中 %7
+  利用可能        %9
+  合計            %10
+%11 のあるディスク
+  使用量          %12
+  空き            %13
+  合計            %14
+</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
@@ -1387,50 +1586,68 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
+メモリの数値 (/proc/meminfo または SWEEPWRIGHT_PROC/meminfo から取得) と、ドキュメント
+フォルダーのあるボリュームの使用量と空き容量を表示します。
+--release を指定すると、まずメモリを解放します。空きメモリと非アクティブなメモリに
+64 MiB ずつアクセスし、カーネルに非アクティブなページとファイルキャッシュを回収させます。
+利用可能なメモリが max(10 %, 512 MiB) を下回る前、システムがスワップを始めたとき、
+またはメモリ圧迫が高まったときは、早めに停止します。解放量は空きメモリの変化量で、
+その間にほかのプログラムがメモリを使用した場合は負の値になります。
+
+解放は最大で、この処理 %1 GiB 分または %2 秒で停止します。互いに矛盾する数値
+(搭載量より多い空きメモリなど) は搭載量に収めて表示し、使用率は取得できないもの
+とし (JSON では null)、メモリは解放しません。
+
+  --json         JSON オブジェクトを 1 つ出力します (--release 指定時は &quot;releasedMemory&quot;、
+                 &quot;touchedMemory&quot;、&quot;releaseEnd&quot; も含めます)
+  --release      先にメモリを解放します
+  --help         このテキストを表示します
+  -V, --version  バージョンを表示します
+</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数「%1」</translation>
     </message>
     <message>
         <source>cannot read the memory figures from %1/meminfo</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/meminfo からメモリの数値を読み込めません</translation>
     </message>
     <message>
         <source>Released Memory: %1 (%2 touched; %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>解放したメモリ: %1 (アクセスした量 %2、%3)</translation>
     </message>
 </context>
 <context>
     <name>MemoryRelease</name>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>stopped: available memory near its floor</source>
-        <translation type="unfinished"></translation>
+        <translation>中止: 利用可能なメモリが下限に近づきました</translation>
     </message>
     <message>
         <source>stopped: the system began to swap</source>
-        <translation type="unfinished"></translation>
+        <translation>中止: システムがスワップを始めました</translation>
     </message>
     <message>
         <source>stopped: memory pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>中止: メモリ圧迫</translation>
     </message>
     <message>
         <source>stopped: memory figures unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>中止: メモリの数値を読み込めません</translation>
     </message>
     <message>
         <source>stopped: memory figures inconsistent</source>
-        <translation type="unfinished"></translation>
+        <translation>中止: メモリの数値に矛盾があります</translation>
     </message>
     <message>
         <source>stopped: the most one release may do was done</source>
-        <translation type="unfinished"></translation>
+        <translation>中止: 1 回の解放で行える上限に達しました</translation>
     </message>
 </context>
 <context>
@@ -1844,23 +2061,23 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORFileDataCollection</name>
     <message>
         <source>A winmail file is listed only by decoding it</source>
-        <translation type="unfinished"></translation>
+        <translation>winmail ファイルは、デコードしないと一覧表示できません</translation>
     </message>
     <message>
         <source>Cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを作成できません</translation>
     </message>
     <message>
         <source>Not a winmail.dat file, or a damaged one</source>
-        <translation type="unfinished"></translation>
+        <translation>winmail.dat ファイルではないか、破損しています</translation>
     </message>
     <message>
         <source>Cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めません</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished">フォルダー %1 を作成できません</translation>
+        <translation>フォルダー %1 を作成できません</translation>
     </message>
 </context>
 <context>
@@ -2070,18 +2287,21 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORLayout</name>
     <message>
         <source>unknown layout &quot;%1&quot; (use freedesktop or macos)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なフォルダー構成「%1」(freedesktop または macos を指定してください)</translation>
     </message>
     <message>
         <source>no home folder: user %1 has no password entry and $HOME is not set (give --home)</source>
-        <translation type="unfinished"></translation>
+        <translation>ホームフォルダーがありません: ユーザー %1 のパスワードエントリーがなく、$HOME も設定されていません (--home を指定してください)</translation>
     </message>
     <message>
         <source>  --layout L    where to look: freedesktop (default) or macos
   --root R      the file-system root the layout&apos;s system folders are under (default /)
   --home H      the home folder to look in (default: the real user&apos;s home)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --layout L    検索するフォルダー構成: freedesktop (既定) または macos
+  --root R      フォルダー構成のシステムフォルダーがあるファイルシステムのルート (既定 /)
+  --home H      検索するホームフォルダー (既定: 実際のユーザーのホームフォルダー)
+</translation>
     </message>
 </context>
 <context>
@@ -2670,77 +2890,93 @@ a copy without protection.
   --help             show this text
   -V, --version      show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]
+PDF ドキュメントのサイズを小さくしたコピーを作成します。画像は 50 ppi (品質 0、既定)、
+150 ppi (1) または 300 ppi (2) に下げます。これより小さいコピーを作成できない場合
+は、ドキュメントそのものがコピーになります。パスワードで保護されたドキュメントからは
+保護のないコピーが作成されます。
+
+  --quality N        0、1、2 のいずれか
+  -o OUT             コピーを OUT (ファイル名、または保存先のフォルダー) に置きます。
+                     指定しない場合は、圧縮用の一時フォルダーに残します
+  --yes              OUT が存在する場合、確認せずに置き換えます
+  --dry-run          実行内容を表示し、何も作成しません
+  --password-stdin   標準入力の 1 行目からパスワードを読み込みます
+                     (指定しない場合は、必要なときに端末で入力を求めます)
+  --json             結果を JSON で出力します
+  --help             このテキストを表示します
+  -V, --version      バージョンを表示します
+</translation>
     </message>
     <message>
         <source>%1 needs 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には 0、1、2 のいずれかが必要です</translation>
     </message>
     <message>
         <source>%1 needs a file or a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはファイルまたはフォルダーが必要です</translation>
     </message>
     <message>
         <source>--quality takes 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality には 0、1、2 のいずれかを指定してください</translation>
     </message>
     <message>
         <source>%1: not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 読み込める PDF ドキュメントではありません</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のパスワード: </translation>
     </message>
     <message>
         <source>%1 needs a password: give it with --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはパスワードが必要です: --password-stdin で指定してください</translation>
     </message>
     <message>
         <source>%1: wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: パスワードが違います</translation>
     </message>
     <message>
         <source>Replace %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を置き換えますか?</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>圧縮中</translation>
     </message>
     <message>
         <source>the copy stays at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーは %1 に残っています: %2</translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4 (replacing it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n ページ、%2) を品質 %3 で %4 に圧縮する予定です (既存のファイルを置き換えます)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n ページ、%2) を品質 %3 で %4 に圧縮する予定です</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n page(s), %2 -&gt; %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n ページ、%2 -&gt; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished">すでに十分に圧縮されています。これより小さいコピーは作成できませんでした</translation>
+        <translation>すでに十分に圧縮されています。これより小さいコピーは作成できませんでした</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished">このコピーはパスワードで保護されていません</translation>
+        <translation>このコピーはパスワードで保護されていません</translation>
     </message>
     <message>
         <source>Written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き出しました</translation>
     </message>
 </context>
 <context>
@@ -2925,11 +3161,11 @@ a copy without protection.
     <name>SevenZipProcess</name>
     <message>
         <source>7zz is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz がインストールされていません</translation>
     </message>
     <message>
         <source>7zz made no progress for %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz の処理が %1 ミリ秒間進んでいません</translation>
     </message>
 </context>
 <context>
@@ -2962,24 +3198,46 @@ stays.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]
+                              [--layout L] [--root R] [--home H]
+指定したファイルとフォルダーを、それぞれ丸ごと、ユーザー自身の権限で削除します。PATH に
+&quot;-&quot; を指定すると、パスを標準入力から読み込みます (1 行に 1 つ、または NUL バイト区切り。
+find -print0)。この場合は確認できないため、--yes の指定時にだけ削除します。リンクは
+リンクとして削除します。フォルダー内にマウントされた別のファイルシステム上のものは
+削除しません。ルートフォルダー、ホームフォルダー、それを含むフォルダー、システム自身の
+フォルダー (とその中にあるもの) は、どのような名前で指定されても削除せず、拒否した
+ものとして理由とともに標準エラー出力に表示します。端末では先に確認します。
+--yes の指定も端末もない場合は何も削除しません (終了ステータス 2)。
+Ctrl-C で現在のエントリーの後で中止します (終了ステータス 130)。残ったパスがある場合の
+終了ステータスは 1 です。
+
+  --overwrite    削除する前に各ファイルをランダムなバイトで 1 回上書きします
+                 (名前が 1 つだけで書き込み可能なファイルが対象で、確実に削除される
+                 ことが決まってから上書きします。SSD やコピーオンライト方式のファイル
+                 システムでは、それでも元のデータが残る場合があります)
+  --yes          確認せずに削除します
+  --dry-run      削除されるものを表示し、何も削除しません
+  --json         {&quot;shredSize&quot;, &quot;removed&quot;, &quot;failed&quot;} を JSON オブジェクト 1 つで出力します
+  --help         このテキストを表示します
+  -V, --version  バージョンを表示します
+</translation>
     </message>
     <message>
         <source>no path given</source>
-        <translation type="unfinished"></translation>
+        <translation>パスが指定されていません</translation>
     </message>
     <message>
         <source>Measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズを計測中</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished">完全削除しています</translation>
+        <translation>完全削除中</translation>
     </message>
     <message numerus="yes">
         <source>Refused %n path(s) (named on stderr).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のパスを拒否しました (標準エラー出力に表示)。</numerusform>
         </translation>
     </message>
 </context>
@@ -3021,19 +3279,19 @@ stays.
     <name>StagingFolder</name>
     <message>
         <source>device node, FIFO or socket</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスノード、FIFO、またはソケットです</translation>
     </message>
     <message>
         <source>folder too deep</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの階層が深すぎます</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished">リンクが展開先の外を指しています</translation>
+        <translation>リンクが展開先の外を指しています</translation>
     </message>
     <message>
         <source>file linked from outside</source>
-        <translation type="unfinished"></translation>
+        <translation>外部からリンクされているファイルです</translation>
     </message>
 </context>
 <context>
@@ -3373,7 +3631,7 @@ stays.
     <name>TemporaryFolder</name>
     <message>
         <source>no free name</source>
-        <translation type="unfinished"></translation>
+        <translation>使用できる名前がありません</translation>
     </message>
 </context>
 <context>
@@ -3406,49 +3664,75 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
   --help               show this text
   -V, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: sweepwright-cli tnef FILE [-C DIR] [オプション]
+winmail.dat (TNEF) ファイルの添付ファイルとメッセージ本文を DIR に書き出します
+(既定: 現在のフォルダー)。FILE に &quot;-&quot; を指定すると標準入力から読み込みます。
+オプションを指定しない場合は、すべての本文を MailBody.rtf、.html、.txt として保存します。
+
+  -C DIR               DIR に書き出します (存在しない場合は作成します)
+  --verbose            ファイルごとに 1 行と、警告を表示します
+  --debug              すべての属性とプロパティをダンプします
+  --list               何も書き出さず、書き出されるものを一覧表示します
+  --use-paths          Windows パスのフォルダーを保持します (DIR より上には出ません)
+  --absolute-paths     --use-paths と併用し、先頭のフォルダー区切りを残します (DIR 内のまま)
+  --overwrite          既存のファイルを上書きします
+  --interactive        各ファイルを書き出す前に確認します
+  --number-backups     既存の NAME をスキップせず、NAME.1、NAME.2 ... として書き出します
+  --save-body[=PREF]   本文を保存します。PREF は &quot;all&quot; (既定) か、r、h、t のうち 3 つまで
+                       (RTF、HTML、テキスト)。指定順で最初に存在する種類を保存します
+  --body-name NAME     本文ファイルのベース名 (既定 MailBody)
+  --mime               MIME タイプとコンテンツ ID も一覧表示します
+  --ignore-checksum    チェックサムが違っていても中止せず、警告します
+  --tolerate-props     破損したプロパティブロックを、中止せずに破棄します
+  --tolerate-trailer   末尾の復帰文字と改行文字を黙って受け入れます
+  --unix-safe          名前に含まれる非 ASCII バイトとシェルの特殊文字もエスケープします
+  --maxsize N          N バイトを超える 1 回の割り当てを拒否します
+  --dry-run            --list と同じです
+  --help               このテキストを表示します
+  -V, --version        バージョンを表示します
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはフォルダーが必要です</translation>
     </message>
     <message>
         <source>%1 needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には名前が必要です</translation>
     </message>
     <message>
         <source>%1 needs a number of bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはバイト数が必要です</translation>
     </message>
     <message>
         <source>--save-body takes &quot;all&quot; or up to three of r, h, t</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-body には &quot;all&quot;、または r、h、t のうち 3 つまでを指定してください</translation>
     </message>
 </context>
 <context>
     <name>ToolCommand</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished">スキャン中</translation>
+        <translation>スキャン中</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished">削除しています</translation>
+        <translation>削除中</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>no free name in the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱内に使用できる名前がありません</translation>
     </message>
     <message>
         <source>no trash on its file system (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルシステムにはゴミ箱がありません (%1)</translation>
     </message>
     <message>
         <source>not an absolute path of an item</source>
-        <translation type="unfinished"></translation>
+        <translation>項目の絶対パスではありません</translation>
     </message>
 </context>
 <context>
@@ -3509,88 +3793,88 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     <name>clirun</name>
     <message>
         <source>Would remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>削除予定: %1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>削除しました: %1</translation>
     </message>
     <message>
         <source>Removed %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>合計 %1 を削除しました。</translation>
     </message>
     <message numerus="yes">
         <source>Removed %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>合計 %1 を削除しました。%n 個の項目 (%2) を削除できませんでした。</numerusform>
         </translation>
     </message>
     <message>
         <source>Would move to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動予定: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動しました: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>合計 %1 をゴミ箱に移動しました。</translation>
     </message>
     <message numerus="yes">
         <source>Moved to the Trash %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>合計 %1 をゴミ箱に移動しました。%n 個の項目 (%2) をゴミ箱に移動できませんでした。</numerusform>
         </translation>
     </message>
     <message>
         <source>Would shred: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>完全削除予定: %1</translation>
     </message>
     <message>
         <source>Shredded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>完全削除しました: %1</translation>
     </message>
     <message>
         <source>Shredded %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>合計 %1 を完全削除しました。</translation>
     </message>
     <message numerus="yes">
         <source>Shredded %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>合計 %1 を完全削除しました。%n 個の項目 (%2) を削除できませんでした。</numerusform>
         </translation>
     </message>
     <message>
         <source>y</source>
         <comment>the short answer yes to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>ｙ</translation>
     </message>
     <message>
         <source>yes</source>
         <comment>the answer to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>%1?</source>
         <comment>a removal asked for: &quot;Delete 12 items (3.40 MB)&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: よろしいですか?</translation>
     </message>
     <message>
         <source>nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what would go</source>
-        <translation type="unfinished"></translation>
+        <translation>何も削除しませんでした: --yes で確定するか、端末で応答してください。--dry-run で削除されるものを表示できます</translation>
     </message>
     <message>
         <source>%1 [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 [y/N] </translation>
     </message>
     <message>
         <source>Could not remove %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除できませんでした: %2</translation>
     </message>
     <message>
         <source>Nothing was removed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>何も削除しませんでした (--dry-run)。</translation>
     </message>
 </context>
 <context>

@@ -69,7 +69,7 @@
     <message>
         <source>%1 (%2)</source>
         <comment>why the administrator removal refused, and what it met</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -144,51 +144,51 @@
     <message>
         <source>app</source>
         <comment>an application&apos;s own files</comment>
-        <translation type="unfinished"></translation>
+        <translation>aplicativo</translation>
     </message>
     <message>
         <source>cache</source>
         <comment>an application&apos;s cache</comment>
-        <translation type="unfinished"></translation>
+        <translation>cache</translation>
     </message>
     <message>
         <source>settings</source>
         <comment>an application&apos;s settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>preferências</translation>
     </message>
     <message>
         <source>data</source>
         <comment>the user&apos;s data of an application</comment>
-        <translation type="unfinished"></translation>
+        <translation>dados</translation>
     </message>
     <message>
         <source>bundle</source>
         <comment>an application installed as a bundle</comment>
-        <translation type="unfinished"></translation>
+        <translation>pacote .app</translation>
     </message>
     <message>
         <source>appimage</source>
         <comment>an application installed as an AppImage</comment>
-        <translation type="unfinished"></translation>
+        <translation>appimage</translation>
     </message>
     <message>
         <source>home</source>
         <comment>an application installed in the home folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>pasta pessoal</translation>
     </message>
     <message>
         <source>flatpak</source>
         <comment>an application installed as a Flatpak</comment>
-        <translation type="unfinished"></translation>
+        <translation>flatpak</translation>
     </message>
     <message>
         <source>package</source>
         <comment>an application installed as a system package</comment>
-        <translation type="unfinished"></translation>
+        <translation>pacote</translation>
     </message>
     <message>
         <source>--with-data goes with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>--with-data só pode ser usado com --remove</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
@@ -217,7 +217,32 @@ scan, or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
+                          [--remove APP... [--with-data] [--yes | --dry-run]]
+Lista os aplicativos instalados, cada um com seus próprios arquivos e o que deixou na
+pasta pessoal que pertence só a ele, por tipo (aplicativo, cache, preferências e os dados do
+usuário: o que está em XDG_DATA_HOME, ~/.var/app/ID/data ou numa pasta oculta como ~/.thunderbird),
+e seus tamanhos; [x] (&quot;isDel&quot; no JSON) marca o que a remoção do aplicativo levaria
+(com --remove: o que esta execução leva).
+Com --remove, o aplicativo APP é removido com seus itens marcados: todos, exceto os
+dados do usuário, a menos que --with-data seja informado. O que pertence ao usuário vai para a
+lixeira, de onde pode ser restaurado. Antes pergunta em um terminal, ou prossegue com --yes;
+caso contrário, mostra o plano e não remove nada (status de saída 2). APP é o nome listado ou, se vários aplicativos
+têm o mesmo nome, um dos seus identificadores: o id do arquivo desktop, o id do Flatpak, o
+nome do pacote ou o caminho; um nome compartilhado não remove nada e lista os candidatos
+(status de saída 2). O aplicativo é removido primeiro (pacotes pelo gerenciador de pacotes,
+arquivos que só um administrador pode remover após um único pedido de senha); os resíduos
+só depois que ele for removido; senão, permanecem, e o relatório diz por quê. Ctrl-C interrompe a
+análise, ou a remoção após o item atual (status de saída 130).
+
+  --json         mostra um único objeto JSON em vez de uma lista
+  --remove APP   remove o aplicativo APP e seus resíduos (pode ser repetido)
+  --with-data    com --remove, leva também os dados do usuário de APP
+  --yes          remove sem perguntar
+  --dry-run      mostra o que --remove removeria, e não remove nada
+  --help         mostra este texto
+  -V, --version  mostra a versão
+</translation>
     </message>
 </context>
 <context>
@@ -255,78 +280,78 @@ scan, or the removal after the current item (exit status 130).
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">cancelado</translation>
+        <translation>cancelado</translation>
     </message>
     <message>
         <source>could not write the report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar o relatório: %1</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimente &apos;sweepwright-cli %1 --help&apos;.</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado %1</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum arquivo informado</translation>
     </message>
     <message>
         <source>more than one file given</source>
-        <translation type="unfinished"></translation>
+        <translation>mais de um arquivo informado</translation>
     </message>
     <message>
         <source>running as root is never needed; protected system folders stay untouched.</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca é necessário executar como root; as pastas protegidas do sistema permanecem intocadas.</translation>
     </message>
 </context>
 <context>
     <name>CliMain</name>
     <message>
         <source>scan for junk files and list them, or remove them with --clean</source>
-        <translation type="unfinished"></translation>
+        <translation>procura arquivos desnecessários e os lista, ou os remove com --clean</translation>
     </message>
     <message>
         <source>list the files of 32 MB and more in folders, or move them to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>lista os arquivos de 32 MB ou mais em pastas, ou os move para a lixeira</translation>
     </message>
     <message>
         <source>list duplicate files in folders, or move all copies but one to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>lista os arquivos duplicados em pastas, ou move para a lixeira todas as cópias exceto uma</translation>
     </message>
     <message>
         <source>list the installed applications and their leftovers, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>lista os aplicativos instalados e seus resíduos, ou remove alguns com --remove</translation>
     </message>
     <message>
         <source>list the add-ons by category, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>lista os complementos por categoria, ou remove alguns com --remove</translation>
     </message>
     <message>
         <source>list the applications started at login, or switch one with --on or --off</source>
-        <translation type="unfinished"></translation>
+        <translation>lista os aplicativos iniciados com a sessão, ou ativa ou desativa um com --on ou --off</translation>
     </message>
     <message>
         <source>show memory and disk use, or release memory with --release</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra o uso de memória e de disco, ou libera memória com --release</translation>
     </message>
     <message>
         <source>extract an archive or a winmail.dat file, or list what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>extrai um arquivo compactado ou um arquivo winmail.dat, ou lista o conteúdo</translation>
     </message>
     <message>
         <source>make a smaller copy of a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>cria uma cópia menor de um documento PDF</translation>
     </message>
     <message>
         <source>remove files and folders whole, optionally overwriting their contents first</source>
-        <translation type="unfinished"></translation>
+        <translation>remove arquivos e pastas inteiros, opcionalmente sobrescrevendo o conteúdo antes</translation>
     </message>
     <message>
         <source>write the attachments and message bodies of a winmail.dat file into a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>grava em uma pasta os anexos e os corpos de mensagem de um arquivo winmail.dat</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli COMMAND [options]
@@ -335,11 +360,16 @@ scan, or the removal after the current item (exit status 130).
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli COMMAND [opções]
+     sweepwright-cli COMMAND --help
+     sweepwright-cli -V | --version
+
+Comandos:
+</translation>
     </message>
     <message>
         <source>Layout options (commands that look at the disk):</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de esquema (comandos que examinam o disco):</translation>
     </message>
     <message>
         <source>The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;
@@ -352,37 +382,46 @@ touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 
 FOLDER or PATH of &quot;-&quot; (large, dups, shred) reads the paths from standard input,
 one a line or separated by NUL bytes.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>As variáveis SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT e SWEEPWRIGHT_HOME definem o mesmo;
+as opções têm prioridade.
+
+Os comandos que removem ou movem arquivos só agem com --yes ou após uma pergunta em um
+terminal; caso contrário, mostram o plano e saem com status 2. --dry-run mostra o plano e
+não toca em nada. Ctrl-C interrompe uma análise, ou uma remoção após o item atual (saída 130).
+&quot;--&quot; encerra as opções: o que vem depois é um caminho mesmo que comece com &quot;-&quot;. Se
+FOLDER ou PATH for &quot;-&quot; (large, dups, shred), os caminhos são lidos da entrada padrão,
+um por linha ou separados por bytes NUL.
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconhecido &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimente &apos;sweepwright-cli --help&apos;.</translation>
     </message>
 </context>
 <context>
     <name>CliOptions</name>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um valor</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não aceita valor</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida %1</translation>
     </message>
 </context>
 <context>
     <name>CliPassword</name>
     <message>
         <source>cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler o arquivo de senha %1: %2</translation>
     </message>
 </context>
 <context>
@@ -495,15 +534,47 @@ Sent to a file or a pipe, a run that moves nothing prints each set as it is foun
 Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
+                          [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+Lista os grupos de arquivos e pacotes duplicados maiores que 16 KiB nas pastas
+(padrão: as pastas padrão do esquema, abaixo), dos maiores para os menores. Candidatos com
+tamanho e resumo por amostragem iguais são comparados byte a byte; links físicos para um arquivo
+contam uma vez. Se FOLDER for &quot;-&quot;, as pastas são lidas da entrada padrão, uma por linha ou
+separadas por bytes NUL. As pastas protegidas do sistema ficam de fora e são indicadas no stderr.
+
+  --json                 mostra um único objeto JSON em vez de uma lista
+  --quick                para arquivos, confia em tamanho e resumo por amostragem iguais (até
+                         três blocos de 4 KiB: no início e distribuídos pelo arquivo) sem
+                         comparar o conteúdo inteiro: mais rápido, mas arquivos que diferem
+                         em outras partes são apontados como duplicados. Pacotes são sempre
+                         comparados pelo conteúdo: o resumo deles contém só nomes de itens
+  --keep RULE            qual cópia de cada grupo permanece: original (a cópia fora de
+                         Downloads, da lixeira e de pastas temporárias; depois, uma cujo
+                         nome não tem marca de cópia como &quot;(1)&quot; ou &quot;Copy of&quot;; depois, a
+                         mais antiga; depois, a da pasta mais profunda; depois, a primeira
+                         encontrada), oldest (data de modificação mais antiga; depois, o caminho
+                         mais curto), newest, shortest-path ou first (a primeira encontrada);
+                         padrão: %1 neste esquema
+  --trash-all-but-first  move para a lixeira todas as cópias de cada grupo, exceto a que
+                         --keep mantém (após uma pergunta em um terminal, ou com --yes), e
+                         depois informa o que foi movido e o que não foi (com o motivo);
+                         sem nenhum dos dois, mostra o plano e não move nada
+  --yes                  move sem perguntar
+  --dry-run              mostra o que --trash-all-but-first moveria, e não move nada
+  --help                 mostra este texto
+  -V, --version          mostra a versão
+Com a saída para um arquivo ou pipe, uma execução que não move nada mostra cada grupo ao encontrá-lo.
+Sai com 1 quando um item não pôde ser movido, 2 em erro de uso ou pasta que não
+existe ou não pode ser lida, 130 após Ctrl-C (uma remoção para após o item atual).
+</translation>
     </message>
     <message>
         <source>%1 needs a rule: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de uma regra: %2</translation>
     </message>
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep aceita %1, não &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -528,28 +599,48 @@ or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]
+                                [--remove PATH... [--yes | --dry-run]]
+Lista os complementos do esquema (extensões de navegador, plug-ins, complementos de
+visualização e de pesquisa etc.), por categoria, com os tamanhos, cada um com o navegador ou a
+área de trabalho a que pertence e o perfil do navegador (JSON: itemOwner, itemProfile), e se
+está ativado, quando os próprios arquivos do navegador informam (itemEnabled; omitido
+caso contrário). Com --remove, os itens desses
+caminhos (como listados) são removidos, após uma pergunta em um terminal ou com --yes;
+caso contrário, mostra o plano e não remove nada (status de saída 2). Itens que só um
+administrador pode remover vão por último, após um único pedido de senha. Ctrl-C interrompe a
+análise, ou a remoção após o item atual (status de saída 130).
+
+  --json         mostra um único objeto JSON em vez de uma lista
+  --remove PATH  remove o complemento em PATH (pode ser repetido)
+  --yes          remove sem perguntar
+  --dry-run      mostra o que --remove removeria, e não remove nada
+  --help         mostra este texto
+  -V, --version  mostra a versão
+</translation>
     </message>
     <message>
         <source>found no add-on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum complemento %1 encontrado</translation>
     </message>
     <message>
         <source>enabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>ativado</translation>
     </message>
     <message>
         <source>disabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>desativado</translation>
     </message>
     <message numerus="yes">
         <source>Found %n add-on(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n complemento encontrado, %1 no total.
+</numerusform>
+            <numerusform>%n complementos encontrados, %1 no total.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -590,79 +681,112 @@ folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,
 cut short or in a format not read, the password is wrong or missing, TMPDIR
 is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli extract FILE [-C DIR] [opções]
+Extrai um arquivo compactado (zip, 7z, rar, tar e suas variantes compactadas, iso, cab, lzh...)
+ou um arquivo winmail.dat. Sem -C, extrai para uma pasta com o nome de FILE dentro de uma
+nova pasta particular na pasta temporária, como na página Arquivos compactados; o
+destino é mostrado.
+
+  -C DIR               grava as entradas em DIR exatamente com os nomes que o arquivo
+                       compactado lhes dá; DIR é criada se a pasta-mãe existir, e um link
+                       para uma pasta é seguido
+  --password-file F    a senha é a primeira linha de F
+  --password-stdin     a senha é a primeira linha da entrada padrão
+                       Sem nenhuma das duas, ela é pedida no terminal, se houver
+                       um (três vezes no máximo); só pede a senha um arquivo compactado
+                       que precisa de uma.
+  --encoding NAME      decodifica com NAME os nomes que não estão em UTF-8; NAME é um
+                       nome ou alias de conversor ICU (Shift_JIS, GBK, windows-1252...);
+                       &quot;auto&quot; deixa o detector decidir; &quot;list&quot; mostra os mais
+                       comuns.
+                       Padrão: a preferência do aplicativo
+  --list               não grava nada; mostra o tipo, o tamanho e o caminho de cada entrada
+                       (tamanho ? quando o arquivo compactado não informa)
+  --json               mostra o resultado como um objeto JSON (também em caso de falha,
+                       com o &quot;error&quot;); nada mais vai para a saída padrão
+  --help               mostra este texto
+  -V, --version        mostra a versão
+
+As entradas que ficariam fora do destino (caminhos absolutos, &quot;..&quot;, links que
+apontam para fora, arquivos especiais) são ignoradas e relatadas; caracteres de controle
+nos nomes são mostrados escapados (\n, \x1b, \\). Cada arquivo é gravado com um nome
+oculto e só recebe o seu quando está completo. Uma extração que falha não deixa
+nenhuma pasta própria. Status de saída: 0 concluído; 1 o arquivo não existe, está danificado,
+truncado ou num formato não lido, a senha está errada ou falta, TMPDIR
+não pode ser usado ou o disco ficou sem espaço; 2 erro de uso; 130 Ctrl-C.
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de uma pasta</translation>
     </message>
     <message>
         <source>%1 needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um arquivo</translation>
     </message>
     <message>
         <source>%1 needs an encoding name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um nome de codificação</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot; (--encoding list prints the names)</source>
-        <translation type="unfinished"></translation>
+        <translation>codificação desconhecida &quot;%1&quot; (--encoding list mostra os nomes)</translation>
     </message>
     <message>
         <source>--password-file and --password-stdin exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--password-file e --password-stdin são mutuamente exclusivas</translation>
     </message>
     <message>
         <source>-C: %1 is a link that leads nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: %1 é um link que não aponta para lugar nenhum</translation>
     </message>
     <message>
         <source>-C: the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: a pasta %1 não existe</translation>
     </message>
     <message>
         <source>-C: cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: não é possível criar a pasta %1</translation>
     </message>
     <message>
         <source>-C: %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: %1 não é uma pasta</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">cancelado</translation>
+        <translation>cancelado</translation>
     </message>
     <message>
         <source>what was written stays in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o que foi gravado permanece em %1</translation>
     </message>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Listando</translation>
     </message>
     <message>
         <source>Extracting</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraindo</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Senha de %1: </translation>
     </message>
     <message>
         <source>Password required</source>
-        <translation type="unfinished">Senha necessária</translation>
+        <translation>Senha necessária</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished">Este formato de arquivo compactado não é suportado</translation>
+        <translation>Este formato de arquivo compactado não é suportado</translation>
     </message>
     <message>
         <source>the file could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível extrair o arquivo</translation>
     </message>
 </context>
 <context>
@@ -677,25 +801,25 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>dir</source>
         <comment>an archive entry that is a folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>pasta</translation>
     </message>
     <message>
         <source>link</source>
         <comment>an archive entry that is a symbolic link</comment>
-        <translation type="unfinished"></translation>
+        <translation>link</translation>
     </message>
     <message>
         <source>file</source>
         <comment>an archive entry that is a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>arquivo</translation>
     </message>
     <message>
         <source>special file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo especial</translation>
     </message>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ignorado: %2</translation>
     </message>
 </context>
 <context>
@@ -763,20 +887,21 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>FinderCommand</name>
     <message>
         <source>%1: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: pasta inexistente</translation>
     </message>
     <message>
         <source>%1: not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é uma pasta</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é possível ler</translation>
     </message>
     <message>
         <source>Default folders in the %1 layout: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Pastas padrão do esquema %1: %2
+</translation>
     </message>
 </context>
 <context>
@@ -886,15 +1011,15 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>HelperProgram</name>
     <message>
         <source>this command&apos;s program %1 is missing (looked for %2 and %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>o programa %1 deste comando não foi encontrado (procurado em %2 e %3)</translation>
     </message>
     <message>
         <source>this command&apos;s program %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>o programa %1 deste comando não foi encontrado</translation>
     </message>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível executar %1: %2</translation>
     </message>
 </context>
 <context>
@@ -993,11 +1118,11 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>JunkCommand</name>
     <message>
         <source>no category %1 in the %2 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>não há categoria %1 no esquema %2</translation>
     </message>
     <message>
         <source>Skipped, needs administrator rights (use --admin): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorado, requer privilégios de administrador (use --admin): %1</translation>
     </message>
 </context>
 <context>
@@ -1005,94 +1130,102 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app
 container and the per-user cache folder; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>esvazia as pastas em ~/Library/Caches, ~/Library/Logs, nas pastas Caches e Logs do contêiner
+de cada app e na pasta de cache própria do usuário; remove os arquivos que estiverem ali</translation>
     </message>
     <message>
         <source>entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
 State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application</source>
-        <translation type="unfinished"></translation>
+        <translation>entradas de ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
+State, ~/Library/Parallels e ~/.cleverfiles que não pertencem a nenhum aplicativo instalado</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Caches and /System/Library/Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>esvazia as pastas e remove os arquivos em /Library/Caches e /System/Library/Caches</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Logs and /var/log/asl</source>
-        <translation type="unfinished"></translation>
+        <translation>esvazia as pastas e remove os arquivos em /Library/Logs e /var/log/asl</translation>
     </message>
     <message>
         <source>Mail Downloads, and image and text attachments below ~/Library/Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail Downloads e os anexos de imagem e de texto dentro de ~/Library/Mail</translation>
     </message>
     <message>
         <source>iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and
 iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)</source>
-        <translation type="unfinished"></translation>
+        <translation>atualizações de software do iOS (*.ipsw em ~/Library/iTunes/iPhone and iPad Software Updates) e
+apps do iOS (*.ipa em ~/Music/iTunes/iTunes Media/Mobile Applications)</translation>
     </message>
     <message>
         <source>the device backups in ~/Library/Application Support/MobileSync/Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>os backups de dispositivos em ~/Library/Application Support/MobileSync/Backup</translation>
     </message>
     <message>
         <source>the *.ipsw files that category 9 removes too</source>
-        <translation type="unfinished"></translation>
+        <translation>os arquivos *.ipsw que a categoria 9 também remove</translation>
     </message>
     <message>
         <source>everything in ~/.Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>tudo o que está em ~/.Trash</translation>
     </message>
     <message>
         <source>everything in ~/Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>tudo o que está em ~/Downloads</translation>
     </message>
     <message>
         <source>empties the folders in ~/Library/Developer/Xcode/DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>esvazia as pastas em ~/Library/Developer/Xcode/DerivedData</translation>
     </message>
     <message>
         <source>empties Safari&apos;s and Chrome&apos;s history, cache, cookie and local-storage folders</source>
-        <translation type="unfinished"></translation>
+        <translation>esvazia as pastas de histórico, cache, cookies e armazenamento local do Safari e do Chrome</translation>
     </message>
     <message>
         <source>empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak
 app&apos;s ~/.var/app/ID/cache; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>esvazia as pastas dentro da pasta de cache (~/.cache ou XDG_CACHE_HOME) e em ~/.var/app/ID/cache
+de cada app Flatpak; remove os arquivos que estiverem ali</translation>
     </message>
     <message>
         <source>desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak
 apps installed nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>entradas .desktop e de início automático cujo programa não existe mais, e dados em ~/.var/app de
+apps Flatpak que não estão instalados em lugar nenhum</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/cache (debconf&apos;s excepted); what only
 root may remove is left unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>esvazia as pastas e remove os arquivos em /var/cache (exceto os do debconf); o que só o
+root pode remover fica como está, a menos que --admin seja informado</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/log; what only root may remove is left
 unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>esvazia as pastas e remove os arquivos em /var/log; o que só o root pode remover fica como está,
+a menos que --admin seja informado</translation>
     </message>
     <message>
         <source>what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)</source>
-        <translation type="unfinished"></translation>
+        <translation>o que programas de e-mail e navegadores deixaram em /tmp/mozilla_USER0 (só quando a pasta é sua)</translation>
     </message>
     <message>
         <source>everything in the Trash, and info files whose item is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>tudo o que está na lixeira e os arquivos de informação cujo item não existe mais</translation>
     </message>
     <message>
         <source>everything in the Downloads folder (XDG_DOWNLOAD_DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>tudo o que está na pasta Downloads (XDG_DOWNLOAD_DIR)</translation>
     </message>
     <message>
         <source>empties the npm, Gradle, Cargo and Go package caches</source>
-        <translation type="unfinished"></translation>
+        <translation>esvazia os caches de pacotes do npm, Gradle, Cargo e Go</translation>
     </message>
     <message>
         <source>empties Firefox&apos;s cache2 folders; removes Chrome&apos;s and Chromium&apos;s History, Cookies and
 Local Storage of the Default profile</source>
-        <translation type="unfinished"></translation>
+        <translation>esvazia as pastas cache2 do Firefox; remove History, Cookies e Local Storage do perfil
+Default do Chrome e do Chromium</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
@@ -1117,15 +1250,36 @@ Nothing is written to the settings; login items are not touched.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
+                          [--clean [--yes | --dry-run] [--admin]]
+Analisa as categorias de arquivos desnecessários e lista o que encontraram. Com --clean, depois
+remove o que está marcado: os itens das categorias analisadas, exceto os das categorias que vêm
+desmarcadas (indicadas com &quot;desmarcada&quot; abaixo; são incluídas quando nomeadas com --category),
+o histórico e os cookies dos navegadores, e o que só um administrador pode remover (com --admin).
+Antes pergunta em um terminal; em outros casos precisa de --yes,
+e sem ela mostra o plano, não remove nada e sai com status 2. Informa o que foi removido
+e o que não pôde ser (com o motivo), e sai com 1 quando algo não pôde ser removido.
+Ctrl-C interrompe a análise, ou a remoção após o item atual (status de saída 130).
+Nada é gravado nas preferências; os itens de inicialização não são tocados.
+
+  --json         mostra um único objeto JSON em vez de uma tabela
+  --clean        remove os itens marcados após a análise
+  --yes          remove sem perguntar
+  --dry-run      mostra o que --clean removeria, e não remove nada
+  --admin        remove também o que só um administrador pode remover (pede a senha uma vez)
+  --category ID  analisa esta categoria (pode ser repetido) em vez das padrão
+  --all          analisa todas as categorias do esquema
+  --help         mostra este texto
+  -V, --version  mostra a versão
+</translation>
     </message>
     <message>
         <source>Categories of the %1 layout (* scanned by default) and what --clean removes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorias do esquema %1 (* = analisada por padrão) e o que --clean remove:</translation>
     </message>
     <message>
         <source>(unmarked)</source>
-        <translation type="unfinished"></translation>
+        <translation>(desmarcada)</translation>
     </message>
 </context>
 <context>
@@ -1142,27 +1296,27 @@ Nothing is written to the settings; login items are not touched.
     </message>
     <message>
         <source>nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>nada encontrado</translation>
     </message>
     <message>
         <source>all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>todos marcados</translation>
     </message>
     <message>
         <source>some marked</source>
-        <translation type="unfinished"></translation>
+        <translation>alguns marcados</translation>
     </message>
     <message>
         <source>none marked</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum marcado</translation>
     </message>
     <message>
         <source>(needs administrator rights)</source>
-        <translation type="unfinished"></translation>
+        <translation>(requer privilégios de administrador)</translation>
     </message>
     <message>
         <source>No junk category is enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma categoria de arquivos desnecessários está ativada.</translation>
     </message>
 </context>
 <context>
@@ -1196,7 +1350,24 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]
+                           [--trash [--yes | --dry-run]]
+Lista os arquivos e pacotes de 32 MB ou mais nas pastas (padrão: as pastas padrão do
+esquema, abaixo), em cinco faixas de tamanho. Se FOLDER for &quot;-&quot;, as pastas são lidas da
+entrada padrão, uma por linha ou separadas por bytes NUL. Pastas ocultas e docsets não
+são percorridos; arquivos de código-fonte, de compilação e de banco de dados ficam de fora, assim
+como as pastas protegidas do sistema, que são indicadas no stderr. Com --trash, cada item
+listado é movido para a lixeira (restaurável pela lixeira da área de trabalho), após uma
+pergunta em um terminal ou com --yes; caso contrário, mostra o plano e não move nada (status de saída 2).
+Ctrl-C interrompe a análise, ou a movimentação após o item atual (status de saída 130).
+
+  --json         mostra um único objeto JSON em vez de uma tabela
+  --trash        move cada item listado para a lixeira e depois informa o que foi movido
+  --yes          move sem perguntar
+  --dry-run      mostra o que --trash moveria, e não move nada
+  --help         mostra este texto
+  -V, --version  mostra a versão
+</translation>
     </message>
 </context>
 <context>
@@ -1211,32 +1382,32 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
     <message>
         <source>on</source>
         <comment>starts at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>ativo</translation>
     </message>
     <message>
         <source>off</source>
         <comment>does not start at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>inativo</translation>
     </message>
     <message>
         <source>application</source>
         <comment>a login item that is a menu application</comment>
-        <translation type="unfinished"></translation>
+        <translation>aplicativo</translation>
     </message>
     <message>
         <source>autostart</source>
         <comment>a login item that is an autostart entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>início automático</translation>
     </message>
     <message>
         <source>(part of the desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>(parte da área de trabalho)</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) start at login.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item inicia com a sessão.</numerusform>
+            <numerusform>%n itens iniciam com a sessão.</numerusform>
         </translation>
     </message>
     <message>
@@ -1257,31 +1428,47 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
   --help          show this text
   -V, --version   show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli login [--layout L] [--root R] [--home H] [--json] [--all]
+                           [--on ID] [--off ID]
+Lista o que inicia com a sessão (ativo) e depois as entradas de início automático desativadas
+(inativo), cada uma com sua descrição; as entradas que a área de trabalho inicia por conta
+própria são marcadas com &quot;parte da área de trabalho&quot; e listadas por último. --all lista depois
+os demais aplicativos do menu, que --on pode adicionar. --on grava a entrada de início automático
+do usuário ID.desktop; --off remove as entradas do usuário para o aplicativo, e
+oculta uma entrada do sistema todo com uma entrada do usuário que diz Hidden=true. ID é o
+id do arquivo desktop sem &quot;.desktop&quot; (o nome do pacote .app no esquema macos).
+
+  --json          mostra um único objeto JSON em vez de uma lista
+  --all           lista também os aplicativos que não iniciam com a sessão
+  --on ID         ativa ID ao iniciar a sessão (pode ser repetido)
+  --off ID        desativa ID ao iniciar a sessão (pode ser repetido)
+  --help          mostra este texto
+  -V, --version   mostra a versão
+</translation>
     </message>
     <message>
         <source>%1 needs an id</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um id</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is both in --on and --off</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está tanto em --on quanto em --off</translation>
     </message>
     <message>
         <source>no login item &quot;%1&quot; (see the list without --on and --off)</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum item de inicialização &quot;%1&quot; (veja a lista sem --on e --off)</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; on</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ativar &quot;%1&quot;</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; off</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível desativar &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1362,11 +1549,11 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
     <name>MemoryCommand</name>
     <message>
         <source>Memory (%L1 % in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória (%L1% em uso)</translation>
     </message>
     <message>
         <source>Memory (usage unavailable: the figures contradict each other)</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória (uso indisponível: os valores se contradizem)</translation>
     </message>
     <message>
         <source>  used        %1
@@ -1383,7 +1570,20 @@ Disk of %11
   free        %13
   total       %14
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  em uso       %1
+  em cache     %2
+  buffers      %3
+  livre        %4
+  ativa        %5
+  inativa      %6
+  swap em uso  %7 de %8
+  disponível   %9
+  total        %10
+Disco de %11
+  em uso       %12
+  livre        %13
+  total        %14
+</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
@@ -1405,50 +1605,68 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
+Mostra os valores de memória (de /proc/meminfo, ou de SWEEPWRIGHT_PROC/meminfo) e o
+espaço usado e livre do volume que contém a pasta Documentos.
+Com --release, primeiro libera memória: ocupa memória livre e inativa em blocos de 64 MiB
+para que o kernel recupere páginas inativas e cache de arquivos, e para antes
+se a memória disponível for cair abaixo de max(10 %, 512 MiB), se o sistema começar a usar
+swap ou se a pressão de memória aumentar. A quantidade liberada é a variação da memória
+livre; ela é negativa quando outros programas ocuparam memória nesse meio-tempo.
+
+Uma liberação para após %1 GiB desse trabalho ou %2 segundos, no máximo. Valores que
+se contradizem (mais memória livre do que a instalada) são mostrados limitados ao
+tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
+
+  --json         mostra um único objeto JSON (com --release, também &quot;releasedMemory&quot;,
+                 &quot;touchedMemory&quot; e &quot;releaseEnd&quot;)
+  --release      libera memória primeiro
+  --help         mostra este texto
+  -V, --version  mostra a versão
+</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>cannot read the memory figures from %1/meminfo</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler os valores de memória de %1/meminfo</translation>
     </message>
     <message>
         <source>Released Memory: %1 (%2 touched; %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória liberada: %1 (%2 ocupados; %3)</translation>
     </message>
 </context>
 <context>
     <name>MemoryRelease</name>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>concluído</translation>
     </message>
     <message>
         <source>stopped: available memory near its floor</source>
-        <translation type="unfinished"></translation>
+        <translation>interrompido: memória disponível perto do limite mínimo</translation>
     </message>
     <message>
         <source>stopped: the system began to swap</source>
-        <translation type="unfinished"></translation>
+        <translation>interrompido: o sistema começou a usar swap</translation>
     </message>
     <message>
         <source>stopped: memory pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>interrompido: pressão de memória</translation>
     </message>
     <message>
         <source>stopped: memory figures unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>interrompido: valores de memória ilegíveis</translation>
     </message>
     <message>
         <source>stopped: memory figures inconsistent</source>
-        <translation type="unfinished"></translation>
+        <translation>interrompido: valores de memória inconsistentes</translation>
     </message>
     <message>
         <source>stopped: the most one release may do was done</source>
-        <translation type="unfinished"></translation>
+        <translation>interrompido: o máximo permitido para uma liberação foi atingido</translation>
     </message>
 </context>
 <context>
@@ -1867,23 +2085,23 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORFileDataCollection</name>
     <message>
         <source>A winmail file is listed only by decoding it</source>
-        <translation type="unfinished"></translation>
+        <translation>Um arquivo winmail só pode ser listado decodificando-o</translation>
     </message>
     <message>
         <source>Cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar a pasta</translation>
     </message>
     <message>
         <source>Not a winmail.dat file, or a damaged one</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo winmail.dat, ou está danificado</translation>
     </message>
     <message>
         <source>Cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o arquivo</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished">Não é possível criar a pasta %1</translation>
+        <translation>Não é possível criar a pasta %1</translation>
     </message>
 </context>
 <context>
@@ -2093,18 +2311,21 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORLayout</name>
     <message>
         <source>unknown layout &quot;%1&quot; (use freedesktop or macos)</source>
-        <translation type="unfinished"></translation>
+        <translation>esquema desconhecido &quot;%1&quot; (use freedesktop ou macos)</translation>
     </message>
     <message>
         <source>no home folder: user %1 has no password entry and $HOME is not set (give --home)</source>
-        <translation type="unfinished"></translation>
+        <translation>sem pasta pessoal: o usuário %1 não tem entrada no passwd e $HOME não está definida (informe --home)</translation>
     </message>
     <message>
         <source>  --layout L    where to look: freedesktop (default) or macos
   --root R      the file-system root the layout&apos;s system folders are under (default /)
   --home H      the home folder to look in (default: the real user&apos;s home)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --layout L    onde procurar: freedesktop (padrão) ou macos
+  --root R      a raiz sob a qual ficam as pastas do sistema do esquema (padrão /)
+  --home H      a pasta pessoal em que procurar (padrão: a do usuário real)
+</translation>
     </message>
 </context>
 <context>
@@ -2694,80 +2915,96 @@ a copy without protection.
   --help             show this text
   -V, --version      show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]
+Cria uma cópia menor de um documento PDF: as imagens são reduzidas a 50 ppi
+(qualidade 0, o padrão), 150 ppi (1) ou 300 ppi (2). Quando não é possível criar uma cópia
+menor, a cópia é o próprio documento. Um documento protegido por senha gera
+uma cópia sem proteção.
+
+  --quality N        0, 1 ou 2
+  -o OUT             coloca a cópia em OUT (um nome de arquivo, ou uma pasta onde colocá-la)
+                     em vez de deixá-la na pasta temporária do compressor
+  --yes              substitui OUT se existir, sem perguntar
+  --dry-run          mostra o que seria feito, e não cria nada
+  --password-stdin   lê a senha da primeira linha da entrada padrão
+                     (caso contrário, ela é pedida no terminal quando necessário)
+  --json             mostra o resultado como JSON
+  --help             mostra este texto
+  -V, --version      mostra a versão
+</translation>
     </message>
     <message>
         <source>%1 needs 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de 0, 1 ou 2</translation>
     </message>
     <message>
         <source>%1 needs a file or a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um arquivo ou uma pasta</translation>
     </message>
     <message>
         <source>--quality takes 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality aceita 0, 1 ou 2</translation>
     </message>
     <message>
         <source>%1: not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é um documento PDF legível</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Senha de %1: </translation>
     </message>
     <message>
         <source>%1 needs a password: give it with --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de uma senha: informe-a com --password-stdin</translation>
     </message>
     <message>
         <source>%1: wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: senha incorreta</translation>
     </message>
     <message>
         <source>Replace %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir %1?</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Compactando</translation>
     </message>
     <message>
         <source>the copy stays at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a cópia permanece em %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4 (replacing it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n página, %2) seria compactado com qualidade %3 em %4 (substituindo-o)</numerusform>
+            <numerusform>%1 (%n páginas, %2) seria compactado com qualidade %3 em %4 (substituindo-o)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n página, %2) seria compactado com qualidade %3 em %4</numerusform>
+            <numerusform>%1 (%n páginas, %2) seria compactado com qualidade %3 em %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n page(s), %2 -&gt; %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n página, %2 -&gt; %3</numerusform>
+            <numerusform>%1: %n páginas, %2 -&gt; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished">Já está compacto: não foi possível criar uma cópia menor</translation>
+        <translation>Já está compacto: não foi possível criar uma cópia menor</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished">Esta cópia não está protegida por senha</translation>
+        <translation>Esta cópia não está protegida por senha</translation>
     </message>
     <message>
         <source>Written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravado em %1</translation>
     </message>
 </context>
 <context>
@@ -2953,11 +3190,11 @@ a copy without protection.
     <name>SevenZipProcess</name>
     <message>
         <source>7zz is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>o 7zz não está instalado</translation>
     </message>
     <message>
         <source>7zz made no progress for %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>o 7zz não avançou por %1 ms</translation>
     </message>
 </context>
 <context>
@@ -2990,25 +3227,47 @@ stays.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]
+                           [--layout L] [--root R] [--home H]
+Remove os arquivos e pastas indicados, cada um por inteiro, com as permissões do seu usuário. Se
+PATH for &quot;-&quot;, os caminhos são lidos da entrada padrão, um por linha ou separados por bytes NUL
+(find -print0); como nada pode ser perguntado, eles só são removidos com --yes. Um link é
+removido como link; nada é removido em outro sistema de arquivos montado dentro de uma
+pasta. A pasta raiz, a pasta pessoal, uma pasta que a contenha e as pastas do próprio sistema
+(e o que houver nelas) nunca são removidas, seja qual for o nome com que forem
+indicadas: elas são relatadas no stderr como recusadas, com o motivo. Pergunta antes em um
+terminal; sem --yes e sem terminal, nada é removido (status de saída 2).
+Ctrl-C interrompe após a entrada atual (status de saída 130); status de saída 1 quando um
+caminho permanece.
+
+  --overwrite    sobrescreve cada arquivo uma vez com bytes aleatórios antes de removê-lo
+                 (arquivos com um único nome em que você pode gravar, e só quando é
+                 certo que serão removidos; em SSDs e sistemas de arquivos copy-on-write
+                 os dados antigos podem sobreviver mesmo assim)
+  --yes          remove sem perguntar
+  --dry-run      mostra o que seria removido, e não remove nada
+  --json         mostra {&quot;shredSize&quot;, &quot;removed&quot;, &quot;failed&quot;} como um único objeto JSON
+  --help         mostra este texto
+  -V, --version  mostra a versão
+</translation>
     </message>
     <message>
         <source>no path given</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum caminho informado</translation>
     </message>
     <message>
         <source>Measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>Medindo</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished">Triturando</translation>
+        <translation>Triturando</translation>
     </message>
     <message numerus="yes">
         <source>Refused %n path(s) (named on stderr).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n caminho recusado (indicado no stderr).</numerusform>
+            <numerusform>%n caminhos recusados (indicados no stderr).</numerusform>
         </translation>
     </message>
 </context>
@@ -3050,19 +3309,19 @@ stays.
     <name>StagingFolder</name>
     <message>
         <source>device node, FIFO or socket</source>
-        <translation type="unfinished"></translation>
+        <translation>nó de dispositivo, FIFO ou socket</translation>
     </message>
     <message>
         <source>folder too deep</source>
-        <translation type="unfinished"></translation>
+        <translation>pasta profunda demais</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished">o link aponta para fora do destino</translation>
+        <translation>o link aponta para fora do destino</translation>
     </message>
     <message>
         <source>file linked from outside</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo vinculado de fora</translation>
     </message>
 </context>
 <context>
@@ -3402,7 +3661,7 @@ stays.
     <name>TemporaryFolder</name>
     <message>
         <source>no free name</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum nome livre</translation>
     </message>
 </context>
 <context>
@@ -3435,49 +3694,75 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
   --help               show this text
   -V, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sweepwright-cli tnef FILE [-C DIR] [opções]
+Grava os anexos e os corpos de mensagem de um arquivo winmail.dat (TNEF) em DIR
+(padrão: a pasta atual). Se FILE for &quot;-&quot;, lê a entrada padrão.
+Sem nenhuma das opções abaixo, salva cada corpo como MailBody.rtf, .html e .txt.
+
+  -C DIR               grava em DIR (criada se não existir)
+  --verbose            mostra uma linha por arquivo e os avisos
+  --debug              despeja todos os atributos e propriedades
+  --list               não grava nada; lista o que seria gravado
+  --use-paths          mantém as pastas dos caminhos do Windows (nunca acima de DIR)
+  --absolute-paths     com --use-paths, mantém uma barra inicial (ainda dentro de DIR)
+  --overwrite          sobrescreve os arquivos existentes
+  --interactive        pergunta antes de gravar cada arquivo
+  --number-backups     grava NAME.1, NAME.2 ... em vez de ignorar um NAME existente
+  --save-body[=PREF]   salva os corpos; PREF é &quot;all&quot; (padrão) ou até três entre r, h, t
+                       (RTF, HTML, texto): o primeiro tipo presente é salvo
+  --body-name NAME     nome base dos arquivos de corpo (padrão MailBody)
+  --mime               lista também o tipo MIME e o ID de conteúdo
+  --ignore-checksum    avisa sobre uma soma de verificação errada em vez de parar
+  --tolerate-props     descarta um bloco de propriedades danificado em vez de parar
+  --tolerate-trailer   aceita sem avisar um retorno de carro e uma quebra de linha finais
+  --unix-safe          escapa também nos nomes os bytes não ASCII e os caracteres do shell
+  --maxsize N          recusa qualquer alocação de memória acima de N bytes
+  --dry-run            o mesmo que --list
+  --help               mostra este texto
+  -V, --version        mostra a versão
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de uma pasta</translation>
     </message>
     <message>
         <source>%1 needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um nome</translation>
     </message>
     <message>
         <source>%1 needs a number of bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um número de bytes</translation>
     </message>
     <message>
         <source>--save-body takes &quot;all&quot; or up to three of r, h, t</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-body aceita &quot;all&quot; ou até três entre r, h, t</translation>
     </message>
 </context>
 <context>
     <name>ToolCommand</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished">Analisando</translation>
+        <translation>Analisando</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished">Removendo</translation>
+        <translation>Removendo</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>no free name in the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum nome livre na lixeira</translation>
     </message>
     <message>
         <source>no trash on its file system (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não há lixeira no seu sistema de arquivos (%1)</translation>
     </message>
     <message>
         <source>not an absolute path of an item</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um caminho absoluto de um item</translation>
     </message>
 </context>
 <context>
@@ -3538,91 +3823,91 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     <name>clirun</name>
     <message>
         <source>Would remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seria removido: %1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Removido: %1</translation>
     </message>
     <message>
         <source>Removed %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Removido: %1 no total.</translation>
     </message>
     <message numerus="yes">
         <source>Removed %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Removido: %1 no total; não foi possível remover %n item (%2).</numerusform>
+            <numerusform>Removido: %1 no total; não foi possível remover %n itens (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Would move to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seria movido para a lixeira: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Movido para a lixeira: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Movido para a lixeira: %1 no total.</translation>
     </message>
     <message numerus="yes">
         <source>Moved to the Trash %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Movido para a lixeira: %1 no total; não foi possível mover %n item (%2).</numerusform>
+            <numerusform>Movido para a lixeira: %1 no total; não foi possível mover %n itens (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Would shred: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seria triturado: %1</translation>
     </message>
     <message>
         <source>Shredded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Triturado: %1</translation>
     </message>
     <message>
         <source>Shredded %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Triturado: %1 no total.</translation>
     </message>
     <message numerus="yes">
         <source>Shredded %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Triturado: %1 no total; não foi possível triturar %n item (%2).</numerusform>
+            <numerusform>Triturado: %1 no total; não foi possível triturar %n itens (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>y</source>
         <comment>the short answer yes to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>yes</source>
         <comment>the answer to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>sim</translation>
     </message>
     <message>
         <source>%1?</source>
         <comment>a removal asked for: &quot;Delete 12 items (3.40 MB)&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1?</translation>
     </message>
     <message>
         <source>nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what would go</source>
-        <translation type="unfinished"></translation>
+        <translation>nada foi removido: confirme com --yes (ou responda em um terminal); --dry-run mostra o que seria removido</translation>
     </message>
     <message>
         <source>%1 [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 [y/N] </translation>
     </message>
     <message>
         <source>Could not remove %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível remover %1: %2</translation>
     </message>
     <message>
         <source>Nothing was removed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi removido (--dry-run).</translation>
     </message>
 </context>
 <context>

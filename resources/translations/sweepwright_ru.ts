@@ -69,7 +69,7 @@
     <message>
         <source>%1 (%2)</source>
         <comment>why the administrator removal refused, and what it met</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -147,51 +147,51 @@
     <message>
         <source>app</source>
         <comment>an application&apos;s own files</comment>
-        <translation type="unfinished"></translation>
+        <translation>приложение</translation>
     </message>
     <message>
         <source>cache</source>
         <comment>an application&apos;s cache</comment>
-        <translation type="unfinished"></translation>
+        <translation>кэш</translation>
     </message>
     <message>
         <source>settings</source>
         <comment>an application&apos;s settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>настройки</translation>
     </message>
     <message>
         <source>data</source>
         <comment>the user&apos;s data of an application</comment>
-        <translation type="unfinished"></translation>
+        <translation>данные</translation>
     </message>
     <message>
         <source>bundle</source>
         <comment>an application installed as a bundle</comment>
-        <translation type="unfinished"></translation>
+        <translation>bundle</translation>
     </message>
     <message>
         <source>appimage</source>
         <comment>an application installed as an AppImage</comment>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>home</source>
         <comment>an application installed in the home folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>домашняя папка</translation>
     </message>
     <message>
         <source>flatpak</source>
         <comment>an application installed as a Flatpak</comment>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>package</source>
         <comment>an application installed as a system package</comment>
-        <translation type="unfinished"></translation>
+        <translation>пакет</translation>
     </message>
     <message>
         <source>--with-data goes with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>--with-data используется только вместе с --remove</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
@@ -220,7 +220,32 @@ scan, or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
+                                    [--remove APP... [--with-data] [--yes | --dry-run]]
+Выводит установленные приложения, каждое — с его собственными файлами и тем, что оно оставило
+в домашней папке и что принадлежит только ему, по видам (приложение, кэш, настройки и данные
+пользователя: лежащее в XDG_DATA_HOME, ~/.var/app/ID/data или в скрытой папке вроде ~/.thunderbird),
+с размерами; [x] (&quot;isDel&quot; в JSON) отмечает то, что будет удалено вместе с приложением
+(с --remove — то, что удаляет этот запуск).
+С --remove приложение APP удаляется вместе с отмеченными элементами: всеми, кроме данных
+пользователя, если не указан --with-data. Файлы, принадлежащие пользователю, попадают в корзину,
+откуда их можно восстановить. Сначала задаётся вопрос в терминале, либо нужен --yes;
+иначе выводится план и ничего не удаляется (код выхода 2). APP — имя из списка или, если у нескольких приложений
+одно имя, один из идентификаторов приложения: идентификатор desktop-файла, идентификатор Flatpak,
+имя пакета или путь; общее имя ничего не удаляет, а выводит список кандидатов
+(код выхода 2). Сначала удаляется приложение (пакеты — менеджером пакетов, а файлы, которые
+может удалить только администратор, — после одного запроса пароля), его остатки — лишь
+после того, как приложение удалено; иначе они остаются, и в отчёте сказано почему.
+Ctrl-C прерывает сканирование, а удаление — после текущего элемента (код выхода 130).
+
+  --json         вывести один объект JSON вместо списка
+  --remove APP   удалить приложение APP и его остатки (можно повторять)
+  --with-data    вместе с --remove: удалить также данные пользователя из APP
+  --yes          удалять без подтверждения
+  --dry-run      показать, что удалит --remove, ничего не удаляя
+  --help         показать эту справку
+  -V, --version  показать версию
+</translation>
     </message>
 </context>
 <context>
@@ -258,78 +283,78 @@ scan, or the removal after the current item (exit status 130).
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">отменено</translation>
+        <translation>отменено</translation>
     </message>
     <message>
         <source>could not write the report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось записать отчёт: %1</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Попробуйте «sweepwright-cli %1 --help».</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>лишний аргумент %1</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>не указан файл</translation>
     </message>
     <message>
         <source>more than one file given</source>
-        <translation type="unfinished"></translation>
+        <translation>указано больше одного файла</translation>
     </message>
     <message>
         <source>running as root is never needed; protected system folders stay untouched.</source>
-        <translation type="unfinished"></translation>
+        <translation>запускать от имени root никогда не нужно; защищённые системные папки остаются нетронутыми.</translation>
     </message>
 </context>
 <context>
     <name>CliMain</name>
     <message>
         <source>scan for junk files and list them, or remove them with --clean</source>
-        <translation type="unfinished"></translation>
+        <translation>найти ненужные файлы и вывести их список или удалить их с помощью --clean</translation>
     </message>
     <message>
         <source>list the files of 32 MB and more in folders, or move them to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>показать файлы размером от 32 МБ в папках или переместить их в корзину</translation>
     </message>
     <message>
         <source>list duplicate files in folders, or move all copies but one to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>показать дубликаты файлов в папках или переместить в корзину все копии, кроме одной</translation>
     </message>
     <message>
         <source>list the installed applications and their leftovers, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>показать установленные приложения и их остатки или удалить некоторые из них с помощью --remove</translation>
     </message>
     <message>
         <source>list the add-ons by category, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>показать дополнения по категориям или удалить некоторые из них с помощью --remove</translation>
     </message>
     <message>
         <source>list the applications started at login, or switch one with --on or --off</source>
-        <translation type="unfinished"></translation>
+        <translation>показать приложения, запускаемые при входе, или включить либо отключить одно из них (--on, --off)</translation>
     </message>
     <message>
         <source>show memory and disk use, or release memory with --release</source>
-        <translation type="unfinished"></translation>
+        <translation>показать использование памяти и диска или освободить память с помощью --release</translation>
     </message>
     <message>
         <source>extract an archive or a winmail.dat file, or list what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>извлечь содержимое архива или файла winmail.dat либо показать, что в нём содержится</translation>
     </message>
     <message>
         <source>make a smaller copy of a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>создать уменьшенную копию документа PDF</translation>
     </message>
     <message>
         <source>remove files and folders whole, optionally overwriting their contents first</source>
-        <translation type="unfinished"></translation>
+        <translation>удалить файлы и папки целиком, при желании сначала перезаписав их содержимое</translation>
     </message>
     <message>
         <source>write the attachments and message bodies of a winmail.dat file into a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>записать вложения и тексты писем из файла winmail.dat в папку</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli COMMAND [options]
@@ -338,11 +363,16 @@ scan, or the removal after the current item (exit status 130).
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli COMMAND [параметры]
+               sweepwright-cli COMMAND --help
+               sweepwright-cli -V | --version
+
+Команды:
+</translation>
     </message>
     <message>
         <source>Layout options (commands that look at the disk):</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры схемы (для команд, которые работают с диском):</translation>
     </message>
     <message>
         <source>The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;
@@ -355,37 +385,46 @@ touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 
 FOLDER or PATH of &quot;-&quot; (large, dups, shred) reads the paths from standard input,
 one a line or separated by NUL bytes.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Переменные SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT и SWEEPWRIGHT_HOME задают то же самое;
+параметры имеют приоритет.
+
+Команды, которые удаляют или перемещают файлы, работают только с --yes или после вопроса
+в терминале; иначе они выводят план и завершаются с кодом 2. --dry-run выводит план и
+ничего не трогает. Ctrl-C прерывает сканирование, а удаление — после текущего элемента (код 130).
+«--» завершает параметры: всё, что идёт после него, — путь, даже если начинается с «-».
+Если FOLDER или PATH — «-» (large, dups, shred), пути читаются из стандартного ввода,
+по одному в строке или через байты NUL.
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная команда «%1»</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Попробуйте «sweepwright-cli --help».</translation>
     </message>
 </context>
 <context>
     <name>CliOptions</name>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужно значение</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не принимает значения</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный параметр %1</translation>
     </message>
 </context>
 <context>
     <name>CliPassword</name>
     <message>
         <source>cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать файл пароля %1: %2</translation>
     </message>
 </context>
 <context>
@@ -502,15 +541,47 @@ Sent to a file or a pipe, a run that moves nothing prints each set as it is foun
 Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
+                                    [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+Выводит группы дубликатов среди файлов и пакетов размером больше 16 КиБ в папках
+(если не указаны — в папках схемы по умолчанию, см. ниже), сначала самые большие. Кандидаты
+с равными размером и хешем фрагментов сравниваются побайтно; жёсткие ссылки на один файл
+учитываются один раз. Если FOLDER — «-», папки читаются из стандартного ввода, по одной
+в строке или через байты NUL. Защищённые системные папки пропускаются и перечисляются в stderr.
+
+  --json                 вывести один объект JSON вместо списка
+  --quick                для файлов — доверять одинаковым размеру и хешу фрагментов (до трёх
+                         блоков по 4 КиБ: в начале и вразброс по файлу), не сравнивая
+                         содержимое целиком: быстрее, но файлы, различающиеся в других
+                         местах, будут считаться дубликатами. Пакеты всегда сравниваются
+                         по содержимому: их хеш учитывает только имена элементов
+  --keep RULE            какая копия в каждой группе остаётся: original (копия вне папки
+                         «Загрузки», корзины и временных папок, затем та, в имени которой
+                         нет пометки копии вроде «(1)» или «Copy of», затем самая
+                         старая, затем лежащая в самой глубокой папке, затем найденная
+                         первой), oldest (самое раннее время изменения, затем самый короткий
+                         путь), newest, shortest-path или first (найденная первой);
+                         по умолчанию в этой схеме: %1
+  --trash-all-but-first  переместить в корзину все копии каждой группы, кроме той, что
+                         оставляет --keep (после вопроса в терминале или с --yes), затем
+                         сообщить, что перемещено, а что нет (с причиной);
+                         без вопроса и без --yes выводится план и ничего не перемещается
+  --yes                  перемещать без подтверждения
+  --dry-run              показать, что переместит --trash-all-but-first, ничего не перемещая
+  --help                 показать эту справку
+  -V, --version          показать версию
+При выводе в файл или канал запуск без перемещения выводит каждую группу сразу, как найдёт её.
+Код выхода 1, если какой-то элемент не удалось переместить; 2 — при ошибке вызова или если папка
+не существует или не читается; 130 — после Ctrl-C (удаление прерывается после текущего элемента).
+</translation>
     </message>
     <message>
         <source>%1 needs a rule: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужно правило: %2</translation>
     </message>
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep принимает %1, а не «%2»</translation>
     </message>
 </context>
 <context>
@@ -535,29 +606,50 @@ or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]
+                                          [--remove PATH... [--yes | --dry-run]]
+Выводит дополнения схемы (расширения браузеров, плагины, дополнения для просмотра и поиска
+и т. п.) по категориям, с размерами; для каждого — браузер или рабочую среду, к которым
+оно относится, и профиль браузера (в JSON: itemOwner, itemProfile), а также
+включено ли оно, если это видно из собственных файлов браузера (itemEnabled; в остальных
+случаях отсутствует). С --remove элементы
+по этим путям (как в списке) удаляются после вопроса в терминале или с --yes;
+иначе выводится план и ничего не удаляется (код выхода 2). Элементы, которые может
+удалить только администратор, идут последними, после одного запроса пароля. Ctrl-C
+прерывает сканирование, а удаление — после текущего элемента (код выхода 130).
+
+  --json         вывести один объект JSON вместо списка
+  --remove PATH  удалить дополнение по пути PATH (можно повторять)
+  --yes          удалять без подтверждения
+  --dry-run      показать, что удалит --remove, ничего не удаляя
+  --help         показать эту справку
+  -V, --version  показать версию
+</translation>
     </message>
     <message>
         <source>found no add-on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>дополнение %1 не найдено</translation>
     </message>
     <message>
         <source>enabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>включено</translation>
     </message>
     <message>
         <source>disabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>отключено</translation>
     </message>
     <message numerus="yes">
         <source>Found %n add-on(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Найдено %n дополнение, всего %1.
+</numerusform>
+            <numerusform>Найдено %n дополнения, всего %1.
+</numerusform>
+            <numerusform>Найдено %n дополнений, всего %1.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -598,79 +690,112 @@ folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,
 cut short or in a format not read, the password is wrong or missing, TMPDIR
 is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli extract FILE [-C DIR] [параметры]
+Извлекает содержимое архива (zip, 7z, rar, tar и его сжатые варианты, iso, cab, lzh...)
+или файла winmail.dat. Без -C оно попадает в папку с именем FILE внутри
+новой личной папки во временной папке, как на странице «Архивы»; путь к папке
+назначения выводится.
+
+  -C DIR               извлечь записи в DIR точно под теми именами, что указаны
+                       в архиве; DIR создаётся, если существует родительская папка,
+                       а по ссылке на папку выполняется переход
+  --password-file F    пароль — первая строка файла F
+  --password-stdin     пароль — первая строка стандартного ввода
+                       Без этих параметров пароль запрашивается в терминале, если он
+                       есть (не более трёх раз); запрашивает его только архив, которому
+                       он нужен.
+  --encoding NAME      декодировать имена не в UTF-8 кодировкой NAME — именем или
+                       псевдонимом конвертера ICU (Shift_JIS, GBK, windows-1252...);
+                       «auto» — определить автоматически; «list» выводит самые
+                       распространённые.
+                       По умолчанию: настройка приложения
+  --list               ничего не записывать; вывести тип, размер и путь каждой записи
+                       (размер ?, если архив его не указывает)
+  --json               вывести результат как объект JSON (и при ошибке, с ключом
+                       &quot;error&quot;); больше ничего в стандартный вывод не попадает
+  --help               показать эту справку
+  -V, --version        показать версию
+
+Записи, которые оказались бы вне папки назначения (абсолютные пути, «..», ссылки
+наружу, специальные файлы), пропускаются, и об этом сообщается; управляющие символы в
+именах показываются экранированными (\n, \x1b, \\). Файл записывается под скрытым
+именем и получает своё только после завершения. Неудачное извлечение не оставляет
+после себя созданной им папки. Код выхода: 0 — готово; 1 — файл отсутствует, повреждён,
+обрезан или в неподдерживаемом формате, пароль неверен или не указан, TMPDIR
+не подходит или на диске не хватило места; 2 — ошибка вызова; 130 — Ctrl-C.
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужна папка</translation>
     </message>
     <message>
         <source>%1 needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужен файл</translation>
     </message>
     <message>
         <source>%1 needs an encoding name</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужно имя кодировки</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot; (--encoding list prints the names)</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная кодировка «%1» (список имён выводит --encoding list)</translation>
     </message>
     <message>
         <source>--password-file and --password-stdin exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--password-file и --password-stdin несовместимы</translation>
     </message>
     <message>
         <source>-C: %1 is a link that leads nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: %1 — ссылка, которая никуда не ведёт</translation>
     </message>
     <message>
         <source>-C: the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: папка %1 не существует</translation>
     </message>
     <message>
         <source>-C: cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: не удаётся создать папку %1</translation>
     </message>
     <message>
         <source>-C: %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>-C: %1 не является папкой</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>не является файлом</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">отменено</translation>
+        <translation>отменено</translation>
     </message>
     <message>
         <source>what was written stays in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>уже записанное остаётся в %1</translation>
     </message>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Получение списка</translation>
     </message>
     <message>
         <source>Extracting</source>
-        <translation type="unfinished"></translation>
+        <translation>Извлечение</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль для %1: </translation>
     </message>
     <message>
         <source>Password required</source>
-        <translation type="unfinished">Требуется пароль</translation>
+        <translation>Требуется пароль</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished">Этот формат архивов не поддерживается</translation>
+        <translation>Этот формат архивов не поддерживается</translation>
     </message>
     <message>
         <source>the file could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось извлечь файл</translation>
     </message>
 </context>
 <context>
@@ -686,25 +811,25 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>dir</source>
         <comment>an archive entry that is a folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>папка</translation>
     </message>
     <message>
         <source>link</source>
         <comment>an archive entry that is a symbolic link</comment>
-        <translation type="unfinished"></translation>
+        <translation>ссылка</translation>
     </message>
     <message>
         <source>file</source>
         <comment>an archive entry that is a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>файл</translation>
     </message>
     <message>
         <source>special file</source>
-        <translation type="unfinished"></translation>
+        <translation>специальный файл</translation>
     </message>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>пропущена запись %1: %2</translation>
     </message>
 </context>
 <context>
@@ -773,20 +898,21 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>FinderCommand</name>
     <message>
         <source>%1: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: нет такой папки</translation>
     </message>
     <message>
         <source>%1: not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не является папкой</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удаётся прочитать</translation>
     </message>
     <message>
         <source>Default folders in the %1 layout: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Папки по умолчанию в схеме %1: %2
+</translation>
     </message>
 </context>
 <context>
@@ -897,15 +1023,15 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>HelperProgram</name>
     <message>
         <source>this command&apos;s program %1 is missing (looked for %2 and %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>не найдена программа %1, выполняющая эту команду (проверены %2 и %3)</translation>
     </message>
     <message>
         <source>this command&apos;s program %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>не найдена программа %1, выполняющая эту команду</translation>
     </message>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся запустить %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1004,11 +1130,11 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>JunkCommand</name>
     <message>
         <source>no category %1 in the %2 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>в схеме %2 нет категории %1</translation>
     </message>
     <message>
         <source>Skipped, needs administrator rights (use --admin): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущено, нужны права администратора (используйте --admin): %1</translation>
     </message>
 </context>
 <context>
@@ -1016,94 +1142,102 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app
 container and the per-user cache folder; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>очищает папки в ~/Library/Caches, ~/Library/Logs, в папках Caches и Logs контейнера каждого
+приложения и в папке кэша пользователя; удаляет лежащие там файлы</translation>
     </message>
     <message>
         <source>entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
 State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application</source>
-        <translation type="unfinished"></translation>
+        <translation>записи в ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
+State, ~/Library/Parallels и ~/.cleverfiles, не относящиеся ни к одному установленному приложению</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Caches and /System/Library/Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>очищает папки и удаляет файлы в /Library/Caches и /System/Library/Caches</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Logs and /var/log/asl</source>
-        <translation type="unfinished"></translation>
+        <translation>очищает папки и удаляет файлы в /Library/Logs и /var/log/asl</translation>
     </message>
     <message>
         <source>Mail Downloads, and image and text attachments below ~/Library/Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>папка Mail Downloads, а также вложения-изображения и текстовые вложения внутри ~/Library/Mail</translation>
     </message>
     <message>
         <source>iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and
 iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)</source>
-        <translation type="unfinished"></translation>
+        <translation>обновления ПО iOS (*.ipsw в ~/Library/iTunes/iPhone and iPad Software Updates) и
+приложения iOS (*.ipa в ~/Music/iTunes/iTunes Media/Mobile Applications)</translation>
     </message>
     <message>
         <source>the device backups in ~/Library/Application Support/MobileSync/Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>резервные копии устройств в ~/Library/Application Support/MobileSync/Backup</translation>
     </message>
     <message>
         <source>the *.ipsw files that category 9 removes too</source>
-        <translation type="unfinished"></translation>
+        <translation>файлы *.ipsw, которые удаляет и категория 9</translation>
     </message>
     <message>
         <source>everything in ~/.Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>всё содержимое ~/.Trash</translation>
     </message>
     <message>
         <source>everything in ~/Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>всё содержимое ~/Downloads</translation>
     </message>
     <message>
         <source>empties the folders in ~/Library/Developer/Xcode/DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>очищает папки в ~/Library/Developer/Xcode/DerivedData</translation>
     </message>
     <message>
         <source>empties Safari&apos;s and Chrome&apos;s history, cache, cookie and local-storage folders</source>
-        <translation type="unfinished"></translation>
+        <translation>очищает папки истории, кэша, файлов cookie и локального хранилища Safari и Chrome</translation>
     </message>
     <message>
         <source>empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak
 app&apos;s ~/.var/app/ID/cache; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>очищает папки в папке кэша (~/.cache или XDG_CACHE_HOME) и в ~/.var/app/ID/cache
+каждого приложения Flatpak; удаляет лежащие там файлы</translation>
     </message>
     <message>
         <source>desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak
 apps installed nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>файлы .desktop и записи автозапуска, чьих программ больше нет, и данные в ~/.var/app
+приложений Flatpak, которые нигде не установлены</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/cache (debconf&apos;s excepted); what only
 root may remove is left unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>очищает папки и удаляет файлы в /var/cache (кроме кэша debconf); то, что может удалить
+только root, остаётся, если не указан --admin</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/log; what only root may remove is left
 unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>очищает папки и удаляет файлы в /var/log; то, что может удалить только root, остаётся,
+если не указан --admin</translation>
     </message>
     <message>
         <source>what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)</source>
-        <translation type="unfinished"></translation>
+        <translation>то, что почтовые программы и браузеры оставили в /tmp/mozilla_USER0 (только если это ваша папка)</translation>
     </message>
     <message>
         <source>everything in the Trash, and info files whose item is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>всё содержимое корзины, а также файлы info, элементов которых больше нет</translation>
     </message>
     <message>
         <source>everything in the Downloads folder (XDG_DOWNLOAD_DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>всё содержимое папки «Загрузки» (XDG_DOWNLOAD_DIR)</translation>
     </message>
     <message>
         <source>empties the npm, Gradle, Cargo and Go package caches</source>
-        <translation type="unfinished"></translation>
+        <translation>очищает кэш пакетов npm, Gradle, Cargo и Go</translation>
     </message>
     <message>
         <source>empties Firefox&apos;s cache2 folders; removes Chrome&apos;s and Chromium&apos;s History, Cookies and
 Local Storage of the Default profile</source>
-        <translation type="unfinished"></translation>
+        <translation>очищает папки cache2 Firefox; удаляет History, Cookies и Local Storage профиля
+Default в Chrome и Chromium</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
@@ -1128,15 +1262,36 @@ Nothing is written to the settings; login items are not touched.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
+                                    [--clean [--yes | --dry-run] [--admin]]
+Сканирует категории мусора и выводит найденное. С --clean затем удаляет то, что
+отмечено: элементы просканированных категорий, кроме элементов категорий, которые изначально
+не отмечены (ниже помечены «(не отмечена)»; они удаляются, если указаны в --category), истории
+и файлов cookie браузера и того, что может удалить только администратор (удаляется с --admin).
+Сначала задаётся вопрос в терминале; в остальных случаях нужен --yes,
+а без него выводится план, ничего не удаляется и код выхода — 2. Команда сообщает, что удалено,
+а что не удалось удалить (с причиной), и завершается с кодом 1, если что-то удалить не удалось.
+Ctrl-C прерывает сканирование, а удаление — после текущего элемента (код выхода 130).
+В настройки ничего не записывается; элементы автозапуска не затрагиваются.
+
+  --json         вывести один объект JSON вместо таблицы
+  --clean        удалить отмеченные элементы после сканирования
+  --yes          удалять без подтверждения
+  --dry-run      показать, что удалит --clean, ничего не удаляя
+  --admin        удалить также то, что может удалить только администратор (один запрос пароля)
+  --category ID  сканировать эту категорию (можно повторять) вместо категорий по умолчанию
+  --all          сканировать все категории схемы
+  --help         показать эту справку
+  -V, --version  показать версию
+</translation>
     </message>
     <message>
         <source>Categories of the %1 layout (* scanned by default) and what --clean removes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Категории схемы %1 (* — сканируется по умолчанию) и что удаляет --clean:</translation>
     </message>
     <message>
         <source>(unmarked)</source>
-        <translation type="unfinished"></translation>
+        <translation>(не отмечена)</translation>
     </message>
 </context>
 <context>
@@ -1155,27 +1310,27 @@ Nothing is written to the settings; login items are not touched.
     </message>
     <message>
         <source>nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>ничего не найдено</translation>
     </message>
     <message>
         <source>all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>всё отмечено</translation>
     </message>
     <message>
         <source>some marked</source>
-        <translation type="unfinished"></translation>
+        <translation>отмечено частично</translation>
     </message>
     <message>
         <source>none marked</source>
-        <translation type="unfinished"></translation>
+        <translation>ничего не отмечено</translation>
     </message>
     <message>
         <source>(needs administrator rights)</source>
-        <translation type="unfinished"></translation>
+        <translation>(нужны права администратора)</translation>
     </message>
     <message>
         <source>No junk category is enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не включена ни одна категория мусора.</translation>
     </message>
 </context>
 <context>
@@ -1211,7 +1366,24 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]
+                                     [--trash [--yes | --dry-run]]
+Выводит файлы и пакеты размером от 32 МБ в папках (если не указаны — в папках схемы
+по умолчанию, см. ниже) по пяти диапазонам размеров. Если FOLDER — «-», папки читаются из
+стандартного ввода, по одной в строке или через байты NUL. В скрытые папки и наборы docset
+поиск не заходит; исходный код, файлы сборки и баз данных пропускаются, как и защищённые
+системные папки, которые перечисляются в stderr. С --trash каждый элемент из списка
+перемещается в корзину (его можно восстановить из корзины рабочей среды) после вопроса в
+терминале или с --yes; иначе выводится план и ничего не перемещается (код выхода 2).
+Ctrl-C прерывает сканирование, а перемещение — после текущего элемента (код выхода 130).
+
+  --json         вывести один объект JSON вместо таблицы
+  --trash        переместить в корзину каждый элемент из списка, затем сообщить, что перемещено
+  --yes          перемещать без подтверждения
+  --dry-run      показать, что переместит --trash, ничего не перемещая
+  --help         показать эту справку
+  -V, --version  показать версию
+</translation>
     </message>
 </context>
 <context>
@@ -1226,33 +1398,33 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
     <message>
         <source>on</source>
         <comment>starts at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>вкл</translation>
     </message>
     <message>
         <source>off</source>
         <comment>does not start at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>выкл</translation>
     </message>
     <message>
         <source>application</source>
         <comment>a login item that is a menu application</comment>
-        <translation type="unfinished"></translation>
+        <translation>приложение</translation>
     </message>
     <message>
         <source>autostart</source>
         <comment>a login item that is an autostart entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>автозапуск</translation>
     </message>
     <message>
         <source>(part of the desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>(часть рабочей среды)</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) start at login.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>При входе в систему запускается %n элемент.</numerusform>
+            <numerusform>При входе в систему запускаются %n элемента.</numerusform>
+            <numerusform>При входе в систему запускается %n элементов.</numerusform>
         </translation>
     </message>
     <message>
@@ -1273,31 +1445,47 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
   --help          show this text
   -V, --version   show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli login [--layout L] [--root R] [--home H] [--json] [--all]
+                                     [--on ID] [--off ID]
+Выводит то, что запускается при входе в систему (вкл), затем отключённые записи автозапуска
+(выкл), каждую с описанием; записи, которые рабочая среда запускает сама, помечены
+«(часть рабочей среды)» и идут последними. --all выводит после них остальные приложения
+из меню, которые можно добавить с помощью --on. --on создаёт пользовательский файл автозапуска
+ID.desktop; --off удаляет пользовательские записи приложения, а
+общесистемную запись скрывает пользовательской записью с Hidden=true. ID —
+идентификатор desktop-файла без «.desktop» (в схеме macos — имя bundle).
+
+  --json          вывести один объект JSON вместо списка
+  --all           выводить также приложения, которые не запускаются при входе
+  --on ID         включить запуск ID при входе (можно повторять)
+  --off ID        отключить запуск ID при входе (можно повторять)
+  --help          показать эту справку
+  -V, --version   показать версию
+</translation>
     </message>
     <message>
         <source>%1 needs an id</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужен идентификатор</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>лишний аргумент «%1»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is both in --on and --off</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» указан и в --on, и в --off</translation>
     </message>
     <message>
         <source>no login item &quot;%1&quot; (see the list without --on and --off)</source>
-        <translation type="unfinished"></translation>
+        <translation>нет элемента автозапуска «%1» (см. список без --on и --off)</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; on</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось включить «%1»</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; off</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось отключить «%1»</translation>
     </message>
 </context>
 <context>
@@ -1380,11 +1568,11 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
     <name>MemoryCommand</name>
     <message>
         <source>Memory (%L1 % in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Память (используется %L1 %)</translation>
     </message>
     <message>
         <source>Memory (usage unavailable: the figures contradict each other)</source>
-        <translation type="unfinished"></translation>
+        <translation>Память (использование неизвестно: показатели противоречат друг другу)</translation>
     </message>
     <message>
         <source>  used        %1
@@ -1401,7 +1589,20 @@ Disk of %11
   free        %13
   total       %14
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  занято           %1
+  кэш              %2
+  буферы           %3
+  свободно         %4
+  активная         %5
+  неактивная       %6
+  занято подкачки  %7 из %8
+  доступно         %9
+  всего            %10
+Диск с папкой %11
+  занято           %12
+  свободно         %13
+  всего            %14
+</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
@@ -1423,50 +1624,68 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
+Выводит показатели памяти (из /proc/meminfo или SWEEPWRIGHT_PROC/meminfo), а также
+занятое и свободное место на томе, где находится папка «Документы».
+С --release сначала освобождает память: задействует свободную и неактивную память по 64 МиБ
+за раз, чтобы ядро забрало неактивные страницы и файловый кэш, и останавливается раньше:
+до того, как доступная память опустится ниже max(10 %, 512 МиБ), когда система начинает
+использовать подкачку или когда растёт нагрузка на память. Освобождённый объём — это изменение
+объёма свободной памяти; он отрицателен, если другие программы тем временем заняли память.
+
+Освобождение прекращается самое позднее после %1 ГиБ такой работы или через %2 с. Противоречивые
+показатели (свободной памяти больше, чем установлено) показываются урезанными до
+установленного объёма, без данных об использовании (null в JSON), и ничего не освобождается.
+
+  --json         вывести один объект JSON (с --release также &quot;releasedMemory&quot;,
+                 &quot;touchedMemory&quot; и &quot;releaseEnd&quot;)
+  --release      сначала освободить память
+  --help         показать эту справку
+  -V, --version  показать версию
+</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>лишний аргумент «%1»</translation>
     </message>
     <message>
         <source>cannot read the memory figures from %1/meminfo</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать показатели памяти из %1/meminfo</translation>
     </message>
     <message>
         <source>Released Memory: %1 (%2 touched; %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Освобождено памяти: %1 (задействовано %2; %3)</translation>
     </message>
 </context>
 <context>
     <name>MemoryRelease</name>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>готово</translation>
     </message>
     <message>
         <source>stopped: available memory near its floor</source>
-        <translation type="unfinished"></translation>
+        <translation>остановлено: доступная память близка к нижнему пределу</translation>
     </message>
     <message>
         <source>stopped: the system began to swap</source>
-        <translation type="unfinished"></translation>
+        <translation>остановлено: система начала использовать подкачку</translation>
     </message>
     <message>
         <source>stopped: memory pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>остановлено: высокая нагрузка на память</translation>
     </message>
     <message>
         <source>stopped: memory figures unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>остановлено: не удаётся прочитать показатели памяти</translation>
     </message>
     <message>
         <source>stopped: memory figures inconsistent</source>
-        <translation type="unfinished"></translation>
+        <translation>остановлено: показатели памяти противоречат друг другу</translation>
     </message>
     <message>
         <source>stopped: the most one release may do was done</source>
-        <translation type="unfinished"></translation>
+        <translation>остановлено: достигнут предел для одного освобождения</translation>
     </message>
 </context>
 <context>
@@ -1890,23 +2109,23 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORFileDataCollection</name>
     <message>
         <source>A winmail file is listed only by decoding it</source>
-        <translation type="unfinished"></translation>
+        <translation>Содержимое файла winmail можно показать, только декодировав его</translation>
     </message>
     <message>
         <source>Cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать папку</translation>
     </message>
     <message>
         <source>Not a winmail.dat file, or a damaged one</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не файл winmail.dat, или он повреждён</translation>
     </message>
     <message>
         <source>Cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished">Не удаётся создать папку %1</translation>
+        <translation>Не удаётся создать папку %1</translation>
     </message>
 </context>
 <context>
@@ -2116,18 +2335,21 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORLayout</name>
     <message>
         <source>unknown layout &quot;%1&quot; (use freedesktop or macos)</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная схема «%1» (используйте freedesktop или macos)</translation>
     </message>
     <message>
         <source>no home folder: user %1 has no password entry and $HOME is not set (give --home)</source>
-        <translation type="unfinished"></translation>
+        <translation>нет домашней папки: у пользователя %1 нет записи в passwd, а переменная $HOME не задана (укажите --home)</translation>
     </message>
     <message>
         <source>  --layout L    where to look: freedesktop (default) or macos
   --root R      the file-system root the layout&apos;s system folders are under (default /)
   --home H      the home folder to look in (default: the real user&apos;s home)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --layout L    где искать: freedesktop (по умолчанию) или macos
+  --root R      корень файловой системы, в котором лежат системные папки схемы (по умолчанию /)
+  --home H      домашняя папка, в которой искать (по умолчанию — папка реального пользователя)
+</translation>
     </message>
 </context>
 <context>
@@ -2718,83 +2940,99 @@ a copy without protection.
   --help             show this text
   -V, --version      show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]
+Создаёт уменьшенную копию документа PDF: разрешение изображений снижается до 50 ppi
+(качество 0, по умолчанию), 150 ppi (1) или 300 ppi (2). Если уменьшенную копию создать
+не удаётся, копией становится сам документ. Для документа, защищённого паролем, создаётся
+копия без защиты.
+
+  --quality N        0, 1 или 2
+  -o OUT             поместить копию в OUT (имя файла или папка, в которую её положить),
+                     а не оставлять её во временной папке сжатия PDF
+  --yes              заменить OUT без вопроса, если он существует
+  --dry-run          показать, что будет сделано, ничего не создавая
+  --password-stdin   прочитать пароль из первой строки стандартного ввода
+                     (иначе при необходимости он запрашивается в терминале)
+  --json             вывести результат в формате JSON
+  --help             показать эту справку
+  -V, --version      показать версию
+</translation>
     </message>
     <message>
         <source>%1 needs 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужно значение 0, 1 или 2</translation>
     </message>
     <message>
         <source>%1 needs a file or a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужен файл или папка</translation>
     </message>
     <message>
         <source>--quality takes 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality принимает 0, 1 или 2</translation>
     </message>
     <message>
         <source>%1: not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не является читаемым документом PDF</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль для %1: </translation>
     </message>
     <message>
         <source>%1 needs a password: give it with --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужен пароль: передайте его через --password-stdin</translation>
     </message>
     <message>
         <source>%1: wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: неверный пароль</translation>
     </message>
     <message>
         <source>Replace %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить %1?</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Сжатие</translation>
     </message>
     <message>
         <source>the copy stays at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>копия остаётся в %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4 (replacing it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Будет сжат файл %1 (%n страница, %2) с качеством %3 в %4 (с заменой)</numerusform>
+            <numerusform>Будет сжат файл %1 (%n страницы, %2) с качеством %3 в %4 (с заменой)</numerusform>
+            <numerusform>Будет сжат файл %1 (%n страниц, %2) с качеством %3 в %4 (с заменой)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Будет сжат файл %1 (%n страница, %2) с качеством %3 в %4</numerusform>
+            <numerusform>Будет сжат файл %1 (%n страницы, %2) с качеством %3 в %4</numerusform>
+            <numerusform>Будет сжат файл %1 (%n страниц, %2) с качеством %3 в %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n page(s), %2 -&gt; %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n страница, %2 -&gt; %3</numerusform>
+            <numerusform>%1: %n страницы, %2 -&gt; %3</numerusform>
+            <numerusform>%1: %n страниц, %2 -&gt; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished">Файл уже компактный: создать копию меньшего размера не удалось</translation>
+        <translation>Файл уже компактный: создать копию меньшего размера не удалось</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished">Эта копия не защищена паролем</translation>
+        <translation>Эта копия не защищена паролем</translation>
     </message>
     <message>
         <source>Written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Записано в %1</translation>
     </message>
 </context>
 <context>
@@ -2981,11 +3219,11 @@ a copy without protection.
     <name>SevenZipProcess</name>
     <message>
         <source>7zz is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz не установлен</translation>
     </message>
     <message>
         <source>7zz made no progress for %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz не продвигается уже %1 мс</translation>
     </message>
 </context>
 <context>
@@ -3018,26 +3256,48 @@ stays.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]
+                                     [--layout L] [--root R] [--home H]
+Удаляет указанные файлы и папки, каждый целиком, с вашими собственными правами. Если PATH —
+«-», пути читаются из стандартного ввода, по одному в строке или через байты NUL
+(find -print0); задать вопрос тогда нельзя, поэтому они удаляются только с --yes. Ссылка
+удаляется как ссылка; в другой файловой системе, смонтированной внутри папки, ничего не
+удаляется. Корневая папка, домашняя папка, папка, которая её содержит, и собственные папки
+системы (и то, что в них лежит) никогда не удаляются, под каким бы именем они ни были
+указаны: о них сообщается в stderr как об отклонённых, с причиной. Сначала задаётся вопрос
+в терминале; без --yes и без терминала ничего не удаляется (код выхода 2).
+Ctrl-C прерывает работу после текущей записи (код выхода 130); код выхода 1, если какой-то путь
+остался.
+
+  --overwrite    перед удалением один раз перезаписать каждый файл случайными байтами
+                 (файлы с единственным именем, доступные вам для записи, и только когда
+                 точно известно, что они будут удалены; на SSD и в файловых системах
+                 с копированием при записи старые данные всё равно могут сохраниться)
+  --yes          удалять без подтверждения
+  --dry-run      показать, что будет удалено, ничего не удаляя
+  --json         вывести {&quot;shredSize&quot;, &quot;removed&quot;, &quot;failed&quot;} как один объект JSON
+  --help         показать эту справку
+  -V, --version  показать версию
+</translation>
     </message>
     <message>
         <source>no path given</source>
-        <translation type="unfinished"></translation>
+        <translation>не указан путь</translation>
     </message>
     <message>
         <source>Measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсчёт</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished">Уничтожение</translation>
+        <translation>Уничтожение</translation>
     </message>
     <message numerus="yes">
         <source>Refused %n path(s) (named on stderr).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Отклонён %n путь (см. stderr).</numerusform>
+            <numerusform>Отклонено %n пути (см. stderr).</numerusform>
+            <numerusform>Отклонено %n путей (см. stderr).</numerusform>
         </translation>
     </message>
 </context>
@@ -3079,19 +3339,19 @@ stays.
     <name>StagingFolder</name>
     <message>
         <source>device node, FIFO or socket</source>
-        <translation type="unfinished"></translation>
+        <translation>файл устройства, FIFO или сокет</translation>
     </message>
     <message>
         <source>folder too deep</source>
-        <translation type="unfinished"></translation>
+        <translation>слишком глубокая вложенность папок</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished">ссылка ведёт за пределы папки назначения</translation>
+        <translation>ссылка ведёт за пределы папки назначения</translation>
     </message>
     <message>
         <source>file linked from outside</source>
-        <translation type="unfinished"></translation>
+        <translation>на файл есть жёсткая ссылка извне</translation>
     </message>
 </context>
 <context>
@@ -3431,7 +3691,7 @@ stays.
     <name>TemporaryFolder</name>
     <message>
         <source>no free name</source>
-        <translation type="unfinished"></translation>
+        <translation>нет свободного имени</translation>
     </message>
 </context>
 <context>
@@ -3464,49 +3724,75 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
   --help               show this text
   -V, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: sweepwright-cli tnef FILE [-C DIR] [параметры]
+Записывает вложения и тексты писем из файла winmail.dat (TNEF) в DIR
+(по умолчанию — в текущую папку). Если FILE — «-», читается стандартный ввод.
+Без параметров, перечисленных ниже, сохраняет каждый текст письма как MailBody.rtf, .html и .txt.
+
+  -C DIR               записывать в DIR (создаётся, если её нет)
+  --verbose            выводить по строке на каждый файл и предупреждения
+  --debug              выводить все атрибуты и свойства
+  --list               ничего не записывать, вывести то, что было бы записано
+  --use-paths          сохранять папки из путей Windows (никогда выше DIR)
+  --absolute-paths     с --use-paths сохранять начальный разделитель папок (всё равно внутри DIR)
+  --overwrite          перезаписывать существующие файлы
+  --interactive        спрашивать перед записью каждого файла
+  --number-backups     записывать NAME.1, NAME.2 ... вместо того, чтобы пропускать существующий NAME
+  --save-body[=PREF]   сохранять тексты писем; PREF — «all» (по умолчанию) или до трёх из r, h, t
+                       (RTF, HTML, текст): сохраняется первый имеющийся вид
+  --body-name NAME     базовое имя файлов с текстом письма (по умолчанию MailBody)
+  --mime               выводить также тип MIME и идентификатор содержимого (Content-ID)
+  --ignore-checksum    предупреждать о неверной контрольной сумме, а не останавливаться
+  --tolerate-props     отбрасывать повреждённый блок свойств, а не останавливаться
+  --tolerate-trailer   молча принимать завершающие символы возврата каретки и перевода строки
+  --unix-safe          экранировать в именах также байты не из ASCII и символы оболочки
+  --maxsize N          отказывать в любом отдельном выделении памяти больше N байт
+  --dry-run            то же, что --list
+  --help               показать эту справку
+  -V, --version        показать версию
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужна папка</translation>
     </message>
     <message>
         <source>%1 needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужно имя</translation>
     </message>
     <message>
         <source>%1 needs a number of bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужно число байт</translation>
     </message>
     <message>
         <source>--save-body takes &quot;all&quot; or up to three of r, h, t</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-body принимает «all» или до трёх из r, h, t</translation>
     </message>
 </context>
 <context>
     <name>ToolCommand</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished">Сканирование</translation>
+        <translation>Сканирование</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished">Удаление</translation>
+        <translation>Удаление</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>no free name in the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>в корзине нет свободного имени</translation>
     </message>
     <message>
         <source>no trash on its file system (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>в его файловой системе нет корзины (%1)</translation>
     </message>
     <message>
         <source>not an absolute path of an item</source>
-        <translation type="unfinished"></translation>
+        <translation>не абсолютный путь к элементу</translation>
     </message>
 </context>
 <context>
@@ -3567,94 +3853,94 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     <name>clirun</name>
     <message>
         <source>Would remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Будет удалено: %1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалено: %1</translation>
     </message>
     <message>
         <source>Removed %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего удалено: %1.</translation>
     </message>
     <message numerus="yes">
         <source>Removed %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Всего удалено: %1; не удалось удалить %n элемент (%2).</numerusform>
+            <numerusform>Всего удалено: %1; не удалось удалить %n элемента (%2).</numerusform>
+            <numerusform>Всего удалено: %1; не удалось удалить %n элементов (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Would move to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Будет перемещено в корзину: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещено в корзину: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего перемещено в корзину: %1.</translation>
     </message>
     <message numerus="yes">
         <source>Moved to the Trash %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Всего перемещено в корзину: %1; не удалось переместить %n элемент (%2).</numerusform>
+            <numerusform>Всего перемещено в корзину: %1; не удалось переместить %n элемента (%2).</numerusform>
+            <numerusform>Всего перемещено в корзину: %1; не удалось переместить %n элементов (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Would shred: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Будет уничтожено: %1</translation>
     </message>
     <message>
         <source>Shredded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Уничтожено: %1</translation>
     </message>
     <message>
         <source>Shredded %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего уничтожено: %1.</translation>
     </message>
     <message numerus="yes">
         <source>Shredded %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Всего уничтожено: %1; не удалось уничтожить %n элемент (%2).</numerusform>
+            <numerusform>Всего уничтожено: %1; не удалось уничтожить %n элемента (%2).</numerusform>
+            <numerusform>Всего уничтожено: %1; не удалось уничтожить %n элементов (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>y</source>
         <comment>the short answer yes to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>д</translation>
     </message>
     <message>
         <source>yes</source>
         <comment>the answer to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>да</translation>
     </message>
     <message>
         <source>%1?</source>
         <comment>a removal asked for: &quot;Delete 12 items (3.40 MB)&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1?</translation>
     </message>
     <message>
         <source>nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what would go</source>
-        <translation type="unfinished"></translation>
+        <translation>ничего не удалено: подтвердите с помощью --yes (или ответьте в терминале); --dry-run покажет, что будет удалено</translation>
     </message>
     <message>
         <source>%1 [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 [y/N] </translation>
     </message>
     <message>
         <source>Could not remove %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось удалить %1: %2</translation>
     </message>
     <message>
         <source>Nothing was removed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не удалено (--dry-run).</translation>
     </message>
 </context>
 <context>

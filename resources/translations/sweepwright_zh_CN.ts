@@ -69,7 +69,7 @@
     <message>
         <source>%1 (%2)</source>
         <comment>why the administrator removal refused, and what it met</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
 </context>
 <context>
@@ -141,51 +141,51 @@
     <message>
         <source>app</source>
         <comment>an application&apos;s own files</comment>
-        <translation type="unfinished"></translation>
+        <translation>应用程序</translation>
     </message>
     <message>
         <source>cache</source>
         <comment>an application&apos;s cache</comment>
-        <translation type="unfinished"></translation>
+        <translation>缓存</translation>
     </message>
     <message>
         <source>settings</source>
         <comment>an application&apos;s settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>首选项</translation>
     </message>
     <message>
         <source>data</source>
         <comment>the user&apos;s data of an application</comment>
-        <translation type="unfinished"></translation>
+        <translation>用户数据</translation>
     </message>
     <message>
         <source>bundle</source>
         <comment>an application installed as a bundle</comment>
-        <translation type="unfinished"></translation>
+        <translation>应用程序包</translation>
     </message>
     <message>
         <source>appimage</source>
         <comment>an application installed as an AppImage</comment>
-        <translation type="unfinished"></translation>
+        <translation>AppImage</translation>
     </message>
     <message>
         <source>home</source>
         <comment>an application installed in the home folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>主文件夹</translation>
     </message>
     <message>
         <source>flatpak</source>
         <comment>an application installed as a Flatpak</comment>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak</translation>
     </message>
     <message>
         <source>package</source>
         <comment>an application installed as a system package</comment>
-        <translation type="unfinished"></translation>
+        <translation>软件包</translation>
     </message>
     <message>
         <source>--with-data goes with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>--with-data 需与 --remove 一起使用</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
@@ -214,7 +214,32 @@ scan, or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli apps [--layout L] [--root R] [--home H] [--json]
+                           [--remove APP... [--with-data] [--yes | --dry-run]]
+列出已安装的应用程序，以及每个应用程序自身的文件和它在主文件夹中留下的专属内容，
+按类型（应用程序、缓存、首选项和用户数据：用户数据即位于 XDG_DATA_HOME、
+~/.var/app/ID/data 或 ~/.thunderbird 之类点文件夹中的内容）分别列出，
+并显示大小；[x]（JSON 中为 &quot;isDel&quot;）标记移除该应用程序时会一并移除的内容
+（使用 --remove 时：本次运行会移除的内容）。
+使用 --remove 时，应用程序 APP 会连同其勾选的项一起移除：未指定 --with-data 时，
+勾选的项为除用户数据外的全部项。属于用户的内容会移到回收站，
+可从那里恢复。在终端中会先询问，指定 --yes 则直接进行；
+否则只输出执行计划，不移除任何内容（退出状态 2）。APP 为列表中显示的名称；若多个应用程序
+同名，则为其标识符之一：desktop 文件 ID、Flatpak ID、
+软件包名称或其路径；给出多个应用程序共用的名称时不会移除任何内容，而是列出候选项
+（退出状态 2）。先移除应用程序（软件包由其软件包管理器移除，
+只有管理员才能移除的文件在一次密码提示后移除）；其残留文件
+仅在应用程序移除后才会移除，否则保留并在报告中说明原因。Ctrl-C 会停止
+扫描；移除时则在当前项完成后停止（退出状态 130）。
+
+  --json         输出一个 JSON 对象而非列表
+  --remove APP   移除应用程序 APP 及其残留文件（可重复）
+  --with-data    与 --remove 一起使用时，同时移除 APP 的用户数据
+  --yes          不询问直接移除
+  --dry-run      显示 --remove 会移除的内容，但不移除任何内容
+  --help         显示此帮助文本
+  -V, --version  显示版本
+</translation>
     </message>
 </context>
 <context>
@@ -252,78 +277,78 @@ scan, or the removal after the current item (exit status 130).
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">已取消</translation>
+        <translation>已取消</translation>
     </message>
     <message>
         <source>could not write the report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入报告：%1</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>请尝试运行 &apos;sweepwright-cli %1 --help&apos;。</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>意外的参数 %1</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>未指定文件</translation>
     </message>
     <message>
         <source>more than one file given</source>
-        <translation type="unfinished"></translation>
+        <translation>指定了多个文件</translation>
     </message>
     <message>
         <source>running as root is never needed; protected system folders stay untouched.</source>
-        <translation type="unfinished"></translation>
+        <translation>无需以 root 身份运行；受保护的系统文件夹不会被改动。</translation>
     </message>
 </context>
 <context>
     <name>CliMain</name>
     <message>
         <source>scan for junk files and list them, or remove them with --clean</source>
-        <translation type="unfinished"></translation>
+        <translation>扫描并列出垃圾文件，或用 --clean 移除它们</translation>
     </message>
     <message>
         <source>list the files of 32 MB and more in folders, or move them to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>列出文件夹中 32 MB 及以上的文件，或将它们移到回收站</translation>
     </message>
     <message>
         <source>list duplicate files in folders, or move all copies but one to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>列出文件夹中的重复文件，或将除一份外的所有副本移到回收站</translation>
     </message>
     <message>
         <source>list the installed applications and their leftovers, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>列出已安装的应用程序及其残留文件，或用 --remove 移除其中一些</translation>
     </message>
     <message>
         <source>list the add-ons by category, or remove some with --remove</source>
-        <translation type="unfinished"></translation>
+        <translation>按类别列出附加组件，或用 --remove 移除其中一些</translation>
     </message>
     <message>
         <source>list the applications started at login, or switch one with --on or --off</source>
-        <translation type="unfinished"></translation>
+        <translation>列出登录时启动的应用程序，或用 --on 或 --off 切换其中一个</translation>
     </message>
     <message>
         <source>show memory and disk use, or release memory with --release</source>
-        <translation type="unfinished"></translation>
+        <translation>显示内存和磁盘使用情况，或用 --release 释放内存</translation>
     </message>
     <message>
         <source>extract an archive or a winmail.dat file, or list what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>解压压缩文件或 winmail.dat 文件，或列出其中的内容</translation>
     </message>
     <message>
         <source>make a smaller copy of a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>生成 PDF 文档的较小副本</translation>
     </message>
     <message>
         <source>remove files and folders whole, optionally overwriting their contents first</source>
-        <translation type="unfinished"></translation>
+        <translation>整个移除文件和文件夹，可选择先覆写其内容</translation>
     </message>
     <message>
         <source>write the attachments and message bodies of a winmail.dat file into a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>将 winmail.dat 文件中的附件和邮件正文写入文件夹</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli COMMAND [options]
@@ -332,11 +357,16 @@ scan, or the removal after the current item (exit status 130).
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli COMMAND [选项]
+      sweepwright-cli COMMAND --help
+      sweepwright-cli -V | --version
+
+命令：
+</translation>
     </message>
     <message>
         <source>Layout options (commands that look at the disk):</source>
-        <translation type="unfinished"></translation>
+        <translation>布局选项（适用于查看磁盘的命令）：</translation>
     </message>
     <message>
         <source>The variables SWEEPWRIGHT_LAYOUT, SWEEPWRIGHT_ROOT and SWEEPWRIGHT_HOME set the same;
@@ -349,37 +379,46 @@ touches nothing. Ctrl-C stops a scan, or a removal after the current item (exit 
 FOLDER or PATH of &quot;-&quot; (large, dups, shred) reads the paths from standard input,
 one a line or separated by NUL bytes.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>环境变量 SWEEPWRIGHT_LAYOUT、SWEEPWRIGHT_ROOT 和 SWEEPWRIGHT_HOME 可进行相同的设置；
+选项优先。
+
+移除或移动文件的命令只有在指定 --yes 或在终端中回答确认问题后才会执行；
+否则它们会输出执行计划并以状态 2 退出。--dry-run 只输出执行计划，
+不做任何改动。Ctrl-C 会停止扫描；移除时则在当前项完成后停止（退出状态 130）。
+&quot;--&quot; 表示选项结束：其后的内容即使以 &quot;-&quot; 开头也视为路径。
+将 FOLDER 或 PATH 指定为 &quot;-&quot;（large、dups、shred）时，会从标准输入读取路径，
+每行一个或以 NUL 字节分隔。
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>未知命令“%1”</translation>
     </message>
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>请尝试运行 &apos;sweepwright-cli --help&apos;。</translation>
     </message>
 </context>
 <context>
     <name>CliOptions</name>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个值</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不接受值</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未知选项 %1</translation>
     </message>
 </context>
 <context>
     <name>CliPassword</name>
     <message>
         <source>cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取密码文件 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -488,15 +527,47 @@ Sent to a file or a pipe, a run that moves nothing prints each set as it is foun
 Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
+                           [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+列出文件夹中大于 16 KiB 的重复文件和软件包的组（默认：布局的默认文件夹，见下文），
+从大到小排列。大小和抽样摘要相同的候选项会逐字节比较；
+指向同一文件的硬链接只计一次。
+将 FOLDER 指定为 &quot;-&quot; 时，会从标准输入读取文件夹，每行一个或以
+NUL 字节分隔。系统的受保护文件夹会被略过，并在标准错误输出中列出。
+
+  --json                 输出一个 JSON 对象而非列表
+  --quick                对于文件，只要大小和抽样摘要（最多三个 4 KiB 块，
+                         位于文件开头并分布于整个文件）相同即视为相同，
+                         不比较全部内容：速度更快，但其他部分不同的文件
+                         也会被报告为重复文件。软件包始终按内容比较：
+                         其摘要仅包含项的名称
+  --keep RULE            每组保留哪一份副本：original（不在“下载”、回收站和
+                         临时文件夹中的副本，其次是名称中没有“(1)”或“Copy of”
+                         之类副本标记的副本，其次是最早的副本，其次是位于最深
+                         文件夹中的副本，最后是最先找到的副本）、oldest（修改
+                         时间最早的副本，其次是路径最短的副本）、newest、
+                         shortest-path 或 first（最先找到的副本）；
+                         默认：此布局中为 %1
+  --trash-all-but-first  将每组中除 --keep 保留的副本外的所有副本移到回收站
+                         （在终端中确认后，或指定 --yes 时），然后报告已移动
+                         和未移动的内容（附原因）；
+                         两者皆无时，只输出执行计划，不移动任何内容
+  --yes                  不询问直接移动
+  --dry-run              显示 --trash-all-but-first 会移动的内容，但不移动任何内容
+  --help                 显示此帮助文本
+  -V, --version          显示版本
+输出到文件或管道且不移动任何内容时，每找到一组即输出该组。
+有项无法移动时以状态 1 退出；用法错误或文件夹不存在
+或无法读取时以状态 2 退出；按 Ctrl-C 后以状态 130 退出（移除会在当前项完成后停止）。
+</translation>
     </message>
     <message>
         <source>%1 needs a rule: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个规则：%2</translation>
     </message>
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep 的取值应为 %1 之一，而不是“%2”</translation>
     </message>
 </context>
 <context>
@@ -521,27 +592,46 @@ or the removal after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli extensions [--layout L] [--root R] [--home H] [--json]
+                                 [--remove PATH... [--yes | --dry-run]]
+按类别列出布局中的附加组件（浏览器扩展、插件、预览和搜索附加组件
+等）及其大小，每项附带所属的浏览器或桌面
+及其浏览器配置文件（JSON：itemOwner、itemProfile），以及在浏览器自身
+文件能表明时是否已启用（itemEnabled；无法表明时
+省略）。使用 --remove 时，
+这些路径（按列出的形式）上的项会在终端中确认后或指定 --yes 时被移除；
+否则只输出执行计划，不移除任何内容（退出状态 2）。只有
+管理员才能移除的项最后处理，需经一次密码提示。Ctrl-C 会停止扫描；
+移除时则在当前项完成后停止（退出状态 130）。
+
+  --json         输出一个 JSON 对象而非列表
+  --remove PATH  移除位于 PATH 的附加组件（可重复）
+  --yes          不询问直接移除
+  --dry-run      显示 --remove 会移除的内容，但不移除任何内容
+  --help         显示此帮助文本
+  -V, --version  显示版本
+</translation>
     </message>
     <message>
         <source>found no add-on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到附加组件 %1</translation>
     </message>
     <message>
         <source>enabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>已启用</translation>
     </message>
     <message>
         <source>disabled</source>
         <comment>an add-on</comment>
-        <translation type="unfinished"></translation>
+        <translation>已禁用</translation>
     </message>
     <message numerus="yes">
         <source>Found %n add-on(s), %1 in total.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>找到 %n 个附加组件，共 %1。
+</numerusform>
         </translation>
     </message>
 </context>
@@ -582,79 +672,112 @@ folder of its own behind. Exit status: 0 done; 1 the file is missing, damaged,
 cut short or in a format not read, the password is wrong or missing, TMPDIR
 is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli extract FILE [-C DIR] [选项]
+解压压缩文件（zip、7z、rar、tar 及其压缩形式、iso、cab、lzh 等）
+或 winmail.dat 文件。未指定 -C 时，会在临时文件夹中新建一个私有文件夹，
+并解压到其中以 FILE 命名的文件夹里，与“压缩文件”页面相同；
+并输出目标文件夹。
+
+  -C DIR               按压缩文件中的名称将条目原样写入 DIR；
+                       父文件夹存在时会创建 DIR，指向文件夹的链接
+                       会被跟随
+  --password-file F    密码为 F 的第一行
+  --password-stdin     密码为标准输入的第一行
+                       两者均未指定时，如有终端则在终端中询问密码
+                       （最多三次）；只有需要密码的压缩文件才会
+                       询问。
+  --encoding NAME      用 NAME 解码非 UTF-8 的名称，NAME 为 ICU
+                       转换器名称或别名（Shift_JIS、GBK、windows-1252 等）；
+                       &quot;auto&quot; 表示由检测器决定；&quot;list&quot; 列出常用的
+                       编码。
+                       默认：应用程序的设置
+  --list               不写入任何内容；输出每个条目的类型、大小和路径
+                       （压缩文件未注明大小时显示 ?）
+  --json               以 JSON 对象输出结果（失败时也会输出，并附带
+                       &quot;error&quot;）；标准输出中不会有其他内容
+  --help               显示此帮助文本
+  -V, --version        显示版本
+
+会落在目标文件夹之外的条目（绝对路径、&quot;..&quot;、指向外部的
+链接、特殊文件）会被跳过并报告；名称中的控制字符
+会以转义形式显示（\n、\x1b、\\）。文件先以隐藏的名称写入，
+完成后才改为其本身的名称。解压失败时不会留下它自己创建的
+文件夹。退出状态：0 完成；1 文件不存在、已损坏、
+被截断或格式无法读取，密码错误或缺失，TMPDIR
+不可用，或磁盘空间不足；2 用法错误；130 Ctrl-C。
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个文件夹</translation>
     </message>
     <message>
         <source>%1 needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个文件</translation>
     </message>
     <message>
         <source>%1 needs an encoding name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个编码名称</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot; (--encoding list prints the names)</source>
-        <translation type="unfinished"></translation>
+        <translation>未知编码“%1”（--encoding list 可列出编码名称）</translation>
     </message>
     <message>
         <source>--password-file and --password-stdin exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--password-file 和 --password-stdin 不能同时使用</translation>
     </message>
     <message>
         <source>-C: %1 is a link that leads nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>-C：%1 是指向不存在目标的链接</translation>
     </message>
     <message>
         <source>-C: the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>-C：文件夹 %1 不存在</translation>
     </message>
     <message>
         <source>-C: cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>-C：无法创建文件夹 %1</translation>
     </message>
     <message>
         <source>-C: %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>-C：%1 不是文件夹</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>不是文件</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">已取消</translation>
+        <translation>已取消</translation>
     </message>
     <message>
         <source>what was written stays in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已写入的内容保留在 %1 中</translation>
     </message>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>正在列出</translation>
     </message>
     <message>
         <source>Extracting</source>
-        <translation type="unfinished"></translation>
+        <translation>正在解压</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的密码：</translation>
     </message>
     <message>
         <source>Password required</source>
-        <translation type="unfinished">需要密码</translation>
+        <translation>需要密码</translation>
     </message>
     <message>
         <source>This archive format is not supported</source>
-        <translation type="unfinished">不支持此压缩文件格式</translation>
+        <translation>不支持此压缩文件格式</translation>
     </message>
     <message>
         <source>the file could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>无法解压该文件</translation>
     </message>
 </context>
 <context>
@@ -668,25 +791,25 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>dir</source>
         <comment>an archive entry that is a folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>文件夹</translation>
     </message>
     <message>
         <source>link</source>
         <comment>an archive entry that is a symbolic link</comment>
-        <translation type="unfinished"></translation>
+        <translation>链接</translation>
     </message>
     <message>
         <source>file</source>
         <comment>an archive entry that is a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>special file</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊文件</translation>
     </message>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>已跳过 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -753,20 +876,21 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>FinderCommand</name>
     <message>
         <source>%1: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：文件夹不存在</translation>
     </message>
     <message>
         <source>%1: not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：不是文件夹</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：无法读取</translation>
     </message>
     <message>
         <source>Default folders in the %1 layout: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 布局的默认文件夹：%2
+</translation>
     </message>
 </context>
 <context>
@@ -875,15 +999,15 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>HelperProgram</name>
     <message>
         <source>this command&apos;s program %1 is missing (looked for %2 and %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>缺少此命令的程序 %1（已查找 %2 和 %3）</translation>
     </message>
     <message>
         <source>this command&apos;s program %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>缺少此命令的程序 %1</translation>
     </message>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法运行 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -982,11 +1106,11 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <name>JunkCommand</name>
     <message>
         <source>no category %1 in the %2 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 布局中没有类别 %1</translation>
     </message>
     <message>
         <source>Skipped, needs administrator rights (use --admin): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已跳过，需要管理员权限（请使用 --admin）：%1</translation>
     </message>
 </context>
 <context>
@@ -994,94 +1118,102 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>empties the folders in ~/Library/Caches, ~/Library/Logs, the Caches and Logs of each app
 container and the per-user cache folder; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>清空 ~/Library/Caches、~/Library/Logs、每个应用程序容器的 Caches 和 Logs 以及
+用户专属缓存文件夹中的文件夹；移除其中的文件</translation>
     </message>
     <message>
         <source>entries of ~/Library/Preferences, /Library/LaunchAgents, ~/Library/Saved Application
 State, ~/Library/Parallels and ~/.cleverfiles that belong to no installed application</source>
-        <translation type="unfinished"></translation>
+        <translation>~/Library/Preferences、/Library/LaunchAgents、~/Library/Saved Application State、
+~/Library/Parallels 和 ~/.cleverfiles 中不属于任何已安装应用程序的条目</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Caches and /System/Library/Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>清空 /Library/Caches 和 /System/Library/Caches 中的文件夹并移除其中的文件</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /Library/Logs and /var/log/asl</source>
-        <translation type="unfinished"></translation>
+        <translation>清空 /Library/Logs 和 /var/log/asl 中的文件夹并移除其中的文件</translation>
     </message>
     <message>
         <source>Mail Downloads, and image and text attachments below ~/Library/Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail Downloads，以及 ~/Library/Mail 下的图片和文本附件</translation>
     </message>
     <message>
         <source>iOS software updates (*.ipsw in ~/Library/iTunes/iPhone and iPad Software Updates) and
 iOS apps (*.ipa in ~/Music/iTunes/iTunes Media/Mobile Applications)</source>
-        <translation type="unfinished"></translation>
+        <translation>iOS 软件更新（~/Library/iTunes/iPhone and iPad Software Updates 中的 *.ipsw）和
+iOS 应用（~/Music/iTunes/iTunes Media/Mobile Applications 中的 *.ipa）</translation>
     </message>
     <message>
         <source>the device backups in ~/Library/Application Support/MobileSync/Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>~/Library/Application Support/MobileSync/Backup 中的设备备份</translation>
     </message>
     <message>
         <source>the *.ipsw files that category 9 removes too</source>
-        <translation type="unfinished"></translation>
+        <translation>类别 9 也会移除的 *.ipsw 文件</translation>
     </message>
     <message>
         <source>everything in ~/.Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>~/.Trash 中的所有内容</translation>
     </message>
     <message>
         <source>everything in ~/Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>~/Downloads 中的所有内容</translation>
     </message>
     <message>
         <source>empties the folders in ~/Library/Developer/Xcode/DerivedData</source>
-        <translation type="unfinished"></translation>
+        <translation>清空 ~/Library/Developer/Xcode/DerivedData 中的文件夹</translation>
     </message>
     <message>
         <source>empties Safari&apos;s and Chrome&apos;s history, cache, cookie and local-storage folders</source>
-        <translation type="unfinished"></translation>
+        <translation>清空 Safari 和 Chrome 的历史记录、缓存、Cookie 和本地存储文件夹</translation>
     </message>
     <message>
         <source>empties the folders in the cache folder (~/.cache or XDG_CACHE_HOME) and in each Flatpak
 app&apos;s ~/.var/app/ID/cache; removes the files there</source>
-        <translation type="unfinished"></translation>
+        <translation>清空缓存文件夹（~/.cache 或 XDG_CACHE_HOME）和每个 Flatpak 应用程序的
+~/.var/app/ID/cache 中的文件夹；移除其中的文件</translation>
     </message>
     <message>
         <source>desktop and autostart entries whose program is gone, and ~/.var/app data of Flatpak
 apps installed nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>对应程序已不存在的桌面条目和自动启动条目，以及未在任何地方安装的 Flatpak
+应用程序的 ~/.var/app 数据</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/cache (debconf&apos;s excepted); what only
 root may remove is left unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>清空 /var/cache（debconf 的除外）中的文件夹并移除其中的文件；只有
+root 才能移除的内容会保留，除非指定 --admin</translation>
     </message>
     <message>
         <source>empties the folders and removes the files in /var/log; what only root may remove is left
 unless --admin is given</source>
-        <translation type="unfinished"></translation>
+        <translation>清空 /var/log 中的文件夹并移除其中的文件；只有 root 才能移除的内容会保留，
+除非指定 --admin</translation>
     </message>
     <message>
         <source>what mail and browser programs left in /tmp/mozilla_USER0 (only when it is your own folder)</source>
-        <translation type="unfinished"></translation>
+        <translation>邮件程序和浏览器在 /tmp/mozilla_USER0 中留下的内容（仅当该文件夹属于当前用户时）</translation>
     </message>
     <message>
         <source>everything in the Trash, and info files whose item is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>回收站中的所有内容，以及对应项已不存在的 info 文件</translation>
     </message>
     <message>
         <source>everything in the Downloads folder (XDG_DOWNLOAD_DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>“下载”文件夹（XDG_DOWNLOAD_DIR）中的所有内容</translation>
     </message>
     <message>
         <source>empties the npm, Gradle, Cargo and Go package caches</source>
-        <translation type="unfinished"></translation>
+        <translation>清空 npm、Gradle、Cargo 和 Go 的软件包缓存</translation>
     </message>
     <message>
         <source>empties Firefox&apos;s cache2 folders; removes Chrome&apos;s and Chromium&apos;s History, Cookies and
 Local Storage of the Default profile</source>
-        <translation type="unfinished"></translation>
+        <translation>清空 Firefox 的 cache2 文件夹；移除 Chrome 和 Chromium 的 Default 配置文件中的 History、
+Cookies 和 Local Storage</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
@@ -1106,15 +1238,36 @@ Nothing is written to the settings; login items are not touched.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli junk [--layout L] [--root R] [--home H] [--json] [--category ID]... [--all]
+                           [--clean [--yes | --dry-run] [--admin]]
+扫描垃圾文件类别并列出找到的内容。使用 --clean 时，随后会移除
+已勾选的内容：即所扫描类别中的项，但不包括默认不勾选的类别中的项
+（下文标为“默认不勾选”；用 --category 指定时会包括在内）、浏览器的
+历史记录和 Cookie，以及只有管理员才能移除的内容（使用 --admin 时包括在内）。
+在终端中会先询问；在其他环境中需要 --yes，
+未指定时只输出执行计划，不移除任何内容并以状态 2 退出。它会报告已移除的内容
+和无法移除的内容（附原因），有任何内容无法移除时以状态 1 退出。
+Ctrl-C 会停止扫描；移除时则在当前项完成后停止（退出状态 130）。
+不会向首选项写入任何内容；不会改动登录项。
+
+  --json         输出一个 JSON 对象而非表格
+  --clean        扫描后移除已勾选的项
+  --yes          不询问直接移除
+  --dry-run      显示 --clean 会移除的内容，但不移除任何内容
+  --admin        经一次密码提示，同时移除只有管理员才能移除的内容
+  --category ID  扫描此类别而非默认类别（可重复）
+  --all          扫描布局中的所有类别
+  --help         显示此帮助文本
+  -V, --version  显示版本
+</translation>
     </message>
     <message>
         <source>Categories of the %1 layout (* scanned by default) and what --clean removes:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 布局的类别（* 表示默认扫描）以及 --clean 会移除的内容：</translation>
     </message>
     <message>
         <source>(unmarked)</source>
-        <translation type="unfinished"></translation>
+        <translation>（默认不勾选）</translation>
     </message>
 </context>
 <context>
@@ -1129,27 +1282,27 @@ Nothing is written to the settings; login items are not touched.
     </message>
     <message>
         <source>nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到任何内容</translation>
     </message>
     <message>
         <source>all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>全部勾选</translation>
     </message>
     <message>
         <source>some marked</source>
-        <translation type="unfinished"></translation>
+        <translation>部分勾选</translation>
     </message>
     <message>
         <source>none marked</source>
-        <translation type="unfinished"></translation>
+        <translation>未勾选</translation>
     </message>
     <message>
         <source>(needs administrator rights)</source>
-        <translation type="unfinished"></translation>
+        <translation>（需要管理员权限）</translation>
     </message>
     <message>
         <source>No junk category is enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>未启用任何垃圾文件类别。</translation>
     </message>
 </context>
 <context>
@@ -1181,7 +1334,24 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli large [FOLDER...] [--layout L] [--root R] [--home H] [--json]
+                            [--trash [--yes | --dry-run]]
+按五个大小区间列出文件夹中 32 MB 及以上的文件和软件包（默认：布局的
+默认文件夹，见下文）。将 FOLDER 指定为 &quot;-&quot; 时，会从
+标准输入读取文件夹，每行一个或以 NUL 字节分隔。不会进入隐藏文件夹和 docset；
+源代码、构建和数据库文件会被略过，系统的
+受保护文件夹也会被略过，并在标准错误输出中列出。使用 --trash 时，所有列出的项
+都会移到回收站（可从桌面的回收站恢复），需在终端中
+确认或指定 --yes；否则只输出执行计划，不移动任何内容（退出状态 2）。
+Ctrl-C 会停止扫描；移动时则在当前项完成后停止（退出状态 130）。
+
+  --json         输出一个 JSON 对象而非表格
+  --trash        将所有列出的项移到回收站，然后报告已移动的内容
+  --yes          不询问直接移动
+  --dry-run      显示 --trash 会移动的内容，但不移动任何内容
+  --help         显示此帮助文本
+  -V, --version  显示版本
+</translation>
     </message>
 </context>
 <context>
@@ -1196,31 +1366,31 @@ Ctrl-C stops the scan, or the moving after the current item (exit status 130).
     <message>
         <source>on</source>
         <comment>starts at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>开启</translation>
     </message>
     <message>
         <source>off</source>
         <comment>does not start at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>application</source>
         <comment>a login item that is a menu application</comment>
-        <translation type="unfinished"></translation>
+        <translation>应用程序</translation>
     </message>
     <message>
         <source>autostart</source>
         <comment>a login item that is an autostart entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>自动启动</translation>
     </message>
     <message>
         <source>(part of the desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>（桌面组件）</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) start at login.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 项在登录时启动。</numerusform>
         </translation>
     </message>
     <message>
@@ -1241,31 +1411,47 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
   --help          show this text
   -V, --version   show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli login [--layout L] [--root R] [--home H] [--json] [--all]
+                            [--on ID] [--off ID]
+列出登录时启动的内容（开启），然后列出已关闭的自动启动条目
+（关闭），每项附带其说明；由桌面自行启动的条目会标为
+“桌面组件”并列在最后。--all 会在其后列出其他菜单
+应用程序，可用 --on 添加它们。--on 会写入用户的自动启动
+条目 ID.desktop；--off 会移除该应用程序的用户条目，并用一个
+写有 Hidden=true 的用户条目隐藏系统范围的条目。ID 为
+不带 &quot;.desktop&quot; 的 desktop 文件 ID（macos 布局中为应用程序包名称）。
+
+  --json          输出一个 JSON 对象而非列表
+  --all           同时列出登录时不启动的应用程序
+  --on ID         设为登录时启动 ID（可重复）
+  --off ID        设为登录时不启动 ID（可重复）
+  --help          显示此帮助文本
+  -V, --version   显示版本
+</translation>
     </message>
     <message>
         <source>%1 needs an id</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个 ID</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>意外的参数“%1”</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is both in --on and --off</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”同时出现在 --on 和 --off 中</translation>
     </message>
     <message>
         <source>no login item &quot;%1&quot; (see the list without --on and --off)</source>
-        <translation type="unfinished"></translation>
+        <translation>没有登录项“%1”（请查看不带 --on 和 --off 时的列表）</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; on</source>
-        <translation type="unfinished"></translation>
+        <translation>无法开启“%1”</translation>
     </message>
     <message>
         <source>could not switch &quot;%1&quot; off</source>
-        <translation type="unfinished"></translation>
+        <translation>无法关闭“%1”</translation>
     </message>
 </context>
 <context>
@@ -1344,11 +1530,11 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
     <name>MemoryCommand</name>
     <message>
         <source>Memory (%L1 % in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>内存（已用 %L1%）</translation>
     </message>
     <message>
         <source>Memory (usage unavailable: the figures contradict each other)</source>
-        <translation type="unfinished"></translation>
+        <translation>内存（无法获得使用率：各项数值相互矛盾）</translation>
     </message>
     <message>
         <source>  used        %1
@@ -1365,7 +1551,20 @@ Disk of %11
   free        %13
   total       %14
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  已用        %1
+  缓存        %2
+  缓冲区      %3
+  空闲        %4
+  活跃        %5
+  非活跃      %6
+  交换空间    已用 %7，共 %8
+  可用        %9
+  总计        %10
+%11 所在的磁盘
+  已用        %12
+  空闲        %13
+  总计        %14
+</translation>
     </message>
     <message>
         <source>Usage: sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
@@ -1387,50 +1586,68 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli memory [--layout L] [--home H] [--json] [--release]
+输出内存数值（来自 /proc/meminfo 或 SWEEPWRIGHT_PROC/meminfo），以及
+“文档”文件夹所在卷的已用空间和可用空间。
+使用 --release 时会先释放内存：每次访问 64 MiB 空闲和非活跃内存，
+使内核收回非活跃页面和文件缓存；在以下情况会提前停止：
+可用内存即将低于 max(10 %, 512 MiB) 时、系统开始使用
+交换空间时或内存压力升高时。释放量为空闲内存的变化量；
+如果其间其他程序占用了内存，则为负值。
+
+一次释放最多进行 %1 GiB 的此类操作或 %2 秒后即停止。相互矛盾的
+数值（空闲内存多于已安装内存）会被限制在已安装内存大小内显示，
+使用率记为不可用（JSON 中为 null），且不释放任何内存。
+
+  --json         输出一个 JSON 对象（使用 --release 时还包括 &quot;releasedMemory&quot;、
+                 &quot;touchedMemory&quot; 和 &quot;releaseEnd&quot;）
+  --release      先释放内存
+  --help         显示此帮助文本
+  -V, --version  显示版本
+</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>意外的参数“%1”</translation>
     </message>
     <message>
         <source>cannot read the memory figures from %1/meminfo</source>
-        <translation type="unfinished"></translation>
+        <translation>无法从 %1/meminfo 读取内存数值</translation>
     </message>
     <message>
         <source>Released Memory: %1 (%2 touched; %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>已释放内存：%1（已访问 %2；%3）</translation>
     </message>
 </context>
 <context>
     <name>MemoryRelease</name>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>stopped: available memory near its floor</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止：可用内存接近下限</translation>
     </message>
     <message>
         <source>stopped: the system began to swap</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止：系统开始使用交换空间</translation>
     </message>
     <message>
         <source>stopped: memory pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止：内存压力过高</translation>
     </message>
     <message>
         <source>stopped: memory figures unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止：无法读取内存数值</translation>
     </message>
     <message>
         <source>stopped: memory figures inconsistent</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止：内存数值不一致</translation>
     </message>
     <message>
         <source>stopped: the most one release may do was done</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止：已达到单次释放的上限</translation>
     </message>
 </context>
 <context>
@@ -1844,23 +2061,23 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORFileDataCollection</name>
     <message>
         <source>A winmail file is listed only by decoding it</source>
-        <translation type="unfinished"></translation>
+        <translation>winmail 文件只有解码后才能列出内容</translation>
     </message>
     <message>
         <source>Cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件夹</translation>
     </message>
     <message>
         <source>Not a winmail.dat file, or a damaged one</source>
-        <translation type="unfinished"></translation>
+        <translation>不是 winmail.dat 文件，或文件已损坏</translation>
     </message>
     <message>
         <source>Cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取文件</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished">无法创建文件夹 %1</translation>
+        <translation>无法创建文件夹 %1</translation>
     </message>
 </context>
 <context>
@@ -2070,18 +2287,21 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORLayout</name>
     <message>
         <source>unknown layout &quot;%1&quot; (use freedesktop or macos)</source>
-        <translation type="unfinished"></translation>
+        <translation>未知布局“%1”（请使用 freedesktop 或 macos）</translation>
     </message>
     <message>
         <source>no home folder: user %1 has no password entry and $HOME is not set (give --home)</source>
-        <translation type="unfinished"></translation>
+        <translation>没有主文件夹：用户 %1 没有密码条目，且未设置 $HOME（请指定 --home）</translation>
     </message>
     <message>
         <source>  --layout L    where to look: freedesktop (default) or macos
   --root R      the file-system root the layout&apos;s system folders are under (default /)
   --home H      the home folder to look in (default: the real user&apos;s home)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --layout L    按哪种布局查找：freedesktop（默认）或 macos
+  --root R      布局的系统文件夹所在的文件系统根文件夹（默认 /）
+  --home H      要查找的主文件夹（默认：实际用户的主文件夹）
+</translation>
     </message>
 </context>
 <context>
@@ -2670,77 +2890,93 @@ a copy without protection.
   --help             show this text
   -V, --version      show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli pdf FILE [--quality 0|1|2] [-o OUT] [--password-stdin] [--json]
+生成 PDF 文档的较小副本：其中的图像会降至 50 ppi
+（质量 0，默认）、150 ppi（1）或 300 ppi（2）。无法生成更小的副本时，
+副本即为文档本身。受密码保护的文档会生成
+不受保护的副本。
+
+  --quality N        0、1 或 2
+  -o OUT             将副本放到 OUT（文件名，或用于存放副本的文件夹），
+                     而不是留在压缩工具的临时文件夹中
+  --yes              OUT 已存在时不询问直接替换
+  --dry-run          显示将执行的操作，但不生成任何内容
+  --password-stdin   从标准输入的第一行读取密码
+                     （否则在需要时于终端中询问）
+  --json             以 JSON 格式输出结果
+  --help             显示此帮助文本
+  -V, --version      显示版本
+</translation>
     </message>
     <message>
         <source>%1 needs 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要 0、1 或 2</translation>
     </message>
     <message>
         <source>%1 needs a file or a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个文件或文件夹</translation>
     </message>
     <message>
         <source>--quality takes 0, 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality 的取值应为 0、1 或 2</translation>
     </message>
     <message>
         <source>%1: not a PDF document that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：不是可读取的 PDF 文档</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的密码：</translation>
     </message>
     <message>
         <source>%1 needs a password: give it with --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要密码：请通过 --password-stdin 提供</translation>
     </message>
     <message>
         <source>%1: wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：密码错误</translation>
     </message>
     <message>
         <source>Replace %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>要替换 %1 吗？</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>正在压缩</translation>
     </message>
     <message>
         <source>the copy stays at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>副本保留在 %1：%2</translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4 (replacing it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>将以质量 %3 把 %1（%n 页，%2）压缩为 %4（替换现有文件）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Would compress %1 (%n page(s), %2) at quality %3 into %4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>将以质量 %3 把 %1（%n 页，%2）压缩为 %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n page(s), %2 -&gt; %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1：%n 页，%2 -&gt; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Already compact: no smaller copy could be made</source>
-        <translation type="unfinished">已足够精简：无法生成更小的副本</translation>
+        <translation>已足够精简：无法生成更小的副本</translation>
     </message>
     <message>
         <source>This copy is not password protected</source>
-        <translation type="unfinished">此副本不受密码保护</translation>
+        <translation>此副本不受密码保护</translation>
     </message>
     <message>
         <source>Written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已写入 %1</translation>
     </message>
 </context>
 <context>
@@ -2925,11 +3161,11 @@ a copy without protection.
     <name>SevenZipProcess</name>
     <message>
         <source>7zz is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>未安装 7zz</translation>
     </message>
     <message>
         <source>7zz made no progress for %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>7zz 已有 %1 毫秒没有进展</translation>
     </message>
 </context>
 <context>
@@ -2962,24 +3198,46 @@ stays.
   --help         show this text
   -V, --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli shred PATH... [--overwrite] [--yes | --dry-run] [--json]
+                            [--layout L] [--root R] [--home H]
+以用户自己的权限整个移除指定的文件和文件夹。将 PATH 指定为
+&quot;-&quot; 时会从标准输入读取路径，每行一个或以 NUL 字节分隔
+（find -print0）；此时无法询问，因此只有指定 --yes 才会移除。链接
+作为链接移除；不会移除挂载在文件夹内的其他文件系统上的任何内容。
+根文件夹、主文件夹、包含主文件夹的文件夹以及系统自身的
+文件夹（及其中的内容）无论以什么名称给出都不会被移除：
+它们会作为被拒绝的项连同原因在标准错误输出中报告。在终端中会先
+询问；既未指定 --yes 又没有终端时，不移除任何内容（退出状态 2）。
+Ctrl-C 会在当前条目完成后停止（退出状态 130）；有路径保留时
+退出状态为 1。
+
+  --overwrite    移除前用随机字节将每个文件覆写一次
+                 （仅限只有一个名称且可写入的文件，并且只在确定要移除
+                 时覆写；在 SSD 和写时复制文件系统上，旧数据仍可能
+                 残留）
+  --yes          不询问直接移除
+  --dry-run      显示将移除的内容，但不移除任何内容
+  --json         以一个 JSON 对象输出 {&quot;shredSize&quot;, &quot;removed&quot;, &quot;failed&quot;}
+  --help         显示此帮助文本
+  -V, --version  显示版本
+</translation>
     </message>
     <message>
         <source>no path given</source>
-        <translation type="unfinished"></translation>
+        <translation>未指定路径</translation>
     </message>
     <message>
         <source>Measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>正在统计大小</translation>
     </message>
     <message>
         <source>Shredding</source>
-        <translation type="unfinished">正在粉碎</translation>
+        <translation>正在粉碎</translation>
     </message>
     <message numerus="yes">
         <source>Refused %n path(s) (named on stderr).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已拒绝 %n 个路径（已在标准错误输出中列出）。</numerusform>
         </translation>
     </message>
 </context>
@@ -3021,19 +3279,19 @@ stays.
     <name>StagingFolder</name>
     <message>
         <source>device node, FIFO or socket</source>
-        <translation type="unfinished"></translation>
+        <translation>设备节点、FIFO 或套接字</translation>
     </message>
     <message>
         <source>folder too deep</source>
-        <translation type="unfinished"></translation>
+        <translation>文件夹层级过深</translation>
     </message>
     <message>
         <source>link leads outside the destination</source>
-        <translation type="unfinished">链接指向目标文件夹之外</translation>
+        <translation>链接指向目标文件夹之外</translation>
     </message>
     <message>
         <source>file linked from outside</source>
-        <translation type="unfinished"></translation>
+        <translation>从外部链接的文件</translation>
     </message>
 </context>
 <context>
@@ -3373,7 +3631,7 @@ stays.
     <name>TemporaryFolder</name>
     <message>
         <source>no free name</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可用的名称</translation>
     </message>
 </context>
 <context>
@@ -3406,49 +3664,75 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
   --help               show this text
   -V, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：sweepwright-cli tnef FILE [-C DIR] [选项]
+将 winmail.dat（TNEF）文件中的附件和邮件正文写入 DIR
+（默认：当前文件夹）。FILE 为 &quot;-&quot; 时读取标准输入。
+未指定下列任何选项时，会将每个正文保存为 MailBody.rtf、.html 和 .txt。
+
+  -C DIR               写入 DIR（不存在时会创建）
+  --verbose            每个文件输出一行，并输出警告
+  --debug              转储所有属性和特性
+  --list               不写入任何内容，列出将写入的内容
+  --use-paths          保留 Windows 路径中的文件夹（不会超出 DIR）
+  --absolute-paths     与 --use-paths 一起使用时，保留开头的文件夹分隔符（仍位于 DIR 内）
+  --overwrite          覆盖现有文件
+  --interactive        写入每个文件前先询问
+  --number-backups     写入 NAME.1、NAME.2 ...，而不是跳过已存在的 NAME
+  --save-body[=PREF]   保存正文；PREF 为 &quot;all&quot;（默认），或 r、h、t 中的至多三个
+                       （RTF、HTML、文本）：保存其中第一个存在的类型
+  --body-name NAME     正文文件的基本名称（默认 MailBody）
+  --mime               同时列出 MIME 类型和内容 ID
+  --ignore-checksum    校验和错误时发出警告，而不是停止
+  --tolerate-props     丢弃损坏的属性块，而不是停止
+  --tolerate-trailer   静默接受末尾的回车符和换行符
+  --unix-safe          同时转义名称中的非 ASCII 字节和 shell 特殊字符
+  --maxsize N          拒绝任何超过 N 字节的单次分配
+  --dry-run            与 --list 相同
+  --help               显示此帮助文本
+  -V, --version        显示版本
+</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个文件夹</translation>
     </message>
     <message>
         <source>%1 needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个名称</translation>
     </message>
     <message>
         <source>%1 needs a number of bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个字节数</translation>
     </message>
     <message>
         <source>--save-body takes &quot;all&quot; or up to three of r, h, t</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-body 的取值应为 &quot;all&quot;，或 r、h、t 中的至多三个</translation>
     </message>
 </context>
 <context>
     <name>ToolCommand</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished">正在扫描</translation>
+        <translation>正在扫描</translation>
     </message>
     <message>
         <source>Removing</source>
-        <translation type="unfinished">正在移除</translation>
+        <translation>正在移除</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>no free name in the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>回收站中没有可用的名称</translation>
     </message>
     <message>
         <source>no trash on its file system (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>其所在文件系统上没有回收站（%1）</translation>
     </message>
     <message>
         <source>not an absolute path of an item</source>
-        <translation type="unfinished"></translation>
+        <translation>不是某一项的绝对路径</translation>
     </message>
 </context>
 <context>
@@ -3509,88 +3793,88 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     <name>clirun</name>
     <message>
         <source>Would remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>将移除：%1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已移除：%1</translation>
     </message>
     <message>
         <source>Removed %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>共移除 %1。</translation>
     </message>
     <message numerus="yes">
         <source>Removed %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>共移除 %1；%n 项无法移除（%2）。</numerusform>
         </translation>
     </message>
     <message>
         <source>Would move to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>将移到回收站：%1</translation>
     </message>
     <message>
         <source>Moved to the Trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已移到回收站：%1</translation>
     </message>
     <message>
         <source>Moved to the Trash %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>共将 %1 移到回收站。</translation>
     </message>
     <message numerus="yes">
         <source>Moved to the Trash %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>共将 %1 移到回收站；%n 项无法移到回收站（%2）。</numerusform>
         </translation>
     </message>
     <message>
         <source>Would shred: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>将粉碎：%1</translation>
     </message>
     <message>
         <source>Shredded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已粉碎：%1</translation>
     </message>
     <message>
         <source>Shredded %1 in total.</source>
-        <translation type="unfinished"></translation>
+        <translation>共粉碎 %1。</translation>
     </message>
     <message numerus="yes">
         <source>Shredded %1 in total; %n item(s) could not be removed (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>共粉碎 %1；%n 项无法移除（%2）。</numerusform>
         </translation>
     </message>
     <message>
         <source>y</source>
         <comment>the short answer yes to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>yes</source>
         <comment>the answer to a [y/N] question</comment>
-        <translation type="unfinished"></translation>
+        <translation>是的</translation>
     </message>
     <message>
         <source>%1?</source>
         <comment>a removal asked for: &quot;Delete 12 items (3.40 MB)&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>要%1吗？</translation>
     </message>
     <message>
         <source>nothing removed: confirm with --yes (or answer on a terminal); --dry-run shows what would go</source>
-        <translation type="unfinished"></translation>
+        <translation>未移除任何内容：请用 --yes 确认（或在终端中回答）；--dry-run 可显示将移除的内容</translation>
     </message>
     <message>
         <source>%1 [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 [y/N] </translation>
     </message>
     <message>
         <source>Could not remove %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法移除 %1：%2</translation>
     </message>
     <message>
         <source>Nothing was removed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>未移除任何内容（--dry-run）。</translation>
     </message>
 </context>
 <context>

@@ -262,4 +262,34 @@ TEST_F(CliTexts, EveryReportLineIsLookedUp)
     EXPECT_TRUE(tree.exists(QStringLiteral("home/doomed.txt")));
 }
 
+// The shipped German file, not a marked one: under a German locale the
+// program's help is German (LANGUAGE empty, so LANG decides), and Qt's own
+// texts do not mix English into it.
+TEST(CliCommand, HelpIsGermanUnderAGermanLocale)
+{
+    swtest::FixtureTree tree;
+    const QString source = QStringLiteral("scan for junk files and list them, or remove them with --clean");
+    QString german;
+    QFile ts(QStringLiteral(SWEEPWRIGHT_SOURCE_DIR "/resources/translations/sweepwright_de.ts"));
+    ASSERT_TRUE(ts.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&ts);
+    bool found = false;
+    while (!xml.atEnd() && german.isEmpty()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("source"))
+            found = xml.readElementText() == source;
+        else if (found && xml.isStartElement() && xml.name() == QLatin1String("translation"))
+            german = xml.readElementText();
+    }
+    ASSERT_FALSE(german.isEmpty());
+    const swtest::CliRun run = swtest::runCli(
+        {QStringLiteral("--help")}, tree.path(QStringLiteral("config")), tree.root(),
+        {QStringLiteral("LANG=de_DE.UTF-8"), QStringLiteral("LANGUAGE="), QStringLiteral("LC_ALL="),
+         QStringLiteral("LC_MESSAGES=")});
+    EXPECT_EQ(run.code, 0);
+    const QString help = QString::fromUtf8(run.out);
+    EXPECT_TRUE(help.contains(german)) << help.toStdString();
+    EXPECT_FALSE(help.contains(source)) << help.toStdString();
+}
+
 }  // namespace
