@@ -229,7 +229,7 @@ void AppsCommand::writeResult(FILE *out) const
         {kindWord(Kind::App), kindWord(Kind::Cache), kindWord(Kind::Settings), kindWord(Kind::Data)});
     for (const ORAppDataGroup &group : m_data->appGroups) {
         QString text = QStringLiteral("%1 %2 %3\n")
-                           .arg(group.groupName, -32)
+                           .arg(WordColumn::padded(group.groupName, 32))
                            .arg(sources.cell(sourceWord(group.appSource)))
                            .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11);
         for (const ORAppDataItem &item : group.groupItems)

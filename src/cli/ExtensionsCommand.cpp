@@ -112,7 +112,7 @@ void ExtensionsCommand::writeResult(FILE *out) const
     qsizetype items = 0;
     for (const ORExtGroup &group : m_data->extGroups) {
         QString text = QStringLiteral("%1 %2\n")
-                           .arg(group.groupName, -32)
+                           .arg(WordColumn::padded(group.groupName, 32))
                            .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11);
         for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
             const ORExtItem &item = group.groupItems.at(i);

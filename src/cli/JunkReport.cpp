@@ -2,6 +2,7 @@
 #include "cli/JunkReport.h"
 
 #include "cli/JsonWriter.h"
+#include "cli/WordColumn.h"
 #include "core/foundation/ORSelection.h"
 #include "core/foundation/ORUtility.h"
 #include "core/junk/JunkOverlap.h"
@@ -92,7 +93,7 @@ void JunkReport::writeTable(FILE *out, const ORJunkData &data)
     int items = 0;
     for (const ORJunkDataGroup &group : data.junkGroups) {
         QString text = QStringLiteral("%1 %2  %3\n")
-                           .arg(group.groupName, -32)
+                           .arg(WordColumn::padded(group.groupName, 32))
                            .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 8)
                            .arg(markText(group));
         for (const ORjunkDataItem &item : group.groupItems)

@@ -2,6 +2,7 @@
 #include "cli/LargeCommand.h"
 
 #include "cli/JsonWriter.h"
+#include "cli/WordColumn.h"
 #include "core/foundation/ORSelection.h"
 #include "core/foundation/ORUtility.h"
 #include "core/platform/ORLayout.h"
@@ -81,7 +82,7 @@ void LargeCommand::writeResult(FILE *out) const
     qsizetype items = 0;
     for (const ORBigDataGroup &group : m_data->bigGroups) {
         QString text = QStringLiteral("%1 %2\n")
-                           .arg(group.groupName, -24)
+                           .arg(WordColumn::padded(group.groupName, 24))
                            .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 11);
         for (const ORBigDataItem &item : group.groupItems)
             text += QStringLiteral("  %1 %2  %3\n")

@@ -15,6 +15,12 @@ public:
     // word, padded to the column's width.
     QString cell(const QString &word) const;
 
+    // How many terminal cells text takes: Chinese, Japanese and Korean
+    // characters take two.
+    static int displayWidth(const QString &text);
+    // text, padded with spaces to width cells (left-aligned); longer text stays whole.
+    static QString padded(const QString &text, int width);
+
 private:
-    qsizetype m_width = 0;
+    int m_width = 0;
 };
