@@ -118,13 +118,18 @@ void ORMainWinController::addPage(qint64 number, ORBaseViewCter *page)
     m_pages.insert(number, page);
 }
 
-const sw::ToolPage *ORMainWinController::pageRecipe(qint64 page) const
+std::pair<const sw::ToolRow *, const sw::ToolPage *> ORMainWinController::findPage(qint64 page) const
 {
     for (const sw::ToolRow &tool : m_tools)
         for (const sw::ToolPage &recipe : tool.pages)
             if (recipe.number == page)
-                return &recipe;
-    return nullptr;
+                return {&tool, &recipe};
+    return {nullptr, nullptr};
+}
+
+const sw::ToolPage *ORMainWinController::pageRecipe(qint64 page) const
+{
+    return findPage(page).second;
 }
 
 ORBaseViewCter *ORMainWinController::pageController(qint64 page)
@@ -181,11 +186,7 @@ const sw::ToolRow *ORMainWinController::toolWithEntry(qint64 page) const
 
 const sw::ToolRow *ORMainWinController::toolOf(qint64 page) const
 {
-    for (const sw::ToolRow &tool : m_tools)
-        for (const sw::ToolPage &recipe : tool.pages)
-            if (recipe.number == page)
-                return &tool;
-    return nullptr;
+    return findPage(page).first;
 }
 
 QString ORMainWinController::toolTitle(qint64 page) const

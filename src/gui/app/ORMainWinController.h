@@ -9,6 +9,8 @@
 #include <QMap>
 #include <QPointer>
 
+#include <utility>
+
 class ORBaseViewCter;
 class QLabel;
 class QMenu;
@@ -83,6 +85,8 @@ private:
     void or_AddSubView(ORBaseViewCter *page);
     void buttonCellColorWithIndex(qint64 page);
     void addPage(qint64 number, ORBaseViewCter *page);
+    // The tool that has the page with that number, and the page; nulls when none has it.
+    std::pair<const sw::ToolRow *, const sw::ToolPage *> findPage(qint64 page) const;
     const sw::ToolPage *pageRecipe(qint64 page) const;
     bool toolHasPages(const sw::ToolRow &tool) const;
     const sw::ToolRow *toolWithEntry(qint64 page) const;
