@@ -6,6 +6,7 @@
 #include "core/platform/DesktopEntryText.h"
 #include "core/platform/ORLayout.h"
 #include "support/FixtureTree.h"
+#include "support/PkexecStandIn.h"
 #include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
@@ -147,6 +148,43 @@ TEST_F(LoginItemsTest, StartersFirstTheDesktopsOwnLastTheRestOffered)
     EXPECT_FALSE(items.selectLoginItem(items.rowOf("atlas"), false));
     EXPECT_FALSE(items.loginOrder().contains(items.rowOf("atlas")));
     EXPECT_TRUE(items.loginOrder({QStringLiteral("atlas")}).contains(items.rowOf("atlas")));
+}
+
+// Applications and helpers are listed by their Name= in the user's
+// language (LANGUAGE's list, else the locale); which entry starts which
+// application does not depend on it.
+TEST_F(LoginItemsTest, NamesAreInTheUsersLanguage)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    const QByteArray names =
+        "Name=Text Editor\nName[de]=Texteditor\nName[pt]=Editor de texto\nName[pt_BR]=Editor de textos\n";
+    entry(QStringLiteral("root/usr/share/applications/editor.desktop"), names + "Exec=/usr/bin/editor %F\n");
+    entry(QStringLiteral("home/.config/autostart/editor.desktop"), names + "Exec=/usr/bin/editor --restore\n");
+    entry(QStringLiteral("root/etc/xdg/autostart/clock.desktop"),
+          "Name=Clock\nName[de]=Uhr\nName[pt]=Relógio\nExec=/usr/libexec/clock-applet\n");
+    const swtest::EnvOverride all("LC_ALL", QByteArray());
+    const swtest::EnvOverride messages("LC_MESSAGES", QByteArray());
+    const swtest::EnvOverride lang("LANG", "de_DE.UTF-8");
+    const struct
+    {
+        const char *language;
+        QStringList names;
+    } rows[] = {
+        {"pt_BR", {"editor:on Editor de textos", "clock:on Relógio"}},
+        {"pt_PT", {"editor:on Editor de texto", "clock:on Relógio"}},
+        {"fr:pt", {"editor:on Editor de texto", "clock:on Relógio"}},
+        {"en", {"editor:on Text Editor", "clock:on Clock"}},
+        {nullptr, {"editor:on Texteditor", "clock:on Uhr"}},
+    };
+    for (const auto &row : rows) {
+        const swtest::EnvOverride language("LANGUAGE", QByteArray(row.language));
+        LoginItems items;
+        items.getAllApps();
+        QStringList shown;
+        for (const int at : items.loginOrder())
+            shown.append(items.rows().at(at).id + (items.rows().at(at).on ? ":on " : ":off ") + items.rows().at(at).name);
+        EXPECT_EQ(shown, row.names) << (row.language ? row.language : "(unset)");
+    }
 }
 
 // The prefix rule: in the macos layout an entry that runs a login agent

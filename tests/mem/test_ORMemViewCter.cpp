@@ -7,6 +7,8 @@
 #include "gui/mem/ORMemViewCter.h"
 #include "gui/mem/ORQuotesWinCter.h"
 #include "gui/mem/ORQuotesWindow.h"
+#include "gui/shell/DesktopNotifier.h"
+#include "support/NotificationsStandIn.h"
 #include "support/PageFixture.h"
 
 #include <QGuiApplication>
@@ -209,6 +211,33 @@ private slots:
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window, int(std::chrono::milliseconds(ORQuotesWinCter::kShownFor).count()) + 2000);
         QTRY_VERIFY(!page.quotesWinCter);
+    }
+
+    // A release while the window is hidden (the tray's, or an automatic
+    // one) showed its pop-up over no window: the desktop tells it now. A
+    // window on screen keeps its pop-up.
+    void aReleaseWhileTheWindowIsHiddenIsToldByTheDesktop()
+    {
+        swtest::NotificationsStandIn service;
+        QVERIFY(service.start());
+        struct : RecordingDelegate
+        {
+            sw::DesktopNotifier notifier;
+            sw::DesktopNotifier *desktopNotifier() override { return &notifier; }
+        } delegate;
+        ORMemViewCter page(&delegate);
+        page.memoryFreed(qint64(1'500'000'000));
+        QVERIFY(!page.quotesWinCter);
+        QCOMPARE(page.cleanedMemTextField->text(), QStringLiteral("1.5"));
+        QTRY_COMPARE(service.shown().size(), 1);
+        QCOMPARE(service.shown().constFirst().summary, QStringLiteral("Released Memory"));
+        QCOMPARE(service.shown().constFirst().body, QStringLiteral("1.5 GB"));
+
+        page.show();
+        page.memoryFreed(2048);
+        QVERIFY(page.quotesWinCter);
+        delegate.notifier.notify(QStringLiteral("marker"), QString(), 0);
+        QCOMPARE(service.summariesBefore(QStringLiteral("marker")), QStringList{QStringLiteral("Released Memory")});
     }
 
 private:

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/DesktopEntry.h"
+#include "support/PkexecStandIn.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -151,5 +152,55 @@ TEST(DesktopEntrySave, writesAFileThatLoadsAgain)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_FALSE(DesktopEntry::load(fifo).has_value());
 }
+
+// One application's names in a few languages, one of them in two scripts.
+const QByteArray kNamedEntry = "[Desktop Entry]\nType=Application\nExec=editor\n"
+                               "Name=Text Editor\n"
+                               "Name[de]=Texteditor\n"
+                               "Name[pt]=Editor de texto\n"
+                               "Name[pt_BR]=Editor de textos\n"
+                               "Name[sr]=Уређивач\n"
+                               "Name[sr@latin]=Uređivač\n";
+
+struct LanguageRow
+{
+    const char *name;
+    const char *language;  // LANGUAGE; nullptr: unset
+    const char *lcAll;
+    const char *lang;
+    const char *expected;  // UTF-8
+};
+
+class LocalizedName : public ::testing::TestWithParam<LanguageRow>
+{
+};
+
+TEST_P(LocalizedName, followsTheLanguagesTheUserReads)
+{
+    const LanguageRow &row = GetParam();
+    const swtest::EnvOverride language("LANGUAGE", QByteArray(row.language));
+    const swtest::EnvOverride all("LC_ALL", QByteArray(row.lcAll));
+    const swtest::EnvOverride messages("LC_MESSAGES", QByteArray());
+    const swtest::EnvOverride lang("LANG", QByteArray(row.lang));
+    EXPECT_EQ(parsed(kNamedEntry).localizedName(), QString::fromUtf8(row.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, LocalizedName,
+    ::testing::Values(
+        LanguageRow{"CountryFirst", "pt_BR", nullptr, nullptr, "Editor de textos"},
+        LanguageRow{"AnotherCountryFallsBackToTheLanguage", "pt_PT", nullptr, nullptr, "Editor de texto"},
+        LanguageRow{"LanguageAlone", "pt", nullptr, "pt_BR.UTF-8", "Editor de texto"},
+        LanguageRow{"FirstListedLanguageThatHasAName", "fr:de:pt", nullptr, nullptr, "Texteditor"},
+        // English texts with German formats showed German names.
+        LanguageRow{"LanguageListReplacesTheLocale", "en_GB:en", nullptr, "de_DE.UTF-8", "Text Editor"},
+        LanguageRow{"EmptyLanguageListIsUnset", "", nullptr, "de_DE.UTF-8", "Texteditor"},
+        LanguageRow{"LcAllBeforeLang", nullptr, "pt_BR.UTF-8", "de_DE.UTF-8", "Editor de textos"},
+        LanguageRow{"CodeSetAndModifierOfLang", nullptr, nullptr, "de_AT.UTF-8@euro", "Texteditor"},
+        LanguageRow{"ModifierBeforeCountry", "sr_RS@latin", nullptr, nullptr, "Uređivač"},
+        LanguageRow{"WithoutModifierThePlainLanguage", "sr_RS", nullptr, nullptr, "Уређивач"},
+        LanguageRow{"CLocaleKeepsThePlainName", nullptr, nullptr, "C.UTF-8", "Text Editor"},
+        LanguageRow{"NothingSet", nullptr, nullptr, nullptr, "Text Editor"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,29 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A stand-in PackageKit on a private bus, for the uninstaller's tests: a
-// dbus-daemon of its own (from a temporary configuration) and
-// packagekit-standin.py on it, which answers from the packages given as
-// JSON and logs every call. SWEEPWRIGHT_PACKAGEKIT_BUS names the bus while
-// the object lives. Both processes end with it.
+// A stand-in PackageKit on a private bus, for the uninstaller's tests:
+// packagekit-standin.py on a PrivateBus, answering from the packages given
+// as JSON and logging every call. SWEEPWRIGHT_PACKAGEKIT_BUS names the bus
+// while the object lives.
 
-#include "support/FixtureTree.h"
-#include "support/PkexecStandIn.h"
+#include "support/PrivateBus.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
-#include <QThread>
-
-#include <memory>
 
 #ifndef SW_PACKAGEKIT_STANDIN
 #error "SW_PACKAGEKIT_STANDIN names packagekit-standin.py"
@@ -31,41 +22,11 @@
 
 namespace swtest {
 
-class PackageKitStandIn
+class PackageKitStandIn : public PrivateBus
 {
 public:
     // The bus alone: PackageKit is not on it until start().
-    PackageKitStandIn()
-    {
-        const QString config =
-            m_tree.text(QStringLiteral("bus.conf"),
-                        "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-                        " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                        "<busconfig><type>session</type><listen>unix:path="
-                            + QFile::encodeName(m_tree.path(QStringLiteral("bus")))
-                            + "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow "
-                              "send_destination=\"*\"/><allow receive_sender=\"*\"/>"
-                              "<allow own=\"*\"/></policy></busconfig>\n");
-        m_bus.start(QStringLiteral("dbus-daemon"),
-                    {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                     QStringLiteral("--print-address")});
-        if (m_bus.waitForReadyRead(10000))
-            m_address = QString::fromUtf8(m_bus.readLine().trimmed());
-        m_env = std::make_unique<EnvOverride>("SWEEPWRIGHT_PACKAGEKIT_BUS", m_address.toUtf8());
-    }
-
-    ~PackageKitStandIn()
-    {
-        for (QProcess *process : {&m_service, &m_bus}) {
-            process->kill();
-            process->waitForFinished(10000);
-        }
-    }
-
-    PackageKitStandIn(const PackageKitStandIn &) = delete;
-    PackageKitStandIn &operator=(const PackageKitStandIn &) = delete;
-
-    bool hasBus() const { return !m_address.isEmpty(); }
+    PackageKitStandIn() : PrivateBus("SWEEPWRIGHT_PACKAGEKIT_BUS") {}
 
     struct Package
     {
@@ -104,45 +65,9 @@ public:
     // packagekit-standin.py); true once it owns its name.
     bool start(const QByteArray &config)
     {
-        const QString file = m_tree.text(QStringLiteral("packages.json"), config);
-        m_service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_service.start(QStringLiteral(SW_PACKAGEKIT_STANDIN),
-                        {m_address, file, m_tree.path(QStringLiteral("calls.log"))});
-        return m_service.waitForReadyRead(20000) && m_service.readLine().trimmed() == "ready";
+        return startService(QStringLiteral(SW_PACKAGEKIT_STANDIN),
+                            {tree().text(QStringLiteral("packages.json"), config)});
     }
-
-    // One line per call: the method and its arguments.
-    QStringList calls() const
-    {
-        QFile log(m_tree.path(QStringLiteral("calls.log")));
-        if (!log.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-
-    // The calls of one method.
-    QStringList calls(const QString &method) const
-    {
-        return calls().filter(QRegularExpression(QLatin1Char('^') + method + QLatin1String("\\b")));
-    }
-
-    // The same, once there are at least count of them, or after ten seconds:
-    // for a call sent without waiting for the answer.
-    QStringList callsOnceThere(const QString &method, qsizetype count) const
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (calls(method).size() < count && clock.elapsed() < 10000)
-            QThread::msleep(20);
-        return calls(method);
-    }
-
-private:
-    FixtureTree m_tree;
-    QProcess m_bus;
-    QProcess m_service;
-    QString m_address;
-    std::unique_ptr<EnvOverride> m_env;
 };
 
 }  // namespace swtest

@@ -24,9 +24,10 @@ import json
 import sys
 
 import dbus
-import dbus.mainloop.glib
 import dbus.service
 from gi.repository import GLib
+
+import standin_bus
 
 SERVICE = 'org.freedesktop.PackageKit'
 TRANSACTION = 'org.freedesktop.PackageKit.Transaction'
@@ -247,17 +248,10 @@ class PackageKit(dbus.service.Object):
 
 
 def main():
-    address, config_path, log = sys.argv[1:4]
-    dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
-    bus = dbus.bus.BusConnection(address)
+    config_path, log = sys.argv[2:4]
     with open(config_path) as f:
         config = json.load(f)
-    loop = GLib.MainLoop()
-    service = PackageKit(bus, config, log, loop)
-    name = dbus.service.BusName(SERVICE, bus, do_not_queue=True)
-    print('ready', flush=True)
-    loop.run()
-    del name, service
+    standin_bus.serve(SERVICE, lambda bus, loop: PackageKit(bus, config, log, loop))
 
 
 if __name__ == '__main__':

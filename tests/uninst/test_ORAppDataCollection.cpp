@@ -723,6 +723,36 @@ TEST_F(AppCollectionTest, TickingAnApplicationLeavesTheUsersDataUnticked)
     EXPECT_EQ(kinds, expected);
 }
 
+// The list shows an application by its Name= in the user's language; its
+// leftovers are still found by the name it was installed under.
+TEST_F(AppCollectionTest, ApplicationsAreListedInTheUsersLanguage)
+{
+    useLayout(ORLayout::Kind::Freedesktop);
+    const QString appImage = tree.text(QStringLiteral("home/Applications/Viewer.AppImage"), "ELF viewer bytes");
+    QFile::setPermissions(appImage, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    tree.text(QStringLiteral("home/.local/share/applications/viewer.desktop"),
+              "[Desktop Entry]\nType=Application\nName=Viewer\nName[de]=Betrachter\nName[pt]=Visualizador\n"
+              "Name[pt_BR]=Visualizador de imagens\nExec="
+                  + appImage.toUtf8() + " %U\n");
+    tree.file(QStringLiteral("home/.config/Viewer/s"), 30);
+    const swtest::EnvOverride all("LC_ALL", QByteArray());
+    const swtest::EnvOverride messages("LC_MESSAGES", QByteArray());
+    const swtest::EnvOverride lang("LANG", "de_DE.UTF-8");
+    for (const auto &[language, name] : {std::pair{"pt_BR", "Visualizador de imagens"}, std::pair{"pt", "Visualizador"},
+                                         std::pair{"ja:pt_PT", "Visualizador"}, std::pair{"en_US", "Viewer"},
+                                         std::pair{static_cast<const char *>(nullptr), "Betrachter"}}) {
+        const swtest::EnvOverride chosen("LANGUAGE", QByteArray(language));
+        engine().startOver();
+        const auto data = engine().appData();
+        ASSERT_TRUE(data);
+        const QMap<QString, QStringList> expected{
+            {QString::fromUtf8(name),
+             {QStringLiteral("home/.config/Viewer"), QStringLiteral("home/.local/share/applications/viewer.desktop"),
+              QStringLiteral("home/Applications/Viewer.AppImage")}}};
+        EXPECT_EQ(listing(*data), expected) << (language ? language : "(unset)");
+    }
+}
+
 // What the user owns goes to the Trash, whole and restorable, with its info
 // file; a folder swapped for a link after the scan goes as the link, and
 // what the link led to stays untouched. The user's data stays in place.

@@ -139,14 +139,14 @@ QString DesktopEntry::localizedValue(const QString &key) const
 
 QStringList DesktopEntry::userLocales()
 {
-    QStringList locales;
-    for (const QString &entry : qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        locales.append(entry);
+    // LANGUAGE replaces the locale rather than adding to it: LANGUAGE=en
+    // with LANG=de_DE (English texts, German formats) wants English names.
+    QStringList locales = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        if (const QString locale = qEnvironmentVariable(variable); !locale.isEmpty()) {
-            locales.append(locale);
+        if (!locales.isEmpty())
             break;
-        }
+        if (const QString locale = qEnvironmentVariable(variable); !locale.isEmpty())
+            locales.append(locale);
     }
     locales.removeIf([](const QString &locale) {
         const QString base = locale.section(QLatin1Char('.'), 0, 0);

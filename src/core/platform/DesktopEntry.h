@@ -30,9 +30,11 @@ public:
     // specification matches a locale (Name[sr_RS@latin], Name[sr_RS],
     // Name[sr@latin], Name[sr]); the plain key when none is there.
     QString localizedValue(const QString &key) const;
-    // The locales the user reads messages in, best first: the entries of
-    // LANGUAGE, then the first of LC_ALL, LC_MESSAGES and LANG that is set
-    // (code sets dropped; C and POSIX left out).
+    // The locales the user reads messages in, best first, as QLocale's
+    // uiLanguages() lists them for the system locale (so names follow the
+    // language the program's own texts are shown in): the entries of
+    // LANGUAGE when it is set, else the first of LC_ALL, LC_MESSAGES and
+    // LANG that is; the @modifier kept, C and POSIX left out.
     static QStringList userLocales();
     bool contains(const QString &key) const;
     bool boolValue(const QString &key) const;  // "true" (or "1") only

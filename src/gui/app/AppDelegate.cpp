@@ -59,10 +59,7 @@ void AppDelegate::showMainWin()
             m_mainWinController->showNotice(
                 tr("Sweepwright is running as root. It never needs to: run it as the user whose files it cleans."));
     }
-    m_mainWinController->show();
-    m_mainWinController->setWindowState(m_mainWinController->windowState() & ~Qt::WindowMinimized);
-    m_mainWinController->raise();
-    m_mainWinController->activateWindow();
+    m_mainWinController->bringToFront();
 }
 
 bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)

@@ -3,6 +3,7 @@
 
 #include "gui/controls/ORImage.h"
 #include "gui/controls/SYFlatButton.h"
+#include "gui/shell/DesktopNotifier.h"
 #include "gui/shell/ORBaseViewCter.h"
 
 #include <QAction>
@@ -69,6 +70,9 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
     if (!m_tools.isEmpty())
         next(m_tools.first().entryPage);
     setStatusMenu();
+    m_notifier = new sw::DesktopNotifier(this);
+    connect(m_notifier, &sw::DesktopNotifier::activated, this,
+            [this](const QVariant &page) { showToolOf(page.toLongLong()); });
 }
 
 ORMainWinController::~ORMainWinController() = default;
@@ -114,13 +118,18 @@ void ORMainWinController::addPage(qint64 number, ORBaseViewCter *page)
     m_pages.insert(number, page);
 }
 
-const sw::ToolPage *ORMainWinController::pageRecipe(qint64 page) const
+std::pair<const sw::ToolRow *, const sw::ToolPage *> ORMainWinController::findPage(qint64 page) const
 {
     for (const sw::ToolRow &tool : m_tools)
         for (const sw::ToolPage &recipe : tool.pages)
             if (recipe.number == page)
-                return &recipe;
-    return nullptr;
+                return {&tool, &recipe};
+    return {nullptr, nullptr};
+}
+
+const sw::ToolPage *ORMainWinController::pageRecipe(qint64 page) const
+{
+    return findPage(page).second;
 }
 
 ORBaseViewCter *ORMainWinController::pageController(qint64 page)
@@ -173,6 +182,17 @@ const sw::ToolRow *ORMainWinController::toolWithEntry(qint64 page) const
         if (tool.entryPage == page)
             return &tool;
     return nullptr;
+}
+
+const sw::ToolRow *ORMainWinController::toolOf(qint64 page) const
+{
+    return findPage(page).first;
+}
+
+QString ORMainWinController::toolTitle(qint64 page) const
+{
+    const sw::ToolRow *tool = toolOf(page);
+    return tool ? tr(tool->title) : QString();
 }
 
 SYFlatButton *ORMainWinController::buttonWithTag(qint64 tag) const
@@ -269,6 +289,22 @@ void ORMainWinController::showNotice(const QString &text)
 {
     m_notice->setText(text);
     m_notice->setVisible(!text.isEmpty());
+}
+
+void ORMainWinController::bringToFront()
+{
+    show();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+void ORMainWinController::showToolOf(qint64 page)
+{
+    bringToFront();
+    const sw::ToolRow *tool = toolOf(page);
+    if (tool && toolOf(currentPage()) != tool && m_buttonsEnabled)
+        openTool(*tool);
 }
 
 void ORMainWinController::setStatusMenu()

@@ -9,12 +9,18 @@
 #include <QMap>
 #include <QPointer>
 
+#include <utility>
+
 class ORBaseViewCter;
 class QLabel;
 class QMenu;
 class QSystemTrayIcon;
 class QVBoxLayout;
 class SYFlatButton;
+
+namespace sw {
+class DesktopNotifier;
+}
 
 // The one main window: a sidebar of tool buttons and a content area that shows
 // one page at a time. Pages ask for each other by number through next(); the
@@ -51,6 +57,16 @@ public:
     // Shows a line above the pages (for example when running as root).
     void showNotice(const QString &text);
 
+    QString toolTitle(qint64 page) const override;
+    sw::DesktopNotifier *desktopNotifier() override { return m_notifier; }
+    // Shows the window, not minimised, in front of the others.
+    void bringToFront();
+    // Brings the window to the front on the tool that page belongs to: as
+    // it was left when that tool is on screen, else as its sidebar button
+    // opens it (unless a job holds the sidebar). A click on a notification
+    // of that tool lands here.
+    void showToolOf(qint64 page);
+
 signals:
     void openMainWindowRequested();
     void preferencesRequested();
@@ -69,9 +85,12 @@ private:
     void or_AddSubView(ORBaseViewCter *page);
     void buttonCellColorWithIndex(qint64 page);
     void addPage(qint64 number, ORBaseViewCter *page);
+    // The tool that has the page with that number, and the page; nulls when none has it.
+    std::pair<const sw::ToolRow *, const sw::ToolPage *> findPage(qint64 page) const;
     const sw::ToolPage *pageRecipe(qint64 page) const;
     bool toolHasPages(const sw::ToolRow &tool) const;
     const sw::ToolRow *toolWithEntry(qint64 page) const;
+    const sw::ToolRow *toolOf(qint64 page) const;
     void openTool(const sw::ToolRow &tool);
     QWidget *buildSidebar();
 
@@ -86,4 +105,5 @@ private:
     bool m_buttonsEnabled = true;
     QSystemTrayIcon *m_statusItem = nullptr;
     QMenu *m_statusMenu = nullptr;
+    sw::DesktopNotifier *m_notifier = nullptr;
 };

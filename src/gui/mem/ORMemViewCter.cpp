@@ -7,6 +7,7 @@
 #include "gui/controls/ORVerticalBarView.h"
 #include "gui/mem/ORQuotesWinCter.h"
 #include "gui/mem/ORQuotesWindow.h"
+#include "gui/shell/AwayNotice.h"
 #include "gui/shell/PageStyle.h"
 
 #include <QGridLayout>
@@ -285,6 +286,10 @@ void ORMemViewCter::memoryFreed(qint64 bytes)
     ORUtility::sizeFileFormat(cleanedMemTextField, unitTextField, formatted);
     for (QLabel *label : {cleanedInfoTextField, cleanedMemTextField, unitTextField})
         label->show();
+    // With the window hidden (a release from the tray, or an automatic one)
+    // the desktop tells it: the pop-up would show without its window.
+    if (!AwayNotice::isOnScreen(*this) && AwayNotice::send(*this, sw::MemoryPage, tr("Released Memory"), formatted))
+        return;
     quotesWinCter = new ORQuotesWinCter(this, this);
     quotesWinCter->showWindow();
     ORUtility::sizeFileFormat(quotesWinCter->contentTextField, quotesWinCter->contentUnitTextField, formatted);

@@ -30,8 +30,9 @@ class QPushButton;
 // memory engine (sw::MemoryMonitor), which runs from the program's start;
 // the page keeps it refreshing while the page lives, shows every refresh,
 // and while a release runs shows the busy gauge with the sidebar disabled,
-// then the released amount on the page and in a pop-up. Figures that
-// contradict each other are shown as unavailable.
+// then the released amount on the page and in a pop-up, or in a desktop
+// notification while the window is hidden. Figures that contradict each
+// other are shown as unavailable.
 class ORMemViewCter : public ORBaseViewCter, public ORVerticalBarViewDelegate
 {
     Q_OBJECT

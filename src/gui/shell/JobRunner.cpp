@@ -27,6 +27,7 @@ bool JobRunner::start(std::function<void(Job &)> work, Kind kind)
     auto job = std::make_shared<Job>();
     job->kind = kind;
     m_job = job;
+    m_clock.start();
     m_poll.start();
     QPointer<JobRunner> self(this);
     ORDispatch::global(ORDispatch::Priority::Background, [self, job, work = std::move(work)] {
@@ -72,6 +73,7 @@ void JobRunner::finish(const std::shared_ptr<Job> &job)
     poll();
     m_poll.stop();
     m_job.reset();
+    m_lastRun = {std::chrono::milliseconds(m_clock.elapsed()), job->control.progress()};
     if (job->kind == Kind::Scan)
         emit scanFinished(job->completed);
     else

@@ -5,9 +5,11 @@
 #include "core/foundation/ToolEngine.h"
 #include "core/fs/RemovalReport.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -70,6 +72,14 @@ public:
     bool isCancelling() const;
     // The running job's progress (zero when none runs).
     JobControl::Progress progress() const;
+    // The job that ended last: how long it ran (from its start to its end's
+    // arrival on the main thread) and its final progress.
+    struct LastRun
+    {
+        std::chrono::milliseconds time{0};
+        JobControl::Progress progress;
+    };
+    const LastRun &lastRun() const { return m_lastRun; }
 
 signals:
     void progressChanged(qint64 items, qint64 bytes, const QString &currentPath);
@@ -95,6 +105,8 @@ private:
 
     std::shared_ptr<Job> m_job;
     QTimer m_poll;
+    QElapsedTimer m_clock;
+    LastRun m_lastRun;
 };
 
 }  // namespace sw

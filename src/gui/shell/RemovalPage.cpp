@@ -3,6 +3,7 @@
 
 #include "core/foundation/ORUtility.h"
 #include "gui/controls/ORImage.h"
+#include "gui/shell/AwayNotice.h"
 #include "gui/shell/BusyCircleSlot.h"
 #include "gui/shell/ORBasedViewCterDelegate.h"
 #include "gui/shell/PageStyle.h"
@@ -173,8 +174,13 @@ void RemovalPage::cancelDel()
 
 void RemovalPage::showProgress(qint64 items, qint64 bytes)
 {
-    m_progressField->setText(tr("%1, %2", "items done, their size")
-                                 .arg(m_tool.wording.doneCount(int(items)), ORUtility::sizeFormatWithNumber(bytes)));
+    m_progressField->setText(doneText(int(items), bytes));
+}
+
+QString RemovalPage::doneText(int items, qint64 bytes) const
+{
+    return tr("%1, %2", "items done, their size")
+        .arg(m_tool.wording.doneCount(items), ORUtility::sizeFormatWithNumber(bytes));
 }
 
 void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
@@ -186,6 +192,21 @@ void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
     butEnable(true);
     m_circle->stop();
     m_completionBut->setFocus();
+    // A cancelled removal was watched: the user pressed Cancel.
+    if (!cancelled)
+        AwayNotice::jobEnded(*this, m_runner->lastRun().time, m_tool.scanPage, m_captionField->text(), reportLine());
+}
+
+// "14 items deleted, 294 MB; 2 items could not be deleted (3 kB)"
+QString RemovalPage::reportLine() const
+{
+    QStringList parts;
+    const int removed = removedCount();
+    if (removed > 0 || m_report.removedBytes() > 0)
+        parts << doneText(removed, m_report.removedBytes());
+    if (!m_report.isClean())
+        parts << failureCounts();
+    return parts.join(QStringLiteral("; "));
 }
 
 void RemovalPage::showReport(bool cancelled)

@@ -31,7 +31,9 @@ class RemovalDetailsDialog;
 // item with what became of it (what stayed first, refusals told apart).
 // When nothing went, no size is shown. Its button forgets the result and
 // returns to the tool's scan page. The words come from the tool's
-// RemovalWording, the same the confirmation used.
+// RemovalWording, the same the confirmation used. A long removal that ends
+// while the user is away is told about in a desktop notification with the
+// report's title and figures (AwayNotice).
 class RemovalPage : public ORBaseViewCter
 {
     Q_OBJECT
@@ -96,6 +98,10 @@ private:
     QWidget *buildFailureRow(QWidget *parent);
     QWidget *buildWorkingView();
     void showProgress(qint64 items, qint64 bytes);
+    // "27 items deleted, 385 MB"
+    QString doneText(int items, qint64 bytes) const;
+    // The report in one line, for a notification.
+    QString reportLine() const;
     void deleteFinished(const RemovalReport &report, bool cancelled);
     void showReport(bool cancelled);
     void showDetails();

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/ScanPage.h"
 
+#include "core/foundation/ORUtility.h"
+#include "core/platform/ORLayout.h"
 #include "gui/controls/ORWaveView.h"
+#include "gui/shell/AwayNotice.h"
+#include "gui/shell/ORBasedViewCterDelegate.h"
 #include "gui/shell/ScanProgressPanel.h"
 
 #include <QAbstractButton>
@@ -115,12 +119,30 @@ void ScanPage::scanFinished(bool completed)
             m_startButton->setFocus();
         return;
     }
-    next(m_outcome());
+    const PageNumber shown = m_outcome();
+    next(shown);
     // The band is made again when the page is next shown.
     if (m_waveView) {
         m_waveView->deleteLater();
         m_waveView = nullptr;
     }
+    notifyIfAway(shown);
+}
+
+// "Junk Clean found 1.2 GB": the size is the scan's last progress, what it found.
+void ScanPage::notifyIfAway(PageNumber shown)
+{
+    const JobRunner::LastRun &run = m_runner->lastRun();
+    QString tool = delegate() ? delegate()->toolTitle(shown) : QString();
+    if (tool.isEmpty())
+        tool = QString::fromLatin1(kAppName);
+    if (shown == m_resultPage)
+        AwayNotice::jobEnded(*this, run.time, shown,
+                             tr("%1 found %2", "tool, size found")
+                                 .arg(tool, ORUtility::sizeFormatWithNumber(run.progress.bytes)),
+                             tr("Review the result and choose what to remove."));
+    else
+        AwayNotice::jobEnded(*this, run.time, shown, tr("%1 found nothing", "tool").arg(tool), QString());
 }
 
 QLabel *ScanPage::addItemIconView(const QString &objectName, int side)

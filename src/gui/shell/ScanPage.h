@@ -22,7 +22,8 @@ class ScanProgressPanel;
 // how many items were looked at; when it ends the page moves on to the
 // result page or the nothing-found page, and a cancelled scan returns to the
 // idle view. Return starts a scan while the start button can be pressed;
-// Escape cancels one.
+// Escape cancels one. A long scan that ends while the user is away is told
+// about in a desktop notification (AwayNotice).
 class ScanPage : public ORBaseViewCter
 {
     Q_OBJECT
@@ -58,6 +59,7 @@ protected:
     {
         if (isScanning())
             return;
+        m_resultPage = resultPage;
         m_outcome = [&engine, found, resultPage, emptyPage] {
             const auto data = engine.result();
             return data && found(*data) ? resultPage : emptyPage;
@@ -71,6 +73,7 @@ protected:
 private:
     void beginScan();
     void scanFinished(bool completed);
+    void notifyIfAway(PageNumber shown);
     void startFromKeyboard();
 
     QStackedLayout *m_stack = nullptr;
@@ -80,6 +83,7 @@ private:
     ORWaveView *m_waveView = nullptr;
     JobRunner *m_runner = nullptr;
     std::function<PageNumber()> m_outcome;  // where a completed scan leads
+    PageNumber m_resultPage = PageNumber(0);  // where it leads when it found something
 };
 
 }  // namespace sw

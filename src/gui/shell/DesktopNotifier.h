@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+namespace sw {
+
+// Desktop notifications through the desktop's notification service
+// (org.freedesktop.Notifications on the session bus, or on the bus that
+// SWEEPWRIGHT_NOTIFICATIONS_BUS names). Sending never waits: Notify is
+// called asynchronously, so without a bus or without a service nothing
+// happens and nothing blocks. A click on a notification of ours (its
+// "default" action) comes back as activated() with the context it was sent
+// with. The bus is looked up when the first notification goes, so a
+// notifier that never sends costs nothing.
+class DesktopNotifier : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DesktopNotifier(QObject *parent = nullptr);
+
+    // Whether the service is on the bus now: one question to the bus, which
+    // answers at once (the service itself is not asked).
+    bool hasService();
+    // Shows summary and body; context is what activated() hands back.
+    void notify(const QString &summary, const QString &body, const QVariant &context);
+
+signals:
+    void activated(const QVariant &context);
+
+private slots:
+    void actionInvoked(uint id, const QString &action);
+    void notificationClosed(uint id, uint reason);
+
+private:
+    // Connects to the bus on first use; false when there is none.
+    bool connectBus();
+
+    bool m_looked = false;
+    QString m_connection;  // the bus connection's name; empty without one
+    QHash<uint, QVariant> m_shown;  // by the service's id
+};
+
+}  // namespace sw
