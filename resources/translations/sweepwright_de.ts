@@ -3929,6 +3929,13 @@ Ohne eine der Optionen unten wird jeder Nachrichtentext als MailBody.rtf, .html 
     </message>
 </context>
 <context>
+    <name>sw::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>sw::DupItemModel</name>
     <message>
         <source>%1
@@ -4524,6 +4531,23 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     <message>
         <source>Sort by Name</source>
         <translation>Nach Namen sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>sw::ScanPage</name>
+    <message>
+        <source>%1 found %2</source>
+        <comment>tool, size found</comment>
+        <translation>%1: %2 gefunden</translation>
+    </message>
+    <message>
+        <source>Review the result and choose what to remove.</source>
+        <translation>Prüfen Sie das Ergebnis und wählen Sie aus, was entfernt werden soll.</translation>
+    </message>
+    <message>
+        <source>%1 found nothing</source>
+        <comment>tool</comment>
+        <translation>%1: nichts gefunden</translation>
     </message>
 </context>
 <context>

@@ -3929,6 +3929,13 @@ Sin ninguna de las opciones de abajo, guarda cada cuerpo como MailBody.rtf, .htm
     </message>
 </context>
 <context>
+    <name>sw::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
     <name>sw::DupItemModel</name>
     <message>
         <source>%1
@@ -4524,6 +4531,23 @@ Siempre se conserva una copia de cada archivo.</translation>
     <message>
         <source>Sort by Name</source>
         <translation>Ordenar por nombre</translation>
+    </message>
+</context>
+<context>
+    <name>sw::ScanPage</name>
+    <message>
+        <source>%1 found %2</source>
+        <comment>tool, size found</comment>
+        <translation>%1: se encontraron %2</translation>
+    </message>
+    <message>
+        <source>Review the result and choose what to remove.</source>
+        <translation>Revise el resultado y elija qué eliminar.</translation>
+    </message>
+    <message>
+        <source>%1 found nothing</source>
+        <comment>tool</comment>
+        <translation>%1: no se encontró nada</translation>
     </message>
 </context>
 <context>

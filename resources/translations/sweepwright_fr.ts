@@ -3929,6 +3929,13 @@ Sans aucune des options ci-dessous, chaque corps est enregistré en MailBody.rtf
     </message>
 </context>
 <context>
+    <name>sw::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+</context>
+<context>
     <name>sw::DupItemModel</name>
     <message>
         <source>%1
@@ -4524,6 +4531,23 @@ Une copie de chaque fichier est toujours conservée.</translation>
     <message>
         <source>Sort by Name</source>
         <translation>Trier par nom</translation>
+    </message>
+</context>
+<context>
+    <name>sw::ScanPage</name>
+    <message>
+        <source>%1 found %2</source>
+        <comment>tool, size found</comment>
+        <translation>%1&#xa0;: %2 trouvés</translation>
+    </message>
+    <message>
+        <source>Review the result and choose what to remove.</source>
+        <translation>Vérifiez le résultat et choisissez ce qu&apos;il faut supprimer.</translation>
+    </message>
+    <message>
+        <source>%1 found nothing</source>
+        <comment>tool</comment>
+        <translation>%1&#xa0;: rien trouvé</translation>
     </message>
 </context>
 <context>

@@ -3895,6 +3895,13 @@ winmail.dat (TNEF) ファイルの添付ファイルとメッセージ本文を 
     </message>
 </context>
 <context>
+    <name>sw::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+</context>
+<context>
     <name>sw::DupItemModel</name>
     <message>
         <source>%1
@@ -4471,6 +4478,23 @@ One copy of every file is always kept.</source>
     <message>
         <source>Sort by Name</source>
         <translation>名前順に並べ替え</translation>
+    </message>
+</context>
+<context>
+    <name>sw::ScanPage</name>
+    <message>
+        <source>%1 found %2</source>
+        <comment>tool, size found</comment>
+        <translation>%1: %2 見つかりました</translation>
+    </message>
+    <message>
+        <source>Review the result and choose what to remove.</source>
+        <translation>結果を確認して、削除するものを選択してください。</translation>
+    </message>
+    <message>
+        <source>%1 found nothing</source>
+        <comment>tool</comment>
+        <translation>%1: 何も見つかりませんでした</translation>
     </message>
 </context>
 <context>

@@ -3929,6 +3929,13 @@ Sem nenhuma das opções abaixo, salva cada corpo como MailBody.rtf, .html e .tx
     </message>
 </context>
 <context>
+    <name>sw::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
     <name>sw::DupItemModel</name>
     <message>
         <source>%1
@@ -4524,6 +4531,23 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     <message>
         <source>Sort by Name</source>
         <translation>Ordenar por nome</translation>
+    </message>
+</context>
+<context>
+    <name>sw::ScanPage</name>
+    <message>
+        <source>%1 found %2</source>
+        <comment>tool, size found</comment>
+        <translation>%1: %2 encontrados</translation>
+    </message>
+    <message>
+        <source>Review the result and choose what to remove.</source>
+        <translation>Revise o resultado e escolha o que remover.</translation>
+    </message>
+    <message>
+        <source>%1 found nothing</source>
+        <comment>tool</comment>
+        <translation>%1: nada encontrado</translation>
     </message>
 </context>
 <context>

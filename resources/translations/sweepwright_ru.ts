@@ -3963,6 +3963,13 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     </message>
 </context>
 <context>
+    <name>sw::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+</context>
+<context>
     <name>sw::DupItemModel</name>
     <message>
         <source>%1
@@ -4577,6 +4584,23 @@ One copy of every file is always kept.</source>
     <message>
         <source>Sort by Name</source>
         <translation>По имени</translation>
+    </message>
+</context>
+<context>
+    <name>sw::ScanPage</name>
+    <message>
+        <source>%1 found %2</source>
+        <comment>tool, size found</comment>
+        <translation>%1: найдено %2</translation>
+    </message>
+    <message>
+        <source>Review the result and choose what to remove.</source>
+        <translation>Просмотрите результат и выберите, что удалить.</translation>
+    </message>
+    <message>
+        <source>%1 found nothing</source>
+        <comment>tool</comment>
+        <translation>%1: ничего не найдено</translation>
     </message>
 </context>
 <context>

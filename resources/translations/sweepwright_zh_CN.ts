@@ -3895,6 +3895,13 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     </message>
 </context>
 <context>
+    <name>sw::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+</context>
+<context>
     <name>sw::DupItemModel</name>
     <message>
         <source>%1
@@ -4471,6 +4478,23 @@ One copy of every file is always kept.</source>
     <message>
         <source>Sort by Name</source>
         <translation>按名称排序</translation>
+    </message>
+</context>
+<context>
+    <name>sw::ScanPage</name>
+    <message>
+        <source>%1 found %2</source>
+        <comment>tool, size found</comment>
+        <translation>%1：找到 %2</translation>
+    </message>
+    <message>
+        <source>Review the result and choose what to remove.</source>
+        <translation>请查看结果并选择要移除的内容。</translation>
+    </message>
+    <message>
+        <source>%1 found nothing</source>
+        <comment>tool</comment>
+        <translation>%1：未找到任何内容</translation>
     </message>
 </context>
 <context>

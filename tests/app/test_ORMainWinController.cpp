@@ -207,7 +207,7 @@ private slots:
         page<ORJunkViewCter>(sw::JunkScanPage)->startBut()->click();
         QTRY_COMPARE(window->currentPage(), qint64(sw::JunkNothingPage));
         auto *none = page<ORNoJunkViewCter>(sw::JunkNothingPage);
-        QCOMPARE(none->infoTextField()->text(), QStringLiteral("Choose the kinds of junk to look for in Preferences, under Junk."));
+        QCOMPARE(none->infoTextField()->text(), QStringLiteral("Choose the kinds of junk to look for in Preferences, under Junk Clean."));
         // The sidebar stays usable: another tool opens, and the junk button
         // then opens the idle scan page, not the empty result.
         QVERIFY(sidebarEnabled());
