@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/ORMainWinController.h"
 
+#include "gui/app/AboutDialog.h"
 #include "gui/controls/ORImage.h"
 #include "gui/controls/SYFlatButton.h"
 #include "gui/shell/ORBaseViewCter.h"
@@ -10,6 +11,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
 #include <QSystemTrayIcon>
@@ -58,14 +60,13 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
     contentColumn->addWidget(m_baseView, 1);
     row->addLayout(contentColumn, 1);
 
-    // The application's Preferences command.
-    auto *preferences = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
-    connect(preferences, &QShortcut::activated, this, &ORMainWinController::preferencesRequested);
+    addShortcuts();
     setCentralWidget(central);
 
     setButtonsInitImage();
     setButtonsTag();
     initButtonArr();
+    fitSidebar();  // with the images in place
     if (!m_tools.isEmpty())
         next(m_tools.first().entryPage);
     setStatusMenu();
@@ -73,11 +74,31 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
 
 ORMainWinController::~ORMainWinController() = default;
 
+void ORMainWinController::addShortcuts()
+{
+    // The application's Preferences command.
+    auto *preferences = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
+    connect(preferences, &QShortcut::activated, this, &ORMainWinController::preferencesRequested);
+    // The platform's standard keys, with the common ones where it names none
+    // (Qt's Windows key scheme has no Quit).
+    auto add = [this](QKeySequence::StandardKey standard, QKeySequence fallback, auto slot) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+        if (keys.isEmpty())
+            keys.append(fallback);
+        auto *shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    // Quits, also when the tray would keep the program running after a close.
+    add(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q), &ORMainWinController::quitRequested);
+    add(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1), &ORMainWinController::showAbout);
+    add(QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_F), &ORMainWinController::focusSearchField);
+}
+
 QWidget *ORMainWinController::buildSidebar()
 {
     auto *sidebar = new QWidget(this);
     sidebar->setObjectName(QStringLiteral("sidebar"));
-    sidebar->setFixedWidth(112);
     sidebar->setAttribute(Qt::WA_StyledBackground);
     sidebar->setStyleSheet(QStringLiteral("#sidebar { background: #f3f5f7; border-right: 1px solid #e1e5ea; }"));
     auto *column = new QVBoxLayout(sidebar);
@@ -93,7 +114,6 @@ QWidget *ORMainWinController::buildSidebar()
         button->setCornerRadius(8);
         button->setOnAnimateDuration(0.15);
         button->setOffAnimateDuration(0.15);
-        button->setFixedHeight(60);
         button->setIconSize(QSize(26, 26));
         button->setToolTip(tr(tool.title));
         connect(button, &QAbstractButton::clicked, this, [this, button] { changeViewCter(button); });
@@ -101,7 +121,31 @@ QWidget *ORMainWinController::buildSidebar()
         m_buttonArr.append(button);
     }
     column->addStretch(1);
+    m_sidebar = sidebar;
     return sidebar;
+}
+
+// As wide as the widest title needs and each button as high as its image and
+// title, at least the sizes drawn for: a larger font or a longer language
+// cuts no title.
+void ORMainWinController::fitSidebar()
+{
+    constexpr int kWidth = 112;
+    constexpr int kButtonHeight = 60;
+    int widest = 0;
+    for (SYFlatButton *button : std::as_const(m_buttonArr)) {
+        button->setFixedHeight(qMax(kButtonHeight, button->sizeHint().height()));
+        widest = qMax(widest, button->sizeHint().width());
+    }
+    const QMargins margins = m_sidebar->layout()->contentsMargins();
+    m_sidebar->setFixedWidth(qMax(kWidth, widest + margins.left() + margins.right()));
+}
+
+void ORMainWinController::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_sidebar)
+        fitSidebar();
 }
 
 void ORMainWinController::addPage(qint64 number, ORBaseViewCter *page)
@@ -269,6 +313,28 @@ void ORMainWinController::showNotice(const QString &text)
 {
     m_notice->setText(text);
     m_notice->setVisible(!text.isEmpty());
+}
+
+void ORMainWinController::showAbout()
+{
+    if (!m_about)
+        m_about = new sw::AboutDialog(this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+sw::AboutDialog *ORMainWinController::aboutDialog() const
+{
+    return m_about;
+}
+
+void ORMainWinController::focusSearchField()
+{
+    if (QLineEdit *field = m_tempViewCter ? m_tempViewCter->findField() : nullptr) {
+        field->setFocus(Qt::ShortcutFocusReason);
+        field->selectAll();
+    }
 }
 
 void ORMainWinController::setStatusMenu()

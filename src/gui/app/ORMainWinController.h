@@ -10,6 +10,9 @@
 #include <QPointer>
 
 class ORBaseViewCter;
+namespace sw {
+class AboutDialog;
+}
 class QLabel;
 class QMenu;
 class QSystemTrayIcon;
@@ -50,6 +53,11 @@ public:
 
     // Shows a line above the pages (for example when running as root).
     void showNotice(const QString &text);
+    // Opens the About dialog (F1), made when not open; nullptr while it is not.
+    void showAbout();
+    sw::AboutDialog *aboutDialog() const;
+    // Puts the keys in the shown page's search field (Ctrl+F), if it has one.
+    void focusSearchField();
 
 signals:
     void openMainWindowRequested();
@@ -59,6 +67,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void setButtonsInitImage();
@@ -74,8 +83,11 @@ private:
     const sw::ToolRow *toolWithEntry(qint64 page) const;
     void openTool(const sw::ToolRow &tool);
     QWidget *buildSidebar();
+    void fitSidebar();
+    void addShortcuts();
 
     const sw::ToolRegistry m_tools;
+    QWidget *m_sidebar = nullptr;
     QWidget *m_baseView = nullptr;
     QVBoxLayout *m_baseLayout = nullptr;
     QLabel *m_notice = nullptr;
@@ -86,4 +98,5 @@ private:
     bool m_buttonsEnabled = true;
     QSystemTrayIcon *m_statusItem = nullptr;
     QMenu *m_statusMenu = nullptr;
+    QPointer<sw::AboutDialog> m_about;
 };

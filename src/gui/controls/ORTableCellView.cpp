@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controls/ORTableCellView.h"
 
+#include <QAccessibleActionInterface>
 #include <QPainter>
 
 #include "gui/controls/CellPainter.h"
@@ -37,6 +38,11 @@ QList<ButtonCellDelegate::Button> ORTableCellView::buttons(const QStyleOptionVie
 void ORTableCellView::buttonClicked(int, const QModelIndex &index)
 {
     emit checkClicked(index);
+}
+
+QString ORTableCellView::actionName(int) const
+{
+    return QAccessibleActionInterface::toggleAction();
 }
 
 void ORTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const

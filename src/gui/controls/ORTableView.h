@@ -27,6 +27,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles = QList<int>()) override;
 
 private:
     bool m_handlingPress = false;

@@ -26,6 +26,8 @@ GroupListPane::GroupListPane(const QString &title, QAbstractItemModel *model, Ex
     column->addWidget(heading);
     m_tableView = new ORTableView(this);
     m_tableView->setObjectName(QStringLiteral("gTableView"));
+    // A page that puts tools in place of the title names the list itself.
+    m_tableView->setAccessibleName(title);
     m_tableView->setModel(model);
     m_tableView->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tableView->eDelegate = rowDelegate;
