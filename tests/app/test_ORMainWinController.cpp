@@ -311,6 +311,11 @@ private slots:
         QSignalSpy quit(window.get(), &ORMainWinController::quitRequested);
         QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(quit.size(), 1);
+        // Also from another window of the program.
+        window->showAbout();
+        QVERIFY(QTest::qWaitForWindowActive(window->aboutDialog()));
+        QTest::keyClick(window->aboutDialog(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quit.size(), 2);
     }
 
     void keyboardAloneCleansExactlyTheTickedJunk()

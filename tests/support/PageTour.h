@@ -134,6 +134,7 @@ private:
         QVERIFY(scan);
         showScanning(scan, name);
         // Return starts the scan of any scan page, as a user's key would.
+        backToTheWindow();
         QTest::keyClick(m_window, Qt::Key_Return);
         QVERIFY2(scan->isScanning(), qPrintable(name + QStringLiteral(": Return did not start the scan")));
         waitFor(tag + resultOffset(tag));

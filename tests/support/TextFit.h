@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "gui/controls/ORTableView.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QStringList>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QToolButton>
 #include <QWidget>
 
@@ -15,7 +18,8 @@
 // wrapping one taller than the label or with a word wider than it), a
 // button's (push buttons, check boxes, radio buttons, the segments and the
 // flat buttons) or a combo box's longest entry wider or taller than the
-// widget, a header section's title wider than the section. Labels whose
+// widget, a header section's title wider than the section, a row of a drawn
+// list (ORTableView) that needs more than the list's width. Labels whose
 // width is set aside (QSizePolicy::Ignored) elide what they show themselves,
 // by design: the paths and names that can be of any length.
 namespace TextFit {
@@ -72,6 +76,23 @@ inline bool showsText(const QAbstractButton *button)
     return !button->text().isEmpty() && !(tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly);
 }
 
+// The rows of a drawn list whose delegate needs more than the list's width.
+inline void checkRows(const ORTableView *table, QStringList &found)
+{
+    const QAbstractItemModel *model = table->model();
+    if (!model)
+        return;
+    QStyleOptionViewItem option;
+    option.font = table->font();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, 0);
+        const QSize needs = table->itemDelegateForIndex(index)->sizeHint(option, index);
+        const QSize has(table->columnWidth(0), table->rowHeight(row));
+        if (needs.width() > has.width())
+            found.append(describe(table, index.data().toString(), needs, has));
+    }
+}
+
 inline QStringList clipped(QWidget *root)
 {
     QStringList found;
@@ -86,6 +107,8 @@ inline QStringList clipped(QWidget *root)
         } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
             if (exceeds(combo->sizeHint(), combo->size()))
                 found.append(describe(combo, combo->currentText(), combo->sizeHint(), combo->size()));
+        } else if (auto *table = qobject_cast<ORTableView *>(widget)) {
+            checkRows(table, found);
         } else if (auto *header = qobject_cast<QHeaderView *>(widget)) {
             checkHeader(header, found);
         }

@@ -21,6 +21,9 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     auto *column = new QVBoxLayout(this);
     column->setSpacing(12);
+    // As large as its texts need, also once Ghostscript answers: sized from
+    // a first guess, the wrapped lines squeezed the rows below them.
+    column->setSizeConstraint(QLayout::SetFixedSize);
     column->addLayout(buildHeader());
     auto *licence =
         new QLabel(tr("Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)"), this);

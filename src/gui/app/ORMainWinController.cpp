@@ -81,16 +81,20 @@ void ORMainWinController::addShortcuts()
     connect(preferences, &QShortcut::activated, this, &ORMainWinController::preferencesRequested);
     // The platform's standard keys, with the common ones where it names none
     // (Qt's Windows key scheme has no Quit).
-    auto add = [this](QKeySequence::StandardKey standard, QKeySequence fallback, auto slot) {
+    auto add = [this](QKeySequence::StandardKey standard, QKeySequence fallback, auto slot,
+                      Qt::ShortcutContext context = Qt::WindowShortcut) {
         QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
         if (keys.isEmpty())
             keys.append(fallback);
         auto *shortcut = new QShortcut(this);
         shortcut->setKeys(keys);
+        shortcut->setContext(context);
         connect(shortcut, &QShortcut::activated, this, slot);
     };
-    // Quits, also when the tray would keep the program running after a close.
-    add(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q), &ORMainWinController::quitRequested);
+    // Quits, also when the tray would keep the program running after a close,
+    // and from the program's other windows (About, Preferences).
+    add(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q), &ORMainWinController::quitRequested,
+        Qt::ApplicationShortcut);
     add(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1), &ORMainWinController::showAbout);
     add(QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_F), &ORMainWinController::focusSearchField);
 }

@@ -98,7 +98,12 @@ void ORTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->restore();
 }
 
-QSize ORTableCellView::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
+// As wide as the name needs, whole: a larger font or a longer language
+// widens the group list rather than cut a category's name.
+QSize ORTableCellView::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    return QSize(280, rowHeight);
+    const QFontMetrics name(scaledFont(option.font, 0.5, QFont::Medium));
+    const int text = name.horizontalAdvance(index.data(NameRole).toString());
+    const int beforeText = kPadding + kCheckSize + kGap + kIconSize + kGap;
+    return QSize(beforeText + text + kGap + kSizeWidth + kPadding, rowHeight);
 }
