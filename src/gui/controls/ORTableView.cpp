@@ -68,3 +68,35 @@ void ORTableView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bot
             QAccessible::updateAccessibility(&event);
         }
 }
+
+// QTableView tells these with its own numbering of the children, the
+// headers' among them (hidden or not); ours are the rows alone
+// (AccessibleRowList), so the events name the row. QTableView does nothing
+// else here.
+void ORTableView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (QAccessible::isActive() && current.isValid()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(current.row());
+        QAccessible::updateAccessibility(&event);
+    }
+    QAbstractItemView::currentChanged(current, previous);
+}
+
+void ORTableView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    if (QAccessible::isActive()) {
+        const auto tell = [this](const QItemSelection &rows, QAccessible::Event type) {
+            for (const QModelIndex &index : rows.indexes()) {
+                if (index.column() != 0)
+                    continue;
+                QAccessibleEvent event(this, type);
+                event.setChild(index.row());
+                QAccessible::updateAccessibility(&event);
+            }
+        };
+        tell(selected, QAccessible::SelectionAdd);
+        tell(deselected, QAccessible::SelectionRemove);
+    }
+    QAbstractItemView::selectionChanged(selected, deselected);
+}
