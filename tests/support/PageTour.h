@@ -14,6 +14,7 @@
 #include "gui/app/ORMainWinController.h"
 #include "gui/controls/SYFlatButton.h"
 #include "gui/preference/GeneralPrefViewController.h"
+#include "gui/preview/ViewerFactory.h"
 #include "gui/preference/MASPreferencesWindowController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 #include "gui/shell/BusyCircleSlot.h"
@@ -37,8 +38,8 @@
 // AppImage with its settings, add-ons, a login item, a file to shred and a
 // zip to extract. Each tool's pages come in the order a user meets them:
 // the scan page idle and scanning, the result, the removal's report and the
-// nothing-found page; the confirmations, the About dialog and the
-// preferences too. visit(name, window) is called with each on screen, in the
+// nothing-found page; the confirmations, the About dialog, the preferences
+// and the PDF compressor too. visit(name, window) is called with each on screen, in the
 // main window or a window of its own; the tour stops at the first step that
 // fails (QTest::currentTestFailed()).
 class PageTour
@@ -241,6 +242,14 @@ private:
             see(QStringLiteral("Preferences: ") + preferences.selectedViewController()->identifier(),
                 &preferences);
         }
+        // The toolbox's PDF compressor, from the viewers plugin.
+        sw::ViewerFactory *viewers = sw::viewerFactory();
+        QVERIFY(viewers);
+        QPointer<QWidget> compressor = viewers->makePdfCompressorWindow();
+        compressor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(compressor));
+        see(QStringLiteral("PDF compressor"), compressor);
+        compressor->close(); // deletes itself
     }
 
     void writeHome()
