@@ -66,7 +66,6 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
     setButtonsInitImage();
     setButtonsTag();
     initButtonArr();
-    fitSidebar();  // with the images in place
     if (!m_tools.isEmpty())
         next(m_tools.first().entryPage);
     setStatusMenu();
@@ -103,6 +102,11 @@ QWidget *ORMainWinController::buildSidebar()
 {
     auto *sidebar = new QWidget(this);
     sidebar->setObjectName(QStringLiteral("sidebar"));
+    // 112 pixels, wider when a title needs it, and each button 60 high or
+    // as high as its image and title need: a larger font (also one chosen
+    // while the program runs) or a longer language cuts no title.
+    sidebar->setMinimumWidth(112);
+    sidebar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     sidebar->setAttribute(Qt::WA_StyledBackground);
     sidebar->setStyleSheet(QStringLiteral("#sidebar { background: #f3f5f7; border-right: 1px solid #e1e5ea; }"));
     auto *column = new QVBoxLayout(sidebar);
@@ -119,37 +123,15 @@ QWidget *ORMainWinController::buildSidebar()
         button->setOnAnimateDuration(0.15);
         button->setOffAnimateDuration(0.15);
         button->setIconSize(QSize(26, 26));
+        button->setMinimumHeight(60);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         button->setToolTip(tr(tool.title));
         connect(button, &QAbstractButton::clicked, this, [this, button] { changeViewCter(button); });
         column->addWidget(button);
         m_buttonArr.append(button);
     }
     column->addStretch(1);
-    m_sidebar = sidebar;
     return sidebar;
-}
-
-// As wide as the widest title needs and each button as high as its image and
-// title, at least the sizes drawn for: a larger font or a longer language
-// cuts no title.
-void ORMainWinController::fitSidebar()
-{
-    constexpr int kWidth = 112;
-    constexpr int kButtonHeight = 60;
-    int widest = 0;
-    for (SYFlatButton *button : std::as_const(m_buttonArr)) {
-        button->setFixedHeight(qMax(kButtonHeight, button->sizeHint().height()));
-        widest = qMax(widest, button->sizeHint().width());
-    }
-    const QMargins margins = m_sidebar->layout()->contentsMargins();
-    m_sidebar->setFixedWidth(qMax(kWidth, widest + margins.left() + margins.right()));
-}
-
-void ORMainWinController::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::FontChange && m_sidebar)
-        fitSidebar();
 }
 
 void ORMainWinController::addPage(qint64 number, ORBaseViewCter *page)

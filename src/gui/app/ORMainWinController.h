@@ -67,7 +67,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     void setButtonsInitImage();
@@ -83,11 +82,9 @@ private:
     const sw::ToolRow *toolWithEntry(qint64 page) const;
     void openTool(const sw::ToolRow &tool);
     QWidget *buildSidebar();
-    void fitSidebar();
     void addShortcuts();
 
     const sw::ToolRegistry m_tools;
-    QWidget *m_sidebar = nullptr;
     QWidget *m_baseView = nullptr;
     QVBoxLayout *m_baseLayout = nullptr;
     QLabel *m_notice = nullptr;
