@@ -141,6 +141,25 @@ private slots:
         QVERIFY(!delegate.applicationShouldHandleReopen(true));
     }
 
+    // Ctrl+Q ends the program even when it would live on after the window
+    // closed (a tray item keeps it running).
+    void ctrlQEndsTheProgramWhileTheTrayKeepsItRunning()
+    {
+        AppDelegate delegate;
+        delegate.applicationDidFinishLaunching();
+        qApp->setQuitOnLastWindowClosed(false);
+        ORMainWinController *window = delegate.mainWinController();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+        QTimer::singleShot(0, window, [window] { QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier); });
+        QTimer stillRunning;
+        stillRunning.setSingleShot(true);
+        connect(&stillRunning, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        stillRunning.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(quitting.size(), 1);
+    }
+
     // Without a tray nothing brings a closed window back: closing it ends
     // the program rather than leaving it running unseen. (Last: it ends the
     // event loop of this test.)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/foundation/ORUtility.h"
 #include "core/junk/ORJunkFilesCollection.h"
+#include "gui/app/AboutDialog.h"
 #include "gui/app/ORMainWinController.h"
 #include "gui/controls/SYFlatButton.h"
 #include "gui/junk/JunkGroupModel.h"
@@ -13,6 +14,7 @@
 #include "support/TreeSnapshot.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -268,6 +270,54 @@ private slots:
     // the category shown, Space ticks rows, Escape clears the search. On the
     // sheet Cancel is the default: Return removes nothing, and only the
     // action button, reached with Tab, removes what is ticked.
+    // Find puts the keys in the search field of a page that has one, and
+    // leaves them where they are on a page without.
+    void findFocusesTheSearchFieldOfTheShownPage()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget *before = QApplication::focusWidget();
+        QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), before);
+        scanToResult();
+        auto *items = page<ORJunksResultViewCter>(sw::JunkResultPage)->itemObject();
+        items->searchField()->setText(QStringLiteral("app"));
+        QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), items->searchField());
+        QCOMPARE(items->searchField()->selectedText(), QStringLiteral("app"));  // typing replaces it
+    }
+
+    void f1OpensTheAboutDialogWithTheVersionsInUse()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        sw::AboutDialog *about = window->aboutDialog();
+        QVERIFY(about && about->isVisible());
+        QCOMPARE(about->shownVersion(QStringLiteral("Qt")), QString::fromLatin1(qVersion()));
+        const QLabel *version = about->findChild<QLabel *>(QStringLiteral("versionLabel"));
+        QVERIFY(version->text().contains(QStringLiteral(PROJECT_VERSION)));
+        // Pressed again, the open dialog comes forward; none is added.
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QCOMPARE(window->findChildren<sw::AboutDialog *>().size(), 1);
+    }
+
+    // Quit is asked of the application, whatever keeps it running (the
+    // delegate's quit is tested with the event loop in test_AppDelegate).
+    void ctrlQAsksToQuit()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QSignalSpy quit(window.get(), &ORMainWinController::quitRequested);
+        QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quit.size(), 1);
+        // Also from another window of the program.
+        window->showAbout();
+        QVERIFY(QTest::qWaitForWindowActive(window->aboutDialog()));
+        QTest::keyClick(window->aboutDialog(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quit.size(), 2);
+    }
+
     void keyboardAloneCleansExactlyTheTickedJunk()
     {
         window->activateWindow();

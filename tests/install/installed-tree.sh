@@ -24,7 +24,8 @@ expected=(
   share/applications/$app.desktop share/metainfo/$app.metainfo.xml
   share/polkit-1/actions/$app.policy
   share/icons/hicolor/scalable/apps/$app.svg
-  share/man/man1/sweepwright.1.gz share/man/man1/sweepwright-cli.1.gz share/doc/sweepwright/copyright
+  share/man/man1/sweepwright.1.gz share/man/man1/sweepwright-cli.1.gz
+  share/doc/sweepwright/copyright share/doc/sweepwright/README.md
   share/bash-completion/completions/sweepwright share/bash-completion/completions/sweepwright-cli
   share/zsh/vendor-completions/_sweepwright share/zsh/vendor-completions/_sweepwright-cli
   share/fish/vendor_completions.d/sweepwright.fish share/fish/vendor_completions.d/sweepwright-cli.fish

@@ -51,24 +51,24 @@ enum Report { Deleted, MovedToTrash, Removed, Shredded };
 const AskRow *askRows()
 {
     static const AskRow rows[] = {
-        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Delete"),
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "&Delete"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Delete %Ln item(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleted items do not go to the Trash.")},
-        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Move to the Trash"),
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "&Move to the Trash"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Move %Ln item(s) to the Trash (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Items moved to the Trash can be restored from there.")},
-        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Remove"),
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "&Remove"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Remove %Ln item(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Deleted items do not go to the Trash.")},
-        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Uninstall"),
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "&Uninstall"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %Ln application(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Their files are deleted, not moved to the Trash.")},
-        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Uninstall"),
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "&Uninstall"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Uninstall %Ln application(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording",
                            "Packages are removed by the package manager; files of yours go to "
                            "the Trash, where you can restore them.")},
-        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Shred"),
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "&Shred"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %Ln item(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredded items are removed at once and cannot be restored.")},
     };

@@ -18,7 +18,8 @@ public:
     // toTrash: the items go to the Trash rather than for good.
     RemovalWording(Action action, bool toTrash);
 
-    // The button that asks for the removal: "Delete", "Move to the Trash".
+    // The button that asks for the removal, with its mnemonic: "&Delete",
+    // "&Move to the Trash".
     QString actionName() const;
     // "Delete junk files?", "Move duplicates to the Trash?", "Uninstall 2 applications?"
     QString question(int count) const;

@@ -2,6 +2,7 @@
 #include "core/pdf/PdfCompressor.h"
 
 #include "core/foundation/ORUtility.h"
+#include "core/pdf/GhostscriptProgram.h"
 #include "core/pdf/GhostscriptRun.h"
 #include "core/pdf/PdfWorkFolder.h"
 
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstdio>
@@ -137,8 +137,7 @@ QString PdfCompressor::outputFolder(QString *error)
 
 QString PdfCompressor::ghostscript()
 {
-    const QString chosen = qEnvironmentVariable("SWEEPWRIGHT_GS");
-    return chosen.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("gs")) : chosen;
+    return GhostscriptProgram::path();
 }
 
 PdfCompression PdfCompressor::compress(const ORPdfFile &source, int quality, JobControl &job,

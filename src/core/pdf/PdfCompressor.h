@@ -61,7 +61,8 @@ public:
     static QStringList filterArguments(const QString &filterPath);
     // $TMPDIR/Sweepwright; empty with error set when TMPDIR is unusable.
     static QString outputFolder(QString *error = nullptr);
-    // $SWEEPWRIGHT_GS, else gs on the PATH; empty when there is none.
+    // GhostscriptProgram::path(): $SWEEPWRIGHT_GS, else gs on the PATH; empty
+    // when there is none.
     static QString ghostscript();
 
     static PdfCompression compress(const ORPdfFile &source, int quality, JobControl &job,

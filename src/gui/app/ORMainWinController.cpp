@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/ORMainWinController.h"
 
+#include "gui/app/AboutDialog.h"
 #include "gui/controls/ORImage.h"
 #include "gui/controls/SYFlatButton.h"
 #include "gui/shell/DesktopNotifier.h"
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
 #include <QSystemTrayIcon>
@@ -59,9 +61,7 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
     contentColumn->addWidget(m_baseView, 1);
     row->addLayout(contentColumn, 1);
 
-    // The application's Preferences command.
-    auto *preferences = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
-    connect(preferences, &QShortcut::activated, this, &ORMainWinController::preferencesRequested);
+    addShortcuts();
     setCentralWidget(central);
 
     setButtonsInitImage();
@@ -77,11 +77,40 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
 
 ORMainWinController::~ORMainWinController() = default;
 
+void ORMainWinController::addShortcuts()
+{
+    // The application's Preferences command.
+    auto *preferences = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
+    connect(preferences, &QShortcut::activated, this, &ORMainWinController::preferencesRequested);
+    // The platform's standard keys, with the common ones where it names none
+    // (Qt's Windows key scheme has no Quit).
+    auto add = [this](QKeySequence::StandardKey standard, QKeySequence fallback, auto slot,
+                      Qt::ShortcutContext context = Qt::WindowShortcut) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+        if (keys.isEmpty())
+            keys.append(fallback);
+        auto *shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        shortcut->setContext(context);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    // Quits, also when the tray would keep the program running after a close,
+    // and from the program's other windows (About, Preferences).
+    add(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q), &ORMainWinController::quitRequested,
+        Qt::ApplicationShortcut);
+    add(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1), &ORMainWinController::showAbout);
+    add(QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_F), &ORMainWinController::focusSearchField);
+}
+
 QWidget *ORMainWinController::buildSidebar()
 {
     auto *sidebar = new QWidget(this);
     sidebar->setObjectName(QStringLiteral("sidebar"));
-    sidebar->setFixedWidth(112);
+    // 112 pixels, wider when a title needs it, and each button 60 high or
+    // as high as its image and title need: a larger font (also one chosen
+    // while the program runs) or a longer language cuts no title.
+    sidebar->setMinimumWidth(112);
+    sidebar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     sidebar->setAttribute(Qt::WA_StyledBackground);
     sidebar->setStyleSheet(QStringLiteral("#sidebar { background: #f3f5f7; border-right: 1px solid #e1e5ea; }"));
     auto *column = new QVBoxLayout(sidebar);
@@ -97,8 +126,9 @@ QWidget *ORMainWinController::buildSidebar()
         button->setCornerRadius(8);
         button->setOnAnimateDuration(0.15);
         button->setOffAnimateDuration(0.15);
-        button->setFixedHeight(60);
         button->setIconSize(QSize(26, 26));
+        button->setMinimumHeight(60);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         button->setToolTip(tr(tool.title));
         connect(button, &QAbstractButton::clicked, this, [this, button] { changeViewCter(button); });
         column->addWidget(button);
@@ -305,6 +335,28 @@ void ORMainWinController::showToolOf(qint64 page)
     const sw::ToolRow *tool = toolOf(page);
     if (tool && toolOf(currentPage()) != tool && m_buttonsEnabled)
         openTool(*tool);
+}
+
+void ORMainWinController::showAbout()
+{
+    if (!m_about)
+        m_about = new sw::AboutDialog(this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+sw::AboutDialog *ORMainWinController::aboutDialog() const
+{
+    return m_about;
+}
+
+void ORMainWinController::focusSearchField()
+{
+    if (QLineEdit *field = m_tempViewCter ? m_tempViewCter->findField() : nullptr) {
+        field->setFocus(Qt::ShortcutFocusReason);
+        field->selectAll();
+    }
 }
 
 void ORMainWinController::setStatusMenu()

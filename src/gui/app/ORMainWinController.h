@@ -12,6 +12,9 @@
 #include <utility>
 
 class ORBaseViewCter;
+namespace sw {
+class AboutDialog;
+}
 class QLabel;
 class QMenu;
 class QSystemTrayIcon;
@@ -56,6 +59,11 @@ public:
 
     // Shows a line above the pages (for example when running as root).
     void showNotice(const QString &text);
+    // Opens the About dialog (F1), made when not open; nullptr while it is not.
+    void showAbout();
+    sw::AboutDialog *aboutDialog() const;
+    // Puts the keys in the shown page's search field (Ctrl+F), if it has one.
+    void focusSearchField();
 
     QString toolTitle(qint64 page) const override;
     sw::DesktopNotifier *desktopNotifier() override { return m_notifier; }
@@ -93,6 +101,7 @@ private:
     const sw::ToolRow *toolOf(qint64 page) const;
     void openTool(const sw::ToolRow &tool);
     QWidget *buildSidebar();
+    void addShortcuts();
 
     const sw::ToolRegistry m_tools;
     QWidget *m_baseView = nullptr;
@@ -106,4 +115,5 @@ private:
     QSystemTrayIcon *m_statusItem = nullptr;
     QMenu *m_statusMenu = nullptr;
     sw::DesktopNotifier *m_notifier = nullptr;
+    QPointer<sw::AboutDialog> m_about;
 };

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QVariantAnimation>
 
+#include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
 
 namespace sw {
@@ -20,6 +21,7 @@ BusyCircleView::BusyCircleView(QWidget *parent, bool isBusy, Metrics metrics)
     , m_isBusy(isBusy)
     , m_metrics(metrics)
 {
+    installAccessibleControls();
     m_rotation = new QVariantAnimation(this);
     m_rotation->setStartValue(0.0);
     m_rotation->setEndValue(360.0);

@@ -15,6 +15,15 @@ int ButtonCellDelegate::buttonAt(const QStyleOptionViewItem &option, const QMode
     return -1;
 }
 
+QList<ButtonCellDelegate::Action> ButtonCellDelegate::actions(const QStyleOptionViewItem &option,
+                                                              const QModelIndex &index) const
+{
+    QList<Action> found;
+    for (const Button &button : buttons(option, index, true))
+        found.append({button.id, actionName(button.id)});
+    return found;
+}
+
 bool ButtonCellDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
                                      const QStyleOptionViewItem &option, const QModelIndex &index)
 {

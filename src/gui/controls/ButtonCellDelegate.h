@@ -25,6 +25,17 @@ public:
     // clicked is the row under the pointer, so hover-only buttons count.
     int buttonAt(const QStyleOptionViewItem &option, const QModelIndex &index, const QPoint &pos) const;
 
+    // The buttons a row offers to assistive technology, each by the name of
+    // its action (a check box's is QAccessibleActionInterface::toggleAction());
+    // press() clicks one as the mouse would.
+    struct Action
+    {
+        int id;
+        QString name;
+    };
+    QList<Action> actions(const QStyleOptionViewItem &option, const QModelIndex &index) const;
+    void press(int id, const QModelIndex &index) { buttonClicked(id, index); }
+
 protected:
     struct Button
     {
@@ -35,6 +46,7 @@ protected:
     virtual QList<Button> buttons(const QStyleOptionViewItem &option, const QModelIndex &index,
                                   bool hovered) const = 0;
     virtual void buttonClicked(int id, const QModelIndex &index) = 0;
+    virtual QString actionName(int id) const = 0;
 
 private:
     QPersistentModelIndex m_pressedIndex;

@@ -32,6 +32,11 @@ void ORFolderTableCellView::buttonClicked(int, const QModelIndex &index)
     emit closeClicked(index);
 }
 
+QString ORFolderTableCellView::actionName(int) const
+{
+    return tr("Remove from the List");
+}
+
 void ORFolderTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                   const QModelIndex &index) const
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controls/ORItemTableCellView.h"
 
+#include <QAccessibleActionInterface>
 #include <QPainter>
 
 #include "gui/controls/CellPainter.h"
@@ -100,6 +101,15 @@ void ORItemTableCellView::buttonClicked(int id, const QModelIndex &index)
         emit openClicked(index);
     else if (id == PreviewButton)
         emit previewClicked(index);
+}
+
+QString ORItemTableCellView::actionName(int id) const
+{
+    if (id == OpenButton)
+        return tr("Show in the File Manager");
+    if (id == PreviewButton)
+        return tr("Preview");
+    return QAccessibleActionInterface::toggleAction();
 }
 
 void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &option,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controls/ORTableCellView.h"
 
+#include <QAccessibleActionInterface>
 #include <QPainter>
 
 #include "gui/controls/CellPainter.h"
@@ -37,6 +38,11 @@ QList<ButtonCellDelegate::Button> ORTableCellView::buttons(const QStyleOptionVie
 void ORTableCellView::buttonClicked(int, const QModelIndex &index)
 {
     emit checkClicked(index);
+}
+
+QString ORTableCellView::actionName(int) const
+{
+    return QAccessibleActionInterface::toggleAction();
 }
 
 void ORTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -92,7 +98,12 @@ void ORTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->restore();
 }
 
-QSize ORTableCellView::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
+// As wide as the name needs, whole: a larger font or a longer language
+// widens the group list rather than cut a category's name.
+QSize ORTableCellView::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    return QSize(280, rowHeight);
+    const QFontMetrics name(scaledFont(option.font, 0.5, QFont::Medium));
+    const int text = name.horizontalAdvance(index.data(NameRole).toString());
+    const int beforeText = kPadding + kCheckSize + kGap + kIconSize + kGap;
+    return QSize(beforeText + text + kGap + kSizeWidth + kPadding, rowHeight);
 }

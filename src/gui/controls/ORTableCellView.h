@@ -25,6 +25,7 @@ signals:
 protected:
     QList<Button> buttons(const QStyleOptionViewItem &option, const QModelIndex &index, bool hovered) const override;
     void buttonClicked(int id, const QModelIndex &index) override;
+    QString actionName(int id) const override;
 
 private:
     QRect checkRect(const QRect &row) const;

@@ -18,6 +18,8 @@ public:
     // Every row this high (the row delegates' rowHeight), without asking the
     // delegate row by row.
     void setUniformRowHeight(int height);
+    // The width the widest row shown asks of its delegate.
+    int widestRow() const { return sizeHintForColumn(0); }
     // True while a mouse press is being handled, before it reaches eDelegate:
     // a highlight moved by the press is reported by the click itself.
     bool isHandlingPress() const { return m_handlingPress; }
@@ -27,6 +29,10 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles = QList<int>()) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:
     bool m_handlingPress = false;

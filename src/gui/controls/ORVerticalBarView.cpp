@@ -4,12 +4,14 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORControlColors.h"
 #include "gui/controls/ORVerticalBarViewDelegate.h"
 
 ORVerticalBarView::ORVerticalBarView(QWidget *parent)
     : QWidget(parent)
 {
+    sw::installAccessibleControls();
 }
 
 void ORVerticalBarView::setDelegate(ORVerticalBarViewDelegate *delegate)

@@ -37,6 +37,7 @@ public:
 
     void setupWithData(const QList<qint64> &values);
     void removeData();
+    const QList<qint64> &values() const { return m_values; }
     // The segments made by the last setupWithData(), for the current size.
     const QList<sw::BarSegment> &barLayers() const;
 

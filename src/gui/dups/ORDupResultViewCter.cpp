@@ -3,6 +3,7 @@
 
 #include "core/dups/DupNotifications.h"
 #include "core/foundation/ORUtility.h"
+#include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
 #include "gui/dups/DupGroupCellView.h"
 #include "gui/dups/DupKindBar.h"
@@ -23,6 +24,7 @@ ORDupResultViewCter::ORDupResultViewCter(ORBasedViewCterDelegate *delegate, QWid
 {
     pageLayout()->insertWidget(0, buildTopBar());
     groupPane()->setHeader(buildGroupTools());
+    gTableView()->setAccessibleName(tr("Groups of duplicates"));
     groupPane()->setCellView(new DupGroupCellView(gTableView()), DupGroupCellView::rowHeight);
     buildDetail();
     bottomBar()->setAutoSelectTitle(true);
@@ -46,11 +48,13 @@ QWidget *ORDupResultViewCter::buildTopBar()
         kinds << DupKinds::title(DupKind(kind));
     m_segControl = new SegmentedControl(kinds, bar);
     m_segControl->setObjectName(QStringLiteral("segControl"));
+    m_segControl->setAccessibleName(tr("Kind of files"));
     connect(m_segControl, &SegmentedControl::segmentChanged, this, &ORDupResultViewCter::changeDupGroup);
     row->addWidget(m_segControl);
     row->addStretch(1);
     m_segControlMode = new SegmentedControl({tr("List"), tr("Preview")}, bar);
     m_segControlMode->setObjectName(QStringLiteral("segControlMode"));
+    m_segControlMode->setAccessibleName(tr("Show as"));
     connect(m_segControlMode, &SegmentedControl::segmentChanged, this, &ORDupResultViewCter::changeViewMode);
     row->addWidget(m_segControlMode);
     return bar;
@@ -68,6 +72,7 @@ QWidget *ORDupResultViewCter::buildGroupTools()
     m_searchField->setClearButtonEnabled(true);
     m_searchField->addAction(ORImage::icon(QStringLiteral("or_search")), QLineEdit::LeadingPosition);
     m_searchField->setStyleSheet(itemObject()->searchField()->styleSheet());
+    nameSearchField(m_searchField, tr("Search the duplicates by name"));
     connect(m_searchField, &QLineEdit::textChanged, this, &ORDupResultViewCter::startSearch);
     row->addWidget(m_searchField, 1);
     m_sortPopButton = new QComboBox(tools);
@@ -76,6 +81,7 @@ QWidget *ORDupResultViewCter::buildGroupTools()
     m_sortPopButton->addItem(tr("Name"), 1);
     m_sortPopButton->addItem(tr("Copies"), 2);
     m_sortPopButton->setToolTip(tr("Sort the groups"));
+    m_sortPopButton->setAccessibleName(m_sortPopButton->toolTip());
     connect(m_sortPopButton, &QComboBox::activated, this,
             [this](int index) { sortedGroups(m_sortPopButton->itemData(index).toInt()); });
     row->addWidget(m_sortPopButton);
@@ -87,6 +93,7 @@ QComboBox *ORDupResultViewCter::buildKeepRulePopUp()
 {
     m_keepRulePopUp = new QComboBox(bottomBar());
     m_keepRulePopUp->setObjectName(QStringLiteral("keepRulePopUp"));
+    m_keepRulePopUp->setAccessibleName(tr("The copy Select keeps"));
     m_keepRulePopUp->setToolTip(
         tr("Which copy of each group Select keeps. Best original keeps the copy outside Downloads, the Trash and "
            "temporary folders, without a copy mark such as \"(1)\" in its name, the oldest, in the deepest folder."));

@@ -22,7 +22,10 @@ constexpr int kIconSide = 48;
 ORExtensionViewCter::ORExtensionViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ScanPage(delegate, parent)
 {
-    setIdleView(buildBrief(), m_startBut);
+    // Made first: buildBrief() sets m_startBut, and the arguments of a call
+    // may be read in any order (Return started no scan).
+    QWidget *brief = buildBrief();
+    setIdleView(brief, m_startBut);
     m_itemIconView = addItemIconView(QStringLiteral("itemIconView"), kIconSide);
     ORNotificationCenter::defaultCenter().addObserver(this, extnote::kTitle,
                                                       [this](const QVariant &v) { slideToField(v); });

@@ -40,6 +40,7 @@ MLoginItemsPage::MLoginItemsPage(ORBasedViewCterDelegate *delegate, QWidget *par
 
     m_tbLoginItems = new QTableWidget(0, 2, this);
     m_tbLoginItems->setObjectName(QStringLiteral("m_tbLoginItems"));
+    m_tbLoginItems->setAccessibleName(tr("Login items"));
     m_tbLoginItems->horizontalHeader()->hide();
     m_tbLoginItems->verticalHeader()->hide();
     m_tbLoginItems->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);

@@ -102,6 +102,7 @@ void ORMemViewCter::buildView()
     column->addWidget(PageStyle::heading(tr("Memory"), this));
     memVerticalBar = new ORVerticalBarView(this);
     memVerticalBar->setObjectName(QStringLiteral("memVerticalBar"));
+    memVerticalBar->setAccessibleName(tr("Memory in use"));
     memVerticalBar->setCornerRadius(6);
     memVerticalBar->setFixedHeight(28);
     column->addWidget(memVerticalBar);
@@ -111,6 +112,7 @@ void ORMemViewCter::buildView()
     column->addWidget(PageStyle::heading(tr("Disk"), this));
     diskVerticalBar = new ORVerticalBarView(this);
     diskVerticalBar->setObjectName(QStringLiteral("diskVerticalBar"));
+    diskVerticalBar->setAccessibleName(tr("Disk space in use"));
     diskVerticalBar->setCornerRadius(6);
     diskVerticalBar->setFixedHeight(28);
     column->addWidget(diskVerticalBar);
@@ -161,7 +163,7 @@ QLayout *ORMemViewCter::buildBottom()
     releaseInfoTextField->setWordWrap(true);
     bottom->addWidget(releaseInfoTextField);
     auto *row = new QHBoxLayout;
-    freeMemoryButton = PageStyle::primaryButton(tr("Release Memory"), this);
+    freeMemoryButton = PageStyle::primaryButton(tr("&Release Memory"), this);
     freeMemoryButton->setObjectName(QStringLiteral("freeMemoryButton"));
     connect(freeMemoryButton, &QPushButton::clicked, this, &ORMemViewCter::freeMemory);
     row->addWidget(freeMemoryButton);

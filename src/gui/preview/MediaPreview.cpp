@@ -47,8 +47,9 @@ MediaPreview::MediaPreview(QWidget *parent) : QWidget(parent)
         showTime(position);
     });
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
-        m_playButton->setIcon(style()->standardIcon(state == QMediaPlayer::PlayingState ? QStyle::SP_MediaPause
-                                                                                         : QStyle::SP_MediaPlay));
+        const bool playing = state == QMediaPlayer::PlayingState;
+        m_playButton->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+        m_playButton->setAccessibleName(playing ? tr("Pause") : tr("Play"));
     });
     connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error, const QString &text) {
         if (error == QMediaPlayer::NoError)
@@ -68,9 +69,11 @@ QWidget *MediaPreview::buildControls()
     m_playButton->setObjectName(QStringLiteral("playButton"));
     m_playButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     m_playButton->setAutoRaise(true);
+    m_playButton->setAccessibleName(tr("Play"));
     connect(m_playButton, &QToolButton::clicked, this, &MediaPreview::togglePlay);
     row->addWidget(m_playButton);
     m_slider = new QSlider(Qt::Horizontal, bar);
+    m_slider->setAccessibleName(tr("Position"));
     connect(m_slider, &QSlider::sliderMoved, m_player, &QMediaPlayer::setPosition);
     row->addWidget(m_slider, 1);
     m_time = new QLabel(bar);

@@ -19,6 +19,7 @@ namespace sw {
 //                 properties pageCount, shownPages.
 //   Media viewer: setPath(QString), play(), stop(); signal failed(QString).
 //   Compressor:   a top-level window named "pdfWindow", deleted when closed.
+// It also tells the version of the poppler library it runs on.
 class ViewerFactory
 {
 public:
@@ -26,6 +27,7 @@ public:
     virtual QWidget *makePdfViewer(QWidget *parent) = 0;
     virtual QWidget *makeMediaViewer(QWidget *parent) = 0;
     virtual QWidget *makePdfCompressorWindow() = 0;
+    virtual QString popplerVersion() = 0;
 };
 
 // The plugin's factory, loaded on the first call. Looks in the folder named
@@ -36,5 +38,5 @@ ViewerFactory *viewerFactory(QString *error = nullptr);
 
 }  // namespace sw
 
-#define SW_VIEWER_FACTORY_IID "org.sweepwright.ViewerFactory/1"
+#define SW_VIEWER_FACTORY_IID "org.sweepwright.ViewerFactory/2"
 Q_DECLARE_INTERFACE(sw::ViewerFactory, SW_VIEWER_FACTORY_IID)

@@ -47,6 +47,10 @@ void ConfirmSheet::setRemoval(const Removal &removal)
     setText(question);
     setInformativeText(words.consequence());
     m_actionButton->setText(words.command(removal.count, removal.bytes));
+    // The sheet's min-width would let the box squeeze the button below its
+    // text: a larger font or a longer language cut it.
+    m_actionButton->ensurePolished();
+    m_actionButton->setMinimumWidth(m_actionButton->sizeHint().width());
     // What cannot be undone is marked as such; a move to the Trash can be.
     setIcon(removal.toTrash ? QMessageBox::Question : QMessageBox::Warning);
 }

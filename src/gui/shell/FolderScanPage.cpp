@@ -63,7 +63,7 @@ QWidget *FolderScanPage::buildIdleView(const Intro &intro, FolderDropView *dropV
     m_folderPanel->setMinimumHeight(220);
     column->addWidget(m_folderPanel, 1);
     column->addSpacing(24);
-    m_startButton = PageStyle::roundStartButton(tr("Scan"), idle);
+    m_startButton = PageStyle::roundStartButton(tr("&Scan"), idle);
     m_startButton->setObjectName(QStringLiteral("startButton"));
     column->addWidget(m_startButton, 0, Qt::AlignHCenter);
     m_optionHolder = new QWidget(idle);

@@ -21,6 +21,7 @@ FolderTableCard::FolderTableCard(const QString &title, QAbstractItemModel *model
     heading->setContentsMargins(10, 0, 0, 4);
     m_column->addWidget(heading);
     m_table->setObjectName(QStringLiteral("folderTableView"));
+    m_table->setAccessibleName(title);
     m_table->setModel(model);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setAlternatingRowColors(false);

@@ -5,7 +5,9 @@
 #include "gui/controls/ORTableView.h"
 #include "gui/shell/PageStyle.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace sw {
@@ -15,7 +17,6 @@ GroupListPane::GroupListPane(const QString &title, QAbstractItemModel *model, Ex
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("groupPane"));
-    setFixedWidth(350);
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("#groupPane { background:#fafbfc; border-right:1px solid #e6e9ed; }"));
     auto *column = new QVBoxLayout(this);
@@ -26,11 +27,32 @@ GroupListPane::GroupListPane(const QString &title, QAbstractItemModel *model, Ex
     column->addWidget(heading);
     m_tableView = new ORTableView(this);
     m_tableView->setObjectName(QStringLiteral("gTableView"));
+    // A page that puts tools in place of the title names the list itself.
+    m_tableView->setAccessibleName(title);
     m_tableView->setModel(model);
     m_tableView->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tableView->eDelegate = rowDelegate;
     setCellView(new ORTableCellView(m_tableView), ORTableCellView::rowHeight);
     column->addWidget(m_tableView, 1);
+    connect(model, &QAbstractItemModel::modelReset, this, &GroupListPane::fitWidth);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &GroupListPane::fitWidth);
+}
+
+// 350 pixels, wider when the rows' names need it (a larger font, a longer
+// language), up to half as much again: names that can be of any length (an
+// application's, a file's) are elided there, with the whole in a tooltip.
+void GroupListPane::fitWidth()
+{
+    constexpr int kWidth = 350;
+    const int rows = m_tableView->widestRow() + m_tableView->verticalScrollBar()->sizeHint().width();
+    setFixedWidth(qBound(kWidth, rows, kWidth * 3 / 2));
+}
+
+void GroupListPane::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitWidth();
 }
 
 void GroupListPane::setHeader(QWidget *header)
@@ -49,6 +71,7 @@ void GroupListPane::setCellView(ORTableCellView *cellView, int rowHeight)
     m_tableView->setUniformRowHeight(rowHeight);
     connect(m_cellView, &ORTableCellView::checkClicked, this,
             [this](const QModelIndex &index) { emit checkClicked(index.row()); });
+    fitWidth();
 }
 
 void GroupListPane::selectRow(int row)

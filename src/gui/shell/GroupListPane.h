@@ -33,7 +33,12 @@ public:
 signals:
     void checkClicked(int row);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void fitWidth();
+
     QWidget *m_header = nullptr;
     ORTableView *m_tableView = nullptr;
     ORTableCellView *m_cellView = nullptr;

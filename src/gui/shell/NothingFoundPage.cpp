@@ -29,7 +29,7 @@ NothingFoundPage::NothingFoundPage(ORBasedViewCterDelegate *delegate, QWidget *p
     m_infoTextField->setAlignment(Qt::AlignCenter);
     column->addWidget(m_infoTextField);
     column->addSpacing(24);
-    m_button = PageStyle::primaryButton(tr("Back"), this);
+    m_button = PageStyle::primaryButton(tr("&Back"), this);
     m_button->setObjectName(QStringLiteral("completeButton"));
     m_button->setMinimumWidth(140);
     connect(m_button, &QPushButton::clicked, this, &NothingFoundPage::completeButton);

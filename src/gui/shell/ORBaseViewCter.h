@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class ORBasedViewCterDelegate;
+class QLineEdit;
 
 // Base of every feature page. The main window creates each page once, when
 // it is first needed, and keeps it for its whole life, so a page keeps its
@@ -24,6 +25,8 @@ public:
     virtual void or_Status(sw::PageStatus status);
     virtual void viewWillAppear() {}
     virtual void viewDidAppear() {}
+    // The search field Find (Ctrl+F) goes to, when the page shows one.
+    virtual QLineEdit *findField() const { return nullptr; }
 
 protected:
     void next(qint64 page);

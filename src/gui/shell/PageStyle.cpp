@@ -110,8 +110,9 @@ StartBrief startBrief(QWidget *parent, const QString &image, const QString &titl
     lineRow->addStretch(1);
     column->addLayout(lineRow);
     column->addSpacing(28);
-    auto *start = roundStartButton(QCoreApplication::translate("PageStyle", "Start"), brief);
+    auto *start = roundStartButton(QCoreApplication::translate("PageStyle", "&Start"), brief);
     start->setObjectName(QStringLiteral("startBut"));
+    start->setAccessibleDescription(text);
     column->addWidget(start, 0, Qt::AlignHCenter);
     return {brief, column, start};
 }

@@ -31,7 +31,7 @@ RemovalPage::RemovalPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Too
     column->addWidget(buildWorkingView());
     column->addWidget(buildSummary());
     column->addSpacing(24);
-    m_completionBut = PageStyle::primaryButton(tr("Done"), this);
+    m_completionBut = PageStyle::primaryButton(tr("&Done"), this);
     m_completionBut->setObjectName(QStringLiteral("completionBut"));
     m_completionBut->setMinimumWidth(140);
     connect(m_completionBut, &QPushButton::clicked, this, &RemovalPage::completeButton);

@@ -36,7 +36,7 @@ ResultBottomBar::ResultBottomBar(QWidget *page) : QWidget(page)
     m_selectedSizeField->setObjectName(QStringLiteral("selectedSizeField"));
     m_selectedUnitField->setObjectName(QStringLiteral("selectedUnitField"));
     row->addStretch(1);
-    m_startOverBut = PageStyle::secondaryButton(tr("Start Over"), this);
+    m_startOverBut = PageStyle::secondaryButton(tr("Start &Over"), this);
     m_startOverBut->setObjectName(QStringLiteral("startOverBut"));
     row->addWidget(m_startOverBut);
     m_delBut = PageStyle::primaryButton(tr("Delete"), this);

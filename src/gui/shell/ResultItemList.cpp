@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/ResultItemList.h"
 
+#include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
 #include "gui/controls/ORItemTableCellView.h"
 #include "gui/controls/ORTableView.h"
@@ -29,9 +30,11 @@ ResultItemList::ResultItemList(ItemListModel *model, QWidget *parent) : QWidget(
     m_searchField->addAction(ORImage::icon(QStringLiteral("or_search")), QLineEdit::LeadingPosition);
     m_searchField->setStyleSheet(QStringLiteral("QLineEdit { border:1px solid #d6dce2; border-radius:14px;"
                                                 " padding:4px 8px; background:#f7f9fa; }"));
+    nameSearchField(m_searchField, tr("Search the items"));
     connect(m_searchField, &QLineEdit::textChanged, this, &ResultItemList::startSearch);
     m_sortPopButton = new QComboBox(this);
     m_sortPopButton->setObjectName(QStringLiteral("sortPopButton"));
+    m_sortPopButton->setAccessibleName(tr("Sort the items"));
     m_sortPopButton->addItem(tr("Sort by Size"), 0);
     m_sortPopButton->addItem(tr("Sort by Name"), 1);
     connect(m_sortPopButton, &QComboBox::activated, this,
@@ -42,6 +45,7 @@ ResultItemList::ResultItemList(ItemListModel *model, QWidget *parent) : QWidget(
 
     m_itemTableView = new ORTableView(this);
     m_itemTableView->setObjectName(QStringLiteral("itemTableView"));
+    m_itemTableView->setAccessibleName(tr("Items"));
     m_itemTableView->setSelectionMode(QAbstractItemView::NoSelection);
     m_itemTableView->setModel(m_model);
     m_cellView = new ORItemTableCellView(m_itemTableView);

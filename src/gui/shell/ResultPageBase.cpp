@@ -27,6 +27,14 @@ QLabel *ResultPageBase::selectedSizeField() const { return m_bottomBar->selected
 QLabel *ResultPageBase::selectedUnitField() const { return m_bottomBar->selectedUnitField(); }
 ConfirmSheet *ResultPageBase::alert() const { return m_alert; }
 
+QLineEdit *ResultPageBase::findField() const
+{
+    for (QLineEdit *field : m_searchFields)
+        if (field->isVisible() && field->isEnabled())
+            return field;
+    return nullptr;
+}
+
 void ResultPageBase::startOverButton()
 {
     forgetResult();
@@ -62,10 +70,13 @@ void ResultPageBase::watchKeys(ORTableView *groupTable, ResultItemList *items)
 
 void ResultPageBase::setReadingOrder(const QList<QWidget *> &widgets)
 {
+    m_searchFields.clear();
     QWidget *previous = nullptr;
     for (QWidget *widget : widgets) {
-        if (qobject_cast<QLineEdit *>(widget))
-            widget->installEventFilter(this);
+        if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+            field->installEventFilter(this);
+            m_searchFields.append(field);
+        }
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;

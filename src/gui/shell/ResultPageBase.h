@@ -10,6 +10,7 @@
 
 class ORTableView;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace sw {
@@ -49,6 +50,8 @@ public:
     QLabel *selectedSizeField() const;
     QLabel *selectedUnitField() const;
     ConfirmSheet *alert() const;
+    // The first search field of the reading order that is shown.
+    QLineEdit *findField() const override;
 
 protected:
     // Lets go of the shown result and starts the engine over.
@@ -70,6 +73,7 @@ private:
     ResultBottomBar *m_bottomBar = nullptr;
     ORTableView *m_groupTable = nullptr;
     ResultItemList *m_items = nullptr;
+    QList<QLineEdit *> m_searchFields;
     QPointer<ConfirmSheet> m_alert;
 };
 

@@ -72,7 +72,7 @@ void ORShredViewCter::buildBottom()
     switches->addWidget(m_overwriteBox);
     switches->addWidget(caveat);
     bottom->addLayout(switches, 1);
-    m_startBut = PageStyle::primaryButton(tr("Shred"), card);
+    m_startBut = PageStyle::primaryButton(tr("&Shred"), card);
     m_startBut->setObjectName(QStringLiteral("startBut"));
     connect(m_startBut, &QPushButton::clicked, this, &ORShredViewCter::shredButton);
     bottom->addWidget(m_startBut, 0, Qt::AlignBottom);

@@ -4,6 +4,7 @@
 #include "core/foundation/ORUtility.h"
 #include "core/uninst/AppNotifications.h"
 #include "core/uninst/AppTicks.h"
+#include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
 #include "gui/uninst/ORUninstDelViewCter.h"
 
@@ -33,6 +34,7 @@ ORUninstResultViewCter::ORUninstResultViewCter(ORBasedViewCterDelegate *delegate
                        appnote::kShowGroup})
 {
     groupPane()->setHeader(buildGroupTools());
+    gTableView()->setAccessibleName(tr("Applications"));
     buildAppHeader();
     bottomBar()->setAutoSelectTitle(true);
     setReadingOrder({m_searchField, m_sortPopButton, gTableView(), itemObject()->itemTableView(),
@@ -51,6 +53,7 @@ QWidget *ORUninstResultViewCter::buildGroupTools()
     m_searchField->setClearButtonEnabled(true);
     m_searchField->addAction(ORImage::icon(QStringLiteral("or_search")), QLineEdit::LeadingPosition);
     m_searchField->setStyleSheet(itemObject()->searchField()->styleSheet());
+    nameSearchField(m_searchField, tr("Search the applications"));
     connect(m_searchField, &QLineEdit::textChanged, this, &ORUninstResultViewCter::enterSearch);
     row->addWidget(m_searchField, 1);
     m_sortPopButton = new QComboBox(tools);
@@ -58,6 +61,7 @@ QWidget *ORUninstResultViewCter::buildGroupTools()
     m_sortPopButton->addItem(tr("Size"), 0);
     m_sortPopButton->addItem(tr("Name"), 1);
     m_sortPopButton->setToolTip(tr("Sort the applications"));
+    m_sortPopButton->setAccessibleName(m_sortPopButton->toolTip());
     connect(m_sortPopButton, &QComboBox::activated, this,
             [this](int index) { sortedGroups(m_sortPopButton->itemData(index).toInt()); });
     row->addWidget(m_sortPopButton);

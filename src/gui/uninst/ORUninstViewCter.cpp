@@ -38,7 +38,10 @@ bool enoughApps(const ORAppData &data)
 ORUninstViewCter::ORUninstViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ScanPage(delegate, parent)
 {
-    setIdleView(buildBrief(), m_startBut);
+    // Made first: buildBrief() sets m_startBut, and the arguments of a call
+    // may be read in any order (Return started no scan).
+    QWidget *brief = buildBrief();
+    setIdleView(brief, m_startBut);
     // The icon of the application looked at, over its path.
     m_appIconView = addItemIconView(QStringLiteral("appIconView"), kIconSide);
     connect(runner(), &JobRunner::scanFinished, this, &ORUninstViewCter::scanEnded);

@@ -9,6 +9,8 @@
 
 #include <QObject>
 
+#include <poppler-version.h>
+
 namespace sw {
 
 class ViewersPlugin : public QObject, public ViewerFactory
@@ -21,6 +23,7 @@ public:
     QWidget *makePdfViewer(QWidget *parent) override { return new PdfPreview(parent); }
     QWidget *makeMediaViewer(QWidget *parent) override { return new MediaPreview(parent); }
     QWidget *makePdfCompressorWindow() override { return new ORPdfWindowCter(); }
+    QString popplerVersion() override { return Poppler::Version::string(); }
 };
 
 }  // namespace sw

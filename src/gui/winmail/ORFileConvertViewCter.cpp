@@ -87,6 +87,7 @@ QWidget *ORFileConvertViewCter::buildHeader()
     row->addLayout(texts, 1);
     m_viewMode = new SegmentedControl({tr("Icons"), tr("List")}, header);
     m_viewMode->setObjectName(QStringLiteral("viewModeControl"));
+    m_viewMode->setAccessibleName(tr("Show as"));
     m_viewMode->setSelectedSegment(IconMode);
     connect(m_viewMode, &SegmentedControl::segmentChanged, this, &ORFileConvertViewCter::changeViewMode);
     row->addWidget(m_viewMode, 0, Qt::AlignVCenter);
@@ -99,6 +100,7 @@ void ORFileConvertViewCter::buildViews()
     m_itemModel = new FileItemListModel(this);
     m_imageBrowser = new QListView(m_views);
     m_imageBrowser->setObjectName(QStringLiteral("imageBrowser"));
+    m_imageBrowser->setAccessibleName(tr("Extracted files"));
     m_imageBrowser->setViewMode(QListView::IconMode);
     m_imageBrowser->setResizeMode(QListView::Adjust);
     m_imageBrowser->setMovement(QListView::Static);
@@ -114,6 +116,7 @@ void ORFileConvertViewCter::buildViews()
     m_treeModel = new FileTreeModel(this);
     m_outlineView = new QTreeView(m_views);
     m_outlineView->setObjectName(QStringLiteral("outlineView"));
+    m_outlineView->setAccessibleName(tr("Extracted files"));
     m_outlineView->setModel(m_treeModel);
     m_outlineView->setUniformRowHeights(true);
     m_outlineView->setAlternatingRowColors(false);
@@ -145,19 +148,19 @@ QWidget *ORFileConvertViewCter::buildBottomBar()
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(12);
-    m_backButton = PageStyle::secondaryButton(tr("Back"), bar);
+    m_backButton = PageStyle::secondaryButton(tr("&Back"), bar);
     m_backButton->setObjectName(QStringLiteral("backButton"));
     row->addWidget(m_backButton);
     row->addSpacing(8);
     m_extractToStatus = new ExtractToStatus(bar);
     row->addWidget(m_extractToStatus, 1);
-    m_saveButton = PageStyle::secondaryButton(tr("Save..."), bar);
+    m_saveButton = PageStyle::secondaryButton(tr("&Save..."), bar);
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
     row->addWidget(m_saveButton);
-    m_extractToButton = PageStyle::secondaryButton(tr("Extract to..."), bar);
+    m_extractToButton = PageStyle::secondaryButton(tr("&Extract to..."), bar);
     m_extractToButton->setObjectName(QStringLiteral("extractToButton"));
     row->addWidget(m_extractToButton);
-    m_mailButton = PageStyle::primaryButton(tr("Mail"), bar);
+    m_mailButton = PageStyle::primaryButton(tr("&Mail"), bar);
     m_mailButton->setObjectName(QStringLiteral("mailButton"));
     row->addWidget(m_mailButton);
     connect(m_backButton, &QPushButton::clicked, this, &ORFileConvertViewCter::bakeToHome);
