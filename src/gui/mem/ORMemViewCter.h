@@ -107,6 +107,5 @@ private:
         }
     };
 
-    const QList<QColor> m_groupColors;
     DiskColors m_diskColors;
 };
