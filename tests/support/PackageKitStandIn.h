@@ -2,13 +2,14 @@
 #pragma once
 
 // A stand-in PackageKit on a private bus, for the uninstaller's tests: a
-// dbus-daemon of its own (from a temporary configuration) and
-// packagekit-standin.py on it, which answers from the packages given as
-// JSON and logs every call. SWEEPWRIGHT_PACKAGEKIT_BUS names the bus while
-// the object lives. Both processes end with it.
+// dbus-daemon of its own (PrivateBus.h) and packagekit-standin.py on it,
+// which answers from the packages given as JSON and logs every call.
+// SWEEPWRIGHT_PACKAGEKIT_BUS names the bus while the object lives. Both
+// processes end with it.
 
 #include "support/FixtureTree.h"
 #include "support/PkexecStandIn.h"
+#include "support/PrivateBus.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -35,31 +36,15 @@ class PackageKitStandIn
 {
 public:
     // The bus alone: PackageKit is not on it until start().
-    PackageKitStandIn()
+    PackageKitStandIn() : m_address(m_bus.address())
     {
-        const QString config =
-            m_tree.text(QStringLiteral("bus.conf"),
-                        "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-                        " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                        "<busconfig><type>session</type><listen>unix:path="
-                            + QFile::encodeName(m_tree.path(QStringLiteral("bus")))
-                            + "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow "
-                              "send_destination=\"*\"/><allow receive_sender=\"*\"/>"
-                              "<allow own=\"*\"/></policy></busconfig>\n");
-        m_bus.start(QStringLiteral("dbus-daemon"),
-                    {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                     QStringLiteral("--print-address")});
-        if (m_bus.waitForReadyRead(10000))
-            m_address = QString::fromUtf8(m_bus.readLine().trimmed());
         m_env = std::make_unique<EnvOverride>("SWEEPWRIGHT_PACKAGEKIT_BUS", m_address.toUtf8());
     }
 
     ~PackageKitStandIn()
     {
-        for (QProcess *process : {&m_service, &m_bus}) {
-            process->kill();
-            process->waitForFinished(10000);
-        }
+        m_service.kill();
+        m_service.waitForFinished(10000);
     }
 
     PackageKitStandIn(const PackageKitStandIn &) = delete;
@@ -139,7 +124,7 @@ public:
 
 private:
     FixtureTree m_tree;
-    QProcess m_bus;
+    PrivateBus m_bus;
     QProcess m_service;
     QString m_address;
     std::unique_ptr<EnvOverride> m_env;
