@@ -1537,6 +1537,10 @@ die Desktop-Datei-ID ohne „.desktop“ (im Layout macos der Bundle-Name).
             <numerusform>Ein ausgeschalteter Eintrag startet bei der nächsten Anmeldung nicht mehr. Außerdem starten %n Teile des Desktops; sie stehen am Ende der Liste.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Login items</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MarkedRemoval</name>
@@ -1839,6 +1843,26 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
         <translation>Jede Gruppe enthält Kopien einer Datei. „Auswählen“ behält eine Kopie jeder Gruppe.</translation>
     </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the duplicates by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy Select keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -2034,22 +2058,6 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <translation>Liste</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Save...</source>
-        <translation>Speichern …</translation>
-    </message>
-    <message>
-        <source>Extract to...</source>
-        <translation>Entpacken nach …</translation>
-    </message>
-    <message>
-        <source>Mail</source>
-        <translation>E-Mail senden</translation>
-    </message>
-    <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
         <translation>In %1. Diese Dateien sind eine temporäre Kopie, die beim Verlassen dieser Seite entfernt wird: Speichern oder entpacken Sie sie, um sie zu behalten.</translation>
     </message>
@@ -2079,6 +2087,30 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     <message>
         <source>%1 is not a folder</source>
         <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extract to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2164,6 +2196,24 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     <message>
         <source>Extracting...</source>
         <translation>Wird entpackt …</translation>
+    </message>
+</context>
+<context>
+    <name>ORFolderTableCellView</name>
+    <message>
+        <source>Remove from the List</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ORItemTableCellView</name>
+    <message>
+        <source>Show in the File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">Vorschau</translation>
     </message>
 </context>
 <context>
@@ -2430,10 +2480,6 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <translation>„Speicher freigeben“ bittet den Kernel, den als Cache belegten Speicher freizugeben. Programme lesen diese Dateien bei Bedarf erneut vom Datenträger, daher wird der Computer dadurch nicht schneller.</translation>
     </message>
     <message>
-        <source>Release Memory</source>
-        <translation>Speicher freigeben</translation>
-    </message>
-    <message>
         <source>Released Memory</source>
         <translation>Freigegebener Speicher</translation>
     </message>
@@ -2448,6 +2494,18 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     <message>
         <source>Unavailable</source>
         <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Memory in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk space in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Release Memory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2622,8 +2680,8 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <translation>Auf SSDs und Copy-on-Write-Dateisystemen kann das Überschreiben nicht garantieren, dass die alten Daten verschwunden sind.</translation>
     </message>
     <message>
-        <source>Shred</source>
-        <translation>Schreddern</translation>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2749,6 +2807,14 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <source>Last Modified: %1</source>
         <translation>Zuletzt geändert: %1</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the applications</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
@@ -2868,12 +2934,12 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
 <context>
     <name>PageStyle</name>
     <message>
-        <source>Start</source>
-        <translation>Starten</translation>
-    </message>
-    <message>
         <source>or</source>
         <translation>oder</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3911,6 +3977,48 @@ Ohne eine der Optionen unten wird jeder Nachrichtentext als MailBody.rtf, .html 
     </message>
 </context>
 <context>
+    <name>sw::AboutDialog</name>
+    <message>
+        <source>About Sweepwright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libraries in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the README</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::AccessibleControls</name>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4032,8 +4140,27 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
-        <source>Scan</source>
-        <translation>Durchsuchen</translation>
+        <source>&amp;Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::GhostscriptVersion</name>
+    <message>
+        <source>did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not tell its version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4051,17 +4178,36 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     </message>
 </context>
 <context>
+    <name>sw::LibraryVersions</name>
+    <message>
+        <source>%1 (built with)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
         <translation>Diese Datei kann nicht abgespielt werden.</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4161,10 +4307,6 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
 <context>
     <name>sw::RemovalPage</name>
     <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -4193,13 +4335,13 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
         <source>Went with its folder, counted there</source>
         <translation>Mit seinem Ordner entfernt, dort mitgezählt</translation>
     </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
         <translation>
@@ -4210,10 +4352,6 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     <message>
         <source>Deleted items do not go to the Trash.</source>
         <translation>Gelöschte Elemente kommen nicht in den Papierkorb.</translation>
-    </message>
-    <message>
-        <source>Move to the Trash</source>
-        <translation>In den Papierkorb verschieben</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
@@ -4226,20 +4364,12 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
         <source>Items moved to the Trash can be restored from there.</source>
         <translation>In den Papierkorb verschobene Elemente können von dort wiederhergestellt werden.</translation>
     </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
         <translation>
             <numerusform>%Ln Element entfernen (%1)</numerusform>
             <numerusform>%Ln Elemente entfernen (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Uninstall</source>
-        <translation>Deinstallieren</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
@@ -4255,10 +4385,6 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
         <translation>Pakete werden vom Paketmanager entfernt; Ihre Dateien kommen in den Papierkorb, wo Sie sie wiederherstellen können.</translation>
-    </message>
-    <message>
-        <source>Shred</source>
-        <translation>Schreddern</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
@@ -4490,6 +4616,26 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
             <numerusform>%Ln Elemente wurden abgelehnt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::ResultBottomBar</name>
@@ -4506,16 +4652,16 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
         <translation>Gesamt:</translation>
     </message>
     <message>
-        <source>Start Over</source>
-        <translation>Neu beginnen</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
         <source>Select</source>
         <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Start &amp;Over</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4531,6 +4677,18 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     <message>
         <source>Sort by Name</source>
         <translation>Nach Namen sortieren</translation>
+    </message>
+    <message>
+        <source>Search the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1537,6 +1537,10 @@ id del archivo desktop sin &quot;.desktop&quot; (el nombre del paquete .app en e
             <numerusform>Un elemento desactivado deja de iniciarse a partir del próximo inicio de sesión. También se inician %n componentes del escritorio; aparecen al final.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Login items</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MarkedRemoval</name>
@@ -1839,6 +1843,26 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
         <translation>Cada grupo contiene copias de un mismo archivo. “Seleccionar” conserva una copia de cada grupo.</translation>
     </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the duplicates by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy Select keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -2034,22 +2058,6 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <translation>Lista</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Atrás</translation>
-    </message>
-    <message>
-        <source>Save...</source>
-        <translation>Guardar…</translation>
-    </message>
-    <message>
-        <source>Extract to...</source>
-        <translation>Extraer en…</translation>
-    </message>
-    <message>
-        <source>Mail</source>
-        <translation>Enviar por correo</translation>
-    </message>
-    <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
         <translation>En %1. Estos archivos son una copia temporal que se elimina al salir de esta página: guárdelos o extráigalos para conservarlos.</translation>
     </message>
@@ -2079,6 +2087,30 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     <message>
         <source>%1 is not a folder</source>
         <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extract to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2164,6 +2196,24 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     <message>
         <source>Extracting...</source>
         <translation>Extrayendo…</translation>
+    </message>
+</context>
+<context>
+    <name>ORFolderTableCellView</name>
+    <message>
+        <source>Remove from the List</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ORItemTableCellView</name>
+    <message>
+        <source>Show in the File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">Vista previa</translation>
     </message>
 </context>
 <context>
@@ -2430,10 +2480,6 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <translation>“Liberar memoria” pide al núcleo del sistema que devuelva la memoria que ocupa como caché. Los programas vuelven a leer esos archivos del disco cuando los necesitan, así que el equipo no se vuelve más rápido.</translation>
     </message>
     <message>
-        <source>Release Memory</source>
-        <translation>Liberar memoria</translation>
-    </message>
-    <message>
         <source>Released Memory</source>
         <translation>Memoria liberada</translation>
     </message>
@@ -2448,6 +2494,18 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     <message>
         <source>Unavailable</source>
         <translation>No disponible</translation>
+    </message>
+    <message>
+        <source>Memory in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk space in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Release Memory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2622,8 +2680,8 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <translation>En unidades SSD y en sistemas de archivos de copia en escritura, sobrescribir no garantiza que los datos anteriores desaparezcan.</translation>
     </message>
     <message>
-        <source>Shred</source>
-        <translation>Destruir</translation>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2749,6 +2807,14 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <source>Last Modified: %1</source>
         <translation>Última modificación: %1</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the applications</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
@@ -2868,12 +2934,12 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
 <context>
     <name>PageStyle</name>
     <message>
-        <source>Start</source>
-        <translation>Iniciar</translation>
-    </message>
-    <message>
         <source>or</source>
         <translation>o</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3911,6 +3977,48 @@ Sin ninguna de las opciones de abajo, guarda cada cuerpo como MailBody.rtf, .htm
     </message>
 </context>
 <context>
+    <name>sw::AboutDialog</name>
+    <message>
+        <source>About Sweepwright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libraries in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the README</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::AccessibleControls</name>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4032,8 +4140,27 @@ Siempre se conserva una copia de cada archivo.</translation>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
-        <source>Scan</source>
-        <translation>Analizar</translation>
+        <source>&amp;Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::GhostscriptVersion</name>
+    <message>
+        <source>did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not tell its version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4051,17 +4178,36 @@ Siempre se conserva una copia de cada archivo.</translation>
     </message>
 </context>
 <context>
+    <name>sw::LibraryVersions</name>
+    <message>
+        <source>%1 (built with)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
         <translation>No se puede reproducir este archivo.</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
-        <source>Back</source>
-        <translation>Atrás</translation>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4161,10 +4307,6 @@ Siempre se conserva una copia de cada archivo.</translation>
 <context>
     <name>sw::RemovalPage</name>
     <message>
-        <source>Done</source>
-        <translation>Hecho</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -4193,13 +4335,13 @@ Siempre se conserva una copia de cada archivo.</translation>
         <source>Went with its folder, counted there</source>
         <translation>Incluido en su carpeta y contado con ella</translation>
     </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
         <translation>
@@ -4210,10 +4352,6 @@ Siempre se conserva una copia de cada archivo.</translation>
     <message>
         <source>Deleted items do not go to the Trash.</source>
         <translation>Los elementos eliminados no van a la papelera.</translation>
-    </message>
-    <message>
-        <source>Move to the Trash</source>
-        <translation>Mover a la papelera</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
@@ -4226,20 +4364,12 @@ Siempre se conserva una copia de cada archivo.</translation>
         <source>Items moved to the Trash can be restored from there.</source>
         <translation>Los elementos movidos a la papelera se pueden restaurar desde allí.</translation>
     </message>
-    <message>
-        <source>Remove</source>
-        <translation>Eliminar</translation>
-    </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
         <translation>
             <numerusform>Eliminar %Ln elemento (%1)</numerusform>
             <numerusform>Eliminar %Ln elementos (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Uninstall</source>
-        <translation>Desinstalar</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
@@ -4255,10 +4385,6 @@ Siempre se conserva una copia de cada archivo.</translation>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
         <translation>El gestor de paquetes elimina los paquetes; los archivos de su propiedad van a la papelera, desde donde puede restaurarlos.</translation>
-    </message>
-    <message>
-        <source>Shred</source>
-        <translation>Destruir</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
@@ -4490,6 +4616,26 @@ Siempre se conserva una copia de cada archivo.</translation>
             <numerusform>Se rechazaron %Ln elementos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::ResultBottomBar</name>
@@ -4506,16 +4652,16 @@ Siempre se conserva una copia de cada archivo.</translation>
         <translation>Total:</translation>
     </message>
     <message>
-        <source>Start Over</source>
-        <translation>Empezar de nuevo</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
     <message>
         <source>Select</source>
         <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Start &amp;Over</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4531,6 +4677,18 @@ Siempre se conserva una copia de cada archivo.</translation>
     <message>
         <source>Sort by Name</source>
         <translation>Ordenar por nombre</translation>
+    </message>
+    <message>
+        <source>Search the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

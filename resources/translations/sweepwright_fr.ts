@@ -1537,6 +1537,10 @@ du fichier .desktop sans «&#xa0;.desktop&#xa0;» (le nom du paquet d&apos;appli
             <numerusform>Une application désactivée ne démarrera pas à la prochaine ouverture de session. %n éléments du bureau démarrent aussi&#xa0;; ils figurent en fin de liste.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Login items</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MarkedRemoval</name>
@@ -1839,6 +1843,26 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
         <translation>Chaque groupe contient les copies d&apos;un même fichier. «&#xa0;Sélectionner&#xa0;» conserve une copie de chaque groupe.</translation>
     </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the duplicates by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy Select keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -2034,22 +2058,6 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <translation>Liste</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Save...</source>
-        <translation>Enregistrer…</translation>
-    </message>
-    <message>
-        <source>Extract to...</source>
-        <translation>Extraire vers…</translation>
-    </message>
-    <message>
-        <source>Mail</source>
-        <translation>Envoyer par courriel</translation>
-    </message>
-    <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
         <translation>Dans %1. Ces fichiers sont une copie temporaire, supprimée lorsque vous quittez cette page&#xa0;: enregistrez-les ou extrayez-les pour les conserver.</translation>
     </message>
@@ -2079,6 +2087,30 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     <message>
         <source>%1 is not a folder</source>
         <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extract to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2164,6 +2196,24 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     <message>
         <source>Extracting...</source>
         <translation>Extraction…</translation>
+    </message>
+</context>
+<context>
+    <name>ORFolderTableCellView</name>
+    <message>
+        <source>Remove from the List</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ORItemTableCellView</name>
+    <message>
+        <source>Show in the File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">Aperçu</translation>
     </message>
 </context>
 <context>
@@ -2430,10 +2480,6 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <translation>«&#xa0;Libérer la mémoire&#xa0;» demande au noyau de rendre la mémoire qu&apos;il utilise comme cache. Les programmes relisent ensuite ces fichiers sur le disque quand ils en ont besoin&#xa0;: l&apos;ordinateur n&apos;en devient donc pas plus rapide.</translation>
     </message>
     <message>
-        <source>Release Memory</source>
-        <translation>Libérer la mémoire</translation>
-    </message>
-    <message>
         <source>Released Memory</source>
         <translation>Mémoire libérée</translation>
     </message>
@@ -2448,6 +2494,18 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     <message>
         <source>Unavailable</source>
         <translation>Indisponible</translation>
+    </message>
+    <message>
+        <source>Memory in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk space in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Release Memory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2622,8 +2680,8 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <translation>Sur les SSD et les systèmes de fichiers à copie sur écriture, l&apos;écrasement ne garantit pas que les anciennes données ont disparu.</translation>
     </message>
     <message>
-        <source>Shred</source>
-        <translation>Broyer</translation>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2749,6 +2807,14 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <source>Last Modified: %1</source>
         <translation>Dernière modification&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the applications</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
@@ -2868,12 +2934,12 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
 <context>
     <name>PageStyle</name>
     <message>
-        <source>Start</source>
-        <translation>Démarrer</translation>
-    </message>
-    <message>
         <source>or</source>
         <translation>ou</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3911,6 +3977,48 @@ Sans aucune des options ci-dessous, chaque corps est enregistré en MailBody.rtf
     </message>
 </context>
 <context>
+    <name>sw::AboutDialog</name>
+    <message>
+        <source>About Sweepwright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libraries in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the README</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::AccessibleControls</name>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4032,8 +4140,27 @@ Une copie de chaque fichier est toujours conservée.</translation>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
-        <source>Scan</source>
-        <translation>Analyser</translation>
+        <source>&amp;Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::GhostscriptVersion</name>
+    <message>
+        <source>did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not tell its version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4051,17 +4178,36 @@ Une copie de chaque fichier est toujours conservée.</translation>
     </message>
 </context>
 <context>
+    <name>sw::LibraryVersions</name>
+    <message>
+        <source>%1 (built with)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
         <translation>Impossible de lire ce fichier.</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
-        <source>Back</source>
-        <translation>Retour</translation>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4161,10 +4307,6 @@ Une copie de chaque fichier est toujours conservée.</translation>
 <context>
     <name>sw::RemovalPage</name>
     <message>
-        <source>Done</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -4193,13 +4335,13 @@ Une copie de chaque fichier est toujours conservée.</translation>
         <source>Went with its folder, counted there</source>
         <translation>Inclus dans son dossier, compté avec lui</translation>
     </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
         <translation>
@@ -4210,10 +4352,6 @@ Une copie de chaque fichier est toujours conservée.</translation>
     <message>
         <source>Deleted items do not go to the Trash.</source>
         <translation>Les éléments supprimés ne vont pas à la corbeille.</translation>
-    </message>
-    <message>
-        <source>Move to the Trash</source>
-        <translation>Mettre à la corbeille</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
@@ -4226,20 +4364,12 @@ Une copie de chaque fichier est toujours conservée.</translation>
         <source>Items moved to the Trash can be restored from there.</source>
         <translation>Les éléments mis à la corbeille peuvent y être restaurés.</translation>
     </message>
-    <message>
-        <source>Remove</source>
-        <translation>Supprimer</translation>
-    </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
         <translation>
             <numerusform>Supprimer %Ln élément (%1)</numerusform>
             <numerusform>Supprimer %Ln éléments (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Uninstall</source>
-        <translation>Désinstaller</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
@@ -4255,10 +4385,6 @@ Une copie de chaque fichier est toujours conservée.</translation>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
         <translation>Les paquets sont supprimés par le gestionnaire de paquets&#xa0;; vos fichiers vont à la corbeille, où vous pouvez les restaurer.</translation>
-    </message>
-    <message>
-        <source>Shred</source>
-        <translation>Broyer</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
@@ -4490,6 +4616,26 @@ Une copie de chaque fichier est toujours conservée.</translation>
             <numerusform>%Ln éléments ont été refusés</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::ResultBottomBar</name>
@@ -4506,16 +4652,16 @@ Une copie de chaque fichier est toujours conservée.</translation>
         <translation>Total&#xa0;:</translation>
     </message>
     <message>
-        <source>Start Over</source>
-        <translation>Recommencer</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
         <source>Select</source>
         <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Start &amp;Over</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4531,6 +4677,18 @@ Une copie de chaque fichier est toujours conservée.</translation>
     <message>
         <source>Sort by Name</source>
         <translation>Trier par nom</translation>
+    </message>
+    <message>
+        <source>Search the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

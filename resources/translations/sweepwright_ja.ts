@@ -1518,6 +1518,10 @@ ID は &quot;.desktop&quot; を除いた desktop ファイル ID です (macos �
             <numerusform>オフにすると、次回のログインから起動しなくなります。デスクトップの構成要素も %n 個起動します。一覧の最後に表示しています。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Login items</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MarkedRemoval</name>
@@ -1817,6 +1821,26 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
         <translation>各グループには同じファイルのコピーがまとめられています。「選択」では各グループのコピーを 1 個残します。</translation>
     </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the duplicates by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy Select keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -2011,22 +2035,6 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>リスト</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>戻る</translation>
-    </message>
-    <message>
-        <source>Save...</source>
-        <translation>保存…</translation>
-    </message>
-    <message>
-        <source>Extract to...</source>
-        <translation>展開先を指定…</translation>
-    </message>
-    <message>
-        <source>Mail</source>
-        <translation>メールで送信</translation>
-    </message>
-    <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
         <translation>場所: %1。これらのファイルは一時的なコピーで、このページを離れると削除されます。残すには、保存するか展開してください。</translation>
     </message>
@@ -2055,6 +2063,30 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>%1 is not a folder</source>
         <translation>%1 はフォルダーではありません</translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extract to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2140,6 +2172,24 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Extracting...</source>
         <translation>展開しています…</translation>
+    </message>
+</context>
+<context>
+    <name>ORFolderTableCellView</name>
+    <message>
+        <source>Remove from the List</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ORItemTableCellView</name>
+    <message>
+        <source>Show in the File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">プレビュー</translation>
     </message>
 </context>
 <context>
@@ -2406,10 +2456,6 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>「メモリを解放」は、カーネルがキャッシュとして保持しているメモリを解放するよう要求します。プログラムは必要なときにそのファイルをディスクから読み直すため、コンピューターが速くなるわけではありません。</translation>
     </message>
     <message>
-        <source>Release Memory</source>
-        <translation>メモリを解放</translation>
-    </message>
-    <message>
         <source>Released Memory</source>
         <translation>解放したメモリ</translation>
     </message>
@@ -2424,6 +2470,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Unavailable</source>
         <translation>取得できません</translation>
+    </message>
+    <message>
+        <source>Memory in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk space in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Release Memory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2598,8 +2656,8 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>SSD やコピーオンライト方式のファイルシステムでは、上書きしても元のデータが確実に消えるとは限りません。</translation>
     </message>
     <message>
-        <source>Shred</source>
-        <translation>完全削除</translation>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2724,6 +2782,14 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Last Modified: %1</source>
         <translation>最終更新日: %1</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the applications</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
@@ -2843,12 +2909,12 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
 <context>
     <name>PageStyle</name>
     <message>
-        <source>Start</source>
-        <translation>開始</translation>
-    </message>
-    <message>
         <source>or</source>
         <translation>または</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3878,6 +3944,48 @@ winmail.dat (TNEF) ファイルの添付ファイルとメッセージ本文を 
     </message>
 </context>
 <context>
+    <name>sw::AboutDialog</name>
+    <message>
+        <source>About Sweepwright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libraries in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the README</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::AccessibleControls</name>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -3998,8 +4106,27 @@ One copy of every file is always kept.</source>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
-        <source>Scan</source>
-        <translation>スキャン</translation>
+        <source>&amp;Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::GhostscriptVersion</name>
+    <message>
+        <source>did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not tell its version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4017,17 +4144,36 @@ One copy of every file is always kept.</source>
     </message>
 </context>
 <context>
+    <name>sw::LibraryVersions</name>
+    <message>
+        <source>%1 (built with)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
         <translation>このファイルは再生できません。</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
-        <source>Back</source>
-        <translation>戻る</translation>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4126,10 +4272,6 @@ One copy of every file is always kept.</source>
 <context>
     <name>sw::RemovalPage</name>
     <message>
-        <source>Done</source>
-        <translation>完了</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
@@ -4158,13 +4300,13 @@ One copy of every file is always kept.</source>
         <source>Went with its folder, counted there</source>
         <translation>フォルダーごと処理済み (フォルダー側で集計)</translation>
     </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
-    <message>
-        <source>Delete</source>
-        <translation>削除</translation>
-    </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
         <translation>
@@ -4174,10 +4316,6 @@ One copy of every file is always kept.</source>
     <message>
         <source>Deleted items do not go to the Trash.</source>
         <translation>削除した項目はゴミ箱に移動されません。</translation>
-    </message>
-    <message>
-        <source>Move to the Trash</source>
-        <translation>ゴミ箱に移動</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
@@ -4189,19 +4327,11 @@ One copy of every file is always kept.</source>
         <source>Items moved to the Trash can be restored from there.</source>
         <translation>ゴミ箱に移動した項目は、ゴミ箱から元に戻せます。</translation>
     </message>
-    <message>
-        <source>Remove</source>
-        <translation>削除</translation>
-    </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
         <translation>
             <numerusform>%Ln 個の項目を削除 (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Uninstall</source>
-        <translation>アンインストール</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
@@ -4216,10 +4346,6 @@ One copy of every file is always kept.</source>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
         <translation>パッケージはパッケージマネージャーによって削除されます。ユーザーが所有するファイルはゴミ箱に移動し、そこから元に戻せます。</translation>
-    </message>
-    <message>
-        <source>Shred</source>
-        <translation>完全削除</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
@@ -4437,6 +4563,26 @@ One copy of every file is always kept.</source>
             <numerusform>%Ln 個の項目を拒否しました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::ResultBottomBar</name>
@@ -4453,16 +4599,16 @@ One copy of every file is always kept.</source>
         <translation>合計:</translation>
     </message>
     <message>
-        <source>Start Over</source>
-        <translation>最初からやり直す</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>削除</translation>
     </message>
     <message>
         <source>Select</source>
         <translation>選択</translation>
+    </message>
+    <message>
+        <source>Start &amp;Over</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4478,6 +4624,18 @@ One copy of every file is always kept.</source>
     <message>
         <source>Sort by Name</source>
         <translation>名前順に並べ替え</translation>
+    </message>
+    <message>
+        <source>Search the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1537,6 +1537,10 @@ id do arquivo desktop sem &quot;.desktop&quot; (o nome do pacote .app no esquema
             <numerusform>Ao desativar um deles, ele deixa de ser aberto na próxima vez que você iniciar a sessão. %n componentes da área de trabalho também iniciam; eles aparecem por último.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Login items</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MarkedRemoval</name>
@@ -1839,6 +1843,26 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
         <translation>Cada grupo contém cópias de um mesmo arquivo. Selecionar mantém uma cópia de cada grupo.</translation>
     </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the duplicates by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy Select keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -2034,22 +2058,6 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <translation>Lista</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Voltar</translation>
-    </message>
-    <message>
-        <source>Save...</source>
-        <translation>Salvar...</translation>
-    </message>
-    <message>
-        <source>Extract to...</source>
-        <translation>Extrair para...</translation>
-    </message>
-    <message>
-        <source>Mail</source>
-        <translation>Enviar por e-mail</translation>
-    </message>
-    <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
         <translation>Em %1. Estes arquivos são uma cópia temporária, removida quando você sair desta página: salve-os ou extraia-os para mantê-los.</translation>
     </message>
@@ -2079,6 +2087,30 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     <message>
         <source>%1 is not a folder</source>
         <translation>%1 não é uma pasta</translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extract to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2164,6 +2196,24 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     <message>
         <source>Extracting...</source>
         <translation>Extraindo...</translation>
+    </message>
+</context>
+<context>
+    <name>ORFolderTableCellView</name>
+    <message>
+        <source>Remove from the List</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ORItemTableCellView</name>
+    <message>
+        <source>Show in the File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">Visualização</translation>
     </message>
 </context>
 <context>
@@ -2430,10 +2480,6 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <translation>Liberar memória pede ao kernel que devolva a memória que ele usa como cache. Os programas voltam a ler esses arquivos do disco quando precisam deles, por isso o computador não fica mais rápido.</translation>
     </message>
     <message>
-        <source>Release Memory</source>
-        <translation>Liberar memória</translation>
-    </message>
-    <message>
         <source>Released Memory</source>
         <translation>Memória liberada</translation>
     </message>
@@ -2448,6 +2494,18 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     <message>
         <source>Unavailable</source>
         <translation>Indisponível</translation>
+    </message>
+    <message>
+        <source>Memory in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk space in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Release Memory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2622,8 +2680,8 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <translation>Em SSDs e em sistemas de arquivos copy-on-write, sobrescrever não garante que os dados antigos tenham sido apagados.</translation>
     </message>
     <message>
-        <source>Shred</source>
-        <translation>Triturar</translation>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2749,6 +2807,14 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <source>Last Modified: %1</source>
         <translation>Última modificação: %1</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the applications</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
@@ -2868,12 +2934,12 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
 <context>
     <name>PageStyle</name>
     <message>
-        <source>Start</source>
-        <translation>Iniciar</translation>
-    </message>
-    <message>
         <source>or</source>
         <translation>ou</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3911,6 +3977,48 @@ Sem nenhuma das opções abaixo, salva cada corpo como MailBody.rtf, .html e .tx
     </message>
 </context>
 <context>
+    <name>sw::AboutDialog</name>
+    <message>
+        <source>About Sweepwright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libraries in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the README</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::AccessibleControls</name>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4032,8 +4140,27 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
-        <source>Scan</source>
-        <translation>Analisar</translation>
+        <source>&amp;Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::GhostscriptVersion</name>
+    <message>
+        <source>did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not tell its version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4051,17 +4178,36 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     </message>
 </context>
 <context>
+    <name>sw::LibraryVersions</name>
+    <message>
+        <source>%1 (built with)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
         <translation>Não é possível reproduzir este arquivo.</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
-        <source>Back</source>
-        <translation>Voltar</translation>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4161,10 +4307,6 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
 <context>
     <name>sw::RemovalPage</name>
     <message>
-        <source>Done</source>
-        <translation>Concluído</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -4193,13 +4335,13 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
         <source>Went with its folder, counted there</source>
         <translation>Foi junto com a pasta e contabilizado nela</translation>
     </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
-    <message>
-        <source>Delete</source>
-        <translation>Excluir</translation>
-    </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
         <translation>
@@ -4210,10 +4352,6 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     <message>
         <source>Deleted items do not go to the Trash.</source>
         <translation>Itens excluídos não vão para a lixeira.</translation>
-    </message>
-    <message>
-        <source>Move to the Trash</source>
-        <translation>Mover para a lixeira</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
@@ -4226,20 +4364,12 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
         <source>Items moved to the Trash can be restored from there.</source>
         <translation>Itens movidos para a lixeira podem ser restaurados de lá.</translation>
     </message>
-    <message>
-        <source>Remove</source>
-        <translation>Remover</translation>
-    </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
         <translation>
             <numerusform>Remover %Ln item (%1)</numerusform>
             <numerusform>Remover %Ln itens (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Uninstall</source>
-        <translation>Desinstalar</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
@@ -4255,10 +4385,6 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
         <translation>Os pacotes são removidos pelo gerenciador de pacotes; os arquivos que são seus vão para a lixeira, de onde você pode restaurá-los.</translation>
-    </message>
-    <message>
-        <source>Shred</source>
-        <translation>Triturar</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
@@ -4490,6 +4616,26 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
             <numerusform>%Ln itens foram recusados</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::ResultBottomBar</name>
@@ -4506,16 +4652,16 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
         <translation>Total:</translation>
     </message>
     <message>
-        <source>Start Over</source>
-        <translation>Recomeçar</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Excluir</translation>
     </message>
     <message>
         <source>Select</source>
         <translation>Selecionar</translation>
+    </message>
+    <message>
+        <source>Start &amp;Over</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4531,6 +4677,18 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     <message>
         <source>Sort by Name</source>
         <translation>Ordenar por nome</translation>
+    </message>
+    <message>
+        <source>Search the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1556,6 +1556,10 @@ ID.desktop; --off удаляет пользовательские записи �
             <numerusform>Отключённый элемент не запустится при следующем входе в систему. Также запускается %n компонентов рабочей среды (в конце списка).</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Login items</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MarkedRemoval</name>
@@ -1861,6 +1865,26 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
         <translation>Каждая группа содержит копии одного файла. Кнопка «Отметить» оставляет по одной копии в каждой группе.</translation>
     </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the duplicates by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy Select keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -2057,22 +2081,6 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>Список</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Назад</translation>
-    </message>
-    <message>
-        <source>Save...</source>
-        <translation>Сохранить...</translation>
-    </message>
-    <message>
-        <source>Extract to...</source>
-        <translation>Извлечь в...</translation>
-    </message>
-    <message>
-        <source>Mail</source>
-        <translation>Отправить по почте</translation>
-    </message>
-    <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
         <translation>В %1. Эти файлы — временная копия, которая будет удалена, когда вы уйдёте с этой страницы: чтобы оставить их, сохраните или извлеките их.</translation>
     </message>
@@ -2103,6 +2111,30 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>%1 is not a folder</source>
         <translation>%1 не является папкой</translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extract to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2188,6 +2220,24 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Extracting...</source>
         <translation>Извлечение...</translation>
+    </message>
+</context>
+<context>
+    <name>ORFolderTableCellView</name>
+    <message>
+        <source>Remove from the List</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ORItemTableCellView</name>
+    <message>
+        <source>Show in the File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">Просмотр</translation>
     </message>
 </context>
 <context>
@@ -2454,10 +2504,6 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>«Освободить память» просит ядро вернуть память, занятую под кэш. Программы снова прочитают эти файлы с диска, когда они понадобятся, поэтому быстрее компьютер от этого не станет.</translation>
     </message>
     <message>
-        <source>Release Memory</source>
-        <translation>Освободить память</translation>
-    </message>
-    <message>
         <source>Released Memory</source>
         <translation>Освобождено памяти</translation>
     </message>
@@ -2472,6 +2518,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Unavailable</source>
         <translation>Нет данных</translation>
+    </message>
+    <message>
+        <source>Memory in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk space in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Release Memory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2646,8 +2704,8 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>На SSD и в файловых системах с копированием при записи перезапись не гарантирует, что старые данные исчезнут.</translation>
     </message>
     <message>
-        <source>Shred</source>
-        <translation>Уничтожить</translation>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2774,6 +2832,14 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Last Modified: %1</source>
         <translation>Изменено: %1</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the applications</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
@@ -2893,12 +2959,12 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
 <context>
     <name>PageStyle</name>
     <message>
-        <source>Start</source>
-        <translation>Начать</translation>
-    </message>
-    <message>
         <source>or</source>
         <translation>или</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3944,6 +4010,48 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     </message>
 </context>
 <context>
+    <name>sw::AboutDialog</name>
+    <message>
+        <source>About Sweepwright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libraries in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the README</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::AccessibleControls</name>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4066,8 +4174,27 @@ One copy of every file is always kept.</source>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
-        <source>Scan</source>
-        <translation>Сканировать</translation>
+        <source>&amp;Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::GhostscriptVersion</name>
+    <message>
+        <source>did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not tell its version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4085,17 +4212,36 @@ One copy of every file is always kept.</source>
     </message>
 </context>
 <context>
+    <name>sw::LibraryVersions</name>
+    <message>
+        <source>%1 (built with)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
         <translation>Не удаётся воспроизвести этот файл.</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
-        <source>Back</source>
-        <translation>Назад</translation>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4196,10 +4342,6 @@ One copy of every file is always kept.</source>
 <context>
     <name>sw::RemovalPage</name>
     <message>
-        <source>Done</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
@@ -4228,13 +4370,13 @@ One copy of every file is always kept.</source>
         <source>Went with its folder, counted there</source>
         <translation>Обработан вместе со своей папкой и учтён в ней</translation>
     </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
-    <message>
-        <source>Delete</source>
-        <translation>Удалить</translation>
-    </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
         <translation>
@@ -4246,10 +4388,6 @@ One copy of every file is always kept.</source>
     <message>
         <source>Deleted items do not go to the Trash.</source>
         <translation>Удалённые элементы не попадают в корзину.</translation>
-    </message>
-    <message>
-        <source>Move to the Trash</source>
-        <translation>Переместить в корзину</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
@@ -4263,10 +4401,6 @@ One copy of every file is always kept.</source>
         <source>Items moved to the Trash can be restored from there.</source>
         <translation>Элементы, перемещённые в корзину, можно оттуда восстановить.</translation>
     </message>
-    <message>
-        <source>Remove</source>
-        <translation>Удалить</translation>
-    </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
         <translation>
@@ -4274,10 +4408,6 @@ One copy of every file is always kept.</source>
             <numerusform>Удалить %Ln элемента (%1)</numerusform>
             <numerusform>Удалить %Ln элементов (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Uninstall</source>
-        <translation>Удалить программу</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
@@ -4294,10 +4424,6 @@ One copy of every file is always kept.</source>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
         <translation>Пакеты удаляет менеджер пакетов; принадлежащие вам файлы попадают в корзину, откуда их можно восстановить.</translation>
-    </message>
-    <message>
-        <source>Shred</source>
-        <translation>Уничтожить</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
@@ -4543,6 +4669,26 @@ One copy of every file is always kept.</source>
             <numerusform>Отклонено %Ln элементов</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::ResultBottomBar</name>
@@ -4559,16 +4705,16 @@ One copy of every file is always kept.</source>
         <translation>Всего:</translation>
     </message>
     <message>
-        <source>Start Over</source>
-        <translation>Начать заново</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
         <source>Select</source>
         <translation>Отметить</translation>
+    </message>
+    <message>
+        <source>Start &amp;Over</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4584,6 +4730,18 @@ One copy of every file is always kept.</source>
     <message>
         <source>Sort by Name</source>
         <translation>По имени</translation>
+    </message>
+    <message>
+        <source>Search the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1518,6 +1518,10 @@ desktop-file id without &quot;.desktop&quot; (the bundle name in the macos layou
             <numerusform>关闭某项后，下次登录时它将不再启动。另有 %n 个桌面组件也会启动，列在最后。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Login items</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MarkedRemoval</name>
@@ -1817,6 +1821,26 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Each set holds copies of one file. Select keeps one copy of each set.</source>
         <translation>每组包含同一文件的多个副本。“全选”会在每组中保留一份副本。</translation>
     </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the duplicates by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy Select keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -2011,22 +2035,6 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>列表</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>返回</translation>
-    </message>
-    <message>
-        <source>Save...</source>
-        <translation>保存…</translation>
-    </message>
-    <message>
-        <source>Extract to...</source>
-        <translation>解压到…</translation>
-    </message>
-    <message>
-        <source>Mail</source>
-        <translation>发送邮件</translation>
-    </message>
-    <message>
         <source>In %1. These files are a temporary copy, removed when you leave this page: save them or extract them to keep them.</source>
         <translation>位于 %1。这些文件是临时副本，离开此页面时会被移除：如需保留，请保存或解压它们。</translation>
     </message>
@@ -2055,6 +2063,30 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>%1 is not a folder</source>
         <translation>%1 不是文件夹</translation>
+    </message>
+    <message>
+        <source>Show as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extract to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2140,6 +2172,24 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Extracting...</source>
         <translation>正在解压…</translation>
+    </message>
+</context>
+<context>
+    <name>ORFolderTableCellView</name>
+    <message>
+        <source>Remove from the List</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ORItemTableCellView</name>
+    <message>
+        <source>Show in the File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">预览</translation>
     </message>
 </context>
 <context>
@@ -2406,10 +2456,6 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>“释放内存”会请求内核交还其用作缓存的内存。程序需要时会重新从磁盘读取这些文件，因此电脑并不会因此变快。</translation>
     </message>
     <message>
-        <source>Release Memory</source>
-        <translation>释放内存</translation>
-    </message>
-    <message>
         <source>Released Memory</source>
         <translation>已释放内存</translation>
     </message>
@@ -2424,6 +2470,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Unavailable</source>
         <translation>不可用</translation>
+    </message>
+    <message>
+        <source>Memory in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk space in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Release Memory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2598,8 +2656,8 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>在 SSD 和写时复制文件系统上，覆写无法保证旧数据已被清除。</translation>
     </message>
     <message>
-        <source>Shred</source>
-        <translation>粉碎</translation>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2724,6 +2782,14 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Last Modified: %1</source>
         <translation>上次修改：%1</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the applications</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORUninstViewCter</name>
@@ -2843,12 +2909,12 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
 <context>
     <name>PageStyle</name>
     <message>
-        <source>Start</source>
-        <translation>开始</translation>
-    </message>
-    <message>
         <source>or</source>
         <translation>或</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3878,6 +3944,48 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     </message>
 </context>
 <context>
+    <name>sw::AboutDialog</name>
+    <message>
+        <source>About Sweepwright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libraries in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the README</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::AccessibleControls</name>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -3998,8 +4106,27 @@ One copy of every file is always kept.</source>
 <context>
     <name>sw::FolderScanPage</name>
     <message>
-        <source>Scan</source>
-        <translation>扫描</translation>
+        <source>&amp;Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sw::GhostscriptVersion</name>
+    <message>
+        <source>did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not tell its version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4017,17 +4144,36 @@ One copy of every file is always kept.</source>
     </message>
 </context>
 <context>
+    <name>sw::LibraryVersions</name>
+    <message>
+        <source>%1 (built with)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sw::MediaPreview</name>
     <message>
         <source>This file cannot be played.</source>
         <translation>无法播放此文件。</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
-        <source>Back</source>
-        <translation>返回</translation>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4126,10 +4272,6 @@ One copy of every file is always kept.</source>
 <context>
     <name>sw::RemovalPage</name>
     <message>
-        <source>Done</source>
-        <translation>完成</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -4158,13 +4300,13 @@ One copy of every file is always kept.</source>
         <source>Went with its folder, counted there</source>
         <translation>已随其所在文件夹一并处理，计入该文件夹</translation>
     </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::RemovalWording</name>
-    <message>
-        <source>Delete</source>
-        <translation>删除</translation>
-    </message>
     <message numerus="yes">
         <source>Delete %Ln item(s) (%1)</source>
         <translation>
@@ -4174,10 +4316,6 @@ One copy of every file is always kept.</source>
     <message>
         <source>Deleted items do not go to the Trash.</source>
         <translation>删除的项不会进入回收站。</translation>
-    </message>
-    <message>
-        <source>Move to the Trash</source>
-        <translation>移到回收站</translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln item(s) to the Trash (%1)</source>
@@ -4189,19 +4327,11 @@ One copy of every file is always kept.</source>
         <source>Items moved to the Trash can be restored from there.</source>
         <translation>移到回收站的项可以从那里恢复。</translation>
     </message>
-    <message>
-        <source>Remove</source>
-        <translation>移除</translation>
-    </message>
     <message numerus="yes">
         <source>Remove %Ln item(s) (%1)</source>
         <translation>
             <numerusform>移除 %Ln 项（%1）</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Uninstall</source>
-        <translation>卸载</translation>
     </message>
     <message numerus="yes">
         <source>Uninstall %Ln application(s) (%1)</source>
@@ -4216,10 +4346,6 @@ One copy of every file is always kept.</source>
     <message>
         <source>Packages are removed by the package manager; files of yours go to the Trash, where you can restore them.</source>
         <translation>软件包由软件包管理器移除；属于您的文件会移到回收站，可从那里恢复。</translation>
-    </message>
-    <message>
-        <source>Shred</source>
-        <translation>粉碎</translation>
     </message>
     <message numerus="yes">
         <source>Shred %Ln item(s) (%1)</source>
@@ -4437,6 +4563,26 @@ One copy of every file is always kept.</source>
             <numerusform>%Ln 项被拒绝</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shred</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sw::ResultBottomBar</name>
@@ -4453,16 +4599,16 @@ One copy of every file is always kept.</source>
         <translation>总计：</translation>
     </message>
     <message>
-        <source>Start Over</source>
-        <translation>重新开始</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>删除</translation>
     </message>
     <message>
         <source>Select</source>
         <translation>全选</translation>
+    </message>
+    <message>
+        <source>Start &amp;Over</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4478,6 +4624,18 @@ One copy of every file is always kept.</source>
     <message>
         <source>Sort by Name</source>
         <translation>按名称排序</translation>
+    </message>
+    <message>
+        <source>Search the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort the items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

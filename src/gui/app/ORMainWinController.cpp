@@ -4,6 +4,8 @@
 #include "gui/app/AboutDialog.h"
 #include "gui/controls/ORImage.h"
 #include "gui/controls/SYFlatButton.h"
+#include "gui/controls/ThemeColors.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/shell/DesktopNotifier.h"
 #include "gui/shell/ORBaseViewCter.h"
 
@@ -17,13 +19,6 @@
 #include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
-
-namespace {
-
-const QColor kSelectedGreen(68, 186, 3);
-const QColor kSidebarText(74, 82, 92);
-
-}  // namespace
 
 ORMainWinController::ORMainWinController(QWidget *parent) : ORMainWinController(sw::toolRegistry(), parent)
 {
@@ -49,12 +44,13 @@ ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent
     contentColumn->setSpacing(0);
     m_notice = new QLabel(central);
     m_notice->setObjectName(QStringLiteral("noticeLabel"));
-    m_notice->setStyleSheet(QStringLiteral("background:#fff4d6; color:#7a5200; padding:6px 12px;"));
+    sw::ThemeFollower::style(m_notice,
+                             QStringLiteral("background:@notice; color:@noticeText; padding:6px 12px;"));
     m_notice->hide();
     contentColumn->addWidget(m_notice);
     m_baseView = new QWidget(central);
     m_baseView->setObjectName(QStringLiteral("baseView"));
-    m_baseView->setStyleSheet(QStringLiteral("#baseView { background: white; }"));
+    sw::ThemeFollower::style(m_baseView, QStringLiteral("#baseView { background: @surface; }"));
     m_baseView->setAutoFillBackground(true);
     m_baseLayout = new QVBoxLayout(m_baseView);
     m_baseLayout->setContentsMargins(0, 0, 0, 0);
@@ -112,7 +108,8 @@ QWidget *ORMainWinController::buildSidebar()
     sidebar->setMinimumWidth(112);
     sidebar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     sidebar->setAttribute(Qt::WA_StyledBackground);
-    sidebar->setStyleSheet(QStringLiteral("#sidebar { background: #f3f5f7; border-right: 1px solid #e1e5ea; }"));
+    sw::ThemeFollower::style(
+        sidebar, QStringLiteral("#sidebar { background: @sidebar; border-right: 1px solid @border; }"));
     auto *column = new QVBoxLayout(sidebar);
     column->setContentsMargins(8, 10, 8, 10);
     column->setSpacing(4);
@@ -188,17 +185,22 @@ void ORMainWinController::setButtonsTag()
 
 void ORMainWinController::initButtonArr()
 {
-    for (SYFlatButton *button : std::as_const(m_buttonArr)) {
-        button->setBackgroundNormalColor(Qt::transparent);
-        button->setBackgroundHighlightColor(kSelectedGreen);
-        button->setTitleNormalColor(kSidebarText);
-        button->setTitleHighlightColor(Qt::white);
-        button->setImageNormalColor(kSidebarText);
-        button->setImageHighlightColor(Qt::white);
-        button->setBorderNormalColor(Qt::transparent);
-        button->setBorderHighlightColor(Qt::transparent);
-    }
+    for (SYFlatButton *button : std::as_const(m_buttonArr))
+        sw::ThemeFollower::follow(button, [button] { paintSidebarButton(button); });
     setButtonsEnable(true);
+}
+
+void ORMainWinController::paintSidebarButton(SYFlatButton *button)
+{
+    using sw::ThemeColors;
+    button->setBackgroundNormalColor(Qt::transparent);
+    button->setBackgroundHighlightColor(ThemeColors::of(ThemeColors::Accent));
+    button->setTitleNormalColor(ThemeColors::of(ThemeColors::SidebarText));
+    button->setTitleHighlightColor(ThemeColors::of(ThemeColors::OnAccent));
+    button->setImageNormalColor(ThemeColors::of(ThemeColors::SidebarText));
+    button->setImageHighlightColor(ThemeColors::of(ThemeColors::OnAccent));
+    button->setBorderNormalColor(Qt::transparent);
+    button->setBorderHighlightColor(Qt::transparent);
 }
 
 bool ORMainWinController::toolHasPages(const sw::ToolRow &tool) const

@@ -88,6 +88,7 @@ private:
     void setButtonsInitImage();
     void setButtonsTag();
     void initButtonArr();
+    static void paintSidebarButton(SYFlatButton *button);
     void setStatusMenu();
     void changeViewCter(SYFlatButton *sender);
     void or_AddSubView(ORBaseViewCter *page);

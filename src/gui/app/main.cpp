@@ -4,6 +4,7 @@
 #include "core/winmail/ORFileDataCollection.h"
 #include "gui/app/AppDelegate.h"
 #include "gui/app/CommandLine.h"
+#include "gui/app/DesktopColorScheme.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/shell/PortalFileDialogs.h"
 
@@ -32,6 +33,10 @@ int main(int argc, char *argv[])
     instance.listen();
     // What archives a killed run extracted (decrypted ones too) goes now.
     QThreadPool::globalInstance()->start([] { ORFileDataCollection::removeAbandonedExtractions(); });
+
+    // Before the window is made, so it opens in the desktop's light or dark.
+    sw::DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
+    colorScheme.follow();
 
     AppDelegate delegate;
     QObject::connect(&instance, &sw::SingleInstance::showRequested, &delegate,

@@ -6,12 +6,11 @@
 
 #include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
+#include "gui/controls/ThemeColors.h"
 
 namespace sw {
 
 namespace {
-const QColor kRingColor(200, 205, 210);
-const QColor kTitleColor(134, 142, 150);
 constexpr int kTurnMilliseconds = 1000;
 constexpr qreal kTitleWidthShare = 0.62; // of the ring's diameter
 } // namespace
@@ -121,7 +120,7 @@ void BusyCircleView::paintEvent(QPaintEvent *)
     const QPointF centre = QRectF(rect()).center();
 
     const qreal radius = ringRadius();
-    painter.setPen(QPen(kRingColor, 1.0));
+    painter.setPen(QPen(ThemeColors::of(ThemeColors::ControlBorder), 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, radius, radius);
 
@@ -136,7 +135,7 @@ void BusyCircleView::paintEvent(QPaintEvent *)
         painter.restore();
     }
 
-    painter.setPen(kTitleColor);
+    painter.setPen(ThemeColors::of(ThemeColors::Glyph));
     painter.setFont(titleFont());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, m_title);
 }

@@ -7,8 +7,8 @@
 #include <QStyleOptionViewItem>
 #include <QWidget>
 
-#include "gui/controls/ORControlColors.h"
 #include "gui/controls/ORImage.h"
+#include "gui/controls/ThemeColors.h"
 
 namespace sw::CellPainter {
 
@@ -27,9 +27,33 @@ void drawBackground(QPainter *painter, const QRect &row, const QColor &fill, boo
     if (fill.isValid())
         painter->fillRect(row, fill);
     if (separator) {
-        painter->setPen(colors::separator());
+        painter->setPen(ThemeColors::of(ThemeColors::Separator));
         painter->drawLine(row.left() + kPadding, row.bottom(), row.right() - kPadding, row.bottom());
     }
+}
+
+QColor groupRowFill(bool selected, bool hovered)
+{
+    if (selected)
+        return ThemeColors::of(ThemeColors::SelectedRow);
+    return hovered ? ThemeColors::of(ThemeColors::RowHover) : QColor();
+}
+
+QColor groupRowText(bool selected, bool secondary)
+{
+    if (!selected)
+        return ThemeColors::of(secondary ? ThemeColors::Muted : ThemeColors::Text);
+    QColor text = ThemeColors::of(ThemeColors::OnAccent);
+    if (secondary)
+        text.setAlpha(210);
+    return text;
+}
+
+void drawCheckGround(QPainter *painter, const QRect &check)
+{
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(ThemeColors::of(ThemeColors::CheckGround));
+    painter->drawRoundedRect(QRectF(check).adjusted(1, 1, -1, -1), 4, 4);
 }
 
 void drawImage(QPainter *painter, const QRect &rect, const QString &name)
@@ -81,10 +105,13 @@ int badgeWidth(const QString &text, const QFont &base)
 void drawBadge(QPainter *painter, const QRect &rect, const QString &text, const QFont &base, bool onSelected)
 {
     painter->setPen(Qt::NoPen);
-    painter->setBrush(onSelected ? QColor(255, 255, 255, 60) : colors::rowHover().darker(104));
+    QColor ground = ThemeColors::of(onSelected ? ThemeColors::CheckGround : ThemeColors::Badge);
+    if (onSelected)
+        ground.setAlpha(60); // a lighter patch of the row's accent
+    painter->setBrush(ground);
     painter->drawRoundedRect(rect, rect.height() / 2.0, rect.height() / 2.0);
-    drawText(painter, rect, text, badgeFont(base), onSelected ? QColor(Qt::white) : colors::textPrimary(),
-             Qt::ElideNone, Qt::AlignCenter);
+    drawText(painter, rect, text, badgeFont(base), groupRowText(onSelected, false), Qt::ElideNone,
+             Qt::AlignCenter);
 }
 
 bool pointerOver(const QStyleOptionViewItem &option, const QRect &rect)

@@ -27,6 +27,12 @@ QRect squareAt(const QRect &row, int left, int side);
 QRect buttonRect(const QRect &row, int right);
 
 void drawBackground(QPainter *painter, const QRect &row, const QColor &fill, bool separator);
+// A group row's ground: the chosen row on the accent, else hovered or none;
+// its texts read on that ground (secondary is the dimmer second line).
+QColor groupRowFill(bool selected, bool hovered);
+QColor groupRowText(bool selected, bool secondary);
+// The light square the check images need on the chosen row's accent.
+void drawCheckGround(QPainter *painter, const QRect &check);
 void drawImage(QPainter *painter, const QRect &rect, const QString &name);
 // A glyph image in one colour, the colour taken darker when the pointer is over it.
 void drawGlyphButton(QPainter *painter, const QStyleOptionViewItem &option, const QRect &rect,

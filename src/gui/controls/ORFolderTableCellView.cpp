@@ -5,8 +5,8 @@
 
 #include "gui/controls/CellPainter.h"
 #include "gui/controls/ORCellRoles.h"
-#include "gui/controls/ORControlColors.h"
 #include "gui/controls/ORImage.h"
+#include "gui/controls/ThemeColors.h"
 
 using namespace sw;
 using namespace sw::CellPainter;
@@ -45,7 +45,8 @@ void ORFolderTableCellView::paint(QPainter *painter, const QStyleOptionViewItem 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    drawBackground(painter, row, hovered ? colors::rowHover() : QColor(), true);
+    const QColor primary = ThemeColors::of(ThemeColors::Text);
+    drawBackground(painter, row, hovered ? ThemeColors::of(ThemeColors::RowHover) : QColor(), true);
 
     const QRect iconRect = squareAt(row, kPadding, kIconSize);
     QIcon icon = index.data(IconRole).value<QIcon>();
@@ -58,16 +59,16 @@ void ORFolderTableCellView::paint(QPainter *painter, const QStyleOptionViewItem 
     const QRect text(textLeft, row.top(), qMax(0, close.left() - kGap - textLeft), row.height());
     const QString path = index.data(PathRole).toString();
     if (path.isEmpty()) {
-        drawText(painter, text, index.data(NameRole).toString(), option.font, colors::textPrimary(), Qt::ElideRight);
+        drawText(painter, text, index.data(NameRole).toString(), option.font, primary, Qt::ElideRight);
     } else {
         const int half = row.height() / 2;
         drawText(painter, QRect(text.left(), row.top() + 4, text.width(), half - 4),
-                 index.data(NameRole).toString(), option.font, colors::textPrimary(), Qt::ElideRight);
+                 index.data(NameRole).toString(), option.font, primary, Qt::ElideRight);
         drawText(painter, QRect(text.left(), row.top() + half, text.width(), half - 4), path,
-                 scaledFont(option.font, -1.5), colors::textSecondary(), Qt::ElideMiddle);
+                 scaledFont(option.font, -1.5), ThemeColors::of(ThemeColors::Muted), Qt::ElideMiddle);
     }
-    drawGlyphButton(painter, option, close, QStringLiteral("or_close"), colors::buttonGlyph(),
-                    colors::accentWarm());
+    drawGlyphButton(painter, option, close, QStringLiteral("or_close"), ThemeColors::of(ThemeColors::Glyph),
+                    ThemeColors::of(ThemeColors::Warm));
     painter->restore();
 }
 

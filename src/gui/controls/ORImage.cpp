@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controls/ORImage.h"
 
+#include "gui/controls/ThemeColors.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
+
+#include <optional>
 
 namespace sw {
 
@@ -42,19 +46,43 @@ QImage ORImage::render(const QString &name, QSize size, qreal dpr)
     return image;
 }
 
+// Antialiased edges keep the colour; only their alpha differs.
+bool ORImage::isGlyph(const QImage &image)
+{
+    const QImage plain = image.convertToFormat(QImage::Format_ARGB32);
+    std::optional<QRgb> only;
+    const auto near = [](int a, int b) { return qAbs(a - b) <= 2; };
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x) {
+            const QRgb pixel = plain.pixel(x, y);
+            if (qAlpha(pixel) < 128)
+                continue;
+            if (!only)
+                only = pixel;
+            else if (!near(qRed(pixel), qRed(*only)) || !near(qGreen(pixel), qGreen(*only)) ||
+                     !near(qBlue(pixel), qBlue(*only)))
+                return false;
+        }
+    return only.has_value();
+}
+
 QPixmap ORImage::pixmap(const QString &name, QSize size, qreal dpr)
 {
-    const QString key = QStringLiteral("sw-image:%1:%2x%3@%4")
+    const QColor glyph = ThemeColors::of(ThemeColors::ImageGlyph);
+    const QString key = QStringLiteral("sw-image:%1:%2x%3@%4:%5")
                             .arg(name)
                             .arg(size.width())
                             .arg(size.height())
-                            .arg(dpr);
+                            .arg(dpr)
+                            .arg(glyph.name());
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    const QImage image = render(name, size, dpr);
+    QImage image = render(name, size, dpr);
     if (image.isNull())
         return QPixmap();
+    if (isGlyph(image))
+        image = tinted(image, glyph);
     pixmap = QPixmap::fromImage(image);
     QPixmapCache::insert(key, pixmap);
     return pixmap;

@@ -18,7 +18,9 @@ class ORImage
 public:
     static bool exists(const QString &name);
     static QIcon icon(const QString &name);
-    // Rendered at size x dpr device pixels and tagged with dpr; cached.
+    // Rendered at size x dpr device pixels and tagged with dpr; cached. An
+    // image drawn in one colour (a glyph, drawn for a light ground) comes in
+    // the palette's glyph colour, so it shows on a dark ground too.
     static QPixmap pixmap(const QString &name, QSize size, qreal dpr = 1);
     // The image's shape filled with one colour (its alpha kept): how glyphs
     // take the colour of the control that shows them.
@@ -29,6 +31,7 @@ public:
 private:
     static QString path(const QString &name);
     static QImage render(const QString &name, QSize size, qreal dpr);
+    static bool isGlyph(const QImage &image);
 };
 
 } // namespace sw

@@ -6,7 +6,7 @@
 
 #include "gui/controls/CellPainter.h"
 #include "gui/controls/ORCellRoles.h"
-#include "gui/controls/ORControlColors.h"
+#include "gui/controls/ThemeColors.h"
 
 using namespace sw;
 using namespace sw::CellPainter;
@@ -128,11 +128,17 @@ void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &o
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    const QColor fill = selected ? QColor(232, 246, 222) : hovered ? colors::rowHover() : QColor();
+    const QColor text = ThemeColors::of(ThemeColors::Text);
+    const QColor muted = ThemeColors::of(ThemeColors::Muted);
+    const QColor glyph = ThemeColors::of(ThemeColors::Glyph);
+    const QColor accent = ThemeColors::of(ThemeColors::Accent);
+    const QColor fill = selected  ? ThemeColors::of(ThemeColors::AccentTint)
+                        : hovered ? ThemeColors::of(ThemeColors::RowHover)
+                                  : QColor();
     drawBackground(painter, option.rect, fill, true);
     // Rows are not selected; the keyboard's row (Space ticks it) is framed.
     if (option.state & QStyle::State_HasFocus) {
-        painter->setPen(QPen(colors::accentGreen(), 1.5));
+        painter->setPen(QPen(accent, 1.5));
         painter->setBrush(Qt::NoBrush);
         painter->drawRoundedRect(QRectF(option.rect).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
     }
@@ -149,27 +155,25 @@ void ORItemTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &o
         const int half = layout.text.height() / 2;
         const QRect nameRect = layout.text.adjusted(0, 3, 0, -half);
         const QRect pathRect = layout.text.adjusted(0, half - 1, 0, -3);
-        drawText(painter, nameRect, index.data(NameRole).toString(), font, colors::textPrimary(), Qt::ElideMiddle);
-        drawText(painter, pathRect, index.data(PathRole).toString(), scaledFont(font, -2), colors::textSecondary(),
+        drawText(painter, nameRect, index.data(NameRole).toString(), font, text, Qt::ElideMiddle);
+        drawText(painter, pathRect, index.data(PathRole).toString(), scaledFont(font, -2), muted,
                  Qt::ElideMiddle);
-        drawText(painter, layout.date, index.data(DateTextRole).toString(), scaledFont(font, -1),
-                 colors::textSecondary(), Qt::ElideRight, Qt::AlignRight);
+        drawText(painter, layout.date, index.data(DateTextRole).toString(), scaledFont(font, -1), muted,
+                 Qt::ElideRight, Qt::AlignRight);
     } else if (parts.itemPath) {
-        drawText(painter, layout.text, index.data(PathRole).toString(), scaledFont(font, -1),
-                 colors::textSecondary(), Qt::ElideMiddle);
+        drawText(painter, layout.text, index.data(PathRole).toString(), scaledFont(font, -1), muted,
+                 Qt::ElideMiddle);
     } else if (parts.itemName) {
-        drawText(painter, layout.text, index.data(NameRole).toString(), font, colors::textPrimary(), Qt::ElideMiddle);
+        drawText(painter, layout.text, index.data(NameRole).toString(), font, text, Qt::ElideMiddle);
     }
     if (layout.badge.isValid())
         drawBadge(painter, layout.badge, badge, font, false);
-    drawText(painter, layout.size, index.data(SizeTextRole).toString(), font, colors::textPrimary(),
-             Qt::ElideLeft, Qt::AlignRight);
+    drawText(painter, layout.size, index.data(SizeTextRole).toString(), font, text, Qt::ElideLeft,
+             Qt::AlignRight);
     if (parts.itemOpen)
-        drawGlyphButton(painter, option, layout.open, QStringLiteral("or_open"), colors::buttonGlyph(),
-                        colors::accentGreen());
+        drawGlyphButton(painter, option, layout.open, QStringLiteral("or_open"), glyph, accent);
     if (parts.itemPreview)
-        drawGlyphButton(painter, option, layout.preview, QStringLiteral("or_preview"), colors::buttonGlyph(),
-                        colors::accentGreen());
+        drawGlyphButton(painter, option, layout.preview, QStringLiteral("or_preview"), glyph, accent);
     painter->restore();
 }
 
@@ -181,7 +185,7 @@ void ORItemTableCellView::paintSection(QPainter *painter, const QStyleOptionView
     painter->save();
     const QRect text = option.rect.adjusted(kPadding, option.rect.height() / 3, -kPadding, 0);
     drawText(painter, text, index.data(NameRole).toString(), scaledFont(option.font, 0, QFont::DemiBold),
-             colors::textSecondary(), Qt::ElideRight);
+             ThemeColors::of(ThemeColors::Muted), Qt::ElideRight);
     painter->restore();
 }
 

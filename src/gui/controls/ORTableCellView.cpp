@@ -6,7 +6,6 @@
 
 #include "gui/controls/CellPainter.h"
 #include "gui/controls/ORCellRoles.h"
-#include "gui/controls/ORControlColors.h"
 
 using namespace sw;
 using namespace sw::CellPainter;
@@ -53,16 +52,11 @@ void ORTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    const QColor fill = selected ? colors::tableRowViewSelected() : hovered ? colors::rowHover() : QColor();
-    drawBackground(painter, row, fill, !selected);
+    drawBackground(painter, row, groupRowFill(selected, hovered), !selected);
 
     const QString check = index.data(CheckImageRole).toString();
-    if (selected && !check.isEmpty()) {
-        // The green check images need a light ground on the green row.
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(Qt::white);
-        painter->drawRoundedRect(QRectF(checkRect(row)).adjusted(1, 1, -1, -1), 4, 4);
-    }
+    if (selected && !check.isEmpty())
+        drawCheckGround(painter, checkRect(row));
     drawImage(painter, checkRect(row), check);
     const QRect icon = squareAt(row, kPadding + kCheckSize + kGap, kIconSize);
     drawIcon(painter, icon, index.data(IconRole).value<QIcon>());
@@ -72,8 +66,8 @@ void ORTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &optio
     const int textLeft = icon.right() + 1 + kGap;
     const QRect text(textLeft, row.top(), qMax(0, size.left() - kGap - textLeft), row.height());
 
-    const QColor primary = selected ? QColor(Qt::white) : colors::textPrimary();
-    const QColor secondary = selected ? QColor(255, 255, 255, 210) : colors::textSecondary();
+    const QColor primary = groupRowText(selected, false);
+    const QColor secondary = groupRowText(selected, true);
     const QFont nameFont = scaledFont(option.font, 0.5, QFont::Medium);
     const QString extra = index.data(ExtraTextRole).toString();
     const QString badge = index.data(BadgeRole).toString();

@@ -6,7 +6,7 @@
 // Paints the group rows of the result pages from the model's sw::CellRole
 // values: check image, 32x32 icon, group name with an optional second line
 // (ExtraTextRole) and the size at the right. The selected row is filled with
-// the row-selection green and written in white.
+// the row-selection green and written in the accent's text colour.
 class ORTableCellView : public sw::ButtonCellDelegate
 {
     Q_OBJECT

@@ -5,13 +5,19 @@
 #include <QPainterPath>
 
 #include "gui/controls/AccessibleControls.h"
-#include "gui/controls/ORControlColors.h"
 #include "gui/controls/ORVerticalBarViewDelegate.h"
+#include "gui/controls/ThemeColors.h"
+#include "gui/controls/ThemeFollower.h"
 
 ORVerticalBarView::ORVerticalBarView(QWidget *parent)
     : QWidget(parent)
 {
     sw::installAccessibleControls();
+    // The segments hold their colours: a new palette lays them out again.
+    sw::ThemeFollower::follow(this, [this] {
+        m_layoutSize = QSize();
+        update();
+    });
 }
 
 void ORVerticalBarView::setDelegate(ORVerticalBarViewDelegate *delegate)
@@ -72,7 +78,8 @@ void ORVerticalBarView::layoutSegments() const
         const double w = double(value) * width() / sum;
         std::optional<QColor> color = m_delegate ? m_delegate->colorWithIndex(i) : std::nullopt;
         if (!color || !color->isValid())
-            color = (m_barLayers.size() % 2 == 0) ? sw::colors::barPrimary() : sw::colors::barSecondary();
+            color = sw::ThemeColors::of(m_barLayers.size() % 2 == 0 ? sw::ThemeColors::Accent
+                                                                    : sw::ThemeColors::Blue);
         m_barLayers.append(sw::BarSegment{i, QRectF(x, 0, w, height()), *color, count - i});
         x += w;
     }
@@ -93,6 +100,6 @@ void ORVerticalBarView::paintEvent(QPaintEvent *)
         QPainterPath shape;
         shape.addRoundedRect(it->rect.adjusted(0.5, 0.5, -0.5, -0.5), m_cornerRadius, m_cornerRadius);
         painter.fillPath(shape, it->color);
-        painter.strokePath(shape, QPen(Qt::white, 1));
+        painter.strokePath(shape, QPen(sw::ThemeColors::of(sw::ThemeColors::Surface), 1));
     }
 }

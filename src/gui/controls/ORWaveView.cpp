@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controls/ORWaveView.h"
 
+#include "gui/controls/ThemeFollower.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTimer>
@@ -8,7 +10,6 @@
 
 namespace {
 constexpr int kTickMilliseconds = 20;
-const QColor kBackground = QColor::fromRgbF(0.929f, 0.941f, 0.957f, 0.1f);
 constexpr double kCycleFactor = 1.29 * M_PI;
 } // namespace
 
@@ -24,6 +25,14 @@ ORWaveView::ORWaveView(QWidget *parent, QColor startColor, QColor endColor)
     getCurrentWave();
 }
 
+ORWaveView::ORWaveView(QWidget *parent, sw::ThemeColors::Role startColor, sw::ThemeColors::Role endColor)
+    : ORWaveView(parent, sw::ThemeColors::of(startColor), sw::ThemeColors::of(endColor))
+{
+    sw::ThemeFollower::follow(this, [this, startColor, endColor] {
+        setGradient(sw::ThemeColors::of(startColor), sw::ThemeColors::of(endColor));
+    });
+}
+
 void ORWaveView::setWaveWidth(double width)
 {
     m_waveWidth = qMax(0.0, width);
@@ -34,6 +43,13 @@ void ORWaveView::setWaveCycle(double cycle)
 {
     m_waveCycle = cycle;
     ConfigParams();
+}
+
+void ORWaveView::setGradient(const QColor &startColor, const QColor &endColor)
+{
+    m_startColor = startColor;
+    m_endColor = endColor;
+    update();
 }
 
 double ORWaveView::waveCycle() const
@@ -111,7 +127,7 @@ void ORWaveView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), kBackground);
+    painter.fillRect(rect(), sw::ThemeColors::of(sw::ThemeColors::WaveGround));
 
     QLinearGradient gradient(0, 0, width(), 0);
     gradient.setColorAt(0, m_startColor);

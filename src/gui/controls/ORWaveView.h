@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "gui/controls/ThemeColors.h"
+
 #include <QColor>
 #include <QPainterPath>
 #include <QWidget>
@@ -21,6 +23,8 @@ class ORWaveView : public QWidget
 
 public:
     ORWaveView(QWidget *parent, QColor startColor, QColor endColor);
+    // The gradient from two named colours, following the palette.
+    ORWaveView(QWidget *parent, sw::ThemeColors::Role startColor, sw::ThemeColors::Role endColor);
 
     double waveWidth() const { return m_waveWidth > 0 ? m_waveWidth : width() + 20; }
     void setWaveWidth(double width);
@@ -40,6 +44,8 @@ public:
     void setWaveCycle(double cycle);
     QColor startColor() const { return m_startColor; }
     QColor endColor() const { return m_endColor; }
+    // The gradient's two ends, for a new palette.
+    void setGradient(const QColor &startColor, const QColor &endColor);
 
     // Fills every property that is still 0 (or unset) with its default.
     void ConfigParams();

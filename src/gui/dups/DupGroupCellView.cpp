@@ -3,7 +3,6 @@
 
 #include "gui/controls/CellPainter.h"
 #include "gui/controls/ORCellRoles.h"
-#include "gui/controls/ORControlColors.h"
 
 #include <QPainter>
 
@@ -24,15 +23,10 @@ void DupGroupCellView::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    drawBackground(painter, row, selected ? colors::tableRowViewSelected() : hovered ? colors::rowHover() : QColor(),
-                   !selected);
+    drawBackground(painter, row, groupRowFill(selected, hovered), !selected);
     const QRect check = squareAt(row, kPadding, kCheckSize);  // where ORTableCellView takes the click
-    if (selected) {
-        // The green check images need a light ground on the green row.
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(Qt::white);
-        painter->drawRoundedRect(QRectF(check).adjusted(1, 1, -1, -1), 4, 4);
-    }
+    if (selected)
+        drawCheckGround(painter, check);
     drawImage(painter, check, index.data(CheckImageRole).toString());
     const QRect icon = squareAt(row, kPadding + kCheckSize + kGap, kIconSize);
     drawIcon(painter, icon, index.data(IconRole).value<QIcon>());
@@ -43,7 +37,7 @@ void DupGroupCellView::paint(QPainter *painter, const QStyleOptionViewItem &opti
     const QRect badge(row.right() - kPadding - width + 1, row.top() + (row.height() - kBadgeHeight) / 2, width,
                       kBadgeHeight);
     drawBadge(painter, badge, copies, option.font, selected);
-    const QColor primary = selected ? QColor(Qt::white) : colors::textPrimary();
+    const QColor primary = groupRowText(selected, false);
 
     const int textLeft = icon.right() + 1 + kGap;
     const QRect text(textLeft, row.top(), qMax(0, badge.left() - kGap - textLeft), row.height());
@@ -51,8 +45,8 @@ void DupGroupCellView::paint(QPainter *painter, const QStyleOptionViewItem &opti
     drawText(painter, QRect(text.left(), row.top() + 8, text.width(), half - 8), index.data(NameRole).toString(),
              scaledFont(option.font, 0.5, QFont::Medium), primary, Qt::ElideRight);
     drawText(painter, QRect(text.left(), row.top() + half, text.width(), half - 8),
-             index.data(SizeTextRole).toString(), scaledFont(option.font, -1),
-             selected ? QColor(255, 255, 255, 210) : colors::textSecondary(), Qt::ElideRight);
+             index.data(SizeTextRole).toString(), scaledFont(option.font, -1), groupRowText(selected, true),
+             Qt::ElideRight);
     painter->restore();
 }
 

@@ -4,6 +4,7 @@
 #include "core/foundation/ORUtility.h"
 #include "gui/controls/ORDotView.h"
 #include "gui/controls/ORVerticalBarView.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/dups/DupKinds.h"
 #include "gui/shell/PageStyle.h"
 
@@ -37,7 +38,7 @@ DupKindBar::DupKindBar(QWidget *parent) : QWidget(parent)
         legend->addWidget(m_dots[kind], row, col, Qt::AlignVCenter);
         legend->addWidget(PageStyle::muted(DupKinds::title(DupKind(kind)), this, 10), row, col + 1);
         m_sizes[kind] = new QLabel(this);
-        m_sizes[kind]->setStyleSheet(QStringLiteral("color:%1; font-weight:600;").arg(QLatin1String(PageStyle::kText)));
+        ThemeFollower::style(m_sizes[kind], QStringLiteral("color:@text; font-weight:600;"));
         legend->addWidget(m_sizes[kind], row, col + 2);
         legend->setColumnStretch(col + 2, 1);
     }

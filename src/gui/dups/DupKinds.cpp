@@ -2,6 +2,7 @@
 #include "gui/dups/DupKinds.h"
 
 #include "core/foundation/ORUtility.h"
+#include "gui/controls/ThemeColors.h"
 #include "gui/preview/MediaFormats.h"
 
 #include <QCoreApplication>
@@ -72,11 +73,11 @@ QString DupKinds::title(DupKind kind)
 
 QColor DupKinds::colorWithIndex(int index)
 {
-    static const QColor colors[kCount] = {
-        QColor(48, 201, 193), QColor(143, 97, 180), QColor(234, 92, 168),
-        QColor(255, 106, 106), QColor(238, 154, 73), QColor(160, 207, 79),
+    static constexpr ThemeColors::Role colors[kCount] = {
+        ThemeColors::SeriesTeal,  ThemeColors::SeriesPurple, ThemeColors::SeriesPink,
+        ThemeColors::SeriesCoral, ThemeColors::SeriesOrange, ThemeColors::SeriesLime,
     };
-    return index >= 0 && index < kCount ? colors[index] : QColor(Qt::black);
+    return index >= 0 && index < kCount ? ThemeColors::of(colors[index]) : QColor(Qt::black);
 }
 
 DupKinds::Lists DupKinds::classify(QList<ORDupDataGroup> &groups)

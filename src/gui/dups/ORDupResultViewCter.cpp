@@ -5,6 +5,7 @@
 #include "core/foundation/ORUtility.h"
 #include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/dups/DupGroupCellView.h"
 #include "gui/dups/DupKindBar.h"
 #include "gui/preview/PreviewPane.h"
@@ -40,7 +41,8 @@ QWidget *ORDupResultViewCter::buildTopBar()
     auto *bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("topBar"));
     bar->setAttribute(Qt::WA_StyledBackground);
-    bar->setStyleSheet(QStringLiteral("#topBar { background:white; border-bottom:1px solid #e6e9ed; }"));
+    ThemeFollower::style(bar,
+                         QStringLiteral("#topBar { background:@card; border-bottom:1px solid @separator; }"));
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(16, 12, 16, 12);
     QStringList kinds{tr("All")};
@@ -70,8 +72,7 @@ QWidget *ORDupResultViewCter::buildGroupTools()
     m_searchField->setObjectName(QStringLiteral("searchField"));
     m_searchField->setPlaceholderText(tr("Search by name"));
     m_searchField->setClearButtonEnabled(true);
-    m_searchField->addAction(ORImage::icon(QStringLiteral("or_search")), QLineEdit::LeadingPosition);
-    m_searchField->setStyleSheet(itemObject()->searchField()->styleSheet());
+    PageStyle::searchField(m_searchField);
     nameSearchField(m_searchField, tr("Search the duplicates by name"));
     connect(m_searchField, &QLineEdit::textChanged, this, &ORDupResultViewCter::startSearch);
     row->addWidget(m_searchField, 1);

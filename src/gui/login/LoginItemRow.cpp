@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/login/LoginItemRow.h"
 
+#include "gui/controls/ThemeFollower.h"
 #include "gui/preview/FileIcon.h"
 #include "gui/shell/PageStyle.h"
 
@@ -33,9 +34,9 @@ LoginItemRow::LoginItemRow(QWidget *parent) : QWidget(parent)
     top->addWidget(m_name);
     m_badge = new QLabel(tr("Part of the desktop"), this);
     m_badge->setObjectName(QStringLiteral("desktopBadge"));
-    m_badge->setStyleSheet(QStringLiteral("QLabel { background:#e8ecf0; color:%1; border-radius:8px; padding:1px 8px;"
-                                          " font-size:11px; }")
-                               .arg(QLatin1String(sw::PageStyle::kText)));
+    sw::ThemeFollower::style(m_badge,
+                             QStringLiteral("QLabel { background:@badge; color:@text; border-radius:8px;"
+                                            " padding:1px 8px; font-size:11px; }"));
     top->addWidget(m_badge);
     top->addStretch(1);
     texts->addLayout(top);
@@ -67,8 +68,8 @@ void LoginItemRow::setRow(const sw::LoginItems::Row &row)
 {
     m_icon->setPixmap(icon(row).pixmap(kIconSize, kIconSize));
     m_name->setText(row.name);
-    m_name->setStyleSheet(QStringLiteral("color:%1; font-size:14px;")
-                              .arg(QLatin1String(row.on ? sw::PageStyle::kText : sw::PageStyle::kMuted)));
+    sw::ThemeFollower::style(m_name, row.on ? QStringLiteral("color:@text; font-size:14px;")
+                                            : QStringLiteral("color:@muted; font-size:14px;"));
     m_badge->setVisible(row.partOfDesktop);
     m_fullDescription = row.description;
     m_description->setVisible(!row.description.isEmpty());

@@ -2,6 +2,7 @@
 #include "gui/login/MLoginItemsPage.h"
 
 #include "gui/controls/ORImage.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/login/AddLoginItemDialog.h"
 #include "gui/login/LoginItemRow.h"
 #include "gui/shell/PageStyle.h"
@@ -54,8 +55,8 @@ MLoginItemsPage::MLoginItemsPage(ORBasedViewCterDelegate *delegate, QWidget *par
     m_tbLoginItems->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tbLoginItems->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tbLoginItems->setAlternatingRowColors(true);
-    m_tbLoginItems->setStyleSheet(
-        QStringLiteral("QTableWidget { background: white; alternate-background-color: #f3f3f3; }"));
+    sw::ThemeFollower::style(m_tbLoginItems, QStringLiteral("QTableWidget { background: @surface;"
+                                                            " alternate-background-color: @rowHover; }"));
 
     m_addBut = sw::PageStyle::secondaryButton(tr("Add an application…"), this);
     m_addBut->setObjectName(QStringLiteral("addBut"));

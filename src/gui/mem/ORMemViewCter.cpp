@@ -5,6 +5,8 @@
 #include "core/mem/MemoryMonitor.h"
 #include "gui/controls/ORMemCircleView.h"
 #include "gui/controls/ORVerticalBarView.h"
+#include "gui/controls/ThemeColors.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/mem/ORQuotesWinCter.h"
 #include "gui/mem/ORQuotesWindow.h"
 #include "gui/shell/AwayNotice.h"
@@ -30,17 +32,21 @@ QString sizeText(qint64 bytes)
     return ORUtility::sizeFormatWithNumber(bytes);
 }
 
-void paintSwatch(QWidget *swatch, const QColor &color)
+// The memory groups' colours, by group.
+constexpr ThemeColors::Role kGroupColors[] = {ThemeColors::SeriesCoral, ThemeColors::SeriesPink,
+                                              ThemeColors::SeriesPurple, ThemeColors::SeriesLime,
+                                              ThemeColors::SeriesTeal};
+
+void paintSwatch(QWidget *swatch, ThemeColors::Role color)
 {
-    swatch->setStyleSheet(QStringLiteral("background:%1; border-radius:3px;").arg(color.name()));
+    ThemeFollower::style(swatch,
+                         QStringLiteral("background:%1; border-radius:3px;").arg(ThemeColors::token(color)));
 }
 
 }  // namespace
 
 ORMemViewCter::ORMemViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : ORBaseViewCter(delegate, parent)
-    , m_groupColors{QColor(255, 106, 106), QColor(234, 92, 168), QColor(143, 97, 180), QColor(160, 207, 79),
-                    QColor(48, 201, 193)}
 {
     buildView();
     memVerticalBar->setDelegate(this);
@@ -69,9 +75,9 @@ ORMemViewCter::~ORMemViewCter()
 
 std::optional<QColor> ORMemViewCter::colorWithIndex(int index)
 {
-    if (index < 0 || index >= m_groupColors.size())
+    if (index < 0 || index >= int(std::size(kGroupColors)))
         return QColor(Qt::black);
-    return m_groupColors.at(index);
+    return ThemeColors::of(kGroupColors[index]);
 }
 
 QWidget *ORMemViewCter::legendRow(const QString &name, QWidget **swatch, QLabel **field)
@@ -127,11 +133,11 @@ void ORMemViewCter::buildView()
 
     QWidget *const memorySwatches[] = {usedView, cachedView, buffersView, freeView, swapView};
     for (int i = 0; i < 5; ++i)
-        paintSwatch(memorySwatches[i], *colorWithIndex(i));
-    paintSwatch(availableMemView, *colorWithIndex(Free));
-    paintSwatch(totalMemView, QColor(190, 190, 190));
-    paintSwatch(totalSpaceView, *colorWithIndex(Swap));
-    paintSwatch(availableSpaceView, *colorWithIndex(Free));
+        paintSwatch(memorySwatches[i], kGroupColors[i]);
+    paintSwatch(availableMemView, kGroupColors[Free]);
+    paintSwatch(totalMemView, ThemeColors::SeriesGrey);
+    paintSwatch(totalSpaceView, kGroupColors[Swap]);
+    paintSwatch(availableSpaceView, kGroupColors[Free]);
 }
 
 QLayout *ORMemViewCter::buildMemoryLegend()

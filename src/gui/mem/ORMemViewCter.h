@@ -108,6 +108,5 @@ private:
         }
     };
 
-    const QList<QColor> m_groupColors;
     DiskColors m_diskColors;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/mem/ORQuotesView.h"
 
+#include "gui/controls/ThemeColors.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -15,7 +17,7 @@ void ORQuotesView::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
-    painter.fillPath(path, Qt::white);
-    painter.setPen(QColor(0, 0, 0, 40));
+    painter.fillPath(path, sw::ThemeColors::of(sw::ThemeColors::Card));
+    painter.setPen(sw::ThemeColors::of(sw::ThemeColors::ControlBorder));
     painter.drawPath(path);
 }

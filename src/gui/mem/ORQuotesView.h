@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-// The released-memory pop-up's content: white, with corners of radius 10.
+// The released-memory pop-up's content: a card, with corners of radius 10.
 class ORQuotesView : public QWidget
 {
     Q_OBJECT

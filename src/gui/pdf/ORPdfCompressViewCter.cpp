@@ -7,6 +7,7 @@
 #include "core/pdf/ORPdfFile.h"
 #include "core/pdf/OutputPlacement.h"
 #include "gui/controls/ORProgressView.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/pdf/ORPdfDropView.h"
 #include "gui/pdf/PdfPasswordPanel.h"
 #include "gui/preview/PdfPreview.h"
@@ -170,7 +171,7 @@ QWidget *ORPdfCompressViewCter::buildFacts()
     m_noteField->setObjectName(QStringLiteral("noteField"));
     m_noteField->setWordWrap(true);
     // Amber: a note the user should read before mailing the copy.
-    m_noteField->setStyleSheet(QStringLiteral("color: #a35f00;"));
+    ThemeFollower::style(m_noteField, QStringLiteral("color: @warning;"));
     grid->addWidget(m_noteField, 4, 0, 1, 3);
     return facts;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/pdf/ORPdfWindowCter.h"
 
+#include "gui/controls/ThemeFollower.h"
 #include "gui/pdf/ORPdfCompressViewCter.h"
 
 #include <QVBoxLayout>
@@ -12,7 +13,7 @@ ORPdfWindowCter::ORPdfWindowCter(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("PDF Compressor"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("#pdfWindow { background: white; }"));
+    sw::ThemeFollower::style(this, QStringLiteral("#pdfWindow { background: @surface; }"));
     m_page = new ORPdfCompressViewCter(nullptr, this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

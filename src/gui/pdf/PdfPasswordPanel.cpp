@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/pdf/PdfPasswordPanel.h"
 
+#include "gui/controls/ThemeFollower.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +23,7 @@ PdfPasswordPanel::PdfPasswordPanel(std::function<bool(const QString &)> tryPassw
     column->addWidget(m_passwordField);
     m_errorField = new QLabel(tr("Wrong password"), this);
     m_errorField->setObjectName(QStringLiteral("errorField"));
-    m_errorField->setStyleSheet(QStringLiteral("color: #d0342c;"));
+    sw::ThemeFollower::style(m_errorField, QStringLiteral("color: @danger;"));
     m_errorField->hide();
     column->addWidget(m_errorField);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/preview/IconPreview.h"
 
+#include "gui/controls/ThemeFollower.h"
 #include "gui/preview/FileIcon.h"
 
 #include <QFileInfo>
@@ -21,13 +22,13 @@ IconPreview::IconPreview(QWidget *parent) : QWidget(parent)
     m_name = new QLabel(this);
     m_name->setAlignment(Qt::AlignCenter);
     m_name->setWordWrap(true);
-    m_name->setStyleSheet(QStringLiteral("color:#2f353b; font-weight:600;"));
+    ThemeFollower::style(m_name, QStringLiteral("color:@text; font-weight:600;"));
     column->addWidget(m_name);
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("previewMessage"));
     m_message->setAlignment(Qt::AlignCenter);
     m_message->setWordWrap(true);
-    m_message->setStyleSheet(QStringLiteral("color:#7b8590;"));
+    ThemeFollower::style(m_message, QStringLiteral("color:@muted;"));
     column->addWidget(m_message);
     column->addStretch(1);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/preview/MediaPreview.h"
 
+#include "gui/controls/ThemeFollower.h"
 #include "gui/preview/FileIcon.h"
 
 #include <QAudioOutput>
@@ -77,7 +78,7 @@ QWidget *MediaPreview::buildControls()
     connect(m_slider, &QSlider::sliderMoved, m_player, &QMediaPlayer::setPosition);
     row->addWidget(m_slider, 1);
     m_time = new QLabel(bar);
-    m_time->setStyleSheet(QStringLiteral("color:#7b8590;"));
+    ThemeFollower::style(m_time, QStringLiteral("color:@muted;"));
     row->addWidget(m_time);
     return bar;
 }

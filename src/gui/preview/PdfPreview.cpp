@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/preview/PdfPreview.h"
 
+#include "gui/controls/ThemeFollower.h"
 #include "gui/preview/BackgroundLoad.h"
 
 #include <poppler-qt6.h>
@@ -19,13 +20,13 @@ PdfPreview::PdfPreview(QWidget *parent) : QScrollArea(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_column = new QWidget(this);
     m_column->setObjectName(QStringLiteral("pdfColumn"));
-    m_column->setStyleSheet(QStringLiteral("#pdfColumn { background:#eef1f4; }"));
+    ThemeFollower::style(m_column, QStringLiteral("#pdfColumn { background:@sunken; }"));
     m_layout = new QVBoxLayout(m_column);
     m_layout->setContentsMargins(16, 16, 16, 16);
     m_layout->setSpacing(12);
     m_note = new QLabel(m_column);
     m_note->setAlignment(Qt::AlignCenter);
-    m_note->setStyleSheet(QStringLiteral("color:#7b8590;"));
+    ThemeFollower::style(m_note, QStringLiteral("color:@muted;"));
     m_layout->addWidget(m_note);
     m_layout->addStretch(1);
     setWidget(m_column);

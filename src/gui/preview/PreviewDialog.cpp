@@ -2,6 +2,7 @@
 #include "gui/preview/PreviewDialog.h"
 
 #include "core/foundation/ORUtility.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/preview/PreviewPane.h"
 
 #include <QDesktopServices>
@@ -24,30 +25,32 @@ PreviewDialog::PreviewDialog(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("previewDialog"));
     setModal(false);
     resize(760, 580);
-    setStyleSheet(QStringLiteral("#previewDialog { background:white; }"));
+    ThemeFollower::style(this, QStringLiteral("#previewDialog { background:@surface; }"));
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     auto *header = new QWidget(this);
     header->setObjectName(QStringLiteral("previewHeader"));
     header->setAttribute(Qt::WA_StyledBackground);
-    header->setStyleSheet(QStringLiteral("#previewHeader { background:#fafbfc; border-bottom:1px solid #e6e9ed; }"));
+    ThemeFollower::style(
+        header, QStringLiteral("#previewHeader { background:@pane; border-bottom:1px solid @separator; }"));
     auto *row = new QHBoxLayout(header);
     row->setContentsMargins(16, 8, 12, 8);
     m_name = new QLabel(header);
-    m_name->setStyleSheet(QStringLiteral("color:#2f353b; font-weight:600;"));
+    ThemeFollower::style(m_name, QStringLiteral("color:@text; font-weight:600;"));
     m_name->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(m_name, 1);
     m_size = new QLabel(header);
-    m_size->setStyleSheet(QStringLiteral("color:#7b8590;"));
+    ThemeFollower::style(m_size, QStringLiteral("color:@muted;"));
     row->addWidget(m_size);
     auto *open = new QPushButton(tr("Open"), header);
     open->setObjectName(QStringLiteral("previewOpenButton"));
     open->setAutoDefault(false);
     open->setCursor(Qt::PointingHandCursor);
-    open->setStyleSheet(QStringLiteral("QPushButton { background:white; color:#2f353b; border:1px solid #cfd6dd;"
-                                       " border-radius:13px; padding:4px 16px; }"
-                                       "QPushButton:hover { border-color:#44ba03; color:#44ba03; }"));
+    ThemeFollower::style(
+        open, QStringLiteral("QPushButton { background:@card; color:@text; border:1px solid @controlBorder;"
+                             " border-radius:13px; padding:4px 16px; }"
+                             "QPushButton:hover { border-color:@accent; color:@accent; }"));
     connect(open, &QPushButton::clicked, this, [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(path())); });
     row->addWidget(open);
     column->addWidget(header);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/preview/TextPreview.h"
 
+#include "gui/controls/ThemeFollower.h"
 #include "gui/preview/Utf8Text.h"
 
 #include <QFontDatabase>
@@ -20,10 +21,11 @@ TextPreview::TextPreview(QWidget *parent) : QWidget(parent)
     m_text->setReadOnly(true);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_text->setFrameShape(QFrame::NoFrame);
-    m_text->setStyleSheet(QStringLiteral("QPlainTextEdit { background:white; color:#2f353b; padding:8px; }"));
+    ThemeFollower::style(m_text,
+                         QStringLiteral("QPlainTextEdit { background:@surface; color:@text; padding:8px; }"));
     column->addWidget(m_text, 1);
     m_note = new QLabel(tr("Only the beginning of this file is shown."), this);
-    m_note->setStyleSheet(QStringLiteral("color:#7b8590; padding:0 8px 4px 8px;"));
+    ThemeFollower::style(m_note, QStringLiteral("color:@muted; padding:0 8px 4px 8px;"));
     m_note->hide();
     column->addWidget(m_note);
 }

@@ -2,7 +2,7 @@
 #include "gui/shell/FolderDropView.h"
 
 #include "core/foundation/ORUtility.h"
-#include "gui/shell/PageStyle.h"
+#include "gui/controls/ThemeColors.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -86,10 +86,10 @@ void FolderDropView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor green{QLatin1String(PageStyle::kGreen)};
-    QColor fill = m_highlighted ? green : QColor(QLatin1String("#f7f9fa"));
+    const QColor green = ThemeColors::of(ThemeColors::Accent);
+    QColor fill = m_highlighted ? green : ThemeColors::of(ThemeColors::Field);
     fill.setAlpha(m_highlighted ? 40 : 235);
-    QPen pen(m_highlighted ? green : QColor(QLatin1String("#b9c3cc")), 2, Qt::DashLine);
+    QPen pen(m_highlighted ? green : ThemeColors::of(ThemeColors::DropOutline), 2, Qt::DashLine);
     pen.setDashPattern({4, 3});
     painter.setPen(pen);
     painter.setBrush(fill);

@@ -3,7 +3,6 @@
 
 #include "core/foundation/ORNotificationCenter.h"
 #include "core/foundation/ORPrefConfig.h"
-#include "gui/controls/ORImage.h"
 #include "gui/shell/FolderDropView.h"
 #include "gui/shell/FolderListPanel.h"
 #include "gui/shell/PageStyle.h"
@@ -48,11 +47,12 @@ QWidget *FolderScanPage::buildIdleView(const Intro &intro, FolderDropView *dropV
     header->setSpacing(18);
     header->addStretch(1);
     auto *icon = new QLabel(idle);
-    icon->setPixmap(ORImage::pixmap(intro.image, QSize(72, 72), devicePixelRatioF()));
+    PageStyle::showImage(icon, intro.image, QSize(72, 72));
     header->addWidget(icon);
     auto *texts = new QVBoxLayout;
     texts->addWidget(PageStyle::heading(intro.title, idle, 24));
     auto *text = PageStyle::muted(intro.text, idle, 12);
+    PageStyle::onWaveBand(text);
     text->setFixedWidth(520);
     texts->addWidget(text);
     header->addLayout(texts);

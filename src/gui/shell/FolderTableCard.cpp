@@ -3,6 +3,7 @@
 
 #include "gui/controls/ORFolderTableCellView.h"
 #include "gui/controls/ORTableView.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/shell/PageStyle.h"
 
 #include <QLabel>
@@ -15,7 +16,10 @@ FolderTableCard::FolderTableCard(const QString &title, QAbstractItemModel *model
 {
     setObjectName(QStringLiteral("folderCard"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("#folderCard { background:white; border:1px solid #e1e5ea; border-radius:14px; }"));
+    // The table lies on the card in its colour, not in the palette's base.
+    ThemeFollower::style(this, QStringLiteral("#folderCard { background:@card; border:1px solid @border;"
+                                              " border-radius:14px; }"
+                                              "#folderTableView { background:@card; }"));
     m_column->setContentsMargins(6, 12, 6, 6);
     auto *heading = PageStyle::heading(title, this, 12);
     heading->setContentsMargins(10, 0, 0, 4);

@@ -9,7 +9,7 @@ class QVBoxLayout;
 
 namespace sw {
 
-// A white card with a title and a table of paths whose rows have a close
+// A card with a title and a table of paths whose rows have a close
 // button: the lists of folders to scan and of items to shred. Callers may
 // add controls below the table through column().
 class FolderTableCard : public QWidget

@@ -3,6 +3,7 @@
 
 #include "gui/controls/ORTableCellView.h"
 #include "gui/controls/ORTableView.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/shell/PageStyle.h"
 
 #include <QEvent>
@@ -18,7 +19,8 @@ GroupListPane::GroupListPane(const QString &title, QAbstractItemModel *model, Ex
 {
     setObjectName(QStringLiteral("groupPane"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("#groupPane { background:#fafbfc; border-right:1px solid #e6e9ed; }"));
+    ThemeFollower::style(
+        this, QStringLiteral("#groupPane { background:@pane; border-right:1px solid @separator; }"));
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 16, 0, 0);
     auto *heading = PageStyle::heading(title, this, 13);

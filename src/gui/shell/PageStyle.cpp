@@ -2,11 +2,14 @@
 #include "gui/shell/PageStyle.h"
 
 #include "gui/controls/ORImage.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/shell/RoundStartButton.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,13 +20,14 @@ QPushButton *primaryButton(const QString &text, QWidget *parent)
     auto *button = new QPushButton(text, parent);
     button->setCursor(Qt::PointingHandCursor);
     button->setMinimumHeight(34);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { background:%1; color:white; border:none; border-radius:17px; padding:0 22px;"
-        " font-weight:600; }"
-        "QPushButton:hover { background:%2; }"
-        "QPushButton:focus { border:2px solid #a8e07f; outline:none; }"
-        "QPushButton:disabled { background:#c9d3c2; color:#f4f6f2; }")
-                              .arg(QLatin1String(kGreen), QLatin1String(kGreenDark)));
+    ThemeFollower::style(
+        button,
+        QStringLiteral("QPushButton { background:@accent; color:@onAccent; border:none; border-radius:17px; "
+                       "padding:0 22px;"
+                       " font-weight:600; }"
+                       "QPushButton:hover { background:@accentHover; }"
+                       "QPushButton:focus { border:2px solid @accentFocus; outline:none; }"
+                       "QPushButton:disabled { background:@accentDisabled; color:@onAccentDisabled; }"));
     return button;
 }
 
@@ -32,13 +36,13 @@ QPushButton *secondaryButton(const QString &text, QWidget *parent)
     auto *button = new QPushButton(text, parent);
     button->setCursor(Qt::PointingHandCursor);
     button->setMinimumHeight(34);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { background:white; color:%1; border:1px solid #cfd6dd; border-radius:17px;"
-        " padding:0 18px; }"
-        "QPushButton:hover { border-color:%2; color:%2; }"
-        "QPushButton:focus { border:2px solid #a8e07f; outline:none; }"
-        "QPushButton:disabled { color:#b5bcc4; }")
-                              .arg(QLatin1String(kText), QLatin1String(kGreen)));
+    ThemeFollower::style(button,
+                         QStringLiteral("QPushButton { background:@card; color:@text; border:1px solid "
+                                        "@controlBorder; border-radius:17px;"
+                                        " padding:0 18px; }"
+                                        "QPushButton:hover { border-color:@accent; color:@accent; }"
+                                        "QPushButton:focus { border:2px solid @accentFocus; outline:none; }"
+                                        "QPushButton:disabled { color:@disabledText; }"));
     return button;
 }
 
@@ -54,7 +58,7 @@ QLabel *heading(const QString &text, QWidget *parent, int pointSize)
     font.setPointSize(pointSize);
     font.setWeight(QFont::DemiBold);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(kText)));
+    ThemeFollower::style(label, QStringLiteral("color:@text;"));
     return label;
 }
 
@@ -65,8 +69,32 @@ QLabel *muted(const QString &text, QWidget *parent, int pointSize)
     font.setPointSize(pointSize);
     label->setFont(font);
     label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(kMuted)));
+    ThemeFollower::style(label, QStringLiteral("color:@muted;"));
     return label;
+}
+
+void onWaveBand(QLabel *label)
+{
+    ThemeFollower::style(label, QStringLiteral("color:@text;"));
+}
+
+void showImage(QLabel *label, const QString &image, QSize size)
+{
+    ThemeFollower::follow(label, [label, image, size] {
+        label->setPixmap(ORImage::pixmap(image, size, label->devicePixelRatioF()));
+    });
+}
+
+void searchField(QLineEdit *field)
+{
+    ThemeFollower::style(field,
+                         QStringLiteral("QLineEdit { border:1px solid @controlBorder; border-radius:14px;"
+                                        " padding:4px 8px; background:@field; }"));
+    QAction *magnifier = field->addAction(QIcon(), QLineEdit::LeadingPosition);
+    ThemeFollower::follow(field, [field, magnifier] {
+        magnifier->setIcon(
+            ORImage::pixmap(QStringLiteral("or_search"), QSize(16, 16), field->devicePixelRatioF()));
+    });
 }
 
 void styleSizeLabels(QLabel *number, QLabel *unit, int numberPointSize)
@@ -75,11 +103,11 @@ void styleSizeLabels(QLabel *number, QLabel *unit, int numberPointSize)
     big.setPointSize(numberPointSize);
     big.setWeight(QFont::DemiBold);
     number->setFont(big);
-    number->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(kGreen)));
+    ThemeFollower::style(number, QStringLiteral("color:@accentText;"));
     QFont small = unit->font();
     small.setPointSize(qMax(9, numberPointSize / 2));
     unit->setFont(small);
-    unit->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(kMuted)));
+    ThemeFollower::style(unit, QStringLiteral("color:@muted;"));
     number->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     unit->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 }
@@ -91,7 +119,7 @@ StartBrief startBrief(QWidget *parent, const QString &image, const QString &titl
     column->setContentsMargins(48, 40, 48, 48);
     column->addStretch(2);
     auto *icon = new QLabel(brief);
-    icon->setPixmap(ORImage::pixmap(image, QSize(96, 96), parent->devicePixelRatioF()));
+    showImage(icon, image, QSize(96, 96));
     icon->setAlignment(Qt::AlignCenter);
     column->addWidget(icon);
     column->addSpacing(12);
@@ -124,7 +152,7 @@ QVBoxLayout *dropPrompt(QWidget *dropView, const QString &image, const QString &
     column->setSpacing(6);
     column->addStretch(1);
     auto *icon = new QLabel(dropView);
-    icon->setPixmap(ORImage::pixmap(image, QSize(56, 56), dropView->devicePixelRatioF()));
+    showImage(icon, image, QSize(56, 56));
     icon->setAlignment(Qt::AlignCenter);
     column->addWidget(icon);
     auto *hintLabel = heading(hint, dropView, 12);

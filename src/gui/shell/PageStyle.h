@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
@@ -11,16 +13,17 @@ class QWidget;
 // The few building blocks every page shares, so the tools look alike.
 namespace sw::PageStyle {
 
-inline constexpr char kGreen[] = "#44ba03";
-inline constexpr char kGreenDark[] = "#379a02";
-inline constexpr char kText[] = "#2f353b";
-inline constexpr char kMuted[] = "#7b8590";
-
 QPushButton *primaryButton(const QString &text, QWidget *parent);   // filled green, rounded
 QPushButton *secondaryButton(const QString &text, QWidget *parent); // outlined
 QPushButton *roundStartButton(const QString &text, QWidget *parent); // the big round "Start"
 QLabel *heading(const QString &text, QWidget *parent, int pointSize = 20);
 QLabel *muted(const QString &text, QWidget *parent, int pointSize = 11);
+// A line of text that lies on the wave band, where the muted grey would not read.
+void onWaveBand(QLabel *label);
+// Shows one of our images on label, drawn again when the palette changes.
+void showImage(QLabel *label, const QString &image, QSize size);
+// A rounded search field with its magnifier in front.
+void searchField(QLineEdit *field);
 // A tool's idle page: its image, title and a line of text above the big
 // round "Start" (object name "startBut"). The caller connects the button,
 // adds what it needs below it to column and ends with column->addStretch(3).

@@ -2,6 +2,7 @@
 #include "gui/shell/ResultBottomBar.h"
 
 #include "core/foundation/ORUtility.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/shell/PageStyle.h"
 
 #include <QHBoxLayout>
@@ -15,7 +16,8 @@ ResultBottomBar::ResultBottomBar(QWidget *page) : QWidget(page)
 {
     setObjectName(QStringLiteral("bottomBar"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("#bottomBar { background:white; border-top:1px solid #e6e9ed; }"));
+    ThemeFollower::style(this,
+                         QStringLiteral("#bottomBar { background:@card; border-top:1px solid @separator; }"));
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(16, 10, 20, 12);
     m_autoSelectButton = PageStyle::secondaryButton(tr("Deselect"), this);

@@ -7,6 +7,7 @@
 #include "gui/controls/ORTableView.h"
 #include "gui/preview/PreviewDialog.h"
 #include "gui/shell/ItemListModel.h"
+#include "gui/shell/PageStyle.h"
 #include "gui/shell/RevealInFileManager.h"
 
 #include <QComboBox>
@@ -27,9 +28,7 @@ ResultItemList::ResultItemList(ItemListModel *model, QWidget *parent) : QWidget(
     m_searchField->setObjectName(QStringLiteral("searchField"));
     m_searchField->setPlaceholderText(tr("Search"));
     m_searchField->setClearButtonEnabled(true);
-    m_searchField->addAction(ORImage::icon(QStringLiteral("or_search")), QLineEdit::LeadingPosition);
-    m_searchField->setStyleSheet(QStringLiteral("QLineEdit { border:1px solid #d6dce2; border-radius:14px;"
-                                                " padding:4px 8px; background:#f7f9fa; }"));
+    PageStyle::searchField(m_searchField);
     nameSearchField(m_searchField, tr("Search the items"));
     connect(m_searchField, &QLineEdit::textChanged, this, &ResultItemList::startSearch);
     m_sortPopButton = new QComboBox(this);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/RoundStartButton.h"
 
-#include "gui/shell/PageStyle.h"
+#include "gui/controls/ThemeColors.h"
+#include "gui/controls/ThemeFollower.h"
 
 #include <QFocusEvent>
 #include <QPainter>
@@ -10,7 +11,6 @@ namespace sw {
 
 namespace {
 
-const QColor kRing(55, 154, 2);
 constexpr int kRingWidth = 3;
 
 }  // namespace
@@ -21,13 +21,13 @@ RoundStartButton::RoundStartButton(const QString &text, QWidget *parent) : QPush
     setFixedSize(kDiameter, kDiameter);
     // The ring is painted by paintEvent, so no focus state in the sheet. A
     // radius of half the side or more leaves the background square.
-    setStyleSheet(QStringLiteral(
-        "QPushButton { background:%1; color:white; border:6px solid #d9f1c9; border-radius:%3px;"
-        " font-size:22px; font-weight:600; outline:none; }"
-        "QPushButton:hover { background:%2; }"
-        "QPushButton:disabled { background:#c9d3c2; color:#f4f6f2; }")
-                      .arg(QLatin1String(PageStyle::kGreen), QLatin1String(PageStyle::kGreenDark))
-                      .arg(kDiameter / 2 - 1));
+    ThemeFollower::style(
+        this, QStringLiteral("QPushButton { background:@accent; color:@onAccent; border:6px solid "
+                             "@accentRing; border-radius:%1px;"
+                             " font-size:22px; font-weight:600; outline:none; }"
+                             "QPushButton:hover { background:@accentHover; }"
+                             "QPushButton:disabled { background:@accentDisabled; color:@onAccentDisabled; }")
+                  .arg(kDiameter / 2 - 1));
 }
 
 void RoundStartButton::focusInEvent(QFocusEvent *event)
@@ -52,7 +52,7 @@ void RoundStartButton::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kRing, kRingWidth));
+    painter.setPen(QPen(ThemeColors::of(ThemeColors::AccentHover), kRingWidth));
     painter.setBrush(Qt::NoBrush);
     const qreal inset = kRingWidth / 2.0 + 0.5;
     painter.drawEllipse(QRectF(rect()).adjusted(inset, inset, -inset, -inset));

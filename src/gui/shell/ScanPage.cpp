@@ -71,7 +71,7 @@ void ScanPage::or_Status(sw::PageStatus status)
 void ScanPage::viewWillAppear()
 {
     if (!m_waveView) {
-        m_waveView = new ORWaveView(this, QColor(197, 236, 170), QColor(120, 205, 70));
+        m_waveView = new ORWaveView(this, ThemeColors::WaveStart, ThemeColors::WaveEnd);
         m_waveView->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     m_waveView->setGeometry(0, 0, width(), kWaveHeight);

@@ -3,6 +3,7 @@
 
 #include "core/foundation/ORNotificationCenter.h"
 #include "core/foundation/ORUtility.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/shell/BusyCircleSlot.h"
 #include "gui/shell/PageStyle.h"
 
@@ -32,7 +33,7 @@ ScanProgressPanel::ScanProgressPanel(QWidget *parent) : QWidget(parent)
     column->addSpacing(10);
     m_foundTextField = PageStyle::heading(QString(), this, 14);
     m_foundTextField->setObjectName(QStringLiteral("foundTextField"));
-    m_foundTextField->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(PageStyle::kGreen)));
+    ThemeFollower::style(m_foundTextField, QStringLiteral("color:@accentText;"));
     m_foundTextField->setAlignment(Qt::AlignCenter);
     column->addWidget(m_foundTextField);
     m_scanTitleTextField = PageStyle::muted(QString(), this, 10);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/SegmentedControl.h"
 
-#include "gui/shell/PageStyle.h"
+#include "gui/controls/ThemeFollower.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -24,18 +24,19 @@ SegmentedControl::SegmentedControl(const QStringList &labels, QWidget *parent) :
         button->setFocusPolicy(Qt::TabFocus);
         const bool first = i == 0;
         const bool last = i == labels.size() - 1;
-        button->setStyleSheet(
-            QStringLiteral("QPushButton { background:white; color:%1; border:1px solid #cfd6dd; padding:0 14px;"
-                           " border-left-width:%2px; border-top-left-radius:%3px; border-bottom-left-radius:%3px;"
-                           " border-top-right-radius:%4px; border-bottom-right-radius:%4px; }"
-                           "QPushButton:hover { color:%5; }"
-                           "QPushButton:checked { background:%5; border-color:%5; color:white; }"
-                           "QPushButton:disabled { color:#c3c9cf; background:#f7f8f9; }")
-                .arg(QLatin1String(PageStyle::kText))
+        ThemeFollower::style(
+            button,
+            QStringLiteral(
+                "QPushButton { background:@card; color:@text; border:1px solid @controlBorder; padding:0 "
+                "14px;"
+                " border-left-width:%1px; border-top-left-radius:%2px; border-bottom-left-radius:%2px;"
+                " border-top-right-radius:%3px; border-bottom-right-radius:%3px; }"
+                "QPushButton:hover { color:@accent; }"
+                "QPushButton:checked { background:@accent; border-color:@accent; color:@onAccent; }"
+                "QPushButton:disabled { color:@disabledText; background:@field; }")
                 .arg(first ? 1 : 0)
                 .arg(first ? 14 : 0)
-                .arg(last ? 14 : 0)
-                .arg(QLatin1String(PageStyle::kGreen)));
+                .arg(last ? 14 : 0));
         m_group->addButton(button, int(i));
         row->addWidget(button);
     }

@@ -3,6 +3,8 @@
 
 #include "gui/controls/ORDotView.h"
 #include "gui/controls/ORImage.h"
+#include "gui/controls/ThemeColors.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/preview/ViewerFactory.h"
 #include "gui/shell/PageNumber.h"
 #include "gui/shell/PageStyle.h"
@@ -27,10 +29,6 @@ namespace {
 // smallest window.
 constexpr int kTileWidth = 208;
 constexpr int kImageSide = 80;
-
-const QColor kSysColor = QColor::fromRgbF(0.918f, 0.361f, 0.659f);
-const QColor kMonitorColor = QColor::fromRgbF(0.510f, 0.510f, 0.945f);
-const QColor kDiskColor = QColor::fromRgbF(0.439f, 0.608f, 0.984f);
 
 // A tile answers Return and Enter as well as Space: a QPushButton outside a
 // dialog only takes Space, which leaves keyboard users guessing.
@@ -107,9 +105,9 @@ ORToolViewCter::ORToolViewCter(ORBasedViewCterDelegate *delegate, QWidget *paren
 
     activityImageView->setPixmap(ORImage::pixmap(QStringLiteral("or_pdf"), QSize(kImageSide, kImageSide),
                                                  devicePixelRatioF()));
-    monitorView->or_DotBackgroundColor(kMonitorColor);
-    sysView->or_DotBackgroundColor(kSysColor);
-    diskView->or_DotBackgroundColor(kDiskColor);
+    monitorView->or_DotBackgroundColor(ThemeColors::of(ThemeColors::SeriesIndigo));
+    sysView->or_DotBackgroundColor(ThemeColors::of(ThemeColors::SeriesPink));
+    diskView->or_DotBackgroundColor(ThemeColors::of(ThemeColors::SeriesSky));
     refreshTools();
 }
 
@@ -130,15 +128,14 @@ QPushButton *ORToolViewCter::makeTile(const QString &objectName, const QString &
     tile->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     tile->setCursor(Qt::PointingHandCursor);
     tile->setFocusPolicy(Qt::StrongFocus);
-    tile->setStyleSheet(QStringLiteral(
-        "QPushButton { background:white; border:1px solid #e1e6ea; border-radius:16px; }"
-        "QPushButton:hover { border-color:%1; }"
-        "QPushButton:pressed { background:#f3f9ef; }"
-        "QPushButton:focus { border:2px solid #a8e07f; }"
-        "QPushButton:disabled { background:#f7f8f9; border-color:#eceff2; }"
-        "QLabel { border:none; background:transparent; color:%2; }"
-        "QLabel:disabled { color:#b5bcc4; }")
-                            .arg(QLatin1String(PageStyle::kGreen), QLatin1String(PageStyle::kText)));
+    ThemeFollower::style(
+        tile, QStringLiteral("QPushButton { background:@card; border:1px solid @border; border-radius:16px; }"
+                             "QPushButton:hover { border-color:@accent; }"
+                             "QPushButton:pressed { background:@accentTint; }"
+                             "QPushButton:focus { border:2px solid @accentFocus; }"
+                             "QPushButton:disabled { background:@field; border-color:@separator; }"
+                             "QLabel { border:none; background:transparent; color:@text; }"
+                             "QLabel:disabled { color:@disabledText; }"));
 
     auto *layout = new QVBoxLayout(tile);
     layout->setSizeConstraint(QLayout::SetMinimumSize);  // never narrower than its title

@@ -6,6 +6,7 @@
 #include "core/uninst/AppTicks.h"
 #include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/uninst/ORUninstDelViewCter.h"
 
 #include <QFileInfo>
@@ -51,8 +52,7 @@ QWidget *ORUninstResultViewCter::buildGroupTools()
     m_searchField->setObjectName(QStringLiteral("searchField"));
     m_searchField->setPlaceholderText(tr("Search"));
     m_searchField->setClearButtonEnabled(true);
-    m_searchField->addAction(ORImage::icon(QStringLiteral("or_search")), QLineEdit::LeadingPosition);
-    m_searchField->setStyleSheet(itemObject()->searchField()->styleSheet());
+    PageStyle::searchField(m_searchField);
     nameSearchField(m_searchField, tr("Search the applications"));
     connect(m_searchField, &QLineEdit::textChanged, this, &ORUninstResultViewCter::enterSearch);
     row->addWidget(m_searchField, 1);
@@ -88,15 +88,15 @@ void ORUninstResultViewCter::buildAppHeader()
     nameRow->addWidget(groupTitleField());
     m_appSourceField = new QLabel(header);
     m_appSourceField->setObjectName(QStringLiteral("appSourceField"));
-    m_appSourceField->setStyleSheet(
-        QStringLiteral("QLabel { background:#e9edf0; color:%1; border-radius:9px; padding:1px 9px; font-weight:600; }")
-            .arg(QLatin1String(PageStyle::kText)));
+    ThemeFollower::style(m_appSourceField,
+                         QStringLiteral("QLabel { background:@badge; color:@text; border-radius:9px;"
+                                        " padding:1px 9px; font-weight:600; }"));
     nameRow->addWidget(m_appSourceField, 0, Qt::AlignVCenter);
     nameRow->addStretch(1);
     texts->addLayout(nameRow);
     m_appSizeField = PageStyle::heading(QString(), header, 12);
     m_appSizeField->setObjectName(QStringLiteral("appSizeField"));
-    m_appSizeField->setStyleSheet(QStringLiteral("color:%1;").arg(QLatin1String(PageStyle::kGreen)));
+    ThemeFollower::style(m_appSizeField, QStringLiteral("color:@accentText;"));
     texts->addWidget(m_appSizeField);
     m_appLastTimeField = groupInfoField();
     m_appLastTimeField->setObjectName(QStringLiteral("appLastTimeField"));

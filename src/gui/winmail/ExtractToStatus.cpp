@@ -4,6 +4,7 @@
 #include "core/foundation/ORNotificationCenter.h"
 #include "core/foundation/ORUtility.h"
 #include "core/winmail/ORFileDataCollection.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/shell/JobRunner.h"
 #include "gui/shell/PageStyle.h"
 #include "gui/winmail/FileNotifications.h"
@@ -132,6 +133,6 @@ void ExtractToStatus::showLine(const QString &text, bool problem, const QString 
 {
     m_statusField->setText(text);
     m_statusField->setToolTip(detail.isEmpty() ? m_destination : detail);
-    m_statusField->setStyleSheet(problem ? QStringLiteral("color:#d0392b;")
-                                         : QStringLiteral("color:%1;").arg(QLatin1String(PageStyle::kMuted)));
+    ThemeFollower::style(m_statusField,
+                         problem ? QStringLiteral("color:@danger;") : QStringLiteral("color:@muted;"));
 }

@@ -5,7 +5,7 @@
 #include "core/foundation/ORUtility.h"
 #include "core/fs/ItemCopy.h"
 #include "core/winmail/ORFileDataCollection.h"
-#include "gui/controls/ORImage.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/shell/FileChooser.h"
 #include "gui/shell/ItemMailer.h"
 #include "gui/shell/PageNumber.h"
@@ -39,9 +39,9 @@ using namespace sw;
 
 namespace {
 const QString kViewStyle = QStringLiteral(
-    "QListView, QTreeView { background:#e7edf6; border:1px solid #dde3ea; border-radius:10px; padding:6px; }"
-    "QListView:focus, QTreeView:focus { border:2px solid #a8e07f; }"
-    "QListView::item:selected, QTreeView::item:selected { background:#cfe8bd; color:#2f353b; }");
+    "QListView, QTreeView { background:@list; border:1px solid @border; border-radius:10px; padding:6px; }"
+    "QListView:focus, QTreeView:focus { border:2px solid @accentFocus; }"
+    "QListView::item:selected, QTreeView::item:selected { background:@accentRing; color:@text; }");
 }
 
 ORFileConvertViewCter::ORFileConvertViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
@@ -73,7 +73,7 @@ QWidget *ORFileConvertViewCter::buildHeader()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(14);
     auto *icon = new QLabel(header);
-    icon->setPixmap(ORImage::pixmap(QStringLiteral("or_rar"), QSize(44, 44), devicePixelRatioF()));
+    PageStyle::showImage(icon, QStringLiteral("or_rar"), QSize(44, 44));
     row->addWidget(icon);
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
@@ -133,7 +133,7 @@ void ORFileConvertViewCter::buildViews()
 
     for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(m_imageBrowser),
                                     static_cast<QAbstractItemView *>(m_outlineView)}) {
-        view->setStyleSheet(kViewStyle);
+        ThemeFollower::style(view, kViewStyle);
         view->setFocusPolicy(Qt::StrongFocus);
         view->installEventFilter(this);
         connect(view, &QAbstractItemView::doubleClicked, this, &ORFileConvertViewCter::doubleClickAtIndex);

@@ -3,7 +3,6 @@
 
 #include "core/foundation/ORUtility.h"
 #include "core/winmail/ORFileDataCollection.h"
-#include "gui/controls/ORImage.h"
 #include "gui/shell/FileChooser.h"
 #include "gui/shell/PageStyle.h"
 #include "gui/winmail/FileNotifications.h"
@@ -22,7 +21,7 @@ ORFileDropView::ORFileDropView(QWidget *parent) : FolderDropView(sw::filenote::k
     column->setSpacing(10);
     column->addStretch(1);
     auto *icon = new QLabel(this);
-    icon->setPixmap(ORImage::pixmap(QStringLiteral("or_rar"), QSize(64, 64), devicePixelRatioF()));
+    sw::PageStyle::showImage(icon, QStringLiteral("or_rar"), QSize(64, 64));
     column->addWidget(icon, 0, Qt::AlignHCenter);
     auto *hint = sw::PageStyle::heading(tr("Drop an archive or a winmail.dat file here"), this, 14);
     hint->setAlignment(Qt::AlignHCenter);

@@ -6,6 +6,7 @@
 #include "core/foundation/ORPrefConfig.h"
 #include "core/winmail/ORFileDataCollection.h"
 #include "gui/controls/ORWaveView.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/shell/BusyCircleSlot.h"
 #include "gui/shell/JobRunner.h"
 #include "gui/shell/PageNumber.h"
@@ -65,6 +66,7 @@ QWidget *ORFileIntroViewCter::buildIdleView()
     auto *text = PageStyle::muted(tr("Open zip, rar, 7z, tar and many other archives, and the attachments in "
                                      "winmail.dat files: see what is inside, then open, save or mail it."),
                                   idle, 12);
+    PageStyle::onWaveBand(text);
     text->setAlignment(Qt::AlignHCenter);
     text->setFixedWidth(640);
     column->addWidget(text, 0, Qt::AlignHCenter);
@@ -89,7 +91,7 @@ QWidget *ORFileIntroViewCter::buildIdleView()
     m_errorField = new QLabel(idle);
     m_errorField->setObjectName(QStringLiteral("passwordErrorField"));
     m_errorField->setAlignment(Qt::AlignHCenter);
-    m_errorField->setStyleSheet(QStringLiteral("color:#d0392b; font-weight:600;"));
+    ThemeFollower::style(m_errorField, QStringLiteral("color:@danger; font-weight:600;"));
     column->addWidget(m_errorField, 0, Qt::AlignHCenter);
     column->addStretch(1);
     auto *formats = PageStyle::muted(tr("zip, rar, 7z, tar, gz, bz2, xz, iso, cab, lzh, arj, cpio, deb, rpm, "
@@ -136,8 +138,7 @@ void ORFileIntroViewCter::or_Status(sw::PageStatus status)
 void ORFileIntroViewCter::viewWillAppear()
 {
     if (!m_waveView) {
-        m_waveView = new ORWaveView(this, QColor::fromRgbF(0.639f, 0.878f, 0.976f, 0.7f),
-                                    QColor::fromRgbF(0.224f, 0.690f, 0.875f, 0.7f));
+        m_waveView = new ORWaveView(this, ThemeColors::ArchiveWaveStart, ThemeColors::ArchiveWaveEnd);
         m_waveView->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     m_waveView->setGeometry(0, 0, width(), kWaveHeight);

@@ -2,6 +2,7 @@
 #include "gui/winmail/PasswordPanel.h"
 
 #include "gui/controls/ORImage.h"
+#include "gui/controls/ThemeFollower.h"
 #include "gui/shell/PageStyle.h"
 
 #include <QDialogButtonBox>
@@ -83,8 +84,8 @@ void PasswordPanel::reject()
 void PasswordPanel::showProblem(const QString &text, bool trying)
 {
     m_problemField->setText(text);
-    m_problemField->setStyleSheet(trying ? QStringLiteral("color:%1;").arg(QLatin1String(sw::PageStyle::kMuted))
-                                         : QStringLiteral("color:#d0392b; font-weight:600;"));
+    sw::ThemeFollower::style(m_problemField, trying ? QStringLiteral("color:@muted;")
+                                                    : QStringLiteral("color:@danger; font-weight:600;"));
     m_passwordField->setEnabled(!trying);
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!trying);
 }
