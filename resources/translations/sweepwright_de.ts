@@ -1539,7 +1539,7 @@ die Desktop-Datei-ID ohne „.desktop“ (im Layout macos der Bundle-Name).
     </message>
     <message>
         <source>Login items</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart-Einträge</translation>
     </message>
 </context>
 <context>
@@ -1845,23 +1845,23 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     </message>
     <message>
         <source>Groups of duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen von Duplikaten</translation>
     </message>
     <message>
         <source>Kind of files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiart</translation>
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Search the duplicates by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate nach Namen suchen</translation>
     </message>
     <message>
         <source>The copy Select keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Von „Auswählen“ behaltene Kopie</translation>
     </message>
 </context>
 <context>
@@ -2090,27 +2090,27 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Extracted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpackte Dateien</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern …</translation>
     </message>
     <message>
         <source>&amp;Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entpacken nach …</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-&amp;Mail senden</translation>
     </message>
 </context>
 <context>
@@ -2179,7 +2179,7 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     </message>
     <message>
         <source>Open zip, rar, 7z, tar and many other archives, and the attachments in winmail.dat files: see what is inside, then open, save or mail it.</source>
-        <translation>Öffnen Sie zip-, rar-, 7z-, tar- und viele andere Archive sowie die Anhänge in winmail.dat-Dateien: Sehen Sie nach, was sie enthalten, und öffnen, speichern oder versenden Sie es per E-Mail.</translation>
+        <translation>Öffnen Sie zip-, rar-, 7z-, tar- und viele andere Archive sowie Anhänge aus winmail.dat-Dateien: Inhalt ansehen, dann öffnen, speichern oder per E-Mail senden.</translation>
     </message>
     <message>
         <source>File name encoding:</source>
@@ -2202,18 +2202,18 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     <name>ORFolderTableCellView</name>
     <message>
         <source>Remove from the List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Liste entfernen</translation>
     </message>
 </context>
 <context>
     <name>ORItemTableCellView</name>
     <message>
         <source>Show in the File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Dateiverwaltung anzeigen</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Vorschau</translation>
+        <translation>Vorschau</translation>
     </message>
 </context>
 <context>
@@ -2497,15 +2497,15 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     </message>
     <message>
         <source>Memory in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegter Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Disk space in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegter Speicherplatz</translation>
     </message>
     <message>
         <source>&amp;Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speicher freigeben</translation>
     </message>
 </context>
 <context>
@@ -2681,7 +2681,7 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schreddern</translation>
     </message>
 </context>
 <context>
@@ -2809,11 +2809,11 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen</translation>
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>In Anwendungen suchen</translation>
     </message>
 </context>
 <context>
@@ -2939,7 +2939,7 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
 </context>
 <context>
@@ -3980,42 +3980,42 @@ Ohne eine der Optionen unten wird jeder Nachrichtentext als MailBody.rtf, .html 
     <name>sw::AboutDialog</name>
     <message>
         <source>About Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Sweepwright</translation>
     </message>
     <message>
         <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz: GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later)</translation>
     </message>
     <message>
         <source>Libraries in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendete Bibliotheken</translation>
     </message>
     <message>
         <source>Read the README</source>
-        <translation type="unfinished"></translation>
+        <translation>README lesen</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Findet, was auf einem Linux-Desktop Platz belegt, und entfernt, was Sie auswählen.</translation>
     </message>
     <message>
         <source>asking…</source>
-        <translation type="unfinished"></translation>
+        <translation>wird abgefragt …</translation>
     </message>
     <message>
         <source>%1 version</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Version</translation>
     </message>
 </context>
 <context>
     <name>sw::AccessibleControls</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>
@@ -4141,26 +4141,26 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     <name>sw::FolderScanPage</name>
     <message>
         <source>&amp;Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
 </context>
 <context>
     <name>sw::GhostscriptVersion</name>
     <message>
         <source>did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>hat nicht geantwortet</translation>
     </message>
     <message>
         <source>could not be run</source>
-        <translation type="unfinished"></translation>
+        <translation>konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>could not tell its version</source>
-        <translation type="unfinished"></translation>
+        <translation>hat keine Version genannt</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -4181,7 +4181,7 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     <name>sw::LibraryVersions</name>
     <message>
         <source>%1 (built with)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (beim Kompilieren)</translation>
     </message>
 </context>
 <context>
@@ -4192,22 +4192,22 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
 </context>
 <context>
@@ -4337,7 +4337,7 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
 </context>
 <context>
@@ -4618,23 +4618,23 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>In den &amp;Papierkorb</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deinstallieren</translation>
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schreddern</translation>
     </message>
 </context>
 <context>
@@ -4661,7 +4661,7 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     </message>
     <message>
         <source>Start &amp;Over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu beginnen</translation>
     </message>
 </context>
 <context>
@@ -4680,15 +4680,15 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     </message>
     <message>
         <source>Search the items</source>
-        <translation type="unfinished"></translation>
+        <translation>In Elementen suchen</translation>
     </message>
     <message>
         <source>Sort the items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente sortieren</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente</translation>
     </message>
 </context>
 <context>

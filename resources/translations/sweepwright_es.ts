@@ -1539,7 +1539,7 @@ id del archivo desktop sin &quot;.desktop&quot; (el nombre del paquete .app en e
     </message>
     <message>
         <source>Login items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos de inicio</translation>
     </message>
 </context>
 <context>
@@ -1845,23 +1845,23 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     </message>
     <message>
         <source>Groups of duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos de duplicados</translation>
     </message>
     <message>
         <source>Kind of files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de archivo</translation>
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar como</translation>
     </message>
     <message>
         <source>Search the duplicates by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar duplicados por nombre</translation>
     </message>
     <message>
         <source>The copy Select keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia que conserva “Seleccionar”</translation>
     </message>
 </context>
 <context>
@@ -2090,27 +2090,27 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar como</translation>
     </message>
     <message>
         <source>Extracted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos extraídos</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar…</translation>
     </message>
     <message>
         <source>&amp;Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extraer en…</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por &amp;correo</translation>
     </message>
 </context>
 <context>
@@ -2202,18 +2202,18 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     <name>ORFolderTableCellView</name>
     <message>
         <source>Remove from the List</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar de la lista</translation>
     </message>
 </context>
 <context>
     <name>ORItemTableCellView</name>
     <message>
         <source>Show in the File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el gestor de archivos</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Vista previa</translation>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>
@@ -2497,15 +2497,15 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     </message>
     <message>
         <source>Memory in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria en uso</translation>
     </message>
     <message>
         <source>Disk space in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio en disco ocupado</translation>
     </message>
     <message>
         <source>&amp;Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liberar memoria</translation>
     </message>
 </context>
 <context>
@@ -2681,7 +2681,7 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Destruir</translation>
     </message>
 </context>
 <context>
@@ -2809,11 +2809,11 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones</translation>
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar aplicaciones</translation>
     </message>
 </context>
 <context>
@@ -2939,7 +2939,7 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
 </context>
 <context>
@@ -3980,42 +3980,42 @@ Sin ninguna de las opciones de abajo, guarda cada cuerpo como MailBody.rtf, .htm
     <name>sw::AboutDialog</name>
     <message>
         <source>About Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Sweepwright</translation>
     </message>
     <message>
         <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia: GNU General Public License, versión 3 o posterior (GPL-3.0-or-later)</translation>
     </message>
     <message>
         <source>Libraries in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotecas en uso</translation>
     </message>
     <message>
         <source>Read the README</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer el README</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuentra lo que ocupa espacio en un escritorio Linux y elimina lo que usted elija.</translation>
     </message>
     <message>
         <source>asking…</source>
-        <translation type="unfinished"></translation>
+        <translation>consultando…</translation>
     </message>
     <message>
         <source>%1 version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de %1</translation>
     </message>
 </context>
 <context>
     <name>sw::AccessibleControls</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar</translation>
     </message>
 </context>
 <context>
@@ -4141,26 +4141,26 @@ Siempre se conserva una copia de cada archivo.</translation>
     <name>sw::FolderScanPage</name>
     <message>
         <source>&amp;Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analizar</translation>
     </message>
 </context>
 <context>
     <name>sw::GhostscriptVersion</name>
     <message>
         <source>did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>no respondió</translation>
     </message>
     <message>
         <source>could not be run</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo ejecutar</translation>
     </message>
     <message>
         <source>could not tell its version</source>
-        <translation type="unfinished"></translation>
+        <translation>no indicó su versión</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>no encontrado</translation>
     </message>
 </context>
 <context>
@@ -4181,7 +4181,7 @@ Siempre se conserva una copia de cada archivo.</translation>
     <name>sw::LibraryVersions</name>
     <message>
         <source>%1 (built with)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (de compilación)</translation>
     </message>
 </context>
 <context>
@@ -4192,22 +4192,22 @@ Siempre se conserva una copia de cada archivo.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
 </context>
 <context>
@@ -4337,7 +4337,7 @@ Siempre se conserva una copia de cada archivo.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hecho</translation>
     </message>
 </context>
 <context>
@@ -4618,23 +4618,23 @@ Siempre se conserva una copia de cada archivo.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>A la &amp;papelera</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desinstalar</translation>
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Destruir</translation>
     </message>
 </context>
 <context>
@@ -4661,7 +4661,7 @@ Siempre se conserva una copia de cada archivo.</translation>
     </message>
     <message>
         <source>Start &amp;Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar de &amp;nuevo</translation>
     </message>
 </context>
 <context>
@@ -4680,15 +4680,15 @@ Siempre se conserva una copia de cada archivo.</translation>
     </message>
     <message>
         <source>Search the items</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar elementos</translation>
     </message>
     <message>
         <source>Sort the items</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar los elementos</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos</translation>
     </message>
 </context>
 <context>

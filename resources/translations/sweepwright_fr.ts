@@ -1539,7 +1539,7 @@ du fichier .desktop sans «&#xa0;.desktop&#xa0;» (le nom du paquet d&apos;appli
     </message>
     <message>
         <source>Login items</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments de démarrage</translation>
     </message>
 </context>
 <context>
@@ -1845,23 +1845,23 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     </message>
     <message>
         <source>Groups of duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes de doublons</translation>
     </message>
     <message>
         <source>Kind of files</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichiers</translation>
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Search the duplicates by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les doublons par nom</translation>
     </message>
     <message>
         <source>The copy Select keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie conservée par «&#xa0;Sélectionner&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -2090,27 +2090,27 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Extracted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers extraits</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
         <source>&amp;Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtraire vers…</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par &amp;courriel</translation>
     </message>
 </context>
 <context>
@@ -2202,18 +2202,18 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     <name>ORFolderTableCellView</name>
     <message>
         <source>Remove from the List</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer de la liste</translation>
     </message>
 </context>
 <context>
     <name>ORItemTableCellView</name>
     <message>
         <source>Show in the File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Aperçu</translation>
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>
@@ -2497,15 +2497,15 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     </message>
     <message>
         <source>Memory in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire utilisée</translation>
     </message>
     <message>
         <source>Disk space in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace disque utilisé</translation>
     </message>
     <message>
         <source>&amp;Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libérer la mémoire</translation>
     </message>
 </context>
 <context>
@@ -2681,7 +2681,7 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Broyer</translation>
     </message>
 </context>
 <context>
@@ -2809,11 +2809,11 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications</translation>
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans les applications</translation>
     </message>
 </context>
 <context>
@@ -2939,7 +2939,7 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer</translation>
     </message>
 </context>
 <context>
@@ -3980,42 +3980,42 @@ Sans aucune des options ci-dessous, chaque corps est enregistré en MailBody.rtf
     <name>sw::AboutDialog</name>
     <message>
         <source>About Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Sweepwright</translation>
     </message>
     <message>
         <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence&#xa0;: GNU General Public License, version 3 ou ultérieure (GPL-3.0-or-later)</translation>
     </message>
     <message>
         <source>Libraries in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèques utilisées</translation>
     </message>
     <message>
         <source>Read the README</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le fichier README</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouve ce qui occupe de la place sur un bureau Linux et supprime ce que vous choisissez.</translation>
     </message>
     <message>
         <source>asking…</source>
-        <translation type="unfinished"></translation>
+        <translation>interrogation en cours…</translation>
     </message>
     <message>
         <source>%1 version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de %1</translation>
     </message>
 </context>
 <context>
     <name>sw::AccessibleControls</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
@@ -4141,26 +4141,26 @@ Une copie de chaque fichier est toujours conservée.</translation>
     <name>sw::FolderScanPage</name>
     <message>
         <source>&amp;Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyser</translation>
     </message>
 </context>
 <context>
     <name>sw::GhostscriptVersion</name>
     <message>
         <source>did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas répondu</translation>
     </message>
     <message>
         <source>could not be run</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas pu être lancé</translation>
     </message>
     <message>
         <source>could not tell its version</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas indiqué sa version</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>introuvable</translation>
     </message>
 </context>
 <context>
@@ -4181,7 +4181,7 @@ Une copie de chaque fichier est toujours conservée.</translation>
     <name>sw::LibraryVersions</name>
     <message>
         <source>%1 (built with)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (à la compilation)</translation>
     </message>
 </context>
 <context>
@@ -4192,22 +4192,22 @@ Une copie de chaque fichier est toujours conservée.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
 </context>
 <context>
@@ -4337,7 +4337,7 @@ Une copie de chaque fichier est toujours conservée.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
 </context>
 <context>
@@ -4618,23 +4618,23 @@ Une copie de chaque fichier est toujours conservée.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mettre à la corbeille</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Désinstaller</translation>
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Broyer</translation>
     </message>
 </context>
 <context>
@@ -4661,7 +4661,7 @@ Une copie de chaque fichier est toujours conservée.</translation>
     </message>
     <message>
         <source>Start &amp;Over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recommencer</translation>
     </message>
 </context>
 <context>
@@ -4680,15 +4680,15 @@ Une copie de chaque fichier est toujours conservée.</translation>
     </message>
     <message>
         <source>Search the items</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans les éléments</translation>
     </message>
     <message>
         <source>Sort the items</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les éléments</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments</translation>
     </message>
 </context>
 <context>

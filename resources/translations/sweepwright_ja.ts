@@ -1520,7 +1520,7 @@ ID は &quot;.desktop&quot; を除いた desktop ファイル ID です (macos �
     </message>
     <message>
         <source>Login items</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン項目</translation>
     </message>
 </context>
 <context>
@@ -1823,23 +1823,23 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>Groups of duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイルのグループ</translation>
     </message>
     <message>
         <source>Kind of files</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの種類</translation>
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>表示方法</translation>
     </message>
     <message>
         <source>Search the duplicates by name</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイルを名前で検索</translation>
     </message>
     <message>
         <source>The copy Select keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>「選択」で残すコピー</translation>
     </message>
 </context>
 <context>
@@ -2066,27 +2066,27 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>表示方法</translation>
     </message>
     <message>
         <source>Extracted files</source>
-        <translation type="unfinished"></translation>
+        <translation>展開したファイル</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>展開先を指定(&amp;E)…</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>メールで送信(&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -2178,18 +2178,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORFolderTableCellView</name>
     <message>
         <source>Remove from the List</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧から削除</translation>
     </message>
 </context>
 <context>
     <name>ORItemTableCellView</name>
     <message>
         <source>Show in the File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">プレビュー</translation>
+        <translation>プレビュー</translation>
     </message>
 </context>
 <context>
@@ -2473,15 +2473,15 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>Memory in use</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のメモリ</translation>
     </message>
     <message>
         <source>Disk space in use</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のディスク容量</translation>
     </message>
     <message>
         <source>&amp;Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリを解放(&amp;R)</translation>
     </message>
 </context>
 <context>
@@ -2657,7 +2657,7 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>完全削除(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -2784,11 +2784,11 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを検索</translation>
     </message>
 </context>
 <context>
@@ -2914,7 +2914,7 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -3947,42 +3947,42 @@ winmail.dat (TNEF) ファイルの添付ファイルとメッセージ本文を 
     <name>sw::AboutDialog</name>
     <message>
         <source>About Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright について</translation>
     </message>
     <message>
         <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
-        <translation type="unfinished"></translation>
+        <translation>ライセンス: GNU General Public License バージョン 3 以降 (GPL-3.0-or-later)</translation>
     </message>
     <message>
         <source>Libraries in use</source>
-        <translation type="unfinished"></translation>
+        <translation>使用しているライブラリ</translation>
     </message>
     <message>
         <source>Read the README</source>
-        <translation type="unfinished"></translation>
+        <translation>README を読む</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux デスクトップで容量を占めているものを見つけ、選んだものを削除します。</translation>
     </message>
     <message>
         <source>asking…</source>
-        <translation type="unfinished"></translation>
+        <translation>確認中…</translation>
     </message>
     <message>
         <source>%1 version</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のバージョン</translation>
     </message>
 </context>
 <context>
     <name>sw::AccessibleControls</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
 </context>
 <context>
@@ -4107,26 +4107,26 @@ One copy of every file is always kept.</source>
     <name>sw::FolderScanPage</name>
     <message>
         <source>&amp;Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;S)</translation>
     </message>
 </context>
 <context>
     <name>sw::GhostscriptVersion</name>
     <message>
         <source>did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>応答がありません</translation>
     </message>
     <message>
         <source>could not be run</source>
-        <translation type="unfinished"></translation>
+        <translation>実行できませんでした</translation>
     </message>
     <message>
         <source>could not tell its version</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを取得できませんでした</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかりません</translation>
     </message>
 </context>
 <context>
@@ -4147,7 +4147,7 @@ One copy of every file is always kept.</source>
     <name>sw::LibraryVersions</name>
     <message>
         <source>%1 (built with)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ビルド時)</translation>
     </message>
 </context>
 <context>
@@ -4158,22 +4158,22 @@ One copy of every file is always kept.</source>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>再生</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>再生位置</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る(&amp;B)</translation>
     </message>
 </context>
 <context>
@@ -4302,7 +4302,7 @@ One copy of every file is always kept.</source>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -4565,23 +4565,23 @@ One copy of every file is always kept.</source>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>アンインストール(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>完全削除(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -4608,7 +4608,7 @@ One copy of every file is always kept.</source>
     </message>
     <message>
         <source>Start &amp;Over</source>
-        <translation type="unfinished"></translation>
+        <translation>最初からやり直す(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -4627,15 +4627,15 @@ One copy of every file is always kept.</source>
     </message>
     <message>
         <source>Search the items</source>
-        <translation type="unfinished"></translation>
+        <translation>項目を検索</translation>
     </message>
     <message>
         <source>Sort the items</source>
-        <translation type="unfinished"></translation>
+        <translation>項目を並べ替え</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>項目</translation>
     </message>
 </context>
 <context>

@@ -1539,7 +1539,7 @@ id do arquivo desktop sem &quot;.desktop&quot; (o nome do pacote .app no esquema
     </message>
     <message>
         <source>Login items</source>
-        <translation type="unfinished"></translation>
+        <translation>Itens de inicialização</translation>
     </message>
 </context>
 <context>
@@ -1845,23 +1845,23 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     </message>
     <message>
         <source>Groups of duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos de duplicados</translation>
     </message>
     <message>
         <source>Kind of files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de arquivo</translation>
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir como</translation>
     </message>
     <message>
         <source>Search the duplicates by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar duplicados por nome</translation>
     </message>
     <message>
         <source>The copy Select keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Cópia que o botão Selecionar mantém</translation>
     </message>
 </context>
 <context>
@@ -2090,27 +2090,27 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir como</translation>
     </message>
     <message>
         <source>Extracted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos extraídos</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltar</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar...</translation>
     </message>
     <message>
         <source>&amp;Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extrair para...</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por e-&amp;mail</translation>
     </message>
 </context>
 <context>
@@ -2202,25 +2202,25 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     <name>ORFolderTableCellView</name>
     <message>
         <source>Remove from the List</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover da lista</translation>
     </message>
 </context>
 <context>
     <name>ORItemTableCellView</name>
     <message>
         <source>Show in the File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar no gerenciador de arquivos</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Visualização</translation>
+        <translation>Visualização</translation>
     </message>
 </context>
 <context>
     <name>ORJunkFilesCollection</name>
     <message>
         <source>Application Junk Files</source>
-        <translation>Arquivos desnecessários de aplicativos</translation>
+        <translation>Arquivos desnecessários de apps</translation>
     </message>
     <message>
         <source>Caches and logs that applications keep to start and work faster. An application makes them again when it needs them.</source>
@@ -2402,7 +2402,7 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     </message>
     <message>
         <source>Archives</source>
-        <translation>Arquivos compactados</translation>
+        <translation>Compactados</translation>
     </message>
     <message>
         <source>Login Items</source>
@@ -2497,15 +2497,15 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     </message>
     <message>
         <source>Memory in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória em uso</translation>
     </message>
     <message>
         <source>Disk space in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço em disco ocupado</translation>
     </message>
     <message>
         <source>&amp;Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liberar memória</translation>
     </message>
 </context>
 <context>
@@ -2681,7 +2681,7 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Triturar</translation>
     </message>
 </context>
 <context>
@@ -2809,11 +2809,11 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicativos</translation>
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar aplicativos</translation>
     </message>
 </context>
 <context>
@@ -2939,7 +2939,7 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
 </context>
 <context>
@@ -3980,42 +3980,42 @@ Sem nenhuma das opções abaixo, salva cada corpo como MailBody.rtf, .html e .tx
     <name>sw::AboutDialog</name>
     <message>
         <source>About Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Sweepwright</translation>
     </message>
     <message>
         <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
-        <translation type="unfinished"></translation>
+        <translation>Licença: GNU General Public License, versão 3 ou posterior (GPL-3.0-or-later)</translation>
     </message>
     <message>
         <source>Libraries in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotecas em uso</translation>
     </message>
     <message>
         <source>Read the README</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler o README</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1</translation>
     </message>
     <message>
         <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontra o que ocupa espaço em um computador com Linux e remove o que você escolher.</translation>
     </message>
     <message>
         <source>asking…</source>
-        <translation type="unfinished"></translation>
+        <translation>consultando…</translation>
     </message>
     <message>
         <source>%1 version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão de %1</translation>
     </message>
 </context>
 <context>
     <name>sw::AccessibleControls</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
 </context>
 <context>
@@ -4141,26 +4141,26 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     <name>sw::FolderScanPage</name>
     <message>
         <source>&amp;Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analisar</translation>
     </message>
 </context>
 <context>
     <name>sw::GhostscriptVersion</name>
     <message>
         <source>did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>não respondeu</translation>
     </message>
     <message>
         <source>could not be run</source>
-        <translation type="unfinished"></translation>
+        <translation>não pôde ser executado</translation>
     </message>
     <message>
         <source>could not tell its version</source>
-        <translation type="unfinished"></translation>
+        <translation>não informou a versão</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>não encontrado</translation>
     </message>
 </context>
 <context>
@@ -4181,7 +4181,7 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     <name>sw::LibraryVersions</name>
     <message>
         <source>%1 (built with)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (da compilação)</translation>
     </message>
 </context>
 <context>
@@ -4192,22 +4192,22 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltar</translation>
     </message>
 </context>
 <context>
@@ -4337,7 +4337,7 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Concluído</translation>
     </message>
 </context>
 <context>
@@ -4618,23 +4618,23 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Excluir</translation>
     </message>
     <message>
         <source>&amp;Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover para a lixeira</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desinstalar</translation>
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Triturar</translation>
     </message>
 </context>
 <context>
@@ -4661,7 +4661,7 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     </message>
     <message>
         <source>Start &amp;Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;começar</translation>
     </message>
 </context>
 <context>
@@ -4680,15 +4680,15 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     </message>
     <message>
         <source>Search the items</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar itens</translation>
     </message>
     <message>
         <source>Sort the items</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar os itens</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Itens</translation>
     </message>
 </context>
 <context>

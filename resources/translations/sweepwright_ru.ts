@@ -1558,7 +1558,7 @@ ID.desktop; --off удаляет пользовательские записи �
     </message>
     <message>
         <source>Login items</source>
-        <translation type="unfinished"></translation>
+        <translation>Элементы автозапуска</translation>
     </message>
 </context>
 <context>
@@ -1867,23 +1867,23 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>Groups of duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы дубликатов</translation>
     </message>
     <message>
         <source>Kind of files</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип файлов</translation>
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид</translation>
     </message>
     <message>
         <source>Search the duplicates by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск дубликатов по имени</translation>
     </message>
     <message>
         <source>The copy Select keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Копия, которую оставляет кнопка «Отметить»</translation>
     </message>
 </context>
 <context>
@@ -2114,27 +2114,27 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>Show as</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид</translation>
     </message>
     <message>
         <source>Extracted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Извлечённые файлы</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назад</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранить...</translation>
     </message>
     <message>
         <source>&amp;Extract to...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Извлечь в...</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отправить по почте</translation>
     </message>
 </context>
 <context>
@@ -2203,7 +2203,7 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>Open zip, rar, 7z, tar and many other archives, and the attachments in winmail.dat files: see what is inside, then open, save or mail it.</source>
-        <translation>Открывайте архивы zip, rar, 7z, tar и многие другие, а также вложения из файлов winmail.dat: посмотрите, что внутри, затем откройте, сохраните или отправьте по почте.</translation>
+        <translation>Открывайте архивы zip, rar, 7z, tar и многие другие, а также вложения winmail.dat: смотрите содержимое, открывайте, сохраняйте или отправляйте по почте.</translation>
     </message>
     <message>
         <source>File name encoding:</source>
@@ -2226,18 +2226,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <name>ORFolderTableCellView</name>
     <message>
         <source>Remove from the List</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить из списка</translation>
     </message>
 </context>
 <context>
     <name>ORItemTableCellView</name>
     <message>
         <source>Show in the File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать в файловом менеджере</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Просмотр</translation>
+        <translation>Просмотр</translation>
     </message>
 </context>
 <context>
@@ -2521,15 +2521,15 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>Memory in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Занятая память</translation>
     </message>
     <message>
         <source>Disk space in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Занятое место на диске</translation>
     </message>
     <message>
         <source>&amp;Release Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Освободить память</translation>
     </message>
 </context>
 <context>
@@ -2705,7 +2705,7 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Уничтожить</translation>
     </message>
 </context>
 <context>
@@ -2834,11 +2834,11 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Приложения</translation>
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск приложений</translation>
     </message>
 </context>
 <context>
@@ -2964,7 +2964,7 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Начать</translation>
     </message>
 </context>
 <context>
@@ -4013,42 +4013,42 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     <name>sw::AboutDialog</name>
     <message>
         <source>About Sweepwright</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Sweepwright</translation>
     </message>
     <message>
         <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
-        <translation type="unfinished"></translation>
+        <translation>Лицензия: GNU General Public License версии 3 или более поздней (GPL-3.0-or-later)</translation>
     </message>
     <message>
         <source>Libraries in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Используемые библиотеки</translation>
     </message>
     <message>
         <source>Read the README</source>
-        <translation type="unfinished"></translation>
+        <translation>Прочитать README</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия %1</translation>
     </message>
     <message>
         <source>Finds what takes room on a Linux desktop and removes what you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Находит то, что занимает место на компьютере с Linux, и удаляет то, что вы выберете.</translation>
     </message>
     <message>
         <source>asking…</source>
-        <translation type="unfinished"></translation>
+        <translation>определяется…</translation>
     </message>
     <message>
         <source>%1 version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия %1</translation>
     </message>
 </context>
 <context>
     <name>sw::AccessibleControls</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить</translation>
     </message>
 </context>
 <context>
@@ -4175,26 +4175,26 @@ One copy of every file is always kept.</source>
     <name>sw::FolderScanPage</name>
     <message>
         <source>&amp;Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Найти</translation>
     </message>
 </context>
 <context>
     <name>sw::GhostscriptVersion</name>
     <message>
         <source>did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>не ответил</translation>
     </message>
     <message>
         <source>could not be run</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось запустить</translation>
     </message>
     <message>
         <source>could not tell its version</source>
-        <translation type="unfinished"></translation>
+        <translation>не сообщил версию</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>не найден</translation>
     </message>
 </context>
 <context>
@@ -4215,7 +4215,7 @@ One copy of every file is always kept.</source>
     <name>sw::LibraryVersions</name>
     <message>
         <source>%1 (built with)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (при сборке)</translation>
     </message>
 </context>
 <context>
@@ -4226,22 +4226,22 @@ One copy of every file is always kept.</source>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Воспроизвести</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция</translation>
     </message>
 </context>
 <context>
     <name>sw::NothingFoundPage</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назад</translation>
     </message>
 </context>
 <context>
@@ -4372,7 +4372,7 @@ One copy of every file is always kept.</source>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Готово</translation>
     </message>
 </context>
 <context>
@@ -4671,23 +4671,23 @@ One copy of every file is always kept.</source>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <source>&amp;Move to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>В &amp;корзину</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить программу</translation>
     </message>
     <message>
         <source>&amp;Shred</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Уничтожить</translation>
     </message>
 </context>
 <context>
@@ -4714,7 +4714,7 @@ One copy of every file is always kept.</source>
     </message>
     <message>
         <source>Start &amp;Over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Начать заново</translation>
     </message>
 </context>
 <context>
@@ -4733,15 +4733,15 @@ One copy of every file is always kept.</source>
     </message>
     <message>
         <source>Search the items</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск элементов</translation>
     </message>
     <message>
         <source>Sort the items</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировка элементов</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Элементы</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "support/JunkFixture.h"
 
 #include <QAbstractButton>
+#include <QToolButton>
 #include <QApplication>
 #include <QLabel>
 #include <QtTest>
@@ -90,7 +91,7 @@ public:
                 readText(
                     where, label, [label](const QString &text) { label->setText(text); }, label->text());
         for (QAbstractButton *button : m_window->findChildren<QAbstractButton *>())
-            if (shown(button) && !button->text().trimmed().isEmpty())
+            if (shown(button) && !button->text().trimmed().isEmpty() && !iconOnly(button))
                 readText(
                     where, button, [button](const QString &text) { button->setText(text); }, button->text());
         for (ORTableView *table : m_window->findChildren<ORTableView *>())
@@ -126,6 +127,14 @@ private:
     {
         return widget->isVisibleTo(m_window) && widget->isEnabled() && widget->width() > 2 &&
                widget->height() > 2;
+    }
+
+    // A tool button drawn as its icon alone shows no text (its text is what
+    // a screen reader says).
+    static bool iconOnly(const QAbstractButton *button)
+    {
+        const auto *tool = qobject_cast<const QToolButton *>(button);
+        return tool && (tool->toolButtonStyle() == Qt::ToolButtonIconOnly || button->inherits("QLineEditIconButton"));
     }
 
     // Large text (18 points, or 14 bold) reads at 3:1.

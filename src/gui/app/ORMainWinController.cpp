@@ -132,6 +132,9 @@ QWidget *ORMainWinController::buildSidebar()
         m_buttonArr.append(button);
     }
     column->addStretch(1);
+    // Pages that widen for long names (a group list) take their room from
+    // the pages' side, never from the sidebar's titles.
+    sidebar->setMinimumWidth(std::max(112, sidebar->sizeHint().width()));
     return sidebar;
 }
 

@@ -68,7 +68,9 @@ QWidget *ORFileIntroViewCter::buildIdleView()
                                   idle, 12);
     PageStyle::onWaveBand(text);
     text->setAlignment(Qt::AlignHCenter);
-    text->setFixedWidth(640);
+    // Wide enough for two lines in the longer languages: the drop area
+    // below takes the height the window has left.
+    text->setFixedWidth(760);
     column->addWidget(text, 0, Qt::AlignHCenter);
     column->addSpacing(36);
     m_dropView = new ORFileDropView(idle);
