@@ -4,6 +4,8 @@
 #include "cli/JsonWriter.h"
 #include "core/dups/DupCopyLimit.h"
 #include "core/dups/DupKeeper.h"
+#include "core/dups/DupResultCsv.h"
+#include "core/foundation/ORSelection.h"
 #include "core/foundation/ORUtility.h"
 #include "core/platform/ORLayout.h"
 
@@ -36,6 +38,11 @@ QString DupsCommand::help() const
                "NUL bytes. The system's protected folders are left out and named on stderr.\n"
                "\n"
                "  --json                 print one JSON object instead of a list\n"
+               "  --csv                  print the sets as CSV: set, size, path, modification time,\n"
+               "                         kept (yes for the copy that stays)\n"
+               "  --empty                list empty files, empty folders (holding only empty folders)\n"
+               "                         and broken symbolic links instead of duplicates; with --yes\n"
+               "                         all of them go to the Trash, with --dry-run the plan is shown\n"
                "  --quick                for files, trust equal size and sampled digest (up to three\n"
                "                         4 KiB blocks: at the start and spread over the file) without\n"
                "                         comparing whole contents: faster, but files that differ\n"
@@ -66,7 +73,7 @@ QString DupsCommand::help() const
 void DupsCommand::declareOptions(CliOptions &options) const
 {
     FinderCommand::declareOptions(options);
-    options.addFlags({QStringLiteral("--quick")});
+    options.addFlags({QStringLiteral("--quick"), QStringLiteral("--csv"), QStringLiteral("--empty")});
     options.addValued({QStringLiteral("--keep")});
     // %1 stays for the option's name.
     options.setMissingValueText(
@@ -77,6 +84,11 @@ void DupsCommand::declareOptions(CliOptions &options) const
 std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine, const CliOptions &options)
 {
     engine.setConfirmContents(!options.isSet(QStringLiteral("--quick")));
+    m_empty = options.isSet(QStringLiteral("--empty"));
+    m_csv = options.isSet(QStringLiteral("--csv"));
+    if (m_csv && options.isSet(QStringLiteral("--json")))
+        return Text::tr("--csv and --json do not go together");
+    engine.setScanMode(m_empty ? ORDupDataCollection::ScanMode::Empty : ORDupDataCollection::ScanMode::Duplicates);
     m_keep = sw::dupkeep::defaultRule();  // never the settings store's: the CLI neither reads nor writes it
     if (options.isSet(QStringLiteral("--keep"))) {
         const auto rule = sw::dupkeep::fromKey(options.value(QStringLiteral("--keep")));
@@ -88,12 +100,22 @@ std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine,
     return std::nullopt;
 }
 
-// As the result page's auto-select: every copy but the one the rule keeps.
+bool DupsCommand::asksRemoval(const CliOptions &options) const
+{
+    return FinderCommand::asksRemoval(options) || (m_empty && options.isSet(QStringLiteral("--yes")));
+}
+
+// As the result page's auto-select: every copy but the one the rule keeps;
+// every empty or broken item.
 ToolCommand::Plan DupsCommand::plan()
 {
     const sw::DupKeeper keeper(m_keep);
-    for (ORDupDataGroup &group : m_data->dupGroups)
-        sw::DupCopyLimit::setGroupMarked(group, true, keeper.keptCopy(group));
+    for (ORDupDataGroup &group : m_data->dupGroups) {
+        if (group.allMayGo)
+            sw::selection::setGroupMarked(group, true);
+        else
+            sw::DupCopyLimit::setGroupMarked(group, true, keeper.keptCopy(group));
+    }
     return markedItems(m_data->dupGroups);
 }
 
@@ -107,6 +129,11 @@ void DupsCommand::writeResult(JsonWriter &json) const
 
 void DupsCommand::writeResult(FILE *) const
 {
+    if (m_csv) {
+        const QByteArray csv = sw::DupResultCsv::write(*m_data, sw::DupResultCsv::keptBy(sw::DupKeeper(m_keep)));
+        std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
+        return;
+    }
     for (const ORDupDataGroup &group : m_data->dupGroups)
         writeGroup(nullptr, group);
     writeEnd(nullptr, m_data->dupGroups.size(), m_data->dupTotalSize);

@@ -12,7 +12,10 @@
 // contents. --trash-all-but-first moves every copy of each set but the one
 // the keep rule picks to the Trash and reports what was moved and "delSize".
 // A run that moves nothing prints each set as it is found when stdout is
-// no terminal, and keeps none of them.
+// no terminal, and keeps none of them. --csv writes the sets as CSV
+// (sw::DupResultCsv). --empty lists empty files, empty folders and broken
+// links instead (sw::EmptyFinder); with --yes, --dry-run or the removal flag
+// every item listed goes to the Trash.
 class DupsCommand : public FinderCommand<ORDupDataCollection>
 {
 public:
@@ -25,7 +28,8 @@ protected:
     Plan plan() override;
     void writeResult(JsonWriter &json) const override;
     void writeResult(FILE *out) const override;
-    bool listsAsFound() const override { return true; }
+    bool listsAsFound() const override { return !m_empty && !m_csv; }
+    bool asksRemoval(const CliOptions &options) const override;
     void beginListing(JsonWriter *json) override;
     void endListing(JsonWriter *json) const override;
 
@@ -37,4 +41,6 @@ private:
 
     sw::DupKeepRule m_keep = sw::DupKeepRule::FirstFound;
     qint64 m_listedGroups = 0;  // the sets listed as found
+    bool m_empty = false;  // --empty
+    bool m_csv = false;    // --csv
 };

@@ -37,6 +37,11 @@ void ToolCommand::declareOptions(CliOptions &options) const
     options.addFlags(QStringList{QStringLiteral("--json"), m_removal.flag} + clirun::consentFlags());
 }
 
+bool ToolCommand::asksRemoval(const CliOptions &options) const
+{
+    return options.isSet(m_removal.flag) || options.isSet(QStringLiteral("--dry-run"));
+}
+
 void ToolCommand::beginListing(JsonWriter *)
 {
 }
@@ -55,7 +60,7 @@ void ToolCommand::writeExtras(FILE *, const Outcome &) const
 
 int ToolCommand::execute(const CliOptions &options)
 {
-    const bool removing = options.isSet(m_removal.flag) || options.isSet(QStringLiteral("--dry-run"));
+    const bool removing = asksRemoval(options);
     const bool json = options.isSet(QStringLiteral("--json"));
     const bool listed = !removing && listsAsFound() && !::isatty(STDOUT_FILENO);
     std::optional<JsonWriter> listing;

@@ -79,6 +79,9 @@ protected:
     void declareOptions(CliOptions &options) const override;
     int execute(const CliOptions &options) override;
 
+    // Whether the run removes (or shows what it would): the removal flag or
+    // --dry-run.
+    virtual bool asksRemoval(const CliOptions &options) const;
     // Scans into the engine's held result; false when job was cancelled.
     virtual bool scan(sw::JobControl &job) = 0;
     // Marks in the held result what the removal takes.

@@ -4,7 +4,9 @@
 #include "core/dups/DupCandidates.h"
 #include "core/dups/DupCopyMarks.h"
 #include "core/dups/DupNotifications.h"
+#include "core/dups/DupSavedResult.h"
 #include "core/dups/DupStages.h"
+#include "core/dups/EmptyFinder.h"
 #include "core/dups/OrderedParallel.h"
 #include "core/finder/FinderDefaults.h"
 #include "core/finder/FinderFilter.h"
@@ -113,9 +115,27 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scan(sw::JobControl &job)
     // The earlier result goes now rather than when this one is held: the
     // two never need room at once.
     hold(nullptr);
-    std::shared_ptr<ORDupData> data = hold(scanGroups(job));
+    std::shared_ptr<ORDupData> data = hold(scanChosen(job));
     releaseFreedMemory();
     return data;
+}
+
+std::shared_ptr<ORDupData> ORDupDataCollection::scanChosen(sw::JobControl &job)
+{
+    const QString saved = std::exchange(m_savedResult, QString());
+    m_heldMode = saved.isEmpty() ? m_scanMode : ScanMode::Duplicates;
+    if (saved.isEmpty() && m_scanMode == ScanMode::Duplicates)
+        return scanGroups(job);
+    if (saved.isEmpty())
+        return sw::EmptyFinder::scan(folders(), excludeFolders(), job);
+    sw::DupSavedResult::Opened opened = sw::DupSavedResult::open(saved, &job);
+    m_openNotes = opened.notes;
+    m_openError = opened.error;
+    // Its copies may lie anywhere: each is reached below its own folder.
+    setFolders({});
+    if (!opened.data && !job.isCancelled())
+        return std::make_shared<ORDupData>();  // nothing held, told in the notes
+    return opened.data;
 }
 
 std::shared_ptr<ORDupData> ORDupDataCollection::scanDup()
@@ -300,6 +320,8 @@ sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)
                 marked.append({item.itemPath, item.itemSize});
     }
     sw::FinderRemoval removal(folders(), lcDups);
+    if (m_heldMode == ScanMode::Empty)
+        removal.setBeforeTrash(&sw::EmptyFinder::stillEmpty);
     removal.moveItems(marked, job);
     setRemovalReport(removal.report());
     return removal.report();

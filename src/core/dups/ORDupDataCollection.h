@@ -95,6 +95,23 @@ public:
     void setConfirmContents(bool confirm);
     bool confirmContents() const { return m_confirmContents.load(); }
 
+    // What the next scans look for: sets of copies, or empty files, empty
+    // folders and broken links (sw::EmptyFinder), whose removal moves an item
+    // only while it is still empty or broken.
+    enum class ScanMode { Duplicates, Empty };
+    void setScanMode(ScanMode mode) { m_scanMode = mode; }
+    ScanMode scanMode() const { return m_scanMode; }
+    // The held result's mode.
+    ScanMode heldMode() const { return m_heldMode; }
+    // A result saved as JSON that the next scan opens and checks against the
+    // disk (sw::DupSavedResult) instead of walking the folders; used once.
+    // Its copies are then moved below their own folders.
+    void setSavedResult(const QString &file) { m_savedResult = file; }
+    // What the last opening of a saved result left out, and why it failed
+    // (empty when it did not).
+    QStringList openNotes() const { return m_openNotes; }
+    QString openError() const { return m_openError; }
+
     // What the pages and the command line scan unless told otherwise: the
     // user's desktop, documents, downloads, music, pictures and videos
     // (macos layout: documents and music), hidden folders and docsets left
@@ -127,7 +144,16 @@ private:
     void buildGroup(ORDupData &data, const sw::DupCandidates &candidates, const std::vector<quint32> &set,
                     sw::ProtectedPaths::Cache &protectedPaths, sw::TitlePoster &title, sw::JobControl &job);
 
+    // The scan the mode and a saved result ask for.
+    std::shared_ptr<ORDupData> scanChosen(sw::JobControl &job);
+
     std::atomic<bool> m_confirmContents{true};
+    // Set between scans, from the thread that starts them.
+    ScanMode m_scanMode = ScanMode::Duplicates;
+    ScanMode m_heldMode = ScanMode::Duplicates;
+    QString m_savedResult;
+    QStringList m_openNotes;
+    QString m_openError;
     GroupSink m_groupSink;
     qint64 m_foundSize = 0;    // bytes in the groups built so far
     qint64 m_foundGroups = 0;  // groups built so far

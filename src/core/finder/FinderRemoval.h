@@ -34,6 +34,8 @@ public:
     // job is cancelled no further item is begun: the report then lists
     // exactly the items that were tried.
     void moveItems(const QList<Item> &items, JobControl &job);
+    // See RemovalRun::setBeforeTrash.
+    void setBeforeTrash(RemovalRun::BeforeTrash hook) { m_run.setBeforeTrash(std::move(hook)); }
     const RemovalReport &report() const { return m_run.report(); }
 
 private:

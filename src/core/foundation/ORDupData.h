@@ -26,6 +26,9 @@ struct ORDupDataGroup
     QString groupPath;
     qint64 isGroupDelFlag = 0;
     bool isVisible = true;
+    // Every item may be selected (empty files, folders and broken links):
+    // no copy has to stay.
+    bool allMayGo = false;
 };
 
 struct ORDupData

@@ -298,6 +298,13 @@ void RemovalRun::trashItem(const AnchoredRoot *anchored, RemovalOutcome &outcome
     if (target && !target->item) {
         fail(outcome, path, Text::tr("a top folder is never moved whole"));
     } else if (target) {
+        if (m_beforeTrash) {
+            if (const QString reason = m_beforeTrash(target->item->parent.get(), target->item->name);
+                !reason.isEmpty()) {
+                fail(outcome, path, reason);
+                return;
+            }
+        }
         const qint64 bytes = anchored->measure(path);
         QString error = Trash::moveToTrashAt(target->item->parent.get(), target->item->name, path,
                                              anchored->realPathOf(target->relative));

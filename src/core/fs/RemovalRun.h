@@ -86,6 +86,10 @@ public:
     // Called before each file of an item is unlinked, and may set it aside
     // first (see FolderTree::BeforeUnlink).
     void setBeforeUnlink(FolderTree::BeforeUnlink hook) { m_beforeUnlink = std::move(hook); }
+    // Asked, through the open folder holding it, just before an item is moved
+    // to the Trash: a reason keeps it where it is.
+    using BeforeTrash = std::function<QString(int folderFd, const QByteArray &name)>;
+    void setBeforeTrash(BeforeTrash hook) { m_beforeTrash = std::move(hook); }
 
     // Why an item could not be reached or removed, from errno: a link or a
     // mount on its way is named as such.
@@ -116,6 +120,7 @@ private:
     QSet<QString> m_gone;  // items that went (or were emptied) in this run
     FolderTree::Watch m_watch;
     FolderTree::BeforeUnlink m_beforeUnlink;
+    BeforeTrash m_beforeTrash;
 };
 
 }  // namespace sw

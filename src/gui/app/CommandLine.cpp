@@ -4,6 +4,7 @@
 #include "core/foundation/Translations.h"
 #include "core/platform/ORLayout.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstring>
@@ -29,9 +30,11 @@ CommandLine::CommandLine()
     , m_layout(QStringLiteral("layout"), tr("Where to look: freedesktop or macos."), QStringLiteral("L"))
     , m_root(QStringLiteral("root"), tr("The root the system folders are under."), QStringLiteral("R"))
     , m_home(QStringLiteral("home"), tr("The home folder to look in."), QStringLiteral("H"))
+    , m_openResult(QStringLiteral("open-result"),
+                   tr("Open a duplicate result saved as JSON, checked against the disk first."), QStringLiteral("FILE"))
 {
     m_parser.setApplicationDescription(tr("Sweepwright, the desktop maintenance utility."));
-    m_parser.addOptions({m_help, m_version, m_layout, m_root, m_home});
+    m_parser.addOptions({m_help, m_version, m_layout, m_root, m_home, m_openResult});
 }
 
 std::optional<int> CommandLine::answerAlone(int argc, char *argv[])
@@ -69,6 +72,11 @@ std::optional<int> CommandLine::apply(const QCoreApplication &app)
         return 2;
     }
     return std::nullopt;
+}
+
+QString CommandLine::openResult() const
+{
+    return m_parser.isSet(m_openResult) ? QFileInfo(m_parser.value(m_openResult)).absoluteFilePath() : QString();
 }
 
 std::optional<int> CommandLine::answer()

@@ -7,7 +7,8 @@
 
 #include <optional>
 
-// The options of the window program: --layout, --root and --home, -h/--help
+// The options of the window program: --layout, --root and --home,
+// --open-result, -h/--help
 // and -V/--version ("--" ends them). The help and the version are answered
 // before the window's application exists, so they need no display.
 class CommandLine
@@ -23,6 +24,9 @@ public:
     // Parses the application's arguments and sets the layout up; the exit
     // status when the program must end (2 after a usage error).
     std::optional<int> apply(const QCoreApplication &app);
+    // --open-result FILE: a saved duplicate result to open, made absolute;
+    // empty when not asked for.
+    QString openResult() const;
 
 private:
     // The help or the version when asked for.
@@ -34,4 +38,5 @@ private:
     QCommandLineOption m_layout;
     QCommandLineOption m_root;
     QCommandLineOption m_home;
+    QCommandLineOption m_openResult;
 };

@@ -6,6 +6,7 @@
 #include "gui/app/CommandLine.h"
 #include "gui/app/DesktopColorScheme.h"
 #include "gui/app/SingleInstance.h"
+#include "gui/dups/ORDupViewCter.h"
 #include "gui/shell/PortalFileDialogs.h"
 
 #include <QApplication>
@@ -42,5 +43,11 @@ int main(int argc, char *argv[])
     QObject::connect(&instance, &sw::SingleInstance::showRequested, &delegate,
                      [&delegate] { delegate.applicationShouldHandleReopen(false); });
     delegate.applicationDidFinishLaunching();
+    if (const QString saved = commandLine.openResult(); !saved.isEmpty() && delegate.mainWinController()) {
+        ORMainWinController *window = delegate.mainWinController();
+        window->showToolOf(sw::DupScanPage);
+        if (auto *page = qobject_cast<ORDupViewCter *>(window->pageController(sw::DupScanPage)))
+            page->openResultFile(saved);
+    }
     return app.exec();
 }

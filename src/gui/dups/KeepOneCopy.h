@@ -10,12 +10,13 @@ namespace sw {
 // The selection policy of the duplicate result page: one copy of every group
 // always stays unmarked (DupCopyLimit), so a group of one copy has nothing
 // to tick and the box of the copy that must stay is disabled. Marking a
-// whole group keeps the copy the keep rule picks.
+// whole group keeps the copy the keep rule picks. In a group whose items
+// all may go (empty finds) no item has to stay.
 struct KeepOneCopy
 {
     static bool isGroupCheckable(const ORDupDataGroup &group)
     {
-        return selection::isGroupCheckable(group) && group.groupItems.size() > 1;
+        return selection::isGroupCheckable(group) && (group.allMayGo || group.groupItems.size() > 1);
     }
     static QString groupCheckImage(const ORDupDataGroup &group)
     {
@@ -23,7 +24,8 @@ struct KeepOneCopy
     }
     static bool isItemCheckable(const ORDupDataGroup &group, qsizetype index)
     {
-        return DupCopyLimit::isCopyCheckable(group, index);
+        return group.allMayGo ? index >= 0 && index < group.groupItems.size()
+                              : DupCopyLimit::isCopyCheckable(group, index);
     }
     static QString itemCheckImage(const ORDupDataGroup &group, qsizetype index)
     {
@@ -32,13 +34,20 @@ struct KeepOneCopy
     }
     static bool toggleItem(ORDupDataGroup &group, qsizetype index)
     {
-        return index >= 0 && index < group.groupItems.size()
-               && DupCopyLimit::setCopyMarked(group, index, !group.groupItems.at(index).isDel);
+        if (index < 0 || index >= group.groupItems.size())
+            return false;
+        if (!group.allMayGo)
+            return DupCopyLimit::setCopyMarked(group, index, !group.groupItems.at(index).isDel);
+        selection::setItemMarked(group, index, !group.groupItems.at(index).isDel);
+        return true;
     }
-    // Every copy but the one the keeper keeps, or none.
+    // Every copy but the one the keeper keeps (every item where all may go), or none.
     static void setGroupMarked(ORDupDataGroup &group, bool marked, const DupKeeper &keeper = DupKeeper())
     {
-        DupCopyLimit::setGroupMarked(group, marked, marked ? keeper.keptCopy(group) : 0);
+        if (group.allMayGo)
+            selection::setGroupMarked(group, marked);
+        else
+            DupCopyLimit::setGroupMarked(group, marked, marked ? keeper.keptCopy(group) : 0);
     }
 };
 

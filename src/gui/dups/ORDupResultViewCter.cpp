@@ -6,6 +6,7 @@
 #include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
 #include "gui/controls/ThemeFollower.h"
+#include "gui/dups/DupExport.h"
 #include "gui/dups/DupGroupCellView.h"
 #include "gui/dups/DupKindBar.h"
 #include "gui/preview/PreviewPane.h"
@@ -31,6 +32,7 @@ ORDupResultViewCter::ORDupResultViewCter(ORBasedViewCterDelegate *delegate, QWid
     bottomBar()->setAutoSelectTitle(true);
     autoSelectButton()->setToolTip(tr("Select every copy but one of each group listed, or clear them"));
     bottomBar()->addBesideAutoSelect(buildKeepRulePopUp());
+    bottomBar()->addBesideAutoSelect(buildExportButton());
     setKeyboardOrder();
 }
 
@@ -110,6 +112,19 @@ QComboBox *ORDupResultViewCter::buildKeepRulePopUp()
     return m_keepRulePopUp;
 }
 
+// Saves the result held, as a table or to be opened again.
+QPushButton *ORDupResultViewCter::buildExportButton()
+{
+    m_exportButton = PageStyle::secondaryButton(tr("Export…"), bottomBar());
+    m_exportButton->setObjectName(QStringLiteral("exportButton"));
+    m_exportButton->setAccessibleName(tr("Export the result"));
+    m_exportButton->setToolTip(tr("Save the groups as a CSV table, or as JSON to open again later"));
+    connect(m_exportButton, &QPushButton::clicked, this, [this] {
+        DupExport::choose(window(), ORDupDataCollection::shareInstance().tempDupData(), m_keeper);
+    });
+    return m_exportButton;
+}
+
 void ORDupResultViewCter::markGroup(ORDupDataGroup &group, bool marked)
 {
     KeepOneCopy::setGroupMarked(group, marked, m_keeper);
@@ -145,7 +160,7 @@ void ORDupResultViewCter::setKeyboardOrder()
         for (int segment = 0; segment < control->count(); ++segment)
             order.append(control->button(segment));
     order << m_searchField << m_sortPopButton << gTableView() << itemObject()->itemTableView() << autoSelectButton()
-          << m_keepRulePopUp << startOverBut() << delBut();
+          << m_keepRulePopUp << m_exportButton << startOverBut() << delBut();
     setReadingOrder(order);
 }
 

@@ -60,6 +60,7 @@ public:
     sw::PreviewPane *previewPane() const { return m_previewPane; }
     sw::DupKindBar *kindBar() const { return m_kindBar; }
     QComboBox *keepRulePopUp() const { return m_keepRulePopUp; }
+    QPushButton *exportButton() const { return m_exportButton; }
     QLabel *titleTextField() const { return groupTitleField(); }
     QLabel *infoTextField() const { return groupInfoField(); }
 
@@ -72,6 +73,7 @@ private:
     QWidget *buildTopBar();
     QWidget *buildGroupTools();
     QComboBox *buildKeepRulePopUp();
+    QPushButton *buildExportButton();
     void buildDetail();
     void setKeyboardOrder();
 
@@ -91,6 +93,7 @@ private:
     QLineEdit *m_searchField = nullptr;
     sw::DupKindBar *m_kindBar = nullptr;
     QComboBox *m_keepRulePopUp = nullptr;
+    QPushButton *m_exportButton = nullptr;
     sw::DupKeeper m_keeper;  // the pop-up's rule, ready for every group
     QStackedWidget *m_detailStack = nullptr;
     QWidget *m_previewBox = nullptr;

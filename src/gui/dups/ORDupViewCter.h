@@ -3,8 +3,14 @@
 
 #include "gui/shell/FolderScanPage.h"
 
+#include <QPointer>
+
 class QCheckBox;
 class QLabel;
+
+namespace sw {
+class SegmentedControl;
+}
 
 // Page 13, the duplicate scan page: the folders to look in and the quick-scan
 // option, then the scan with the path being examined and the duplicates
@@ -22,7 +28,14 @@ public:
 
     explicit ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
 
+    enum ScanSegment { DuplicatesSegment = 0, EmptySegment = 1 };
+
     void scanButton() override;
+    // Opens a result saved as JSON on the result page, once it has been
+    // checked against the disk; what was left out is told in a sheet.
+    void openResultFile(const QString &path);
+    // Asks for the saved result to open.
+    void chooseSavedResult();
     // "duplicatesize": [bytes found, groups found].
     void foundJunkSize(const QVariant &found) override;
 
@@ -30,8 +43,18 @@ public:
     QPushButton *startBut() const { return startButton(); }
     QCheckBox *quickScanBox() const { return m_quickScanBox; }
     QLabel *sizeNote() const { return m_sizeNote; }
+    sw::SegmentedControl *modeControl() const { return m_modeControl; }
+    QPushButton *openResultButton() const { return m_openResultButton; }
+    // The sheet that told what an opened result left out, while it is open.
+    QWidget *openNotesSheet() const { return m_notesSheet; }
 
 private:
+    void tellOpenNotes();
+
+    sw::SegmentedControl *m_modeControl = nullptr;
+    QPushButton *m_openResultButton = nullptr;
+    QPointer<QWidget> m_notesSheet;
+    bool m_opening = false;  // the scan running opens a saved result
     QCheckBox *m_quickScanBox = nullptr;
     QLabel *m_sizeNote = nullptr;
 };
