@@ -16,7 +16,11 @@ _sweepwright()
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -d -- "$cur"))
             return ;;
+        --open-result)
+            compopt -o filenames 2>/dev/null
+            COMPREPLY=($(compgen -f -- "$cur"))
+            return ;;
     esac
-    [[ $cur == -* ]] && COMPREPLY=($(compgen -W "--layout --root --home --help -h --version -V" -- "$cur"))
+    [[ $cur == -* ]] && COMPREPLY=($(compgen -W "--layout --root --home --open-result --help -h --version -V" -- "$cur"))
 }
 complete -F _sweepwright sweepwright

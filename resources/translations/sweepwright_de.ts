@@ -450,6 +450,29 @@ getrennt.
         <source>Sweepwright, the desktop maintenance utility.</source>
         <translation>Sweepwright, das Wartungsprogramm für den Desktop.</translation>
     </message>
+    <message>
+        <source>Open a duplicate result saved as JSON, checked against the disk first.</source>
+        <translation>Ein als JSON gespeichertes Duplikat-Ergebnis öffnen, zuvor mit dem Datenträger abgeglichen.</translation>
+    </message>
+</context>
+<context>
+    <name>DupExport</name>
+    <message>
+        <source>Export the Result</source>
+        <translation>Ergebnis exportieren</translation>
+    </message>
+    <message>
+        <source>Table for spreadsheets (*.csv)</source>
+        <translation>Tabelle für Tabellenkalkulationen (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved result to open again (*.json)</source>
+        <translation>Gespeichertes Ergebnis zum erneuten Öffnen (*.json)</translation>
+    </message>
+    <message>
+        <source>The result could not be saved: %1</source>
+        <translation>Das Ergebnis konnte nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>DupKinds</name>
@@ -476,6 +499,72 @@ getrennt.
     <message>
         <source>Others</source>
         <translation>Andere</translation>
+    </message>
+</context>
+<context>
+    <name>DupResultJson</name>
+    <message>
+        <source>%1: not an absolute path without &quot;.&quot; or &quot;..&quot;</source>
+        <translation>%1: kein absoluter Pfad ohne „.“ oder „..“</translation>
+    </message>
+    <message>
+        <source>%1: no size</source>
+        <translation>%1: keine Größe</translation>
+    </message>
+    <message>
+        <source>%1: no modification time</source>
+        <translation>%1: keine Änderungszeit</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a saved result.</source>
+        <translation>Die Datei ist zu groß für ein gespeichertes Ergebnis.</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>Die Datei ist kein gültiges JSON (%1 bei Byte %2).</translation>
+    </message>
+    <message>
+        <source>The file holds no list of duplicates.</source>
+        <translation>Die Datei enthält keine Liste von Duplikaten.</translation>
+    </message>
+</context>
+<context>
+    <name>DupSavedResult</name>
+    <message>
+        <source>%1: no longer a regular file</source>
+        <translation>%1: keine reguläre Datei mehr</translation>
+    </message>
+    <message>
+        <source>%1: its size changed</source>
+        <translation>%1: Größe hat sich geändert</translation>
+    </message>
+    <message>
+        <source>%1: it was modified</source>
+        <translation>%1: wurde geändert</translation>
+    </message>
+    <message>
+        <source>%1: reached through a symbolic link</source>
+        <translation>%1: über eine symbolische Verknüpfung erreicht</translation>
+    </message>
+    <message>
+        <source>%1: not yours to move</source>
+        <translation>%1: darf von Ihnen nicht verschoben werden</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read.</source>
+        <translation>„%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1: no longer there</source>
+        <translation>%1: nicht mehr vorhanden</translation>
+    </message>
+    <message>
+        <source>%1: not the size of its set</source>
+        <translation>%1: nicht die Größe seiner Gruppe</translation>
+    </message>
+    <message>
+        <source>%1: its contents differ from the other copies</source>
+        <translation>%1: Inhalt weicht von den anderen Kopien ab</translation>
     </message>
 </context>
 <context>
@@ -575,6 +664,59 @@ fehlenden oder unlesbaren Ordner, 130 nach Strg+C (ein Entfernen endet nach dem 
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
         <translation>--keep erwartet %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>Also:
+  --csv                  print the sets as CSV (RFC 4180, UTF-8): set, size, path,
+                         modification time, kept (yes for the copy that stays)
+  --empty                list empty files, empty folders (holding only empty folders,
+                         named at their top) and broken symbolic links instead of
+                         duplicates; with --yes all of them go to the Trash, with
+                         --dry-run the plan is shown
+</source>
+        <translation>Außerdem:
+  --csv                  die Gruppen als CSV ausgeben (RFC 4180, UTF-8): Gruppe, Größe,
+                         Pfad, Änderungszeit, behalten (yes für die Kopie, die bleibt)
+  --empty                leere Dateien, leere Ordner (die nur leere Ordner enthalten,
+                         an ihrer obersten Stelle genannt) und defekte symbolische
+                         Verknüpfungen statt Duplikaten auflisten; mit --yes kommen alle
+                         in den Papierkorb, mit --dry-run wird der Plan gezeigt
+</translation>
+    </message>
+    <message>
+        <source>--csv and --json do not go together</source>
+        <translation>--csv und --json passen nicht zusammen</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyFinder</name>
+    <message>
+        <source>Empty files</source>
+        <translation>Leere Dateien</translation>
+    </message>
+    <message>
+        <source>Empty folders</source>
+        <translation>Leere Ordner</translation>
+    </message>
+    <message>
+        <source>Broken links</source>
+        <translation>Defekte Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>its target exists now</source>
+        <translation>ihr Ziel existiert jetzt</translation>
+    </message>
+    <message>
+        <source>it is no longer empty</source>
+        <translation>sie ist nicht mehr leer</translation>
+    </message>
+    <message>
+        <source>it is no longer what was found</source>
+        <translation>es ist nicht mehr das Gefundene</translation>
+    </message>
+    <message>
+        <source>it holds more than empty folders now</source>
+        <translation>er enthält jetzt mehr als leere Ordner</translation>
     </message>
 </context>
 <context>
@@ -1863,6 +2005,18 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <source>The copy Select keeps</source>
         <translation>Von „Auswählen“ behaltene Kopie</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Export the result</source>
+        <translation>Ergebnis exportieren</translation>
+    </message>
+    <message>
+        <source>Save the groups as a CSV table, or as JSON to open again later</source>
+        <translation>Die Gruppen als CSV-Tabelle speichern oder als JSON, um sie später wieder zu öffnen</translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -1891,6 +2045,45 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <translation>
             <numerusform>%n Gruppe von Duplikaten gefunden, %1</numerusform>
             <numerusform>%n Gruppen von Duplikaten gefunden, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty and broken</source>
+        <translation>Leer und defekt</translation>
+    </message>
+    <message>
+        <source>What to find</source>
+        <translation>Was gesucht wird</translation>
+    </message>
+    <message>
+        <source>Copies of the same file, or empty files, empty folders and broken links</source>
+        <translation>Kopien derselben Datei oder leere Dateien, leere Ordner und defekte Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result…</source>
+        <translation>Gespeichertes Ergebnis öffnen…</translation>
+    </message>
+    <message>
+        <source>Open a saved result</source>
+        <translation>Gespeichertes Ergebnis öffnen</translation>
+    </message>
+    <message>
+        <source>Open a result exported as JSON; it is checked against the disk first</source>
+        <translation>Ein als JSON exportiertes Ergebnis öffnen; es wird zuerst mit dem Datenträger abgeglichen</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>Gespeichertes Ergebnis öffnen</translation>
+    </message>
+    <message>
+        <source>Saved results (*.json)</source>
+        <translation>Gespeicherte Ergebnisse (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the saved result were left out: they changed since it was saved, or cannot be acted on.</source>
+        <translation>
+            <numerusform>%n Element des gespeicherten Ergebnisses wurde ausgelassen: Es hat sich seit dem Speichern geändert oder kann nicht bearbeitet werden.</numerusform>
+            <numerusform>%n Elemente des gespeicherten Ergebnisses wurden ausgelassen: Sie haben sich seit dem Speichern geändert oder können nicht bearbeitet werden.</numerusform>
         </translation>
     </message>
 </context>

@@ -180,6 +180,13 @@
             <numerusform>Found %n sets of duplicates, %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) of the saved result were left out: they changed since it was saved, or cannot be acted on.</source>
+        <translation>
+            <numerusform>%n item of the saved result was left out: it changed since the result was saved, or cannot be acted on.</numerusform>
+            <numerusform>%n items of the saved result were left out: they changed since it was saved, or cannot be acted on.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORFileConvertViewCter</name>

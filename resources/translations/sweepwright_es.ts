@@ -450,6 +450,29 @@ una por línea o separadas por bytes NUL.
         <source>Sweepwright, the desktop maintenance utility.</source>
         <translation>Sweepwright, la utilidad de mantenimiento del escritorio.</translation>
     </message>
+    <message>
+        <source>Open a duplicate result saved as JSON, checked against the disk first.</source>
+        <translation>Abrir un resultado de duplicados guardado como JSON, comprobado antes con el disco.</translation>
+    </message>
+</context>
+<context>
+    <name>DupExport</name>
+    <message>
+        <source>Export the Result</source>
+        <translation>Exportar el resultado</translation>
+    </message>
+    <message>
+        <source>Table for spreadsheets (*.csv)</source>
+        <translation>Tabla para hojas de cálculo (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved result to open again (*.json)</source>
+        <translation>Resultado guardado para abrir de nuevo (*.json)</translation>
+    </message>
+    <message>
+        <source>The result could not be saved: %1</source>
+        <translation>No se pudo guardar el resultado: %1</translation>
+    </message>
 </context>
 <context>
     <name>DupKinds</name>
@@ -476,6 +499,72 @@ una por línea o separadas por bytes NUL.
     <message>
         <source>Others</source>
         <translation>Otros</translation>
+    </message>
+</context>
+<context>
+    <name>DupResultJson</name>
+    <message>
+        <source>%1: not an absolute path without &quot;.&quot; or &quot;..&quot;</source>
+        <translation>%1: no es una ruta absoluta sin «.» ni «..»</translation>
+    </message>
+    <message>
+        <source>%1: no size</source>
+        <translation>%1: sin tamaño</translation>
+    </message>
+    <message>
+        <source>%1: no modification time</source>
+        <translation>%1: sin fecha de modificación</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a saved result.</source>
+        <translation>El archivo es demasiado grande para ser un resultado guardado.</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>El archivo no es JSON válido (%1 en el byte %2).</translation>
+    </message>
+    <message>
+        <source>The file holds no list of duplicates.</source>
+        <translation>El archivo no contiene ninguna lista de duplicados.</translation>
+    </message>
+</context>
+<context>
+    <name>DupSavedResult</name>
+    <message>
+        <source>%1: no longer a regular file</source>
+        <translation>%1: ya no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1: its size changed</source>
+        <translation>%1: su tamaño cambió</translation>
+    </message>
+    <message>
+        <source>%1: it was modified</source>
+        <translation>%1: se modificó</translation>
+    </message>
+    <message>
+        <source>%1: reached through a symbolic link</source>
+        <translation>%1: se llega a él por un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>%1: not yours to move</source>
+        <translation>%1: usted no puede moverlo</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read.</source>
+        <translation>No se puede leer «%1».</translation>
+    </message>
+    <message>
+        <source>%1: no longer there</source>
+        <translation>%1: ya no existe</translation>
+    </message>
+    <message>
+        <source>%1: not the size of its set</source>
+        <translation>%1: no tiene el tamaño de su grupo</translation>
+    </message>
+    <message>
+        <source>%1: its contents differ from the other copies</source>
+        <translation>%1: su contenido difiere del de las otras copias</translation>
     </message>
 </context>
 <context>
@@ -575,6 +664,59 @@ existe o no se puede leer, y con 130 tras Ctrl-C (una eliminación para tras el 
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
         <translation>--keep admite %1, no &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Also:
+  --csv                  print the sets as CSV (RFC 4180, UTF-8): set, size, path,
+                         modification time, kept (yes for the copy that stays)
+  --empty                list empty files, empty folders (holding only empty folders,
+                         named at their top) and broken symbolic links instead of
+                         duplicates; with --yes all of them go to the Trash, with
+                         --dry-run the plan is shown
+</source>
+        <translation>Además:
+  --csv                  mostrar los grupos como CSV (RFC 4180, UTF-8): grupo, tamaño,
+                         ruta, fecha de modificación, conservado (yes para la copia que queda)
+  --empty                listar archivos vacíos, carpetas vacías (que solo contienen
+                         carpetas vacías, nombradas en su nivel superior) y enlaces
+                         simbólicos rotos en lugar de duplicados; con --yes todos van
+                         a la papelera, con --dry-run se muestra el plan
+</translation>
+    </message>
+    <message>
+        <source>--csv and --json do not go together</source>
+        <translation>--csv y --json no se pueden usar juntos</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyFinder</name>
+    <message>
+        <source>Empty files</source>
+        <translation>Archivos vacíos</translation>
+    </message>
+    <message>
+        <source>Empty folders</source>
+        <translation>Carpetas vacías</translation>
+    </message>
+    <message>
+        <source>Broken links</source>
+        <translation>Enlaces rotos</translation>
+    </message>
+    <message>
+        <source>its target exists now</source>
+        <translation>su destino ya existe</translation>
+    </message>
+    <message>
+        <source>it is no longer empty</source>
+        <translation>ya no está vacío</translation>
+    </message>
+    <message>
+        <source>it is no longer what was found</source>
+        <translation>ya no es lo que se encontró</translation>
+    </message>
+    <message>
+        <source>it holds more than empty folders now</source>
+        <translation>ahora contiene más que carpetas vacías</translation>
     </message>
 </context>
 <context>
@@ -1863,6 +2005,18 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <source>The copy Select keeps</source>
         <translation>Copia que conserva “Seleccionar”</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Export the result</source>
+        <translation>Exportar el resultado</translation>
+    </message>
+    <message>
+        <source>Save the groups as a CSV table, or as JSON to open again later</source>
+        <translation>Guardar los grupos como tabla CSV, o como JSON para abrirlos más tarde</translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -1891,6 +2045,45 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <translation>
             <numerusform>Se encontró %n grupo de duplicados, %1</numerusform>
             <numerusform>Se encontraron %n grupos de duplicados, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty and broken</source>
+        <translation>Vacíos y rotos</translation>
+    </message>
+    <message>
+        <source>What to find</source>
+        <translation>Qué buscar</translation>
+    </message>
+    <message>
+        <source>Copies of the same file, or empty files, empty folders and broken links</source>
+        <translation>Copias del mismo archivo, o archivos vacíos, carpetas vacías y enlaces rotos</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result…</source>
+        <translation>Abrir un resultado…</translation>
+    </message>
+    <message>
+        <source>Open a saved result</source>
+        <translation>Abrir un resultado guardado</translation>
+    </message>
+    <message>
+        <source>Open a result exported as JSON; it is checked against the disk first</source>
+        <translation>Abrir un resultado exportado como JSON; antes se comprueba con el disco</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>Abrir un resultado guardado</translation>
+    </message>
+    <message>
+        <source>Saved results (*.json)</source>
+        <translation>Resultados guardados (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the saved result were left out: they changed since it was saved, or cannot be acted on.</source>
+        <translation>
+            <numerusform>Se omitió %n elemento del resultado guardado: cambió desde que se guardó o no se puede procesar.</numerusform>
+            <numerusform>Se omitieron %n elementos del resultado guardado: cambiaron desde que se guardó o no se pueden procesar.</numerusform>
         </translation>
     </message>
 </context>

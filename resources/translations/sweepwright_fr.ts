@@ -450,6 +450,29 @@ shred) lit les chemins sur l&apos;entrée standard, un par ligne ou séparés pa
         <source>Sweepwright, the desktop maintenance utility.</source>
         <translation>Sweepwright, l&apos;utilitaire d&apos;entretien du bureau.</translation>
     </message>
+    <message>
+        <source>Open a duplicate result saved as JSON, checked against the disk first.</source>
+        <translation>Ouvrir un résultat de doublons enregistré en JSON, vérifié d’abord sur le disque.</translation>
+    </message>
+</context>
+<context>
+    <name>DupExport</name>
+    <message>
+        <source>Export the Result</source>
+        <translation>Exporter le résultat</translation>
+    </message>
+    <message>
+        <source>Table for spreadsheets (*.csv)</source>
+        <translation>Tableau pour tableur (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved result to open again (*.json)</source>
+        <translation>Résultat enregistré à rouvrir (*.json)</translation>
+    </message>
+    <message>
+        <source>The result could not be saved: %1</source>
+        <translation>Impossible d’enregistrer le résultat : %1</translation>
+    </message>
 </context>
 <context>
     <name>DupKinds</name>
@@ -476,6 +499,72 @@ shred) lit les chemins sur l&apos;entrée standard, un par ligne ou séparés pa
     <message>
         <source>Others</source>
         <translation>Autres</translation>
+    </message>
+</context>
+<context>
+    <name>DupResultJson</name>
+    <message>
+        <source>%1: not an absolute path without &quot;.&quot; or &quot;..&quot;</source>
+        <translation>%1 : pas un chemin absolu sans « . » ni « .. »</translation>
+    </message>
+    <message>
+        <source>%1: no size</source>
+        <translation>%1 : aucune taille</translation>
+    </message>
+    <message>
+        <source>%1: no modification time</source>
+        <translation>%1 : aucune date de modification</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a saved result.</source>
+        <translation>Le fichier est trop volumineux pour être un résultat enregistré.</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>Le fichier n’est pas du JSON valide (%1 à l’octet %2).</translation>
+    </message>
+    <message>
+        <source>The file holds no list of duplicates.</source>
+        <translation>Le fichier ne contient aucune liste de doublons.</translation>
+    </message>
+</context>
+<context>
+    <name>DupSavedResult</name>
+    <message>
+        <source>%1: no longer a regular file</source>
+        <translation>%1 : n’est plus un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1: its size changed</source>
+        <translation>%1 : sa taille a changé</translation>
+    </message>
+    <message>
+        <source>%1: it was modified</source>
+        <translation>%1 : il a été modifié</translation>
+    </message>
+    <message>
+        <source>%1: reached through a symbolic link</source>
+        <translation>%1 : atteint par un lien symbolique</translation>
+    </message>
+    <message>
+        <source>%1: not yours to move</source>
+        <translation>%1 : vous ne pouvez pas le déplacer</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read.</source>
+        <translation>« %1 » ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1: no longer there</source>
+        <translation>%1 : n’existe plus</translation>
+    </message>
+    <message>
+        <source>%1: not the size of its set</source>
+        <translation>%1 : pas la taille de son groupe</translation>
+    </message>
+    <message>
+        <source>%1: its contents differ from the other copies</source>
+        <translation>%1 : son contenu diffère des autres copies</translation>
     </message>
 </context>
 <context>
@@ -575,6 +664,59 @@ dossier inexistant ou illisible, 130 après Ctrl-C (une suppression s&apos;arrê
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
         <translation>--keep accepte %1, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Also:
+  --csv                  print the sets as CSV (RFC 4180, UTF-8): set, size, path,
+                         modification time, kept (yes for the copy that stays)
+  --empty                list empty files, empty folders (holding only empty folders,
+                         named at their top) and broken symbolic links instead of
+                         duplicates; with --yes all of them go to the Trash, with
+                         --dry-run the plan is shown
+</source>
+        <translation>Aussi:
+  --csv                  afficher les groupes en CSV (RFC 4180, UTF-8) : groupe, taille,
+                         chemin, date de modification, conservé (yes pour la copie gardée)
+  --empty                lister les fichiers vides, les dossiers vides (ne contenant que
+                         des dossiers vides, nommés à leur sommet) et les liens symboliques
+                         cassés au lieu des doublons ; avec --yes, tous vont à la
+                         Corbeille, avec --dry-run le plan est affiché
+</translation>
+    </message>
+    <message>
+        <source>--csv and --json do not go together</source>
+        <translation>--csv et --json ne vont pas ensemble</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyFinder</name>
+    <message>
+        <source>Empty files</source>
+        <translation>Fichiers vides</translation>
+    </message>
+    <message>
+        <source>Empty folders</source>
+        <translation>Dossiers vides</translation>
+    </message>
+    <message>
+        <source>Broken links</source>
+        <translation>Liens cassés</translation>
+    </message>
+    <message>
+        <source>its target exists now</source>
+        <translation>sa cible existe maintenant</translation>
+    </message>
+    <message>
+        <source>it is no longer empty</source>
+        <translation>il n’est plus vide</translation>
+    </message>
+    <message>
+        <source>it is no longer what was found</source>
+        <translation>ce n’est plus ce qui a été trouvé</translation>
+    </message>
+    <message>
+        <source>it holds more than empty folders now</source>
+        <translation>il contient maintenant plus que des dossiers vides</translation>
     </message>
 </context>
 <context>
@@ -1863,6 +2005,18 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <source>The copy Select keeps</source>
         <translation>Copie conservée par «&#xa0;Sélectionner&#xa0;»</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Export the result</source>
+        <translation>Exporter le résultat</translation>
+    </message>
+    <message>
+        <source>Save the groups as a CSV table, or as JSON to open again later</source>
+        <translation>Enregistrer les groupes en tableau CSV, ou en JSON pour les rouvrir plus tard</translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -1891,6 +2045,45 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <translation>
             <numerusform>%n groupe de doublons trouvé, %1</numerusform>
             <numerusform>%n groupes de doublons trouvés, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty and broken</source>
+        <translation>Vides et cassés</translation>
+    </message>
+    <message>
+        <source>What to find</source>
+        <translation>Que chercher</translation>
+    </message>
+    <message>
+        <source>Copies of the same file, or empty files, empty folders and broken links</source>
+        <translation>Copies d’un même fichier, ou fichiers vides, dossiers vides et liens cassés</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result…</source>
+        <translation>Ouvrir un résultat…</translation>
+    </message>
+    <message>
+        <source>Open a saved result</source>
+        <translation>Ouvrir un résultat enregistré</translation>
+    </message>
+    <message>
+        <source>Open a result exported as JSON; it is checked against the disk first</source>
+        <translation>Ouvrir un résultat exporté en JSON ; il est d’abord vérifié sur le disque</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>Ouvrir un résultat enregistré</translation>
+    </message>
+    <message>
+        <source>Saved results (*.json)</source>
+        <translation>Résultats enregistrés (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the saved result were left out: they changed since it was saved, or cannot be acted on.</source>
+        <translation>
+            <numerusform>%n élément du résultat enregistré a été écarté : il a changé depuis l’enregistrement ou ne peut pas être traité.</numerusform>
+            <numerusform>%n éléments du résultat enregistré ont été écartés : ils ont changé depuis l’enregistrement ou ne peuvent pas être traités.</numerusform>
         </translation>
     </message>
 </context>

@@ -447,6 +447,29 @@ FOLDER または PATH に &quot;-&quot; を指定すると (large、dups、shred
         <source>Sweepwright, the desktop maintenance utility.</source>
         <translation>Sweepwright: デスクトップのメンテナンスユーティリティ。</translation>
     </message>
+    <message>
+        <source>Open a duplicate result saved as JSON, checked against the disk first.</source>
+        <translation>JSON で保存した重複ファイルの結果を開きます。先にディスクと照合します。</translation>
+    </message>
+</context>
+<context>
+    <name>DupExport</name>
+    <message>
+        <source>Export the Result</source>
+        <translation>結果を書き出す</translation>
+    </message>
+    <message>
+        <source>Table for spreadsheets (*.csv)</source>
+        <translation>表計算用の表 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved result to open again (*.json)</source>
+        <translation>再度開ける保存済みの結果 (*.json)</translation>
+    </message>
+    <message>
+        <source>The result could not be saved: %1</source>
+        <translation>結果を保存できませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>DupKinds</name>
@@ -473,6 +496,72 @@ FOLDER または PATH に &quot;-&quot; を指定すると (large、dups、shred
     <message>
         <source>Others</source>
         <translation>その他</translation>
+    </message>
+</context>
+<context>
+    <name>DupResultJson</name>
+    <message>
+        <source>%1: not an absolute path without &quot;.&quot; or &quot;..&quot;</source>
+        <translation>%1: 「.」や「..」を含まない絶対パスではありません</translation>
+    </message>
+    <message>
+        <source>%1: no size</source>
+        <translation>%1: サイズがありません</translation>
+    </message>
+    <message>
+        <source>%1: no modification time</source>
+        <translation>%1: 変更日時がありません</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a saved result.</source>
+        <translation>ファイルが大きすぎるため、保存済みの結果ではありません。</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>ファイルは有効な JSON ではありません（%2 バイト目で %1）。</translation>
+    </message>
+    <message>
+        <source>The file holds no list of duplicates.</source>
+        <translation>ファイルに重複ファイルの一覧がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>DupSavedResult</name>
+    <message>
+        <source>%1: no longer a regular file</source>
+        <translation>%1: 通常のファイルではなくなりました</translation>
+    </message>
+    <message>
+        <source>%1: its size changed</source>
+        <translation>%1: サイズが変わりました</translation>
+    </message>
+    <message>
+        <source>%1: it was modified</source>
+        <translation>%1: 変更されました</translation>
+    </message>
+    <message>
+        <source>%1: reached through a symbolic link</source>
+        <translation>%1: シンボリックリンクを経由しています</translation>
+    </message>
+    <message>
+        <source>%1: not yours to move</source>
+        <translation>%1: 移動する権限がありません</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read.</source>
+        <translation>「%1」を読み込めません。</translation>
+    </message>
+    <message>
+        <source>%1: no longer there</source>
+        <translation>%1: もう存在しません</translation>
+    </message>
+    <message>
+        <source>%1: not the size of its set</source>
+        <translation>%1: グループのサイズと一致しません</translation>
+    </message>
+    <message>
+        <source>%1: its contents differ from the other copies</source>
+        <translation>%1: 内容がほかのコピーと異なります</translation>
     </message>
 </context>
 <context>
@@ -568,6 +657,59 @@ NUL バイト区切り)。システムの保護されたフォルダーは除外
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
         <translation>--keep には %1 のいずれかを指定してください (「%2」は指定できません)</translation>
+    </message>
+    <message>
+        <source>Also:
+  --csv                  print the sets as CSV (RFC 4180, UTF-8): set, size, path,
+                         modification time, kept (yes for the copy that stays)
+  --empty                list empty files, empty folders (holding only empty folders,
+                         named at their top) and broken symbolic links instead of
+                         duplicates; with --yes all of them go to the Trash, with
+                         --dry-run the plan is shown
+</source>
+        <translation>そのほか:
+  --csv                  グループを CSV (RFC 4180, UTF-8) で出力: グループ、サイズ、パス、
+                         変更日時、保持（残すコピーは yes）
+  --empty                重複ファイルの代わりに、空のファイル、空のフォルダー（空の
+                         フォルダーだけを含むもの。最上位で表示）、壊れたシンボリック
+                         リンクを一覧表示。--yes ですべてゴミ箱に移動し、--dry-run で
+                         計画を表示
+</translation>
+    </message>
+    <message>
+        <source>--csv and --json do not go together</source>
+        <translation>--csv と --json は同時に使えません</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyFinder</name>
+    <message>
+        <source>Empty files</source>
+        <translation>空のファイル</translation>
+    </message>
+    <message>
+        <source>Empty folders</source>
+        <translation>空のフォルダー</translation>
+    </message>
+    <message>
+        <source>Broken links</source>
+        <translation>壊れたリンク</translation>
+    </message>
+    <message>
+        <source>its target exists now</source>
+        <translation>リンク先が存在するようになりました</translation>
+    </message>
+    <message>
+        <source>it is no longer empty</source>
+        <translation>空ではなくなりました</translation>
+    </message>
+    <message>
+        <source>it is no longer what was found</source>
+        <translation>見つかったときとは別のものになりました</translation>
+    </message>
+    <message>
+        <source>it holds more than empty folders now</source>
+        <translation>空のフォルダー以外のものが入りました</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +1983,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>The copy Select keeps</source>
         <translation>「選択」で残すコピー</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation>書き出す…</translation>
+    </message>
+    <message>
+        <source>Export the result</source>
+        <translation>結果を書き出す</translation>
+    </message>
+    <message>
+        <source>Save the groups as a CSV table, or as JSON to open again later</source>
+        <translation>グループを CSV の表として、またはあとで開けるよう JSON として保存します</translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -1868,6 +2022,44 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Found %n set(s) of duplicates, %1</source>
         <translation>
             <numerusform>重複ファイルのグループが %n 個見つかりました (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty and broken</source>
+        <translation>空と壊れたもの</translation>
+    </message>
+    <message>
+        <source>What to find</source>
+        <translation>検索対象</translation>
+    </message>
+    <message>
+        <source>Copies of the same file, or empty files, empty folders and broken links</source>
+        <translation>同じファイルのコピー、または空のファイル、空のフォルダー、壊れたリンク</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result…</source>
+        <translation>保存済みの結果を開く…</translation>
+    </message>
+    <message>
+        <source>Open a saved result</source>
+        <translation>保存済みの結果を開く</translation>
+    </message>
+    <message>
+        <source>Open a result exported as JSON; it is checked against the disk first</source>
+        <translation>JSON で書き出した結果を開きます。先にディスクと照合します</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>保存済みの結果を開く</translation>
+    </message>
+    <message>
+        <source>Saved results (*.json)</source>
+        <translation>保存済みの結果 (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the saved result were left out: they changed since it was saved, or cannot be acted on.</source>
+        <translation>
+            <numerusform>保存済みの結果のうち %n 項目を除外しました: 保存後に変更されたか、処理できません。</numerusform>
         </translation>
     </message>
 </context>

@@ -450,6 +450,29 @@ um por linha ou separados por bytes NUL.
         <source>Sweepwright, the desktop maintenance utility.</source>
         <translation>Sweepwright, o utilitário de manutenção do computador.</translation>
     </message>
+    <message>
+        <source>Open a duplicate result saved as JSON, checked against the disk first.</source>
+        <translation>Abrir um resultado de duplicados salvo como JSON, conferido antes com o disco.</translation>
+    </message>
+</context>
+<context>
+    <name>DupExport</name>
+    <message>
+        <source>Export the Result</source>
+        <translation>Exportar o resultado</translation>
+    </message>
+    <message>
+        <source>Table for spreadsheets (*.csv)</source>
+        <translation>Tabela para planilhas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved result to open again (*.json)</source>
+        <translation>Resultado salvo para abrir de novo (*.json)</translation>
+    </message>
+    <message>
+        <source>The result could not be saved: %1</source>
+        <translation>Não foi possível salvar o resultado: %1</translation>
+    </message>
 </context>
 <context>
     <name>DupKinds</name>
@@ -476,6 +499,72 @@ um por linha ou separados por bytes NUL.
     <message>
         <source>Others</source>
         <translation>Outros</translation>
+    </message>
+</context>
+<context>
+    <name>DupResultJson</name>
+    <message>
+        <source>%1: not an absolute path without &quot;.&quot; or &quot;..&quot;</source>
+        <translation>%1: não é um caminho absoluto sem &quot;.&quot; ou &quot;..&quot;</translation>
+    </message>
+    <message>
+        <source>%1: no size</source>
+        <translation>%1: sem tamanho</translation>
+    </message>
+    <message>
+        <source>%1: no modification time</source>
+        <translation>%1: sem data de modificação</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a saved result.</source>
+        <translation>O arquivo é grande demais para ser um resultado salvo.</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>O arquivo não é um JSON válido (%1 no byte %2).</translation>
+    </message>
+    <message>
+        <source>The file holds no list of duplicates.</source>
+        <translation>O arquivo não contém uma lista de duplicados.</translation>
+    </message>
+</context>
+<context>
+    <name>DupSavedResult</name>
+    <message>
+        <source>%1: no longer a regular file</source>
+        <translation>%1: não é mais um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1: its size changed</source>
+        <translation>%1: o tamanho mudou</translation>
+    </message>
+    <message>
+        <source>%1: it was modified</source>
+        <translation>%1: foi modificado</translation>
+    </message>
+    <message>
+        <source>%1: reached through a symbolic link</source>
+        <translation>%1: alcançado por um link simbólico</translation>
+    </message>
+    <message>
+        <source>%1: not yours to move</source>
+        <translation>%1: você não pode movê-lo</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read.</source>
+        <translation>Não é possível ler “%1”.</translation>
+    </message>
+    <message>
+        <source>%1: no longer there</source>
+        <translation>%1: não existe mais</translation>
+    </message>
+    <message>
+        <source>%1: not the size of its set</source>
+        <translation>%1: não tem o tamanho do seu grupo</translation>
+    </message>
+    <message>
+        <source>%1: its contents differ from the other copies</source>
+        <translation>%1: o conteúdo difere das outras cópias</translation>
     </message>
 </context>
 <context>
@@ -575,6 +664,59 @@ existe ou não pode ser lida, 130 após Ctrl-C (uma remoção para após o item 
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
         <translation>--keep aceita %1, não &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Also:
+  --csv                  print the sets as CSV (RFC 4180, UTF-8): set, size, path,
+                         modification time, kept (yes for the copy that stays)
+  --empty                list empty files, empty folders (holding only empty folders,
+                         named at their top) and broken symbolic links instead of
+                         duplicates; with --yes all of them go to the Trash, with
+                         --dry-run the plan is shown
+</source>
+        <translation>Também:
+  --csv                  mostrar os grupos como CSV (RFC 4180, UTF-8): grupo, tamanho,
+                         caminho, data de modificação, mantido (yes para a cópia que fica)
+  --empty                listar arquivos vazios, pastas vazias (que só contêm pastas
+                         vazias, indicadas no nível mais alto) e links simbólicos
+                         quebrados em vez de duplicados; com --yes todos vão para a
+                         lixeira, com --dry-run o plano é mostrado
+</translation>
+    </message>
+    <message>
+        <source>--csv and --json do not go together</source>
+        <translation>--csv e --json não podem ser usados juntos</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyFinder</name>
+    <message>
+        <source>Empty files</source>
+        <translation>Arquivos vazios</translation>
+    </message>
+    <message>
+        <source>Empty folders</source>
+        <translation>Pastas vazias</translation>
+    </message>
+    <message>
+        <source>Broken links</source>
+        <translation>Links quebrados</translation>
+    </message>
+    <message>
+        <source>its target exists now</source>
+        <translation>o destino agora existe</translation>
+    </message>
+    <message>
+        <source>it is no longer empty</source>
+        <translation>não está mais vazio</translation>
+    </message>
+    <message>
+        <source>it is no longer what was found</source>
+        <translation>não é mais o que foi encontrado</translation>
+    </message>
+    <message>
+        <source>it holds more than empty folders now</source>
+        <translation>agora contém mais do que pastas vazias</translation>
     </message>
 </context>
 <context>
@@ -1863,6 +2005,18 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <source>The copy Select keeps</source>
         <translation>Cópia que o botão Selecionar mantém</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Export the result</source>
+        <translation>Exportar o resultado</translation>
+    </message>
+    <message>
+        <source>Save the groups as a CSV table, or as JSON to open again later</source>
+        <translation>Salvar os grupos como tabela CSV, ou como JSON para abrir de novo depois</translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -1891,6 +2045,45 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <translation>
             <numerusform>%n grupo de duplicados encontrado, %1</numerusform>
             <numerusform>%n grupos de duplicados encontrados, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty and broken</source>
+        <translation>Vazios e quebrados</translation>
+    </message>
+    <message>
+        <source>What to find</source>
+        <translation>O que procurar</translation>
+    </message>
+    <message>
+        <source>Copies of the same file, or empty files, empty folders and broken links</source>
+        <translation>Cópias do mesmo arquivo, ou arquivos vazios, pastas vazias e links quebrados</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result…</source>
+        <translation>Abrir um resultado…</translation>
+    </message>
+    <message>
+        <source>Open a saved result</source>
+        <translation>Abrir um resultado salvo</translation>
+    </message>
+    <message>
+        <source>Open a result exported as JSON; it is checked against the disk first</source>
+        <translation>Abrir um resultado exportado como JSON; antes ele é conferido com o disco</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>Abrir um resultado salvo</translation>
+    </message>
+    <message>
+        <source>Saved results (*.json)</source>
+        <translation>Resultados salvos (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the saved result were left out: they changed since it was saved, or cannot be acted on.</source>
+        <translation>
+            <numerusform>%n item do resultado salvo foi omitido: mudou desde que foi salvo ou não pode ser processado.</numerusform>
+            <numerusform>%n itens do resultado salvo foram omitidos: mudaram desde que foi salvo ou não podem ser processados.</numerusform>
         </translation>
     </message>
 </context>

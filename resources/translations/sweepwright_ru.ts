@@ -453,6 +453,29 @@ one a line or separated by NUL bytes.
         <source>Sweepwright, the desktop maintenance utility.</source>
         <translation>Sweepwright — утилита для обслуживания компьютера.</translation>
     </message>
+    <message>
+        <source>Open a duplicate result saved as JSON, checked against the disk first.</source>
+        <translation>Открыть результат поиска дубликатов, сохранённый в JSON, предварительно сверив его с диском.</translation>
+    </message>
+</context>
+<context>
+    <name>DupExport</name>
+    <message>
+        <source>Export the Result</source>
+        <translation>Экспорт результата</translation>
+    </message>
+    <message>
+        <source>Table for spreadsheets (*.csv)</source>
+        <translation>Таблица для электронных таблиц (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved result to open again (*.json)</source>
+        <translation>Сохранённый результат для повторного открытия (*.json)</translation>
+    </message>
+    <message>
+        <source>The result could not be saved: %1</source>
+        <translation>Не удалось сохранить результат: %1</translation>
+    </message>
 </context>
 <context>
     <name>DupKinds</name>
@@ -479,6 +502,72 @@ one a line or separated by NUL bytes.
     <message>
         <source>Others</source>
         <translation>Другое</translation>
+    </message>
+</context>
+<context>
+    <name>DupResultJson</name>
+    <message>
+        <source>%1: not an absolute path without &quot;.&quot; or &quot;..&quot;</source>
+        <translation>%1: не абсолютный путь без «.» и «..»</translation>
+    </message>
+    <message>
+        <source>%1: no size</source>
+        <translation>%1: нет размера</translation>
+    </message>
+    <message>
+        <source>%1: no modification time</source>
+        <translation>%1: нет времени изменения</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a saved result.</source>
+        <translation>Файл слишком велик для сохранённого результата.</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>Файл не является корректным JSON (%1 в байте %2).</translation>
+    </message>
+    <message>
+        <source>The file holds no list of duplicates.</source>
+        <translation>В файле нет списка дубликатов.</translation>
+    </message>
+</context>
+<context>
+    <name>DupSavedResult</name>
+    <message>
+        <source>%1: no longer a regular file</source>
+        <translation>%1: больше не обычный файл</translation>
+    </message>
+    <message>
+        <source>%1: its size changed</source>
+        <translation>%1: размер изменился</translation>
+    </message>
+    <message>
+        <source>%1: it was modified</source>
+        <translation>%1: файл изменён</translation>
+    </message>
+    <message>
+        <source>%1: reached through a symbolic link</source>
+        <translation>%1: путь проходит через символическую ссылку</translation>
+    </message>
+    <message>
+        <source>%1: not yours to move</source>
+        <translation>%1: вы не можете его переместить</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read.</source>
+        <translation>Не удаётся прочитать «%1».</translation>
+    </message>
+    <message>
+        <source>%1: no longer there</source>
+        <translation>%1: больше не существует</translation>
+    </message>
+    <message>
+        <source>%1: not the size of its set</source>
+        <translation>%1: размер не совпадает с размером группы</translation>
+    </message>
+    <message>
+        <source>%1: its contents differ from the other copies</source>
+        <translation>%1: содержимое отличается от других копий</translation>
     </message>
 </context>
 <context>
@@ -582,6 +671,59 @@ exist or cannot be read, 130 after Ctrl-C (a removal stops after the current ite
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
         <translation>--keep принимает %1, а не «%2»</translation>
+    </message>
+    <message>
+        <source>Also:
+  --csv                  print the sets as CSV (RFC 4180, UTF-8): set, size, path,
+                         modification time, kept (yes for the copy that stays)
+  --empty                list empty files, empty folders (holding only empty folders,
+                         named at their top) and broken symbolic links instead of
+                         duplicates; with --yes all of them go to the Trash, with
+                         --dry-run the plan is shown
+</source>
+        <translation>Также:
+  --csv                  вывести группы в CSV (RFC 4180, UTF-8): группа, размер, путь,
+                         время изменения, оставлен (yes для копии, которая остаётся)
+  --empty                вместо дубликатов перечислить пустые файлы, пустые папки
+                         (содержащие только пустые папки, указаны по верхней) и
+                         битые символические ссылки; с --yes все они перемещаются
+                         в корзину, с --dry-run показывается план
+</translation>
+    </message>
+    <message>
+        <source>--csv and --json do not go together</source>
+        <translation>--csv и --json нельзя использовать вместе</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyFinder</name>
+    <message>
+        <source>Empty files</source>
+        <translation>Пустые файлы</translation>
+    </message>
+    <message>
+        <source>Empty folders</source>
+        <translation>Пустые папки</translation>
+    </message>
+    <message>
+        <source>Broken links</source>
+        <translation>Битые ссылки</translation>
+    </message>
+    <message>
+        <source>its target exists now</source>
+        <translation>цель ссылки теперь существует</translation>
+    </message>
+    <message>
+        <source>it is no longer empty</source>
+        <translation>файл больше не пуст</translation>
+    </message>
+    <message>
+        <source>it is no longer what was found</source>
+        <translation>это уже не то, что было найдено</translation>
+    </message>
+    <message>
+        <source>it holds more than empty folders now</source>
+        <translation>в папке теперь есть не только пустые папки</translation>
     </message>
 </context>
 <context>
@@ -1885,6 +2027,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>The copy Select keeps</source>
         <translation>Копия, которую оставляет кнопка «Отметить»</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation>Экспорт…</translation>
+    </message>
+    <message>
+        <source>Export the result</source>
+        <translation>Экспортировать результат</translation>
+    </message>
+    <message>
+        <source>Save the groups as a CSV table, or as JSON to open again later</source>
+        <translation>Сохранить группы в таблицу CSV или в JSON, чтобы открыть позже</translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -1914,6 +2068,46 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
             <numerusform>Найдена %n группа дубликатов, %1</numerusform>
             <numerusform>Найдено %n группы дубликатов, %1</numerusform>
             <numerusform>Найдено %n групп дубликатов, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty and broken</source>
+        <translation>Пустые и битые</translation>
+    </message>
+    <message>
+        <source>What to find</source>
+        <translation>Что искать</translation>
+    </message>
+    <message>
+        <source>Copies of the same file, or empty files, empty folders and broken links</source>
+        <translation>Копии одного файла или пустые файлы, пустые папки и битые ссылки</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result…</source>
+        <translation>Открыть результат…</translation>
+    </message>
+    <message>
+        <source>Open a saved result</source>
+        <translation>Открыть сохранённый результат</translation>
+    </message>
+    <message>
+        <source>Open a result exported as JSON; it is checked against the disk first</source>
+        <translation>Открыть результат, экспортированный в JSON; сначала он сверяется с диском</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>Открыть сохранённый результат</translation>
+    </message>
+    <message>
+        <source>Saved results (*.json)</source>
+        <translation>Сохранённые результаты (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the saved result were left out: they changed since it was saved, or cannot be acted on.</source>
+        <translation>
+            <numerusform>%n элемент сохранённого результата пропущен: он изменился после сохранения или с ним нельзя работать.</numerusform>
+            <numerusform>%n элемента сохранённого результата пропущены: они изменились после сохранения или с ними нельзя работать.</numerusform>
+            <numerusform>%n элементов сохранённого результата пропущены: они изменились после сохранения или с ними нельзя работать.</numerusform>
         </translation>
     </message>
 </context>

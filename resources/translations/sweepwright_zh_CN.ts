@@ -447,6 +447,29 @@ one a line or separated by NUL bytes.
         <source>Sweepwright, the desktop maintenance utility.</source>
         <translation>Sweepwright，桌面维护工具。</translation>
     </message>
+    <message>
+        <source>Open a duplicate result saved as JSON, checked against the disk first.</source>
+        <translation>打开以 JSON 保存的重复文件结果，先与磁盘核对。</translation>
+    </message>
+</context>
+<context>
+    <name>DupExport</name>
+    <message>
+        <source>Export the Result</source>
+        <translation>导出结果</translation>
+    </message>
+    <message>
+        <source>Table for spreadsheets (*.csv)</source>
+        <translation>电子表格用的表格 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved result to open again (*.json)</source>
+        <translation>可再次打开的已保存结果 (*.json)</translation>
+    </message>
+    <message>
+        <source>The result could not be saved: %1</source>
+        <translation>无法保存结果：%1</translation>
+    </message>
 </context>
 <context>
     <name>DupKinds</name>
@@ -473,6 +496,72 @@ one a line or separated by NUL bytes.
     <message>
         <source>Others</source>
         <translation>其他</translation>
+    </message>
+</context>
+<context>
+    <name>DupResultJson</name>
+    <message>
+        <source>%1: not an absolute path without &quot;.&quot; or &quot;..&quot;</source>
+        <translation>%1：不是不含“.”或“..”的绝对路径</translation>
+    </message>
+    <message>
+        <source>%1: no size</source>
+        <translation>%1：没有大小</translation>
+    </message>
+    <message>
+        <source>%1: no modification time</source>
+        <translation>%1：没有修改时间</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a saved result.</source>
+        <translation>该文件太大，不是已保存的结果。</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>该文件不是有效的 JSON（%1，位于第 %2 字节）。</translation>
+    </message>
+    <message>
+        <source>The file holds no list of duplicates.</source>
+        <translation>该文件不含重复文件列表。</translation>
+    </message>
+</context>
+<context>
+    <name>DupSavedResult</name>
+    <message>
+        <source>%1: no longer a regular file</source>
+        <translation>%1：已不再是普通文件</translation>
+    </message>
+    <message>
+        <source>%1: its size changed</source>
+        <translation>%1：大小已改变</translation>
+    </message>
+    <message>
+        <source>%1: it was modified</source>
+        <translation>%1：已被修改</translation>
+    </message>
+    <message>
+        <source>%1: reached through a symbolic link</source>
+        <translation>%1：经由符号链接到达</translation>
+    </message>
+    <message>
+        <source>%1: not yours to move</source>
+        <translation>%1：您无权移动</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read.</source>
+        <translation>无法读取“%1”。</translation>
+    </message>
+    <message>
+        <source>%1: no longer there</source>
+        <translation>%1：已不存在</translation>
+    </message>
+    <message>
+        <source>%1: not the size of its set</source>
+        <translation>%1：与其所在组的大小不同</translation>
+    </message>
+    <message>
+        <source>%1: its contents differ from the other copies</source>
+        <translation>%1：内容与其他副本不同</translation>
     </message>
 </context>
 <context>
@@ -568,6 +657,58 @@ NUL 字节分隔。系统的受保护文件夹会被略过，并在标准错误�
     <message>
         <source>--keep takes %1, not &quot;%2&quot;</source>
         <translation>--keep 的取值应为 %1 之一，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>Also:
+  --csv                  print the sets as CSV (RFC 4180, UTF-8): set, size, path,
+                         modification time, kept (yes for the copy that stays)
+  --empty                list empty files, empty folders (holding only empty folders,
+                         named at their top) and broken symbolic links instead of
+                         duplicates; with --yes all of them go to the Trash, with
+                         --dry-run the plan is shown
+</source>
+        <translation>另外:
+  --csv                  以 CSV 输出各组 (RFC 4180, UTF-8)：组、大小、路径、修改时间、
+                         保留（留下的副本为 yes）
+  --empty                列出空文件、空文件夹（只含空文件夹，以最上层列出）和失效的
+                         符号链接，而不是重复文件；加 --yes 时全部移到回收站，
+                         加 --dry-run 时显示计划
+</translation>
+    </message>
+    <message>
+        <source>--csv and --json do not go together</source>
+        <translation>--csv 和 --json 不能同时使用</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyFinder</name>
+    <message>
+        <source>Empty files</source>
+        <translation>空文件</translation>
+    </message>
+    <message>
+        <source>Empty folders</source>
+        <translation>空文件夹</translation>
+    </message>
+    <message>
+        <source>Broken links</source>
+        <translation>失效链接</translation>
+    </message>
+    <message>
+        <source>its target exists now</source>
+        <translation>其目标现在已存在</translation>
+    </message>
+    <message>
+        <source>it is no longer empty</source>
+        <translation>它已不再为空</translation>
+    </message>
+    <message>
+        <source>it is no longer what was found</source>
+        <translation>它已不是当初找到的项</translation>
+    </message>
+    <message>
+        <source>it holds more than empty folders now</source>
+        <translation>它现在包含的不只是空文件夹</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +1982,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>The copy Select keeps</source>
         <translation>“全选”保留的副本</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation>导出…</translation>
+    </message>
+    <message>
+        <source>Export the result</source>
+        <translation>导出结果</translation>
+    </message>
+    <message>
+        <source>Save the groups as a CSV table, or as JSON to open again later</source>
+        <translation>将各组保存为 CSV 表格，或保存为 JSON 以便以后再次打开</translation>
+    </message>
 </context>
 <context>
     <name>ORDupViewCter</name>
@@ -1868,6 +2021,44 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Found %n set(s) of duplicates, %1</source>
         <translation>
             <numerusform>找到 %n 组重复文件，共 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty and broken</source>
+        <translation>空项和失效项</translation>
+    </message>
+    <message>
+        <source>What to find</source>
+        <translation>查找内容</translation>
+    </message>
+    <message>
+        <source>Copies of the same file, or empty files, empty folders and broken links</source>
+        <translation>同一文件的副本，或空文件、空文件夹和失效链接</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result…</source>
+        <translation>打开已保存的结果…</translation>
+    </message>
+    <message>
+        <source>Open a saved result</source>
+        <translation>打开已保存的结果</translation>
+    </message>
+    <message>
+        <source>Open a result exported as JSON; it is checked against the disk first</source>
+        <translation>打开以 JSON 导出的结果；会先与磁盘核对</translation>
+    </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>打开已保存的结果</translation>
+    </message>
+    <message>
+        <source>Saved results (*.json)</source>
+        <translation>已保存的结果 (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the saved result were left out: they changed since it was saved, or cannot be acted on.</source>
+        <translation>
+            <numerusform>已保存结果中有 %n 项被略过：保存后发生了变化，或无法处理。</numerusform>
         </translation>
     </message>
 </context>

@@ -38,11 +38,6 @@ QString DupsCommand::help() const
                "NUL bytes. The system's protected folders are left out and named on stderr.\n"
                "\n"
                "  --json                 print one JSON object instead of a list\n"
-               "  --csv                  print the sets as CSV: set, size, path, modification time,\n"
-               "                         kept (yes for the copy that stays)\n"
-               "  --empty                list empty files, empty folders (holding only empty folders)\n"
-               "                         and broken symbolic links instead of duplicates; with --yes\n"
-               "                         all of them go to the Trash, with --dry-run the plan is shown\n"
                "  --quick                for files, trust equal size and sampled digest (up to three\n"
                "                         4 KiB blocks: at the start and spread over the file) without\n"
                "                         comparing whole contents: faster, but files that differ\n"
@@ -67,6 +62,13 @@ QString DupsCommand::help() const
                "Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not\n"
                "exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).\n")
                .arg(sw::dupkeep::key(sw::dupkeep::defaultRule()))
+           + Text::tr("Also:\n"
+                      "  --csv                  print the sets as CSV (RFC 4180, UTF-8): set, size, path,\n"
+                      "                         modification time, kept (yes for the copy that stays)\n"
+                      "  --empty                list empty files, empty folders (holding only empty folders,\n"
+                      "                         named at their top) and broken symbolic links instead of\n"
+                      "                         duplicates; with --yes all of them go to the Trash, with\n"
+                      "                         --dry-run the plan is shown\n")
            + defaultFoldersHelp(ORDupDataCollection::defaultFolders()) + ORLayout::optionsHelp();
 }
 

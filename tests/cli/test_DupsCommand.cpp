@@ -3,6 +3,8 @@
 
 #include "FinderCliSupport.h"
 
+#include "core/dups/DupSavedResult.h"
+
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -242,6 +244,50 @@ TEST_F(DupsCommand, HelpAndUsageErrors)
     EXPECT_TRUE(badRule.err.contains("--keep takes original, oldest, newest, shortest-path, first"))
         << badRule.err.toStdString();
     EXPECT_EQ(cli({QStringLiteral("dups"), QStringLiteral("--keep")}).code, 2);
+}
+
+TEST_F(DupsCommand, CsvQuotesAwkwardPathsAndJsonOpensAgain)
+{
+    tree.text(QStringLiteral("d/a,1"), pattern(7, 30000));
+    tree.text(QStringLiteral("d/b \"q\"\nx"), pattern(7, 30000));
+    const swtest::CliRun csv = cli({QStringLiteral("dups"), QStringLiteral("--home"), home, tree.path(QStringLiteral("d")),
+                                    QStringLiteral("--csv"), QStringLiteral("--keep"), QStringLiteral("first")});
+    ASSERT_EQ(csv.code, 0) << csv.err.toStdString();
+    const QByteArray d = QFile::encodeName(tree.path(QStringLiteral("d")));
+    EXPECT_TRUE(csv.out.startsWith("set,size,path,modification time,kept\r\n1,30000,\"" + d + "/a,1\","))
+        << csv.out.toStdString();
+    EXPECT_TRUE(csv.out.contains("\r\n1,30000,\"" + d + "/b \"\"q\"\"\nx\","));
+    EXPECT_TRUE(csv.out.endsWith(",no\r\n"));
+    // The report of --json is a saved result.
+    const swtest::CliRun json = cli({QStringLiteral("dups"), QStringLiteral("--home"), home, tree.path(QStringLiteral("d")),
+                                     QStringLiteral("--json")});
+    const auto opened = sw::DupSavedResult::open(tree.text(QStringLiteral("saved.json"), json.out));
+    ASSERT_TRUE(opened.data) << opened.error.toStdString();
+    ASSERT_EQ(opened.data->dupGroups.size(), 1);
+    EXPECT_EQ(opened.data->dupGroups.at(0).groupItems.size(), 2);
+    EXPECT_EQ(cli({QStringLiteral("dups"), QStringLiteral("--csv"), QStringLiteral("--json")}).code, 2);
+}
+
+TEST_F(DupsCommand, EmptyListsAndWithYesMovesEmptyFindsToTheTrash)
+{
+    tree.text(QStringLiteral("d/zero"), {});
+    tree.folder(QStringLiteral("d/e/f"));
+    tree.link(QStringLiteral("d/broken"), QStringLiteral("nowhere"));
+    tree.text(QStringLiteral("d/kept"), "x");
+    const QStringList args{tree.path(QStringLiteral("d")), QStringLiteral("--empty")};
+    const QJsonObject listed = json(QStringLiteral("dups"), args);
+    EXPECT_EQ(swtest::dupSets(QJsonDocument(listed).toJson(), tree.root()),
+              (QStringList{"d/broken", "d/e", "d/zero"}));
+    const QJsonObject planned = json(QStringLiteral("dups"), args + QStringList{QStringLiteral("--dry-run")});
+    EXPECT_EQ(planned.value("plan").toArray().size(), 3);
+    EXPECT_TRUE(tree.exists(QStringLiteral("d/e/f")));
+    const QJsonObject moved = json(QStringLiteral("dups"), args + QStringList{QStringLiteral("--yes")});
+    EXPECT_EQ(moved.value("removed").toArray().size(), 3) << QJsonDocument(moved).toJson().toStdString();
+    EXPECT_FALSE(tree.exists(QStringLiteral("d/zero")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("d/e")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("d/broken")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("d/kept")));
+    EXPECT_TRUE(QFileInfo::exists(trashFiles() + QStringLiteral("/e")));
 }
 
 }  // namespace

@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/dups/DupResultJson.h"
+#include "core/dups/EmptyFinder.h"
 #include "core/dups/ORDupDataCollection.h"
 #include "core/foundation/ORPrefConfig.h"
 #include "core/foundation/ORUtility.h"
+#include "gui/dups/KeepOneCopy.h"
 #include "gui/dups/ORDupViewCter.h"
+#include "gui/shell/SegmentedControl.h"
 #include "support/PageFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
-// The duplicate scan page's own setting: the quick scan, kept in the settings
-// and handed to the engine with each scan.
+// The duplicate scan page's own settings: the quick scan, kept in the settings
+// and handed to the engine with each scan, the mode, and saved results
+// opened again.
 class TestORDupViewCter : public QObject
 {
     Q_OBJECT
@@ -40,6 +46,64 @@ private slots:
         page->startBut()->click();
         QTRY_COMPARE(delegate.pages, (QList<qint64>{14, 14}));
         QVERIFY(engine.confirmContents());
+        engine.startOver();
+    }
+    void savedResultOpensOnTheResultPageAndTellsWhatWasLeftOut()
+    {
+        PageFixture fixture;
+        RecordingDelegate delegate;
+        ORDupDataCollection &engine = ORDupDataCollection::shareInstance();
+        engine.startOver();
+        ORDupDataGroup group;
+        for (const char *name : {"a", "b", "c"}) {
+            ORDupDataItem item;
+            item.itemPath = fixture.write(QStringLiteral("Documents/") + QLatin1String(name), QByteArray(20000, 'd'));
+            item.itemSize = 20000;
+            item.itemModTime = QFileInfo(item.itemPath).lastModified().toMSecsSinceEpoch();
+            group.groupItems.append(item);
+        }
+        ORDupData listed;
+        listed.dupGroups = {group};
+        QFile::remove(fixture.home(QStringLiteral("Documents/c")));
+        const QString saved = fixture.write(QStringLiteral("saved.json"), sw::DupResultJson::write(listed));
+        ORDupViewCter page(&delegate);
+        page.openResultFile(saved);
+        QTRY_COMPARE(delegate.pages, QList<qint64>{15});
+        QCOMPARE(engine.tempDupData()->dupGroups.size(), 1);
+        QCOMPARE(engine.tempDupData()->dupGroups.at(0).groupItems.size(), 2);
+        QTRY_VERIFY(page.openNotesSheet());
+        auto *sheet = qobject_cast<QMessageBox *>(page.openNotesSheet());
+        QVERIFY(sheet->detailedText().contains(QStringLiteral("Documents/c: no longer there")));
+        sheet->close();
+
+        page.openResultFile(fixture.write(QStringLiteral("bad.json"), "{\"dupGroups\": ["));
+        QTRY_COMPARE(delegate.pages, (QList<qint64>{15, 14}));
+        QTRY_VERIFY(page.openNotesSheet());
+        QVERIFY(qobject_cast<QMessageBox *>(page.openNotesSheet())->text().contains(QStringLiteral("not valid JSON")));
+        engine.startOver();
+    }
+
+    void emptyModeListsEmptyFindsEveryOneSelectable()
+    {
+        PageFixture fixture;
+        RecordingDelegate delegate;
+        ORDupDataCollection &engine = ORDupDataCollection::shareInstance();
+        engine.startOver();
+        QDir().mkpath(fixture.home(QStringLiteral("Documents/old/older")));
+        fixture.write(QStringLiteral("Music/zero"), QByteArray());
+        ORDupViewCter page(&delegate);
+        page.modeControl()->setSelectedSegment(ORDupViewCter::EmptySegment);
+        page.startBut()->click();
+        QTRY_COMPARE(delegate.pages, QList<qint64>{15});
+        const auto data = engine.tempDupData();
+        QCOMPARE(data->dupGroups.size(), 2);
+        QCOMPARE(data->dupGroups.at(0).groupName, sw::EmptyFinder::title(sw::EmptyFinder::EmptyFiles));
+        QCOMPARE(data->dupGroups.at(1).groupItems.at(0).itemPath, fixture.home(QStringLiteral("Documents/old")));
+        for (const ORDupDataGroup &group : data->dupGroups) {
+            QVERIFY(sw::KeepOneCopy::isGroupCheckable(group));
+            QVERIFY(sw::KeepOneCopy::isItemCheckable(group, 0));
+        }
+        engine.setScanMode(ORDupDataCollection::ScanMode::Duplicates);
         engine.startOver();
     }
 };

@@ -77,10 +77,15 @@ QByteArray DupResultJson::write(const ORDupData &data)
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 
+QString DupResultJson::tooLarge()
+{
+    return Text::tr("The file is too large to be a saved result.");
+}
+
 std::optional<DupResultJson::Read> DupResultJson::read(const QByteArray &json, QString *error)
 {
     if (json.size() > kMaxBytes) {
-        *error = Text::tr("The file is too large to be a saved result.");
+        *error = tooLarge();
         return std::nullopt;
     }
     QJsonParseError parse;

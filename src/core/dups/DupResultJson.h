@@ -23,6 +23,8 @@ public:
     static constexpr qint64 kMaxBytes = 256 * 1024 * 1024;
 
     static QByteArray write(const ORDupData &data);
+    // Why a file larger than kMaxBytes is refused.
+    static QString tooLarge();
 
     struct Read
     {

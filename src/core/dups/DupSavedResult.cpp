@@ -83,7 +83,7 @@ DupSavedResult::Opened DupSavedResult::open(const QString &file, const JobContro
         return opened;
     }
     if (in.size() > DupResultJson::kMaxBytes) {
-        opened.error = Text::tr("The file is too large to be a saved result.");
+        opened.error = DupResultJson::tooLarge();
         return opened;
     }
     const auto read = DupResultJson::read(in.read(DupResultJson::kMaxBytes + 1), &opened.error);

@@ -126,7 +126,7 @@ void ORDupViewCter::tellOpenNotes()
         return;
     const QString text = !engine.openError().isEmpty()
                              ? engine.openError()
-                             : tr("%n entry(s) of the saved result were left out: they changed since it was saved, "
+                             : tr("%n item(s) of the saved result were left out: they changed since it was saved, "
                                   "or cannot be acted on.",
                                   nullptr, int(notes.size()));
     auto *sheet = new QMessageBox(QMessageBox::Information, tr("Open a Saved Result"), text, QMessageBox::Ok,
