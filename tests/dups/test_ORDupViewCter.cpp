@@ -5,7 +5,9 @@
 #include "core/foundation/ORPrefConfig.h"
 #include "core/foundation/ORUtility.h"
 #include "gui/dups/KeepOneCopy.h"
+#include "gui/dups/ORDupResultViewCter.h"
 #include "gui/dups/ORDupViewCter.h"
+#include "gui/shell/ResultBottomBar.h"
 #include "gui/shell/SegmentedControl.h"
 #include "support/PageFixture.h"
 
@@ -103,6 +105,13 @@ private slots:
             QVERIFY(sw::KeepOneCopy::isGroupCheckable(group));
             QVERIFY(sw::KeepOneCopy::isItemCheckable(group, 0));
         }
+        // Finds of 0 bytes can still be selected and moved.
+        ORDupResultViewCter results(&delegate);
+        results.viewWillAppear();
+        results.viewDidAppear();
+        results.autoSelectAction();
+        QVERIFY(data->dupGroups.at(0).groupItems.at(0).isDel);
+        QVERIFY(results.bottomBar()->delBut()->isEnabled());
         engine.setScanMode(ORDupDataCollection::ScanMode::Duplicates);
         engine.startOver();
     }

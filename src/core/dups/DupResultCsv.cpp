@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dups/DupResultCsv.h"
 
-#include <QDateTime>
-#include <QTimeZone>
+#include "core/dups/DupResultJson.h"
 
 #include <algorithm>
 
@@ -36,8 +35,7 @@ QByteArray DupResultCsv::write(const ORDupData &data, const Kept &kept)
         ++set;
         for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
             const ORDupDataItem &item = group.groupItems.at(i);
-            const QString time = QDateTime::fromMSecsSinceEpoch(item.itemModTime, QTimeZone::utc())
-                                     .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+            const QString time = DupResultJson::isoTime(item.itemModTime);
             csv += QByteArray::number(set) + ',' + QByteArray::number(item.itemSize) + ',' + field(item.itemPath)
                    + ',' + time.toLatin1() + ',' + (kept(group, i) ? "yes" : "no") + "\r\n";
         }

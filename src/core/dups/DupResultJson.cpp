@@ -18,11 +18,6 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(DupResultJson)
 };
 
-QString isoTime(qint64 ms)
-{
-    return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()).toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
-}
-
 // An absolute path with no ".", ".." or empty component: the only paths a
 // saved result may name, so no entry reaches outside what it spells out.
 bool isCleanAbsolute(const QString &path)
@@ -58,6 +53,12 @@ std::optional<ORDupDataItem> readItem(const QJsonValue &value, QString *why)
 }
 
 }  // namespace
+
+QString DupResultJson::isoTime(qint64 msSinceEpoch)
+{
+    return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, QTimeZone::utc())
+        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+}
 
 QByteArray DupResultJson::write(const ORDupData &data)
 {

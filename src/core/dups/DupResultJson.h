@@ -23,6 +23,8 @@ public:
     static constexpr qint64 kMaxBytes = 256 * 1024 * 1024;
 
     static QByteArray write(const ORDupData &data);
+    // A modification time as both formats write it: ISO 8601 in UTC, to the second.
+    static QString isoTime(qint64 msSinceEpoch);
     // Why a file larger than kMaxBytes is refused.
     static QString tooLarge();
 

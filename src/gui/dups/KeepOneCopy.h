@@ -14,13 +14,19 @@ namespace sw {
 // all may go (empty finds) no item has to stay.
 struct KeepOneCopy
 {
+    // Empty finds weigh 0 bytes, and are still there to be ticked.
     static bool isGroupCheckable(const ORDupDataGroup &group)
     {
-        return selection::isGroupCheckable(group) && (group.allMayGo || group.groupItems.size() > 1);
+        return group.allMayGo ? !group.groupItems.isEmpty()
+                              : selection::isGroupCheckable(group) && group.groupItems.size() > 1;
     }
     static QString groupCheckImage(const ORDupDataGroup &group)
     {
-        return isGroupCheckable(group) ? selection::groupCheckImage(group) : QStringLiteral("or_select_null");
+        if (!isGroupCheckable(group))
+            return QStringLiteral("or_select_null");
+        return group.isGroupDelFlag == 2   ? QStringLiteral("or_select_all")
+               : group.isGroupDelFlag == 1 ? QStringLiteral("or_select_part")
+                                           : QStringLiteral("or_select_off");
     }
     static bool isItemCheckable(const ORDupDataGroup &group, qsizetype index)
     {
@@ -29,8 +35,9 @@ struct KeepOneCopy
     }
     static QString itemCheckImage(const ORDupDataGroup &group, qsizetype index)
     {
-        return isItemCheckable(group, index) ? selection::itemCheckImage(group, group.groupItems.at(index))
-                                             : QStringLiteral("or_select_null");
+        if (!isItemCheckable(group, index))
+            return QStringLiteral("or_select_null");
+        return group.groupItems.at(index).isDel ? QStringLiteral("or_select_all") : QStringLiteral("or_select_off");
     }
     static bool toggleItem(ORDupDataGroup &group, qsizetype index)
     {

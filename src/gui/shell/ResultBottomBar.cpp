@@ -61,10 +61,10 @@ void ResultBottomBar::addBesideAutoSelect(QWidget *widget)
     row->insertWidget(row->indexOf(m_autoSelectButton) + 1, widget);
 }
 
-void ResultBottomBar::showSelectedSize(qint64 size)
+void ResultBottomBar::showSelectedSize(qint64 size, bool anySelected)
 {
     ORUtility::sizeFileFormat(m_selectedSizeField, m_selectedUnitField, ORUtility::sizeFormatWithNumber(size));
-    m_delBut->setEnabled(size > 0);
+    m_delBut->setEnabled(size > 0 || anySelected);
 }
 
 void ResultBottomBar::showTotalSize(qint64 size)

@@ -17,8 +17,9 @@ class ResultBottomBar : public QWidget
 public:
     explicit ResultBottomBar(QWidget *page);
 
-    // Shows the size and enables "Delete" exactly when it is above 0.
-    void showSelectedSize(qint64 size);
+    // Shows the size and enables "Delete" when it is above 0 or, for items
+    // of 0 bytes, when anySelected.
+    void showSelectedSize(qint64 size, bool anySelected = false);
     void showTotalSize(qint64 size);
     // The select-all button names what its next click does: "Select" or
     // "Deselect". setAutoSelectTitle() sets it; autoSelectClicked() answers

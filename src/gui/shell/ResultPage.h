@@ -126,7 +126,11 @@ public:
         const qint64 selected = data ? Traits::selectedSizeOf(*data) : 0;
         if (data)
             (*data).*Traits::selectedSize = selected;
-        bottomBar()->showSelectedSize(selected);
+        // Items of 0 bytes (an empty file) may be selected too.
+        bool anyMarked = false;
+        for (const Group *group : m_groupModel->listed())
+            anyMarked = anyMarked || group->isGroupDelFlag != 0;
+        bottomBar()->showSelectedSize(selected, anyMarked);
         m_itemObject->reloadItems();
     }
 
