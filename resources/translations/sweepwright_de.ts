@@ -687,6 +687,26 @@ fehlenden oder unlesbaren Ordner, 130 nach Strg+C (ein Entfernen endet nach dem 
         <source>--csv and --json do not go together</source>
         <translation>--csv und --json passen nicht zusammen</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %n item(s), %2
+</source>
+        <translation>
+            <numerusform>%1  %n Element, %2
+</numerusform>
+            <numerusform>%1  %n Elemente, %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n kind(s) of empty or broken items, %1 in all.
+</source>
+        <translation>
+            <numerusform>%n Art leerer oder defekter Elemente gefunden, insgesamt %1.
+</numerusform>
+            <numerusform>%n Arten leerer oder defekter Elemente gefunden, insgesamt %1.
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>

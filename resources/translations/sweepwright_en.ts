@@ -43,6 +43,26 @@
 </numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %n item(s), %2
+</source>
+        <translation>
+            <numerusform>%1  %n item, %2
+</numerusform>
+            <numerusform>%1  %n items, %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n kind(s) of empty or broken items, %1 in all.
+</source>
+        <translation>
+            <numerusform>Found %n kind of empty or broken items, %1 in all.
+</numerusform>
+            <numerusform>Found %n kinds of empty or broken items, %1 in all.
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExtensionsCommand</name>

@@ -687,6 +687,26 @@ existe o no se puede leer, y con 130 tras Ctrl-C (una eliminación para tras el 
         <source>--csv and --json do not go together</source>
         <translation>--csv y --json no se pueden usar juntos</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %n item(s), %2
+</source>
+        <translation>
+            <numerusform>%1  %n elemento, %2
+</numerusform>
+            <numerusform>%1  %n elementos, %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n kind(s) of empty or broken items, %1 in all.
+</source>
+        <translation>
+            <numerusform>Se encontró %n tipo de elementos vacíos o rotos, %1 en total.
+</numerusform>
+            <numerusform>Se encontraron %n tipos de elementos vacíos o rotos, %1 en total.
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>

@@ -687,6 +687,26 @@ dossier inexistant ou illisible, 130 après Ctrl-C (une suppression s&apos;arrê
         <source>--csv and --json do not go together</source>
         <translation>--csv et --json ne vont pas ensemble</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %n item(s), %2
+</source>
+        <translation>
+            <numerusform>%1  %n élément, %2
+</numerusform>
+            <numerusform>%1  %n éléments, %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n kind(s) of empty or broken items, %1 in all.
+</source>
+        <translation>
+            <numerusform>%n sorte d’éléments vides ou cassés trouvée, %1 en tout.
+</numerusform>
+            <numerusform>%n sortes d’éléments vides ou cassés trouvées, %1 en tout.
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>

@@ -680,6 +680,22 @@ NUL バイト区切り)。システムの保護されたフォルダーは除外
         <source>--csv and --json do not go together</source>
         <translation>--csv と --json は同時に使えません</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %n item(s), %2
+</source>
+        <translation>
+            <numerusform>%1  %n 項目、%2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n kind(s) of empty or broken items, %1 in all.
+</source>
+        <translation>
+            <numerusform>空または壊れた項目が %n 種類見つかりました。合計 %1。
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>

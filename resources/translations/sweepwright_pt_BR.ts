@@ -687,6 +687,26 @@ existe ou não pode ser lida, 130 após Ctrl-C (uma remoção para após o item 
         <source>--csv and --json do not go together</source>
         <translation>--csv e --json não podem ser usados juntos</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %n item(s), %2
+</source>
+        <translation>
+            <numerusform>%1  %n item, %2
+</numerusform>
+            <numerusform>%1  %n itens, %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n kind(s) of empty or broken items, %1 in all.
+</source>
+        <translation>
+            <numerusform>Encontrado %n tipo de itens vazios ou quebrados, %1 no total.
+</numerusform>
+            <numerusform>Encontrados %n tipos de itens vazios ou quebrados, %1 no total.
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>

@@ -694,6 +694,30 @@ exist or cannot be read, 130 after Ctrl-C (a removal stops after the current ite
         <source>--csv and --json do not go together</source>
         <translation>--csv и --json нельзя использовать вместе</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %n item(s), %2
+</source>
+        <translation>
+            <numerusform>%1  %n элемент, %2
+</numerusform>
+            <numerusform>%1  %n элемента, %2
+</numerusform>
+            <numerusform>%1  %n элементов, %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n kind(s) of empty or broken items, %1 in all.
+</source>
+        <translation>
+            <numerusform>Найден %n вид пустых или битых элементов, всего %1.
+</numerusform>
+            <numerusform>Найдено %n вида пустых или битых элементов, всего %1.
+</numerusform>
+            <numerusform>Найдено %n видов пустых или битых элементов, всего %1.
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>

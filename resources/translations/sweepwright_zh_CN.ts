@@ -679,6 +679,22 @@ NUL 字节分隔。系统的受保护文件夹会被略过，并在标准错误�
         <source>--csv and --json do not go together</source>
         <translation>--csv 和 --json 不能同时使用</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %n item(s), %2
+</source>
+        <translation>
+            <numerusform>%1  %n 项，%2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n kind(s) of empty or broken items, %1 in all.
+</source>
+        <translation>
+            <numerusform>找到 %n 类空项或失效项，共 %1。
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>

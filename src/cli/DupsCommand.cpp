@@ -177,8 +177,10 @@ void DupsCommand::writeGroup(JsonWriter *json, const ORDupDataGroup &group) cons
         return;
     }
     const qint64 copy = group.groupItems.isEmpty() ? 0 : group.groupItems.constFirst().itemSize;
-    QString text = Text::tr("%1  %n copies of %2\n", nullptr, int(group.groupItems.size()))
-                       .arg(group.groupName, ORUtility::sizeFormatWithNumber(copy));
+    QString text = group.allMayGo ? Text::tr("%1  %n item(s), %2\n", nullptr, int(group.groupItems.size()))
+                                        .arg(group.groupName, ORUtility::sizeFormatWithNumber(group.groupSize))
+                                  : Text::tr("%1  %n copies of %2\n", nullptr, int(group.groupItems.size()))
+                                        .arg(group.groupName, ORUtility::sizeFormatWithNumber(copy));
     for (const ORDupDataItem &item : group.groupItems)
         text += QStringLiteral("  %1\n").arg(item.itemPath);
     std::fputs(text.toLocal8Bit().constData(), stdout);
@@ -191,9 +193,7 @@ void DupsCommand::writeEnd(JsonWriter *json, qint64 groups, qint64 totalSize) co
         json->member("dupTotalSize", totalSize);
         return;
     }
-    std::fputs(Text::tr("Found %n set(s) of duplicates, %1 in all copies.\n", nullptr, int(groups))
-                   .arg(ORUtility::sizeFormatWithNumber(totalSize))
-                   .toLocal8Bit()
-                   .constData(),
-               stdout);
+    const QString found = m_empty ? Text::tr("Found %n kind(s) of empty or broken items, %1 in all.\n", nullptr, int(groups))
+                                  : Text::tr("Found %n set(s) of duplicates, %1 in all copies.\n", nullptr, int(groups));
+    std::fputs(found.arg(ORUtility::sizeFormatWithNumber(totalSize)).toLocal8Bit().constData(), stdout);
 }

@@ -38,7 +38,7 @@ protected:
         tree.folder(QStringLiteral("scan/target/empty"));      // a folder a link points to
         tree.text(QStringLiteral("scan/target/keep"), "k");
         tree.link(QStringLiteral("scan/viaLink/toEmpty"), scanned + QStringLiteral("/target/empty"));
-        tree.folder(QStringLiteral("scan/mixed/sub"));
+        tree.folder(QStringLiteral("scan/mixed/sub/inner"));
         tree.text(QStringLiteral("scan/mixed/file"), "x");
         tree.folder(QStringLiteral("scan/.hiddenEmpty"));      // hidden: never listed
     }
@@ -95,9 +95,17 @@ TEST_F(EmptyFinds, RemovalLeavesWhatGainedContentsSinceTheScan)
     const auto after = swtest::TreeSnapshot::of(scanned);
     EXPECT_EQ(before.vanished(after),
               (QStringList{scanned + QStringLiteral("/broken"), scanned + QStringLiteral("/mixed/sub"),
-                           scanned + QStringLiteral("/zero")}));
+                           scanned + QStringLiteral("/mixed/sub/inner"), scanned + QStringLiteral("/zero")}));
     EXPECT_TRUE(before.changed(after).isEmpty());
     EXPECT_EQ(report.removedBytes(), before.bytesGone(after, {scanned + QStringLiteral("/mixed/sub")}));
+    // Found and removed sizes are measured alike.
+    qint64 listed = 0;
+    for (const ORDupDataGroup &group : data->dupGroups)
+        for (const ORDupDataItem &item : group.groupItems)
+            if (!item.itemPath.contains(QLatin1String("/e1")) && !item.itemPath.contains(QLatin1String("target/")))
+                listed += item.itemSize;
+    EXPECT_EQ(report.removedBytes(), listed);
+    EXPECT_GT(listed, 0);
     EXPECT_EQ(report.failedCount(), 2);
     EXPECT_TRUE(QFileInfo::exists(scanned + QStringLiteral("/e1/e2/e3/new")));
 }

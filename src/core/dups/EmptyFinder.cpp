@@ -31,6 +31,7 @@ struct Folder
 {
     bool empty = true;  // holds nothing but empty folders
     qint64 bytes = 0;   // the sizes of the folders below it
+    qint64 own = 0;     // its own size, which its holder counts
 };
 
 // One walk of the chosen folders; lists into groups when it has them.
@@ -111,7 +112,8 @@ bool EmptyWalk::isContent(int fd, const QByteArray &path, const char *name, dev_
     const Folder inner = visit(sub.get(), child, device, depth + 1);
     if (!inner.empty)
         return true;
-    folder.bytes += inner.bytes + st.st_size;
+    folder.bytes = inner.bytes;
+    folder.own = st.st_size;
     return false;
 }
 
@@ -139,7 +141,7 @@ Folder EmptyWalk::visit(int fd, const QByteArray &path, dev_t device, int depth)
             folder.empty = false;
         else
             emptyBelow.append({path + '/' + name, sub.bytes});
-        folder.bytes += sub.bytes;
+        folder.bytes += sub.bytes + sub.own;
     }
     ::closedir(dir);
     if (!folder.empty || depth == 0)
