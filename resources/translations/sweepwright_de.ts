@@ -1946,6 +1946,13 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <source>1 copy of %1 is listed; the others lie in protected places.</source>
         <translation>1 Kopie zu %1 aufgeführt; die anderen liegen an geschützten Orten.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s), %1 in all; each may go to the Trash.</source>
+        <translation>
+            <numerusform>%n Element, %1; es kann in den Papierkorb verschoben werden.</numerusform>
+            <numerusform>%n Elemente, insgesamt %1; jedes kann in den Papierkorb verschoben werden.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
@@ -2036,6 +2043,17 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     <message>
         <source>Save the groups as a CSV table, or as JSON to open again later</source>
         <translation>Die Gruppen als CSV-Tabelle speichern oder als JSON, um sie später wieder zu öffnen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty and broken: %n item(s), %1</source>
+        <translation>
+            <numerusform>Leer und defekt: %n Element, %1</numerusform>
+            <numerusform>Leer und defekt: %n Elemente, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty files, folders that hold only empty folders, and links whose target is missing.</source>
+        <translation>Leere Dateien, Ordner, die nur leere Ordner enthalten, und Verknüpfungen, deren Ziel fehlt.</translation>
     </message>
 </context>
 <context>

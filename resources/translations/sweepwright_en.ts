@@ -179,6 +179,13 @@
             <numerusform>%n copies of %1 each; one copy is always kept.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s), %1 in all; each may go to the Trash.</source>
+        <translation>
+            <numerusform>%n item, %1; it may go to the Trash.</numerusform>
+            <numerusform>%n items, %1 in all; each may go to the Trash.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
@@ -188,6 +195,13 @@
         <translation>
             <numerusform>%1: %n set, %2</numerusform>
             <numerusform>%1: %n sets, %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty and broken: %n item(s), %1</source>
+        <translation>
+            <numerusform>Empty and broken: %n item, %1</numerusform>
+            <numerusform>Empty and broken: %n items, %1</numerusform>
         </translation>
     </message>
 </context>

@@ -1946,6 +1946,13 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <source>1 copy of %1 is listed; the others lie in protected places.</source>
         <translation>Se muestra 1 copia de %1; las demás están en lugares protegidos.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s), %1 in all; each may go to the Trash.</source>
+        <translation>
+            <numerusform>%n elemento, %1; puede ir a la papelera.</numerusform>
+            <numerusform>%n elementos, %1 en total; cada uno puede ir a la papelera.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
@@ -2036,6 +2043,17 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     <message>
         <source>Save the groups as a CSV table, or as JSON to open again later</source>
         <translation>Guardar los grupos como tabla CSV, o como JSON para abrirlos más tarde</translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty and broken: %n item(s), %1</source>
+        <translation>
+            <numerusform>Vacíos y rotos: %n elemento, %1</numerusform>
+            <numerusform>Vacíos y rotos: %n elementos, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty files, folders that hold only empty folders, and links whose target is missing.</source>
+        <translation>Archivos vacíos, carpetas que solo contienen carpetas vacías y enlaces cuyo destino falta.</translation>
     </message>
 </context>
 <context>

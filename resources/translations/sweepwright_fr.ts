@@ -1946,6 +1946,13 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <source>1 copy of %1 is listed; the others lie in protected places.</source>
         <translation>1 copie de %1 listée&#xa0;; les autres se trouvent dans des emplacements protégés.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s), %1 in all; each may go to the Trash.</source>
+        <translation>
+            <numerusform>%n élément, %1 ; il peut aller à la Corbeille.</numerusform>
+            <numerusform>%n éléments, %1 en tout ; chacun peut aller à la Corbeille.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
@@ -2036,6 +2043,17 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     <message>
         <source>Save the groups as a CSV table, or as JSON to open again later</source>
         <translation>Enregistrer les groupes en tableau CSV, ou en JSON pour les rouvrir plus tard</translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty and broken: %n item(s), %1</source>
+        <translation>
+            <numerusform>Vides et cassés : %n élément, %1</numerusform>
+            <numerusform>Vides et cassés : %n éléments, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty files, folders that hold only empty folders, and links whose target is missing.</source>
+        <translation>Fichiers vides, dossiers ne contenant que des dossiers vides, et liens dont la cible manque.</translation>
     </message>
 </context>
 <context>

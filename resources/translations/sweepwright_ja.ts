@@ -1921,6 +1921,12 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>1 copy of %1 is listed; the others lie in protected places.</source>
         <translation>%1 のコピーを 1 個表示しています。ほかのコピーは保護された場所にあります。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s), %1 in all; each may go to the Trash.</source>
+        <translation>
+            <numerusform>%n 項目、合計 %1。どれもゴミ箱に移動できます。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
@@ -2010,6 +2016,16 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Save the groups as a CSV table, or as JSON to open again later</source>
         <translation>グループを CSV の表として、またはあとで開けるよう JSON として保存します</translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty and broken: %n item(s), %1</source>
+        <translation>
+            <numerusform>空と壊れたもの: %n 項目、%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty files, folders that hold only empty folders, and links whose target is missing.</source>
+        <translation>空のファイル、空のフォルダーだけを含むフォルダー、リンク先がないリンクです。</translation>
     </message>
 </context>
 <context>

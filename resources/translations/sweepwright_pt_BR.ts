@@ -1946,6 +1946,13 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <source>1 copy of %1 is listed; the others lie in protected places.</source>
         <translation>1 cópia de %1 listada; as outras estão em locais protegidos.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s), %1 in all; each may go to the Trash.</source>
+        <translation>
+            <numerusform>%n item, %1; ele pode ir para a lixeira.</numerusform>
+            <numerusform>%n itens, %1 no total; cada um pode ir para a lixeira.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
@@ -2036,6 +2043,17 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     <message>
         <source>Save the groups as a CSV table, or as JSON to open again later</source>
         <translation>Salvar os grupos como tabela CSV, ou como JSON para abrir de novo depois</translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty and broken: %n item(s), %1</source>
+        <translation>
+            <numerusform>Vazios e quebrados: %n item, %1</numerusform>
+            <numerusform>Vazios e quebrados: %n itens, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty files, folders that hold only empty folders, and links whose target is missing.</source>
+        <translation>Arquivos vazios, pastas que só contêm pastas vazias e links cujo destino não existe.</translation>
     </message>
 </context>
 <context>

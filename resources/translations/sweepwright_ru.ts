@@ -1971,6 +1971,14 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>1 copy of %1 is listed; the others lie in protected places.</source>
         <translation>Показана 1 копия размером %1; остальные находятся в защищённых местах.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s), %1 in all; each may go to the Trash.</source>
+        <translation>
+            <numerusform>%n элемент, всего %1; каждый можно переместить в корзину.</numerusform>
+            <numerusform>%n элемента, всего %1; каждый можно переместить в корзину.</numerusform>
+            <numerusform>%n элементов, всего %1; каждый можно переместить в корзину.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
@@ -2062,6 +2070,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Save the groups as a CSV table, or as JSON to open again later</source>
         <translation>Сохранить группы в таблицу CSV или в JSON, чтобы открыть позже</translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty and broken: %n item(s), %1</source>
+        <translation>
+            <numerusform>Пустые и битые: %n элемент, %1</numerusform>
+            <numerusform>Пустые и битые: %n элемента, %1</numerusform>
+            <numerusform>Пустые и битые: %n элементов, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty files, folders that hold only empty folders, and links whose target is missing.</source>
+        <translation>Пустые файлы, папки, содержащие только пустые папки, и ссылки, цель которых отсутствует.</translation>
     </message>
 </context>
 <context>

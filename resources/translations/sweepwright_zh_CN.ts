@@ -1920,6 +1920,12 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>1 copy of %1 is listed; the others lie in protected places.</source>
         <translation>列出了 1 份副本，大小 %1；其他副本位于受保护的位置。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s), %1 in all; each may go to the Trash.</source>
+        <translation>
+            <numerusform>%n 项，共 %1；每项都可移到回收站。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORDupResultViewCter</name>
@@ -2009,6 +2015,16 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Save the groups as a CSV table, or as JSON to open again later</source>
         <translation>将各组保存为 CSV 表格，或保存为 JSON 以便以后再次打开</translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty and broken: %n item(s), %1</source>
+        <translation>
+            <numerusform>空项和失效项：%n 项，%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty files, folders that hold only empty folders, and links whose target is missing.</source>
+        <translation>空文件、只含空文件夹的文件夹，以及目标不存在的链接。</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "core/dups/EmptyFinder.h"
 
 #include "core/dups/DupNotifications.h"
+#include "core/finder/FinderFilter.h"
 #include "core/foundation/JobControl.h"
 #include "core/foundation/ORUtility.h"
 #include "core/foundation/TitlePoster.h"
@@ -32,6 +33,7 @@ struct Folder
     bool empty = true;  // holds nothing but empty folders
     qint64 bytes = 0;   // the sizes of the folders below it
     qint64 own = 0;     // its own size, which its holder counts
+    qint64 modTime = 0;
 };
 
 // One walk of the chosen folders; lists into groups when it has them.
@@ -51,7 +53,7 @@ public:
 private:
     // Whether the entry name counts as content of its folder.
     bool isContent(int fd, const QByteArray &path, const char *name, dev_t device, int depth, Folder &folder);
-    void list(EmptyFinder::Kind kind, const QByteArray &path, qint64 size);
+    void list(EmptyFinder::Kind kind, const QByteArray &path, qint64 size, qint64 modTime);
 
     const QStringList &m_exclude;
     JobControl *m_job;
@@ -65,7 +67,7 @@ bool isHidden(const char *name)
     return name[0] == '.';
 }
 
-void EmptyWalk::list(EmptyFinder::Kind kind, const QByteArray &path, qint64 size)
+void EmptyWalk::list(EmptyFinder::Kind kind, const QByteArray &path, qint64 size, qint64 modTime)
 {
     if (!m_groups)
         return;
@@ -76,6 +78,7 @@ void EmptyWalk::list(EmptyFinder::Kind kind, const QByteArray &path, qint64 size
     item.itemPath = text;
     item.itemName = text.mid(text.lastIndexOf(QLatin1Char('/')) + 1);
     item.itemSize = size;
+    item.itemModTime = modTime;
     m_groups[kind].groupItems.append(item);
     m_groups[kind].groupSize += size;
 }
@@ -95,12 +98,12 @@ bool EmptyWalk::isContent(int fd, const QByteArray &path, const char *name, dev_
         const bool broken = ::fstatat(fd, name, &target, 0) != 0
                             && (errno == ENOENT || errno == ELOOP || errno == ENOTDIR);
         if (broken && listable)
-            list(EmptyFinder::BrokenLinks, child, st.st_size);
+            list(EmptyFinder::BrokenLinks, child, st.st_size, modTimeMs(st));
         return true;
     }
     if (S_ISREG(st.st_mode)) {
         if (st.st_size == 0 && listable)
-            list(EmptyFinder::EmptyFiles, child, 0);
+            list(EmptyFinder::EmptyFiles, child, 0, modTimeMs(st));
         return true;
     }
     if (!S_ISDIR(st.st_mode) || st.st_dev != device || depth >= EmptyFinder::kMaxDepth || !listable
@@ -114,6 +117,7 @@ bool EmptyWalk::isContent(int fd, const QByteArray &path, const char *name, dev_
         return true;
     folder.bytes = inner.bytes;
     folder.own = st.st_size;
+    folder.modTime = modTimeMs(st);
     return false;
 }
 
@@ -129,7 +133,7 @@ Folder EmptyWalk::visit(int fd, const QByteArray &path, dev_t device, int depth)
     }
     // Empty sub-folders are listed only once it is known that this folder is
     // not empty as a whole.
-    QList<QPair<QByteArray, qint64>> emptyBelow;
+    QList<QPair<QByteArray, Folder>> emptyBelow;
     while (const dirent *entry = ::readdir(dir)) {
         if (m_job && m_job->isCancelled())
             break;
@@ -140,13 +144,13 @@ Folder EmptyWalk::visit(int fd, const QByteArray &path, dev_t device, int depth)
         if (isContent(fd, path, name, device, depth, sub))
             folder.empty = false;
         else
-            emptyBelow.append({path + '/' + name, sub.bytes});
+            emptyBelow.append({path + '/' + name, sub});
         folder.bytes += sub.bytes + sub.own;
     }
     ::closedir(dir);
     if (!folder.empty || depth == 0)
-        for (const auto &[below, bytes] : std::as_const(emptyBelow))
-            list(EmptyFinder::EmptyFolders, below, bytes);
+        for (const auto &[below, sub] : std::as_const(emptyBelow))
+            list(EmptyFinder::EmptyFolders, below, sub.bytes, sub.modTime);
     return folder;
 }
 

@@ -38,6 +38,11 @@ void ORDupResultItemObject::groupShown()
         return;
     }
     m_caption->setText(DupGroupModel::displayName(*group));
+    if (group->allMayGo) {
+        m_info->setText(tr("%n item(s), %1 in all; each may go to the Trash.", nullptr, int(group->groupItems.size()))
+                            .arg(ORUtility::sizeFormatWithNumber(group->groupSize)));
+        return;
+    }
     const QString size = ORUtility::sizeFormatWithNumber(DupGroupModel::copySize(*group));
     // One copy listed: the others lie where they may not be deleted.
     m_info->setText(group->groupItems.size() == 1

@@ -31,8 +31,9 @@ ORDupResultViewCter::ORDupResultViewCter(ORBasedViewCterDelegate *delegate, QWid
     buildDetail();
     bottomBar()->setAutoSelectTitle(true);
     autoSelectButton()->setToolTip(tr("Select every copy but one of each group listed, or clear them"));
-    bottomBar()->addBesideAutoSelect(buildKeepRulePopUp());
+    // Each goes right beside Select: the export ends up after the keep rule.
     bottomBar()->addBesideAutoSelect(buildExportButton());
+    bottomBar()->addBesideAutoSelect(buildKeepRulePopUp());
     setKeyboardOrder();
 }
 
@@ -176,6 +177,9 @@ void ORDupResultViewCter::viewWillAppear()
     // The places the best original avoids are read again: the user's
     // folders may have moved since the page was last shown.
     m_keeper = DupKeeper(DupKeepRule(m_keepRulePopUp->currentData().toInt()));
+    // Empty finds keep nothing: every item may go.
+    m_keepRulePopUp->setVisible(ORDupDataCollection::shareInstance().heldMode()
+                                == ORDupDataCollection::ScanMode::Duplicates);
     m_detailStack->setCurrentWidget(m_segControlMode->selectedSegment() == PreviewMode
                                         ? m_previewBox
                                         : static_cast<QWidget *>(itemObject()));
@@ -313,6 +317,16 @@ void ORDupResultViewCter::showTotal()
         total += group->groupSize;
     bottomBar()->showTotalSize(total);
     const int segment = m_segControl->selectedSegment();
+    if (ORDupDataCollection::shareInstance().heldMode() == ORDupDataCollection::ScanMode::Empty) {
+        qsizetype items = 0;
+        for (const ORDupDataGroup *group : groupArr())
+            items += group->groupItems.size();
+        titleTextField()->setText(tr("Empty and broken: %n item(s), %1", nullptr, int(items))
+                                      .arg(ORUtility::sizeFormatWithNumber(total)));
+        infoTextField()->setText(tr("Empty files, folders that hold only empty folders, and links whose target is "
+                                    "missing."));
+        return;
+    }
     const QString kind = segment > AllKinds ? DupKinds::title(DupKind(segment - 1)) : tr("All duplicates");
     const int sets = int(groupArr().size());
     //: The kind listed ("All duplicates", "Documents", ...), the number of sets and their size
