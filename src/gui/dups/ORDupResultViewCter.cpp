@@ -31,8 +31,6 @@ ORDupResultViewCter::ORDupResultViewCter(ORBasedViewCterDelegate *delegate, QWid
     buildDetail();
     bottomBar()->setAutoSelectTitle(true);
     autoSelectButton()->setToolTip(tr("Select every copy but one of each group listed, or clear them"));
-    // Each goes right beside Select: the export ends up after the keep rule.
-    bottomBar()->addBesideAutoSelect(buildExportButton());
     bottomBar()->addBesideAutoSelect(buildKeepRulePopUp());
     setKeyboardOrder();
 }
@@ -89,6 +87,9 @@ QWidget *ORDupResultViewCter::buildGroupTools()
     connect(m_sortPopButton, &QComboBox::activated, this,
             [this](int index) { sortedGroups(m_sortPopButton->itemData(index).toInt()); });
     row->addWidget(m_sortPopButton);
+    // The bottom bar's and the top bar's buttons need their room in every
+    // language: the export sits with the list it saves.
+    row->addWidget(buildExportButton(tools));
     return tools;
 }
 
@@ -114,9 +115,9 @@ QComboBox *ORDupResultViewCter::buildKeepRulePopUp()
 }
 
 // Saves the result held, as a table or to be opened again.
-QPushButton *ORDupResultViewCter::buildExportButton()
+QPushButton *ORDupResultViewCter::buildExportButton(QWidget *bar)
 {
-    m_exportButton = PageStyle::secondaryButton(tr("Export…"), bottomBar());
+    m_exportButton = PageStyle::secondaryButton(tr("Export…"), bar);
     m_exportButton->setObjectName(QStringLiteral("exportButton"));
     m_exportButton->setAccessibleName(tr("Export the result"));
     m_exportButton->setToolTip(tr("Save the groups as a CSV table, or as JSON to open again later"));
@@ -157,11 +158,12 @@ void ORDupResultViewCter::buildDetail()
 void ORDupResultViewCter::setKeyboardOrder()
 {
     QList<QWidget *> order;
-    for (SegmentedControl *control : {m_segControl, m_segControlMode})
-        for (int segment = 0; segment < control->count(); ++segment)
-            order.append(control->button(segment));
-    order << m_searchField << m_sortPopButton << gTableView() << itemObject()->itemTableView() << autoSelectButton()
-          << m_keepRulePopUp << m_exportButton << startOverBut() << delBut();
+    for (int segment = 0; segment < m_segControl->count(); ++segment)
+        order.append(m_segControl->button(segment));
+    for (int segment = 0; segment < m_segControlMode->count(); ++segment)
+        order.append(m_segControlMode->button(segment));
+    order << m_searchField << m_sortPopButton << m_exportButton << gTableView() << itemObject()->itemTableView()
+          << autoSelectButton() << m_keepRulePopUp << startOverBut() << delBut();
     setReadingOrder(order);
 }
 
@@ -207,6 +209,11 @@ void ORDupResultViewCter::forgetKinds()
     m_previewPane->clear();
     groupModel()->setResult(nullptr);
     m_kinds = DupKinds::Lists();
+}
+
+bool ORDupResultViewCter::selectsItemsOfNoSize() const
+{
+    return ORDupDataCollection::shareInstance().heldMode() == ORDupDataCollection::ScanMode::Empty;
 }
 
 void ORDupResultViewCter::forgetResult()

@@ -68,12 +68,13 @@ protected:
     void groupAnnounced(ORDupDataGroup *group) override;
     void markGroup(ORDupDataGroup &group, bool marked) override;
     void forgetResult() override;
+    bool selectsItemsOfNoSize() const override;
 
 private:
     QWidget *buildTopBar();
     QWidget *buildGroupTools();
     QComboBox *buildKeepRulePopUp();
-    QPushButton *buildExportButton();
+    QPushButton *buildExportButton(QWidget *bar);
     void buildDetail();
     void setKeyboardOrder();
 

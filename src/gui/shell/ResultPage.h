@@ -126,10 +126,10 @@ public:
         const qint64 selected = data ? Traits::selectedSizeOf(*data) : 0;
         if (data)
             (*data).*Traits::selectedSize = selected;
-        // Items of 0 bytes (an empty file) may be selected too.
         bool anyMarked = false;
-        for (const Group *group : m_groupModel->listed())
-            anyMarked = anyMarked || group->isGroupDelFlag != 0;
+        if (selectsItemsOfNoSize())
+            for (const Group *group : m_groupModel->listed())
+                anyMarked = anyMarked || group->isGroupDelFlag != 0;
         bottomBar()->showSelectedSize(selected, anyMarked);
         m_itemObject->reloadItems();
     }
@@ -181,6 +181,9 @@ protected:
     virtual int openingRow() const { return 0; }
     // What the auto-select and a group's check button do to one group.
     virtual void markGroup(Group &group, bool marked) { Policy::setGroupMarked(group, marked); }
+    // True where items of 0 bytes (an empty file) are worth removing: Delete
+    // then follows what is selected rather than its size.
+    virtual bool selectsItemsOfNoSize() const { return false; }
     int removalCount() const override
     {
         const auto data = m_groupModel->result();
