@@ -9,6 +9,9 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 // One context for the texts of this file, whichever function shows them.
@@ -60,13 +63,18 @@ QString DupsCommand::help() const
                "Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not\n"
                "exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).\n")
                .arg(sw::dupkeep::key(sw::dupkeep::defaultRule()))
+           + Text::tr("Digests of files that did not change since an earlier scan are kept in %1\n"
+                      "and not read again (copies are still compared byte by byte before they go):\n"
+                      "  --no-cache             read every file, and keep nothing for the next scan\n"
+                      "  --clear-cache          forget the digests kept, scan nothing\n")
+                 .arg(ORDupDataCollection::hashCachePath())
            + defaultFoldersHelp(ORDupDataCollection::defaultFolders()) + ORLayout::optionsHelp();
 }
 
 void DupsCommand::declareOptions(CliOptions &options) const
 {
     FinderCommand::declareOptions(options);
-    options.addFlags({QStringLiteral("--quick")});
+    options.addFlags({QStringLiteral("--quick"), QStringLiteral("--no-cache"), QStringLiteral("--clear-cache")});
     options.addValued({QStringLiteral("--keep")});
     // %1 stays for the option's name.
     options.setMissingValueText(
@@ -77,6 +85,7 @@ void DupsCommand::declareOptions(CliOptions &options) const
 std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine, const CliOptions &options)
 {
     engine.setConfirmContents(!options.isSet(QStringLiteral("--quick")));
+    engine.setUseHashCache(!options.isSet(QStringLiteral("--no-cache")));
     m_keep = sw::dupkeep::defaultRule();  // never the settings store's: the CLI neither reads nor writes it
     if (options.isSet(QStringLiteral("--keep"))) {
         const auto rule = sw::dupkeep::fromKey(options.value(QStringLiteral("--keep")));
@@ -86,6 +95,19 @@ std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine,
         m_keep = *rule;
     }
     return std::nullopt;
+}
+
+int DupsCommand::execute(const CliOptions &options)
+{
+    if (!options.isSet(QStringLiteral("--clear-cache")))
+        return FinderCommand::execute(options);
+    const QString path = ORDupDataCollection::hashCachePath();
+    if (!ORDupDataCollection::clearHashCache()) {
+        tell("dups", Text::tr("could not remove %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        return 1;
+    }
+    std::fputs(Text::tr("Forgot the digests kept in %1.\n").arg(path).toLocal8Bit().constData(), stdout);
+    return 0;
 }
 
 // As the result page's auto-select: every copy but the one the rule keeps.

@@ -12,7 +12,9 @@
 // contents. --trash-all-but-first moves every copy of each set but the one
 // the keep rule picks to the Trash and reports what was moved and "delSize".
 // A run that moves nothing prints each set as it is found when stdout is
-// no terminal, and keeps none of them.
+// no terminal, and keeps none of them. Digests of unchanged files come from
+// the hash cache unless --no-cache; --clear-cache empties it and scans
+// nothing.
 class DupsCommand : public FinderCommand<ORDupDataCollection>
 {
 public:
@@ -22,6 +24,7 @@ protected:
     QString help() const override;
     void declareOptions(CliOptions &options) const override;
     std::optional<QString> configureEngine(ORDupDataCollection &engine, const CliOptions &options) override;
+    int execute(const CliOptions &options) override;
     Plan plan() override;
     void writeResult(JsonWriter &json) const override;
     void writeResult(FILE *out) const override;

@@ -52,6 +52,9 @@ void ORDupViewCter::foundJunkSize(const QVariant &found)
 void ORDupViewCter::scanButton()
 {
     ORDupDataCollection::shareInstance().setConfirmContents(!m_quickScanBox->isChecked());
+    const QString cacheKey = QString::fromLatin1(ORDupDataCollection::kHashCacheKey);
+    ORDupDataCollection::shareInstance().setUseHashCache(!ORPrefConfig::hasStoredValue(cacheKey)
+                                                         || ORPrefConfig::boolForKey(cacheKey));
     scanFolders<ORDupDataCollection>(
         [](const ORDupData &data) {
             qCDebug(lcDupPages) << "dupData----->" << data.dupGroups.size() << "groups," << data.dupTotalSize
