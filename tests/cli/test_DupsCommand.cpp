@@ -86,7 +86,7 @@ TEST_F(DupsCommand, NoCacheKeepsNothingAndClearCacheForgetsIt)
     EXPECT_EQ(groups(json(QStringLiteral("dups"), {tree.path(QStringLiteral("d"))})), found);
     EXPECT_GT(QFileInfo(cache).size(), 0);
     EXPECT_EQ(groups(json(QStringLiteral("dups"), {tree.path(QStringLiteral("d"))})), found);
-    const CliRun cleared = cli({QStringLiteral("dups"), QStringLiteral("--clear-cache")});
+    const auto cleared = cli({QStringLiteral("dups"), QStringLiteral("--clear-cache")});
     EXPECT_EQ(cleared.code, 0) << cleared.err.toStdString();
     EXPECT_TRUE(cleared.out.contains(QFile::encodeName(cache)));
     EXPECT_FALSE(QFileInfo::exists(cache));

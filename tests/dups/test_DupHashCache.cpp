@@ -130,6 +130,7 @@ struct Change
     const char *name;
     std::function<void(const QString &b)> apply;
     int setsAfter;  // of {a, b} and c, a's first 50000 bytes
+    friend void PrintTo(const Change &c, std::ostream *os) { *os << c.name; }
 };
 
 class HashCacheChange : public HashCache, public ::testing::WithParamInterface<Change>
@@ -189,6 +190,7 @@ struct Damage
 {
     const char *name;
     std::function<void(const QString &cache, const QString &elsewhere)> apply;
+    friend void PrintTo(const Damage &d, std::ostream *os) { *os << d.name; }
 };
 
 class HashCacheDamage : public HashCache, public ::testing::WithParamInterface<Damage>

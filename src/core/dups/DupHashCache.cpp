@@ -151,8 +151,10 @@ std::vector<DupHashCache::Record> DupHashCache::merged() const
     {
         const std::lock_guard lock(m_mutex);
         added.reserve(m_added.size());
-        for (const auto &[key, record] : m_added)
+        for (const auto &[key, record] : m_added) {
             added.push_back(record);
+            added.back().generation = generation;
+        }
     }
     std::sort(added.begin(), added.end(), [](const Record &a, const Record &b) { return a.key < b.key; });
     std::vector<Record> out;
