@@ -144,19 +144,31 @@ bool DupHashCache::load()
     return true;
 }
 
-std::vector<DupHashCache::Record> DupHashCache::merged() const
+std::vector<DupHashCache::Record> DupHashCache::merged()
 {
     const quint32 generation = m_generation + 1;
     std::vector<Record> added;
     {
         const std::lock_guard lock(m_mutex);
-        added.reserve(m_added.size());
-        for (const auto &[key, record] : m_added) {
-            added.push_back(record);
-            added.back().generation = generation;
-        }
+        added.swap(m_added);
     }
-    std::sort(added.begin(), added.end(), [](const Record &a, const Record &b) { return a.key < b.key; });
+    // A file's sampled and whole digests were stored apart: one record each.
+    std::stable_sort(added.begin(), added.end(), [](const Record &a, const Record &b) { return a.key < b.key; });
+    size_t kept = 0;
+    for (size_t i = 0; i < added.size(); ++i) {
+        if (kept > 0 && added[kept - 1].key == added[i].key) {
+            Record &into = added[kept - 1];
+            if (added[i].flags & kHasSampled)
+                into.sampled = added[i].sampled;
+            if (added[i].flags & kHasWhole)
+                into.whole = added[i].whole;
+            into.flags |= added[i].flags;
+        } else {
+            added[kept++] = added[i];
+        }
+        added[kept - 1].generation = generation;
+    }
+    added.resize(kept);
     std::vector<Record> out;
     out.reserve(m_records.size() + added.size());
     auto next = added.cbegin();
@@ -189,7 +201,7 @@ std::vector<DupHashCache::Record> DupHashCache::merged() const
     return out;
 }
 
-bool DupHashCache::save() const
+bool DupHashCache::save()
 {
     const std::vector<Record> records = merged();
     const QFileInfo info(m_path);
@@ -257,11 +269,12 @@ void DupHashCache::store(const FileKey &key, Digest128 digest, bool whole)
 {
     if (!keeps(key))
         return;
-    const std::lock_guard lock(m_mutex);
-    Record &record = m_added[key];
+    Record record;
     record.key = key;
     (whole ? record.whole : record.sampled) = digest;
-    record.flags |= whole ? kHasWhole : kHasSampled;
+    record.flags = whole ? kHasWhole : kHasSampled;
+    const std::lock_guard lock(m_mutex);
+    m_added.push_back(record);
 }
 
 }  // namespace sw

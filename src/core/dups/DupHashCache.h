@@ -8,7 +8,6 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 struct stat;
@@ -28,10 +27,6 @@ struct FileKey
 
     static FileKey of(const struct stat &st);
     auto operator<=>(const FileKey &) const = default;
-    struct Hash
-    {
-        size_t operator()(const FileKey &k) const { return size_t(k.inode * 0x9E3779B97F4A7C15ull ^ k.device ^ k.ctimeNs); }
-    };
 };
 
 // A 128-bit XXH3 digest.
@@ -82,8 +77,9 @@ public:
     // Reads the file; an unreadable or unusable one leaves the cache empty
     // (false).
     bool load();
-    // Writes what was loaded and stored, false when it could not.
-    bool save() const;
+    // Writes what was loaded and stored, false when it could not; what was
+    // stored is then held no more.
+    bool save();
 
     std::optional<Digest128> sampled(const FileKey &key) const;
     std::optional<Digest128> whole(const FileKey &key) const;
@@ -109,7 +105,8 @@ public:
 private:
     const Record *find(const FileKey &key) const;
     void store(const FileKey &key, Digest128 digest, bool whole);
-    std::vector<Record> merged() const;
+    // The records to save, sorted by key; takes what was stored.
+    std::vector<Record> merged();
 
     QString m_path;
     qint64 m_trustBeforeNs;
@@ -118,7 +115,7 @@ private:
     std::vector<Record> m_records;  // as loaded, sorted by key
     std::unique_ptr<std::atomic<bool>[]> m_used;  // per loaded record
     mutable std::mutex m_mutex;
-    std::unordered_map<FileKey, Record, FileKey::Hash> m_added;  // this scan's
+    std::vector<Record> m_added;  // this scan's, in the order stored
 };
 
 }  // namespace sw
