@@ -32,6 +32,8 @@ scans_files=${BENCH_DUPS_SCANS_FILES:-300000}
 work=$(finder_workdir)
 scratch=$(finder_scratchdir)
 trap 'rm -rf "$work" "$scratch"' EXIT
+# jdupes keeps nothing between runs: neither do the runs compared with it.
+export XDG_CACHE_HOME="$work/cache"
 status=0
 
 peer_scope=(-r -q -A -X size+:16384 -X "noext:$("$scans" --excluded)")
@@ -56,14 +58,14 @@ make_tree() {  # FILES: a fresh tree of FILES files in $tree, its truth in $work
 tree="$scratch/tree"
 make_tree "$memory_files"
 peer=$(peak_kb /dev/null jdupes "${peer_scope[@]}" "$tree")
-ours=$(peak_kb "$work/found.json" "$cli" dups "$tree" --json)
+ours=$(peak_kb "$work/found.json" "$cli" dups "$tree" --json --no-cache)
 verdict "peak memory" "$peer_label" "$peer" "sweepwright-cli dups --json" "$ours" KiB 1.20 || status=1
 groups_ok "$tree" "$work/truth" "$work/found.json"
 
 for files in $sizes; do
   make_tree "$files"
   peer_cmd=(jdupes "${peer_scope[@]}" "$tree")
-  ours_cmd=("$cli" dups "$tree" --json)
+  ours_cmd=("$cli" dups "$tree" --json --no-cache)
   read -r pw pc pm ow oc om < <(duel_usage "$runs" "$work/found.json")
   verdict "wall time" "$peer_label" "$pw" "sweepwright-cli dups --json" "$ow" ms 0.80 || status=1
   verdict "CPU time" "$peer_label" "$pc" "sweepwright-cli dups --json" "$oc" ms 1.00 || status=1

@@ -11,6 +11,9 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 // One context for the texts of this file, whichever function shows them.
@@ -69,13 +72,19 @@ QString DupsCommand::help() const
                       "                         named at their top) and broken symbolic links instead of\n"
                       "                         duplicates; with --yes all of them go to the Trash, with\n"
                       "                         --dry-run the plan is shown\n")
+           + Text::tr("Digests of files that did not change since an earlier scan are kept in %1\n"
+                      "and not read again (copies are still compared byte by byte before they go):\n"
+                      "  --no-cache             read every file, and keep nothing for the next scan\n"
+                      "  --clear-cache          forget the digests kept, scan nothing\n")
+                 .arg(ORDupDataCollection::hashCachePath())
            + defaultFoldersHelp(ORDupDataCollection::defaultFolders()) + ORLayout::optionsHelp();
 }
 
 void DupsCommand::declareOptions(CliOptions &options) const
 {
     FinderCommand::declareOptions(options);
-    options.addFlags({QStringLiteral("--quick"), QStringLiteral("--csv"), QStringLiteral("--empty")});
+    options.addFlags({QStringLiteral("--quick"), QStringLiteral("--csv"), QStringLiteral("--empty"),
+                      QStringLiteral("--no-cache"), QStringLiteral("--clear-cache")});
     options.addValued({QStringLiteral("--keep")});
     // %1 stays for the option's name.
     options.setMissingValueText(
@@ -91,6 +100,7 @@ std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine,
     if (m_csv && options.isSet(QStringLiteral("--json")))
         return Text::tr("--csv and --json do not go together");
     engine.setScanMode(m_empty ? ORDupDataCollection::ScanMode::Empty : ORDupDataCollection::ScanMode::Duplicates);
+    engine.setUseHashCache(!options.isSet(QStringLiteral("--no-cache")));
     m_keep = sw::dupkeep::defaultRule();  // never the settings store's: the CLI neither reads nor writes it
     if (options.isSet(QStringLiteral("--keep"))) {
         const auto rule = sw::dupkeep::fromKey(options.value(QStringLiteral("--keep")));
@@ -100,6 +110,19 @@ std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine,
         m_keep = *rule;
     }
     return std::nullopt;
+}
+
+int DupsCommand::execute(const CliOptions &options)
+{
+    if (!options.isSet(QStringLiteral("--clear-cache")))
+        return FinderCommand::execute(options);
+    const QString path = ORDupDataCollection::hashCachePath();
+    if (!ORDupDataCollection::clearHashCache()) {
+        tell("dups", Text::tr("could not remove %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        return 1;
+    }
+    std::fputs(Text::tr("Forgot the digests kept in %1.\n").arg(path).toLocal8Bit().constData(), stdout);
+    return 0;
 }
 
 bool DupsCommand::asksRemoval(const CliOptions &options) const

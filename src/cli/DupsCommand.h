@@ -15,7 +15,9 @@
 // no terminal, and keeps none of them. --csv writes the sets as CSV
 // (sw::DupResultCsv). --empty lists empty files, empty folders and broken
 // links instead (sw::EmptyFinder); with --yes, --dry-run or the removal flag
-// every item listed goes to the Trash.
+// every item listed goes to the Trash. Digests of unchanged files come from
+// the hash cache unless --no-cache; --clear-cache empties it and scans
+// nothing.
 class DupsCommand : public FinderCommand<ORDupDataCollection>
 {
 public:
@@ -25,6 +27,7 @@ protected:
     QString help() const override;
     void declareOptions(CliOptions &options) const override;
     std::optional<QString> configureEngine(ORDupDataCollection &engine, const CliOptions &options) override;
+    int execute(const CliOptions &options) override;
     Plan plan() override;
     void writeResult(JsonWriter &json) const override;
     void writeResult(FILE *out) const override;

@@ -74,6 +74,26 @@ TEST_F(DupsCommand, QuickTrustsTheSamples)
               (Groups{{"d/a.bin", "d/b.bin"}}));
 }
 
+TEST_F(DupsCommand, NoCacheKeepsNothingAndClearCacheForgetsIt)
+{
+    tree.text(QStringLiteral("d/a.bin"), pattern(4, 90000));
+    tree.text(QStringLiteral("d/b.bin"), pattern(4, 90000));
+    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME") + QStringLiteral("/sweepwright/dup-digests");
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("XDG_CACHE_HOME"));
+    QFile::remove(cache);
+    QThread::msleep(2100);  // files changed within two seconds are not cached
+    const Groups found{{"d/a.bin", "d/b.bin"}};
+    EXPECT_EQ(groups(json(QStringLiteral("dups"), {tree.path(QStringLiteral("d")), QStringLiteral("--no-cache")})), found);
+    EXPECT_FALSE(QFileInfo::exists(cache));
+    EXPECT_EQ(groups(json(QStringLiteral("dups"), {tree.path(QStringLiteral("d"))})), found);
+    EXPECT_GT(QFileInfo(cache).size(), 0);
+    EXPECT_EQ(groups(json(QStringLiteral("dups"), {tree.path(QStringLiteral("d"))})), found);
+    const auto cleared = cli({QStringLiteral("dups"), QStringLiteral("--clear-cache")});
+    EXPECT_EQ(cleared.code, 0) << cleared.err.toStdString();
+    EXPECT_TRUE(cleared.out.contains(QFile::encodeName(cache)));
+    EXPECT_FALSE(QFileInfo::exists(cache));
+}
+
 TEST_F(DupsCommand, NoFolderMeansTheUsersFoldersWithDesktopAndVideos)
 {
     const QStringList copies{"home/Desktop/a.pdf", "home/Documents/a.pdf", "home/Music/a.pdf", "home/Videos/a.pdf"};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/JunkFixture.h"
 
+#include "core/dups/ORDupDataCollection.h"
 #include "core/foundation/AutostartEntries.h"
 #include "core/foundation/JobControl.h"
 #include "core/junk/ORJunkCategory.h"
@@ -12,6 +13,8 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -76,6 +79,27 @@ private slots:
         QCOMPARE(ORPrefConfig::memoryUsageEnable(), 90);
         pane.chkAutoMem()->click();
         QVERIFY(!pane.btnMemoryUsage()->isEnabled());
+    }
+
+    void theHashCacheIsOnUntilSwitchedOffAndClearRemovesItsFile()
+    {
+        const QString cache = ORDupDataCollection::hashCachePath();
+        QVERIFY(QDir().mkpath(QFileInfo(cache).path()));
+        QFile file(cache);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("digests") == 7);
+        file.close();
+        GeneralPrefViewController pane;
+        const QString key = QString::fromLatin1(ORDupDataCollection::kHashCacheKey);
+        QVERIFY(pane.chkHashCache()->isChecked());
+        pane.chkHashCache()->click();
+        QVERIFY(ORPrefConfig::hasStoredValue(key) && !ORPrefConfig::boolForKey(key));
+        QSignalSpy cleared(&pane, &GeneralPrefViewController::hashCacheCleared);
+        pane.btnClearHashCache()->click();
+        QVERIFY(!pane.btnClearHashCache()->isEnabled());  // until the worker is done
+        QVERIFY(cleared.wait());
+        QCOMPARE(cleared.first().first().toBool(), true);
+        QVERIFY(!QFileInfo::exists(cache));
+        QVERIFY(pane.btnClearHashCache()->isEnabled());
     }
 
     void runAtLoginOffRemovesTheItemAlsoFromInsideTheApplication()

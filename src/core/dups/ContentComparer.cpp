@@ -3,6 +3,8 @@
 
 #include "core/foundation/JobControl.h"
 
+#include <xxhash.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -129,6 +131,45 @@ private:
     int m_open = 0;
 };
 
+// The running digests of the files read so far, when asked for.
+class Digests
+{
+public:
+    Digests(size_t count, bool wanted)
+    {
+        if (!wanted)
+            return;
+        m_states.resize(count);
+        for (auto &state : m_states) {
+            state.reset(XXH3_createState());
+            XXH3_128bits_reset(state.get());
+        }
+    }
+    void add(int index, const Buffer &chunk)
+    {
+        if (!m_states.empty())
+            XXH3_128bits_update(m_states[size_t(index)].get(), chunk.data(), chunk.size());
+    }
+    // Digests of the files in classes, each read to its end.
+    std::vector<std::optional<Digest128>> finish(const std::vector<std::vector<int>> &classes) const
+    {
+        std::vector<std::optional<Digest128>> out(m_states.size());
+        for (const std::vector<int> &members : classes)
+            for (const int index : members) {
+                const XXH128_hash_t h = XXH3_128bits_digest(m_states[size_t(index)].get());
+                out[size_t(index)] = Digest128{h.low64, h.high64};
+            }
+        return out;
+    }
+
+private:
+    struct Free
+    {
+        void operator()(XXH3_state_t *state) const { XXH3_freeState(state); }
+    };
+    std::vector<std::unique_ptr<XXH3_state_t, Free>> m_states;
+};
+
 struct Part
 {
     Buffer bytes;  // the chunk of the part's first file
@@ -136,7 +177,7 @@ struct Part
 };
 
 // Splits one class by the chunk at offset; keeps the parts of two or more.
-void splitClass(Readers &readers, const std::vector<int> &members, qint64 offset, qint64 length,
+void splitClass(Readers &readers, Digests &digests, const std::vector<int> &members, qint64 offset, qint64 length,
                 std::vector<std::vector<int>> &kept, std::vector<Buffer> &pool)
 {
     auto take = [&pool, length] {
@@ -155,6 +196,7 @@ void splitClass(Readers &readers, const std::vector<int> &members, qint64 offset
             readers.release(index);
             continue;
         }
+        digests.add(index, scratch);
         const auto same = std::find_if(parts.begin(), parts.end(), [&scratch](const Part &p) {
             return std::memcmp(p.bytes.data(), scratch.data(), scratch.size()) == 0;
         });
@@ -185,8 +227,11 @@ qint64 ContentComparer::chunkSize(size_t fileCount, qint64 size)
 }
 
 std::vector<std::vector<int>> ContentComparer::split(const std::vector<File> &files, qint64 size,
-                                                     const JobControl *job)
+                                                     const JobControl *job,
+                                                     std::vector<std::optional<Digest128>> *wholeDigests)
 {
+    if (wholeDigests)
+        wholeDigests->assign(files.size(), std::nullopt);
     std::vector<std::vector<int>> classes;
     if (files.size() < 2)
         return classes;
@@ -194,6 +239,7 @@ std::vector<std::vector<int>> ContentComparer::split(const std::vector<File> &fi
     for (size_t i = 0; i < files.size(); ++i)
         classes.front()[i] = int(i);
     Readers readers(files, size);
+    Digests digests(files.size(), wholeDigests != nullptr);
     std::vector<Buffer> pool;
     const qint64 chunk = chunkSize(files.size(), size);
     qint64 step = std::min(chunk, kFirstChunk);
@@ -204,7 +250,7 @@ std::vector<std::vector<int>> ContentComparer::split(const std::vector<File> &fi
         const qint64 length = std::min(step, size - offset);
         std::vector<std::vector<int>> next;
         for (const std::vector<int> &members : classes)
-            splitClass(readers, members, offset, length, next, pool);
+            splitClass(readers, digests, members, offset, length, next, pool);
         // Parts of one class stay together in order, but two classes may
         // interleave: keep the list in the order of the files.
         std::sort(next.begin(), next.end(), [](const auto &a, const auto &b) { return a.front() < b.front(); });
@@ -212,6 +258,8 @@ std::vector<std::vector<int>> ContentComparer::split(const std::vector<File> &fi
         offset += length;
         step = std::min(chunk, step * 4);
     }
+    if (wholeDigests)
+        *wholeDigests = digests.finish(classes);
     return classes;
 }
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/dups/DupHashCache.h"
+
 #include <QByteArray>
 
+#include <optional>
 #include <vector>
 
 namespace sw {
@@ -36,9 +39,11 @@ public:
 
     // Classes of two or more positions in files, each class and the list in
     // the order of files. A cancelled job stops the reading between chunks
-    // (the answer is then of no use).
+    // (the answer is then of no use). With wholeDigests, each file read to
+    // its end gets the XXH3 digest of its contents there (the others none).
     static std::vector<std::vector<int>> split(const std::vector<File> &files, qint64 size,
-                                               const JobControl *job = nullptr);
+                                               const JobControl *job = nullptr,
+                                               std::vector<std::optional<Digest128>> *wholeDigests = nullptr);
 
     // Bytes read from each file per round for a class of the given number of files.
     static qint64 chunkSize(size_t fileCount, qint64 size);

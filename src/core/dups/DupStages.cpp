@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dups/DupStages.h"
 
+#include "core/dups/CachedComparer.h"
 #include "core/dups/ContentComparer.h"
+#include "core/dups/DupHashCache.h"
 #include "core/dups/PackageComparer.h"
 #include "core/foundation/JobControl.h"
 #include "core/foundation/PackageSignature.h"
@@ -66,8 +68,9 @@ struct SampledDigest
 // reads. Only the walked file is read (a regular file, the same device and
 // inode, never through a link; opening a FIFO put in its place does not
 // block and a device node cannot be put there without privilege). nullopt
-// when it is not there any more or yields no bytes.
-std::optional<SampledDigest> fileDigest(const QByteArray &path, quint64 device, quint64 inode)
+// when it is not there any more or yields no bytes. The cache answers for a
+// file it knows in this state.
+std::optional<SampledDigest> fileDigest(const QByteArray &path, quint64 device, quint64 inode, DupHashCache *cache)
 {
     constexpr quint64 kSample = 4096;
     const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -76,8 +79,15 @@ std::optional<SampledDigest> fileDigest(const QByteArray &path, quint64 device, 
     char buffer[3 * kSample];
     size_t filled = 0;
     struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && quint64(st.st_dev) == device && quint64(st.st_ino) == inode
-        && st.st_size > 0) {
+    const bool walked = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && quint64(st.st_dev) == device
+        && quint64(st.st_ino) == inode && st.st_size > 0;
+    if (walked && cache) {
+        if (const std::optional<Digest128> known = cache->sampled(FileKey::of(st))) {
+            ::close(fd);
+            return SampledDigest{known->low, known->high, false};
+        }
+    }
+    if (walked) {
         const quint64 length = quint64(st.st_size);
         const quint64 n = std::min<quint64>(3, length / kSample + 1);
         const quint64 step = length / n;
@@ -92,6 +102,8 @@ std::optional<SampledDigest> fileDigest(const QByteArray &path, quint64 device, 
     if (filled == 0)
         return std::nullopt;
     const XXH128_hash_t h = XXH3_128bits(buffer, filled);
+    if (cache)
+        cache->storeSampled(FileKey::of(st), Digest128{h.low64, h.high64});
     return SampledDigest{h.low64, h.high64, false};
 }
 
@@ -158,7 +170,7 @@ CandidateSet DupStages::dropHardLinks(const DupCandidates &candidates, const Can
 }
 
 std::vector<CandidateSet> DupStages::groupByDigest(const DupCandidates &candidates, const CandidateSet &set,
-                                                   const JobControl *job)
+                                                   const JobControl *job, DupHashCache *cache)
 {
     std::unordered_map<SampledDigest, size_t, SampledDigest::Hash> slot;
     std::vector<CandidateSet> sets;
@@ -168,7 +180,7 @@ std::vector<CandidateSet> DupStages::groupByDigest(const DupCandidates &candidat
         const DupCandidates::Candidate &c = candidates.at(index);
         const std::optional<SampledDigest> digest =
             c.package ? packageDigest(candidates.path(index))
-                      : fileDigest(candidates.nativePath(index), candidates.device(index), c.inode);
+                      : fileDigest(candidates.nativePath(index), candidates.device(index), c.inode, cache);
         if (!digest)
             continue;
         const auto [it, added] = slot.try_emplace(*digest, sets.size());
@@ -182,14 +194,14 @@ std::vector<CandidateSet> DupStages::groupByDigest(const DupCandidates &candidat
 }
 
 std::vector<CandidateSet> DupStages::confirmContents(const DupCandidates &candidates, const CandidateSet &set,
-                                                     const JobControl *job)
+                                                     const JobControl *job, DupHashCache *cache)
 {
     std::vector<CandidateSet> out;
-    confirmKind(candidates, set, false, [&candidates, job](const CandidateSet &files) {
+    confirmKind(candidates, set, false, [&candidates, job, cache](const CandidateSet &files) {
         std::vector<ContentComparer::File> list;
         for (const quint32 index : files)
             list.push_back({candidates.nativePath(index), candidates.device(index), candidates.at(index).inode});
-        return ContentComparer::split(list, candidates.at(files.front()).size, job);
+        return CachedComparer::split(list, candidates.at(files.front()).size, cache, job);
     }, out);
     if (job && job->isCancelled())
         return {};

@@ -7,6 +7,7 @@
 
 namespace sw {
 
+class DupHashCache;
 class JobControl;
 
 // The stages of the duplicate scan after its walk, each narrowing sets of
@@ -30,14 +31,18 @@ public:
     // Sets of two or more with the same sampled digest (a 128-bit XXH3 of the
     // samples ORUtility's lazy digests read; of the name signature for a
     // package), in the order their digests first appear. A candidate
-    // without a digest (unreadable, empty) is left out.
+    // without a digest (unreadable, empty) is left out. With a cache, a
+    // file's digest is taken from it while the file is unchanged, and kept
+    // there once read.
     static std::vector<CandidateSet> groupByDigest(const DupCandidates &candidates, const CandidateSet &set,
-                                                   const JobControl *job = nullptr);
+                                                   const JobControl *job = nullptr, DupHashCache *cache = nullptr);
 
     // Sets of two or more whose contents are equal byte for byte (packages:
-    // items, sizes and contents), in the order of their first members.
+    // items, sizes and contents), in the order of their first members. With
+    // a cache, files whose whole digests it holds are grouped by them
+    // (CachedComparer).
     static std::vector<CandidateSet> confirmContents(const DupCandidates &candidates, const CandidateSet &set,
-                                                     const JobControl *job = nullptr);
+                                                     const JobControl *job = nullptr, DupHashCache *cache = nullptr);
 };
 
 }  // namespace sw

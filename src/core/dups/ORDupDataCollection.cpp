@@ -2,6 +2,8 @@
 #include "core/dups/ORDupDataCollection.h"
 
 #include "core/dups/DupCandidates.h"
+#include "core/dups/DupCopyCheck.h"
+#include "core/dups/DupHashCache.h"
 #include "core/dups/DupCopyMarks.h"
 #include "core/dups/DupNotifications.h"
 #include "core/dups/DupSavedResult.h"
@@ -17,6 +19,7 @@
 #include "core/platform/LogCategory.h"
 #include "core/platform/ORLayout.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMutexLocker>
@@ -81,6 +84,27 @@ QStringList ORDupDataCollection::defaultExcludeFiles()
 void ORDupDataCollection::setConfirmContents(bool confirm)
 {
     m_confirmContents = confirm;
+}
+
+QString ORDupDataCollection::hashCachePath()
+{
+    return sw::DupHashCache::defaultPath();
+}
+
+bool ORDupDataCollection::clearHashCache()
+{
+    return sw::DupHashCache::clear(hashCachePath());
+}
+
+std::unique_ptr<sw::DupHashCache> ORDupDataCollection::openHashCache() const
+{
+    if (!useHashCache())
+        return nullptr;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch() * 1'000'000;
+    auto cache = std::make_unique<sw::DupHashCache>(hashCachePath(), now - m_hashCacheSettleNs.load());
+    if (!cache->load())
+        qCDebug(lcDups) << "No usable hash cache at" << hashCachePath();
+    return cache;
 }
 
 std::shared_ptr<ORDupData> ORDupDataCollection::dupData()
@@ -159,6 +183,7 @@ void ORDupDataCollection::releaseFreedMemory()
 std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
 {
     auto data = std::make_shared<ORDupData>();
+    const std::unique_ptr<sw::DupHashCache> cache = openHashCache();
     const DupCandidates candidates = walk(job);
     if (job.isCancelled())
         return nullptr;
@@ -173,7 +198,7 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
         sameSizes.size(), QThread::idealThreadCount(),
         [&](size_t i) {
             return job.isCancelled() ? std::vector<CandidateSet>()
-                                     : equalSets(candidates, sameSizes.at(i), confirm, job);
+                                     : equalSets(candidates, sameSizes.at(i), confirm, job, cache.get());
         },
         [&](std::vector<CandidateSet> &&sets) {
             if (job.isCancelled())
@@ -182,17 +207,22 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
                 buildGroup(*data, candidates, set, protectedPaths, title, job);
         });
     title.flush();
-    return job.isCancelled() ? nullptr : data;
+    if (job.isCancelled())
+        return nullptr;
+    if (cache && !cache->save())
+        qCWarning(lcDups) << "Could not save the hash cache at" << hashCachePath();
+    return data;
 }
 
 std::vector<CandidateSet> ORDupDataCollection::equalSets(const DupCandidates &candidates, const CandidateSet &sameSize,
-                                                         bool confirm, const sw::JobControl &job)
+                                                         bool confirm, const sw::JobControl &job,
+                                                         sw::DupHashCache *cache)
 {
     std::vector<CandidateSet> equal;
     const CandidateSet distinct = DupStages::dropHardLinks(candidates, sameSize);
     if (distinct.empty())
         return equal;
-    for (CandidateSet &sameDigest : DupStages::groupByDigest(candidates, distinct, &job)) {
+    for (CandidateSet &sameDigest : DupStages::groupByDigest(candidates, distinct, &job, cache)) {
         // A package's sampled digest is made of its item names only: two
         // bundles of the same files with other contents share it, so
         // packages are always compared, whatever the caller asked.
@@ -202,7 +232,7 @@ std::vector<CandidateSet> ORDupDataCollection::equalSets(const DupCandidates &ca
             equal.push_back(std::move(sameDigest));
             continue;
         }
-        for (CandidateSet &same : DupStages::confirmContents(candidates, sameDigest, &job))
+        for (CandidateSet &same : DupStages::confirmContents(candidates, sameDigest, &job, cache))
             equal.push_back(std::move(same));
     }
     return equal;
@@ -294,6 +324,29 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
 
 // --- removal -------------------------------------------------------------------
 
+QList<sw::FinderRemoval::Item> ORDupDataCollection::markedItems(const ORDupData &data) const
+{
+    QList<sw::FinderRemoval::Item> marked;
+    for (const ORDupDataGroup &group : data.dupGroups) {
+        if (group.isGroupDelFlag == 0 || !group.isVisible)
+            continue;
+        // Sets grouped by cached digests were not read at the scan: every
+        // copy is compared with the one kept before it goes. A set marked
+        // whole keeps nothing to compare with.
+        const auto kept = std::find_if(group.groupItems.cbegin(), group.groupItems.cend(),
+                                       [](const ORDupDataItem &item) { return !item.isDel; });
+        const bool check = confirmContents() && kept != group.groupItems.cend();
+        for (const ORDupDataItem &item : group.groupItems) {
+            if (!item.isDel)
+                continue;
+            const std::optional<QString> refusal =
+                check ? sw::DupCopyCheck::refusal(kept->itemPath, item.itemPath) : std::nullopt;
+            marked.append({item.itemPath, item.itemSize, refusal.value_or(QString())});
+        }
+    }
+    return marked;
+}
+
 void ORDupDataCollection::deleteDups()
 {
     doDelDups();
@@ -311,14 +364,6 @@ sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)
     const std::shared_ptr<ORDupData> data = temp();
     if (!data)
         return {};
-    QList<sw::FinderRemoval::Item> marked;
-    for (const ORDupDataGroup &group : std::as_const(data->dupGroups)) {
-        if (group.isGroupDelFlag == 0 || !group.isVisible)
-            continue;
-        for (const ORDupDataItem &item : group.groupItems)
-            if (item.isDel)
-                marked.append({item.itemPath, item.itemSize});
-    }
     sw::FinderRemoval removal(folders(), lcDups);
     if (m_heldMode == ScanMode::Empty)
         removal.setBeforeTrash(&sw::EmptyFinder::stillEmpty);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/finder/FinderEngine.h"
+#include "core/finder/FinderRemoval.h"
 #include "core/foundation/JobControl.h"
 #include "core/foundation/ORDupData.h"
 #include "core/foundation/ToolEngine.h"
@@ -17,6 +18,7 @@
 
 namespace sw {
 class DupCandidates;
+class DupHashCache;
 class TitlePoster;
 }
 
@@ -111,6 +113,16 @@ public:
     // (empty when it did not).
     QStringList openNotes() const { return m_openNotes; }
     QString openError() const { return m_openError; }
+    // true (the default): digests of files that did not change since an
+    // earlier scan come from the hash cache (sw::DupHashCache, loaded and
+    // saved by the scan on its own thread) instead of being read again.
+    void setUseHashCache(bool on) { m_useHashCache = on; }
+    bool useHashCache() const { return m_useHashCache.load(); }
+    static QString hashCachePath();
+    // The window's setting of it (absent: on).
+    static constexpr char kHashCacheKey[] = "dupHashCache";
+    // Removes the cache's file; false when it stays.
+    static bool clearHashCache();
 
     // What the pages and the command line scan unless told otherwise: the
     // user's desktop, documents, downloads, music, pictures and videos
@@ -123,6 +135,8 @@ public:
     // --- used only by the tests ---------------------------------------------
     // remove() with nobody watching.
     void deleteDups();
+    // How long ago a file must have changed for its digests to be cached.
+    void setHashCacheSettleNs(qint64 ns) { m_hashCacheSettleNs = ns; }
 
 private:
     ORDupDataCollection();
@@ -140,7 +154,12 @@ private:
     // Candidates of one size narrowed to the sets of equal files.
     static std::vector<std::vector<quint32>> equalSets(const sw::DupCandidates &candidates,
                                                        const std::vector<quint32> &sameSize, bool confirm,
-                                                       const sw::JobControl &job);
+                                                       const sw::JobControl &job, sw::DupHashCache *cache);
+    // The cache as saved, or nullptr when it is not used.
+    std::unique_ptr<sw::DupHashCache> openHashCache() const;
+    // The marked items of the groups to act on, each copy checked against its
+    // group's kept copy first when the scan compared whole contents.
+    QList<sw::FinderRemoval::Item> markedItems(const ORDupData &data) const;
     void buildGroup(ORDupData &data, const sw::DupCandidates &candidates, const std::vector<quint32> &set,
                     sw::ProtectedPaths::Cache &protectedPaths, sw::TitlePoster &title, sw::JobControl &job);
 
@@ -154,6 +173,8 @@ private:
     QString m_savedResult;
     QStringList m_openNotes;
     QString m_openError;
+    std::atomic<bool> m_useHashCache{true};
+    std::atomic<qint64> m_hashCacheSettleNs{2'000'000'000};
     GroupSink m_groupSink;
     qint64 m_foundSize = 0;    // bytes in the groups built so far
     qint64 m_foundGroups = 0;  // groups built so far

@@ -33,6 +33,15 @@ void FinderRemoval::moveItems(const QList<Item> &items, JobControl &job)
         if (job.isCancelled())
             return;
         job.setCurrentPath(item.path);
+        if (!item.refusal.isEmpty()) {
+            RemovalOutcome refused;
+            refused.path = item.path;
+            refused.size = item.size;
+            refused.failures.append({item.path, item.refusal});
+            refused.refused = true;
+            m_run.add(std::move(refused));
+            continue;
+        }
         const RemovalOutcome &outcome = m_run.moveToTrash(folderOf(item.path), item.path, item.size);
         if (outcome.ok())
             job.addItems();

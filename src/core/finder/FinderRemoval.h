@@ -26,6 +26,7 @@ public:
     {
         QString path;
         qint64 size = 0;
+        QString refusal{};  // when set, the item is not tried and this is why
     };
 
     FinderRemoval(const QStringList &folders, LogCategory category);

@@ -89,6 +89,8 @@ void ORDupViewCter::scanButton()
 {
     ORDupDataCollection &engine = ORDupDataCollection::shareInstance();
     engine.setConfirmContents(!m_quickScanBox->isChecked());
+    const QString cacheKey = QString::fromLatin1(ORDupDataCollection::kHashCacheKey);
+    engine.setUseHashCache(!ORPrefConfig::hasStoredValue(cacheKey) || ORPrefConfig::boolForKey(cacheKey));
     engine.setScanMode(m_modeControl->selectedSegment() == EmptySegment ? ORDupDataCollection::ScanMode::Empty
                                                                         : ORDupDataCollection::ScanMode::Duplicates);
     scanFolders<ORDupDataCollection>(hasGroups, DupResultPage, DupNothingPage);
