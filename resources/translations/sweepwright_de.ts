@@ -456,6 +456,17 @@ getrennt.
     </message>
 </context>
 <context>
+    <name>DupCopyCheck</name>
+    <message>
+        <source>The copy kept is no longer there</source>
+        <translation>Die behaltene Kopie ist nicht mehr vorhanden</translation>
+    </message>
+    <message>
+        <source>Changed since the scan: no longer the same as the copy kept</source>
+        <translation>Seit der Suche geändert: nicht mehr gleich der behaltenen Kopie</translation>
+    </message>
+</context>
+<context>
     <name>DupExport</name>
     <message>
         <source>Export the Result</source>
@@ -706,6 +717,28 @@ fehlenden oder unlesbaren Ordner, 130 nach Strg+C (ein Entfernen endet nach dem 
             <numerusform>%n Arten leerer oder defekter Elemente gefunden, insgesamt %1.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Digests of files that did not change since an earlier scan are kept in %1
+and not read again (copies are still compared byte by byte before they go):
+  --no-cache             read every file, and keep nothing for the next scan
+  --clear-cache          forget the digests kept, scan nothing
+</source>
+        <translation>Prüfsummen von Dateien, die sich seit einer früheren Suche nicht geändert haben, werden in %1
+gespeichert und nicht erneut gelesen (Kopien werden vor dem Entfernen trotzdem Byte für Byte verglichen):
+  --no-cache             jede Datei lesen und nichts für die nächste Suche speichern
+  --clear-cache          die gespeicherten Prüfsummen verwerfen, nichts durchsuchen
+</translation>
+    </message>
+    <message>
+        <source>could not remove %1: %2</source>
+        <translation>%1 konnte nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>Forgot the digests kept in %1.
+</source>
+        <translation>Die in %1 gespeicherten Prüfsummen wurden verworfen.
+</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1154,30 @@ ist nicht nutzbar oder der Speicherplatz ging aus; 2 falscher Aufruf; 130 Strg+C
     <message>
         <source>General</source>
         <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Remember file digests between duplicate scans</source>
+        <translation>Prüfsummen zwischen Duplikatsuchen merken</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Unchanged files are not read again; copies are still compared byte by byte before they go.</source>
+        <translation>Unveränderte Dateien werden nicht erneut gelesen; Kopien werden vor dem Entfernen trotzdem Byte für Byte verglichen.</translation>
+    </message>
+    <message>
+        <source>Clear the remembered digests</source>
+        <translation>Gemerkte Prüfsummen leeren</translation>
+    </message>
+    <message>
+        <source>The remembered digests are cleared.</source>
+        <translation>Die gemerkten Prüfsummen wurden geleert.</translation>
+    </message>
+    <message>
+        <source>Could not clear %1.</source>
+        <translation>%1 konnte nicht geleert werden.</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,17 @@ una por línea o separadas por bytes NUL.
     </message>
 </context>
 <context>
+    <name>DupCopyCheck</name>
+    <message>
+        <source>The copy kept is no longer there</source>
+        <translation>La copia conservada ya no existe</translation>
+    </message>
+    <message>
+        <source>Changed since the scan: no longer the same as the copy kept</source>
+        <translation>Ha cambiado desde el análisis: ya no es igual a la copia conservada</translation>
+    </message>
+</context>
+<context>
     <name>DupExport</name>
     <message>
         <source>Export the Result</source>
@@ -706,6 +717,28 @@ existe o no se puede leer, y con 130 tras Ctrl-C (una eliminación para tras el 
             <numerusform>Se encontraron %n tipos de elementos vacíos o rotos, %1 en total.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Digests of files that did not change since an earlier scan are kept in %1
+and not read again (copies are still compared byte by byte before they go):
+  --no-cache             read every file, and keep nothing for the next scan
+  --clear-cache          forget the digests kept, scan nothing
+</source>
+        <translation>Los resúmenes de los archivos que no han cambiado desde un análisis anterior se guardan en %1
+y no se vuelven a leer (las copias se siguen comparando byte a byte antes de eliminarlas):
+  --no-cache             leer todos los archivos y no guardar nada para el próximo análisis
+  --clear-cache          olvidar los resúmenes guardados, sin analizar nada
+</translation>
+    </message>
+    <message>
+        <source>could not remove %1: %2</source>
+        <translation>no se pudo eliminar %1: %2</translation>
+    </message>
+    <message>
+        <source>Forgot the digests kept in %1.
+</source>
+        <translation>Se han olvidado los resúmenes guardados en %1.
+</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1154,30 @@ no se puede usar o el disco se quedó sin espacio; 2 un error de uso; 130 Ctrl-C
     <message>
         <source>General</source>
         <translation>General</translation>
+    </message>
+    <message>
+        <source>Remember file digests between duplicate scans</source>
+        <translation>Recordar los resúmenes de archivos entre búsquedas de duplicados</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Unchanged files are not read again; copies are still compared byte by byte before they go.</source>
+        <translation>Los archivos sin cambios no se vuelven a leer; las copias se siguen comparando byte a byte antes de eliminarlas.</translation>
+    </message>
+    <message>
+        <source>Clear the remembered digests</source>
+        <translation>Borrar los resúmenes recordados</translation>
+    </message>
+    <message>
+        <source>The remembered digests are cleared.</source>
+        <translation>Se han borrado los resúmenes recordados.</translation>
+    </message>
+    <message>
+        <source>Could not clear %1.</source>
+        <translation>No se pudo borrar %1.</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,17 @@ shred) lit les chemins sur l&apos;entrée standard, un par ligne ou séparés pa
     </message>
 </context>
 <context>
+    <name>DupCopyCheck</name>
+    <message>
+        <source>The copy kept is no longer there</source>
+        <translation>La copie conservée n’existe plus</translation>
+    </message>
+    <message>
+        <source>Changed since the scan: no longer the same as the copy kept</source>
+        <translation>Modifié depuis l’analyse : n’est plus identique à la copie conservée</translation>
+    </message>
+</context>
+<context>
     <name>DupExport</name>
     <message>
         <source>Export the Result</source>
@@ -706,6 +717,28 @@ dossier inexistant ou illisible, 130 après Ctrl-C (une suppression s&apos;arrê
             <numerusform>%n sortes d’éléments vides ou cassés trouvées, %1 en tout.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Digests of files that did not change since an earlier scan are kept in %1
+and not read again (copies are still compared byte by byte before they go):
+  --no-cache             read every file, and keep nothing for the next scan
+  --clear-cache          forget the digests kept, scan nothing
+</source>
+        <translation>Les empreintes des fichiers inchangés depuis une analyse précédente sont conservées dans %1
+et ne sont pas relues (les copies sont tout de même comparées octet par octet avant d’être retirées) :
+  --no-cache             lire tous les fichiers et ne rien conserver pour l’analyse suivante
+  --clear-cache          oublier les empreintes conservées, sans rien analyser
+</translation>
+    </message>
+    <message>
+        <source>could not remove %1: %2</source>
+        <translation>impossible de supprimer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Forgot the digests kept in %1.
+</source>
+        <translation>Les empreintes conservées dans %1 ont été oubliées.
+</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1154,30 @@ TMPDIR est inutilisable ou l&apos;espace disque a manqué&#xa0;; 2 erreur d&apos
     <message>
         <source>General</source>
         <translation>Général</translation>
+    </message>
+    <message>
+        <source>Remember file digests between duplicate scans</source>
+        <translation>Mémoriser les empreintes des fichiers entre deux recherches de doublons</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Unchanged files are not read again; copies are still compared byte by byte before they go.</source>
+        <translation>Les fichiers inchangés ne sont pas relus ; les copies sont tout de même comparées octet par octet avant d’être retirées.</translation>
+    </message>
+    <message>
+        <source>Clear the remembered digests</source>
+        <translation>Effacer les empreintes mémorisées</translation>
+    </message>
+    <message>
+        <source>The remembered digests are cleared.</source>
+        <translation>Les empreintes mémorisées ont été effacées.</translation>
+    </message>
+    <message>
+        <source>Could not clear %1.</source>
+        <translation>Impossible d’effacer %1.</translation>
     </message>
 </context>
 <context>

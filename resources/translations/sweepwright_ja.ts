@@ -453,6 +453,17 @@ FOLDER または PATH に &quot;-&quot; を指定すると (large、dups、shred
     </message>
 </context>
 <context>
+    <name>DupCopyCheck</name>
+    <message>
+        <source>The copy kept is no longer there</source>
+        <translation>残すコピーが見つかりません</translation>
+    </message>
+    <message>
+        <source>Changed since the scan: no longer the same as the copy kept</source>
+        <translation>スキャン後に変更されています: 残すコピーと同じではなくなりました</translation>
+    </message>
+</context>
+<context>
     <name>DupExport</name>
     <message>
         <source>Export the Result</source>
@@ -695,6 +706,28 @@ NUL バイト区切り)。システムの保護されたフォルダーは除外
             <numerusform>空または壊れた項目が %n 種類見つかりました。合計 %1。
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Digests of files that did not change since an earlier scan are kept in %1
+and not read again (copies are still compared byte by byte before they go):
+  --no-cache             read every file, and keep nothing for the next scan
+  --clear-cache          forget the digests kept, scan nothing
+</source>
+        <translation>前回のスキャン以降に変更されていないファイルのダイジェストは %1 に保存され、
+再度読み込まれません (コピーは削除する前に必ずバイト単位で比較します):
+  --no-cache             すべてのファイルを読み込み、次回のスキャン用に何も保存しない
+  --clear-cache          保存したダイジェストを消去し、スキャンしない
+</translation>
+    </message>
+    <message>
+        <source>could not remove %1: %2</source>
+        <translation>%1 を削除できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Forgot the digests kept in %1.
+</source>
+        <translation>%1 に保存したダイジェストを消去しました。
+</translation>
     </message>
 </context>
 <context>
@@ -1106,6 +1139,30 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>General</source>
         <translation>一般</translation>
+    </message>
+    <message>
+        <source>Remember file digests between duplicate scans</source>
+        <translation>重複スキャンの間でファイルのダイジェストを記憶する</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>消去</translation>
+    </message>
+    <message>
+        <source>Unchanged files are not read again; copies are still compared byte by byte before they go.</source>
+        <translation>変更されていないファイルは再度読み込みません。コピーは削除する前に必ずバイト単位で比較します。</translation>
+    </message>
+    <message>
+        <source>Clear the remembered digests</source>
+        <translation>記憶したダイジェストを消去</translation>
+    </message>
+    <message>
+        <source>The remembered digests are cleared.</source>
+        <translation>記憶したダイジェストを消去しました。</translation>
+    </message>
+    <message>
+        <source>Could not clear %1.</source>
+        <translation>%1 を消去できませんでした。</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,17 @@ um por linha ou separados por bytes NUL.
     </message>
 </context>
 <context>
+    <name>DupCopyCheck</name>
+    <message>
+        <source>The copy kept is no longer there</source>
+        <translation>A cópia mantida não existe mais</translation>
+    </message>
+    <message>
+        <source>Changed since the scan: no longer the same as the copy kept</source>
+        <translation>Alterado desde a verificação: não é mais igual à cópia mantida</translation>
+    </message>
+</context>
+<context>
     <name>DupExport</name>
     <message>
         <source>Export the Result</source>
@@ -706,6 +717,28 @@ existe ou não pode ser lida, 130 após Ctrl-C (uma remoção para após o item 
             <numerusform>Encontrados %n tipos de itens vazios ou quebrados, %1 no total.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Digests of files that did not change since an earlier scan are kept in %1
+and not read again (copies are still compared byte by byte before they go):
+  --no-cache             read every file, and keep nothing for the next scan
+  --clear-cache          forget the digests kept, scan nothing
+</source>
+        <translation>Os resumos dos arquivos que não mudaram desde uma verificação anterior ficam guardados em %1
+e não são lidos de novo (as cópias ainda são comparadas byte a byte antes de serem removidas):
+  --no-cache             ler todos os arquivos e não guardar nada para a próxima verificação
+  --clear-cache          esquecer os resumos guardados, sem verificar nada
+</translation>
+    </message>
+    <message>
+        <source>could not remove %1: %2</source>
+        <translation>não foi possível remover %1: %2</translation>
+    </message>
+    <message>
+        <source>Forgot the digests kept in %1.
+</source>
+        <translation>Os resumos guardados em %1 foram esquecidos.
+</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1154,30 @@ não pode ser usado ou o disco ficou sem espaço; 2 erro de uso; 130 Ctrl-C.
     <message>
         <source>General</source>
         <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Remember file digests between duplicate scans</source>
+        <translation>Lembrar os resumos dos arquivos entre buscas de duplicados</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Unchanged files are not read again; copies are still compared byte by byte before they go.</source>
+        <translation>Arquivos sem alterações não são lidos de novo; as cópias ainda são comparadas byte a byte antes de serem removidas.</translation>
+    </message>
+    <message>
+        <source>Clear the remembered digests</source>
+        <translation>Limpar os resumos lembrados</translation>
+    </message>
+    <message>
+        <source>The remembered digests are cleared.</source>
+        <translation>Os resumos lembrados foram limpos.</translation>
+    </message>
+    <message>
+        <source>Could not clear %1.</source>
+        <translation>Não foi possível limpar %1.</translation>
     </message>
 </context>
 <context>

@@ -459,6 +459,17 @@ one a line or separated by NUL bytes.
     </message>
 </context>
 <context>
+    <name>DupCopyCheck</name>
+    <message>
+        <source>The copy kept is no longer there</source>
+        <translation>Оставляемая копия больше не существует</translation>
+    </message>
+    <message>
+        <source>Changed since the scan: no longer the same as the copy kept</source>
+        <translation>Изменён после поиска: больше не совпадает с оставляемой копией</translation>
+    </message>
+</context>
+<context>
     <name>DupExport</name>
     <message>
         <source>Export the Result</source>
@@ -717,6 +728,28 @@ exist or cannot be read, 130 after Ctrl-C (a removal stops after the current ite
             <numerusform>Найдено %n видов пустых или битых элементов, всего %1.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Digests of files that did not change since an earlier scan are kept in %1
+and not read again (copies are still compared byte by byte before they go):
+  --no-cache             read every file, and keep nothing for the next scan
+  --clear-cache          forget the digests kept, scan nothing
+</source>
+        <translation>Хеши файлов, не изменившихся с прошлого поиска, хранятся в %1
+и не считываются повторно (перед удалением копии всё равно сравниваются побайтно):
+  --no-cache             читать все файлы и ничего не сохранять для следующего поиска
+  --clear-cache          забыть сохранённые хеши, ничего не искать
+</translation>
+    </message>
+    <message>
+        <source>could not remove %1: %2</source>
+        <translation>не удалось удалить %1: %2</translation>
+    </message>
+    <message>
+        <source>Forgot the digests kept in %1.
+</source>
+        <translation>Сохранённые в %1 хеши забыты.
+</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1169,30 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>General</source>
         <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Remember file digests between duplicate scans</source>
+        <translation>Запоминать хеши файлов между поисками дубликатов</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Unchanged files are not read again; copies are still compared byte by byte before they go.</source>
+        <translation>Неизменённые файлы не читаются повторно; перед удалением копии всё равно сравниваются побайтно.</translation>
+    </message>
+    <message>
+        <source>Clear the remembered digests</source>
+        <translation>Очистить запомненные хеши</translation>
+    </message>
+    <message>
+        <source>The remembered digests are cleared.</source>
+        <translation>Запомненные хеши очищены.</translation>
+    </message>
+    <message>
+        <source>Could not clear %1.</source>
+        <translation>Не удалось очистить %1.</translation>
     </message>
 </context>
 <context>

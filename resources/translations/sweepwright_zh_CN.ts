@@ -453,6 +453,17 @@ one a line or separated by NUL bytes.
     </message>
 </context>
 <context>
+    <name>DupCopyCheck</name>
+    <message>
+        <source>The copy kept is no longer there</source>
+        <translation>保留的副本已不存在</translation>
+    </message>
+    <message>
+        <source>Changed since the scan: no longer the same as the copy kept</source>
+        <translation>扫描后已更改：不再与保留的副本相同</translation>
+    </message>
+</context>
+<context>
     <name>DupExport</name>
     <message>
         <source>Export the Result</source>
@@ -694,6 +705,28 @@ NUL 字节分隔。系统的受保护文件夹会被略过，并在标准错误�
             <numerusform>找到 %n 类空项或失效项，共 %1。
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Digests of files that did not change since an earlier scan are kept in %1
+and not read again (copies are still compared byte by byte before they go):
+  --no-cache             read every file, and keep nothing for the next scan
+  --clear-cache          forget the digests kept, scan nothing
+</source>
+        <translation>自上次扫描以来未更改的文件，其摘要保存在 %1 中，
+不会再次读取（删除副本前仍会逐字节比较）：
+  --no-cache             读取每个文件，且不为下次扫描保存任何内容
+  --clear-cache          清除已保存的摘要，不进行扫描
+</translation>
+    </message>
+    <message>
+        <source>could not remove %1: %2</source>
+        <translation>无法删除 %1：%2</translation>
+    </message>
+    <message>
+        <source>Forgot the digests kept in %1.
+</source>
+        <translation>已清除保存在 %1 中的摘要。
+</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1138,30 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>General</source>
         <translation>常规</translation>
+    </message>
+    <message>
+        <source>Remember file digests between duplicate scans</source>
+        <translation>在两次重复文件扫描之间记住文件摘要</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Unchanged files are not read again; copies are still compared byte by byte before they go.</source>
+        <translation>未更改的文件不会再次读取；删除副本前仍会逐字节比较。</translation>
+    </message>
+    <message>
+        <source>Clear the remembered digests</source>
+        <translation>清除记住的摘要</translation>
+    </message>
+    <message>
+        <source>The remembered digests are cleared.</source>
+        <translation>已清除记住的摘要。</translation>
+    </message>
+    <message>
+        <source>Could not clear %1.</source>
+        <translation>无法清除 %1。</translation>
     </message>
 </context>
 <context>

@@ -335,7 +335,8 @@ QList<sw::FinderRemoval::Item> ORDupDataCollection::markedItems(const ORDupData 
         // whole keeps nothing to compare with.
         const auto kept = std::find_if(group.groupItems.cbegin(), group.groupItems.cend(),
                                        [](const ORDupDataItem &item) { return !item.isDel; });
-        const bool check = confirmContents() && kept != group.groupItems.cend();
+        // Empty finds are not copies of one another: nothing to compare.
+        const bool check = confirmContents() && m_heldMode == ScanMode::Duplicates && kept != group.groupItems.cend();
         for (const ORDupDataItem &item : group.groupItems) {
             if (!item.isDel)
                 continue;
@@ -367,7 +368,7 @@ sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)
     sw::FinderRemoval removal(folders(), lcDups);
     if (m_heldMode == ScanMode::Empty)
         removal.setBeforeTrash(&sw::EmptyFinder::stillEmpty);
-    removal.moveItems(marked, job);
+    removal.moveItems(markedItems(*data), job);
     setRemovalReport(removal.report());
     return removal.report();
 }
