@@ -49,6 +49,8 @@ complete -c sweepwright-cli -n '__fish_seen_subcommand_from large dups' -a '(__f
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l quick -d 'trust equal size and sampled digest'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l csv -d 'print the sets as CSV'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l empty -d 'list empty files, empty folders and broken links'
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l no-cache -d 'read every file, keep no digests for the next scan'
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l clear-cache -d 'forget the digests kept, scan nothing'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l keep -x -a 'original oldest newest shortest-path first' -d 'which copy of each set stays'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l trash-all-but-first -d 'move every copy but the one kept to the Trash'
 
