@@ -9,13 +9,14 @@ namespace sw {
 
 // The selection policy of the duplicate result page: one copy of every group
 // always stays unmarked (DupCopyLimit), so a group of one copy has nothing
-// to tick and the box of the copy that must stay is disabled. Marking a
-// whole group keeps the copy the keep rule picks.
+// to tick and the box of the copy that must stay is disabled, as are the
+// boxes of copies in reference folders. Marking a whole group keeps the copy
+// the keep rule picks, or the reference copies where there are some.
 struct KeepOneCopy
 {
     static bool isGroupCheckable(const ORDupDataGroup &group)
     {
-        return selection::isGroupCheckable(group) && group.groupItems.size() > 1;
+        return selection::isGroupCheckable(group) && DupCopyLimit::markableCount(group) > 0;
     }
     static QString groupCheckImage(const ORDupDataGroup &group)
     {

@@ -6,6 +6,7 @@
 #include "core/foundation/ORPrefConfig.h"
 #include "core/foundation/ORUtility.h"
 #include "gui/dups/ORDropView.h"
+#include "gui/shell/FolderListPanel.h"
 #include "gui/shell/PageStyle.h"
 #include "gui/shell/ScanProgressPanel.h"
 
@@ -38,6 +39,17 @@ ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     m_sizeNote->setObjectName(QStringLiteral("sizeNote"));
     m_sizeNote->setWordWrap(false);
     addOption(m_sizeNote);
+    // Folders of originals: a toggle per row, remembered beside the list.
+    folderPanel()->setReferenceToggles(true);
+    folderPanel()->setReferenceFolders(ORPrefConfig::objectForKey(QString::fromLatin1(kReferenceFoldersKey)).toStringList());
+    connect(folderPanel(), &FolderListPanel::referencesChanged, this, [this] {
+        ORPrefConfig::setObject(QString::fromLatin1(kReferenceFoldersKey), referenceFolderArr());
+    });
+}
+
+QStringList ORDupViewCter::referenceFolderArr() const
+{
+    return folderPanel()->referenceFolders();
 }
 
 void ORDupViewCter::foundJunkSize(const QVariant &found)
@@ -52,6 +64,7 @@ void ORDupViewCter::foundJunkSize(const QVariant &found)
 void ORDupViewCter::scanButton()
 {
     ORDupDataCollection::shareInstance().setConfirmContents(!m_quickScanBox->isChecked());
+    ORDupDataCollection::shareInstance().setReferenceFolders(referenceFolderArr());
     scanFolders<ORDupDataCollection>(
         [](const ORDupData &data) {
             qCDebug(lcDupPages) << "dupData----->" << data.dupGroups.size() << "groups," << data.dupTotalSize
