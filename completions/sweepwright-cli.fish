@@ -52,6 +52,7 @@ complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l empty -d 'l
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l no-cache -d 'read every file, keep no digests for the next scan'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l clear-cache -d 'forget the digests kept, scan nothing'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l keep -x -a 'original oldest newest shortest-path first' -d 'which copy of each set stays'
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l reference -x -a '(__fish_complete_directories)' -d 'a folder of originals, never moved'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l trash-all-but-first -d 'move every copy but the one kept to the Trash'
 
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from apps' -l remove -x -d 'remove the ticked items of this application'

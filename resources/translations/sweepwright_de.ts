@@ -601,8 +601,17 @@ getrennt.
         </translation>
     </message>
     <message>
+        <source>%1 needs a rule: %2</source>
+        <translation>%1 erfordert eine Regel: %2</translation>
+    </message>
+    <message>
+        <source>--keep takes %1, not &quot;%2&quot;</source>
+        <translation>--keep erwartet %1, nicht „%2“</translation>
+    </message>
+    <message>
         <source>Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                            [--keep RULE] [--reference DIR]...
+                            [--trash-all-but-first [--yes | --dry-run]]
 Lists the sets of duplicate files and packages larger than 16 KiB in the folders
 (default: the layout&apos;s default folders, below), largest first. Candidates of equal
 size and sampled digest are compared byte by byte; hard links to one file count once.
@@ -622,6 +631,11 @@ NUL bytes. The system&apos;s protected folders are left out and named on stderr.
                          found), oldest (earliest modification time, then the shortest
                          path), newest, shortest-path or first (the first found);
                          default: %1 in this layout
+  --reference DIR        a folder of originals, scanned too (may be repeated): its
+                         copies are marked [reference] (&quot;isReference&quot; in JSON) and
+                         never moved; a set whose copies all lie in reference folders
+                         is not listed; in a set with a reference copy, every other
+                         copy is moved
   --trash-all-but-first  move every copy of each set but the one --keep keeps to the
                          Trash (after a question on a terminal, or with --yes), then
                          report what was moved and what was not (with the reason);
@@ -635,7 +649,8 @@ Exits 1 when an item could not be moved, 2 for a usage error or a folder that do
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
         <translation>Aufruf: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                             [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                             [--keep RULE] [--reference DIR]...
+                             [--trash-all-but-first [--yes | --dry-run]]
 Listet die Gruppen doppelter Dateien und Pakete über 16 KiB in den Ordnern auf (Standard: die
 Standardordner des Layouts, siehe unten), die größten zuerst. Kandidaten gleicher Größe und gleicher
 Stichproben-Prüfsumme werden Byte für Byte verglichen; harte Verknüpfungen auf eine Datei zählen einmal.
@@ -655,6 +670,10 @@ Die geschützten Ordner des Systems werden ausgelassen und auf stderr genannt.
                          Ordner, dann die zuerst gefundene), oldest (früheste
                          Änderungszeit, dann der kürzeste Pfad), newest, shortest-path
                          oder first (die zuerst gefundene); Standard: %1 in diesem Layout
+  --reference DIR        ein Ordner mit Originalen, der mit durchsucht wird (mehrfach möglich):
+                         ihre Kopien sind mit [Referenz] markiert („isReference“ in JSON) und werden nie
+                         verschoben; eine Gruppe, deren Kopien alle in Referenzordnern liegen, wird nicht
+                         aufgeführt; in einer Gruppe mit einer Referenzkopie wird jede andere Kopie verschoben
   --trash-all-but-first  jede Kopie jeder Gruppe außer der, die --keep behält, in den Papierkorb
                          verschieben (nach einer Frage auf einem Terminal oder mit --yes), dann melden,
                          was verschoben wurde und was nicht (mit Grund); ohne beides wird der Plan
@@ -669,12 +688,9 @@ fehlenden oder unlesbaren Ordner, 130 nach Strg+C (ein Entfernen endet nach dem 
 </translation>
     </message>
     <message>
-        <source>%1 needs a rule: %2</source>
-        <translation>%1 erfordert eine Regel: %2</translation>
-    </message>
-    <message>
-        <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation>--keep erwartet %1, nicht „%2“</translation>
+        <source>reference</source>
+        <extracomment>Marks a copy in a folder of originals in the list of a set&apos;s copies</extracomment>
+        <translation>Referenz</translation>
     </message>
     <message>
         <source>Also:
@@ -1972,6 +1988,13 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     </message>
 </context>
 <context>
+    <name>ORDupDataCollection</name>
+    <message>
+        <source>In a reference folder: originals are never removed</source>
+        <translation>In einem Referenzordner: Originale werden nie entfernt</translation>
+    </message>
+</context>
+<context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
@@ -2491,6 +2514,18 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     <message>
         <source>Remove from the List</source>
         <translation>Aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Reference Folder</source>
+        <translation>Referenzordner</translation>
+    </message>
+    <message>
+        <source>Reference folder: the originals live here and its copies are never selected. Click to make it an ordinary folder.</source>
+        <translation>Referenzordner: Hier liegen die Originale, seine Kopien werden nie ausgewählt. Klicken Sie, um ihn zu einem gewöhnlichen Ordner zu machen.</translation>
+    </message>
+    <message>
+        <source>Make this a reference folder: the originals live here and its copies are never selected.</source>
+        <translation>Zum Referenzordner machen: Hier liegen die Originale, seine Kopien werden nie ausgewählt.</translation>
     </message>
 </context>
 <context>
@@ -4339,6 +4374,17 @@ One copy of every file is always kept.</source>
         <translation>%1
 Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     </message>
+    <message>
+        <source>%1
+In a reference folder: this copy is an original and is never selected.</source>
+        <translation>%1
+In einem Referenzordner: Diese Kopie ist ein Original und wird nie ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <extracomment>Beside a copy in a folder of originals; short</extracomment>
+        <translation>Referenz</translation>
+    </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
@@ -4388,6 +4434,19 @@ Eine Kopie jeder Datei bleibt immer erhalten.</translation>
     <message>
         <source>link leads outside the destination</source>
         <translation>Verknüpfung führt aus dem Zielordner heraus</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FolderListModel</name>
+    <message>
+        <source>%1
+Reference folder: its copies are the originals and are never selected.</source>
+        <translation>%1
+Referenzordner: Seine Kopien sind die Originale und werden nie ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Reference folder</source>
+        <translation>Referenzordner</translation>
     </message>
 </context>
 <context>

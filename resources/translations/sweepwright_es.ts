@@ -601,8 +601,17 @@ una por línea o separadas por bytes NUL.
         </translation>
     </message>
     <message>
+        <source>%1 needs a rule: %2</source>
+        <translation>%1 necesita una regla: %2</translation>
+    </message>
+    <message>
+        <source>--keep takes %1, not &quot;%2&quot;</source>
+        <translation>--keep admite %1, no &quot;%2&quot;</translation>
+    </message>
+    <message>
         <source>Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                            [--keep RULE] [--reference DIR]...
+                            [--trash-all-but-first [--yes | --dry-run]]
 Lists the sets of duplicate files and packages larger than 16 KiB in the folders
 (default: the layout&apos;s default folders, below), largest first. Candidates of equal
 size and sampled digest are compared byte by byte; hard links to one file count once.
@@ -622,6 +631,11 @@ NUL bytes. The system&apos;s protected folders are left out and named on stderr.
                          found), oldest (earliest modification time, then the shortest
                          path), newest, shortest-path or first (the first found);
                          default: %1 in this layout
+  --reference DIR        a folder of originals, scanned too (may be repeated): its
+                         copies are marked [reference] (&quot;isReference&quot; in JSON) and
+                         never moved; a set whose copies all lie in reference folders
+                         is not listed; in a set with a reference copy, every other
+                         copy is moved
   --trash-all-but-first  move every copy of each set but the one --keep keeps to the
                          Trash (after a question on a terminal, or with --yes), then
                          report what was moved and what was not (with the reason);
@@ -635,7 +649,8 @@ Exits 1 when an item could not be moved, 2 for a usage error or a folder that do
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
         <translation>Uso: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                          [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                          [--keep RULE] [--reference DIR]...
+                          [--trash-all-but-first [--yes | --dry-run]]
 Muestra los grupos de archivos y paquetes duplicados de más de 16 KiB de las carpetas
 (por omisión: las carpetas predeterminadas del esquema, abajo), de mayor a menor. Los candidatos
 con igual tamaño y resumen por muestras se comparan byte a byte; los enlaces duros a un archivo
@@ -655,6 +670,10 @@ separadas por bytes NUL. Las carpetas protegidas del sistema se omiten y se indi
                          encontrada), oldest (la fecha de modificación más antigua; después, la
                          ruta más corta), newest, shortest-path o first (la primera encontrada);
                          por omisión: %1 en este esquema
+  --reference DIR        una carpeta de originales, que también se analiza (se puede repetir):
+                         sus copias se marcan con [referencia] («isReference» en JSON) y nunca se mueven; un
+                         grupo cuyas copias están todas en carpetas de referencia no se muestra; en un grupo
+                         con una copia de referencia, se mueven todas las demás copias
   --trash-all-but-first  mueve a la papelera todas las copias de cada grupo salvo la que
                          conserva --keep (tras una pregunta en un terminal, o con --yes) y
                          luego informa de lo que se movió y de lo que no (con el motivo);
@@ -669,12 +688,9 @@ existe o no se puede leer, y con 130 tras Ctrl-C (una eliminación para tras el 
 </translation>
     </message>
     <message>
-        <source>%1 needs a rule: %2</source>
-        <translation>%1 necesita una regla: %2</translation>
-    </message>
-    <message>
-        <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation>--keep admite %1, no &quot;%2&quot;</translation>
+        <source>reference</source>
+        <extracomment>Marks a copy in a folder of originals in the list of a set&apos;s copies</extracomment>
+        <translation>referencia</translation>
     </message>
     <message>
         <source>Also:
@@ -1972,6 +1988,13 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     </message>
 </context>
 <context>
+    <name>ORDupDataCollection</name>
+    <message>
+        <source>In a reference folder: originals are never removed</source>
+        <translation>En una carpeta de referencia: los originales nunca se eliminan</translation>
+    </message>
+</context>
+<context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
@@ -2491,6 +2514,18 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     <message>
         <source>Remove from the List</source>
         <translation>Quitar de la lista</translation>
+    </message>
+    <message>
+        <source>Reference Folder</source>
+        <translation>Carpeta de referencia</translation>
+    </message>
+    <message>
+        <source>Reference folder: the originals live here and its copies are never selected. Click to make it an ordinary folder.</source>
+        <translation>Carpeta de referencia: aquí están los originales y sus copias nunca se seleccionan. Haga clic para convertirla en una carpeta normal.</translation>
+    </message>
+    <message>
+        <source>Make this a reference folder: the originals live here and its copies are never selected.</source>
+        <translation>Convertir en carpeta de referencia: aquí están los originales y sus copias nunca se seleccionan.</translation>
     </message>
 </context>
 <context>
@@ -4339,6 +4374,17 @@ One copy of every file is always kept.</source>
         <translation>%1
 Siempre se conserva una copia de cada archivo.</translation>
     </message>
+    <message>
+        <source>%1
+In a reference folder: this copy is an original and is never selected.</source>
+        <translation>%1
+En una carpeta de referencia: esta copia es un original y nunca se selecciona.</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <extracomment>Beside a copy in a folder of originals; short</extracomment>
+        <translation>Referencia</translation>
+    </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
@@ -4388,6 +4434,19 @@ Siempre se conserva una copia de cada archivo.</translation>
     <message>
         <source>link leads outside the destination</source>
         <translation>el enlace lleva fuera del destino</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FolderListModel</name>
+    <message>
+        <source>%1
+Reference folder: its copies are the originals and are never selected.</source>
+        <translation>%1
+Carpeta de referencia: sus copias son los originales y nunca se seleccionan.</translation>
+    </message>
+    <message>
+        <source>Reference folder</source>
+        <translation>Carpeta de referencia</translation>
     </message>
 </context>
 <context>

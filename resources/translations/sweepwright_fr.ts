@@ -601,8 +601,17 @@ shred) lit les chemins sur l&apos;entrée standard, un par ligne ou séparés pa
         </translation>
     </message>
     <message>
+        <source>%1 needs a rule: %2</source>
+        <translation>%1 requiert une règle&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>--keep takes %1, not &quot;%2&quot;</source>
+        <translation>--keep accepte %1, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
         <source>Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                            [--keep RULE] [--reference DIR]...
+                            [--trash-all-but-first [--yes | --dry-run]]
 Lists the sets of duplicate files and packages larger than 16 KiB in the folders
 (default: the layout&apos;s default folders, below), largest first. Candidates of equal
 size and sampled digest are compared byte by byte; hard links to one file count once.
@@ -622,6 +631,11 @@ NUL bytes. The system&apos;s protected folders are left out and named on stderr.
                          found), oldest (earliest modification time, then the shortest
                          path), newest, shortest-path or first (the first found);
                          default: %1 in this layout
+  --reference DIR        a folder of originals, scanned too (may be repeated): its
+                         copies are marked [reference] (&quot;isReference&quot; in JSON) and
+                         never moved; a set whose copies all lie in reference folders
+                         is not listed; in a set with a reference copy, every other
+                         copy is moved
   --trash-all-but-first  move every copy of each set but the one --keep keeps to the
                          Trash (after a question on a terminal, or with --yes), then
                          report what was moved and what was not (with the reason);
@@ -635,7 +649,8 @@ Exits 1 when an item could not be moved, 2 for a usage error or a folder that do
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
         <translation>Utilisation&#xa0;: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                                   [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                                   [--keep RULE] [--reference DIR]...
+                                   [--trash-all-but-first [--yes | --dry-run]]
 Liste les groupes de fichiers et de paquets en double de plus de 16 Kio dans les dossiers (par défaut&#xa0;:
 ceux de l&apos;arborescence, indiqués ci-dessous), les plus gros en premier. Les candidats de même taille et
 de même empreinte échantillonnée sont comparés octet par octet&#xa0;; les liens physiques vers un même
@@ -655,6 +670,10 @@ ou séparés par des octets NUL. Les dossiers protégés du système sont exclus
                          première trouvée), oldest (date de modification la plus ancienne, puis chemin
                          le plus court), newest, shortest-path ou first (la première trouvée)&#xa0;;
                          par défaut&#xa0;: %1 dans cette arborescence
+  --reference DIR        un dossier d&apos;originaux, analysé lui aussi (peut être répété) : ses
+                         copies sont marquées [référence] (« isReference » en JSON) et jamais déplacées ; un
+                         groupe dont toutes les copies sont dans des dossiers de référence n&apos;est pas listé ;
+                         dans un groupe avec une copie de référence, toutes les autres copies sont déplacées
   --trash-all-but-first  mettre à la corbeille toutes les copies de chaque groupe sauf celle que
                          --keep conserve (après une question sur un terminal, ou avec --yes), puis
                          indiquer ce qui a été déplacé et ce qui ne l&apos;a pas été (avec la raison)&#xa0;;
@@ -669,12 +688,9 @@ dossier inexistant ou illisible, 130 après Ctrl-C (une suppression s&apos;arrê
 </translation>
     </message>
     <message>
-        <source>%1 needs a rule: %2</source>
-        <translation>%1 requiert une règle&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation>--keep accepte %1, pas «&#xa0;%2&#xa0;»</translation>
+        <source>reference</source>
+        <extracomment>Marks a copy in a folder of originals in the list of a set&apos;s copies</extracomment>
+        <translation>référence</translation>
     </message>
     <message>
         <source>Also:
@@ -1972,6 +1988,13 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     </message>
 </context>
 <context>
+    <name>ORDupDataCollection</name>
+    <message>
+        <source>In a reference folder: originals are never removed</source>
+        <translation>Dans un dossier de référence : les originaux ne sont jamais supprimés</translation>
+    </message>
+</context>
+<context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
@@ -2491,6 +2514,18 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     <message>
         <source>Remove from the List</source>
         <translation>Supprimer de la liste</translation>
+    </message>
+    <message>
+        <source>Reference Folder</source>
+        <translation>Dossier de référence</translation>
+    </message>
+    <message>
+        <source>Reference folder: the originals live here and its copies are never selected. Click to make it an ordinary folder.</source>
+        <translation>Dossier de référence : les originaux sont ici et ses copies ne sont jamais sélectionnées. Cliquez pour en faire un dossier ordinaire.</translation>
+    </message>
+    <message>
+        <source>Make this a reference folder: the originals live here and its copies are never selected.</source>
+        <translation>En faire un dossier de référence : les originaux sont ici et ses copies ne sont jamais sélectionnées.</translation>
     </message>
 </context>
 <context>
@@ -4339,6 +4374,17 @@ One copy of every file is always kept.</source>
         <translation>%1
 Une copie de chaque fichier est toujours conservée.</translation>
     </message>
+    <message>
+        <source>%1
+In a reference folder: this copy is an original and is never selected.</source>
+        <translation>%1
+Dans un dossier de référence : cette copie est un original et n&apos;est jamais sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <extracomment>Beside a copy in a folder of originals; short</extracomment>
+        <translation>Référence</translation>
+    </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
@@ -4388,6 +4434,19 @@ Une copie de chaque fichier est toujours conservée.</translation>
     <message>
         <source>link leads outside the destination</source>
         <translation>le lien mène hors de la destination</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FolderListModel</name>
+    <message>
+        <source>%1
+Reference folder: its copies are the originals and are never selected.</source>
+        <translation>%1
+Dossier de référence : ses copies sont les originaux et ne sont jamais sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Reference folder</source>
+        <translation>Dossier de référence</translation>
     </message>
 </context>
 <context>

@@ -594,8 +594,17 @@ FOLDER または PATH に &quot;-&quot; を指定すると (large、dups、shred
         </translation>
     </message>
     <message>
+        <source>%1 needs a rule: %2</source>
+        <translation>%1 にはルールが必要です: %2</translation>
+    </message>
+    <message>
+        <source>--keep takes %1, not &quot;%2&quot;</source>
+        <translation>--keep には %1 のいずれかを指定してください (「%2」は指定できません)</translation>
+    </message>
+    <message>
         <source>Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                            [--keep RULE] [--reference DIR]...
+                            [--trash-all-but-first [--yes | --dry-run]]
 Lists the sets of duplicate files and packages larger than 16 KiB in the folders
 (default: the layout&apos;s default folders, below), largest first. Candidates of equal
 size and sampled digest are compared byte by byte; hard links to one file count once.
@@ -615,6 +624,11 @@ NUL bytes. The system&apos;s protected folders are left out and named on stderr.
                          found), oldest (earliest modification time, then the shortest
                          path), newest, shortest-path or first (the first found);
                          default: %1 in this layout
+  --reference DIR        a folder of originals, scanned too (may be repeated): its
+                         copies are marked [reference] (&quot;isReference&quot; in JSON) and
+                         never moved; a set whose copies all lie in reference folders
+                         is not listed; in a set with a reference copy, every other
+                         copy is moved
   --trash-all-but-first  move every copy of each set but the one --keep keeps to the
                          Trash (after a question on a terminal, or with --yes), then
                          report what was moved and what was not (with the reason);
@@ -628,7 +642,8 @@ Exits 1 when an item could not be moved, 2 for a usage error or a folder that do
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
         <translation>使用法: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                             [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                             [--keep RULE] [--reference DIR]...
+                             [--trash-all-but-first [--yes | --dry-run]]
 フォルダー内の 16 KiB より大きい重複ファイルとパッケージのグループを、大きい順に一覧
 表示します (既定: フォルダー構成の既定のフォルダー、下記を参照)。サイズとサンプルの
 ダイジェストが同じ候補はバイト単位で比較し、同じファイルへのハードリンクは 1 つと数えます。
@@ -648,6 +663,10 @@ NUL バイト区切り)。システムの保護されたフォルダーは除外
                          (変更日時が最も古いもの、次にパスが最も短いもの)、newest、
                          shortest-path、first (最初に見つかったもの) のいずれか。
                          既定: このフォルダー構成では %1
+  --reference DIR        オリジナルを置くフォルダー（これもスキャンされます。複数指定可）：
+                         その中のコピーは [参照] と表示され（JSON では &quot;isReference&quot;）、移動されません。
+                         すべてのコピーが参照フォルダーにあるグループは表示されません。参照コピーを
+                         含むグループでは、ほかのコピーがすべて移動されます
   --trash-all-but-first  各グループで --keep が残すもの以外のすべてのコピーをゴミ箱に
                          移動し (端末で確認した後、または --yes の指定時)、移動した
                          ものと移動しなかったもの (理由付き) を報告します。どちらも
@@ -662,12 +681,9 @@ NUL バイト区切り)。システムの保護されたフォルダーは除外
 </translation>
     </message>
     <message>
-        <source>%1 needs a rule: %2</source>
-        <translation>%1 にはルールが必要です: %2</translation>
-    </message>
-    <message>
-        <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation>--keep には %1 のいずれかを指定してください (「%2」は指定できません)</translation>
+        <source>reference</source>
+        <extracomment>Marks a copy in a folder of originals in the list of a set&apos;s copies</extracomment>
+        <translation>参照</translation>
     </message>
     <message>
         <source>Also:
@@ -1948,6 +1964,13 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
 </context>
 <context>
+    <name>ORDupDataCollection</name>
+    <message>
+        <source>In a reference folder: originals are never removed</source>
+        <translation>参照フォルダー内のため、オリジナルは削除されません</translation>
+    </message>
+</context>
+<context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
@@ -2460,6 +2483,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Remove from the List</source>
         <translation>一覧から削除</translation>
+    </message>
+    <message>
+        <source>Reference Folder</source>
+        <translation>参照フォルダー</translation>
+    </message>
+    <message>
+        <source>Reference folder: the originals live here and its copies are never selected. Click to make it an ordinary folder.</source>
+        <translation>参照フォルダー：オリジナルがここにあり、この中のコピーは選択されません。クリックすると通常のフォルダーに戻ります。</translation>
+    </message>
+    <message>
+        <source>Make this a reference folder: the originals live here and its copies are never selected.</source>
+        <translation>参照フォルダーにする：オリジナルがここにあり、この中のコピーは選択されません。</translation>
     </message>
 </context>
 <context>
@@ -4298,6 +4333,17 @@ One copy of every file is always kept.</source>
         <translation>%1
 各ファイルのコピーは必ず 1 個残ります。</translation>
     </message>
+    <message>
+        <source>%1
+In a reference folder: this copy is an original and is never selected.</source>
+        <translation>%1
+参照フォルダー内：このコピーはオリジナルのため、選択されません。</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <extracomment>Beside a copy in a folder of originals; short</extracomment>
+        <translation>参照</translation>
+    </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
@@ -4347,6 +4393,19 @@ One copy of every file is always kept.</source>
     <message>
         <source>link leads outside the destination</source>
         <translation>リンクが展開先の外を指しています</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FolderListModel</name>
+    <message>
+        <source>%1
+Reference folder: its copies are the originals and are never selected.</source>
+        <translation>%1
+参照フォルダー：この中のコピーはオリジナルで、選択されません。</translation>
+    </message>
+    <message>
+        <source>Reference folder</source>
+        <translation>参照フォルダー</translation>
     </message>
 </context>
 <context>

@@ -601,8 +601,17 @@ um por linha ou separados por bytes NUL.
         </translation>
     </message>
     <message>
+        <source>%1 needs a rule: %2</source>
+        <translation>%1 precisa de uma regra: %2</translation>
+    </message>
+    <message>
+        <source>--keep takes %1, not &quot;%2&quot;</source>
+        <translation>--keep aceita %1, não &quot;%2&quot;</translation>
+    </message>
+    <message>
         <source>Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                            [--keep RULE] [--reference DIR]...
+                            [--trash-all-but-first [--yes | --dry-run]]
 Lists the sets of duplicate files and packages larger than 16 KiB in the folders
 (default: the layout&apos;s default folders, below), largest first. Candidates of equal
 size and sampled digest are compared byte by byte; hard links to one file count once.
@@ -622,6 +631,11 @@ NUL bytes. The system&apos;s protected folders are left out and named on stderr.
                          found), oldest (earliest modification time, then the shortest
                          path), newest, shortest-path or first (the first found);
                          default: %1 in this layout
+  --reference DIR        a folder of originals, scanned too (may be repeated): its
+                         copies are marked [reference] (&quot;isReference&quot; in JSON) and
+                         never moved; a set whose copies all lie in reference folders
+                         is not listed; in a set with a reference copy, every other
+                         copy is moved
   --trash-all-but-first  move every copy of each set but the one --keep keeps to the
                          Trash (after a question on a terminal, or with --yes), then
                          report what was moved and what was not (with the reason);
@@ -635,7 +649,8 @@ Exits 1 when an item could not be moved, 2 for a usage error or a folder that do
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
         <translation>Uso: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                          [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                          [--keep RULE] [--reference DIR]...
+                          [--trash-all-but-first [--yes | --dry-run]]
 Lista os grupos de arquivos e pacotes duplicados maiores que 16 KiB nas pastas
 (padrão: as pastas padrão do esquema, abaixo), dos maiores para os menores. Candidatos com
 tamanho e resumo por amostragem iguais são comparados byte a byte; links físicos para um arquivo
@@ -655,6 +670,10 @@ separadas por bytes NUL. As pastas protegidas do sistema ficam de fora e são in
                          encontrada), oldest (data de modificação mais antiga; depois, o caminho
                          mais curto), newest, shortest-path ou first (a primeira encontrada);
                          padrão: %1 neste esquema
+  --reference DIR        uma pasta de originais, também analisada (pode ser repetida): suas
+                         cópias são marcadas com [referência] (&quot;isReference&quot; no JSON) e nunca são movidas; um
+                         grupo cujas cópias estão todas em pastas de referência não é listado; em um grupo com
+                         uma cópia de referência, todas as outras cópias são movidas
   --trash-all-but-first  move para a lixeira todas as cópias de cada grupo, exceto a que
                          --keep mantém (após uma pergunta em um terminal, ou com --yes), e
                          depois informa o que foi movido e o que não foi (com o motivo);
@@ -669,12 +688,9 @@ existe ou não pode ser lida, 130 após Ctrl-C (uma remoção para após o item 
 </translation>
     </message>
     <message>
-        <source>%1 needs a rule: %2</source>
-        <translation>%1 precisa de uma regra: %2</translation>
-    </message>
-    <message>
-        <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation>--keep aceita %1, não &quot;%2&quot;</translation>
+        <source>reference</source>
+        <extracomment>Marks a copy in a folder of originals in the list of a set&apos;s copies</extracomment>
+        <translation>referência</translation>
     </message>
     <message>
         <source>Also:
@@ -1972,6 +1988,13 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     </message>
 </context>
 <context>
+    <name>ORDupDataCollection</name>
+    <message>
+        <source>In a reference folder: originals are never removed</source>
+        <translation>Em uma pasta de referência: os originais nunca são removidos</translation>
+    </message>
+</context>
+<context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
@@ -2491,6 +2514,18 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     <message>
         <source>Remove from the List</source>
         <translation>Remover da lista</translation>
+    </message>
+    <message>
+        <source>Reference Folder</source>
+        <translation>Pasta de referência</translation>
+    </message>
+    <message>
+        <source>Reference folder: the originals live here and its copies are never selected. Click to make it an ordinary folder.</source>
+        <translation>Pasta de referência: os originais ficam aqui e suas cópias nunca são selecionadas. Clique para torná-la uma pasta comum.</translation>
+    </message>
+    <message>
+        <source>Make this a reference folder: the originals live here and its copies are never selected.</source>
+        <translation>Tornar esta uma pasta de referência: os originais ficam aqui e suas cópias nunca são selecionadas.</translation>
     </message>
 </context>
 <context>
@@ -4339,6 +4374,17 @@ One copy of every file is always kept.</source>
         <translation>%1
 Uma cópia de cada arquivo é sempre mantida.</translation>
     </message>
+    <message>
+        <source>%1
+In a reference folder: this copy is an original and is never selected.</source>
+        <translation>%1
+Em uma pasta de referência: esta cópia é um original e nunca é selecionada.</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <extracomment>Beside a copy in a folder of originals; short</extracomment>
+        <translation>Referência</translation>
+    </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
@@ -4388,6 +4434,19 @@ Uma cópia de cada arquivo é sempre mantida.</translation>
     <message>
         <source>link leads outside the destination</source>
         <translation>o link aponta para fora do destino</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FolderListModel</name>
+    <message>
+        <source>%1
+Reference folder: its copies are the originals and are never selected.</source>
+        <translation>%1
+Pasta de referência: suas cópias são os originais e nunca são selecionadas.</translation>
+    </message>
+    <message>
+        <source>Reference folder</source>
+        <translation>Pasta de referência</translation>
     </message>
 </context>
 <context>

@@ -608,8 +608,17 @@ one a line or separated by NUL bytes.
         </translation>
     </message>
     <message>
+        <source>%1 needs a rule: %2</source>
+        <translation>для %1 нужно правило: %2</translation>
+    </message>
+    <message>
+        <source>--keep takes %1, not &quot;%2&quot;</source>
+        <translation>--keep принимает %1, а не «%2»</translation>
+    </message>
+    <message>
         <source>Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                            [--keep RULE] [--reference DIR]...
+                            [--trash-all-but-first [--yes | --dry-run]]
 Lists the sets of duplicate files and packages larger than 16 KiB in the folders
 (default: the layout&apos;s default folders, below), largest first. Candidates of equal
 size and sampled digest are compared byte by byte; hard links to one file count once.
@@ -629,6 +638,11 @@ NUL bytes. The system&apos;s protected folders are left out and named on stderr.
                          found), oldest (earliest modification time, then the shortest
                          path), newest, shortest-path or first (the first found);
                          default: %1 in this layout
+  --reference DIR        a folder of originals, scanned too (may be repeated): its
+                         copies are marked [reference] (&quot;isReference&quot; in JSON) and
+                         never moved; a set whose copies all lie in reference folders
+                         is not listed; in a set with a reference copy, every other
+                         copy is moved
   --trash-all-but-first  move every copy of each set but the one --keep keeps to the
                          Trash (after a question on a terminal, or with --yes), then
                          report what was moved and what was not (with the reason);
@@ -642,7 +656,8 @@ Exits 1 when an item could not be moved, 2 for a usage error or a folder that do
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
         <translation>Использование: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                                    [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                                    [--keep RULE] [--reference DIR]...
+                                    [--trash-all-but-first [--yes | --dry-run]]
 Выводит группы дубликатов среди файлов и пакетов размером больше 16 КиБ в папках
 (если не указаны — в папках схемы по умолчанию, см. ниже), сначала самые большие. Кандидаты
 с равными размером и хешем фрагментов сравниваются побайтно; жёсткие ссылки на один файл
@@ -662,6 +677,10 @@ exist or cannot be read, 130 after Ctrl-C (a removal stops after the current ite
                          первой), oldest (самое раннее время изменения, затем самый короткий
                          путь), newest, shortest-path или first (найденная первой);
                          по умолчанию в этой схеме: %1
+  --reference DIR        папка с оригиналами, тоже проверяется (можно указать несколько раз):
+                         её копии помечаются [эталон] («isReference» в JSON) и никогда не перемещаются;
+                         группа, все копии которой лежат в эталонных папках, не выводится; в группе с
+                         эталонной копией перемещаются все остальные копии
   --trash-all-but-first  переместить в корзину все копии каждой группы, кроме той, что
                          оставляет --keep (после вопроса в терминале или с --yes), затем
                          сообщить, что перемещено, а что нет (с причиной);
@@ -676,12 +695,9 @@ exist or cannot be read, 130 after Ctrl-C (a removal stops after the current ite
 </translation>
     </message>
     <message>
-        <source>%1 needs a rule: %2</source>
-        <translation>для %1 нужно правило: %2</translation>
-    </message>
-    <message>
-        <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation>--keep принимает %1, а не «%2»</translation>
+        <source>reference</source>
+        <extracomment>Marks a copy in a folder of originals in the list of a set&apos;s copies</extracomment>
+        <translation>эталон</translation>
     </message>
     <message>
         <source>Also:
@@ -1996,6 +2012,13 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
 </context>
 <context>
+    <name>ORDupDataCollection</name>
+    <message>
+        <source>In a reference folder: originals are never removed</source>
+        <translation>В эталонной папке: оригиналы никогда не удаляются</translation>
+    </message>
+</context>
+<context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
@@ -2522,6 +2545,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Remove from the List</source>
         <translation>Удалить из списка</translation>
+    </message>
+    <message>
+        <source>Reference Folder</source>
+        <translation>Эталонная папка</translation>
+    </message>
+    <message>
+        <source>Reference folder: the originals live here and its copies are never selected. Click to make it an ordinary folder.</source>
+        <translation>Эталонная папка: здесь лежат оригиналы, её копии никогда не выбираются. Нажмите, чтобы сделать её обычной папкой.</translation>
+    </message>
+    <message>
+        <source>Make this a reference folder: the originals live here and its copies are never selected.</source>
+        <translation>Сделать эталонной папкой: здесь лежат оригиналы, её копии никогда не выбираются.</translation>
     </message>
 </context>
 <context>
@@ -4380,6 +4415,17 @@ One copy of every file is always kept.</source>
         <translation>%1
 Одна копия каждого файла всегда сохраняется.</translation>
     </message>
+    <message>
+        <source>%1
+In a reference folder: this copy is an original and is never selected.</source>
+        <translation>%1
+В эталонной папке: эта копия — оригинал, она никогда не выбирается.</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <extracomment>Beside a copy in a folder of originals; short</extracomment>
+        <translation>Эталон</translation>
+    </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
@@ -4429,6 +4475,19 @@ One copy of every file is always kept.</source>
     <message>
         <source>link leads outside the destination</source>
         <translation>ссылка ведёт за пределы папки назначения</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FolderListModel</name>
+    <message>
+        <source>%1
+Reference folder: its copies are the originals and are never selected.</source>
+        <translation>%1
+Эталонная папка: её копии — оригиналы, они никогда не выбираются.</translation>
+    </message>
+    <message>
+        <source>Reference folder</source>
+        <translation>Эталонная папка</translation>
     </message>
 </context>
 <context>

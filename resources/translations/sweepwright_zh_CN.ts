@@ -594,8 +594,17 @@ one a line or separated by NUL bytes.
         </translation>
     </message>
     <message>
+        <source>%1 needs a rule: %2</source>
+        <translation>%1 需要一个规则：%2</translation>
+    </message>
+    <message>
+        <source>--keep takes %1, not &quot;%2&quot;</source>
+        <translation>--keep 的取值应为 %1 之一，而不是“%2”</translation>
+    </message>
+    <message>
         <source>Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                            [--keep RULE] [--reference DIR]...
+                            [--trash-all-but-first [--yes | --dry-run]]
 Lists the sets of duplicate files and packages larger than 16 KiB in the folders
 (default: the layout&apos;s default folders, below), largest first. Candidates of equal
 size and sampled digest are compared byte by byte; hard links to one file count once.
@@ -615,6 +624,11 @@ NUL bytes. The system&apos;s protected folders are left out and named on stderr.
                          found), oldest (earliest modification time, then the shortest
                          path), newest, shortest-path or first (the first found);
                          default: %1 in this layout
+  --reference DIR        a folder of originals, scanned too (may be repeated): its
+                         copies are marked [reference] (&quot;isReference&quot; in JSON) and
+                         never moved; a set whose copies all lie in reference folders
+                         is not listed; in a set with a reference copy, every other
+                         copy is moved
   --trash-all-but-first  move every copy of each set but the one --keep keeps to the
                          Trash (after a question on a terminal, or with --yes), then
                          report what was moved and what was not (with the reason);
@@ -628,7 +642,8 @@ Exits 1 when an item could not be moved, 2 for a usage error or a folder that do
 exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).
 </source>
         <translation>用法：sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]
-                           [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]
+                           [--keep RULE] [--reference DIR]...
+                           [--trash-all-but-first [--yes | --dry-run]]
 列出文件夹中大于 16 KiB 的重复文件和软件包的组（默认：布局的默认文件夹，见下文），
 从大到小排列。大小和抽样摘要相同的候选项会逐字节比较；
 指向同一文件的硬链接只计一次。
@@ -648,6 +663,9 @@ NUL 字节分隔。系统的受保护文件夹会被略过，并在标准错误�
                          时间最早的副本，其次是路径最短的副本）、newest、
                          shortest-path 或 first（最先找到的副本）；
                          默认：此布局中为 %1
+  --reference DIR        存放原件的文件夹，也会被扫描（可重复指定）：其中的副本标记为
+                         [参考]（JSON 中为 &quot;isReference&quot;），永不移动；副本全部位于参考文件夹中的组不会列出；
+                         含有参考副本的组中，其他所有副本都会被移动
   --trash-all-but-first  将每组中除 --keep 保留的副本外的所有副本移到回收站
                          （在终端中确认后，或指定 --yes 时），然后报告已移动
                          和未移动的内容（附原因）；
@@ -662,12 +680,9 @@ NUL 字节分隔。系统的受保护文件夹会被略过，并在标准错误�
 </translation>
     </message>
     <message>
-        <source>%1 needs a rule: %2</source>
-        <translation>%1 需要一个规则：%2</translation>
-    </message>
-    <message>
-        <source>--keep takes %1, not &quot;%2&quot;</source>
-        <translation>--keep 的取值应为 %1 之一，而不是“%2”</translation>
+        <source>reference</source>
+        <extracomment>Marks a copy in a folder of originals in the list of a set&apos;s copies</extracomment>
+        <translation>参考</translation>
     </message>
     <message>
         <source>Also:
@@ -1947,6 +1962,13 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     </message>
 </context>
 <context>
+    <name>ORDupDataCollection</name>
+    <message>
+        <source>In a reference folder: originals are never removed</source>
+        <translation>位于参考文件夹中：原件永远不会被删除</translation>
+    </message>
+</context>
+<context>
     <name>ORDupNoViewCter</name>
     <message>
         <source>Duplicates</source>
@@ -2459,6 +2481,18 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>Remove from the List</source>
         <translation>从列表中移除</translation>
+    </message>
+    <message>
+        <source>Reference Folder</source>
+        <translation>参考文件夹</translation>
+    </message>
+    <message>
+        <source>Reference folder: the originals live here and its copies are never selected. Click to make it an ordinary folder.</source>
+        <translation>参考文件夹：原件存放在这里，其中的副本永远不会被选中。点击可改回普通文件夹。</translation>
+    </message>
+    <message>
+        <source>Make this a reference folder: the originals live here and its copies are never selected.</source>
+        <translation>设为参考文件夹：原件存放在这里，其中的副本永远不会被选中。</translation>
     </message>
 </context>
 <context>
@@ -4297,6 +4331,17 @@ One copy of every file is always kept.</source>
         <translation>%1
 每个文件始终会保留一份副本。</translation>
     </message>
+    <message>
+        <source>%1
+In a reference folder: this copy is an original and is never selected.</source>
+        <translation>%1
+位于参考文件夹中：此副本是原件，永远不会被选中。</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <extracomment>Beside a copy in a folder of originals; short</extracomment>
+        <translation>参考</translation>
+    </message>
 </context>
 <context>
     <name>sw::DupKeepRule</name>
@@ -4346,6 +4391,19 @@ One copy of every file is always kept.</source>
     <message>
         <source>link leads outside the destination</source>
         <translation>链接指向目标文件夹之外</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FolderListModel</name>
+    <message>
+        <source>%1
+Reference folder: its copies are the originals and are never selected.</source>
+        <translation>%1
+参考文件夹：其中的副本是原件，永远不会被选中。</translation>
+    </message>
+    <message>
+        <source>Reference folder</source>
+        <translation>参考文件夹</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,8 @@ QString DupsCommand::help() const
 {
     return Text::tr(
                "Usage: sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json] [--quick]\n"
-               "                            [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]\n"
+               "                            [--keep RULE] [--reference DIR]...\n"
+               "                            [--trash-all-but-first [--yes | --dry-run]]\n"
                "Lists the sets of duplicate files and packages larger than 16 KiB in the folders\n"
                "(default: the layout's default folders, below), largest first. Candidates of equal\n"
                "size and sampled digest are compared byte by byte; hard links to one file count once.\n"
@@ -53,6 +54,11 @@ QString DupsCommand::help() const
                "                         found), oldest (earliest modification time, then the shortest\n"
                "                         path), newest, shortest-path or first (the first found);\n"
                "                         default: %1 in this layout\n"
+               "  --reference DIR        a folder of originals, scanned too (may be repeated): its\n"
+               "                         copies are marked [reference] (\"isReference\" in JSON) and\n"
+               "                         never moved; a set whose copies all lie in reference folders\n"
+               "                         is not listed; in a set with a reference copy, every other\n"
+               "                         copy is moved\n"
                "  --trash-all-but-first  move every copy of each set but the one --keep keeps to the\n"
                "                         Trash (after a question on a terminal, or with --yes), then\n"
                "                         report what was moved and what was not (with the reason);\n"
@@ -85,7 +91,7 @@ void DupsCommand::declareOptions(CliOptions &options) const
     FinderCommand::declareOptions(options);
     options.addFlags({QStringLiteral("--quick"), QStringLiteral("--csv"), QStringLiteral("--empty"),
                       QStringLiteral("--no-cache"), QStringLiteral("--clear-cache")});
-    options.addValued({QStringLiteral("--keep")});
+    options.addValued({QStringLiteral("--keep"), QStringLiteral("--reference")});
     // %1 stays for the option's name.
     options.setMissingValueText(
         QStringLiteral("--keep"),
@@ -109,6 +115,13 @@ std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine,
                 .arg(sw::dupkeep::keys().join(u", "), options.value(QStringLiteral("--keep")));
         m_keep = *rule;
     }
+    QStringList references;
+    m_references = options.isSet(QStringLiteral("--reference"));
+    if (m_references) {
+        if (const auto problem = chooseFinderFolders(options.values(QStringLiteral("--reference")), {}, references))
+            return problem;
+    }
+    engine.setReferenceFolders(references);
     return std::nullopt;
 }
 
@@ -193,6 +206,8 @@ void DupsCommand::writeGroup(JsonWriter *json, const ORDupDataGroup &group) cons
             json->member("itemPath", item.itemPath);
             json->member("itemSize", item.itemSize);
             json->member("itemModTime", isoTime(item.itemModTime));
+            if (m_references)
+                json->member("isReference", item.isReference);
             json->endObject();
         }
         json->endArray();
@@ -204,8 +219,11 @@ void DupsCommand::writeGroup(JsonWriter *json, const ORDupDataGroup &group) cons
                                         .arg(group.groupName, ORUtility::sizeFormatWithNumber(group.groupSize))
                                   : Text::tr("%1  %n copies of %2\n", nullptr, int(group.groupItems.size()))
                                         .arg(group.groupName, ORUtility::sizeFormatWithNumber(copy));
+    //: Marks a copy in a folder of originals in the list of a set's copies
+    const QString reference = Text::tr("reference");
     for (const ORDupDataItem &item : group.groupItems)
-        text += QStringLiteral("  %1\n").arg(item.itemPath);
+        text += item.isReference ? QStringLiteral("  %1  [%2]\n").arg(item.itemPath, reference)
+                                 : QStringLiteral("  %1\n").arg(item.itemPath);
     std::fputs(text.toLocal8Bit().constData(), stdout);
 }
 

@@ -6,11 +6,14 @@
 #include "core/dups/ORDupDataCollection.h"
 
 // `sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json]
-// [--quick] [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]`: lists
+// [--quick] [--keep RULE] [--reference DIR]... [--trash-all-but-first
+// [--yes | --dry-run]]`: lists
 // the sets of equal files and packages larger than 16 KiB in the folders.
 // --quick trusts equal size and sampled digest without comparing whole
 // contents. --trash-all-but-first moves every copy of each set but the one
 // the keep rule picks to the Trash and reports what was moved and "delSize".
+// --reference names a folder of originals (scanned too): its copies are
+// marked in the listing ("isReference" in JSON) and never planned or moved.
 // A run that moves nothing prints each set as it is found when stdout is
 // no terminal, and keeps none of them. --csv writes the sets as CSV
 // (sw::DupResultCsv). --empty lists empty files, empty folders and broken
@@ -43,6 +46,7 @@ private:
     void writeEnd(JsonWriter *json, qint64 groups, qint64 totalSize) const;
 
     sw::DupKeepRule m_keep = sw::DupKeepRule::FirstFound;
+    bool m_references = false;  // --reference was given
     qint64 m_listedGroups = 0;  // the sets listed as found
     bool m_empty = false;  // --empty
     bool m_csv = false;    // --csv

@@ -3,6 +3,7 @@
 
 #include "FinderCliSupport.h"
 
+#include "core/dups/DupKeepRule.h"
 #include "core/dups/DupSavedResult.h"
 
 #include <QElapsedTimer>
@@ -147,6 +148,74 @@ TEST_F(DupsCommand, TrashAllButFirstKeepsTheFirstCopyOfEachGroup)
     EXPECT_TRUE(tree.exists(QStringLiteral("d/y/a")));
     EXPECT_TRUE(QFileInfo::exists(trashFiles() + QStringLiteral("/c")));
     EXPECT_TRUE(QFileInfo::exists(trashFiles() + QStringLiteral("/b.2")));
+}
+
+// --reference: the folder of originals (named through a link, scanned
+// though not named as a folder) is marked in the listing, never in the plan,
+// and --yes moves every other copy, each rule alike; a set of originals only
+// is not listed.
+TEST_F(DupsCommand, ReferenceCopiesAreListedAndNeverPlannedOrMoved)
+{
+    tree.text(QStringLiteral("originals/a.bin"), pattern(11, 30000));
+    tree.text(QStringLiteral("originals/sub/a-again.bin"), pattern(12, 30000));
+    tree.text(QStringLiteral("originals/b.bin"), pattern(12, 30000));  // both originals: not listed
+    for (const char *name : {"d/x/a.bin", "d/y/a.bin", "d/z/a.bin"})
+        tree.text(QString::fromLatin1(name), pattern(11, 30000));
+    const QString link = tree.root() + QStringLiteral("/to-originals");
+    ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("originals")), link));
+    const QStringList base{tree.path(QStringLiteral("d")), QStringLiteral("--reference"), link};
+    for (const QString &rule : sw::dupkeep::keys()) {
+        const QJsonObject result = json(QStringLiteral("dups"), base + QStringList{QStringLiteral("--keep"), rule,
+                                                                                    QStringLiteral("--trash-all-but-first"),
+                                                                                    QStringLiteral("--dry-run")});
+        ASSERT_EQ(groups(result), (Groups{{"d/x/a.bin", "d/y/a.bin", "d/z/a.bin", "to-originals/a.bin"}}))
+            << rule.toStdString();
+        QList<bool> marks;
+        for (const auto &item : result.value("dupGroups").toArray()[0].toObject().value("groupItems").toArray())
+            marks << item.toObject().value("isReference").toBool();
+        EXPECT_EQ(marks, (QList<bool>{false, false, false, true}));
+        QStringList planned;
+        for (const auto &path : result.value("plan").toArray())
+            planned << path.toString().mid(tree.root().size() + 1);
+        EXPECT_EQ(planned, (QStringList{"d/x/a.bin", "d/y/a.bin", "d/z/a.bin"})) << rule.toStdString();
+    }
+    const swtest::CliRun text = cli(QStringList{QStringLiteral("dups"), QStringLiteral("--home"), home} + base);
+    EXPECT_TRUE(text.out.contains((link + QStringLiteral("/a.bin  [reference]\n")).toUtf8())) << text.out.toStdString();
+
+    const QJsonObject moved = json(QStringLiteral("dups"), base + QStringList{QStringLiteral("--trash-all-but-first"),
+                                                                               QStringLiteral("--yes")});
+    EXPECT_EQ(moved.value("delSize").toInteger(), 3 * 30000);
+    EXPECT_TRUE(tree.exists(QStringLiteral("originals/a.bin")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("d/x/a.bin")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("originals/b.bin")));
+    EXPECT_TRUE(tree.exists(QStringLiteral("originals/sub/a-again.bin")));
+}
+
+// The folder of originals named through a bind mount of it (in the
+// command's own mount namespace) is the same folder: its copy is found under
+// the folder scanned, by another name, and still never planned.
+TEST_F(DupsCommand, ReferenceFolderNamedThroughABindMountIsRecognised)
+{
+    tree.text(QStringLiteral("d/originals/a.bin"), pattern(13, 30000));
+    tree.text(QStringLiteral("d/x/a.bin"), pattern(13, 30000));
+    tree.text(QStringLiteral("d/y/a.bin"), pattern(13, 30000));
+    const QString view = tree.folder(QStringLiteral("mounts/view"));
+    const swtest::CliRun run = swtest::runCli(
+        {QStringLiteral("dups"), QStringLiteral("--home"), home, QStringLiteral("--json"), tree.path(QStringLiteral("d")),
+         QStringLiteral("--reference"), view, QStringLiteral("--trash-all-but-first"), QStringLiteral("--dry-run")},
+        tree.path(QStringLiteral("config")), cwd, {},
+        {QStringLiteral("unshare"), QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private"),
+         QStringLiteral("sh"), QStringLiteral("-c"), QStringLiteral("mount --bind \"$1\" \"$2\" || exit 77; shift 2; exec \"$@\""),
+         QStringLiteral("sh"), tree.path(QStringLiteral("d/originals")), view});
+    if (run.code == 77 || run.code == -1 || run.err.contains("unshare"))
+        GTEST_SKIP() << "mounting is not permitted here: " << run.err.toStdString();
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QJsonObject result = QJsonDocument::fromJson(run.out).object();
+    ASSERT_EQ(groups(result), (Groups{{"d/originals/a.bin", "d/x/a.bin", "d/y/a.bin"}}));
+    QStringList planned;
+    for (const auto &path : result.value("plan").toArray())
+        planned << path.toString().mid(tree.root().size() + 1);
+    EXPECT_EQ(planned, (QStringList{"d/x/a.bin", "d/y/a.bin"}));
 }
 
 // Four copies: the first found, the oldest, the newest and the one with the

@@ -67,3 +67,74 @@ TEST(DupKeeper, BestOriginalAvoidsTheLayoutsTransientPlaces)
     EXPECT_EQ(DupKeeper(DupKeepRule::BestOriginal).keptCopy(mac), 1);
     ORLayout::reset();
 }
+
+// Reference copies (in folders of originals) under every keep rule: never
+// marked, all of them kept; the rule decides only in a set without one.
+struct ReferenceRow
+{
+    const char *name;
+    QList<bool> reference;  // per copy
+};
+
+void PrintTo(const ReferenceRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class DupKeeperReference : public ::testing::TestWithParam<std::tuple<DupKeepRule, ReferenceRow>>
+{
+};
+
+TEST_P(DupKeeperReference, ReferenceCopiesStayAndEveryOtherCopyMayGo)
+{
+    const auto &[rule, row] = GetParam();
+    ORDupDataGroup group;
+    // The oldest, the newest, the shortest path and the first found are
+    // other copies, so every rule would keep a copy that is not a reference
+    // one if it were asked.
+    const QStringList paths{"/d/first/a.bin", "/d/o/a.bin", "/d/newest/a.bin", "/d/a", "/d/Downloads/a (1).bin"};
+    const QList<qint64> times{300, 100, 900, 500, 200};
+    for (qsizetype i = 0; i < row.reference.size(); ++i) {
+        group.groupItems.append(copy(paths.at(i), times.at(i)));
+        group.groupItems.last().isReference = row.reference.at(i);
+    }
+    group.groupSize = 100 * group.groupItems.size();
+    const qsizetype references = row.reference.count(true);
+    const DupKeeper keeper(rule);
+    const qsizetype kept = keeper.keptCopy(group);
+    ASSERT_GE(kept, 0);
+    EXPECT_EQ(group.groupItems.at(kept).isReference, references > 0);
+
+    sw::DupCopyLimit::setGroupMarked(group, true, kept);
+    qsizetype marked = 0;
+    for (const ORDupDataItem &item : std::as_const(group.groupItems)) {
+        EXPECT_FALSE(item.isDel && item.isReference) << item.itemPath.toStdString();
+        marked += item.isDel ? 1 : 0;
+    }
+    // With a reference copy every other copy goes; without, all but one.
+    const qsizetype others = group.groupItems.size() - references;
+    EXPECT_EQ(marked, references > 0 ? others : others - 1);
+    EXPECT_EQ(group.isGroupDelFlag, 2);
+    EXPECT_EQ(group.groupSelectedSize, 100 * marked);
+
+    // By hand: a reference copy's tick is locked, marked or not.
+    for (qsizetype i = 0; i < group.groupItems.size(); ++i) {
+        if (!group.groupItems.at(i).isReference)
+            continue;
+        EXPECT_FALSE(sw::DupCopyLimit::isCopyCheckable(group, i));
+        EXPECT_FALSE(sw::DupCopyLimit::setCopyMarked(group, i, true));
+        EXPECT_FALSE(group.groupItems.at(i).isDel);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryRule, DupKeeperReference,
+    ::testing::Combine(::testing::ValuesIn(sw::dupkeep::rules()),
+                       ::testing::Values(ReferenceRow{"OneReferenceThreeOthers", {false, false, true, false}},
+                                         ReferenceRow{"TwoReferencesTwoOthers", {true, false, false, true}},
+                                         ReferenceRow{"LastIsReference", {false, false, false, false, true}},
+                                         ReferenceRow{"NoReference", {false, false, false, false}})),
+    [](const auto &info) {
+        return sw::dupkeep::key(std::get<0>(info.param)).remove(u'-').toStdString() + "_"
+               + std::get<1>(info.param).name;
+    });

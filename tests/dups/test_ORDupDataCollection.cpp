@@ -4,6 +4,7 @@
 // fields, order, progress, lifecycle and the move to the Trash.
 
 #include "support/FinderTestSupport.h"
+#include "support/TreeSnapshot.h"
 
 #include "core/dups/DupCandidates.h"
 #include "core/dups/DupCopyLimit.h"
@@ -463,6 +464,65 @@ TEST_F(DupEngine, AllButTheFirstCopyGoToTheTrash)
     EXPECT_TRUE(QFileInfo::exists(home + QStringLiteral("/.local/share/Trash/files/b")));
     EXPECT_TRUE(QFileInfo::exists(scanned + QStringLiteral("/y")));
     EXPECT_EQ(log.count(QStringLiteral("Fail to remove junk, error=") + scanned + QStringLiteral("/c")), 1);
+}
+
+
+// --- reference folders ---------------------------------------------------------------
+
+// Folders of originals are known by identity: one named through a link
+// counts, and so does one outside the folders scanned (it is walked too).
+TEST_F(DupEngine, ReferenceCopiesAreMarkedAndSetsOfOriginalsOnlyAreNotListed)
+{
+    put(QStringLiteral("ref/a"), pattern(1, 30000));
+    put(QStringLiteral("ref/sub/b"), pattern(1, 30000));  // both originals: not listed
+    put(QStringLiteral("ref/sub/c"), pattern(2, 30000));
+    put(QStringLiteral("x/c"), pattern(2, 30000));
+    put(QStringLiteral("y/c"), pattern(2, 30000));
+    const QString outside = tree.text(QStringLiteral("elsewhere/d"), pattern(3, 20000));
+    put(QStringLiteral("z/d"), pattern(3, 20000));
+    const QString link = tree.root() + QStringLiteral("/to-ref");
+    ASSERT_TRUE(QFile::link(scanned + QStringLiteral("/ref"), link));
+    prepare({});
+    engine().setReferenceFolders({link, tree.root() + QStringLiteral("/elsewhere")});
+    const auto data = engine().dupData();
+    ASSERT_EQ(data->dupGroups.size(), 2);
+    QStringList references;
+    for (const ORDupDataGroup &group : std::as_const(data->dupGroups))
+        for (const ORDupDataItem &item : group.groupItems)
+            if (item.isReference)
+                references << item.itemPath;
+    EXPECT_EQ(references, (QStringList{scanned + QStringLiteral("/ref/sub/c"), outside}));
+    EXPECT_EQ(data->dupGroups[0].groupItems.size(), 3);
+    EXPECT_EQ(data->dupGroups[1].groupItems.size(), 2);
+}
+
+// Defence in depth: a caller that marks a reference copy (and even clears
+// its flag) still has it refused, and only the other copies go.
+TEST_F(DupEngine, RemovalRefusesReferenceCopiesEvenWhenMarked)
+{
+    put(QStringLiteral("ref/a"), pattern(1, 30000));
+    put(QStringLiteral("b"), pattern(1, 30000));
+    put(QStringLiteral("c"), pattern(1, 30000));
+    prepare({});
+    engine().setReferenceFolders({scanned + QStringLiteral("/ref")});
+    const auto data = engine().dupData();
+    ASSERT_EQ(data->dupGroups.size(), 1);
+    ORDupDataGroup &group = data->dupGroups[0];
+    for (ORDupDataItem &item : group.groupItems) {
+        item.isDel = true;
+        item.isReference = false;
+    }
+    group.isGroupDelFlag = 2;
+    const auto before = swtest::TreeSnapshot::of(scanned);
+    engine().deleteDups();
+    const auto after = swtest::TreeSnapshot::of(scanned);
+    EXPECT_EQ(before.vanished(after), (QStringList{scanned + QStringLiteral("/b"), scanned + QStringLiteral("/c")}));
+    EXPECT_EQ(engine().delSize(), before.bytesGone(after));
+    const sw::RemovalReport report = engine().removalReport();
+    ASSERT_EQ(report.refusedCount(), 1);
+    const auto refused = std::find_if(report.outcomes().cbegin(), report.outcomes().cend(),
+                                      [](const sw::RemovalOutcome &outcome) { return outcome.refused; });
+    EXPECT_EQ(refused->path, scanned + QStringLiteral("/ref/a"));
 }
 
 }  // namespace

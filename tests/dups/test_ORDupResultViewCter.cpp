@@ -319,6 +319,54 @@ private slots:
         QVERIFY(!page->bottomBar()->delBut()->isEnabled());
     }
 
+    // With c1 a reference folder, every set holds one original there: its
+    // tick is locked and says why, Select and the group's box skip it, and
+    // every other copy may be selected (no further copy needs keeping).
+    void referenceCopyTickIsLockedAndSelectSkipsIt()
+    {
+        page.reset();
+        ORDupDataCollection &engine = ORDupDataCollection::shareInstance();
+        engine.startOver();
+        engine.setFolders({dir.path()});
+        engine.setReferenceFolders({dir.filePath(QStringLiteral("c1"))});
+        QVERIFY(engine.dupData());
+        page = std::make_unique<ORDupResultViewCter>(&delegate);
+        page->resize(1000, 660);
+        page->show();
+        page->viewWillAppear();
+        page->viewDidAppear();
+        const auto isOriginal = [](const ORDupDataItem &copy) { return copy.itemPath.contains(QLatin1String("/c1/")); };
+
+        ORDupDataGroup *report = group(QStringLiteral("Report.docx"));
+        QVERIFY(report);
+        page->tableView(page->groupTableView(), row(QStringLiteral("Report.docx")));
+        sw::DupItemModel *copiesModel = page->itemObject()->model();
+        int original = -1;
+        for (int r = 0; r < copiesModel->rowCount(); ++r)
+            if (copiesModel->itemPath(r).contains(QLatin1String("/c1/")))
+                original = r;
+        QVERIFY(original >= 0);
+        QCOMPARE(copyData(original, sw::CheckEnabledRole).toBool(), false);
+        QCOMPARE(copyData(original, sw::CheckImageRole).toString(), QStringLiteral("or_select_null"));
+        QVERIFY(copyData(original, Qt::ToolTipRole).toString().contains(QLatin1String("reference folder")));
+        QCOMPARE(copyData(original, sw::BadgeRole).toString(), QStringLiteral("Reference"));
+        page->itemObject()->clickCheckBox(original);
+        QCOMPARE(sw::DupCopyLimit::markedCount(*report), 0);
+        // By hand both other copies may go.
+        for (int r = 0; r < copiesModel->rowCount(); ++r)
+            if (r != original)
+                page->itemObject()->clickCheckBox(r);
+        QCOMPARE(sw::DupCopyLimit::markedCount(*report), 2);
+        QCOMPARE(groupData(QStringLiteral("Report.docx"), sw::CheckImageRole).toString(), QStringLiteral("or_select_all"));
+
+        page->autoSelectAction();  // selects, whatever the keep rule
+        QCOMPARE(page->bottomBar()->autoSelectButton()->text(), QStringLiteral("Deselect"));
+        for (const ORDupDataGroup *g : page->groupArr())
+            for (const ORDupDataItem &copy : g->groupItems)
+                QCOMPARE(copy.isDel, !isOriginal(copy));
+        QVERIFY(page->bottomBar()->delBut()->isEnabled());
+    }
+
     void anotherKindClearsTheSelection()
     {
         page->changeDupGroup(1 + int(sw::DupKind::Documents));

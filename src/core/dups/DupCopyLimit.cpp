@@ -13,12 +13,25 @@ qsizetype DupCopyLimit::markedCount(const ORDupDataGroup &group)
                          [](const ORDupDataItem &item) { return item.isDel; });
 }
 
+bool DupCopyLimit::hasReferenceCopy(const ORDupDataGroup &group)
+{
+    return std::any_of(group.groupItems.cbegin(), group.groupItems.cend(),
+                       [](const ORDupDataItem &item) { return item.isReference; });
+}
+
+qsizetype DupCopyLimit::markableCount(const ORDupDataGroup &group)
+{
+    const qsizetype others = std::count_if(group.groupItems.cbegin(), group.groupItems.cend(),
+                                           [](const ORDupDataItem &item) { return !item.isReference; });
+    return hasReferenceCopy(group) ? others : qMax<qsizetype>(0, others - 1);
+}
+
 qint64 DupCopyLimit::groupFlag(const ORDupDataGroup &group)
 {
     const qsizetype marked = markedCount(group);
     if (marked == 0)
         return 0;
-    return marked < group.groupItems.size() - 1 ? 1 : 2;
+    return marked < markableCount(group) ? 1 : 2;
 }
 
 namespace {
@@ -33,7 +46,9 @@ bool DupCopyLimit::isCopyCheckable(const ORDupDataGroup &group, qsizetype index)
 {
     if (group.groupSize <= 0 || index < 0 || index >= group.groupItems.size())
         return false;
-    return group.groupItems[index].isDel || markedCount(group) < group.groupItems.size() - 1;
+    if (group.groupItems[index].isReference)
+        return false;
+    return group.groupItems[index].isDel || markedCount(group) < markableCount(group);
 }
 
 bool DupCopyLimit::setCopyMarked(ORDupDataGroup &group, qsizetype index, bool marked)
@@ -47,10 +62,12 @@ bool DupCopyLimit::setCopyMarked(ORDupDataGroup &group, qsizetype index, bool ma
 
 void DupCopyLimit::setGroupMarked(ORDupDataGroup &group, bool marked, qsizetype kept)
 {
-    if (kept < 0 || kept >= group.groupItems.size())
+    if (hasReferenceCopy(group))
+        kept = -1;
+    else if (kept < 0 || kept >= group.groupItems.size())
         kept = 0;
     for (qsizetype i = 0; i < group.groupItems.size(); ++i)
-        group.groupItems[i].isDel = marked && i != kept;
+        group.groupItems[i].isDel = marked && i != kept && !group.groupItems[i].isReference;
     refresh(group);
 }
 

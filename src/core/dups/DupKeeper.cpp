@@ -15,6 +15,11 @@ qsizetype DupKeeper::keptCopy(const ORDupDataGroup &group) const
     const QList<ORDupDataItem> &copies = group.groupItems;
     if (copies.isEmpty())
         return -1;
+    // A copy in a reference folder is the original, whatever the rule says.
+    const auto reference = std::find_if(copies.cbegin(), copies.cend(),
+                                        [](const ORDupDataItem &item) { return item.isReference; });
+    if (reference != copies.cend())
+        return reference - copies.cbegin();
     // Ties keep the earlier copy: min_element returns the first of equals.
     auto shorter = [](const ORDupDataItem &a, const ORDupDataItem &b) { return a.itemPath.size() < b.itemPath.size(); };
     auto pick = [&](auto less) { return std::min_element(copies.cbegin(), copies.cend(), less) - copies.cbegin(); };

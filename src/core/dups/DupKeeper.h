@@ -15,7 +15,8 @@ public:
     explicit DupKeeper(DupKeepRule rule = DupKeepRule::FirstFound);
 
     DupKeepRule rule() const { return m_rule; }
-    // The index of the copy the rule keeps; -1 for an empty group.
+    // The index of the copy the rule keeps; -1 for an empty group. A group
+    // with copies in reference folders keeps those: the first is named.
     qsizetype keptCopy(const ORDupDataGroup &group) const;
 
 private:

@@ -19,10 +19,13 @@
 #include "core/platform/LogCategory.h"
 #include "core/platform/ORLayout.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMutexLocker>
+#include <QSet>
 #include <QThread>
 
 #include <sys/stat.h>
@@ -121,6 +124,35 @@ void ORDupDataCollection::startOver()
 {
     forget();
     m_groupSink = nullptr;
+    setReferenceFolders({});
+}
+
+void ORDupDataCollection::setReferenceFolders(const QStringList &folders)
+{
+    QMutexLocker lock(&m_referenceMutex);
+    m_referenceFolders = folders;
+}
+
+QStringList ORDupDataCollection::referenceFolders() const
+{
+    QMutexLocker lock(&m_referenceMutex);
+    return m_referenceFolders;
+}
+
+QStringList ORDupDataCollection::walkedFolders() const
+{
+    QStringList walked = folders();
+    const QStringList listed = walked;
+    for (const QString &reference : referenceFolders()) {
+        const QString clean = QDir::cleanPath(reference);
+        const bool held = std::any_of(listed.cbegin(), listed.cend(), [&clean](const QString &folder) {
+            const QString top = QDir::cleanPath(folder);
+            return clean == top || clean.startsWith(top == QLatin1String("/") ? top : top + QLatin1Char('/'));
+        });
+        if (!held)
+            walked.append(reference);
+    }
+    return walked;
 }
 
 std::shared_ptr<ORDupData> ORDupDataCollection::startScan()
@@ -184,6 +216,7 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
 {
     auto data = std::make_shared<ORDupData>();
     const std::unique_ptr<sw::DupHashCache> cache = openHashCache();
+    m_references = sw::DupReferenceFolders(referenceFolders());
     const DupCandidates candidates = walk(job);
     if (job.isCancelled())
         return nullptr;
@@ -255,12 +288,16 @@ DupCandidates ORDupDataCollection::walk(sw::JobControl &job)
     DupCandidates candidates;
     sw::TitlePoster title(sw::dupnote::kTitle, &job);
     sw::FinderFilter walker(excludeFolders(), excludeFiles(), job, &title);
-    for (const QString &root : folders()) {
+    for (const QString &root : walkedFolders()) {
         candidates.beginRoot();
         const bool walked = walker.walk(root, [&](const sw::FinderEntry &entry) {
             if (!entry.isPackage && entry.st.st_size <= kMinimumSize)
                 return;  // the common case: one fstatat and nothing else
-            const qint64 size = entry.isPackage ? ORUtility::fileSizeByPath(entry.path()) : entry.sizeOfFile(lcDups);
+            // An original the user may not delete still shows what its copies are.
+            const bool original = !entry.deletable && m_references.holdsFolder(entry.folder);
+            const qint64 size = entry.isPackage ? ORUtility::fileSizeByPath(entry.path())
+                                : original      ? qint64(entry.st.st_size)
+                                                : entry.sizeOfFile(lcDups);
             if (size > kMinimumSize)
                 candidates.add(entry.folder, entry.folderSerial, entry.name, size, quint64(entry.st.st_dev),
                                quint64(entry.st.st_ino), entry.isPackage, entry.deletable);
@@ -293,15 +330,19 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
         item.itemName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
         item.itemSize = candidates.at(index).size;
         item.itemModTime = sw::modTimeMs(st);
+        // Never removed, an original is listed wherever it lies.
+        item.isReference = m_references.holds(path);
         // A file was filed only when the user may delete it; a package is asked now.
         const bool deletable = candidates.at(index).package ? ORUtility::isDeletableFileWithCurrentPermission(path)
                                                             : candidates.at(index).deletable;
-        if (item.itemSize <= 0 || !deletable || protectedPaths.isProtected(path))
+        if (item.itemSize <= 0 || (!item.isReference && (!deletable || protectedPaths.isProtected(path))))
             continue;
         group.groupSize += item.itemSize;
         group.groupItems.append(item);
     }
-    if (group.groupItems.isEmpty())
+    // Originals only: nothing to select.
+    if (std::all_of(group.groupItems.cbegin(), group.groupItems.cend(),
+                    [](const ORDupDataItem &item) { return item.isReference; }))
         return;
     // The set is named after a copy without a copy mark where one has none:
     // "report", not "Copy of report".
@@ -368,6 +409,19 @@ sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)
     sw::FinderRemoval removal(folders(), lcDups);
     if (m_heldMode == ScanMode::Empty)
         removal.setBeforeTrash(&sw::EmptyFinder::stillEmpty);
+    QSet<QString> flagged;  // copies the scan found in reference folders
+    for (const ORDupDataGroup &group : std::as_const(data->dupGroups))
+        for (const ORDupDataItem &item : group.groupItems)
+            if (item.isDel && item.isReference)
+                flagged.insert(item.itemPath);
+    // Whoever marked them, copies in reference folders stay.
+    sw::DupReferenceFolders references(referenceFolders());
+    removal.setRefusal([&](const QString &path) {
+        return flagged.contains(path) || references.holds(path)
+                   ? QCoreApplication::translate("ORDupDataCollection",
+                                                 "In a reference folder: originals are never removed")
+                   : QString();
+    });
     removal.moveItems(markedItems(*data), job);
     setRemovalReport(removal.report());
     return removal.report();

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "core/finder/FinderEngine.h"
+#include "core/dups/DupReferenceFolders.h"
 #include "core/finder/FinderRemoval.h"
 #include "core/foundation/JobControl.h"
 #include "core/foundation/ORDupData.h"
 #include "core/foundation/ToolEngine.h"
 #include "core/fs/ProtectedPaths.h"
 
+#include <QMutex>
 #include <QString>
 #include <QStringList>
 
@@ -53,6 +55,12 @@ class TitlePoster;
 // found in; a failure is logged ("Fail to remove junk, error=...") and
 // reported.
 //
+// Reference folders hold the originals: they are walked too (after the
+// folders, unless a folder holds them), their copies are marked isReference
+// and kept in a set even where the user may not delete them, and a set of
+// reference copies only is not listed. The removal refuses any copy in one,
+// marked or not, as the folders are at that moment (sw::DupReferenceFolders).
+//
 // Progress (sw::JobControl): items are the entries looked at, bytes the size
 // of the groups built so far, the current path the one last posted as
 // "dupicon". A cancelled scan stops at the next entry, file digest or chunk
@@ -89,6 +97,11 @@ public:
     // what it has printed. An empty sink keeps the groups again.
     using GroupSink = std::function<void(const ORDupDataGroup &)>;
     void setGroupSink(GroupSink sink) { m_groupSink = std::move(sink); }
+
+    // Folders of originals (see the overview); none until set, forgotten by
+    // startOver().
+    void setReferenceFolders(const QStringList &folders);
+    QStringList referenceFolders() const;
 
     // true (the default): a set of files is reported only when their whole
     // contents are equal. false: for files, equal size and sampled digest
@@ -175,6 +188,12 @@ private:
     QString m_openError;
     std::atomic<bool> m_useHashCache{true};
     std::atomic<qint64> m_hashCacheSettleNs{2'000'000'000};
+    // The folders walked: the folders, then each reference folder none of them holds.
+    QStringList walkedFolders() const;
+
+    mutable QMutex m_referenceMutex;
+    QStringList m_referenceFolders;
+    sw::DupReferenceFolders m_references;  // the scan's, read by its walk and its groups
     GroupSink m_groupSink;
     qint64 m_foundSize = 0;    // bytes in the groups built so far
     qint64 m_foundGroups = 0;  // groups built so far

@@ -14,6 +14,7 @@ struct ORDupDataItem
     qint64 itemModTime = 0;  // ms since the epoch, UTC
     bool isDel = false;
     bool isVisible = true;
+    bool isReference = false;  // in a folder of originals: never selected, never removed
 };
 
 struct ORDupDataGroup

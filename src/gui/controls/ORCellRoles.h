@@ -20,6 +20,7 @@ enum CellRole {
     BadgeRole,                   // QString: a short label beside the name (where an application
                                  // comes from, whether an add-on is on)
     SectionRole,                 // bool: a heading over the items below it, not an item
+    ReferenceRole,               // bool: a folder of originals; no value where the list offers no such toggle
 };
 
 } // namespace sw

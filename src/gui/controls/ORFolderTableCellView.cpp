@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controls/ORFolderTableCellView.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "gui/controls/CellPainter.h"
 #include "gui/controls/ORCellRoles.h"
@@ -21,20 +24,52 @@ ORFolderTableCellView::ORFolderTableCellView(QObject *parent)
 {
 }
 
+namespace {
+QRect referenceRect(const QRect &row)
+{
+    return buttonRect(row, kPadding - 4 + kButtonSize + 6);
+}
+}  // namespace
+
 QList<ButtonCellDelegate::Button> ORFolderTableCellView::buttons(const QStyleOptionViewItem &option,
-                                                                const QModelIndex &, bool) const
+                                                                const QModelIndex &index, bool) const
 {
-    return {Button{0, buttonRect(option.rect, kPadding - 4)}};
+    QList<Button> shown{Button{CloseButton, buttonRect(option.rect, kPadding - 4)}};
+    if (index.data(ReferenceRole).isValid())
+        shown.append(Button{ReferenceButton, referenceRect(option.rect)});
+    return shown;
 }
 
-void ORFolderTableCellView::buttonClicked(int, const QModelIndex &index)
+void ORFolderTableCellView::buttonClicked(int id, const QModelIndex &index)
 {
-    emit closeClicked(index);
+    if (id == ReferenceButton)
+        emit referenceClicked(index);
+    else
+        emit closeClicked(index);
 }
 
-QString ORFolderTableCellView::actionName(int) const
+QString ORFolderTableCellView::actionName(int id) const
 {
-    return tr("Remove from the List");
+    return id == ReferenceButton ? tr("Reference Folder") : tr("Remove from the List");
+}
+
+bool ORFolderTableCellView::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                                      const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const int id = buttonAt(option, index, event->pos());
+        if (id >= 0) {
+            const QString tip = id == CloseButton ? actionName(id)
+                                : index.data(ReferenceRole).toBool()
+                                    ? tr("Reference folder: the originals live here and its copies are never "
+                                         "selected. Click to make it an ordinary folder.")
+                                    : tr("Make this a reference folder: the originals live here and its copies "
+                                         "are never selected.");
+            QToolTip::showText(event->globalPos(), tip, view);
+            return true;
+        }
+    }
+    return ButtonCellDelegate::helpEvent(event, view, option, index);
 }
 
 void ORFolderTableCellView::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -55,8 +90,18 @@ void ORFolderTableCellView::paint(QPainter *painter, const QStyleOptionViewItem 
     drawIcon(painter, iconRect, icon);
 
     const QRect close = buttonRect(row, kPadding - 4);
+    const QVariant reference = index.data(ReferenceRole);
+    const QRect lastButton = reference.isValid() ? referenceRect(row) : close;
     const int textLeft = iconRect.right() + 1 + kGap;
-    const QRect text(textLeft, row.top(), qMax(0, close.left() - kGap - textLeft), row.height());
+    QRect text(textLeft, row.top(), qMax(0, lastButton.left() - kGap - textLeft), row.height());
+    if (reference.toBool()) {
+        // The badge sits at the end of the name's line; the name gives way.
+        const QString badge = index.data(ExtraTextRole).toString();
+        const int width = badgeWidth(badge, option.font);
+        const QRect badgeRect(text.right() + 1 - width, row.top() + 5, width, kBadgeHeight);
+        drawBadge(painter, badgeRect, badge, option.font, false);
+        text.setWidth(qMax(0, text.width() - width - kGap));
+    }
     const QString path = index.data(PathRole).toString();
     if (path.isEmpty()) {
         drawText(painter, text, index.data(NameRole).toString(), option.font, primary, Qt::ElideRight);
@@ -69,6 +114,11 @@ void ORFolderTableCellView::paint(QPainter *painter, const QStyleOptionViewItem 
     }
     drawGlyphButton(painter, option, close, QStringLiteral("or_close"), ThemeColors::of(ThemeColors::Glyph),
                     ThemeColors::of(ThemeColors::Warm));
+    if (reference.isValid()) {
+        const QColor lit = ThemeColors::of(ThemeColors::AccentText);
+        drawGlyphButton(painter, option, referenceRect(row), QStringLiteral("or_lock"),
+                        reference.toBool() ? lit : ThemeColors::of(ThemeColors::Glyph), lit);
+    }
     painter->restore();
 }
 

@@ -37,10 +37,15 @@ QVariant DupItemModel::data(const QModelIndex &index, int role) const
     case PathRole: return displayPath(QFileInfo(item.itemPath).path());
     case DateTextRole: return modDateText(item.itemModTime);
     case Qt::ToolTipRole:
+        if (item.isReference)
+            return tr("%1\nIn a reference folder: this copy is an original and is never selected.")
+                .arg(item.itemPath);
         return KeepOneCopy::isItemCheckable(*group(), i) || item.isDel
                    ? item.itemPath
                    : tr("%1\nOne copy of every file is always kept.").arg(item.itemPath);
     case IconRole: return Thumbnails::instance().icon(item.itemPath);
+    //: Beside a copy in a folder of originals; short
+    case BadgeRole: return item.isReference ? tr("Reference") : QVariant();
     default: return GroupItemModel::data(index, role);
     }
 }

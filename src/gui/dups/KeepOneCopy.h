@@ -9,16 +9,17 @@ namespace sw {
 
 // The selection policy of the duplicate result page: one copy of every group
 // always stays unmarked (DupCopyLimit), so a group of one copy has nothing
-// to tick and the box of the copy that must stay is disabled. Marking a
-// whole group keeps the copy the keep rule picks. In a group whose items
-// all may go (empty finds) no item has to stay.
+// to tick and the box of the copy that must stay is disabled, as are the
+// boxes of copies in reference folders. Marking a whole group keeps the copy
+// the keep rule picks, or the reference copies where there are some. In a
+// group whose items all may go (empty finds) no item has to stay.
 struct KeepOneCopy
 {
     // Empty finds weigh 0 bytes, and are still there to be ticked.
     static bool isGroupCheckable(const ORDupDataGroup &group)
     {
         return group.allMayGo ? !group.groupItems.isEmpty()
-                              : selection::isGroupCheckable(group) && group.groupItems.size() > 1;
+                              : selection::isGroupCheckable(group) && DupCopyLimit::markableCount(group) > 0;
     }
     static QString groupCheckImage(const ORDupDataGroup &group)
     {

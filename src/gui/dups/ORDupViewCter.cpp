@@ -7,6 +7,7 @@
 #include "core/foundation/ORUtility.h"
 #include "gui/dups/ORDropView.h"
 #include "gui/shell/FileChooser.h"
+#include "gui/shell/FolderListPanel.h"
 #include "gui/shell/JobRunner.h"
 #include "gui/shell/PageStyle.h"
 #include "gui/shell/ScanProgressPanel.h"
@@ -74,6 +75,17 @@ ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
         if (std::exchange(m_opening, false) && completed)
             tellOpenNotes();
     });
+    // Folders of originals: a toggle per row, remembered beside the list.
+    folderPanel()->setReferenceToggles(true);
+    folderPanel()->setReferenceFolders(ORPrefConfig::objectForKey(QString::fromLatin1(kReferenceFoldersKey)).toStringList());
+    connect(folderPanel(), &FolderListPanel::referencesChanged, this, [this] {
+        ORPrefConfig::setObject(QString::fromLatin1(kReferenceFoldersKey), referenceFolderArr());
+    });
+}
+
+QStringList ORDupViewCter::referenceFolderArr() const
+{
+    return folderPanel()->referenceFolders();
 }
 
 void ORDupViewCter::foundJunkSize(const QVariant &found)
@@ -93,6 +105,7 @@ void ORDupViewCter::scanButton()
     engine.setUseHashCache(!ORPrefConfig::hasStoredValue(cacheKey) || ORPrefConfig::boolForKey(cacheKey));
     engine.setScanMode(m_modeControl->selectedSegment() == EmptySegment ? ORDupDataCollection::ScanMode::Empty
                                                                         : ORDupDataCollection::ScanMode::Duplicates);
+    engine.setReferenceFolders(referenceFolderArr());
     scanFolders<ORDupDataCollection>(hasGroups, DupResultPage, DupNothingPage);
 }
 

@@ -25,6 +25,8 @@ public:
     static constexpr char kQuickScanKey[] = "dupQuickScan";
     // The setting that remembers the folder list.
     static constexpr char kFoldersKey[] = "dupFolders";
+    // The setting that remembers which listed folders are reference folders.
+    static constexpr char kReferenceFoldersKey[] = "dupReferenceFolders";
 
     explicit ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent = nullptr);
 
@@ -40,6 +42,7 @@ public:
     void foundJunkSize(const QVariant &found) override;
 
     QStringList folderArr() const { return folders(); }
+    QStringList referenceFolderArr() const;
     QPushButton *startBut() const { return startButton(); }
     QCheckBox *quickScanBox() const { return m_quickScanBox; }
     QLabel *sizeNote() const { return m_sizeNote; }

@@ -46,6 +46,7 @@ FolderListPanel::FolderListPanel(FolderDropView *dropView, const QStringList &fo
     m_card = new FolderTableCard(setup.title, m_model, this);
     m_folderTableView = m_card->table();
     connect(m_card, &FolderTableCard::closeClicked, this, &FolderListPanel::closeButton);
+    connect(m_card, &FolderTableCard::referenceClicked, this, &FolderListPanel::referenceButton);
     row->addWidget(m_card, 1);
     ORNotificationCenter::defaultCenter().addObserver(this, m_dropView->notificationName(),
                                                       [this](const QVariant &v) { addFolder(v); });
@@ -79,8 +80,11 @@ QStringList FolderListPanel::folders() const
 
 void FolderListPanel::setFolders(const QStringList &folders)
 {
+    const QStringList references = m_model->referenceFolders();
     m_model->setFolders(folders);
     emit foldersChanged();
+    if (m_model->referenceFolders() != references)
+        emit referencesChanged();
 }
 
 bool FolderListPanel::isEixst(const QString &path) const
@@ -95,6 +99,29 @@ void FolderListPanel::closeButton(int row)
         return;
     folders.removeAt(row);
     setFolders(folders);
+}
+
+void FolderListPanel::setReferenceToggles(bool on)
+{
+    m_model->setReferenceToggles(on);
+    m_folderTableView->viewport()->update();
+}
+
+QStringList FolderListPanel::referenceFolders() const
+{
+    return m_model->referenceFolders();
+}
+
+void FolderListPanel::setReferenceFolders(const QStringList &folders)
+{
+    m_model->setReferenceFolders(folders);
+    emit referencesChanged();
+}
+
+void FolderListPanel::referenceButton(int row)
+{
+    m_model->toggleReference(row);
+    emit referencesChanged();
 }
 
 void FolderListPanel::addFolderButton()

@@ -44,6 +44,13 @@ public:
     bool isEixst(const QString &path) const;
 
     void closeButton(int row);
+
+    // Offers a toggle per row that marks the folder as a reference folder
+    // (the duplicate finder's folders of originals).
+    void setReferenceToggles(bool on);
+    QStringList referenceFolders() const;
+    void setReferenceFolders(const QStringList &folders);
+    void referenceButton(int row);
     // Opens the chooser as a sheet: one folder, or (files too) several files.
     void addFolderButton();
     void addFilesButton();
@@ -63,6 +70,7 @@ public:
 
 signals:
     void foldersChanged();
+    void referencesChanged();
 
 private:
     void fillDropView(const Setup &setup);

@@ -36,6 +36,8 @@ FolderTableCard::FolderTableCard(const QString &title, QAbstractItemModel *model
     m_table->setUniformRowHeight(ORFolderTableCellView::rowHeight);
     connect(cell, &ORFolderTableCellView::closeClicked, this,
             [this](const QModelIndex &index) { emit closeClicked(index.row()); });
+    connect(cell, &ORFolderTableCellView::referenceClicked, this,
+            [this](const QModelIndex &index) { emit referenceClicked(index.row()); });
     m_column->addWidget(m_table, 1);
 }
 

@@ -23,6 +23,7 @@ public:
 
 signals:
     void closeClicked(int row);
+    void referenceClicked(int row);
 
 private:
     ORTableView *m_table;
