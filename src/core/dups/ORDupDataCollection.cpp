@@ -368,6 +368,8 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
 QList<sw::FinderRemoval::Item> ORDupDataCollection::markedItems(const ORDupData &data) const
 {
     QList<sw::FinderRemoval::Item> marked;
+    // Whoever marked them, copies in reference folders stay.
+    sw::DupReferenceFolders references(referenceFolders());
     for (const ORDupDataGroup &group : data.dupGroups) {
         if (group.isGroupDelFlag == 0 || !group.isVisible)
             continue;
@@ -381,8 +383,11 @@ QList<sw::FinderRemoval::Item> ORDupDataCollection::markedItems(const ORDupData 
         for (const ORDupDataItem &item : group.groupItems) {
             if (!item.isDel)
                 continue;
-            const std::optional<QString> refusal =
+            std::optional<QString> refusal =
                 check ? sw::DupCopyCheck::refusal(kept->itemPath, item.itemPath) : std::nullopt;
+            if (!refusal && (item.isReference || references.holds(item.itemPath)))
+                refusal = QCoreApplication::translate("ORDupDataCollection",
+                                                      "In a reference folder: originals are never removed");
             marked.append({item.itemPath, item.itemSize, refusal.value_or(QString())});
         }
     }
@@ -409,19 +414,6 @@ sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)
     sw::FinderRemoval removal(folders(), lcDups);
     if (m_heldMode == ScanMode::Empty)
         removal.setBeforeTrash(&sw::EmptyFinder::stillEmpty);
-    QSet<QString> flagged;  // copies the scan found in reference folders
-    for (const ORDupDataGroup &group : std::as_const(data->dupGroups))
-        for (const ORDupDataItem &item : group.groupItems)
-            if (item.isDel && item.isReference)
-                flagged.insert(item.itemPath);
-    // Whoever marked them, copies in reference folders stay.
-    sw::DupReferenceFolders references(referenceFolders());
-    removal.setRefusal([&](const QString &path) {
-        return flagged.contains(path) || references.holds(path)
-                   ? QCoreApplication::translate("ORDupDataCollection",
-                                                 "In a reference folder: originals are never removed")
-                   : QString();
-    });
     removal.moveItems(markedItems(*data), job);
     setRemovalReport(removal.report());
     return removal.report();

@@ -171,7 +171,8 @@ private:
     // The cache as saved, or nullptr when it is not used.
     std::unique_ptr<sw::DupHashCache> openHashCache() const;
     // The marked items of the groups to act on, each copy checked against its
-    // group's kept copy first when the scan compared whole contents.
+    // group's kept copy first when the scan compared whole contents; copies
+    // in reference folders carry their refusal.
     QList<sw::FinderRemoval::Item> markedItems(const ORDupData &data) const;
     void buildGroup(ORDupData &data, const sw::DupCandidates &candidates, const std::vector<quint32> &set,
                     sw::ProtectedPaths::Cache &protectedPaths, sw::TitlePoster &title, sw::JobControl &job);

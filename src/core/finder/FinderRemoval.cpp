@@ -42,10 +42,6 @@ void FinderRemoval::moveItems(const QList<Item> &items, JobControl &job)
             m_run.add(std::move(refused));
             continue;
         }
-        if (const QString reason = m_refusal ? m_refusal(item.path) : QString(); !reason.isEmpty()) {
-            m_run.add(RemovalOutcome{item.path, item.size, 0, {{item.path, reason}}, true, false});
-            continue;
-        }
         const RemovalOutcome &outcome = m_run.moveToTrash(folderOf(item.path), item.path, item.size);
         if (outcome.ok())
             job.addItems();

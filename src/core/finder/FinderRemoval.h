@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 
 class QLoggingCategory;
 
@@ -33,11 +32,6 @@ public:
 
     FinderRemoval(const QStringList &folders, LogCategory category);
 
-    // Asked before each item is tried: a reason refuses the item (reported
-    // as refused, never touched), an empty text lets it go on.
-    using Refusal = std::function<QString(const QString &path)>;
-    void setRefusal(Refusal refusal) { m_refusal = std::move(refusal); }
-
     // Moves the items in order, counting what went into job's progress. Once
     // job is cancelled no further item is begun: the report then lists
     // exactly the items that were tried.
@@ -51,7 +45,6 @@ private:
 
     QStringList m_folders;
     RemovalRun m_run;
-    Refusal m_refusal;
 };
 
 }  // namespace sw
