@@ -5,6 +5,7 @@
 #include "core/dups/DupCopyMarks.h"
 #include "core/dups/DupNotifications.h"
 #include "core/dups/DupStages.h"
+#include "core/dups/LinkReplacement.h"
 #include "core/dups/OrderedParallel.h"
 #include "core/finder/FinderDefaults.h"
 #include "core/finder/FinderFilter.h"
@@ -243,6 +244,8 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
         item.itemName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
         item.itemSize = candidates.at(index).size;
         item.itemModTime = sw::modTimeMs(st);
+        item.itemDev = quint64(st.st_dev);
+        item.itemIno = quint64(st.st_ino);
         // A file was filed only when the user may delete it; a package is asked now.
         const bool deletable = candidates.at(index).package ? ORUtility::isDeletableFileWithCurrentPermission(path)
                                                             : candidates.at(index).deletable;
@@ -303,4 +306,16 @@ sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)
     removal.moveItems(marked, job);
     setRemovalReport(removal.report());
     return removal.report();
+}
+
+sw::RemovalReport ORDupDataCollection::replaceWithLinks(sw::JobControl &job, sw::LinkKind kind)
+{
+    setRemovalReport({});
+    const std::shared_ptr<ORDupData> data = temp();
+    if (!data)
+        return {};
+    sw::LinkReplacement links(folders(), lcDups);
+    links.replace(*data, kind, job);
+    setRemovalReport(links.report());
+    return links.report();
 }

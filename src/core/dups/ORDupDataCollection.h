@@ -5,6 +5,7 @@
 #include "core/foundation/JobControl.h"
 #include "core/foundation/ORDupData.h"
 #include "core/foundation/ToolEngine.h"
+#include "core/fs/FileLink.h"
 #include "core/fs/ProtectedPaths.h"
 
 #include <QString>
@@ -72,6 +73,9 @@ public:
     std::shared_ptr<ORDupData> scan(sw::JobControl &job);
     // Moves the marked copies to the Trash; see the overview.
     sw::RemovalReport remove(sw::JobControl &job);
+    // Replaces the marked copies by links of that kind to the copy each set
+    // keeps (see sw::LinkReplacement), reported as remove() reports.
+    sw::RemovalReport replaceWithLinks(sw::JobControl &job, sw::LinkKind kind);
 
     // The published result; runs the scan on the calling thread when none is
     // held. Call it from a background thread when a scan may run.

@@ -14,6 +14,9 @@ struct ORDupDataItem
     qint64 itemModTime = 0;  // ms since the epoch, UTC
     bool isDel = false;
     bool isVisible = true;
+    // The file the scan found (0: not known), checked again before a copy is replaced by a link.
+    quint64 itemDev = 0;
+    quint64 itemIno = 0;
 };
 
 struct ORDupDataGroup
