@@ -6,11 +6,13 @@
 #include "core/dups/ORDupDataCollection.h"
 
 // `sweepwright-cli dups [FOLDER...] [--layout L] [--root R] [--home H] [--json]
-// [--quick] [--keep RULE] [--trash-all-but-first [--yes | --dry-run]]`: lists
+// [--quick] [--keep RULE] [--trash-all-but-first | --link KIND [--yes | --dry-run]]`: lists
 // the sets of equal files and packages larger than 16 KiB in the folders.
 // --quick trusts equal size and sampled digest without comparing whole
 // contents. --trash-all-but-first moves every copy of each set but the one
 // the keep rule picks to the Trash and reports what was moved and "delSize".
+// --link KIND (hard, reflink or symbolic) instead replaces each of those
+// copies by a link to the copy kept, confirmed byte by byte first.
 // A run that moves nothing prints each set as it is found when stdout is
 // no terminal, and keeps none of them.
 class DupsCommand : public FinderCommand<ORDupDataCollection>
@@ -23,6 +25,7 @@ protected:
     void declareOptions(CliOptions &options) const override;
     std::optional<QString> configureEngine(ORDupDataCollection &engine, const CliOptions &options) override;
     Plan plan() override;
+    sw::RemovalReport remove(sw::JobControl &job) override;
     void writeResult(JsonWriter &json) const override;
     void writeResult(FILE *out) const override;
     bool listsAsFound() const override { return true; }
@@ -36,5 +39,6 @@ private:
     void writeEnd(JsonWriter *json, qint64 groups, qint64 totalSize) const;
 
     sw::DupKeepRule m_keep = sw::DupKeepRule::FirstFound;
+    std::optional<sw::LinkKind> m_link;  // --link: copies become links instead of going
     qint64 m_listedGroups = 0;  // the sets listed as found
 };

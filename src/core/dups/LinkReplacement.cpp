@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dups/LinkReplacement.h"
 
+#include "core/finder/FinderRemoval.h"
 #include "core/foundation/JobControl.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -91,22 +91,9 @@ QStringList LinkReplacement::keys()
     return out;
 }
 
-// The deepest scan folder that holds path; its own folder when none does.
-QString LinkReplacement::folderOf(const QString &path) const
-{
-    const QString clean = QDir::cleanPath(path);
-    QString best;
-    for (const QString &folder : m_folders) {
-        const QString prefix = folder == QLatin1String("/") ? folder : folder + QLatin1Char('/');
-        if (clean.startsWith(prefix) && folder.size() > best.size())
-            best = folder;
-    }
-    return best.isEmpty() ? QFileInfo(clean).path() : best;
-}
-
 FileLink::Side LinkReplacement::sideOf(const ORDupDataItem &item)
 {
-    return {m_run.roots().openChosen(folderOf(item.itemPath)), item.itemPath, dev_t(item.itemDev),
+    return {m_run.roots().openChosen(FinderRemoval::folderOf(m_folders, item.itemPath)), item.itemPath, dev_t(item.itemDev),
             ino_t(item.itemIno)};
 }
 

@@ -50,7 +50,6 @@ public:
 
 private:
     FileLink::Side sideOf(const ORDupDataItem &item);
-    QString folderOf(const QString &path) const;
 
     QStringList m_folders;
     RemovalRun m_run;

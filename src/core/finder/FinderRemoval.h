@@ -36,8 +36,10 @@ public:
     void moveItems(const QList<Item> &items, JobControl &job);
     const RemovalReport &report() const { return m_run.report(); }
 
+    // The deepest of the (clean) folders that holds path; its own folder when none does.
+    static QString folderOf(const QStringList &folders, const QString &path);
+
 private:
-    QString folderOf(const QString &path) const;
 
     QStringList m_folders;
     RemovalRun m_run;
