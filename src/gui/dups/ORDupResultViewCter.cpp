@@ -2,13 +2,17 @@
 #include "gui/dups/ORDupResultViewCter.h"
 
 #include "core/dups/DupNotifications.h"
+#include "core/dups/LinkReplacement.h"
 #include "core/foundation/ORUtility.h"
 #include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
 #include "gui/controls/ThemeFollower.h"
 #include "gui/dups/DupGroupCellView.h"
 #include "gui/dups/DupKindBar.h"
+#include "gui/dups/DupLinkButton.h"
 #include "gui/preview/PreviewPane.h"
+#include "gui/shell/ConfirmSheet.h"
+#include "gui/shell/RemovalPage.h"
 #include "gui/shell/SegmentedControl.h"
 
 #include <QAbstractButton>
@@ -59,6 +63,8 @@ QWidget *ORDupResultViewCter::buildTopBar()
     m_segControlMode->setAccessibleName(tr("Show as"));
     connect(m_segControlMode, &SegmentedControl::segmentChanged, this, &ORDupResultViewCter::changeViewMode);
     row->addWidget(m_segControlMode);
+    row->addSpacing(12);
+    row->addWidget(buildLinkButton(bar));
     return bar;
 }
 
@@ -138,6 +144,32 @@ void ORDupResultViewCter::buildDetail()
     m_detailStack->addWidget(m_previewBox);
 }
 
+// Enabled with the removal button. The bar beside that one has no room left
+// in every language, so it stands at the end of the top bar.
+QPushButton *ORDupResultViewCter::buildLinkButton(QWidget *bar)
+{
+    m_linkButton = new DupLinkButton(
+        delBut(),
+        [this] {
+            const auto data = groupModel()->result();
+            return data ? LinkReplacement::defaultKind(*data) : LinkKind::Hard;
+        },
+        bar);
+    connect(m_linkButton, &DupLinkButton::kindChosen, this, &ORDupResultViewCter::confirmLinks);
+    return m_linkButton->button();
+}
+
+void ORDupResultViewCter::confirmLinks(LinkKind kind)
+{
+    const ConfirmSheet::Removal removal{RemovalWording::Action::LinkDuplicates, removalCount(), removalBytes(), false};
+    auto *sheet = new ConfirmSheet(window(), removal,
+                                   [this, kind] { RemovalPage::showAndStart(*this, DupRemovalPage, int(kind)); });
+    sheet->setObjectName(QStringLiteral("linkConfirmSheet"));
+    sheet->setInformativeText(DupLinkButton::kindLine(kind) + QStringLiteral("\n\n") + sheet->informativeText());
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
+}
+
 void ORDupResultViewCter::setKeyboardOrder()
 {
     QList<QWidget *> order;
@@ -145,7 +177,7 @@ void ORDupResultViewCter::setKeyboardOrder()
         for (int segment = 0; segment < control->count(); ++segment)
             order.append(control->button(segment));
     order << m_searchField << m_sortPopButton << gTableView() << itemObject()->itemTableView() << autoSelectButton()
-          << m_keepRulePopUp << startOverBut() << delBut();
+          << m_keepRulePopUp << startOverBut() << delBut() << m_linkButton->button();
     setReadingOrder(order);
 }
 

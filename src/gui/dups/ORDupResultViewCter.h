@@ -12,6 +12,7 @@ class QStackedWidget;
 
 namespace sw {
 class DupKindBar;
+class DupLinkButton;
 class PreviewPane;
 class SegmentedControl;
 }  // namespace sw
@@ -60,6 +61,9 @@ public:
     sw::PreviewPane *previewPane() const { return m_previewPane; }
     sw::DupKindBar *kindBar() const { return m_kindBar; }
     QComboBox *keepRulePopUp() const { return m_keepRulePopUp; }
+    sw::DupLinkButton *linkButton() const { return m_linkButton; }
+    // Asks before the selected copies are replaced by links of that kind.
+    void confirmLinks(sw::LinkKind kind);
     QLabel *titleTextField() const { return groupTitleField(); }
     QLabel *infoTextField() const { return groupInfoField(); }
 
@@ -73,6 +77,7 @@ private:
     QWidget *buildGroupTools();
     QComboBox *buildKeepRulePopUp();
     void buildDetail();
+    QPushButton *buildLinkButton(QWidget *bar);
     void setKeyboardOrder();
 
     void setButEnableStatus();
@@ -96,4 +101,5 @@ private:
     QWidget *m_previewBox = nullptr;
     QLabel *m_previewCaption = nullptr;
     sw::PreviewPane *m_previewPane = nullptr;
+    sw::DupLinkButton *m_linkButton = nullptr;
 };
