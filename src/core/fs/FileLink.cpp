@@ -93,8 +93,10 @@ std::optional<Problem> open(const FileLink::Side &side, Opened &out)
 // Whole contents equal, read side by side.
 std::optional<Problem> compare(int a, int b, qint64 size)
 {
+    // Kept between calls: a run compares thousands of files, and fresh
+    // buffers would be mapped and cleared for each.
     constexpr qint64 kChunk = 256 * 1024;
-    std::vector<char> left(kChunk), right(kChunk);
+    thread_local std::vector<char> left(kChunk), right(kChunk);
     for (qint64 offset = 0; offset < size;) {
         const size_t want = size_t(qMin(kChunk, size - offset));
         const ssize_t n = ::pread(a, left.data(), want, offset);
