@@ -8,7 +8,7 @@ _sweepwright_cli_options()
     case $1 in
         junk) echo "--json --clean --yes --dry-run --admin --category --all $layout $common" ;;
         large) echo "--json --trash --yes --dry-run $layout $common" ;;
-        dups) echo "--json --csv --empty --quick --no-cache --clear-cache --keep --reference --trash-all-but-first --yes --dry-run $layout $common" ;;
+        dups) echo "--json --csv --empty --quick --no-cache --clear-cache --keep --reference --trash-all-but-first --link --yes --dry-run $layout $common" ;;
         apps) echo "--json --remove --with-data --yes --dry-run $layout $common" ;;
         extensions) echo "--json --remove --yes --dry-run $layout $common" ;;
         login) echo "--json --all --on --off $layout $common" ;;
@@ -50,6 +50,7 @@ _sweepwright_cli()
     case $prev in
         --layout) COMPREPLY=($(compgen -W "freedesktop macos" -- "$cur")); return ;;
         --keep) COMPREPLY=($(compgen -W "original oldest newest shortest-path first" -- "$cur")); return ;;
+        --link) COMPREPLY=($(compgen -W "hard reflink symbolic" -- "$cur")); return ;;
         --quality) COMPREPLY=($(compgen -W "0 1 2" -- "$cur")); return ;;
         --encoding) COMPREPLY=($(compgen -W "auto" -- "$cur")); return ;;
         --category)

@@ -34,6 +34,8 @@ packages=(
   qt6-xdgdesktopportal-platformtheme
   # looking at the program and comparing it with its peers
   xvfb xauth imagemagick xdotool jdupes time coreutils findutils python3
+  # file systems with reflinks, made in loop images by the link tests
+  xfsprogs
   # the PDF benchmark's corpus: typeset pages (groff, pic, tbl, eqn) and
   # SVG pages written as PDF by cairo
   groff-base librsvg2-bin

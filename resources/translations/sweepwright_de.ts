@@ -756,6 +756,41 @@ gespeichert und nicht erneut gelesen (Kopien werden vor dem Entfernen trotzdem B
         <translation>Die in %1 gespeicherten Prüfsummen wurden verworfen.
 </translation>
     </message>
+    <message>
+        <source>  --link KIND            instead of the Trash: replace every copy of each set but the
+                         one --keep keeps by a link to that copy: hard (one file
+                         system only), reflink (the copy keeps its own file and shares
+                         the kept copy&apos;s data, where the file system can) or
+                         symbolic. Each copy is compared byte by byte first; one that
+                         changed since the scan is skipped. --yes and --dry-run work
+                         as for --trash-all-but-first. Reports the space freed
+</source>
+        <translation>  --link KIND            statt des Papierkorbs: jede Kopie jeder Gruppe außer der, die
+                         --keep behält, durch einen Link auf diese Kopie ersetzen: hard
+                         (nur ein Dateisystem), reflink (die Kopie bleibt eine eigene
+                         Datei und teilt die Daten der behaltenen Kopie, wo das
+                         Dateisystem es kann) oder symbolic. Jede Kopie wird zuerst
+                         Byte für Byte verglichen; eine seit der Suche geänderte wird
+                         übersprungen. --yes und --dry-run wirken wie bei
+                         --trash-all-but-first. Meldet den freigegebenen Platz
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a kind: %2</source>
+        <translation>%1 braucht eine Art: %2</translation>
+    </message>
+    <message>
+        <source>--link takes %1, not &quot;%2&quot;</source>
+        <translation>--link akzeptiert %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--link and --trash-all-but-first cannot be given together</source>
+        <translation>--link und --trash-all-but-first können nicht zusammen angegeben werden</translation>
+    </message>
+    <message>
+        <source>--link and --empty cannot be given together</source>
+        <translation>--link und --empty können nicht zusammen angegeben werden</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -4298,6 +4333,29 @@ Ohne eine der Optionen unten wird jeder Nachrichtentext als MailBody.rtf, .html 
         <source>Nothing was removed (--dry-run).</source>
         <translation>Es wurde nichts entfernt (--dry-run).</translation>
     </message>
+    <message>
+        <source>Would replace with a link: %1</source>
+        <translation>Würde durch einen Link ersetzen: %1</translation>
+    </message>
+    <message>
+        <source>Replaced with a link: %1</source>
+        <translation>Durch einen Link ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>Freed %1 in total.</source>
+        <translation>Insgesamt %1 freigegeben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Freed %1 in total; %n copy(s) could not be replaced (%2).</source>
+        <translation>
+            <numerusform>Insgesamt %1 freigegeben; %n Kopie konnte nicht ersetzt werden (%2).</numerusform>
+            <numerusform>Insgesamt %1 freigegeben; %n Kopien konnten nicht ersetzt werden (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not replace %1: %2</source>
+        <translation>%1 konnte nicht ersetzt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>sw::AboutDialog</name>
@@ -4410,6 +4468,49 @@ In einem Referenzordner: Diese Kopie ist ein Original und wird nie ausgewählt.<
     </message>
 </context>
 <context>
+    <name>sw::DupLinkButton</name>
+    <message>
+        <source>Replace with Links</source>
+        <translation>Durch Links ersetzen</translation>
+    </message>
+    <message>
+        <source>Each selected copy becomes a link to the copy its group keeps</source>
+        <translation>Jede ausgewählte Kopie wird zu einem Link auf die Kopie, die ihre Gruppe behält</translation>
+    </message>
+    <message>
+        <source>Replace with Links: each selected copy becomes a link to the copy its group keeps</source>
+        <translation>Durch Links ersetzen: Jede ausgewählte Kopie wird zu einem Link auf die Kopie, die ihre Gruppe behält</translation>
+    </message>
+    <message>
+        <source>Kind of link</source>
+        <translation>Art des Links</translation>
+    </message>
+    <message>
+        <source>Hard Links</source>
+        <translation>Hardlinks</translation>
+    </message>
+    <message>
+        <source>Reflinks</source>
+        <translation>Reflinks</translation>
+    </message>
+    <message>
+        <source>Symbolic Links</source>
+        <translation>Symbolische Links</translation>
+    </message>
+    <message>
+        <source>Hard links: each copy&apos;s name leads to the kept file; copies on another file system stay.</source>
+        <translation>Hardlinks: Der Name jeder Kopie führt zur behaltenen Datei; Kopien auf einem anderen Dateisystem bleiben.</translation>
+    </message>
+    <message>
+        <source>Reflinks: each copy stays a file of its own that shares the kept file&apos;s data, where the file system can.</source>
+        <translation>Reflinks: Jede Kopie bleibt eine eigene Datei, die die Daten der behaltenen Datei teilt, wo das Dateisystem es kann.</translation>
+    </message>
+    <message>
+        <source>Symbolic links: each copy becomes a link to the kept file&apos;s path.</source>
+        <translation>Symbolische Links: Jede Kopie wird zu einem Link auf den Pfad der behaltenen Datei.</translation>
+    </message>
+</context>
+<context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
@@ -4434,6 +4535,41 @@ In einem Referenzordner: Diese Kopie ist ein Original und wird nie ausgewählt.<
     <message>
         <source>link leads outside the destination</source>
         <translation>Verknüpfung führt aus dem Zielordner heraus</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FileLink</name>
+    <message>
+        <source>it changed since the scan</source>
+        <translation>sie hat sich seit der Suche geändert</translation>
+    </message>
+    <message>
+        <source>it is not below the folder it was found in</source>
+        <translation>sie liegt nicht unter dem Ordner, in dem sie gefunden wurde</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>sie gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a hard link cannot reach it</source>
+        <translation>die behaltene Kopie liegt auf einem anderen Dateisystem: ein Hardlink kann sie nicht erreichen</translation>
+    </message>
+    <message>
+        <source>the file system cannot share data between files (reflink)</source>
+        <translation>das Dateisystem kann keine Daten zwischen Dateien teilen (Reflink)</translation>
+    </message>
+    <message>
+        <source>the link is in place, but the old copy stays as %1: %2</source>
+        <translation>der Link ist angelegt, aber die alte Kopie bleibt als %1: %2</translation>
+    </message>
+    <message>
+        <source>it is the kept copy itself</source>
+        <translation>sie ist die behaltene Kopie selbst</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a reflink cannot reach it</source>
+        <translation>die behaltene Kopie liegt auf einem anderen Dateisystem: ein Reflink kann sie nicht erreichen</translation>
     </message>
 </context>
 <context>
@@ -4982,6 +5118,59 @@ Referenzordner: Seine Kopien sind die Originale und werden nie ausgewählt.</tra
     <message>
         <source>&amp;Shred</source>
         <translation>&amp;Schreddern</translation>
+    </message>
+    <message>
+        <source>Replace with &amp;Links</source>
+        <translation>Durch &amp;Links ersetzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %Ln copy(s) with links (%1)</source>
+        <translation>
+            <numerusform>%Ln Kopie durch Links ersetzen (%1)</numerusform>
+            <numerusform>%Ln Kopien durch Links ersetzen (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each copy is compared again and becomes a link to the copy kept, which stays as it is.</source>
+        <translation>Jede Kopie wird erneut verglichen und wird zu einem Link auf die behaltene Kopie, die unverändert bleibt.</translation>
+    </message>
+    <message>
+        <source>Replacing with links</source>
+        <translation>Durch Links ersetzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) replaced with links</source>
+        <translation>
+            <numerusform>%Ln Kopie durch einen Link ersetzt</numerusform>
+            <numerusform>%Ln Kopien durch Links ersetzt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some copies could not be replaced</source>
+        <translation>Einige Kopien konnten nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>No copy was replaced</source>
+        <translation>Keine Kopie wurde ersetzt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) could not be replaced (%1)</source>
+        <translation>
+            <numerusform>%Ln Kopie konnte nicht ersetzt werden (%1)</numerusform>
+            <numerusform>%Ln Kopien konnten nicht ersetzt werden (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replaced with a link (%1 freed)</source>
+        <translation>Durch einen Link ersetzt (%1 frei)</translation>
+    </message>
+    <message>
+        <source>Replace duplicates with links?</source>
+        <translation>Duplikate durch Links ersetzen?</translation>
+    </message>
+    <message>
+        <source>Duplicates replaced with links</source>
+        <translation>Duplikate durch Links ersetzt</translation>
     </message>
 </context>
 <context>

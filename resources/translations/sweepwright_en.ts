@@ -309,6 +309,13 @@
             <numerusform>Shredded %1 in total; %n items could not be removed (%2).</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Freed %1 in total; %n copy(s) could not be replaced (%2).</source>
+        <translation>
+            <numerusform>Freed %1 in total; %n copy could not be replaced (%2).</numerusform>
+            <numerusform>Freed %1 in total; %n copies could not be replaced (%2).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>sw::ArchiveReader</name>
@@ -456,6 +463,27 @@
         <translation>
             <numerusform>%Ln item was refused</numerusform>
             <numerusform>%Ln items were refused</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %Ln copy(s) with links (%1)</source>
+        <translation>
+            <numerusform>Replace %Ln copy with a link (%1)</numerusform>
+            <numerusform>Replace %Ln copies with links (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) replaced with links</source>
+        <translation>
+            <numerusform>%Ln copy replaced with a link</numerusform>
+            <numerusform>%Ln copies replaced with links</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) could not be replaced (%1)</source>
+        <translation>
+            <numerusform>%Ln copy could not be replaced (%1)</numerusform>
+            <numerusform>%Ln copies could not be replaced (%1)</numerusform>
         </translation>
     </message>
 </context>

@@ -756,6 +756,41 @@ y no se vuelven a leer (las copias se siguen comparando byte a byte antes de eli
         <translation>Se han olvidado los resúmenes guardados en %1.
 </translation>
     </message>
+    <message>
+        <source>  --link KIND            instead of the Trash: replace every copy of each set but the
+                         one --keep keeps by a link to that copy: hard (one file
+                         system only), reflink (the copy keeps its own file and shares
+                         the kept copy&apos;s data, where the file system can) or
+                         symbolic. Each copy is compared byte by byte first; one that
+                         changed since the scan is skipped. --yes and --dry-run work
+                         as for --trash-all-but-first. Reports the space freed
+</source>
+        <translation>  --link KIND            en lugar de la Papelera: reemplazar cada copia de cada grupo,
+                         salvo la que conserva --keep, por un enlace a esa copia: hard
+                         (un solo sistema de archivos), reflink (la copia sigue siendo
+                         un archivo propio que comparte los datos de la copia
+                         conservada, donde el sistema de archivos lo permite) o
+                         symbolic. Cada copia se compara antes byte a byte; la que haya
+                         cambiado desde el análisis se omite. --yes y --dry-run actúan
+                         como con --trash-all-but-first. Informa del espacio liberado
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a kind: %2</source>
+        <translation>%1 necesita un tipo: %2</translation>
+    </message>
+    <message>
+        <source>--link takes %1, not &quot;%2&quot;</source>
+        <translation>--link admite %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>--link and --trash-all-but-first cannot be given together</source>
+        <translation>--link y --trash-all-but-first no se pueden indicar juntos</translation>
+    </message>
+    <message>
+        <source>--link and --empty cannot be given together</source>
+        <translation>--link y --empty no se pueden indicar juntos</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -4298,6 +4333,29 @@ Sin ninguna de las opciones de abajo, guarda cada cuerpo como MailBody.rtf, .htm
         <source>Nothing was removed (--dry-run).</source>
         <translation>No se eliminó nada (--dry-run).</translation>
     </message>
+    <message>
+        <source>Would replace with a link: %1</source>
+        <translation>Se reemplazaría por un enlace: %1</translation>
+    </message>
+    <message>
+        <source>Replaced with a link: %1</source>
+        <translation>Reemplazado por un enlace: %1</translation>
+    </message>
+    <message>
+        <source>Freed %1 in total.</source>
+        <translation>%1 liberados en total.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Freed %1 in total; %n copy(s) could not be replaced (%2).</source>
+        <translation>
+            <numerusform>%1 liberados en total; %n copia no se pudo reemplazar (%2).</numerusform>
+            <numerusform>%1 liberados en total; %n copias no se pudieron reemplazar (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not replace %1: %2</source>
+        <translation>No se pudo reemplazar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>sw::AboutDialog</name>
@@ -4410,6 +4468,49 @@ En una carpeta de referencia: esta copia es un original y nunca se selecciona.</
     </message>
 </context>
 <context>
+    <name>sw::DupLinkButton</name>
+    <message>
+        <source>Replace with Links</source>
+        <translation>Reemplazar por enlaces</translation>
+    </message>
+    <message>
+        <source>Each selected copy becomes a link to the copy its group keeps</source>
+        <translation>Cada copia seleccionada pasa a ser un enlace a la copia que conserva su grupo</translation>
+    </message>
+    <message>
+        <source>Replace with Links: each selected copy becomes a link to the copy its group keeps</source>
+        <translation>Reemplazar por enlaces: cada copia seleccionada pasa a ser un enlace a la copia que conserva su grupo</translation>
+    </message>
+    <message>
+        <source>Kind of link</source>
+        <translation>Tipo de enlace</translation>
+    </message>
+    <message>
+        <source>Hard Links</source>
+        <translation>Enlaces duros</translation>
+    </message>
+    <message>
+        <source>Reflinks</source>
+        <translation>Reflinks</translation>
+    </message>
+    <message>
+        <source>Symbolic Links</source>
+        <translation>Enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>Hard links: each copy&apos;s name leads to the kept file; copies on another file system stay.</source>
+        <translation>Enlaces duros: el nombre de cada copia lleva al archivo conservado; las copias en otro sistema de archivos se quedan.</translation>
+    </message>
+    <message>
+        <source>Reflinks: each copy stays a file of its own that shares the kept file&apos;s data, where the file system can.</source>
+        <translation>Reflinks: cada copia sigue siendo un archivo propio que comparte los datos del archivo conservado, donde el sistema de archivos lo permite.</translation>
+    </message>
+    <message>
+        <source>Symbolic links: each copy becomes a link to the kept file&apos;s path.</source>
+        <translation>Enlaces simbólicos: cada copia pasa a ser un enlace a la ruta del archivo conservado.</translation>
+    </message>
+</context>
+<context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
@@ -4434,6 +4535,41 @@ En una carpeta de referencia: esta copia es un original y nunca se selecciona.</
     <message>
         <source>link leads outside the destination</source>
         <translation>el enlace lleva fuera del destino</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FileLink</name>
+    <message>
+        <source>it changed since the scan</source>
+        <translation>ha cambiado desde el análisis</translation>
+    </message>
+    <message>
+        <source>it is not below the folder it was found in</source>
+        <translation>no está bajo la carpeta en la que se encontró</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a hard link cannot reach it</source>
+        <translation>la copia conservada está en otro sistema de archivos: un enlace duro no puede alcanzarla</translation>
+    </message>
+    <message>
+        <source>the file system cannot share data between files (reflink)</source>
+        <translation>el sistema de archivos no puede compartir datos entre archivos (reflink)</translation>
+    </message>
+    <message>
+        <source>the link is in place, but the old copy stays as %1: %2</source>
+        <translation>el enlace está en su sitio, pero la copia antigua queda como %1: %2</translation>
+    </message>
+    <message>
+        <source>it is the kept copy itself</source>
+        <translation>es la propia copia conservada</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a reflink cannot reach it</source>
+        <translation>la copia conservada está en otro sistema de archivos: un reflink no puede alcanzarla</translation>
     </message>
 </context>
 <context>
@@ -4982,6 +5118,59 @@ Carpeta de referencia: sus copias son los originales y nunca se seleccionan.</tr
     <message>
         <source>&amp;Shred</source>
         <translation>&amp;Destruir</translation>
+    </message>
+    <message>
+        <source>Replace with &amp;Links</source>
+        <translation>Reemplazar por en&amp;laces</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %Ln copy(s) with links (%1)</source>
+        <translation>
+            <numerusform>Reemplazar %Ln copia por un enlace (%1)</numerusform>
+            <numerusform>Reemplazar %Ln copias por enlaces (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each copy is compared again and becomes a link to the copy kept, which stays as it is.</source>
+        <translation>Cada copia se compara de nuevo y pasa a ser un enlace a la copia conservada, que queda tal cual.</translation>
+    </message>
+    <message>
+        <source>Replacing with links</source>
+        <translation>Reemplazando por enlaces</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) replaced with links</source>
+        <translation>
+            <numerusform>%Ln copia reemplazada por un enlace</numerusform>
+            <numerusform>%Ln copias reemplazadas por enlaces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some copies could not be replaced</source>
+        <translation>Algunas copias no se pudieron reemplazar</translation>
+    </message>
+    <message>
+        <source>No copy was replaced</source>
+        <translation>No se reemplazó ninguna copia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) could not be replaced (%1)</source>
+        <translation>
+            <numerusform>%Ln copia no se pudo reemplazar (%1)</numerusform>
+            <numerusform>%Ln copias no se pudieron reemplazar (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replaced with a link (%1 freed)</source>
+        <translation>Reemplazada por un enlace (%1 liberados)</translation>
+    </message>
+    <message>
+        <source>Replace duplicates with links?</source>
+        <translation>¿Reemplazar los duplicados por enlaces?</translation>
+    </message>
+    <message>
+        <source>Duplicates replaced with links</source>
+        <translation>Duplicados reemplazados por enlaces</translation>
     </message>
 </context>
 <context>

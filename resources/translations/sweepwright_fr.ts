@@ -756,6 +756,42 @@ et ne sont pas relues (les copies sont tout de même comparées octet par octet 
         <translation>Les empreintes conservées dans %1 ont été oubliées.
 </translation>
     </message>
+    <message>
+        <source>  --link KIND            instead of the Trash: replace every copy of each set but the
+                         one --keep keeps by a link to that copy: hard (one file
+                         system only), reflink (the copy keeps its own file and shares
+                         the kept copy&apos;s data, where the file system can) or
+                         symbolic. Each copy is compared byte by byte first; one that
+                         changed since the scan is skipped. --yes and --dry-run work
+                         as for --trash-all-but-first. Reports the space freed
+</source>
+        <translation>  --link KIND            au lieu de la Corbeille : remplacer chaque copie de chaque
+                         groupe, sauf celle que --keep conserve, par un lien vers cette
+                         copie : hard (un seul système de fichiers), reflink (la copie
+                         reste un fichier distinct qui partage les données de la copie
+                         conservée, si le système de fichiers le permet) ou symbolic.
+                         Chaque copie est d’abord comparée octet par octet ; une copie
+                         modifiée depuis l’analyse est ignorée. --yes et --dry-run
+                         agissent comme pour --trash-all-but-first. Indique l’espace
+                         libéré
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a kind: %2</source>
+        <translation>%1 demande un type : %2</translation>
+    </message>
+    <message>
+        <source>--link takes %1, not &quot;%2&quot;</source>
+        <translation>--link accepte %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--link and --trash-all-but-first cannot be given together</source>
+        <translation>--link et --trash-all-but-first ne peuvent pas être donnés ensemble</translation>
+    </message>
+    <message>
+        <source>--link and --empty cannot be given together</source>
+        <translation>--link et --empty ne peuvent pas être donnés ensemble</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -4298,6 +4334,29 @@ Sans aucune des options ci-dessous, chaque corps est enregistré en MailBody.rtf
         <source>Nothing was removed (--dry-run).</source>
         <translation>Rien n&apos;a été supprimé (--dry-run).</translation>
     </message>
+    <message>
+        <source>Would replace with a link: %1</source>
+        <translation>Serait remplacé par un lien : %1</translation>
+    </message>
+    <message>
+        <source>Replaced with a link: %1</source>
+        <translation>Remplacé par un lien : %1</translation>
+    </message>
+    <message>
+        <source>Freed %1 in total.</source>
+        <translation>%1 libérés au total.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Freed %1 in total; %n copy(s) could not be replaced (%2).</source>
+        <translation>
+            <numerusform>%1 libérés au total ; %n copie n’a pas pu être remplacée (%2).</numerusform>
+            <numerusform>%1 libérés au total ; %n copies n’ont pas pu être remplacées (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not replace %1: %2</source>
+        <translation>Impossible de remplacer %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>sw::AboutDialog</name>
@@ -4410,6 +4469,49 @@ Dans un dossier de référence : cette copie est un original et n&apos;est jamai
     </message>
 </context>
 <context>
+    <name>sw::DupLinkButton</name>
+    <message>
+        <source>Replace with Links</source>
+        <translation>Remplacer par des liens</translation>
+    </message>
+    <message>
+        <source>Each selected copy becomes a link to the copy its group keeps</source>
+        <translation>Chaque copie sélectionnée devient un lien vers la copie que son groupe conserve</translation>
+    </message>
+    <message>
+        <source>Replace with Links: each selected copy becomes a link to the copy its group keeps</source>
+        <translation>Remplacer par des liens : chaque copie sélectionnée devient un lien vers la copie que son groupe conserve</translation>
+    </message>
+    <message>
+        <source>Kind of link</source>
+        <translation>Type de lien</translation>
+    </message>
+    <message>
+        <source>Hard Links</source>
+        <translation>Liens physiques</translation>
+    </message>
+    <message>
+        <source>Reflinks</source>
+        <translation>Reflinks</translation>
+    </message>
+    <message>
+        <source>Symbolic Links</source>
+        <translation>Liens symboliques</translation>
+    </message>
+    <message>
+        <source>Hard links: each copy&apos;s name leads to the kept file; copies on another file system stay.</source>
+        <translation>Liens physiques : le nom de chaque copie mène au fichier conservé ; les copies sur un autre système de fichiers restent.</translation>
+    </message>
+    <message>
+        <source>Reflinks: each copy stays a file of its own that shares the kept file&apos;s data, where the file system can.</source>
+        <translation>Reflinks : chaque copie reste un fichier distinct qui partage les données du fichier conservé, si le système de fichiers le permet.</translation>
+    </message>
+    <message>
+        <source>Symbolic links: each copy becomes a link to the kept file&apos;s path.</source>
+        <translation>Liens symboliques : chaque copie devient un lien vers le chemin du fichier conservé.</translation>
+    </message>
+</context>
+<context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
@@ -4434,6 +4536,41 @@ Dans un dossier de référence : cette copie est un original et n&apos;est jamai
     <message>
         <source>link leads outside the destination</source>
         <translation>le lien mène hors de la destination</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FileLink</name>
+    <message>
+        <source>it changed since the scan</source>
+        <translation>elle a changé depuis l’analyse</translation>
+    </message>
+    <message>
+        <source>it is not below the folder it was found in</source>
+        <translation>elle n’est pas sous le dossier où elle a été trouvée</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>elle appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a hard link cannot reach it</source>
+        <translation>la copie conservée est sur un autre système de fichiers : un lien physique ne peut pas l’atteindre</translation>
+    </message>
+    <message>
+        <source>the file system cannot share data between files (reflink)</source>
+        <translation>le système de fichiers ne peut pas partager de données entre fichiers (reflink)</translation>
+    </message>
+    <message>
+        <source>the link is in place, but the old copy stays as %1: %2</source>
+        <translation>le lien est en place, mais l’ancienne copie reste sous le nom %1 : %2</translation>
+    </message>
+    <message>
+        <source>it is the kept copy itself</source>
+        <translation>c’est la copie conservée elle-même</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a reflink cannot reach it</source>
+        <translation>la copie conservée est sur un autre système de fichiers : un reflink ne peut pas l’atteindre</translation>
     </message>
 </context>
 <context>
@@ -4982,6 +5119,59 @@ Dossier de référence : ses copies sont les originaux et ne sont jamais sélect
     <message>
         <source>&amp;Shred</source>
         <translation>&amp;Broyer</translation>
+    </message>
+    <message>
+        <source>Replace with &amp;Links</source>
+        <translation>Remplacer par des &amp;liens</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %Ln copy(s) with links (%1)</source>
+        <translation>
+            <numerusform>Remplacer %Ln copie par un lien (%1)</numerusform>
+            <numerusform>Remplacer %Ln copies par des liens (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each copy is compared again and becomes a link to the copy kept, which stays as it is.</source>
+        <translation>Chaque copie est comparée à nouveau et devient un lien vers la copie conservée, qui reste telle quelle.</translation>
+    </message>
+    <message>
+        <source>Replacing with links</source>
+        <translation>Remplacement par des liens</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) replaced with links</source>
+        <translation>
+            <numerusform>%Ln copie remplacée par un lien</numerusform>
+            <numerusform>%Ln copies remplacées par des liens</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some copies could not be replaced</source>
+        <translation>Certaines copies n’ont pas pu être remplacées</translation>
+    </message>
+    <message>
+        <source>No copy was replaced</source>
+        <translation>Aucune copie n’a été remplacée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) could not be replaced (%1)</source>
+        <translation>
+            <numerusform>%Ln copie n’a pas pu être remplacée (%1)</numerusform>
+            <numerusform>%Ln copies n’ont pas pu être remplacées (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replaced with a link (%1 freed)</source>
+        <translation>Remplacée par un lien (%1 libérés)</translation>
+    </message>
+    <message>
+        <source>Replace duplicates with links?</source>
+        <translation>Remplacer les doublons par des liens ?</translation>
+    </message>
+    <message>
+        <source>Duplicates replaced with links</source>
+        <translation>Doublons remplacés par des liens</translation>
     </message>
 </context>
 <context>

@@ -745,6 +745,40 @@ and not read again (copies are still compared byte by byte before they go):
         <translation>%1 に保存したダイジェストを消去しました。
 </translation>
     </message>
+    <message>
+        <source>  --link KIND            instead of the Trash: replace every copy of each set but the
+                         one --keep keeps by a link to that copy: hard (one file
+                         system only), reflink (the copy keeps its own file and shares
+                         the kept copy&apos;s data, where the file system can) or
+                         symbolic. Each copy is compared byte by byte first; one that
+                         changed since the scan is skipped. --yes and --dry-run work
+                         as for --trash-all-but-first. Reports the space freed
+</source>
+        <translation>  --link KIND            ゴミ箱に移動する代わりに、各グループで --keep が残すコピー以外
+                         の各コピーを、そのコピーへのリンクに置き換えます: hard (同じ
+                         ファイルシステムのみ)、reflink (ファイルシステムが対応していれ
+                         ば、コピーは独立したファイルのまま残すコピーとデータを共有)、
+                         symbolic。各コピーはまずバイト単位で比較され、スキャン後に変更
+                         されたものはスキップされます。--yes と --dry-run は
+                         --trash-all-but-first と同じです。解放された容量を報告します
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a kind: %2</source>
+        <translation>%1 には種類が必要です: %2</translation>
+    </message>
+    <message>
+        <source>--link takes %1, not &quot;%2&quot;</source>
+        <translation>--link に指定できるのは %1 です (「%2」ではありません)</translation>
+    </message>
+    <message>
+        <source>--link and --trash-all-but-first cannot be given together</source>
+        <translation>--link と --trash-all-but-first は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>--link and --empty cannot be given together</source>
+        <translation>--link と --empty は同時に指定できません</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -4258,6 +4292,28 @@ winmail.dat (TNEF) ファイルの添付ファイルとメッセージ本文を 
         <source>Nothing was removed (--dry-run).</source>
         <translation>何も削除しませんでした (--dry-run)。</translation>
     </message>
+    <message>
+        <source>Would replace with a link: %1</source>
+        <translation>リンクに置き換える予定: %1</translation>
+    </message>
+    <message>
+        <source>Replaced with a link: %1</source>
+        <translation>リンクに置き換えました: %1</translation>
+    </message>
+    <message>
+        <source>Freed %1 in total.</source>
+        <translation>合計 %1 を解放しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Freed %1 in total; %n copy(s) could not be replaced (%2).</source>
+        <translation>
+            <numerusform>合計 %1 を解放しました。%n 個のコピーを置き換えられませんでした (%2)。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not replace %1: %2</source>
+        <translation>%1 を置き換えられませんでした: %2</translation>
+    </message>
 </context>
 <context>
     <name>sw::AboutDialog</name>
@@ -4369,6 +4425,49 @@ In a reference folder: this copy is an original and is never selected.</source>
     </message>
 </context>
 <context>
+    <name>sw::DupLinkButton</name>
+    <message>
+        <source>Replace with Links</source>
+        <translation>リンクに置き換え</translation>
+    </message>
+    <message>
+        <source>Each selected copy becomes a link to the copy its group keeps</source>
+        <translation>選択した各コピーを、そのグループで残すコピーへのリンクにします</translation>
+    </message>
+    <message>
+        <source>Replace with Links: each selected copy becomes a link to the copy its group keeps</source>
+        <translation>リンクに置き換え: 選択した各コピーを、そのグループで残すコピーへのリンクにします</translation>
+    </message>
+    <message>
+        <source>Kind of link</source>
+        <translation>リンクの種類</translation>
+    </message>
+    <message>
+        <source>Hard Links</source>
+        <translation>ハードリンク</translation>
+    </message>
+    <message>
+        <source>Reflinks</source>
+        <translation>reflink</translation>
+    </message>
+    <message>
+        <source>Symbolic Links</source>
+        <translation>シンボリックリンク</translation>
+    </message>
+    <message>
+        <source>Hard links: each copy&apos;s name leads to the kept file; copies on another file system stay.</source>
+        <translation>ハードリンク: 各コピーの名前が残すファイルを指します。別のファイルシステムにあるコピーはそのままです。</translation>
+    </message>
+    <message>
+        <source>Reflinks: each copy stays a file of its own that shares the kept file&apos;s data, where the file system can.</source>
+        <translation>reflink: ファイルシステムが対応していれば、各コピーは独立したファイルのまま、残すファイルとデータを共有します。</translation>
+    </message>
+    <message>
+        <source>Symbolic links: each copy becomes a link to the kept file&apos;s path.</source>
+        <translation>シンボリックリンク: 各コピーを残すファイルのパスへのリンクにします。</translation>
+    </message>
+</context>
+<context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
@@ -4393,6 +4492,41 @@ In a reference folder: this copy is an original and is never selected.</source>
     <message>
         <source>link leads outside the destination</source>
         <translation>リンクが展開先の外を指しています</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FileLink</name>
+    <message>
+        <source>it changed since the scan</source>
+        <translation>スキャン後に変更されています</translation>
+    </message>
+    <message>
+        <source>it is not below the folder it was found in</source>
+        <translation>見つかったフォルダーの下にありません</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>別のユーザーのファイルです</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a hard link cannot reach it</source>
+        <translation>残すコピーが別のファイルシステムにあります: ハードリンクでは参照できません</translation>
+    </message>
+    <message>
+        <source>the file system cannot share data between files (reflink)</source>
+        <translation>このファイルシステムはファイル間でデータを共有できません (reflink)</translation>
+    </message>
+    <message>
+        <source>the link is in place, but the old copy stays as %1: %2</source>
+        <translation>リンクは作成されましたが、古いコピーが %1 として残っています: %2</translation>
+    </message>
+    <message>
+        <source>it is the kept copy itself</source>
+        <translation>残すコピーそのものです</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a reflink cannot reach it</source>
+        <translation>残すコピーが別のファイルシステムにあります: reflink では参照できません</translation>
     </message>
 </context>
 <context>
@@ -4922,6 +5056,56 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>&amp;Shred</source>
         <translation>完全削除(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Replace with &amp;Links</source>
+        <translation>リンクに置き換え(&amp;L)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %Ln copy(s) with links (%1)</source>
+        <translation>
+            <numerusform>%Ln 個のコピーをリンクに置き換え (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each copy is compared again and becomes a link to the copy kept, which stays as it is.</source>
+        <translation>各コピーをもう一度比較し、残すコピーへのリンクにします。残すコピーはそのままです。</translation>
+    </message>
+    <message>
+        <source>Replacing with links</source>
+        <translation>リンクに置き換え中</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) replaced with links</source>
+        <translation>
+            <numerusform>%Ln 個のコピーをリンクに置き換えました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some copies could not be replaced</source>
+        <translation>一部のコピーを置き換えられませんでした</translation>
+    </message>
+    <message>
+        <source>No copy was replaced</source>
+        <translation>置き換えたコピーはありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) could not be replaced (%1)</source>
+        <translation>
+            <numerusform>%Ln 個のコピーを置き換えられませんでした (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replaced with a link (%1 freed)</source>
+        <translation>リンクに置き換えました (%1 解放)</translation>
+    </message>
+    <message>
+        <source>Replace duplicates with links?</source>
+        <translation>重複ファイルをリンクに置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Duplicates replaced with links</source>
+        <translation>重複ファイルをリンクに置き換えました</translation>
     </message>
 </context>
 <context>

@@ -756,6 +756,41 @@ e não são lidos de novo (as cópias ainda são comparadas byte a byte antes de
         <translation>Os resumos guardados em %1 foram esquecidos.
 </translation>
     </message>
+    <message>
+        <source>  --link KIND            instead of the Trash: replace every copy of each set but the
+                         one --keep keeps by a link to that copy: hard (one file
+                         system only), reflink (the copy keeps its own file and shares
+                         the kept copy&apos;s data, where the file system can) or
+                         symbolic. Each copy is compared byte by byte first; one that
+                         changed since the scan is skipped. --yes and --dry-run work
+                         as for --trash-all-but-first. Reports the space freed
+</source>
+        <translation>  --link KIND            em vez da Lixeira: substituir cada cópia de cada grupo, exceto
+                         a que --keep mantém, por um link para essa cópia: hard (um só
+                         sistema de arquivos), reflink (a cópia continua um arquivo
+                         próprio que compartilha os dados da cópia mantida, onde o
+                         sistema de arquivos permite) ou symbolic. Cada cópia é antes
+                         comparada byte a byte; a que mudou desde a análise é ignorada.
+                         --yes e --dry-run funcionam como em --trash-all-but-first.
+                         Informa o espaço liberado
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a kind: %2</source>
+        <translation>%1 precisa de um tipo: %2</translation>
+    </message>
+    <message>
+        <source>--link takes %1, not &quot;%2&quot;</source>
+        <translation>--link aceita %1, não &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--link and --trash-all-but-first cannot be given together</source>
+        <translation>--link e --trash-all-but-first não podem ser usados juntos</translation>
+    </message>
+    <message>
+        <source>--link and --empty cannot be given together</source>
+        <translation>--link e --empty não podem ser usados juntos</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -4298,6 +4333,29 @@ Sem nenhuma das opções abaixo, salva cada corpo como MailBody.rtf, .html e .tx
         <source>Nothing was removed (--dry-run).</source>
         <translation>Nada foi removido (--dry-run).</translation>
     </message>
+    <message>
+        <source>Would replace with a link: %1</source>
+        <translation>Seria substituído por um link: %1</translation>
+    </message>
+    <message>
+        <source>Replaced with a link: %1</source>
+        <translation>Substituído por um link: %1</translation>
+    </message>
+    <message>
+        <source>Freed %1 in total.</source>
+        <translation>%1 liberados no total.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Freed %1 in total; %n copy(s) could not be replaced (%2).</source>
+        <translation>
+            <numerusform>%1 liberados no total; %n cópia não pôde ser substituída (%2).</numerusform>
+            <numerusform>%1 liberados no total; %n cópias não puderam ser substituídas (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not replace %1: %2</source>
+        <translation>Não foi possível substituir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>sw::AboutDialog</name>
@@ -4410,6 +4468,49 @@ Em uma pasta de referência: esta cópia é um original e nunca é selecionada.<
     </message>
 </context>
 <context>
+    <name>sw::DupLinkButton</name>
+    <message>
+        <source>Replace with Links</source>
+        <translation>Substituir por links</translation>
+    </message>
+    <message>
+        <source>Each selected copy becomes a link to the copy its group keeps</source>
+        <translation>Cada cópia selecionada passa a ser um link para a cópia que seu grupo mantém</translation>
+    </message>
+    <message>
+        <source>Replace with Links: each selected copy becomes a link to the copy its group keeps</source>
+        <translation>Substituir por links: cada cópia selecionada passa a ser um link para a cópia que seu grupo mantém</translation>
+    </message>
+    <message>
+        <source>Kind of link</source>
+        <translation>Tipo de link</translation>
+    </message>
+    <message>
+        <source>Hard Links</source>
+        <translation>Links físicos</translation>
+    </message>
+    <message>
+        <source>Reflinks</source>
+        <translation>Reflinks</translation>
+    </message>
+    <message>
+        <source>Symbolic Links</source>
+        <translation>Links simbólicos</translation>
+    </message>
+    <message>
+        <source>Hard links: each copy&apos;s name leads to the kept file; copies on another file system stay.</source>
+        <translation>Links físicos: o nome de cada cópia leva ao arquivo mantido; cópias em outro sistema de arquivos ficam.</translation>
+    </message>
+    <message>
+        <source>Reflinks: each copy stays a file of its own that shares the kept file&apos;s data, where the file system can.</source>
+        <translation>Reflinks: cada cópia continua um arquivo próprio que compartilha os dados do arquivo mantido, onde o sistema de arquivos permite.</translation>
+    </message>
+    <message>
+        <source>Symbolic links: each copy becomes a link to the kept file&apos;s path.</source>
+        <translation>Links simbólicos: cada cópia passa a ser um link para o caminho do arquivo mantido.</translation>
+    </message>
+</context>
+<context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
@@ -4434,6 +4535,41 @@ Em uma pasta de referência: esta cópia é um original e nunca é selecionada.<
     <message>
         <source>link leads outside the destination</source>
         <translation>o link aponta para fora do destino</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FileLink</name>
+    <message>
+        <source>it changed since the scan</source>
+        <translation>ele mudou desde a análise</translation>
+    </message>
+    <message>
+        <source>it is not below the folder it was found in</source>
+        <translation>ele não está dentro da pasta em que foi encontrado</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>ele pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a hard link cannot reach it</source>
+        <translation>a cópia mantida está em outro sistema de arquivos: um link físico não pode alcançá-la</translation>
+    </message>
+    <message>
+        <source>the file system cannot share data between files (reflink)</source>
+        <translation>o sistema de arquivos não pode compartilhar dados entre arquivos (reflink)</translation>
+    </message>
+    <message>
+        <source>the link is in place, but the old copy stays as %1: %2</source>
+        <translation>o link está no lugar, mas a cópia antiga fica como %1: %2</translation>
+    </message>
+    <message>
+        <source>it is the kept copy itself</source>
+        <translation>é a própria cópia mantida</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a reflink cannot reach it</source>
+        <translation>a cópia mantida está em outro sistema de arquivos: um reflink não pode alcançá-la</translation>
     </message>
 </context>
 <context>
@@ -4982,6 +5118,59 @@ Pasta de referência: suas cópias são os originais e nunca são selecionadas.<
     <message>
         <source>&amp;Shred</source>
         <translation>&amp;Triturar</translation>
+    </message>
+    <message>
+        <source>Replace with &amp;Links</source>
+        <translation>Substituir por &amp;links</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %Ln copy(s) with links (%1)</source>
+        <translation>
+            <numerusform>Substituir %Ln cópia por um link (%1)</numerusform>
+            <numerusform>Substituir %Ln cópias por links (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each copy is compared again and becomes a link to the copy kept, which stays as it is.</source>
+        <translation>Cada cópia é comparada de novo e passa a ser um link para a cópia mantida, que fica como está.</translation>
+    </message>
+    <message>
+        <source>Replacing with links</source>
+        <translation>Substituindo por links</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) replaced with links</source>
+        <translation>
+            <numerusform>%Ln cópia substituída por um link</numerusform>
+            <numerusform>%Ln cópias substituídas por links</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some copies could not be replaced</source>
+        <translation>Algumas cópias não puderam ser substituídas</translation>
+    </message>
+    <message>
+        <source>No copy was replaced</source>
+        <translation>Nenhuma cópia foi substituída</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) could not be replaced (%1)</source>
+        <translation>
+            <numerusform>%Ln cópia não pôde ser substituída (%1)</numerusform>
+            <numerusform>%Ln cópias não puderam ser substituídas (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replaced with a link (%1 freed)</source>
+        <translation>Substituída por um link (%1 liberados)</translation>
+    </message>
+    <message>
+        <source>Replace duplicates with links?</source>
+        <translation>Substituir os duplicados por links?</translation>
+    </message>
+    <message>
+        <source>Duplicates replaced with links</source>
+        <translation>Duplicados substituídos por links</translation>
     </message>
 </context>
 <context>

@@ -767,6 +767,41 @@ and not read again (copies are still compared byte by byte before they go):
         <translation>Сохранённые в %1 хеши забыты.
 </translation>
     </message>
+    <message>
+        <source>  --link KIND            instead of the Trash: replace every copy of each set but the
+                         one --keep keeps by a link to that copy: hard (one file
+                         system only), reflink (the copy keeps its own file and shares
+                         the kept copy&apos;s data, where the file system can) or
+                         symbolic. Each copy is compared byte by byte first; one that
+                         changed since the scan is skipped. --yes and --dry-run work
+                         as for --trash-all-but-first. Reports the space freed
+</source>
+        <translation>  --link KIND            вместо Корзины: заменить каждую копию каждой группы, кроме той,
+                         которую сохраняет --keep, ссылкой на эту копию: hard (только
+                         одна файловая система), reflink (копия остаётся отдельным
+                         файлом и разделяет данные сохраняемой копии, если файловая
+                         система это умеет) или symbolic. Сначала каждая копия
+                         сравнивается побайтно; изменившаяся после сканирования
+                         пропускается. --yes и --dry-run действуют как для
+                         --trash-all-but-first. Сообщает освобождённое место
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a kind: %2</source>
+        <translation>%1 требует вид ссылки: %2</translation>
+    </message>
+    <message>
+        <source>--link takes %1, not &quot;%2&quot;</source>
+        <translation>--link принимает %1, а не «%2»</translation>
+    </message>
+    <message>
+        <source>--link and --trash-all-but-first cannot be given together</source>
+        <translation>--link и --trash-all-but-first нельзя указывать вместе</translation>
+    </message>
+    <message>
+        <source>--link and --empty cannot be given together</source>
+        <translation>--link и --empty нельзя указывать вместе</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -4338,6 +4373,30 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
         <source>Nothing was removed (--dry-run).</source>
         <translation>Ничего не удалено (--dry-run).</translation>
     </message>
+    <message>
+        <source>Would replace with a link: %1</source>
+        <translation>Будет заменено ссылкой: %1</translation>
+    </message>
+    <message>
+        <source>Replaced with a link: %1</source>
+        <translation>Заменено ссылкой: %1</translation>
+    </message>
+    <message>
+        <source>Freed %1 in total.</source>
+        <translation>Всего освобождено %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Freed %1 in total; %n copy(s) could not be replaced (%2).</source>
+        <translation>
+            <numerusform>Всего освобождено %1; %n копию не удалось заменить (%2).</numerusform>
+            <numerusform>Всего освобождено %1; %n копии не удалось заменить (%2).</numerusform>
+            <numerusform>Всего освобождено %1; %n копий не удалось заменить (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not replace %1: %2</source>
+        <translation>Не удалось заменить %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>sw::AboutDialog</name>
@@ -4451,6 +4510,49 @@ In a reference folder: this copy is an original and is never selected.</source>
     </message>
 </context>
 <context>
+    <name>sw::DupLinkButton</name>
+    <message>
+        <source>Replace with Links</source>
+        <translation>Заменить ссылками</translation>
+    </message>
+    <message>
+        <source>Each selected copy becomes a link to the copy its group keeps</source>
+        <translation>Каждая выбранная копия становится ссылкой на копию, которую сохраняет её группа</translation>
+    </message>
+    <message>
+        <source>Replace with Links: each selected copy becomes a link to the copy its group keeps</source>
+        <translation>Заменить ссылками: каждая выбранная копия становится ссылкой на копию, которую сохраняет её группа</translation>
+    </message>
+    <message>
+        <source>Kind of link</source>
+        <translation>Вид ссылки</translation>
+    </message>
+    <message>
+        <source>Hard Links</source>
+        <translation>Жёсткие ссылки</translation>
+    </message>
+    <message>
+        <source>Reflinks</source>
+        <translation>Reflink-копии</translation>
+    </message>
+    <message>
+        <source>Symbolic Links</source>
+        <translation>Символические ссылки</translation>
+    </message>
+    <message>
+        <source>Hard links: each copy&apos;s name leads to the kept file; copies on another file system stay.</source>
+        <translation>Жёсткие ссылки: имя каждой копии ведёт к сохраняемому файлу; копии в другой файловой системе остаются.</translation>
+    </message>
+    <message>
+        <source>Reflinks: each copy stays a file of its own that shares the kept file&apos;s data, where the file system can.</source>
+        <translation>Reflink-копии: каждая копия остаётся отдельным файлом, который разделяет данные сохраняемого файла, если файловая система это умеет.</translation>
+    </message>
+    <message>
+        <source>Symbolic links: each copy becomes a link to the kept file&apos;s path.</source>
+        <translation>Символические ссылки: каждая копия становится ссылкой на путь сохраняемого файла.</translation>
+    </message>
+</context>
+<context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
@@ -4475,6 +4577,41 @@ In a reference folder: this copy is an original and is never selected.</source>
     <message>
         <source>link leads outside the destination</source>
         <translation>ссылка ведёт за пределы папки назначения</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FileLink</name>
+    <message>
+        <source>it changed since the scan</source>
+        <translation>он изменился после сканирования</translation>
+    </message>
+    <message>
+        <source>it is not below the folder it was found in</source>
+        <translation>он не находится в папке, в которой был найден</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>он принадлежит другому пользователю</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a hard link cannot reach it</source>
+        <translation>сохраняемая копия находится в другой файловой системе: жёсткая ссылка не может на неё указывать</translation>
+    </message>
+    <message>
+        <source>the file system cannot share data between files (reflink)</source>
+        <translation>файловая система не умеет разделять данные между файлами (reflink)</translation>
+    </message>
+    <message>
+        <source>the link is in place, but the old copy stays as %1: %2</source>
+        <translation>ссылка создана, но старая копия осталась под именем %1: %2</translation>
+    </message>
+    <message>
+        <source>it is the kept copy itself</source>
+        <translation>это и есть сохраняемая копия</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a reflink cannot reach it</source>
+        <translation>сохраняемая копия находится в другой файловой системе: reflink-копия не может на неё указывать</translation>
     </message>
 </context>
 <context>
@@ -5042,6 +5179,62 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>&amp;Shred</source>
         <translation>&amp;Уничтожить</translation>
+    </message>
+    <message>
+        <source>Replace with &amp;Links</source>
+        <translation>Заменить &amp;ссылками</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %Ln copy(s) with links (%1)</source>
+        <translation>
+            <numerusform>Заменить %Ln копию ссылкой (%1)</numerusform>
+            <numerusform>Заменить %Ln копии ссылками (%1)</numerusform>
+            <numerusform>Заменить %Ln копий ссылками (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each copy is compared again and becomes a link to the copy kept, which stays as it is.</source>
+        <translation>Каждая копия ещё раз сравнивается и становится ссылкой на сохраняемую копию, которая остаётся без изменений.</translation>
+    </message>
+    <message>
+        <source>Replacing with links</source>
+        <translation>Замена ссылками</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) replaced with links</source>
+        <translation>
+            <numerusform>%Ln копия заменена ссылкой</numerusform>
+            <numerusform>%Ln копии заменены ссылками</numerusform>
+            <numerusform>%Ln копий заменено ссылками</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some copies could not be replaced</source>
+        <translation>Некоторые копии не удалось заменить</translation>
+    </message>
+    <message>
+        <source>No copy was replaced</source>
+        <translation>Ни одна копия не заменена</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) could not be replaced (%1)</source>
+        <translation>
+            <numerusform>%Ln копию не удалось заменить (%1)</numerusform>
+            <numerusform>%Ln копии не удалось заменить (%1)</numerusform>
+            <numerusform>%Ln копий не удалось заменить (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replaced with a link (%1 freed)</source>
+        <translation>Заменено ссылкой (освобождено %1)</translation>
+    </message>
+    <message>
+        <source>Replace duplicates with links?</source>
+        <translation>Заменить дубликаты ссылками?</translation>
+    </message>
+    <message>
+        <source>Duplicates replaced with links</source>
+        <translation>Дубликаты заменены ссылками</translation>
     </message>
 </context>
 <context>

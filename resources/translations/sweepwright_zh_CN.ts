@@ -743,6 +743,39 @@ and not read again (copies are still compared byte by byte before they go):
         <translation>已清除保存在 %1 中的摘要。
 </translation>
     </message>
+    <message>
+        <source>  --link KIND            instead of the Trash: replace every copy of each set but the
+                         one --keep keeps by a link to that copy: hard (one file
+                         system only), reflink (the copy keeps its own file and shares
+                         the kept copy&apos;s data, where the file system can) or
+                         symbolic. Each copy is compared byte by byte first; one that
+                         changed since the scan is skipped. --yes and --dry-run work
+                         as for --trash-all-but-first. Reports the space freed
+</source>
+        <translation>  --link KIND            不移到回收站，而是将每组中除 --keep 保留的副本外的每个副本
+                         替换为指向该副本的链接：hard（仅限同一文件系统）、reflink
+                         （在文件系统支持时，副本仍是独立文件并与保留的副本共享数据）
+                         或 symbolic。每个副本会先逐字节比较；扫描后已更改的副本会
+                         被跳过。--yes 和 --dry-run 的作用与 --trash-all-but-first
+                         相同。报告释放的空间
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a kind: %2</source>
+        <translation>%1 需要一种类型：%2</translation>
+    </message>
+    <message>
+        <source>--link takes %1, not &quot;%2&quot;</source>
+        <translation>--link 接受 %1，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>--link and --trash-all-but-first cannot be given together</source>
+        <translation>--link 和 --trash-all-but-first 不能同时使用</translation>
+    </message>
+    <message>
+        <source>--link and --empty cannot be given together</source>
+        <translation>--link 和 --empty 不能同时使用</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -4256,6 +4289,28 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
         <source>Nothing was removed (--dry-run).</source>
         <translation>未移除任何内容（--dry-run）。</translation>
     </message>
+    <message>
+        <source>Would replace with a link: %1</source>
+        <translation>将替换为链接：%1</translation>
+    </message>
+    <message>
+        <source>Replaced with a link: %1</source>
+        <translation>已替换为链接：%1</translation>
+    </message>
+    <message>
+        <source>Freed %1 in total.</source>
+        <translation>共释放 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Freed %1 in total; %n copy(s) could not be replaced (%2).</source>
+        <translation>
+            <numerusform>共释放 %1；%n 个副本无法替换（%2）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not replace %1: %2</source>
+        <translation>无法替换 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>sw::AboutDialog</name>
@@ -4367,6 +4422,49 @@ In a reference folder: this copy is an original and is never selected.</source>
     </message>
 </context>
 <context>
+    <name>sw::DupLinkButton</name>
+    <message>
+        <source>Replace with Links</source>
+        <translation>替换为链接</translation>
+    </message>
+    <message>
+        <source>Each selected copy becomes a link to the copy its group keeps</source>
+        <translation>每个选中的副本都会成为指向其组所保留副本的链接</translation>
+    </message>
+    <message>
+        <source>Replace with Links: each selected copy becomes a link to the copy its group keeps</source>
+        <translation>替换为链接：每个选中的副本都会成为指向其组所保留副本的链接</translation>
+    </message>
+    <message>
+        <source>Kind of link</source>
+        <translation>链接类型</translation>
+    </message>
+    <message>
+        <source>Hard Links</source>
+        <translation>硬链接</translation>
+    </message>
+    <message>
+        <source>Reflinks</source>
+        <translation>Reflink</translation>
+    </message>
+    <message>
+        <source>Symbolic Links</source>
+        <translation>符号链接</translation>
+    </message>
+    <message>
+        <source>Hard links: each copy&apos;s name leads to the kept file; copies on another file system stay.</source>
+        <translation>硬链接：每个副本的名称都指向保留的文件；位于其他文件系统上的副本保持不变。</translation>
+    </message>
+    <message>
+        <source>Reflinks: each copy stays a file of its own that shares the kept file&apos;s data, where the file system can.</source>
+        <translation>Reflink：在文件系统支持时，每个副本仍是独立的文件，但与保留的文件共享数据。</translation>
+    </message>
+    <message>
+        <source>Symbolic links: each copy becomes a link to the kept file&apos;s path.</source>
+        <translation>符号链接：每个副本都成为指向保留文件路径的链接。</translation>
+    </message>
+</context>
+<context>
     <name>sw::EntryWriter</name>
     <message>
         <source>a folder of its path is a link or a file</source>
@@ -4391,6 +4489,41 @@ In a reference folder: this copy is an original and is never selected.</source>
     <message>
         <source>link leads outside the destination</source>
         <translation>链接指向目标文件夹之外</translation>
+    </message>
+</context>
+<context>
+    <name>sw::FileLink</name>
+    <message>
+        <source>it changed since the scan</source>
+        <translation>扫描后已更改</translation>
+    </message>
+    <message>
+        <source>it is not below the folder it was found in</source>
+        <translation>不在找到它的文件夹下</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>属于其他用户</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a hard link cannot reach it</source>
+        <translation>保留的副本在另一个文件系统上：硬链接无法指向它</translation>
+    </message>
+    <message>
+        <source>the file system cannot share data between files (reflink)</source>
+        <translation>该文件系统无法在文件之间共享数据（reflink）</translation>
+    </message>
+    <message>
+        <source>the link is in place, but the old copy stays as %1: %2</source>
+        <translation>链接已就位，但旧副本仍保留为 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is the kept copy itself</source>
+        <translation>它就是保留的副本本身</translation>
+    </message>
+    <message>
+        <source>the kept copy is on another file system: a reflink cannot reach it</source>
+        <translation>保留的副本在另一个文件系统上：reflink 无法指向它</translation>
     </message>
 </context>
 <context>
@@ -4920,6 +5053,56 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>&amp;Shred</source>
         <translation>粉碎(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Replace with &amp;Links</source>
+        <translation>替换为链接(&amp;L)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %Ln copy(s) with links (%1)</source>
+        <translation>
+            <numerusform>将 %Ln 个副本替换为链接（%1）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each copy is compared again and becomes a link to the copy kept, which stays as it is.</source>
+        <translation>每个副本会再次比较，并成为指向保留副本的链接，保留副本保持不变。</translation>
+    </message>
+    <message>
+        <source>Replacing with links</source>
+        <translation>正在替换为链接</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) replaced with links</source>
+        <translation>
+            <numerusform>%Ln 个副本已替换为链接</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some copies could not be replaced</source>
+        <translation>部分副本无法替换</translation>
+    </message>
+    <message>
+        <source>No copy was replaced</source>
+        <translation>没有副本被替换</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln copy(s) could not be replaced (%1)</source>
+        <translation>
+            <numerusform>%Ln 个副本无法替换（%1）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replaced with a link (%1 freed)</source>
+        <translation>已替换为链接（释放 %1）</translation>
+    </message>
+    <message>
+        <source>Replace duplicates with links?</source>
+        <translation>将重复文件替换为链接？</translation>
+    </message>
+    <message>
+        <source>Duplicates replaced with links</source>
+        <translation>重复文件已替换为链接</translation>
     </message>
 </context>
 <context>

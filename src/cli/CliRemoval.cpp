@@ -29,6 +29,7 @@ struct DeedRow
     const char *done;
     const char *total;
     const char *totalWithFailures;  // with a count
+    const char *failed = QT_TRANSLATE_NOOP("clirun", "Could not remove %1: %2");
 };
 
 // By Deed.
@@ -43,6 +44,10 @@ const DeedRow kDeeds[] = {
     {QT_TRANSLATE_NOOP("clirun", "Would shred: %1"), QT_TRANSLATE_NOOP("clirun", "Shredded: %1"),
      QT_TRANSLATE_NOOP("clirun", "Shredded %1 in total."),
      QT_TRANSLATE_N_NOOP("clirun", "Shredded %1 in total; %n item(s) could not be removed (%2).")},
+    {QT_TRANSLATE_NOOP("clirun", "Would replace with a link: %1"), QT_TRANSLATE_NOOP("clirun", "Replaced with a link: %1"),
+     QT_TRANSLATE_NOOP("clirun", "Freed %1 in total."),
+     QT_TRANSLATE_N_NOOP("clirun", "Freed %1 in total; %n copy(s) could not be replaced (%2)."),
+     QT_TRANSLATE_NOOP("clirun", "Could not replace %1: %2")},
 };
 
 const DeedRow &rowOf(Deed deed)
@@ -124,7 +129,7 @@ QString reportText(const sw::RemovalReport &report, Deed deed, bool listGone)
         if (listGone && outcome.ok())
             stream << Text::tr(row.done).arg(outcome.path) << '\n';
     for (const sw::RemovalFailure &failure : report.failures())
-        stream << Text::tr("Could not remove %1: %2").arg(failure.path, failure.reason) << '\n';
+        stream << Text::tr(row.failed).arg(failure.path, failure.reason) << '\n';
     const QString removed = ORUtility::sizeFormatWithNumber(report.removedBytes());
     if (report.isClean())
         stream << Text::tr(row.total).arg(removed);

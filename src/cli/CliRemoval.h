@@ -25,7 +25,8 @@ enum class Consent {
 enum class Deed {
     Remove,       // "Would remove: PATH", "Removed: PATH"
     MoveToTrash,  // "Would move to the Trash: PATH", "Moved to the Trash: PATH"
-    Shred         // "Would shred: PATH", "Shredded: PATH"
+    Shred,        // "Would shred: PATH", "Shredded: PATH"
+    Link          // "Would replace with a link: PATH", "Replaced with a link: PATH"
 };
 
 // The flags of a destructive command: --yes and --dry-run.

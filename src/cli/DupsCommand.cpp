@@ -6,6 +6,7 @@
 #include "core/dups/DupKeeper.h"
 #include "core/dups/DupResultCsv.h"
 #include "core/foundation/ORSelection.h"
+#include "core/dups/LinkReplacement.h"
 #include "core/foundation/ORUtility.h"
 #include "core/platform/ORLayout.h"
 
@@ -71,6 +72,13 @@ QString DupsCommand::help() const
                "Exits 1 when an item could not be moved, 2 for a usage error or a folder that does not\n"
                "exist or cannot be read, 130 after Ctrl-C (a removal stops after the current item).\n")
                .arg(sw::dupkeep::key(sw::dupkeep::defaultRule()))
+           + Text::tr("  --link KIND            instead of the Trash: replace every copy of each set but the\n"
+                      "                         one --keep keeps by a link to that copy: hard (one file\n"
+                      "                         system only), reflink (the copy keeps its own file and shares\n"
+                      "                         the kept copy's data, where the file system can) or\n"
+                      "                         symbolic. Each copy is compared byte by byte first; one that\n"
+                      "                         changed since the scan is skipped. --yes and --dry-run work\n"
+                      "                         as for --trash-all-but-first. Reports the space freed\n")
            + Text::tr("Also:\n"
                       "  --csv                  print the sets as CSV (RFC 4180, UTF-8): set, size, path,\n"
                       "                         modification time, kept (yes for the copy that stays)\n"
@@ -91,11 +99,14 @@ void DupsCommand::declareOptions(CliOptions &options) const
     FinderCommand::declareOptions(options);
     options.addFlags({QStringLiteral("--quick"), QStringLiteral("--csv"), QStringLiteral("--empty"),
                       QStringLiteral("--no-cache"), QStringLiteral("--clear-cache")});
-    options.addValued({QStringLiteral("--keep"), QStringLiteral("--reference")});
+    options.addValued({QStringLiteral("--keep"), QStringLiteral("--reference"), QStringLiteral("--link")});
     // %1 stays for the option's name.
     options.setMissingValueText(
         QStringLiteral("--keep"),
         Text::tr("%1 needs a rule: %2").arg(QStringLiteral("%1"), sw::dupkeep::keys().join(u", ")));
+    options.setMissingValueText(QStringLiteral("--link"),
+                                Text::tr("%1 needs a kind: %2")
+                                    .arg(QStringLiteral("%1"), sw::LinkReplacement::keys().join(u", ")));
 }
 
 std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine, const CliOptions &options)
@@ -122,6 +133,19 @@ std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine,
             return problem;
     }
     engine.setReferenceFolders(references);
+    m_link.reset();
+    if (options.isSet(QStringLiteral("--link"))) {
+        const QString key = options.value(QStringLiteral("--link"));
+        m_link = sw::LinkReplacement::fromKey(key);
+        if (!m_link)
+            return Text::tr("--link takes %1, not \"%2\"").arg(sw::LinkReplacement::keys().join(u", "), key);
+        if (options.isSet(QStringLiteral("--trash-all-but-first")))
+            return Text::tr("--link and --trash-all-but-first cannot be given together");
+        if (m_empty)
+            return Text::tr("--link and --empty cannot be given together");
+        setRemoval({QStringLiteral("--link"), {sw::RemovalWording::Action::LinkDuplicates, false}, clirun::Deed::Link,
+                    true});
+    }
     return std::nullopt;
 }
 
@@ -141,6 +165,12 @@ int DupsCommand::execute(const CliOptions &options)
 bool DupsCommand::asksRemoval(const CliOptions &options) const
 {
     return FinderCommand::asksRemoval(options) || (m_empty && options.isSet(QStringLiteral("--yes")));
+}
+
+sw::RemovalReport DupsCommand::remove(sw::JobControl &job)
+{
+    ORDupDataCollection &engine = ORDupDataCollection::shareInstance();
+    return m_link ? engine.replaceWithLinks(job, *m_link) : engine.remove(job);
 }
 
 // As the result page's auto-select: every copy but the one the rule keeps;

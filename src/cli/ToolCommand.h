@@ -58,6 +58,10 @@ protected:
 
     ToolCommand(const char *name, Removal removal);
 
+    // Another removal for this run, chosen by an option (from configure()):
+    // its flag asks for it, its words tell it.
+    void setRemoval(Removal removal) { m_removal = std::move(removal); }
+
     // Runs a scan with its progress line; true when Ctrl-C stopped it.
     static bool runScan(const std::function<void(sw::JobControl &)> &work);
 

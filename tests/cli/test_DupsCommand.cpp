@@ -5,6 +5,7 @@
 
 #include "core/dups/DupKeepRule.h"
 #include "core/dups/DupSavedResult.h"
+#include "support/TreeSnapshot.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -377,6 +378,128 @@ TEST_F(DupsCommand, EmptyListsAndWithYesMovesEmptyFindsToTheTrash)
     EXPECT_FALSE(tree.exists(QStringLiteral("d/broken")));
     EXPECT_TRUE(tree.exists(QStringLiteral("d/kept")));
     EXPECT_TRUE(QFileInfo::exists(trashFiles() + QStringLiteral("/e")));
+}
+
+// --- replacing copies with links ----------------------------------------------------
+
+TEST_F(DupsCommand, LinkActsOnlyWhenConfirmedAndDryRunShowsThePlan)
+{
+    const QString a = tree.text(QStringLiteral("d/a"), pattern(1, 30000));
+    const QString b = tree.text(QStringLiteral("d/b"), pattern(1, 30000));
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+    const QStringList base{QStringLiteral("dups"), tree.path(QStringLiteral("d")), QStringLiteral("--home"), home,
+                           QStringLiteral("--link"), QStringLiteral("hard")};
+    const swtest::CliRun unasked = cli(base);
+    EXPECT_EQ(unasked.code, 2);
+    const swtest::CliRun dry = cli(base + QStringList{QStringLiteral("--dry-run")});
+    EXPECT_EQ(dry.code, 0) << dry.err.toStdString();
+    EXPECT_TRUE(dry.out.contains(("Would replace with a link: " + b).toUtf8())) << dry.out.toStdString();
+    EXPECT_EQ(swtest::TreeSnapshot::of(tree.root()).entries(), before.entries());
+    const swtest::CliRun done = cli(base + QStringList{QStringLiteral("--yes")});
+    EXPECT_EQ(done.code, 0) << done.err.toStdString();
+    EXPECT_TRUE(done.out.contains(("Replaced with a link: " + b).toUtf8())) << done.out.toStdString();
+    EXPECT_TRUE(done.out.contains("Freed 30 kB in total.")) << done.out.toStdString();
+    struct stat sa, sb;
+    ASSERT_EQ(::lstat(QFile::encodeName(a).constData(), &sa), 0);
+    ASSERT_EQ(::lstat(QFile::encodeName(b).constData(), &sb), 0);
+    EXPECT_EQ(sa.st_ino, sb.st_ino);
+    const swtest::CliRun both = cli(base + QStringList{QStringLiteral("--trash-all-but-first"), QStringLiteral("--yes")});
+    EXPECT_EQ(both.code, 2);
+    const swtest::CliRun badKind = cli({QStringLiteral("dups"), QStringLiteral("--link"), QStringLiteral("soft")});
+    EXPECT_EQ(badKind.code, 2);
+    EXPECT_TRUE(badKind.err.contains("--link takes hard, reflink, symbolic")) << badKind.err.toStdString();
+}
+
+// An XFS image with reflinks, mounted in the command's own mount namespace:
+// each copy stays a file of its own (a clone put in its place) with its
+// owner, mode and times, sharing the kept copy's data. What the files
+// became is written out from inside the namespace.
+TEST_F(DupsCommand, ReflinkKeepsEachCopysModeAndTimesAndSharesTheData)
+{
+    const QString image = tree.path(QStringLiteral("xfs.img"));
+    const QString mount = tree.folder(QStringLiteral("mnt"));
+    const QString report = tree.path(QStringLiteral("report.json"));
+    const QString facts = tree.path(QStringLiteral("facts"));
+    const QString script = QStringLiteral(
+        "truncate -s 320M \"$1\" && mkfs.xfs -q -m reflink=1 \"$1\" && mount -o loop \"$1\" \"$2\" || exit 77; "
+        "cd \"$2\" && head -c 300000 /dev/urandom > a && cp a b && cp a c && chmod 600 b && "
+        "touch -d '2020-02-03 04:05:06' b && stat -c '%i %a %Y %U' b > \"$4.before\" || exit 3; "
+        "shift 4; \"$@\" > \"%1\"; code=$?; "
+        "stat -c '%i %a %Y %U' b > \"%2\" && cmp a b && cmp a c && filefrag -v b | grep -c shared >> \"%2\"; "
+        "cd /; umount \"%3\"; exit $code")
+                               .arg(report, facts, mount);
+    const swtest::CliRun run = swtest::runCli(
+        {QStringLiteral("dups"), mount, QStringLiteral("--home"), home, QStringLiteral("--json"), QStringLiteral("--link"),
+         QStringLiteral("reflink"), QStringLiteral("--keep"), QStringLiteral("first"), QStringLiteral("--yes")},
+        tree.path(QStringLiteral("config")), cwd, {},
+        {QStringLiteral("unshare"), QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private"),
+         QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral("sh"), image, mount, QString(), facts});
+    if (run.code == 77 || run.code == -1 || run.err.contains("unshare"))
+        GTEST_SKIP() << "no XFS image can be mounted here: " << run.err.toStdString();
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QJsonObject result = QJsonDocument::fromJson(swtest::FixtureTree::bytesAt(report)).object();
+    EXPECT_EQ(result.value("delSize").toInteger(), 600000);
+    EXPECT_EQ(result.value("removed").toArray().size(), 2);
+    const QList<QByteArray> after = swtest::FixtureTree::bytesAt(facts).trimmed().split('\n');
+    ASSERT_EQ(after.size(), 2) << swtest::FixtureTree::bytesAt(facts).toStdString();
+    const QByteArray before = swtest::FixtureTree::bytesAt(facts + QStringLiteral(".before")).trimmed();
+    EXPECT_NE(after[0].split(' ').value(0), before.split(' ').value(0)) << "not a clone of its own";
+    EXPECT_EQ(after[0].split(' ').mid(1), before.split(' ').mid(1));
+    EXPECT_TRUE(before.endsWith(" 600 1580702706 root")) << before.toStdString();
+    EXPECT_GT(after[1].toInt(), 0) << "the copy shares no extent with the kept copy";
+}
+
+// The command is killed while it replaces the copies of many sets: every
+// copy's name still leads to its bytes (the copy itself or the kept copy),
+// and a temporary name left behind holds one of the two as well.
+TEST_F(DupsCommand, KillDuringReplacementLosesNoCopy)
+{
+    constexpr int kSets = 2500;
+    QStringList kept, copies;
+    for (int i = 0; i < kSets; ++i) {
+        const QByteArray bytes = pattern(quint32(i), 17000 + i);
+        kept << tree.text(QStringLiteral("d/%1/a").arg(i), bytes);
+        copies << tree.text(QStringLiteral("d/%1/b").arg(i), bytes);
+    }
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tree.path(QStringLiteral("config")));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(cwd);
+    process.start(QStringLiteral(SWEEPWRIGHT_CLI),
+                  {QStringLiteral("dups"), tree.path(QStringLiteral("d")), QStringLiteral("--home"), home,
+                   QStringLiteral("--keep"), QStringLiteral("first"), QStringLiteral("--link"),
+                   QStringLiteral("hard"), QStringLiteral("--yes")});
+    ASSERT_TRUE(process.waitForStarted());
+    // The largest set goes first: once its copy is a link, the run is under way.
+    const QByteArray first = QFile::encodeName(copies.last());
+    const QByteArray firstKept = QFile::encodeName(kept.last());
+    QElapsedTimer clock;
+    clock.start();
+    struct stat sc = {}, sk = {};
+    while (clock.elapsed() < 60000 && process.state() == QProcess::Running
+           && !(::stat(first.constData(), &sc) == 0 && ::stat(firstKept.constData(), &sk) == 0 && sc.st_ino == sk.st_ino))
+        QThread::usleep(50);
+    ::kill(pid_t(process.processId()), SIGKILL);
+    process.waitForFinished(5000);
+    int linked = 0;
+    for (int i = 0; i < kSets; ++i) {
+        const QByteArray bytes = pattern(quint32(i), 17000 + i);
+        ASSERT_EQ(swtest::FixtureTree::bytesAt(copies[i]), bytes) << copies[i].toStdString();
+        struct stat c = {}, k = {};
+        ::lstat(QFile::encodeName(copies[i]).constData(), &c);
+        ::lstat(QFile::encodeName(kept[i]).constData(), &k);
+        linked += c.st_ino == k.st_ino ? 1 : 0;
+        // Nothing else appeared, and what has a temporary name holds the same bytes.
+        const QDir folder(QFileInfo(copies[i]).path());
+        const QStringList temporary =
+            folder.entryList({QStringLiteral(".sweepwright-link.*")}, QDir::Files | QDir::Hidden);
+        EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).size(), 2 + temporary.size());
+        for (const QString &left : temporary)
+            EXPECT_EQ(swtest::FixtureTree::bytesAt(folder.filePath(left)), bytes) << left.toStdString();
+    }
+    EXPECT_GT(linked, 0);
+    EXPECT_LT(linked, kSets) << "the run ended before it was killed";
 }
 
 }  // namespace

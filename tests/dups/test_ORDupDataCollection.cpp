@@ -11,10 +11,13 @@
 #include "core/dups/DupStages.h"
 #include "core/dups/ORDupDataCollection.h"
 #include "core/dups/PackageComparer.h"
+#include "core/foundation/JobControl.h"
 #include "core/foundation/ORUtility.h"
 #include "core/platform/ORLayout.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using sw::CandidateSet;
 using sw::DupCandidates;
@@ -523,6 +526,33 @@ TEST_F(DupEngine, RemovalRefusesReferenceCopiesEvenWhenMarked)
     const auto refused = std::find_if(report.outcomes().cbegin(), report.outcomes().cend(),
                                       [](const sw::RemovalOutcome &outcome) { return outcome.refused; });
     EXPECT_EQ(refused->path, scanned + QStringLiteral("/ref/a"));
+}
+
+// Nor does a link take a reference copy's place: it stays a file of its own.
+TEST_F(DupEngine, LinkReplacementRefusesReferenceCopiesEvenWhenMarked)
+{
+    put(QStringLiteral("ref/a"), pattern(1, 30000));
+    put(QStringLiteral("b"), pattern(1, 30000));
+    put(QStringLiteral("c"), pattern(1, 30000));
+    prepare({});
+    engine().setReferenceFolders({scanned + QStringLiteral("/ref")});
+    const auto data = engine().dupData();
+    ASSERT_EQ(data->dupGroups.size(), 1);
+    ORDupDataGroup &group = data->dupGroups[0];
+    for (ORDupDataItem &item : group.groupItems)
+        item.isDel = !item.itemPath.endsWith(QLatin1String("/c"));
+    group.isGroupDelFlag = 1;
+    sw::JobControl job;
+    const sw::RemovalReport report = engine().replaceWithLinks(job, sw::LinkKind::Hard);
+    const auto inode = [](const QString &path) {
+        struct stat st{};
+        ::lstat(QFile::encodeName(path).constData(), &st);
+        return st.st_ino;
+    };
+    EXPECT_EQ(inode(scanned + QStringLiteral("/b")), inode(scanned + QStringLiteral("/c")));
+    EXPECT_NE(inode(scanned + QStringLiteral("/ref/a")), inode(scanned + QStringLiteral("/c")));
+    EXPECT_EQ(report.refusedCount(), 1);
+    EXPECT_EQ(report.removedBytes(), 30000);
 }
 
 }  // namespace

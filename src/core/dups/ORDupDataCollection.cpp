@@ -9,6 +9,7 @@
 #include "core/dups/DupSavedResult.h"
 #include "core/dups/DupStages.h"
 #include "core/dups/EmptyFinder.h"
+#include "core/dups/LinkReplacement.h"
 #include "core/dups/OrderedParallel.h"
 #include "core/finder/FinderDefaults.h"
 #include "core/finder/FinderFilter.h"
@@ -332,6 +333,8 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
         item.itemModTime = sw::modTimeMs(st);
         // Never removed, an original is listed wherever it lies.
         item.isReference = m_references.holds(path);
+        item.itemDev = quint64(st.st_dev);
+        item.itemIno = quint64(st.st_ino);
         // A file was filed only when the user may delete it; a package is asked now.
         const bool deletable = candidates.at(index).package ? ORUtility::isDeletableFileWithCurrentPermission(path)
                                                             : candidates.at(index).deletable;
@@ -365,6 +368,11 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
 
 // --- removal -------------------------------------------------------------------
 
+QString ORDupDataCollection::referenceRefusal()
+{
+    return QCoreApplication::translate("ORDupDataCollection", "In a reference folder: originals are never removed");
+}
+
 QList<sw::FinderRemoval::Item> ORDupDataCollection::markedItems(const ORDupData &data) const
 {
     QList<sw::FinderRemoval::Item> marked;
@@ -386,8 +394,7 @@ QList<sw::FinderRemoval::Item> ORDupDataCollection::markedItems(const ORDupData 
             std::optional<QString> refusal =
                 check ? sw::DupCopyCheck::refusal(kept->itemPath, item.itemPath) : std::nullopt;
             if (!refusal && (item.isReference || references.holds(item.itemPath)))
-                refusal = QCoreApplication::translate("ORDupDataCollection",
-                                                      "In a reference folder: originals are never removed");
+                refusal = referenceRefusal();
             marked.append({item.itemPath, item.itemSize, refusal.value_or(QString())});
         }
     }
@@ -417,4 +424,22 @@ sw::RemovalReport ORDupDataCollection::remove(sw::JobControl &job)
     removal.moveItems(markedItems(*data), job);
     setRemovalReport(removal.report());
     return removal.report();
+}
+
+sw::RemovalReport ORDupDataCollection::replaceWithLinks(sw::JobControl &job, sw::LinkKind kind)
+{
+    setRemovalReport({});
+    const std::shared_ptr<ORDupData> data = temp();
+    if (!data || m_heldMode != ScanMode::Duplicates)
+        return {};  // empty finds have no copy to link to
+    QList<sw::LinkReplacement::Pair> pairs = sw::LinkReplacement::plan(*data);
+    // Whoever marked them, copies in reference folders stay files of their own.
+    sw::DupReferenceFolders references(referenceFolders());
+    for (sw::LinkReplacement::Pair &pair : pairs)
+        if (pair.copy->isReference || references.holds(pair.copy->itemPath))
+            pair.refusal = referenceRefusal();
+    sw::LinkReplacement links(folders(), lcDups);
+    links.replace(pairs, kind, job);
+    setRemovalReport(links.report());
+    return links.report();
 }

@@ -7,6 +7,7 @@
 #include "core/foundation/JobControl.h"
 #include "core/foundation/ORDupData.h"
 #include "core/foundation/ToolEngine.h"
+#include "core/fs/FileLink.h"
 #include "core/fs/ProtectedPaths.h"
 
 #include <QMutex>
@@ -82,6 +83,9 @@ public:
     std::shared_ptr<ORDupData> scan(sw::JobControl &job);
     // Moves the marked copies to the Trash; see the overview.
     sw::RemovalReport remove(sw::JobControl &job);
+    // Replaces the marked copies by links of that kind to the copy each set
+    // keeps (see sw::LinkReplacement), reported as remove() reports.
+    sw::RemovalReport replaceWithLinks(sw::JobControl &job, sw::LinkKind kind);
 
     // The published result; runs the scan on the calling thread when none is
     // held. Call it from a background thread when a scan may run.
@@ -170,6 +174,8 @@ private:
                                                        const sw::JobControl &job, sw::DupHashCache *cache);
     // The cache as saved, or nullptr when it is not used.
     std::unique_ptr<sw::DupHashCache> openHashCache() const;
+    // Why a copy in a reference folder stays.
+    static QString referenceRefusal();
     // The marked items of the groups to act on, each copy checked against its
     // group's kept copy first when the scan compared whole contents; copies
     // in reference folders carry their refusal.

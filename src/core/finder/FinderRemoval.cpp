@@ -14,12 +14,11 @@ FinderRemoval::FinderRemoval(const QStringList &folders, LogCategory category) :
         m_folders.append(QDir::cleanPath(folder));
 }
 
-// The deepest scan folder that holds path; its own folder when none does.
-QString FinderRemoval::folderOf(const QString &path) const
+QString FinderRemoval::folderOf(const QStringList &folders, const QString &path)
 {
     const QString clean = QDir::cleanPath(path);
     QString best;
-    for (const QString &folder : m_folders) {
+    for (const QString &folder : folders) {
         const QString prefix = folder == QLatin1String("/") ? folder : folder + QLatin1Char('/');
         if (clean.startsWith(prefix) && folder.size() > best.size())
             best = folder;
@@ -34,15 +33,10 @@ void FinderRemoval::moveItems(const QList<Item> &items, JobControl &job)
             return;
         job.setCurrentPath(item.path);
         if (!item.refusal.isEmpty()) {
-            RemovalOutcome refused;
-            refused.path = item.path;
-            refused.size = item.size;
-            refused.failures.append({item.path, item.refusal});
-            refused.refused = true;
-            m_run.add(std::move(refused));
+            m_run.add(RemovalOutcome::refusal(item.path, item.size, item.refusal));
             continue;
         }
-        const RemovalOutcome &outcome = m_run.moveToTrash(folderOf(item.path), item.path, item.size);
+        const RemovalOutcome &outcome = m_run.moveToTrash(folderOf(m_folders, item.path), item.path, item.size);
         if (outcome.ok())
             job.addItems();
         job.addBytes(outcome.removed);

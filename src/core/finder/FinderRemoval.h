@@ -40,8 +40,10 @@ public:
     void setBeforeTrash(RemovalRun::BeforeTrash hook) { m_run.setBeforeTrash(std::move(hook)); }
     const RemovalReport &report() const { return m_run.report(); }
 
+    // The deepest of the (clean) folders that holds path; its own folder when none does.
+    static QString folderOf(const QStringList &folders, const QString &path);
+
 private:
-    QString folderOf(const QString &path) const;
 
     QStringList m_folders;
     RemovalRun m_run;

@@ -15,6 +15,9 @@ struct ORDupDataItem
     bool isDel = false;
     bool isVisible = true;
     bool isReference = false;  // in a folder of originals: never selected, never removed
+    // The file the scan found (0: not known), checked again before a copy is replaced by a link.
+    quint64 itemDev = 0;
+    quint64 itemIno = 0;
 };
 
 struct ORDupDataGroup

@@ -44,8 +44,8 @@ struct SubjectRow
     const char *doneToTrash;
 };
 
-enum Ask { AskDelete, AskMoveToTrash, AskRemove, AskUninstall, AskUninstallToTrash, AskShred };
-enum Report { Deleted, MovedToTrash, Removed, Shredded };
+enum Ask { AskDelete, AskMoveToTrash, AskRemove, AskUninstall, AskUninstallToTrash, AskShred, AskLink };
+enum Report { Deleted, MovedToTrash, Removed, Shredded, Linked };
 
 // By Ask.
 const AskRow *askRows()
@@ -71,6 +71,10 @@ const AskRow *askRows()
         {QT_TRANSLATE_NOOP("sw::RemovalWording", "&Shred"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %Ln item(s) (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredded items are removed at once and cannot be restored.")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Replace with &Links"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Replace %Ln copy(s) with links (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording",
+                           "Each copy is compared again and becomes a link to the copy kept, which stays as it is.")},
     };
     return rows;
 }
@@ -103,6 +107,12 @@ const ReportRow *reportRows()
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Nothing was shredded"),
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln item(s) could not be shredded (%1)"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Shredded (%1)")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Replacing with links"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln copy(s) replaced with links"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Some copies could not be replaced"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "No copy was replaced"),
+         QT_TRANSLATE_N_NOOP("sw::RemovalWording", "%Ln copy(s) could not be replaced (%1)"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Replaced with a link (%1 freed)")},
     };
     return rows;
 }
@@ -135,6 +145,10 @@ const SubjectRow *subjectRows()
          QT_TRANSLATE_N_NOOP("sw::RemovalWording", "Shred %Ln item(s)?"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Items shredded"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Items shredded")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Replace duplicates with links?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Replace duplicates with links?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Duplicates replaced with links"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Duplicates replaced with links")},
     };
     return rows;
 }
@@ -152,6 +166,8 @@ const AskRow &askOf(Action action, bool toTrash)
         return askRows()[toTrash ? AskMoveToTrash : AskRemove];
     case Action::Uninstall:
         return askRows()[toTrash ? AskUninstallToTrash : AskUninstall];
+    case Action::LinkDuplicates:
+        return askRows()[AskLink];
     case Action::Shred:
         break;
     }
@@ -171,6 +187,8 @@ const ReportRow &reportOf(Action action, bool toTrash)
         return reportRows()[toTrash ? MovedToTrash : Removed];
     case Action::Uninstall:
         return reportRows()[Removed];
+    case Action::LinkDuplicates:
+        return reportRows()[Linked];
     case Action::Shred:
         break;
     }

@@ -13,7 +13,7 @@ namespace sw {
 class RemovalWording
 {
 public:
-    enum class Action { DeleteJunk, DeleteLargeFiles, DeleteDuplicates, Uninstall, RemoveExtensions, Shred };
+    enum class Action { DeleteJunk, DeleteLargeFiles, DeleteDuplicates, Uninstall, RemoveExtensions, Shred, LinkDuplicates };
 
     // toTrash: the items go to the Trash rather than for good.
     RemovalWording(Action action, bool toTrash);

@@ -23,6 +23,12 @@ struct RemovalOutcome
     bool refused = false;  // never tried: a place that must not go (the failure says which)
     bool withFolder = false;  // gone with a folder removed before it, its bytes counted there
 
+    // An item never tried, with the reason it must stay.
+    static RemovalOutcome refusal(const QString &path, qint64 size, const QString &reason)
+    {
+        return {path, size, 0, {{path, reason}}, true, false};
+    }
+
     bool ok() const { return failures.isEmpty(); }
     // Bytes of a failed item that stay (as far as the scan's figure tells).
     qint64 left() const { return ok() ? 0 : qMax<qint64>(0, size - removed); }

@@ -3,9 +3,32 @@
 
 #include "core/dups/ORDupDataCollection.h"
 
-ORDupDelViewCter::ORDupDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
-    : RemovalPage(delegate, parent,
-                  engineTool<ORDupDataCollection>(sw::DupScanPage,
-                                                  {sw::RemovalWording::Action::DeleteDuplicates, true}))
+namespace {
+
+// Started with a link kind (an int) the copies become links; else they go to the Trash.
+sw::RemovalPage::Tool dupTool()
 {
+    sw::RemovalPage::Tool tool = sw::RemovalPage::engineTool<ORDupDataCollection>(
+        sw::DupScanPage, {sw::RemovalWording::Action::DeleteDuplicates, true});
+    tool.remove = [](sw::JobRunner &runner, const QVariant &object) {
+        ORDupDataCollection &engine = ORDupDataCollection::shareInstance();
+        if (!object.isValid()) {
+            runner.remove(engine);
+            return;
+        }
+        const auto kind = sw::LinkKind(object.toInt());
+        runner.removeWith([&engine, kind](sw::JobControl &job) { return engine.replaceWithLinks(job, kind); });
+    };
+    return tool;
+}
+
+}  // namespace
+
+ORDupDelViewCter::ORDupDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
+    : RemovalPage(delegate, parent, dupTool())
+{
+    setWordingFor([](const QVariant &object) {
+        return object.isValid() ? sw::RemovalWording(sw::RemovalWording::Action::LinkDuplicates, false)
+                                : sw::RemovalWording(sw::RemovalWording::Action::DeleteDuplicates, true);
+    });
 }

@@ -4,7 +4,8 @@
 #include "gui/shell/RemovalPage.h"
 
 // Page 16, the duplicate removal page: moves the ticked copies to the Trash
-// once the result page starts it, then shows how much was freed and what stayed.
+// once the result page starts it (or replaces them with links, when it is
+// started with a sw::LinkKind), then shows how much was freed and what stayed.
 class ORDupDelViewCter : public sw::RemovalPage
 {
     Q_OBJECT

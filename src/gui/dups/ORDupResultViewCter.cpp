@@ -2,6 +2,7 @@
 #include "gui/dups/ORDupResultViewCter.h"
 
 #include "core/dups/DupNotifications.h"
+#include "core/dups/LinkReplacement.h"
 #include "core/foundation/ORUtility.h"
 #include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
@@ -9,7 +10,10 @@
 #include "gui/dups/DupExport.h"
 #include "gui/dups/DupGroupCellView.h"
 #include "gui/dups/DupKindBar.h"
+#include "gui/dups/DupLinkButton.h"
 #include "gui/preview/PreviewPane.h"
+#include "gui/shell/ConfirmSheet.h"
+#include "gui/shell/RemovalPage.h"
 #include "gui/shell/SegmentedControl.h"
 
 #include <QAbstractButton>
@@ -60,6 +64,8 @@ QWidget *ORDupResultViewCter::buildTopBar()
     m_segControlMode->setAccessibleName(tr("Show as"));
     connect(m_segControlMode, &SegmentedControl::segmentChanged, this, &ORDupResultViewCter::changeViewMode);
     row->addWidget(m_segControlMode);
+    row->addSpacing(12);
+    row->addWidget(buildLinkButton(bar));
     return bar;
 }
 
@@ -155,15 +161,40 @@ void ORDupResultViewCter::buildDetail()
     m_detailStack->addWidget(m_previewBox);
 }
 
+// Enabled with the removal button. The bar beside that one has no room left
+// in every language, so it stands at the end of the top bar.
+QPushButton *ORDupResultViewCter::buildLinkButton(QWidget *bar)
+{
+    m_linkButton = new DupLinkButton(
+        delBut(),
+        [this] {
+            const auto data = groupModel()->result();
+            return data ? LinkReplacement::defaultKind(*data) : LinkKind::Hard;
+        },
+        bar);
+    connect(m_linkButton, &DupLinkButton::kindChosen, this, &ORDupResultViewCter::confirmLinks);
+    return m_linkButton->button();
+}
+
+void ORDupResultViewCter::confirmLinks(LinkKind kind)
+{
+    const ConfirmSheet::Removal removal{RemovalWording::Action::LinkDuplicates, removalCount(), removalBytes(), false};
+    auto *sheet = new ConfirmSheet(window(), removal,
+                                   [this, kind] { RemovalPage::showAndStart(*this, DupRemovalPage, int(kind)); });
+    sheet->setObjectName(QStringLiteral("linkConfirmSheet"));
+    sheet->setInformativeText(DupLinkButton::kindLine(kind) + QStringLiteral("\n\n") + sheet->informativeText());
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
+}
+
 void ORDupResultViewCter::setKeyboardOrder()
 {
     QList<QWidget *> order;
-    for (int segment = 0; segment < m_segControl->count(); ++segment)
-        order.append(m_segControl->button(segment));
-    for (int segment = 0; segment < m_segControlMode->count(); ++segment)
-        order.append(m_segControlMode->button(segment));
+    for (SegmentedControl *control : {m_segControl, m_segControlMode})
+        for (int segment = 0; segment < control->count(); ++segment)
+            order.append(control->button(segment));
     order << m_searchField << m_sortPopButton << m_exportButton << gTableView() << itemObject()->itemTableView()
-          << autoSelectButton() << m_keepRulePopUp << startOverBut() << delBut();
+          << autoSelectButton() << m_keepRulePopUp << startOverBut() << delBut() << m_linkButton->button();
     setReadingOrder(order);
 }
 
@@ -179,9 +210,10 @@ void ORDupResultViewCter::viewWillAppear()
     // The places the best original avoids are read again: the user's
     // folders may have moved since the page was last shown.
     m_keeper = DupKeeper(DupKeepRule(m_keepRulePopUp->currentData().toInt()));
-    // Empty finds keep nothing: every item may go.
-    m_keepRulePopUp->setVisible(ORDupDataCollection::shareInstance().heldMode()
-                                == ORDupDataCollection::ScanMode::Duplicates);
+    // Empty finds keep nothing, so nothing to link to: every item may go.
+    const bool copies = ORDupDataCollection::shareInstance().heldMode() == ORDupDataCollection::ScanMode::Duplicates;
+    m_keepRulePopUp->setVisible(copies);
+    m_linkButton->button()->setVisible(copies);
     m_detailStack->setCurrentWidget(m_segControlMode->selectedSegment() == PreviewMode
                                         ? m_previewBox
                                         : static_cast<QWidget *>(itemObject()));

@@ -12,6 +12,7 @@ class QStackedWidget;
 
 namespace sw {
 class DupKindBar;
+class DupLinkButton;
 class PreviewPane;
 class SegmentedControl;
 }  // namespace sw
@@ -61,6 +62,9 @@ public:
     sw::DupKindBar *kindBar() const { return m_kindBar; }
     QComboBox *keepRulePopUp() const { return m_keepRulePopUp; }
     QPushButton *exportButton() const { return m_exportButton; }
+    sw::DupLinkButton *linkButton() const { return m_linkButton; }
+    // Asks before the selected copies are replaced by links of that kind.
+    void confirmLinks(sw::LinkKind kind);
     QLabel *titleTextField() const { return groupTitleField(); }
     QLabel *infoTextField() const { return groupInfoField(); }
 
@@ -76,6 +80,7 @@ private:
     QComboBox *buildKeepRulePopUp();
     QPushButton *buildExportButton(QWidget *bar);
     void buildDetail();
+    QPushButton *buildLinkButton(QWidget *bar);
     void setKeyboardOrder();
 
     void setButEnableStatus();
@@ -100,4 +105,5 @@ private:
     QWidget *m_previewBox = nullptr;
     QLabel *m_previewCaption = nullptr;
     sw::PreviewPane *m_previewPane = nullptr;
+    sw::DupLinkButton *m_linkButton = nullptr;
 };

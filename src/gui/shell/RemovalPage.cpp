@@ -23,7 +23,7 @@ Q_LOGGING_CATEGORY(lcRemovalPage, "sweepwright.pages.removal")
 namespace sw {
 
 RemovalPage::RemovalPage(ORBasedViewCterDelegate *delegate, QWidget *parent, Tool tool)
-    : ORBaseViewCter(delegate, parent), m_tool(std::move(tool))
+    : ORBaseViewCter(delegate, parent), m_tool(std::move(tool)), m_wording(m_tool.wording)
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(48, 40, 48, 48);
@@ -75,7 +75,7 @@ QWidget *RemovalPage::buildSummary()
     m_statusImage = new QLabel(m_removeSizeView);
     m_statusImage->setAlignment(Qt::AlignCenter);
     done->addWidget(m_statusImage);
-    m_captionField = PageStyle::heading(m_tool.wording.doneTitle(), m_removeSizeView, 18);
+    m_captionField = PageStyle::heading(m_wording.doneTitle(), m_removeSizeView, 18);
     m_captionField->setObjectName(QStringLiteral("captionField"));
     m_captionField->setAlignment(Qt::AlignCenter);
     m_captionField->setWordWrap(true);
@@ -157,8 +157,9 @@ void RemovalPage::startDel(const QVariant &object)
 {
     if (isDeleting())
         return;
+    m_wording = m_wordingFor ? m_wordingFor(object) : m_tool.wording;
     or_Status(sw::PageBusy);
-    m_circle->start(m_tool.wording.working());
+    m_circle->start(m_wording.working());
     butEnable(false);
     m_tool.remove(*m_runner, object);
 }
@@ -180,7 +181,7 @@ void RemovalPage::showProgress(qint64 items, qint64 bytes)
 QString RemovalPage::doneText(int items, qint64 bytes) const
 {
     return tr("%1, %2", "items done, their size")
-        .arg(m_tool.wording.doneCount(items), ORUtility::sizeFormatWithNumber(bytes));
+        .arg(m_wording.doneCount(items), ORUtility::sizeFormatWithNumber(bytes));
 }
 
 void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
@@ -217,7 +218,7 @@ void RemovalPage::showReport(bool cancelled)
     const bool nothingWent = removed == 0 && m_report.removedBytes() == 0;
     const QString image = clean && !cancelled ? QStringLiteral("or_done") : QStringLiteral("or_warning");
     m_statusImage->setPixmap(ORImage::pixmap(image, QSize(72, 72), devicePixelRatioF()));
-    const RemovalWording &words = m_tool.wording;
+    const RemovalWording &words = m_wording;
     if (cancelled)
         m_captionField->setText(tr("Stopped: the rest was left as it was"));
     else
@@ -253,7 +254,7 @@ QString RemovalPage::failureCounts() const
     if (refused > 0)
         parts << RemovalWording::refusedCount(refused);
     if (failed > 0)
-        parts << m_tool.wording.failedCount(failed, m_report.failedBytes());
+        parts << m_wording.failedCount(failed, m_report.failedBytes());
     return parts.join(QStringLiteral("; "));
 }
 
@@ -277,7 +278,7 @@ void RemovalPage::showDetails()
         for (const RemovalOutcome &outcome : m_report.outcomes())
             if (outcome.ok())
                 rows.append({outcome.path, outcome.withFolder ? tr("Went with its folder, counted there")
-                                                              : m_tool.wording.itemDone(outcome.removed)});
+                                                              : m_wording.itemDone(outcome.removed)});
         const QString heading = m_failureField->isVisible() ? m_failureField->text() : m_countField->text();
         m_detailsDialog = new RemovalDetailsDialog(heading, rows, window());
         m_detailsDialog->setAttribute(Qt::WA_DeleteOnClose);

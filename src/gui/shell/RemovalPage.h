@@ -93,6 +93,14 @@ public:
     bool isDeleting() const { return m_runner->isRunning(); }
     JobRunner *runner() const { return m_runner; }
 
+protected:
+    // Other words for a removal started with that object (replacing copies
+    // with links rather than moving them); without it, the tool's always.
+    void setWordingFor(std::function<RemovalWording(const QVariant &object)> wordingFor)
+    {
+        m_wordingFor = std::move(wordingFor);
+    }
+
 private:
     QWidget *buildSummary();
     QWidget *buildFailureRow(QWidget *parent);
@@ -110,6 +118,8 @@ private:
     int removedCount() const;
 
     const Tool m_tool;
+    RemovalWording m_wording;  // of the removal shown
+    std::function<RemovalWording(const QVariant &object)> m_wordingFor;
     RemovalReport m_report;
     JobRunner *m_runner = nullptr;
     QWidget *m_workingView = nullptr;
