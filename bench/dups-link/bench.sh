@@ -19,6 +19,8 @@ sets=${BENCH_LINK_SETS:-10000}
 runs=${BENCH_LINK_RUNS:-3}
 scratch=$(finder_scratchdir)
 trap 'rm -rf "$scratch"' EXIT
+# Our hash cache is written as on a first scan, but not into the user's.
+export XDG_CACHE_HOME="$scratch/cache"
 status=0
 
 python3 - "$scratch/template" "$sets" <<'PY'

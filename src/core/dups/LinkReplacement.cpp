@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dups/LinkReplacement.h"
 
+#include "core/dups/OrderedParallel.h"
 #include "core/finder/FinderRemoval.h"
 #include "core/foundation/JobControl.h"
 
 #include <QDir>
 #include <QFile>
+#include <QThread>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -99,18 +103,32 @@ FileLink::Side LinkReplacement::sideOf(const ORDupDataItem &item)
 
 void LinkReplacement::replace(const QList<Pair> &pairs, LinkKind kind, JobControl &job)
 {
-    for (const Pair &pair : pairs) {
-        if (job.isCancelled())
-            return;
-        job.setCurrentPath(pair.copy->itemPath);
-        const RemovalOutcome &outcome =
-            m_run.add(pair.refusal.isEmpty()
-                          ? FileLink::replace(sideOf(*pair.kept), sideOf(*pair.copy), pair.copy->itemSize, kind)
-                          : RemovalOutcome::refusal(pair.copy->itemPath, pair.copy->itemSize, pair.refusal));
-        if (outcome.ok())
-            job.addItems();
-        job.addBytes(outcome.removed);
-    }
+    // The folders are anchored here first: the workers only read them.
+    std::vector<std::pair<FileLink::Side, FileLink::Side>> sides;
+    sides.reserve(size_t(pairs.size()));
+    for (const Pair &pair : pairs)
+        sides.emplace_back(sideOf(*pair.kept), sideOf(*pair.copy));
+    // Copies are independent of one another, and most of the work is waiting
+    // on the file system: they are linked side by side, reported in order.
+    orderedParallel<std::optional<RemovalOutcome>>(
+        size_t(pairs.size()), QThread::idealThreadCount(),
+        [&](size_t index) -> std::optional<RemovalOutcome> {
+            if (job.isCancelled())
+                return std::nullopt;  // not begun
+            const Pair &pair = pairs.at(qsizetype(index));
+            if (!pair.refusal.isEmpty())
+                return RemovalOutcome::refusal(pair.copy->itemPath, pair.copy->itemSize, pair.refusal);
+            return FileLink::replace(sides[index].first, sides[index].second, pair.copy->itemSize, kind);
+        },
+        [&](std::optional<RemovalOutcome> &&done) {
+            if (!done)
+                return;
+            job.setCurrentPath(done->path);
+            const RemovalOutcome &outcome = m_run.add(std::move(*done));
+            if (outcome.ok())
+                job.addItems();
+            job.addBytes(outcome.removed);
+        });
 }
 
 }  // namespace sw

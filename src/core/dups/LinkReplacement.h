@@ -44,9 +44,9 @@ public:
     static std::optional<LinkKind> fromKey(const QString &key);
     static QStringList keys();
 
-    // Replaces every copy of pairs (from plan()) in order but those refused,
-    // counting into job's progress; once job is cancelled no further copy is
-    // begun.
+    // Replaces every copy of pairs (from plan()) but those refused, several
+    // at a time, reporting them in order and counting into job's progress;
+    // once job is cancelled no further copy is begun.
     void replace(const QList<Pair> &pairs, LinkKind kind, JobControl &job);
     const RemovalReport &report() const { return m_run.report(); }
 

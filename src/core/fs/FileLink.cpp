@@ -39,7 +39,7 @@ struct Problem
 // One side (the kept file or the copy), open and examined.
 struct Opened
 {
-    AnchoredRoot::Item at;
+    AnchoredRoot::Item at;  // where it was reached; empty when through the other side's folder
     UniqueFd fd;
     struct stat st = {};
 };
@@ -61,32 +61,51 @@ Problem changed()
     return {Text::tr("it changed since the scan")};
 }
 
-std::optional<Problem> open(const FileLink::Side &side, Opened &out)
+uid_t effectiveUser()
+{
+    static const uid_t user = ::geteuid();
+    return user;
+}
+
+// Opens side's file. near, when given, is the other side already opened:
+// a file in the same folder is reached through that folder's descriptor.
+std::optional<Problem> open(const FileLink::Side &side, Opened &out, const FileLink::Side *nearSide = nullptr,
+                            const Opened *near = nullptr)
 {
     const std::optional<QByteArray> relative = side.root ? side.root->relativeOf(side.path) : std::nullopt;
     if (!relative || relative->isEmpty())
         return Problem{Text::tr("it is not below the folder it was found in"), true};
-    std::optional<AnchoredRoot::Item> at = side.root->locate(*relative);
-    if (!at) {
-        // A folder on the way that became a link: ELOOP, or ENOTDIR where it is the last one.
-        const int error = errno == ENOTDIR ? ELOOP : errno;
-        return Problem{RemovalRun::reasonOf(error), error == ELOOP || error == EXDEV};
+    int parent = -1;
+    QByteArray name;
+    const auto folderOf = [](const QString &path) { return QStringView(path).left(path.lastIndexOf(QLatin1Char('/'))); };
+    if (near && nearSide->root == side.root && folderOf(nearSide->path) == folderOf(side.path)) {
+        parent = near->at.parent.get();
+        name = relative->mid(relative->lastIndexOf('/') + 1);
+    } else {
+        std::optional<AnchoredRoot::Item> at = side.root->locate(*relative);
+        if (!at) {
+            // A folder on the way that became a link: ELOOP, or ENOTDIR where it is the last one.
+            const int error = errno == ENOTDIR ? ELOOP : errno;
+            return Problem{RemovalRun::reasonOf(error), error == ELOOP || error == EXDEV};
+        }
+        out.at = std::move(*at);
+        parent = out.at.parent.get();
+        name = out.at.name;
     }
     struct stat named;
-    if (::fstatat(at->parent.get(), at->name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::fstatat(parent, name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0)
         return Problem{RemovalRun::reasonOf(errno)};
     if (!S_ISREG(named.st_mode))
         return changed();
     if ((side.ino != 0 && named.st_ino != side.ino) || (side.dev != 0 && named.st_dev != side.dev))
         return changed();
-    if (named.st_uid != ::geteuid())
+    if (named.st_uid != effectiveUser())
         return Problem{Text::tr("it belongs to another user"), true};
-    out.fd = UniqueFd(::openat(at->parent.get(), at->name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+    out.fd = UniqueFd(::openat(parent, name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
     if (!out.fd || ::fstat(out.fd.get(), &out.st) != 0)
         return Problem{RemovalRun::reasonOf(errno)};
     if (!unchanged(out.st, named))
         return changed();
-    out.at = std::move(*at);
     return std::nullopt;
 }
 
@@ -268,7 +287,7 @@ RemovalOutcome FileLink::replace(const Side &kept, const Side &copy, qint64 size
     Opened keptFile, copyFile;
     if (const auto problem = open(copy, copyFile))
         return fail(*problem);
-    if (const auto problem = open(kept, keptFile))
+    if (const auto problem = open(kept, keptFile, &copy, &copyFile))
         return fail(*problem);
     if (keptFile.st.st_dev == copyFile.st.st_dev && keptFile.st.st_ino == copyFile.st.st_ino)
         return fail({Text::tr("it is the kept copy itself")});
@@ -281,14 +300,16 @@ RemovalOutcome FileLink::replace(const Side &kept, const Side &copy, qint64 size
         return fail(changed());
     if (const auto problem = compare(keptFile.fd.get(), copyFile.fd.get(), copyFile.st.st_size))
         return fail(*problem);
-    const QString keptReal = kept.root->realPathOf(*kept.root->relativeOf(kept.path));
-    const QByteArray target =
-        symlinkTarget(copy.path, kept.path, kept.root == copy.root ? copy.root->path() : QString(), keptReal);
+    QByteArray target;
+    if (kind == LinkKind::Symbolic)
+        target = symlinkTarget(copy.path, kept.path, kept.root == copy.root ? copy.root->path() : QString(),
+                               kept.root->realPathOf(*kept.root->relativeOf(kept.path)));
     TempLink temp(keptFile, copyFile);
     if (const auto problem = temp.make(kind, target))
         return fail(*problem);
+    // A hard link was checked against the kept file as it was made.
     struct stat keptNow;
-    if (::fstat(keptFile.fd.get(), &keptNow) != 0 || !unchanged(keptNow, keptFile.st))
+    if (kind != LinkKind::Hard && (::fstat(keptFile.fd.get(), &keptNow) != 0 || !unchanged(keptNow, keptFile.st)))
         return fail(changed());
     if (const auto problem = exchange(copyFile, temp))
         return fail(*problem);

@@ -6,9 +6,12 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace sw {
 
@@ -122,9 +125,31 @@ bool ProtectedPaths::Cache::isProtected(const QString &path)
     return judge(QDir::cleanPath(path), m_folders, [this](const QString &parent) -> const QString & {
         auto it = m_realParents.constFind(parent);
         if (it == m_realParents.constEnd())
-            it = m_realParents.insert(parent, QFileInfo(parent).canonicalFilePath());
+            it = m_realParents.insert(parent, resolveFolder(parent));
         return *it;
     });
+}
+
+// A folder that is no symbolic link lies where its parent really is: one
+// lstat once the parent is known, where resolving the whole path would read
+// every folder on the way again (a scan asks about thousands of siblings).
+QString ProtectedPaths::Cache::resolveFolder(const QString &folder)
+{
+    if (const auto it = m_realParents.constFind(folder); it != m_realParents.constEnd())
+        return *it;
+    const qsizetype slash = folder.lastIndexOf(QLatin1Char('/'));
+    struct stat st;
+    QString real;
+    if (slash > 0 && folder.startsWith(QLatin1Char('/')) && ::lstat(QFile::encodeName(folder).constData(), &st) == 0
+        && S_ISDIR(st.st_mode)) {
+        const QString parent = resolveFolder(folder.left(slash));
+        if (!parent.isEmpty())
+            real = (parent == QLatin1String("/") ? QString() : parent) + folder.mid(slash);
+    } else {
+        real = QFileInfo(folder).canonicalFilePath();
+    }
+    m_realParents.insert(folder, real);
+    return real;
 }
 
 // An entry X/name lies in a protected folder F when F is X/name itself or X

@@ -51,6 +51,8 @@ public:
 
     private:
         Entries entriesOf(const QString &folder, const QString &realFolder);
+        // Where a clean folder really is; empty when it does not exist.
+        QString resolveFolder(const QString &folder);
         const Entries &lastEntries(const QString &folder, const QString &realFolder);
 
         QStringList m_folders;
