@@ -2178,10 +2178,6 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <translation>Duplikate</translation>
     </message>
     <message>
-        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation>Finden Sie die Dateien, die in diesen Ordnern mehrfach gespeichert sind, und verschieben Sie die überzähligen Kopien in den Papierkorb.</translation>
-    </message>
-    <message>
         <source>Quick scan: compare samples only, not whole files</source>
         <translation>Schnelles Durchsuchen: nur Stichproben vergleichen, nicht ganze Dateien</translation>
     </message>
@@ -2238,6 +2234,10 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
             <numerusform>%n Element des gespeicherten Ergebnisses wurde ausgelassen: Es hat sich seit dem Speichern geändert oder kann nicht bearbeitet werden.</numerusform>
             <numerusform>%n Elemente des gespeicherten Ergebnisses wurden ausgelassen: Sie haben sich seit dem Speichern geändert oder können nicht bearbeitet werden.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash or replace them with links.</source>
+        <translation>Finden Sie die Dateien, die in diesen Ordnern mehrfach gespeichert sind, und verschieben Sie die überzähligen Kopien in den Papierkorb oder ersetzen Sie sie durch Links.</translation>
     </message>
 </context>
 <context>
@@ -5171,6 +5171,22 @@ Referenzordner: Seine Kopien sind die Originale und werden nie ausgewählt.</tra
     <message>
         <source>Duplicates replaced with links</source>
         <translation>Duplikate durch Links ersetzt</translation>
+    </message>
+    <message>
+        <source>Delete empty and broken items?</source>
+        <translation>Leere und defekte Einträge löschen?</translation>
+    </message>
+    <message>
+        <source>Move empty and broken items to the Trash?</source>
+        <translation>Leere und defekte Einträge in den Papierkorb verschieben?</translation>
+    </message>
+    <message>
+        <source>Empty and broken items deleted</source>
+        <translation>Leere und defekte Einträge gelöscht</translation>
+    </message>
+    <message>
+        <source>Empty and broken items moved to the Trash</source>
+        <translation>Leere und defekte Einträge in den Papierkorb verschoben</translation>
     </message>
 </context>
 <context>

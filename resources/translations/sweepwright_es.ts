@@ -2178,10 +2178,6 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <translation>Duplicados</translation>
     </message>
     <message>
-        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation>Busque los archivos que están guardados más de una vez en estas carpetas y mueva las copias sobrantes a la papelera.</translation>
-    </message>
-    <message>
         <source>Quick scan: compare samples only, not whole files</source>
         <translation>Análisis rápido: comparar solo muestras, no los archivos completos</translation>
     </message>
@@ -2238,6 +2234,10 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
             <numerusform>Se omitió %n elemento del resultado guardado: cambió desde que se guardó o no se puede procesar.</numerusform>
             <numerusform>Se omitieron %n elementos del resultado guardado: cambiaron desde que se guardó o no se pueden procesar.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash or replace them with links.</source>
+        <translation>Busque los archivos que están guardados más de una vez en estas carpetas y mueva las copias sobrantes a la papelera o reemplácelas por enlaces.</translation>
     </message>
 </context>
 <context>
@@ -5171,6 +5171,22 @@ Carpeta de referencia: sus copias son los originales y nunca se seleccionan.</tr
     <message>
         <source>Duplicates replaced with links</source>
         <translation>Duplicados reemplazados por enlaces</translation>
+    </message>
+    <message>
+        <source>Delete empty and broken items?</source>
+        <translation>¿Eliminar los elementos vacíos y rotos?</translation>
+    </message>
+    <message>
+        <source>Move empty and broken items to the Trash?</source>
+        <translation>¿Mover los elementos vacíos y rotos a la papelera?</translation>
+    </message>
+    <message>
+        <source>Empty and broken items deleted</source>
+        <translation>Elementos vacíos y rotos eliminados</translation>
+    </message>
+    <message>
+        <source>Empty and broken items moved to the Trash</source>
+        <translation>Elementos vacíos y rotos movidos a la papelera</translation>
     </message>
 </context>
 <context>

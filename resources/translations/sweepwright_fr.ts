@@ -2179,10 +2179,6 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <translation>Doublons</translation>
     </message>
     <message>
-        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation>Trouvez les fichiers enregistrés plusieurs fois dans ces dossiers et mettez les copies en trop à la corbeille.</translation>
-    </message>
-    <message>
         <source>Quick scan: compare samples only, not whole files</source>
         <translation>Analyse rapide&#xa0;: comparer des extraits seulement, pas les fichiers entiers</translation>
     </message>
@@ -2239,6 +2235,10 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
             <numerusform>%n élément du résultat enregistré a été écarté : il a changé depuis l’enregistrement ou ne peut pas être traité.</numerusform>
             <numerusform>%n éléments du résultat enregistré ont été écartés : ils ont changé depuis l’enregistrement ou ne peuvent pas être traités.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash or replace them with links.</source>
+        <translation>Trouvez les fichiers enregistrés plusieurs fois dans ces dossiers et mettez les copies en trop à la corbeille ou remplacez-les par des liens.</translation>
     </message>
 </context>
 <context>
@@ -5172,6 +5172,22 @@ Dossier de référence : ses copies sont les originaux et ne sont jamais sélect
     <message>
         <source>Duplicates replaced with links</source>
         <translation>Doublons remplacés par des liens</translation>
+    </message>
+    <message>
+        <source>Delete empty and broken items?</source>
+        <translation>Supprimer les éléments vides et cassés ?</translation>
+    </message>
+    <message>
+        <source>Move empty and broken items to the Trash?</source>
+        <translation>Mettre les éléments vides et cassés à la corbeille ?</translation>
+    </message>
+    <message>
+        <source>Empty and broken items deleted</source>
+        <translation>Éléments vides et cassés supprimés</translation>
+    </message>
+    <message>
+        <source>Empty and broken items moved to the Trash</source>
+        <translation>Éléments vides et cassés mis à la corbeille</translation>
     </message>
 </context>
 <context>

@@ -2149,10 +2149,6 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>重複ファイル</translation>
     </message>
     <message>
-        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation>これらのフォルダー内で重複して保存されているファイルを探し、余分なコピーをゴミ箱に移動します。</translation>
-    </message>
-    <message>
         <source>Quick scan: compare samples only, not whole files</source>
         <translation>クイックスキャン: ファイル全体ではなく一部だけを比較する</translation>
     </message>
@@ -2207,6 +2203,10 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>
             <numerusform>保存済みの結果のうち %n 項目を除外しました: 保存後に変更されたか、処理できません。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash or replace them with links.</source>
+        <translation>これらのフォルダー内で重複して保存されているファイルを探し、余分なコピーをゴミ箱に移動するか、リンクに置き換えます。</translation>
     </message>
 </context>
 <context>
@@ -5106,6 +5106,22 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>Duplicates replaced with links</source>
         <translation>重複ファイルをリンクに置き換えました</translation>
+    </message>
+    <message>
+        <source>Delete empty and broken items?</source>
+        <translation>空の項目と壊れた項目を削除しますか?</translation>
+    </message>
+    <message>
+        <source>Move empty and broken items to the Trash?</source>
+        <translation>空の項目と壊れた項目をゴミ箱に移動しますか?</translation>
+    </message>
+    <message>
+        <source>Empty and broken items deleted</source>
+        <translation>空の項目と壊れた項目を削除しました</translation>
+    </message>
+    <message>
+        <source>Empty and broken items moved to the Trash</source>
+        <translation>空の項目と壊れた項目をゴミ箱に移動しました</translation>
     </message>
 </context>
 <context>

@@ -2178,10 +2178,6 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <translation>Duplicados</translation>
     </message>
     <message>
-        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation>Encontre os arquivos armazenados mais de uma vez nestas pastas e mova as cópias extras para a lixeira.</translation>
-    </message>
-    <message>
         <source>Quick scan: compare samples only, not whole files</source>
         <translation>Análise rápida: comparar só amostras, não os arquivos inteiros</translation>
     </message>
@@ -2238,6 +2234,10 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
             <numerusform>%n item do resultado salvo foi omitido: mudou desde que foi salvo ou não pode ser processado.</numerusform>
             <numerusform>%n itens do resultado salvo foram omitidos: mudaram desde que foi salvo ou não podem ser processados.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash or replace them with links.</source>
+        <translation>Encontre os arquivos armazenados mais de uma vez nestas pastas e mova as cópias extras para a lixeira ou substitua-as por links.</translation>
     </message>
 </context>
 <context>
@@ -5171,6 +5171,22 @@ Pasta de referência: suas cópias são os originais e nunca são selecionadas.<
     <message>
         <source>Duplicates replaced with links</source>
         <translation>Duplicados substituídos por links</translation>
+    </message>
+    <message>
+        <source>Delete empty and broken items?</source>
+        <translation>Excluir os itens vazios e quebrados?</translation>
+    </message>
+    <message>
+        <source>Move empty and broken items to the Trash?</source>
+        <translation>Mover os itens vazios e quebrados para a lixeira?</translation>
+    </message>
+    <message>
+        <source>Empty and broken items deleted</source>
+        <translation>Itens vazios e quebrados excluídos</translation>
+    </message>
+    <message>
+        <source>Empty and broken items moved to the Trash</source>
+        <translation>Itens vazios e quebrados movidos para a lixeira</translation>
     </message>
 </context>
 <context>

@@ -2206,10 +2206,6 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>Дубликаты</translation>
     </message>
     <message>
-        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation>Найдите в этих папках файлы, которые хранятся в нескольких экземплярах, и переместите лишние копии в корзину.</translation>
-    </message>
-    <message>
         <source>Quick scan: compare samples only, not whole files</source>
         <translation>Быстрое сканирование: сравнивать только фрагменты, а не файлы целиком</translation>
     </message>
@@ -2268,6 +2264,10 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
             <numerusform>%n элемента сохранённого результата пропущены: они изменились после сохранения или с ними нельзя работать.</numerusform>
             <numerusform>%n элементов сохранённого результата пропущены: они изменились после сохранения или с ними нельзя работать.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash or replace them with links.</source>
+        <translation>Найдите в этих папках файлы, которые хранятся в нескольких экземплярах, и переместите лишние копии в корзину или замените их ссылками.</translation>
     </message>
 </context>
 <context>
@@ -5235,6 +5235,22 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>Duplicates replaced with links</source>
         <translation>Дубликаты заменены ссылками</translation>
+    </message>
+    <message>
+        <source>Delete empty and broken items?</source>
+        <translation>Удалить пустые и битые элементы?</translation>
+    </message>
+    <message>
+        <source>Move empty and broken items to the Trash?</source>
+        <translation>Переместить пустые и битые элементы в корзину?</translation>
+    </message>
+    <message>
+        <source>Empty and broken items deleted</source>
+        <translation>Пустые и битые элементы удалены</translation>
+    </message>
+    <message>
+        <source>Empty and broken items moved to the Trash</source>
+        <translation>Пустые и битые элементы перемещены в корзину</translation>
     </message>
 </context>
 <context>

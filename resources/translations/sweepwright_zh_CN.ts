@@ -2146,10 +2146,6 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>重复文件</translation>
     </message>
     <message>
-        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash.</source>
-        <translation>查找这些文件夹中重复存放的文件，并将多余的副本移到回收站。</translation>
-    </message>
-    <message>
         <source>Quick scan: compare samples only, not whole files</source>
         <translation>快速扫描：仅比较抽样部分，而非整个文件</translation>
     </message>
@@ -2204,6 +2200,10 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <translation>
             <numerusform>已保存结果中有 %n 项被略过：保存后发生了变化，或无法处理。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find the files that are stored more than once in these folders and move the extra copies to the Trash or replace them with links.</source>
+        <translation>查找这些文件夹中重复存放的文件，并将多余的副本移到回收站或替换为链接。</translation>
     </message>
 </context>
 <context>
@@ -5103,6 +5103,22 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>Duplicates replaced with links</source>
         <translation>重复文件已替换为链接</translation>
+    </message>
+    <message>
+        <source>Delete empty and broken items?</source>
+        <translation>要删除空项和失效项吗？</translation>
+    </message>
+    <message>
+        <source>Move empty and broken items to the Trash?</source>
+        <translation>要将空项和失效项移到回收站吗？</translation>
+    </message>
+    <message>
+        <source>Empty and broken items deleted</source>
+        <translation>空项和失效项已删除</translation>
+    </message>
+    <message>
+        <source>Empty and broken items moved to the Trash</source>
+        <translation>空项和失效项已移到回收站</translation>
     </message>
 </context>
 <context>

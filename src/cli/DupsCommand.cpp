@@ -133,6 +133,9 @@ std::optional<QString> DupsCommand::configureEngine(ORDupDataCollection &engine,
             return problem;
     }
     engine.setReferenceFolders(references);
+    if (m_empty)
+        setRemoval({QStringLiteral("--trash-all-but-first"), {sw::RemovalWording::Action::DeleteEmptyFinds, true},
+                    clirun::Deed::MoveToTrash, true});
     m_link.reset();
     if (options.isSet(QStringLiteral("--link"))) {
         const QString key = options.value(QStringLiteral("--link"));

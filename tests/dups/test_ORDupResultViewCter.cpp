@@ -2,6 +2,7 @@
 #include "core/dups/DupCopyLimit.h"
 #include "core/dups/DupKeepRule.h"
 #include "core/dups/ORDupDataCollection.h"
+#include "core/foundation/JobControl.h"
 #include "core/foundation/ORPrefConfig.h"
 #include "core/foundation/ORUtility.h"
 #include "core/foundation/Translations.h"
@@ -10,6 +11,7 @@
 #include "gui/dups/DupGroupModel.h"
 #include "gui/dups/DupItemModel.h"
 #include "gui/dups/DupKindBar.h"
+#include "gui/dups/DupLinkButton.h"
 #include "gui/dups/ORDupResultViewCter.h"
 #include "gui/preview/PreviewDialog.h"
 #include "gui/preview/PreviewPane.h"
@@ -499,6 +501,31 @@ private slots:
         page->alert()->actionButton()->click();
         QCOMPARE(delegate.events, QStringList{QStringLiteral("next 16")});
         QTRY_COMPARE(delegate.events, (QStringList{QStringLiteral("next 16"), QStringLiteral("removal")}));
+    }
+
+    // Empty finds have no copy to keep or to link to, and are not duplicates.
+    void emptyFindsOfferNoLinkAndAskAboutEmptyItems()
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("hollow/inner"));
+        write(QStringLiteral("zero.txt"), {});
+        ORDupDataCollection &engine = ORDupDataCollection::shareInstance();
+        engine.startOver();
+        engine.setFolders({dir.path()});
+        engine.setScanMode(ORDupDataCollection::ScanMode::Empty);
+        sw::JobControl job;
+        QVERIFY(engine.scan(job));
+        engine.setScanMode(ORDupDataCollection::ScanMode::Duplicates);
+        page->viewWillAppear();
+        page->viewDidAppear();
+        QVERIFY(page->linkButton()->button()->isHidden());
+        QVERIFY(page->keepRulePopUp()->isHidden());
+        page->bottomBar()->autoSelectButton()->click();
+        page->delButton();
+        QCOMPARE(page->alert()->text(), QStringLiteral("Move empty and broken items to the Trash?"));
+        QVERIFY(page->alert()->actionButton()->text().startsWith(QStringLiteral("Move 2 items to the Trash (")));
+        page->alert()->cancelButton()->click();
+        QDir(dir.filePath(QStringLiteral("hollow"))).removeRecursively();
+        QFile::remove(dir.filePath(QStringLiteral("zero.txt")));
     }
 
     void startOverForgetsTheResult()

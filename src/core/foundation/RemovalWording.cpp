@@ -149,6 +149,10 @@ const SubjectRow *subjectRows()
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Replace duplicates with links?"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Duplicates replaced with links"),
          QT_TRANSLATE_NOOP("sw::RemovalWording", "Duplicates replaced with links")},
+        {QT_TRANSLATE_NOOP("sw::RemovalWording", "Delete empty and broken items?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Move empty and broken items to the Trash?"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Empty and broken items deleted"),
+         QT_TRANSLATE_NOOP("sw::RemovalWording", "Empty and broken items moved to the Trash")},
     };
     return rows;
 }
@@ -161,6 +165,7 @@ const AskRow &askOf(Action action, bool toTrash)
     case Action::DeleteJunk:
     case Action::DeleteLargeFiles:
     case Action::DeleteDuplicates:
+    case Action::DeleteEmptyFinds:
         return askRows()[toTrash ? AskMoveToTrash : AskDelete];
     case Action::RemoveExtensions:
         return askRows()[toTrash ? AskMoveToTrash : AskRemove];
@@ -182,6 +187,7 @@ const ReportRow &reportOf(Action action, bool toTrash)
     case Action::DeleteJunk:
     case Action::DeleteLargeFiles:
     case Action::DeleteDuplicates:
+    case Action::DeleteEmptyFinds:
         return reportRows()[toTrash ? MovedToTrash : Deleted];
     case Action::RemoveExtensions:
         return reportRows()[toTrash ? MovedToTrash : Removed];

@@ -13,7 +13,16 @@ namespace sw {
 class RemovalWording
 {
 public:
-    enum class Action { DeleteJunk, DeleteLargeFiles, DeleteDuplicates, Uninstall, RemoveExtensions, Shred, LinkDuplicates };
+    enum class Action {
+        DeleteJunk,
+        DeleteLargeFiles,
+        DeleteDuplicates,
+        Uninstall,
+        RemoveExtensions,
+        Shred,
+        LinkDuplicates,
+        DeleteEmptyFinds,  // empty files and folders, broken links
+    };
 
     // toTrash: the items go to the Trash rather than for good.
     RemovalWording(Action action, bool toTrash);

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QPixmap>
+#include <QPoint>
 #include <QPushButton>
 
 namespace sw {
@@ -45,6 +46,7 @@ DupLinkButton::DupLinkButton(QPushButton *follows, std::function<LinkKind()> def
     connect(m_menu, &QMenu::aboutToShow, this, &DupLinkButton::fillMenu);
     m_button->setEnabled(m_follows->isEnabled());
     m_follows->installEventFilter(this);
+    m_menu->installEventFilter(this);
 }
 
 QString DupLinkButton::kindTitle(LinkKind kind)
@@ -75,6 +77,9 @@ bool DupLinkButton::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_follows && event->type() == QEvent::EnabledChange)
         m_button->setEnabled(m_follows->isEnabled());
+    // The button ends the bar: its menu opens leftwards, inside the window.
+    if (watched == m_menu && event->type() == QEvent::Show)
+        m_menu->move(m_button->mapToGlobal(QPoint(m_button->width() - m_menu->width(), m_button->height())));
     return QObject::eventFilter(watched, event);
 }
 

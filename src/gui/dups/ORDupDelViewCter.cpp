@@ -28,7 +28,11 @@ ORDupDelViewCter::ORDupDelViewCter(ORBasedViewCterDelegate *delegate, QWidget *p
     : RemovalPage(delegate, parent, dupTool())
 {
     setWordingFor([](const QVariant &object) {
-        return object.isValid() ? sw::RemovalWording(sw::RemovalWording::Action::LinkDuplicates, false)
-                                : sw::RemovalWording(sw::RemovalWording::Action::DeleteDuplicates, true);
+        if (object.isValid())
+            return sw::RemovalWording(sw::RemovalWording::Action::LinkDuplicates, false);
+        const bool empty = ORDupDataCollection::shareInstance().heldMode() == ORDupDataCollection::ScanMode::Empty;
+        return sw::RemovalWording(empty ? sw::RemovalWording::Action::DeleteEmptyFinds
+                                        : sw::RemovalWording::Action::DeleteDuplicates,
+                                  true);
     });
 }

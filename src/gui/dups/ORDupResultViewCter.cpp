@@ -243,6 +243,11 @@ void ORDupResultViewCter::forgetKinds()
     m_kinds = DupKinds::Lists();
 }
 
+RemovalWording::Action ORDupResultViewCter::removalAction() const
+{
+    return selectsItemsOfNoSize() ? RemovalWording::Action::DeleteEmptyFinds : RemovalWording::Action::DeleteDuplicates;
+}
+
 bool ORDupResultViewCter::selectsItemsOfNoSize() const
 {
     return ORDupDataCollection::shareInstance().heldMode() == ORDupDataCollection::ScanMode::Empty;

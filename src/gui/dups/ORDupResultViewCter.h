@@ -69,6 +69,7 @@ public:
     QLabel *infoTextField() const { return groupInfoField(); }
 
 protected:
+    sw::RemovalWording::Action removalAction() const override;
     void groupAnnounced(ORDupDataGroup *group) override;
     void markGroup(ORDupDataGroup &group, bool marked) override;
     void forgetResult() override;

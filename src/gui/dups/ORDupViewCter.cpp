@@ -39,7 +39,7 @@ ORDupViewCter::ORDupViewCter(ORBasedViewCterDelegate *delegate, QWidget *parent)
     : FolderScanPage(delegate, parent,
                      Intro{QStringLiteral("or_dup_icon"), tr("Duplicates"),
                            tr("Find the files that are stored more than once in these folders and move the extra "
-                              "copies to the Trash."),
+                              "copies to the Trash or replace them with links."),
                            dupnote::kTitle, dupnote::kSize, QString::fromLatin1(kFoldersKey)},
                      new ORDropView, Lists::defaultsOf<ORDupDataCollection>())
 {

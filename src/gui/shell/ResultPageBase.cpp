@@ -44,7 +44,7 @@ void ResultPageBase::startOverButton()
 void ResultPageBase::delButton()
 {
     // The figures follow the selection, which may have changed since the last time.
-    const ConfirmSheet::Removal removal{m_texts.action, removalCount(), removalBytes(), m_texts.toTrash};
+    const ConfirmSheet::Removal removal{removalAction(), removalCount(), removalBytes(), m_texts.toTrash};
     if (!m_alert) {
         m_alert = new ConfirmSheet(window(), removal, [this] {
             RemovalPage::showAndStart(*this, m_texts.removalPage);

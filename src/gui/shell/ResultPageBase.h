@@ -59,6 +59,9 @@ protected:
     // What Delete would remove now: how many (items, or what the action
     // counts) and how many bytes.
     virtual int removalCount() const = 0;
+    // What the confirmation asks about; the page's own unless it finds
+    // several kinds of thing.
+    virtual RemovalWording::Action removalAction() const { return m_texts.action; }
     virtual qint64 removalBytes() const = 0;
     // Takes the keys of the group table and the item list.
     void watchKeys(ORTableView *groupTable, ResultItemList *items);
