@@ -82,6 +82,14 @@
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>Gespeichertes Ergebnis öffnen</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: Duplicates is busy with another result. Start over there, then open it from the folder page.</source>
+        <translation>%1 wurde nicht geöffnet: Duplikate zeigt gerade ein anderes Ergebnis. Beginnen Sie dort neu und öffnen Sie die Datei dann auf der Ordnerseite.</translation>
+    </message>
 </context>
 <context>
     <name>AppRemoval</name>

@@ -82,6 +82,14 @@
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>Abrir un resultado guardado</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: Duplicates is busy with another result. Start over there, then open it from the folder page.</source>
+        <translation>%1 no se abrió: Duplicados está ocupado con otro resultado. Empiece de nuevo allí y luego ábralo desde la página de carpetas.</translation>
+    </message>
 </context>
 <context>
     <name>AppRemoval</name>

@@ -82,6 +82,14 @@
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>Ouvrir un résultat enregistré</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: Duplicates is busy with another result. Start over there, then open it from the folder page.</source>
+        <translation>%1 n’a pas été ouvert : Doublons est occupé par un autre résultat. Recommencez-y, puis ouvrez-le depuis la page des dossiers.</translation>
+    </message>
 </context>
 <context>
     <name>AppRemoval</name>

@@ -82,6 +82,14 @@
         <source>Preferences</source>
         <translation>設定</translation>
     </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>保存済みの結果を開く</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: Duplicates is busy with another result. Start over there, then open it from the folder page.</source>
+        <translation>%1 を開けませんでした: 重複ファイルは別の結果を表示中です。そこで「最初からやり直す」を選んでから、フォルダーのページで開いてください。</translation>
+    </message>
 </context>
 <context>
     <name>AppRemoval</name>

@@ -82,6 +82,14 @@
         <source>Preferences</source>
         <translation>Preferências</translation>
     </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>Abrir um resultado salvo</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: Duplicates is busy with another result. Start over there, then open it from the folder page.</source>
+        <translation>%1 não foi aberto: Duplicados está ocupado com outro resultado. Recomece lá e depois abra-o pela página de pastas.</translation>
+    </message>
 </context>
 <context>
     <name>AppRemoval</name>

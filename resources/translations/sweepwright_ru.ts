@@ -82,6 +82,14 @@
         <source>Preferences</source>
         <translation>Настройки</translation>
     </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>Открыть сохранённый результат</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: Duplicates is busy with another result. Start over there, then open it from the folder page.</source>
+        <translation>%1 не открыт: инструмент «Дубликаты» занят другим результатом. Начните там заново, затем откройте файл на странице папок.</translation>
+    </message>
 </context>
 <context>
     <name>AppRemoval</name>

@@ -82,6 +82,14 @@
         <source>Preferences</source>
         <translation>首选项</translation>
     </message>
+    <message>
+        <source>Open a Saved Result</source>
+        <translation>打开已保存的结果</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: Duplicates is busy with another result. Start over there, then open it from the folder page.</source>
+        <translation>未打开 %1：“重复文件”正在处理另一个结果。请先在那里重新开始，然后从文件夹页面打开它。</translation>
+    </message>
 </context>
 <context>
     <name>AppRemoval</name>

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QDir>
@@ -139,6 +140,29 @@ private slots:
         QCOMPARE(delegate.mainWinController(), first);
         QVERIFY(first->isVisible());
         QVERIFY(!delegate.applicationShouldHandleReopen(true));
+    }
+
+    // sweepwright --open-result, also handed over by a second start: the
+    // duplicate finder opens the file from its folder page, but never over a
+    // result the user is on, who is told instead.
+    void aSavedResultOpensFromTheFolderPageOnly()
+    {
+        AppDelegate delegate;
+        delegate.showMainWin();
+        ORMainWinController *window = delegate.mainWinController();
+        const QString saved = home->filePath(QStringLiteral("saved.json"));
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\"dupGroups\": [");
+        file.close();
+        delegate.openSavedResult(saved);
+        QTRY_COMPARE(window->currentPage(), qint64(sw::DupNothingPage));
+        QTRY_VERIFY(window->findChild<QMessageBox *>(QStringLiteral("openNotesSheet")));
+        window->findChild<QMessageBox *>(QStringLiteral("openNotesSheet"))->close();
+        delegate.openSavedResult(saved);
+        QTRY_VERIFY(window->findChild<QMessageBox *>(QStringLiteral("savedResultBusySheet")));
+        QVERIFY(window->findChild<QMessageBox *>(QStringLiteral("savedResultBusySheet"))->text().contains(saved));
+        QCOMPARE(window->currentPage(), qint64(sw::DupNothingPage));
     }
 
     // Ctrl+Q ends the program even when it would live on after the window

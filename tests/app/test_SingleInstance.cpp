@@ -109,6 +109,13 @@ private slots:
         QSignalSpy shown(&first, &sw::SingleInstance::showRequested);
         QVERIFY(second.notifyRunningInstance());
         QTRY_COMPARE(shown.count(), 1);
+        // A saved result to open travels along, whatever its name holds.
+        QSignalSpy opened(&first, &sw::SingleInstance::openResultRequested);
+        const QString odd = QStringLiteral("/tmp/a b\n%41 é.json");
+        QVERIFY(second.notifyRunningInstance(odd));
+        QTRY_COMPARE(opened.count(), 1);
+        QCOMPARE(opened.at(0).at(0).toString(), odd);
+        QCOMPARE(shown.count(), 2);
     }
 
     void staleSocketIsTakenOver()

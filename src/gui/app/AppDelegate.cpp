@@ -7,12 +7,14 @@
 #include "core/mem/MemoryMonitor.h"
 #include "core/platform/ORLayout.h"
 #include "gui/app/ORMainWinController.h"
+#include "gui/dups/ORDupViewCter.h"
 #include "gui/preference/GeneralPrefViewController.h"
 #include "gui/preference/MASPreferencesWindowController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 #include "gui/shell/PageNumber.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 
 #include <unistd.h>
@@ -99,4 +101,26 @@ void AppDelegate::setUpAutoStart()
         ORUtility::deleteLoginItem(appPath);
     else if (wanted && !registered)
         ORUtility::addLoginItem(appPath, QString::fromLatin1(sw::kAppName));
+}
+
+void AppDelegate::openSavedResult(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    showMainWin();
+    ORMainWinController *window = m_mainWinController;
+    window->showToolOf(sw::DupScanPage);
+    auto *page = qobject_cast<ORDupViewCter *>(window->pageController(sw::DupScanPage));
+    if (page && window->currentPage() == sw::DupScanPage && !page->isScanning()) {
+        page->openResultFile(path);
+        return;
+    }
+    auto *sheet = new QMessageBox(QMessageBox::Information, tr("Open a Saved Result"),
+                                  tr("%1 was not opened: Duplicates is busy with another result. Start over there, "
+                                     "then open it from the folder page.")
+                                      .arg(path),
+                                  QMessageBox::Ok, window);
+    sheet->setObjectName(QStringLiteral("savedResultBusySheet"));
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
 }

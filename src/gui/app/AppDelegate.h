@@ -29,6 +29,10 @@ public:
     void setUpAutoStart();
     // Opens the preferences window, made on first use and kept.
     void prefMenuDidClick();
+    // A saved duplicate result (sweepwright --open-result): opened from the
+    // duplicate finder's folder page; while that tool is busy with another
+    // result or a job, the user is told instead, and nothing of it is lost.
+    void openSavedResult(const QString &path);
 
     ORMainWinController *mainWinController() const { return m_mainWinController; }
     MASPreferencesWindowController *preferencesWindowController() const { return m_preferencesWindowController; }

@@ -7,6 +7,8 @@
 #include <QLocalSocket>
 #include <QLoggingCategory>
 
+#include <memory>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,7 +20,9 @@ namespace {
 Q_LOGGING_CATEGORY(lcInstance, "sweepwright.instance", QtInfoMsg)
 
 constexpr int kTimeoutMs = 1000;
-const QByteArray kShow = QByteArrayLiteral("show\n");
+constexpr qsizetype kMaxMessage = 64 * 1024;
+const QByteArray kShow = QByteArrayLiteral("show");
+const QByteArray kOpenResult = QByteArrayLiteral("open-result ");
 
 // A real folder (not a link) of this user that nobody else may enter.
 bool isPrivateFolder(const QString &path)
@@ -63,7 +67,7 @@ QString SingleInstance::privateFolder()
     return QString();
 }
 
-bool SingleInstance::notifyRunningInstance()
+bool SingleInstance::notifyRunningInstance(const QString &openResult)
 {
     if (m_path.isEmpty())
         return false;
@@ -76,7 +80,10 @@ bool SingleInstance::notifyRunningInstance()
         socket.abort();
         return false;
     }
-    socket.write(kShow);
+    QByteArray message = kShow + '\n';
+    if (!openResult.isEmpty())
+        message += kOpenResult + QFile::encodeName(openResult).toPercentEncoding() + '\n';
+    socket.write(message + '\n');
     socket.waitForBytesWritten(kTimeoutMs);
     socket.disconnectFromServer();
     return true;
@@ -109,12 +116,29 @@ void SingleInstance::acceptConnections()
             client->deleteLater();
             continue;
         }
-        connect(client, &QLocalSocket::readyRead, this, [this, client] {
-            if (client->readAll().startsWith(kShow.trimmed()))
-                emit showRequested();
+        // A message may come in several reads; what follows its end is ignored.
+        auto buffer = std::make_shared<QByteArray>();
+        connect(client, &QLocalSocket::readyRead, this, [this, client, buffer] {
+            buffer->append(client->readAll());
+            const qsizetype end = buffer->indexOf("\n\n");
+            if (end < 0 && buffer->size() <= kMaxMessage)
+                return;
+            if (end >= 0)
+                handle(buffer->left(end));
             client->disconnectFromServer();
         });
     }
+}
+
+void SingleInstance::handle(const QByteArray &message)
+{
+    const QList<QByteArray> lines = message.split('\n');
+    if (lines.value(0) != kShow)
+        return;
+    emit showRequested();
+    for (const QByteArray &line : lines.mid(1))
+        if (line.startsWith(kOpenResult))
+            emit openResultRequested(QFile::decodeName(QByteArray::fromPercentEncoding(line.mid(kOpenResult.size()))));
 }
 
 }  // namespace sw

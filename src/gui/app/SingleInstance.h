@@ -9,7 +9,9 @@ class QLocalServer;
 namespace sw {
 
 // One Sweepwright per user: the first process listens on a local socket; a
-// later one asks it to bring its window forward and then ends.
+// later one asks it to bring its window forward (and to open the saved
+// result it was started with) and then ends. A message is lines ended by an
+// empty line: "show", then "open-result PATH" with the path percent-encoded.
 //
 // The socket lies in a folder only the user can enter: XDG_RUNTIME_DIR when
 // it is a real folder of the user's with mode 0700, else a folder of the same
@@ -25,8 +27,8 @@ public:
     explicit SingleInstance(const QString &key, QObject *parent = nullptr);
 
     // True when another instance of this user answered (and was asked to
-    // show itself).
-    bool notifyRunningInstance();
+    // show itself, and to open the saved result at openResult if not empty).
+    bool notifyRunningInstance(const QString &openResult = QString());
     // Starts listening; false when the socket could not be taken.
     bool listen();
 
@@ -37,9 +39,12 @@ public:
 
 signals:
     void showRequested();
+    void openResultRequested(const QString &path);
 
 private:
     void acceptConnections();
+    // Acts on a complete message.
+    void handle(const QByteArray &message);
 
     QString m_path;
     QLocalServer *m_server = nullptr;

@@ -6,7 +6,6 @@
 #include "gui/app/CommandLine.h"
 #include "gui/app/DesktopColorScheme.h"
 #include "gui/app/SingleInstance.h"
-#include "gui/dups/ORDupViewCter.h"
 #include "gui/shell/PortalFileDialogs.h"
 
 #include <QApplication>
@@ -29,8 +28,8 @@ int main(int argc, char *argv[])
         return *status;
 
     sw::SingleInstance instance(QString::fromLatin1(sw::kAppId));
-    if (instance.notifyRunningInstance())
-        return 0;  // the running Sweepwright brings its window forward
+    if (instance.notifyRunningInstance(commandLine.openResult()))
+        return 0;  // the running Sweepwright brings its window forward and opens the result
     instance.listen();
     // What archives a killed run extracted (decrypted ones too) goes now.
     QThreadPool::globalInstance()->start([] { ORFileDataCollection::removeAbandonedExtractions(); });
@@ -42,12 +41,8 @@ int main(int argc, char *argv[])
     AppDelegate delegate;
     QObject::connect(&instance, &sw::SingleInstance::showRequested, &delegate,
                      [&delegate] { delegate.applicationShouldHandleReopen(false); });
+    QObject::connect(&instance, &sw::SingleInstance::openResultRequested, &delegate, &AppDelegate::openSavedResult);
     delegate.applicationDidFinishLaunching();
-    if (const QString saved = commandLine.openResult(); !saved.isEmpty() && delegate.mainWinController()) {
-        ORMainWinController *window = delegate.mainWinController();
-        window->showToolOf(sw::DupScanPage);
-        if (auto *page = qobject_cast<ORDupViewCter *>(window->pageController(sw::DupScanPage)))
-            page->openResultFile(saved);
-    }
+    delegate.openSavedResult(commandLine.openResult());
     return app.exec();
 }
