@@ -2,6 +2,7 @@
 #include "cli/AppsCommand.h"
 
 #include "cli/CliOptions.h"
+#include "cli/KeepPathOption.h"
 #include "cli/WordColumn.h"
 #include "core/foundation/ORUtility.h"
 #include "core/platform/ORLayout.h"
@@ -79,6 +80,7 @@ void AppsCommand::declareOptions(CliOptions &options) const
 {
     PickCommand::declareOptions(options);
     options.addFlags({QStringLiteral("--with-data")});
+    KeepPathOption::declare(options);
 }
 
 std::optional<QString> AppsCommand::configure(const CliOptions &options)
@@ -86,6 +88,7 @@ std::optional<QString> AppsCommand::configure(const CliOptions &options)
     m_withData = options.isSet(QStringLiteral("--with-data"));
     if (m_withData && !options.isSet(QStringLiteral("--remove")))
         return Text::tr("--with-data goes with --remove");
+    KeepPathOption::apply(options);
     return PickCommand::configure(options);
 }
 
@@ -124,7 +127,7 @@ QString AppsCommand::help() const
                "  --dry-run      show what --remove would remove, and remove nothing\n"
                "  --help         show this text\n"
                "  -V, --version  show the version\n")
-           + ORLayout::optionsHelp();
+           + KeepPathOption::help() + ORLayout::optionsHelp();
 }
 
 QList<qsizetype> AppsCommand::groupsNamed(const QString &pick, const sw::InstalledApps &apps) const

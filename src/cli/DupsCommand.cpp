@@ -2,6 +2,7 @@
 #include "cli/DupsCommand.h"
 
 #include "cli/JsonWriter.h"
+#include "cli/KeepPathOption.h"
 #include "core/dups/DupCopyLimit.h"
 #include "core/dups/DupKeeper.h"
 #include "core/dups/DupResultCsv.h"
@@ -86,6 +87,7 @@ QString DupsCommand::help() const
                       "                         named at their top) and broken symbolic links instead of\n"
                       "                         duplicates; with --yes all of them go to the Trash, with\n"
                       "                         --dry-run the plan is shown\n")
+           + KeepPathOption::help()
            + Text::tr("Digests of files that did not change since an earlier scan are kept in %1\n"
                       "and not read again (copies are still compared byte by byte before they go):\n"
                       "  --no-cache             read every file, and keep nothing for the next scan\n"

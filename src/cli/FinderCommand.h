@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/InputPaths.h"
+#include "cli/KeepPathOption.h"
 #include "cli/LeftOutFolders.h"
 #include "cli/ToolCommand.h"
 #include "core/foundation/ToolEngine.h"
@@ -42,8 +43,15 @@ protected:
     {
     }
 
+    void declareOptions(CliOptions &options) const override
+    {
+        ToolCommand::declareOptions(options);
+        KeepPathOption::declare(options);
+    }
+
     std::optional<QString> configure(const CliOptions &options) override
     {
+        KeepPathOption::apply(options);
         Engine &engine = Engine::shareInstance();
         engine.startOver();
         QStringList named = options.positional();

@@ -4,6 +4,7 @@
 #include "cli/JsonWriter.h"
 #include "cli/JunkHelp.h"
 #include "cli/JunkReport.h"
+#include "cli/KeepPathOption.h"
 #include "core/foundation/MainQueue.h"
 #include "core/foundation/ORPrefConfig.h"
 #include "core/foundation/ORSelection.h"
@@ -60,6 +61,7 @@ void JunkCommand::declareOptions(CliOptions &options) const
     ToolCommand::declareOptions(options);
     options.addFlags({QStringLiteral("--all"), QStringLiteral("--admin"), QStringLiteral("--stats")});
     options.addValued({QStringLiteral("--category")});
+    KeepPathOption::declare(options);
 }
 
 // The switch keys to read as on: the named categories, all of them, or those
@@ -81,6 +83,7 @@ std::optional<QString> JunkCommand::configure(const CliOptions &options)
         m_switchKeys.insert(category->switchKey);
         m_named.insert(id);
     }
+    KeepPathOption::apply(options);
     m_admin = options.isSet(QStringLiteral("--admin"));
     m_stats = options.isSet(QStringLiteral("--stats"));
     ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();

@@ -2,6 +2,7 @@
 #include "cli/LargeCommand.h"
 
 #include "cli/JsonWriter.h"
+#include "cli/KeepPathOption.h"
 #include "cli/WordColumn.h"
 #include "core/foundation/ORSelection.h"
 #include "core/foundation/ORUtility.h"
@@ -44,7 +45,8 @@ QString LargeCommand::help() const
                "  --dry-run      show what --trash would move, and move nothing\n"
                "  --help         show this text\n"
                "  -V, --version  show the version\n")
-           + defaultFoldersHelp(ORBigDataCollection::defaultFolders()) + ORLayout::optionsHelp();
+           + KeepPathOption::help() + defaultFoldersHelp(ORBigDataCollection::defaultFolders())
+           + ORLayout::optionsHelp();
 }
 
 ToolCommand::Plan LargeCommand::plan()

@@ -4,6 +4,7 @@
 #include "cli/CliJob.h"
 #include "cli/InputPaths.h"
 #include "cli/JsonWriter.h"
+#include "cli/KeepPathOption.h"
 #include "core/foundation/RemovalWording.h"
 #include "core/platform/ORLayout.h"
 #include "core/shreds/ORShredOperation.h"
@@ -51,12 +52,13 @@ QString ShredCommand::help() const
                "  --json         print {\"shredSize\", \"removed\", \"failed\"} as one JSON object\n"
                "  --help         show this text\n"
                "  -V, --version  show the version\n")
-           + ORLayout::optionsHelp();
+           + KeepPathOption::help() + ORLayout::optionsHelp();
 }
 
 void ShredCommand::declareOptions(CliOptions &options) const
 {
     options.addFlags(QStringList{QStringLiteral("--json"), QStringLiteral("--overwrite")} + clirun::consentFlags());
+    KeepPathOption::declare(options);
 }
 
 std::optional<QString> ShredCommand::configure(const CliOptions &options)
@@ -71,6 +73,7 @@ std::optional<QString> ShredCommand::configure(const CliOptions &options)
         if (!m_paths.contains(absolute))
             m_paths.append(absolute);
     }
+    KeepPathOption::apply(options);
     ORShredOperation::shareInstance().startOver();
     return std::nullopt;
 }

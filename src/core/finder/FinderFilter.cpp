@@ -46,6 +46,7 @@ qint64 FinderEntry::sizeOfFile(LogCategory category) const
 FinderFilter::FinderFilter(const QStringList &excludeFolders, const QStringList &excludeFiles, JobControl &job,
                            TitlePoster *title, int workers)
     : m_excludeFolders(excludeFolders)
+    , m_keep(KeepList::current())
     , m_job(job)
     , m_title(title)
     , m_walker(FolderWalker::Order::AsRead, workers)
@@ -98,6 +99,8 @@ FolderWalker::Step FinderFilter::filter(const FolderWalker::Entry &entry, const 
         return Step::Stop;
     if (entry.depth == 1 && std::strcmp(entry.name, ".DS_Store") == 0)
         return Step::Next;
+    if (m_keep.judgeEntry(entry.folder, entry.name, entry.st) == KeepList::Verdict::Kept)
+        return Step::Skip;
     const bool excludedExtension = isExcludedExtension(entry.name);
     if (!entry.isFolder()) {
         if (excludedExtension)
@@ -108,6 +111,8 @@ FolderWalker::Step FinderFilter::filter(const FolderWalker::Entry &entry, const 
     }
     const QString path = entry.path();
     if (!excludedExtension && extensionStart(entry.name) && PackageSignature::isPackage(path)) {
+        if (!m_keep.refusal(path).isEmpty())  // a package goes whole
+            return Step::Skip;
         count(entry);
         visit(FinderEntry{entry.folder, entry.name, entry.folderSerial, entry.st, true, entry.deletable()});
         return Step::Skip;
@@ -142,7 +147,7 @@ bool FinderFilter::walk(const QString &root, const Visitor &visit)
     QString clean = root;
     while (clean.size() > 1 && clean.endsWith(QLatin1Char('/')))
         clean.chop(1);
-    if (clean.isEmpty() || ORUtility::isExcludedFolder(m_excludeFolders, clean))
+    if (clean.isEmpty() || ORUtility::isExcludedFolder(m_excludeFolders, clean) || m_keep.keepsWalkRoot(clean))
         return !m_job.isCancelled();
     m_walker.walk(clean, [this, &visit](const FolderWalker::Entry &entry) { return filter(entry, visit); });
     for (Tally &tally : m_tallies) {  // what the other threads have not added yet

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/foundation/KeepList.h"
 #include "core/fs/FolderWalker.h"
 #include "core/platform/LogCategory.h"
 
@@ -50,7 +51,9 @@ struct FinderEntry
 // The large-file and duplicate finders' view of the walk (FolderWalker): a
 // folder that matches an exclusion pattern is not entered, a root that does
 // is not walked, packages are handed over whole and not entered, and
-// ".DS_Store" directly in the root is skipped. Files whose lower-cased
+// ".DS_Store" directly in the root is skipped. What the keep list keeps is
+// neither handed over nor entered, nor a package that holds some of it, nor
+// a root that lies in a kept folder. Files whose lower-cased
 // extension is excluded are not handed over (a folder with such a name is
 // still entered).
 //
@@ -86,6 +89,7 @@ private:
     void count(const FolderWalker::Entry &entry);
 
     QStringList m_excludeFolders;
+    KeepList m_keep;
     std::vector<std::string> m_asciiExtensions;  // sorted, lower case
     QStringList m_otherExtensions;               // non-ASCII ones, lower case
     JobControl &m_job;

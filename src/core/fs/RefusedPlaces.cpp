@@ -93,17 +93,21 @@ void RefusedPlaces::add(qsizetype place)
         m_known.push_back({named->dev, named->ino, place, Relation::Is});
     const UniqueFd fd(::open(encoded.constData(), kUpFlags));
     const auto id = fd ? FileIdentity::ofFd(fd.get()) : std::nullopt;
-    if (!id)
-        return;
-    m_known.push_back({id->dev, id->ino, place, Relation::Is});
     const Kind kind = m_places.at(place).kind;
-    if (kind == Kind::Root || kind == Kind::Home) {
+    if (!id) {
+        if (kind == Kind::Kept)
+            addKeptFile(place, encoded);
+        return;
+    }
+    m_known.push_back({id->dev, id->ino, place, Relation::Is});
+    if (kind == Kind::Root || kind == Kind::Home || kind == Kind::Kept) {
         addHolders(place, fd.get());
         // Folders on the way as written, links among them: removing one takes the place's name away.
         for (QString up = QFileInfo(path).path(); up != path && up.size() > 1; up = QFileInfo(up).path())
             if (const auto holder = FileIdentity::of(AT_FDCWD, QFile::encodeName(up).constData()))
                 m_known.push_back({holder->dev, holder->ino, place, Relation::Holds});
-        return;
+        if (kind != Kind::Kept)  // a kept folder refuses what lies inside it too
+            return;
     }
     Container container{*id, {}, {}, place};
     const QString real = realPathOf(fd.get());
@@ -130,6 +134,22 @@ void RefusedPlaces::addHolders(qsizetype place, int fd)
         current = std::move(up);
         id = upId;
     }
+}
+
+// A kept file (or whatever it is that is no folder): known by where its name
+// leads, and every folder holding it holds it.
+void RefusedPlaces::addKeptFile(qsizetype place, const QByteArray &path)
+{
+    const UniqueFd fd(::open(path.constData(), O_PATH | O_CLOEXEC));
+    if (const auto id = fd ? FileIdentity::ofFd(fd.get()) : std::nullopt)
+        m_known.push_back({id->dev, id->ino, place, Relation::Is});
+    const qsizetype slash = path.lastIndexOf('/');
+    const UniqueFd folder(::open(slash > 0 ? path.left(slash).constData() : "/", kUpFlags));
+    const auto folderId = folder ? FileIdentity::ofFd(folder.get()) : std::nullopt;
+    if (!folderId)
+        return;
+    m_known.push_back({folderId->dev, folderId->ino, place, Relation::Holds});
+    addHolders(place, folder.get());
 }
 
 bool RefusedPlaces::counts(qsizetype place, const QStringList &exceptKeys) const
@@ -242,6 +262,8 @@ QString RefusedPlaces::reason(const Match &match)
     case Relation::Unchecked:
         return Text::tr("where it lies could not be checked");
     case Relation::Holds:
+        if (match.place.kind == Kind::Kept)
+            return Text::tr("it holds %1, which is on your Never touch list").arg(path);
         return match.place.kind == Kind::Home ? Text::tr("it is the home folder or holds it (%1)").arg(path)
                                               : Text::tr("it holds the root folder %1").arg(path);
     case Relation::Is:
@@ -258,6 +280,9 @@ QString RefusedPlaces::reason(const Match &match)
                                               : Text::tr("it lies in the protected system folder %1").arg(path);
     case Kind::UserFolder:
         break;
+    case Kind::Kept:
+        return match.relation == Relation::Is ? Text::tr("it is on your Never touch list")
+                                              : Text::tr("it lies in %1, which is on your Never touch list").arg(path);
     }
     return Text::tr("it is or lies in your folder %1").arg(path);
 }

@@ -37,6 +37,7 @@ public:
         Home,        // a home: neither it nor a folder holding it goes
         Protected,   // a system folder: neither it nor anything inside it goes
         UserFolder,  // one of the user's own folders: as Protected (category roots only)
+        Kept,        // on the user's keep list: neither it, nor a folder holding it, nor anything inside it goes
     };
     struct Place
     {
@@ -72,6 +73,10 @@ public:
     // The open folder itself.
     std::optional<Match> matchFolder(int folderFd, const QStringList &exceptKeys = {}) const;
 
+    // The entry known by its identity alone, without the walk up: for a
+    // caller that has judged the folder holding it already.
+    std::optional<Match> matchIdentity(const FileIdentity &id, const QStringList &exceptKeys = {}) const;
+
     // Why a match may not go, for people.
     static QString reason(const Match &match);
 
@@ -99,7 +104,7 @@ private:
 
     void add(qsizetype place);
     void addHolders(qsizetype place, int fd);
-    std::optional<Match> matchIdentity(const FileIdentity &id, const QStringList &exceptKeys) const;
+    void addKeptFile(qsizetype place, const QByteArray &path);
     std::optional<Match> walkUp(int folderFd, bool includeFolder, const QStringList &exceptKeys) const;
     std::optional<Match> matchMountRoot(const FileIdentity &folder, const QStringList &exceptKeys) const;
     std::optional<MountRoot> mountRoot(quint64 mountId) const;

@@ -92,6 +92,7 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
     m_job = &job;
     m_roots = std::make_unique<sw::CategoryRoots>(lcJunk);
     m_protectedPaths = std::make_unique<sw::ProtectedPaths::Cache>();
+    m_keepList = sw::KeepList::current();
     auto data = std::make_shared<ORJunkData>();
     for (const ORJunkCategory &category : ORJunkCategory::categories()) {
         if (job.isCancelled())
@@ -102,6 +103,7 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
     }
     m_roots.reset();
     m_protectedPaths.reset();
+    m_keepList = sw::KeepList();
     m_job = nullptr;
     if (job.isCancelled())
         return nullptr;
@@ -279,6 +281,10 @@ bool ORJunkFilesCollection::keep(ORJunkDataGroup &group, const JunkCandidate &ca
     if (job.isCancelled() || item.itemSize <= 0
         || (candidate.withDelRight && !ORUtility::isDeletableFileWithCurrentPermission(path)))
         return false;
+    if (const QString kept = m_keepList.refusal(path); !kept.isEmpty()) {
+        qCDebug(lcJunk).noquote() << QStringLiteral("Not listing %1: %2").arg(path, kept);
+        return false;
+    }
     item.itemPath = path;
     item.itemName = QFileInfo(path).fileName();
     item.itemIconPath = path;

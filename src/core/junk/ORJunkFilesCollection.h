@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/foundation/JobControl.h"
+#include "core/foundation/KeepList.h"
 #include "core/foundation/MarkedRemoval.h"
 #include "core/foundation/ORJunkData.h"
 #include "core/foundation/PublishedResult.h"
@@ -118,6 +119,7 @@ private:
     qint64 m_foundTotal = 0;
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
     std::unique_ptr<sw::ProtectedPaths::Cache> m_protectedPaths;  // the scan's
+    sw::KeepList m_keepList;  // the scan's: what the user never wants listed
     sw::JobControl *m_job = nullptr;              // the scan's
     // Outside a scan progress goes here, where nobody reads or cancels it.
     mutable sw::JobControl m_ownJob;

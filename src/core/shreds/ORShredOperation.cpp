@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shreds/ORShredOperation.h"
 
+#include "core/foundation/KeepList.h"
 #include "core/foundation/ORPrefConfig.h"
 #include "core/fs/AnchoredRoot.h"
 #include "core/fs/CategoryRoots.h"
@@ -48,10 +49,13 @@ void ORShredOperation::setFolders(const QStringList &paths, bool measure)
     }
     QList<ORShredItem> items;
     sw::CategoryRoots roots(lcShreds);
+    const sw::KeepList keep = sw::KeepList::current();
     for (const QString &path : paths) {
         ORShredItem item;
         item.shredPath = QDir::cleanPath(path);
         item.refusal = roots.chosenItemRefusal(item.shredPath);
+        if (item.refusal.isEmpty())
+            item.refusal = keep.refusal(item.shredPath);
         if (item.refusal.isEmpty())
             examine(item, measure);
         items.append(item);
@@ -84,11 +88,16 @@ sw::RemovalReport ORShredOperation::remove(sw::JobControl &job, bool overwrite)
     });
     if (overwrite)
         run.setBeforeUnlink(sw::overwriteBeforeUnlink);
+    // Asked again: the list may have grown since the items were chosen.
+    const sw::KeepList keep = sw::KeepList::current();
     for (const ORShredItem &item : *items) {
         if (job.isCancelled())
             break;
         job.setCurrentPath(item.shredPath);
-        const sw::RemovalOutcome &outcome = run.removeChosen(item.shredPath, item.shredSize, item.realFolder);
+        const QString kept = keep.refusal(item.shredPath);
+        const sw::RemovalOutcome &outcome =
+            kept.isEmpty() ? run.removeChosen(item.shredPath, item.shredSize, item.realFolder)
+                           : run.add(sw::RemovalOutcome::refusal(item.shredPath, 0, kept));
         job.addItems();
         QMutexLocker lock(&m_mutex);
         m_shredSize += outcome.removed;

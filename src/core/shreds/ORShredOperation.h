@@ -21,7 +21,8 @@
 // whose folder now leads elsewhere (a folder on its way swapped for a link)
 // is not removed. The file-system root, the layout's root, the home, a
 // folder that holds one of them, and protected folders and what lies in
-// them are refused, known by identity (a bind mount does not hide them); the
+// them are refused, known by identity (a bind mount does not hide them), and
+// so is what the keep list keeps, lies in a kept folder or holds a kept item; the
 // reason is known as soon as the item is listed and given again by the
 // removal, whose report marks the item refused. shredSize counts only the
 // bytes that went; every path that stays is in the report with its reason.

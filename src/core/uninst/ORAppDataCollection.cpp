@@ -103,6 +103,7 @@ std::shared_ptr<ORAppData> ORAppDataCollection::collect(sw::JobControl &job)
     for (const auto &installation : sw::FlatpakAppSource::installations())
         installations.append(installation.path);
     m_finder = std::make_unique<sw::LeftoverFinder>(apps, installations);
+    m_keepList = sw::KeepList::current();
     apps.removeIf([](const InstalledApp &app) { return !app.shown; });
     for (const InstalledApp &app : std::as_const(apps)) {
         if (job.isCancelled())
@@ -114,6 +115,7 @@ std::shared_ptr<ORAppData> ORAppDataCollection::collect(sw::JobControl &job)
     }
     m_roots.reset();
     m_finder.reset();
+    m_keepList = sw::KeepList();
     m_job = nullptr;
     if (job.isCancelled())
         return nullptr;
@@ -215,7 +217,7 @@ void ORAppDataCollection::getAppSupprt(const InstalledApp &app, ORAppDataGroup &
         if (app.kind == InstalledApp::Kind::Flatpak && path == sandbox)
             addSandboxFolders(path, group);
         else
-            addItemToGroup(path, group);
+            addLeftover(path, group);
     }
 }
 
@@ -230,11 +232,11 @@ void ORAppDataCollection::addSandboxFolders(const QString &sandbox, ORAppDataGro
     const sw::UniqueFd folder = root ? root->openFolder(QFile::encodeName(QFileInfo(sandbox).fileName())) : sw::UniqueFd();
     const std::optional<QStringList> names = folder ? sw::FolderTree::names(folder.get()) : std::nullopt;
     if (!names) {
-        addItemToGroup(sandbox, group);
+        addLeftover(sandbox, group);
         return;
     }
     for (const QString &name : *names)
-        addItemToGroup(sandbox + QLatin1Char('/') + name, group, base);
+        addLeftover(sandbox + QLatin1Char('/') + name, group, base);
 }
 
 void ORAppDataCollection::getAppPreference(const InstalledApp &app, ORAppDataGroup &group)
@@ -248,8 +250,17 @@ void ORAppDataCollection::addCandidates(const QStringList &candidates, ORAppData
     for (const QString &path : candidates) {
         if (scanJob().isCancelled())
             return;
-        addItemToGroup(path, group);
+        addLeftover(path, group);
     }
+}
+
+bool ORAppDataCollection::addLeftover(const QString &path, ORAppDataGroup &group, const QString &root)
+{
+    if (const QString kept = m_keepList.refusal(path); !kept.isEmpty()) {
+        qCDebug(lcUninst).noquote() << QStringLiteral("Not listing %1: %2").arg(path, kept);
+        return false;
+    }
+    return addItemToGroup(path, group, root);
 }
 
 bool ORAppDataCollection::addItemToGroup(const QString &path, ORAppDataGroup &group, const QString &root)

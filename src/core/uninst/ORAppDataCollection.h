@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/foundation/JobControl.h"
+#include "core/foundation/KeepList.h"
 #include "core/foundation/ORAppData.h"
 #include "core/foundation/PublishedResult.h"
 #include "core/foundation/ToolEngine.h"
@@ -107,6 +108,8 @@ private:
     // Measures path below root (default: the folder holding it) and appends
     // it to group when it has a size and is not in the group yet.
     bool addItemToGroup(const QString &path, ORAppDataGroup &group, const QString &root = QString());
+    // addItemToGroup() for what an application left behind: never what the user keeps.
+    bool addLeftover(const QString &path, ORAppDataGroup &group, const QString &root = QString());
     // remove() with nobody watching.
     void deleteApps();
     ~ORAppDataCollection();
@@ -132,6 +135,7 @@ private:
     qint64 m_foundTotal = 0;
     std::unique_ptr<sw::CategoryRoots> m_roots;  // the scan's
     std::unique_ptr<sw::LeftoverFinder> m_finder;  // the scan's
+    sw::KeepList m_keepList;  // the scan's
     sw::JobControl *m_job = nullptr;             // the scan's
     // Outside a scan progress goes here, where nobody reads or cancels it.
     mutable sw::JobControl m_ownJob;
