@@ -6,16 +6,16 @@ _sweepwright_cli_options()
 {
     local layout="--layout --root --home" common="--help -h --version -V"
     case $1 in
-        junk) echo "--json --clean --yes --dry-run --admin --category --all $layout $common" ;;
-        large) echo "--json --trash --yes --dry-run $layout $common" ;;
-        dups) echo "--json --csv --empty --quick --no-cache --clear-cache --keep --reference --trash-all-but-first --link --yes --dry-run $layout $common" ;;
-        apps) echo "--json --remove --with-data --yes --dry-run $layout $common" ;;
+        junk) echo "--json --clean --yes --dry-run --admin --category --all --keep-path $layout $common" ;;
+        large) echo "--json --trash --yes --dry-run --keep-path $layout $common" ;;
+        dups) echo "--json --csv --empty --quick --no-cache --clear-cache --keep --reference --trash-all-but-first --link --yes --dry-run --keep-path $layout $common" ;;
+        apps) echo "--json --remove --with-data --yes --dry-run --keep-path $layout $common" ;;
         extensions) echo "--json --remove --yes --dry-run $layout $common" ;;
         login) echo "--json --all --on --off $layout $common" ;;
         memory) echo "--json --release $layout $common" ;;
         extract) echo "-C --password-file --password-stdin --encoding --list --json $common" ;;
         pdf) echo "--quality -o --yes --dry-run --password-stdin --json $common" ;;
-        shred) echo "--overwrite --yes --dry-run --json $layout $common" ;;
+        shred) echo "--overwrite --yes --dry-run --json --keep-path $layout $common" ;;
         tnef) echo "-C --verbose --debug --list --use-paths --absolute-paths --overwrite --interactive" \
             "--number-backups --save-body --body-name --mime --ignore-checksum --tolerate-props" \
             "--tolerate-trailer --unix-safe --maxsize --dry-run $common" ;;
@@ -61,7 +61,7 @@ _sweepwright_cli()
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -d -- "$cur"))
             return ;;
-        --password-file | -o | --remove)
+        --password-file | -o | --remove | --keep-path)
             if [[ $prev != --remove || $command == extensions ]]; then
                 compopt -o filenames 2>/dev/null
                 COMPREPLY=($(compgen -f -- "$cur"))

@@ -58,6 +58,7 @@ complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l link -x -a 
 
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from apps' -l remove -x -d 'remove the ticked items of this application'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from apps' -l with-data -d "remove the user's data too"
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from junk large dups apps shred' -l keep-path -r -F -d 'leave this path alone in this run'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from extensions' -l remove -r -F -d 'remove the item of this path'
 
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from login' -l on -x -d 'switch this application on at login'

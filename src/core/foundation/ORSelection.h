@@ -51,6 +51,19 @@ qint64 markedSize(const Group &group)
     return sum;
 }
 
+// Takes an item out of its group (the user keeps it from now on): the
+// group's sizes and flag follow what is left.
+template <class Group>
+void dropItem(Group &group, qsizetype itemIndex)
+{
+    if (itemIndex < 0 || itemIndex >= group.groupItems.size())
+        return;
+    group.groupSize -= group.groupItems.at(itemIndex).itemSize;
+    group.groupItems.removeAt(itemIndex);
+    group.isGroupDelFlag = group.groupItems.isEmpty() ? 0 : checkItemSelectStatus(group);
+    group.groupSelectedSize = markedSize(group);
+}
+
 // An item's check button: mark or unmark it and bring its group up to date.
 template <class Group>
 void setItemMarked(Group &group, qsizetype itemIndex, bool marked)

@@ -9,6 +9,7 @@
 #include "gui/app/ORMainWinController.h"
 #include "gui/dups/ORDupViewCter.h"
 #include "gui/preference/GeneralPrefViewController.h"
+#include "gui/preference/KeepPrefViewController.h"
 #include "gui/preference/MASPreferencesWindowController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 #include "gui/shell/PageNumber.h"
@@ -86,7 +87,7 @@ void AppDelegate::prefMenuDidClick()
 {
     if (!m_preferencesWindowController)
         m_preferencesWindowController = new MASPreferencesWindowController(
-            {new GeneralPrefViewController, new SmartCleanPrefViewController}, tr("Preferences"));
+            {new GeneralPrefViewController, new SmartCleanPrefViewController, new KeepPrefViewController}, tr("Preferences"));
     m_preferencesWindowController->show();
     m_preferencesWindowController->raise();
     m_preferencesWindowController->activateWindow();

@@ -52,6 +52,15 @@ public:
         return true;
     }
 
+    bool dropItem(int row) override
+    {
+        const qsizetype i = itemIndex(row);
+        if (!m_group || i < 0)
+            return false;
+        selection::dropItem(*m_group, i);
+        return true;
+    }
+
     QString itemPath(int row) const override
     {
         const qsizetype i = itemIndex(row);

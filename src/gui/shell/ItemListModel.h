@@ -32,6 +32,9 @@ public:
     // Flips the mark of a listed item; false when the row or its group cannot be ticked.
     virtual bool toggleItem(int row) = 0;
     virtual QString itemPath(int row) const = 0;
+    // Takes a listed item out of its group; false when there is none at row.
+    // The caller lists the group again.
+    virtual bool dropItem(int row) = 0;
 
     // The browser images for paths of a browser's own files, else empty.
     static QString iconNameForPath(const QString &path);

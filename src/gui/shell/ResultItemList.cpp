@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/ResultItemList.h"
 
+#include "core/foundation/KeepList.h"
 #include "gui/controls/AccessibleControls.h"
 #include "gui/controls/ORImage.h"
 #include "gui/controls/ORItemTableCellView.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QVBoxLayout>
 
 namespace sw {
@@ -56,7 +58,39 @@ ResultItemList::ResultItemList(ItemListModel *model, QWidget *parent) : QWidget(
             [this](const QModelIndex &index) { revealItem(index.row()); });
     connect(m_cellView, &ORItemTableCellView::previewClicked, this,
             [this](const QModelIndex &index) { previewButton(index.row()); });
+    // The right button and the keyboard's menu key.
+    m_itemTableView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_itemTableView, &QWidget::customContextMenuRequested, this, &ResultItemList::showItemMenu);
     column->addWidget(m_itemTableView, 1);
+}
+
+void ResultItemList::showItemMenu(const QPoint &pos)
+{
+    // The menu key gives no row under a pointer: the current row then.
+    QModelIndex index = m_itemTableView->indexAt(pos);
+    if (!index.isValid())
+        index = m_itemTableView->currentIndex();
+    if (!index.isValid() || m_model->itemPath(index.row()).isEmpty())
+        return;
+    const int row = index.row();
+    QMenu menu(this);
+    menu.setAccessibleName(tr("Item menu"));
+    menu.addAction(tr("Never Touch This"), this, [this, row] { neverTouch(row); });
+    menu.exec(m_itemTableView->viewport()->mapToGlobal(m_itemTableView->visualRect(index).contains(pos)
+                                                           ? pos
+                                                           : m_itemTableView->visualRect(index).center()));
+}
+
+void ResultItemList::neverTouch(int row)
+{
+    const QString path = m_model->itemPath(row);
+    if (path.isEmpty())
+        return;
+    KeepList::addStored(path);
+    if (!m_model->dropItem(row))
+        return;
+    m_model->setSearchText(m_searchField->text());
+    emit itemDropped();
 }
 
 void ResultItemList::showGroup(const QString &groupRow)

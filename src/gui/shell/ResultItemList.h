@@ -31,6 +31,9 @@ public:
     void revealItem(int row);
     // Opens the row's file in the preview window, or closes the preview of it.
     void previewButton(int row);
+    // Adds the row's path to the keep list and takes the item out of the
+    // shown result (the right-click menu's "Never Touch This").
+    void neverTouch(int row);
     // A page that searches and sorts its groups instead hides the item tools.
     void setItemToolsShown(bool shown);
 
@@ -54,6 +57,8 @@ public:
 signals:
     // The search text changed what is listed, and so what is selected.
     void searchChanged();
+    // An item left the shown group: the result's sizes changed.
+    void itemDropped();
 
 protected:
     // The model lists a newly announced group: forget the search text and
@@ -77,6 +82,8 @@ protected:
     virtual void groupShown() {}
 
 private:
+    void showItemMenu(const QPoint &pos);
+
     ItemListModel *m_model = nullptr;
     QString m_groupRow;
     QString m_itemPath;

@@ -60,6 +60,7 @@ public:
         m_column->addLayout(panes, 1);
         QObject::connect(autoSelectButton(), &QPushButton::clicked, this, [this] { autoSelectAction(); });
         QObject::connect(m_itemObject, &ResultItemList::searchChanged, this, [this] { updateSelectedSize(); });
+        QObject::connect(m_itemObject, &ResultItemList::itemDropped, this, [this] { itemDropped(); });
         m_column->addWidget(bottomBar());
         watchKeys(gTableView(), m_itemObject);
         setReadingOrder({gTableView(), m_itemObject->searchField(), m_itemObject->sortPopButton(),
@@ -132,6 +133,21 @@ public:
                 anyMarked = anyMarked || group->isGroupDelFlag != 0;
         bottomBar()->showSelectedSize(selected, anyMarked);
         m_itemObject->reloadItems();
+    }
+
+    // An item left the shown group: the result's total and the sizes shown follow.
+    void itemDropped()
+    {
+        const auto data = m_groupModel->result();
+        if (!data)
+            return;
+        qint64 total = 0;
+        for (const Group &group : (*data).*Traits::groups)
+            total += group.groupSize;
+        (*data).*Traits::totalSize = total;
+        bottomBar()->showTotalSize(total);
+        updateSelectedSize();
+        m_groupModel->refresh();
     }
 
     ORTableView *gTableView() const { return m_groupPane->tableView(); }
