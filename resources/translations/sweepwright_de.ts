@@ -1598,6 +1598,99 @@ Es wird nichts in die Einstellungen geschrieben; Autostart-Einträge bleiben unb
     </message>
 </context>
 <context>
+    <name>KeepList</name>
+    <message>
+        <source>it holds items that match your Never touch list</source>
+        <translation>es enthält Elemente, die zu Ihrer Liste „Nie anfassen“ passen</translation>
+    </message>
+    <message>
+        <source>it matches %1 on your Never touch list</source>
+        <translation>es passt zu %1 auf Ihrer Liste „Nie anfassen“</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which matches %2 on your Never touch list</source>
+        <translation>es liegt in %1, das zu %2 auf Ihrer Liste „Nie anfassen“ passt</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPathOption</name>
+    <message>
+        <source>%1 needs a path</source>
+        <translation>%1 braucht einen Pfad</translation>
+    </message>
+    <message>
+        <source>  --keep-path PATH  leave PATH (and what lies in it) alone in this run, as the Never
+                    touch list of the settings does; repeatable
+</source>
+        <translation>  --keep-path PFAD  PFAD (und was darin liegt) in diesem Lauf nicht anfassen, wie die
+                    Liste „Nie anfassen“ der Einstellungen; wiederholbar
+</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPrefViewController</name>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>&amp;Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add a folder to keep</source>
+        <translation>Einen Ordner zum Behalten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add F&amp;ile…</source>
+        <translation>&amp;Datei hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add a file to keep</source>
+        <translation>Eine Datei zum Behalten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Pattern</source>
+        <translation>&amp;Muster hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the pattern to keep</source>
+        <translation>Das Muster zum Behalten hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen entries</source>
+        <translation>Die gewählten Einträge entfernen</translation>
+    </message>
+    <message>
+        <source>Never touch list</source>
+        <translation>Liste „Nie anfassen“</translation>
+    </message>
+    <message>
+        <source>Pattern to keep</source>
+        <translation>Muster zum Behalten</translation>
+    </message>
+    <message>
+        <source>A pattern, such as ~/Downloads/*.iso</source>
+        <translation>Ein Muster, etwa ~/Downloads/*.iso</translation>
+    </message>
+    <message>
+        <source>No tool lists, removes or shreds these folders and files, what lies in the folders, or what matches the patterns.</source>
+        <translation>Kein Werkzeug listet, entfernt oder schreddert diese Ordner und Dateien, was in den Ordnern liegt oder was zu den Mustern passt.</translation>
+    </message>
+    <message>
+        <source>Choose a Folder to Keep</source>
+        <translation>Ordner zum Behalten wählen</translation>
+    </message>
+    <message>
+        <source>Choose Files to Keep</source>
+        <translation>Dateien zum Behalten wählen</translation>
+    </message>
+    <message>
+        <source>Never Touch</source>
+        <translation>Nie anfassen</translation>
+    </message>
+</context>
+<context>
     <name>LargeCommand</name>
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
@@ -3532,6 +3625,18 @@ Dokument ergibt eine Kopie ohne Schutz.
         <source>it is or lies in your folder %1</source>
         <translation>es ist Ihr Ordner %1 oder liegt darin</translation>
     </message>
+    <message>
+        <source>it holds %1, which is on your Never touch list</source>
+        <translation>es enthält %1, das auf Ihrer Liste „Nie anfassen“ steht</translation>
+    </message>
+    <message>
+        <source>it is on your Never touch list</source>
+        <translation>es steht auf Ihrer Liste „Nie anfassen“</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which is on your Never touch list</source>
+        <translation>es liegt in %1, das auf Ihrer Liste „Nie anfassen“ steht</translation>
+    </message>
 </context>
 <context>
     <name>RemovalRun</name>
@@ -5249,6 +5354,14 @@ Referenzordner: Seine Kopien sind die Originale und werden nie ausgewählt.</tra
     <message>
         <source>Items</source>
         <translation>Elemente</translation>
+    </message>
+    <message>
+        <source>Item menu</source>
+        <translation>Elementmenü</translation>
+    </message>
+    <message>
+        <source>Never Touch This</source>
+        <translation>Nie anfassen</translation>
     </message>
 </context>
 <context>

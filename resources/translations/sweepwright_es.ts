@@ -1598,6 +1598,99 @@ No se escribe nada en las preferencias; los elementos de inicio no se tocan.
     </message>
 </context>
 <context>
+    <name>KeepList</name>
+    <message>
+        <source>it holds items that match your Never touch list</source>
+        <translation>contiene elementos que coinciden con su lista «No tocar nunca»</translation>
+    </message>
+    <message>
+        <source>it matches %1 on your Never touch list</source>
+        <translation>coincide con %1 de su lista «No tocar nunca»</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which matches %2 on your Never touch list</source>
+        <translation>está en %1, que coincide con %2 de su lista «No tocar nunca»</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPathOption</name>
+    <message>
+        <source>%1 needs a path</source>
+        <translation>%1 necesita una ruta</translation>
+    </message>
+    <message>
+        <source>  --keep-path PATH  leave PATH (and what lies in it) alone in this run, as the Never
+                    touch list of the settings does; repeatable
+</source>
+        <translation>  --keep-path RUTA  no tocar RUTA (ni lo que contiene) en esta ejecución, como hace la
+                    lista «No tocar nunca» de la configuración; se puede repetir
+</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPrefViewController</name>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Añadir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>Add a folder to keep</source>
+        <translation>Añadir una carpeta que conservar</translation>
+    </message>
+    <message>
+        <source>Add F&amp;ile…</source>
+        <translation>Añadir a&amp;rchivo…</translation>
+    </message>
+    <message>
+        <source>Add a file to keep</source>
+        <translation>Añadir un archivo que conservar</translation>
+    </message>
+    <message>
+        <source>Add &amp;Pattern</source>
+        <translation>Añadir &amp;patrón</translation>
+    </message>
+    <message>
+        <source>Add the pattern to keep</source>
+        <translation>Añadir el patrón que conservar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Remove the chosen entries</source>
+        <translation>Quitar las entradas elegidas</translation>
+    </message>
+    <message>
+        <source>Never touch list</source>
+        <translation>Lista «No tocar nunca»</translation>
+    </message>
+    <message>
+        <source>Pattern to keep</source>
+        <translation>Patrón que conservar</translation>
+    </message>
+    <message>
+        <source>A pattern, such as ~/Downloads/*.iso</source>
+        <translation>Un patrón, como ~/Downloads/*.iso</translation>
+    </message>
+    <message>
+        <source>No tool lists, removes or shreds these folders and files, what lies in the folders, or what matches the patterns.</source>
+        <translation>Ninguna herramienta muestra, elimina ni destruye estas carpetas y archivos, lo que contienen las carpetas ni lo que coincide con los patrones.</translation>
+    </message>
+    <message>
+        <source>Choose a Folder to Keep</source>
+        <translation>Elegir una carpeta que conservar</translation>
+    </message>
+    <message>
+        <source>Choose Files to Keep</source>
+        <translation>Elegir archivos que conservar</translation>
+    </message>
+    <message>
+        <source>Never Touch</source>
+        <translation>No tocar</translation>
+    </message>
+</context>
+<context>
     <name>LargeCommand</name>
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
@@ -3532,6 +3625,18 @@ una copia sin protección.
         <source>it is or lies in your folder %1</source>
         <translation>es su carpeta %1 o está dentro de ella</translation>
     </message>
+    <message>
+        <source>it holds %1, which is on your Never touch list</source>
+        <translation>contiene %1, que está en su lista «No tocar nunca»</translation>
+    </message>
+    <message>
+        <source>it is on your Never touch list</source>
+        <translation>está en su lista «No tocar nunca»</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which is on your Never touch list</source>
+        <translation>está en %1, que está en su lista «No tocar nunca»</translation>
+    </message>
 </context>
 <context>
     <name>RemovalRun</name>
@@ -5249,6 +5354,14 @@ Carpeta de referencia: sus copias son los originales y nunca se seleccionan.</tr
     <message>
         <source>Items</source>
         <translation>Elementos</translation>
+    </message>
+    <message>
+        <source>Item menu</source>
+        <translation>Menú del elemento</translation>
+    </message>
+    <message>
+        <source>Never Touch This</source>
+        <translation>No tocar nunca</translation>
     </message>
 </context>
 <context>

@@ -1599,6 +1599,100 @@ Rien n&apos;est écrit dans les préférences&#xa0;; les éléments de démarrag
     </message>
 </context>
 <context>
+    <name>KeepList</name>
+    <message>
+        <source>it holds items that match your Never touch list</source>
+        <translation>il contient des éléments qui correspondent à votre liste « Ne jamais toucher »</translation>
+    </message>
+    <message>
+        <source>it matches %1 on your Never touch list</source>
+        <translation>il correspond à %1 de votre liste « Ne jamais toucher »</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which matches %2 on your Never touch list</source>
+        <translation>il se trouve dans %1, qui correspond à %2 de votre liste « Ne jamais toucher »</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPathOption</name>
+    <message>
+        <source>%1 needs a path</source>
+        <translation>%1 attend un chemin</translation>
+    </message>
+    <message>
+        <source>  --keep-path PATH  leave PATH (and what lies in it) alone in this run, as the Never
+                    touch list of the settings does; repeatable
+</source>
+        <translation>  --keep-path CHEMIN  laisser CHEMIN (et ce qu&apos;il contient) intact pendant cette
+                    exécution, comme la liste « Ne jamais toucher » des préférences ;
+                    répétable
+</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPrefViewController</name>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Ajouter un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>Add a folder to keep</source>
+        <translation>Ajouter un dossier à conserver</translation>
+    </message>
+    <message>
+        <source>Add F&amp;ile…</source>
+        <translation>Ajouter un &amp;fichier…</translation>
+    </message>
+    <message>
+        <source>Add a file to keep</source>
+        <translation>Ajouter un fichier à conserver</translation>
+    </message>
+    <message>
+        <source>Add &amp;Pattern</source>
+        <translation>Ajouter un &amp;motif</translation>
+    </message>
+    <message>
+        <source>Add the pattern to keep</source>
+        <translation>Ajouter le motif à conserver</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Remove the chosen entries</source>
+        <translation>Retirer les entrées choisies</translation>
+    </message>
+    <message>
+        <source>Never touch list</source>
+        <translation>Liste « Ne jamais toucher »</translation>
+    </message>
+    <message>
+        <source>Pattern to keep</source>
+        <translation>Motif à conserver</translation>
+    </message>
+    <message>
+        <source>A pattern, such as ~/Downloads/*.iso</source>
+        <translation>Un motif, comme ~/Downloads/*.iso</translation>
+    </message>
+    <message>
+        <source>No tool lists, removes or shreds these folders and files, what lies in the folders, or what matches the patterns.</source>
+        <translation>Aucun outil ne liste, ne supprime ni ne broie ces dossiers et fichiers, ce que contiennent les dossiers, ni ce qui correspond aux motifs.</translation>
+    </message>
+    <message>
+        <source>Choose a Folder to Keep</source>
+        <translation>Choisir un dossier à conserver</translation>
+    </message>
+    <message>
+        <source>Choose Files to Keep</source>
+        <translation>Choisir des fichiers à conserver</translation>
+    </message>
+    <message>
+        <source>Never Touch</source>
+        <translation>Ne pas toucher</translation>
+    </message>
+</context>
+<context>
     <name>LargeCommand</name>
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
@@ -3533,6 +3627,18 @@ par un mot de passe donne une copie sans protection.
         <source>it is or lies in your folder %1</source>
         <translation>il s&apos;agit de votre dossier %1 ou il s&apos;y trouve</translation>
     </message>
+    <message>
+        <source>it holds %1, which is on your Never touch list</source>
+        <translation>il contient %1, qui figure dans votre liste « Ne jamais toucher »</translation>
+    </message>
+    <message>
+        <source>it is on your Never touch list</source>
+        <translation>il figure dans votre liste « Ne jamais toucher »</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which is on your Never touch list</source>
+        <translation>il se trouve dans %1, qui figure dans votre liste « Ne jamais toucher »</translation>
+    </message>
 </context>
 <context>
     <name>RemovalRun</name>
@@ -5250,6 +5356,14 @@ Dossier de référence : ses copies sont les originaux et ne sont jamais sélect
     <message>
         <source>Items</source>
         <translation>Éléments</translation>
+    </message>
+    <message>
+        <source>Item menu</source>
+        <translation>Menu de l&apos;élément</translation>
+    </message>
+    <message>
+        <source>Never Touch This</source>
+        <translation>Ne jamais toucher</translation>
     </message>
 </context>
 <context>

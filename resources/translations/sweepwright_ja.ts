@@ -1579,6 +1579,99 @@ Ctrl-C でスキャンを中止します。削除中は現在の項目の後で�
     </message>
 </context>
 <context>
+    <name>KeepList</name>
+    <message>
+        <source>it holds items that match your Never touch list</source>
+        <translation>「触らない」リストに一致する項目を含んでいます</translation>
+    </message>
+    <message>
+        <source>it matches %1 on your Never touch list</source>
+        <translation>「触らない」リストの %1 に一致します</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which matches %2 on your Never touch list</source>
+        <translation>%1 の中にあります。これは「触らない」リストの %2 に一致します</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPathOption</name>
+    <message>
+        <source>%1 needs a path</source>
+        <translation>%1 にはパスが必要です</translation>
+    </message>
+    <message>
+        <source>  --keep-path PATH  leave PATH (and what lies in it) alone in this run, as the Never
+                    touch list of the settings does; repeatable
+</source>
+        <translation>  --keep-path PATH  この実行では PATH（とその中身）に触れません。設定の「触らない」
+                    リストと同じ働きです。繰り返し指定できます
+</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPrefViewController</name>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>フォルダーを追加(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Add a folder to keep</source>
+        <translation>触らないフォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Add F&amp;ile…</source>
+        <translation>ファイルを追加(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Add a file to keep</source>
+        <translation>触らないファイルを追加</translation>
+    </message>
+    <message>
+        <source>Add &amp;Pattern</source>
+        <translation>パターンを追加(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Add the pattern to keep</source>
+        <translation>触らないパターンを追加</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove the chosen entries</source>
+        <translation>選んだ項目をリストから削除</translation>
+    </message>
+    <message>
+        <source>Never touch list</source>
+        <translation>「触らない」リスト</translation>
+    </message>
+    <message>
+        <source>Pattern to keep</source>
+        <translation>触らないパターン</translation>
+    </message>
+    <message>
+        <source>A pattern, such as ~/Downloads/*.iso</source>
+        <translation>パターン（例: ~/Downloads/*.iso）</translation>
+    </message>
+    <message>
+        <source>No tool lists, removes or shreds these folders and files, what lies in the folders, or what matches the patterns.</source>
+        <translation>これらのフォルダーとファイル、フォルダーの中身、パターンに一致するものは、どのツールも一覧に表示せず、削除もシュレッダーにもかけません。</translation>
+    </message>
+    <message>
+        <source>Choose a Folder to Keep</source>
+        <translation>触らないフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Choose Files to Keep</source>
+        <translation>触らないファイルを選択</translation>
+    </message>
+    <message>
+        <source>Never Touch</source>
+        <translation>触らない</translation>
+    </message>
+</context>
+<context>
     <name>LargeCommand</name>
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
@@ -3495,6 +3588,18 @@ PDF ドキュメントのサイズを小さくしたコピーを作成します�
         <source>it is or lies in your folder %1</source>
         <translation>ユーザーのフォルダー %1 であるか、その中にあります</translation>
     </message>
+    <message>
+        <source>it holds %1, which is on your Never touch list</source>
+        <translation>%1 を含んでいます。これは「触らない」リストにあります</translation>
+    </message>
+    <message>
+        <source>it is on your Never touch list</source>
+        <translation>「触らない」リストにあります</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which is on your Never touch list</source>
+        <translation>%1 の中にあります。これは「触らない」リストにあります</translation>
+    </message>
 </context>
 <context>
     <name>RemovalRun</name>
@@ -5184,6 +5289,14 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>Items</source>
         <translation>項目</translation>
+    </message>
+    <message>
+        <source>Item menu</source>
+        <translation>項目メニュー</translation>
+    </message>
+    <message>
+        <source>Never Touch This</source>
+        <translation>今後触らない</translation>
     </message>
 </context>
 <context>

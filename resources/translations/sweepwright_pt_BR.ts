@@ -1598,6 +1598,99 @@ Nada é gravado nas preferências; os itens de inicialização não são tocados
     </message>
 </context>
 <context>
+    <name>KeepList</name>
+    <message>
+        <source>it holds items that match your Never touch list</source>
+        <translation>contém itens que correspondem à sua lista &quot;Nunca mexer&quot;</translation>
+    </message>
+    <message>
+        <source>it matches %1 on your Never touch list</source>
+        <translation>corresponde a %1 da sua lista &quot;Nunca mexer&quot;</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which matches %2 on your Never touch list</source>
+        <translation>fica em %1, que corresponde a %2 da sua lista &quot;Nunca mexer&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPathOption</name>
+    <message>
+        <source>%1 needs a path</source>
+        <translation>%1 precisa de um caminho</translation>
+    </message>
+    <message>
+        <source>  --keep-path PATH  leave PATH (and what lies in it) alone in this run, as the Never
+                    touch list of the settings does; repeatable
+</source>
+        <translation>  --keep-path CAMINHO  não mexer em CAMINHO (nem no que ele contém) nesta execução,
+                    como faz a lista &quot;Nunca mexer&quot; das configurações; repetível
+</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPrefViewController</name>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Adicionar &amp;pasta…</translation>
+    </message>
+    <message>
+        <source>Add a folder to keep</source>
+        <translation>Adicionar uma pasta a preservar</translation>
+    </message>
+    <message>
+        <source>Add F&amp;ile…</source>
+        <translation>Adicionar &amp;arquivo…</translation>
+    </message>
+    <message>
+        <source>Add a file to keep</source>
+        <translation>Adicionar um arquivo a preservar</translation>
+    </message>
+    <message>
+        <source>Add &amp;Pattern</source>
+        <translation>Adicionar pa&amp;drão</translation>
+    </message>
+    <message>
+        <source>Add the pattern to keep</source>
+        <translation>Adicionar o padrão a preservar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>Remove the chosen entries</source>
+        <translation>Remover as entradas escolhidas</translation>
+    </message>
+    <message>
+        <source>Never touch list</source>
+        <translation>Lista &quot;Nunca mexer&quot;</translation>
+    </message>
+    <message>
+        <source>Pattern to keep</source>
+        <translation>Padrão a preservar</translation>
+    </message>
+    <message>
+        <source>A pattern, such as ~/Downloads/*.iso</source>
+        <translation>Um padrão, como ~/Downloads/*.iso</translation>
+    </message>
+    <message>
+        <source>No tool lists, removes or shreds these folders and files, what lies in the folders, or what matches the patterns.</source>
+        <translation>Nenhuma ferramenta lista, remove ou tritura estas pastas e arquivos, o que está nas pastas ou o que corresponde aos padrões.</translation>
+    </message>
+    <message>
+        <source>Choose a Folder to Keep</source>
+        <translation>Escolher uma pasta a preservar</translation>
+    </message>
+    <message>
+        <source>Choose Files to Keep</source>
+        <translation>Escolher arquivos a preservar</translation>
+    </message>
+    <message>
+        <source>Never Touch</source>
+        <translation>Não mexer</translation>
+    </message>
+</context>
+<context>
     <name>LargeCommand</name>
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
@@ -3532,6 +3625,18 @@ uma cópia sem proteção.
         <source>it is or lies in your folder %1</source>
         <translation>é ou está na sua pasta %1</translation>
     </message>
+    <message>
+        <source>it holds %1, which is on your Never touch list</source>
+        <translation>contém %1, que está na sua lista &quot;Nunca mexer&quot;</translation>
+    </message>
+    <message>
+        <source>it is on your Never touch list</source>
+        <translation>está na sua lista &quot;Nunca mexer&quot;</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which is on your Never touch list</source>
+        <translation>fica em %1, que está na sua lista &quot;Nunca mexer&quot;</translation>
+    </message>
 </context>
 <context>
     <name>RemovalRun</name>
@@ -5249,6 +5354,14 @@ Pasta de referência: suas cópias são os originais e nunca são selecionadas.<
     <message>
         <source>Items</source>
         <translation>Itens</translation>
+    </message>
+    <message>
+        <source>Item menu</source>
+        <translation>Menu do item</translation>
+    </message>
+    <message>
+        <source>Never Touch This</source>
+        <translation>Nunca mexer</translation>
     </message>
 </context>
 <context>

@@ -1616,6 +1616,99 @@ Ctrl-C прерывает сканирование, а удаление — по
     </message>
 </context>
 <context>
+    <name>KeepList</name>
+    <message>
+        <source>it holds items that match your Never touch list</source>
+        <translation>содержит элементы, подходящие под ваш список «Не трогать»</translation>
+    </message>
+    <message>
+        <source>it matches %1 on your Never touch list</source>
+        <translation>подходит под %1 из вашего списка «Не трогать»</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which matches %2 on your Never touch list</source>
+        <translation>находится в %1, который подходит под %2 из вашего списка «Не трогать»</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPathOption</name>
+    <message>
+        <source>%1 needs a path</source>
+        <translation>для %1 нужен путь</translation>
+    </message>
+    <message>
+        <source>  --keep-path PATH  leave PATH (and what lies in it) alone in this run, as the Never
+                    touch list of the settings does; repeatable
+</source>
+        <translation>  --keep-path ПУТЬ  не трогать ПУТЬ (и его содержимое) в этом запуске, как это делает
+                    список «Не трогать» в настройках; можно повторять
+</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPrefViewController</name>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Добавить &amp;папку…</translation>
+    </message>
+    <message>
+        <source>Add a folder to keep</source>
+        <translation>Добавить папку, которую не трогать</translation>
+    </message>
+    <message>
+        <source>Add F&amp;ile…</source>
+        <translation>Добавить &amp;файл…</translation>
+    </message>
+    <message>
+        <source>Add a file to keep</source>
+        <translation>Добавить файл, который не трогать</translation>
+    </message>
+    <message>
+        <source>Add &amp;Pattern</source>
+        <translation>Добавить &amp;шаблон</translation>
+    </message>
+    <message>
+        <source>Add the pattern to keep</source>
+        <translation>Добавить шаблон того, что не трогать</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Убрать</translation>
+    </message>
+    <message>
+        <source>Remove the chosen entries</source>
+        <translation>Убрать выбранные записи</translation>
+    </message>
+    <message>
+        <source>Never touch list</source>
+        <translation>Список «Не трогать»</translation>
+    </message>
+    <message>
+        <source>Pattern to keep</source>
+        <translation>Шаблон того, что не трогать</translation>
+    </message>
+    <message>
+        <source>A pattern, such as ~/Downloads/*.iso</source>
+        <translation>Шаблон, например ~/Downloads/*.iso</translation>
+    </message>
+    <message>
+        <source>No tool lists, removes or shreds these folders and files, what lies in the folders, or what matches the patterns.</source>
+        <translation>Ни один инструмент не показывает, не удаляет и не уничтожает эти папки и файлы, содержимое папок и то, что подходит под шаблоны.</translation>
+    </message>
+    <message>
+        <source>Choose a Folder to Keep</source>
+        <translation>Выберите папку, которую не трогать</translation>
+    </message>
+    <message>
+        <source>Choose Files to Keep</source>
+        <translation>Выберите файлы, которые не трогать</translation>
+    </message>
+    <message>
+        <source>Never Touch</source>
+        <translation>Не трогать</translation>
+    </message>
+</context>
+<context>
     <name>LargeCommand</name>
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
@@ -3568,6 +3661,18 @@ a copy without protection.
         <source>it is or lies in your folder %1</source>
         <translation>является вашей папкой %1 или находится в ней</translation>
     </message>
+    <message>
+        <source>it holds %1, which is on your Never touch list</source>
+        <translation>содержит %1, который есть в вашем списке «Не трогать»</translation>
+    </message>
+    <message>
+        <source>it is on your Never touch list</source>
+        <translation>он есть в вашем списке «Не трогать»</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which is on your Never touch list</source>
+        <translation>находится в %1, который есть в вашем списке «Не трогать»</translation>
+    </message>
 </context>
 <context>
     <name>RemovalRun</name>
@@ -5313,6 +5418,14 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>Items</source>
         <translation>Элементы</translation>
+    </message>
+    <message>
+        <source>Item menu</source>
+        <translation>Меню элемента</translation>
+    </message>
+    <message>
+        <source>Never Touch This</source>
+        <translation>Никогда не трогать</translation>
     </message>
 </context>
 <context>

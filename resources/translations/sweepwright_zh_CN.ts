@@ -1576,6 +1576,99 @@ Ctrl-C 会停止扫描；移除时则在当前项完成后停止（退出状态 
     </message>
 </context>
 <context>
+    <name>KeepList</name>
+    <message>
+        <source>it holds items that match your Never touch list</source>
+        <translation>其中包含与您的“永不触碰”列表匹配的项</translation>
+    </message>
+    <message>
+        <source>it matches %1 on your Never touch list</source>
+        <translation>它与您的“永不触碰”列表中的 %1 匹配</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which matches %2 on your Never touch list</source>
+        <translation>它位于 %1 中，而该位置与您的“永不触碰”列表中的 %2 匹配</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPathOption</name>
+    <message>
+        <source>%1 needs a path</source>
+        <translation>%1 需要一个路径</translation>
+    </message>
+    <message>
+        <source>  --keep-path PATH  leave PATH (and what lies in it) alone in this run, as the Never
+                    touch list of the settings does; repeatable
+</source>
+        <translation>  --keep-path 路径  本次运行不触碰该路径（及其中的内容），与设置中的“永不触碰”
+                    列表作用相同；可重复使用
+</translation>
+    </message>
+</context>
+<context>
+    <name>KeepPrefViewController</name>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>添加文件夹(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Add a folder to keep</source>
+        <translation>添加要保留的文件夹</translation>
+    </message>
+    <message>
+        <source>Add F&amp;ile…</source>
+        <translation>添加文件(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Add a file to keep</source>
+        <translation>添加要保留的文件</translation>
+    </message>
+    <message>
+        <source>Add &amp;Pattern</source>
+        <translation>添加模式(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Add the pattern to keep</source>
+        <translation>添加要保留的模式</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove the chosen entries</source>
+        <translation>移除所选条目</translation>
+    </message>
+    <message>
+        <source>Never touch list</source>
+        <translation>“永不触碰”列表</translation>
+    </message>
+    <message>
+        <source>Pattern to keep</source>
+        <translation>要保留的模式</translation>
+    </message>
+    <message>
+        <source>A pattern, such as ~/Downloads/*.iso</source>
+        <translation>模式，例如 ~/Downloads/*.iso</translation>
+    </message>
+    <message>
+        <source>No tool lists, removes or shreds these folders and files, what lies in the folders, or what matches the patterns.</source>
+        <translation>任何工具都不会列出、删除或粉碎这些文件夹和文件、文件夹中的内容以及与模式匹配的项。</translation>
+    </message>
+    <message>
+        <source>Choose a Folder to Keep</source>
+        <translation>选择要保留的文件夹</translation>
+    </message>
+    <message>
+        <source>Choose Files to Keep</source>
+        <translation>选择要保留的文件</translation>
+    </message>
+    <message>
+        <source>Never Touch</source>
+        <translation>永不触碰</translation>
+    </message>
+</context>
+<context>
     <name>LargeCommand</name>
     <message numerus="yes">
         <source>Found %1 in %n item(s) of %2 or more.
@@ -3492,6 +3585,18 @@ a copy without protection.
         <source>it is or lies in your folder %1</source>
         <translation>它是您的文件夹 %1 或位于其中</translation>
     </message>
+    <message>
+        <source>it holds %1, which is on your Never touch list</source>
+        <translation>其中包含 %1，它在您的“永不触碰”列表中</translation>
+    </message>
+    <message>
+        <source>it is on your Never touch list</source>
+        <translation>它在您的“永不触碰”列表中</translation>
+    </message>
+    <message>
+        <source>it lies in %1, which is on your Never touch list</source>
+        <translation>它位于 %1 中，而该位置在您的“永不触碰”列表中</translation>
+    </message>
 </context>
 <context>
     <name>RemovalRun</name>
@@ -5181,6 +5286,14 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>Items</source>
         <translation>项目</translation>
+    </message>
+    <message>
+        <source>Item menu</source>
+        <translation>项菜单</translation>
+    </message>
+    <message>
+        <source>Never Touch This</source>
+        <translation>永不触碰此项</translation>
     </message>
 </context>
 <context>
