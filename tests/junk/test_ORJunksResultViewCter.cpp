@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/foundation/KeepList.h"
 #include "core/foundation/ORUtility.h"
 #include "core/foundation/Translations.h"
 #include "core/junk/ORJunkFilesCollection.h"
@@ -9,11 +10,15 @@
 #include "gui/shell/ORBasedViewCterDelegate.h"
 #include "support/JunkFixture.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -147,6 +152,38 @@ private slots:
             const ORJunkDataGroup *group = page->groupModel()->group(row);
             QCOMPARE(group->groupSelectedSize, group->groupSize);
         }
+    }
+
+    // The menu key on a row offers it; the item leaves the shown result (and
+    // what Delete takes), the list keeps it, and the next scan leaves it out.
+    void neverTouchThisKeepsTheItemOutOfThisResultAndTheNext()
+    {
+        const int row = rowOfGroup(0);
+        page->tableView(page->gTableView(), row);
+        ORJunkResultItemObject *items = page->itemObject();
+        items->searchField()->setText(QStringLiteral("APP-"));
+        const QString kept = items->model()->data(items->model()->index(0), sw::PathRole).toString();
+        const qint64 keptSize = items->dataGroup()->groupItems.at(items->model()->itemIndex(0)).itemSize;
+        const qint64 total = ORJunkFilesCollection::shareInstance().tempJunkData()->junkTotalSize;
+        items->itemTableView()->setCurrentIndex(items->model()->index(0));
+        QTimer::singleShot(0, [] {
+            QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QCOMPARE(menu->actions().value(0)->text(), QStringLiteral("Never Touch This"));
+            menu->actions().value(0)->trigger();
+            menu->close();
+        });
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(-1, -1));
+        QApplication::sendEvent(items->itemTableView()->viewport(), &key);
+        QCOMPARE(sw::KeepList::stored(), QStringList{kept});
+        QCOMPARE(items->model()->rowCount(), 1);  // the search still applies
+        QCOMPARE(items->dataGroup()->groupItems.size(), 2);
+        QCOMPARE(ORJunkFilesCollection::shareInstance().tempJunkData()->junkTotalSize, total - keptSize);
+        QCOMPARE(selectedText(), size(3000 + 5000 + 100 - keptSize));
+        rescan();
+        page->tableView(page->gTableView(), rowOfGroup(0));
+        for (const ORjunkDataItem &item : page->itemObject()->dataGroup()->groupItems)
+            QVERIFY(item.itemPath != kept);
     }
 
     void searchListsMatchingItemsAndHidesTheOthers()

@@ -14,6 +14,7 @@
 #include "gui/app/ORMainWinController.h"
 #include "gui/controls/SYFlatButton.h"
 #include "gui/preference/GeneralPrefViewController.h"
+#include "gui/preference/KeepPrefViewController.h"
 #include "gui/preview/ViewerFactory.h"
 #include "gui/preference/MASPreferencesWindowController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
@@ -234,7 +235,8 @@ private:
         see(QStringLiteral("About"), m_window->aboutDialog());
         m_window->aboutDialog()->close();
         MASPreferencesWindowController preferences(
-            {new GeneralPrefViewController, new SmartCleanPrefViewController}, QStringLiteral("Preferences"));
+            {new GeneralPrefViewController, new SmartCleanPrefViewController, new KeepPrefViewController},
+            QStringLiteral("Preferences"));
         preferences.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preferences));
         for (int pane = 0; pane < preferences.viewControllers().size(); ++pane) {

@@ -19,6 +19,7 @@ struct JunkResultTraits
                        &ORJunkFilesCollection::tempJunkData, &ORJunkData::junkSelectedSize, &ORJunkData::junkTotalSize>
 {
     static qint64 selectedSizeOf(const ORJunkData &data) { return sw::JunkOverlap::selectedSize(data); }
+    static qint64 totalSizeOf(const ORJunkData &data) { return sw::JunkOverlap::totalSize(data); }
     static int selectedCountOf(const ORJunkData &data);
 };
 

@@ -141,9 +141,7 @@ public:
         const auto data = m_groupModel->result();
         if (!data)
             return;
-        qint64 total = 0;
-        for (const Group &group : (*data).*Traits::groups)
-            total += group.groupSize;
+        const qint64 total = Traits::totalSizeOf(*data);
         (*data).*Traits::totalSize = total;
         bottomBar()->showTotalSize(total);
         updateSelectedSize();
