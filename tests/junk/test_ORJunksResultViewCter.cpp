@@ -173,13 +173,13 @@ private slots:
             menu->actions().value(0)->trigger();
             menu->close();
         });
-        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(-1, -1));
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(-1, -1), QPoint(-1, -1));
         QApplication::sendEvent(items->itemTableView()->viewport(), &key);
         QCOMPARE(sw::KeepList::stored(), QStringList{kept});
         QCOMPARE(items->model()->rowCount(), 1);  // the search still applies
         QCOMPARE(items->dataGroup()->groupItems.size(), 2);
         QCOMPARE(ORJunkFilesCollection::shareInstance().tempJunkData()->junkTotalSize, total - keptSize);
-        QCOMPARE(selectedText(), size(3000 + 5000 + 100 - keptSize));
+        QCOMPARE(selectedText(), size(3000 + 5000 - keptSize));  // zeta.log stays hidden by the search
         rescan();
         page->tableView(page->gTableView(), rowOfGroup(0));
         for (const ORjunkDataItem &item : page->itemObject()->dataGroup()->groupItems)
