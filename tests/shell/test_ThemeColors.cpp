@@ -8,6 +8,7 @@
 #include "gui/junk/ORJunkViewCter.h"
 #include "gui/preference/GeneralPrefViewController.h"
 #include "gui/preference/MASPreferencesWindowController.h"
+#include "gui/preference/SchedulePrefViewController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 #include "support/JunkFixture.h"
 
@@ -247,7 +248,8 @@ private:
         survey.readWindow(QStringLiteral("junk result"));
 
         MASPreferencesWindowController preferences(
-            {new GeneralPrefViewController, new SmartCleanPrefViewController}, QStringLiteral("Preferences"));
+            {new GeneralPrefViewController, new SmartCleanPrefViewController,
+             new SchedulePrefViewController}, QStringLiteral("Preferences"));
         preferences.show();
         QTest::qWait(kSettle);
         ContrastSurvey preferencesSurvey(&preferences);

@@ -16,6 +16,7 @@
 #include "gui/preference/GeneralPrefViewController.h"
 #include "gui/preview/ViewerFactory.h"
 #include "gui/preference/MASPreferencesWindowController.h"
+#include "gui/preference/SchedulePrefViewController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 #include "gui/shell/BusyCircleSlot.h"
 #include "gui/shell/RemovalPage.h"
@@ -234,7 +235,8 @@ private:
         see(QStringLiteral("About"), m_window->aboutDialog());
         m_window->aboutDialog()->close();
         MASPreferencesWindowController preferences(
-            {new GeneralPrefViewController, new SmartCleanPrefViewController}, QStringLiteral("Preferences"));
+            {new GeneralPrefViewController, new SmartCleanPrefViewController,
+             new SchedulePrefViewController}, QStringLiteral("Preferences"));
         preferences.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preferences));
         for (int pane = 0; pane < preferences.viewControllers().size(); ++pane) {

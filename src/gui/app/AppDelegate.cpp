@@ -10,6 +10,7 @@
 #include "gui/dups/ORDupViewCter.h"
 #include "gui/preference/GeneralPrefViewController.h"
 #include "gui/preference/MASPreferencesWindowController.h"
+#include "gui/preference/SchedulePrefViewController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 #include "gui/shell/PageNumber.h"
 
@@ -86,7 +87,8 @@ void AppDelegate::prefMenuDidClick()
 {
     if (!m_preferencesWindowController)
         m_preferencesWindowController = new MASPreferencesWindowController(
-            {new GeneralPrefViewController, new SmartCleanPrefViewController}, tr("Preferences"));
+            {new GeneralPrefViewController, new SmartCleanPrefViewController,
+             new SchedulePrefViewController}, tr("Preferences"));
     m_preferencesWindowController->show();
     m_preferencesWindowController->raise();
     m_preferencesWindowController->activateWindow();
