@@ -12,21 +12,32 @@ namespace {
 const QByteArray kDescription = QByteArrayLiteral("Description=Sweepwright: clean junk files on a schedule\n");
 const QByteArray kOnCalendar = QByteArrayLiteral("OnCalendar=");
 
-// A word of ExecStart or Environment, quoted as systemd unquotes it.
+// A word of ExecStart or Environment, quoted as systemd unquotes it: "%"
+// would start a specifier. Neither line expands "$" (ExecStart's program
+// never does), so it stays as it is.
 QByteArray quoted(const QString &word)
 {
     QByteArray out = "\"";
     for (const char c : word.toUtf8()) {
         if (c == '%')
             out += "%%";
-        else if (c == '$')
-            out += "$$";
         else if (c == '\\' || c == '"')
             out += QByteArray(1, '\\') + c;
         else
             out += c;
     }
     return out + '"';
+}
+
+// systemd refuses a program whose name holds a quote, a backslash or a
+// control character.
+bool isSafeProgram(const QString &program)
+{
+    for (const QChar c : program)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('\\') || c == QLatin1Char('"')
+            || c == QLatin1Char('\''))
+            return false;
+    return true;
 }
 
 }  // namespace
@@ -55,7 +66,7 @@ QByteArray ScheduleUnits::timerText(ScheduleFrequency frequency)
 
 std::optional<QByteArray> ScheduleUnits::serviceText(const QString &program)
 {
-    if (program.contains(QLatin1Char('\n')) || program.contains(QLatin1Char('\r')))
+    if (!isSafeProgram(program))
         return std::nullopt;
     QByteArray text = "[Unit]\n" + kDescription + "\n[Service]\nType=oneshot\n";
     // The run reads the settings this program wrote, wherever they are.

@@ -16,8 +16,9 @@ enum class ScheduleFrequency { Never, Daily, Weekly, Monthly };
 // every machine cleans at midnight) and the service it starts, which runs
 // the command line's scheduled junk cleaning at the lowest CPU and disk
 // priority. Unit files have their own quoting: the program's path is
-// quoted and its "%", "$" and "\" escaped, or systemd would read a
-// specifier, a variable or an escape in a folder's name.
+// quoted and its "%" doubled, or systemd would read a specifier in a
+// folder's name; a path systemd cannot take (a quote, a backslash, a
+// control character in it) is refused rather than written wrong.
 class ScheduleUnits
 {
 public:
@@ -28,7 +29,7 @@ public:
     static QString folder();
 
     static QByteArray timerText(ScheduleFrequency frequency);
-    // Nothing when program cannot stand in a unit file (a line break in it).
+    // Nothing when program cannot stand in a unit file.
     static std::optional<QByteArray> serviceText(const QString &program);
     // The frequency a timer's text names; Never when it names none of ours.
     static ScheduleFrequency frequencyOf(const QByteArray &timerText);
