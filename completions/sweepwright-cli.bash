@@ -6,13 +6,14 @@ _sweepwright_cli_options()
 {
     local layout="--layout --root --home" common="--help -h --version -V"
     case $1 in
-        junk) echo "--json --clean --yes --dry-run --admin --category --all --keep-path $layout $common" ;;
+        junk) echo "--json --clean --yes --dry-run --admin --category --all --profile --keep-path $layout $common" ;;
         large) echo "--json --trash --yes --dry-run --keep-path $layout $common" ;;
         dups) echo "--json --csv --empty --quick --no-cache --clear-cache --keep --reference --trash-all-but-first --link --yes --dry-run --keep-path $layout $common" ;;
         apps) echo "--json --remove --with-data --yes --dry-run --keep-path $layout $common" ;;
         extensions) echo "--json --remove --yes --dry-run $layout $common" ;;
         login) echo "--json --all --on --off $layout $common" ;;
         memory) echo "--json --release $layout $common" ;;
+        schedule) echo "--daily --weekly --monthly --off --json $common" ;;
         extract) echo "-C --password-file --password-stdin --encoding --list --json $common" ;;
         pdf) echo "--quality -o --yes --dry-run --password-stdin --json $common" ;;
         shred) echo "--overwrite --yes --dry-run --json --keep-path $layout $common" ;;
@@ -25,7 +26,7 @@ _sweepwright_cli_options()
 _sweepwright_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands="junk large dups apps extensions login memory extract pdf shred tnef"
+    local commands="junk large dups apps extensions login memory extract pdf schedule shred tnef"
     COMPREPLY=()
     # "--keep=ne" comes as "--keep" "=" "ne".
     if [[ $cur == = ]]; then
@@ -53,6 +54,7 @@ _sweepwright_cli()
         --link) COMPREPLY=($(compgen -W "hard reflink symbolic" -- "$cur")); return ;;
         --quality) COMPREPLY=($(compgen -W "0 1 2" -- "$cur")); return ;;
         --encoding) COMPREPLY=($(compgen -W "auto" -- "$cur")); return ;;
+        --profile) COMPREPLY=($(compgen -W "scheduled" -- "$cur")); return ;;
         --category)
             COMPREPLY=($(compgen -W "$("${COMP_WORDS[0]}" junk --help 2>/dev/null |
                 sed -n 's/^ *\([0-9][0-9]*\) [* ] .*/\1/p')" -- "$cur"))

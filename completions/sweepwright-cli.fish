@@ -4,7 +4,7 @@
 
 set -l layout_commands junk large dups apps extensions login memory shred
 set -l removal_commands junk large dups apps extensions pdf shred
-set -l json_commands junk large dups apps extensions login memory extract pdf shred
+set -l json_commands junk large dups apps extensions login memory extract pdf schedule shred
 
 function __sweepwright_cli_categories
     set -l program (commandline -opc)[1]
@@ -22,6 +22,7 @@ for command in \
     'memory	show memory and disk use, or release memory' \
     'extract	extract an archive or a winmail.dat file' \
     'pdf	make a smaller copy of a PDF document' \
+    'schedule	tell or set how often junk is cleaned automatically' \
     'shred	remove files and folders whole' \
     'tnef	write the attachments and bodies of a winmail.dat file'
     set -l name_description (string split \t -- $command)
@@ -41,6 +42,7 @@ complete -c sweepwright-cli -n "__fish_seen_subcommand_from $removal_commands tn
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from junk' -l clean -d 'remove the marked items after the scan'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from junk' -l admin -d 'also remove what only an administrator may'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from junk' -l category -x -a '(__sweepwright_cli_categories)' -d 'scan this category'
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from junk' -l profile -x -a scheduled -d 'the categories chosen for the cleaning schedule'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from junk login' -l all -d 'every category, or every application'
 
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from large' -l trash -d 'move every listed item to the Trash'
@@ -65,6 +67,11 @@ complete -c sweepwright-cli -n '__fish_seen_subcommand_from login' -l on -x -d '
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from login' -l off -x -d 'switch this application off at login'
 
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from memory' -l release -d 'release memory first'
+
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from schedule' -l daily -d 'clean every day'
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from schedule' -l weekly -d 'clean every week'
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from schedule' -l monthly -d 'clean every month'
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from schedule' -l off -d 'clean no more'
 
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from extract tnef' -s C -x -a '(__fish_complete_directories)' -d 'write into this folder'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from extract' -l password-file -r -F -d 'read the password from this file'

@@ -285,6 +285,25 @@ bricht das Durchsuchen ab oder das Entfernen nach dem aktuellen Element (Exit-St
     </message>
 </context>
 <context>
+    <name>CleanSchedule</name>
+    <message>
+        <source>The command-line program is not installed beside this one (%1).</source>
+        <translation>Das Befehlszeilenprogramm ist nicht neben diesem Programm installiert (%1).</translation>
+    </message>
+    <message>
+        <source>The program&apos;s path cannot be written in a unit file: %1</source>
+        <translation>Der Pfad des Programms lässt sich nicht in eine Unit-Datei schreiben: %1</translation>
+    </message>
+    <message>
+        <source>Could not write the timer into %1.</source>
+        <translation>Der Timer konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
@@ -408,6 +427,10 @@ getrennt.
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
         <translation>„sweepwright-cli --help“ liefert weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>tell or set how often junk is cleaned automatically</source>
+        <translation>anzeigen oder festlegen, wie oft Datenmüll automatisch entfernt wird</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1425,14 @@ ist nicht nutzbar oder der Speicherplatz ging aus; 2 falscher Aufruf; 130 Strg+C
         <source>Skipped, needs administrator rights (use --admin): %1</source>
         <translation>Übersprungen, erfordert Administratorrechte (--admin verwenden): %1</translation>
     </message>
+    <message>
+        <source>no profile &quot;%1&quot; (there is &quot;scheduled&quot;)</source>
+        <translation>kein Profil „%1“ (es gibt „scheduled“)</translation>
+    </message>
+    <message>
+        <source>--profile takes its categories from the settings; it cannot go with %1</source>
+        <translation>--profile nimmt die Kategorien aus den Einstellungen; es kann nicht mit %1 zusammen stehen</translation>
+    </message>
 </context>
 <context>
     <name>JunkHelp</name>
@@ -1558,6 +1589,18 @@ Es wird nichts in die Einstellungen geschrieben; Autostart-Einträge bleiben unb
     <message>
         <source>(unmarked)</source>
         <translation>(nicht markiert)</translation>
+    </message>
+    <message>
+        <source>  --profile scheduled
+                 the run of the cleaning schedule (sweepwright-cli schedule): clean the
+                 categories chosen for it in the preferences, leave what needs a password
+                 and say what went in a desktop notification
+</source>
+        <translation>  --profile scheduled
+                 der Lauf des Zeitplans (sweepwright-cli schedule): die dafür in den Einstellungen
+                 gewählten Kategorien aufräumen, lassen, was ein Passwort braucht, und in einer
+                 Benachrichtigung sagen, was entfernt wurde
+</translation>
     </message>
 </context>
 <context>
@@ -3717,6 +3760,158 @@ Dokument ergibt eine Kopie ohne Schutz.
     </message>
 </context>
 <context>
+    <name>ScheduleCommand</name>
+    <message>
+        <source>every day</source>
+        <translation>jeden Tag</translation>
+    </message>
+    <message>
+        <source>every week</source>
+        <translation>jede Woche</translation>
+    </message>
+    <message>
+        <source>every month</source>
+        <translation>jeden Monat</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Junk is cleaned automatically: %1</source>
+        <translation>Datenmüll wird automatisch entfernt: %1</translation>
+    </message>
+    <message>
+        <source>(but the timer is not enabled)</source>
+        <translation>(aber der Timer ist nicht aktiviert)</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Kategorien:</translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Tells whether junk is cleaned automatically, how often and which categories, or
+changes it. A schedule is a systemd user timer and service in
+$XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer and .service), enabled with
+systemctl --user; the service runs &quot;sweepwright-cli junk --clean --yes --profile
+scheduled&quot; at low priority, which never asks for a password and ends with a desktop
+notification. The categories are chosen in the preferences of the window program.
+--off disables the timer and removes both files. Exits 1 when the change failed
+(no systemd user session, for one).
+
+  --daily        clean every day
+  --weekly       clean every week
+  --monthly      clean every month
+  --off          clean no more
+  --json         print one JSON object instead of text
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation>Aufruf: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Zeigt, ob Datenmüll automatisch entfernt wird, wie oft und welche Kategorien, oder
+ändert es. Ein Zeitplan ist ein systemd-Benutzer-Timer mit Dienst in
+$XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer und .service), aktiviert mit
+systemctl --user; der Dienst führt &quot;sweepwright-cli junk --clean --yes --profile
+scheduled&quot; mit niedriger Priorität aus, fragt nie nach einem Passwort und endet mit einer
+Benachrichtigung. Die Kategorien werden in den Einstellungen des Fensterprogramms gewählt.
+--off deaktiviert den Timer und entfernt beide Dateien. Endet mit 1, wenn die Änderung
+fehlschlug (etwa ohne systemd-Benutzersitzung).
+
+  --daily        jeden Tag aufräumen
+  --weekly       jede Woche aufräumen
+  --monthly      jeden Monat aufräumen
+  --off          nicht mehr aufräumen
+  --json         ein JSON-Objekt statt Text ausgeben
+  --help         diesen Text zeigen
+  -V, --version  die Version zeigen
+</translation>
+    </message>
+    <message>
+        <source>choose one of %1</source>
+        <translation>wählen Sie eines von %1</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePrefViewController</name>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Jede Woche</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Jeden Monat</translation>
+    </message>
+    <message>
+        <source>Clean &amp;automatically:</source>
+        <translation>&amp;Automatisch aufräumen:</translation>
+    </message>
+    <message>
+        <source>Clean automatically</source>
+        <translation>Automatisch aufräumen</translation>
+    </message>
+    <message>
+        <source>The cleaning runs in the background at low priority, even when Sweepwright is not open. It never asks for a password: what needs one is left. A notification tells what was removed.</source>
+        <translation>Das Aufräumen läuft im Hintergrund mit niedriger Priorität, auch wenn Sweepwright nicht geöffnet ist. Es fragt nie nach einem Passwort: Was eines braucht, bleibt. Eine Benachrichtigung nennt, was entfernt wurde.</translation>
+    </message>
+    <message>
+        <source>Clean these kinds of junk:</source>
+        <translation>Diese Arten von Datenmüll entfernen:</translation>
+    </message>
+    <message>
+        <source>Not available here: %1</source>
+        <translation>Hier nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>The schedule could not be changed: %1</source>
+        <translation>Der Zeitplan konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRunNotice</name>
+    <message numerus="yes">
+        <source>Removed %n item(s), %1.</source>
+        <translation>
+            <numerusform>%n Element entfernt, %1.</numerusform>
+            <numerusform>%n Elemente entfernt, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing needed removing.</source>
+        <translation>Es gab nichts zu entfernen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed.</source>
+        <translation>
+            <numerusform>%n Element konnte nicht entfernt werden.</numerusform>
+            <numerusform>%n Elemente konnten nicht entfernt werden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) left: they need administrator rights.</source>
+        <translation>
+            <numerusform>%n Element belassen: Es braucht Administratorrechte.</numerusform>
+            <numerusform>%n Elemente belassen: Sie brauchen Administratorrechte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Junk files cleaned</source>
+        <translation>Datenmüll entfernt</translation>
+    </message>
+</context>
+<context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
@@ -4300,6 +4495,37 @@ Ohne eine der Optionen unten wird jeder Nachrichtentext als MailBody.rtf, .html 
     <message>
         <source>not an absolute path of an item</source>
         <translation>kein absoluter Pfad eines Elements</translation>
+    </message>
+</context>
+<context>
+    <name>UserSystemctl</name>
+    <message>
+        <source>systemctl did not answer in time</source>
+        <translation>systemctl hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>systemd is not installed here (no systemctl).</source>
+        <translation>systemd ist hier nicht installiert (kein systemctl).</translation>
+    </message>
+    <message>
+        <source>No systemd user session is running (systemctl --user says: %1).</source>
+        <translation>Es läuft keine systemd-Benutzersitzung (systemctl --user meldet: %1).</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>systemctl could not be started</source>
+        <translation>systemctl konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 ist fehlgeschlagen: %2</translation>
     </message>
 </context>
 <context>

@@ -277,6 +277,30 @@
     </message>
 </context>
 <context>
+    <name>ScheduledRunNotice</name>
+    <message numerus="yes">
+        <source>Removed %n item(s), %1.</source>
+        <translation>
+            <numerusform>Removed %n item, %1.</numerusform>
+            <numerusform>Removed %n items, %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed.</source>
+        <translation>
+            <numerusform>%n item could not be removed.</numerusform>
+            <numerusform>%n items could not be removed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) left: they need administrator rights.</source>
+        <translation>
+            <numerusform>%n item left: it needs administrator rights.</numerusform>
+            <numerusform>%n items left: they need administrator rights.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ShredCommand</name>
     <message numerus="yes">
         <source>Refused %n path(s) (named on stderr).</source>

@@ -285,6 +285,25 @@ el análisis, o la eliminación tras el elemento en curso (estado de salida 130)
     </message>
 </context>
 <context>
+    <name>CleanSchedule</name>
+    <message>
+        <source>The command-line program is not installed beside this one (%1).</source>
+        <translation>El programa de línea de órdenes no está instalado junto a este (%1).</translation>
+    </message>
+    <message>
+        <source>The program&apos;s path cannot be written in a unit file: %1</source>
+        <translation>La ruta del programa no se puede escribir en un archivo de unidad: %1</translation>
+    </message>
+    <message>
+        <source>Could not write the timer into %1.</source>
+        <translation>No se pudo escribir el temporizador en %1.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>No se pudo eliminar %1.</translation>
+    </message>
+</context>
+<context>
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
@@ -408,6 +427,10 @@ una por línea o separadas por bytes NUL.
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
         <translation>Pruebe &apos;sweepwright-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>tell or set how often junk is cleaned automatically</source>
+        <translation>mostrar o fijar cada cuánto se limpian automáticamente los archivos basura</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1425,14 @@ no se puede usar o el disco se quedó sin espacio; 2 un error de uso; 130 Ctrl-C
         <source>Skipped, needs administrator rights (use --admin): %1</source>
         <translation>Omitido, necesita permisos de administrador (use --admin): %1</translation>
     </message>
+    <message>
+        <source>no profile &quot;%1&quot; (there is &quot;scheduled&quot;)</source>
+        <translation>no hay ningún perfil «%1» (existe «scheduled»)</translation>
+    </message>
+    <message>
+        <source>--profile takes its categories from the settings; it cannot go with %1</source>
+        <translation>--profile toma las categorías de las preferencias; no puede ir con %1</translation>
+    </message>
 </context>
 <context>
     <name>JunkHelp</name>
@@ -1558,6 +1589,18 @@ No se escribe nada en las preferencias; los elementos de inicio no se tocan.
     <message>
         <source>(unmarked)</source>
         <translation>(sin marcar)</translation>
+    </message>
+    <message>
+        <source>  --profile scheduled
+                 the run of the cleaning schedule (sweepwright-cli schedule): clean the
+                 categories chosen for it in the preferences, leave what needs a password
+                 and say what went in a desktop notification
+</source>
+        <translation>  --profile scheduled
+                 la ejecución programada (sweepwright-cli schedule): limpiar las categorías elegidas
+                 para ella en las preferencias, dejar lo que necesita una contraseña e indicar lo
+                 eliminado en una notificación
+</translation>
     </message>
 </context>
 <context>
@@ -3717,6 +3760,158 @@ una copia sin protección.
     </message>
 </context>
 <context>
+    <name>ScheduleCommand</name>
+    <message>
+        <source>every day</source>
+        <translation>cada día</translation>
+    </message>
+    <message>
+        <source>every week</source>
+        <translation>cada semana</translation>
+    </message>
+    <message>
+        <source>every month</source>
+        <translation>cada mes</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Junk is cleaned automatically: %1</source>
+        <translation>Los archivos basura se limpian automáticamente: %1</translation>
+    </message>
+    <message>
+        <source>(but the timer is not enabled)</source>
+        <translation>(pero el temporizador no está activado)</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Categorías:</translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Tells whether junk is cleaned automatically, how often and which categories, or
+changes it. A schedule is a systemd user timer and service in
+$XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer and .service), enabled with
+systemctl --user; the service runs &quot;sweepwright-cli junk --clean --yes --profile
+scheduled&quot; at low priority, which never asks for a password and ends with a desktop
+notification. The categories are chosen in the preferences of the window program.
+--off disables the timer and removes both files. Exits 1 when the change failed
+(no systemd user session, for one).
+
+  --daily        clean every day
+  --weekly       clean every week
+  --monthly      clean every month
+  --off          clean no more
+  --json         print one JSON object instead of text
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation>Uso: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Indica si los archivos basura se limpian automáticamente, cada cuánto y qué categorías,
+o lo cambia. Una programación es un temporizador y un servicio de usuario de systemd en
+$XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer y .service), activados con
+systemctl --user; el servicio ejecuta &quot;sweepwright-cli junk --clean --yes --profile
+scheduled&quot; con prioridad baja, nunca pide una contraseña y termina con una notificación.
+Las categorías se eligen en las preferencias del programa de ventana.
+--off desactiva el temporizador y elimina ambos archivos. Sale con 1 si el cambio falló
+(por ejemplo, sin sesión de usuario de systemd).
+
+  --daily        limpiar cada día
+  --weekly       limpiar cada semana
+  --monthly      limpiar cada mes
+  --off          dejar de limpiar
+  --json         mostrar un objeto JSON en vez de texto
+  --help         mostrar este texto
+  -V, --version  mostrar la versión
+</translation>
+    </message>
+    <message>
+        <source>choose one of %1</source>
+        <translation>elija uno de %1</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePrefViewController</name>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Cada día</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Cada semana</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Cada mes</translation>
+    </message>
+    <message>
+        <source>Clean &amp;automatically:</source>
+        <translation>Limpiar &amp;automáticamente:</translation>
+    </message>
+    <message>
+        <source>Clean automatically</source>
+        <translation>Limpiar automáticamente</translation>
+    </message>
+    <message>
+        <source>The cleaning runs in the background at low priority, even when Sweepwright is not open. It never asks for a password: what needs one is left. A notification tells what was removed.</source>
+        <translation>La limpieza se ejecuta en segundo plano con prioridad baja, aunque Sweepwright no esté abierto. Nunca pide una contraseña: lo que la necesita se deja. Una notificación indica lo que se eliminó.</translation>
+    </message>
+    <message>
+        <source>Clean these kinds of junk:</source>
+        <translation>Limpiar estos tipos de archivos basura:</translation>
+    </message>
+    <message>
+        <source>Not available here: %1</source>
+        <translation>No disponible aquí: %1</translation>
+    </message>
+    <message>
+        <source>The schedule could not be changed: %1</source>
+        <translation>No se pudo cambiar la programación: %1</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Programación</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRunNotice</name>
+    <message numerus="yes">
+        <source>Removed %n item(s), %1.</source>
+        <translation>
+            <numerusform>Se eliminó %n elemento, %1.</numerusform>
+            <numerusform>Se eliminaron %n elementos, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing needed removing.</source>
+        <translation>No había nada que eliminar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed.</source>
+        <translation>
+            <numerusform>No se pudo eliminar %n elemento.</numerusform>
+            <numerusform>No se pudieron eliminar %n elementos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) left: they need administrator rights.</source>
+        <translation>
+            <numerusform>Se dejó %n elemento: necesita derechos de administrador.</numerusform>
+            <numerusform>Se dejaron %n elementos: necesitan derechos de administrador.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Junk files cleaned</source>
+        <translation>Archivos basura limpiados</translation>
+    </message>
+</context>
+<context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
@@ -4300,6 +4495,37 @@ Sin ninguna de las opciones de abajo, guarda cada cuerpo como MailBody.rtf, .htm
     <message>
         <source>not an absolute path of an item</source>
         <translation>no es una ruta absoluta de un elemento</translation>
+    </message>
+</context>
+<context>
+    <name>UserSystemctl</name>
+    <message>
+        <source>systemctl did not answer in time</source>
+        <translation>systemctl no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>systemd is not installed here (no systemctl).</source>
+        <translation>systemd no está instalado aquí (no hay systemctl).</translation>
+    </message>
+    <message>
+        <source>No systemd user session is running (systemctl --user says: %1).</source>
+        <translation>No hay ninguna sesión de usuario de systemd en marcha (systemctl --user dice: %1).</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>systemctl could not be started</source>
+        <translation>no se pudo iniciar systemctl</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 falló</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 falló: %2</translation>
     </message>
 </context>
 <context>

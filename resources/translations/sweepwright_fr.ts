@@ -285,6 +285,25 @@ l&apos;analyse, ou la suppression après l&apos;élément en cours (code de sort
     </message>
 </context>
 <context>
+    <name>CleanSchedule</name>
+    <message>
+        <source>The command-line program is not installed beside this one (%1).</source>
+        <translation>Le programme en ligne de commande n’est pas installé à côté de celui-ci (%1).</translation>
+    </message>
+    <message>
+        <source>The program&apos;s path cannot be written in a unit file: %1</source>
+        <translation>Le chemin du programme ne peut pas être écrit dans un fichier d’unité : %1</translation>
+    </message>
+    <message>
+        <source>Could not write the timer into %1.</source>
+        <translation>Impossible d’écrire le minuteur dans %1.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Impossible de supprimer %1.</translation>
+    </message>
+</context>
+<context>
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
@@ -408,6 +427,10 @@ shred) lit les chemins sur l&apos;entrée standard, un par ligne ou séparés pa
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
         <translation>Essayez «&#xa0;sweepwright-cli --help&#xa0;».</translation>
+    </message>
+    <message>
+        <source>tell or set how often junk is cleaned automatically</source>
+        <translation>afficher ou régler la fréquence du nettoyage automatique des fichiers inutiles</translation>
     </message>
 </context>
 <context>
@@ -1403,6 +1426,14 @@ TMPDIR est inutilisable ou l&apos;espace disque a manqué&#xa0;; 2 erreur d&apos
         <source>Skipped, needs administrator rights (use --admin): %1</source>
         <translation>Ignoré, nécessite les droits d&apos;administrateur (utilisez --admin)&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>no profile &quot;%1&quot; (there is &quot;scheduled&quot;)</source>
+        <translation>aucun profil « %1 » (il existe « scheduled »)</translation>
+    </message>
+    <message>
+        <source>--profile takes its categories from the settings; it cannot go with %1</source>
+        <translation>--profile prend ses catégories dans les préférences ; il ne peut pas aller avec %1</translation>
+    </message>
 </context>
 <context>
     <name>JunkHelp</name>
@@ -1559,6 +1590,18 @@ Rien n&apos;est écrit dans les préférences&#xa0;; les éléments de démarrag
     <message>
         <source>(unmarked)</source>
         <translation>(décochée)</translation>
+    </message>
+    <message>
+        <source>  --profile scheduled
+                 the run of the cleaning schedule (sweepwright-cli schedule): clean the
+                 categories chosen for it in the preferences, leave what needs a password
+                 and say what went in a desktop notification
+</source>
+        <translation>  --profile scheduled
+                 l’exécution planifiée (sweepwright-cli schedule) : nettoyer les catégories choisies
+                 pour elle dans les préférences, laisser ce qui demande un mot de passe et indiquer
+                 ce qui a été supprimé dans une notification
+</translation>
     </message>
 </context>
 <context>
@@ -3719,6 +3762,158 @@ par un mot de passe donne une copie sans protection.
     </message>
 </context>
 <context>
+    <name>ScheduleCommand</name>
+    <message>
+        <source>every day</source>
+        <translation>chaque jour</translation>
+    </message>
+    <message>
+        <source>every week</source>
+        <translation>chaque semaine</translation>
+    </message>
+    <message>
+        <source>every month</source>
+        <translation>chaque mois</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>Junk is cleaned automatically: %1</source>
+        <translation>Les fichiers inutiles sont nettoyés automatiquement : %1</translation>
+    </message>
+    <message>
+        <source>(but the timer is not enabled)</source>
+        <translation>(mais le minuteur n’est pas activé)</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Catégories :</translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Tells whether junk is cleaned automatically, how often and which categories, or
+changes it. A schedule is a systemd user timer and service in
+$XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer and .service), enabled with
+systemctl --user; the service runs &quot;sweepwright-cli junk --clean --yes --profile
+scheduled&quot; at low priority, which never asks for a password and ends with a desktop
+notification. The categories are chosen in the preferences of the window program.
+--off disables the timer and removes both files. Exits 1 when the change failed
+(no systemd user session, for one).
+
+  --daily        clean every day
+  --weekly       clean every week
+  --monthly      clean every month
+  --off          clean no more
+  --json         print one JSON object instead of text
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation>Usage : sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Indique si les fichiers inutiles sont nettoyés automatiquement, à quelle fréquence et
+quelles catégories, ou le modifie. Une planification est un minuteur et un service
+utilisateur systemd dans $XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer et
+.service), activés avec systemctl --user ; le service exécute &quot;sweepwright-cli junk
+--clean --yes --profile scheduled&quot; en faible priorité, ne demande jamais de mot de passe
+et se termine par une notification. Les catégories se choisissent dans les préférences
+du programme à fenêtre. --off désactive le minuteur et supprime les deux fichiers.
+Renvoie 1 si la modification a échoué (sans session utilisateur systemd, par exemple).
+
+  --daily        nettoyer chaque jour
+  --weekly       nettoyer chaque semaine
+  --monthly      nettoyer chaque mois
+  --off          ne plus nettoyer
+  --json         afficher un objet JSON au lieu de texte
+  --help         afficher ce texte
+  -V, --version  afficher la version
+</translation>
+    </message>
+    <message>
+        <source>choose one of %1</source>
+        <translation>choisissez une seule option parmi %1</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePrefViewController</name>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Chaque jour</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Chaque semaine</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Chaque mois</translation>
+    </message>
+    <message>
+        <source>Clean &amp;automatically:</source>
+        <translation>Nettoyer &amp;automatiquement :</translation>
+    </message>
+    <message>
+        <source>Clean automatically</source>
+        <translation>Nettoyer automatiquement</translation>
+    </message>
+    <message>
+        <source>The cleaning runs in the background at low priority, even when Sweepwright is not open. It never asks for a password: what needs one is left. A notification tells what was removed.</source>
+        <translation>Le nettoyage s’exécute en arrière-plan avec une faible priorité, même lorsque Sweepwright n’est pas ouvert. Il ne demande jamais de mot de passe : ce qui en demande un est laissé. Une notification indique ce qui a été supprimé.</translation>
+    </message>
+    <message>
+        <source>Clean these kinds of junk:</source>
+        <translation>Nettoyer ces types de fichiers inutiles :</translation>
+    </message>
+    <message>
+        <source>Not available here: %1</source>
+        <translation>Indisponible ici : %1</translation>
+    </message>
+    <message>
+        <source>The schedule could not be changed: %1</source>
+        <translation>Impossible de modifier la planification : %1</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Planification</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRunNotice</name>
+    <message numerus="yes">
+        <source>Removed %n item(s), %1.</source>
+        <translation>
+            <numerusform>%n élément supprimé, %1.</numerusform>
+            <numerusform>%n éléments supprimés, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing needed removing.</source>
+        <translation>Il n’y avait rien à supprimer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed.</source>
+        <translation>
+            <numerusform>%n élément n’a pas pu être supprimé.</numerusform>
+            <numerusform>%n éléments n’ont pas pu être supprimés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) left: they need administrator rights.</source>
+        <translation>
+            <numerusform>%n élément laissé : il demande les droits d’administrateur.</numerusform>
+            <numerusform>%n éléments laissés : ils demandent les droits d’administrateur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Junk files cleaned</source>
+        <translation>Fichiers inutiles nettoyés</translation>
+    </message>
+</context>
+<context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
@@ -4302,6 +4497,37 @@ Sans aucune des options ci-dessous, chaque corps est enregistré en MailBody.rtf
     <message>
         <source>not an absolute path of an item</source>
         <translation>ce n&apos;est pas le chemin absolu d&apos;un élément</translation>
+    </message>
+</context>
+<context>
+    <name>UserSystemctl</name>
+    <message>
+        <source>systemctl did not answer in time</source>
+        <translation>systemctl n’a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>systemd is not installed here (no systemctl).</source>
+        <translation>systemd n’est pas installé ici (pas de systemctl).</translation>
+    </message>
+    <message>
+        <source>No systemd user session is running (systemctl --user says: %1).</source>
+        <translation>Aucune session utilisateur systemd n’est active (systemctl --user indique : %1).</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>systemctl could not be started</source>
+        <translation>systemctl n’a pas pu être lancé</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 a échoué</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 a échoué : %2</translation>
     </message>
 </context>
 <context>

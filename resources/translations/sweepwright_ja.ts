@@ -282,6 +282,25 @@ scan, or the removal after the current item (exit status 130).
     </message>
 </context>
 <context>
+    <name>CleanSchedule</name>
+    <message>
+        <source>The command-line program is not installed beside this one (%1).</source>
+        <translation>コマンドラインプログラムがこのプログラムと同じ場所にインストールされていません（%1）。</translation>
+    </message>
+    <message>
+        <source>The program&apos;s path cannot be written in a unit file: %1</source>
+        <translation>プログラムのパスをユニットファイルに書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>Could not write the timer into %1.</source>
+        <translation>タイマーを %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>%1 を削除できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
@@ -405,6 +424,10 @@ FOLDER または PATH に &quot;-&quot; を指定すると (large、dups、shred
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
         <translation>詳しくは &apos;sweepwright-cli --help&apos; を実行してください。</translation>
+    </message>
+    <message>
+        <source>tell or set how often junk is cleaned automatically</source>
+        <translation>不要ファイルを自動でクリーンアップする頻度を表示または設定します</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1408,14 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
         <source>Skipped, needs administrator rights (use --admin): %1</source>
         <translation>管理者権限が必要なためスキップしました (--admin を使用してください): %1</translation>
     </message>
+    <message>
+        <source>no profile &quot;%1&quot; (there is &quot;scheduled&quot;)</source>
+        <translation>プロファイル「%1」はありません（あるのは「scheduled」です）</translation>
+    </message>
+    <message>
+        <source>--profile takes its categories from the settings; it cannot go with %1</source>
+        <translation>--profile はカテゴリを設定から読み込むため、%1 と一緒には使えません</translation>
+    </message>
 </context>
 <context>
     <name>JunkHelp</name>
@@ -1541,6 +1572,18 @@ Ctrl-C でスキャンを中止します。削除中は現在の項目の後で�
     <message>
         <source>(unmarked)</source>
         <translation>(チェックなし)</translation>
+    </message>
+    <message>
+        <source>  --profile scheduled
+                 the run of the cleaning schedule (sweepwright-cli schedule): clean the
+                 categories chosen for it in the preferences, leave what needs a password
+                 and say what went in a desktop notification
+</source>
+        <translation>  --profile scheduled
+                 スケジュールによる実行（sweepwright-cli schedule）: 設定で選んだカテゴリを
+                 クリーンアップし、パスワードが必要なものは残し、削除した内容をデスクトップ通知で
+                 知らせます
+</translation>
     </message>
 </context>
 <context>
@@ -3680,6 +3723,155 @@ PDF ドキュメントのサイズを小さくしたコピーを作成します�
     </message>
 </context>
 <context>
+    <name>ScheduleCommand</name>
+    <message>
+        <source>every day</source>
+        <translation>毎日</translation>
+    </message>
+    <message>
+        <source>every week</source>
+        <translation>毎週</translation>
+    </message>
+    <message>
+        <source>every month</source>
+        <translation>毎月</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>しない</translation>
+    </message>
+    <message>
+        <source>Junk is cleaned automatically: %1</source>
+        <translation>不要ファイルの自動クリーンアップ: %1</translation>
+    </message>
+    <message>
+        <source>(but the timer is not enabled)</source>
+        <translation>（ただしタイマーは有効になっていません）</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>カテゴリ:</translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Tells whether junk is cleaned automatically, how often and which categories, or
+changes it. A schedule is a systemd user timer and service in
+$XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer and .service), enabled with
+systemctl --user; the service runs &quot;sweepwright-cli junk --clean --yes --profile
+scheduled&quot; at low priority, which never asks for a password and ends with a desktop
+notification. The categories are chosen in the preferences of the window program.
+--off disables the timer and removes both files. Exits 1 when the change failed
+(no systemd user session, for one).
+
+  --daily        clean every day
+  --weekly       clean every week
+  --monthly      clean every month
+  --off          clean no more
+  --json         print one JSON object instead of text
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation>使い方: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+不要ファイルを自動でクリーンアップするかどうか、その頻度とカテゴリを表示するか、
+変更します。スケジュールは $XDG_CONFIG_HOME/systemd/user にある systemd のユーザー
+タイマーとサービス（sweepwright-clean.timer と .service）で、systemctl --user で
+有効にします。サービスは &quot;sweepwright-cli junk --clean --yes --profile scheduled&quot; を
+低い優先度で実行し、パスワードは求めず、最後にデスクトップ通知を出します。カテゴリは
+ウィンドウ版プログラムの設定で選びます。--off はタイマーを無効にして両方のファイルを
+削除します。変更に失敗したとき（systemd のユーザーセッションがないときなど）は 1 で
+終了します。
+
+  --daily        毎日クリーンアップします
+  --weekly       毎週クリーンアップします
+  --monthly      毎月クリーンアップします
+  --off          クリーンアップをやめます
+  --json         テキストの代わりに JSON オブジェクトを出力します
+  --help         このテキストを表示します
+  -V, --version  バージョンを表示します
+</translation>
+    </message>
+    <message>
+        <source>choose one of %1</source>
+        <translation>%1 のうち一つを選んでください</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePrefViewController</name>
+    <message>
+        <source>Never</source>
+        <translation>しない</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>毎日</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>毎週</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>毎月</translation>
+    </message>
+    <message>
+        <source>Clean &amp;automatically:</source>
+        <translation>自動クリーンアップ(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Clean automatically</source>
+        <translation>自動クリーンアップ</translation>
+    </message>
+    <message>
+        <source>The cleaning runs in the background at low priority, even when Sweepwright is not open. It never asks for a password: what needs one is left. A notification tells what was removed.</source>
+        <translation>クリーンアップは Sweepwright を開いていなくても、低い優先度でバックグラウンドで実行されます。パスワードは求めません。パスワードが必要なものは残します。削除した内容は通知でお知らせします。</translation>
+    </message>
+    <message>
+        <source>Clean these kinds of junk:</source>
+        <translation>クリーンアップする不要ファイルの種類:</translation>
+    </message>
+    <message>
+        <source>Not available here: %1</source>
+        <translation>ここでは利用できません: %1</translation>
+    </message>
+    <message>
+        <source>The schedule could not be changed: %1</source>
+        <translation>スケジュールを変更できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>スケジュール</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRunNotice</name>
+    <message numerus="yes">
+        <source>Removed %n item(s), %1.</source>
+        <translation>
+            <numerusform>%n 項目を削除しました（%1）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing needed removing.</source>
+        <translation>削除するものはありませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed.</source>
+        <translation>
+            <numerusform>%n 項目を削除できませんでした。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) left: they need administrator rights.</source>
+        <translation>
+            <numerusform>%n 項目を残しました: 管理者権限が必要です。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Junk files cleaned</source>
+        <translation>不要ファイルをクリーンアップしました</translation>
+    </message>
+</context>
+<context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
@@ -4262,6 +4454,37 @@ winmail.dat (TNEF) ファイルの添付ファイルとメッセージ本文を 
     <message>
         <source>not an absolute path of an item</source>
         <translation>項目の絶対パスではありません</translation>
+    </message>
+</context>
+<context>
+    <name>UserSystemctl</name>
+    <message>
+        <source>systemctl did not answer in time</source>
+        <translation>systemctl が時間内に応答しませんでした</translation>
+    </message>
+    <message>
+        <source>systemd is not installed here (no systemctl).</source>
+        <translation>ここには systemd がインストールされていません（systemctl がありません）。</translation>
+    </message>
+    <message>
+        <source>No systemd user session is running (systemctl --user says: %1).</source>
+        <translation>systemd のユーザーセッションが動いていません（systemctl --user の応答: %1）。</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>応答なし</translation>
+    </message>
+    <message>
+        <source>systemctl could not be started</source>
+        <translation>systemctl を起動できませんでした</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 に失敗しました</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 に失敗しました: %2</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,25 @@ análise, ou a remoção após o item atual (status de saída 130).
     </message>
 </context>
 <context>
+    <name>CleanSchedule</name>
+    <message>
+        <source>The command-line program is not installed beside this one (%1).</source>
+        <translation>O programa de linha de comando não está instalado junto a este (%1).</translation>
+    </message>
+    <message>
+        <source>The program&apos;s path cannot be written in a unit file: %1</source>
+        <translation>O caminho do programa não pode ser escrito em um arquivo de unidade: %1</translation>
+    </message>
+    <message>
+        <source>Could not write the timer into %1.</source>
+        <translation>Não foi possível gravar o temporizador em %1.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Não foi possível remover %1.</translation>
+    </message>
+</context>
+<context>
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
@@ -408,6 +427,10 @@ um por linha ou separados por bytes NUL.
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
         <translation>Experimente &apos;sweepwright-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>tell or set how often junk is cleaned automatically</source>
+        <translation>mostrar ou definir com que frequência os arquivos desnecessários são limpos automaticamente</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1425,14 @@ não pode ser usado ou o disco ficou sem espaço; 2 erro de uso; 130 Ctrl-C.
         <source>Skipped, needs administrator rights (use --admin): %1</source>
         <translation>Ignorado, requer privilégios de administrador (use --admin): %1</translation>
     </message>
+    <message>
+        <source>no profile &quot;%1&quot; (there is &quot;scheduled&quot;)</source>
+        <translation>não há perfil &quot;%1&quot; (existe &quot;scheduled&quot;)</translation>
+    </message>
+    <message>
+        <source>--profile takes its categories from the settings; it cannot go with %1</source>
+        <translation>--profile obtém as categorias das preferências; não pode ser usado com %1</translation>
+    </message>
 </context>
 <context>
     <name>JunkHelp</name>
@@ -1558,6 +1589,18 @@ Nada é gravado nas preferências; os itens de inicialização não são tocados
     <message>
         <source>(unmarked)</source>
         <translation>(desmarcada)</translation>
+    </message>
+    <message>
+        <source>  --profile scheduled
+                 the run of the cleaning schedule (sweepwright-cli schedule): clean the
+                 categories chosen for it in the preferences, leave what needs a password
+                 and say what went in a desktop notification
+</source>
+        <translation>  --profile scheduled
+                 a execução agendada (sweepwright-cli schedule): limpar as categorias escolhidas
+                 para ela nas preferências, manter o que precisa de senha e informar o que foi
+                 removido em uma notificação
+</translation>
     </message>
 </context>
 <context>
@@ -3717,6 +3760,158 @@ uma cópia sem proteção.
     </message>
 </context>
 <context>
+    <name>ScheduleCommand</name>
+    <message>
+        <source>every day</source>
+        <translation>todo dia</translation>
+    </message>
+    <message>
+        <source>every week</source>
+        <translation>toda semana</translation>
+    </message>
+    <message>
+        <source>every month</source>
+        <translation>todo mês</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Junk is cleaned automatically: %1</source>
+        <translation>Os arquivos desnecessários são limpos automaticamente: %1</translation>
+    </message>
+    <message>
+        <source>(but the timer is not enabled)</source>
+        <translation>(mas o temporizador não está ativado)</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Categorias:</translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Tells whether junk is cleaned automatically, how often and which categories, or
+changes it. A schedule is a systemd user timer and service in
+$XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer and .service), enabled with
+systemctl --user; the service runs &quot;sweepwright-cli junk --clean --yes --profile
+scheduled&quot; at low priority, which never asks for a password and ends with a desktop
+notification. The categories are chosen in the preferences of the window program.
+--off disables the timer and removes both files. Exits 1 when the change failed
+(no systemd user session, for one).
+
+  --daily        clean every day
+  --weekly       clean every week
+  --monthly      clean every month
+  --off          clean no more
+  --json         print one JSON object instead of text
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation>Uso: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Informa se os arquivos desnecessários são limpos automaticamente, com que frequência e
+quais categorias, ou altera isso. Um agendamento é um temporizador e um serviço de
+usuário do systemd em $XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer e
+.service), ativados com systemctl --user; o serviço executa &quot;sweepwright-cli junk
+--clean --yes --profile scheduled&quot; com baixa prioridade, nunca pede senha e termina com
+uma notificação. As categorias são escolhidas nas preferências do programa com janela.
+--off desativa o temporizador e remove os dois arquivos. Sai com 1 quando a alteração
+falhou (sem sessão de usuário do systemd, por exemplo).
+
+  --daily        limpar todo dia
+  --weekly       limpar toda semana
+  --monthly      limpar todo mês
+  --off          não limpar mais
+  --json         mostrar um objeto JSON em vez de texto
+  --help         mostrar este texto
+  -V, --version  mostrar a versão
+</translation>
+    </message>
+    <message>
+        <source>choose one of %1</source>
+        <translation>escolha um de %1</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePrefViewController</name>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Todo dia</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Toda semana</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Todo mês</translation>
+    </message>
+    <message>
+        <source>Clean &amp;automatically:</source>
+        <translation>Limpar &amp;automaticamente:</translation>
+    </message>
+    <message>
+        <source>Clean automatically</source>
+        <translation>Limpar automaticamente</translation>
+    </message>
+    <message>
+        <source>The cleaning runs in the background at low priority, even when Sweepwright is not open. It never asks for a password: what needs one is left. A notification tells what was removed.</source>
+        <translation>A limpeza é executada em segundo plano com baixa prioridade, mesmo com o Sweepwright fechado. Ela nunca pede senha: o que precisa de uma é mantido. Uma notificação informa o que foi removido.</translation>
+    </message>
+    <message>
+        <source>Clean these kinds of junk:</source>
+        <translation>Limpar estes tipos de arquivos desnecessários:</translation>
+    </message>
+    <message>
+        <source>Not available here: %1</source>
+        <translation>Não disponível aqui: %1</translation>
+    </message>
+    <message>
+        <source>The schedule could not be changed: %1</source>
+        <translation>Não foi possível alterar o agendamento: %1</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Agendamento</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRunNotice</name>
+    <message numerus="yes">
+        <source>Removed %n item(s), %1.</source>
+        <translation>
+            <numerusform>%n item removido, %1.</numerusform>
+            <numerusform>%n itens removidos, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing needed removing.</source>
+        <translation>Não havia nada para remover.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed.</source>
+        <translation>
+            <numerusform>%n item não pôde ser removido.</numerusform>
+            <numerusform>%n itens não puderam ser removidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) left: they need administrator rights.</source>
+        <translation>
+            <numerusform>%n item mantido: precisa de direitos de administrador.</numerusform>
+            <numerusform>%n itens mantidos: precisam de direitos de administrador.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Junk files cleaned</source>
+        <translation>Arquivos desnecessários limpos</translation>
+    </message>
+</context>
+<context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
@@ -4300,6 +4495,37 @@ Sem nenhuma das opções abaixo, salva cada corpo como MailBody.rtf, .html e .tx
     <message>
         <source>not an absolute path of an item</source>
         <translation>não é um caminho absoluto de um item</translation>
+    </message>
+</context>
+<context>
+    <name>UserSystemctl</name>
+    <message>
+        <source>systemctl did not answer in time</source>
+        <translation>o systemctl não respondeu a tempo</translation>
+    </message>
+    <message>
+        <source>systemd is not installed here (no systemctl).</source>
+        <translation>O systemd não está instalado aqui (não há systemctl).</translation>
+    </message>
+    <message>
+        <source>No systemd user session is running (systemctl --user says: %1).</source>
+        <translation>Nenhuma sessão de usuário do systemd está em execução (systemctl --user diz: %1).</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>systemctl could not be started</source>
+        <translation>não foi possível iniciar o systemctl</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 falhou</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 falhou: %2</translation>
     </message>
 </context>
 <context>

@@ -288,6 +288,25 @@ Ctrl-C прерывает сканирование, а удаление — по
     </message>
 </context>
 <context>
+    <name>CleanSchedule</name>
+    <message>
+        <source>The command-line program is not installed beside this one (%1).</source>
+        <translation>Программа командной строки не установлена рядом с этой (%1).</translation>
+    </message>
+    <message>
+        <source>The program&apos;s path cannot be written in a unit file: %1</source>
+        <translation>Путь к программе нельзя записать в файл юнита: %1</translation>
+    </message>
+    <message>
+        <source>Could not write the timer into %1.</source>
+        <translation>Не удалось записать таймер в %1.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Не удалось удалить %1.</translation>
+    </message>
+</context>
+<context>
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
@@ -411,6 +430,10 @@ one a line or separated by NUL bytes.
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
         <translation>Попробуйте «sweepwright-cli --help».</translation>
+    </message>
+    <message>
+        <source>tell or set how often junk is cleaned automatically</source>
+        <translation>показать или задать, как часто мусор очищается автоматически</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1441,14 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
         <source>Skipped, needs administrator rights (use --admin): %1</source>
         <translation>Пропущено, нужны права администратора (используйте --admin): %1</translation>
     </message>
+    <message>
+        <source>no profile &quot;%1&quot; (there is &quot;scheduled&quot;)</source>
+        <translation>нет профиля «%1» (есть «scheduled»)</translation>
+    </message>
+    <message>
+        <source>--profile takes its categories from the settings; it cannot go with %1</source>
+        <translation>--profile берёт категории из настроек; его нельзя сочетать с %1</translation>
+    </message>
 </context>
 <context>
     <name>JunkHelp</name>
@@ -1574,6 +1605,18 @@ Ctrl-C прерывает сканирование, а удаление — по
     <message>
         <source>(unmarked)</source>
         <translation>(не отмечена)</translation>
+    </message>
+    <message>
+        <source>  --profile scheduled
+                 the run of the cleaning schedule (sweepwright-cli schedule): clean the
+                 categories chosen for it in the preferences, leave what needs a password
+                 and say what went in a desktop notification
+</source>
+        <translation>  --profile scheduled
+                 запуск по расписанию (sweepwright-cli schedule): очистить выбранные для него в
+                 настройках категории, оставить то, что требует пароля, и сообщить об удалённом
+                 в уведомлении
+</translation>
     </message>
 </context>
 <context>
@@ -3753,6 +3796,161 @@ a copy without protection.
     </message>
 </context>
 <context>
+    <name>ScheduleCommand</name>
+    <message>
+        <source>every day</source>
+        <translation>каждый день</translation>
+    </message>
+    <message>
+        <source>every week</source>
+        <translation>каждую неделю</translation>
+    </message>
+    <message>
+        <source>every month</source>
+        <translation>каждый месяц</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>никогда</translation>
+    </message>
+    <message>
+        <source>Junk is cleaned automatically: %1</source>
+        <translation>Мусор очищается автоматически: %1</translation>
+    </message>
+    <message>
+        <source>(but the timer is not enabled)</source>
+        <translation>(но таймер не включён)</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Категории:</translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Tells whether junk is cleaned automatically, how often and which categories, or
+changes it. A schedule is a systemd user timer and service in
+$XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer and .service), enabled with
+systemctl --user; the service runs &quot;sweepwright-cli junk --clean --yes --profile
+scheduled&quot; at low priority, which never asks for a password and ends with a desktop
+notification. The categories are chosen in the preferences of the window program.
+--off disables the timer and removes both files. Exits 1 when the change failed
+(no systemd user session, for one).
+
+  --daily        clean every day
+  --weekly       clean every week
+  --monthly      clean every month
+  --off          clean no more
+  --json         print one JSON object instead of text
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation>Использование: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Сообщает, очищается ли мусор автоматически, как часто и какие категории, или меняет это.
+Расписание — это пользовательские таймер и служба systemd в
+$XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer и .service), включённые через
+systemctl --user; служба запускает &quot;sweepwright-cli junk --clean --yes --profile
+scheduled&quot; с низким приоритетом, никогда не запрашивает пароль и в конце показывает
+уведомление. Категории выбираются в настройках оконной программы.
+--off выключает таймер и удаляет оба файла. Завершается с кодом 1, если изменить не
+удалось (например, нет пользовательского сеанса systemd).
+
+  --daily        очищать каждый день
+  --weekly       очищать каждую неделю
+  --monthly      очищать каждый месяц
+  --off          больше не очищать
+  --json         вывести один объект JSON вместо текста
+  --help         показать эту справку
+  -V, --version  показать версию
+</translation>
+    </message>
+    <message>
+        <source>choose one of %1</source>
+        <translation>выберите что-то одно из %1</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePrefViewController</name>
+    <message>
+        <source>Never</source>
+        <translation>Никогда</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Каждый день</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Каждую неделю</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Каждый месяц</translation>
+    </message>
+    <message>
+        <source>Clean &amp;automatically:</source>
+        <translation>&amp;Автоматическая очистка:</translation>
+    </message>
+    <message>
+        <source>Clean automatically</source>
+        <translation>Автоматическая очистка</translation>
+    </message>
+    <message>
+        <source>The cleaning runs in the background at low priority, even when Sweepwright is not open. It never asks for a password: what needs one is left. A notification tells what was removed.</source>
+        <translation>Очистка выполняется в фоне с низким приоритетом, даже когда Sweepwright не открыт. Она никогда не запрашивает пароль: то, что его требует, остаётся. Уведомление сообщает, что было удалено.</translation>
+    </message>
+    <message>
+        <source>Clean these kinds of junk:</source>
+        <translation>Очищать такой мусор:</translation>
+    </message>
+    <message>
+        <source>Not available here: %1</source>
+        <translation>Здесь недоступно: %1</translation>
+    </message>
+    <message>
+        <source>The schedule could not be changed: %1</source>
+        <translation>Не удалось изменить расписание: %1</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Расписание</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRunNotice</name>
+    <message numerus="yes">
+        <source>Removed %n item(s), %1.</source>
+        <translation>
+            <numerusform>Удалён %n элемент, %1.</numerusform>
+            <numerusform>Удалено %n элемента, %1.</numerusform>
+            <numerusform>Удалено %n элементов, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing needed removing.</source>
+        <translation>Удалять было нечего.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed.</source>
+        <translation>
+            <numerusform>%n элемент не удалось удалить.</numerusform>
+            <numerusform>%n элемента не удалось удалить.</numerusform>
+            <numerusform>%n элементов не удалось удалить.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) left: they need administrator rights.</source>
+        <translation>
+            <numerusform>Оставлен %n элемент: нужны права администратора.</numerusform>
+            <numerusform>Оставлено %n элемента: нужны права администратора.</numerusform>
+            <numerusform>Оставлено %n элементов: нужны права администратора.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Junk files cleaned</source>
+        <translation>Мусор очищен</translation>
+    </message>
+</context>
+<context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
@@ -4337,6 +4535,37 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     <message>
         <source>not an absolute path of an item</source>
         <translation>не абсолютный путь к элементу</translation>
+    </message>
+</context>
+<context>
+    <name>UserSystemctl</name>
+    <message>
+        <source>systemctl did not answer in time</source>
+        <translation>systemctl не ответил вовремя</translation>
+    </message>
+    <message>
+        <source>systemd is not installed here (no systemctl).</source>
+        <translation>systemd здесь не установлен (нет systemctl).</translation>
+    </message>
+    <message>
+        <source>No systemd user session is running (systemctl --user says: %1).</source>
+        <translation>Пользовательский сеанс systemd не запущен (systemctl --user сообщает: %1).</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>ничего</translation>
+    </message>
+    <message>
+        <source>systemctl could not be started</source>
+        <translation>не удалось запустить systemctl</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1: ошибка</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1: ошибка: %2</translation>
     </message>
 </context>
 <context>

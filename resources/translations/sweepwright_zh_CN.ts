@@ -282,6 +282,25 @@ scan, or the removal after the current item (exit status 130).
     </message>
 </context>
 <context>
+    <name>CleanSchedule</name>
+    <message>
+        <source>The command-line program is not installed beside this one (%1).</source>
+        <translation>命令行程序未安装在本程序旁边（%1）。</translation>
+    </message>
+    <message>
+        <source>The program&apos;s path cannot be written in a unit file: %1</source>
+        <translation>程序路径无法写入单元文件：%1</translation>
+    </message>
+    <message>
+        <source>Could not write the timer into %1.</source>
+        <translation>无法将定时器写入 %1。</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>无法移除 %1。</translation>
+    </message>
+</context>
+<context>
     <name>CliCommand</name>
     <message>
         <source>cancelled</source>
@@ -405,6 +424,10 @@ one a line or separated by NUL bytes.
     <message>
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
         <translation>请尝试运行 &apos;sweepwright-cli --help&apos;。</translation>
+    </message>
+    <message>
+        <source>tell or set how often junk is cleaned automatically</source>
+        <translation>显示或设置自动清理垃圾文件的频率</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1405,14 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
         <source>Skipped, needs administrator rights (use --admin): %1</source>
         <translation>已跳过，需要管理员权限（请使用 --admin）：%1</translation>
     </message>
+    <message>
+        <source>no profile &quot;%1&quot; (there is &quot;scheduled&quot;)</source>
+        <translation>没有配置“%1”（只有“scheduled”）</translation>
+    </message>
+    <message>
+        <source>--profile takes its categories from the settings; it cannot go with %1</source>
+        <translation>--profile 从首选项读取类别，不能与 %1 一起使用</translation>
+    </message>
 </context>
 <context>
     <name>JunkHelp</name>
@@ -1538,6 +1569,17 @@ Ctrl-C 会停止扫描；移除时则在当前项完成后停止（退出状态 
     <message>
         <source>(unmarked)</source>
         <translation>（默认不勾选）</translation>
+    </message>
+    <message>
+        <source>  --profile scheduled
+                 the run of the cleaning schedule (sweepwright-cli schedule): clean the
+                 categories chosen for it in the preferences, leave what needs a password
+                 and say what went in a desktop notification
+</source>
+        <translation>  --profile scheduled
+                 计划运行（sweepwright-cli schedule）：清理在首选项中为其选择的类别，
+                 保留需要密码的内容，并在桌面通知中说明移除了什么
+</translation>
     </message>
 </context>
 <context>
@@ -3677,6 +3719,153 @@ a copy without protection.
     </message>
 </context>
 <context>
+    <name>ScheduleCommand</name>
+    <message>
+        <source>every day</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>every week</source>
+        <translation>每周</translation>
+    </message>
+    <message>
+        <source>every month</source>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>Junk is cleaned automatically: %1</source>
+        <translation>自动清理垃圾文件：%1</translation>
+    </message>
+    <message>
+        <source>(but the timer is not enabled)</source>
+        <translation>（但定时器未启用）</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>类别：</translation>
+    </message>
+    <message>
+        <source>Usage: sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+Tells whether junk is cleaned automatically, how often and which categories, or
+changes it. A schedule is a systemd user timer and service in
+$XDG_CONFIG_HOME/systemd/user (sweepwright-clean.timer and .service), enabled with
+systemctl --user; the service runs &quot;sweepwright-cli junk --clean --yes --profile
+scheduled&quot; at low priority, which never asks for a password and ends with a desktop
+notification. The categories are chosen in the preferences of the window program.
+--off disables the timer and removes both files. Exits 1 when the change failed
+(no systemd user session, for one).
+
+  --daily        clean every day
+  --weekly       clean every week
+  --monthly      clean every month
+  --off          clean no more
+  --json         print one JSON object instead of text
+  --help         show this text
+  -V, --version  show the version
+</source>
+        <translation>用法：sweepwright-cli schedule [--daily | --weekly | --monthly | --off] [--json]
+显示是否自动清理垃圾文件、清理频率和类别，或更改这些设置。计划是位于
+$XDG_CONFIG_HOME/systemd/user 的 systemd 用户定时器和服务（sweepwright-clean.timer
+和 .service），通过 systemctl --user 启用；该服务以低优先级运行
+&quot;sweepwright-cli junk --clean --yes --profile scheduled&quot;，从不询问密码，结束时显示
+桌面通知。类别在窗口程序的首选项中选择。--off 停用定时器并移除这两个文件。更改失败时
+（例如没有 systemd 用户会话）以 1 退出。
+
+  --daily        每天清理
+  --weekly       每周清理
+  --monthly      每月清理
+  --off          不再清理
+  --json         输出一个 JSON 对象而不是文本
+  --help         显示此文本
+  -V, --version  显示版本
+</translation>
+    </message>
+    <message>
+        <source>choose one of %1</source>
+        <translation>请从 %1 中选择一个</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePrefViewController</name>
+    <message>
+        <source>Never</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>每周</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>Clean &amp;automatically:</source>
+        <translation>自动清理(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Clean automatically</source>
+        <translation>自动清理</translation>
+    </message>
+    <message>
+        <source>The cleaning runs in the background at low priority, even when Sweepwright is not open. It never asks for a password: what needs one is left. A notification tells what was removed.</source>
+        <translation>清理以低优先级在后台运行，即使 Sweepwright 未打开。它从不询问密码：需要密码的内容会被保留。通知会告诉您移除了哪些内容。</translation>
+    </message>
+    <message>
+        <source>Clean these kinds of junk:</source>
+        <translation>清理以下类型的垃圾文件：</translation>
+    </message>
+    <message>
+        <source>Not available here: %1</source>
+        <translation>此处不可用：%1</translation>
+    </message>
+    <message>
+        <source>The schedule could not be changed: %1</source>
+        <translation>无法更改计划：%1</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>计划</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRunNotice</name>
+    <message numerus="yes">
+        <source>Removed %n item(s), %1.</source>
+        <translation>
+            <numerusform>已移除 %n 项，%1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing needed removing.</source>
+        <translation>没有需要移除的内容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed.</source>
+        <translation>
+            <numerusform>%n 项无法移除。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) left: they need administrator rights.</source>
+        <translation>
+            <numerusform>保留了 %n 项：需要管理员权限。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Junk files cleaned</source>
+        <translation>垃圾文件已清理</translation>
+    </message>
+</context>
+<context>
     <name>SevenZip</name>
     <message>
         <source>link leads outside the destination</source>
@@ -4259,6 +4448,37 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     <message>
         <source>not an absolute path of an item</source>
         <translation>不是某一项的绝对路径</translation>
+    </message>
+</context>
+<context>
+    <name>UserSystemctl</name>
+    <message>
+        <source>systemctl did not answer in time</source>
+        <translation>systemctl 未及时响应</translation>
+    </message>
+    <message>
+        <source>systemd is not installed here (no systemctl).</source>
+        <translation>此处未安装 systemd（没有 systemctl）。</translation>
+    </message>
+    <message>
+        <source>No systemd user session is running (systemctl --user says: %1).</source>
+        <translation>没有正在运行的 systemd 用户会话（systemctl --user 显示：%1）。</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>systemctl could not be started</source>
+        <translation>无法启动 systemctl</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 失败</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 失败：%2</translation>
     </message>
 </context>
 <context>

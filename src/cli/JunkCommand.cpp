@@ -5,12 +5,14 @@
 #include "cli/JunkHelp.h"
 #include "cli/JunkReport.h"
 #include "cli/KeepPathOption.h"
+#include "cli/ScheduledRunNotice.h"
 #include "core/foundation/MainQueue.h"
 #include "core/foundation/ORPrefConfig.h"
 #include "core/foundation/ORSelection.h"
 #include "core/junk/JunkOverlap.h"
 #include "core/junk/ORJunkCategory.h"
 #include "core/junk/ORJunkFilesCollection.h"
+#include "core/junk/ScheduledProfile.h"
 #include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
@@ -62,6 +64,7 @@ void JunkCommand::declareOptions(CliOptions &options) const
     options.addFlags({QStringLiteral("--all"), QStringLiteral("--admin"), QStringLiteral("--stats")});
     options.addValued({QStringLiteral("--category")});
     KeepPathOption::declare(options);
+    options.addValued({QStringLiteral("--profile")});
 }
 
 // The switch keys to read as on: the named categories, all of them, or those
@@ -70,6 +73,8 @@ std::optional<QString> JunkCommand::configure(const CliOptions &options)
 {
     if (!options.positional().isEmpty())
         return unexpectedArgument(options.positional().first());
+    if (options.isSet(QStringLiteral("--profile")))
+        return configureProfile(options);
     for (const ORJunkCategory &c : ORJunkCategory::categories())
         if (options.isSet(QStringLiteral("--all"))
             || (!options.isSet(QStringLiteral("--category")) && ORPrefConfig::startupValue(c.switchKey).toBool()))
@@ -89,6 +94,28 @@ std::optional<QString> JunkCommand::configure(const CliOptions &options)
     ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
     engine.setSwitchReader([keys = m_switchKeys](const QString &key) { return keys.contains(key); });
     engine.setAdminRemoval(m_admin);
+    return std::nullopt;
+}
+
+// The profile's categories count as named: a category that starts
+// unmarked (the Trash) was ticked for the schedule by the user. Nothing
+// needs an administrator, so nothing asks for a password.
+std::optional<QString> JunkCommand::configureProfile(const CliOptions &options)
+{
+    if (options.value(QStringLiteral("--profile")) != QLatin1String("scheduled"))
+        return Text::tr("no profile \"%1\" (there is \"scheduled\")").arg(options.value(QStringLiteral("--profile")));
+    for (const char *other : {"--category", "--all", "--admin"})
+        if (options.isSet(QString::fromLatin1(other)))
+            return Text::tr("--profile takes its categories from the settings; it cannot go with %1")
+                .arg(QLatin1String(other));
+    for (const qint64 id : sw::ScheduledProfile::categories()) {
+        m_switchKeys.insert(ORJunkCategory::byID(id)->switchKey);
+        m_named.insert(id);
+    }
+    m_scheduled = true;
+    ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
+    engine.setSwitchReader([keys = m_switchKeys](const QString &key) { return keys.contains(key); });
+    engine.setAdminRemoval(false);
     return std::nullopt;
 }
 
@@ -150,4 +177,11 @@ void JunkCommand::writeExtras(FILE *out, const Outcome &outcome) const
                          .arg(path)
                          .toLocal8Bit()
                          .constData());
+}
+
+// The end of a scheduled run the user is not watching: a notification.
+void JunkCommand::finished(const Outcome &outcome)
+{
+    if (m_scheduled && outcome.report)
+        scheduledrun::notify(*outcome.report, int(JunkReport::leftToAdmin(*m_data).size()));
 }

@@ -126,6 +126,10 @@ QString junkHelp()
         "  --help         show this text\n"
         "  -V, --version  show the version\n");
     text += KeepPathOption::help();
+    text += Text::tr("  --profile scheduled\n"
+                     "                 the run of the cleaning schedule (sweepwright-cli schedule): clean the\n"
+                     "                 categories chosen for it in the preferences, leave what needs a password\n"
+                     "                 and say what went in a desktop notification\n");
     text += ORLayout::optionsHelp();
     text += QLatin1Char('\n')
             + Text::tr("Categories of the %1 layout (* scanned by default) and what --clean removes:")

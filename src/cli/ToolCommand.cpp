@@ -79,6 +79,7 @@ int ToolCommand::execute(const CliOptions &options)
     }
     const Outcome outcome = removing ? removeMarked(options) : Outcome();
     report(json, listed, listing ? &*listing : nullptr, outcome);
+    finished(outcome);
     if (std::ferror(stdout))
         return tellWriteError();
     if (outcome.interrupted) {

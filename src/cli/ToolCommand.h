@@ -108,6 +108,8 @@ protected:
     // removal's.
     virtual void writeExtras(JsonWriter &json, const Outcome &outcome) const;
     virtual void writeExtras(FILE *out, const Outcome &outcome) const;
+    // Called once the report is written, before the exit status is chosen.
+    virtual void finished(const Outcome &) {}
 
 private:
     Outcome removeMarked(const CliOptions &options);

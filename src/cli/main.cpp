@@ -10,6 +10,7 @@
 #include "cli/LargeCommand.h"
 #include "cli/LoginCommand.h"
 #include "cli/MemoryCommand.h"
+#include "cli/ScheduleCommand.h"
 #include "cli/ShredCommand.h"
 #include "cli/TnefCommand.h"
 #include "core/platform/ORLayout.h"
@@ -63,6 +64,8 @@ const Command kCommands[] = {
     {"shred", make<ShredCommand>,
      QT_TRANSLATE_NOOP("CliMain", "remove files and folders whole, optionally overwriting their contents first"),
      nullptr},
+    {"schedule", make<ScheduleCommand>,
+     QT_TRANSLATE_NOOP("CliMain", "tell or set how often junk is cleaned automatically"), nullptr},
     {"tnef", make<TnefCommand>,
      QT_TRANSLATE_NOOP("CliMain", "write the attachments and message bodies of a winmail.dat file into a folder"),
      nullptr},

@@ -4,6 +4,7 @@
 #include "CliRunner.h"
 #include "RemovalBlocker.h"
 #include "support/FixtureTree.h"
+#include "support/NotificationsStandIn.h"
 #include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
@@ -177,7 +178,10 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"StrayArgument", {"junk", "extra"}, "unexpected argument extra"},
                       UsageCase{"UnknownLayout", {"junk", "--layout", "windows"}, "unknown layout"},
                       UsageCase{"CategoryNotANumber", {"junk", "--category", "cache"}, "no category cache"},
-                      UsageCase{"CategoryNotOfferedHere", {"junk", "--category=9"}, "no category 9"}),
+                      UsageCase{"CategoryNotOfferedHere", {"junk", "--category=9"}, "no category 9"},
+                      UsageCase{"UnknownProfile", {"junk", "--profile", "nightly"}, "no profile \"nightly\""},
+                      UsageCase{"ScheduledRunNeverAsksForAPassword",
+                                {"junk", "--profile=scheduled", "--admin"}, "cannot go with --admin"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // --- listing ---------------------------------------------------------------------
@@ -611,6 +615,73 @@ TEST_F(JunkCommand, ItemsOnlyAnAdministratorMayRemoveNeedAdmin)
     ASSERT_EQ(failures.size(), 1);
     EXPECT_TRUE(failures[0].toObject().value(QStringLiteral("reason")).toString().contains(QStringLiteral("cancelled")));
     EXPECT_TRUE(tree.exists(QStringLiteral("root/var/cache/apt/archives/a.deb")));
+}
+
+// --- the scheduled run ---------------------------------------------------------------
+
+// Run as an ordinary user with the categories chosen for the schedule: a
+// root-owned folder in a system cache folder the user owns is left and
+// reported, with no password asked (the stand-in pkexec would log a call);
+// the category the schedule leaves out is not touched; without a session
+// bus the notification is left out and nothing waits for it.
+TEST_F(JunkCommand, ScheduledRunSkipsWhatNeedsAPasswordAndAsksForNone)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "becoming another user needs root";
+    constexpr uid_t kNobody = 65534;
+    tree.file(QStringLiteral("root/var/cache/apt/archives/a.deb"), 100);
+    tree.file(QStringLiteral("home/.cache/own/x"), 10);
+    tree.file(QStringLiteral("root/var/log/syslog.1"), 20);
+    tree.text(QStringLiteral("config/Sweepwright/Sweepwright.conf"), "[General]\nscheduleCategories=0 2\n");
+    const QString log = tree.path(QStringLiteral("pkexec.log"));
+    const QString standIn = tree.text(QStringLiteral("bin/pkexec"), "#!/bin/sh\necho \"$*\" >> '" + QFile::encodeName(log) + "'\nexit 126\n");
+    ::chmod(QFile::encodeName(standIn).constData(), 0755);
+    for (const QString &path : {tree.root(), tree.path(QStringLiteral("bin"))})
+        ::chmod(QFile::encodeName(path).constData(), 0755);
+    QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("65534:65534"), home, config});
+    QProcess::execute(QStringLiteral("chown"), {QStringLiteral("65534:65534"), tree.path(QStringLiteral("root/var/cache"))});
+    const QStringList asNobody{QStringLiteral("setpriv"), QStringLiteral("--reuid=%1").arg(kNobody),
+                               QStringLiteral("--regid=%1").arg(kNobody), QStringLiteral("--clear-groups")};
+    const QStringList args{QStringLiteral("junk"), QStringLiteral("--home"), home, QStringLiteral("--root"), root,
+                           QStringLiteral("--json"), QStringLiteral("--clean"), QStringLiteral("--yes"),
+                           QStringLiteral("--profile"), QStringLiteral("scheduled")};
+    const QStringList env{QStringLiteral("SWEEPWRIGHT_PKEXEC=") + standIn,
+                          QStringLiteral("DBUS_SESSION_BUS_ADDRESS=unix:path=") + tree.path(QStringLiteral("no-bus"))};
+    const swtest::TreeSnapshot before = swtest::TreeSnapshot::of(tree.root());
+    QElapsedTimer clock;
+    clock.start();
+    const CliRun run = swtest::runCli(args, config, QString(), env, asNobody);
+    EXPECT_LT(clock.elapsed(), 30000);
+    const swtest::TreeSnapshot after = swtest::TreeSnapshot::of(tree.root());
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QJsonObject result = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(groupIDs(result), (QList<qint64>{0, 2}));
+    EXPECT_EQ(result.value(QStringLiteral("skipped")).toArray(),
+              QJsonArray{tree.path(QStringLiteral("root/var/cache/apt"))});
+    EXPECT_EQ(before.vanished(after), QStringList{tree.path(QStringLiteral("home/.cache/own/x"))});
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), before.bytesGone(after));
+    EXPECT_TRUE(tree.exists(QStringLiteral("root/var/log/syslog.1")));
+    EXPECT_FALSE(QFile::exists(log)) << "a password was asked for";
+}
+
+// The end of a scheduled run is told on the desktop: what went and what
+// could not go, with no click offered (nobody is there to answer it).
+TEST_F(JunkCommand, ScheduledRunEndsWithANotificationOfWhatWent)
+{
+    tree.file(QStringLiteral("home/.cache/one/x"), 1500);
+    tree.file(QStringLiteral("home/.cache/two/y"), 500);
+    tree.file(QStringLiteral("home/Downloads/kept.iso"), 700);
+    swtest::NotificationsStandIn service;
+    ASSERT_TRUE(service.start());
+    const QJsonObject result = junkJson({QStringLiteral("--clean"), QStringLiteral("--yes"),
+                                         QStringLiteral("--profile=scheduled")});
+    EXPECT_EQ(result.value(QStringLiteral("delSize")).toInteger(), 2000);
+    EXPECT_TRUE(tree.exists(QStringLiteral("home/Downloads/kept.iso")));
+    const QList<swtest::NotificationsStandIn::Notification> shown = service.shown();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown.first().summary, QStringLiteral("Junk files cleaned"));
+    EXPECT_EQ(shown.first().body, QStringLiteral("Removed 2 items, 2 kB."));
+    EXPECT_TRUE(shown.first().actions.isEmpty());
 }
 
 }  // namespace

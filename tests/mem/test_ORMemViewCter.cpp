@@ -2,12 +2,12 @@
 #include "core/foundation/ORUtility.h"
 #include "core/mem/MemoryMonitor.h"
 #include "core/mem/ORMemoryCollection.h"
+#include "core/platform/DesktopNotifier.h"
 #include "gui/controls/ORMemCircleView.h"
 #include "gui/controls/ORVerticalBarView.h"
 #include "gui/mem/ORMemViewCter.h"
 #include "gui/mem/ORQuotesWinCter.h"
 #include "gui/mem/ORQuotesWindow.h"
-#include "gui/shell/DesktopNotifier.h"
 #include "support/NotificationsStandIn.h"
 #include "support/PageFixture.h"
 

@@ -9,6 +9,7 @@
 #include "gui/preference/GeneralPrefViewController.h"
 #include "gui/preference/MASPreferencesWindowController.h"
 #include "gui/preference/PrefCheckBox.h"
+#include "gui/preference/SchedulePrefViewController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 
 #include <QComboBox>
@@ -28,7 +29,8 @@ class TestMASPreferencesWindowController : public QObject
     static std::unique_ptr<MASPreferencesWindowController> window()
     {
         return std::make_unique<MASPreferencesWindowController>(
-            QList<PrefPane *>{new GeneralPrefViewController, new SmartCleanPrefViewController}, QStringLiteral("Preferences"));
+            QList<PrefPane *>{new GeneralPrefViewController, new SmartCleanPrefViewController,
+             new SchedulePrefViewController}, QStringLiteral("Preferences"));
     }
 
 private slots:
@@ -50,15 +52,22 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(prefs.get()));
             QTest::keyClick(prefs.get(), Qt::Key_Tab, Qt::ControlModifier);
             QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("Junk Cleanup"));
+            QTest::keyClick(prefs.get(), Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("Schedule"));
             QTest::keyClick(prefs.get(), Qt::Key_Tab, Qt::ControlModifier);  // wraps
             QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("General"));
             // Ctrl+Shift+Tab arrives as Backtab with both modifiers; a
             // shortcut of Ctrl+Shift+Backtab alone never fired for it.
             QTest::keyClick(prefs.get(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("Schedule"));
+            QTest::keyClick(prefs.get(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
             QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("Junk Cleanup"));
             QTest::keyClick(prefs.get(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
             QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("General"));
             QTest::keyClick(prefs.get(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("Schedule"));
+            QTest::keyClick(prefs.get(), Qt::Key_Tab, Qt::ControlModifier);  // wraps
+            QTest::keyClick(prefs.get(), Qt::Key_Tab, Qt::ControlModifier);
             QCOMPARE(prefs->selectedViewController()->identifier(), QStringLiteral("Junk Cleanup"));
             prefs->close();
         }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/foundation/ORUtility.h"
 #include "core/junk/ORJunkFilesCollection.h"
+#include "core/platform/DesktopNotifier.h"
 #include "gui/junk/ORJunkDelViewCter.h"
 #include "gui/junk/ORJunksResultViewCter.h"
 #include "gui/junk/ORJunkViewCter.h"
 #include "gui/shell/AwayNotice.h"
-#include "gui/shell/DesktopNotifier.h"
 #include "support/JunkFixture.h"
 #include "support/NotificationsStandIn.h"
 #include "support/ToolWindow.h"

@@ -9,6 +9,7 @@
 #include "gui/preference/GeneralPrefViewController.h"
 #include "gui/preference/KeepPrefViewController.h"
 #include "gui/preference/MASPreferencesWindowController.h"
+#include "gui/preference/SchedulePrefViewController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 #include "support/JunkFixture.h"
 
@@ -248,7 +249,8 @@ private:
         survey.readWindow(QStringLiteral("junk result"));
 
         MASPreferencesWindowController preferences(
-            {new GeneralPrefViewController, new SmartCleanPrefViewController, new KeepPrefViewController},
+            {new GeneralPrefViewController, new SmartCleanPrefViewController, new KeepPrefViewController,
+             new SchedulePrefViewController},
             QStringLiteral("Preferences"));
         preferences.show();
         QTest::qWait(kSettle);

@@ -17,6 +17,7 @@
 #include "gui/preference/KeepPrefViewController.h"
 #include "gui/preview/ViewerFactory.h"
 #include "gui/preference/MASPreferencesWindowController.h"
+#include "gui/preference/SchedulePrefViewController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 #include "gui/shell/BusyCircleSlot.h"
 #include "gui/shell/RemovalPage.h"
@@ -235,7 +236,8 @@ private:
         see(QStringLiteral("About"), m_window->aboutDialog());
         m_window->aboutDialog()->close();
         MASPreferencesWindowController preferences(
-            {new GeneralPrefViewController, new SmartCleanPrefViewController, new KeepPrefViewController},
+            {new GeneralPrefViewController, new SmartCleanPrefViewController, new KeepPrefViewController,
+             new SchedulePrefViewController},
             QStringLiteral("Preferences"));
         preferences.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preferences));

@@ -270,3 +270,31 @@ void ORPrefConfig::setMemoryUsageEnable(qint64 percent)
 {
     setObject(QStringLiteral("memoryusage"), percent);
 }
+
+namespace {
+// One string of numbers, so that choosing no category at all is stored too
+// (QSettings writes an empty list as no value).
+const QString kScheduledCategories = QStringLiteral("scheduleCategories");
+}  // namespace
+
+std::optional<QList<qint64>> ORPrefConfig::scheduledCategories()
+{
+    if (!hasStoredValue(kScheduledCategories))
+        return std::nullopt;
+    QList<qint64> ids;
+    for (const QString &word : stringForKey(kScheduledCategories).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const qint64 id = word.toLongLong(&ok);
+        if (ok && !ids.contains(id))
+            ids.append(id);
+    }
+    return ids;
+}
+
+void ORPrefConfig::setScheduledCategories(const QList<qint64> &groupIDs)
+{
+    QStringList words;
+    for (const qint64 id : groupIDs)
+        words.append(QString::number(id));
+    setObject(kScheduledCategories, words.join(QLatin1Char(' ')));
+}

@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include <optional>
+
 // The settings, one getter and one setter per key, stored with QSettings in
 // $XDG_CONFIG_HOME/Sweepwright/Sweepwright.conf. Every setter syncs at once so
 // a value survives an abrupt end of the process. Registered defaults answer
@@ -70,4 +72,9 @@ public:
     static void setBrowserEnable(bool on);
     static bool languageEnable();
     static void setLanguageEnable(bool on);
+
+    // The junk categories (group numbers) the scheduled cleaning takes;
+    // nothing while the user has chosen none yet.
+    static std::optional<QList<qint64>> scheduledCategories();
+    static void setScheduledCategories(const QList<qint64> &groupIDs);
 };

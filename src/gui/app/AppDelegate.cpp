@@ -11,6 +11,7 @@
 #include "gui/preference/GeneralPrefViewController.h"
 #include "gui/preference/KeepPrefViewController.h"
 #include "gui/preference/MASPreferencesWindowController.h"
+#include "gui/preference/SchedulePrefViewController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 #include "gui/shell/PageNumber.h"
 
@@ -87,7 +88,8 @@ void AppDelegate::prefMenuDidClick()
 {
     if (!m_preferencesWindowController)
         m_preferencesWindowController = new MASPreferencesWindowController(
-            {new GeneralPrefViewController, new SmartCleanPrefViewController, new KeepPrefViewController}, tr("Preferences"));
+            {new GeneralPrefViewController, new SmartCleanPrefViewController, new KeepPrefViewController,
+             new SchedulePrefViewController}, tr("Preferences"));
     m_preferencesWindowController->show();
     m_preferencesWindowController->raise();
     m_preferencesWindowController->activateWindow();

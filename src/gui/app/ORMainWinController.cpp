@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/ORMainWinController.h"
 
+#include "core/platform/DesktopNotifier.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/controls/ORImage.h"
 #include "gui/controls/SYFlatButton.h"
 #include "gui/controls/ThemeColors.h"
 #include "gui/controls/ThemeFollower.h"
-#include "gui/shell/DesktopNotifier.h"
 #include "gui/shell/ORBaseViewCter.h"
 
 #include <QAction>

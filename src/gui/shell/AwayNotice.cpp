@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/AwayNotice.h"
 
-#include "gui/shell/DesktopNotifier.h"
+#include "core/platform/DesktopNotifier.h"
 #include "gui/shell/ORBaseViewCter.h"
 #include "gui/shell/ORBasedViewCterDelegate.h"
 

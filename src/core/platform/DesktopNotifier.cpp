@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/shell/DesktopNotifier.h"
+#include "core/platform/DesktopNotifier.h"
 
 #include "core/platform/ORLayout.h"
 
@@ -8,8 +8,10 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QEventLoop>
 #include <QLoggingCategory>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantMap>
 
 Q_LOGGING_CATEGORY(lcNotifier, "sweepwright.notifications")
@@ -72,19 +74,38 @@ void DesktopNotifier::notify(const QString &summary, const QString &body, const 
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
     const QString appId = QString::fromLatin1(kAppId);
-    call << QString::fromLatin1(kAppName) << uint(0) << appId << summary << body
-         << QStringList{kDefaultAction, tr("Show")}
+    QStringList actions;
+    if (!context.isNull())
+        actions << kDefaultAction << tr("Show");
+    call << QString::fromLatin1(kAppName) << uint(0) << appId << summary << body << actions
          << QVariantMap{{QStringLiteral("desktop-entry"), appId}} << int(-1);
     auto *watcher = new QDBusPendingCallWatcher(QDBusConnection(m_connection).asyncCall(call), this);
+    ++m_unanswered;
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, context](QDBusPendingCallWatcher *done) {
         done->deleteLater();
+        --m_unanswered;
         const QDBusPendingReply<uint> reply = *done;
         // No service on the bus is no error of ours: the user just sees nothing.
         if (reply.isError())
             qCDebug(lcNotifier) << "Notification not shown:" << reply.error().message();
-        else
+        else if (!context.isNull())
             m_shown.insert(reply.value(), context);
+        emit answered();
     });
+}
+
+bool DesktopNotifier::waitForAnswers(int msecs)
+{
+    if (m_unanswered == 0)
+        return true;
+    QEventLoop loop;
+    QTimer::singleShot(msecs, &loop, &QEventLoop::quit);
+    connect(this, &DesktopNotifier::answered, &loop, [this, &loop] {
+        if (m_unanswered == 0)
+            loop.quit();
+    });
+    loop.exec();
+    return m_unanswered == 0;
 }
 
 void DesktopNotifier::actionInvoked(uint id, const QString &action)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/shell/DesktopNotifier.h"
+#include "core/platform/DesktopNotifier.h"
 #include "support/NotificationsStandIn.h"
 
 #include <QElapsedTimer>
