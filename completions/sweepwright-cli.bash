@@ -6,9 +6,9 @@ _sweepwright_cli_options()
 {
     local layout="--layout --root --home" common="--help -h --version -V"
     case $1 in
-        junk) echo "--json --clean --yes --dry-run --admin --category --all $layout $common" ;;
-        large) echo "--json --trash --yes --dry-run $layout $common" ;;
-        dups) echo "--json --csv --empty --quick --no-cache --clear-cache --keep --reference --trash-all-but-first --link --yes --dry-run $layout $common" ;;
+        junk) echo "--json --clean --yes --dry-run --admin --category --all --older-than $layout $common" ;;
+        large) echo "--json --trash --yes --dry-run --older-than $layout $common" ;;
+        dups) echo "--json --csv --empty --quick --no-cache --clear-cache --keep --reference --trash-all-but-first --link --older-than --yes --dry-run $layout $common" ;;
         apps) echo "--json --remove --with-data --yes --dry-run $layout $common" ;;
         extensions) echo "--json --remove --yes --dry-run $layout $common" ;;
         login) echo "--json --all --on --off $layout $common" ;;
@@ -67,7 +67,7 @@ _sweepwright_cli()
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi
             return ;;
-        --on | --off | --body-name | --maxsize) return ;;
+        --on | --off | --body-name | --maxsize | --older-than) return ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$(_sweepwright_cli_options "$command")" -- "$cur"))

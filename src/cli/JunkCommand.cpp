@@ -4,6 +4,7 @@
 #include "cli/JsonWriter.h"
 #include "cli/JunkHelp.h"
 #include "cli/JunkReport.h"
+#include "cli/OlderThanOption.h"
 #include "core/foundation/MainQueue.h"
 #include "core/foundation/ORPrefConfig.h"
 #include "core/foundation/ORSelection.h"
@@ -60,6 +61,7 @@ void JunkCommand::declareOptions(CliOptions &options) const
     ToolCommand::declareOptions(options);
     options.addFlags({QStringLiteral("--all"), QStringLiteral("--admin"), QStringLiteral("--stats")});
     options.addValued({QStringLiteral("--category")});
+    OlderThanOption::declare(options);
 }
 
 // The switch keys to read as on: the named categories, all of them, or those
@@ -83,7 +85,13 @@ std::optional<QString> JunkCommand::configure(const CliOptions &options)
     }
     m_admin = options.isSet(QStringLiteral("--admin"));
     m_stats = options.isSet(QStringLiteral("--stats"));
+    std::optional<QString> badAge;
+    const std::optional<int> olderThan = OlderThanOption::read(options, badAge);
+    if (badAge)
+        return badAge;
     ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
+    // The ages set in the preferences hold unless the command names one.
+    engine.setAgeRules(olderThan ? std::optional(sw::JunkAgeRules::everyCategory(*olderThan)) : std::nullopt);
     engine.setSwitchReader([keys = m_switchKeys](const QString &key) { return keys.contains(key); });
     engine.setAdminRemoval(m_admin);
     return std::nullopt;

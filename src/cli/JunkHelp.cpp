@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/JunkHelp.h"
 
+#include "cli/OlderThanOption.h"
 #include "core/foundation/ORPrefConfig.h"
 #include "core/junk/ORJunkCategory.h"
 #include "core/platform/ORLayout.h"
@@ -124,6 +125,7 @@ QString junkHelp()
         "  --all          scan every category of the layout\n"
         "  --help         show this text\n"
         "  -V, --version  show the version\n");
+    text += OlderThanOption::junkHelp();
     text += ORLayout::optionsHelp();
     text += QLatin1Char('\n')
             + Text::tr("Categories of the %1 layout (* scanned by default) and what --clean removes:")

@@ -44,7 +44,7 @@ QString LargeCommand::help() const
                "  --dry-run      show what --trash would move, and move nothing\n"
                "  --help         show this text\n"
                "  -V, --version  show the version\n")
-           + defaultFoldersHelp(ORBigDataCollection::defaultFolders()) + ORLayout::optionsHelp();
+           + OlderThanOption::finderHelp() + defaultFoldersHelp(ORBigDataCollection::defaultFolders()) + ORLayout::optionsHelp();
 }
 
 ToolCommand::Plan LargeCommand::plan()

@@ -270,3 +270,25 @@ void ORPrefConfig::setMemoryUsageEnable(qint64 percent)
 {
     setObject(QStringLiteral("memoryusage"), percent);
 }
+
+bool ORPrefConfig::junkAgeEnable(const QString &switchKey)
+{
+    return boolForKey(QStringLiteral("olderThanOn/") + switchKey);
+}
+
+void ORPrefConfig::setJunkAgeEnable(const QString &switchKey, bool on)
+{
+    setObject(QStringLiteral("olderThanOn/") + switchKey, on);
+}
+
+qint64 ORPrefConfig::junkAgeDays(const QString &switchKey, qint64 offered)
+{
+    bool ok = false;
+    const qint64 days = objectForKey(QStringLiteral("olderThanDays/") + switchKey).toLongLong(&ok);
+    return ok && days >= 0 ? days : offered;
+}
+
+void ORPrefConfig::setJunkAgeDays(const QString &switchKey, qint64 days)
+{
+    setObject(QStringLiteral("olderThanDays/") + switchKey, days);
+}

@@ -70,4 +70,12 @@ public:
     static void setBrowserEnable(bool on);
     static bool languageEnable();
     static void setLanguageEnable(bool on);
+
+    // A junk category's age rule, by its switch key: whether it is on
+    // ("olderThanOn/KEY", absent: off) and its days ("olderThanDays/KEY",
+    // absent: the days offered).
+    static bool junkAgeEnable(const QString &switchKey);
+    static void setJunkAgeEnable(const QString &switchKey, bool on);
+    static qint64 junkAgeDays(const QString &switchKey, qint64 offered);
+    static void setJunkAgeDays(const QString &switchKey, qint64 days);
 };
