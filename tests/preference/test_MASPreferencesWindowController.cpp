@@ -176,7 +176,7 @@ private slots:
         QVERIFY(downloads != data->junkGroups.cend());
         QCOMPARE(downloads->groupItems.size(), 1);
         QCOMPARE(downloads->groupItems.first().itemPath, setup);
-        QVERIFY(downloads->groupInfo.contains(QStringLiteral("30 days")));
+        QVERIFY(downloads->groupInfo.contains(QStringLiteral("older than 30 day")));
         engine.startOver();
     }
 };
