@@ -6,9 +6,9 @@ _sweepwright_cli_options()
 {
     local layout="--layout --root --home" common="--help -h --version -V"
     case $1 in
-        junk) echo "--json --clean --yes --dry-run --admin --category --all --profile --keep-path $layout $common" ;;
-        large) echo "--json --trash --yes --dry-run --keep-path $layout $common" ;;
-        dups) echo "--json --csv --empty --quick --no-cache --clear-cache --keep --reference --trash-all-but-first --link --yes --dry-run --keep-path $layout $common" ;;
+        junk) echo "--json --clean --yes --dry-run --admin --category --all --profile --older-than --keep-path $layout $common" ;;
+        large) echo "--json --trash --yes --dry-run --older-than --keep-path $layout $common" ;;
+        dups) echo "--json --csv --empty --quick --no-cache --clear-cache --keep --reference --trash-all-but-first --link --older-than --yes --dry-run --keep-path $layout $common" ;;
         apps) echo "--json --remove --with-data --yes --dry-run --keep-path $layout $common" ;;
         extensions) echo "--json --remove --yes --dry-run $layout $common" ;;
         login) echo "--json --all --on --off $layout $common" ;;
@@ -69,7 +69,7 @@ _sweepwright_cli()
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi
             return ;;
-        --on | --off | --body-name | --maxsize) return ;;
+        --on | --off | --body-name | --maxsize | --older-than) return ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$(_sweepwright_cli_options "$command")" -- "$cur"))

@@ -57,6 +57,7 @@ complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l keep -x -a 
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l reference -x -a '(__fish_complete_directories)' -d 'a folder of originals, never moved'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l trash-all-but-first -d 'move every copy but the one kept to the Trash'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from dups' -l link -x -a 'hard reflink symbolic' -d 'replace every copy but the one kept by a link to it'
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from junk large dups' -l older-than -x -d 'only items older than this many days'
 
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from apps' -l remove -x -d 'remove the ticked items of this application'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from apps' -l with-data -d "remove the user's data too"

@@ -822,6 +822,19 @@ gespeichert und nicht erneut gelesen (Kopien werden vor dem Entfernen trotzdem B
         <source>--link and --empty cannot be given together</source>
         <translation>--link und --empty können nicht zusammen angegeben werden</translation>
     </message>
+    <message>
+        <source>                         (in a set, newer copies stay and are marked [recent];
+                         a set is listed only when one of its copies may go)
+</source>
+        <translation>                         (in einer Gruppe bleiben neuere Kopien und sind mit [neu]
+                         markiert; eine Gruppe erscheint nur, wenn eine Kopie gehen darf)
+</translation>
+    </message>
+    <message>
+        <source>recent</source>
+        <extracomment>Marks a copy modified within --older-than DAYS, which stays, in the list of a set&apos;s copies</extracomment>
+        <translation>neu</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -1639,6 +1652,13 @@ Es wird nichts in die Einstellungen geschrieben; Autostart-Einträge bleiben unb
         <source>No junk category is enabled.</source>
         <translation>Es ist keine Datenmüll-Kategorie aktiviert.</translation>
     </message>
+    <message numerus="yes">
+        <source>only items older than %n day(s)</source>
+        <translation>
+            <numerusform>nur Elemente, die älter als %n Tag sind</numerusform>
+            <numerusform>nur Elemente, die älter als %n Tage sind</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeepList</name>
@@ -2171,6 +2191,13 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     <message>
         <source>In a reference folder: originals are never removed</source>
         <translation>In einem Referenzordner: Originale werden nie entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Modified in the last %n day(s): only older copies go</source>
+        <translation>
+            <numerusform>In den letzten %n Tag geändert: nur ältere Kopien werden entfernt</numerusform>
+            <numerusform>In den letzten %n Tagen geändert: nur ältere Kopien werden entfernt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2836,6 +2863,13 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
         <translation>Seiten und Bilder, die Ihre Browser speichern, um Websites schneller anzuzeigen, sowie deren Verlauf und Cookies, die anfangs abgewählt sind: Ohne Cookies sind Sie bei Websites abgemeldet.</translation>
     </message>
+    <message numerus="yes">
+        <source>Only items older than %n day(s) are listed.</source>
+        <translation>
+            <numerusform>Nur Elemente, die älter als %n Tag sind, werden aufgeführt.</numerusform>
+            <numerusform>Nur Elemente, die älter als %n Tage sind, werden aufgeführt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
@@ -3350,6 +3384,35 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     <message>
         <source>today</source>
         <translation>heute</translation>
+    </message>
+</context>
+<context>
+    <name>OlderThanOption</name>
+    <message>
+        <source>%1 needs a number of days</source>
+        <translation>%1 braucht eine Anzahl von Tagen</translation>
+    </message>
+    <message>
+        <source>--older-than takes a whole number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--older-than nimmt eine ganze Zahl von Tagen von 0 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS      only files last modified more than DAYS days ago (0: all)
+</source>
+        <translation>  --older-than DAYS      nur Dateien, die vor mehr als DAYS Tagen zuletzt geändert wurden (0: alle)
+</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS  only items older than DAYS days (0: all), in every category, in place
+        of the ages set in Preferences &gt; Junk Clean (which apply otherwise, --clean
+        included): by the newest modification time inside an item, and in the Trash by
+        the date it was deleted; a Trash item without a readable date counts as new
+</source>
+        <translation>  --older-than DAYS  nur Elemente, die älter als DAYS Tage sind (0: alle), in jeder Kategorie,
+        anstelle der Alter aus Einstellungen &gt; Datenmüll (die sonst gelten, auch für --clean):
+        nach der jüngsten Änderung in einem Element, im Papierkorb nach dem Datum des
+        Löschens; ein Element im Papierkorb ohne lesbares Datum gilt als neu
+</translation>
     </message>
 </context>
 <context>
@@ -4035,6 +4098,14 @@ Strg+C bricht nach dem aktuellen Eintrag ab
     <message>
         <source>Junk Clean</source>
         <translation>Datenmüll</translation>
+    </message>
+    <message>
+        <source>Only items older than</source>
+        <translation>Nur älter als</translation>
+    </message>
+    <message>
+        <source>%1: only items older than a number of days</source>
+        <translation>%1: nur Elemente, die älter als eine Anzahl von Tagen sind</translation>
     </message>
 </context>
 <context>
@@ -4739,6 +4810,21 @@ Ohne eine der Optionen unten wird jeder Nachrichtentext als MailBody.rtf, .html 
     </message>
 </context>
 <context>
+    <name>sw::AgeLimitControl</name>
+    <message>
+        <source>%1: days</source>
+        <translation>%1: Tage</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>After the number of an age limit: &quot;Only files older than [30] days&quot;</extracomment>
+        <translation>
+            <numerusform>Tag</numerusform>
+            <numerusform>Tage</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4781,6 +4867,12 @@ In einem Referenzordner: Diese Kopie ist ein Original und wird nie ausgewählt.<
         <source>Reference</source>
         <extracomment>Beside a copy in a folder of originals; short</extracomment>
         <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>%1
+Modified more recently than the scan&apos;s age limit: this copy stays and is never selected.</source>
+        <translation>%1
+Neuer als die Altersgrenze des Scans: Diese Kopie bleibt und wird nie ausgewählt.</translation>
     </message>
 </context>
 <context>
@@ -4964,6 +5056,18 @@ Referenzordner: Seine Kopien sind die Originale und werden nie ausgewählt.</tra
     <message>
         <source>&amp;Scan</source>
         <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Only files older than</source>
+        <translation>Nur Dateien älter als</translation>
+    </message>
+    <message>
+        <source>Only files older than a number of days</source>
+        <translation>Nur Dateien, die älter als eine Anzahl von Tagen sind</translation>
+    </message>
+    <message>
+        <source>Leave out files modified more recently; among duplicates, newer copies stay.</source>
+        <translation>Später geänderte Dateien auslassen; unter Duplikaten bleiben neuere Kopien.</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,13 @@
 </numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>only items older than %n day(s)</source>
+        <translation>
+            <numerusform>only items older than %n day</numerusform>
+            <numerusform>only items older than %n days</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LargeCommand</name>
@@ -167,6 +174,16 @@
         <translation>
             <numerusform>%n file</numerusform>
             <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORDupDataCollection</name>
+    <message numerus="yes">
+        <source>Modified in the last %n day(s): only older copies go</source>
+        <translation>
+            <numerusform>Modified in the last %n day: only older copies go</numerusform>
+            <numerusform>Modified in the last %n days: only older copies go</numerusform>
         </translation>
     </message>
 </context>
@@ -229,6 +246,16 @@
         <translation>
             <numerusform>%n item could not be saved.</numerusform>
             <numerusform>%n items could not be saved.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ORJunkFilesCollection</name>
+    <message numerus="yes">
+        <source>Only items older than %n day(s) are listed.</source>
+        <translation>
+            <numerusform>Only items older than %n day are listed.</numerusform>
+            <numerusform>Only items older than %n days are listed.</numerusform>
         </translation>
     </message>
 </context>
@@ -338,6 +365,17 @@
         <translation>
             <numerusform>Freed %1 in total; %n copy could not be replaced (%2).</numerusform>
             <numerusform>Freed %1 in total; %n copies could not be replaced (%2).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sw::AgeLimitControl</name>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>After the number of an age limit: &quot;Only files older than [30] days&quot;</extracomment>
+        <translation>
+            <numerusform>day</numerusform>
+            <numerusform>days</numerusform>
         </translation>
     </message>
 </context>

@@ -822,6 +822,19 @@ y no se vuelven a leer (las copias se siguen comparando byte a byte antes de eli
         <source>--link and --empty cannot be given together</source>
         <translation>--link y --empty no se pueden indicar juntos</translation>
     </message>
+    <message>
+        <source>                         (in a set, newer copies stay and are marked [recent];
+                         a set is listed only when one of its copies may go)
+</source>
+        <translation>                         (en un grupo, las copias más recientes se quedan y se marcan
+                         [reciente]; un grupo solo se muestra si alguna de sus copias puede irse)
+</translation>
+    </message>
+    <message>
+        <source>recent</source>
+        <extracomment>Marks a copy modified within --older-than DAYS, which stays, in the list of a set&apos;s copies</extracomment>
+        <translation>reciente</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -1639,6 +1652,13 @@ No se escribe nada en las preferencias; los elementos de inicio no se tocan.
         <source>No junk category is enabled.</source>
         <translation>No hay ninguna categoría de archivos basura activada.</translation>
     </message>
+    <message numerus="yes">
+        <source>only items older than %n day(s)</source>
+        <translation>
+            <numerusform>solo elementos de más de %n día</numerusform>
+            <numerusform>solo elementos de más de %n días</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeepList</name>
@@ -2171,6 +2191,13 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     <message>
         <source>In a reference folder: originals are never removed</source>
         <translation>En una carpeta de referencia: los originales nunca se eliminan</translation>
+    </message>
+    <message numerus="yes">
+        <source>Modified in the last %n day(s): only older copies go</source>
+        <translation>
+            <numerusform>Modificada hace menos de %n día: solo se quitan las copias más antiguas</numerusform>
+            <numerusform>Modificada hace menos de %n días: solo se quitan las copias más antiguas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2836,6 +2863,13 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
         <translation>Páginas e imágenes que guardan sus navegadores para mostrar los sitios más rápido, y su historial y sus cookies, que de entrada aparecen desmarcados: sin las cookies, se cerrará su sesión en los sitios web.</translation>
     </message>
+    <message numerus="yes">
+        <source>Only items older than %n day(s) are listed.</source>
+        <translation>
+            <numerusform>Solo se muestran los elementos de más de %n día.</numerusform>
+            <numerusform>Solo se muestran los elementos de más de %n días.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
@@ -3350,6 +3384,35 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
     <message>
         <source>today</source>
         <translation>hoy</translation>
+    </message>
+</context>
+<context>
+    <name>OlderThanOption</name>
+    <message>
+        <source>%1 needs a number of days</source>
+        <translation>%1 necesita un número de días</translation>
+    </message>
+    <message>
+        <source>--older-than takes a whole number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--older-than admite un número entero de días de 0 a %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS      only files last modified more than DAYS days ago (0: all)
+</source>
+        <translation>  --older-than DAYS      solo archivos modificados por última vez hace más de DAYS días (0: todos)
+</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS  only items older than DAYS days (0: all), in every category, in place
+        of the ages set in Preferences &gt; Junk Clean (which apply otherwise, --clean
+        included): by the newest modification time inside an item, and in the Trash by
+        the date it was deleted; a Trash item without a readable date counts as new
+</source>
+        <translation>  --older-than DAYS  solo elementos de más de DAYS días (0: todos), en cada categoría, en lugar
+        de las edades fijadas en Preferencias &gt; Limpieza (que se aplican si no, --clean
+        incluido): según la modificación más reciente dentro de un elemento, y en la Papelera
+        según la fecha en que se eliminó; un elemento de la Papelera sin fecha legible cuenta como nuevo
+</translation>
     </message>
 </context>
 <context>
@@ -4035,6 +4098,14 @@ alguna ruta.
     <message>
         <source>Junk Clean</source>
         <translation>Limpieza</translation>
+    </message>
+    <message>
+        <source>Only items older than</source>
+        <translation>Solo de más de</translation>
+    </message>
+    <message>
+        <source>%1: only items older than a number of days</source>
+        <translation>%1: solo elementos de más de un número de días</translation>
     </message>
 </context>
 <context>
@@ -4739,6 +4810,21 @@ Sin ninguna de las opciones de abajo, guarda cada cuerpo como MailBody.rtf, .htm
     </message>
 </context>
 <context>
+    <name>sw::AgeLimitControl</name>
+    <message>
+        <source>%1: days</source>
+        <translation>%1: días</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>After the number of an age limit: &quot;Only files older than [30] days&quot;</extracomment>
+        <translation>
+            <numerusform>día</numerusform>
+            <numerusform>días</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4781,6 +4867,12 @@ En una carpeta de referencia: esta copia es un original y nunca se selecciona.</
         <source>Reference</source>
         <extracomment>Beside a copy in a folder of originals; short</extracomment>
         <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>%1
+Modified more recently than the scan&apos;s age limit: this copy stays and is never selected.</source>
+        <translation>%1
+Modificada después del límite de antigüedad del análisis: esta copia se queda y nunca se selecciona.</translation>
     </message>
 </context>
 <context>
@@ -4964,6 +5056,18 @@ Carpeta de referencia: sus copias son los originales y nunca se seleccionan.</tr
     <message>
         <source>&amp;Scan</source>
         <translation>&amp;Analizar</translation>
+    </message>
+    <message>
+        <source>Only files older than</source>
+        <translation>Solo archivos de más de</translation>
+    </message>
+    <message>
+        <source>Only files older than a number of days</source>
+        <translation>Solo archivos de más de un número de días</translation>
+    </message>
+    <message>
+        <source>Leave out files modified more recently; among duplicates, newer copies stay.</source>
+        <translation>Dejar fuera los archivos modificados más recientemente; entre duplicados, las copias más recientes se quedan.</translation>
     </message>
 </context>
 <context>

@@ -823,6 +823,19 @@ et ne sont pas relues (les copies sont tout de même comparées octet par octet 
         <source>--link and --empty cannot be given together</source>
         <translation>--link et --empty ne peuvent pas être donnés ensemble</translation>
     </message>
+    <message>
+        <source>                         (in a set, newer copies stay and are marked [recent];
+                         a set is listed only when one of its copies may go)
+</source>
+        <translation>                         (dans un groupe, les copies plus récentes restent et sont marquées
+                         [récent] ; un groupe n&apos;est listé que si l&apos;une de ses copies peut partir)
+</translation>
+    </message>
+    <message>
+        <source>recent</source>
+        <extracomment>Marks a copy modified within --older-than DAYS, which stays, in the list of a set&apos;s copies</extracomment>
+        <translation>récent</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -1640,6 +1653,13 @@ Rien n&apos;est écrit dans les préférences&#xa0;; les éléments de démarrag
         <source>No junk category is enabled.</source>
         <translation>Aucune catégorie de fichiers inutiles n&apos;est activée.</translation>
     </message>
+    <message numerus="yes">
+        <source>only items older than %n day(s)</source>
+        <translation>
+            <numerusform>seulement les éléments de plus de %n jour</numerusform>
+            <numerusform>seulement les éléments de plus de %n jours</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeepList</name>
@@ -2173,6 +2193,13 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     <message>
         <source>In a reference folder: originals are never removed</source>
         <translation>Dans un dossier de référence : les originaux ne sont jamais supprimés</translation>
+    </message>
+    <message numerus="yes">
+        <source>Modified in the last %n day(s): only older copies go</source>
+        <translation>
+            <numerusform>Modifiée depuis moins de %n jour : seules les copies plus anciennes partent</numerusform>
+            <numerusform>Modifiée depuis moins de %n jours : seules les copies plus anciennes partent</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2838,6 +2865,13 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
         <translation>Pages et images que vos navigateurs conservent pour afficher les sites plus vite, ainsi que leur historique et leurs cookies, décochés au départ&#xa0;: sans les cookies, vos sessions sur les sites web sont fermées.</translation>
     </message>
+    <message numerus="yes">
+        <source>Only items older than %n day(s) are listed.</source>
+        <translation>
+            <numerusform>Seuls les éléments de plus de %n jour sont listés.</numerusform>
+            <numerusform>Seuls les éléments de plus de %n jours sont listés.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
@@ -3352,6 +3386,35 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     <message>
         <source>today</source>
         <translation>aujourd&apos;hui</translation>
+    </message>
+</context>
+<context>
+    <name>OlderThanOption</name>
+    <message>
+        <source>%1 needs a number of days</source>
+        <translation>%1 demande un nombre de jours</translation>
+    </message>
+    <message>
+        <source>--older-than takes a whole number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--older-than prend un nombre entier de jours de 0 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS      only files last modified more than DAYS days ago (0: all)
+</source>
+        <translation>  --older-than DAYS      seulement les fichiers modifiés pour la dernière fois il y a plus de DAYS jours (0 : tous)
+</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS  only items older than DAYS days (0: all), in every category, in place
+        of the ages set in Preferences &gt; Junk Clean (which apply otherwise, --clean
+        included): by the newest modification time inside an item, and in the Trash by
+        the date it was deleted; a Trash item without a readable date counts as new
+</source>
+        <translation>  --older-than DAYS  seulement les éléments de plus de DAYS jours (0 : tous), dans chaque catégorie,
+        au lieu des âges réglés dans Préférences &gt; Nettoyage (qui s&apos;appliquent sinon, --clean
+        compris) : d&apos;après la modification la plus récente dans un élément, et dans la Corbeille
+        d&apos;après la date de suppression ; un élément de la Corbeille sans date lisible compte comme récent
+</translation>
     </message>
 </context>
 <context>
@@ -4037,6 +4100,14 @@ l&apos;entrée en cours (code de sortie 130)&#xa0;; code de sortie 1 si un chemi
     <message>
         <source>Junk Clean</source>
         <translation>Nettoyage</translation>
+    </message>
+    <message>
+        <source>Only items older than</source>
+        <translation>Seulement plus de</translation>
+    </message>
+    <message>
+        <source>%1: only items older than a number of days</source>
+        <translation>%1 : seulement les éléments de plus d&apos;un certain nombre de jours</translation>
     </message>
 </context>
 <context>
@@ -4741,6 +4812,21 @@ Sans aucune des options ci-dessous, chaque corps est enregistré en MailBody.rtf
     </message>
 </context>
 <context>
+    <name>sw::AgeLimitControl</name>
+    <message>
+        <source>%1: days</source>
+        <translation>%1 : jours</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>After the number of an age limit: &quot;Only files older than [30] days&quot;</extracomment>
+        <translation>
+            <numerusform>jour</numerusform>
+            <numerusform>jours</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4783,6 +4869,12 @@ Dans un dossier de référence : cette copie est un original et n&apos;est jamai
         <source>Reference</source>
         <extracomment>Beside a copy in a folder of originals; short</extracomment>
         <translation>Référence</translation>
+    </message>
+    <message>
+        <source>%1
+Modified more recently than the scan&apos;s age limit: this copy stays and is never selected.</source>
+        <translation>%1
+Modifiée plus récemment que la limite d&apos;âge de l&apos;analyse : cette copie reste et n&apos;est jamais sélectionnée.</translation>
     </message>
 </context>
 <context>
@@ -4966,6 +5058,18 @@ Dossier de référence : ses copies sont les originaux et ne sont jamais sélect
     <message>
         <source>&amp;Scan</source>
         <translation>&amp;Analyser</translation>
+    </message>
+    <message>
+        <source>Only files older than</source>
+        <translation>Seulement les fichiers de plus de</translation>
+    </message>
+    <message>
+        <source>Only files older than a number of days</source>
+        <translation>Seulement les fichiers de plus d&apos;un certain nombre de jours</translation>
+    </message>
+    <message>
+        <source>Leave out files modified more recently; among duplicates, newer copies stay.</source>
+        <translation>Laisser de côté les fichiers modifiés plus récemment ; parmi les doublons, les copies plus récentes restent.</translation>
     </message>
 </context>
 <context>

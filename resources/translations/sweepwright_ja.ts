@@ -810,6 +810,19 @@ and not read again (copies are still compared byte by byte before they go):
         <source>--link and --empty cannot be given together</source>
         <translation>--link と --empty は同時に指定できません</translation>
     </message>
+    <message>
+        <source>                         (in a set, newer copies stay and are marked [recent];
+                         a set is listed only when one of its copies may go)
+</source>
+        <translation>                         （セット内の新しいコピーは残り、[新しい] と表示されます。
+                         削除できるコピーがあるセットだけが一覧に出ます）
+</translation>
+    </message>
+    <message>
+        <source>recent</source>
+        <extracomment>Marks a copy modified within --older-than DAYS, which stays, in the list of a set&apos;s copies</extracomment>
+        <translation>新しい</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -1620,6 +1633,12 @@ Ctrl-C でスキャンを中止します。削除中は現在の項目の後で�
         <source>No junk category is enabled.</source>
         <translation>有効な不要ファイルのカテゴリーはありません。</translation>
     </message>
+    <message numerus="yes">
+        <source>only items older than %n day(s)</source>
+        <translation>
+            <numerusform>%n 日より古い項目のみ</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeepList</name>
@@ -2146,6 +2165,12 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>In a reference folder: originals are never removed</source>
         <translation>参照フォルダー内のため、オリジナルは削除されません</translation>
+    </message>
+    <message numerus="yes">
+        <source>Modified in the last %n day(s): only older copies go</source>
+        <translation>
+            <numerusform>最近 %n 日以内に変更されています: 古いコピーだけが削除されます</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2804,6 +2829,12 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
         <translation>サイトを速く表示するためにブラウザーが保存しているページや画像と、閲覧履歴、Cookie です。Cookie を削除すると Web サイトからサインアウトされるため、閲覧履歴と Cookie は最初はチェックが外れています。</translation>
     </message>
+    <message numerus="yes">
+        <source>Only items older than %n day(s) are listed.</source>
+        <translation>
+            <numerusform>%n 日より古い項目だけを表示しています。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
@@ -3317,6 +3348,35 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>today</source>
         <translation>今日</translation>
+    </message>
+</context>
+<context>
+    <name>OlderThanOption</name>
+    <message>
+        <source>%1 needs a number of days</source>
+        <translation>%1 には日数が必要です</translation>
+    </message>
+    <message>
+        <source>--older-than takes a whole number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--older-than には 0 から %1 までの整数の日数を指定します（&quot;%2&quot; は使えません）</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS      only files last modified more than DAYS days ago (0: all)
+</source>
+        <translation>  --older-than DAYS      最後の変更が DAYS 日より前のファイルのみ（0: すべて）
+</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS  only items older than DAYS days (0: all), in every category, in place
+        of the ages set in Preferences &gt; Junk Clean (which apply otherwise, --clean
+        included): by the newest modification time inside an item, and in the Trash by
+        the date it was deleted; a Trash item without a readable date counts as new
+</source>
+        <translation>  --older-than DAYS  すべてのカテゴリで DAYS 日より古い項目のみ（0: すべて）。設定 &gt; 不要ファイル
+        で決めた日数の代わりに使われます（指定しないときは --clean も含めその日数）。
+        項目の中で最も新しい変更日時で判断し、ゴミ箱では削除した日付で判断します。
+        読める日付のないゴミ箱の項目は新しいものとして扱います
+</translation>
     </message>
 </context>
 <context>
@@ -3994,6 +4054,14 @@ Ctrl-C で現在のエントリーの後で中止します (終了ステータ�
     <message>
         <source>Junk Clean</source>
         <translation>不要ファイル</translation>
+    </message>
+    <message>
+        <source>Only items older than</source>
+        <translation>次より古いもののみ</translation>
+    </message>
+    <message>
+        <source>%1: only items older than a number of days</source>
+        <translation>%1: 指定した日数より古い項目のみ</translation>
     </message>
 </context>
 <context>
@@ -4694,6 +4762,20 @@ winmail.dat (TNEF) ファイルの添付ファイルとメッセージ本文を 
     </message>
 </context>
 <context>
+    <name>sw::AgeLimitControl</name>
+    <message>
+        <source>%1: days</source>
+        <translation>%1: 日数</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>After the number of an age limit: &quot;Only files older than [30] days&quot;</extracomment>
+        <translation>
+            <numerusform>日</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4735,6 +4817,12 @@ In a reference folder: this copy is an original and is never selected.</source>
         <source>Reference</source>
         <extracomment>Beside a copy in a folder of originals; short</extracomment>
         <translation>参照</translation>
+    </message>
+    <message>
+        <source>%1
+Modified more recently than the scan&apos;s age limit: this copy stays and is never selected.</source>
+        <translation>%1
+スキャンの日数制限より新しく変更されています。このコピーは残り、選択されることはありません。</translation>
     </message>
 </context>
 <context>
@@ -4918,6 +5006,18 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>&amp;Scan</source>
         <translation>検索(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Only files older than</source>
+        <translation>次より古いファイルのみ</translation>
+    </message>
+    <message>
+        <source>Only files older than a number of days</source>
+        <translation>指定した日数より古いファイルのみ</translation>
+    </message>
+    <message>
+        <source>Leave out files modified more recently; among duplicates, newer copies stay.</source>
+        <translation>最近変更したファイルを除きます。重複ファイルでは新しいコピーが残ります。</translation>
     </message>
 </context>
 <context>

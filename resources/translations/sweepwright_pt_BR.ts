@@ -822,6 +822,19 @@ e não são lidos de novo (as cópias ainda são comparadas byte a byte antes de
         <source>--link and --empty cannot be given together</source>
         <translation>--link e --empty não podem ser usados juntos</translation>
     </message>
+    <message>
+        <source>                         (in a set, newer copies stay and are marked [recent];
+                         a set is listed only when one of its copies may go)
+</source>
+        <translation>                         (em um grupo, as cópias mais novas ficam e são marcadas [recente];
+                         um grupo só é listado quando uma de suas cópias pode sair)
+</translation>
+    </message>
+    <message>
+        <source>recent</source>
+        <extracomment>Marks a copy modified within --older-than DAYS, which stays, in the list of a set&apos;s copies</extracomment>
+        <translation>recente</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -1639,6 +1652,13 @@ Nada é gravado nas preferências; os itens de inicialização não são tocados
         <source>No junk category is enabled.</source>
         <translation>Nenhuma categoria de arquivos desnecessários está ativada.</translation>
     </message>
+    <message numerus="yes">
+        <source>only items older than %n day(s)</source>
+        <translation>
+            <numerusform>apenas itens com mais de %n dia</numerusform>
+            <numerusform>apenas itens com mais de %n dias</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeepList</name>
@@ -2171,6 +2191,13 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     <message>
         <source>In a reference folder: originals are never removed</source>
         <translation>Em uma pasta de referência: os originais nunca são removidos</translation>
+    </message>
+    <message numerus="yes">
+        <source>Modified in the last %n day(s): only older copies go</source>
+        <translation>
+            <numerusform>Modificada há menos de %n dia: só as cópias mais antigas saem</numerusform>
+            <numerusform>Modificada há menos de %n dias: só as cópias mais antigas saem</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2836,6 +2863,13 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
         <translation>Páginas e imagens que seus navegadores guardam para exibir os sites mais rápido, além do histórico e dos cookies, que vêm desmarcados: sem os cookies, você é desconectado dos sites.</translation>
     </message>
+    <message numerus="yes">
+        <source>Only items older than %n day(s) are listed.</source>
+        <translation>
+            <numerusform>Só os itens com mais de %n dia são listados.</numerusform>
+            <numerusform>Só os itens com mais de %n dias são listados.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
@@ -3350,6 +3384,35 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
     <message>
         <source>today</source>
         <translation>hoje</translation>
+    </message>
+</context>
+<context>
+    <name>OlderThanOption</name>
+    <message>
+        <source>%1 needs a number of days</source>
+        <translation>%1 precisa de um número de dias</translation>
+    </message>
+    <message>
+        <source>--older-than takes a whole number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--older-than aceita um número inteiro de dias de 0 a %1, não &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS      only files last modified more than DAYS days ago (0: all)
+</source>
+        <translation>  --older-than DAYS      apenas arquivos modificados pela última vez há mais de DAYS dias (0: todos)
+</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS  only items older than DAYS days (0: all), in every category, in place
+        of the ages set in Preferences &gt; Junk Clean (which apply otherwise, --clean
+        included): by the newest modification time inside an item, and in the Trash by
+        the date it was deleted; a Trash item without a readable date counts as new
+</source>
+        <translation>  --older-than DAYS  apenas itens com mais de DAYS dias (0: todos), em todas as categorias, no lugar
+        das idades definidas em Preferências &gt; Limpeza (que valem nos outros casos, --clean
+        incluído): pela modificação mais recente dentro de um item e, na Lixeira, pela data
+        em que foi excluído; um item da Lixeira sem data legível conta como novo
+</translation>
     </message>
 </context>
 <context>
@@ -4035,6 +4098,14 @@ caminho permanece.
     <message>
         <source>Junk Clean</source>
         <translation>Limpeza</translation>
+    </message>
+    <message>
+        <source>Only items older than</source>
+        <translation>Só com mais de</translation>
+    </message>
+    <message>
+        <source>%1: only items older than a number of days</source>
+        <translation>%1: apenas itens com mais de um número de dias</translation>
     </message>
 </context>
 <context>
@@ -4739,6 +4810,21 @@ Sem nenhuma das opções abaixo, salva cada corpo como MailBody.rtf, .html e .tx
     </message>
 </context>
 <context>
+    <name>sw::AgeLimitControl</name>
+    <message>
+        <source>%1: days</source>
+        <translation>%1: dias</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>After the number of an age limit: &quot;Only files older than [30] days&quot;</extracomment>
+        <translation>
+            <numerusform>dia</numerusform>
+            <numerusform>dias</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4781,6 +4867,12 @@ Em uma pasta de referência: esta cópia é um original e nunca é selecionada.<
         <source>Reference</source>
         <extracomment>Beside a copy in a folder of originals; short</extracomment>
         <translation>Referência</translation>
+    </message>
+    <message>
+        <source>%1
+Modified more recently than the scan&apos;s age limit: this copy stays and is never selected.</source>
+        <translation>%1
+Modificada depois do limite de idade da verificação: esta cópia fica e nunca é selecionada.</translation>
     </message>
 </context>
 <context>
@@ -4964,6 +5056,18 @@ Pasta de referência: suas cópias são os originais e nunca são selecionadas.<
     <message>
         <source>&amp;Scan</source>
         <translation>&amp;Analisar</translation>
+    </message>
+    <message>
+        <source>Only files older than</source>
+        <translation>Só arquivos com mais de</translation>
+    </message>
+    <message>
+        <source>Only files older than a number of days</source>
+        <translation>Apenas arquivos com mais de um número de dias</translation>
+    </message>
+    <message>
+        <source>Leave out files modified more recently; among duplicates, newer copies stay.</source>
+        <translation>Deixar de fora os arquivos modificados mais recentemente; entre duplicados, as cópias mais novas ficam.</translation>
     </message>
 </context>
 <context>

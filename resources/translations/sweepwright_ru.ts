@@ -833,6 +833,19 @@ and not read again (copies are still compared byte by byte before they go):
         <source>--link and --empty cannot be given together</source>
         <translation>--link и --empty нельзя указывать вместе</translation>
     </message>
+    <message>
+        <source>                         (in a set, newer copies stay and are marked [recent];
+                         a set is listed only when one of its copies may go)
+</source>
+        <translation>                         (в группе более новые копии остаются и помечены [новая];
+                         группа показывается, только если хоть одну её копию можно убрать)
+</translation>
+    </message>
+    <message>
+        <source>recent</source>
+        <extracomment>Marks a copy modified within --older-than DAYS, which stays, in the list of a set&apos;s copies</extracomment>
+        <translation>новая</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -1657,6 +1670,14 @@ Ctrl-C прерывает сканирование, а удаление — по
         <source>No junk category is enabled.</source>
         <translation>Не включена ни одна категория мусора.</translation>
     </message>
+    <message numerus="yes">
+        <source>only items older than %n day(s)</source>
+        <translation>
+            <numerusform>только элементы старше %n дня</numerusform>
+            <numerusform>только элементы старше %n дней</numerusform>
+            <numerusform>только элементы старше %n дней</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeepList</name>
@@ -2195,6 +2216,14 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>In a reference folder: originals are never removed</source>
         <translation>В эталонной папке: оригиналы никогда не удаляются</translation>
+    </message>
+    <message numerus="yes">
+        <source>Modified in the last %n day(s): only older copies go</source>
+        <translation>
+            <numerusform>Изменена за последний %n день: убираются только более старые копии</numerusform>
+            <numerusform>Изменена за последние %n дня: убираются только более старые копии</numerusform>
+            <numerusform>Изменена за последние %n дней: убираются только более старые копии</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2867,6 +2896,14 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
         <translation>Страницы и изображения, которые браузеры хранят, чтобы быстрее показывать сайты, а также история и файлы cookie — они изначально не отмечены: без файлов cookie вы выйдете из учётных записей на сайтах.</translation>
     </message>
+    <message numerus="yes">
+        <source>Only items older than %n day(s) are listed.</source>
+        <translation>
+            <numerusform>Показаны только элементы старше %n дня.</numerusform>
+            <numerusform>Показаны только элементы старше %n дней.</numerusform>
+            <numerusform>Показаны только элементы старше %n дней.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
@@ -3382,6 +3419,35 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>today</source>
         <translation>сегодня</translation>
+    </message>
+</context>
+<context>
+    <name>OlderThanOption</name>
+    <message>
+        <source>%1 needs a number of days</source>
+        <translation>%1: нужно число дней</translation>
+    </message>
+    <message>
+        <source>--older-than takes a whole number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--older-than принимает целое число дней от 0 до %1, а не «%2»</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS      only files last modified more than DAYS days ago (0: all)
+</source>
+        <translation>  --older-than DAYS      только файлы, последний раз изменённые более DAYS дней назад (0: все)
+</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS  only items older than DAYS days (0: all), in every category, in place
+        of the ages set in Preferences &gt; Junk Clean (which apply otherwise, --clean
+        included): by the newest modification time inside an item, and in the Trash by
+        the date it was deleted; a Trash item without a readable date counts as new
+</source>
+        <translation>  --older-than DAYS  только элементы старше DAYS дней (0: все), во всех категориях, вместо
+        сроков из Настройки &gt; Очистка (которые иначе действуют, и для --clean тоже):
+        по самому недавнему изменению внутри элемента, а в корзине — по дате удаления;
+        элемент корзины без читаемой даты считается новым
+</translation>
     </message>
 </context>
 <context>
@@ -4075,6 +4141,14 @@ Ctrl-C прерывает работу после текущей записи (�
     <message>
         <source>Junk Clean</source>
         <translation>Очистка</translation>
+    </message>
+    <message>
+        <source>Only items older than</source>
+        <translation>Только старше</translation>
+    </message>
+    <message>
+        <source>%1: only items older than a number of days</source>
+        <translation>%1: только элементы старше заданного числа дней</translation>
     </message>
 </context>
 <context>
@@ -4783,6 +4857,22 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     </message>
 </context>
 <context>
+    <name>sw::AgeLimitControl</name>
+    <message>
+        <source>%1: days</source>
+        <translation>%1: дни</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>After the number of an age limit: &quot;Only files older than [30] days&quot;</extracomment>
+        <translation>
+            <numerusform>дня</numerusform>
+            <numerusform>дней</numerusform>
+            <numerusform>дней</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4826,6 +4916,12 @@ In a reference folder: this copy is an original and is never selected.</source>
         <source>Reference</source>
         <extracomment>Beside a copy in a folder of originals; short</extracomment>
         <translation>Эталон</translation>
+    </message>
+    <message>
+        <source>%1
+Modified more recently than the scan&apos;s age limit: this copy stays and is never selected.</source>
+        <translation>%1
+Изменена позже предела возраста сканирования: эта копия остаётся и никогда не выбирается.</translation>
     </message>
 </context>
 <context>
@@ -5009,6 +5105,18 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>&amp;Scan</source>
         <translation>&amp;Найти</translation>
+    </message>
+    <message>
+        <source>Only files older than</source>
+        <translation>Только файлы старше</translation>
+    </message>
+    <message>
+        <source>Only files older than a number of days</source>
+        <translation>Только файлы старше заданного числа дней</translation>
+    </message>
+    <message>
+        <source>Leave out files modified more recently; among duplicates, newer copies stay.</source>
+        <translation>Не показывать файлы, изменённые недавно; среди дубликатов более новые копии остаются.</translation>
     </message>
 </context>
 <context>

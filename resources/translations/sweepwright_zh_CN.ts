@@ -807,6 +807,19 @@ and not read again (copies are still compared byte by byte before they go):
         <source>--link and --empty cannot be given together</source>
         <translation>--link 和 --empty 不能同时使用</translation>
     </message>
+    <message>
+        <source>                         (in a set, newer copies stay and are marked [recent];
+                         a set is listed only when one of its copies may go)
+</source>
+        <translation>                         （同一组中较新的副本保留，并标记为 [较新]；
+                         只有当组中至少一个副本可以移除时才列出该组）
+</translation>
+    </message>
+    <message>
+        <source>recent</source>
+        <extracomment>Marks a copy modified within --older-than DAYS, which stays, in the list of a set&apos;s copies</extracomment>
+        <translation>较新</translation>
+    </message>
 </context>
 <context>
     <name>EmptyFinder</name>
@@ -1616,6 +1629,12 @@ Ctrl-C 会停止扫描；移除时则在当前项完成后停止（退出状态 
         <source>No junk category is enabled.</source>
         <translation>未启用任何垃圾文件类别。</translation>
     </message>
+    <message numerus="yes">
+        <source>only items older than %n day(s)</source>
+        <translation>
+            <numerusform>仅限超过 %n 天的项目</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeepList</name>
@@ -2142,6 +2161,12 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>In a reference folder: originals are never removed</source>
         <translation>位于参考文件夹中：原件永远不会被删除</translation>
+    </message>
+    <message numerus="yes">
+        <source>Modified in the last %n day(s): only older copies go</source>
+        <translation>
+            <numerusform>最近 %n 天内修改过：只移除较旧的副本</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2800,6 +2825,12 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Pages and images your browsers keep to show sites faster, and their history and cookies, which start unticked: without cookies you are signed out of websites.</source>
         <translation>浏览器为更快显示网站而保存的网页和图片，以及浏览历史和 Cookie。后两项默认不勾选：没有 Cookie，网站将会退出登录。</translation>
     </message>
+    <message numerus="yes">
+        <source>Only items older than %n day(s) are listed.</source>
+        <translation>
+            <numerusform>仅列出超过 %n 天的项目。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORJunkViewCter</name>
@@ -3313,6 +3344,34 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
     <message>
         <source>today</source>
         <translation>今天</translation>
+    </message>
+</context>
+<context>
+    <name>OlderThanOption</name>
+    <message>
+        <source>%1 needs a number of days</source>
+        <translation>%1 需要一个天数</translation>
+    </message>
+    <message>
+        <source>--older-than takes a whole number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--older-than 需要 0 到 %1 之间的整数天数，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS      only files last modified more than DAYS days ago (0: all)
+</source>
+        <translation>  --older-than DAYS      仅限最后修改时间在 DAYS 天以前的文件（0：全部）
+</translation>
+    </message>
+    <message>
+        <source>  --older-than DAYS  only items older than DAYS days (0: all), in every category, in place
+        of the ages set in Preferences &gt; Junk Clean (which apply otherwise, --clean
+        included): by the newest modification time inside an item, and in the Trash by
+        the date it was deleted; a Trash item without a readable date counts as new
+</source>
+        <translation>  --older-than DAYS  每个类别中仅限超过 DAYS 天的项目（0：全部），取代 首选项 &gt; 垃圾清理
+        中设置的期限（否则按其设置，包括 --clean）：按项目内最近的修改时间计算，
+        回收站中的项目按删除日期计算；没有可读日期的回收站项目视为新项目
+</translation>
     </message>
 </context>
 <context>
@@ -3988,6 +4047,14 @@ Ctrl-C 会在当前条目完成后停止（退出状态 130）；有路径保留
     <message>
         <source>Junk Clean</source>
         <translation>垃圾清理</translation>
+    </message>
+    <message>
+        <source>Only items older than</source>
+        <translation>仅限超过</translation>
+    </message>
+    <message>
+        <source>%1: only items older than a number of days</source>
+        <translation>%1：仅限超过指定天数的项目</translation>
     </message>
 </context>
 <context>
@@ -4688,6 +4755,20 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     </message>
 </context>
 <context>
+    <name>sw::AgeLimitControl</name>
+    <message>
+        <source>%1: days</source>
+        <translation>%1：天数</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>After the number of an age limit: &quot;Only files older than [30] days&quot;</extracomment>
+        <translation>
+            <numerusform>天</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sw::ArchiveReader</name>
     <message numerus="yes">
         <source>Damaged archive: no progress for %n seconds</source>
@@ -4729,6 +4810,12 @@ In a reference folder: this copy is an original and is never selected.</source>
         <source>Reference</source>
         <extracomment>Beside a copy in a folder of originals; short</extracomment>
         <translation>参考</translation>
+    </message>
+    <message>
+        <source>%1
+Modified more recently than the scan&apos;s age limit: this copy stays and is never selected.</source>
+        <translation>%1
+修改时间晚于扫描的期限：此副本保留，永远不会被选中。</translation>
     </message>
 </context>
 <context>
@@ -4912,6 +4999,18 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>&amp;Scan</source>
         <translation>扫描(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Only files older than</source>
+        <translation>仅限文件超过</translation>
+    </message>
+    <message>
+        <source>Only files older than a number of days</source>
+        <translation>仅限超过指定天数的文件</translation>
+    </message>
+    <message>
+        <source>Leave out files modified more recently; among duplicates, newer copies stay.</source>
+        <translation>排除最近修改过的文件；在重复文件中，较新的副本保留。</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,9 @@ QString DupsCommand::help() const
                       "  --no-cache             read every file, and keep nothing for the next scan\n"
                       "  --clear-cache          forget the digests kept, scan nothing\n")
                  .arg(ORDupDataCollection::hashCachePath())
+           + OlderThanOption::finderHelp()
+           + Text::tr("                         (in a set, newer copies stay and are marked [recent];\n"
+                      "                         a set is listed only when one of its copies may go)\n")
            + defaultFoldersHelp(ORDupDataCollection::defaultFolders()) + ORLayout::optionsHelp();
 }
 
@@ -243,6 +246,8 @@ void DupsCommand::writeGroup(JsonWriter *json, const ORDupDataGroup &group) cons
             json->member("itemModTime", isoTime(item.itemModTime));
             if (m_references)
                 json->member("isReference", item.isReference);
+            if (item.isTooNew)
+                json->member("isTooNew", true);
             json->endObject();
         }
         json->endArray();
@@ -256,8 +261,11 @@ void DupsCommand::writeGroup(JsonWriter *json, const ORDupDataGroup &group) cons
                                         .arg(group.groupName, ORUtility::sizeFormatWithNumber(copy));
     //: Marks a copy in a folder of originals in the list of a set's copies
     const QString reference = Text::tr("reference");
+    //: Marks a copy modified within --older-than DAYS, which stays, in the list of a set's copies
+    const QString recent = Text::tr("recent");
     for (const ORDupDataItem &item : group.groupItems)
         text += item.isReference ? QStringLiteral("  %1  [%2]\n").arg(item.itemPath, reference)
+                : item.isTooNew  ? QStringLiteral("  %1  [%2]\n").arg(item.itemPath, recent)
                                  : QStringLiteral("  %1\n").arg(item.itemPath);
     std::fputs(text.toLocal8Bit().constData(), stdout);
 }

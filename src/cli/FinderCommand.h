@@ -4,6 +4,7 @@
 #include "cli/InputPaths.h"
 #include "cli/KeepPathOption.h"
 #include "cli/LeftOutFolders.h"
+#include "cli/OlderThanOption.h"
 #include "cli/ToolCommand.h"
 #include "core/foundation/ToolEngine.h"
 
@@ -31,7 +32,8 @@ inline QString isoTime(qint64 msSinceEpoch)
 // What the large-file and the duplicate command share: their engine scans
 // the folders named ("-" reads them from standard input; none: its
 // defaults) with the pages' exclusions, less the protected system folders,
-// which are named on stderr; every removal moves to the Trash.
+// which are named on stderr, and only what is older than --older-than DAYS;
+// every removal moves to the Trash.
 template <sw::ToolEngine Engine>
 class FinderCommand : public ToolCommand
 {
@@ -47,6 +49,7 @@ protected:
     {
         ToolCommand::declareOptions(options);
         KeepPathOption::declare(options);
+        OlderThanOption::declare(options);
     }
 
     std::optional<QString> configure(const CliOptions &options) override
@@ -54,6 +57,10 @@ protected:
         KeepPathOption::apply(options);
         Engine &engine = Engine::shareInstance();
         engine.startOver();
+        std::optional<QString> badAge;
+        engine.setOlderThanDays(OlderThanOption::read(options, badAge).value_or(0));
+        if (badAge)
+            return badAge;
         QStringList named = options.positional();
         if (const auto problem = InputPaths::expand(named))
             return problem;

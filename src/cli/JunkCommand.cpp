@@ -6,6 +6,7 @@
 #include "cli/JunkReport.h"
 #include "cli/KeepPathOption.h"
 #include "cli/ScheduledRunNotice.h"
+#include "cli/OlderThanOption.h"
 #include "core/foundation/MainQueue.h"
 #include "core/foundation/ORPrefConfig.h"
 #include "core/foundation/ORSelection.h"
@@ -65,6 +66,7 @@ void JunkCommand::declareOptions(CliOptions &options) const
     options.addValued({QStringLiteral("--category")});
     KeepPathOption::declare(options);
     options.addValued({QStringLiteral("--profile")});
+    OlderThanOption::declare(options);
 }
 
 // The switch keys to read as on: the named categories, all of them, or those
@@ -91,7 +93,13 @@ std::optional<QString> JunkCommand::configure(const CliOptions &options)
     KeepPathOption::apply(options);
     m_admin = options.isSet(QStringLiteral("--admin"));
     m_stats = options.isSet(QStringLiteral("--stats"));
+    std::optional<QString> badAge;
+    const std::optional<int> olderThan = OlderThanOption::read(options, badAge);
+    if (badAge)
+        return badAge;
     ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
+    // The ages set in the preferences hold unless the command names one.
+    engine.setAgeRules(olderThan ? std::optional(sw::JunkAgeRules::everyCategory(*olderThan)) : std::nullopt);
     engine.setSwitchReader([keys = m_switchKeys](const QString &key) { return keys.contains(key); });
     engine.setAdminRemoval(m_admin);
     return std::nullopt;

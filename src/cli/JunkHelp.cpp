@@ -2,6 +2,7 @@
 #include "cli/JunkHelp.h"
 
 #include "cli/KeepPathOption.h"
+#include "cli/OlderThanOption.h"
 #include "core/foundation/ORPrefConfig.h"
 #include "core/junk/ORJunkCategory.h"
 #include "core/platform/ORLayout.h"
@@ -130,6 +131,7 @@ QString junkHelp()
                      "                 the run of the cleaning schedule (sweepwright-cli schedule): clean the\n"
                      "                 categories chosen for it in the preferences, leave what needs a password\n"
                      "                 and say what went in a desktop notification\n");
+    text += OlderThanOption::junkHelp();
     text += ORLayout::optionsHelp();
     text += QLatin1Char('\n')
             + Text::tr("Categories of the %1 layout (* scanned by default) and what --clean removes:")

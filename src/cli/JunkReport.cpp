@@ -46,6 +46,8 @@ void writeGroup(JsonWriter &json, const ORJunkDataGroup &group)
     json.member("groupSize", group.groupSize);
     json.member("groupSelectedSize", group.groupSelectedSize);
     json.member("isGroupDelFlag", group.isGroupDelFlag);
+    if (group.olderThanDays > 0)
+        json.member("olderThanDays", group.olderThanDays);
     json.key("groupItems").beginArray();
     for (const ORjunkDataItem &item : group.groupItems) {
         json.beginObject(JsonWriter::Layout::Inline);
@@ -96,6 +98,10 @@ void JunkReport::writeTable(FILE *out, const ORJunkData &data)
                            .arg(WordColumn::padded(group.groupName, 32))
                            .arg(ORUtility::sizeFormatWithNumber(group.groupSize), 8)
                            .arg(markText(group));
+        if (group.olderThanDays > 0)
+            text.insert(text.size() - 1, QStringLiteral("; ")
+                                             + Text::tr("only items older than %n day(s)", nullptr,
+                                                        int(group.olderThanDays)));
         for (const ORjunkDataItem &item : group.groupItems)
             text += QStringLiteral("  [%1] %2  %3  %4%5\n")
                         .arg(item.isDel ? QLatin1Char('x') : QLatin1Char(' '))

@@ -45,8 +45,8 @@ QString LargeCommand::help() const
                "  --dry-run      show what --trash would move, and move nothing\n"
                "  --help         show this text\n"
                "  -V, --version  show the version\n")
-           + KeepPathOption::help() + defaultFoldersHelp(ORBigDataCollection::defaultFolders())
-           + ORLayout::optionsHelp();
+           + OlderThanOption::finderHelp() + KeepPathOption::help()
+           + defaultFoldersHelp(ORBigDataCollection::defaultFolders()) + ORLayout::optionsHelp();
 }
 
 ToolCommand::Plan LargeCommand::plan()

@@ -6,19 +6,27 @@
 #include "core/foundation/JobControl.h"
 #include "core/junk/ORJunkCategory.h"
 #include "core/junk/ORJunkFilesCollection.h"
+#include "gui/controls/AgeLimitControl.h"
 #include "gui/preference/GeneralPrefViewController.h"
 #include "gui/preference/MASPreferencesWindowController.h"
 #include "gui/preference/PrefCheckBox.h"
 #include "gui/preference/SchedulePrefViewController.h"
 #include "gui/preference/SmartCleanPrefViewController.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QFile>
+#include <QSpinBox>
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 class TestMASPreferencesWindowController : public QObject
 {
@@ -147,6 +155,37 @@ private slots:
         QVERIFY(data);
         for (const ORJunkDataGroup &group : data->junkGroups)
             QVERIFY(group.groupID != sw::junk::Trash);
+        engine.startOver();
+    }
+
+    // Ticking the Downloads' age rule offers a month; the next scan lists
+    // only downloads older than that, and says so in the category's text.
+    void tickingTheDownloadsAgeLeavesNewerDownloadsOutOfTheNextScan()
+    {
+        const QString setup = fixture->path(QStringLiteral("home/Downloads/setup.iso"));
+        const timespec monthsAgo{QDateTime::currentSecsSinceEpoch() - 60 * 24 * 3600, 0};
+        const timespec times[2] = {monthsAgo, monthsAgo};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(setup).constData(), times, 0), 0);
+        fixture->write(QStringLiteral("home/Downloads/today.iso"), 500);
+        SmartCleanPrefViewController pane;
+        sw::AgeLimitControl *age = pane.ageLimitForSwitch(QStringLiteral("download"));
+        QVERIFY(age && !age->isOn() && !age->spinBox()->isEnabled());
+        QCOMPARE(age->days(), 30);
+        age->checkBox()->click();
+        QVERIFY(age->spinBox()->isEnabled());
+        QVERIFY(ORPrefConfig::junkAgeEnable(QStringLiteral("download")));
+        QVERIFY(!pane.ageLimitForSwitch(QStringLiteral("trash"))->isOn());
+        ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
+        engine.startOver();
+        sw::JobControl job;
+        const auto data = engine.scan(job);
+        QVERIFY(data);
+        const auto downloads = std::find_if(data->junkGroups.cbegin(), data->junkGroups.cend(),
+                                            [](const ORJunkDataGroup &g) { return g.groupID == sw::junk::Downloads; });
+        QVERIFY(downloads != data->junkGroups.cend());
+        QCOMPARE(downloads->groupItems.size(), 1);
+        QCOMPARE(downloads->groupItems.first().itemPath, setup);
+        QVERIFY(downloads->groupInfo.contains(QStringLiteral("older than 30 day")));
         engine.startOver();
     }
 };

@@ -12,6 +12,7 @@
 #include "core/platform/ORLayout.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMutexLocker>
@@ -185,11 +186,14 @@ std::shared_ptr<ORBigData> ORBigDataCollection::scanBands(sw::JobControl &job)
     QSet<QPair<quint64, quint64>> seen;
     qint64 seenBytes = 0;
     std::mutex foundMutex;  // the walk's threads find files at once
+    const std::optional<qint64> modifiedBefore = modifiedBeforeMs(QDateTime::currentMSecsSinceEpoch());
     int rootIndex = 0;
     for (const QString &root : folders()) {
         const bool walked = walker.walk(root, [&](const sw::FinderEntry &entry) {
             if (!entry.isPackage && entry.st.st_size < kMinimumSize)
                 return;  // the common case: one fstatat and nothing else
+            if (modifiedBefore && sw::modTimeMs(entry.st) >= *modifiedBefore)
+                return;
             const qint64 size =
                 entry.isPackage ? ORUtility::folderSizeAtPath2(entry.path()) : entry.sizeOfFile(lcBigs);
             if (size < kMinimumSize)

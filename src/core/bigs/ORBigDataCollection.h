@@ -23,7 +23,9 @@ struct stat;
 // package one walk of its insides to sum their sizes. What reaches 32 MB is
 // filed into one of five size bands ("bigszie" carries the running total)
 // and the non-empty bands become the groups, smallest band first, items in
-// the order found. No file content is ever read.
+// the order found. With an age limit (olderThanDays()) a file or package
+// modified within it is passed over before it is sized. No file content is
+// ever read.
 //
 // Removal moves the marked, visible items of the marked, visible groups to
 // the freedesktop Trash (restorable from the desktop's own Trash) through

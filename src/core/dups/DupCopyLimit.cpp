@@ -16,13 +16,13 @@ qsizetype DupCopyLimit::markedCount(const ORDupDataGroup &group)
 bool DupCopyLimit::hasReferenceCopy(const ORDupDataGroup &group)
 {
     return std::any_of(group.groupItems.cbegin(), group.groupItems.cend(),
-                       [](const ORDupDataItem &item) { return item.isReference; });
+                       [](const ORDupDataItem &item) { return item.staysPut(); });
 }
 
 qsizetype DupCopyLimit::markableCount(const ORDupDataGroup &group)
 {
     const qsizetype others = std::count_if(group.groupItems.cbegin(), group.groupItems.cend(),
-                                           [](const ORDupDataItem &item) { return !item.isReference; });
+                                           [](const ORDupDataItem &item) { return !item.staysPut(); });
     return hasReferenceCopy(group) ? others : qMax<qsizetype>(0, others - 1);
 }
 
@@ -46,7 +46,7 @@ bool DupCopyLimit::isCopyCheckable(const ORDupDataGroup &group, qsizetype index)
 {
     if (group.groupSize <= 0 || index < 0 || index >= group.groupItems.size())
         return false;
-    if (group.groupItems[index].isReference)
+    if (group.groupItems[index].staysPut())
         return false;
     return group.groupItems[index].isDel || markedCount(group) < markableCount(group);
 }
@@ -67,7 +67,7 @@ void DupCopyLimit::setGroupMarked(ORDupDataGroup &group, bool marked, qsizetype 
     else if (kept < 0 || kept >= group.groupItems.size())
         kept = 0;
     for (qsizetype i = 0; i < group.groupItems.size(); ++i)
-        group.groupItems[i].isDel = marked && i != kept && !group.groupItems[i].isReference;
+        group.groupItems[i].isDel = marked && i != kept && !group.groupItems[i].staysPut();
     refresh(group);
 }
 

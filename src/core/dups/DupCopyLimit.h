@@ -7,8 +7,8 @@ namespace sw {
 
 // The duplicate result page's selection rules: one copy of every group always
 // stays unmarked, whatever is clicked. A copy in a reference folder is never
-// marked; a group holding one keeps it, and its other copies may all be
-// marked. A group's flag is 0 with no copy marked, 2 with every copy that may
+// marked, nor is one too new for the scan's age limit; a group holding such
+// a copy keeps it, and its other copies may all be marked. A group's flag is 0 with no copy marked, 2 with every copy that may
 // be marked marked and 1 in between; its selected size is the sum of its
 // marked copies' sizes. Every function keeps flag and selected size up to
 // date.
@@ -17,9 +17,10 @@ class DupCopyLimit
 public:
     static qsizetype markedCount(const ORDupDataGroup &group);
     static qint64 groupFlag(const ORDupDataGroup &group);
-    // How many copies may be marked at once: those outside reference
-    // folders, less the one kept when no reference copy is kept.
+    // How many copies may be marked at once: those that do not stay put
+    // (ORDupDataItem::staysPut), less the one kept when none stays put.
     static qsizetype markableCount(const ORDupDataGroup &group);
+    // Whether a copy stays put (a reference copy, or one too new).
     static bool hasReferenceCopy(const ORDupDataGroup &group);
 
     // A copy's check box. Marking the last unmarked copy, or anything in a

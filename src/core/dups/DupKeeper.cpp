@@ -20,6 +20,11 @@ qsizetype DupKeeper::keptCopy(const ORDupDataGroup &group) const
                                         [](const ORDupDataItem &item) { return item.isReference; });
     if (reference != copies.cend())
         return reference - copies.cbegin();
+    // So is a copy too new to go: the others may all go, and do.
+    const auto recent = std::find_if(copies.cbegin(), copies.cend(),
+                                     [](const ORDupDataItem &item) { return item.isTooNew; });
+    if (recent != copies.cend())
+        return recent - copies.cbegin();
     // Ties keep the earlier copy: min_element returns the first of equals.
     auto shorter = [](const ORDupDataItem &a, const ORDupDataItem &b) { return a.itemPath.size() < b.itemPath.size(); };
     auto pick = [&](auto less) { return std::min_element(copies.cbegin(), copies.cend(), less) - copies.cbegin(); };

@@ -180,6 +180,7 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scan(sw::JobControl &job)
 std::shared_ptr<ORDupData> ORDupDataCollection::scanChosen(sw::JobControl &job)
 {
     const QString saved = std::exchange(m_savedResult, QString());
+    m_modifiedBefore.reset();
     m_heldMode = saved.isEmpty() ? m_scanMode : ScanMode::Duplicates;
     if (saved.isEmpty() && m_scanMode == ScanMode::Duplicates)
         return scanGroups(job);
@@ -218,6 +219,7 @@ std::shared_ptr<ORDupData> ORDupDataCollection::scanGroups(sw::JobControl &job)
     auto data = std::make_shared<ORDupData>();
     const std::unique_ptr<sw::DupHashCache> cache = openHashCache();
     m_references = sw::DupReferenceFolders(referenceFolders());
+    m_modifiedBefore = modifiedBeforeMs(QDateTime::currentMSecsSinceEpoch());
     const DupCandidates candidates = walk(job);
     if (job.isCancelled())
         return nullptr;
@@ -333,6 +335,7 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
         item.itemModTime = sw::modTimeMs(st);
         // Never removed, an original is listed wherever it lies.
         item.isReference = m_references.holds(path);
+        item.isTooNew = m_modifiedBefore && item.itemModTime >= *m_modifiedBefore;
         item.itemDev = quint64(st.st_dev);
         item.itemIno = quint64(st.st_ino);
         // A file was filed only when the user may delete it; a package is asked now.
@@ -343,9 +346,9 @@ void ORDupDataCollection::buildGroup(ORDupData &data, const DupCandidates &candi
         group.groupSize += item.itemSize;
         group.groupItems.append(item);
     }
-    // Originals only: nothing to select.
+    // Originals and recent copies only: nothing to select.
     if (std::all_of(group.groupItems.cbegin(), group.groupItems.cend(),
-                    [](const ORDupDataItem &item) { return item.isReference; }))
+                    [](const ORDupDataItem &item) { return item.staysPut(); }))
         return;
     // The set is named after a copy without a copy mark where one has none:
     // "report", not "Copy of report".
@@ -373,6 +376,26 @@ QString ORDupDataCollection::referenceRefusal()
     return QCoreApplication::translate("ORDupDataCollection", "In a reference folder: originals are never removed");
 }
 
+// Why a copy stays whoever marked it: it lies in a reference folder (as the
+// folders are now), or it was modified within the scan's age limit (then or
+// since).
+std::optional<QString> ORDupDataCollection::stayRefusal(const ORDupDataItem &item,
+                                                        sw::DupReferenceFolders &references) const
+{
+    if (item.isReference || references.holds(item.itemPath))
+        return referenceRefusal();
+    if (!m_modifiedBefore)
+        return std::nullopt;
+    struct stat st;
+    const bool recent = item.isTooNew
+                        || (::lstat(QFile::encodeName(item.itemPath).constData(), &st) == 0
+                            && sw::modTimeMs(st) >= *m_modifiedBefore);
+    if (!recent)
+        return std::nullopt;
+    return QCoreApplication::translate("ORDupDataCollection", "Modified in the last %n day(s): only older copies go",
+                                       nullptr, olderThanDays());
+}
+
 QList<sw::FinderRemoval::Item> ORDupDataCollection::markedItems(const ORDupData &data) const
 {
     QList<sw::FinderRemoval::Item> marked;
@@ -393,8 +416,8 @@ QList<sw::FinderRemoval::Item> ORDupDataCollection::markedItems(const ORDupData 
                 continue;
             std::optional<QString> refusal =
                 check ? sw::DupCopyCheck::refusal(kept->itemPath, item.itemPath) : std::nullopt;
-            if (!refusal && (item.isReference || references.holds(item.itemPath)))
-                refusal = referenceRefusal();
+            if (!refusal)
+                refusal = stayRefusal(item, references);
             marked.append({item.itemPath, item.itemSize, refusal.value_or(QString())});
         }
     }
@@ -436,8 +459,8 @@ sw::RemovalReport ORDupDataCollection::replaceWithLinks(sw::JobControl &job, sw:
     // Whoever marked them, copies in reference folders stay files of their own.
     sw::DupReferenceFolders references(referenceFolders());
     for (sw::LinkReplacement::Pair &pair : pairs)
-        if (pair.copy->isReference || references.holds(pair.copy->itemPath))
-            pair.refusal = referenceRefusal();
+        if (const std::optional<QString> refusal = stayRefusal(*pair.copy, references))
+            pair.refusal = *refusal;
     sw::LinkReplacement links(folders(), lcDups);
     links.replace(pairs, kind, job);
     setRemovalReport(links.report());

@@ -17,6 +17,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace sw {
@@ -61,6 +62,11 @@ class TitlePoster;
 // and kept in a set even where the user may not delete them, and a set of
 // reference copies only is not listed. The removal refuses any copy in one,
 // marked or not, as the folders are at that moment (sw::DupReferenceFolders).
+//
+// With an age limit (olderThanDays()) every set is still found whole, but
+// copies modified within it are marked isTooNew and stay as reference copies
+// do; a set is listed only when a copy may go. The removal refuses a copy
+// that is too new now as well.
 //
 // Progress (sw::JobControl): items are the entries looked at, bytes the size
 // of the groups built so far, the current path the one last posted as
@@ -176,6 +182,7 @@ private:
     std::unique_ptr<sw::DupHashCache> openHashCache() const;
     // Why a copy in a reference folder stays.
     static QString referenceRefusal();
+    std::optional<QString> stayRefusal(const ORDupDataItem &item, sw::DupReferenceFolders &references) const;
     // The marked items of the groups to act on, each copy checked against its
     // group's kept copy first when the scan compared whole contents; copies
     // in reference folders carry their refusal.
@@ -201,6 +208,8 @@ private:
     mutable QMutex m_referenceMutex;
     QStringList m_referenceFolders;
     sw::DupReferenceFolders m_references;  // the scan's, read by its walk and its groups
+    // The held scan's age limit (ms since the epoch): copies modified since stay.
+    std::optional<qint64> m_modifiedBefore;
     GroupSink m_groupSink;
     qint64 m_foundSize = 0;    // bytes in the groups built so far
     qint64 m_foundGroups = 0;  // groups built so far

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace sw {
 
@@ -35,6 +36,17 @@ public:
     // Lower-case extensions whose items are never listed.
     void setExcludeFiles(const QStringList &extensions) { set(m_excludeFiles, extensions); }
     QStringList excludeFiles() const { return get(m_excludeFiles); }
+
+    // Only items last modified more than this many days ago count (0: all).
+    void setOlderThanDays(int days) { set(m_olderThanDays, days); }
+    int olderThanDays() const { return get(m_olderThanDays); }
+    // The moment (ms since the epoch) an item must have been modified before
+    // to count at nowMs; nothing when every item counts.
+    std::optional<qint64> modifiedBeforeMs(qint64 nowMs) const
+    {
+        const int days = olderThanDays();
+        return days > 0 ? std::optional<qint64>(nowMs - qint64(days) * 24 * 60 * 60 * 1000) : std::nullopt;
+    }
 
     qint64 delSize() const { return removalReport().removedBytes(); }
     // What the last removal did, item by item.
@@ -66,6 +78,7 @@ protected:
         m_folders.clear();
         m_excludeFolders.clear();
         m_excludeFiles.clear();
+        m_olderThanDays = 0;
     }
 
 
@@ -88,6 +101,7 @@ private:
     QStringList m_folders;
     QStringList m_excludeFolders;
     QStringList m_excludeFiles;
+    int m_olderThanDays = 0;
     RemovalReport m_report;
 };
 

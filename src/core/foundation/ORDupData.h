@@ -15,9 +15,13 @@ struct ORDupDataItem
     bool isDel = false;
     bool isVisible = true;
     bool isReference = false;  // in a folder of originals: never selected, never removed
+    bool isTooNew = false;     // modified within the age limit of the scan: never selected, never removed
     // The file the scan found (0: not known), checked again before a copy is replaced by a link.
     quint64 itemDev = 0;
     quint64 itemIno = 0;
+
+    // A copy that stays whatever is clicked; while one does, every other copy may go.
+    bool staysPut() const { return isReference || isTooNew; }
 };
 
 struct ORDupDataGroup

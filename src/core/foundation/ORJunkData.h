@@ -36,6 +36,8 @@ struct ORJunkDataGroup
     QString groupPath;
     qint64 isGroupDelFlag = 0;
     qint64 groupID = 0;
+    // Only items older than this many days were listed (0: every item).
+    qint64 olderThanDays = 0;
 
     static ORJunkDataGroup initJunkGroupWithID(qint64 groupID)
     {

@@ -298,3 +298,25 @@ void ORPrefConfig::setScheduledCategories(const QList<qint64> &groupIDs)
         words.append(QString::number(id));
     setObject(kScheduledCategories, words.join(QLatin1Char(' ')));
 }
+
+bool ORPrefConfig::junkAgeEnable(const QString &switchKey)
+{
+    return boolForKey(QStringLiteral("olderThanOn/") + switchKey);
+}
+
+void ORPrefConfig::setJunkAgeEnable(const QString &switchKey, bool on)
+{
+    setObject(QStringLiteral("olderThanOn/") + switchKey, on);
+}
+
+qint64 ORPrefConfig::junkAgeDays(const QString &switchKey, qint64 offered)
+{
+    bool ok = false;
+    const qint64 days = objectForKey(QStringLiteral("olderThanDays/") + switchKey).toLongLong(&ok);
+    return ok && days >= 0 ? days : offered;
+}
+
+void ORPrefConfig::setJunkAgeDays(const QString &switchKey, qint64 days)
+{
+    setObject(QStringLiteral("olderThanDays/") + switchKey, days);
+}

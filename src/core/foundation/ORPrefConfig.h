@@ -77,4 +77,11 @@ public:
     // nothing while the user has chosen none yet.
     static std::optional<QList<qint64>> scheduledCategories();
     static void setScheduledCategories(const QList<qint64> &groupIDs);
+    // A junk category's age rule, by its switch key: whether it is on
+    // ("olderThanOn/KEY", absent: off) and its days ("olderThanDays/KEY",
+    // absent: the days offered).
+    static bool junkAgeEnable(const QString &switchKey);
+    static void setJunkAgeEnable(const QString &switchKey, bool on);
+    static qint64 junkAgeDays(const QString &switchKey, qint64 offered);
+    static void setJunkAgeDays(const QString &switchKey, qint64 days);
 };

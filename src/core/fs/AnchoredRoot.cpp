@@ -158,30 +158,37 @@ std::optional<AnchoredRoot::Item> AnchoredRoot::locate(const QByteArray &relativ
     return item;
 }
 
-qint64 AnchoredRoot::measureIn(int parent, const FileIdentity &parentId, const char *name,
-                               const FolderTree::Watch &watch)
+FolderTree::Measured AnchoredRoot::measureIn(int parent, const FileIdentity &parentId, const char *name,
+                                             const FolderTree::Watch &watch)
 {
     const auto id = FileIdentity::of(parent, name);
     if (!id || !id->sameMount(parentId))
-        return 0;
+        return {};
     if (!id->isFolder())
-        return id->countedSize();
+        return {id->countedSize(), id->mtime};
     const UniqueFd folder(::openat(parent, name, kFolderFlags));
     const auto opened = folder ? FileIdentity::ofFd(folder.get()) : std::nullopt;
-    return opened && opened->sameFile(*id) ? FolderTree::measure(folder.get(), watch) : 0;
+    return opened && opened->sameFile(*id) ? FolderTree::measureWithNewest(folder.get(), watch)
+                                           : FolderTree::Measured{};
 }
 
 qint64 AnchoredRoot::measure(const QString &path, const FolderTree::Watch &watch) const
 {
+    return measureWithNewest(path, watch).bytes;
+}
+
+FolderTree::Measured AnchoredRoot::measureWithNewest(const QString &path, const FolderTree::Watch &watch) const
+{
     const std::optional<QByteArray> relative = relativeOf(path);
     if (!relative)
-        return 0;
+        return {};
     if (relative->isEmpty())
-        return FolderTree::measure(m_fd.get(), watch);
+        return FolderTree::measureWithNewest(m_fd.get(), watch);
     if (!relative->contains('/'))
         return measureIn(m_fd.get(), m_id, relative->constData(), watch);
     const std::optional<Item> item = locate(*relative);
-    return item ? measureIn(item->parent.get(), item->parentId, item->name.constData(), watch) : 0;
+    return item ? measureIn(item->parent.get(), item->parentId, item->name.constData(), watch)
+                : FolderTree::Measured{};
 }
 
 QStringView AnchoredRoot::entryName(const QString &path) const
@@ -198,6 +205,11 @@ QStringView AnchoredRoot::entryName(const QString &path) const
 }
 
 qint64 AnchoredRoot::measureEntry(const QByteArray &name, const FolderTree::Watch &watch) const
+{
+    return measureEntryWithNewest(name, watch).bytes;
+}
+
+FolderTree::Measured AnchoredRoot::measureEntryWithNewest(const QByteArray &name, const FolderTree::Watch &watch) const
 {
     return measureIn(m_fd.get(), m_id, name.constData(), watch);
 }

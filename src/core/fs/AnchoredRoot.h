@@ -59,6 +59,8 @@ public:
     // What the item at path counts for, measured like FolderTree; 0 when it
     // is missing, special, or a mount point. watch as for FolderTree.
     qint64 measure(const QString &path, const FolderTree::Watch &watch = {}) const;
+    // measure() with the newest modification time in the item (FolderTree::measureWithNewest).
+    FolderTree::Measured measureWithNewest(const QString &path, const FolderTree::Watch &watch = {}) const;
     // The name of the entry directly below the root that path names, when
     // path is the root's path, a slash and one plain name (as a listing of
     // the root makes it) that relativeOf() accepts; empty otherwise.
@@ -66,6 +68,7 @@ public:
     // measure() for the entry of that name directly below the root: one
     // statx for a file, through the root's own descriptor.
     qint64 measureEntry(const QByteArray &name, const FolderTree::Watch &watch = {}) const;
+    FolderTree::Measured measureEntryWithNewest(const QByteArray &name, const FolderTree::Watch &watch = {}) const;
 
     // From now on only hidden entries directly inside the root (".name") are
     // below it: relativeOf refuses the root itself and anything deeper. The
@@ -77,7 +80,7 @@ public:
 
 private:
     AnchoredRoot() = default;
-    static qint64 measureIn(int parent, const FileIdentity &parentId, const char *name, const FolderTree::Watch &watch);
+    static FolderTree::Measured measureIn(int parent, const FileIdentity &parentId, const char *name, const FolderTree::Watch &watch);
 
     QString m_path;
     QString m_realPath;

@@ -12,7 +12,7 @@ namespace {
 std::optional<FileIdentity> identify(int dirFd, const char *name, int flags)
 {
     struct statx sx;
-    constexpr unsigned kMask = STATX_TYPE | STATX_MODE | STATX_UID | STATX_INO | STATX_SIZE | STATX_MNT_ID;
+    constexpr unsigned kMask = STATX_TYPE | STATX_MODE | STATX_UID | STATX_INO | STATX_SIZE | STATX_MNT_ID | STATX_MTIME;
     if (::statx(dirFd, name, flags | AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, kMask, &sx) != 0)
         return std::nullopt;
     FileIdentity id;
@@ -23,6 +23,7 @@ std::optional<FileIdentity> identify(int dirFd, const char *name, int flags)
     id.mode = sx.stx_mode;
     id.uid = sx.stx_uid;
     id.size = qint64(sx.stx_size);
+    id.mtime = qint64(sx.stx_mtime.tv_sec);
     return id;
 }
 

@@ -21,6 +21,7 @@ struct FileIdentity
     mode_t mode = 0;
     uid_t uid = 0;
     qint64 size = 0;
+    qint64 mtime = 0;  // last modification, seconds since the epoch
 
     // The entry name in folderFd (errno set when it cannot be examined).
     static std::optional<FileIdentity> of(int folderFd, const char *name);

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -63,9 +64,11 @@ public:
     {
     }
     qint64 run(int folderFd);
+    qint64 newest() const { return m_newest; }
 
 private:
     void count(qint64 bytes);
+    void counted(const FileIdentity &id);
     bool read(Level &level);
     void handle(const std::string &name);
     void removeEntry(Level &level, const std::string &name, const FileIdentity &id);
@@ -80,6 +83,7 @@ private:
     const FolderTree::BeforeUnlink &m_beforeUnlink;
     std::vector<Level> m_stack;
     qint64 m_bytes = 0;
+    qint64 m_newest = 0;  // when measuring
     bool m_stopped = false;
     bool m_stopRequested = false;
 };
@@ -92,6 +96,13 @@ void Walk::count(qint64 bytes)
         m_stopRequested = true;
 }
 
+// An entry examined while measuring.
+void Walk::counted(const FileIdentity &id)
+{
+    m_newest = std::max(m_newest, id.mtime);
+    count(id.countedSize());
+}
+
 qint64 Walk::run(int folderFd)
 {
     Level top;
@@ -102,6 +113,7 @@ qint64 Walk::run(int folderFd)
         return 0;
     }
     top.id = *id;
+    m_newest = id->mtime;
     m_stack.push_back(std::move(top));
     if (!read(m_stack.back()))
         return 0;
@@ -137,7 +149,7 @@ bool Walk::read(Level &level)
             continue;
         if (m_mode == Mode::Measure && entry->d_type != DT_DIR && entry->d_type != DT_UNKNOWN) {
             if (const auto id = FileIdentity::of(level.fd.get(), name); id && !id->isFolder()) {
-                count(id->countedSize());
+                counted(*id);
                 if (m_stopRequested)
                     break;  // a partial measure is discarded anyway
                 continue;
@@ -160,7 +172,7 @@ void Walk::handle(const std::string &name)
     }
     if (!id->isFolder()) {
         if (m_mode == Mode::Measure)
-            count(id->countedSize());
+            counted(*id);
         else
             removeEntry(level, name, *id);
         return;
@@ -198,7 +210,7 @@ void Walk::enter(const std::string &name, const FileIdentity &id)
         return;
     }
     if (m_mode == Mode::Measure)
-        count(id.countedSize());
+        counted(id);
     child.name = name;
     child.id = *opened;
     m_stack.push_back(std::move(child));
@@ -273,6 +285,13 @@ void Walk::fail(const std::string &name, const QString &reason)
 qint64 FolderTree::measure(int folderFd, const Watch &watch)
 {
     return Walk(Walk::Mode::Measure, {}, watch).run(folderFd);
+}
+
+FolderTree::Measured FolderTree::measureWithNewest(int folderFd, const Watch &watch)
+{
+    Walk walk(Walk::Mode::Measure, {}, watch);
+    const qint64 bytes = walk.run(folderFd);
+    return {bytes, walk.newest()};
 }
 
 std::optional<QStringList> FolderTree::names(int folderFd)

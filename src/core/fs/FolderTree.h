@@ -64,6 +64,14 @@ public:
     };
 
     static qint64 measure(int folderFd, const Watch &watch = {});
+    // What measure() counts, and the newest modification time (seconds since
+    // the epoch) of the folder itself and of everything counted below it.
+    struct Measured
+    {
+        qint64 bytes = 0;
+        qint64 newest = 0;
+    };
+    static Measured measureWithNewest(int folderFd, const Watch &watch = {});
     // The names directly inside the open folder, hidden ones included, in
     // listing order; nullopt when it cannot be read.
     static std::optional<QStringList> names(int folderFd);

@@ -162,14 +162,17 @@ JunkCandidates FreedesktopJunkLocations::trash(CategoryRoots &roots)
     for (JunkCandidate &c : out) {
         c.companionRoot = info;
         c.companion = trashInfoPath(c.path);
+        c.agedByDeletion = true;
     }
     // Info files whose item is gone: what a crashed or careless mover leaves.
     for (const JunkCandidate &c : listEntries(roots, info, true, false)) {
         const QString name = c.path.section(QLatin1Char('/'), -1);
         if (name.endsWith(QLatin1String(".trashinfo"))
             && !QFileInfo(files + QLatin1Char('/') + name.chopped(10)).exists()
-            && !QFileInfo(files + QLatin1Char('/') + name.chopped(10)).isSymLink())
+            && !QFileInfo(files + QLatin1Char('/') + name.chopped(10)).isSymLink()) {
             out.append(c);
+            out.last().agedByDeletion = true;
+        }
     }
     return out;
 }

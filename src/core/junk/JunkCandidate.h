@@ -31,6 +31,9 @@ struct JunkCandidate
     QString owner{};
     bool listing = false;
     bool skipDSStore = false;
+    // Its age is when it went to the Trash: the DeletionDate of its
+    // companion info file, or its own when it is an info file left alone.
+    bool agedByDeletion = false;
 };
 using JunkCandidates = QList<JunkCandidate>;
 

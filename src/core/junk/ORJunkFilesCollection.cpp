@@ -12,9 +12,12 @@
 #include "core/fs/RemovalRun.h"
 #include "core/junk/JunkNotifications.h"
 #include "core/junk/JunkOverlap.h"
+#include "core/junk/TrashDeletionDate.h"
 #include "core/platform/LogCategory.h"
 #include "core/platform/ORLayout.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMutexLocker>
@@ -93,6 +96,8 @@ std::shared_ptr<ORJunkData> ORJunkFilesCollection::collect(sw::JobControl &job)
     m_roots = std::make_unique<sw::CategoryRoots>(lcJunk);
     m_protectedPaths = std::make_unique<sw::ProtectedPaths::Cache>();
     m_keepList = sw::KeepList::current();
+    m_scanAges = m_ageRules.value_or(sw::JunkAgeRules::fromSettings());
+    m_scanStart = QDateTime::currentSecsSinceEpoch();
     auto data = std::make_shared<ORJunkData>();
     for (const ORJunkCategory &category : ORJunkCategory::categories()) {
         if (job.isCancelled())
@@ -137,8 +142,11 @@ struct ORJunkFilesCollection::GroupRules
 {
     QStringList userFolders;
     bool initiallyMarked = true;
+    // Items count only when they last changed before it.
+    std::optional<qint64> changedBefore;
 
-    explicit GroupRules(qint64 groupID) : userFolders(ORJunkCategory::userFoldersOf(groupID))
+    GroupRules(qint64 groupID, const sw::JunkAgeRules &ages, qint64 now)
+        : userFolders(ORJunkCategory::userFoldersOf(groupID)), changedBefore(ages.changedBefore(groupID, now))
     {
         const auto category = ORJunkCategory::byID(groupID);
         initiallyMarked = !category || category->initiallyMarked;
@@ -148,7 +156,13 @@ struct ORJunkFilesCollection::GroupRules
 ORJunkDataGroup ORJunkFilesCollection::fillGroup(qint64 groupID, const JunkCandidates &candidates)
 {
     ORJunkDataGroup group = makeGroup(groupID);
-    const GroupRules rules(groupID);
+    group.olderThanDays = m_scanAges.days(groupID);
+    if (group.olderThanDays > 0)
+        group.groupInfo += QLatin1Char(' ')
+                           + QCoreApplication::translate("ORJunkFilesCollection",
+                                                         "Only items older than %n day(s) are listed.", nullptr,
+                                                         int(group.olderThanDays));
+    const GroupRules rules(groupID, m_scanAges, m_scanStart);
     sw::TitlePoster title(sw::junknote::kTitle, &scanJob());
     for (const JunkCandidate &c : candidates) {
         if (scanJob().isCancelled())
@@ -180,19 +194,35 @@ bool ORJunkFilesCollection::needsAdmin(const QString &path) const
 // or is protected. Most candidates are what a listing of their root found:
 // those are judged by their name and measured through the root's own
 // descriptor, with one statx for a file.
-std::optional<qint64> ORJunkFilesCollection::measureBelow(const sw::AnchoredRoot &root, const QString &path,
-                                                          const sw::FolderTree::Watch &watch)
+std::optional<sw::FolderTree::Measured> ORJunkFilesCollection::measureBelow(const sw::AnchoredRoot &root,
+                                                                            const QString &path,
+                                                                            const sw::FolderTree::Watch &watch)
 {
     if (const QStringView name = root.entryName(path); !name.isEmpty()) {
         if (scanProtectedPaths().isProtectedEntry(root.path(), root.realPath(), name))
             return std::nullopt;
-        return root.measureEntry(name.toLocal8Bit(), watch);
+        return root.measureEntryWithNewest(name.toLocal8Bit(), watch);
     }
     const std::optional<QByteArray> relative = root.relativeOf(path);
     if (!relative || relative->isEmpty() || sw::ProtectedPaths::isProtected(path)
         || sw::ProtectedPaths::isProtected(root.realPathOf(*relative)))
         return std::nullopt;
-    return root.measure(path, watch);
+    return root.measureWithNewest(path, watch);
+}
+
+// Whether an item whose newest change is newest passes its category's age
+// rule. A Trash item's age is its deletion date; without one it is new.
+bool ORJunkFilesCollection::oldEnough(const GroupRules &rules, const JunkCandidate &candidate, qint64 newest,
+                                      const sw::AnchoredRoot &root, const QString &path,
+                                      const sw::AnchoredRoot *companionRoot)
+{
+    if (!rules.changedBefore)
+        return true;
+    std::optional<qint64> changed = newest;
+    if (candidate.agedByDeletion)
+        changed = companionRoot ? sw::TrashDeletionDate::read(*companionRoot, candidate.companion)
+                                : sw::TrashDeletionDate::read(root, path);
+    return changed && *changed < *rules.changedBefore;
 }
 
 bool ORJunkFilesCollection::addCandidate(ORJunkDataGroup &group, const JunkCandidate &candidate,
@@ -207,17 +237,19 @@ bool ORJunkFilesCollection::addCandidate(ORJunkDataGroup &group, const JunkCandi
     const sw::FolderTree::Watch watch = countingWatch(job, title);
     sw::CategoryRoots &roots = scanRoots();
     const sw::AnchoredRoot *root = roots.open(candidate.root, rules.userFolders);
-    const std::optional<qint64> size = root ? measureBelow(*root, path, watch) : std::nullopt;
+    const std::optional<sw::FolderTree::Measured> size = root ? measureBelow(*root, path, watch) : std::nullopt;
     if (!size)
         return false;
+    const sw::AnchoredRoot *companionRoot =
+        candidate.companion.isEmpty() ? nullptr : roots.open(candidate.companionRoot);
+    if (!oldEnough(rules, candidate, size->newest, *root, path, companionRoot))
+        return false;
     ORjunkDataItem item;
-    item.itemSize = *size;
-    if (!candidate.companion.isEmpty()) {
-        if (const sw::AnchoredRoot *companionRoot = roots.open(candidate.companionRoot)) {
-            item.companionRoot = companionRoot->path();
-            item.companionPath = candidate.companion;
-            item.itemSize += companionRoot->measure(candidate.companion, watch);
-        }
+    item.itemSize = size->bytes;
+    if (companionRoot) {
+        item.companionRoot = companionRoot->path();
+        item.companionPath = candidate.companion;
+        item.itemSize += companionRoot->measure(candidate.companion, watch);
     }
     return keep(group, candidate, path, *root, rules, std::move(item));
 }
@@ -249,13 +281,15 @@ bool ORJunkFilesCollection::addListing(ORJunkDataGroup &group, const JunkCandida
         if (protectedEntries.all
             || (!protectedEntries.names.isEmpty() && protectedEntries.contains(QFile::decodeName(raw))))
             continue;
-        const qint64 size = root->measureEntry(raw, watch);
-        if (size <= 0)
+        const sw::FolderTree::Measured size = root->measureEntryWithNewest(raw, watch);
+        if (size.bytes <= 0)
+            continue;
+        const QString path = listing.root + QLatin1Char('/') + QFile::decodeName(raw);
+        if (!oldEnough(rules, listing, size.newest, *root, path, nullptr))
             continue;
         ORjunkDataItem item;
-        item.itemSize = size;
-        added |= keep(group, listing, listing.root + QLatin1Char('/') + QFile::decodeName(raw), *root, rules,
-                      std::move(item));
+        item.itemSize = size.bytes;
+        added |= keep(group, listing, path, *root, rules, std::move(item));
     }
     return added;
 }

@@ -9,6 +9,7 @@
 #include "core/foundation/ToolEngine.h"
 #include "core/fs/ProtectedPaths.h"
 #include "core/fs/RemovalReport.h"
+#include "core/junk/JunkAgeRules.h"
 #include "core/junk/JunkCandidate.h"
 #include "core/junk/ORJunkCategory.h"
 
@@ -75,6 +76,9 @@ public:
     void setAdminRemoval(bool allowed) { m_adminRemoval = allowed; }
     // Where the category switches are read; the settings store by default.
     void setSwitchReader(SwitchReader reader);
+    // The age rules of the next scans; nothing: the settings' at each scan.
+    // Items a rule leaves out are not listed, so the result is what would go.
+    void setAgeRules(std::optional<sw::JunkAgeRules> rules) { m_ageRules = std::move(rules); }
 
     // --- used only by the tests ---------------------------------------------
     // The published result; runs the scan on the calling thread when none is held.
@@ -105,8 +109,10 @@ private:
     bool keep(ORJunkDataGroup &group, const sw::JunkCandidate &candidate, const QString &path,
               const sw::AnchoredRoot &root, const GroupRules &rules, ORjunkDataItem item);
     static sw::FolderTree::Watch countingWatch(sw::JobControl &job, sw::TitlePoster &title);
-    std::optional<qint64> measureBelow(const sw::AnchoredRoot &root, const QString &path,
-                                       const sw::FolderTree::Watch &watch);
+    std::optional<sw::FolderTree::Measured> measureBelow(const sw::AnchoredRoot &root, const QString &path,
+                                                         const sw::FolderTree::Watch &watch);
+    static bool oldEnough(const GroupRules &rules, const sw::JunkCandidate &candidate, qint64 newest,
+                          const sw::AnchoredRoot &root, const QString &path, const sw::AnchoredRoot *companionRoot);
     bool needsAdmin(const QString &path) const;
     static sw::MarkedRemoval::Item removalOf(qint64 groupID, const ORjunkDataItem &item);
     void publishRemoval(QList<ORJunkDataGroup> removed, sw::RemovalReport report);
@@ -124,6 +130,9 @@ private:
     // Outside a scan progress goes here, where nobody reads or cancels it.
     mutable sw::JobControl m_ownJob;
     SwitchReader m_switchReader;
+    std::optional<sw::JunkAgeRules> m_ageRules;
+    sw::JunkAgeRules m_scanAges;  // the scan's
+    qint64 m_scanStart = 0;       // the scan's, seconds since the epoch
 };
 
 static_assert(sw::ToolEngine<ORJunkFilesCollection>);

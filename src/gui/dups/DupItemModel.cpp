@@ -40,6 +40,10 @@ QVariant DupItemModel::data(const QModelIndex &index, int role) const
         if (item.isReference)
             return tr("%1\nIn a reference folder: this copy is an original and is never selected.")
                 .arg(item.itemPath);
+        if (item.isTooNew)
+            return tr("%1\nModified more recently than the scan's age limit: this copy stays and is never "
+                      "selected.")
+                .arg(item.itemPath);
         return KeepOneCopy::isItemCheckable(*group(), i) || item.isDel
                    ? item.itemPath
                    : tr("%1\nOne copy of every file is always kept.").arg(item.itemPath);

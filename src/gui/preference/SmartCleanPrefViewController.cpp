@@ -2,7 +2,9 @@
 #include "gui/preference/SmartCleanPrefViewController.h"
 
 #include "core/foundation/ORPrefConfig.h"
+#include "core/junk/JunkAgeRules.h"
 #include "core/junk/ORJunkCategory.h"
+#include "gui/controls/AgeLimitControl.h"
 #include "gui/controls/ORImage.h"
 #include "gui/preference/PrefCheckBox.h"
 #include "gui/shell/PageStyle.h"
@@ -28,8 +30,24 @@ const QMap<QString, QString> kBoxNames{
     {QStringLiteral("orxcode"), QStringLiteral("btnXcode")},
     {QStringLiteral("orbrowser"), QStringLiteral("btnBrowser")},
 };
-constexpr int kColumns = 2;
 }  // namespace
+
+// The category's "only items older than N days", beside its box.
+sw::AgeLimitControl *SmartCleanPrefViewController::ageLimitOf(const ORJunkCategory &category)
+{
+    const QString key = category.switchKey;
+    auto *age = new sw::AgeLimitControl(tr("Only items older than"),
+                                        tr("%1: only items older than a number of days").arg(category.groupName()),
+                                        this);
+    age->setLimit(ORPrefConfig::junkAgeEnable(key),
+                  int(ORPrefConfig::junkAgeDays(key, sw::JunkAgeRules::offeredDays(category.groupID))));
+    connect(age, &sw::AgeLimitControl::changed, this, [key](bool on, int days) {
+        ORPrefConfig::setJunkAgeEnable(key, on);
+        ORPrefConfig::setJunkAgeDays(key, days);
+    });
+    m_ageLimits.insert(key, age);
+    return age;
+}
 
 SmartCleanPrefViewController::SmartCleanPrefViewController(QWidget *parent) : PrefPane(parent)
 {
@@ -38,7 +56,7 @@ SmartCleanPrefViewController::SmartCleanPrefViewController(QWidget *parent) : Pr
     column->setSpacing(14);
     column->addWidget(sw::PageStyle::muted(tr("Look for these kinds of junk:"), this, 12));
     auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(32);
+    grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(12);
     int index = 0;
     for (const ORJunkCategory &category : ORJunkCategory::categories()) {
@@ -46,7 +64,8 @@ SmartCleanPrefViewController::SmartCleanPrefViewController(QWidget *parent) : Pr
         auto *box = new PrefCheckBox(category.groupName(), kBoxNames.value(key, key), this);
         box->setChecked(ORPrefConfig::boolForKey(key));
         connect(box, &QCheckBox::clicked, this, [key](bool on) { ORPrefConfig::setObject(key, on); });
-        grid->addWidget(box, index / kColumns, index % kColumns);
+        grid->addWidget(box, index, 0);
+        grid->addWidget(ageLimitOf(category), index, 1);
         m_boxes.insert(key, box);
         ++index;
     }

@@ -6,9 +6,14 @@
 #include <QMap>
 
 class PrefCheckBox;
+struct ORJunkCategory;
+namespace sw {
+class AgeLimitControl;
+}
 
 // The Junk Clean pane: one box per junk category this layout offers, each
-// switching its category on or off for the next junk scan.
+// switching its category on or off for the next junk scan, and beside it
+// the category's age rule ("only items older than N days").
 class SmartCleanPrefViewController : public PrefPane
 {
     Q_OBJECT
@@ -22,7 +27,11 @@ public:
     // The box of a switch key ("trash", "syscache", ...); nullptr when this
     // layout has no such category.
     PrefCheckBox *boxForSwitch(const QString &key) const { return m_boxes.value(key); }
+    sw::AgeLimitControl *ageLimitForSwitch(const QString &key) const { return m_ageLimits.value(key); }
 
 private:
+    sw::AgeLimitControl *ageLimitOf(const ORJunkCategory &category);
+
     QMap<QString, PrefCheckBox *> m_boxes;
+    QMap<QString, sw::AgeLimitControl *> m_ageLimits;
 };

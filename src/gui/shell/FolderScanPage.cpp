@@ -3,6 +3,7 @@
 
 #include "core/foundation/ORNotificationCenter.h"
 #include "core/foundation/ORPrefConfig.h"
+#include "gui/controls/AgeLimitControl.h"
 #include "gui/shell/FolderDropView.h"
 #include "gui/shell/FolderListPanel.h"
 #include "gui/shell/PageStyle.h"
@@ -32,6 +33,7 @@ FolderScanPage::FolderScanPage(ORBasedViewCterDelegate *delegate, QWidget *paren
             ORPrefConfig::setObject(m_foldersKey, folders);
     });
     m_startButton->setEnabled(!m_folderPanel->folders().isEmpty());
+    addAgeLimit();
     ORNotificationCenter &center = ORNotificationCenter::defaultCenter();
     center.addObserver(this, intro.pathNotification, [this](const QVariant &v) { slideToField(v); });
     center.addObserver(this, intro.foundNotification, [this](const QVariant &v) { foundJunkSize(v); });
@@ -73,6 +75,31 @@ QWidget *FolderScanPage::buildIdleView(const Intro &intro, FolderDropView *dropV
     m_optionHolder->hide();
     column->addWidget(m_optionHolder, 0, Qt::AlignHCenter);
     return idle;
+}
+
+namespace {
+// What the number shows when nobody set it yet: files untouched for a month.
+constexpr int kOfferedDays = 30;
+}  // namespace
+
+void FolderScanPage::addAgeLimit()
+{
+    const QString onKey = m_foldersKey + QStringLiteral("OlderThanOn");
+    const QString daysKey = m_foldersKey + QStringLiteral("OlderThanDays");
+    m_ageLimit = new AgeLimitControl(tr("Only files older than"), tr("Only files older than a number of days"), this);
+    m_ageLimit->setToolTip(tr("Leave out files modified more recently; among duplicates, newer copies stay."));
+    const QVariant days = ORPrefConfig::objectForKey(daysKey);
+    m_ageLimit->setLimit(ORPrefConfig::boolForKey(onKey), days.isValid() ? int(days.toLongLong()) : kOfferedDays);
+    connect(m_ageLimit, &AgeLimitControl::changed, this, [onKey, daysKey](bool on, int value) {
+        ORPrefConfig::setObject(onKey, on);
+        ORPrefConfig::setObject(daysKey, value);
+    });
+    addOption(m_ageLimit);
+}
+
+int FolderScanPage::ageLimitDays() const
+{
+    return m_ageLimit->effectiveDays();
 }
 
 QStringList FolderScanPage::initialFolders() const

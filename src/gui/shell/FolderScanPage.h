@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace sw {
 
+class AgeLimitControl;
 class FolderDropView;
 class FolderListPanel;
 
@@ -52,6 +53,8 @@ public:
                    const Lists &lists);
 
     FolderListPanel *folderPanel() const { return m_folderPanel; }
+    // "Only files older than N days", remembered beside the folder list.
+    AgeLimitControl *ageLimit() const { return m_ageLimit; }
     QPushButton *startButton() const { return m_startButton; }
     // The folders listed now, in order.
     QStringList folders() const;
@@ -81,6 +84,7 @@ protected:
         engine.setFolders(folders());
         engine.setExcludeFolders(m_lists.excludeFolders);
         engine.setExcludeFiles(m_lists.excludeFiles);
+        engine.setOlderThanDays(ageLimitDays());
         runScan(engine, found, resultPage, emptyPage);
     }
 
@@ -88,6 +92,8 @@ private:
     QWidget *buildIdleView(const Intro &intro, FolderDropView *dropView);
     // The remembered list, else the defaults.
     QStringList initialFolders() const;
+    void addAgeLimit();
+    int ageLimitDays() const;
 
     const Lists m_lists;
     const QString m_foldersKey;
@@ -95,6 +101,7 @@ private:
     FolderListPanel *m_folderPanel = nullptr;
     QPushButton *m_startButton = nullptr;
     QWidget *m_optionHolder = nullptr;
+    AgeLimitControl *m_ageLimit = nullptr;
 };
 
 }  // namespace sw
