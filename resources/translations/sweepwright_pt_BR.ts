@@ -409,6 +409,10 @@ um por linha ou separados por bytes NUL.
         <source>Try &apos;sweepwright-cli --help&apos;.</source>
         <translation>Experimente &apos;sweepwright-cli --help&apos;.</translation>
     </message>
+    <message>
+        <source>list what every tool removed, or put back what a run moved to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliOptions</name>
@@ -1298,6 +1302,146 @@ não pode ser usado ou o disco ficou sem espaço; 2 erro de uso; 130 Ctrl-C.
     <message>
         <source>cannot run %1: %2</source>
         <translation>não é possível executar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli history [--home H] [--json]
+       sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Lists what every tool removed, in the window and here, newest first: each run
+with its id, time, tool and what became of its items (moved to the Trash,
+deleted for good, not done). The record is kept in
+$XDG_STATE_HOME/sweepwright/history.jsonl for a year, at most 10 MB.
+--put-back ID puts what that run moved to the Trash back where it was; an
+item is never put over something that is there now, and what cannot come
+back is named with the reason. Items deleted for good cannot come back.
+
+  --json          print one JSON object instead of text
+  --put-back ID   put back the items run ID moved to the Trash
+  --yes           put back without asking
+  --dry-run       show what would be put back, touching nothing
+  --help          show this text
+  -V, --version   show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the id of a run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--yes and --dry-run go with --put-back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(of %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; in the history (see sweepwright-cli history)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>run %1 moved nothing to the Trash: nothing to put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s) (%1)?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not record the put back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would put back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted for good, cannot be put back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not put back %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message>
+        <source>Put Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted for good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replaced with a link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not done: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation type="unfinished">Recusado: %1</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 deleted for good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 replaced with links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 not done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was removed</source>
+        <translation type="unfinished">Nada foi removido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2802,6 +2946,10 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <source>Extensions</source>
         <translation>Extensões</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
@@ -4198,6 +4346,33 @@ Sem nenhuma das opções abaixo, salva cada corpo como MailBody.rtf, .html e .tx
     </message>
 </context>
 <context>
+    <name>TrashRestore</name>
+    <message>
+        <source>its record in the Trash is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an item of a Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is no longer in the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder %1 is no longer there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Trash&apos;s record names another place: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>something of that name is there now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>XADSimpleUnarchiver</name>
     <message>
         <source>Password required</source>
@@ -4659,6 +4834,79 @@ Pasta de referência: suas cópias são os originais e nunca são selecionadas.<
     <message>
         <source>Needs administrator rights</source>
         <translation>Requer privilégios de administrador</translation>
+    </message>
+</context>
+<context>
+    <name>sw::HistoryPage</name>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What each tool removed, newest first. What went to the Trash can be put back where it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What became of it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation type="unfinished">Item</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished">Tamanho</translation>
+    </message>
+    <message>
+        <source>Items of the chosen removal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Returns what this removal moved to the Trash to where it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing of this removal is in the Trash: it cannot be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) put back.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back; the list says why.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The history could not be written: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "cli/InputPaths.h"
 #include "cli/JsonWriter.h"
 #include "core/foundation/RemovalWording.h"
+#include "core/history/RemovalHistory.h"
 #include "core/platform/ORLayout.h"
 #include "core/shreds/ORShredOperation.h"
 
@@ -105,6 +106,8 @@ int ShredCommand::execute(const CliOptions &options)
             interrupted = CliJob::run(Text::tr("Shredding"), [&](sw::JobControl &job) {
                 outcome.report = shred.remove(job, overwrite);
             });
+            if (outcome.report)
+                sw::RemovalHistory::record(wording, *outcome.report);
         }
     }
     if (outcome.report) {

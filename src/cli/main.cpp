@@ -6,6 +6,7 @@
 #include "cli/DupsCommand.h"
 #include "cli/ExtensionsCommand.h"
 #include "cli/HelperProgram.h"
+#include "cli/HistoryCommand.h"
 #include "cli/JunkCommand.h"
 #include "cli/LargeCommand.h"
 #include "cli/LoginCommand.h"
@@ -62,6 +63,9 @@ const Command kCommands[] = {
     {"pdf", nullptr, QT_TRANSLATE_NOOP("CliMain", "make a smaller copy of a PDF document"), "sweepwright-cli-pdf"},
     {"shred", make<ShredCommand>,
      QT_TRANSLATE_NOOP("CliMain", "remove files and folders whole, optionally overwriting their contents first"),
+     nullptr},
+    {"history", make<HistoryCommand>,
+     QT_TRANSLATE_NOOP("CliMain", "list what every tool removed, or put back what a run moved to the Trash"),
      nullptr},
     {"tnef", make<TnefCommand>,
      QT_TRANSLATE_NOOP("CliMain", "write the attachments and message bodies of a winmail.dat file into a folder"),
