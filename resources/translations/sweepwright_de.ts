@@ -411,7 +411,7 @@ getrennt.
     </message>
     <message>
         <source>list what every tool removed, or put back what a run moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt, was jedes Werkzeug entfernt hat, oder legt zurück, was ein Lauf in den Papierkorb verschoben hat</translation>
     </message>
 </context>
 <context>
@@ -1324,123 +1324,142 @@ back is named with the reason. Items deleted for good cannot come back.
   --help          show this text
   -V, --version   show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sweepwright-cli history [--home H] [--json]
+        sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Listet, was jedes Werkzeug entfernt hat, im Fenster und hier, das Neueste
+zuerst: jeden Lauf mit Kennung, Zeit, Werkzeug und dem, was aus seinen
+Elementen wurde (in den Papierkorb verschoben, endgültig gelöscht, nicht
+erledigt). Der Verlauf liegt in $XDG_STATE_HOME/sweepwright/history.jsonl
+und wird ein Jahr lang aufbewahrt, höchstens 10 MB.
+--put-back ID legt zurück, was dieser Lauf in den Papierkorb verschoben hat;
+ein Element ersetzt nie etwas, das jetzt dort liegt, und was nicht
+zurückkommen kann, wird mit dem Grund genannt. Endgültig gelöschte Elemente
+kommen nicht zurück.
+
+  --json          ein JSON-Objekt statt Text ausgeben
+  --put-back ID   die Elemente zurücklegen, die Lauf ID in den Papierkorb
+                  verschoben hat
+  --yes           ohne Rückfrage zurücklegen
+  --dry-run       zeigen, was zurückgelegt würde, ohne etwas zu ändern
+  --help          diesen Text anzeigen
+  -V, --version   die Version anzeigen
+</translation>
     </message>
     <message>
         <source>%1 needs the id of a run</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht die Kennung eines Laufs</translation>
     </message>
     <message>
         <source>--yes and --dry-run go with --put-back</source>
-        <translation type="unfinished"></translation>
+        <translation>--yes und --dry-run gehören zu --put-back</translation>
     </message>
     <message>
         <source>Nothing has been removed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch nichts entfernt.</translation>
     </message>
     <message>
         <source>(of %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(von %1)</translation>
     </message>
     <message>
         <source>no run &quot;%1&quot; in the history (see sweepwright-cli history)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Lauf „%1“ im Verlauf (siehe sweepwright-cli history)</translation>
     </message>
     <message>
         <source>run %1 moved nothing to the Trash: nothing to put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 hat nichts in den Papierkorb verschoben: nichts zurückzulegen</translation>
     </message>
     <message numerus="yes">
         <source>Put back %n item(s) (%1)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element zurücklegen (%1)?</numerusform>
+            <numerusform>%n Elemente zurücklegen (%1)?</numerusform>
         </translation>
     </message>
     <message>
         <source>could not record the put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Zurücklegen konnte nicht aufgezeichnet werden: %1</translation>
     </message>
     <message>
         <source>Would put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Würde zurücklegen: %1</translation>
     </message>
     <message>
         <source>Deleted for good, cannot be put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Endgültig gelöscht, kann nicht zurückgelegt werden: %1</translation>
     </message>
     <message>
         <source>Put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückgelegt: %1</translation>
     </message>
     <message>
         <source>Could not put back %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht zurückgelegt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>HistoryWording</name>
     <message>
         <source>Put Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücklegen</translation>
     </message>
     <message>
         <source>Moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>Deleted for good</source>
-        <translation type="unfinished"></translation>
+        <translation>Endgültig gelöscht</translation>
     </message>
     <message>
         <source>Replaced with a link</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch einen Link ersetzt</translation>
     </message>
     <message>
         <source>Not done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erledigt: %1</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation type="unfinished">Abgelehnt: %1</translation>
+        <translation>Abgelehnt: %1</translation>
     </message>
     <message>
         <source>Put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückgelegt</translation>
     </message>
     <message>
         <source>%1 put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zurückgelegt</translation>
     </message>
     <message>
         <source>%1 to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Papierkorb</translation>
     </message>
     <message>
         <source>%1 deleted for good</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 endgültig gelöscht</translation>
     </message>
     <message>
         <source>%1 replaced with links</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 durch Links ersetzt</translation>
     </message>
     <message>
         <source>%1 not done</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht erledigt</translation>
     </message>
     <message>
         <source>%1 refused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgelehnt</translation>
     </message>
     <message>
         <source>Nothing was removed</source>
-        <translation type="unfinished">Es wurde nichts entfernt</translation>
+        <translation>Nichts wurde entfernt</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s): %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element: %1</numerusform>
+            <numerusform>%n Elemente: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -2948,7 +2967,7 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
 </context>
 <context>
@@ -4349,27 +4368,27 @@ Ohne eine der Optionen unten wird jeder Nachrichtentext als MailBody.rtf, .html 
     <name>TrashRestore</name>
     <message>
         <source>its record in the Trash is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Eintrag im Papierkorb fehlt</translation>
     </message>
     <message>
         <source>not an item of a Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Element eines Papierkorbs</translation>
     </message>
     <message>
         <source>it is no longer in the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht mehr im Papierkorb</translation>
     </message>
     <message>
         <source>its folder %1 is no longer there</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Ordner %1 existiert nicht mehr</translation>
     </message>
     <message>
         <source>the Trash&apos;s record names another place: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eintrag im Papierkorb nennt einen anderen Ort: %1</translation>
     </message>
     <message>
         <source>something of that name is there now</source>
-        <translation type="unfinished"></translation>
+        <translation>dort liegt jetzt etwas mit diesem Namen</translation>
     </message>
 </context>
 <context>
@@ -4840,73 +4859,73 @@ Referenzordner: Seine Kopien sind die Originale und werden nie ausgewählt.</tra
     <name>sw::HistoryPage</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>What each tool removed, newest first. What went to the Trash can be put back where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was jedes Werkzeug entfernt hat, das Neueste zuerst. Was in den Papierkorb verschoben wurde, kann an seinen Ort zurückgelegt werden.</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeug</translation>
     </message>
     <message>
         <source>What became of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Was daraus wurde</translation>
     </message>
     <message>
         <source>Removals</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernungen</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished">Element</translation>
+        <translation>Element</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Größe</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Items of the chosen removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente der gewählten Entfernung</translation>
     </message>
     <message>
         <source>Nothing has been removed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch nichts entfernt.</translation>
     </message>
     <message>
         <source>&amp;Put Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücklegen</translation>
     </message>
     <message>
         <source>Returns what this removal moved to the Trash to where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt zurück, was diese Entfernung in den Papierkorb verschoben hat</translation>
     </message>
     <message>
         <source>Nothing of this removal is in the Trash: it cannot be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts von dieser Entfernung ist im Papierkorb: sie kann nicht zurückgelegt werden.</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) put back.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element zurückgelegt.</numerusform>
+            <numerusform>%n Elemente zurückgelegt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) could not be put back; the list says why.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element konnte nicht zurückgelegt werden; die Liste nennt den Grund.</numerusform>
+            <numerusform>%n Elemente konnten nicht zurückgelegt werden; die Liste nennt den Grund.</numerusform>
         </translation>
     </message>
     <message>
         <source>The history could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

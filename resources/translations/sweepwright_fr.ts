@@ -411,7 +411,7 @@ shred) lit les chemins sur l&apos;entrée standard, un par ligne ou séparés pa
     </message>
     <message>
         <source>list what every tool removed, or put back what a run moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>lister ce que chaque outil a supprimé, ou remettre en place ce qu&apos;un passage a déplacé dans la Corbeille</translation>
     </message>
 </context>
 <context>
@@ -1325,123 +1325,142 @@ back is named with the reason. Items deleted for good cannot come back.
   --help          show this text
   -V, --version   show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: sweepwright-cli history [--home H] [--json]
+              sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Liste ce que chaque outil a supprimé, dans la fenêtre et ici, du plus récent
+au plus ancien : chaque passage avec son identifiant, son heure, son outil et
+ce que sont devenus ses éléments (déplacés dans la Corbeille, supprimés
+définitivement, non traités). L&apos;historique est conservé dans
+$XDG_STATE_HOME/sweepwright/history.jsonl pendant un an, 10 Mo au plus.
+--put-back ID remet à leur place les éléments que ce passage a déplacés dans
+la Corbeille ; un élément ne remplace jamais ce qui s&apos;y trouve maintenant, et
+ce qui ne peut pas revenir est indiqué avec la raison. Les éléments supprimés
+définitivement ne peuvent pas revenir.
+
+  --json          afficher un objet JSON au lieu de texte
+  --put-back ID   remettre en place les éléments que le passage ID a déplacés
+                  dans la Corbeille
+  --yes           remettre en place sans demander
+  --dry-run       montrer ce qui serait remis en place, sans rien modifier
+  --help          afficher ce texte
+  -V, --version   afficher la version
+</translation>
     </message>
     <message>
         <source>%1 needs the id of a run</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande l&apos;identifiant d&apos;un passage</translation>
     </message>
     <message>
         <source>--yes and --dry-run go with --put-back</source>
-        <translation type="unfinished"></translation>
+        <translation>--yes et --dry-run vont avec --put-back</translation>
     </message>
     <message>
         <source>Nothing has been removed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a encore été supprimé.</translation>
     </message>
     <message>
         <source>(of %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(de %1)</translation>
     </message>
     <message>
         <source>no run &quot;%1&quot; in the history (see sweepwright-cli history)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun passage « %1 » dans l&apos;historique (voir sweepwright-cli history)</translation>
     </message>
     <message>
         <source>run %1 moved nothing to the Trash: nothing to put back</source>
-        <translation type="unfinished"></translation>
+        <translation>le passage %1 n&apos;a rien déplacé dans la Corbeille : rien à remettre en place</translation>
     </message>
     <message numerus="yes">
         <source>Put back %n item(s) (%1)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Remettre en place %n élément (%1) ?</numerusform>
+            <numerusform>Remettre en place %n éléments (%1) ?</numerusform>
         </translation>
     </message>
     <message>
         <source>could not record the put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;enregistrer la remise en place : %1</translation>
     </message>
     <message>
         <source>Would put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Serait remis en place : %1</translation>
     </message>
     <message>
         <source>Deleted for good, cannot be put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé définitivement, ne peut pas être remis en place : %1</translation>
     </message>
     <message>
         <source>Put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remis en place : %1</translation>
     </message>
     <message>
         <source>Could not put back %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de remettre en place %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>HistoryWording</name>
     <message>
         <source>Put Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Remise en place</translation>
     </message>
     <message>
         <source>Moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacé dans la Corbeille</translation>
     </message>
     <message>
         <source>Deleted for good</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé définitivement</translation>
     </message>
     <message>
         <source>Replaced with a link</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacé par un lien</translation>
     </message>
     <message>
         <source>Not done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non traité : %1</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation type="unfinished">Refusé&#xa0;: %1</translation>
+        <translation>Refusé : %1</translation>
     </message>
     <message>
         <source>Put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Remis en place</translation>
     </message>
     <message>
         <source>%1 put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 remis en place</translation>
     </message>
     <message>
         <source>%1 to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans la Corbeille</translation>
     </message>
     <message>
         <source>%1 deleted for good</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 supprimés définitivement</translation>
     </message>
     <message>
         <source>%1 replaced with links</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 remplacés par des liens</translation>
     </message>
     <message>
         <source>%1 not done</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non traités</translation>
     </message>
     <message>
         <source>%1 refused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 refusés</translation>
     </message>
     <message>
         <source>Nothing was removed</source>
-        <translation type="unfinished">Rien n&apos;a été supprimé</translation>
+        <translation>Rien n&apos;a été supprimé</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s): %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément : %1</numerusform>
+            <numerusform>%n éléments : %1</numerusform>
         </translation>
     </message>
 </context>
@@ -2949,7 +2968,7 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
 </context>
 <context>
@@ -4350,27 +4369,27 @@ Sans aucune des options ci-dessous, chaque corps est enregistré en MailBody.rtf
     <name>TrashRestore</name>
     <message>
         <source>its record in the Trash is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>son entrée dans la Corbeille est introuvable</translation>
     </message>
     <message>
         <source>not an item of a Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un élément d&apos;une Corbeille</translation>
     </message>
     <message>
         <source>it is no longer in the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;est plus dans la Corbeille</translation>
     </message>
     <message>
         <source>its folder %1 is no longer there</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier %1 n&apos;existe plus</translation>
     </message>
     <message>
         <source>the Trash&apos;s record names another place: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée de la Corbeille indique un autre emplacement : %1</translation>
     </message>
     <message>
         <source>something of that name is there now</source>
-        <translation type="unfinished"></translation>
+        <translation>un élément de ce nom s&apos;y trouve maintenant</translation>
     </message>
 </context>
 <context>
@@ -4841,73 +4860,73 @@ Dossier de référence : ses copies sont les originaux et ne sont jamais sélect
     <name>sw::HistoryPage</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>What each tool removed, newest first. What went to the Trash can be put back where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que chaque outil a supprimé, du plus récent au plus ancien. Ce qui est allé dans la Corbeille peut être remis à sa place.</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand</translation>
     </message>
     <message>
         <source>Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Outil</translation>
     </message>
     <message>
         <source>What became of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu&apos;il est devenu</translation>
     </message>
     <message>
         <source>Removals</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppressions</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished">Élément</translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Taille</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Items of the chosen removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments de la suppression choisie</translation>
     </message>
     <message>
         <source>Nothing has been removed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a encore été supprimé.</translation>
     </message>
     <message>
         <source>&amp;Put Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remettre en place</translation>
     </message>
     <message>
         <source>Returns what this removal moved to the Trash to where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Remet à sa place ce que cette suppression a déplacé dans la Corbeille</translation>
     </message>
     <message>
         <source>Nothing of this removal is in the Trash: it cannot be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien de cette suppression n&apos;est dans la Corbeille : elle ne peut pas être remise en place.</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) put back.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément remis en place.</numerusform>
+            <numerusform>%n éléments remis en place.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) could not be put back; the list says why.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément n&apos;a pas pu être remis en place ; la liste indique pourquoi.</numerusform>
+            <numerusform>%n éléments n&apos;ont pas pu être remis en place ; la liste indique pourquoi.</numerusform>
         </translation>
     </message>
     <message>
         <source>The history could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique n&apos;a pas pu être écrit : %1</translation>
     </message>
 </context>
 <context>
