@@ -16,6 +16,7 @@ _sweepwright_cli_options()
         extract) echo "-C --password-file --password-stdin --encoding --list --json $common" ;;
         pdf) echo "--quality -o --yes --dry-run --password-stdin --json $common" ;;
         shred) echo "--overwrite --yes --dry-run --json $layout $common" ;;
+        history) echo "--json --put-back --yes --dry-run $layout $common" ;;
         tnef) echo "-C --verbose --debug --list --use-paths --absolute-paths --overwrite --interactive" \
             "--number-backups --save-body --body-name --mime --ignore-checksum --tolerate-props" \
             "--tolerate-trailer --unix-safe --maxsize --dry-run $common" ;;
@@ -25,7 +26,7 @@ _sweepwright_cli_options()
 _sweepwright_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands="junk large dups apps extensions login memory extract pdf shred tnef"
+    local commands="junk large dups apps extensions login memory extract pdf shred history tnef"
     COMPREPLY=()
     # "--keep=ne" comes as "--keep" "=" "ne".
     if [[ $cur == = ]]; then
@@ -66,6 +67,9 @@ _sweepwright_cli()
                 compopt -o filenames 2>/dev/null
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi
+            return ;;
+        --put-back)
+            COMPREPLY=($(compgen -W "$("${COMP_WORDS[0]}" history 2>/dev/null | sed -n 's/^\([0-9][0-9-]*\)  .*/\1/p')" -- "$cur"))
             return ;;
         --on | --off | --body-name | --maxsize) return ;;
     esac
