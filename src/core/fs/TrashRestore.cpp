@@ -56,6 +56,22 @@ std::optional<QByteArray> readInfo(const QString &infoFolder, const QByteArray &
     return text;
 }
 
+// A file system without RENAME_NOREPLACE (some network ones) gets a check
+// just before a plain rename: the window between them is all it loses.
+bool renameNoReplace(int fromFd, const QByteArray &from, int toFd, const QByteArray &to)
+{
+    if (::renameat2(fromFd, from.constData(), toFd, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL)
+        return false;
+    struct stat st;
+    if (::fstatat(toFd, to.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::renameat(fromFd, from.constData(), toFd, to.constData()) == 0;
+}
+
 }  // namespace
 
 QString TrashRestore::originalPath(const QByteArray &info, const QString &topFolder)
@@ -98,7 +114,7 @@ QString TrashRestore::putBack(const QString &trashedPath, const QString &origina
     if (named != target && named != parent->realPathOf(targetName))
         return Text::tr("the Trash's record names another place: %1").arg(named);
     // RENAME_NOREPLACE: whatever appeared at the place since stays untouched.
-    if (::renameat2(files->fd(), name.constData(), parent->fd(), targetName.constData(), RENAME_NOREPLACE) != 0) {
+    if (!renameNoReplace(files->fd(), name, parent->fd(), targetName)) {
         if (errno == EEXIST)
             return Text::tr("something of that name is there now");
         return RemovalRun::reasonOf(errno);

@@ -121,7 +121,7 @@ QString HistoryFile::append(const HistoryRecord &run) const
     if (!folder)
         return error;
     ::flock(folder.get(), LOCK_EX);  // released when folder closes
-    const UniqueFd fd = openOwnFile(folder.get(), kFileName, O_WRONLY | O_APPEND | O_CREAT);
+    const UniqueFd fd = openOwnFile(folder.get(), kFileName, O_RDWR | O_APPEND | O_CREAT);
     if (!fd || !writeAll(fd.get(), run.toJson() + '\n'))
         return QStringLiteral("%1: %2").arg(path(), systemError());
     return pastBound(fd.get()) ? rewrite(folder.get(), fd.get()) : QString();
