@@ -24,19 +24,6 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(HistoryCommand)
 };
 
-const char *fateWord(HistoryItem::Fate fate)
-{
-    switch (fate) {
-    case HistoryItem::Fate::Trashed: return "trash";
-    case HistoryItem::Fate::Deleted: return "deleted";
-    case HistoryItem::Fate::Linked: return "linked";
-    case HistoryItem::Fate::Failed: return "failed";
-    case HistoryItem::Fate::Refused: return "refused";
-    case HistoryItem::Fate::Restored: return "restored";
-    }
-    return "";
-}
-
 void writeRun(JsonWriter &json, const HistoryRecord &run)
 {
     json.beginObject();
@@ -50,7 +37,7 @@ void writeRun(JsonWriter &json, const HistoryRecord &run)
         json.beginObject(JsonWriter::Layout::Inline);
         json.member("path", item.path);
         json.member("size", item.size);
-        json.member("fate", fateWord(item.fate));
+        json.member("fate", QString(HistoryRecord::fateName(item.fate)));
         if (!item.trashedPath.isEmpty())
             json.member("trash", item.trashedPath);
         if (!item.reason.isEmpty())

@@ -70,8 +70,8 @@ struct ToolRow
 const ToolRow kTools[] = {
     {"Duplicate", "dups",
      [](const swtest::FixtureTree &tree) {
-         tree.text(QStringLiteral("home/Pictures/a.jpg"), QByteArray(5000, 'p'));
-         tree.text(QStringLiteral("home/Pictures/copy/a.jpg"), QByteArray(5000, 'p'));
+         tree.text(QStringLiteral("home/Pictures/a.jpg"), QByteArray(20000, 'p'));
+         tree.text(QStringLiteral("home/Pictures/copy/a.jpg"), QByteArray(20000, 'p'));
      },
      [](const swtest::FixtureTree &tree) {
          return QStringList{QStringLiteral("dups"), tree.path(QStringLiteral("home/Pictures")),
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(History, PutBack, ::testing::ValuesIn(kTools),
 TEST_F(HistoryCommand, PutBackNeverOverwritesAndNamesWhatCouldNotComeBack)
 {
     for (const char *rel : {"home/D/a.txt", "home/D/b/a.txt", "home/D/c/a.txt"})
-        tree.text(QString::fromLatin1(rel), QByteArray(3000, 'd'));
+        tree.text(QString::fromLatin1(rel), QByteArray(20000, 'd'));
     ASSERT_EQ(cli({QStringLiteral("dups"), tree.path(QStringLiteral("home/D")), QStringLiteral("--trash-all-but-first"),
                    QStringLiteral("--yes")})
                   .code,

@@ -102,7 +102,7 @@ private slots:
         RecordingDelegate delegate;
         sw::RemovalPage removal(&delegate, nullptr, trashingTool(folder));
         removal.startDel(QVariant(QStringList{kept, taken}));
-        QTRY_VERIFY(!removal.isDeleting() && removal.completionBut()->isVisible());
+        QTRY_VERIFY(!removal.isDeleting() && removal.completionBut()->isVisibleTo(&removal));
         QVERIFY(!QFileInfo::exists(kept) && !QFileInfo::exists(taken));
         fixture->write(QStringLiteral("Videos/b.mkv"), "new");
 

@@ -27,11 +27,12 @@ class HistoryFile
 public:
     struct Limits
     {
-        int maxAgeDays = 365;
-        qint64 maxBytes = 10 * 1024 * 1024;
+        int maxAgeDays;
+        qint64 maxBytes;
     };
+    static constexpr Limits kLimits{365, 10 * 1024 * 1024};
 
-    explicit HistoryFile(QString folder, Limits limits = {});
+    explicit HistoryFile(QString folder, Limits limits = kLimits);
     // The one the tools write: ORLayout::stateHome()/sweepwright.
     static HistoryFile standard();
 

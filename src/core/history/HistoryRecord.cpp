@@ -28,11 +28,6 @@ constexpr std::array kFates{
     FateName{HistoryItem::Fate::Restored, QLatin1StringView("restored")},
 };
 
-QLatin1StringView nameOf(HistoryItem::Fate fate)
-{
-    return std::find_if(kFates.begin(), kFates.end(), [fate](const FateName &f) { return f.fate == fate; })->name;
-}
-
 std::optional<HistoryItem::Fate> fateNamed(const QString &name)
 {
     const auto it = std::find_if(kFates.begin(), kFates.end(), [&](const FateName &f) { return f.name == name; });
@@ -77,6 +72,11 @@ HistoryRecord HistoryRecord::start(const QString &tool)
     return record;
 }
 
+QLatin1StringView HistoryRecord::fateName(HistoryItem::Fate fate)
+{
+    return std::find_if(kFates.begin(), kFates.end(), [fate](const FateName &f) { return f.fate == fate; })->name;
+}
+
 QString HistoryRecord::toolOf(RemovalWording::Action action)
 {
     switch (action) {
@@ -110,7 +110,7 @@ QByteArray HistoryRecord::toJson() const
     for (const HistoryItem &item : items) {
         QJsonObject object{{QLatin1String("path"), item.path},
                            {QLatin1String("size"), double(item.size)},
-                           {QLatin1String("fate"), QString(nameOf(item.fate))}};
+                           {QLatin1String("fate"), QString(fateName(item.fate))}};
         if (!item.trashedPath.isEmpty())
             object.insert(QLatin1String("trash"), item.trashedPath);
         if (!item.reason.isEmpty())

@@ -53,6 +53,9 @@ struct HistoryRecord
     // The tool word of a removal's action.
     static QString toolOf(RemovalWording::Action action);
 
+    // The word a fate is written as: trash, deleted, linked, failed, refused, restored.
+    static QLatin1StringView fateName(HistoryItem::Fate fate);
+
     QByteArray toJson() const;
     // nullopt for a line that is not a run (damaged, cut short, or foreign).
     static std::optional<HistoryRecord> fromJson(const QByteArray &line);
