@@ -34,7 +34,14 @@ QTreeWidget *makeList(const QStringList &columns, const QString &name, QWidget *
     list->setTextElideMode(Qt::ElideMiddle);
     list->header()->setStretchLastSection(true);
     ThemeFollower::style(list, QStringLiteral("QTreeWidget { background: @surface; color: @text;"
-                                              " alternate-background-color: @rowHover; border: 1px solid @border; }"));
+                                              " alternate-background-color: @rowHover; border: 1px solid @border;"
+                                              " border-radius: 6px; }"
+                                              "QTreeWidget::item { padding: 5px 4px; }"
+                                              "QTreeWidget::item:selected { background: @selectedRow;"
+                                              " color: @onAccent; }"
+                                              "QHeaderView::section { background: @pane; color: @muted;"
+                                              " border: none; border-bottom: 1px solid @separator;"
+                                              " padding: 6px 4px; }"));
     return list;
 }
 
@@ -156,6 +163,8 @@ void HistoryPage::putBack()
         text += QLatin1Char(' ') + tr("The history could not be written: %1").arg(writeError);
     reload(done.id);
     m_status->setText(text);
+    // Put Back is disabled now: the keys stay on the list rather than leave the page.
+    m_runs->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace sw
