@@ -15,7 +15,7 @@ void RemovalHistory::record(const RemovalWording &wording, const RemovalReport &
         return;
     if (const QString error = HistoryFile::standard().append(HistoryRecord::ofRemoval(wording, report));
         !error.isEmpty())
-        qCWarning(lcHistory).noquote() << "Fail to record the removal, error=" << error;
+        qCWarning(lcHistory).noquote() << QStringLiteral("Fail to record the removal, error=%1").arg(error);
 }
 
 }  // namespace sw
