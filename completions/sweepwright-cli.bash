@@ -17,6 +17,7 @@ _sweepwright_cli_options()
         extract) echo "-C --password-file --password-stdin --encoding --list --json $common" ;;
         pdf) echo "--quality -o --yes --dry-run --password-stdin --json $common" ;;
         shred) echo "--overwrite --yes --dry-run --json --keep-path $layout $common" ;;
+        history) echo "--json --put-back --yes --dry-run $layout $common" ;;
         tnef) echo "-C --verbose --debug --list --use-paths --absolute-paths --overwrite --interactive" \
             "--number-backups --save-body --body-name --mime --ignore-checksum --tolerate-props" \
             "--tolerate-trailer --unix-safe --maxsize --dry-run $common" ;;
@@ -26,7 +27,7 @@ _sweepwright_cli_options()
 _sweepwright_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands="junk large dups apps extensions login memory extract pdf schedule shred tnef"
+    local commands="junk large dups apps extensions login memory extract pdf schedule shred history tnef"
     COMPREPLY=()
     # "--keep=ne" comes as "--keep" "=" "ne".
     if [[ $cur == = ]]; then
@@ -68,6 +69,9 @@ _sweepwright_cli()
                 compopt -o filenames 2>/dev/null
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi
+            return ;;
+        --put-back)
+            COMPREPLY=($(compgen -W "$("${COMP_WORDS[0]}" history 2>/dev/null | sed -n 's/^\([0-9][0-9-]*\)  .*/\1/p')" -- "$cur"))
             return ;;
         --on | --off | --body-name | --maxsize | --older-than) return ;;
     esac

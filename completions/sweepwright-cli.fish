@@ -2,9 +2,9 @@
 # fish completion for sweepwright-cli. Each command's options are those its
 # --help lists (a test compares).
 
-set -l layout_commands junk large dups apps extensions login memory shred
-set -l removal_commands junk large dups apps extensions pdf shred
-set -l json_commands junk large dups apps extensions login memory extract pdf schedule shred
+set -l layout_commands junk large dups apps extensions login memory shred history
+set -l removal_commands junk large dups apps extensions pdf shred history
+set -l json_commands junk large dups apps extensions login memory extract pdf schedule shred history
 
 function __sweepwright_cli_categories
     set -l program (commandline -opc)[1]
@@ -24,6 +24,7 @@ for command in \
     'pdf	make a smaller copy of a PDF document' \
     'schedule	tell or set how often junk is cleaned automatically' \
     'shred	remove files and folders whole' \
+    'history	list what every tool removed, or put it back' \
     'tnef	write the attachments and bodies of a winmail.dat file'
     set -l name_description (string split \t -- $command)
     complete -c sweepwright-cli -n __fish_use_subcommand -a $name_description[1] -d $name_description[2]
@@ -84,6 +85,7 @@ complete -c sweepwright-cli -n '__fish_seen_subcommand_from pdf' -l quality -x -
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from pdf' -s o -r -F -d 'put the copy here'
 
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from shred tnef' -l overwrite -d 'overwrite first'
+complete -c sweepwright-cli -n '__fish_seen_subcommand_from history' -l put-back -x -d 'put back what this run moved to the Trash'
 
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from tnef' -l verbose -d 'print a line per file and the warnings'
 complete -c sweepwright-cli -n '__fish_seen_subcommand_from tnef' -l debug -d 'dump every attribute and property'

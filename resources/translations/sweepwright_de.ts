@@ -432,6 +432,10 @@ getrennt.
         <source>tell or set how often junk is cleaned automatically</source>
         <translation>anzeigen oder festlegen, wie oft Datenmüll automatisch entfernt wird</translation>
     </message>
+    <message>
+        <source>list what every tool removed, or put back what a run moved to the Trash</source>
+        <translation>zeigt, was jedes Werkzeug entfernt hat, oder legt zurück, was ein Lauf in den Papierkorb verschoben hat</translation>
+    </message>
 </context>
 <context>
     <name>CliOptions</name>
@@ -1334,6 +1338,165 @@ ist nicht nutzbar oder der Speicherplatz ging aus; 2 falscher Aufruf; 130 Strg+C
     <message>
         <source>cannot run %1: %2</source>
         <translation>%1 kann nicht ausgeführt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli history [--home H] [--json]
+       sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Lists what every tool removed, in the window and here, newest first: each run
+with its id, time, tool and what became of its items (moved to the Trash,
+deleted for good, not done). The record is kept in
+$XDG_STATE_HOME/sweepwright/history.jsonl for a year, at most 10 MB.
+--put-back ID puts what that run moved to the Trash back where it was; an
+item is never put over something that is there now, and what cannot come
+back is named with the reason. Items deleted for good cannot come back.
+
+  --json          print one JSON object instead of text
+  --put-back ID   put back the items run ID moved to the Trash
+  --yes           put back without asking
+  --dry-run       show what would be put back, touching nothing
+  --help          show this text
+  -V, --version   show the version
+</source>
+        <translation>Aufruf: sweepwright-cli history [--home H] [--json]
+        sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Listet, was jedes Werkzeug entfernt hat, im Fenster und hier, das Neueste
+zuerst: jeden Lauf mit Kennung, Zeit, Werkzeug und dem, was aus seinen
+Elementen wurde (in den Papierkorb verschoben, endgültig gelöscht, nicht
+erledigt). Der Verlauf liegt in $XDG_STATE_HOME/sweepwright/history.jsonl
+und wird ein Jahr lang aufbewahrt, höchstens 10 MB.
+--put-back ID legt zurück, was dieser Lauf in den Papierkorb verschoben hat;
+ein Element ersetzt nie etwas, das jetzt dort liegt, und was nicht
+zurückkommen kann, wird mit dem Grund genannt. Endgültig gelöschte Elemente
+kommen nicht zurück.
+
+  --json          ein JSON-Objekt statt Text ausgeben
+  --put-back ID   die Elemente zurücklegen, die Lauf ID in den Papierkorb
+                  verschoben hat
+  --yes           ohne Rückfrage zurücklegen
+  --dry-run       zeigen, was zurückgelegt würde, ohne etwas zu ändern
+  --help          diesen Text anzeigen
+  -V, --version   die Version anzeigen
+</translation>
+    </message>
+    <message>
+        <source>%1 needs the id of a run</source>
+        <translation>%1 braucht die Kennung eines Laufs</translation>
+    </message>
+    <message>
+        <source>--yes and --dry-run go with --put-back</source>
+        <translation>--yes und --dry-run gehören zu --put-back</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Es wurde noch nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>(of %1)</source>
+        <translation>(von %1)</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; in the history (see sweepwright-cli history)</source>
+        <translation>kein Lauf „%1“ im Verlauf (siehe sweepwright-cli history)</translation>
+    </message>
+    <message>
+        <source>run %1 moved nothing to the Trash: nothing to put back</source>
+        <translation>Lauf %1 hat nichts in den Papierkorb verschoben: nichts zurückzulegen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s) (%1)?</source>
+        <translation>
+            <numerusform>%n Element zurücklegen (%1)?</numerusform>
+            <numerusform>%n Elemente zurücklegen (%1)?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not record the put back: %1</source>
+        <translation>das Zurücklegen konnte nicht aufgezeichnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Would put back: %1</source>
+        <translation>Würde zurücklegen: %1</translation>
+    </message>
+    <message>
+        <source>Deleted for good, cannot be put back: %1</source>
+        <translation>Endgültig gelöscht, kann nicht zurückgelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Put back: %1</source>
+        <translation>Zurückgelegt: %1</translation>
+    </message>
+    <message>
+        <source>Could not put back %1: %2</source>
+        <translation>%1 konnte nicht zurückgelegt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message>
+        <source>Put Back</source>
+        <translation>Zurücklegen</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash</source>
+        <translation>In den Papierkorb verschoben</translation>
+    </message>
+    <message>
+        <source>Deleted for good</source>
+        <translation>Endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>Replaced with a link</source>
+        <translation>Durch einen Link ersetzt</translation>
+    </message>
+    <message>
+        <source>Not done: %1</source>
+        <translation>Nicht erledigt: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Zurückgelegt</translation>
+    </message>
+    <message>
+        <source>%1 put back</source>
+        <translation>%1 zurückgelegt</translation>
+    </message>
+    <message>
+        <source>%1 to the Trash</source>
+        <translation>%1 in den Papierkorb</translation>
+    </message>
+    <message>
+        <source>%1 deleted for good</source>
+        <translation>%1 endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 replaced with links</source>
+        <translation>%1 durch Links ersetzt</translation>
+    </message>
+    <message>
+        <source>%1 not done</source>
+        <translation>%1 nicht erledigt</translation>
+    </message>
+    <message>
+        <source>%1 refused</source>
+        <translation>%1 abgelehnt</translation>
+    </message>
+    <message>
+        <source>Nothing was removed</source>
+        <translation>Nichts wurde entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n Element: %1</numerusform>
+            <numerusform>%n Elemente: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2972,6 +3135,10 @@ angezeigt, die Auslastung als nicht verfügbar (null in JSON), und es wird nicht
         <source>Extensions</source>
         <translation>Erweiterungen</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
@@ -4569,6 +4736,33 @@ Ohne eine der Optionen unten wird jeder Nachrichtentext als MailBody.rtf, .html 
     </message>
 </context>
 <context>
+    <name>TrashRestore</name>
+    <message>
+        <source>its record in the Trash is missing</source>
+        <translation>sein Eintrag im Papierkorb fehlt</translation>
+    </message>
+    <message>
+        <source>not an item of a Trash</source>
+        <translation>kein Element eines Papierkorbs</translation>
+    </message>
+    <message>
+        <source>it is no longer in the Trash</source>
+        <translation>es ist nicht mehr im Papierkorb</translation>
+    </message>
+    <message>
+        <source>its folder %1 is no longer there</source>
+        <translation>sein Ordner %1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>the Trash&apos;s record names another place: %1</source>
+        <translation>der Eintrag im Papierkorb nennt einen anderen Ort: %1</translation>
+    </message>
+    <message>
+        <source>something of that name is there now</source>
+        <translation>dort liegt jetzt etwas mit diesem Namen</translation>
+    </message>
+</context>
+<context>
     <name>UserSystemctl</name>
     <message>
         <source>systemctl did not answer in time</source>
@@ -5094,6 +5288,79 @@ Referenzordner: Seine Kopien sind die Originale und werden nie ausgewählt.</tra
     <message>
         <source>Needs administrator rights</source>
         <translation>Erfordert Administratorrechte</translation>
+    </message>
+</context>
+<context>
+    <name>sw::HistoryPage</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>What each tool removed, newest first. What went to the Trash can be put back where it was.</source>
+        <translation>Was jedes Werkzeug entfernt hat, das Neueste zuerst. Was in den Papierkorb verschoben wurde, kann an seinen Ort zurückgelegt werden.</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Werkzeug</translation>
+    </message>
+    <message>
+        <source>What became of it</source>
+        <translation>Was daraus wurde</translation>
+    </message>
+    <message>
+        <source>Removals</source>
+        <translation>Entfernungen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Items of the chosen removal</source>
+        <translation>Elemente der gewählten Entfernung</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Es wurde noch nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Zurücklegen</translation>
+    </message>
+    <message>
+        <source>Returns what this removal moved to the Trash to where it was</source>
+        <translation>Legt zurück, was diese Entfernung in den Papierkorb verschoben hat</translation>
+    </message>
+    <message>
+        <source>Nothing of this removal is in the Trash: it cannot be put back.</source>
+        <translation>Nichts von dieser Entfernung ist im Papierkorb: sie kann nicht zurückgelegt werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) put back.</source>
+        <translation>
+            <numerusform>%n Element zurückgelegt.</numerusform>
+            <numerusform>%n Elemente zurückgelegt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back; the list says why.</source>
+        <translation>
+            <numerusform>%n Element konnte nicht zurückgelegt werden; die Liste nennt den Grund.</numerusform>
+            <numerusform>%n Elemente konnten nicht zurückgelegt werden; die Liste nennt den Grund.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The history could not be written: %1</source>
+        <translation>Der Verlauf konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

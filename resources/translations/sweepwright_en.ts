@@ -108,6 +108,26 @@
     </message>
 </context>
 <context>
+    <name>HistoryCommand</name>
+    <message numerus="yes">
+        <source>Put back %n item(s) (%1)?</source>
+        <translation>
+            <numerusform>Put back %n item (%1)?</numerusform>
+            <numerusform>Put back %n items (%1)?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n item: %1</numerusform>
+            <numerusform>%n items: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>JunkReport</name>
     <message numerus="yes">
         <source>Found %1 in %n item(s); %2 marked for removal.
@@ -386,6 +406,23 @@
         <translation>
             <numerusform>Damaged archive: no progress for %n second</numerusform>
             <numerusform>Damaged archive: no progress for %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sw::HistoryPage</name>
+    <message numerus="yes">
+        <source>%n item(s) put back.</source>
+        <translation>
+            <numerusform>%n item put back.</numerusform>
+            <numerusform>%n items put back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back; the list says why.</source>
+        <translation>
+            <numerusform>%n item could not be put back; the list says why.</numerusform>
+            <numerusform>%n items could not be put back; the list says why.</numerusform>
         </translation>
     </message>
 </context>

@@ -432,6 +432,10 @@ una por línea o separadas por bytes NUL.
         <source>tell or set how often junk is cleaned automatically</source>
         <translation>mostrar o fijar cada cuánto se limpian automáticamente los archivos basura</translation>
     </message>
+    <message>
+        <source>list what every tool removed, or put back what a run moved to the Trash</source>
+        <translation>mostrar lo que eliminó cada herramienta, o devolver lo que una ejecución movió a la Papelera</translation>
+    </message>
 </context>
 <context>
     <name>CliOptions</name>
@@ -1334,6 +1338,165 @@ no se puede usar o el disco se quedó sin espacio; 2 un error de uso; 130 Ctrl-C
     <message>
         <source>cannot run %1: %2</source>
         <translation>no se puede ejecutar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli history [--home H] [--json]
+       sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Lists what every tool removed, in the window and here, newest first: each run
+with its id, time, tool and what became of its items (moved to the Trash,
+deleted for good, not done). The record is kept in
+$XDG_STATE_HOME/sweepwright/history.jsonl for a year, at most 10 MB.
+--put-back ID puts what that run moved to the Trash back where it was; an
+item is never put over something that is there now, and what cannot come
+back is named with the reason. Items deleted for good cannot come back.
+
+  --json          print one JSON object instead of text
+  --put-back ID   put back the items run ID moved to the Trash
+  --yes           put back without asking
+  --dry-run       show what would be put back, touching nothing
+  --help          show this text
+  -V, --version   show the version
+</source>
+        <translation>Uso: sweepwright-cli history [--home H] [--json]
+     sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Muestra lo que eliminó cada herramienta, en la ventana y aquí, de lo más
+reciente a lo más antiguo: cada ejecución con su identificador, hora,
+herramienta y lo que pasó con sus elementos (movidos a la Papelera,
+eliminados definitivamente, no realizados). El historial se guarda en
+$XDG_STATE_HOME/sweepwright/history.jsonl durante un año, 10 MB como máximo.
+--put-back ID devuelve a su sitio lo que esa ejecución movió a la Papelera;
+un elemento nunca sustituye lo que haya ahora en su lugar, y lo que no puede
+volver se indica con el motivo. Los elementos eliminados definitivamente no
+pueden volver.
+
+  --json          mostrar un objeto JSON en lugar de texto
+  --put-back ID   devolver los elementos que la ejecución ID movió a la
+                  Papelera
+  --yes           devolver sin preguntar
+  --dry-run       mostrar lo que se devolvería, sin cambiar nada
+  --help          mostrar este texto
+  -V, --version   mostrar la versión
+</translation>
+    </message>
+    <message>
+        <source>%1 needs the id of a run</source>
+        <translation>%1 necesita el identificador de una ejecución</translation>
+    </message>
+    <message>
+        <source>--yes and --dry-run go with --put-back</source>
+        <translation>--yes y --dry-run van con --put-back</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Todavía no se ha eliminado nada.</translation>
+    </message>
+    <message>
+        <source>(of %1)</source>
+        <translation>(de %1)</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; in the history (see sweepwright-cli history)</source>
+        <translation>no hay ninguna ejecución «%1» en el historial (consulte sweepwright-cli history)</translation>
+    </message>
+    <message>
+        <source>run %1 moved nothing to the Trash: nothing to put back</source>
+        <translation>la ejecución %1 no movió nada a la Papelera: no hay nada que devolver</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s) (%1)?</source>
+        <translation>
+            <numerusform>¿Devolver %n elemento (%1)?</numerusform>
+            <numerusform>¿Devolver %n elementos (%1)?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not record the put back: %1</source>
+        <translation>no se pudo registrar la devolución: %1</translation>
+    </message>
+    <message>
+        <source>Would put back: %1</source>
+        <translation>Se devolvería: %1</translation>
+    </message>
+    <message>
+        <source>Deleted for good, cannot be put back: %1</source>
+        <translation>Eliminado definitivamente, no se puede devolver: %1</translation>
+    </message>
+    <message>
+        <source>Put back: %1</source>
+        <translation>Devuelto: %1</translation>
+    </message>
+    <message>
+        <source>Could not put back %1: %2</source>
+        <translation>No se pudo devolver %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message>
+        <source>Put Back</source>
+        <translation>Devolución</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash</source>
+        <translation>Movido a la Papelera</translation>
+    </message>
+    <message>
+        <source>Deleted for good</source>
+        <translation>Eliminado definitivamente</translation>
+    </message>
+    <message>
+        <source>Replaced with a link</source>
+        <translation>Sustituido por un enlace</translation>
+    </message>
+    <message>
+        <source>Not done: %1</source>
+        <translation>No realizado: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Rechazado: %1</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Devuelto</translation>
+    </message>
+    <message>
+        <source>%1 put back</source>
+        <translation>%1 devueltos</translation>
+    </message>
+    <message>
+        <source>%1 to the Trash</source>
+        <translation>%1 a la Papelera</translation>
+    </message>
+    <message>
+        <source>%1 deleted for good</source>
+        <translation>%1 eliminados definitivamente</translation>
+    </message>
+    <message>
+        <source>%1 replaced with links</source>
+        <translation>%1 sustituidos por enlaces</translation>
+    </message>
+    <message>
+        <source>%1 not done</source>
+        <translation>%1 no realizados</translation>
+    </message>
+    <message>
+        <source>%1 refused</source>
+        <translation>%1 rechazados</translation>
+    </message>
+    <message>
+        <source>Nothing was removed</source>
+        <translation>No se eliminó nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n elemento: %1</numerusform>
+            <numerusform>%n elementos: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2972,6 +3135,10 @@ instalado, con el uso no disponible (null en JSON), y no liberan nada.
         <source>Extensions</source>
         <translation>Extensiones</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
@@ -4569,6 +4736,33 @@ Sin ninguna de las opciones de abajo, guarda cada cuerpo como MailBody.rtf, .htm
     </message>
 </context>
 <context>
+    <name>TrashRestore</name>
+    <message>
+        <source>its record in the Trash is missing</source>
+        <translation>falta su registro en la Papelera</translation>
+    </message>
+    <message>
+        <source>not an item of a Trash</source>
+        <translation>no es un elemento de una Papelera</translation>
+    </message>
+    <message>
+        <source>it is no longer in the Trash</source>
+        <translation>ya no está en la Papelera</translation>
+    </message>
+    <message>
+        <source>its folder %1 is no longer there</source>
+        <translation>su carpeta %1 ya no existe</translation>
+    </message>
+    <message>
+        <source>the Trash&apos;s record names another place: %1</source>
+        <translation>el registro de la Papelera indica otro lugar: %1</translation>
+    </message>
+    <message>
+        <source>something of that name is there now</source>
+        <translation>ahora hay algo con ese nombre</translation>
+    </message>
+</context>
+<context>
     <name>UserSystemctl</name>
     <message>
         <source>systemctl did not answer in time</source>
@@ -5094,6 +5288,79 @@ Carpeta de referencia: sus copias son los originales y nunca se seleccionan.</tr
     <message>
         <source>Needs administrator rights</source>
         <translation>Necesita permisos de administrador</translation>
+    </message>
+</context>
+<context>
+    <name>sw::HistoryPage</name>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>What each tool removed, newest first. What went to the Trash can be put back where it was.</source>
+        <translation>Lo que eliminó cada herramienta, de lo más reciente a lo más antiguo. Lo que fue a la Papelera se puede devolver a su sitio.</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Herramienta</translation>
+    </message>
+    <message>
+        <source>What became of it</source>
+        <translation>Qué pasó</translation>
+    </message>
+    <message>
+        <source>Removals</source>
+        <translation>Eliminaciones</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Items of the chosen removal</source>
+        <translation>Elementos de la eliminación elegida</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Todavía no se ha eliminado nada.</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Devolver</translation>
+    </message>
+    <message>
+        <source>Returns what this removal moved to the Trash to where it was</source>
+        <translation>Devuelve a su sitio lo que esta eliminación movió a la Papelera</translation>
+    </message>
+    <message>
+        <source>Nothing of this removal is in the Trash: it cannot be put back.</source>
+        <translation>Nada de esta eliminación está en la Papelera: no se puede devolver.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) put back.</source>
+        <translation>
+            <numerusform>%n elemento devuelto.</numerusform>
+            <numerusform>%n elementos devueltos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back; the list says why.</source>
+        <translation>
+            <numerusform>%n elemento no se pudo devolver; la lista indica por qué.</numerusform>
+            <numerusform>%n elementos no se pudieron devolver; la lista indica por qué.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The history could not be written: %1</source>
+        <translation>No se pudo escribir el historial: %1</translation>
     </message>
 </context>
 <context>

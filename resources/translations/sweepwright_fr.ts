@@ -432,6 +432,10 @@ shred) lit les chemins sur l&apos;entrée standard, un par ligne ou séparés pa
         <source>tell or set how often junk is cleaned automatically</source>
         <translation>afficher ou régler la fréquence du nettoyage automatique des fichiers inutiles</translation>
     </message>
+    <message>
+        <source>list what every tool removed, or put back what a run moved to the Trash</source>
+        <translation>lister ce que chaque outil a supprimé, ou remettre en place ce qu&apos;un passage a déplacé dans la Corbeille</translation>
+    </message>
 </context>
 <context>
     <name>CliOptions</name>
@@ -1335,6 +1339,165 @@ TMPDIR est inutilisable ou l&apos;espace disque a manqué&#xa0;; 2 erreur d&apos
     <message>
         <source>cannot run %1: %2</source>
         <translation>impossible d&apos;exécuter %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli history [--home H] [--json]
+       sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Lists what every tool removed, in the window and here, newest first: each run
+with its id, time, tool and what became of its items (moved to the Trash,
+deleted for good, not done). The record is kept in
+$XDG_STATE_HOME/sweepwright/history.jsonl for a year, at most 10 MB.
+--put-back ID puts what that run moved to the Trash back where it was; an
+item is never put over something that is there now, and what cannot come
+back is named with the reason. Items deleted for good cannot come back.
+
+  --json          print one JSON object instead of text
+  --put-back ID   put back the items run ID moved to the Trash
+  --yes           put back without asking
+  --dry-run       show what would be put back, touching nothing
+  --help          show this text
+  -V, --version   show the version
+</source>
+        <translation>Utilisation&#xa0;: sweepwright-cli history [--home H] [--json]
+              sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Liste ce que chaque outil a supprimé, dans la fenêtre et ici, du plus récent
+au plus ancien : chaque passage avec son identifiant, son heure, son outil et
+ce que sont devenus ses éléments (déplacés dans la Corbeille, supprimés
+définitivement, non traités). L&apos;historique est conservé dans
+$XDG_STATE_HOME/sweepwright/history.jsonl pendant un an, 10 Mo au plus.
+--put-back ID remet à leur place les éléments que ce passage a déplacés dans
+la Corbeille ; un élément ne remplace jamais ce qui s&apos;y trouve maintenant, et
+ce qui ne peut pas revenir est indiqué avec la raison. Les éléments supprimés
+définitivement ne peuvent pas revenir.
+
+  --json          afficher un objet JSON au lieu de texte
+  --put-back ID   remettre en place les éléments que le passage ID a déplacés
+                  dans la Corbeille
+  --yes           remettre en place sans demander
+  --dry-run       montrer ce qui serait remis en place, sans rien modifier
+  --help          afficher ce texte
+  -V, --version   afficher la version
+</translation>
+    </message>
+    <message>
+        <source>%1 needs the id of a run</source>
+        <translation>%1 demande l&apos;identifiant d&apos;un passage</translation>
+    </message>
+    <message>
+        <source>--yes and --dry-run go with --put-back</source>
+        <translation>--yes et --dry-run vont avec --put-back</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Rien n&apos;a encore été supprimé.</translation>
+    </message>
+    <message>
+        <source>(of %1)</source>
+        <translation>(de %1)</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; in the history (see sweepwright-cli history)</source>
+        <translation>aucun passage « %1 » dans l&apos;historique (voir sweepwright-cli history)</translation>
+    </message>
+    <message>
+        <source>run %1 moved nothing to the Trash: nothing to put back</source>
+        <translation>le passage %1 n&apos;a rien déplacé dans la Corbeille : rien à remettre en place</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s) (%1)?</source>
+        <translation>
+            <numerusform>Remettre en place %n élément (%1) ?</numerusform>
+            <numerusform>Remettre en place %n éléments (%1) ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not record the put back: %1</source>
+        <translation>impossible d&apos;enregistrer la remise en place : %1</translation>
+    </message>
+    <message>
+        <source>Would put back: %1</source>
+        <translation>Serait remis en place : %1</translation>
+    </message>
+    <message>
+        <source>Deleted for good, cannot be put back: %1</source>
+        <translation>Supprimé définitivement, ne peut pas être remis en place : %1</translation>
+    </message>
+    <message>
+        <source>Put back: %1</source>
+        <translation>Remis en place : %1</translation>
+    </message>
+    <message>
+        <source>Could not put back %1: %2</source>
+        <translation>Impossible de remettre en place %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message>
+        <source>Put Back</source>
+        <translation>Remise en place</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash</source>
+        <translation>Déplacé dans la Corbeille</translation>
+    </message>
+    <message>
+        <source>Deleted for good</source>
+        <translation>Supprimé définitivement</translation>
+    </message>
+    <message>
+        <source>Replaced with a link</source>
+        <translation>Remplacé par un lien</translation>
+    </message>
+    <message>
+        <source>Not done: %1</source>
+        <translation>Non traité : %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Refusé : %1</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Remis en place</translation>
+    </message>
+    <message>
+        <source>%1 put back</source>
+        <translation>%1 remis en place</translation>
+    </message>
+    <message>
+        <source>%1 to the Trash</source>
+        <translation>%1 dans la Corbeille</translation>
+    </message>
+    <message>
+        <source>%1 deleted for good</source>
+        <translation>%1 supprimés définitivement</translation>
+    </message>
+    <message>
+        <source>%1 replaced with links</source>
+        <translation>%1 remplacés par des liens</translation>
+    </message>
+    <message>
+        <source>%1 not done</source>
+        <translation>%1 non traités</translation>
+    </message>
+    <message>
+        <source>%1 refused</source>
+        <translation>%1 refusés</translation>
+    </message>
+    <message>
+        <source>Nothing was removed</source>
+        <translation>Rien n&apos;a été supprimé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n élément : %1</numerusform>
+            <numerusform>%n éléments : %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2974,6 +3137,10 @@ qui se contredisent (plus de mémoire libre que de mémoire installée) sont aff
         <source>Extensions</source>
         <translation>Extensions</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
@@ -4571,6 +4738,33 @@ Sans aucune des options ci-dessous, chaque corps est enregistré en MailBody.rtf
     </message>
 </context>
 <context>
+    <name>TrashRestore</name>
+    <message>
+        <source>its record in the Trash is missing</source>
+        <translation>son entrée dans la Corbeille est introuvable</translation>
+    </message>
+    <message>
+        <source>not an item of a Trash</source>
+        <translation>pas un élément d&apos;une Corbeille</translation>
+    </message>
+    <message>
+        <source>it is no longer in the Trash</source>
+        <translation>il n&apos;est plus dans la Corbeille</translation>
+    </message>
+    <message>
+        <source>its folder %1 is no longer there</source>
+        <translation>son dossier %1 n&apos;existe plus</translation>
+    </message>
+    <message>
+        <source>the Trash&apos;s record names another place: %1</source>
+        <translation>l&apos;entrée de la Corbeille indique un autre emplacement : %1</translation>
+    </message>
+    <message>
+        <source>something of that name is there now</source>
+        <translation>un élément de ce nom s&apos;y trouve maintenant</translation>
+    </message>
+</context>
+<context>
     <name>UserSystemctl</name>
     <message>
         <source>systemctl did not answer in time</source>
@@ -5096,6 +5290,79 @@ Dossier de référence : ses copies sont les originaux et ne sont jamais sélect
     <message>
         <source>Needs administrator rights</source>
         <translation>Nécessite les droits d&apos;administrateur</translation>
+    </message>
+</context>
+<context>
+    <name>sw::HistoryPage</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>What each tool removed, newest first. What went to the Trash can be put back where it was.</source>
+        <translation>Ce que chaque outil a supprimé, du plus récent au plus ancien. Ce qui est allé dans la Corbeille peut être remis à sa place.</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Outil</translation>
+    </message>
+    <message>
+        <source>What became of it</source>
+        <translation>Ce qu&apos;il est devenu</translation>
+    </message>
+    <message>
+        <source>Removals</source>
+        <translation>Suppressions</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Items of the chosen removal</source>
+        <translation>Éléments de la suppression choisie</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Rien n&apos;a encore été supprimé.</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Remettre en place</translation>
+    </message>
+    <message>
+        <source>Returns what this removal moved to the Trash to where it was</source>
+        <translation>Remet à sa place ce que cette suppression a déplacé dans la Corbeille</translation>
+    </message>
+    <message>
+        <source>Nothing of this removal is in the Trash: it cannot be put back.</source>
+        <translation>Rien de cette suppression n&apos;est dans la Corbeille : elle ne peut pas être remise en place.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) put back.</source>
+        <translation>
+            <numerusform>%n élément remis en place.</numerusform>
+            <numerusform>%n éléments remis en place.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back; the list says why.</source>
+        <translation>
+            <numerusform>%n élément n&apos;a pas pu être remis en place ; la liste indique pourquoi.</numerusform>
+            <numerusform>%n éléments n&apos;ont pas pu être remis en place ; la liste indique pourquoi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The history could not be written: %1</source>
+        <translation>L&apos;historique n&apos;a pas pu être écrit : %1</translation>
     </message>
 </context>
 <context>

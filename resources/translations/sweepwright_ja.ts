@@ -429,6 +429,10 @@ FOLDER または PATH に &quot;-&quot; を指定すると (large、dups、shred
         <source>tell or set how often junk is cleaned automatically</source>
         <translation>不要ファイルを自動でクリーンアップする頻度を表示または設定します</translation>
     </message>
+    <message>
+        <source>list what every tool removed, or put back what a run moved to the Trash</source>
+        <translation>各ツールが削除したものを一覧表示するか、実行でゴミ箱に移動したものを元に戻します</translation>
+    </message>
 </context>
 <context>
     <name>CliOptions</name>
@@ -1317,6 +1321,160 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>cannot run %1: %2</source>
         <translation>%1 を実行できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli history [--home H] [--json]
+       sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Lists what every tool removed, in the window and here, newest first: each run
+with its id, time, tool and what became of its items (moved to the Trash,
+deleted for good, not done). The record is kept in
+$XDG_STATE_HOME/sweepwright/history.jsonl for a year, at most 10 MB.
+--put-back ID puts what that run moved to the Trash back where it was; an
+item is never put over something that is there now, and what cannot come
+back is named with the reason. Items deleted for good cannot come back.
+
+  --json          print one JSON object instead of text
+  --put-back ID   put back the items run ID moved to the Trash
+  --yes           put back without asking
+  --dry-run       show what would be put back, touching nothing
+  --help          show this text
+  -V, --version   show the version
+</source>
+        <translation>使用法: sweepwright-cli history [--home H] [--json]
+        sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+各ツールが（ウィンドウとここで）削除したものを新しい順に一覧表示します。
+実行ごとに ID、日時、ツール、項目がどうなったか（ゴミ箱に移動、完全に削除、
+未完了）を示します。記録は $XDG_STATE_HOME/sweepwright/history.jsonl に
+1 年間、最大 10 MB まで保存されます。
+--put-back ID はその実行でゴミ箱に移動した項目を元の場所に戻します。現在そこ
+にあるものを上書きすることはなく、戻せなかったものは理由とともに示します。
+完全に削除した項目は戻せません。
+
+  --json          テキストの代わりに JSON オブジェクトを出力する
+  --put-back ID   実行 ID でゴミ箱に移動した項目を元に戻す
+  --yes           確認せずに元に戻す
+  --dry-run       元に戻す内容を表示するだけで、何も変更しない
+  --help          このテキストを表示する
+  -V, --version   バージョンを表示する
+</translation>
+    </message>
+    <message>
+        <source>%1 needs the id of a run</source>
+        <translation>%1 には実行の ID が必要です</translation>
+    </message>
+    <message>
+        <source>--yes and --dry-run go with --put-back</source>
+        <translation>--yes と --dry-run は --put-back と一緒に使います</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>まだ何も削除していません。</translation>
+    </message>
+    <message>
+        <source>(of %1)</source>
+        <translation>（%1 の取り消し）</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; in the history (see sweepwright-cli history)</source>
+        <translation>履歴に実行「%1」はありません（sweepwright-cli history を参照）</translation>
+    </message>
+    <message>
+        <source>run %1 moved nothing to the Trash: nothing to put back</source>
+        <translation>実行 %1 はゴミ箱に何も移動していません: 元に戻すものはありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s) (%1)?</source>
+        <translation>
+            <numerusform>%n 個の項目（%1）を元に戻しますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not record the put back: %1</source>
+        <translation>元に戻した記録を書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Would put back: %1</source>
+        <translation>元に戻す予定: %1</translation>
+    </message>
+    <message>
+        <source>Deleted for good, cannot be put back: %1</source>
+        <translation>完全に削除済みのため元に戻せません: %1</translation>
+    </message>
+    <message>
+        <source>Put back: %1</source>
+        <translation>元に戻しました: %1</translation>
+    </message>
+    <message>
+        <source>Could not put back %1: %2</source>
+        <translation>%1 を元に戻せませんでした: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message>
+        <source>Put Back</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash</source>
+        <translation>ゴミ箱に移動</translation>
+    </message>
+    <message>
+        <source>Deleted for good</source>
+        <translation>完全に削除</translation>
+    </message>
+    <message>
+        <source>Replaced with a link</source>
+        <translation>リンクに置き換え</translation>
+    </message>
+    <message>
+        <source>Not done: %1</source>
+        <translation>未完了: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>拒否: %1</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>元に戻しました</translation>
+    </message>
+    <message>
+        <source>%1 put back</source>
+        <translation>%1 個を元に戻しました</translation>
+    </message>
+    <message>
+        <source>%1 to the Trash</source>
+        <translation>%1 個をゴミ箱へ</translation>
+    </message>
+    <message>
+        <source>%1 deleted for good</source>
+        <translation>%1 個を完全に削除</translation>
+    </message>
+    <message>
+        <source>%1 replaced with links</source>
+        <translation>%1 個をリンクに置き換え</translation>
+    </message>
+    <message>
+        <source>%1 not done</source>
+        <translation>%1 個が未完了</translation>
+    </message>
+    <message>
+        <source>%1 refused</source>
+        <translation>%1 個を拒否</translation>
+    </message>
+    <message>
+        <source>Nothing was removed</source>
+        <translation>何も削除していません</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n 個の項目: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2937,6 +3095,10 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Extensions</source>
         <translation>拡張機能</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
@@ -4525,6 +4687,33 @@ winmail.dat (TNEF) ファイルの添付ファイルとメッセージ本文を 
     </message>
 </context>
 <context>
+    <name>TrashRestore</name>
+    <message>
+        <source>its record in the Trash is missing</source>
+        <translation>ゴミ箱内の記録がありません</translation>
+    </message>
+    <message>
+        <source>not an item of a Trash</source>
+        <translation>ゴミ箱の項目ではありません</translation>
+    </message>
+    <message>
+        <source>it is no longer in the Trash</source>
+        <translation>もうゴミ箱にありません</translation>
+    </message>
+    <message>
+        <source>its folder %1 is no longer there</source>
+        <translation>フォルダー %1 がもうありません</translation>
+    </message>
+    <message>
+        <source>the Trash&apos;s record names another place: %1</source>
+        <translation>ゴミ箱の記録が別の場所を示しています: %1</translation>
+    </message>
+    <message>
+        <source>something of that name is there now</source>
+        <translation>同じ名前のものが現在そこにあります</translation>
+    </message>
+</context>
+<context>
     <name>UserSystemctl</name>
     <message>
         <source>systemctl did not answer in time</source>
@@ -5044,6 +5233,77 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>Needs administrator rights</source>
         <translation>管理者権限が必要です</translation>
+    </message>
+</context>
+<context>
+    <name>sw::HistoryPage</name>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>What each tool removed, newest first. What went to the Trash can be put back where it was.</source>
+        <translation>各ツールが削除したものを新しい順に表示します。ゴミ箱に移動したものは元の場所に戻せます。</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>ツール</translation>
+    </message>
+    <message>
+        <source>What became of it</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Removals</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Items of the chosen removal</source>
+        <translation>選択した削除の項目</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>まだ何も削除していません。</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>元に戻す(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Returns what this removal moved to the Trash to where it was</source>
+        <translation>この削除でゴミ箱に移動したものを元の場所に戻します</translation>
+    </message>
+    <message>
+        <source>Nothing of this removal is in the Trash: it cannot be put back.</source>
+        <translation>この削除のものはゴミ箱にありません: 元に戻せません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) put back.</source>
+        <translation>
+            <numerusform>%n 個の項目を元に戻しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back; the list says why.</source>
+        <translation>
+            <numerusform>%n 個の項目を元に戻せませんでした。理由は一覧に示しています。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The history could not be written: %1</source>
+        <translation>履歴を書き込めませんでした: %1</translation>
     </message>
 </context>
 <context>

@@ -432,6 +432,10 @@ um por linha ou separados por bytes NUL.
         <source>tell or set how often junk is cleaned automatically</source>
         <translation>mostrar ou definir com que frequência os arquivos desnecessários são limpos automaticamente</translation>
     </message>
+    <message>
+        <source>list what every tool removed, or put back what a run moved to the Trash</source>
+        <translation>listar o que cada ferramenta removeu, ou devolver o que uma execução moveu para a Lixeira</translation>
+    </message>
 </context>
 <context>
     <name>CliOptions</name>
@@ -1334,6 +1338,163 @@ não pode ser usado ou o disco ficou sem espaço; 2 erro de uso; 130 Ctrl-C.
     <message>
         <source>cannot run %1: %2</source>
         <translation>não é possível executar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli history [--home H] [--json]
+       sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Lists what every tool removed, in the window and here, newest first: each run
+with its id, time, tool and what became of its items (moved to the Trash,
+deleted for good, not done). The record is kept in
+$XDG_STATE_HOME/sweepwright/history.jsonl for a year, at most 10 MB.
+--put-back ID puts what that run moved to the Trash back where it was; an
+item is never put over something that is there now, and what cannot come
+back is named with the reason. Items deleted for good cannot come back.
+
+  --json          print one JSON object instead of text
+  --put-back ID   put back the items run ID moved to the Trash
+  --yes           put back without asking
+  --dry-run       show what would be put back, touching nothing
+  --help          show this text
+  -V, --version   show the version
+</source>
+        <translation>Uso: sweepwright-cli history [--home H] [--json]
+     sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Lista o que cada ferramenta removeu, na janela e aqui, do mais recente ao
+mais antigo: cada execução com seu identificador, horário, ferramenta e o que
+aconteceu com seus itens (movidos para a Lixeira, excluídos definitivamente,
+não feitos). O histórico fica em $XDG_STATE_HOME/sweepwright/history.jsonl
+por um ano, no máximo 10 MB.
+--put-back ID devolve ao lugar o que essa execução moveu para a Lixeira; um
+item nunca substitui o que estiver lá agora, e o que não puder voltar é
+informado com o motivo. Itens excluídos definitivamente não podem voltar.
+
+  --json          mostrar um objeto JSON em vez de texto
+  --put-back ID   devolver os itens que a execução ID moveu para a Lixeira
+  --yes           devolver sem perguntar
+  --dry-run       mostrar o que seria devolvido, sem alterar nada
+  --help          mostrar este texto
+  -V, --version   mostrar a versão
+</translation>
+    </message>
+    <message>
+        <source>%1 needs the id of a run</source>
+        <translation>%1 precisa do identificador de uma execução</translation>
+    </message>
+    <message>
+        <source>--yes and --dry-run go with --put-back</source>
+        <translation>--yes e --dry-run acompanham --put-back</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Nada foi removido ainda.</translation>
+    </message>
+    <message>
+        <source>(of %1)</source>
+        <translation>(de %1)</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; in the history (see sweepwright-cli history)</source>
+        <translation>nenhuma execução &quot;%1&quot; no histórico (veja sweepwright-cli history)</translation>
+    </message>
+    <message>
+        <source>run %1 moved nothing to the Trash: nothing to put back</source>
+        <translation>a execução %1 não moveu nada para a Lixeira: nada a devolver</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s) (%1)?</source>
+        <translation>
+            <numerusform>Devolver %n item (%1)?</numerusform>
+            <numerusform>Devolver %n itens (%1)?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not record the put back: %1</source>
+        <translation>não foi possível registrar a devolução: %1</translation>
+    </message>
+    <message>
+        <source>Would put back: %1</source>
+        <translation>Devolveria: %1</translation>
+    </message>
+    <message>
+        <source>Deleted for good, cannot be put back: %1</source>
+        <translation>Excluído definitivamente, não pode ser devolvido: %1</translation>
+    </message>
+    <message>
+        <source>Put back: %1</source>
+        <translation>Devolvido: %1</translation>
+    </message>
+    <message>
+        <source>Could not put back %1: %2</source>
+        <translation>Não foi possível devolver %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message>
+        <source>Put Back</source>
+        <translation>Devolução</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash</source>
+        <translation>Movido para a Lixeira</translation>
+    </message>
+    <message>
+        <source>Deleted for good</source>
+        <translation>Excluído definitivamente</translation>
+    </message>
+    <message>
+        <source>Replaced with a link</source>
+        <translation>Substituído por um link</translation>
+    </message>
+    <message>
+        <source>Not done: %1</source>
+        <translation>Não feito: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Recusado: %1</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Devolvido</translation>
+    </message>
+    <message>
+        <source>%1 put back</source>
+        <translation>%1 devolvidos</translation>
+    </message>
+    <message>
+        <source>%1 to the Trash</source>
+        <translation>%1 para a Lixeira</translation>
+    </message>
+    <message>
+        <source>%1 deleted for good</source>
+        <translation>%1 excluídos definitivamente</translation>
+    </message>
+    <message>
+        <source>%1 replaced with links</source>
+        <translation>%1 substituídos por links</translation>
+    </message>
+    <message>
+        <source>%1 not done</source>
+        <translation>%1 não feitos</translation>
+    </message>
+    <message>
+        <source>%1 refused</source>
+        <translation>%1 recusados</translation>
+    </message>
+    <message>
+        <source>Nothing was removed</source>
+        <translation>Nada foi removido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n item: %1</numerusform>
+            <numerusform>%n itens: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2972,6 +3133,10 @@ tamanho instalado, com o uso indisponível (null no JSON), e não liberam nada.
         <source>Extensions</source>
         <translation>Extensões</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
@@ -4569,6 +4734,33 @@ Sem nenhuma das opções abaixo, salva cada corpo como MailBody.rtf, .html e .tx
     </message>
 </context>
 <context>
+    <name>TrashRestore</name>
+    <message>
+        <source>its record in the Trash is missing</source>
+        <translation>seu registro na Lixeira está faltando</translation>
+    </message>
+    <message>
+        <source>not an item of a Trash</source>
+        <translation>não é um item de uma Lixeira</translation>
+    </message>
+    <message>
+        <source>it is no longer in the Trash</source>
+        <translation>não está mais na Lixeira</translation>
+    </message>
+    <message>
+        <source>its folder %1 is no longer there</source>
+        <translation>sua pasta %1 não existe mais</translation>
+    </message>
+    <message>
+        <source>the Trash&apos;s record names another place: %1</source>
+        <translation>o registro da Lixeira indica outro lugar: %1</translation>
+    </message>
+    <message>
+        <source>something of that name is there now</source>
+        <translation>agora há algo com esse nome lá</translation>
+    </message>
+</context>
+<context>
     <name>UserSystemctl</name>
     <message>
         <source>systemctl did not answer in time</source>
@@ -5094,6 +5286,79 @@ Pasta de referência: suas cópias são os originais e nunca são selecionadas.<
     <message>
         <source>Needs administrator rights</source>
         <translation>Requer privilégios de administrador</translation>
+    </message>
+</context>
+<context>
+    <name>sw::HistoryPage</name>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>What each tool removed, newest first. What went to the Trash can be put back where it was.</source>
+        <translation>O que cada ferramenta removeu, do mais recente ao mais antigo. O que foi para a Lixeira pode voltar ao seu lugar.</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Ferramenta</translation>
+    </message>
+    <message>
+        <source>What became of it</source>
+        <translation>O que aconteceu</translation>
+    </message>
+    <message>
+        <source>Removals</source>
+        <translation>Remoções</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Items of the chosen removal</source>
+        <translation>Itens da remoção escolhida</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Nada foi removido ainda.</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Devolver</translation>
+    </message>
+    <message>
+        <source>Returns what this removal moved to the Trash to where it was</source>
+        <translation>Devolve ao lugar o que esta remoção moveu para a Lixeira</translation>
+    </message>
+    <message>
+        <source>Nothing of this removal is in the Trash: it cannot be put back.</source>
+        <translation>Nada desta remoção está na Lixeira: ela não pode ser devolvida.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) put back.</source>
+        <translation>
+            <numerusform>%n item devolvido.</numerusform>
+            <numerusform>%n itens devolvidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back; the list says why.</source>
+        <translation>
+            <numerusform>%n item não pôde ser devolvido; a lista diz por quê.</numerusform>
+            <numerusform>%n itens não puderam ser devolvidos; a lista diz por quê.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The history could not be written: %1</source>
+        <translation>Não foi possível gravar o histórico: %1</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@ one a line or separated by NUL bytes.
         <source>tell or set how often junk is cleaned automatically</source>
         <translation>показать или задать, как часто мусор очищается автоматически</translation>
     </message>
+    <message>
+        <source>list what every tool removed, or put back what a run moved to the Trash</source>
+        <translation>показать, что удалил каждый инструмент, или вернуть то, что запуск переместил в Корзину</translation>
+    </message>
 </context>
 <context>
     <name>CliOptions</name>
@@ -1350,6 +1354,164 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>cannot run %1: %2</source>
         <translation>не удаётся запустить %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli history [--home H] [--json]
+       sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Lists what every tool removed, in the window and here, newest first: each run
+with its id, time, tool and what became of its items (moved to the Trash,
+deleted for good, not done). The record is kept in
+$XDG_STATE_HOME/sweepwright/history.jsonl for a year, at most 10 MB.
+--put-back ID puts what that run moved to the Trash back where it was; an
+item is never put over something that is there now, and what cannot come
+back is named with the reason. Items deleted for good cannot come back.
+
+  --json          print one JSON object instead of text
+  --put-back ID   put back the items run ID moved to the Trash
+  --yes           put back without asking
+  --dry-run       show what would be put back, touching nothing
+  --help          show this text
+  -V, --version   show the version
+</source>
+        <translation>Использование: sweepwright-cli history [--home H] [--json]
+               sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Показывает, что удалил каждый инструмент, в окне и здесь, начиная с новых:
+каждый запуск с его идентификатором, временем, инструментом и судьбой его
+элементов (перемещены в Корзину, удалены навсегда, не выполнено). Журнал
+хранится в $XDG_STATE_HOME/sweepwright/history.jsonl один год, не более 10 МБ.
+--put-back ID возвращает на место то, что этот запуск переместил в Корзину;
+элемент никогда не заменяет то, что сейчас находится на его месте, а то, что
+вернуть нельзя, указывается с причиной. Удалённое навсегда вернуть нельзя.
+
+  --json          вывести один объект JSON вместо текста
+  --put-back ID   вернуть элементы, которые запуск ID переместил в Корзину
+  --yes           вернуть без вопроса
+  --dry-run       показать, что было бы возвращено, ничего не меняя
+  --help          показать этот текст
+  -V, --version   показать версию
+</translation>
+    </message>
+    <message>
+        <source>%1 needs the id of a run</source>
+        <translation>%1 требует идентификатор запуска</translation>
+    </message>
+    <message>
+        <source>--yes and --dry-run go with --put-back</source>
+        <translation>--yes и --dry-run используются вместе с --put-back</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Пока ничего не удалено.</translation>
+    </message>
+    <message>
+        <source>(of %1)</source>
+        <translation>(для %1)</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; in the history (see sweepwright-cli history)</source>
+        <translation>в журнале нет запуска «%1» (см. sweepwright-cli history)</translation>
+    </message>
+    <message>
+        <source>run %1 moved nothing to the Trash: nothing to put back</source>
+        <translation>запуск %1 ничего не перемещал в Корзину: возвращать нечего</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s) (%1)?</source>
+        <translation>
+            <numerusform>Вернуть %n элемент (%1)?</numerusform>
+            <numerusform>Вернуть %n элемента (%1)?</numerusform>
+            <numerusform>Вернуть %n элементов (%1)?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not record the put back: %1</source>
+        <translation>не удалось записать возврат в журнал: %1</translation>
+    </message>
+    <message>
+        <source>Would put back: %1</source>
+        <translation>Будет возвращено: %1</translation>
+    </message>
+    <message>
+        <source>Deleted for good, cannot be put back: %1</source>
+        <translation>Удалено навсегда, вернуть нельзя: %1</translation>
+    </message>
+    <message>
+        <source>Put back: %1</source>
+        <translation>Возвращено: %1</translation>
+    </message>
+    <message>
+        <source>Could not put back %1: %2</source>
+        <translation>Не удалось вернуть %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message>
+        <source>Put Back</source>
+        <translation>Возврат</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash</source>
+        <translation>Перемещено в Корзину</translation>
+    </message>
+    <message>
+        <source>Deleted for good</source>
+        <translation>Удалено навсегда</translation>
+    </message>
+    <message>
+        <source>Replaced with a link</source>
+        <translation>Заменено ссылкой</translation>
+    </message>
+    <message>
+        <source>Not done: %1</source>
+        <translation>Не выполнено: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Отклонено: %1</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Возвращено</translation>
+    </message>
+    <message>
+        <source>%1 put back</source>
+        <translation>возвращено: %1</translation>
+    </message>
+    <message>
+        <source>%1 to the Trash</source>
+        <translation>в Корзину: %1</translation>
+    </message>
+    <message>
+        <source>%1 deleted for good</source>
+        <translation>удалено навсегда: %1</translation>
+    </message>
+    <message>
+        <source>%1 replaced with links</source>
+        <translation>заменено ссылками: %1</translation>
+    </message>
+    <message>
+        <source>%1 not done</source>
+        <translation>не выполнено: %1</translation>
+    </message>
+    <message>
+        <source>%1 refused</source>
+        <translation>отклонено: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was removed</source>
+        <translation>Ничего не удалено</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n элемент: %1</numerusform>
+            <numerusform>%n элемента: %1</numerusform>
+            <numerusform>%n элементов: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3006,6 +3168,10 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Extensions</source>
         <translation>Расширения</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
@@ -4612,6 +4778,33 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     </message>
 </context>
 <context>
+    <name>TrashRestore</name>
+    <message>
+        <source>its record in the Trash is missing</source>
+        <translation>его запись в Корзине отсутствует</translation>
+    </message>
+    <message>
+        <source>not an item of a Trash</source>
+        <translation>это не элемент Корзины</translation>
+    </message>
+    <message>
+        <source>it is no longer in the Trash</source>
+        <translation>его больше нет в Корзине</translation>
+    </message>
+    <message>
+        <source>its folder %1 is no longer there</source>
+        <translation>его папки %1 больше нет</translation>
+    </message>
+    <message>
+        <source>the Trash&apos;s record names another place: %1</source>
+        <translation>запись в Корзине указывает другое место: %1</translation>
+    </message>
+    <message>
+        <source>something of that name is there now</source>
+        <translation>там теперь есть объект с таким именем</translation>
+    </message>
+</context>
+<context>
     <name>UserSystemctl</name>
     <message>
         <source>systemctl did not answer in time</source>
@@ -5143,6 +5336,81 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>Needs administrator rights</source>
         <translation>Нужны права администратора</translation>
+    </message>
+</context>
+<context>
+    <name>sw::HistoryPage</name>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>What each tool removed, newest first. What went to the Trash can be put back where it was.</source>
+        <translation>Что удалил каждый инструмент, начиная с новых. То, что попало в Корзину, можно вернуть на место.</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Когда</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Инструмент</translation>
+    </message>
+    <message>
+        <source>What became of it</source>
+        <translation>Что с ним стало</translation>
+    </message>
+    <message>
+        <source>Removals</source>
+        <translation>Удаления</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Элемент</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Items of the chosen removal</source>
+        <translation>Элементы выбранного удаления</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Пока ничего не удалено.</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Вернуть</translation>
+    </message>
+    <message>
+        <source>Returns what this removal moved to the Trash to where it was</source>
+        <translation>Возвращает на место то, что это удаление переместило в Корзину</translation>
+    </message>
+    <message>
+        <source>Nothing of this removal is in the Trash: it cannot be put back.</source>
+        <translation>Ничего из этого удаления нет в Корзине: вернуть его нельзя.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) put back.</source>
+        <translation>
+            <numerusform>Возвращён %n элемент.</numerusform>
+            <numerusform>Возвращено %n элемента.</numerusform>
+            <numerusform>Возвращено %n элементов.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back; the list says why.</source>
+        <translation>
+            <numerusform>Не удалось вернуть %n элемент; причина указана в списке.</numerusform>
+            <numerusform>Не удалось вернуть %n элемента; причина указана в списке.</numerusform>
+            <numerusform>Не удалось вернуть %n элементов; причина указана в списке.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The history could not be written: %1</source>
+        <translation>Не удалось записать журнал: %1</translation>
     </message>
 </context>
 <context>

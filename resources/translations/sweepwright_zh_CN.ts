@@ -429,6 +429,10 @@ one a line or separated by NUL bytes.
         <source>tell or set how often junk is cleaned automatically</source>
         <translation>显示或设置自动清理垃圾文件的频率</translation>
     </message>
+    <message>
+        <source>list what every tool removed, or put back what a run moved to the Trash</source>
+        <translation>列出各工具删除过的内容，或放回某次运行移到回收站的内容</translation>
+    </message>
 </context>
 <context>
     <name>CliOptions</name>
@@ -1314,6 +1318,158 @@ is not usable, or the disk ran short; 2 a usage error; 130 Ctrl-C.
     <message>
         <source>cannot run %1: %2</source>
         <translation>无法运行 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: sweepwright-cli history [--home H] [--json]
+       sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+Lists what every tool removed, in the window and here, newest first: each run
+with its id, time, tool and what became of its items (moved to the Trash,
+deleted for good, not done). The record is kept in
+$XDG_STATE_HOME/sweepwright/history.jsonl for a year, at most 10 MB.
+--put-back ID puts what that run moved to the Trash back where it was; an
+item is never put over something that is there now, and what cannot come
+back is named with the reason. Items deleted for good cannot come back.
+
+  --json          print one JSON object instead of text
+  --put-back ID   put back the items run ID moved to the Trash
+  --yes           put back without asking
+  --dry-run       show what would be put back, touching nothing
+  --help          show this text
+  -V, --version   show the version
+</source>
+        <translation>用法：sweepwright-cli history [--home H] [--json]
+      sweepwright-cli history --put-back ID [--yes | --dry-run] [--json]
+列出各工具（在窗口中和此处）删除过的内容，最新的在前：每次运行的 ID、时间、
+工具及其项目的去向（已移到回收站、已永久删除、未完成）。记录保存在
+$XDG_STATE_HOME/sweepwright/history.jsonl 中，保留一年，最多 10 MB。
+--put-back ID 将该次运行移到回收站的内容放回原处；项目绝不会覆盖原处现有的
+内容，无法放回的项目会注明原因。已永久删除的项目无法放回。
+
+  --json          输出一个 JSON 对象而不是文本
+  --put-back ID   放回运行 ID 移到回收站的项目
+  --yes           不询问直接放回
+  --dry-run       显示将放回的内容，不做任何更改
+  --help          显示此文本
+  -V, --version   显示版本
+</translation>
+    </message>
+    <message>
+        <source>%1 needs the id of a run</source>
+        <translation>%1 需要一次运行的 ID</translation>
+    </message>
+    <message>
+        <source>--yes and --dry-run go with --put-back</source>
+        <translation>--yes 和 --dry-run 需与 --put-back 一起使用</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>尚未删除任何内容。</translation>
+    </message>
+    <message>
+        <source>(of %1)</source>
+        <translation>（对应 %1）</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; in the history (see sweepwright-cli history)</source>
+        <translation>历史记录中没有运行“%1”（请参阅 sweepwright-cli history）</translation>
+    </message>
+    <message>
+        <source>run %1 moved nothing to the Trash: nothing to put back</source>
+        <translation>运行 %1 未将任何内容移到回收站：没有可放回的内容</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s) (%1)?</source>
+        <translation>
+            <numerusform>放回 %n 项（%1）？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not record the put back: %1</source>
+        <translation>无法记录放回操作：%1</translation>
+    </message>
+    <message>
+        <source>Would put back: %1</source>
+        <translation>将放回：%1</translation>
+    </message>
+    <message>
+        <source>Deleted for good, cannot be put back: %1</source>
+        <translation>已永久删除，无法放回：%1</translation>
+    </message>
+    <message>
+        <source>Put back: %1</source>
+        <translation>已放回：%1</translation>
+    </message>
+    <message>
+        <source>Could not put back %1: %2</source>
+        <translation>无法放回 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message>
+        <source>Put Back</source>
+        <translation>放回</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash</source>
+        <translation>已移到回收站</translation>
+    </message>
+    <message>
+        <source>Deleted for good</source>
+        <translation>已永久删除</translation>
+    </message>
+    <message>
+        <source>Replaced with a link</source>
+        <translation>已替换为链接</translation>
+    </message>
+    <message>
+        <source>Not done: %1</source>
+        <translation>未完成：%1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>已拒绝：%1</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>已放回</translation>
+    </message>
+    <message>
+        <source>%1 put back</source>
+        <translation>已放回 %1 项</translation>
+    </message>
+    <message>
+        <source>%1 to the Trash</source>
+        <translation>%1 项移到回收站</translation>
+    </message>
+    <message>
+        <source>%1 deleted for good</source>
+        <translation>已永久删除 %1 项</translation>
+    </message>
+    <message>
+        <source>%1 replaced with links</source>
+        <translation>%1 项替换为链接</translation>
+    </message>
+    <message>
+        <source>%1 not done</source>
+        <translation>%1 项未完成</translation>
+    </message>
+    <message>
+        <source>%1 refused</source>
+        <translation>已拒绝 %1 项</translation>
+    </message>
+    <message>
+        <source>Nothing was removed</source>
+        <translation>未删除任何内容</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n 项：%1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2933,6 +3089,10 @@ installed size, with the usage unavailable (null in JSON), and release nothing.
         <source>Extensions</source>
         <translation>扩展</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
 </context>
 <context>
     <name>ORMemViewCter</name>
@@ -4518,6 +4678,33 @@ Without any of the options below it saves every body as MailBody.rtf, .html and 
     </message>
 </context>
 <context>
+    <name>TrashRestore</name>
+    <message>
+        <source>its record in the Trash is missing</source>
+        <translation>它在回收站中的记录缺失</translation>
+    </message>
+    <message>
+        <source>not an item of a Trash</source>
+        <translation>不是回收站中的项</translation>
+    </message>
+    <message>
+        <source>it is no longer in the Trash</source>
+        <translation>它已不在回收站中</translation>
+    </message>
+    <message>
+        <source>its folder %1 is no longer there</source>
+        <translation>它所在的文件夹 %1 已不存在</translation>
+    </message>
+    <message>
+        <source>the Trash&apos;s record names another place: %1</source>
+        <translation>回收站的记录指向其他位置：%1</translation>
+    </message>
+    <message>
+        <source>something of that name is there now</source>
+        <translation>该位置现在已有同名内容</translation>
+    </message>
+</context>
+<context>
     <name>UserSystemctl</name>
     <message>
         <source>systemctl did not answer in time</source>
@@ -5037,6 +5224,77 @@ Reference folder: its copies are the originals and are never selected.</source>
     <message>
         <source>Needs administrator rights</source>
         <translation>需要管理员权限</translation>
+    </message>
+</context>
+<context>
+    <name>sw::HistoryPage</name>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>What each tool removed, newest first. What went to the Trash can be put back where it was.</source>
+        <translation>各工具删除过的内容，最新的在前。移到回收站的内容可以放回原处。</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>What became of it</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Removals</source>
+        <translation>删除记录</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Items of the chosen removal</source>
+        <translation>所选删除的项</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>尚未删除任何内容。</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>放回(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Returns what this removal moved to the Trash to where it was</source>
+        <translation>将此次删除移到回收站的内容放回原处</translation>
+    </message>
+    <message>
+        <source>Nothing of this removal is in the Trash: it cannot be put back.</source>
+        <translation>此次删除的内容都不在回收站中：无法放回。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) put back.</source>
+        <translation>
+            <numerusform>已放回 %n 项。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back; the list says why.</source>
+        <translation>
+            <numerusform>%n 项无法放回；原因见列表。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The history could not be written: %1</source>
+        <translation>无法写入历史记录：%1</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "cli/JsonWriter.h"
 #include "cli/KeepPathOption.h"
 #include "core/foundation/RemovalWording.h"
+#include "core/history/RemovalHistory.h"
 #include "core/platform/ORLayout.h"
 #include "core/shreds/ORShredOperation.h"
 
@@ -108,6 +109,8 @@ int ShredCommand::execute(const CliOptions &options)
             interrupted = CliJob::run(Text::tr("Shredding"), [&](sw::JobControl &job) {
                 outcome.report = shred.remove(job, overwrite);
             });
+            if (outcome.report)
+                sw::RemovalHistory::record(wording, *outcome.report);
         }
     }
     if (outcome.report) {

@@ -4,6 +4,7 @@
 #include "cli/CliJob.h"
 #include "cli/JsonWriter.h"
 #include "core/foundation/ORUtility.h"
+#include "core/history/RemovalHistory.h"
 
 #include <QCoreApplication>
 
@@ -101,6 +102,8 @@ ToolCommand::Outcome ToolCommand::removeMarked(const CliOptions &options)
     case clirun::Consent::Go:
         outcome.interrupted = CliJob::run(Text::tr("Removing"),
                                           [&](sw::JobControl &job) { outcome.report = remove(job); });
+        if (outcome.report)
+            sw::RemovalHistory::record(m_removal.wording, *outcome.report);
         break;
     case clirun::Consent::DryRun:
     case clirun::Consent::Refused:

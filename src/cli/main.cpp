@@ -6,6 +6,7 @@
 #include "cli/DupsCommand.h"
 #include "cli/ExtensionsCommand.h"
 #include "cli/HelperProgram.h"
+#include "cli/HistoryCommand.h"
 #include "cli/JunkCommand.h"
 #include "cli/LargeCommand.h"
 #include "cli/LoginCommand.h"
@@ -66,6 +67,9 @@ const Command kCommands[] = {
      nullptr},
     {"schedule", make<ScheduleCommand>,
      QT_TRANSLATE_NOOP("CliMain", "tell or set how often junk is cleaned automatically"), nullptr},
+    {"history", make<HistoryCommand>,
+     QT_TRANSLATE_NOOP("CliMain", "list what every tool removed, or put back what a run moved to the Trash"),
+     nullptr},
     {"tnef", make<TnefCommand>,
      QT_TRANSLATE_NOOP("CliMain", "write the attachments and message bodies of a winmail.dat file into a folder"),
      nullptr},

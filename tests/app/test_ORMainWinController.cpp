@@ -119,7 +119,7 @@ private slots:
 
     void toolsWithoutPagesKeepTheirButtonsDisabled()
     {
-        QCOMPARE(window->buttonArr().size(), 10);
+        QCOMPARE(window->buttonArr().size(), 11);
         for (SYFlatButton *button : window->buttonArr())
             QCOMPARE(button->isEnabled(), window->pageController(button->property("tag").toLongLong()) != nullptr);
     }

@@ -230,6 +230,9 @@ TEST_F(CliTexts, EveryHelpAndUsageErrorIsLookedUp)
         {QStringLiteral("junk"), QStringLiteral("--profile=nightly")},
         {QStringLiteral("shred"), QStringLiteral("--help")},
         {QStringLiteral("shred")},
+        {QStringLiteral("history"), QStringLiteral("--help")},
+        {QStringLiteral("history"), QStringLiteral("--put-back")},
+        {QStringLiteral("history"), QStringLiteral("--put-back=none"), home},
         {QStringLiteral("tnef"), QStringLiteral("--help")},
         {QStringLiteral("tnef"), QStringLiteral("--save-body=x"), QStringLiteral("w.dat")},
     };

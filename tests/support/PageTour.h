@@ -13,6 +13,7 @@
 #include "gui/app/AboutDialog.h"
 #include "gui/app/ORMainWinController.h"
 #include "gui/controls/SYFlatButton.h"
+#include "gui/history/HistoryPage.h"
 #include "gui/preference/GeneralPrefViewController.h"
 #include "gui/preference/KeepPrefViewController.h"
 #include "gui/preview/ViewerFactory.h"
@@ -31,6 +32,7 @@
 #include "support/ToolWindow.h"
 
 #include <QProcess>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <functional>
@@ -68,6 +70,7 @@ public:
     {
         m_window = &window;
         m_visit = visit;
+        open(sw::RemovalHistoryPage, QStringLiteral("History: nothing yet"));
         scanningTool(sw::JunkScanPage, QStringLiteral("Junk"), sw::JunkNothingPage);
         scanningTool(sw::LargeScanPage, QStringLiteral("Large Files"), sw::LargeNothingPage);
         scanningTool(sw::DupScanPage, QStringLiteral("Duplicates"), sw::DupNothingPage);
@@ -81,6 +84,8 @@ public:
             shredder();
         if (!failed())
             archives();
+        if (!failed())
+            history();
         if (!failed())
             windowsOfTheirOwn();
     }
@@ -214,6 +219,18 @@ private:
         QTRY_VERIFY(static_cast<sw::RemovalPage *>(m_window->tempViewCter())->completionBut()->isVisible());
         see(QStringLiteral("Shredder: removal report"));
         seeBusy(QStringLiteral("Shredder: shredding"));
+    }
+    // The runs of the removals above; one that went to the Trash put back.
+    void history()
+    {
+        open(sw::RemovalHistoryPage, QStringLiteral("History"));
+        auto *page = qobject_cast<sw::HistoryPage *>(m_window->tempViewCter());
+        QVERIFY(page);
+        for (int row = 0; row < page->runList()->topLevelItemCount() && !page->putBackBut()->isEnabled(); ++row)
+            page->runList()->setCurrentItem(page->runList()->topLevelItem(row));
+        QVERIFY2(page->putBackBut()->isEnabled(), "no removal went to the Trash");
+        page->putBackBut()->click();
+        see(QStringLiteral("History: put back"));
     }
     void archives()
     {

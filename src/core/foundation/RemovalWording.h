@@ -27,6 +27,8 @@ public:
     // toTrash: the items go to the Trash rather than for good.
     RemovalWording(Action action, bool toTrash);
 
+    Action action() const { return m_action; }
+
     // The button that asks for the removal, with its mnemonic: "&Delete",
     // "&Move to the Trash".
     QString actionName() const;

@@ -22,6 +22,7 @@ struct RemovalOutcome
     QList<RemovalFailure> failures;  // empty when the item went as asked
     bool refused = false;  // never tried: a place that must not go (the failure says which)
     bool withFolder = false;  // gone with a folder removed before it, its bytes counted there
+    QString trashedPath = {};  // where in the Trash it went (TRASH/files/NAME), when it was moved there
 
     // An item never tried, with the reason it must stay.
     static RemovalOutcome refusal(const QString &path, qint64 size, const QString &reason)

@@ -307,7 +307,7 @@ void RemovalRun::trashItem(const AnchoredRoot *anchored, RemovalOutcome &outcome
         }
         const qint64 bytes = anchored->measure(path);
         QString error = Trash::moveToTrashAt(target->item->parent.get(), target->item->name, path,
-                                             anchored->realPathOf(target->relative));
+                                             anchored->realPathOf(target->relative), &outcome.trashedPath);
         if (error.startsWith(path + QStringLiteral(": ")))
             error = error.mid(path.size() + 2);
         if (error.isEmpty()) {

@@ -207,6 +207,11 @@ QString ORLayout::dataHome()
     return xdgBase("XDG_DATA_HOME", QStringLiteral(".local/share"));
 }
 
+QString ORLayout::stateHome()
+{
+    return xdgBase("XDG_STATE_HOME", QStringLiteral(".local/state"));
+}
+
 QString ORLayout::userDir(const QString &key, const QString &fallback)
 {
     // user-dirs.dirs lines look like: XDG_DOWNLOAD_DIR="$HOME/Downloads"

@@ -46,6 +46,7 @@ public:
     static QString cacheHome();
     static QString configHome();
     static QString dataHome();
+    static QString stateHome();
     // An XDG user folder (DOWNLOAD, DOCUMENTS, MUSIC, VIDEOS, ...) from
     // configHome()/user-dirs.dirs, else HOME/fallback.
     static QString userDir(const QString &key, const QString &fallback);

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
@@ -23,6 +24,26 @@
 ORMainWinController::ORMainWinController(QWidget *parent) : ORMainWinController(sw::toolRegistry(), parent)
 {
 }
+
+namespace {
+
+// Keeps the sidebar as high as its buttons ask (more with a larger font,
+// known once they are polished), so that its scroll area scrolls rather than
+// squeeze them.
+class TallAsItsButtons : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *sidebar = static_cast<QWidget *>(watched);
+        if ((event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) && sidebar->layout())
+            sidebar->setMinimumHeight(sidebar->layout()->sizeHint().height());
+        return false;
+    }
+};
+
+}  // namespace
 
 ORMainWinController::ORMainWinController(sw::ToolRegistry tools, QWidget *parent)
     : QMainWindow(parent), m_tools(std::move(tools))
@@ -135,7 +156,20 @@ QWidget *ORMainWinController::buildSidebar()
     // Pages that widen for long names (a group list) take their room from
     // the pages' side, never from the sidebar's titles.
     sidebar->setMinimumWidth(std::max(112, sidebar->sizeHint().width()));
-    return sidebar;
+    // A window too low for every button at a large font scrolls the sidebar
+    // (wheel, and Tab brings a button into view) rather than squeeze its
+    // titles; no scroll bar, which would take its width from the titles.
+    sidebar->installEventFilter(new TallAsItsButtons(sidebar));
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("sidebarScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(sidebar);
+    scroll->setMinimumWidth(sidebar->minimumWidth());
+    scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    return scroll;
 }
 
 void ORMainWinController::addPage(qint64 number, ORBaseViewCter *page)

@@ -18,6 +18,7 @@
 #include "gui/extensions/ORExtensionDelViewCter.h"
 #include "gui/extensions/ORExtensionResultViewCter.h"
 #include "gui/extensions/ORExtensionViewCter.h"
+#include "gui/history/HistoryPage.h"
 #include "gui/junk/ORJunkDelViewCter.h"
 #include "gui/junk/ORJunksResultViewCter.h"
 #include "gui/junk/ORJunkViewCter.h"
@@ -101,6 +102,9 @@ ToolRegistry makeRegistry()
          {{ExtensionsPage, make<ORExtensionViewCter>},
           {ExtensionsResultPage, make<ORExtensionResultViewCter>},
           {ExtensionsRemovalPage, make<ORExtensionDelViewCter>}}},
+        // Last: it is about what the tools above did.
+        {"historyButton", "or_history_icon", QT_TRANSLATE_NOOP("ORMainWinController", "History"), RemovalHistoryPage,
+         ToolEntry::Show, PageNumber(0), nullptr, {{RemovalHistoryPage, make<sw::HistoryPage>}}},
     };
 }
 

@@ -33,6 +33,7 @@ enum PageNumber : qint64 {
     ExtensionsRemovalPage = 31,
     MemoryPage = 32,
     ToolboxPage = 33,
+    RemovalHistoryPage = 35,
 };
 
 // What a page shows through or_Status(): its idle state (a scan page's

@@ -2,6 +2,7 @@
 #include "gui/shell/RemovalPage.h"
 
 #include "core/foundation/ORUtility.h"
+#include "core/history/RemovalHistory.h"
 #include "gui/controls/ORImage.h"
 #include "gui/shell/AwayNotice.h"
 #include "gui/shell/BusyCircleSlot.h"
@@ -188,6 +189,7 @@ void RemovalPage::deleteFinished(const RemovalReport &report, bool cancelled)
 {
     qCDebug(lcRemovalPage) << "Delete action is completed" << (cancelled ? "(cancelled)" : "");
     m_report = report;
+    RemovalHistory::record(m_wording, report);
     showReport(cancelled);
     or_Status(sw::PageIdle);
     butEnable(true);
