@@ -36,6 +36,9 @@ packages=(
   xvfb xauth imagemagick xdotool jdupes time coreutils findutils python3
   # file systems with reflinks, made in loop images by the link tests
   xfsprogs
+  # the cleaning schedule: systemctl --user when it runs, systemd-analyze
+  # verify of its timer and service in the tests
+  systemd
   # the PDF benchmark's corpus: typeset pages (groff, pic, tbl, eqn) and
   # SVG pages written as PDF by cairo
   groff-base librsvg2-bin
