@@ -37,6 +37,17 @@ protected:
         FinderFixture::TearDown();
     }
 
+    // One set of three copies, ref/a in a reference folder, b and c outside.
+    std::shared_ptr<ORDupData> referenceSet()
+    {
+        put(QStringLiteral("ref/a"), pattern(1, 30000));
+        put(QStringLiteral("b"), pattern(1, 30000));
+        put(QStringLiteral("c"), pattern(1, 30000));
+        prepare({});
+        engine().setReferenceFolders({scanned + QStringLiteral("/ref")});
+        return engine().dupData();
+    }
+
     std::shared_ptr<ORDupData> scan(bool confirm = true, const QStringList &folders = {})
     {
         prepare(folders);
@@ -503,12 +514,7 @@ TEST_F(DupEngine, ReferenceCopiesAreMarkedAndSetsOfOriginalsOnlyAreNotListed)
 // its flag) still has it refused, and only the other copies go.
 TEST_F(DupEngine, RemovalRefusesReferenceCopiesEvenWhenMarked)
 {
-    put(QStringLiteral("ref/a"), pattern(1, 30000));
-    put(QStringLiteral("b"), pattern(1, 30000));
-    put(QStringLiteral("c"), pattern(1, 30000));
-    prepare({});
-    engine().setReferenceFolders({scanned + QStringLiteral("/ref")});
-    const auto data = engine().dupData();
+    const auto data = referenceSet();
     ASSERT_EQ(data->dupGroups.size(), 1);
     ORDupDataGroup &group = data->dupGroups[0];
     for (ORDupDataItem &item : group.groupItems) {
@@ -531,12 +537,7 @@ TEST_F(DupEngine, RemovalRefusesReferenceCopiesEvenWhenMarked)
 // Nor does a link take a reference copy's place: it stays a file of its own.
 TEST_F(DupEngine, LinkReplacementRefusesReferenceCopiesEvenWhenMarked)
 {
-    put(QStringLiteral("ref/a"), pattern(1, 30000));
-    put(QStringLiteral("b"), pattern(1, 30000));
-    put(QStringLiteral("c"), pattern(1, 30000));
-    prepare({});
-    engine().setReferenceFolders({scanned + QStringLiteral("/ref")});
-    const auto data = engine().dupData();
+    const auto data = referenceSet();
     ASSERT_EQ(data->dupGroups.size(), 1);
     ORDupDataGroup &group = data->dupGroups[0];
     for (ORDupDataItem &item : group.groupItems)
