@@ -624,7 +624,7 @@ TEST_F(JunkCommand, ItemsOnlyAnAdministratorMayRemoveNeedAdmin)
 // reported, with no password asked (the stand-in pkexec would log a call);
 // the category the schedule leaves out is not touched; without a session
 // bus the notification is left out and nothing waits for it.
-TEST_F(JunkCommand, ScheduledRunSkipsWhatNeedsAPasswordAndAsksForNone)
+TEST_F(JunkCommand, ScheduledRunSkipsWhatNeedsAPasswordAndWhatIsKeptAndAsksForNone)
 {
     if (::geteuid() != 0)
         GTEST_SKIP() << "becoming another user needs root";
@@ -632,7 +632,11 @@ TEST_F(JunkCommand, ScheduledRunSkipsWhatNeedsAPasswordAndAsksForNone)
     tree.file(QStringLiteral("root/var/cache/apt/archives/a.deb"), 100);
     tree.file(QStringLiteral("home/.cache/own/x"), 10);
     tree.file(QStringLiteral("root/var/log/syslog.1"), 20);
-    tree.text(QStringLiteral("config/Sweepwright/Sweepwright.conf"), "[General]\nscheduleCategories=0 2\n");
+    // Kept by the Never touch list, which a scheduled run honours too.
+    tree.file(QStringLiteral("home/.cache/kept/y"), 30);
+    tree.text(QStringLiteral("config/Sweepwright/Sweepwright.conf"),
+              "[General]\nscheduleCategories=0 2\nneverTouch=" + QFile::encodeName(tree.path(QStringLiteral("home/.cache/kept")))
+                  + "\n");
     const QString log = tree.path(QStringLiteral("pkexec.log"));
     const QString standIn = tree.text(QStringLiteral("bin/pkexec"), "#!/bin/sh\necho \"$*\" >> '" + QFile::encodeName(log) + "'\nexit 126\n");
     ::chmod(QFile::encodeName(standIn).constData(), 0755);
