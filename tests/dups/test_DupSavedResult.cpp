@@ -6,6 +6,7 @@
 #include "core/dups/DupResultJson.h"
 #include "core/dups/DupSavedResult.h"
 #include "core/dups/ORDupDataCollection.h"
+#include "core/foundation/KeepList.h"
 
 #include "support/FinderTestSupport.h"
 #include "support/TreeSnapshot.h"
@@ -191,6 +192,20 @@ TEST_F(SavedResult, HugeFileIsRefusedUnread)
     const auto opened = DupSavedResult::open(file);
     EXPECT_FALSE(opened.data);
     EXPECT_TRUE(opened.error.contains(QLatin1String("too large")));
+}
+
+// A copy the user put on the Never touch list after saving stays out.
+TEST_F(SavedResult, WhatTheNeverTouchListKeepsIsLeftOut)
+{
+    const QString a = put(QStringLiteral("a"), pattern(1, 30000));
+    const QString twin = put(QStringLiteral("sub/twin"), pattern(1, 30000));
+    sw::KeepList::setRunEntries({twin.section(QLatin1Char('/'), 0, -2)});
+    const auto opened = DupSavedResult::open(save(listing({{a, twin}})));
+    sw::KeepList::setRunEntries({});
+    ASSERT_TRUE(opened.data);
+    EXPECT_TRUE(opened.data->dupGroups.isEmpty());
+    EXPECT_TRUE(opened.notes.join(QLatin1Char('\n')).contains(twin + QStringLiteral(": ")))
+        << opened.notes.join(QLatin1Char('\n')).toStdString();
 }
 
 // An entry a set must not hold beside a true copy: the set is left with

@@ -5,6 +5,7 @@
 #include "core/dups/DupResultJson.h"
 #include "core/finder/FinderFilter.h"
 #include "core/foundation/JobControl.h"
+#include "core/foundation/KeepList.h"
 #include "core/foundation/ORUtility.h"
 #include "core/fs/ProtectedPaths.h"
 
@@ -42,7 +43,7 @@ QByteArray realPath(const QByteArray &path)
 
 // Why item may not stay in its set, or empty; st is what it is now.
 QString refusal(const ORDupDataItem &item, const QByteArray &native, const struct stat &st,
-                ProtectedPaths::Cache &protectedPaths)
+                ProtectedPaths::Cache &protectedPaths, const KeepList &keep)
 {
     if (!S_ISREG(st.st_mode))
         return Text::tr("%1: no longer a regular file").arg(item.itemPath);
@@ -54,6 +55,9 @@ QString refusal(const ORDupDataItem &item, const QByteArray &native, const struc
         return Text::tr("%1: reached through a symbolic link").arg(item.itemPath);
     if (protectedPaths.isProtected(item.itemPath) || !ORUtility::isDeletableFileWithCurrentPermission(item.itemPath))
         return Text::tr("%1: not yours to move").arg(item.itemPath);
+    // What the user added to the Never touch list since the result was saved.
+    if (const QString kept = keep.refusal(item.itemPath); !kept.isEmpty())
+        return item.itemPath + QStringLiteral(": ") + kept;
     return {};
 }
 
@@ -98,6 +102,7 @@ std::shared_ptr<ORDupData> DupSavedResult::check(const ORDupData &listed, QStrin
 {
     auto data = std::make_shared<ORDupData>();
     ProtectedPaths::Cache protectedPaths;
+    const KeepList keep = KeepList::current();
     QSet<QPair<quint64, quint64>> seen;  // device and inode of every copy kept so far
     for (const ORDupDataGroup &group : listed.dupGroups) {
         if (job && job->isCancelled())
@@ -112,7 +117,7 @@ std::shared_ptr<ORDupData> DupSavedResult::check(const ORDupData &listed, QStrin
             else if (item.itemSize <= 0 || (!copies.empty() && item.itemSize != copies.front().item.itemSize))
                 why = Text::tr("%1: not the size of its set").arg(item.itemPath);
             else
-                why = refusal(item, native, st, protectedPaths);
+                why = refusal(item, native, st, protectedPaths, keep);
             if (!why.isEmpty()) {
                 notes.append(why);
                 continue;
