@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dups/DupHashCache.h"
 
+#include "core/platform/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,19 +52,10 @@ bool readFully(int fd, void *to, size_t length, off_t offset)
     return true;
 }
 
+// RegularFile's writeAll on the bytes as they lie in memory.
 bool writeFully(int fd, const void *from, size_t length)
 {
-    const auto *bytes = static_cast<const char *>(from);
-    size_t done = 0;
-    while (done < length) {
-        const ssize_t n = ::write(fd, bytes + done, length - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += size_t(n);
-    }
-    return true;
+    return writeAll(fd, QByteArray::fromRawData(static_cast<const char *>(from), qsizetype(length)));
 }
 
 // The cache's folder, made 0700 when missing, opened without following a
