@@ -122,18 +122,14 @@ ProtectedPaths::Cache::Cache() : m_folders(resolveFolders()) {}
 
 bool ProtectedPaths::Cache::isProtected(const QString &path)
 {
-    return judge(QDir::cleanPath(path), m_folders, [this](const QString &parent) -> const QString & {
-        auto it = m_realParents.constFind(parent);
-        if (it == m_realParents.constEnd())
-            it = m_realParents.insert(parent, resolveFolder(parent));
-        return *it;
-    });
+    return judge(QDir::cleanPath(path), m_folders,
+                 [this](const QString &parent) -> const QString & { return resolveFolder(parent); });
 }
 
 // A folder that is no symbolic link lies where its parent really is: one
 // lstat once the parent is known, where resolving the whole path would read
 // every folder on the way again (a scan asks about thousands of siblings).
-QString ProtectedPaths::Cache::resolveFolder(const QString &folder)
+const QString &ProtectedPaths::Cache::resolveFolder(const QString &folder)
 {
     if (const auto it = m_realParents.constFind(folder); it != m_realParents.constEnd())
         return *it;
@@ -148,8 +144,7 @@ QString ProtectedPaths::Cache::resolveFolder(const QString &folder)
     } else {
         real = QFileInfo(folder).canonicalFilePath();
     }
-    m_realParents.insert(folder, real);
-    return real;
+    return *m_realParents.insert(folder, real);
 }
 
 // An entry X/name lies in a protected folder F when F is X/name itself or X

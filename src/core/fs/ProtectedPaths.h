@@ -51,8 +51,9 @@ public:
 
     private:
         Entries entriesOf(const QString &folder, const QString &realFolder);
-        // Where a clean folder really is; empty when it does not exist.
-        QString resolveFolder(const QString &folder);
+        // Where a clean folder really is; empty when it does not exist. Kept
+        // in m_realParents, whose next insertion the reference does not outlive.
+        const QString &resolveFolder(const QString &folder);
         const Entries &lastEntries(const QString &folder, const QString &realFolder);
 
         QStringList m_folders;
