@@ -16,6 +16,7 @@
 #include "core/finder/FinderRemoval.h"
 #include "core/foundation/ORUtility.h"
 #include "core/foundation/TitlePoster.h"
+#include "core/fs/PathInside.h"
 #include "core/fs/ProtectedPaths.h"
 #include "core/platform/LogCategory.h"
 #include "core/platform/ORLayout.h"
@@ -147,8 +148,7 @@ QStringList ORDupDataCollection::walkedFolders() const
     for (const QString &reference : referenceFolders()) {
         const QString clean = QDir::cleanPath(reference);
         const bool held = std::any_of(listed.cbegin(), listed.cend(), [&clean](const QString &folder) {
-            const QString top = QDir::cleanPath(folder);
-            return clean == top || clean.startsWith(top == QLatin1String("/") ? top : top + QLatin1Char('/'));
+            return sw::isPathInside(clean, QDir::cleanPath(folder));
         });
         if (!held)
             walked.append(reference);

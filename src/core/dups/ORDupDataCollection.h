@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/finder/FinderEngine.h"
+#include "core/dups/DupHashCache.h"
 #include "core/dups/DupReferenceFolders.h"
 #include "core/finder/FinderRemoval.h"
 #include "core/foundation/JobControl.h"
@@ -22,7 +23,6 @@
 
 namespace sw {
 class DupCandidates;
-class DupHashCache;
 class TitlePoster;
 }
 
@@ -201,7 +201,7 @@ private:
     QStringList m_openNotes;
     QString m_openError;
     std::atomic<bool> m_useHashCache{true};
-    std::atomic<qint64> m_hashCacheSettleNs{2'000'000'000};
+    std::atomic<qint64> m_hashCacheSettleNs{sw::DupHashCache::kSettleNs};
     // The folders walked: the folders, then each reference folder none of them holds.
     QStringList walkedFolders() const;
 
