@@ -53,18 +53,6 @@ protected:
         return engine().scan(job);
     }
 
-    Groups groups(const ORDupData &data) const
-    {
-        Groups out;
-        for (const ORDupDataGroup &group : data.dupGroups) {
-            QStringList paths;
-            for (const ORDupDataItem &item : group.groupItems)
-                paths << item.itemPath.mid(scanned.size() + 1);
-            out << paths;
-        }
-        return out;
-    }
-
     // One set of the listed paths, as a saved result with each path's size
     // and time as they are now (or as given).
     static QByteArray listing(const QList<QStringList> &sets)

@@ -64,19 +64,6 @@ protected:
         ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
         candidates.add(path, package ? ORUtility::fileSizeByPath(path) : st.st_size, st.st_dev, st.st_ino, package);
     }
-
-    // The groups as lists of paths relative to the scanned folder.
-    QList<QStringList> groups(const ORDupData &data) const
-    {
-        QList<QStringList> out;
-        for (const ORDupDataGroup &group : data.dupGroups) {
-            QStringList paths;
-            for (const ORDupDataItem &item : group.groupItems)
-                paths << item.itemPath.mid(scanned.size() + 1);
-            out << paths;
-        }
-        return out;
-    }
 };
 
 using Groups = QList<QStringList>;

@@ -124,6 +124,20 @@ protected:
         engine().setExcludeFiles(Engine::defaultExcludeFiles());
     }
 
+    // The sets of a duplicate result as lists of paths relative to the scanned folder.
+    template <class Data>
+    QList<QStringList> groups(const Data &data) const
+    {
+        QList<QStringList> out;
+        for (const auto &group : data.dupGroups) {
+            QStringList paths;
+            for (const auto &item : group.groupItems)
+                paths << item.itemPath.mid(scanned.size() + 1);
+            out << paths;
+        }
+        return out;
+    }
+
     FixtureTree tree;
     QString home;
     QString scanned;
