@@ -155,12 +155,13 @@ bool isGroupCheckable(const Group &group)
     return group.groupSize > 0;
 }
 
-template <class Group>
-QString groupCheckImage(const Group &group)
+// A check box's image by its flag (2 all, 1 some, 0 none); the empty box
+// where nothing may be ticked.
+inline QString checkImage(bool checkable, int delFlag)
 {
-    if (!isGroupCheckable(group))
+    if (!checkable)
         return QStringLiteral("or_select_null");
-    switch (group.isGroupDelFlag) {
+    switch (delFlag) {
     case 2:
         return QStringLiteral("or_select_all");
     case 1:
@@ -170,12 +171,16 @@ QString groupCheckImage(const Group &group)
     }
 }
 
+template <class Group>
+QString groupCheckImage(const Group &group)
+{
+    return checkImage(isGroupCheckable(group), group.isGroupDelFlag);
+}
+
 template <class Group, class Item>
 QString itemCheckImage(const Group &group, const Item &item)
 {
-    if (!isGroupCheckable(group))
-        return QStringLiteral("or_select_null");
-    return item.isDel ? QStringLiteral("or_select_all") : QStringLiteral("or_select_off");
+    return checkImage(isGroupCheckable(group), item.isDel ? 2 : 0);
 }
 
 // The name an item is listed under: its file name, after its owner's name

@@ -23,11 +23,7 @@ struct KeepOneCopy
     }
     static QString groupCheckImage(const ORDupDataGroup &group)
     {
-        if (!isGroupCheckable(group))
-            return QStringLiteral("or_select_null");
-        return group.isGroupDelFlag == 2   ? QStringLiteral("or_select_all")
-               : group.isGroupDelFlag == 1 ? QStringLiteral("or_select_part")
-                                           : QStringLiteral("or_select_off");
+        return selection::checkImage(isGroupCheckable(group), group.isGroupDelFlag);
     }
     static bool isItemCheckable(const ORDupDataGroup &group, qsizetype index)
     {
@@ -36,9 +32,8 @@ struct KeepOneCopy
     }
     static QString itemCheckImage(const ORDupDataGroup &group, qsizetype index)
     {
-        if (!isItemCheckable(group, index))
-            return QStringLiteral("or_select_null");
-        return group.groupItems.at(index).isDel ? QStringLiteral("or_select_all") : QStringLiteral("or_select_off");
+        const bool checkable = isItemCheckable(group, index);
+        return selection::checkImage(checkable, checkable && group.groupItems.at(index).isDel ? 2 : 0);
     }
     static bool toggleItem(ORDupDataGroup &group, qsizetype index)
     {

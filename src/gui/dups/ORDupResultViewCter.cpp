@@ -211,7 +211,7 @@ void ORDupResultViewCter::viewWillAppear()
     // folders may have moved since the page was last shown.
     m_keeper = DupKeeper(DupKeepRule(m_keepRulePopUp->currentData().toInt()));
     // Empty finds keep nothing, so nothing to link to: every item may go.
-    const bool copies = ORDupDataCollection::shareInstance().heldMode() == ORDupDataCollection::ScanMode::Duplicates;
+    const bool copies = !selectsItemsOfNoSize();
     m_keepRulePopUp->setVisible(copies);
     m_linkButton->button()->setVisible(copies);
     m_detailStack->setCurrentWidget(m_segControlMode->selectedSegment() == PreviewMode
@@ -361,7 +361,7 @@ void ORDupResultViewCter::showTotal()
         total += group->groupSize;
     bottomBar()->showTotalSize(total);
     const int segment = m_segControl->selectedSegment();
-    if (ORDupDataCollection::shareInstance().heldMode() == ORDupDataCollection::ScanMode::Empty) {
+    if (selectsItemsOfNoSize()) {
         qsizetype items = 0;
         for (const ORDupDataGroup *group : groupArr())
             items += group->groupItems.size();
