@@ -5,8 +5,8 @@
 #include "cli/JunkHelp.h"
 #include "cli/JunkReport.h"
 #include "cli/KeepPathOption.h"
-#include "cli/ScheduledRunNotice.h"
 #include "cli/OlderThanOption.h"
+#include "cli/ScheduledRunNotice.h"
 #include "core/foundation/MainQueue.h"
 #include "core/foundation/ORPrefConfig.h"
 #include "core/foundation/ORSelection.h"
@@ -97,11 +97,9 @@ std::optional<QString> JunkCommand::configure(const CliOptions &options)
     const std::optional<int> olderThan = OlderThanOption::read(options, badAge);
     if (badAge)
         return badAge;
-    ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
     // The ages set in the preferences hold unless the command names one.
-    engine.setAgeRules(olderThan ? std::optional(sw::JunkAgeRules::everyCategory(*olderThan)) : std::nullopt);
-    engine.setSwitchReader([keys = m_switchKeys](const QString &key) { return keys.contains(key); });
-    engine.setAdminRemoval(m_admin);
+    shareChoice().setAgeRules(olderThan ? std::optional(sw::JunkAgeRules::everyCategory(*olderThan))
+                                        : std::nullopt);
     return std::nullopt;
 }
 
@@ -121,10 +119,17 @@ std::optional<QString> JunkCommand::configureProfile(const CliOptions &options)
         m_named.insert(id);
     }
     m_scheduled = true;
+    shareChoice();
+    return std::nullopt;
+}
+
+// Hands the categories chosen and --admin to the engine.
+ORJunkFilesCollection &JunkCommand::shareChoice() const
+{
     ORJunkFilesCollection &engine = ORJunkFilesCollection::shareInstance();
     engine.setSwitchReader([keys = m_switchKeys](const QString &key) { return keys.contains(key); });
-    engine.setAdminRemoval(false);
-    return std::nullopt;
+    engine.setAdminRemoval(m_admin);
+    return engine;
 }
 
 int JunkCommand::execute(const CliOptions &options)

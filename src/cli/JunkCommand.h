@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class ORJunkFilesCollection;
+
 // `sweepwright-cli junk [--layout L] [--root R] [--home H] [--json]
 // [--category ID]... [--all] [--clean [--yes | --dry-run] [--admin]]
 // [--profile scheduled]`: scans the junk categories and lists what they
@@ -27,6 +29,7 @@ protected:
     std::optional<QString> configure(const CliOptions &options) override;
     // The scheduled profile's categories, or a usage error's text.
     std::optional<QString> configureProfile(const CliOptions &options);
+    ORJunkFilesCollection &shareChoice() const;
     int execute(const CliOptions &options) override;
 
     bool scan(sw::JobControl &job) override;

@@ -210,7 +210,9 @@ bool KeepList::holdsMatch(const QString &folder) const
     for (const Pattern &pattern : std::as_const(m_state->patterns))
         if (pattern.base.isEmpty() || isPathInside(pattern.base, folder) || isPathInside(folder, pattern.base))
             reaching.append(&pattern);
-    if (reaching.isEmpty() || !QFileInfo(folder).isDir() || QFileInfo(folder).isSymLink())
+    if (reaching.isEmpty())
+        return false;
+    if (const QFileInfo info(folder); !info.isDir() || info.isSymLink())
         return false;
     QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);

@@ -53,10 +53,11 @@ QString UserSystemctl::unavailableReason()
     if (QStandardPaths::findExecutable(QStringLiteral("systemctl")).isEmpty())
         return Text::tr("systemd is not installed here (no systemctl).");
     const Outcome outcome = call({QStringLiteral("is-system-running")}, kQuickMsecs);
-    if (outcome.code == 0 || kRunningStates.contains(outcome.output.section(QLatin1Char('\n'), 0, 0)))
+    const QString state = outcome.output.section(QLatin1Char('\n'), 0, 0);
+    if (outcome.code == 0 || kRunningStates.contains(state))
         return QString();
     return Text::tr("No systemd user session is running (systemctl --user says: %1).")
-        .arg(outcome.output.isEmpty() ? Text::tr("nothing") : outcome.output.section(QLatin1Char('\n'), 0, 0));
+        .arg(state.isEmpty() ? Text::tr("nothing") : state);
 }
 
 std::optional<QString> UserSystemctl::run(const QStringList &args)

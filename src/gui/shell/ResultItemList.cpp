@@ -76,9 +76,8 @@ void ResultItemList::showItemMenu(const QPoint &pos)
     QMenu menu(this);
     menu.setAccessibleName(tr("Item menu"));
     menu.addAction(tr("Never Touch This"), this, [this, row] { neverTouch(row); });
-    menu.exec(m_itemTableView->viewport()->mapToGlobal(m_itemTableView->visualRect(index).contains(pos)
-                                                           ? pos
-                                                           : m_itemTableView->visualRect(index).center()));
+    const QRect rect = m_itemTableView->visualRect(index);
+    menu.exec(m_itemTableView->viewport()->mapToGlobal(rect.contains(pos) ? pos : rect.center()));
 }
 
 void ResultItemList::neverTouch(int row)
