@@ -2,13 +2,14 @@
 #include "core/junk/TrashDeletionDate.h"
 
 #include "core/fs/UniqueFd.h"
-#include "core/platform/RegularFile.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace sw::TrashDeletionDate {
 
@@ -20,7 +21,13 @@ constexpr qsizetype kMaxRead = 16 * 1024;
 QByteArray readSmallFile(int folderFd, const QByteArray &name)
 {
     const UniqueFd fd(::openat(folderFd, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    return fd ? readRegularFd(fd.get(), kMaxRead).value_or(QByteArray()) : QByteArray();
+    struct stat st;
+    if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {};
+    QByteArray text(kMaxRead, Qt::Uninitialized);
+    const ssize_t got = ::read(fd.get(), text.data(), size_t(text.size()));
+    text.truncate(got > 0 ? qsizetype(got) : 0);
+    return text;
 }
 
 std::optional<qint64> dateIn(const QByteArray &text)
