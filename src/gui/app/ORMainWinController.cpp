@@ -123,10 +123,10 @@ QWidget *ORMainWinController::buildSidebar()
 {
     auto *sidebar = new QWidget(this);
     sidebar->setObjectName(QStringLiteral("sidebar"));
-    // 112 pixels, wider when a title needs it, and each button 60 high or
-    // as high as its image and title need: a larger font (also one chosen
-    // while the program runs) or a longer language cuts no title.
-    sidebar->setMinimumWidth(112);
+    // 112 pixels, wider when a title needs it (set below, once the buttons
+    // are in), and each button 60 high or as high as its image and title
+    // need: a larger font (also one chosen while the program runs) or a
+    // longer language cuts no title.
     sidebar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     sidebar->setAttribute(Qt::WA_StyledBackground);
     sw::ThemeFollower::style(

@@ -25,16 +25,23 @@ ORFolderTableCellView::ORFolderTableCellView(QObject *parent)
 }
 
 namespace {
+constexpr int kCloseRight = kPadding - 4;
+
+QRect closeRect(const QRect &row)
+{
+    return buttonRect(row, kCloseRight);
+}
+
 QRect referenceRect(const QRect &row)
 {
-    return buttonRect(row, kPadding - 4 + kButtonSize + 6);
+    return buttonRect(row, kCloseRight + kButtonSize + 6);
 }
 }  // namespace
 
 QList<ButtonCellDelegate::Button> ORFolderTableCellView::buttons(const QStyleOptionViewItem &option,
                                                                 const QModelIndex &index, bool) const
 {
-    QList<Button> shown{Button{CloseButton, buttonRect(option.rect, kPadding - 4)}};
+    QList<Button> shown{Button{CloseButton, closeRect(option.rect)}};
     if (index.data(ReferenceRole).isValid())
         shown.append(Button{ReferenceButton, referenceRect(option.rect)});
     return shown;
@@ -89,7 +96,7 @@ void ORFolderTableCellView::paint(QPainter *painter, const QStyleOptionViewItem 
         icon = ORImage::icon(QStringLiteral("or_folder"));
     drawIcon(painter, iconRect, icon);
 
-    const QRect close = buttonRect(row, kPadding - 4);
+    const QRect close = closeRect(row);
     const QVariant reference = index.data(ReferenceRole);
     const QRect lastButton = reference.isValid() ? referenceRect(row) : close;
     const int textLeft = iconRect.right() + 1 + kGap;

@@ -136,13 +136,12 @@ void ScanPage::notifyIfAway(PageNumber shown)
     QString tool = delegate() ? delegate()->toolTitle(shown) : QString();
     if (tool.isEmpty())
         tool = QString::fromLatin1(kAppName);
-    if (shown == m_resultPage)
-        AwayNotice::jobEnded(*this, run.time, shown,
-                             tr("%1 found %2", "tool, size found")
-                                 .arg(tool, ORUtility::sizeFormatWithNumber(run.progress.bytes)),
-                             tr("Review the result and choose what to remove."));
-    else
-        AwayNotice::jobEnded(*this, run.time, shown, tr("%1 found nothing", "tool").arg(tool), QString());
+    const bool found = shown == m_resultPage;
+    const QString summary =
+        found ? tr("%1 found %2", "tool, size found").arg(tool, ORUtility::sizeFormatWithNumber(run.progress.bytes))
+              : tr("%1 found nothing", "tool").arg(tool);
+    AwayNotice::jobEnded(*this, run.time, shown, summary,
+                         found ? tr("Review the result and choose what to remove.") : QString());
 }
 
 QLabel *ScanPage::addItemIconView(const QString &objectName, int side)
